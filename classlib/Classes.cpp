@@ -1,0 +1,332 @@
+#include "classlib/Classes.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "classlib/TextCodec.h"
+
+void Free(TObject* obj) {
+  if (!obj) return;
+  obj->BeforeDestruction();
+  delete obj;
+}
+
+// ---------------------------------------------------------------------------
+// TPersistent
+
+void TPersistent::Assign(TPersistent* Source) {
+  if (!Source) throw EConvertError(L"Cannot assign a nil to a " + ClassName());
+  Source->AssignTo(this);
+}
+
+void TPersistent::AssignTo(TPersistent* Dest) {
+  throw EConvertError(L"Cannot assign a " + ClassName() + L" to a " + (Dest ? Dest->ClassName() : String(L"nil")));
+}
+
+// ---------------------------------------------------------------------------
+// TComponent
+
+TComponent::TComponent(TComponent* AOwner) {
+  if (AOwner) AOwner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+  // Objects freed with plain delete still let go of their links; only the
+  // virtual calls then stop at the classes not yet destroyed.
+  if (!FTornDown) TComponent::BeforeDestruction();
+}
+
+void TComponent::BeforeDestruction() {
+  if (FTornDown) return;
+  FTornDown = true;
+  Destroying();
+  while (!FFreeNotifies.empty()) {
+    TComponent* other = FFreeNotifies.back();
+    FFreeNotifies.pop_back();
+    other->RemoveNotification(this);
+    other->Notification(this, opRemove);
+  }
+  DestroyComponents();
+  if (FOwner) FOwner->RemoveComponent(this);
+}
+
+TComponent* TComponent::Components(int Index) const {
+  if (Index < 0 || Index >= ComponentCount())
+    throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
+  return FComponents[Index];
+}
+
+int TComponent::ComponentIndex() const {
+  if (!FOwner) return -1;
+  auto& list = FOwner->FComponents;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+static bool SameTextAscii(const String& a, const String& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    wchar_t x = a[i], y = b[i];
+    if (x >= L'a' && x <= L'z') x -= 32;
+    if (y >= L'a' && y <= L'z') y -= 32;
+    if (x != y) return false;
+  }
+  return true;
+}
+
+void TComponent::SetName(const String& Value) {
+  if (Value == FName) return;
+  if (!Value.empty() && FOwner) {
+    TComponent* same = FOwner->FindComponent(Value);
+    if (same && same != this)
+      throw EComponentError(L"A component named " + Value + L" already exists");
+  }
+  FName = Value;
+}
+
+TComponent* TComponent::FindComponent(const String& AName) const {
+  if (AName.empty()) return nullptr;
+  for (TComponent* c : FComponents)
+    if (SameTextAscii(c->FName, AName)) return c;
+  return nullptr;
+}
+
+void TComponent::InsertComponent(TComponent* AComponent) {
+  if (!AComponent || AComponent->FOwner == this) return;
+  if (AComponent->FOwner) AComponent->FOwner->RemoveComponent(AComponent);
+  Insert(AComponent);
+  Notification(AComponent, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* AComponent) {
+  if (!AComponent || AComponent->FOwner != this) return;
+  Notification(AComponent, opRemove);
+  Remove(AComponent);
+}
+
+void TComponent::Insert(TComponent* AComponent) {
+  FComponents.push_back(AComponent);
+  AComponent->FOwner = this;
+}
+
+void TComponent::Remove(TComponent* AComponent) {
+  auto it = std::find(FComponents.begin(), FComponents.end(), AComponent);
+  if (it != FComponents.end()) FComponents.erase(it);
+  AComponent->FOwner = nullptr;
+}
+
+void TComponent::DestroyComponents() {
+  // Last created first, as the owner frees what it owns.
+  while (!FComponents.empty()) {
+    TComponent* instance = FComponents.back();
+    if (instance->FComponentState.Contains(csFreeNotification))
+      RemoveComponent(instance);
+    else
+      Remove(instance);
+    Free(instance);
+  }
+}
+
+void TComponent::Destroying() { FComponentState.Include(csDestroying); }
+
+void TComponent::FreeNotification(TComponent* AComponent) {
+  if (!AComponent || AComponent == this) return;
+  if (!FOwner || AComponent->FOwner != FOwner) {
+    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end()) {
+      FFreeNotifies.push_back(AComponent);
+      AComponent->FreeNotification(this);
+    }
+  }
+  FComponentState.Include(csFreeNotification);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* AComponent) {
+  if (!AComponent) return;
+  RemoveNotification(AComponent);
+  AComponent->RemoveNotification(this);
+}
+
+void TComponent::RemoveNotification(TComponent* AComponent) {
+  auto it = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent);
+  if (it != FFreeNotifies.end()) FFreeNotifies.erase(it);
+  if (FFreeNotifies.empty()) FComponentState.Exclude(csFreeNotification);
+}
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
+  // Owned components hear of every insertion and removal in their owner; the
+  // list may shrink while they react.
+  for (size_t i = FComponents.size(); i > 0;) {
+    --i;
+    if (i >= FComponents.size()) {
+      if (FComponents.empty()) break;
+      i = FComponents.size() - 1;
+    }
+    FComponents[i]->Notification(AComponent, Operation);
+  }
+}
+
+void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
+
+void TComponent::SetDesigning(bool Value) {
+  if (Value) FComponentState.Include(csDesigning);
+  else FComponentState.Exclude(csDesigning);
+  for (TComponent* c : FComponents) c->SetDesigning(Value);
+}
+
+void TComponent::BeginLoading() { FComponentState.Include(csLoading); }
+
+void TComponent::EndLoading() { Loaded(); }
+
+// ---------------------------------------------------------------------------
+// TStream
+
+int64_t TStream::Size() {
+  int64_t pos = Seek(0, soCurrent);
+  int64_t size = Seek(0, soEnd);
+  Seek(pos, soBeginning);
+  return size;
+}
+
+void TStream::SetSize(int64_t) { throw EStreamError(L"Stream size cannot be changed"); }
+
+void TStream::ReadBuffer(void* Buffer, int64_t Count) {
+  if (Count > 0 && Read(Buffer, Count) != Count) throw EReadError(L"Stream read error");
+}
+
+void TStream::WriteBuffer(const void* Buffer, int64_t Count) {
+  if (Count > 0 && Write(Buffer, Count) != Count) throw EWriteError(L"Stream write error");
+}
+
+int64_t TStream::CopyFrom(TStream* Source, int64_t Count) {
+  if (Count == 0) {
+    Source->SetPosition(0);
+    Count = Source->Size();
+  }
+  const int64_t total = Count;
+  std::vector<uint8_t> buffer(static_cast<size_t>(std::min<int64_t>(Count, 64 * 1024)) + 1);
+  while (Count > 0) {
+    int64_t n = std::min<int64_t>(Count, static_cast<int64_t>(buffer.size()));
+    Source->ReadBuffer(buffer.data(), n);
+    WriteBuffer(buffer.data(), n);
+    Count -= n;
+  }
+  return total;
+}
+
+// ---------------------------------------------------------------------------
+// TMemoryStream
+
+int64_t TMemoryStream::Read(void* Buffer, int64_t Count) {
+  if (Count <= 0 || FPosition >= Size()) return 0;
+  int64_t n = std::min(Count, Size() - FPosition);
+  std::memcpy(Buffer, FData.data() + FPosition, static_cast<size_t>(n));
+  FPosition += n;
+  return n;
+}
+
+int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
+  if (Count <= 0) return 0;
+  if (FPosition + Count > Size()) FData.resize(static_cast<size_t>(FPosition + Count));
+  std::memcpy(FData.data() + FPosition, Buffer, static_cast<size_t>(Count));
+  FPosition += Count;
+  return Count;
+}
+
+int64_t TMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin) {
+  int64_t base = Origin == soBeginning ? 0 : Origin == soCurrent ? FPosition : Size();
+  int64_t pos = base + Offset;
+  if (pos < 0) throw EStreamError(L"Seek before the start of the stream");
+  FPosition = pos;
+  return FPosition;
+}
+
+void TMemoryStream::SetSize(int64_t NewSize) {
+  if (NewSize < 0) throw EStreamError(L"Negative stream size");
+  FData.resize(static_cast<size_t>(NewSize));
+  if (FPosition > NewSize) FPosition = NewSize;
+}
+
+void TMemoryStream::Clear() {
+  FData.clear();
+  FData.shrink_to_fit();
+  FPosition = 0;
+}
+
+void TMemoryStream::LoadFromStream(TStream* Stream) {
+  Stream->SetPosition(0);
+  int64_t size = Stream->Size();
+  SetSize(size);
+  FPosition = 0;
+  Stream->ReadBuffer(FData.data(), size);
+}
+
+void TMemoryStream::SaveToStream(TStream* Stream) { Stream->WriteBuffer(FData.data(), Size()); }
+
+void TMemoryStream::LoadFromFile(const String& FileName) {
+  TFileStream file(FileName, fmOpenRead);
+  LoadFromStream(&file);
+}
+
+void TMemoryStream::SaveToFile(const String& FileName) {
+  TFileStream file(FileName, fmCreate);
+  SaveToStream(&file);
+}
+
+// ---------------------------------------------------------------------------
+// TFileStream
+
+std::FILE* OpenFileW(const String& FileName, const char* Mode) {
+#ifdef _WIN32
+  String mode(Mode, Mode + std::strlen(Mode));
+  return _wfopen(FileName.c_str(), mode.c_str());
+#else
+  return std::fopen(WideToUtf8(FileName).c_str(), Mode);
+#endif
+}
+
+TFileStream::TFileStream(const String& FileName, TFileMode Mode) : FFileName(FileName) {
+  const char* mode = Mode == fmCreate ? "w+b" : Mode == fmOpenRead ? "rb" : "r+b";
+  FFile = OpenFileW(FileName, mode);
+  if (!FFile) {
+    if (Mode == fmCreate) throw EFCreateError(L"Cannot create file \"" + FileName + L"\"");
+    throw EFOpenError(L"Cannot open file \"" + FileName + L"\"");
+  }
+}
+
+TFileStream::~TFileStream() {
+  if (FFile) std::fclose(FFile);
+}
+
+int64_t TFileStream::Read(void* Buffer, int64_t Count) {
+  if (Count <= 0) return 0;
+  return static_cast<int64_t>(std::fread(Buffer, 1, static_cast<size_t>(Count), FFile));
+}
+
+int64_t TFileStream::Write(const void* Buffer, int64_t Count) {
+  if (Count <= 0) return 0;
+  return static_cast<int64_t>(std::fwrite(Buffer, 1, static_cast<size_t>(Count), FFile));
+}
+
+int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
+  int whence = Origin == soBeginning ? SEEK_SET : Origin == soCurrent ? SEEK_CUR : SEEK_END;
+#ifdef _WIN32
+  if (_fseeki64(FFile, Offset, whence) != 0) throw EStreamError(L"Seek error in " + FFileName);
+  return _ftelli64(FFile);
+#else
+  if (fseeko(FFile, static_cast<off_t>(Offset), whence) != 0) throw EStreamError(L"Seek error in " + FFileName);
+  return static_cast<int64_t>(ftello(FFile));
+#endif
+}
+
+void TFileStream::SetSize(int64_t NewSize) {
+  int64_t size = Size();
+  if (NewSize > size) {
+    Seek(NewSize - 1, soBeginning);
+    uint8_t zero = 0;
+    WriteBuffer(&zero, 1);
+  } else if (NewSize < size) {
+    throw EStreamError(L"Cannot shorten file " + FFileName);
+  }
+}

@@ -1,0 +1,169 @@
+// Object model and streams: TObject, TPersistent, TComponent with ownership and
+// free notification, and the stream classes.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "classlib/SysUtils.h"
+#include "classlib/Types.h"
+
+class TObject {
+ public:
+  virtual ~TObject() = default;
+  // Runs before the destructor chain while the object is still whole, so that
+  // virtual calls made while tearing down (notifications) reach the real class.
+  virtual void BeforeDestruction() {}
+  // Class name for messages ("Cannot assign a TFont to a TBrush").
+  virtual String ClassName() const { return L"TObject"; }
+};
+
+// Frees an object the way owners free what they own: BeforeDestruction, then delete.
+void Free(TObject* obj);
+
+template <typename T>
+void FreeAndNil(T*& obj) {
+  T* tmp = obj;
+  obj = nullptr;
+  Free(tmp);
+}
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+class TPersistent : public TObject {
+ public:
+  // Copies Source into this object; raises EConvertError when neither class
+  // knows how to copy the pair.
+  virtual void Assign(TPersistent* Source);
+  String ClassName() const override { return L"TPersistent"; }
+
+ protected:
+  virtual void AssignTo(TPersistent* Dest);
+};
+
+enum TComponentStateFlag { csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor, csFreeNotification };
+using TComponentState = TSet<TComponentStateFlag>;
+enum TOperation { opInsert, opRemove };
+
+class TComponent : public TPersistent {
+ public:
+  explicit TComponent(TComponent* AOwner);
+  ~TComponent() override;
+  void BeforeDestruction() override;
+  String ClassName() const override { return L"TComponent"; }
+
+  TComponent* Owner() const { return FOwner; }
+  int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+  TComponent* Components(int Index) const;
+  int ComponentIndex() const;
+
+  const String& Name() const { return FName; }
+  virtual void SetName(const String& Value);
+  intptr_t Tag() const { return FTag; }
+  void SetTag(intptr_t Value) { FTag = Value; }
+  TComponentState ComponentState() const { return FComponentState; }
+
+  void InsertComponent(TComponent* AComponent);
+  void RemoveComponent(TComponent* AComponent);
+  TComponent* FindComponent(const String& AName) const;
+  void DestroyComponents();
+  void Destroying();
+
+  // AComponent will call Notification(AComponent, opRemove) on this component
+  // when it is freed, whoever owns either of them.
+  void FreeNotification(TComponent* AComponent);
+  void RemoveFreeNotification(TComponent* AComponent);
+
+  // Test and loader hooks: mark the component as being loaded or designed.
+  void SetDesigning(bool Value);
+  void BeginLoading();
+  void EndLoading();  // clears csLoading and calls Loaded
+
+ protected:
+  virtual void Notification(TComponent* AComponent, TOperation Operation);
+  virtual void Loaded();
+
+ private:
+  void SendNotification(TComponent* AComponent, TOperation Operation);
+  void Insert(TComponent* AComponent);
+  void Remove(TComponent* AComponent);
+  void RemoveNotification(TComponent* AComponent);
+
+  TComponent* FOwner = nullptr;
+  std::vector<TComponent*> FComponents;
+  std::vector<TComponent*> FFreeNotifies;
+  String FName;
+  intptr_t FTag = 0;
+  TComponentState FComponentState;
+  bool FTornDown = false;
+};
+
+// ---------------------------------------------------------------------------
+// Streams
+
+enum TSeekOrigin { soBeginning, soCurrent, soEnd };
+
+class TStream : public TObject {
+ public:
+  // Read and Write move up to Count bytes and return how many moved.
+  virtual int64_t Read(void* Buffer, int64_t Count) = 0;
+  virtual int64_t Write(const void* Buffer, int64_t Count) = 0;
+  virtual int64_t Seek(int64_t Offset, TSeekOrigin Origin) = 0;
+
+  int64_t Position() { return Seek(0, soCurrent); }
+  void SetPosition(int64_t Pos) { Seek(Pos, soBeginning); }
+  virtual int64_t Size();
+  virtual void SetSize(int64_t NewSize);
+
+  // Raise EReadError / EWriteError when fewer than Count bytes move.
+  void ReadBuffer(void* Buffer, int64_t Count);
+  void WriteBuffer(const void* Buffer, int64_t Count);
+  // Copies Count bytes from Source (all of it from its start when Count is 0).
+  int64_t CopyFrom(TStream* Source, int64_t Count);
+  String ClassName() const override { return L"TStream"; }
+};
+
+class TMemoryStream : public TStream {
+ public:
+  int64_t Read(void* Buffer, int64_t Count) override;
+  int64_t Write(const void* Buffer, int64_t Count) override;
+  int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
+  int64_t Size() override { return static_cast<int64_t>(FData.size()); }
+  void SetSize(int64_t NewSize) override;
+  void Clear();
+  void LoadFromStream(TStream* Stream);
+  void SaveToStream(TStream* Stream);
+  void LoadFromFile(const String& FileName);
+  void SaveToFile(const String& FileName);
+  uint8_t* Memory() { return FData.data(); }
+  const std::vector<uint8_t>& Bytes() const { return FData; }
+  String ClassName() const override { return L"TMemoryStream"; }
+
+ private:
+  std::vector<uint8_t> FData;
+  int64_t FPosition = 0;
+};
+
+enum TFileMode { fmOpenRead, fmOpenWrite, fmOpenReadWrite, fmCreate };
+
+class TFileStream : public TStream {
+ public:
+  // Raises EFOpenError (or EFCreateError for fmCreate) naming the file.
+  TFileStream(const String& FileName, TFileMode Mode);
+  ~TFileStream() override;
+  int64_t Read(void* Buffer, int64_t Count) override;
+  int64_t Write(const void* Buffer, int64_t Count) override;
+  int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
+  void SetSize(int64_t NewSize) override;
+  const String& FileName() const { return FFileName; }
+  String ClassName() const override { return L"TFileStream"; }
+
+ private:
+  std::FILE* FFile = nullptr;
+  String FFileName;
+};
+
+// Opens a file by its String name with fopen-style mode ("rb", "wb", "r+b").
+std::FILE* OpenFileW(const String& FileName, const char* Mode);

@@ -1,0 +1,38 @@
+# Helpers shared by every folder.
+#
+# skingui_library(NAME PORTABLE a.cpp ... WINDOWS b.cpp ... DEPENDS lib ...)
+#   PORTABLE sources build in both configurations, WINDOWS sources only in the
+#   Windows build. A library with no sources in the current configuration is an
+#   INTERFACE library, so dependants can always name it.
+function(skingui_library name)
+  cmake_parse_arguments(ARG "" "" "PORTABLE;WINDOWS;DEPENDS" ${ARGN})
+  set(sources ${ARG_PORTABLE})
+  if(SKINGUI_WINDOWS)
+    list(APPEND sources ${ARG_WINDOWS})
+  endif()
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
+  endif()
+endfunction()
+
+# skingui_test(NAME SOURCES a.cpp ... DEPENDS lib ... [WINDOWS_ONLY])
+#   One executable per test file group, run once by CTest (under Wine in the
+#   cross build through CMAKE_CROSSCOMPILING_EMULATOR). WINDOWS_ONLY tests are
+#   skipped by the host build.
+function(skingui_test name)
+  cmake_parse_arguments(ARG "WINDOWS_ONLY" "" "SOURCES;DEPENDS" ${ARGN})
+  if(ARG_WINDOWS_ONLY AND NOT SKINGUI_WINDOWS)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} gtest gtest_main)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600
+    ENVIRONMENT "SKINGUI_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+endfunction()

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the Windows build under Wine, then the host build of
+# the portable code under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+"$ROOT/scripts/install-deps.sh"
+
+JOBS="$(nproc)"
+BUILD_DIR="$ROOT/build/win32"
+cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-mingw.cmake" \
+      -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD_DIR" -j "$JOBS"
+
+HOST_DIR="$ROOT/build/host"
+cmake -S "$ROOT" -B "$HOST_DIR" -DSKINGUI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$HOST_DIR" -j "$JOBS"
+
+source "$ROOT/scripts/wine-env.sh"
+start_wine
+
+status=0
+echo "== Host build (portable code, ASan + UBSan) =="
+ASAN_OPTIONS=detect_leaks=1 ctest --test-dir "$HOST_DIR" -j "$JOBS" --output-on-failure || status=1
+echo "== Windows build under Wine =="
+ctest --test-dir "$BUILD_DIR" -j "$JOBS" --output-on-failure || status=1
+exit $status

@@ -1,0 +1,41 @@
+# Sourced by the scripts that run Windows programs: a private Wine prefix under the
+# build folder, an Xvfb display when none is given, and a wineserver that stays up
+# for the whole run so that each program starts quickly.
+# Expects BUILD_DIR to be set.
+
+export WINEDEBUG=-all
+export WINEPREFIX="$BUILD_DIR/wineprefix"
+export WINEARCH=win32
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+wine_env_cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${SKINGUI_XVFB_PID:-}" ]; then kill "$SKINGUI_XVFB_PID" 2>/dev/null || true; fi
+}
+
+start_display() {
+  if [ -n "${DISPLAY:-}" ] && [ -z "${SKINGUI_FORCE_XVFB:-}" ]; then return; fi
+  local n
+  for n in $(seq 90 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then break; fi
+  done
+  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  SKINGUI_XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+}
+
+start_wine() {
+  start_display
+  trap wine_env_cleanup EXIT
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix in $WINEPREFIX ..."
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  wineserver -p
+  # Start Wine's background services now, with no pipes attached: a service
+  # started by the first test would otherwise hold CTest's output pipe open
+  # until the wineserver exits, and CTest would wait for it.
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
