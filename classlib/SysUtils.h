@@ -184,3 +184,6 @@ struct TFormatSettings {
   int TwoDigitYearCenturyWindow = 50;
 };
 TFormatSettings& FormatSettings();
+
+// Dates and times.
+#include "classlib/DateUtils.h"
