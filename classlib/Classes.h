@@ -171,3 +171,4 @@ std::FILE* OpenFileW(const String& FileName, const char* Mode);
 // The list classes live in their own headers; Classes.h gives all of them.
 #include "classlib/List.h"
 #include "classlib/StringList.h"
+#include "classlib/Collection.h"
