@@ -1,5 +1,6 @@
 #include "classlib/DateUtils.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>

@@ -19,7 +19,7 @@ bool FileExists(const String& FileName) {
 #endif
 }
 
-bool DeleteFile(const String& FileName) {
+bool RemoveFile(const String& FileName) {
 #ifdef _WIN32
   return _wremove(FileName.c_str()) == 0;
 #else

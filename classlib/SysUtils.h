@@ -48,7 +48,15 @@ SKINGUI_EXCEPTION(EZDecompressionError, EZLibError)
 
 // Files by String name (Chinese names included).
 bool FileExists(const String& FileName);
-bool DeleteFile(const String& FileName);
+bool RemoveFile(const String& FileName);
+// windows.h turns DeleteFile into DeleteFileW; the String form answers to both
+// names, whichever header comes first.
+#ifndef DeleteFile
+inline bool DeleteFile(const String& FileName) { return RemoveFile(FileName); }
+#endif
+#ifdef _WIN32
+inline bool DeleteFileW(const String& FileName) { return RemoveFile(FileName); }
+#endif
 
 // ---------------------------------------------------------------------------
 // Case and comparison. Comparisons return <0, 0 or >0 and order by character
