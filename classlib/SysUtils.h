@@ -77,7 +77,7 @@ bool AnsiSameText(const String& S1, const String& S2);
 // ---------------------------------------------------------------------------
 // Numbers
 
-String IntToStr(int Value);
+// One function for every integer type, so that none is ambiguous.
 String IntToStr(int64_t Value);
 // Decimal with an optional sign, or hexadecimal after "$", "0x" or "0X" (a sign
 // may come first). Leading blanks are skipped; nothing may follow the digits.

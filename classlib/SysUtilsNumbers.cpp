@@ -17,7 +17,6 @@ int HexDigitValue(wchar_t c) {
 
 }  // namespace
 
-String IntToStr(int Value) { return std::to_wstring(Value); }
 String IntToStr(int64_t Value) { return std::to_wstring(Value); }
 
 bool TryStrToInt(const String& S, int& Value) {

@@ -46,6 +46,7 @@ TEST_F(SysUtilsTest, IntegerTextWithSignsAndHexPrefixes) {
   }
   EXPECT_EQ(IntToStr(-45), L"-45");
   EXPECT_EQ(IntToStr(int64_t{-9000000000}), L"-9000000000");
+  EXPECT_EQ(IntToStr(sizeof(int32_t)) + IntToStr(uint32_t{4000000000u}), L"44000000000");
   EXPECT_EQ(IntToHex(255, 4), L"00FF");
   EXPECT_EQ(IntToHex(0x1A2B, 2), L"1A2B");
   EXPECT_EQ(IntToHex(-1, 2), L"FFFFFFFF");
