@@ -15,9 +15,9 @@ constexpr int64_t kMaxSlice = 1 << 30;
 
 int ZLevel(TCompressionLevel Level) {
   switch (Level) {
-    case clNone: return Z_NO_COMPRESSION;
-    case clFastest: return Z_BEST_SPEED;
-    case clMax: return Z_BEST_COMPRESSION;
+    case zcNone: return Z_NO_COMPRESSION;
+    case zcFastest: return Z_BEST_SPEED;
+    case zcMax: return Z_BEST_COMPRESSION;
     default: return Z_DEFAULT_COMPRESSION;
   }
 }

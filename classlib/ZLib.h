@@ -10,7 +10,7 @@
 
 struct z_stream_s;
 
-enum TCompressionLevel { clNone, clFastest, clDefault, clMax };
+enum TCompressionLevel { zcNone, zcFastest, zcDefault, zcMax };
 
 // Compresses what is written to it into Dest, from Dest's position. The zlib
 // stream is complete once Finish has run; the destructor finishes it too but

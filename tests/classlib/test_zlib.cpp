@@ -32,7 +32,7 @@ std::vector<uint8_t> Compress(const std::vector<uint8_t>& data, TCompressionLeve
 
 TEST(ZLibTest, RoundTripReadInPieces) {
   const auto data = SampleData(300000);
-  const auto packed = Compress(data, clMax);
+  const auto packed = Compress(data, zcMax);
   ASSERT_GE(packed.size(), 2u);
   EXPECT_EQ(packed[0], 0x78);
   EXPECT_EQ(packed[1], 0xDA);
@@ -55,9 +55,9 @@ TEST(ZLibTest, RoundTripReadInPieces) {
 
 TEST(ZLibTest, LevelsShowInTheHeader) {
   const auto data = SampleData(5000);
-  const auto none = Compress(data, clNone);
-  const auto fastest = Compress(data, clFastest);
-  const auto normal = Compress(data, clDefault);
+  const auto none = Compress(data, zcNone);
+  const auto fastest = Compress(data, zcFastest);
+  const auto normal = Compress(data, zcDefault);
   EXPECT_EQ(none[1], 0x01);
   EXPECT_EQ(fastest[1], 0x01);
   EXPECT_EQ(normal[1], 0x9C);
@@ -68,7 +68,7 @@ TEST(ZLibTest, LevelsShowInTheHeader) {
 
 TEST(ZLibTest, CorruptOrCutDataRaises) {
   const auto data = SampleData(20000);
-  auto packed = ZCompressBuffer(data.data(), data.size(), clDefault);
+  auto packed = ZCompressBuffer(data.data(), data.size(), zcDefault);
   EXPECT_EQ(ZDecompressBuffer(packed.data(), packed.size()), data);
 
   auto badHeader = packed;
@@ -87,14 +87,14 @@ TEST(ZLibTest, CorruptOrCutDataRaises) {
 }
 
 TEST(ZLibTest, EmptyInputIsAValidStream) {
-  auto packed = ZCompressBuffer(nullptr, 0, clMax);
+  auto packed = ZCompressBuffer(nullptr, 0, zcMax);
   EXPECT_EQ(packed.size(), 8u);  // header, empty final block, checksum 1
   EXPECT_TRUE(ZDecompressBuffer(packed.data(), packed.size()).empty());
 }
 
 TEST(ZLibTest, DecompressionSeeksByReadingAndRestarting) {
   const auto data = SampleData(50000);
-  auto packed = ZCompressBuffer(data.data(), data.size(), clDefault);
+  auto packed = ZCompressBuffer(data.data(), data.size(), zcDefault);
   TMemoryStream source;
   source.WriteBuffer(packed.data(), static_cast<int64_t>(packed.size()));
   source.SetPosition(0);
@@ -111,7 +111,7 @@ TEST(ZLibTest, DecompressionSeeksByReadingAndRestarting) {
   EXPECT_THROW(z.Write(&b, 1), EZDecompressionError);
 
   TMemoryStream sink;
-  TCompressionStream c(clDefault, &sink);
+  TCompressionStream c(zcDefault, &sink);
   EXPECT_THROW(c.Read(&b, 1), EZCompressionError);
   EXPECT_THROW(c.Seek(0, soBeginning), EZCompressionError);
 }
@@ -120,7 +120,7 @@ TEST(ZLibTest, DestructorFinishesTheStream) {
   const auto data = SampleData(1000);
   TMemoryStream packed;
   {
-    TCompressionStream z(clMax, &packed);
+    TCompressionStream z(zcMax, &packed);
     z.WriteBuffer(data.data(), static_cast<int64_t>(data.size()));
   }
   EXPECT_EQ(ZDecompressBuffer(packed.Memory(), static_cast<size_t>(packed.Size())), data);
