@@ -6,8 +6,10 @@
 #pragma once
 
 #include <windows.h>
-// The canvas has a TextOut member; the API's A/W macro would rename it.
+// A/W macros of the API that would rename class-library names
+// (TCanvas::TextOut, SysUtils' DeleteFile).
 #undef TextOut
+#undef DeleteFile
 
 #include <vector>
 
