@@ -374,3 +374,77 @@ class TBitmap : public TGraphic {
   TTransparentMode FTransparentMode = tmAuto;
   TBitmapCanvas* FCanvas = nullptr;
 };
+
+// An icon (HICON). Streams hold .ico files; a loaded file is saved back as
+// it was read, an icon made from a handle is saved with 32-bit colour.
+class TIcon : public TGraphic {
+ public:
+  TIcon() = default;
+  ~TIcon() override;
+  String ClassName() const override { return L"TIcon"; }
+  void Assign(TPersistent* Source) override;
+
+  HICON Handle() const { return FHandle; }
+  // Takes ownership of the icon (0 empties it).
+  void SetHandle(HICON Value);
+  HICON ReleaseHandle();
+
+  bool Empty() const override { return FHandle == nullptr; }
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
+  // An icon's size comes from its image: EInvalidGraphic.
+  void SetWidth(int Value) override;
+  void SetHeight(int Value) override;
+
+  // Reads an .ico file from the stream position to its end and takes the
+  // image closest to the system icon size. Bad data: EInvalidGraphic, the
+  // icon unchanged.
+  void LoadFromStream(TStream* Stream) override;
+  void SaveToStream(TStream* Stream) override;
+
+ protected:
+  void Draw(TCanvas* ACanvas, const TRect& Rect) override;
+
+ private:
+  void Take(HICON Handle, std::vector<uint8_t> Data);
+  HICON FHandle = nullptr;
+  int FWidth = 0;
+  int FHeight = 0;
+  std::vector<uint8_t> FData;  // the .ico file it was loaded from
+};
+
+// Holds one graphic: a bitmap or an icon.
+class TPicture : public TPersistent {
+ public:
+  TPicture() = default;
+  ~TPicture() override;
+  String ClassName() const override { return L"TPicture"; }
+  // A picture or graphic is copied; nullptr clears the picture.
+  void Assign(TPersistent* Source) override;
+
+  TGraphic* Graphic() const { return FGraphic; }
+  // Copies Value: bitmaps and icons keep their class, other graphics are
+  // drawn into a bitmap. nullptr clears the picture.
+  void SetGraphic(TGraphic* Value);
+  // The graphic as a bitmap; a picture holding something else is replaced by
+  // an empty bitmap.
+  TBitmap* Bitmap();
+  TIcon* Icon();
+  int Width() const { return FGraphic ? FGraphic->Width() : 0; }
+  int Height() const { return FGraphic ? FGraphic->Height() : 0; }
+
+  // By extension: .bmp or .ico (EInvalidGraphic for others).
+  void LoadFromFile(const String& FileName);
+  // EInvalidGraphic for an empty picture.
+  void SaveToFile(const String& FileName);
+
+  TNotifyEvent OnChange;
+
+ protected:
+  void AssignTo(TPersistent* Dest) override;
+  virtual void Changed();
+
+ private:
+  void Replace(TGraphic* NewGraphic);
+  TGraphic* FGraphic = nullptr;
+};
