@@ -281,6 +281,23 @@ void TBitmap::SetPixelFormat(TPixelFormat Value) {
   Changed();
 }
 
+void TBitmap::SetColorTable(const std::vector<uint32_t>& Table) {
+  const int bits = BitCountOf(FPixelFormat);
+  if (bits == 0 || bits > 8) throw EInvalidGraphic(L"Only 1-, 4- and 8-bit bitmaps have a colour table");
+  std::vector<uint32_t> table(Table);
+  table.resize(size_t(1) << bits, 0);
+  if (FHandle) {
+    FreeContext();
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, FHandle);
+    SetDIBColorTable(dc, 0, static_cast<UINT>(table.size()), reinterpret_cast<const RGBQUAD*>(table.data()));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+  }
+  FColorTable = std::move(table);
+  Changed();
+}
+
 bool TBitmap::Monochrome() const {
   if (FPixelFormat == pf1bit) return FColorTable.empty() || IsBlackAndWhite(FColorTable);
   if (FPixelFormat == pfDevice && FHandle) {

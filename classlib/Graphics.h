@@ -333,6 +333,9 @@ class TBitmap : public TGraphic {
   void* ScanLine(int Row);
   // Colour table of a 1-, 4- or 8-bit image, entries 0x00RRGGBB.
   const std::vector<uint32_t>& ColorTable() const { return FColorTable; }
+  // Replaces the colour table of a 1-, 4- or 8-bit image; pixels keep their
+  // indexes. Missing entries become black, extra ones are dropped.
+  void SetColorTable(const std::vector<uint32_t>& Table);
 
   // tmAuto: the bottom-left pixel; tmFixed: the colour set last.
   TColor TransparentColor();
