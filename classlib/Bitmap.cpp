@@ -335,7 +335,7 @@ void TBitmap::SetTransparentColor(TColor Value) {
   Changed();
 }
 
-void TBitmap::SetTransparentMode(TTransparentMode Value) {
+void TBitmap::SetTransparentMode(TBitmapTransparentMode Value) {
   if (Value == FTransparentMode) return;
   FTransparentMode = Value;
   if (Value == tmAuto) FTransparentColor = clDefault;

@@ -341,8 +341,8 @@ class TBitmap : public TGraphic {
   TColor TransparentColor();
   // Also switches the mode to tmFixed.
   void SetTransparentColor(TColor Value);
-  TTransparentMode TransparentMode() const { return FTransparentMode; }
-  void SetTransparentMode(TTransparentMode Value);
+  TBitmapTransparentMode TransparentMode() const { return FTransparentMode; }
+  void SetTransparentMode(TBitmapTransparentMode Value);
 
   // BMP files. Loading reads exactly one file (its header's size) from the
   // stream position; on bad data it raises EInvalidGraphic and keeps the image.
@@ -374,7 +374,7 @@ class TBitmap : public TGraphic {
   TPixelFormat FPixelFormat = pf24bit;
   std::vector<uint32_t> FColorTable;
   TColor FTransparentColor = clDefault;
-  TTransparentMode FTransparentMode = tmAuto;
+  TBitmapTransparentMode FTransparentMode = tmAuto;
   TBitmapCanvas* FCanvas = nullptr;
 };
 

@@ -15,6 +15,13 @@ UINT StyleFlags(TDrawingStyle Style) {
   }
 }
 
+// clNone and clDefault have their own values in image-list calls.
+COLORREF ListColor(TColor Color) {
+  if (Color == clNone) return CLR_NONE;
+  if (Color == clDefault) return CLR_DEFAULT;
+  return static_cast<COLORREF>(ColorToRGB(Color));
+}
+
 }  // namespace
 
 TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {}
@@ -37,7 +44,7 @@ HIMAGELIST TCustomImageList::Handle() {
   if (!FHandle) {
     FHandle = ImageList_Create(FWidth, FHeight, ILC_COLOR32 | (FMasked ? ILC_MASK : 0), 4, 4);
     if (!FHandle) throw EOutOfResources(L"Cannot create an image list");
-    ImageList_SetBkColor(FHandle, FBkColor == clNone ? CLR_NONE : static_cast<COLORREF>(ColorToRGB(FBkColor)));
+    ImageList_SetBkColor(FHandle, ListColor(FBkColor));
   }
   return FHandle;
 }
@@ -53,6 +60,7 @@ void TCustomImageList::Assign(TPersistent* Source) {
   FWidth = src->FWidth;
   FHeight = src->FHeight;
   FBkColor = src->FBkColor;
+  FBlendColor = src->FBlendColor;
   FDrawingStyle = src->FDrawingStyle;
   FMasked = src->FMasked;
   if (src->FHandle) FHandle = ImageList_Duplicate(src->FHandle);
@@ -78,7 +86,7 @@ int TCustomImageList::Count() const { return FHandle ? ImageList_GetImageCount(F
 
 void TCustomImageList::SetBkColor(TColor Value) {
   FBkColor = Value;
-  if (FHandle) ImageList_SetBkColor(FHandle, Value == clNone ? CLR_NONE : static_cast<COLORREF>(ColorToRGB(Value)));
+  if (FHandle) ImageList_SetBkColor(FHandle, ListColor(Value));
   Change();
 }
 
@@ -120,7 +128,9 @@ void TCustomImageList::Clear() {
 void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled) {
   if (!Canvas || Index < 0 || Index >= Count()) return;
   HDC dc = Canvas->Handle();
-  if (Enabled) ImageList_DrawEx(FHandle, Index, dc, X, Y, 0, 0, CLR_DEFAULT, CLR_DEFAULT, StyleFlags(FDrawingStyle));
+  if (Enabled)
+    ImageList_DrawEx(FHandle, Index, dc, X, Y, 0, 0, ListColor(FBkColor), ListColor(FBlendColor),
+                     StyleFlags(FDrawingStyle));
   else DrawDisabled(dc, X, Y, Index);
 }
 
@@ -159,7 +169,7 @@ void TCustomImageList::DrawDisabled(HDC Dest, int X, int Y, int Index) {
 void TCustomImageList::GetBitmap(int Index, TBitmap* Image) {
   if (!Image) return;
   Image->SetSize(FWidth, FHeight);
-  Image->Canvas()->Brush()->SetColor(FBkColor == clNone ? clWhite : FBkColor);
+  Image->Canvas()->Brush()->SetColor(FBkColor == clNone || FBkColor == clDefault ? clWhite : FBkColor);
   Image->Canvas()->FillRect(Rect(0, 0, FWidth, FHeight));
   if (Index >= 0 && Index < Count())
     ImageList_DrawEx(FHandle, Index, Image->Canvas()->Handle(), 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_TRANSPARENT);

@@ -30,6 +30,10 @@ class TCustomImageList : public TComponent {
   // Background the images are drawn on; clNone draws them transparently.
   TColor BkColor() const { return FBkColor; }
   void SetBkColor(TColor Value);
+  // Colour mixed into images drawn dsFocus or dsSelected (clNone: the
+  // destination's colours, clDefault: the system highlight).
+  TColor BlendColor() const { return FBlendColor; }
+  void SetBlendColor(TColor Value) { FBlendColor = Value; }
   TDrawingStyle DrawingStyle() const { return FDrawingStyle; }
   void SetDrawingStyle(TDrawingStyle Value) { FDrawingStyle = Value; }
   // Whether images keep a mask (set before the first image is added).
@@ -65,6 +69,7 @@ class TCustomImageList : public TComponent {
   int FWidth = 16;
   int FHeight = 16;
   TColor FBkColor = clNone;
+  TColor FBlendColor = clNone;
   TDrawingStyle FDrawingStyle = dsNormal;
   bool FMasked = true;
 };
