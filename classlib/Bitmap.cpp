@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 
 #include "classlib/BmpCodec.h"
 #include "classlib/Graphics.h"
@@ -322,10 +324,32 @@ void* TBitmap::ScanLine(int Row) {
   return FBits + static_cast<size_t>(FHeight - 1 - Row) * RowBytes(FWidth, BitCountOf(FPixelFormat));
 }
 
+void TBitmap::WithSourceDC(const std::function<void(HDC)>& Use) {
+  if (FCanvas && FCanvas->HandleAllocated()) {
+    Use(FCanvas->Handle());
+    return;
+  }
+  // A bitmap that is only drawn from keeps no DC of its own between uses.
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) throw EOutOfResources(L"Cannot create a memory device context");
+  HGDIOBJ old = SelectObject(dc, FHandle);
+  try {
+    Use(dc);
+  } catch (...) {
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    throw;
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+}
+
 TColor TBitmap::TransparentColor() {
   if (FTransparentMode == tmFixed) return FTransparentColor;
   if (Empty()) return clDefault;
-  return Canvas()->Pixels(0, FHeight - 1);
+  TColor colour = clNone;
+  WithSourceDC([&](HDC dc) { colour = static_cast<TColor>(GetPixel(dc, 0, FHeight - 1)); });
+  return colour;
 }
 
 void TBitmap::SetTransparentColor(TColor Value) {
@@ -344,19 +368,20 @@ void TBitmap::SetTransparentMode(TBitmapTransparentMode Value) {
 
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
   if (Empty()) return;
-  HDC source = Canvas()->Handle();
   HDC dest = ACanvas->Handle();
-  if (Transparent()) {
-    const UINT key = static_cast<UINT>(ColorToRGB(TransparentColor())) & 0xFFFFFF;
-    TransparentBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight, key);
-  } else if (Rect.Width() == FWidth && Rect.Height() == FHeight) {
-    BitBlt(dest, Rect.Left, Rect.Top, FWidth, FHeight, source, 0, 0, ACanvas->CopyMode());
-  } else {
-    int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
-    StretchBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight,
-               ACanvas->CopyMode());
-    SetStretchBltMode(dest, oldMode);
-  }
+  const UINT key = Transparent() ? static_cast<UINT>(ColorToRGB(TransparentColor())) & 0xFFFFFF : 0;
+  WithSourceDC([&](HDC source) {
+    if (Transparent()) {
+      TransparentBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight, key);
+    } else if (Rect.Width() == FWidth && Rect.Height() == FHeight) {
+      BitBlt(dest, Rect.Left, Rect.Top, FWidth, FHeight, source, 0, 0, ACanvas->CopyMode());
+    } else {
+      int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
+      StretchBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight,
+                 ACanvas->CopyMode());
+      SetStretchBltMode(dest, oldMode);
+    }
+  });
 }
 
 void TBitmap::Assign(TPersistent* Source) {

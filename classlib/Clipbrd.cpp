@@ -1,6 +1,7 @@
 #include "classlib/Clipbrd.h"
 
 #include <cstring>
+#include <cwchar>
 
 TClipboard* Clipboard() {
   static TClipboard clipboard;

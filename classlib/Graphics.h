@@ -11,6 +11,7 @@
 #undef TextOut
 #undef DeleteFile
 
+#include <functional>
 #include <vector>
 
 #include "classlib/Classes.h"
@@ -361,6 +362,8 @@ class TBitmap : public TGraphic {
  private:
   friend class TBitmapCanvas;
   void FreeContext();
+  // Runs Use with a DC that holds the bitmap (the canvas's, or a temporary one).
+  void WithSourceDC(const std::function<void(HDC)>& Use);
   void Clear();
   void Adopt(HBITMAP Handle, void* Bits, int AWidth, int AHeight, TPixelFormat Format,
              std::vector<uint32_t> ColorTable);
