@@ -208,6 +208,7 @@ class TCanvas : public TPersistent {
   int TextWidth(const String& Text) { return TextExtent(Text).cx; }
   int TextHeight(const String& Text) { return TextExtent(Text).cy; }
 
+  // clNone for a point outside the drawable area.
   TColor Pixels(int X, int Y);
   void SetPixels(int X, int Y, TColor Value);
   TRect ClipRect();
