@@ -28,6 +28,9 @@ TColor ColorToRGB(TColor Color);
 // Base of TFont, TPen and TBrush: attributes plus a shared GDI handle.
 class TGraphicsObject : public TPersistent {
  public:
+  TGraphicsObject() = default;
+  TGraphicsObject(const TGraphicsObject&) = delete;  // handles are shared by count: use Assign
+  TGraphicsObject& operator=(const TGraphicsObject&) = delete;
   TNotifyEvent OnChange;
   String ClassName() const override { return L"TGraphicsObject"; }
 
@@ -160,6 +163,8 @@ class TGraphic;
 class TCanvas : public TPersistent {
  public:
   TCanvas();
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
   ~TCanvas() override;
   String ClassName() const override { return L"TCanvas"; }
 
@@ -266,6 +271,9 @@ struct TBmpImage;
 // An image that can draw itself on a canvas and travel through streams.
 class TGraphic : public TPersistent {
  public:
+  TGraphic() = default;
+  TGraphic(const TGraphic&) = delete;  // owns handles: use Assign
+  TGraphic& operator=(const TGraphic&) = delete;
   String ClassName() const override { return L"TGraphic"; }
   virtual bool Empty() const = 0;
   virtual int Width() const = 0;
@@ -424,6 +432,8 @@ class TIcon : public TGraphic {
 class TPicture : public TPersistent {
  public:
   TPicture() = default;
+  TPicture(const TPicture&) = delete;
+  TPicture& operator=(const TPicture&) = delete;
   ~TPicture() override;
   String ClassName() const override { return L"TPicture"; }
   // A picture or graphic is copied; nullptr clears the picture.
