@@ -6,10 +6,8 @@
 #pragma once
 
 #include <windows.h>
-// A/W macros of the API that would rename class-library names
-// (TCanvas::TextOut, SysUtils' DeleteFile).
+// The canvas has a TextOut member; the API's A/W macro would rename it.
 #undef TextOut
-#undef DeleteFile
 
 #include <functional>
 #include <vector>
