@@ -10,7 +10,6 @@
 #include "classlib/Controls.h"
 #include "classlib/StringList.h"
 
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 enum TFormStyle { fsNormal, fsStayOnTop };
