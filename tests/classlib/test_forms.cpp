@@ -441,3 +441,38 @@ TEST(FormTest, ParentFontAndColorFlowToChildrenUntilTheyChooseTheirOwn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FormTest, AFormPlacedInAnotherControlIsAChildAndJoinsItsTabOrder) {
+  TForm outer(nullptr);
+  outer.SetBounds(100, 100, 400, 200);
+  auto* first = new Field(&outer);
+  first->SetParent(&outer);
+  auto* page = new Field(&outer);
+  page->SetParent(&outer);
+  page->SetTabStop(false);
+  page->SetBounds(0, 50, 400, 150);
+  auto* tool = new TForm(&outer);
+  tool->SetBorderStyle(bsNone);
+  tool->SetParent(page);
+  tool->SetAlign(alClient);
+  auto* inner = new Field(tool);
+  inner->SetParent(tool);
+  bool shown = false;
+  tool->OnShow = [&](TObject*) { shown = true; };
+  tool->Show();
+  EXPECT_TRUE(shown);
+  outer.SetActiveControl(first);
+  ShowAndActivate(&outer);
+  EXPECT_TRUE(GetWindowLongW(tool->Handle(), GWL_STYLE) & WS_CHILD);
+  EXPECT_EQ(page->Handle(), GetParent(tool->Handle()));
+  EXPECT_EQ(Rect(0, 0, 400, 150), tool->BoundsRect());
+  EXPECT_EQ(&outer, GetParentForm(inner));
+  ASSERT_TRUE(PumpUntil([&] { return first->Focused(); }));
+  PostKey(VK_TAB);
+  EXPECT_TRUE(inner->Focused());
+  EXPECT_EQ(inner, outer.ActiveControl());
+}
+
+}  // namespace
