@@ -476,3 +476,47 @@ TEST(FormTest, AFormPlacedInAnotherControlIsAChildAndJoinsItsTabOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ApplicationTest, OnMessageMaySwallowAMessageAndOnIdleRunsWhenTheQueueIsEmpty) {
+  TForm form(nullptr);
+  auto* field = new Field(&form);
+  field->SetParent(&form);
+  int keys = 0, seen = 0, idles = 0;
+  field->OnKeyDown = [&](TObject*, WORD&, TShiftState) { ++keys; };
+  Application->OnMessage = [&](MSG& Msg, bool& Handled) {
+    if (Msg.message == WM_KEYDOWN && Msg.wParam == 'S') {
+      ++seen;
+      Handled = true;
+    }
+  };
+  Application->OnIdle = [&](TObject*, bool& Done) {
+    ++idles;
+    Done = false;  // asks to be called again rather than wait
+  };
+  PostMessageW(field->Handle(), WM_KEYDOWN, 'S', 1);
+  PostMessageW(field->Handle(), WM_KEYDOWN, 'T', 1);
+  while (idles < 3) Application->HandleMessage();
+  Application->OnMessage = nullptr;
+  Application->OnIdle = nullptr;
+  EXPECT_EQ(1, seen);
+  EXPECT_EQ(1, keys);
+}
+
+TEST(ScreenTest, FontsSizesAndCursors) {
+  TStrings* fonts = Screen->Fonts();
+  ASSERT_GT(fonts->Count(), 0);
+  EXPECT_EQ(-1, fonts->IndexOf(L""));
+  TRect work = Screen->WorkAreaRect();
+  EXPECT_FALSE(work.IsEmpty());
+  EXPECT_LE(work.Width(), Screen->Width());
+  HCURSOR own = CopyCursor(LoadCursorW(nullptr, IDC_CROSS));
+  Screen->SetCursors(5, own);
+  EXPECT_EQ(own, Screen->Cursors(5));
+  Screen->SetCursors(5, nullptr);
+  EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), Screen->Cursors(5));
+  DestroyCursor(own);
+}
+
+}  // namespace
