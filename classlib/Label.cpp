@@ -1,14 +1,14 @@
-// TLabel: text drawn on the parent's surface.
+// TCustomLabel: text drawn on the parent's surface.
 #include "classlib/StdCtrls.h"
 
-TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
+TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
   FControlStyle.Include(csOpaque).Include(csReplicatable);
   FWidth = 65;
   FHeight = 17;
   FAutoSize = true;
 }
 
-UINT TLabel::TextFlags() const {
+UINT TCustomLabel::TextFlags() const {
   UINT flags = DT_EXPANDTABS;
   if (FWordWrap) flags |= DT_WORDBREAK;
   if (!FShowAccelChar) flags |= DT_NOPREFIX;
@@ -17,48 +17,61 @@ UINT TLabel::TextFlags() const {
   return flags;
 }
 
-RECT TLabel::MeasureText(RECT R) const {
-  String text = Caption();
-  // An empty line still has the height of one.
-  if (text.empty() || (FShowAccelChar && text == L"&")) text = L" ";
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &R, TextFlags() | DT_CALCRECT);
+void TCustomLabel::DoDrawText(TRect& Rect, UINT Flags) {
+  String text = GetLabelText();
+  // Measured, an empty line still has the height of one.
+  if ((Flags & DT_CALCRECT) && (text.empty() || (FShowAccelChar && text == L"&"))) text += L" ";
+  TCanvas* canvas = Canvas();
+  canvas->SetFont(Font());
+  HDC dc = canvas->Handle();
+  HGDIOBJ old = SelectObject(dc, canvas->Font()->Handle());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColorToRGB(Enabled() ? Font()->Color() : clGrayText));
+  RECT r = {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, Flags);
   SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return R;
+  Rect = ::Rect(r.left, r.top, r.right, r.bottom);
 }
 
-bool TLabel::CanAutoSize(int& NewWidth, int& NewHeight) {
-  RECT r = MeasureText(RECT{0, 0, FWordWrap ? FWidth : 0, 0});
-  if (!FWordWrap) NewWidth = r.right;
-  NewHeight = r.bottom;
+TRect TCustomLabel::MeasureText(const TRect& R) {
+  // Measuring happens outside painting: the canvas borrows a screen DC.
+  TRect r = R;
+  HDC screen = GetDC(nullptr);
+  TControlCanvas* canvas = FCanvas.get();
+  canvas->Lock();
+  canvas->SetPaintDC(screen);
+  DoDrawText(r, TextFlags() | DT_CALCRECT);
+  canvas->SetPaintDC(nullptr);
+  canvas->Unlock();
+  ReleaseDC(nullptr, screen);
+  return r;
+}
+
+bool TCustomLabel::CanAutoSize(int& NewWidth, int& NewHeight) {
+  TRect r = MeasureText(Rect(0, 0, FWordWrap ? FWidth : 0, 0));
+  if (!FWordWrap) NewWidth = r.Right;
+  NewHeight = r.Bottom;
   return true;
 }
 
-void TLabel::Paint() {
-  TCanvas* canvas = Canvas();
+void TCustomLabel::Paint() {
   const TRect client = ClientRect();
   if (!Transparent()) {
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(client);
+    Canvas()->Brush()->SetColor(Color());
+    Canvas()->FillRect(client);
   }
-  RECT r = {client.Left, client.Top, client.Right, client.Bottom};
+  TRect r = client;
   if (FLayout != tlTop) {
-    RECT text = MeasureText(RECT{r.left, r.top, r.right, r.top});
-    const int free = (r.bottom - r.top) - (text.bottom - text.top);
-    r.top += FLayout == tlCenter ? free / 2 : free;
+    // Measured on the paint DC itself, then placed.
+    TRect text = Rect(client.Left, client.Top, client.Right, client.Top);
+    DoDrawText(text, TextFlags() | DT_CALCRECT);
+    const int free = client.Height() - text.Height();
+    r.Top += FLayout == tlCenter ? free / 2 : free;
   }
-  const String text = Caption();
-  HDC dc = canvas->Handle();
-  HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ColorToRGB(Enabled() ? Font()->Color() : clGrayText));
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFlags());
-  SelectObject(dc, old);
+  DoDrawText(r, TextFlags());
 }
 
-void TLabel::Dispatch(TMessage& Message) {
+void TCustomLabel::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
@@ -69,33 +82,33 @@ void TLabel::Dispatch(TMessage& Message) {
   TGraphicControl::Dispatch(Message);
 }
 
-void TLabel::SetAlignment(TAlignment Value) {
+void TCustomLabel::SetAlignment(TAlignment Value) {
   if (FAlignment == Value) return;
   FAlignment = Value;
   Invalidate();
 }
 
-void TLabel::SetLayout(TTextLayout Value) {
+void TCustomLabel::SetLayout(TTextLayout Value) {
   if (FLayout == Value) return;
   FLayout = Value;
   Invalidate();
 }
 
-void TLabel::SetWordWrap(bool Value) {
+void TCustomLabel::SetWordWrap(bool Value) {
   if (FWordWrap == Value) return;
   FWordWrap = Value;
   AdjustSize();
   Invalidate();
 }
 
-void TLabel::SetTransparent(bool Value) {
+void TCustomLabel::SetTransparent(bool Value) {
   if (Transparent() == Value) return;
   if (Value) FControlStyle.Exclude(csOpaque);
   else FControlStyle.Include(csOpaque);
   Invalidate();
 }
 
-void TLabel::SetShowAccelChar(bool Value) {
+void TCustomLabel::SetShowAccelChar(bool Value) {
   if (FShowAccelChar == Value) return;
   FShowAccelChar = Value;
   AdjustSize();

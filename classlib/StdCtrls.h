@@ -6,11 +6,13 @@
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 // Text painted on the parent. AutoSize (on by default) fits the control to
-// the text, keeping its width when WordWrap is on.
-class TLabel : public TGraphicControl {
+// the text, keeping its width when WordWrap is on. Descendants change the
+// text or its drawing in GetLabelText and DoDrawText, which serve both
+// painting and measuring.
+class TCustomLabel : public TGraphicControl {
  public:
-  explicit TLabel(TComponent* AOwner);
-  String ClassName() const override { return L"TLabel"; }
+  explicit TCustomLabel(TComponent* AOwner);
+  String ClassName() const override { return L"TCustomLabel"; }
   void Dispatch(TMessage& Message) override;
 
   TAlignment Alignment() const { return FAlignment; }
@@ -29,15 +31,25 @@ class TLabel : public TGraphicControl {
  protected:
   void Paint() override;
   bool CanAutoSize(int& NewWidth, int& NewHeight) override;
+  virtual String GetLabelText() const { return Caption(); }
+  // Draws the text in Rect on Canvas with DrawText flags; with DT_CALCRECT
+  // it only measures, Rect receiving the text's extent.
+  virtual void DoDrawText(TRect& Rect, UINT Flags);
+  // The DrawText flags of the alignment, word wrap and accelerator settings.
   UINT TextFlags() const;
-  // The text's rectangle inside R (measured with the label's font).
-  RECT MeasureText(RECT R) const;
 
  private:
+  TRect MeasureText(const TRect& R);
   TAlignment FAlignment = taLeftJustify;
   TTextLayout FLayout = tlTop;
   bool FWordWrap = false;
   bool FShowAccelChar = true;
+};
+
+class TLabel : public TCustomLabel {
+ public:
+  explicit TLabel(TComponent* AOwner) : TCustomLabel(AOwner) {}
+  String ClassName() const override { return L"TLabel"; }
 };
 
 // A push button over the system BUTTON class. Enter clicks the default button

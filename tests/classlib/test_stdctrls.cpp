@@ -142,4 +142,29 @@ TEST(LabelTest, AutoSizeFitsTheTextAndLayoutCentresIt) {
   EXPECT_NEAR(30, (minY + maxY) / 2, 6);
 }
 
+class Shouting : public TCustomLabel {
+ public:
+  explicit Shouting(TComponent* AOwner) : TCustomLabel(AOwner) {}
+  int Measured = 0;
+
+ protected:
+  String GetLabelText() const override { return Caption() + L"!!!!!!!!"; }
+  void DoDrawText(TRect& Rect, UINT Flags) override {
+    if (Flags & DT_CALCRECT) ++Measured;
+    TCustomLabel::DoDrawText(Rect, Flags);
+  }
+};
+
+TEST(LabelTest, DescendantsChangeTheTextForMeasuringToo) {
+  TForm form(nullptr);
+  auto* plain = new TLabel(&form);
+  plain->SetParent(&form);
+  plain->SetCaption(L"Hi");
+  auto* loud = new Shouting(&form);
+  loud->SetParent(&form);
+  loud->SetCaption(L"Hi");
+  EXPECT_GT(loud->Measured, 0);
+  EXPECT_GT(loud->Width(), plain->Width() * 2);
+}
+
 }  // namespace
