@@ -8,6 +8,8 @@ SKINGUI_EXCEPTION(EClipboardException, Exception)
 class TClipboard : public TPersistent {
  public:
   TClipboard() = default;
+  TClipboard(const TClipboard&) = delete;
+  TClipboard& operator=(const TClipboard&) = delete;
   ~TClipboard() override;
   String ClassName() const override { return L"TClipboard"; }
 

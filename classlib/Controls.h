@@ -115,8 +115,8 @@ class TControl : public TComponent {
   void SetClientWidth(int Value) { SetClientSize(Value, ClientHeight()); }
   void SetClientHeight(int Value) { SetClientSize(ClientWidth(), Value); }
   virtual void SetClientSize(int AWidth, int AHeight);
-  // Client coordinates of this control relative to its parent window's client
-  // area: windowless controls live in their parent's client coordinates.
+  // Screen position of the top-left of the client area (for a windowless
+  // control, of the control itself within its parent's client area).
   virtual TPoint ClientOrigin() const;
   TPoint ClientToScreen(const TPoint& P) const;
   TPoint ScreenToClient(const TPoint& P) const;

@@ -6,10 +6,8 @@
 #pragma once
 
 #include <windows.h>
-// A/W macros of the API that would rename class-library names
-// (TCanvas::TextOut, SysUtils' DeleteFile).
+// The canvas has a TextOut member; the API's A/W macro would rename it.
 #undef TextOut
-#undef DeleteFile
 
 #include <functional>
 #include <vector>
@@ -28,6 +26,9 @@ TColor ColorToRGB(TColor Color);
 // Base of TFont, TPen and TBrush: attributes plus a shared GDI handle.
 class TGraphicsObject : public TPersistent {
  public:
+  TGraphicsObject() = default;
+  TGraphicsObject(const TGraphicsObject&) = delete;  // handles are shared by count: use Assign
+  TGraphicsObject& operator=(const TGraphicsObject&) = delete;
   TNotifyEvent OnChange;
   String ClassName() const override { return L"TGraphicsObject"; }
 
@@ -160,6 +161,8 @@ class TGraphic;
 class TCanvas : public TPersistent {
  public:
   TCanvas();
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
   ~TCanvas() override;
   String ClassName() const override { return L"TCanvas"; }
 
@@ -208,6 +211,7 @@ class TCanvas : public TPersistent {
   int TextWidth(const String& Text) { return TextExtent(Text).cx; }
   int TextHeight(const String& Text) { return TextExtent(Text).cy; }
 
+  // clNone for a point outside the drawable area.
   TColor Pixels(int X, int Y);
   void SetPixels(int X, int Y, TColor Value);
   TRect ClipRect();
@@ -265,6 +269,9 @@ struct TBmpImage;
 // An image that can draw itself on a canvas and travel through streams.
 class TGraphic : public TPersistent {
  public:
+  TGraphic() = default;
+  TGraphic(const TGraphic&) = delete;  // owns handles: use Assign
+  TGraphic& operator=(const TGraphic&) = delete;
   String ClassName() const override { return L"TGraphic"; }
   virtual bool Empty() const = 0;
   virtual int Width() const = 0;
@@ -423,6 +430,8 @@ class TIcon : public TGraphic {
 class TPicture : public TPersistent {
  public:
   TPicture() = default;
+  TPicture(const TPicture&) = delete;
+  TPicture& operator=(const TPicture&) = delete;
   ~TPicture() override;
   String ClassName() const override { return L"TPicture"; }
   // A picture or graphic is copied; nullptr clears the picture.

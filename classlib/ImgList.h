@@ -12,6 +12,8 @@ class TCustomImageList : public TComponent {
  public:
   explicit TCustomImageList(TComponent* AOwner);
   TCustomImageList(TComponent* AOwner, int AWidth, int AHeight);
+  TCustomImageList(const TCustomImageList&) = delete;  // use Assign
+  TCustomImageList& operator=(const TCustomImageList&) = delete;
   ~TCustomImageList() override;
   String ClassName() const override { return L"TCustomImageList"; }
   void Assign(TPersistent* Source) override;

@@ -20,6 +20,28 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 
 [[noreturn]] void BadIcon(const String& What) { throw EInvalidGraphic(L"Invalid icon: " + What); }
 
+// Checks that an icon image (a DIB of doubled height: colour rows, then mask
+// rows) fits in its Bytes before the system parses it. PNG images are left to
+// the system.
+void CheckIconImage(const uint8_t* Image, uint32_t Bytes) {
+  static const uint8_t png[] = {0x89, 'P', 'N', 'G'};
+  if (std::memcmp(Image, png, 4) == 0) return;
+  const uint32_t headerSize = U32(Image);
+  const int64_t width = static_cast<int32_t>(U32(Image + 4));
+  const int64_t height = static_cast<int32_t>(U32(Image + 8)) / 2;
+  const int bits = U16(Image + 14);
+  const uint32_t used = U32(Image + 32);
+  if (headerSize < 40 || headerSize > Bytes) BadIcon(L"an image header is malformed");
+  if (width <= 0 || height <= 0 || width > 1024 || height > 1024) BadIcon(L"an image has a bad size");
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+    BadIcon(L"an image has an unsupported bit depth");
+  const uint64_t colours = bits <= 8 ? (used ? used : 1u << bits) : 0;
+  if (colours > (1u << std::min(bits, 8))) BadIcon(L"an image has too many colours");
+  const uint64_t colourRow = ((width * bits + 31) / 32) * 4, maskRow = ((width + 31) / 32) * 4;
+  if (headerSize + colours * 4 + (colourRow + maskRow) * uint64_t(height) > Bytes)
+    BadIcon(L"an image is cut off");
+}
+
 TSize IconSize(HICON Icon) {
   ICONINFO ii = {};
   if (!GetIconInfo(Icon, &ii)) return TSize();
@@ -172,6 +194,7 @@ void TIcon::LoadFromStream(TStream* Stream) {
   }
   const uint32_t bytes = U32(best + 8), offset = U32(best + 12);
   if (bytes < 40 || uint64_t(offset) + bytes > data.size()) BadIcon(L"an image lies outside the data");
+  CheckIconImage(data.data() + offset, bytes);
   const int w = best[0] ? best[0] : 256, h = best[1] ? best[1] : 256;
   HICON icon = CreateIconFromResourceEx(data.data() + offset, bytes, TRUE, 0x00030000, w, h, LR_DEFAULTCOLOR);
   if (!icon) BadIcon(L"the image cannot be read");

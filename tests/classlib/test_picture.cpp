@@ -94,6 +94,12 @@ TEST(IconTest, MalformedIconFilesAreRefused) {
   b = file;
   b.resize(60);
   refused(b, "truncated image");
+  b = file;
+  b[22 + 8] = 0x40;  // image height 64 (32 rows) in a 16-row image
+  refused(b, "image header larger than its data");
+  b = file;
+  b[22 + 14] = 3;  // bit depth
+  refused(b, "image bit depth");
 }
 
 TEST(PictureTest, LoadsByExtensionAndHoldsOneGraphic) {
