@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "classlib/Forms.h"
+#include "classlib/Menus.h"
 
 namespace {
 
@@ -302,7 +303,7 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_CONTEXTMENU:
       if (Message.LParam != -1) {
         TControl* c = ControlAtPos(ScreenToClient(TPoint(Message.XPos(), Message.YPos())));
-        if (c && c->PopupMenu()) {
+        if (c && c->PopupMenu() && c->PopupMenu()->AutoPopup()) {
           c->WMContextMenu(Message);
           return;
         }

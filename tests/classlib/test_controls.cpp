@@ -401,6 +401,50 @@ TEST(OwnershipTest, DestroyingAFormFreesItsControlsAndNotifies) {
   EXPECT_EQ(formsBefore, Screen->FormCount());
 }
 
+// Records where it was asked to pop up instead of showing a system menu.
+class RecordingMenu : public TPopupMenu {
+ public:
+  explicit RecordingMenu(TComponent* AOwner) : TPopupMenu(AOwner) {}
+  TPoint At{-1, -1};
+  int Count = 0;
+  void Popup(int X, int Y) override {
+    At = TPoint(X, Y);
+    ++Count;
+  }
+};
+
+TEST(PopupMenuTest, ContextMenuOfAControlOrOfAWindowlessChildPopsUpItsMenu) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(100, 100, 200, 100);
+  auto* formMenu = new RecordingMenu(&form);
+  form.SetPopupMenu(formMenu);
+  auto* spot = new Spot(&form);
+  spot->SetParent(&form);
+  spot->SetBounds(100, 10, 50, 50);
+  auto* spotMenu = new RecordingMenu(&form);
+  spot->SetPopupMenu(spotMenu);
+  form.HandleNeeded();
+
+  // From the keyboard (no position): the middle of the control.
+  SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()), -1);
+  EXPECT_EQ(1, formMenu->Count);
+  EXPECT_EQ(form.ClientToScreen(TPoint(100, 50)), formMenu->At);
+  EXPECT_EQ(&form, formMenu->PopupComponent());
+
+  const TPoint onSpot = spot->ClientToScreen(TPoint(5, 5));
+  SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()), MAKELPARAM(onSpot.X, onSpot.Y));
+  EXPECT_EQ(1, spotMenu->Count);
+  EXPECT_EQ(onSpot, spotMenu->At);
+  EXPECT_EQ(spot, spotMenu->PopupComponent());
+  EXPECT_EQ(1, formMenu->Count);
+
+  spotMenu->SetAutoPopup(false);  // then the parent's menu serves
+  SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()), MAKELPARAM(onSpot.X, onSpot.Y));
+  EXPECT_EQ(1, spotMenu->Count);
+  EXPECT_EQ(2, formMenu->Count);
+}
+
 TEST(OwnershipTest, FreeingAPopupMenuClearsTheControlsReference) {
   TForm form(nullptr);
   auto* c = new Spot(&form);
