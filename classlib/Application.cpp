@@ -150,7 +150,11 @@ void TApplication::ControlDestroyed(TControl* Control) {
 void TApplication::SetShowHint(bool Value) {
   if (FShowHint == Value) return;
   FShowHint = Value;
-  if (!Value) CancelHint();
+  if (Value) return;
+  CancelHint();
+  THintWindow* window = FHintWindow;
+  FHintWindow = nullptr;
+  Free(window);
 }
 
 void TApplication::StartHintTimer(int Interval) {
@@ -194,7 +198,7 @@ void TApplication::HintMouseMessage(const MSG& Msg) {
   CancelHint();
   FHintControl = control;
   if (control && FShowHint && control->ShowHint() && !control->Hint().empty())
-    StartHintTimer(reshow ? HintShortPause : HintPause);
+    StartHintTimer(reshow ? FHintShortPause : FHintPause);
 }
 
 void TApplication::HintTimerExpired() {
@@ -218,12 +222,12 @@ void TApplication::ActivateHint(const TPoint& CursorPos) {
   info.CursorRect = control->ClientRect();
   info.HintPos = TPoint(CursorPos.X, CursorPos.Y + GetSystemMetrics(SM_CYCURSOR) / 2 + 4);
   info.HintMaxWidth = Screen->Width();
-  info.HintColor = HintColor;
-  info.HideTimeout = HintHidePause;
+  info.HintColor = FHintColor;
+  info.HideTimeout = FHintHidePause;
   bool canShow = control->Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&info)) == 0;
   if (canShow && OnShowHint) OnShowHint(info.HintStr, canShow, info);
   if (!canShow || info.HintStr.empty()) return;
-  if (!FHintWindow) FHintWindow = HintWindowClass ? HintWindowClass(this) : new THintWindow(this);
+  if (!FHintWindow) FHintWindow = FHintWindowClass ? FHintWindowClass(this) : new THintWindow(this);
   FHintWindow->SetColor(info.HintColor);
   TRect r = FHintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
   OffsetRect(r, info.HintPos.X, info.HintPos.Y);

@@ -197,14 +197,22 @@ class TApplication : public TComponent {
   void SetTitle(const String& Value);
   bool Active() const { return FActive; }
 
-  // Hints
+  // Hints. Switching ShowHint off frees the hint window; the next hint makes
+  // one of HintWindowClass (a plain THintWindow when unset).
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool Value);
-  int HintPause = 500;
-  int HintHidePause = 2500;
-  int HintShortPause = 50;
-  TColor HintColor = clInfoBk;
-  THintWindowClass HintWindowClass;
+  // Milliseconds before a hint shows, before it hides again, and before the
+  // next control's hint shows while one is up.
+  int HintPause() const { return FHintPause; }
+  void SetHintPause(int Value) { FHintPause = Value; }
+  int HintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int Value) { FHintHidePause = Value; }
+  int HintShortPause() const { return FHintShortPause; }
+  void SetHintShortPause(int Value) { FHintShortPause = Value; }
+  TColor HintColor() const { return FHintColor; }
+  void SetHintColor(TColor Value) { FHintColor = Value; }
+  const THintWindowClass& HintWindowClass() const { return FHintWindowClass; }
+  void SetHintWindowClass(THintWindowClass Value) { FHintWindowClass = std::move(Value); }
   TShowHintEvent OnShowHint;
   void CancelHint();
   void ActivateHint(const TPoint& CursorPos);
@@ -238,6 +246,11 @@ class TApplication : public TComponent {
   bool FActive = false;
   TCustomForm* FMainForm = nullptr;
   bool FShowHint = true;
+  int FHintPause = 500;
+  int FHintHidePause = 2500;
+  int FHintShortPause = 50;
+  TColor FHintColor = clInfoBk;
+  THintWindowClass FHintWindowClass;
   THintWindow* FHintWindow = nullptr;
   TControl* FHintControl = nullptr;
   bool FHintTimerRunning = false;

@@ -227,7 +227,7 @@ TEST(HintTest, HintShowsAfterThePauseAndGoesOnClick) {
   c->SetHint(L"Tip");
   c->SetShowHint(true);
   String shown;
-  Application->HintPause = 20;
+  Application->SetHintPause(20);
   Application->OnShowHint = [&](String& HintStr, bool& CanShow, THintInfo& Info) {
     shown = HintStr;
     CanShow = Info.HintControl == c;
@@ -245,7 +245,46 @@ TEST(HintTest, HintShowsAfterThePauseAndGoesOnClick) {
   Settle();
   EXPECT_FALSE(Application->HintWindow()->HandleAllocated());
   Application->OnShowHint = nullptr;
-  Application->HintPause = 500;
+  Application->SetHintPause(500);
+}
+
+class MyHintWindow : public THintWindow {
+ public:
+  explicit MyHintWindow(TComponent* AOwner) : THintWindow(AOwner) {}
+  String Shown;
+  void ActivateHint(const TRect& ARect, const String& AHint) override {
+    Shown = AHint;
+    THintWindow::ActivateHint(ARect, AHint);
+  }
+};
+
+TEST(HintTest, TogglingShowHintRemakesTheWindowInTheNewClass) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(100, 100, 200, 100);
+  auto* c = new Tipped(&form);
+  c->SetParent(&form);
+  c->SetBounds(10, 10, 100, 40);
+  c->SetHint(L"Tip");
+  c->SetShowHint(true);
+  Application->SetHintPause(20);
+  ShowAndActivate(&form);
+  MoveMouse(Center(c));
+  ASSERT_TRUE(PumpUntil([&] { return Application->HintWindow() != nullptr; }));
+  MoveMouse(TPoint(2, 2));
+  Application->SetHintWindowClass([](TComponent* AOwner) { return new MyHintWindow(AOwner); });
+  Application->SetShowHint(false);
+  EXPECT_EQ(nullptr, Application->HintWindow());
+  Application->SetShowHint(true);
+  MoveMouse(Center(c));
+  ASSERT_TRUE(PumpUntil([&] { return Application->HintWindow() != nullptr; }));
+  auto* mine = dynamic_cast<MyHintWindow*>(Application->HintWindow());
+  ASSERT_NE(nullptr, mine);
+  EXPECT_EQ(L"Tip!", mine->Shown);
+  Application->SetHintWindowClass(nullptr);
+  Application->SetShowHint(false);
+  Application->SetShowHint(true);
+  Application->SetHintPause(500);
 }
 
 // ---------------------------------------------------------------------------
