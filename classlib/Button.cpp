@@ -1,3 +1,4 @@
+// TButton over the system BUTTON class.
 #include "classlib/StdCtrls.h"
 
 #include "classlib/Forms.h"
