@@ -66,7 +66,7 @@ TspPixelBuffer32& TspPixelBuffer32::operator=(const TspPixelBuffer32& Other) {
   return *this;
 }
 
-void BlendRow(TspPixel* Dst, const TspPixel* Src, int Count) {
+void BlendRow(TspPixel* __restrict Dst, const TspPixel* __restrict Src, int Count) {
   for (int i = 0; i < Count; ++i) Dst[i] = BlendPixel(Src[i], Dst[i]);
 }
 

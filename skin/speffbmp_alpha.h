@@ -55,14 +55,12 @@ class TspPixelBuffer32 {
 // Source s with its alpha over destination d: 255 gives s, 0 keeps d, else
 // each channel (s x a + d x (255 - a)) div 256 and alpha 255.
 inline TspPixel BlendPixel(TspPixel s, TspPixel d) {
-  const uint32_t a = s >> 24;
-  if (a == 255) return s;
-  if (a == 0) return d;
-  const uint32_t na = 255 - a;
-  const uint32_t b = ((s & 0xFF) * a + (d & 0xFF) * na) >> 8;
-  const uint32_t g = (((s >> 8) & 0xFF) * a + ((d >> 8) & 0xFF) * na) >> 8;
-  const uint32_t r = (((s >> 16) & 0xFF) * a + ((d >> 16) & 0xFF) * na) >> 8;
-  return b | g << 8 | r << 16 | 0xFF000000u;
+  const uint32_t a = s >> 24, na = 255 - a;
+  // Red and blue side by side: each product stays below 65536.
+  const uint32_t rb = (((s & 0xFF00FFu) * a + (d & 0xFF00FFu) * na) >> 8) & 0xFF00FFu;
+  const uint32_t g = (((s & 0xFF00u) * a + (d & 0xFF00u) * na) >> 8) & 0xFF00u;
+  const TspPixel mixed = a == 255 ? s : (rb | g | 0xFF000000u);
+  return a == 0 ? d : mixed;
 }
 
 void BlendRow(TspPixel* Dst, const TspPixel* Src, int Count);

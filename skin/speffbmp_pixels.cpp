@@ -17,10 +17,15 @@ void CopyPixel(uint8_t* dst, const uint8_t* src) {
 }
 
 // c = (1 - K) x old + K x new for the three channels of one pixel.
-void MixPixel(uint8_t* old, const uint8_t* nw, uint32_t K) {
+void MixPixel(uint8_t* old, const uint8_t* nw, int K) {
   old[0] = MixRounded(old[0], nw[0], K);
   old[1] = MixRounded(old[1], nw[1], K);
   old[2] = MixRounded(old[2], nw[2], K);
+}
+
+// One row of (1 - K) x old + K x new; the two rows never overlap.
+void MixRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int K) {
+  for (int i = 0; i < n; ++i) old[i] = MixRounded(old[i], nw[i], K);
 }
 
 bool CanMorph(const TspPixels24& Old, const TspPixels24& New) {
@@ -33,8 +38,8 @@ struct SoftEdge {
   double t = 0;
   double Step;
   explicit SoftEdge(double step) : Step(step) {}
-  uint32_t NextWeight() {
-    const uint32_t K = MorphWeight(1.0 - t);
+  int NextWeight() {
+    const int K = MorphWeight(1.0 - t);
     t = std::min(t + Step, 1.0);
     return K;
   }
@@ -55,7 +60,7 @@ void GradColumns(TspPixels24& Old, const TspPixels24& New, int first, int last, 
 void GradRows(TspPixels24& Old, const TspPixels24& New, int first, int last, int dir, double step) {
   SoftEdge edge(step);
   for (int y = first;; y += dir) {
-    const uint32_t K = edge.NextWeight();
+    const int K = edge.NextWeight();
     uint8_t* a = Old.Row(y);
     const uint8_t* b = New.Row(y);
     for (int x = 0; x < Old.Width; ++x) MixPixel(a + 3 * x, b + 3 * x, K);
@@ -64,7 +69,7 @@ void GradRows(TspPixels24& Old, const TspPixels24& New, int first, int last, int
 }
 
 void MixRows(TspPixels24& Img, uint8_t target, double k) {
-  const uint32_t K = MorphWeight(k);
+  const int K = MorphWeight(k);
   for (int y = 0; y < Img.Height; ++y) {
     uint8_t* row = Img.Row(y);
     for (int i = 0, n = 3 * Img.Width; i < n; ++i) row[i] = MixRounded(row[i], target, K);
@@ -91,21 +96,16 @@ TspPixelBuffer24& TspPixelBuffer24::operator=(const TspPixelBuffer24& Other) {
   return *this;
 }
 
-uint32_t MorphWeight(double k) {
+int MorphWeight(double k) {
   if (!(k > 0)) return 0;
-  if (k >= 1) return 65536;
-  return static_cast<uint32_t>(std::nearbyint(k * 65536.0));
+  if (k >= 1) return 32768;
+  return static_cast<int>(std::nearbyint(k * 32768.0));
 }
 
 void MorphPixels(TspPixels24& Old, const TspPixels24& New, double k) {
   if (!CanMorph(Old, New)) return;
-  const uint32_t K = MorphWeight(k);
-  const int n = 3 * Old.Width;
-  for (int y = 0; y < Old.Height; ++y) {
-    uint8_t* a = Old.Row(y);
-    const uint8_t* b = New.Row(y);
-    for (int i = 0; i < n; ++i) a[i] = MixRounded(a[i], b[i], K);
-  }
+  const int K = MorphWeight(k);
+  for (int y = 0; y < Old.Height; ++y) MixRow(Old.Row(y), New.Row(y), 3 * Old.Width, K);
 }
 
 void MorphRectPixels(TspPixels24& Old, const TspPixels24& New, TRect R, int x, int y, double k) {
@@ -117,12 +117,9 @@ void MorphRectPixels(TspPixels24& Old, const TspPixels24& New, TRect R, int x, i
   R.Right = std::min({R.Right, Old.Width, New.Width - dx});
   R.Bottom = std::min({R.Bottom, Old.Height, New.Height - dy});
   if (R.IsEmpty()) return;
-  const uint32_t K = MorphWeight(k);
-  for (int row = R.Top; row < R.Bottom; ++row) {
-    uint8_t* a = Old.Pixel(R.Left, row);
-    const uint8_t* b = New.Pixel(R.Left + dx, row + dy);
-    for (int i = 0, n = 3 * R.Width(); i < n; ++i) a[i] = MixRounded(a[i], b[i], K);
-  }
+  const int K = MorphWeight(k);
+  for (int row = R.Top; row < R.Bottom; ++row)
+    MixRow(Old.Pixel(R.Left, row), New.Pixel(R.Left + dx, row + dy), 3 * R.Width(), K);
 }
 
 void MorphGradPixels(TspPixels24& Old, const TspPixels24& New, double k) {
