@@ -50,7 +50,7 @@ inline uint8_t MixRounded(uint8_t a, uint8_t b, int K) {
   const int16_t d = static_cast<int16_t>(static_cast<int16_t>(b) - static_cast<int16_t>(a));
   const int16_t hi = static_cast<int16_t>((static_cast<int32_t>(d) * K) >> 16);
   const uint16_t lo = static_cast<uint16_t>(d * K);
-  uint16_t q = static_cast<uint16_t>(a + (hi << 1) + (lo >> 15));  // a + floor(v / 32768)
+  uint16_t q = static_cast<uint16_t>(a + hi * 2 + (lo >> 15));  // a + floor(v / 32768)
   const uint16_t r = lo & 0x7FFF;
   // Up when the remainder passes one half, or is one half and q is odd.
   q = static_cast<uint16_t>(q + (static_cast<uint16_t>(r + 0x3FFF + (q & 1)) >> 15));
