@@ -16,34 +16,88 @@ void CopyPixel(uint8_t* dst, const uint8_t* src) {
   dst[2] = src[2];
 }
 
-// c = (1 - K) x old + K x new for the three channels of one pixel.
-void MixPixel(uint8_t* old, const uint8_t* nw, int K) {
-  old[0] = MixRounded(old[0], nw[0], K);
-  old[1] = MixRounded(old[1], nw[1], K);
-  old[2] = MixRounded(old[2], nw[2], K);
+// The formula of every blend: (1 - k) x a + k x b, rounded half to even.
+uint8_t MixByFormula(int a, int b, double k) {
+  return static_cast<uint8_t>(Clamp(RoundHalfEven((1 - k) * a + k * b), 0, 255));
 }
 
-// One row of (1 - K) x old + K x new; the two rows never overlap.
-void MixRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int K) {
-  for (int i = 0; i < n; ++i) old[i] = MixRounded(old[i], nw[i], K);
+double ClampFactor(double k) { return k > 0 ? (k < 1 ? k : 1.0) : 0.0; }
+
+// (1 - K) x a + K x b with K in 1/32768 steps, rounded half to even, in 16-bit
+// steps (a + (b - a) x K, the product split into its high and low halves) so
+// that compilers can run it on many bytes at once.
+inline uint8_t MixFixed(uint8_t a, uint8_t b, int K) {
+  const int16_t d = static_cast<int16_t>(static_cast<int16_t>(b) - static_cast<int16_t>(a));
+  const int16_t hi = static_cast<int16_t>((static_cast<int32_t>(d) * K) >> 16);
+  const uint16_t lo = static_cast<uint16_t>(d * K);
+  uint16_t q = static_cast<uint16_t>(a + hi * 2 + (lo >> 15));  // a + floor(d x K / 32768)
+  const uint16_t r = lo & 0x7FFF;
+  // Up when the remainder passes one half, or is one half and q is odd.
+  return static_cast<uint8_t>(q + (static_cast<uint16_t>(r + 0x3FFF + (q & 1)) >> 15));
 }
+
+void MixFixedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int K) {
+  for (int i = 0; i < n; ++i) old[i] = MixFixed(old[i], nw[i], K);
+}
+
+// Blends rows with one factor k (clamped to 0..1), giving the bytes of the
+// formula. The fixed-point kernel is used when it provably agrees: its weight
+// is exact (ties then come out exactly), or no k x d (d = -255 .. 255) lies
+// within 1/128 of one half, while its error stays below 255 / 65536. Otherwise
+// a table of the formula's bytes for every pair is built.
+class RowMixer {
+ public:
+  explicit RowMixer(double k) {
+    k = ClampFactor(k);
+    FK = static_cast<int>(std::nearbyint(k * 32768.0));
+    bool fast = FK == k * 32768.0;
+    if (!fast) {
+      fast = true;
+      for (int d = 1; d <= 255 && fast; ++d) {
+        const double f = k * d - std::floor(k * d);
+        fast = std::fabs(f - 0.5) >= 1.0 / 128;
+      }
+    }
+    if (!fast) {
+      FTable.resize(256 * 256);
+      for (int a = 0; a < 256; ++a)
+        for (int b = 0; b < 256; ++b) FTable[a * 256 + b] = MixByFormula(a, b, k);
+    }
+  }
+  void Mix(uint8_t* old, const uint8_t* nw, int n) const {
+    if (FTable.empty()) {
+      MixFixedRow(old, nw, n, FK);
+      return;
+    }
+    for (int i = 0; i < n; ++i) old[i] = FTable[old[i] * 256 + nw[i]];
+  }
+
+ private:
+  int FK = 0;
+  std::vector<uint8_t> FTable;
+};
 
 bool CanMorph(const TspPixels24& Old, const TspPixels24& New) {
   return !Old.Empty() && !New.Empty() && Old.SameSize(New);
 }
 
-// Soft edge of a gradient: t starts at 0 at the first column (or row) and grows
-// by Step, never above 1; the pixel becomes t x old + (1 - t) x new.
+// Soft edge of a gradient: t starts at 0 at the first column (or row) and
+// grows by Step, never above 1; the pixel becomes t x old + (1 - t) x new.
 struct SoftEdge {
   double t = 0;
   double Step;
   explicit SoftEdge(double step) : Step(step) {}
-  int NextWeight() {
-    const int K = MorphWeight(1.0 - t);
+  double Next() {
+    const double now = t;
     t = std::min(t + Step, 1.0);
-    return K;
+    return now;
   }
 };
+
+void MixPixel(uint8_t* old, const uint8_t* nw, double t) {
+  for (int c = 0; c < 3; ++c)
+    old[c] = static_cast<uint8_t>(Clamp(RoundHalfEven(t * old[c] + (1 - t) * nw[c]), 0, 255));
+}
 
 void GradColumns(TspPixels24& Old, const TspPixels24& New, int first, int last, int dir, double step) {
   for (int y = 0; y < Old.Height; ++y) {
@@ -51,7 +105,7 @@ void GradColumns(TspPixels24& Old, const TspPixels24& New, int first, int last, 
     const uint8_t* b = New.Row(y);
     SoftEdge edge(step);
     for (int x = first;; x += dir) {
-      MixPixel(a + 3 * x, b + 3 * x, edge.NextWeight());
+      MixPixel(a + 3 * x, b + 3 * x, edge.Next());
       if (x == last) break;
     }
   }
@@ -60,19 +114,22 @@ void GradColumns(TspPixels24& Old, const TspPixels24& New, int first, int last, 
 void GradRows(TspPixels24& Old, const TspPixels24& New, int first, int last, int dir, double step) {
   SoftEdge edge(step);
   for (int y = first;; y += dir) {
-    const int K = edge.NextWeight();
+    const double t = edge.Next();
     uint8_t* a = Old.Row(y);
     const uint8_t* b = New.Row(y);
-    for (int x = 0; x < Old.Width; ++x) MixPixel(a + 3 * x, b + 3 * x, K);
+    for (int x = 0; x < Old.Width; ++x) MixPixel(a + 3 * x, b + 3 * x, t);
     if (y == last) break;
   }
 }
 
+// Every channel c becomes (1 - k) x c + k x target.
 void MixRows(TspPixels24& Img, uint8_t target, double k) {
-  const int K = MorphWeight(k);
+  k = ClampFactor(k);
+  uint8_t table[256];
+  for (int c = 0; c < 256; ++c) table[c] = MixByFormula(c, target, k);
   for (int y = 0; y < Img.Height; ++y) {
     uint8_t* row = Img.Row(y);
-    for (int i = 0, n = 3 * Img.Width; i < n; ++i) row[i] = MixRounded(row[i], target, K);
+    for (int i = 0, n = 3 * Img.Width; i < n; ++i) row[i] = table[row[i]];
   }
 }
 
@@ -96,16 +153,10 @@ TspPixelBuffer24& TspPixelBuffer24::operator=(const TspPixelBuffer24& Other) {
   return *this;
 }
 
-int MorphWeight(double k) {
-  if (!(k > 0)) return 0;
-  if (k >= 1) return 32768;
-  return static_cast<int>(std::nearbyint(k * 32768.0));
-}
-
 void MorphPixels(TspPixels24& Old, const TspPixels24& New, double k) {
   if (!CanMorph(Old, New)) return;
-  const int K = MorphWeight(k);
-  for (int y = 0; y < Old.Height; ++y) MixRow(Old.Row(y), New.Row(y), 3 * Old.Width, K);
+  const RowMixer mixer(k);
+  for (int y = 0; y < Old.Height; ++y) mixer.Mix(Old.Row(y), New.Row(y), 3 * Old.Width);
 }
 
 void MorphRectPixels(TspPixels24& Old, const TspPixels24& New, TRect R, int x, int y, double k) {
@@ -117,9 +168,9 @@ void MorphRectPixels(TspPixels24& Old, const TspPixels24& New, TRect R, int x, i
   R.Right = std::min({R.Right, Old.Width, New.Width - dx});
   R.Bottom = std::min({R.Bottom, Old.Height, New.Height - dy});
   if (R.IsEmpty()) return;
-  const int K = MorphWeight(k);
+  const RowMixer mixer(k);
   for (int row = R.Top; row < R.Bottom; ++row)
-    MixRow(Old.Pixel(R.Left, row), New.Pixel(R.Left + dx, row + dy), 3 * R.Width(), K);
+    mixer.Mix(Old.Pixel(R.Left, row), New.Pixel(R.Left + dx, row + dy), 3 * R.Width());
 }
 
 void MorphGradPixels(TspPixels24& Old, const TspPixels24& New, double k) {

@@ -40,23 +40,6 @@ class TspPixelBuffer24 {
   TspPixels24 FView;
 };
 
-// Weight of the new value in 1/32768 steps, from a factor clamped to 0..1.
-int MorphWeight(double k);
-
-// (1 - K) x a + K x b, K in 1/32768 steps, rounded to nearest with ties to
-// even. Written in 16-bit steps (a + (b - a) x K, the product split into its
-// high and low halves) so that compilers can run it on many bytes at once.
-inline uint8_t MixRounded(uint8_t a, uint8_t b, int K) {
-  const int16_t d = static_cast<int16_t>(static_cast<int16_t>(b) - static_cast<int16_t>(a));
-  const int16_t hi = static_cast<int16_t>((static_cast<int32_t>(d) * K) >> 16);
-  const uint16_t lo = static_cast<uint16_t>(d * K);
-  uint16_t q = static_cast<uint16_t>(a + hi * 2 + (lo >> 15));  // a + floor(v / 32768)
-  const uint16_t r = lo & 0x7FFF;
-  // Up when the remainder passes one half, or is one half and q is odd.
-  q = static_cast<uint16_t>(q + (static_cast<uint16_t>(r + 0x3FFF + (q & 1)) >> 15));
-  return static_cast<uint8_t>(q);
-}
-
 // Morphs change Old toward New in place; different sizes leave Old as it is.
 void MorphPixels(TspPixels24& Old, const TspPixels24& New, double k);
 // Blend of rectangle R of Old with New read from (x, y), clipped to both images.

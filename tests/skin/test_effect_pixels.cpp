@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+
 #include "skin/speffbmp_pixels.h"
 
 namespace {
@@ -53,6 +56,28 @@ TEST(EffectPixels, DefaultMorphEndsClampAndHalvesToEven) {
   MorphPixels(v, nw.View(), 0.2);
   // 51, 0.2, 1.2, 2.2, 50.6
   EXPECT_EQ(Greys(a), (std::vector<int>{51, 0, 1, 2, 51}));
+}
+
+TEST(EffectPixels, MorphGivesTheFormulasBytesForEveryPair) {
+  // All 65536 pairs of old and new values, at factors with and without ties.
+  TspPixelBuffer24 old(256, 256), nw(256, 256);
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) {
+      std::memset(old.View().Pixel(x, y), y, 3);
+      std::memset(nw.View().Pixel(x, y), x, 3);
+    }
+  for (double k : {0.2, 0.4, 0.2 + 0.2 + 0.2, 0.8, 0.25, 0.3, 0.7, 0.123, 0.5}) {
+    auto a = old;
+    TspPixels24 v = a.View();
+    MorphPixels(v, nw.View(), k);
+    int wrong = 0;
+    for (int y = 0; y < 256; ++y)
+      for (int x = 0; x < 256; ++x) {
+        const int expected = static_cast<int>(std::nearbyint((1 - k) * y + k * x));
+        wrong += At(a, x, y, 1) != expected;
+      }
+    EXPECT_EQ(wrong, 0) << "k = " << k;
+  }
 }
 
 TEST(EffectPixels, MorphsOfDifferentSizesLeaveTheImage) {
