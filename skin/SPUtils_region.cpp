@@ -1,97 +1,106 @@
 #include "skin/SPUtils_region.h"
 
-#include <algorithm>
 #include <cstring>
+
+TFBitmap::TFBitmap(HBITMAP Bitmap) {
+  BITMAP bm = {};
+  if (!Bitmap || !GetObjectW(Bitmap, sizeof(bm), &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return;
+  FInfo.biSize = sizeof(BITMAPINFOHEADER);
+  FInfo.biWidth = bm.bmWidth;
+  FInfo.biHeight = -bm.bmHeight;
+  FInfo.biPlanes = 1;
+  FInfo.biBitCount = 24;
+  FInfo.biCompression = BI_RGB;
+  BITMAPINFO info = {};
+  info.bmiHeader = FInfo;
+  void* bits = nullptr;
+  FHandle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!FHandle) return;
+  FPixels.Bits = static_cast<uint8_t*>(bits);
+  FPixels.Width = bm.bmWidth;
+  FPixels.Height = bm.bmHeight;
+  FPixels.RowBytes = RowBytes24(bm.bmWidth);
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, Bitmap, 0, bm.bmHeight, bits, &info, DIB_RGB_COLORS);
+  FDC = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  FRows.resize(bm.bmHeight);
+  for (int y = 0; y < bm.bmHeight; ++y) FRows[y] = FPixels.Row(y);
+  if (FDC) FOldBitmap = SelectObject(FDC, FHandle);
+}
+
+TFBitmap::~TFBitmap() {
+  if (FDC) {
+    SelectObject(FDC, FOldBitmap);
+    DeleteDC(FDC);
+  }
+  if (FHandle) DeleteObject(FHandle);
+}
+
+int CreateRegionDataFromMask(TBitmap* Mask, int XOff, int YOff, std::vector<uint8_t>& Data) {
+  if (!Mask || Mask->Empty()) return 0;
+  TFBitmap pixels(Mask->Handle());
+  return BuildRegionData(pixels.Pixels(), XOff, YOff, Data);
+}
 
 namespace {
 
-void PutInt(std::vector<uint8_t>& d, size_t at, int32_t v) {
-  const uint32_t u = static_cast<uint32_t>(v);
-  d[at] = u & 0xFF;
-  d[at + 1] = (u >> 8) & 0xFF;
-  d[at + 2] = (u >> 16) & 0xFF;
-  d[at + 3] = (u >> 24) & 0xFF;
+HRGN RegionFromData(const std::vector<uint8_t>& data) {
+  return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
 }
 
-bool Inside(const uint8_t* p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
+// Writes composed mask pixels into a 24-bit bitmap of their size.
+void StoreMask(TBitmap* B, const TspPixelBuffer24& pixels) {
+  const TspPixels24& v = pixels.View();
+  B->SetPixelFormat(pf24bit);
+  B->SetSize(v.Width, v.Height);
+  for (int y = 0; y < v.Height; ++y) std::memcpy(B->ScanLine(y), v.Row(y), 3 * v.Width);
+}
 
 }  // namespace
 
-int BuildRegionData(const TspPixels24& Mask, int XOff, int YOff, std::vector<uint8_t>& Data) {
-  if (Mask.Empty()) return 0;
-  std::vector<TRect> rects;
-  for (int y = 0; y < Mask.Height; ++y) {
-    const uint8_t* row = Mask.Row(y);
-    int x = 0;
-    while (x < Mask.Width) {
-      if (!Inside(row + 3 * x)) {
-        ++x;
-        continue;
-      }
-      const int x0 = x;
-      while (x < Mask.Width && Inside(row + 3 * x)) ++x;
-      rects.emplace_back(XOff + x0, YOff + y, XOff + x, YOff + y + 1);
-    }
-  }
-  const size_t size = spRgnHeaderSize + 16 * rects.size();
-  Data.assign(size, 0);
-  PutInt(Data, 0, spRgnHeaderSize);
-  PutInt(Data, 4, 1);  // rectangles
-  PutInt(Data, 8, static_cast<int32_t>(rects.size()));
-  PutInt(Data, 12, 0);
-  PutInt(Data, 16, XOff);
-  PutInt(Data, 20, YOff);
-  PutInt(Data, 24, XOff + Mask.Width);
-  PutInt(Data, 28, YOff + Mask.Height);
-  size_t at = spRgnHeaderSize;
-  for (const TRect& r : rects) {
-    PutInt(Data, at, r.Left);
-    PutInt(Data, at + 4, r.Top);
-    PutInt(Data, at + 8, r.Right);
-    PutInt(Data, at + 12, r.Bottom);
-    at += 16;
-  }
-  return static_cast<int>(size);
+void CreateMaskRegion(HRGN& Rgn, TBitmap* Mask) {
+  Rgn = nullptr;
+  std::vector<uint8_t> data;
+  if (CreateRegionDataFromMask(Mask, 0, 0, data) > 0) Rgn = RegionFromData(data);
 }
 
-TspPixelBuffer24 ComposeMask(const TspPixels24& Mask, const TspComposition& Plan) {
-  TspPixelBuffer24 out(Plan.Width, Plan.Height, 255);
-  TspPixels24 dst = out.View();
-  if (dst.Empty() || Mask.Empty()) return out;
-  for (const TspDrawOp& op : Plan.Ops) {
-    // Masks are composed by tiling only: every copy keeps its size.
-    const int dx = op.Dest.Left - op.Source.Left, dy = op.Dest.Top - op.Source.Top;
-    const int left = std::max({op.Source.Left, 0, -dx});
-    const int top = std::max({op.Source.Top, 0, -dy});
-    const int right = std::min({op.Source.Right, op.Source.Left + op.Dest.Width(), Mask.Width, dst.Width - dx});
-    const int bottom = std::min({op.Source.Bottom, op.Source.Top + op.Dest.Height(), Mask.Height, dst.Height - dy});
-    for (int y = top; y < bottom && left < right; ++y)
-      std::memcpy(dst.Pixel(left + dx, y + dy), Mask.Pixel(left, y), 3 * (right - left));
-  }
-  return out;
-}
-
-TspSkinRegionParts BuildSkinRegionParts(const TspSkinGeometry& Old, const TspSkinGeometry& New,
-                                        const TspPixels24& Mask, int W) {
-  TspSkinRegionParts r;
-  if (New.LT.X > New.RT.X || New.LT.Y > New.LB.Y) return r;
-  r.Valid = true;
-  r.Client = New.CL;
-  const TspBorderPlans plans = PlanSkinBorderMasks(Old, New, Mask.Width, Mask.Height, W);
+void CreateSkinBorderMasks(const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB, const TRect& CL,
+                           const TPoint& NLT, const TPoint& NRT, const TPoint& NLB, const TPoint& NRB,
+                           const TRect& NCL, TBitmap* Mask, TBitmap* TopB, TBitmap* LeftB, TBitmap* RightB,
+                           TBitmap* BottomB, int W, int) {
+  if (!Mask || Mask->Empty()) return;
+  TFBitmap mask(Mask->Handle());
+  const TspBorderPlans p =
+      PlanSkinBorderMasks({LT, RT, LB, RB, CL}, {NLT, NRT, NLB, NRB, NCL}, mask.Width(), mask.Height(), W);
   const struct {
     const TspComposition& Plan;
-    TPoint Offset;
-  } parts[] = {
-      {plans.Top, TPoint(0, 0)},
-      {plans.Bottom, TPoint(0, New.CL.Bottom)},
-      {plans.Left, TPoint(0, New.CL.Top)},
-      {plans.Right, TPoint(New.CL.Right, New.CL.Top)},
-  };
-  for (const auto& part : parts) {
-    if (!part.Plan.Apply || part.Plan.Width <= 0 || part.Plan.Height <= 0) continue;
-    const TspPixelBuffer24 image = ComposeMask(Mask, part.Plan);
-    std::vector<uint8_t> data;
-    if (BuildRegionData(image.View(), part.Offset.X, part.Offset.Y, data) > 0) r.Parts.push_back(std::move(data));
+    TBitmap* Target;
+  } parts[] = {{p.Left, LeftB}, {p.Right, RightB}, {p.Top, TopB}, {p.Bottom, BottomB}};
+  for (const auto& part : parts)
+    if (part.Plan.Apply && part.Target) StoreMask(part.Target, ComposeMask(mask.Pixels(), part.Plan));
+}
+
+void CreateSkinRegion(HRGN& Rgn, const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB,
+                      const TRect& CL, const TPoint& NLT, const TPoint& NRT, const TPoint& NLB, const TPoint& NRB,
+                      const TRect& NCL, TBitmap* Mask, int W, int) {
+  Rgn = nullptr;
+  if (!Mask || Mask->Empty()) return;
+  TFBitmap mask(Mask->Handle());
+  const TspSkinRegionParts parts =
+      BuildSkinRegionParts({LT, RT, LB, RB, CL}, {NLT, NRT, NLB, NRB, NCL}, mask.Pixels(), W);
+  if (!parts.Valid) return;
+  // Every present part joins the union, whichever others are missing.
+  if (!parts.Client.IsEmpty())
+    Rgn = CreateRectRgn(parts.Client.Left, parts.Client.Top, parts.Client.Right, parts.Client.Bottom);
+  for (const auto& data : parts.Parts) {
+    HRGN part = RegionFromData(data);
+    if (!part) continue;
+    if (!Rgn) {
+      Rgn = part;
+      continue;
+    }
+    CombineRgn(Rgn, Rgn, part, RGN_OR);
+    DeleteObject(part);
   }
-  return r;
 }

@@ -1,33 +1,53 @@
-// Window regions from skin masks: black mask pixels are inside the shape.
-// Portable: region data is built in the platform's RGNDATA layout (a 32-byte
-// header of header size, type, count, region size and bounds, then the
-// rectangles as left, top, right, bottom, all little-endian 32-bit).
+// Window regions from skin masks (black pixels inside), and TFBitmap, the
+// 24-bit copy of a bitmap through which masks are read.
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
-#include "classlib/Types.h"
-#include "skin/SPUtils_layout.h"
-#include "skin/speffbmp_pixels.h"
+#include "classlib/Graphics.h"
+#include "skin/SPUtils_regiondata.h"
 
-constexpr int spRgnHeaderSize = 32;
+// A top-down 24-bit DIB copy of a bitmap handle with a pointer per row.
+class TFBitmap : public TObject {
+ public:
+  explicit TFBitmap(HBITMAP Bitmap);
+  ~TFBitmap() override;
+  String ClassName() const override { return L"TFBitmap"; }
 
-// Region data of Mask's black pixels shifted by (XOff, YOff): one rectangle per
-// run of black pixels in a row, rows top to bottom, runs left to right.
-// Returns the size of Data in bytes; an empty mask returns 0 and leaves Data alone.
-int BuildRegionData(const TspPixels24& Mask, int XOff, int YOff, std::vector<uint8_t>& Data);
+  uint8_t* Bits() const { return FPixels.Bits; }
+  uint8_t* Rows(int Y) const { return FRows[Y]; }
+  int Pad() const { return FPixels.Width % 4; }
+  int RowBytes() const { return FPixels.RowBytes; }
+  int Size() const { return FPixels.RowBytes * FPixels.Height; }
+  int Width() const { return FPixels.Width; }
+  int Height() const { return FPixels.Height; }
+  HBITMAP Handle() const { return FHandle; }
+  HDC DC() const { return FDC; }
+  const BITMAPINFOHEADER& Info() const { return FInfo; }
+  const TspPixels24& Pixels() const { return FPixels; }
 
-// Executes a plan of 1:1 copies from Mask into a new buffer of the plan's size,
-// first filled white (outside the shape). Copies are clipped to both images.
-TspPixelBuffer24 ComposeMask(const TspPixels24& Mask, const TspComposition& Plan);
-
-// The pieces of a window region at a new size: the client rectangle and the
-// region data of each border part that has a size (top, bottom, left, right).
-struct TspSkinRegionParts {
-  bool Valid = false;  // false: the new points are crossed, there is no region
-  TRect Client;
-  std::vector<std::vector<uint8_t>> Parts;
+ private:
+  HBITMAP FHandle = nullptr;
+  HDC FDC = nullptr;
+  HGDIOBJ FOldBitmap = nullptr;
+  BITMAPINFOHEADER FInfo = {};
+  TspPixels24 FPixels;
+  std::vector<uint8_t*> FRows;
 };
-TspSkinRegionParts BuildSkinRegionParts(const TspSkinGeometry& Old, const TspSkinGeometry& New,
-                                        const TspPixels24& Mask, int W);
+
+// Region data (RGNDATA layout) of Mask's black pixels shifted by (XOff, YOff);
+// returns its size. An empty mask returns 0 and leaves Data alone.
+int CreateRegionDataFromMask(TBitmap* Mask, int XOff, int YOff, std::vector<uint8_t>& Data);
+// The region of Mask's black pixels (0 for an empty mask).
+void CreateMaskRegion(HRGN& Rgn, TBitmap* Mask);
+// The mask's border re-composed at width W by tiling (H is not used).
+void CreateSkinBorderMasks(const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB, const TRect& CL,
+                           const TPoint& NLT, const TPoint& NRT, const TPoint& NLB, const TPoint& NRB,
+                           const TRect& NCL, TBitmap* Mask, TBitmap* TopB, TBitmap* LeftB, TBitmap* RightB,
+                           TBitmap* BottomB, int W, int H);
+// The region of a whole window at the new size: the mask's border parts that
+// have a size and the client rectangle, united. 0 when the new points cross
+// or nothing is left. The caller owns the region.
+void CreateSkinRegion(HRGN& Rgn, const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB,
+                      const TRect& CL, const TPoint& NLT, const TPoint& NRT, const TPoint& NLB, const TPoint& NRB,
+                      const TRect& NCL, TBitmap* Mask, int W, int H);

@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "skin/SPUtils_region.h"
+#include "skin/SPUtils_regiondata.h"
 
 namespace {
 
