@@ -167,3 +167,7 @@ class TFileStream : public TStream {
 
 // Opens a file by its String name with fopen-style mode ("rb", "wb", "r+b").
 std::FILE* OpenFileW(const String& FileName, const char* Mode);
+
+// The list classes live in their own headers; Classes.h gives all of them.
+#include "classlib/List.h"
+#include "classlib/StringList.h"

@@ -46,3 +46,19 @@ SKINGUI_EXCEPTION(EZDecompressionError, EZLibError)
 // Files by String name (Chinese names included).
 bool FileExists(const String& FileName);
 bool DeleteFile(const String& FileName);
+
+// ---------------------------------------------------------------------------
+// Case and comparison. Comparisons return <0, 0 or >0 and order by character
+// code after case folding. The "Ansi" forms fold Latin, Greek, Cyrillic and
+// full-width letters; the plain forms fold only 'a'..'z'. Characters without
+// case (Chinese among them) are never changed.
+String UpperCase(const String& S);
+String LowerCase(const String& S);
+String AnsiUpperCase(const String& S);
+String AnsiLowerCase(const String& S);
+int CompareStr(const String& S1, const String& S2);
+int CompareText(const String& S1, const String& S2);
+bool SameText(const String& S1, const String& S2);
+int AnsiCompareStr(const String& S1, const String& S2);
+int AnsiCompareText(const String& S1, const String& S2);
+bool AnsiSameText(const String& S1, const String& S2);

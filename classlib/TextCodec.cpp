@@ -1,5 +1,7 @@
 #include "classlib/TextCodec.h"
 
+#include "classlib/TextCodecPlatform.h"
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -90,6 +92,55 @@ String Utf8ToWide(const std::string& s) {
       continue;
     }
     AppendCodePoint(out, c);
+  }
+  return out;
+}
+
+// ---------------------------------------------------------------------------
+// Code page 936. The byte structure is walked here, so the platform converter
+// only ever sees whole characters.
+
+namespace {
+
+bool IsGbkLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+bool IsGbkTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+
+}  // namespace
+
+std::string WideToGbk(const String& s) {
+  std::string out;
+  out.reserve(s.size() * 2);
+  for (size_t i = 0; i < s.size();) {
+    char32_t c = NextCodePoint(s, i);
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+      continue;
+    }
+    unsigned char bytes[2];
+    int n = textcodec_detail::EncodeGbkChar(c, bytes);
+    if (n == 0) out.push_back('?');
+    else out.append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(n));
+  }
+  return out;
+}
+
+String GbkToWide(const std::string& s) {
+  String out;
+  out.reserve(s.size());
+  const auto* bytes = reinterpret_cast<const unsigned char*>(s.data());
+  for (size_t i = 0; i < s.size();) {
+    if (bytes[i] < 0x80) {
+      out.push_back(static_cast<wchar_t>(bytes[i++]));
+      continue;
+    }
+    int length = IsGbkLeadByte(bytes[i]) && i + 1 < s.size() && IsGbkTrailByte(bytes[i + 1]) ? 2 : 1;
+    char32_t c;
+    if (!textcodec_detail::DecodeGbkChar(bytes + i, length, c) || c > 0x10FFFF) {
+      // An unassigned pair is one bad character; a lone byte is just itself.
+      c = kReplacement;
+    }
+    AppendCodePoint(out, c);
+    i += static_cast<size_t>(length);
   }
   return out;
 }

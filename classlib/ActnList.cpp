@@ -1,0 +1,72 @@
+#include "classlib/ActnList.h"
+
+#include <algorithm>
+
+#include "classlib/Controls.h"
+
+TBasicAction::~TBasicAction() {
+  // Links outlive their action only as empty links.
+  for (TBasicActionLink* link : FClients) link->FAction = nullptr;
+}
+
+bool TBasicAction::Execute() {
+  if (!OnExecute) return false;
+  OnExecute(this);
+  return true;
+}
+
+void TBasicAction::Change() {
+  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(FClients)) link->ActionChanged();
+}
+
+void TCustomAction::SetCaption(const String& Value) {
+  if (FCaption == Value) return;
+  FCaption = Value;
+  Change();
+}
+
+void TCustomAction::SetChecked(bool Value) {
+  if (FChecked == Value) return;
+  FChecked = Value;
+  Change();
+}
+
+void TCustomAction::SetEnabled(bool Value) {
+  if (FEnabled == Value) return;
+  FEnabled = Value;
+  Change();
+}
+
+void TCustomAction::SetVisible(bool Value) {
+  if (FVisible == Value) return;
+  FVisible = Value;
+  Change();
+}
+
+void TCustomAction::SetHint(const String& Value) {
+  if (FHint == Value) return;
+  FHint = Value;
+  Change();
+}
+
+void TCustomAction::SetImageIndex(int Value) {
+  if (FImageIndex == Value) return;
+  FImageIndex = Value;
+  Change();
+}
+
+TBasicActionLink::~TBasicActionLink() { SetAction(nullptr); }
+
+void TBasicActionLink::SetAction(TBasicAction* Value) {
+  if (FAction == Value) return;
+  if (FAction) {
+    auto& clients = FAction->FClients;
+    clients.erase(std::remove(clients.begin(), clients.end(), this), clients.end());
+  }
+  FAction = Value;
+  if (Value) Value->FClients.push_back(this);
+}
+
+bool TBasicActionLink::Execute(TComponent*) { return FAction && FAction->Execute(); }
+
+void TControlActionLink::ActionChanged() { FClient->ActionChange(FAction, false); }
