@@ -41,11 +41,16 @@ TspLayerManager::TspLayerManager(TComponent* AOwner) : TComponent(AOwner) {
   FFadeTimer->OnTimer = [this](TObject*) { FadeStep(); };
 }
 
-TspLayerManager::~TspLayerManager() {
-  FFadeTimer->SetEnabled(false);
+TspLayerManager::~TspLayerManager() { delete FLayerBitmap; }
+
+void TspLayerManager::BeforeDestruction() {
+  // The window and the timer are owned components: they go with this one.
+  if (FFadeTimer) FFadeTimer->SetEnabled(false);
+  FFadeTimer = nullptr;
+  FLayerWindow = nullptr;
   delete FLayerBitmap;
   FLayerBitmap = nullptr;
-  // The window and the timer are owned components, freed with this one.
+  TComponent::BeforeDestruction();
 }
 
 void TspLayerManager::Show(int X, int Y, TBitmap* Picture, TBitmap* Mask, uint8_t Alpha) {
@@ -95,10 +100,12 @@ void TspLayerManager::Hide() {
 
 void TspLayerManager::BeginFade() {
   FCurrentAlpha = 0;
-  FFadeTimer->SetEnabled(true);
+  if (FFadeTimer) FFadeTimer->SetEnabled(true);
 }
 
-void TspLayerManager::StopFade() { FFadeTimer->SetEnabled(false); }
+void TspLayerManager::StopFade() {
+  if (FFadeTimer) FFadeTimer->SetEnabled(false);
+}
 
 void TspLayerManager::FadeStep() {
   if (!FLayerWindow || !FLayerBitmap) return;

@@ -25,6 +25,7 @@ class TspLayerManager : public TComponent {
  public:
   explicit TspLayerManager(TComponent* AOwner);
   ~TspLayerManager() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TspLayerManager"; }
 
   // Shows Picture at screen point (X, Y), each pixel's alpha from the grey of

@@ -214,7 +214,8 @@ namespace {
 // Left or right border image: rows of the client's height h, the edge from
 // EdgeTop to EdgeBottom stretched or tiled, the fixed rows above and below it
 // copied to the ends. Columns X0 .. X1 of the source.
-void SideImage(TspComposition& c, int X0, int X1, int h, int edgeTop, int edgeBottom, const TRect& CL, bool stretch, const TPoint& org) {
+void SideImage(TspComposition& c, int X0, int X1, int h, int edgeTop, int edgeBottom, const TRect& CL, bool stretch,
+               const TPoint& org) {
   const int w = X1 - X0;
   c.Apply = true;
   c.Width = w;

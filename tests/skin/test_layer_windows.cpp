@@ -74,6 +74,18 @@ TEST(LayerWindows, SmallerMaskLeavesTheRestTransparentAndShowingAgainStartsOver)
   EXPECT_TRUE(PumpUntil([&] { return m.CurrentAlpha() == 255; }));
 }
 
+TEST(LayerWindows, FreedWhileFadingTakesItsWindowAlong) {
+  TForm* owner = new TForm(nullptr);
+  auto* m = new TspLayerManager(owner);
+  TBitmap picture;
+  Fill(picture, 8, 8, clLime);
+  m->Show(10, 10, &picture, nullptr, 100);
+  HWND wnd = m->LayerWindow()->Handle();
+  Free(owner);
+  EXPECT_FALSE(IsWindow(wnd));
+  Settle();  // no fade step reaches the freed manager
+}
+
 TEST(LayerWindows, ClickingTheGlowDoesNotActivateIt) {
   TspLayerManager m(nullptr);
   TBitmap picture;
