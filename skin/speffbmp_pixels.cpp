@@ -26,7 +26,8 @@ double ClampFactor(double k) { return k > 0 ? (k < 1 ? k : 1.0) : 0.0; }
 // (1 - K) x a + K x b with K in 1/32768 steps, rounded half to even, in 16-bit
 // steps (a + (b - a) x K, the product split into its high and low halves) so
 // that compilers can run it on many bytes at once.
-inline uint8_t MixFixed(uint8_t a, uint8_t b, int K) {
+// K is below 32768, so that both factors fit 16 bits.
+inline uint8_t MixFixed(uint8_t a, uint8_t b, int16_t K) {
   const int16_t d = static_cast<int16_t>(static_cast<int16_t>(b) - static_cast<int16_t>(a));
   const int16_t hi = static_cast<int16_t>((static_cast<int32_t>(d) * K) >> 16);
   const uint16_t lo = static_cast<uint16_t>(d * K);
@@ -36,7 +37,7 @@ inline uint8_t MixFixed(uint8_t a, uint8_t b, int K) {
   return static_cast<uint8_t>(q + (static_cast<uint16_t>(r + 0x3FFF + (q & 1)) >> 15));
 }
 
-void MixFixedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int K) {
+void MixFixedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int16_t K) {
   for (int i = 0; i < n; ++i) old[i] = MixFixed(old[i], nw[i], K);
 }
 
@@ -66,7 +67,10 @@ class RowMixer {
   }
   void Mix(uint8_t* old, const uint8_t* nw, int n) const {
     if (FTable.empty()) {
-      MixFixedRow(old, nw, n, FK);
+      if (FK == 32768)
+        std::memcpy(old, nw, n);
+      else if (FK > 0)
+        MixFixedRow(old, nw, n, static_cast<int16_t>(FK));
       return;
     }
     for (int i = 0; i < n; ++i) old[i] = FTable[old[i] * 256 + nw[i]];
