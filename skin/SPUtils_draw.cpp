@@ -248,12 +248,12 @@ void DrawGlyphAndTextGlow(TCanvas* Canvas, const TRect& R, int Margin, TColor Ba
     glow.Draw(Canvas, l.GlyphX - g, l.GlyphY - g);
   }
   if (!Caption.empty()) {
-    TRect t = l.TextRect();
-    t.Right += 2;
-    DrawGlowText(Canvas, t, Caption, DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS, 0, GlowColor, GlowSize);
+    DrawGlowText(Canvas, l.TextRect(), Caption, DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS, 0, GlowColor,
+                 GlowSize);
   }
   if (hasGlyph) DrawBitmapFrame(Canvas, l.GlyphX, l.GlyphY, Glyph, FrameCount, FrameNumber);
-  if (DrawBar) DrawColorBar(Canvas, R, l, hasGlyph, hasGlyph ? Glyph->Width() : 0, !Caption.empty(), Pressed, BarColor);
+  // The glow layout's bar has one place, pressed or not.
+  if (DrawBar) DrawColorBar(Canvas, R, l, hasGlyph, hasGlyph ? Glyph->Width() : 0, !Caption.empty(), false, BarColor);
 }
 
 bool HasSeveralMonitors() {

@@ -159,6 +159,26 @@ TEST(DrawHelpers, GlyphAndTextWithBarWithoutGlyph) {
   EXPECT_EQ(s.B.Canvas()->Pixels(3, 4), clWhite);
 }
 
+TEST(DrawHelpers, GlyphGlowSurroundsTheGlyphFrame) {
+  // Two frames of 10 x 10: a white background with a black square inside.
+  TBitmap strip;
+  strip.SetSize(20, 10);
+  strip.Canvas()->Brush()->SetColor(clWhite);
+  strip.Canvas()->FillRect(TRect(0, 0, 20, 10));
+  strip.Canvas()->Brush()->SetColor(clBlack);
+  strip.Canvas()->FillRect(TRect(12, 2, 18, 8));  // frame 2 only
+  Surface s(40, 40);
+  DrawGlyphAndTextGlow(s.C(), TRect(0, 0, 40, 40), -1, clRed, false, false, 2, 2, &strip, L"", 0, 0, 3, clBlue);
+  // The glyph sits at (15, 15); its square covers (17..23, 17..23).
+  EXPECT_EQ(s.B.Canvas()->Pixels(20, 20), clBlack);
+  // Two pixels off the square the frame's background is transparent: the glow shows.
+  for (int x : {14, 15}) {
+    const TColor glow = s.B.Canvas()->Pixels(x, 20);
+    EXPECT_GT(GetBlueOf(glow), GetRedOf(glow)) << x;
+  }
+  EXPECT_EQ(s.B.Canvas()->Pixels(2, 2), clWhite);
+}
+
 TEST(DrawHelpers, ScreenAndMonitorRects) {
   TRect work, monitor;
   GetScreenRect(true, work);

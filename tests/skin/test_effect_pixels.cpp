@@ -66,7 +66,7 @@ TEST(EffectPixels, MorphGivesTheFormulasBytesForEveryPair) {
       std::memset(old.View().Pixel(x, y), y, 3);
       std::memset(nw.View().Pixel(x, y), x, 3);
     }
-  for (double k : {0.2, 0.4, 0.2 + 0.2 + 0.2, 0.8, 0.25, 0.3, 0.7, 0.123, 0.5}) {
+  for (double k : {0.2, 0.4, 0.2 + 0.2 + 0.2, 0.8, 0.25, 0.3, 0.7, 0.123, 0.5, 1.0 / 32768, 32767.0 / 32768, 1.0}) {
     auto a = old;
     TspPixels24 v = a.View();
     MorphPixels(v, nw.View(), k);
