@@ -175,6 +175,15 @@ TEST(BitmapTest, PaletteFormatsMapToTheNearestColour) {
   EXPECT_EQ(b.Canvas()->Pixels(0, 0), clRed);
   EXPECT_EQ(b.Canvas()->Pixels(1, 0), clNavy);
   EXPECT_EQ(b.ColorTable().size(), 16u);
+  // A new colour table recolours the pixels through their indexes.
+  std::vector<uint32_t> table = b.ColorTable();
+  table[9] = 0x00FF00;  // the red entry becomes green
+  b.SetColorTable(table);
+  EXPECT_EQ(b.Canvas()->Pixels(0, 0), clLime);
+  EXPECT_EQ(b.ColorTable()[9], 0x00FF00u);
+  TBitmap rgb;
+  rgb.SetSize(1, 1);
+  EXPECT_THROW(rgb.SetColorTable(table), EInvalidGraphic);
 }
 
 TEST(BitmapTest, TransparentDrawSkipsTheKeyColour) {

@@ -369,6 +369,8 @@ TEST(BmpTest, MalformedCorpusIsRefused) {
   ExpectRefused(variant([](BmpSpec& s) { s.Height = INT32_MIN; }), "most negative height");
   ExpectRefused(variant([](BmpSpec& s) { s.Width = 100000; s.Height = 100000; }), "absurd size");
   ExpectRefused(variant([](BmpSpec& s) { s.Width = 1 << 27; s.Height = 1; }), "absurd width");
+  ExpectRefused(variant([](BmpSpec& s) { s.Width = 1 << 26; s.Height = -1; s.BitCount = 32; }),
+                "width whose row length overflows");
   ExpectRefused(variant([](BmpSpec& s) { s.Width = 3000; }), "pixel data too short for the width");
   ExpectRefused(variant([](BmpSpec& s) { s.BitCount = 7; }), "odd bit depth");
   ExpectRefused(variant([](BmpSpec& s) { s.BitCount = 0; }), "zero bit depth");
