@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/Controls.h"
+#include "classlib/ImgList.h"
 
 TBasicAction::~TBasicAction() {
   // Links outlive their action only as empty links.
@@ -53,6 +54,37 @@ void TCustomAction::SetImageIndex(int Value) {
   if (FImageIndex == Value) return;
   FImageIndex = Value;
   Change();
+}
+
+void TCustomAction::SetActionList(TCustomActionList* Value) {
+  if (FActionList == Value) return;
+  if (FActionList) {
+    auto& list = FActionList->FActions;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  }
+  FActionList = Value;
+  if (Value) Value->FActions.push_back(this);
+  Change();
+}
+
+void TCustomAction::BeforeDestruction() {
+  SetActionList(nullptr);
+  TBasicAction::BeforeDestruction();
+}
+
+TCustomActionList::~TCustomActionList() {
+  for (TCustomAction* a : FActions) a->FActionList = nullptr;
+}
+
+void TCustomActionList::SetImages(TCustomImageList* Value) {
+  FImages = Value;
+  if (Value) Value->FreeNotification(this);
+  for (TCustomAction* a : std::vector<TCustomAction*>(FActions)) a->Change();
+}
+
+void TCustomActionList::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
 }
 
 TBasicActionLink::~TBasicActionLink() { SetAction(nullptr); }

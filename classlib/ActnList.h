@@ -8,6 +8,8 @@
 
 class TBasicActionLink;
 class TControl;
+class TCustomActionList;
+class TCustomImageList;
 
 class TBasicAction : public TComponent {
  public:
@@ -20,6 +22,7 @@ class TBasicAction : public TComponent {
 
  protected:
   friend class TBasicActionLink;
+  friend class TCustomActionList;
   // Tells every linked client that a property changed.
   void Change();
   std::vector<TBasicActionLink*> FClients;
@@ -41,11 +44,41 @@ class TCustomAction : public TBasicAction {
   void SetHint(const String& Value);
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int Value);
+  // The list the action belongs to (its images serve ImageIndex).
+  TCustomActionList* ActionList() const { return FActionList; }
+  void SetActionList(TCustomActionList* Value);
+  void BeforeDestruction() override;
 
  private:
+  friend class TCustomActionList;
+  TCustomActionList* FActionList = nullptr;
   String FCaption, FHint;
   bool FChecked = false, FEnabled = true, FVisible = true;
   int FImageIndex = -1;
+};
+
+class TCustomActionList : public TComponent {
+ public:
+  explicit TCustomActionList(TComponent* AOwner) : TComponent(AOwner) {}
+  ~TCustomActionList() override;
+  String ClassName() const override { return L"TCustomActionList"; }
+  int ActionCount() const { return static_cast<int>(FActions.size()); }
+  TCustomAction* Actions(int Index) const { return FActions.at(Index); }
+  // Not owned; cleared when freed.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+
+ protected:
+  friend class TCustomAction;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  std::vector<TCustomAction*> FActions;
+  TCustomImageList* FImages = nullptr;
+};
+
+class TActionList : public TCustomActionList {
+ public:
+  explicit TActionList(TComponent* AOwner) : TCustomActionList(AOwner) {}
+  String ClassName() const override { return L"TActionList"; }
 };
 
 class TBasicActionLink {

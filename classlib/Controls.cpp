@@ -432,8 +432,17 @@ void TControl::Resize() {
   if (OnResize) OnResize(this);
 }
 
+void TControl::SendCancelMode(TControl* Sender) {
+  // The focused control of the form (a drop-down, a drag) lets go of what it
+  // was doing when the user presses elsewhere.
+  TCustomForm* form = GetParentForm(this);
+  if (form && form->Active() && form->ActiveControl())
+    form->ActiveControl()->Perform(CM_CANCELMODE, 0, reinterpret_cast<intptr_t>(Sender));
+}
+
 void TControl::WMMouseDown(TMessage& Message, TMouseButton Button, bool Double) {
   if (Application) Application->CancelHint();
+  SendCancelMode(this);
   TShiftState shift = KeysToShiftState(static_cast<WORD>(Message.WParam));
   if (Double) shift.Include(ssDouble);
   if (Button == mbLeft) {

@@ -23,6 +23,10 @@ class TBasicAction;
 class TControlActionLink;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// Controls other than forms use bsNone and bsSingle only.
+using TBorderStyle = TFormBorderStyle;
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
 
@@ -207,6 +211,8 @@ class TControl : public TComponent {
   void ApplyConstraints(int& AWidth, int& AHeight) const;
   void FontChanged();
   void InvalidateRectInParent(const TRect& R, bool Erase);
+  // Sends CM_CANCELMODE (with Sender) to the focused control of the form.
+  void SendCancelMode(TControl* Sender);
 
   // Message handlers
   void WMMouseDown(TMessage& Message, TMouseButton Button, bool Double);
@@ -329,6 +335,7 @@ class TWinControl : public TControl {
   void PaintControls(HDC DC);
   HWND PrecedingWindow(const TControl* AControl) const;
   void UpdateBoundsFromWindow();
+  void AnchorChildren();
 
   virtual bool DoKeyDown(TMessage& Message);
   virtual bool DoKeyUp(TMessage& Message);
@@ -374,6 +381,7 @@ class TWinControl : public TControl {
   bool FTabStop = false;
   bool FInSetBounds = false;
   int FAlignLevel = 0;
+  bool FAnchorBaseKnown = false;
   int FLastClientWidth = 0, FLastClientHeight = 0;
 };
 

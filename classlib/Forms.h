@@ -10,7 +10,6 @@
 #include "classlib/Controls.h"
 #include "classlib/StringList.h"
 
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 enum TFormStyle { fsNormal, fsStayOnTop };
@@ -108,7 +107,6 @@ class TCustomForm : public TWinControl {
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   bool FActive = false;
-  bool FPositioned = false;
   std::unique_ptr<TControlCanvas> FCanvas;
 };
 
@@ -230,6 +228,7 @@ class TApplication : public TComponent {
   void StartHintTimer(int Interval);
   void StopHintTimer();
   void HintTimerExpired();
+  void HideHint();
   void Idle();
   void AppWndProc(TMessage& Message);
 
@@ -241,7 +240,6 @@ class TApplication : public TComponent {
   bool FShowHint = true;
   THintWindow* FHintWindow = nullptr;
   TControl* FHintControl = nullptr;
-  bool FHintActive = false;  // a hint is showing or was shown a moment ago
   bool FHintTimerRunning = false;
   bool FHintShowing = false;
   TRect FHintCursorRect;

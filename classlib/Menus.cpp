@@ -160,6 +160,16 @@ bool TMenu::DispatchCommand(uint16_t Command) {
   return true;
 }
 
+void TMenu::SetImages(TCustomImageList* Value) {
+  FImages = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
+}
+
 void TPopupMenu::SetPopupComponent(TComponent* Value) {
   FPopupComponent = Value;
   if (Value) Value->FreeNotification(this);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "classlib/Controls.h"
+#include "classlib/ImgList.h"
 
 using TShortCut = uint16_t;
 constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
@@ -96,9 +97,16 @@ class TMenu : public TComponent {
   bool DispatchCommand(uint16_t Command);
   TMenuAutoFlag AutoLineReduction() const { return FAutoLineReduction; }
   void SetAutoLineReduction(TMenuAutoFlag Value) { FAutoLineReduction = Value; }
+  // Pictures of the items by their ImageIndex; not owned.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   TMenuItem* FItems;
+  TCustomImageList* FImages = nullptr;
   TMenuAutoFlag FAutoLineReduction = maAutomatic;
 };
 
