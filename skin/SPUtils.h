@@ -1,6 +1,7 @@
 // The skin engine's shared drawing and system helpers in one include.
 #pragma once
 
+#include "skin/SPUtils_button.h"
 #include "skin/SPUtils_compose.h"
 #include "skin/SPUtils_draw.h"
 #include "skin/SPUtils_geometry.h"

@@ -1,6 +1,6 @@
 // Small drawing helpers of the skinned controls: default marks and arrows,
-// caption-button glyphs, frames of glyph strips, glyph and caption layout in
-// buttons, the screen and monitor rectangles.
+// caption-button glyphs, frames of glyph strips, the screen and monitor
+// rectangles.
 #pragma once
 
 #include "classlib/Graphics.h"
@@ -37,16 +37,6 @@ void DrawCommandGlyph(TCanvas* Canvas, int X, int Y, TColor Color, int Command, 
 // empty strip or a count below 1.
 void DrawBitmapFrame(TCanvas* Canvas, int X, int Y, TBitmap* Strip, int Count, int Index);
 void DrawBitmapFrame(TCanvas* Canvas, int X, int Y, int Index, int Count, TBitmap* Strip);
-
-// A glyph frame of a strip and a caption laid out in R (CalcButtonLayout),
-// moved by one pixel when pressed, with an optional colour bar.
-void DrawGlyphAndText(TCanvas* Canvas, const TRect& R, int Margin, TColor BarColor, bool DrawBar, bool Pressed,
-                      int FrameNumber, int FrameCount, TBitmap* Glyph, const String& Caption, int Layout,
-                      int Spacing);
-// The same with a glowing caption and glyph.
-void DrawGlyphAndTextGlow(TCanvas* Canvas, const TRect& R, int Margin, TColor BarColor, bool DrawBar,
-                          bool Pressed, int FrameNumber, int FrameCount, TBitmap* Glyph, const String& Caption,
-                          int Layout, int Spacing, int GlowSize, TColor GlowColor);
 
 bool HasSeveralMonitors();
 void GetScreenRect(bool WorkArea, TRect& R);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "classlib/Clipbrd.h"
 #include "skin/SPUtils_platform.h"
 
 namespace {
@@ -265,6 +266,7 @@ void TspBitmap::Assign(TPersistent* Source) {
     return;
   }
   auto* graphic = dynamic_cast<TGraphic*>(Source);
+  if (auto* picture = dynamic_cast<TPicture*>(Source)) graphic = picture->Graphic();
   if (!graphic) {
     TPersistent::Assign(Source);
     return;
@@ -305,6 +307,16 @@ void TspBitmap::Assign(TPersistent* Source) {
 }
 
 void TspBitmap::AssignTo(TPersistent* Dest) {
+  if (auto* picture = dynamic_cast<TPicture*>(Dest)) {
+    AssignTo(picture->Bitmap());
+    return;
+  }
+  if (auto* clipboard = dynamic_cast<TClipboard*>(Dest)) {
+    TBitmap copy;
+    AssignTo(&copy);
+    clipboard->Assign(&copy);
+    return;
+  }
   auto* bitmap = dynamic_cast<TBitmap*>(Dest);
   if (!bitmap) {
     TPersistent::AssignTo(Dest);
@@ -346,4 +358,11 @@ void DrawBitmapGlyphGlow(TspBitmap* Target, TBitmap* Glyph, int Offset) {
   silhouette.HasKey = true;
   silhouette.HasAlpha = false;
   for (int d : {0, -1, 1}) silhouette.DrawToBitmap(Target, Offset + d, Offset + d);
+}
+
+void DrawImageListGlyphGlow(TspBitmap* Target, TCustomImageList* Images, int Index, int Offset) {
+  if (!Images || Index < 0 || Index >= Images->Count()) return;
+  TBitmap glyph;
+  Images->GetBitmap(Index, &glyph);
+  DrawBitmapGlyphGlow(Target, &glyph, Offset);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "classlib/Graphics.h"
+#include "classlib/ImgList.h"
 #include "skin/speffbmp_alpha.h"
 #include "skin/speffbmp_pixels.h"
 
@@ -61,8 +62,9 @@ class TspBitmap : public TPersistent {
   ~TspBitmap() override;
   String ClassName() const override { return L"TspBitmap"; }
 
-  // Copies another TspBitmap (with tag text and flags), a TBitmap or any other
-  // graphic (drawn over magenta; what is not magenta is taken).
+  // Copies another TspBitmap (with tag text and flags), a TBitmap, or any
+  // other graphic, also inside a TPicture (drawn over magenta; what is not
+  // magenta is taken).
   void Assign(TPersistent* Source) override;
 
   // (Re)creates the DIB section when the size changes; absolute values, nothing
@@ -97,7 +99,7 @@ class TspBitmap : public TPersistent {
   void DrawToBitmap(TspBitmap* Target, int X, int Y);
   void DrawToBitmap(TspBitmap* Target, const TRect& DestRect, const TRect& SrcRect);
 
-  // Copies into a TBitmap, made 32-bit.
+  // Copies into a TBitmap (made 32-bit), a TPicture's bitmap or the clipboard.
   void AssignTo(TPersistent* Dest) override;
 
   // The registered TspBitmap whose DC this is, or nullptr.
@@ -125,3 +127,5 @@ void ColorGlow(TspBitmap* Bitmap, TColor Color);
 // Glyph silhouette of a glyph bitmap drawn into Target at (o, o), (o - 1,
 // o - 1) and (o + 1, o + 1); the glyph's top-left pixel is the background.
 void DrawBitmapGlyphGlow(TspBitmap* Target, TBitmap* Glyph, int Offset);
+// The same for image Index of an image list.
+void DrawImageListGlyphGlow(TspBitmap* Target, TCustomImageList* Images, int Index, int Offset);

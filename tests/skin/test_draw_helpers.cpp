@@ -179,6 +179,43 @@ TEST(DrawHelpers, GlyphGlowSurroundsTheGlyphFrame) {
   EXPECT_EQ(s.B.Canvas()->Pixels(2, 2), clWhite);
 }
 
+TEST(DrawHelpers, ImageListGlyphPlacedPressedAndBarred) {
+  // An 8 x 6 glyph: white with a blue inside, so that its top-left pixel is
+  // the background of its glow silhouette.
+  TImageList images(nullptr, 8, 6);
+  TBitmap glyph;
+  glyph.SetSize(8, 6);
+  glyph.Canvas()->Brush()->SetColor(clWhite);
+  glyph.Canvas()->FillRect(TRect(0, 0, 8, 6));
+  glyph.Canvas()->Brush()->SetColor(clBlue);
+  glyph.Canvas()->FillRect(TRect(1, 1, 7, 5));
+  ASSERT_EQ(images.Add(&glyph, nullptr), 0);
+  Surface s(40, 20);
+  // Centred, no caption: hw = (8 + 4) div 2, glyph at (20 - 6, 10 - 3), one
+  // pixel further when pressed.
+  DrawImageAndText(s.C(), TRect(0, 0, 40, 20), -1, clRed, true, true, true, &images, 0, L"", 0, 4);
+  EXPECT_EQ(s.B.Canvas()->Pixels(16, 9), clBlue);
+  EXPECT_EQ(s.B.Canvas()->Pixels(15, 9), clWhite);
+  EXPECT_EQ(s.B.Canvas()->Pixels(16, 11), clBlue);
+  // The bar: three lines across the glyph at rows 12, 13 and 14.
+  EXPECT_EQ(s.B.Canvas()->Pixels(16, 12), clRed);
+  EXPECT_EQ(s.B.Canvas()->Pixels(15, 14), clRed);
+  EXPECT_EQ(s.B.Canvas()->Pixels(22, 14), clRed);
+  EXPECT_EQ(s.B.Canvas()->Pixels(23, 14), clWhite);
+  Surface none(40, 20);
+  DrawImageAndText(none.C(), TRect(0, 0, 40, 20), -1, clRed, false, true, false, &images, 3, L"", 0, 4);
+  EXPECT_TRUE(none.Marked().empty());  // index beyond the list: no glyph
+
+  Surface g(40, 20);
+  DrawImageAndTextGlow(g.C(), TRect(0, 0, 40, 20), -1, clRed, false, true, false, &images, 0, L"", 0, 4, 3, clLime);
+  EXPECT_EQ(g.B.Canvas()->Pixels(15, 8), clBlue);
+  for (int x : {12, 13}) {
+    const TColor around = g.B.Canvas()->Pixels(x, 9);
+    EXPECT_GT(GetGreenOf(around), GetRedOf(around)) << x;
+  }
+  EXPECT_EQ(g.B.Canvas()->Pixels(2, 2), clWhite);
+}
+
 TEST(DrawHelpers, ScreenAndMonitorRects) {
   TRect work, monitor;
   GetScreenRect(true, work);

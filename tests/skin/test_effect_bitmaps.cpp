@@ -143,6 +143,22 @@ TEST(EffectBitmaps, AssignFromBitmapsAndBack) {
   EXPECT_EQ(out.Canvas()->Pixels(0, 0), MakeColor(5, 6, 7));
 }
 
+TEST(EffectBitmaps, PicturesInAndOut) {
+  TPicture picture;
+  TBitmap plain;
+  plain.SetSize(2, 2);
+  Fill(plain, MakeColor(40, 50, 60));
+  picture.Assign(&plain);
+  TspBitmap b;
+  b.Assign(&picture);
+  EXPECT_EQ(b.GetPixel(1, 1), MakePixel(40, 50, 60, 255));
+  TPicture out;
+  b.AssignTo(&out);
+  ASSERT_NE(out.Bitmap(), nullptr);
+  EXPECT_EQ(out.Width(), 2);
+  EXPECT_EQ(out.Bitmap()->Canvas()->Pixels(0, 0), MakeColor(40, 50, 60));
+}
+
 TEST(EffectBitmaps, NoHandleGrowth) {
   const int before = GdiObjects();
   for (int i = 0; i < 2000; ++i) {
