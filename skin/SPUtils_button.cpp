@@ -8,6 +8,7 @@
 
 namespace {
 
+enum { kGlyphLeft, kGlyphRight, kGlyphTop, kGlyphBottom };
 constexpr UINT kMeasureFlags = DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS;
 constexpr UINT kCaptionFlags = DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS;
 
@@ -57,7 +58,7 @@ Placement Place(TCanvas* Canvas, const TRect& R, int Margin, bool Pressed, const
   Placement p;
   if (!Caption.empty()) {
     TRect m(0, 0, RectWidth(R), RectHeight(R));
-    if (Layout == blGlyphLeft || Layout == blGlyphRight) m.Right -= g.Width;
+    if (Layout == kGlyphLeft || Layout == kGlyphRight) m.Right -= g.Width;
     else m.Bottom -= g.Height;
     CanvasDrawText(Canvas, Caption, m, kMeasureFlags);
     p.TextW = m.Width();

@@ -118,22 +118,23 @@ void DrawSquareGlyph(TCanvas* Canvas, int X, int Y, TColor Color) {
 }
 
 void DrawCommandGlyph(TCanvas* Canvas, int X, int Y, TColor Color, int Command, int WindowState, bool RolledUp) {
+  enum { kClose, kMaximize, kMinimize, kSysMenu, kDefault, kRollUp, kToTray };
   switch (Command) {
-    case cmClose: DrawCloseGlyph(Canvas, X, Y, Color); break;
-    case cmMaximize:
+    case kClose: DrawCloseGlyph(Canvas, X, Y, Color); break;
+    case kMaximize:
       if (WindowState == 2) DrawRestoreGlyph(Canvas, X, Y, Color);
       else DrawMaximizeGlyph(Canvas, X, Y, Color);
       break;
-    case cmMinimize:
+    case kMinimize:
       if (WindowState == 1) DrawRestoreGlyph(Canvas, X, Y, Color);
       else DrawMinimizeGlyph(Canvas, X, Y, Color);
       break;
-    case cmSysMenu: DrawSysMenuGlyph(Canvas, X, Y, Color); break;
-    case cmRollUp:
+    case kSysMenu: DrawSysMenuGlyph(Canvas, X, Y, Color); break;
+    case kRollUp:
       if (RolledUp) DrawRollDownGlyph(Canvas, X, Y, Color);
       else DrawTriangleGlyph(Canvas, X, Y, Color);
       break;
-    case cmMinimizeToTray: DrawSquareGlyph(Canvas, X, Y, Color); break;
+    case kToTray: DrawSquareGlyph(Canvas, X, Y, Color); break;
     default: break;
   }
 }

@@ -26,10 +26,10 @@ void DrawRollDownGlyph(TCanvas* Canvas, int X, int Y, TColor Color);
 void DrawTriangleGlyph(TCanvas* Canvas, int X, int Y, TColor Color);
 void DrawSquareGlyph(TCanvas* Canvas, int X, int Y, TColor Color);
 
-// Skin "command" of a caption button.
-enum TspCommandKind { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
-// The glyph of a command in the window state (0 normal, 1 minimized,
-// 2 maximized) and roll-up state of its form.
+// The glyph of a caption button's skin "command" (0 close, 1 maximize,
+// 2 minimize, 3 system menu, 4 default: none, 5 roll-up, 6 minimize to tray)
+// in the window state (0 normal, 1 minimized, 2 maximized) and roll-up state
+// of its form.
 void DrawCommandGlyph(TCanvas* Canvas, int X, int Y, TColor Color, int Command, int WindowState, bool RolledUp);
 
 // Frame Index (from 1) of a strip of Count equal frames, drawn transparently

@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+namespace {
+enum { kGlyphLeft, kGlyphRight, kGlyphTop, kGlyphBottom };
+}  // namespace
+
 int RectWidth(const TRect& R) { return R.Right - R.Left; }
 int RectHeight(const TRect& R) { return R.Bottom - R.Top; }
 TRect NullRect() { return TRect(0, 0, 0, 0); }
@@ -36,25 +40,25 @@ void CalcButtonLayout(int Layout, const TRect& R, int GlyphWidth, int& GlyphY, i
   const int S = GlyphWidth != 0 ? Spacing : 0;
   if (Margin != -1) {
     switch (Layout) {
-      case blGlyphLeft:
+      case kGlyphLeft:
         GlyphX = R.Left + Margin;
         GlyphY = cy - GlyphHeight / 2;
         TextX = GlyphX + GlyphWidth + S;
         TextY = cy - TextHeight / 2;
         break;
-      case blGlyphRight:
+      case kGlyphRight:
         GlyphX = R.Right - GlyphWidth - Margin;
         GlyphY = cy - GlyphHeight / 2;
         TextX = GlyphX - S - TextWidth;
         TextY = cy - TextHeight / 2;
         break;
-      case blGlyphTop:
+      case kGlyphTop:
         GlyphY = R.Top + Margin;
         GlyphX = cx - GlyphWidth / 2;
         TextY = GlyphY + GlyphHeight + S;
         TextX = cx - TextWidth / 2;
         break;
-      case blGlyphBottom:
+      case kGlyphBottom:
         GlyphY = R.Bottom - GlyphHeight - Margin;
         GlyphX = cx - GlyphWidth / 2;
         TextY = GlyphY - S - TextHeight;
@@ -68,25 +72,25 @@ void CalcButtonLayout(int Layout, const TRect& R, int GlyphWidth, int& GlyphY, i
   const int hw = (TextWidth + GlyphWidth + S) / 2;
   const int hh = (TextHeight + GlyphHeight + S) / 2;
   switch (Layout) {
-    case blGlyphLeft:
+    case kGlyphLeft:
       GlyphX = cx - hw;
       TextX = cx + hw - TextWidth;
       GlyphY = cy - GlyphHeight / 2;
       TextY = cy - TextHeight / 2;
       break;
-    case blGlyphRight:
+    case kGlyphRight:
       TextX = cx - hw;
       GlyphX = cx + hw - GlyphWidth;
       GlyphY = cy - GlyphHeight / 2;
       TextY = cy - TextHeight / 2;
       break;
-    case blGlyphTop:
+    case kGlyphTop:
       GlyphY = cy - hh;
       TextY = cy + hh - TextHeight;
       GlyphX = cx - GlyphWidth / 2;
       TextX = cx - TextWidth / 2;
       break;
-    case blGlyphBottom:
+    case kGlyphBottom:
       TextY = cy - hh;
       GlyphY = cy + hh - GlyphHeight;
       GlyphX = cx - GlyphWidth / 2;

@@ -28,11 +28,10 @@ void RectToCenter(TRect& R, const TRect& Bounds);
 int IntMax(int A, int B);
 int IntMin(int A, int B);
 
-// Glyph layouts in a button; a margin of -1 centres glyph and caption together.
-enum TspButtonLayout { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
-
-// Positions of glyph and caption in R; a layout outside 0..3 leaves the outputs
-// unset. The spacing counts only when there is a glyph.
+// Positions of glyph and caption in R for layout 0 (glyph left of the text),
+// 1 (right), 2 (above) or 3 (below); a layout outside 0..3 leaves the outputs
+// unset. A margin of -1 centres glyph and caption together; the spacing counts
+// only when there is a glyph.
 void CalcButtonLayout(int Layout, const TRect& R, int GlyphWidth, int& GlyphY, int& GlyphX, int& TextY, int& TextX,
                       int Margin, int Spacing, int TextHeight, int TextWidth, int GlyphHeight);
 

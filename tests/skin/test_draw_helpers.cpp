@@ -76,11 +76,11 @@ TEST(DrawHelpers, CaptionGlyphsLeaveTheEndPointsOut) {
   EXPECT_EQ(t.Marked().size(), 20u);
   EXPECT_FALSE(t.Marked().count({5, 2}));
   Surface m(14, 14);
-  DrawCommandGlyph(m.C(), 0, 0, clBlack, cmMinimize, 0, false);
+  DrawCommandGlyph(m.C(), 0, 0, clBlack, 2, 0, false);
   EXPECT_EQ(m.Marked(), (Cells{{1, 8}, {2, 8}, {3, 8}, {4, 8}, {5, 8}, {6, 8}, {7, 8}, {8, 8},
                                 {1, 9}, {2, 9}, {3, 9}, {4, 9}, {5, 9}, {6, 9}, {7, 9}, {8, 9}}));
   Surface d(14, 14);
-  DrawCommandGlyph(d.C(), 0, 0, clBlack, cmDefault, 0, false);
+  DrawCommandGlyph(d.C(), 0, 0, clBlack, 4, 0, false);
   EXPECT_TRUE(d.Marked().empty());
   Surface q(14, 14);
   DrawSquareGlyph(q.C(), 0, 0, clBlack);

@@ -4,6 +4,8 @@
 
 namespace {
 
+enum { GlyphLeft, GlyphRight, GlyphTop, GlyphBottom };
+
 struct Layout {
   int gy = -99, gx = -99, ty = -99, tx = -99;
 };
@@ -16,42 +18,42 @@ Layout Calc(int layout, int margin, int spacing, int gw, int gh, int tw, int th)
 
 TEST(SkinHelpers, ButtonLayoutWithMargin) {
   // Rect 100 x 40, centre (60, 40); glyph 16 x 12, text 30 x 10, spacing 4, margin 3.
-  Layout l = Calc(blGlyphLeft, 3, 4, 16, 12, 30, 10);
+  Layout l = Calc(GlyphLeft, 3, 4, 16, 12, 30, 10);
   EXPECT_EQ(l.gx, 13);
   EXPECT_EQ(l.gy, 34);
   EXPECT_EQ(l.tx, 33);
   EXPECT_EQ(l.ty, 35);
-  l = Calc(blGlyphRight, 3, 4, 16, 12, 30, 10);
+  l = Calc(GlyphRight, 3, 4, 16, 12, 30, 10);
   EXPECT_EQ(l.gx, 91);
   EXPECT_EQ(l.tx, 57);
-  l = Calc(blGlyphTop, 3, 4, 16, 12, 30, 10);
+  l = Calc(GlyphTop, 3, 4, 16, 12, 30, 10);
   EXPECT_EQ(l.gy, 23);
   EXPECT_EQ(l.gx, 52);
   EXPECT_EQ(l.ty, 39);
   EXPECT_EQ(l.tx, 45);
-  l = Calc(blGlyphBottom, 3, 4, 16, 12, 30, 10);
+  l = Calc(GlyphBottom, 3, 4, 16, 12, 30, 10);
   EXPECT_EQ(l.gy, 45);
   EXPECT_EQ(l.ty, 31);
 }
 
 TEST(SkinHelpers, ButtonLayoutCentred) {
   // hw = (30 + 16 + 4) / 2 = 25, hh = (10 + 12 + 4) / 2 = 13
-  Layout l = Calc(blGlyphLeft, -1, 4, 16, 12, 30, 10);
+  Layout l = Calc(GlyphLeft, -1, 4, 16, 12, 30, 10);
   EXPECT_EQ(l.gx, 35);
   EXPECT_EQ(l.tx, 55);
-  l = Calc(blGlyphRight, -1, 4, 16, 12, 30, 10);
+  l = Calc(GlyphRight, -1, 4, 16, 12, 30, 10);
   EXPECT_EQ(l.tx, 35);
   EXPECT_EQ(l.gx, 69);
-  l = Calc(blGlyphTop, -1, 4, 16, 12, 30, 10);
+  l = Calc(GlyphTop, -1, 4, 16, 12, 30, 10);
   EXPECT_EQ(l.gy, 27);
   EXPECT_EQ(l.ty, 43);
-  l = Calc(blGlyphBottom, -1, 4, 16, 12, 30, 10);
+  l = Calc(GlyphBottom, -1, 4, 16, 12, 30, 10);
   EXPECT_EQ(l.ty, 27);
   EXPECT_EQ(l.gy, 41);
   // Without a glyph the spacing is ignored: hw = 15.
-  l = Calc(blGlyphLeft, -1, 4, 0, 0, 30, 10);
+  l = Calc(GlyphLeft, -1, 4, 0, 0, 30, 10);
   EXPECT_EQ(l.tx, 45);
-  l = Calc(blGlyphLeft, 3, 4, 0, 0, 30, 10);
+  l = Calc(GlyphLeft, 3, 4, 0, 0, 30, 10);
   EXPECT_EQ(l.tx, 13);
   l = Calc(7, 3, 4, 16, 12, 30, 10);
   EXPECT_EQ(l.gx, -99);
