@@ -1,0 +1,84 @@
+// Geometry of composing a skin picture at a new size: which source rectangle
+// goes to which destination rectangle, and how. Portable: the Windows side
+// executes the plans with GDI, the mask side with its own pixel copies.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "classlib/Types.h"
+
+enum TspDrawOpKind {
+  dokCopy,    // canvas copy of Source to Dest (1:1 when the sizes agree)
+  dokStretch  // Source copied 1:1 into a temporary, drawn scaled into Dest, only inside Clip
+};
+
+struct TspDrawOp {
+  TspDrawOpKind Kind = dokCopy;
+  TRect Source;  // picture coordinates
+  TRect Dest;    // destination bitmap coordinates
+  TRect Clip;    // dokStretch: the part of Dest that is written
+  friend bool operator==(const TspDrawOp& a, const TspDrawOp& b) {
+    return a.Kind == b.Kind && a.Source == b.Source && a.Dest == b.Dest && a.Clip == b.Clip;
+  }
+};
+
+// What to do with one destination bitmap.
+struct TspComposition {
+  bool Apply = false;  // false: the destination keeps its size and content
+  int Width = 0;
+  int Height = 0;
+  std::vector<TspDrawOp> Ops;  // in drawing order
+};
+
+// The skin geometry of one object (points and client relative to the skin
+// rect) and the same geometry moved for the new size.
+struct TspSkinGeometry {
+  TPoint LT, RT, LB, RB;
+  TRect CL;
+};
+
+struct TspNineFlags {
+  bool DrawClient = true;
+  bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+  bool ClientStretch = false;
+  uint8_t StretchType = 0;  // 0 full, 1 horizontal repeat, 2 vertical repeat
+};
+
+// Tiling rule: copies of a piece of length PieceLen along Start .. End; the last
+// copy is cut, never scaled. Piece and Band give the cross-axis extents.
+// Horizontal runs vary x; vertical runs vary y. Nothing for a piece of length 0.
+void AppendTiles(std::vector<TspDrawOp>& Ops, const TRect& Piece, int Start, int End, int BandFrom, int BandTo,
+                 bool Horizontal);
+
+// Nine-piece image at W x H. SourceEmpty: the picture has no pixels.
+TspComposition PlanSkinImage(const TspSkinGeometry& Old, const TspSkinGeometry& New, const TRect& R, int W, int H,
+                             const TspNineFlags& Flags, bool SourceEmpty);
+// The same without a right side: open to the right.
+TspComposition PlanSkinImage3(const TspSkinGeometry& Old, const TspSkinGeometry& New, const TRect& R, int W, int H,
+                              const TspNineFlags& Flags, bool SourceEmpty);
+// The points of a nine-piece image whose corners are the plain rectangles
+// around client rect CL, and those points moved for a W x H destination.
+void OffsetsGeometry(const TRect& R, const TRect& CL, int W, int H, TspSkinGeometry& Old, TspSkinGeometry& New);
+
+enum TspThreePieceKind { tpkFull, tpkNoRight, tpkMiddleOnly };
+// Horizontal three-piece image of NewWidth (left piece A wide, right piece Z).
+TspComposition PlanHSkinImage(int A, int Z, const TRect& R, int NewWidth, bool Stretch, TspThreePieceKind Kind);
+// Vertical three-piece image of NewHeight (top piece A high, bottom piece Z).
+TspComposition PlanVSkinImage(int A, int Z, const TRect& R, int NewHeight, bool Stretch);
+
+// The four border images of a frame. The left and right images take their
+// height from what the top and bottom images have after this plan, so the
+// heights those bitmaps have now are needed.
+struct TspBorderPlans {
+  TspComposition Left, Top, Right, Bottom;
+};
+struct TspEdgeStretch {
+  bool Left = false, Top = false, Right = false, Bottom = false;
+};
+TspBorderPlans PlanSkinBorderImages(const TspSkinGeometry& Old, const TspSkinGeometry& New, const TRect& R, int W,
+                                    int H, const TspEdgeStretch& Stretch, int TopHeightNow, int BottomHeightNow);
+// The four border masks of a window region, always tiled; all sources are in
+// mask coordinates (MaskW x MaskH).
+TspBorderPlans PlanSkinBorderMasks(const TspSkinGeometry& Old, const TspSkinGeometry& New, int MaskW, int MaskH,
+                                   int W);

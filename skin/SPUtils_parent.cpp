@@ -1,0 +1,62 @@
+#include "skin/SPUtils_parent.h"
+
+#include "classlib/Forms.h"
+
+namespace {
+
+// Reaches the parent's own window painting, which the class keeps protected.
+struct WindowPainter : TWinControl {
+  using TWinControl::PaintWindow;
+};
+
+void MarkPaintCopy(TControl* c, bool on) {
+  TControlState s = c->ControlState();
+  if (on) s.Include(csPaintCopy);
+  else s.Exclude(csPaintCopy);
+  c->SetControlState(s);
+}
+
+void PaintUnder(TControl* Control, HDC dc, int dx, int dy) {
+  if (!Control || !dc) return;
+  TWinControl* parent = Control->Parent();
+  if (!parent) return;
+  MarkPaintCopy(parent, true);
+  const int left = Control->Left() + dx, top = Control->Top() + dy;
+  int saved = SaveDC(dc);
+  OffsetViewportOrgEx(dc, -left, -top, nullptr);
+  const TRect client = parent->ClientRect();
+  IntersectClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
+  parent->Perform(WM_ERASEBKGND, reinterpret_cast<uintptr_t>(dc), 0);
+  if (!dynamic_cast<TCustomForm*>(parent)) {
+    void (TWinControl::*paintWindow)(HDC) = &WindowPainter::PaintWindow;
+    (parent->*paintWindow)(dc);
+  }
+  RestoreDC(dc, saved);
+
+  const TRect bounds = Control->BoundsRect();
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* child = parent->Controls(i);
+    if (child == Control) break;
+    if (dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
+    TRect overlap;
+    if (!IntersectRect(overlap, bounds, child->BoundsRect())) continue;
+    saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, child->Left() - left, child->Top() - top, nullptr);
+    IntersectClipRect(dc, 0, 0, child->Width(), child->Height());
+    MarkPaintCopy(child, true);
+    child->Perform(WM_PAINT, reinterpret_cast<uintptr_t>(dc), 0);
+    MarkPaintCopy(child, false);
+    RestoreDC(dc, saved);
+  }
+  MarkPaintCopy(parent, false);
+}
+
+}  // namespace
+
+void PaintParentBackground(TControl* Control, TCanvas* Canvas) {
+  if (Canvas) PaintUnder(Control, Canvas->Handle(), 0, 0);
+}
+
+void PaintParentBackgroundRect(TControl* Control, const TRect& R, TCanvas* Canvas) {
+  if (Canvas) PaintUnder(Control, Canvas->Handle(), R.Left, R.Top);
+}

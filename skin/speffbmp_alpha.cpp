@@ -1,0 +1,199 @@
+#include "skin/speffbmp_alpha.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool ClipToBitmap(TRect& r, const TspPixels32& img) {
+  r.Left = std::max(r.Left, 0);
+  r.Top = std::max(r.Top, 0);
+  r.Right = std::min(r.Right, img.Width);
+  r.Bottom = std::min(r.Bottom, img.Height);
+  return !r.IsEmpty();
+}
+
+void DrawRow(TspPixel* dst, const TspPixel* src, int n, TspDrawMode mode) {
+  switch (mode) {
+    case dmBlend: BlendRow(dst, src, n); break;
+    case dmKey: KeyCopyRow(dst, src, n); break;
+    default: std::memcpy(dst, src, sizeof(TspPixel) * n); break;
+  }
+}
+
+// Source index of destination index i of a stretch from srcLen onto dstLen.
+int NearestSource(int i, int srcFirst, int srcLen, int dstLen) {
+  if (dstLen == 1) return (srcFirst + srcFirst + srcLen - 1) / 2;
+  return srcFirst + static_cast<int>(static_cast<int64_t>(i) * (srcLen - 1) / (dstLen - 1));
+}
+
+// One pass of the stack blur along `count` pixels spaced `stride` apart.
+void BlurLine(TspPixel* line, int count, int stride, int r, std::vector<TspPixel>& tmp) {
+  tmp.resize(count);
+  for (int i = 0; i < count; ++i) tmp[i] = line[static_cast<ptrdiff_t>(i) * stride];
+  const uint32_t divisor = static_cast<uint32_t>((r + 1) * (r + 1));
+  for (int i = 0; i < count; ++i) {
+    uint32_t sb = 0, sg = 0, sr = 0;
+    for (int j = -r; j <= r; ++j) {
+      const TspPixel p = tmp[std::clamp(i + j, 0, count - 1)];
+      const uint32_t w = static_cast<uint32_t>(r + 1 - std::abs(j));
+      sb += w * PixelBlue(p);
+      sg += w * PixelGreen(p);
+      sr += w * PixelRed(p);
+    }
+    line[static_cast<ptrdiff_t>(i) * stride] =
+        MakePixel(static_cast<uint8_t>(sr / divisor), static_cast<uint8_t>(sg / divisor),
+                  static_cast<uint8_t>(sb / divisor), 255);
+  }
+}
+
+}  // namespace
+
+TspPixelBuffer32::TspPixelBuffer32(int Width, int Height, TspPixel Fill) {
+  if (Width <= 0 || Height <= 0) return;
+  FData.assign(static_cast<size_t>(Width) * Height, Fill);
+  FView.Bits = FData.data();
+  FView.Width = Width;
+  FView.Height = Height;
+}
+
+TspPixelBuffer32& TspPixelBuffer32::operator=(const TspPixelBuffer32& Other) {
+  FData = Other.FData;
+  FView = Other.FView;
+  FView.Bits = FData.empty() ? nullptr : FData.data();
+  return *this;
+}
+
+void BlendRow(TspPixel* __restrict Dst, const TspPixel* __restrict Src, int Count) {
+  for (int i = 0; i < Count; ++i) Dst[i] = BlendPixel(Src[i], Dst[i]);
+}
+
+void KeyCopyRow(TspPixel* Dst, const TspPixel* Src, int Count) {
+  for (int i = 0; i < Count; ++i)
+    if (Src[i] != spKeyColor) Dst[i] = Src[i] | 0xFF000000u;
+}
+
+void DrawPixels(const TspPixels32& Dst, TRect DstRect, const TspPixels32& Src, TRect SrcRect, TspDrawMode Mode) {
+  if (Dst.Empty() || Src.Empty()) return;
+  if (DstRect.Width() == SrcRect.Width() && DstRect.Height() == SrcRect.Height()) {
+    // Clip both together so that the pixels keep their pairing.
+    const int dx = DstRect.Left - SrcRect.Left, dy = DstRect.Top - SrcRect.Top;
+    TRect s = SrcRect;
+    if (!ClipToBitmap(s, Src)) return;
+    TRect d(s.Left + dx, s.Top + dy, s.Right + dx, s.Bottom + dy);
+    if (!ClipToBitmap(d, Dst)) return;
+    for (int y = d.Top; y < d.Bottom; ++y)
+      DrawRow(Dst.Row(y) + d.Left, Src.Row(y - dy) + d.Left - dx, d.Width(), Mode);
+    return;
+  }
+  if (!ClipToBitmap(SrcRect, Src) || !ClipToBitmap(DstRect, Dst)) return;
+  const int dw = DstRect.Width(), dh = DstRect.Height();
+  std::vector<int> cols(dw);
+  for (int i = 0; i < dw; ++i) cols[i] = NearestSource(i, SrcRect.Left, SrcRect.Width(), dw);
+  std::vector<TspPixel> row(dw);
+  int prevSrcRow = -1;
+  for (int j = 0; j < dh; ++j) {
+    const int sy = NearestSource(j, SrcRect.Top, SrcRect.Height(), dh);
+    TspPixel* out = Dst.Row(DstRect.Top + j) + DstRect.Left;
+    // A plain copy of the same source row repeats the previous destination row;
+    // blending and keying must see each destination row's own pixels.
+    if (Mode == dmCopy && sy == prevSrcRow) {
+      std::memcpy(out, out - Dst.Width, sizeof(TspPixel) * dw);
+      continue;
+    }
+    const TspPixel* in = Src.Row(sy);
+    for (int i = 0; i < dw; ++i) row[i] = in[cols[i]];
+    DrawRow(out, row.data(), dw, Mode);
+    prevSrcRow = sy;
+  }
+}
+
+void SetAlphaPixels(const TspPixels32& Img, uint8_t Alpha) {
+  if (Img.Empty()) return;
+  const TspPixel a = TspPixel(Alpha) << 24;
+  for (TspPixel *p = Img.Bits, *e = p + static_cast<ptrdiff_t>(Img.Width) * Img.Height; p != e; ++p)
+    *p = (*p & 0x00FFFFFFu) | a;
+}
+
+bool HasPartialAlpha(const TspPixels32& Img) {
+  if (Img.Empty()) return false;
+  for (const TspPixel *p = Img.Bits, *e = p + static_cast<ptrdiff_t>(Img.Width) * Img.Height; p != e; ++p) {
+    const uint8_t a = PixelAlpha(*p);
+    if (a >= 1 && a <= 254) return true;
+  }
+  return false;
+}
+
+bool SetKeyColorPixels(const TspPixels32& Img, TspPixel Value) {
+  if (Img.Empty()) return false;
+  bool any = false;
+  auto near = [](int a, int b) { return std::abs(a - b) < 6; };
+  for (TspPixel *p = Img.Bits, *e = p + static_cast<ptrdiff_t>(Img.Width) * Img.Height; p != e; ++p) {
+    if (near(PixelBlue(*p), PixelBlue(Value)) && near(PixelGreen(*p), PixelGreen(Value)) &&
+        near(PixelRed(*p), PixelRed(Value))) {
+      *p = spKeyColor;
+      any = true;
+    }
+  }
+  return any;
+}
+
+void AlphaFromGrayPixels(const TspPixels32& Target, const TspPixels32& Source) {
+  if (Target.Empty() || Source.Empty()) return;
+  const int w = std::min(Target.Width, Source.Width), h = std::min(Target.Height, Source.Height);
+  for (int y = 0; y < h; ++y) {
+    TspPixel* t = Target.Row(y);
+    const TspPixel* s = Source.Row(y);
+    for (int x = 0; x < w; ++x) {
+      const uint32_t gray = (PixelRed(s[x]) + PixelGreen(s[x]) + PixelBlue(s[x])) / 3;
+      t[x] = (t[x] & 0x00FFFFFFu) | gray << 24;
+    }
+  }
+}
+
+void ColorizeFromRed(const TspPixels32& Img, uint32_t Color) {
+  if (Img.Empty()) return;
+  const TspPixel c = ColorToPixel(Color, 0);
+  for (TspPixel *p = Img.Bits, *e = p + static_cast<ptrdiff_t>(Img.Width) * Img.Height; p != e; ++p)
+    *p = c | TspPixel(PixelRed(*p)) << 24;
+}
+
+void BlurPixels(const TspPixels32& Img, int Radius) {
+  if (Img.Empty() || Radius < 1) return;
+  std::vector<TspPixel> tmp;
+  for (int y = 0; y < Img.Height; ++y) BlurLine(Img.Row(y), Img.Width, 1, Radius, tmp);
+  for (int x = 0; x < Img.Width; ++x) BlurLine(Img.Bits + x, Img.Height, Img.Width, Radius, tmp);
+}
+
+void MakeSilhouette(const TspPixels32& Img) {
+  if (Img.Empty()) return;
+  const TspPixel background = Img.Bits[0];
+  const TspPixel red = MakePixel(255, 0, 0, 255);
+  for (TspPixel *p = Img.Bits + 1, *e = Img.Bits + static_cast<ptrdiff_t>(Img.Width) * Img.Height; p != e; ++p)
+    if (*p != background) *p = red;
+  SetKeyColorPixels(Img, background);
+}
+
+void ReflectionAlpha(const TspPixels32& Img, int Top, int Bottom, uint32_t Color) {
+  if (Img.Empty() || Bottom <= Top) return;
+  const TspPixel c = ColorToPixel(Color, 0);
+  for (int y = 0; y < Img.Height; ++y) {
+    TspPixel* row = Img.Row(y);
+    if (y < Top || y > Bottom) {
+      std::fill(row, row + Img.Width, 0);
+      continue;
+    }
+    const double t = std::max(0.0, 0.7 - static_cast<double>(Bottom - (y - Top)) / (Bottom - Top));
+    for (int x = 0; x < Img.Width; ++x) {
+      const auto a = static_cast<uint32_t>(std::nearbyint(PixelRed(row[x]) * t));
+      row[x] = c | a << 24;
+    }
+  }
+}
+
+void FlipRows(const TspPixels32& Img) {
+  if (Img.Empty()) return;
+  for (int y = 0, z = Img.Height - 1; y < z; ++y, --z) std::swap_ranges(Img.Row(y), Img.Row(y) + Img.Width, Img.Row(z));
+}

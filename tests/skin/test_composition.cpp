@@ -1,0 +1,146 @@
+// Composition with GDI: pixels read back from the destination bitmaps.
+#include <gtest/gtest.h>
+
+#include "skin/SPUtils.h"
+
+namespace {
+
+// A picture whose pixel (x, y) has red x, green y and blue 7, so every
+// destination pixel tells where it came from.
+void CoordinatePicture(TBitmap& b, int w, int h) {
+  b.SetSize(w, h);
+  for (int y = 0; y < h; ++y) {
+    auto* row = static_cast<uint8_t*>(b.ScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      row[3 * x] = 7;
+      row[3 * x + 1] = static_cast<uint8_t>(y);
+      row[3 * x + 2] = static_cast<uint8_t>(x);
+    }
+  }
+}
+
+TPoint Source(TBitmap& b, int x, int y) {
+  const TColor c = b.Canvas()->Pixels(x, y);
+  return TPoint(GetRedOf(c), GetGreenOf(c));
+}
+
+int GdiObjects() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)); }
+
+// A 30 x 20 frame at (100, 50) of the picture, as in the plan tests.
+struct Frame {
+  TBitmap Picture;
+  TRect R{100, 50, 130, 70};
+  TPoint LT{6, 6}, RT{24, 6}, LB{6, 14}, RB{24, 14};
+  TRect CL{4, 4, 26, 16};
+  Frame() { CoordinatePicture(Picture, 140, 80); }
+  void Compose(TBitmap& B, int W, int H, bool stretch, bool drawClient = true) {
+    const int dw = W - 30, dh = H - 20;
+    CreateSkinImage(LT, RT, LB, RB, CL, LT, TPoint(RT.X + dw, RT.Y), TPoint(LB.X, LB.Y + dh),
+                    TPoint(RB.X + dw, RB.Y + dh), TRect(CL.Left, CL.Top, CL.Right + dw, CL.Bottom + dh), &B,
+                    &Picture, R, W, H, drawClient, stretch, stretch, stretch, stretch, stretch, 0);
+  }
+};
+
+TEST(Composition, DesignSizeReproducesTheSkinRect) {
+  Frame f;
+  for (bool stretch : {false, true}) {
+    TBitmap b;
+    f.Compose(b, 30, 20, stretch);
+    ASSERT_EQ(b.Width(), 30);
+    int wrong = 0;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 30; ++x) wrong += Source(b, x, y) != TPoint(100 + x, 50 + y);
+    EXPECT_EQ(wrong, 0) << "stretch " << stretch;
+  }
+}
+
+TEST(Composition, TiledEdgesRepeatAtTheirSizeAndTheLastIsCut) {
+  Frame f;
+  TBitmap b;
+  f.Compose(b, 65, 33, false);
+  // Top edge: piece x 6..24 tiled from 6, copies at 6, 24, 42 (the last cut at 59).
+  EXPECT_EQ(Source(b, 24, 1), TPoint(106, 51));
+  EXPECT_EQ(Source(b, 58, 1), TPoint(122, 51));
+  EXPECT_EQ(Source(b, 59, 1), TPoint(124, 51));  // right-top corner
+  EXPECT_EQ(Source(b, 64, 19), TPoint(129, 56 + (19 - 6) % 8));  // right edge tiled down
+  // Client tiled in two dimensions from (4, 4), pieces 22 x 12.
+  EXPECT_EQ(Source(b, 26, 16), TPoint(104, 54));
+  EXPECT_EQ(Source(b, 60, 28), TPoint(104 + 34 % 22, 54 + 24 % 12));
+}
+
+TEST(Composition, StretchedEdgesKeepTheCorners) {
+  Frame f;
+  TBitmap b;
+  f.Compose(b, 90, 40, true);
+  EXPECT_EQ(Source(b, 0, 0), TPoint(100, 50));
+  EXPECT_EQ(Source(b, 89, 39), TPoint(129, 69));
+  EXPECT_EQ(Source(b, 85, 2), TPoint(125, 52));
+  const TPoint mid = Source(b, 45, 1);  // somewhere inside the top edge piece
+  EXPECT_GE(mid.X, 106);
+  EXPECT_LT(mid.X, 124);
+}
+
+TEST(Composition, ByOffsetsKeepsTheSizeAndStretches) {
+  TBitmap pic;
+  CoordinatePicture(pic, 40, 30);
+  TBitmap b;
+  b.SetSize(50, 25);
+  CreateSkinImageByOffsets(&b, &pic, TRect(10, 5, 30, 15), TRect(3, 2, 17, 8), true);
+  EXPECT_EQ(b.Width(), 50);
+  EXPECT_EQ(Source(b, 0, 0), TPoint(10, 5));
+  EXPECT_EQ(Source(b, 49, 24), TPoint(29, 14));
+  EXPECT_EQ(Source(b, 47, 0), TPoint(27, 5));
+}
+
+TEST(Composition, ThreePieceImages) {
+  TBitmap pic;
+  CoordinatePicture(pic, 40, 10);
+  TBitmap b;
+  CreateHSkinImage(3, 2, &b, &pic, TRect(10, 0, 20, 6), 20, 999, false);
+  ASSERT_EQ(b.Width(), 20);
+  EXPECT_EQ(b.Height(), 6);
+  EXPECT_EQ(Source(b, 2, 0), TPoint(12, 0));
+  EXPECT_EQ(Source(b, 9, 3), TPoint(14, 3));  // second middle copy at 8
+  EXPECT_EQ(Source(b, 19, 5), TPoint(19, 5));
+  CreateVSkinImage(2, 1, &b, &pic, TRect(0, 0, 4, 6), 999, 12, false);
+  ASSERT_EQ(b.Height(), 12);
+  EXPECT_EQ(b.Width(), 4);
+  EXPECT_EQ(Source(b, 0, 5), TPoint(0, 2));  // middle rows 2..4 repeat from y 2: 2, 5, 8
+  EXPECT_EQ(Source(b, 0, 11), TPoint(0, 5));
+}
+
+TEST(Composition, EmptySourceOnlySizes) {
+  TBitmap empty, b;
+  Frame f;
+  CreateSkinImage(f.LT, f.RT, f.LB, f.RB, f.CL, f.LT, f.RT, f.LB, f.RB, f.CL, &b, &empty, f.R, 30, 20, true, false,
+                  false, false, false, false, 0);
+  EXPECT_EQ(b.Width(), 30);
+  EXPECT_EQ(b.Height(), 20);
+}
+
+TEST(Composition, BorderImages) {
+  Frame f;
+  TBitmap top, bottom, left, right;
+  left.SetSize(1, 1);
+  const int W = 50, H = 24, dw = 20, dh = 4;
+  CreateSkinBorderImages(f.LT, f.RT, f.LB, f.RB, f.CL, f.LT, TPoint(f.RT.X + dw, 6), TPoint(6, f.LB.Y + dh),
+                         TPoint(f.RB.X + dw, f.RB.Y + dh), TRect(4, 4, 26 + dw, 16 + dh), &left, &top, &right,
+                         &bottom, &f.Picture, f.R, W, H, false, false, false, false);
+  EXPECT_EQ(top.Width(), 50);
+  EXPECT_EQ(top.Height(), 4);
+  EXPECT_EQ(left.Height(), 16);
+  EXPECT_EQ(Source(left, 0, 0), TPoint(100, 54));   // fixed rows above the edge
+  EXPECT_EQ(Source(left, 0, 15), TPoint(100, 65));  // fixed rows below it
+  EXPECT_EQ(Source(top, 49, 0), TPoint(129, 50));
+}
+
+TEST(Composition, NoHandleGrowthOverTenThousandCompositions) {
+  Frame f;
+  TBitmap b;
+  f.Compose(b, 40, 30, true);
+  const int before = GdiObjects();
+  for (int i = 0; i < 10000; ++i) f.Compose(b, 31 + i % 40, 21 + i % 17, i % 2 == 0);
+  EXPECT_LE(GdiObjects(), before + 2);
+}
+
+}  // namespace

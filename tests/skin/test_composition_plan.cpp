@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "skin/SPUtils_layout.h"
+
+namespace {
+
+TspDrawOp CopyOf(TRect s, TRect d) {
+  TspDrawOp op;
+  op.Source = s;
+  op.Dest = d;
+  return op;
+}
+
+// A 30 x 20 frame skin at picture offset (100, 50): corners 6 wide, 4 high,
+// client (4, 4, 26, 16), L-shaped corners reaching 2 pixels into the bands.
+struct FrameSkin {
+  TRect R{100, 50, 130, 70};
+  TspSkinGeometry Old{TPoint(6, 6), TPoint(24, 6), TPoint(6, 14), TPoint(24, 14), TRect(4, 4, 26, 16)};
+
+  TspSkinGeometry At(int W, int H) const {
+    const int dw = W - R.Width(), dh = H - R.Height();
+    TspSkinGeometry n = Old;
+    n.RT.X += dw;
+    n.RB.X += dw;
+    n.LB.Y += dh;
+    n.RB.Y += dh;
+    n.CL.Right += dw;
+    n.CL.Bottom += dh;
+    return n;
+  }
+};
+
+using Pixel = std::pair<int, int>;
+
+std::set<Pixel> Covered(const TspComposition& c) {
+  std::set<Pixel> s;
+  for (const TspDrawOp& op : c.Ops) {
+    TRect d = op.Dest;
+    if (op.Kind == dokStretch) IntersectRect(d, op.Dest, op.Clip);
+    for (int y = d.Top; y < d.Bottom; ++y)
+      for (int x = d.Left; x < d.Right; ++x) s.insert({x, y});
+  }
+  return s;
+}
+
+TEST(CompositionPlan, TilesRepeatAndTheLastIsCut) {
+  std::vector<TspDrawOp> ops;
+  AppendTiles(ops, TRect(0, 0, 10, 4), 0, 35, 0, 4, true);
+  ASSERT_EQ(ops.size(), 4u);
+  EXPECT_EQ(ops[0], CopyOf(TRect(0, 0, 10, 4), TRect(0, 0, 10, 4)));
+  EXPECT_EQ(ops[2].Dest, TRect(20, 0, 30, 4));
+  EXPECT_EQ(ops[3], CopyOf(TRect(0, 0, 5, 4), TRect(30, 0, 35, 4)));  // left part of the piece
+  ops.clear();
+  AppendTiles(ops, TRect(0, 0, 10, 4), 0, 30, 0, 4, true);
+  EXPECT_EQ(ops.size(), 3u);  // the fourth copy is empty
+  ops.clear();
+  AppendTiles(ops, TRect(7, 3, 9, 10), 5, 10, 1, 3, false);  // vertical run of 5, piece height 7
+  ASSERT_EQ(ops.size(), 1u);
+  EXPECT_EQ(ops[0], CopyOf(TRect(7, 3, 9, 8), TRect(1, 5, 3, 10)));
+  ops.clear();
+  AppendTiles(ops, TRect(3, 0, 3, 4), 0, 35, 0, 4, true);  // zero-length piece
+  AppendTiles(ops, TRect(0, 0, 10, 4), 20, 10, 0, 4, true);  // reversed run
+  EXPECT_TRUE(ops.empty());
+}
+
+TEST(CompositionPlan, DesignSizeReproducesTheSkinRect) {
+  FrameSkin s;
+  for (int flags = 0; flags < 64; ++flags) {
+    TspNineFlags f;
+    f.LeftStretch = flags & 1;
+    f.TopStretch = flags & 2;
+    f.RightStretch = flags & 4;
+    f.BottomStretch = flags & 8;
+    f.ClientStretch = flags & 16;
+    f.StretchType = (flags & 32) ? 1 : 0;
+    const TspComposition c = PlanSkinImage(s.Old, s.Old, s.R, 30, 20, f, false);
+    EXPECT_TRUE(c.Apply);
+    for (const TspDrawOp& op : c.Ops) {
+      // Every piece lands where it was, at its own size.
+      TRect back = op.Source;
+      OffsetRect(back, -100, -50);
+      EXPECT_EQ(back, op.Dest);
+    }
+    EXPECT_EQ(Covered(c).size(), 600u);
+  }
+  TspNineFlags noClient;
+  noClient.DrawClient = false;
+  EXPECT_EQ(Covered(PlanSkinImage(s.Old, s.Old, s.R, 30, 20, noClient, false)).size(), 600u - 22 * 12);
+}
+
+TEST(CompositionPlan, LargerSizeTilesEdgesAndKeepsCorners) {
+  FrameSkin s;
+  TspNineFlags f;
+  const TspComposition c = PlanSkinImage(s.Old, s.At(65, 20), s.R, 65, 20, f, false);
+  EXPECT_EQ(c.Width, 65);
+  // Top edge piece 18 wide (6..24) over 6..59: copies at 6, 24, 42, the last 17 wide.
+  std::vector<TspDrawOp> top;
+  for (const TspDrawOp& op : c.Ops)
+    if (op.Dest.Top == 0 && op.Dest.Bottom == 4 && op.Source.Left == 106) top.push_back(op);
+  ASSERT_EQ(top.size(), 3u);
+  EXPECT_EQ(top[2], CopyOf(TRect(106, 50, 123, 54), TRect(42, 0, 59, 4)));
+  // The right-top corner moved by the change of width, 1:1.
+  EXPECT_NE(std::find(c.Ops.begin(), c.Ops.end(), CopyOf(TRect(124, 50, 130, 54), TRect(59, 0, 65, 4))), c.Ops.end());
+  EXPECT_EQ(Covered(c).size(), 65u * 20);
+}
+
+TEST(CompositionPlan, NarrowSizeDrawsRightCornerOverLeft) {
+  FrameSkin s;
+  TspNineFlags f;
+  const TspComposition c = PlanSkinImage(s.Old, s.At(8, 20), s.R, 8, 20, f, false);
+  auto leftTop = std::find(c.Ops.begin(), c.Ops.end(), CopyOf(TRect(100, 50, 106, 54), TRect(0, 0, 6, 4)));
+  auto rightTop = std::find(c.Ops.begin(), c.Ops.end(), CopyOf(TRect(124, 50, 130, 54), TRect(2, 0, 8, 4)));
+  ASSERT_NE(leftTop, c.Ops.end());
+  ASSERT_NE(rightTop, c.Ops.end());
+  EXPECT_LT(leftTop, rightTop);
+}
+
+TEST(CompositionPlan, DegenerateOrEmptySourceOnlySizes) {
+  FrameSkin s;
+  TspNineFlags f;
+  TspSkinGeometry flat = s.Old;
+  flat.RB.X = flat.LT.X;
+  TspComposition c = PlanSkinImage(flat, flat, s.R, 40, 30, f, false);
+  EXPECT_TRUE(c.Apply);
+  EXPECT_EQ(c.Width, 40);
+  EXPECT_TRUE(c.Ops.empty());
+  EXPECT_TRUE(PlanSkinImage(s.Old, s.Old, s.R, 30, 20, f, true).Ops.empty());
+}
+
+TEST(CompositionPlan, ClientStretchTypes) {
+  // Client piece 8 x 5 at (2, 2) over a new client 20 x 9 at (2, 2).
+  TspSkinGeometry o{TPoint(2, 2), TPoint(10, 2), TPoint(2, 7), TPoint(10, 7), TRect(2, 2, 10, 7)};
+  TspSkinGeometry n{TPoint(2, 2), TPoint(22, 2), TPoint(2, 11), TPoint(22, 11), TRect(2, 2, 22, 11)};
+  TspNineFlags f;
+  f.ClientStretch = true;
+  f.StretchType = 1;
+  TspComposition c = PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false);
+  std::vector<TspDrawOp> client;
+  for (const TspDrawOp& op : c.Ops)
+    if (op.Kind == dokStretch && op.Source == TRect(2, 2, 10, 7)) client.push_back(op);
+  ASSERT_EQ(client.size(), 3u);
+  EXPECT_EQ(client[0].Dest, TRect(2, 2, 10, 11));
+  EXPECT_EQ(client[2].Dest, TRect(18, 2, 26, 11));
+  EXPECT_EQ(client[2].Clip, TRect(2, 2, 22, 11));  // the last one shows 4 pixels
+  f.StretchType = 2;
+  c = PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false);
+  client.clear();
+  for (const TspDrawOp& op : c.Ops)
+    if (op.Source == TRect(2, 2, 10, 7)) client.push_back(op);
+  ASSERT_EQ(client.size(), 2u);
+  EXPECT_EQ(client[1].Dest, TRect(2, 7, 22, 12));
+  f.StretchType = 0;
+  c = PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false);
+  EXPECT_EQ(c.Ops.back().Dest, TRect(2, 2, 22, 11));
+  f.ClientStretch = false;  // tiled in two dimensions: 3 columns x 2 rows
+  c = PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false);
+  EXPECT_EQ(c.Ops.back(), CopyOf(TRect(2, 2, 6, 6), TRect(18, 7, 22, 11)));
+}
+
+TEST(CompositionPlan, OpenToTheRight) {
+  FrameSkin s;
+  TspNineFlags f;
+  const TspComposition c = PlanSkinImage3(s.Old, s.At(50, 20), s.R, 50, 20, f, false);
+  int rightmost = 0;
+  for (const TspDrawOp& op : c.Ops) {
+    EXPECT_LT(op.Source.Left, 124);  // nothing from the right side of the skin
+    rightmost = std::max(rightmost, op.Dest.Right);
+  }
+  EXPECT_EQ(rightmost, 50);
+  EXPECT_EQ(Covered(c).size(), 50u * 20);
+}
+
+TEST(CompositionPlan, OffsetsMakePlainCorners) {
+  TspSkinGeometry o, n;
+  OffsetsGeometry(TRect(0, 0, 20, 10), TRect(3, 2, 17, 8), 50, 30, o, n);
+  EXPECT_EQ(o.RB, TPoint(17, 8));
+  EXPECT_EQ(n.CL, TRect(3, 2, 47, 28));
+  EXPECT_EQ(n.RT, TPoint(47, 2));
+  EXPECT_EQ(n.LB, TPoint(3, 28));
+}
+
+TEST(CompositionPlan, ThreePieceImages) {
+  const TRect R(10, 0, 20, 6);  // left 3, middle 5, right 2
+  TspComposition c = PlanHSkinImage(3, 2, R, 20, false, tpkFull);
+  EXPECT_EQ(c.Height, 6);
+  ASSERT_EQ(c.Ops.size(), 5u);
+  EXPECT_EQ(c.Ops[0], CopyOf(TRect(10, 0, 13, 6), TRect(0, 0, 3, 6)));
+  EXPECT_EQ(c.Ops[1], CopyOf(TRect(18, 0, 20, 6), TRect(18, 0, 20, 6)));
+  EXPECT_EQ(c.Ops[4], CopyOf(TRect(13, 0, 18, 6), TRect(13, 0, 18, 6)));
+  c = PlanHSkinImage(3, 2, R, 20, true, tpkNoRight);
+  ASSERT_EQ(c.Ops.size(), 2u);
+  EXPECT_EQ(c.Ops[1].Dest, TRect(3, 0, 20, 6));
+  c = PlanHSkinImage(3, 2, R, 12, false, tpkMiddleOnly);
+  ASSERT_EQ(c.Ops.size(), 3u);
+  EXPECT_EQ(c.Ops[2], CopyOf(TRect(13, 0, 15, 6), TRect(10, 0, 12, 6)));
+  c = PlanVSkinImage(3, 3, TRect(0, 0, 4, 6), 20, false);  // middle of height 0
+  ASSERT_EQ(c.Ops.size(), 2u);
+  EXPECT_EQ(c.Ops[1].Dest, TRect(0, 17, 4, 20));
+}
+
+TEST(CompositionPlan, BorderImages) {
+  FrameSkin s;
+  TspEdgeStretch st;
+  TspBorderPlans p = PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0);
+  ASSERT_TRUE(p.Top.Apply && p.Bottom.Apply && p.Left.Apply && p.Right.Apply);
+  EXPECT_EQ(p.Top.Width, 40);
+  EXPECT_EQ(p.Top.Height, 4);
+  EXPECT_EQ(p.Bottom.Height, 4);
+  EXPECT_EQ(p.Left.Width, 4);
+  EXPECT_EQ(p.Left.Height, 22);
+  EXPECT_EQ(p.Right.Width, 4);
+  // The left image: the edge rows 6..14 tiled from 0, then the fixed rows 4..6
+  // at the top and 14..16 at the bottom.
+  EXPECT_EQ(p.Left.Ops.front(), CopyOf(TRect(100, 56, 104, 64), TRect(0, 0, 4, 8)));
+  EXPECT_EQ(p.Left.Ops[p.Left.Ops.size() - 2], CopyOf(TRect(100, 54, 104, 56), TRect(0, 0, 4, 2)));
+  EXPECT_EQ(p.Left.Ops.back(), CopyOf(TRect(100, 64, 104, 66), TRect(0, 20, 4, 22)));
+  // No room between top and bottom: the side images stay as they are.
+  p = PlanSkinBorderImages(s.Old, s.At(40, 8), s.R, 40, 8, st, 0, 0);
+  EXPECT_TRUE(p.Top.Apply);
+  EXPECT_FALSE(p.Left.Apply);
+  EXPECT_FALSE(p.Right.Apply);
+}
+
+}  // namespace
