@@ -1,0 +1,41 @@
+// Reading and writing Windows bitmap (BMP) files, without the platform.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "classlib/Classes.h"
+
+// A decoded bitmap: Height rows from the top, each RowBytes() long (padded to
+// 4 bytes), BitCount bits a pixel. 24 and 32 bits are blue, green, red(, alpha)
+// bytes; 1, 4 and 8 bits index Palette, which then has 2^BitCount entries
+// 0x00RRGGBB.
+struct TBmpImage {
+  int Width = 0;
+  int Height = 0;
+  int BitCount = 24;
+  std::vector<uint32_t> Palette;
+  std::vector<uint8_t> Pixels;
+
+  int RowBytes() const { return ((Width * BitCount + 31) / 32) * 4; }
+  uint8_t* Row(int Y) { return Pixels.data() + static_cast<size_t>(Y) * RowBytes(); }
+  const uint8_t* Row(int Y) const { return Pixels.data() + static_cast<size_t>(Y) * RowBytes(); }
+  // Sizes Pixels (zeroed) and Palette for the current Width, Height, BitCount.
+  void Allocate();
+};
+
+// Largest image the reader accepts, in pixels.
+constexpr int64_t MaxBmpPixels = int64_t(1) << 26;
+
+// Reads one BMP file starting at the stream position, consuming exactly the
+// size its file header gives. Takes core, info, V4 and V5 headers, 1, 4, 8,
+// 16, 24 and 32 bits, bit-field masks, RLE4 and RLE8, both row orders.
+// 16 bits become 24, 32-bit colour masks become plain 32 bits, RLE becomes
+// uncompressed. Bad data raises EInvalidGraphic; Image is then unchanged.
+void ReadBmp(TStream* Stream, TBmpImage& Image);
+// The same over a buffer that holds the whole file.
+void ReadBmp(const uint8_t* Data, size_t Size, TBmpImage& Image);
+
+// Writes a BMP file (info header, bottom-up rows) of 1, 4, 8, 24 or 32 bits.
+void WriteBmp(TStream* Stream, const TBmpImage& Image);

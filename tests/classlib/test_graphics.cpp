@@ -1,0 +1,212 @@
+// Fonts, pens, brushes and the canvas, checked through pixels of a bitmap.
+#include <gtest/gtest.h>
+
+#include "classlib/Graphics.h"
+
+namespace {
+
+// A 24-bit bitmap filled white, to draw on and read back.
+struct Surface {
+  TBitmap bmp;
+  explicit Surface(int w = 40, int h = 30) {
+    bmp.SetSize(w, h);
+    bmp.Canvas()->Brush()->SetColor(clWhite);
+    bmp.Canvas()->FillRect(Rect(0, 0, w, h));
+  }
+  TCanvas* c() { return bmp.Canvas(); }
+  TColor At(int x, int y) { return bmp.Canvas()->Pixels(x, y); }
+};
+
+TEST(ColorTest, SystemColoursResolveOthersPassThrough) {
+  EXPECT_EQ(ColorToRGB(clBtnFace), static_cast<TColor>(GetSysColor(COLOR_BTNFACE)));
+  EXPECT_EQ(ColorToRGB(clWindowText), static_cast<TColor>(GetSysColor(COLOR_WINDOWTEXT)));
+  EXPECT_EQ(ColorToRGB(0x123456), 0x123456);
+  EXPECT_EQ(ColorToRGB(clNone), clNone);
+  EXPECT_EQ(clNone, 0x1FFFFFFF);
+  EXPECT_EQ(static_cast<uint32_t>(clBtnShadow), 0xFF000010u);
+  EXPECT_EQ(static_cast<uint32_t>(clBtnHighlight), 0xFF000014u);
+}
+
+TEST(FontTest, SizeAndHeightFollowEachOther) {
+  TFont f;
+  f.SetPixelsPerInch(96);
+  f.SetSize(12);
+  EXPECT_EQ(f.Height(), -16);
+  f.SetHeight(-11);
+  EXPECT_EQ(f.Size(), 8);
+}
+
+TEST(FontTest, AssignCopiesAndNotifies) {
+  TFont a, b;
+  a.SetName(L"Arial");
+  a.SetHeight(14);
+  a.SetStyle({fsBold, fsUnderline});
+  a.SetColor(clRed);
+  a.SetCharset(134);
+  a.SetOrientation(900);
+  int changes = 0;
+  b.OnChange = [&](TObject*) { ++changes; };
+  b.Assign(&a);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(b.Name(), L"Arial");
+  EXPECT_EQ(b.Height(), 14);
+  EXPECT_TRUE(b.Style().Contains(fsBold) && b.Style().Contains(fsUnderline) && !b.Style().Contains(fsItalic));
+  EXPECT_EQ(b.Color(), clRed);
+  EXPECT_EQ(b.Charset(), 134);
+  EXPECT_EQ(b.Orientation(), 900);
+  TPen pen;
+  EXPECT_THROW(b.Assign(&pen), EConvertError);
+}
+
+TEST(FontTest, EqualAttributesShareOneHandle) {
+  const int before = GdiResourceCount();
+  {
+    TFont a, b;
+    b.SetHeight(a.Height());
+    EXPECT_EQ(a.Handle(), b.Handle());
+    b.SetStyle({fsItalic});
+    EXPECT_NE(a.Handle(), b.Handle());
+    LOGFONTW lf = {};
+    ASSERT_EQ(GetObjectW(b.Handle(), sizeof(lf), &lf), static_cast<int>(sizeof(lf)));
+    EXPECT_TRUE(lf.lfItalic);
+    EXPECT_EQ(GdiResourceCount(), before + 2);
+  }
+  EXPECT_EQ(GdiResourceCount(), before);
+}
+
+TEST(CanvasTest, FillRectPaintsExactlyTheRectangle) {
+  Surface s;
+  s.c()->Brush()->SetColor(clRed);
+  s.c()->FillRect(Rect(5, 5, 10, 8));
+  EXPECT_EQ(s.At(5, 5), clRed);
+  EXPECT_EQ(s.At(9, 7), clRed);
+  EXPECT_EQ(s.At(10, 7), clWhite);
+  EXPECT_EQ(s.At(9, 8), clWhite);
+  EXPECT_EQ(s.At(4, 5), clWhite);
+}
+
+TEST(CanvasTest, LineToLeavesTheEndPointUnpainted) {
+  Surface s;
+  s.c()->Pen()->SetColor(clBlue);
+  s.c()->MoveTo(2, 3);
+  s.c()->LineTo(12, 3);
+  EXPECT_EQ(s.At(2, 3), clBlue);
+  EXPECT_EQ(s.At(11, 3), clBlue);
+  EXPECT_EQ(s.At(12, 3), clWhite);
+  EXPECT_EQ(s.c()->PenPos(), Point(12, 3));
+}
+
+TEST(CanvasTest, RectangleHasPenOutlineAndBrushInside) {
+  Surface s;
+  s.c()->Pen()->SetColor(clBlack);
+  s.c()->Brush()->SetColor(clLime);
+  s.c()->Rectangle(Rect(2, 2, 12, 10));
+  EXPECT_EQ(s.At(2, 2), clBlack);
+  EXPECT_EQ(s.At(11, 9), clBlack);
+  EXPECT_EQ(s.At(12, 9), clWhite);
+  EXPECT_EQ(s.At(5, 5), clLime);
+  // A clear brush leaves the inside alone.
+  s.c()->Brush()->SetStyle(bsClear);
+  s.c()->Rectangle(Rect(20, 2, 30, 10));
+  EXPECT_EQ(s.At(20, 2), clBlack);
+  EXPECT_EQ(s.At(25, 5), clWhite);
+}
+
+TEST(CanvasTest, XorPenTwiceRestores) {
+  Surface s;
+  s.c()->Brush()->SetColor(0x336699);
+  s.c()->FillRect(Rect(0, 0, 40, 30));
+  s.c()->Pen()->SetMode(pmXor);
+  s.c()->Pen()->SetColor(clWhite);
+  s.c()->MoveTo(0, 5);
+  s.c()->LineTo(20, 5);
+  EXPECT_EQ(s.At(3, 5), 0x336699 ^ 0xFFFFFF);
+  s.c()->MoveTo(0, 5);
+  s.c()->LineTo(20, 5);
+  EXPECT_EQ(s.At(3, 5), 0x336699);
+  s.c()->Pen()->SetMode(pmNot);
+  s.c()->MoveTo(0, 6);
+  s.c()->LineTo(20, 6);
+  EXPECT_EQ(s.At(3, 6), 0x336699 ^ 0xFFFFFF);
+}
+
+TEST(CanvasTest, ChangedPenIsReselected) {
+  Surface s;
+  s.c()->Pen()->SetColor(clRed);
+  s.c()->MoveTo(0, 0);
+  s.c()->LineTo(10, 0);
+  s.c()->Pen()->SetColor(clBlue);
+  s.c()->MoveTo(0, 1);
+  s.c()->LineTo(10, 1);
+  EXPECT_EQ(s.At(5, 0), clRed);
+  EXPECT_EQ(s.At(5, 1), clBlue);
+}
+
+TEST(CanvasTest, Frame3DDrawsNestedEdgesAndShrinksTheRect) {
+  Surface s;
+  TRect r = Rect(2, 2, 12, 12);
+  Frame3D(s.c(), r, clRed, clBlue, 2);
+  EXPECT_EQ(r, Rect(4, 4, 10, 10));
+  EXPECT_EQ(s.At(2, 2), clRed);
+  EXPECT_EQ(s.At(2, 10), clRed);
+  EXPECT_EQ(s.At(2, 11), clBlue);  // both far corners belong to the bottom colour
+  EXPECT_EQ(s.At(11, 2), clBlue);
+  EXPECT_EQ(s.At(11, 11), clBlue);
+  EXPECT_EQ(s.At(3, 3), clRed);
+  EXPECT_EQ(s.At(10, 10), clBlue);
+  EXPECT_EQ(s.At(5, 5), clWhite);
+}
+
+TEST(CanvasTest, TextIsDrawnMeasuredAndClipped) {
+  Surface s(120, 40);
+  s.c()->Font()->SetColor(clBlack);
+  s.c()->Font()->SetHeight(-14);
+  const String text = L"Ab\x4E2D\x6587";  // Latin and Chinese
+  const TSize size = s.c()->TextExtent(text);
+  EXPECT_GT(size.cx, 20);
+  EXPECT_GT(size.cy, 10);
+  s.c()->Brush()->SetStyle(bsClear);
+  s.c()->TextOut(2, 2, text);
+  int dark = 0;
+  for (int y = 2; y < 2 + size.cy; ++y)
+    for (int x = 2; x < 2 + size.cx; ++x) dark += s.At(x, y) != clWhite;
+  EXPECT_GT(dark, 10);
+  EXPECT_EQ(s.c()->PenPos(), Point(2 + size.cx, 2));
+
+  // TextRect paints nothing outside its rectangle and fills it with the brush.
+  s.c()->Brush()->SetColor(clYellow);
+  s.c()->TextRect(Rect(0, 25, 10, 35), 0, 25, L"WWWWWW");
+  EXPECT_EQ(s.At(30, 30), clWhite);
+  int yellow = 0;
+  for (int x = 0; x < 10; ++x) yellow += s.At(x, 34) == clYellow;
+  EXPECT_GT(yellow, 0);
+}
+
+TEST(CanvasTest, CopyRectScalesAndHonoursCopyMode) {
+  Surface src(4, 4), dst(20, 20);
+  src.c()->Brush()->SetColor(clRed);
+  src.c()->FillRect(Rect(0, 0, 2, 4));
+  dst.c()->CopyRect(Rect(0, 0, 8, 8), src.c(), Rect(0, 0, 4, 4));
+  EXPECT_EQ(dst.At(3, 7), clRed);
+  EXPECT_EQ(dst.At(4, 0), clWhite);
+  EXPECT_EQ(dst.At(8, 0), clWhite);
+  dst.c()->SetCopyMode(cmNotSrcCopy);
+  dst.c()->CopyRect(Rect(10, 10, 14, 14), src.c(), Rect(0, 0, 4, 4));
+  EXPECT_EQ(dst.At(10, 10), 0xFFFF00);  // not red
+  EXPECT_EQ(dst.At(13, 13), clBlack);   // not white
+}
+
+TEST(CanvasTest, ClipRectAndPixels) {
+  Surface s(16, 8);
+  EXPECT_EQ(s.c()->ClipRect(), Rect(0, 0, 16, 8));
+  s.c()->SetPixels(3, 4, clFuchsia);
+  EXPECT_EQ(s.At(3, 4), clFuchsia);
+  EXPECT_EQ(s.At(100, 100), clNone);
+}
+
+TEST(CanvasTest, CanvasWithoutDeviceContextRefusesToDraw) {
+  TCanvas canvas;
+  EXPECT_THROW(canvas.FillRect(Rect(0, 0, 1, 1)), EInvalidOperation);
+}
+
+}  // namespace
