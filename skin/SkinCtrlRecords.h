@@ -58,7 +58,7 @@ class TspDataSkinMainMenuBar : public TspDataSkinControl {
   String ClassName() const override { return L"TspDataSkinMainMenuBar"; }
   TRect ItemsRect;
   String MenuBarItem, CloseButton, MinButton, MaxButton, SysMenuButton;
-  int TrackMarkColor = 0, TrackMarkActiveColor = 0;
+  TColor TrackMarkColor = 0, TrackMarkActiveColor = 0;
   bool StretchEffect = false, ItemTransparent = false;
 
  protected:
@@ -71,8 +71,8 @@ class TspDataSkinViewControl : public TspDataSkinControl {
   using TspDataSkinControl::TspDataSkinControl;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, BGColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, BGColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -102,8 +102,8 @@ class TspDataSkinStdLabelControl : public TspDataSkinControl {
   String ClassName() const override { return L"TspDataSkinStdLabelControl"; }
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 16711680;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 16711680;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -113,7 +113,7 @@ class TspDataSkinBevel : public TspDataSkinControl {
  public:
   using TspDataSkinControl::TspDataSkinControl;
   String ClassName() const override { return L"TspDataSkinBevel"; }
-  int LightColor = 0, DarkColor = 0;
+  TColor LightColor = 0, DarkColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -123,9 +123,10 @@ class TspDataSkinSlider : public TspDataSkinControl {
  public:
   using TspDataSkinControl::TspDataSkinControl;
   String ClassName() const override { return L"TspDataSkinSlider"; }
-  int BGColor = 0;
+  TColor BGColor = 0;
   TRect HRulerRect, HThumbRect, VRulerRect, VThumbRect;
-  int EdgeSize = 0, PointsColor = 0;
+  int EdgeSize = 0;
+  TColor PointsColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -177,8 +178,8 @@ class TspDataSkinLabelControl : public TspDataSkinCustomControl {
   String ClassName() const override { return L"TspDataSkinLabelControl"; }
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -202,7 +203,7 @@ class TspDataSkinSplitterControl : public TspDataSkinCustomControl {
   String ClassName() const override { return L"TspDataSkinSplitterControl"; }
   TRect GripperRect;
   bool GripperTransparent = false;
-  int GripperTransparentColor = 0;
+  TColor GripperTransparentColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -219,9 +220,9 @@ class TspDataSkinControlBar : public TspDataSkinCustomControl {
   bool ItemStretchEffect = false;
   int ItemOffset1 = 3, ItemOffset2 = 3;
   bool ItemTransparent = false;
-  int ItemTransparentColor = 0;
+  TColor ItemTransparentColor = 0;
   bool GripTransparent = false;
-  int GripTransparentColor = 0;
+  TColor GripTransparentColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -237,12 +238,12 @@ class TspDataSkinScrollBarControl : public TspDataSkinCustomControl {
   TRect ThumbRect, ActiveThumbRect, DownThumbRect;
   int ThumbOffset1 = 0, ThumbOffset2 = 0;
   bool ThumbTransparent = false;
-  int ThumbTransparentColor = 0;
+  TColor ThumbTransparentColor = 0;
   bool ThumbStretchEffect = false;
   int ThumbMinSize = 0, ThumbMinPageSize = 0;
   TRect GlyphRect, ActiveGlyphRect, DownGlyphRect;
   bool GlyphTransparent = false;
-  int GlyphTransparentColor = 0;
+  TColor GlyphTransparentColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -254,7 +255,7 @@ class TspDataSkinTrackBarControl : public TspDataSkinCustomControl {
   String ClassName() const override { return L"TspDataSkinTrackBarControl"; }
   TRect ActiveSkinRect, TrackArea, ButtonRect, ActiveButtonRect;
   bool Vertical = false, ButtonTransparent = false;
-  int ButtonTransparentColor = 0;
+  TColor ButtonTransparentColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;

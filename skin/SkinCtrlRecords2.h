@@ -11,13 +11,13 @@ class TspDataSkinListBox : public TspDataSkinCustomControl {
   TRect ItemTextRect;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 0, FocusFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 0, FocusFontColor = 0;
   TRect CaptionRect;
   String CaptionFontName = L"Arial";
   int CaptionFontHeight = 14;
-  TspFontStyles CaptionFontStyle;
-  int CaptionFontColor = 0;
+  TFontStyles CaptionFontStyle;
+  TColor CaptionFontColor = 0;
   TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
   TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
   TRect CheckButtonRect, ActiveCheckButtonRect, DownCheckButtonRect;
@@ -48,8 +48,8 @@ class TspDataSkinComboBox : public TspDataSkinCustomControl {
   TRect ItemTextRect;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, FocusFontColor = 0, ActiveFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, FocusFontColor = 0, ActiveFontColor = 0;
   String ListBoxName;
   TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
   bool ItemStretchEffect = false, FocusItemStretchEffect = false, ShowFocus = false;
@@ -65,8 +65,8 @@ class TspDataSkinEditControl : public TspDataSkinCustomControl {
   TRect ActiveSkinRect;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, DisabledFontColor = 0, ActiveFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, DisabledFontColor = 0, ActiveFontColor = 0;
   TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
 
  protected:
@@ -77,7 +77,7 @@ class TspDataSkinMemoControl : public TspDataSkinEditControl {
  public:
   using TspDataSkinEditControl::TspDataSkinEditControl;
   String ClassName() const override { return L"TspDataSkinMemoControl"; }
-  int BGColor = 0, ActiveBGColor = 0;
+  TColor BGColor = 0, ActiveBGColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -90,8 +90,8 @@ class TspDataSkinSpinEditControl : public TspDataSkinCustomControl {
   TRect ActiveSkinRect;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 0, DisabledFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 0, DisabledFontColor = 0;
   TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
   TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
 
@@ -115,14 +115,14 @@ class TspDataSkinTabControl : public TspDataSkinControl {
   TspStretchType StretchType = spstFull;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 0, FocusFontColor = 0, MouseInFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 0, FocusFontColor = 0, MouseInFontColor = 0;
   String UpDown;
   bool ShowFocus = false;
   int FocusOffsetX = 0, FocusOffsetY = 0;
   TRect CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect;
   bool ButtonTransparent = false;
-  int ButtonTransparentColor = 0;
+  TColor ButtonTransparentColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -137,15 +137,16 @@ class TspDataSkinGridControl : public TspDataSkinControl {
   TRect FixedCellTextRect;
   int CellLeftOffset = 0, CellRightOffset = 0;
   TRect CellTextRect;
-  int LinesColor = 0, BGColor = 0, BGPictureIndex = -1;
+  int BGPictureIndex = -1;
+  TColor LinesColor = 0, BGColor = 0;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, SelectFontColor = 0, FocusFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, SelectFontColor = 0, FocusFontColor = 0;
   String FixedFontName = L"Arial";
   int FixedFontHeight = 14;
-  TspFontStyles FixedFontStyle;
-  int FixedFontColor = 0;
+  TFontStyles FixedFontStyle;
+  TColor FixedFontColor = 0;
   bool CellStretchEffect = false, FixedCellStretchEffect = false, ShowFocus = false;
 
  protected:
@@ -161,10 +162,10 @@ class TspDataSkinGaugeControl : public TspDataSkinCustomControl {
   bool Vertical = false;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0;
   bool ProgressTransparent = false;
-  int ProgressTransparentColor = 0;
+  TColor ProgressTransparentColor = 0;
   bool ProgressStretch = false;
   TRect AnimationSkinRect;
   int AnimationCountFrames = 0, AnimationTimerInterval = 0;
@@ -192,16 +193,16 @@ class TspDataSkinPanelControl : public TspDataSkinCustomControl {
   String ClassName() const override { return L"TspDataSkinPanelControl"; }
   int BGPictureIndex = -1;
   TRect CaptionRect;
-  TspAlignment Alignment = taCenter;
+  TAlignment Alignment = taCenter;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0;
   TRect CheckImageRect, UnCheckImageRect, MarkFrameRect, FrameRect, FrameTextRect;
   int FrameLeftOffset = 0, FrameRightOffset = 0;
   TRect GripperRect;
   bool GripperTransparent = false;
-  int GripperTransparentColor = 0;
+  TColor GripperTransparentColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -222,10 +223,10 @@ class TspDataSkinExPanelControl : public TspDataSkinCustomControl {
   TRect CaptionRect;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0;
   bool ButtonsTransparent = false;
-  int ButtonsTransparentColor = 0;
+  TColor ButtonsTransparentColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -237,8 +238,8 @@ class TspDataSkinCheckRadioControl : public TspDataSkinCustomControl {
   String ClassName() const override { return L"TspDataSkinCheckRadioControl"; }
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 0, UnEnabledFontColor = 0, FrameFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 0, UnEnabledFontColor = 0, FrameFontColor = 0;
   bool Morphing = false;
   TspMorphKind MorphKind = mkDefault;
   TRect ActiveSkinRect, CheckImageArea, TextArea;
@@ -256,15 +257,15 @@ class TspDataSkinButtonControl : public TspDataSkinCustomControl {
   String ClassName() const override { return L"TspDataSkinButtonControl"; }
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 0, DisabledFontColor = 0, DownFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 0, DisabledFontColor = 0, DownFontColor = 0;
   bool Morphing = false;
   TspMorphKind MorphKind = mkDefault;
   TRect ActiveSkinRect, DownSkinRect, FocusedSkinRect, DisabledSkinRect, AnimateSkinRect;
   int FrameCount = 0, AnimateInterval = 25;
   bool ShowFocus = false;
   TRect MenuMarkerFlatRect, MenuMarkerRect, MenuMarkerActiveRect, MenuMarkerDownRect;
-  int MenuMarkerTransparentColor = 0;
+  TColor MenuMarkerTransparentColor = 0;
   int GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
   int GlowLayerOffsetLeft = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetBottom = 0;
   int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;

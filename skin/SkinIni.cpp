@@ -265,18 +265,18 @@ void WriteRect(TspSkinIni& Ini, const String& Section, const String& Key, const 
 
 namespace {
 const wchar_t* const kStyleWords[] = {L"fsbold", L"fsitalic", L"fsunderline", L"fsstrikeout"};
-const TspFontStyle kStyles[] = {fsBold, fsItalic, fsUnderline, fsStrikeOut};
+const TFontStyle kStyles[] = {fsBold, fsItalic, fsUnderline, fsStrikeOut};
 }  // namespace
 
-TspFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key) {
   String text = Ini.ReadString(Section, Key, String());
-  TspFontStyles styles;
+  TFontStyles styles;
   for (int i = 0; i < 4; ++i)
     if (text.find(kStyleWords[i]) != String::npos) styles.Include(kStyles[i]);
   return styles;
 }
 
-void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, TspFontStyles Value) {
+void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, TFontStyles Value) {
   String text;
   for (int i = 0; i < 4; ++i) {
     if (!Value.Contains(kStyles[i])) continue;
@@ -286,14 +286,14 @@ void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, 
   Ini.WriteString(Section, Key, text);
 }
 
-TspAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key) {
   String text = Ini.ReadString(Section, Key, L"tacenter");
   if (text == L"tacenter") return taCenter;
   if (text == L"taleftjustify") return taLeftJustify;
   return taRightJustify;
 }
 
-void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TspAlignment Value) {
+void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TAlignment Value) {
   const wchar_t* word = Value == taCenter ? L"tacenter" : Value == taLeftJustify ? L"taleftjustify" : L"tarightjustify";
   Ini.WriteString(Section, Key, word);
 }

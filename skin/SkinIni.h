@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "classlib/GraphicsTypes.h"
 #include "classlib/Types.h"
 
 // Sections and keys of an INI text. Names match without regard to letter case;
@@ -57,9 +58,8 @@ bool TryParseSkinInteger(const String& Text, int& Value);
 // ---------------------------------------------------------------------------
 // Value codec
 
-enum TspFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-using TspFontStyles = TSet<TspFontStyle>;
-enum TspAlignment { taLeftJustify, taRightJustify, taCenter };
+// Horizontal text alignment, numbered as the skin's records store it.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // "1" reads True; anything else, and an absent key, False. Written "1" or "0".
 bool ReadBoolean(const TspSkinIni& Ini, const String& Section, const String& Key);
@@ -75,11 +75,11 @@ void WritePoint(TspSkinIni& Ini, const String& Section, const String& Key, const
 TRect ReadRect(const TspSkinIni& Ini, const String& Section, const String& Key);
 void WriteRect(TspSkinIni& Ini, const String& Section, const String& Key, const TRect& Value);
 
-TspFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, TspFontStyles Value);
+TFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key);
+void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, TFontStyles Value);
 
-TspAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TspAlignment Value);
+TAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key);
+void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TAlignment Value);
 
 // Lines under Key + "linecount" and Key + "line" + i; appended to Lines.
 void ReadStrings(const TspSkinIni& Ini, const String& Section, const String& Key,

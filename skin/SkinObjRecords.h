@@ -89,7 +89,7 @@ class TspDataSkinTrackBar : public TspDataSkinObject {
   TPoint BeginPoint, EndPoint;
   int MinValue = 0, MaxValue = 0;
   bool MouseDownChangeValue = false, ButtonTransparent = false;
-  int ButtonTransparentColor = 0;
+  TColor ButtonTransparentColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -149,13 +149,13 @@ class TspDataSkinMenuItem : public TspDataSkinObject {
   TRect TextRect, ImageRect;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 0, UnEnabledFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 0, UnEnabledFontColor = 0;
   bool StretchEffect = false, InActiveStretchEffect = false, DividerStretchEffect = false;
   TRect AnimateSkinRect;
   int FrameCount = 0, AnimateInterval = 25;
   bool InActiveAnimation = false, UseImageColor = false;
-  int ImageColor = 0, ActiveImageColor = 0;
+  TColor ImageColor = 0, ActiveImageColor = 0;
   bool InActiveTransparent = false;
   TRect CheckImageRect, ActiveCheckImageRect, RadioImageRect, ActiveRadioImageRect;
   TRect ArrowImageRect, ActiveArrowImageRect;
@@ -172,8 +172,8 @@ class TspDataSkinMainMenuItem : public TspDataSkinObject {
   TRect DownRect, TextRect;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 0, DownFontColor = 0, UnEnabledFontColor = 0;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 0, DownFontColor = 0, UnEnabledFontColor = 0;
   bool StretchEffect = false;
   TRect AnimateSkinRect;
   int FrameCount = 0, AnimateInterval = 25;
@@ -197,7 +197,7 @@ class TspDataSkinBitLabel : public TspDataSkinObject {
   int SymbolWidth = 0, SymbolHeight = 0;
   std::vector<String> Symbols;
   bool Transparent = false;
-  int TransparentColor = 16711935;
+  TColor TransparentColor = 16711935;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -209,9 +209,9 @@ class TspDataSkinLabel : public TspDataSkinObject {
   String ClassName() const override { return L"TspDataSkinLabel"; }
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 0;
-  TspAlignment Alignment = taCenter;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 0;
+  TAlignment Alignment = taCenter;
   String TextValue;
 
  protected:
@@ -226,13 +226,13 @@ class TspDataSkinCaption : public TspDataSkinObject {
   TRect TextRect;
   String FontName = L"Arial";
   int FontHeight = 14;
-  TspFontStyles FontStyle;
-  int FontColor = 0, ActiveFontColor = 0;
-  TspAlignment Alignment = taCenter;
+  TFontStyles FontStyle;
+  TColor FontColor = 0, ActiveFontColor = 0;
+  TAlignment Alignment = taCenter;
   bool Shadow = false;
-  int ShadowColor = 0;
+  TColor ShadowColor = 0;
   bool Light = false;
-  int LightColor = 0, ActiveLightColor = 0, ActiveShadowColor = 0;
+  TColor LightColor = 0, ActiveLightColor = 0, ActiveShadowColor = 0;
   TRect FrameRect, ActiveFrameRect, FrameTextRect;
   int FrameLeftOffset = 0, FrameRightOffset = 0;
   bool StretchEffect = false;
@@ -240,9 +240,11 @@ class TspDataSkinCaption : public TspDataSkinObject {
   int FrameCount = 0, AnimateInterval = 25;
   bool InActiveAnimation = false, FullFrame = false;
   bool VistaGlowEffect = false, VistaGlowInActiveEffect = false, GlowEffect = false, GlowInActiveEffect = false;
-  int GlowSize = 3, GlowColor = 0, GlowActiveColor = 0, GlowOffset = 0;
+  int GlowSize = 3, GlowOffset = 0;
+  TColor GlowColor = 0, GlowActiveColor = 0;
   bool ReflectionEffect = false;
-  int ReflectionColor = 0, ReflectionActiveColor = 0, ReflectionOffset = 0;
+  int ReflectionOffset = 0;
+  TColor ReflectionColor = 0, ReflectionActiveColor = 0;
 
  protected:
   void Exchange(TspRecordIO& IO) override;

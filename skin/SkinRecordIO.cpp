@@ -88,14 +88,14 @@ void TspRecordIO::Text(const wchar_t* Key, String& Value, const wchar_t* Default
     Value = FReader->ReadString(FSection, Key, Default);
 }
 
-void TspRecordIO::FontStyles(const wchar_t* Key, TspFontStyles& Value) {
+void TspRecordIO::FontStyles(const wchar_t* Key, TFontStyles& Value) {
   if (Writing())
     WriteFontStyles(*FWriter, FSection, Key, Value);
   else
     Value = ReadFontStyles(*FReader, FSection, Key);
 }
 
-void TspRecordIO::Alignment(const wchar_t* Key, TspAlignment& Value) {
+void TspRecordIO::Alignment(const wchar_t* Key, TAlignment& Value) {
   if (Writing())
     WriteAlignment(*FWriter, FSection, Key, Value);
   else
@@ -155,7 +155,7 @@ void TspRecordIO::Command(const wchar_t* Key, TspStdCommand& Value) {
   }
 }
 
-void TspRecordIO::Font(const wchar_t* Prefix, String& Name, int& Height, TspFontStyles& Style, int& Color) {
+void TspRecordIO::Font(const wchar_t* Prefix, String& Name, int& Height, TFontStyles& Style, TColor& Color) {
   String p(Prefix);
   Text((p + L"fontname").c_str(), Name, L"Arial");
   Integer((p + L"fontheight").c_str(), Height, 14);

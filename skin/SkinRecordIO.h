@@ -44,8 +44,8 @@ class TspRecordIO {
   void Rect(const wchar_t* Key, TRect& Value);
   void Point(const wchar_t* Key, TPoint& Value);
   void Text(const wchar_t* Key, String& Value, const wchar_t* Default = L"");
-  void FontStyles(const wchar_t* Key, TspFontStyles& Value);
-  void Alignment(const wchar_t* Key, TspAlignment& Value);
+  void FontStyles(const wchar_t* Key, TFontStyles& Value);
+  void Alignment(const wchar_t* Key, TAlignment& Value);
   void Lines(const wchar_t* Key, std::vector<String>& Value);
   void StretchType(const wchar_t* Key, TspStretchType& Value);
   void MorphKind(const wchar_t* Key, TspMorphKind& Value);
@@ -55,7 +55,8 @@ class TspRecordIO {
   void Command(const wchar_t* Key, TspStdCommand& Value);
   // The common font keys "fontname", "fontheight", "fontstyle", "fontcolor"
   // with the given prefix ("caption", "fixed", ...).
-  void Font(const wchar_t* Prefix, String& Name, int& Height, TspFontStyles& Style, int& Color);
+  void Font(const wchar_t* Prefix, String& Name, int& Height, TFontStyles& Style, TColor& Color);
+  void Color(const wchar_t* Key, TColor& Value, TColor Default = 0) { Integer(Key, Value, Default); }
 
  private:
   const TspSkinIni* FReader;

@@ -14,7 +14,7 @@ class TspDataSkinPopupWindow : public TObject {
   int WindowPictureIndex = -1, MaskPictureIndex = -1;
   TPoint LTPoint, RTPoint, LBPoint, RBPoint;
   TRect ItemsRect;
-  int ScrollMarkerColor = 0, ScrollMarkerActiveColor = 0;
+  TColor ScrollMarkerColor = 0, ScrollMarkerActiveColor = 0;
   int CursorIndex = -1;
   bool TopStretch = false, LeftStretch = false, RightStretch = false, BottomStretch = false;
   bool StretchEffect = false;
@@ -31,9 +31,9 @@ class TspDataSkinHintWindow : public TObject {
   TPoint LTPoint, RTPoint, LBPoint, RBPoint;
   TRect ClRect;
   String FontName = L"Arial";
-  TspFontStyles FontStyle;
+  TFontStyles FontStyle;
   int FontHeight = 12;
-  int FontColor = 0;
+  TColor FontColor = 0;
   bool TopStretch = false, LeftStretch = false, RightStretch = false, BottomStretch = false;
   bool StretchEffect = false;
   TspStretchType StretchType = spstFull;

@@ -86,12 +86,12 @@ TEST(SkinIni, PointsAndRectangles) {
 TEST(SkinIni, FontStylesAndAlignment) {
   TspSkinIni ini = MakeIni({L"[s]", L"st=fsitalic fsbold", L"up=FSBOLD", L"c=Tacenter", L"l=taleftjustify",
                             L"r=tarightjustify"});
-  TspFontStyles st = ReadFontStyles(ini, L"s", L"st");
-  EXPECT_EQ(st, TspFontStyles({fsBold, fsItalic}));
+  TFontStyles st = ReadFontStyles(ini, L"s", L"st");
+  EXPECT_EQ(st, TFontStyles({fsBold, fsItalic}));
   EXPECT_TRUE(ReadFontStyles(ini, L"s", L"up").Empty());
   WriteFontStyles(ini, L"s", L"w", st);
   EXPECT_EQ(ini.ReadString(L"s", L"w", L""), L"fsbold,fsitalic");
-  WriteFontStyles(ini, L"s", L"none", TspFontStyles());
+  WriteFontStyles(ini, L"s", L"none", TFontStyles());
   EXPECT_TRUE(ini.ValueExists(L"s", L"none"));
   EXPECT_EQ(ini.ReadString(L"s", L"none", L"x"), L"");
 
