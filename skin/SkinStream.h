@@ -13,7 +13,7 @@
 constexpr int SkinStreamVersion = 2;
 constexpr int MaxSkinStreamVersion = 3;
 // No skin inflates beyond this; larger data is refused rather than allocated.
-constexpr size_t MaxInflatedSkinSize = size_t(256) << 20;
+constexpr size_t MaxInflatedSkinSize = size_t(64) << 20;
 
 // The five whole-frame picture slots, in stream order.
 enum TspSkinPictureSlot { spsPicture, spsInactivePicture, spsMaskPicture, spsRollUpPicture, spsRollUpMaskPicture };
