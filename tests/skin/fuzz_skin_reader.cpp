@@ -8,7 +8,23 @@
 #include "skin/SkinSections.h"
 #include "skin/SkinStoredSkin.h"
 
+namespace {
+
+// The same bytes as an already inflated skin stream, so that mutations reach
+// the pictures and the INI text without first breaking the zlib data.
+void ReadAsInflatedStream(const uint8_t* Data, size_t Size) {
+  try {
+    TspParsedSkin parsed;
+    ReadSkinStream(Data, Size, parsed.Pictures);
+    parsed.Sections.ReadSections(TspSkinIni(parsed.Pictures.IniLines));
+  } catch (const Exception&) {
+  }
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
+  ReadAsInflatedStream(Data, Size);
   try {
     TspCompressedStoredSkin stored(nullptr);
     stored.LoadFromMemory(Data, Size);
