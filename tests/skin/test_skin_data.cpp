@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "SkinTestData.h"
+#include "skin/SkinData.h"
+
+namespace {
+
+struct TReceived {
+  HWND Window;
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+  bool Empty;
+  bool SkinChanging;
+};
+
+std::vector<TReceived> gReceived;
+
+LRESULT CALLBACK RecordingWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg >= WM_USER + 201 && Msg <= WM_USER + 270) {
+    auto* data = reinterpret_cast<TspSkinData*>(WParam);
+    gReceived.push_back({Window, Msg, WParam, LParam, data->Empty(), data->SkinChanging()});
+    return 0;
+  }
+  return DefWindowProcW(Window, Msg, WParam, LParam);
+}
+
+class SkinDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = RecordingWndProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"SkinDataTestForm";
+    RegisterClassW(&wc);
+    for (HWND& w : FForms) w = CreateWindowW(L"SkinDataTestForm", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    SetSkinFormWindows([this](TspSkinData*) { return std::vector<HWND>(std::begin(FForms), std::end(FForms)); });
+    gReceived.clear();
+  }
+  void TearDown() override {
+    SetSkinFormWindows(nullptr);
+    for (HWND w : FForms) DestroyWindow(w);
+  }
+  static TspCompressedStoredSkin* TestSkin(TComponent* Owner) {
+    auto* stored = new TspCompressedStoredSkin(Owner);
+    stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+    return stored;
+  }
+  std::vector<UINT> Messages() const {
+    std::vector<UINT> m;
+    for (const TReceived& r : gReceived) m.push_back(r.Msg);
+    return m;
+  }
+
+  HWND FForms[2] = {};
+};
+
+}  // namespace
+
+TEST_F(SkinDataTest, LoadTellsEveryFormBeforeAndAfter) {
+  TspSkinData data(nullptr);
+  EXPECT_TRUE(data.Empty());
+  TspSkinColors* colors = data.SkinColors.get();
+  std::unique_ptr<TspCompressedStoredSkin> stored(TestSkin(nullptr));
+  data.LoadCompressedStoredSkin(stored.get());
+
+  ASSERT_EQ(gReceived.size(), 6u);
+  const UINT order[] = {1225, 1225, 1226, 1226, 1227, 1227};
+  for (size_t i = 0; i < 6; ++i) {
+    const TReceived& r = gReceived[i];
+    EXPECT_EQ(r.Msg, order[i]);
+    EXPECT_EQ(r.Window, FForms[i % 2]);
+    EXPECT_EQ(r.WParam, reinterpret_cast<WPARAM>(&data));
+    EXPECT_EQ(r.LParam, 1000);
+    EXPECT_EQ(r.Empty, r.Msg == 1225);
+    EXPECT_EQ(r.SkinChanging, r.Msg != 1227);
+  }
+  EXPECT_FALSE(data.Empty());
+  EXPECT_FALSE(data.SkinChanging());
+  EXPECT_EQ(data.Picture->Width(), 120);
+  EXPECT_EQ(data.Picture->Height(), 80);
+  EXPECT_TRUE(data.MaskPicture->Monochrome());
+  EXPECT_TRUE(data.InactivePicture->Empty());
+  ASSERT_EQ(data.ActivePictures.Count(), 3);
+  EXPECT_EQ(data.ActivePictures[2]->Width(), 32);
+  EXPECT_EQ(data.SkinName, L"测试皮肤");
+  EXPECT_EQ(data.PictureName, L"frame.bmp");
+  EXPECT_TRUE(data.InactivePictureName.empty());
+  EXPECT_EQ(data.SkinColors.get(), colors);
+  EXPECT_EQ(colors->cBtnFace, 15790320);
+  EXPECT_GE(data.GetControlIndex(L"combobox"), 0);
+  EXPECT_GE(data.GetObjectIndex(L"closebutton"), 0);
+  EXPECT_EQ(data.StartCursorIndex, 1);
+}
+
+TEST_F(SkinDataTest, FailedLoadsKeepTheCurrentSkin) {
+  TspSkinData data(nullptr);
+  std::unique_ptr<TspCompressedStoredSkin> stored(TestSkin(nullptr));
+  data.LoadCompressedStoredSkin(stored.get());
+  const int controls = data.CtrlList.Count();
+  TspDataSkinControl* edit = data.CtrlList[data.GetControlIndex(L"edit")];
+  gReceived.clear();
+
+  const char* const broken[] = {
+      "truncated-header.skn", "truncated-data.skn", "corrupt-zlib.skn", "lying-length.skn", "version4.skn",
+      "inner-version4.skn", "bmp-size-lies.skn", "bmp-huge-dims.skn", "huge-picture-count.skn",
+      "empty-point.skn", "empty-rect.skn"};
+  for (const char* name : broken) {
+    String path = ProjectPath((std::string("tests/data/skin-corpus/") + name).c_str());
+    EXPECT_THROW(data.LoadFromCompressedFile(path), Exception) << name;
+  }
+  EXPECT_THROW(data.LoadFromCompressedFile(L"Z:\\no such folder\\x.skn"), EFOpenError);
+  EXPECT_TRUE(gReceived.empty());
+  EXPECT_FALSE(data.Empty());
+  EXPECT_FALSE(data.SkinChanging());
+  EXPECT_EQ(data.CtrlList.Count(), controls);
+  EXPECT_EQ(data.CtrlList[data.GetControlIndex(L"edit")], edit);
+  EXPECT_EQ(data.Picture->Width(), 120);
+
+  // An empty stored skin changes nothing and sends nothing.
+  TspCompressedStoredSkin empty(nullptr);
+  data.LoadCompressedStoredSkin(&empty);
+  EXPECT_TRUE(gReceived.empty());
+
+  // The valid file of the corpus loads over the current skin.
+  data.LoadFromCompressedFile(ProjectPath("tests/data/skin-corpus/valid.skn"));
+  EXPECT_EQ(Messages(), (std::vector<UINT>{1225, 1225, 1226, 1226, 1227, 1227}));
+}
+
+TEST_F(SkinDataTest, PropertyWritersAndTheirMessages) {
+  TspSkinData data(nullptr);
+  data.SetSkinnableForm(true);
+  EXPECT_TRUE(gReceived.empty());
+  data.SetSkinnableForm(false);
+  EXPECT_EQ(Messages(), (std::vector<UINT>{1294, 1294}));
+  gReceived.clear();
+  data.SetDesigning(true);
+  data.SetSkinnableForm(true);
+  data.SetResourceStrData(nullptr);
+  EXPECT_TRUE(gReceived.empty());
+  data.SetDesigning(false);
+
+  {
+    TspResourceStrData res(nullptr);
+    data.SetResourceStrData(&res);
+    data.SetResourceStrData(&res);
+    data.SetResourceStrData(nullptr);
+    EXPECT_EQ(Messages().size(), 6u);
+    EXPECT_EQ(Messages()[0], 1274u);
+    data.SetResourceStrData(&res);
+  }
+  EXPECT_EQ(data.ResourceStrData(), nullptr);  // freed: the reference is cleared
+  gReceived.clear();
+
+  // Without a list any index is stored and nothing loads.
+  data.SetSkinIndex(5);
+  EXPECT_EQ(data.SkinIndex(), 5);
+  EXPECT_TRUE(gReceived.empty());
+  data.SetSkinIndex(0);
+
+  TspCompressedSkinList list(nullptr);
+  for (int i = 0; i < 3; ++i) list.Skins().Add();
+  list.Skins().Items(1)->StoredSkin()->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  data.SetSkinList(&list);  // item 0 holds no skin: nothing happens
+  EXPECT_TRUE(gReceived.empty());
+  data.SetSkinIndex(5);
+  EXPECT_EQ(data.SkinIndex(), 0);
+  EXPECT_TRUE(gReceived.empty());
+  data.SetSkinIndex(1);
+  EXPECT_EQ(data.SkinIndex(), 1);
+  EXPECT_EQ(gReceived.size(), 6u);
+  EXPECT_FALSE(data.Empty());
+
+  {
+    std::unique_ptr<TspCompressedStoredSkin, void (*)(TObject*)> stored(TestSkin(nullptr), Free);
+    gReceived.clear();
+    data.SetCompressedStoredSkin(stored.get());
+    EXPECT_EQ(gReceived.size(), 6u);
+  }
+  EXPECT_EQ(data.CompressedStoredSkin(), nullptr);
+}
+
+TEST_F(SkinDataTest, ClearingTheSkin) {
+  TspSkinData data(nullptr);
+  std::unique_ptr<TspCompressedStoredSkin> stored(TestSkin(nullptr));
+  data.LoadCompressedStoredSkin(stored.get());
+  data.ClearObjects();
+  EXPECT_EQ(data.CtrlList.Count(), 0);
+  EXPECT_EQ(data.ActivePictures.Count(), 0);
+  EXPECT_EQ(data.PopupWindow->WindowPictureIndex, -1);
+  EXPECT_EQ(data.SkinColors->cBtnFace, clBtnFace);
+  EXPECT_EQ(data.Picture->Width(), 120);
+  data.ClearAll();
+  EXPECT_TRUE(data.Picture->Empty());
+  EXPECT_TRUE(data.PictureName.empty());
+  EXPECT_TRUE(data.Empty());
+}
