@@ -198,3 +198,33 @@ TEST_F(SkinDataTest, ClearingTheSkin) {
   EXPECT_TRUE(data.PictureName.empty());
   EXPECT_TRUE(data.Empty());
 }
+
+TEST_F(SkinDataTest, SkinMadeByTheBuilderLoadsWithEveryRecord) {
+  const char* built = std::getenv("SKINGUI_BUILT_SKIN");
+  ASSERT_NE(built, nullptr) << "run through CTest, after the builder";
+  std::string path(built);
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  TspSkinData data(nullptr);
+  data.LoadFromCompressedFile(Utf8ToWide(path));
+  EXPECT_FALSE(data.Empty());
+
+  TStringList text;
+  text.LoadFromFile(ProjectPath("skins/Test/skin.ini"));
+  std::vector<String> lines;
+  for (int i = 0; i < text.Count(); ++i) lines.push_back(text.Strings(i));
+  TspSkinIni ini(lines);
+  int known = 0;
+  for (const wchar_t* section : {L"SKINOBJECTS", L"SKINCONTROLS"}) {
+    int count = ini.ReadInteger(section, L"count", 0);
+    for (int i = 0; i < count; ++i) {
+      String entry = ini.ReadString(section, std::to_wstring(i), L"");
+      String name = entry.substr(0, entry.find(L':')), type = entry.substr(entry.find(L':') + 1);
+      if (type == L"nosuchtype") continue;
+      int index = String(section) == L"SKINOBJECTS" ? data.GetObjectIndex(name) : data.GetControlIndex(name);
+      EXPECT_GE(index, 0) << std::string(name.begin(), name.end());
+      ++known;
+    }
+  }
+  EXPECT_EQ(known, data.ObjectList.Count() + data.CtrlList.Count());
+  EXPECT_EQ(data.ActivePictures.Count(), 3);
+}
