@@ -228,3 +228,14 @@ TEST_F(SkinDataTest, SkinMadeByTheBuilderLoadsWithEveryRecord) {
   EXPECT_EQ(known, data.ObjectList.Count() + data.CtrlList.Count());
   EXPECT_EQ(data.ActivePictures.Count(), 3);
 }
+
+TEST_F(SkinDataTest, StoredSkinFromAProgramResource) {
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromResource(GetModuleHandleW(nullptr), L"TESTSKIN");
+  ASSERT_FALSE(stored.IsEmpty());
+  TspSkinData data(nullptr);
+  data.LoadCompressedStoredSkin(&stored);
+  EXPECT_EQ(data.SkinName, L"测试皮肤");
+  EXPECT_EQ(data.CtrlList.Count(), 22);
+  EXPECT_THROW(stored.LoadFromResource(GetModuleHandleW(nullptr), L"NOSUCHSKIN"), EResNotFound);
+}
