@@ -8,22 +8,9 @@ namespace {
 
 bool IsBlank(wchar_t c) { return c <= L' '; }
 
-String Trim(const String& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && IsBlank(s[b])) ++b;
-  while (e > b && IsBlank(s[e - 1])) --e;
-  return s.substr(b, e - b);
-}
-
 wchar_t FoldCase(wchar_t c) { return (c >= L'A' && c <= L'Z') ? wchar_t(c + (L'a' - L'A')) : c; }
 
-String Fold(const String& s) {
-  String r(s);
-  for (wchar_t& c : r) c = FoldCase(c);
-  return r;
-}
-
-bool SameName(const String& a, const String& b) {
+bool SameName(std::wstring_view a, std::wstring_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
     if (FoldCase(a[i]) != FoldCase(b[i])) return false;
@@ -41,7 +28,7 @@ String IntToText(int v) { return std::to_wstring(v); }
 
 }  // namespace
 
-bool TryParseSkinInteger(const String& Text, int& Value) {
+bool TryParseSkinInteger(std::wstring_view Text, int& Value) {
   size_t i = 0;
   bool negative = false;
   if (i < Text.size() && (Text[i] == L'-' || Text[i] == L'+')) negative = Text[i++] == L'-';
@@ -76,109 +63,149 @@ bool TryParseSkinInteger(const String& Text, int& Value) {
 // ---------------------------------------------------------------------------
 // TspSkinIni
 
-void TspSkinIni::SetLines(const std::vector<String>& Lines) {
-  FSections.clear();
-  for (const String& raw : Lines) {
-    String line = Trim(raw);
-    if (line.empty() || line[0] == L';') continue;
-    if (line.front() == L'[' && line.back() == L']' && line.size() >= 2) {
-      FSections.push_back(TSection{Trim(line.substr(1, line.size() - 2)), {}});
-      continue;
-    }
-    if (FSections.empty()) continue;
-    TEntry entry;
-    size_t eq = line.find(L'=');
-    if (eq == String::npos) {
-      entry.Name = line;
-      entry.HasValue = false;
-    } else {
-      entry.Name = Trim(line.substr(0, eq));
-      entry.Value = Trim(line.substr(eq + 1));
-    }
-    FSections.back().Entries.push_back(std::move(entry));
+TspSkinIni::TSpan TspSkinIni::Store(std::wstring_view Text) {
+  TSpan span{static_cast<uint32_t>(FPool.size()), static_cast<uint32_t>(Text.size())};
+  FPool.append(Text);
+  return span;
+}
+
+void TspSkinIni::AddLine(size_t Begin, size_t End) {
+  auto trimmed = [this](size_t b, size_t e) {
+    while (b < e && IsBlank(FPool[b])) ++b;
+    while (e > b && IsBlank(FPool[e - 1])) --e;
+    return TSpan{static_cast<uint32_t>(b), static_cast<uint32_t>(e - b)};
+  };
+  TSpan line = trimmed(Begin, End);
+  if (line.Length == 0 || FPool[line.Start] == L';') return;
+  size_t b = line.Start, e = line.Start + line.Length;
+  if (FPool[b] == L'[' && FPool[e - 1] == L']' && line.Length >= 2) {
+    FSections.push_back(TSection{trimmed(b + 1, e - 1), {}});
+    return;
   }
-  RebuildIndex();
+  if (FSections.empty()) return;
+  TEntry entry;
+  size_t eq = std::wstring_view(FPool).substr(b, e - b).find(L'=');
+  if (eq == std::wstring_view::npos) {
+    entry.Name = line;
+    entry.HasValue = false;
+  } else {
+    entry.Name = trimmed(b, b + eq);
+    entry.Value = trimmed(b + eq + 1, e);
+  }
+  FSections.back().Entries.push_back(entry);
+}
+
+void TspSkinIni::SetText(std::wstring_view Text) {
+  FSections.clear();
+  FPool.assign(Text);
+  FLastSection = 0;
+  size_t start = 0;
+  for (size_t i = 0; i < FPool.size(); ++i) {
+    if (FPool[i] != L'\r' && FPool[i] != L'\n') continue;
+    AddLine(start, i);
+    start = i + 1;
+  }
+  AddLine(start, FPool.size());
+}
+
+void TspSkinIni::SetLines(const std::vector<String>& Lines) {
+  String text;
+  for (const String& line : Lines) {
+    text += line;
+    text += L'\n';
+  }
+  SetText(text);
 }
 
 std::vector<String> TspSkinIni::GetLines() const {
   std::vector<String> lines;
   for (const TSection& s : FSections) {
-    lines.push_back(L"[" + s.Name + L"]");
-    for (const TEntry& e : s.Entries) lines.push_back(e.HasValue ? e.Name + L"=" + e.Value : e.Name);
+    lines.push_back(L"[" + String(View(s.Name)) + L"]");
+    for (const TEntry& e : s.Entries)
+      lines.push_back(e.HasValue ? String(View(e.Name)) + L"=" + String(View(e.Value)) : String(View(e.Name)));
     lines.push_back(String());
   }
   return lines;
 }
 
-void TspSkinIni::RebuildIndex() {
-  FIndex.clear();
-  for (size_t i = 0; i < FSections.size(); ++i) FIndex.emplace(Fold(FSections[i].Name), i);
-}
-
-const TspSkinIni::TSection* TspSkinIni::FindSection(const String& Section) const {
-  auto it = FIndex.find(Fold(Section));
-  return it == FIndex.end() ? nullptr : &FSections[it->second];
-}
-
-const TspSkinIni::TEntry* TspSkinIni::FindEntry(const String& Section, const String& Key) const {
-  const TSection* s = FindSection(Section);
-  if (!s) return nullptr;
-  for (const TEntry& e : s->Entries)
-    if (e.HasValue && SameName(e.Name, Key)) return &e;
+const TspSkinIni::TSection* TspSkinIni::FindSection(std::wstring_view Section) const {
+  // The last section found is tried first. It was the first of its name when
+  // found, and sections are only ever added at the end, so it still is.
+  if (FLastSection < FSections.size() && SameName(View(FSections[FLastSection].Name), Section))
+    return &FSections[FLastSection];
+  for (size_t i = 0; i < FSections.size(); ++i) {
+    if (SameName(View(FSections[i].Name), Section)) {
+      FLastSection = i;
+      return &FSections[i];
+    }
+  }
   return nullptr;
 }
 
-int TspSkinIni::ClampCount(const String& Section, int Count) const {
+const TspSkinIni::TEntry* TspSkinIni::FindEntry(std::wstring_view Section, std::wstring_view Key) const {
+  const TSection* s = FindSection(Section);
+  if (!s) return nullptr;
+  for (const TEntry& e : s->Entries)
+    if (e.HasValue && SameName(View(e.Name), Key)) return &e;
+  return nullptr;
+}
+
+bool TspSkinIni::SectionExists(std::wstring_view Section) const { return FindSection(Section) != nullptr; }
+
+bool TspSkinIni::ValueExists(std::wstring_view Section, std::wstring_view Key) const {
+  return FindEntry(Section, Key) != nullptr;
+}
+
+int TspSkinIni::ClampCount(std::wstring_view Section, int Count) const {
   const TSection* s = FindSection(Section);
   int entries = s ? static_cast<int>(s->Entries.size()) : 0;
   return Count < 0 ? 0 : (Count > entries ? entries : Count);
 }
 
-bool TspSkinIni::SectionExists(const String& Section) const { return FindSection(Section) != nullptr; }
-
-bool TspSkinIni::ValueExists(const String& Section, const String& Key) const {
-  return FindEntry(Section, Key) != nullptr;
-}
-
-String TspSkinIni::ReadString(const String& Section, const String& Key, const String& Default) const {
+String TspSkinIni::ReadString(std::wstring_view Section, std::wstring_view Key, std::wstring_view Default) const {
   const TEntry* e = FindEntry(Section, Key);
-  return e ? e->Value : Default;
+  return String(e ? View(e->Value) : Default);
 }
 
-int TspSkinIni::ReadInteger(const String& Section, const String& Key, int Default) const {
+std::wstring_view TspSkinIni::ReadView(std::wstring_view Section, std::wstring_view Key,
+                                      std::wstring_view Default) const {
+  const TEntry* e = FindEntry(Section, Key);
+  return e ? View(e->Value) : Default;
+}
+
+int TspSkinIni::ReadInteger(std::wstring_view Section, std::wstring_view Key, int Default) const {
   const TEntry* e = FindEntry(Section, Key);
   int v;
-  return e && TryParseSkinInteger(e->Value, v) ? v : Default;
+  return e && TryParseSkinInteger(View(e->Value), v) ? v : Default;
 }
 
-TspSkinIni::TSection& TspSkinIni::SectionForWrite(const String& Section) {
-  auto it = FIndex.find(Fold(Section));
-  if (it != FIndex.end()) return FSections[it->second];
-  FSections.push_back(TSection{Section, {}});
-  FIndex.emplace(Fold(Section), FSections.size() - 1);
-  return FSections.back();
-}
-
-void TspSkinIni::WriteString(const String& Section, const String& Key, const String& Value) {
-  TSection& s = SectionForWrite(Section);
-  for (TEntry& e : s.Entries) {
-    if (e.HasValue && SameName(e.Name, Key)) {
-      e.Value = Value;
+void TspSkinIni::WriteString(std::wstring_view Section, std::wstring_view Key, std::wstring_view Value) {
+  TSection* s = const_cast<TSection*>(FindSection(Section));
+  if (!s) {
+    FSections.push_back(TSection{Store(Section), {}});
+    s = &FSections.back();
+  }
+  for (TEntry& e : s->Entries) {
+    if (e.HasValue && SameName(View(e.Name), Key)) {
+      e.Value = Store(Value);
       return;
     }
   }
-  s.Entries.push_back(TEntry{Key, Value, true});
+  TEntry entry;
+  entry.Name = Store(Key);
+  entry.Value = Store(Value);
+  s->Entries.push_back(entry);
 }
 
-void TspSkinIni::WriteInteger(const String& Section, const String& Key, int Value) {
+void TspSkinIni::WriteInteger(std::wstring_view Section, std::wstring_view Key, int Value) {
   WriteString(Section, Key, IntToText(Value));
 }
 
-void TspSkinIni::EraseSection(const String& Section) {
-  auto it = FIndex.find(Fold(Section));
-  if (it == FIndex.end()) return;
-  FSections.erase(FSections.begin() + static_cast<std::ptrdiff_t>(it->second));
-  RebuildIndex();
+void TspSkinIni::EraseSection(std::wstring_view Section) {
+  const TSection* s = FindSection(Section);
+  if (!s) return;
+  FSections.erase(FSections.begin() + (s - FSections.data()));
+  FLastSection = 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -195,7 +222,7 @@ void WriteBoolean(TspSkinIni& Ini, const String& Section, const String& Key, boo
 namespace {
 
 // Splits Text into Count decimal fields.
-void ParseNumberList(const String& Text, int* Fields, int Count) {
+void ParseNumberList(std::wstring_view Text, int* Fields, int Count) {
   int field = 0;
   String acc;
   auto store = [&]() {
@@ -233,20 +260,20 @@ String JoinNumbers(const int* Fields, int Count) {
 
 }  // namespace
 
-TPoint ParsePoint(const String& Text) {
+TPoint ParsePoint(std::wstring_view Text) {
   int f[2];
   ParseNumberList(Text, f, 2);
   return TPoint(f[0], f[1]);
 }
 
-TRect ParseRect(const String& Text) {
+TRect ParseRect(std::wstring_view Text) {
   int f[4];
   ParseNumberList(Text, f, 4);
   return TRect(f[0], f[1], f[2], f[3]);
 }
 
 TPoint ReadPoint(const TspSkinIni& Ini, const String& Section, const String& Key) {
-  return ParsePoint(Ini.ReadString(Section, Key, L"0,0"));
+  return ParsePoint(Ini.ReadView(Section, Key, L"0,0"));
 }
 
 void WritePoint(TspSkinIni& Ini, const String& Section, const String& Key, const TPoint& Value) {
@@ -255,7 +282,7 @@ void WritePoint(TspSkinIni& Ini, const String& Section, const String& Key, const
 }
 
 TRect ReadRect(const TspSkinIni& Ini, const String& Section, const String& Key) {
-  return ParseRect(Ini.ReadString(Section, Key, L"0,0,0,0"));
+  return ParseRect(Ini.ReadView(Section, Key, L"0,0,0,0"));
 }
 
 void WriteRect(TspSkinIni& Ini, const String& Section, const String& Key, const TRect& Value) {
@@ -269,10 +296,10 @@ const TFontStyle kStyles[] = {fsBold, fsItalic, fsUnderline, fsStrikeOut};
 }  // namespace
 
 TFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key) {
-  String text = Ini.ReadString(Section, Key, String());
+  std::wstring_view text = Ini.ReadView(Section, Key, L"");
   TFontStyles styles;
   for (int i = 0; i < 4; ++i)
-    if (text.find(kStyleWords[i]) != String::npos) styles.Include(kStyles[i]);
+    if (text.find(kStyleWords[i]) != std::wstring_view::npos) styles.Include(kStyles[i]);
   return styles;
 }
 
@@ -287,7 +314,7 @@ void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, 
 }
 
 TAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key) {
-  String text = Ini.ReadString(Section, Key, L"tacenter");
+  std::wstring_view text = Ini.ReadView(Section, Key, L"tacenter");
   if (text == L"tacenter") return taCenter;
   if (text == L"taleftjustify") return taLeftJustify;
   return taRightJustify;

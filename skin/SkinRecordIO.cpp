@@ -3,7 +3,7 @@
 namespace {
 
 template <size_t N>
-int WordIndex(const String& Text, const wchar_t* const (&Words)[N]) {
+int WordIndex(std::wstring_view Text, const wchar_t* const (&Words)[N]) {
   for (size_t i = 0; i < N; ++i)
     if (Text == Words[i]) return static_cast<int>(i);
   return -1;
@@ -21,7 +21,7 @@ const wchar_t* const kCommandWords[] = {L"cmclose", L"cmmaximize", L"cmminimize"
 }  // namespace
 
 TspStretchType ReadStretchType(const TspSkinIni& Ini, const String& Section, const String& Key) {
-  String text = Ini.ReadString(Section, Key, L"stfull");
+  std::wstring_view text = Ini.ReadView(Section, Key, L"stfull");
   if (text == L"stfull") return spstFull;
   if (text == L"stvert") return spstVert;
   return spstHorz;
@@ -32,7 +32,7 @@ void WriteStretchType(TspSkinIni& Ini, const String& Section, const String& Key,
 }
 
 TspMorphKind ReadMorphKind(const TspSkinIni& Ini, const String& Section, const String& Key) {
-  int i = WordIndex(Ini.ReadString(Section, Key, L"mkdefault"), kMorphWords);
+  int i = WordIndex(Ini.ReadView(Section, Key, L"mkdefault"), kMorphWords);
   return static_cast<TspMorphKind>(i < 0 ? 0 : i);
 }
 
@@ -41,7 +41,7 @@ void WriteMorphKind(TspSkinIni& Ini, const String& Section, const String& Key, T
 }
 
 TspInactiveEffect ReadInactiveEffect(const TspSkinIni& Ini, const String& Section, const String& Key) {
-  int i = WordIndex(Ini.ReadString(Section, Key, L"iebrightness"), kEffectWords);
+  int i = WordIndex(Ini.ReadView(Section, Key, L"iebrightness"), kEffectWords);
   return static_cast<TspInactiveEffect>(i < 0 ? ieGrayscale : i);
 }
 
@@ -127,14 +127,14 @@ void TspRecordIO::FramesPlacement(const wchar_t* Key, TspFramesPlacement& Value)
   if (Writing())
     FWriter->WriteString(FSection, Key, Value == fpHorizontal ? L"fphorizontal" : L"fpvertical");
   else
-    Value = FReader->ReadString(FSection, Key, L"fphorizontal") == L"fphorizontal" ? fpHorizontal : fpVertical;
+    Value = FReader->ReadView(FSection, Key, L"fphorizontal") == L"fphorizontal" ? fpHorizontal : fpVertical;
 }
 
 void TspRecordIO::RegulatorKind(const wchar_t* Key, TspRegulatorKind& Value) {
   if (Writing()) {
     FWriter->WriteString(FSection, Key, kRegulatorWords[Value <= rkHorizontal ? Value : rkVertical]);
   } else {
-    int i = WordIndex(FReader->ReadString(FSection, Key, L"rkround"), kRegulatorWords);
+    int i = WordIndex(FReader->ReadView(FSection, Key, L"rkround"), kRegulatorWords);
     Value = i == 0 ? rkRound : i == 1 ? rkHorizontal : rkVertical;
   }
 }
@@ -143,19 +143,26 @@ void TspRecordIO::GaugeKind(const wchar_t* Key, TspGaugeKind& Value) {
   if (Writing())
     FWriter->WriteString(FSection, Key, Value == gkHorizontal ? L"gkhorizontal" : L"gkvertical");
   else
-    Value = FReader->ReadString(FSection, Key, L"gkhorizontal") == L"gkhorizontal" ? gkHorizontal : gkVertical;
+    Value = FReader->ReadView(FSection, Key, L"gkhorizontal") == L"gkhorizontal" ? gkHorizontal : gkVertical;
 }
 
 void TspRecordIO::Command(const wchar_t* Key, TspStdCommand& Value) {
   if (Writing()) {
     FWriter->WriteString(FSection, Key, kCommandWords[Value <= cmMinimizeToTray ? Value : cmMinimizeToTray]);
   } else {
-    int i = WordIndex(FReader->ReadString(FSection, Key, L"cmdefault"), kCommandWords);
+    int i = WordIndex(FReader->ReadView(FSection, Key, L"cmdefault"), kCommandWords);
     Value = static_cast<TspStdCommand>(i < 0 ? cmMinimizeToTray : i);
   }
 }
 
 void TspRecordIO::Font(const wchar_t* Prefix, String& Name, int& Height, TFontStyles& Style, TColor& Color) {
+  if (!*Prefix) {
+    Text(L"fontname", Name, L"Arial");
+    Integer(L"fontheight", Height, 14);
+    FontStyles(L"fontstyle", Style);
+    Integer(L"fontcolor", Color, 0);
+    return;
+  }
   String p(Prefix);
   Text((p + L"fontname").c_str(), Name, L"Arial");
   Integer((p + L"fontheight").c_str(), Height, 14);

@@ -161,11 +161,14 @@ void TspSkinSections::ReadAreas(const TspSkinIni& Ini) {
 }
 
 void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result) {
-  std::vector<uint8_t> inflated;
-  InflateSkinData(Data, Size, inflated);
-  ReadSkinStream(inflated.data(), inflated.size(), Result.Pictures);
-  inflated = std::vector<uint8_t>();
+  TspSkinIni ini;
+  {
+    TspByteBuffer inflated;
+    InflateSkinData(Data, Size, inflated);
+    ReadSkinStream(inflated.Data.get(), inflated.Size, Result.Pictures);
+  }
+  ini.SetText(Result.Pictures.IniText);
+  Result.Pictures.IniText = String();
   Result.Sections.ClearSections();
-  Result.Sections.ReadSections(TspSkinIni(Result.Pictures.IniLines));
-  Result.Pictures.IniLines.clear();
+  Result.Sections.ReadSections(ini);
 }

@@ -53,9 +53,9 @@ TspCompressedStoredSkin::TspCompressedStoredSkin(TComponent* AOwner)
 TspCompressedStoredSkin::~TspCompressedStoredSkin() { Free(FCompressedStream); }
 
 void TspCompressedStoredSkin::DecompressToStream(TStream* Dest) {
-  std::vector<uint8_t> inflated;
+  TspByteBuffer inflated;
   InflateSkinData(FCompressedStream->Bytes().data(), FCompressedStream->Bytes().size(), inflated);
-  Dest->WriteBuffer(inflated.data(), static_cast<int64_t>(inflated.size()));
+  Dest->WriteBuffer(inflated.Data.get(), static_cast<int64_t>(inflated.Size));
 }
 
 void TspCompressedStoredSkin::LoadFromCompressedFile(const String& FileName) {

@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <string>
 
 #include "classlib/TextCodec.h"
@@ -84,30 +85,33 @@ bool SkinStreamHasSlot(int Version, int Slot) {
   return false;
 }
 
-void InflateSkinData(const uint8_t* Data, size_t Size, std::vector<uint8_t>& Out) {
+void InflateSkinData(const uint8_t* Data, size_t Size, TspByteBuffer& Out) {
   z_stream z{};
   if (inflateInit(&z) != Z_OK) throw EZDecompressionError(L"Cannot start decompressing the skin");
-  Out.clear();
-  // Typical skins inflate to about ten times their compressed size.
-  size_t guess = Size < MaxInflatedSkinSize / 12 ? Size * 12 + 4096 : MaxInflatedSkinSize;
-  Out.resize(guess);
+  // Skins inflate to about twelve times their compressed size; the block
+  // doubles when that is not enough.
+  size_t capacity = Size < (MaxInflatedSkinSize - 65536) / 12 ? Size * 12 + 65536 : MaxInflatedSkinSize;
+  std::unique_ptr<uint8_t[]> block(new uint8_t[capacity]);
   z.next_in = const_cast<Bytef*>(Data);
   z.avail_in = static_cast<uInt>(Size);
   size_t produced = 0;
-  int rc = Z_OK;
-  while (rc != Z_STREAM_END) {
-    if (produced == Out.size()) {
-      if (Out.size() >= MaxInflatedSkinSize) {
+  for (;;) {
+    if (produced == capacity) {
+      if (capacity >= MaxInflatedSkinSize) {
         inflateEnd(&z);
         throw EZDecompressionError(L"The skin inflates to more than " + Num(int64_t(MaxInflatedSkinSize)) +
                                    L" bytes");
       }
-      Out.resize(std::min(Out.size() * 2, MaxInflatedSkinSize));
+      size_t grown = std::min(capacity * 2, MaxInflatedSkinSize);
+      std::unique_ptr<uint8_t[]> bigger(new uint8_t[grown]);
+      std::copy(block.get(), block.get() + produced, bigger.get());
+      block = std::move(bigger);
+      capacity = grown;
     }
-    z.next_out = Out.data() + produced;
-    z.avail_out = static_cast<uInt>(Out.size() - produced);
-    rc = inflate(&z, Z_NO_FLUSH);
-    produced = Out.size() - z.avail_out;
+    z.next_out = block.get() + produced;
+    z.avail_out = static_cast<uInt>(capacity - produced);
+    int rc = inflate(&z, Z_NO_FLUSH);
+    produced = capacity - z.avail_out;
     if (rc == Z_STREAM_END) break;
     if (rc != Z_OK && !(rc == Z_BUF_ERROR && z.avail_out == 0)) {
       inflateEnd(&z);
@@ -116,7 +120,8 @@ void InflateSkinData(const uint8_t* Data, size_t Size, std::vector<uint8_t>& Out
     }
   }
   inflateEnd(&z);
-  Out.resize(produced);
+  Out.Data = std::move(block);
+  Out.Size = produced;
 }
 
 std::vector<uint8_t> DeflateSkinData(const uint8_t* Data, size_t Size) {
@@ -126,19 +131,6 @@ std::vector<uint8_t> DeflateSkinData(const uint8_t* Data, size_t Size) {
     throw EZCompressionError(L"Cannot compress the skin");
   out.resize(bound);
   return out;
-}
-
-std::vector<String> SplitSkinText(const uint8_t* Data, size_t Size) {
-  std::vector<String> lines;
-  size_t start = 0;
-  for (size_t i = 0; i <= Size; ++i) {
-    if (i < Size && Data[i] != '\r' && Data[i] != '\n') continue;
-    if (i == Size && start == Size) break;
-    lines.push_back(GbkToWide(std::string(reinterpret_cast<const char*>(Data + start), i - start)));
-    if (i + 1 < Size && Data[i] == '\r' && Data[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  return lines;
 }
 
 void ReadSkinStream(const uint8_t* Data, size_t Size, TspSkinStreamContent& Content) {
@@ -158,7 +150,7 @@ void ReadSkinStream(const uint8_t* Data, size_t Size, TspSkinStreamContent& Cont
                      Num(int64_t(r.Left())) + L" remaining bytes cannot hold");
   c.ActivePictures.resize(size_t(count));
   for (int32_t i = 0; i < count; ++i) r.Bitmap(c.ActivePictures[size_t(i)], L"active picture " + Num(i));
-  c.IniLines = SplitSkinText(r.Here(), r.Left());
+  c.IniText = GbkToWide(std::string(reinterpret_cast<const char*>(r.Here()), r.Left()));
   Content = std::move(c);
 }
 

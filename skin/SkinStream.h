@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "classlib/BmpCodec.h"
@@ -26,12 +27,18 @@ struct TspSkinStreamContent {
   // A slot that is absent from the version or flagged empty holds an empty image.
   TBmpImage Slots[SkinPictureSlotCount];
   std::vector<TBmpImage> ActivePictures;
-  std::vector<String> IniLines;
+  String IniText;
+};
+
+// Bytes in one block that is not zeroed when allocated.
+struct TspByteBuffer {
+  std::unique_ptr<uint8_t[]> Data;
+  size_t Size = 0;
 };
 
 // Inflates one whole zlib stream. Corrupt, cut-off or oversized data raises
 // EZDecompressionError.
-void InflateSkinData(const uint8_t* Data, size_t Size, std::vector<uint8_t>& Out);
+void InflateSkinData(const uint8_t* Data, size_t Size, TspByteBuffer& Out);
 // Compresses at the highest level (the data starts with 78 DA).
 std::vector<uint8_t> DeflateSkinData(const uint8_t* Data, size_t Size);
 
@@ -43,6 +50,3 @@ void ReadSkinStream(const uint8_t* Data, size_t Size, TspSkinStreamContent& Cont
 // Writes a version 2 skin stream. Empty images write the "empty" flag.
 void WriteSkinStream(TStream* Dest, const TBmpImage (&Slots)[SkinPictureSlotCount],
                      const std::vector<TBmpImage>& ActivePictures, const std::vector<String>& IniLines);
-
-// Splits 8-bit text into lines at CR LF, CR or LF.
-std::vector<String> SplitSkinText(const uint8_t* Data, size_t Size);

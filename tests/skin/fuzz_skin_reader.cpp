@@ -16,7 +16,9 @@ void ReadAsInflatedStream(const uint8_t* Data, size_t Size) {
   try {
     TspParsedSkin parsed;
     ReadSkinStream(Data, Size, parsed.Pictures);
-    parsed.Sections.ReadSections(TspSkinIni(parsed.Pictures.IniLines));
+    TspSkinIni ini;
+    ini.SetText(parsed.Pictures.IniText);
+    parsed.Sections.ReadSections(ini);
   } catch (const Exception&) {
   }
 }

@@ -124,7 +124,7 @@ TEST(SkinStream, PictureSlotsByVersion) {
   EXPECT_EQ(c.Slots[spsMaskPicture].Width, 0);
   ASSERT_EQ(c.ActivePictures.size(), 1u);
   EXPECT_EQ(c.ActivePictures[0].Width, 3);
-  EXPECT_EQ(c.IniLines, (std::vector<String>{L"[VERSION]", L"skinname=v3"}));
+  EXPECT_EQ(c.IniText, L"[VERSION]\r\nskinname=v3\r\n");
 
   for (int v : {-1, 0, 1, 2, 3}) {
     EXPECT_TRUE(SkinStreamHasSlot(v, spsPicture));
@@ -345,6 +345,6 @@ TEST(SkinStream, DataThatInflatesBeyondTheLimitIsRefused) {
   }
   deflateEnd(&z);
   ASSERT_LT(packed.size(), size_t(1) << 20);
-  std::vector<uint8_t> out;
+  TspByteBuffer out;
   EXPECT_THROW(InflateSkinData(packed.data(), packed.size(), out), EZDecompressionError);
 }
