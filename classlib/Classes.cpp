@@ -4,6 +4,12 @@
 #include <cstring>
 #include <limits>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 #include "classlib/TextCodec.h"
 
 void Free(TObject* obj) {
@@ -299,18 +305,26 @@ TFileStream::~TFileStream() {
   if (FFile) std::fclose(FFile);
 }
 
+void TFileStream::SwitchTo(TLastAccess Access) {
+  if (FLastAccess != laNone && FLastAccess != Access) std::fseek(FFile, 0, SEEK_CUR);
+  FLastAccess = Access;
+}
+
 int64_t TFileStream::Read(void* Buffer, int64_t Count) {
   if (Count <= 0) return 0;
+  SwitchTo(laRead);
   return static_cast<int64_t>(std::fread(Buffer, 1, static_cast<size_t>(Count), FFile));
 }
 
 int64_t TFileStream::Write(const void* Buffer, int64_t Count) {
   if (Count <= 0) return 0;
+  SwitchTo(laWrite);
   return static_cast<int64_t>(std::fwrite(Buffer, 1, static_cast<size_t>(Count), FFile));
 }
 
 int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
   int whence = Origin == soBeginning ? SEEK_SET : Origin == soCurrent ? SEEK_CUR : SEEK_END;
+  FLastAccess = laNone;
 #ifdef _WIN32
   if (_fseeki64(FFile, Offset, whence) != 0) throw EStreamError(L"Seek error in " + FFileName);
   return _ftelli64(FFile);
@@ -321,12 +335,14 @@ int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
 }
 
 void TFileStream::SetSize(int64_t NewSize) {
-  int64_t size = Size();
-  if (NewSize > size) {
-    Seek(NewSize - 1, soBeginning);
-    uint8_t zero = 0;
-    WriteBuffer(&zero, 1);
-  } else if (NewSize < size) {
-    throw EStreamError(L"Cannot shorten file " + FFileName);
-  }
+  if (NewSize < 0) throw EStreamError(L"Negative stream size");
+  int64_t position = Position();
+  std::fflush(FFile);
+#ifdef _WIN32
+  bool ok = _chsize_s(_fileno(FFile), NewSize) == 0;
+#else
+  bool ok = ftruncate(fileno(FFile), static_cast<off_t>(NewSize)) == 0;
+#endif
+  if (!ok) throw EStreamError(L"Cannot change the size of file " + FFileName);
+  Seek(std::min(position, NewSize), soBeginning);
 }

@@ -161,8 +161,13 @@ class TFileStream : public TStream {
   String ClassName() const override { return L"TFileStream"; }
 
  private:
+  // C streams need a seek between reading and writing; the last direction is
+  // remembered so that switching adds one.
+  enum TLastAccess { laNone, laRead, laWrite };
+  void SwitchTo(TLastAccess Access);
   std::FILE* FFile = nullptr;
   String FFileName;
+  TLastAccess FLastAccess = laNone;
 };
 
 // Opens a file by its String name with fopen-style mode ("rb", "wb", "r+b").
@@ -171,3 +176,4 @@ std::FILE* OpenFileW(const String& FileName, const char* Mode);
 // The list classes live in their own headers; Classes.h gives all of them.
 #include "classlib/List.h"
 #include "classlib/StringList.h"
+#include "classlib/Collection.h"

@@ -15,18 +15,18 @@ int TStrings::Add(const String& S) {
 
 int TStrings::AddObject(const String& S, TObject* AObject) {
   int index = Add(S);
-  PutObject(index, AObject);
+  PutObjectAt(index, AObject);
   return index;
 }
 
 void TStrings::InsertObject(int Index, const String& S, TObject* AObject) {
   Insert(Index, S);
-  PutObject(Index, AObject);
+  PutObjectAt(Index, AObject);
 }
 
 void TStrings::Put(int Index, const String& S) {
   // Replacing keeps the object that belongs to the line.
-  TObject* object = GetObject(Index);
+  TObject* object = GetObjectAt(Index);
   Delete(Index);
   InsertObject(Index, S, object);
 }
@@ -251,7 +251,7 @@ String TStringList::Get(int Index) const {
   return FItems[static_cast<size_t>(Index)].FString;
 }
 
-TObject* TStringList::GetObject(int Index) const {
+TObject* TStringList::GetObjectAt(int Index) const {
   CheckIndex(Index);
   return FItems[static_cast<size_t>(Index)].FObject;
 }
@@ -264,7 +264,7 @@ void TStringList::Put(int Index, const String& S) {
   Changed();
 }
 
-void TStringList::PutObject(int Index, TObject* AObject) {
+void TStringList::PutObjectAt(int Index, TObject* AObject) {
   CheckIndex(Index);
   Changing();
   FItems[static_cast<size_t>(Index)].FObject = AObject;

@@ -13,8 +13,8 @@ class TStrings : public TPersistent {
   int Count() const { return GetCount(); }
   String Strings(int Index) const { return Get(Index); }
   void SetStrings(int Index, const String& S) { Put(Index, S); }
-  TObject* Objects(int Index) const { return GetObject(Index); }
-  void SetObjects(int Index, TObject* AObject) { PutObject(Index, AObject); }
+  TObject* Objects(int Index) const { return GetObjectAt(Index); }
+  void SetObjects(int Index, TObject* AObject) { PutObjectAt(Index, AObject); }
 
   virtual int Add(const String& S);
   virtual int AddObject(const String& S, TObject* AObject);
@@ -56,8 +56,8 @@ class TStrings : public TPersistent {
  protected:
   virtual String Get(int Index) const = 0;
   virtual void Put(int Index, const String& S);
-  virtual TObject* GetObject(int Index) const { return nullptr; }
-  virtual void PutObject(int Index, TObject* AObject) {}
+  virtual TObject* GetObjectAt(int Index) const { return nullptr; }
+  virtual void PutObjectAt(int Index, TObject* AObject) {}
   virtual int GetCount() const = 0;
   // Called with true when the first BeginUpdate starts a batch and with false
   // when the last EndUpdate ends it.
@@ -102,8 +102,8 @@ class TStringList : public TStrings {
  protected:
   String Get(int Index) const override;
   void Put(int Index, const String& S) override;
-  TObject* GetObject(int Index) const override;
-  void PutObject(int Index, TObject* AObject) override;
+  TObject* GetObjectAt(int Index) const override;
+  void PutObjectAt(int Index, TObject* AObject) override;
   int GetCount() const override { return static_cast<int>(FItems.size()); }
   void SetUpdateState(bool Updating) override;
   int CompareStrings(const String& S1, const String& S2) const override;

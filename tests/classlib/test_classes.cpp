@@ -148,6 +148,31 @@ TEST(StreamTest, CopyFromAndFileRoundTrip) {
   EXPECT_FALSE(FileExists(name));
 }
 
+TEST(StreamTest, FileReadThenWriteInPlaceAndResize) {
+  const String name = L"stream_rw_test.bin";
+  {
+    TFileStream f(name, fmCreate);
+    f.WriteBuffer("abcdefgh", 8);
+  }
+  {
+    TFileStream f(name, fmOpenReadWrite);
+    char head[3] = {};
+    f.ReadBuffer(head, 2);
+    f.WriteBuffer("XY", 2);  // straight after a read, with no seek between
+    f.ReadBuffer(head, 2);
+    EXPECT_EQ(std::string(head, 2), "ef");
+    f.SetSize(5);
+    EXPECT_EQ(f.Size(), 5);
+    EXPECT_EQ(f.Position(), 5);
+    f.SetSize(7);
+    EXPECT_EQ(f.Size(), 7);
+  }
+  TMemoryStream back;
+  back.LoadFromFile(name);
+  EXPECT_EQ(std::string(back.Bytes().begin(), back.Bytes().end()), std::string("abXYe\0\0", 7));
+  EXPECT_TRUE(DeleteFile(name));
+}
+
 TEST(StreamTest, MissingFileRaisesOpenError) {
   EXPECT_THROW(TFileStream(L"no_such_dir/no_such_file.bin", fmOpenRead), EFOpenError);
 }
