@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 
 #include "classlib/BmpCodec.h"
 #include "classlib/Graphics.h"
@@ -281,6 +283,23 @@ void TBitmap::SetPixelFormat(TPixelFormat Value) {
   Changed();
 }
 
+void TBitmap::SetColorTable(const std::vector<uint32_t>& Table) {
+  const int bits = BitCountOf(FPixelFormat);
+  if (bits == 0 || bits > 8) throw EInvalidGraphic(L"Only 1-, 4- and 8-bit bitmaps have a colour table");
+  std::vector<uint32_t> table(Table);
+  table.resize(size_t(1) << bits, 0);
+  if (FHandle) {
+    FreeContext();
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, FHandle);
+    SetDIBColorTable(dc, 0, static_cast<UINT>(table.size()), reinterpret_cast<const RGBQUAD*>(table.data()));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+  }
+  FColorTable = std::move(table);
+  Changed();
+}
+
 bool TBitmap::Monochrome() const {
   if (FPixelFormat == pf1bit) return FColorTable.empty() || IsBlackAndWhite(FColorTable);
   if (FPixelFormat == pfDevice && FHandle) {
@@ -305,10 +324,32 @@ void* TBitmap::ScanLine(int Row) {
   return FBits + static_cast<size_t>(FHeight - 1 - Row) * RowBytes(FWidth, BitCountOf(FPixelFormat));
 }
 
+void TBitmap::WithSourceDC(const std::function<void(HDC)>& Use) {
+  if (FCanvas && FCanvas->HandleAllocated()) {
+    Use(FCanvas->Handle());
+    return;
+  }
+  // A bitmap that is only drawn from keeps no DC of its own between uses.
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) throw EOutOfResources(L"Cannot create a memory device context");
+  HGDIOBJ old = SelectObject(dc, FHandle);
+  try {
+    Use(dc);
+  } catch (...) {
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    throw;
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+}
+
 TColor TBitmap::TransparentColor() {
   if (FTransparentMode == tmFixed) return FTransparentColor;
   if (Empty()) return clDefault;
-  return Canvas()->Pixels(0, FHeight - 1);
+  TColor colour = clNone;
+  WithSourceDC([&](HDC dc) { colour = static_cast<TColor>(GetPixel(dc, 0, FHeight - 1)); });
+  return colour;
 }
 
 void TBitmap::SetTransparentColor(TColor Value) {
@@ -318,7 +359,7 @@ void TBitmap::SetTransparentColor(TColor Value) {
   Changed();
 }
 
-void TBitmap::SetTransparentMode(TTransparentMode Value) {
+void TBitmap::SetTransparentMode(TBitmapTransparentMode Value) {
   if (Value == FTransparentMode) return;
   FTransparentMode = Value;
   if (Value == tmAuto) FTransparentColor = clDefault;
@@ -327,19 +368,20 @@ void TBitmap::SetTransparentMode(TTransparentMode Value) {
 
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
   if (Empty()) return;
-  HDC source = Canvas()->Handle();
   HDC dest = ACanvas->Handle();
-  if (Transparent()) {
-    const UINT key = static_cast<UINT>(ColorToRGB(TransparentColor())) & 0xFFFFFF;
-    TransparentBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight, key);
-  } else if (Rect.Width() == FWidth && Rect.Height() == FHeight) {
-    BitBlt(dest, Rect.Left, Rect.Top, FWidth, FHeight, source, 0, 0, ACanvas->CopyMode());
-  } else {
-    int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
-    StretchBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight,
-               ACanvas->CopyMode());
-    SetStretchBltMode(dest, oldMode);
-  }
+  const UINT key = Transparent() ? static_cast<UINT>(ColorToRGB(TransparentColor())) & 0xFFFFFF : 0;
+  WithSourceDC([&](HDC source) {
+    if (Transparent()) {
+      TransparentBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight, key);
+    } else if (Rect.Width() == FWidth && Rect.Height() == FHeight) {
+      BitBlt(dest, Rect.Left, Rect.Top, FWidth, FHeight, source, 0, 0, ACanvas->CopyMode());
+    } else {
+      int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
+      StretchBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight,
+                 ACanvas->CopyMode());
+      SetStretchBltMode(dest, oldMode);
+    }
+  });
 }
 
 void TBitmap::Assign(TPersistent* Source) {

@@ -95,7 +95,7 @@ THeader ParseHeader(const uint8_t* d, size_t size) {
 void CheckHeader(const THeader& h) {
   if (h.Width <= 0 || h.Height == 0) Fail(L"size " + Num(h.Width) + L" x " + Num(h.Height) + L" is empty");
   const int64_t rows = h.Height < 0 ? -h.Height : h.Height;
-  if (h.Width > MaxBmpPixels || rows > MaxBmpPixels || h.Width * rows > MaxBmpPixels)
+  if (h.Width > MaxBmpSide || rows > MaxBmpSide || h.Width * rows > MaxBmpPixels)
     Fail(L"size " + Num(h.Width) + L" x " + Num(rows) + L" is too large");
   const int bc = h.BitCount;
   if (bc != 1 && bc != 4 && bc != 8 && bc != 16 && bc != 24 && bc != 32) Fail(L"unsupported bit depth " + Num(bc));

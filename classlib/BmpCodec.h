@@ -18,15 +18,16 @@ struct TBmpImage {
   std::vector<uint32_t> Palette;
   std::vector<uint8_t> Pixels;
 
-  int RowBytes() const { return ((Width * BitCount + 31) / 32) * 4; }
+  int RowBytes() const { return static_cast<int>(((int64_t(Width) * BitCount + 31) / 32) * 4); }
   uint8_t* Row(int Y) { return Pixels.data() + static_cast<size_t>(Y) * RowBytes(); }
   const uint8_t* Row(int Y) const { return Pixels.data() + static_cast<size_t>(Y) * RowBytes(); }
   // Sizes Pixels (zeroed) and Palette for the current Width, Height, BitCount.
   void Allocate();
 };
 
-// Largest image the reader accepts, in pixels.
-constexpr int64_t MaxBmpPixels = int64_t(1) << 26;
+// Largest image the reader accepts: pixels in all, and pixels a side.
+constexpr int64_t MaxBmpPixels = int64_t(1) << 24;
+constexpr int64_t MaxBmpSide = int64_t(1) << 16;
 
 // Reads one BMP file starting at the stream position, consuming exactly the
 // size its file header gives. Takes core, info, V4 and V5 headers, 1, 4, 8,

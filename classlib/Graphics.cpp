@@ -1,6 +1,7 @@
 #include "classlib/Graphics.h"
 
 #include <map>
+#include <mutex>
 
 // ---------------------------------------------------------------------------
 // Shared GDI handles. Each distinct set of attributes has one entry; objects
@@ -16,6 +17,12 @@ struct TGdiResource {
 
 namespace {
 
+// Guards the table: canvases may be drawn on from several threads.
+std::recursive_mutex& ResourceLock() {
+  static auto* lock = new std::recursive_mutex();
+  return *lock;
+}
+
 // Never destroyed: objects with static lifetime may release after exit code runs.
 std::map<std::wstring, TGdiResource>& Resources() {
   static auto* table = new std::map<std::wstring, TGdiResource>();
@@ -24,6 +31,7 @@ std::map<std::wstring, TGdiResource>& Resources() {
 
 void ReleaseResource(TGdiResource*& Res) {
   if (!Res) return;
+  std::lock_guard<std::recursive_mutex> guard(ResourceLock());
   if (--Res->RefCount == 0) {
     if (Res->Handle) DeleteObject(Res->Handle);
     Resources().erase(Res->Key);
@@ -58,6 +66,7 @@ int ScreenPixelsPerInch() {
 }  // namespace
 
 int GdiResourceCount() {
+  std::lock_guard<std::recursive_mutex> guard(ResourceLock());
   int n = 0;
   for (const auto& entry : Resources()) n += entry.second.Handle ? 1 : 0;
   return n;
@@ -99,6 +108,7 @@ void TFont::Assign(TPersistent* Source) {
 }
 
 HFONT TFont::Handle() {
+  std::lock_guard<std::recursive_mutex> guard(ResourceLock());
   std::wstring key = L"F|" + KeyPart(FHeight) + KeyPart(static_cast<long long>(FStyle.Bits())) + KeyPart(FCharset) +
                      KeyPart(FPitch) + KeyPart(FOrientation) + FName;
   if (BindResource(FResource, key)) {
@@ -188,6 +198,7 @@ void TPen::Assign(TPersistent* Source) {
 }
 
 HPEN TPen::Handle() {
+  std::lock_guard<std::recursive_mutex> guard(ResourceLock());
   static const int styles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
   TColor rgb = ColorToRGB(FColor);
   std::wstring key = L"P|" + KeyPart(rgb) + KeyPart(FWidth) + KeyPart(FStyle);
@@ -239,6 +250,7 @@ void TBrush::Assign(TPersistent* Source) {
 }
 
 HBRUSH TBrush::Handle() {
+  std::lock_guard<std::recursive_mutex> guard(ResourceLock());
   static const int hatches[] = {0, 0, HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS};
   TColor rgb = ColorToRGB(FColor);
   HBITMAP pattern = FBitmap && !FBitmap->Empty() ? FBitmap->Handle() : nullptr;

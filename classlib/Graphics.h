@@ -9,6 +9,7 @@
 // The canvas has a TextOut member; the API's A/W macro would rename it.
 #undef TextOut
 
+#include <functional>
 #include <vector>
 
 #include "classlib/Classes.h"
@@ -25,6 +26,9 @@ TColor ColorToRGB(TColor Color);
 // Base of TFont, TPen and TBrush: attributes plus a shared GDI handle.
 class TGraphicsObject : public TPersistent {
  public:
+  TGraphicsObject() = default;
+  TGraphicsObject(const TGraphicsObject&) = delete;  // handles are shared by count: use Assign
+  TGraphicsObject& operator=(const TGraphicsObject&) = delete;
   TNotifyEvent OnChange;
   String ClassName() const override { return L"TGraphicsObject"; }
 
@@ -157,6 +161,8 @@ class TGraphic;
 class TCanvas : public TPersistent {
  public:
   TCanvas();
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
   ~TCanvas() override;
   String ClassName() const override { return L"TCanvas"; }
 
@@ -205,6 +211,7 @@ class TCanvas : public TPersistent {
   int TextWidth(const String& Text) { return TextExtent(Text).cx; }
   int TextHeight(const String& Text) { return TextExtent(Text).cy; }
 
+  // clNone for a point outside the drawable area.
   TColor Pixels(int X, int Y);
   void SetPixels(int X, int Y, TColor Value);
   TRect ClipRect();
@@ -262,6 +269,9 @@ struct TBmpImage;
 // An image that can draw itself on a canvas and travel through streams.
 class TGraphic : public TPersistent {
  public:
+  TGraphic() = default;
+  TGraphic(const TGraphic&) = delete;  // owns handles: use Assign
+  TGraphic& operator=(const TGraphic&) = delete;
   String ClassName() const override { return L"TGraphic"; }
   virtual bool Empty() const = 0;
   virtual int Width() const = 0;
@@ -331,13 +341,16 @@ class TBitmap : public TGraphic {
   void* ScanLine(int Row);
   // Colour table of a 1-, 4- or 8-bit image, entries 0x00RRGGBB.
   const std::vector<uint32_t>& ColorTable() const { return FColorTable; }
+  // Replaces the colour table of a 1-, 4- or 8-bit image; pixels keep their
+  // indexes. Missing entries become black, extra ones are dropped.
+  void SetColorTable(const std::vector<uint32_t>& Table);
 
   // tmAuto: the bottom-left pixel; tmFixed: the colour set last.
   TColor TransparentColor();
   // Also switches the mode to tmFixed.
   void SetTransparentColor(TColor Value);
-  TTransparentMode TransparentMode() const { return FTransparentMode; }
-  void SetTransparentMode(TTransparentMode Value);
+  TBitmapTransparentMode TransparentMode() const { return FTransparentMode; }
+  void SetTransparentMode(TBitmapTransparentMode Value);
 
   // BMP files. Loading reads exactly one file (its header's size) from the
   // stream position; on bad data it raises EInvalidGraphic and keeps the image.
@@ -356,6 +369,8 @@ class TBitmap : public TGraphic {
  private:
   friend class TBitmapCanvas;
   void FreeContext();
+  // Runs Use with a DC that holds the bitmap (the canvas's, or a temporary one).
+  void WithSourceDC(const std::function<void(HDC)>& Use);
   void Clear();
   void Adopt(HBITMAP Handle, void* Bits, int AWidth, int AHeight, TPixelFormat Format,
              std::vector<uint32_t> ColorTable);
@@ -369,6 +384,82 @@ class TBitmap : public TGraphic {
   TPixelFormat FPixelFormat = pf24bit;
   std::vector<uint32_t> FColorTable;
   TColor FTransparentColor = clDefault;
-  TTransparentMode FTransparentMode = tmAuto;
+  TBitmapTransparentMode FTransparentMode = tmAuto;
   TBitmapCanvas* FCanvas = nullptr;
+};
+
+// An icon (HICON). Streams hold .ico files; a loaded file is saved back as
+// it was read, an icon made from a handle is saved with 32-bit colour.
+class TIcon : public TGraphic {
+ public:
+  TIcon() = default;
+  ~TIcon() override;
+  String ClassName() const override { return L"TIcon"; }
+  void Assign(TPersistent* Source) override;
+
+  HICON Handle() const { return FHandle; }
+  // Takes ownership of the icon (0 empties it).
+  void SetHandle(HICON Value);
+  HICON ReleaseHandle();
+
+  bool Empty() const override { return FHandle == nullptr; }
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
+  // An icon's size comes from its image: EInvalidGraphic.
+  void SetWidth(int Value) override;
+  void SetHeight(int Value) override;
+
+  // Reads an .ico file from the stream position to its end and takes the
+  // image closest to the system icon size. Bad data: EInvalidGraphic, the
+  // icon unchanged.
+  void LoadFromStream(TStream* Stream) override;
+  void SaveToStream(TStream* Stream) override;
+
+ protected:
+  void Draw(TCanvas* ACanvas, const TRect& Rect) override;
+
+ private:
+  void Take(HICON Handle, std::vector<uint8_t> Data);
+  HICON FHandle = nullptr;
+  int FWidth = 0;
+  int FHeight = 0;
+  std::vector<uint8_t> FData;  // the .ico file it was loaded from
+};
+
+// Holds one graphic: a bitmap or an icon.
+class TPicture : public TPersistent {
+ public:
+  TPicture() = default;
+  TPicture(const TPicture&) = delete;
+  TPicture& operator=(const TPicture&) = delete;
+  ~TPicture() override;
+  String ClassName() const override { return L"TPicture"; }
+  // A picture or graphic is copied; nullptr clears the picture.
+  void Assign(TPersistent* Source) override;
+
+  TGraphic* Graphic() const { return FGraphic; }
+  // Copies Value: bitmaps and icons keep their class, other graphics are
+  // drawn into a bitmap. nullptr clears the picture.
+  void SetGraphic(TGraphic* Value);
+  // The graphic as a bitmap; a picture holding something else is replaced by
+  // an empty bitmap.
+  TBitmap* Bitmap();
+  TIcon* Icon();
+  int Width() const { return FGraphic ? FGraphic->Width() : 0; }
+  int Height() const { return FGraphic ? FGraphic->Height() : 0; }
+
+  // By extension: .bmp or .ico (EInvalidGraphic for others).
+  void LoadFromFile(const String& FileName);
+  // EInvalidGraphic for an empty picture.
+  void SaveToFile(const String& FileName);
+
+  TNotifyEvent OnChange;
+
+ protected:
+  void AssignTo(TPersistent* Dest) override;
+  virtual void Changed();
+
+ private:
+  void Replace(TGraphic* NewGraphic);
+  TGraphic* FGraphic = nullptr;
 };

@@ -81,4 +81,6 @@ enum TPenMode {
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf24bit, pf32bit };
-enum TTransparentMode { tmAuto, tmFixed };
+// How a bitmap picks its transparent colour (tmAuto: its bottom-left pixel).
+// Named apart from the flat controls' TTransparentMode.
+enum TBitmapTransparentMode { tmAuto, tmFixed };

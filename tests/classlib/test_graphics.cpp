@@ -130,6 +130,25 @@ TEST(CanvasTest, XorPenTwiceRestores) {
   EXPECT_EQ(s.At(3, 6), 0x336699 ^ 0xFFFFFF);
 }
 
+TEST(CanvasTest, PatternBrushRepeatsItsBitmap) {
+  TBitmap pattern;
+  pattern.SetSize(8, 8);
+  pattern.Canvas()->Brush()->SetColor(clWhite);
+  pattern.Canvas()->FillRect(Rect(0, 0, 8, 8));
+  pattern.Canvas()->SetPixels(0, 0, clRed);
+  Surface s;
+  s.c()->Brush()->SetBitmap(&pattern);
+  s.c()->FillRect(Rect(0, 0, 24, 16));
+  EXPECT_EQ(s.At(0, 0), clRed);
+  EXPECT_EQ(s.At(8, 8), clRed);
+  EXPECT_EQ(s.At(16, 0), clRed);
+  EXPECT_EQ(s.At(1, 0), clWhite);
+  s.c()->Brush()->SetBitmap(nullptr);
+  s.c()->Brush()->SetColor(clBlue);
+  s.c()->FillRect(Rect(0, 0, 24, 16));
+  EXPECT_EQ(s.At(0, 0), clBlue);
+}
+
 TEST(CanvasTest, ChangedPenIsReselected) {
   Surface s;
   s.c()->Pen()->SetColor(clRed);

@@ -1,0 +1,297 @@
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <cwctype>
+
+#include "classlib/Graphics.h"
+
+namespace {
+
+uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint32_t U32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
+  out.push_back(static_cast<uint8_t>(v));
+  out.push_back(static_cast<uint8_t>(v >> 8));
+}
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+[[noreturn]] void BadIcon(const String& What) { throw EInvalidGraphic(L"Invalid icon: " + What); }
+
+// Checks that an icon image (a DIB of doubled height: colour rows, then mask
+// rows) fits in its Bytes before the system parses it. PNG images are left to
+// the system.
+void CheckIconImage(const uint8_t* Image, uint32_t Bytes) {
+  static const uint8_t png[] = {0x89, 'P', 'N', 'G'};
+  if (std::memcmp(Image, png, 4) == 0) return;
+  const uint32_t headerSize = U32(Image);
+  const int64_t width = static_cast<int32_t>(U32(Image + 4));
+  const int64_t height = static_cast<int32_t>(U32(Image + 8)) / 2;
+  const int bits = U16(Image + 14);
+  const uint32_t used = U32(Image + 32);
+  if (headerSize < 40 || headerSize > Bytes) BadIcon(L"an image header is malformed");
+  if (width <= 0 || height <= 0 || width > 1024 || height > 1024) BadIcon(L"an image has a bad size");
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+    BadIcon(L"an image has an unsupported bit depth");
+  const uint64_t colours = bits <= 8 ? (used ? used : 1u << bits) : 0;
+  if (colours > (1u << std::min(bits, 8))) BadIcon(L"an image has too many colours");
+  const uint64_t colourRow = ((width * bits + 31) / 32) * 4, maskRow = ((width + 31) / 32) * 4;
+  if (headerSize + colours * 4 + (colourRow + maskRow) * uint64_t(height) > Bytes)
+    BadIcon(L"an image is cut off");
+}
+
+TSize IconSize(HICON Icon) {
+  ICONINFO ii = {};
+  if (!GetIconInfo(Icon, &ii)) return TSize();
+  BITMAP bm = {};
+  GetObjectW(ii.hbmColor ? ii.hbmColor : ii.hbmMask, sizeof(bm), &bm);
+  TSize size(bm.bmWidth, ii.hbmColor ? bm.bmHeight : bm.bmHeight / 2);
+  if (ii.hbmColor) DeleteObject(ii.hbmColor);
+  if (ii.hbmMask) DeleteObject(ii.hbmMask);
+  return size;
+}
+
+// Rows of a bitmap handle, bottom-up as an icon file stores them.
+std::vector<uint8_t> BottomUpRows(HBITMAP Bitmap, int Width, int Height, int BitCount) {
+  const int stride = ((Width * BitCount + 31) / 32) * 4;
+  std::vector<uint8_t> rows(static_cast<size_t>(stride) * Height);
+  struct {
+    BITMAPINFOHEADER h;
+    RGBQUAD colours[2];
+  } bi = {};
+  bi.h.biSize = sizeof(BITMAPINFOHEADER);
+  bi.h.biWidth = Width;
+  bi.h.biHeight = Height;
+  bi.h.biPlanes = 1;
+  bi.h.biBitCount = static_cast<WORD>(BitCount);
+  bi.h.biCompression = BI_RGB;
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, Bitmap, 0, Height, rows.data(), reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  return rows;
+}
+
+// An .ico file with one 32-bit image made from an icon handle.
+std::vector<uint8_t> IconFile(HICON Icon, int Width, int Height) {
+  ICONINFO ii = {};
+  if (!GetIconInfo(Icon, &ii)) throw EInvalidGraphic(L"Cannot read the icon image");
+  std::vector<uint8_t> colour;
+  if (ii.hbmColor) {
+    colour = BottomUpRows(ii.hbmColor, Width, Height, 32);
+  } else {  // monochrome icon: the mask's lower half is the image
+    colour.assign(static_cast<size_t>(Width) * Height * 4, 0);
+  }
+  std::vector<uint8_t> mask = BottomUpRows(ii.hbmMask, Width, ii.hbmColor ? Height : Height * 2, 1);
+  const size_t maskBytes = static_cast<size_t>(((Width + 31) / 32) * 4) * Height;
+  if (!ii.hbmColor) mask.erase(mask.begin(), mask.begin() + static_cast<std::ptrdiff_t>(maskBytes));
+  mask.resize(maskBytes);
+  if (ii.hbmColor) DeleteObject(ii.hbmColor);
+  if (ii.hbmMask) DeleteObject(ii.hbmMask);
+
+  std::vector<uint8_t> out;
+  const uint32_t imageBytes = static_cast<uint32_t>(40 + colour.size() + mask.size());
+  Put16(out, 0);
+  Put16(out, 1);
+  Put16(out, 1);
+  out.push_back(static_cast<uint8_t>(Width >= 256 ? 0 : Width));
+  out.push_back(static_cast<uint8_t>(Height >= 256 ? 0 : Height));
+  out.push_back(0);
+  out.push_back(0);
+  Put16(out, 1);
+  Put16(out, 32);
+  Put32(out, imageBytes);
+  Put32(out, 6 + 16);
+  Put32(out, 40);
+  Put32(out, static_cast<uint32_t>(Width));
+  Put32(out, static_cast<uint32_t>(Height * 2));
+  Put16(out, 1);
+  Put16(out, 32);
+  for (int i = 0; i < 6; ++i) Put32(out, 0);
+  out.insert(out.end(), colour.begin(), colour.end());
+  out.insert(out.end(), mask.begin(), mask.end());
+  return out;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// TIcon
+
+TIcon::~TIcon() {
+  if (FHandle) DestroyIcon(FHandle);
+}
+
+void TIcon::Take(HICON Handle, std::vector<uint8_t> Data) {
+  if (FHandle) DestroyIcon(FHandle);
+  FHandle = Handle;
+  const TSize size = Handle ? IconSize(Handle) : TSize();
+  FWidth = size.cx;
+  FHeight = size.cy;
+  FData = std::move(Data);
+  Changed();
+}
+
+void TIcon::SetHandle(HICON Value) {
+  if (Value == FHandle) return;
+  Take(Value, {});
+}
+
+HICON TIcon::ReleaseHandle() {
+  HICON handle = FHandle;
+  FHandle = nullptr;
+  Take(nullptr, {});
+  return handle;
+}
+
+void TIcon::Assign(TPersistent* Source) {
+  if (Source == this) return;
+  if (!Source) {
+    Take(nullptr, {});
+    return;
+  }
+  if (auto* src = dynamic_cast<TIcon*>(Source)) {
+    Take(src->FHandle ? CopyIcon(src->FHandle) : nullptr, src->FData);
+    return;
+  }
+  TGraphic::Assign(Source);
+}
+
+void TIcon::SetWidth(int Value) {
+  if (Value != FWidth) throw EInvalidGraphic(L"Cannot change the size of an icon");
+}
+
+void TIcon::SetHeight(int Value) {
+  if (Value != FHeight) throw EInvalidGraphic(L"Cannot change the size of an icon");
+}
+
+void TIcon::LoadFromStream(TStream* Stream) {
+  const int64_t left = Stream->Size() - Stream->Position();
+  if (left < 6) BadIcon(L"the data is too short for a header");
+  if (left > (int64_t(1) << 28)) BadIcon(L"the data is too large");
+  std::vector<uint8_t> data(static_cast<size_t>(left));
+  Stream->ReadBuffer(data.data(), left);
+  const uint8_t* d = data.data();
+  if (U16(d) != 0 || U16(d + 2) != 1) BadIcon(L"no icon header");
+  const uint32_t count = U16(d + 4);
+  if (count == 0) BadIcon(L"no images");
+  if (6 + 16 * uint64_t(count) > data.size()) BadIcon(L"the directory runs past the end of the data");
+
+  // The image nearest the system icon size, the deepest colour among equals.
+  const int want = GetSystemMetrics(SM_CXICON);
+  const uint8_t* best = nullptr;
+  for (uint32_t i = 0; i < count; ++i) {
+    const uint8_t* e = d + 6 + 16 * i;
+    const int w = e[0] ? e[0] : 256;
+    if (!best) {
+      best = e;
+      continue;
+    }
+    const int bw = best[0] ? best[0] : 256;
+    const int diff = std::abs(w - want), bestDiff = std::abs(bw - want);
+    if (diff < bestDiff || (diff == bestDiff && U16(e + 6) > U16(best + 6))) best = e;
+  }
+  const uint32_t bytes = U32(best + 8), offset = U32(best + 12);
+  if (bytes < 40 || uint64_t(offset) + bytes > data.size()) BadIcon(L"an image lies outside the data");
+  CheckIconImage(data.data() + offset, bytes);
+  const int w = best[0] ? best[0] : 256, h = best[1] ? best[1] : 256;
+  HICON icon = CreateIconFromResourceEx(data.data() + offset, bytes, TRUE, 0x00030000, w, h, LR_DEFAULTCOLOR);
+  if (!icon) BadIcon(L"the image cannot be read");
+  Take(icon, std::move(data));
+}
+
+void TIcon::SaveToStream(TStream* Stream) {
+  if (!FHandle) throw EInvalidGraphic(L"Cannot save an empty icon");
+  const std::vector<uint8_t> file = FData.empty() ? IconFile(FHandle, FWidth, FHeight) : FData;
+  Stream->WriteBuffer(file.data(), static_cast<int64_t>(file.size()));
+}
+
+void TIcon::Draw(TCanvas* ACanvas, const TRect& Rect) {
+  if (!FHandle) return;
+  DrawIconEx(ACanvas->Handle(), Rect.Left, Rect.Top, FHandle, Rect.Width(), Rect.Height(), 0, nullptr, DI_NORMAL);
+}
+
+// ---------------------------------------------------------------------------
+// TPicture
+
+TPicture::~TPicture() { delete FGraphic; }
+
+void TPicture::Changed() {
+  if (OnChange) OnChange(this);
+}
+
+void TPicture::Replace(TGraphic* NewGraphic) {
+  delete FGraphic;
+  FGraphic = NewGraphic;
+  if (FGraphic) FGraphic->OnChange = [this](TObject*) { Changed(); };
+  Changed();
+}
+
+void TPicture::SetGraphic(TGraphic* Value) {
+  if (Value == FGraphic) return;
+  if (!Value) {
+    Replace(nullptr);
+    return;
+  }
+  TGraphic* copy = dynamic_cast<TIcon*>(Value) ? static_cast<TGraphic*>(new TIcon) : new TBitmap;
+  try {
+    copy->Assign(Value);
+  } catch (...) {
+    delete copy;
+    throw;
+  }
+  Replace(copy);
+}
+
+TBitmap* TPicture::Bitmap() {
+  if (!dynamic_cast<TBitmap*>(FGraphic)) Replace(new TBitmap);
+  return static_cast<TBitmap*>(FGraphic);
+}
+
+TIcon* TPicture::Icon() {
+  if (!dynamic_cast<TIcon*>(FGraphic)) Replace(new TIcon);
+  return static_cast<TIcon*>(FGraphic);
+}
+
+void TPicture::Assign(TPersistent* Source) {
+  if (!Source) {
+    SetGraphic(nullptr);
+  } else if (auto* picture = dynamic_cast<TPicture*>(Source)) {
+    if (picture != this) SetGraphic(picture->FGraphic);
+  } else if (auto* graphic = dynamic_cast<TGraphic*>(Source)) {
+    SetGraphic(graphic);
+  } else {
+    TPersistent::Assign(Source);
+  }
+}
+
+void TPicture::AssignTo(TPersistent* Dest) {
+  if (auto* graphic = dynamic_cast<TGraphic*>(Dest)) {
+    graphic->Assign(FGraphic);
+    return;
+  }
+  TPersistent::AssignTo(Dest);
+}
+
+void TPicture::LoadFromFile(const String& FileName) {
+  const size_t dot = FileName.find_last_of(L'.');
+  String ext = dot == String::npos ? String() : FileName.substr(dot);
+  for (auto& c : ext) c = static_cast<wchar_t>(std::towlower(c));
+  TGraphic* graphic;
+  if (ext == L".bmp") graphic = new TBitmap;
+  else if (ext == L".ico") graphic = new TIcon;
+  else throw EInvalidGraphic(L"Unknown picture file extension (" + ext + L")");
+  try {
+    graphic->LoadFromFile(FileName);
+  } catch (...) {
+    delete graphic;
+    throw;
+  }
+  Replace(graphic);
+}
+
+void TPicture::SaveToFile(const String& FileName) {
+  if (!FGraphic) throw EInvalidGraphic(L"Cannot save an empty picture");
+  FGraphic->SaveToFile(FileName);
+}
