@@ -1,0 +1,107 @@
+// Actions: a command with a caption, state and an execute handler, shared by
+// the controls linked to it.
+#pragma once
+
+#include <vector>
+
+#include "classlib/Classes.h"
+
+class TBasicActionLink;
+class TControl;
+class TCustomActionList;
+class TCustomImageList;
+
+class TBasicAction : public TComponent {
+ public:
+  explicit TBasicAction(TComponent* AOwner) : TComponent(AOwner) {}
+  ~TBasicAction() override;
+  String ClassName() const override { return L"TBasicAction"; }
+  // Runs OnExecute; false when there is none.
+  virtual bool Execute();
+  TNotifyEvent OnExecute;
+
+ protected:
+  friend class TBasicActionLink;
+  friend class TCustomActionList;
+  // Tells every linked client that a property changed.
+  void Change();
+  std::vector<TBasicActionLink*> FClients;
+};
+
+class TCustomAction : public TBasicAction {
+ public:
+  explicit TCustomAction(TComponent* AOwner) : TBasicAction(AOwner) {}
+  String ClassName() const override { return L"TCustomAction"; }
+  const String& Caption() const { return FCaption; }
+  void SetCaption(const String& Value);
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool Value);
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value);
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool Value);
+  const String& Hint() const { return FHint; }
+  void SetHint(const String& Value);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int Value);
+  // The list the action belongs to (its images serve ImageIndex).
+  TCustomActionList* ActionList() const { return FActionList; }
+  void SetActionList(TCustomActionList* Value);
+  void BeforeDestruction() override;
+
+ private:
+  friend class TCustomActionList;
+  TCustomActionList* FActionList = nullptr;
+  String FCaption, FHint;
+  bool FChecked = false, FEnabled = true, FVisible = true;
+  int FImageIndex = -1;
+};
+
+class TCustomActionList : public TComponent {
+ public:
+  explicit TCustomActionList(TComponent* AOwner) : TComponent(AOwner) {}
+  ~TCustomActionList() override;
+  String ClassName() const override { return L"TCustomActionList"; }
+  int ActionCount() const { return static_cast<int>(FActions.size()); }
+  TCustomAction* Actions(int Index) const { return FActions.at(Index); }
+  // Not owned; cleared when freed.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+
+ protected:
+  friend class TCustomAction;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  std::vector<TCustomAction*> FActions;
+  TCustomImageList* FImages = nullptr;
+};
+
+class TActionList : public TCustomActionList {
+ public:
+  explicit TActionList(TComponent* AOwner) : TCustomActionList(AOwner) {}
+  String ClassName() const override { return L"TActionList"; }
+};
+
+class TBasicActionLink {
+ public:
+  virtual ~TBasicActionLink();
+  TBasicAction* Action() const { return FAction; }
+  void SetAction(TBasicAction* Value);
+  virtual bool Execute(TComponent* Target);
+
+ protected:
+  friend class TBasicAction;
+  virtual void ActionChanged() {}
+  TBasicAction* FAction = nullptr;
+};
+
+class TActionLink : public TBasicActionLink {};
+
+// Keeps a control's caption, state and hint in step with its action.
+class TControlActionLink : public TActionLink {
+ public:
+  explicit TControlActionLink(TControl* Client) : FClient(Client) {}
+
+ protected:
+  void ActionChanged() override;
+  TControl* FClient;
+};

@@ -1,0 +1,241 @@
+// TApplication: the message loop, key pre-processing, hints and the hidden
+// window that owns the forms.
+#include "classlib/Forms.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include "classlib/UtilWindow.h"
+
+TApplication* Application = new TApplication(nullptr);
+
+namespace {
+constexpr UINT_PTR kHintTimer = 1;
+}
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+
+TApplication::~TApplication() {
+  if (FHandle) DeallocateHWnd(FHandle);
+}
+
+void TApplication::Initialize() {
+  INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  Handle();
+}
+
+HWND TApplication::Handle() {
+  if (!FHandle) {
+    FHandle = AllocateHWnd([this](TMessage& m) {
+      AppWndProc(m);
+      return m.Msg == WM_TIMER || m.Msg == WM_ACTIVATEAPP || m.Msg == WM_CLOSE;
+    });
+    SetWindowTextW(FHandle, FTitle.c_str());
+  }
+  return FHandle;
+}
+
+void TApplication::SetTitle(const String& Value) {
+  FTitle = Value;
+  if (FHandle) SetWindowTextW(FHandle, Value.c_str());
+}
+
+void TApplication::AppWndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_TIMER:
+      if (Message.WParam == kHintTimer) HintTimerExpired();
+      break;
+    case WM_ACTIVATEAPP:
+      FActive = Message.WParam != 0;
+      if (!FActive) CancelHint();
+      if (FActive && OnActivate) OnActivate(this);
+      if (!FActive && OnDeactivate) OnDeactivate(this);
+      break;
+    case WM_CLOSE:
+      if (FMainForm) FMainForm->Close();
+      break;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The loop
+
+void TApplication::Run() {
+  if (FMainForm) FMainForm->Show();
+  while (!FTerminated) HandleMessage();
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (ProcessMessage(msg)) {
+  }
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  if (!ProcessMessage(msg)) Idle();
+}
+
+void TApplication::Idle() {
+  bool done = true;
+  if (OnIdle) {
+    try {
+      OnIdle(this, done);
+    } catch (...) {
+      HandleException(this);
+    }
+  }
+  if (done) WaitMessage();
+}
+
+bool TApplication::ProcessMessage(MSG& Msg) {
+  if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (Msg.message == WM_QUIT) {
+    FTerminated = true;
+    return true;
+  }
+  try {
+    bool handled = false;
+    if (OnMessage) OnMessage(Msg, handled);
+    if (handled) return true;
+    HintMouseMessage(Msg);
+    if (IsKeyMsg(Msg)) return true;
+  } catch (...) {
+    HandleException(this);
+    return true;
+  }
+  TranslateMessage(&Msg);
+  DispatchMessageW(&Msg);
+  return true;
+}
+
+// Keys go first to the focused control as CN_ messages, so that dialog keys
+// (Tab, Enter, Esc, arrows, accelerators) can be taken before the window
+// sees them.
+bool TApplication::IsKeyMsg(MSG& Msg) {
+  if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
+  HWND wnd = Msg.hwnd;
+  TWinControl* control = nullptr;
+  while (wnd && !(control = FindControl(wnd))) wnd = GetParent(wnd);
+  if (!control) return false;
+  return control->Perform(CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+}
+
+void TApplication::HandleException(TObject* Sender) {
+  try {
+    throw;
+  } catch (const Exception& e) {
+    if (OnException) OnException(Sender, &e);
+    else MessageBoxW(nullptr, e.Message().c_str(), FTitle.c_str(), MB_OK | MB_ICONERROR);
+  } catch (const std::exception& e) {
+    if (OnException) OnException(Sender, &e);
+    else MessageBoxA(nullptr, e.what(), "Error", MB_OK | MB_ICONERROR);
+  } catch (...) {
+    if (OnException) OnException(Sender, nullptr);
+  }
+}
+
+void TApplication::ControlDestroyed(TControl* Control) {
+  if (FHintControl == Control) CancelHint();
+  if (FHintWindow == Control) FHintWindow = nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Hints
+
+void TApplication::SetShowHint(bool Value) {
+  if (FShowHint == Value) return;
+  FShowHint = Value;
+  if (!Value) CancelHint();
+}
+
+void TApplication::StartHintTimer(int Interval) {
+  SetTimer(Handle(), kHintTimer, static_cast<UINT>(std::max(1, Interval)), nullptr);
+  FHintTimerRunning = true;
+}
+
+void TApplication::StopHintTimer() {
+  if (FHintTimerRunning && FHandle) KillTimer(FHandle, kHintTimer);
+  FHintTimerRunning = false;
+}
+
+void TApplication::HintMouseMessage(const MSG& Msg) {
+  switch (Msg.message) {
+    case WM_MOUSEMOVE: break;
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_MOUSEWHEEL:
+      CancelHint();
+      return;
+    default:
+      return;
+  }
+  TControl* control = nullptr;
+  const TPoint p(GET_X_LPARAM(Msg.lParam), GET_Y_LPARAM(Msg.lParam));
+  if (TWinControl* w = FindControl(Msg.hwnd)) {
+    TControl* child = w->ControlAtPos(p);
+    control = child ? child : static_cast<TControl*>(w);
+    if (control == FHintWindow) return;
+  }
+  if (control == FHintControl) {
+    // The hint goes once the mouse leaves the rectangle it belongs to.
+    if (FHintShowing && control) {
+      POINT sp = {p.X, p.Y};
+      ClientToScreen(Msg.hwnd, &sp);
+      TPoint local = control->ScreenToClient(TPoint(sp.x, sp.y));
+      if (!PtInRect(FHintCursorRect, local)) CancelHint();
+    }
+    return;
+  }
+  const bool reshow = FHintShowing;
+  CancelHint();
+  FHintControl = control;
+  if (control && FShowHint && control->ShowHint() && !control->Hint().empty())
+    StartHintTimer(reshow ? HintShortPause : HintPause);
+}
+
+void TApplication::HintTimerExpired() {
+  StopHintTimer();
+  if (FHintShowing) {
+    CancelHint();  // the hide pause ran out
+    return;
+  }
+  POINT p;
+  GetCursorPos(&p);
+  ActivateHint(TPoint(p.x, p.y));
+}
+
+void TApplication::ActivateHint(const TPoint& CursorPos) {
+  TControl* control = FHintControl;
+  if (!control || !FShowHint) return;
+  THintInfo info;
+  info.HintControl = control;
+  info.HintStr = control->Hint();
+  info.CursorPos = control->ScreenToClient(CursorPos);
+  info.CursorRect = control->ClientRect();
+  info.HintPos = TPoint(CursorPos.X, CursorPos.Y + GetSystemMetrics(SM_CYCURSOR) / 2 + 4);
+  info.HintMaxWidth = Screen->Width();
+  info.HintColor = HintColor;
+  info.HideTimeout = HintHidePause;
+  bool canShow = control->Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&info)) == 0;
+  if (canShow && OnShowHint) OnShowHint(info.HintStr, canShow, info);
+  if (!canShow || info.HintStr.empty()) return;
+  if (!FHintWindow) FHintWindow = HintWindowClass ? HintWindowClass(this) : new THintWindow(this);
+  FHintWindow->SetColor(info.HintColor);
+  TRect r = FHintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
+  OffsetRect(r, info.HintPos.X, info.HintPos.Y);
+  FHintWindow->ActivateHint(r, info.HintStr);
+  FHintShowing = true;
+  FHintCursorRect = info.CursorRect;
+  if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout);
+}
+
+void TApplication::CancelHint() {
+  StopHintTimer();
+  FHintControl = nullptr;
+  if (FHintShowing && FHintWindow) FHintWindow->ReleaseHandle();
+  FHintShowing = false;
+}

@@ -1,0 +1,451 @@
+// Controls: TControl (windowless or windowed), TWinControl (a real window),
+// TCustomControl (a window that paints itself) and TGraphicControl (painted
+// by its parent). Every message goes WindowProc -> WndProc -> Dispatch ->
+// DefaultHandler; Perform sends one synchronously.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "classlib/Classes.h"
+#include "classlib/Graphics.h"
+#include "classlib/Messages.h"
+#include "classlib/Types.h"
+
+class TWinControl;
+class TCustomForm;
+LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// Controls other than forms use bsNone and bsSingle only.
+using TBorderStyle = TFormBorderStyle;
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = TSet<TAnchorKind>;
+
+enum TControlStyleFlag {
+  csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed, csSetCaption,
+  csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable,
+  csNoStdEvents, csDisplayDragImage, csReflector, csActionClient, csMenuEvents
+};
+using TControlStyle = TSet<TControlStyleFlag>;
+
+enum TControlStateFlag {
+  csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing, csCreating,
+  csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking
+};
+using TControlState = TSet<TControlStateFlag>;
+
+enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateFlag>;
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+using TCursor = int;
+constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,
+                  crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10,
+                  crHourGlass = -11, crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
+                  crSizeAll = -22;
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
+                       mrYes = 6, mrNo = 7, mrAll = 8;
+
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TMouseWheelEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, wchar_t& Key)>;
+
+// Size limits of a control; 0 means no limit.
+struct TSizeConstraints {
+  int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+};
+
+struct TCreateParams {
+  String Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  HWND WndParent = nullptr;
+  void* Param = nullptr;
+  WNDCLASSW WindowClass = {};
+  String WinClassName;
+};
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+  void BeforeDestruction() override;
+  String ClassName() const override { return L"TControl"; }
+
+  // Messages. WindowProc starts as WndProc; a subclasser may wrap it.
+  std::function<void(TMessage&)> WindowProc;
+  virtual void WndProc(TMessage& Message);
+  virtual void Dispatch(TMessage& Message);
+  virtual void DefaultHandler(TMessage& Message);
+  intptr_t Perform(uint32_t Msg, uintptr_t WParam = 0, intptr_t LParam = 0);
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* AParent);
+  bool HasParent() const { return FParent != nullptr; }
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+  void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+  void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+  void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+  void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
+  virtual TRect ClientRect() const;
+  int ClientWidth() const { return ClientRect().Width(); }
+  int ClientHeight() const { return ClientRect().Height(); }
+  void SetClientWidth(int Value) { SetClientSize(Value, ClientHeight()); }
+  void SetClientHeight(int Value) { SetClientSize(ClientWidth(), Value); }
+  virtual void SetClientSize(int AWidth, int AHeight);
+  // Client coordinates of this control relative to its parent window's client
+  // area: windowless controls live in their parent's client coordinates.
+  virtual TPoint ClientOrigin() const;
+  TPoint ClientToScreen(const TPoint& P) const;
+  TPoint ScreenToClient(const TPoint& P) const;
+
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign Value);
+  TAnchors Anchors() const { return FAnchors; }
+  void SetAnchors(TAnchors Value) { FAnchors = Value; }
+  const TSizeConstraints& Constraints() const { return FConstraints; }
+  void SetConstraints(const TSizeConstraints& Value);
+  bool AutoSize() const { return FAutoSize; }
+  virtual void SetAutoSize(bool Value);
+  void AdjustSize();
+
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool Value);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Visible here and in every parent up to the top-level window.
+  bool IsShowing() const;
+  bool Enabled() const { return FEnabled; }
+  virtual void SetEnabled(bool Value);
+
+  virtual String Text() const { return FText; }
+  void SetText(const String& Value);
+  String Caption() const { return Text(); }
+  void SetCaption(const String& Value) { SetText(Value); }
+
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* Value) { FFont->Assign(Value); }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool Value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool Value);
+
+  const String& Hint() const { return FHint; }
+  void SetHint(const String& Value) { FHint = Value; }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value);
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool Value);
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor Value);
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* Value);
+
+  TControlStyle ControlStyle() const { return FControlStyle; }
+  void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
+  TControlState ControlState() const { return FControlState; }
+  void SetControlState(TControlState Value) { FControlState = Value; }
+
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* Value);
+
+  // Painting. Repaint invalidates and updates at once.
+  virtual void Invalidate();
+  virtual void Update();
+  virtual void Repaint();
+  void BringToFront();
+  void SendToBack();
+
+  bool MouseCapture() const;
+  void SetMouseCapture(bool Value);
+  bool MouseInControl() const { return FMouseInControl; }
+
+  virtual void Click();
+  virtual void DblClick();
+
+  TNotifyEvent OnClick, OnDblClick, OnResize;
+  TMouseEvent OnMouseDown, OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TMouseWheelEvent OnMouseWheel;
+
+ protected:
+  friend class TWinControl;
+  friend class TControlActionLink;
+
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  virtual void Resize();
+  // Called when the linked action changes; CheckDefaults fills only what is still default.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  virtual bool CanAutoSize(int& NewWidth, int& NewHeight);
+  virtual void VisibleChanged();
+  virtual void BoundsChanged(bool Resized);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void RequestAlign();
+  void ApplyConstraints(int& AWidth, int& AHeight) const;
+  void FontChanged();
+  void InvalidateRectInParent(const TRect& R, bool Erase);
+  // Sends CM_CANCELMODE (with Sender) to the focused control of the form.
+  void SendCancelMode(TControl* Sender);
+
+  // Message handlers
+  void WMMouseDown(TMessage& Message, TMouseButton Button, bool Double);
+  void WMMouseUp(TMessage& Message, TMouseButton Button);
+  void WMMouseMove(TMessage& Message);
+  void WMMouseWheel(TMessage& Message);
+  void WMContextMenu(TMessage& Message);
+  void CMParentFontChanged(TMessage& Message);
+  void CMParentColorChanged(TMessage& Message);
+  void CMParentShowHintChanged(TMessage& Message);
+
+  TWinControl* FParent = nullptr;
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  TAlign FAlign = alNone;
+  TAnchors FAnchors{akLeft, akTop};
+  TSizeConstraints FConstraints;
+  bool FAutoSize = false;
+  bool FVisible = true;
+  bool FEnabled = true;
+  String FText;
+  std::unique_ptr<TFont> FFont;
+  bool FParentFont = true;
+  TColor FColor = clWindow;
+  bool FParentColor = true;
+  String FHint;
+  bool FShowHint = false;
+  bool FParentShowHint = true;
+  TCursor FCursor = crDefault;
+  TPopupMenu* FPopupMenu = nullptr;
+  TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  TControlState FControlState;
+  std::unique_ptr<TControlActionLink> FActionLink;
+  bool FMouseInControl = false;
+  bool FTornDownControl = false;
+};
+
+class TWinControl : public TControl {
+ public:
+  explicit TWinControl(TComponent* AOwner);
+  ~TWinControl() override;
+  void BeforeDestruction() override;
+  String ClassName() const override { return L"TWinControl"; }
+
+  void WndProc(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
+  void DefaultHandler(TMessage& Message) override;
+
+  // Children in z-order, the bottom first; windowed and windowless together.
+  int ControlCount() const { return static_cast<int>(FControls.size()); }
+  TControl* Controls(int Index) const { return FControls.at(Index); }
+  void InsertControl(TControl* AControl);
+  void RemoveControl(TControl* AControl);
+  bool ContainsControl(const TControl* AControl) const;
+  // The topmost visible, enabled windowless child at P (client coordinates).
+  TControl* ControlAtPos(const TPoint& P, bool AllowDisabled = false) const;
+  // Sends the message to every child until one sets a non-zero result.
+  void Broadcast(TMessage& Message);
+
+  HWND Handle();
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  void HandleNeeded();
+  void RecreateWnd();
+
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void Invalidate() override;
+  void Update() override;
+  TRect ClientRect() const override;
+  TPoint ClientOrigin() const override;
+  String Text() const override;
+
+  void DisableAlign() { ++FAlignLevel; }
+  void EnableAlign();
+  void Realign();
+
+  // Paints the control, its windowless children and its windowed children
+  // into DC with the control's top-left at (X, Y).
+  void PaintTo(HDC DC, int X, int Y);
+
+  // Focus and tab order.
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool Value);
+  int TabOrder() const;
+  void SetTabOrder(int Value);
+  virtual bool CanFocus() const;
+  bool Focused() const;
+  virtual void SetFocus();
+  // Tab order of every windowed descendant, depth first.
+  void GetTabOrderList(std::vector<TWinControl*>& List) const;
+  TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop) const;
+  void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+
+  TBrush* Brush() const { return FBrush.get(); }
+
+  TNotifyEvent OnEnter, OnExit;
+  TKeyEvent OnKeyDown, OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+
+ protected:
+  friend class TControl;
+  friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
+
+  virtual void CreateParams(TCreateParams& Params);
+  // Takes the window class of a system class (EDIT, LISTBOX, ...) so that the
+  // window becomes that control with this object's message handling in front.
+  static void CreateSubClass(TCreateParams& Params, const wchar_t* ClassName);
+  virtual void CreateWnd();
+  virtual void CreateWindowHandle(const TCreateParams& Params);
+  virtual void DestroyWnd();
+  void CreateHandle();
+  void DestroyHandle();
+  // Runs once the window exists, its children's windows included.
+  virtual void CreateHandleDone() {}
+  virtual void AlignControls(TControl* AControl, TRect& Rect);
+  virtual void AdjustClientRect(TRect& Rect) const {}
+  bool CanAutoSize(int& NewWidth, int& NewHeight) override;
+  void VisibleChanged() override;
+  void BoundsChanged(bool Resized) override;
+  virtual void PaintWindow(HDC DC);
+  void PaintHandler(HDC DC);
+  void PaintControls(HDC DC);
+  HWND PrecedingWindow(const TControl* AControl) const;
+  void UpdateBoundsFromWindow();
+
+  virtual bool DoKeyDown(TMessage& Message);
+  virtual bool DoKeyUp(TMessage& Message);
+  virtual bool DoKeyPress(TMessage& Message);
+  virtual void KeyDown(WORD& Key, TShiftState Shift);
+  virtual void KeyUp(WORD& Key, TShiftState Shift);
+  virtual void KeyPress(wchar_t& Key);
+  virtual void DoEnter();
+  virtual void DoExit();
+
+  // Message handlers
+  void WMPaint(TMessage& Message);
+  void WMEraseBkgnd(TMessage& Message);
+  void WMWindowPosChanged(TMessage& Message);
+  void WMSetFocus(TMessage& Message);
+  void WMKillFocus(TMessage& Message);
+  void WMSetCursor(TMessage& Message);
+  void WMMouseLeave(TMessage& Message);
+  void WMCaptureChanged(TMessage& Message);
+  void WMDestroy(TMessage& Message);
+  void ReflectToChild(TMessage& Message, HWND Child);
+  void CNKeyDown(TMessage& Message);
+  void CNChar(TMessage& Message);
+  void CNCtlColor(TMessage& Message);
+  void CMFocusChanged(TMessage& Message);
+  void CMDialogKeyOrChar(TMessage& Message);
+  void CMColorChanged(TMessage& Message);
+  void CMFontChanged(TMessage& Message);
+  void CMShowHintChanged(TMessage& Message);
+  void CMRecreateWnd(TMessage& Message);
+  void NotifyControls(uint32_t Msg);
+
+  void UpdateMouseHover(const TMessage& Message);
+  void SetMouseControl(TControl* AControl);
+  bool IsControlMouseMsg(TMessage& Message);
+
+  HWND FHandle = nullptr;
+  WNDPROC FDefWndProc = DefWindowProcW;
+  std::vector<TControl*> FControls;
+  std::vector<TWinControl*> FTabList;
+  std::unique_ptr<TBrush> FBrush;
+  TControl* FMouseControl = nullptr;  // windowless child under the mouse
+  bool FTabStop = false;
+  bool FInSetBounds = false;
+  int FAlignLevel = 0;
+  int FLastClientWidth = 0, FLastClientHeight = 0;
+};
+
+// The canvas of a control. Outside painting it draws through a device
+// context of the control's window (for a windowless control, its parent's,
+// moved and clipped to the control); the few such contexts are kept in a
+// small cache and given back when the cache fills or the window goes.
+class TControlCanvas : public TCanvas {
+ public:
+  explicit TControlCanvas(TControl* Control) : FControl(Control) {}
+  ~TControlCanvas() override;
+  String ClassName() const override { return L"TControlCanvas"; }
+  // Gives back the window's device context, if the canvas holds one.
+  void FreeHandle();
+  // Lends DC for one paint (nullptr ends the loan).
+  void SetPaintDC(HDC DC);
+  // Frees every cached device context of a window that is going away.
+  static void FreeCanvasesOf(HWND Wnd);
+
+ protected:
+  void CreateHandle() override;
+
+ private:
+  TControl* FControl;
+  HWND FWindow = nullptr;
+  HDC FWindowDC = nullptr;
+};
+
+// A window that paints itself on its Canvas in Paint.
+class TCustomControl : public TWinControl {
+ public:
+  explicit TCustomControl(TComponent* AOwner);
+  String ClassName() const override { return L"TCustomControl"; }
+  TCanvas* Canvas() const { return FCanvas.get(); }
+
+ protected:
+  virtual void Paint() {}
+  void PaintWindow(HDC DC) override;
+  std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+// A windowless control: its parent paints it in z-order and routes mouse
+// messages to it.
+class TGraphicControl : public TControl {
+ public:
+  explicit TGraphicControl(TComponent* AOwner);
+  String ClassName() const override { return L"TGraphicControl"; }
+  void Dispatch(TMessage& Message) override;
+  TCanvas* Canvas() const { return FCanvas.get(); }
+
+ protected:
+  virtual void Paint() {}
+  std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+// The object behind a window of this library, or nullptr.
+TWinControl* FindControl(HWND Handle);
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* Control);
+// Releases the capture when Control holds it (a control going away).
+void CancelCaptureOf(TControl* Control);
+TCustomForm* GetParentForm(const TControl* Control);
+TShiftState KeysToShiftState(WORD Keys);
+TShiftState KeyDataToShiftState(intptr_t KeyData);
+TShiftState KeyboardShiftState();
+// The character after '&' in a caption ("&&" is a literal ampersand), or 0.
+wchar_t GetHotkey(const String& Text);
+// True when the key code or character VK is the accelerator of Str.
+bool IsAccel(WORD VK, const String& Str);

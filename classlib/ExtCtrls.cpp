@@ -1,0 +1,48 @@
+#include "classlib/ExtCtrls.h"
+
+#include "classlib/UtilWindow.h"
+
+namespace {
+constexpr UINT_PTR kTimerId = 1;
+}
+
+TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
+  FWindowHandle = AllocateHWnd([this](TMessage& m) {
+    if (m.Msg != WM_TIMER) return false;
+    Timer();  // may free this timer; nothing of it is touched afterwards
+    return true;
+  });
+  UpdateTimer();
+}
+
+TTimer::~TTimer() {
+  FEnabled = false;
+  UpdateTimer();
+  DeallocateHWnd(FWindowHandle);
+}
+
+void TTimer::SetEnabled(bool Value) {
+  if (FEnabled == Value) return;
+  FEnabled = Value;
+  UpdateTimer();
+}
+
+void TTimer::SetInterval(uint32_t Value) {
+  if (FInterval == Value) return;
+  FInterval = Value;
+  UpdateTimer();
+}
+
+void TTimer::UpdateTimer() {
+  if (FRunning) KillTimer(FWindowHandle, kTimerId);
+  FRunning = false;
+  if (FEnabled && FInterval > 0) {
+    if (!SetTimer(FWindowHandle, kTimerId, FInterval, nullptr))
+      throw EOutOfResources(L"Not enough timers available");
+    FRunning = true;
+  }
+}
+
+void TTimer::Timer() {
+  if (OnTimer) OnTimer(this);
+}

@@ -1,0 +1,363 @@
+// TCustomForm: a top-level window laid out in code, with focus bookkeeping,
+// dialog keys, closing and modal showing.
+#include "classlib/Forms.h"
+
+#include <algorithm>
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
+  FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  FControlState.Include(csCustomPaint);
+  FVisible = false;
+  FParentFont = false;
+  SetColor(clBtnFace);
+  FWidth = 320;
+  FHeight = 240;
+  FCanvas = std::make_unique<TControlCanvas>(this);
+  Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+  if (!FTornDownControl) TCustomForm::BeforeDestruction();
+}
+
+void TCustomForm::BeforeDestruction() {
+  if (FTornDownControl) return;
+  if (!ComponentState().Contains(csDestroying)) {
+    Destroying();
+    if (OnDestroy) OnDestroy(this);
+  }
+  if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
+  Screen->RemoveForm(this);
+  TWinControl::BeforeDestruction();
+}
+
+void TCustomForm::DoCreate() {
+  if (OnCreate) OnCreate(this);
+}
+
+void TCustomForm::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (!FEnabled) Params.Style |= WS_DISABLED;
+  Params.ExStyle = 0;
+  Params.WndParent = Application->Handle();
+  switch (FBorderStyle) {
+    case bsNone: Params.Style |= WS_POPUP; break;
+    case bsSingle: Params.Style |= WS_CAPTION; break;
+    case bsSizeable: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsDialog:
+      Params.Style |= WS_POPUP | WS_CAPTION;
+      Params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+      break;
+    case bsToolWindow:
+      Params.Style |= WS_CAPTION;
+      Params.ExStyle |= WS_EX_TOOLWINDOW;
+      break;
+    case bsSizeToolWin:
+      Params.Style |= WS_CAPTION | WS_THICKFRAME;
+      Params.ExStyle |= WS_EX_TOOLWINDOW;
+      break;
+  }
+  if (FBorderStyle != bsNone) {
+    if (FBorderIcons.Contains(biSystemMenu)) Params.Style |= WS_SYSMENU;
+    if (FBorderStyle == bsSingle || FBorderStyle == bsSizeable) {
+      if (FBorderIcons.Contains(biMinimize)) Params.Style |= WS_MINIMIZEBOX;
+      if (FBorderIcons.Contains(biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
+    }
+    if (FBorderIcons.Contains(biHelp) && !(Params.Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
+      Params.ExStyle |= WS_EX_CONTEXTHELP;
+  }
+  if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+  if (FAlphaBlend) Params.ExStyle |= WS_EX_LAYERED;
+}
+
+void TCustomForm::CreateHandleDone() { ApplyAlphaBlend(); }
+
+TRect TCustomForm::ClientRect() const {
+  if (FHandle) return TWinControl::ClientRect();
+  // No window yet: the frame the window will have.
+  TCreateParams params;
+  const_cast<TCustomForm*>(this)->CreateParams(params);
+  RECT frame = {0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+  const int w = FWidth - static_cast<int>(frame.right - frame.left);
+  const int h = FHeight - static_cast<int>(frame.bottom - frame.top);
+  return Rect(0, 0, std::max(0, w), std::max(0, h));
+}
+
+void TCustomForm::UpdateBorder() {
+  if (FHandle) RecreateWnd();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
+  if (FBorderStyle == Value) return;
+  FBorderStyle = Value;
+  UpdateBorder();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons Value) {
+  if (FBorderIcons == Value) return;
+  FBorderIcons = Value;
+  UpdateBorder();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle Value) {
+  if (FFormStyle == Value) return;
+  FFormStyle = Value;
+  if (FHandle)
+    SetWindowPos(FHandle, Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TCustomForm::SetAlphaBlend(bool Value) {
+  if (FAlphaBlend == Value) return;
+  FAlphaBlend = Value;
+  ApplyAlphaBlend();
+}
+
+void TCustomForm::SetAlphaBlendValue(uint8_t Value) {
+  if (FAlphaBlendValue == Value) return;
+  FAlphaBlendValue = Value;
+  ApplyAlphaBlend();
+}
+
+void TCustomForm::ApplyAlphaBlend() {
+  if (!FHandle) return;
+  LONG ex = GetWindowLongW(FHandle, GWL_EXSTYLE);
+  if (FAlphaBlend) {
+    if (!(ex & WS_EX_LAYERED)) SetWindowLongW(FHandle, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(FHandle, 0, FAlphaBlendValue, LWA_ALPHA);
+  } else if (ex & WS_EX_LAYERED) {
+    SetWindowLongW(FHandle, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+    RedrawWindow(FHandle, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+}
+
+void TCustomForm::VisibleChanged() {
+  if (FVisible) {
+    HandleNeeded();
+    if (FPosition == poScreenCenter)
+      SetBounds((Screen->Width() - FWidth) / 2, (Screen->Height() - FHeight) / 2, FWidth, FHeight);
+    ShowWindow(FHandle, SW_SHOW);
+    DoShow();
+  } else if (FHandle) {
+    DoHide();
+    ShowWindow(FHandle, SW_HIDE);
+  }
+}
+
+void TCustomForm::DoShow() {
+  if (OnShow) OnShow(this);
+}
+
+void TCustomForm::DoHide() {
+  if (OnHide) OnHide(this);
+}
+
+void TCustomForm::PaintWindow(HDC DC) {
+  FCanvas->Lock();
+  FCanvas->SetPaintDC(DC);
+  FCanvas->SetFont(Font());
+  FCanvas->Brush()->SetColor(Color());
+  Paint();
+  FCanvas->SetPaintDC(nullptr);
+  FCanvas->Unlock();
+}
+
+void TCustomForm::Paint() {
+  if (OnPaint) OnPaint(this);
+}
+
+void TCustomForm::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_ACTIVATE: WMActivate(Message); return;
+    case WM_CLOSE: WMClose(Message); return;
+    case WM_SYSCOLORCHANGE:
+      Perform(CM_SYSCOLORCHANGE, 0, 0);
+      DefaultHandler(Message);
+      return;
+    case CM_DIALOGKEY: CMDialogKey(Message); return;
+    case CM_RELEASE: Free(this); return;
+  }
+  TWinControl::Dispatch(Message);
+}
+
+// ---------------------------------------------------------------------------
+// Focus
+
+void TCustomForm::SetActiveControl(TWinControl* Control) {
+  if (Control && (Control == this || !ContainsControl(Control) || !Control->CanFocus()))
+    throw EInvalidOperation(L"Cannot focus a disabled or invisible window");
+  FActiveControl = Control;
+  if (Control && FHandle && IsWindowVisible(FHandle)) ::SetFocus(Control->Handle());
+}
+
+void TCustomForm::FocusControl(TWinControl* Control) { SetActiveControl(Control); }
+
+void TCustomForm::SetFocusedControl(TWinControl* Control) {
+  if (Control == FFocusedControl) return;
+  TWinControl* old = FFocusedControl;
+  FFocusedControl = Control;
+  FActiveControl = Control;
+  Screen->FActiveControl = Control;
+  Screen->FActiveForm = this;
+  if (old) old->Perform(CM_EXIT, 0, 0);
+  if (Control) Control->Perform(CM_ENTER, 0, 0);
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(Control));
+}
+
+void TCustomForm::ControlRemoving(TControl* Control) {
+  auto* win = dynamic_cast<TWinControl*>(Control);
+  if (!win) return;
+  if (FActiveControl && win->ContainsControl(FActiveControl)) FActiveControl = nullptr;
+  if (FFocusedControl && win->ContainsControl(FFocusedControl)) FFocusedControl = nullptr;
+  if (Screen->FActiveControl && win->ContainsControl(Screen->FActiveControl)) Screen->FActiveControl = nullptr;
+}
+
+void TCustomForm::WMActivate(TMessage& Message) {
+  DefaultHandler(Message);
+  const bool active = Message.WParamLo() != WA_INACTIVE;
+  if (active == FActive) return;
+  FActive = active;
+  if (!active) {
+    Deactivate();
+    return;
+  }
+  Screen->FActiveForm = this;
+  Activate();
+  if (Message.WParamHi() != 0) return;  // minimised
+  if (FActiveControl && FActiveControl->CanFocus()) {
+    ::SetFocus(FActiveControl->Handle());
+  } else if (TWinControl* first = FindNextControl(nullptr, true, true)) {
+    first->SetFocus();
+  }
+}
+
+void TCustomForm::Activate() {
+  if (OnActivate) OnActivate(this);
+}
+
+void TCustomForm::Deactivate() {
+  if (OnDeactivate) OnDeactivate(this);
+}
+
+void TCustomForm::CMDialogKey(TMessage& Message) {
+  if (GetKeyState(VK_MENU) >= 0) {
+    switch (Message.WParam) {
+      case VK_TAB:
+        if (GetKeyState(VK_CONTROL) >= 0) {
+          SelectNext(FActiveControl, GetKeyState(VK_SHIFT) >= 0, true);
+          Message.Result = 1;
+          return;
+        }
+        break;
+      case VK_LEFT:
+      case VK_UP:
+        SelectNext(FActiveControl, false, false);
+        Message.Result = 1;
+        return;
+      case VK_RIGHT:
+      case VK_DOWN:
+        SelectNext(FActiveControl, true, false);
+        Message.Result = 1;
+        return;
+    }
+  }
+  CMDialogKeyOrChar(Message);
+}
+
+// ---------------------------------------------------------------------------
+// Closing and modal showing
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction& Action) {
+  if (OnClose) OnClose(this, Action);
+}
+
+void TCustomForm::Close() {
+  if (FFormState.Contains(fsModal)) {
+    FModalResult = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = caHide;
+  DoClose(action);
+  if (action == caNone) return;
+  if (Application->MainForm() == this) {
+    Application->Terminate();
+    return;
+  }
+  switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize: if (FHandle) ShowWindow(FHandle, SW_MINIMIZE); break;
+    case caFree: Release(); break;
+    default: break;
+  }
+}
+
+void TCustomForm::WMClose(TMessage&) { Close(); }
+
+void TCustomForm::Release() { PostMessageW(Handle(), CM_RELEASE, 0, 0); }
+
+namespace {
+
+struct DisabledWindows {
+  HWND Keep;
+  std::vector<HWND> List;
+};
+
+BOOL CALLBACK DisableWindow(HWND Wnd, LPARAM Data) {
+  auto* d = reinterpret_cast<DisabledWindows*>(Data);
+  if (Wnd != d->Keep && IsWindowVisible(Wnd) && IsWindowEnabled(Wnd)) {
+    EnableWindow(Wnd, FALSE);
+    d->List.push_back(Wnd);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+TModalResult TCustomForm::ShowModal() {
+  if (FVisible || !FEnabled || FFormState.Contains(fsModal))
+    throw EInvalidOperation(L"Cannot make a visible window modal");
+  SetCaptureControl(nullptr);
+  HWND activeBefore = GetActiveWindow();
+  FFormState.Include(fsModal);
+  FModalResult = mrNone;
+  DisabledWindows disabled{Handle(), {}};
+  EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
+  TCloseAction action = caHide;
+  try {
+    Show();
+    for (;;) {
+      Application->HandleMessage();
+      if (Application->Terminated()) {
+        FModalResult = mrCancel;
+        break;
+      }
+      if (FModalResult == mrNone) continue;
+      action = caNone;
+      if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+      }
+      if (action != caNone) break;
+      FModalResult = mrNone;
+    }
+  } catch (...) {
+    for (HWND w : disabled.List) EnableWindow(w, TRUE);
+    FFormState.Exclude(fsModal);
+    throw;
+  }
+  for (HWND w : disabled.List) EnableWindow(w, TRUE);
+  if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+  Hide();
+  FFormState.Exclude(fsModal);
+  if (action == caFree) Release();
+  return FModalResult;
+}

@@ -1,0 +1,288 @@
+// Forms (top-level windows laid out in code), the application object with its
+// message loop and hints, and the screen.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "classlib/Controls.h"
+#include "classlib/StringList.h"
+
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum TFormStyle { fsNormal, fsStayOnTop };
+enum TPosition { poDesigned, poScreenCenter };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TFormStateFlag { fsCreating, fsVisible, fsShowing, fsModal, fsActivated };
+using TFormState = TSet<TFormStateFlag>;
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+ public:
+  explicit TCustomForm(TComponent* AOwner);
+  ~TCustomForm() override;
+  void BeforeDestruction() override;
+  String ClassName() const override { return L"TCustomForm"; }
+  void Dispatch(TMessage& Message) override;
+
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle Value);
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons Value);
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle Value);
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition Value) { FPosition = Value; }
+  bool KeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool Value) { FKeyPreview = Value; }
+  bool AlphaBlend() const { return FAlphaBlend; }
+  void SetAlphaBlend(bool Value);
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(uint8_t Value);
+  TFormState FormState() const { return FFormState; }
+  bool Active() const { return FActive; }
+
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult Value) { FModalResult = Value; }
+  // Shows the form and runs messages until ModalResult is set; other forms
+  // are disabled meanwhile.
+  virtual TModalResult ShowModal();
+  void Close();
+  virtual bool CloseQuery();
+  // Frees the form once the messages already queued are handled.
+  void Release();
+
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* Control);
+  // Focus moves to Control now when the form is active, else when it activates.
+  void FocusControl(TWinControl* Control);
+  // Called by a control that received the focus.
+  void SetFocusedControl(TWinControl* Control);
+  // Called before a child leaves the form, to drop references to it.
+  void ControlRemoving(TControl* Control);
+
+  TRect ClientRect() const override;
+
+  // Fires OnCreate; TApplication::CreateForm calls it once the form's own
+  // constructor has laid it out.
+  virtual void DoCreate();
+
+  TCanvas* Canvas() const { return FCanvas.get(); }
+
+  TNotifyEvent OnCreate, OnDestroy, OnShow, OnHide, OnActivate, OnDeactivate, OnPaint;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateHandleDone() override;
+  void VisibleChanged() override;
+  void PaintWindow(HDC DC) override;
+  virtual void Paint();
+  virtual void DoClose(TCloseAction& Action);
+  virtual void DoShow();
+  virtual void DoHide();
+  virtual void Activate();
+  virtual void Deactivate();
+  void ApplyAlphaBlend();
+  void UpdateBorder();
+
+  void WMActivate(TMessage& Message);
+  void WMClose(TMessage& Message);
+  void CMDialogKey(TMessage& Message);
+
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+  TFormStyle FFormStyle = fsNormal;
+  TPosition FPosition = poDesigned;
+  bool FKeyPreview = false;
+  bool FAlphaBlend = false;
+  uint8_t FAlphaBlendValue = 255;
+  TFormState FFormState;
+  TModalResult FModalResult = mrNone;
+  TWinControl* FActiveControl = nullptr;
+  TWinControl* FFocusedControl = nullptr;
+  bool FActive = false;
+  bool FPositioned = false;
+  std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+class TForm : public TCustomForm {
+ public:
+  explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+  String ClassName() const override { return L"TForm"; }
+};
+
+// ---------------------------------------------------------------------------
+// Hints
+
+class THintWindow;
+
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  TPoint HintPos;  // screen position of the hint's top-left
+  int HintMaxWidth = 0;
+  TColor HintColor = clInfoBk;
+  TRect CursorRect;  // the hint stays while the mouse is inside (client coordinates)
+  TPoint CursorPos;  // client coordinates
+  int ReshowTimeout = 0;
+  int HideTimeout = 0;
+  String HintStr;
+  void* HintData = nullptr;
+};
+
+using TShowHintEvent = std::function<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+using THintWindowClass = std::function<THintWindow*(TComponent* AOwner)>;
+
+// A plain pop-up that shows one line or a few lines of hint text.
+class THintWindow : public TCustomControl {
+ public:
+  explicit THintWindow(TComponent* AOwner);
+  String ClassName() const override { return L"THintWindow"; }
+  // Bounds (screen coordinates) that fit AHint within MaxWidth.
+  virtual TRect CalcHintRect(int MaxWidth, const String& AHint, void* AData);
+  // Shows the hint at Rect (screen coordinates) without taking the focus.
+  virtual void ActivateHint(const TRect& ARect, const String& AHint);
+  void ReleaseHandle() { DestroyHandle(); }
+  void Dispatch(TMessage& Message) override;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void Paint() override;
+};
+
+// ---------------------------------------------------------------------------
+// Application
+
+using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
+using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
+using TExceptionEvent = std::function<void(TObject* Sender, const std::exception* E)>;
+
+class TApplication : public TComponent {
+ public:
+  explicit TApplication(TComponent* AOwner);
+  ~TApplication() override;
+  String ClassName() const override { return L"TApplication"; }
+
+  void Initialize();
+  // Shows MainForm and runs the message loop until Terminate.
+  void Run();
+  // Handles every queued message, then returns.
+  void ProcessMessages();
+  // Handles one message, or runs the idle work and waits for the next.
+  void HandleMessage();
+  void Terminate();
+  bool Terminated() const { return FTerminated; }
+  // Clears the terminated state so that a new loop can run (tests, dialogs
+  // after a quit request was answered).
+  void ResetTerminated() { FTerminated = false; }
+
+  // Constructs a form, fires its OnCreate and makes the first one the main form.
+  template <typename T, typename... Args>
+  T* CreateForm(Args&&... args) {
+    T* form = new T(std::forward<Args>(args)...);
+    if (!FMainForm) FMainForm = form;
+    form->DoCreate();
+    return form;
+  }
+  TCustomForm* MainForm() const { return FMainForm; }
+  void SetMainForm(TCustomForm* Form) { FMainForm = Form; }
+
+  // The hidden window that owns the forms.
+  HWND Handle();
+  const String& Title() const { return FTitle; }
+  void SetTitle(const String& Value);
+  bool Active() const { return FActive; }
+
+  // Hints
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value);
+  int HintPause = 500;
+  int HintHidePause = 2500;
+  int HintShortPause = 50;
+  TColor HintColor = clInfoBk;
+  THintWindowClass HintWindowClass;
+  TShowHintEvent OnShowHint;
+  void CancelHint();
+  void ActivateHint(const TPoint& CursorPos);
+  THintWindow* HintWindow() const { return FHintWindow; }
+  TControl* HintControl() const { return FHintControl; }
+
+  void HandleException(TObject* Sender);
+
+  TMessageEvent OnMessage;
+  TIdleEvent OnIdle;
+  TExceptionEvent OnException;
+  TNotifyEvent OnActivate, OnDeactivate;
+
+  // Drops every reference to a control that is going away.
+  void ControlDestroyed(TControl* Control);
+
+ private:
+  bool ProcessMessage(MSG& Msg);
+  bool IsKeyMsg(MSG& Msg);
+  void HintMouseMessage(const MSG& Msg);
+  void StartHintTimer(int Interval);
+  void StopHintTimer();
+  void HintTimerExpired();
+  void Idle();
+  void AppWndProc(TMessage& Message);
+
+  HWND FHandle = nullptr;
+  String FTitle;
+  bool FTerminated = false;
+  bool FActive = false;
+  TCustomForm* FMainForm = nullptr;
+  bool FShowHint = true;
+  THintWindow* FHintWindow = nullptr;
+  TControl* FHintControl = nullptr;
+  bool FHintActive = false;  // a hint is showing or was shown a moment ago
+  bool FHintTimerRunning = false;
+  bool FHintShowing = false;
+  TRect FHintCursorRect;
+};
+
+// ---------------------------------------------------------------------------
+// Screen
+
+class TScreen : public TComponent {
+ public:
+  explicit TScreen(TComponent* AOwner);
+  String ClassName() const override { return L"TScreen"; }
+
+  int FormCount() const { return static_cast<int>(FForms.size()); }
+  TCustomForm* Forms(int Index) const { return FForms.at(Index); }
+  TCustomForm* ActiveForm() const { return FActiveForm; }
+  TWinControl* ActiveControl() const { return FActiveControl; }
+
+  // The cursor of the whole application; crDefault lets each control choose.
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor Value);
+  HCURSOR Cursors(TCursor Index) const;
+  void SetCursors(TCursor Index, HCURSOR Handle);
+
+  // Names of the installed font families, sorted.
+  TStrings* Fonts();
+  int Width() const;
+  int Height() const;
+  TRect WorkAreaRect() const;
+
+ private:
+  friend class TCustomForm;
+  void AddForm(TCustomForm* Form);
+  void RemoveForm(TCustomForm* Form);
+
+  std::vector<TCustomForm*> FForms;
+  TCustomForm* FActiveForm = nullptr;
+  TWinControl* FActiveControl = nullptr;
+  TCursor FCursor = crDefault;
+  std::map<TCursor, HCURSOR> FCursors;
+  std::unique_ptr<TStringList> FFonts;
+};
+
+extern TApplication* Application;
+extern TScreen* Screen;

@@ -1,0 +1,217 @@
+#include "classlib/Menus.h"
+
+#include <algorithm>
+
+#include "classlib/Forms.h"
+
+namespace {
+
+uint16_t NextCommand() {
+  static uint16_t next = 0;
+  if (++next == 0) next = 1;
+  return next;
+}
+
+}  // namespace
+
+TShortCut ShortCut(WORD Key, TShiftState Shift) {
+  TShortCut s = Key & 0xFF;
+  if (Shift.Contains(ssShift)) s |= scShift;
+  if (Shift.Contains(ssCtrl)) s |= scCtrl;
+  if (Shift.Contains(ssAlt)) s |= scAlt;
+  return s;
+}
+
+String ShortCutToText(TShortCut Value) {
+  const WORD key = Value & 0xFF;
+  String name;
+  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) name = String(1, static_cast<wchar_t>(key));
+  else if (key >= VK_F1 && key <= VK_F24) name = L"F" + std::to_wstring(key - VK_F1 + 1);
+  else {
+    switch (key) {
+      case VK_BACK: name = L"BkSp"; break;
+      case VK_TAB: name = L"Tab"; break;
+      case VK_RETURN: name = L"Enter"; break;
+      case VK_ESCAPE: name = L"Esc"; break;
+      case VK_SPACE: name = L"Space"; break;
+      case VK_PRIOR: name = L"PgUp"; break;
+      case VK_NEXT: name = L"PgDn"; break;
+      case VK_END: name = L"End"; break;
+      case VK_HOME: name = L"Home"; break;
+      case VK_LEFT: name = L"Left"; break;
+      case VK_UP: name = L"Up"; break;
+      case VK_RIGHT: name = L"Right"; break;
+      case VK_DOWN: name = L"Down"; break;
+      case VK_INSERT: name = L"Ins"; break;
+      case VK_DELETE: name = L"Del"; break;
+      default: return L"";
+    }
+  }
+  String text;
+  if (Value & scShift) text += L"Shift+";
+  if (Value & scCtrl) text += L"Ctrl+";
+  if (Value & scAlt) text += L"Alt+";
+  return text + name;
+}
+
+// ---------------------------------------------------------------------------
+// TMenuItem
+
+TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), FCommand(NextCommand()) {}
+
+TMenuItem::~TMenuItem() { TMenuItem::BeforeDestruction(); }
+
+void TMenuItem::BeforeDestruction() {
+  if (FParent) FParent->Remove(this);
+  Clear();
+  TComponent::BeforeDestruction();
+}
+
+TBitmap* TMenuItem::Bitmap() {
+  if (!FBitmap) FBitmap = std::make_unique<TBitmap>();
+  return FBitmap.get();
+}
+
+void TMenuItem::SetChecked(bool Value) {
+  FChecked = Value;
+  // A checked radio item clears the others of its group.
+  if (Value && FRadioItem && FParent)
+    for (TMenuItem* other : FParent->FItems)
+      if (other != this && other->FRadioItem && other->FGroupIndex == FGroupIndex) other->FChecked = false;
+}
+
+int TMenuItem::MenuIndex() const { return FParent ? FParent->IndexOf(this) : -1; }
+
+int TMenuItem::IndexOf(const TMenuItem* Item) const {
+  auto it = std::find(FItems.begin(), FItems.end(), Item);
+  return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
+}
+
+void TMenuItem::Add(TMenuItem* Item) { Insert(Count(), Item); }
+
+void TMenuItem::Insert(int Index, TMenuItem* Item) {
+  if (!Item) return;
+  if (Item->FParent) throw EInvalidOperation(L"Menu inserted twice");
+  if (Index < 0 || Index > Count()) throw EListError(L"Menu index out of range");
+  FItems.insert(FItems.begin() + Index, Item);
+  Item->FParent = this;
+}
+
+void TMenuItem::Remove(TMenuItem* Item) {
+  auto it = std::find(FItems.begin(), FItems.end(), Item);
+  if (it == FItems.end()) return;
+  FItems.erase(it);
+  Item->FParent = nullptr;
+}
+
+void TMenuItem::Delete(int Index) {
+  if (Index < 0 || Index >= Count()) throw EListError(L"Menu index out of range");
+  Free(FItems[Index]);
+}
+
+void TMenuItem::Clear() {
+  while (!FItems.empty()) Free(FItems.back());
+}
+
+TMenuItem* TMenuItem::FindItem(uint16_t Command) {
+  if (FCommand == Command && FParent) return this;
+  for (TMenuItem* item : FItems)
+    if (TMenuItem* found = item->FindItem(Command)) return found;
+  return nullptr;
+}
+
+TMenu* TMenuItem::GetParentMenu() const {
+  const TMenuItem* root = this;
+  while (root->FParent) root = root->FParent;
+  return root->FMenu;
+}
+
+void TMenuItem::RethinkLines() {
+  TMenuItem* lastLine = nullptr;
+  bool anyBefore = false;  // a visible non-line item since the last line kept
+  for (TMenuItem* item : FItems) {
+    if (item->IsLine()) {
+      item->FVisible = anyBefore;
+      if (anyBefore) lastLine = item;
+      anyBefore = false;
+    } else if (item->FVisible) {
+      anyBefore = true;
+      lastLine = nullptr;
+    }
+  }
+  if (lastLine) lastLine->FVisible = false;
+}
+
+void TMenuItem::Click() {
+  if (FEnabled && OnClick) OnClick(this);
+}
+
+// ---------------------------------------------------------------------------
+// TMenu and TPopupMenu
+
+TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(nullptr)) { FItems->FMenu = this; }
+
+TMenu::~TMenu() { Free(FItems); }
+
+bool TMenu::DispatchCommand(uint16_t Command) {
+  TMenuItem* item = FItems->FindItem(Command);
+  if (!item) return false;
+  item->Click();
+  return true;
+}
+
+void TMenu::SetImages(TCustomImageList* Value) {
+  FImages = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
+}
+
+void TPopupMenu::SetPopupComponent(TComponent* Value) {
+  FPopupComponent = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TMenu::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FPopupComponent) FPopupComponent = nullptr;
+}
+
+namespace {
+
+HMENU BuildSystemMenu(TMenuItem* Parent) {
+  HMENU menu = CreatePopupMenu();
+  for (int i = 0; i < Parent->Count(); ++i) {
+    TMenuItem* item = Parent->Items(i);
+    if (!item->Visible()) continue;
+    if (item->IsLine()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    UINT flags = MF_STRING;
+    if (item->Checked()) flags |= MF_CHECKED;
+    if (!item->Enabled()) flags |= MF_GRAYED;
+    String text = item->Caption();
+    if (item->ShortCut()) text += L"\t" + ShortCutToText(item->ShortCut());
+    if (item->Count() > 0) AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(BuildSystemMenu(item)), text.c_str());
+    else AppendMenuW(menu, flags, item->Command(), text.c_str());
+  }
+  return menu;
+}
+
+}  // namespace
+
+void TPopupMenu::Popup(int X, int Y) {
+  if (OnPopup) OnPopup(this);
+  if (AutoLineReduction() == maAutomatic) Items()->RethinkLines();
+  HMENU menu = BuildSystemMenu(Items());
+  HWND owner = Application->Handle();
+  SetForegroundWindow(owner);
+  const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_RIGHTBUTTON, X, Y, 0, owner, nullptr);
+  DestroyMenu(menu);  // destroys the submenus too
+  PostMessageW(owner, WM_NULL, 0, 0);
+  if (command) DispatchCommand(static_cast<uint16_t>(command));
+}

@@ -1,0 +1,957 @@
+// TWinControl: the window behind a control, its children, painting, mouse
+// routing to windowless children, focus, keys and alignment.
+#include "classlib/Controls.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "classlib/Forms.h"
+
+namespace {
+
+const wchar_t kControlProp[] = L"SkinGui.Control";
+TWinControl* gCreatingControl = nullptr;
+TControl* gCaptureControl = nullptr;
+
+TWinControl* CaptureOwner(TControl* Control) {
+  if (auto* w = dynamic_cast<TWinControl*>(Control)) return w;
+  return Control ? Control->Parent() : nullptr;
+}
+
+bool IsWindowed(const TControl* Control) { return dynamic_cast<const TWinControl*>(Control) != nullptr; }
+
+}  // namespace
+
+TWinControl* FindControl(HWND Handle) {
+  if (!Handle) return nullptr;
+  return static_cast<TWinControl*>(GetPropW(Handle, kControlProp));
+}
+
+TControl* GetCaptureControl() {
+  HWND captured = GetCapture();
+  TWinControl* owner = CaptureOwner(gCaptureControl);
+  if (!captured || !owner || !owner->HandleAllocated() || owner->Handle() != captured) return nullptr;
+  return gCaptureControl;
+}
+
+void SetCaptureControl(TControl* Control) {
+  gCaptureControl = nullptr;
+  ReleaseCapture();
+  TWinControl* owner = CaptureOwner(Control);
+  if (!owner) return;
+  SetCapture(owner->Handle());
+  gCaptureControl = Control;
+}
+
+void CancelCaptureOf(TControl* Control) {
+  if (Control && gCaptureControl == Control) SetCaptureControl(nullptr);
+}
+
+LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  TWinControl* control = FindControl(Wnd);
+  if (!control) {
+    // The first message of a window being created binds it to its object.
+    if (!gCreatingControl) return DefWindowProcW(Wnd, Msg, WParam, LParam);
+    control = gCreatingControl;
+    gCreatingControl = nullptr;
+    control->FHandle = Wnd;
+    SetPropW(Wnd, kControlProp, control);
+  }
+  TMessage m;
+  m.Msg = Msg;
+  m.WParam = WParam;
+  m.LParam = LParam;
+  try {
+    control->WindowProc(m);
+  } catch (...) {
+    // Exceptions must not unwind through the system's frames.
+    if (Application) Application->HandleException(control);
+  }
+  if (Msg == WM_NCDESTROY) {
+    RemovePropW(Wnd, kControlProp);
+    if (control->FHandle == Wnd) control->FHandle = nullptr;
+  }
+  return m.Result;
+}
+
+// ---------------------------------------------------------------------------
+// Life and children
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
+  FBrush = std::make_unique<TBrush>();
+  FBrush->SetColor(FColor);
+}
+
+TWinControl::~TWinControl() {
+  if (!FTornDownControl) TWinControl::BeforeDestruction();
+}
+
+void TWinControl::BeforeDestruction() {
+  if (FTornDownControl) return;
+  Destroying();
+  DestroyHandle();
+  // A parent frees the controls it holds, whoever owns them.
+  while (!FControls.empty()) Free(FControls.back());
+  TControl::BeforeDestruction();
+}
+
+void TWinControl::InsertControl(TControl* AControl) {
+  if (!AControl || AControl->FParent == this) return;
+  AControl->FParent = this;
+  FControls.push_back(AControl);
+  auto* win = dynamic_cast<TWinControl*>(AControl);
+  if (win) FTabList.push_back(win);
+  AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
+  AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+  AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+  if (win && FHandle) win->CreateHandle();
+  else AControl->Invalidate();
+  AControl->RequestAlign();
+}
+
+void TWinControl::RemoveControl(TControl* AControl) {
+  if (!AControl || AControl->FParent != this) return;
+  if (TCustomForm* form = GetParentForm(this)) form->ControlRemoving(AControl);
+  if (FMouseControl == AControl) FMouseControl = nullptr;
+  CancelCaptureOf(AControl);
+  auto* win = dynamic_cast<TWinControl*>(AControl);
+  if (win) {
+    win->DestroyHandle();
+    FTabList.erase(std::find(FTabList.begin(), FTabList.end(), win));
+  } else {
+    AControl->Invalidate();
+  }
+  FControls.erase(std::find(FControls.begin(), FControls.end(), AControl));
+  AControl->FParent = nullptr;
+  if (AControl->Align() != alNone) Realign();
+}
+
+bool TWinControl::ContainsControl(const TControl* AControl) const {
+  for (const TControl* c = AControl; c; c = c->Parent())
+    if (c == this) return true;
+  return false;
+}
+
+TControl* TWinControl::ControlAtPos(const TPoint& P, bool AllowDisabled) const {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* c = *it;
+    if (IsWindowed(c) || !c->Visible() || (!AllowDisabled && !c->Enabled())) continue;
+    if (!PtInRect(c->BoundsRect(), P)) continue;
+    if (c->Perform(CM_HITTEST, 0, MAKELPARAM(P.X - c->Left(), P.Y - c->Top())) != 0) return c;
+  }
+  return nullptr;
+}
+
+void TWinControl::Broadcast(TMessage& Message) {
+  // A copy: a handler may add or remove controls.
+  std::vector<TControl*> children = FControls;
+  for (TControl* c : children) {
+    c->WindowProc(Message);
+    if (Message.Result != 0) return;
+  }
+}
+
+void TWinControl::NotifyControls(uint32_t Msg) {
+  std::vector<TControl*> children = FControls;
+  for (TControl* c : children) c->Perform(Msg, 0, 0);
+}
+
+// ---------------------------------------------------------------------------
+// The window
+
+HWND TWinControl::Handle() {
+  HandleNeeded();
+  return FHandle;
+}
+
+void TWinControl::HandleNeeded() {
+  if (FHandle) return;
+  if (FParent) FParent->HandleNeeded();  // creates ours too
+  CreateHandle();
+}
+
+void TWinControl::CreateParams(TCreateParams& Params) {
+  Params = TCreateParams();
+  Params.Caption = FText;
+  Params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (FControlStyle.Contains(csAcceptsControls)) Params.Style |= WS_CLIPCHILDREN;
+  if (FVisible) Params.Style |= WS_VISIBLE;
+  if (!FEnabled) Params.Style |= WS_DISABLED;
+  if (FTabStop) Params.Style |= WS_TABSTOP;
+  Params.X = FLeft;
+  Params.Y = FTop;
+  Params.Width = FWidth;
+  Params.Height = FHeight;
+  if (FParent) Params.WndParent = FParent->Handle();
+  Params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  Params.WindowClass.lpfnWndProc = DefWindowProcW;
+  Params.WindowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  Params.WindowClass.hInstance = GetModuleHandleW(nullptr);
+  Params.WinClassName = L"SkinGui." + ClassName();
+}
+
+void TWinControl::CreateSubClass(TCreateParams& Params, const wchar_t* SystemClass) {
+  WNDCLASSW wc;
+  if (!GetClassInfoW(nullptr, SystemClass, &wc)) throw EOutOfResources(String(L"Unknown window class ") + SystemClass);
+  wc.hInstance = Params.WindowClass.hInstance;
+  wc.style &= ~CS_GLOBALCLASS;
+  Params.WindowClass = wc;
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  if ((params.Style & WS_CHILD) && !params.WndParent)
+    throw EInvalidOperation(L"Control '" + Name() + L"' has no parent window");
+  FDefWndProc = params.WindowClass.lpfnWndProc;
+  WNDCLASSW existing;
+  if (!GetClassInfoW(params.WindowClass.hInstance, params.WinClassName.c_str(), &existing)) {
+    WNDCLASSW wc = params.WindowClass;
+    wc.lpfnWndProc = ControlWndProc;
+    wc.lpszClassName = params.WinClassName.c_str();
+    if (!RegisterClassW(&wc)) throw EOutOfResources(L"Cannot register the window class " + params.WinClassName);
+  }
+  CreateWindowHandle(params);
+  if (!FHandle) throw EOutOfResources(L"Cannot create the window of " + ClassName());
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
+  gCreatingControl = this;
+  HWND wnd = CreateWindowExW(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
+                             Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr,
+                             Params.WindowClass.hInstance, Params.Param);
+  gCreatingControl = nullptr;
+  if (wnd && !FHandle) {
+    FHandle = wnd;
+    SetPropW(wnd, kControlProp, this);
+  }
+}
+
+void TWinControl::CreateHandle() {
+  if (FHandle) return;
+  FControlState.Include(csCreating);
+  try {
+    CreateWnd();
+  } catch (...) {
+    FControlState.Exclude(csCreating);
+    throw;
+  }
+  FControlState.Exclude(csCreating);
+  if (FParent)
+    SetWindowPos(FHandle, FParent->PrecedingWindow(this), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), 0);
+  UpdateBoundsFromWindow();
+  TRect client = ClientRect();
+  FLastClientWidth = client.Width();
+  FLastClientHeight = client.Height();
+  for (TControl* c : std::vector<TControl*>(FControls))
+    if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
+  Realign();
+  CreateHandleDone();
+}
+
+void TWinControl::DestroyWnd() { DestroyWindow(FHandle); }
+
+void TWinControl::DestroyHandle() {
+  if (!FHandle) return;
+  FControlState.Include(csDestroyingHandle);
+  DestroyWnd();
+  FControlState.Exclude(csDestroyingHandle);
+  FHandle = nullptr;
+}
+
+void TWinControl::RecreateWnd() {
+  if (FHandle) Perform(CM_RECREATEWND, 0, 0);
+}
+
+void TWinControl::CMRecreateWnd(TMessage&) {
+  const bool hadFocus = Focused();
+  DestroyHandle();
+  HandleNeeded();
+  if (hadFocus) ::SetFocus(FHandle);
+}
+
+HWND TWinControl::PrecedingWindow(const TControl* AControl) const {
+  auto it = std::find(FControls.begin(), FControls.end(), AControl);
+  if (it != FControls.end())
+    for (++it; it != FControls.end(); ++it)
+      if (auto* w = dynamic_cast<TWinControl*>(*it); w && w->FHandle) return w->FHandle;
+  return HWND_TOP;
+}
+
+void TWinControl::WndProc(TMessage& Message) {
+  const uint32_t msg = Message.Msg;
+  if (msg == WM_MOUSEMOVE) UpdateMouseHover(Message);
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL && msg != WM_MOUSEHWHEEL &&
+      IsControlMouseMsg(Message))
+    return;
+  TControl::WndProc(Message);
+}
+
+void TWinControl::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_PAINT: WMPaint(Message); return;
+    case WM_ERASEBKGND: WMEraseBkgnd(Message); return;
+    case WM_WINDOWPOSCHANGED: WMWindowPosChanged(Message); return;
+    case WM_SETFOCUS: WMSetFocus(Message); return;
+    case WM_KILLFOCUS: WMKillFocus(Message); return;
+    case WM_SETCURSOR: WMSetCursor(Message); return;
+    case WM_MOUSELEAVE: WMMouseLeave(Message); return;
+    case WM_CAPTURECHANGED: WMCaptureChanged(Message); return;
+    case WM_DESTROY: WMDestroy(Message); return;
+    case WM_CONTEXTMENU:
+      if (Message.LParam != -1) {
+        TControl* c = ControlAtPos(ScreenToClient(TPoint(Message.XPos(), Message.YPos())));
+        if (c && c->PopupMenu()) {
+          c->WMContextMenu(Message);
+          return;
+        }
+      }
+      break;
+    case WM_COMMAND:
+      if (Message.LParam) {
+        ReflectToChild(Message, reinterpret_cast<HWND>(Message.LParam));
+        return;
+      }
+      break;
+    case WM_NOTIFY:
+      ReflectToChild(Message, reinterpret_cast<NMHDR*>(Message.LParam)->hwndFrom);
+      return;
+    case WM_DRAWITEM:
+      if (reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->CtlType != ODT_MENU) {
+        ReflectToChild(Message, reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->hwndItem);
+        return;
+      }
+      break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (Message.LParam) {
+        ReflectToChild(Message, reinterpret_cast<HWND>(Message.LParam));
+        return;
+      }
+      break;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      ReflectToChild(Message, reinterpret_cast<HWND>(Message.LParam));
+      return;
+    case CN_BASE + WM_CTLCOLORMSGBOX:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORBTN:
+    case CN_BASE + WM_CTLCOLORDLG:
+    case CN_BASE + WM_CTLCOLORSCROLLBAR:
+    case CN_CTLCOLORSTATIC:
+      CNCtlColor(Message);
+      return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (!DoKeyDown(Message)) DefaultHandler(Message);
+      return;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (!DoKeyUp(Message)) DefaultHandler(Message);
+      return;
+    case WM_CHAR:
+      if (!DoKeyPress(Message)) DefaultHandler(Message);
+      return;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+      CNKeyDown(Message);
+      return;
+    case CN_CHAR:
+    case CN_SYSCHAR:
+      CNChar(Message);
+      return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+      CMDialogKeyOrChar(Message);
+      return;
+    case CM_FOCUSCHANGED: CMFocusChanged(Message); return;
+    case CM_ENTER: DoEnter(); return;
+    case CM_EXIT: DoExit(); return;
+    case CM_ENABLEDCHANGED:
+      if (FHandle) EnableWindow(FHandle, FEnabled);
+      Invalidate();
+      return;
+    case CM_COLORCHANGED: CMColorChanged(Message); return;
+    case CM_FONTCHANGED: CMFontChanged(Message); return;
+    case CM_SHOWHINTCHANGED: CMShowHintChanged(Message); return;
+    case CM_SYSCOLORCHANGE:
+      NotifyControls(CM_SYSCOLORCHANGE);
+      Invalidate();
+      return;
+    case CM_RECREATEWND: CMRecreateWnd(Message); return;
+  }
+  TControl::Dispatch(Message);
+}
+
+void TWinControl::DefaultHandler(TMessage& Message) {
+  // The class library's own messages mean nothing to the window procedure.
+  if (!FHandle || (Message.Msg >= CM_BASE && Message.Msg < CM_BASE + 0x1000)) {
+    Message.Result = 0;
+    return;
+  }
+  Message.Result = CallWindowProcW(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
+}
+
+void TWinControl::ReflectToChild(TMessage& Message, HWND Child) {
+  TWinControl* c = FindControl(Child);
+  if (c && c != this) Message.Result = c->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+  else DefaultHandler(Message);
+}
+
+void TWinControl::WMDestroy(TMessage& Message) {
+  // Keep the text the window held (an edit's input) for a later window.
+  FText = Text();
+  TControlCanvas::FreeCanvasesOf(FHandle);
+  if (FMouseControl) SetMouseControl(nullptr);
+  FMouseInControl = false;
+  DefaultHandler(Message);
+}
+
+// ---------------------------------------------------------------------------
+// Bounds and alignment
+
+void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  ApplyConstraints(AWidth, AHeight);
+  if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
+  const bool resized = AWidth != FWidth || AHeight != FHeight;
+  FLeft = ALeft;
+  FTop = ATop;
+  FWidth = AWidth;
+  FHeight = AHeight;
+  if (FHandle) {
+    FInSetBounds = true;
+    SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    FInSetBounds = false;
+  }
+  BoundsChanged(resized);
+  if (FHandle) UpdateBoundsFromWindow();
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+  if (!FHandle) return;
+  RECT r;
+  GetWindowRect(FHandle, &r);
+  if (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD) {
+    HWND parent = GetParent(FHandle);
+    if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  }
+  if (r.left == FLeft && r.top == FTop && r.right - r.left == FWidth && r.bottom - r.top == FHeight) return;
+  const bool resized = r.right - r.left != FWidth || r.bottom - r.top != FHeight;
+  FLeft = r.left;
+  FTop = r.top;
+  FWidth = r.right - r.left;
+  FHeight = r.bottom - r.top;
+  BoundsChanged(resized);
+}
+
+void TWinControl::WMWindowPosChanged(TMessage& Message) {
+  DefaultHandler(Message);
+  if (!FInSetBounds) UpdateBoundsFromWindow();
+}
+
+void TWinControl::BoundsChanged(bool Resized) {
+  if (Resized) {
+    // Children keep their distance to the anchored edges.
+    TRect client = ClientRect();
+    const int dw = client.Width() - FLastClientWidth, dh = client.Height() - FLastClientHeight;
+    FLastClientWidth = client.Width();
+    FLastClientHeight = client.Height();
+    if (dw || dh) {
+      DisableAlign();
+      for (TControl* c : std::vector<TControl*>(FControls)) {
+        if (c->Align() != alNone) continue;
+        TAnchors a = c->Anchors();
+        int l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
+        if (a.Contains(akRight)) {
+          if (a.Contains(akLeft)) w += dw;
+          else l += dw;
+        } else if (!a.Contains(akLeft)) {
+          l += dw / 2;
+        }
+        if (a.Contains(akBottom)) {
+          if (a.Contains(akTop)) h += dh;
+          else t += dh;
+        } else if (!a.Contains(akTop)) {
+          t += dh / 2;
+        }
+        c->SetBounds(l, t, w, h);
+      }
+      FAlignLevel--;
+    }
+    Realign();
+  }
+  TControl::BoundsChanged(Resized);
+}
+
+TRect TWinControl::ClientRect() const {
+  if (!FHandle) return TControl::ClientRect();
+  RECT r;
+  GetClientRect(FHandle, &r);
+  return Rect(r.left, r.top, r.right, r.bottom);
+}
+
+TPoint TWinControl::ClientOrigin() const {
+  if (!FHandle) return TControl::ClientOrigin();
+  POINT p = {0, 0};
+  ::ClientToScreen(FHandle, &p);
+  return TPoint(p.x, p.y);
+}
+
+String TWinControl::Text() const {
+  if (!FHandle) return FText;
+  const int len = GetWindowTextLengthW(FHandle);
+  String s(static_cast<size_t>(len) + 1, L'\0');
+  s.resize(GetWindowTextW(FHandle, &s[0], len + 1));
+  return s;
+}
+
+void TWinControl::EnableAlign() {
+  if (FAlignLevel > 0) --FAlignLevel;
+  if (FAlignLevel == 0 && FControlState.Contains(csAlignmentNeeded)) Realign();
+}
+
+void TWinControl::Realign() {
+  if (FAlignLevel > 0) {
+    FControlState.Include(csAlignmentNeeded);
+    return;
+  }
+  ++FAlignLevel;
+  TRect r = ClientRect();
+  AdjustClientRect(r);
+  AlignControls(nullptr, r);
+  --FAlignLevel;
+  FControlState.Exclude(csAlignmentNeeded);
+  if (FAutoSize) AdjustSize();
+}
+
+void TWinControl::AlignControls(TControl*, TRect& R) {
+  // Edges first, in the order top, bottom, left, right, then the client
+  // control; controls of one side keep their current order along it.
+  for (TAlign side : {alTop, alBottom, alLeft, alRight, alClient}) {
+    std::vector<TControl*> list;
+    for (TControl* c : FControls)
+      if (c->Align() == side && c->Visible()) list.push_back(c);
+    std::stable_sort(list.begin(), list.end(), [side](TControl* a, TControl* b) {
+      switch (side) {
+        case alTop: return a->Top() < b->Top();
+        case alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
+        case alLeft: return a->Left() < b->Left();
+        case alRight: return a->Left() + a->Width() > b->Left() + b->Width();
+        default: return false;
+      }
+    });
+    for (TControl* c : list) {
+      switch (side) {
+        case alTop:
+          c->SetBounds(R.Left, R.Top, R.Width(), c->Height());
+          R.Top += c->Height();
+          break;
+        case alBottom:
+          c->SetBounds(R.Left, R.Bottom - c->Height(), R.Width(), c->Height());
+          R.Bottom -= c->Height();
+          break;
+        case alLeft:
+          c->SetBounds(R.Left, R.Top, c->Width(), R.Height());
+          R.Left += c->Width();
+          break;
+        case alRight:
+          c->SetBounds(R.Right - c->Width(), R.Top, c->Width(), R.Height());
+          R.Right -= c->Width();
+          break;
+        default:
+          c->SetBounds(R.Left, R.Top, R.Width(), R.Height());
+          break;
+      }
+    }
+  }
+}
+
+bool TWinControl::CanAutoSize(int& NewWidth, int& NewHeight) {
+  int right = 0, bottom = 0;
+  bool any = false;
+  for (TControl* c : FControls) {
+    if (!c->Visible() || c->Align() != alNone) continue;
+    any = true;
+    right = std::max(right, c->Left() + c->Width());
+    bottom = std::max(bottom, c->Top() + c->Height());
+  }
+  if (!any) return false;
+  TRect client = ClientRect();
+  NewWidth = right + FWidth - client.Width();
+  NewHeight = bottom + FHeight - client.Height();
+  return true;
+}
+
+void TWinControl::VisibleChanged() {
+  if (!FHandle) return;
+  SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                   (FVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+void TWinControl::WMPaint(TMessage& Message) {
+  bool hasWindowless = false;
+  for (TControl* c : FControls) hasWindowless |= !IsWindowed(c);
+  if (!FControlState.Contains(csCustomPaint) && !hasWindowless) {
+    DefaultHandler(Message);
+    return;
+  }
+  HDC dc = reinterpret_cast<HDC>(Message.WParam);
+  if (dc) {
+    PaintHandler(dc);
+  } else {
+    PAINTSTRUCT ps;
+    dc = BeginPaint(FHandle, &ps);
+    PaintHandler(dc);
+    EndPaint(FHandle, &ps);
+  }
+  Message.Result = 0;
+}
+
+void TWinControl::PaintHandler(HDC DC) {
+  const int saved = SaveDC(DC);
+  PaintWindow(DC);
+  RestoreDC(DC, saved);
+  PaintControls(DC);
+}
+
+void TWinControl::PaintWindow(HDC DC) {
+  TMessage m;
+  m.Msg = WM_PAINT;
+  m.WParam = reinterpret_cast<WPARAM>(DC);
+  DefaultHandler(m);
+}
+
+void TWinControl::PaintControls(HDC DC) {
+  RECT clip;
+  const bool clipped = GetClipBox(DC, &clip) != ERROR;
+  for (TControl* c : std::vector<TControl*>(FControls)) {
+    if (IsWindowed(c) || !c->Visible() || c->Width() <= 0 || c->Height() <= 0) continue;
+    if (clipped) {
+      RECT b = {c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height()};
+      RECT both;
+      if (!IntersectRect(&both, &b, &clip)) continue;
+    }
+    const int saved = SaveDC(DC);
+    OffsetWindowOrgEx(DC, -c->Left(), -c->Top(), nullptr);
+    IntersectClipRect(DC, 0, 0, c->Width(), c->Height());
+    c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+    RestoreDC(DC, saved);
+  }
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& Message) {
+  HDC dc = reinterpret_cast<HDC>(Message.WParam);
+  RECT r = {0, 0, FWidth, FHeight};
+  if (FHandle) GetClientRect(FHandle, &r);
+  FillRect(dc, &r, FBrush->Handle());
+  Message.Result = 1;
+}
+
+void TWinControl::Invalidate() {
+  if (FHandle) InvalidateRect(FHandle, nullptr, !FControlStyle.Contains(csOpaque));
+}
+
+void TWinControl::Update() {
+  if (FHandle) UpdateWindow(FHandle);
+}
+
+void TWinControl::PaintTo(HDC DC, int X, int Y) {
+  const int saved = SaveDC(DC);
+  OffsetWindowOrgEx(DC, -X, -Y, nullptr);
+  TRect client = ClientRect();
+  IntersectClipRect(DC, 0, 0, client.Width(), client.Height());
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), reinterpret_cast<LPARAM>(DC));
+  Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+  for (TControl* c : std::vector<TControl*>(FControls))
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->Visible()) w->PaintTo(DC, w->Left(), w->Top());
+  RestoreDC(DC, saved);
+}
+
+void TWinControl::CNCtlColor(TMessage& Message) {
+  HDC dc = reinterpret_cast<HDC>(Message.WParam);
+  SetTextColor(dc, ColorToRGB(FFont->Color()));
+  SetBkColor(dc, ColorToRGB(FBrush->Color()));
+  Message.Result = reinterpret_cast<intptr_t>(FBrush->Handle());
+}
+
+void TWinControl::CMColorChanged(TMessage&) {
+  FBrush->SetColor(FColor);
+  NotifyControls(CM_PARENTCOLORCHANGED);
+  Invalidate();
+}
+
+void TWinControl::CMFontChanged(TMessage&) {
+  if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), 0);
+  NotifyControls(CM_PARENTFONTCHANGED);
+  Invalidate();
+}
+
+void TWinControl::CMShowHintChanged(TMessage&) { NotifyControls(CM_PARENTSHOWHINTCHANGED); }
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+void TWinControl::UpdateMouseHover(const TMessage& Message) {
+  const TPoint p(Message.XPos(), Message.YPos());
+  const bool inside = PtInRect(ClientRect(), p);
+  if (inside && !FMouseInControl) {
+    FMouseInControl = true;
+    TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, FHandle, 0};
+    TrackMouseEvent(&track);
+    Perform(CM_MOUSEENTER, 0, reinterpret_cast<intptr_t>(this));
+  } else if (!inside && FMouseInControl) {
+    FMouseInControl = false;
+    Perform(CM_MOUSELEAVE, 0, reinterpret_cast<intptr_t>(this));
+  }
+  TControl* target = nullptr;
+  TControl* captured = GetCaptureControl();
+  if (captured && captured->Parent() == this && !IsWindowed(captured))
+    target = PtInRect(captured->BoundsRect(), p) ? captured : nullptr;
+  else if (inside)
+    target = ControlAtPos(p);
+  SetMouseControl(target);
+}
+
+void TWinControl::SetMouseControl(TControl* AControl) {
+  if (FMouseControl == AControl) return;
+  TControl* old = FMouseControl;
+  FMouseControl = AControl;
+  if (old) {
+    old->FMouseInControl = false;
+    old->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<intptr_t>(old));
+  }
+  if (AControl) {
+    AControl->FMouseInControl = true;
+    AControl->Perform(CM_MOUSEENTER, 0, reinterpret_cast<intptr_t>(AControl));
+  }
+}
+
+void TWinControl::WMMouseLeave(TMessage& Message) {
+  // While the mouse is captured the moves tell where it is.
+  if (FHandle && GetCapture() == FHandle) return;
+  SetMouseControl(nullptr);
+  if (FMouseInControl) {
+    FMouseInControl = false;
+    Perform(CM_MOUSELEAVE, 0, reinterpret_cast<intptr_t>(this));
+  }
+  Message.Result = 0;
+}
+
+void TWinControl::WMCaptureChanged(TMessage& Message) {
+  if (CaptureOwner(gCaptureControl) == this && reinterpret_cast<HWND>(Message.LParam) != FHandle)
+    gCaptureControl = nullptr;
+  POINT p;
+  GetCursorPos(&p);
+  if (WindowFromPoint(p) != FHandle) {
+    SetMouseControl(nullptr);
+    if (FMouseInControl) {
+      FMouseInControl = false;
+      Perform(CM_MOUSELEAVE, 0, reinterpret_cast<intptr_t>(this));
+    }
+  } else if (FMouseInControl) {
+    TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, FHandle, 0};
+    TrackMouseEvent(&track);
+  }
+  DefaultHandler(Message);
+}
+
+bool TWinControl::IsControlMouseMsg(TMessage& Message) {
+  const TPoint p(Message.XPos(), Message.YPos());
+  TControl* target = nullptr;
+  if (TControl* captured = GetCaptureControl()) {
+    if (captured->Parent() == this && !IsWindowed(captured)) target = captured;
+  } else {
+    target = ControlAtPos(p);
+  }
+  if (!target) return false;
+  Message.Result = target->Perform(Message.Msg, Message.WParam,
+                                   MAKELPARAM(p.X - target->Left(), p.Y - target->Top()));
+  return true;
+}
+
+void TWinControl::WMSetCursor(TMessage& Message) {
+  if (reinterpret_cast<HWND>(Message.WParam) == FHandle && Message.LParamLo() == HTCLIENT) {
+    TCursor cursor = Screen->Cursor();
+    if (cursor == crDefault) {
+      POINT p;
+      GetCursorPos(&p);
+      TControl* c = ControlAtPos(ScreenToClient(TPoint(p.x, p.y)));
+      cursor = c && c->Cursor() != crDefault ? c->Cursor() : FCursor;
+    }
+    if (cursor != crDefault) {
+      ::SetCursor(Screen->Cursors(cursor));
+      Message.Result = 1;
+      return;
+    }
+  }
+  DefaultHandler(Message);
+}
+
+// ---------------------------------------------------------------------------
+// Focus and keys
+
+void TWinControl::SetTabStop(bool Value) {
+  if (FTabStop == Value) return;
+  FTabStop = Value;
+  if (FHandle) {
+    LONG style = GetWindowLongW(FHandle, GWL_STYLE);
+    SetWindowLongW(FHandle, GWL_STYLE, Value ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+  }
+  Perform(CM_TABSTOPCHANGED, 0, 0);
+}
+
+int TWinControl::TabOrder() const {
+  if (!FParent) return -1;
+  auto& list = FParent->FTabList;
+  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int Value) {
+  if (!FParent) return;
+  auto& list = FParent->FTabList;
+  list.erase(std::find(list.begin(), list.end(), this));
+  Value = std::max(0, std::min(Value, static_cast<int>(list.size())));
+  list.insert(list.begin() + Value, this);
+}
+
+bool TWinControl::CanFocus() const {
+  // Up to the form; the form itself may still be about to show.
+  const TCustomForm* form = GetParentForm(this);
+  for (const TControl* c = this; c && c != form; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
+
+void TWinControl::SetFocus() {
+  TCustomForm* form = GetParentForm(this);
+  if (form && form != this) form->FocusControl(this);
+  else if (CanFocus()) ::SetFocus(Handle());
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {
+  for (TWinControl* c : FTabList) {
+    List.push_back(c);
+    c->GetTabOrderList(List);
+  }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop) const {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  const int n = static_cast<int>(list.size());
+  if (n == 0) return nullptr;
+  int i = static_cast<int>(std::find(list.begin(), list.end(), CurControl) - list.begin());
+  if (i == n && !GoForward) i = 0;
+  for (int step = 0; step < n; ++step) {
+    i = GoForward ? (i + 1) % n : (i - 1 + n) % n;
+    TWinControl* c = list[i];
+    if (c != CurControl && c->CanFocus() && (!CheckTabStop || c->TabStop())) return c;
+  }
+  return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+  if (TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop)) next->SetFocus();
+}
+
+void TWinControl::WMSetFocus(TMessage& Message) {
+  DefaultHandler(Message);
+  TCustomForm* form = GetParentForm(this);
+  if (form && form != this) form->SetFocusedControl(this);
+}
+
+void TWinControl::WMKillFocus(TMessage& Message) { DefaultHandler(Message); }
+
+void TWinControl::CMFocusChanged(TMessage& Message) { Broadcast(Message); }
+
+void TWinControl::CMDialogKeyOrChar(TMessage& Message) { Broadcast(Message); }
+
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+void TWinControl::CNKeyDown(TMessage& Message) {
+  Message.Result = 1;
+  const WORD key = static_cast<WORD>(Message.WParam);
+  LRESULT mask = 0;
+  switch (key) {
+    case VK_TAB: mask = DLGC_WANTTAB; break;
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: mask = DLGC_WANTARROWS; break;
+    case VK_RETURN: case VK_EXECUTE: case VK_ESCAPE: case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
+  }
+  if (mask && Perform(CM_WANTSPECIALKEY, key, Message.LParam) == 0 && (Perform(WM_GETDLGCODE, 0, 0) & mask) == 0) {
+    TCustomForm* form = GetParentForm(this);
+    if (form && form->Perform(CM_DIALOGKEY, key, Message.LParam) != 0) return;
+  }
+  Message.Result = 0;
+}
+
+void TWinControl::CNChar(TMessage& Message) {
+  Message.Result = 1;
+  const bool sys = Message.Msg == CN_SYSCHAR;
+  if (sys || (Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0) {
+    TCustomForm* form = GetParentForm(this);
+    if (form && form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0) return;
+  }
+  Message.Result = 0;
+}
+
+bool TWinControl::DoKeyDown(TMessage& Message) {
+  TCustomForm* form = GetParentForm(this);
+  if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyDown(Message)) return true;
+  if (FControlStyle.Contains(csNoStdEvents)) return false;
+  WORD key = static_cast<WORD>(Message.WParam);
+  KeyDown(key, KeyDataToShiftState(Message.LParam));
+  Message.WParam = key;
+  return key == 0;
+}
+
+bool TWinControl::DoKeyUp(TMessage& Message) {
+  TCustomForm* form = GetParentForm(this);
+  if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyUp(Message)) return true;
+  if (FControlStyle.Contains(csNoStdEvents)) return false;
+  WORD key = static_cast<WORD>(Message.WParam);
+  KeyUp(key, KeyDataToShiftState(Message.LParam));
+  Message.WParam = key;
+  return key == 0;
+}
+
+bool TWinControl::DoKeyPress(TMessage& Message) {
+  TCustomForm* form = GetParentForm(this);
+  if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(Message)) return true;
+  if (FControlStyle.Contains(csNoStdEvents)) return false;
+  wchar_t ch = static_cast<wchar_t>(Message.WParam);
+  KeyPress(ch);
+  Message.WParam = ch;
+  return ch == 0;
+}
+
+void TWinControl::KeyDown(WORD& Key, TShiftState Shift) {
+  if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyUp(WORD& Key, TShiftState Shift) {
+  if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(wchar_t& Key) {
+  if (OnKeyPress) OnKeyPress(this, Key);
+}

@@ -1,0 +1,66 @@
+// Helpers for tests that drive real windows through the message loop.
+#pragma once
+
+#include <functional>
+
+#include "classlib/Forms.h"
+
+// Runs the message loop until Done holds; false when it never does within a
+// generous limit (the machines are shared, so the limit is no timing claim).
+inline bool PumpUntil(const std::function<bool()>& Done, DWORD LimitMs = 20000) {
+  const DWORD start = GetTickCount();
+  while (!Done()) {
+    Application->ProcessMessages();
+    if (GetTickCount() - start > LimitMs) return false;
+    Sleep(1);
+  }
+  return true;
+}
+
+// Handles what is queued now, plus whatever that produces in a short while.
+inline void Settle() {
+  for (int i = 0; i < 20; ++i) {
+    Application->ProcessMessages();
+    Sleep(2);
+  }
+}
+
+// Real mouse input, as from the user: the cursor moves and the system
+// produces the messages.
+inline void MouseInput(DWORD Flags, int X = 0, int Y = 0) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = Flags;
+  if (Flags & MOUSEEVENTF_ABSOLUTE) {
+    in.mi.dx = X * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = Y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  }
+  SendInput(1, &in, sizeof(in));
+}
+
+inline void MoveMouse(const TPoint& Screen) {
+  MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Screen.X, Screen.Y);
+  Settle();
+}
+
+inline void MouseDown() { MouseInput(MOUSEEVENTF_LEFTDOWN); }
+inline void MouseUp() { MouseInput(MOUSEEVENTF_LEFTUP); }
+
+inline TPoint Center(TControl* C) { return C->ClientToScreen(TPoint(C->Width() / 2, C->Height() / 2)); }
+
+// A key press posted to the focused window, through the application's loop.
+inline void PostKey(WORD Key) {
+  HWND focus = GetFocus();
+  PostMessageW(focus, WM_KEYDOWN, Key, 1);
+  PostMessageW(focus, WM_KEYUP, Key, 0xC0000001);
+  Settle();
+}
+
+// Shows a form and waits until it is active, with the mouse parked outside it.
+inline void ShowAndActivate(TCustomForm* Form) {
+  MoveMouse(TPoint(2, 2));
+  Form->Show();
+  SetForegroundWindow(Form->Handle());
+  PumpUntil([&] { return GetActiveWindow() == Form->Handle(); });
+  Settle();
+}

@@ -1,0 +1,417 @@
+// Controls under the real message loop: mouse enter and leave, clicks,
+// capture, painting into a foreign DC, alignment and ownership.
+#include <gtest/gtest.h>
+
+#include "ControlTestUtils.h"
+#include "classlib/Menus.h"
+
+namespace {
+
+// Counts what a control hears, through the WindowProc hook a subclasser uses.
+struct Recorder {
+  int Enter = 0, Leave = 0, Clicks = 0, DblClicks = 0, Downs = 0, Ups = 0;
+  TPoint LastMove{-1000, -1000};
+
+  void Attach(TControl* C) {
+    auto inner = C->WindowProc;
+    C->WindowProc = [this, inner](TMessage& m) {
+      if (m.Msg == CM_MOUSEENTER) ++Enter;
+      if (m.Msg == CM_MOUSELEAVE) ++Leave;
+      inner(m);
+    };
+    C->OnClick = [this](TObject*) { ++Clicks; };
+    C->OnDblClick = [this](TObject*) { ++DblClicks; };
+    C->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { ++Downs; };
+    C->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) { ++Ups; };
+    C->OnMouseMove = [this](TObject*, TShiftState, int X, int Y) { LastMove = TPoint(X, Y); };
+  }
+};
+
+class Box : public TCustomControl {
+ public:
+  explicit Box(TComponent* AOwner, TColor Fill = clRed) : TCustomControl(AOwner), FFill(Fill) {}
+
+ protected:
+  void Paint() override {
+    Canvas()->Brush()->SetColor(FFill);
+    Canvas()->FillRect(ClientRect());
+  }
+  TColor FFill;
+};
+
+class Spot : public TGraphicControl {
+ public:
+  explicit Spot(TComponent* AOwner, TColor Fill = clBlue) : TGraphicControl(AOwner), FFill(Fill) {}
+
+ protected:
+  void Paint() override {
+    Canvas()->Brush()->SetColor(FFill);
+    Canvas()->FillRect(ClientRect());
+  }
+  TColor FFill;
+};
+
+class MouseTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = new TForm(nullptr);
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(100, 100, 300, 200);
+    windowed = new Box(form);
+    windowed->SetParent(form);
+    windowed->SetBounds(10, 10, 100, 60);
+    windowless = new Spot(form);
+    windowless->SetParent(form);
+    windowless->SetBounds(150, 10, 100, 60);
+    w.Attach(windowed);
+    g.Attach(windowless);
+    ShowAndActivate(form);
+  }
+  void TearDown() override {
+    MouseUp();
+    Settle();
+    Free(form);
+  }
+  TForm* form;
+  Box* windowed;
+  Spot* windowless;
+  Recorder w, g;
+};
+
+TEST_F(MouseTest, EnterAndLeaveForWindowedAndWindowlessControls) {
+  MoveMouse(Center(windowed));
+  ASSERT_TRUE(PumpUntil([&] { return w.Enter == 1; }));
+  EXPECT_TRUE(windowed->MouseInControl());
+  EXPECT_EQ(0, g.Enter);
+
+  MoveMouse(Center(windowless));
+  ASSERT_TRUE(PumpUntil([&] { return w.Leave == 1 && g.Enter == 1; }));
+  EXPECT_TRUE(windowless->MouseInControl());
+  EXPECT_FALSE(windowed->MouseInControl());
+
+  // Moving within the control sends nothing new.
+  MoveMouse(windowless->ClientToScreen(TPoint(5, 5)));
+  EXPECT_EQ(1, g.Enter);
+
+  // Off the form entirely: the windowless control hears of it through its parent.
+  MoveMouse(TPoint(20, 20));
+  ASSERT_TRUE(PumpUntil([&] { return g.Leave == 1; }));
+  EXPECT_EQ(1, w.Enter);
+  EXPECT_EQ(1, w.Leave);
+}
+
+TEST_F(MouseTest, HiddenOrDisabledWindowlessControlGetsNoMouse) {
+  windowless->SetEnabled(false);
+  MoveMouse(Center(windowless));
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_EQ(0, g.Enter);
+  EXPECT_EQ(0, g.Downs);
+  EXPECT_EQ(0, g.Clicks);
+}
+
+TEST_F(MouseTest, ClickAndDoubleClickSequences) {
+  for (TControl* c : {static_cast<TControl*>(windowed), static_cast<TControl*>(windowless)}) {
+    Recorder& r = c == windowed ? w : g;
+    MoveMouse(Center(c));
+    INPUT in[4] = {};
+    for (int i = 0; i < 4; ++i) {
+      in[i].type = INPUT_MOUSE;
+      in[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(4, in, sizeof(INPUT));
+    ASSERT_TRUE(PumpUntil([&] { return r.Ups == 2; })) << c->ClassName();
+    // Press, release (click), second press (double click), release: one of each.
+    EXPECT_EQ(1, r.Clicks) << c->ClassName();
+    EXPECT_EQ(1, r.DblClicks) << c->ClassName();
+    EXPECT_EQ(2, r.Downs) << c->ClassName();
+  }
+}
+
+TEST_F(MouseTest, WithoutDoubleClicksTheSecondPressIsAnotherClick) {
+  TControlStyle style = windowless->ControlStyle();
+  windowless->SetControlStyle(style.Exclude(csDoubleClicks));
+  MoveMouse(Center(windowless));
+  INPUT in[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    in[i].type = INPUT_MOUSE;
+    in[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  }
+  SendInput(4, in, sizeof(INPUT));
+  ASSERT_TRUE(PumpUntil([&] { return g.Ups == 2; }));
+  EXPECT_EQ(2, g.Clicks);
+  EXPECT_EQ(0, g.DblClicks);
+}
+
+TEST_F(MouseTest, CaptureWhileDraggingOutOfAWindowlessControl) {
+  MoveMouse(Center(windowless));
+  MouseDown();
+  ASSERT_TRUE(PumpUntil([&] { return g.Downs == 1; }));
+  EXPECT_EQ(windowless, GetCaptureControl());
+  EXPECT_TRUE(windowless->ControlState().Contains(csLButtonDown));
+
+  // Dragged over the windowed sibling and then off the form: the moves still
+  // come to the pressed control, in its own coordinates, and it hears it left.
+  MoveMouse(Center(windowed));
+  ASSERT_TRUE(PumpUntil([&] { return g.Leave == 1; }));
+  EXPECT_LT(g.LastMove.X, 0);
+  EXPECT_EQ(0, w.Enter);
+  MoveMouse(TPoint(700, 500));
+  ASSERT_TRUE(PumpUntil([&] { return g.LastMove.X > 300; }));
+
+  MouseUp();
+  ASSERT_TRUE(PumpUntil([&] { return g.Ups == 1; }));
+  EXPECT_EQ(0, g.Clicks);
+  EXPECT_EQ(nullptr, GetCaptureControl());
+  EXPECT_FALSE(windowless->ControlState().Contains(csLButtonDown));
+}
+
+TEST_F(MouseTest, CaptureWhileDraggingOutOfAWindowedControl) {
+  MoveMouse(Center(windowed));
+  MouseDown();
+  ASSERT_TRUE(PumpUntil([&] { return w.Downs == 1; }));
+  EXPECT_EQ(windowed, GetCaptureControl());
+  MoveMouse(TPoint(700, 500));
+  ASSERT_TRUE(PumpUntil([&] { return w.Leave == 1 && w.LastMove.X > 300; }));
+  // Back inside while still pressed: entered again, and the release clicks.
+  MoveMouse(Center(windowed));
+  ASSERT_TRUE(PumpUntil([&] { return w.Enter == 2; }));
+  MouseUp();
+  ASSERT_TRUE(PumpUntil([&] { return w.Ups == 1; }));
+  EXPECT_EQ(1, w.Clicks);
+}
+
+// ---------------------------------------------------------------------------
+// Painting into a DC that is not the control's
+
+class MemoryDC {
+ public:
+  MemoryDC(int W, int H) {
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = W;
+    bi.bmiHeader.biHeight = -H;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    FBitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    FDC = CreateCompatibleDC(nullptr);
+    FOld = SelectObject(FDC, FBitmap);
+    RECT r = {0, 0, W, H};
+    FillRect(FDC, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  }
+  ~MemoryDC() {
+    SelectObject(FDC, FOld);
+    DeleteDC(FDC);
+    DeleteObject(FBitmap);
+  }
+  HDC DC() const { return FDC; }
+  COLORREF At(int X, int Y) const { return GetPixel(FDC, X, Y); }
+
+ private:
+  HBITMAP FBitmap;
+  HDC FDC;
+  HGDIOBJ FOld;
+};
+
+TEST(PaintTest, ControlPaintsItselfAndWindowlessChildrenIntoAForeignDC) {
+  Box parent(nullptr, clRed);
+  parent.SetBounds(0, 0, 60, 40);
+  auto* spot = new Spot(&parent, clBlue);
+  spot->SetParent(&parent);
+  spot->SetBounds(10, 10, 20, 10);
+  auto* hidden = new Spot(&parent, clLime);
+  hidden->SetParent(&parent);
+  hidden->SetBounds(40, 10, 10, 10);
+  hidden->SetVisible(false);
+  // A later sibling lies above an earlier one where they overlap.
+  auto* top = new Spot(&parent, clYellow);
+  top->SetParent(&parent);
+  top->SetBounds(25, 12, 10, 5);
+
+  MemoryDC mem(80, 60);
+  SetWindowOrgEx(mem.DC(), -5, -5, nullptr);  // the caller's own origin is kept
+  parent.Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem.DC()), 0);
+  SetWindowOrgEx(mem.DC(), 0, 0, nullptr);
+
+  EXPECT_EQ(RGB(255, 0, 0), mem.At(5 + 1, 5 + 1));
+  EXPECT_EQ(RGB(0, 0, 255), mem.At(5 + 12, 5 + 12));
+  EXPECT_EQ(RGB(255, 255, 0), mem.At(5 + 27, 5 + 14));
+  EXPECT_EQ(RGB(255, 0, 0), mem.At(5 + 45, 5 + 15));  // hidden child not painted
+  EXPECT_EQ(RGB(255, 255, 255), mem.At(5 + 61, 5 + 20));  // nothing outside the control
+  EXPECT_FALSE(parent.HandleAllocated());  // no window was needed
+}
+
+TEST(PaintTest, PaintToIncludesWindowedChildrenAndEraseFillsWithColor) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(0, 0, 100, 50);
+  form.SetColor(clGreen);
+  auto* child = new Box(&form, clRed);
+  child->SetParent(&form);
+  child->SetBounds(50, 10, 20, 20);
+  auto* spot = new Spot(child, clBlue);
+  spot->SetParent(child);
+  spot->SetBounds(0, 0, 5, 5);
+  form.HandleNeeded();
+
+  MemoryDC mem(100, 50);
+  form.PaintTo(mem.DC(), 0, 0);
+  EXPECT_EQ(RGB(0, 128, 0), mem.At(5, 5));
+  EXPECT_EQ(RGB(255, 0, 0), mem.At(60, 20));
+  EXPECT_EQ(RGB(0, 0, 255), mem.At(52, 12));
+}
+
+// ---------------------------------------------------------------------------
+// Alignment
+
+TEST(AlignTest, ChildrenFillTheirSidesInOrderAndFollowResizes) {
+  Box parent(nullptr);
+  parent.SetBounds(0, 0, 200, 100);
+  auto make = [&](TAlign a, int w, int h) {
+    auto* c = new Spot(&parent);
+    c->SetBounds(0, 0, w, h);
+    c->SetParent(&parent);
+    c->SetAlign(a);
+    return c;
+  };
+  Spot* client = make(alClient, 1, 1);
+  Spot* top = make(alTop, 5, 10);
+  Spot* bottom = make(alBottom, 5, 20);
+  Spot* left = make(alLeft, 30, 5);
+  Spot* right = make(alRight, 40, 5);
+
+  EXPECT_EQ(Rect(0, 0, 200, 10), top->BoundsRect());
+  EXPECT_EQ(Rect(0, 80, 200, 100), bottom->BoundsRect());
+  EXPECT_EQ(Rect(0, 10, 30, 80), left->BoundsRect());
+  EXPECT_EQ(Rect(160, 10, 200, 80), right->BoundsRect());
+  EXPECT_EQ(Rect(30, 10, 160, 80), client->BoundsRect());
+
+  parent.SetBounds(0, 0, 300, 150);
+  EXPECT_EQ(Rect(0, 130, 300, 150), bottom->BoundsRect());
+  EXPECT_EQ(Rect(260, 10, 300, 130), right->BoundsRect());
+  EXPECT_EQ(Rect(30, 10, 260, 130), client->BoundsRect());
+
+  // A second top control placed below the first keeps that order.
+  Spot* top2 = make(alNone, 5, 7);
+  top2->SetTop(50);
+  top2->SetAlign(alTop);
+  EXPECT_EQ(Rect(0, 10, 300, 17), top2->BoundsRect());
+  EXPECT_EQ(17, left->Top());
+
+  // Hidden controls give their room back.
+  top->SetVisible(false);
+  EXPECT_EQ(0, top2->Top());
+}
+
+TEST(AlignTest, DisableAlignDefersUntilEnabled) {
+  Box parent(nullptr);
+  parent.SetBounds(0, 0, 100, 100);
+  parent.DisableAlign();
+  auto* c = new Spot(&parent);
+  c->SetParent(&parent);
+  c->SetBounds(5, 5, 10, 10);
+  c->SetAlign(alClient);
+  EXPECT_EQ(Rect(5, 5, 15, 15), c->BoundsRect());
+  parent.EnableAlign();
+  EXPECT_EQ(Rect(0, 0, 100, 100), c->BoundsRect());
+}
+
+TEST(AlignTest, AnchorsKeepDistancesAndConstraintsLimitSize) {
+  Box parent(nullptr);
+  parent.SetBounds(0, 0, 100, 100);
+  auto* right = new Spot(&parent);
+  right->SetParent(&parent);
+  right->SetBounds(80, 10, 10, 10);
+  right->SetAnchors({akRight, akBottom});
+  auto* stretch = new Spot(&parent);
+  stretch->SetParent(&parent);
+  stretch->SetBounds(10, 10, 50, 10);
+  stretch->SetAnchors({akLeft, akTop, akRight});
+  TSizeConstraints limits;
+  limits.MaxWidth = 70;
+  stretch->SetConstraints(limits);
+
+  parent.SetBounds(0, 0, 150, 120);
+  EXPECT_EQ(Rect(130, 30, 140, 40), right->BoundsRect());
+  EXPECT_EQ(Rect(10, 10, 80, 20), stretch->BoundsRect());  // 100 wide wanted, 70 allowed
+}
+
+// ---------------------------------------------------------------------------
+// Ownership
+
+class Watcher : public TComponent {
+ public:
+  explicit Watcher(TComponent* AOwner) : TComponent(AOwner) {}
+  TControl* Watched = nullptr;
+  void Watch(TControl* C) {
+    Watched = C;
+    C->FreeNotification(this);
+  }
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == Watched) Watched = nullptr;
+  }
+};
+
+TEST(OwnershipTest, DestroyingAFormFreesItsControlsAndNotifies) {
+  Watcher watcher(nullptr);
+  const int formsBefore = Screen->FormCount();
+  auto* form = new TForm(nullptr);
+  bool destroyed = false;
+  form->OnDestroy = [&](TObject*) { destroyed = true; };
+  // Owned by the form and parented to a panel the form owns.
+  auto* panel = new Box(form);
+  panel->SetParent(form);
+  auto* inner = new Spot(form);
+  inner->SetParent(panel);
+  // Parented but owned by nobody: the parent still frees it.
+  auto* orphan = new Spot(nullptr);
+  orphan->SetParent(panel);
+  auto* menu = new TPopupMenu(form);
+  inner->SetPopupMenu(menu);
+  watcher.Watch(inner);
+  Watcher second(nullptr);
+  second.Watch(orphan);
+  form->Show();
+  EXPECT_EQ(formsBefore + 1, Screen->FormCount());
+
+  HWND panelWnd = panel->Handle();
+  Free(form);
+  EXPECT_TRUE(destroyed);
+  EXPECT_EQ(nullptr, watcher.Watched);
+  EXPECT_EQ(nullptr, second.Watched);
+  EXPECT_FALSE(IsWindow(panelWnd));
+  EXPECT_EQ(formsBefore, Screen->FormCount());
+}
+
+TEST(OwnershipTest, FreeingAPopupMenuClearsTheControlsReference) {
+  TForm form(nullptr);
+  auto* c = new Spot(&form);
+  c->SetParent(&form);
+  auto* menu = new TPopupMenu(nullptr);
+  c->SetPopupMenu(menu);
+  Free(menu);
+  EXPECT_EQ(nullptr, c->PopupMenu());
+}
+
+TEST(OwnershipTest, RemovingAControlFromItsParentDestroysOnlyItsWindow) {
+  TForm form(nullptr);
+  form.HandleNeeded();
+  auto* box = new Box(&form);
+  box->SetParent(&form);
+  box->SetText(L"kept");
+  HWND first = box->Handle();
+  box->SetParent(nullptr);
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_FALSE(box->HandleAllocated());
+  EXPECT_EQ(L"kept", box->Text());
+  box->SetParent(&form);
+  EXPECT_TRUE(box->HandleAllocated());
+  EXPECT_EQ(GetParent(box->Handle()), form.Handle());
+}
+
+}  // namespace
