@@ -2,12 +2,9 @@
 
 #include <utility>
 
-namespace {
+#include "classlib/Forms.h"
 
-TspSkinFormWindows& FormWindows() {
-  static TspSkinFormWindows windows;
-  return windows;
-}
+namespace {
 
 std::unique_ptr<TBitmap> MakeBitmap(const TBmpImage& Image) {
   std::unique_ptr<TBitmap> bitmap(new TBitmap);
@@ -16,8 +13,6 @@ std::unique_ptr<TBitmap> MakeBitmap(const TBmpImage& Image) {
 }
 
 }  // namespace
-
-void SetSkinFormWindows(TspSkinFormWindows Windows) { FormWindows() = std::move(Windows); }
 
 TspSkinData::TspSkinData(TComponent* AOwner)
     : TComponent(AOwner),
@@ -33,9 +28,15 @@ TspSkinData::~TspSkinData() {
 }
 
 void TspSkinData::BroadcastMessage(unsigned Msg) {
-  if (!FormWindows()) return;
-  for (HWND window : FormWindows()(this))
-    SendMessageW(window, Msg, reinterpret_cast<WPARAM>(this), 1000);
+  const WPARAM self = reinterpret_cast<WPARAM>(this);
+  auto* ownerForm = dynamic_cast<TCustomForm*>(Owner());
+  if (ownerForm) SendMessageW(ownerForm->Handle(), Msg, self, 1000);
+  if (!Screen) return;
+  // A receiver may open or close forms: the count is read again each time.
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form != ownerForm) SendMessageW(form->Handle(), Msg, self, 1000);
+  }
 }
 
 void TspSkinData::ClearObjects() {

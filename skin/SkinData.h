@@ -2,7 +2,6 @@
 // stored skin, and the messages that tell every form before and after a change.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,14 +15,6 @@ constexpr unsigned MSG_AFTER_SKIN_CHANGE = 1226;         // WM_USER + 202
 constexpr unsigned MSG_SKIN_CHANGE_DONE = 1227;          // WM_USER + 203
 constexpr unsigned MSG_RESOURCE_STRINGS_CHANGED = 1274;  // WM_USER + 250
 constexpr unsigned MSG_SKINNABLE_FORM_CHANGED = 1294;    // WM_USER + 270
-
-class TspSkinData;
-
-// The windows that hear of a skin data's changes, in the order they are told:
-// the owner form's window first when the owner is a form, then the other
-// forms of the screen. The form layer installs it.
-using TspSkinFormWindows = std::function<std::vector<HWND>(TspSkinData* Sender)>;
-void SetSkinFormWindows(TspSkinFormWindows Windows);
 
 class TspSkinData : public TComponent, public TspSkinSections {
  public:
@@ -63,6 +54,8 @@ class TspSkinData : public TComponent, public TspSkinSections {
 
   void ClearObjects();
   void ClearAll();
+  // Sends Msg to the owner form (when the owner is one), then to every other
+  // form of the screen, each send finished before the next begins.
   void BroadcastMessage(unsigned Msg);
 
   std::unique_ptr<TBitmap> Picture, InactivePicture, MaskPicture, RollUpPicture, RollUpMaskPicture;

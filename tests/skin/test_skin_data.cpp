@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "SkinTestData.h"
+#include "classlib/Forms.h"
 #include "skin/SkinData.h"
 
 namespace {
 
 struct TReceived {
-  HWND Window;
+  TCustomForm* Form;
   UINT Msg;
   WPARAM WParam;
   LPARAM LParam;
@@ -19,30 +20,28 @@ struct TReceived {
 
 std::vector<TReceived> gReceived;
 
-LRESULT CALLBACK RecordingWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  if (Msg >= WM_USER + 201 && Msg <= WM_USER + 270) {
-    auto* data = reinterpret_cast<TspSkinData*>(WParam);
-    gReceived.push_back({Window, Msg, WParam, LParam, data->Empty(), data->SkinChanging()});
-    return 0;
+// A form that notes the skin data's messages and the skin data's state then.
+class TRecordingForm : public TForm {
+ public:
+  using TForm::TForm;
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg >= WM_USER + 201 && Message.Msg <= WM_USER + 270) {
+      auto* data = reinterpret_cast<TspSkinData*>(Message.WParam);
+      gReceived.push_back({this, Message.Msg, Message.WParam, Message.LParam, data->Empty(), data->SkinChanging()});
+      return;
+    }
+    TForm::WndProc(Message);
   }
-  return DefWindowProcW(Window, Msg, WParam, LParam);
-}
+};
 
 class SkinDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = RecordingWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"SkinDataTestForm";
-    RegisterClassW(&wc);
-    for (HWND& w : FForms) w = CreateWindowW(L"SkinDataTestForm", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
-    SetSkinFormWindows([this](TspSkinData*) { return std::vector<HWND>(std::begin(FForms), std::end(FForms)); });
+    for (auto& form : FForms) form = new TRecordingForm(nullptr);
     gReceived.clear();
   }
   void TearDown() override {
-    SetSkinFormWindows(nullptr);
-    for (HWND w : FForms) DestroyWindow(w);
+    for (auto& form : FForms) Free(form);
   }
   static TspCompressedStoredSkin* TestSkin(TComponent* Owner) {
     auto* stored = new TspCompressedStoredSkin(Owner);
@@ -55,7 +54,7 @@ class SkinDataTest : public ::testing::Test {
     return m;
   }
 
-  HWND FForms[2] = {};
+  TRecordingForm* FForms[2] = {};
 };
 
 }  // namespace
@@ -72,7 +71,7 @@ TEST_F(SkinDataTest, LoadTellsEveryFormBeforeAndAfter) {
   for (size_t i = 0; i < 6; ++i) {
     const TReceived& r = gReceived[i];
     EXPECT_EQ(r.Msg, order[i]);
-    EXPECT_EQ(r.Window, FForms[i % 2]);
+    EXPECT_EQ(r.Form, FForms[i % 2]);
     EXPECT_EQ(r.WParam, reinterpret_cast<WPARAM>(&data));
     EXPECT_EQ(r.LParam, 1000);
     EXPECT_EQ(r.Empty, r.Msg == 1225);
@@ -238,4 +237,13 @@ TEST_F(SkinDataTest, StoredSkinFromAProgramResource) {
   EXPECT_EQ(data.SkinName, L"测试皮肤");
   EXPECT_EQ(data.CtrlList.Count(), 22);
   EXPECT_THROW(stored.LoadFromResource(GetModuleHandleW(nullptr), L"NOSUCHSKIN"), EResNotFound);
+}
+
+TEST_F(SkinDataTest, OwnerFormHearsFirst) {
+  // A skin data owned by the second form: that form is told first, once.
+  auto* data = new TspSkinData(FForms[1]);
+  std::unique_ptr<TspCompressedStoredSkin> stored(TestSkin(nullptr));
+  data->LoadCompressedStoredSkin(stored.get());
+  ASSERT_EQ(gReceived.size(), 6u);
+  for (size_t i = 0; i < 6; ++i) EXPECT_EQ(gReceived[i].Form, FForms[i % 2 == 0 ? 1 : 0]);
 }
