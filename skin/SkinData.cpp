@@ -138,14 +138,14 @@ void TspSkinData::SetSkinIndex(int Value) {
     FSkinIndex = Value;
     return;
   }
-  if (Value < 0 || Value >= FSkinList->Skins().Count()) return;
+  if (Value < 0 || Value >= FSkinList->Skins()->Count()) return;
   FSkinIndex = Value;
   if (!Designing()) LoadSkinListItem();
 }
 
 void TspSkinData::LoadSkinListItem() {
-  if (FSkinIndex >= 0 && FSkinIndex < FSkinList->Skins().Count())
-    LoadCompressedStoredSkin(FSkinList->Skins().Items(FSkinIndex)->StoredSkin());
+  if (FSkinIndex >= 0 && FSkinIndex < FSkinList->Skins()->Count())
+    LoadCompressedStoredSkin(FSkinList->Skins()->Items(FSkinIndex)->StoredSkin());
 }
 
 void TspSkinData::Notification(TComponent* AComponent, TOperation Operation) {

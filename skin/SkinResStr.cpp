@@ -144,13 +144,16 @@ String TspResourceStrData::GetResStr(const String& Key) const {
 // ---------------------------------------------------------------------------
 // Skin lists
 
-TspSkinListItem::TspSkinListItem(TspCompressedSkinList* AList, int AIndex)
-    : FList(AList), FStoredSkin(new TspCompressedStoredSkin(nullptr)), FName(L"spSkin" + std::to_wstring(AIndex)) {}
+TspSkinListItem::TspSkinListItem(TCollection* Collection)
+    : TCollectionItem(Collection), FStoredSkin(new TspCompressedStoredSkin(nullptr)) {
+  FName = L"spSkin" + std::to_wstring(Collection ? Index() : 0);
+}
 
 TspSkinListItem::~TspSkinListItem() { Free(FStoredSkin); }
 
 bool TspSkinListItem::Designing() const {
-  TComponentState state = FList ? FList->ComponentState() : TComponentState();
+  auto* list = Collection() ? dynamic_cast<TComponent*>(Collection()->Owner()) : nullptr;
+  TComponentState state = list ? list->ComponentState() : TComponentState();
   return state.Contains(csDesigning) && !state.Contains(csLoading);
 }
 
@@ -175,7 +178,7 @@ void TspSkinListItem::SetCompressedFileName(const String& Value) {
 void TspSkinListItem::Assign(TPersistent* Source) {
   auto* source = dynamic_cast<TspSkinListItem*>(Source);
   if (!source) {
-    TPersistent::Assign(Source);
+    TCollectionItem::Assign(Source);
     return;
   }
   FDescription = source->FDescription;
@@ -187,20 +190,10 @@ void TspSkinListItem::Assign(TPersistent* Source) {
   ReadSkin(&skin);
 }
 
-TspSkinListItem* TspSkinListItems::Add() {
-  FItems.emplace_back(new TspSkinListItem(FOwner, Count()));
-  return FItems.back().get();
-}
+TspSkinListItems::TspSkinListItems(TspCompressedSkinList* AOwner)
+    : TCollection(AOwner, TCollection::ItemClass<TspSkinListItem>()) {}
 
-void TspSkinListItems::Delete(int Index) {
-  if (Index < 0 || Index >= Count()) throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
-  FItems.erase(FItems.begin() + Index);
-}
+TspCompressedSkinList::TspCompressedSkinList(TComponent* AOwner)
+    : TComponent(AOwner), FSkins(new TspSkinListItems(this)) {}
 
-void TspCompressedSkinList::SetSkins(TspSkinListItems& Value) {
-  if (&Value == &FSkins) return;
-  FSkins.Clear();
-  for (int i = 0; i < Value.Count(); ++i) {
-    FSkins.Add()->Assign(Value.Items(i));
-  }
-}
+TspCompressedSkinList::~TspCompressedSkinList() { Free(FSkins); }

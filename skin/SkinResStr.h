@@ -2,9 +2,7 @@
 // stored skins to choose from.
 #pragma once
 
-#include <memory>
-#include <vector>
-
+#include "classlib/Collection.h"
 #include "classlib/StringList.h"
 #include "skin/SkinStoredSkin.h"
 
@@ -31,14 +29,13 @@ class TspResourceStrData : public TComponent {
   uint8_t FCharSet = 1;
 };
 
-class TspCompressedSkinList;
-
 // One skin of a list: a stored skin of its own and the texts that name it.
-class TspSkinListItem : public TPersistent {
+class TspSkinListItem : public TCollectionItem {
  public:
-  TspSkinListItem(TspCompressedSkinList* AList, int AIndex);
+  explicit TspSkinListItem(TCollection* Collection);
   ~TspSkinListItem() override;
   String ClassName() const override { return L"TspSkinListItem"; }
+  String DisplayName() const override { return FName; }
   // Copies another item's texts and stored skin.
   void Assign(TPersistent* Source) override;
 
@@ -46,10 +43,12 @@ class TspSkinListItem : public TPersistent {
   const String& Description() const { return FDescription; }
   void SetDescription(const String& Value) { FDescription = Value; }
   const String& FileName() const { return FFileName; }
+  // At design time builds the stored skin from the skin INI file given.
   void SetFileName(const String& Value);
   const String& CompressedFileName() const { return FCompressedFileName; }
+  // At design time reads the stored skin from the .skn file given.
   void SetCompressedFileName(const String& Value);
-  // "spSkin" and the item's index when it was made; also its display name.
+  // "spSkin" and the item's index when it was made.
   const String& Name() const { return FName; }
   void SetName(const String& Value) { FName = Value; }
 
@@ -59,35 +58,29 @@ class TspSkinListItem : public TPersistent {
 
  private:
   bool Designing() const;
-  TspCompressedSkinList* FList;
   TspCompressedStoredSkin* FStoredSkin;
   String FDescription, FFileName, FCompressedFileName, FName;
 };
 
-// The items of a skin list, owned, in order.
-class TspSkinListItems {
- public:
-  explicit TspSkinListItems(TspCompressedSkinList* AOwner) : FOwner(AOwner) {}
-  TspCompressedSkinList* Owner() const { return FOwner; }
-  int Count() const { return static_cast<int>(FItems.size()); }
-  TspSkinListItem* Items(int Index) const { return FItems.at(static_cast<size_t>(Index)).get(); }
-  TspSkinListItem* Add();
-  void Delete(int Index);
-  void Clear() { FItems.clear(); }
+class TspCompressedSkinList;
 
- private:
-  TspCompressedSkinList* FOwner;
-  std::vector<std::unique_ptr<TspSkinListItem>> FItems;
+class TspSkinListItems : public TCollection {
+ public:
+  explicit TspSkinListItems(TspCompressedSkinList* AOwner);
+  String ClassName() const override { return L"TspSkinListItems"; }
+  TspSkinListItem* Items(int Index) const { return static_cast<TspSkinListItem*>(TCollection::Items(Index)); }
+  TspSkinListItem* Add() { return static_cast<TspSkinListItem*>(TCollection::Add()); }
 };
 
 class TspCompressedSkinList : public TComponent {
  public:
-  explicit TspCompressedSkinList(TComponent* AOwner) : TComponent(AOwner), FSkins(this) {}
+  explicit TspCompressedSkinList(TComponent* AOwner);
+  ~TspCompressedSkinList() override;
   String ClassName() const override { return L"TspCompressedSkinList"; }
-  TspSkinListItems& Skins() { return FSkins; }
+  TspSkinListItems* Skins() const { return FSkins; }
   // Copies the items given: texts and stored skins.
-  void SetSkins(TspSkinListItems& Value);
+  void SetSkins(TspSkinListItems* Value) { FSkins->Assign(Value); }
 
  private:
-  TspSkinListItems FSkins;
+  TspSkinListItems* FSkins;
 };

@@ -161,8 +161,8 @@ TEST_F(SkinDataTest, PropertyWritersAndTheirMessages) {
   data.SetSkinIndex(0);
 
   TspCompressedSkinList list(nullptr);
-  for (int i = 0; i < 3; ++i) list.Skins().Add();
-  list.Skins().Items(1)->StoredSkin()->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  for (int i = 0; i < 3; ++i) list.Skins()->Add();
+  list.Skins()->Items(1)->StoredSkin()->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
   data.SetSkinList(&list);  // item 0 holds no skin: nothing happens
   EXPECT_TRUE(gReceived.empty());
   data.SetSkinIndex(5);

@@ -269,15 +269,15 @@ TEST(SkinResources, ResourceStringsAndSkinLists) {
   EXPECT_EQ(res.GetResStr(L"X"), L"a=b");
 
   TspCompressedSkinList list(nullptr);
-  list.Skins().Add();
-  list.Skins().Add();
-  TspSkinListItem* third = list.Skins().Add();
-  EXPECT_EQ(list.Skins().Items(0)->Name(), L"spSkin0");
+  list.Skins()->Add();
+  list.Skins()->Add();
+  TspSkinListItem* third = list.Skins()->Add();
+  EXPECT_EQ(list.Skins()->Items(0)->Name(), L"spSkin0");
   EXPECT_EQ(third->Name(), L"spSkin2");
-  list.Skins().Delete(0);
-  EXPECT_EQ(list.Skins().Items(0)->Name(), L"spSkin1");
-  EXPECT_THROW(list.Skins().Delete(5), EListError);
-  EXPECT_EQ(list.Skins().Owner(), &list);
+  list.Skins()->Delete(0);
+  EXPECT_EQ(list.Skins()->Items(0)->Name(), L"spSkin1");
+  EXPECT_THROW(list.Skins()->Delete(5), EListError);
+  EXPECT_EQ(list.Skins()->Owner(), &list);
 
   // An item with an empty stored skin travels as version 2, length 0.
   TMemoryStream item;
