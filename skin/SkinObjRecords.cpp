@@ -4,7 +4,7 @@ namespace {
 
 // Caption buttons that change to a restore state get the hint "Restore" when
 // the skin names none.
-void ApplyRestoreHint(const String& Hint, TspStdCommand Command, String& RestoreHint) {
+void ApplyRestoreHint(const String& Hint, TspCommandKind Command, String& RestoreHint) {
   if (!RestoreHint.empty()) return;
   if ((Hint == L"Maximize" && Command == cmMaximize) || (Hint == L"Minimize" && Command == cmMinimize) ||
       ((Hint == L"RollUp" || Hint == L"Roll Up") && Command == cmRollUp))

@@ -102,7 +102,7 @@ class TspDataSkinAnimate : public TspDataSkinObject {
   int CountFrames = 1;
   bool Cycle = false, ButtonStyle = false;
   int TimerInterval = 50;
-  TspStdCommand Command = cmDefault;
+  TspCommandKind Command = cmDefault;
   TRect DownSkinRect, RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
   String RestoreHint;
 
@@ -125,7 +125,7 @@ class TspDataSkinStdButton : public TspDataSkinButton {
  public:
   using TspDataSkinButton::TspDataSkinButton;
   String ClassName() const override { return L"TspDataSkinStdButton"; }
-  TspStdCommand Command = cmDefault;
+  TspCommandKind Command = cmDefault;
   TRect RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
   String RestoreHint;
 

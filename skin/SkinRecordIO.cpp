@@ -146,12 +146,12 @@ void TspRecordIO::GaugeKind(const wchar_t* Key, TspGaugeKind& Value) {
     Value = FReader->ReadView(FSection, Key, L"gkhorizontal") == L"gkhorizontal" ? gkHorizontal : gkVertical;
 }
 
-void TspRecordIO::Command(const wchar_t* Key, TspStdCommand& Value) {
+void TspRecordIO::Command(const wchar_t* Key, TspCommandKind& Value) {
   if (Writing()) {
     FWriter->WriteString(FSection, Key, kCommandWords[Value <= cmMinimizeToTray ? Value : cmMinimizeToTray]);
   } else {
     int i = WordIndex(FReader->ReadView(FSection, Key, L"cmdefault"), kCommandWords);
-    Value = static_cast<TspStdCommand>(i < 0 ? cmMinimizeToTray : i);
+    Value = static_cast<TspCommandKind>(i < 0 ? cmMinimizeToTray : i);
   }
 }
 

@@ -13,7 +13,8 @@ enum TspInactiveEffect : uint8_t { ieBrightness, ieDarkness, ieGrayscale, ieNois
 enum TspFramesPlacement : uint8_t { fpHorizontal, fpVertical };
 enum TspRegulatorKind : uint8_t { rkRound, rkHorizontal, rkVertical };
 enum TspGaugeKind : uint8_t { gkHorizontal, gkVertical };
-enum TspStdCommand : uint8_t { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
+// Form command of caption buttons and animations (also the glyph they draw).
+enum TspCommandKind : uint8_t { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
 
 // "stfull" 0, "stvert" 2, any other text 1; absent "stfull". Writes "" for an unknown value.
 TspStretchType ReadStretchType(const TspSkinIni& Ini, const String& Section, const String& Key);
@@ -52,7 +53,7 @@ class TspRecordIO {
   void FramesPlacement(const wchar_t* Key, TspFramesPlacement& Value);
   void RegulatorKind(const wchar_t* Key, TspRegulatorKind& Value);
   void GaugeKind(const wchar_t* Key, TspGaugeKind& Value);
-  void Command(const wchar_t* Key, TspStdCommand& Value);
+  void Command(const wchar_t* Key, TspCommandKind& Value);
   // The common font keys "fontname", "fontheight", "fontstyle", "fontcolor"
   // with the given prefix ("caption", "fixed", ...).
   void Font(const wchar_t* Prefix, String& Name, int& Height, TFontStyles& Style, TColor& Color);
