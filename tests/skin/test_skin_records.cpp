@@ -309,3 +309,40 @@ TEST(SkinRecords, WindowRecordsAndColours) {
   colors.LoadFromFile(none);
   EXPECT_EQ(colors.cBtnFace, 0);
 }
+
+TEST(SkinRecords, ButtonAndObjectSectionsInTheirWrittenOrder) {
+  TspDataSkinButtonControl button(L"b");
+  TspSkinIni ini;
+  button.SaveToFile(ini);
+  EXPECT_EQ(KeysOf(ini, L"b"),
+            (std::vector<String>{
+                L"pictureindex", L"maskpictureindex", L"cursorindex", L"skinrect", L"lefttoppoint",
+                L"righttoppoint", L"leftbottompoint", L"rightbottompoint", L"clientrect", L"stretcheffect",
+                L"leftstretch", L"topstretch", L"rightstretch", L"bottomstretch", L"stretchtype", L"fontname",
+                L"fontheight", L"fontstyle", L"fontcolor", L"activefontcolor", L"downfontcolor",
+                L"disabledfontcolor", L"morphing", L"morphkind", L"activeskinrect", L"downskinrect",
+                L"focusedskinrect", L"disabledskinrect", L"animateskinrect", L"framecount", L"animateinterval",
+                L"showfocus", L"menumarkerflatrect", L"menumarkerrect", L"menumarkeractiverect",
+                L"menumarkerdownrect", L"menumarkertransparentcolor", L"glowlayerpictureindex",
+                L"glowlayermaskpictureindex", L"glowlayeroffsetleft", L"glowlayeroffsetright",
+                L"glowlayeroffsettop", L"glowlayeroffsetbottom", L"glowlayershowoffsetx", L"glowlayershowoffsety",
+                L"glowlayeralphablendvalue"}));
+  EXPECT_EQ(ini.ReadString(L"b", L"stretchtype", L""), L"stfull");
+  EXPECT_EQ(ini.ReadString(L"b", L"morphkind", L""), L"mkdefault");
+  EXPECT_EQ(ini.ReadString(L"b", L"skinrect", L""), L"0,0,0,0");
+  EXPECT_EQ(ini.ReadString(L"b", L"lefttoppoint", L""), L"0,0");
+
+  TspDataSkinSwitch sw(L"s");
+  sw.SaveToFile(ini);
+  EXPECT_EQ(KeysOf(ini, L"s"),
+            (std::vector<String>{L"hint", L"rollup", L"activepictureindex", L"activemaskpictureindex",
+                                 L"skinrectinapicture", L"cursorindex", L"skinrect", L"activeskinrect",
+                                 L"inactiveskinrect", L"morphing", L"morphkind", L"glowlayerpictureindex",
+                                 L"glowlayermaskpictureindex", L"glowlayeroffsetx", L"glowlayeroffsety",
+                                 L"glowlayeralphablendvalue"}));
+  // Saving again replaces the section instead of adding to it.
+  sw.Hint = L"again";
+  sw.SaveToFile(ini);
+  EXPECT_EQ(KeysOf(ini, L"s").size(), 16u);
+  EXPECT_EQ(ini.ReadString(L"s", L"hint", L""), L"again");
+}
