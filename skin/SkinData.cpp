@@ -46,8 +46,9 @@ void TspSkinData::ClearObjects() {
 
 void TspSkinData::ClearAll() {
   ClearObjects();
-  for (auto* bitmap : {&Picture, &InactivePicture, &MaskPicture, &RollUpPicture, &RollUpMaskPicture})
-    bitmap->reset(new TBitmap);
+  for (TBitmap* bitmap : {Picture.get(), InactivePicture.get(), MaskPicture.get(), RollUpPicture.get(),
+                          RollUpMaskPicture.get()})
+    bitmap->Assign(nullptr);
   PictureName.clear();
   InactivePictureName.clear();
   MaskPictureName.clear();
