@@ -200,7 +200,7 @@ void TApplication::HintMouseMessage(const MSG& Msg) {
 void TApplication::HintTimerExpired() {
   StopHintTimer();
   if (FHintShowing) {
-    CancelHint();  // the hide pause ran out
+    HideHint();  // the hide pause ran out; no new hint until another control
     return;
   }
   POINT p;
@@ -233,9 +233,13 @@ void TApplication::ActivateHint(const TPoint& CursorPos) {
   if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout);
 }
 
-void TApplication::CancelHint() {
+void TApplication::HideHint() {
   StopHintTimer();
-  FHintControl = nullptr;
   if (FHintShowing && FHintWindow) FHintWindow->ReleaseHandle();
   FHintShowing = false;
+}
+
+void TApplication::CancelHint() {
+  HideHint();
+  FHintControl = nullptr;
 }

@@ -335,6 +335,7 @@ class TWinControl : public TControl {
   void PaintControls(HDC DC);
   HWND PrecedingWindow(const TControl* AControl) const;
   void UpdateBoundsFromWindow();
+  void AnchorChildren();
 
   virtual bool DoKeyDown(TMessage& Message);
   virtual bool DoKeyUp(TMessage& Message);
@@ -380,6 +381,7 @@ class TWinControl : public TControl {
   bool FTabStop = false;
   bool FInSetBounds = false;
   int FAlignLevel = 0;
+  bool FAnchorBaseKnown = false;
   int FLastClientWidth = 0, FLastClientHeight = 0;
 };
 

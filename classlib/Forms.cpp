@@ -69,6 +69,12 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   }
   if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
   if (FAlphaBlend) Params.ExStyle |= WS_EX_LAYERED;
+  if (FParent) {
+    // A form placed inside another control (a page) is a child window.
+    Params.Style = (Params.Style & ~WS_POPUP) | WS_CHILD;
+    Params.ExStyle &= ~(WS_EX_TOPMOST | WS_EX_LAYERED);
+    Params.WndParent = FParent->Handle();
+  }
 }
 
 void TCustomForm::CreateHandleDone() { ApplyAlphaBlend(); }
@@ -134,6 +140,12 @@ void TCustomForm::ApplyAlphaBlend() {
 }
 
 void TCustomForm::VisibleChanged() {
+  if (FParent) {
+    TWinControl::VisibleChanged();
+    if (FVisible) DoShow();
+    else DoHide();
+    return;
+  }
   if (FVisible) {
     HandleNeeded();
     if (FPosition == poScreenCenter)

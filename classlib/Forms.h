@@ -107,7 +107,6 @@ class TCustomForm : public TWinControl {
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   bool FActive = false;
-  bool FPositioned = false;
   std::unique_ptr<TControlCanvas> FCanvas;
 };
 
@@ -229,6 +228,7 @@ class TApplication : public TComponent {
   void StartHintTimer(int Interval);
   void StopHintTimer();
   void HintTimerExpired();
+  void HideHint();
   void Idle();
   void AppWndProc(TMessage& Message);
 
@@ -240,7 +240,6 @@ class TApplication : public TComponent {
   bool FShowHint = true;
   THintWindow* FHintWindow = nullptr;
   TControl* FHintControl = nullptr;
-  bool FHintActive = false;  // a hint is showing or was shown a moment ago
   bool FHintTimerRunning = false;
   bool FHintShowing = false;
   TRect FHintCursorRect;

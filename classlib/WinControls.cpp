@@ -98,6 +98,7 @@ void TWinControl::BeforeDestruction() {
 
 void TWinControl::InsertControl(TControl* AControl) {
   if (!AControl || AControl->FParent == this) return;
+  AnchorChildren();  // distances count from the size the child was placed in
   AControl->FParent = this;
   FControls.push_back(AControl);
   auto* win = dynamic_cast<TWinControl*>(AControl);
@@ -242,9 +243,7 @@ void TWinControl::CreateHandle() {
     SetWindowPos(FHandle, FParent->PrecedingWindow(this), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), 0);
   UpdateBoundsFromWindow();
-  TRect client = ClientRect();
-  FLastClientWidth = client.Width();
-  FLastClientHeight = client.Height();
+  AnchorChildren();  // the real client area may differ from the one foreseen
   for (TControl* c : std::vector<TControl*>(FControls))
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
   Realign();
@@ -457,35 +456,40 @@ void TWinControl::WMWindowPosChanged(TMessage& Message) {
   if (!FInSetBounds) UpdateBoundsFromWindow();
 }
 
+void TWinControl::AnchorChildren() {
+  // Children keep their distance to the anchored edges of the client area.
+  const TRect client = ClientRect();
+  const int dw = client.Width() - FLastClientWidth, dh = client.Height() - FLastClientHeight;
+  const bool known = FAnchorBaseKnown;
+  FAnchorBaseKnown = true;
+  FLastClientWidth = client.Width();
+  FLastClientHeight = client.Height();
+  if (!known || (!dw && !dh)) return;
+  DisableAlign();
+  for (TControl* c : std::vector<TControl*>(FControls)) {
+    if (c->Align() != alNone) continue;
+    const TAnchors a = c->Anchors();
+    int l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
+    if (a.Contains(akRight)) {
+      if (a.Contains(akLeft)) w += dw;
+      else l += dw;
+    } else if (!a.Contains(akLeft)) {
+      l += dw / 2;
+    }
+    if (a.Contains(akBottom)) {
+      if (a.Contains(akTop)) h += dh;
+      else t += dh;
+    } else if (!a.Contains(akTop)) {
+      t += dh / 2;
+    }
+    c->SetBounds(l, t, w, h);
+  }
+  --FAlignLevel;  // the Realign that follows does the aligning
+}
+
 void TWinControl::BoundsChanged(bool Resized) {
   if (Resized) {
-    // Children keep their distance to the anchored edges.
-    TRect client = ClientRect();
-    const int dw = client.Width() - FLastClientWidth, dh = client.Height() - FLastClientHeight;
-    FLastClientWidth = client.Width();
-    FLastClientHeight = client.Height();
-    if (dw || dh) {
-      DisableAlign();
-      for (TControl* c : std::vector<TControl*>(FControls)) {
-        if (c->Align() != alNone) continue;
-        TAnchors a = c->Anchors();
-        int l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
-        if (a.Contains(akRight)) {
-          if (a.Contains(akLeft)) w += dw;
-          else l += dw;
-        } else if (!a.Contains(akLeft)) {
-          l += dw / 2;
-        }
-        if (a.Contains(akBottom)) {
-          if (a.Contains(akTop)) h += dh;
-          else t += dh;
-        } else if (!a.Contains(akTop)) {
-          t += dh / 2;
-        }
-        c->SetBounds(l, t, w, h);
-      }
-      FAlignLevel--;
-    }
+    AnchorChildren();
     Realign();
   }
   TControl::BoundsChanged(Resized);

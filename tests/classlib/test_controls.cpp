@@ -182,6 +182,19 @@ TEST_F(MouseTest, CaptureWhileDraggingOutOfAWindowedControl) {
   EXPECT_EQ(1, w.Clicks);
 }
 
+TEST_F(MouseTest, TheCursorComesFromTheControlUnderTheMouseOrTheScreen) {
+  windowless->SetCursor(crHandPoint);
+  windowed->SetCursor(crCross);
+  MoveMouse(Center(windowless));
+  ASSERT_TRUE(PumpUntil([&] { return GetCursor() == Screen->Cursors(crHandPoint); }));
+  MoveMouse(Center(windowed));
+  ASSERT_TRUE(PumpUntil([&] { return GetCursor() == Screen->Cursors(crCross); }));
+  Screen->SetCursor(crHourGlass);
+  MoveMouse(Center(windowless));
+  EXPECT_TRUE(PumpUntil([&] { return GetCursor() == Screen->Cursors(crHourGlass); }));
+  Screen->SetCursor(crDefault);
+}
+
 // ---------------------------------------------------------------------------
 // Painting into a DC that is not the control's
 

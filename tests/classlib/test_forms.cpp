@@ -293,3 +293,230 @@ TEST(HandleTest, AThousandFormsLeaveNoUserOrGdiHandlesBehind) {
 }
 
 }  // namespace
+
+namespace {
+
+// A pop-up list window in the manner of a drop-down: owned by a control,
+// shown without activation, and never activated by a click.
+class DropDown : public TCustomControl {
+ public:
+  explicit DropDown(TComponent* AOwner) : TCustomControl(AOwner) { FVisible = false; }
+  int Clicks = 0;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override {
+    TCustomControl::CreateParams(Params);
+    Params.Style = WS_POPUP | WS_CLIPCHILDREN;
+    Params.ExStyle = WS_EX_TOOLWINDOW;
+    Params.WindowClass.style |= CS_SAVEBITS;
+  }
+  void Dispatch(TMessage& Message) override {
+    if (Message.Msg == WM_MOUSEACTIVATE) {
+      Message.Result = MA_NOACTIVATE;
+      return;
+    }
+    TCustomControl::Dispatch(Message);
+  }
+  void Click() override { ++Clicks; }
+};
+
+TEST(PopupTest, ANonActivatingPopupTakesClicksAndLeavesTheFormActive) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 200, 100);
+  auto* field = new Field(&form);
+  field->SetParent(&form);
+  field->SetBounds(10, 10, 100, 20);
+  auto* list = new DropDown(&form);
+  list->SetParent(field);
+  list->SetBounds(400, 300, 120, 80);  // screen coordinates: a pop-up
+  form.SetActiveControl(field);
+  ShowAndActivate(&form);
+  ASSERT_TRUE(PumpUntil([&] { return field->Focused(); }));
+  EXPECT_EQ(GetWindow(list->Handle(), GW_OWNER), form.Handle());
+  SetWindowPos(list->Handle(), HWND_TOP, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  list->SetVisible(true);
+  Settle();
+  EXPECT_EQ(TPoint(400, 300), list->ClientOrigin());
+  MoveMouse(TPoint(450, 330));
+  MouseDown();
+  MouseUp();
+  ASSERT_TRUE(PumpUntil([&] { return list->Clicks == 1; }));
+  EXPECT_EQ(form.Handle(), GetActiveWindow());
+  EXPECT_TRUE(field->Focused());
+  MoveMouse(TPoint(2, 2));
+}
+
+TEST(FormTest, RecreatingTheWindowKeepsChildrenTextAndBounds) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSingle);
+  form.SetClientWidth(200);
+  form.SetClientHeight(120);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  edit->SetBounds(10, 10, 100, 24);
+  edit->SetAnchors({akLeft, akTop, akRight});
+  form.HandleNeeded();
+  // The client size asked for before the window existed is what it got.
+  EXPECT_EQ(200, form.ClientWidth());
+  EXPECT_EQ(120, form.ClientHeight());
+  edit->SetText(L"typed");
+  HWND oldForm = form.Handle();
+  form.SetBorderStyle(bsSizeable);
+  EXPECT_NE(oldForm, form.Handle());
+  EXPECT_FALSE(IsWindow(oldForm));
+  EXPECT_EQ(form.Handle(), GetParent(edit->Handle()));
+  EXPECT_EQ(L"typed", edit->Text());
+  EXPECT_TRUE(GetWindowLongW(form.Handle(), GWL_STYLE) & WS_THICKFRAME);
+  // The frame grew, the client shrank, and the anchored edit followed it.
+  EXPECT_EQ(form.ClientWidth() - 90, edit->Left() + edit->Width());
+}
+
+TEST(FormTest, AlphaBlendMakesALayeredWindowAndCentringUsesTheScreen) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(0, 0, 200, 100);
+  form.SetPosition(poScreenCenter);
+  form.SetAlphaBlendValue(220);
+  form.SetAlphaBlend(true);
+  form.Show();
+  Settle();
+  EXPECT_EQ((Screen->Width() - 200) / 2, form.Left());
+  EXPECT_EQ((Screen->Height() - 100) / 2, form.Top());
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  ASSERT_TRUE(GetLayeredWindowAttributes(form.Handle(), nullptr, &alpha, &flags));
+  EXPECT_EQ(220, alpha);
+  form.SetAlphaBlend(false);
+  EXPECT_FALSE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+TEST(FormTest, ArrowsMoveTheFocusAndTheWheelReachesTheFocusedControl) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 300, 100);
+  auto* a = new Field(&form);
+  a->SetParent(&form);
+  auto* b = new Field(&form);
+  b->SetParent(&form);
+  b->SetTabStop(false);  // arrows ignore TabStop, Tab does not
+  b->SetLeft(120);
+  int wheel = 0;
+  b->OnMouseWheel = [&](TObject*, TShiftState, int Delta, TPoint, bool& Handled) {
+    wheel += Delta;
+    Handled = true;
+  };
+  form.SetActiveControl(a);
+  ShowAndActivate(&form);
+  ASSERT_TRUE(PumpUntil([&] { return a->Focused(); }));
+  PostKey(VK_RIGHT);
+  EXPECT_TRUE(b->Focused());
+  PostKey(VK_TAB);
+  EXPECT_TRUE(a->Focused());
+  PostKey(VK_LEFT);
+  EXPECT_TRUE(b->Focused());
+  PostMessageW(b->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(150, 150));
+  Settle();
+  EXPECT_EQ(WHEEL_DELTA, wheel);
+}
+
+TEST(FormTest, ParentFontAndColorFlowToChildrenUntilTheyChooseTheirOwn) {
+  TForm form(nullptr);
+  auto* follower = new Field(&form);
+  follower->SetParent(&form);
+  auto* own = new Field(&form);
+  own->SetParent(&form);
+  own->Font()->SetName(L"Courier New");
+  own->SetColor(clRed);
+  form.Font()->SetName(L"Arial");
+  form.Font()->SetHeight(-20);
+  form.SetColor(clYellow);
+  EXPECT_EQ(L"Arial", follower->Font()->Name());
+  EXPECT_EQ(-20, follower->Font()->Height());
+  EXPECT_TRUE(follower->ParentFont());
+  EXPECT_EQ(clYellow, follower->Color());
+  EXPECT_EQ(L"Courier New", own->Font()->Name());
+  EXPECT_EQ(clRed, own->Color());
+  own->SetParentFont(true);
+  EXPECT_EQ(L"Arial", own->Font()->Name());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormTest, AFormPlacedInAnotherControlIsAChildAndJoinsItsTabOrder) {
+  TForm outer(nullptr);
+  outer.SetBounds(100, 100, 400, 200);
+  auto* first = new Field(&outer);
+  first->SetParent(&outer);
+  auto* page = new Field(&outer);
+  page->SetParent(&outer);
+  page->SetTabStop(false);
+  page->SetBounds(0, 50, 400, 150);
+  auto* tool = new TForm(&outer);
+  tool->SetBorderStyle(bsNone);
+  tool->SetParent(page);
+  tool->SetAlign(alClient);
+  auto* inner = new Field(tool);
+  inner->SetParent(tool);
+  bool shown = false;
+  tool->OnShow = [&](TObject*) { shown = true; };
+  tool->Show();
+  EXPECT_TRUE(shown);
+  outer.SetActiveControl(first);
+  ShowAndActivate(&outer);
+  EXPECT_TRUE(GetWindowLongW(tool->Handle(), GWL_STYLE) & WS_CHILD);
+  EXPECT_EQ(page->Handle(), GetParent(tool->Handle()));
+  EXPECT_EQ(Rect(0, 0, 400, 150), tool->BoundsRect());
+  EXPECT_EQ(&outer, GetParentForm(inner));
+  ASSERT_TRUE(PumpUntil([&] { return first->Focused(); }));
+  PostKey(VK_TAB);
+  EXPECT_TRUE(inner->Focused());
+  EXPECT_EQ(inner, outer.ActiveControl());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ApplicationTest, OnMessageMaySwallowAMessageAndOnIdleRunsWhenTheQueueIsEmpty) {
+  TForm form(nullptr);
+  auto* field = new Field(&form);
+  field->SetParent(&form);
+  int keys = 0, seen = 0, idles = 0;
+  field->OnKeyDown = [&](TObject*, WORD&, TShiftState) { ++keys; };
+  Application->OnMessage = [&](MSG& Msg, bool& Handled) {
+    if (Msg.message == WM_KEYDOWN && Msg.wParam == 'S') {
+      ++seen;
+      Handled = true;
+    }
+  };
+  Application->OnIdle = [&](TObject*, bool& Done) {
+    ++idles;
+    Done = false;  // asks to be called again rather than wait
+  };
+  PostMessageW(field->Handle(), WM_KEYDOWN, 'S', 1);
+  PostMessageW(field->Handle(), WM_KEYDOWN, 'T', 1);
+  while (idles < 3) Application->HandleMessage();
+  Application->OnMessage = nullptr;
+  Application->OnIdle = nullptr;
+  EXPECT_EQ(1, seen);
+  EXPECT_EQ(1, keys);
+}
+
+TEST(ScreenTest, FontsSizesAndCursors) {
+  TStrings* fonts = Screen->Fonts();
+  ASSERT_GT(fonts->Count(), 0);
+  EXPECT_EQ(-1, fonts->IndexOf(L""));
+  TRect work = Screen->WorkAreaRect();
+  EXPECT_FALSE(work.IsEmpty());
+  EXPECT_LE(work.Width(), Screen->Width());
+  HCURSOR own = CopyCursor(LoadCursorW(nullptr, IDC_CROSS));
+  Screen->SetCursors(5, own);
+  EXPECT_EQ(own, Screen->Cursors(5));
+  Screen->SetCursors(5, nullptr);
+  EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), Screen->Cursors(5));
+  DestroyCursor(own);
+}
+
+}  // namespace
