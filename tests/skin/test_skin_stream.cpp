@@ -134,6 +134,24 @@ TEST(SkinStream, PictureSlotsByVersion) {
   }
 }
 
+TEST(SkinStream, IniTextDecodesAsCodePage936) {
+  // Pairs whose second byte is ASCII, broken pairs and a lead byte at the end
+  // decode exactly as the whole text does.
+  const std::string texts[] = {"skinname=\xB2\xE2\xCA\xD4", "a=\x81\x40\x81\x7E\x41",
+                               "b=\x80\x81\x41\x42", "c=\xFF\x41\x81", "\xB2\xE2\r\n[X]\r\nd=\x81"};
+  for (const std::string& text : texts) {
+    std::vector<uint8_t> stream;
+    PutInt32(stream, 0);
+    stream.push_back(1);
+    stream.push_back(1);
+    PutInt32(stream, 0);
+    stream.insert(stream.end(), text.begin(), text.end());
+    TspSkinStreamContent c;
+    ReadSkinStream(stream.data(), stream.size(), c);
+    EXPECT_EQ(c.IniText, GbkToWide(text)) << text;
+  }
+}
+
 TEST(SkinStream, StreamFaultsAreClearErrors) {
   std::vector<uint8_t> good = MakeSkinStream({L"[VERSION]"}, 2);
   TspSkinStreamContent c;
