@@ -1,0 +1,158 @@
+#include "skin/SkinData.h"
+
+#include <utility>
+
+#include "classlib/Forms.h"
+
+namespace {
+
+std::unique_ptr<TBitmap> MakeBitmap(const TBmpImage& Image) {
+  std::unique_ptr<TBitmap> bitmap(new TBitmap);
+  if (Image.Width > 0 && Image.Height > 0) bitmap->LoadFromBmpImage(Image);
+  return bitmap;
+}
+
+}  // namespace
+
+TspSkinData::TspSkinData(TComponent* AOwner)
+    : TComponent(AOwner),
+      Picture(new TBitmap),
+      InactivePicture(new TBitmap),
+      MaskPicture(new TBitmap),
+      RollUpPicture(new TBitmap),
+      RollUpMaskPicture(new TBitmap) {}
+
+TspSkinData::~TspSkinData() {
+  FEmpty = true;
+  ClearObjects();
+}
+
+void TspSkinData::BroadcastMessage(unsigned Msg) {
+  const WPARAM self = reinterpret_cast<WPARAM>(this);
+  auto* ownerForm = dynamic_cast<TCustomForm*>(Owner());
+  if (ownerForm) SendMessageW(ownerForm->Handle(), Msg, self, 1000);
+  if (!Screen) return;
+  // A receiver may open or close forms: the count is read again each time.
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form != ownerForm) SendMessageW(form->Handle(), Msg, self, 1000);
+  }
+}
+
+void TspSkinData::ClearObjects() {
+  ClearSections();
+  ActivePictures.Clear();
+}
+
+void TspSkinData::ClearAll() {
+  ClearObjects();
+  for (TBitmap* bitmap : {Picture.get(), InactivePicture.get(), MaskPicture.get(), RollUpPicture.get(),
+                          RollUpMaskPicture.get()})
+    bitmap->Assign(nullptr);
+  PictureName.clear();
+  InactivePictureName.clear();
+  MaskPictureName.clear();
+  RollUpPictureName.clear();
+  RollUpMaskPictureName.clear();
+  FEmpty = true;
+}
+
+void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
+  if (!Stored || Stored->IsEmpty()) return;
+  const std::vector<uint8_t>& data = Stored->CompressedStream()->Bytes();
+  std::unique_ptr<TspParsedSkin> parsed(new TspParsedSkin);
+  ParseCompressedSkin(data.data(), data.size(), *parsed);
+  std::unique_ptr<TBitmap> slots[SkinPictureSlotCount];
+  for (int i = 0; i < SkinPictureSlotCount; ++i) slots[i] = MakeBitmap(parsed->Pictures.Slots[i]);
+  TspOwnedList<TBitmap> actives;
+  for (const TBmpImage& image : parsed->Pictures.ActivePictures) actives.Add(MakeBitmap(image).release());
+  parsed->Pictures = TspSkinStreamContent();
+
+  FEmpty = true;
+  FSkinChanging = true;
+  BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+
+  // Colours, window records and the names list live as long as the component:
+  // they take the new values and are handed to the fresh sections, which then
+  // replace the current ones whole.
+  TspSkinSections& fresh = parsed->Sections;
+  *SkinColors = *fresh.SkinColors;
+  *PopupWindow = *fresh.PopupWindow;
+  *HintWindow = *fresh.HintWindow;
+  ActivePicturesNames->Assign(fresh.ActivePicturesNames.get());
+  std::swap(SkinColors, fresh.SkinColors);
+  std::swap(PopupWindow, fresh.PopupWindow);
+  std::swap(HintWindow, fresh.HintWindow);
+  std::swap(ActivePicturesNames, fresh.ActivePicturesNames);
+  static_cast<TspSkinSections&>(*this) = std::move(fresh);
+
+  Picture = std::move(slots[spsPicture]);
+  InactivePicture = std::move(slots[spsInactivePicture]);
+  MaskPicture = std::move(slots[spsMaskPicture]);
+  RollUpPicture = std::move(slots[spsRollUpPicture]);
+  RollUpMaskPicture = std::move(slots[spsRollUpMaskPicture]);
+  ActivePictures = std::move(actives);
+
+  FEmpty = false;
+  BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
+  FSkinChanging = false;
+  BroadcastMessage(MSG_SKIN_CHANGE_DONE);
+}
+
+void TspSkinData::LoadFromCompressedFile(const String& FileName) {
+  std::unique_ptr<TspCompressedStoredSkin, void (*)(TObject*)> stored(new TspCompressedStoredSkin(this), Free);
+  stored->LoadFromCompressedFile(FileName);
+  LoadCompressedStoredSkin(stored.get());
+}
+
+void TspSkinData::SetSkinnableForm(bool Value) {
+  if (FSkinnableForm == Value) return;
+  FSkinnableForm = Value;
+  TComponentState state = ComponentState();
+  if (!state.Contains(csDesigning) && !state.Contains(csLoading)) BroadcastMessage(MSG_SKINNABLE_FORM_CHANGED);
+}
+
+void TspSkinData::SetCompressedStoredSkin(TspCompressedStoredSkin* Value) {
+  if (FCompressedStoredSkin) FCompressedStoredSkin->RemoveFreeNotification(this);
+  FCompressedStoredSkin = Value;
+  if (Value) Value->FreeNotification(this);
+  if (!Designing() && Value) LoadCompressedStoredSkin(Value);
+}
+
+void TspSkinData::SetResourceStrData(TspResourceStrData* Value) {
+  if (FResourceStrData) FResourceStrData->RemoveFreeNotification(this);
+  FResourceStrData = Value;
+  if (Value) Value->FreeNotification(this);
+  if (!Designing()) BroadcastMessage(MSG_RESOURCE_STRINGS_CHANGED);
+}
+
+void TspSkinData::SetSkinList(TspCompressedSkinList* Value) {
+  if (FSkinList) FSkinList->RemoveFreeNotification(this);
+  FSkinList = Value;
+  if (Value) Value->FreeNotification(this);
+  if (!Designing() && Value) LoadSkinListItem();
+}
+
+void TspSkinData::SetSkinIndex(int Value) {
+  if (Value == FSkinIndex) return;
+  if (!FSkinList) {
+    FSkinIndex = Value;
+    return;
+  }
+  if (Value < 0 || Value >= FSkinList->Skins()->Count()) return;
+  FSkinIndex = Value;
+  if (!Designing()) LoadSkinListItem();
+}
+
+void TspSkinData::LoadSkinListItem() {
+  if (FSkinIndex >= 0 && FSkinIndex < FSkinList->Skins()->Count())
+    LoadCompressedStoredSkin(FSkinList->Skins()->Items(FSkinIndex)->StoredSkin());
+}
+
+void TspSkinData::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FCompressedStoredSkin) FCompressedStoredSkin = nullptr;
+  if (AComponent == FResourceStrData) FResourceStrData = nullptr;
+  if (AComponent == FSkinList) FSkinList = nullptr;
+}

@@ -1,0 +1,81 @@
+// The skin data component: one skin in memory, loaded from a .skn file or a
+// stored skin, and the messages that tell every form before and after a change.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "classlib/Graphics.h"
+#include "skin/SkinResStr.h"
+#include "skin/SkinSections.h"
+
+// Messages sent to forms, wParam the skin data, lParam 1000.
+constexpr unsigned MSG_BEFORE_SKIN_CHANGE = 1225;        // WM_USER + 201
+constexpr unsigned MSG_AFTER_SKIN_CHANGE = 1226;         // WM_USER + 202
+constexpr unsigned MSG_SKIN_CHANGE_DONE = 1227;          // WM_USER + 203
+constexpr unsigned MSG_RESOURCE_STRINGS_CHANGED = 1274;  // WM_USER + 250
+constexpr unsigned MSG_SKINNABLE_FORM_CHANGED = 1294;    // WM_USER + 270
+
+class TspSkinData : public TComponent, public TspSkinSections {
+ public:
+  explicit TspSkinData(TComponent* AOwner);
+  ~TspSkinData() override;
+  String ClassName() const override { return L"TspSkinData"; }
+
+  bool SkinnableForm() const { return FSkinnableForm; }
+  void SetSkinnableForm(bool Value);
+  bool EnableSkinEffects() const { return FEnableSkinEffects; }
+  void SetEnableSkinEffects(bool Value) { FEnableSkinEffects = Value; }
+  bool ShowButtonGlowFrames() const { return FShowButtonGlowFrames; }
+  void SetShowButtonGlowFrames(bool Value) { FShowButtonGlowFrames = Value; }
+  bool ShowCaptionButtonGlowFrames() const { return FShowCaptionButtonGlowFrames; }
+  void SetShowCaptionButtonGlowFrames(bool Value) { FShowCaptionButtonGlowFrames = Value; }
+  TspCompressedStoredSkin* CompressedStoredSkin() const { return FCompressedStoredSkin; }
+  void SetCompressedStoredSkin(TspCompressedStoredSkin* Value);
+  TspResourceStrData* ResourceStrData() const { return FResourceStrData; }
+  void SetResourceStrData(TspResourceStrData* Value);
+  TspCompressedSkinList* SkinList() const { return FSkinList; }
+  void SetSkinList(TspCompressedSkinList* Value);
+  int SkinIndex() const { return FSkinIndex; }
+  void SetSkinIndex(int Value);
+
+  // True while no skin is loaded; skinned controls then draw their default look.
+  bool Empty() const { return FEmpty; }
+  // True between the first and the last message of a load.
+  bool SkinChanging() const { return FSkinChanging; }
+
+  // Loads a stored skin. The skin is read completely first; only then are the
+  // forms told (1225), the new skin put in place and the forms told again
+  // (1226, 1227). A fault raises before anything changes: the current skin
+  // stays and no message is sent. An empty stored skin does nothing.
+  void LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored);
+  // The same from a .skn file; a missing file raises EFOpenError.
+  void LoadFromCompressedFile(const String& FileName);
+
+  void ClearObjects();
+  void ClearAll();
+  // Sends Msg to the owner form (when the owner is one), then to every other
+  // form of the screen, each send finished before the next begins.
+  void BroadcastMessage(unsigned Msg);
+
+  std::unique_ptr<TBitmap> Picture, InactivePicture, MaskPicture, RollUpPicture, RollUpMaskPicture;
+  TspOwnedList<TBitmap> ActivePictures;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  bool Designing() const { return ComponentState().Contains(csDesigning); }
+  void LoadSkinListItem();
+
+  bool FSkinnableForm = true;
+  bool FEnableSkinEffects = true;
+  bool FShowButtonGlowFrames = true;
+  bool FShowCaptionButtonGlowFrames = true;
+  TspCompressedStoredSkin* FCompressedStoredSkin = nullptr;
+  TspResourceStrData* FResourceStrData = nullptr;
+  TspCompressedSkinList* FSkinList = nullptr;
+  int FSkinIndex = 0;
+  bool FEmpty = true;
+  bool FSkinChanging = false;
+};

@@ -1,0 +1,345 @@
+#include "skin/SkinIni.h"
+
+#include <cstdint>
+
+#include "classlib/SysUtils.h"
+
+namespace {
+
+bool IsBlank(wchar_t c) { return c <= L' '; }
+
+wchar_t FoldCase(wchar_t c) { return (c >= L'A' && c <= L'Z') ? wchar_t(c + (L'a' - L'A')) : c; }
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+  return true;
+}
+
+int HexDigit(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+  return -1;
+}
+
+String IntToText(int v) { return std::to_wstring(v); }
+
+}  // namespace
+
+bool TryParseSkinInteger(std::wstring_view Text, int& Value) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < Text.size() && (Text[i] == L'-' || Text[i] == L'+')) negative = Text[i++] == L'-';
+  bool hex = false;
+  if (i < Text.size() && Text[i] == L'$') {
+    hex = true;
+    ++i;
+  } else if (Text.size() - i > 2 && Text[i] == L'0' && (Text[i + 1] == L'x' || Text[i + 1] == L'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i >= Text.size()) return false;
+  uint64_t v = 0;
+  for (; i < Text.size(); ++i) {
+    int d = hex ? HexDigit(Text[i]) : (Text[i] >= L'0' && Text[i] <= L'9' ? Text[i] - L'0' : -1);
+    if (d < 0) return false;
+    v = v * (hex ? 16 : 10) + uint64_t(d);
+    if (v > 0xFFFFFFFFull) return false;
+  }
+  if (hex) {
+    // Hexadecimal covers the whole 32-bit pattern: $FFFFFFFF is -1.
+    uint32_t bits = static_cast<uint32_t>(v);
+    if (negative) bits = 0u - bits;
+    Value = static_cast<int32_t>(bits);
+    return true;
+  }
+  if (negative ? v > 2147483648ull : v > 2147483647ull) return false;
+  Value = negative ? static_cast<int>(-static_cast<int64_t>(v)) : static_cast<int>(v);
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// TspSkinIni
+
+TspSkinIni::TSpan TspSkinIni::Store(std::wstring_view Text) {
+  TSpan span{static_cast<uint32_t>(FPool.size()), static_cast<uint32_t>(Text.size())};
+  FPool.append(Text);
+  return span;
+}
+
+void TspSkinIni::AddLine(size_t Begin, size_t End) {
+  auto trimmed = [this](size_t b, size_t e) {
+    while (b < e && IsBlank(FPool[b])) ++b;
+    while (e > b && IsBlank(FPool[e - 1])) --e;
+    return TSpan{static_cast<uint32_t>(b), static_cast<uint32_t>(e - b)};
+  };
+  TSpan line = trimmed(Begin, End);
+  if (line.Length == 0 || FPool[line.Start] == L';') return;
+  size_t b = line.Start, e = line.Start + line.Length;
+  if (FPool[b] == L'[' && FPool[e - 1] == L']' && line.Length >= 2) {
+    FSections.push_back(TSection{trimmed(b + 1, e - 1), {}});
+    return;
+  }
+  if (FSections.empty()) return;
+  TEntry entry;
+  size_t eq = std::wstring_view(FPool).substr(b, e - b).find(L'=');
+  if (eq == std::wstring_view::npos) {
+    entry.Name = line;
+    entry.HasValue = false;
+  } else {
+    entry.Name = trimmed(b, b + eq);
+    entry.Value = trimmed(b + eq + 1, e);
+  }
+  FSections.back().Entries.push_back(entry);
+}
+
+void TspSkinIni::SetText(std::wstring_view Text) {
+  FSections.clear();
+  FPool.assign(Text);
+  FLastSection = 0;
+  size_t start = 0;
+  for (size_t i = 0; i < FPool.size(); ++i) {
+    if (FPool[i] != L'\r' && FPool[i] != L'\n') continue;
+    AddLine(start, i);
+    start = i + 1;
+  }
+  AddLine(start, FPool.size());
+}
+
+void TspSkinIni::SetLines(const std::vector<String>& Lines) {
+  String text;
+  for (const String& line : Lines) {
+    text += line;
+    text += L'\n';
+  }
+  SetText(text);
+}
+
+std::vector<String> TspSkinIni::GetLines() const {
+  std::vector<String> lines;
+  for (const TSection& s : FSections) {
+    lines.push_back(L"[" + String(View(s.Name)) + L"]");
+    for (const TEntry& e : s.Entries)
+      lines.push_back(e.HasValue ? String(View(e.Name)) + L"=" + String(View(e.Value)) : String(View(e.Name)));
+    lines.push_back(String());
+  }
+  return lines;
+}
+
+const TspSkinIni::TSection* TspSkinIni::FindSection(std::wstring_view Section) const {
+  // The last section found is tried first. It was the first of its name when
+  // found, and sections are only ever added at the end, so it still is.
+  if (FLastSection < FSections.size() && SameName(View(FSections[FLastSection].Name), Section))
+    return &FSections[FLastSection];
+  for (size_t i = 0; i < FSections.size(); ++i) {
+    if (SameName(View(FSections[i].Name), Section)) {
+      FLastSection = i;
+      return &FSections[i];
+    }
+  }
+  return nullptr;
+}
+
+const TspSkinIni::TEntry* TspSkinIni::FindEntry(std::wstring_view Section, std::wstring_view Key) const {
+  const TSection* s = FindSection(Section);
+  if (!s) return nullptr;
+  for (const TEntry& e : s->Entries)
+    if (e.HasValue && SameName(View(e.Name), Key)) return &e;
+  return nullptr;
+}
+
+bool TspSkinIni::SectionExists(std::wstring_view Section) const { return FindSection(Section) != nullptr; }
+
+bool TspSkinIni::ValueExists(std::wstring_view Section, std::wstring_view Key) const {
+  return FindEntry(Section, Key) != nullptr;
+}
+
+int TspSkinIni::ClampCount(std::wstring_view Section, int Count) const {
+  const TSection* s = FindSection(Section);
+  int entries = s ? static_cast<int>(s->Entries.size()) : 0;
+  return Count < 0 ? 0 : (Count > entries ? entries : Count);
+}
+
+String TspSkinIni::ReadString(std::wstring_view Section, std::wstring_view Key, std::wstring_view Default) const {
+  const TEntry* e = FindEntry(Section, Key);
+  return String(e ? View(e->Value) : Default);
+}
+
+std::wstring_view TspSkinIni::ReadView(std::wstring_view Section, std::wstring_view Key,
+                                      std::wstring_view Default) const {
+  const TEntry* e = FindEntry(Section, Key);
+  return e ? View(e->Value) : Default;
+}
+
+int TspSkinIni::ReadInteger(std::wstring_view Section, std::wstring_view Key, int Default) const {
+  const TEntry* e = FindEntry(Section, Key);
+  int v;
+  return e && TryParseSkinInteger(View(e->Value), v) ? v : Default;
+}
+
+void TspSkinIni::WriteString(std::wstring_view Section, std::wstring_view Key, std::wstring_view Value) {
+  TSection* s = const_cast<TSection*>(FindSection(Section));
+  if (!s) {
+    FSections.push_back(TSection{Store(Section), {}});
+    s = &FSections.back();
+  }
+  for (TEntry& e : s->Entries) {
+    if (e.HasValue && SameName(View(e.Name), Key)) {
+      e.Value = Store(Value);
+      return;
+    }
+  }
+  TEntry entry;
+  entry.Name = Store(Key);
+  entry.Value = Store(Value);
+  s->Entries.push_back(entry);
+}
+
+void TspSkinIni::WriteInteger(std::wstring_view Section, std::wstring_view Key, int Value) {
+  WriteString(Section, Key, IntToText(Value));
+}
+
+void TspSkinIni::EraseSection(std::wstring_view Section) {
+  const TSection* s = FindSection(Section);
+  if (!s) return;
+  FSections.erase(FSections.begin() + (s - FSections.data()));
+  FLastSection = 0;
+}
+
+// ---------------------------------------------------------------------------
+// Value codec
+
+bool ReadBoolean(const TspSkinIni& Ini, const String& Section, const String& Key) {
+  return Ini.ReadInteger(Section, Key, 0) == 1;
+}
+
+void WriteBoolean(TspSkinIni& Ini, const String& Section, const String& Key, bool Value) {
+  Ini.WriteString(Section, Key, Value ? L"1" : L"0");
+}
+
+namespace {
+
+// Splits Text into Count decimal fields.
+void ParseNumberList(std::wstring_view Text, int* Fields, int Count) {
+  int field = 0;
+  String acc;
+  auto store = [&]() {
+    if (field < Count) {
+      int v;
+      if (acc.empty() || acc == L"-" || !TryParseSkinInteger(acc, v))
+        throw EConvertError(L"'" + acc + L"' is not a valid integer value");
+      Fields[field] = v;
+    }
+    ++field;
+    acc.clear();
+  };
+  for (wchar_t c : Text) {
+    if (field >= Count) return;
+    if (c == L',') {
+      store();
+    } else if (c >= L'0' && c <= L'9') {
+      acc += c;
+    } else if (c == L'-' && acc.empty()) {
+      acc += c;
+    }
+  }
+  // Fewer fields than needed leaves an empty field to store.
+  while (field < Count) store();
+}
+
+String JoinNumbers(const int* Fields, int Count) {
+  String s;
+  for (int i = 0; i < Count; ++i) {
+    if (i) s += L',';
+    s += IntToText(Fields[i]);
+  }
+  return s;
+}
+
+}  // namespace
+
+TPoint ParsePoint(std::wstring_view Text) {
+  int f[2];
+  ParseNumberList(Text, f, 2);
+  return TPoint(f[0], f[1]);
+}
+
+TRect ParseRect(std::wstring_view Text) {
+  int f[4];
+  ParseNumberList(Text, f, 4);
+  return TRect(f[0], f[1], f[2], f[3]);
+}
+
+TPoint ReadPoint(const TspSkinIni& Ini, const String& Section, const String& Key) {
+  return ParsePoint(Ini.ReadView(Section, Key, L"0,0"));
+}
+
+void WritePoint(TspSkinIni& Ini, const String& Section, const String& Key, const TPoint& Value) {
+  int f[2] = {Value.X, Value.Y};
+  Ini.WriteString(Section, Key, JoinNumbers(f, 2));
+}
+
+TRect ReadRect(const TspSkinIni& Ini, const String& Section, const String& Key) {
+  return ParseRect(Ini.ReadView(Section, Key, L"0,0,0,0"));
+}
+
+void WriteRect(TspSkinIni& Ini, const String& Section, const String& Key, const TRect& Value) {
+  int f[4] = {Value.Left, Value.Top, Value.Right, Value.Bottom};
+  Ini.WriteString(Section, Key, JoinNumbers(f, 4));
+}
+
+namespace {
+const wchar_t* const kStyleWords[] = {L"fsbold", L"fsitalic", L"fsunderline", L"fsstrikeout"};
+const TFontStyle kStyles[] = {fsBold, fsItalic, fsUnderline, fsStrikeOut};
+}  // namespace
+
+TFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key) {
+  std::wstring_view text = Ini.ReadView(Section, Key, L"");
+  TFontStyles styles;
+  for (int i = 0; i < 4; ++i)
+    if (text.find(kStyleWords[i]) != std::wstring_view::npos) styles.Include(kStyles[i]);
+  return styles;
+}
+
+void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, TFontStyles Value) {
+  String text;
+  for (int i = 0; i < 4; ++i) {
+    if (!Value.Contains(kStyles[i])) continue;
+    if (!text.empty()) text += L',';
+    text += kStyleWords[i];
+  }
+  Ini.WriteString(Section, Key, text);
+}
+
+TspAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key) {
+  std::wstring_view text = Ini.ReadView(Section, Key, L"tacenter");
+  if (text == L"tacenter") return spaCenter;
+  if (text == L"taleftjustify") return spaLeftJustify;
+  return spaRightJustify;
+}
+
+void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TspAlignment Value) {
+  const wchar_t* word = Value == spaCenter ? L"tacenter" : Value == spaLeftJustify ? L"taleftjustify" : L"tarightjustify";
+  Ini.WriteString(Section, Key, word);
+}
+
+void ReadStrings(const TspSkinIni& Ini, const String& Section, const String& Key,
+                 std::vector<String>& Lines) {
+  int n = Ini.ClampCount(Section, Ini.ReadInteger(Section, Key + L"linecount", 0));
+  for (int i = 0; i < n; ++i) Lines.push_back(Ini.ReadString(Section, Key + L"line" + IntToText(i), String()));
+}
+
+void WriteStrings(TspSkinIni& Ini, const String& Section, const String& Key,
+                  const std::vector<String>& Lines) {
+  Ini.WriteInteger(Section, Key + L"linecount", static_cast<int>(Lines.size()));
+  for (size_t i = 0; i < Lines.size(); ++i)
+    Ini.WriteString(Section, Key + L"line" + IntToText(static_cast<int>(i)), Lines[i]);
+}
+
+void ReadIndexedStrings(const TspSkinIni& Ini, const String& Section, const String& Key,
+                        std::vector<String>& Items) {
+  int n = Ini.ClampCount(Section, Ini.ReadInteger(Section, Key + L"count", 0));
+  for (int i = 0; i < n; ++i) Items.push_back(Ini.ReadString(Section, IntToText(i), String()));
+}

@@ -1,0 +1,106 @@
+// The in-memory INI object that holds a skin's description, and the codec of
+// the value kinds that skin records read and write through it.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "classlib/GraphicsTypes.h"
+#include "classlib/Types.h"
+
+// Sections and keys of an INI text. Names match without regard to letter case;
+// the first section of a name and the first key of a name in it are the ones
+// read and written. Lines before the first section are dropped. The text is
+// kept in one pool that entries point into, so reading a skin's INI costs no
+// allocation per line.
+class TspSkinIni {
+ public:
+  TspSkinIni() = default;
+  explicit TspSkinIni(const std::vector<String>& Lines) { SetLines(Lines); }
+
+  void SetLines(const std::vector<String>& Lines);
+  // The whole text, lines separated by CR LF, CR or LF.
+  void SetText(std::wstring_view Text);
+  // The text as it now stands, one line per section header and entry.
+  std::vector<String> GetLines() const;
+
+  bool SectionExists(std::wstring_view Section) const;
+  bool ValueExists(std::wstring_view Section, std::wstring_view Key) const;
+  String ReadString(std::wstring_view Section, std::wstring_view Key, std::wstring_view Default) const;
+  // The value in place, or Default; valid until the INI next changes.
+  std::wstring_view ReadView(std::wstring_view Section, std::wstring_view Key, std::wstring_view Default) const;
+  // Decimal with an optional sign, or hexadecimal after "$", "0x" or "0X";
+  // anything else, and numbers outside 32 bits, give Default.
+  int ReadInteger(std::wstring_view Section, std::wstring_view Key, int Default) const;
+  void WriteString(std::wstring_view Section, std::wstring_view Key, std::wstring_view Value);
+  void WriteInteger(std::wstring_view Section, std::wstring_view Key, int Value);
+  void EraseSection(std::wstring_view Section);
+  // A count read from a section, limited to the entries the section holds:
+  // a list can never have more items than there are lines to hold them.
+  int ClampCount(std::wstring_view Section, int Count) const;
+
+ private:
+  struct TSpan {
+    uint32_t Start = 0;
+    uint32_t Length = 0;
+  };
+  struct TEntry {
+    TSpan Name;
+    TSpan Value;
+    bool HasValue = true;  // false for a line without "=": kept, never matched
+  };
+  struct TSection {
+    TSpan Name;
+    std::vector<TEntry> Entries;
+  };
+  std::wstring_view View(TSpan Span) const { return std::wstring_view(FPool).substr(Span.Start, Span.Length); }
+  TSpan Store(std::wstring_view Text);
+  void AddLine(size_t Begin, size_t End);
+  const TSection* FindSection(std::wstring_view Section) const;
+  const TEntry* FindEntry(std::wstring_view Section, std::wstring_view Key) const;
+
+  String FPool;
+  std::vector<TSection> FSections;
+  mutable size_t FLastSection = 0;  // readers take a record's keys one after another
+};
+
+// Parses the integer forms of the skin text; false when the text is none.
+bool TryParseSkinInteger(std::wstring_view Text, int& Value);
+
+// ---------------------------------------------------------------------------
+// Value codec
+
+// Horizontal text alignment of skin records, numbered as the class library's
+// TAlignment (left 0, right 1, centre 2), which lives with the windowed
+// controls and so cannot be used by this portable code.
+enum TspAlignment : uint8_t { spaLeftJustify, spaRightJustify, spaCenter };
+
+// "1" reads True; anything else, and an absent key, False. Written "1" or "0".
+bool ReadBoolean(const TspSkinIni& Ini, const String& Section, const String& Key);
+void WriteBoolean(TspSkinIni& Ini, const String& Section, const String& Key, bool Value);
+
+// Comma-separated decimal numbers. Characters other than digits are dropped,
+// except a minus sign in front of a field's first digit, which keeps the sign.
+// An empty field raises EConvertError; fields beyond the needed ones are ignored.
+TPoint ParsePoint(std::wstring_view Text);
+TRect ParseRect(std::wstring_view Text);
+TPoint ReadPoint(const TspSkinIni& Ini, const String& Section, const String& Key);
+void WritePoint(TspSkinIni& Ini, const String& Section, const String& Key, const TPoint& Value);
+TRect ReadRect(const TspSkinIni& Ini, const String& Section, const String& Key);
+void WriteRect(TspSkinIni& Ini, const String& Section, const String& Key, const TRect& Value);
+
+TFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key);
+void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, TFontStyles Value);
+
+TspAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key);
+void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TspAlignment Value);
+
+// Lines under Key + "linecount" and Key + "line" + i; appended to Lines.
+void ReadStrings(const TspSkinIni& Ini, const String& Section, const String& Key,
+                 std::vector<String>& Lines);
+void WriteStrings(TspSkinIni& Ini, const String& Section, const String& Key,
+                  const std::vector<String>& Lines);
+// Count under Key + "count", items under "0", "1", ...; appended to Items.
+void ReadIndexedStrings(const TspSkinIni& Ini, const String& Section, const String& Key,
+                        std::vector<String>& Items);

@@ -1,0 +1,171 @@
+#include "skin/SkinRecordIO.h"
+
+namespace {
+
+template <size_t N>
+int WordIndex(std::wstring_view Text, const wchar_t* const (&Words)[N]) {
+  for (size_t i = 0; i < N; ++i)
+    if (Text == Words[i]) return static_cast<int>(i);
+  return -1;
+}
+
+const wchar_t* const kStretchWords[] = {L"stfull", L"sthorz", L"stvert"};
+const wchar_t* const kMorphWords[] = {L"mkdefault", L"mkgradient", L"mkleftgradient", L"mkrightgradient",
+                                      L"mkleftslide", L"mkrightslide", L"mkpush"};
+const wchar_t* const kEffectWords[] = {L"iebrightness", L"iedarkness", L"iegrayscale",
+                                       L"ienoise", L"iesplitblur", L"ieinvert"};
+const wchar_t* const kRegulatorWords[] = {L"rkround", L"rkhorizontal", L"rkvertical"};
+const wchar_t* const kCommandWords[] = {L"cmclose", L"cmmaximize", L"cmminimize", L"cmsysmenu",
+                                        L"cmdefault", L"cmrollup", L"cmminimizetotray"};
+
+}  // namespace
+
+TspStretchType ReadStretchType(const TspSkinIni& Ini, const String& Section, const String& Key) {
+  std::wstring_view text = Ini.ReadView(Section, Key, L"stfull");
+  if (text == L"stfull") return spstFull;
+  if (text == L"stvert") return spstVert;
+  return spstHorz;
+}
+
+void WriteStretchType(TspSkinIni& Ini, const String& Section, const String& Key, TspStretchType Value) {
+  Ini.WriteString(Section, Key, Value <= spstVert ? kStretchWords[Value] : L"");
+}
+
+TspMorphKind ReadMorphKind(const TspSkinIni& Ini, const String& Section, const String& Key) {
+  int i = WordIndex(Ini.ReadView(Section, Key, L"mkdefault"), kMorphWords);
+  return static_cast<TspMorphKind>(i < 0 ? 0 : i);
+}
+
+void WriteMorphKind(TspSkinIni& Ini, const String& Section, const String& Key, TspMorphKind Value) {
+  Ini.WriteString(Section, Key, Value <= mkPush ? kMorphWords[Value] : L"");
+}
+
+TspInactiveEffect ReadInactiveEffect(const TspSkinIni& Ini, const String& Section, const String& Key) {
+  int i = WordIndex(Ini.ReadView(Section, Key, L"iebrightness"), kEffectWords);
+  return static_cast<TspInactiveEffect>(i < 0 ? ieGrayscale : i);
+}
+
+bool IsSkinIni(const TspSkinIni& Ini) {
+  return Ini.SectionExists(L"VERSION") && Ini.SectionExists(L"PICTURES") && Ini.SectionExists(L"FORMINFO") &&
+         Ini.SectionExists(L"SKINOBJECTS") && Ini.SectionExists(L"SKINCONTROLS");
+}
+
+// ---------------------------------------------------------------------------
+// TspRecordIO
+
+void TspRecordIO::Integer(const wchar_t* Key, int& Value, int Default) {
+  if (Writing())
+    FWriter->WriteInteger(FSection, Key, Value);
+  else
+    Value = FReader->ReadInteger(FSection, Key, Default);
+}
+
+void TspRecordIO::Boolean(const wchar_t* Key, bool& Value) {
+  if (Writing())
+    WriteBoolean(*FWriter, FSection, Key, Value);
+  else
+    Value = ReadBoolean(*FReader, FSection, Key);
+}
+
+void TspRecordIO::Rect(const wchar_t* Key, TRect& Value) {
+  if (Writing())
+    WriteRect(*FWriter, FSection, Key, Value);
+  else
+    Value = ReadRect(*FReader, FSection, Key);
+}
+
+void TspRecordIO::Point(const wchar_t* Key, TPoint& Value) {
+  if (Writing())
+    WritePoint(*FWriter, FSection, Key, Value);
+  else
+    Value = ReadPoint(*FReader, FSection, Key);
+}
+
+void TspRecordIO::Text(const wchar_t* Key, String& Value, const wchar_t* Default) {
+  if (Writing())
+    FWriter->WriteString(FSection, Key, Value);
+  else
+    Value = FReader->ReadString(FSection, Key, Default);
+}
+
+void TspRecordIO::FontStyles(const wchar_t* Key, TFontStyles& Value) {
+  if (Writing())
+    WriteFontStyles(*FWriter, FSection, Key, Value);
+  else
+    Value = ReadFontStyles(*FReader, FSection, Key);
+}
+
+void TspRecordIO::Alignment(const wchar_t* Key, TspAlignment& Value) {
+  if (Writing())
+    WriteAlignment(*FWriter, FSection, Key, Value);
+  else
+    Value = ReadAlignment(*FReader, FSection, Key);
+}
+
+void TspRecordIO::Lines(const wchar_t* Key, std::vector<String>& Value) {
+  if (Writing())
+    WriteStrings(*FWriter, FSection, Key, Value);
+  else
+    ReadStrings(*FReader, FSection, Key, Value);
+}
+
+void TspRecordIO::StretchType(const wchar_t* Key, TspStretchType& Value) {
+  if (Writing())
+    WriteStretchType(*FWriter, FSection, Key, Value);
+  else
+    Value = ReadStretchType(*FReader, FSection, Key);
+}
+
+void TspRecordIO::MorphKind(const wchar_t* Key, TspMorphKind& Value) {
+  if (Writing())
+    WriteMorphKind(*FWriter, FSection, Key, Value);
+  else
+    Value = ReadMorphKind(*FReader, FSection, Key);
+}
+
+void TspRecordIO::FramesPlacement(const wchar_t* Key, TspFramesPlacement& Value) {
+  if (Writing())
+    FWriter->WriteString(FSection, Key, Value == fpHorizontal ? L"fphorizontal" : L"fpvertical");
+  else
+    Value = FReader->ReadView(FSection, Key, L"fphorizontal") == L"fphorizontal" ? fpHorizontal : fpVertical;
+}
+
+void TspRecordIO::RegulatorKind(const wchar_t* Key, TspRegulatorKind& Value) {
+  if (Writing()) {
+    FWriter->WriteString(FSection, Key, kRegulatorWords[Value <= rkHorizontal ? Value : rkVertical]);
+  } else {
+    int i = WordIndex(FReader->ReadView(FSection, Key, L"rkround"), kRegulatorWords);
+    Value = i == 0 ? rkRound : i == 1 ? rkHorizontal : rkVertical;
+  }
+}
+
+void TspRecordIO::GaugeKind(const wchar_t* Key, TspGaugeKind& Value) {
+  if (Writing())
+    FWriter->WriteString(FSection, Key, Value == gkHorizontal ? L"gkhorizontal" : L"gkvertical");
+  else
+    Value = FReader->ReadView(FSection, Key, L"gkhorizontal") == L"gkhorizontal" ? gkHorizontal : gkVertical;
+}
+
+void TspRecordIO::Command(const wchar_t* Key, TspCommandKind& Value) {
+  if (Writing()) {
+    FWriter->WriteString(FSection, Key, kCommandWords[Value <= cmMinimizeToTray ? Value : cmMinimizeToTray]);
+  } else {
+    int i = WordIndex(FReader->ReadView(FSection, Key, L"cmdefault"), kCommandWords);
+    Value = static_cast<TspCommandKind>(i < 0 ? cmMinimizeToTray : i);
+  }
+}
+
+void TspRecordIO::Font(const wchar_t* Prefix, String& Name, int& Height, TFontStyles& Style, TColor& Color) {
+  if (!*Prefix) {
+    Text(L"fontname", Name, L"Arial");
+    Integer(L"fontheight", Height, 14);
+    FontStyles(L"fontstyle", Style);
+    Integer(L"fontcolor", Color, 0);
+    return;
+  }
+  String p(Prefix);
+  Text((p + L"fontname").c_str(), Name, L"Arial");
+  Integer((p + L"fontheight").c_str(), Height, 14);
+  FontStyles((p + L"fontstyle").c_str(), Style);
+  Integer((p + L"fontcolor").c_str(), Color, 0);
+}

@@ -1,0 +1,141 @@
+#include "skin/SkinStoredSkin.h"
+
+#include "classlib/StringList.h"
+#include "skin/SkinRecordIO.h"
+#include "skin/SkinStream.h"
+
+namespace {
+
+String Num(int64_t v) { return std::to_wstring(v); }
+
+int32_t ReadInt32(TStream* Stream, const wchar_t* What) {
+  uint8_t b[4];
+  if (Stream->Read(b, 4) != 4) throw EReadError(String(L"Skin file ends before its ") + What);
+  return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+}
+
+void WriteInt32(TStream* Stream, int32_t v) {
+  uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+  Stream->WriteBuffer(b, 4);
+}
+
+const wchar_t* const kSkinSections[] = {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS", L"SKINCONTROLS"};
+const wchar_t* const kSlotKeys[] = {L"picture", L"inactivepicture", L"mask", L"rolluppicture", L"rollupmask"};
+
+void LoadBmpFile(const String& Path, TBmpImage& Image) {
+  TFileStream file(Path, fmOpenRead);
+  try {
+    ReadBmp(&file, Image);
+  } catch (const EInvalidGraphic& e) {
+    throw EInvalidGraphic(L"Picture " + Path + L": " + e.Message());
+  }
+}
+
+}  // namespace
+
+std::vector<String> MissingSkinSections(const TspSkinIni& Ini) {
+  std::vector<String> missing;
+  for (const wchar_t* s : kSkinSections)
+    if (!Ini.SectionExists(s)) missing.push_back(s);
+  return missing;
+}
+
+String SkinFileDir(const String& Path) {
+  size_t sep = Path.find_last_of(L"\\/:");
+  return sep == String::npos ? String() : Path.substr(0, sep + 1);
+}
+
+String SkinFileName(const String& Path) { return Path.substr(SkinFileDir(Path).size()); }
+
+TspCompressedStoredSkin::TspCompressedStoredSkin(TComponent* AOwner)
+    : TComponent(AOwner), FCompressedStream(new TMemoryStream) {}
+
+TspCompressedStoredSkin::~TspCompressedStoredSkin() { Free(FCompressedStream); }
+
+void TspCompressedStoredSkin::DecompressToStream(TStream* Dest) {
+  TspByteBuffer inflated;
+  InflateSkinData(FCompressedStream->Bytes().data(), FCompressedStream->Bytes().size(), inflated);
+  Dest->WriteBuffer(inflated.Data.get(), static_cast<int64_t>(inflated.Size));
+}
+
+void TspCompressedStoredSkin::LoadFromCompressedFile(const String& FileName) {
+  FCompressedStream->Clear();
+  TFileStream file(FileName, fmOpenRead);
+  LoadFromCompressStream(&file);
+}
+
+void TspCompressedStoredSkin::LoadFromCompressStream(TStream* Stream) {
+  FCompressedStream->Clear();
+  Stream->SetPosition(0);
+  int32_t version = ReadInt32(Stream, L"version");
+  if (version > MaxSkinStreamVersion)
+    throw EReadError(L"Skin file version " + Num(version) + L" is newer than this program reads (" +
+                     Num(MaxSkinStreamVersion) + L")");
+  int32_t length = ReadInt32(Stream, L"length");
+  int64_t left = Stream->Size() - Stream->Position();
+  if (length < 0 || length > left)
+    throw EReadError(L"Skin file gives a compressed length of " + Num(length) + L" bytes; " + Num(left) +
+                     L" follow");
+  if (length > 0) FCompressedStream->CopyFrom(Stream, length);
+  FCompressedStream->SetPosition(0);
+}
+
+void TspCompressedStoredSkin::LoadFromMemory(const void* Data, size_t Size) {
+  TMemoryStream memory;
+  memory.WriteBuffer(Data, static_cast<int64_t>(Size));
+  LoadFromCompressStream(&memory);
+}
+
+void TspCompressedStoredSkin::SaveToCompressStream(TStream* Stream) {
+  WriteInt32(Stream, SkinStreamVersion);
+  WriteInt32(Stream, static_cast<int32_t>(FCompressedStream->Size()));
+  if (FCompressedStream->Size() > 0)
+    Stream->WriteBuffer(FCompressedStream->Bytes().data(), FCompressedStream->Size());
+}
+
+void TspCompressedStoredSkin::LoadFromSkinFile(const String& FileName) {
+  TStringList text;
+  text.LoadFromFile(FileName);
+  std::vector<String> lines;
+  for (int i = 0; i < text.Count(); ++i) lines.push_back(text.Strings(i));
+  TspSkinIni ini(lines);
+  if (!IsSkinIni(ini)) return;
+
+  const String folder = SkinFileDir(FileName);
+  FCompressedStream->Clear();
+  TBmpImage slots[SkinPictureSlotCount];
+  for (int i = 0; i < SkinPictureSlotCount; ++i) {
+    String name = ini.ReadString(L"PICTURES", kSlotKeys[i], String());
+    if (!name.empty()) LoadBmpFile(folder + name, slots[i]);
+  }
+  std::vector<String> names;
+  ReadIndexedStrings(ini, L"PICTURES", L"activepictures", names);
+  std::vector<TBmpImage> actives(names.size());
+  for (size_t i = 0; i < names.size(); ++i) LoadBmpFile(folder + names[i], actives[i]);
+
+  TMemoryStream stream;
+  WriteSkinStream(&stream, slots, actives, lines);
+  std::vector<uint8_t> packed = DeflateSkinData(stream.Bytes().data(), stream.Bytes().size());
+  FCompressedStream->WriteBuffer(packed.data(), static_cast<int64_t>(packed.size()));
+  FCompressedStream->SetPosition(0);
+}
+
+void TspCompressedStoredSkin::SetFileName(const String& Value) {
+  TComponentState state = ComponentState();
+  if (state.Contains(csDesigning) && !state.Contains(csLoading)) {
+    LoadFromSkinFile(Value);
+    FFileName = SkinFileName(Value);
+  } else {
+    FFileName = Value;
+  }
+}
+
+void TspCompressedStoredSkin::SetCompressedFileName(const String& Value) {
+  TComponentState state = ComponentState();
+  if (state.Contains(csDesigning) && !state.Contains(csLoading)) {
+    LoadFromCompressedFile(Value);
+    FCompressedFileName = SkinFileName(Value);
+  } else {
+    FCompressedFileName = Value;
+  }
+}

@@ -1,0 +1,52 @@
+// The inflated skin stream: frame pictures, active pictures and the skin's INI
+// text, and the zlib data that carries it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "classlib/BmpCodec.h"
+#include "classlib/Classes.h"
+
+// The version a skin stream is written in, and the highest one read.
+constexpr int SkinStreamVersion = 2;
+constexpr int MaxSkinStreamVersion = 3;
+// No skin inflates beyond this; larger data is refused rather than allocated.
+constexpr size_t MaxInflatedSkinSize = size_t(64) << 20;
+
+// The five whole-frame picture slots, in stream order.
+enum TspSkinPictureSlot { spsPicture, spsInactivePicture, spsMaskPicture, spsRollUpPicture, spsRollUpMaskPicture };
+constexpr int SkinPictureSlotCount = 5;
+// Whether a stream of Version carries the slot at all.
+bool SkinStreamHasSlot(int Version, int Slot);
+
+struct TspSkinStreamContent {
+  int Version = 0;
+  // A slot that is absent from the version or flagged empty holds an empty image.
+  TBmpImage Slots[SkinPictureSlotCount];
+  std::vector<TBmpImage> ActivePictures;
+  String IniText;
+};
+
+// Bytes in one block that is not zeroed when allocated.
+struct TspByteBuffer {
+  std::unique_ptr<uint8_t[]> Data;
+  size_t Size = 0;
+};
+
+// Inflates one whole zlib stream. Corrupt, cut-off or oversized data raises
+// EZDecompressionError.
+void InflateSkinData(const uint8_t* Data, size_t Size, TspByteBuffer& Out);
+// Compresses at the highest level (the data starts with 78 DA).
+std::vector<uint8_t> DeflateSkinData(const uint8_t* Data, size_t Size);
+
+// Reads an inflated skin stream. A version above the highest known, a cut-off
+// stream, a count the data cannot hold or a bad picture raises EReadError or
+// EInvalidGraphic; the text after the pictures is code page 936.
+void ReadSkinStream(const uint8_t* Data, size_t Size, TspSkinStreamContent& Content);
+
+// Writes a version 2 skin stream. Empty images write the "empty" flag.
+void WriteSkinStream(TStream* Dest, const TBmpImage (&Slots)[SkinPictureSlotCount],
+                     const std::vector<TBmpImage>& ActivePictures, const std::vector<String>& IniLines);

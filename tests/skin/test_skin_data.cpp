@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "SkinTestData.h"
+#include "classlib/Forms.h"
+#include "skin/SkinData.h"
+
+namespace {
+
+struct TReceived {
+  TCustomForm* Form;
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+  bool Empty;
+  bool SkinChanging;
+};
+
+std::vector<TReceived> gReceived;
+
+// A form that notes the skin data's messages and the skin data's state then.
+class TRecordingForm : public TForm {
+ public:
+  using TForm::TForm;
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg >= WM_USER + 201 && Message.Msg <= WM_USER + 270) {
+      auto* data = reinterpret_cast<TspSkinData*>(Message.WParam);
+      gReceived.push_back({this, Message.Msg, Message.WParam, Message.LParam, data->Empty(), data->SkinChanging()});
+      return;
+    }
+    TForm::WndProc(Message);
+  }
+};
+
+class SkinDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (auto& form : FForms) form = new TRecordingForm(nullptr);
+    gReceived.clear();
+  }
+  void TearDown() override {
+    for (auto& form : FForms) Free(form);
+  }
+  static TspCompressedStoredSkin* TestSkin(TComponent* Owner) {
+    auto* stored = new TspCompressedStoredSkin(Owner);
+    stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+    return stored;
+  }
+  std::vector<UINT> Messages() const {
+    std::vector<UINT> m;
+    for (const TReceived& r : gReceived) m.push_back(r.Msg);
+    return m;
+  }
+
+  TRecordingForm* FForms[2] = {};
+};
+
+}  // namespace
+
+TEST_F(SkinDataTest, LoadTellsEveryFormBeforeAndAfter) {
+  TspSkinData data(nullptr);
+  EXPECT_TRUE(data.Empty());
+  TspSkinColors* colors = data.SkinColors.get();
+  std::unique_ptr<TspCompressedStoredSkin> stored(TestSkin(nullptr));
+  data.LoadCompressedStoredSkin(stored.get());
+
+  ASSERT_EQ(gReceived.size(), 6u);
+  const UINT order[] = {1225, 1225, 1226, 1226, 1227, 1227};
+  for (size_t i = 0; i < 6; ++i) {
+    const TReceived& r = gReceived[i];
+    EXPECT_EQ(r.Msg, order[i]);
+    EXPECT_EQ(r.Form, FForms[i % 2]);
+    EXPECT_EQ(r.WParam, reinterpret_cast<WPARAM>(&data));
+    EXPECT_EQ(r.LParam, 1000);
+    EXPECT_EQ(r.Empty, r.Msg == 1225);
+    EXPECT_EQ(r.SkinChanging, r.Msg != 1227);
+  }
+  EXPECT_FALSE(data.Empty());
+  EXPECT_FALSE(data.SkinChanging());
+  EXPECT_EQ(data.Picture->Width(), 120);
+  EXPECT_EQ(data.Picture->Height(), 80);
+  EXPECT_TRUE(data.MaskPicture->Monochrome());
+  EXPECT_TRUE(data.InactivePicture->Empty());
+  ASSERT_EQ(data.ActivePictures.Count(), 3);
+  EXPECT_EQ(data.ActivePictures[2]->Width(), 32);
+  EXPECT_EQ(data.SkinName, L"测试皮肤");
+  EXPECT_EQ(data.PictureName, L"frame.bmp");
+  EXPECT_TRUE(data.InactivePictureName.empty());
+  EXPECT_EQ(data.SkinColors.get(), colors);
+  EXPECT_EQ(colors->cBtnFace, 15790320);
+  EXPECT_GE(data.GetControlIndex(L"combobox"), 0);
+  EXPECT_GE(data.GetObjectIndex(L"closebutton"), 0);
+  EXPECT_EQ(data.StartCursorIndex, 1);
+}
+
+TEST_F(SkinDataTest, FailedLoadsKeepTheCurrentSkin) {
+  TspSkinData data(nullptr);
+  std::unique_ptr<TspCompressedStoredSkin> stored(TestSkin(nullptr));
+  data.LoadCompressedStoredSkin(stored.get());
+  const int controls = data.CtrlList.Count();
+  TspDataSkinControl* edit = data.CtrlList[data.GetControlIndex(L"edit")];
+  gReceived.clear();
+
+  const char* const broken[] = {
+      "truncated-header.skn", "truncated-data.skn", "corrupt-zlib.skn", "lying-length.skn", "version4.skn",
+      "inner-version4.skn", "bmp-size-lies.skn", "bmp-huge-dims.skn", "huge-picture-count.skn",
+      "empty-point.skn", "empty-rect.skn"};
+  for (const char* name : broken) {
+    String path = ProjectPath((std::string("tests/data/skin-corpus/") + name).c_str());
+    EXPECT_THROW(data.LoadFromCompressedFile(path), Exception) << name;
+  }
+  EXPECT_THROW(data.LoadFromCompressedFile(L"Z:\\no such folder\\x.skn"), EFOpenError);
+  EXPECT_TRUE(gReceived.empty());
+  EXPECT_FALSE(data.Empty());
+  EXPECT_FALSE(data.SkinChanging());
+  EXPECT_EQ(data.CtrlList.Count(), controls);
+  EXPECT_EQ(data.CtrlList[data.GetControlIndex(L"edit")], edit);
+  EXPECT_EQ(data.Picture->Width(), 120);
+
+  // An empty stored skin changes nothing and sends nothing.
+  TspCompressedStoredSkin empty(nullptr);
+  data.LoadCompressedStoredSkin(&empty);
+  EXPECT_TRUE(gReceived.empty());
+
+  // The valid file of the corpus loads over the current skin.
+  data.LoadFromCompressedFile(ProjectPath("tests/data/skin-corpus/valid.skn"));
+  EXPECT_EQ(Messages(), (std::vector<UINT>{1225, 1225, 1226, 1226, 1227, 1227}));
+}
+
+TEST_F(SkinDataTest, PropertyWritersAndTheirMessages) {
+  TspSkinData data(nullptr);
+  data.SetSkinnableForm(true);
+  EXPECT_TRUE(gReceived.empty());
+  data.SetSkinnableForm(false);
+  EXPECT_EQ(Messages(), (std::vector<UINT>{1294, 1294}));
+  gReceived.clear();
+  data.SetDesigning(true);
+  data.SetSkinnableForm(true);
+  data.SetResourceStrData(nullptr);
+  EXPECT_TRUE(gReceived.empty());
+  data.SetDesigning(false);
+
+  {
+    TspResourceStrData res(nullptr);
+    data.SetResourceStrData(&res);
+    data.SetResourceStrData(&res);
+    data.SetResourceStrData(nullptr);
+    EXPECT_EQ(Messages().size(), 6u);
+    EXPECT_EQ(Messages()[0], 1274u);
+    data.SetResourceStrData(&res);
+  }
+  EXPECT_EQ(data.ResourceStrData(), nullptr);  // freed: the reference is cleared
+  gReceived.clear();
+
+  // Without a list any index is stored and nothing loads.
+  data.SetSkinIndex(5);
+  EXPECT_EQ(data.SkinIndex(), 5);
+  EXPECT_TRUE(gReceived.empty());
+  data.SetSkinIndex(0);
+
+  TspCompressedSkinList list(nullptr);
+  for (int i = 0; i < 3; ++i) list.Skins()->Add();
+  list.Skins()->Items(1)->StoredSkin()->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  data.SetSkinList(&list);  // item 0 holds no skin: nothing happens
+  EXPECT_TRUE(gReceived.empty());
+  data.SetSkinIndex(5);
+  EXPECT_EQ(data.SkinIndex(), 0);
+  EXPECT_TRUE(gReceived.empty());
+  data.SetSkinIndex(1);
+  EXPECT_EQ(data.SkinIndex(), 1);
+  EXPECT_EQ(gReceived.size(), 6u);
+  EXPECT_FALSE(data.Empty());
+
+  {
+    std::unique_ptr<TspCompressedStoredSkin, void (*)(TObject*)> stored(TestSkin(nullptr), Free);
+    gReceived.clear();
+    data.SetCompressedStoredSkin(stored.get());
+    EXPECT_EQ(gReceived.size(), 6u);
+  }
+  EXPECT_EQ(data.CompressedStoredSkin(), nullptr);
+}
+
+TEST_F(SkinDataTest, ClearingTheSkin) {
+  TspSkinData data(nullptr);
+  std::unique_ptr<TspCompressedStoredSkin> stored(TestSkin(nullptr));
+  data.LoadCompressedStoredSkin(stored.get());
+  data.ClearObjects();
+  EXPECT_EQ(data.CtrlList.Count(), 0);
+  EXPECT_EQ(data.ActivePictures.Count(), 0);
+  EXPECT_EQ(data.PopupWindow->WindowPictureIndex, -1);
+  EXPECT_EQ(data.SkinColors->cBtnFace, clBtnFace);
+  EXPECT_EQ(data.Picture->Width(), 120);
+  data.ClearAll();
+  EXPECT_TRUE(data.Picture->Empty());
+  EXPECT_TRUE(data.PictureName.empty());
+  EXPECT_TRUE(data.Empty());
+}
+
+TEST_F(SkinDataTest, SkinMadeByTheBuilderLoadsWithEveryRecord) {
+  const char* built = std::getenv("SKINGUI_BUILT_SKIN");
+  ASSERT_NE(built, nullptr) << "run through CTest, after the builder";
+  std::string path(built);
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  TspSkinData data(nullptr);
+  data.LoadFromCompressedFile(Utf8ToWide(path));
+  EXPECT_FALSE(data.Empty());
+
+  TStringList text;
+  text.LoadFromFile(ProjectPath("skins/Test/skin.ini"));
+  std::vector<String> lines;
+  for (int i = 0; i < text.Count(); ++i) lines.push_back(text.Strings(i));
+  TspSkinIni ini(lines);
+  int known = 0;
+  for (const wchar_t* section : {L"SKINOBJECTS", L"SKINCONTROLS"}) {
+    int count = ini.ReadInteger(section, L"count", 0);
+    for (int i = 0; i < count; ++i) {
+      String entry = ini.ReadString(section, std::to_wstring(i), L"");
+      String name = entry.substr(0, entry.find(L':')), type = entry.substr(entry.find(L':') + 1);
+      if (type == L"nosuchtype") continue;
+      int index = String(section) == L"SKINOBJECTS" ? data.GetObjectIndex(name) : data.GetControlIndex(name);
+      EXPECT_GE(index, 0) << std::string(name.begin(), name.end());
+      ++known;
+    }
+  }
+  EXPECT_EQ(known, data.ObjectList.Count() + data.CtrlList.Count());
+  EXPECT_EQ(data.ActivePictures.Count(), 3);
+}
+
+TEST_F(SkinDataTest, StoredSkinFromAProgramResource) {
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromResource(GetModuleHandleW(nullptr), L"TESTSKIN");
+  ASSERT_FALSE(stored.IsEmpty());
+  TspSkinData data(nullptr);
+  data.LoadCompressedStoredSkin(&stored);
+  EXPECT_EQ(data.SkinName, L"测试皮肤");
+  EXPECT_EQ(data.CtrlList.Count(), 22);
+  EXPECT_THROW(stored.LoadFromResource(GetModuleHandleW(nullptr), L"NOSUCHSKIN"), EResNotFound);
+}
+
+TEST_F(SkinDataTest, OwnerFormHearsFirst) {
+  // A skin data owned by the second form: that form is told first, once.
+  auto* data = new TspSkinData(FForms[1]);
+  std::unique_ptr<TspCompressedStoredSkin> stored(TestSkin(nullptr));
+  data->LoadCompressedStoredSkin(stored.get());
+  ASSERT_EQ(gReceived.size(), 6u);
+  for (size_t i = 0; i < 6; ++i) EXPECT_EQ(gReceived[i].Form, FForms[i % 2 == 0 ? 1 : 0]);
+}

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "classlib/SysUtils.h"
+#include "skin/SkinIni.h"
+#include "skin/SkinRecordIO.h"
+
+namespace {
+
+TspSkinIni MakeIni(std::initializer_list<const wchar_t*> lines) {
+  std::vector<String> v;
+  for (const wchar_t* l : lines) v.push_back(l);
+  return TspSkinIni(v);
+}
+
+}  // namespace
+
+TEST(SkinIni, GrammarAndCaseRules) {
+  TspSkinIni ini = MakeIni({
+      L"orphan=dropped before any section",
+      L"  [ form ]  ",
+      L"; a comment",
+      L"  Key = first value  ",
+      L"key=second of the same name",
+      L"no equals sign here",
+      L"empty=",
+      L"eq=a=b",
+      L"[FORM]",
+      L"key=from a second section",
+      L"other=unreachable",
+  });
+  EXPECT_TRUE(ini.SectionExists(L"FORM"));
+  EXPECT_EQ(ini.ReadString(L"FORM", L"KEY", L"d"), L"first value");
+  EXPECT_EQ(ini.ReadString(L"form", L"other", L"d"), L"d");
+  EXPECT_EQ(ini.ReadString(L"form", L"empty", L"d"), L"");
+  EXPECT_EQ(ini.ReadString(L"form", L"eq", L"d"), L"a=b");
+  EXPECT_EQ(ini.ReadString(L"form", L"no equals sign here", L"d"), L"d");
+  EXPECT_EQ(ini.ReadString(L"form", L"orphan", L"d"), L"d");
+  EXPECT_FALSE(ini.SectionExists(L"missing"));
+}
+
+TEST(SkinIni, IntegersBooleansAndMalformedValues) {
+  TspSkinIni ini = MakeIni({L"[s]", L"hex=0x1F", L"dollar=$ff", L"neg=-12", L"bad=12a", L"x=0x",
+                            L"big=99999999999", L"all=$FFFFFFFF", L"b1=1", L"b01=01", L"b2=2", L"btrue=true"});
+  EXPECT_EQ(ini.ReadInteger(L"s", L"hex", 0), 31);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"dollar", 0), 255);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"neg", 0), -12);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"bad", 7), 7);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"x", 7), 7);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"big", 7), 7);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"all", 7), -1);
+  EXPECT_TRUE(ReadBoolean(ini, L"s", L"b1"));
+  EXPECT_TRUE(ReadBoolean(ini, L"s", L"b01"));
+  EXPECT_FALSE(ReadBoolean(ini, L"s", L"b2"));
+  EXPECT_FALSE(ReadBoolean(ini, L"s", L"btrue"));
+  EXPECT_FALSE(ReadBoolean(ini, L"s", L"absent"));
+}
+
+TEST(SkinIni, PointsAndRectangles) {
+  EXPECT_EQ(ParseRect(L"10, 20,30 ,40"), TRect(10, 20, 30, 40));
+  EXPECT_EQ(ParsePoint(L"1a2,3"), TPoint(12, 3));
+  // Negative numbers keep their sign, so a written skin reads back as written.
+  EXPECT_EQ(ParseRect(L"-5,0,10,10"), TRect(-5, 0, 10, 10));
+  EXPECT_EQ(ParsePoint(L"4-2,-7"), TPoint(42, -7));
+  EXPECT_THROW(ParseRect(L"1,,2,3"), EConvertError);
+  EXPECT_THROW(ParseRect(L"1,2,3"), EConvertError);
+  EXPECT_THROW(ParsePoint(L"-,1"), EConvertError);
+  EXPECT_THROW(ParsePoint(L"99999999999,1"), EConvertError);
+  try {
+    ParsePoint(L"");
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), L"'' is not a valid integer value");
+  }
+
+  TspSkinIni ini = MakeIni({L"[s]", L"emptyrect="});
+  EXPECT_EQ(ReadRect(ini, L"s", L"absent"), TRect());
+  EXPECT_EQ(ReadPoint(ini, L"s", L"absent"), TPoint());
+  EXPECT_THROW(ReadRect(ini, L"s", L"emptyrect"), EConvertError);
+  WriteRect(ini, L"s", L"r", TRect(-5, 0, 10, 10));
+  WritePoint(ini, L"s", L"p", TPoint(-3, 4));
+  EXPECT_EQ(ini.ReadString(L"s", L"r", L""), L"-5,0,10,10");
+  EXPECT_EQ(ReadRect(ini, L"s", L"r"), TRect(-5, 0, 10, 10));
+  EXPECT_EQ(ReadPoint(ini, L"s", L"p"), TPoint(-3, 4));
+}
+
+TEST(SkinIni, FontStylesAndAlignment) {
+  TspSkinIni ini = MakeIni({L"[s]", L"st=fsitalic fsbold", L"up=FSBOLD", L"c=Tacenter", L"l=taleftjustify",
+                            L"r=tarightjustify"});
+  TFontStyles st = ReadFontStyles(ini, L"s", L"st");
+  EXPECT_EQ(st, TFontStyles({fsBold, fsItalic}));
+  EXPECT_TRUE(ReadFontStyles(ini, L"s", L"up").Empty());
+  WriteFontStyles(ini, L"s", L"w", st);
+  EXPECT_EQ(ini.ReadString(L"s", L"w", L""), L"fsbold,fsitalic");
+  WriteFontStyles(ini, L"s", L"none", TFontStyles());
+  EXPECT_TRUE(ini.ValueExists(L"s", L"none"));
+  EXPECT_EQ(ini.ReadString(L"s", L"none", L"x"), L"");
+
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"c"), spaRightJustify);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"absent"), spaCenter);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"l"), spaLeftJustify);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"r"), spaRightJustify);
+}
+
+TEST(SkinIni, LineListsAndIndexedLists) {
+  TspSkinIni ini;
+  WriteStrings(ini, L"s", L"symbols", {L"ABC", L"", L"xyz"});
+  EXPECT_EQ(ini.ReadString(L"s", L"symbolslinecount", L""), L"3");
+  EXPECT_EQ(ini.ReadString(L"s", L"symbolsline2", L""), L"xyz");
+  std::vector<String> lines{L"kept"};
+  ReadStrings(ini, L"s", L"symbols", lines);
+  EXPECT_EQ(lines, (std::vector<String>{L"kept", L"ABC", L"", L"xyz"}));
+
+  TspSkinIni pics = MakeIni({L"[PICTURES]", L"activepicturescount=3", L"0=a.bmp", L"2=c.bmp"});
+  std::vector<String> items;
+  ReadIndexedStrings(pics, L"pictures", L"activepictures", items);
+  EXPECT_EQ(items, (std::vector<String>{L"a.bmp", L"", L"c.bmp"}));
+
+  // A count the section cannot hold is cut to its number of lines.
+  TspSkinIni lying = MakeIni({L"[s]", L"activepicturescount=2000000000", L"0=a.bmp"});
+  items.clear();
+  ReadIndexedStrings(lying, L"s", L"activepictures", items);
+  EXPECT_LE(items.size(), 2u);
+  EXPECT_EQ(items[0], L"a.bmp");
+}
+
+TEST(SkinIni, WritingAndErasing) {
+  TspSkinIni ini = MakeIni({L"[a]", L"k=1", L"[b]", L"k=2"});
+  ini.WriteString(L"A", L"K", L"3");
+  ini.WriteInteger(L"c", L"n", -4);
+  EXPECT_EQ(ini.ReadInteger(L"a", L"k", 0), 3);
+  EXPECT_EQ(ini.ReadInteger(L"c", L"n", 0), -4);
+  ini.EraseSection(L"B");
+  EXPECT_FALSE(ini.SectionExists(L"b"));
+  EXPECT_EQ(ini.GetLines(), (std::vector<String>{L"[a]", L"k=3", L"", L"[c]", L"n=-4", L""}));
+}
+
+TEST(SkinIni, EnumerationWords) {
+  TspSkinIni ini = MakeIni({L"[s]", L"h=sthorz", L"v=stvert", L"V=x", L"cap=STVERT", L"m=mkpush", L"mx=MKPUSH",
+                            L"e=ieinvert", L"ex=foo"});
+  EXPECT_EQ(ReadStretchType(ini, L"s", L"absent"), spstFull);
+  EXPECT_EQ(ReadStretchType(ini, L"s", L"h"), spstHorz);
+  EXPECT_EQ(ReadStretchType(ini, L"s", L"v"), spstVert);
+  EXPECT_EQ(ReadStretchType(ini, L"s", L"cap"), spstHorz);
+  EXPECT_EQ(ReadMorphKind(ini, L"s", L"m"), mkPush);
+  EXPECT_EQ(ReadMorphKind(ini, L"s", L"mx"), mkDefault);
+  EXPECT_EQ(ReadInactiveEffect(ini, L"s", L"absent"), ieBrightness);
+  EXPECT_EQ(ReadInactiveEffect(ini, L"s", L"e"), ieInvert);
+  EXPECT_EQ(ReadInactiveEffect(ini, L"s", L"ex"), ieGrayscale);
+  WriteStretchType(ini, L"s", L"w", static_cast<TspStretchType>(7));
+  EXPECT_EQ(ini.ReadString(L"s", L"w", L"x"), L"");
+  WriteMorphKind(ini, L"s", L"w", mkLeftSlide);
+  EXPECT_EQ(ini.ReadString(L"s", L"w", L""), L"mkleftslide");
+
+  EXPECT_FALSE(IsSkinIni(ini));
+  TspSkinIni skin = MakeIni({L"[version]", L"[pictures]", L"[forminfo]", L"[skinobjects]", L"[skincontrols]"});
+  EXPECT_TRUE(IsSkinIni(skin));
+}

@@ -1,0 +1,348 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "skin/SkinRecordTypes.h"
+#include "skin/SkinWindowRecords.h"
+
+namespace {
+
+TspSkinIni MakeIni(std::initializer_list<const wchar_t*> lines) {
+  std::vector<String> v;
+  for (const wchar_t* l : lines) v.push_back(l);
+  return TspSkinIni(v);
+}
+
+const wchar_t* const kControlTypeNames[] = {
+    L"slider", L"bevel", L"panel", L"expanel", L"menubutton", L"button", L"checkradio", L"gauge",
+    L"splitter", L"trackbar", L"label", L"stdlabel", L"bitlabel", L"frameregulator", L"framegauge",
+    L"animate", L"updown", L"switch", L"grid", L"tab", L"mainmenubar", L"controlbar", L"memo", L"edit",
+    L"checklistbox", L"listbox", L"combobox", L"scrollbar", L"spinedit", L"scrollbox", L"treeview",
+    L"listview", L"richedit"};
+const wchar_t* const kObjectTypeNames[] = {
+    L"menuitem", L"mainmenubaritem", L"mainmenuitem", L"stdbutton", L"mainmenubarbutton", L"button",
+    L"caption", L"trackbar", L"gauge", L"framegauge", L"frameregulator", L"label", L"bitlabel",
+    L"switch", L"animate", L"userobject"};
+
+// The key names of a section, in order, as written.
+std::vector<String> KeysOf(const TspSkinIni& ini, const String& section) {
+  std::vector<String> keys;
+  bool in = false;
+  for (const String& line : ini.GetLines()) {
+    if (!line.empty() && line[0] == L'[') {
+      in = line == L"[" + section + L"]";
+      continue;
+    }
+    if (in && !line.empty()) keys.push_back(line.substr(0, line.find(L'=')));
+  }
+  return keys;
+}
+
+// Replaces every value of a written section by one that differs from the
+// default, keeping its kind, so that a key a record fails to read shows up.
+std::vector<String> NonDefaultValues(const std::vector<String>& lines) {
+  std::vector<String> out;
+  int n = 0;
+  for (const String& line : lines) {
+    size_t eq = line.find(L'=');
+    if (eq == String::npos) {
+      out.push_back(line);
+      continue;
+    }
+    String key = line.substr(0, eq), v = line.substr(eq + 1);
+    String k = std::to_wstring(++n);
+    size_t commas = std::count(v.begin(), v.end(), L',');
+    if (key.find(L"fontstyle") != String::npos) v = L"fsbold,fsunderline";
+    else if (key.size() > 9 && key.compare(key.size() - 9, 9, L"linecount") == 0) v = L"0";
+    else if (commas == 3) v = L"-" + k + L",-2," + k + L"0,40";
+    else if (commas == 1) v = k + L",-" + k;
+    else if (v == L"0") v = L"1";
+    else if (v == L"stfull") v = L"stvert";
+    else if (v == L"mkdefault") v = L"mkrightslide";
+    else if (v == L"fphorizontal") v = L"fpvertical";
+    else if (v == L"rkround") v = L"rkhorizontal";
+    else if (v == L"gkhorizontal") v = L"gkvertical";
+    else if (v == L"cmdefault") v = L"cmrollup";
+    else if (v == L"tacenter") v = L"taleftjustify";
+    else if (!v.empty() && (v[0] == L'-' || (v[0] >= L'0' && v[0] <= L'9'))) v = std::to_wstring(1000 + n);
+    else v = L"宋体" + k;
+    out.push_back(key + L"=" + v);
+  }
+  return out;
+}
+
+template <typename Record>
+void CheckRoundTrip(Record* a, Record* b, const std::set<String>& derived) {
+  TspSkinIni defaults;
+  a->SaveToFile(defaults);
+  TspSkinIni rich(NonDefaultValues(defaults.GetLines()));
+  a->LoadFromFile(rich);
+  TspSkinIni written;
+  a->SaveToFile(written);
+  b->LoadFromFile(written);
+  TspSkinIni again;
+  b->SaveToFile(again);
+  EXPECT_EQ(written.GetLines(), again.GetLines()) << a->ClassName();
+  const String sec = a->IDName;
+  EXPECT_EQ(KeysOf(written, sec), KeysOf(defaults, sec)) << a->ClassName();
+  for (const String& key : KeysOf(rich, sec)) {
+    if (derived.count(key)) continue;
+    EXPECT_EQ(written.ReadString(sec, key, L"?"), rich.ReadString(sec, key, L"!"))
+        << a->ClassName() << " key " << std::string(key.begin(), key.end());
+  }
+}
+
+}  // namespace
+
+TEST(SkinRecords, EveryControlRecordReadsAndWritesEveryKey) {
+  for (const wchar_t* type : kControlTypeNames) {
+    std::unique_ptr<TspDataSkinControl> a(CreateSkinControlRecord(type, L"rec")), b(CreateSkinControlRecord(type, L"rec"));
+    ASSERT_TRUE(a && b) << std::string(type, type + wcslen(type));
+    std::set<String> derived;
+    if (String(type) == L"updown")
+      derived = {L"lefttoppoint", L"righttoppoint", L"leftbottompoint", L"rightbottompoint", L"clientrect"};
+    CheckRoundTrip(a.get(), b.get(), derived);
+  }
+}
+
+TEST(SkinRecords, EveryObjectRecordReadsAndWritesEveryKey) {
+  for (const wchar_t* type : kObjectTypeNames) {
+    std::unique_ptr<TspDataSkinObject> a(CreateSkinObjectRecord(type, L"obj")), b(CreateSkinObjectRecord(type, L"obj"));
+    ASSERT_TRUE(a && b);
+    std::set<String> derived;
+    String t(type);
+    if (t == L"trackbar" || t == L"animate" || t == L"bitlabel") derived = {L"morphing"};
+    CheckRoundTrip(a.get(), b.get(), derived);
+  }
+}
+
+TEST(SkinRecords, TypeNamesAreExact) {
+  EXPECT_EQ(CreateSkinControlRecord(L"Button", L"x"), nullptr);
+  EXPECT_EQ(CreateSkinControlRecord(L"", L"x"), nullptr);
+  EXPECT_EQ(CreateSkinObjectRecord(L"menubutton", L"x"), nullptr);
+  std::unique_ptr<TspDataSkinControl> c(CreateSkinControlRecord(L"checklistbox", L"clb"));
+  EXPECT_NE(dynamic_cast<TspDataSkinListBox*>(c.get()), nullptr);
+  EXPECT_EQ(c->IDName, L"clb");
+}
+
+TEST(SkinRecords, MissingSectionGivesDefaults) {
+  TspSkinIni empty;
+  TspDataSkinListBox lb(L"listbox");
+  lb.LoadFromFile(empty);
+  EXPECT_EQ(lb.PictureIndex, -1);
+  EXPECT_EQ(lb.MaskPictureIndex, -1);
+  EXPECT_EQ(lb.CursorIndex, -1);
+  EXPECT_EQ(lb.FontName, L"Arial");
+  EXPECT_EQ(lb.FontHeight, 14);
+  EXPECT_EQ(lb.VScrollBarName, L"vscrollbar");
+  EXPECT_EQ(lb.HScrollBarName, L"hscrollbar");
+  EXPECT_EQ(lb.BothHScrollBarName, L"bothhscrollbar");
+  TspDataSkinButtonControl bt(L"button");
+  bt.LoadFromFile(empty);
+  EXPECT_EQ(bt.AnimateInterval, 25);
+  EXPECT_EQ(bt.GlowLayerAlphaBlendValue, 255);
+  EXPECT_EQ(bt.GlowLayerPictureIndex, -1);
+  TspDataSkinPanelControl panel(L"panel");
+  panel.LoadFromFile(empty);
+  EXPECT_EQ(panel.Alignment, spaCenter);
+  EXPECT_EQ(panel.BGPictureIndex, -1);
+  TspDataSkinStdLabelControl std(L"stdlabel");
+  std.LoadFromFile(empty);
+  EXPECT_EQ(std.ActiveFontColor, 16711680);
+  TspDataSkinControlBar bar(L"cb");
+  bar.LoadFromFile(empty);
+  EXPECT_EQ(bar.ItemOffset1, 3);
+  TspDataSkinCaption cap(L"cap");
+  cap.LoadFromFile(empty);
+  EXPECT_EQ(cap.GlowSize, 3);
+  TspDataSkinAnimate an(L"an");
+  an.LoadFromFile(empty);
+  EXPECT_EQ(an.Command, cmDefault);
+  EXPECT_EQ(an.TimerInterval, 50);
+  EXPECT_EQ(an.CountFrames, 1);
+}
+
+TEST(SkinRecords, DerivedValuesOfControls) {
+  TspSkinIni ini = MakeIni({L"[f0]", L"framescount=0", L"framesplacement=fpHorizontal", L"[f3]",
+                            L"framescount=-3", L"kind=rkvertica", L"[ud]", L"lefttoppoint=3,4",
+                            L"clientrect=1,2,3,4", L"upbuttonrect=1,1,5,5", L"[st]", L"stretchtype=STVERT"});
+  TspDataSkinFrameGauge f0(L"f0");
+  f0.LoadFromFile(ini);
+  EXPECT_EQ(f0.FramesCount, 1);
+  EXPECT_EQ(f0.FramesPlacement, fpVertical);
+  TspDataSkinFrameRegulator f3(L"f3");
+  f3.LoadFromFile(ini);
+  EXPECT_EQ(f3.FramesCount, 1);
+  EXPECT_EQ(f3.Kind, rkVertical);
+  TspDataSkinUpDownControl ud(L"ud");
+  ud.LoadFromFile(ini);
+  EXPECT_EQ(ud.LTPoint, TPoint());
+  EXPECT_EQ(ud.ClRect, TRect());
+  EXPECT_EQ(ud.UpButtonRect, TRect(1, 1, 5, 5));
+  TspDataSkinCustomControl st(L"st");
+  st.LoadFromFile(ini);
+  EXPECT_EQ(st.StretchType, spstHorz);
+}
+
+TEST(SkinRecords, WriteOrderDiffersFromReadOrderWhereSaid) {
+  auto order = [](TspDataSkinControl& r) {
+    TspSkinIni ini;
+    r.SaveToFile(ini);
+    return KeysOf(ini, r.IDName);
+  };
+  auto before = [](const std::vector<String>& keys, const wchar_t* a, const wchar_t* b) {
+    return std::find(keys.begin(), keys.end(), a) < std::find(keys.begin(), keys.end(), b);
+  };
+  TspDataSkinCustomControl cc(L"cc");
+  auto k = order(cc);
+  ASSERT_EQ(k.size(), 15u);
+  EXPECT_EQ(k[0], L"pictureindex");
+  EXPECT_EQ(k[3], L"skinrect");
+  EXPECT_EQ(k[9], L"stretcheffect");
+  EXPECT_EQ(k[10], L"leftstretch");
+  TspDataSkinMenuButtonControl mb(L"mb");
+  k = order(mb);
+  EXPECT_EQ(k.back(), L"trackbuttonrect");
+  EXPECT_TRUE(before(k, L"downfontcolor", L"disabledfontcolor"));
+  EXPECT_TRUE(before(k, L"glowlayeroffsetright", L"glowlayeroffsettop"));
+  TspDataSkinCheckListBox clb(L"clb");
+  k = order(clb);
+  EXPECT_EQ(std::vector<String>(k.end() - 3, k.end()),
+            (std::vector<String>{L"itemcheckrect", L"uncheckimagerect", L"checkimagerect"}));
+  TspDataSkinComboBox cb(L"cb");
+  k = order(cb);
+  EXPECT_TRUE(before(k, L"unenabledbuttonrect", L"listboxname"));
+  TspDataSkinEditControl ed(L"ed");
+  k = order(ed);
+  EXPECT_TRUE(before(k, L"activefontcolor", L"disabledfontcolor"));
+  TspDataSkinControlBar bar(L"bar");
+  k = order(bar);
+  EXPECT_TRUE(before(k, L"itemoffset2", L"itemstretcheffect"));
+
+  TspDataSkinCaption cap(L"cap");
+  TspSkinIni ini;
+  cap.SaveToFile(ini);
+  k = KeysOf(ini, L"cap");
+  auto at = std::find(k.begin(), k.end(), L"alignment");
+  EXPECT_EQ(std::vector<String>(at + 1, at + 7),
+            (std::vector<String>{L"light", L"lightcolor", L"activelightcolor", L"shadow", L"shadowcolor",
+                                 L"activeshadowcolor"}));
+}
+
+TEST(SkinRecords, DerivedValuesOfObjects) {
+  TspSkinIni ini = MakeIni({
+      L"[uo]", L"hint=h", L"activeskinrect=1,2,3,4", L"morphing=1", L"rollup=1", L"skinrect=5,6,7,8",
+      L"[max]", L"hint=Maximize", L"command=cmmaximize",
+      L"[maxlower]", L"hint=maximize", L"command=cmmaximize",
+      L"[roll]", L"hint=Roll Up", L"command=cmrollup",
+      L"[tray]", L"command=cmminimizetotray", L"[caps]", L"command=CMCLOSE",
+      L"[mi]", L"checkimagerect=1,1,9,9", L"activecheckimagerect=4,1,4,9", L"arrowimagerect=2,2,3,3",
+      L"activearrowimagerect=5,5,8,8",
+      L"[tb]", L"morphing=1", L"[lbl]", L"fontName=Tahoma",
+  });
+  TspDataUserObject uo(L"uo");
+  uo.LoadFromFile(ini);
+  EXPECT_EQ(uo.Hint, L"");
+  EXPECT_EQ(uo.ActiveSkinRect, TRect());
+  EXPECT_FALSE(uo.Morphing);
+  EXPECT_TRUE(uo.RollUp);
+  EXPECT_EQ(uo.SkinRect, TRect(5, 6, 7, 8));
+  TspSkinIni uoIni;
+  uo.SaveToFile(uoIni);
+  EXPECT_EQ(KeysOf(uoIni, L"uo"), (std::vector<String>{L"rollup", L"skinrect", L"cursorindex"}));
+
+  TspDataSkinStdButton max(L"max"), lower(L"maxlower"), roll(L"roll"), tray(L"tray"), caps(L"caps"), none(L"none");
+  for (auto* b : {&max, &lower, &roll, &tray, &caps, &none}) b->LoadFromFile(ini);
+  EXPECT_EQ(max.RestoreHint, L"Restore");
+  EXPECT_EQ(lower.RestoreHint, L"");
+  EXPECT_EQ(roll.RestoreHint, L"Restore");
+  EXPECT_EQ(tray.Command, cmMinimizeToTray);
+  EXPECT_EQ(caps.Command, cmMinimizeToTray);
+  EXPECT_EQ(none.Command, cmDefault);
+  EXPECT_EQ(none.GroupIndex, -1);
+
+  TspDataSkinMenuItem mi(L"mi");
+  mi.LoadFromFile(ini);
+  EXPECT_EQ(mi.ActiveCheckImageRect, TRect(1, 1, 9, 9));
+  EXPECT_EQ(mi.ActiveArrowImageRect, TRect(5, 5, 8, 8));
+  EXPECT_EQ(mi.ActiveRadioImageRect, TRect());
+
+  TspDataSkinTrackBar tb(L"tb");
+  tb.LoadFromFile(ini);
+  EXPECT_FALSE(tb.Morphing);
+
+  TspDataSkinLabel lbl(L"lbl");
+  lbl.LoadFromFile(ini);
+  EXPECT_EQ(lbl.FontName, L"Tahoma");
+  TspSkinIni out;
+  lbl.SaveToFile(out);
+  EXPECT_EQ(out.ReadString(L"lbl", L"fontname", L""), L"Tahoma");
+  auto keys = KeysOf(out, L"lbl");
+  EXPECT_NE(std::find(keys.begin(), keys.end(), L"fontname"), keys.end());
+}
+
+TEST(SkinRecords, WindowRecordsAndColours) {
+  TspSkinIni ini = MakeIni({L"[POPUPWINDOW]", L"stretchtype=stvert", L"windowpictureindex=2", L"[HINTWINDOW]",
+                            L"stretchtype=other", L"[SKINCOLORS]", L"cbtnface=-16777201", L"cwindow=$FF00"});
+  TspDataSkinPopupWindow pw;
+  pw.LoadFromFile(ini);
+  EXPECT_EQ(pw.StretchType, spstVert);
+  EXPECT_EQ(pw.WindowPictureIndex, 2);
+  EXPECT_EQ(pw.CursorIndex, -1);
+  TspDataSkinHintWindow hw;
+  EXPECT_EQ(hw.FontHeight, 12);
+  hw.LoadFromFile(ini);
+  EXPECT_EQ(hw.StretchType, spstHorz);
+  EXPECT_EQ(hw.FontHeight, 14);
+  EXPECT_EQ(hw.WindowPictureIndex, -1);
+
+  TspSkinColors colors;
+  colors.SetDefaults();
+  EXPECT_EQ(colors.cBtnFace, static_cast<int>(0xFF00000F));
+  EXPECT_EQ(colors.c3DDkShadow, static_cast<int>(0xFF000015));
+  colors.LoadFromFile(ini);
+  EXPECT_EQ(colors.cBtnFace, -16777201);
+  EXPECT_EQ(colors.cWindow, 0xFF00);
+  EXPECT_EQ(colors.cBtnText, 0);
+  TspSkinIni none;
+  colors.LoadFromFile(none);
+  EXPECT_EQ(colors.cBtnFace, 0);
+}
+
+TEST(SkinRecords, ButtonAndObjectSectionsInTheirWrittenOrder) {
+  TspDataSkinButtonControl button(L"b");
+  TspSkinIni ini;
+  button.SaveToFile(ini);
+  EXPECT_EQ(KeysOf(ini, L"b"),
+            (std::vector<String>{
+                L"pictureindex", L"maskpictureindex", L"cursorindex", L"skinrect", L"lefttoppoint",
+                L"righttoppoint", L"leftbottompoint", L"rightbottompoint", L"clientrect", L"stretcheffect",
+                L"leftstretch", L"topstretch", L"rightstretch", L"bottomstretch", L"stretchtype", L"fontname",
+                L"fontheight", L"fontstyle", L"fontcolor", L"activefontcolor", L"downfontcolor",
+                L"disabledfontcolor", L"morphing", L"morphkind", L"activeskinrect", L"downskinrect",
+                L"focusedskinrect", L"disabledskinrect", L"animateskinrect", L"framecount", L"animateinterval",
+                L"showfocus", L"menumarkerflatrect", L"menumarkerrect", L"menumarkeractiverect",
+                L"menumarkerdownrect", L"menumarkertransparentcolor", L"glowlayerpictureindex",
+                L"glowlayermaskpictureindex", L"glowlayeroffsetleft", L"glowlayeroffsetright",
+                L"glowlayeroffsettop", L"glowlayeroffsetbottom", L"glowlayershowoffsetx", L"glowlayershowoffsety",
+                L"glowlayeralphablendvalue"}));
+  EXPECT_EQ(ini.ReadString(L"b", L"stretchtype", L""), L"stfull");
+  EXPECT_EQ(ini.ReadString(L"b", L"morphkind", L""), L"mkdefault");
+  EXPECT_EQ(ini.ReadString(L"b", L"skinrect", L""), L"0,0,0,0");
+  EXPECT_EQ(ini.ReadString(L"b", L"lefttoppoint", L""), L"0,0");
+
+  TspDataSkinSwitch sw(L"s");
+  sw.SaveToFile(ini);
+  EXPECT_EQ(KeysOf(ini, L"s"),
+            (std::vector<String>{L"hint", L"rollup", L"activepictureindex", L"activemaskpictureindex",
+                                 L"skinrectinapicture", L"cursorindex", L"skinrect", L"activeskinrect",
+                                 L"inactiveskinrect", L"morphing", L"morphkind", L"glowlayerpictureindex",
+                                 L"glowlayermaskpictureindex", L"glowlayeroffsetx", L"glowlayeroffsety",
+                                 L"glowlayeralphablendvalue"}));
+  // Saving again replaces the section instead of adding to it.
+  sw.Hint = L"again";
+  sw.SaveToFile(ini);
+  EXPECT_EQ(KeysOf(ini, L"s").size(), 16u);
+  EXPECT_EQ(ini.ReadString(L"s", L"hint", L""), L"again");
+}
