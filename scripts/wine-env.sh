@@ -38,4 +38,9 @@ start_wine() {
   # started by the first test would otherwise hold CTest's output pipe open
   # until the wineserver exits, and CTest would wait for it.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  # On our own Xvfb there is no window manager: unmanaged windows spare Wine
+  # its wait for a manager's answer each time a framed window goes away.
+  local managed=Y
+  [ -n "${SKINGUI_XVFB_PID:-}" ] && managed=N
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f </dev/null >/dev/null 2>&1 || true
 }
