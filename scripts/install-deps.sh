@@ -22,4 +22,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 echo "Installing: ${missing[*]}"
 $SUDO apt-get update -qq
-$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
