@@ -15,14 +15,20 @@ wine_env_cleanup() {
 
 start_display() {
   if [ -n "${DISPLAY:-}" ] && [ -z "${SKINGUI_FORCE_XVFB:-}" ]; then return; fi
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then break; fi
-  done
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display number itself and writes it to fd 3: several
+  # runs on one machine never share a display.
+  local numfile
+  numfile="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
   SKINGUI_XVFB_PID=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  for _ in $(seq 100); do [ -s "$numfile" ] && break; sleep 0.1; done
+  if [ ! -s "$numfile" ]; then
+    echo "Xvfb did not start" >&2
+    rm -f "$numfile"
+    return 1
+  fi
+  export DISPLAY=":$(head -n 1 "$numfile")"
+  rm -f "$numfile"
 }
 
 start_wine() {
