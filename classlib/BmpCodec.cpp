@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "classlib/ByteOrder.h"
+
 namespace {
 
 constexpr uint32_t kFileHeaderSize = 14;
@@ -12,19 +14,6 @@ enum : uint32_t { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitFields = 3, BiAlphaBit
 [[noreturn]] void Fail(const String& What) { throw EInvalidGraphic(L"Invalid bitmap: " + What); }
 
 String Num(int64_t v) { return std::to_wstring(v); }
-
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t U32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
-int32_t I32(const uint8_t* p) { return static_cast<int32_t>(U32(p)); }
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
 
 // One colour channel described by a bit mask, scaled to 0..255.
 struct TChannel {
@@ -60,23 +49,23 @@ struct THeader {
 
 THeader ParseHeader(const uint8_t* d, size_t size) {
   THeader h;
-  h.HeaderSize = U32(d + kFileHeaderSize);
+  h.HeaderSize = LoadLE32(d + kFileHeaderSize);
   const uint32_t hs = h.HeaderSize;
   if (hs != kCoreHeaderSize && hs != kInfoHeaderSize && hs != 52 && hs != 56 && hs != 108 && hs != 124)
     Fail(L"unsupported header size " + Num(hs));
   if (kFileHeaderSize + hs > size) Fail(L"the header runs past the end of the data");
   const uint8_t* p = d + kFileHeaderSize;
   if (hs == kCoreHeaderSize) {
-    h.Width = U16(p + 4);
-    h.Height = U16(p + 6);
-    h.BitCount = U16(p + 10);
+    h.Width = LoadLE16(p + 4);
+    h.Height = LoadLE16(p + 6);
+    h.BitCount = LoadLE16(p + 10);
     return h;
   }
-  h.Width = I32(p + 4);
-  h.Height = I32(p + 8);
-  h.BitCount = U16(p + 14);
-  h.Compression = U32(p + 16);
-  h.ColorsUsed = U32(p + 32);
+  h.Width = LoadLE32Signed(p + 4);
+  h.Height = LoadLE32Signed(p + 8);
+  h.BitCount = LoadLE16(p + 14);
+  h.Compression = LoadLE32(p + 16);
+  h.ColorsUsed = LoadLE32(p + 32);
   if (h.Compression == BiBitFields || h.Compression == BiAlphaBitFields) {
     const uint32_t count = h.Compression == BiAlphaBitFields ? 4 : 3;
     const uint8_t* m = p + kInfoHeaderSize;
@@ -86,8 +75,8 @@ THeader ParseHeader(const uint8_t* d, size_t size) {
     } else if (hs < kInfoHeaderSize + count * 4) {
       Fail(L"the header is too small for its colour masks");
     }
-    for (uint32_t i = 0; i < count; ++i) h.Masks[i] = U32(m + 4 * i);
-    if (hs >= 56 && count == 3) h.Masks[3] = U32(m + 12);
+    for (uint32_t i = 0; i < count; ++i) h.Masks[i] = LoadLE32(m + 4 * i);
+    if (hs >= 56 && count == 3) h.Masks[3] = LoadLE32(m + 12);
   }
   return h;
 }
@@ -184,7 +173,7 @@ void DecodeRows(const uint8_t* src, const THeader& h, TBmpImage& img) {
       continue;
     }
     for (int x = 0; x < img.Width; ++x) {
-      const uint32_t px = h.BitCount == 16 ? U16(s + 2 * x) : U32(s + 4 * x);
+      const uint32_t px = h.BitCount == 16 ? LoadLE16(s + 2 * x) : LoadLE32(s + 4 * x);
       uint8_t* q = o + x * (img.BitCount / 8);
       q[0] = b.Get(px);
       q[1] = g.Get(px);
@@ -220,7 +209,7 @@ void ReadBmp(const uint8_t* d, size_t size, TBmpImage& Image) {
     tableEnd += uint64_t(entries) * (core ? 3 : 4);
     if (tableEnd > size) Fail(L"the colour table runs past the end of the data");
   }
-  const uint32_t offBits = U32(d + 10);
+  const uint32_t offBits = LoadLE32(d + 10);
   if (offBits < tableEnd) Fail(L"pixel data offset " + Num(offBits) + L" lies inside the headers");
   if (offBits > size) Fail(L"pixel data offset " + Num(offBits) + L" lies past the end of the data");
 
@@ -258,7 +247,7 @@ void ReadBmp(TStream* Stream, TBmpImage& Image) {
   }
   Stream->SetPosition(start);
   if (fileHeader[0] != 'B' || fileHeader[1] != 'M') Fail(L"no \"BM\" signature");
-  const uint32_t fileSize = U32(fileHeader + 2);
+  const uint32_t fileSize = LoadLE32(fileHeader + 2);
   const int64_t remaining = Stream->Size() - start;
   if (fileSize < kFileHeaderSize + kCoreHeaderSize) Fail(L"file size " + Num(fileSize) + L" is too small");
   if (fileSize > remaining)
@@ -289,21 +278,21 @@ void WriteBmp(TStream* Stream, const TBmpImage& Image) {
   head.reserve(offBits);
   head.push_back('B');
   head.push_back('M');
-  Put32(head, offBits + imageSize);
-  Put32(head, 0);
-  Put32(head, offBits);
-  Put32(head, kInfoHeaderSize);
-  Put32(head, static_cast<uint32_t>(Image.Width));
-  Put32(head, static_cast<uint32_t>(Image.Height));
-  Put16(head, 1);
-  Put16(head, static_cast<uint32_t>(bc));
-  Put32(head, BiRgb);
-  Put32(head, imageSize);
-  Put32(head, 2835);  // 72 dots per inch
-  Put32(head, 2835);
-  Put32(head, entries);
-  Put32(head, 0);
-  for (uint32_t i = 0; i < entries; ++i) Put32(head, i < Image.Palette.size() ? Image.Palette[i] & 0xFFFFFF : 0);
+  AppendLE32(head, offBits + imageSize);
+  AppendLE32(head, 0);
+  AppendLE32(head, offBits);
+  AppendLE32(head, kInfoHeaderSize);
+  AppendLE32(head, static_cast<uint32_t>(Image.Width));
+  AppendLE32(head, static_cast<uint32_t>(Image.Height));
+  AppendLE16(head, 1);
+  AppendLE16(head, static_cast<uint32_t>(bc));
+  AppendLE32(head, BiRgb);
+  AppendLE32(head, imageSize);
+  AppendLE32(head, 2835);  // 72 dots per inch
+  AppendLE32(head, 2835);
+  AppendLE32(head, entries);
+  AppendLE32(head, 0);
+  for (uint32_t i = 0; i < entries; ++i) AppendLE32(head, i < Image.Palette.size() ? Image.Palette[i] & 0xFFFFFF : 0);
   Stream->WriteBuffer(head.data(), static_cast<int64_t>(head.size()));
   for (int y = Image.Height - 1; y >= 0; --y) Stream->WriteBuffer(Image.Row(y), stride);
 }

@@ -313,15 +313,15 @@ void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, 
   Ini.WriteString(Section, Key, text);
 }
 
-TspAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key) {
   std::wstring_view text = Ini.ReadView(Section, Key, L"tacenter");
-  if (text == L"tacenter") return spaCenter;
-  if (text == L"taleftjustify") return spaLeftJustify;
-  return spaRightJustify;
+  if (text == L"tacenter") return taCenter;
+  if (text == L"taleftjustify") return taLeftJustify;
+  return taRightJustify;
 }
 
-void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TspAlignment Value) {
-  const wchar_t* word = Value == spaCenter ? L"tacenter" : Value == spaLeftJustify ? L"taleftjustify" : L"tarightjustify";
+void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TAlignment Value) {
+  const wchar_t* word = Value == taCenter ? L"tacenter" : Value == taLeftJustify ? L"taleftjustify" : L"tarightjustify";
   Ini.WriteString(Section, Key, word);
 }
 

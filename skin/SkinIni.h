@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "classlib/ControlTypes.h"
 #include "classlib/GraphicsTypes.h"
 #include "classlib/Types.h"
 
@@ -71,11 +72,6 @@ bool TryParseSkinInteger(std::wstring_view Text, int& Value);
 // ---------------------------------------------------------------------------
 // Value codec
 
-// Horizontal text alignment of skin records, numbered as the class library's
-// TAlignment (left 0, right 1, centre 2), which lives with the windowed
-// controls and so cannot be used by this portable code.
-enum TspAlignment : uint8_t { spaLeftJustify, spaRightJustify, spaCenter };
-
 // "1" reads True; anything else, and an absent key, False. Written "1" or "0".
 bool ReadBoolean(const TspSkinIni& Ini, const String& Section, const String& Key);
 void WriteBoolean(TspSkinIni& Ini, const String& Section, const String& Key, bool Value);
@@ -93,8 +89,8 @@ void WriteRect(TspSkinIni& Ini, const String& Section, const String& Key, const 
 TFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key);
 void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, TFontStyles Value);
 
-TspAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TspAlignment Value);
+TAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key);
+void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TAlignment Value);
 
 // Lines under Key + "linecount" and Key + "line" + i; appended to Lines.
 void ReadStrings(const TspSkinIni& Ini, const String& Section, const String& Key,

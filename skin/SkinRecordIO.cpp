@@ -95,7 +95,7 @@ void TspRecordIO::FontStyles(const wchar_t* Key, TFontStyles& Value) {
     Value = ReadFontStyles(*FReader, FSection, Key);
 }
 
-void TspRecordIO::Alignment(const wchar_t* Key, TspAlignment& Value) {
+void TspRecordIO::Alignment(const wchar_t* Key, TAlignment& Value) {
   if (Writing())
     WriteAlignment(*FWriter, FSection, Key, Value);
   else

@@ -46,7 +46,7 @@ class TspRecordIO {
   void Point(const wchar_t* Key, TPoint& Value);
   void Text(const wchar_t* Key, String& Value, const wchar_t* Default = L"");
   void FontStyles(const wchar_t* Key, TFontStyles& Value);
-  void Alignment(const wchar_t* Key, TspAlignment& Value);
+  void Alignment(const wchar_t* Key, TAlignment& Value);
   void Lines(const wchar_t* Key, std::vector<String>& Value);
   void StretchType(const wchar_t* Key, TspStretchType& Value);
   void MorphKind(const wchar_t* Key, TspMorphKind& Value);

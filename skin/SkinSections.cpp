@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "classlib/ZLib.h"
+
 namespace {
 
 template <typename List>
@@ -163,8 +165,8 @@ void TspSkinSections::ReadAreas(const TspSkinIni& Ini) {
 void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result) {
   TspSkinIni ini;
   {
-    TspByteBuffer inflated;
-    InflateSkinData(Data, Size, inflated);
+    TByteBlock inflated;
+    ZDecompressBuffer(Data, Size, MaxInflatedSkinSize, inflated);
     ReadSkinStream(inflated.Data.get(), inflated.Size, Result.Pictures);
   }
   ini.SetText(Result.Pictures.IniText);

@@ -95,10 +95,10 @@ TEST(SkinIni, FontStylesAndAlignment) {
   EXPECT_TRUE(ini.ValueExists(L"s", L"none"));
   EXPECT_EQ(ini.ReadString(L"s", L"none", L"x"), L"");
 
-  EXPECT_EQ(ReadAlignment(ini, L"s", L"c"), spaRightJustify);
-  EXPECT_EQ(ReadAlignment(ini, L"s", L"absent"), spaCenter);
-  EXPECT_EQ(ReadAlignment(ini, L"s", L"l"), spaLeftJustify);
-  EXPECT_EQ(ReadAlignment(ini, L"s", L"r"), spaRightJustify);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"c"), taRightJustify);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"absent"), taCenter);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"l"), taLeftJustify);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"r"), taRightJustify);
 }
 
 TEST(SkinIni, LineListsAndIndexedLists) {
