@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "classlib/ZLib.h"
-
 namespace {
 
 template <typename List>
@@ -164,11 +162,8 @@ void TspSkinSections::ReadAreas(const TspSkinIni& Ini) {
 
 void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result) {
   TspSkinIni ini;
-  {
-    TByteBlock inflated;
-    ZDecompressBuffer(Data, Size, MaxInflatedSkinSize, inflated);
-    ReadSkinStream(inflated.Data.get(), inflated.Size, Result.Pictures);
-  }
+  ZDecompressBuffer(Data, Size, MaxInflatedSkinSize, Result.Inflated);
+  ReadSkinStream(Result.Inflated.Data.get(), Result.Inflated.Size, Result.Pictures);
   ini.SetText(Result.Pictures.IniText);
   Result.Pictures.IniText = String();
   Result.Sections.ClearSections();

@@ -38,7 +38,7 @@ class TReader {
     return FData[FPos++];
   }
   // One BMP file, delimited by the size in its own file header.
-  void Bitmap(TBmpImage& Image, const String& What) {
+  void Bitmap(TBmpView& Image, const String& What) {
     Need(kBmpFileHeaderSize, What);
     uint32_t fileSize = LoadLE32(Here() + 2);
     if (Here()[0] != 'B' || Here()[1] != 'M') throw EInvalidGraphic(L"The " + What + L" is no BMP picture");
@@ -46,7 +46,7 @@ class TReader {
       throw EInvalidGraphic(L"The " + What + L" gives its size as " + Num(fileSize) + L" bytes; " +
                             Num(int64_t(Left())) + L" are left in the skin stream");
     try {
-      ReadBmp(Here(), fileSize, Image);
+      ParseBmp(Here(), fileSize, Image);
     } catch (const EInvalidGraphic& e) {
       throw EInvalidGraphic(L"The " + What + L" cannot be read. " + e.Message());
     }

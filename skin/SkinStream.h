@@ -22,11 +22,13 @@ constexpr int SkinPictureSlotCount = 5;
 // Whether a stream of Version carries the slot at all.
 bool SkinStreamHasSlot(int Version, int Slot);
 
+// The pictures are checked but not decoded: they point into the stream's
+// bytes, which must outlive the content.
 struct TspSkinStreamContent {
   int Version = 0;
-  // A slot that is absent from the version or flagged empty holds an empty image.
-  TBmpImage Slots[SkinPictureSlotCount];
-  std::vector<TBmpImage> ActivePictures;
+  // A slot that is absent from the version or flagged empty holds an empty picture.
+  TBmpView Slots[SkinPictureSlotCount];
+  std::vector<TBmpView> ActivePictures;
   String IniText;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "classlib/SysUtils.h"
 #include "skin/SkinIni.h"
 #include "skin/SkinRecordIO.h"
@@ -70,6 +72,17 @@ TEST(SkinIni, PointsAndRectangles) {
     FAIL();
   } catch (const EConvertError& e) {
     EXPECT_EQ(e.Message(), L"'' is not a valid integer value");
+  }
+  // The 32-bit limits, and the message naming the field as it was read.
+  EXPECT_EQ(ParsePoint(L"-2147483648,2147483647"), TPoint(INT32_MIN, INT32_MAX));
+  EXPECT_THROW(ParsePoint(L"2147483648,0"), EConvertError);
+  EXPECT_THROW(ParsePoint(L"0,-2147483649"), EConvertError);
+  EXPECT_THROW(ParseRect(L"1,2"), EConvertError);
+  try {
+    ParsePoint(L"1,x-4294967296y");
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), L"'-4294967296' is not a valid integer value");
   }
 
   TspSkinIni ini = MakeIni({L"[s]", L"emptyrect="});
