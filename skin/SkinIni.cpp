@@ -1,6 +1,7 @@
 #include "skin/SkinIni.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "classlib/SysUtils.h"
 
@@ -104,9 +105,11 @@ void TspSkinIni::AddLine(size_t Begin, size_t End) {
   FSections.back().Entries.push_back(entry);
 }
 
-void TspSkinIni::SetText(std::wstring_view Text) {
+void TspSkinIni::SetText(std::wstring_view Text) { SetText(String(Text)); }
+
+void TspSkinIni::SetText(String&& Text) {
   FSections.clear();
-  FPool.assign(Text);
+  FPool = std::move(Text);
   FLastSection = 0;
   size_t start = 0;
   for (size_t i = 0; i < FPool.size(); ++i) {
@@ -123,7 +126,7 @@ void TspSkinIni::SetLines(const std::vector<String>& Lines) {
     text += line;
     text += L'\n';
   }
-  SetText(text);
+  SetText(std::move(text));
 }
 
 std::vector<String> TspSkinIni::GetLines() const {

@@ -23,6 +23,8 @@ class TspSkinIni {
   void SetLines(const std::vector<String>& Lines);
   // The whole text, lines separated by CR LF, CR or LF.
   void SetText(std::wstring_view Text);
+  // The same, taking the text over instead of copying it.
+  void SetText(String&& Text);
   // The text as it now stands, one line per section header and entry.
   std::vector<String> GetLines() const;
 

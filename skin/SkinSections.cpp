@@ -1,6 +1,7 @@
 #include "skin/SkinSections.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -164,7 +165,7 @@ void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result
   TspSkinIni ini;
   ZDecompressBuffer(Data, Size, MaxInflatedSkinSize, Result.Inflated);
   ReadSkinStream(Result.Inflated.Data.get(), Result.Inflated.Size, Result.Pictures);
-  ini.SetText(Result.Pictures.IniText);
+  ini.SetText(std::move(Result.Pictures.IniText));
   Result.Pictures.IniText = String();
   Result.Sections.ClearSections();
   Result.Sections.ReadSections(ini);

@@ -70,7 +70,12 @@ String SkinTextToWide(const uint8_t* Data, size_t Size) {
   size_t i = 0;
   while (i < Size) {
     if (Data[i] < 0x80) {
-      text += static_cast<wchar_t>(Data[i++]);
+      size_t end = i + 1;
+      while (end < Size && Data[end] < 0x80) ++end;
+      const size_t at = text.size();
+      text.resize(at + (end - i));
+      wchar_t* out = &text[at];
+      for (; i < end; ++i) *out++ = static_cast<wchar_t>(Data[i]);
       continue;
     }
     size_t j = i + 1;
