@@ -118,22 +118,26 @@ void TspCompressedStoredSkin::LoadFromSkinFile(const String& FileName) {
   FCompressedStream->SetPosition(0);
 }
 
-void TspCompressedStoredSkin::SetFileName(const String& Value) {
-  TComponentState state = ComponentState();
-  if (state.Contains(csDesigning) && !state.Contains(csLoading)) {
-    LoadFromSkinFile(Value);
-    FFileName = SkinFileName(Value);
+void SetStoredSkinFileName(TspCompressedStoredSkin* Stored, void (TspCompressedStoredSkin::*Load)(const String&),
+                           bool Designing, const String& Value, String& Property) {
+  if (Designing) {
+    (Stored->*Load)(Value);
+    Property = SkinFileName(Value);
   } else {
-    FFileName = Value;
+    Property = Value;
   }
 }
 
-void TspCompressedStoredSkin::SetCompressedFileName(const String& Value) {
+bool TspCompressedStoredSkin::Designing() const {
   TComponentState state = ComponentState();
-  if (state.Contains(csDesigning) && !state.Contains(csLoading)) {
-    LoadFromCompressedFile(Value);
-    FCompressedFileName = SkinFileName(Value);
-  } else {
-    FCompressedFileName = Value;
-  }
+  return state.Contains(csDesigning) && !state.Contains(csLoading);
+}
+
+void TspCompressedStoredSkin::SetFileName(const String& Value) {
+  SetStoredSkinFileName(this, &TspCompressedStoredSkin::LoadFromSkinFile, Designing(), Value, FFileName);
+}
+
+void TspCompressedStoredSkin::SetCompressedFileName(const String& Value) {
+  SetStoredSkinFileName(this, &TspCompressedStoredSkin::LoadFromCompressedFile, Designing(), Value,
+                        FCompressedFileName);
 }
