@@ -1,5 +1,6 @@
 #include "skin/SkinIni.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -23,6 +24,15 @@ uint32_t NameHash(std::wstring_view Name) {
   uint32_t h = 2166136261u;
   for (wchar_t c : Name) h = (h ^ uint32_t(FoldCase(c))) * 16777619u;
   return h;
+}
+
+template <typename Entry>
+bool HasRepeatedHash(const std::vector<Entry>& Entries) {
+  std::vector<uint32_t> hashes;
+  hashes.reserve(Entries.size());
+  for (const Entry& e : Entries) hashes.push_back(e.NameHash);
+  std::sort(hashes.begin(), hashes.end());
+  return std::adjacent_find(hashes.begin(), hashes.end()) != hashes.end();
 }
 
 int HexDigit(wchar_t c) {
@@ -143,11 +153,11 @@ std::vector<String> TspSkinIni::GetLines() const {
 const TspSkinIni::TSection* TspSkinIni::FindSection(std::wstring_view Section) const {
   // The last section found is tried first. It was the first of its name when
   // found, and sections are only ever added at the end, so it still is.
+  if (FLastSection < FSections.size() && SameName(View(FSections[FLastSection].Name), Section))
+    return &FSections[FLastSection];
   const uint32_t hash = NameHash(Section);
-  auto matches = [&](const TSection& s) { return s.NameHash == hash && SameName(View(s.Name), Section); };
-  if (FLastSection < FSections.size() && matches(FSections[FLastSection])) return &FSections[FLastSection];
   for (size_t i = 0; i < FSections.size(); ++i) {
-    if (matches(FSections[i])) {
+    if (FSections[i].NameHash == hash && SameName(View(FSections[i].Name), Section)) {
       FLastSection = i;
       return &FSections[i];
     }
@@ -158,9 +168,18 @@ const TspSkinIni::TSection* TspSkinIni::FindSection(std::wstring_view Section) c
 const TspSkinIni::TEntry* TspSkinIni::FindEntry(std::wstring_view Section, std::wstring_view Key) const {
   const TSection* s = FindSection(Section);
   if (!s) return nullptr;
+  if (s->Repeats < 0) s->Repeats = HasRepeatedHash(s->Entries) ? 1 : 0;
   const uint32_t hash = NameHash(Key);
-  for (const TEntry& e : s->Entries)
-    if (e.NameHash == hash && e.HasValue && SameName(View(e.Name), Key)) return &e;
+  const size_t n = s->Entries.size();
+  const size_t start = s->Repeats ? 0 : s->Cursor;
+  for (size_t k = 0; k < n; ++k) {
+    const size_t i = start + k < n ? start + k : start + k - n;
+    const TEntry& e = s->Entries[i];
+    if (e.NameHash == hash && e.HasValue && SameName(View(e.Name), Key)) {
+      s->Cursor = i + 1 < n ? i + 1 : 0;
+      return &e;
+    }
+  }
   return nullptr;
 }
 
@@ -201,10 +220,12 @@ void TspSkinIni::WriteString(std::wstring_view Section, std::wstring_view Key, s
   }
   const uint32_t hash = NameHash(Key);
   for (TEntry& e : s->Entries) {
-    if (e.NameHash == hash && e.HasValue && SameName(View(e.Name), Key)) {
+    if (e.NameHash != hash) continue;
+    if (e.HasValue && SameName(View(e.Name), Key)) {
       e.Value = Store(Value);
       return;
     }
+    s->Repeats = 1;  // the new entry will share this one's hash
   }
   TEntry entry;
   entry.Name = Store(Key);

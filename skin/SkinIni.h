@@ -60,6 +60,11 @@ class TspSkinIni {
     TSpan Name;
     uint32_t NameHash = 0;
     std::vector<TEntry> Entries;
+    // Whether two entries share a hash (-1: not yet known). Without that,
+    // a look-up may start where the last one ended, as records read their
+    // keys in the order they are written.
+    mutable int8_t Repeats = -1;
+    mutable size_t Cursor = 0;
   };
   std::wstring_view View(TSpan Span) const { return std::wstring_view(FPool).substr(Span.Start, Span.Length); }
   TSpan Store(std::wstring_view Text);

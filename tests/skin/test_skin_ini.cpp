@@ -40,6 +40,20 @@ TEST(SkinIni, GrammarAndCaseRules) {
   EXPECT_FALSE(ini.SectionExists(L"missing"));
 }
 
+TEST(SkinIni, KeysAreFoundInAnyOrderAfterWrites) {
+  TspSkinIni ini = MakeIni({L"[s]", L"a=1", L"b=2", L"c=3", L"[t]", L"a=4"});
+  const wchar_t* order[] = {L"c", L"a", L"absent", L"B", L"c", L"a"};
+  const wchar_t* expected[] = {L"3", L"1", L"-", L"2", L"3", L"1"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(ini.ReadString(L"s", order[i], L"-"), expected[i]) << i;
+  ini.WriteString(L"s", L"d", L"5");
+  ini.WriteString(L"S", L"A", L"6");
+  EXPECT_EQ(ini.ReadString(L"s", L"d", L"-"), L"5");
+  EXPECT_EQ(ini.ReadString(L"s", L"a", L"-"), L"6");
+  EXPECT_EQ(ini.ReadString(L"s", L"c", L"-"), L"3");
+  EXPECT_EQ(ini.ReadString(L"t", L"a", L"-"), L"4");
+  EXPECT_EQ(ini.GetLines(), (std::vector<String>{L"[s]", L"a=6", L"b=2", L"c=3", L"d=5", L"", L"[t]", L"a=4", L""}));
+}
+
 TEST(SkinIni, IntegersBooleansAndMalformedValues) {
   TspSkinIni ini = MakeIni({L"[s]", L"hex=0x1F", L"dollar=$ff", L"neg=-12", L"bad=12a", L"x=0x",
                             L"big=99999999999", L"all=$FFFFFFFF", L"b1=1", L"b01=01", L"b2=2", L"btrue=true"});
