@@ -186,6 +186,8 @@ void DecodeRows(const TBmpView& v, uint8_t* Top, ptrdiff_t Stride) {
       q[2] = r.Get(px);
       if (v.BitCount == 32) q[3] = a.Get(px);
     }
+    const size_t used = static_cast<size_t>(v.Width) * static_cast<size_t>(v.BitCount / 8);
+    std::memset(o + used, 0, outStride - used);  // row padding
   }
 }
 
