@@ -1,10 +1,9 @@
 // The inflated skin stream: frame pictures, active pictures and the skin's INI
-// text, and the zlib data that carries it.
+// text. The zlib data that carries it goes through classlib/ZLib.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "classlib/BmpCodec.h"
