@@ -490,6 +490,21 @@ void TBitmap::LoadFromBmpImage(const TBmpImage& Image) {
   Changed();
 }
 
+void TBitmap::LoadFromBmpView(const TBmpView& View) {
+  const TPixelFormat format = FormatOf(View.BitCount);
+  void* bits = nullptr;
+  HBITMAP handle = CreateSection(View.Width, View.Height, View.BitCount, View.Palette, &bits);
+  const ptrdiff_t stride = View.RowBytes();
+  try {
+    DecodeBmp(View, static_cast<uint8_t*>(bits) + (View.Height - 1) * stride, -stride);
+  } catch (...) {
+    DeleteObject(handle);
+    throw;
+  }
+  Adopt(handle, bits, View.Width, View.Height, format, View.Palette);
+  Changed();
+}
+
 void TBitmap::SaveToBmpImage(TBmpImage& Image) {
   if (Empty()) throw EInvalidGraphic(L"Cannot save an empty bitmap");
   TBmpImage img;

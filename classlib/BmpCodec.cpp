@@ -1,6 +1,9 @@
 #include "classlib/BmpCodec.h"
 
 #include <cstring>
+#include <utility>
+
+#include "classlib/ByteOrder.h"
 
 namespace {
 
@@ -12,19 +15,6 @@ enum : uint32_t { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitFields = 3, BiAlphaBit
 [[noreturn]] void Fail(const String& What) { throw EInvalidGraphic(L"Invalid bitmap: " + What); }
 
 String Num(int64_t v) { return std::to_wstring(v); }
-
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t U32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
-int32_t I32(const uint8_t* p) { return static_cast<int32_t>(U32(p)); }
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
 
 // One colour channel described by a bit mask, scaled to 0..255.
 struct TChannel {
@@ -60,23 +50,23 @@ struct THeader {
 
 THeader ParseHeader(const uint8_t* d, size_t size) {
   THeader h;
-  h.HeaderSize = U32(d + kFileHeaderSize);
+  h.HeaderSize = LoadLE32(d + kFileHeaderSize);
   const uint32_t hs = h.HeaderSize;
   if (hs != kCoreHeaderSize && hs != kInfoHeaderSize && hs != 52 && hs != 56 && hs != 108 && hs != 124)
     Fail(L"unsupported header size " + Num(hs));
   if (kFileHeaderSize + hs > size) Fail(L"the header runs past the end of the data");
   const uint8_t* p = d + kFileHeaderSize;
   if (hs == kCoreHeaderSize) {
-    h.Width = U16(p + 4);
-    h.Height = U16(p + 6);
-    h.BitCount = U16(p + 10);
+    h.Width = LoadLE16(p + 4);
+    h.Height = LoadLE16(p + 6);
+    h.BitCount = LoadLE16(p + 10);
     return h;
   }
-  h.Width = I32(p + 4);
-  h.Height = I32(p + 8);
-  h.BitCount = U16(p + 14);
-  h.Compression = U32(p + 16);
-  h.ColorsUsed = U32(p + 32);
+  h.Width = LoadLE32Signed(p + 4);
+  h.Height = LoadLE32Signed(p + 8);
+  h.BitCount = LoadLE16(p + 14);
+  h.Compression = LoadLE32(p + 16);
+  h.ColorsUsed = LoadLE32(p + 32);
   if (h.Compression == BiBitFields || h.Compression == BiAlphaBitFields) {
     const uint32_t count = h.Compression == BiAlphaBitFields ? 4 : 3;
     const uint8_t* m = p + kInfoHeaderSize;
@@ -86,8 +76,8 @@ THeader ParseHeader(const uint8_t* d, size_t size) {
     } else if (hs < kInfoHeaderSize + count * 4) {
       Fail(L"the header is too small for its colour masks");
     }
-    for (uint32_t i = 0; i < count; ++i) h.Masks[i] = U32(m + 4 * i);
-    if (hs >= 56 && count == 3) h.Masks[3] = U32(m + 12);
+    for (uint32_t i = 0; i < count; ++i) h.Masks[i] = LoadLE32(m + 4 * i);
+    if (hs >= 56 && count == 3) h.Masks[3] = LoadLE32(m + 12);
   }
   return h;
 }
@@ -116,14 +106,16 @@ void CheckHeader(const THeader& h) {
   }
 }
 
-// Decodes RLE8 or RLE4 data into the zeroed top-down image. Data ending at a
-// command boundary ends the image, as does the end-of-bitmap mark; pixels
-// placed outside the image are dropped.
-void DecodeRle(const uint8_t* d, size_t size, bool rle4, TBmpImage& img) {
+// Walks RLE8 or RLE4 data. With Top set, the pixels go into zeroed rows
+// (row Y from the top at Top + Y * Stride); without, the data is only
+// checked. Data ending at a command boundary ends the image, as does the
+// end-of-bitmap mark; pixels placed outside the image are dropped.
+void DecodeRle(const uint8_t* d, size_t size, bool rle4, int64_t width, int64_t height, uint8_t* Top,
+               ptrdiff_t Stride) {
   int64_t x = 0, y = 0;  // y counts rows from the bottom
   auto put = [&](int value) {
-    if (x < img.Width && y < img.Height) {
-      uint8_t* row = img.Row(static_cast<int>(img.Height - 1 - y));
+    if (Top && x < width && y < height) {
+      uint8_t* row = Top + (height - 1 - y) * Stride;
       if (rle4) {
         uint8_t& b = row[x / 2];
         b = (x & 1) ? static_cast<uint8_t>((b & 0xF0) | value) : static_cast<uint8_t>((b & 0x0F) | (value << 4));
@@ -134,12 +126,13 @@ void DecodeRle(const uint8_t* d, size_t size, bool rle4, TBmpImage& img) {
     ++x;
   };
   size_t p = 0;
-  while (p < size && y < img.Height) {
+  while (p < size && y < height) {
     if (p + 2 > size) Fail(L"compressed data is cut off");
     const uint8_t count = d[p], value = d[p + 1];
     p += 2;
     if (count > 0) {
-      for (int i = 0; i < count; ++i) put(rle4 ? ((i & 1) ? value & 0x0F : value >> 4) : value);
+      if (Top)
+        for (int i = 0; i < count; ++i) put(rle4 ? ((i & 1) ? value & 0x0F : value >> 4) : value);
       continue;
     }
     if (value == 0) {
@@ -156,41 +149,45 @@ void DecodeRle(const uint8_t* d, size_t size, bool rle4, TBmpImage& img) {
       const size_t bytes = rle4 ? (value + 1u) / 2 : value;
       const size_t padded = (bytes + 1) & ~size_t(1);
       if (p + padded > size) Fail(L"compressed data is cut off");
-      for (int i = 0; i < value; ++i) put(rle4 ? ((i & 1) ? d[p + i / 2] & 0x0F : d[p + i / 2] >> 4) : d[p + i]);
+      if (Top)
+        for (int i = 0; i < value; ++i) put(rle4 ? ((i & 1) ? d[p + i / 2] & 0x0F : d[p + i / 2] >> 4) : d[p + i]);
       p += padded;
     }
   }
 }
 
-void DecodeRows(const uint8_t* src, const THeader& h, TBmpImage& img) {
-  const int64_t srcStride = ((h.Width * h.BitCount + 31) / 32) * 4;
-  uint32_t masks[4] = {h.Masks[0], h.Masks[1], h.Masks[2], h.Masks[3]};
-  const bool fields = h.Compression == BiBitFields || h.Compression == BiAlphaBitFields;
-  if (h.BitCount == 16 && !fields) {
+void DecodeRows(const TBmpView& v, uint8_t* Top, ptrdiff_t Stride) {
+  const int64_t srcStride = ((int64_t(v.Width) * v.SourceBitCount + 31) / 32) * 4;
+  uint32_t masks[4] = {v.Masks[0], v.Masks[1], v.Masks[2], v.Masks[3]};
+  const bool fields = v.Compression == BiBitFields || v.Compression == BiAlphaBitFields;
+  if (v.SourceBitCount == 16 && !fields) {
     masks[0] = 0x7C00;
     masks[1] = 0x03E0;
     masks[2] = 0x001F;
   }
-  const bool plain32 = h.BitCount == 32 &&
+  const bool plain32 = v.SourceBitCount == 32 &&
                        (!fields || (masks[0] == 0xFF0000 && masks[1] == 0xFF00 && masks[2] == 0xFF &&
                                     (masks[3] == 0 || masks[3] == 0xFF000000u)));
+  const bool sameLayout = v.SourceBitCount != 16 && (v.SourceBitCount != 32 || plain32);
   const TChannel r(masks[0]), g(masks[1]), b(masks[2]), a(masks[3]);
-  const int outStride = img.RowBytes();
-  for (int y = 0; y < img.Height; ++y) {
-    const uint8_t* s = src + srcStride * (h.Height > 0 ? img.Height - 1 - y : y);
-    uint8_t* o = img.Row(y);
-    if (h.BitCount != 16 && (h.BitCount != 32 || plain32)) {  // same layout in and out
-      std::memcpy(o, s, static_cast<size_t>(outStride));
+  const size_t outStride = static_cast<size_t>(v.RowBytes());
+  for (int y = 0; y < v.Height; ++y) {
+    const uint8_t* s = v.Pixels + srcStride * (v.TopDown ? y : v.Height - 1 - y);
+    uint8_t* o = Top + y * Stride;
+    if (sameLayout) {
+      std::memcpy(o, s, outStride);
       continue;
     }
-    for (int x = 0; x < img.Width; ++x) {
-      const uint32_t px = h.BitCount == 16 ? U16(s + 2 * x) : U32(s + 4 * x);
-      uint8_t* q = o + x * (img.BitCount / 8);
+    for (int x = 0; x < v.Width; ++x) {
+      const uint32_t px = v.SourceBitCount == 16 ? LoadLE16(s + 2 * x) : LoadLE32(s + 4 * x);
+      uint8_t* q = o + x * (v.BitCount / 8);
       q[0] = b.Get(px);
       q[1] = g.Get(px);
       q[2] = r.Get(px);
-      if (img.BitCount == 32) q[3] = a.Get(px);
+      if (v.BitCount == 32) q[3] = a.Get(px);
     }
+    const size_t used = static_cast<size_t>(v.Width) * static_cast<size_t>(v.BitCount / 8);
+    std::memset(o + used, 0, outStride - used);  // row padding
   }
 }
 
@@ -202,7 +199,7 @@ void TBmpImage::Allocate() {
   else Palette.clear();
 }
 
-void ReadBmp(const uint8_t* d, size_t size, TBmpImage& Image) {
+void ParseBmp(const uint8_t* d, size_t size, TBmpView& View) {
   if (size < kFileHeaderSize + 4) Fail(L"the data is too short for a file header");
   if (d[0] != 'B' || d[1] != 'M') Fail(L"no \"BM\" signature");
   const THeader h = ParseHeader(d, size);
@@ -220,32 +217,56 @@ void ReadBmp(const uint8_t* d, size_t size, TBmpImage& Image) {
     tableEnd += uint64_t(entries) * (core ? 3 : 4);
     if (tableEnd > size) Fail(L"the colour table runs past the end of the data");
   }
-  const uint32_t offBits = U32(d + 10);
+  const uint32_t offBits = LoadLE32(d + 10);
   if (offBits < tableEnd) Fail(L"pixel data offset " + Num(offBits) + L" lies inside the headers");
   if (offBits > size) Fail(L"pixel data offset " + Num(offBits) + L" lies past the end of the data");
 
-  TBmpImage img;
-  img.Width = static_cast<int>(h.Width);
-  img.Height = static_cast<int>(h.Height < 0 ? -h.Height : h.Height);
-  img.BitCount = h.BitCount == 16 ? 24 : h.BitCount;
-  img.Allocate();
+  TBmpView v;
+  v.Width = static_cast<int>(h.Width);
+  v.Height = static_cast<int>(h.Height < 0 ? -h.Height : h.Height);
+  v.BitCount = h.BitCount == 16 ? 24 : h.BitCount;
+  v.SourceBitCount = h.BitCount;
+  v.Compression = h.Compression;
+  v.TopDown = h.Height < 0;
+  std::memcpy(v.Masks, h.Masks, sizeof v.Masks);
+  if (v.BitCount <= 8) v.Palette.assign(size_t(1) << v.BitCount, 0);
   for (uint32_t i = 0; i < entries; ++i) {
     const uint8_t* e = d + tableStart + uint64_t(i) * (core ? 3 : 4);
-    img.Palette[i] = e[0] | (e[1] << 8) | (uint32_t(e[2]) << 16);
+    v.Palette[i] = e[0] | (e[1] << 8) | (uint32_t(e[2]) << 16);
   }
-
-  const uint8_t* pixels = d + offBits;
-  const size_t available = size - offBits;
+  v.Pixels = d + offBits;
+  v.PixelBytes = size - offBits;
   if (h.Compression == BiRle8 || h.Compression == BiRle4) {
-    DecodeRle(pixels, available, h.Compression == BiRle4, img);
+    DecodeRle(v.Pixels, v.PixelBytes, h.Compression == BiRle4, v.Width, v.Height, nullptr, 0);
   } else {
     const uint64_t srcStride = ((uint64_t(h.Width) * h.BitCount + 31) / 32) * 4;
-    const uint64_t needed = srcStride * uint64_t(img.Height);
-    if (needed > available)
-      Fail(L"pixel data is cut off: " + Num(static_cast<int64_t>(available)) + L" of " +
+    const uint64_t needed = srcStride * uint64_t(v.Height);
+    if (needed > v.PixelBytes)
+      Fail(L"pixel data is cut off: " + Num(static_cast<int64_t>(v.PixelBytes)) + L" of " +
            Num(static_cast<int64_t>(needed)) + L" bytes");
-    DecodeRows(pixels, h, img);
   }
+  View = std::move(v);
+}
+
+void DecodeBmp(const TBmpView& View, uint8_t* Top, ptrdiff_t Stride) {
+  if (View.Compression == BiRle8 || View.Compression == BiRle4) {
+    for (int y = 0; y < View.Height; ++y) std::memset(Top + y * Stride, 0, static_cast<size_t>(View.RowBytes()));
+    DecodeRle(View.Pixels, View.PixelBytes, View.Compression == BiRle4, View.Width, View.Height, Top, Stride);
+  } else {
+    DecodeRows(View, Top, Stride);
+  }
+}
+
+void ReadBmp(const uint8_t* d, size_t size, TBmpImage& Image) {
+  TBmpView view;
+  ParseBmp(d, size, view);
+  TBmpImage img;
+  img.Width = view.Width;
+  img.Height = view.Height;
+  img.BitCount = view.BitCount;
+  img.Palette = view.Palette;
+  img.Pixels.resize(static_cast<size_t>(img.RowBytes()) * static_cast<size_t>(img.Height));
+  DecodeBmp(view, img.Pixels.data(), img.RowBytes());
   Image = std::move(img);
 }
 
@@ -258,7 +279,7 @@ void ReadBmp(TStream* Stream, TBmpImage& Image) {
   }
   Stream->SetPosition(start);
   if (fileHeader[0] != 'B' || fileHeader[1] != 'M') Fail(L"no \"BM\" signature");
-  const uint32_t fileSize = U32(fileHeader + 2);
+  const uint32_t fileSize = LoadLE32(fileHeader + 2);
   const int64_t remaining = Stream->Size() - start;
   if (fileSize < kFileHeaderSize + kCoreHeaderSize) Fail(L"file size " + Num(fileSize) + L" is too small");
   if (fileSize > remaining)
@@ -289,21 +310,21 @@ void WriteBmp(TStream* Stream, const TBmpImage& Image) {
   head.reserve(offBits);
   head.push_back('B');
   head.push_back('M');
-  Put32(head, offBits + imageSize);
-  Put32(head, 0);
-  Put32(head, offBits);
-  Put32(head, kInfoHeaderSize);
-  Put32(head, static_cast<uint32_t>(Image.Width));
-  Put32(head, static_cast<uint32_t>(Image.Height));
-  Put16(head, 1);
-  Put16(head, static_cast<uint32_t>(bc));
-  Put32(head, BiRgb);
-  Put32(head, imageSize);
-  Put32(head, 2835);  // 72 dots per inch
-  Put32(head, 2835);
-  Put32(head, entries);
-  Put32(head, 0);
-  for (uint32_t i = 0; i < entries; ++i) Put32(head, i < Image.Palette.size() ? Image.Palette[i] & 0xFFFFFF : 0);
+  AppendLE32(head, offBits + imageSize);
+  AppendLE32(head, 0);
+  AppendLE32(head, offBits);
+  AppendLE32(head, kInfoHeaderSize);
+  AppendLE32(head, static_cast<uint32_t>(Image.Width));
+  AppendLE32(head, static_cast<uint32_t>(Image.Height));
+  AppendLE16(head, 1);
+  AppendLE16(head, static_cast<uint32_t>(bc));
+  AppendLE32(head, BiRgb);
+  AppendLE32(head, imageSize);
+  AppendLE32(head, 2835);  // 72 dots per inch
+  AppendLE32(head, 2835);
+  AppendLE32(head, entries);
+  AppendLE32(head, 0);
+  for (uint32_t i = 0; i < entries; ++i) AppendLE32(head, i < Image.Palette.size() ? Image.Palette[i] & 0xFFFFFF : 0);
   Stream->WriteBuffer(head.data(), static_cast<int64_t>(head.size()));
   for (int y = Image.Height - 1; y >= 0; --y) Stream->WriteBuffer(Image.Row(y), stride);
 }

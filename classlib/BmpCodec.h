@@ -29,6 +29,35 @@ struct TBmpImage {
 constexpr int64_t MaxBmpPixels = int64_t(1) << 24;
 constexpr int64_t MaxBmpSide = int64_t(1) << 16;
 
+// A whole BMP file in memory whose headers, colour table and pixel data have
+// been checked, not yet decoded. Width, Height, BitCount and Palette are those
+// of the decoded image (as in TBmpImage); the rest says where and how the
+// pixels are stored. It points into the file's bytes, which must outlive it.
+struct TBmpView {
+  int Width = 0;
+  int Height = 0;
+  int BitCount = 24;
+  std::vector<uint32_t> Palette;
+
+  const uint8_t* Pixels = nullptr;  // the file's pixel data
+  size_t PixelBytes = 0;
+  int SourceBitCount = 24;
+  uint32_t Compression = 0;
+  bool TopDown = false;
+  uint32_t Masks[4] = {0, 0, 0, 0};  // red, green, blue, alpha
+
+  int RowBytes() const { return static_cast<int>(((int64_t(Width) * BitCount + 31) / 32) * 4); }
+};
+
+// Checks the BMP file that fills Data and describes it in View; bad data
+// raises EInvalidGraphic (the same faults ReadBmp reports) and leaves View
+// unchanged.
+void ParseBmp(const uint8_t* Data, size_t Size, TBmpView& View);
+// Decodes the pixels of a checked file: row Y from the top, View.RowBytes()
+// long, is written at Top + Y * Stride (a negative Stride for bottom-up
+// memory).
+void DecodeBmp(const TBmpView& View, uint8_t* Top, ptrdiff_t Stride);
+
 // Reads one BMP file starting at the stream position, consuming exactly the
 // size its file header gives. Takes core, info, V4 and V5 headers, 1, 4, 8,
 // 16, 24 and 32 bits, bit-field masks, RLE4 and RLE8, both row orders.

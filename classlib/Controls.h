@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "classlib/Classes.h"
+#include "classlib/ControlTypes.h"
 #include "classlib/Graphics.h"
 #include "classlib/Messages.h"
 #include "classlib/Types.h"
@@ -23,7 +24,6 @@ class TBasicAction;
 class TControlActionLink;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 // Controls other than forms use bsNone and bsSingle only.
 using TBorderStyle = TFormBorderStyle;

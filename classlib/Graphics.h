@@ -265,6 +265,7 @@ void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, 
 // Graphics
 
 struct TBmpImage;
+struct TBmpView;
 
 // An image that can draw itself on a canvas and travel through streams.
 class TGraphic : public TPersistent {
@@ -361,6 +362,8 @@ class TBitmap : public TGraphic {
   // A bitmap resource (RT_BITMAP) of the module.
   void LoadFromResourceName(HINSTANCE Instance, const String& ResName);
   void LoadFromBmpImage(const TBmpImage& Image);
+  // Decodes a checked BMP file straight into a new section's rows.
+  void LoadFromBmpView(const TBmpView& View);
   void SaveToBmpImage(TBmpImage& Image);
 
  protected:

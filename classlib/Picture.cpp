@@ -3,20 +3,10 @@
 #include <cstring>
 #include <cwctype>
 
+#include "classlib/ByteOrder.h"
 #include "classlib/Graphics.h"
 
 namespace {
-
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t U32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
 
 [[noreturn]] void BadIcon(const String& What) { throw EInvalidGraphic(L"Invalid icon: " + What); }
 
@@ -26,11 +16,11 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 void CheckIconImage(const uint8_t* Image, uint32_t Bytes) {
   static const uint8_t png[] = {0x89, 'P', 'N', 'G'};
   if (std::memcmp(Image, png, 4) == 0) return;
-  const uint32_t headerSize = U32(Image);
-  const int64_t width = static_cast<int32_t>(U32(Image + 4));
-  const int64_t height = static_cast<int32_t>(U32(Image + 8)) / 2;
-  const int bits = U16(Image + 14);
-  const uint32_t used = U32(Image + 32);
+  const uint32_t headerSize = LoadLE32(Image);
+  const int64_t width = static_cast<int32_t>(LoadLE32(Image + 4));
+  const int64_t height = static_cast<int32_t>(LoadLE32(Image + 8)) / 2;
+  const int bits = LoadLE16(Image + 14);
+  const uint32_t used = LoadLE32(Image + 32);
   if (headerSize < 40 || headerSize > Bytes) BadIcon(L"an image header is malformed");
   if (width <= 0 || height <= 0 || width > 1024 || height > 1024) BadIcon(L"an image has a bad size");
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
@@ -92,23 +82,23 @@ std::vector<uint8_t> IconFile(HICON Icon, int Width, int Height) {
 
   std::vector<uint8_t> out;
   const uint32_t imageBytes = static_cast<uint32_t>(40 + colour.size() + mask.size());
-  Put16(out, 0);
-  Put16(out, 1);
-  Put16(out, 1);
+  AppendLE16(out, 0);
+  AppendLE16(out, 1);
+  AppendLE16(out, 1);
   out.push_back(static_cast<uint8_t>(Width >= 256 ? 0 : Width));
   out.push_back(static_cast<uint8_t>(Height >= 256 ? 0 : Height));
   out.push_back(0);
   out.push_back(0);
-  Put16(out, 1);
-  Put16(out, 32);
-  Put32(out, imageBytes);
-  Put32(out, 6 + 16);
-  Put32(out, 40);
-  Put32(out, static_cast<uint32_t>(Width));
-  Put32(out, static_cast<uint32_t>(Height * 2));
-  Put16(out, 1);
-  Put16(out, 32);
-  for (int i = 0; i < 6; ++i) Put32(out, 0);
+  AppendLE16(out, 1);
+  AppendLE16(out, 32);
+  AppendLE32(out, imageBytes);
+  AppendLE32(out, 6 + 16);
+  AppendLE32(out, 40);
+  AppendLE32(out, static_cast<uint32_t>(Width));
+  AppendLE32(out, static_cast<uint32_t>(Height * 2));
+  AppendLE16(out, 1);
+  AppendLE16(out, 32);
+  for (int i = 0; i < 6; ++i) AppendLE32(out, 0);
   out.insert(out.end(), colour.begin(), colour.end());
   out.insert(out.end(), mask.begin(), mask.end());
   return out;
@@ -173,8 +163,8 @@ void TIcon::LoadFromStream(TStream* Stream) {
   std::vector<uint8_t> data(static_cast<size_t>(left));
   Stream->ReadBuffer(data.data(), left);
   const uint8_t* d = data.data();
-  if (U16(d) != 0 || U16(d + 2) != 1) BadIcon(L"no icon header");
-  const uint32_t count = U16(d + 4);
+  if (LoadLE16(d) != 0 || LoadLE16(d + 2) != 1) BadIcon(L"no icon header");
+  const uint32_t count = LoadLE16(d + 4);
   if (count == 0) BadIcon(L"no images");
   if (6 + 16 * uint64_t(count) > data.size()) BadIcon(L"the directory runs past the end of the data");
 
@@ -190,9 +180,9 @@ void TIcon::LoadFromStream(TStream* Stream) {
     }
     const int bw = best[0] ? best[0] : 256;
     const int diff = std::abs(w - want), bestDiff = std::abs(bw - want);
-    if (diff < bestDiff || (diff == bestDiff && U16(e + 6) > U16(best + 6))) best = e;
+    if (diff < bestDiff || (diff == bestDiff && LoadLE16(e + 6) > LoadLE16(best + 6))) best = e;
   }
-  const uint32_t bytes = U32(best + 8), offset = U32(best + 12);
+  const uint32_t bytes = LoadLE32(best + 8), offset = LoadLE32(best + 12);
   if (bytes < 40 || uint64_t(offset) + bytes > data.size()) BadIcon(L"an image lies outside the data");
   CheckIconImage(data.data() + offset, bytes);
   const int w = best[0] ? best[0] : 256, h = best[1] ? best[1] : 256;

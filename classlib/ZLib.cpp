@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "classlib/TextCodec.h"
@@ -26,6 +27,20 @@ String ZMessage(const z_stream& z, int code) {
   if (z.msg) return Utf8ToWide(z.msg);
   return L"zlib error " + std::to_wstring(code);
 }
+
+[[noreturn]] void RaiseCorrupt(const z_stream& z, int code) {
+  throw EZDecompressionError(L"Corrupt compressed data: " + ZMessage(z, code));
+}
+[[noreturn]] void RaiseCutOff() { throw EZDecompressionError(L"Compressed data ends before its end mark"); }
+[[noreturn]] void RaiseCannotStart(const z_stream& z, int code) {
+  throw EZDecompressionError(L"Cannot start decompression: " + ZMessage(z, code));
+}
+
+// Ends an inflate however the function that began it is left.
+struct TInflateEnd {
+  z_stream& Z;
+  ~TInflateEnd() { inflateEnd(&Z); }
+};
 
 }  // namespace
 
@@ -107,7 +122,7 @@ TDecompressionStream::TDecompressionStream(TStream* Source)
       FBuffer(kBufferSize) {
   std::memset(FZStream.get(), 0, sizeof(z_stream_s));
   int code = inflateInit(FZStream.get());
-  if (code != Z_OK) throw EZDecompressionError(L"Cannot start decompression: " + ZMessage(*FZStream, code));
+  if (code != Z_OK) RaiseCannotStart(*FZStream, code);
 }
 
 TDecompressionStream::~TDecompressionStream() { inflateEnd(FZStream.get()); }
@@ -122,7 +137,7 @@ int64_t TDecompressionStream::Read(void* Buffer, int64_t Count) {
     while (FZStream->avail_out > 0) {
       if (FZStream->avail_in == 0) {
         int64_t n = FSource->Read(FBuffer.data(), static_cast<int64_t>(FBuffer.size()));
-        if (n <= 0) throw EZDecompressionError(L"Compressed data ends before its end mark");
+        if (n <= 0) RaiseCutOff();
         FZStream->next_in = FBuffer.data();
         FZStream->avail_in = static_cast<uInt>(n);
       }
@@ -134,7 +149,7 @@ int64_t TDecompressionStream::Read(void* Buffer, int64_t Count) {
         FZStream->avail_in = 0;
         break;
       }
-      if (code != Z_OK) throw EZDecompressionError(L"Corrupt compressed data: " + ZMessage(*FZStream, code));
+      if (code != Z_OK) RaiseCorrupt(*FZStream, code);
     }
     done += slice - FZStream->avail_out;
   }
@@ -184,15 +199,49 @@ std::vector<uint8_t> ZCompressBuffer(const void* Data, size_t Size, TCompression
 }
 
 std::vector<uint8_t> ZDecompressBuffer(const void* Data, size_t Size) {
-  TMemoryStream packed;
-  packed.WriteBuffer(Data, static_cast<int64_t>(Size));
-  packed.SetPosition(0);
-  TDecompressionStream inflater(&packed);
-  std::vector<uint8_t> out;
-  uint8_t piece[16 * 1024];
+  TByteBlock block;
+  ZDecompressBuffer(Data, Size, SIZE_MAX, block);
+  return std::vector<uint8_t>(block.Data.get(), block.Data.get() + block.Size);
+}
+
+void ZDecompressBuffer(const void* Data, size_t Size, size_t MaxSize, TByteBlock& Out) {
+  z_stream z{};
+  int code = inflateInit(&z);
+  if (code != Z_OK) RaiseCannotStart(z, code);
+  TInflateEnd end{z};
+  // Room for one byte beyond MaxSize shows whether the data is too large.
+  const size_t limit = MaxSize == SIZE_MAX ? MaxSize : MaxSize + 1;
+  // Pictures and text inflate to some twelve times their packed size; the
+  // block doubles when that is not enough.
+  size_t capacity = std::min(limit, Size < (SIZE_MAX - 65536) / 12 ? Size * 12 + 65536 : limit);
+  std::unique_ptr<uint8_t[]> block(new uint8_t[capacity]);
+  const auto* in = static_cast<const uint8_t*>(Data);
+  size_t inLeft = Size, produced = 0;
   for (;;) {
-    int64_t n = inflater.Read(piece, sizeof piece);
-    out.insert(out.end(), piece, piece + n);
-    if (n < static_cast<int64_t>(sizeof piece)) return out;
+    if (produced == capacity) {
+      size_t grown = capacity > limit / 2 ? limit : capacity * 2;
+      std::unique_ptr<uint8_t[]> bigger(new uint8_t[grown]);
+      std::memcpy(bigger.get(), block.get(), produced);
+      block = std::move(bigger);
+      capacity = grown;
+    }
+    if (z.avail_in == 0 && inLeft > 0) {
+      z.next_in = const_cast<Bytef*>(in);
+      z.avail_in = static_cast<uInt>(std::min<size_t>(inLeft, kMaxSlice));
+      in += z.avail_in;
+      inLeft -= z.avail_in;
+    }
+    z.next_out = block.get() + produced;
+    z.avail_out = static_cast<uInt>(std::min<size_t>(capacity - produced, kMaxSlice));
+    const uInt room = z.avail_out;
+    code = inflate(&z, Z_NO_FLUSH);
+    produced += room - z.avail_out;
+    if (produced > MaxSize)
+      throw EZDecompressionError(L"Compressed data inflates to more than " + std::to_wstring(MaxSize) + L" bytes");
+    if (code == Z_STREAM_END) break;
+    if (code == Z_BUF_ERROR && z.avail_in == 0 && inLeft == 0) RaiseCutOff();
+    if (code != Z_OK && code != Z_BUF_ERROR) RaiseCorrupt(z, code);
   }
+  Out.Data = std::move(block);
+  Out.Size = produced;
 }

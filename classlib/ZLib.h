@@ -2,6 +2,7 @@
 // buffers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -60,6 +61,16 @@ class TDecompressionStream : public TStream {
   bool FEnded = false;
 };
 
+// Bytes in one block that is not zeroed when allocated.
+struct TByteBlock {
+  std::unique_ptr<uint8_t[]> Data;
+  size_t Size = 0;
+};
+
 // Whole-buffer forms of the two streams.
 std::vector<uint8_t> ZCompressBuffer(const void* Data, size_t Size, TCompressionLevel Level);
 std::vector<uint8_t> ZDecompressBuffer(const void* Data, size_t Size);
+// Inflates one whole zlib stream held in memory, reading it in place. Data
+// that inflates to more than MaxSize bytes raises EZDecompressionError once
+// the limit is passed, so a hostile stream cannot make it allocate more.
+void ZDecompressBuffer(const void* Data, size_t Size, size_t MaxSize, TByteBlock& Out);

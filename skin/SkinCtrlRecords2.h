@@ -193,7 +193,7 @@ class TspDataSkinPanelControl : public TspDataSkinCustomControl {
   String ClassName() const override { return L"TspDataSkinPanelControl"; }
   int BGPictureIndex = -1;
   TRect CaptionRect;
-  TspAlignment Alignment = spaCenter;
+  TAlignment Alignment = taCenter;
   String FontName = L"Arial";
   int FontHeight = 14;
   TFontStyles FontStyle;

@@ -6,9 +6,9 @@
 
 namespace {
 
-std::unique_ptr<TBitmap> MakeBitmap(const TBmpImage& Image) {
+std::unique_ptr<TBitmap> MakeBitmap(const TBmpView& Image) {
   std::unique_ptr<TBitmap> bitmap(new TBitmap);
-  if (Image.Width > 0 && Image.Height > 0) bitmap->LoadFromBmpImage(Image);
+  if (Image.Width > 0 && Image.Height > 0) bitmap->LoadFromBmpView(Image);
   return bitmap;
 }
 
@@ -65,7 +65,7 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
   std::unique_ptr<TBitmap> slots[SkinPictureSlotCount];
   for (int i = 0; i < SkinPictureSlotCount; ++i) slots[i] = MakeBitmap(parsed->Pictures.Slots[i]);
   TspOwnedList<TBitmap> actives;
-  for (const TBmpImage& image : parsed->Pictures.ActivePictures) actives.Add(MakeBitmap(image).release());
+  for (const TBmpView& image : parsed->Pictures.ActivePictures) actives.Add(MakeBitmap(image).release());
   parsed->Pictures = TspSkinStreamContent();
 
   FEmpty = true;

@@ -1,6 +1,8 @@
 #include "skin/SkinIni.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "classlib/SysUtils.h"
 
@@ -15,6 +17,22 @@ bool SameName(std::wstring_view a, std::wstring_view b) {
   for (size_t i = 0; i < a.size(); ++i)
     if (FoldCase(a[i]) != FoldCase(b[i])) return false;
   return true;
+}
+
+// FNV-1a over the case-folded name.
+uint32_t NameHash(std::wstring_view Name) {
+  uint32_t h = 2166136261u;
+  for (wchar_t c : Name) h = (h ^ uint32_t(FoldCase(c))) * 16777619u;
+  return h;
+}
+
+template <typename Entry>
+bool HasRepeatedHash(const std::vector<Entry>& Entries) {
+  std::vector<uint32_t> hashes;
+  hashes.reserve(Entries.size());
+  for (const Entry& e : Entries) hashes.push_back(e.NameHash);
+  std::sort(hashes.begin(), hashes.end());
+  return std::adjacent_find(hashes.begin(), hashes.end()) != hashes.end();
 }
 
 int HexDigit(wchar_t c) {
@@ -79,7 +97,8 @@ void TspSkinIni::AddLine(size_t Begin, size_t End) {
   if (line.Length == 0 || FPool[line.Start] == L';') return;
   size_t b = line.Start, e = line.Start + line.Length;
   if (FPool[b] == L'[' && FPool[e - 1] == L']' && line.Length >= 2) {
-    FSections.push_back(TSection{trimmed(b + 1, e - 1), {}});
+    TSpan name = trimmed(b + 1, e - 1);
+    FSections.push_back(TSection{name, NameHash(View(name)), {}});
     return;
   }
   if (FSections.empty()) return;
@@ -92,12 +111,15 @@ void TspSkinIni::AddLine(size_t Begin, size_t End) {
     entry.Name = trimmed(b, b + eq);
     entry.Value = trimmed(b + eq + 1, e);
   }
+  entry.NameHash = NameHash(View(entry.Name));
   FSections.back().Entries.push_back(entry);
 }
 
-void TspSkinIni::SetText(std::wstring_view Text) {
+void TspSkinIni::SetText(std::wstring_view Text) { SetText(String(Text)); }
+
+void TspSkinIni::SetText(String&& Text) {
   FSections.clear();
-  FPool.assign(Text);
+  FPool = std::move(Text);
   FLastSection = 0;
   size_t start = 0;
   for (size_t i = 0; i < FPool.size(); ++i) {
@@ -114,7 +136,7 @@ void TspSkinIni::SetLines(const std::vector<String>& Lines) {
     text += line;
     text += L'\n';
   }
-  SetText(text);
+  SetText(std::move(text));
 }
 
 std::vector<String> TspSkinIni::GetLines() const {
@@ -133,8 +155,9 @@ const TspSkinIni::TSection* TspSkinIni::FindSection(std::wstring_view Section) c
   // found, and sections are only ever added at the end, so it still is.
   if (FLastSection < FSections.size() && SameName(View(FSections[FLastSection].Name), Section))
     return &FSections[FLastSection];
+  const uint32_t hash = NameHash(Section);
   for (size_t i = 0; i < FSections.size(); ++i) {
-    if (SameName(View(FSections[i].Name), Section)) {
+    if (FSections[i].NameHash == hash && SameName(View(FSections[i].Name), Section)) {
       FLastSection = i;
       return &FSections[i];
     }
@@ -145,8 +168,18 @@ const TspSkinIni::TSection* TspSkinIni::FindSection(std::wstring_view Section) c
 const TspSkinIni::TEntry* TspSkinIni::FindEntry(std::wstring_view Section, std::wstring_view Key) const {
   const TSection* s = FindSection(Section);
   if (!s) return nullptr;
-  for (const TEntry& e : s->Entries)
-    if (e.HasValue && SameName(View(e.Name), Key)) return &e;
+  if (s->Repeats < 0) s->Repeats = HasRepeatedHash(s->Entries) ? 1 : 0;
+  const uint32_t hash = NameHash(Key);
+  const size_t n = s->Entries.size();
+  const size_t start = s->Repeats ? 0 : s->Cursor;
+  for (size_t k = 0; k < n; ++k) {
+    const size_t i = start + k < n ? start + k : start + k - n;
+    const TEntry& e = s->Entries[i];
+    if (e.NameHash == hash && e.HasValue && SameName(View(e.Name), Key)) {
+      s->Cursor = i + 1 < n ? i + 1 : 0;
+      return &e;
+    }
+  }
   return nullptr;
 }
 
@@ -182,17 +215,21 @@ int TspSkinIni::ReadInteger(std::wstring_view Section, std::wstring_view Key, in
 void TspSkinIni::WriteString(std::wstring_view Section, std::wstring_view Key, std::wstring_view Value) {
   TSection* s = const_cast<TSection*>(FindSection(Section));
   if (!s) {
-    FSections.push_back(TSection{Store(Section), {}});
+    FSections.push_back(TSection{Store(Section), NameHash(Section), {}});
     s = &FSections.back();
   }
+  const uint32_t hash = NameHash(Key);
   for (TEntry& e : s->Entries) {
+    if (e.NameHash != hash) continue;
     if (e.HasValue && SameName(View(e.Name), Key)) {
       e.Value = Store(Value);
       return;
     }
+    s->Repeats = 1;  // the new entry will share this one's hash
   }
   TEntry entry;
   entry.Name = Store(Key);
+  entry.NameHash = hash;
   entry.Value = Store(Value);
   s->Entries.push_back(entry);
 }
@@ -211,42 +248,57 @@ void TspSkinIni::EraseSection(std::wstring_view Section) {
 // ---------------------------------------------------------------------------
 // Value codec
 
-bool ReadBoolean(const TspSkinIni& Ini, const String& Section, const String& Key) {
+bool ReadBoolean(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key) {
   return Ini.ReadInteger(Section, Key, 0) == 1;
 }
 
-void WriteBoolean(TspSkinIni& Ini, const String& Section, const String& Key, bool Value) {
+void WriteBoolean(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, bool Value) {
   Ini.WriteString(Section, Key, Value ? L"1" : L"0");
 }
 
 namespace {
 
-// Splits Text into Count decimal fields.
+// The characters of a field that count: digits, and a minus sign in front
+// of the first digit.
+String FieldText(std::wstring_view Field) {
+  String text;
+  for (wchar_t c : Field)
+    if ((c >= L'0' && c <= L'9') || (c == L'-' && text.empty())) text += c;
+  return text;
+}
+
+// Splits Text into Count decimal fields, reading the digits in place.
 void ParseNumberList(std::wstring_view Text, int* Fields, int Count) {
   int field = 0;
-  String acc;
-  auto store = [&]() {
+  size_t fieldStart = 0;
+  bool negative = false, digits = false;
+  uint64_t v = 0;
+  auto store = [&](size_t FieldEnd) {
     if (field < Count) {
-      int v;
-      if (acc.empty() || acc == L"-" || !TryParseSkinInteger(acc, v))
-        throw EConvertError(L"'" + acc + L"' is not a valid integer value");
-      Fields[field] = v;
+      if (!digits || v > (negative ? 2147483648ull : 2147483647ull))
+        throw EConvertError(L"'" + FieldText(Text.substr(fieldStart, FieldEnd - fieldStart)) +
+                            L"' is not a valid integer value");
+      Fields[field] = negative ? static_cast<int>(-static_cast<int64_t>(v)) : static_cast<int>(v);
     }
     ++field;
-    acc.clear();
+    fieldStart = FieldEnd < Text.size() ? FieldEnd + 1 : Text.size();
+    negative = digits = false;
+    v = 0;
   };
-  for (wchar_t c : Text) {
-    if (field >= Count) return;
+  for (size_t i = 0; i < Text.size() && field < Count; ++i) {
+    const wchar_t c = Text[i];
     if (c == L',') {
-      store();
+      store(i);
     } else if (c >= L'0' && c <= L'9') {
-      acc += c;
-    } else if (c == L'-' && acc.empty()) {
-      acc += c;
+      digits = true;
+      // Past 32 bits the value only has to stay too large.
+      if (v <= 0xFFFFFFFFull) v = v * 10 + uint64_t(c - L'0');
+    } else if (c == L'-' && !digits && !negative) {
+      negative = true;
     }
   }
   // Fewer fields than needed leaves an empty field to store.
-  while (field < Count) store();
+  while (field < Count) store(Text.size());
 }
 
 String JoinNumbers(const int* Fields, int Count) {
@@ -272,20 +324,20 @@ TRect ParseRect(std::wstring_view Text) {
   return TRect(f[0], f[1], f[2], f[3]);
 }
 
-TPoint ReadPoint(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TPoint ReadPoint(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key) {
   return ParsePoint(Ini.ReadView(Section, Key, L"0,0"));
 }
 
-void WritePoint(TspSkinIni& Ini, const String& Section, const String& Key, const TPoint& Value) {
+void WritePoint(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, const TPoint& Value) {
   int f[2] = {Value.X, Value.Y};
   Ini.WriteString(Section, Key, JoinNumbers(f, 2));
 }
 
-TRect ReadRect(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TRect ReadRect(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key) {
   return ParseRect(Ini.ReadView(Section, Key, L"0,0,0,0"));
 }
 
-void WriteRect(TspSkinIni& Ini, const String& Section, const String& Key, const TRect& Value) {
+void WriteRect(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, const TRect& Value) {
   int f[4] = {Value.Left, Value.Top, Value.Right, Value.Bottom};
   Ini.WriteString(Section, Key, JoinNumbers(f, 4));
 }
@@ -295,7 +347,7 @@ const wchar_t* const kStyleWords[] = {L"fsbold", L"fsitalic", L"fsunderline", L"
 const TFontStyle kStyles[] = {fsBold, fsItalic, fsUnderline, fsStrikeOut};
 }  // namespace
 
-TFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TFontStyles ReadFontStyles(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key) {
   std::wstring_view text = Ini.ReadView(Section, Key, L"");
   TFontStyles styles;
   for (int i = 0; i < 4; ++i)
@@ -303,7 +355,7 @@ TFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const S
   return styles;
 }
 
-void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, TFontStyles Value) {
+void WriteFontStyles(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, TFontStyles Value) {
   String text;
   for (int i = 0; i < 4; ++i) {
     if (!Value.Contains(kStyles[i])) continue;
@@ -313,33 +365,35 @@ void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, 
   Ini.WriteString(Section, Key, text);
 }
 
-TspAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TAlignment ReadAlignment(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key) {
   std::wstring_view text = Ini.ReadView(Section, Key, L"tacenter");
-  if (text == L"tacenter") return spaCenter;
-  if (text == L"taleftjustify") return spaLeftJustify;
-  return spaRightJustify;
+  if (text == L"tacenter") return taCenter;
+  if (text == L"taleftjustify") return taLeftJustify;
+  return taRightJustify;
 }
 
-void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TspAlignment Value) {
-  const wchar_t* word = Value == spaCenter ? L"tacenter" : Value == spaLeftJustify ? L"taleftjustify" : L"tarightjustify";
+void WriteAlignment(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, TAlignment Value) {
+  const wchar_t* word = Value == taCenter ? L"tacenter" : Value == taLeftJustify ? L"taleftjustify" : L"tarightjustify";
   Ini.WriteString(Section, Key, word);
 }
 
-void ReadStrings(const TspSkinIni& Ini, const String& Section, const String& Key,
+void ReadStrings(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key,
                  std::vector<String>& Lines) {
-  int n = Ini.ClampCount(Section, Ini.ReadInteger(Section, Key + L"linecount", 0));
-  for (int i = 0; i < n; ++i) Lines.push_back(Ini.ReadString(Section, Key + L"line" + IntToText(i), String()));
+  const String key(Key);
+  int n = Ini.ClampCount(Section, Ini.ReadInteger(Section, key + L"linecount", 0));
+  for (int i = 0; i < n; ++i) Lines.push_back(Ini.ReadString(Section, key + L"line" + IntToText(i), String()));
 }
 
-void WriteStrings(TspSkinIni& Ini, const String& Section, const String& Key,
+void WriteStrings(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key,
                   const std::vector<String>& Lines) {
-  Ini.WriteInteger(Section, Key + L"linecount", static_cast<int>(Lines.size()));
+  const String key(Key);
+  Ini.WriteInteger(Section, key + L"linecount", static_cast<int>(Lines.size()));
   for (size_t i = 0; i < Lines.size(); ++i)
-    Ini.WriteString(Section, Key + L"line" + IntToText(static_cast<int>(i)), Lines[i]);
+    Ini.WriteString(Section, key + L"line" + IntToText(static_cast<int>(i)), Lines[i]);
 }
 
-void ReadIndexedStrings(const TspSkinIni& Ini, const String& Section, const String& Key,
+void ReadIndexedStrings(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key,
                         std::vector<String>& Items) {
-  int n = Ini.ClampCount(Section, Ini.ReadInteger(Section, Key + L"count", 0));
+  int n = Ini.ClampCount(Section, Ini.ReadInteger(Section, String(Key) + L"count", 0));
   for (int i = 0; i < n; ++i) Items.push_back(Ini.ReadString(Section, IntToText(i), String()));
 }

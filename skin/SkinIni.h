@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "classlib/ControlTypes.h"
 #include "classlib/GraphicsTypes.h"
 #include "classlib/Types.h"
 
@@ -22,6 +23,8 @@ class TspSkinIni {
   void SetLines(const std::vector<String>& Lines);
   // The whole text, lines separated by CR LF, CR or LF.
   void SetText(std::wstring_view Text);
+  // The same, taking the text over instead of copying it.
+  void SetText(String&& Text);
   // The text as it now stands, one line per section header and entry.
   std::vector<String> GetLines() const;
 
@@ -45,14 +48,23 @@ class TspSkinIni {
     uint32_t Start = 0;
     uint32_t Length = 0;
   };
+  // Names carry a hash of their case-folded text, so a look-up compares
+  // whole names only where the hashes agree.
   struct TEntry {
     TSpan Name;
     TSpan Value;
+    uint32_t NameHash = 0;
     bool HasValue = true;  // false for a line without "=": kept, never matched
   };
   struct TSection {
     TSpan Name;
+    uint32_t NameHash = 0;
     std::vector<TEntry> Entries;
+    // Whether two entries share a hash (-1: not yet known). Without that,
+    // a look-up may start where the last one ended, as records read their
+    // keys in the order they are written.
+    mutable int8_t Repeats = -1;
+    mutable size_t Cursor = 0;
   };
   std::wstring_view View(TSpan Span) const { return std::wstring_view(FPool).substr(Span.Start, Span.Length); }
   TSpan Store(std::wstring_view Text);
@@ -71,36 +83,31 @@ bool TryParseSkinInteger(std::wstring_view Text, int& Value);
 // ---------------------------------------------------------------------------
 // Value codec
 
-// Horizontal text alignment of skin records, numbered as the class library's
-// TAlignment (left 0, right 1, centre 2), which lives with the windowed
-// controls and so cannot be used by this portable code.
-enum TspAlignment : uint8_t { spaLeftJustify, spaRightJustify, spaCenter };
-
 // "1" reads True; anything else, and an absent key, False. Written "1" or "0".
-bool ReadBoolean(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WriteBoolean(TspSkinIni& Ini, const String& Section, const String& Key, bool Value);
+bool ReadBoolean(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key);
+void WriteBoolean(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, bool Value);
 
 // Comma-separated decimal numbers. Characters other than digits are dropped,
 // except a minus sign in front of a field's first digit, which keeps the sign.
 // An empty field raises EConvertError; fields beyond the needed ones are ignored.
 TPoint ParsePoint(std::wstring_view Text);
 TRect ParseRect(std::wstring_view Text);
-TPoint ReadPoint(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WritePoint(TspSkinIni& Ini, const String& Section, const String& Key, const TPoint& Value);
-TRect ReadRect(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WriteRect(TspSkinIni& Ini, const String& Section, const String& Key, const TRect& Value);
+TPoint ReadPoint(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key);
+void WritePoint(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, const TPoint& Value);
+TRect ReadRect(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key);
+void WriteRect(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, const TRect& Value);
 
-TFontStyles ReadFontStyles(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WriteFontStyles(TspSkinIni& Ini, const String& Section, const String& Key, TFontStyles Value);
+TFontStyles ReadFontStyles(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key);
+void WriteFontStyles(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, TFontStyles Value);
 
-TspAlignment ReadAlignment(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WriteAlignment(TspSkinIni& Ini, const String& Section, const String& Key, TspAlignment Value);
+TAlignment ReadAlignment(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key);
+void WriteAlignment(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, TAlignment Value);
 
 // Lines under Key + "linecount" and Key + "line" + i; appended to Lines.
-void ReadStrings(const TspSkinIni& Ini, const String& Section, const String& Key,
+void ReadStrings(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key,
                  std::vector<String>& Lines);
-void WriteStrings(TspSkinIni& Ini, const String& Section, const String& Key,
+void WriteStrings(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key,
                   const std::vector<String>& Lines);
 // Count under Key + "count", items under "0", "1", ...; appended to Items.
-void ReadIndexedStrings(const TspSkinIni& Ini, const String& Section, const String& Key,
+void ReadIndexedStrings(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key,
                         std::vector<String>& Items);

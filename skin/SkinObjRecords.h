@@ -211,7 +211,7 @@ class TspDataSkinLabel : public TspDataSkinObject {
   int FontHeight = 14;
   TFontStyles FontStyle;
   TColor FontColor = 0, ActiveFontColor = 0;
-  TspAlignment Alignment = spaCenter;
+  TAlignment Alignment = taCenter;
   String TextValue;
 
  protected:
@@ -228,7 +228,7 @@ class TspDataSkinCaption : public TspDataSkinObject {
   int FontHeight = 14;
   TFontStyles FontStyle;
   TColor FontColor = 0, ActiveFontColor = 0;
-  TspAlignment Alignment = spaCenter;
+  TAlignment Alignment = taCenter;
   bool Shadow = false;
   TColor ShadowColor = 0;
   bool Light = false;

@@ -20,27 +20,27 @@ const wchar_t* const kCommandWords[] = {L"cmclose", L"cmmaximize", L"cmminimize"
 
 }  // namespace
 
-TspStretchType ReadStretchType(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TspStretchType ReadStretchType(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key) {
   std::wstring_view text = Ini.ReadView(Section, Key, L"stfull");
   if (text == L"stfull") return spstFull;
   if (text == L"stvert") return spstVert;
   return spstHorz;
 }
 
-void WriteStretchType(TspSkinIni& Ini, const String& Section, const String& Key, TspStretchType Value) {
+void WriteStretchType(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, TspStretchType Value) {
   Ini.WriteString(Section, Key, Value <= spstVert ? kStretchWords[Value] : L"");
 }
 
-TspMorphKind ReadMorphKind(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TspMorphKind ReadMorphKind(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key) {
   int i = WordIndex(Ini.ReadView(Section, Key, L"mkdefault"), kMorphWords);
   return static_cast<TspMorphKind>(i < 0 ? 0 : i);
 }
 
-void WriteMorphKind(TspSkinIni& Ini, const String& Section, const String& Key, TspMorphKind Value) {
+void WriteMorphKind(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, TspMorphKind Value) {
   Ini.WriteString(Section, Key, Value <= mkPush ? kMorphWords[Value] : L"");
 }
 
-TspInactiveEffect ReadInactiveEffect(const TspSkinIni& Ini, const String& Section, const String& Key) {
+TspInactiveEffect ReadInactiveEffect(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key) {
   int i = WordIndex(Ini.ReadView(Section, Key, L"iebrightness"), kEffectWords);
   return static_cast<TspInactiveEffect>(i < 0 ? ieGrayscale : i);
 }
@@ -95,7 +95,7 @@ void TspRecordIO::FontStyles(const wchar_t* Key, TFontStyles& Value) {
     Value = ReadFontStyles(*FReader, FSection, Key);
 }
 
-void TspRecordIO::Alignment(const wchar_t* Key, TspAlignment& Value) {
+void TspRecordIO::Alignment(const wchar_t* Key, TAlignment& Value) {
   if (Writing())
     WriteAlignment(*FWriter, FSection, Key, Value);
   else

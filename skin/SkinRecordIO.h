@@ -17,13 +17,13 @@ enum TspGaugeKind : uint8_t { gkHorizontal, gkVertical };
 enum TspCommandKind : uint8_t { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
 
 // "stfull" 0, "stvert" 2, any other text 1; absent "stfull". Writes "" for an unknown value.
-TspStretchType ReadStretchType(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WriteStretchType(TspSkinIni& Ini, const String& Section, const String& Key, TspStretchType Value);
+TspStretchType ReadStretchType(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key);
+void WriteStretchType(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, TspStretchType Value);
 // The seven "mk" words; anything else 0.
-TspMorphKind ReadMorphKind(const TspSkinIni& Ini, const String& Section, const String& Key);
-void WriteMorphKind(TspSkinIni& Ini, const String& Section, const String& Key, TspMorphKind Value);
+TspMorphKind ReadMorphKind(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key);
+void WriteMorphKind(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key, TspMorphKind Value);
 // The six "ie" words; absent 0, any other text 2.
-TspInactiveEffect ReadInactiveEffect(const TspSkinIni& Ini, const String& Section, const String& Key);
+TspInactiveEffect ReadInactiveEffect(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key);
 
 // True when all five sections of a skin are present.
 bool IsSkinIni(const TspSkinIni& Ini);
@@ -46,7 +46,7 @@ class TspRecordIO {
   void Point(const wchar_t* Key, TPoint& Value);
   void Text(const wchar_t* Key, String& Value, const wchar_t* Default = L"");
   void FontStyles(const wchar_t* Key, TFontStyles& Value);
-  void Alignment(const wchar_t* Key, TspAlignment& Value);
+  void Alignment(const wchar_t* Key, TAlignment& Value);
   void Lines(const wchar_t* Key, std::vector<String>& Value);
   void StretchType(const wchar_t* Key, TspStretchType& Value);
   void MorphKind(const wchar_t* Key, TspMorphKind& Value);

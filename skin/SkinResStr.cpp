@@ -158,21 +158,12 @@ bool TspSkinListItem::Designing() const {
 }
 
 void TspSkinListItem::SetFileName(const String& Value) {
-  if (Designing()) {
-    FStoredSkin->LoadFromSkinFile(Value);
-    FFileName = SkinFileName(Value);
-  } else {
-    FFileName = Value;
-  }
+  SetStoredSkinFileName(FStoredSkin, &TspCompressedStoredSkin::LoadFromSkinFile, Designing(), Value, FFileName);
 }
 
 void TspSkinListItem::SetCompressedFileName(const String& Value) {
-  if (Designing()) {
-    FStoredSkin->LoadFromCompressedFile(Value);
-    FCompressedFileName = SkinFileName(Value);
-  } else {
-    FCompressedFileName = Value;
-  }
+  SetStoredSkinFileName(FStoredSkin, &TspCompressedStoredSkin::LoadFromCompressedFile, Designing(), Value,
+                        FCompressedFileName);
 }
 
 void TspSkinListItem::Assign(TPersistent* Source) {

@@ -1,6 +1,7 @@
 #include "skin/SkinSections.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -162,12 +163,9 @@ void TspSkinSections::ReadAreas(const TspSkinIni& Ini) {
 
 void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result) {
   TspSkinIni ini;
-  {
-    TspByteBuffer inflated;
-    InflateSkinData(Data, Size, inflated);
-    ReadSkinStream(inflated.Data.get(), inflated.Size, Result.Pictures);
-  }
-  ini.SetText(Result.Pictures.IniText);
+  ZDecompressBuffer(Data, Size, MaxInflatedSkinSize, Result.Inflated);
+  ReadSkinStream(Result.Inflated.Data.get(), Result.Inflated.Size, Result.Pictures);
+  ini.SetText(std::move(Result.Pictures.IniText));
   Result.Pictures.IniText = String();
   Result.Sections.ClearSections();
   Result.Sections.ReadSections(ini);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "classlib/StringList.h"
+#include "classlib/ZLib.h"
 #include "skin/SkinRecordTypes.h"
 #include "skin/SkinStream.h"
 #include "skin/SkinWindowRecords.h"
@@ -90,6 +91,7 @@ class TspSkinSections {
 
 // A skin parsed from compressed data, ready to be put in place at once.
 struct TspParsedSkin {
+  TByteBlock Inflated;  // the bytes the pictures point into
   TspSkinStreamContent Pictures;
   TspSkinSections Sections;
 };

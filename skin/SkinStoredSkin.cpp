@@ -1,6 +1,8 @@
 #include "skin/SkinStoredSkin.h"
 
+#include "classlib/ByteOrder.h"
 #include "classlib/StringList.h"
+#include "classlib/ZLib.h"
 #include "skin/SkinRecordIO.h"
 #include "skin/SkinStream.h"
 
@@ -11,12 +13,7 @@ String Num(int64_t v) { return std::to_wstring(v); }
 int32_t ReadInt32(TStream* Stream, const wchar_t* What) {
   uint8_t b[4];
   if (Stream->Read(b, 4) != 4) throw EReadError(String(L"Skin file ends before its ") + What);
-  return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
-}
-
-void WriteInt32(TStream* Stream, int32_t v) {
-  uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
-  Stream->WriteBuffer(b, 4);
+  return LoadLE32Signed(b);
 }
 
 const wchar_t* const kSkinSections[] = {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS", L"SKINCONTROLS"};
@@ -53,8 +50,9 @@ TspCompressedStoredSkin::TspCompressedStoredSkin(TComponent* AOwner)
 TspCompressedStoredSkin::~TspCompressedStoredSkin() { Free(FCompressedStream); }
 
 void TspCompressedStoredSkin::DecompressToStream(TStream* Dest) {
-  TspByteBuffer inflated;
-  InflateSkinData(FCompressedStream->Bytes().data(), FCompressedStream->Bytes().size(), inflated);
+  TByteBlock inflated;
+  ZDecompressBuffer(FCompressedStream->Bytes().data(), FCompressedStream->Bytes().size(), MaxInflatedSkinSize,
+                    inflated);
   Dest->WriteBuffer(inflated.Data.get(), static_cast<int64_t>(inflated.Size));
 }
 
@@ -87,8 +85,8 @@ void TspCompressedStoredSkin::LoadFromMemory(const void* Data, size_t Size) {
 }
 
 void TspCompressedStoredSkin::SaveToCompressStream(TStream* Stream) {
-  WriteInt32(Stream, SkinStreamVersion);
-  WriteInt32(Stream, static_cast<int32_t>(FCompressedStream->Size()));
+  WriteSkinInt32(Stream, SkinStreamVersion);
+  WriteSkinInt32(Stream, static_cast<int32_t>(FCompressedStream->Size()));
   if (FCompressedStream->Size() > 0)
     Stream->WriteBuffer(FCompressedStream->Bytes().data(), FCompressedStream->Size());
 }
@@ -115,27 +113,31 @@ void TspCompressedStoredSkin::LoadFromSkinFile(const String& FileName) {
 
   TMemoryStream stream;
   WriteSkinStream(&stream, slots, actives, lines);
-  std::vector<uint8_t> packed = DeflateSkinData(stream.Bytes().data(), stream.Bytes().size());
+  std::vector<uint8_t> packed = ZCompressBuffer(stream.Bytes().data(), stream.Bytes().size(), zcMax);
   FCompressedStream->WriteBuffer(packed.data(), static_cast<int64_t>(packed.size()));
   FCompressedStream->SetPosition(0);
 }
 
-void TspCompressedStoredSkin::SetFileName(const String& Value) {
-  TComponentState state = ComponentState();
-  if (state.Contains(csDesigning) && !state.Contains(csLoading)) {
-    LoadFromSkinFile(Value);
-    FFileName = SkinFileName(Value);
+void SetStoredSkinFileName(TspCompressedStoredSkin* Stored, void (TspCompressedStoredSkin::*Load)(const String&),
+                           bool Designing, const String& Value, String& Property) {
+  if (Designing) {
+    (Stored->*Load)(Value);
+    Property = SkinFileName(Value);
   } else {
-    FFileName = Value;
+    Property = Value;
   }
 }
 
-void TspCompressedStoredSkin::SetCompressedFileName(const String& Value) {
+bool TspCompressedStoredSkin::Designing() const {
   TComponentState state = ComponentState();
-  if (state.Contains(csDesigning) && !state.Contains(csLoading)) {
-    LoadFromCompressedFile(Value);
-    FCompressedFileName = SkinFileName(Value);
-  } else {
-    FCompressedFileName = Value;
-  }
+  return state.Contains(csDesigning) && !state.Contains(csLoading);
+}
+
+void TspCompressedStoredSkin::SetFileName(const String& Value) {
+  SetStoredSkinFileName(this, &TspCompressedStoredSkin::LoadFromSkinFile, Designing(), Value, FFileName);
+}
+
+void TspCompressedStoredSkin::SetCompressedFileName(const String& Value) {
+  SetStoredSkinFileName(this, &TspCompressedStoredSkin::LoadFromCompressedFile, Designing(), Value,
+                        FCompressedFileName);
 }

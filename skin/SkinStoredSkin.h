@@ -48,9 +48,16 @@ class TspCompressedStoredSkin : public TComponent {
   void SetCompressedFileName(const String& Value);
 
  private:
+  bool Designing() const;
   TMemoryStream* FCompressedStream;
   String FDescription, FFileName, FCompressedFileName;
 };
+
+// Sets a stored skin's file-name property. At design time the file is read
+// at once by Load and the property keeps only the file-name part; otherwise
+// it keeps Value as it is.
+void SetStoredSkinFileName(TspCompressedStoredSkin* Stored, void (TspCompressedStoredSkin::*Load)(const String&),
+                           bool Designing, const String& Value, String& Property);
 
 // The sections a skin INI must hold, those missing from Ini, in order.
 std::vector<String> MissingSkinSections(const TspSkinIni& Ini);

@@ -1,24 +1,14 @@
 #include "skin/SkinStream.h"
 
-#include <zlib.h>
-
-#include <algorithm>
 #include <string>
 
+#include "classlib/ByteOrder.h"
 #include "classlib/TextCodec.h"
 
 namespace {
 
 String Num(int64_t v) { return std::to_wstring(v); }
 
-int32_t ReadInt32(const uint8_t* p) {
-  return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
-}
-
-void WriteInt32(TStream* Dest, int32_t v) {
-  uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
-  Dest->WriteBuffer(b, 4);
-}
 
 constexpr size_t kBmpFileHeaderSize = 14;
 constexpr size_t kSmallestBmp = kBmpFileHeaderSize + 12;
@@ -39,7 +29,7 @@ class TReader {
   }
   int32_t Int32(const String& What) {
     Need(4, What);
-    int32_t v = ReadInt32(Here());
+    int32_t v = LoadLE32Signed(Here());
     FPos += 4;
     return v;
   }
@@ -48,15 +38,15 @@ class TReader {
     return FData[FPos++];
   }
   // One BMP file, delimited by the size in its own file header.
-  void Bitmap(TBmpImage& Image, const String& What) {
+  void Bitmap(TBmpView& Image, const String& What) {
     Need(kBmpFileHeaderSize, What);
-    uint32_t fileSize = static_cast<uint32_t>(ReadInt32(Here() + 2));
+    uint32_t fileSize = LoadLE32(Here() + 2);
     if (Here()[0] != 'B' || Here()[1] != 'M') throw EInvalidGraphic(L"The " + What + L" is no BMP picture");
     if (fileSize < kSmallestBmp || fileSize > Left())
       throw EInvalidGraphic(L"The " + What + L" gives its size as " + Num(fileSize) + L" bytes; " +
                             Num(int64_t(Left())) + L" are left in the skin stream");
     try {
-      ReadBmp(Here(), fileSize, Image);
+      ParseBmp(Here(), fileSize, Image);
     } catch (const EInvalidGraphic& e) {
       throw EInvalidGraphic(L"The " + What + L" cannot be read. " + e.Message());
     }
@@ -80,7 +70,12 @@ String SkinTextToWide(const uint8_t* Data, size_t Size) {
   size_t i = 0;
   while (i < Size) {
     if (Data[i] < 0x80) {
-      text += static_cast<wchar_t>(Data[i++]);
+      size_t end = i + 1;
+      while (end < Size && Data[end] < 0x80) ++end;
+      const size_t at = text.size();
+      text.resize(at + (end - i));
+      wchar_t* out = &text[at];
+      for (; i < end; ++i) *out++ = static_cast<wchar_t>(Data[i]);
       continue;
     }
     size_t j = i + 1;
@@ -107,54 +102,6 @@ bool SkinStreamHasSlot(int Version, int Slot) {
   return false;
 }
 
-void InflateSkinData(const uint8_t* Data, size_t Size, TspByteBuffer& Out) {
-  z_stream z{};
-  if (inflateInit(&z) != Z_OK) throw EZDecompressionError(L"Cannot start decompressing the skin");
-  // Skins inflate to about twelve times their compressed size; the block
-  // doubles when that is not enough.
-  size_t capacity = Size < (MaxInflatedSkinSize - 65536) / 12 ? Size * 12 + 65536 : MaxInflatedSkinSize;
-  std::unique_ptr<uint8_t[]> block(new uint8_t[capacity]);
-  z.next_in = const_cast<Bytef*>(Data);
-  z.avail_in = static_cast<uInt>(Size);
-  size_t produced = 0;
-  for (;;) {
-    if (produced == capacity) {
-      if (capacity >= MaxInflatedSkinSize) {
-        inflateEnd(&z);
-        throw EZDecompressionError(L"The skin inflates to more than " + Num(int64_t(MaxInflatedSkinSize)) +
-                                   L" bytes");
-      }
-      size_t grown = std::min(capacity * 2, MaxInflatedSkinSize);
-      std::unique_ptr<uint8_t[]> bigger(new uint8_t[grown]);
-      std::copy(block.get(), block.get() + produced, bigger.get());
-      block = std::move(bigger);
-      capacity = grown;
-    }
-    z.next_out = block.get() + produced;
-    z.avail_out = static_cast<uInt>(capacity - produced);
-    int rc = inflate(&z, Z_NO_FLUSH);
-    produced = capacity - z.avail_out;
-    if (rc == Z_STREAM_END) break;
-    if (rc != Z_OK && !(rc == Z_BUF_ERROR && z.avail_out == 0)) {
-      inflateEnd(&z);
-      throw EZDecompressionError(rc == Z_BUF_ERROR ? String(L"The compressed skin data is cut off")
-                                                   : L"The compressed skin data is corrupt");
-    }
-  }
-  inflateEnd(&z);
-  Out.Data = std::move(block);
-  Out.Size = produced;
-}
-
-std::vector<uint8_t> DeflateSkinData(const uint8_t* Data, size_t Size) {
-  uLongf bound = compressBound(static_cast<uLong>(Size));
-  std::vector<uint8_t> out(bound);
-  if (compress2(out.data(), &bound, Data, static_cast<uLong>(Size), Z_BEST_COMPRESSION) != Z_OK)
-    throw EZCompressionError(L"Cannot compress the skin");
-  out.resize(bound);
-  return out;
-}
-
 void ReadSkinStream(const uint8_t* Data, size_t Size, TspSkinStreamContent& Content) {
   TReader r(Data, Size);
   TspSkinStreamContent c;
@@ -176,16 +123,22 @@ void ReadSkinStream(const uint8_t* Data, size_t Size, TspSkinStreamContent& Cont
   Content = std::move(c);
 }
 
+void WriteSkinInt32(TStream* Dest, int32_t Value) {
+  uint8_t b[4];
+  StoreLE32(b, static_cast<uint32_t>(Value));
+  Dest->WriteBuffer(b, 4);
+}
+
 void WriteSkinStream(TStream* Dest, const TBmpImage (&Slots)[SkinPictureSlotCount],
                      const std::vector<TBmpImage>& ActivePictures, const std::vector<String>& IniLines) {
-  WriteInt32(Dest, SkinStreamVersion);
+  WriteSkinInt32(Dest, SkinStreamVersion);
   for (const TBmpImage& image : Slots) {
     bool empty = image.Width <= 0 || image.Height <= 0;
     uint8_t flag = empty ? 1 : 0;
     Dest->WriteBuffer(&flag, 1);
     if (!empty) WriteBmp(Dest, image);
   }
-  WriteInt32(Dest, static_cast<int32_t>(ActivePictures.size()));
+  WriteSkinInt32(Dest, static_cast<int32_t>(ActivePictures.size()));
   for (const TBmpImage& image : ActivePictures) WriteBmp(Dest, image);
   for (const String& line : IniLines) {
     std::string bytes = WideToGbk(line) + "\r\n";

@@ -1,10 +1,9 @@
 // The inflated skin stream: frame pictures, active pictures and the skin's INI
-// text, and the zlib data that carries it.
+// text. The zlib data that carries it goes through classlib/ZLib.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "classlib/BmpCodec.h"
@@ -22,30 +21,23 @@ constexpr int SkinPictureSlotCount = 5;
 // Whether a stream of Version carries the slot at all.
 bool SkinStreamHasSlot(int Version, int Slot);
 
+// The pictures are checked but not decoded: they point into the stream's
+// bytes, which must outlive the content.
 struct TspSkinStreamContent {
   int Version = 0;
-  // A slot that is absent from the version or flagged empty holds an empty image.
-  TBmpImage Slots[SkinPictureSlotCount];
-  std::vector<TBmpImage> ActivePictures;
+  // A slot that is absent from the version or flagged empty holds an empty picture.
+  TBmpView Slots[SkinPictureSlotCount];
+  std::vector<TBmpView> ActivePictures;
   String IniText;
 };
-
-// Bytes in one block that is not zeroed when allocated.
-struct TspByteBuffer {
-  std::unique_ptr<uint8_t[]> Data;
-  size_t Size = 0;
-};
-
-// Inflates one whole zlib stream. Corrupt, cut-off or oversized data raises
-// EZDecompressionError.
-void InflateSkinData(const uint8_t* Data, size_t Size, TspByteBuffer& Out);
-// Compresses at the highest level (the data starts with 78 DA).
-std::vector<uint8_t> DeflateSkinData(const uint8_t* Data, size_t Size);
 
 // Reads an inflated skin stream. A version above the highest known, a cut-off
 // stream, a count the data cannot hold or a bad picture raises EReadError or
 // EInvalidGraphic; the text after the pictures is code page 936.
 void ReadSkinStream(const uint8_t* Data, size_t Size, TspSkinStreamContent& Content);
+
+// Writes a 32-bit number as skin files and streams store it (little-endian).
+void WriteSkinInt32(TStream* Dest, int32_t Value);
 
 // Writes a version 2 skin stream. Empty images write the "empty" flag.
 void WriteSkinStream(TStream* Dest, const TBmpImage (&Slots)[SkinPictureSlotCount],

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "classlib/ZLib.h"
 #include "skin/SkinData.h"
 
 namespace {
@@ -83,7 +84,7 @@ int main() {
   for (int i = 0; i < 14; ++i) actives.push_back(Picture(160, 150 + i, i + 1));
   TMemoryStream stream;
   WriteSkinStream(&stream, slots, actives, FullIni());
-  std::vector<uint8_t> packed = DeflateSkinData(stream.Bytes().data(), stream.Bytes().size());
+  std::vector<uint8_t> packed = ZCompressBuffer(stream.Bytes().data(), stream.Bytes().size(), zcMax);
   TMemoryStream skn;
   uint8_t header[8] = {2, 0, 0, 0};
   for (int i = 0; i < 4; ++i) header[4 + i] = uint8_t(packed.size() >> (8 * i));

@@ -85,6 +85,29 @@ TEST(BitmapTest, FileRoundTripForEveryFormatWithAChineseName) {
   EXPECT_TRUE(DeleteFile(name));
 }
 
+TEST(BitmapTest, CheckedBmpDecodesStraightIntoTheSection) {
+  for (TPixelFormat pf : {pf1bit, pf8bit, pf24bit, pf32bit}) {
+    TBitmap b;
+    b.SetPixelFormat(pf);
+    b.SetSize(13, 7);
+    Paint(b);
+    TMemoryStream file;
+    b.SaveToStream(&file);
+    TBmpView view;
+    ParseBmp(file.Memory(), static_cast<size_t>(file.Size()), view);
+    TBitmap c;
+    c.LoadFromBmpView(view);
+    EXPECT_EQ(c.PixelFormat(), pf);
+    ASSERT_EQ(c.Width(), 13);
+    ASSERT_EQ(c.Height(), 7);
+    EXPECT_EQ(c.ColorTable(), b.ColorTable());
+    for (int y = 0; y < 7; ++y)
+      EXPECT_EQ(0, std::memcmp(b.ScanLine(y), c.ScanLine(y), static_cast<size_t>(view.RowBytes())))
+          << "format " << pf << " row " << y;
+    EXPECT_EQ(c.Canvas()->Pixels(0, 0), pf == pf1bit ? clBlack : clRed);
+  }
+}
+
 TEST(BitmapTest, MalformedDataLeavesTheBitmapAlone) {
   TBitmap b;
   b.SetSize(3, 3);

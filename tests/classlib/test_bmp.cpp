@@ -259,6 +259,40 @@ TEST(BmpTest, Rle4AlternatesNibbles) {
   EXPECT_EQ(img.Row(0)[2], 0xB0);
 }
 
+// Decoding into caller memory: bottom-up rows (a negative stride) over
+// leftover bytes give the same rows as the decoded image, RLE gaps included.
+TEST(BmpTest, DecodeIntoBottomUpMemoryMatchesTheImage) {
+  BmpSpec rle;
+  rle.Width = 6;
+  rle.Height = 3;
+  rle.BitCount = 8;
+  rle.Compression = 1;
+  rle.Palette.resize(256, 0);
+  rle.Pixels = {3, 7, 0, 0, 0, 2, 2, 1, 2, 9, 0, 1};
+  BmpSpec topDown16;
+  topDown16.Width = 3;
+  topDown16.Height = -2;
+  topDown16.BitCount = 16;
+  topDown16.Pixels = {0xFF, 0x7F, 0x1F, 0x00, 0x00, 0x40, 0, 0, 0x1F, 0, 0, 0x7C, 0xE0, 0x03, 0, 0};
+  for (const BmpSpec& spec : {rle, topDown16}) {
+    const Bytes file = Build(spec);
+    const TBmpImage image = Decode(file);
+    TBmpView view;
+    ParseBmp(file.data(), file.size(), view);
+    ASSERT_EQ(view.Width, image.Width);
+    ASSERT_EQ(view.Height, image.Height);
+    ASSERT_EQ(view.BitCount, image.BitCount);
+    EXPECT_EQ(view.Palette, image.Palette);
+    const ptrdiff_t stride = view.RowBytes();
+    Bytes memory(static_cast<size_t>(stride) * view.Height, 0xCC);
+    DecodeBmp(view, memory.data() + (view.Height - 1) * stride, -stride);
+    for (int y = 0; y < image.Height; ++y) {
+      const uint8_t* row = memory.data() + (image.Height - 1 - y) * stride;
+      EXPECT_EQ(Bytes(row, row + stride), Bytes(image.Row(y), image.Row(y) + stride)) << "row " << y;
+    }
+  }
+}
+
 TEST(BmpTest, BackToBackFilesReadOneAtATime) {
   const TBmpImage a = RandomImage(3, 2, 24, 7), b = RandomImage(9, 4, 1, 8);
   TMemoryStream s;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,31 @@ TEST(ZLibTest, EmptyInputIsAValidStream) {
   auto packed = ZCompressBuffer(nullptr, 0, zcMax);
   EXPECT_EQ(packed.size(), 8u);  // header, empty final block, checksum 1
   EXPECT_TRUE(ZDecompressBuffer(packed.data(), packed.size()).empty());
+}
+
+TEST(ZLibTest, InflateIntoABlockStopsAtTheLimit) {
+  const auto data = SampleData(300000);
+  const auto packed = ZCompressBuffer(data.data(), data.size(), zcMax);
+  TByteBlock block;
+  // A limit of exactly the inflated size passes; one byte less does not.
+  ZDecompressBuffer(packed.data(), packed.size(), data.size(), block);
+  ASSERT_EQ(block.Size, data.size());
+  EXPECT_TRUE(std::equal(data.begin(), data.end(), block.Data.get()));
+  try {
+    ZDecompressBuffer(packed.data(), packed.size(), data.size() - 1, block);
+    FAIL() << "no exception";
+  } catch (const EZDecompressionError& e) {
+    EXPECT_EQ(e.Message(), L"Compressed data inflates to more than 299999 bytes");
+  }
+  const auto empty = ZCompressBuffer(nullptr, 0, zcMax);
+  ZDecompressBuffer(empty.data(), empty.size(), 0, block);
+  EXPECT_EQ(block.Size, 0u);
+  try {
+    ZDecompressBuffer(packed.data(), packed.size() - 5, data.size(), block);
+    FAIL() << "no exception";
+  } catch (const EZDecompressionError& e) {
+    EXPECT_EQ(e.Message(), L"Compressed data ends before its end mark");
+  }
 }
 
 TEST(ZLibTest, DecompressionSeeksByReadingAndRestarting) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "classlib/TextCodec.h"
+#include "classlib/ZLib.h"
 #include "skin/SkinStream.h"
 
 // The project folder, from the test data path that CTest passes.
@@ -48,7 +49,7 @@ inline std::vector<uint8_t> MakeSkinStream(const std::vector<String>& IniLines, 
 
 // The .skn layout around a zlib stream of Inflated.
 inline std::vector<uint8_t> MakeSkn(const std::vector<uint8_t>& Inflated, int32_t Version = 2) {
-  std::vector<uint8_t> packed = DeflateSkinData(Inflated.data(), Inflated.size());
+  std::vector<uint8_t> packed = ZCompressBuffer(Inflated.data(), Inflated.size(), zcMax);
   std::vector<uint8_t> skn;
   PutInt32(skn, Version);
   PutInt32(skn, static_cast<int32_t>(packed.size()));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "classlib/SysUtils.h"
 #include "skin/SkinIni.h"
 #include "skin/SkinRecordIO.h"
@@ -38,6 +40,20 @@ TEST(SkinIni, GrammarAndCaseRules) {
   EXPECT_FALSE(ini.SectionExists(L"missing"));
 }
 
+TEST(SkinIni, KeysAreFoundInAnyOrderAfterWrites) {
+  TspSkinIni ini = MakeIni({L"[s]", L"a=1", L"b=2", L"c=3", L"[t]", L"a=4"});
+  const wchar_t* order[] = {L"c", L"a", L"absent", L"B", L"c", L"a"};
+  const wchar_t* expected[] = {L"3", L"1", L"-", L"2", L"3", L"1"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(ini.ReadString(L"s", order[i], L"-"), expected[i]) << i;
+  ini.WriteString(L"s", L"d", L"5");
+  ini.WriteString(L"S", L"A", L"6");
+  EXPECT_EQ(ini.ReadString(L"s", L"d", L"-"), L"5");
+  EXPECT_EQ(ini.ReadString(L"s", L"a", L"-"), L"6");
+  EXPECT_EQ(ini.ReadString(L"s", L"c", L"-"), L"3");
+  EXPECT_EQ(ini.ReadString(L"t", L"a", L"-"), L"4");
+  EXPECT_EQ(ini.GetLines(), (std::vector<String>{L"[s]", L"a=6", L"b=2", L"c=3", L"d=5", L"", L"[t]", L"a=4", L""}));
+}
+
 TEST(SkinIni, IntegersBooleansAndMalformedValues) {
   TspSkinIni ini = MakeIni({L"[s]", L"hex=0x1F", L"dollar=$ff", L"neg=-12", L"bad=12a", L"x=0x",
                             L"big=99999999999", L"all=$FFFFFFFF", L"b1=1", L"b01=01", L"b2=2", L"btrue=true"});
@@ -71,6 +87,17 @@ TEST(SkinIni, PointsAndRectangles) {
   } catch (const EConvertError& e) {
     EXPECT_EQ(e.Message(), L"'' is not a valid integer value");
   }
+  // The 32-bit limits, and the message naming the field as it was read.
+  EXPECT_EQ(ParsePoint(L"-2147483648,2147483647"), TPoint(INT32_MIN, INT32_MAX));
+  EXPECT_THROW(ParsePoint(L"2147483648,0"), EConvertError);
+  EXPECT_THROW(ParsePoint(L"0,-2147483649"), EConvertError);
+  EXPECT_THROW(ParseRect(L"1,2"), EConvertError);
+  try {
+    ParsePoint(L"1,x-4294967296y");
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), L"'-4294967296' is not a valid integer value");
+  }
 
   TspSkinIni ini = MakeIni({L"[s]", L"emptyrect="});
   EXPECT_EQ(ReadRect(ini, L"s", L"absent"), TRect());
@@ -95,10 +122,10 @@ TEST(SkinIni, FontStylesAndAlignment) {
   EXPECT_TRUE(ini.ValueExists(L"s", L"none"));
   EXPECT_EQ(ini.ReadString(L"s", L"none", L"x"), L"");
 
-  EXPECT_EQ(ReadAlignment(ini, L"s", L"c"), spaRightJustify);
-  EXPECT_EQ(ReadAlignment(ini, L"s", L"absent"), spaCenter);
-  EXPECT_EQ(ReadAlignment(ini, L"s", L"l"), spaLeftJustify);
-  EXPECT_EQ(ReadAlignment(ini, L"s", L"r"), spaRightJustify);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"c"), taRightJustify);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"absent"), taCenter);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"l"), taLeftJustify);
+  EXPECT_EQ(ReadAlignment(ini, L"s", L"r"), taRightJustify);
 }
 
 TEST(SkinIni, LineListsAndIndexedLists) {

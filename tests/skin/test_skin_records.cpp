@@ -145,7 +145,7 @@ TEST(SkinRecords, MissingSectionGivesDefaults) {
   EXPECT_EQ(bt.GlowLayerPictureIndex, -1);
   TspDataSkinPanelControl panel(L"panel");
   panel.LoadFromFile(empty);
-  EXPECT_EQ(panel.Alignment, spaCenter);
+  EXPECT_EQ(panel.Alignment, taCenter);
   EXPECT_EQ(panel.BGPictureIndex, -1);
   TspDataSkinStdLabelControl std(L"stdlabel");
   std.LoadFromFile(empty);

@@ -1,0 +1,5 @@
+// Value types of controls that data code (skin records) shares with the
+// windowed controls, kept free of the platform headers.
+#pragma once
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
