@@ -22,6 +22,9 @@ class TspRowMixer {
   bool UsesTable() const { return !FTable.empty(); }
 
  private:
-  int FK = 0;  // weight of New in 1/32768 steps when no table is used
-  std::vector<uint8_t> FTable;
+  using RowKernel = void (*)(uint8_t* Old, const uint8_t* New, int Count, int16_t K);
+  RowKernel FKernel = nullptr;  // a fixed-point kernel and its weight of New
+  int16_t FK = 0;               // in 1/32768 steps
+  bool FCopy = false;           // k = 1
+  std::vector<uint8_t> FTable;  // the formula's byte at [a x 256 + b]
 };
