@@ -1,9 +1,15 @@
 #include "skin/speffbmp_mix.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "skin/speffbmp_simd.h"
+
+#if defined(_MSC_VER) && !defined(__clang__)
+#include <intrin.h>
+#endif
 
 namespace {
 
@@ -64,19 +70,66 @@ void MixRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int16_
   for (; i < n; ++i) old[i] = Kernel::One(old[i], nw[i], K);
 }
 
-// Whether weight K rounds a + k x d like the formula for every a and every
-// d = -255 .. 255. Away from ties the formula's few rounding errors of doubles
-// (below 1e-12) cannot move its result, which is then a + round(k x d); K must
-// round d x K / 32768 to the same integer, without a tie of its own. Both
-// sides are odd in d, so d = 1 .. 255 settles it.
-bool FixedAgrees(double k, int K) {
-  for (int d = 1; d <= 255; ++d) {
-    const double t = k * d, whole = std::floor(t), f = t - whole;
-    if (std::fabs(f - 0.5) < 1e-9) return false;
-    const int v = d * K, r = v & 0x7FFF;
-    if (r == 0x4000 || (v >> 15) + (r > 0x4000) != static_cast<int>(whole) + (f > 0.5)) return false;
+#if SP_SSE2
+// Index of the lowest set bit of a nonzero value.
+inline int LowestBit(unsigned v) {
+#if defined(_MSC_VER) && !defined(__clang__)
+  unsigned long i;
+  _BitScanForward(&i, v);
+  return static_cast<int>(i);
+#else
+  return __builtin_ctz(v);
+#endif
+}
+#endif
+
+// The bytes of the table where the weight may round wrongly, the nearest
+// kernel's elsewhere: lanes whose low half of 2d x K lies within `reach` of
+// 0x8000 (a sum near one half) take the table's byte.
+void MixPatchedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int16_t K, int reach,
+                   const uint8_t* table) {
+  int i = 0;
+#if SP_SSE2
+  const __m128i zero = _mm_setzero_si128(), weight = _mm_set1_epi16(K);
+  const __m128i shift = _mm_set1_epi16(static_cast<int16_t>(reach - 0x8000));
+  const __m128i span = _mm_set1_epi16(static_cast<int16_t>(2 * reach));
+  // Lanes with |low half - 0x8000| <= reach become all ones.
+  auto marks = [&](__m128i a, __m128i b) {
+    const __m128i lo = _mm_mullo_epi16(_mm_slli_epi16(_mm_sub_epi16(b, a), 1), weight);
+    return _mm_cmpeq_epi16(_mm_subs_epu16(_mm_add_epi16(lo, shift), span), zero);
+  };
+  for (; i + 16 <= n; i += 16) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(old + i));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(nw + i));
+    const __m128i al = _mm_unpacklo_epi8(a, zero), bl = _mm_unpacklo_epi8(b, zero);
+    const __m128i ah = _mm_unpackhi_epi8(a, zero), bh = _mm_unpackhi_epi8(b, zero);
+    const __m128i mixed = _mm_packus_epi16(NearestKernel::Eight(al, bl, weight), NearestKernel::Eight(ah, bh, weight));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(old + i), mixed);
+    unsigned marked = _mm_movemask_epi8(_mm_packs_epi16(marks(al, bl), marks(ah, bh)));
+    if (marked == 0) continue;
+    uint8_t olds[16];
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(olds), a);
+    for (; marked != 0; marked &= marked - 1) {
+      const int j = LowestBit(marked);
+      old[i + j] = table[olds[j] * 256 + nw[i + j]];
+    }
   }
-  return true;
+#else
+  (void)K;
+  (void)reach;
+#endif
+  for (; i < n; ++i) old[i] = table[old[i] * 256 + nw[i]];
+}
+
+// Whether weight K rounds a + k x d like the formula for every a. Away from
+// ties the formula's few rounding errors of doubles (below 1e-12) cannot move
+// its result, which is then a + round(k x d); K must round d x K / 32768 to
+// the same integer, without a tie of its own. Both sides are odd in d.
+bool FixedAgrees(double k, int K, int d) {
+  const double t = k * d, whole = std::floor(t), f = t - whole;
+  if (std::fabs(f - 0.5) < 1e-9) return false;
+  const int v = d * K, r = v & 0x7FFF;
+  return r != 0x4000 && (v >> 15) + (r > 0x4000) == static_cast<int>(whole) + (f > 0.5);
 }
 
 }  // namespace
@@ -91,28 +144,40 @@ uint8_t MixByFormula(int a, int b, double k) {
 TspRowMixer::TspRowMixer(double k) {
   k = ClampFactor(k);
   const int K = static_cast<int>(std::nearbyint(k * 32768.0));
-  FK = static_cast<int16_t>(K);
+  FK = static_cast<int16_t>(K < 32768 ? K : 0);
   if (k == 0) return;
   if (k == 1) {
-    FCopy = true;
-  } else if (K < 32768 && K == k * 32768.0) {
-    FKernel = MixRow<HalfEvenKernel>;
-  } else if (K < 32768 && FixedAgrees(k, K)) {
-    FKernel = MixRow<NearestKernel>;
-  } else {
-    FTable.resize(256 * 256);
-    for (int a = 0; a < 256; ++a)
-      for (int b = 0; b < 256; ++b) FTable[a * 256 + b] = MixByFormula(a, b, k);
+    FPath = mpCopy;
+    return;
   }
+  if (K < 32768 && K == k * 32768.0) {
+    FPath = mpHalfEven;
+    return;
+  }
+  // The largest distance from 0x8000 of the low half of 2d x K among the d
+  // (1 .. 255, and so their negatives) that K rounds wrongly.
+  FReach = K < 32768 ? -1 : 0x8000;
+  for (int d = 1; d <= 255 && FReach < 0x8000; ++d)
+    if (!FixedAgrees(k, K, d)) FReach = std::max(FReach, std::abs(((2 * d * K) & 0xFFFF) - 0x8000));
+  if (FReach < 0) {
+    FPath = mpNearest;
+    return;
+  }
+  FPath = SP_SSE2 && FReach < 0x4000 ? mpPatched : mpTable;
+  FTable.resize(256 * 256);
+  for (int a = 0; a < 256; ++a)
+    for (int b = 0; b < 256; ++b) FTable[a * 256 + b] = MixByFormula(a, b, k);
 }
 
 void TspRowMixer::Mix(uint8_t* Old, const uint8_t* New, int Count) const {
-  if (FKernel) {
-    FKernel(Old, New, Count, FK);
-  } else if (FCopy) {
-    std::memcpy(Old, New, Count);
-  } else if (!FTable.empty()) {
-    const uint8_t* table = FTable.data();
-    for (int i = 0; i < Count; ++i) Old[i] = table[Old[i] * 256 + New[i]];
+  switch (FPath) {
+    case mpNothing: break;
+    case mpCopy: std::memcpy(Old, New, Count); break;
+    case mpHalfEven: MixRow<HalfEvenKernel>(Old, New, Count, FK); break;
+    case mpNearest: MixRow<NearestKernel>(Old, New, Count, FK); break;
+    case mpPatched: MixPatchedRow(Old, New, Count, FK, FReach, FTable.data()); break;
+    case mpTable:
+      for (int i = 0; i < Count; ++i) Old[i] = FTable[Old[i] * 256 + New[i]];
+      break;
   }
 }

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <vector>
 
 #include "skin/speffbmp_alpha.h"
 #include "skin/speffbmp_mix.h"
+#include "skin/speffbmp_simd.h"
 
 namespace {
 
@@ -37,26 +39,26 @@ std::vector<double> Factors() {
 
 TEST(PixelKernels, MorphGivesTheFormulasBytesForEveryPairAtManyFactors) {
   std::vector<uint8_t> olds(65536), news(65536);
-  int tables = 0, kernels = 0;
+  std::set<TspMixPath> paths;
   for (double k : Factors()) {
     for (int i = 0; i < 65536; ++i) {
       olds[i] = static_cast<uint8_t>(i >> 8);
       news[i] = static_cast<uint8_t>(i);
     }
     const TspRowMixer mixer(k);
-    (mixer.UsesTable() ? tables : kernels)++;
+    paths.insert(mixer.Path());
     mixer.Mix(olds.data(), news.data(), 65536);
     int wrong = 0;
     for (int i = 0; i < 65536; ++i) wrong += olds[i] != FormulaByte(i >> 8, i & 255, k);
     EXPECT_EQ(wrong, 0) << "k = " << k;
   }
-  // Both ways to the bytes were checked.
-  EXPECT_GT(tables, 0);
-  EXPECT_GT(kernels, 0);
+  // Every way to the bytes was checked.
+  for (TspMixPath path : {mpNothing, mpCopy, mpHalfEven, mpNearest, mpTable}) EXPECT_EQ(paths.count(path), 1u) << path;
+  EXPECT_EQ(paths.count(mpPatched), SP_SSE2 ? 1u : 0u);
 }
 
 TEST(PixelKernels, MorphRowsOfEveryShortLengthAndOffset) {
-  for (double k : {0.25, 0.2, 0.3}) {
+  for (double k : {0.25, 0.2, 0.3, 1 - 1.0 / 65536}) {
     const TspRowMixer mixer(k);
     for (int offset = 0; offset < 4; ++offset)
       for (int n = 0; n <= 40; ++n) {
