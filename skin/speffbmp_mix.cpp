@@ -156,14 +156,19 @@ TspRowMixer::TspRowMixer(double k) {
   }
   // The largest distance from 0x8000 of the low half of 2d x K among the d
   // (1 .. 255, and so their negatives) that K rounds wrongly.
+  auto distance = [K](int d) { return std::abs(((2 * d * K) & 0xFFFF) - 0x8000); };
   FReach = K < 32768 ? -1 : 0x8000;
   for (int d = 1; d <= 255 && FReach < 0x8000; ++d)
-    if (!FixedAgrees(k, K, d)) FReach = std::max(FReach, std::abs(((2 * d * K) & 0xFFFF) - 0x8000));
+    if (!FixedAgrees(k, K, d)) FReach = std::max(FReach, distance(d));
   if (FReach < 0) {
     FPath = mpNearest;
     return;
   }
-  FPath = SP_SSE2 && FReach < 0x4000 ? mpPatched : mpTable;
+  // Each marked difference costs a look-up and a mispredicted branch or two:
+  // with more than a few of them the table alone is faster.
+  int marked = 0;
+  for (int d = 1; d <= 255; ++d) marked += distance(d) <= FReach;
+  FPath = SP_SSE2 && FReach < 0x4000 && marked <= 8 ? mpPatched : mpTable;
   FTable.resize(256 * 256);
   for (int a = 0; a < 256; ++a)
     for (int b = 0; b < 256; ++b) FTable[a * 256 + b] = MixByFormula(a, b, k);
