@@ -3,6 +3,7 @@
 // offsets that reach the vector loops and their scalar tails.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <vector>
@@ -41,16 +42,19 @@ TEST(PixelKernels, MorphGivesTheFormulasBytesForEveryPairAtManyFactors) {
   std::vector<uint8_t> olds(65536), news(65536);
   std::set<TspMixPath> paths;
   for (double k : Factors()) {
-    for (int i = 0; i < 65536; ++i) {
-      olds[i] = static_cast<uint8_t>(i >> 8);
-      news[i] = static_cast<uint8_t>(i);
-    }
     const TspRowMixer mixer(k);
     paths.insert(mixer.Path());
-    mixer.Mix(olds.data(), news.data(), 65536);
-    int wrong = 0;
-    for (int i = 0; i < 65536; ++i) wrong += olds[i] != FormulaByte(i >> 8, i & 255, k);
-    EXPECT_EQ(wrong, 0) << "k = " << k;
+    // All pairs in one row (vector loops), then in rows of 15 bytes (one-byte loops).
+    for (int row : {65536, 15}) {
+      for (int i = 0; i < 65536; ++i) {
+        olds[i] = static_cast<uint8_t>(i >> 8);
+        news[i] = static_cast<uint8_t>(i);
+      }
+      for (int i = 0; i < 65536; i += row) mixer.Mix(olds.data() + i, news.data() + i, std::min(row, 65536 - i));
+      int wrong = 0;
+      for (int i = 0; i < 65536; ++i) wrong += olds[i] != FormulaByte(i >> 8, i & 255, k);
+      EXPECT_EQ(wrong, 0) << "k = " << k << ", rows of " << row;
+    }
   }
   // Every way to the bytes was checked.
   for (TspMixPath path : {mpNothing, mpCopy, mpHalfEven, mpNearest, mpTable}) EXPECT_EQ(paths.count(path), 1u) << path;
