@@ -1,8 +1,8 @@
 // Times the morph of two 1920 x 1080 24-bit images and the alpha blend of two
 // 32-bit ones next to memcpy moving the same traffic: the kernels read two
 // images and write one, so memcpy copies one and a half images (it reads and
-// writes each byte once). Every timed run starts from the same pixels; after
-// warm-up runs, the median of many runs of each is printed.
+// writes each byte once). Every timed run starts from the same pixels; the
+// medians of many runs after a few warm-up runs are printed.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -21,30 +21,35 @@ constexpr int kHeight = 1080;
 constexpr int kWarmUp = 3;
 constexpr int kRuns = 41;
 
-// Median milliseconds of `work`, each run preceded by the untimed `reset`.
-double MedianMilliseconds(const std::function<void()>& reset, const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int i = 0; i < kWarmUp + kRuns; ++i) {
-    reset();
-    const auto t0 = std::chrono::steady_clock::now();
-    work();
-    const auto t1 = std::chrono::steady_clock::now();
-    if (i >= kWarmUp) times.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
-  }
-  std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-  return times[kRuns / 2];
+double Median(std::vector<double> v) {
+  std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+  return v[v.size() / 2];
 }
 
-// Times memcpy right after each kernel so that both see the same machine load.
-void Report(const char* name, double ms, size_t traffic) {
-  static std::vector<uint8_t> from, to;
+double Milliseconds(const std::function<void()>& work) {
+  const auto t0 = std::chrono::steady_clock::now();
+  work();
+  const auto t1 = std::chrono::steady_clock::now();
+  return std::chrono::duration<double, std::milli>(t1 - t0).count();
+}
+
+// Alternates runs of `work`, each after the untimed `reset`, with runs of
+// memcpy moving the same traffic, so that both meet the same machine load,
+// and prints the medians after the warm-up runs.
+void Report(const char* name, const std::function<void()>& reset, const std::function<void()>& work, size_t traffic) {
   const size_t bytes = traffic / 2;
-  from.assign(bytes, 1);
-  to.assign(bytes, 0);
-  const double ref = MedianMilliseconds([] {}, [&] {
-    std::memcpy(to.data(), from.data(), bytes);
+  std::vector<uint8_t> from(bytes, 1), to(bytes, 0);
+  std::vector<double> kernel, copy;
+  for (int i = 0; i < kWarmUp + kRuns; ++i) {
+    reset();
+    const double k = Milliseconds(work);
+    const double c = Milliseconds([&] { std::memcpy(to.data(), from.data(), bytes); });
     from[0] = to[bytes - 1];  // keep the copy observable
-  });
+    if (i < kWarmUp) continue;
+    kernel.push_back(k);
+    copy.push_back(c);
+  }
+  const double ms = Median(kernel), ref = Median(copy);
   std::printf("%-52s %7.3f ms   memcpy of %4.1f MB %7.3f ms   ratio %5.2f\n", name, ms, bytes / 1e6, ref, ms / ref);
 }
 
@@ -62,11 +67,9 @@ void BenchMorph(TspPixelBuffer24& old, const TspPixelBuffer24& saved, const TspP
   const TspPixels24& from = saved.View();
   TspPixels24 v = old.View();
   const size_t bytes = static_cast<size_t>(from.RowBytes) * from.Height;
-  const double ms = MedianMilliseconds([&] { std::memcpy(v.Bits, from.Bits, bytes); },
-                                       [&] { MorphPixels(v, nw.View(), k); });
   char name[96];
   std::snprintf(name, sizeof name, "morph 24-bit, k %.2f (%s)", k, PathName(TspRowMixer(k).Path()));
-  Report(name, ms, 3 * bytes);
+  Report(name, [&] { std::memcpy(v.Bits, from.Bits, bytes); }, [&] { MorphPixels(v, nw.View(), k); }, 3 * bytes);
 }
 
 }  // namespace
@@ -98,9 +101,7 @@ int main() {
   const TspPixelBuffer32 savedDst = dst;
   const size_t bytes32 = sizeof(TspPixel) * kWidth * kHeight;
   const TRect all(0, 0, kWidth, kHeight);
-  const double blend =
-      MedianMilliseconds([&] { std::memcpy(dst.View().Bits, savedDst.View().Bits, bytes32); },
-                         [&] { DrawPixels(dst.View(), all, src.View(), all, dmBlend); });
-  Report("alpha blend 32-bit", blend, 3 * bytes32);
+  Report("alpha blend 32-bit", [&] { std::memcpy(dst.View().Bits, savedDst.View().Bits, bytes32); },
+         [&] { DrawPixels(dst.View(), all, src.View(), all, dmBlend); }, 3 * bytes32);
   return 0;
 }
