@@ -70,6 +70,14 @@ void MixRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int16_
   for (; i < n; ++i) old[i] = Kernel::One(old[i], nw[i], K);
 }
 
+// How far the low half of 2d x K lies from 0x8000, where d x K / 32768 is
+// a whole number and a half.
+int HalfDistance(int d, int K) { return std::abs(((2 * d * K) & 0xFFFF) - 0x8000); }
+
+void MixTableRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, const uint8_t* __restrict table) {
+  for (int i = 0; i < n; ++i) old[i] = table[old[i] * 256 + nw[i]];
+}
+
 #if SP_SSE2
 // Index of the lowest set bit of a nonzero value.
 inline int LowestBit(unsigned v) {
@@ -84,8 +92,8 @@ inline int LowestBit(unsigned v) {
 #endif
 
 // The bytes of the table where the weight may round wrongly, the nearest
-// kernel's elsewhere: lanes whose low half of 2d x K lies within `reach` of
-// 0x8000 (a sum near one half) take the table's byte.
+// kernel's elsewhere: pairs whose HalfDistance is at most `reach` take the
+// table's byte.
 void MixPatchedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int16_t K, int reach,
                    const uint8_t* table) {
   int i = 0;
@@ -114,11 +122,9 @@ void MixPatchedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n,
       old[i + j] = table[olds[j] * 256 + nw[i + j]];
     }
   }
-#else
-  (void)K;
-  (void)reach;
 #endif
-  for (; i < n; ++i) old[i] = table[old[i] * 256 + nw[i]];
+  for (; i < n; ++i)
+    old[i] = HalfDistance(nw[i] - old[i], K) <= reach ? table[old[i] * 256 + nw[i]] : NearestKernel::One(old[i], nw[i], K);
 }
 
 // Whether weight K rounds a + k x d like the formula for every a. Away from
@@ -154,12 +160,11 @@ TspRowMixer::TspRowMixer(double k) {
     FPath = mpHalfEven;
     return;
   }
-  // The largest distance from 0x8000 of the low half of 2d x K among the d
-  // (1 .. 255, and so their negatives) that K rounds wrongly.
-  auto distance = [K](int d) { return std::abs(((2 * d * K) & 0xFFFF) - 0x8000); };
+  // The largest HalfDistance among the d (1 .. 255, and so their negatives)
+  // that K rounds wrongly.
   FReach = K < 32768 ? -1 : 0x8000;
   for (int d = 1; d <= 255 && FReach < 0x8000; ++d)
-    if (!FixedAgrees(k, K, d)) FReach = std::max(FReach, distance(d));
+    if (!FixedAgrees(k, K, d)) FReach = std::max(FReach, HalfDistance(d, K));
   if (FReach < 0) {
     FPath = mpNearest;
     return;
@@ -167,9 +172,19 @@ TspRowMixer::TspRowMixer(double k) {
   // Each marked difference costs a look-up and a mispredicted branch or two:
   // with more than a few of them the table alone is faster.
   int marked = 0;
-  for (int d = 1; d <= 255; ++d) marked += distance(d) <= FReach;
+  for (int d = 1; d <= 255; ++d) marked += HalfDistance(d, K) <= FReach;
   FPath = SP_SSE2 && FReach < 0x4000 && marked <= 8 ? mpPatched : mpTable;
   FTable.resize(256 * 256);
+  if (FPath == mpPatched) {
+    // Only the pairs of the marked differences are looked up.
+    for (int d = 1; d <= 255; ++d)
+      if (HalfDistance(d, K) <= FReach)
+        for (int a = 0; a + d < 256; ++a) {
+          FTable[a * 256 + a + d] = MixByFormula(a, a + d, k);
+          FTable[(a + d) * 256 + a] = MixByFormula(a + d, a, k);
+        }
+    return;
+  }
   for (int a = 0; a < 256; ++a)
     for (int b = 0; b < 256; ++b) FTable[a * 256 + b] = MixByFormula(a, b, k);
 }
@@ -181,8 +196,6 @@ void TspRowMixer::Mix(uint8_t* Old, const uint8_t* New, int Count) const {
     case mpHalfEven: MixRow<HalfEvenKernel>(Old, New, Count, FK); break;
     case mpNearest: MixRow<NearestKernel>(Old, New, Count, FK); break;
     case mpPatched: MixPatchedRow(Old, New, Count, FK, FReach, FTable.data()); break;
-    case mpTable:
-      for (int i = 0; i < Count; ++i) Old[i] = FTable[Old[i] * 256 + New[i]];
-      break;
+    case mpTable: MixTableRow(Old, New, Count, FTable.data()); break;
   }
 }
