@@ -77,7 +77,8 @@ static inline __m128i BlendPixels4(__m128i s, __m128i d) {
   const __m128i a32 = _mm_srli_epi32(s, 24);
   const __m128i a = _mm_or_si128(a32, _mm_slli_epi32(a32, 16));
   const __m128i na = _mm_sub_epi16(low, a);
-  const __m128i rb = _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(s, low), a), _mm_mullo_epi16(_mm_and_si128(d, low), na));
+  const __m128i rb =
+      _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(s, low), a), _mm_mullo_epi16(_mm_and_si128(d, low), na));
   const __m128i ga = _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi16(s, 8), a), _mm_mullo_epi16(_mm_srli_epi16(d, 8), na));
   const __m128i mixed = _mm_or_si128(_mm_or_si128(_mm_srli_epi16(rb, 8), _mm_and_si128(ga, high)), opaque);
   const __m128i keepSrc = _mm_cmpeq_epi32(a32, _mm_set1_epi32(255));

@@ -123,8 +123,10 @@ void MixPatchedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n,
     }
   }
 #endif
-  for (; i < n; ++i)
-    old[i] = HalfDistance(nw[i] - old[i], K) <= reach ? table[old[i] * 256 + nw[i]] : NearestKernel::One(old[i], nw[i], K);
+  for (; i < n; ++i) {
+    const bool marked = HalfDistance(nw[i] - old[i], K) <= reach;
+    old[i] = marked ? table[old[i] * 256 + nw[i]] : NearestKernel::One(old[i], nw[i], K);
+  }
 }
 
 // Whether weight K rounds a + k x d like the formula for every a. Away from
