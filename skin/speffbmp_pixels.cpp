@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "skin/speffbmp_mix.h"
+
 namespace {
 
 int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
@@ -15,71 +17,6 @@ void CopyPixel(uint8_t* dst, const uint8_t* src) {
   dst[1] = src[1];
   dst[2] = src[2];
 }
-
-// The formula of every blend: (1 - k) x a + k x b, rounded half to even.
-uint8_t MixByFormula(int a, int b, double k) {
-  return static_cast<uint8_t>(Clamp(RoundHalfEven((1 - k) * a + k * b), 0, 255));
-}
-
-double ClampFactor(double k) { return k > 0 ? (k < 1 ? k : 1.0) : 0.0; }
-
-// (1 - K) x a + K x b with K in 1/32768 steps, rounded half to even, in 16-bit
-// steps (a + (b - a) x K, the product split into its high and low halves) so
-// that compilers can run it on many bytes at once.
-// K is below 32768, so that both factors fit 16 bits.
-inline uint8_t MixFixed(uint8_t a, uint8_t b, int16_t K) {
-  const int16_t d = static_cast<int16_t>(static_cast<int16_t>(b) - static_cast<int16_t>(a));
-  const int16_t hi = static_cast<int16_t>((static_cast<int32_t>(d) * K) >> 16);
-  const uint16_t lo = static_cast<uint16_t>(d * K);
-  uint16_t q = static_cast<uint16_t>(a + hi * 2 + (lo >> 15));  // a + floor(d x K / 32768)
-  const uint16_t r = lo & 0x7FFF;
-  // Up when the remainder passes one half, or is one half and q is odd.
-  return static_cast<uint8_t>(q + (static_cast<uint16_t>(r + 0x3FFF + (q & 1)) >> 15));
-}
-
-void MixFixedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int16_t K) {
-  for (int i = 0; i < n; ++i) old[i] = MixFixed(old[i], nw[i], K);
-}
-
-// Blends rows with one factor k (clamped to 0..1), giving the bytes of the
-// formula. The fixed-point kernel is used when it provably agrees: its weight
-// is exact (ties then come out exactly), or no k x d (d = -255 .. 255) lies
-// within 1/128 of one half, while its error stays below 255 / 65536. Otherwise
-// a table of the formula's bytes for every pair is built.
-class RowMixer {
- public:
-  explicit RowMixer(double k) {
-    k = ClampFactor(k);
-    FK = static_cast<int>(std::nearbyint(k * 32768.0));
-    bool fast = FK == k * 32768.0;
-    if (!fast) {
-      fast = true;
-      for (int d = 1; d <= 255 && fast; ++d) {
-        const double f = k * d - std::floor(k * d);
-        fast = std::fabs(f - 0.5) >= 1.0 / 128;
-      }
-    }
-    if (!fast) {
-      FTable.resize(256 * 256);
-      for (int a = 0; a < 256; ++a)
-        for (int b = 0; b < 256; ++b) FTable[a * 256 + b] = MixByFormula(a, b, k);
-    }
-  }
-  void Mix(uint8_t* old, const uint8_t* nw, int n) const {
-    if (FTable.empty()) {
-      if (FK == 32768)
-        std::memcpy(old, nw, n);
-      else if (FK > 0)
-        MixFixedRow(old, nw, n, static_cast<int16_t>(FK));
-      return;
-    }
-    for (int i = 0; i < n; ++i) old[i] = FTable[old[i] * 256 + nw[i]];
-  }
-
- private:
-  int FK = 0;
-  std::vector<uint8_t> FTable;
-};
 
 bool CanMorph(const TspPixels24& Old, const TspPixels24& New) {
   return !Old.Empty() && !New.Empty() && Old.SameSize(New);
@@ -159,7 +96,7 @@ TspPixelBuffer24& TspPixelBuffer24::operator=(const TspPixelBuffer24& Other) {
 
 void MorphPixels(TspPixels24& Old, const TspPixels24& New, double k) {
   if (!CanMorph(Old, New)) return;
-  const RowMixer mixer(k);
+  const TspRowMixer mixer(k);
   for (int y = 0; y < Old.Height; ++y) mixer.Mix(Old.Row(y), New.Row(y), 3 * Old.Width);
 }
 
@@ -172,7 +109,7 @@ void MorphRectPixels(TspPixels24& Old, const TspPixels24& New, TRect R, int x, i
   R.Right = std::min({R.Right, Old.Width, New.Width - dx});
   R.Bottom = std::min({R.Bottom, Old.Height, New.Height - dy});
   if (R.IsEmpty()) return;
-  const RowMixer mixer(k);
+  const TspRowMixer mixer(k);
   for (int row = R.Top; row < R.Bottom; ++row)
     mixer.Mix(Old.Pixel(R.Left, row), New.Pixel(R.Left + dx, row + dy), 3 * R.Width());
 }
