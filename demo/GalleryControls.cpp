@@ -1,6 +1,8 @@
 #include "demo/GalleryControls.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "skin/SPUtils_draw.h"
 #include "skin/SPUtils_region.h"

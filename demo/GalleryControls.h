@@ -1,8 +1,6 @@
 // The gallery's own small controls: what reacts to the mouse and the keyboard.
 #pragma once
 
-#include <memory>
-
 #include "classlib/Controls.h"
 #include "skin/SPUtils_layer.h"
 

@@ -1,5 +1,7 @@
 #include "demo/GalleryForm.h"
 
+#include <utility>
+
 #include "demo/GalleryControls.h"
 #include "demo/GalleryPages.h"
 

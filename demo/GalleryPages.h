@@ -2,8 +2,6 @@
 // library into an off-screen bitmap, which it then copies in one go.
 #pragma once
 
-#include <memory>
-
 #include "classlib/Controls.h"
 #include "classlib/ImgList.h"
 #include "skin/SkinData.h"
@@ -103,4 +101,5 @@ String ProgramFolder();
 void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text);
 // A small grey note under a drawing.
 void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text);
+// The font the gallery writes Chinese text in.
 extern const wchar_t* const kChineseFont;

@@ -1,6 +1,9 @@
 // Page 4: the small test skin, read from its folder beside the program into a
 // stored skin and loaded by the skin data component; its texts, pictures and
 // records, and images composed from the records' geometry.
+#include <algorithm>
+#include <vector>
+
 #include "demo/GalleryPages.h"
 #include "skin/SPUtils_compose.h"
 #include "skin/SPUtils_region.h"
