@@ -2,6 +2,7 @@
 # Builds the gallery program and runs it under Wine.
 #   scripts/gallery.sh                 show it on $DISPLAY (or on a new Xvfb display)
 #   scripts/gallery.sh --shot out.png  run it on Xvfb, save a screenshot, close it
+# Any further arguments go to the gallery (e.g. --page 2).
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 "$ROOT/scripts/install-deps.sh"
@@ -12,13 +13,17 @@ cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i
 cmake --build "$BUILD_DIR" -j "$(nproc)" --target Gallery
 
 shot=""
-if [ "${1:-}" = "--shot" ]; then shot="$(realpath -m "${2:?file name}")"; export SKINGUI_FORCE_XVFB=1; fi
+if [ "${1:-}" = "--shot" ]; then
+  shot="$(realpath -m "${2:?file name}")"
+  export SKINGUI_FORCE_XVFB=1
+  shift 2
+fi
 
 source "$ROOT/scripts/wine-env.sh"
 start_wine
 cd "$ROOT"
 if [ -n "$shot" ]; then
-  wine "$BUILD_DIR/demo/Gallery.exe" &
+  wine "$BUILD_DIR/demo/Gallery.exe" "$@" &
   pid=$!
   sleep "${SKINGUI_SHOT_DELAY:-4}"
   import -window root "$shot"
@@ -26,5 +31,5 @@ if [ -n "$shot" ]; then
   echo "Screenshot: $shot"
 else
   echo "Gallery on display $DISPLAY"
-  wine "$BUILD_DIR/demo/Gallery.exe"
+  wine "$BUILD_DIR/demo/Gallery.exe" "$@"
 fi

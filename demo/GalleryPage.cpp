@@ -1,0 +1,48 @@
+#include "demo/GalleryPages.h"
+
+const wchar_t* const kChineseFont = L"WenQuanYi Micro Hei";
+
+TGalleryPage::TGalleryPage(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls, csOpaque});
+  SetAlign(alClient);
+}
+
+void TGalleryPage::Paint() {
+  const TRect r = ClientRect();
+  if (r.Width() <= 0 || r.Height() <= 0) return;
+  TBitmap buffer;
+  buffer.SetSize(r.Width(), r.Height());
+  TCanvas* c = buffer.Canvas();
+  c->Brush()->SetColor(MakeColor(246, 246, 250));
+  c->FillRect(r);
+  c->Font()->Assign(Font());
+  DrawPage(c);
+  Canvas()->Draw(0, 0, &buffer);
+}
+
+String ProgramFolder() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  String s(path);
+  return s.substr(0, s.find_last_of(L"\\/") + 1);
+}
+
+void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text) {
+  Canvas->Font()->SetName(L"Tahoma");
+  Canvas->Font()->SetHeight(-12);
+  Canvas->Font()->SetStyle({fsBold});
+  Canvas->Font()->SetColor(MakeColor(40, 60, 100));
+  Canvas->Font()->SetOrientation(0);
+  Canvas->Brush()->SetStyle(bsClear);
+  Canvas->TextOut(X, Y, Text);
+  Canvas->Font()->SetStyle({});
+}
+
+void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text) {
+  Canvas->Font()->SetName(L"Tahoma");
+  Canvas->Font()->SetHeight(-11);
+  Canvas->Font()->SetStyle({});
+  Canvas->Font()->SetColor(MakeColor(100, 100, 110));
+  Canvas->Brush()->SetStyle(bsClear);
+  Canvas->TextOut(X, Y, Text);
+}

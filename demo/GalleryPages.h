@@ -1,0 +1,105 @@
+// The gallery's pages: each fills a tab sheet and draws one section of the
+// library into an off-screen bitmap, which it then copies in one go.
+#pragma once
+
+#include "classlib/Controls.h"
+#include "classlib/ImgList.h"
+#include "skin/SkinData.h"
+#include "skin/SkinStoredSkin.h"
+
+class TGalleryPage : public TCustomControl {
+ public:
+  explicit TGalleryPage(TComponent* AOwner);
+  String ClassName() const override { return L"TGalleryPage"; }
+
+ protected:
+  void Paint() override;
+  virtual void DrawPage(TCanvas* Canvas) = 0;
+};
+
+// Text (Chinese too), shapes, a BMP file and an image list.
+class TGraphicsPage : public TGalleryPage {
+ public:
+  explicit TGraphicsPage(TComponent* AOwner);
+  String ClassName() const override { return L"TGraphicsPage"; }
+
+ protected:
+  void DrawPage(TCanvas* Canvas) override;
+
+ private:
+  void DrawTextSamples(TCanvas* Canvas);
+  void DrawShapes(TCanvas* Canvas);
+  void DrawBitmaps(TCanvas* Canvas);
+  void DrawImageList(TCanvas* Canvas);
+  TBitmap FPhoto;       // gallery.bmp beside the program
+  String FPhotoError;   // why it could not be loaded
+  TBitmap FGlyph;       // a glyph on a fuchsia key colour
+  TImageList FImages{nullptr, 24, 24};
+};
+
+// Nine-piece images stretched and tiled, morphs and the inactive effects.
+class TCompositionPage : public TGalleryPage {
+ public:
+  explicit TCompositionPage(TComponent* AOwner);
+  String ClassName() const override { return L"TCompositionPage"; }
+
+ protected:
+  void DrawPage(TCanvas* Canvas) override;
+
+ private:
+  void DrawNinePiece(TCanvas* Canvas);
+  void DrawMorphs(TCanvas* Canvas);
+  void DrawInactiveEffects(TCanvas* Canvas);
+  TBitmap FPiecePicture;  // a 40 x 30 frame with 6-pixel corners
+  TBitmap FPhoto;         // gallery.bmp: the source of the morphs and effects
+  String FPhotoError;
+};
+
+// Glow, caption glow and reflected text, default marks and glyphs, a shaped
+// control and a panel that shows a glow window on mouse-over.
+class TTextGlyphPage : public TGalleryPage {
+ public:
+  explicit TTextGlyphPage(TComponent* AOwner);
+  String ClassName() const override { return L"TTextGlyphPage"; }
+
+ protected:
+  void DrawPage(TCanvas* Canvas) override;
+
+ private:
+  void DrawTextEffects(TCanvas* Canvas);
+  void DrawMarksAndGlyphs(TCanvas* Canvas);
+  void DrawButtonLayouts(TCanvas* Canvas);
+  void DrawFittedText(TCanvas* Canvas);
+  TBitmap FGlyphStrip;  // two 16 x 16 frames on fuchsia
+  TImageList FImages{nullptr, 16, 16};  // the same two frames
+};
+
+// The small test skin: its name and texts, its pictures, and control
+// records composed at two sizes from their geometry.
+class TSkinPage : public TGalleryPage {
+ public:
+  explicit TSkinPage(TComponent* AOwner);
+  String ClassName() const override { return L"TSkinPage"; }
+
+ protected:
+  void DrawPage(TCanvas* Canvas) override;
+
+ private:
+  void DrawInfo(TCanvas* Canvas, int X, int Y);
+  void DrawPictures(TCanvas* Canvas, int X, int Y);
+  void DrawFormFrame(TCanvas* Canvas, int X, int Y);
+  void DrawButtonRecord(TCanvas* Canvas, int X, int Y);
+  void DrawPanelRecord(TCanvas* Canvas, int X, int Y);
+  TspCompressedStoredSkin* FStored;
+  TspSkinData* FSkinData;
+  String FLoadError;
+};
+
+// Shared by the pages.
+String ProgramFolder();
+// A bold heading over a section.
+void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text);
+// A small grey note under a drawing.
+void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text);
+// The font the gallery writes Chinese text in.
+extern const wchar_t* const kChineseFont;
