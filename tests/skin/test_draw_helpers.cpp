@@ -1,6 +1,8 @@
 // Marks, glyphs, frames, glow text and layout drawn on real bitmaps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <utility>
@@ -229,6 +231,118 @@ TEST(DrawHelpers, OptionalFunctionsAreBound) {
   EXPECT_TRUE(Platform().IsNT);
   EXPECT_NE(Platform().UpdateLayeredWindow, nullptr);
   EXPECT_EQ(IsMsimg32Loaded(), IsWindows2000OrLater());
+}
+
+}  // namespace
+
+namespace {
+
+// Cells of a 1-pixel horizontal, vertical or diagonal line from (x1, y1)
+// towards (x2, y2), the end point left out.
+Cells LineCells(int x1, int y1, int x2, int y2) {
+  Cells c;
+  const int n = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
+  const int sx = (x2 > x1) - (x2 < x1), sy = (y2 > y1) - (y2 < y1);
+  for (int i = 0; i < n; ++i) c.insert({x1 + i * sx, y1 + i * sy});
+  return c;
+}
+
+// Border cells of the rectangle outline (l, t) to (r, b), Right and Bottom excluded.
+Cells OutlineCells(int l, int t, int r, int b) {
+  Cells c;
+  for (int x = l; x < r; ++x) c.insert({x, t}), c.insert({x, b - 1});
+  for (int y = t; y < b; ++y) c.insert({l, y}), c.insert({r - 1, y});
+  return c;
+}
+
+void Add(Cells& to, const Cells& from) { to.insert(from.begin(), from.end()); }
+
+TEST(DrawHelpers, ArrowsInEveryDirection) {
+  // Rect (3, 5, 17, 21): centre (10, 13).
+  const TRect rect(3, 5, 17, 21);
+  const int cx = 10, cy = 13;
+  Cells expected[5];
+  for (int i = 0; i <= 3; ++i) {
+    Add(expected[1], LineCells(cx - 2 + i, cy - i, cx - 2 + i, cy + i + 1));
+    Add(expected[2], LineCells(cx + 2 - i, cy + i, cx + 2 - i, cy - i - 1));
+    Add(expected[3], LineCells(cx - i, cy - 2 + i, cx + i + 1, cy - 2 + i));
+    Add(expected[4], LineCells(cx - i, cy + 2 - i, cx + i + 1, cy + 2 - i));
+  }
+  for (int direction = 1; direction <= 4; ++direction) {
+    Surface s(24, 28);
+    DrawArrowInRect(s.C(), rect, clBlack, direction);
+    EXPECT_EQ(s.Marked(), expected[direction]) << direction;
+    EXPECT_EQ(s.Marked().size(), 16u) << direction;  // rows of 1, 3, 5 and 7 pixels
+  }
+  // The tip points the way: the 1-pixel row is on the far side.
+  EXPECT_TRUE(expected[1].count({cx - 2, cy}));
+  EXPECT_TRUE(expected[2].count({cx + 2, cy}));
+  EXPECT_TRUE(expected[3].count({cx, cy - 2}));
+  EXPECT_TRUE(expected[4].count({cx, cy + 2}));
+}
+
+TEST(DrawHelpers, CheckMarkStrokes) {
+  Surface s(14, 14);
+  DrawCheckMark(s.C(), 2, 3, clBlack);
+  Cells expected;
+  for (int i = 0; i <= 2; ++i) {
+    Add(expected, LineCells(2, 3 + 5 - i, 2 + 2, 3 + 7 - i));
+    Add(expected, LineCells(2 + 2, 3 + 7 - i, 2 + 7, 3 + 2 - i));
+  }
+  EXPECT_EQ(expected.size(), 21u);
+  EXPECT_EQ(s.Marked(), expected);
+}
+
+TEST(DrawHelpers, CaptionButtonGlyphShapes) {
+  const int x = 2, y = 1;
+  struct Case {
+    const char* name;
+    void (*draw)(TCanvas*, int, int, TColor);
+    Cells expected;
+  };
+  Cells close, sysMenu, minimize, maximize, restore, rollDown, triangle, square;
+  Add(close, LineCells(x + 1, y + 1, x + 9, y + 9));
+  Add(close, LineCells(x + 9, y + 1, x + 1, y + 9));
+  Add(close, LineCells(x + 2, y + 1, x + 10, y + 9));
+  Add(close, LineCells(x + 8, y + 1, x, y + 9));
+  sysMenu = OutlineCells(x + 1, y + 3, x + 9, y + 6);
+  Add(minimize, LineCells(x + 1, y + 8, x + 9, y + 8));
+  Add(minimize, LineCells(x + 1, y + 9, x + 9, y + 9));
+  Add(maximize, OutlineCells(x, y, x + 11, y + 10));
+  Add(maximize, OutlineCells(x, y, x + 11, y + 2));
+  Add(restore, OutlineCells(x + 2, y, x + 10, y + 6));
+  Add(restore, OutlineCells(x + 2, y, x + 10, y + 2));
+  Add(restore, OutlineCells(x, y + 4, x + 7, y + 10));
+  Add(restore, OutlineCells(x, y + 4, x + 7, y + 6));
+  for (int k = 0; k <= 4; ++k) {
+    Add(rollDown, LineCells(x + 5 - k, y + 6 - k, x + 5 + k, y + 6 - k));
+    Add(triangle, LineCells(x + 5 - k, y + 2 + k, x + 5 + k, y + 2 + k));
+  }
+  for (int yy = y + 2; yy < y + 7; ++yy)
+    for (int xx = x + 2; xx < x + 7; ++xx) square.insert({xx, yy});
+  const Case cases[] = {{"close", DrawCloseGlyph, close},          {"sysmenu", DrawSysMenuGlyph, sysMenu},
+                        {"minimize", DrawMinimizeGlyph, minimize}, {"maximize", DrawMaximizeGlyph, maximize},
+                        {"restore", DrawRestoreGlyph, restore},    {"rolldown", DrawRollDownGlyph, rollDown},
+                        {"triangle", DrawTriangleGlyph, triangle}, {"square", DrawSquareGlyph, square}};
+  for (const Case& c : cases) {
+    Surface s(16, 16);
+    c.draw(s.C(), x, y, clBlack);
+    EXPECT_EQ(s.Marked(), c.expected) << c.name;
+  }
+  // The roll-up button shows the triangle, and the roll-down glyph while rolled up;
+  // maximize and minimize show the restore glyph in their window states.
+  const struct {
+    int command, state;
+    bool rolled;
+    Cells expected;
+  } commands[] = {{0, 0, false, close},   {1, 0, false, maximize}, {1, 2, false, restore},
+                  {2, 1, false, restore}, {3, 0, false, sysMenu},  {5, 0, false, triangle},
+                  {5, 0, true, rollDown}, {6, 0, false, square}};
+  for (const auto& c : commands) {
+    Surface s(16, 16);
+    DrawCommandGlyph(s.C(), x, y, clBlack, c.command, c.state, c.rolled);
+    EXPECT_EQ(s.Marked(), c.expected) << c.command << " " << c.state;
+  }
 }
 
 }  // namespace
