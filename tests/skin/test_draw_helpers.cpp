@@ -346,3 +346,57 @@ TEST(DrawHelpers, CaptionButtonGlyphShapes) {
 }
 
 }  // namespace
+
+namespace {
+
+bool Bluish(TColor c) { return c != clWhite && GetBlueOf(c) > GetRedOf(c) + 20; }
+
+TEST(DrawHelpers, ReflectionLiesUnderTheMeasuredTextLowerByTheOffset) {
+  Surface s(120, 90);
+  s.C()->Font()->SetColor(clBlack);
+  s.C()->Font()->SetHeight(-14);
+  const TRect R(10, 10, 110, 40);
+  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  const int th = s.C()->TextHeight(L"Reflect");
+  const int bottom = R.Top + (R.Height() - th) / 2 + th;
+  const int offset = 3;
+  DrawReflectedText(s.C(), R, L"Reflect", flags, offset, clBlue);
+  int inBand = 0, outside = 0, black = 0;
+  for (int y = 0; y < 90; ++y)
+    for (int x = 0; x < 120; ++x) {
+      const TColor c = s.B.Canvas()->Pixels(x, y);
+      if (c == clBlack) ++black;
+      if (!Bluish(c)) continue;
+      if (y >= bottom + offset && y < bottom + offset + th && x >= R.Left && x < R.Right) ++inBand;
+      else ++outside;
+    }
+  EXPECT_GT(black, 10);  // the text itself
+  EXPECT_GT(inBand, 5);
+  EXPECT_EQ(outside, 0);
+}
+
+TEST(DrawHelpers, LabelTextStartsTwoPixelsInAndIsClipped) {
+  for (int offset : {0, 7}) {
+    Surface s(80, 30), ref(80, 30);
+    for (Surface* t : {&s, &ref}) {
+      t->C()->Font()->SetColor(clBlack);
+      t->C()->Font()->SetHeight(-14);
+      t->C()->Brush()->SetStyle(bsClear);
+    }
+    const TRect R(5, 4, 40, 26);
+    DrawLabelTextOffset(s.C(), L"Label text", R, offset);
+    // The same text placed by hand at x = Left + 2 + offset, y = Top + half
+    // the height - half the text height, cut at the rect.
+    const int th = ref.C()->TextHeight(L"Label text");
+    ref.C()->TextRect(R, R.Left + 2 + offset, R.Top + R.Height() / 2 - th / 2, L"Label text");
+    EXPECT_EQ(s.Marked(), ref.Marked()) << offset;
+    EXPECT_FALSE(s.Marked().empty());
+    for (const auto& p : s.Marked()) EXPECT_TRUE(p.first >= 5 && p.first < 40 && p.second >= 4 && p.second < 26);
+  }
+  Surface e(20, 20);
+  DrawLabelText(e.C(), L"", TRect(0, 0, 20, 20));
+  DrawTextCenteredV(e.C(), L"", TRect(0, 0, 20, 20));
+  EXPECT_TRUE(e.Marked().empty());
+}
+
+}  // namespace
