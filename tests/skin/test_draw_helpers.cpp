@@ -400,3 +400,46 @@ TEST(DrawHelpers, LabelTextStartsTwoPixelsInAndIsClipped) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DrawHelpers, GlyphAndCaptionFollowTheLayout) {
+  // A strip of two 10 x 8 frames: frame 2 is solid blue, its bottom-left too
+  // (so the frame's transparent colour is blue and nothing of it shows) -
+  // frame 1 green with a white bottom-left pixel.
+  TBitmap strip;
+  strip.SetSize(20, 8);
+  strip.Canvas()->Brush()->SetColor(clLime);
+  strip.Canvas()->FillRect(TRect(0, 0, 10, 8));
+  strip.Canvas()->SetPixels(0, 7, clWhite);
+  const String caption = L"Go on";
+  for (int layout = 0; layout <= 3; ++layout)
+    for (bool pressed : {false, true}) {
+      Surface s(100, 60);
+      s.C()->Font()->SetColor(clBlack);
+      s.C()->Font()->SetHeight(-12);
+      const TRect R(0, 0, 100, 60);
+      // The caption's size as the layout measures it: in the button less the glyph.
+      TRect m(0, 0, layout < 2 ? 90 : 100, layout < 2 ? 60 : 52);
+      CanvasDrawText(s.C(), caption, m, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+      int gy = 0, gx = 0, ty = 0, tx = 0;
+      CalcButtonLayout(layout, R, 10, gy, gx, ty, tx, -1, 4, m.Height(), m.Width(), 8);
+      const int d = pressed ? 1 : 0;
+      DrawGlyphAndText(s.C(), R, -1, clRed, false, pressed, 1, 2, &strip, caption, layout, 4);
+      EXPECT_EQ(s.B.Canvas()->Pixels(gx + d + 1, gy + d), clLime) << layout;
+      EXPECT_EQ(s.B.Canvas()->Pixels(gx + d + 9, gy + d + 7), clLime) << layout;
+      EXPECT_EQ(s.B.Canvas()->Pixels(gx + d, gy + d + 7), clWhite) << layout;  // transparent
+      EXPECT_NE(s.B.Canvas()->Pixels(gx + d + 10, gy + d + 3), clLime) << layout;
+      const TRect text(tx + d, ty + d, tx + d + m.Width() + 2, ty + d + m.Height());
+      int inText = 0;
+      for (const auto& p : s.Marked()) {
+        if (s.B.Canvas()->Pixels(p.first, p.second) == clLime) continue;
+        const bool in = p.first >= text.Left && p.first < text.Right && p.second >= text.Top && p.second < text.Bottom;
+        EXPECT_TRUE(in) << layout << " " << p.first << "," << p.second;
+        inText += in;
+      }
+      EXPECT_GT(inText, 10) << layout;
+    }
+}
+
+}  // namespace
