@@ -211,12 +211,11 @@ TspComposition PlanVSkinImage(int A, int Z, const TRect& R, int NewHeight, bool 
 
 namespace {
 
-// Left or right border image: rows of the client's height h, the edge from
+// Left or right border image, w x h (h the client's height): the edge from
 // EdgeTop to EdgeBottom stretched or tiled, the fixed rows above and below it
 // copied to the ends. Columns X0 .. X1 of the source.
-void SideImage(TspComposition& c, int X0, int X1, int h, int edgeTop, int edgeBottom, const TRect& CL, bool stretch,
-               const TPoint& org) {
-  const int w = X1 - X0;
+void SideImage(TspComposition& c, int X0, int X1, int w, int h, int edgeTop, int edgeBottom, const TRect& CL,
+               bool stretch, const TPoint& org) {
   c.Apply = true;
   c.Width = w;
   c.Height = h;
@@ -270,9 +269,9 @@ TspBorderPlans PlanSkinBorderImages(const TspSkinGeometry& O, const TspSkinGeome
   const int bottomH = p.Bottom.Apply ? p.Bottom.Height : BottomHeightNow;
   const int h = H - bottomH - topH;
   if (N.CL.Left > 0 && h > 0 && O.LB.Y - O.LT.Y > 0)
-    SideImage(p.Left, 0, N.CL.Left, h, O.LT.Y, O.LB.Y, O.CL, s.Left, org);
+    SideImage(p.Left, 0, N.CL.Left, N.CL.Left, h, O.LT.Y, O.LB.Y, O.CL, s.Left, org);
   if (W - N.CL.Right > 0 && h > 0 && O.RB.Y - O.RT.Y > 0)
-    SideImage(p.Right, O.CL.Right, RW, h, O.RT.Y, O.RB.Y, O.CL, s.Right, org);
+    SideImage(p.Right, O.CL.Right, RW, W - N.CL.Right, h, O.RT.Y, O.RB.Y, O.CL, s.Right, org);
   return p;
 }
 
@@ -280,9 +279,9 @@ TspBorderPlans PlanSkinBorderMasks(const TspSkinGeometry& O, const TspSkinGeomet
   TspBorderPlans p;
   const TPoint org(0, 0);
   const int ch = N.CL.Height();
-  if (O.CL.Left > 0 && ch > 0) SideImage(p.Left, 0, O.CL.Left, ch, O.LT.Y, O.LB.Y, O.CL, false, org);
+  if (O.CL.Left > 0 && ch > 0) SideImage(p.Left, 0, O.CL.Left, O.CL.Left, ch, O.LT.Y, O.LB.Y, O.CL, false, org);
   if (MaskW - O.CL.Right > 0 && ch > 0)
-    SideImage(p.Right, O.CL.Right, MaskW, ch, O.RT.Y, O.RB.Y, O.CL, false, org);
+    SideImage(p.Right, O.CL.Right, MaskW, MaskW - O.CL.Right, ch, O.RT.Y, O.RB.Y, O.CL, false, org);
   if (W > 0 && O.CL.Top > 0) {
     TspComposition& c = p.Top;
     const int h = O.CL.Top;

@@ -33,11 +33,15 @@ void PaintUnder(TControl* Control, HDC dc, int dx, int dy) {
   }
   RestoreDC(dc, saved);
 
+  // Windowless children are painted on the parent's surface, under every
+  // windowed child: a windowed control has all of them below it, whatever
+  // their place in the list; a windowless one only those before it.
+  const bool windowed = dynamic_cast<TWinControl*>(Control) != nullptr;
   const TRect bounds = Control->BoundsRect();
   for (int i = 0; i < parent->ControlCount(); ++i) {
     TControl* child = parent->Controls(i);
-    if (child == Control) break;
-    if (dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
+    if (child == Control && !windowed) break;
+    if (child == Control || dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
     TRect overlap;
     if (!IntersectRect(overlap, bounds, child->BoundsRect())) continue;
     saved = SaveDC(dc);

@@ -144,3 +144,92 @@ TEST(Composition, NoHandleGrowthOverTenThousandCompositions) {
 }
 
 }  // namespace
+
+namespace {
+
+// Client piece 8 x 5 at (2, 2) of a 12 x 9 skin at (20, 10); frame 2 pixels
+// wide with plain corners. New size 24 x 14: client 20 x 10 at (2, 2).
+struct ClientSkin {
+  TBitmap Picture;
+  TRect R{20, 10, 32, 19};
+  TRect CL{2, 2, 10, 7};
+  ClientSkin() { CoordinatePicture(Picture, 40, 30); }
+  void Compose(TBitmap& B, bool clientStretch, uint8_t type) {
+    const TRect NCL(2, 2, 22, 12);
+    CreateSkinImage(TPoint(2, 2), TPoint(10, 2), TPoint(2, 7), TPoint(10, 7), CL, TPoint(2, 2), TPoint(22, 2),
+                    TPoint(2, 12), TPoint(22, 12), NCL, &B, &Picture, R, 24, 14, true, false, false, false, false,
+                    clientStretch, type);
+  }
+};
+
+TEST(Composition, ClientRepeatedAcrossAfterAStretchToTheClientHeight) {
+  ClientSkin s;
+  TBitmap b;
+  s.Compose(b, true, 1);
+  // Copies at 2, 10 and 18 (offsets 0, 8, 16), the last one cut to 4 columns.
+  for (int x = 2; x < 22; ++x) {
+    const TPoint top = Source(b, x, 2), bottom = Source(b, x, 11);
+    EXPECT_EQ(top, TPoint(22 + (x - 2) % 8, 12)) << x;
+    EXPECT_EQ(bottom, TPoint(22 + (x - 2) % 8, 16)) << x;
+  }
+  EXPECT_EQ(Source(b, 22, 5).X, 30);  // the right edge, not a fifth client column
+}
+
+TEST(Composition, ClientRepeatedDownAfterAStretchToTheClientWidth) {
+  ClientSkin s;
+  TBitmap b;
+  s.Compose(b, true, 2);
+  // Copies at 2 and 7 (offsets 0, 5), the third one empty: rows repeat every 5.
+  for (int y = 2; y < 12; ++y) {
+    EXPECT_EQ(Source(b, 2, y), TPoint(22, 12 + (y - 2) % 5)) << y;
+    EXPECT_EQ(Source(b, 21, y), TPoint(29, 12 + (y - 2) % 5)) << y;
+  }
+  EXPECT_EQ(Source(b, 5, 12).Y, 17);  // the bottom edge
+}
+
+TEST(Composition, OpenToTheRightAndPartialThreePieces) {
+  Frame f;
+  TBitmap b;
+  const int dw = 20;
+  CreateSkinImage3(f.LT, f.RT, f.LB, f.RB, f.CL, f.LT, TPoint(f.RT.X + dw, f.RT.Y), f.LB,
+                   TPoint(f.RB.X + dw, f.RB.Y), TRect(4, 4, 26 + dw, 16), &b, &f.Picture, f.R, 50, 20, true, false,
+                   false, false, false, false, 0);
+  // Top edge piece x 6..24 tiled from 6 up to W: copies at 6, 24, 42 (cut at 50).
+  EXPECT_EQ(Source(b, 49, 0), TPoint(113, 50));
+  EXPECT_EQ(Source(b, 49, 19), TPoint(113, 69));  // the bottom edge also reaches W
+  EXPECT_EQ(Source(b, 49, 8), TPoint(104 + 45 % 22, 58));  // and the client
+
+  TBitmap pic;
+  CoordinatePicture(pic, 40, 10);
+  CreateHSkinImage2(3, 2, &b, &pic, TRect(10, 0, 20, 6), 20, 0, false);
+  // Middle 13..18 tiled from 3 to the right end: no right piece.
+  EXPECT_EQ(Source(b, 3, 0), TPoint(13, 0));
+  EXPECT_EQ(Source(b, 19, 0), TPoint(13 + 16 % 5, 0));
+  CreateHSkinImage3(3, 2, &b, &pic, TRect(10, 0, 20, 6), 12, 0, false);
+  // Only the middle, from x 0.
+  EXPECT_EQ(Source(b, 0, 0), TPoint(13, 0));
+  EXPECT_EQ(Source(b, 11, 0), TPoint(14, 0));
+}
+
+TEST(Composition, StretchedBorderImages) {
+  Frame f;
+  TBitmap top, bottom, left, right;
+  const int W = 60, H = 40, dw = 30, dh = 20;
+  CreateSkinBorderImages(f.LT, f.RT, f.LB, f.RB, f.CL, f.LT, TPoint(f.RT.X + dw, 6), TPoint(6, f.LB.Y + dh),
+                         TPoint(f.RB.X + dw, f.RB.Y + dh), TRect(4, 4, 26 + dw, 16 + dh), &left, &top, &right,
+                         &bottom, &f.Picture, f.R, W, H, true, true, true, true);
+  ASSERT_EQ(right.Width(), 4);
+  ASSERT_EQ(right.Height(), 32);
+  // Fixed corners at both ends, the edge stretched between them.
+  EXPECT_EQ(Source(top, 0, 0), TPoint(100, 50));
+  EXPECT_EQ(Source(top, 59, 3), TPoint(129, 53));
+  EXPECT_EQ(Source(top, 54, 0), TPoint(124, 50));
+  EXPECT_EQ(Source(bottom, 0, 3), TPoint(100, 69));
+  EXPECT_EQ(Source(right, 3, 0), TPoint(129, 54));   // rows CL.Top .. RT.y at the top
+  EXPECT_EQ(Source(right, 3, 31), TPoint(129, 65));  // rows RB.y .. CL.Bottom at the bottom
+  const TPoint mid = Source(right, 0, 16);
+  EXPECT_GE(mid.Y, 56);
+  EXPECT_LT(mid.Y, 64);
+}
+
+}  // namespace

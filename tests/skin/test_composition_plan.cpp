@@ -218,6 +218,13 @@ TEST(CompositionPlan, BorderImages) {
   EXPECT_EQ(p.Left.Ops.front(), CopyOf(TRect(100, 56, 104, 64), TRect(0, 0, 4, 8)));
   EXPECT_EQ(p.Left.Ops[p.Left.Ops.size() - 2], CopyOf(TRect(100, 54, 104, 56), TRect(0, 0, 4, 2)));
   EXPECT_EQ(p.Left.Ops.back(), CopyOf(TRect(100, 64, 104, 66), TRect(0, 20, 4, 22)));
+  // The right image is as wide as the new right band, W - NCL.Right, even when
+  // the caller's band differs from the skin's: the source columns are scaled.
+  TspSkinGeometry wide = s.At(40, 30);
+  wide.CL.Right -= 2;
+  p = PlanSkinBorderImages(s.Old, wide, s.R, 40, 30, st, 0, 0);
+  EXPECT_EQ(p.Right.Width, 6);
+  EXPECT_EQ(p.Right.Ops.front(), CopyOf(TRect(126, 56, 130, 64), TRect(0, 0, 6, 8)));
   // No room between top and bottom: the side images stay as they are.
   p = PlanSkinBorderImages(s.Old, s.At(40, 8), s.R, 40, 8, st, 0, 0);
   EXPECT_TRUE(p.Top.Apply);

@@ -1,6 +1,8 @@
 // Marks, glyphs, frames, glow text and layout drawn on real bitmaps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <utility>
@@ -229,6 +231,215 @@ TEST(DrawHelpers, OptionalFunctionsAreBound) {
   EXPECT_TRUE(Platform().IsNT);
   EXPECT_NE(Platform().UpdateLayeredWindow, nullptr);
   EXPECT_EQ(IsMsimg32Loaded(), IsWindows2000OrLater());
+}
+
+}  // namespace
+
+namespace {
+
+// Cells of a 1-pixel horizontal, vertical or diagonal line from (x1, y1)
+// towards (x2, y2), the end point left out.
+Cells LineCells(int x1, int y1, int x2, int y2) {
+  Cells c;
+  const int n = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
+  const int sx = (x2 > x1) - (x2 < x1), sy = (y2 > y1) - (y2 < y1);
+  for (int i = 0; i < n; ++i) c.insert({x1 + i * sx, y1 + i * sy});
+  return c;
+}
+
+// Border cells of the rectangle outline (l, t) to (r, b), Right and Bottom excluded.
+Cells OutlineCells(int l, int t, int r, int b) {
+  Cells c;
+  for (int x = l; x < r; ++x) c.insert({x, t}), c.insert({x, b - 1});
+  for (int y = t; y < b; ++y) c.insert({l, y}), c.insert({r - 1, y});
+  return c;
+}
+
+void Add(Cells& to, const Cells& from) { to.insert(from.begin(), from.end()); }
+
+TEST(DrawHelpers, ArrowsInEveryDirection) {
+  // Rect (3, 5, 17, 21): centre (10, 13).
+  const TRect rect(3, 5, 17, 21);
+  const int cx = 10, cy = 13;
+  Cells expected[5];
+  for (int i = 0; i <= 3; ++i) {
+    Add(expected[1], LineCells(cx - 2 + i, cy - i, cx - 2 + i, cy + i + 1));
+    Add(expected[2], LineCells(cx + 2 - i, cy + i, cx + 2 - i, cy - i - 1));
+    Add(expected[3], LineCells(cx - i, cy - 2 + i, cx + i + 1, cy - 2 + i));
+    Add(expected[4], LineCells(cx - i, cy + 2 - i, cx + i + 1, cy + 2 - i));
+  }
+  for (int direction = 1; direction <= 4; ++direction) {
+    Surface s(24, 28);
+    DrawArrowInRect(s.C(), rect, clBlack, direction);
+    EXPECT_EQ(s.Marked(), expected[direction]) << direction;
+    EXPECT_EQ(s.Marked().size(), 16u) << direction;  // rows of 1, 3, 5 and 7 pixels
+  }
+  // The tip points the way: the 1-pixel row is on the far side.
+  EXPECT_TRUE(expected[1].count({cx - 2, cy}));
+  EXPECT_TRUE(expected[2].count({cx + 2, cy}));
+  EXPECT_TRUE(expected[3].count({cx, cy - 2}));
+  EXPECT_TRUE(expected[4].count({cx, cy + 2}));
+}
+
+TEST(DrawHelpers, CheckMarkStrokes) {
+  Surface s(14, 14);
+  DrawCheckMark(s.C(), 2, 3, clBlack);
+  Cells expected;
+  for (int i = 0; i <= 2; ++i) {
+    Add(expected, LineCells(2, 3 + 5 - i, 2 + 2, 3 + 7 - i));
+    Add(expected, LineCells(2 + 2, 3 + 7 - i, 2 + 7, 3 + 2 - i));
+  }
+  EXPECT_EQ(expected.size(), 21u);
+  EXPECT_EQ(s.Marked(), expected);
+}
+
+TEST(DrawHelpers, CaptionButtonGlyphShapes) {
+  const int x = 2, y = 1;
+  struct Case {
+    const char* name;
+    void (*draw)(TCanvas*, int, int, TColor);
+    Cells expected;
+  };
+  Cells close, sysMenu, minimize, maximize, restore, rollDown, triangle, square;
+  Add(close, LineCells(x + 1, y + 1, x + 9, y + 9));
+  Add(close, LineCells(x + 9, y + 1, x + 1, y + 9));
+  Add(close, LineCells(x + 2, y + 1, x + 10, y + 9));
+  Add(close, LineCells(x + 8, y + 1, x, y + 9));
+  sysMenu = OutlineCells(x + 1, y + 3, x + 9, y + 6);
+  Add(minimize, LineCells(x + 1, y + 8, x + 9, y + 8));
+  Add(minimize, LineCells(x + 1, y + 9, x + 9, y + 9));
+  Add(maximize, OutlineCells(x, y, x + 11, y + 10));
+  Add(maximize, OutlineCells(x, y, x + 11, y + 2));
+  Add(restore, OutlineCells(x + 2, y, x + 10, y + 6));
+  Add(restore, OutlineCells(x + 2, y, x + 10, y + 2));
+  Add(restore, OutlineCells(x, y + 4, x + 7, y + 10));
+  Add(restore, OutlineCells(x, y + 4, x + 7, y + 6));
+  for (int k = 0; k <= 4; ++k) {
+    Add(rollDown, LineCells(x + 5 - k, y + 6 - k, x + 5 + k, y + 6 - k));
+    Add(triangle, LineCells(x + 5 - k, y + 2 + k, x + 5 + k, y + 2 + k));
+  }
+  for (int yy = y + 2; yy < y + 7; ++yy)
+    for (int xx = x + 2; xx < x + 7; ++xx) square.insert({xx, yy});
+  const Case cases[] = {{"close", DrawCloseGlyph, close},          {"sysmenu", DrawSysMenuGlyph, sysMenu},
+                        {"minimize", DrawMinimizeGlyph, minimize}, {"maximize", DrawMaximizeGlyph, maximize},
+                        {"restore", DrawRestoreGlyph, restore},    {"rolldown", DrawRollDownGlyph, rollDown},
+                        {"triangle", DrawTriangleGlyph, triangle}, {"square", DrawSquareGlyph, square}};
+  for (const Case& c : cases) {
+    Surface s(16, 16);
+    c.draw(s.C(), x, y, clBlack);
+    EXPECT_EQ(s.Marked(), c.expected) << c.name;
+  }
+  // The roll-up button shows the triangle, and the roll-down glyph while rolled up;
+  // maximize and minimize show the restore glyph in their window states.
+  const struct {
+    int command, state;
+    bool rolled;
+    Cells expected;
+  } commands[] = {{0, 0, false, close},   {1, 0, false, maximize}, {1, 2, false, restore},
+                  {2, 1, false, restore}, {3, 0, false, sysMenu},  {5, 0, false, triangle},
+                  {5, 0, true, rollDown}, {6, 0, false, square}};
+  for (const auto& c : commands) {
+    Surface s(16, 16);
+    DrawCommandGlyph(s.C(), x, y, clBlack, c.command, c.state, c.rolled);
+    EXPECT_EQ(s.Marked(), c.expected) << c.command << " " << c.state;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+bool Bluish(TColor c) { return c != clWhite && GetBlueOf(c) > GetRedOf(c) + 20; }
+
+TEST(DrawHelpers, ReflectionLiesUnderTheMeasuredTextLowerByTheOffset) {
+  Surface s(120, 90);
+  s.C()->Font()->SetColor(clBlack);
+  s.C()->Font()->SetHeight(-14);
+  const TRect R(10, 10, 110, 40);
+  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  const int th = s.C()->TextHeight(L"Reflect");
+  const int bottom = R.Top + (R.Height() - th) / 2 + th;
+  const int offset = 3;
+  DrawReflectedText(s.C(), R, L"Reflect", flags, offset, clBlue);
+  int inBand = 0, outside = 0, black = 0;
+  for (int y = 0; y < 90; ++y)
+    for (int x = 0; x < 120; ++x) {
+      const TColor c = s.B.Canvas()->Pixels(x, y);
+      if (c == clBlack) ++black;
+      if (!Bluish(c)) continue;
+      if (y >= bottom + offset && y < bottom + offset + th && x >= R.Left && x < R.Right) ++inBand;
+      else ++outside;
+    }
+  EXPECT_GT(black, 10);  // the text itself
+  EXPECT_GT(inBand, 5);
+  EXPECT_EQ(outside, 0);
+}
+
+TEST(DrawHelpers, LabelTextStartsTwoPixelsInAndIsClipped) {
+  for (int offset : {0, 7}) {
+    Surface s(80, 30), ref(80, 30);
+    for (Surface* t : {&s, &ref}) {
+      t->C()->Font()->SetColor(clBlack);
+      t->C()->Font()->SetHeight(-14);
+      t->C()->Brush()->SetStyle(bsClear);
+    }
+    const TRect R(5, 4, 40, 26);
+    DrawLabelTextOffset(s.C(), L"Label text", R, offset);
+    // The same text placed by hand at x = Left + 2 + offset, y = Top + half
+    // the height - half the text height, cut at the rect.
+    const int th = ref.C()->TextHeight(L"Label text");
+    ref.C()->TextRect(R, R.Left + 2 + offset, R.Top + R.Height() / 2 - th / 2, L"Label text");
+    EXPECT_EQ(s.Marked(), ref.Marked()) << offset;
+    EXPECT_FALSE(s.Marked().empty());
+    for (const auto& p : s.Marked()) EXPECT_TRUE(p.first >= 5 && p.first < 40 && p.second >= 4 && p.second < 26);
+  }
+  Surface e(20, 20);
+  DrawLabelText(e.C(), L"", TRect(0, 0, 20, 20));
+  DrawTextCenteredV(e.C(), L"", TRect(0, 0, 20, 20));
+  EXPECT_TRUE(e.Marked().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DrawHelpers, GlyphAndCaptionFollowTheLayout) {
+  // A strip of two 10 x 8 frames: frame 2 is solid blue, its bottom-left too
+  // (so the frame's transparent colour is blue and nothing of it shows) -
+  // frame 1 green with a white bottom-left pixel.
+  TBitmap strip;
+  strip.SetSize(20, 8);
+  strip.Canvas()->Brush()->SetColor(clLime);
+  strip.Canvas()->FillRect(TRect(0, 0, 10, 8));
+  strip.Canvas()->SetPixels(0, 7, clWhite);
+  const String caption = L"Go on";
+  for (int layout = 0; layout <= 3; ++layout)
+    for (bool pressed : {false, true}) {
+      Surface s(100, 60);
+      s.C()->Font()->SetColor(clBlack);
+      s.C()->Font()->SetHeight(-12);
+      const TRect R(0, 0, 100, 60);
+      // The caption's size as the layout measures it: in the button less the glyph.
+      TRect m(0, 0, layout < 2 ? 90 : 100, layout < 2 ? 60 : 52);
+      CanvasDrawText(s.C(), caption, m, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+      int gy = 0, gx = 0, ty = 0, tx = 0;
+      CalcButtonLayout(layout, R, 10, gy, gx, ty, tx, -1, 4, m.Height(), m.Width(), 8);
+      const int d = pressed ? 1 : 0;
+      DrawGlyphAndText(s.C(), R, -1, clRed, false, pressed, 1, 2, &strip, caption, layout, 4);
+      EXPECT_EQ(s.B.Canvas()->Pixels(gx + d + 1, gy + d), clLime) << layout;
+      EXPECT_EQ(s.B.Canvas()->Pixels(gx + d + 9, gy + d + 7), clLime) << layout;
+      EXPECT_EQ(s.B.Canvas()->Pixels(gx + d, gy + d + 7), clWhite) << layout;  // transparent
+      EXPECT_NE(s.B.Canvas()->Pixels(gx + d + 10, gy + d + 3), clLime) << layout;
+      const TRect text(tx + d, ty + d, tx + d + m.Width() + 2, ty + d + m.Height());
+      int inText = 0;
+      for (const auto& p : s.Marked()) {
+        if (s.B.Canvas()->Pixels(p.first, p.second) == clLime) continue;
+        const bool in = p.first >= text.Left && p.first < text.Right && p.second >= text.Top && p.second < text.Bottom;
+        EXPECT_TRUE(in) << layout << " " << p.first << "," << p.second;
+        inText += in;
+      }
+      EXPECT_GT(inText, 10) << layout;
+    }
 }
 
 }  // namespace

@@ -162,4 +162,29 @@ TEST(ParentBackground, PaintsTheParentAndTheSiblingsBelow) {
   Free(form);
 }
 
+TEST(ParentBackground, AWindowedControlHasEveryWindowlessSiblingBelowIt) {
+  TForm* form = new TForm(nullptr);
+  form->SetBounds(50, 50, 200, 150);
+  auto* panel = new TCustomControl(form);
+  panel->SetParent(form);
+  panel->SetBounds(0, 0, 200, 150);
+  panel->SetColor(clNavy);
+  auto* control = new TCustomControl(form);  // windowed, placed first
+  control->SetParent(panel);
+  control->SetBounds(20, 20, 40, 40);
+  auto* later = new Square(form);  // windowless, placed after it: still under it
+  later->SetParent(panel);
+  later->SetBounds(30, 30, 10, 10);
+  form->Show();
+  Settle();
+  TBitmap b;
+  Fill(b, 40, 40, clWhite);
+  later->SawPaintCopy = false;
+  PaintParentBackground(control, b.Canvas());
+  EXPECT_EQ(b.Canvas()->Pixels(15, 15), clLime);
+  EXPECT_EQ(b.Canvas()->Pixels(5, 5), clNavy);
+  EXPECT_TRUE(later->SawPaintCopy);
+  Free(form);
+}
+
 }  // namespace
