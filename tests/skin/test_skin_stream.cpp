@@ -48,6 +48,26 @@ TEST(SkinStream, WrittenFileLayout) {
   EXPECT_TRUE(back.IsEmpty());
 }
 
+TEST(SkinStream, WrittenStreamLayout) {
+  // Version 2 carries all five slots; only the frame picture is set here, so
+  // the inactive, mask and two roll-up slots are a flag byte 1 each, with no
+  // BMP bytes after them.
+  const std::vector<uint8_t> b = MakeSkinStream({L"[VERSION]"}, 2);
+  ASSERT_GT(b.size(), 20u);
+  EXPECT_EQ(Int32At(b, 0), 2);
+  EXPECT_EQ(b[4], 0);
+  EXPECT_EQ(b[5], 'B');
+  EXPECT_EQ(b[6], 'M');
+  const size_t after = 5 + size_t(Int32At(b, 7));
+  ASSERT_LT(after + 10, b.size());
+  EXPECT_EQ(std::vector<uint8_t>(b.begin() + after, b.begin() + after + 4), (std::vector<uint8_t>{1, 1, 1, 1}));
+  EXPECT_EQ(Int32At(b, after + 4), 2);
+  EXPECT_EQ(b[after + 8], 'B');
+  EXPECT_EQ(b[after + 9], 'M');
+  const char tail[] = "[VERSION]\r\n";
+  EXPECT_EQ(std::string(b.end() - 11, b.end()), std::string(tail));
+}
+
 TEST(SkinStream, FileHeaderFaults) {
   std::vector<uint8_t> skn = MakeSkn(MakeSkinStream({L"[VERSION]"}));
   TspCompressedStoredSkin stored(nullptr);
