@@ -667,3 +667,53 @@ TEST(SkinRecords, KeyNamesOfEveryRecordClass) {
     CheckKeyNames(r.get(), row);
   }
 }
+
+TEST(SkinRecords, WindowRecordsReadEveryKey) {
+  TspSkinIni ini = MakeIni({
+      L"[POPUPWINDOW]", L"windowpictureindex=3", L"maskpictureindex=4", L"lefttoppoint=1,2", L"righttoppoint=3,4",
+      L"leftbottompoint=5,6", L"rightbottompoint=7,8", L"cursorindex=9", L"itemsrect=1,2,3,4",
+      L"scrollmarkercolor=255", L"scrollmarkeractivecolor=65280", L"leftstretch=1", L"rightstretch=1",
+      L"topstretch=1", L"bottomstretch=1", L"stretcheffect=1", L"stretchtype=sthorz",
+      L"[HINTWINDOW]", L"windowpictureindex=5", L"maskpictureindex=6", L"lefttoppoint=2,1", L"righttoppoint=4,3",
+      L"leftbottompoint=6,5", L"rightbottompoint=8,7", L"clientrect=4,3,2,1", L"fontname=Tahoma",
+      L"fontheight=11", L"fontstyle=fsitalic", L"fontcolor=128", L"leftstretch=1", L"rightstretch=1",
+      L"topstretch=1", L"bottomstretch=1", L"stretcheffect=1", L"stretchtype=stvert",
+      L"[SKINCOLORS]", L"cbtnface=1", L"cbtntext=2", L"cwindow=3", L"cwindowtext=4", L"chighlight=5",
+      L"chighlighttext=6", L"cbtnhighlight=7", L"cbtnshadow=8", L"c3dlight=9", L"c3ddkshadow=10"});
+  TspDataSkinPopupWindow pw;
+  pw.LoadFromFile(ini);
+  EXPECT_EQ(pw.WindowPictureIndex, 3);
+  EXPECT_EQ(pw.MaskPictureIndex, 4);
+  EXPECT_EQ(pw.LTPoint, TPoint(1, 2));
+  EXPECT_EQ(pw.RTPoint, TPoint(3, 4));
+  EXPECT_EQ(pw.LBPoint, TPoint(5, 6));
+  EXPECT_EQ(pw.RBPoint, TPoint(7, 8));
+  EXPECT_EQ(pw.CursorIndex, 9);
+  EXPECT_EQ(pw.ItemsRect, TRect(1, 2, 3, 4));
+  EXPECT_EQ(pw.ScrollMarkerColor, 255);
+  EXPECT_EQ(pw.ScrollMarkerActiveColor, 65280);
+  EXPECT_TRUE(pw.LeftStretch && pw.RightStretch && pw.TopStretch && pw.BottomStretch && pw.StretchEffect);
+  EXPECT_EQ(pw.StretchType, spstHorz);
+
+  TspDataSkinHintWindow hw;
+  hw.LoadFromFile(ini);
+  EXPECT_EQ(hw.WindowPictureIndex, 5);
+  EXPECT_EQ(hw.MaskPictureIndex, 6);
+  EXPECT_EQ(hw.LTPoint, TPoint(2, 1));
+  EXPECT_EQ(hw.RTPoint, TPoint(4, 3));
+  EXPECT_EQ(hw.LBPoint, TPoint(6, 5));
+  EXPECT_EQ(hw.RBPoint, TPoint(8, 7));
+  EXPECT_EQ(hw.ClRect, TRect(4, 3, 2, 1));
+  EXPECT_EQ(hw.FontName, L"Tahoma");
+  EXPECT_EQ(hw.FontHeight, 11);
+  EXPECT_EQ(hw.FontStyle, TFontStyles({fsItalic}));
+  EXPECT_EQ(hw.FontColor, 128);
+  EXPECT_TRUE(hw.LeftStretch && hw.RightStretch && hw.TopStretch && hw.BottomStretch && hw.StretchEffect);
+  EXPECT_EQ(hw.StretchType, spstVert);
+
+  TspSkinColors c;
+  c.LoadFromFile(ini);
+  const int read[] = {c.cBtnFace,      c.cBtnText,      c.cWindow,    c.cWindowText, c.cHighLight,
+                      c.cHighLightText, c.cBtnHighLight, c.cBtnShadow, c.c3DLight,    c.c3DDkShadow};
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(read[i], i + 1) << i;
+}

@@ -386,3 +386,52 @@ TEST(SkinStream, DataThatInflatesBeyondTheLimitIsRefused) {
   TByteBlock out;
   EXPECT_THROW(ZDecompressBuffer(packed.data(), packed.size(), MaxInflatedSkinSize, out), EZDecompressionError);
 }
+
+TEST(SkinSections, FormInfoReadsEveryKey) {
+  // No mask and corner points that share an x: nothing is adjusted after reading.
+  TspSkinSections s;
+  s.ReadSections(TspSkinIni(std::vector<String>{
+      L"[FORMINFO]", L"lefttoppoint=1,2", L"righttoppoint=3,4", L"leftbottompoint=5,6", L"rightbottompoint=1,8",
+      L"clientrect=9,10,11,12", L"bgpictureindex=2", L"mdibgpictureindex=3", L"leftstretch=1", L"rightstretch=1",
+      L"topstretch=1", L"bottomstretch=1", L"stretcheffect=1", L"stretchtype=stvert", L"mdibgstretcheffect=1",
+      L"mdibgstretchtype=sthorz", L"buttonsrect=1,1,2,2", L"captionrect=3,3,4,4", L"buttonsoffset=5",
+      L"buttonsinleft=1", L"maskrectarea=5,5,6,6", L"hittestlefttoppoint=7,7", L"hittestrighttoppoint=8,8",
+      L"hittestleftbottompoint=9,9", L"hittestrightbottompoint=10,10", L"rollupleftpoint=11,11",
+      L"rolluprightpoint=12,12", L"mainmenurect=7,7,8,8", L"iconrect=9,9,10,10", L"mainmenupopupup=1",
+      L"borderwidth=4", L"formminwidth=150", L"mditabstransparent=1", L"mainmenubartransparent=1",
+      L"cursorindex=6", L"autorenderinginactiveimage=1", L"inactiveeffect=ieinvert", L"sizegriparea=1,2,3,4",
+      L"statusbarname=bar"}));
+  EXPECT_EQ(s.LTPoint, TPoint(1, 2));
+  EXPECT_EQ(s.RTPoint, TPoint(3, 4));
+  EXPECT_EQ(s.LBPoint, TPoint(5, 6));
+  EXPECT_EQ(s.RBPoint, TPoint(1, 8));
+  EXPECT_EQ(s.ClRect, TRect(9, 10, 11, 12));
+  EXPECT_EQ(s.BGPictureIndex, 2);
+  EXPECT_EQ(s.MDIBGPictureIndex, 3);
+  EXPECT_TRUE(s.LeftStretch && s.RightStretch && s.TopStretch && s.BottomStretch && s.StretchEffect);
+  EXPECT_EQ(s.StretchType, spstVert);
+  EXPECT_TRUE(s.MDIBGStretchEffect);
+  EXPECT_EQ(s.MDIBGStretchType, spstHorz);
+  EXPECT_EQ(s.ButtonsRect, TRect(1, 1, 2, 2));
+  EXPECT_EQ(s.CaptionRect, TRect(3, 3, 4, 4));
+  EXPECT_EQ(s.ButtonsOffset, 5);
+  EXPECT_TRUE(s.ButtonsInLeft);
+  EXPECT_EQ(s.MaskRectArea, TRect(5, 5, 6, 6));
+  EXPECT_EQ(s.HitTestLTPoint, TPoint(7, 7));
+  EXPECT_EQ(s.HitTestRTPoint, TPoint(8, 8));
+  EXPECT_EQ(s.HitTestLBPoint, TPoint(9, 9));
+  EXPECT_EQ(s.HitTestRBPoint, TPoint(10, 10));
+  EXPECT_EQ(s.RollUpLeftPoint, TPoint(11, 11));
+  EXPECT_EQ(s.RollUpRightPoint, TPoint(12, 12));
+  EXPECT_EQ(s.MainMenuRect, TRect(7, 7, 8, 8));
+  EXPECT_EQ(s.IconRect, TRect(9, 9, 10, 10));
+  EXPECT_TRUE(s.MainMenuPopupUp);
+  EXPECT_EQ(s.BorderW, 4);
+  EXPECT_EQ(s.FormMinWidth, 150);
+  EXPECT_TRUE(s.MDITabsTransparent && s.MainMenuBarTransparent);
+  EXPECT_EQ(s.CursorIndex, 6);
+  EXPECT_TRUE(s.AutoRenderingInActiveImage);
+  EXPECT_EQ(s.InActiveEffect, ieInvert);
+  EXPECT_EQ(s.SizeGripArea, TRect(1, 2, 3, 4));
+  EXPECT_EQ(s.StatusBarName, L"bar");
+}
