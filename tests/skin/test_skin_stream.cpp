@@ -242,6 +242,35 @@ TEST(SkinStream, SkinFolderBuildsAndReadsBack) {
   EXPECT_EQ(s.StatusBarName, L"statusbar");
 }
 
+TEST(SkinStream, FailedBuildKeepsTheStoredSkin) {
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  const std::vector<uint8_t> before = stored.CompressedStream()->Bytes();
+  ASSERT_FALSE(before.empty());
+
+  const String sections = L"[VERSION]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n[PICTURES]\r\n";
+  TStringList ini;
+  ini.SetText(sections + L"picture=no-such-picture.bmp\r\n");
+  ini.SaveToFile(L"build-missing-picture.ini");
+  EXPECT_THROW(stored.LoadFromSkinFile(L"build-missing-picture.ini"), EFOpenError);
+  EXPECT_EQ(stored.CompressedStream()->Bytes(), before);
+
+  const char junk[] = "BM this is no picture";
+  {
+    TFileStream bad(L"build-bad-picture.bmp", fmCreate);
+    bad.WriteBuffer(junk, sizeof(junk));
+  }
+  ini.SetText(sections + L"activepicturescount=1\r\n0=build-bad-picture.bmp\r\n");
+  ini.SaveToFile(L"build-bad-picture.ini");
+  EXPECT_THROW(stored.LoadFromSkinFile(L"build-bad-picture.ini"), EInvalidGraphic);
+  EXPECT_EQ(stored.CompressedStream()->Bytes(), before);
+
+  ini.SetText(L"[VERSION]\r\n");
+  ini.SaveToFile(L"build-no-skin.ini");
+  stored.LoadFromSkinFile(L"build-no-skin.ini");
+  EXPECT_EQ(stored.CompressedStream()->Bytes(), before);
+}
+
 TEST(SkinStream, MissingSectionsOrPictures) {
   TspSkinIni ini(std::vector<String>{L"[VERSION]", L"[pictures]", L"[SKINCONTROLS]"});
   EXPECT_EQ(MissingSkinSections(ini), (std::vector<String>{L"FORMINFO", L"SKINOBJECTS"}));
