@@ -86,11 +86,11 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
   std::swap(ActivePicturesNames, fresh.ActivePicturesNames);
   static_cast<TspSkinSections&>(*this) = std::move(fresh);
 
-  Picture = std::move(slots[spsPicture]);
-  InactivePicture = std::move(slots[spsInactivePicture]);
-  MaskPicture = std::move(slots[spsMaskPicture]);
-  RollUpPicture = std::move(slots[spsRollUpPicture]);
-  RollUpMaskPicture = std::move(slots[spsRollUpMaskPicture]);
+  // The five frame pictures, too, stay the same objects: they take over the
+  // new images' handles.
+  TBitmap* const pictures[SkinPictureSlotCount] = {Picture.get(), InactivePicture.get(), MaskPicture.get(),
+                                                   RollUpPicture.get(), RollUpMaskPicture.get()};
+  for (int i = 0; i < SkinPictureSlotCount; ++i) pictures[i]->SetHandle(slots[i]->ReleaseHandle());
   ActivePictures = std::move(actives);
 
   FEmpty = false;

@@ -58,6 +58,8 @@ class TspSkinData : public TComponent, public TspSkinSections {
   // form of the screen, each send finished before the next begins.
   void BroadcastMessage(unsigned Msg);
 
+  // The five frame pictures live as long as the component; a load changes
+  // their images. The active pictures are new with every load.
   std::unique_ptr<TBitmap> Picture, InactivePicture, MaskPicture, RollUpPicture, RollUpMaskPicture;
   TspOwnedList<TBitmap> ActivePictures;
 

@@ -99,8 +99,9 @@ void TspCompressedStoredSkin::LoadFromSkinFile(const String& FileName) {
   TspSkinIni ini(lines);
   if (!IsSkinIni(ini)) return;
 
+  // Everything is read before the compressed data is replaced: a missing or
+  // bad picture raises and leaves the data as it was.
   const String folder = SkinFileDir(FileName);
-  FCompressedStream->Clear();
   TBmpImage slots[SkinPictureSlotCount];
   for (int i = 0; i < SkinPictureSlotCount; ++i) {
     String name = ini.ReadString(L"PICTURES", kSlotKeys[i], String());
@@ -114,6 +115,7 @@ void TspCompressedStoredSkin::LoadFromSkinFile(const String& FileName) {
   TMemoryStream stream;
   WriteSkinStream(&stream, slots, actives, lines);
   std::vector<uint8_t> packed = ZCompressBuffer(stream.Bytes().data(), stream.Bytes().size(), zcMax);
+  FCompressedStream->Clear();
   FCompressedStream->WriteBuffer(packed.data(), static_cast<int64_t>(packed.size()));
   FCompressedStream->SetPosition(0);
 }

@@ -34,8 +34,8 @@ class TspCompressedStoredSkin : public TComponent {
   void SaveToCompressStream(TStream* Stream);
 
   // Builds the compressed data from a skin folder: the skin INI file and the
-  // BMP files it names. An INI that is no skin leaves the data as it was; a
-  // missing or bad picture raises, leaving the data empty.
+  // BMP files it names. An INI that is no skin leaves the data as it was; so
+  // does a missing or bad picture, which raises.
   void LoadFromSkinFile(const String& FileName);
 
   const String& Description() const { return FDescription; }

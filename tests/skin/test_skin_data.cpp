@@ -63,6 +63,8 @@ TEST_F(SkinDataTest, LoadTellsEveryFormBeforeAndAfter) {
   TspSkinData data(nullptr);
   EXPECT_TRUE(data.Empty());
   TspSkinColors* colors = data.SkinColors.get();
+  TBitmap* const picture = data.Picture.get();
+  TBitmap* const mask = data.MaskPicture.get();
   std::unique_ptr<TspCompressedStoredSkin> stored(TestSkin(nullptr));
   data.LoadCompressedStoredSkin(stored.get());
 
@@ -88,7 +90,11 @@ TEST_F(SkinDataTest, LoadTellsEveryFormBeforeAndAfter) {
   EXPECT_EQ(data.SkinName, L"测试皮肤");
   EXPECT_EQ(data.PictureName, L"frame.bmp");
   EXPECT_TRUE(data.InactivePictureName.empty());
+  // The component's own objects stay the same across loads: only the
+  // records and active pictures are new.
   EXPECT_EQ(data.SkinColors.get(), colors);
+  EXPECT_EQ(data.Picture.get(), picture);
+  EXPECT_EQ(data.MaskPicture.get(), mask);
   EXPECT_EQ(colors->cBtnFace, 15790320);
   EXPECT_GE(data.GetControlIndex(L"combobox"), 0);
   EXPECT_GE(data.GetObjectIndex(L"closebutton"), 0);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwctype>
 #include <memory>
 #include <set>
+#include <sstream>
 
 #include "skin/SkinRecordTypes.h"
 #include "skin/SkinWindowRecords.h"
@@ -345,4 +348,372 @@ TEST(SkinRecords, ButtonAndObjectSectionsInTheirWrittenOrder) {
   sw.SaveToFile(ini);
   EXPECT_EQ(KeysOf(ini, L"s").size(), 16u);
   EXPECT_EQ(ini.ReadString(L"s", L"hint", L""), L"again");
+}
+
+namespace {
+
+// Every key of each record class and its ancestors, as the tables name them
+// (a text-lines key by its count key). A misspelt key name reads its default
+// without a trace; this catches it.
+struct TTypeKeys {
+  const wchar_t* TypeName;
+  const wchar_t* Keys;
+};
+
+const TTypeKeys kControlKeys[] = {
+    {L"slider",
+     L"pictureindex maskpictureindex cursorindex skinrect bgcolor hrulerrect hthumbrect vrulerrect "
+     L"vthumbrect edgesize pointscolor"},
+    {L"bevel",
+     L"pictureindex maskpictureindex cursorindex skinrect lightcolor darkcolor"},
+    {L"panel",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype bgpictureindex captionrect alignment fontname fontheight fontstyle fontcolor "
+     L"checkimagerect uncheckimagerect markframerect framerect frametextrect frameleftoffset "
+     L"framerightoffset gripperrect grippertransparent grippertransparentcolor"},
+    {L"expanel",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype rollhskinrect rollvskinrect rollleftoffset rollrightoffset rolltopoffset "
+     L"rollbottomoffset rollvcaptionrect rollhcaptionrect closebuttonrect closebuttonactiverect "
+     L"closebuttondownrect hrollbuttonrect hrollbuttonactiverect hrollbuttondownrect hrestorebuttonrect "
+     L"hrestorebuttonactiverect hrestorebuttondownrect vrollbuttonrect vrollbuttonactiverect "
+     L"vrollbuttondownrect vrestorebuttonrect vrestorebuttonactiverect vrestorebuttondownrect "
+     L"captionrect fontname fontheight fontstyle fontcolor buttonstransparent buttonstransparentcolor"},
+    {L"menubutton",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype fontname fontheight fontstyle fontcolor activefontcolor disabledfontcolor "
+     L"downfontcolor morphing morphkind activeskinrect downskinrect focusedskinrect disabledskinrect "
+     L"animateskinrect framecount animateinterval showfocus menumarkerflatrect menumarkerrect "
+     L"menumarkeractiverect menumarkerdownrect menumarkertransparentcolor glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetleft glowlayeroffsettop glowlayeroffsetright "
+     L"glowlayeroffsetbottom glowlayershowoffsetx glowlayershowoffsety glowlayeralphablendvalue "
+     L"trackbuttonrect"},
+    {L"button",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype fontname fontheight fontstyle fontcolor activefontcolor disabledfontcolor "
+     L"downfontcolor morphing morphkind activeskinrect downskinrect focusedskinrect disabledskinrect "
+     L"animateskinrect framecount animateinterval showfocus menumarkerflatrect menumarkerrect "
+     L"menumarkeractiverect menumarkerdownrect menumarkertransparentcolor glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetleft glowlayeroffsettop glowlayeroffsetright "
+     L"glowlayeroffsetbottom glowlayershowoffsetx glowlayershowoffsety glowlayeralphablendvalue"},
+    {L"checkradio",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype fontname fontheight fontstyle fontcolor activefontcolor unenabledfontcolor "
+     L"framefontcolor morphing morphkind activeskinrect checkimagearea textarea checkimagerect "
+     L"uncheckimagerect activecheckimagerect activeuncheckimagerect unenabledcheckimagerect "
+     L"unenableduncheckimagerect grayedcheckimagerect activegrayedcheckimagerect"},
+    {L"gauge",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype progressarea progressrect beginoffset endoffset vertical fontname fontheight "
+     L"fontstyle fontcolor progresstransparent progresstransparentcolor progressstretch "
+     L"animationskinrect animationcountframes animationtimerinterval progressanimationskinrect "
+     L"progressanimationcountframes progressanimationtimerinterval animationbeginoffset "
+     L"animationendoffset"},
+    {L"splitter",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype gripperrect grippertransparent grippertransparentcolor"},
+    {L"trackbar",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype activeskinrect trackarea buttonrect activebuttonrect vertical buttontransparent "
+     L"buttontransparentcolor"},
+    {L"label",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype fontname fontheight fontstyle fontcolor"},
+    {L"stdlabel",
+     L"pictureindex maskpictureindex cursorindex skinrect fontname fontheight fontstyle fontcolor "
+     L"activefontcolor"},
+    {L"bitlabel",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype skintextrect symbolwidth symbolheight symbolslinecount"},
+    {L"frameregulator",
+     L"pictureindex maskpictureindex cursorindex skinrect framescount framesplacement kind"},
+    {L"framegauge",
+     L"pictureindex maskpictureindex cursorindex skinrect framescount framesplacement"},
+    {L"animate",
+     L"pictureindex maskpictureindex cursorindex skinrect framescount framesplacement"},
+    {L"switch",
+     L"pictureindex maskpictureindex cursorindex skinrect framescount framesplacement"},
+    {L"updown",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype upbuttonrect activeupbuttonrect downupbuttonrect downbuttonrect activedownbuttonrect "
+     L"downdownbuttonrect"},
+    {L"grid",
+     L"pictureindex maskpictureindex cursorindex skinrect fixedcellrect selectcellrect focuscellrect "
+     L"fixedcellleftoffset fixedcellrightoffset fixedcelltextrect cellleftoffset cellrightoffset "
+     L"celltextrect linescolor bgcolor bgpictureindex fontname fontheight fontstyle fontcolor "
+     L"selectfontcolor focusfontcolor fixedfontname fixedfontheight fixedfontstyle fixedfontcolor "
+     L"cellstretcheffect fixedcellstretcheffect showfocus"},
+    {L"tab",
+     L"pictureindex maskpictureindex cursorindex skinrect tabrect activetabrect focustabrect "
+     L"mouseintabrect clientrect bgpictureindex lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint tableftoffset tabrightoffset tabsbgrect tabstretcheffect leftstretch topstretch "
+     L"rightstretch bottomstretch stretcheffect stretchtype fontname fontheight fontstyle fontcolor "
+     L"activefontcolor focusfontcolor mouseinfontcolor updown showfocus focusoffsetx focusoffsety "
+     L"closebuttonrect closebuttonactiverect closebuttondownrect buttontransparent "
+     L"buttontransparentcolor"},
+    {L"mainmenubar",
+     L"pictureindex maskpictureindex cursorindex skinrect itemsrect menubaritem closebutton minbutton "
+     L"maxbutton sysmenubutton trackmarkcolor trackmarkactivecolor stretcheffect itemtransparent"},
+    {L"controlbar",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype itemrect bgpictureindex hgriprect vgriprect gripoffset1 gripoffset2 "
+     L"itemstretcheffect itemoffset1 itemoffset2 itemtransparent itemtransparentcolor griptransparent "
+     L"griptransparentcolor"},
+    {L"memo",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype activeskinrect fontname fontheight fontstyle fontcolor disabledfontcolor "
+     L"activefontcolor buttonrect activebuttonrect downbuttonrect unenabledbuttonrect bgcolor "
+     L"activebgcolor"},
+    {L"edit",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype activeskinrect fontname fontheight fontstyle fontcolor disabledfontcolor "
+     L"activefontcolor buttonrect activebuttonrect downbuttonrect unenabledbuttonrect"},
+    {L"checklistbox",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype itemrect activeitemrect focusitemrect itemleftoffset itemrightoffset itemtextrect "
+     L"fontname fontheight fontstyle fontcolor activefontcolor focusfontcolor captionrect "
+     L"captionfontname captionfontheight captionfontstyle captionfontcolor upbuttonrect "
+     L"activeupbuttonrect downupbuttonrect downbuttonrect activedownbuttonrect downdownbuttonrect "
+     L"checkbuttonrect activecheckbuttonrect downcheckbuttonrect vscrollbarname hscrollbarname "
+     L"bothhscrollbarname showfocus disabledbuttonsrect buttonsarea checkimagerect itemcheckrect "
+     L"uncheckimagerect"},
+    {L"listbox",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype itemrect activeitemrect focusitemrect itemleftoffset itemrightoffset itemtextrect "
+     L"fontname fontheight fontstyle fontcolor activefontcolor focusfontcolor captionrect "
+     L"captionfontname captionfontheight captionfontstyle captionfontcolor upbuttonrect "
+     L"activeupbuttonrect downupbuttonrect downbuttonrect activedownbuttonrect downdownbuttonrect "
+     L"checkbuttonrect activecheckbuttonrect downcheckbuttonrect vscrollbarname hscrollbarname "
+     L"bothhscrollbarname showfocus disabledbuttonsrect buttonsarea"},
+    {L"combobox",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype activeskinrect itemrect activeitemrect focusitemrect itemleftoffset itemrightoffset "
+     L"itemtextrect fontname fontheight fontstyle fontcolor focusfontcolor activefontcolor listboxname "
+     L"buttonrect activebuttonrect downbuttonrect unenabledbuttonrect itemstretcheffect "
+     L"focusitemstretcheffect showfocus"},
+    {L"scrollbar",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype trackarea upbuttonrect activeupbuttonrect downupbuttonrect downbuttonrect "
+     L"activedownbuttonrect downdownbuttonrect thumbrect activethumbrect downthumbrect thumboffset1 "
+     L"thumboffset2 thumbtransparent thumbtransparentcolor thumbstretcheffect thumbminsize "
+     L"thumbminpagesize glyphrect activeglyphrect downglyphrect glyphtransparent glyphtransparentcolor"},
+    {L"spinedit",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype activeskinrect fontname fontheight fontstyle fontcolor activefontcolor "
+     L"disabledfontcolor upbuttonrect activeupbuttonrect downupbuttonrect downbuttonrect "
+     L"activedownbuttonrect downdownbuttonrect"},
+    {L"scrollbox",
+     L"pictureindex maskpictureindex cursorindex skinrect lefttoppoint righttoppoint leftbottompoint "
+     L"rightbottompoint clientrect leftstretch topstretch rightstretch bottomstretch stretcheffect "
+     L"stretchtype bgpictureindex"},
+    {L"treeview",
+     L"pictureindex maskpictureindex cursorindex skinrect fontname fontheight fontstyle fontcolor "
+     L"bgcolor"},
+    {L"listview",
+     L"pictureindex maskpictureindex cursorindex skinrect fontname fontheight fontstyle fontcolor "
+     L"bgcolor"},
+    {L"richedit",
+     L"pictureindex maskpictureindex cursorindex skinrect fontname fontheight fontstyle fontcolor "
+     L"bgcolor"},
+};
+const TTypeKeys kObjectKeys[] = {
+    {L"menuitem",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue "
+     L"itemleftoffset itemrightoffset dividerrect dividerleftoffset dividerrightoffset textrect "
+     L"imagerect fontname fontheight fontstyle fontcolor activefontcolor unenabledfontcolor "
+     L"stretcheffect inactivestretcheffect dividerstretcheffect animateskinrect framecount "
+     L"animateinterval inactiveanimation useimagecolor imagecolor activeimagecolor inactivetransparent "
+     L"checkimagerect activecheckimagerect radioimagerect activeradioimagerect arrowimagerect "
+     L"activearrowimagerect"},
+    {L"mainmenubaritem",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue "
+     L"itemleftoffset itemrightoffset downrect textrect fontname fontheight fontstyle fontcolor "
+     L"activefontcolor downfontcolor unenabledfontColor stretcheffect animateskinrect framecount "
+     L"animateinterval inactiveanimation"},
+    {L"mainmenuitem",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue "
+     L"itemleftoffset itemrightoffset downrect textrect fontname fontheight fontstyle fontcolor "
+     L"activefontcolor downfontcolor unenabledfontColor stretcheffect animateskinrect framecount "
+     L"animateinterval inactiveanimation"},
+    {L"stdbutton",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue downrect "
+     L"disableskinrsect groupindex command restorerect restoreactiverect restoredownrect "
+     L"restoreinactiverect restorehint"},
+    {L"mainmenubarbutton",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue downrect "
+     L"disableskinrsect groupindex command restorerect restoreactiverect restoredownrect "
+     L"restoreinactiverect restorehint"},
+    {L"button",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue downrect "
+     L"disableskinrsect groupindex"},
+    {L"caption",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue "
+     L"defaultcaption textrect fontname fontheight fontstyle fontcolor activefontcolor alignment shadow "
+     L"shadowcolor light lightcolor activelightcolor activeshadowcolor framerect activeframerect "
+     L"frametextrect frameleftoffset framerightoffset stretcheffect animateskinrect framecount "
+     L"animateinterval inactiveanimation fullframe vistagloweffect vistaglowinactiveeffect gloweffect "
+     L"glowinactiveeffect glowsize glowcolor glowactivecolor glowoffset reflectioneffect "
+     L"reflactioncolor reflactionactivecolor reflectionoffset"},
+    {L"trackbar",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue buttonrect "
+     L"activebuttonrect beginpoint endpoint minvalue maxvalue mousedownchangevalue buttontransparent "
+     L"buttontransparentcolor"},
+    {L"gauge",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue minvalue "
+     L"maxvalue kind"},
+    {L"framegauge",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue minvalue "
+     L"maxvalue countframes framesplacement"},
+    {L"frameregulator",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue minvalue "
+     L"maxvalue countframes framesplacement kind"},
+    {L"label",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue fontName "
+     L"fontheight fontstyle fontcolor activefontcolor alignment textvalue"},
+    {L"bitlabel",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue textvalue "
+     L"symbolwidth symbolheight symbolslinecount transparent transparentcolor"},
+    {L"switch",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue"},
+    {L"animate",
+     L"hint rollup activepictureindex activemaskpictureindex skinrectinapicture cursorindex skinrect "
+     L"activeskinrect inactiveskinrect morphing morphkind glowlayerpictureindex "
+     L"glowlayermaskpictureindex glowlayeroffsetx glowlayeroffsety glowlayeralphablendvalue countframes "
+     L"cycle buttonstyle timerinterval command downskinrect restorerect restoreactiverect "
+     L"restoredownrect restoreinactiverect restorehint"},
+    {L"userobject",
+     L"rollup skinrect cursorindex"},
+};
+
+std::vector<String> SortedLower(std::vector<String> Keys) {
+  for (String& k : Keys)
+    for (wchar_t& c : k) c = static_cast<wchar_t>(towlower(c));
+  std::sort(Keys.begin(), Keys.end());
+  return Keys;
+}
+
+std::vector<String> SplitKeys(const wchar_t* Text) {
+  std::vector<String> keys;
+  std::wistringstream in(Text);
+  for (String k; in >> k;) keys.push_back(k);
+  return keys;
+}
+
+template <typename Record>
+void CheckKeyNames(Record* R, const TTypeKeys& Row) {
+  ASSERT_NE(R, nullptr) << std::string(Row.TypeName, Row.TypeName + wcslen(Row.TypeName));
+  TspSkinIni ini;
+  R->SaveToFile(ini);
+  EXPECT_EQ(SortedLower(KeysOf(ini, R->IDName)), SortedLower(SplitKeys(Row.Keys)))
+      << std::string(Row.TypeName, Row.TypeName + wcslen(Row.TypeName));
+}
+
+}  // namespace
+
+TEST(SkinRecords, KeyNamesOfEveryRecordClass) {
+  for (const TTypeKeys& row : kControlKeys) {
+    std::unique_ptr<TspDataSkinControl> r(CreateSkinControlRecord(row.TypeName, L"rec"));
+    CheckKeyNames(r.get(), row);
+  }
+  for (const TTypeKeys& row : kObjectKeys) {
+    std::unique_ptr<TspDataSkinObject> r(CreateSkinObjectRecord(row.TypeName, L"rec"));
+    CheckKeyNames(r.get(), row);
+  }
+}
+
+TEST(SkinRecords, WindowRecordsReadEveryKey) {
+  TspSkinIni ini = MakeIni({
+      L"[POPUPWINDOW]", L"windowpictureindex=3", L"maskpictureindex=4", L"lefttoppoint=1,2", L"righttoppoint=3,4",
+      L"leftbottompoint=5,6", L"rightbottompoint=7,8", L"cursorindex=9", L"itemsrect=1,2,3,4",
+      L"scrollmarkercolor=255", L"scrollmarkeractivecolor=65280", L"leftstretch=1", L"rightstretch=1",
+      L"topstretch=1", L"bottomstretch=1", L"stretcheffect=1", L"stretchtype=sthorz",
+      L"[HINTWINDOW]", L"windowpictureindex=5", L"maskpictureindex=6", L"lefttoppoint=2,1", L"righttoppoint=4,3",
+      L"leftbottompoint=6,5", L"rightbottompoint=8,7", L"clientrect=4,3,2,1", L"fontname=Tahoma",
+      L"fontheight=11", L"fontstyle=fsitalic", L"fontcolor=128", L"leftstretch=1", L"rightstretch=1",
+      L"topstretch=1", L"bottomstretch=1", L"stretcheffect=1", L"stretchtype=stvert",
+      L"[SKINCOLORS]", L"cbtnface=1", L"cbtntext=2", L"cwindow=3", L"cwindowtext=4", L"chighlight=5",
+      L"chighlighttext=6", L"cbtnhighlight=7", L"cbtnshadow=8", L"c3dlight=9", L"c3ddkshadow=10"});
+  TspDataSkinPopupWindow pw;
+  pw.LoadFromFile(ini);
+  EXPECT_EQ(pw.WindowPictureIndex, 3);
+  EXPECT_EQ(pw.MaskPictureIndex, 4);
+  EXPECT_EQ(pw.LTPoint, TPoint(1, 2));
+  EXPECT_EQ(pw.RTPoint, TPoint(3, 4));
+  EXPECT_EQ(pw.LBPoint, TPoint(5, 6));
+  EXPECT_EQ(pw.RBPoint, TPoint(7, 8));
+  EXPECT_EQ(pw.CursorIndex, 9);
+  EXPECT_EQ(pw.ItemsRect, TRect(1, 2, 3, 4));
+  EXPECT_EQ(pw.ScrollMarkerColor, 255);
+  EXPECT_EQ(pw.ScrollMarkerActiveColor, 65280);
+  EXPECT_TRUE(pw.LeftStretch && pw.RightStretch && pw.TopStretch && pw.BottomStretch && pw.StretchEffect);
+  EXPECT_EQ(pw.StretchType, spstHorz);
+
+  TspDataSkinHintWindow hw;
+  hw.LoadFromFile(ini);
+  EXPECT_EQ(hw.WindowPictureIndex, 5);
+  EXPECT_EQ(hw.MaskPictureIndex, 6);
+  EXPECT_EQ(hw.LTPoint, TPoint(2, 1));
+  EXPECT_EQ(hw.RTPoint, TPoint(4, 3));
+  EXPECT_EQ(hw.LBPoint, TPoint(6, 5));
+  EXPECT_EQ(hw.RBPoint, TPoint(8, 7));
+  EXPECT_EQ(hw.ClRect, TRect(4, 3, 2, 1));
+  EXPECT_EQ(hw.FontName, L"Tahoma");
+  EXPECT_EQ(hw.FontHeight, 11);
+  EXPECT_EQ(hw.FontStyle, TFontStyles({fsItalic}));
+  EXPECT_EQ(hw.FontColor, 128);
+  EXPECT_TRUE(hw.LeftStretch && hw.RightStretch && hw.TopStretch && hw.BottomStretch && hw.StretchEffect);
+  EXPECT_EQ(hw.StretchType, spstVert);
+
+  TspSkinColors c;
+  c.LoadFromFile(ini);
+  const int read[] = {c.cBtnFace,      c.cBtnText,      c.cWindow,    c.cWindowText, c.cHighLight,
+                      c.cHighLightText, c.cBtnHighLight, c.cBtnShadow, c.c3DLight,    c.c3DDkShadow};
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(read[i], i + 1) << i;
 }

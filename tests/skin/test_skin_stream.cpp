@@ -48,6 +48,26 @@ TEST(SkinStream, WrittenFileLayout) {
   EXPECT_TRUE(back.IsEmpty());
 }
 
+TEST(SkinStream, WrittenStreamLayout) {
+  // Version 2 carries all five slots; only the frame picture is set here, so
+  // the inactive, mask and two roll-up slots are a flag byte 1 each, with no
+  // BMP bytes after them.
+  const std::vector<uint8_t> b = MakeSkinStream({L"[VERSION]"}, 2);
+  ASSERT_GT(b.size(), 20u);
+  EXPECT_EQ(Int32At(b, 0), 2);
+  EXPECT_EQ(b[4], 0);
+  EXPECT_EQ(b[5], 'B');
+  EXPECT_EQ(b[6], 'M');
+  const size_t after = 5 + size_t(Int32At(b, 7));
+  ASSERT_LT(after + 10, b.size());
+  EXPECT_EQ(std::vector<uint8_t>(b.begin() + after, b.begin() + after + 4), (std::vector<uint8_t>{1, 1, 1, 1}));
+  EXPECT_EQ(Int32At(b, after + 4), 2);
+  EXPECT_EQ(b[after + 8], 'B');
+  EXPECT_EQ(b[after + 9], 'M');
+  const char tail[] = "[VERSION]\r\n";
+  EXPECT_EQ(std::string(b.end() - 11, b.end()), std::string(tail));
+}
+
 TEST(SkinStream, FileHeaderFaults) {
   std::vector<uint8_t> skn = MakeSkn(MakeSkinStream({L"[VERSION]"}));
   TspCompressedStoredSkin stored(nullptr);
@@ -222,6 +242,35 @@ TEST(SkinStream, SkinFolderBuildsAndReadsBack) {
   EXPECT_EQ(s.StatusBarName, L"statusbar");
 }
 
+TEST(SkinStream, FailedBuildKeepsTheStoredSkin) {
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  const std::vector<uint8_t> before = stored.CompressedStream()->Bytes();
+  ASSERT_FALSE(before.empty());
+
+  const String sections = L"[VERSION]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n[PICTURES]\r\n";
+  TStringList ini;
+  ini.SetText(sections + L"picture=no-such-picture.bmp\r\n");
+  ini.SaveToFile(L"build-missing-picture.ini");
+  EXPECT_THROW(stored.LoadFromSkinFile(L"build-missing-picture.ini"), EFOpenError);
+  EXPECT_EQ(stored.CompressedStream()->Bytes(), before);
+
+  const char junk[] = "BM this is no picture";
+  {
+    TFileStream bad(L"build-bad-picture.bmp", fmCreate);
+    bad.WriteBuffer(junk, sizeof(junk));
+  }
+  ini.SetText(sections + L"activepicturescount=1\r\n0=build-bad-picture.bmp\r\n");
+  ini.SaveToFile(L"build-bad-picture.ini");
+  EXPECT_THROW(stored.LoadFromSkinFile(L"build-bad-picture.ini"), EInvalidGraphic);
+  EXPECT_EQ(stored.CompressedStream()->Bytes(), before);
+
+  ini.SetText(L"[VERSION]\r\n");
+  ini.SaveToFile(L"build-no-skin.ini");
+  stored.LoadFromSkinFile(L"build-no-skin.ini");
+  EXPECT_EQ(stored.CompressedStream()->Bytes(), before);
+}
+
 TEST(SkinStream, MissingSectionsOrPictures) {
   TspSkinIni ini(std::vector<String>{L"[VERSION]", L"[pictures]", L"[SKINCONTROLS]"});
   EXPECT_EQ(MissingSkinSections(ini), (std::vector<String>{L"FORMINFO", L"SKINOBJECTS"}));
@@ -365,4 +414,53 @@ TEST(SkinStream, DataThatInflatesBeyondTheLimitIsRefused) {
   ASSERT_LT(packed.size(), size_t(1) << 20);
   TByteBlock out;
   EXPECT_THROW(ZDecompressBuffer(packed.data(), packed.size(), MaxInflatedSkinSize, out), EZDecompressionError);
+}
+
+TEST(SkinSections, FormInfoReadsEveryKey) {
+  // No mask and corner points that share an x: nothing is adjusted after reading.
+  TspSkinSections s;
+  s.ReadSections(TspSkinIni(std::vector<String>{
+      L"[FORMINFO]", L"lefttoppoint=1,2", L"righttoppoint=3,4", L"leftbottompoint=5,6", L"rightbottompoint=1,8",
+      L"clientrect=9,10,11,12", L"bgpictureindex=2", L"mdibgpictureindex=3", L"leftstretch=1", L"rightstretch=1",
+      L"topstretch=1", L"bottomstretch=1", L"stretcheffect=1", L"stretchtype=stvert", L"mdibgstretcheffect=1",
+      L"mdibgstretchtype=sthorz", L"buttonsrect=1,1,2,2", L"captionrect=3,3,4,4", L"buttonsoffset=5",
+      L"buttonsinleft=1", L"maskrectarea=5,5,6,6", L"hittestlefttoppoint=7,7", L"hittestrighttoppoint=8,8",
+      L"hittestleftbottompoint=9,9", L"hittestrightbottompoint=10,10", L"rollupleftpoint=11,11",
+      L"rolluprightpoint=12,12", L"mainmenurect=7,7,8,8", L"iconrect=9,9,10,10", L"mainmenupopupup=1",
+      L"borderwidth=4", L"formminwidth=150", L"mditabstransparent=1", L"mainmenubartransparent=1",
+      L"cursorindex=6", L"autorenderinginactiveimage=1", L"inactiveeffect=ieinvert", L"sizegriparea=1,2,3,4",
+      L"statusbarname=bar"}));
+  EXPECT_EQ(s.LTPoint, TPoint(1, 2));
+  EXPECT_EQ(s.RTPoint, TPoint(3, 4));
+  EXPECT_EQ(s.LBPoint, TPoint(5, 6));
+  EXPECT_EQ(s.RBPoint, TPoint(1, 8));
+  EXPECT_EQ(s.ClRect, TRect(9, 10, 11, 12));
+  EXPECT_EQ(s.BGPictureIndex, 2);
+  EXPECT_EQ(s.MDIBGPictureIndex, 3);
+  EXPECT_TRUE(s.LeftStretch && s.RightStretch && s.TopStretch && s.BottomStretch && s.StretchEffect);
+  EXPECT_EQ(s.StretchType, spstVert);
+  EXPECT_TRUE(s.MDIBGStretchEffect);
+  EXPECT_EQ(s.MDIBGStretchType, spstHorz);
+  EXPECT_EQ(s.ButtonsRect, TRect(1, 1, 2, 2));
+  EXPECT_EQ(s.CaptionRect, TRect(3, 3, 4, 4));
+  EXPECT_EQ(s.ButtonsOffset, 5);
+  EXPECT_TRUE(s.ButtonsInLeft);
+  EXPECT_EQ(s.MaskRectArea, TRect(5, 5, 6, 6));
+  EXPECT_EQ(s.HitTestLTPoint, TPoint(7, 7));
+  EXPECT_EQ(s.HitTestRTPoint, TPoint(8, 8));
+  EXPECT_EQ(s.HitTestLBPoint, TPoint(9, 9));
+  EXPECT_EQ(s.HitTestRBPoint, TPoint(10, 10));
+  EXPECT_EQ(s.RollUpLeftPoint, TPoint(11, 11));
+  EXPECT_EQ(s.RollUpRightPoint, TPoint(12, 12));
+  EXPECT_EQ(s.MainMenuRect, TRect(7, 7, 8, 8));
+  EXPECT_EQ(s.IconRect, TRect(9, 9, 10, 10));
+  EXPECT_TRUE(s.MainMenuPopupUp);
+  EXPECT_EQ(s.BorderW, 4);
+  EXPECT_EQ(s.FormMinWidth, 150);
+  EXPECT_TRUE(s.MDITabsTransparent && s.MainMenuBarTransparent);
+  EXPECT_EQ(s.CursorIndex, 6);
+  EXPECT_TRUE(s.AutoRenderingInActiveImage);
+  EXPECT_EQ(s.InActiveEffect, ieInvert);
+  EXPECT_EQ(s.SizeGripArea, TRect(1, 2, 3, 4));
+  EXPECT_EQ(s.StatusBarName, L"bar");
 }
