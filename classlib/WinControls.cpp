@@ -920,32 +920,44 @@ void TWinControl::CNChar(TMessage& Message) {
 }
 
 bool TWinControl::DoKeyDown(TMessage& Message) {
+  // A control freed by the event counts as having handled the key.
+  TFreeWatch watch(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyDown(Message)) return true;
+  if (watch.Freed()) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   WORD key = static_cast<WORD>(Message.WParam);
   KeyDown(key, KeyDataToShiftState(Message.LParam));
   Message.WParam = key;
+  if (watch.Freed()) return true;
   return key == 0;
 }
 
 bool TWinControl::DoKeyUp(TMessage& Message) {
+  // A control freed by the event counts as having handled the key.
+  TFreeWatch watch(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyUp(Message)) return true;
+  if (watch.Freed()) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   WORD key = static_cast<WORD>(Message.WParam);
   KeyUp(key, KeyDataToShiftState(Message.LParam));
   Message.WParam = key;
+  if (watch.Freed()) return true;
   return key == 0;
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
+  // A control freed by the event counts as having handled the key.
+  TFreeWatch watch(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(Message)) return true;
+  if (watch.Freed()) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   wchar_t ch = static_cast<wchar_t>(Message.WParam);
   KeyPress(ch);
   Message.WParam = ch;
+  if (watch.Freed()) return true;
   return ch == 0;
 }
 

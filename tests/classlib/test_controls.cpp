@@ -2,6 +2,8 @@
 // capture, painting into a foreign DC, alignment and ownership.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "ControlTestUtils.h"
 #include "classlib/Menus.h"
 
@@ -369,6 +371,70 @@ class Watcher : public TComponent {
     if (Operation == opRemove && AComponent == Watched) Watched = nullptr;
   }
 };
+
+// Fills its memory with garbage when freed, so that any use after the free
+// fails at once instead of reading what happens to be left there.
+template <typename Base>
+class Poisoned : public Base {
+ public:
+  using Base::Base;
+  static void operator delete(void* P, size_t Size) {
+    std::memset(P, 0xDD, Size);
+    ::operator delete(P);
+  }
+};
+
+TEST(FreeInHandlerTest, AControlMayFreeItselfFromItsOwnMouseEvents) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(100, 100, 300, 200);
+  ShowAndActivate(&form);
+  enum Event { OnClick, OnDblClick, OnMouseDown, OnMouseUp };
+  for (bool windowless : {true, false}) {
+    for (Event event : {OnClick, OnDblClick, OnMouseDown, OnMouseUp}) {
+      TControl* c = windowless ? static_cast<TControl*>(new Poisoned<Spot>(&form))
+                               : static_cast<TControl*>(new Poisoned<Box>(&form));
+      c->SetParent(&form);
+      c->SetBounds(20, 20, 100, 60);
+      Watcher watcher(nullptr);
+      watcher.Watch(c);
+      auto freeIt = [c](TObject*) { Free(c); };
+      auto freeOnButton = [c](TObject*, TMouseButton, TShiftState, int, int) { Free(c); };
+      if (event == OnClick) c->OnClick = freeIt;
+      if (event == OnDblClick) c->OnDblClick = freeIt;
+      if (event == OnMouseDown) c->OnMouseDown = freeOnButton;
+      if (event == OnMouseUp) c->OnMouseUp = freeOnButton;
+      MoveMouse(Center(c));
+      INPUT in[4] = {};
+      for (int i = 0; i < 4; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+      }
+      SendInput(4, in, sizeof(INPUT));
+      ASSERT_TRUE(PumpUntil([&] { return watcher.Watched == nullptr; })) << windowless << " " << event;
+      Settle();
+      EXPECT_EQ(0, form.ControlCount());
+    }
+  }
+  // A focused control freed by a key it is told of.
+  for (int event = 0; event < 3; ++event) {
+    auto* c = new Poisoned<Box>(&form);
+    c->SetParent(&form);
+    c->SetBounds(20, 20, 100, 60);
+    Watcher watcher(nullptr);
+    watcher.Watch(c);
+    if (event == 0) c->OnKeyDown = [c](TObject*, WORD&, TShiftState) { Free(c); };
+    if (event == 1) c->OnKeyPress = [c](TObject*, wchar_t&) { Free(c); };
+    if (event == 2) c->OnKeyUp = [c](TObject*, WORD&, TShiftState) { Free(c); };
+    c->SetFocus();
+    ASSERT_EQ(c->Handle(), GetFocus());
+    PostKey('A');
+    PostMessageW(GetFocus(), WM_CHAR, 'a', 1);
+    ASSERT_TRUE(PumpUntil([&] { return watcher.Watched == nullptr; })) << event;
+    Settle();
+    EXPECT_EQ(0, form.ControlCount());
+  }
+}
 
 TEST(OwnershipTest, DestroyingAFormFreesItsControlsAndNotifies) {
   Watcher watcher(nullptr);
