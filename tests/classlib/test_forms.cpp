@@ -200,6 +200,27 @@ TEST(TimerTest, FiresInTheLoopAndMayFreeItselfFromItsEvent) {
   EXPECT_EQ(stopped + 1, ticks);
 }
 
+TEST(TimerTest, AnExceptionFromOnTimerReachesTheApplication) {
+  String reported;
+  TObject* sender = nullptr;
+  Application->OnException = [&](TObject* Sender, const std::exception* E) {
+    sender = Sender;
+    if (auto* e = dynamic_cast<const Exception*>(E)) reported = e->Message();
+  };
+  auto* timer = new TTimer(nullptr);
+  timer->SetInterval(10);
+  timer->OnTimer = [&](TObject* Sender) {
+    static_cast<TTimer*>(Sender)->SetEnabled(false);
+    throw EInvalidOperation(L"tick failed");
+  };
+  const bool seen = PumpUntil([&] { return !reported.empty(); });
+  Application->OnException = nullptr;
+  Free(timer);
+  ASSERT_TRUE(seen);
+  EXPECT_EQ(L"tick failed", reported);
+  EXPECT_EQ(timer, sender);
+}
+
 // ---------------------------------------------------------------------------
 
 class Tipped : public TCustomControl {
