@@ -608,7 +608,10 @@ void TWinControl::VisibleChanged() {
 void TWinControl::WMPaint(TMessage& Message) {
   bool hasWindowless = false;
   for (TControl* c : FControls) hasWindowless |= !IsWindowed(c);
-  if (!FControlState.Contains(csCustomPaint) && !hasWindowless) {
+  // The default window procedure ignores a given DC and would validate the
+  // window's own update region instead; a plain window has nothing to draw.
+  const bool plain = FDefWndProc == DefWindowProcW;
+  if (!FControlState.Contains(csCustomPaint) && !hasWindowless && !(plain && Message.WParam)) {
     DefaultHandler(Message);
     return;
   }
@@ -632,6 +635,7 @@ void TWinControl::PaintHandler(HDC DC) {
 }
 
 void TWinControl::PaintWindow(HDC DC) {
+  if (FDefWndProc == DefWindowProcW) return;  // see WMPaint
   TMessage m;
   m.Msg = WM_PAINT;
   m.WParam = reinterpret_cast<WPARAM>(DC);

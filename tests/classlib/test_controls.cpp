@@ -258,6 +258,39 @@ TEST(PaintTest, ControlPaintsItselfAndWindowlessChildrenIntoAForeignDC) {
   EXPECT_FALSE(parent.HandleAllocated());  // no window was needed
 }
 
+TEST(PaintTest, PaintingAPlainWindowIntoAForeignDCLeavesItsPendingUpdate) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(100, 100, 200, 100);
+  // A plain windowed control: its window paints nothing of its own.
+  for (bool withChild : {false, true}) {
+    auto* panel = new TWinControl(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(10, 10, 80, 60);
+    if (withChild) {
+      auto* spot = new Spot(panel, clBlue);
+      spot->SetParent(panel);
+      spot->SetBounds(5, 5, 20, 10);
+    }
+    ShowAndActivate(&form);
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT part = {0, 0, 30, 30};
+    InvalidateRect(panel->Handle(), &part, FALSE);
+
+    // What a child does to paint its parent's background into its buffer.
+    MemoryDC mem(80, 60);
+    panel->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem.DC()), 0);
+    panel->Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem.DC()), 0);
+    panel->PaintTo(mem.DC(), 0, 0);
+    if (withChild) {
+      EXPECT_EQ(RGB(0, 0, 255), mem.At(10, 8));
+    }
+    // The window still gets its own WM_PAINT for the part that was invalid.
+    EXPECT_TRUE(GetUpdateRect(panel->Handle(), nullptr, FALSE)) << withChild;
+    Free(panel);
+  }
+}
+
 TEST(PaintTest, PaintToIncludesWindowedChildrenAndEraseFillsWithColor) {
   TForm form(nullptr);
   form.SetBorderStyle(bsNone);
