@@ -199,6 +199,8 @@ void TWinControl::CreateSubClass(TCreateParams& Params, const wchar_t* SystemCla
   wc.hInstance = Params.WindowClass.hInstance;
   wc.style &= ~CS_GLOBALCLASS;
   Params.WindowClass = wc;
+  // A class that keeps its base's name must not share the base's window class.
+  Params.WinClassName += String(L".") + SystemClass;
 }
 
 void TWinControl::CreateWnd() {
