@@ -431,6 +431,19 @@ TEST(FormTest, RecreatingTheWindowKeepsChildrenTextAndBounds) {
   EXPECT_EQ(form.ClientWidth() - 90, edit->Left() + edit->Width());
 }
 
+TEST(FormTest, AShownFormStaysShownWhenItsWindowIsRecreated) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 200, 150);
+  ShowAndActivate(&form);
+  HWND oldForm = form.Handle();
+  form.SetBorderStyle(bsDialog);
+  EXPECT_NE(oldForm, form.Handle());
+  EXPECT_TRUE(form.Visible());
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+  EXPECT_EQ(100, form.Left());
+  EXPECT_EQ(150, form.Height());
+}
+
 TEST(FormTest, AlphaBlendMakesALayeredWindowAndCentringUsesTheScreen) {
   TForm form(nullptr);
   form.SetBorderStyle(bsNone);
