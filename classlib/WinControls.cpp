@@ -115,7 +115,10 @@ void TWinControl::InsertControl(TControl* AControl) {
 void TWinControl::RemoveControl(TControl* AControl) {
   if (!AControl || AControl->FParent != this) return;
   if (TCustomForm* form = GetParentForm(this)) form->ControlRemoving(AControl);
-  if (FMouseControl == AControl) FMouseControl = nullptr;
+  if (FMouseControl == AControl) {
+    FMouseControl = nullptr;
+    AControl->FMouseInControl = false;
+  }
   CancelCaptureOf(AControl);
   auto* win = dynamic_cast<TWinControl*>(AControl);
   if (win) {

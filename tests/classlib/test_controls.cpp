@@ -102,6 +102,19 @@ TEST_F(MouseTest, EnterAndLeaveForWindowedAndWindowlessControls) {
   EXPECT_EQ(1, w.Leave);
 }
 
+TEST_F(MouseTest, AWindowlessControlTakenFromUnderTheMouseIsNoLongerUnderIt) {
+  MoveMouse(Center(windowless));
+  ASSERT_TRUE(PumpUntil([&] { return g.Enter == 1; }));
+  windowless->SetParent(nullptr);
+  EXPECT_FALSE(windowless->MouseInControl());
+  // Placed elsewhere, away from the mouse, it enters afresh only when reached.
+  windowless->SetLeft(200);
+  windowless->SetParent(form);
+  MoveMouse(Center(windowless));
+  ASSERT_TRUE(PumpUntil([&] { return g.Enter == 2; }));
+  EXPECT_TRUE(windowless->MouseInControl());
+}
+
 TEST_F(MouseTest, HiddenOrDisabledWindowlessControlGetsNoMouse) {
   windowless->SetEnabled(false);
   MoveMouse(Center(windowless));
