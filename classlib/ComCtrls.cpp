@@ -164,6 +164,11 @@ void TPageControl::RemovePage(TTabSheet* Page) {
   TTabSheet* next = FActivePage == Page ? FindNextPage(Page, true, true) : FActivePage;
   FPages.erase(it);
   Page->FPageControl = nullptr;
+  if (ComponentState().Contains(csDestroying)) {
+    // The pages go one by one with the control; none shows on the way.
+    if (FActivePage == Page) FActivePage = nullptr;
+    return;
+  }
   if (next == Page) next = nullptr;
   if (FActivePage == Page) FActivePage = nullptr;
   ShowPage(next);

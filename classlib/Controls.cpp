@@ -57,6 +57,30 @@ bool IsAccel(WORD VK, const String& Str) {
 }
 
 // ---------------------------------------------------------------------------
+// TFreeWatch
+
+// The watch lives on the stack and unlinks itself in its destructor.
+#if defined(__GNUC__) && __GNUC__ >= 12
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdangling-pointer"
+#endif
+TFreeWatch::TFreeWatch(TControl* Control) : FControl(Control), FNext(Control->FFreeWatches) {
+  Control->FFreeWatches = this;
+}
+#if defined(__GNUC__) && __GNUC__ >= 12
+#pragma GCC diagnostic pop
+#endif
+
+TFreeWatch::~TFreeWatch() {
+  if (!FControl) return;
+  for (TFreeWatch** w = &FControl->FFreeWatches; *w; w = &(*w)->FNext) {
+    if (*w != this) continue;
+    *w = FNext;
+    break;
+  }
+}
+
+// ---------------------------------------------------------------------------
 // TControl
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
@@ -72,6 +96,8 @@ TControl::~TControl() {
 void TControl::BeforeDestruction() {
   if (FTornDownControl) return;
   FTornDownControl = true;
+  for (TFreeWatch* w = FFreeWatches; w; w = w->FNext) w->FControl = nullptr;
+  FFreeWatches = nullptr;
   Destroying();
   CancelCaptureOf(this);
   if (Application) Application->ControlDestroyed(this);
@@ -445,6 +471,8 @@ void TControl::WMMouseDown(TMessage& Message, TMouseButton Button, bool Double) 
   SendCancelMode(this);
   TShiftState shift = KeysToShiftState(static_cast<WORD>(Message.WParam));
   if (Double) shift.Include(ssDouble);
+  // An event handler may free this control; nothing of it is touched then.
+  TFreeWatch watch(this);
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     FControlState.Include(csLButtonDown);
@@ -454,13 +482,15 @@ void TControl::WMMouseDown(TMessage& Message, TMouseButton Button, bool Double) 
       else FControlState.Include(csClicked);
     }
   }
+  if (watch.Freed()) return;
   if (!FControlStyle.Contains(csNoStdEvents)) MouseDown(Button, shift, Message.XPos(), Message.YPos());
-  DefaultHandler(Message);
+  if (!watch.Freed()) DefaultHandler(Message);
 }
 
 void TControl::WMMouseUp(TMessage& Message, TMouseButton Button) {
   TShiftState shift = KeysToShiftState(static_cast<WORD>(Message.WParam));
   const TPoint p(Message.XPos(), Message.YPos());
+  TFreeWatch watch(this);
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
     FControlState.Exclude(csLButtonDown);
@@ -469,14 +499,16 @@ void TControl::WMMouseUp(TMessage& Message, TMouseButton Button) {
       if (PtInRect(ClientRect(), p)) Click();
     }
   }
+  if (watch.Freed()) return;
   if (!FControlStyle.Contains(csNoStdEvents)) MouseUp(Button, shift, p.X, p.Y);
-  DefaultHandler(Message);
+  if (!watch.Freed()) DefaultHandler(Message);
 }
 
 void TControl::WMMouseMove(TMessage& Message) {
+  TFreeWatch watch(this);
   if (!FControlStyle.Contains(csNoStdEvents))
     MouseMove(KeysToShiftState(static_cast<WORD>(Message.WParam)), Message.XPos(), Message.YPos());
-  DefaultHandler(Message);
+  if (!watch.Freed()) DefaultHandler(Message);
 }
 
 void TControl::WMMouseWheel(TMessage& Message) {

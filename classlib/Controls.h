@@ -16,6 +16,7 @@
 #include "classlib/Messages.h"
 #include "classlib/Types.h"
 
+class TControl;
 class TWinControl;
 class TCustomForm;
 LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -78,6 +79,22 @@ struct TCreateParams {
   void* Param = nullptr;
   WNDCLASSW WindowClass = {};
   String WinClassName;
+};
+
+// Tells code that fired an event whether the event freed the control, so
+// that it touches the control no more.
+class TFreeWatch {
+ public:
+  explicit TFreeWatch(TControl* Control);
+  ~TFreeWatch();
+  TFreeWatch(const TFreeWatch&) = delete;
+  TFreeWatch& operator=(const TFreeWatch&) = delete;
+  bool Freed() const { return FControl == nullptr; }
+
+ private:
+  friend class TControl;
+  TControl* FControl;
+  TFreeWatch* FNext;
 };
 
 class TControl : public TComponent {
@@ -195,6 +212,7 @@ class TControl : public TComponent {
  protected:
   friend class TWinControl;
   friend class TControlActionLink;
+  friend class TFreeWatch;
 
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -247,6 +265,7 @@ class TControl : public TComponent {
   std::unique_ptr<TControlActionLink> FActionLink;
   bool FMouseInControl = false;
   bool FTornDownControl = false;
+  TFreeWatch* FFreeWatches = nullptr;
 };
 
 class TWinControl : public TControl {

@@ -1,5 +1,6 @@
 #include "classlib/ExtCtrls.h"
 
+#include "classlib/Forms.h"
 #include "classlib/UtilWindow.h"
 
 namespace {
@@ -9,7 +10,11 @@ constexpr UINT_PTR kTimerId = 1;
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
   FWindowHandle = AllocateHWnd([this](TMessage& m) {
     if (m.Msg != WM_TIMER) return false;
-    Timer();  // may free this timer; nothing of it is touched afterwards
+    try {
+      Timer();  // may free this timer; nothing of it is touched afterwards
+    } catch (...) {
+      if (Application) Application->HandleException(this);
+    }
     return true;
   });
   UpdateTimer();

@@ -190,6 +190,11 @@ void TCustomForm::Dispatch(TMessage& Message) {
       return;
     case CM_DIALOGKEY: CMDialogKey(Message); return;
     case CM_RELEASE: Free(this); return;
+    case CM_RECREATEWND:
+      // A top-level window is made hidden; a shown form shows its new one.
+      TWinControl::Dispatch(Message);
+      if (FVisible && !FParent && FHandle) ShowWindow(FHandle, SW_SHOW);
+      return;
   }
   TWinControl::Dispatch(Message);
 }

@@ -1,5 +1,6 @@
 #include "classlib/UtilWindow.h"
 
+#include "classlib/Forms.h"
 #include "classlib/SysUtils.h"
 
 namespace {
@@ -24,7 +25,9 @@ LRESULT CALLBACK UtilWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   try {
     handled = data->Method(m);
   } catch (...) {
-    handled = true;  // never unwind through the system's frames
+    // Never unwind through the system's frames; the application reports it.
+    handled = true;
+    if (Application) Application->HandleException(Application);
   }
   --data->Busy;
   // The method may have released the window; the data outlived the call.

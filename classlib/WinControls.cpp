@@ -115,7 +115,10 @@ void TWinControl::InsertControl(TControl* AControl) {
 void TWinControl::RemoveControl(TControl* AControl) {
   if (!AControl || AControl->FParent != this) return;
   if (TCustomForm* form = GetParentForm(this)) form->ControlRemoving(AControl);
-  if (FMouseControl == AControl) FMouseControl = nullptr;
+  if (FMouseControl == AControl) {
+    FMouseControl = nullptr;
+    AControl->FMouseInControl = false;
+  }
   CancelCaptureOf(AControl);
   auto* win = dynamic_cast<TWinControl*>(AControl);
   if (win) {
@@ -199,6 +202,8 @@ void TWinControl::CreateSubClass(TCreateParams& Params, const wchar_t* SystemCla
   wc.hInstance = Params.WindowClass.hInstance;
   wc.style &= ~CS_GLOBALCLASS;
   Params.WindowClass = wc;
+  // A class that keeps its base's name must not share the base's window class.
+  Params.WinClassName += String(L".") + SystemClass;
 }
 
 void TWinControl::CreateWnd() {
@@ -608,7 +613,10 @@ void TWinControl::VisibleChanged() {
 void TWinControl::WMPaint(TMessage& Message) {
   bool hasWindowless = false;
   for (TControl* c : FControls) hasWindowless |= !IsWindowed(c);
-  if (!FControlState.Contains(csCustomPaint) && !hasWindowless) {
+  // The default window procedure ignores a given DC and would validate the
+  // window's own update region instead; a plain window has nothing to draw.
+  const bool plain = FDefWndProc == DefWindowProcW;
+  if (!FControlState.Contains(csCustomPaint) && !hasWindowless && !(plain && Message.WParam)) {
     DefaultHandler(Message);
     return;
   }
@@ -632,6 +640,7 @@ void TWinControl::PaintHandler(HDC DC) {
 }
 
 void TWinControl::PaintWindow(HDC DC) {
+  if (FDefWndProc == DefWindowProcW) return;  // see WMPaint
   TMessage m;
   m.Msg = WM_PAINT;
   m.WParam = reinterpret_cast<WPARAM>(DC);
@@ -920,32 +929,44 @@ void TWinControl::CNChar(TMessage& Message) {
 }
 
 bool TWinControl::DoKeyDown(TMessage& Message) {
+  // A control freed by the event counts as having handled the key.
+  TFreeWatch watch(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyDown(Message)) return true;
+  if (watch.Freed()) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   WORD key = static_cast<WORD>(Message.WParam);
   KeyDown(key, KeyDataToShiftState(Message.LParam));
   Message.WParam = key;
+  if (watch.Freed()) return true;
   return key == 0;
 }
 
 bool TWinControl::DoKeyUp(TMessage& Message) {
+  // A control freed by the event counts as having handled the key.
+  TFreeWatch watch(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyUp(Message)) return true;
+  if (watch.Freed()) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   WORD key = static_cast<WORD>(Message.WParam);
   KeyUp(key, KeyDataToShiftState(Message.LParam));
   Message.WParam = key;
+  if (watch.Freed()) return true;
   return key == 0;
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
+  // A control freed by the event counts as having handled the key.
+  TFreeWatch watch(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(Message)) return true;
+  if (watch.Freed()) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   wchar_t ch = static_cast<wchar_t>(Message.WParam);
   KeyPress(ch);
   Message.WParam = ch;
+  if (watch.Freed()) return true;
   return ch == 0;
 }
 

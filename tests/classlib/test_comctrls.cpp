@@ -123,6 +123,24 @@ class InsetPages : public TPageControl {
   }
 };
 
+TEST(PageControlTest, FreeingThePageControlShowsNoOtherPageOnTheWay) {
+  TForm form(nullptr);
+  auto* pc = new TPageControl(&form);
+  pc->SetParent(&form);
+  int shows = 0;
+  for (int i = 0; i < 3; ++i) {
+    auto* sheet = new TTabSheet(&form);
+    sheet->SetPageControl(pc);
+    sheet->OnShow = [&](TObject*) { ++shows; };
+  }
+  pc->SetActivePageIndex(2);
+  form.Show();
+  shows = 0;
+  Free(pc);
+  EXPECT_EQ(0, shows);
+  EXPECT_EQ(0, form.ControlCount());
+}
+
 TEST(PageControlTest, AdjustRectOfADescendantPlacesThePages) {
   TForm form(nullptr);
   form.SetBounds(0, 0, 300, 200);

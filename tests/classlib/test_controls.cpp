@@ -2,6 +2,8 @@
 // capture, painting into a foreign DC, alignment and ownership.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "ControlTestUtils.h"
 #include "classlib/Menus.h"
 
@@ -98,6 +100,19 @@ TEST_F(MouseTest, EnterAndLeaveForWindowedAndWindowlessControls) {
   ASSERT_TRUE(PumpUntil([&] { return g.Leave == 1; }));
   EXPECT_EQ(1, w.Enter);
   EXPECT_EQ(1, w.Leave);
+}
+
+TEST_F(MouseTest, AWindowlessControlTakenFromUnderTheMouseIsNoLongerUnderIt) {
+  MoveMouse(Center(windowless));
+  ASSERT_TRUE(PumpUntil([&] { return g.Enter == 1; }));
+  windowless->SetParent(nullptr);
+  EXPECT_FALSE(windowless->MouseInControl());
+  // Placed elsewhere, away from the mouse, it enters afresh only when reached.
+  windowless->SetLeft(200);
+  windowless->SetParent(form);
+  MoveMouse(Center(windowless));
+  ASSERT_TRUE(PumpUntil([&] { return g.Enter == 2; }));
+  EXPECT_TRUE(windowless->MouseInControl());
 }
 
 TEST_F(MouseTest, HiddenOrDisabledWindowlessControlGetsNoMouse) {
@@ -256,6 +271,39 @@ TEST(PaintTest, ControlPaintsItselfAndWindowlessChildrenIntoAForeignDC) {
   EXPECT_FALSE(parent.HandleAllocated());  // no window was needed
 }
 
+TEST(PaintTest, PaintingAPlainWindowIntoAForeignDCLeavesItsPendingUpdate) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(100, 100, 200, 100);
+  // A plain windowed control: its window paints nothing of its own.
+  for (bool withChild : {false, true}) {
+    auto* panel = new TWinControl(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(10, 10, 80, 60);
+    if (withChild) {
+      auto* spot = new Spot(panel, clBlue);
+      spot->SetParent(panel);
+      spot->SetBounds(5, 5, 20, 10);
+    }
+    ShowAndActivate(&form);
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT part = {0, 0, 30, 30};
+    InvalidateRect(panel->Handle(), &part, FALSE);
+
+    // What a child does to paint its parent's background into its buffer.
+    MemoryDC mem(80, 60);
+    panel->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem.DC()), 0);
+    panel->Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem.DC()), 0);
+    panel->PaintTo(mem.DC(), 0, 0);
+    if (withChild) {
+      EXPECT_EQ(RGB(0, 0, 255), mem.At(10, 8));
+    }
+    // The window still gets its own WM_PAINT for the part that was invalid.
+    EXPECT_TRUE(GetUpdateRect(panel->Handle(), nullptr, FALSE)) << withChild;
+    Free(panel);
+  }
+}
+
 TEST(PaintTest, PaintToIncludesWindowedChildrenAndEraseFillsWithColor) {
   TForm form(nullptr);
   form.SetBorderStyle(bsNone);
@@ -369,6 +417,70 @@ class Watcher : public TComponent {
     if (Operation == opRemove && AComponent == Watched) Watched = nullptr;
   }
 };
+
+// Fills its memory with garbage when freed, so that any use after the free
+// fails at once instead of reading what happens to be left there.
+template <typename Base>
+class Poisoned : public Base {
+ public:
+  using Base::Base;
+  static void operator delete(void* P, size_t Size) {
+    std::memset(P, 0xDD, Size);
+    ::operator delete(P);
+  }
+};
+
+TEST(FreeInHandlerTest, AControlMayFreeItselfFromItsOwnMouseEvents) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(100, 100, 300, 200);
+  ShowAndActivate(&form);
+  enum Event { OnClick, OnDblClick, OnMouseDown, OnMouseUp };
+  for (bool windowless : {true, false}) {
+    for (Event event : {OnClick, OnDblClick, OnMouseDown, OnMouseUp}) {
+      TControl* c = windowless ? static_cast<TControl*>(new Poisoned<Spot>(&form))
+                               : static_cast<TControl*>(new Poisoned<Box>(&form));
+      c->SetParent(&form);
+      c->SetBounds(20, 20, 100, 60);
+      Watcher watcher(nullptr);
+      watcher.Watch(c);
+      auto freeIt = [c](TObject*) { Free(c); };
+      auto freeOnButton = [c](TObject*, TMouseButton, TShiftState, int, int) { Free(c); };
+      if (event == OnClick) c->OnClick = freeIt;
+      if (event == OnDblClick) c->OnDblClick = freeIt;
+      if (event == OnMouseDown) c->OnMouseDown = freeOnButton;
+      if (event == OnMouseUp) c->OnMouseUp = freeOnButton;
+      MoveMouse(Center(c));
+      INPUT in[4] = {};
+      for (int i = 0; i < 4; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+      }
+      SendInput(4, in, sizeof(INPUT));
+      ASSERT_TRUE(PumpUntil([&] { return watcher.Watched == nullptr; })) << windowless << " " << event;
+      Settle();
+      EXPECT_EQ(0, form.ControlCount());
+    }
+  }
+  // A focused control freed by a key it is told of.
+  for (int event = 0; event < 3; ++event) {
+    auto* c = new Poisoned<Box>(&form);
+    c->SetParent(&form);
+    c->SetBounds(20, 20, 100, 60);
+    Watcher watcher(nullptr);
+    watcher.Watch(c);
+    if (event == 0) c->OnKeyDown = [c](TObject*, WORD&, TShiftState) { Free(c); };
+    if (event == 1) c->OnKeyPress = [c](TObject*, wchar_t&) { Free(c); };
+    if (event == 2) c->OnKeyUp = [c](TObject*, WORD&, TShiftState) { Free(c); };
+    c->SetFocus();
+    ASSERT_EQ(c->Handle(), GetFocus());
+    PostKey('A');
+    PostMessageW(GetFocus(), WM_CHAR, 'a', 1);
+    ASSERT_TRUE(PumpUntil([&] { return watcher.Watched == nullptr; })) << event;
+    Settle();
+    EXPECT_EQ(0, form.ControlCount());
+  }
+}
 
 TEST(OwnershipTest, DestroyingAFormFreesItsControlsAndNotifies) {
   Watcher watcher(nullptr);

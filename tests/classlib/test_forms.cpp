@@ -200,6 +200,27 @@ TEST(TimerTest, FiresInTheLoopAndMayFreeItselfFromItsEvent) {
   EXPECT_EQ(stopped + 1, ticks);
 }
 
+TEST(TimerTest, AnExceptionFromOnTimerReachesTheApplication) {
+  String reported;
+  TObject* sender = nullptr;
+  Application->OnException = [&](TObject* Sender, const std::exception* E) {
+    sender = Sender;
+    if (auto* e = dynamic_cast<const Exception*>(E)) reported = e->Message();
+  };
+  auto* timer = new TTimer(nullptr);
+  timer->SetInterval(10);
+  timer->OnTimer = [&](TObject* Sender) {
+    static_cast<TTimer*>(Sender)->SetEnabled(false);
+    throw EInvalidOperation(L"tick failed");
+  };
+  const bool seen = PumpUntil([&] { return !reported.empty(); });
+  Application->OnException = nullptr;
+  Free(timer);
+  ASSERT_TRUE(seen);
+  EXPECT_EQ(L"tick failed", reported);
+  EXPECT_EQ(timer, sender);
+}
+
 // ---------------------------------------------------------------------------
 
 class Tipped : public TCustomControl {
@@ -408,6 +429,19 @@ TEST(FormTest, RecreatingTheWindowKeepsChildrenTextAndBounds) {
   EXPECT_TRUE(GetWindowLongW(form.Handle(), GWL_STYLE) & WS_THICKFRAME);
   // The frame grew, the client shrank, and the anchored edit followed it.
   EXPECT_EQ(form.ClientWidth() - 90, edit->Left() + edit->Width());
+}
+
+TEST(FormTest, AShownFormStaysShownWhenItsWindowIsRecreated) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 200, 150);
+  ShowAndActivate(&form);
+  HWND oldForm = form.Handle();
+  form.SetBorderStyle(bsDialog);
+  EXPECT_NE(oldForm, form.Handle());
+  EXPECT_TRUE(form.Visible());
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+  EXPECT_EQ(100, form.Left());
+  EXPECT_EQ(150, form.Height());
 }
 
 TEST(FormTest, AlphaBlendMakesALayeredWindowAndCentringUsesTheScreen) {

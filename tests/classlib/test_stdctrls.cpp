@@ -101,6 +101,33 @@ TEST_F(EditTest, TabIntoTheEditSelectsAllOfIt) {
   EXPECT_EQ(3, edit->SelLength());
 }
 
+// A descendant that keeps its base's class name but wraps a system control.
+class BareEdit : public TWinControl {
+ public:
+  explicit BareEdit(TComponent* AOwner) : TWinControl(AOwner) {}
+
+ protected:
+  void CreateParams(TCreateParams& Params) override {
+    TWinControl::CreateParams(Params);
+    CreateSubClass(Params, L"EDIT");
+  }
+};
+
+TEST(SubClassTest, AWrappedSystemControlNeverSharesAPlainWindowClass) {
+  TForm form(nullptr);
+  auto* plain = new TWinControl(&form);
+  plain->SetParent(&form);
+  plain->HandleNeeded();
+  auto* edit = new BareEdit(&form);
+  edit->SetParent(&form);
+  edit->SetBounds(0, 0, 100, 24);
+  // The system edit keeps its state in the window's extra bytes.
+  EXPECT_NE(0, SendMessageW(edit->Handle(), EM_GETLIMITTEXT, 0, 0));
+  SendMessageW(edit->Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"typed"));
+  EXPECT_EQ(L"typed", edit->Text());
+  EXPECT_EQ(0, GetClassLongW(plain->Handle(), GCL_CBWNDEXTRA));
+}
+
 TEST(LabelTest, AutoSizeFitsTheTextAndLayoutCentresIt) {
   TForm form(nullptr);
   auto* label = new TLabel(&form);
