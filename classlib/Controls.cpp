@@ -163,7 +163,9 @@ intptr_t TControl::Perform(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
 
 void TControl::SetParent(TWinControl* AParent) {
   if (FParent == AParent) return;
-  if (AParent == this) throw EInvalidOperation(L"A control cannot have itself as its parent");
+  // A parent chain through the control itself would be a cycle.
+  for (TControl* p = AParent; p; p = p->FParent)
+    if (p == this) throw EInvalidOperation(L"A control cannot have itself as its parent");
   if (FParent) FParent->RemoveControl(this);
   if (AParent) AParent->InsertControl(this);
 }

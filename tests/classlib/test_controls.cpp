@@ -327,6 +327,21 @@ TEST(PaintTest, PaintToIncludesWindowedChildrenAndEraseFillsWithColor) {
 // ---------------------------------------------------------------------------
 // Alignment
 
+TEST(ParentTest, AControlCannotBePlacedInsideItselfOrItsDescendants) {
+  Box outer(nullptr);
+  auto* middle = new Box(&outer);
+  middle->SetParent(&outer);
+  auto* inner = new Box(&outer);
+  inner->SetParent(middle);
+  EXPECT_THROW(outer.SetParent(&outer), EInvalidOperation);
+  EXPECT_THROW(outer.SetParent(inner), EInvalidOperation);
+  EXPECT_THROW(middle->SetParent(inner), EInvalidOperation);
+  // A refused move leaves the tree as it was.
+  EXPECT_EQ(middle, inner->Parent());
+  EXPECT_EQ(&outer, middle->Parent());
+  EXPECT_EQ(nullptr, outer.Parent());
+}
+
 TEST(AlignTest, ChildrenFillTheirSidesInOrderAndFollowResizes) {
   Box parent(nullptr);
   parent.SetBounds(0, 0, 200, 100);
