@@ -60,11 +60,7 @@ void DrawLabelled(TCanvas* Canvas, TspEffectBmp& Bmp, int X, int Y, const String
 
 TCompositionPage::TCompositionPage(TComponent* AOwner) : TGalleryPage(AOwner) {
   MakePiecePicture(FPiecePicture);
-  try {
-    FPhoto.LoadFromFile(ProgramFolder() + L"gallery.bmp");
-  } catch (const Exception& e) {
-    FPhotoError = e.Message();
-  }
+  FPhotoError = LoadGalleryPhoto(FPhoto);
 }
 
 void TCompositionPage::DrawPage(TCanvas* Canvas) {

@@ -27,6 +27,15 @@ String ProgramFolder() {
   return s.substr(0, s.find_last_of(L"\\/") + 1);
 }
 
+String LoadGalleryPhoto(TBitmap& Photo) {
+  try {
+    Photo.LoadFromFile(ProgramFolder() + L"gallery.bmp");
+  } catch (const Exception& e) {
+    return e.Message();
+  }
+  return String();
+}
+
 void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text) {
   Canvas->Font()->SetName(L"Tahoma");
   Canvas->Font()->SetHeight(-12);

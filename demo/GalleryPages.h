@@ -97,6 +97,8 @@ class TSkinPage : public TGalleryPage {
 
 // Shared by the pages.
 String ProgramFolder();
+// Loads gallery.bmp from beside the program; returns why it failed, or empty text.
+String LoadGalleryPhoto(TBitmap& Photo);
 // A bold heading over a section.
 void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text);
 // A small grey note under a drawing.

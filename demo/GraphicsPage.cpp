@@ -28,11 +28,7 @@ void MakeGlyphStrip(TBitmap& Strip) {
 }  // namespace
 
 TGraphicsPage::TGraphicsPage(TComponent* AOwner) : TGalleryPage(AOwner) {
-  try {
-    FPhoto.LoadFromFile(ProgramFolder() + L"gallery.bmp");
-  } catch (const Exception& e) {
-    FPhotoError = e.Message();
-  }
+  FPhotoError = LoadGalleryPhoto(FPhoto);
   TBitmap strip;
   MakeGlyphStrip(strip);
   FImages.AddMasked(&strip, clFuchsia);
