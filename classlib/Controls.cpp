@@ -184,12 +184,15 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
   if (FVisible) InvalidateRectInParent(BoundsRect(), true);
   const bool resized = AWidth != FWidth || AHeight != FHeight;
+  const bool moved = ALeft != FLeft || ATop != FTop;
   FLeft = ALeft;
   FTop = ATop;
   FWidth = AWidth;
   FHeight = AHeight;
   if (FVisible) Invalidate();
   BoundsChanged(resized);
+  // A window learns of its moves from the system; a windowless control is told here.
+  if (moved && !dynamic_cast<TWinControl*>(this)) Perform(WM_MOVE, 0, MAKELPARAM(FLeft, FTop));
 }
 
 void TControl::BoundsChanged(bool Resized) {

@@ -139,6 +139,33 @@ void TCustomForm::ApplyAlphaBlend() {
   }
 }
 
+namespace {
+int ShowCommandOf(TWindowState State) {
+  switch (State) {
+    case wsMinimized: return SW_SHOWMINIMIZED;
+    case wsMaximized: return SW_SHOWMAXIMIZED;
+    default: return SW_SHOWNORMAL;
+  }
+}
+}  // namespace
+
+void TCustomForm::SetWindowState(TWindowState Value) {
+  if (FWindowState == Value) return;
+  FWindowState = Value;
+  if (!FParent && FHandle && FVisible) ShowWindow(FHandle, ShowCommandOf(Value));
+}
+
+void TCustomForm::WMSize(TMessage& Message) {
+  TWinControl::Dispatch(Message);
+  if (FParent) return;
+  switch (Message.WParam) {
+    case SIZE_MINIMIZED: FWindowState = wsMinimized; break;
+    case SIZE_MAXIMIZED: FWindowState = wsMaximized; break;
+    case SIZE_RESTORED: FWindowState = wsNormal; break;
+    default: break;
+  }
+}
+
 void TCustomForm::VisibleChanged() {
   if (FParent) {
     TWinControl::VisibleChanged();
@@ -150,7 +177,7 @@ void TCustomForm::VisibleChanged() {
     HandleNeeded();
     if (FPosition == poScreenCenter)
       SetBounds((Screen->Width() - FWidth) / 2, (Screen->Height() - FHeight) / 2, FWidth, FHeight);
-    ShowWindow(FHandle, SW_SHOW);
+    ShowWindow(FHandle, FWindowState == wsNormal ? SW_SHOW : ShowCommandOf(FWindowState));
     DoShow();
   } else if (FHandle) {
     DoHide();
@@ -184,6 +211,7 @@ void TCustomForm::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_ACTIVATE: WMActivate(Message); return;
     case WM_CLOSE: WMClose(Message); return;
+    case WM_SIZE: WMSize(Message); return;
     case WM_SYSCOLORCHANGE:
       Perform(CM_SYSCOLORCHANGE, 0, 0);
       DefaultHandler(Message);

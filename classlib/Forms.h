@@ -15,6 +15,7 @@ using TBorderIcons = TSet<TBorderIcon>;
 enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poScreenCenter };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TFormStateFlag { fsCreating, fsVisible, fsShowing, fsModal, fsActivated };
 using TFormState = TSet<TFormStateFlag>;
 
@@ -45,6 +46,10 @@ class TCustomForm : public TWinControl {
   void SetAlphaBlendValue(uint8_t Value);
   TFormState FormState() const { return FFormState; }
   bool Active() const { return FActive; }
+  // Follows the window as the user or the system sizes it (WM_SIZE); a state
+  // set while the form is hidden applies when it shows.
+  TWindowState WindowState() const { return FWindowState; }
+  void SetWindowState(TWindowState Value);
 
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult Value) { FModalResult = Value; }
@@ -93,6 +98,7 @@ class TCustomForm : public TWinControl {
 
   void WMActivate(TMessage& Message);
   void WMClose(TMessage& Message);
+  void WMSize(TMessage& Message);
   void CMDialogKey(TMessage& Message);
 
   TFormBorderStyle FBorderStyle = bsSizeable;
@@ -103,6 +109,7 @@ class TCustomForm : public TWinControl {
   bool FAlphaBlend = false;
   uint8_t FAlphaBlendValue = 255;
   TFormState FFormState;
+  TWindowState FWindowState = wsNormal;
   TModalResult FModalResult = mrNone;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;

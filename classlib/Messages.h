@@ -47,6 +47,8 @@ constexpr uint32_t CM_RELEASE = CM_BASE + 33;
 constexpr uint32_t CM_SHOWHINTCHANGED = CM_BASE + 34;
 constexpr uint32_t CM_PARENTSHOWHINTCHANGED = CM_BASE + 35;
 constexpr uint32_t CM_SYSCOLORCHANGE = CM_BASE + 36;
+// A control's value changed (a group of buttons tells its owner).
+constexpr uint32_t CM_CHANGED = CM_BASE + 37;
 constexpr uint32_t CM_TABSTOPCHANGED = CM_BASE + 40;
 constexpr uint32_t CM_HINTSHOW = CM_BASE + 48;
 constexpr uint32_t CM_RECREATEWND = CM_BASE + 51;

@@ -34,19 +34,28 @@ void StretchPiece(TCanvas* dest, TBitmap* SB, const TspDrawOp& op) {
   dest->CopyRect(visible, scaled.Canvas(), from);
 }
 
+void DrawOps(TCanvas* Dest, TBitmap* SB, const std::vector<TspDrawOp>& Ops) {
+  for (const TspDrawOp& op : Ops) {
+    if (op.Kind == dokStretch)
+      StretchPiece(Dest, SB, op);
+    else
+      Dest->CopyRect(op.Dest, SB->Canvas(), op.Source);
+  }
+}
+
 }  // namespace
 
 void DrawComposition(TBitmap* B, TBitmap* SB, const TspComposition& Plan) {
   if (!B || !Plan.Apply) return;
   B->SetSize(Plan.Width, Plan.Height);
   if (Plan.Ops.empty() || B->Empty() || !SB || SB->Empty()) return;
-  TCanvas* dest = B->Canvas();
-  for (const TspDrawOp& op : Plan.Ops) {
-    if (op.Kind == dokStretch)
-      StretchPiece(dest, SB, op);
-    else
-      dest->CopyRect(op.Dest, SB->Canvas(), op.Source);
-  }
+  DrawOps(B->Canvas(), SB, Plan.Ops);
+}
+
+void DrawPieceFill(TCanvas* Canvas, TBitmap* SB, const TRect& Piece, const TRect& Dest, bool Stretch,
+                   uint8_t StretchType) {
+  if (!Canvas || !SB || SB->Empty()) return;
+  DrawOps(Canvas, SB, PlanPieceFill(Piece, Dest, Stretch, StretchType).Ops);
 }
 
 void CreateSkinImage(const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB, const TRect& CL,

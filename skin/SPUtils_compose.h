@@ -8,6 +8,10 @@
 
 // Draws a plan into B with pieces of SB (B is sized to the plan first).
 void DrawComposition(TBitmap* B, TBitmap* SB, const TspComposition& Plan);
+// Piece of SB drawn over Dest of Canvas, tiled or stretched (PlanPieceFill);
+// nothing is drawn outside Dest.
+void DrawPieceFill(TCanvas* Canvas, TBitmap* SB, const TRect& Piece, const TRect& Dest, bool Stretch,
+                   uint8_t StretchType);
 
 void CreateSkinImage(const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB, const TRect& CL,
                      const TPoint& NLT, const TPoint& NRT, const TPoint& NLB, const TPoint& NRB, const TRect& NCL,

@@ -102,6 +102,18 @@ void AppendTiles(std::vector<TspDrawOp>& Ops, const TRect& Piece, int Start, int
   }
 }
 
+TspComposition PlanPieceFill(const TRect& Piece, const TRect& Dest, bool Stretch, uint8_t StretchType) {
+  TspComposition c;
+  c.Apply = true;
+  c.Width = Dest.Right;
+  c.Height = Dest.Bottom;
+  TspNineFlags f;
+  f.ClientStretch = Stretch;
+  f.StretchType = StretchType;
+  Client(c.Ops, Piece, Dest, f, TPoint(0, 0));
+  return c;
+}
+
 TspComposition PlanSkinImage(const TspSkinGeometry& O, const TspSkinGeometry& N, const TRect& R, int W, int H,
                              const TspNineFlags& f, bool SourceEmpty) {
   TspComposition c;

@@ -51,6 +51,11 @@ struct TspNineFlags {
 void AppendTiles(std::vector<TspDrawOp>& Ops, const TRect& Piece, int Start, int End, int BandFrom, int BandTo,
                  bool Horizontal);
 
+// Piece (picture coordinates) filling Dest: tiled from Dest's top-left with
+// the last column and row cut, or stretched: StretchType 0 over the whole of
+// Dest, 1 to Dest's height and repeated across, 2 to its width and repeated down.
+TspComposition PlanPieceFill(const TRect& Piece, const TRect& Dest, bool Stretch, uint8_t StretchType);
+
 // Nine-piece image at W x H. SourceEmpty: the picture has no pixels.
 TspComposition PlanSkinImage(const TspSkinGeometry& Old, const TspSkinGeometry& New, const TRect& R, int W, int H,
                              const TspNineFlags& Flags, bool SourceEmpty);

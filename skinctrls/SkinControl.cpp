@@ -1,0 +1,414 @@
+// The skinned control bases: record look-up, double-buffered painting with an
+// optional blend over the parent, and the resizable skin picture with its region.
+#include "skinctrls/SkinControl.h"
+
+#include "skin/SPUtils.h"
+#include "skin/speffbmp.h"
+
+namespace {
+
+// B drawn on Canvas at (0, 0) mixed with what the parent shows under the
+// control: Value 255 gives B alone, 0 the parent alone.
+void DrawBlendedWithParent(TControl* Control, TCanvas* Canvas, TBitmap* B, uint8_t Value) {
+  TBitmap parent;
+  parent.SetSize(B->Width(), B->Height());
+  PaintParentBackground(Control, parent.Canvas());
+  TspEffectBmp image(B->Handle());
+  TspEffectBmp background(parent.Handle());
+  image.Morph(&background, 1.0 - Value / 255.0);
+  image.Draw(Canvas->Handle(), 0, 0);
+}
+
+}  // namespace
+
+void BroadcastBackgroundChanged(TWinControl* Control) {
+  if (!Control) return;
+  // Perform reaches windowed children through their window procedure and
+  // windowless ones directly, both synchronously.
+  for (int i = 0; i < Control->ControlCount(); ++i) Control->Controls(i)->Perform(MSG_BACKGROUND_CHANGED, 0, 0);
+}
+
+int CentredTop(TWinControl* Parent, int ATop, int Height) {
+  auto* centring = dynamic_cast<TspCentringParent*>(Parent);
+  if (!centring || !centring->AdjustControls()) return ATop;
+  const TRect r = centring->GetSkinClientRect();
+  return r.Top + r.Height() / 2 - Height / 2;
+}
+
+// ---------------------------------------------------------------------------
+// TspSkinBinding
+
+template <class TBase>
+TspSkinBinding<TBase>::TspSkinBinding(TComponent* AOwner) : TBase(AOwner) {}
+
+template <class TBase>
+void TspSkinBinding<TBase>::SetSkinData(TspSkinData* Value) {
+  if (FSkinData) FSkinData->RemoveFreeNotification(this);
+  const bool hadRecord = FIndex != -1;
+  FSkinData = Value;
+  if (Value) Value->FreeNotification(this);
+  if (Designing()) return;
+  // Leaving a skin gives the default look back at once, not at the next paint.
+  if ((Value && !Value->Empty()) || (!Value && hadRecord)) ChangeSkinData();
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::SetAlphaBlend(bool Value) {
+  FAlphaBlend = Value;
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::SetAlphaBlendValue(uint8_t Value) {
+  FAlphaBlendValue = Value;
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::SetHintImageList(TCustomImageList* Value) {
+  if (FHintImageList) FHintImageList->RemoveFreeNotification(this);
+  FHintImageList = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+template <class TBase>
+TspDataSkinControl* TspSkinBinding<TBase>::SkinRecord() const {
+  if (!FSkinData || FIndex < 0 || FIndex >= FSkinData->CtrlList.Count()) return nullptr;
+  return FSkinData->CtrlList[FIndex];
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::GetSkinData() {
+  FIndex = (!FSkinData || FSkinData->Empty()) ? -1 : FSkinData->GetControlIndex(FSkinDataName);
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::ApplySkinCursor() {
+  if (!FUseSkinCursor) return;
+  this->SetCursor(FSkinData && FCursorIndex != -1 ? FSkinData->StartCursorIndex + FCursorIndex : crDefault);
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::ChangeSkinData() {
+  GetSkinData();
+  ApplySkinCursor();
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::BackgroundChanged() {
+  if (FAlphaBlend) this->Repaint();
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::Notification(TComponent* AComponent, TOperation Operation) {
+  TBase::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FSkinData) FSkinData = nullptr;
+  if (AComponent == FHintImageList) FHintImageList = nullptr;
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_ERASEBKGND:
+      // Paint covers every pixel; erasing first would only flicker.
+      Message.Result = 1;
+      return;
+    case WM_MOVE:
+      TBase::Dispatch(Message);
+      if (FAlphaBlend) this->Repaint();
+      return;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE: {
+      TBase::Dispatch(Message);
+      const TNotifyEvent& event = Message.Msg == CM_MOUSEENTER ? OnMouseEnter : OnMouseLeave;
+      if (event && !Designing()) event(this);
+      return;
+    }
+    case MSG_BACKGROUND_CHANGED:
+      BackgroundChanged();
+      return;
+    default:
+      TBase::Dispatch(Message);
+  }
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::Paint() {
+  if (this->Width() < 1 || this->Height() < 1) return;
+  GetSkinData();
+  TBitmap image;
+  image.SetSize(this->Width(), this->Height());
+  if (FIndex != -1)
+    CreateControlSkinImage(&image);
+  else if (FDrawDefault)
+    CreateControlDefaultImage(&image);
+  if (image.Empty()) return;
+  if (FAlphaBlend)
+    DrawBlendedWithParent(this, this->Canvas(), &image, FAlphaBlendValue);
+  else
+    this->Canvas()->Draw(0, 0, &image);
+}
+
+template class TspSkinBinding<TCustomControl>;
+template class TspSkinBinding<TGraphicControl>;
+
+// ---------------------------------------------------------------------------
+// TspSkinControl, TspGraphicSkinControl
+
+TspSkinControl::TspSkinControl(TComponent* AOwner) : TspSkinBinding<TCustomControl>(AOwner) {}
+
+TspSkinControl::~TspSkinControl() {
+  if (FRgn) DeleteObject(FRgn);
+}
+
+void TspSkinControl::Dispatch(TMessage& Message) {
+  if (Message.Msg != WM_PAINT) {
+    TspSkinBinding<TCustomControl>::Dispatch(Message);
+    return;
+  }
+  FPainting = true;
+  TspSkinBinding<TCustomControl>::Dispatch(Message);
+  FPainting = false;
+}
+
+void TspSkinControl::BackgroundChanged() {
+  if (!FAlphaBlend) return;
+  Repaint();
+  BroadcastBackgroundChanged(this);
+}
+
+void TspSkinControl::CreateHandleDone() {
+  TspSkinBinding<TCustomControl>::CreateHandleDone();
+  if (FRgn) SetWindowRegion(FRgn);
+}
+
+void TspSkinControl::SetWindowRegion(HRGN Rgn) {
+  if (HandleAllocated()) {
+    // The system owns the region it is given; the control keeps its own copy.
+    HRGN copy = nullptr;
+    if (Rgn) {
+      copy = CreateRectRgn(0, 0, 0, 0);
+      CombineRgn(copy, Rgn, nullptr, RGN_COPY);
+    }
+    SetWindowRgn(Handle(), copy, TRUE);
+  }
+  if (FRgn && FRgn != Rgn) DeleteObject(FRgn);
+  FRgn = Rgn;
+}
+
+TspGraphicSkinControl::TspGraphicSkinControl(TComponent* AOwner) : TspSkinBinding<TGraphicControl>(AOwner) {}
+
+// ---------------------------------------------------------------------------
+// TspSkinPictureControl
+
+template <class TBase>
+TspSkinPictureControl<TBase>::TspSkinPictureControl(TComponent* AOwner)
+    : TBase(AOwner), FDefaultFont(std::make_unique<TFont>()) {
+  FDefaultFont->SetName(L"Arial");
+  FDefaultFont->SetHeight(14);
+  FDefaultFont->OnChange = [this](TObject*) { DoDefaultFontChange(); };
+}
+
+template <class TBase>
+void TspSkinPictureControl<TBase>::DoDefaultFontChange() {
+  DefaultFontChanged();
+  if (this->FIndex == -1) this->Repaint();
+}
+
+template <class TBase>
+void TspSkinPictureControl<TBase>::SetDefaultWidth(int Value) {
+  FDefaultWidth = Value;
+  if (this->FIndex == -1 && Value >= 1) this->SetWidth(Value);
+}
+
+template <class TBase>
+void TspSkinPictureControl<TBase>::SetDefaultHeight(int Value) {
+  FDefaultHeight = Value;
+  if (this->FIndex == -1 && Value >= 1) this->SetHeight(Value);
+}
+
+template <class TBase>
+TBitmap* TspSkinPictureControl<TBase>::ActivePicture(int Index) const {
+  const TspSkinData* data = this->FSkinData;
+  if (!data || Index < 0 || Index >= data->ActivePictures.Count()) return nullptr;
+  return data->ActivePictures[Index];
+}
+
+template <class TBase>
+void TspSkinPictureControl<TBase>::GetSkinData() {
+  TBase::GetSkinData();
+  if (this->FIndex == -1) {
+    Picture = nullptr;  // the pictures of an earlier skin may be gone
+    return;
+  }
+  if (auto* record = dynamic_cast<TspDataSkinCustomControl*>(this->SkinRecord())) {
+    CopyGeometry(*record);
+    this->FCursorIndex = record->CursorIndex;
+    Picture = ActivePicture(record->PictureIndex);
+  } else {
+    ResizeMode = 0;
+    Picture = nullptr;
+  }
+}
+
+template <class TBase>
+void TspSkinPictureControl<TBase>::ChangeSkinData() {
+  GetSkinData();
+  this->ApplySkinCursor();
+  if (this->FIndex == -1) {
+    if (FDefaultWidth > 0) this->SetWidth(FDefaultWidth);
+    if (FDefaultHeight > 0) this->SetHeight(FDefaultHeight);
+  } else {
+    int w = this->Width(), h = this->Height();
+    CalcSize(w, h);
+    if (w != this->Width() || h != this->Height()) {
+      // SetBounds sets the shape and repaints.
+      this->SetBounds(this->Left(), this->Top(), w, h);
+      return;
+    }
+  }
+  SkinShapeChanged();
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinPictureControl<TBase>::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  GetSkinData();
+  const bool changed = (AWidth != this->Width() || AHeight != this->Height()) && this->FIndex != -1;
+  if (changed) {
+    CalcSize(AWidth, AHeight);
+    if (ResizeMode == 0) NewClRect = ClRect;
+  }
+  ATop = CentredTop(this->Parent(), ATop, AHeight);
+  TBase::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (!changed) return;
+  SkinShapeChanged();
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinPictureControl<TBase>::CreateControlDefaultImage(TBitmap* B) {
+  TCanvas* canvas = B->Canvas();
+  canvas->Brush()->SetColor(clBtnFace);
+  canvas->FillRect(TRect(0, 0, B->Width(), B->Height()));
+}
+
+template <class TBase>
+void TspSkinPictureControl<TBase>::CreateSkinControlImage(TBitmap* B, TBitmap* Pict, const TRect& R) {
+  if (!B || !Pict || Pict->Empty()) return;
+  const int W = this->Width(), H = this->Height();
+  int w = W, h = H;
+  CalcSize(w, h);  // the New... geometry at the current size
+  switch (ResizeMode) {
+    case 0:
+      B->SetSize(R.Width(), R.Height());
+      B->Canvas()->CopyRect(TRect(0, 0, R.Width(), R.Height()), Pict->Canvas(), R);
+      break;
+    case 1:
+      CreateSkinImage(LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
+                      NewClRect, B, Pict, R, W, H, true, LeftStretch, TopStretch, RightStretch, BottomStretch,
+                      StretchEffect, StretchType);
+      break;
+    case 2:
+      CreateHSkinImage(LTPoint.X, SkinRect.Width() - RTPoint.X, B, Pict, R, W, H, StretchEffect);
+      break;
+    case 3:
+      CreateVSkinImage(LTPoint.Y, SkinRect.Height() - LBPoint.Y, B, Pict, R, W, H, StretchEffect);
+      break;
+    default:
+      break;
+  }
+}
+
+template class TspSkinPictureControl<TspSkinControl>;
+template class TspSkinPictureControl<TspGraphicSkinControl>;
+
+// ---------------------------------------------------------------------------
+// TspSkinCustomControl
+
+TspSkinCustomControl::TspSkinCustomControl(TComponent* AOwner) : TspSkinPictureControl<TspSkinControl>(AOwner) {}
+
+void TspSkinCustomControl::GetSkinData() {
+  TspSkinPictureControl<TspSkinControl>::GetSkinData();
+  auto* record = dynamic_cast<TspDataSkinCustomControl*>(SkinRecord());
+  MaskPicture = record ? ActivePicture(record->MaskPictureIndex) : nullptr;
+}
+
+void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TspSkinPictureControl<TspSkinControl>::SetBounds(ALeft, ATop, AWidth, AHeight);
+  // A stretched picture changes under the children whenever the size does.
+  if (FIndex != -1 && StretchEffect) BroadcastBackgroundChanged(this);
+}
+
+void TspSkinCustomControl::CreateSkinControlImage(TBitmap* B, TBitmap* Pict, const TRect& R) {
+  if (ResizeMode == 1 && FPaintByPieces) return;  // Paint draws the pieces itself
+  TspSkinPictureControl<TspSkinControl>::CreateSkinControlImage(B, Pict, R);
+}
+
+void TspSkinCustomControl::FillClientPiece(TCanvas* Canvas, const TRect& Dest) {
+  const TRect piece = Bounds(SkinRect.Left + ClRect.Left, SkinRect.Top + ClRect.Top, ClRect.Width(), ClRect.Height());
+  DrawPieceFill(Canvas, Picture, piece, Dest, StretchEffect, StretchType);
+}
+
+void TspSkinCustomControl::Paint() {
+  if (Width() < 1 || Height() < 1) return;
+  GetSkinData();
+  int w = Width(), h = Height();
+  CalcSize(w, h);
+  if (FIndex == -1 || !FPaintByPieces || ResizeMode != 1 || FAlphaBlend) {
+    TspSkinControl::Paint();
+    return;
+  }
+  // Large both-ways skins: four border images around a client filled in place.
+  TBitmap left, top, right, bottom;
+  CreateSkinBorderImages(LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
+                         NewClRect, &left, &top, &right, &bottom, Picture, SkinRect, Width(), Height(), LeftStretch,
+                         TopStretch, RightStretch, BottomStretch);
+  CreateControlSkinImage(&top);
+  TCanvas* canvas = Canvas();
+  if (FFillSkinClient) FillClientPiece(canvas, NewClRect);
+  canvas->Draw(0, 0, &top);
+  canvas->Draw(0, top.Height(), &left);
+  canvas->Draw(Width() - right.Width(), top.Height(), &right);
+  canvas->Draw(0, Height() - bottom.Height(), &bottom);
+}
+
+void TspSkinCustomControl::SetControlRegion() {
+  if (!Parent()) return;
+  if (!MaskPicture || FIndex == -1) {
+    if (FRgn) SetWindowRegion(nullptr);
+    return;
+  }
+  CreateControlRegion();
+}
+
+void TspSkinCustomControl::CreateControlRegion() {
+  int w = Width(), h = Height();
+  CalcSize(w, h);
+  HRGN rgn = nullptr;
+  switch (ResizeMode) {
+    case 0:
+      CreateMaskRegion(rgn, MaskPicture);
+      break;
+    case 1:
+      CreateSkinRegion(rgn, LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
+                       NewRBPoint, NewClRect, MaskPicture, Width(), Height());
+      break;
+    case 2:  // one row of pieces: the bottom points are the top ones
+      CreateSkinRegion(rgn, LTPoint, RTPoint, LTPoint, RTPoint, ClRect, LTPoint, NewRTPoint, LTPoint, NewRTPoint,
+                       NewClRect, MaskPicture, Width(), Height());
+      break;
+    case 3:  // one column of pieces: the right-hand points are the left ones
+      CreateSkinRegion(rgn, LTPoint, LTPoint, LBPoint, LBPoint, ClRect, LTPoint, LTPoint, NewLBPoint, NewLBPoint,
+                       NewClRect, MaskPicture, Width(), Height());
+      break;
+    default:
+      break;
+  }
+  SetWindowRegion(rgn);
+}
+
+TspGraphicSkinCustomControl::TspGraphicSkinCustomControl(TComponent* AOwner)
+    : TspSkinPictureControl<TspGraphicSkinControl>(AOwner) {}

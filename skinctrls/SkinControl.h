@@ -1,0 +1,217 @@
+// The bases of every skinned control. A control names its record in a skin
+// data component (SkinDataName), paints itself double-buffered through a skin
+// look and a default look, can blend with its parent's background, and at the
+// picture level composes a resizable skin picture at its own size.
+//
+//   TspSkinControl                windowed (a TCustomControl)
+//   TspSkinCustomControl          windowed, with the skin picture and region
+//   TspGraphicSkinControl         windowless (a TGraphicControl)
+//   TspGraphicSkinCustomControl   windowless, with the skin picture
+//
+// The windowed and windowless classes share their code through two class
+// templates: TspSkinBinding (record look-up, cursor, paint, alpha blend) and
+// TspSkinPictureControl (geometry, sizing, composition, default font).
+#pragma once
+
+#include <memory>
+
+#include "classlib/Controls.h"
+#include "classlib/ImgList.h"
+#include "skin/SkinData.h"
+#include "skin/SkinLink.h"
+#include "skinctrls/ControlGeometry.h"
+
+// Sent to the children of a control when the background behind them changed;
+// blended and transparent controls repaint and pass it on.
+constexpr unsigned MSG_BACKGROUND_CHANGED = WM_USER + 0x104;
+
+// MSG_BACKGROUND_CHANGED to each child of Control in index order: windowed
+// children by SendMessage, windowless ones by a direct dispatch.
+void BroadcastBackgroundChanged(TWinControl* Control);
+
+// A parent that places its skinned children itself: a tool bar centres them
+// vertically in its skin client rectangle when AdjustControls is on.
+class TspCentringParent {
+ public:
+  virtual ~TspCentringParent() = default;
+  virtual bool AdjustControls() const = 0;
+  virtual TRect GetSkinClientRect() = 0;
+};
+// The top at which a control of Height stands on Parent: centred when the
+// parent centres its controls, else ATop.
+int CentredTop(TWinControl* Parent, int ATop, int Height);
+
+template <class TBase>
+class TspSkinBinding : public TBase, public TspSkinLink {
+ public:
+  explicit TspSkinBinding(TComponent* AOwner);
+
+  TspSkinData* SkinData() const { return FSkinData; }
+  // Stores the component and applies its skin when one is loaded.
+  virtual void SetSkinData(TspSkinData* Value);
+  const String& SkinDataName() const { return FSkinDataName; }
+  // Takes effect with the next skin change or SetSkinData.
+  virtual void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
+  bool DrawDefault() const { return FDrawDefault; }
+  void SetDrawDefault(bool Value) { FDrawDefault = Value; }
+  const String& AreaName() const { return FAreaName; }
+  void SetAreaName(const String& Value) { FAreaName = Value; }
+  bool AlphaBlend() const { return FAlphaBlend; }
+  virtual void SetAlphaBlend(bool Value);
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  virtual void SetAlphaBlendValue(uint8_t Value);
+  bool UseSkinCursor() const { return FUseSkinCursor; }
+  // The record's cursor number; -1 for none.
+  int CursorIndex() const { return FCursorIndex; }
+  void SetUseSkinCursor(bool Value) { FUseSkinCursor = Value; }
+  // Kept for the hint component.
+  const String& HintTitle() const { return FHintTitle; }
+  void SetHintTitle(const String& Value) { FHintTitle = Value; }
+  int HintImageIndex() const { return FHintImageIndex; }
+  void SetHintImageIndex(int Value) { FHintImageIndex = Value; }
+  TCustomImageList* HintImageList() const { return FHintImageList; }
+  void SetHintImageList(TCustomImageList* Value);
+
+  // Index of the control's record in the skin's control list; -1 for none.
+  int SkinIndex() const { return FIndex; }
+  // The record at SkinIndex, or nullptr.
+  TspDataSkinControl* SkinRecord() const;
+  virtual void GetSkinData();
+  virtual void ClearSkinIndex() { FIndex = -1; }
+
+  TspSkinData* LinkedSkinData() const override { return FSkinData; }
+  void ChangeSkinData() override;
+
+  TNotifyEvent OnMouseEnter, OnMouseLeave;
+
+ protected:
+  void Dispatch(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Composes the control into a bitmap of its size and copies it once.
+  void Paint() override;
+  // The look without a skin record and the look from the record, drawn into B.
+  virtual void CreateControlDefaultImage(TBitmap* B) {}
+  virtual void CreateControlSkinImage(TBitmap* B) {}
+  virtual void BackgroundChanged();
+  // The skin's cursor (by CursorIndex) when UseSkinCursor is on.
+  void ApplySkinCursor();
+  bool Designing() const { return this->ComponentState().Contains(csDesigning); }
+
+  TspSkinData* FSkinData = nullptr;
+  String FSkinDataName;
+  String FAreaName;
+  bool FDrawDefault = true;
+  int FCursorIndex = -1;
+  bool FAlphaBlend = false;
+  uint8_t FAlphaBlendValue = 200;
+  bool FUseSkinCursor = false;
+  String FHintTitle;
+  int FHintImageIndex = 0;
+  TCustomImageList* FHintImageList = nullptr;
+  int FIndex = -1;
+};
+
+class TspSkinControl : public TspSkinBinding<TCustomControl> {
+ public:
+  explicit TspSkinControl(TComponent* AOwner);
+  ~TspSkinControl() override;
+  String ClassName() const override { return L"TspSkinControl"; }
+  bool Painting() const { return FPainting; }
+
+ protected:
+  void Dispatch(TMessage& Message) override;
+  void BackgroundChanged() override;
+  void CreateHandleDone() override;
+  // Sets the window region (nullptr removes it) and keeps it as FRgn.
+  void SetWindowRegion(HRGN Rgn);
+
+  bool FPainting = false;
+  HRGN FRgn = nullptr;
+};
+
+class TspGraphicSkinControl : public TspSkinBinding<TGraphicControl> {
+ public:
+  explicit TspGraphicSkinControl(TComponent* AOwner);
+  String ClassName() const override { return L"TspGraphicSkinControl"; }
+};
+
+template <class TBase>
+class TspSkinPictureControl : public TBase, public TspControlGeometry {
+ public:
+  explicit TspSkinPictureControl(TComponent* AOwner);
+
+  TFont* DefaultFont() const { return FDefaultFont.get(); }
+  void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
+  bool UseSkinFont() const { return FUseSkinFont; }
+  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+  int DefaultWidth() const { return FDefaultWidth; }
+  void SetDefaultWidth(int Value);
+  int DefaultHeight() const { return FDefaultHeight; }
+  void SetDefaultHeight(int Value);
+
+  void GetSkinData() override;
+  void ChangeSkinData() override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  // The skin picture, not owned; nullptr without one.
+  TBitmap* Picture = nullptr;
+
+ protected:
+  void CreateControlDefaultImage(TBitmap* B) override;
+  void CreateControlSkinImage(TBitmap* B) override { CreateSkinControlImage(B, Picture, SkinRect); }
+  // R of Pict composed at the control's size into B by the resize mode;
+  // descendants pass other rectangles of the same geometry.
+  virtual void CreateSkinControlImage(TBitmap* B, TBitmap* Pict, const TRect& R);
+  virtual void DefaultFontChanged() {}
+  // The size the skin gives W x H; moves the New... geometry there.
+  void CalcSize(int& W, int& H) { TspControlGeometry::CalcSize(W, H, this->FIndex != -1); }
+  // Called when the size or the skin changed; windowed controls set their region.
+  virtual void SkinShapeChanged() {}
+  // The active picture Index of the skin data, or nullptr.
+  TBitmap* ActivePicture(int Index) const;
+  // The font text is drawn in without a skin font.
+  void DoDefaultFontChange();
+
+  bool FUseSkinFont = true;
+  int FDefaultWidth = 0, FDefaultHeight = 0;
+  std::unique_ptr<TFont> FDefaultFont;
+};
+
+class TspSkinCustomControl : public TspSkinPictureControl<TspSkinControl> {
+ public:
+  explicit TspSkinCustomControl(TComponent* AOwner);
+  String ClassName() const override { return L"TspSkinCustomControl"; }
+
+  bool PaintByPieces() const { return FPaintByPieces; }
+  void SetPaintByPieces(bool Value) { FPaintByPieces = Value; }
+  bool FillSkinClient() const { return FFillSkinClient; }
+  void SetFillSkinClient(bool Value) { FFillSkinClient = Value; }
+
+  void GetSkinData() override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  TBitmap* MaskPicture = nullptr;
+
+ protected:
+  void Paint() override;
+  void CreateSkinControlImage(TBitmap* B, TBitmap* Pict, const TRect& R) override;
+  void SkinShapeChanged() override { SetControlRegion(); }
+  void SetControlRegion();
+  void CreateControlRegion();
+  // The client piece of the picture over Dest of Canvas, tiled or stretched.
+  void FillClientPiece(TCanvas* Canvas, const TRect& Dest);
+
+  bool FPaintByPieces = false;
+  bool FFillSkinClient = true;
+};
+
+class TspGraphicSkinCustomControl : public TspSkinPictureControl<TspGraphicSkinControl> {
+ public:
+  explicit TspGraphicSkinCustomControl(TComponent* AOwner);
+  String ClassName() const override { return L"TspGraphicSkinCustomControl"; }
+};
+
+extern template class TspSkinBinding<TCustomControl>;
+extern template class TspSkinBinding<TGraphicControl>;
+extern template class TspSkinPictureControl<TspSkinControl>;
+extern template class TspSkinPictureControl<TspGraphicSkinControl>;
