@@ -1,9 +1,11 @@
 #include "demo/GalleryForm.h"
 
+#include <functional>
 #include <utility>
 
 #include "demo/GalleryControls.h"
 #include "demo/GalleryPages.h"
+#include "demo/SkinSamples.h"
 
 namespace {
 
@@ -66,13 +68,30 @@ void TGalleryForm::BuildControlRow() {
   SetActiveControl(first);
 }
 
+TSampleSkins TGalleryForm::LoadSampleSkins() {
+  TSampleSkins skins;
+  try {
+    auto* stored = new TspCompressedStoredSkin(this);
+    stored->LoadFromSkinFile(ProgramFolder() + L"skins\\Test\\skin.ini");
+    skins.BuiltIn = new TspSkinData(this);
+    skins.BuiltIn->LoadCompressedStoredSkin(stored);
+  } catch (const Exception& e) {
+    skins.BuiltInError = e.Message();
+  }
+  skins.DarkError = L"The dark skin is not built yet.";
+  return skins;
+}
+
 void TGalleryForm::BuildPages(int StartPage) {
   FPages = AddControl<TPageControl>(this, 8, 118, ClientWidth() - 16, ClientHeight() - 126);
   FPages->SetAnchors({akLeft, akTop, akRight, akBottom});
+  const TSampleSkins skins = LoadSampleSkins();
   const struct {
     const wchar_t* Caption;
-    TGalleryPage* (*Make)(TComponent*);
+    std::function<TGalleryPage*(TComponent*)> Make;
   } pages[] = {
+      {L"Skinned controls \x76AE\x80A4\x63A7\x4EF6",
+       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {}); }},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},

@@ -6,6 +6,8 @@
 #include "classlib/Forms.h"
 #include "classlib/StdCtrls.h"
 
+struct TSampleSkins;
+
 class TGalleryForm : public TForm {
  public:
   // StartPage: the page shown first (0-based).
@@ -15,6 +17,8 @@ class TGalleryForm : public TForm {
  private:
   void BuildControlRow();
   void BuildPages(int StartPage);
+  // The skins the sample pages show their controls in.
+  TSampleSkins LoadSampleSkins();
   void SetStatus(const String& Text) { FStatus->SetCaption(Text); }
   TLabel* FStatus = nullptr;
   TPageControl* FPages = nullptr;
