@@ -14,29 +14,15 @@
 class TPaintedImage {
  public:
   // Control painted by PaintTo (its windowless children included) at its size.
-  explicit TPaintedImage(TWinControl* Control) : FWidth(Control->Width()), FHeight(Control->Height()) {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = FWidth;
-    bi.bmiHeader.biHeight = -FHeight;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    FBitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    FDC = CreateCompatibleDC(nullptr);
-    FOld = SelectObject(FDC, FBitmap);
-    Control->PaintTo(FDC, 0, 0);
+  explicit TPaintedImage(TWinControl* Control) {
+    FBitmap.SetSize(Control->Width(), Control->Height());
+    Control->PaintTo(DC(), 0, 0);
     GdiFlush();
-  }
-  ~TPaintedImage() {
-    SelectObject(FDC, FOld);
-    DeleteDC(FDC);
-    DeleteObject(FBitmap);
   }
   TPaintedImage(const TPaintedImage&) = delete;
   TPaintedImage& operator=(const TPaintedImage&) = delete;
 
-  COLORREF At(int X, int Y) const { return GetPixel(FDC, X, Y); }
+  COLORREF At(int X, int Y) const { return GetPixel(DC(), X, Y); }
 
   // R row by row, each pixel the Legend's character for its colour, '?' for
   // a colour the legend lacks.
@@ -85,8 +71,6 @@ class TPaintedImage {
   }
 
  private:
-  int FWidth, FHeight;
-  HBITMAP FBitmap;
-  HDC FDC;
-  HGDIOBJ FOld;
+  HDC DC() const { return FBitmap.Canvas()->Handle(); }
+  mutable TBitmap FBitmap;
 };

@@ -211,15 +211,21 @@ TEST_F(LabelTest, DisabledTextIsEmbossedInTheSystemsOrTheSkinsColours) {
     ASSERT_GT(image.Count(r, dark), 0) << skinned;
     ASSERT_GT(image.Count(r, light), 0) << skinned;
     // The light copy lies one pixel lower and further right: it shows under
-    // the shaded strokes, never above them.
-    int lightBelowDark = 0, lightAboveDark = 0;
-    for (int y = r.Top + 1; y < r.Bottom; ++y)
+    // the shaded strokes and reaches one row below them, never above them.
+    int lightBelowDark = 0;
+    TRect lightInk(r.Right, r.Bottom, r.Left, r.Top), darkInk = lightInk;
+    for (int y = r.Top; y < r.Bottom; ++y)
       for (int x = r.Left; x < r.Right; ++x) {
-        lightBelowDark += image.At(x, y) == light && image.At(x, y - 1) == dark;
-        lightAboveDark += image.At(x, y - 1) == light && image.At(x, y) == dark;
+        const COLORREF c = image.At(x, y);
+        if (y > r.Top) lightBelowDark += c == light && image.At(x, y - 1) == dark;
+        TRect& ink = c == light ? lightInk : darkInk;
+        if (c != light && c != dark) continue;
+        ink.Top = std::min(ink.Top, y);
+        ink.Bottom = std::max(ink.Bottom, y + 1);
       }
     EXPECT_GT(lightBelowDark, 10) << skinned;
-    EXPECT_EQ(0, lightAboveDark) << skinned;
+    EXPECT_EQ(darkInk.Bottom + 1, lightInk.Bottom) << skinned;
+    EXPECT_GT(lightInk.Top, darkInk.Top) << skinned;
   }
 }
 
