@@ -87,8 +87,12 @@ void TspSkinStdLabel::DoDrawText(TRect& Rect, UINT Flags) {
   // An empty line still has the height of one.
   if ((Flags & DT_CALCRECT) && (text.empty() || (ShowAccelChar() && text == L"&"))) text = L" ";
   if (!ShowAccelChar()) Flags |= DT_NOPREFIX;
-  if (FEllipsType == spetEndEllips) Flags |= DT_END_ELLIPSIS;
-  else if (FEllipsType == spetPathEllips) Flags |= DT_PATH_ELLIPSIS;
+  // Measured with an ellipsis, text is as wide as the ellipsis alone: an
+  // auto-sized label would shrink to "...". Only drawing shortens the text.
+  if (!(Flags & DT_CALCRECT)) {
+    if (FEllipsType == spetEndEllips) Flags |= DT_END_ELLIPSIS;
+    else if (FEllipsType == spetPathEllips) Flags |= DT_PATH_ELLIPSIS;
+  }
 
   TCanvas* canvas = Canvas();
   SetUpFont(canvas->Font());

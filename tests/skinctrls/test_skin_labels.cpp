@@ -191,6 +191,18 @@ TEST_F(LabelTest, EllipsesShortenTextThatDoesNotFit) {
     EXPECT_TRUE(image.SameAs(image, Area(label), 0, 30)) << c.Type;
     EXPECT_NE(image.InkBounds(Area(label), kBackground).Width(), 0);
   }
+
+  // Auto-sized, a label fits the whole text whatever its ellipsis.
+  int full = 0;
+  for (TspEllipsType type : {spetNone, spetEndEllips, spetPathEllips}) {
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 150, 20);
+    label->SetEllipsType(type);
+    label->SetAutoSize(true);
+    if (type == spetNone) full = label->Width();
+    EXPECT_EQ(full, label->Width()) << type;
+  }
+  EXPECT_GT(full, 150);
 }
 
 TEST_F(LabelTest, DisabledTextIsEmbossedInTheSystemsOrTheSkinsColours) {
@@ -342,6 +354,18 @@ TEST_F(ButtonLabelTest, APlainLabelShiftsWhilePressedAndIsNeverUnderlined) {
   Release();
   EXPECT_FALSE(label->Pressed());
   EXPECT_EQ(1, clicks);
+}
+
+TEST_F(ButtonLabelTest, ALabelDisabledUnderTheMouseIsNotLitWhenEnabledAgain) {
+  const TRect idle = Ink();
+  label->SetWebStyle(true);
+  Hover();
+  ASSERT_TRUE(label->Hot());
+  label->SetEnabled(false);
+  Leave();
+  label->SetEnabled(true);
+  EXPECT_FALSE(label->Hot());
+  EXPECT_EQ(idle, Ink()) << "no underline";
 }
 
 TEST_F(ButtonLabelTest, ActiveImageOutsideTheListFallsBackToTheImage) {
