@@ -8,8 +8,7 @@
 #include "classlib/Bevel.h"
 #include "classlib/ImgList.h"
 #include "classlib/StdCtrls.h"
-#include "skin/SkinData.h"
-#include "skin/SkinLink.h"
+#include "skinctrls/SkinLinked.h"
 
 enum TspEllipsType { spetNone, spetEndEllips, spetPathEllips };
 // Where the glyph stands beside the caption, in the order the button helpers
@@ -33,39 +32,6 @@ struct TspLabelSkinFont {
 // The character set of a label's text: the skin's resource strings', when
 // SkinData has them, else DefaultFont's.
 TFontCharset LabelCharset(const TspSkinData* SkinData, const TFont* DefaultFont);
-
-// A class library control bound to a skin data component: the skinned form
-// reaches it through TspSkinLink, and it reads its own record by name.
-template <class TBase>
-class TspSkinLinked : public TBase, public TspSkinLink {
- public:
-  explicit TspSkinLinked(TComponent* AOwner) : TBase(AOwner) {}
-
-  TspSkinData* SkinData() const { return FSkinData; }
-  // Stores the component and re-reads the skin; nullptr gives the look
-  // without a skin back at once.
-  void SetSkinData(TspSkinData* Value);
-  const String& SkinDataName() const { return FSkinDataName; }
-  // Takes effect with the next re-read.
-  void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
-  // Index of the record in the skin's control list; -1 for none.
-  int SkinIndex() const { return FIndex; }
-
-  TspSkinData* LinkedSkinData() const override { return FSkinData; }
-
- protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override;
-  bool Designing() const { return this->ComponentState().Contains(csDesigning); }
-  // Looks the record up again: FIndex, and the record when it is a T.
-  template <class T>
-  T* FindRecord();
-  // The skin's colour of that name, or Default without a record.
-  TColor SkinColor(int TspSkinColors::*Color, TColor Default) const;
-
-  TspSkinData* FSkinData = nullptr;
-  String FSkinDataName;
-  int FIndex = -1;
-};
 
 class TspSkinStdLabel : public TspSkinLinked<TCustomLabel> {
  public:
@@ -214,38 +180,3 @@ class TspSkinBevel : public TspSkinLinked<TBevel> {
   bool FDividerMode = false;
   TColor FLightColor = clBtnHighlight, FDarkColor = clBtnShadow;
 };
-
-// ---------------------------------------------------------------------------
-
-template <class TBase>
-void TspSkinLinked<TBase>::SetSkinData(TspSkinData* Value) {
-  if (FSkinData) FSkinData->RemoveFreeNotification(this);
-  FSkinData = Value;
-  if (Value) Value->FreeNotification(this);
-  ChangeSkinData();
-}
-
-template <class TBase>
-void TspSkinLinked<TBase>::Notification(TComponent* AComponent, TOperation Operation) {
-  TBase::Notification(AComponent, Operation);
-  if (Operation != opRemove || AComponent != FSkinData) return;
-  // Its records and colours go with it; the next paint draws without them.
-  FSkinData = nullptr;
-  FIndex = -1;
-}
-
-template <class TBase>
-template <class T>
-T* TspSkinLinked<TBase>::FindRecord() {
-  FIndex = (!FSkinData || FSkinData->Empty()) ? -1 : FSkinData->GetControlIndex(FSkinDataName);
-  // A record of another kind under the name counts as none.
-  T* record = FIndex == -1 ? nullptr : dynamic_cast<T*>(FSkinData->CtrlList[FIndex]);
-  if (!record) FIndex = -1;
-  return record;
-}
-
-template <class TBase>
-TColor TspSkinLinked<TBase>::SkinColor(int TspSkinColors::*Color, TColor Default) const {
-  if (FIndex == -1 || !FSkinData || !FSkinData->SkinColors) return Default;
-  return (*FSkinData->SkinColors).*Color;
-}
