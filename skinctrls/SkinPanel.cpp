@@ -186,26 +186,9 @@ void TspSkinPanel::CreateParams(TCreateParams& Params) {
 
 void TspSkinPanel::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  FSkin = TPanelSkin();
+  // Copied, not pointed at: the record goes with the next skin load.
   auto* r = dynamic_cast<TspDataSkinPanelControl*>(SkinRecord());
-  if (!r) return;
-  FSkin.BGPictureIndex = r->BGPictureIndex;
-  FSkin.CaptionRect = r->CaptionRect;
-  FSkin.Alignment = r->Alignment;
-  FSkin.FontName = r->FontName;
-  FSkin.FontHeight = r->FontHeight;
-  FSkin.FontStyle = r->FontStyle;
-  FSkin.FontColor = r->FontColor;
-  FSkin.CheckImageRect = r->CheckImageRect;
-  FSkin.UnCheckImageRect = r->UnCheckImageRect;
-  FSkin.MarkFrameRect = r->MarkFrameRect;
-  FSkin.FrameRect = r->FrameRect;
-  FSkin.FrameTextRect = r->FrameTextRect;
-  FSkin.FrameLeftOffset = r->FrameLeftOffset;
-  FSkin.FrameRightOffset = r->FrameRightOffset;
-  FSkin.GripperRect = r->GripperRect;
-  FSkin.GripperTransparent = r->GripperTransparent;
-  FSkin.GripperTransparentColor = r->GripperTransparentColor;
+  FSkin = r ? *r : TspDataSkinPanelControl(String());
 }
 
 void TspSkinPanel::ChangeSkinData() {

@@ -102,21 +102,8 @@ class TspSkinPanel : public TspSkinCustomControl {
   // Height of the caption text in the caption font.
   int CaptionTextHeight() const;
 
-  // Values of the panel record, kept by GetSkinData.
-  struct TPanelSkin {
-    int BGPictureIndex = -1;
-    TRect CaptionRect;
-    TAlignment Alignment = taCenter;
-    String FontName = L"Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle;
-    TColor FontColor = 0;
-    TRect CheckImageRect, UnCheckImageRect, MarkFrameRect, FrameRect, FrameTextRect;
-    int FrameLeftOffset = 0, FrameRightOffset = 0;
-    TRect GripperRect;
-    bool GripperTransparent = false;
-    TColor GripperTransparentColor = 0;
-  } FSkin;
+  // A copy of the panel record (an empty one without it), kept by GetSkinData.
+  TspDataSkinPanelControl FSkin{String()};
   TRect FCaptionRectNow;
 
  private:
