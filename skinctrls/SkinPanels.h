@@ -182,6 +182,8 @@ class TspSkinStatusBar : public TspSkinPanel, public TspSizeGripLink {
   bool HasGripPicture() const;
   void DrawGripOn(TCanvas* Cnvs);
   void WMNCHitTest(TMessage& Message);
+  // A press on the grip starts sizing the form from its bottom-right corner.
+  void WMNCLButtonDown(TMessage& Message);
 
   bool FSizeGrip = false, FShowGrip = true;
 };

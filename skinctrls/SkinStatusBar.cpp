@@ -2,6 +2,7 @@
 // bar with its size grip.
 #include <windowsx.h>
 
+#include "classlib/Forms.h"
 #include "skin/SPUtils.h"
 #include "skinctrls/SkinPanels.h"
 
@@ -125,9 +126,25 @@ void TspSkinStatusBar::WMNCHitTest(TMessage& Message) {
   Message.Result = GripRect().Contains(p) ? HTBOTTOMRIGHT : HTCLIENT;
 }
 
+void TspSkinStatusBar::WMNCLButtonDown(TMessage& Message) {
+  // Left to the default handling, a press on the grip would try to size the
+  // bar itself; the form is what the grip sizes.
+  TCustomForm* form = GetParentForm(this);
+  if (!form || !form->HandleAllocated()) {
+    TspSkinPanel::Dispatch(Message);
+    return;
+  }
+  SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, Message.LParam);
+  Message.Result = 0;
+}
+
 void TspSkinStatusBar::Dispatch(TMessage& Message) {
   if (Message.Msg == WM_NCHITTEST && !Designing() && HasGrip()) {
     WMNCHitTest(Message);
+    return;
+  }
+  if (Message.Msg == WM_NCLBUTTONDOWN && Message.WParam == HTBOTTOMRIGHT && HasGrip()) {
+    WMNCLButtonDown(Message);
     return;
   }
   TspSkinPanel::Dispatch(Message);

@@ -61,6 +61,19 @@ TEST_F(StatusBar, DrawnGripTakesTheClientHeightAndAnswersTheHitTest) {
   EXPECT_TRUE(bar->ShowGrip());
   EXPECT_EQ(HitTest(bar, TPoint(bar->Width() - 5, 15)), HTBOTTOMRIGHT);
 
+  // A press on the grip goes to the form as a press on its own corner.
+  std::vector<WPARAM> presses;
+  auto inner = form->WindowProc;
+  form->WindowProc = [&, inner](TMessage& m) {
+    if (m.Msg == WM_NCLBUTTONDOWN)
+      presses.push_back(m.WParam);  // not passed on: no sizing loop in a test
+    else
+      inner(m);
+  };
+  const TPoint grip = bar->ClientToScreen(TPoint(bar->Width() - 5, 15));
+  SendMessageW(bar->Handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, MAKELPARAM(grip.X, grip.Y));
+  EXPECT_EQ(presses, (std::vector<WPARAM>{HTBOTTOMRIGHT}));
+
   // Without SizeGrip there is no grip, whatever the form says.
   bar->SetSizeGrip(false);
   EXPECT_EQ(HitTest(bar, TPoint(bar->Width() - 5, 15)), HTCLIENT);
