@@ -134,7 +134,8 @@ void TspSkinStatusBar::WMNCLButtonDown(TMessage& Message) {
     TspSkinPanel::Dispatch(Message);
     return;
   }
-  SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, Message.LParam);
+  // Posted: the sizing loop runs from the form's own queue, not inside the bar.
+  PostMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, Message.LParam);
   Message.Result = 0;
 }
 

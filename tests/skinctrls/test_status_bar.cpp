@@ -72,6 +72,7 @@ TEST_F(StatusBar, DrawnGripTakesTheClientHeightAndAnswersTheHitTest) {
   };
   const TPoint grip = bar->ClientToScreen(TPoint(bar->Width() - 5, 15));
   SendMessageW(bar->Handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, MAKELPARAM(grip.X, grip.Y));
+  Settle();
   EXPECT_EQ(presses, (std::vector<WPARAM>{HTBOTTOMRIGHT}));
 
   // Without SizeGrip there is no grip, whatever the form says.
