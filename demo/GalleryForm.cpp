@@ -91,7 +91,9 @@ void TGalleryForm::BuildPages(int StartPage) {
     std::function<TGalleryPage*(TComponent*)> Make;
   } pages[] = {
       {L"Skinned controls \x76AE\x80A4\x63A7\x4EF6",
-       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildLabelSamples}); }},
+       [skins](TComponent* o) -> TGalleryPage* {
+         return new TSkinSamplesPage(o, skins, {BuildPanelSamples, BuildLabelSamples});
+       }},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
