@@ -90,10 +90,10 @@ void TGalleryForm::BuildPages(int StartPage) {
     const wchar_t* Caption;
     std::function<TGalleryPage*(TComponent*)> Make;
   } pages[] = {
-      {L"Skinned controls \x76AE\x80A4\x63A7\x4EF6",
-       [skins](TComponent* o) -> TGalleryPage* {
-         return new TSkinSamplesPage(o, skins, {BuildPanelSamples, BuildLabelSamples});
-       }},
+      {L"Panels \x9762\x677F",
+       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildPanelSamples}); }},
+      {L"Labels \x6807\x7B7E",
+       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildLabelSamples}); }},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},

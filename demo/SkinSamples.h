@@ -19,7 +19,7 @@ struct TSampleSkins {
   String BuiltInError, DarkError;
 };
 
-constexpr int kSampleColumnWidth = 300;
+constexpr int kSampleColumnWidth = 290;
 
 class TSkinSamplesPage : public TGalleryPage {
  public:
