@@ -159,11 +159,12 @@ void TspSkinMenu::ActivateMenuItem(TspSkinPopupWindow* Window, TspSkinMenuItem* 
     return;
   }
   TMenuItem* menuItem = Item->MenuItem;
+  // The item's OnClick may close or reopen the menu: open the submenu only
+  // from a level window that still exists (a new one may share its address).
+  TFreeWatch windowWatch(Window);
   if (TMenu* menu = menuItem->GetParentMenu()) menu->DispatchCommand(menuItem->Command());
   else menuItem->Click();
-  // The item's OnClick may have closed or reopened the menu: open the
-  // submenu only from a level that is still there.
-  if (LevelIndexOf(Window) >= LevelCount()) return;
+  if (windowWatch.Freed() || LevelIndexOf(Window) >= LevelCount()) return;
   StopSubMenuTimer();
   if (LevelIndexOf(Window) < LevelCount() - 1) CloseLevelsFrom(LevelIndexOf(Window) + 1);
   Item->SubMenuOpened = true;
