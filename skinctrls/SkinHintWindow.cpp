@@ -8,13 +8,9 @@
 #include "skin/SPUtils_region.h"
 #include "skin/speffbmp.h"
 #include "skinctrls/SkinHint.h"
+#include "skinctrls/SkinMenus.h"
 
 namespace {
-
-TBitmap* ActivePictureOf(TspSkinData* SkinData, int Index) {
-  if (!SkinData || Index < 0 || Index >= SkinData->ActivePictures.Count()) return nullptr;
-  return SkinData->ActivePictures[Index];
-}
 
 TSize MeasureText(TCanvas* C, const String& Text) {
   RECT r = {0, 0, 0, 0};

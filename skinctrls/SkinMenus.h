@@ -259,6 +259,8 @@ class TspSkinMenuItem : public TObject {
 };
 
 void DrawSubMenuArrow(TCanvas* Canvas, int X, int Y, TColor Color);
+// The skin's active picture Index, or nullptr (no skin, index out of range).
+TBitmap* ActivePictureOf(TspSkinData* SkinData, int Index);
 void DrawRadioDot(TCanvas* Canvas, int X, int Y, TColor Color);
 
 class TspSkinPopupMenu : public TPopupMenu {

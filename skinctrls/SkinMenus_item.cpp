@@ -53,12 +53,12 @@ void DrawPictureImage(TCanvas* C, TBitmap* Pict, const TRect& Src, const TRect& 
   C->Draw(x, y, &b);
 }
 
+}  // namespace
+
 TBitmap* ActivePictureOf(TspSkinData* SkinData, int Index) {
   if (!SkinData || Index < 0 || Index >= SkinData->ActivePictures.Count()) return nullptr;
   return SkinData->ActivePictures[Index];
 }
-
-}  // namespace
 
 void DrawSubMenuArrow(TCanvas* Canvas, int X, int Y, TColor Color) {
   Canvas->Pen()->SetColor(Color);

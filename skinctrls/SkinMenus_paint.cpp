@@ -53,9 +53,7 @@ void TspSkinPopupWindow::DrawItemSkinBackground(TCanvas* Canvas, const TRect& R)
     b.SetSize(RectWidth(R), RectHeight(R));
     b.Canvas()->CopyRect(TRect(0, 0, RectWidth(R), RectHeight(R)), FBackgroundBitmap->Canvas(), R);
   } else {
-    TBitmap* pict = record->ActivePictureIndex >= 0 && record->ActivePictureIndex < FSkinData->ActivePictures.Count()
-                        ? FSkinData->ActivePictures[record->ActivePictureIndex]
-                        : nullptr;
+    TBitmap* pict = ActivePictureOf(FSkinData, record->ActivePictureIndex);
     if (!pict || IsNullRect(record->SkinRect)) return;
     CreateHSkinImage(record->ItemLeftOffset, record->ItemRightOffset, &b, pict, record->SkinRect, RectWidth(R),
                      RectHeight(R), record->InActiveStretchEffect);

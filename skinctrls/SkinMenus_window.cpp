@@ -20,11 +20,6 @@ TTimer* MakeTimer(TComponent* Owner, uint32_t Interval, TNotifyEvent Event) {
   return t;
 }
 
-TBitmap* ActivePictureOf(TspSkinData* SkinData, int Index) {
-  if (!SkinData || Index < 0 || Index >= SkinData->ActivePictures.Count()) return nullptr;
-  return SkinData->ActivePictures[Index];
-}
-
 // A virtual key as the character it stands for in an accelerator: letters
 // and digits only, so that F-keys and the numeric pad, whose codes equal
 // lower-case letters, never choose an item.
