@@ -6,22 +6,24 @@
 #include "skin/SPUtils_draw.h"
 #include "skin/SPUtils_platform.h"
 #include "skin/SPUtils_region.h"
+#include "skin/SPUtils_text.h"
 #include "skin/speffbmp.h"
 #include "skinctrls/SkinHint.h"
 #include "skinctrls/SkinMenus.h"
 
 namespace {
 
+// Through the canvas, so that its font and clear brush are in force.
 TSize MeasureText(TCanvas* C, const String& Text) {
-  RECT r = {0, 0, 0, 0};
-  ::DrawTextW(C->Handle(), Text.c_str(), static_cast<int>(Text.size()), &r, DT_CALCRECT);
-  return {r.right - r.left, r.bottom - r.top};
+  TRect r(0, 0, 0, 0);
+  DrawWideText(C, Text, r, DT_CALCRECT);
+  return {r.Width(), r.Height()};
 }
 
 void DrawTextAt(TCanvas* C, const String& Text, int X, int Y) {
   const TSize s = MeasureText(C, Text);
-  RECT r = {X, Y, X + s.cx, Y + s.cy};
-  ::DrawTextW(C->Handle(), Text.c_str(), static_cast<int>(Text.size()), &r, 0);
+  TRect r(X, Y, X + s.cx, Y + s.cy);
+  DrawWideText(C, Text, r, 0);
 }
 
 }  // namespace
@@ -193,8 +195,8 @@ void TspSkinHintWindow::DrawText(TCanvas* C) {
       const TSize s = MeasureText(C, text);
       DrawTextAt(C, text, cl.Left + cl.Width() / 2 - s.cx / 2, cl.Top + cl.Height() / 2 - s.cy / 2);
     } else {
-      RECT r = {2, 2, Width() - 2, Height() - 2};
-      ::DrawTextW(C->Handle(), text.c_str(), static_cast<int>(text.size()), &r, 0);
+      TRect r(2, 2, Width() - 2, Height() - 2);
+      DrawWideText(C, text, r, 0);
     }
     return;
   }

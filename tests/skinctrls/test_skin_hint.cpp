@@ -104,8 +104,17 @@ TEST_F(SkinHintTest, ASkinWithoutAHintPictureGivesThePlainLook) {
   hint->ShowHintAt(TPoint(50, 50), L"skinned");
   EXPECT_EQ(hint->HintWindow()->SkinDataInUse(), skin);
   skin->HintWindow->WindowPictureIndex = -1;
-  hint->ShowHintAt(TPoint(50, 50), L"plain");
+  hint->ShowHintAt(TPoint(50, 50), L"plain text, a long line of it");
   EXPECT_EQ(hint->HintWindow()->SkinDataInUse(), nullptr);
+  // The info colour behind the whole text (not the last brush colour) inside
+  // a one-pixel shadow frame.
+  Settle();
+  TspSkinHintWindow* w = hint->HintWindow();
+  HDC dc = GetDC(nullptr);
+  EXPECT_EQ(GetPixel(dc, 50, 50), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(GetPixel(dc, 50 + w->Width() - 4, 50 + w->Height() - 3), GetSysColor(COLOR_INFOBK));
+  EXPECT_EQ(GetPixel(dc, 50 + w->Width() / 2, 51), GetSysColor(COLOR_INFOBK));
+  ReleaseDC(nullptr, dc);
   Free(skin);  // the component forgets it
   EXPECT_EQ(hint->SkinData(), nullptr);
 }
