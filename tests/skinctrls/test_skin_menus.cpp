@@ -10,6 +10,7 @@
 #include "../skin/SkinTestData.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinStoredSkin.h"
+#include "classlib/StdCtrls.h"
 #include "skinctrls/SkinMenus.h"
 
 namespace {
@@ -353,6 +354,28 @@ TEST_F(SkinMenuTest, AThousandMenusLeaveNoWindowsOrGdiObjectsBehind) {
   Settle();
   EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 10);
   EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 10);
+}
+
+TEST_F(SkinMenuTest, ARightClickOnAControlOpensItsSkinnedPopupMenu) {
+  auto* popup = new TspSkinPopupMenu(FForm);
+  AddItem(popup->Items(), L"Only", popup);
+  auto* page = new TCustomControl(FForm);
+  page->SetParent(FForm);
+  page->SetBounds(10, 10, 200, 150);
+  auto* label = new TLabel(FForm);
+  label->SetParent(page);
+  label->SetBounds(20, 20, 100, 40);
+  label->SetCaption(L"Right-click");
+  label->SetPopupMenu(popup);
+  ShowAndActivate(FForm);
+  MoveMouse(label->ClientToScreen(TPoint(10, 10)));
+  MouseInput(MOUSEEVENTF_RIGHTDOWN);
+  MouseInput(MOUSEEVENTF_RIGHTUP);
+  EXPECT_TRUE(PumpUntil([&] { return FMenu->Visible(); }, 3000));
+  const TPoint at = label->ClientToScreen(TPoint(10, 10));
+  EXPECT_EQ(popup->PopupPoint(), at);
+  FMenu->CloseSkinMenu();
+  MoveMouse(TPoint(0, 0));
 }
 
 }  // namespace
