@@ -9,6 +9,7 @@
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/SkinTestData.h"
 #include "skin/SkinForm.h"
+#include "skin/SPUtils_text.h"
 #include "skin/SkinStoredSkin.h"
 #include "classlib/StdCtrls.h"
 #include "skinctrls/SkinMenus.h"
@@ -116,9 +117,9 @@ TEST_F(SkinMenuTest, DefaultLookSizesFirstSelectableItemAndEmptyMenus) {
   measure.Canvas()->Font()->Assign(FMenu->DefMenuItemFont());
   int widest = 0;
   for (const wchar_t* s : {L"&Open", L"-", L"Disabled", L"&Recent", L"E&xit"}) {
-    RECT r = {0, 0, 0, 0};
-    DrawTextW(measure.Canvas()->Handle(), s, -1, &r, DT_CALCRECT);
-    widest = std::max<int>(widest, r.right + 2);
+    TRect r(0, 0, 0, 0);
+    DrawWideText(measure.Canvas(), s, r, DT_CALCRECT);  // through the canvas: its font selected
+    widest = std::max<int>(widest, r.Right + 2);
   }
   EXPECT_EQ(w->Width(), widest + 16 + 16 + 10);
   EXPECT_EQ(w->ItemIndex(), 0);
