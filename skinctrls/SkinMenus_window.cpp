@@ -482,8 +482,7 @@ void TspSkinPopupWindow::HandleMenuKey(WORD Key) {
       if (watch.Freed()) return;
       if (old != i) item->Enter(false);
       if (watch.Freed()) return;
-      item->SelectedByPopup = false;
-      if (item->MenuItem->Enabled()) FSkinMenu->ActivateMenuItem(this, item, true, false);
+      item->Click();
       return;
     }
   }

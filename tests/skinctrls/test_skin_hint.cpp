@@ -6,6 +6,7 @@
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/SkinTestData.h"
 #include "skin/SkinStoredSkin.h"
+#include "skinctrls/SkinControl.h"
 #include "skinctrls/SkinHint.h"
 
 namespace {
@@ -163,6 +164,36 @@ TEST_F(SkinHintTest, ApplicationHintsUseTheSkinnedWindowAndTheControlsTitle) {
   EXPECT_EQ(Application->HintWindow()->Caption(), L"Saves\n\rthe file");
   Free(hint);
   EXPECT_EQ(Application->HintWindow(), nullptr);
+  MoveMouse(TPoint(0, 0));
+}
+
+TEST_F(SkinHintTest, ASkinnedControlsTitleMakesTheHintTallerWithABoldTitle) {
+  auto* hint = new TspSkinHint(FForm);
+  FForm->Show();
+  auto* control = new TspSkinControl(FForm);
+  control->SetParent(FForm);
+  control->SetBounds(10, 10, 80, 30);
+  control->SetHint(L"Body text");
+  control->SetShowHint(true);
+  Settle();
+  Application->SetHintPause(10);
+  auto shownHeight = [&] {
+    Application->CancelHint();
+    MoveMouse(TPoint(0, 0));
+    MoveMouse(Center(control));
+    MoveMouse(TPoint(Center(control).X + 1, Center(control).Y + 1));
+    EXPECT_TRUE(PumpUntil(
+        [&] { return Application->HintWindow() && IsWindowVisible(Application->HintWindow()->Handle()); }, 5000));
+    return Application->HintWindow() ? Application->HintWindow()->Height() : 0;
+  };
+  const int plain = shownHeight();
+  EXPECT_TRUE(hint->HintTitle.empty());
+  control->SetHintTitle(L"Title");
+  const int titled = shownHeight();
+  EXPECT_EQ(hint->HintTitle, L"Title");
+  // The title's line and 10 pixels more.
+  EXPECT_GE(titled, plain + 10 + 10);
+  Application->CancelHint();
   MoveMouse(TPoint(0, 0));
 }
 
