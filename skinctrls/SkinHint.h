@@ -68,13 +68,20 @@ class TspSkinHint : public TComponent {
   void SetSkinData(TspSkinData* Value);
   TFont* DefaultFont() const { return FDefaultFont.get(); }
   void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
-  bool UseSkinFont = true;
-  String LineSeparator = L"@";
+  bool UseSkinFont() const { return FUseSkinFont; }
+  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+  // Text that stands for a line break in hint texts.
+  const String& LineSeparator() const { return FLineSeparator; }
+  void SetLineSeparator(const String& Value) { FLineSeparator = Value; }
   bool AlphaBlendSupport() const { return FAlphaBlendSupport; }
   void SetAlphaBlendSupport(bool Value);
-  bool AlphaBlend = false;
-  uint8_t AlphaBlendValue = 200;
-  bool AlphaBlendAnimation = false;
+  bool AlphaBlend() const { return FAlphaBlend; }
+  void SetAlphaBlend(bool Value) { FAlphaBlend = Value; }
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(uint8_t Value) { FAlphaBlendValue = Value; }
+  // Fade in from 0 to AlphaBlendValue.
+  bool AlphaBlendAnimation() const { return FAlphaBlendAnimation; }
+  void SetAlphaBlendAnimation(bool Value) { FAlphaBlendAnimation = Value; }
   TShowHintEvent OnShowHint;
 
   // Shows Text under the cursor after the application's hint pause and hides
@@ -106,6 +113,11 @@ class TspSkinHint : public TComponent {
   TspSkinData* FSkinData = nullptr;
   std::unique_ptr<TFont> FDefaultFont;
   bool FAlphaBlendSupport = true;
+  bool FUseSkinFont = true;
+  String FLineSeparator = L"@";
+  bool FAlphaBlend = false;
+  uint8_t FAlphaBlendValue = 200;
+  bool FAlphaBlendAnimation = false;
   TspSkinHintWindow* FHintWindow = nullptr;
   TTimer* FTimer = nullptr;
   bool FTimerShows = false;

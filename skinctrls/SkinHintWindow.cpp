@@ -54,7 +54,7 @@ void TspSkinHintWindow::Dispatch(TMessage& Message) {
 
 void TspSkinHintWindow::SetupFont(TFont* Font) const {
   const TspDataSkinHintWindow* d = FSkinData ? FSkinData->HintWindow.get() : nullptr;
-  if (d && FHint->UseSkinFont) {
+  if (d && FHint->UseSkinFont()) {
     Font->SetHeight(d->FontHeight);
     Font->SetName(d->FontName);
     Font->SetStyle(d->FontStyle);
@@ -78,7 +78,7 @@ void TspSkinHintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
   TBitmap* picture = FSkinData ? ActivePictureOf(FSkinData, FSkinData->HintWindow->WindowPictureIndex) : nullptr;
   if (!picture) FSkinData = nullptr;
   SetupFont(Font());
-  SetCaption(SplitHintLines(AHint, FHint->LineSeparator));
+  SetCaption(SplitHintLines(AHint, FHint->LineSeparator()));
 
   TBitmap measure;
   measure.SetSize(1, 1);
@@ -138,17 +138,17 @@ void TspSkinHintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
   ::UpdateWindow(FHandle);
 
   FFadeSteps.clear();
-  if (FHint->AlphaBlendSupport() && FHint->AlphaBlend && FHint->AlphaBlendAnimation) {
+  if (FHint->AlphaBlendSupport() && FHint->AlphaBlend() && FHint->AlphaBlendAnimation()) {
     int alpha = 0;
     FFadeSteps.push_back(0);
     DWORD last = GetTickCount();
-    while (alpha < FHint->AlphaBlendValue) {
+    while (alpha < FHint->AlphaBlendValue()) {
       if (GetTickCount() - last < 4) {
         Sleep(1);
         continue;
       }
       last = GetTickCount();
-      alpha = NextHintFadeAlpha(alpha, FHint->AlphaBlendValue);
+      alpha = NextHintFadeAlpha(alpha, FHint->AlphaBlendValue());
       ::UpdateWindow(FHandle);
       SetAlphaBlendTransparent(FHandle, static_cast<BYTE>(alpha));
       FFadeSteps.push_back(alpha);
@@ -160,23 +160,23 @@ void TspSkinHintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
 void TspSkinHintWindow::ApplyAlpha() {
   TspSkinHint& h = *FHint;
   const bool support = h.AlphaBlendSupport();
-  if (support && h.AlphaBlend != FLayered) {
+  if (support && h.AlphaBlend() != FLayered) {
     const LONG ex = GetWindowLongW(FHandle, GWL_EXSTYLE);
-    if (!h.AlphaBlend) {
+    if (!h.AlphaBlend()) {
       SetWindowLongW(FHandle, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
     } else {
       SetWindowLongW(FHandle, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-      if (!h.AlphaBlendAnimation) SetAlphaBlendTransparent(FHandle, h.AlphaBlendValue);
+      if (!h.AlphaBlendAnimation()) SetAlphaBlendTransparent(FHandle, h.AlphaBlendValue());
     }
-    FLayered = h.AlphaBlend;
+    FLayered = h.AlphaBlend();
   }
-  if (support && h.AlphaBlend && h.AlphaBlendAnimation) {
+  if (support && h.AlphaBlend() && h.AlphaBlendAnimation()) {
     SetAlphaBlendTransparent(FHandle, 0);
     FLastAlpha = 0;
-  } else if (support && h.AlphaBlend && h.AlphaBlendValue != FLastAlpha) {
-    SetAlphaBlendTransparent(FHandle, h.AlphaBlendValue);
-    FLastAlpha = h.AlphaBlendValue;
-  } else if (!support && h.AlphaBlend) {
+  } else if (support && h.AlphaBlend() && h.AlphaBlendValue() != FLastAlpha) {
+    SetAlphaBlendTransparent(FHandle, h.AlphaBlendValue());
+    FLastAlpha = h.AlphaBlendValue();
+  } else if (!support && h.AlphaBlend()) {
     if (!FScreenCopy) FScreenCopy = std::make_unique<TBitmap>();
     FScreenCopy->SetSize(FSize.Width, FSize.Height);
     CopyScreenToBitmap(Left(), Top(), FScreenCopy.get());
@@ -244,9 +244,9 @@ void TspSkinHintWindow::Paint() {
     c->FrameRect(TRect(0, 0, Width(), Height()));
   }
   DrawText(c);
-  if (FHint->AlphaBlend && !FHint->AlphaBlendSupport() && FScreenCopy) {
+  if (FHint->AlphaBlend() && !FHint->AlphaBlendSupport() && FScreenCopy) {
     TspEffectBmp own(b.Handle()), screen(FScreenCopy->Handle());
-    own.Morph(&screen, 1 - FHint->AlphaBlendValue / 255.0);
+    own.Morph(&screen, 1 - FHint->AlphaBlendValue() / 255.0);
     own.Draw(b.Canvas()->Handle(), 0, 0);
   }
   Canvas()->Draw(0, 0, &b);

@@ -81,9 +81,9 @@ TEST_F(SkinHintTest, TheWindowSplitsLinesKeepsInsideTheAreaAndFadesToTheValue) {
   EXPECT_EQ(w->Top(), area.Bottom - 1 - w->Height() - 2);
   (void)sw;
   (void)sh;
-  hint->AlphaBlend = true;
-  hint->AlphaBlendAnimation = true;
-  hint->AlphaBlendValue = 190;
+  hint->SetAlphaBlend(true);
+  hint->SetAlphaBlendAnimation(true);
+  hint->SetAlphaBlendValue(190);
   hint->ShowHintAt(TPoint(60, 60), L"fade");
   const std::vector<int>& steps = w->FadeSteps();
   ASSERT_FALSE(steps.empty());
