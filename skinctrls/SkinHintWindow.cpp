@@ -126,11 +126,7 @@ void TspSkinHintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
       CreateSkinRegion(rgn, d->LTPoint, d->RTPoint, d->LBPoint, d->RBPoint, d->ClRect, FSize.NewLT, FSize.NewRT,
                        FSize.NewLB, FSize.NewRB, FSize.NewClRect, mask, FSize.Width, FSize.Height);
   }
-  if (rgn || FRgn) {
-    SetWindowRgn(FHandle, rgn, TRUE);
-    if (FRgn) DeleteObject(FRgn);
-    FRgn = rgn;
-  }
+  if (rgn || FRgn) SetWindowRegionCopy(FHandle, FRgn, rgn);
 
   SetWindowPos(FHandle, HWND_TOPMOST, r.Left, r.Top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   FVisible = true;

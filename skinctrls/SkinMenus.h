@@ -261,6 +261,10 @@ class TspSkinMenuItem : public TObject {
 void DrawSubMenuArrow(TCanvas* Canvas, int X, int Y, TColor Color);
 // The skin's active picture Index, or nullptr (no skin, index out of range).
 TBitmap* ActivePictureOf(TspSkinData* SkinData, int Index);
+// Sets a copy of Rgn (nullptr: none) as Window's region, since the system
+// owns and frees what it is given; Kept, the caller's own region, is
+// replaced by Rgn and the old one deleted.
+void SetWindowRegionCopy(HWND Window, HRGN& Kept, HRGN Rgn);
 void DrawRadioDot(TCanvas* Canvas, int X, int Y, TColor Color);
 
 class TspSkinPopupMenu : public TPopupMenu {

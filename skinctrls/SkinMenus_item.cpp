@@ -60,6 +60,18 @@ TBitmap* ActivePictureOf(TspSkinData* SkinData, int Index) {
   return SkinData->ActivePictures[Index];
 }
 
+void SetWindowRegionCopy(HWND Window, HRGN& Kept, HRGN Rgn) {
+  HRGN copy = nullptr;
+  if (Rgn) {
+    copy = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(copy, Rgn, nullptr, RGN_COPY);
+  }
+  if (Window) SetWindowRgn(Window, copy, TRUE);
+  else if (copy) DeleteObject(copy);
+  if (Kept && Kept != Rgn) DeleteObject(Kept);
+  Kept = Rgn;
+}
+
 void DrawSubMenuArrow(TCanvas* Canvas, int X, int Y, TColor Color) {
   Canvas->Pen()->SetColor(Color);
   for (int i = 0; i <= 3; ++i) {

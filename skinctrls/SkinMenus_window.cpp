@@ -56,11 +56,8 @@ void TspSkinPopupWindow::BeforeDestruction() {
   if (FScrollTimerOn && HandleAllocated()) KillTimer(FHandle, kScrollTimer);
   FScrollTimerOn = false;
   FItems.clear();
-  if (FRegion) {
-    if (HandleAllocated()) SetWindowRgn(FHandle, nullptr, FALSE);
-    DeleteObject(FRegion);
-    FRegion = nullptr;
-  }
+  if (FRegion) DeleteObject(FRegion);  // the window frees its own copy
+  FRegion = nullptr;
   TCustomControl::BeforeDestruction();
 }
 
@@ -223,9 +220,7 @@ void TspSkinPopupWindow::CreateRegion() {
   HRGN rgn = nullptr;
   CreateSkinRegion(rgn, d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, FNewLeftTop, FNewRightTop,
                    FNewLeftBottom, FNewRightBottom, FItemsRect, FMaskPicture, Width(), Height());
-  SetWindowRgn(Handle(), rgn, TRUE);
-  if (FRegion) DeleteObject(FRegion);
-  FRegion = rgn;
+  SetWindowRegionCopy(Handle(), FRegion, rgn);
 }
 
 // ---------------------------------------------------------------------------

@@ -242,4 +242,34 @@ TEST_F(SkinMenuPaintTest, APopupMenuTakesTheSkinOfItsFormAndOpensAtItsPoint) {
   Free(plain);
 }
 
+TEST_F(SkinMenuPaintTest, AMaskedLevelTakesItsRegionAndLeavesNoRegionsBehind) {
+  TspSkinData* skin = LoadTestSkin();
+  auto* mask = new TBitmap;
+  TBitmap* frame = skin->ActivePictures[skin->PopupWindow->WindowPictureIndex];
+  mask->SetSize(frame->Width(), frame->Height());
+  mask->Canvas()->Brush()->SetColor(clWhite);
+  mask->Canvas()->FillRect(TRect(0, 0, mask->Width(), mask->Height()));
+  mask->Canvas()->Brush()->SetColor(clBlack);  // black is inside
+  mask->Canvas()->FillRect(TRect(1, 0, mask->Width(), mask->Height()));
+  skin->ActivePictures.Add(mask);
+  skin->PopupWindow->MaskPictureIndex = skin->ActivePictures.Count() - 1;
+  AddItem(FPopup->Items(), L"One", FPopup);
+  auto open = [&] {
+    FMenu->PopupItems(nullptr, skin, false, FPopup->Items(), TRect(150, 150, 150, 150), 0);
+    FMenu->CloseSkinMenu();
+  };
+  FMenu->PopupItems(nullptr, skin, false, FPopup->Items(), TRect(150, 150, 150, 150), 0);
+  HRGN probe = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_NE(GetWindowRgn(FMenu->Level(0)->Handle(), probe), ERROR);
+  // The mask's first column is outside: the left edge of the window is cut.
+  EXPECT_FALSE(PtInRegion(probe, 0, 5));
+  EXPECT_TRUE(PtInRegion(probe, 3, 5));
+  DeleteObject(probe);
+  FMenu->CloseSkinMenu();
+  for (int i = 0; i < 10; ++i) open();
+  const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  for (int i = 0; i < 200; ++i) open();
+  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 5);
+}
+
 }  // namespace
