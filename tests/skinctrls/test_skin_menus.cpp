@@ -13,6 +13,7 @@
 #include "skin/SkinStoredSkin.h"
 #include "classlib/StdCtrls.h"
 #include "skinctrls/SkinMenus.h"
+#include "test_skin_menus_utils.h"
 
 namespace {
 
@@ -40,13 +41,6 @@ class TLogForm : public TForm {
     TForm::Dispatch(Message);
   }
 };
-
-TMenuItem* AddItem(TMenuItem* Parent, const String& Caption, TComponent* Owner) {
-  auto* item = new TMenuItem(Owner);
-  item->SetCaption(Caption);
-  Parent->Add(item);
-  return item;
-}
 
 class SkinMenuTest : public ::testing::Test {
  protected:

@@ -8,15 +8,9 @@
 #include "skin/SkinForm.h"
 #include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinMenus.h"
+#include "test_skin_menus_utils.h"
 
 namespace {
-
-TMenuItem* AddItem(TMenuItem* Parent, const String& Caption, TComponent* Owner) {
-  auto* item = new TMenuItem(Owner);
-  item->SetCaption(Caption);
-  Parent->Add(item);
-  return item;
-}
 
 bool HasColor(TBitmap* B, const TRect& R, TColor Color) {
   for (int y = R.Top; y < R.Bottom; ++y)
