@@ -94,6 +94,8 @@ void TGalleryForm::BuildPages(int StartPage) {
        [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildPanelSamples}); }},
       {L"Labels \x6807\x7B7E",
        [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildLabelSamples}); }},
+      {L"Menus \x83DC\x5355",
+       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildMenuSamples}); }},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
