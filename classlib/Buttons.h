@@ -15,6 +15,8 @@ TBitmap* CreateDisabledBitmap(TBitmap* Source, TColor MaskColor, TColor BackColo
 // Draws cell Cell of a glyph strip of NumGlyphs equal cells at (X, Y), keyed
 // on Transparent.
 void DrawGlyphCell(TCanvas* Canvas, TBitmap* Glyph, int Cell, TNumGlyphs NumGlyphs, int X, int Y, TColor Transparent);
+// The single-line extent of a caption in the canvas font, within Width.
+TSize MeasureButtonCaption(TCanvas* Canvas, const String& Caption, int Width);
 // Text engraved as a disabled caption: highlight one pixel down and right,
 // shadow in place.
 void DrawEngravedText(HDC DC, const String& Text, const TRect& R, UINT Flags);

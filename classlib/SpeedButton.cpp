@@ -41,6 +41,16 @@ void DrawGlyphCell(TCanvas* Canvas, TBitmap* Glyph, int Cell, TNumGlyphs NumGlyp
                  static_cast<UINT>(ColorToRGB(Transparent)) & 0xFFFFFF);
 }
 
+TSize MeasureButtonCaption(TCanvas* Canvas, const String& Caption, int Width) {
+  if (Caption.empty()) return TSize();
+  HDC dc = Canvas->Handle();
+  HGDIOBJ old = SelectObject(dc, Canvas->Font()->Handle());
+  RECT r = {0, 0, Width, 0};
+  DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  return TSize(r.right - r.left, r.bottom - r.top);
+}
+
 void DrawEngravedText(HDC DC, const String& Text, const TRect& R, UINT Flags) {
   SetBkMode(DC, TRANSPARENT);
   RECT r = {R.Left + 1, R.Top + 1, R.Right + 1, R.Bottom + 1};
@@ -210,15 +220,8 @@ void TSpeedButton::Paint() {
   }
   const TPoint offset = pressed ? TPoint(1, 1) : TPoint();
   canvas->SetFont(Font());
-  TSize textSize;
   const String caption = Caption();
-  if (!caption.empty()) {
-    RECT t = {0, 0, client.Width(), 0};
-    HGDIOBJ old = SelectObject(dc, canvas->Font()->Handle());
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &t, DT_CALCRECT | DT_SINGLELINE);
-    SelectObject(dc, old);
-    textSize = TSize(t.right - t.left, t.bottom - t.top);
-  }
+  const TSize textSize = MeasureButtonCaption(canvas, caption, client.Width());
   const TSize glyphSize = FGlyph->Empty() ? TSize() : TSize(FGlyph->Width() / FNumGlyphs, FGlyph->Height());
   TPoint glyphPos;
   TRect textBounds;

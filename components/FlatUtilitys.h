@@ -1,0 +1,26 @@
+// Drawing helpers shared by the flat controls: 3-D frames, the parent's image
+// under a control, advanced colours and the glyph and caption layout.
+#pragma once
+
+#include "classlib/Buttons.h"
+#include "classlib/Controls.h"
+#include "components/HSLUtils.h"
+
+// When a flat control fills its face: never, only while the mouse is over
+// it, or always.
+enum TTransparentMode { tmAlways, tmNotFocused, tmNone };
+// A percentage, 0..100.
+using TAdvColors = int;
+
+// Width nested one-pixel frames: TopColor on the top and left, BottomColor
+// on the bottom and right.
+void Frame3DBorder(TCanvas* Canvas, const TRect& Rect, TColor TopColor, TColor BottomColor, int Width);
+// Paints what lies under Control on its parent into Canvas.
+void DrawParentImage(TControl* Control, TCanvas* Canvas);
+// Base lightened or darkened by Percent lightness steps; Current when Percent is 0.
+TColor CalcAdvancedColor(TColor Base, TColor Current, TAdvColors Percent, bool Darken);
+// Places Glyph (NumGlyphs cells; may be null) and Caption, measured on Canvas,
+// in Client moved by Offset.
+void CalcButtonLayout(TCanvas* Canvas, const TRect& Client, const TPoint& Offset, TButtonLayout Layout,
+                      int Spacing, int Margin, TBitmap* Glyph, TNumGlyphs NumGlyphs, const String& Caption,
+                      TRect& TextBounds, TPoint& GlyphPos);
