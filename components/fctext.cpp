@@ -215,23 +215,6 @@ void TfcText::AssignFont(TFont* F) {
   FFont->SetCharset(F->Charset());
 }
 
-LOGFONTW TfcText::GetLogFont() const {
-  LOGFONTW lf = {};
-  lf.lfHeight = FFont->Height();
-  lf.lfEscapement = lf.lfOrientation = FRotation * 10;
-  lf.lfWeight = FFont->Style().Contains(fsBold) ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = FFont->Style().Contains(fsItalic);
-  lf.lfUnderline = FFont->Style().Contains(fsUnderline);
-  lf.lfStrikeOut = FFont->Style().Contains(fsStrikeOut);
-  lf.lfCharSet = FFont->Charset() == DEFAULT_CHARSET ? 0 : FFont->Charset();
-  lf.lfOutPrecision = FRotation == 0 ? OUT_TT_PRECIS : OUT_TT_ONLY_PRECIS;
-  lf.lfClipPrecision = 0;
-  lf.lfQuality = PROOF_QUALITY;
-  lf.lfPitchAndFamily = VARIABLE_PITCH;
-  lstrcpynW(lf.lfFaceName, FFont->Name().c_str(), LF_FACESIZE);
-  return lf;
-}
-
 // ---- sizing ----
 
 TfcEffectGeometry TfcText::Geometry() const {

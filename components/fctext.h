@@ -138,7 +138,6 @@ class TfcText : public TPersistent {
   void Draw();
   // Copies F's style, name, size, colour, height, pitch and charset into the shared font.
   void AssignFont(TFont* F);
-  LOGFONTW GetLogFont() const;
   TRect LastDrawRect() const { return FDrawRect; }
 
   // Effect changes reach the owner through these.

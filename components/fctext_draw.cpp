@@ -8,27 +8,24 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 }
 
-// A rotated font made from the shared one, selected into the canvas for one
-// drawer and deleted at its end, exceptions included.
+// The shared font turned by the rotation, made the canvas font for one
+// drawer and turned back at its end, exceptions included.
 class TfcText::TFontPass {
  public:
-  explicit TFontPass(TfcText* Text) : FDC(Text->GetCanvas()->Handle()) {
-    Text->GetCanvas()->SetFont(Text->FFont);
-    const LOGFONTW lf = Text->GetLogFont();
-    FFont = CreateFontIndirectW(&lf);
-    FOld = SelectObject(FDC, FFont);
+  explicit TFontPass(TfcText* Text) : FCanvas(Text->GetCanvas()) {
+    TFont* font = FCanvas->Font();
+    font->Assign(Text->FFont);
+    font->SetOrientation(Text->FRotation * 10);
+    // A font asked for the default character set is made with the plain one.
+    if (font->Charset() == DEFAULT_CHARSET) font->SetCharset(ANSI_CHARSET);
+    FCanvas->Handle();  // selects the turned font
   }
-  ~TFontPass() {
-    SelectObject(FDC, FOld);
-    DeleteObject(FFont);
-  }
+  ~TFontPass() { FCanvas->Font()->SetOrientation(0); }
   TFontPass(const TFontPass&) = delete;
   TFontPass& operator=(const TFontPass&) = delete;
 
  private:
-  HDC FDC;
-  HFONT FFont;
-  HGDIOBJ FOld;
+  TCanvas* FCanvas;
 };
 
 void TfcText::DrawTextAt(const TRect& R, TColor Color) {
