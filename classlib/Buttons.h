@@ -7,9 +7,9 @@
 #include "classlib/ButtonLayout.h"
 #include "classlib/Controls.h"
 
-// A new bitmap of Source's size showing Source engraved: the pixels that are
-// not MaskColor become BackColor's embossing, HighlightColor one pixel down
-// and right (when DrawHighlight), ShadowColor in place. Owned by the caller.
+// A new bitmap of Source's size showing Source engraved on BackColor: its
+// MaskColor pixels are stamped in HighlightColor one pixel down and right
+// (when DrawHighlight), then in ShadowColor in place. Owned by the caller.
 TBitmap* CreateDisabledBitmap(TBitmap* Source, TColor MaskColor, TColor BackColor, TColor HighlightColor,
                               TColor ShadowColor, bool DrawHighlight);
 // Draws cell Cell of a glyph strip of NumGlyphs equal cells at (X, Y), keyed

@@ -12,9 +12,12 @@ THySpeedButton::THySpeedButton(TComponent* AOwner) : TSpeedButton(AOwner), FSign
   FTimer->OnTimer = [this](TObject*) { TimerTick(); };
 }
 
-THySpeedButton::~THySpeedButton() {
+THySpeedButton::~THySpeedButton() = default;
+
+void THySpeedButton::BeforeDestruction() {
   // The timer goes first, so that no tick reaches a half-destroyed button.
-  Free(FTimer);
+  FreeAndNil(FTimer);
+  TSpeedButton::BeforeDestruction();
 }
 
 void THySpeedButton::SetColor(TColor Value) {
@@ -76,13 +79,13 @@ void THySpeedButton::CMMouseEnter(TMessage& Message) {
     if (OnStartToTrigger) OnStartToTrigger(this, FIsTrigger);
     if (watch.Freed()) return;
     FTicks = 0;
-    FTimer->SetEnabled(true);
+    if (FTimer) FTimer->SetEnabled(true);
   }
   FEntered = true;
 }
 
 void THySpeedButton::CMMouseLeave(TMessage& Message) {
-  FTimer->SetEnabled(false);
+  if (FTimer) FTimer->SetEnabled(false);
   TSpeedButton::Dispatch(Message);
   TFreeWatch watch(this);
   if (OnMouseLeave) OnMouseLeave(this);

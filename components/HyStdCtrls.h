@@ -17,6 +17,7 @@ class THySpeedButton : public TSpeedButton {
  public:
   explicit THySpeedButton(TComponent* AOwner);
   ~THySpeedButton() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"THySpeedButton"; }
   void Dispatch(TMessage& Message) override;
 
@@ -46,7 +47,7 @@ class THySpeedButton : public TSpeedButton {
   void SetSimulateClick(bool Value) { FSimulateClick = Value; }
   // Ticks counted in the current hover, and whether the hover timer runs.
   int TickCount() const { return FTicks; }
-  bool TimerRunning() const { return FTimer->Enabled(); }
+  bool TimerRunning() const { return FTimer && FTimer->Enabled(); }
 
   TNotifyEvent OnMouseEnter, OnMouseLeave, OnTimerTrigger;
   THyStartToTriggerEvent OnStartToTrigger;
