@@ -27,7 +27,6 @@ class TSpeedButton : public TGraphicControl {
   ~TSpeedButton() override;
   String ClassName() const override { return L"TSpeedButton"; }
   void Dispatch(TMessage& Message) override;
-  void Click() override;
 
   int GroupIndex() const { return FGroupIndex; }
   void SetGroupIndex(int Value);
@@ -63,6 +62,13 @@ class TSpeedButton : public TGraphicControl {
   // Tells the other buttons of the group (CM_BUTTONPRESSED) that this one went down.
   void UpdateExclusive();
   void CMButtonPressed(TMessage& Message);
+  // Repairs the state after an enable change: bsDisabled while disabled, and
+  // back to up (or exclusive for a down group member) once enabled.
+  void RepairState();
+  // The glyph cell of the state (engraved when disabled with one cell) at
+  // GlyphPos, and the caption (engraved when disabled) in TextBounds.
+  void DrawGlyphAndCaption(TCanvas* Canvas, const TPoint& GlyphPos, const TRect& TextBounds);
+  bool InsideClient(int X, int Y) const { return X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight(); }
 
   int FGroupIndex = 0;
   bool FDown = false;

@@ -148,8 +148,8 @@ void TSpeedButton::UpdateExclusive() {
 }
 
 void TSpeedButton::CMButtonPressed(TMessage& Message) {
-  auto* sender = reinterpret_cast<TSpeedButton*>(Message.LParam);
-  if (Message.WParam != static_cast<uintptr_t>(FGroupIndex) || sender == this) return;
+  auto* sender = dynamic_cast<TSpeedButton*>(reinterpret_cast<TControl*>(Message.LParam));
+  if (Message.WParam != static_cast<uintptr_t>(FGroupIndex) || !sender || sender == this) return;
   if (sender->Down() && FDown) {
     FDown = false;
     FState = bsUp;
@@ -172,7 +172,7 @@ void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
   TGraphicControl::MouseMove(Shift, X, Y);
   if (!FDragging) return;
   TButtonState state = FDown ? bsExclusive : bsUp;
-  if (X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight()) state = FDown ? bsExclusive : bsDown;
+  if (InsideClient(X, Y)) state = FDown ? bsExclusive : bsDown;
   if (state != FState) {
     FState = state;
     Invalidate();
@@ -183,7 +183,7 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
   TGraphicControl::MouseUp(Button, Shift, X, Y);
   if (!FDragging) return;
   FDragging = false;
-  const bool inside = X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight();
+  const bool inside = InsideClient(X, Y);
   if (FGroupIndex == 0) {
     FState = bsUp;
     Invalidate();
@@ -198,11 +198,45 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
   if (inside) Click();
 }
 
-void TSpeedButton::Click() { TGraphicControl::Click(); }
+void TSpeedButton::RepairState() {
+  if (!Enabled()) {
+    FState = bsDisabled;
+    FDragging = false;
+  } else if (FState == bsDisabled) {
+    FState = FDown && FGroupIndex != 0 ? bsExclusive : bsUp;
+  }
+}
+
+void TSpeedButton::DrawGlyphAndCaption(TCanvas* Canvas, const TPoint& GlyphPos, const TRect& TextBounds) {
+  if (!FGlyph->Empty()) {
+    if (FState == bsDisabled && FNumGlyphs == 1) {
+      std::unique_ptr<TBitmap> disabled(
+          CreateDisabledBitmap(FGlyph.get(), clBlack, clBtnFace, clBtnHighlight, clBtnShadow, true));
+      DrawGlyphCell(Canvas, disabled.get(), 0, 1, GlyphPos.X, GlyphPos.Y,
+                    disabled->Canvas()->Pixels(0, disabled->Height() - 1));
+    } else {
+      DrawGlyphCell(Canvas, FGlyph.get(), GlyphCellOf(FNumGlyphs, FState), FNumGlyphs, GlyphPos.X, GlyphPos.Y,
+                    FGlyph->Canvas()->Pixels(0, FGlyph->Height() - 1));
+    }
+  }
+  const String caption = Caption();
+  if (caption.empty()) return;
+  HDC dc = Canvas->Handle();
+  HGDIOBJ old = SelectObject(dc, Canvas->Font()->Handle());
+  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  if (FState == bsDisabled) {
+    DrawEngravedText(dc, caption, TextBounds, flags);
+  } else {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(Font()->Color()));
+    RECT t = {TextBounds.Left, TextBounds.Top, TextBounds.Right, TextBounds.Bottom};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &t, flags);
+  }
+  SelectObject(dc, old);
+}
 
 void TSpeedButton::Paint() {
-  if (!Enabled()) FState = bsDisabled;
-  else if (FState == bsDisabled) FState = FDown && FGroupIndex != 0 ? bsExclusive : bsUp;
+  RepairState();
   TCanvas* canvas = Canvas();
   const TRect client = ClientRect();
   HDC dc = canvas->Handle();
@@ -218,37 +252,14 @@ void TSpeedButton::Paint() {
   } else {
     DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   }
-  const TPoint offset = pressed ? TPoint(1, 1) : TPoint();
   canvas->SetFont(Font());
-  const String caption = Caption();
-  const TSize textSize = MeasureButtonCaption(canvas, caption, client.Width());
+  const TSize textSize = MeasureButtonCaption(canvas, Caption(), client.Width());
   const TSize glyphSize = FGlyph->Empty() ? TSize() : TSize(FGlyph->Width() / FNumGlyphs, FGlyph->Height());
   TPoint glyphPos;
   TRect textBounds;
-  CalcGlyphLayout(client, offset, FLayout, FMargin, FSpacing, glyphSize, textSize, glyphPos, textBounds);
-  if (!FGlyph->Empty()) {
-    const TColor key = FGlyph->Canvas()->Pixels(0, FGlyph->Height() - 1);
-    if (FState == bsDisabled && FNumGlyphs == 1) {
-      std::unique_ptr<TBitmap> disabled(
-          CreateDisabledBitmap(FGlyph.get(), clBlack, clBtnFace, clBtnHighlight, clBtnShadow, true));
-      DrawGlyphCell(canvas, disabled.get(), 0, 1, glyphPos.X, glyphPos.Y,
-                    disabled->Canvas()->Pixels(0, disabled->Height() - 1));
-    } else {
-      DrawGlyphCell(canvas, FGlyph.get(), GlyphCellOf(FNumGlyphs, FState), FNumGlyphs, glyphPos.X, glyphPos.Y, key);
-    }
-  }
-  if (caption.empty()) return;
-  HGDIOBJ old = SelectObject(dc, canvas->Font()->Handle());
-  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-  if (FState == bsDisabled) {
-    DrawEngravedText(dc, caption, textBounds, flags);
-  } else {
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(Font()->Color()));
-    RECT t = {textBounds.Left, textBounds.Top, textBounds.Right, textBounds.Bottom};
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &t, flags);
-  }
-  SelectObject(dc, old);
+  CalcGlyphLayout(client, pressed ? TPoint(1, 1) : TPoint(), FLayout, FMargin, FSpacing, glyphSize, textSize,
+                  glyphPos, textBounds);
+  DrawGlyphAndCaption(canvas, glyphPos, textBounds);
 }
 
 void TSpeedButton::Dispatch(TMessage& Message) {

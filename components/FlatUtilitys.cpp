@@ -33,3 +33,20 @@ void CalcButtonLayout(TCanvas* Canvas, const TRect& Client, const TPoint& Offset
   const TSize text = MeasureButtonCaption(Canvas, Caption, Client.Width());
   CalcGlyphLayout(Client, Offset, Layout, Margin, Spacing, glyph, text, GlyphPos, TextBounds);
 }
+
+bool SwitchAdvColors(TControl* Control, bool& Field, bool Value, const std::function<void()>& Recalc) {
+  if (Field == Value) return false;
+  Field = Value;
+  Control->SetParentColor(Value);
+  Recalc();
+  Control->Invalidate();
+  return true;
+}
+
+void AdvColorsChanged(TControl* Control, bool UseAdvColors, const std::function<void()>& Recalc) {
+  if (UseAdvColors) {
+    Control->SetParentColor(true);
+    Recalc();
+  }
+  Control->Invalidate();
+}

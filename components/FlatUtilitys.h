@@ -2,6 +2,8 @@
 // under a control, advanced colours and the glyph and caption layout.
 #pragma once
 
+#include <functional>
+
 #include "classlib/Buttons.h"
 #include "classlib/Controls.h"
 #include "components/HSLUtils.h"
@@ -24,3 +26,11 @@ TColor CalcAdvancedColor(TColor Base, TColor Current, TAdvColors Percent, bool D
 void CalcButtonLayout(TCanvas* Canvas, const TRect& Client, const TPoint& Offset, TButtonLayout Layout,
                       int Spacing, int Margin, TBitmap* Glyph, TNumGlyphs NumGlyphs, const String& Caption,
                       TRect& TextBounds, TPoint& GlyphPos);
+
+// Advanced colours of a flat control: switching them on makes the control
+// follow its parent's colour and recomputes them (Recalc); false when Value
+// is what Field held already.
+bool SwitchAdvColors(TControl* Control, bool& Field, bool Value, const std::function<void()>& Recalc);
+// A system or parent colour change: with advanced colours the control
+// follows its parent again and recomputes them; it repaints either way.
+void AdvColorsChanged(TControl* Control, bool UseAdvColors, const std::function<void()>& Recalc);

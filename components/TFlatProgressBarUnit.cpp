@@ -31,11 +31,7 @@ void TFlatProgressBar::SetAdvColorBorder(TAdvColors Value) {
 }
 
 void TFlatProgressBar::SetUseAdvColors(bool Value) {
-  if (FUseAdvColors == Value) return;
-  FUseAdvColors = Value;
-  SetParentColor(Value);
-  CalcAdvColors();
-  Invalidate();
+  SwitchAdvColors(this, FUseAdvColors, Value, [this] { CalcAdvColors(); });
 }
 
 void TFlatProgressBar::SetOrientation(TProgressBarOrientation Value) {
@@ -136,11 +132,7 @@ void TFlatProgressBar::Dispatch(TMessage& Message) {
       TGraphicControl::Dispatch(Message);
       [[fallthrough]];
     case CM_SYSCOLORCHANGE:
-      if (FUseAdvColors) {
-        SetParentColor(true);
-        CalcAdvColors();
-      }
-      Invalidate();
+      AdvColorsChanged(this, FUseAdvColors, [this] { CalcAdvColors(); });
       return;
   }
   TGraphicControl::Dispatch(Message);

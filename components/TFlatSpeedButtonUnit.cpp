@@ -15,15 +15,12 @@ int gButtonCount = 0;
 TFlatSpeedButton* TFlatSpeedButton::TrackedButton() { return gTracked; }
 bool TFlatSpeedButton::TrackingTimerRunning() { return gTrackTimer && gTrackTimer->Enabled(); }
 
-TFlatSpeedButton::TFlatSpeedButton(TComponent* AOwner)
-    : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
+TFlatSpeedButton::TFlatSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {
   FWidth = 25;
   FHeight = 25;
-  FControlStyle = {csCaptureMouse, csDoubleClicks};
-  FParentFont = true;
   FParentColor = true;
   FColor = 0xE1EAEB;
-  FGlyph->OnChange = [this](TObject*) { Invalidate(); };
+  FLayout = blGlyphTop;
   if (gButtonCount++ == 0) {
     gTrackTimer = new TTimer(nullptr);
     gTrackTimer->SetEnabled(false);
@@ -37,7 +34,7 @@ TFlatSpeedButton::~TFlatSpeedButton() {
 }
 
 void TFlatSpeedButton::Loaded() {
-  TGraphicControl::Loaded();
+  TSpeedButton::Loaded();
   Invalidate();
 }
 
@@ -68,11 +65,7 @@ void TFlatSpeedButton::SetAdvColors(int Index, TAdvColors Value) {
 }
 
 void TFlatSpeedButton::SetUseAdvColors(bool Value) {
-  if (FUseAdvColors == Value) return;
-  FUseAdvColors = Value;
-  SetParentColor(Value);
-  CalcAdvColors();
-  Invalidate();
+  SwitchAdvColors(this, FUseAdvColors, Value, [this] { CalcAdvColors(); });
 }
 
 void TFlatSpeedButton::CalcAdvColors() {
@@ -82,82 +75,10 @@ void TFlatSpeedButton::CalcAdvColors() {
   FBorderColor = CalcAdvancedColor(Color(), FBorderColor, FAdvColorBorder, true);
 }
 
-void TFlatSpeedButton::SetGroupIndex(int Value) {
-  if (FGroupIndex == Value) return;
-  FGroupIndex = Value;
-  UpdateExclusive();
-}
-
-void TFlatSpeedButton::SetAllowAllUp(bool Value) {
-  if (FAllowAllUp == Value) return;
-  FAllowAllUp = Value;
-  UpdateExclusive();
-}
-
 void TFlatSpeedButton::SetDown(bool Value) {
-  if (FGroupIndex == 0) Value = false;
-  if (Value == FDown) return;
-  if (FDown && !FAllowAllUp) return;
-  FDown = Value;
-  if (Value) {
-    if (FState == bsUp) Invalidate();
-    FState = bsExclusive;
-    UpdateExclusive();
-  } else {
-    FState = bsUp;
-    Repaint();
-  }
-}
-
-void TFlatSpeedButton::SetGlyph(TBitmap* Value) {
-  FGlyph->Assign(Value);
-  if (Value && !Value->Empty()) FNumGlyphs = NumGlyphsOf(Value->Width(), Value->Height(), FNumGlyphs);
-  Invalidate();
-}
-
-void TFlatSpeedButton::SetNumGlyphs(TNumGlyphs Value) {
-  if (FNumGlyphs == Value || Value < 1 || Value > 4) return;
-  FNumGlyphs = Value;
-  Invalidate();
-}
-
-void TFlatSpeedButton::SetLayout(TButtonLayout Value) {
-  if (FLayout == Value) return;
-  FLayout = Value;
-  Invalidate();
-}
-
-void TFlatSpeedButton::SetMargin(int Value) {
-  if (FMargin == Value || Value < -1) return;
-  FMargin = Value;
-  Invalidate();
-}
-
-void TFlatSpeedButton::SetSpacing(int Value) {
-  if (FSpacing == Value) return;
-  FSpacing = Value;
-  Invalidate();
-}
-
-void TFlatSpeedButton::UpdateExclusive() {
-  if (FGroupIndex == 0 || !Parent()) return;
-  TMessage m;
-  m.Msg = CM_BUTTONPRESSED;
-  m.WParam = static_cast<uintptr_t>(FGroupIndex);
-  m.LParam = reinterpret_cast<intptr_t>(this);
-  Parent()->Broadcast(m);
-}
-
-void TFlatSpeedButton::CMButtonPressed(TMessage& Message) {
-  if (Message.WParam != static_cast<uintptr_t>(FGroupIndex)) return;
-  auto* sender = dynamic_cast<TFlatSpeedButton*>(reinterpret_cast<TControl*>(Message.LParam));
-  if (!sender || sender == this) return;
-  if (sender->Down() && FDown) {
-    FDown = false;
-    FState = bsUp;
-    Invalidate();
-  }
-  FAllowAllUp = sender->AllowAllUp();
+  const bool wasDown = FDown;
+  TSpeedButton::SetDown(Value);
+  if (wasDown && !FDown) Repaint();
 }
 
 // ---- hot tracking ----
@@ -174,7 +95,7 @@ void TFlatSpeedButton::StartTracking() {
   gTrackTimer->SetEnabled(false);
   gTracked = this;
   gTrackTimer->OnTimer = [](TObject*) {
-    if (gTracked) gTracked->TrackTimer();
+    if (gTracked && !gTracked->CursorOver()) gTracked->MouseLeaveHot();
   };
   gTrackTimer->SetEnabled(true);
   MouseEnterHot();
@@ -199,10 +120,6 @@ void TFlatSpeedButton::MouseLeaveHot() {
   Invalidate();
 }
 
-void TFlatSpeedButton::TrackTimer() {
-  if (!CursorOver()) MouseLeaveHot();
-}
-
 void TFlatSpeedButton::UpdateTracking() {
   if (!Enabled()) return;
   if (CursorOver()) {
@@ -214,33 +131,17 @@ void TFlatSpeedButton::UpdateTracking() {
 
 // ---- mouse ----
 
-void TFlatSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TGraphicControl::MouseDown(Button, Shift, X, Y);
-  if (Button != mbLeft || !Enabled()) return;
-  if (!FDown) {
-    FState = bsDown;
-    Invalidate();
-  }
-  FDragging = true;
-}
-
 void TFlatSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
-  TGraphicControl::MouseMove(Shift, X, Y);
   if (gTracked != this && CursorOver()) StartTracking();
-  if (!FDragging) return;
-  TButtonState state = FDown ? bsExclusive : bsUp;
-  if (X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight()) state = FDown ? bsExclusive : bsDown;
-  if (state != FState) {
-    FState = state;
-    Invalidate();
-  }
+  TSpeedButton::MouseMove(Shift, X, Y);
 }
 
 void TFlatSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  // In place of the speed button's release: the hot state and tracking go with it.
   TGraphicControl::MouseUp(Button, Shift, X, Y);
   if (!FDragging) return;
   FDragging = false;
-  const bool inside = X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight();
+  const bool inside = InsideClient(X, Y);
   if (FGroupIndex == 0) {
     FState = bsUp;
     FHot = false;
@@ -261,11 +162,11 @@ void TFlatSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
 void TFlatSpeedButton::Click() {
   if (Parent())
     if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
-  TGraphicControl::Click();
+  TSpeedButton::Click();
 }
 
 void TFlatSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {
-  TGraphicControl::ActionChange(Sender, CheckDefaults);
+  TSpeedButton::ActionChange(Sender, CheckDefaults);
   auto* action = dynamic_cast<TCustomAction*>(Sender);
   if (!action || !FGlyph->Empty() || !action->ActionList()) return;
   TCustomImageList* images = action->ActionList()->Images();
@@ -277,7 +178,7 @@ void TFlatSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {
 }
 
 void TFlatSpeedButton::CMEnabledChanged(TMessage& Message) {
-  TGraphicControl::Dispatch(Message);
+  TGraphicControl::Dispatch(Message);  // the speed button's own repaint is below
   if (!Enabled()) {
     FHot = false;
     FState = bsDisabled;
@@ -302,20 +203,13 @@ TColor TFlatSpeedButton::FaceColor() const {
 void TFlatSpeedButton::Paint() {
   TCanvas* canvas = Canvas();
   const TRect client = ClientRect();
-  TColor key = clNone;
-  if (!FGlyph->Empty()) key = FGlyph->Canvas()->Pixels(0, FGlyph->Height() - 1);
   canvas->SetFont(Font());
   const TPoint offset = (FState == bsDown || FState == bsExclusive) ? TPoint(1, 1) : TPoint();
   TRect textBounds;
   TPoint glyphPos;
   CalcButtonLayout(canvas, client, offset, FLayout, FSpacing, FMargin, FGlyph.get(), FNumGlyphs, Caption(),
                    textBounds, glyphPos);
-  if (!Enabled()) {
-    FState = bsDisabled;
-    FDragging = false;
-  } else if (FState == bsDisabled) {
-    FState = FDown && FGroupIndex != 0 ? bsExclusive : bsUp;
-  }
+  RepairState();
   if (FTransparentMode == tmNone || (FTransparentMode == tmNotFocused && FHot)) {
     canvas->Brush()->SetStyle(bsSolid);
     canvas->Brush()->SetColor(FaceColor());
@@ -334,73 +228,32 @@ void TFlatSpeedButton::Paint() {
       Frame3DBorder(canvas, client, FShadowColor, FHighlightColor, 1);
       break;
   }
-  if (!FGlyph->Empty()) {
-    if (FState == bsDisabled && FNumGlyphs == 1) {
-      std::unique_ptr<TBitmap> disabled(
-          CreateDisabledBitmap(FGlyph.get(), clBlack, clBtnFace, clBtnHighlight, clBtnShadow, true));
-      DrawGlyphCell(canvas, disabled.get(), 0, 1, glyphPos.X, glyphPos.Y,
-                    disabled->Canvas()->Pixels(0, disabled->Height() - 1));
-    } else {
-      DrawGlyphCell(canvas, FGlyph.get(), GlyphCellOf(FNumGlyphs, FState), FNumGlyphs, glyphPos.X, glyphPos.Y, key);
-    }
-  }
-  const String caption = Caption();
-  if (caption.empty()) return;
-  HDC dc = canvas->Handle();
-  HGDIOBJ old = SelectObject(dc, canvas->Font()->Handle());
-  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-  if (FState == bsDisabled) {
-    DrawEngravedText(dc, caption, textBounds, flags);
-  } else {
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(Font()->Color()));
-    RECT r = {textBounds.Left, textBounds.Top, textBounds.Right, textBounds.Bottom};
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, flags);
-  }
-  SelectObject(dc, old);
+  DrawGlyphAndCaption(canvas, glyphPos, textBounds);
 }
 
 void TFlatSpeedButton::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
-    case CM_BUTTONPRESSED:
-      CMButtonPressed(Message);
-      return;
     case CM_ENABLEDCHANGED:
       CMEnabledChanged(Message);
       return;
     case WM_LBUTTONDBLCLK:
-      TGraphicControl::Dispatch(Message);
+      TSpeedButton::Dispatch(Message);
       if (FDown) DblClick();
       return;
-    case CM_DIALOGCHAR:
-      if (IsAccel(static_cast<WORD>(Message.WParam), Caption()) && Enabled()) {
-        Click();
-        Message.Result = 1;
-        return;
-      }
-      break;
-    case CM_FONTCHANGED:
-    case CM_TEXTCHANGED:
-      Invalidate();
-      return;
     case CM_PARENTCOLORCHANGED:
-      TGraphicControl::Dispatch(Message);
+      TSpeedButton::Dispatch(Message);
       [[fallthrough]];
     case CM_SYSCOLORCHANGE:
-      if (FUseAdvColors) {
-        SetParentColor(true);
-        CalcAdvColors();
-      }
-      Invalidate();
+      AdvColorsChanged(this, FUseAdvColors, [this] { CalcAdvColors(); });
       return;
     case CM_MOUSEENTER:
-      TGraphicControl::Dispatch(Message);
+      TSpeedButton::Dispatch(Message);
       if (OnMouseEnter) OnMouseEnter(this);
       return;
     case CM_MOUSELEAVE:
-      TGraphicControl::Dispatch(Message);
+      TSpeedButton::Dispatch(Message);
       if (OnMouseLeave) OnMouseLeave(this);
       return;
   }
-  TGraphicControl::Dispatch(Message);
+  TSpeedButton::Dispatch(Message);
 }

@@ -4,12 +4,10 @@
 // mouse has gone without a further move over the button.
 #pragma once
 
-#include <memory>
-
 #include "classlib/ExtCtrls.h"
 #include "components/FlatUtilitys.h"
 
-class TFlatSpeedButton : public TGraphicControl {
+class TFlatSpeedButton : public TSpeedButton {
  public:
   explicit TFlatSpeedButton(TComponent* AOwner);
   ~TFlatSpeedButton() override;
@@ -33,26 +31,11 @@ class TFlatSpeedButton : public TGraphicControl {
   void SetAdvColors(int Index, TAdvColors Value);
   bool UseAdvColors() const { return FUseAdvColors; }
   void SetUseAdvColors(bool Value);
-  int GroupIndex() const { return FGroupIndex; }
-  void SetGroupIndex(int Value);
-  bool Down() const { return FDown; }
+  // As the speed button's, but a button going up repaints at once.
   void SetDown(bool Value);
-  bool AllowAllUp() const { return FAllowAllUp; }
-  void SetAllowAllUp(bool Value);
-  TBitmap* Glyph() const { return FGlyph.get(); }
-  void SetGlyph(TBitmap* Value);
-  TNumGlyphs NumGlyphs() const { return FNumGlyphs; }
-  void SetNumGlyphs(TNumGlyphs Value);
-  TButtonLayout Layout() const { return FLayout; }
-  void SetLayout(TButtonLayout Value);
-  int Margin() const { return FMargin; }
-  void SetMargin(int Value);
-  int Spacing() const { return FSpacing; }
-  void SetSpacing(int Value);
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult Value) { FModalResult = Value; }
 
-  TButtonState State() const { return FState; }
   bool Hot() const { return FHot; }
   // The button the shared timer watches, if any, and whether that timer runs.
   static TFlatSpeedButton* TrackedButton();
@@ -63,15 +46,12 @@ class TFlatSpeedButton : public TGraphicControl {
  protected:
   void Paint() override;
   void Loaded() override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
  private:
   void CalcAdvColors();
-  void UpdateExclusive();
-  void CMButtonPressed(TMessage& Message);
   void CMEnabledChanged(TMessage& Message);
   bool CursorOver() const;
   void StartTracking();
@@ -79,7 +59,6 @@ class TFlatSpeedButton : public TGraphicControl {
   void MouseEnterHot();
   void MouseLeaveHot();
   void UpdateTracking();
-  void TrackTimer();
   TColor FaceColor() const;
 
   TTransparentMode FTransparentMode = tmNone;
@@ -87,13 +66,6 @@ class TFlatSpeedButton : public TGraphicControl {
   TColor FHighlightColor = 0xFFFFFF, FShadowColor = 0x000000;
   TAdvColors FAdvColorFocused = 10, FAdvColorDown = 10, FAdvColorBorder = 50;
   bool FUseAdvColors = false;
-  int FGroupIndex = 0;
-  bool FDown = false, FAllowAllUp = false;
-  std::unique_ptr<TBitmap> FGlyph;
-  TNumGlyphs FNumGlyphs = 1;
-  TButtonLayout FLayout = blGlyphTop;
-  int FMargin = -1, FSpacing = 4;
   TModalResult FModalResult = mrNone;
-  TButtonState FState = bsUp;
-  bool FDragging = false, FHot = false;
+  bool FHot = false;
 };
