@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "classlib/GraphicsTypes.h"
+#include "classlib/StringList.h"
 #include "classlib/Types.h"
 
 // ---- text (portable) ----
@@ -23,6 +24,9 @@ String fcGetPiece(const String& S, const String& Delim, int N);
 String fcReplaceAll(const String& S, const String& Old, const String& New);
 // Accelerator marks removed; "&&" stays as one ampersand.
 String fcStripAmpersands(const String& S);
+// Index of the first string equal to Text when both are upper-cased with the
+// locale's rules; -1 when none is.
+int fcStringsIndexOfText(const TStrings* Strings, const String& Text);
 
 // fcGetToken options.
 constexpr int fcgtSkipBlanks = 1;   // skip blanks and tabs first

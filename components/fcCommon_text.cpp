@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "classlib/SysUtils.h"
+
 String fcCopyRange(const String& S, int Start, int Stop) {
   const int len = static_cast<int>(S.size());
   if (Stop == 0) Stop = len + 1;
@@ -61,6 +63,13 @@ String fcStripAmpersands(const String& S) {
   s.erase(std::remove(s.begin(), s.end(), L'&'), s.end());
   std::replace(s.begin(), s.end(), L'\0', L'&');
   return s;
+}
+
+int fcStringsIndexOfText(const TStrings* Strings, const String& Text) {
+  const String key = AnsiUpperCase(Text);
+  for (int i = 0; i < Strings->Count(); ++i)
+    if (AnsiUpperCase(Strings->Strings(i)) == key) return i;
+  return -1;
 }
 
 void fcGetToken(const String& S, int& Pos, int Options, const String& Delims, String& Token) {

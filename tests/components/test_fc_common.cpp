@@ -119,3 +119,13 @@ TEST(fcFlags, SetAndClear) {
   fcSetFlag(false, f, 0x11);
   EXPECT_EQ(f, 0x2u);
 }
+
+TEST(fcText, StringsIndexIgnoresCase) {
+  TStringList list;
+  list.Add(L"Alpha");
+  list.Add(L"beta");
+  list.Add(L"BETA");
+  EXPECT_EQ(fcStringsIndexOfText(&list, L"BeTa"), 1);
+  EXPECT_EQ(fcStringsIndexOfText(&list, L"alpha"), 0);
+  EXPECT_EQ(fcStringsIndexOfText(&list, L"gamma"), -1);
+}
