@@ -92,6 +92,44 @@ TEST_F(FcLabelTest, ExtrusionShowsTowardsItsOrientation) {
   EXPECT_EQ(redTopRows, 0);
 }
 
+TEST_F(FcLabelTest, BufferedDrawingLooksTheSame) {
+  auto* l = Label(L"Buffered");
+  l->TextOptions()->Shadow()->SetEnabled(true);
+  TBitmap direct, buffered;
+  PaintInto(l, direct, clWhite);
+  l->TextOptions()->SetDoubleBuffered(true);
+  PaintInto(l, buffered, clWhite);
+  for (int y = 0; y < l->Height(); ++y)
+    for (int x = 0; x < l->Width(); ++x) ASSERT_EQ(PixelAt(direct, x, y), PixelAt(buffered, x, y)) << x << "," << y;
+}
+
+TEST_F(FcLabelTest, FullJustificationSpreadsAllButTheLastLine) {
+  auto* l = Label(L"");
+  l->SetAutoSize(false);
+  l->SetBounds(0, 0, 200, 120);
+  l->TextOptions()->SetWordWrap(true);
+  l->TextOptions()->SetOptions({toShowAccel, toFullJustify});
+  l->SetCaption(L"aaa bbb ccc ddd eee fff ggg hhh iii jjj kkk lll mmm nnn ooo ppp qqq rrr sss ttt uuu vvv www");
+  TBitmap bmp;
+  PaintInto(l, bmp, clWhite);
+  // The rightmost inked column of each text row.
+  auto rightmost = [&](int y0, int y1) {
+    int right = -1;
+    for (int y = y0; y < y1; ++y)
+      for (int x = 0; x < 200; ++x)
+        if (GetRedOf(PixelAt(bmp, x, y)) < 128) right = std::max(right, x);
+    return right;
+  };
+  const int lineH = l->Canvas()->TextHeight(L"AgTpjW");
+  EXPECT_GE(rightmost(0, lineH), 190);  // a full line reaches the right edge
+  // The last line ends where its words end, well short of the edge.
+  int lastRow = 0;
+  for (int y = 0; y < 120; ++y)
+    for (int x = 0; x < 200; ++x)
+      if (GetRedOf(PixelAt(bmp, x, y)) < 128) lastRow = y;
+  EXPECT_LT(rightmost(lastRow - lineH / 2, lastRow + 1), 150);
+}
+
 TEST_F(FcLabelTest, AcceleratorFocusesTheControlUnlessAccelsAreOff) {
   auto* edit = Add<TEdit>(20, 100);
   auto* other = Add<TEdit>(20, 140);
