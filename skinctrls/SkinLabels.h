@@ -6,14 +6,13 @@
 #include <memory>
 
 #include "classlib/Bevel.h"
+#include "classlib/ButtonLayout.h"
 #include "classlib/ImgList.h"
 #include "classlib/StdCtrls.h"
 #include "skinctrls/SkinLinked.h"
 
 enum TspEllipsType { spetNone, spetEndEllips, spetPathEllips };
-// Where the glyph stands beside the caption, in the order the button helpers
-// of skin/SPUtils_button.h number their layouts.
-enum TspButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+using TspButtonLayout = TButtonLayout;
 
 class TspDataSkinStdLabelControl;
 

@@ -228,7 +228,7 @@ void TspSkinPanel::CreateControlDefaultImage(TBitmap* B) {
     case bvLowered:
       Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
       break;
-    case bvNone:
+    default:  // bvNone; bvSpace is no skinned panel border
       break;
   }
   if (!FCaptionMode) return;

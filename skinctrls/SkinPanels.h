@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "classlib/ControlTypes.h"
+#include "classlib/ExtCtrls.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skinctrls/SkinControl.h"
 
-enum TspSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
+using TspSkinBorderStyle = TBevelCut;  // bvFrame, bvRaised, bvLowered, bvNone
 enum TspImagePosition { spipDefault, spipLeft };
 using TspPaintPanelEvent = std::function<void(TCanvas* Cnvs, const TRect& R)>;
 
