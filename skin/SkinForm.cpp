@@ -194,6 +194,13 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
       Old(Message);
       PaintFrame();
       return true;
+    case WM_CREATE:
+      // A new window (first or recreated) takes the frame's shape at once.
+      Old(Message);
+      FRegionSize = TSize();
+      UpdateRegion();
+      LayoutObjects();
+      return true;
     case WM_NCHITTEST: WMNCHitTest(Message); return true;
     case WM_GETMINMAXINFO: WMGetMinMaxInfo(Message); return true;
     case WM_WINDOWPOSCHANGED: {
@@ -234,6 +241,17 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
     case WM_CAPTURECHANGED:
       if (FDown && reinterpret_cast<HWND>(Message.LParam) != h) CancelPress();
       return false;
+    case WM_NCLBUTTONDBLCLK:
+      if (Message.WParam == fhCaption) {
+        ToggleMaximize();
+        return true;
+      }
+      if (Message.WParam == fhObject && IconRect().Contains(ScreenToWindow(TPoint(Message.XPos(), Message.YPos())))) {
+        FForm->Close();
+        return true;
+      }
+      // A second quick press on a button is a press like the first.
+      [[fallthrough]];
     case WM_NCLBUTTONDOWN:
       if (Message.WParam == fhObject) {
         const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
@@ -250,16 +268,6 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
       HideObjectHint();
       HideGlow();
       return false;
-    case WM_NCLBUTTONDBLCLK:
-      if (Message.WParam == fhCaption) {
-        ToggleMaximize();
-        return true;
-      }
-      if (Message.WParam == fhObject && IconRect().Contains(ScreenToWindow(TPoint(Message.XPos(), Message.YPos())))) {
-        FForm->Close();
-        return true;
-      }
-      return Message.WParam == fhObject;
     case WM_NCRBUTTONUP:
       if (Message.WParam == fhCaption) {
         SystemMenuPopup(TRect(Message.XPos(), Message.YPos(), Message.XPos(), Message.YPos()));

@@ -98,6 +98,9 @@ class TspSkinForm : public TComponent {
   TspSkinFrameObject* Objects(int Index) const { return FObjects.at(static_cast<size_t>(Index)).get(); }
   // The first object named IDName, or nullptr.
   TspSkinFrameObject* FindObject(const String& IDName) const;
+  // Shown in the current state: objects of the roll-up picture while rolled
+  // up, the others otherwise; the caption in both.
+  bool ObjectShown(const TspSkinFrameObject* Object) const;
   // The shown, mouse-taking object at P (window coordinates), or nullptr.
   TspSkinFrameObject* ObjectAt(const TPoint& P) const;
 

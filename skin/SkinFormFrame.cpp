@@ -139,7 +139,7 @@ void TspSkinForm::LayoutObjects() {
     object->ObjectRect = PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, onRollUp ? picH : size.cy);
     if (auto* c = dynamic_cast<TspSkinCaptionObject*>(object.get())) {
       c->TextPlace = PlaceFrameRect(c->TextRect(), picW, picH, size.cx, onRollUp ? picH : size.cy);
-      if (onRollUp == (FRollUp && rollUpPicture)) caption = c;
+      if (!caption || onRollUp == (FRollUp && rollUpPicture)) caption = c;
     }
   }
   if (!caption) return;
@@ -148,7 +148,7 @@ void TspSkinForm::LayoutObjects() {
   const int middle = (text.Left + text.Right) / 2;
   for (auto& object : FObjects) {
     auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
-    if (!button || !button->Visible || button->RollUp() != caption->RollUp()) continue;
+    if (!button || !ObjectShown(button)) continue;
     const TRect& r = button->ObjectRect;
     if (r.Bottom <= text.Top || r.Top >= text.Bottom) continue;
     if (r.Left >= middle) text.Right = IntMin(text.Right, r.Left - FButtonsOffset);
@@ -198,9 +198,8 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
 
   const TspFrameState state = FrameState();
   TBitmap* rollUp = FSkinData->RollUpPicture.get();
-  const bool rolledPicture = FRollUp && rollUp && !rollUp->Empty();
   for (auto& object : FObjects) {
-    if (!object->Visible || object->RollUp() != rolledPicture) continue;
+    if (!ObjectShown(object.get())) continue;
     const TRect& r = object->ObjectRect;
     if (Only && (r.Right <= Only->Left || r.Left >= Only->Right || r.Bottom <= Only->Top || r.Top >= Only->Bottom))
       continue;

@@ -11,15 +11,18 @@ TPoint TspSkinForm::ScreenToWindow(const TPoint& P) const {
   return TPoint(P.X - r.left, P.Y - r.top);
 }
 
-TspSkinFrameObject* TspSkinForm::ObjectAt(const TPoint& P) const {
+bool TspSkinForm::ObjectShown(const TspSkinFrameObject* Object) const {
+  if (!Object->Visible) return false;
+  if (dynamic_cast<const TspSkinCaptionObject*>(Object)) return true;
   TBitmap* rollUp = FSkinData ? FSkinData->RollUpPicture.get() : nullptr;
-  const bool rolledPicture = FRollUp && rollUp && !rollUp->Empty();
+  return Object->RollUp() == (FRollUp && rollUp && !rollUp->Empty());
+}
+
+TspSkinFrameObject* TspSkinForm::ObjectAt(const TPoint& P) const {
   // The last object listed lies on top.
   for (auto it = FObjects.rbegin(); it != FObjects.rend(); ++it) {
     TspSkinFrameObject* object = it->get();
-    if (object->Visible && object->Interactive() && object->RollUp() == rolledPicture &&
-        object->ObjectRect.Contains(P))
-      return object;
+    if (object->Interactive() && ObjectShown(object) && object->ObjectRect.Contains(P)) return object;
   }
   return nullptr;
 }
@@ -157,6 +160,11 @@ void TspSkinForm::ShowGlow(TspSkinFrameObject* Object) {
   FGlow->Show(at.X, at.Y, FSkinData->ActivePictures[index],
               mask >= 0 && mask < count ? FSkinData->ActivePictures[mask] : nullptr,
               static_cast<uint8_t>(IntMax(0, IntMin(255, Object->GlowAlpha()))));
+  // The glow lies over the button it surrounds: the mouse must go through it.
+  if (TspLayerWindow* layer = FGlow->LayerWindow()) {
+    HWND w = layer->Handle();
+    SetWindowLongW(w, GWL_EXSTYLE, GetWindowLongW(w, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+  }
 }
 
 void TspSkinForm::HideGlow() {

@@ -96,6 +96,10 @@ def rollup_pixel(x, y):
     left = BUTTONS['rollup'][0]
     if left <= x < left + BTN and BTN_TOP <= y < BTN_TOP + BTN:
         return button_pixel('down', 'normal', x - left, y - BTN_TOP)
+    for name in ('max', 'min'):  # rolled up, only close and roll-down show
+        left = BUTTONS[name][0]
+        if left <= x < left + BTN and BTN_TOP <= y < BTN_TOP + BTN:
+            return lerp(TOP, BOTTOM, y / CAP)
     if y < CAP:
         return frame_pixel(x, y)
     return LIGHT if y == RH - 1 else EDGE
