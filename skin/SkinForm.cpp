@@ -209,7 +209,7 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
       if (!(pos->flags & SWP_NOSIZE) || (pos->flags & SWP_FRAMECHANGED)) {
         UpdateRegion();
         LayoutObjects();
-        PaintFrame();
+        InvalidateFrame();
       }
       return true;
     }

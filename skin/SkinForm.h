@@ -151,6 +151,9 @@ class TspSkinForm : public TComponent {
   void ComposeFrame(int W, int H, bool Active);
   void UpdateRegion();
   void LayoutObjects();
+  // The whole frame is drawn again with the next paint (its pieces move
+  // with the size, so no part of the old frame stays valid).
+  void InvalidateFrame();
   void WMNCCalcSize(TMessage& Message);
   void WMGetMinMaxInfo(TMessage& Message);
 

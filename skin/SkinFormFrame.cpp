@@ -225,6 +225,19 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
   ReleaseDC(h, dc);
 }
 
+void TspSkinForm::InvalidateFrame() {
+  if (!FForm || !FForm->HandleAllocated()) return;
+  const TSize size = WindowSize();
+  const TRect c = FrameClientRect(FMetrics, size.cx, size.cy, FRollUp);
+  // The update region is in client coordinates: the window less the client.
+  HRGN frame = CreateRectRgn(-c.Left, -c.Top, size.cx - c.Left, size.cy - c.Top);
+  HRGN client = CreateRectRgn(0, 0, c.Width(), c.Height());
+  CombineRgn(frame, frame, client, RGN_DIFF);
+  RedrawWindow(FForm->Handle(), nullptr, frame, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  DeleteObject(frame);
+  DeleteObject(client);
+}
+
 void TspSkinForm::UpdateRegion() {
   if (!FForm || !FForm->HandleAllocated()) return;
   HWND h = FForm->Handle();
