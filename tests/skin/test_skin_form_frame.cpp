@@ -123,6 +123,32 @@ TEST_F(FrameTest, MaximizeRestoreAndRollUpWithTheStatusBarGrip) {
   EXPECT_TRUE(grip->Shown);
 }
 
+TEST_F(FrameTest, SizeLimitsMenuBarPlaceAndAlphaBlending) {
+  TSkinnedForm f(Skin);
+  f.Frame->SetAlphaBlendAnimation(true);
+  f.Frame->SetAlphaBlend(true);
+  f.Frame->SetAlphaBlendValue(180);
+  ShowAndActivate(f.Form);
+  const HWND h = f.Handle();
+  // Shown, the form fades in to its own alpha.
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(PumpUntil([&] { return GetLayeredWindowAttributes(h, nullptr, &alpha, &flags) && alpha == 180; }));
+  EXPECT_TRUE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_LAYERED);
+  f.Frame->SetAlphaBlend(false);
+  EXPECT_FALSE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_LAYERED);
+
+  // Sizing stops at the skin's smallest width and the frame's bands.
+  MINMAXINFO info = {};
+  SendMessageW(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 240);
+  EXPECT_EQ(info.ptMinTrackSize.y, 33);
+
+  // The menu bar's place on the frame follows the width.
+  EXPECT_EQ(f.Frame->MainMenuBarRect(), TRect(6, 26, 294, 28));
+  EXPECT_EQ(f.Frame->IconRect(), TRect(6, 6, 22, 22));
+}
+
 TEST_F(FrameTest, OneFrameObjectPerRecordAndEmptiedActiveRects) {
   TSkinnedForm f(Skin);
   ASSERT_EQ(f.Frame->ObjectCount(), Skin->ObjectList.Count());
