@@ -84,13 +84,14 @@ class TSecondGalleryWindow : public TForm {
     next->OnClick = [this](TObject*) { FSkinLabel->SetCaption(L"Skin: " + SwitchSkin(FSkinData, ++FSkinIndex)); };
     auto* close = Add<TButton>(this, 140, 90, 90, 28, L"Close");
     close->OnClick = [this](TObject*) { Close(); };
+    if (HasArgument(L"--switch")) OnShow = [next](TObject*) { next->Click(); };
   }
   String ClassName() const override { return L"TSecondGalleryWindow"; }
   TspSkinForm* Frame() const { return FFrame; }
   TspSkinData* FSkinData;
   TspSkinForm* FFrame;
   TLabel* FSkinLabel;
-  int FSkinIndex = 0;
+  int FSkinIndex = -1;
 };
 
 }  // namespace

@@ -12,5 +12,6 @@ TspSkinData* FirstSkinData(TComponent* Form);
 // Gives Form a TspSkinForm on SkinData and a button that opens the second
 // gallery window. Command line: --second opens that window at once,
 // --maximize maximizes the gallery, --rollup rolls the second window up,
-// --skin N switches to skin N of the list first.
+// --skin N switches to skin N of the list first, --switch switches the
+// skin live once the second window shows.
 TspSkinForm* AddGalleryFrame(TCustomForm* Form, TspSkinData* SkinData);

@@ -131,17 +131,21 @@ void TspSkinForm::BeforeSkinChange() {
 
 void TspSkinForm::AfterSkinChange() {
   FSkinChanging = false;
-  // The new frame and every control are drawn once, together, at the end.
-  const bool shown = FForm && FForm->HandleAllocated() && IsWindowVisible(FForm->Handle());
-  if (shown) SendMessageW(FForm->Handle(), WM_SETREDRAW, FALSE, 0);
+  // The new frame and every control are drawn once, together, when the skin
+  // data has left its changing state (1227): until then nothing is drawn.
+  FRedrawHeld = FForm && FForm->HandleAllocated() && IsWindowVisible(FForm->Handle());
+  if (FRedrawHeld) SendMessageW(FForm->Handle(), WM_SETREDRAW, FALSE, 0);
   ApplyFrame();
   RelaySkinChange(FSkinData);
   if (FForm) UpdateStatusBarGrip(FForm->WindowState() == wsMaximized);
-  if (shown) {
-    SendMessageW(FForm->Handle(), WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(FForm->Handle(), nullptr, nullptr,
-                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  }
+}
+
+void TspSkinForm::SkinChangeDone() {
+  if (!FRedrawHeld || !FForm || !FForm->HandleAllocated()) return;
+  FRedrawHeld = false;
+  SendMessageW(FForm->Handle(), WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(FForm->Handle(), nullptr, nullptr,
+               RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TspSkinForm::NewWndProc(TMessage& Message) {
@@ -154,6 +158,9 @@ void TspSkinForm::NewWndProc(TMessage& Message) {
       break;
     case MSG_AFTER_SKIN_CHANGE:
       if (IsOwnSkin(Message)) AfterSkinChange();
+      break;
+    case MSG_SKIN_CHANGE_DONE:
+      if (IsOwnSkin(Message)) SkinChangeDone();
       break;
     case MSG_SKINNABLE_FORM_CHANGED:
       if (IsOwnSkin(Message)) ApplyFrame();

@@ -138,6 +138,7 @@ class TspSkinForm : public TComponent {
   bool IsOwnSkin(const TMessage& Message) const;
   void BeforeSkinChange();
   void AfterSkinChange();
+  void SkinChangeDone();
   // Shows or hides the grip of the status bar the skin names.
   void UpdateStatusBarGrip(bool Maximized);
 
@@ -188,6 +189,7 @@ class TspSkinForm : public TComponent {
   TspSkinData* FSkinData = nullptr;
   TspSkinData* FMenusSkinData = nullptr;
   bool FSkinChanging = false;
+  bool FRedrawHeld = false;  // drawing held off from 1226 until 1227
 
   bool FFrameOn = false;
   TspFrameMetrics FMetrics;

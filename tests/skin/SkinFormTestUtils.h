@@ -32,6 +32,15 @@ inline TRect ClientInWindow(HWND Wnd) {
   return TRect(p.x - w.Left, p.y - w.Top, p.x - w.Left + c.right, p.y - w.Top + c.bottom);
 }
 
+// The pixel on the screen at P of the window (window coordinates).
+inline COLORREF ScreenPixel(HWND Wnd, const TPoint& P) {
+  const TRect w = WindowRectOf(Wnd);
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, w.Left + P.X, w.Top + P.Y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
 // WM_NCHITTEST at P (window coordinates).
 inline LRESULT HitAt(HWND Wnd, const TPoint& P) {
   const TRect w = WindowRectOf(Wnd);

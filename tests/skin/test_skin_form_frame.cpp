@@ -183,10 +183,15 @@ TEST_F(FrameTest, SkinSwitchReachesOpenFormsAndLaterForms) {
   EXPECT_EQ(ClientInWindow(before.Handle()), TRect(6, 22, 294, 194));
   EXPECT_EQ(before.Frame->ObjectCount(), 5);
 
+  const COLORREF oldTop = ScreenPixel(before.Handle(), TPoint(150, 0));
   LoadTestSkin(&data, "frame.ini");
   Settle();
   EXPECT_FALSE(before.Frame->SkinChanging());
   EXPECT_EQ(ClientInWindow(before.Handle()), TRect(5, 28, 295, 195));
+  // On the screen, not only in the frame's own bitmap: the new frame is drawn.
+  EXPECT_NE(oldTop, RGB(150, 185, 235));
+  EXPECT_EQ(ScreenPixel(before.Handle(), TPoint(150, 0)), RGB(150, 185, 235));
+  EXPECT_EQ(ScreenPixel(before.Handle(), TPoint(150, 27)), ScreenPixel(before.Handle(), TPoint(200, 27)));
   EXPECT_EQ(before.Frame->ObjectCount(), 11);
   ExpectRoundedShape(before.Handle(), 300, 200);
 
