@@ -2,6 +2,8 @@
 // data, a shown form wearing a frame, and window geometry read back.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -47,7 +49,21 @@ inline LRESULT HitAt(HWND Wnd, const TPoint& P) {
   return SendMessageW(Wnd, WM_NCHITTEST, 0, MAKELPARAM(w.Left + P.X, w.Top + P.Y));
 }
 
-// A form with a skinned frame on the frame test skin, shown and active.
+// Tests on the frame test skin, loaded once for the test program.
+class FrameSkinTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    Skin = new TspSkinData(nullptr);
+    LoadTestSkin(Skin, "frame.ini");
+  }
+  static void TearDownTestSuite() {
+    Free(Skin);
+    Skin = nullptr;
+  }
+  inline static TspSkinData* Skin = nullptr;
+};
+
+// A form with a skinned frame on Data.
 struct TSkinnedForm {
   explicit TSkinnedForm(TspSkinData* Data, int W = 300, int H = 200) {
     Form = new TForm(nullptr);

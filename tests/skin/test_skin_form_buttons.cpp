@@ -9,13 +9,8 @@
 
 namespace {
 
-class ButtonsTest : public ::testing::Test {
+class ButtonsTest : public FrameSkinTest {
  protected:
-  static void SetUpTestSuite() {
-    Skin = new TspSkinData(nullptr);
-    LoadTestSkin(Skin, "frame.ini");
-  }
-  static void TearDownTestSuite() { Free(Skin); }
   void SetUp() override {
     f = std::make_unique<TSkinnedForm>(Skin);
     ShowAndActivate(f->Form);
@@ -32,10 +27,8 @@ class ButtonsTest : public ::testing::Test {
     f->Frame->PaintFormTo(shot.Canvas()->Handle(), 0, 0);
     return GetPixel(shot.Canvas()->Handle(), P.X, P.Y);
   }
-  static TspSkinData* Skin;
   std::unique_ptr<TSkinnedForm> f;
 };
-TspSkinData* ButtonsTest::Skin = nullptr;
 
 const TPoint kRollUp(225, 14), kClose(285, 14), kMax(265, 14), kTray(205, 14);
 

@@ -8,16 +8,7 @@
 
 namespace {
 
-class FrameTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    Skin = new TspSkinData(nullptr);
-    LoadTestSkin(Skin, "frame.ini");
-  }
-  static void TearDownTestSuite() { Free(Skin); }
-  static TspSkinData* Skin;
-};
-TspSkinData* FrameTest::Skin = nullptr;
+using FrameTest = FrameSkinTest;
 
 // Checks the rounded window shape of the frame test skin at W x H.
 void ExpectRoundedShape(HWND Wnd, int W, int H) {
