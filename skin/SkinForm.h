@@ -152,6 +152,8 @@ class TspSkinForm : public TComponent {
   void ComposeFrame(int W, int H, bool Active);
   void UpdateRegion();
   void LayoutObjects();
+  bool FindCaptionShown() const;
+  void DrawDefaultCaption(TCanvas* Canvas, const TspFrameState& State);
   // The whole frame is drawn again with the next paint (its pieces move
   // with the size, so no part of the old frame stays valid).
   void InvalidateFrame();

@@ -5,6 +5,7 @@
 #include "skin/SPUtils_draw.h"
 #include "skin/SPUtils_geometry.h"
 #include "skin/SPUtils_region.h"
+#include "skin/SPUtils_text.h"
 #include "skin/SkinForm.h"
 #include "skin/speffbmp.h"
 
@@ -205,6 +206,7 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
       continue;
     object->Draw(canvas, object->RollUp() ? rollUp : FSkinData->Picture.get(), state);
   }
+  if (!FindCaptionShown()) DrawDefaultCaption(canvas, state);
   const TRect icon = IconRect();
   if (!IsNullRect(icon)) {
     HICON handle = reinterpret_cast<HICON>(SendMessageW(h, WM_GETICON, ICON_SMALL2, 0));
@@ -236,6 +238,30 @@ void TspSkinForm::InvalidateFrame() {
   RedrawWindow(FForm->Handle(), nullptr, frame, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
   DeleteObject(frame);
   DeleteObject(client);
+}
+
+bool TspSkinForm::FindCaptionShown() const {
+  for (const auto& object : FObjects)
+    if (dynamic_cast<const TspSkinCaptionObject*>(object.get()) && object->Visible) return true;
+  return false;
+}
+
+void TspSkinForm::DrawDefaultCaption(TCanvas* Canvas, const TspFrameState& State) {
+  // A skin without a caption object: the form's text in the form's font in
+  // the caption rectangle, up to the caption buttons.
+  if (IsNullRect(FCaptionRect) || State.Caption.empty()) return;
+  const TSize size = WindowSize();
+  TRect r = PlaceFrameRect(FCaptionRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+  for (const auto& object : FObjects)
+    if (dynamic_cast<TspSkinStdButtonObject*>(object.get()) && ObjectShown(object.get()) &&
+        object->ObjectRect.Left >= (r.Left + r.Right) / 2)
+      r.Right = IntMin(r.Right, object->ObjectRect.Left - FButtonsOffset);
+  Canvas->Font()->Assign(State.FormFont);
+  Canvas->Font()->SetColor(FrameGlyphColor(FSkinData, State.FormActive));
+  Canvas->Brush()->SetStyle(bsClear);
+  String text = State.Caption;
+  FitWideTextWithEllipsis(Canvas, text, r.Width());
+  DrawWideText(Canvas, text, r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void TspSkinForm::UpdateRegion() {
@@ -287,7 +313,8 @@ void TspSkinForm::WMGetMinMaxInfo(TMessage& Message) {
   if (FRollUp) info->ptMaxTrackSize.y = FMetrics.RollUpH;
   // Maximized, the frame fills the work area of its monitor, not the task bar.
   TRect work, monitor;
-  HWND h = FForm->Handle();
+  // The first message of a new window comes before the form knows its handle.
+  HWND h = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
   GetMonitorRect(h, true, work);
   GetMonitorRect(h, false, monitor);
   info->ptMaxPosition.x = work.Left - monitor.Left;
