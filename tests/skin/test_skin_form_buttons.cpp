@@ -144,6 +144,40 @@ TEST_F(ButtonsTest, DoubleClickOnTheCaptionMaximizesAndRestores) {
   EXPECT_EQ(WindowRectOf(h).Width(), 300);
 }
 
+// The system's move and size loop runs inside the press: the rest of a drag
+// comes from a thread timer, which that loop dispatches.
+std::vector<TPoint> gDragPath;
+
+void CALLBACK DragStep(HWND, UINT, UINT_PTR Timer, DWORD) {
+  if (gDragPath.empty()) {
+    KillTimer(nullptr, Timer);
+    MouseUp();
+    return;
+  }
+  MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, gDragPath.front().X, gDragPath.front().Y);
+  gDragPath.erase(gDragPath.begin());
+}
+
+TEST_F(ButtonsTest, DraggingTheCaptionMovesTheFormAndABorderSizesIt) {
+  const HWND h = f->Handle();
+  const TRect start = WindowRectOf(h);
+  const TPoint grab = At(TPoint(150, 15));
+  MoveMouse(grab);
+  gDragPath = {TPoint(grab.X + 20, grab.Y + 10), TPoint(grab.X + 40, grab.Y + 30)};
+  SetTimer(nullptr, 0, 40, DragStep);
+  MouseDown();
+  ASSERT_TRUE(PumpUntil([&] { return WindowRectOf(h).Left == start.Left + 40; }));
+  EXPECT_EQ(WindowRectOf(h), TRect(start.Left + 40, start.Top + 30, start.Right + 40, start.Bottom + 30));
+
+  const TPoint edge = At(TPoint(297, 100));
+  MoveMouse(edge);
+  gDragPath = {TPoint(edge.X + 30, edge.Y), TPoint(edge.X + 60, edge.Y)};
+  SetTimer(nullptr, 0, 40, DragStep);
+  MouseDown();
+  ASSERT_TRUE(PumpUntil([&] { return WindowRectOf(h).Width() == 360; }));
+  EXPECT_EQ(ClientInWindow(h), TRect(5, 28, 355, 195));
+}
+
 TEST_F(ButtonsTest, ButtonsWithoutPicturesDrawTheDefaultGlyphs) {
   // The tray button's square glyph, in the caption's font colour.
   EXPECT_EQ(PixelOfForm(TPoint(203, 13)), RGB(192, 192, 192));
