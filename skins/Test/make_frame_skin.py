@@ -122,8 +122,10 @@ def glow_pixel(x, y):
 
 
 def glow_mask_pixel(x, y):
-    d = ((x - 13) ** 2 + (y - 13) ** 2) ** 0.5
-    v = max(0, int(255 * (1 - d / 13)))
+    # A soft ring around the button (the glow window lies over it): clear in
+    # the middle, brightest 12 pixels out.
+    d = ((x - 12.5) ** 2 + (y - 12.5) ** 2) ** 0.5
+    v = max(0, int(255 * (1 - abs(d - 11.5) / 2.5))) if d > 9 else 0
     return (v, v, v)
 
 
