@@ -120,6 +120,8 @@ bool TspSkinForm::IsOwnSkin(const TMessage& Message) const {
 }
 
 void TspSkinForm::BeforeSkinChange() {
+  // A change whose last message never came must not leave the window undrawn.
+  if (FRedrawHeld) SkinChangeDone();
   FSkinChanging = true;
   // Nothing built from the old skin may outlive it.
   StopFrameTimers();
