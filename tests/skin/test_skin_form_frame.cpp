@@ -114,6 +114,28 @@ TEST_F(FrameTest, MaximizeRestoreAndRollUpWithTheStatusBarGrip) {
   EXPECT_TRUE(grip->Shown);
 }
 
+TEST_F(FrameTest, AnInactiveFormWearsTheSkinsInactiveEffect) {
+  TSkinnedForm f(Skin);
+  ShowAndActivate(f.Form);
+  auto topPixel = [&] {
+    TBitmap shot;
+    shot.SetSize(300, 200);
+    f.Frame->PaintFormTo(shot.Canvas()->Handle(), 0, 0);
+    return GetPixel(shot.Canvas()->Handle(), 150, 0);
+  };
+  EXPECT_EQ(topPixel(), RGB(150, 185, 235));
+  TSkinnedForm other(Skin);
+  other.Form->SetLeft(400);
+  ShowAndActivate(other.Form);
+  // The frame test skin renders its inactive frame in grey.
+  const COLORREF inactive = topPixel();
+  EXPECT_EQ(GetRValue(inactive), GetGValue(inactive));
+  EXPECT_EQ(GetGValue(inactive), GetBValue(inactive));
+  EXPECT_EQ(ScreenPixel(f.Handle(), TPoint(150, 0)), inactive);
+  ShowAndActivate(f.Form);
+  EXPECT_EQ(topPixel(), RGB(150, 185, 235));
+}
+
 TEST_F(FrameTest, SizeLimitsMenuBarPlaceAndAlphaBlending) {
   TSkinnedForm f(Skin);
   f.Frame->SetAlphaBlendAnimation(true);
