@@ -218,7 +218,6 @@ class TspSkinForm : public TComponent {
 
   TspSkinFrameObject* FHot = nullptr;
   TspSkinFrameObject* FDown = nullptr;
-  bool FIconDown = false;
   bool FTrackingLeave = false;
   TTimer* FMorphTimer = nullptr;
   TTimer* FHintTimer = nullptr;

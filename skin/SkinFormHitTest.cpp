@@ -116,7 +116,6 @@ void TspSkinForm::ReleasePress(const TPoint& WindowPoint) {
 }
 
 void TspSkinForm::CancelPress() {
-  FIconDown = false;
   if (!FDown) return;
   TspSkinFrameObject* object = FDown;
   FDown = nullptr;

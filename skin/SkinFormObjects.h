@@ -51,7 +51,6 @@ class TspSkinFrameObject {
   virtual String Hint(const TspFrameState& State) const { return FHint; }
   // Advances MorphKf one step towards Active; True while it still moves.
   bool MorphStep(bool Effects);
-  bool Morphing() const { return FMorphing; }
 
   int CursorIndex() const { return FCursorIndex; }
   TBitmap* ActivePicture() const { return FActivePicture; }
