@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "demo/GalleryControls.h"
+#include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
 #include "demo/SkinSamples.h"
 
@@ -29,6 +30,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
   Font()->SetHeight(-14);
   BuildControlRow();
   BuildPages(StartPage);
+  AddGalleryFrame(this, FirstSkinData(this));
 }
 
 void TGalleryForm::BuildControlRow() {
