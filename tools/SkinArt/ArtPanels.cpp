@@ -115,7 +115,7 @@ void DrawGroupBox(TSkinArt& Art) {
   SetGeometry(rec, r, Rect(4, kBar + 1, 60, 60), 10);
   SetCaption(rec, p, Rect(9, 1, 58, kBar), p.HeaderText);
   SetMarks(rec, marks);
-  Art.AddControl(rec, L"groupbox");
+  Art.AddControl(rec, L"panel");
 }
 
 void DrawToolPanel(TSkinArt& Art) {
@@ -129,7 +129,7 @@ void DrawToolPanel(TSkinArt& Art) {
   rec.PictureIndex = Art.ControlsPicture();
   SetGeometry(rec, r, Rect(1, 1, 63, 31), 1);
   SetCaption(rec, p, TRect(), p.Text);
-  Art.AddControl(rec, L"toolpanel");
+  Art.AddControl(rec, L"panel");
 }
 
 void DrawStatusBar(TSkinArt& Art) {
@@ -155,5 +155,5 @@ void DrawStatusBar(TSkinArt& Art) {
   rec.GripperRect = grip;
   rec.GripperTransparent = true;
   rec.GripperTransparentColor = ToColor(kKey);
-  Art.AddControl(rec, L"statusbar");
+  Art.AddControl(rec, L"panel");
 }
