@@ -15,6 +15,7 @@ function(skingui_pack_skin folder output)
     get_filename_component(emulator_name ${emulator} NAME)
     if(emulator_name STREQUAL "wine")
       set(run ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEARCH=win32 WINEDEBUG=-all
+              WINEDLLOVERRIDES=mscoree,mshtml=
               ${CMAKE_CROSSCOMPILING_EMULATOR} ${run})
     else()
       set(run ${CMAKE_CROSSCOMPILING_EMULATOR} ${run})
