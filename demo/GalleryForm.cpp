@@ -77,6 +77,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
+      {L"Themes \x4E3B\x9898", NewThemesPage},
   };
   for (const auto& page : pages) {
     auto* sheet = new TTabSheet(this);

@@ -95,6 +95,9 @@ class TSkinPage : public TGalleryPage {
   String FLoadError;
 };
 
+// The generated Default and Dark skins side by side (ThemesPage.cpp).
+TGalleryPage* NewThemesPage(TComponent* AOwner);
+
 // Shared by the pages.
 String ProgramFolder();
 // Loads gallery.bmp from beside the program; returns why it failed, or empty text.
