@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int kColumn = 440;  // width of one skin's column
+
 // Geometry of a skin image made W x H from a skin rectangle Size large: the
 // left and top stay, the right and bottom parts move with the size.
 struct TMoved {
@@ -34,12 +36,13 @@ void UseFont(TCanvas* C, const String& Name, int Height, TFontStyles Style, TCol
   C->Brush()->SetStyle(bsClear);
 }
 
-// Piece R of Picture drawn at (X, Y), its key-coloured pixels left out.
-void DrawTransparent(TCanvas* C, TBitmap* Picture, const TRect& R, int X, int Y, TColor Key) {
+// Piece R of Picture drawn at (X, Y), its pixels of colour Key left out (by
+// default the colour of its bottom-left pixel).
+void DrawTransparent(TCanvas* C, TBitmap* Picture, const TRect& R, int X, int Y, TColor Key = clDefault) {
   TBitmap piece;
   piece.SetSize(R.Width(), R.Height());
   piece.Canvas()->CopyRect(Rect(0, 0, R.Width(), R.Height()), Picture->Canvas(), R);
-  piece.SetTransparentColor(Key);
+  if (Key != clDefault) piece.SetTransparentColor(Key);
   piece.SetTransparent(true);
   C->Draw(X, Y, &piece);
 }
@@ -68,7 +71,7 @@ class TThemesPage : public TGalleryPage {
 
  protected:
   void DrawPage(TCanvas* Canvas) override {
-    for (int i = 0; i < 2; ++i) DrawSkin(Canvas, FSkins[i], 12 + i * 462, 8);
+    for (int i = 0; i < 2; ++i) DrawSkin(Canvas, FSkins[i], 10 + i * (kColumn + 18), 8);
   }
 
  private:
@@ -95,12 +98,13 @@ class TThemesPage : public TGalleryPage {
     }
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(d->SkinColors->cBtnFace);
-    C->FillRect(Rect(X - 6, Y + 18, X + 450, Y + 540));
-    DrawFrame(C, d, X, Y + 26, 150, 112, false);
-    DrawFrame(C, d, X + 160, Y + 26, 290, 140, true);
-    int y = Y + 176;
-    DrawPanels(C, d, L"panel", L"\x9762\x677F Panel", X, y, {TSize(130, 62), TSize(200, 80)}, true);
-    y += 88;
+    C->FillRect(Rect(X - 6, Y + 18, X + kColumn + 6, Y + 540));
+    // The inactive frame at the skin's smallest width, the active one wide.
+    DrawFrame(C, d, X, Y + 26, d->FormMinWidth, 92, false);
+    DrawPanels(C, d, L"panel", L"\x9762\x677F Panel", X + d->FormMinWidth + 12, Y + 26,
+               {TSize(100, 62), TSize(110, 92)}, true);
+    DrawFrame(C, d, X, Y + 128, kColumn, 112, true);
+    int y = Y + 250;
     DrawPanels(C, d, L"groupbox", L"\x5206\x7EC4 Group", X, y, {TSize(150, 66), TSize(280, 84)}, false);
     y += 92;
     DrawPanels(C, d, L"toolpanel", L"", X, y, {TSize(150, 30), TSize(280, 38)}, false);
@@ -173,14 +177,13 @@ class TThemesPage : public TGalleryPage {
         OffsetRect(cap, x, Y);
         const TRect mark = Check ? (n == 0 ? rec->CheckImageRect : rec->UnCheckImageRect) : TRect();
         if (!mark.IsEmpty()) {
-          DrawTransparent(C, picture, mark, cap.Left, (cap.Top + cap.Bottom - mark.Height()) / 2,
-                          rec->GripperTransparentColor ? rec->GripperTransparentColor : MakeColor(255, 0, 255));
+          DrawTransparent(C, picture, mark, cap.Left, (cap.Top + cap.Bottom - mark.Height()) / 2);
           cap.Left += mark.Width() + 4;
         }
         if (!Check && !rec->MarkFrameRect.IsEmpty()) {
           const TRect& f = rec->MarkFrameRect;
           const int fx = cap.Right - f.Width(), fy = (cap.Top + cap.Bottom - f.Height()) / 2;
-          DrawTransparent(C, picture, f, fx, fy, MakeColor(255, 0, 255));
+          DrawTransparent(C, picture, f, fx, fy);
           DrawArrowInRect(C, Bounds(fx, fy, f.Width(), f.Height()), rec->FontColor, n == 0 ? 3 : 4);
           cap.Right = fx;
         }
@@ -238,7 +241,7 @@ class TThemesPage : public TGalleryPage {
       C->TextOut(X + 130, Y + 30, L"\x70ED\x70B9 Hot label");
     }
     if (auto* bevel = Record<TspDataSkinBevel>(D, L"bevel")) {
-      const TRect b = Rect(X + 250, Y + 30, X + 440, Y + 50);
+      const TRect b = Rect(X + 250, Y + 30, X + kColumn, Y + 50);
       C->Pen()->SetColor(bevel->DarkColor);
       C->MoveTo(b.Left, b.Bottom - 1);
       C->LineTo(b.Left, b.Top);

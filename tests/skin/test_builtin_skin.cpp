@@ -170,6 +170,24 @@ TEST_P(GeneratedSkinTest, EveryPictureRectangleLiesInItsPicture) {
   EXPECT_TRUE(Inside(d.HintWindow->ClRect, Active(d, d.HintWindow->WindowPictureIndex)));
 }
 
+// Marks and the grip are drawn transparently: their corners hold the colour
+// left out (the bottom-left pixel's, or the grip's own), their middle does not.
+TEST_P(GeneratedSkinTest, MarksAndGripStandOnTheirTransparentColour) {
+  for (const wchar_t* name : kPanels) {
+    auto* rec = Control<TspDataSkinPanelControl>(*FData, name);
+    ASSERT_NE(rec, nullptr) << name;
+    TCanvas* c = Active(*FData, rec->PictureIndex)->Canvas();
+    for (const TRect& r : {rec->CheckImageRect, rec->UnCheckImageRect, rec->MarkFrameRect, rec->GripperRect}) {
+      if (r.IsEmpty()) continue;
+      const TColor key = r == rec->GripperRect ? rec->GripperTransparentColor : c->Pixels(r.Left, r.Bottom - 1);
+      for (const TPoint& corner : {r.TopLeft(), Point(r.Right - 1, r.Top), Point(r.Left, r.Bottom - 1)})
+        EXPECT_EQ(c->Pixels(corner.X, corner.Y), key) << name;
+      EXPECT_NE(c->Pixels((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), key) << name;
+    }
+    EXPECT_TRUE(rec->GripperRect.IsEmpty() || rec->GripperTransparent) << name;
+  }
+}
+
 // Nine-piece records need their points in order inside the skin rectangle, and
 // a caption that spans the top corners so that it grows with the width.
 TEST_P(GeneratedSkinTest, PanelGeometryComposesAtAnySize) {

@@ -46,16 +46,6 @@ void PaintMask(TArtImage& Mask) {
     for (int x = 0; x < w; ++x) Mask.Set(x, y, inside[size_t(y) * w + x] ? Rgb(0, 0, 0) : Rgb(255, 255, 255));
 }
 
-// Dots in a triangle at the client's bottom-right corner, lit from the top-left.
-void PaintSizeGrip(TArtImage& Image, const TRect& Area, const TSkinPalette& P) {
-  for (int row = 0; row < 4; ++row)
-    for (int col = 3 - row; col < 4; ++col) {
-      const int x = Area.Left + 2 + col * 3, y = Area.Top + 2 + row * 3;
-      Image.Fill(Rect(x + 1, y + 1, x + 3, y + 3), P.Highlight);
-      Image.Fill(Rect(x, y, x + 2, y + 2), P.Shadow);
-    }
-}
-
 void WriteFormInfo(TspSkinIni& Ini, const TRect& SizeGrip) {
   using namespace frame;
   const wchar_t* s = L"FORMINFO";
@@ -105,13 +95,13 @@ void DrawFrame(TSkinArt& Art) {
   const TFrameLook active{p.CaptionTop, p.CaptionBottom, p.CaptionShine, p.FrameBorder};
   const TFrameLook inactive{p.InactiveCaptionTop, p.InactiveCaptionBottom, p.InactiveCaptionShine,
                             p.InactiveFrameBorder};
+  // Where the form answers as its size grip; the client piece stretches, so
+  // the grip itself is drawn by the status bar, not by the frame picture.
   const TRect grip = Rect(kClient.Right - 14, kClient.Bottom - 14, kClient.Right, kClient.Bottom);
   Art.Frame = std::make_unique<TArtImage>(kWidth, kHeight, p.Face);
   PaintFrame(*Art.Frame, active, p);
-  PaintSizeGrip(*Art.Frame, grip, p);
   Art.InactiveFrame = std::make_unique<TArtImage>(kWidth, kHeight, p.Face);
   PaintFrame(*Art.InactiveFrame, inactive, p);
-  PaintSizeGrip(*Art.InactiveFrame, grip, p);
   Art.Mask = std::make_unique<TArtImage>(kWidth, kHeight, p.Face);
   PaintMask(*Art.Mask);
   Art.RollUp = std::make_unique<TArtImage>(kWidth, kRollUpHeight, p.Face);
