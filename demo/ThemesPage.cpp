@@ -112,6 +112,54 @@ class TThemesPage : public TGalleryPage {
     DrawStatusBars(C, d, X, y);
     y += 34;
     DrawLabels(C, d, X, y);
+    DrawWindows(C, d, X, y + 56);
+  }
+
+  // The rolled-up frame at the smallest width, a popup menu frame and a hint.
+  void DrawWindows(TCanvas* C, TspSkinData* D, int X, int Y) {
+    TBitmap* rollUp = D->RollUpPicture.get();
+    const int w = D->FormMinWidth, a = D->RollUpLeftPoint.X, z = rollUp->Width() - D->RollUpRightPoint.X;
+    TBitmap frame, mask;
+    CreateHSkinImage(a, z, &frame, rollUp, Rect(0, 0, rollUp->Width(), rollUp->Height()), w, 0, true);
+    CreateHSkinImage(a, z, &mask, D->RollUpMaskPicture.get(), Rect(0, 0, rollUp->Width(), rollUp->Height()), w, 0,
+                     true);
+    HRGN region = nullptr;
+    CreateMaskRegion(region, &mask);
+    OffsetRgn(region, X, Y);
+    SelectClipRgn(C->Handle(), region);
+    C->Draw(X, Y, &frame);
+    SelectClipRgn(C->Handle(), nullptr);
+    DeleteObject(region);
+
+    const TspDataSkinPopupWindow& p = *D->PopupWindow;
+    const TspDataSkinHintWindow& h = *D->HintWindow;
+    struct {
+      TBitmap* Picture;
+      TPoint LT, RT, LB, RB;
+      TRect CL;
+      TSize Size;
+      const wchar_t* Text;
+      TColor Color;
+    } windows[] = {{Active(D, p.WindowPictureIndex), p.LTPoint, p.RTPoint, p.LBPoint, p.RBPoint, p.ItemsRect,
+                    TSize(100, 52), L"\x6253\x5F00 Open\n\x4FDD\x5B58 Save", D->SkinColors->cWindowText},
+                   {Active(D, h.WindowPictureIndex), h.LTPoint, h.RTPoint, h.LBPoint, h.RBPoint, h.ClRect,
+                    TSize(110, 24), L"\x63D0\x793A Hint", h.FontColor}};
+    int x = X + w + 10;
+    for (const auto& win : windows) {
+      if (!win.Picture) continue;
+      const TRect source = Rect(0, 0, win.Picture->Width(), win.Picture->Height());
+      const TMoved m = Move(win.LT, win.RT, win.LB, win.RB, win.CL, win.Size.cx - source.Right,
+                            win.Size.cy - source.Bottom);
+      TBitmap image;
+      CreateSkinImage2(win.LT, win.RT, win.LB, win.RB, win.CL, m.LT, m.RT, m.LB, m.RB, m.CL, &image, win.Picture,
+                       source, win.Size.cx, win.Size.cy, true, true, true, true, true, true, 0);
+      UseFont(image.Canvas(), h.FontName, h.FontHeight, {}, win.Color);
+      TRect text = m.CL;
+      text.Left += 4;
+      CanvasDrawText(image.Canvas(), win.Text, text, DT_LEFT | DT_VCENTER | (win.Size.cy > 30 ? 0 : DT_SINGLELINE));
+      C->Draw(x, Y, &image);
+      x += win.Size.cx + 10;
+    }
   }
 
   void DrawFrame(TCanvas* C, TspSkinData* D, int X, int Y, int W, int H, bool ActiveLook) {

@@ -20,13 +20,15 @@ std::vector<bool> FrameShape(int Width, int Height) {
   return inside;
 }
 
-// Caption gradient with a shine line under the top edge, the face below it, and
-// a one-pixel border along the outline: the pixels inside that touch the outside.
-// The mask cuts the corners, so the border follows them pixel for pixel.
-void PaintFrame(TArtImage& Image, const TFrameLook& Look, const TSkinPalette& P) {
+// Caption gradient with a shine line under the top edge, the face below it (a
+// rolled-up frame is all caption), and a one-pixel border along the outline:
+// the pixels inside that touch the outside. The mask cuts the corners, so the
+// border follows them pixel for pixel.
+void PaintFrame(TArtImage& Image, const TFrameLook& Look, const TSkinPalette& P, bool RolledUp = false) {
   const int w = Image.Width(), h = Image.Height();
   Image.Fill(Rect(0, 0, w, h), P.Face);
-  Image.Fill(Rect(0, 0, w, frame::kCaptionHeight), Vertical(Look.Top, Look.Bottom, 0, frame::kCaptionHeight));
+  Image.Fill(Rect(0, 0, w, RolledUp ? h : frame::kCaptionHeight),
+             Vertical(Look.Top, Look.Bottom, 0, frame::kCaptionHeight));
   Image.HLine(0, w, 1, Look.Shine);
   const std::vector<bool> inside = FrameShape(w, h);
   auto in = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && inside[size_t(y) * w + x]; };
@@ -105,7 +107,7 @@ void DrawFrame(TSkinArt& Art) {
   Art.Mask = std::make_unique<TArtImage>(kWidth, kHeight, p.Face);
   PaintMask(*Art.Mask);
   Art.RollUp = std::make_unique<TArtImage>(kWidth, kRollUpHeight, p.Face);
-  PaintFrame(*Art.RollUp, active, p);
+  PaintFrame(*Art.RollUp, active, p, true);
   Art.RollUpMask = std::make_unique<TArtImage>(kWidth, kRollUpHeight, p.Face);
   PaintMask(*Art.RollUpMask);
   WriteFormInfo(Art.Ini, grip);
