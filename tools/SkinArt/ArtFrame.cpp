@@ -23,7 +23,8 @@ std::vector<bool> FrameShape(int Width, int Height) {
 // Caption gradient with a shine line under the top edge, the face below it (a
 // rolled-up frame is all caption), and a one-pixel border along the outline:
 // the pixels inside that touch the outside. The mask cuts the corners, so the
-// border follows them pixel for pixel.
+// border's outer edge follows them pixel for pixel; its inner edge is smoothed
+// along the curves.
 void PaintFrame(TArtImage& Image, const TFrameLook& Look, const TSkinPalette& P, bool RolledUp = false) {
   const int w = Image.Width(), h = Image.Height();
   Image.Fill(Rect(0, 0, w, h), P.Face);
@@ -32,12 +33,15 @@ void PaintFrame(TArtImage& Image, const TFrameLook& Look, const TSkinPalette& P,
   Image.HLine(0, w, 1, Look.Shine);
   const std::vector<bool> inside = FrameShape(w, h);
   auto in = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && inside[size_t(y) * w + x]; };
+  const TShape inner = RoundRectShape(1, 1, w - 1, h - 1, frame::kTopRadius - 1, frame::kBottomRadius - 1);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       if (!in(x, y))
         Image.Set(x, y, P.Face);
       else if (!in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1))
         Image.Set(x, y, Look.Border);
+      else
+        Image.Blend(x, y, Look.Border, 1 - Coverage(inner, x, y));
     }
 }
 

@@ -54,6 +54,15 @@ TShape LineShape(double X0, double Y0, double X1, double Y1, double Width) {
   };
 }
 
+double Coverage(const TShape& Shape, int X, int Y) {
+  constexpr int kSamples = 4;
+  int inside = 0;
+  for (int sy = 0; sy < kSamples; ++sy)
+    for (int sx = 0; sx < kSamples; ++sx)
+      inside += Shape(X + (sx + 0.5) / kSamples, Y + (sy + 0.5) / kSamples) ? 1 : 0;
+  return double(inside) / (kSamples * kSamples);
+}
+
 TArtImage::TArtImage(int Width, int Height, TRgb Fill) {
   FImage.Width = Width;
   FImage.Height = Height;
@@ -102,15 +111,8 @@ void TArtImage::VLine(int X, int Y0, int Y1, TRgb C) {
 }
 
 void TArtImage::FillShape(const TRect& Bounds, const TShape& Shape, const TPaint& Paint, double Opacity) {
-  constexpr int kSamples = 4;
   for (int y = Bounds.Top; y < Bounds.Bottom; ++y)
-    for (int x = Bounds.Left; x < Bounds.Right; ++x) {
-      int inside = 0;
-      for (int sy = 0; sy < kSamples; ++sy)
-        for (int sx = 0; sx < kSamples; ++sx)
-          inside += Shape(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples) ? 1 : 0;
-      Blend(x, y, Paint(x, y), Opacity * inside / (kSamples * kSamples));
-    }
+    for (int x = Bounds.Left; x < Bounds.Right; ++x) Blend(x, y, Paint(x, y), Opacity * Coverage(Shape, x, y));
 }
 
 void TArtImage::Copy(const TArtImage& Source, const TRect& From, int X, int Y) {

@@ -29,6 +29,8 @@ using TShape = std::function<bool(double X, double Y)>;
 TShape RoundRectShape(double Left, double Top, double Right, double Bottom, double Radius);
 // Top and bottom corners rounded by different radii.
 TShape RoundRectShape(double Left, double Top, double Right, double Bottom, double TopRadius, double BottomRadius);
+// The share of the pixel (X, Y) that Shape covers, from 4 x 4 sample points.
+double Coverage(const TShape& Shape, int X, int Y);
 // A line from (X0, Y0) to (X1, Y1), Width thick with flat ends.
 TShape LineShape(double X0, double Y0, double X1, double Y1, double Width);
 
@@ -50,8 +52,7 @@ class TArtImage {
   void Frame(const TRect& R, TRgb C);
   void HLine(int X0, int X1, int Y, TRgb C);  // X1 excluded
   void VLine(int X, int Y0, int Y1, TRgb C);  // Y1 excluded
-  // Paints the part of the pixels of Bounds that Shape covers, each pixel
-  // covered by the share of 4 x 4 sample points inside the shape.
+  // Paints the part of each pixel of Bounds that Shape covers.
   void FillShape(const TRect& Bounds, const TShape& Shape, const TPaint& Paint, double Opacity = 1);
   void FillShape(const TRect& Bounds, const TShape& Shape, TRgb C, double Opacity = 1) {
     FillShape(Bounds, Shape, Solid(C), Opacity);
