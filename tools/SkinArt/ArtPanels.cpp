@@ -50,9 +50,9 @@ void Card(TArtImage& I, const TRect& R, TRgb Edge, const TPaint& Inside) {
   I.FillShape(R, RoundRectShape(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1, 3), Inside);
 }
 
-// Nine-piece geometry of a record whose skin rectangle is Size: corner
-// points inset by Corner from the client rectangle's ends; every piece
-// stretched, as the pieces change only from top to bottom.
+// Nine-piece geometry of a record at SkinRect: the corner points Corner pixels
+// in from the sides (or on the client rectangle where it lies further in);
+// every piece stretched, as the pieces change only from top to bottom.
 void SetGeometry(TspDataSkinCustomControl& Rec, const TRect& SkinRect, const TRect& Client, int Corner) {
   Rec.SkinRect = SkinRect;
   Rec.ClRect = Client;
