@@ -103,6 +103,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
+      {L"Themes \x4E3B\x9898", NewThemesPage},
   };
   for (const auto& page : pages) {
     auto* sheet = new TTabSheet(this);

@@ -115,6 +115,8 @@ class TComponentsPage : public TGalleryPage {
   TLabel* FTriggerNote = nullptr;
   int FTriggers = 0;
 };
+// The generated Default and Dark skins side by side (ThemesPage.cpp).
+TGalleryPage* NewThemesPage(TComponent* AOwner);
 
 // Shared by the pages.
 String ProgramFolder();
