@@ -25,10 +25,17 @@ bool HasArgument(const wchar_t* Name, int* Value = nullptr) {
   return found;
 }
 
-// Skin INI files beside the program: skins\<folder>\*.ini.
+// Skins beside the program: the packed skins\*.skn, then skins\<folder>\*.ini.
 std::vector<String> SkinFiles() {
   std::vector<String> files;
   const String root = ProgramFolder() + L"skins\\";
+  WIN32_FIND_DATAW packed;
+  HANDLE skns = FindFirstFileW((root + L"*.skn").c_str(), &packed);
+  if (skns != INVALID_HANDLE_VALUE) {
+    do files.push_back(root + packed.cFileName);
+    while (FindNextFileW(skns, &packed));
+    FindClose(skns);
+  }
   WIN32_FIND_DATAW folder;
   HANDLE folders = FindFirstFileW((root + L"*").c_str(), &folder);
   if (folders == INVALID_HANDLE_VALUE) return files;
@@ -52,9 +59,13 @@ String SwitchSkin(TspSkinData* SkinData, int Index) {
   if (files.empty() || !SkinData) return L"No skin files beside the program.";
   const String& file = files[static_cast<size_t>(Index) % files.size()];
   try {
-    TspCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinFile(file);
-    SkinData->LoadCompressedStoredSkin(&stored);
+    if (file.size() > 4 && file.compare(file.size() - 4, 4, L".skn") == 0) {
+      SkinData->LoadFromCompressedFile(file);
+    } else {
+      TspCompressedStoredSkin stored(nullptr);
+      stored.LoadFromSkinFile(file);
+      SkinData->LoadCompressedStoredSkin(&stored);
+    }
   } catch (const Exception& e) {
     return e.Message();
   }

@@ -116,13 +116,13 @@ TBitmap* TspSkinForm::FramePicture() const {
 TRect TspSkinForm::IconRect() const {
   if (!FFrameOn || IsNullRect(FIconRect)) return NullRect();
   const TSize size = WindowSize();
-  return PlaceFrameRect(FIconRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+  return PlaceFrameRect(FIconRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy, &FMetrics.Geometry);
 }
 
 TRect TspSkinForm::MainMenuBarRect() const {
   if (!FFrameOn || FRollUp || IsNullRect(FMainMenuRect)) return NullRect();
   const TSize size = WindowSize();
-  return PlaceFrameRect(FMainMenuRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+  return PlaceFrameRect(FMainMenuRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy, &FMetrics.Geometry);
 }
 
 void TspSkinForm::LayoutObjects() {
@@ -137,9 +137,11 @@ void TspSkinForm::LayoutObjects() {
     if (onRollUp && !rollUpPicture) continue;
     const int picW = onRollUp ? rollUp->Width() : FMetrics.PicW;
     const int picH = onRollUp ? rollUp->Height() : FMetrics.PicH;
-    object->ObjectRect = PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, onRollUp ? picH : size.cy);
+    // The frame picture's points place its objects; the roll-up picture's halves place its own.
+    const TspSkinGeometry* points = onRollUp ? nullptr : &FMetrics.Geometry;
+    object->ObjectRect = PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, onRollUp ? picH : size.cy, points);
     if (auto* c = dynamic_cast<TspSkinCaptionObject*>(object.get())) {
-      c->TextPlace = PlaceFrameRect(c->TextRect(), picW, picH, size.cx, onRollUp ? picH : size.cy);
+      c->TextPlace = PlaceFrameRect(c->TextRect(), picW, picH, size.cx, onRollUp ? picH : size.cy, points);
       if (!caption || onRollUp == (FRollUp && rollUpPicture)) caption = c;
     }
   }
@@ -251,7 +253,7 @@ void TspSkinForm::DrawDefaultCaption(TCanvas* Canvas, const TspFrameState& State
   // the caption rectangle, up to the caption buttons.
   if (IsNullRect(FCaptionRect) || State.Caption.empty()) return;
   const TSize size = WindowSize();
-  TRect r = PlaceFrameRect(FCaptionRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+  TRect r = PlaceFrameRect(FCaptionRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy, &FMetrics.Geometry);
   for (const auto& object : FObjects)
     if (dynamic_cast<TspSkinStdButtonObject*>(object.get()) && ObjectShown(object.get()) &&
         object->ObjectRect.Left >= (r.Left + r.Right) / 2)
