@@ -42,6 +42,8 @@ TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
   BuildStatusBar();
   BuildPages(StartPage);
   AddGalleryFrame(this, FMainSkin);
+  if (HasArgument(L"--dark")) SwitchSkin(gsDark);
+  if (HasArgument(L"--noskin")) SwitchSkin(gsNone);
 }
 
 void TGalleryForm::LoadSkins() {

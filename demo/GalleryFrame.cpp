@@ -12,18 +12,6 @@
 
 namespace {
 
-bool HasArgument(const wchar_t* Name, int* Value = nullptr) {
-  int count = 0;
-  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
-  bool found = false;
-  for (int i = 1; args && i < count; ++i)
-    if (std::wcscmp(args[i], Name) == 0) {
-      found = true;
-      if (Value && i + 1 < count) *Value = static_cast<int>(std::wcstol(args[i + 1], nullptr, 10));
-    }
-  LocalFree(args);
-  return found;
-}
 
 // Skins beside the program: the packed skins\*.skn, then skins\<folder>\*.ini.
 std::vector<String> SkinFiles() {
@@ -106,6 +94,19 @@ class TSecondGalleryWindow : public TForm {
 };
 
 }  // namespace
+
+bool HasArgument(const wchar_t* Name, int* Value) {
+  int count = 0;
+  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+  bool found = false;
+  for (int i = 1; args && i < count; ++i)
+    if (std::wcscmp(args[i], Name) == 0) {
+      found = true;
+      if (Value && i + 1 < count) *Value = static_cast<int>(std::wcstol(args[i + 1], nullptr, 10));
+    }
+  LocalFree(args);
+  return found;
+}
 
 TspSkinData* FirstSkinData(TComponent* Form) {
   for (int i = 0; Form && i < Form->ComponentCount(); ++i)
