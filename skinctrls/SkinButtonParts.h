@@ -142,6 +142,12 @@ struct TspButtonContent {
 };
 void DrawButtonContent(TCanvas* Canvas, const TRect& R, const TspButtonContent& Content);
 
+// The focus rule of a focusable button or box: a press first takes the
+// focus and is dropped when the focus stays elsewhere (or the control went
+// away meanwhile), as is a reflected command while the focus is being taken.
+// True when Message is to be dropped.
+bool DropPressWithoutFocus(TWinControl* Control, const TMessage& Message, bool& SettingFocus);
+
 // Glyph of an action's image list image on fuchsia, or nothing when the
 // action has no list or the index is outside it.
 bool GlyphFromAction(TObject* Action, TBitmap* Glyph);

@@ -4,88 +4,24 @@
 #include "classlib/Forms.h"
 #include "skin/SPUtils.h"
 
-TspSkinButton::TspSkinButton(TComponent* AOwner)
-    : TspSkinCustomControl(AOwner),
-      FGlyph(std::make_unique<TBitmap>()),
-      FEffects(
-          this, [this] { Repaint(); }, [this] { return FMouseIn || FocusHot(); },
-          [this] { return FIndex != -1 && MorphPossible(); }),
-      FRepeat(this, [this] { ButtonClick(); }),
-      FLayerManager(new TspLayerManager(this)) {
+using TButtonBase = TspSkinButtonBase<TspSkinCustomControl>;
+
+TspSkinButton::TspSkinButton(TComponent* AOwner) : TButtonBase(AOwner), FLayerManager(new TspLayerManager(this)) {
   // Clicks come from MouseUp, not from the class library's click on release.
   FControlStyle = {csCaptureMouse, csOpaque, csDoubleClicks, csSetCaption};
   FSkinDataName = L"button";
   FWidth = 75;
   FHeight = 25;
-  FGlyph->OnChange = [this](TObject*) { Repaint(); };
-}
-
-TspSkinButton::~TspSkinButton() { StopTimers(); }
-
-// ---------------------------------------------------------------------------
-// Properties
-
-void TspSkinButton::SetGlyph(TBitmap* Value) {
-  FGlyph->Assign(Value);
-  Repaint();
-}
-
-void TspSkinButton::SetNumGlyphs(TspNumGlyphs Value) {
-  FNumGlyphs = Value;
-  Repaint();
-}
-
-void TspSkinButton::SetImageList(TCustomImageList* Value) {
-  if (FImageList) FImageList->RemoveFreeNotification(this);
-  FImageList = Value;
-  if (Value) Value->FreeNotification(this);
-}
-
-void TspSkinButton::SetImageIndex(int Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
-  Repaint();
-}
-
-void TspSkinButton::SetLayout(TspButtonLayout Value) {
-  if (FLayout == Value) return;
-  FLayout = Value;
-  Repaint();
-}
-
-void TspSkinButton::SetMargin(int Value) {
-  if (Value == FMargin || Value < -1) return;
-  FMargin = Value;
-  Repaint();
-}
-
-void TspSkinButton::SetSpacing(int Value) {
-  if (Value == FSpacing) return;
-  FSpacing = Value;
-  Repaint();
 }
 
 void TspSkinButton::SetGroupIndex(int Value) {
-  FGroupIndex = Value;
+  TButtonBase::SetGroupIndex(Value);
   if (Value != 0) SetCanFocused(false);
 }
 
 void TspSkinButton::SetCanFocused(bool Value) {
   FCanFocused = Value;
   SetTabStop(Value);
-}
-
-void TspSkinButton::SetDown(bool Value) {
-  FDown = Value;
-  if (MorphPossible()) {
-    FEffects.MorphKf = 1;
-    if (Value) FEffects.StopMorph();
-    else FEffects.StartMorph();
-  }
-  Repaint();
-  if (FGroupIndex == 0 || !Value || FAllowAllUp) return;
-  for (TspSkinButton* other : GroupSiblings<TspSkinButton>(this, FGroupIndex))
-    if (other->Down()) other->SetDown(false);
 }
 
 void TspSkinButton::SetDefault(bool Value) {
@@ -102,33 +38,17 @@ void TspSkinButton::SetDefault(bool Value) {
 void TspSkinButton::ButtonClick() {
   if (FCanFocused)
     if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
-  TspSkinCustomControl::Click();
+  TButtonBase::Click();
 }
 
 void TspSkinButton::Click() {
-  if (!Action()) TspSkinCustomControl::Click();
-}
-
-void TspSkinButton::ActionChange(TObject* Sender, bool CheckDefaults) {
-  TspSkinCustomControl::ActionChange(Sender, CheckDefaults);
-  if (FGlyph->Empty() && GlyphFromAction(Sender, FGlyph.get())) Repaint();
-}
-
-void TspSkinButton::Notification(TComponent* AComponent, TOperation Operation) {
-  TspSkinCustomControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FImageList) FImageList = nullptr;
+  if (!Action()) TButtonBase::Click();
 }
 
 // ---------------------------------------------------------------------------
 // State
 
-bool TspSkinButton::AnimationPossible() const {
-  return FIndex != -1 && SkinEffectsOn(FSkinData) && !IsNullRect(FSkin.AnimateSkinRect);
-}
-
-bool TspSkinButton::FocusHot() { return FCanFocused && Focused(); }
-
-TspFaceState TspSkinButton::FaceState() {
+TspFaceState TspSkinButton::FaceState() const {
   TspFaceState s;
   s.Enabled = Enabled();
   s.Down = FDown;
@@ -139,68 +59,31 @@ TspFaceState TspSkinButton::FaceState() {
   s.HasDisabledFace = !IsNullRect(FSkin.DisabledSkinRect);
   s.HasFocusedFace = !IsNullRect(FSkin.FocusedSkinRect);
   s.Animating = FEffects.Animating();
-  s.MorphAtHot = MorphPossible() && FEffects.MorphKf == 1;
+  s.MorphAtHot = CanMorph() && FEffects.MorphKf == 1;
   return s;
-}
-
-int TspSkinButton::GetGlyphNum(bool ADown, bool AMouseIn) const {
-  return ButtonGlyphNum(ADown, AMouseIn, Enabled(), FNumGlyphs);
-}
-
-void TspSkinButton::MorphOrRepaint() {
-  if (MorphPossible() && FIndex != -1) FEffects.StartMorph();
-  else Repaint();
-}
-
-void TspSkinButton::StartAnimation(bool Forward) {
-  FEffects.StartAnimation(Forward, FSkin.FrameCount, FSkin.AnimateInterval);
-}
-
-void TspSkinButton::StopTimers() {
-  FEffects.StopMorph();
-  FEffects.StopAnimation();
-  FRepeat.Stop();
 }
 
 // ---------------------------------------------------------------------------
 // Skin
 
 void TspSkinButton::GetSkinData() {
-  TspSkinCustomControl::GetSkinData();
-  auto* record = dynamic_cast<TspDataSkinButtonControl*>(SkinRecord());
-  if (!record) {
-    FSkin.Clear();
-    return;
-  }
+  TButtonBase::GetSkinData();
   // A freely sized button gets no region.
-  if (!FUseSkinSize) MaskPicture = nullptr;
-  FSkin.Read(*record, SkinRect);
-  if (SkinEffectsOn(FSkinData))
-    FEffects.ApplyAnimationFrame(FSkin.ActiveSkinRect, SkinRect, FSkin.AnimateSkinRect, SkinRect.Width());
+  if (SkinRecord() && !FUseSkinSize) MaskPicture = nullptr;
 }
 
 void TspSkinButton::ChangeSkinData() {
   FEffects.StopMorph();
   FEffects.StopAnimation();
   FEffects.MorphKf = 0;
-  TspSkinCustomControl::ChangeSkinData();
-  if (MorphPossible() && FIndex != -1 && (FocusHot() || FMouseIn)) FEffects.MorphKf = 1;
+  TButtonBase::ChangeSkinData();
+  if (CanMorph() && FIndex != -1 && (FocusHot() || FMouseIn)) FEffects.MorphKf = 1;
   if (FMouseIn) PostLayerMessage(MSG_SHOW_LAYER_FRAME);
 }
 
 void TspSkinButton::ClearSkinIndex() {
-  TspSkinCustomControl::ClearSkinIndex();
+  TButtonBase::ClearSkinIndex();
   HideLayerFrame();
-}
-
-void TspSkinButton::CalcSize(int& W, int& H) {
-  if (FUseSkinSize || ResizeMode == 1) {
-    TspSkinCustomControl::CalcSize(W, H);
-    return;
-  }
-  NewClRect = ClRect;
-  NewClRect.Right += W - SkinRect.Width();
-  NewClRect.Bottom += H - SkinRect.Height();
 }
 
 // ---------------------------------------------------------------------------
@@ -217,39 +100,18 @@ void TspSkinButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bo
     CreateSkinControlImage(B, Picture, R);
   }
   TCanvas* canvas = B->Canvas();
-  SetCaptionFont(canvas, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
-  TColor color = FSkin.FontColor;
-  if (Enabled() && !FUseSkinFontColor) color = DefaultFont()->Color();
-  else if (!Enabled()) color = FSkin.DisabledFontColor;
-  else if (ADown && AMouseIn) color = FSkin.DownFontColor;
-  else if (AMouseIn) color = FSkin.ActiveFontColor;
-  canvas->Font()->SetColor(color);
+  SetFaceFont(canvas, AMouseIn, ADown);
   if (FSkin.ShowFocus && Focused()) {
     canvas->Brush()->SetStyle(bsClear);
     DrawDottedFocusRect(canvas, NewClRect);
   }
-  bool drawDefault = true;
-  if (OnPaint) OnPaint(this, canvas, NewClRect, ADown, AMouseIn, drawDefault);
-  if (!drawDefault) return;
-  TspButtonContent content;
-  content.Images = FImageList;
-  content.ImageIndex = FImageIndex;
-  content.Glyph = FGlyph.get();
-  content.NumGlyphs = FNumGlyphs;
-  content.GlyphNum = GetGlyphNum(ADown, AMouseIn);
-  content.Caption = Caption();
-  content.Layout = FLayout;
-  content.Margin = FMargin;
-  content.Spacing = FSpacing;
-  content.Enabled = Enabled();
-  content.Pressed = ADown && AMouseIn;
-  DrawButtonContent(canvas, NewClRect, content);
+  DrawContent(canvas, NewClRect, ADown, AMouseIn, GetGlyphNum(ADown, AMouseIn), ADown && AMouseIn, true, Caption());
 }
 
 void TspSkinButton::CreateControlSkinImage(TBitmap* B) {
   const TspFaceState s = FaceState();
   const double kf = FEffects.MorphKf;
-  if (MorphPossible() && kf > 0 && kf < 1 && s.Enabled) {
+  if (CanMorph() && kf > 0 && kf < 1 && s.Enabled) {
     CreateButtonImage(B, SkinRect, false, false);
     TBitmap hot;
     hot.SetSize(Width(), Height());
@@ -267,7 +129,7 @@ void TspSkinButton::CreateControlSkinImage(TBitmap* B) {
 }
 
 void TspSkinButton::CreateControlDefaultImage(TBitmap* B) {
-  TspSkinCustomControl::CreateControlDefaultImage(B);
+  TButtonBase::CreateControlDefaultImage(B);
   TCanvas* canvas = B->Canvas();
   SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
@@ -275,22 +137,7 @@ void TspSkinButton::CreateControlDefaultImage(TBitmap* B) {
   const TRect r(0, 0, Width(), Height());
   const bool down = ShowsDown(s);
   DrawDefaultPart(canvas, r, down ? psPressed : (!s.MouseIn && !s.FocusHot ? psIdle : psHot));
-  bool drawDefault = true;
-  if (OnPaint) OnPaint(this, canvas, r, FDown, FMouseIn, drawDefault);
-  if (!drawDefault) return;
-  TspButtonContent content;
-  content.Images = FImageList;
-  content.ImageIndex = FImageIndex;
-  content.Glyph = FGlyph.get();
-  content.NumGlyphs = FNumGlyphs;
-  content.GlyphNum = GetGlyphNum(FDown, FMouseIn);
-  content.Caption = Caption();
-  content.Layout = FLayout;
-  content.Margin = FMargin;
-  content.Spacing = FSpacing;
-  content.Enabled = Enabled();
-  content.Pressed = down;
-  DrawButtonContent(canvas, r, content);
+  DrawContent(canvas, r, FDown, FMouseIn, GetGlyphNum(FDown, FMouseIn), down, true, Caption());
 }
 
 // ---------------------------------------------------------------------------
@@ -346,15 +193,16 @@ void TspSkinButton::HideLayerFrame() {
 // Messages
 
 void TspSkinButton::CreateWnd() {
-  TspSkinCustomControl::CreateWnd();
+  TButtonBase::CreateWnd();
   FActive = FDefault;
 }
 
 void TspSkinButton::WndProc(TMessage& Message) {
   if (!FCanFocused) {
-    TspSkinCustomControl::WndProc(Message);
+    TButtonBase::WndProc(Message);
     return;
   }
+  if (DropPressWithoutFocus(this, Message, FSettingFocus)) return;
   TFreeWatch watch(this);
   switch (Message.Msg) {
     case WM_KEYDOWN:
@@ -371,21 +219,8 @@ void TspSkinButton::WndProc(TMessage& Message) {
         ButtonClick();
       }
       break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (!Designing() && !Focused()) {
-        FSettingFocus = true;
-        SetFocus();
-        if (watch.Freed()) return;
-        FSettingFocus = false;
-        if (!Focused()) return;  // the focus stayed elsewhere: no press
-      }
-      break;
-    case CN_COMMAND:
-      if (FSettingFocus) return;
-      break;
   }
-  if (!watch.Freed()) TspSkinCustomControl::WndProc(Message);
+  if (!watch.Freed()) TButtonBase::WndProc(Message);
 }
 
 void TspSkinButton::Dispatch(TMessage& Message) {
@@ -401,12 +236,8 @@ void TspSkinButton::Dispatch(TMessage& Message) {
     case MSG_HIDE_LAYER_FRAME: HideLayerFrame(); return;
     case CM_ENABLEDCHANGED:
     case CM_VISIBLECHANGED:
-      TspSkinCustomControl::Dispatch(Message);
-      // A disabled or hidden button leaves every effect where it ends.
-      StopTimers();
-      FEffects.MorphKf = 0;
-      FMouseIn = false;
-      FPressed = false;
+      TButtonBase::Dispatch(Message);
+      Quiet();
       HideLayerFrame();
       Repaint();
       return;
@@ -419,7 +250,7 @@ void TspSkinButton::Dispatch(TMessage& Message) {
       Message.Result = 1;
       return;
   }
-  TspSkinCustomControl::Dispatch(Message);
+  TButtonBase::Dispatch(Message);
 }
 
 void TspSkinButton::CMDialogKey(TMessage& Message) {
@@ -427,7 +258,7 @@ void TspSkinButton::CMDialogKey(TMessage& Message) {
   const bool esc = Message.WParam == VK_ESCAPE && FCancel && FCanFocused &&
                    KeyDataToShiftState(Message.LParam).Empty() && CanFocus();
   if (!enter && !esc) {
-    TspSkinCustomControl::Dispatch(Message);
+    TButtonBase::Dispatch(Message);
     return;
   }
   Message.Result = 1;
@@ -436,7 +267,7 @@ void TspSkinButton::CMDialogKey(TMessage& Message) {
 
 void TspSkinButton::CMDialogChar(TMessage& Message) {
   if (!IsAccel(static_cast<WORD>(Message.WParam), Caption()) || !CanFocus() || !FCanFocused) {
-    TspSkinCustomControl::Dispatch(Message);
+    TButtonBase::Dispatch(Message);
     return;
   }
   Message.Result = 1;
@@ -456,23 +287,23 @@ void TspSkinButton::CMFocusChanged(TMessage& Message) {
     } else {
       // The default button looks hot while Enter would press it.
       FMouseIn = true;
-      if (MorphPossible()) FEffects.MorphKf = 1;
+      if (CanMorph()) FEffects.MorphKf = 1;
       Repaint();
     }
   }
-  TspSkinCustomControl::Dispatch(Message);
+  TButtonBase::Dispatch(Message);
 }
 
 void TspSkinButton::CMMouseEnter(TMessage& Message) {
-  TspSkinCustomControl::Dispatch(Message);
+  TButtonBase::Dispatch(Message);
   if (Designing()) return;
   FMouseIn = true;
   if ((FGroupIndex == 0 && (!FocusHot() || FDown)) || (FGroupIndex != 0 && !FDown)) {
     if (FDown) {
-      if (MorphPossible()) FEffects.MorphKf = 1;
+      if (CanMorph()) FEffects.MorphKf = 1;
       Repaint();
     } else {
-      if (AnimationPossible()) StartAnimation(true);
+      if (CanAnimate()) StartAnimation(true);
       MorphOrRepaint();
     }
   }
@@ -481,12 +312,12 @@ void TspSkinButton::CMMouseEnter(TMessage& Message) {
 }
 
 void TspSkinButton::CMMouseLeave(TMessage& Message) {
-  TspSkinCustomControl::Dispatch(Message);
+  TButtonBase::Dispatch(Message);
   if (Designing()) return;
   // The default button stays hot while the focus is elsewhere.
   if (!(FCanFocused && FDefault && FActive && !Focused())) FMouseIn = false;
   if ((FGroupIndex == 0 && (!FocusHot() || FDown)) || (FGroupIndex != 0 && !FDown)) {
-    if (AnimationPossible()) StartAnimation(false);
+    if (CanAnimate()) StartAnimation(false);
     MorphOrRepaint();
   }
   if (FDown && FRepeatMode && FGroupIndex == 0) FRepeat.Stop();
@@ -494,61 +325,26 @@ void TspSkinButton::CMMouseLeave(TMessage& Message) {
 }
 
 void TspSkinButton::WMSetFocus(TMessage& Message) {
-  TspSkinCustomControl::Dispatch(Message);
+  TButtonBase::Dispatch(Message);
   if (!FCanFocused) return;
-  if (AnimationPossible()) StartAnimation(true);
+  if (CanAnimate()) StartAnimation(true);
   MorphOrRepaint();
 }
 
 void TspSkinButton::WMKillFocus(TMessage& Message) {
   FRepeat.Stop();
   if (FGroupIndex == 0 && FDown) FDown = false;
-  TspSkinCustomControl::Dispatch(Message);
+  TButtonBase::Dispatch(Message);
   if (!FCanFocused) return;
-  if (AnimationPossible()) StartAnimation(false);
-  if (MorphPossible() && FIndex != -1) FEffects.StartMorph();
+  if (CanAnimate()) StartAnimation(false);
+  if (CanMorph() && FIndex != -1) FEffects.StartMorph();
   else Invalidate();
 }
 
 // ---------------------------------------------------------------------------
 // Mouse
 
-void TspSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
-  TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (watch.Freed() || Button != mbLeft) return;
-  if (AnimationPossible()) FEffects.StopAnimation();
-  FPressed = true;
-  if (FDown) {
-    if (FGroupIndex != 0) FCanRelease = true;
-    return;
-  }
-  FMouseIn = true;
-  SetDown(true);
-  FCanRelease = false;
-  if (FRepeatMode && FGroupIndex == 0) FRepeat.Start(FRepeatInterval);
-  else if (FGroupIndex != 0) ButtonClick();
-}
-
 void TspSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
-  if (Button == mbLeft) {
-    FPressed = false;
-    if (FGroupIndex != 0) {
-      if (FDown && FAllowAllUp && FCanRelease && FMouseIn) {
-        SetDown(false);
-        ButtonClick();
-      }
-    } else if (FMouseIn) {
-      const bool wasDown = FDown;
-      SetDown(false);
-      FRepeat.Stop();
-      if (wasDown) ButtonClick();
-    } else {
-      FDown = false;
-      FRepeat.Stop();
-    }
-  }
-  if (watch.Freed()) return;
-  if (HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (Button == mbLeft && ReleaseLeft()) return;
+  if (HandleAllocated() && Visible()) TButtonBase::MouseUp(Button, Shift, X, Y);
 }

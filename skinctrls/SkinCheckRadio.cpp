@@ -330,25 +330,9 @@ void TspSkinCheckRadioBox::WndProc(TMessage& Message) {
     TspSkinCustomControl::WndProc(Message);
     return;
   }
+  if (DropPressWithoutFocus(this, Message, FSettingFocus)) return;
   TFreeWatch watch(this);
-  switch (Message.Msg) {
-    case WM_KEYUP:
-      if (Message.WParam == VK_SPACE && FocusHot()) Toggle();
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (!Designing() && !Focused()) {
-        FSettingFocus = true;
-        SetFocus();
-        if (watch.Freed()) return;
-        FSettingFocus = false;
-        if (!Focused()) return;  // the focus stayed elsewhere: no press
-      }
-      break;
-    case CN_COMMAND:
-      if (FSettingFocus) return;
-      break;
-  }
+  if (Message.Msg == WM_KEYUP && Message.WParam == VK_SPACE && FocusHot()) Toggle();
   if (!watch.Freed()) TspSkinCustomControl::WndProc(Message);
 }
 

@@ -3,36 +3,15 @@
 
 #include "skin/SPUtils.h"
 
-TspSkinSpeedButton::TspSkinSpeedButton(TComponent* AOwner)
-    : TspGraphicSkinCustomControl(AOwner),
-      FGlyph(std::make_unique<TBitmap>()),
-      FEffects(
-          this, [this] { Repaint(); }, [this] { return FMouseIn; }, [this] { return FIndex != -1 && CanMorph(); }),
-      FRepeat(this, [this] { Click(); }) {
+using TSpeedBase = TspSkinButtonBase<TspGraphicSkinCustomControl>;
+
+TspSkinSpeedButton::TspSkinSpeedButton(TComponent* AOwner) : TSpeedBase(AOwner) {
   // Clicks come from MouseUp, not from the class library's click on release.
   FControlStyle = {csCaptureMouse, csDoubleClicks, csOpaque};
   FSkinDataName = L"toolbutton";
   FWidth = 25;
   FHeight = 25;
-  FGlyph->OnChange = [this](TObject*) { Repaint(); };
-}
-
-TspSkinSpeedButton::~TspSkinSpeedButton() { StopTimers(); }
-
-// ---------------------------------------------------------------------------
-// Properties
-
-void TspSkinSpeedButton::SetDown(bool Value) {
-  FDown = Value;
-  if (CanMorph()) {
-    FEffects.MorphKf = 1;
-    if (Value) FEffects.StopMorph();
-    else FEffects.StartMorph();
-  }
-  Repaint();
-  if (FGroupIndex == 0 || !Value || FAllowAllUp) return;
-  for (TspSkinSpeedButton* other : GroupSiblings<TspSkinSpeedButton>(this, FGroupIndex))
-    if (other->Down()) other->SetDown(false);
+  FImageIndex = 0;
 }
 
 void TspSkinSpeedButton::SetFlat(bool Value) {
@@ -40,47 +19,6 @@ void TspSkinSpeedButton::SetFlat(bool Value) {
   if (Value) FControlStyle.Exclude(csOpaque);
   else FControlStyle.Include(csOpaque);
   Invalidate();
-}
-
-void TspSkinSpeedButton::SetGlyph(TBitmap* Value) {
-  FGlyph->Assign(Value);
-  Repaint();
-}
-
-void TspSkinSpeedButton::SetNumGlyphs(TspNumGlyphs Value) {
-  if (FNumGlyphs == Value) return;
-  FNumGlyphs = Value;
-  Repaint();
-}
-
-void TspSkinSpeedButton::SetImageList(TCustomImageList* Value) {
-  if (FImageList) FImageList->RemoveFreeNotification(this);
-  FImageList = Value;
-  if (Value) Value->FreeNotification(this);
-  Repaint();
-}
-
-void TspSkinSpeedButton::SetImageIndex(int Value) {
-  FImageIndex = Value;
-  if (FImageList) Repaint();
-}
-
-void TspSkinSpeedButton::SetLayout(TspButtonLayout Value) {
-  if (FLayout == Value) return;
-  FLayout = Value;
-  Repaint();
-}
-
-void TspSkinSpeedButton::SetMargin(int Value) {
-  if (Value == FMargin || Value < -1) return;
-  FMargin = Value;
-  Repaint();
-}
-
-void TspSkinSpeedButton::SetSpacing(int Value) {
-  if (Value == FSpacing) return;
-  FSpacing = Value;
-  Repaint();
 }
 
 void TspSkinSpeedButton::SetShowCaption(bool Value) {
@@ -92,30 +30,6 @@ void TspSkinSpeedButton::SetShowCaption(bool Value) {
     Repaint();
 }
 
-void TspSkinSpeedButton::Notification(TComponent* AComponent, TOperation Operation) {
-  TspGraphicSkinCustomControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FImageList) FImageList = nullptr;
-}
-
-void TspSkinSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {
-  TspGraphicSkinCustomControl::ActionChange(Sender, CheckDefaults);
-  if (FGlyph->Empty() && GlyphFromAction(Sender, FGlyph.get())) Repaint();
-}
-
-int TspSkinSpeedButton::GetGlyphNum(bool ADown, bool AMouseIn) const {
-  return ButtonGlyphNum(ADown, AMouseIn, Enabled(), FNumGlyphs);
-}
-
-bool TspSkinSpeedButton::CanAnimate() const {
-  return FIndex != -1 && SkinEffectsOn(FSkinData) && !IsNullRect(FSkin.AnimateSkinRect);
-}
-
-void TspSkinSpeedButton::StopTimers() {
-  FEffects.StopMorph();
-  FEffects.StopAnimation();
-  FRepeat.Stop();
-}
-
 void TspSkinSpeedButton::ResetState() {
   FDown = false;
   FMouseIn = false;
@@ -124,67 +38,27 @@ void TspSkinSpeedButton::ResetState() {
   Repaint();
 }
 
-// ---------------------------------------------------------------------------
-// Skin
-
 void TspSkinSpeedButton::GetSkinData() {
-  TspGraphicSkinCustomControl::GetSkinData();
-  auto* record = dynamic_cast<TspDataSkinButtonControl*>(SkinRecord());
-  if (!record) {
-    FSkin.Clear();
-    return;
-  }
-  FSkin.Read(*record, SkinRect);
+  TSpeedBase::GetSkinData();
   if (FFlat) FSkin.Morphing = false;
-  if (SkinEffectsOn(FSkinData))
-    FEffects.ApplyAnimationFrame(FSkin.ActiveSkinRect, SkinRect, FSkin.AnimateSkinRect, SkinRect.Width());
 }
 
 void TspSkinSpeedButton::ChangeSkinData() {
   FEffects.StopAnimation();
   FEffects.StopMorph();
-  TspGraphicSkinCustomControl::ChangeSkinData();
+  TSpeedBase::ChangeSkinData();
   if (CanMorph() && FIndex != -1 && FMouseIn) FEffects.MorphKf = 1;
-}
-
-void TspSkinSpeedButton::CalcSize(int& W, int& H) {
-  if (FUseSkinSize || ResizeMode == 1) {
-    TspGraphicSkinCustomControl::CalcSize(W, H);
-    return;
-  }
-  NewClRect = ClRect;
-  NewClRect.Right += W - SkinRect.Width();
-  NewClRect.Bottom += H - SkinRect.Height();
 }
 
 // ---------------------------------------------------------------------------
 // Painting
-
-void TspSkinSpeedButton::DrawContent(TCanvas* Canvas, const TRect& R, bool Hot, bool Pressed) {
-  bool drawContent = true;
-  if (OnPaint) OnPaint(this, Canvas, R, FDown, FMouseIn, drawContent);
-  if (!drawContent) return;
-  TspButtonContent content;
-  content.Images = FGlyph->Empty() ? FImageList : nullptr;
-  content.ImageIndex = FImageIndex;
-  content.Glyph = FGlyph.get();
-  content.NumGlyphs = FNumGlyphs;
-  content.GlyphNum = GetGlyphNum(FDown, Hot);
-  content.Caption = FShowCaption ? Caption() : String();
-  content.Layout = FLayout;
-  content.Margin = FMargin;
-  content.Spacing = FSpacing;
-  content.Enabled = Enabled();
-  content.Pressed = Pressed;
-  DrawButtonContent(Canvas, R, content);
-}
 
 void TspSkinSpeedButton::Paint() {
   if (Width() < 1 || Height() < 1) return;
   GetSkinData();
   // An idle flat button draws only its content over the parent.
   if (!FFlat || FMouseIn || DownLook()) {
-    TspGraphicSkinCustomControl::Paint();
+    TSpeedBase::Paint();
     return;
   }
   TCanvas* canvas = Canvas();
@@ -192,14 +66,15 @@ void TspSkinSpeedButton::Paint() {
     if (!FDrawDefault) return;
     SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
     if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
-    DrawContent(canvas, ClientRect(), false, false);
+    DrawContent(canvas, ClientRect(), FDown, false, GetGlyphNum(FDown, false), false, false, ShownCaption());
     return;
   }
   SetCaptionFont(canvas, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
   const TspSkinColors* colors = FSkinData->SkinColors.get();
   if (!Enabled()) canvas->Font()->SetColor(colors->cBtnShadow);
   else if (FUseSkinFontColor) canvas->Font()->SetColor(colors->cBtnText);
-  DrawContent(canvas, IsNullRect(NewClRect) ? ClientRect() : NewClRect, false, false);
+  DrawContent(canvas, IsNullRect(NewClRect) ? ClientRect() : NewClRect, FDown, false, GetGlyphNum(FDown, false), false,
+              false, ShownCaption());
 }
 
 void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
@@ -208,7 +83,7 @@ void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
   DrawDefaultPart(canvas, r, DownLook() ? psPressed : (FMouseIn ? psHot : psIdle));
   SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
-  DrawContent(canvas, r, FMouseIn, FDown && FMouseIn);
+  DrawContent(canvas, r, FDown, FMouseIn, GetGlyphNum(FDown, FMouseIn), FDown && FMouseIn, false, ShownCaption());
 }
 
 void TspSkinSpeedButton::CreateFace(TBitmap* B, const TRect& R, bool AActive, bool ADown) {
@@ -219,14 +94,9 @@ void TspSkinSpeedButton::CreateFace(TBitmap* B, const TRect& R, bool AActive, bo
     CreateSkinControlImage(B, Picture, R);
   }
   TCanvas* canvas = B->Canvas();
-  SetCaptionFont(canvas, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
-  TColor color = FSkin.FontColor;
-  if (Enabled() && !FUseSkinFontColor) color = DefaultFont()->Color();
-  else if (!Enabled()) color = FSkin.DisabledFontColor;
-  else if (AActive && ADown) color = FSkin.DownFontColor;
-  else if (AActive) color = FSkin.ActiveFontColor;
-  canvas->Font()->SetColor(color);
-  DrawContent(canvas, IsNullRect(NewClRect) ? ClientRect() : NewClRect, AActive, AActive && ADown);
+  SetFaceFont(canvas, AActive, ADown);
+  DrawContent(canvas, IsNullRect(NewClRect) ? ClientRect() : NewClRect, FDown, FMouseIn, GetGlyphNum(ADown, AActive),
+              AActive && ADown, false, ShownCaption());
 }
 
 void TspSkinSpeedButton::CreateControlSkinImage(TBitmap* B) {
@@ -270,12 +140,8 @@ void TspSkinSpeedButton::Dispatch(TMessage& Message) {
       break;
     case CM_ENABLEDCHANGED:
     case CM_VISIBLECHANGED:
-      TspGraphicSkinCustomControl::Dispatch(Message);
-      // A disabled or hidden button leaves every effect where it ends.
-      StopTimers();
-      FEffects.MorphKf = 0;
-      FMouseIn = false;
-      FPressed = false;
+      TSpeedBase::Dispatch(Message);
+      Quiet();
       Repaint();
       return;
     case CM_TEXTCHANGED:
@@ -283,11 +149,11 @@ void TspSkinSpeedButton::Dispatch(TMessage& Message) {
       return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
-      TspGraphicSkinCustomControl::Dispatch(Message);
+      TSpeedBase::Dispatch(Message);
       if (!Designing()) Hover(Message.Msg == CM_MOUSEENTER);
       return;
   }
-  TspGraphicSkinCustomControl::Dispatch(Message);
+  TSpeedBase::Dispatch(Message);
 }
 
 void TspSkinSpeedButton::Hover(bool Enter) {
@@ -302,49 +168,11 @@ void TspSkinSpeedButton::Hover(bool Enter) {
     Repaint();
     return;
   }
-  if (CanAnimate() && !FFlat) FEffects.StartAnimation(Enter, FSkin.FrameCount, FSkin.AnimateInterval);
-  if (CanMorph() && FIndex != -1) FEffects.StartMorph();
-  else Repaint();
-}
-
-// ---------------------------------------------------------------------------
-// Mouse
-
-void TspSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
-  TspGraphicSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (watch.Freed() || Button != mbLeft) return;
-  if (CanAnimate()) FEffects.StopAnimation();
-  FPressed = true;
-  if (FDown) {
-    if (FGroupIndex != 0) FCanRelease = true;
-    return;
-  }
-  FMouseIn = true;
-  FCanRelease = false;
-  SetDown(true);
-  if (FRepeatMode && FGroupIndex == 0) FRepeat.Start(FRepeatInterval);
-  else if (FGroupIndex != 0) Click();
+  if (CanAnimate() && !FFlat) StartAnimation(Enter);
+  MorphOrRepaint();
 }
 
 void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
-  if (Button == mbLeft) {
-    FPressed = false;
-    if (FGroupIndex != 0) {
-      if (FDown && FAllowAllUp && FCanRelease && FMouseIn) {
-        SetDown(false);
-        Click();
-      }
-    } else if (FMouseIn) {
-      const bool wasDown = FDown;
-      SetDown(false);
-      FRepeat.Stop();
-      if (wasDown) Click();
-    } else {
-      FDown = false;
-      FRepeat.Stop();
-    }
-  }
-  if (!watch.Freed()) TspGraphicSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (Button == mbLeft && ReleaseLeft()) return;
+  TSpeedBase::MouseUp(Button, Shift, X, Y);
 }
