@@ -5,6 +5,8 @@
 
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/SkinTestData.h"
+#include <string>
+
 #include "classlib/StdCtrls.h"
 #include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinButtons.h"
@@ -31,6 +33,34 @@ TColor PixelOf(TControl* Control, int X, int Y) {
 TspSkinData* LoadTestSkin(TComponent* Owner) {
   auto* stored = new TspCompressedStoredSkin(Owner);
   stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  auto* data = new TspSkinData(Owner);
+  data->LoadCompressedStoredSkin(stored);
+  return data;
+}
+
+// The test skin copied to a folder of its own with lines added to the
+// [button] section: a glow picture around the button.
+TspSkinData* LoadGlowSkin(TComponent* Owner) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const String folder = String(temp) + L"skingui-glow-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  for (const wchar_t* name : {L"frame.bmp", L"mask.bmp", L"buttons.bmp", L"controls.bmp", L"background.bmp"})
+    CopyFileW((ProjectPath("skins/Test/") + name).c_str(), (folder + name).c_str(), FALSE);
+  TFileStream in(ProjectPath("skins/Test/skin.ini"), fmOpenRead);
+  std::string ini(static_cast<size_t>(in.Size()), '\0');
+  in.ReadBuffer(ini.data(), static_cast<int>(ini.size()));
+  const std::string section = "[button]\r\n";
+  ini.insert(ini.find(section) + section.size(),
+             "glowlayerpictureindex=2\r\nglowlayeroffsetleft=4\r\nglowlayeroffsettop=4\r\n"
+             "glowlayeroffsetright=4\r\nglowlayeroffsetbottom=4\r\nglowlayershowoffsetx=6\r\n"
+             "glowlayershowoffsety=5\r\nglowlayeralphablendvalue=180\r\n");
+  {
+    TFileStream out(folder + L"skin.ini", fmCreate);
+    out.WriteBuffer(ini.data(), static_cast<int>(ini.size()));
+  }
+  auto* stored = new TspCompressedStoredSkin(Owner);
+  stored->LoadFromSkinFile(folder + L"skin.ini");
   auto* data = new TspSkinData(Owner);
   data->LoadCompressedStoredSkin(stored);
   return data;
@@ -315,6 +345,37 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   Sleep(100);
   Settle();
   EXPECT_EQ(0, b->MorphKf());
+}
+
+TEST_F(ButtonsTest, GlowFrameShowsWhileTheMouseIsOverTheButton) {
+  TspSkinData* skin = LoadGlowSkin(form);
+  auto* b = Add<TspSkinButton>(40, 40, 90, 30);
+  b->SetSkinData(skin);
+  ShowAndActivate(form);
+  MoveMouse(Center(b));
+  ASSERT_TRUE(PumpUntil([&] { return b->LayerManager()->Showing(); }));
+  RECT r;
+  GetWindowRect(b->LayerManager()->LayerWindow()->Handle(), &r);
+  const TPoint origin = b->ClientToScreen(TPoint(0, 0));
+  EXPECT_EQ(origin.X - 6, r.left);
+  EXPECT_EQ(origin.Y - 5, r.top);
+  // The 32 x 32 glow picture grows with the button beyond its 48 x 22 skin.
+  EXPECT_EQ(32 + 90 - 48, r.right - r.left);
+  EXPECT_EQ(32 + 30 - 22, r.bottom - r.top);
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return !b->LayerManager()->Showing(); }));
+  // Shown only because the button asks for it, the frame still goes with the mouse.
+  skin->SetShowButtonGlowFrames(false);
+  MoveMouse(Center(b));
+  Settle();
+  EXPECT_FALSE(b->LayerManager()->Showing());
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return !b->MouseIn(); }));
+  b->SetAlwaysShowLayeredFrame(true);
+  MoveMouse(Center(b));
+  ASSERT_TRUE(PumpUntil([&] { return b->LayerManager()->Showing(); }));
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return !b->LayerManager()->Showing(); }));
 }
 
 TEST_F(ButtonsTest, CheckBoxCyclesThroughGrayedWithAllowGrayed) {
