@@ -266,6 +266,42 @@ TEST_F(ButtonsTest, EnterAndEscapePressDefaultAndCancel) {
   EXPECT_EQ(2, cancelClicks);
 }
 
+TEST_F(ButtonsTest, SpaceAndAcceleratorsClick) {
+  auto* edit = Add<TEdit>(20, 20, 150, 24);
+  auto* b = Add<TspSkinButton>(20, 60);
+  b->SetCaption(L"&Apply");
+  auto* s = Add<TspSkinSpeedButton>(120, 60, 60, 25);
+  s->SetCaption(L"&Zoom");
+  auto* c = Add<TspSkinCheckRadioBox>(20, 100);
+  c->SetCaption(L"&Wrap");
+  int clicks = 0, speedClicks = 0;
+  b->OnClick = [&](TObject*) { ++clicks; };
+  s->OnClick = [&](TObject*) { ++speedClicks; };
+  form->SetActiveControl(edit);
+  ShowAndActivate(form);
+  const auto altChar = [](wchar_t Ch) {
+    PostMessageW(GetFocus(), WM_SYSCHAR, Ch, 0x20000001);
+    Settle();
+  };
+  altChar(L'a');
+  EXPECT_EQ(1, clicks);
+  EXPECT_TRUE(b->Focused());  // the accelerator moves the focus there
+  // Space: down while held, a click when let go.
+  PostMessageW(b->Handle(), WM_KEYDOWN, VK_SPACE, 1);
+  Settle();
+  EXPECT_TRUE(b->Down());
+  EXPECT_EQ(1, clicks);
+  PostMessageW(b->Handle(), WM_KEYUP, VK_SPACE, 0xC0000001);
+  Settle();
+  EXPECT_FALSE(b->Down());
+  EXPECT_EQ(2, clicks);
+  altChar(L'z');
+  EXPECT_EQ(1, speedClicks);
+  altChar(L'w');
+  EXPECT_TRUE(c->Checked());
+  EXPECT_TRUE(c->Focused());
+}
+
 TEST_F(ButtonsTest, GlyphFrameFollowsTheState) {
   auto* b = Add<TspSkinButton>(20, 20, 80, 30);
   // Four 8 x 8 frames on fuchsia, each with a coloured middle.
