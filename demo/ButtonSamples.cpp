@@ -41,6 +41,7 @@ void Heading(TWinControl* Parent, int X, int Y, const String& Text) {
   label->SetParent(Parent);
   label->SetBounds(X, Y, 280, 18);
   label->Font()->SetStyle({fsBold});
+  label->SetTransparent(true);
   label->SetCaption(Text);
 }
 
