@@ -44,21 +44,15 @@ start_wine() {
   # started by the first test would otherwise hold CTest's output pipe open
   # until the wineserver exits, and CTest would wait for it.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  # Wine's own user-interface fonts and Arial (the skinned controls' default
-  # font) have no Chinese characters: link them to the CJK font so that the
-  # captions drawn with them show it, as Windows does. Skins name SimSun,
-  # which Wine lacks: the CJK font stands in for it.
-  if [ ! -f "$WINEPREFIX/.skingui-fontlink2" ]; then
+  # Wine's own user-interface fonts have no Chinese characters: link them to
+  # the CJK font so that captions and menus drawn by the system show them.
+  if [ ! -f "$WINEPREFIX/.skingui-fontlink" ]; then
     local face
-    for face in Tahoma "MS Sans Serif" "Microsoft Sans Serif" "Segoe UI" Arial; do
+    for face in Tahoma "MS Sans Serif" "Microsoft Sans Serif" "Segoe UI"; do
       wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
         /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1 || true
     done
-    for face in SimSun "$(printf '\345\256\213\344\275\223')"; do
-      LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" \
-        /t REG_SZ /d 'WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1 || true
-    done
-    touch "$WINEPREFIX/.skingui-fontlink2"
+    touch "$WINEPREFIX/.skingui-fontlink"
   fi
   # On our own Xvfb there is no window manager: unmanaged windows spare Wine
   # its wait for a manager's answer each time a framed window goes away.
