@@ -381,6 +381,14 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   Sleep(100);
   Settle();
   EXPECT_EQ(0, b->MorphKf());
+  // The speed button morphs by the same record.
+  auto* s = Add<TspSkinSpeedButton>(140, 20, 60, 30);
+  s->SetSkinDataName(L"button");
+  s->SetSkinData(skin);
+  MoveMouse(Center(s));
+  ASSERT_TRUE(PumpUntil([&] { return s->MorphKf() == 1; }));
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return s->MorphKf() == 0; }));
 }
 
 TEST_F(ButtonsTest, GlowFrameShowsWhileTheMouseIsOverTheButton) {
