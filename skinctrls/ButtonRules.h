@@ -3,11 +3,12 @@
 // animation steps, the check box layout and the radio group's grid.
 #pragma once
 
+#include "classlib/ButtonLayout.h"
 #include "classlib/Types.h"
 
-enum TspButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+using TspButtonLayout = TButtonLayout;
 // Frames side by side in a button glyph: 1 normal, 2 disabled, 3 pressed, 4 hot.
-using TspNumGlyphs = int;
+using TspNumGlyphs = TNumGlyphs;
 
 // The frame of the glyph strip that a button in this state shows.
 int ButtonGlyphNum(bool Down, bool Hot, bool Enabled, int NumGlyphs);
