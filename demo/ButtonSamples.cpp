@@ -6,6 +6,7 @@
 #include "demo/SkinSamples.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinCheckRadio.h"
+#include "skinctrls/SkinRadioGroup.h"
 #include "skinctrls/SkinSpeedButton.h"
 
 namespace {
@@ -120,7 +121,17 @@ int BuildButtonSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y)
     r->SetGroupIndex(1);
     if (i == 1) r->SetChecked(true);
   }
-  Y += 30;
+  Y += 28;
+  auto* radioGroup = Place<TspSkinRadioGroup>(Parent, binder, X, Y, 285, 84, L"Radio group \x5355\x9009\x7EC4");
+  for (const wchar_t* item : {L"North \x5317", L"South \x5357", L"East \x4E1C", L"West \x897F", L"Centre \x4E2D"})
+    radioGroup->Items()->Add(item);
+  radioGroup->SetColumns(2);
+  radioGroup->SetItemIndex(1);
+  TFont font;
+  font.Assign(radioGroup->ButtonDefaultFont());
+  font.SetName(kChineseFont);
+  radioGroup->SetButtonDefaultFont(&font);
+  Y += 92;
 
   Heading(Parent, X, Y, L"Speed buttons \x5DE5\x5177\x6309\x94AE");
   Y += 22;
