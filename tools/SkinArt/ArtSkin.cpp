@@ -120,5 +120,9 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   AddStdLabel(art);
   DrawLabel(art);
   AddBevel(art);
+  DrawButton(art);
+  DrawToolButton(art);
+  DrawCheckBox(art);
+  DrawRadioBox(art);
   art.Save(Folder);
 }
