@@ -7,6 +7,7 @@
 #include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
 #include "skin/SkinBuiltIn.h"
+#include "skinctrls/SkinButtons.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ void TGalleryForm::BuildSkinSwitch(TWinControl* Parent, int Left, int Top) {
   } choices[] = {{L"Built-in \x5185\x7F6E", gsBuiltIn}, {L"Dark \x6DF1\x8272", gsDark}, {L"No skin \x65E0", gsNone}};
   int x = Left;
   for (const auto& choice : choices) {
-    auto* button = AddControl<TButton>(Parent, x, Top, 104, 26);
+    auto* button = AddControl<TspSkinButton>(Parent, x, Top, 104, 26);
     button->SetCaption(choice.Caption);
     const TGallerySkin skin = choice.Skin;
     button->OnClick = [this, skin](TObject*) { SwitchSkin(skin); };
@@ -109,10 +110,10 @@ void TGalleryForm::BuildControlRow(TWinControl* Parent, int Top) {
   star->SetShowHint(true);
   auto* edit = AddControl<TEdit>(Parent, 318, Top + 10, 220, 28);
   edit->SetText(L"\x7F16\x8F91\x4E2D\x6587\x6587\x5B57 Edit");
-  auto* ok = AddControl<TButton>(Parent, 550, Top + 8, 90, 32);
+  auto* ok = AddControl<TspSkinButton>(Parent, 550, Top + 8, 90, 32);
   ok->SetCaption(L"&OK \x786E\x5B9A");
   ok->SetDefault(true);
-  auto* cancel = AddControl<TButton>(Parent, 648, Top + 8, 90, 32);
+  auto* cancel = AddControl<TspSkinButton>(Parent, 648, Top + 8, 90, 32);
   cancel->SetCaption(L"Cancel");
   cancel->SetCancel(true);
 
