@@ -40,7 +40,14 @@ void CopyBack(TspPixels24& Img, const TspPixelBuffer24& From) {
 }
 
 // Rounds halves to even, as the rest of the program rounds.
-inline int64_t RoundEven(double v) { return static_cast<int64_t>(std::nearbyint(v)); }
+// (The rounding-mode call is slow on some runtimes: rotation rounds twice a pixel.)
+inline int64_t RoundEven(double v) {
+  const double f = std::floor(v), d = v - f;
+  const int64_t i = static_cast<int64_t>(f);
+  if (d > 0.5) return i + 1;
+  if (d < 0.5) return i;
+  return (i & 1) ? i + 1 : i;
+}
 
 }  // namespace
 
