@@ -8,21 +8,6 @@
 
 #include "classlib/SysUtils.h"
 
-namespace {
-
-BITMAPINFO TopDown24(int W, int H) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = W;
-  bi.bmiHeader.biHeight = -H;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  bi.bmiHeader.biCompression = BI_RGB;
-  return bi;
-}
-
-}  // namespace
-
 uint32_t fcColorToPixelRGB(TColor Color) {
   const uint32_t c = static_cast<uint32_t>(ColorToRGB(Color));
   return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
@@ -94,7 +79,7 @@ void TfcBitmap::InitializeImage() {
 void TfcBitmap::SetSize(int W, int H) {
   FreeImage();
   if (W <= 0 || H <= 0) return;
-  BITMAPINFO bi = TopDown24(W, H);
+  BITMAPINFO bi = TopDownBitmapInfo(W, H, 24);
   void* bits = nullptr;
   FDIB = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!FDIB) throw EOutOfResources(L"Cannot create a bitmap of " + std::to_wstring(W) + L" x " + std::to_wstring(H));
@@ -149,7 +134,7 @@ void TfcBitmap::LoadFromBitmap(TBitmap* Bitmap) {
   SetSize(w, h);
   FUpdating = false;
   if (!Empty()) {
-    BITMAPINFO bi = TopDown24(w, h);
+    BITMAPINFO bi = TopDownBitmapInfo(w, h, 24);
     HBITMAP handle = Bitmap->Handle();
     HDC screen = GetDC(nullptr);
     GetDIBits(screen, handle, 0, h, FBits, &bi, DIB_RGB_COLORS);

@@ -74,7 +74,9 @@ TEST_F(fcComboButtonTest, ButtonsOfOneCellSizeShareAListAndTheLastFreesTheCache)
   EXPECT_EQ(b4->GlyphObject()->ImageIndexFor(bsUp), i1 == 0 ? 0 : i1);  // the first free slot again
   delete b4;
   delete b2;
-  if (before == 0) EXPECT_EQ(fcGlyphCache(), nullptr);
+  if (before == 0) {
+    EXPECT_EQ(fcGlyphCache(), nullptr);
+  }
 }
 
 TEST_F(fcComboButtonTest, PaintsTheGlyphAndPressOutsideDoesNotClick) {
