@@ -184,6 +184,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
+      {L"Effects \x6548\x679C", NewEffectsPage},
   };
   for (const auto& page : pages) {
     auto* sheet = new TTabSheet(this);
