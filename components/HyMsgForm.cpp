@@ -36,6 +36,7 @@ TMsgForm::TMsgForm(TComponent* AOwner) : TForm(AOwner) {
   Gauge1->SetVisible(false);
 
   lblMessage = Place<TLabel>(this, 23, 6, 223, 80);
+  lblMessage->SetAutoSize(false);
   lblMessage->SetAlignment(taCenter);
   lblMessage->SetLayout(tlCenter);
   lblMessage->SetWordWrap(true);

@@ -195,6 +195,9 @@ TEST_F(NoticeTest, PlacedTopMostWithItsOwnTaskbarButton) {
   EXPECT_TRUE(ex & WS_EX_APPWINDOW);
   EXPECT_EQ(form()->ClientWidth(), 272);
   EXPECT_EQ(form()->ClientHeight(), 135);
+  // The message keeps its box whatever the text: long texts wrap inside it.
+  Show(30, kNoticePlain, 1000);
+  EXPECT_EQ(form()->lblMessage->BoundsRect(), Rect(23, 6, 246, 86));
 }
 
 TEST_F(NoticeTest, FreedWhileCountingSendsNothing) {
@@ -219,7 +222,11 @@ TEST(NoticeSkin, DefaultTakesTheStoredSkinAndAnythingElseIsAFile) {
   notice->LoadSkin(L"Default", shared);
   EXPECT_FALSE(own->Empty());
   EXPECT_EQ(own->SkinName, L"Frame test");
-  EXPECT_TRUE(notice->Form()->spSkinForm1->FrameOn());
+  TspSkinForm* frame = notice->Form()->spSkinForm1;
+  EXPECT_TRUE(frame->FrameOn());
+  // Only the system menu's buttons: the notice neither maximizes nor rolls up.
+  EXPECT_FALSE(frame->FindObject(L"maxbutton")->Visible);
+  EXPECT_FALSE(frame->FindObject(L"rollupbutton")->Visible);
   EXPECT_EQ(notice->Form()->ClientWidth(), 272);
   EXPECT_EQ(notice->Form()->ClientHeight(), 135);
   EXPECT_THROW(notice->LoadSkin(L"default", shared), EFOpenError);
