@@ -200,6 +200,31 @@ TEST_F(NoticeTest, PlacedTopMostWithItsOwnTaskbarButton) {
   EXPECT_EQ(form()->lblMessage->BoundsRect(), Rect(23, 6, 246, 86));
 }
 
+TEST_F(NoticeTest, StaysAboveAnActivatedForm) {
+  Show(30, kNoticePlain, 1000);
+  RECT r = {};
+  GetWindowRect(notice->GetFormHandle(), &r);
+  auto* other = new TForm(nullptr);
+  other->SetBounds(r.left - 20, r.top - 20, r.right - r.left + 40, r.bottom - r.top + 40);
+  ShowAndActivate(other);
+  POINT mid = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  EXPECT_EQ(GetAncestor(WindowFromPoint(mid), GA_ROOT), notice->GetFormHandle());
+  Free(other);
+}
+
+TEST_F(NoticeTest, ClickOnTheWindowReachesTheOwnerEvent) {
+  int clicks = 0;
+  notice->OnMsgFormClick = [&](TObject* Sender) {
+    EXPECT_EQ(Sender, notice);
+    ++clicks;
+  };
+  Show(30, kNoticePlain, 1000);
+  const LPARAM at = MAKELPARAM(260, 125);  // beside the labels
+  SendMessageW(notice->GetFormHandle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(notice->GetFormHandle(), WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(NoticeTest, FreedWhileCountingSendsNothing) {
   Show(30, kNoticeCancelable, 1000);
   Free(notice);
