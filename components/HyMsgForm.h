@@ -39,8 +39,8 @@ class TMsgForm : public TForm {
   // The countdown ran out, or the notice was cancelled or closed.
   TNotifyEvent OnClosed;
 
-  // Only the user's close asks: a notice with its cancel button or a
-  // running countdown refuses.
+  // A cancelable notice refuses to close while its button or its countdown
+  // can still end it.
   bool CloseQuery() override;
 
  protected:

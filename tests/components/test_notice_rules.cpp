@@ -1,5 +1,5 @@
 // The notice record's layout and text, and the notice window's countdown,
-// close, notification, gauge and placement rules.
+// close, notification and placement rules.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -172,19 +172,6 @@ TEST(NoticeNotify, OnlyAKind0x401NoticeWithAWindowAndNotifyOn) {
     other.NotifyWnd = wnd;
     EXPECT_FALSE(NoticeNotifies(other)) << wnd;
   }
-}
-
-TEST(NoticeGauge, VisibilityAndMaximumFromTheFlags) {
-  TMsgFormInfo info = Notice(0, kGaugeVisible, 500);
-  TGaugeInfo g = NoticeGaugeInfo(info);
-  EXPECT_TRUE(g.Visible);
-  EXPECT_FALSE(g.SetsMax);
-  info.Flags = kGaugeVisible | kGaugeSetMax;
-  g = NoticeGaugeInfo(info);
-  EXPECT_TRUE(g.SetsMax);
-  EXPECT_EQ(g.Max, 500);
-  info.Flags = kGaugeSetMax;
-  EXPECT_FALSE(NoticeGaugeInfo(info).Visible);
 }
 
 TEST(NoticePlacement, CentredAndFortyPixelsHigher) {
