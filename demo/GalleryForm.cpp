@@ -92,6 +92,8 @@ void TGalleryForm::BuildPages(int StartPage) {
   } pages[] = {
       {L"Skinned controls \x76AE\x80A4\x63A7\x4EF6",
        [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {}); }},
+      {L"Bars and tabs \x6EDA\x52A8\x6761",
+       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildBarSamples}); }},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},

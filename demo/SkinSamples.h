@@ -36,3 +36,4 @@ class TSkinSamplesPage : public TGalleryPage {
 // Sample builders of the skinned controls.
 int BuildPanelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildLabelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

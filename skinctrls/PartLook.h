@@ -18,3 +18,13 @@ void DrawFramedFill(TCanvas* Canvas, const TRect& R, TColor Frame, TColor Fill);
 // Part drawn at (X, Y) mixed with what Canvas shows there: Value 255 gives
 // the part alone, 0 the canvas alone.
 void DrawPartBlended(TCanvas* Canvas, TBitmap* Part, int X, int Y, uint8_t Value);
+
+class TspSkinData;
+
+// A button of the skin's button record Name composed at Dest's size over
+// Canvas, in its normal, hot or pressed piece (a missing hot piece falls back
+// to the normal one, a missing pressed piece to the hot one). Returns false,
+// drawing nothing, when the skin has no such record or picture; else
+// FontColor gets the record's text colour for the state.
+bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& Dest,
+                        TspPartLook Look, TColor& FontColor);

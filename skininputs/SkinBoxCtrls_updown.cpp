@@ -3,7 +3,6 @@
 
 #include "skin/SPUtils.h"
 #include "skin/SkinCtrlRecords.h"
-#include "skin/SkinCtrlRecords2.h"
 #include "skinctrls/PartLook.h"
 
 namespace {
@@ -255,8 +254,12 @@ void TspSkinUpDown::CreateControlSkinImage(TBitmap* B) {
     for (int i = 0; i < 2; ++i) DrawResizeButton(B->Canvas(), i);
     return;
   }
+  // A record with no picture to show gives the default look, not a blank.
+  if (!Picture || SkinRect.IsEmpty()) {
+    CreateControlDefaultImage(B);
+    return;
+  }
   TspSkinCustomControl::CreateControlSkinImage(B);
-  if (!Picture) return;
   const TRect* pieces[2][2] = {{&FActiveUpButtonRect, &FDownUpButtonRect},
                                {&FActiveDownButtonRect, &FDownDownButtonRect}};
   for (int i = 0; i < 2; ++i) {
@@ -269,30 +272,14 @@ void TspSkinUpDown::CreateControlSkinImage(TBitmap* B) {
 // A button composed at its size from the skin's "resizebutton" record.
 void TspSkinUpDown::DrawResizeButton(TCanvas* Canvas, int I) {
   const TButton& b = FButtons[I];
-  const int bw = b.R.Width(), bh = b.R.Height();
-  if (bw <= 0 || bh <= 0) return;
-  const int index = FSkinData ? FSkinData->GetControlIndex(L"resizebutton") : -1;
-  auto* r = index != -1 ? dynamic_cast<TspDataSkinButtonControl*>(FSkinData->CtrlList[index]) : nullptr;
-  TBitmap* pict = r ? ActivePicture(r->PictureIndex) : nullptr;
-  if (!r || !pict) {
+  const bool pressed = b.Down && b.MouseIn;
+  TColor arrow = clBlack;
+  if (!DrawSkinButtonPart(Canvas, FSkinData, L"resizebutton", b.R, pressed ? plPressed : (b.MouseIn ? plHot : plNormal),
+                          arrow)) {
     Canvas->Brush()->SetColor(clBtnFace);
     Canvas->FillRect(b.R);
     return;
   }
-  const bool pressed = b.Down && b.MouseIn;
-  const TRect active = r->ActiveSkinRect.IsEmpty() ? r->SkinRect : r->ActiveSkinRect;
-  const TRect down = r->DownSkinRect.IsEmpty() ? active : r->DownSkinRect;
-  const TRect& source = pressed ? down : (b.MouseIn ? active : r->SkinRect);
-  const TColor arrow = pressed ? r->DownFontColor : (b.MouseIn ? r->ActiveFontColor : r->FontColor);
-  const int dw = bw - r->SkinRect.Width(), dh = bh - r->SkinRect.Height();
-  const TPoint nrt(r->RTPoint.X + dw, r->RTPoint.Y), nlb(r->LBPoint.X, r->LBPoint.Y + dh),
-      nrb(r->RBPoint.X + dw, r->RBPoint.Y + dh);
-  const TRect ncl(r->ClRect.Left, r->ClRect.Top, r->ClRect.Right + dw, r->ClRect.Bottom + dh);
-  TBitmap image;
-  CreateSkinImage(r->LTPoint, r->RTPoint, r->LBPoint, r->RBPoint, r->ClRect, r->LTPoint, nrt, nlb, nrb, ncl, &image,
-                  pict, source, bw, bh, true, r->LeftStretch, r->TopStretch, r->RightStretch, r->BottomStretch,
-                  r->StretchEffect, r->StretchType);
-  Canvas->Draw(b.R.Left, b.R.Top, &image);
   TRect arrowRect = b.R;
   if (pressed) OffsetRect(arrowRect, 2, 2);
   DrawArrowInRect(Canvas, arrowRect, arrow, ArrowDirection(I));

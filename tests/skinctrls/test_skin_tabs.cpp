@@ -1,0 +1,275 @@
+// The skinned page control and its sheets on a real form: the display area
+// without a skin, centred tabs, hot tabs and close buttons (with the faults
+// around them), the tab scroller, tabs drawn on each side and the sheets'
+// backgrounds, read back in pixels.
+#include <gtest/gtest.h>
+
+#include "../classlib/ControlTestUtils.h"
+#include "../skin/SkinTestData.h"
+#include "skin/SkinStoredSkin.h"
+#include "skinctrls/SkinTabs.h"
+#include "skininputs/SkinBoxCtrls.h"
+
+namespace {
+
+LPARAM At(const TPoint& P) { return MAKELPARAM(P.X, P.Y); }
+TPoint Mid(const TRect& R) { return TPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2); }
+
+class TabsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FForm = new TForm(nullptr);
+    FForm->SetBounds(40, 40, 500, 360);
+    FForm->Show();
+    Settle();
+  }
+  void TearDown() override { delete FForm; }
+
+  TspSkinPageControl* MakePages(int Count, int W = 400, int H = 200, TTabPosition Side = tpTop) {
+    auto* p = new TspSkinPageControl(FForm);
+    p->SetParent(FForm);
+    p->SetBounds(10, 10, W, H);
+    p->SetTabPosition(Side);
+    for (int i = 0; i < Count; ++i) {
+      auto* s = new TspSkinTabSheet(FForm);
+      s->SetCaption(L"Page " + std::to_wstring(i));
+      s->SetPageControl(p);
+    }
+    p->HandleNeeded();
+    p->Repaint();
+    return p;
+  }
+  TspSkinData* LoadTestSkin() {
+    auto* stored = new TspCompressedStoredSkin(FForm);
+    stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+    auto* skin = new TspSkinData(FForm);
+    skin->LoadCompressedStoredSkin(stored);
+    return skin;
+  }
+  static TColor PixelOf(TWinControl* C, int X, int Y) {
+    TBitmap b;
+    b.SetSize(C->Width(), C->Height());
+    C->PaintTo(b.Canvas()->Handle(), 0, 0);
+    return b.Canvas()->Pixels(X, Y);
+  }
+  static void Click(TWinControl* C, const TPoint& Down, const TPoint& Up) {
+    SendMessageW(C->Handle(), WM_MOUSEMOVE, 0, At(Down));
+    SendMessageW(C->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(Down));
+    SendMessageW(C->Handle(), WM_MOUSEMOVE, MK_LBUTTON, At(Up));
+    SendMessageW(C->Handle(), WM_LBUTTONUP, 0, At(Up));
+  }
+  // The close box of a visible tab in control coordinates, after a paint.
+  static TRect CloseBox(TspSkinPageControl* P, int VisibleIndex) {
+    P->Repaint();
+    auto* page = dynamic_cast<TspSkinCustomTabSheet*>(P->PageOfTab(VisibleIndex));
+    TRect r = page->CloseButtonRect;
+    const TRect tab = P->GetTabRect(VisibleIndex);
+    OffsetRect(r, tab.Left, tab.Top);
+    return r;
+  }
+
+  TForm* FForm = nullptr;
+};
+
+TEST_F(TabsTest, DefaultsAndSkinAwareness) {
+  auto* p = MakePages(2);
+  EXPECT_EQ(p->SkinDataName(), L"tab");
+  EXPECT_EQ(p->TabMargin(), -1);
+  EXPECT_EQ(p->TabSpacing(), 1);
+  EXPECT_EQ(p->TabLayout(), blGlyphLeft);
+  EXPECT_EQ(p->DefaultItemHeight(), 20);
+  EXPECT_EQ(p->CloseButtonSize(), 14);
+  EXPECT_EQ(p->Font()->Name(), L"Arial");
+  EXPECT_EQ(p->Perform(MSG_SKIN_AWARE_QUERY, 0, 0), 12851);
+  EXPECT_EQ(p->Pages(0)->Perform(MSG_SKIN_AWARE_QUERY, 0, 0), 12851);
+  p->SetTabMargin(-2);
+  EXPECT_EQ(p->TabMargin(), -1);
+  // Tabs as high as the default item height.
+  EXPECT_EQ(p->GetTabRect(1).Height(), 20);
+}
+
+TEST_F(TabsTest, DisplayAreaWithoutSkin) {
+  for (TTabPosition side : {tpTop, tpBottom, tpLeft, tpRight}) {
+    auto* p = MakePages(2, 300, 200, side);
+    const TRect d = p->DisplayRect();
+    if (side != tpRight) EXPECT_EQ(d.Right, 299) << side;
+    EXPECT_EQ(d.Bottom >= 199 || side == tpBottom, true) << side;
+    if (side == tpTop || side == tpBottom) EXPECT_EQ(d.Left, 1);
+    if (side == tpBottom) EXPECT_EQ(d.Top, 1);
+    // The sheet fills the display area.
+    EXPECT_EQ(p->ActivePage()->BoundsRect(), d) << side;
+    delete p;
+  }
+}
+
+TEST_F(TabsTest, CentredTabsAndTheirClicks) {
+  auto* p = MakePages(4);
+  p->SetTabsInCenter(true);
+  EXPECT_FALSE(p->TabsInCenter());  // needs a fixed tab width
+  p->SetTabPosition(tpBottom);
+  p->SetMultiLine(true);
+  p->SetTabWidth(60);
+  p->SetTabsInCenter(true);
+  EXPECT_TRUE(p->TabsInCenter());
+  EXPECT_EQ(p->TabPosition(), tpTop);
+  EXPECT_FALSE(p->MultiLine());
+  EXPECT_TRUE(p->TabsBGTransparent());
+  EXPECT_EQ(p->GetTabsCenterOffset(), 80);
+  EXPECT_GE(p->GetTabRect(0).Left, 80);
+  for (int i : {2, 0, 3}) {
+    SendMessageW(p->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(Mid(p->GetTabRect(i))));
+    SendMessageW(p->Handle(), WM_LBUTTONUP, 0, At(Mid(p->GetTabRect(i))));
+    EXPECT_EQ(p->ActivePageIndex(), i);
+  }
+}
+
+TEST_F(TabsTest, CloseButtonsKeepTabWidthsAndCloseTheirPage) {
+  auto* p = MakePages(3);
+  const int plain = p->GetTabRect(1).Width();
+  p->SetShowCloseButtons(true);
+  EXPECT_EQ(p->GetTabRect(1).Width(), plain + 14);
+  p->SetShowCloseButtons(false);
+  EXPECT_EQ(p->GetTabRect(1).Width(), plain);
+  p->SetShowCloseButtons(true);
+
+  int closes = 0, after = 0;
+  p->OnClose = [&](TObject*, bool&) { ++closes; };
+  p->OnAfterClose = [&](TObject*) { ++after; };
+  // Pressed inside, released outside: nothing closes.
+  const TRect box = CloseBox(p, 0);
+  ASSERT_FALSE(box.IsEmpty());
+  Click(p, Mid(box), TPoint(box.Right + 30, Mid(box).Y));
+  EXPECT_EQ(closes, 0);
+  EXPECT_TRUE(p->Pages(0)->TabVisible());
+  // A click on it hides the page.
+  Click(p, Mid(CloseBox(p, 0)), Mid(CloseBox(p, 0)));
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(after, 1);
+  EXPECT_FALSE(p->Pages(0)->TabVisible());
+  EXPECT_EQ(p->PageCount(), 3);
+  // With FreeOnClose it goes altogether.
+  p->SetFreeOnClose(true);
+  const TRect next = CloseBox(p, 0);
+  Click(p, Mid(next), Mid(next));
+  EXPECT_EQ(p->PageCount(), 2);
+}
+
+TEST_F(TabsTest, CloseButtonClosesItsOwnPageWhenTheSwitchIsRefused) {
+  auto* p = MakePages(3);
+  p->SetShowCloseButtons(true);
+  p->OnChanging = [](TObject*, bool& Allow) { Allow = false; };
+  TTabSheet* third = p->Pages(2);
+  const TRect box = CloseBox(p, 2);
+  Click(p, Mid(box), Mid(box));
+  EXPECT_EQ(p->ActivePageIndex(), 0);  // the switch was refused
+  EXPECT_TRUE(p->Pages(0)->TabVisible());
+  EXPECT_FALSE(third->TabVisible());
+}
+
+TEST_F(TabsTest, RefusedCloseLeavesThePage) {
+  auto* p = MakePages(2);
+  p->SetShowCloseButtons(true);
+  p->OnClose = [](TObject*, bool& CanClose) { CanClose = false; };
+  const TRect box = CloseBox(p, 0);
+  Click(p, Mid(box), Mid(box));
+  EXPECT_TRUE(p->Pages(0)->TabVisible());
+}
+
+TEST_F(TabsTest, UndrawnCloseButtonKeepsNoClickableArea) {
+  TspSkinData* skin = LoadTestSkin();
+  // The test tab record has no close pieces; without the tool button record
+  // either, no close button can be drawn.
+  const int tool = skin->GetControlIndex(L"resizetoolbutton");
+  ASSERT_GE(tool, 0);
+  skin->CtrlList[tool]->IDName = L"unused";
+  auto* p = MakePages(2);
+  p->SetShowCloseButtons(true);
+  p->SetSkinData(skin);
+  auto* page = dynamic_cast<TspSkinCustomTabSheet*>(p->Pages(0));
+  page->CloseButtonRect = TRect(1, 1, 10, 10);  // left from an earlier look
+  p->Repaint();
+  EXPECT_TRUE(page->CloseButtonRect.IsEmpty());
+  int closes = 0;
+  p->OnClose = [&](TObject*, bool&) { ++closes; };
+  Click(p, Mid(p->GetTabRect(0)), Mid(p->GetTabRect(0)));
+  EXPECT_EQ(closes, 0);
+}
+
+TEST_F(TabsTest, ScrollerAppearsScrollsAndGoes) {
+  auto* p = MakePages(10, 210);
+  p->SetWidth(200);  // the scroller is checked as the control is sized
+  ASSERT_NE(p->Scroller(), nullptr);
+  auto* updown = dynamic_cast<TspSkinUpDown*>(p->Scroller()->ScrollerControl());
+  ASSERT_NE(updown, nullptr);
+  EXPECT_EQ(updown->Max(), p->GetTabsOutOfView());
+  EXPECT_GT(updown->Max(), 0);
+  EXPECT_EQ(updown->Position(), 0);
+  EXPECT_EQ(updown->Top(), 0);
+  EXPECT_EQ(updown->Left() + updown->Width(), p->Width());
+  EXPECT_EQ(FindWindowExW(p->Handle(), nullptr, L"msctls_updown32", nullptr), nullptr);
+  updown->SetPosition(1);
+  EXPECT_EQ(p->GetTabsLeftOfView(), 1);
+  // Six pages fewer, and a control wide enough for the rest.
+  for (int i = 0; i < 6; ++i) delete p->Pages(p->PageCount() - 1);
+  p->SetWidth(480);
+  Settle();
+  EXPECT_EQ(p->Scroller(), nullptr);
+}
+
+TEST_F(TabsTest, TabsDrawnOnEverySide) {
+  for (TTabPosition side : {tpTop, tpBottom, tpLeft, tpRight}) {
+    auto* p = MakePages(2, 300, 200, side);
+    p->SetActivePageIndex(0);
+    const TRect active = p->GetTabRect(0), other = p->GetTabRect(1);
+    // The active tab: navy frame, light fill; the other: button face.
+    EXPECT_EQ(PixelOf(p, active.Left, active.Top), ColorToRGB(0x800000)) << side;
+    EXPECT_EQ(PixelOf(p, active.Left + 2, active.Top + 2), ColorToRGB(0xD2BDB6)) << side;
+    EXPECT_EQ(PixelOf(p, other.Left + 2, other.Top + 2), ColorToRGB(clBtnFace)) << side;
+    // The mouse over the other tab lights it.
+    SendMessageW(p->Handle(), WM_MOUSEMOVE, 0, At(TPoint(other.Left + 2, other.Top + 2)));
+    EXPECT_EQ(p->HotTabIndex(), 1) << side;
+    EXPECT_EQ(PixelOf(p, other.Left + 2, other.Top + 2), ColorToRGB(0xD2BDB6)) << side;
+    delete p;
+  }
+}
+
+TEST_F(TabsTest, CloseGlyphWhitensUnderTheMouse) {
+  auto* p = MakePages(2);
+  p->SetShowCloseButtons(true);
+  const TRect box = CloseBox(p, 1);
+  ASSERT_EQ(box.Width(), 14);
+  ASSERT_EQ(box.Height(), 14);
+  auto glyphColours = [&] {
+    TBitmap b;
+    b.SetSize(p->Width(), p->Height());
+    p->PaintTo(b.Canvas()->Handle(), 0, 0);
+    bool black = false, white = false;
+    for (int y = box.Top; y < box.Bottom; ++y)
+      for (int x = box.Left; x < box.Right; ++x) {
+        black |= b.Canvas()->Pixels(x, y) == 0;
+        white |= b.Canvas()->Pixels(x, y) == 0xFFFFFF;
+      }
+    return std::make_pair(black, white);
+  };
+  EXPECT_EQ(glyphColours(), std::make_pair(true, false));
+  SendMessageW(p->Handle(), WM_MOUSEMOVE, 0, At(Mid(box)));
+  EXPECT_EQ(glyphColours(), std::make_pair(false, true));
+}
+
+TEST_F(TabsTest, SheetBackground) {
+  auto* p = MakePages(1);
+  TTabSheet* sheet = p->Pages(0);
+  EXPECT_EQ(PixelOf(sheet, 5, 5), ColorToRGB(clBtnFace));
+  auto* skinned = dynamic_cast<TspSkinCustomTabSheet*>(sheet);
+  TBitmap paper;
+  paper.SetSize(4, 4);
+  paper.Canvas()->Brush()->SetColor(0x0000FF);
+  paper.Canvas()->FillRect(TRect(0, 0, 4, 4));
+  skinned->SetWallPaper(&paper);
+  EXPECT_EQ(PixelOf(sheet, 5, 5), 0x0000FF);
+  TBitmap empty;
+  skinned->SetWallPaper(&empty);
+  EXPECT_EQ(PixelOf(sheet, 5, 5), ColorToRGB(clBtnFace));
+}
+
+}  // namespace
