@@ -54,7 +54,7 @@ void TspSkinPageControl::SetTabSpacing(int Value) {
   Repaint();
 }
 
-void TspSkinPageControl::SetTabLayout(TspButtonLayout Value) {
+void TspSkinPageControl::SetTabLayout(int Value) {
   if (Value == FTabLayout) return;
   FTabLayout = Value;
   Repaint();
@@ -368,8 +368,8 @@ void TspSkinPageControl::Dispatch(TMessage& Message) {
     case MSG_BACKGROUND_CHANGED:
       if (FTabsBGTransparent) Repaint();
       return;
-    case MSG_SKIN_AWARE_QUERY:
-      Message.Result = SKIN_AWARE_ANSWER;
+    case TspSkinPageControl::SkinAwareQuery:
+      Message.Result = TspSkinPageControl::SkinAwareReply;
       return;
     case CM_MOUSELEAVE: {
       TPageControl::Dispatch(Message);

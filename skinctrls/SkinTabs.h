@@ -13,10 +13,6 @@
 #include "skinctrls/TabGeometry.h"
 #include "skinctrls/TabScroller.h"
 
-// The answer of a tab sheet, page control, tree view or list view to MSG_SKIN_AWARE_QUERY.
-constexpr unsigned MSG_SKIN_AWARE_QUERY = 0xB1C9;
-constexpr intptr_t SKIN_AWARE_ANSWER = 12851;
-
 // Bitmap turns for tabs on the left, right and bottom sides.
 void DrawBitmapRotated90(TCanvas* Canvas, TBitmap* Bitmap, int X, int Y);
 void DrawBitmapRotated270(TCanvas* Canvas, TBitmap* Bitmap, int X, int Y);
@@ -61,8 +57,6 @@ class TspSkinTabSheet : public TspSkinCustomTabSheet {
   String ClassName() const override { return L"TspSkinTabSheet"; }
 };
 
-enum TspButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-
 using TspCloseEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 using TspDrawSkinTabEvent =
     std::function<void(int TabIndex, const TRect& Rct, bool Active, bool MouseIn, TCanvas* Cnvs)>;
@@ -94,14 +88,21 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
   ~TspSkinPageControl() override;
   String ClassName() const override { return L"TspSkinPageControl"; }
 
+  // The skinned form asks its controls whether they paint themselves skinned;
+  // the page control and its sheets answer yes.
+  static constexpr unsigned SkinAwareQuery = 0xB1C9;
+  static constexpr intptr_t SkinAwareReply = 12851;
+
   bool TabExtededDraw() const { return FTabExtededDraw; }
   void SetTabExtededDraw(bool Value);
   int TabMargin() const { return FTabMargin; }
   void SetTabMargin(int Value);
   int TabSpacing() const { return FTabSpacing; }
   void SetTabSpacing(int Value);
-  TspButtonLayout TabLayout() const { return FTabLayout; }
-  void SetTabLayout(TspButtonLayout Value);
+  // Where the image stands by the caption: 0 left, 1 right, 2 top, 3 bottom
+  // (the glyph layouts of the skinned buttons).
+  int TabLayout() const { return FTabLayout; }
+  void SetTabLayout(int Value);
   bool TextInHorizontal() const { return FTextInHorizontal; }
   void SetTextInHorizontal(bool Value);
   bool TabsInCenter() const { return FTabsInCenter; }
@@ -198,7 +199,7 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
 
   bool FTabExtededDraw = false;
   int FTabMargin = -1, FTabSpacing = 1;
-  TspButtonLayout FTabLayout = blGlyphLeft;
+  int FTabLayout = 0;
   bool FTextInHorizontal = false, FTabsInCenter = false, FFreeOnClose = false, FShowCloseButtons = false;
   TCustomImageList* FImages = nullptr;
   bool FTabsBGTransparent = false;

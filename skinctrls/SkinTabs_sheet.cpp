@@ -103,8 +103,8 @@ void TspSkinCustomTabSheet::Dispatch(TMessage& Message) {
       if (pc && pc->SkinData() && !pc->SkinData()->Empty() && pc->Skin().StretchEffect) NotifyChildrenBackground();
       return;
     }
-    case MSG_SKIN_AWARE_QUERY:
-      Message.Result = SKIN_AWARE_ANSWER;
+    case TspSkinPageControl::SkinAwareQuery:
+      Message.Result = TspSkinPageControl::SkinAwareReply;
       return;
   }
   TTabSheet::Dispatch(Message);

@@ -76,12 +76,12 @@ TEST_F(TabsTest, DefaultsAndSkinAwareness) {
   EXPECT_EQ(p->SkinDataName(), L"tab");
   EXPECT_EQ(p->TabMargin(), -1);
   EXPECT_EQ(p->TabSpacing(), 1);
-  EXPECT_EQ(p->TabLayout(), blGlyphLeft);
+  EXPECT_EQ(p->TabLayout(), 0);  // glyph left
   EXPECT_EQ(p->DefaultItemHeight(), 20);
   EXPECT_EQ(p->CloseButtonSize(), 14);
   EXPECT_EQ(p->Font()->Name(), L"Arial");
-  EXPECT_EQ(p->Perform(MSG_SKIN_AWARE_QUERY, 0, 0), 12851);
-  EXPECT_EQ(p->Pages(0)->Perform(MSG_SKIN_AWARE_QUERY, 0, 0), 12851);
+  EXPECT_EQ(p->Perform(0xB1C9, 0, 0), 12851);
+  EXPECT_EQ(p->Pages(0)->Perform(0xB1C9, 0, 0), 12851);
   p->SetTabMargin(-2);
   EXPECT_EQ(p->TabMargin(), -1);
   // Tabs as high as the default item height.
@@ -91,14 +91,19 @@ TEST_F(TabsTest, DefaultsAndSkinAwareness) {
 TEST_F(TabsTest, DisplayAreaWithoutSkin) {
   for (TTabPosition side : {tpTop, tpBottom, tpLeft, tpRight}) {
     auto* p = MakePages(2, 300, 200, side);
-    const TRect d = p->DisplayRect();
-    if (side != tpRight) EXPECT_EQ(d.Right, 299) << side;
-    EXPECT_EQ(d.Bottom >= 199 || side == tpBottom, true) << side;
-    if (side == tpTop || side == tpBottom) EXPECT_EQ(d.Left, 1);
-    if (side == tpBottom) EXPECT_EQ(d.Top, 1);
-    // The sheet fills the display area.
-    EXPECT_EQ(p->ActivePage()->BoundsRect(), d) << side;
+    // A plain page control with tabs as high shows what the tab control gives.
+    auto* plain = new TPageControl(FForm);
+    plain->SetParent(FForm);
+    plain->SetBounds(10, 220, 300, 200);
+    plain->SetTabPosition(side);
+    plain->SetTabHeight(20);
+    for (int i = 0; i < 2; ++i) (new TTabSheet(FForm))->SetPageControl(plain);
+    plain->HandleNeeded();
+    const TRect expected = AdjustTabDisplayRect(static_cast<TspTabSide>(side), plain->DisplayRect(), 300, 200, nullptr);
+    EXPECT_EQ(p->DisplayRect(), expected) << side;
+    EXPECT_EQ(p->ActivePage()->BoundsRect(), expected) << side;  // the sheet fills it
     delete p;
+    delete plain;
   }
 }
 
