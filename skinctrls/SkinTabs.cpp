@@ -236,6 +236,7 @@ void TspSkinPageControl::CreateHandleDone() {
   // The tab control learns the tab height the skin or the default gives.
   const int h = TabHeight() > 0 ? TabHeight() : (FIndex != -1 ? FSkin.TabRect.Height() : FDefaultItemHeight);
   SetItemSize(TabWidth(), h);
+  Realign();  // the pages follow the display area of that height
 }
 
 void TspSkinPageControl::SetItemSize(int AWidth, int AHeight) {
