@@ -31,7 +31,6 @@ TspSkinPageControl::TspSkinPageControl(TComponent* AOwner)
 TspSkinPageControl::~TspSkinPageControl() {
   if (FSkinData) FSkinData->RemoveFreeNotification(this);
   if (FImages) FImages->RemoveFreeNotification(this);
-  FScroller = nullptr;  // owned as a component, freed with the others
 }
 
 // ---------------------------------------------------------------------------
@@ -130,7 +129,10 @@ void TspSkinPageControl::Notification(TComponent* AComponent, TOperation Operati
   if (Operation != opRemove) return;
   if (AComponent == FSkinData) FSkinData = nullptr;
   if (AComponent == FImages) FImages = nullptr;
-  if (FScroller && AComponent == FScroller->ScrollerControl()) FScroller = nullptr;
+  if (FScroller && AComponent == FScroller->ScrollerControl()) {
+    FScroller = nullptr;
+    FScrollerShown = false;
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -215,9 +217,9 @@ void TspSkinPageControl::ChangeSkinData() {
   }
   SyncScrollerPosition();
   Realign();
-  // A new skin may name another scroller look.
+  // The scroller takes the look the new skin names for it.
   if (FScroller) {
-    FreeScroller();
+    FScroller->SetScrollerSkin(FSkinData, FIndex != -1 ? FSkin.UpDown : String());
     CheckScroller();
   }
   if (ActivePage()) ActivePage()->Invalidate();
@@ -291,7 +293,7 @@ int TspSkinPageControl::GetTabsLeftOfView() {
 }
 
 void TspSkinPageControl::Change() {
-  if (FScroller) FScroller->SetScrollerPosition(GetTabsLeftOfView());
+  if (TspTabScroller* s = Scroller()) s->SetScrollerPosition(GetTabsLeftOfView());
   TPageControl::Change();
   Invalidate();
   if (ActivePage()) ActivePage()->Invalidate();
@@ -499,30 +501,34 @@ void TspSkinPageControl::CheckScroller() {
   if (HWND own = FindWindowExW(Handle(), nullptr, L"msctls_updown32", nullptr)) DestroyWindow(own);
   const int out = GetTabsOutOfView();
   if (out == 0 || MultiLine()) {
-    FreeScroller();
+    HideScroller();
     return;
   }
-  if (!FScroller) CreateScroller();
-  if (!FScroller) return;
+  if (!FScrollerShown) CreateScroller();
+  if (!FScrollerShown) return;
   FScroller->SetScrollerMax(out);
   PlaceScroller();
 }
 
 void TspSkinPageControl::CreateScroller() {
   if (Designing()) return;
-  TspTabScroller* s = TabScrollerFactory()(this);
-  if (!s) return;
+  if (!FScroller) {
+    FScroller = TabScrollerFactory()(this);
+    if (!FScroller) return;
+    FScroller->ScrollerControl()->SetParent(this);
+    FScroller->SetScrollerSkin(FSkinData, FIndex != -1 ? FSkin.UpDown : String());
+  }
+  TspTabScroller* s = FScroller;
   TWinControl* c = s->ScrollerControl();
-  c->SetParent(this);
-  c->SetBounds(0, 0, 2 * FDefaultItemHeight, FDefaultItemHeight);
+  c->SetBounds(c->Left(), c->Top(), 2 * FDefaultItemHeight, FDefaultItemHeight);
+  s->SetScrollerOnChange(nullptr);
   s->SetScrollerMin(0);
   s->SetScrollerMax(GetTabsOutOfView());
   s->SetScrollerPosition(GetTabsLeftOfView());
   s->SetScrollerIncrement(1);
   s->SetScrollerOnChange([this](TObject* Sender) { UpDownChange(Sender); });
-  FScroller = s;
+  FScrollerShown = true;
   PlaceScroller();
-  s->SetScrollerSkin(FSkinData, FIndex != -1 ? FSkin.UpDown : String());
   c->SetVisible(true);
 }
 
@@ -531,20 +537,19 @@ void TspSkinPageControl::PlaceScroller() {
   c->SetBounds(Width() - c->Width(), TabPosition() == tpTop ? 0 : Height() - c->Height(), c->Width(), c->Height());
 }
 
-void TspSkinPageControl::FreeScroller() {
-  if (!FScroller) return;
-  TWinControl* c = FScroller->ScrollerControl();
-  FScroller = nullptr;
-  delete c;
+void TspSkinPageControl::HideScroller() {
+  if (!FScrollerShown) return;
+  FScrollerShown = false;
+  FScroller->ScrollerControl()->SetVisible(false);
 }
 
 void TspSkinPageControl::SyncScrollerPosition() {
-  if (FScroller) FScroller->SetScrollerPosition(GetTabsLeftOfView());
+  if (TspTabScroller* s = Scroller()) s->SetScrollerPosition(GetTabsLeftOfView());
   Invalidate();
 }
 
 void TspSkinPageControl::UpDownChange(TObject*) {
-  if (!FScroller) return;
+  if (!FScrollerShown) return;
   FScroller->SetScrollerMax(GetTabsOutOfView());
   Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, FScroller->ScrollerPosition()), 0);
 }

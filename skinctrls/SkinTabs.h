@@ -150,7 +150,7 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
   int GetTabsOutOfView();
   int GetTabsLeftOfView();
   // The scroller shown while single-line tabs overflow, or nullptr.
-  TspTabScroller* Scroller() const { return FScroller; }
+  TspTabScroller* Scroller() const { return FScrollerShown ? FScroller : nullptr; }
   int HotTabIndex() const { return FHotTab; }
 
   void Loaded() override;
@@ -180,7 +180,7 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
   bool HotCloseRect(TRect& R, TspSkinCustomTabSheet*& Page);
   void CheckScroller();
   void CreateScroller();
-  void FreeScroller();
+  void HideScroller();
   void PlaceScroller();
   void SyncScrollerPosition();
   void UpDownChange(TObject* Sender);
@@ -214,5 +214,8 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
   std::unique_ptr<TCustomImageList> FRoomList;  // 1 x 1 and empty: room in every tab
   int FCloseSize = 14;
   int FHotTab = -1, FHotVisibleTab = -1, FOldHotTab = -1, FOldHotVisibleTab = -1;
+  // Made once and then only hidden: a skin change relayed over the form
+  // reaches the scroller too, so it must outlive the page control's own re-read.
   TspTabScroller* FScroller = nullptr;
+  bool FScrollerShown = false;
 };

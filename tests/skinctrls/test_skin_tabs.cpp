@@ -6,6 +6,7 @@
 
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/SkinTestData.h"
+#include "skin/SkinForm.h"
 #include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinTabs.h"
 #include "skininputs/SkinBoxCtrls.h"
@@ -219,6 +220,25 @@ TEST_F(TabsTest, ScrollerAppearsScrollsAndGoes) {
   p->SetWidth(480);
   Settle();
   EXPECT_EQ(p->Scroller(), nullptr);
+}
+
+TEST_F(TabsTest, SkinChangeOverTheFormKeepsTheScrollerAlive) {
+  auto* skinForm = new TspSkinForm(FForm);
+  auto* stored = new TspCompressedStoredSkin(FForm);
+  stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  auto* skin = new TspSkinData(FForm);
+  skinForm->SetSkinData(skin);
+  auto* p = MakePages(10, 210);
+  p->SetSkinData(skin);
+  p->SetWidth(200);
+  ASSERT_NE(p->Scroller(), nullptr);
+  TControl* scroller = p->Scroller()->ScrollerControl();
+  // The relay reaches the page control and then the scroller inside it.
+  skin->LoadCompressedStoredSkin(stored);
+  skin->LoadCompressedStoredSkin(stored);
+  ASSERT_NE(p->Scroller(), nullptr);
+  EXPECT_EQ(p->Scroller()->ScrollerControl(), scroller);
+  EXPECT_EQ(dynamic_cast<TspSkinUpDown*>(scroller)->SkinDataName(), L"hupdown");  // the skin's "updown" name
 }
 
 TEST_F(TabsTest, TabsDrawnOnEverySide) {
