@@ -6,8 +6,11 @@
 
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/SkinTestData.h"
+#include "skin/SkinCtrlRecords.h"
+#include "skin/SkinCtrlRecords2.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinStoredSkin.h"
+#include "skinctrls/SkinControl.h"
 #include "skinctrls/SkinTabs.h"
 #include "skininputs/SkinBoxCtrls.h"
 
@@ -279,6 +282,37 @@ TEST_F(TabsTest, CloseGlyphWhitensUnderTheMouse) {
   EXPECT_EQ(glyphColours(), std::make_pair(true, false));
   SendMessageW(p->Handle(), WM_MOUSEMOVE, 0, At(Mid(box)));
   EXPECT_EQ(glyphColours(), std::make_pair(false, true));
+}
+
+// Counts the background-changed messages it receives.
+class TBackgroundWatcher : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  int Changes = 0;
+
+ protected:
+  void Dispatch(TMessage& Message) override {
+    if (Message.Msg == MSG_BACKGROUND_CHANGED) ++Changes;
+    TCustomControl::Dispatch(Message);
+  }
+};
+
+TEST_F(TabsTest, StretchedSkinBackgroundTellsTheSheetsChildren) {
+  TspSkinData* skin = LoadTestSkin();
+  auto* p = MakePages(1);
+  auto* watcher = new TBackgroundWatcher(FForm);
+  watcher->SetParent(p->Pages(0));
+  watcher->SetBounds(5, 5, 20, 20);
+  watcher->HandleNeeded();
+  p->SetSkinData(skin);
+  watcher->Changes = 0;
+  p->SetHeight(p->Height() + 10);
+  EXPECT_EQ(watcher->Changes, 0);  // a tiled background does not move under them
+  auto* tab = dynamic_cast<TspDataSkinTabControl*>(skin->CtrlList[skin->GetControlIndex(L"tab")]);
+  ASSERT_NE(tab, nullptr);
+  tab->StretchEffect = true;
+  p->SetHeight(p->Height() + 10);
+  EXPECT_EQ(watcher->Changes, 1);
 }
 
 TEST_F(TabsTest, SheetBackground) {
