@@ -45,9 +45,10 @@ TspScrollBarLayout LayoutScrollBar(bool Horizontal, int Width, int Height, const
     const int d = Horizontal ? Width - Skin->SkinRect.Width() : Height - Skin->SkinRect.Height();
     l.Track = Skin->TrackArea;
     (Horizontal ? l.Track.Right : l.Track.Bottom) += d;
-    // Buttons at the far end follow the edge.
+    // Buttons in the far end piece (from the right-top or left-bottom corner
+    // point on) follow the edge.
     auto follow = [&](const TRect& R) {
-      const bool far = Horizontal ? R.Left > Skin->RTPoint.X : R.Top > Skin->LBPoint.Y;
+      const bool far = Horizontal ? R.Left >= Skin->RTPoint.X : R.Top >= Skin->LBPoint.Y;
       return far ? (Horizontal ? Moved(R, d, 0) : Moved(R, 0, d)) : R;
     };
     l.Parts[1] = follow(Skin->UpButtonRect);

@@ -92,6 +92,9 @@ TEST(ScrollBarLayout, SkinButtonsAtTheFarEndFollowTheEdge) {
   EXPECT_EQ(l.Parts[1], TRect(134, 0, 150, 16));
   // Thumb as long as its picture, as thick, centred across the track.
   EXPECT_EQ(l.Parts[0], TRect(16, 3, 36, 13));
+  // A button starting right at the corner point belongs to the far piece.
+  skin.RTPoint = TPoint(84, 0);
+  EXPECT_EQ(LayoutScrollBar(true, 150, 16, Range(0, 100, 0, 0), &skin, 0).Parts[1], TRect(134, 0, 150, 16));
   skin.ThumbMinPageSize = 30;
   EXPECT_EQ(LayoutScrollBar(true, 150, 16, Range(0, 100, 0, 0), &skin, 0).Parts[0].Width(), 30);
   skin.ThumbMinSize = 40;
