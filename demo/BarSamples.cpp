@@ -7,11 +7,13 @@
 
 namespace {
 
+// The record name goes first: the skin sizes the control by its record.
 template <class T>
-T* Put(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H) {
+T* Put(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H, const wchar_t* Name = nullptr) {
   T* c = new T(Parent);
   c->SetParent(Parent);
   c->SetBounds(X, Y, W, H);
+  if (Name) c->SetSkinDataName(Name);
   c->SetSkinData(SkinData);
   return c;
 }
@@ -45,28 +47,23 @@ int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   both->SetBoth(true);
   both->SetPosition(70);
 
-  auto* v = Put<TspSkinScrollBar>(Parent, SkinData, X, Y + 52, 19, 110);
-  v->SetSkinDataName(L"vscrollbar");
+  auto* v = Put<TspSkinScrollBar>(Parent, SkinData, X, Y + 52, 19, 110, L"vscrollbar");
   v->SetKind(sbVertical);
-  v->SetSkinData(SkinData);
   v->SetPosition(40);
-  auto* vt = Put<TspSkinTrackBar>(Parent, SkinData, X + 30, Y + 52, 24, 110);
-  vt->SetSkinDataName(L"trackbar");
+  auto* vt = Put<TspSkinTrackBar>(Parent, SkinData, X + 30, Y + 52, 24, 110, L"trackbar");
   vt->SetVertical(true);
-  vt->SetSkinData(SkinData);
   vt->SetValue(30);
   vt->SetJumpWhenClick(true);
 
   auto* t = Put<TspSkinTrackBar>(Parent, SkinData, X + 64, Y + 52, 210, 24);
   t->SetJumpWhenClick(true);
   t->SetValue(65);
-  auto* hu = Put<TspSkinUpDown>(Parent, SkinData, X + 64, Y + 90, 40, 20);
-  hu->SetUseSkinSize(false);
-  auto* vu = Put<TspSkinUpDown>(Parent, SkinData, X + 114, Y + 90, 20, 40);
+  Put<TspSkinUpDown>(Parent, SkinData, X + 64, Y + 90, 40, 20);
+  auto* vu = Put<TspSkinUpDown>(Parent, SkinData, X + 114, Y + 90, 20, 40, L"vupdown");
   vu->SetOrientation(udVertical);
-  vu->SetSkinDataName(L"vupdown");
-  vu->SetUseSkinSize(false);
-  vu->SetSkinData(SkinData);
+  // Sized freely: each button composed from the skin's resizable button.
+  auto* free = Put<TspSkinUpDown>(Parent, SkinData, X + 144, Y + 90, 50, 24);
+  free->SetUseSkinSize(false);
 
   PutPages(Parent, SkinData, X, Y + 172, 280, 120, tpTop, 6);
   PutPages(Parent, SkinData, X, Y + 302, 135, 110, tpLeft, 3);

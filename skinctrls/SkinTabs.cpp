@@ -3,6 +3,8 @@
 // buttons and the tab scroller.
 #include "skinctrls/SkinTabs.h"
 
+#include <algorithm>
+
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinCtrlRecords2.h"
 #include "skinctrls/SkinControl.h"
@@ -278,16 +280,22 @@ TRect TspSkinPageControl::GetTabRect(int VisibleIndex) {
 
 int TspSkinPageControl::GetTabsCenterOffset() { return TabsCenterOffset(Width(), TabWidth(), VisibleTabCount()); }
 
+int TspSkinPageControl::LaidOutTabCount() {
+  // While the tabs are being rebuilt the tab control holds fewer than the pages.
+  if (!HandleAllocated()) return 0;
+  return std::min(VisibleTabCount(), static_cast<int>(Perform(TCM_GETITEMCOUNT, 0, 0)));
+}
+
 int TspSkinPageControl::GetTabsOutOfView() {
   int n = 0;
-  const int count = VisibleTabCount();
+  const int count = LaidOutTabCount();
   for (int i = 0; i < count; ++i) n += TabOutOfView(GetTabRect(i).Right, Width()) ? 1 : 0;
   return n;
 }
 
 int TspSkinPageControl::GetTabsLeftOfView() {
   int n = 0;
-  const int count = VisibleTabCount();
+  const int count = LaidOutTabCount();
   for (int i = 0; i < count; ++i) n += TabLeftOfView(GetTabRect(i).Right) ? 1 : 0;
   return n;
 }
@@ -344,7 +352,21 @@ void TspSkinPageControl::WndProc(TMessage& Message) {
     }
   }
   TPageControl::WndProc(Message);
-  if (Message.Msg == WM_SIZE && !MultiLine() && live && !ComponentState().Contains(csDestroying)) CheckScroller();
+  if (MultiLine() || !live || ComponentState().Contains(csDestroying)) return;
+  switch (Message.Msg) {
+    // Whatever lays the tabs out again may make them overflow, or fit, and
+    // may bring the tab control's own scroller back.
+    case WM_SIZE:
+    case WM_SETFONT:
+    case TCM_INSERTITEMW:
+    case TCM_DELETEITEM:
+    case TCM_DELETEALLITEMS:
+    case TCM_SETITEMW:
+    case TCM_SETITEMSIZE:
+    case TCM_SETIMAGELIST:
+      CheckScroller();
+      break;
+  }
 }
 
 void TspSkinPageControl::Dispatch(TMessage& Message) {

@@ -172,6 +172,7 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
   TspTabSide Side() const { return static_cast<TspTabSide>(TabPosition()); }
   TspSkinCustomTabSheet* SkinPage(int PageIndex) const;
   int VisibleTabCount() const;
+  int LaidOutTabCount();
   bool HasActiveTab() const;
   void ReserveImageRoom(int Size, bool Add);
   void UpdateHotTab(int X, int Y);
