@@ -263,6 +263,33 @@ TEST_F(TabsTest, TabsDrawnOnEverySide) {
   }
 }
 
+// The extent of the caption's dark pixels in R of the painted control.
+TRect TextExtent(TWinControl* C, const TRect& R) {
+  TBitmap b;
+  b.SetSize(C->Width(), C->Height());
+  C->PaintTo(b.Canvas()->Handle(), 0, 0);
+  TRect e(R.Right, R.Bottom, R.Left, R.Top);
+  for (int y = R.Top + 1; y < R.Bottom - 1; ++y)
+    for (int x = R.Left + 1; x < R.Right - 1; ++x) {
+      const TColor c = b.Canvas()->Pixels(x, y);
+      if ((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF) > 3 * 96) continue;
+      e = TRect(std::min(e.Left, x), std::min(e.Top, y), std::max(e.Right, x + 1), std::max(e.Bottom, y + 1));
+    }
+  return e;
+}
+
+TEST_F(TabsTest, SideTabCaptionTurnsUnlessKeptHorizontal) {
+  auto* p = MakePages(2, 300, 200, tpLeft);
+  p->Pages(1)->SetCaption(L"WWWWWW");
+  const TRect tab = p->GetTabRect(1);
+  ASSERT_GT(tab.Height(), tab.Width());
+  const TRect turned = TextExtent(p, tab);
+  EXPECT_GT(turned.Height(), 2 * turned.Width());
+  p->SetTextInHorizontal(true);
+  const TRect flat = TextExtent(p, tab);
+  EXPECT_LT(flat.Height(), flat.Width());
+}
+
 TEST_F(TabsTest, CloseGlyphWhitensUnderTheMouse) {
   auto* p = MakePages(2);
   p->SetShowCloseButtons(true);
