@@ -255,7 +255,7 @@ void TspSkinUpDown::CreateControlSkinImage(TBitmap* B) {
     return;
   }
   // A record with no picture to show gives the default look, not a blank.
-  if (!Picture || SkinRect.IsEmpty()) {
+  if (!SkinSized()) {
     CreateControlDefaultImage(B);
     return;
   }

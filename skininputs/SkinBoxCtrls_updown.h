@@ -67,7 +67,8 @@ class TspSkinUpDown : public TspSkinCustomControl, public TspTabScroller {
   void ButtonUp(int I);
   void WMTimer();
   void StopTimer();
-  bool SkinSized() const { return FUseSkinSize && FIndex != -1; }
+  // The skin gives the size and the buttons: it has a record with a picture to show.
+  bool SkinSized() const { return FUseSkinSize && FIndex != -1 && Picture && !SkinRect.IsEmpty(); }
   void DrawResizeButton(TCanvas* Canvas, int I);
   int ArrowDirection(int I) const;
 

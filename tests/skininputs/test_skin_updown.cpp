@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "../classlib/ControlTestUtils.h"
+#include "../skin/SkinTestData.h"
+#include "skin/SkinStoredSkin.h"
 #include "skininputs/SkinBoxCtrls.h"
 
 namespace {
@@ -138,6 +140,19 @@ TEST_F(UpDownTest, DefaultLookByState) {
   Send(WM_MOUSEMOVE, 10, 5);
   EXPECT_EQ(PixelAt(2, 2), ColorToRGB(0xD2BDB6));
   EXPECT_EQ(PixelAt(2, 22), ColorToRGB(clBtnFace));
+}
+
+TEST_F(UpDownTest, RecordWithoutPictureShowsTheDefaultLook) {
+  // The test skin's "hupdown" names button places but no skin rectangle.
+  auto* stored = new TspCompressedStoredSkin(FForm);
+  stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  auto* skin = new TspSkinData(FForm);
+  skin->LoadCompressedStoredSkin(stored);
+  FUpDown->SetSkinData(skin);
+  ASSERT_NE(FUpDown->SkinIndex(), -1);
+  EXPECT_EQ(FUpDown->ButtonRect(0), TRect(20, 0, 40, 20));
+  EXPECT_EQ(PixelAt(20, 0), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(PixelAt(22, 2), ColorToRGB(clBtnFace));
 }
 
 }  // namespace
