@@ -16,6 +16,12 @@ bool TBasicAction::Execute() {
   return true;
 }
 
+bool TBasicAction::Update() {
+  if (!OnUpdate) return false;
+  OnUpdate(this);
+  return true;
+}
+
 void TBasicAction::Change() {
   for (TBasicActionLink* link : std::vector<TBasicActionLink*>(FClients)) link->ActionChanged();
 }

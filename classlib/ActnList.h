@@ -18,7 +18,10 @@ class TBasicAction : public TComponent {
   String ClassName() const override { return L"TBasicAction"; }
   // Runs OnExecute; false when there is none.
   virtual bool Execute();
-  TNotifyEvent OnExecute;
+  // Lets the action bring its state up to date before a client shows it (a
+  // menu about to list it); runs OnUpdate, false when there is none.
+  virtual bool Update();
+  TNotifyEvent OnExecute, OnUpdate;
 
  protected:
   friend class TBasicActionLink;

@@ -99,6 +99,7 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     return true;
   }
   try {
+    if (RunMessageHooks(Msg)) return true;
     bool handled = false;
     if (OnMessage) OnMessage(Msg, handled);
     if (handled) return true;
@@ -111,6 +112,32 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   TranslateMessage(&Msg);
   DispatchMessageW(&Msg);
   return true;
+}
+
+int TApplication::AddMessageHook(TMessageHook Hook) {
+  const int id = FNextHookId++;
+  FHooks.emplace_back(id, std::make_shared<TMessageHook>(std::move(Hook)));
+  return id;
+}
+
+void TApplication::RemoveMessageHook(int Id) {
+  FHooks.erase(std::remove_if(FHooks.begin(), FHooks.end(), [Id](const auto& h) { return h.first == Id; }),
+               FHooks.end());
+}
+
+bool TApplication::RunMessageHooks(MSG& Msg) {
+  if (FHooks.empty()) return false;
+  // A snapshot, so that hooks may come and go meanwhile; one removed before
+  // its turn is skipped, and the shared pointer keeps a running one alive.
+  const auto hooks = FHooks;
+  for (const auto& [id, hook] : hooks) {
+    const bool present = std::any_of(FHooks.begin(), FHooks.end(), [id = id](const auto& h) { return h.first == id; });
+    if (!present) continue;
+    bool handled = false;
+    (*hook)(Msg, handled);
+    if (handled) return true;
+  }
+  return false;
 }
 
 // Keys go first to the focused control as CN_ messages, so that dialog keys

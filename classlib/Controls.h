@@ -470,3 +470,6 @@ TShiftState KeyboardShiftState();
 wchar_t GetHotkey(const String& Text);
 // True when the key code or character VK is the accelerator of Str.
 bool IsAccel(WORD VK, const String& Str);
+// The control under the screen point Pos: the windowless child there when
+// there is one (disabled ones too with AllowDisabled), else the window.
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);

@@ -1,9 +1,11 @@
-// TTimer: a window-message timer on a hidden window of its own.
+// TTimer: a window-message timer on a hidden window of its own; TCustomPanel
+// and TPanel: containers with bevels.
 #pragma once
 
 #include <windows.h>
 
 #include "classlib/Classes.h"
+#include "classlib/Controls.h"
 
 class TTimer : public TComponent {
  public:
@@ -28,4 +30,43 @@ class TTimer : public TComponent {
   bool FEnabled = true;
   uint32_t FInterval = 1000;
   bool FRunning = false;
+};
+
+// Bevel cuts of a panel; bvFrame, a flat one-pixel frame, is the skinned
+// panel's border without a skin, which shares these names.
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace, bvFrame };
+using TBevelWidth = int;
+
+// A container with outer and inner bevels and a caption centred in it.
+class TCustomPanel : public TCustomControl {
+ public:
+  explicit TCustomPanel(TComponent* AOwner);
+  String ClassName() const override { return L"TCustomPanel"; }
+  void Dispatch(TMessage& Message) override;
+
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
+  TBevelCut BevelInner() const { return FBevelInner; }
+  void SetBevelInner(TBevelCut Value);
+  TBevelCut BevelOuter() const { return FBevelOuter; }
+  void SetBevelOuter(TBevelCut Value);
+  TBevelWidth BevelWidth() const { return FBevelWidth; }
+  void SetBevelWidth(TBevelWidth Value);
+
+ protected:
+  void Paint() override;
+  void AdjustClientRect(TRect& Rect) const override;
+  // The width the bevels take on each side.
+  int BevelExtent() const;
+
+  TAlignment FAlignment = taCenter;
+  TBevelCut FBevelInner = bvNone;
+  TBevelCut FBevelOuter = bvRaised;
+  TBevelWidth FBevelWidth = 1;
+};
+
+class TPanel : public TCustomPanel {
+ public:
+  explicit TPanel(TComponent* AOwner) : TCustomPanel(AOwner) {}
+  String ClassName() const override { return L"TPanel"; }
 };

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "classlib/Menus.h"
+
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
   FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   FControlState.Include(csCustomPaint);
@@ -29,6 +31,18 @@ void TCustomForm::BeforeDestruction() {
   if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
   Screen->RemoveForm(this);
   TWinControl::BeforeDestruction();
+}
+
+void TCustomForm::SetMenu(TMainMenu* Value) {
+  if (FMenu == Value) return;
+  if (FMenu) FMenu->RemoveFreeNotification(this);
+  FMenu = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FMenu) FMenu = nullptr;
 }
 
 void TCustomForm::DoCreate() {

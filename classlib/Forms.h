@@ -19,6 +19,8 @@ enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TFormStateFlag { fsCreating, fsVisible, fsShowing, fsModal, fsActivated };
 using TFormState = TSet<TFormStateFlag>;
 
+class TMainMenu;
+
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
@@ -78,6 +80,11 @@ class TCustomForm : public TWinControl {
 
   TCanvas* Canvas() const { return FCanvas.get(); }
 
+  // The form's menu bar, not owned; cleared when the menu is freed. Only the
+  // skinned form draws it: a plain form keeps it as data.
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* Value);
+
   TNotifyEvent OnCreate, OnDestroy, OnShow, OnHide, OnActivate, OnDeactivate, OnPaint;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
@@ -95,6 +102,7 @@ class TCustomForm : public TWinControl {
   virtual void Deactivate();
   void ApplyAlphaBlend();
   void UpdateBorder();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
   void WMActivate(TMessage& Message);
   void WMClose(TMessage& Message);
@@ -113,6 +121,7 @@ class TCustomForm : public TWinControl {
   TModalResult FModalResult = mrNone;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
+  TMainMenu* FMenu = nullptr;
   bool FActive = false;
   std::unique_ptr<TControlCanvas> FCanvas;
 };
@@ -165,6 +174,8 @@ class THintWindow : public TCustomControl {
 // Application
 
 using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
+// A listener on every message the application's loop takes from the queue.
+using TMessageHook = std::function<void(MSG& Msg, bool& Handled)>;
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
 using TExceptionEvent = std::function<void(TObject* Sender, const std::exception* E)>;
 
@@ -228,6 +239,13 @@ class TApplication : public TComponent {
 
   void HandleException(TObject* Sender);
 
+  // Hooks see each queued message in the order they were added, before
+  // OnMessage; the first to set Handled stops it there. A hook may add or
+  // remove hooks (itself too) while it runs. Ids start at 1.
+  int AddMessageHook(TMessageHook Hook);
+  void RemoveMessageHook(int Id);
+  int MessageHookCount() const { return static_cast<int>(FHooks.size()); }
+
   TMessageEvent OnMessage;
   TIdleEvent OnIdle;
   TExceptionEvent OnException;
@@ -238,6 +256,7 @@ class TApplication : public TComponent {
 
  private:
   bool ProcessMessage(MSG& Msg);
+  bool RunMessageHooks(MSG& Msg);
   bool IsKeyMsg(MSG& Msg);
   void HintMouseMessage(const MSG& Msg);
   void StartHintTimer(int Interval);
@@ -248,6 +267,8 @@ class TApplication : public TComponent {
   void AppWndProc(TMessage& Message);
 
   HWND FHandle = nullptr;
+  std::vector<std::pair<int, std::shared_ptr<TMessageHook>>> FHooks;
+  int FNextHookId = 1;
   String FTitle;
   bool FTerminated = false;
   bool FActive = false;

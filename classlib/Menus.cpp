@@ -143,8 +143,40 @@ void TMenuItem::RethinkLines() {
 }
 
 void TMenuItem::Click() {
-  if (FEnabled && OnClick) OnClick(this);
+  if (!FEnabled) return;
+  // An OnClick of its own wins over the linked action.
+  if (OnClick) OnClick(this);
+  else if (FActionLink) FActionLink->Execute(this);
 }
+
+void TMenuItem::SetAction(TBasicAction* Value) {
+  if (!Value) {
+    FActionLink.reset();
+    return;
+  }
+  if (!FActionLink) FActionLink = std::make_unique<TMenuActionLink>(this);
+  FActionLink->SetAction(Value);
+  Value->FreeNotification(this);
+  ActionChange(Value);
+}
+
+void TMenuItem::ActionChange(TBasicAction* Sender) {
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (!action) return;
+  FCaption = action->Caption();
+  SetChecked(action->Checked());
+  FEnabled = action->Enabled();
+  FVisible = action->Visible();
+  FHint = action->Hint();
+  FImageIndex = action->ImageIndex();
+}
+
+void TMenuItem::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && FActionLink && AComponent == FActionLink->Action()) FActionLink.reset();
+}
+
+void TMenuActionLink::ActionChanged() { FClient->ActionChange(FAction); }
 
 // ---------------------------------------------------------------------------
 // TMenu and TPopupMenu

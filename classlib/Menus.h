@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "classlib/ActnList.h"
 #include "classlib/Controls.h"
 #include "classlib/ImgList.h"
 
@@ -17,6 +18,20 @@ String ShortCutToText(TShortCut Value);
 enum TMenuAutoFlag { maAutomatic, maManual, maParent };
 
 class TMenu;
+class TMenuItem;
+
+// Draws an item in place of the menu's own look; Sender is whoever paints it.
+using TMenuDrawItemEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, bool Selected)>;
+
+// Keeps a menu item's caption, state, hint and image in step with its action.
+class TMenuActionLink : public TActionLink {
+ public:
+  explicit TMenuActionLink(TMenuItem* Client) : FClient(Client) {}
+
+ protected:
+  void ActionChanged() override;
+  TMenuItem* FClient;
+};
 
 class TMenuItem : public TComponent {
  public:
@@ -70,11 +85,24 @@ class TMenuItem : public TComponent {
   // Hides separators at either end and repeated ones; shows the others.
   void RethinkLines();
 
+  // The linked action, or nullptr. Linking copies the action's caption,
+  // checked, enabled and visible state, hint and image index, and keeps them
+  // in step; a click without an OnClick of its own executes the action.
+  TBasicAction* Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+  void SetAction(TBasicAction* Value);
+
   virtual void Click();
   TNotifyEvent OnClick;
+  TMenuDrawItemEvent OnDrawItem;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TMenu;
+  friend class TMenuActionLink;
+  void ActionChange(TBasicAction* Sender);
+  std::unique_ptr<TMenuActionLink> FActionLink;
   String FCaption, FHint;
   bool FChecked = false, FEnabled = true, FVisible = true, FDefault = false, FRadioItem = false;
   uint8_t FGroupIndex = 0;
@@ -108,6 +136,13 @@ class TMenu : public TComponent {
   TMenuItem* FItems;
   TCustomImageList* FImages = nullptr;
   TMenuAutoFlag FAutoLineReduction = maAutomatic;
+};
+
+// The menu bar of a form (TCustomForm::SetMenu).
+class TMainMenu : public TMenu {
+ public:
+  explicit TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
+  String ClassName() const override { return L"TMainMenu"; }
 };
 
 class TPopupMenu : public TMenu {

@@ -288,9 +288,16 @@ HWND TWinControl::PrecedingWindow(const TControl* AControl) const {
 void TWinControl::WndProc(TMessage& Message) {
   const uint32_t msg = Message.Msg;
   if (msg == WM_MOUSEMOVE) UpdateMouseHover(Message);
-  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL && msg != WM_MOUSEHWHEEL &&
-      IsControlMouseMsg(Message))
-    return;
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL && msg != WM_MOUSEHWHEEL) {
+    TFreeWatch watch(this);
+    if (IsControlMouseMsg(Message)) {
+      // The system makes WM_CONTEXTMENU from a right button-up that reaches
+      // the window's default procedure; a windowless child has none, so the
+      // window passes it on itself.
+      if (msg == WM_RBUTTONUP && !watch.Freed()) DefaultHandler(Message);
+      return;
+    }
+  }
   TControl::WndProc(Message);
 }
 

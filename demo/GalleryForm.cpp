@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "demo/GalleryControls.h"
+#include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
 #include "demo/SkinSamples.h"
 
@@ -29,6 +30,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
   Font()->SetHeight(-14);
   BuildControlRow();
   BuildPages(StartPage);
+  AddGalleryFrame(this, FirstSkinData(this));
 }
 
 void TGalleryForm::BuildControlRow() {
@@ -90,14 +92,20 @@ void TGalleryForm::BuildPages(int StartPage) {
     const wchar_t* Caption;
     std::function<TGalleryPage*(TComponent*)> Make;
   } pages[] = {
-      {L"Skinned controls \x76AE\x80A4\x63A7\x4EF6",
-       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {}); }},
+      {L"Panels \x9762\x677F",
+       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildPanelSamples}); }},
+      {L"Labels \x6807\x7B7E",
+       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildLabelSamples}); }},
+      {L"Menus \x83DC\x5355",
+       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildMenuSamples}); }},
       {L"Bars and tabs \x6EDA\x52A8\x6761",
        [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildBarSamples}); }},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
+      {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
+      {L"Themes \x4E3B\x9898", NewThemesPage},
   };
   for (const auto& page : pages) {
     auto* sheet = new TTabSheet(this);

@@ -95,6 +95,29 @@ class TSkinPage : public TGalleryPage {
   String FLoadError;
 };
 
+// The component sets: flat controls, hover-trigger buttons, LED digits and
+// effect labels, as real controls.
+class TLabel;
+class TComponentsPage : public TGalleryPage {
+ public:
+  explicit TComponentsPage(TComponent* AOwner);
+  String ClassName() const override { return L"TComponentsPage"; }
+
+ protected:
+  void DrawPage(TCanvas* Canvas) override;
+
+ private:
+  void BuildFlatControls();
+  void BuildHoverButtons();
+  void BuildLEDs();
+  void BuildEffectLabels();
+  TBitmap FArrowGlyph;
+  TLabel* FTriggerNote = nullptr;
+  int FTriggers = 0;
+};
+// The generated Default and Dark skins side by side (ThemesPage.cpp).
+TGalleryPage* NewThemesPage(TComponent* AOwner);
+
 // Shared by the pages.
 String ProgramFolder();
 // Loads gallery.bmp from beside the program; returns why it failed, or empty text.

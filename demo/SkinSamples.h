@@ -19,7 +19,7 @@ struct TSampleSkins {
   String BuiltInError, DarkError;
 };
 
-constexpr int kSampleColumnWidth = 300;
+constexpr int kSampleColumnWidth = 290;
 
 class TSkinSamplesPage : public TGalleryPage {
  public:
@@ -36,4 +36,5 @@ class TSkinSamplesPage : public TGalleryPage {
 // Sample builders of the skinned controls.
 int BuildPanelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildLabelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildMenuSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

@@ -4,7 +4,7 @@
 namespace {
 
 constexpr int kColumnTop = 34;
-constexpr int kColumnGap = 12;
+constexpr int kColumnGap = 8;
 
 int ColumnLeft(int Column) { return 8 + Column * (kSampleColumnWidth + kColumnGap); }
 

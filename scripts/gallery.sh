@@ -8,10 +8,6 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 "$ROOT/scripts/install-deps.sh"
 
 BUILD_DIR="$ROOT/build/win32"
-cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-mingw.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD_DIR" -j "$(nproc)" --target Gallery
-
 shot=""
 if [ "${1:-}" = "--shot" ]; then
   shot="$(realpath -m "${2:?file name}")"
@@ -19,8 +15,12 @@ if [ "${1:-}" = "--shot" ]; then
   shift 2
 fi
 
+cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-mingw.cmake" \
+      -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The build packs the skins with SkinBuilder under Wine: the prefix first.
 source "$ROOT/scripts/wine-env.sh"
 start_wine
+cmake --build "$BUILD_DIR" -j "$(nproc)" --target Gallery
 cd "$ROOT"
 if [ -n "$shot" ]; then
   wine "$BUILD_DIR/demo/Gallery.exe" "$@" &

@@ -9,14 +9,15 @@ JOBS="$(nproc)"
 BUILD_DIR="$ROOT/build/win32"
 cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-mingw.cmake" \
       -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The Windows build packs the skins with SkinBuilder under Wine: the prefix
+# and the wineserver come up first.
+source "$ROOT/scripts/wine-env.sh"
+start_wine
 cmake --build "$BUILD_DIR" -j "$JOBS"
 
 HOST_DIR="$ROOT/build/host"
 cmake -S "$ROOT" -B "$HOST_DIR" -DSKINGUI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$HOST_DIR" -j "$JOBS"
-
-source "$ROOT/scripts/wine-env.sh"
-start_wine
 
 status=0
 echo "== Host build (portable code, ASan + UBSan) =="

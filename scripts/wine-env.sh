@@ -44,15 +44,24 @@ start_wine() {
   # started by the first test would otherwise hold CTest's output pipe open
   # until the wineserver exits, and CTest would wait for it.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  # Wine's own user-interface fonts have no Chinese characters: link them to
-  # the CJK font so that captions and menus drawn by the system show them.
-  if [ ! -f "$WINEPREFIX/.skingui-fontlink" ]; then
+  # Wine's own user-interface fonts and Arial have no Chinese characters: link
+  # them to the CJK font so that captions, menus and labels show them, as a
+  # Chinese Windows does. Skins name the Chinese system font, which Wine lacks:
+  # the CJK font stands in for it.
+  if [ ! -f "$WINEPREFIX/.skingui-fontlink-2" ]; then
     local face
-    for face in Tahoma "MS Sans Serif" "Microsoft Sans Serif" "Segoe UI"; do
+    for face in Tahoma "MS Sans Serif" "Microsoft Sans Serif" "Segoe UI" Arial; do
       wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
         /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1 || true
     done
-    touch "$WINEPREFIX/.skingui-fontlink"
+    # A UTF-16 registry file, so that the Chinese name does not depend on the locale.
+    local reg="$WINEPREFIX/skingui-fonts.reg"
+    printf '%s\r\n\r\n%s\r\n"SimSun"="WenQuanYi Micro Hei"\r\n"\xe5\xae\x8b\xe4\xbd\x93"="WenQuanYi Micro Hei"\r\n' \
+      'Windows Registry Editor Version 5.00' \
+      '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' |
+      iconv -f UTF-8 -t UTF-16 >"$reg"
+    wine regedit /S "$reg" </dev/null >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.skingui-fontlink-2"
   fi
   # On our own Xvfb there is no window manager: unmanaged windows spare Wine
   # its wait for a manager's answer each time a framed window goes away.

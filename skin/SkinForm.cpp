@@ -1,7 +1,8 @@
-// The skinned form's core: message hook, skin-change relay and window state.
+// The skinned form's core: message hook, skin-change relay, window state and
+// the routing of the frame's messages.
 #include "skin/SkinForm.h"
 
-#include <vector>
+#include "skin/SPUtils_layer.h"
 
 namespace {
 
@@ -18,12 +19,34 @@ void CollectSkinLinks(TWinControl* Parent, std::vector<TspSkinLink*>& Links) {
 
 TspSkinForm::TspSkinForm(TComponent* AOwner) : TComponent(AOwner) {
   FForm = dynamic_cast<TCustomForm*>(AOwner);
+  FMorphTimer = new TTimer(this);
+  FMorphTimer->SetEnabled(false);
+  FMorphTimer->SetInterval(20);
+  FMorphTimer->OnTimer = [this](TObject*) { MorphTick(); };
+  FHintTimer = new TTimer(this);
+  FHintTimer->SetEnabled(false);
+  FHintTimer->OnTimer = [this](TObject*) { ShowObjectHint(); };
+  FAlphaTimer = new TTimer(this);
+  FAlphaTimer->SetEnabled(false);
+  FAlphaTimer->SetInterval(20);
+  FAlphaTimer->OnTimer = [this](TObject*) { AlphaTick(); };
+  FGlow = new TspLayerManager(this);
   HookForm();
 }
 
 TspSkinForm::~TspSkinForm() { UnhookForm(); }
 
 void TspSkinForm::BeforeDestruction() {
+  StopFrameTimers();
+  CancelPress();
+  // The form goes on without this frame: give it the system frame back.
+  const bool wasOn = FFrameOn;
+  FFrameOn = false;
+  if (wasOn && FForm && FForm->HandleAllocated() && !FForm->ComponentState().Contains(csDestroying)) {
+    SetWindowRgn(FForm->Handle(), nullptr, TRUE);
+    SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   UnhookForm();
   TComponent::BeforeDestruction();
 }
@@ -44,6 +67,7 @@ void TspSkinForm::SetSkinData(TspSkinData* Value) {
   if (FSkinData) FSkinData->RemoveFreeNotification(this);
   FSkinData = Value;
   if (Value) Value->FreeNotification(this);
+  ApplyFrame();
 }
 
 void TspSkinForm::SetMenusSkinData(TspSkinData* Value) {
@@ -55,7 +79,10 @@ void TspSkinForm::SetMenusSkinData(TspSkinData* Value) {
 void TspSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  if (AComponent == FSkinData) FSkinData = nullptr;
+  if (AComponent == FSkinData) {
+    FSkinData = nullptr;
+    ApplyFrame();
+  }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
   if (AComponent == FForm) {
     FForm = nullptr;
@@ -67,8 +94,10 @@ int TspSkinForm::WindowState() const { return FForm ? static_cast<int>(FForm->Wi
 
 void TspSkinForm::SetWindowState(int Value) {
   if (!FForm || Value < 0 || Value > 2 || Value == WindowState()) return;
+  if (FRollUp && Value != 1) SetRollUpState(false);
   FForm->SetWindowState(static_cast<TWindowState>(Value));
   if (Value != 1) UpdateStatusBarGrip(Value == 2);
+  PaintFrame();
 }
 
 void TspSkinForm::UpdateStatusBarGrip(bool Maximized) {
@@ -90,12 +119,35 @@ bool TspSkinForm::IsOwnSkin(const TMessage& Message) const {
   return FSkinData && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData;
 }
 
-void TspSkinForm::BeforeSkinChange() { FSkinChanging = true; }
+void TspSkinForm::BeforeSkinChange() {
+  // A change whose last message never came must not leave the window undrawn.
+  if (FRedrawHeld) SkinChangeDone();
+  FSkinChanging = true;
+  // Nothing built from the old skin may outlive it.
+  StopFrameTimers();
+  CancelPress();
+  FHot = nullptr;
+  ClearObjects();
+  FFrameBase.reset();
+}
 
 void TspSkinForm::AfterSkinChange() {
   FSkinChanging = false;
+  // The new frame and every control are drawn once, together, when the skin
+  // data has left its changing state (1227): until then nothing is drawn.
+  FRedrawHeld = FForm && FForm->HandleAllocated() && IsWindowVisible(FForm->Handle());
+  if (FRedrawHeld) SendMessageW(FForm->Handle(), WM_SETREDRAW, FALSE, 0);
+  ApplyFrame();
   RelaySkinChange(FSkinData);
   if (FForm) UpdateStatusBarGrip(FForm->WindowState() == wsMaximized);
+}
+
+void TspSkinForm::SkinChangeDone() {
+  if (!FRedrawHeld || !FForm || !FForm->HandleAllocated()) return;
+  FRedrawHeld = false;
+  SendMessageW(FForm->Handle(), WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(FForm->Handle(), nullptr, nullptr,
+               RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TspSkinForm::NewWndProc(TMessage& Message) {
@@ -109,15 +161,155 @@ void TspSkinForm::NewWndProc(TMessage& Message) {
     case MSG_AFTER_SKIN_CHANGE:
       if (IsOwnSkin(Message)) AfterSkinChange();
       break;
+    case MSG_SKIN_CHANGE_DONE:
+      if (IsOwnSkin(Message)) SkinChangeDone();
+      break;
+    case MSG_SKINNABLE_FORM_CHANGED:
+      if (IsOwnSkin(Message)) ApplyFrame();
+      break;
+    case MSG_RESOURCE_STRINGS_CHANGED:
+      // Hints are read from the strings each time they show: take a shown one down.
+      if (IsOwnSkin(Message)) HideObjectHint();
+      break;
     case WM_SIZE:
       old(Message);
       if (Message.WParam == SIZE_MAXIMIZED || Message.WParam == SIZE_RESTORED)
         UpdateStatusBarGrip(Message.WParam == SIZE_MAXIMIZED);
       return;
     default:
+      if (FFrameOn && FForm && FrameMessage(Message, old)) return;
       break;
   }
   old(Message);
+}
+
+bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMessage&)>& Old) {
+  HWND h = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
+  switch (Message.Msg) {
+    case WM_NCCALCSIZE: WMNCCalcSize(Message); return true;
+    case WM_NCPAINT:
+      // The frame is skipped, not drawn by the system, while the skin changes.
+      PaintFrame();
+      Message.Result = 0;
+      return true;
+    case WM_NCACTIVATE:
+      FActive = Message.WParam != 0;
+      PaintFrame();
+      Message.Result = TRUE;
+      return true;
+    case WM_SETTEXT:
+    case WM_SETICON:
+      // The system draws its own caption for these: the frame paints over it at once.
+      Old(Message);
+      PaintFrame();
+      return true;
+    case WM_CREATE:
+      // A new window (first or recreated) takes the frame's shape at once.
+      Old(Message);
+      FRegionSize = TSize();
+      UpdateRegion();
+      LayoutObjects();
+      return true;
+    case WM_NCHITTEST: WMNCHitTest(Message); return true;
+    case WM_GETMINMAXINFO: WMGetMinMaxInfo(Message); return true;
+    case WM_WINDOWPOSCHANGED: {
+      Old(Message);
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+      if (!(pos->flags & SWP_NOSIZE) || (pos->flags & SWP_FRAMECHANGED)) {
+        UpdateRegion();
+        LayoutObjects();
+        InvalidateFrame();
+      }
+      return true;
+    }
+    case WM_NCMOUSEMOVE:
+      if (!FDown) SetHotObject(ObjectAt(ScreenToWindow(TPoint(Message.XPos(), Message.YPos()))));
+      Old(Message);
+      return true;
+    case WM_NCMOUSELEAVE:
+      FTrackingLeave = false;
+      if (!FDown) SetHotObject(nullptr);
+      return true;
+    case WM_MOUSEMOVE:
+      if (FDown) {
+        POINT p = {Message.XPos(), Message.YPos()};
+        ClientToScreen(h, &p);
+        TrackPress(ScreenToWindow(TPoint(p.x, p.y)));
+        return true;
+      }
+      if (FHot) SetHotObject(nullptr);
+      return false;
+    case WM_LBUTTONUP:
+      if (FDown) {
+        POINT p = {Message.XPos(), Message.YPos()};
+        ClientToScreen(h, &p);
+        ReleasePress(ScreenToWindow(TPoint(p.x, p.y)));
+        return true;
+      }
+      return false;
+    case WM_CAPTURECHANGED:
+      if (FDown && reinterpret_cast<HWND>(Message.LParam) != h) CancelPress();
+      return false;
+    case WM_NCLBUTTONDBLCLK:
+      if (Message.WParam == fhCaption) {
+        ToggleMaximize();
+        return true;
+      }
+      if (Message.WParam == fhObject && IconRect().Contains(ScreenToWindow(TPoint(Message.XPos(), Message.YPos())))) {
+        FForm->Close();
+        return true;
+      }
+      // A second quick press on a button is a press like the first.
+      [[fallthrough]];
+    case WM_NCLBUTTONDOWN:
+      if (Message.WParam == fhObject) {
+        const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
+        if (TspSkinFrameObject* object = ObjectAt(p)) {
+          PressObject(object);
+        } else if (IconRect().Contains(p)) {
+          const TRect icon = IconRect();
+          RECT w = {};
+          GetWindowRect(h, &w);
+          SystemMenuPopup(TRect(w.left + icon.Left, w.top + icon.Top, w.left + icon.Right, w.top + icon.Bottom));
+        }
+        return true;
+      }
+      HideObjectHint();
+      HideGlow();
+      return false;
+    case WM_NCRBUTTONUP:
+      if (Message.WParam == fhCaption) {
+        SystemMenuPopup(TRect(Message.XPos(), Message.YPos(), Message.XPos(), Message.YPos()));
+        return true;
+      }
+      return false;
+    case WM_SYSCOMMAND:
+      switch (Message.WParam & 0xFFF0) {
+        case SC_MAXIMIZE: SetWindowState(2); return true;
+        case SC_MINIMIZE: SetWindowState(1); return true;
+        case SC_RESTORE:
+          if (FRollUp && WindowState() == 0) SetRollUpState(false);
+          else SetWindowState(0);
+          return true;
+        default: return false;
+      }
+    case WM_SHOWWINDOW:
+      Old(Message);
+      if (Message.WParam && FAlphaBlendAnimation) StartAlphaAnimation();
+      return true;
+    case WM_ENTERSIZEMOVE:
+      HideObjectHint();
+      HideGlow();
+      return false;
+    case WM_NCDESTROY:
+      StopFrameTimers();
+      FDown = nullptr;
+      FHot = nullptr;
+      FTrackingLeave = false;
+      FRegionSize = TSize();
+      return false;
+    default: return false;
+  }
 }
 
 TspSkinForm* GetSkinForm(const TComponent* Form) {

@@ -10,20 +10,62 @@ namespace {
 
 bool IsBlank(wchar_t c) { return c <= L' '; }
 
-wchar_t FoldCase(wchar_t c) { return (c >= L'A' && c <= L'Z') ? wchar_t(c + (L'a' - L'A')) : c; }
+// Names fold as AnsiCompareText compares them, through AnsiUpperCase. The
+// mapping of every 16-bit code is taken once into a table, so that folding
+// a character while hashing or comparing costs one load; codes beyond it
+// (wide characters of the host build) have no case.
+class TCaseFold {
+ public:
+  static const TCaseFold& Get() {
+    static const TCaseFold fold;
+    return fold;
+  }
+  uint32_t operator()(wchar_t c) const {
+    const uint32_t code = static_cast<uint32_t>(c);
+    return code < kCodes ? FUpper[code] : code;
+  }
+
+ private:
+  static constexpr uint32_t kCodes = 0x10000;
+  TCaseFold() {
+    String all(kCodes, L'\0');
+    for (uint32_t i = 0; i < kCodes; ++i) all[i] = static_cast<wchar_t>(i);
+    const String upper = AnsiUpperCase(all);
+    for (uint32_t i = 0; i < kCodes; ++i) FUpper[i] = static_cast<uint16_t>(upper[i]);
+  }
+  uint16_t FUpper[kCodes];
+};
 
 bool SameName(std::wstring_view a, std::wstring_view b) {
   if (a.size() != b.size()) return false;
+  const TCaseFold& fold = TCaseFold::Get();
   for (size_t i = 0; i < a.size(); ++i)
-    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+    if (a[i] != b[i] && fold(a[i]) != fold(b[i])) return false;
   return true;
 }
 
 // FNV-1a over the case-folded name.
 uint32_t NameHash(std::wstring_view Name) {
+  const TCaseFold& fold = TCaseFold::Get();
   uint32_t h = 2166136261u;
-  for (wchar_t c : Name) h = (h ^ uint32_t(FoldCase(c))) * 16777619u;
+  for (wchar_t c : Name) h = (h ^ fold(c)) * 16777619u;
   return h;
+}
+
+// The index that Name gives to an item of a list whose keys are Prefix and a
+// decimal number, as the number's text is written: no sign, no leading zero.
+// -1 for another name, and for an index not below Limit.
+int ListIndex(std::wstring_view Name, std::wstring_view Prefix, int Limit) {
+  if (Name.size() <= Prefix.size() || !SameName(Name.substr(0, Prefix.size()), Prefix)) return -1;
+  const std::wstring_view digits = Name.substr(Prefix.size());
+  if (digits.size() > 1 && digits[0] == L'0') return -1;
+  int64_t index = 0;
+  for (wchar_t c : digits) {
+    if (c < L'0' || c > L'9') return -1;
+    index = index * 10 + (c - L'0');
+    if (index >= Limit) return -1;
+  }
+  return static_cast<int>(index);
 }
 
 template <typename Entry>
@@ -189,10 +231,22 @@ bool TspSkinIni::ValueExists(std::wstring_view Section, std::wstring_view Key) c
   return FindEntry(Section, Key) != nullptr;
 }
 
-int TspSkinIni::ClampCount(std::wstring_view Section, int Count) const {
-  const TSection* s = FindSection(Section);
-  int entries = s ? static_cast<int>(s->Entries.size()) : 0;
-  return Count < 0 ? 0 : (Count > entries ? entries : Count);
+std::vector<std::wstring_view> TspSkinIni::ReadList(std::wstring_view Section, std::wstring_view CountKey,
+                                                    std::wstring_view ItemPrefix) const {
+  std::vector<std::wstring_view> items;
+  const int count = std::min(ReadInteger(Section, CountKey, 0), MaxListItems);
+  const TSection* s = count > 0 ? FindSection(Section) : nullptr;
+  if (!s) return items;
+  // One pass over the section finds every item; a slot without data is one
+  // no key has filled yet, so the first key of a name wins.
+  for (const TEntry& e : s->Entries) {
+    if (!e.HasValue) continue;
+    const int i = ListIndex(View(e.Name), ItemPrefix, count);
+    if (i < 0) continue;
+    if (static_cast<size_t>(i) >= items.size()) items.resize(static_cast<size_t>(i) + 1);
+    if (items[i].data() == nullptr) items[i] = View(e.Value);
+  }
+  return items;
 }
 
 String TspSkinIni::ReadString(std::wstring_view Section, std::wstring_view Key, std::wstring_view Default) const {
@@ -380,8 +434,7 @@ void WriteAlignment(TspSkinIni& Ini, std::wstring_view Section, std::wstring_vie
 void ReadStrings(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key,
                  std::vector<String>& Lines) {
   const String key(Key);
-  int n = Ini.ClampCount(Section, Ini.ReadInteger(Section, key + L"linecount", 0));
-  for (int i = 0; i < n; ++i) Lines.push_back(Ini.ReadString(Section, key + L"line" + IntToText(i), String()));
+  for (std::wstring_view line : Ini.ReadList(Section, key + L"linecount", key + L"line")) Lines.emplace_back(line);
 }
 
 void WriteStrings(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key,
@@ -394,6 +447,5 @@ void WriteStrings(TspSkinIni& Ini, std::wstring_view Section, std::wstring_view 
 
 void ReadIndexedStrings(const TspSkinIni& Ini, std::wstring_view Section, std::wstring_view Key,
                         std::vector<String>& Items) {
-  int n = Ini.ClampCount(Section, Ini.ReadInteger(Section, String(Key) + L"count", 0));
-  for (int i = 0; i < n; ++i) Items.push_back(Ini.ReadString(Section, IntToText(i), String()));
+  for (std::wstring_view item : Ini.ReadList(Section, String(Key) + L"count", L"")) Items.emplace_back(item);
 }

@@ -10,10 +10,11 @@
 #include "classlib/GraphicsTypes.h"
 #include "classlib/Types.h"
 
-// Sections and keys of an INI text. Names match without regard to letter case;
-// the first section of a name and the first key of a name in it are the ones
-// read and written. Lines before the first section are dropped. The text is
-// kept in one pool that entries point into, so reading a skin's INI costs no
+// Sections and keys of an INI text. Names match without regard to letter case,
+// by the same rule as AnsiCompareText (values keep their case); the first
+// section of a name and the first key of a name in it are the ones read and
+// written. Lines before the first section are dropped. The text is kept in
+// one pool that entries point into, so reading a skin's INI costs no
 // allocation per line.
 class TspSkinIni {
  public:
@@ -39,9 +40,17 @@ class TspSkinIni {
   void WriteString(std::wstring_view Section, std::wstring_view Key, std::wstring_view Value);
   void WriteInteger(std::wstring_view Section, std::wstring_view Key, int Value);
   void EraseSection(std::wstring_view Section);
-  // A count read from a section, limited to the entries the section holds:
-  // a list can never have more items than there are lines to hold them.
-  int ClampCount(std::wstring_view Section, int Count) const;
+  // The items of a list: its count under CountKey, item i under ItemPrefix
+  // followed by i in decimal; an absent item reads as the empty text. The
+  // count is cut to one more than the largest index present and to
+  // MaxListItems: a count past the lines written costs nothing and loses
+  // none of them. Valid until the INI next changes.
+  std::vector<std::wstring_view> ReadList(std::wstring_view Section, std::wstring_view CountKey,
+                                          std::wstring_view ItemPrefix) const;
+  // No skin comes near this many items in one list; an index past it is
+  // taken as damage, so that a few characters cannot make a reader fill
+  // billions of empty items.
+  static constexpr int MaxListItems = 1 << 16;
 
  private:
   struct TSpan {

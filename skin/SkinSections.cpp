@@ -13,9 +13,9 @@ int IndexOfName(const List& Items, const String& Name) {
 }
 
 // Splits an entry "name:type" at its first colon; false without one.
-bool SplitEntry(const String& Entry, String& Name, String& Rest) {
+bool SplitEntry(std::wstring_view Entry, String& Name, String& Rest) {
   size_t colon = Entry.find(L':');
-  if (colon == String::npos) return false;
+  if (colon == std::wstring_view::npos) return false;
   Name = Entry.substr(0, colon);
   Rest = Entry.substr(colon + 1);
   return true;
@@ -24,10 +24,9 @@ bool SplitEntry(const String& Entry, String& Name, String& Rest) {
 template <typename Record, typename List>
 void ReadRecordList(const TspSkinIni& Ini, const wchar_t* Section, List& Target,
                     Record* (*Create)(const String&, const String&)) {
-  int count = Ini.ClampCount(Section, Ini.ReadInteger(Section, L"count", 0));
-  for (int i = 0; i < count; ++i) {
+  for (std::wstring_view entry : Ini.ReadList(Section, L"count", L"")) {
     String name, type;
-    if (!SplitEntry(Ini.ReadString(Section, std::to_wstring(i), String()), name, type)) continue;
+    if (!SplitEntry(entry, name, type)) continue;
     Record* record = Create(type, name);
     if (!record) continue;
     Target.Add(record);
@@ -151,10 +150,9 @@ void TspSkinSections::AdjustFormInfo() {
 }
 
 void TspSkinSections::ReadAreas(const TspSkinIni& Ini) {
-  int count = Ini.ClampCount(L"SKINAREAS", Ini.ReadInteger(L"SKINAREAS", L"count", 0));
-  for (int i = 0; i < count; ++i) {
+  for (std::wstring_view entry : Ini.ReadList(L"SKINAREAS", L"count", L"")) {
     String name, rect;
-    if (SplitEntry(Ini.ReadString(L"SKINAREAS", std::to_wstring(i), String()), name, rect))
+    if (SplitEntry(entry, name, rect))
       AreaList.Add(new TspDataSkinArea(name, ParseRect(rect)));
     else
       AreaList.Add(new TspDataSkinArea(String(), TRect()));

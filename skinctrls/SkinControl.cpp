@@ -39,20 +39,6 @@ int CentredTop(TWinControl* Parent, int ATop, int Height) {
 // TspSkinBinding
 
 template <class TBase>
-TspSkinBinding<TBase>::TspSkinBinding(TComponent* AOwner) : TBase(AOwner) {}
-
-template <class TBase>
-void TspSkinBinding<TBase>::SetSkinData(TspSkinData* Value) {
-  if (FSkinData) FSkinData->RemoveFreeNotification(this);
-  const bool hadRecord = FIndex != -1;
-  FSkinData = Value;
-  if (Value) Value->FreeNotification(this);
-  if (Designing()) return;
-  // Leaving a skin gives the default look back at once, not at the next paint.
-  if ((Value && !Value->Empty()) || (!Value && hadRecord)) ChangeSkinData();
-}
-
-template <class TBase>
 void TspSkinBinding<TBase>::SetAlphaBlend(bool Value) {
   FAlphaBlend = Value;
   this->Repaint();
@@ -69,17 +55,6 @@ void TspSkinBinding<TBase>::SetHintImageList(TCustomImageList* Value) {
   if (FHintImageList) FHintImageList->RemoveFreeNotification(this);
   FHintImageList = Value;
   if (Value) Value->FreeNotification(this);
-}
-
-template <class TBase>
-TspDataSkinControl* TspSkinBinding<TBase>::SkinRecord() const {
-  if (!FSkinData || FIndex < 0 || FIndex >= FSkinData->CtrlList.Count()) return nullptr;
-  return FSkinData->CtrlList[FIndex];
-}
-
-template <class TBase>
-void TspSkinBinding<TBase>::GetSkinData() {
-  FIndex = (!FSkinData || FSkinData->Empty()) ? -1 : FSkinData->GetControlIndex(FSkinDataName);
 }
 
 template <class TBase>
@@ -102,10 +77,8 @@ void TspSkinBinding<TBase>::BackgroundChanged() {
 
 template <class TBase>
 void TspSkinBinding<TBase>::Notification(TComponent* AComponent, TOperation Operation) {
-  TBase::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FSkinData) FSkinData = nullptr;
-  if (AComponent == FHintImageList) FHintImageList = nullptr;
+  TspSkinLinked<TBase>::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FHintImageList) FHintImageList = nullptr;
 }
 
 template <class TBase>
@@ -116,12 +89,12 @@ void TspSkinBinding<TBase>::Dispatch(TMessage& Message) {
       Message.Result = 1;
       return;
     case WM_MOVE:
-      TBase::Dispatch(Message);
+      TspSkinLinked<TBase>::Dispatch(Message);
       if (FAlphaBlend) this->Repaint();
       return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: {
-      TBase::Dispatch(Message);
+      TspSkinLinked<TBase>::Dispatch(Message);
       const TNotifyEvent& event = Message.Msg == CM_MOUSEENTER ? OnMouseEnter : OnMouseLeave;
       if (event && !Designing()) event(this);
       return;
@@ -130,7 +103,7 @@ void TspSkinBinding<TBase>::Dispatch(TMessage& Message) {
       BackgroundChanged();
       return;
     default:
-      TBase::Dispatch(Message);
+      TspSkinLinked<TBase>::Dispatch(Message);
   }
 }
 

@@ -17,9 +17,8 @@
 
 #include "classlib/Controls.h"
 #include "classlib/ImgList.h"
-#include "skin/SkinData.h"
-#include "skin/SkinLink.h"
 #include "skinctrls/ControlGeometry.h"
+#include "skinctrls/SkinLinked.h"
 
 // Sent to the children of a control when the background behind them changed;
 // blended and transparent controls repaint and pass it on.
@@ -42,16 +41,10 @@ class TspCentringParent {
 int CentredTop(TWinControl* Parent, int ATop, int Height);
 
 template <class TBase>
-class TspSkinBinding : public TBase, public TspSkinLink {
+class TspSkinBinding : public TspSkinLinked<TBase> {
  public:
-  explicit TspSkinBinding(TComponent* AOwner);
+  explicit TspSkinBinding(TComponent* AOwner) : TspSkinLinked<TBase>(AOwner) {}
 
-  TspSkinData* SkinData() const { return FSkinData; }
-  // Stores the component and applies its skin when one is loaded.
-  virtual void SetSkinData(TspSkinData* Value);
-  const String& SkinDataName() const { return FSkinDataName; }
-  // Takes effect with the next skin change or SetSkinData.
-  virtual void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
   bool DrawDefault() const { return FDrawDefault; }
   void SetDrawDefault(bool Value) { FDrawDefault = Value; }
   const String& AreaName() const { return FAreaName; }
@@ -61,9 +54,9 @@ class TspSkinBinding : public TBase, public TspSkinLink {
   uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
   virtual void SetAlphaBlendValue(uint8_t Value);
   bool UseSkinCursor() const { return FUseSkinCursor; }
+  void SetUseSkinCursor(bool Value) { FUseSkinCursor = Value; }
   // The record's cursor number; -1 for none.
   int CursorIndex() const { return FCursorIndex; }
-  void SetUseSkinCursor(bool Value) { FUseSkinCursor = Value; }
   // Kept for the hint component.
   const String& HintTitle() const { return FHintTitle; }
   void SetHintTitle(const String& Value) { FHintTitle = Value; }
@@ -72,19 +65,18 @@ class TspSkinBinding : public TBase, public TspSkinLink {
   TCustomImageList* HintImageList() const { return FHintImageList; }
   void SetHintImageList(TCustomImageList* Value);
 
-  // Index of the control's record in the skin's control list; -1 for none.
-  int SkinIndex() const { return FIndex; }
-  // The record at SkinIndex, or nullptr.
-  TspDataSkinControl* SkinRecord() const;
-  virtual void GetSkinData();
+  // Looks the record up by SkinDataName (SkinIndex, -1 for none).
+  virtual void GetSkinData() { this->LookUpIndex(); }
   virtual void ClearSkinIndex() { FIndex = -1; }
-
-  TspSkinData* LinkedSkinData() const override { return FSkinData; }
   void ChangeSkinData() override;
 
   TNotifyEvent OnMouseEnter, OnMouseLeave;
 
  protected:
+  using TspSkinLinked<TBase>::FSkinData;
+  using TspSkinLinked<TBase>::FIndex;
+  using TspSkinLinked<TBase>::Designing;
+
   void Dispatch(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Composes the control into a bitmap of its size and copies it once.
@@ -95,10 +87,7 @@ class TspSkinBinding : public TBase, public TspSkinLink {
   virtual void BackgroundChanged();
   // The skin's cursor (by CursorIndex) when UseSkinCursor is on.
   void ApplySkinCursor();
-  bool Designing() const { return this->ComponentState().Contains(csDesigning); }
 
-  TspSkinData* FSkinData = nullptr;
-  String FSkinDataName;
   String FAreaName;
   bool FDrawDefault = true;
   int FCursorIndex = -1;
@@ -108,7 +97,6 @@ class TspSkinBinding : public TBase, public TspSkinLink {
   String FHintTitle;
   int FHintImageIndex = 0;
   TCustomImageList* FHintImageList = nullptr;
-  int FIndex = -1;
 };
 
 class TspSkinControl : public TspSkinBinding<TCustomControl> {

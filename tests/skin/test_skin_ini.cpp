@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 
 #include "classlib/SysUtils.h"
 #include "skin/SkinIni.h"
@@ -141,13 +142,76 @@ TEST(SkinIni, LineListsAndIndexedLists) {
   std::vector<String> items;
   ReadIndexedStrings(pics, L"pictures", L"activepictures", items);
   EXPECT_EQ(items, (std::vector<String>{L"a.bmp", L"", L"c.bmp"}));
+}
 
-  // A count the section cannot hold is cut to its number of lines.
-  TspSkinIni lying = MakeIni({L"[s]", L"activepicturescount=2000000000", L"0=a.bmp"});
-  items.clear();
-  ReadIndexedStrings(lying, L"s", L"activepictures", items);
-  EXPECT_LE(items.size(), 2u);
-  EXPECT_EQ(items[0], L"a.bmp");
+TEST(SkinIni, ListCountsNeverLoseAnItemPresent) {
+  auto indexed = [](std::initializer_list<const wchar_t*> lines) {
+    std::vector<String> items;
+    ReadIndexedStrings(MakeIni(lines), L"s", L"pics", items);
+    return items;
+  };
+  using V = std::vector<String>;
+  // More count than lines: the items present past the number of lines stay.
+  EXPECT_EQ(indexed({L"[s]", L"picscount=3", L"2=c"}), (V{L"", L"", L"c"}));
+  // A count past every item present is cut to the last of them; the count
+  // still ends the list; none, a negative or a bad count gives none.
+  EXPECT_EQ(indexed({L"[s]", L"picscount=2000000000", L"0=a", L"1=b"}), (V{L"a", L"b"}));
+  EXPECT_EQ(indexed({L"[s]", L"picscount=1", L"0=a", L"1=b"}), V{L"a"});
+  EXPECT_EQ(indexed({L"[s]", L"picscount=-2", L"0=a"}), V{});
+  EXPECT_EQ(indexed({L"[s]", L"picscount=2x", L"0=a"}), V{});
+  // Only keys that are the index's own text hold items; the first of a name
+  // wins; an index past the list limit is damage, whatever the count says.
+  const String far = std::to_wstring(TspSkinIni::MaxListItems) + L"=x";
+  EXPECT_EQ(indexed({L"[s]", L"picscount=2000000000", L"01=x", L"+1=x", L"1x=x", L"3", L"2=c", L"2=late", L"0=a",
+                     far.c_str(), L"99999999999=x"}),
+            (V{L"a", L"", L"c"}));
+
+  // Text lines: the prefix folds like any name, the number stays exact.
+  std::vector<String> lines{L"kept"};
+  ReadStrings(MakeIni({L"[s]", L"symbolslinecount=9", L"SymbolsLine3=d", L"symbolsline1=b", L"symbolsline=x"}),
+              L"S", L"symbols", lines);
+  EXPECT_EQ(lines, (V{L"kept", L"", L"b", L"", L"d"}));
+}
+
+TEST(SkinIni, NamesFoldEveryLetterAsTheClassLibraryDoes) {
+  TspSkinIni ini = MakeIni({L"[\u00C4rger]", L"\u00FFkey=\u00C4Value", L"[\u0424\u041E\u0420\u041C\u0410]",
+                            L"\u0131=dotless"});
+  EXPECT_TRUE(ini.SectionExists(L"\u0444\u043E\u0440\u043C\u0430"));
+  // Values keep their case; the dotless i is neither I nor i.
+  EXPECT_EQ(ini.ReadString(L"\u00E4RGER", L"\u0178KEY", L"-"), L"\u00C4Value");
+  EXPECT_EQ(ini.ReadString(L"\u0444\u043E\u0440\u043C\u0430", L"I", L"-"), L"-");
+  ini.WriteString(L"\u00E4RGER", L"\u0178Key", L"new");
+  EXPECT_EQ(ini.GetLines()[1], L"\u00FFkey=new");
+
+  // Every character of the 16-bit range finds the first name that AnsiSameText
+  // calls the same, by itself and by its lower and upper case. A section holds
+  // the characters whose upper case falls in one block of 256 codes.
+  std::map<String, int> firstOfFold;
+  std::vector<std::vector<String>> blocks(256);
+  auto eachCharacter = [](auto&& f) {
+    for (int c = 0x21; c < 0x10000; ++c)
+      if (c != L'=' && (c < 0xD800 || c >= 0xE000)) f(String(L"x") + wchar_t(c));
+  };
+  eachCharacter([&](const String& key) {
+    const String upper = AnsiUpperCase(key);
+    blocks[upper[1] >> 8].push_back(key + L"=" + std::to_wstring(int(key[1])));
+    firstOfFold.emplace(upper, int(key[1]));
+  });
+  std::vector<String> lines;
+  for (size_t b = 0; b < blocks.size(); ++b) {
+    lines.push_back(L"[b" + std::to_wstring(b) + L"]");
+    lines.insert(lines.end(), blocks[b].begin(), blocks[b].end());
+  }
+  TspSkinIni all(lines);
+  int mismatches = 0;
+  eachCharacter([&](const String& key) {
+    const String upper = AnsiUpperCase(key);
+    const String section = L"B" + std::to_wstring(upper[1] >> 8);
+    for (const String& probe : {key, AnsiLowerCase(key), upper})
+      if (all.ReadInteger(section, probe, -1) != firstOfFold.at(upper) && ++mismatches < 5)
+        ADD_FAILURE() << "U+" << std::hex << int(probe[1]);
+  });
+  EXPECT_EQ(mismatches, 0);
 }
 
 TEST(SkinIni, WritingAndErasing) {

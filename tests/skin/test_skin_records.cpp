@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "skin/SkinRecordTypes.h"
+#include "skin/SkinSections.h"
 #include "skin/SkinWindowRecords.h"
 
 namespace {
@@ -127,6 +128,27 @@ TEST(SkinRecords, TypeNamesAreExact) {
   std::unique_ptr<TspDataSkinControl> c(CreateSkinControlRecord(L"checklistbox", L"clb"));
   EXPECT_NE(dynamic_cast<TspDataSkinListBox*>(c.get()), nullptr);
   EXPECT_EQ(c->IDName, L"clb");
+}
+
+// Each list of a skin is read from a count that may run past the lines
+// written: every entry present is kept, in the place its index gives.
+TEST(SkinRecords, ListsOfTheSkinKeepEveryEntryPresent) {
+  TspSkinSections s;
+  s.ClearSections();
+  s.ReadSections(MakeIni({
+      L"[PICTURES]", L"activepicturescount=4", L"3=d.bmp", L"[SKINAREAS]", L"count=3", L"2=tail:1,2,3,4",
+      L"[SKINOBJECTS]", L"count=5", L"4=cap:caption", L"[SKINCONTROLS]", L"count=2000000000",
+      L"2=\u00E4rger:button", L"0=pnl:panel",
+      // Record sections are found in any case of their name, every letter folded.
+      L"[\u00C4RGER]", L"SKINRECT=1,2,3,4"}));
+  ASSERT_EQ(s.ActivePicturesNames->Count(), 4);
+  EXPECT_EQ(s.ActivePicturesNames->Strings(3), L"d.bmp");
+  ASSERT_EQ(s.AreaList.Count(), 3);
+  EXPECT_EQ(s.AreaList[2]->IDName, L"tail");
+  EXPECT_EQ(s.ObjectList.Count(), 1);
+  ASSERT_EQ(s.CtrlList.Count(), 2);
+  EXPECT_EQ(s.GetControlIndex(L"\u00C4rger"), -1);  // record names stay exact
+  EXPECT_EQ(s.CtrlList[1]->SkinRect, TRect(1, 2, 3, 4));
 }
 
 TEST(SkinRecords, MissingSectionGivesDefaults) {

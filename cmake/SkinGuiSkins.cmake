@@ -1,0 +1,55 @@
+# Packed skins in the Windows build: SkinBuilder packs a skin folder into a
+# .skn file while the project builds, and programs embed the default skin.
+
+# skingui_pack_skin(FOLDER OUTPUT)
+#   A build rule that packs the skin folder FOLDER (skin.ini and the pictures
+#   it names) into OUTPUT. The rule belongs to the calling folder: a target
+#   there that lists OUTPUT among its sources or DEPENDS gets it built. In the
+#   cross build SkinBuilder runs through the cross-compiling emulator; under
+#   Wine it uses the build's own Wine prefix, the one the scripts set up.
+function(skingui_pack_skin folder output)
+  file(GLOB inputs CONFIGURE_DEPENDS ${folder}/*)
+  set(run $<TARGET_FILE:SkinBuilder>)
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 emulator)
+    get_filename_component(emulator_name ${emulator} NAME)
+    if(emulator_name STREQUAL "wine")
+      set(run ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEARCH=win32 WINEDEBUG=-all
+              WINEDLLOVERRIDES=mscoree,mshtml=
+              ${CMAKE_CROSSCOMPILING_EMULATOR} ${run})
+    else()
+      set(run ${CMAKE_CROSSCOMPILING_EMULATOR} ${run})
+    endif()
+  endif()
+  get_filename_component(output_dir ${output} DIRECTORY)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
+    COMMAND ${run} ${folder}/skin.ini ${output}
+    DEPENDS SkinBuilder ${inputs}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    COMMENT "Packing ${folder} into ${output}"
+    VERBATIM)
+endfunction()
+
+# skingui_embed_default_skin(TARGET)
+#   Links the packed skins/Default into the program TARGET as the RCDATA
+#   resource SKINGUI_DEFAULT_SKIN, which LoadBuiltInSkin (skin/SkinBuiltIn.h)
+#   reads. The linker drops resources of static libraries, so each program
+#   that wants the built-in skin calls this itself.
+function(skingui_embed_default_skin target)
+  set(dir ${CMAKE_BINARY_DIR}/skins)
+  set(skn ${dir}/Default.skn)
+  set(rc ${dir}/DefaultSkin.rc)
+  get_property(defined GLOBAL PROPERTY SKINGUI_DEFAULT_SKIN_DEFINED)
+  if(NOT defined)
+    set_property(GLOBAL PROPERTY SKINGUI_DEFAULT_SKIN_DEFINED TRUE)
+    skingui_pack_skin(${PROJECT_SOURCE_DIR}/skins/Default ${skn})
+    add_custom_target(skingui_default_skin DEPENDS ${skn})
+    file(WRITE ${rc} "SKINGUI_DEFAULT_SKIN RCDATA \"${skn}\"\n")
+  endif()
+  target_sources(${target} PRIVATE ${rc})
+  # The resource compiler does not see that the .rc reads the .skn file.
+  get_target_property(target_dir ${target} SOURCE_DIR)
+  set_source_files_properties(${rc} DIRECTORY ${target_dir} PROPERTIES OBJECT_DEPENDS ${skn})
+  add_dependencies(${target} skingui_default_skin)
+endfunction()

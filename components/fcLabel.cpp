@@ -1,0 +1,133 @@
+// TfcCustomLabel: painting through the effect text renderer, auto-size and
+// the accelerator.
+#include "components/fcLabel.h"
+
+#include "classlib/TypInfo.h"
+
+namespace {
+
+void RegisterLabelProps() {
+  static const bool registered = [] {
+    RegisterPublishedClass<TfcCustomLabel>(
+        L"TfcCustomLabel", {OrdProp(L"AutoSize", &TfcCustomLabel::AutoSize, &TfcCustomLabel::SetAutoSize),
+                            OrdProp(L"Transparent", &TfcCustomLabel::Transparent, &TfcCustomLabel::SetTransparent),
+                            OrdProp<TControl, bool>(L"Enabled", &TControl::Enabled, &TControl::SetEnabled),
+                            OrdProp<TControl, bool>(L"Visible", &TControl::Visible, &TControl::SetVisible),
+                            OrdProp<TControl, TColor>(L"Color", &TControl::Color, &TControl::SetColor)});
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+TfcCustomLabel::TfcCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
+  RegisterLabelProps();
+  FControlStyle.Include(csReplicatable).Include(csOpaque);
+  FWidth = 65;
+  FHeight = 17;
+  FTextOptions = std::make_unique<TfcCaptionText>(
+      TfcTextCallbacks{[this] { Invalidate(); }, [this] { AdjustBounds(); }, [this] { return GetEnabled(); }},
+      Canvas(), Font());
+}
+
+TfcCustomLabel::~TfcCustomLabel() = default;
+
+void TfcCustomLabel::SetAutoSize(bool Value) {
+  if (FAutoSizeLabel == Value) return;
+  FAutoSizeLabel = Value;
+  AdjustBounds();
+  Invalidate();
+}
+
+void TfcCustomLabel::SetFocusControl(TWinControl* Value) {
+  FFocusControl = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TfcCustomLabel::SetTransparent(bool Value) {
+  if (Transparent() == Value) return;
+  if (Value) FControlStyle.Exclude(csOpaque);
+  else FControlStyle.Include(csOpaque);
+  Invalidate();
+}
+
+void TfcCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {
+  TGraphicControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
+}
+
+void TfcCustomLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
+void TfcCustomLabel::DoMouseEnter() {
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TfcCustomLabel::DoMouseLeave() {
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+void TfcCustomLabel::AdjustBounds() {
+  if (!FAutoSizeLabel || ComponentState().Contains(csReading)) return;
+  HDC screen = GetDC(nullptr);
+  TControlCanvas* canvas = FCanvas.get();
+  canvas->Lock();
+  canvas->SetPaintDC(screen);
+  FTextOptions->SetText(GetLabelText());
+  FTextOptions->SetTextRect(ClientRect());
+  const TRect needed = FTextOptions->CalcRectWithFont(true);
+  canvas->SetPaintDC(nullptr);
+  canvas->Unlock();
+  ReleaseDC(nullptr, screen);
+  int left = Left();
+  if (FTextOptions->Alignment() == taRightJustify) left = Left() + Width() - needed.Width();
+  SetBounds(left, Top(), needed.Width(), needed.Height());
+}
+
+void TfcCustomLabel::Paint() {
+  TCanvas* canvas = Canvas();
+  if (!Transparent()) {
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(Color());
+    canvas->FillRect(ClientRect());
+  }
+  canvas->Brush()->SetStyle(bsClear);
+  FTextOptions->SetText(GetLabelText());
+  FTextOptions->SetTextRect(ClientRect());
+  if (FTextOptions->DoubleBuffered()) FTextOptions->AssignFont(Font());
+  FTextOptions->Draw();
+}
+
+void TfcCustomLabel::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case CM_TEXTCHANGED:
+      FTextOptions->SetText(Caption());
+      AdjustBounds();
+      Invalidate();
+      return;
+    case CM_FONTCHANGED:
+      TGraphicControl::Dispatch(Message);
+      AdjustBounds();
+      return;
+    case CM_DIALOGCHAR:
+      if (FFocusControl && Enabled() && FTextOptions->Options().Contains(toShowAccel) &&
+          IsAccel(static_cast<WORD>(Message.WParam), Caption()) && FFocusControl->CanFocus()) {
+        FFocusControl->SetFocus();
+        Message.Result = 1;
+        return;
+      }
+      break;
+    case CM_MOUSEENTER:
+      TGraphicControl::Dispatch(Message);
+      DoMouseEnter();
+      return;
+    case CM_MOUSELEAVE:
+      TGraphicControl::Dispatch(Message);
+      DoMouseLeave();
+      return;
+  }
+  TGraphicControl::Dispatch(Message);
+}

@@ -1,0 +1,120 @@
+// The gallery's skinned frames and the second gallery window with its live
+// skin switch.
+#include "demo/GalleryFrame.h"
+
+#include <shellapi.h>
+
+#include <cwchar>
+#include <vector>
+
+#include "classlib/StdCtrls.h"
+#include "demo/GalleryPages.h"
+
+namespace {
+
+bool HasArgument(const wchar_t* Name, int* Value = nullptr) {
+  int count = 0;
+  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+  bool found = false;
+  for (int i = 1; args && i < count; ++i)
+    if (std::wcscmp(args[i], Name) == 0) {
+      found = true;
+      if (Value && i + 1 < count) *Value = static_cast<int>(std::wcstol(args[i + 1], nullptr, 10));
+    }
+  LocalFree(args);
+  return found;
+}
+
+// Skin INI files beside the program: skins\<folder>\*.ini.
+std::vector<String> SkinFiles() {
+  std::vector<String> files;
+  const String root = ProgramFolder() + L"skins\\";
+  WIN32_FIND_DATAW folder;
+  HANDLE folders = FindFirstFileW((root + L"*").c_str(), &folder);
+  if (folders == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (!(folder.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || folder.cFileName[0] == L'.') continue;
+    const String dir = root + folder.cFileName + L"\\";
+    WIN32_FIND_DATAW file;
+    HANDLE inis = FindFirstFileW((dir + L"*.ini").c_str(), &file);
+    if (inis == INVALID_HANDLE_VALUE) continue;
+    do files.push_back(dir + file.cFileName);
+    while (FindNextFileW(inis, &file));
+    FindClose(inis);
+  } while (FindNextFileW(folders, &folder));
+  FindClose(folders);
+  return files;
+}
+
+// Loads skin file Index of the list into SkinData; the error text, or empty.
+String SwitchSkin(TspSkinData* SkinData, int Index) {
+  const std::vector<String> files = SkinFiles();
+  if (files.empty() || !SkinData) return L"No skin files beside the program.";
+  const String& file = files[static_cast<size_t>(Index) % files.size()];
+  try {
+    TspCompressedStoredSkin stored(nullptr);
+    stored.LoadFromSkinFile(file);
+    SkinData->LoadCompressedStoredSkin(&stored);
+  } catch (const Exception& e) {
+    return e.Message();
+  }
+  return file.substr(file.find(L"skins\\"));
+}
+
+template <typename T>
+T* Add(TWinControl* Parent, int Left, int Top, int Width, int Height, const String& Caption) {
+  auto* control = new T(Parent);
+  control->SetParent(Parent);
+  control->SetBounds(Left, Top, Width, Height);
+  control->SetCaption(Caption);
+  return control;
+}
+
+class TSecondGalleryWindow : public TForm {
+ public:
+  TSecondGalleryWindow(TComponent* AOwner, TspSkinData* SkinData) : TForm(AOwner), FSkinData(SkinData) {
+    SetCaption(L"second gallery window \x7B2C\x4E8C\x7A97\x53E3");
+    SetBounds(140, 140, 380, 230);
+    SetColor(MakeColor(236, 238, 244));
+    FFrame = new TspSkinForm(this);
+    FFrame->SetSkinData(SkinData);
+    Add<TLabel>(this, 12, 12, 340, 20, L"The gallery's frame: drag, size, try the buttons.");
+    FSkinLabel = Add<TLabel>(this, 12, 60, 340, 20, L"Skin: as loaded by the gallery");
+    auto* next = Add<TButton>(this, 12, 90, 120, 28, L"Switch skin");
+    next->OnClick = [this](TObject*) { FSkinLabel->SetCaption(L"Skin: " + SwitchSkin(FSkinData, ++FSkinIndex)); };
+    auto* close = Add<TButton>(this, 140, 90, 90, 28, L"Close");
+    close->OnClick = [this](TObject*) { Close(); };
+    if (HasArgument(L"--switch")) OnShow = [next](TObject*) { next->Click(); };
+  }
+  String ClassName() const override { return L"TSecondGalleryWindow"; }
+  TspSkinForm* Frame() const { return FFrame; }
+  TspSkinData* FSkinData;
+  TspSkinForm* FFrame;
+  TLabel* FSkinLabel;
+  int FSkinIndex = -1;
+};
+
+}  // namespace
+
+TspSkinData* FirstSkinData(TComponent* Form) {
+  for (int i = 0; Form && i < Form->ComponentCount(); ++i)
+    if (auto* data = dynamic_cast<TspSkinData*>(Form->Components(i))) return data;
+  return nullptr;
+}
+
+TspSkinForm* AddGalleryFrame(TCustomForm* Form, TspSkinData* SkinData) {
+  int skin = 0;
+  if (HasArgument(L"--skin", &skin)) SwitchSkin(SkinData, skin);
+  auto* frame = new TspSkinForm(Form);
+  frame->SetSkinData(SkinData);
+  TSecondGalleryWindow* second = nullptr;
+  auto* open = Add<TButton>(Form, 780, 4, 150, 26, L"Second window");
+  open->OnClick = [Form, SkinData, second](TObject*) mutable {
+    if (!second) second = new TSecondGalleryWindow(Form, SkinData);
+    second->Show();
+    if (HasArgument(L"--rollup")) second->Frame()->SetRollUpState(true);
+  };
+  if (HasArgument(L"--maximize")) frame->SetWindowState(2);
+  if (HasArgument(L"--second")) Form->OnShow = [open](TObject*) { open->Click(); };
+  return frame;
+}

@@ -1,0 +1,325 @@
+// The skinned frame: taking it on and off, composing it at the window's
+// size (active or inactive, normal or rolled up), painting it with its
+// objects, the window shape, the client margins and the size limits.
+#include "skin/SPUtils_compose.h"
+#include "skin/SPUtils_draw.h"
+#include "skin/SPUtils_geometry.h"
+#include "skin/SPUtils_region.h"
+#include "skin/SPUtils_text.h"
+#include "skin/SkinForm.h"
+#include "skin/speffbmp.h"
+
+namespace {
+
+void ApplyInactiveEffect(TBitmap* Bitmap, TspInactiveEffect Effect) {
+  TspEffectBmp image(Bitmap->Handle());
+  switch (Effect) {
+    case ieBrightness: image.ChangeBrightness(0.4); break;
+    case ieDarkness: image.ChangeDarkness(0.4); break;
+    case ieGrayscale: image.GrayScale(); break;
+    case ieNoise: image.AddColorNoise(50); break;
+    case ieSplitBlur: image.SplitBlur(2); break;
+    case ieInvert: image.Invert(); break;
+  }
+  image.Draw(Bitmap->Canvas()->Handle(), 0, 0);
+}
+
+}  // namespace
+
+bool TspSkinForm::WantsFrame() const {
+  // A form placed inside another control (a page) has no frame of its own.
+  return FForm && !FForm->Parent() && FSkinData && !FSkinData->Empty() && FSkinData->SkinnableForm() &&
+         FSkinData->Picture && !FSkinData->Picture->Empty();
+}
+
+void TspSkinForm::ApplyFrame() {
+  if (FSkinChanging) return;
+  const bool on = WantsFrame();
+  CancelPress();
+  SetHotObject(nullptr);
+  ClearObjects();
+  FFrameBase.reset();
+  if (on) {
+    TspSkinData* s = FSkinData;
+    const int rollUpH = s->RollUpPicture && !s->RollUpPicture->Empty() ? s->RollUpPicture->Height() : 0;
+    FMetrics = MakeFrameMetrics(*s, s->Picture->Width(), s->Picture->Height(), rollUpH);
+    FIconRect = s->IconRect;
+    FMainMenuRect = s->MainMenuRect;
+    FCaptionRect = s->CaptionRect;
+    FButtonsOffset = s->ButtonsOffset;
+  }
+  FFrameOn = on && FMetrics.Valid();
+  if (FFrameOn) CreateObjects();
+  if (!FFrameOn && FRollUp) {
+    // The system frame has no roll-up: the form gets its height back.
+    FRollUp = false;
+    if (FForm) FForm->SetHeight(FRestoreHeight);
+  }
+  if (!FForm || !FForm->HandleAllocated()) return;
+  HWND h = FForm->Handle();
+  FRegionSize = TSize();
+  SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  UpdateRegion();
+  LayoutObjects();
+  RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void TspSkinForm::CreateObjects() {
+  ClearObjects();
+  if (!FSkinData) return;
+  for (int i = 0; i < FSkinData->ObjectList.Count(); ++i)
+    FObjects.push_back(CreateFrameObject(FSkinData->ObjectList[i], FSkinData));
+  UpdateButtonVisibility();
+  LayoutObjects();
+}
+
+void TspSkinForm::ClearObjects() {
+  HideGlow();
+  HideObjectHint();
+  FHot = nullptr;
+  FDown = nullptr;
+  FObjects.clear();
+}
+
+TspSkinFrameObject* TspSkinForm::FindObject(const String& IDName) const {
+  for (const auto& object : FObjects)
+    if (object->IDName() == IDName) return object.get();
+  return nullptr;
+}
+
+TspFrameState TspSkinForm::FrameState() const {
+  TspFrameState state;
+  state.Skin = FSkinData;
+  state.FormActive = FActive;
+  state.WindowState = WindowState();
+  state.RolledUp = FRollUp;
+  if (FForm) {
+    state.Caption = FForm->Caption();
+    state.FormFont = FForm->Font();
+  }
+  state.Strings = FSkinData ? FSkinData->ResourceStrData() : nullptr;
+  return state;
+}
+
+TSize TspSkinForm::WindowSize() const {
+  RECT r = {};
+  if (FForm && FForm->HandleAllocated()) GetWindowRect(FForm->Handle(), &r);
+  else if (FForm) return TSize(FForm->Width(), FForm->Height());
+  return TSize(r.right - r.left, r.bottom - r.top);
+}
+
+TBitmap* TspSkinForm::FramePicture() const {
+  if (FRollUp && FSkinData->RollUpPicture && !FSkinData->RollUpPicture->Empty()) return FSkinData->RollUpPicture.get();
+  return FSkinData->Picture.get();
+}
+
+TRect TspSkinForm::IconRect() const {
+  if (!FFrameOn || IsNullRect(FIconRect)) return NullRect();
+  const TSize size = WindowSize();
+  return PlaceFrameRect(FIconRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+}
+
+TRect TspSkinForm::MainMenuBarRect() const {
+  if (!FFrameOn || FRollUp || IsNullRect(FMainMenuRect)) return NullRect();
+  const TSize size = WindowSize();
+  return PlaceFrameRect(FMainMenuRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+}
+
+void TspSkinForm::LayoutObjects() {
+  if (!FFrameOn || !FSkinData) return;
+  const TSize size = WindowSize();
+  TBitmap* rollUp = FSkinData->RollUpPicture.get();
+  const bool rollUpPicture = rollUp && !rollUp->Empty();
+  TspSkinCaptionObject* caption = nullptr;
+  for (auto& object : FObjects) {
+    // Objects of the roll-up picture show while rolled up, the others otherwise.
+    const bool onRollUp = object->RollUp();
+    if (onRollUp && !rollUpPicture) continue;
+    const int picW = onRollUp ? rollUp->Width() : FMetrics.PicW;
+    const int picH = onRollUp ? rollUp->Height() : FMetrics.PicH;
+    object->ObjectRect = PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, onRollUp ? picH : size.cy);
+    if (auto* c = dynamic_cast<TspSkinCaptionObject*>(object.get())) {
+      c->TextPlace = PlaceFrameRect(c->TextRect(), picW, picH, size.cx, onRollUp ? picH : size.cy);
+      if (!caption || onRollUp == (FRollUp && rollUpPicture)) caption = c;
+    }
+  }
+  if (!caption) return;
+  // The caption text keeps ButtonsOffset away from the shown caption buttons beside it.
+  TRect& text = caption->TextPlace;
+  const int middle = (text.Left + text.Right) / 2;
+  for (auto& object : FObjects) {
+    auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
+    if (!button || !ObjectShown(button)) continue;
+    const TRect& r = button->ObjectRect;
+    if (r.Bottom <= text.Top || r.Top >= text.Bottom) continue;
+    if (r.Left >= middle) text.Right = IntMin(text.Right, r.Left - FButtonsOffset);
+    else text.Left = IntMax(text.Left, r.Right + FButtonsOffset);
+  }
+}
+
+void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
+  if (FFrameBase && FFrameBaseSize == TSize(W, H) && FFrameBaseActive == Active && FFrameBaseRolled == FRollUp) return;
+  if (!FFrameBase) FFrameBase = std::make_unique<TBitmap>();
+  TspSkinData* s = FSkinData;
+  TBitmap* rollUp = s->RollUpPicture.get();
+  if (FRollUp && rollUp && !rollUp->Empty()) {
+    const TRect r(0, 0, rollUp->Width(), rollUp->Height());
+    CreateHSkinImage(s->RollUpLeftPoint.X, r.Right - s->RollUpRightPoint.X, FFrameBase.get(), rollUp, r, W, H, false);
+  } else {
+    TBitmap* picture = s->Picture.get();
+    // The skin's own inactive picture, when it has one of the same size.
+    if (!Active && s->InactivePicture && !s->InactivePicture->Empty() &&
+        s->InactivePicture->Width() == picture->Width() && s->InactivePicture->Height() == picture->Height())
+      picture = s->InactivePicture.get();
+    const TspSkinGeometry& o = FMetrics.Geometry;
+    const TspSkinGeometry n = FrameGeometryAt(FMetrics, W, H);
+    CreateSkinImage(o.LT, o.RT, o.LB, o.RB, o.CL, n.LT, n.RT, n.LB, n.RB, n.CL, FFrameBase.get(), picture,
+                    TRect(0, 0, FMetrics.PicW, FMetrics.PicH), W, H, false, s->LeftStretch, s->TopStretch,
+                    s->RightStretch, s->BottomStretch, false, s->StretchType);
+  }
+  FFrameBaseSize = TSize(W, H);
+  FFrameBaseActive = Active;
+  FFrameBaseRolled = FRollUp;
+}
+
+void TspSkinForm::PaintFrame(const TRect* Only) {
+  if (!FFrameOn || FSkinChanging || !FSkinData || FSkinData->SkinChanging() || !FForm || !FForm->HandleAllocated())
+    return;
+  HWND h = FForm->Handle();
+  if (IsIconic(h) || !IsWindowVisible(h)) return;
+  const TSize size = WindowSize();
+  if (size.cx <= 0 || size.cy <= 0) return;
+  ComposeFrame(size.cx, size.cy, FActive);
+  if (!FBuffer) FBuffer = std::make_unique<TBitmap>();
+  if (FBuffer->Width() != size.cx || FBuffer->Height() != size.cy) FBuffer->SetSize(size.cx, size.cy);
+  TCanvas* canvas = FBuffer->Canvas();
+  const TRect all(0, 0, size.cx, size.cy);
+  const TRect area = Only ? *Only : all;
+  canvas->CopyRect(area, FFrameBase->Canvas(), area);
+
+  const TspFrameState state = FrameState();
+  TBitmap* rollUp = FSkinData->RollUpPicture.get();
+  for (auto& object : FObjects) {
+    if (!ObjectShown(object.get())) continue;
+    const TRect& r = object->ObjectRect;
+    if (Only && (r.Right <= Only->Left || r.Left >= Only->Right || r.Bottom <= Only->Top || r.Top >= Only->Bottom))
+      continue;
+    object->Draw(canvas, object->RollUp() ? rollUp : FSkinData->Picture.get(), state);
+  }
+  if (!FindCaptionShown()) DrawDefaultCaption(canvas, state);
+  const TRect icon = IconRect();
+  if (!IsNullRect(icon)) {
+    HICON handle = reinterpret_cast<HICON>(SendMessageW(h, WM_GETICON, ICON_SMALL2, 0));
+    if (!handle) handle = reinterpret_cast<HICON>(GetClassLongPtrW(h, GCLP_HICONSM));
+    if (!handle) handle = LoadIconW(nullptr, IDI_APPLICATION);
+    DrawIconEx(canvas->Handle(), icon.Left, icon.Top, handle, icon.Width(), icon.Height(), 0, nullptr, DI_NORMAL);
+  }
+  // An inactive form without an inactive picture of the skin's own is drawn
+  // from the active one through the skin's inactive effect.
+  const bool ownInactive = FSkinData->InactivePicture && !FSkinData->InactivePicture->Empty();
+  if (!FActive && !ownInactive && FSkinData->AutoRenderingInActiveImage)
+    ApplyInactiveEffect(FBuffer.get(), FSkinData->InActiveEffect);
+
+  HDC dc = GetWindowDC(h);
+  const TRect client = FrameClientRect(FMetrics, size.cx, size.cy, FRollUp);
+  ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
+  BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), canvas->Handle(), area.Left, area.Top, SRCCOPY);
+  ReleaseDC(h, dc);
+}
+
+void TspSkinForm::InvalidateFrame() {
+  if (!FForm || !FForm->HandleAllocated()) return;
+  const TSize size = WindowSize();
+  const TRect c = FrameClientRect(FMetrics, size.cx, size.cy, FRollUp);
+  // The update region is in client coordinates: the window less the client.
+  HRGN frame = CreateRectRgn(-c.Left, -c.Top, size.cx - c.Left, size.cy - c.Top);
+  HRGN client = CreateRectRgn(0, 0, c.Width(), c.Height());
+  CombineRgn(frame, frame, client, RGN_DIFF);
+  RedrawWindow(FForm->Handle(), nullptr, frame, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  DeleteObject(frame);
+  DeleteObject(client);
+}
+
+bool TspSkinForm::FindCaptionShown() const {
+  for (const auto& object : FObjects)
+    if (dynamic_cast<const TspSkinCaptionObject*>(object.get()) && object->Visible) return true;
+  return false;
+}
+
+void TspSkinForm::DrawDefaultCaption(TCanvas* Canvas, const TspFrameState& State) {
+  // A skin without a caption object: the form's text in the form's font in
+  // the caption rectangle, up to the caption buttons.
+  if (IsNullRect(FCaptionRect) || State.Caption.empty()) return;
+  const TSize size = WindowSize();
+  TRect r = PlaceFrameRect(FCaptionRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+  for (const auto& object : FObjects)
+    if (dynamic_cast<TspSkinStdButtonObject*>(object.get()) && ObjectShown(object.get()) &&
+        object->ObjectRect.Left >= (r.Left + r.Right) / 2)
+      r.Right = IntMin(r.Right, object->ObjectRect.Left - FButtonsOffset);
+  Canvas->Font()->Assign(State.FormFont);
+  Canvas->Font()->SetColor(FrameGlyphColor(FSkinData, State.FormActive));
+  Canvas->Brush()->SetStyle(bsClear);
+  String text = State.Caption;
+  FitWideTextWithEllipsis(Canvas, text, r.Width());
+  DrawWideText(Canvas, text, r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void TspSkinForm::UpdateRegion() {
+  if (!FForm || !FForm->HandleAllocated()) return;
+  HWND h = FForm->Handle();
+  if (!FFrameOn) {
+    SetWindowRgn(h, nullptr, TRUE);
+    return;
+  }
+  const TSize size = WindowSize();
+  if (size == FRegionSize && FRegionRolled == FRollUp) return;
+  FRegionSize = size;
+  FRegionRolled = FRollUp;
+  HRGN rgn = nullptr;
+  TspSkinData* s = FSkinData;
+  TBitmap* rollUpMask = s->RollUpMaskPicture.get();
+  if (FRollUp && rollUpMask && !rollUpMask->Empty()) {
+    TBitmap mask;
+    const TRect r(0, 0, rollUpMask->Width(), rollUpMask->Height());
+    CreateHSkinImage(s->RollUpLeftPoint.X, r.Right - s->RollUpRightPoint.X, &mask, rollUpMask, r, size.cx, size.cy,
+                     false);
+    CreateMaskRegion(rgn, &mask);
+  } else if (s->MaskPicture && !s->MaskPicture->Empty()) {
+    // The mask's solid middle is "maskrectarea"; only the border around it is scanned.
+    TspSkinGeometry o = FMetrics.Geometry;
+    o.CL = s->MaskRectArea;
+    const int dw = size.cx - FMetrics.PicW, dh = size.cy - FMetrics.PicH;
+    TspSkinGeometry n = FrameGeometryAt(FMetrics, size.cx, size.cy);
+    n.CL = TRect(o.CL.Left, o.CL.Top, o.CL.Right + dw, o.CL.Bottom + dh);
+    CreateSkinRegion(rgn, o.LT, o.RT, o.LB, o.RB, o.CL, n.LT, n.RT, n.LB, n.RB, n.CL, s->MaskPicture.get(), size.cx,
+                     size.cy);
+  }
+  SetWindowRgn(h, rgn, TRUE);
+}
+
+void TspSkinForm::WMNCCalcSize(TMessage& Message) {
+  RECT* r = Message.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[0]
+                           : reinterpret_cast<RECT*>(Message.LParam);
+  const TRect c = FrameClientRect(FMetrics, r->right - r->left, r->bottom - r->top, FRollUp);
+  *r = RECT{r->left + c.Left, r->top + c.Top, r->left + c.Right, r->top + c.Bottom};
+  Message.Result = 0;
+}
+
+void TspSkinForm::WMGetMinMaxInfo(TMessage& Message) {
+  auto* info = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+  const TSize min = FrameMinSize(FMetrics);
+  info->ptMinTrackSize.x = min.cx;
+  info->ptMinTrackSize.y = FRollUp ? FMetrics.RollUpH : min.cy;
+  if (FRollUp) info->ptMaxTrackSize.y = FMetrics.RollUpH;
+  // Maximized, the frame fills the work area of its monitor, not the task bar.
+  TRect work, monitor;
+  // The first message of a new window comes before the form knows its handle.
+  HWND h = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
+  GetMonitorRect(h, true, work);
+  GetMonitorRect(h, false, monitor);
+  info->ptMaxPosition.x = work.Left - monitor.Left;
+  info->ptMaxPosition.y = work.Top - monitor.Top;
+  info->ptMaxSize.x = work.Width();
+  info->ptMaxSize.y = work.Height();
+  Message.Result = 0;
+}

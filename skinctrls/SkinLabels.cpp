@@ -1,0 +1,152 @@
+// The skinned standard label and bevel, and what the labels share.
+#include "skinctrls/SkinLabels.h"
+
+#include "skin/SPUtils_text.h"
+#include "skin/SkinCtrlRecords.h"
+#include "skinctrls/SkinControl.h"
+
+void TspLabelSkinFont::Read(const TspDataSkinStdLabelControl& Record) {
+  Name = Record.FontName;
+  Height = Record.FontHeight;
+  Style = Record.FontStyle;
+  Color = Record.FontColor;
+  ActiveColor = Record.ActiveFontColor;
+}
+
+void TspLabelSkinFont::ApplyTo(TFont* Font) const {
+  Font->SetName(Name);
+  Font->SetHeight(Height);
+  Font->SetStyle(Style);
+}
+
+TFontCharset LabelCharset(const TspSkinData* SkinData, const TFont* DefaultFont) {
+  if (SkinData && SkinData->ResourceStrData()) return SkinData->ResourceStrData()->CharSet();
+  return DefaultFont->Charset();
+}
+
+// ---------------------------------------------------------------------------
+// TspSkinStdLabel
+
+TspSkinStdLabel::TspSkinStdLabel(TComponent* AOwner)
+    : TspSkinLinked<TCustomLabel>(AOwner), FDefaultFont(std::make_unique<TFont>()) {
+  FSkinDataName = L"stdlabel";
+  FDefaultFont->SetName(L"Arial");
+  FDefaultFont->SetHeight(14);
+  FDefaultFont->OnChange = [this](TObject*) { SettingChanged(); };
+  SetTransparent(true);
+}
+
+void TspSkinStdLabel::SettingChanged() {
+  AdjustSize();
+  Invalidate();
+}
+
+void TspSkinStdLabel::SetUseSkinFont(bool Value) {
+  if (FUseSkinFont == Value) return;
+  FUseSkinFont = Value;
+  SettingChanged();
+}
+
+void TspSkinStdLabel::SetUseSkinColor(bool Value) {
+  if (FUseSkinColor == Value) return;
+  FUseSkinColor = Value;
+  Invalidate();
+}
+
+void TspSkinStdLabel::SetEllipsType(TspEllipsType Value) {
+  if (FEllipsType == Value) return;
+  FEllipsType = Value;
+  Repaint();
+}
+
+void TspSkinStdLabel::GetSkinData() {
+  if (auto* record = FindRecord<TspDataSkinStdLabelControl>()) FSkinFont.Read(*record);
+}
+
+void TspSkinStdLabel::ChangeSkinData() {
+  GetSkinData();
+  AdjustSize();
+  Repaint();
+}
+
+void TspSkinStdLabel::SetUpFont(TFont* Target) const {
+  if (FIndex == -1) {
+    Target->Assign(FUseSkinFont ? FDefaultFont.get() : Font());
+  } else {
+    Target->Assign(Font());
+    if (FUseSkinFont) FSkinFont.ApplyTo(Target);
+    if (FUseSkinColor) Target->SetColor(FSkinFont.Color);
+  }
+  Target->SetCharset(LabelCharset(FSkinData, FDefaultFont.get()));
+}
+
+void TspSkinStdLabel::DoDrawText(TRect& Rect, UINT Flags) {
+  // Drawn and measured alike from the skin in force now.
+  GetSkinData();
+  String text = GetLabelText();
+  // An empty line still has the height of one.
+  if ((Flags & DT_CALCRECT) && (text.empty() || (ShowAccelChar() && text == L"&"))) text = L" ";
+  if (!ShowAccelChar()) Flags |= DT_NOPREFIX;
+  // Measured with an ellipsis, text is as wide as the ellipsis alone: an
+  // auto-sized label would shrink to "...". Only drawing shortens the text.
+  if (!(Flags & DT_CALCRECT)) {
+    if (FEllipsType == spetEndEllips) Flags |= DT_END_ELLIPSIS;
+    else if (FEllipsType == spetPathEllips) Flags |= DT_PATH_ELLIPSIS;
+  }
+
+  TCanvas* canvas = Canvas();
+  SetUpFont(canvas->Font());
+  const TBrushStyle brush = canvas->Brush()->Style();
+  canvas->Brush()->SetStyle(bsClear);
+  if (Enabled() || (Flags & DT_CALCRECT)) {
+    CanvasDrawText(canvas, text, Rect, Flags);
+  } else {
+    // Embossed: a light copy one pixel down and right under the shaded text.
+    TRect shifted(Rect.Left + 1, Rect.Top + 1, Rect.Right + 1, Rect.Bottom + 1);
+    canvas->Font()->SetColor(SkinColor(&TspSkinColors::cBtnHighLight, clBtnHighlight));
+    CanvasDrawText(canvas, text, shifted, Flags);
+    canvas->Font()->SetColor(SkinColor(&TspSkinColors::cBtnShadow, clBtnShadow));
+    CanvasDrawText(canvas, text, Rect, Flags);
+  }
+  canvas->Brush()->SetStyle(brush);
+}
+
+// ---------------------------------------------------------------------------
+// TspSkinBevel
+
+TspSkinBevel::TspSkinBevel(TComponent* AOwner) : TspSkinLinked<TBevel>(AOwner) { FSkinDataName = L"bevel"; }
+
+void TspSkinBevel::SetDividerMode(bool Value) {
+  FDividerMode = Value;
+  Repaint();
+}
+
+void TspSkinBevel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TspSkinLinked<TBevel>::SetBounds(ALeft, CentredTop(Parent(), ATop, AHeight), AWidth, AHeight);
+}
+
+void TspSkinBevel::ChangeSkinData() {
+  if (auto* record = FindRecord<TspDataSkinBevel>()) {
+    FLightColor = record->LightColor;
+    FDarkColor = record->DarkColor;
+  } else {
+    FLightColor = clBtnHighlight;
+    FDarkColor = clBtnShadow;
+  }
+  Repaint();
+}
+
+void TspSkinBevel::Paint() {
+  if (FShape == bsSpacer) return;
+  TColor first, second;
+  BevelColors(FStyle, FLightColor, FDarkColor, first, second);
+  const int w = Width(), h = Height();
+  if (!FDividerMode) {
+    DrawBevelShape(Canvas(), FShape, w, h, first, second);
+    return;
+  }
+  // A two-pixel groove across the middle, along the line the shape names.
+  const bool horizontal = FShape == bsTopLine || FShape == bsBottomLine;
+  DrawBevelRect(Canvas(), horizontal ? TRect(2, h / 2 - 1, w - 2, h / 2) : TRect(w / 2 - 1, 2, w / 2, h - 2), first,
+                second);
+}

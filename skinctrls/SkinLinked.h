@@ -1,0 +1,89 @@
+// A class library control bound to a skin data component by a record name:
+// the base of every skinned control, windowed or windowless, and of the
+// labels and bevel that derive from the class library's own controls.
+#pragma once
+
+#include "skin/SkinData.h"
+#include "skin/SkinLink.h"
+
+template <class TBase>
+class TspSkinLinked : public TBase, public TspSkinLink {
+ public:
+  explicit TspSkinLinked(TComponent* AOwner) : TBase(AOwner) {}
+
+  TspSkinData* SkinData() const { return FSkinData; }
+  // Stores the component and re-reads the skin when it has one loaded.
+  // Leaving a skin (nullptr, or an empty one) gives the look without a skin
+  // back at once rather than at the next paint.
+  virtual void SetSkinData(TspSkinData* Value);
+  const String& SkinDataName() const { return FSkinDataName; }
+  // Takes effect with the next re-read.
+  virtual void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
+  // Index of the control's record in the skin's control list; -1 for none.
+  int SkinIndex() const { return FIndex; }
+  // The record at SkinIndex, or nullptr.
+  TspDataSkinControl* SkinRecord() const;
+
+  TspSkinData* LinkedSkinData() const override { return FSkinData; }
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  bool Designing() const { return this->ComponentState().Contains(csDesigning); }
+  // Looks the record up again by name (exact, case counts).
+  void LookUpIndex();
+  // The same, keeping the record only when it is a T: a record of another
+  // kind under the name counts as none.
+  template <class T>
+  T* FindRecord();
+  // The skin's colour of that name, or Default without a record.
+  TColor SkinColor(int TspSkinColors::*Color, TColor Default) const;
+
+  TspSkinData* FSkinData = nullptr;
+  String FSkinDataName;
+  int FIndex = -1;
+};
+
+template <class TBase>
+void TspSkinLinked<TBase>::SetSkinData(TspSkinData* Value) {
+  if (FSkinData) FSkinData->RemoveFreeNotification(this);
+  const bool hadRecord = FIndex != -1;
+  FSkinData = Value;
+  if (Value) Value->FreeNotification(this);
+  if (Designing()) return;
+  if ((Value && !Value->Empty()) || hadRecord) this->ChangeSkinData();
+}
+
+template <class TBase>
+TspDataSkinControl* TspSkinLinked<TBase>::SkinRecord() const {
+  if (!FSkinData || FIndex < 0 || FIndex >= FSkinData->CtrlList.Count()) return nullptr;
+  return FSkinData->CtrlList[FIndex];
+}
+
+template <class TBase>
+void TspSkinLinked<TBase>::Notification(TComponent* AComponent, TOperation Operation) {
+  TBase::Notification(AComponent, Operation);
+  if (Operation != opRemove || AComponent != FSkinData) return;
+  // Its records and colours go with it; the next paint draws without them.
+  FSkinData = nullptr;
+  FIndex = -1;
+}
+
+template <class TBase>
+void TspSkinLinked<TBase>::LookUpIndex() {
+  FIndex = (!FSkinData || FSkinData->Empty()) ? -1 : FSkinData->GetControlIndex(FSkinDataName);
+}
+
+template <class TBase>
+template <class T>
+T* TspSkinLinked<TBase>::FindRecord() {
+  LookUpIndex();
+  T* record = dynamic_cast<T*>(SkinRecord());
+  if (!record) FIndex = -1;
+  return record;
+}
+
+template <class TBase>
+TColor TspSkinLinked<TBase>::SkinColor(int TspSkinColors::*Color, TColor Default) const {
+  if (FIndex == -1 || !FSkinData || !FSkinData->SkinColors) return Default;
+  return (*FSkinData->SkinColors).*Color;
+}

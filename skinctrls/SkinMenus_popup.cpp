@@ -1,0 +1,64 @@
+// TspSkinPopupMenu: a popup menu whose item tree opens as a skin menu
+// through the skinned form of the form it belongs to.
+#include "skin/SkinForm.h"
+#include "skinctrls/SkinMenus.h"
+
+TspSkinPopupMenu::TspSkinPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {}
+
+// The skin menu drops an OnMenuClose of ours when we go (it watches us).
+TspSkinPopupMenu::~TspSkinPopupMenu() {
+  if (FLastSkinMenu) FLastSkinMenu->RemoveFreeNotification(this);
+}
+
+void TspSkinPopupMenu::SetSkinData(TspSkinData* Value) {
+  if (FSkinData == Value) return;
+  if (FSkinData) FSkinData->RemoveFreeNotification(this);
+  FSkinData = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TspSkinPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TPopupMenu::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FSkinData) FSkinData = nullptr;
+  if (AComponent == FLastSkinMenu) FLastSkinMenu = nullptr;
+}
+
+TComponent* TspSkinPopupMenu::FindSkinForm() const {
+  if (FOwnerForm) return GetSkinForm(FOwnerForm);
+  TComponent* owner = Owner();
+  if (dynamic_cast<TCustomForm*>(owner)) return GetSkinForm(owner);
+  if (owner && dynamic_cast<TCustomForm*>(owner->Owner())) return GetSkinForm(owner->Owner());
+  return nullptr;
+}
+
+void TspSkinPopupMenu::Open(TControl* AControl, const TRect& R, bool PopupUp) {
+  if (OnPopup) OnPopup(this);
+  auto* skinForm = dynamic_cast<TspSkinForm*>(FindSkinForm());
+  TspSkinMenu* menu = FindSkinMenu(skinForm);
+  if (!skinForm || !menu) return;
+  if (!FSkinData) SetSkinData(skinForm->MenusSkinData() ? skinForm->MenusSkinData() : skinForm->SkinData());
+  auto* frame = dynamic_cast<TspSkinMenuFrameLink*>(skinForm);
+  if (menu->Visible() && frame) frame->SkinMenuClose();
+  FPopupPoint = TPoint(R.Left, R.Top);
+  if (frame) frame->SkinMenuOpen();
+  menu->PopupItems(AControl, FSkinData, PopupUp, Items(), R, 0);
+  if (FLastSkinMenu != menu) {
+    if (FLastSkinMenu) FLastSkinMenu->RemoveFreeNotification(this);
+    FLastSkinMenu = menu;
+    menu->FreeNotification(this);
+  }
+  if (OnMenuClose && menu->Visible()) menu->SetOnMenuClose(OnMenuClose, this);
+}
+
+void TspSkinPopupMenu::Popup(int X, int Y) { Open(nullptr, TRect(X, Y, X, Y), false); }
+
+void TspSkinPopupMenu::PopupFromRect(const TRect& R, bool PopupUp) { Open(nullptr, R, PopupUp); }
+
+void TspSkinPopupMenu::PopupFromRectForControl(TControl* AControl, const TRect& R, bool PopupUp) {
+  Open(AControl, R, PopupUp);
+}
+
+void TspSkinPopupMenu::PopupForControl(TControl* AControl, int X, int Y) {
+  Open(AControl, TRect(X, Y, X, Y), false);
+}

@@ -1,0 +1,21 @@
+# Compares the skin folders that SkinArt drew (DRAWN) with the checked-in ones
+# (CHECKED_IN), file by file.
+set(stale)
+foreach(skin Default Dark)
+  file(GLOB drawn RELATIVE ${DRAWN}/${skin} ${DRAWN}/${skin}/*)
+  file(GLOB checked RELATIVE ${CHECKED_IN}/${skin} ${CHECKED_IN}/${skin}/*)
+  if(NOT drawn STREQUAL checked)
+    message(FATAL_ERROR "skins/${skin} holds [${checked}], SkinArt draws [${drawn}]")
+  endif()
+  foreach(file ${drawn})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${DRAWN}/${skin}/${file} ${CHECKED_IN}/${skin}/${file}
+                    RESULT_VARIABLE different)
+    if(different)
+      list(APPEND stale ${skin}/${file})
+    endif()
+  endforeach()
+endforeach()
+if(stale)
+  message(FATAL_ERROR "Out of date under skins/: ${stale}. Run SkinArt as tools/SkinArt/SkinArt.cpp says and commit.")
+endif()
+message(STATUS "The checked-in skins are what SkinArt draws")

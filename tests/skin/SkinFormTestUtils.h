@@ -1,0 +1,113 @@
+// Shared set-up of the skinned form tests: the test skins loaded into skin
+// data, a shown form wearing a frame, and window geometry read back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../classlib/ControlTestUtils.h"
+#include "SkinTestData.h"
+#include "skin/SkinForm.h"
+
+// Loads skins/Test/<Ini> into Data.
+inline void LoadTestSkin(TspSkinData* Data, const char* Ini) {
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(ProjectPath((std::string("skins/Test/") + Ini).c_str()));
+  Data->LoadCompressedStoredSkin(&stored);
+}
+
+inline TRect WindowRectOf(HWND Wnd) {
+  RECT r = {};
+  GetWindowRect(Wnd, &r);
+  return TRect(r.left, r.top, r.right, r.bottom);
+}
+
+// The client area in window coordinates.
+inline TRect ClientInWindow(HWND Wnd) {
+  RECT c = {};
+  GetClientRect(Wnd, &c);
+  POINT p = {0, 0};
+  ClientToScreen(Wnd, &p);
+  const TRect w = WindowRectOf(Wnd);
+  return TRect(p.x - w.Left, p.y - w.Top, p.x - w.Left + c.right, p.y - w.Top + c.bottom);
+}
+
+// The pixel on the screen at P of the window (window coordinates).
+inline COLORREF ScreenPixel(HWND Wnd, const TPoint& P) {
+  const TRect w = WindowRectOf(Wnd);
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, w.Left + P.X, w.Top + P.Y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+// WM_NCHITTEST at P (window coordinates).
+inline LRESULT HitAt(HWND Wnd, const TPoint& P) {
+  const TRect w = WindowRectOf(Wnd);
+  return SendMessageW(Wnd, WM_NCHITTEST, 0, MAKELPARAM(w.Left + P.X, w.Top + P.Y));
+}
+
+// Tests on the frame test skin, loaded once for the test program.
+class FrameSkinTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    Skin = new TspSkinData(nullptr);
+    LoadTestSkin(Skin, "frame.ini");
+  }
+  static void TearDownTestSuite() {
+    Free(Skin);
+    Skin = nullptr;
+  }
+  inline static TspSkinData* Skin = nullptr;
+};
+
+// A form with a skinned frame on Data.
+struct TSkinnedForm {
+  explicit TSkinnedForm(TspSkinData* Data, int W = 300, int H = 200) {
+    Form = new TForm(nullptr);
+    Form->SetBounds(60, 60, W, H);
+    Form->SetCaption(L"Frame test");
+    Frame = new TspSkinForm(Form);
+    Frame->SetSkinData(Data);
+  }
+  ~TSkinnedForm() { Free(Form); }
+  HWND Handle() const { return Form->Handle(); }
+  TForm* Form;
+  TspSkinForm* Frame;
+};
+
+inline BOOL CALLBACK CountThreadWindow(HWND, LPARAM Data) {
+  ++*reinterpret_cast<int*>(Data);
+  return TRUE;
+}
+
+// Top-level windows of this thread.
+inline int ThreadWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountThreadWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// GDI objects the process holds. Windows counts them; Wine reports 0, so
+// there the handle table is probed: it hands out freed entries first and
+// then new ones in order, so allocating until the entries come in order
+// counts the free entries below the highest one ever used.
+inline int GdiObjectsInUse() {
+  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(n);
+  std::vector<HBRUSH> probes;
+  int run = 0, runStart = 0;
+  for (int i = 0; i < 65536 && run < 64; ++i) {
+    HBRUSH b = CreateSolidBrush(RGB(1, 2, 3));
+    if (!b) break;
+    const int index = static_cast<int>(reinterpret_cast<uintptr_t>(b) & 0xFFFF);
+    const int last = probes.empty() ? -2 : static_cast<int>(reinterpret_cast<uintptr_t>(probes.back()) & 0xFFFF);
+    if (index == last + 1) ++run;
+    else run = 0, runStart = static_cast<int>(probes.size());
+    probes.push_back(b);
+  }
+  const int highest = static_cast<int>(reinterpret_cast<uintptr_t>(probes[runStart]) & 0xFFFF);
+  for (HBRUSH b : probes) DeleteObject(b);
+  return highest - runStart;
+}

@@ -1,0 +1,101 @@
+// Frame geometry of the skinned form: client margins, placement of picture
+// rectangles, smallest size and the hit test, on a 220 x 120 frame picture.
+#include <gtest/gtest.h>
+
+#include "skin/SkinFormGeometry.h"
+
+namespace {
+
+// The frame of skins/Test/frame.ini: client 5,28,215,115, border 5,
+// hit-test points 12 pixels in from each corner.
+TspFrameMetrics TestMetrics(int RollUpPicH = 0) {
+  TspSkinSections s;
+  s.LTPoint = TPoint(46, 32);
+  s.RTPoint = TPoint(112, 32);
+  s.LBPoint = TPoint(40, 110);
+  s.RBPoint = TPoint(180, 110);
+  s.ClRect = TRect(5, 28, 215, 115);
+  s.BorderW = 5;
+  s.HitTestLTPoint = TPoint(12, 12);
+  s.HitTestRTPoint = TPoint(208, 12);
+  s.HitTestLBPoint = TPoint(12, 108);
+  s.HitTestRBPoint = TPoint(208, 108);
+  s.FormMinWidth = 240;
+  return MakeFrameMetrics(s, 220, 120, RollUpPicH);
+}
+
+TEST(FrameGeometry, ClientKeepsTheFrameMarginsAtEverySize) {
+  const TspFrameMetrics m = TestMetrics();
+  EXPECT_EQ(FrameMargins(m), TRect(5, 28, 5, 5));
+  EXPECT_EQ(FrameClientRect(m, 300, 200, false), TRect(5, 28, 295, 195));
+  EXPECT_EQ(FrameClientRect(m, 640, 480, false), TRect(5, 28, 635, 475));
+  // Rolled up the client has no height; a window smaller than its frame
+  // gets an empty client, never a negative one.
+  EXPECT_EQ(FrameClientRect(m, 300, 33, true), TRect(5, 28, 295, 28));
+  EXPECT_EQ(FrameClientRect(m, 8, 20, false), TRect(5, 28, 5, 28));
+}
+
+TEST(FrameGeometry, PointsOnTheRightAndBottomMoveWithTheSize) {
+  const TspSkinGeometry n = FrameGeometryAt(TestMetrics(), 320, 220);
+  EXPECT_EQ(n.LT, TPoint(46, 32));
+  EXPECT_EQ(n.RT, TPoint(212, 32));
+  EXPECT_EQ(n.LB, TPoint(40, 210));
+  EXPECT_EQ(n.RB, TPoint(280, 210));
+  EXPECT_EQ(n.CL, TRect(5, 28, 315, 215));
+}
+
+TEST(FrameGeometry, RectanglesFollowTheHalfOfThePictureTheirEdgesLieIn) {
+  // A close button in the right half keeps its distance to the right side,
+  // the icon in the left half stays, a caption across both halves stretches
+  // and a grip in the bottom right follows both edges.
+  EXPECT_EQ(PlaceFrameRect(TRect(196, 5, 214, 23), 220, 120, 400, 300), TRect(376, 5, 394, 23));
+  EXPECT_EQ(PlaceFrameRect(TRect(6, 6, 22, 22), 220, 120, 400, 300), TRect(6, 6, 22, 22));
+  EXPECT_EQ(PlaceFrameRect(TRect(48, 4, 150, 26), 220, 120, 400, 300), TRect(48, 4, 330, 26));
+  EXPECT_EQ(PlaceFrameRect(TRect(200, 100, 215, 115), 220, 120, 400, 300), TRect(380, 280, 395, 295));
+  // Smaller than the picture: the right-half button moves left.
+  EXPECT_EQ(PlaceFrameRect(TRect(196, 5, 214, 23), 220, 120, 200, 100), TRect(176, 5, 194, 23));
+}
+
+TEST(FrameGeometry, SmallestSizeHoldsTheCornersAndTheSkinMinimum) {
+  TspFrameMetrics m = TestMetrics();
+  EXPECT_EQ(FrameMinSize(m), TSize(240, 33));  // corners need 46 + 108 = 154 < 240
+  m.FormMinWidth = 0;
+  EXPECT_EQ(FrameMinSize(m), TSize(154, 33));
+  // Rolled up without a roll-up picture, the caption band and the bottom band remain.
+  EXPECT_EQ(m.RollUpH, 33);
+  EXPECT_EQ(TestMetrics(32).RollUpH, 32);
+}
+
+TEST(FrameGeometry, HitTestFindsCaptionBordersCornersAndClient) {
+  const TspFrameMetrics m = TestMetrics();
+  const int w = 300, h = 200;
+  struct Case {
+    TPoint P;
+    TspFrameHit Hit;
+  } cases[] = {
+      {{150, 15}, fhCaption},   {{150, 100}, fhClient},   {{150, 2}, fhTop},
+      {{150, 197}, fhBottom},   {{2, 100}, fhLeft},       {{297, 100}, fhRight},
+      {{2, 2}, fhTopLeft},      {{11, 2}, fhTopLeft},     {{2, 11}, fhTopLeft},
+      {{12, 2}, fhTop},         {{2, 12}, fhLeft},        {{297, 2}, fhTopRight},
+      {{288, 2}, fhTopRight},   {{287, 2}, fhTop},        {{297, 11}, fhTopRight},
+      {{2, 197}, fhBottomLeft}, {{2, 188}, fhBottomLeft}, {{2, 187}, fhLeft},
+      {{297, 197}, fhBottomRight}, {{288, 197}, fhBottomRight}, {{297, 188}, fhBottomRight},
+      {{-1, 50}, fhNowhere},    {{300, 50}, fhNowhere},   {{150, 200}, fhNowhere},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(FrameHitTest(m, w, h, c.P, true), c.Hit) << c.P.X << "," << c.P.Y;
+}
+
+TEST(FrameGeometry, WithoutSizingTheEdgesAreCaptionOrBorder) {
+  const TspFrameMetrics m = TestMetrics();
+  EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(2, 2), false), fhCaption);
+  EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(150, 2), false), fhCaption);
+  EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(2, 100), false), fhBorder);
+  EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(297, 197), false), fhBorder);
+  // A skin without a border width cannot be sized either.
+  TspFrameMetrics none = m;
+  none.BorderW = 0;
+  EXPECT_EQ(FrameHitTest(none, 300, 200, TPoint(2, 100), true), fhBorder);
+}
+
+}  // namespace

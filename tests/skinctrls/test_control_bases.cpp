@@ -1,0 +1,140 @@
+// The skinned control bases as a panel uses them: resize modes from a
+// record's points and the sizes SetBounds forces, alpha blending over the
+// parent, record look-up by name, and skin changes relayed by the skinned form.
+#include "SkinCtrlTestUtils.h"
+#include "skin/SkinForm.h"
+
+namespace {
+
+// Counts the skin re-reads the form engine asks of it.
+template <class T>
+class Counting : public T {
+ public:
+  explicit Counting(TComponent* AOwner) : T(AOwner) {}
+  void ChangeSkinData() override {
+    ++Changes;
+    T::ChangeSkinData();
+  }
+  int Changes = 0;
+};
+
+class ControlBases : public FormTest {};
+
+TEST_F(ControlBases, ResizeModeFromRecordPointsForcesSetBounds) {
+  TspSkinData* data = NewTestSkin(form);
+  TspDataSkinPanelControl* record = RecordOf(data, L"panel");
+  ASSERT_NE(record, nullptr);
+  auto* panel = Add<TspSkinPanel>(form, 10, 10, 100, 80);
+  panel->SetSkinData(data);
+
+  struct Case {
+    const char* Name;
+    TRect SkinRect;
+    TPoint RT, LB, RB;
+    int Mode;
+    int W, H;  // the size a request of 120 x 90 ends at
+  } cases[] = {
+      {"no skin rectangle", TRect(), TPoint(), TPoint(), TPoint(), -1, 120, 90},
+      {"fixed", TRect(0, 0, 48, 22), TPoint(), TPoint(), TPoint(), 0, 48, 22},
+      {"nine pieces", TRect(0, 0, 48, 22), TPoint(46, 2), TPoint(2, 20), TPoint(46, 20), 1, 120, 90},
+      {"across", TRect(0, 0, 48, 22), TPoint(46, 2), TPoint(), TPoint(), 2, 120, 22},
+      {"down", TRect(0, 0, 48, 22), TPoint(), TPoint(2, 20), TPoint(), 3, 48, 90},
+      // The right-bottom point needs both coordinates to stretch both ways.
+      {"half a corner", TRect(0, 0, 48, 22), TPoint(), TPoint(2, 20), TPoint(46, 0), 3, 48, 90},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    record->SkinRect = c.SkinRect;
+    record->LTPoint = TPoint(2, 2);
+    record->RTPoint = c.RT;
+    record->LBPoint = c.LB;
+    record->RBPoint = c.RB;
+    panel->SetBounds(10, 10, 60, 40);
+    panel->ChangeSkinData();
+    EXPECT_EQ(panel->ResizeMode, c.Mode);
+    panel->SetBounds(10, 10, 120, 90);
+    EXPECT_EQ(panel->Width(), c.W);
+    EXPECT_EQ(panel->Height(), c.H);
+  }
+  // Without a record nothing is forced.
+  panel->SetSkinDataName(L"no such record");
+  panel->ChangeSkinData();
+  panel->SetBounds(10, 10, 77, 55);
+  EXPECT_EQ(panel->SkinIndex(), -1);
+  EXPECT_EQ(panel->Width(), 77);
+  EXPECT_EQ(panel->Height(), 55);
+}
+
+TEST_F(ControlBases, RecordLookUpIsByExactName) {
+  TspSkinData* data = NewTestSkin(form);
+  auto* panel = Add<TspSkinPanel>(form, 10, 10, 48, 22);
+  panel->SetSkinDataName(L"Panel");
+  panel->SetSkinData(data);
+  EXPECT_EQ(panel->SkinIndex(), -1) << "case counts";
+  panel->SetSkinDataName(L"panel ");
+  panel->ChangeSkinData();
+  EXPECT_EQ(panel->SkinIndex(), -1);
+  panel->SetSkinDataName(L"statusbar");
+  // The name alone changes nothing until the skin is read again.
+  EXPECT_EQ(panel->SkinIndex(), -1);
+  panel->ChangeSkinData();
+  EXPECT_EQ(panel->SkinIndex(), data->GetControlIndex(L"statusbar"));
+  EXPECT_NE(panel->SkinIndex(), -1);
+  // Leaving the skin data gives the default look back.
+  panel->SetSkinData(nullptr);
+  EXPECT_EQ(panel->SkinIndex(), -1);
+}
+
+TEST_F(ControlBases, AlphaBlendMixesWithTheParentBackground) {
+  form->SetColor(clRed);
+  form->Show();
+  Settle();
+  auto* blended = Add<TspSkinCustomControl>(form, 20, 20, 60, 40);
+  blended->SetAlphaBlend(true);
+  // The parent here is the red form itself.
+  const TPoint inside(30, 20);
+  blended->SetAlphaBlendValue(255);
+  EXPECT_EQ(Snapshot(blended)->Canvas()->Pixels(inside.X, inside.Y), Rgb(clBtnFace));
+  blended->SetAlphaBlendValue(0);
+  EXPECT_EQ(Snapshot(blended)->Canvas()->Pixels(inside.X, inside.Y), Rgb(clRed));
+  blended->SetAlphaBlendValue(128);
+  const TColor mixed = Snapshot(blended)->Canvas()->Pixels(inside.X, inside.Y);
+  EXPECT_NE(mixed, Rgb(clRed));
+  EXPECT_NE(mixed, Rgb(clBtnFace));
+  // Off again: the control's own look whatever the value.
+  blended->SetAlphaBlend(false);
+  EXPECT_EQ(Snapshot(blended)->Canvas()->Pixels(inside.X, inside.Y), Rgb(clBtnFace));
+}
+
+TEST_F(ControlBases, SkinFormRelaysAChangeToNestedControlsOfItsSkinOnly) {
+  TspSkinData* mine = NewTestSkin(form);
+  TspSkinData* other = NewTestSkin(form);
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(mine);
+  auto* outer = Add<Counting<TspSkinPanel>>(form, 10, 10, 200, 150);
+  auto* nested = Add<Counting<TspSkinPanel>>(outer, 10, 30, 100, 60);
+  auto* deeper = Add<Counting<TspSkinCustomControl>>(nested, 5, 5, 20, 20);
+  auto* foreign = Add<Counting<TspSkinPanel>>(outer, 120, 30, 60, 60);
+  auto* unbound = Add<Counting<TspSkinPanel>>(form, 250, 10, 60, 60);
+  for (auto* c : {outer, nested, foreign}) c->SetSkinData(c == foreign ? other : mine);
+  deeper->SetSkinData(mine);
+  form->Show();
+  Settle();
+  outer->Changes = nested->Changes = deeper->Changes = foreign->Changes = unbound->Changes = 0;
+
+  mine->LoadCompressedStoredSkin(TestStoredSkin());
+  Settle();
+  EXPECT_EQ(outer->Changes, 1);
+  EXPECT_EQ(nested->Changes, 1);
+  EXPECT_EQ(deeper->Changes, 1);
+  EXPECT_EQ(foreign->Changes, 0) << "bound to another skin data component";
+  EXPECT_EQ(unbound->Changes, 0);
+
+  // A relay without a component reaches every skinned control.
+  skinForm->RelaySkinChange(nullptr);
+  EXPECT_EQ(foreign->Changes, 1);
+  EXPECT_EQ(unbound->Changes, 1);
+  EXPECT_EQ(deeper->Changes, 2);
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+// The colours and fonts of a generated skin: one palette per theme.
+#pragma once
+
+#include "classlib/Types.h"
+#include "tools/SkinArt/ArtImage.h"
+
+struct TSkinPalette {
+  String Folder;    // folder name under skins/
+  String SkinName;  // [VERSION] skinname
+  String Comments;
+  // Fonts of the caption and the controls: a face with Chinese glyphs.
+  String FontName;
+  int CaptionFontHeight = 16;
+  int FontHeight = 15;
+
+  TRgb Accent;       // the one accent colour: highlights, marks, hot text
+  TRgb AccentText;   // text on the accent colour
+
+  // Window frame, active and inactive.
+  TRgb CaptionTop, CaptionBottom, CaptionShine, CaptionText, CaptionGlyph;
+  TRgb InactiveCaptionTop, InactiveCaptionBottom, InactiveCaptionShine, InactiveCaptionText, InactiveGlyph;
+  TRgb FrameBorder, InactiveFrameBorder;
+  // Caption button backgrounds: the glyph colour laid over the caption.
+  TRgb ButtonOverlay;
+  double HotOpacity = 0.18, DownOpacity = 0.32;
+  TRgb CloseHot, CloseDown, CloseGlyph;
+
+  // Surfaces and text.
+  TRgb Face;         // form client and control background
+  TRgb Window;       // edit and list background
+  TRgb Text, TextDim, WindowText;
+  TRgb Border;       // one-pixel outline of panels
+  TRgb PanelFace;
+  TRgb HeaderTop, HeaderBottom, HeaderText;  // group box caption bar
+  TRgb BarTop, BarBottom, BarLine;           // tool panel and status bar
+  TRgb Highlight, Shadow, Light3D, DarkShadow;
+  TRgb BevelLight, BevelDark;
+  TRgb HintFace, HintBorder;
+};
+
+TSkinPalette DefaultPalette();
+TSkinPalette DarkPalette();

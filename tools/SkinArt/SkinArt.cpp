@@ -1,0 +1,36 @@
+// SkinArt: draws the library's built-in skin (Default) and its dark variant
+// (Dark) and writes each skin folder: the BMP pictures and skin.ini.
+//
+// The folders under skins/ are generated: change the palettes or the drawing
+// functions here, rebuild, and run from the project folder
+//   cmake --build build/win32 --target SkinArt
+//   wine build/win32/tools/SkinArt/SkinArt.exe skins
+// then commit the changed files. The build packs the folders into .skn files
+// and embeds Default; it never runs this program.
+#include <cstdio>
+#include <filesystem>
+
+#include "classlib/TextCodec.h"
+#include "tools/SkinArt/ArtSkin.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "Usage: SkinArt <skins folder>\n");
+    return 2;
+  }
+  try {
+    for (const TSkinPalette& palette : {DefaultPalette(), DarkPalette()}) {
+      const std::filesystem::path folder = std::filesystem::path(argv[1]) / palette.Folder;
+      std::filesystem::create_directories(folder);
+      BuildSkin(palette, folder.wstring());
+      std::printf("%s\n", folder.string().c_str());
+    }
+    return 0;
+  } catch (const Exception& e) {
+    std::fprintf(stderr, "%s\n", WideToUtf8(e.Message()).c_str());
+    return 1;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+}
