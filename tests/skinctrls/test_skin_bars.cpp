@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../classlib/ControlTestUtils.h"
+#include "../classlib/PaintedImage.h"
 #include "classlib/Forms.h"
 #include "skinctrls/SkinScrollBar.h"
 #include "skinctrls/SkinTrackBar.h"
@@ -32,12 +33,7 @@ class BarTest : public ::testing::Test {
   }
   // One timer tick as the system would deliver it.
   static void Tick(TWinControl* C) { SendMessageW(C->Handle(), WM_TIMER, 1, 0); }
-  static TColor PixelOf(TWinControl* C, int X, int Y) {
-    TBitmap b;
-    b.SetSize(C->Width(), C->Height());
-    C->PaintTo(b.Canvas()->Handle(), 0, 0);
-    return b.Canvas()->Pixels(X, Y);
-  }
+  static TColor PixelOf(TWinControl* C, int X, int Y) { return TPaintedImage(C).At(X, Y); }
 
   TForm* FForm = nullptr;
 };

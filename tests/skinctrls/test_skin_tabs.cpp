@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "../classlib/ControlTestUtils.h"
-#include "../skin/SkinTestData.h"
+#include "../classlib/PaintedImage.h"
+#include "../skin/SkinFormTestUtils.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinCtrlRecords2.h"
 #include "skin/SkinForm.h"
-#include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinControl.h"
 #include "skinctrls/SkinTabs.h"
 #include "skininputs/SkinBoxCtrls.h"
@@ -44,18 +44,11 @@ class TabsTest : public ::testing::Test {
     return p;
   }
   TspSkinData* LoadTestSkin() {
-    auto* stored = new TspCompressedStoredSkin(FForm);
-    stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
     auto* skin = new TspSkinData(FForm);
-    skin->LoadCompressedStoredSkin(stored);
+    ::LoadTestSkin(skin, "skin.ini");
     return skin;
   }
-  static TColor PixelOf(TWinControl* C, int X, int Y) {
-    TBitmap b;
-    b.SetSize(C->Width(), C->Height());
-    C->PaintTo(b.Canvas()->Handle(), 0, 0);
-    return b.Canvas()->Pixels(X, Y);
-  }
+  static TColor PixelOf(TWinControl* C, int X, int Y) { return TPaintedImage(C).At(X, Y); }
   static void Click(TWinControl* C, const TPoint& Down, const TPoint& Up) {
     SendMessageW(C->Handle(), WM_MOUSEMOVE, 0, At(Down));
     SendMessageW(C->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(Down));
@@ -229,8 +222,6 @@ TEST_F(TabsTest, ScrollerAppearsScrollsAndGoes) {
 
 TEST_F(TabsTest, SkinChangeOverTheFormKeepsTheScrollerAlive) {
   auto* skinForm = new TspSkinForm(FForm);
-  auto* stored = new TspCompressedStoredSkin(FForm);
-  stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
   auto* skin = new TspSkinData(FForm);
   skinForm->SetSkinData(skin);
   auto* p = MakePages(10, 210);
@@ -239,8 +230,8 @@ TEST_F(TabsTest, SkinChangeOverTheFormKeepsTheScrollerAlive) {
   ASSERT_NE(p->Scroller(), nullptr);
   TControl* scroller = p->Scroller()->ScrollerControl();
   // The relay reaches the page control and then the scroller inside it.
-  skin->LoadCompressedStoredSkin(stored);
-  skin->LoadCompressedStoredSkin(stored);
+  ::LoadTestSkin(skin, "skin.ini");
+  ::LoadTestSkin(skin, "skin.ini");
   ASSERT_NE(p->Scroller(), nullptr);
   EXPECT_EQ(p->Scroller()->ScrollerControl(), scroller);
   EXPECT_EQ(dynamic_cast<TspSkinUpDown*>(scroller)->SkinDataName(), L"hupdown");  // the skin's "updown" name
@@ -265,13 +256,11 @@ TEST_F(TabsTest, TabsDrawnOnEverySide) {
 
 // The extent of the caption's dark pixels in R of the painted control.
 TRect TextExtent(TWinControl* C, const TRect& R) {
-  TBitmap b;
-  b.SetSize(C->Width(), C->Height());
-  C->PaintTo(b.Canvas()->Handle(), 0, 0);
+  const TPaintedImage image(C);
   TRect e(R.Right, R.Bottom, R.Left, R.Top);
   for (int y = R.Top + 1; y < R.Bottom - 1; ++y)
     for (int x = R.Left + 1; x < R.Right - 1; ++x) {
-      const TColor c = b.Canvas()->Pixels(x, y);
+      const TColor c = image.At(x, y);
       if ((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF) > 3 * 96) continue;
       e = TRect(std::min(e.Left, x), std::min(e.Top, y), std::max(e.Right, x + 1), std::max(e.Bottom, y + 1));
     }
@@ -297,16 +286,8 @@ TEST_F(TabsTest, CloseGlyphWhitensUnderTheMouse) {
   ASSERT_EQ(box.Width(), 14);
   ASSERT_EQ(box.Height(), 14);
   auto glyphColours = [&] {
-    TBitmap b;
-    b.SetSize(p->Width(), p->Height());
-    p->PaintTo(b.Canvas()->Handle(), 0, 0);
-    bool black = false, white = false;
-    for (int y = box.Top; y < box.Bottom; ++y)
-      for (int x = box.Left; x < box.Right; ++x) {
-        black |= b.Canvas()->Pixels(x, y) == 0;
-        white |= b.Canvas()->Pixels(x, y) == 0xFFFFFF;
-      }
-    return std::make_pair(black, white);
+    const TPaintedImage image(p);
+    return std::make_pair(image.Count(box, 0) > 0, image.Count(box, 0xFFFFFF) > 0);
   };
   EXPECT_EQ(glyphColours(), std::make_pair(true, false));
   SendMessageW(p->Handle(), WM_MOUSEMOVE, 0, At(Mid(box)));

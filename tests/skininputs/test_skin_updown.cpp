@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "../classlib/ControlTestUtils.h"
-#include "../skin/SkinTestData.h"
-#include "skin/SkinStoredSkin.h"
+#include "../classlib/PaintedImage.h"
+#include "../skin/SkinFormTestUtils.h"
 #include "skininputs/SkinBoxCtrls.h"
 
 namespace {
@@ -30,12 +30,7 @@ class UpDownTest : public ::testing::Test {
   void TearDown() override { delete FForm; }
   void Send(UINT Msg, int X, int Y) { SendMessageW(FUpDown->Handle(), Msg, Msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, At(X, Y)); }
   void Tick() { SendMessageW(FUpDown->Handle(), WM_TIMER, 1, 0); }
-  TColor PixelAt(int X, int Y) {
-    TBitmap b;
-    b.SetSize(FUpDown->Width(), FUpDown->Height());
-    FUpDown->PaintTo(b.Canvas()->Handle(), 0, 0);
-    return b.Canvas()->Pixels(X, Y);
-  }
+  TColor PixelAt(int X, int Y) { return TPaintedImage(FUpDown).At(X, Y); }
 
   TForm* FForm = nullptr;
   TspSkinUpDown* FUpDown = nullptr;
@@ -144,10 +139,8 @@ TEST_F(UpDownTest, DefaultLookByState) {
 
 TEST_F(UpDownTest, RecordWithoutPictureShowsTheDefaultLook) {
   // The test skin's "hupdown" names button places but no skin rectangle.
-  auto* stored = new TspCompressedStoredSkin(FForm);
-  stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
   auto* skin = new TspSkinData(FForm);
-  skin->LoadCompressedStoredSkin(stored);
+  LoadTestSkin(skin, "skin.ini");
   FUpDown->SetSkinData(skin);
   ASSERT_NE(FUpDown->SkinIndex(), -1);
   EXPECT_EQ(FUpDown->ButtonRect(0), TRect(20, 0, 40, 20));
