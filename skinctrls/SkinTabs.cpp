@@ -7,6 +7,7 @@
 
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinCtrlRecords2.h"
+#include "skin/SkinForm.h"
 #include "skinctrls/SkinControl.h"
 
 namespace {
@@ -16,7 +17,7 @@ const TRect& OrElse(const TRect& R, const TRect& Fallback) { return R.IsEmpty() 
 }  // namespace
 
 TspSkinPageControl::TspSkinPageControl(TComponent* AOwner)
-    : TPageControl(AOwner), FDefaultFont(std::make_unique<TFont>()),
+    : TspSkinLinked<TPageControl>(AOwner), FDefaultFont(std::make_unique<TFont>()),
       FRoomList(std::make_unique<TCustomImageList>(nullptr, 1, 1)) {
   for (TFont* f : {FDefaultFont.get(), Font()}) {
     f->SetName(L"Arial");
@@ -24,6 +25,7 @@ TspSkinPageControl::TspSkinPageControl(TComponent* AOwner)
     f->SetStyle({});
     f->SetColor(clBtnText);
   }
+  FSkinDataName = L"tab";
   SetParentFont(false);
   // Every tab is drawn here; the tab control only lays them out and hit-tests.
   FControlState.Include(csCustomPaint);
@@ -55,7 +57,7 @@ void TspSkinPageControl::SetTabSpacing(int Value) {
   Repaint();
 }
 
-void TspSkinPageControl::SetTabLayout(int Value) {
+void TspSkinPageControl::SetTabLayout(TButtonLayout Value) {
   if (Value == FTabLayout) return;
   FTabLayout = Value;
   Repaint();
@@ -119,17 +121,9 @@ void TspSkinPageControl::SetDefaultItemHeight(int Value) {
   Realign();
 }
 
-void TspSkinPageControl::SetSkinData(TspSkinData* Value) {
-  if (FSkinData) FSkinData->RemoveFreeNotification(this);
-  FSkinData = Value;
-  if (Value) Value->FreeNotification(this);
-  if (Value && !Value->Empty() && !Designing()) ChangeSkinData();
-}
-
 void TspSkinPageControl::Notification(TComponent* AComponent, TOperation Operation) {
-  TPageControl::Notification(AComponent, Operation);
+  TspSkinLinked<TPageControl>::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  if (AComponent == FSkinData) FSkinData = nullptr;
   if (AComponent == FImages) FImages = nullptr;
   if (FScroller && AComponent == FScroller->ScrollerControl()) {
     FScroller = nullptr;
@@ -141,10 +135,8 @@ void TspSkinPageControl::Notification(TComponent* AComponent, TOperation Operati
 // Skin
 
 void TspSkinPageControl::GetSkinData() {
-  FIndex = (!FSkinData || FSkinData->Empty()) ? -1 : FSkinData->GetControlIndex(FSkinDataName);
-  auto* r = FIndex != -1 ? dynamic_cast<TspDataSkinTabControl*>(FSkinData->CtrlList[FIndex]) : nullptr;
+  auto* r = FindRecord<TspDataSkinTabControl>();
   if (!r) {
-    FIndex = -1;
     FSkin = TspTabSkin();
     return;
   }
@@ -228,7 +220,7 @@ void TspSkinPageControl::ChangeSkinData() {
 }
 
 void TspSkinPageControl::Loaded() {
-  TPageControl::Loaded();
+  TspSkinLinked<TPageControl>::Loaded();
   if (FIndex != -1) return;
   SetItemSize(TabWidth(), TabHeight() > 0 ? TabHeight() : FDefaultItemHeight);
   SyncScrollerPosition();
@@ -236,7 +228,7 @@ void TspSkinPageControl::Loaded() {
 }
 
 void TspSkinPageControl::CreateHandleDone() {
-  TPageControl::CreateHandleDone();
+  TspSkinLinked<TPageControl>::CreateHandleDone();
   // The tab control learns the tab height the skin or the default gives.
   const int h = TabHeight() > 0 ? TabHeight() : (FIndex != -1 ? FSkin.TabRect.Height() : FDefaultItemHeight);
   SetItemSize(TabWidth(), h);
@@ -302,7 +294,7 @@ int TspSkinPageControl::GetTabsLeftOfView() {
 
 void TspSkinPageControl::Change() {
   if (TspTabScroller* s = Scroller()) s->SetScrollerPosition(GetTabsLeftOfView());
-  TPageControl::Change();
+  TspSkinLinked<TPageControl>::Change();
   Invalidate();
   if (ActivePage()) ActivePage()->Invalidate();
 }
@@ -316,7 +308,7 @@ void TspSkinPageControl::WndProc(TMessage& Message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       if (FTabsInCenter && live) {
-        TPageControl::WndProc(Message);
+        TspSkinLinked<TPageControl>::WndProc(Message);
         Invalidate();  // the focused tab looks different
         return;
       }
@@ -330,7 +322,7 @@ void TspSkinPageControl::WndProc(TMessage& Message) {
         Message.LParam = MAKELPARAM(static_cast<int16_t>(Message.XPos() - GetTabsCenterOffset()), Message.YPos());
       break;
     case TCM_ADJUSTRECT: {
-      TPageControl::WndProc(Message);
+      TspSkinLinked<TPageControl>::WndProc(Message);
       if (Message.WParam || !Message.LParam) return;
       auto* r = reinterpret_cast<RECT*>(Message.LParam);
       GetSkinData();
@@ -342,7 +334,7 @@ void TspSkinPageControl::WndProc(TMessage& Message) {
       return;
     }
     case TCM_GETITEMRECT: {
-      TPageControl::WndProc(Message);
+      TspSkinLinked<TPageControl>::WndProc(Message);
       if (Style() != tsTabs || !Message.LParam) return;
       auto* r = reinterpret_cast<RECT*>(Message.LParam);
       const int offset = FTabsInCenter && live && TabPosition() == tpTop ? GetTabsCenterOffset() : 0;
@@ -351,7 +343,7 @@ void TspSkinPageControl::WndProc(TMessage& Message) {
       return;
     }
   }
-  TPageControl::WndProc(Message);
+  TspSkinLinked<TPageControl>::WndProc(Message);
   if (MultiLine() || !live || ComponentState().Contains(csDestroying)) return;
   switch (Message.Msg) {
     // Whatever lays the tabs out again may make them overflow, or fit, and
@@ -375,7 +367,7 @@ void TspSkinPageControl::Dispatch(TMessage& Message) {
       GetSkinData();
       break;
     case WM_HSCROLL:
-      TPageControl::Dispatch(Message);
+      TspSkinLinked<TPageControl>::Dispatch(Message);
       Repaint();
       return;
     case WM_ERASEBKGND:
@@ -393,18 +385,18 @@ void TspSkinPageControl::Dispatch(TMessage& Message) {
     case MSG_BACKGROUND_CHANGED:
       if (FTabsBGTransparent) Repaint();
       return;
-    case TspSkinPageControl::SkinAwareQuery:
-      Message.Result = TspSkinPageControl::SkinAwareReply;
+    case MSG_SKIN_AWARE_QUERY:
+      Message.Result = SKIN_AWARE_REPLY;
       return;
     case CM_MOUSELEAVE: {
-      TPageControl::Dispatch(Message);
+      TspSkinLinked<TPageControl>::Dispatch(Message);
       const bool repaint = FHotVisibleTab != -1 && FHotVisibleTab != TabIndex();
       UpdateHotTab(-1, -1);
       if (repaint) PaintTabs(Canvas());
       return;
     }
   }
-  TPageControl::Dispatch(Message);
+  TspSkinLinked<TPageControl>::Dispatch(Message);
 }
 
 // ---------------------------------------------------------------------------
@@ -456,7 +448,7 @@ bool TspSkinPageControl::HotCloseRect(TRect& R, TspSkinCustomTabSheet*& Page) {
 
 void TspSkinPageControl::MouseMove(TShiftState Shift, int X, int Y) {
   if (!Designing()) UpdateHotTab(X, Y);
-  TPageControl::MouseMove(Shift, X, Y);
+  TspSkinLinked<TPageControl>::MouseMove(Shift, X, Y);
 }
 
 void TspSkinPageControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -472,12 +464,12 @@ void TspSkinPageControl::MouseDown(TMouseButton Button, TShiftState Shift, int X
       if (inside) PaintTabs(Canvas());
     }
   }
-  TPageControl::MouseDown(Button, Shift, X, Y);
+  TspSkinLinked<TPageControl>::MouseDown(Button, Shift, X, Y);
 }
 
 void TspSkinPageControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TFreeWatch watch(this);
-  TPageControl::MouseUp(Button, Shift, X, Y);
+  TspSkinLinked<TPageControl>::MouseUp(Button, Shift, X, Y);
   if (watch.Freed() || Button != mbLeft || Designing()) return;
   if (!FTabsInCenter) UpdateHotTab(X, Y);
   TRect r;

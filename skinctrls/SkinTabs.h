@@ -6,10 +6,10 @@
 
 #include <memory>
 
+#include "classlib/ButtonLayout.h"
 #include "classlib/ComCtrls.h"
-#include "skin/SkinData.h"
-#include "skin/SkinLink.h"
 #include "skinctrls/ControlGeometry.h"
+#include "skinctrls/SkinLinked.h"
 #include "skinctrls/TabGeometry.h"
 #include "skinctrls/TabScroller.h"
 
@@ -82,16 +82,11 @@ struct TspTabSkin {
   TColor ButtonTransparentColor = 0;
 };
 
-class TspSkinPageControl : public TPageControl, public TspSkinLink {
+class TspSkinPageControl : public TspSkinLinked<TPageControl> {
  public:
   explicit TspSkinPageControl(TComponent* AOwner);
   ~TspSkinPageControl() override;
   String ClassName() const override { return L"TspSkinPageControl"; }
-
-  // The skinned form asks its controls whether they paint themselves skinned;
-  // the page control and its sheets answer yes.
-  static constexpr unsigned SkinAwareQuery = 0xB1C9;
-  static constexpr intptr_t SkinAwareReply = 12851;
 
   bool TabExtededDraw() const { return FTabExtededDraw; }
   void SetTabExtededDraw(bool Value);
@@ -99,10 +94,8 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
   void SetTabMargin(int Value);
   int TabSpacing() const { return FTabSpacing; }
   void SetTabSpacing(int Value);
-  // Where the image stands by the caption: 0 left, 1 right, 2 top, 3 bottom
-  // (the glyph layouts of the skinned buttons).
-  int TabLayout() const { return FTabLayout; }
-  void SetTabLayout(int Value);
+  TButtonLayout TabLayout() const { return FTabLayout; }
+  void SetTabLayout(TButtonLayout Value);
   bool TextInHorizontal() const { return FTextInHorizontal; }
   void SetTextInHorizontal(bool Value);
   bool TabsInCenter() const { return FTabsInCenter; }
@@ -122,20 +115,14 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
   void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
   int DefaultItemHeight() const { return FDefaultItemHeight; }
   void SetDefaultItemHeight(int Value);
-  TspSkinData* SkinData() const { return FSkinData; }
-  void SetSkinData(TspSkinData* Value);
-  const String& SkinDataName() const { return FSkinDataName; }
-  void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
 
   TspCloseEvent OnClose;
   TNotifyEvent OnAfterClose;
   TspDrawSkinTabEvent OnDrawSkinTab;
 
-  // The skin index (-1 without a skin) and the record's values.
-  int SkinIndex() const { return FIndex; }
+  // The record's values (SkinIndex -1: no skin).
   const TspTabSkin& Skin() const { return FSkin; }
   void GetSkinData();
-  TspSkinData* LinkedSkinData() const override { return FSkinData; }
   void ChangeSkinData() override;
 
   void SetItemSize(int AWidth, int AHeight);
@@ -168,7 +155,6 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
  private:
-  bool Designing() const { return ComponentState().Contains(csDesigning); }
   TspTabSide Side() const { return static_cast<TspTabSide>(TabPosition()); }
   TspSkinCustomTabSheet* SkinPage(int PageIndex) const;
   int VisibleTabCount() const;
@@ -200,17 +186,14 @@ class TspSkinPageControl : public TPageControl, public TspSkinLink {
 
   bool FTabExtededDraw = false;
   int FTabMargin = -1, FTabSpacing = 1;
-  int FTabLayout = 0;
+  TButtonLayout FTabLayout = blGlyphLeft;
   bool FTextInHorizontal = false, FTabsInCenter = false, FFreeOnClose = false, FShowCloseButtons = false;
   TCustomImageList* FImages = nullptr;
   bool FTabsBGTransparent = false;
   std::unique_ptr<TFont> FDefaultFont;
   bool FUseSkinFont = true;
   int FDefaultItemHeight = 20;
-  TspSkinData* FSkinData = nullptr;
-  String FSkinDataName = L"tab";
 
-  int FIndex = -1;
   TspTabSkin FSkin;
   std::unique_ptr<TCustomImageList> FRoomList;  // 1 x 1 and empty: room in every tab
   int FCloseSize = 14;

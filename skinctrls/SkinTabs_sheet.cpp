@@ -2,6 +2,7 @@
 // skin, or the button face), and the bitmap turns and image-and-caption
 // layout the page control draws its tabs with.
 #include "skin/SPUtils.h"
+#include "skin/SkinForm.h"
 #include "skin/speffbmp.h"
 #include "skinctrls/SkinControl.h"
 #include "skinctrls/SkinTabs.h"
@@ -103,8 +104,8 @@ void TspSkinCustomTabSheet::Dispatch(TMessage& Message) {
       if (pc && pc->SkinData() && !pc->SkinData()->Empty() && pc->Skin().StretchEffect) NotifyChildrenBackground();
       return;
     }
-    case TspSkinPageControl::SkinAwareQuery:
-      Message.Result = TspSkinPageControl::SkinAwareReply;
+    case MSG_SKIN_AWARE_QUERY:
+      Message.Result = SKIN_AWARE_REPLY;
       return;
   }
   TTabSheet::Dispatch(Message);

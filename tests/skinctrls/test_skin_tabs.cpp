@@ -73,7 +73,7 @@ TEST_F(TabsTest, DefaultsAndSkinAwareness) {
   EXPECT_EQ(p->SkinDataName(), L"tab");
   EXPECT_EQ(p->TabMargin(), -1);
   EXPECT_EQ(p->TabSpacing(), 1);
-  EXPECT_EQ(p->TabLayout(), 0);  // glyph left
+  EXPECT_EQ(p->TabLayout(), blGlyphLeft);
   EXPECT_EQ(p->DefaultItemHeight(), 20);
   EXPECT_EQ(p->CloseButtonSize(), 14);
   EXPECT_EQ(p->Font()->Name(), L"Arial");
