@@ -467,6 +467,12 @@ void TWinControl::UpdateBoundsFromWindow() {
 void TWinControl::WMWindowPosChanged(TMessage& Message) {
   DefaultHandler(Message);
   if (!FInSetBounds) UpdateBoundsFromWindow();
+  // A new frame can change the client area while the window keeps its size.
+  const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+  if (pos && (pos->flags & SWP_FRAMECHANGED) && (pos->flags & SWP_NOSIZE)) {
+    AnchorChildren();
+    Realign();
+  }
 }
 
 void TWinControl::AnchorChildren() {

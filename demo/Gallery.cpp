@@ -1,6 +1,8 @@
 // The gallery: one form that shows what the library draws and how its
 // controls behave.
 //   Gallery.exe [--page N]   start on page N (1-based)
+//   --dark, --noskin         start in the dark skin, or without a skin
+//   --second, --maximize, --rollup, --skin N, --switch: see GalleryFrame.h
 #include <windows.h>
 
 #include <shellapi.h>

@@ -6,7 +6,8 @@
 #include "demo/GalleryControls.h"
 #include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
-#include "demo/SkinSamples.h"
+#include "skin/SkinBuiltIn.h"
+#include "skinctrls/SkinButtons.h"
 
 namespace {
 
@@ -18,48 +19,103 @@ T* AddControl(TWinControl* Parent, int Left, int Top, int Width, int Height, Arg
   return control;
 }
 
+// Root and every skinned control under it bound to Skin.
+void BindSkin(TControl* Root, TspSkinData* Skin) {
+  if (auto* control = dynamic_cast<TspSkinControl*>(Root)) control->SetSkinData(Skin);
+  if (auto* label = dynamic_cast<TspSkinStdLabel*>(Root)) label->SetSkinData(Skin);
+  if (auto* container = dynamic_cast<TWinControl*>(Root))
+    for (int i = 0; i < container->ControlCount(); ++i) BindSkin(container->Controls(i), Skin);
+}
+
+const wchar_t* const kTitle = L"Skin GUI gallery \x2014 \x76AE\x80A4\x754C\x9762\x5E93\x6F14\x793A";
+
 }  // namespace
 
 TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
-  SetCaption(L"Skin GUI gallery \x2014 \x76AE\x80A4\x754C\x9762\x5E93\x6F14\x793A");
+  SetCaption(kTitle);
   SetPosition(poScreenCenter);
-  SetBounds(20, 20, 960, 740);
-  SetClientSize(940, 700);
+  SetBounds(20, 20, 960, 760);
   SetColor(MakeColor(236, 238, 244));
   Font()->SetName(kChineseFont);
   Font()->SetHeight(-14);
-  BuildControlRow();
+  LoadSkins();
+  BuildHeader();
+  BuildStatusBar();
   BuildPages(StartPage);
-  AddGalleryFrame(this, FirstSkinData(this));
+  AddGalleryFrame(this, FMainSkin);
+  if (HasArgument(L"--dark")) SwitchSkin(gsDark);
+  if (HasArgument(L"--noskin")) SwitchSkin(gsNone);
 }
 
-void TGalleryForm::BuildControlRow() {
-  auto* title = AddControl<TLabel>(this, 16, 8, 600, 24);
-  title->Font()->SetHeight(-20);
-  title->Font()->SetColor(MakeColor(20, 40, 110));
-  title->SetCaption(L"Skin GUI gallery \x2014 \x76AE\x80A4\x754C\x9762\x5E93\x6F14\x793A");
-  auto* hint = AddControl<TLabel>(this, 16, 36, 900, 20);
-  hint->SetCaption(L"Point at, click and Tab through the controls; Enter presses OK, Esc presses Cancel.");
+void TGalleryForm::LoadSkins() {
+  FBuiltInStored = new TspCompressedStoredSkin(this);
+  FMainSkin = new TspSkinData(this);
+  try {
+    LoadBuiltInSkin(FBuiltInStored);
+    FMainSkin->LoadCompressedStoredSkin(FBuiltInStored);
+    FSampleSkins.BuiltIn = new TspSkinData(this);
+    FSampleSkins.BuiltIn->LoadCompressedStoredSkin(FBuiltInStored);
+  } catch (const Exception& e) {
+    FSampleSkins.BuiltInError = e.Message();
+  }
+  try {
+    auto* dark = new TspSkinData(this);
+    dark->LoadFromCompressedFile(ProgramFolder() + L"skins\\Dark.skn");
+    FSampleSkins.Dark = dark;
+  } catch (const Exception& e) {
+    FSampleSkins.DarkError = e.Message();
+  }
+}
 
-  auto* first = AddControl<TSwatch>(this, 16, 60, 110, 48, MakeColor(200, 215, 240));
+void TGalleryForm::BuildHeader() {
+  auto* header = AddControl<TspSkinPanel>(this, 0, 0, 940, 118);
+  header->SetAlign(alTop);
+  header->SetBorderStyle(bvNone);
+  auto* title = AddControl<TspSkinStdLabel>(header, 16, 8, 560, 28);
+  title->SetUseSkinFont(false);  // the label's own font, in the skin's colour
+  title->Font()->SetName(kChineseFont);
+  title->Font()->SetHeight(-22);
+  title->SetCaption(kTitle);
+  auto* hint = AddControl<TspSkinStdLabel>(header, 16, 38, 560, 20);
+  hint->SetCaption(L"Point at, click and Tab through the controls; Enter presses OK, Esc presses Cancel.");
+  BuildSkinSwitch(header, 590, 34);
+  BuildControlRow(header, 62);
+  BindSkin(header, FMainSkin);
+}
+
+void TGalleryForm::BuildSkinSwitch(TWinControl* Parent, int Left, int Top) {
+  const struct {
+    const wchar_t* Caption;
+    TGallerySkin Skin;
+  } choices[] = {{L"Built-in \x5185\x7F6E", gsBuiltIn}, {L"Dark \x6DF1\x8272", gsDark}, {L"No skin \x65E0", gsNone}};
+  int x = Left;
+  for (const auto& choice : choices) {
+    auto* button = AddControl<TspSkinButton>(Parent, x, Top, 104, 26);
+    button->SetCaption(choice.Caption);
+    const TGallerySkin skin = choice.Skin;
+    button->OnClick = [this, skin](TObject*) { SwitchSkin(skin); };
+    x += 110;
+  }
+}
+
+void TGalleryForm::BuildControlRow(TWinControl* Parent, int Top) {
+  auto* first = AddControl<TSwatch>(Parent, 16, Top, 110, 48, MakeColor(200, 215, 240));
   first->SetCaption(L"Windowed \x7A97\x53E3");
   first->SetHint(L"A windowed custom control: Tab to it, press Space");
   first->SetShowHint(true);
-  auto* second = AddControl<TSwatch>(this, 136, 60, 110, 48, MakeColor(210, 235, 200));
+  auto* second = AddControl<TSwatch>(Parent, 136, Top, 110, 48, MakeColor(210, 235, 200));
   second->SetCaption(L"Second \x7B2C\x4E8C");
-  auto* star = AddControl<THoverStar>(this, 258, 60, 48, 48);
-  star->SetHint(L"A windowless control painted by the form");
+  auto* star = AddControl<THoverStar>(Parent, 258, Top, 48, 48);
+  star->SetHint(L"A windowless control painted by its parent");
   star->SetShowHint(true);
-  auto* edit = AddControl<TEdit>(this, 318, 70, 220, 28);
+  auto* edit = AddControl<TEdit>(Parent, 318, Top + 10, 220, 28);
   edit->SetText(L"\x7F16\x8F91\x4E2D\x6587\x6587\x5B57 Edit");
-  auto* ok = AddControl<TButton>(this, 550, 68, 90, 32);
+  auto* ok = AddControl<TspSkinButton>(Parent, 550, Top + 8, 90, 32);
   ok->SetCaption(L"&OK \x786E\x5B9A");
   ok->SetDefault(true);
-  auto* cancel = AddControl<TButton>(this, 648, 68, 90, 32);
+  auto* cancel = AddControl<TspSkinButton>(Parent, 648, Top + 8, 90, 32);
   cancel->SetCaption(L"Cancel");
   cancel->SetCancel(true);
-  FStatus = AddControl<TLabel>(this, 750, 76, 180, 20);
-  FStatus->SetCaption(L"Ready \x5C31\x7EEA");
 
   first->OnClick = [this](TObject*) { SetStatus(L"Windowed clicked"); };
   second->OnClick = [this](TObject*) { SetStatus(L"Second clicked"); };
@@ -70,42 +126,65 @@ void TGalleryForm::BuildControlRow() {
   SetActiveControl(first);
 }
 
-TSampleSkins TGalleryForm::LoadSampleSkins() {
-  TSampleSkins skins;
+void TGalleryForm::BuildStatusBar() {
+  // Named as the skins name the status bar, so that the frame hides its
+  // grip while the form is maximized.
+  auto* bar = AddControl<TspSkinStatusBar>(this, 0, 0, 940, 24);
+  bar->SetName(L"statusbar");
+  bar->SetSizeGrip(true);
+  FStatus = AddControl<TspSkinStdLabel>(bar, 8, 3, 600, 18);
+  FStatus->SetCaption(L"Ready \x5C31\x7EEA");
+  BindSkin(bar, FMainSkin);
+}
+
+void TGalleryForm::SwitchSkin(TGallerySkin Skin) {
   try {
-    auto* stored = new TspCompressedStoredSkin(this);
-    stored->LoadFromSkinFile(ProgramFolder() + L"skins\\Test\\skin.ini");
-    skins.BuiltIn = new TspSkinData(this);
-    skins.BuiltIn->LoadCompressedStoredSkin(stored);
+    switch (Skin) {
+      case gsBuiltIn:
+        FMainSkin->LoadCompressedStoredSkin(FBuiltInStored);
+        SetStatus(L"Built-in skin \x5185\x7F6E\x76AE\x80A4");
+        break;
+      case gsDark:
+        FMainSkin->LoadFromCompressedFile(ProgramFolder() + L"skins\\Dark.skn");
+        SetStatus(L"Dark skin \x6DF1\x8272\x76AE\x80A4");
+        break;
+      case gsNone:
+        // No skin: the forms are told as for a load, and everything bound to
+        // the emptied skin data draws its default look.
+        FMainSkin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+        FMainSkin->ClearAll();
+        FMainSkin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
+        FMainSkin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
+        SetStatus(L"No skin \x65E0\x76AE\x80A4");
+        break;
+    }
   } catch (const Exception& e) {
-    skins.BuiltInError = e.Message();
+    SetStatus(e.Message());
   }
-  skins.DarkError = L"The dark skin is not built yet.";
-  return skins;
 }
 
 void TGalleryForm::BuildPages(int StartPage) {
-  FPages = AddControl<TPageControl>(this, 8, 118, ClientWidth() - 16, ClientHeight() - 126);
-  FPages->SetAnchors({akLeft, akTop, akRight, akBottom});
-  const TSampleSkins skins = LoadSampleSkins();
+  FPages = AddControl<TPageControl>(this, 8, 0, 920, 560);
+  FPages->SetAlign(alClient);
+  const TSampleSkins skins = FSampleSkins;
+  auto samples = [skins](std::vector<TSampleBuilder> Builders) {
+    return [skins, Builders](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, Builders); };
+  };
   const struct {
     const wchar_t* Caption;
     std::function<TGalleryPage*(TComponent*)> Make;
   } pages[] = {
-      {L"Panels \x9762\x677F",
-       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildPanelSamples}); }},
-      {L"Labels \x6807\x7B7E",
-       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildLabelSamples}); }},
-      {L"Menus \x83DC\x5355",
-       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildMenuSamples}); }},
-      {L"Bars and tabs \x6EDA\x52A8\x6761",
-       [skins](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, {BuildBarSamples}); }},
+      {L"Panels \x9762\x677F", samples({BuildPanelSamples})},
+      {L"Labels \x6807\x7B7E", samples({BuildLabelSamples})},
+      {L"Menus \x83DC\x5355", samples({BuildMenuSamples})},
+      {L"Buttons \x6309\x94AE", samples({BuildButtonSamples})},
+      {L"Bars and tabs \x6EDA\x52A8\x6761", samples({BuildBarSamples})},
+      {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
+      {L"Themes \x4E3B\x9898", NewThemesPage},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
-      {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
-      {L"Themes \x4E3B\x9898", NewThemesPage},
   };
   for (const auto& page : pages) {
     auto* sheet = new TTabSheet(this);

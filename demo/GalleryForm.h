@@ -1,12 +1,14 @@
-// The gallery's main form: a row of controls that react to the mouse and the
-// keyboard over a page control whose pages show what the library draws.
+// The gallery's main form: a skinned form wearing the built-in skin, with a
+// header of controls and the skin switch, pages that show what the library
+// draws, and a skinned status bar.
 #pragma once
 
 #include "classlib/ComCtrls.h"
 #include "classlib/Forms.h"
 #include "classlib/StdCtrls.h"
-
-struct TSampleSkins;
+#include "demo/SkinSamples.h"
+#include "skinctrls/SkinLabels.h"
+#include "skinctrls/SkinPanels.h"
 
 class TGalleryForm : public TForm {
  public:
@@ -14,12 +16,25 @@ class TGalleryForm : public TForm {
   TGalleryForm(TComponent* AOwner, int StartPage);
   String ClassName() const override { return L"TGalleryForm"; }
 
+  enum TGallerySkin { gsBuiltIn, gsDark, gsNone };
+  // Dresses the form, its header and status bar and the second window in
+  // another skin, or in none.
+  void SwitchSkin(TGallerySkin Skin);
+
  private:
-  void BuildControlRow();
+  void LoadSkins();
+  void BuildHeader();
+  void BuildSkinSwitch(TWinControl* Parent, int Left, int Top);
+  void BuildControlRow(TWinControl* Parent, int Top);
+  void BuildStatusBar();
   void BuildPages(int StartPage);
-  // The skins the sample pages show their controls in.
-  TSampleSkins LoadSampleSkins();
   void SetStatus(const String& Text) { FStatus->SetCaption(Text); }
-  TLabel* FStatus = nullptr;
+
+  // The skin of the form, its header and status bar; the switch reloads it.
+  TspSkinData* FMainSkin = nullptr;
+  TspCompressedStoredSkin* FBuiltInStored = nullptr;
+  // The fixed skins of the sample pages' columns.
+  TSampleSkins FSampleSkins;
+  TspSkinStdLabel* FStatus = nullptr;
   TPageControl* FPages = nullptr;
 };

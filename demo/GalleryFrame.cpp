@@ -8,27 +8,23 @@
 #include <vector>
 
 #include "classlib/StdCtrls.h"
+#include "skinctrls/SkinButtons.h"
 #include "demo/GalleryPages.h"
 
 namespace {
 
-bool HasArgument(const wchar_t* Name, int* Value = nullptr) {
-  int count = 0;
-  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
-  bool found = false;
-  for (int i = 1; args && i < count; ++i)
-    if (std::wcscmp(args[i], Name) == 0) {
-      found = true;
-      if (Value && i + 1 < count) *Value = static_cast<int>(std::wcstol(args[i + 1], nullptr, 10));
-    }
-  LocalFree(args);
-  return found;
-}
 
-// Skin INI files beside the program: skins\<folder>\*.ini.
+// Skins beside the program: the packed skins\*.skn, then skins\<folder>\*.ini.
 std::vector<String> SkinFiles() {
   std::vector<String> files;
   const String root = ProgramFolder() + L"skins\\";
+  WIN32_FIND_DATAW packed;
+  HANDLE skns = FindFirstFileW((root + L"*.skn").c_str(), &packed);
+  if (skns != INVALID_HANDLE_VALUE) {
+    do files.push_back(root + packed.cFileName);
+    while (FindNextFileW(skns, &packed));
+    FindClose(skns);
+  }
   WIN32_FIND_DATAW folder;
   HANDLE folders = FindFirstFileW((root + L"*").c_str(), &folder);
   if (folders == INVALID_HANDLE_VALUE) return files;
@@ -52,9 +48,13 @@ String SwitchSkin(TspSkinData* SkinData, int Index) {
   if (files.empty() || !SkinData) return L"No skin files beside the program.";
   const String& file = files[static_cast<size_t>(Index) % files.size()];
   try {
-    TspCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinFile(file);
-    SkinData->LoadCompressedStoredSkin(&stored);
+    if (file.size() > 4 && file.compare(file.size() - 4, 4, L".skn") == 0) {
+      SkinData->LoadFromCompressedFile(file);
+    } else {
+      TspCompressedStoredSkin stored(nullptr);
+      stored.LoadFromSkinFile(file);
+      SkinData->LoadCompressedStoredSkin(&stored);
+    }
   } catch (const Exception& e) {
     return e.Message();
   }
@@ -80,9 +80,11 @@ class TSecondGalleryWindow : public TForm {
     FFrame->SetSkinData(SkinData);
     Add<TLabel>(this, 12, 12, 340, 20, L"The gallery's frame: drag, size, try the buttons.");
     FSkinLabel = Add<TLabel>(this, 12, 60, 340, 20, L"Skin: as loaded by the gallery");
-    auto* next = Add<TButton>(this, 12, 90, 120, 28, L"Switch skin");
+    auto* next = Add<TspSkinButton>(this, 12, 90, 120, 28, L"Switch skin");
+    next->SetSkinData(SkinData);
     next->OnClick = [this](TObject*) { FSkinLabel->SetCaption(L"Skin: " + SwitchSkin(FSkinData, ++FSkinIndex)); };
-    auto* close = Add<TButton>(this, 140, 90, 90, 28, L"Close");
+    auto* close = Add<TspSkinButton>(this, 140, 90, 90, 28, L"Close");
+    close->SetSkinData(SkinData);
     close->OnClick = [this](TObject*) { Close(); };
     if (HasArgument(L"--switch")) OnShow = [next](TObject*) { next->Click(); };
   }
@@ -96,6 +98,19 @@ class TSecondGalleryWindow : public TForm {
 
 }  // namespace
 
+bool HasArgument(const wchar_t* Name, int* Value) {
+  int count = 0;
+  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+  bool found = false;
+  for (int i = 1; args && i < count; ++i)
+    if (std::wcscmp(args[i], Name) == 0) {
+      found = true;
+      if (Value && i + 1 < count) *Value = static_cast<int>(std::wcstol(args[i + 1], nullptr, 10));
+    }
+  LocalFree(args);
+  return found;
+}
+
 TspSkinData* FirstSkinData(TComponent* Form) {
   for (int i = 0; Form && i < Form->ComponentCount(); ++i)
     if (auto* data = dynamic_cast<TspSkinData*>(Form->Components(i))) return data;
@@ -108,7 +123,8 @@ TspSkinForm* AddGalleryFrame(TCustomForm* Form, TspSkinData* SkinData) {
   auto* frame = new TspSkinForm(Form);
   frame->SetSkinData(SkinData);
   TSecondGalleryWindow* second = nullptr;
-  auto* open = Add<TButton>(Form, 780, 4, 150, 26, L"Second window");
+  auto* open = Add<TspSkinButton>(Form, 790, 4, 140, 26, L"Second window");
+  open->SetSkinData(SkinData);
   open->OnClick = [Form, SkinData, second](TObject*) mutable {
     if (!second) second = new TSecondGalleryWindow(Form, SkinData);
     second->Show();

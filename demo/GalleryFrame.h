@@ -6,6 +6,9 @@
 #include "classlib/Forms.h"
 #include "skin/SkinForm.h"
 
+// Whether the command line holds Name; Value receives the number after it.
+bool HasArgument(const wchar_t* Name, int* Value = nullptr);
+
 // The first skin data component owned by Form, or nullptr.
 TspSkinData* FirstSkinData(TComponent* Form);
 

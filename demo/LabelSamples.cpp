@@ -15,7 +15,7 @@ T* Place(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H)
 }
 
 TspSkinStdLabel* StdLabel(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, const String& Caption) {
-  auto* label = Place<TspSkinStdLabel>(Parent, SkinData, X, Y, kSampleColumnWidth, 18);
+  auto* label = Place<TspSkinStdLabel>(Parent, SkinData, X, Y, kSampleColumnWidth - 2 * X, 18);
   label->SetCaption(Caption);
   return label;
 }
@@ -46,7 +46,7 @@ void DrawDiscGlyph(TBitmap* Strip) {
 }  // namespace
 
 int BuildLabelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
-  const int w = kSampleColumnWidth;
+  const int w = kSampleColumnWidth - 2 * X;
   StdLabel(Parent, SkinData, X, Y, L"Standard label \x6807\x51C6\x6807\x7B7E");
   StdLabel(Parent, SkinData, X, Y + 20, L"Disabled label \x7981\x7528\x7684\x6807\x7B7E")->SetEnabled(false);
   auto* end = StdLabel(Parent, SkinData, X, Y + 40, L"An end ellipsis cuts a caption that is far too long for its place");

@@ -2,6 +2,7 @@
 // a group box, a paint panel, a transparent panel and a status bar with a grip.
 #include "classlib/StdCtrls.h"
 #include "demo/SkinSamples.h"
+#include "skinctrls/SkinLabels.h"
 #include "skinctrls/SkinPanels.h"
 
 namespace {
@@ -16,19 +17,22 @@ T* AddSample(TWinControl* Parent, TspSkinData* SkinData, int Left, int Top, int 
   return control;
 }
 
-TLabel* AddLabel(TWinControl* Parent, int Left, int Top, const String& Text) {
-  auto* label = new TLabel(Parent);
+// A label in the skin's colours, so that it reads on the skin's panels.
+TspSkinStdLabel* AddLabel(TWinControl* Parent, TspSkinData* SkinData, int Left, int Top, const String& Text) {
+  auto* label = new TspSkinStdLabel(Parent);
   label->SetParent(Parent);
-  label->SetTransparent(true);
   label->SetBounds(Left, Top, 10, 10);
+  label->SetAutoSize(true);
+  label->DefaultFont()->SetName(kChineseFont);
   label->SetCaption(Text);
+  label->SetSkinData(SkinData);
   return label;
 }
 
 }  // namespace
 
 int BuildPanelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
-  const int w = kSampleColumnWidth;
+  const int w = kSampleColumnWidth - 2 * X;
 
   auto* panel = AddSample<TspSkinPanel>(Parent, SkinData, X, Y, w, 80);
   panel->SetCaption(L"Panel \x9762\x677F: check, roll up");
@@ -36,12 +40,12 @@ int BuildPanelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) 
   panel->SetCheckedMode(true);
   panel->SetChecked(true);
   panel->SetRollUpMode(true);
-  AddLabel(panel, 10, 34, L"A child \x5B50\x63A7\x4EF6 (click the caption)");
+  AddLabel(panel, SkinData, 10, 34, L"A child \x5B50\x63A7\x4EF6 (click the caption)");
   Y = panel->Top() + panel->Height() + 8;
 
   auto* group = AddSample<TspSkinGroupBox>(Parent, SkinData, X, Y, w, 60);
   group->SetCaption(L"Group box \x5206\x7EC4\x6846");
-  AddLabel(group, 10, 30, L"Inside the group \x7EC4\x5185");
+  AddLabel(group, SkinData, 10, 30, L"Inside the group \x7EC4\x5185");
   Y = group->Top() + group->Height() + 8;
 
   auto* paint = AddSample<TspSkinPaintPanel>(Parent, SkinData, X, Y, w, 40);
@@ -64,6 +68,6 @@ int BuildPanelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) 
   holder->SetBorderStyle(bvLowered);
   auto* status = AddSample<TspSkinStatusBar>(holder, SkinData, 0, 0, w, 21);
   status->SetSizeGrip(true);
-  AddLabel(status, 6, 4, L"Ready \x5C31\x7EEA");
+  AddLabel(status, SkinData, 6, 4, L"Ready \x5C31\x7EEA");
   return holder->Top() + holder->Height();
 }

@@ -6,7 +6,8 @@
 
 #include "demo/GalleryPages.h"
 
-// Builds one set of samples on Parent with its top-left at (X, Y), each
+// Builds one set of samples on Parent (a column kSampleColumnWidth wide) with
+// its top-left at (X, Y), each
 // control bound to SkinData (nullptr: the default look); returns the y below
 // the last sample.
 using TSampleBuilder = int (*)(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
@@ -37,4 +38,5 @@ class TSkinSamplesPage : public TGalleryPage {
 int BuildPanelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildLabelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildMenuSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildButtonSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

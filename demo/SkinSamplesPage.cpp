@@ -1,6 +1,8 @@
 // A page of skinned samples in three columns: built-in skin, dark skin, none.
 #include "demo/SkinSamples.h"
 
+#include "skinctrls/SkinPanels.h"
+
 namespace {
 
 constexpr int kColumnTop = 34;
@@ -17,8 +19,16 @@ TSkinSamplesPage::TSkinSamplesPage(TComponent* AOwner, const TSampleSkins& Skins
   for (int column = 0; column < 3; ++column) {
     // A column whose skin is missing is left empty rather than shown unskinned twice.
     if (column < 2 && !skins[column]) continue;
-    int y = kColumnTop;
-    for (TSampleBuilder build : Builders) y = build(this, skins[column], ColumnLeft(column), y) + 10;
+    // Each column stands on a panel of its own skin, so that its controls
+    // are seen on the background they are drawn for.
+    auto* back = new TspSkinPanel(this);
+    back->SetParent(this);
+    back->SetBorderStyle(bvNone);
+    back->SetBounds(ColumnLeft(column), kColumnTop, kSampleColumnWidth, 500);
+    back->SetAnchors({akLeft, akTop, akBottom});
+    back->SetSkinData(skins[column]);
+    int y = 8;
+    for (TSampleBuilder build : Builders) y = build(back, skins[column], 6, y) + 10;
   }
 }
 

@@ -116,13 +116,13 @@ TBitmap* TspSkinForm::FramePicture() const {
 TRect TspSkinForm::IconRect() const {
   if (!FFrameOn || IsNullRect(FIconRect)) return NullRect();
   const TSize size = WindowSize();
-  return PlaceFrameRect(FIconRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+  return PlaceFrameRect(FIconRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy, &FMetrics.Geometry);
 }
 
 TRect TspSkinForm::MainMenuBarRect() const {
   if (!FFrameOn || FRollUp || IsNullRect(FMainMenuRect)) return NullRect();
   const TSize size = WindowSize();
-  return PlaceFrameRect(FMainMenuRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+  return PlaceFrameRect(FMainMenuRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy, &FMetrics.Geometry);
 }
 
 void TspSkinForm::LayoutObjects() {
@@ -137,9 +137,11 @@ void TspSkinForm::LayoutObjects() {
     if (onRollUp && !rollUpPicture) continue;
     const int picW = onRollUp ? rollUp->Width() : FMetrics.PicW;
     const int picH = onRollUp ? rollUp->Height() : FMetrics.PicH;
-    object->ObjectRect = PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, onRollUp ? picH : size.cy);
+    // The frame picture's points place its objects; the roll-up picture's halves place its own.
+    const TspSkinGeometry* points = onRollUp ? nullptr : &FMetrics.Geometry;
+    object->ObjectRect = PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, onRollUp ? picH : size.cy, points);
     if (auto* c = dynamic_cast<TspSkinCaptionObject*>(object.get())) {
-      c->TextPlace = PlaceFrameRect(c->TextRect(), picW, picH, size.cx, onRollUp ? picH : size.cy);
+      c->TextPlace = PlaceFrameRect(c->TextRect(), picW, picH, size.cx, onRollUp ? picH : size.cy, points);
       if (!caption || onRollUp == (FRollUp && rollUpPicture)) caption = c;
     }
   }
@@ -157,6 +159,16 @@ void TspSkinForm::LayoutObjects() {
   }
 }
 
+TBitmap* TspSkinForm::StatePicture(bool Active) const {
+  TBitmap* picture = FSkinData->Picture.get();
+  // The skin's own inactive picture, when it has one of the same size.
+  TBitmap* inactive = FSkinData->InactivePicture.get();
+  if (!Active && inactive && !inactive->Empty() && inactive->Width() == picture->Width() &&
+      inactive->Height() == picture->Height())
+    return inactive;
+  return picture;
+}
+
 void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
   if (FFrameBase && FFrameBaseSize == TSize(W, H) && FFrameBaseActive == Active && FFrameBaseRolled == FRollUp) return;
   if (!FFrameBase) FFrameBase = std::make_unique<TBitmap>();
@@ -166,11 +178,7 @@ void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
     const TRect r(0, 0, rollUp->Width(), rollUp->Height());
     CreateHSkinImage(s->RollUpLeftPoint.X, r.Right - s->RollUpRightPoint.X, FFrameBase.get(), rollUp, r, W, H, false);
   } else {
-    TBitmap* picture = s->Picture.get();
-    // The skin's own inactive picture, when it has one of the same size.
-    if (!Active && s->InactivePicture && !s->InactivePicture->Empty() &&
-        s->InactivePicture->Width() == picture->Width() && s->InactivePicture->Height() == picture->Height())
-      picture = s->InactivePicture.get();
+    TBitmap* picture = StatePicture(Active);
     const TspSkinGeometry& o = FMetrics.Geometry;
     const TspSkinGeometry n = FrameGeometryAt(FMetrics, W, H);
     CreateSkinImage(o.LT, o.RT, o.LB, o.RB, o.CL, n.LT, n.RT, n.LB, n.RB, n.CL, FFrameBase.get(), picture,
@@ -204,7 +212,8 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
     const TRect& r = object->ObjectRect;
     if (Only && (r.Right <= Only->Left || r.Left >= Only->Right || r.Bottom <= Only->Top || r.Top >= Only->Bottom))
       continue;
-    object->Draw(canvas, object->RollUp() ? rollUp : FSkinData->Picture.get(), state);
+    // Objects cut their normal look from the picture of the form's state.
+    object->Draw(canvas, object->RollUp() ? rollUp : StatePicture(FActive), state);
   }
   if (!FindCaptionShown()) DrawDefaultCaption(canvas, state);
   const TRect icon = IconRect();
@@ -251,7 +260,7 @@ void TspSkinForm::DrawDefaultCaption(TCanvas* Canvas, const TspFrameState& State
   // the caption rectangle, up to the caption buttons.
   if (IsNullRect(FCaptionRect) || State.Caption.empty()) return;
   const TSize size = WindowSize();
-  TRect r = PlaceFrameRect(FCaptionRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy);
+  TRect r = PlaceFrameRect(FCaptionRect, FMetrics.PicW, FMetrics.PicH, size.cx, size.cy, &FMetrics.Geometry);
   for (const auto& object : FObjects)
     if (dynamic_cast<TspSkinStdButtonObject*>(object.get()) && ObjectShown(object.get()) &&
         object->ObjectRect.Left >= (r.Left + r.Right) / 2)

@@ -45,10 +45,25 @@ TspSkinGeometry FrameGeometryAt(const TspFrameMetrics& M, int W, int H) {
   return n;
 }
 
-TRect PlaceFrameRect(const TRect& R, int PicW, int PicH, int W, int H) {
+namespace {
+
+// Whether an edge at V of a picture Size long moves with the far side, given
+// where the fixed near part ends (Near) and the fixed far part begins (Far);
+// 0 for an unknown end.
+bool EdgeMoves(int V, int Size, int Near, int Far) {
+  if (Far > 0 && V >= Far) return true;
+  if (Near > 0 && V <= Near) return false;
+  return 2 * V > Size;
+}
+
+}  // namespace
+
+TRect PlaceFrameRect(const TRect& R, int PicW, int PicH, int W, int H, const TspSkinGeometry* Points) {
   const int dw = W - PicW, dh = H - PicH;
-  auto x = [&](int v) { return 2 * v > PicW ? v + dw : v; };
-  auto y = [&](int v) { return 2 * v > PicH ? v + dh : v; };
+  const int nearX = Points ? Points->LT.X : 0, farX = Points ? Points->RT.X : 0;
+  const int nearY = Points ? Points->LT.Y : 0, farY = Points ? Points->LB.Y : 0;
+  auto x = [&](int v) { return EdgeMoves(v, PicW, nearX, farX) ? v + dw : v; };
+  auto y = [&](int v) { return EdgeMoves(v, PicH, nearY, farY) ? v + dh : v; };
   return TRect(x(R.Left), y(R.Top), x(R.Right), y(R.Bottom));
 }
 

@@ -39,11 +39,13 @@ TRect FrameClientRect(const TspFrameMetrics& M, int W, int H, bool RolledUp);
 TspSkinGeometry FrameGeometryAt(const TspFrameMetrics& M, int W, int H);
 
 // A rectangle of a PicW x PicH picture placed on a W x H window: an edge in
-// the right half of the picture moves with the window's right side and one
-// in the bottom half with its bottom. So a caption button in the right half
-// follows the right side, a caption that spans both halves stretches, and
-// what lies in the left or top half stays.
-TRect PlaceFrameRect(const TRect& R, int PicW, int PicH, int W, int H);
+// the picture's fixed right part (at or beyond Points' RT.X) moves with the
+// window's right side, one in its fixed left part (up to LT.X) stays, and
+// one in the stretched middle moves when it lies in the right half; the same
+// down the picture with LT.Y, LB.Y and the bottom. So caption buttons follow
+// the right side, a caption reaching into the right part stretches, and the
+// icon stays. Without Points the halves decide alone.
+TRect PlaceFrameRect(const TRect& R, int PicW, int PicH, int W, int H, const TspSkinGeometry* Points = nullptr);
 
 // The smallest window the frame can be drawn at: the fixed corners side by
 // side, and the skin's own minimum width.

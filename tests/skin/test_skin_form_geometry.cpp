@@ -56,6 +56,17 @@ TEST(FrameGeometry, RectanglesFollowTheHalfOfThePictureTheirEdgesLieIn) {
   EXPECT_EQ(PlaceFrameRect(TRect(196, 5, 214, 23), 220, 120, 200, 100), TRect(176, 5, 194, 23));
 }
 
+TEST(FrameGeometry, TheFramesFixedPartsOutweighTheHalves) {
+  const TspFrameMetrics m = TestMetrics();  // fixed parts: x up to 46 and from 112, y up to 32 and from 110
+  // A caption ending where the fixed right part begins stretches, though it
+  // lies in the left half.
+  EXPECT_EQ(PlaceFrameRect(TRect(50, 4, 112, 26), 220, 120, 400, 300, &m.Geometry), TRect(50, 4, 292, 26));
+  // An icon in the fixed left part stays even past the middle of a narrow picture.
+  EXPECT_EQ(PlaceFrameRect(TRect(30, 4, 46, 20), 80, 120, 400, 300, &m.Geometry), TRect(30, 4, 46, 20));
+  // In the stretched middle the halves decide.
+  EXPECT_EQ(PlaceFrameRect(TRect(60, 40, 100, 100), 220, 120, 400, 300, &m.Geometry), TRect(60, 40, 100, 280));
+}
+
 TEST(FrameGeometry, SmallestSizeHoldsTheCornersAndTheSkinMinimum) {
   TspFrameMetrics m = TestMetrics();
   EXPECT_EQ(FrameMinSize(m), TSize(240, 33));  // corners need 46 + 108 = 154 < 240

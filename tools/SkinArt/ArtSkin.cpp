@@ -120,6 +120,10 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   AddStdLabel(art);
   DrawLabel(art);
   AddBevel(art);
+  DrawButton(art);
+  DrawToolButton(art);
+  DrawCheckBox(art);
+  DrawRadioBox(art);
   DrawScrollBars(art);
   DrawTrackBars(art);
   DrawUpDowns(art);
