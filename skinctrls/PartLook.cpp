@@ -1,4 +1,4 @@
-// Parts drawn without a skin, and skin parts blended over the canvas.
+// Skin parts blended over the canvas or composed from a button record.
 #include "skinctrls/PartLook.h"
 
 #include "skin/SPUtils_compose.h"
@@ -7,22 +7,6 @@
 #include "skin/SkinData.h"
 #include "skin/speffbmp.h"
 #include "skinctrls/ControlGeometry.h"
-
-void DrawFramedFill(TCanvas* Canvas, const TRect& R, TColor Frame, TColor Fill) {
-  if (R.IsEmpty()) return;
-  TRect r = R;
-  Frame3D(Canvas, r, Frame, Frame, 1);
-  Canvas->Brush()->SetColor(Fill);
-  Canvas->FillRect(r);
-}
-
-void DrawDefaultPart(TCanvas* Canvas, const TRect& R, TspPartLook Look) {
-  switch (Look) {
-    case plPressed: DrawFramedFill(Canvas, R, clPartActiveFrame, clPartPressedFill); break;
-    case plHot: DrawFramedFill(Canvas, R, clPartActiveFrame, clPartHotFill); break;
-    default: DrawFramedFill(Canvas, R, clBtnShadow, clBtnFace); break;
-  }
-}
 
 void DrawPartBlended(TCanvas* Canvas, TBitmap* Part, int X, int Y, uint8_t Value) {
   const int w = Part->Width(), h = Part->Height();
@@ -36,7 +20,7 @@ void DrawPartBlended(TCanvas* Canvas, TBitmap* Part, int X, int Y, uint8_t Value
 }
 
 bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& Dest,
-                        TspPartLook Look, TColor& FontColor) {
+                        TspPartState State, TColor& FontColor) {
   const int index = SkinData && !SkinData->Empty() ? SkinData->GetControlIndex(Name) : -1;
   auto* r = index != -1 ? dynamic_cast<TspDataSkinButtonControl*>(SkinData->CtrlList[index]) : nullptr;
   if (!r || r->PictureIndex < 0 || r->PictureIndex >= SkinData->ActivePictures.Count()) return false;
@@ -44,8 +28,8 @@ bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, const String& Na
   if (w <= 0 || h <= 0) return true;
   const TRect active = r->ActiveSkinRect.IsEmpty() ? r->SkinRect : r->ActiveSkinRect;
   const TRect down = r->DownSkinRect.IsEmpty() ? active : r->DownSkinRect;
-  const TRect& source = Look == plPressed ? down : (Look == plHot ? active : r->SkinRect);
-  FontColor = Look == plPressed ? r->DownFontColor : (Look == plHot ? r->ActiveFontColor : r->FontColor);
+  const TRect& source = State == psPressed ? down : (State == psHot ? active : r->SkinRect);
+  FontColor = State == psPressed ? r->DownFontColor : (State == psHot ? r->ActiveFontColor : r->FontColor);
   TBitmap* picture = SkinData->ActivePictures[r->PictureIndex];
   TBitmap image;
   if (TspControlGeometry::ResizeModeOf(r->SkinRect, r->RTPoint, r->LBPoint, r->RBPoint) != 1) {

@@ -1,6 +1,8 @@
 // Focus, keys and erase painting shared by the skinned bars.
 #include "skinctrls/SkinBarControl.h"
 
+#include "skinctrls/SkinButtonParts.h"
+
 TspSkinBarControl::TspSkinBarControl(TComponent* AOwner) : TspSkinCustomControl(AOwner) { FTabStop = false; }
 
 void TspSkinBarControl::SetCanFocused(bool Value) {
@@ -9,17 +11,8 @@ void TspSkinBarControl::SetCanFocused(bool Value) {
 }
 
 void TspSkinBarControl::WndProc(TMessage& Message) {
-  if (FCanFocused && !Designing()) {
-    // A click first takes the focus; when the focus does not come, the click is dropped.
-    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && !Focused()) {
-      FSettingFocus = true;
-      SetFocus();
-      FSettingFocus = false;
-      if (!Focused()) return;
-    } else if (Message.Msg == CN_COMMAND && FSettingFocus) {
-      return;
-    }
-  }
+  // A click first takes the focus; when the focus does not come, the click is dropped.
+  if (FCanFocused && DropPressWithoutFocus(this, Message, FSettingFocus)) return;
   TspSkinCustomControl::WndProc(Message);
 }
 

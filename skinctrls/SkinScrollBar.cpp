@@ -358,9 +358,9 @@ void TspSkinScrollBar::CreateControlDefaultImage(TBitmap* B) {
   for (int i = 0; i < 3; ++i) {
     if (i == 0 && !Enabled()) continue;
     const TPart& p = FParts[i];
-    TspPartLook look = plNormal;
-    if ((p.Down && p.MouseIn) || (i == 0 && ThumbPressedLook())) look = plPressed;
-    else if (p.MouseIn) look = plHot;
+    TspPartState look = psIdle;
+    if ((p.Down && p.MouseIn) || (i == 0 && ThumbPressedLook())) look = psPressed;
+    else if (p.MouseIn) look = psHot;
     DrawDefaultPart(c, p.R, look);
   }
   const bool horizontal = FKind == sbHorizontal;

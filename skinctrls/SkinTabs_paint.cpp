@@ -173,7 +173,7 @@ void TspSkinPageControl::DrawTab(int PageIndex, const TRect& Rct, bool Active, b
       c->Brush()->SetColor(clBtnFace);
       c->FillRect(all);
     } else {
-      DrawFramedFill(c, all, clPartActiveFrame, focused ? clPartPressedFill : clPartHotFill);
+      DrawDefaultPart(c, all, focused ? psPressed : psHot);
     }
     c->Font()->Assign(Font());
     if (FSkinData && FSkinData->ResourceStrData()) c->Font()->SetCharset(FSkinData->ResourceStrData()->CharSet());
@@ -275,7 +275,7 @@ void TspSkinPageControl::DrawCloseButton(TCanvas* Cnvs, const TRect& Area, int B
     box = Bounds(Area.Left, middle - FCloseSize / 2, FCloseSize, FCloseSize);
     TColor glyph = clBlack;
     if (!DrawSkinButtonPart(Cnvs, FSkinData, L"resizetoolbutton", box,
-                            pressed ? plPressed : (hot ? plHot : plNormal), glyph)) {
+                            pressed ? psPressed : (hot ? psHot : psIdle), glyph)) {
       // Nothing is drawn, so nothing may be clicked there either.
       page->CloseButtonRect = TRect();
       return;

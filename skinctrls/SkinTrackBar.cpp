@@ -165,7 +165,7 @@ void TspSkinTrackBar::CreateControlDefaultImage(TBitmap* B) {
   FThumbRect = t.Thumb;
   c->Brush()->SetColor(clBtnFace);
   c->FillRect(FThumbRect);
-  const TspPartLook look = FDragging ? plPressed : (FocusedLook() ? plHot : plNormal);
+  const TspPartState look = FDragging ? psPressed : (FocusedLook() ? psHot : psIdle);
   DrawDefaultPart(c, FThumbRect, look);
 }
 

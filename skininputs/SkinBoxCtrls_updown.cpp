@@ -243,7 +243,7 @@ void TspSkinUpDown::CreateControlDefaultImage(TBitmap* B) {
   c->FillRect(TRect(0, 0, B->Width(), B->Height()));
   for (int i = 0; i < 2; ++i) {
     const TButton& b = FButtons[i];
-    DrawDefaultPart(c, b.R, b.Down && b.MouseIn ? plPressed : (b.MouseIn ? plHot : plNormal));
+    DrawDefaultPart(c, b.R, b.Down && b.MouseIn ? psPressed : (b.MouseIn ? psHot : psIdle));
     DrawArrowInRect(c, b.R, clBlack, ArrowDirection(i));
   }
 }
@@ -274,7 +274,7 @@ void TspSkinUpDown::DrawResizeButton(TCanvas* Canvas, int I) {
   const TButton& b = FButtons[I];
   const bool pressed = b.Down && b.MouseIn;
   TColor arrow = clBlack;
-  if (!DrawSkinButtonPart(Canvas, FSkinData, L"resizebutton", b.R, pressed ? plPressed : (b.MouseIn ? plHot : plNormal),
+  if (!DrawSkinButtonPart(Canvas, FSkinData, L"resizebutton", b.R, pressed ? psPressed : (b.MouseIn ? psHot : psIdle),
                           arrow)) {
     Canvas->Brush()->SetColor(clBtnFace);
     Canvas->FillRect(b.R);
