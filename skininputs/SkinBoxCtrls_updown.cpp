@@ -276,7 +276,8 @@ void TspSkinUpDown::DrawResizeButton(TCanvas* Canvas, int I) {
   TColor arrow = clBlack;
   if (!DrawSkinButtonPart(Canvas, FSkinData, L"resizebutton", b.R, pressed ? psPressed : (b.MouseIn ? psHot : psIdle),
                           arrow)) {
-    Canvas->Brush()->SetColor(clBtnFace);
+    // A blank in the skin's button face, so that it sits quietly on that skin.
+    Canvas->Brush()->SetColor(SkinColor(&TspSkinColors::cBtnFace, clBtnFace));
     Canvas->FillRect(b.R);
     return;
   }
