@@ -178,6 +178,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Labels \x6807\x7B7E", samples({BuildLabelSamples})},
       {L"Menus \x83DC\x5355", samples({BuildMenuSamples})},
       {L"Buttons \x6309\x94AE", samples({BuildButtonSamples})},
+      {L"Bars and tabs \x6EDA\x52A8\x6761", samples({BuildBarSamples})},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
       {L"Themes \x4E3B\x9898", NewThemesPage},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},

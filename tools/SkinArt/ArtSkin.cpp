@@ -27,7 +27,7 @@ void WriteList(TspSkinIni& Ini, const wchar_t* Section, const std::vector<String
 }  // namespace
 
 TSkinArt::TSkinArt(const TSkinPalette& APalette) : Palette(APalette) {
-  FControls = AddPicture(L"controls.bmp", kControlsWidth, 256, Palette.Face);
+  FControls = AddPicture(L"controls.bmp", kControlsWidth, 512, Palette.Face);
 }
 
 int TSkinArt::AddPicture(const String& FileName, int Width, int Height, TRgb Fill) {
@@ -124,5 +124,9 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawToolButton(art);
   DrawCheckBox(art);
   DrawRadioBox(art);
+  DrawScrollBars(art);
+  DrawTrackBars(art);
+  DrawUpDowns(art);
+  DrawTabs(art);
   art.Save(Folder);
 }

@@ -72,6 +72,10 @@ void DrawRadioBox(TSkinArt& Art);
 void DrawPopupWindow(TSkinArt& Art);
 void DrawHintWindow(TSkinArt& Art);
 void AddSkinColors(TSkinArt& Art);
+void DrawScrollBars(TSkinArt& Art);
+void DrawTrackBars(TSkinArt& Art);
+void DrawUpDowns(TSkinArt& Art);
+void DrawTabs(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);
