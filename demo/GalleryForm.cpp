@@ -8,6 +8,7 @@
 #include "demo/GalleryPages.h"
 #include "skin/SkinBuiltIn.h"
 #include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinTabs.h"
 
 namespace {
 
@@ -164,8 +165,11 @@ void TGalleryForm::SwitchSkin(TGallerySkin Skin) {
 }
 
 void TGalleryForm::BuildPages(int StartPage) {
-  FPages = AddControl<TPageControl>(this, 8, 0, 920, 560);
+  FPages = AddControl<TspSkinPageControl>(this, 8, 0, 920, 560);
   FPages->SetAlign(alClient);
+  FPages->SetShowCloseButtons(true);  // a closed page is gone until the next start
+  FPages->DefaultFont()->SetName(kChineseFont);
+  FPages->SetSkinData(FMainSkin);
   const TSampleSkins skins = FSampleSkins;
   auto samples = [skins](std::vector<TSampleBuilder> Builders) {
     return [skins, Builders](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, Builders); };
@@ -188,7 +192,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Effects \x6548\x679C", NewEffectsPage},
   };
   for (const auto& page : pages) {
-    auto* sheet = new TTabSheet(this);
+    auto* sheet = new TspSkinTabSheet(this);
     sheet->SetCaption(page.Caption);
     sheet->SetPageControl(FPages);
     TGalleryPage* content = page.Make(sheet);
