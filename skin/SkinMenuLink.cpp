@@ -21,3 +21,14 @@ bool IsMenuCloseMessage(uint32_t Msg) {
       return false;
   }
 }
+
+namespace {
+TspSkinMenuFactory& Factory() {
+  static TspSkinMenuFactory factory = nullptr;
+  return factory;
+}
+}  // namespace
+
+void RegisterSkinMenuFactory(TspSkinMenuFactory Value) { Factory() = Value; }
+
+TspSkinMenuFactory SkinMenuFactory() { return Factory(); }
