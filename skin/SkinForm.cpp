@@ -166,7 +166,12 @@ void TspSkinForm::NewWndProc(TMessage& Message) {
   // The handlers below may free this object (a form closed from an event):
   // keep what is needed to pass the message on.
   std::function<void(TMessage&)> old = FOldWindowProc;
-  FClosedBarItem = Message.Msg == WM_NCLBUTTONDOWN ? FMenuBarDown : -1;
+  // A click on the bar item whose menu is open only closes it: the item is
+  // noted before the click's first message (activation) closes the menu.
+  if ((Message.Msg == WM_MOUSEACTIVATE || Message.Msg == WM_NCLBUTTONDOWN) && FMenuBarDown >= 0)
+    FClosedBarItem = FMenuBarDown;
+  else if (Message.Msg == WM_MOUSEMOVE || Message.Msg == WM_LBUTTONUP || Message.Msg == WM_NCLBUTTONUP)
+    FClosedBarItem = -1;
   MenuPreFilter(Message);
   switch (Message.Msg) {
     case MSG_SKINMENU_CLOSED:
@@ -290,9 +295,13 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
         const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
         const int barItem = MenuBarItemAt(p);
         if (FInMenuLoop && barItem < 0) EndMenuLoop();
+        const int closed = FClosedBarItem;
+        FClosedBarItem = -1;
         if (barItem >= 0) {
-          // A click on the item whose menu the pre-filter just closed only closes it.
-          if (barItem != FClosedBarItem) PopupMenuBarItem(barItem);
+          // A second quick click on the open item comes as a double click,
+          // which the pre-filter lets through: it closes the menu here.
+          if (barItem == FMenuBarDown && FMenuLink && FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();
+          else if (barItem != closed) PopupMenuBarItem(barItem);
         } else if (TspSkinFrameObject* object = ObjectAt(p)) {
           PressObject(object);
         } else if (IconRect().Contains(p)) {
