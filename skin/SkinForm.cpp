@@ -176,7 +176,7 @@ void TspSkinForm::NewWndProc(TMessage& Message) {
   switch (Message.Msg) {
     case MSG_SKINMENU_CLOSED:
       SkinMenuClose();
-      return;
+      break;
     case MSG_BEFORE_SKIN_CHANGE:
       if (IsOwnSkin(Message)) BeforeSkinChange();
       break;
