@@ -67,6 +67,8 @@ void AddStdLabel(TSkinArt& Art);
 void AddBevel(TSkinArt& Art);
 void DrawPopupWindow(TSkinArt& Art);
 void DrawHintWindow(TSkinArt& Art);
+// Menu items, their marks and the form's main menu bar: a picture of their own.
+void DrawMenus(TSkinArt& Art);
 void AddSkinColors(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
