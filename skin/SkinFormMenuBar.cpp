@@ -43,6 +43,17 @@ String ShownCaption(const String& Caption) {
   return text;
 }
 
+// The bar item record's font, or the form's without one.
+void SetBarFont(TCanvas* Canvas, const TspDataSkinMainMenuItem* Data, TFont* FormFont) {
+  if (!Data) {
+    Canvas->Font()->Assign(FormFont);
+    return;
+  }
+  Canvas->Font()->SetName(Data->FontName);
+  Canvas->Font()->SetHeight(Data->FontHeight);
+  Canvas->Font()->SetStyle(Data->FontStyle);
+}
+
 }  // namespace
 
 bool TspSkinForm::HasMenuBar() const {
@@ -90,14 +101,7 @@ void TspSkinForm::LayoutMenuBar() {
   TBitmap measure;
   measure.SetSize(1, 1);
   TCanvas* c = measure.Canvas();
-  TspDataSkinMainMenuItem* data = MenuBarItemData();
-  if (data) {
-    c->Font()->SetName(data->FontName);
-    c->Font()->SetHeight(data->FontHeight);
-    c->Font()->SetStyle(data->FontStyle);
-  } else {
-    c->Font()->Assign(FForm->Font());
-  }
+  SetBarFont(c, MenuBarItemData(), FForm->Font());
   int x = bar.Left + 2;
   for (TMenuItem* item : BarItems(FForm)) {
     const int w = WideTextWidth(c, ShownCaption(item->Caption())) + 2 * kItemPadding;
@@ -183,13 +187,7 @@ void TspSkinForm::DrawMenuBar(TCanvas* Canvas) {
 
   TspDataSkinMainMenuItem* data = MenuBarItemData();
   TBitmap* itemPicture = data ? PictureOf(FSkinData, data->ActivePictureIndex) : nullptr;
-  if (data) {
-    Canvas->Font()->SetName(data->FontName);
-    Canvas->Font()->SetHeight(data->FontHeight);
-    Canvas->Font()->SetStyle(data->FontStyle);
-  } else {
-    Canvas->Font()->Assign(FForm->Font());
-  }
+  SetBarFont(Canvas, data, FForm->Font());
   const std::vector<TMenuItem*> items = BarItems(FForm);
   for (size_t i = 0; i < FMenuBarItems.size() && i < items.size(); ++i) {
     TMenuItem* item = items[i];

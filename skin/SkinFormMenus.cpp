@@ -8,6 +8,11 @@
 
 namespace {
 
+TspSkinMenuFactory& Factory() {
+  static TspSkinMenuFactory factory = nullptr;
+  return factory;
+}
+
 bool IsMouseDown(UINT Msg) {
   switch (Msg) {
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
@@ -25,6 +30,10 @@ const wchar_t* const kSysKeys[siCount] = {L"MI_RESTORECAPTION", L"MI_MINCAPTION"
                                           L"MI_CLOSECAPTION"};
 
 }  // namespace
+
+void RegisterSkinMenuFactory(TspSkinMenuFactory Value) { Factory() = Value; }
+
+TspSkinMenuFactory SkinMenuFactory() { return Factory(); }
 
 void TspSkinForm::CreateSkinMenu() {
   FDefMenuItemFont = std::make_unique<TFont>();

@@ -1,5 +1,5 @@
 // The messages on which an open skin menu closes.
-#include "skin/SkinMenuLink.h"
+#include "skin/SkinMenuMessages.h"
 
 bool IsMenuCloseMessage(uint32_t Msg) {
   switch (Msg) {
@@ -21,14 +21,3 @@ bool IsMenuCloseMessage(uint32_t Msg) {
       return false;
   }
 }
-
-namespace {
-TspSkinMenuFactory& Factory() {
-  static TspSkinMenuFactory factory = nullptr;
-  return factory;
-}
-}  // namespace
-
-void RegisterSkinMenuFactory(TspSkinMenuFactory Value) { Factory() = Value; }
-
-TspSkinMenuFactory SkinMenuFactory() { return Factory(); }

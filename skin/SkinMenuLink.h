@@ -9,15 +9,9 @@
 
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
+#include "skin/SkinMenuMessages.h"
 
 class TspSkinData;
-
-// The menu closed (to the opening control and the form's window).
-constexpr unsigned MSG_SKINMENU_CLOSED = 0x4CC;
-
-// True for the window messages on which an open skin menu must close: the
-// form moves, sizes, activates, loses the focus or is clicked anywhere.
-bool IsMenuCloseMessage(uint32_t Msg);
 
 // The menu settings a skinned form keeps and hands to its skin menu.
 struct TspMenuProperties {
