@@ -104,6 +104,8 @@ void TspSkinForm::SkinMenuClose() {
   FSkinMenuOpen = false;
   const bool barDown = FMenuBarDown >= 0;
   FMenuBarDown = -1;
+  // The item lights up again only under the mouse.
+  if (barDown) FMenuBarHot = -1;
   if (FDown) CancelPress();
   RemoveMenuHook();
   if (barDown || FInMenuLoop) RepaintMenuBar();

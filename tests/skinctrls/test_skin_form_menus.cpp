@@ -6,6 +6,7 @@
 
 #include "../skin/SkinFormTestUtils.h"
 #include "classlib/Menus.h"
+#include "skin/SkinCtrlRecords.h"
 #include "skin/SkinResStr.h"
 #include "skinctrls/SkinMenus.h"
 #include "test_skin_menus_utils.h"
@@ -232,6 +233,44 @@ TEST_F(FormMenuTest, TheMenuBarTakesRoomAboveTheClientAndOpensItsItems) {
   Settle();
   EXPECT_EQ(ClientInWindow(F->Handle()), plain);
   MoveMouse(TPoint(2, 2));
+}
+
+TEST_F(FormMenuTest, TheBarAndItsOpenItemAreDrawnFromTheSkinsMenuBarRecords) {
+  ShowWithMenu();
+  const int barIndex = Skin->GetControlIndex(L"mainmenubar");
+  ASSERT_GE(barIndex, 0);
+  auto* bar = dynamic_cast<TspDataSkinMainMenuBar*>(Skin->CtrlList[barIndex]);
+  ASSERT_NE(bar, nullptr);
+  TBitmap* picture = Skin->ActivePictures[bar->PictureIndex];
+  TspDataSkinMainMenuItem* item = nullptr;
+  for (int i = 0; i < Skin->ObjectList.Count() && !item; ++i)
+    item = dynamic_cast<TspDataSkinMainMenuBarItem*>(Skin->ObjectList[i]);
+  ASSERT_NE(item, nullptr);
+  auto picturePixel = [&](int X, int Y) { return GetPixel(picture->Canvas()->Handle(), X, Y); };
+
+  // The bar right of the last item shows the bar picture.
+  const TRect barRect = Frame->MainMenuBarRect();
+  const TRect last = Frame->MenuBarItemRect(2);
+  const int y = barRect.Height() / 2;
+  EXPECT_EQ(ScreenPixel(F->Handle(), TPoint(last.Right + 20, barRect.Top + y)),
+            picturePixel(bar->SkinRect.Left + bar->SkinRect.Width() / 2, bar->SkinRect.Top + y));
+  // An item whose menu is open wears the record's opened look; its left
+  // part (up to "itemleftoffset") is copied as it is.
+  Frame->PopupMenuBarItem(1);
+  ASSERT_TRUE(Menu->Visible());
+  Settle();
+  const TRect open = Frame->MenuBarItemRect(1);
+  for (int x : {2, 3}) {
+    SCOPED_TRACE(x);
+    EXPECT_EQ(ScreenPixel(F->Handle(), TPoint(open.Left + x, open.Top + y)),
+              picturePixel(item->DownRect.Left + x, item->DownRect.Top + y));
+  }
+  EXPECT_NE(picturePixel(item->DownRect.Left + 3, item->DownRect.Top + y),
+            picturePixel(item->SkinRect.Left + 3, item->SkinRect.Top + y));
+  Menu->CloseSkinMenu();
+  Settle();
+  EXPECT_EQ(ScreenPixel(F->Handle(), TPoint(open.Left + 3, open.Top + y)),
+            picturePixel(item->SkinRect.Left + 3, item->SkinRect.Top + y));
 }
 
 TEST_F(FormMenuTest, AltAndF10EnterKeyboardMenuModeWhereArrowsEnterEscAndAcceleratorsWork) {
