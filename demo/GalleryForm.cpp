@@ -6,6 +6,7 @@
 #include "demo/GalleryControls.h"
 #include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
+#include "classlib/Menus.h"
 #include "skin/SkinBuiltIn.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinTabs.h"
@@ -28,6 +29,80 @@ void BindSkin(TControl* Root, TspSkinData* Skin) {
     for (int i = 0; i < container->ControlCount(); ++i) BindSkin(container->Controls(i), Skin);
 }
 
+TMenuItem* AddItem(TMenuItem* Parent, const String& Caption, TComponent* Owner, TNotifyEvent OnClick = nullptr) {
+  auto* item = new TMenuItem(Owner);
+  item->SetCaption(Caption);
+  item->OnClick = std::move(OnClick);
+  Parent->Add(item);
+  return item;
+}
+
+void AddRadioGroup(TMenuItem* Parent, std::initializer_list<const wchar_t*> Captions, uint8_t Group,
+                   TComponent* Owner, const std::function<void(int)>& OnPick = nullptr) {
+  int index = 0;
+  for (const wchar_t* caption : Captions) {
+    TMenuItem* item = AddItem(Parent, caption, Owner);
+    item->SetRadioItem(true);
+    item->SetGroupIndex(Group);
+    item->SetChecked(index == 0);
+    item->OnClick = [item, OnPick, index](TObject*) {
+      item->SetChecked(true);
+      if (OnPick) OnPick(index);
+    };
+    ++index;
+  }
+}
+
+// The gallery's menu bar, shown in the skinned frame. Command line: --menu N
+// opens bar item N's menu once the form shows, --sysmenu the system menu.
+void BuildMainMenu(TGalleryForm* Form, TspSkinForm* Frame) {
+  auto* menu = new TMainMenu(Form);
+  TMenuItem* root = menu->Items();
+  TMenuItem* file = AddItem(root, L"&File \x6587\x4EF6", menu);
+  AddItem(file, L"&Open... \x6253\x5F00", menu)->SetShortCut(ShortCut('O', {ssCtrl}));
+  AddItem(file, L"&Save \x4FDD\x5B58", menu)->SetShortCut(ShortCut('S', {ssCtrl}));
+  AddItem(file, L"-", menu);
+  AddItem(file, L"E&xit \x9000\x51FA", menu, [Form](TObject*) { Form->Close(); });
+  TMenuItem* view = AddItem(root, L"&View \x89C6\x56FE", menu);
+  TMenuItem* status = AddItem(view, L"&Status bar", menu);
+  status->SetChecked(true);
+  status->OnClick = [status](TObject*) { status->SetChecked(!status->Checked()); };
+  AddItem(view, L"-", menu);
+  AddRadioGroup(view, {L"S&mall icons", L"&Large icons", L"&Details"}, 1, menu);
+  TMenuItem* zoom = AddItem(view, L"&Zoom \x7F29\x653E", menu);
+  for (const wchar_t* z : {L"50%", L"100%", L"200%"}) AddItem(zoom, z, menu);
+  TMenuItem* skin = AddItem(root, L"&Skin \x76AE\x80A4", menu);
+  AddRadioGroup(skin, {L"&Built-in \x5185\x7F6E", L"D&ark \x6DF1\x8272", L"&No skin \x65E0"}, 2, menu,
+                [Form](int Index) { Form->SwitchSkin(static_cast<TGalleryForm::TGallerySkin>(Index)); });
+  TMenuItem* help = AddItem(root, L"&Help \x5E2E\x52A9", menu);
+  AddItem(help, L"&About the gallery", menu);
+  AddItem(help, L"Disabled", menu)->SetEnabled(false);
+  Form->SetMenu(menu);
+  Frame->UpdateMenuBar();
+  // The interface font, which shows Chinese captions too.
+  TFont font;
+  font.Assign(Form->Font());
+  Frame->SetDefMenuItemFont(&font);
+
+  int item = 0;
+  const bool openMenu = HasArgument(L"--menu", &item);
+  const bool openSystem = HasArgument(L"--sysmenu");
+  if (!openMenu && !openSystem) return;
+  auto* timer = new TTimer(Form);
+  timer->SetInterval(1500);
+  timer->OnTimer = [timer, Frame, item, openMenu](TObject*) {
+    timer->SetEnabled(false);
+    if (openMenu) {
+      Frame->PopupMenuBarItem(item);
+      return;
+    }
+    RECT w = {};
+    GetWindowRect(Frame->Form()->Handle(), &w);
+    const TRect icon = Frame->IconRect();
+    Frame->SystemMenuPopup(TRect(w.left + icon.Left, w.top + icon.Top, w.left + icon.Right, w.top + icon.Bottom));
+  };
+}
+
 const wchar_t* const kTitle = L"Skin GUI gallery \x2014 \x76AE\x80A4\x754C\x9762\x5E93\x6F14\x793A";
 
 }  // namespace
@@ -43,7 +118,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
   BuildHeader();
   BuildStatusBar();
   BuildPages(StartPage);
-  AddGalleryFrame(this, FMainSkin);
+  BuildMainMenu(this, AddGalleryFrame(this, FMainSkin));
   if (HasArgument(L"--dark")) SwitchSkin(gsDark);
   if (HasArgument(L"--noskin")) SwitchSkin(gsNone);
 }

@@ -70,25 +70,15 @@ TCustomForm* OwningForm(TComponent* Component) {
   return static_cast<TCustomForm*>(Component);
 }
 
-// The skinned form of the page's form with its skin menu, made once.
+// The skinned form of the page's form (it brings its skin menu), made once.
 TspSkinForm* SampleSkinForm(TCustomForm* form) {
   if (TspSkinForm* existing = GetSkinForm(form)) return existing;
   auto* skinForm = new TspSkinForm(form);
-  auto* menu = new TspSkinMenu(skinForm, form);
   // The interface font, which shows Chinese captions too.
-  menu->DefMenuItemFont()->SetName(form->Font()->Name());
-  // Until the frame takes the form's keys and clicks for its menus, the
-  // samples pass keys to the open menu and close it on a click elsewhere.
-  Application->AddMessageHook([skinForm](MSG& Msg, bool& Handled) {
-    TspSkinMenu* menu = FindSkinMenu(skinForm);
-    if (!menu || !menu->Visible()) return;
-    if (Msg.message == WM_KEYDOWN) {
-      menu->HandleMenuKey(static_cast<uint16_t>(Msg.wParam));
-      Handled = true;
-    } else if (IsMenuCloseMessage(Msg.message) && !dynamic_cast<TspSkinPopupWindow*>(FindControl(Msg.hwnd))) {
-      menu->CloseSkinMenu();
-    }
-  });
+  TFont font;
+  font.Assign(skinForm->DefMenuItemFont());
+  font.SetName(form->Font()->Name());
+  skinForm->SetDefMenuItemFont(&font);
   return skinForm;
 }
 

@@ -31,14 +31,20 @@ TspSkinForm::TspSkinForm(TComponent* AOwner) : TComponent(AOwner) {
   FAlphaTimer->SetInterval(20);
   FAlphaTimer->OnTimer = [this](TObject*) { AlphaTick(); };
   FGlow = new TspLayerManager(this);
+  CreateSkinMenu();
   HookForm();
 }
 
-TspSkinForm::~TspSkinForm() { UnhookForm(); }
+TspSkinForm::~TspSkinForm() {
+  RemoveMenuHook();
+  UnhookForm();
+}
 
 void TspSkinForm::BeforeDestruction() {
   StopFrameTimers();
   CancelPress();
+  FInMenuLoop = false;
+  RemoveMenuHook();
   // The form goes on without this frame: give it the system frame back.
   const bool wasOn = FFrameOn;
   FFrameOn = false;
@@ -84,6 +90,12 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
     ApplyFrame();
   }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
+  if (AComponent == FSkinMenu) {
+    FSkinMenu = nullptr;
+    FMenuLink = nullptr;
+  }
+  if (AComponent == FSystemMenu) FSystemMenu = nullptr;
+  if (AComponent == FBuiltInSystemMenu) FBuiltInSystemMenu = nullptr;
   if (AComponent == FForm) {
     FForm = nullptr;
     FOldWindowProc = nullptr;
@@ -154,7 +166,17 @@ void TspSkinForm::NewWndProc(TMessage& Message) {
   // The handlers below may free this object (a form closed from an event):
   // keep what is needed to pass the message on.
   std::function<void(TMessage&)> old = FOldWindowProc;
+  // A click on the bar item whose menu is open only closes it: the item is
+  // noted before the click's first message (activation) closes the menu.
+  if ((Message.Msg == WM_MOUSEACTIVATE || Message.Msg == WM_NCLBUTTONDOWN) && FMenuBarDown >= 0)
+    FClosedBarItem = FMenuBarDown;
+  else if (Message.Msg == WM_MOUSEMOVE || Message.Msg == WM_LBUTTONUP || Message.Msg == WM_NCLBUTTONUP)
+    FClosedBarItem = -1;
+  MenuPreFilter(Message);
   switch (Message.Msg) {
+    case MSG_SKINMENU_CLOSED:
+      SkinMenuClose();
+      break;
     case MSG_BEFORE_SKIN_CHANGE:
       if (IsOwnSkin(Message)) BeforeSkinChange();
       break;
@@ -222,13 +244,20 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
       }
       return true;
     }
-    case WM_NCMOUSEMOVE:
-      if (!FDown) SetHotObject(ObjectAt(ScreenToWindow(TPoint(Message.XPos(), Message.YPos()))));
+    case WM_NCMOUSEMOVE: {
+      const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
+      if (!FDown) SetHotObject(ObjectAt(p));
+      // Over the bar, an open bar menu follows the mouse to the next item.
+      const int barItem = MenuBarItemAt(p);
+      if (FMenuBarDown >= 0 && barItem >= 0 && barItem != FMenuBarDown) PopupMenuBarItem(barItem);
+      else if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(barItem);
       Old(Message);
       return true;
+    }
     case WM_NCMOUSELEAVE:
       FTrackingLeave = false;
       if (!FDown) SetHotObject(nullptr);
+      if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(-1);
       return true;
     case WM_MOUSEMOVE:
       if (FDown) {
@@ -264,7 +293,16 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
     case WM_NCLBUTTONDOWN:
       if (Message.WParam == fhObject) {
         const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
-        if (TspSkinFrameObject* object = ObjectAt(p)) {
+        const int barItem = MenuBarItemAt(p);
+        if (FInMenuLoop && barItem < 0) EndMenuLoop();
+        const int closed = FClosedBarItem;
+        FClosedBarItem = -1;
+        if (barItem >= 0) {
+          // A second quick click on the open item comes as a double click,
+          // which the pre-filter lets through: it closes the menu here.
+          if (barItem == FMenuBarDown && FMenuLink && FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();
+          else if (barItem != closed) PopupMenuBarItem(barItem);
+        } else if (TspSkinFrameObject* object = ObjectAt(p)) {
           PressObject(object);
         } else if (IconRect().Contains(p)) {
           const TRect icon = IconRect();
@@ -274,6 +312,7 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
         }
         return true;
       }
+      if (FInMenuLoop) EndMenuLoop();
       HideObjectHint();
       HideGlow();
       return false;
@@ -290,6 +329,12 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
         case SC_RESTORE:
           if (FRollUp && WindowState() == 0) SetRollUpState(false);
           else SetWindowState(0);
+          return true;
+        case SC_KEYMENU:
+          // Alt or F10 alone (0), Alt+Space, Alt+letter: the skinned bar and
+          // system menu take the part of the system's menu loop.
+          if (!HasMenuBar() && Message.LParam != L' ') return false;
+          SysKeyMenu(static_cast<wchar_t>(Message.LParam));
           return true;
         default: return false;
       }

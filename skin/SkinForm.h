@@ -15,6 +15,7 @@
 #include "skin/SkinFormGeometry.h"
 #include "skin/SkinFormObjects.h"
 #include "skin/SkinLink.h"
+#include "skin/SkinMenuLink.h"
 
 class TspLayerManager;
 
@@ -41,7 +42,7 @@ class TspTrayLink {
 
 using TspFrameObjectEvent = std::function<void(TObject* Sender, const String& IDName)>;
 
-class TspSkinForm : public TComponent {
+class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
  public:
   // AOwner is the form to decorate; the skinned form hooks its messages.
   explicit TspSkinForm(TComponent* AOwner);
@@ -109,9 +110,59 @@ class TspSkinForm : public TComponent {
   // skin menu, which a later part of the library attaches here.
   TRect IconRect() const;
   TRect MainMenuBarRect() const;
-  // Opens the form's system menu under Where (screen coordinates): the
-  // system's window menu, whose commands the frame carries out itself.
+  // Opens the form's system menu under Where (screen coordinates) as a skin
+  // menu; without a skin menu, the system's window menu.
   void SystemMenuPopup(const TRect& Where);
+
+  // Menus (SkinFormMenus.cpp, SkinFormMenuBar.cpp). The skin menu the form
+  // owns (nullptr when the menu unit is not linked in).
+  TComponent* SkinMenu() const { return FSkinMenu; }
+  TspSkinMenuLink* MenuLink() const { return FMenuLink; }
+  // A popup menu opens or closes through the skin menu.
+  void SkinMenuOpen() override;
+  void SkinMenuClose() override;
+  bool SkinMenuOpened() const { return FSkinMenuOpen; }
+  // Keyboard menu mode: the menu bar takes the keys (Alt, F10).
+  bool InMenuLoop() const { return FInMenuLoop; }
+  void EndMenuLoop();
+  TNotifyEvent OnSkinMenuOpen, OnSkinMenuClose;
+
+  // The items of the system menu: those of SystemMenuSource when one is set,
+  // else of the built-in one (restore, minimize, maximize, minimize to tray,
+  // roll up, close), whose captions and states follow the form.
+  TMenuItem* SystemMenu();
+  TMenu* SystemMenuSource() const { return FSystemMenu; }
+  void SetSystemMenuSource(TMenu* Value);
+
+  // Menu settings, copied into the skin menu when set.
+  bool UseSkinFontInMenu() const { return FMenuProps.UseSkinFont; }
+  void SetUseSkinFontInMenu(bool Value);
+  int DefMenuItemHeight() const { return FMenuProps.DefMenuItemHeight; }
+  void SetDefMenuItemHeight(int Value);  // values above 0 only
+  TFont* DefMenuItemFont() const { return FDefMenuItemFont.get(); }
+  void SetDefMenuItemFont(TFont* Value);
+  bool MenusAlphaBlend() const { return FMenuProps.AlphaBlend; }
+  void SetMenusAlphaBlend(bool Value);
+  uint8_t MenusAlphaBlendValue() const { return FMenuProps.AlphaBlendValue; }
+  void SetMenusAlphaBlendValue(uint8_t Value);
+  bool MenusAlphaBlendAnimation() const { return FMenuProps.AlphaBlendAnimation; }
+  void SetMenusAlphaBlendAnimation(bool Value);
+  int MaxMenuItemsInWindow() const { return FMenuProps.MaxMenuItemsInWindow; }
+  void SetMaxMenuItemsInWindow(int Value);  // values of 0 and above only
+
+  // The main menu bar: the form's Menu drawn in the frame at MainMenuBarRect.
+  bool HasMenuBar() const;
+  int MenuBarItemCount() const;
+  // Window coordinates of bar item Index (visible items only).
+  TRect MenuBarItemRect(int Index);
+  TMenuItem* MenuBarItem(int Index) const;
+  int MenuBarHot() const { return FMenuBarHot; }
+  // The bar item whose menu is open, or -1.
+  int MenuBarDown() const { return FMenuBarDown; }
+  // Opens bar item Index's menu (or runs a bar item without children).
+  void PopupMenuBarItem(int Index);
+  // The form's Menu changed: the frame makes room for the bar or drops it.
+  void UpdateMenuBar();
 
   // Paints the whole form, frame and client with its controls, into DC at
   // (X, Y); skinned controls paint their own frames there when asked by the
@@ -188,6 +239,33 @@ class TspSkinForm : public TComponent {
   void StartAlphaAnimation();
   void AlphaTick();
 
+  // Menus (SkinFormMenus.cpp)
+  void CreateSkinMenu();
+  TspSkinData* MenusSkin() const { return FMenusSkinData ? FMenusSkinData : FSkinData; }
+  void ApplyMenuProperties();
+  // Closes an open skin menu on the messages that must close it; true when
+  // the message was a click that closed the menu of bar item ClosedBarItem.
+  void MenuPreFilter(const TMessage& Message);
+  void InstallMenuHook();
+  void RemoveMenuHook();
+  void MenuHookMessage(MSG& Msg, bool& Handled);
+  // A key while a menu is open or the bar is in keyboard mode.
+  void MenuKey(uint16_t Key);
+  void EnterMenuLoop();
+  void BuildSystemMenu();
+  void SysKeyMenu(wchar_t Char);
+
+  // Menu bar (SkinFormMenuBar.cpp)
+  int MenuBarHeight() const;
+  TRect ClientArea(int W, int H) const;
+  void LayoutMenuBar();
+  void DrawMenuBar(TCanvas* Canvas);
+  void RepaintMenuBar();
+  int MenuBarItemAt(const TPoint& WindowPoint);
+  void SetMenuBarHot(int Index);
+  int MenuBarAccelItem(wchar_t Char) const;
+  TspDataSkinMainMenuItem* MenuBarItemData() const;
+
   TCustomForm* FForm = nullptr;
   std::function<void(TMessage&)> FOldWindowProc;
   TspSkinData* FSkinData = nullptr;
@@ -226,6 +304,19 @@ class TspSkinForm : public TComponent {
   TTimer* FAlphaTimer = nullptr;
   THintWindow* FHintWindow = nullptr;
   TspLayerManager* FGlow = nullptr;
+
+  TComponent* FSkinMenu = nullptr;
+  TspSkinMenuLink* FMenuLink = nullptr;
+  bool FSkinMenuOpen = false;
+  bool FInMenuLoop = false;
+  int FMenuHookId = 0;
+  TspMenuProperties FMenuProps;
+  std::unique_ptr<TFont> FDefMenuItemFont;
+  TMenu* FSystemMenu = nullptr;
+  TPopupMenu* FBuiltInSystemMenu = nullptr;
+  std::vector<TRect> FMenuBarItems;
+  int FMenuBarHot = -1, FMenuBarDown = -1;
+  int FClosedBarItem = -1;  // bar item whose menu this click closed
 };
 
 // The first component owned by Form that is a TspSkinForm; nullptr when Form

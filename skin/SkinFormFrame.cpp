@@ -216,6 +216,7 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
     object->Draw(canvas, object->RollUp() ? rollUp : StatePicture(FActive), state);
   }
   if (!FindCaptionShown()) DrawDefaultCaption(canvas, state);
+  if (HasMenuBar()) DrawMenuBar(canvas);
   const TRect icon = IconRect();
   if (!IsNullRect(icon)) {
     HICON handle = reinterpret_cast<HICON>(SendMessageW(h, WM_GETICON, ICON_SMALL2, 0));
@@ -230,7 +231,7 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
     ApplyInactiveEffect(FBuffer.get(), FSkinData->InActiveEffect);
 
   HDC dc = GetWindowDC(h);
-  const TRect client = FrameClientRect(FMetrics, size.cx, size.cy, FRollUp);
+  const TRect client = ClientArea(size.cx, size.cy);
   ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
   BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), canvas->Handle(), area.Left, area.Top, SRCCOPY);
   ReleaseDC(h, dc);
@@ -239,7 +240,7 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
 void TspSkinForm::InvalidateFrame() {
   if (!FForm || !FForm->HandleAllocated()) return;
   const TSize size = WindowSize();
-  const TRect c = FrameClientRect(FMetrics, size.cx, size.cy, FRollUp);
+  const TRect c = ClientArea(size.cx, size.cy);
   // The update region is in client coordinates: the window less the client.
   HRGN frame = CreateRectRgn(-c.Left, -c.Top, size.cx - c.Left, size.cy - c.Top);
   HRGN client = CreateRectRgn(0, 0, c.Width(), c.Height());
@@ -309,7 +310,7 @@ void TspSkinForm::UpdateRegion() {
 void TspSkinForm::WMNCCalcSize(TMessage& Message) {
   RECT* r = Message.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[0]
                            : reinterpret_cast<RECT*>(Message.LParam);
-  const TRect c = FrameClientRect(FMetrics, r->right - r->left, r->bottom - r->top, FRollUp);
+  const TRect c = ClientArea(r->right - r->left, r->bottom - r->top);
   *r = RECT{r->left + c.Left, r->top + c.Top, r->left + c.Right, r->top + c.Bottom};
   Message.Result = 0;
 }

@@ -90,23 +90,6 @@ void TspSkinForm::MinimizeToTray() {
   SetWindowState(1);
 }
 
-void TspSkinForm::SystemMenuPopup(const TRect& Where) {
-  if (!FForm || !FForm->HandleAllocated()) return;
-  HWND h = FForm->Handle();
-  HMENU menu = GetSystemMenu(h, FALSE);
-  if (!menu) return;
-  const int state = WindowState();
-  auto enable = [&](UINT Command, bool On) { EnableMenuItem(menu, Command, MF_BYCOMMAND | (On ? MF_ENABLED : MF_GRAYED)); };
-  enable(SC_RESTORE, state != 0 || FRollUp);
-  enable(SC_MAXIMIZE, state != 2 && FBorderIcons.Contains(sbiMaximize));
-  enable(SC_MINIMIZE, state != 1 && FBorderIcons.Contains(sbiMinimize));
-  enable(SC_SIZE, state == 0 && FSizeable && !FRollUp);
-  enable(SC_MOVE, state == 0);
-  const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, Where.Left,
-                                      Where.Bottom, 0, h, nullptr);
-  if (command) PostMessageW(h, WM_SYSCOMMAND, command, 0);
-}
-
 void TspSkinForm::SetAlphaBlend(bool Value) {
   FAlphaBlend = Value;
   if (FForm && !FAlphaTimer->Enabled()) {

@@ -1,5 +1,5 @@
 // The messages on which an open skin menu closes.
-#include "skin/SkinMenuLink.h"
+#include "skin/SkinMenuMessages.h"
 
 bool IsMenuCloseMessage(uint32_t Msg) {
   switch (Msg) {

@@ -1,14 +1,28 @@
 // What the skinned form and its menus need of each other across the folder
 // boundary: the form drives its skin menu through TspSkinMenuLink, and a
 // popup menu tells the form through TspSkinMenuFrameLink that a menu opens
-// or closes. The menus implement the first, the form the second.
+// or closes. The menus implement the first, the form the second; the menu
+// unit registers the factory that gives each skinned form its skin menu.
 #pragma once
 
 #include <cstdint>
 
-// True for the window messages on which an open skin menu must close: the
-// form moves, sizes, activates, loses the focus or is clicked anywhere.
-bool IsMenuCloseMessage(uint32_t Msg);
+#include "classlib/Forms.h"
+#include "classlib/Menus.h"
+#include "skin/SkinMenuMessages.h"
+
+class TspSkinData;
+
+// The menu settings a skinned form keeps and hands to its skin menu.
+struct TspMenuProperties {
+  bool UseSkinFont = true;
+  int DefMenuItemHeight = 20;
+  const TFont* DefMenuItemFont = nullptr;  // nullptr leaves the menu's font alone
+  bool AlphaBlend = false;
+  uint8_t AlphaBlendValue = 200;
+  bool AlphaBlendAnimation = false;
+  int MaxMenuItemsInWindow = 0;
+};
 
 class TspSkinMenuLink {
  public:
@@ -20,6 +34,15 @@ class TspSkinMenuLink {
   virtual void CloseSkinMenu() = 0;
   // A key-down for the deepest open level.
   virtual void HandleMenuKey(uint16_t Key) = 0;
+  // Lists the children of Item against the screen rectangle R.
+  virtual void PopupItems(TControl* APopupControl, TspSkinData* ASkinData, bool PopupUp, TMenuItem* Item,
+                          const TRect& R, int StartIndex) = 0;
+  // One level with the children of Item1 followed by those of Item2.
+  virtual void PopupTwoItemSets(TControl* APopupControl, TspSkinData* ASkinData, bool PopupUp, TMenuItem* Item2,
+                                TMenuItem* Item1, const TRect& R, int StartIndex) = 0;
+  virtual void SetMenuProperties(const TspMenuProperties& Properties) = 0;
+  // Window is one of the menu's open levels.
+  virtual bool IsMenuWindow(HWND Window) const = 0;
 };
 
 class TspSkinMenuFrameLink {
@@ -28,3 +51,9 @@ class TspSkinMenuFrameLink {
   virtual void SkinMenuOpen() = 0;
   virtual void SkinMenuClose() = 0;
 };
+
+// Makes the skin menu of a skinned form: a component owned by SkinForm that
+// shows its menus for Form. Set once by the menu unit.
+using TspSkinMenuFactory = TComponent* (*)(TComponent* SkinForm, TCustomForm* Form);
+void RegisterSkinMenuFactory(TspSkinMenuFactory Factory);
+TspSkinMenuFactory SkinMenuFactory();

@@ -16,8 +16,6 @@
 #include "skin/speffbmp.h"
 #include "skinctrls/SkinMenusGeometry.h"
 
-// The menu closed (to the opening control and the form's window).
-constexpr unsigned MSG_SKINMENU_CLOSED = 0x4CC;
 // The command of a chosen item ran (to the control that opened the menu).
 constexpr unsigned MSG_SKINMENU_ITEM_DONE = 0x4CD;
 
@@ -34,10 +32,12 @@ class TspSkinMenu : public TComponent, public TspSkinMenuLink {
   // Lists the children of Item from StartIndex against the screen rectangle
   // R; an open menu closes first. Nothing opens for an item without children.
   void PopupItems(TControl* APopupControl, TspSkinData* ASkinData, bool PopupUp, TMenuItem* Item, const TRect& R,
-                  int StartIndex);
+                  int StartIndex) override;
   // One level with the children of Item1 followed by those of Item2.
   void PopupTwoItemSets(TControl* APopupControl, TspSkinData* ASkinData, bool PopupUp, TMenuItem* Item2,
-                        TMenuItem* Item1, const TRect& R, int StartIndex);
+                        TMenuItem* Item1, const TRect& R, int StartIndex) override;
+  void SetMenuProperties(const TspMenuProperties& Properties) override;
+  bool IsMenuWindow(HWND Window) const override;
   // An item was entered (Execute false) or chosen.
   void ActivateMenuItem(TspSkinPopupWindow* Window, TspSkinMenuItem* Item, bool Execute, bool FromKeyboard);
   void CloseLevelsFrom(int Level);

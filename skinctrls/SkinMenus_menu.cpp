@@ -227,6 +227,29 @@ void TspSkinMenu::HandleMenuKey(uint16_t Key) {
   if (!FLevels.empty()) FLevels.back()->HandleMenuKey(Key);
 }
 
+void TspSkinMenu::SetMenuProperties(const TspMenuProperties& Properties) {
+  UseSkinFont = Properties.UseSkinFont;
+  DefMenuItemHeight = Properties.DefMenuItemHeight;
+  if (Properties.DefMenuItemFont) FDefMenuItemFont->Assign(const_cast<TFont*>(Properties.DefMenuItemFont));
+  AlphaBlend = Properties.AlphaBlend;
+  AlphaBlendValue = Properties.AlphaBlendValue;
+  AlphaBlendAnimation = Properties.AlphaBlendAnimation;
+  MaxMenuItemsInWindow = Properties.MaxMenuItemsInWindow;
+}
+
+bool TspSkinMenu::IsMenuWindow(HWND Window) const {
+  for (TspSkinPopupWindow* level : FLevels)
+    if (level->HandleAllocated() && level->Handle() == Window) return true;
+  return false;
+}
+
+// Every skinned form gets its skin menu from here once this unit is linked.
+const bool kFactoryRegistered = [] {
+  RegisterSkinMenuFactory(
+      [](TComponent* SkinForm, TCustomForm* Form) -> TComponent* { return new TspSkinMenu(SkinForm, Form); });
+  return true;
+}();
+
 TspSkinMenu* FindSkinMenu(TComponent* SkinForm) {
   if (!SkinForm) return nullptr;
   for (int i = 0; i < SkinForm->ComponentCount(); ++i)

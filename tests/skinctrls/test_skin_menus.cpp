@@ -50,7 +50,7 @@ class SkinMenuTest : public ::testing::Test {
     FForm = new TLogForm(nullptr);
     FForm->SetBounds(100, 100, 400, 300);
     FSkinForm = new TspSkinForm(FForm);
-    FMenu = new TspSkinMenu(FSkinForm, FForm);
+    FMenu = FindSkinMenu(FSkinForm);  // the skinned form makes its own
     FOpener = new TLogControl(FForm, "opener");
     FOpener->SetParent(FForm);
     FPopup = new TPopupMenu(FForm);

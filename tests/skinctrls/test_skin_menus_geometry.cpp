@@ -3,7 +3,7 @@
 // messages that close a skin menu.
 #include <gtest/gtest.h>
 
-#include "skin/SkinMenuLink.h"
+#include "skin/SkinMenuMessages.h"
 #include "skinctrls/SkinMenusGeometry.h"
 
 namespace {

@@ -33,7 +33,7 @@ class SkinMenuPaintTest : public ::testing::Test {
     FForm = new TForm(nullptr);
     FForm->SetBounds(100, 100, 300, 200);
     FSkinForm = new TspSkinForm(FForm);
-    FMenu = new TspSkinMenu(FSkinForm, FForm);
+    FMenu = FindSkinMenu(FSkinForm);  // the skinned form makes its own
     FPopup = new TPopupMenu(FForm);
   }
   void TearDown() override { Free(FForm); }

@@ -128,5 +128,6 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawTrackBars(art);
   DrawUpDowns(art);
   DrawTabs(art);
+  DrawMenus(art);
   art.Save(Folder);
 }

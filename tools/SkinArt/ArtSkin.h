@@ -71,6 +71,8 @@ void DrawCheckBox(TSkinArt& Art);
 void DrawRadioBox(TSkinArt& Art);
 void DrawPopupWindow(TSkinArt& Art);
 void DrawHintWindow(TSkinArt& Art);
+// Menu items, their marks and the form's main menu bar: a picture of their own.
+void DrawMenus(TSkinArt& Art);
 void AddSkinColors(TSkinArt& Art);
 void DrawScrollBars(TSkinArt& Art);
 void DrawTrackBars(TSkinArt& Art);
