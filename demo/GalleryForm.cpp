@@ -117,8 +117,10 @@ TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
   LoadSkins();
   BuildHeader();
   BuildStatusBar();
+  // The frame before the pages: their popup menus find the form's skinned form.
+  TspSkinForm* frame = AddGalleryFrame(this, FMainSkin);
   BuildPages(StartPage);
-  BuildMainMenu(this, AddGalleryFrame(this, FMainSkin));
+  BuildMainMenu(this, frame);
   if (HasArgument(L"--dark")) SwitchSkin(gsDark);
   if (HasArgument(L"--noskin")) SwitchSkin(gsNone);
 }
