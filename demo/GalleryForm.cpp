@@ -176,6 +176,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Panels \x9762\x677F", samples({BuildPanelSamples})},
       {L"Labels \x6807\x7B7E", samples({BuildLabelSamples})},
       {L"Menus \x83DC\x5355", samples({BuildMenuSamples})},
+      {L"Edits \x7F16\x8F91", samples({BuildEditSamples})},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
       {L"Themes \x4E3B\x9898", NewThemesPage},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},

@@ -38,3 +38,4 @@ class TSkinSamplesPage : public TGalleryPage {
 int BuildPanelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildLabelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildMenuSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildEditSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

@@ -11,7 +11,10 @@ TspSkinLinkLabel::TspSkinLinkLabel(TComponent* AOwner)
   FDefaultFont->SetName(L"Arial");
   FDefaultFont->SetHeight(14);
   FDefaultFont->SetStyle(TFontStyles{fsUnderline});
-  FDefaultFont->OnChange = [this](TObject*) { Invalidate(); };
+  FDefaultFont->OnChange = [this](TObject*) {
+    AdjustSize();
+    Invalidate();
+  };
   SetTransparent(true);
   Font()->Assign(FDefaultFont.get());
   SetCursor(crHandPoint);
@@ -23,11 +26,13 @@ void TspSkinLinkLabel::GetSkinData() {
 
 void TspSkinLinkLabel::ChangeSkinData() {
   GetSkinData();
+  AdjustSize();
   Invalidate();
 }
 
 void TspSkinLinkLabel::SetGlowEffect(bool Value) {
   FGlowEffect = Value;
+  AdjustSize();
   Invalidate();
 }
 
@@ -43,6 +48,7 @@ void TspSkinLinkLabel::SetUseUnderLine(bool Value) {
 
 void TspSkinLinkLabel::SetUseSkinFont(bool Value) {
   FUseSkinFont = Value;
+  AdjustSize();
   Invalidate();
 }
 

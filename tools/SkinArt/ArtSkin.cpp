@@ -120,5 +120,6 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   AddStdLabel(art);
   DrawLabel(art);
   AddBevel(art);
+  DrawEdits(art);
   art.Save(Folder);
 }

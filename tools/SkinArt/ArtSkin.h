@@ -68,6 +68,7 @@ void AddBevel(TSkinArt& Art);
 void DrawPopupWindow(TSkinArt& Art);
 void DrawHintWindow(TSkinArt& Art);
 void AddSkinColors(TSkinArt& Art);
+void DrawEdits(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);
