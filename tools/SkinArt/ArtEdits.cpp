@@ -24,6 +24,17 @@ void ButtonFace(TArtImage& I, const TRect& R, TRgb Face, TRgb Outline) {
   I.Frame(R, Outline);
 }
 
+// The box geometry of a record: 3-pixel borders, the text area ending at
+// Right, the middle stretched.
+void SetBoxGeometry(TspDataSkinCustomControl& Rec, int Right) {
+  Rec.ClRect = Rect(3, 3, Right, kEditHeight - 3);
+  Rec.LTPoint = Point(3, 0);
+  Rec.RTPoint = Point(Right, 0);
+  Rec.LBPoint = Point(3, kEditHeight);
+  Rec.RBPoint = Point(Right, kEditHeight);
+  Rec.StretchEffect = true;
+}
+
 void SetEditFonts(TspDataSkinEditControl& Rec, const TSkinPalette& P) {
   Rec.FontName = P.FontName;
   Rec.FontHeight = P.FontHeight;
@@ -51,12 +62,7 @@ void DrawEdits(TSkinArt& Art) {
   edit.PictureIndex = Art.ControlsPicture();
   edit.SkinRect = normal;
   edit.ActiveSkinRect = hot;
-  edit.ClRect = Rect(3, 3, kEditWidth - 3, kEditHeight - 3);
-  edit.LTPoint = Point(3, 0);
-  edit.RTPoint = Point(kEditWidth - 3, 0);
-  edit.LBPoint = Point(3, kEditHeight);
-  edit.RBPoint = Point(kEditWidth - 3, kEditHeight);
-  edit.StretchEffect = true;
+  SetBoxGeometry(edit, kEditWidth - 3);
   SetEditFonts(edit, p);
   Art.AddControl(edit, L"edit");
 
@@ -83,12 +89,7 @@ void DrawEdits(TSkinArt& Art) {
   buttonEdit.PictureIndex = Art.ControlsPicture();
   buttonEdit.SkinRect = bNormal;
   buttonEdit.ActiveSkinRect = bHot;
-  buttonEdit.ClRect = Rect(3, 3, button.Left - 2, kEditHeight - 3);
-  buttonEdit.LTPoint = Point(3, 0);
-  buttonEdit.RTPoint = Point(button.Left - 2, 0);
-  buttonEdit.LBPoint = Point(3, kEditHeight);
-  buttonEdit.RBPoint = Point(button.Left - 2, kEditHeight);
-  buttonEdit.StretchEffect = true;
+  SetBoxGeometry(buttonEdit, button.Left - 2);
   buttonEdit.ButtonRect = button;
   buttonEdit.ActiveButtonRect = activeButton;
   buttonEdit.DownButtonRect = downButton;
@@ -148,12 +149,7 @@ void DrawEdits(TSkinArt& Art) {
   spin.PictureIndex = Art.ControlsPicture();
   spin.SkinRect = sNormal;
   spin.ActiveSkinRect = sHot;
-  spin.ClRect = Rect(3, 3, up.Left - 2, kEditHeight - 3);
-  spin.LTPoint = Point(3, 0);
-  spin.RTPoint = Point(up.Left - 2, 0);
-  spin.LBPoint = Point(3, kEditHeight);
-  spin.RBPoint = Point(up.Left - 2, kEditHeight);
-  spin.StretchEffect = true;
+  SetBoxGeometry(spin, up.Left - 2);
   spin.FontName = p.FontName;
   spin.FontHeight = p.FontHeight;
   spin.FontColor = spin.ActiveFontColor = ToColor(p.WindowText);
