@@ -213,5 +213,8 @@ void TspCustomEdit::BuildEditMenu() {
 void TspCustomEdit::ShowEditMenu(TPoint P) {
   BuildEditMenu();
   if (P.X < 0 || P.Y < 0) P = ClientToScreen(TPoint(Width() / 2, Height() / 2));
-  FEditMenu->PopupForControl(this, P.X, P.Y);
+  // Without a skinned form there is nothing to draw the skinned menu with:
+  // the same items then show as the system's menu rather than not at all.
+  if (ParentSkinForm()) FEditMenu->PopupForControl(this, P.X, P.Y);
+  else FEditMenu->TPopupMenu::Popup(P.X, P.Y);
 }

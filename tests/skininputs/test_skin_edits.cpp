@@ -13,7 +13,14 @@ struct TMenuSeen {
   std::vector<bool> Enabled;
 };
 
+// Ends the system menu that opens on a form without a skinned form.
+void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR Id, DWORD) {
+  KillTimer(nullptr, Id);
+  EndMenu();
+}
+
 TMenuSeen OpenMenu(TspCustomEdit* Edit) {
+  SetTimer(nullptr, 0, 100, EndMenuSoon);
   SendMessageW(Edit->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Edit->Handle()), MAKELPARAM(-1, -1));
   TMenuSeen seen;
   TspSkinPopupMenu* menu = Edit->EditMenu();
