@@ -39,6 +39,17 @@ class TBitmapCanvas : public TCanvas {
   HGDIOBJ FOldBitmap = nullptr;
 };
 
+BITMAPINFO TopDownBitmapInfo(int Width, int Height, int BitCount) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = Width;
+  bi.bmiHeader.biHeight = -Height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = static_cast<WORD>(BitCount);
+  bi.bmiHeader.biCompression = BI_RGB;
+  return bi;
+}
+
 namespace {
 
 int BitCountOf(TPixelFormat Format) {
@@ -109,16 +120,7 @@ HBITMAP CreateSection(int Width, int Height, int BitCount, const std::vector<uin
   return handle;
 }
 
-BITMAPINFO TopDown32(int Width, int Height) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = Width;
-  bi.bmiHeader.biHeight = -Height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  return bi;
-}
+BITMAPINFO TopDown32(int Width, int Height) { return TopDownBitmapInfo(Width, Height, 32); }
 
 // Pixels of any bitmap handle as top-down 0x00RRGGBB values.
 std::vector<uint32_t> ReadHandle32(HBITMAP Handle, int Width, int Height) {

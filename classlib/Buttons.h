@@ -20,6 +20,10 @@ TSize MeasureButtonCaption(TCanvas* Canvas, const String& Caption, int Width);
 // Text engraved as a disabled caption: highlight one pixel down and right,
 // shadow in place.
 void DrawEngravedText(HDC DC, const String& Text, const TRect& R, UINT Flags);
+// A button caption centred on one line in TextBounds with the canvas font,
+// engraved when Disabled.
+void DrawButtonCaption(TCanvas* Canvas, const String& Caption, const TRect& TextBounds, bool Disabled,
+                       TColor FontColor);
 
 class TSpeedButton : public TGraphicControl {
  public:

@@ -22,6 +22,8 @@ struct TGdiResource;
 
 // A system colour becomes its current RGB value; other colours pass unchanged.
 TColor ColorToRGB(TColor Color);
+// The header of a top-down DIB without a colour table (BI_RGB).
+BITMAPINFO TopDownBitmapInfo(int Width, int Height, int BitCount);
 
 // Base of TFont, TPen and TBrush: attributes plus a shared GDI handle.
 class TGraphicsObject : public TPersistent {

@@ -61,6 +61,23 @@ void DrawEngravedText(HDC DC, const String& Text, const TRect& R, UINT Flags) {
   DrawTextW(DC, Text.c_str(), static_cast<int>(Text.size()), &r, Flags);
 }
 
+void DrawButtonCaption(TCanvas* Canvas, const String& Caption, const TRect& TextBounds, bool Disabled,
+                       TColor FontColor) {
+  if (Caption.empty()) return;
+  HDC dc = Canvas->Handle();
+  HGDIOBJ old = SelectObject(dc, Canvas->Font()->Handle());
+  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  if (Disabled) {
+    DrawEngravedText(dc, Caption, TextBounds, flags);
+  } else {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(FontColor));
+    RECT t = {TextBounds.Left, TextBounds.Top, TextBounds.Right, TextBounds.Bottom};
+    DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &t, flags);
+  }
+  SelectObject(dc, old);
+}
+
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
   FWidth = 23;
   FHeight = 22;
@@ -219,20 +236,7 @@ void TSpeedButton::DrawGlyphAndCaption(TCanvas* Canvas, const TPoint& GlyphPos, 
                     FGlyph->Canvas()->Pixels(0, FGlyph->Height() - 1));
     }
   }
-  const String caption = Caption();
-  if (caption.empty()) return;
-  HDC dc = Canvas->Handle();
-  HGDIOBJ old = SelectObject(dc, Canvas->Font()->Handle());
-  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-  if (FState == bsDisabled) {
-    DrawEngravedText(dc, caption, TextBounds, flags);
-  } else {
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(Font()->Color()));
-    RECT t = {TextBounds.Left, TextBounds.Top, TextBounds.Right, TextBounds.Bottom};
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &t, flags);
-  }
-  SelectObject(dc, old);
+  DrawButtonCaption(Canvas, Caption(), TextBounds, FState == bsDisabled, Font()->Color());
 }
 
 void TSpeedButton::Paint() {

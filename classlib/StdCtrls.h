@@ -4,6 +4,7 @@
 #include "classlib/Controls.h"
 
 enum TTextLayout { tlTop, tlCenter, tlBottom };
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // Text painted on the parent. AutoSize (on by default) fits the control to
 // the text, keeping its width when WordWrap is on. Descendants change the

@@ -1,6 +1,8 @@
 // Page 5: the component sets: flat progress bars, panels, speed buttons and
 // edits; hover-trigger buttons with their marks and badges; LED digits; and
-// effect labels (rotation, shadow, extrusion, outline, embossing).
+// effect labels (rotation, shadow, extrusion, outline, embossing); notice
+// windows, one of which shows at start with --notice.
+#include "components/HyMsgForm.h"
 #include "components/HyStdCtrls.h"
 #include "components/LEDFont.h"
 #include "components/TFlatEditUnit.h"
@@ -9,7 +11,9 @@
 #include "components/TFlatSpeedButtonUnit.h"
 #include "components/fcLabel.h"
 #include "classlib/StdCtrls.h"
+#include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
+#include "skin/SkinBuiltIn.h"
 
 namespace {
 
@@ -49,6 +53,132 @@ TfcLabel* EffectLabel(TWinControl* Parent, int Left, int Top, const String& Capt
   return l;
 }
 
+// Notice windows as the timer tool opens them: the first hidden one of a
+// few, each further slot 50 px lower right, wearing the packed skin beside
+// the program or, without it, the built-in one.
+// The notice windows, the note and the gauge timer are owned here, the
+// buttons by the page.
+class TNoticeDemo : public TComponent {
+ public:
+  TNoticeDemo(TWinControl* Page, int Left, int Top) : TComponent(Page), FPage(Page) {
+    auto* cancelable = Place<TFlatSpeedButton>(Page, Left, Top, 164, 25);
+    cancelable->SetCaption(L"Notice with cancel, 30 s");
+    cancelable->OnClick = [this](TObject*) { Show(true); };
+    auto* plain = Place<TFlatSpeedButton>(Page, Left + 170, Top, 124, 25);
+    plain->SetCaption(L"Plain notice, 90 s");
+    plain->OnClick = [this](TObject*) { Show(false); };
+    FNote = new TLabel(this);
+    FNote->SetParent(Page);
+    FNote->SetBounds(Left, Top + 30, 300, 16);
+    FNote->SetTransparent(true);
+    FNote->SetCaption(L"The cancel button or the countdown ends a notice.");
+    FTicker = new TTimer(this);
+    FTicker->SetEnabled(false);
+    FTicker->OnTimer = [this](TObject*) { Tick(); };
+  }
+
+  void Show(bool Cancelable) {
+    THyMsgForm* notice = FreeWindow();
+    if (!notice) {
+      FNote->SetCaption(L"All notice windows are in use.");
+      return;
+    }
+    const int slot = FSlot;
+    const TPoint at = NoticePlacement(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                      notice->GetFormWidth(), notice->GetFormHeight());
+    notice->SetFormBounds(at.X + slot * 50, at.Y + slot * 50, notice->GetFormWidth(), notice->GetFormHeight());
+    notice->SetFormVisible(true);
+    TMsgFormInfo info{};
+    info.Kind = kNoticeKind;
+    info.Value = kNoticeDefaultTick;
+    if (Cancelable) {
+      SetNoticeText(info, String(L"\x5B9A\x65F6\x4EFB\x52A1\xFF1A" L"30 \x79D2\x540E\x5173\x95ED\x8BA1\x7B97\x673A\x3002"
+                                 L" The computer shuts down in 30 seconds."));
+      info.Countdown = 30;
+      info.Flags = kNoticeCancelable;
+    } else {
+      SetNoticeText(info, String(L"\x8BE5\x559D\x6C34\x4E86\xFF01 Time for a cup of tea."));
+      info.Countdown = 90;
+      info.Flags = kNoticePlain;
+    }
+    SendMessageW(notice->GetFormHandle(), MSG_NOTICE_TEXT, 0, reinterpret_cast<LPARAM>(&info));
+    if (Cancelable) {
+      // The gauge counts the elapsed seconds.
+      info.Flags = kGaugeVisible | kGaugeSetMax;
+      info.Value = info.Countdown;
+      SendMessageW(notice->GetFormHandle(), MSG_NOTICE_PROGRESS_INFO, 0, reinterpret_cast<LPARAM>(&info));
+      FGauged = notice;
+      FElapsed = 0;
+      FTicker->SetEnabled(true);
+    }
+  }
+
+  // Once the gallery stands on the screen, as a notice comes while a
+  // program is running.
+  void ShowSoon() {
+    auto* once = new TTimer(this);
+    once->SetInterval(500);
+    once->OnTimer = [this, once](TObject*) {
+      once->SetEnabled(false);
+      Show(true);
+    };
+  }
+
+ private:
+  static constexpr int kSlots = 4;
+
+  THyMsgForm* FreeWindow() {
+    for (int i = 0; i < kSlots; ++i) {
+      if (!FNotices[i]) FNotices[i] = NewWindow();
+      if (!FNotices[i]->FormVisible()) {
+        FSlot = i;
+        return FNotices[i];
+      }
+    }
+    return nullptr;
+  }
+
+  THyMsgForm* NewWindow() {
+    auto* notice = new THyMsgForm(this);
+    try {
+      notice->LoadSkin(ProgramFolder() + L"skins\\Default.skn", nullptr);
+    } catch (const Exception&) {
+      if (!FBuiltIn) {
+        auto* stored = new TspCompressedStoredSkin(this);
+        LoadBuiltInSkin(stored);
+        FBuiltIn = new TspSkinData(this);
+        FBuiltIn->SetCompressedStoredSkin(stored);
+      }
+      notice->LoadSkin(L"Default", FBuiltIn);
+    }
+    TMsgForm* form = notice->Form();
+    form->OnClosed = [this, form, ended = form->OnClosed](TObject* Sender) {
+      const bool ranOut = form->Remaining == 0;
+      ended(Sender);
+      if (ComponentState().Contains(csDestroying)) return;
+      if (FGauged && FGauged->Form() == form) FTicker->SetEnabled(false);
+      FNote->SetCaption(ranOut ? L"A notice's countdown ran out." : L"A notice was cancelled or closed.");
+    };
+    return notice;
+  }
+
+  void Tick() {
+    if (!FGauged || !FGauged->FormVisible()) return;
+    TMsgFormInfo info{};
+    info.Value = ++FElapsed;
+    SendMessageW(FGauged->GetFormHandle(), MSG_NOTICE_PROGRESS, 0, reinterpret_cast<LPARAM>(&info));
+  }
+
+  TWinControl* FPage;
+  TLabel* FNote;
+  TTimer* FTicker;
+  THyMsgForm* FNotices[kSlots] = {};
+  int FSlot = 0;
+  TspSkinData* FBuiltIn = nullptr;
+  THyMsgForm* FGauged = nullptr;
+  int FElapsed = 0;
+};
+
 }  // namespace
 
 TComponentsPage::TComponentsPage(TComponent* AOwner) : TGalleryPage(AOwner) {
@@ -56,6 +186,8 @@ TComponentsPage::TComponentsPage(TComponent* AOwner) : TGalleryPage(AOwner) {
   BuildHoverButtons();
   BuildLEDs();
   BuildEffectLabels();
+  auto* notices = new TNoticeDemo(this, 620, 204);
+  if (HasArgument(L"--notice")) notices->ShowSoon();
 }
 
 void TComponentsPage::BuildFlatControls() {
@@ -233,6 +365,7 @@ void TComponentsPage::DrawPage(TCanvas* Canvas) {
   DrawSectionTitle(Canvas, 620, 10, L"LED digits");
   DrawSectionTitle(Canvas, 16, 178, L"Hover-trigger buttons: marks, disabled marks, badges");
   DrawSectionTitle(Canvas, 16, 278, L"Effect labels");
+  DrawSectionTitle(Canvas, 620, 184, L"Notice window \x6D88\x606F\x7A97");
   // A striped patch under the transparent flat panel shows that it is see-through.
   for (int i = 0; i < 8; ++i) {
     Canvas->Brush()->SetStyle(bsSolid);

@@ -7,6 +7,8 @@
 #include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
 #include "skin/SkinBuiltIn.h"
+#include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinTabs.h"
 
 namespace {
 
@@ -89,7 +91,7 @@ void TGalleryForm::BuildSkinSwitch(TWinControl* Parent, int Left, int Top) {
   } choices[] = {{L"Built-in \x5185\x7F6E", gsBuiltIn}, {L"Dark \x6DF1\x8272", gsDark}, {L"No skin \x65E0", gsNone}};
   int x = Left;
   for (const auto& choice : choices) {
-    auto* button = AddControl<TButton>(Parent, x, Top, 104, 26);
+    auto* button = AddControl<TspSkinButton>(Parent, x, Top, 104, 26);
     button->SetCaption(choice.Caption);
     const TGallerySkin skin = choice.Skin;
     button->OnClick = [this, skin](TObject*) { SwitchSkin(skin); };
@@ -109,10 +111,10 @@ void TGalleryForm::BuildControlRow(TWinControl* Parent, int Top) {
   star->SetShowHint(true);
   auto* edit = AddControl<TEdit>(Parent, 318, Top + 10, 220, 28);
   edit->SetText(L"\x7F16\x8F91\x4E2D\x6587\x6587\x5B57 Edit");
-  auto* ok = AddControl<TButton>(Parent, 550, Top + 8, 90, 32);
+  auto* ok = AddControl<TspSkinButton>(Parent, 550, Top + 8, 90, 32);
   ok->SetCaption(L"&OK \x786E\x5B9A");
   ok->SetDefault(true);
-  auto* cancel = AddControl<TButton>(Parent, 648, Top + 8, 90, 32);
+  auto* cancel = AddControl<TspSkinButton>(Parent, 648, Top + 8, 90, 32);
   cancel->SetCaption(L"Cancel");
   cancel->SetCancel(true);
 
@@ -163,8 +165,11 @@ void TGalleryForm::SwitchSkin(TGallerySkin Skin) {
 }
 
 void TGalleryForm::BuildPages(int StartPage) {
-  FPages = AddControl<TPageControl>(this, 8, 0, 920, 560);
+  FPages = AddControl<TspSkinPageControl>(this, 8, 0, 920, 560);
   FPages->SetAlign(alClient);
+  FPages->SetShowCloseButtons(true);  // a closed page is gone until the next start
+  FPages->DefaultFont()->SetName(kChineseFont);
+  FPages->SetSkinData(FMainSkin);
   const TSampleSkins skins = FSampleSkins;
   auto samples = [skins](std::vector<TSampleBuilder> Builders) {
     return [skins, Builders](TComponent* o) -> TGalleryPage* { return new TSkinSamplesPage(o, skins, Builders); };
@@ -177,15 +182,18 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Labels \x6807\x7B7E", samples({BuildLabelSamples})},
       {L"Menus \x83DC\x5355", samples({BuildMenuSamples})},
       {L"Edits \x7F16\x8F91", samples({BuildEditSamples})},
+      {L"Buttons \x6309\x94AE", samples({BuildButtonSamples})},
+      {L"Bars and tabs \x6EDA\x52A8\x6761", samples({BuildBarSamples})},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
       {L"Themes \x4E3B\x9898", NewThemesPage},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
+      {L"Effects \x6548\x679C", NewEffectsPage},
   };
   for (const auto& page : pages) {
-    auto* sheet = new TTabSheet(this);
+    auto* sheet = new TspSkinTabSheet(this);
     sheet->SetCaption(page.Caption);
     sheet->SetPageControl(FPages);
     TGalleryPage* content = page.Make(sheet);

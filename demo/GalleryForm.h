@@ -9,6 +9,7 @@
 #include "demo/SkinSamples.h"
 #include "skinctrls/SkinLabels.h"
 #include "skinctrls/SkinPanels.h"
+#include "skinctrls/SkinTabs.h"
 
 class TGalleryForm : public TForm {
  public:
@@ -36,5 +37,5 @@ class TGalleryForm : public TForm {
   // The fixed skins of the sample pages' columns.
   TSampleSkins FSampleSkins;
   TspSkinStdLabel* FStatus = nullptr;
-  TPageControl* FPages = nullptr;
+  TspSkinPageControl* FPages = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "classlib/StdCtrls.h"
+#include "skinctrls/SkinButtons.h"
 #include "demo/GalleryPages.h"
 
 namespace {
@@ -79,9 +80,11 @@ class TSecondGalleryWindow : public TForm {
     FFrame->SetSkinData(SkinData);
     Add<TLabel>(this, 12, 12, 340, 20, L"The gallery's frame: drag, size, try the buttons.");
     FSkinLabel = Add<TLabel>(this, 12, 60, 340, 20, L"Skin: as loaded by the gallery");
-    auto* next = Add<TButton>(this, 12, 90, 120, 28, L"Switch skin");
+    auto* next = Add<TspSkinButton>(this, 12, 90, 120, 28, L"Switch skin");
+    next->SetSkinData(SkinData);
     next->OnClick = [this](TObject*) { FSkinLabel->SetCaption(L"Skin: " + SwitchSkin(FSkinData, ++FSkinIndex)); };
-    auto* close = Add<TButton>(this, 140, 90, 90, 28, L"Close");
+    auto* close = Add<TspSkinButton>(this, 140, 90, 90, 28, L"Close");
+    close->SetSkinData(SkinData);
     close->OnClick = [this](TObject*) { Close(); };
     if (HasArgument(L"--switch")) OnShow = [next](TObject*) { next->Click(); };
   }
@@ -120,7 +123,8 @@ TspSkinForm* AddGalleryFrame(TCustomForm* Form, TspSkinData* SkinData) {
   auto* frame = new TspSkinForm(Form);
   frame->SetSkinData(SkinData);
   TSecondGalleryWindow* second = nullptr;
-  auto* open = Add<TButton>(Form, 780, 4, 150, 26, L"Second window");
+  auto* open = Add<TspSkinButton>(Form, 790, 4, 140, 26, L"Second window");
+  open->SetSkinData(SkinData);
   open->OnClick = [Form, SkinData, second](TObject*) mutable {
     if (!second) second = new TSecondGalleryWindow(Form, SkinData);
     second->Show();

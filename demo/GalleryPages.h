@@ -117,6 +117,8 @@ class TComponentsPage : public TGalleryPage {
 };
 // The generated Default and Dark skins side by side (ThemesPage.cpp).
 TGalleryPage* NewThemesPage(TComponent* AOwner);
+// The imager's effects and the custom combos (EffectsPage.cpp).
+TGalleryPage* NewEffectsPage(TComponent* AOwner);
 
 // Shared by the pages.
 String ProgramFolder();

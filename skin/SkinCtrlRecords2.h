@@ -1,6 +1,9 @@
 // Skin control records of lists, combos, edits, tabs, grids, gauges, panels,
-// check boxes and buttons. Included by SkinCtrlRecords.h.
+// check boxes and buttons. Included by SkinCtrlRecords.h, and includes it
+// first when included alone.
 #pragma once
+
+#include "skin/SkinCtrlRecords.h"
 
 class TspDataSkinListBox : public TspDataSkinCustomControl {
  public:

@@ -150,6 +150,8 @@ class TspSkinForm : public TComponent {
   TSize WindowSize() const;
   TBitmap* FramePicture() const;
   void ComposeFrame(int W, int H, bool Active);
+  // The frame picture of the active or the inactive form.
+  TBitmap* StatePicture(bool Active) const;
   void UpdateRegion();
   void LayoutObjects();
   bool FindCaptionShown() const;

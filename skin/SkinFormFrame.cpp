@@ -159,6 +159,16 @@ void TspSkinForm::LayoutObjects() {
   }
 }
 
+TBitmap* TspSkinForm::StatePicture(bool Active) const {
+  TBitmap* picture = FSkinData->Picture.get();
+  // The skin's own inactive picture, when it has one of the same size.
+  TBitmap* inactive = FSkinData->InactivePicture.get();
+  if (!Active && inactive && !inactive->Empty() && inactive->Width() == picture->Width() &&
+      inactive->Height() == picture->Height())
+    return inactive;
+  return picture;
+}
+
 void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
   if (FFrameBase && FFrameBaseSize == TSize(W, H) && FFrameBaseActive == Active && FFrameBaseRolled == FRollUp) return;
   if (!FFrameBase) FFrameBase = std::make_unique<TBitmap>();
@@ -168,11 +178,7 @@ void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
     const TRect r(0, 0, rollUp->Width(), rollUp->Height());
     CreateHSkinImage(s->RollUpLeftPoint.X, r.Right - s->RollUpRightPoint.X, FFrameBase.get(), rollUp, r, W, H, false);
   } else {
-    TBitmap* picture = s->Picture.get();
-    // The skin's own inactive picture, when it has one of the same size.
-    if (!Active && s->InactivePicture && !s->InactivePicture->Empty() &&
-        s->InactivePicture->Width() == picture->Width() && s->InactivePicture->Height() == picture->Height())
-      picture = s->InactivePicture.get();
+    TBitmap* picture = StatePicture(Active);
     const TspSkinGeometry& o = FMetrics.Geometry;
     const TspSkinGeometry n = FrameGeometryAt(FMetrics, W, H);
     CreateSkinImage(o.LT, o.RT, o.LB, o.RB, o.CL, n.LT, n.RT, n.LB, n.RB, n.CL, FFrameBase.get(), picture,
@@ -206,7 +212,8 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
     const TRect& r = object->ObjectRect;
     if (Only && (r.Right <= Only->Left || r.Left >= Only->Right || r.Bottom <= Only->Top || r.Top >= Only->Bottom))
       continue;
-    object->Draw(canvas, object->RollUp() ? rollUp : FSkinData->Picture.get(), state);
+    // Objects cut their normal look from the picture of the form's state.
+    object->Draw(canvas, object->RollUp() ? rollUp : StatePicture(FActive), state);
   }
   if (!FindCaptionShown()) DrawDefaultCaption(canvas, state);
   const TRect icon = IconRect();

@@ -152,7 +152,7 @@ class TspSkinPictureControl : public TBase, public TspControlGeometry {
   virtual void CreateSkinControlImage(TBitmap* B, TBitmap* Pict, const TRect& R);
   virtual void DefaultFontChanged() {}
   // The size the skin gives W x H; moves the New... geometry there.
-  void CalcSize(int& W, int& H) { TspControlGeometry::CalcSize(W, H, this->FIndex != -1); }
+  virtual void CalcSize(int& W, int& H) { TspControlGeometry::CalcSize(W, H, this->FIndex != -1); }
   // Called when the size or the skin changed; windowed controls set their region.
   virtual void SkinShapeChanged() {}
   // The active picture Index of the skin data, or nullptr.

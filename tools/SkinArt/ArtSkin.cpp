@@ -27,7 +27,7 @@ void WriteList(TspSkinIni& Ini, const wchar_t* Section, const std::vector<String
 }  // namespace
 
 TSkinArt::TSkinArt(const TSkinPalette& APalette) : Palette(APalette) {
-  FControls = AddPicture(L"controls.bmp", kControlsWidth, 256, Palette.Face);
+  FControls = AddPicture(L"controls.bmp", kControlsWidth, 768, Palette.Face);
 }
 
 int TSkinArt::AddPicture(const String& FileName, int Width, int Height, TRgb Fill) {
@@ -120,6 +120,14 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   AddStdLabel(art);
   DrawLabel(art);
   AddBevel(art);
+  DrawButton(art);
+  DrawToolButton(art);
+  DrawCheckBox(art);
+  DrawRadioBox(art);
+  DrawScrollBars(art);
+  DrawTrackBars(art);
+  DrawUpDowns(art);
+  DrawTabs(art);
   DrawEdits(art);
   art.Save(Folder);
 }

@@ -65,10 +65,18 @@ void DrawStatusBar(TSkinArt& Art);
 void DrawLabel(TSkinArt& Art);
 void AddStdLabel(TSkinArt& Art);
 void AddBevel(TSkinArt& Art);
+void DrawButton(TSkinArt& Art);
+void DrawToolButton(TSkinArt& Art);
+void DrawCheckBox(TSkinArt& Art);
+void DrawRadioBox(TSkinArt& Art);
 void DrawPopupWindow(TSkinArt& Art);
 void DrawHintWindow(TSkinArt& Art);
 void AddSkinColors(TSkinArt& Art);
 void DrawEdits(TSkinArt& Art);
+void DrawScrollBars(TSkinArt& Art);
+void DrawTrackBars(TSkinArt& Art);
+void DrawUpDowns(TSkinArt& Art);
+void DrawTabs(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);

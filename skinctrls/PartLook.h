@@ -1,0 +1,23 @@
+// How the parts of a control (arrow, thumb, tab) are drawn beyond the look
+// without a skin (DrawDefaultPart of the buttons' parts): a skin piece blended
+// over what lies under it, and a part composed from a skin button record.
+#pragma once
+
+#include "classlib/Graphics.h"
+#include "skinctrls/SkinButtonParts.h"
+
+// The fill of a hot part without a skin (red 182, green 189, blue 210).
+constexpr TColor clPartHotFill = 0xD2BDB6;
+// Part drawn at (X, Y) mixed with what Canvas shows there: Value 255 gives
+// the part alone, 0 the canvas alone.
+void DrawPartBlended(TCanvas* Canvas, TBitmap* Part, int X, int Y, uint8_t Value);
+
+class TspSkinData;
+
+// A button of the skin's button record Name composed at Dest's size over
+// Canvas, in its normal, hot or pressed piece (a missing hot piece falls back
+// to the normal one, a missing pressed piece to the hot one). Returns false,
+// drawing nothing, when the skin has no such record or picture; else
+// FontColor gets the record's text colour for the state.
+bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& Dest,
+                        TspPartState State, TColor& FontColor);

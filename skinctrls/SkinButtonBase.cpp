@@ -1,0 +1,240 @@
+// What the push button and the speed button share.
+#include "skinctrls/SkinButtonBase.h"
+
+#include "skin/SPUtils_geometry.h"
+
+template <class TBase>
+TspSkinButtonBase<TBase>::TspSkinButtonBase(TComponent* AOwner)
+    : TBase(AOwner),
+      FGlyph(std::make_unique<TBitmap>()),
+      FEffects(
+          this, [this] { this->Repaint(); }, [this] { return MorphTarget(); },
+          [this] { return this->FIndex != -1 && CanMorph(); }),
+      FRepeat(this, [this] { PressClick(); }) {
+  FGlyph->OnChange = [this](TObject*) { this->Repaint(); };
+}
+
+template <class TBase>
+TspSkinButtonBase<TBase>::~TspSkinButtonBase() {
+  StopTimers();
+}
+
+// ---------------------------------------------------------------------------
+// Properties
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::SetGlyph(TBitmap* Value) {
+  FGlyph->Assign(Value);
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::SetNumGlyphs(TspNumGlyphs Value) {
+  if (FNumGlyphs == Value) return;
+  FNumGlyphs = Value;
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::SetImageList(TCustomImageList* Value) {
+  if (FImageList) FImageList->RemoveFreeNotification(this);
+  FImageList = Value;
+  if (Value) Value->FreeNotification(this);
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::SetImageIndex(int Value) {
+  if (FImageIndex == Value) return;
+  FImageIndex = Value;
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::SetLayout(TspButtonLayout Value) {
+  if (FLayout == Value) return;
+  FLayout = Value;
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::SetMargin(int Value) {
+  if (Value == FMargin || Value < -1) return;
+  FMargin = Value;
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::SetSpacing(int Value) {
+  if (Value == FSpacing) return;
+  FSpacing = Value;
+  this->Repaint();
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::SetDown(bool Value) {
+  FDown = Value;
+  if (CanMorph()) {
+    FEffects.MorphKf = 1;
+    if (Value) FEffects.StopMorph();
+    else FEffects.StartMorph();
+  }
+  this->Repaint();
+  if (FGroupIndex == 0 || !Value || FAllowAllUp) return;
+  for (auto* other : GroupSiblings<TspSkinButtonBase<TBase>>(this, FGroupIndex))
+    if (other->Down()) other->SetDown(false);
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::Notification(TComponent* AComponent, TOperation Operation) {
+  TBase::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImageList) FImageList = nullptr;
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::ActionChange(TObject* Sender, bool CheckDefaults) {
+  TBase::ActionChange(Sender, CheckDefaults);
+  if (FGlyph->Empty() && GlyphFromAction(Sender, FGlyph.get())) this->Repaint();
+}
+
+// ---------------------------------------------------------------------------
+// Skin and effects
+
+template <class TBase>
+int TspSkinButtonBase<TBase>::GetGlyphNum(bool ADown, bool AMouseIn) const {
+  return ButtonGlyphNum(ADown, AMouseIn, this->Enabled(), FNumGlyphs);
+}
+
+template <class TBase>
+bool TspSkinButtonBase<TBase>::CanAnimate() const {
+  return this->FIndex != -1 && SkinEffectsOn(this->FSkinData) && !IsNullRect(FSkin.AnimateSkinRect);
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::MorphOrRepaint() {
+  if (CanMorph() && this->FIndex != -1) FEffects.StartMorph();
+  else this->Repaint();
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::StopTimers() {
+  FEffects.StopMorph();
+  FEffects.StopAnimation();
+  FRepeat.Stop();
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::Quiet() {
+  StopTimers();
+  FEffects.MorphKf = 0;
+  FMouseIn = false;
+  FPressed = false;
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::GetSkinData() {
+  TBase::GetSkinData();
+  auto* record = dynamic_cast<TspDataSkinButtonControl*>(this->SkinRecord());
+  if (!record) {
+    FSkin.Clear();
+    return;
+  }
+  FSkin.Read(*record, this->SkinRect);
+  if (SkinEffectsOn(this->FSkinData))
+    FEffects.ApplyAnimationFrame(FSkin.ActiveSkinRect, this->SkinRect, FSkin.AnimateSkinRect, this->SkinRect.Width());
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::CalcSize(int& W, int& H) {
+  if (FUseSkinSize || this->ResizeMode == 1) {
+    TBase::CalcSize(W, H);
+    return;
+  }
+  // A freely sized button: the client grows with it.
+  this->NewClRect = this->ClRect;
+  this->NewClRect.Right += W - this->SkinRect.Width();
+  this->NewClRect.Bottom += H - this->SkinRect.Height();
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::SetFaceFont(TCanvas* Canvas, bool AActive, bool ADown) {
+  SetCaptionFont(Canvas, this->FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, this->DefaultFont(),
+                 this->FSkinData);
+  TColor color = FSkin.FontColor;
+  if (this->Enabled() && !FUseSkinFontColor) color = this->DefaultFont()->Color();
+  else if (!this->Enabled()) color = FSkin.DisabledFontColor;
+  else if (AActive && ADown) color = FSkin.DownFontColor;
+  else if (AActive) color = FSkin.ActiveFontColor;
+  Canvas->Font()->SetColor(color);
+}
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::DrawContent(TCanvas* Canvas, const TRect& R, bool ADown, bool AMouseIn, int GlyphNum,
+                                           bool Pressed, bool ImagesFirst, const String& Caption) {
+  bool drawDefault = true;
+  if (OnPaint) OnPaint(this, Canvas, R, ADown, AMouseIn, drawDefault);
+  if (!drawDefault) return;
+  TspButtonContent content;
+  // The push button prefers its image list; the speed button its glyph.
+  content.Images = ImagesFirst || FGlyph->Empty() ? FImageList : nullptr;
+  content.ImageIndex = FImageIndex;
+  content.Glyph = FGlyph.get();
+  content.NumGlyphs = FNumGlyphs;
+  content.GlyphNum = GlyphNum;
+  content.Caption = Caption;
+  content.Layout = FLayout;
+  content.Margin = FMargin;
+  content.Spacing = FSpacing;
+  content.Enabled = this->Enabled();
+  content.Pressed = Pressed;
+  DrawButtonContent(Canvas, R, content);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+template <class TBase>
+void TspSkinButtonBase<TBase>::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TFreeWatch watch(this);
+  TBase::MouseDown(Button, Shift, X, Y);
+  if (watch.Freed() || Button != mbLeft) return;
+  if (CanAnimate()) FEffects.StopAnimation();
+  FPressed = true;
+  if (FDown) {
+    if (FGroupIndex != 0) FCanRelease = true;
+    return;
+  }
+  FMouseIn = true;
+  FCanRelease = false;
+  SetDown(true);
+  if (FRepeatMode && FGroupIndex == 0) FRepeat.Start(FRepeatInterval);
+  else if (FGroupIndex != 0) PressClick();  // a group button clicks at the press
+}
+
+template <class TBase>
+bool TspSkinButtonBase<TBase>::ReleaseLeft() {
+  TFreeWatch watch(this);
+  FPressed = false;
+  if (FGroupIndex != 0) {
+    if (FDown && FAllowAllUp && FCanRelease && FMouseIn) {
+      SetDown(false);
+      PressClick();
+    }
+  } else if (FMouseIn) {
+    const bool wasDown = FDown;
+    SetDown(false);
+    FRepeat.Stop();
+    if (wasDown) PressClick();
+  } else {
+    // Released off the button: it comes up without a click.
+    FDown = false;
+    FRepeat.Stop();
+  }
+  return watch.Freed();
+}
+
+template class TspSkinButtonBase<TspSkinCustomControl>;
+template class TspSkinButtonBase<TspGraphicSkinCustomControl>;

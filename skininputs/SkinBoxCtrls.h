@@ -1,0 +1,4 @@
+// The skinned box controls of the input controls, one file per control.
+#pragma once
+
+#include "skininputs/SkinBoxCtrls_updown.h"

@@ -1,0 +1,287 @@
+// The skinned up-down: value rules, press-and-hold repeat and its looks.
+#include "skininputs/SkinBoxCtrls_updown.h"
+
+#include "skin/SPUtils.h"
+#include "skin/SkinCtrlRecords.h"
+#include "skinctrls/PartLook.h"
+
+namespace {
+
+constexpr UINT_PTR kRepeatTimer = 1;
+constexpr unsigned kFirstRepeatMs = 500, kRepeatMs = 100, kResumeMs = 50;
+
+// Edges count as inside.
+bool Touches(const TRect& R, int X, int Y) { return X >= R.Left && X <= R.Right && Y >= R.Top && Y <= R.Bottom; }
+
+TspTabScroller* MakeScroller(TComponent* Owner) { return new TspSkinUpDown(Owner); }
+
+// Programs that link the up-down scroll their page controls' tabs with it.
+const bool kScrollerRegistered = (SetTabScrollerFactory(MakeScroller), true);
+
+}  // namespace
+
+TspSkinUpDown::TspSkinUpDown(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
+  (void)kScrollerRegistered;
+  FSkinDataName = L"hupdown";
+  FWidth = 25;
+  FHeight = 50;
+  CalcButtonRects();
+}
+
+TspSkinUpDown::~TspSkinUpDown() { StopTimer(); }
+
+void TspSkinUpDown::SetPosition(int Value) {
+  if (Value > FMax || Value < FMin) return;
+  FPosition = Value;
+  if (!Designing() && OnChange) OnChange(this);
+}
+
+void TspSkinUpDown::SetMin(int Value) {
+  FMin = Value;
+  if (FMin > FPosition) FPosition = FMin;
+}
+
+void TspSkinUpDown::SetMax(int Value) {
+  FMax = Value;
+  if (FMax < FPosition) FPosition = FMax;
+}
+
+void TspSkinUpDown::SetOrientation(TUDOrientation Value) {
+  FOrientation = Value;
+  CalcButtonRects();
+  Repaint();
+  if (Designing() && !ComponentState().Contains(csLoading))
+    FSkinDataName = Value == udVertical ? L"vupdown" : L"hupdown";
+}
+
+void TspSkinUpDown::SetScrollerSkin(TspSkinData* SkinData, const String& SkinDataName) {
+  SetSkinDataName(SkinDataName);
+  SetSkinData(SkinData);
+}
+
+// ---------------------------------------------------------------------------
+// Skin and geometry
+
+void TspSkinUpDown::GetSkinData() {
+  TspSkinCustomControl::GetSkinData();
+  if (auto* r = dynamic_cast<TspDataSkinUpDownControl*>(SkinRecord())) {
+    FUpButtonRect = r->UpButtonRect;
+    FActiveUpButtonRect = r->ActiveUpButtonRect;
+    FDownUpButtonRect = r->DownUpButtonRect.IsEmpty() ? r->ActiveUpButtonRect : r->DownUpButtonRect;
+    FDownButtonRect = r->DownButtonRect;
+    FActiveDownButtonRect = r->ActiveDownButtonRect;
+    FDownDownButtonRect = r->DownDownButtonRect.IsEmpty() ? r->ActiveDownButtonRect : r->DownDownButtonRect;
+    // The whole picture at its own size: no stretched parts, no client.
+    LTPoint = RTPoint = LBPoint = RBPoint = TPoint(0, 0);
+    ClRect = TRect();
+    ResizeMode = GetResizeMode();
+  }
+  // Without the skin's size the control keeps whatever size it is given.
+  if (!FUseSkinSize) ResizeMode = -1;
+  CalcButtonRects();
+}
+
+void TspSkinUpDown::CalcButtonRects() {
+  if (SkinSized()) {
+    FButtons[0].R = FUpButtonRect;
+    FButtons[1].R = FDownButtonRect;
+    return;
+  }
+  const int W = Width(), H = Height();
+  if (FOrientation == udVertical) {
+    FButtons[0].R = TRect(0, 0, W, H / 2);
+    FButtons[1].R = TRect(0, H / 2, W, H);
+  } else {
+    FButtons[1].R = TRect(0, 0, W / 2, H);
+    FButtons[0].R = TRect(W / 2, 0, W, H);
+  }
+}
+
+void TspSkinUpDown::SkinShapeChanged() {
+  if (FUseSkinSize) SetControlRegion();
+  else if (FRgn) SetWindowRegion(nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Messages and mouse
+
+void TspSkinUpDown::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_SIZE:
+      TspSkinCustomControl::Dispatch(Message);
+      CalcButtonRects();
+      return;
+    case WM_TIMER:
+      TspSkinCustomControl::Dispatch(Message);
+      if (Message.WParam == kRepeatTimer) WMTimer();
+      return;
+    case CM_MOUSEENTER:
+      FOldActive = FActive = -1;
+      TspSkinCustomControl::Dispatch(Message);
+      return;
+    case CM_MOUSELEAVE: {
+      TspSkinCustomControl::Dispatch(Message);
+      bool changed = false;
+      for (TButton& b : FButtons) {
+        changed |= b.MouseIn;
+        b.MouseIn = false;
+      }
+      if (changed) Repaint();
+      return;
+    }
+  }
+  TspSkinCustomControl::Dispatch(Message);
+}
+
+void TspSkinUpDown::StopTimer() {
+  if (HandleAllocated()) KillTimer(Handle(), kRepeatTimer);
+}
+
+void TspSkinUpDown::TestActive(int X, int Y) {
+  FOldActive = FActive;
+  FActive = -1;
+  for (int i = 0; i < 2 && FActive == -1; ++i)
+    if (Touches(FButtons[i].R, X, Y)) FActive = i;
+  // A held button keeps the other from lighting up.
+  if (FPressed != -1 && FActive != -1 && FActive != FPressed) FActive = -1;
+  if (FOldActive == FActive) return;
+  if (FOldActive != -1) ButtonLeave(FOldActive);
+  if (FActive != -1) ButtonEnter(FActive);
+}
+
+void TspSkinUpDown::ButtonEnter(int I) {
+  FButtons[1 - I].MouseIn = false;
+  FButtons[I].MouseIn = true;
+  Repaint();
+  // Back on the held button the repeat resumes, faster.
+  if (FIncrement != 0 && FButtons[I].Down && HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kResumeMs, nullptr);
+}
+
+void TspSkinUpDown::ButtonLeave(int I) {
+  FButtons[I].MouseIn = false;
+  Repaint();
+  if (FIncrement != 0 && FButtons[I].Down) StopTimer();
+}
+
+void TspSkinUpDown::ButtonDown(int I) {
+  FButtons[I].MouseIn = true;
+  FButtons[I].Down = true;
+  Repaint();
+  if (FIncrement == 0) return;
+  FDirection = I == 0 ? 2 : 1;
+  FFirstTick = true;
+  if (HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kFirstRepeatMs, nullptr);
+}
+
+void TspSkinUpDown::ButtonUp(int I) {
+  if (FIncrement != 0) {
+    StopTimer();
+    FDirection = 0;
+  }
+  FButtons[I].Down = false;
+  if (I != FActive) FButtons[I].MouseIn = false;
+  Repaint();
+  // The release always steps once, wherever the pointer is.
+  TFreeWatch watch(this);
+  if (I == 0) {
+    if (FIncrement != 0) SetPosition(FPosition + FIncrement);
+    if (!watch.Freed() && OnUpButtonClick) OnUpButtonClick(this);
+  } else {
+    if (FIncrement != 0) SetPosition(FPosition - FIncrement);
+    if (!watch.Freed() && OnDownButtonClick) OnDownButtonClick(this);
+  }
+}
+
+void TspSkinUpDown::WMTimer() {
+  if (FFirstTick) {
+    FFirstTick = false;
+    if (HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kRepeatMs, nullptr);
+    return;
+  }
+  if (FDirection == 1) SetPosition(FPosition - FIncrement);
+  else if (FDirection == 2) SetPosition(FPosition + FIncrement);
+}
+
+void TspSkinUpDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TestActive(X, Y);
+  FButtons[FActive == -1 ? 0 : 1 - FActive].MouseIn = false;
+  if (FActive != -1) {
+    FPressed = FActive;
+    ButtonDown(FActive);
+  }
+  TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TspSkinUpDown::MouseMove(TShiftState Shift, int X, int Y) {
+  TestActive(X, Y);
+  TspSkinCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TspSkinUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TFreeWatch watch(this);
+  if (FPressed != -1) {
+    const int pressed = FPressed;
+    FPressed = -1;
+    ButtonUp(pressed);
+    if (watch.Freed()) return;
+  }
+  TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+int TspSkinUpDown::ArrowDirection(int I) const {
+  if (FOrientation == udVertical) return I == 0 ? 3 : 4;
+  return I == 0 ? 2 : 1;
+}
+
+void TspSkinUpDown::CreateControlDefaultImage(TBitmap* B) {
+  CalcButtonRects();
+  TCanvas* c = B->Canvas();
+  c->Brush()->SetColor(clBtnFace);
+  c->FillRect(TRect(0, 0, B->Width(), B->Height()));
+  for (int i = 0; i < 2; ++i) {
+    const TButton& b = FButtons[i];
+    DrawDefaultPart(c, b.R, b.Down && b.MouseIn ? psPressed : (b.MouseIn ? psHot : psIdle));
+    DrawArrowInRect(c, b.R, clBlack, ArrowDirection(i));
+  }
+}
+
+void TspSkinUpDown::CreateControlSkinImage(TBitmap* B) {
+  CalcButtonRects();
+  if (!FUseSkinSize) {
+    for (int i = 0; i < 2; ++i) DrawResizeButton(B->Canvas(), i);
+    return;
+  }
+  // A record with no picture to show gives the default look, not a blank.
+  if (!SkinSized()) {
+    CreateControlDefaultImage(B);
+    return;
+  }
+  TspSkinCustomControl::CreateControlSkinImage(B);
+  const TRect* pieces[2][2] = {{&FActiveUpButtonRect, &FDownUpButtonRect},
+                               {&FActiveDownButtonRect, &FDownDownButtonRect}};
+  for (int i = 0; i < 2; ++i) {
+    const TButton& b = FButtons[i];
+    const TRect* piece = b.Down && b.MouseIn ? pieces[i][1] : (b.MouseIn ? pieces[i][0] : nullptr);
+    if (piece && !piece->IsEmpty()) B->Canvas()->CopyRect(b.R, Picture->Canvas(), *piece);
+  }
+}
+
+// A button composed at its size from the skin's "resizebutton" record.
+void TspSkinUpDown::DrawResizeButton(TCanvas* Canvas, int I) {
+  const TButton& b = FButtons[I];
+  const bool pressed = b.Down && b.MouseIn;
+  TColor arrow = clBlack;
+  if (!DrawSkinButtonPart(Canvas, FSkinData, L"resizebutton", b.R, pressed ? psPressed : (b.MouseIn ? psHot : psIdle),
+                          arrow)) {
+    // A blank in the skin's button face, so that it sits quietly on that skin.
+    Canvas->Brush()->SetColor(SkinColor(&TspSkinColors::cBtnFace, clBtnFace));
+    Canvas->FillRect(b.R);
+    return;
+  }
+  TRect arrowRect = b.R;
+  if (pressed) OffsetRect(arrowRect, 2, 2);
+  DrawArrowInRect(Canvas, arrowRect, arrow, ArrowDirection(I));
+}

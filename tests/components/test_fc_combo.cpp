@@ -1,0 +1,225 @@
+// The custom combo under real messages: opening and closing by mouse and keys,
+// the shared mouse hook, read-only and Esc rules, the button and the frame.
+#include <gtest/gtest.h>
+
+#include "components/fcStringCombo.h"
+#include "tests/components/ComponentTestUtils.h"
+
+namespace {
+
+void Key(TWinControl* C, WORD VK, bool Alt = false) {
+  if (Alt) {
+    SendMessageW(C->Handle(), WM_SYSKEYDOWN, VK, 1 << 29);
+  } else {
+    SendMessageW(C->Handle(), WM_KEYDOWN, VK, 0);
+  }
+  Settle();
+}
+
+bool WindowReadOnly(TWinControl* C) { return (GetWindowLongW(C->Handle(), GWL_STYLE) & ES_READONLY) != 0; }
+
+}  // namespace
+
+class fcComboTest : public FormTest {
+ protected:
+  TfcStringCombo* NewCombo(int Left, int Top) {
+    auto* c = Add<TfcStringCombo>(Left, Top, 120, 21);
+    for (const wchar_t* s : {L"alpha", L"beta", L"gamma", L"delta"}) c->Items()->Add(s);
+    return c;
+  }
+  void ShowForm() {
+    MoveMouse(TPoint(5, 5));  // away from where the lists open
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    Settle();
+  }
+};
+
+TEST_F(fcComboTest, ButtonOpensAndAClickOutsideClosesWithoutChoosing) {
+  auto* c = NewCombo(20, 20);
+  int closes = 0;
+  bool accepted = true;
+  c->OnCloseUp = [&](TObject*, bool Select) {
+    ++closes;
+    accepted = Select;
+  };
+  ShowForm();
+  const TPoint button = c->ButtonHolder()->ClientToScreen(TPoint(5, 5));
+  MoveMouse(button);
+  MouseDown();
+  MouseUp();
+  Settle();
+  ASSERT_TRUE(c->GetDroppedDown());
+  EXPECT_EQ(fcComboHookUsers(), 1);
+  EXPECT_TRUE(c->Focused());
+  RECT lw;
+  GetWindowRect(c->List()->Handle(), &lw);
+  RECT cw;
+  GetWindowRect(c->Handle(), &cw);
+  EXPECT_EQ(lw.top, cw.bottom);  // right under the edit
+  EXPECT_EQ(lw.left, cw.left);
+  EXPECT_EQ(GetForegroundWindow(), form->Handle());  // the list took no activation
+
+  MoveMouse(form->ClientToScreen(TPoint(300, 250)));
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_FALSE(c->GetDroppedDown());
+  EXPECT_EQ(closes, 1);
+  EXPECT_FALSE(accepted);
+  EXPECT_EQ(fcComboHookUsers(), 0);
+  EXPECT_EQ(c->Text(), L"");
+
+  // Open again and choose an item with the mouse.
+  MoveMouse(button);
+  MouseDown();
+  MouseUp();
+  Settle();
+  ASSERT_TRUE(c->GetDroppedDown());
+  const TPoint item = c->List()->ClientToScreen(TPoint(10, c->List()->ItemHeight() + 3));
+  MoveMouse(item);
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_FALSE(c->GetDroppedDown());
+  EXPECT_TRUE(accepted);
+  EXPECT_EQ(c->Text(), L"beta");
+}
+
+TEST_F(fcComboTest, TheHookStaysWhileAnyComboIsOpen) {
+  auto* a = NewCombo(20, 20);
+  auto* b = NewCombo(20, 60);
+  ShowForm();
+  a->DropDown();
+  b->DropDown();
+  EXPECT_EQ(fcComboHookUsers(), 2);
+  a->CloseUp(false);
+  EXPECT_EQ(fcComboHookUsers(), 1);  // b's drop-down still has its hook
+  EXPECT_TRUE(b->GetDroppedDown());
+  a->CloseUp(false);  // closing twice does not take b's share
+  EXPECT_EQ(fcComboHookUsers(), 1);
+  delete b;  // a combo going away gives its share back
+  EXPECT_EQ(fcComboHookUsers(), 0);
+}
+
+TEST_F(fcComboTest, KeysOpenAndCloseAndFocusLossAccepts) {
+  auto* c = NewCombo(20, 20);
+  auto* other = NewCombo(20, 100);
+  ShowForm();
+  c->SetFocus();
+  Settle();
+  Key(c, VK_F4);
+  ASSERT_TRUE(c->GetDroppedDown());
+  Key(c, VK_DOWN);
+  Key(c, VK_DOWN);  // moves in the list while open
+  Key(c, VK_RETURN);
+  EXPECT_FALSE(c->GetDroppedDown());
+  EXPECT_EQ(c->Text(), L"beta");
+  Key(c, VK_DOWN, true);  // Alt+Down
+  ASSERT_TRUE(c->GetDroppedDown());
+  Key(c, VK_ESCAPE);
+  EXPECT_FALSE(c->GetDroppedDown());
+  EXPECT_EQ(c->Text(), L"beta");
+  Key(c, VK_F4);
+  Key(c, VK_DOWN);
+  other->SetFocus();  // focus elsewhere closes with acceptance
+  Settle();
+  EXPECT_FALSE(c->GetDroppedDown());
+  EXPECT_EQ(c->Text(), L"gamma");
+}
+
+TEST_F(fcComboTest, EscOnAModifiedComboRestoresTheTextOnEntering) {
+  auto* c = NewCombo(20, 20);
+  c->SetText(L"start");
+  ShowForm();
+  c->SetFocus();
+  Settle();
+  SendMessageW(c->Handle(), WM_CHAR, L'x', 0);
+  Settle();
+  ASSERT_TRUE(c->Modified());
+  ASSERT_NE(c->Text(), L"start");
+  Key(c, VK_ESCAPE);
+  EXPECT_EQ(c->Text(), L"start");
+  EXPECT_FALSE(c->Modified());
+}
+
+TEST_F(fcComboTest, ReadOnlyStaysReadOnlyThroughADropDown) {
+  auto* c = NewCombo(20, 20);
+  c->SetText(L"fixed");
+  ShowForm();
+  c->SetReadOnly(true);
+  EXPECT_TRUE(WindowReadOnly(c));
+  c->SetFocus();
+  Settle();
+  Key(c, VK_F4);
+  EXPECT_TRUE(c->GetDroppedDown());  // the drop-down still opens
+  EXPECT_TRUE(WindowReadOnly(c));
+  Key(c, VK_F4);
+  EXPECT_FALSE(c->GetDroppedDown());
+  EXPECT_TRUE(WindowReadOnly(c));
+  SendMessageW(c->Handle(), WM_CHAR, L'x', 0);
+  Settle();
+  EXPECT_EQ(c->Text(), L"fixed");
+  SendMessageW(c->Handle(), EM_SETREADONLY, FALSE, 0);  // drifted away from the flag
+  c->SetReadOnly(true);  // the same value is passed on again
+  EXPECT_TRUE(WindowReadOnly(c));
+}
+
+TEST_F(fcComboTest, HiddenButtonWidensTheTextAndKeysStillOpen) {
+  auto* c = NewCombo(20, 20);
+  c->SetBorderStyle(bsNone);
+  ShowForm();
+  RECT r;
+  SendMessageW(c->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  const LONG withButton = r.right;
+  c->SetShowButton(false);
+  EXPECT_FALSE(c->ButtonHolder()->Visible());
+  SendMessageW(c->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  EXPECT_GT(r.right, withButton);
+  EXPECT_NEAR(r.right, c->ClientWidth() - 2, 1);  // the system may keep a pixel of its own
+  c->SetFocus();
+  Settle();
+  Key(c, VK_F4);
+  EXPECT_TRUE(c->GetDroppedDown());
+  Key(c, VK_F4);
+}
+
+TEST_F(fcComboTest, FrameOnABorderlessComboSizesAndPaintsTheText) {
+  auto* c = NewCombo(20, 20);
+  auto* focus = NewCombo(20, 100);
+  c->SetBorderStyle(bsNone);
+  c->SetText(L"W");
+  ShowForm();
+  c->Frame()->SetEnabled(true);
+  EXPECT_EQ(c->BorderStyle(), bsNone);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, c->Font()->Handle());
+  TEXTMETRICW tm;
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(c->Height(), tm.tmHeight + 6);
+  c->Frame()->SetEnabled(false);
+  EXPECT_EQ(c->BorderStyle(), bsNone);  // not given back
+
+  c->Frame()->SetEnabled(true);
+  focus->SetFocus();
+  Settle();
+  TBitmap shot;
+  shot.SetSize(c->Width(), c->Height());
+  SendMessageW(c->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(shot.Canvas()->Handle()), 0);
+  // Unfocused: only the bottom side, a monochrome line, and the text from the frame offsets (1, 2).
+  EXPECT_NE(PixelAt(shot, 5, c->ClientHeight() - 1), PixelAt(shot, 5, 0));
+  bool ink = false;
+  for (int y = 2; y < c->ClientHeight() - 1; ++y)
+    for (int x = 1; x < 12; ++x) ink |= (PixelAt(shot, x, y) & 0xFF) < 128;  // dark text, smoothed or not
+  EXPECT_TRUE(ink);
+
+  TfcEditFrame source(nullptr);
+  source.SetFocusStyle(efsFrameRaised);
+  source.SetNonFocusStyle(efsFrameEtched);
+  c->Frame()->Assign(&source);  // a disabled source copies its style, Enabled and Transparent only
+  EXPECT_EQ(c->Frame()->FocusStyle(), efsFrameRaised);
+  EXPECT_FALSE(c->Frame()->Enabled());
+  EXPECT_EQ(c->Frame()->NonFocusStyle(), efsFrameBox);
+}

@@ -1,0 +1,111 @@
+// The combo button: glyph counts, image lists shared through the glyph cache
+// and released with the last button, and the speed-button mouse rules.
+#include <gtest/gtest.h>
+
+#include "components/fccombobutton.h"
+#include "tests/components/ComponentTestUtils.h"
+
+namespace {
+
+TBitmap* Strip(int W, int H) {
+  auto* b = new TBitmap;
+  b->SetSize(W, H);
+  b->Canvas()->Brush()->SetColor(clOlive);
+  b->Canvas()->FillRect(TRect(0, 0, W, H));
+  b->Canvas()->Brush()->SetColor(clBlue);
+  b->Canvas()->FillRect(TRect(2, 2, W - 2, H - 2));
+  return b;
+}
+
+}  // namespace
+
+class fcComboButtonTest : public FormTest {};
+
+TEST_F(fcComboButtonTest, GlyphCountFromTheStripAndLimits) {
+  auto* b = Add<TfcComboButton>(10, 10);
+  EXPECT_EQ(b->Width(), 23);
+  EXPECT_EQ(b->Height(), 22);
+  EXPECT_TRUE(b->Transparent());
+  std::unique_ptr<TBitmap> s64(Strip(64, 16)), s80(Strip(80, 16)), s50(Strip(50, 16));
+  b->SetGlyph(s64.get());
+  EXPECT_EQ(b->NumGlyphs(), 4);
+  b->SetGlyph(s80.get());
+  EXPECT_EQ(b->NumGlyphs(), 1);  // five cells become one
+  b->SetNumGlyphs(2);
+  b->SetGlyph(s50.get());
+  EXPECT_EQ(b->NumGlyphs(), 2);  // no whole multiple: the count stays
+  b->SetNumGlyphs(7);
+  EXPECT_EQ(b->NumGlyphs(), 4);
+  b->SetNumGlyphs(0);
+  EXPECT_EQ(b->NumGlyphs(), 4);
+  b->SetMargin(-2);
+  EXPECT_EQ(b->Margin(), -1);
+}
+
+TEST_F(fcComboButtonTest, ButtonsOfOneCellSizeShareAListAndTheLastFreesTheCache) {
+  std::unique_ptr<TBitmap> a(Strip(32, 16)), c(Strip(16, 16)), d(Strip(20, 10));
+  const int before = TfcComboButton::ButtonCount();
+  auto* b1 = Add<TfcComboButton>(10, 10);
+  auto* b2 = Add<TfcComboButton>(40, 10);
+  auto* b3 = Add<TfcComboButton>(70, 10);
+  EXPECT_EQ(TfcComboButton::ButtonCount(), before + 3);
+  b1->SetGlyph(a.get());  // two 16 x 16 cells
+  b2->SetGlyph(c.get());  // one 16 x 16 cell
+  b3->SetGlyph(d.get());  // two 10 x 10 cells
+  const int i1 = b1->GlyphObject()->ImageIndexFor(bsUp);
+  const int i2 = b2->GlyphObject()->ImageIndexFor(bsUp);
+  b3->GlyphObject()->ImageIndexFor(bsUp);
+  ASSERT_NE(b1->GlyphObject()->List(), nullptr);
+  EXPECT_EQ(b1->GlyphObject()->List(), b2->GlyphObject()->List());
+  EXPECT_NE(i1, i2);
+  EXPECT_NE(b3->GlyphObject()->List(), b1->GlyphObject()->List());
+  EXPECT_EQ(fcGlyphCache()->ListCount(), 2);
+  EXPECT_EQ(b1->GlyphObject()->ImageIndexFor(bsUp), i1);  // built once
+  EXPECT_EQ(b1->GlyphObject()->ImageIndexFor(bsExclusive), i1);  // under 3 cells: the up image
+  b1->GlyphObject()->ImageIndexFor(bsDisabled);
+  EXPECT_EQ(b1->GlyphObject()->List()->UsedCount(), 3);
+
+  delete b3;  // its list is no longer used
+  EXPECT_EQ(fcGlyphCache()->ListCount(), 1);
+  delete b1;  // its slots free up for the next image
+  EXPECT_EQ(b2->GlyphObject()->List()->UsedCount(), 1);
+  auto* b4 = Add<TfcComboButton>(10, 40);
+  b4->SetGlyph(c.get());
+  EXPECT_EQ(b4->GlyphObject()->ImageIndexFor(bsUp), i1 == 0 ? 0 : i1);  // the first free slot again
+  delete b4;
+  delete b2;
+  if (before == 0) {
+    EXPECT_EQ(fcGlyphCache(), nullptr);
+  }
+}
+
+TEST_F(fcComboButtonTest, PaintsTheGlyphAndPressOutsideDoesNotClick) {
+  auto* b = Add<TfcComboButton>(10, 10, 30, 30);
+  std::unique_ptr<TBitmap> s(Strip(16, 16));
+  s->SetTransparentColor(clOlive);
+  b->SetGlyph(s.get());
+  TBitmap shot;
+  PaintInto(b, shot, clWhite);
+  EXPECT_EQ(PixelAt(shot, 15, 15), clBlue);  // the glyph's middle, centred
+
+  int clicks = 0;
+  b->OnClick = [&](TObject*) { ++clicks; };
+  form->Show();
+  Settle();
+  const TPoint p = form->ClientToScreen(TPoint(25, 25));
+  MoveMouse(p);
+  MouseDown();
+  Settle();
+  EXPECT_EQ(b->State(), bsDown);
+  MoveMouse(TPoint(p.X + 100, p.Y + 100));
+  Settle();
+  EXPECT_EQ(b->State(), bsUp);
+  MouseUp();
+  Settle();
+  EXPECT_EQ(clicks, 0);
+  MoveMouse(p);
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_EQ(clicks, 1);
+}

@@ -1,0 +1,549 @@
+// The skinned button, check and radio boxes and speed button driven by real
+// mouse and key messages under Wine: clicks, groups, repeat, dialog keys,
+// grayed states, morph, the default look's pixels and freeing from a click.
+#include <gtest/gtest.h>
+
+#include "../classlib/ControlTestUtils.h"
+#include "../skin/SkinTestData.h"
+#include <string>
+
+#include "classlib/StdCtrls.h"
+#include "skin/SkinStoredSkin.h"
+#include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinCheckRadio.h"
+#include "skinctrls/SkinSpeedButton.h"
+
+namespace {
+
+// The control's pixel at (X, Y) of its host window's paint.
+TColor PixelOf(TControl* Control, int X, int Y) {
+  auto* host = dynamic_cast<TWinControl*>(Control);
+  int x = X, y = Y;
+  if (!host) {
+    host = Control->Parent();
+    x += Control->Left();
+    y += Control->Top();
+  }
+  TBitmap b;
+  b.SetSize(host->Width(), host->Height());
+  host->PaintTo(b.Canvas()->Handle(), 0, 0);
+  return b.Canvas()->Pixels(x, y);
+}
+
+TspSkinData* LoadTestSkin(TComponent* Owner) {
+  auto* stored = new TspCompressedStoredSkin(Owner);
+  stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  auto* data = new TspSkinData(Owner);
+  data->LoadCompressedStoredSkin(stored);
+  return data;
+}
+
+// The test skin copied to a folder of its own with lines added to the
+// [button] section: a glow picture around the button.
+TspSkinData* LoadGlowSkin(TComponent* Owner) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const String folder = String(temp) + L"skingui-glow-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  for (const wchar_t* name : {L"frame.bmp", L"mask.bmp", L"buttons.bmp", L"controls.bmp", L"background.bmp"})
+    CopyFileW((ProjectPath("skins/Test/") + name).c_str(), (folder + name).c_str(), FALSE);
+  TFileStream in(ProjectPath("skins/Test/skin.ini"), fmOpenRead);
+  std::string ini(static_cast<size_t>(in.Size()), '\0');
+  in.ReadBuffer(ini.data(), static_cast<int>(ini.size()));
+  const std::string section = "[button]\r\n";
+  ini.insert(ini.find(section) + section.size(),
+             "glowlayerpictureindex=2\r\nglowlayeroffsetleft=4\r\nglowlayeroffsettop=4\r\n"
+             "glowlayeroffsetright=4\r\nglowlayeroffsetbottom=4\r\nglowlayershowoffsetx=6\r\n"
+             "glowlayershowoffsety=5\r\nglowlayeralphablendvalue=180\r\n");
+  {
+    TFileStream out(folder + L"skin.ini", fmCreate);
+    out.WriteBuffer(ini.data(), static_cast<int>(ini.size()));
+  }
+  auto* stored = new TspCompressedStoredSkin(Owner);
+  stored->LoadFromSkinFile(folder + L"skin.ini");
+  auto* data = new TspSkinData(Owner);
+  data->LoadCompressedStoredSkin(stored);
+  return data;
+}
+
+class ButtonsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = new TForm(nullptr);
+    form->SetBounds(100, 100, 400, 260);
+  }
+  void TearDown() override {
+    MouseUp();
+    Settle();
+    Free(form);
+  }
+  template <class T>
+  T* Add(int Left, int Top, int W = 0, int H = 0) {
+    T* c = new T(form);
+    c->SetParent(form);
+    c->SetBounds(Left, Top, W ? W : c->Width(), H ? H : c->Height());
+    return c;
+  }
+  void ClickAt(TControl* C) {
+    MoveMouse(Center(C));
+    MouseDown();
+    Settle();
+    MouseUp();
+    Settle();
+  }
+  TForm* form;
+};
+
+TEST_F(ButtonsTest, DefaultsAfterConstruction) {
+  auto* b = Add<TspSkinButton>(10, 10);
+  EXPECT_EQ(75, b->Width());
+  EXPECT_EQ(25, b->Height());
+  EXPECT_EQ(100, b->RepeatInterval());
+  EXPECT_EQ(1, b->Spacing());
+  EXPECT_EQ(-1, b->Margin());
+  EXPECT_EQ(-1, b->ImageIndex());
+  EXPECT_TRUE(b->CanFocused());
+  EXPECT_FALSE(b->TabStop());
+  EXPECT_EQ(L"button", b->SkinDataName());
+  b->SetMargin(-5);  // refused
+  EXPECT_EQ(-1, b->Margin());
+  b->SetGroupIndex(2);
+  EXPECT_FALSE(b->CanFocused());
+  auto* c = Add<TspSkinCheckRadioBox>(10, 40);
+  EXPECT_EQ(150, c->Width());
+  EXPECT_EQ(25, c->Height());
+  EXPECT_TRUE(c->Flat());
+  EXPECT_EQ(cbUnchecked, c->State());
+  EXPECT_EQ(L"checkbox", c->SkinDataName());
+  auto* s = Add<TspSkinSpeedButton>(10, 70);
+  EXPECT_EQ(25, s->Width());
+  EXPECT_EQ(25, s->Height());
+  EXPECT_EQ(0, s->ImageIndex());
+  EXPECT_EQ(100, s->RepeatInterval());
+  EXPECT_EQ(L"toolbutton", s->SkinDataName());
+}
+
+TEST_F(ButtonsTest, ButtonClicksOnlyOnReleaseOverIt) {
+  auto* b = Add<TspSkinButton>(20, 20);
+  int clicks = 0;
+  b->OnClick = [&](TObject*) { ++clicks; };
+  ShowAndActivate(form);
+  ClickAt(b);
+  EXPECT_EQ(1, clicks);
+  EXPECT_TRUE(b->Focused());  // a click takes the focus
+  // Pressed, dragged off and released: no click, and the button comes up.
+  MoveMouse(Center(b));
+  MouseDown();
+  Settle();
+  EXPECT_TRUE(b->Down());
+  MoveMouse(TPoint(Center(b).X + 200, Center(b).Y + 150));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(1, clicks);
+  EXPECT_FALSE(b->Down());
+}
+
+TEST_F(ButtonsTest, RepeatWaitsFirstThenRepeatsAtTheInterval) {
+  auto* b = Add<TspSkinButton>(20, 20);
+  b->SetRepeatMode(true);
+  b->SetRepeatInterval(60);
+  int clicks = 0;
+  std::vector<unsigned> delayAtClick;
+  b->OnClick = [&](TObject*) {
+    ++clicks;
+    delayAtClick.push_back(b->RepeatDelay());
+  };
+  ShowAndActivate(form);
+  MoveMouse(Center(b));
+  MouseDown();
+  Settle();
+  EXPECT_EQ(0, clicks);  // no click at the press
+  EXPECT_EQ(kFirstRepeatDelay, b->RepeatDelay());
+  ASSERT_TRUE(PumpUntil([&] { return clicks >= 3; }));
+  // Every repeat click, the first included, is followed by the interval.
+  for (unsigned d : delayAtClick) EXPECT_EQ(60u, d);
+  MouseUp();
+  Settle();
+  EXPECT_EQ(0u, b->RepeatDelay());
+  const int afterRelease = clicks;
+  Sleep(200);
+  Settle();
+  EXPECT_EQ(afterRelease, clicks);
+}
+
+TEST_F(ButtonsTest, RepeatStopsWhenDisabledAndAClickMayFreeTheButton) {
+  auto* b = Add<TspSkinButton>(20, 20);
+  b->SetRepeatMode(true);
+  ShowAndActivate(form);
+  MoveMouse(Center(b));
+  MouseDown();
+  Settle();
+  ASSERT_NE(0u, b->RepeatDelay());
+  b->SetEnabled(false);
+  EXPECT_EQ(0u, b->RepeatDelay());
+  MouseUp();
+  Settle();
+  // A repeat click that frees its own button ends the repeat with it.
+  auto* doomed = Add<TspSkinButton>(20, 60);
+  doomed->SetRepeatMode(true);
+  bool freed = false;
+  doomed->OnClick = [&](TObject* Sender) {
+    Free(static_cast<TspSkinButton*>(Sender));
+    freed = true;
+  };
+  MoveMouse(Center(doomed));
+  MouseDown();
+  ASSERT_TRUE(PumpUntil([&] { return freed; }));
+  MouseUp();
+  Settle();
+  // And so does a plain click.
+  auto* once = Add<TspSkinButton>(20, 100);
+  bool onceFreed = false;
+  once->OnClick = [&](TObject* Sender) {
+    Free(static_cast<TspSkinButton*>(Sender));
+    onceFreed = true;
+  };
+  const TPoint at = Center(once);
+  MoveMouse(at);
+  MouseDown();
+  Settle();
+  MouseUp();
+  Settle();
+  EXPECT_TRUE(onceFreed);
+  EXPECT_EQ(1, form->ControlCount());  // only the first button is left
+}
+
+TEST_F(ButtonsTest, GroupButtonsToggleAndReleaseWithAllowAllUp) {
+  auto* a = Add<TspSkinButton>(20, 20);
+  auto* b = Add<TspSkinButton>(120, 20);
+  a->SetGroupIndex(1);
+  b->SetGroupIndex(1);
+  int aClicks = 0;
+  a->OnClick = [&](TObject*) { ++aClicks; };
+  ShowAndActivate(form);
+  ClickAt(a);
+  EXPECT_TRUE(a->Down());
+  EXPECT_EQ(1, aClicks);  // a group button clicks at the press
+  ClickAt(b);
+  EXPECT_TRUE(b->Down());
+  EXPECT_FALSE(a->Down());
+  ClickAt(b);  // AllowAllUp off: stays down
+  EXPECT_TRUE(b->Down());
+  b->SetAllowAllUp(true);
+  ClickAt(b);
+  EXPECT_FALSE(b->Down());
+}
+
+TEST_F(ButtonsTest, EnterAndEscapePressDefaultAndCancel) {
+  auto* edit = Add<TEdit>(20, 20, 150, 24);
+  auto* ok = Add<TspSkinButton>(20, 60);
+  auto* cancel = Add<TspSkinButton>(120, 60);
+  ok->SetDefault(true);
+  ok->SetModalResult(mrOk);
+  cancel->SetCancel(true);
+  cancel->SetModalResult(mrCancel);
+  int okClicks = 0, cancelClicks = 0;
+  ok->OnClick = [&](TObject*) { ++okClicks; };
+  cancel->OnClick = [&](TObject*) { ++cancelClicks; };
+  form->SetActiveControl(edit);
+  ShowAndActivate(form);
+  ASSERT_TRUE(PumpUntil([&] { return edit->Focused(); }));
+  EXPECT_TRUE(ok->Active());
+  EXPECT_TRUE(ok->MouseIn());  // highlighted while Enter would press it
+  PostKey(VK_RETURN);
+  EXPECT_EQ(1, okClicks);
+  EXPECT_EQ(mrOk, form->ModalResult());
+  PostKey(VK_ESCAPE);
+  EXPECT_EQ(1, cancelClicks);
+  EXPECT_EQ(mrCancel, form->ModalResult());
+  // With the focus on the cancel button, Enter presses that one.
+  cancel->SetFocus();
+  Settle();
+  EXPECT_FALSE(ok->Active());
+  EXPECT_FALSE(ok->MouseIn());
+  PostKey(VK_RETURN);
+  EXPECT_EQ(1, okClicks);
+  EXPECT_EQ(2, cancelClicks);
+}
+
+TEST_F(ButtonsTest, SpaceAndAcceleratorsClick) {
+  auto* edit = Add<TEdit>(20, 20, 150, 24);
+  auto* b = Add<TspSkinButton>(20, 60);
+  b->SetCaption(L"&Apply");
+  auto* s = Add<TspSkinSpeedButton>(120, 60, 60, 25);
+  s->SetCaption(L"&Zoom");
+  auto* c = Add<TspSkinCheckRadioBox>(20, 100);
+  c->SetCaption(L"&Wrap");
+  int clicks = 0, speedClicks = 0;
+  b->OnClick = [&](TObject*) { ++clicks; };
+  s->OnClick = [&](TObject*) { ++speedClicks; };
+  form->SetActiveControl(edit);
+  ShowAndActivate(form);
+  const auto altChar = [](wchar_t Ch) {
+    PostMessageW(GetFocus(), WM_SYSCHAR, Ch, 0x20000001);
+    Settle();
+  };
+  altChar(L'a');
+  EXPECT_EQ(1, clicks);
+  EXPECT_TRUE(b->Focused());  // the accelerator moves the focus there
+  // Space: down while held, a click when let go.
+  PostMessageW(b->Handle(), WM_KEYDOWN, VK_SPACE, 1);
+  Settle();
+  EXPECT_TRUE(b->Down());
+  EXPECT_EQ(1, clicks);
+  PostMessageW(b->Handle(), WM_KEYUP, VK_SPACE, 0xC0000001);
+  Settle();
+  EXPECT_FALSE(b->Down());
+  EXPECT_EQ(2, clicks);
+  altChar(L'z');
+  EXPECT_EQ(1, speedClicks);
+  altChar(L'w');
+  EXPECT_TRUE(c->Checked());
+  EXPECT_TRUE(c->Focused());
+}
+
+TEST_F(ButtonsTest, GlyphFrameFollowsTheState) {
+  auto* b = Add<TspSkinButton>(20, 20, 80, 30);
+  // Four 8 x 8 frames on fuchsia, each with a coloured middle.
+  const TColor colours[] = {clRed, clGreen, clBlue, clYellow};
+  TBitmap glyph;
+  glyph.SetSize(32, 8);
+  glyph.Canvas()->Brush()->SetColor(clFuchsia);
+  glyph.Canvas()->FillRect(TRect(0, 0, 32, 8));
+  for (int i = 0; i < 4; ++i) {
+    glyph.Canvas()->Brush()->SetColor(colours[i]);
+    glyph.Canvas()->FillRect(TRect(i * 8 + 1, 1, i * 8 + 7, 7));
+  }
+  b->SetGlyph(&glyph);
+  b->SetNumGlyphs(4);
+  ShowAndActivate(form);
+  const auto middle = [&] { return PixelOf(b, 40, 15); };  // the glyph sits centred at (36, 11)
+  EXPECT_EQ(clRed, middle());
+  MoveMouse(Center(b));
+  EXPECT_EQ(clYellow, middle());
+  MouseDown();
+  Settle();
+  EXPECT_EQ(clBlue, PixelOf(b, 41, 16));  // pressed: one pixel lower and to the right
+  MouseUp();
+  Settle();
+  MoveMouse(TPoint(2, 2));
+  b->SetEnabled(false);
+  EXPECT_EQ(clGreen, middle());
+}
+
+TEST_F(ButtonsTest, DefaultLookPixels) {
+  auto* b = Add<TspSkinButton>(20, 20);
+  auto* s = Add<TspSkinSpeedButton>(120, 20);
+  ShowAndActivate(form);
+  EXPECT_EQ(ColorToRGB(clBtnShadow), PixelOf(b, 0, 0));
+  EXPECT_EQ(ColorToRGB(clBtnFace), PixelOf(b, 3, 3));
+  MoveMouse(Center(b));
+  EXPECT_EQ(0x800000, PixelOf(b, 0, 0));
+  EXPECT_EQ(MakeColor(182, 189, 210), PixelOf(b, 3, 3));
+  MouseDown();
+  Settle();
+  EXPECT_EQ(MakeColor(133, 147, 181), PixelOf(b, 3, 3));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(ColorToRGB(clBtnShadow), PixelOf(s, 0, 0));
+  MoveMouse(Center(s));
+  EXPECT_EQ(0x800000, PixelOf(s, 0, 0));
+  EXPECT_EQ(MakeColor(182, 189, 210), PixelOf(s, 3, 3));
+  // A flat idle speed button shows the form through it.
+  s->SetFlat(true);
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return !s->MouseIn(); }));  // the system notices the leave on its own time
+  EXPECT_EQ(ColorToRGB(form->Color()), PixelOf(s, 3, 3));
+}
+
+TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
+  TspSkinData* skin = LoadTestSkin(form);
+  auto* b = Add<TspSkinButton>(20, 20, 90, 30);
+  b->SetSkinData(skin);
+  // The test skin gives no font colours: the disabled one equals the font
+  // colour and so becomes grey.
+  EXPECT_EQ(TColor(0x808080), b->SkinValues().DisabledFontColor);
+  EXPECT_EQ(90, b->Width());  // a both-ways skin keeps the size
+  ShowAndActivate(form);
+  std::vector<double> seen;
+  b->OnPaint = [&](TObject*, TCanvas*, TRect, bool, bool, bool&) { seen.push_back(b->MorphKf()); };
+  MoveMouse(Center(b));
+  ASSERT_TRUE(PumpUntil([&] { return b->MorphKf() == 1; }));
+  bool between = false;
+  for (double k : seen) between |= k > 0 && k < 1;
+  EXPECT_TRUE(between);
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return b->MorphKf() == 0; }));
+  // A button disabled while it morphs stops where it ends.
+  MoveMouse(Center(b));
+  b->SetEnabled(false);
+  EXPECT_EQ(0, b->MorphKf());
+  Sleep(100);
+  Settle();
+  EXPECT_EQ(0, b->MorphKf());
+  // The speed button morphs by the same record.
+  auto* s = Add<TspSkinSpeedButton>(140, 20, 60, 30);
+  s->SetSkinDataName(L"button");
+  s->SetSkinData(skin);
+  MoveMouse(Center(s));
+  ASSERT_TRUE(PumpUntil([&] { return s->MorphKf() == 1; }));
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return s->MorphKf() == 0; }));
+}
+
+TEST_F(ButtonsTest, GlowFrameShowsWhileTheMouseIsOverTheButton) {
+  TspSkinData* skin = LoadGlowSkin(form);
+  auto* b = Add<TspSkinButton>(40, 40, 90, 30);
+  b->SetSkinData(skin);
+  ShowAndActivate(form);
+  MoveMouse(Center(b));
+  ASSERT_TRUE(PumpUntil([&] { return b->LayerManager()->Showing(); }));
+  RECT r;
+  GetWindowRect(b->LayerManager()->LayerWindow()->Handle(), &r);
+  const TPoint origin = b->ClientToScreen(TPoint(0, 0));
+  EXPECT_EQ(origin.X - 6, r.left);
+  EXPECT_EQ(origin.Y - 5, r.top);
+  // The 32 x 32 glow picture grows with the button beyond its 48 x 22 skin.
+  EXPECT_EQ(32 + 90 - 48, r.right - r.left);
+  EXPECT_EQ(32 + 30 - 22, r.bottom - r.top);
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return !b->LayerManager()->Showing(); }));
+  // Shown only because the button asks for it, the frame still goes with the mouse.
+  skin->SetShowButtonGlowFrames(false);
+  MoveMouse(Center(b));
+  Settle();
+  EXPECT_FALSE(b->LayerManager()->Showing());
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return !b->MouseIn(); }));
+  b->SetAlwaysShowLayeredFrame(true);
+  MoveMouse(Center(b));
+  ASSERT_TRUE(PumpUntil([&] { return b->LayerManager()->Showing(); }));
+  MoveMouse(TPoint(2, 2));
+  ASSERT_TRUE(PumpUntil([&] { return !b->LayerManager()->Showing(); }));
+}
+
+TEST_F(ButtonsTest, CheckBoxCyclesThroughGrayedWithAllowGrayed) {
+  auto* c = Add<TspSkinCheckRadioBox>(20, 20);
+  c->SetCaption(L"Grayed \x7070");
+  c->SetAllowGrayed(true);
+  int clicks = 0;
+  c->OnClick = [&](TObject*) { ++clicks; };
+  ShowAndActivate(form);
+  const TCheckBoxState expected[] = {cbGrayed, cbChecked, cbUnchecked};
+  for (TCheckBoxState state : expected) {
+    ClickAt(c);
+    EXPECT_EQ(state, c->State());
+    EXPECT_EQ(state == cbChecked, c->Checked());
+  }
+  EXPECT_EQ(3, clicks);
+  c->SetState(cbGrayed);
+  c->SetChecked(false);  // a grayed box stays grayed
+  EXPECT_EQ(cbGrayed, c->State());
+  c->SetChecked(true);
+  EXPECT_EQ(cbChecked, c->State());
+}
+
+TEST_F(ButtonsTest, RadioButtonsOfAGroupCheckOneAtATime) {
+  TspSkinCheckRadioBox* radios[3];
+  int clicks[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    radios[i] = Add<TspSkinCheckRadioBox>(20, 20 + i * 30);
+    radios[i]->SetRadio(true);
+    radios[i]->SetGroupIndex(1);
+    radios[i]->OnClick = [&clicks, i](TObject*) { ++clicks[i]; };
+  }
+  ShowAndActivate(form);
+  ClickAt(radios[0]);
+  ClickAt(radios[2]);
+  EXPECT_FALSE(radios[0]->Checked());
+  EXPECT_TRUE(radios[2]->Checked());
+  EXPECT_EQ(1, clicks[0]);  // unchecking a radio button fires nothing
+  EXPECT_EQ(1, clicks[2]);
+  ClickAt(radios[2]);  // a click on the checked one changes nothing
+  EXPECT_TRUE(radios[2]->Checked());
+  EXPECT_EQ(1, clicks[2]);
+}
+
+TEST_F(ButtonsTest, FlatBoxKeepsItsSizeAndFullSkinBoxTakesTheSkins) {
+  TspSkinData* skin = LoadTestSkin(form);
+  auto* flat = Add<TspSkinCheckRadioBox>(20, 20);
+  auto* full = Add<TspSkinCheckRadioBox>(20, 60);
+  full->SetFlat(false);
+  flat->SetSkinData(skin);
+  full->SetSkinData(skin);
+  EXPECT_EQ(150, flat->Width());
+  EXPECT_EQ(25, flat->Height());
+  // The test skin's check box picture is a fixed 32 x 16.
+  EXPECT_EQ(32, full->Width());
+  EXPECT_EQ(16, full->Height());
+}
+
+TEST_F(ButtonsTest, SpeedButtonClicksOnReleaseInsideAndHoldsTheMouse) {
+  auto* s = Add<TspSkinSpeedButton>(20, 20);
+  int clicks = 0;
+  s->OnClick = [&](TObject*) { ++clicks; };
+  ShowAndActivate(form);
+  MoveMouse(Center(s));
+  MouseDown();
+  Settle();
+  EXPECT_EQ(s, GetCaptureControl());
+  EXPECT_EQ(0, clicks);
+  MouseUp();
+  Settle();
+  EXPECT_EQ(1, clicks);
+  EXPECT_EQ(nullptr, GetCaptureControl());
+  MouseDown();
+  Settle();
+  MoveMouse(TPoint(Center(s).X + 150, Center(s).Y + 100));
+  EXPECT_FALSE(s->MouseIn());
+  MouseUp();
+  Settle();
+  EXPECT_EQ(1, clicks);
+  EXPECT_FALSE(s->Down());
+}
+
+TEST_F(ButtonsTest, SpeedButtonGroupsAndAllowAllUp) {
+  auto* a = Add<TspSkinSpeedButton>(20, 20);
+  auto* b = Add<TspSkinSpeedButton>(60, 20);
+  a->SetGroupIndex(1);
+  b->SetGroupIndex(1);
+  int aClicks = 0;
+  a->OnClick = [&](TObject*) { ++aClicks; };
+  ShowAndActivate(form);
+  ClickAt(a);
+  ClickAt(a);
+  EXPECT_TRUE(a->Down());
+  EXPECT_EQ(1, aClicks);  // at the first press only
+  ClickAt(b);
+  EXPECT_FALSE(a->Down());
+  a->SetAllowAllUp(true);
+  b->SetAllowAllUp(true);
+  ClickAt(a);
+  EXPECT_TRUE(a->Down());
+  EXPECT_TRUE(b->Down());  // with AllowAllUp the others stay down
+  ClickAt(a);
+  EXPECT_FALSE(a->Down());
+  EXPECT_EQ(3, aClicks);
+}
+
+TEST_F(ButtonsTest, SpeedButtonRepeatStopsWhenHidden) {
+  auto* s = Add<TspSkinSpeedButton>(20, 20);
+  s->SetRepeatMode(true);
+  int clicks = 0;
+  s->OnClick = [&](TObject*) { ++clicks; };
+  ShowAndActivate(form);
+  MoveMouse(Center(s));
+  MouseDown();
+  Settle();
+  EXPECT_EQ(kFirstRepeatDelay, s->RepeatDelay());
+  ASSERT_TRUE(PumpUntil([&] { return clicks >= 1; }));
+  EXPECT_EQ(100u, s->RepeatDelay());
+  s->SetVisible(false);
+  EXPECT_EQ(0u, s->RepeatDelay());
+  const int atHide = clicks;
+  Sleep(250);
+  Settle();
+  EXPECT_EQ(atHide, clicks);
+}
+
+}  // namespace
