@@ -258,6 +258,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Panels \x9762\x677F", samples({BuildPanelSamples})},
       {L"Labels \x6807\x7B7E", samples({BuildLabelSamples})},
       {L"Menus \x83DC\x5355", samples({BuildMenuSamples})},
+      {L"Edits \x7F16\x8F91", samples({BuildEditSamples})},
       {L"Buttons \x6309\x94AE", samples({BuildButtonSamples})},
       {L"Bars and tabs \x6EDA\x52A8\x6761", samples({BuildBarSamples})},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},

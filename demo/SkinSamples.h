@@ -38,5 +38,6 @@ class TSkinSamplesPage : public TGalleryPage {
 int BuildPanelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildLabelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildMenuSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildEditSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildButtonSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

@@ -27,7 +27,7 @@ void WriteList(TspSkinIni& Ini, const wchar_t* Section, const std::vector<String
 }  // namespace
 
 TSkinArt::TSkinArt(const TSkinPalette& APalette) : Palette(APalette) {
-  FControls = AddPicture(L"controls.bmp", kControlsWidth, 512, Palette.Face);
+  FControls = AddPicture(L"controls.bmp", kControlsWidth, 768, Palette.Face);
 }
 
 int TSkinArt::AddPicture(const String& FileName, int Width, int Height, TRgb Fill) {
@@ -129,5 +129,6 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawUpDowns(art);
   DrawTabs(art);
   DrawMenus(art);
+  DrawEdits(art);
   art.Save(Folder);
 }

@@ -74,6 +74,7 @@ void DrawHintWindow(TSkinArt& Art);
 // Menu items, their marks and the form's main menu bar: a picture of their own.
 void DrawMenus(TSkinArt& Art);
 void AddSkinColors(TSkinArt& Art);
+void DrawEdits(TSkinArt& Art);
 void DrawScrollBars(TSkinArt& Art);
 void DrawTrackBars(TSkinArt& Art);
 void DrawUpDowns(TSkinArt& Art);

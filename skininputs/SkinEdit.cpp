@@ -1,0 +1,439 @@
+// TspSkinCustomEdit: skin record, sizes, hit testing and mouse handling of
+// the frame, edit button and image buttons.
+#include "skininputs/SkinEdit.h"
+
+#include "skin/SkinResStr.h"
+#include "skinctrls/SkinControl.h"
+#include "skinctrls/SkinMenus.h"
+
+TspSkinCustomEdit::TspSkinCustomEdit(TComponent* AOwner)
+    : TspSkinLinked<TspCustomEdit>(AOwner), FDefaultFont(std::make_unique<TFont>()) {
+  FSkinDataName = L"edit";
+  FDefaultFont->SetName(L"Arial");
+  FDefaultFont->SetHeight(14);
+  FDefaultFont->SetColor(0);
+  FDefaultFont->OnChange = [this](TObject*) {
+    if (!Skinned() || !FUseSkinFont) {
+      Font()->Assign(FDefaultFont.get());
+      SetFontColorByState();
+    }
+  };
+  Font()->Assign(FDefaultFont.get());
+  FHeight = 20;
+  SetBorderStyle(bsNone);
+  FTransparent = true;
+  FControlStyle.Include(csOpaque);
+}
+
+void TspSkinCustomEdit::CreateParams(TCreateParams& Params) {
+  TspCustomEdit::CreateParams(Params);
+  Params.ExStyle &= ~WS_EX_TRANSPARENT;
+  Params.Style &= ~(ES_LEFT | ES_RIGHT | ES_CENTER);
+  Params.Style |= FAlignment == taRightJustify ? ES_RIGHT : FAlignment == taCenter ? ES_CENTER : ES_LEFT;
+}
+
+void TspSkinCustomEdit::CreateHandleDone() {
+  TspCustomEdit::CreateHandleDone();
+  // The frame depends on the size: have the client area computed again.
+  SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  LayoutImageButtons();
+}
+
+void TspSkinCustomEdit::Notification(TComponent* AComponent, TOperation Operation) {
+  TspSkinLinked<TspCustomEdit>::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
+}
+
+void TspSkinCustomEdit::GetSkinData() {
+  auto* r = FindRecord<TspDataSkinEditControl>();
+  FPicture = nullptr;
+  if (!r) return;
+  FPicture = ActivePictureOf(FSkinData, r->PictureIndex);
+  FGeom.SkinRect = r->SkinRect;
+  FGeom.ClRect = r->ClRect;
+  FGeom.ButtonRect = r->ButtonRect;
+  FGeom.LTPoint = r->LTPoint;
+  FGeom.RTPoint = r->RTPoint;
+  FActiveSkinRect = r->ActiveSkinRect.IsEmpty() ? r->SkinRect : r->ActiveSkinRect;
+  FActiveButtonRect = r->ActiveButtonRect;
+  FDownButtonRect = r->DownButtonRect.IsEmpty() ? r->ActiveButtonRect : r->DownButtonRect;
+  FUnEnabledButtonRect = r->UnEnabledButtonRect;
+  FStretchEffect = r->StretchEffect;
+  FSkinFontName = r->FontName;
+  FSkinFontHeight = r->FontHeight;
+  FSkinFontStyle = r->FontStyle;
+  FFontColor = r->FontColor;
+  FDisabledFontColor = r->DisabledFontColor;
+  FActiveFontColor = r->ActiveFontColor;
+}
+
+TEditLayout TspSkinCustomEdit::Layout() const {
+  return EditLayout(FIndex != -1 ? &FGeom : nullptr, Width(), Height(), FButtonMode, FUseSkinFont);
+}
+
+void TspSkinCustomEdit::SetFontColorByState() {
+  TColor c;
+  if (!Enabled()) c = Skinned() ? FDisabledFontColor : clGrayText;
+  else if (Skinned()) c = (HandleAllocated() && Focused()) || FMouseIn ? FActiveFontColor : FFontColor;
+  else c = FDefaultFont->Color();
+  if (Font()->Color() != c) Font()->SetColor(c);
+}
+
+void TspSkinCustomEdit::ChangeSkinData() {
+  GetSkinData();
+  FInHeightChange = true;
+  if (!Skinned()) {
+    Font()->Assign(FDefaultFont.get());
+    if (FDefaultWidth > 0) SetWidth(FDefaultWidth);
+    if (FDefaultHeight > 0) SetHeight(FDefaultHeight);
+  } else if (FUseSkinFont) {
+    Font()->SetName(FSkinFontName);
+    Font()->SetStyle(FSkinFontStyle);
+    Font()->SetHeight(FSkinFontHeight);
+    SetHeight(FGeom.SkinRect.Height());
+  } else {
+    Font()->Assign(FDefaultFont.get());
+  }
+  FInHeightChange = false;
+  const TspResourceStrData* store = FSkinData ? FSkinData->ResourceStrData() : nullptr;
+  Font()->SetCharset(store ? store->CharSet() : FDefaultFont->Charset());
+  if (HandleAllocated()) RecreateWnd();
+  SetFontColorByState();
+  if (!FUseSkinFont) AdjustHeight();
+  LayoutImageButtons();
+  Invalidate();
+}
+
+int TspSkinCustomEdit::FontHeightNeeded() {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font()->Handle());
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  const int frame = Skinned() ? FGeom.SkinRect.Height() - FGeom.ClRect.Height() : 4;
+  return tm.tmHeight + frame;
+}
+
+void TspSkinCustomEdit::AdjustHeight() {
+  if (FInHeightChange) return;
+  FInHeightChange = true;
+  SetHeight(FontHeightNeeded());
+  FInHeightChange = false;
+}
+
+void TspSkinCustomEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  // The skin fixes the height, or the font does when the skin's font is not used.
+  if (Skinned() && FUseSkinFont) AHeight = FGeom.SkinRect.Height();
+  else if (!FUseSkinFont) AHeight = FontHeightNeeded();
+  ATop = CentredTop(Parent(), ATop, AHeight);
+  TspSkinLinked<TspCustomEdit>::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (!HandleAllocated()) return;
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  Invalidate();
+  RepaintFrame();
+}
+
+void TspSkinCustomEdit::SetDefaultColor(TColor Value) {
+  FDefaultColor = Value;
+  if (!Skinned()) Invalidate();
+}
+
+void TspSkinCustomEdit::SetUseSkinFont(bool Value) {
+  if (FUseSkinFont == Value) return;
+  FUseSkinFont = Value;
+  ChangeSkinData();
+}
+
+void TspSkinCustomEdit::SetDefaultWidth(int Value) {
+  FDefaultWidth = Value;
+  if (!Skinned() && Value > 0) SetWidth(Value);
+}
+
+void TspSkinCustomEdit::SetDefaultHeight(int Value) {
+  FDefaultHeight = Value;
+  if (!Skinned() && Value > 0 && FUseSkinFont) {
+    FInHeightChange = true;
+    SetHeight(Value);
+    FInHeightChange = false;
+  } else {
+    AdjustHeight();
+  }
+}
+
+void TspSkinCustomEdit::SetButtonMode(bool Value) {
+  if (FButtonMode == Value) return;
+  FButtonMode = Value;
+  if (Designing()) FSkinDataName = Value ? L"buttonedit" : L"edit";
+  RecreateWnd();
+}
+
+void TspSkinCustomEdit::SetAlignment(TAlignment Value) {
+  if (FAlignment == Value) return;
+  FAlignment = Value;
+  RecreateWnd();
+}
+
+void TspSkinCustomEdit::SetAlphaBlend(bool Value) {
+  FAlphaBlend = Value;
+  RepaintFrame();
+  Invalidate();
+}
+
+void TspSkinCustomEdit::SetAlphaBlendValue(uint8_t Value) {
+  FAlphaBlendValue = Value;
+  if (!FAlphaBlend) return;
+  RepaintFrame();
+  Invalidate();
+}
+
+void TspSkinCustomEdit::SetImages(TCustomImageList* Value) {
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (Value) Value->FreeNotification(this);
+  LayoutImageButtons();
+}
+
+void TspSkinCustomEdit::SetLeftImageIndex(int Value) {
+  FLeftImageIndex = Value;
+  LayoutImageButtons();
+}
+
+void TspSkinCustomEdit::SetRightImageIndex(int Value) {
+  FRightImageIndex = Value;
+  LayoutImageButtons();
+}
+
+bool TspSkinCustomEdit::HasImage(int Index) const { return FImages && Index >= 0 && Index < FImages->Count(); }
+
+void TspSkinCustomEdit::LayoutImageButtons() {
+  if (!HandleAllocated()) return;
+  RECT cr;
+  GetClientRect(Handle(), &cr);
+  const bool left = HasImage(FLeftImageIndex), right = HasImage(FRightImageIndex);
+  const TImageButtonsLayout l = ImageButtonsLayout(cr.right, cr.bottom, FImages ? FImages->Width() : 0, left, right);
+  FLeftButton.Rect = l.Left;
+  FRightButton.Rect = l.Right;
+  RECT f{l.Format.Left, l.Format.Top, l.Format.Right, l.Format.Bottom};
+  SendMessageW(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&f));
+}
+
+void TspSkinCustomEdit::Invalidate() {
+  if (!Parent() || !HandleAllocated()) return;
+  FPaintedDuringErase = false;
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+void TspSkinCustomEdit::RepaintFrame() {
+  if (HandleAllocated()) SendMessageW(Handle(), WM_NCPAINT, 1, 0);
+}
+
+int TspSkinCustomEdit::HitTest(const TPoint& Screen) {
+  RECT wr;
+  GetWindowRect(Handle(), &wr);
+  const TPoint p(Screen.X - wr.left, Screen.Y - wr.top);
+  const TEditLayout l = Layout();
+  const TPoint c(p.X - l.Text.Left, p.Y - l.Text.Top);
+  if (!FLeftButton.Rect.IsEmpty() && PtInRect(FLeftButton.Rect, c)) return HT_LEFT_IMAGE_BUTTON;
+  if (!FRightButton.Rect.IsEmpty() && PtInRect(FRightButton.Rect, c)) return HT_RIGHT_IMAGE_BUTTON;
+  if (!FButtonMode) return -1;
+  if (PtInRect(l.Button, p)) return HTHSCROLL;
+  if (PtInRect(l.Text, p)) return -1;
+  return HTVSCROLL;
+}
+
+void TspSkinCustomEdit::MouseEntered() {
+  FMouseIn = true;
+  if (Skinned() && !Focused()) {
+    SetFontColorByState();
+    LayoutImageButtons();
+    RepaintFrame();
+    Invalidate();
+  }
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TspSkinCustomEdit::MouseLeft() {
+  FMouseIn = false;
+  if (Skinned() && !Focused()) {
+    SetFontColorByState();
+    RepaintFrame();
+    Invalidate();
+  }
+  if (FButton.Pressed || FButton.Hot) {
+    FButton.Pressed = FButton.Hot = false;
+    RepaintFrame();
+  }
+  if (FLeftButton.Hot || FRightButton.Hot) {
+    FLeftButton.Hot = FRightButton.Hot = false;
+    Invalidate();
+  }
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+void TspSkinCustomEdit::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case MSG_PAINT_FRAME_QUERY:
+      if (Message.WParam) {
+        PaintFrameTo(reinterpret_cast<HDC>(Message.WParam), false);
+        Message.Result = MSG_PAINT_FRAME_ANSWER;
+      }
+      return;
+    case MSG_PAINT_FRAME_CLIPPED:
+      if (Message.LParam != MSG_PAINT_FRAME_CLIPPED_KEY) break;
+      PaintFrameTo(reinterpret_cast<HDC>(Message.WParam), true);
+      Message.Result = MSG_PAINT_FRAME_CLIPPED_KEY;
+      return;
+    case WM_NCCALCSIZE: {
+      auto* r = reinterpret_cast<RECT*>(Message.LParam);  // first rectangle of NCCALCSIZE_PARAMS too
+      const TEditLayout l = Layout();
+      const int w = r->right - r->left, h = r->bottom - r->top;
+      r->left += l.Text.Left;
+      r->top += l.Text.Top;
+      r->right -= w - l.Text.Right;
+      r->bottom -= h - l.Text.Bottom;
+      if (r->right < r->left) r->right = r->left;
+      if (r->bottom < r->top) r->bottom = r->top;
+      Message.Result = 0;
+      return;
+    }
+    case WM_NCPAINT: {
+      HDC dc = GetWindowDC(Handle());
+      PaintFrameTo(dc, true);
+      ReleaseDC(Handle(), dc);
+      Message.Result = 0;
+      return;
+    }
+    case WM_ERASEBKGND: {
+      HDC dc = reinterpret_cast<HDC>(Message.WParam);
+      PaintTextBackground(dc);
+      TCanvas canvas;
+      canvas.SetHandle(dc);
+      DrawImageButtons(&canvas);
+      canvas.SetHandle(nullptr);
+      SendMessageW(Handle(), WM_PAINT, Message.WParam, 0);
+      FPaintedDuringErase = true;
+      Message.Result = 1;
+      return;
+    }
+    case WM_PAINT:
+      if (FPaintedDuringErase && Message.WParam == 0) {
+        ValidateRect(Handle(), nullptr);
+        FPaintedDuringErase = false;
+        return;
+      }
+      if (!Enabled()) {
+        PAINTSTRUCT ps;
+        HDC dc = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(Handle(), &ps);
+        PaintDisabledText(dc);
+        if (!Message.WParam) EndPaint(Handle(), &ps);
+        return;
+      }
+      DefaultHandler(Message);
+      return;
+    case WM_SIZE:
+      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      LayoutImageButtons();
+      return;
+    case WM_NCHITTEST: {
+      if (Designing()) break;
+      const int hit = HitTest(TPoint(Message.XPos(), Message.YPos()));
+      const bool lh = hit == HT_LEFT_IMAGE_BUTTON, rh = hit == HT_RIGHT_IMAGE_BUTTON;
+      if (lh != FLeftButton.Hot || rh != FRightButton.Hot) {
+        FLeftButton.Hot = lh;
+        FRightButton.Hot = rh;
+        Invalidate();
+      }
+      if (hit == -1) break;
+      Message.Result = hit;
+      return;
+    }
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      switch (Message.WParam) {
+        case HT_LEFT_IMAGE_BUTTON:
+        case HT_RIGHT_IMAGE_BUTTON:
+          (Message.WParam == HT_LEFT_IMAGE_BUTTON ? FLeftButton : FRightButton).Pressed = true;
+          if (!Focused()) SetFocus();
+          Invalidate();
+          return;
+        case HTHSCROLL:
+          FButton.Pressed = true;
+          RepaintFrame();
+          return;
+        case HTVSCROLL:
+          return;  // the frame around the text takes no clicks
+      }
+      break;
+    case WM_NCLBUTTONUP:
+      switch (Message.WParam) {
+        case HT_LEFT_IMAGE_BUTTON:
+        case HT_RIGHT_IMAGE_BUTTON: {
+          TEditButton& b = Message.WParam == HT_LEFT_IMAGE_BUTTON ? FLeftButton : FRightButton;
+          if (!b.Pressed) return;
+          b.Pressed = false;
+          Invalidate();
+          const TNotifyEvent& e = Message.WParam == HT_LEFT_IMAGE_BUTTON ? OnLeftButtonClick : OnRightButtonClick;
+          if (e) e(this);
+          return;
+        }
+        case HTHSCROLL:
+          if (!FButtonMode || Designing() || !FButton.Pressed) break;
+          FButton.Pressed = false;
+          RepaintFrame();
+          if (!Focused()) SetFocus();
+          if (OnButtonClick) OnButtonClick(this);
+          return;
+      }
+      break;
+    case WM_NCMOUSEMOVE:
+      if (!FButtonMode) break;
+      if (Message.WParam == HTHSCROLL) {
+        if (!FButton.Hot) {
+          FButton.Hot = true;
+          RepaintFrame();
+          Invalidate();
+        }
+        return;
+      }
+      if (FButton.Hot) {
+        FButton.Hot = false;
+        RepaintFrame();
+        Invalidate();
+      }
+      break;
+    case WM_MOUSEMOVE:
+      if (FButton.Hot) {
+        FButton.Hot = false;
+        RepaintFrame();
+      }
+      break;
+    case CM_MOUSEENTER:
+      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      MouseEntered();
+      return;
+    case CM_MOUSELEAVE:
+      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      MouseLeft();
+      return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      RepaintFrame();
+      Invalidate();
+      if (Skinned() && !FMouseIn) SetFontColorByState();
+      LayoutImageButtons();
+      return;
+    case CM_ENABLEDCHANGED:
+      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      SetFontColorByState();
+      RepaintFrame();
+      Invalidate();
+      return;
+    case CM_FONTCHANGED:
+      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      if (!FUseSkinFont && !Designing()) AdjustHeight();
+      return;
+  }
+  TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+}

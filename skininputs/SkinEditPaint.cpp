@@ -1,0 +1,140 @@
+// TspSkinCustomEdit painting: the frame (default look, three-piece or
+// nine-piece skin image, edit button), the text area and the image buttons.
+#include "skininputs/SkinEdit.h"
+
+#include "skin/SPUtils_compose.h"
+#include "skin/SPUtils_parent.h"
+#include "skin/speffbmp.h"
+#include "skininputs/SkinButtonPiece.h"
+
+namespace {
+
+// B mixed with what the parent shows under R of Control: Value 255 keeps B.
+void BlendWithParent(TControl* Control, const TRect& R, TBitmap* B, uint8_t Value) {
+  TBitmap parent;
+  parent.SetSize(B->Width(), B->Height());
+  PaintParentBackgroundRect(Control, R, parent.Canvas());
+  TspEffectBmp image(B->Handle());
+  TspEffectBmp background(parent.Handle());
+  image.Morph(&background, 1.0 - Value / 255.0);
+  image.Draw(B->Canvas()->Handle(), 0, 0);
+}
+
+void FramedFill(TCanvas* C, TRect R, TColor Frame, TColor Fill) {
+  Frame3D(C, R, Frame, Frame, 1);
+  C->Brush()->SetColor(Fill);
+  C->FillRect(R);
+}
+
+}  // namespace
+
+void TspSkinCustomEdit::DrawFrame(TBitmap* B) {
+  const int w = Width(), h = Height();
+  B->SetSize(w, h);
+  TCanvas* c = B->Canvas();
+  const TEditLayout l = Layout();
+  const bool active = FMouseIn || (HandleAllocated() && Focused());
+  if (!Skinned() || !FPicture) {
+    c->Brush()->SetColor(FDefaultColor);
+    c->FillRect(TRect(0, 0, w, h));
+    TRect r(0, 0, FButtonMode ? l.Button.Left : w, h);
+    Frame3D(c, r, clBtnShadow, clBtnShadow, 1);
+    Frame3D(c, r, clBtnFace, clBtnFace, 1);
+    if (FButtonMode) {
+      if (FButton.Pressed && FButton.Hot) FramedFill(c, l.Button, 0x800000, 0xB59385);
+      else if (FButton.Hot) FramedFill(c, l.Button, 0x800000, 0xD2BDB6);
+      else FramedFill(c, l.Button, clBtnShadow, clBtnFace);
+    }
+    return;
+  }
+  const TRect src = active ? FActiveSkinRect : FGeom.SkinRect;
+  if (FUseSkinFont) {
+    CreateHSkinImage(FGeom.LTPoint.X, FGeom.SkinRect.Width() - FGeom.RTPoint.X, B, FPicture, src, w, h,
+                     FStretchEffect);
+    if (!FButtonMode) return;
+    TRect piece;
+    if (!Enabled() && !FUnEnabledButtonRect.IsEmpty()) piece = FUnEnabledButtonRect;
+    else if (FButton.Pressed && FButton.Hot) piece = FDownButtonRect;
+    else if (FButton.Hot) piece = FActiveButtonRect;
+    if (!piece.IsEmpty())
+      c->CopyRect(TRect(l.Button.Left, l.Button.Top, l.Button.Left + piece.Width(), l.Button.Top + piece.Height()),
+                  FPicture->Canvas(), piece);
+    return;
+  }
+  CreateSkinImageByOffsets(B, FPicture, src, FGeom.ClRect, true);
+  if (FButtonMode)
+    DrawSkinButtonPiece(c, FSkinData, {L"editbutton", L"resizebutton"}, l.Button,
+                        FButton.Pressed && FButton.Hot ? psDown : FButton.Hot ? psHot : psNormal);
+}
+
+void TspSkinCustomEdit::PaintFrameTo(HDC DC, bool ExcludeText) {
+  if (Width() < 1 || Height() < 1) return;
+  TBitmap b;
+  DrawFrame(&b);
+  if (FAlphaBlend) BlendWithParent(this, TRect(0, 0, Width(), Height()), &b, FAlphaBlendValue);
+  const TEditLayout l = Layout();
+  const int saved = SaveDC(DC);
+  if (ExcludeText) ExcludeClipRect(DC, l.Text.Left, l.Text.Top, l.Text.Right, l.Text.Bottom);
+  BitBlt(DC, 0, 0, Width(), Height(), b.Canvas()->Handle(), 0, 0, SRCCOPY);
+  RestoreDC(DC, saved);
+  if (ExcludeText && HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+void TspSkinCustomEdit::PaintTextBackground(HDC DC) {
+  const TEditLayout l = Layout();
+  const int w = l.Text.Width(), h = l.Text.Height();
+  if (w < 1 || h < 1) return;
+  TBitmap b;
+  b.SetSize(w, h);
+  if (!Skinned() || !FPicture) {
+    b.Canvas()->Brush()->SetColor(FDefaultColor);
+    b.Canvas()->FillRect(TRect(0, 0, w, h));
+  } else {
+    const bool active = FMouseIn || (HandleAllocated() && Focused());
+    const TRect state = active ? FActiveSkinRect : FGeom.SkinRect;
+    const TRect cl(state.Left + FGeom.ClRect.Left, state.Top + FGeom.ClRect.Top, state.Left + FGeom.ClRect.Right,
+                   state.Top + FGeom.ClRect.Bottom);
+    int left = 0, right = 0;
+    EditClientPieces(FGeom, left, right);
+    TBitmap piece;
+    CreateHSkinImage(left, right, &piece, FPicture, cl, w, cl.Height(), FStretchEffect);
+    if (piece.Height() == h) b.Canvas()->Draw(0, 0, &piece);
+    else b.Canvas()->StretchDraw(TRect(0, 0, w, h), &piece);
+  }
+  if (FAlphaBlend) BlendWithParent(this, l.Text, &b, FAlphaBlendValue);
+  BitBlt(DC, 0, 0, w, h, b.Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
+void TspSkinCustomEdit::DrawImageButtons(TCanvas* Canvas) {
+  auto draw = [&](const TEditButton& Button, int Normal, int Hot, int Down) {
+    if (Button.Rect.IsEmpty() || !HasImage(Normal)) return;
+    int index = Normal;
+    if (Button.Pressed && Button.Hot && HasImage(Down)) index = Down;
+    else if (Button.Hot && HasImage(Hot)) index = Hot;
+    int y = Button.Rect.Top + (Button.Rect.Height() - FImages->Height()) / 2;
+    if (y < Button.Rect.Top) y = Button.Rect.Top;
+    FImages->Draw(Canvas, Button.Rect.Left, y, index, Enabled());
+  };
+  draw(FLeftButton, FLeftImageIndex, FLeftImageHotIndex, FLeftImageDownIndex);
+  draw(FRightButton, FRightImageIndex, FRightImageHotIndex, FRightImageDownIndex);
+}
+
+void TspSkinCustomEdit::PaintDisabledText(HDC DC) {
+  PaintTextBackground(DC);
+  TCanvas canvas;
+  canvas.SetHandle(DC);
+  DrawImageButtons(&canvas);
+  if (!Skinned() || !FUseSkinFont) canvas.Font()->Assign(FDefaultFont.get());
+  else canvas.Font()->Assign(Font());
+  canvas.Font()->SetColor(Skinned() ? FDisabledFontColor : clGrayText);
+  canvas.Brush()->SetStyle(bsClear);
+  const String text = PasswordChar() ? String(EditText().size(), PasswordChar()) : EditText();
+  RECT cr;
+  GetClientRect(Handle(), &cr);
+  const int tw = canvas.TextWidth(text), th = canvas.TextHeight(text);
+  int x = 2;
+  if (FAlignment == taRightJustify) x = cr.right - 1 - tw;
+  else if (FAlignment == taCenter) x = cr.right / 2 - tw / 2;
+  canvas.TextRect(TRect(0, 0, cr.right, cr.bottom), x, (cr.bottom - th) / 2, text);
+  canvas.SetHandle(nullptr);
+}

@@ -1,0 +1,33 @@
+// Shared set-up of the skinned input tests: a shown form, typing through the
+// window's messages and the clipboard text.
+#pragma once
+
+#include "../skinctrls/SkinCtrlTestUtils.h"
+#include "classlib/Clipbrd.h"
+
+// Characters posted as WM_CHAR to Control's window, as the keyboard sends them.
+inline void TypeText(TWinControl* Control, const String& Text) {
+  for (wchar_t c : Text) PostMessageW(Control->Handle(), WM_CHAR, c, 1);
+  Settle();
+}
+
+inline void KeyDownUp(TWinControl* Control, WORD Key) {
+  PostMessageW(Control->Handle(), WM_KEYDOWN, Key, 1);
+  PostMessageW(Control->Handle(), WM_KEYUP, Key, 0xC0000001);
+  Settle();
+}
+
+class InputTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    ShowAndActivate(form);
+  }
+  template <class T>
+  T* AddFocused(int Left, int Top, int Width, int Height) {
+    T* c = Add<T>(form, Left, Top, Width, Height);
+    c->SetFocus();
+    Settle();
+    return c;
+  }
+};

@@ -1,0 +1,259 @@
+// The edit base and the skinned edit under real messages: context menu,
+// read-only mode, dialog keys, pasted line breaks, edit button and looks.
+#include "SkinInputTestUtils.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinResStr.h"
+#include "skininputs/SkinEdit.h"
+#include "skinctrls/SkinMenus.h"
+
+namespace {
+
+struct TMenuSeen {
+  std::vector<String> Captions;
+  std::vector<bool> Enabled;
+};
+
+// Ends the system menu that opens on a form without a skinned form.
+void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR Id, DWORD) {
+  KillTimer(nullptr, Id);
+  EndMenu();
+}
+
+TMenuSeen OpenMenu(TspCustomEdit* Edit) {
+  SetTimer(nullptr, 0, 100, EndMenuSoon);
+  SendMessageW(Edit->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Edit->Handle()), MAKELPARAM(-1, -1));
+  TMenuSeen seen;
+  TspSkinPopupMenu* menu = Edit->EditMenu();
+  if (!menu) return seen;
+  for (int i = 0; i < menu->Items()->Count(); ++i) {
+    seen.Captions.push_back(menu->Items()->Items(i)->Caption());
+    seen.Enabled.push_back(menu->Items()->Items(i)->Enabled());
+  }
+  return seen;
+}
+
+// Undo, -, Cut, Copy, Paste, Delete, -, Select All
+enum { kUndo = 0, kCut = 2, kCopy = 3, kPaste = 4, kDelete = 5, kSelectAll = 7 };
+
+}  // namespace
+
+class EditBaseTest : public InputTest {};
+
+TEST_F(EditBaseTest, ContextMenuWithDefaultCaptionsFollowsTheEditsState) {
+  auto* edit = AddFocused<TspSkinEdit>(10, 10, 150, 20);
+  Clipboard()->SetAsText(L"clip");
+  TMenuSeen m = OpenMenu(edit);
+  ASSERT_EQ(m.Captions.size(), 8u);
+  EXPECT_EQ(m.Captions, (std::vector<String>{L"Undo", L"-", L"Cut", L"Copy", L"Paste", L"Delete", L"-",
+                                             L"Select All"}));
+  // Empty: nothing to cut, copy, delete or select; the clipboard can be pasted.
+  EXPECT_FALSE(m.Enabled[kCut] || m.Enabled[kCopy] || m.Enabled[kDelete] || m.Enabled[kSelectAll]);
+  EXPECT_TRUE(m.Enabled[kPaste]);
+
+  edit->SetText(L"hello");
+  SendMessageW(edit->Handle(), EM_SETSEL, 1, 3);
+  m = OpenMenu(edit);
+  EXPECT_TRUE(m.Enabled[kCut] && m.Enabled[kCopy] && m.Enabled[kDelete] && m.Enabled[kSelectAll]);
+
+  edit->SetReadOnly(true);
+  m = OpenMenu(edit);
+  EXPECT_FALSE(m.Enabled[kCut] || m.Enabled[kPaste] || m.Enabled[kDelete]);
+  EXPECT_TRUE(m.Enabled[kCopy]);
+}
+
+TEST_F(EditBaseTest, AStoreOnTheSkinFormGivesTheCaptionsAndLacksGiveEmptyOnes) {
+  auto* data = new TspSkinData(form);
+  auto* store = new TspResourceStrData(form);
+  TStringList lines;
+  lines.Add(L"EDIT_COPY=\x590D\x5236");
+  lines.Add(L"EDIT_PASTE=\x7C98\x8D34");
+  store->SetResStrings(&lines);
+  data->SetResourceStrData(store);
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(data);
+  auto* edit = AddFocused<TspSkinEdit>(10, 10, 150, 20);
+  const TMenuSeen m = OpenMenu(edit);
+  ASSERT_EQ(m.Captions.size(), 8u);
+  EXPECT_EQ(m.Captions[kCopy], L"\x590D\x5236");
+  EXPECT_EQ(m.Captions[kPaste], L"\x7C98\x8D34");
+  EXPECT_EQ(m.Captions[kUndo], L"");
+  // Freeing the edit while its menu is on screen closes the menu first.
+  Free(edit);
+  Settle();
+}
+
+TEST_F(EditBaseTest, AnAssignedPopupMenuTakesThePlaceOfTheEditMenu) {
+  auto* edit = AddFocused<TspSkinEdit>(10, 10, 150, 20);
+  auto* own = new TPopupMenu(form);
+  edit->SetPopupMenu(own);
+  bool popped = false;
+  own->OnPopup = [&](TObject*) { popped = true; };
+  PostMessageW(edit->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit->Handle()), MAKELPARAM(50, 50));
+  PumpUntil([&] { return popped; }, 3000);
+  EndMenu();
+  Settle();
+  EXPECT_EQ(edit->EditMenu(), nullptr);
+}
+
+TEST_F(EditBaseTest, ReadOnlyRefusesEveryWayOfChangingTheText) {
+  auto* edit = AddFocused<TspSkinEdit>(10, 10, 150, 20);
+  edit->SetText(L"fixed");
+  edit->SetReadOnly(true);
+  Clipboard()->SetAsText(L"pasted");
+  SendMessageW(edit->Handle(), EM_SETSEL, 0, -1);
+  TypeText(edit, L"x\b");
+  TypeText(edit, String(1, wchar_t(22)));  // Ctrl+V
+  KeyDownUp(edit, VK_DELETE);
+  SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
+  SendMessageW(edit->Handle(), WM_CUT, 0, 0);
+  SendMessageW(edit->Handle(), WM_CLEAR, 0, 0);
+  // Paths the system edit takes by itself: IME characters and its own undo.
+  SendMessageW(edit->Handle(), WM_IME_CHAR, L'y', 1);
+  SendMessageW(edit->Handle(), EM_UNDO, 0, 0);
+  Settle();
+  EXPECT_EQ(edit->Text(), L"fixed");
+  EXPECT_TRUE(GetWindowLongW(edit->Handle(), GWL_STYLE) & ES_READONLY);
+  // Writable again.
+  edit->SetReadOnly(false);
+  SendMessageW(edit->Handle(), EM_SETSEL, 5, 5);
+  TypeText(edit, L"!");
+  EXPECT_EQ(edit->Text(), L"fixed!");
+}
+
+TEST_F(EditBaseTest, EnterGoesToTheFormsDefaultButtonAndNeverIntoTheText) {
+  auto* button = Add<TButton>(form, 200, 10, 60, 24);
+  button->SetDefault(true);
+  int clicks = 0, presses = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  auto* edit = AddFocused<TspSkinEdit>(10, 10, 150, 20);
+  edit->OnKeyPress = [&](TObject*, wchar_t& Key) {
+    ++presses;
+    Key = L'z';  // ignored
+  };
+  edit->SetText(L"ab");
+  TypeText(edit, L"\r");
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(presses, 1);
+  EXPECT_EQ(edit->Text(), L"ab");
+  edit->SetReadOnly(true);
+  TypeText(edit, L"\r");
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(EditBaseTest, APastedLineBreakEndsThePaste) {
+  auto* edit = AddFocused<TspSkinEdit>(10, 10, 150, 20);
+  Clipboard()->SetAsText(L"first\r\nsecond");
+  SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(edit->Text(), L"first");
+  Clipboard()->SetAsText(L"one line");
+  SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(edit->Text(), L"firstone line");
+}
+
+class SkinEditTest : public InputTest {};
+
+TEST_F(SkinEditTest, DefaultLookFrameButtonAndTextArea) {
+  auto* edit = Add<TspSkinEdit>(form, 10, 10, 120, 22);
+  edit->SetButtonMode(true);
+  Settle();
+  const TEditLayout l = edit->Layout();
+  EXPECT_EQ(l.Button, TRect(98, 0, 120, 22));
+  EXPECT_EQ(l.Text, TRect(2, 2, 96, 20));
+  RECT cr;
+  GetClientRect(edit->Handle(), &cr);
+  EXPECT_EQ(cr.right, 94);
+  EXPECT_EQ(cr.bottom, 18);
+  TBitmap b;
+  edit->DrawFrame(&b);
+  EXPECT_EQ(b.Canvas()->Pixels(0, 5), Rgb(clBtnShadow));
+  EXPECT_EQ(b.Canvas()->Pixels(1, 5), Rgb(clBtnFace));
+  EXPECT_EQ(b.Canvas()->Pixels(98, 0), Rgb(clBtnShadow));
+  EXPECT_EQ(b.Canvas()->Pixels(108, 10), Rgb(clBtnFace));
+}
+
+TEST_F(SkinEditTest, EditButtonClicksOnlyWhenReleasedOverIt) {
+  auto* edit = Add<TspSkinEdit>(form, 10, 10, 120, 22);
+  edit->SetButtonMode(true);
+  int clicks = 0;
+  edit->OnButtonClick = [&](TObject*) { ++clicks; };
+  Settle();
+  RECT wr;
+  GetWindowRect(edit->Handle(), &wr);
+  const TPoint onButton(wr.left + 108, wr.top + 10);
+  MoveMouse(onButton);
+  EXPECT_TRUE(edit->EditButtonHot());
+  TBitmap hot;
+  edit->DrawFrame(&hot);
+  EXPECT_EQ(hot.Canvas()->Pixels(108, 10), 0xD2BDB6);
+  MouseDown();
+  Settle();
+  EXPECT_TRUE(edit->EditButtonPressed());
+  MouseUp();
+  Settle();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(edit->Focused());
+  // Pressed, then released away from the control: no click.
+  MoveMouse(onButton);
+  MouseDown();
+  Settle();
+  MoveMouse(TPoint(onButton.X, onButton.Y + 80));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SkinEditTest, SkinRecordGivesHeightFontAndStateColours) {
+  TspSkinData* skin = NewTestSkin(form);
+  auto* record = RecordOf<TspDataSkinEditControl>(skin, L"edit");
+  ASSERT_NE(record, nullptr);
+  auto* edit = Add<TspSkinEdit>(form, 10, 10, 150, 40);
+  edit->SetSkinData(skin);
+  Settle();
+  EXPECT_EQ(edit->Height(), record->SkinRect.Height());
+  EXPECT_EQ(edit->Font()->Color(), record->FontColor);
+  edit->SetFocus();
+  Settle();
+  EXPECT_EQ(edit->Font()->Color(), record->ActiveFontColor);
+  form->SetFocus();
+  edit->SetEnabled(false);
+  Settle();
+  EXPECT_EQ(edit->Font()->Color(), record->DisabledFontColor);
+  // Without the skin's font the height follows the default font.
+  edit->SetEnabled(true);
+  edit->SetUseSkinFont(false);
+  edit->DefaultFont()->SetHeight(30);
+  Settle();
+  EXPECT_GT(edit->Height(), record->SkinRect.Height() + 10);
+  // No such record: the default look, sized by DefaultWidth and DefaultHeight.
+  edit->SetUseSkinFont(true);
+  edit->SetDefaultWidth(90);
+  edit->SetDefaultHeight(26);
+  edit->SetSkinDataName(L"nosuchedit");
+  edit->ChangeSkinData();
+  EXPECT_EQ(edit->SkinIndex(), -1);
+  EXPECT_EQ(edit->Width(), 90);
+  EXPECT_EQ(edit->Height(), 26);
+}
+
+TEST_F(SkinEditTest, ImageButtonsNeedAnImageList) {
+  auto* edit = Add<TspSkinEdit>(form, 10, 10, 150, 22);
+  edit->SetLeftImageIndex(0);
+  Settle();
+  RECT before;
+  SendMessageW(edit->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&before));
+  EXPECT_LE(before.left, 2);  // no list: the text takes the whole width
+  auto* images = new TImageList(form);
+  images->SetSize(16, 16);
+  TBitmap pic;
+  pic.SetSize(16, 16);
+  images->Add(&pic, nullptr);
+  int clicks = 0;
+  edit->OnLeftButtonClick = [&](TObject*) { ++clicks; };
+  edit->SetImages(images);
+  Settle();
+  RECT after;
+  SendMessageW(edit->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&after));
+  EXPECT_GE(after.left, 18);
+  ClickAt(edit, TPoint(10, 10));
+  EXPECT_EQ(clicks, 1);
+}
