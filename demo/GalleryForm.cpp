@@ -257,17 +257,17 @@ void TGalleryForm::BuildPages(int StartPage) {
   } pages[] = {
       {L"Panels \x9762\x677F", samples({BuildPanelSamples})},
       {L"Labels \x6807\x7B7E", samples({BuildLabelSamples})},
-      {L"Menus \x83DC\x5355", samples({BuildMenuSamples})},
-      {L"Edits \x7F16\x8F91", samples({BuildEditSamples})},
       {L"Buttons \x6309\x94AE", samples({BuildButtonSamples})},
+      {L"Menus \x83DC\x5355", samples({BuildMenuSamples})},
       {L"Bars and tabs \x6EDA\x52A8\x6761", samples({BuildBarSamples})},
+      {L"Edits \x7F16\x8F91", samples({BuildEditSamples})},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
+      {L"Effects \x6548\x679C", NewEffectsPage},
       {L"Themes \x4E3B\x9898", NewThemesPage},
       {L"Graphics \x56FE\x5F62", [](TComponent* o) -> TGalleryPage* { return new TGraphicsPage(o); }},
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
-      {L"Effects \x6548\x679C", NewEffectsPage},
   };
   for (const auto& page : pages) {
     auto* sheet = new TspSkinTabSheet(this);
