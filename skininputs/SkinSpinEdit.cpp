@@ -48,7 +48,15 @@ TspSkinSpinEdit::TspSkinSpinEdit(TComponent* AOwner) : TspSkinCustomControl(AOwn
 
 TspSkinSpinEdit::~TspSkinSpinEdit() {
   StopTimer();
-  delete FEdit;
+  // The edit goes with its owner, after this part of the control: its
+  // last messages must not call back into it.
+  TspSkinNumEdit* edit = FEdit;
+  FEdit = nullptr;
+  edit->OnChange = nullptr;
+  edit->OnExit = edit->OnEnter = edit->OnMouseEnter = edit->OnMouseLeave = nullptr;
+  edit->OnUpClick = edit->OnDownClick = nullptr;
+  edit->OnKeyDown = edit->OnKeyUp = nullptr;
+  edit->OnKeyPress = nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -276,6 +284,7 @@ void TspSkinSpinEdit::Layout() {
 // Hot and focus looks
 
 void TspSkinSpinEdit::SetFontColorByState() {
+  if (!FEdit) return;
   TColor c;
   if (!Skinned()) c = Enabled() ? FDefaultFont->Color() : clGrayText;
   else if (!Enabled()) c = FDisabledFontColor;
@@ -337,6 +346,10 @@ void TspSkinSpinEdit::EditMouseLeave() {
 // Messages and mouse
 
 void TspSkinSpinEdit::Dispatch(TMessage& Message) {
+  if (!FEdit) {
+    TspSkinCustomControl::Dispatch(Message);
+    return;
+  }
   switch (Message.Msg) {
     case WM_SIZE:
       TspSkinCustomControl::Dispatch(Message);
