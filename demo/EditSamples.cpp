@@ -1,9 +1,11 @@
 // Samples of the skinned edits: plain, with an edit button and image buttons,
-// read-only, disabled, numeric, URL and mail, mask and time edits, link label.
+// read-only, disabled, numeric, URL and mail, mask and time edits, link label,
+// spin edits with and without the skin.
 #include "demo/SkinSamples.h"
 #include "skininputs/SkinLinkLabel.h"
 #include "skininputs/SkinMaskEdits.h"
 #include "skininputs/SkinNumEdits.h"
+#include "skininputs/SkinSpinEdit.h"
 #include "skininputs/SkinURLEdit.h"
 #include "skinctrls/SkinLabels.h"
 
@@ -67,5 +69,19 @@ int BuildEditSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   link->DefaultFont()->SetName(kChineseFont);
   link->SetCaption(L"Link label \x94FE\x63A5\x6807\x7B7E");
   link->SetSkinData(SkinData);
-  return link->Top() + 24;
+  Y = link->Top() + 24;
+
+  // Spin edits: skinned, then in the default look.
+  for (TspSkinData* data : {SkinData, static_cast<TspSkinData*>(nullptr)}) {
+    auto* count = AddEdit<TspSkinSpinEdit>(Parent, data, X, Y, w / 2 - 4, L"");
+    count->SetMinValue(1);
+    count->SetMaxValue(99);
+    count->SetValue(12);
+    beside = count->Top();
+    auto* amount = AddEdit<TspSkinSpinEdit>(Parent, data, X + w / 2, beside, w / 2, L"");
+    amount->SetValueType(vtFloat);
+    amount->SetIncrement(0.25);
+    amount->SetValue(2.75);
+  }
+  return Y;
 }

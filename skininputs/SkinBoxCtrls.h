@@ -2,3 +2,4 @@
 #pragma once
 
 #include "skininputs/SkinBoxCtrls_updown.h"
+#include "skininputs/SkinSpinEdit.h"

@@ -1,0 +1,122 @@
+// TspSkinSpinEdit: a number box of an inner numeric edit and up and down
+// buttons that step Value by Increment, with auto-repeat while held.
+#pragma once
+
+#include "skinctrls/SkinControl.h"
+#include "skininputs/SkinNumEdits.h"
+#include "skininputs/SpinEditLayout.h"
+
+class TspSkinSpinEdit : public TspSkinCustomControl {
+ public:
+  explicit TspSkinSpinEdit(TComponent* AOwner);
+  ~TspSkinSpinEdit() override;
+  String ClassName() const override { return L"TspSkinSpinEdit"; }
+
+  TColor DefaultColor() const { return FDefaultColor; }
+  void SetDefaultColor(TColor Value);
+  bool UseSkinSize() const { return FUseSkinSize; }
+  void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
+  TspValueType ValueType() const { return FValueType; }
+  void SetValueType(TspValueType Value);
+  uint8_t Decimal() const { return FDecimal; }
+  void SetDecimal(uint8_t Value) { FDecimal = Value; }
+  double MinValue() const { return FMinValue; }
+  void SetMinValue(double Value);
+  double MaxValue() const { return FMaxValue; }
+  void SetMaxValue(double Value);
+  double Value() const { return FValue; }
+  // Limited and shown; OnChange fires on every write, changed or not.
+  void SetValue(double Value);
+  double Increment() const { return FIncrement; }
+  void SetIncrement(double Value) { FIncrement = Value; }
+  bool EditorEnabled() const { return FEdit->EditorEnabled(); }
+  void SetEditorEnabled(bool Value) { FEdit->SetEditorEnabled(Value); }
+  int MaxLength() const { return FEdit->MaxLength(); }
+  void SetMaxLength(int Value) { FEdit->SetMaxLength(Value); }
+
+  TspSkinNumEdit* Edit() const { return FEdit; }
+  // Button 0 steps up, button 1 down.
+  TRect ButtonRect(int Index) const { return FButtons[Index].R; }
+
+  void Invalidate() override;
+  void GetSkinData() override;
+  void ChangeSkinData() override;
+
+  TNotifyEvent OnChange, OnUpButtonClick, OnDownButtonClick, OnEditEnter, OnEditExit;
+  TKeyEvent OnEditKeyDown, OnEditKeyUp;
+  TKeyPressEvent OnEditKeyPress;
+
+ protected:
+  void Dispatch(TMessage& Message) override;
+  void CreateControlDefaultImage(TBitmap* B) override;
+  void CreateControlSkinImage(TBitmap* B) override;
+  void DefaultFontChanged() override;
+  void CalcSize(int& W, int& H) override;
+  void SkinShapeChanged() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+  virtual void EditKeyDown(WORD& Key, TShiftState Shift);
+  virtual void EditKeyUp(WORD& Key, TShiftState Shift);
+  virtual void EditKeyPress(wchar_t& Key);
+  virtual void EditEnter();
+  virtual void EditExit();
+  virtual void Change();
+
+ private:
+  struct TButton {
+    TRect R;
+    bool MouseIn = false, Down = false;
+  };
+
+  bool IsFloat() const { return FValueType == vtFloat; }
+  String Formatted(double V) const;
+  double CheckValue(double V) const;
+  void SetEditText(const String& S);
+  void EditChanged();
+  void TextChanged();
+  void Step(int Direction);
+  // A record with a picture to draw from.
+  bool Skinned() const { return FIndex != -1 && Picture && !SkinRect.IsEmpty(); }
+  bool ActiveLook() const { return Skinned() && !FActiveSkinRect.IsEmpty(); }
+  void Layout();
+  int EditTextHeight() const;
+  void SetFontColorByState();
+  void RepaintLook();
+  void EditMouseEnter();
+  void EditMouseLeave();
+  void MouseEnterControl();
+  void MouseLeaveControl();
+
+  void TestActive(int X, int Y);
+  void ButtonEnter(int I);
+  void ButtonLeave(int I);
+  void ButtonDown(int I);
+  void ButtonUp(int I);
+  void WMTimer();
+  void StopTimer();
+  void PaintWithEdit(HDC DC);
+
+  TspSkinNumEdit* FEdit = nullptr;
+  TColor FDefaultColor = clWindow;
+  bool FUseSkinSize = true;
+  TspValueType FValueType = vtInteger;
+  uint8_t FDecimal = 2;
+  double FMinValue = 0, FMaxValue = 0, FValue = 0, FIncrement = 1.0;
+  bool FHot = false, FFocused = false, FUpdating = false, FFromEdit = false;
+
+  TButton FButtons[2];
+  int FOldActive = -1, FActive = -1, FPressed = -1;
+  int FDirection = 0;  // 0 none, 1 down, 2 up
+  bool FFirstTick = false;
+
+  TRect FActiveSkinRect;
+  String FSkinFontName;
+  int FSkinFontHeight = 14;
+  TFontStyles FSkinFontStyle;
+  TColor FFontColor = 0, FActiveFontColor = 0, FDisabledFontColor = 0;
+  TRect FUpButtonRect, FActiveUpButtonRect, FDownUpButtonRect;
+  TRect FDownButtonRect, FActiveDownButtonRect, FDownDownButtonRect;
+  int FActiveLeftOffset = 0, FActiveRightOffset = 0;
+};
