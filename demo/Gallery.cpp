@@ -5,30 +5,15 @@
 //   --second, --maximize, --rollup, --skin N, --switch: see GalleryFrame.h
 #include <windows.h>
 
-#include <shellapi.h>
-
-#include <cwchar>
-
 #include "demo/GalleryForm.h"
-
-namespace {
-
-int StartPageFromCommandLine() {
-  int count = 0;
-  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
-  int page = 0;
-  for (int i = 1; args && i + 1 < count; ++i)
-    if (std::wcscmp(args[i], L"--page") == 0) page = static_cast<int>(std::wcstol(args[i + 1], nullptr, 10)) - 1;
-  LocalFree(args);
-  return page;
-}
-
-}  // namespace
+#include "demo/GalleryFrame.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Application->Initialize();
   Application->SetTitle(L"Gallery");
-  Application->CreateForm<TGalleryForm>(Application, StartPageFromCommandLine());
+  int page = 0;  // 1-based on the command line; none shows the first page
+  HasArgument(L"--page", &page);
+  Application->CreateForm<TGalleryForm>(Application, page - 1);
   Application->Run();
   return 0;
 }

@@ -111,12 +111,6 @@ bool HasArgument(const wchar_t* Name, int* Value) {
   return found;
 }
 
-TspSkinData* FirstSkinData(TComponent* Form) {
-  for (int i = 0; Form && i < Form->ComponentCount(); ++i)
-    if (auto* data = dynamic_cast<TspSkinData*>(Form->Components(i))) return data;
-  return nullptr;
-}
-
 TspSkinForm* AddGalleryFrame(TCustomForm* Form, TspSkinData* SkinData) {
   int skin = 0;
   if (HasArgument(L"--skin", &skin)) SwitchSkin(SkinData, skin);

@@ -9,9 +9,6 @@
 // Whether the command line holds Name; Value receives the number after it.
 bool HasArgument(const wchar_t* Name, int* Value = nullptr);
 
-// The first skin data component owned by Form, or nullptr.
-TspSkinData* FirstSkinData(TComponent* Form);
-
 // Gives Form a TspSkinForm on SkinData and a button that opens the second
 // gallery window. Command line: --second opens that window at once,
 // --maximize maximizes the gallery, --rollup rolls the second window up,
