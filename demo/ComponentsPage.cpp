@@ -60,7 +60,7 @@ TfcLabel* EffectLabel(TWinControl* Parent, int Left, int Top, const String& Capt
 // buttons by the page.
 class TNoticeDemo : public TComponent {
  public:
-  TNoticeDemo(TWinControl* Page, int Left, int Top) : TComponent(Page), FPage(Page) {
+  TNoticeDemo(TWinControl* Page, int Left, int Top) : TComponent(Page) {
     auto* cancelable = Place<TFlatSpeedButton>(Page, Left, Top, 164, 25);
     cancelable->SetCaption(L"Notice with cancel, 30 s");
     cancelable->OnClick = [this](TObject*) { Show(true); };
@@ -169,7 +169,6 @@ class TNoticeDemo : public TComponent {
     SendMessageW(FGauged->GetFormHandle(), MSG_NOTICE_PROGRESS, 0, reinterpret_cast<LPARAM>(&info));
   }
 
-  TWinControl* FPage;
   TLabel* FNote;
   TTimer* FTicker;
   THyMsgForm* FNotices[kSlots] = {};

@@ -178,6 +178,8 @@ class TspSkinPageControl : public TspSkinLinked<TPageControl> {
   void PaintSkinFrame(TCanvas* Canvas);
   void PaintSkinBackground(HDC DC);
   void PaintTabs(TCanvas* Canvas);
+  // The class library's owner-draw hook stays callable beside the skinned one.
+  using TPageControl::DrawTab;
   void DrawTab(int PageIndex, const TRect& Rct, bool Active, bool MouseIn, TCanvas* Cnvs);
   void DrawCloseButton(TCanvas* Cnvs, const TRect& Area, int BitmapWidth, int BitmapHeight, int PageIndex);
   TRect SkinFrameRect();
