@@ -3,7 +3,7 @@
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-packages=(cmake make g++ g++-mingw-w64-i686 libz-mingw-w64-dev zlib1g-dev googletest
+packages=(cmake make g++ g++-mingw-w64-i686 clang llvm libz-mingw-w64-dev zlib1g-dev googletest
           wine wine32:i386 xvfb xauth imagemagick fonts-wqy-microhei)
 
 SUDO=""
