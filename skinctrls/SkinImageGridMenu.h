@@ -149,6 +149,8 @@ class TspSkinImagesMenuPopupWindow : public TCustomControl {
   void Layout();
   void SetHot(int Index);
   void HookMessage(MSG& Msg, bool& Handled);
+  // The application's messages and the mouse given back.
+  void Unhook();
   void DrawCell(TCanvas* C, const TRect& R, bool Pressed);
   void DrawItem(TCanvas* C, int Index);
   void DrawHeader(TCanvas* C, TspImagesMenuItem* Item);

@@ -61,9 +61,7 @@ TspSkinImagesMenuPopupWindow::TspSkinImagesMenuPopupWindow(TspSkinImagesMenu* AM
 TspSkinImagesMenuPopupWindow::~TspSkinImagesMenuPopupWindow() { TspSkinImagesMenuPopupWindow::BeforeDestruction(); }
 
 void TspSkinImagesMenuPopupWindow::BeforeDestruction() {
-  if (FHookId) Application->RemoveMessageHook(FHookId);
-  FHookId = 0;
-  if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
+  Unhook();
   if (FRegion) DeleteObject(FRegion);  // the window frees its own copy
   FRegion = nullptr;
   TCustomControl::BeforeDestruction();
@@ -71,11 +69,7 @@ void TspSkinImagesMenuPopupWindow::BeforeDestruction() {
 
 void TspSkinImagesMenuPopupWindow::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
-  Params.Style = WS_POPUP;
-  Params.ExStyle = WS_EX_TOOLWINDOW;
-  Params.WindowClass.style |= CS_SAVEBITS;
-  if (IsWindowsXPOrLater()) Params.WindowClass.style |= CS_DROPSHADOW;
-  Params.WndParent = nullptr;
+  SetDropDownParams(Params);
 }
 
 std::vector<TspGridItemKind> TspSkinImagesMenuPopupWindow::Kinds() const {
@@ -164,10 +158,14 @@ void TspSkinImagesMenuPopupWindow::Hide(bool Selected) {
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
   FVisible = false;
+  Unhook();
+  FMenu->CloseUp(Selected);  // frees this window
+}
+
+void TspSkinImagesMenuPopupWindow::Unhook() {
   if (FHookId) Application->RemoveMessageHook(FHookId);
   FHookId = 0;
   if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
-  FMenu->CloseUp(Selected);  // frees this window
 }
 
 // ---------------------------------------------------------------------------

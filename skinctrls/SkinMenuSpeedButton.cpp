@@ -18,9 +18,12 @@ bool IsGenericToolButton(const String& Name) {
 
 }  // namespace
 
-TspSkinMenuSpeedButton::TspSkinMenuSpeedButton(TComponent* AOwner) : TspSkinSpeedButton(AOwner) {
+TspSkinMenuSpeedButton::TspSkinMenuSpeedButton(TComponent* AOwner)
+    : TspSkinSpeedButton(AOwner), FSelf(std::make_shared<TspSkinMenuSpeedButton*>(this)) {
   FSkinDataName = L"toolmenubutton";
 }
+
+TspSkinMenuSpeedButton::~TspSkinMenuSpeedButton() { *FSelf = nullptr; }
 
 void TspSkinMenuSpeedButton::SetSkinPopupMenu(TspSkinPopupMenu* Value) {
   if (FSkinPopupMenu) FSkinPopupMenu->RemoveFreeNotification(this);
@@ -33,7 +36,9 @@ void TspSkinMenuSpeedButton::SetSkinImagesMenu(TspSkinImagesMenu* Value) {
   FSkinImagesMenu = Value;
   if (Value) {
     Value->FreeNotification(this);
-    Value->OnInternalChange = [this](TObject*) { Repaint(); };
+    Value->OnInternalChange = [self = FSelf](TObject*) {
+      if (*self) (*self)->Repaint();
+    };
   }
   Repaint();
 }
@@ -67,7 +72,11 @@ void TspSkinMenuSpeedButton::Notification(TComponent* AComponent, TOperation Ope
   TspSkinSpeedButton::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == FSkinPopupMenu) FSkinPopupMenu = nullptr;
-  if (AComponent == FSkinImagesMenu) FSkinImagesMenu = nullptr;
+  if (AComponent == FSkinImagesMenu) {
+    FSkinImagesMenu = nullptr;
+    // A menu that goes while open never reports its close.
+    if (FMenuOpen && !FSkinPopupMenu && !ComponentState().Contains(csDestroying)) MenuClosed(true);
+  }
 }
 
 void TspSkinMenuSpeedButton::GetSkinData() {
@@ -140,7 +149,9 @@ void TspSkinMenuSpeedButton::OpenMenus() {
   if (FSkinImagesMenu) {
     if (OnShowTrackMenu) OnShowTrackMenu(this);
     if (watch.Freed() || !FSkinImagesMenu) return;
-    FSkinImagesMenu->OnInternalMenuClose = [this](TObject*) { MenuClosed(true); };
+    FSkinImagesMenu->OnInternalMenuClose = [self = FSelf](TObject*) {
+      if (*self) (*self)->MenuClosed(true);
+    };
     FSkinImagesMenu->Popup(r);
     if (watch.Freed()) return;
     opened = opened || (FSkinImagesMenu && FSkinImagesMenu->PopupWindow());

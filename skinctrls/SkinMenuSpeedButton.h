@@ -3,6 +3,8 @@
 // image-grid menu under it, and the button stays down until the menu closes.
 #pragma once
 
+#include <memory>
+
 #include "skinctrls/SkinImageGridMenu.h"
 #include "skinctrls/SkinMenus.h"
 #include "skinctrls/SkinSpeedButton.h"
@@ -13,6 +15,7 @@ enum TspTrackPosition { sptpRight, sptpBottom };
 class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
  public:
   explicit TspSkinMenuSpeedButton(TComponent* AOwner);
+  ~TspSkinMenuSpeedButton() override;
   String ClassName() const override { return L"TspSkinMenuSpeedButton"; }
 
   TspSkinPopupMenu* SkinPopupMenu() const { return FSkinPopupMenu; }
@@ -74,4 +77,7 @@ class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
   TspTrackPosition FTrackPosition = sptpRight;
   bool FMenuOpen = false;
   TRect FTrackButtonRect;
+  // What the image menu's handlers reach the button by: cleared when the
+  // button goes, so that a menu that outlives it calls nothing.
+  std::shared_ptr<TspSkinMenuSpeedButton*> FSelf;
 };

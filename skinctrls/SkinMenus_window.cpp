@@ -61,13 +61,17 @@ void TspSkinPopupWindow::BeforeDestruction() {
   TCustomControl::BeforeDestruction();
 }
 
-void TspSkinPopupWindow::CreateParams(TCreateParams& Params) {
-  TCustomControl::CreateParams(Params);
+void SetDropDownParams(TCreateParams& Params) {
   Params.Style = WS_POPUP;
   Params.ExStyle = WS_EX_TOOLWINDOW;
   Params.WindowClass.style |= CS_SAVEBITS;
   if (IsWindowsXPOrLater()) Params.WindowClass.style |= CS_DROPSHADOW;
   Params.WndParent = nullptr;
+}
+
+void TspSkinPopupWindow::CreateParams(TCreateParams& Params) {
+  TCustomControl::CreateParams(Params);
+  SetDropDownParams(Params);
 }
 
 void TspSkinPopupWindow::Dispatch(TMessage& Message) {

@@ -254,6 +254,37 @@ TEST_F(MenuButtonTest, ArrowKeysMoveTheHotCellAndAPressOutsideCloses) {
   EXPECT_FALSE(button->Down());
 }
 
+TEST_F(MenuButtonTest, AMenuOrButtonGoingAwayWhileOpenLeavesNothingBehind) {
+  button->SetSkinImagesMenu(grid);
+  ShowAndActivate(form);
+  PressAt(30, 12);
+  Release();
+  ASSERT_NE(Window(), nullptr);
+  // The menu goes while open: the button comes back up.
+  Free(grid);
+  grid = nullptr;
+  EXPECT_FALSE(button->Down());
+  EXPECT_FALSE(button->MenuOpen());
+  EXPECT_EQ(button->SkinImagesMenu(), nullptr);
+  // The button goes while its menu is open: the close reaches no one.
+  grid = new TspSkinImagesMenu(form);
+  grid->SetImages(Squares(form, 4));
+  for (int i = 0; i < 4; ++i) grid->ImagesItems()->Add()->SetImageIndex(i);
+  button->SetSkinImagesMenu(grid);
+  PressAt(30, 12);
+  Release();
+  ASSERT_NE(Window(), nullptr);
+  Free(button);
+  button = nullptr;
+  int closes = 0;
+  grid->OnMenuClose = [&](TObject*) { ++closes; };
+  PostKey(VK_RIGHT);
+  PostKey(VK_RETURN);
+  EXPECT_EQ(Window(), nullptr);
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(grid->ItemIndex(), 0);
+}
+
 TEST(ImagesMenu, ColumnsOutsideOneToFiftyAreRefusedAndAssignCopiesEverything) {
   TspSkinImagesMenu menu(nullptr);
   menu.SetColumnsCount(8);

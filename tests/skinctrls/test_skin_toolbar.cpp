@@ -203,6 +203,20 @@ TEST_F(ToolBarTest, HoldingTheLeftButtonScrollsToTheStartThenStops) {
   EXPECT_EQ(bar->Scroll().Position, 0);
 }
 
+TEST_F(ToolBarTest, HotScrollScrollsWhileTheMouseRestsOnAButton) {
+  AddRow(12);  // ends at 355
+  ShowAndActivate(form);
+  bar->SetCanScroll(true);
+  bar->SetHotScroll(true);
+  bar->SetScrollOffset(20);
+  MoveMouse(OnBar(300 - 6, 20));
+  EXPECT_TRUE(PumpUntil([&] { return bar->ScrollTimerMode() == 0; }));
+  EXPECT_EQ(bar->Scroll().Position, 355 - bar->ClientWidth());
+  // Leaving the button for the client takes its hot look away.
+  MoveMouse(OnBar(150, 20));
+  EXPECT_FALSE(bar->ScrollButtonHot(true));
+}
+
 TEST_F(ToolBarTest, ScrollButtonsDefaultLook) {
   AddRow(20);
   ShowAndActivate(form);

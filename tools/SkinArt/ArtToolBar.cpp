@@ -68,10 +68,30 @@ void FaceRow(TArtImage& I, const TSkinPalette& P, int X, int Y, int W, int H, TR
   }
 }
 
-void SetStates(TspDataSkinButtonControl& Rec, const TRect (&F)[4]) {
+// A button record of nine pieces from a row of faces: normal, hot, pressed
+// and disabled.
+void SetFaces(TspDataSkinButtonControl& Rec, int Picture, const TRect (&F)[4], const TSkinPalette& P) {
+  Rec.PictureIndex = Picture;
+  SetNinePieces(Rec, F[0], 3);
   Rec.ActiveSkinRect = F[1];
   Rec.DownSkinRect = F[2];
   Rec.DisabledSkinRect = F[3];
+  SetFonts(Rec, P);
+}
+
+void AddFaceButton(TSkinArt& Art, const wchar_t* Name, int Picture, const TRect (&F)[4]) {
+  TspDataSkinButtonControl rec(Name);
+  SetFaces(rec, Picture, F, Art.Palette);
+  Art.AddControl(rec, L"button");
+}
+
+// The markers of the drop-down part: normal, hot, pressed and flat.
+void SetMarkers(TspDataSkinButtonControl& Rec, const TRect (&M)[4]) {
+  Rec.MenuMarkerRect = M[0];
+  Rec.MenuMarkerActiveRect = M[1];
+  Rec.MenuMarkerDownRect = M[2];
+  Rec.MenuMarkerFlatRect = M[3];
+  Rec.MenuMarkerTransparentColor = ToColor(kMarkerKey);
 }
 
 }  // namespace
@@ -80,93 +100,59 @@ void DrawToolBarPieces(TSkinArt& Art) {
   const TSkinPalette& p = Art.Palette;
   const int index = Art.AddPicture(L"toolbar.bmp", 4 * kMenuW, kMenuH + kTool + 2 * kSmall + kTrackW + kMarkerH, p.Face);
   TArtImage& I = Art.Picture(index);
-  int y = 0;
+  const int markerY = kMenuH + kTool;
+  const TRgb markerColours[4] = {p.Text, p.Accent, p.Text, p.TextDim};
+  TRect markers[4];
+  for (int s = 0; s < 4; ++s) {
+    const int x = 4 * kTool + s * (kMarkerW + 1);
+    markers[s] = Rect(x, markerY, x + kMarkerW, markerY + kMarkerH);
+    Marker(I, markers[s], markerColours[s]);
+  }
 
   // "toolmenubutton": the face grows in its middle; the right piece holds a
   // divider and the drop-down part, whose marker is drawn over it.
   TRect menu[4];
-  FaceRow(I, p, 0, y, kMenuW, kMenuH, menu);
+  FaceRow(I, p, 0, 0, kMenuW, kMenuH, menu);
   for (int s = 0; s < 4; ++s)
     I.VLine(menu[s].Right - kTrackW, menu[s].Top + 3, menu[s].Bottom - 3, LookOf(p, s).Edge);
   TspDataSkinMenuButtonControl menuButton(L"toolmenubutton");
-  menuButton.PictureIndex = index;
-  menuButton.SkinRect = menu[0];
-  SetStates(menuButton, menu);
+  SetFaces(menuButton, index, menu, p);
   menuButton.LTPoint = Point(4, 0);
   menuButton.RTPoint = Point(kMenuW - kTrackW - 1, 0);
+  menuButton.LBPoint = menuButton.RBPoint = Point(0, 0);
   menuButton.ClRect = Rect(3, 2, kMenuW - kTrackW - 1, kMenuH - 2);
-  menuButton.StretchEffect = true;
+  menuButton.LeftStretch = menuButton.TopStretch = menuButton.RightStretch = menuButton.BottomStretch = false;
   menuButton.TrackButtonRect = Rect(kMenuW - kTrackW, 0, kMenuW, kMenuH);
-  SetFonts(menuButton, p);
-  y += kMenuH;
+  SetMarkers(menuButton, markers);
+  Art.AddControl(menuButton, L"menubutton");
 
   // "resizetoolbutton", and its track parts beside and under a body.
-  TRect tool[4];
-  FaceRow(I, p, 0, y, kTool, kTool, tool);
+  TRect tool[4], vTrack[4], hTrack[4];
+  FaceRow(I, p, 0, kMenuH, kTool, kTool, tool);
+  FaceRow(I, p, 4 * kTool, kMenuH, kTrackW, kTool, vTrack);
+  FaceRow(I, p, 0, kMenuH + kTool, kTool, kTrackW, hTrack);
   TspDataSkinButtonControl resizeTool(L"resizetoolbutton");
-  resizeTool.PictureIndex = index;
-  SetNinePieces(resizeTool, tool[0], 3);
-  SetStates(resizeTool, tool);
-  SetFonts(resizeTool, p);
-  TRect vTrack[4];
-  FaceRow(I, p, 4 * kTool, y, kTrackW, kTool, vTrack);
-  TspDataSkinButtonControl vTrackRec(L"vtracktoolbutton");
-  vTrackRec.PictureIndex = index;
-  SetNinePieces(vTrackRec, vTrack[0], 3);
-  SetStates(vTrackRec, vTrack);
-  SetFonts(vTrackRec, p);
-  y += kTool;
-  TRect hTrack[4];
-  FaceRow(I, p, 0, y, kTool, kTrackW, hTrack);
-  TspDataSkinButtonControl hTrackRec(L"htracktoolbutton");
-  hTrackRec.PictureIndex = index;
-  SetNinePieces(hTrackRec, hTrack[0], 3);
-  SetStates(hTrackRec, hTrack);
-  SetFonts(hTrackRec, p);
-
-  // The markers of the drop-down part: normal, hot, pressed and flat.
-  const TRgb markerColours[4] = {p.Text, p.Accent, p.Text, p.TextDim};
-  TRect markers[4];
-  for (int s = 0; s < 4; ++s) {
-    markers[s] = Rect(4 * kTool + s * (kMarkerW + 1), y, 4 * kTool + s * (kMarkerW + 1) + kMarkerW, y + kMarkerH);
-    Marker(I, markers[s], markerColours[s]);
-  }
-  for (TspDataSkinButtonControl* rec : {static_cast<TspDataSkinButtonControl*>(&menuButton), &resizeTool}) {
-    rec->MenuMarkerRect = markers[0];
-    rec->MenuMarkerActiveRect = markers[1];
-    rec->MenuMarkerDownRect = markers[2];
-    rec->MenuMarkerFlatRect = markers[3];
-    rec->MenuMarkerTransparentColor = ToColor(kMarkerKey);
-  }
-  y += kTrackW;
+  SetFaces(resizeTool, index, tool, p);
+  SetMarkers(resizeTool, markers);
+  Art.AddControl(resizeTool, L"button");
+  AddFaceButton(Art, L"vtracktoolbutton", index, vTrack);
+  AddFaceButton(Art, L"htracktoolbutton", index, hTrack);
 
   // "resizebutton": a small button for the tool bar's scroll arrows;
   // "menuitembutton": the image-grid menu's hot and chosen cell.
+  int y = kMenuH + kTool + kTrackW;
   TRect small[4];
   FaceRow(I, p, 0, y, kSmall, kSmall, small);
-  TspDataSkinButtonControl resize(L"resizebutton");
-  resize.PictureIndex = index;
-  SetNinePieces(resize, small[0], 3);
-  SetStates(resize, small);
-  SetFonts(resize, p);
+  AddFaceButton(Art, L"resizebutton", index, small);
   y += kSmall;
-  TRect cell[3];
-  for (int s = 0; s < 3; ++s) {
+  TRect cell[4];
+  for (int s = 0; s < 4; ++s) {
     cell[s] = Rect(s * kSmall, y, (s + 1) * kSmall, y + kSmall);
-    I.Fill(cell[s], Mix(p.Window, p.Accent, s == 0 ? 0.0 : (s == 1 ? 0.18 : 0.35)));
-    I.Frame(cell[s], s == 0 ? p.Window : p.Accent);
+    I.Fill(cell[s], Mix(p.Window, p.Accent, s == 1 ? 0.18 : (s == 2 ? 0.35 : 0.0)));
+    I.Frame(cell[s], s == 1 || s == 2 ? p.Accent : p.Window);
   }
   TspDataSkinButtonControl cellRec(L"menuitembutton");
-  cellRec.PictureIndex = index;
+  SetFaces(cellRec, index, cell, p);
   SetNinePieces(cellRec, cell[0], 2);
-  cellRec.ActiveSkinRect = cell[1];
-  cellRec.DownSkinRect = cell[2];
-  SetFonts(cellRec, p);
-
-  Art.AddControl(menuButton, L"menubutton");
-  Art.AddControl(resizeTool, L"button");
-  Art.AddControl(vTrackRec, L"button");
-  Art.AddControl(hTrackRec, L"button");
-  Art.AddControl(resize, L"button");
   Art.AddControl(cellRec, L"button");
 }
