@@ -13,6 +13,7 @@
 #include "classlib/ImgList.h"
 #include "skin/SkinData.h"
 #include "skinctrls/ImageGridLayout.h"
+#include "skinctrls/SkinMenusGeometry.h"
 
 class TspSkinHint;
 class TspSkinImagesMenu;
@@ -164,8 +165,7 @@ class TspSkinImagesMenuPopupWindow : public TCustomControl {
   TspImageGrid FGrid;
   int FHotItem = -1, FOldHotItem = -1;
   bool FMouseDown = false, FDownOnItem = false;
-  TPoint FNewLT, FNewRT, FNewLB, FNewRB;
-  TRect FNewClRect;
+  TspMovedFrame FFrame;  // the skin frame at the window's size
   HRGN FRegion = nullptr;
   int FHookId = 0;
 };

@@ -99,16 +99,12 @@ void TspSkinImagesMenuPopupWindow::Layout() {
   const int pw = FPicture->Width(), ph = FPicture->Height();
   const int w = pw - d.ItemsRect.Width() + g.Width(), h = ph - d.ItemsRect.Height() + g.Height();
   SetBounds(Left(), Top(), w, h);
-  const TspMovedFrame f = MoveFrameToSize(d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, pw, ph, w, h);
-  FNewLT = f.LT;
-  FNewRT = f.RT;
-  FNewLB = f.LB;
-  FNewRB = f.RB;
-  FNewClRect = f.Client;
+  FFrame = MoveFrameToSize(d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, pw, ph, w, h);
+  const TspMovedFrame& f = FFrame;
   if (FMaskPicture) {
     HRGN rgn = nullptr;
-    CreateSkinRegion(rgn, d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, FNewLT, FNewRT, FNewLB, FNewRB,
-                     FNewClRect, FMaskPicture, w, h);
+    CreateSkinRegion(rgn, d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, f.LT, f.RT, f.LB, f.RB, f.Client,
+                     FMaskPicture, w, h);
     SetWindowRegionCopy(Handle(), FRegion, rgn);
   }
 }
@@ -273,9 +269,10 @@ void TspSkinImagesMenuPopupWindow::Paint() {
   TBitmap b;
   if (FSkinned) {
     const TspDataSkinPopupWindow& d = *FData;
-    CreateSkinImage(d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, FNewLT, FNewRT, FNewLB, FNewRB,
-                    FNewClRect, &b, FPicture, TRect(0, 0, FPicture->Width(), FPicture->Height()), w, h, true,
-                    d.LeftStretch, d.TopStretch, d.RightStretch, d.BottomStretch, d.StretchEffect, d.StretchType);
+    const TspMovedFrame& f = FFrame;
+    CreateSkinImage(d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, f.LT, f.RT, f.LB, f.RB, f.Client, &b,
+                    FPicture, TRect(0, 0, FPicture->Width(), FPicture->Height()), w, h, true, d.LeftStretch,
+                    d.TopStretch, d.RightStretch, d.BottomStretch, d.StretchEffect, d.StretchType);
   } else {
     b.SetSize(w, h);
     TCanvas* c = b.Canvas();
@@ -303,8 +300,9 @@ void TspSkinImagesMenuPopupWindow::DrawHeader(TCanvas* C, TspImagesMenuItem* Ite
   if (TspDataSkinLabelControl* heading = FSkinned ? HeadingRecord(FSkinData) : nullptr) {
     TBitmap piece;
     const TRect& sr = heading->SkinRect;
-    CreateHSkinImage(heading->LTPoint.X, sr.Width() - heading->RTPoint.X, &piece,
-                     ActivePictureOf(FSkinData, heading->PictureIndex), sr, r.Width(), r.Height(), heading->StretchEffect);
+    TBitmap* picture = ActivePictureOf(FSkinData, heading->PictureIndex);
+    CreateHSkinImage(heading->LTPoint.X, sr.Width() - heading->RTPoint.X, &piece, picture, sr, r.Width(), r.Height(),
+                     heading->StretchEffect);
     C->Draw(r.Left, r.Top, &piece);
     C->Font()->SetName(heading->FontName);
     C->Font()->SetHeight(heading->FontHeight);

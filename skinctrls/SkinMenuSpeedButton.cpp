@@ -290,7 +290,8 @@ void TspSkinMenuSpeedButton::CreateControlSkinImage(TBitmap* B) {
   const bool trackDown = FMenuOpen || (FDown && FMouseIn);
   if (FNewStyle) {
     const bool own = FSkinData->GetControlIndex(L"resizetoolbutton") != -1;
-    const String track = !FTrackButtonMode ? String() : (FTrackPosition == sptpBottom ? L"htracktoolbutton" : L"vtracktoolbutton");
+    String track;
+    if (FTrackButtonMode) track = FTrackPosition == sptpBottom ? L"htracktoolbutton" : L"vtracktoolbutton";
     DrawPartsFrom(B, own ? L"resizetoolbutton" : L"resizebutton", track);
   } else if (!DedicatedSkin()) {
     DrawPartsFrom(B, FSkinDataName, FTrackButtonMode ? FSkinDataName : String());
@@ -313,8 +314,8 @@ void TspSkinMenuSpeedButton::CreateControlSkinImage(TBitmap* B) {
 
 void TspSkinMenuSpeedButton::DrawMarker(TCanvas* C, const TRect& Track, bool Down, bool Hot) {
   const bool idleFlat = Flat() && !Down && !Hot && !FDown;
-  const TRect& r = Down ? FSkin.MenuMarkerDownRect
-                        : (Hot ? FSkin.MenuMarkerActiveRect : (idleFlat ? FSkin.MenuMarkerFlatRect : FSkin.MenuMarkerRect));
+  const TRect& idle = idleFlat ? FSkin.MenuMarkerFlatRect : FSkin.MenuMarkerRect;
+  const TRect& r = Down ? FSkin.MenuMarkerDownRect : (Hot ? FSkin.MenuMarkerActiveRect : idle);
   if (r.IsEmpty() || !Picture) return;
   TBitmap mark;
   mark.SetSize(r.Width(), r.Height());

@@ -98,7 +98,8 @@ void SetMarkers(TspDataSkinButtonControl& Rec, const TRect (&M)[4]) {
 
 void DrawToolBarPieces(TSkinArt& Art) {
   const TSkinPalette& p = Art.Palette;
-  const int index = Art.AddPicture(L"toolbar.bmp", 4 * kMenuW, kMenuH + kTool + 2 * kSmall + kTrackW + kMarkerH, p.Face);
+  const int height = kMenuH + kTool + 2 * kSmall + kTrackW + kMarkerH;
+  const int index = Art.AddPicture(L"toolbar.bmp", 4 * kMenuW, height, p.Face);
   TArtImage& I = Art.Picture(index);
   const int markerY = kMenuH + kTool;
   const TRgb markerColours[4] = {p.Text, p.Accent, p.Text, p.TextDim};
