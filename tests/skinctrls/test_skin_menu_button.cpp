@@ -7,6 +7,7 @@
 #include "../skin/SkinFormTestUtils.h"
 #include "SkinCtrlTestUtils.h"
 #include "classlib/ImgList.h"
+#include "skin/SkinWindowRecords.h"
 #include "skinctrls/SkinMenuSpeedButton.h"
 #include "test_skin_menus_utils.h"
 
@@ -283,6 +284,34 @@ TEST_F(MenuButtonTest, AMenuOrButtonGoingAwayWhileOpenLeavesNothingBehind) {
   EXPECT_EQ(Window(), nullptr);
   EXPECT_EQ(closes, 1);
   EXPECT_EQ(grid->ItemIndex(), 0);
+}
+
+TEST_F(MenuButtonTest, SkinnedGridTakesThePopupFrameAroundItsCells) {
+  auto* skin = new TspSkinData(form);
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+  skin->LoadCompressedStoredSkin(&stored);
+  const TspDataSkinPopupWindow& frame = *skin->PopupWindow;
+  TBitmap* picture = skin->ActivePictures[frame.WindowPictureIndex];
+  grid->SetSkinData(skin);
+  grid->ImagesItems()->Add()->SetHeader(true);
+  button->SetSkinImagesMenu(grid);
+  ShowAndActivate(form);
+  PressAt(30, 12);
+  Release();
+  ASSERT_NE(Window(), nullptr);
+  EXPECT_TRUE(Window()->Skinned());
+  // The cells start at the frame's first corner; the heading is the label's height.
+  const TRect& first = grid->ImagesItems()->Items(0)->ItemRect;
+  EXPECT_EQ(first.TopLeft(), frame.LTPoint);
+  const auto* label = RecordOf<TspDataSkinLabelControl>(skin, L"label");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(grid->ImagesItems()->Items(20)->ItemRect.Height(), label->SkinRect.Height());
+  const TRect& bounds = Window()->Grid().Bounds;
+  EXPECT_EQ(Window()->Width(), picture->Width() - frame.ItemsRect.Width() + bounds.Width());
+  EXPECT_EQ(Window()->Height(), picture->Height() - frame.ItemsRect.Height() + bounds.Height());
+  PostKey(VK_ESCAPE);
+  EXPECT_EQ(Window(), nullptr);
 }
 
 TEST(ImagesMenu, ColumnsOutsideOneToFiftyAreRefusedAndAssignCopiesEverything) {
