@@ -266,6 +266,9 @@ TBitmap* ActivePictureOf(TspSkinData* SkinData, int Index);
 // replaced by Rgn and the old one deleted.
 void SetWindowRegionCopy(HWND Window, HRGN& Kept, HRGN Rgn);
 void DrawRadioDot(TCanvas* Canvas, int X, int Y, TColor Color);
+// The window of a drop-down: a tool popup without a parent that saves what
+// it covers and casts a shadow where the system draws one.
+void SetDropDownParams(TCreateParams& Params);
 
 class TspSkinPopupMenu : public TPopupMenu {
  public:
@@ -275,7 +278,9 @@ class TspSkinPopupMenu : public TPopupMenu {
 
   void Popup(int X, int Y) override;
   void PopupFromRect(const TRect& R, bool PopupUp);
-  void PopupFromRectForControl(TControl* AControl, const TRect& R, bool PopupUp);
+  // True when the menu opened (AControl then hears MSG_SKINMENU_CLOSED when
+  // it closes); an empty menu or a form without a skin menu opens nothing.
+  bool PopupFromRectForControl(TControl* AControl, const TRect& R, bool PopupUp);
   void PopupForControl(TControl* AControl, int X, int Y);
 
   TspSkinData* SkinData() const { return FSkinData; }
@@ -289,7 +294,7 @@ class TspSkinPopupMenu : public TPopupMenu {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  void Open(TControl* AControl, const TRect& R, bool PopupUp);
+  bool Open(TControl* AControl, const TRect& R, bool PopupUp);
   TComponent* FindSkinForm() const;
 
   TspSkinData* FSkinData = nullptr;
