@@ -7,6 +7,10 @@
 
 #include "classlib/SysUtils.h"
 
+namespace {
+constexpr double Pi = 3.14159265358979323846;
+}
+
 THSL RGBToHSL(const TRGBBytes& C) {
   const double r = C.R / 255.0, g = C.G / 255.0, b = C.B / 255.0;
   const double mx = std::max({r, g, b}), mn = std::min({r, g, b});
@@ -182,7 +186,7 @@ void TCustomColorSlots::AddColor(TColor C) {
 namespace HueRing {
 
 int AngleFromTop(int X, int Y, double Cx, double Cy) {
-  const double deg = std::atan2(X - Cx, Cy - Y) * 180 / M_PI;  // clockwise from up
+  const double deg = std::atan2(X - Cx, Cy - Y) * 180 / Pi;  // clockwise from up
   int a = Round(deg < 0 ? deg + 360 : deg);
   return a % 360;
 }
@@ -221,7 +225,7 @@ void PickBoxBytes(int X, int Y, uint8_t& S, uint8_t& L) {
 TPoint BoxMarker(const THSL& C) { return TPoint(Round(BoxSpan * C.S + BoxLeft), Round(BoxSpan * C.L + BoxLeft)); }
 
 TPoint RingMarker(const THSL& C) {
-  const double a = Round(C.H * HueDegrees) * M_PI / 180;  // counter-clockwise from up
+  const double a = Round(C.H * HueDegrees) * Pi / 180;  // counter-clockwise from up
   return TPoint(Round(97 - MarkerRadius * std::sin(a)), Round(97 - MarkerRadius * std::cos(a)));
 }
 

@@ -51,7 +51,7 @@ class TPSPColor {
   void Assign(const TPSPColor& Other) { *this = Other; }
 
   TColor Color() const { return BytesColor(FRGB); }
-  const TRGBBytes& RGB() const { return FRGB; }
+  const TRGBBytes& Bytes() const { return FRGB; }
   const THSL& HSL() const { return FHSL; }
   uint8_t HByte() const { return FHB; }
   uint8_t SByte() const { return FSB; }

@@ -72,16 +72,16 @@ TEST(ColorConversions, EveryBasicColourRoundTrips) {
 TEST(ColorConversions, ColourObjectKeepsItsThreeFormsInStep) {
   TPSPColor p;
   p.SetRGB(0x0000FF);  // red
-  EXPECT_EQ(p.RGB(), Bytes(255, 0, 0));
+  EXPECT_EQ(p.Bytes(), Bytes(255, 0, 0));
   EXPECT_EQ(p.HByte(), 0);
   EXPECT_EQ(p.SByte(), 255);
   EXPECT_EQ(p.LByte(), 128);  // 127.5 to even
   // A third of the way round: green, a shade light as L is 128 / 255.
   p.SetHSLBytes(85, 255, 128);
   EXPECT_DOUBLE_EQ(p.HSL().H, 85 / 255.0);
-  EXPECT_EQ(p.RGB(), Bytes(1, 255, 1));
+  EXPECT_EQ(p.Bytes(), Bytes(1, 255, 1));
   p.SetHSL(0.5, 1, 0.5);
-  EXPECT_EQ(p.RGB(), Bytes(0, 255, 255));
+  EXPECT_EQ(p.Bytes(), Bytes(0, 255, 255));
   EXPECT_EQ(p.HByte(), 128);
   EXPECT_EQ(p.LByte(), 128);
   TPSPColor copy;
