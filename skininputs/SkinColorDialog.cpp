@@ -9,6 +9,7 @@
 #include "skin/SkinResStr.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinLabels.h"
+#include "skinctrls/SkinPanels.h"
 #include "skininputs/SkinColorGrids.h"
 #include "skininputs/SkinHueRing.h"
 #include "skininputs/SkinSpinEdit.h"
@@ -102,9 +103,17 @@ void TspSkinColorDialog::BuildWindow() {
   skinForm->SetAlphaBlendAnimation(FAlphaBlendAnimation);
   skinForm->SetAlphaBlendValue(FAlphaBlendValue);
   f->SetClientWidth(378);
+  // The controls stand on a skinned panel so that the window's client wears
+  // the controls' skin (labels in a light skin colour stay readable on it).
+  auto* back = new TspSkinPanel(f);
+  back->SetParent(f);
+  back->SetBorderStyle(bvNone);
+  back->SetAlign(alClient);
+  back->SetSkinData(FCtrlSkinData);
+  TWinControl* client = back;
 
   auto setUpGrid = [&](TspColorGridBase* g, const wchar_t* key) {
-    g->SetParent(f);
+    g->SetParent(client);
     if (FGroupBoxTransparentMode) g->SetTransparentMode(true);
     g->SetCaptionMode(true);
     g->SetColCount(6);
@@ -127,7 +136,7 @@ void TspSkinColorDialog::BuildWindow() {
   FCustomGrid->OnChange = [this](TObject*) { GridChosen(FCustomGrid->ColorValue()); };
 
   auto* host = new TspEmptyControl(f);
-  host->SetParent(f);
+  host->SetParent(client);
   host->SetBounds(FBasicGrid->Left() + FBasicGrid->Width() + 5, 5, HueRing::Size, HueRing::Size);
   FPickerColor.SetRGB(0);
   FPicker = new TspHueRingImage(f, FPickerColor);
@@ -142,13 +151,13 @@ void TspSkinColorDialog::BuildWindow() {
   for (int i = 0; i < 6; ++i) {
     const int column = i / 3, row = i % 3;
     auto* label = new TspSkinStdLabel(f);
-    label->SetParent(f);
+    label->SetParent(client);
     label->SetDefaultFont(FDefaultLabelFont.get());
     label->SetUseSkinFont(FUseSkinFont);
     label->SetSkinData(FCtrlSkinData);
     label->SetCaption(captions[i]);
     auto* field = new TspSkinSpinEdit(this);
-    field->SetParent(f);
+    field->SetParent(client);
     field->SetSkinData(FCtrlSkinData);
     field->SetMinValue(0);
     field->SetMaxValue(maxima[i]);
@@ -172,7 +181,7 @@ void TspSkinColorDialog::BuildWindow() {
   }
 
   FPreview = new TspColorViewer(f);
-  FPreview->SetParent(f);
+  FPreview->SetParent(client);
   const int previewLeft = FFields[3]->Left() + FFields[3]->Width() + 5;
   const int right = host->Left() + host->Width();
   FPreview->SetBounds(previewLeft, 210, right - previewLeft, right - previewLeft);
@@ -181,7 +190,7 @@ void TspSkinColorDialog::BuildWindow() {
   const int y = FFields[5]->Top() + FFields[5]->Height() + 15;
   auto button = [&](const wchar_t* key, int left, int width) {
     auto* b = new TspSkinButton(f);
-    b->SetParent(f);
+    b->SetParent(client);
     b->SetDefaultFont(FDefaultButtonFont.get());
     b->SetUseSkinFont(FUseSkinFont);
     b->SetDefaultHeight(25);

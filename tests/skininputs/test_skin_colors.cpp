@@ -4,6 +4,8 @@
 
 #include "SkinInputTestUtils.h"
 #include "classlib/ExtCtrls.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinFormObjects.h"
 #include "skininputs/SkinColorDialog.h"
 #include "skininputs/SkinColorGrids.h"
 #include "skininputs/SkinHueRing.h"
@@ -250,6 +252,32 @@ TEST_F(ColorDialogTest, RingAndBoxPicksWithTheMouse) {
         EXPECT_EQ(D.PickerColor().Color(), before);
         Release(true);
         EXPECT_EQ(p->PickMode(), 0);
+      },
+      mrCancel);
+}
+
+TEST_F(ColorDialogTest, SkinnedWindowOffersNoCaptionButtons) {
+  std::unique_ptr<TComponent> owner(new TComponent(nullptr));
+  TspSkinData* skin = NewTestSkin(owner.get());
+  TspSkinColorDialog d(nullptr);
+  d.SetSkinData(skin);
+  d.SetCtrlSkinData(skin);
+  Run(
+      d,
+      [](TspSkinColorDialog& D) {
+        TspSkinForm* frame = nullptr;
+        for (int i = 0; i < D.Form()->ComponentCount() && !frame; ++i)
+          frame = dynamic_cast<TspSkinForm*>(D.Form()->Components(i));
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->BorderIcons().Empty());
+        int buttons = 0, shown = 0;
+        for (int i = 0; i < frame->ObjectCount(); ++i)
+          if (dynamic_cast<TspSkinStdButtonObject*>(frame->Objects(i))) {
+            ++buttons;
+            if (frame->ObjectShown(frame->Objects(i))) ++shown;
+          }
+        EXPECT_GT(buttons, 0);
+        EXPECT_EQ(shown, 0);
       },
       mrCancel);
 }

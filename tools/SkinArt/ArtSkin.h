@@ -79,6 +79,8 @@ void DrawScrollBars(TSkinArt& Art);
 void DrawTrackBars(TSkinArt& Art);
 void DrawUpDowns(TSkinArt& Art);
 void DrawTabs(TSkinArt& Art);
+// "resizebutton", the colour grids' selection frame: a picture of its own.
+void DrawColorPieces(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);
