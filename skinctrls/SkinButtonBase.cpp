@@ -190,6 +190,7 @@ void TspSkinButtonBase<TBase>::DrawContent(TCanvas* Canvas, const TRect& R, bool
   content.Spacing = FSpacing;
   content.Enabled = this->Enabled();
   content.Pressed = Pressed;
+  AdjustContent(content, ADown, AMouseIn);
   DrawButtonContent(Canvas, R, content);
 }
 

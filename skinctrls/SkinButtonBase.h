@@ -84,6 +84,9 @@ class TspSkinButtonBase : public TBase {
   // Glyph and caption in R, after OnPaint had its say.
   void DrawContent(TCanvas* Canvas, const TRect& R, bool ADown, bool AMouseIn, int GlyphNum, bool Pressed,
                    bool ImagesFirst, const String& Caption);
+  // Lets a button take its image or caption from elsewhere (a tool bar's
+  // image lists, an image menu's choice) just before the content is drawn.
+  virtual void AdjustContent(TspButtonContent& Content, bool ADown, bool AMouseIn) {}
 
   std::unique_ptr<TBitmap> FGlyph;
   TspNumGlyphs FNumGlyphs = 1;

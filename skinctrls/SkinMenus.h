@@ -275,7 +275,9 @@ class TspSkinPopupMenu : public TPopupMenu {
 
   void Popup(int X, int Y) override;
   void PopupFromRect(const TRect& R, bool PopupUp);
-  void PopupFromRectForControl(TControl* AControl, const TRect& R, bool PopupUp);
+  // True when the menu opened (AControl then hears MSG_SKINMENU_CLOSED when
+  // it closes); an empty menu or a form without a skin menu opens nothing.
+  bool PopupFromRectForControl(TControl* AControl, const TRect& R, bool PopupUp);
   void PopupForControl(TControl* AControl, int X, int Y);
 
   TspSkinData* SkinData() const { return FSkinData; }
@@ -289,7 +291,7 @@ class TspSkinPopupMenu : public TPopupMenu {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  void Open(TControl* AControl, const TRect& R, bool PopupUp);
+  bool Open(TControl* AControl, const TRect& R, bool PopupUp);
   TComponent* FindSkinForm() const;
 
   TspSkinData* FSkinData = nullptr;

@@ -105,3 +105,15 @@ int FindMenuSelectable(const std::vector<bool>& Selectable, int ItemIndex, bool 
   }
   return -1;
 }
+
+TspMovedFrame MoveFrameToSize(const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB,
+                              const TRect& Client, int PictureWidth, int PictureHeight, int Width, int Height) {
+  const int dw = Width - PictureWidth, dh = Height - PictureHeight;
+  TspMovedFrame f;
+  f.LT = LT;
+  f.RT = TPoint(RT.X + dw, RT.Y);
+  f.LB = TPoint(LB.X, LB.Y + dh);
+  f.RB = TPoint(RB.X + dw, RB.Y + dh);
+  f.Client = TRect(Client.Left, Client.Top, Client.Right + dw, Client.Bottom + dh);
+  return f;
+}

@@ -58,3 +58,14 @@ TPoint CalcMenuPosition(const TspMenuPlacementInput& In);
 // Down starts after ItemIndex, at 0 from -1 or the last item; Up starts
 // before it, at the last item from -1 or 0. Neither wraps further.
 int FindMenuSelectable(const std::vector<bool>& Selectable, int ItemIndex, bool Forward);
+
+// The corner points and client rectangle of a frame picture of
+// PictureWidth x PictureHeight moved to a window of Width x Height: left and
+// top ones stay, right and bottom ones keep their distance to the right and
+// bottom edges.
+struct TspMovedFrame {
+  TPoint LT, RT, LB, RB;
+  TRect Client;
+};
+TspMovedFrame MoveFrameToSize(const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB,
+                              const TRect& Client, int PictureWidth, int PictureHeight, int Width, int Height);

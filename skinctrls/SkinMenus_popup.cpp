@@ -32,11 +32,11 @@ TComponent* TspSkinPopupMenu::FindSkinForm() const {
   return nullptr;
 }
 
-void TspSkinPopupMenu::Open(TControl* AControl, const TRect& R, bool PopupUp) {
+bool TspSkinPopupMenu::Open(TControl* AControl, const TRect& R, bool PopupUp) {
   if (OnPopup) OnPopup(this);
   auto* skinForm = dynamic_cast<TspSkinForm*>(FindSkinForm());
   TspSkinMenu* menu = FindSkinMenu(skinForm);
-  if (!skinForm || !menu) return;
+  if (!skinForm || !menu) return false;
   if (!FSkinData) SetSkinData(skinForm->MenusSkinData() ? skinForm->MenusSkinData() : skinForm->SkinData());
   auto* frame = dynamic_cast<TspSkinMenuFrameLink*>(skinForm);
   if (menu->Visible() && frame) frame->SkinMenuClose();
@@ -49,14 +49,15 @@ void TspSkinPopupMenu::Open(TControl* AControl, const TRect& R, bool PopupUp) {
     menu->FreeNotification(this);
   }
   if (OnMenuClose && menu->Visible()) menu->SetOnMenuClose(OnMenuClose, this);
+  return menu->Visible();
 }
 
 void TspSkinPopupMenu::Popup(int X, int Y) { Open(nullptr, TRect(X, Y, X, Y), false); }
 
 void TspSkinPopupMenu::PopupFromRect(const TRect& R, bool PopupUp) { Open(nullptr, R, PopupUp); }
 
-void TspSkinPopupMenu::PopupFromRectForControl(TControl* AControl, const TRect& R, bool PopupUp) {
-  Open(AControl, R, PopupUp);
+bool TspSkinPopupMenu::PopupFromRectForControl(TControl* AControl, const TRect& R, bool PopupUp) {
+  return Open(AControl, R, PopupUp);
 }
 
 void TspSkinPopupMenu::PopupForControl(TControl* AControl, int X, int Y) {

@@ -181,11 +181,12 @@ void TspSkinPopupWindow::CalcItemsRect() {
   }
   const TspDataSkinPopupWindow& d = *FPopupWindowData;
   const int pw = FPicture ? FPicture->Width() : 0, ph = FPicture ? FPicture->Height() : 0;
-  FNewLeftTop = d.LTPoint;
-  FNewRightTop = TPoint(w - (pw - d.RTPoint.X), d.RTPoint.Y);
-  FNewLeftBottom = TPoint(d.LBPoint.X, h - (ph - d.LBPoint.Y));
-  FNewRightBottom = TPoint(w - (pw - d.RBPoint.X), h - (ph - d.RBPoint.Y));
-  FItemsRect = TRect(d.ItemsRect.Left, d.ItemsRect.Top, w - (pw - d.ItemsRect.Right), h - (ph - d.ItemsRect.Bottom));
+  const TspMovedFrame f = MoveFrameToSize(d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, pw, ph, w, h);
+  FNewLeftTop = f.LT;
+  FNewRightTop = f.RT;
+  FNewLeftBottom = f.LB;
+  FNewRightBottom = f.RB;
+  FItemsRect = f.Client;
 }
 
 void TspSkinPopupWindow::LayoutItems() {

@@ -62,19 +62,23 @@ void TspSkinSpeedButton::Paint() {
     return;
   }
   TCanvas* canvas = Canvas();
+  if (!SetFlatFont(canvas)) return;
+  const TRect r = FIndex == -1 || IsNullRect(NewClRect) ? ClientRect() : NewClRect;
+  DrawContent(canvas, r, FDown, false, GetGlyphNum(FDown, false), false, false, ShownCaption());
+}
+
+bool TspSkinSpeedButton::SetFlatFont(TCanvas* C) {
   if (FIndex == -1) {
-    if (!FDrawDefault) return;
-    SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
-    if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
-    DrawContent(canvas, ClientRect(), FDown, false, GetGlyphNum(FDown, false), false, false, ShownCaption());
-    return;
+    if (!FDrawDefault) return false;
+    SetCaptionFont(C, false, L"", 0, {}, DefaultFont(), FSkinData);
+    if (!Enabled()) C->Font()->SetColor(clBtnShadow);
+    return true;
   }
-  SetCaptionFont(canvas, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
+  SetCaptionFont(C, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
   const TspSkinColors* colors = FSkinData->SkinColors.get();
-  if (!Enabled()) canvas->Font()->SetColor(colors->cBtnShadow);
-  else if (FUseSkinFontColor) canvas->Font()->SetColor(colors->cBtnText);
-  DrawContent(canvas, IsNullRect(NewClRect) ? ClientRect() : NewClRect, FDown, false, GetGlyphNum(FDown, false), false,
-              false, ShownCaption());
+  if (!Enabled()) C->Font()->SetColor(colors->cBtnShadow);
+  else if (FUseSkinFontColor) C->Font()->SetColor(colors->cBtnText);
+  return true;
 }
 
 void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
@@ -175,4 +179,10 @@ void TspSkinSpeedButton::Hover(bool Enter) {
 void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (Button == mbLeft && ReleaseLeft()) return;
   TSpeedBase::MouseUp(Button, Shift, X, Y);
+}
+
+void TspSkinSpeedButton::AdjustContent(TspButtonContent& Content, bool ADown, bool AMouseIn) {
+  if (!FGlyph->Empty()) return;
+  if (auto* host = dynamic_cast<TspButtonImagesHost*>(Parent()))
+    if (TCustomImageList* images = host->ButtonImages(Enabled(), ADown || AMouseIn)) Content.Images = images;
 }

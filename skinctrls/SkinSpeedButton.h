@@ -5,6 +5,14 @@
 
 #include "skinctrls/SkinButtonBase.h"
 
+// A parent that lends its image lists to the speed buttons on it.
+class TspButtonImagesHost {
+ public:
+  virtual ~TspButtonImagesHost() = default;
+  // The list a button without a glyph shows in that state; nullptr for none.
+  virtual TCustomImageList* ButtonImages(bool Enabled, bool Hot) const = 0;
+};
+
 class TspSkinSpeedButton : public TspSkinButtonBase<TspGraphicSkinCustomControl> {
  public:
   explicit TspSkinSpeedButton(TComponent* AOwner);
@@ -36,10 +44,13 @@ class TspSkinSpeedButton : public TspSkinButtonBase<TspGraphicSkinCustomControl>
   // The face of skin rectangle R at the button's size with its content.
   virtual void CreateFace(TBitmap* B, const TRect& R, bool AActive, bool ADown);
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-
- private:
+  void AdjustContent(TspButtonContent& Content, bool ADown, bool AMouseIn) override;
+  // The caption font of an idle flat button; false when nothing is drawn.
+  bool SetFlatFont(TCanvas* C);
   bool DownLook() const { return FDown && (FGroupIndex != 0 || FMouseIn); }
   String ShownCaption() const { return FShowCaption ? Caption() : String(); }
+
+ private:
   void Hover(bool Enter);
 
   bool FFlat = false;
