@@ -1,7 +1,10 @@
 // Samples of the colour pickers: the basic and custom colour grids, a swatch
-// that follows them, and a button that opens the colour dialog.
+// that follows them, a button that opens the colour dialog and a colour button.
+#include <memory>
+
 #include "demo/SkinSamples.h"
 #include "skinctrls/SkinButtons.h"
+#include "skininputs/SkinColorButton.h"
 #include "skininputs/SkinColorDialog.h"
 #include "skininputs/SkinColorGrids.h"
 
@@ -36,11 +39,26 @@ int BuildColorSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) 
   open->SetSkinData(SkinData);
   Y += open->Height() + 6;
 
-  auto show = [swatch, basic](TColor c) {
+  auto* colorButton = new TspSkinColorButton(Parent);
+  colorButton->SetParent(Parent);
+  colorButton->SetBounds(X, Y, 60, 25);
+  colorButton->SetSkinData(SkinData);
+  colorButton->SetColorDialog(dialog);
+  Y += colorButton->Height() + 6;
+
+  // The grids, the swatch and the colour button show one colour.
+  // Each of them reports its writes back: one pass at a time.
+  auto busy = std::make_shared<bool>(false);
+  auto show = [swatch, basic, colorButton, busy](TColor c) {
+    if (*busy) return;
+    *busy = true;
     swatch->SetColorValue(c);
     basic->SetColorValue(c);
+    colorButton->SetColorValue(c);
+    *busy = false;
   };
-  basic->OnChange = [swatch, basic](TObject*) { swatch->SetColorValue(basic->ColorValue()); };
+  colorButton->OnChangeColor = [show, colorButton](TObject*) { show(colorButton->ColorValue()); };
+  basic->OnChange = [show, basic](TObject*) { show(basic->ColorValue()); };
   custom->OnChange = [show, custom](TObject*) { show(custom->ColorValue()); };
   open->OnClick = [dialog, swatch, show](TObject*) {
     dialog->SetColor(swatch->ColorValue());

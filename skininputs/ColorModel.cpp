@@ -230,3 +230,21 @@ TPoint RingMarker(const THSL& C) {
 }
 
 }  // namespace HueRing
+
+const std::array<TColor, ColorButtonColorCount> ColorButtonColors = {
+    0x000000, 0x003399, 0x003333, 0x003300, 0x663300, 0x800000, 0x353333, 0x333333, 0x000080, 0x0066FF,
+    0x008080, 0x008000, 0x808000, 0xFF0000, 0x996666, 0x808080, 0x0000FF, 0x0099FF, 0x00CC99, 0x669933,
+    0xCCCC33, 0xFF6633, 0x800080, 0x999999, 0xFF00FF, 0x00CCFF, 0x00FFFF, 0x00FF00, 0xFFFF00, 0xFFCC00,
+    0x663399, 0xC0C0C0, 0xCC99FF, 0x99CCFF, 0x99FFFF, 0xCCFFCC, 0xFFFFCC, 0xFFCC99, 0xFF99CC, 0xFFFFFF};
+
+TColor TColorMenuPlan::ItemColor(int Index, TColor Auto) const {
+  if (ShowAuto && Index == 0) return Auto;
+  return ColorButtonColors[Index - ShowAuto];
+}
+
+int TColorMenuPlan::Highlight(TColor Value, TColor Auto) const {
+  const int colours = ColorButtonColorCount + ShowAuto;
+  for (int i = 0; i < colours; ++i)
+    if (ItemColor(i, Auto) == Value) return i;
+  return MoreIndex();
+}

@@ -119,3 +119,19 @@ void PickBoxBytes(int X, int Y, uint8_t& S, uint8_t& L);
 TPoint BoxMarker(const THSL& C);
 TPoint RingMarker(const THSL& C);
 }  // namespace HueRing
+
+// The colour button's menu: an optional "Automatic" entry, 40 fixed colours
+// and an optional "More colors..." entry, in that order.
+constexpr int ColorButtonColorCount = 40;
+extern const std::array<TColor, ColorButtonColorCount> ColorButtonColors;
+struct TColorMenuPlan {
+  bool ShowAuto = true, ShowMore = true;
+  int Count() const { return ColorButtonColorCount + ShowAuto + ShowMore; }
+  int MoreIndex() const { return ShowMore ? Count() - 1 : -1; }
+  // The colour of item Index; Auto for the "Automatic" entry. Not for "More".
+  TColor ItemColor(int Index, TColor Auto) const;
+  // The item to highlight for Value (all colours already resolved to RGB):
+  // the first colour item equal to it, "Automatic" included; else "More
+  // colors..." when shown; else -1.
+  int Highlight(TColor Value, TColor Auto) const;
+};

@@ -190,3 +190,25 @@ TEST(HueRingGeometry, MarkersPickBackTheirOwnColour) {
     EXPECT_LE(std::abs(l - (255 - sb)), 2);
   }
 }
+
+TEST(ColorMenuPlan, AutomaticWinsOverTheSameColourInTheTable) {
+  const TColorMenuPlan both;
+  EXPECT_EQ(both.Count(), 42);
+  EXPECT_EQ(both.Highlight(0x000000, 0x000000), 0);  // "Automatic", not item 1
+  EXPECT_EQ(both.Highlight(0x000000, 0xFFFFFF), 1);  // black is the table's first
+  EXPECT_EQ(both.Highlight(0xFFFFFF, 0x000000), 40);
+  EXPECT_EQ(both.ItemColor(40, 0), 0xFFFFFF);
+  // Not in the table: "More colors...", or nothing without it.
+  EXPECT_EQ(both.Highlight(0x123456, 0x000000), 41);
+  EXPECT_EQ(both.MoreIndex(), 41);
+  const TColorMenuPlan noMore{true, false};
+  EXPECT_EQ(noMore.Highlight(0x123456, 0x000000), -1);
+  EXPECT_EQ(noMore.MoreIndex(), -1);
+  // Without "Automatic" the colours start at item 0.
+  const TColorMenuPlan noAuto{false, true};
+  EXPECT_EQ(noAuto.Count(), 41);
+  EXPECT_EQ(noAuto.Highlight(0x000000, 0x000000), 0);
+  EXPECT_EQ(noAuto.ItemColor(0, 0x123456), 0x000000);
+  EXPECT_EQ(noAuto.Highlight(0x999999, 0), 23);
+  EXPECT_EQ(noAuto.MoreIndex(), 40);
+}
