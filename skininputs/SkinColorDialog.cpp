@@ -227,26 +227,25 @@ void TspSkinColorDialog::BuildWindow() {
 
 int TspSkinColorDialog::FieldValue(int Index) const { return Round(FFields[Index]->Value()); }
 
+void TspSkinColorDialog::WriteFields(int First, int A, int B, int C, bool& Guard) {
+  const bool was = Guard;
+  Guard = true;
+  FFields[First]->SetValue(A);
+  FFields[First + 1]->SetValue(B);
+  FFields[First + 2]->SetValue(C);
+  Guard = was;
+}
+
 void TspSkinColorDialog::SetRGBFields(TColor C) {
   const TRGBBytes b = ColorBytes(C);
-  const bool was = FRGBGuard;
-  FRGBGuard = true;
-  FFields[0]->SetValue(b.R);
-  FFields[1]->SetValue(b.G);
-  FFields[2]->SetValue(b.B);
-  FRGBGuard = was;
+  WriteFields(0, b.R, b.G, b.B, FRGBGuard);
 }
 
 void TspSkinColorDialog::SetHSBFields(TColor C) {
   // A grey has no hue of its own: the H field keeps what it shows.
   THSB h{FieldValue(3), FieldValue(4), FieldValue(5)};
   RGBToHSB(ColorBytes(C), h);
-  const bool was = FHSLGuard;
-  FHSLGuard = true;
-  FFields[3]->SetValue(h.H);
-  FFields[4]->SetValue(h.S);
-  FFields[5]->SetValue(h.B);
-  FHSLGuard = was;
+  WriteFields(3, h.H, h.S, h.B, FHSLGuard);
 }
 
 void TspSkinColorDialog::FollowInPicker(TColor C) {
@@ -282,10 +281,6 @@ void TspSkinColorDialog::HSLFieldChanged() {
 void TspSkinColorDialog::PickerChanged() {
   // The fields follow the picker through their own change handler, which
   // must not move the picker back.
-  FPickGuard = true;
   const TRGBBytes& b = FPickerColor.Bytes();
-  FFields[0]->SetValue(b.R);
-  FFields[1]->SetValue(b.G);
-  FFields[2]->SetValue(b.B);
-  FPickGuard = false;
+  WriteFields(0, b.R, b.G, b.B, FPickGuard);
 }

@@ -92,6 +92,8 @@ class TspSkinColorDialog : public TComponent {
   void RGBFieldChanged();
   void HSLFieldChanged();
   void PickerChanged();
+  // Writes three fields from First on with Guard held.
+  void WriteFields(int First, int A, int B, int C, bool& Guard);
   void SetRGBFields(TColor C);
   void SetHSBFields(TColor C);
   // The picker follows C unless the picker itself is the source.

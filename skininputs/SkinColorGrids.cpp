@@ -5,10 +5,7 @@
 #include "skininputs/spconst.h"
 
 TspColorGridBase::TspColorGridBase(TComponent* AOwner, int ColCount, int RowCount, const String& CaptionKey)
-    : TspSkinPanel(AOwner), FColCount(ColCount), FRowCount(RowCount) {
-  // The cells are drawn over the composed panel, so the panel is composed
-  // whole rather than painted piece by piece.
-  FPaintByPieces = false;
+    : TspSkinPaintPanel(AOwner), FColCount(ColCount), FRowCount(RowCount) {
   SetControlStyle(ControlStyle() - TControlStyle{csAcceptsControls});
   SetCaptionMode(true);
   SetCaption(DefaultCaption(CaptionKey));
@@ -32,16 +29,6 @@ TColorGridLayout TspColorGridBase::Layout() const {
   TRect r(0, 0, Width(), Height());
   AdjustClientRect(r);
   return ColorGridLayout(r, FColCount, FRowCount);
-}
-
-void TspColorGridBase::CreateControlDefaultImage(TBitmap* B) {
-  TspSkinPanel::CreateControlDefaultImage(B);
-  PaintContent(B->Canvas());
-}
-
-void TspColorGridBase::CreateControlSkinImage(TBitmap* B) {
-  TspSkinPanel::CreateControlSkinImage(B);
-  PaintContent(B->Canvas());
 }
 
 void TspColorGridBase::DrawSelectionFrame(TCanvas* Cnvs, const TRect& R) {
@@ -70,19 +57,8 @@ void TspColorGridBase::PaintContent(TCanvas* Cnvs) {
 }
 
 void TspColorGridBase::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TspSkinPanel::MouseDown(Button, Shift, X, Y);
+  TspSkinPaintPanel::MouseDown(Button, Shift, X, Y);
   if (const int k = Layout().CellAt(TPoint(X, Y), CellCount())) CellClicked(k);
-}
-
-void TspColorGridBase::Dispatch(TMessage& Message) {
-  // Asked to erase into a foreign device context (a parent painting its
-  // children into a bitmap), the grid draws itself there.
-  if (Message.Msg == WM_ERASEBKGND && !FPainting && Message.WParam) {
-    Perform(WM_PAINT, Message.WParam, 0);
-    Message.Result = 1;
-    return;
-  }
-  TspSkinPanel::Dispatch(Message);
 }
 
 TspSkinColorGrid::TspSkinColorGrid(TComponent* AOwner) : TspColorGridBase(AOwner, 12, 4, L"COLORGRID_CAP") {}

@@ -5,9 +5,9 @@
 #include "skinctrls/SkinPanels.h"
 #include "skininputs/ColorModel.h"
 
-// A captioned panel whose client shows a grid of colour cells; descendants
-// say what each cell holds and which one is selected.
-class TspColorGridBase : public TspSkinPanel {
+// A captioned panel whose client shows a grid of colour cells, drawn over the
+// composed panel; descendants say what each cell holds and which is selected.
+class TspColorGridBase : public TspSkinPaintPanel {
  public:
   TspColorGridBase(TComponent* AOwner, int ColCount, int RowCount, const String& CaptionKey);
   int ColCount() const { return FColCount; }
@@ -22,9 +22,6 @@ class TspColorGridBase : public TspSkinPanel {
   TNotifyEvent OnChange;
 
  protected:
-  void Dispatch(TMessage& Message) override;
-  void CreateControlDefaultImage(TBitmap* B) override;
-  void CreateControlSkinImage(TBitmap* B) override;
   void PaintContent(TCanvas* Cnvs) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   virtual int CellCount() const = 0;
