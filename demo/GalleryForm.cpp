@@ -262,6 +262,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Bars and tabs \x6EDA\x52A8\x6761", samples({BuildBarSamples})},
       {L"Edits \x7F16\x8F91", samples({BuildEditSamples})},
       {L"Tool bar \x5DE5\x5177\x680F", samples({BuildToolBarSamples})},
+      {L"Colours \x989C\x8272", samples({BuildColorSamples})},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
       {L"Effects \x6548\x679C", NewEffectsPage},
       {L"Themes \x4E3B\x9898", NewThemesPage},

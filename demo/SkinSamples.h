@@ -42,3 +42,4 @@ int BuildEditSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildButtonSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildToolBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildColorSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
