@@ -10,7 +10,7 @@
 
 TspSkinPasswordEdit::TspSkinPasswordEdit(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   FSkinDataName = L"edit";
-  FControlStyle.Include(csCaptureMouse).Exclude(csSetCaption);
+  FControlStyle.Include(csCaptureMouse).Include(csDoubleClicks).Exclude(csSetCaption);
   SetBounds(Left(), Top(), 121, 21);
   SetTabStop(true);
   SetColor(clWindow);

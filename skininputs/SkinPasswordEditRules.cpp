@@ -24,11 +24,10 @@ void TPasswordState::Select(int Start, int Count) {
 
 void TPasswordState::ClampToText() {
   const int n = Length();
-  Caret = Clamp(Caret, 0, n);
-  Anchor = Clamp(Anchor, 0, n);
   // The selection keeps its start and loses what lies past the end.
   const int start = Clamp(SelStart(), 0, n);
   const int count = std::min(SelCount(), n - start);
+  Caret = Clamp(Caret, 0, n);
   if (SelLength >= 0) {
     Anchor = start;
     SelLength = count;
