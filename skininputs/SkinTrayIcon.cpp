@@ -266,7 +266,9 @@ void TspTrayIcon::TrayCallback(LPARAM Mouse) {
     case WM_LBUTTONDOWN: {
       FClickTimer->SetEnabled(false);
       FClickTimer->SetEnabled(true);
-          MouseDown(mbLeft, TShiftState(shift).Include(ssLeft), p.x, p.y);
+      const std::weak_ptr<int> alive = FLife;
+      MouseDown(mbLeft, TShiftState(shift).Include(ssLeft), p.x, p.y);
+      if (alive.expired()) return;
       FMouseDownSeen = true;
       if (FPopupByLeftButton) PopupAtCursor();
       break;
@@ -279,15 +281,19 @@ void TspTrayIcon::TrayCallback(LPARAM Mouse) {
       if (late) {
         FClickPending = false;
         FDblClickSeen = false;
+        const std::weak_ptr<int> alive = FLife;
         Click();
+        if (alive.expired()) return;
       }
       MouseUp(mbLeft, TShiftState(shift).Include(ssLeft), p.x, p.y);
       break;
     }
-    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK: {
       FClickPending = false;
       FDblClickSeen = true;
+      const std::weak_ptr<int> alive = FLife;
       DblClick();
+      if (alive.expired()) return;
       if (FPopupMenu && FPopupMenu->AutoPopup() && !FPopupByLeftButton) {
         TMenuItem* items = FPopupMenu->Items();
         for (int i = 0; i < items->Count(); ++i)
@@ -297,10 +303,13 @@ void TspTrayIcon::TrayCallback(LPARAM Mouse) {
           }
       }
       break;
-    case WM_RBUTTONDOWN:
+    }
+    case WM_RBUTTONDOWN: {
+      const std::weak_ptr<int> alive = FLife;
       MouseDown(mbRight, TShiftState(shift).Include(ssRight), p.x, p.y);
-      PopupAtCursor();
+      if (!alive.expired()) PopupAtCursor();
       break;
+    }
     case WM_RBUTTONUP:
       MouseUp(mbRight, TShiftState(shift).Include(ssRight), p.x, p.y);
       break;
@@ -318,11 +327,11 @@ void TspTrayIcon::TrayCallback(LPARAM Mouse) {
 
 void TspTrayIcon::ClickTimer() {
   FClickTimer->SetEnabled(false);
-  if (!FDblClickSeen && FClickPending) {
-    FClickPending = false;
-    Click();
-  }
+  const bool click = !FDblClickSeen && FClickPending;
   FDblClickSeen = false;
+  if (!click) return;
+  FClickPending = false;
+  Click();
 }
 
 void TspTrayIcon::PopupAtCursor() {

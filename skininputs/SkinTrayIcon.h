@@ -120,6 +120,8 @@ class TspTrayIcon : public TComponent, public TspTrayLink {
   bool FMouseDownSeen = false, FClickPending = false, FDblClickSeen = false;
   bool FPreviewSwitching = false;
   std::shared_ptr<THook> FHook;
+  // Expires with the component: an event handler may free it.
+  std::shared_ptr<int> FLife = std::make_shared<int>(0);
   // What MinimizeFormToTray supplied, taken back on the way out of the tray.
   bool FRestoring = false, FSuppliedDblClick = false, FSuppliedMenu = false, FIconWasVisible = false;
 };

@@ -234,3 +234,26 @@ TEST_F(TrayTest, TheSkinnedFormsTrayButtonGoesInAndADoubleClickComesBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TrayTest, AHandlerThatFreesTheIconEndsTheCallback) {
+  auto* menu = new TspSkinPopupMenu(form);
+  auto* item = new TMenuItem(menu);
+  item->SetDefault(true);
+  bool ran = false;
+  item->OnClick = [&](TObject*) { ran = true; };
+  menu->Items()->Add(item);
+  tray->SetPopupMenu(menu);
+  tray->OnDblClick = [this](TObject*) {
+    delete tray;
+    tray = nullptr;
+  };
+  const HWND wnd = tray->WindowHandle();
+  SendMessageW(wnd, MSG_TRAY_CALLBACK, 1, WM_LBUTTONDBLCLK);
+  EXPECT_EQ(tray, nullptr);
+  EXPECT_FALSE(ran);
+  EXPECT_FALSE(IsWindow(wnd));
+}
+
+}  // namespace
