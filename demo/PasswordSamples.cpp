@@ -47,9 +47,12 @@ TspSkinTrackEdit* AddTrackEdit(TWinControl* Parent, TspSkinData* SkinData, int X
 }
 
 // The tray icon lives on the page's form; its menu there too, so that the
-// form's skin dresses it.
+// form's skinned form dresses it. Pages are built before they are parented:
+// the owners lead to the form.
 void AddTrayButton(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W) {
-  TCustomForm* form = GetParentForm(Parent);
+  TComponent* owner = Parent;
+  while (owner && !dynamic_cast<TCustomForm*>(owner)) owner = owner->Owner();
+  auto* form = static_cast<TCustomForm*>(owner);
   auto* button = new TspSkinButton(Parent);
   button->SetParent(Parent);
   button->SetBounds(X, Y, W, 26);
@@ -58,13 +61,13 @@ void AddTrayButton(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int
   button->SetSkinData(SkinData);
   // Made at the first click; the button then switches it on and off.
   auto tray = std::make_shared<TspTrayIcon*>(nullptr);
-  button->OnClick = [form, tray, SkinData, Parent](TObject*) {
+  button->OnClick = [form, tray, SkinData](TObject*) {
     if (*tray) {
       (*tray)->SetIconVisible(!(*tray)->IconVisible());
       return;
     }
-    TComponent* owner = form ? static_cast<TComponent*>(form) : Parent;
-    auto* menu = new TspSkinPopupMenu(owner);
+    if (!form) return;
+    auto* menu = new TspSkinPopupMenu(form);
     menu->SetSkinData(SkinData);
     for (const wchar_t* c : {L"Show \x663E\x793A", L"-", L"Remove icon \x79FB\x9664"}) {
       auto* item = new TMenuItem(menu);
@@ -76,7 +79,7 @@ void AddTrayButton(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int
       if (form) form->Show();
     };
     menu->Items()->Items(2)->OnClick = [tray](TObject*) { (*tray)->SetIconVisible(false); };
-    auto* icon = new TspTrayIcon(owner);
+    auto* icon = new TspTrayIcon(form);
     icon->SetHint(L"Skin gallery \x76AE\x80A4\x6837\x4F8B");
     icon->SetPopupMenu(menu);
     icon->SetIconVisible(true);

@@ -132,7 +132,10 @@ void TspSkinPasswordEdit::ChangeSkinData() {
 }
 
 void TspSkinPasswordEdit::CalcSize(int& W, int& H) {
+  // The skin geometry is taken at the skin's height, which the field keeps
+  // with the skin font; with its own font the field keeps its own height.
   const int h = H;
+  if (FIndex != -1) H = SkinRect.Height();
   TspSkinCustomControl::CalcSize(W, H);
   if (!FUseSkinFont) H = h;
 }

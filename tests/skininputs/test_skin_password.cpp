@@ -213,6 +213,8 @@ TEST_F(PasswordTest, SkinnedFieldTakesTheRecordsClientAndColours) {
   e->SetSkinData(skin);
   auto* record = RecordOf<TspDataSkinEditControl>(skin, L"edit");
   ASSERT_NE(record, nullptr);
+  // With the skin font the field takes the skin's height.
+  EXPECT_EQ(e->Height(), record->SkinRect.Height());
   const TRect t = e->GetTextRect();
   EXPECT_EQ(t.Left, e->NewClRect.Left + 2);
   EXPECT_EQ(e->SymbolWidth(), t.Height() / 2 + 3);
@@ -220,6 +222,11 @@ TEST_F(PasswordTest, SkinnedFieldTakesTheRecordsClientAndColours) {
   auto b = Snapshot(e);
   const TRect sq = PasswordSymbolRect(TRect(e->CaretX(0), t.Top, e->CaretX(1), t.Bottom));
   EXPECT_EQ(b->Canvas()->Pixels((sq.Left + sq.Right) / 2, (sq.Top + sq.Bottom) / 2), Rgb(record->ActiveFontColor));
+  // With its own font it keeps its height, and the text rectangle grows with it.
+  e->SetUseSkinFont(false);
+  e->SetBounds(e->Left(), e->Top(), e->Width(), record->SkinRect.Height() + 10);
+  EXPECT_EQ(e->Height(), record->SkinRect.Height() + 10);
+  EXPECT_EQ(e->GetTextRect().Height(), t.Height() + 10);
 }
 
 }  // namespace
