@@ -122,3 +122,31 @@ TEST_F(TrackEditTest, LosingTheFocusClosesTheBar) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TrackEditTest, TheFadeRisesToTheOpacityAndStopsWithTheEdit) {
+  auto* e = NewEdit();
+  e->SetTrackBarAlphaBlend(true);
+  e->SetTrackBarAlphaBlendAnimation(true);
+  e->SetTrackBarAlphaBlendValue(200);
+  e->SetFocus();
+  Settle();
+  e->DropDown();
+  const HWND bar = e->TrackBar()->Handle();
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  EXPECT_TRUE(PumpUntil([&] {
+    GetLayeredWindowAttributes(bar, nullptr, &alpha, &flags);
+    return alpha == 200;
+  }));
+  e->CloseUp();
+  EXPECT_EQ(GetWindowLongW(bar, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+  // Freed in the middle of a fade: nothing is left ticking on it.
+  e->DropDown();
+  delete e;
+  Settle();
+  EXPECT_FALSE(IsWindow(bar));
+}
+
+}  // namespace
