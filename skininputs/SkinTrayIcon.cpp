@@ -117,13 +117,18 @@ bool TspTrayIcon::InitIconData() {
 bool TspTrayIcon::ShowIcon() {
   if (!FPreviewSwitching) FIconVisible = true;
   if (Designing() && !FPreviewSwitching) return false;
-  return InitIconData() && NotifyShell(NIM_ADD, FData);
+  if (!InitIconData()) return false;
+  // Asked for even when the shell is not there yet: it comes with TaskbarCreated.
+  FAddAsked = true;
+  return NotifyShell(NIM_ADD, FData);
 }
 
 bool TspTrayIcon::HideIcon() {
   if (!FPreviewSwitching) FIconVisible = false;
   if (Designing() && !FPreviewSwitching) return false;
-  return InitIconData() && NotifyShell(NIM_DELETE, FData);
+  if (!InitIconData()) return false;
+  FAddAsked = false;
+  return NotifyShell(NIM_DELETE, FData);
 }
 
 bool TspTrayIcon::ModifyIcon() { return InitIconData() && NotifyShell(NIM_MODIFY, FData); }
@@ -236,9 +241,10 @@ bool TspTrayIcon::IconMessage(TMessage& Message) {
     return true;
   }
   // The shell was restarted: the icon comes back. This window is top-level,
-  // so the broadcast reaches it whatever form owns the icon.
+  // so the broadcast reaches it whatever form owns the icon. An icon built in
+  // code that was never shown (IconVisible is True from the start) stays away.
   if (Message.Msg == TaskbarCreatedMessage()) {
-    if (FIconVisible) ShowIcon();
+    if (FIconVisible && FAddAsked) ShowIcon();
     Message.Result = 0;
     return true;
   }

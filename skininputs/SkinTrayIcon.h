@@ -119,6 +119,8 @@ class TspTrayIcon : public TComponent, public TspTrayLink {
   bool FPopupByLeftButton = false, FMinimizedOnStart = false, FMinimizeToTray = false;
   bool FMouseDownSeen = false, FClickPending = false, FDblClickSeen = false;
   bool FPreviewSwitching = false;
+  // An add was asked of the shell and not taken back.
+  bool FAddAsked = false;
   std::shared_ptr<THook> FHook;
   // Expires with the component: an event handler may free it.
   std::shared_ptr<int> FLife = std::make_shared<int>(0);

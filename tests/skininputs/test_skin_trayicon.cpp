@@ -142,6 +142,9 @@ TEST_F(TrayTest, DoubleClickRunsTheMenusDefaultItem) {
 
 TEST_F(TrayTest, TaskbarCreatedAddsAVisibleIconAgain) {
   const UINT created = RegisterWindowMessageW(L"TaskbarCreated");
+  // IconVisible is True from the start, but an icon never shown stays away.
+  SendMessageW(tray->WindowHandle(), created, 0, 0);
+  EXPECT_EQ(tray->Count(NIM_ADD), 0);
   tray->SetIconVisible(true);
   EXPECT_EQ(tray->Count(NIM_ADD), 1);
   SendMessageW(tray->WindowHandle(), created, 0, 0);
