@@ -43,3 +43,4 @@ int BuildButtonSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y)
 int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildToolBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildColorSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildPasswordSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

@@ -1,0 +1,262 @@
+// The tray icon under Wine: the shell's callback messages turned into clicks
+// and double clicks, the icon coming back after the taskbar restarts, image
+// index and animation, the tip, and the owner form going into the tray.
+#include <vector>
+
+#include "SkinInputTestUtils.h"
+#include "skininputs/SkinTrayIcon.h"
+
+namespace {
+
+// Records what would go to the shell (Wine's shell may have no tray to take it).
+class TRecordingTray : public TspTrayIcon {
+ public:
+  using TspTrayIcon::TspTrayIcon;
+  struct TCall {
+    DWORD Message;
+    HICON Icon;
+    String Tip;
+  };
+  std::vector<TCall> Calls;
+  int Count(DWORD Message) const {
+    int n = 0;
+    for (const TCall& c : Calls) n += c.Message == Message;
+    return n;
+  }
+
+ protected:
+  bool NotifyShell(DWORD Message, NOTIFYICONDATAW& Data) override {
+    EXPECT_EQ(Data.cbSize, sizeof(NOTIFYICONDATAW));
+    EXPECT_EQ(Data.uCallbackMessage, MSG_TRAY_CALLBACK);
+    EXPECT_EQ(Data.hWnd, WindowHandle());
+    Calls.push_back({Message, Data.hIcon, Data.szTip});
+    return true;
+  }
+};
+
+class TrayTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    tray = new TRecordingTray(form);
+    tray->OnClick = [this](TObject*) { ++clicks; };
+    tray->OnDblClick = [this](TObject*) { ++dblClicks; };
+  }
+  void Callback(UINT Mouse) {
+    SendMessageW(tray->WindowHandle(), MSG_TRAY_CALLBACK, 1, Mouse);
+  }
+  // Pumps a little past the double-click time, so the click timer is done.
+  void PastDoubleClickTime() {
+    const DWORD until = GetTickCount() + GetDoubleClickTime() + 150;
+    PumpUntil([&] { return GetTickCount() > until; });
+  }
+  // Three 16 x 16 images in distinct colours.
+  TImageList* ThreeImages() {
+    auto* list = new TImageList(form, 16, 16);
+    for (TColor c : {clRed, clLime, clBlue}) {
+      TBitmap b;
+      b.SetSize(16, 16);
+      b.Canvas()->Brush()->SetColor(c);
+      b.Canvas()->FillRect(TRect(0, 0, 16, 16));
+      list->Add(&b, nullptr);
+    }
+    return list;
+  }
+  TRecordingTray* tray = nullptr;
+  int clicks = 0, dblClicks = 0;
+};
+
+TEST_F(TrayTest, AQuickClickFiresClickWhenTheDoubleClickTimeHasPassed) {
+  std::vector<TMouseButton> downs;
+  tray->OnMouseDown = [&](TObject*, TMouseButton B, TShiftState S, int, int) {
+    downs.push_back(B);
+    EXPECT_TRUE(S.Contains(B == mbLeft ? ssLeft : ssRight));
+  };
+  Callback(WM_LBUTTONDOWN);
+  Callback(WM_LBUTTONUP);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+  PastDoubleClickTime();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(dblClicks, 0);
+  EXPECT_EQ(downs, (std::vector<TMouseButton>{mbLeft}));
+}
+
+TEST_F(TrayTest, ADoubleClickFiresOnlyDblClick) {
+  Callback(WM_LBUTTONDOWN);
+  Callback(WM_LBUTTONUP);
+  Callback(WM_LBUTTONDBLCLK);
+  Callback(WM_LBUTTONUP);
+  PastDoubleClickTime();
+  EXPECT_EQ(dblClicks, 1);
+  EXPECT_EQ(clicks, 0);
+  // The next single click is a click again.
+  Callback(WM_LBUTTONDOWN);
+  Callback(WM_LBUTTONUP);
+  PastDoubleClickTime();
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(TrayTest, APressHeldPastTheDoubleClickTimeClicksOnRelease) {
+  Callback(WM_LBUTTONDOWN);
+  PastDoubleClickTime();
+  EXPECT_EQ(clicks, 0);
+  Callback(WM_LBUTTONUP);
+  EXPECT_EQ(clicks, 1);
+  PastDoubleClickTime();
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(TrayTest, DisabledIgnoresEveryCallback) {
+  int moves = 0, balloons = 0;
+  tray->OnMouseMove = [&](TObject*, TShiftState, int, int) { ++moves; };
+  tray->OnBalloonHintClick = [&](TObject*) { ++balloons; };
+  tray->SetEnabled(false);
+  for (UINT m : {UINT(WM_MOUSEMOVE), UINT(WM_LBUTTONDOWN), UINT(WM_LBUTTONUP), UINT(WM_LBUTTONDBLCLK),
+                 UINT(WM_RBUTTONDOWN), MSG_TRAY_BALLOON_CLICK})
+    Callback(m);
+  PastDoubleClickTime();
+  EXPECT_EQ(moves + balloons + clicks + dblClicks, 0);
+  tray->SetEnabled(true);
+  Callback(WM_MOUSEMOVE);
+  Callback(MSG_TRAY_BALLOON_CLICK);
+  EXPECT_EQ(moves, 1);
+  EXPECT_EQ(balloons, 1);
+}
+
+TEST_F(TrayTest, DoubleClickRunsTheMenusDefaultItem) {
+  auto* menu = new TspSkinPopupMenu(form);
+  int chosen = -1;
+  for (int i = 0; i < 3; ++i) {
+    auto* item = new TMenuItem(menu);
+    item->SetCaption(L"item");
+    item->SetDefault(i >= 1);
+    item->OnClick = [&chosen, i](TObject*) { if (chosen < 0) chosen = i; };
+    menu->Items()->Add(item);
+  }
+  tray->SetPopupMenu(menu);
+  Callback(WM_LBUTTONDBLCLK);
+  EXPECT_EQ(chosen, 1);
+  EXPECT_EQ(dblClicks, 1);
+}
+
+TEST_F(TrayTest, TaskbarCreatedAddsAVisibleIconAgain) {
+  const UINT created = RegisterWindowMessageW(L"TaskbarCreated");
+  // IconVisible is True from the start, but an icon never shown stays away.
+  SendMessageW(tray->WindowHandle(), created, 0, 0);
+  EXPECT_EQ(tray->Count(NIM_ADD), 0);
+  tray->SetIconVisible(true);
+  EXPECT_EQ(tray->Count(NIM_ADD), 1);
+  SendMessageW(tray->WindowHandle(), created, 0, 0);
+  EXPECT_EQ(tray->Count(NIM_ADD), 2);
+  tray->SetIconVisible(false);
+  EXPECT_EQ(tray->Count(NIM_DELETE), 1);
+  SendMessageW(tray->WindowHandle(), created, 0, 0);
+  EXPECT_EQ(tray->Count(NIM_ADD), 2);
+  // The icon's window is top-level, so the broadcast the shell sends reaches it.
+  EXPECT_EQ(GetParent(tray->WindowHandle()), nullptr);
+}
+
+TEST_F(TrayTest, IndexIsClampedAndAnEmptyListLeavesTheIconAlone) {
+  tray->SetIconIndex(3);
+  EXPECT_EQ(tray->IconIndex(), 0);
+  const HICON before = tray->Icon()->Handle();
+  auto* empty = new TImageList(form, 16, 16);
+  tray->SetIconList(empty);
+  tray->SetIconIndex(2);
+  EXPECT_EQ(tray->IconIndex(), 0);
+  EXPECT_EQ(tray->Icon()->Handle(), before);
+  EXPECT_NE(before, nullptr);
+  tray->SetIconList(ThreeImages());
+  tray->SetIconIndex(7);
+  EXPECT_EQ(tray->IconIndex(), 2);
+  tray->SetIconIndex(-3);
+  EXPECT_EQ(tray->IconIndex(), 0);
+  EXPECT_EQ(tray->Calls.back().Message, DWORD(NIM_MODIFY));
+  EXPECT_EQ(tray->Calls.back().Icon, tray->Icon()->Handle());
+}
+
+TEST_F(TrayTest, AnimationCyclesAndPassesTheWrappedNextIndex) {
+  tray->SetIconList(ThreeImages());
+  std::vector<int> next, shown;
+  tray->OnCycle = [&](TObject*, int N) {
+    next.push_back(N);
+    shown.push_back(tray->IconIndex());
+  };
+  tray->SetAnimateTimerInterval(10);
+  tray->SetCycleIcons(true);
+  EXPECT_TRUE(PumpUntil([&] { return next.size() >= 5; }));
+  tray->SetCycleIcons(false);
+  next.resize(5);
+  shown.resize(5);
+  EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 0, 1}));
+  EXPECT_EQ(next, (std::vector<int>{1, 2, 0, 1, 2}));
+}
+
+TEST_F(TrayTest, TheTipIsCutToTheRecord) {
+  tray->SetHint(String(200, L'h'));
+  EXPECT_EQ(tray->TipText(), String(127, L'h'));
+  EXPECT_EQ(tray->Calls.back().Tip, String(127, L'h'));
+  tray->SetShowHint(false);
+  EXPECT_EQ(tray->Calls.back().Tip, L"");
+  tray->SetShowHint(true);
+  tray->SetHint(L"");
+  EXPECT_EQ(tray->Calls.back().Tip, L"");
+}
+
+TEST_F(TrayTest, MinimisingTheOwnerFormHidesItIntoTheTray) {
+  ShowAndActivate(form);
+  tray->SetIconVisible(false);
+  tray->SetMinimizeToTray(true);
+  form->SetWindowState(wsMinimized);
+  EXPECT_TRUE(PumpUntil([&] { return !form->Visible(); }));
+  EXPECT_TRUE(tray->IconVisible());
+  EXPECT_EQ(tray->Count(NIM_ADD), 1);
+  tray->ShowMainForm();
+  Settle();
+  EXPECT_TRUE(form->Visible());
+  EXPECT_EQ(form->WindowState(), wsNormal);
+}
+
+TEST_F(TrayTest, TheSkinnedFormsTrayButtonGoesInAndADoubleClickComesBack) {
+  ShowAndActivate(form);
+  tray->OnDblClick = nullptr;
+  tray->SetIconVisible(false);
+  TspTrayLink* link = tray;
+  link->MinimizeFormToTray(form);
+  Settle();
+  EXPECT_FALSE(form->Visible());
+  EXPECT_TRUE(tray->IconVisible());
+  Callback(WM_LBUTTONDBLCLK);
+  Settle();
+  EXPECT_TRUE(form->Visible());
+  // The icon was not shown before, so it goes again; the handler was only lent.
+  EXPECT_FALSE(tray->IconVisible());
+  EXPECT_FALSE(tray->MinimizeToTray());
+  EXPECT_FALSE(tray->OnDblClick);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TrayTest, AHandlerThatFreesTheIconEndsTheCallback) {
+  auto* menu = new TspSkinPopupMenu(form);
+  auto* item = new TMenuItem(menu);
+  item->SetDefault(true);
+  bool ran = false;
+  item->OnClick = [&](TObject*) { ran = true; };
+  menu->Items()->Add(item);
+  tray->SetPopupMenu(menu);
+  tray->OnDblClick = [this](TObject*) {
+    delete tray;
+    tray = nullptr;
+  };
+  const HWND wnd = tray->WindowHandle();
+  SendMessageW(wnd, MSG_TRAY_CALLBACK, 1, WM_LBUTTONDBLCLK);
+  EXPECT_EQ(tray, nullptr);
+  EXPECT_FALSE(ran);
+  EXPECT_FALSE(IsWindow(wnd));
+}
+
+}  // namespace
