@@ -49,7 +49,7 @@ TspSkinDateEdit::TspSkinDateEdit(TComponent* AOwner) : TspSkinEdit(AOwner) {
 
 void TspSkinDateEdit::SetTextFromDate(TDateTime Value) {
   FTextFromDate = true;
-  SetText(DateToStr(Value));
+  SetText(DateTextOf(FLayout, Value));
   FTextFromDate = false;
 }
 

@@ -87,6 +87,14 @@ String BuildDateMask(const TDateLayout& L) {
   return L"!" + f[0] + L"/" + f[1] + L"/" + f[2] + L";1; ";
 }
 
+String DateTextOf(const TDateLayout& L, TDateTime Date) {
+  TDateFields f = SplitDateText(DateToStr(Date));
+  const String sep(1, FormatSettings().DateSeparator);
+  for (int i = 0; i < 3; ++i)
+    if (IsDigitField(f[i]) && f[i].size() < L.Sample[i].size()) f[i].insert(0, L.Sample[i].size() - f[i].size(), L'0');
+  return f[0] + sep + f[1] + sep + f[2];
+}
+
 String MonthNameOf(TDateTime Date) {
   for (const String& f : SplitDateText(DateToStr(Date)))
     if (!IsDigitField(f)) return f;

@@ -27,6 +27,11 @@ struct TDateLayout {
 // The edit mask for the layout, such as "!0000/99/99;1; " for year first.
 String BuildDateMask(const TDateLayout& L);
 
+// The date in the short date format with its numbers padded with zeros to
+// the widths of the layout's fields ("12/07/2026" for "M/d/yyyy"), so that
+// it fills the mask.
+String DateTextOf(const TDateLayout& L, TDateTime Date);
+
 // The month name in the date text of Date, empty when the format has none.
 String MonthNameOf(TDateTime Date);
 // 1..12 for a month name as the format writes it (any case); 0 for none.

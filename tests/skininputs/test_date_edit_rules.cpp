@@ -44,6 +44,18 @@ TEST_F(DateFormatTest, MasksFollowTheFieldOrder) {
   EXPECT_EQ(BuildDateMask(L), L"!99/LLL/0000;1; ");
 }
 
+TEST_F(DateFormatTest, DateTextsFillTheMask) {
+  TDateLayout L = Use(L"m/d/yyyy", L'/');
+  EXPECT_EQ(BuildDateMask(L), L"!99/99/0000;1; ");
+  EXPECT_EQ(DateTextOf(L, EncodeDate(2026, 1, 7)), L"01/07/2026");
+  EXPECT_EQ(DateTextOf(L, EncodeDate(2026, 12, 31)), L"12/31/2026");
+  TDateTime d;
+  ASSERT_TRUE(TryDateTextToDate(L, L"01/07/2026", d));
+  EXPECT_EQ(d, EncodeDate(2026, 1, 7));
+  L = Use(L"d/mmm/yyyy", L'-');
+  EXPECT_EQ(DateTextOf(L, EncodeDate(987, 5, 3)), L"03-May-0987");
+}
+
 TEST_F(DateFormatTest, MonthNames) {
   Use(L"dd/mmm/yyyy", L'-');
   EXPECT_EQ(MonthNameOf(EncodeDate(2024, 2, 3)), L"Feb");

@@ -144,13 +144,13 @@ TEST_F(DateEditTest, NearTheScreensBottomTheCalendarOpensAbove) {
 TEST_F(DateEditTest, TodayDefaultWritesTheDateBackOnLeaving) {
   auto* e = NewEdit();
   e->SetTodayDefault(true);
-  EXPECT_EQ(e->EditText(), DateToStr(Now()));
+  EXPECT_EQ(e->EditText(), DateTextOf(TDateLayout::Current(), Now()));
   e->SetText(L"2024-01-0 ");
   auto* other = Add<TspSkinEdit>(form, 10, 60, 120, 20);
   other->SetFocus();
   Settle();
   EXPECT_TRUE(other->Focused());
-  EXPECT_EQ(e->EditText(), DateToStr(e->Date()));
+  EXPECT_EQ(e->EditText(), DateTextOf(TDateLayout::Current(), e->Date()));
 }
 
 TEST_F(DateEditTest, LosingTheFocusClosesTheCalendarAndLetsTheFocusGo) {

@@ -6,6 +6,18 @@ namespace {
 
 constexpr int kButton = 23, kCorner = 4, kBox = 30;
 
+// Nine pieces of a Size x Size square with Corner-pixel corners, every edge
+// and the client stretched.
+void SetSquarePieces(TspDataSkinCustomControl& Rec, const TRect& SkinRect, int Size, int Corner) {
+  Rec.SkinRect = SkinRect;
+  Rec.ClRect = Rect(Corner, Corner, Size - Corner, Size - Corner);
+  Rec.LTPoint = Point(Corner, Corner);
+  Rec.RTPoint = Point(Size - Corner, Corner);
+  Rec.LBPoint = Point(Corner, Size - Corner);
+  Rec.RBPoint = Point(Size - Corner, Size - Corner);
+  Rec.LeftStretch = Rec.TopStretch = Rec.RightStretch = Rec.BottomStretch = true;
+}
+
 }  // namespace
 
 void DrawDates(TSkinArt& Art) {
@@ -27,15 +39,9 @@ void DrawDates(TSkinArt& Art) {
   }
   TspDataSkinButtonControl button(L"resizebutton");
   button.PictureIndex = index;
-  button.SkinRect = faces[0];
+  SetSquarePieces(button, faces[0], kButton, kCorner);
   button.ActiveSkinRect = faces[1];
   button.DownSkinRect = faces[2];
-  button.ClRect = Rect(kCorner, kCorner, kButton - kCorner, kButton - kCorner);
-  button.LTPoint = Point(kCorner, kCorner);
-  button.RTPoint = Point(kButton - kCorner, kCorner);
-  button.LBPoint = Point(kCorner, kButton - kCorner);
-  button.RBPoint = Point(kButton - kCorner, kButton - kCorner);
-  button.LeftStretch = button.TopStretch = button.RightStretch = button.BottomStretch = true;
   button.StretchEffect = true;
   button.FontName = p.FontName;
   button.FontHeight = p.FontHeight;
@@ -53,12 +59,6 @@ void DrawDates(TSkinArt& Art) {
   I.Frame(Rect(box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1), Mix(p.Window, p.Border, 0.25));
   TspDataSkinScrollBoxControl scrollBox(L"scrollbox");
   scrollBox.PictureIndex = index;
-  scrollBox.SkinRect = box;
-  scrollBox.ClRect = Rect(2, 2, kBox - 2, kBox - 2);
-  scrollBox.LTPoint = Point(2, 2);
-  scrollBox.RTPoint = Point(kBox - 2, 2);
-  scrollBox.LBPoint = Point(2, kBox - 2);
-  scrollBox.RBPoint = Point(kBox - 2, kBox - 2);
-  scrollBox.LeftStretch = scrollBox.TopStretch = scrollBox.RightStretch = scrollBox.BottomStretch = true;
+  SetSquarePieces(scrollBox, box, kBox, 2);
   Art.AddControl(scrollBox, L"scrollbox");
 }
