@@ -1,6 +1,7 @@
 // Samples of the month calendar, the date edits with their drop-down calendar
-// and a scroll box whose content is larger than it. With --dropdown the
-// first column's date edit opens its calendar once the page shows.
+// and a scroll box whose content is larger than it. With --dropdown N the
+// first date edit of column N (1 by default) opens its calendar once the page
+// shows.
 #include "classlib/ExtCtrls.h"
 #include "demo/GalleryFrame.h"
 #include "demo/SkinSamples.h"
@@ -62,11 +63,9 @@ int BuildDateSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   today->SetTodayDefault(true);
   auto* empty = AddDateEdit(Parent, SkinData, X + w / 2, Y, w / 2);
   empty->SetCalendarBoldDays(true);
-  static bool dropped = false;
-  if (!dropped && HasArgument(L"--dropdown")) {
-    dropped = true;
-    DropDownSoon(today);
-  }
+  static int column = 0;
+  int dropColumn = 1;
+  if (HasArgument(L"--dropdown", &dropColumn) && ++column == dropColumn) DropDownSoon(today);
   Y += 28;
 
   Y = AddCaption(Parent, SkinData, X, Y, L"Scroll box \x6EDA\x52A8\x6846");

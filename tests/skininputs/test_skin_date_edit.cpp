@@ -162,3 +162,26 @@ TEST_F(DateEditTest, LosingTheFocusClosesTheCalendarAndLetsTheFocusGo) {
   EXPECT_FALSE(e->DroppedDown());
   EXPECT_TRUE(other->Focused());
 }
+
+TEST_F(DateEditTest, ABlendedCalendarFadesInAndLosesItsLayerOnClosing) {
+  auto* e = NewEdit();
+  e->SetCalendarAlphaBlend(true);
+  e->SetCalendarAlphaBlendAnimation(true);
+  e->SetCalendarAlphaBlendValue(255);
+  e->DropDown();
+  HWND cal = e->Calendar()->Handle();
+  ASSERT_TRUE(GetWindowLongW(cal, GWL_EXSTYLE) & WS_EX_LAYERED);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(cal, nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 255);  // 25 steps of 10, then the last one capped
+  e->CloseUp(false);
+  EXPECT_FALSE(GetWindowLongW(cal, GWL_EXSTYLE) & WS_EX_LAYERED);
+  // Without the fade the opacity is there at once.
+  e->SetCalendarAlphaBlendAnimation(false);
+  e->SetCalendarAlphaBlendValue(120);
+  e->DropDown();
+  ASSERT_TRUE(GetLayeredWindowAttributes(cal, nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 120);
+  e->CloseUp(false);
+}

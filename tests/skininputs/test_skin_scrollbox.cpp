@@ -93,3 +93,19 @@ TEST_F(ScrollBoxTest, FreedBarsAreForgotten) {
   Add<TspSkinPanel>(box, 0, 0, 100, 300);
   EXPECT_NO_THROW(box->UpdateScrollBars());
 }
+
+TEST_F(ScrollBoxTest, ABackgroundPictureTakesTheWholeBox) {
+  // The test skin's "scrollbox" has a background picture and so no frame.
+  box->SetSkinData(NewTestSkin(form));
+  Settle();
+  EXPECT_EQ(box->ClientWidth(), box->Width());
+  EXPECT_EQ(box->ClientHeight(), box->Height());
+  TBitmap b;
+  b.SetSize(box->Width(), box->Height());
+  EXPECT_EQ(SendMessageW(box->Handle(), MSG_PAINT_FRAME_QUERY, reinterpret_cast<WPARAM>(b.Canvas()->Handle()), 0),
+            0);
+  // Its children are ranged against the full height.
+  Add<TspSkinPanel>(box, 0, 0, 100, 400);
+  box->UpdateScrollBars();
+  EXPECT_EQ(vbar->PageSize(), box->Height());
+}
