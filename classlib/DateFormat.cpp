@@ -135,12 +135,18 @@ bool TryStrToDate(const String& S, TDateTime& Date) {
       default: day = values[k]; break;
     }
   }
-  if (yearDigits <= 2) {
-    int windowStart = currentYear - settings.TwoDigitYearCenturyWindow;
-    year += windowStart / 100 * 100;
-    if (settings.TwoDigitYearCenturyWindow > 0 && year < windowStart) year += 100;
-  }
+  if (yearDigits <= 2) year = ExpandTwoDigitYear(year);
   return TryEncodeDate(year, month, day, Date);
+}
+
+int ExpandTwoDigitYear(int Year) {
+  const int window = FormatSettings().TwoDigitYearCenturyWindow;
+  int currentYear, month, day;
+  DecodeDate(::Date(), currentYear, month, day);
+  const int windowStart = currentYear - window;
+  Year += windowStart / 100 * 100;
+  if (window > 0 && Year < windowStart) Year += 100;
+  return Year;
 }
 
 TDateTime StrToDate(const String& S) {

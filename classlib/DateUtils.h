@@ -40,3 +40,6 @@ String DateToStr(TDateTime Date);
 // EConvertError "'S' is not a valid date".
 bool TryStrToDate(const String& S, TDateTime& Date);
 TDateTime StrToDate(const String& S);
+// A year of one or two digits placed in the century window of the format
+// settings, as StrToDate places it.
+int ExpandTwoDigitYear(int Year);

@@ -7,13 +7,17 @@
 
 #include "demo/GalleryForm.h"
 #include "demo/GalleryFrame.h"
+#include "skininputs/ShellFolder.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // OLE and the shell's desktop folder on this, the GUI thread, first.
+  StartShellFolders();
   Application->Initialize();
   Application->SetTitle(L"Gallery");
   int page = 0;  // 1-based on the command line; none shows the first page
   HasArgument(L"--page", &page);
   Application->CreateForm<TGalleryForm>(Application, page - 1);
   Application->Run();
+  EndShellFolders();
   return 0;
 }

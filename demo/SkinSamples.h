@@ -44,3 +44,4 @@ int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildToolBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildColorSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildPasswordSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildDateSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

@@ -177,10 +177,3 @@ int DayOfDate(TDateTime Date) { return Decode(Date).Day; }
 int MonthOfDate(TDateTime Date) { return Decode(Date).Month; }
 int YearOfDate(TDateTime Date) { return Decode(Date).Year; }
 
-bool IsLeapYear(int Year) { return Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0); }
-
-int DaysInMonth(int Year, int Month) {
-  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (Month < 1 || Month > 12) return 0;
-  return kDays[Month - 1] + (Month == 2 && IsLeapYear(Year) ? 1 : 0);
-}

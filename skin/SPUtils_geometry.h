@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "classlib/DateUtils.h"
 #include "classlib/Types.h"
 
 using TDateTime = double;
@@ -52,6 +53,4 @@ bool Version2000OrLater(int Major, int Minor);
 int DayOfDate(TDateTime Date);
 int MonthOfDate(TDateTime Date);
 int YearOfDate(TDateTime Date);
-bool IsLeapYear(int Year);
-// Days of month 1..12 of Year; 0 for a month outside 1..12.
-int DaysInMonth(int Year, int Month);
+// IsLeapYear and DaysInMonth come from the class library's dates.

@@ -131,5 +131,6 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawMenus(art);
   DrawEdits(art);
   DrawToolBarPieces(art);
+  DrawDates(art);
   art.Save(Folder);
 }

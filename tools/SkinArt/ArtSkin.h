@@ -81,6 +81,8 @@ void DrawUpDowns(TSkinArt& Art);
 void DrawTabs(TSkinArt& Art);
 // The tool bar's buttons, track parts and the image-grid cell: a picture of their own.
 void DrawToolBarPieces(TSkinArt& Art);
+// The calendar's buttons and the scroll box: a picture of their own.
+void DrawDates(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);

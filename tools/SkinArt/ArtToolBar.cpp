@@ -1,7 +1,6 @@
 // The tool bar's pieces in a picture of their own: the menu tool button with
 // its drop-down part and markers, the resizable tool button with its track
-// parts, the small resizable button of scroll arrows and the image-grid
-// menu's cell.
+// parts and the image-grid menu's cell.
 #include "skin/SkinCtrlRecords2.h"
 #include "tools/SkinArt/ArtSkin.h"
 
@@ -98,7 +97,7 @@ void SetMarkers(TspDataSkinButtonControl& Rec, const TRect (&M)[4]) {
 
 void DrawToolBarPieces(TSkinArt& Art) {
   const TSkinPalette& p = Art.Palette;
-  const int height = kMenuH + kTool + 2 * kSmall + kTrackW + kMarkerH;
+  const int height = kMenuH + kTool + kSmall + kTrackW + kMarkerH;
   const int index = Art.AddPicture(L"toolbar.bmp", 4 * kMenuW, height, p.Face);
   TArtImage& I = Art.Picture(index);
   const int markerY = kMenuH + kTool;
@@ -139,13 +138,9 @@ void DrawToolBarPieces(TSkinArt& Art) {
   AddFaceButton(Art, L"vtracktoolbutton", index, vTrack);
   AddFaceButton(Art, L"htracktoolbutton", index, hTrack);
 
-  // "resizebutton": a small button for the tool bar's scroll arrows;
-  // "menuitembutton": the image-grid menu's hot and chosen cell.
-  int y = kMenuH + kTool + kTrackW;
-  TRect small[4];
-  FaceRow(I, p, 0, y, kSmall, kSmall, small);
-  AddFaceButton(Art, L"resizebutton", index, small);
-  y += kSmall;
+  // "menuitembutton": the image-grid menu's hot and chosen cell. (The scroll
+  // arrows use the flat "resizebutton" that the calendar's art draws.)
+  const int y = kMenuH + kTool + kTrackW;
   TRect cell[4];
   for (int s = 0; s < 4; ++s) {
     cell[s] = Rect(s * kSmall, y, (s + 1) * kSmall, y + kSmall);

@@ -1,0 +1,177 @@
+// The skinned month calendar: its state, the step buttons and day clicks.
+#include "skininputs/SkinCalendar.h"
+
+#include <algorithm>
+
+#include "classlib/SysUtils.h"
+#include "skinctrls/SkinSpeedButton.h"
+
+namespace {
+
+constexpr TColor kMagenta = 0x00FF00FF, kSilver = 0x00C0C0C0, kBlack = 0;
+
+// A triangle of Columns columns pointing left (or right) with its tip at
+// (TipX, 8): each column one pixel taller above and below than the last.
+void Triangle(TCanvas* C, int TipX, int Columns, bool Left, TColor Color) {
+  for (int c = 0; c < Columns; ++c) {
+    const int x = Left ? TipX + c : TipX - c;
+    for (int y = 7 - c; y <= 7 + c; ++y) C->SetPixels(x, y, Color);
+  }
+}
+
+// The step glyph: a program resource of that name when the program has one,
+// else one or two black triangles outlined in silver on magenta.
+void LoadStepGlyph(TBitmap* Glyph, const wchar_t* Resource, bool Left, bool Double) {
+  HBITMAP h = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), Resource, IMAGE_BITMAP, 0, 0,
+                                              LR_CREATEDIBSECTION));
+  if (h) {
+    Glyph->SetHandle(h);
+    return;
+  }
+  Glyph->SetSize(16, 16);
+  TCanvas* c = Glyph->Canvas();
+  c->Brush()->SetColor(kMagenta);
+  c->FillRect(TRect(0, 0, 16, 16));
+  const int tips[2] = {Double ? (Left ? 3 : 12) : (Left ? 5 : 10), Left ? 8 : 7};
+  for (int i = 0; i < (Double ? 2 : 1); ++i) {
+    Triangle(c, tips[i] + (Left ? -1 : 1), 6, Left, kSilver);
+    Triangle(c, tips[i], 4, Left, kBlack);
+  }
+}
+
+}  // namespace
+
+TspSkinMonthCalendar::TspSkinMonthCalendar(TComponent* AOwner) : TspSkinPanel(AOwner), FDate(Now()) {
+  // Always the double-buffered look: the panel's look, then the calendar on it.
+  FPaintByPieces = false;
+  SetBorderStyle(bvFrame);
+  struct TButtonSpec {
+    const wchar_t* Resource;
+    bool Left, Double;
+    int Interval;
+  };
+  static const TButtonSpec specs[4] = {{L"SP_PRIORMONTH", true, false, 250},
+                                       {L"SP_NEXTMONTH", false, false, 250},
+                                       {L"SP_PRIORYEAR", true, true, 100},
+                                       {L"SP_NEXTYEAR", false, true, 100}};
+  for (int i = 0; i < 4; ++i) {
+    auto* b = new TspSkinSpeedButton(this);
+    b->SetSkinDataName(L"resizebutton");
+    b->SetBounds(0, 0, 23, 23);
+    b->SetNumGlyphs(1);
+    b->SetRepeatMode(true);
+    b->SetRepeatInterval(specs[i].Interval);
+    LoadStepGlyph(b->Glyph(), specs[i].Resource, specs[i].Left, specs[i].Double);
+    const auto kind = static_cast<TCalendarStep>(i);
+    b->OnClick = [this, kind](TObject*) { Step(kind); };
+    b->SetParent(this);
+    FButtons[i] = b;
+  }
+  SetBounds(Left(), Top(), 200, 150);
+  ArrangeButtons();
+}
+
+void TspSkinMonthCalendar::SetDate(TDateTime Value) {
+  FDate = Value;
+  Invalidate();
+}
+
+void TspSkinMonthCalendar::SetTodayDefault(bool Value) {
+  FTodayDefault = Value;
+  if (Value) SetDate(Now());
+}
+
+void TspSkinMonthCalendar::Loaded() {
+  TspSkinPanel::Loaded();
+  if (FTodayDefault) SetDate(Now());
+}
+
+void TspSkinMonthCalendar::SetFirstDayOfWeek(TspDaysOfWeek Value) {
+  FFirstDayOfWeek = Value;
+  Invalidate();
+}
+
+void TspSkinMonthCalendar::SetBoldDays(bool Value) {
+  FBoldDays = Value;
+  Invalidate();
+}
+
+void TspSkinMonthCalendar::SetSkinData(TspSkinData* Value) {
+  TspSkinPanel::SetSkinData(Value);
+  for (TspSkinSpeedButton* b : FButtons) b->SetSkinData(Value);
+}
+
+void TspSkinMonthCalendar::ChangeSkinData() {
+  if (FSkinData && !FSkinData->Empty()) {
+    const int index = FSkinData->GetControlIndex(L"stdlabel");
+    if (index != -1) {
+      if (auto* r = dynamic_cast<TspDataSkinStdLabelControl*>(FSkinData->CtrlList[index])) {
+        FFontColor = r->FontColor;
+        FActiveFontColor = r->ActiveFontColor;
+      } else {
+        FFontColor = FActiveFontColor = Font()->Color();
+      }
+    }
+  }
+  TspSkinPanel::ChangeSkinData();
+  ArrangeButtons();
+}
+
+void TspSkinMonthCalendar::SetCaptionMode(bool Value) {
+  TspSkinPanel::SetCaptionMode(Value);
+  ArrangeButtons();
+  Invalidate();
+}
+
+void TspSkinMonthCalendar::SetDefaultCaptionHeight(int Value) {
+  TspSkinPanel::SetDefaultCaptionHeight(Value);
+  ArrangeButtons();
+  Invalidate();
+}
+
+void TspSkinMonthCalendar::Dispatch(TMessage& Message) {
+  TspSkinPanel::Dispatch(Message);
+  if (Message.Msg == WM_SIZE) ArrangeButtons();
+}
+
+TRect TspSkinMonthCalendar::CalendarRect() const {
+  TRect r(0, 0, Width(), Height());
+  AdjustClientRect(r);
+  return r;
+}
+
+void TspSkinMonthCalendar::ArrangeButtons() {
+  if (!FButtons[0]) return;
+  const TRect r = CalendarRect();
+  TspSkinSpeedButton *priorYear = FButtons[csPriorYear], *nextYear = FButtons[csNextYear];
+  priorYear->SetBounds(r.Left + 1, r.Top + 1, priorYear->Width(), priorYear->Height());
+  FButtons[csPriorMonth]->SetBounds(priorYear->Left() + 24, r.Top + 1, FButtons[csPriorMonth]->Width(),
+                                    FButtons[csPriorMonth]->Height());
+  nextYear->SetBounds(r.Right - 24, r.Top + 1, nextYear->Width(), nextYear->Height());
+  FButtons[csNextMonth]->SetBounds(nextYear->Left() - 24, r.Top + 1, FButtons[csNextMonth]->Width(),
+                                   FButtons[csNextMonth]->Height());
+}
+
+void TspSkinMonthCalendar::Step(TCalendarStep Kind) {
+  TDateTime d = FDate;
+  if (StepCalendarDate(d, Kind)) SetDate(d);
+  Click();
+}
+
+int TspSkinMonthCalendar::DayAtPoint(int X, int Y) const {
+  int year, month, day;
+  DecodeDate(FDate, year, month, day);
+  if (year == 0) return 0;
+  return ::DayAtPoint(FGrid, FirstCellDay(year, month, FFirstDayOfWeek), DaysInMonth(year, month), X, Y);
+}
+
+void TspSkinMonthCalendar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TspSkinPanel::MouseUp(Button, Shift, X, Y);
+  if (Button != mbLeft) return;
+  const int d = DayAtPoint(X, Y);
+  if (d == 0) return;
+  int year, month, day;
+  DecodeDate(FDate, year, month, day);
+  SetDate(EncodeDate(year, month, d));
+  if (OnNumberClick) OnNumberClick(this);
+}
