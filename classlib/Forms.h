@@ -83,9 +83,11 @@ class TCustomForm : public TWinControl {
 
   // MDI (FormsMDI.cpp). The style is read when the window is made: an
   // fsMDIForm frame gets an MDI client window in the room its aligned
-  // controls leave; an fsMDIChild form lives in the application main form's
-  // client window. Set it before the window exists.
+  // controls leave; an fsMDIChild form lives in its MDIFrame's client window. Set it before the window exists.
   HWND ClientHandle() const { return FClientHandle; }
+  // The frame of an MDI child: its owner when that is an MDI frame, else the
+  // application's main form when that is one; nullptr for other forms.
+  TCustomForm* MDIFrame() const;
   TCustomForm* ActiveMDIChild() const;
   int MDIChildCount() const;
   // The frame's children, the most recently activated first.
@@ -155,8 +157,8 @@ class TCustomForm : public TWinControl {
   std::vector<TCustomForm*> MDIChildList() const;
 };
 
-// Lets the frame's client window take the MDI keys (Ctrl+F4, Ctrl+F6) while
-// an MDI child is active; True when the message was such a key.
+// Lets an MDI frame's client window take the MDI keys (Ctrl+F4, Ctrl+F6)
+// pressed in one of its children; True when the message was such a key.
 bool IsMDIMsg(MSG& Msg);
 
 class TForm : public TCustomForm {

@@ -4,17 +4,17 @@
 
 #include "classlib/Forms.h"
 
-namespace {
-
-HWND MainClientHandle() {
+TCustomForm* TCustomForm::MDIFrame() const {
+  if (FFormStyle != fsMDIChild) return nullptr;
+  auto* owner = dynamic_cast<TCustomForm*>(Owner());
+  if (owner && owner->FFormStyle == fsMDIForm) return owner;
   TCustomForm* main = Application ? Application->MainForm() : nullptr;
-  return main && main->FormStyle() == fsMDIForm ? main->ClientHandle() : nullptr;
+  return main && main->FFormStyle == fsMDIForm ? main : nullptr;
 }
 
-}  // namespace
-
 void TCustomForm::MDIChildParams(TCreateParams& Params) const {
-  HWND client = MainClientHandle();
+  TCustomForm* frame = MDIFrame();
+  HWND client = frame ? frame->ClientHandle() : nullptr;
   if (!client) throw EInvalidOperation(L"Cannot create form. No MDI forms are currently active");
   // The system draws and moves an MDI child with the usual frame; the child
   // is never a pop-up and never topmost.
@@ -42,7 +42,8 @@ void TCustomForm::CreateMDIClient() {
 }
 
 void TCustomForm::DestroyWnd() {
-  HWND client = MainClientHandle();
+  TCustomForm* frame = MDIFrame();
+  HWND client = frame ? frame->ClientHandle() : nullptr;
   if (FFormStyle == fsMDIChild && client && GetParent(FHandle) == client) {
     // The client window keeps its own list of children and the active one.
     SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(FHandle), 0);
@@ -121,7 +122,13 @@ void TCustomForm::Previous() {
 }
 
 bool IsMDIMsg(MSG& Msg) {
-  TCustomForm* main = Application ? Application->MainForm() : nullptr;
-  if (!main || main->FormStyle() != fsMDIForm || !main->ActiveMDIChild()) return false;
-  return TranslateMDISysAccel(main->ClientHandle(), &Msg) != 0;
+  if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN) return false;
+  // The frame of the window that has the key, if that lies in an MDI child.
+  for (HWND w = Msg.hwnd; w; w = GetParent(w)) {
+    auto* form = dynamic_cast<TCustomForm*>(FindControl(w));
+    if (!form || form->FormStyle() != fsMDIChild) continue;
+    TCustomForm* frame = form->MDIFrame();
+    return frame && frame->ClientHandle() && TranslateMDISysAccel(frame->ClientHandle(), &Msg) != 0;
+  }
+  return false;
 }

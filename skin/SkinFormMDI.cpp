@@ -14,9 +14,8 @@ unsigned TspSkinForm::MDIChildChangedMessage() {
 bool TspSkinForm::IsMDIChild() const { return FForm && FForm->FormStyle() == fsMDIChild; }
 
 TspSkinForm* TspSkinForm::FrameSkinForm() const {
-  TCustomForm* main = Application ? Application->MainForm() : nullptr;
-  if (!main || main == FForm || main->FormStyle() != fsMDIForm) return nullptr;
-  return GetSkinForm(main);
+  TCustomForm* frame = FForm ? FForm->MDIFrame() : nullptr;
+  return frame ? GetSkinForm(frame) : nullptr;
 }
 
 void TspSkinForm::SetMDITabsBar(TspSkinMDITabsBar* Value) {

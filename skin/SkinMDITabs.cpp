@@ -139,9 +139,17 @@ void TspSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
   Invalidate();
 }
 
-void TspSkinMDITabsBar::CheckActive() {
+TCustomForm* TspSkinMDITabsBar::Frame() const {
+  if (FSkinForm && FSkinForm->Form()) return FSkinForm->Form();
+  for (TComponent* c = Owner(); c; c = c->Owner())
+    if (auto* form = dynamic_cast<TCustomForm*>(c); form && form->FormStyle() == fsMDIForm) return form;
   TCustomForm* main = Application ? Application->MainForm() : nullptr;
-  TCustomForm* active = main ? main->ActiveMDIChild() : nullptr;
+  return main && main->FormStyle() == fsMDIForm ? main : nullptr;
+}
+
+void TspSkinMDITabsBar::CheckActive() {
+  TCustomForm* frame = Frame();
+  TCustomForm* active = frame ? frame->ActiveMDIChild() : nullptr;
   if (!active) return;
   for (auto& tab : FTabs) tab->Active = tab->Child == active;
   Invalidate();
@@ -204,9 +212,9 @@ void TspSkinMDITabsBar::ShowChild(TCustomForm* Child) {
     skinForm->SetWindowState(0);
   else if (Child->WindowState() == wsMinimized)
     Child->SetWindowState(wsNormal);
-  TCustomForm* main = Application ? Application->MainForm() : nullptr;
-  if (main && main->ClientHandle() && Child->HandleAllocated())
-    SendMessageW(main->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Child->Handle()), 0);
+  TCustomForm* frame = Child->MDIFrame();
+  if (frame && frame->ClientHandle() && Child->HandleAllocated())
+    SendMessageW(frame->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Child->Handle()), 0);
   if (!Child->Visible()) Child->Show();
 }
 

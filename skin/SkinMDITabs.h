@@ -93,7 +93,11 @@ class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
   // Called by the frame's skinned form.
   void AddTab(TCustomForm* Child);
   void DeleteTab(TCustomForm* Child);
+  // Marks the tab of the frame's active child; nothing without one.
   void CheckActive();
+  // The MDI frame whose children the bar shows: the frame of SkinForm, else
+  // the owning MDI frame, else the application's main form when it is one.
+  TCustomForm* Frame() const;
 
   int TabCount() const { return static_cast<int>(FTabs.size()); }
   TspMDITab* Tabs(int Index) const { return FTabs.at(static_cast<size_t>(Index)).get(); }
