@@ -58,7 +58,7 @@ void TspMDITab::DrawSkin(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* 
   if (Active && !Data->ActiveTabRect.IsEmpty()) look = Data->ActiveTabRect;
   else if (MouseIn && !Data->MouseInTabRect.IsEmpty()) look = Data->MouseInTabRect;
   TBitmap image;
-  CreateHSkinImage(Data->TabLeftOffset, look.Width() - Data->TabRightOffset, &image, Picture, look, Rect.Width(),
+  CreateHSkinImage(Data->TabLeftOffset, Data->TabRightOffset, &image, Picture, look, Rect.Width(),
                    Rect.Height(), Data->TabStretchEffect);
   Canvas->Draw(Rect.Left, Rect.Top, &image);
 
