@@ -158,9 +158,23 @@ void TspSkinMDITabsBar::PaintMenuButton(TCanvas* Canvas, const TRect& R, bool Do
   POINT cursor = {};
   GetCursorPos(&cursor);
   const bool hot = !Down && R.Contains(ScreenToClient(TPoint(cursor.x, cursor.y)));
-  PartLook(Canvas, R, Down, hot);
   TspDataSkinTabControl* data = TabData();
-  DrawArrowInRect(Canvas, R, data ? data->FontColor : clBtnText, Direction);
+  TBitmap* picture = data ? TabPictureOf(data) : nullptr;
+  if (!data || !picture) {
+    PartLook(Canvas, R, Down, hot);
+    DrawArrowInRect(Canvas, R, clBtnText, Direction);
+    return;
+  }
+  // In the skin the buttons wear the tab's pictures: down as the active tab.
+  TRect look = data->TabRect;
+  if (Down && !data->ActiveTabRect.IsEmpty()) look = data->ActiveTabRect;
+  else if (hot && !data->MouseInTabRect.IsEmpty()) look = data->MouseInTabRect;
+  TBitmap image;
+  CreateHSkinImage(IntMin(data->TabLeftOffset, R.Width() / 2), IntMin(data->TabRightOffset, R.Width() / 2), &image,
+                   picture, look, R.Width(), R.Height(), data->TabStretchEffect);
+  Canvas->Draw(R.Left, R.Top, &image);
+  DrawArrowInRect(Canvas, R, Down ? data->ActiveFontColor : hot ? data->MouseInFontColor : data->FontColor,
+                  Direction);
 }
 
 void TspSkinMDITabsBar::PaintDropMark(TCanvas* Canvas, int X, int H) {
