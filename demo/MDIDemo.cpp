@@ -12,12 +12,22 @@
 
 namespace {
 
-TMenuItem* AddItem(TMenuItem* Parent, const String& Caption, TComponent* Owner, TNotifyEvent OnClick = nullptr) {
-  auto* item = new TMenuItem(Owner);
-  item->SetCaption(Caption);
-  item->OnClick = std::move(OnClick);
-  Parent->Add(item);
-  return item;
+struct TMenuCommand {
+  const wchar_t* Caption;
+  TNotifyEvent OnClick;
+};
+
+// A bar item with its commands ("-" for a line).
+void AddMenu(TMainMenu* Menu, const wchar_t* Caption, std::initializer_list<TMenuCommand> Commands) {
+  auto* top = new TMenuItem(Menu);
+  top->SetCaption(Caption);
+  Menu->Items()->Add(top);
+  for (const TMenuCommand& command : Commands) {
+    auto* item = new TMenuItem(Menu);
+    item->SetCaption(command.Caption);
+    item->OnClick = command.OnClick;
+    top->Add(item);
+  }
 }
 
 template <typename T>
@@ -85,16 +95,15 @@ class TMDIDemoFrame : public TForm {
  private:
   void BuildMenu() {
     auto* menu = new TMainMenu(this);
-    TMenuItem* root = menu->Items();
-    TMenuItem* file = AddItem(root, L"&File \x6587\x4EF6", menu);
-    AddItem(file, L"&New child \x65B0\x5EFA", menu, [this](TObject*) { NewChild(); });
-    AddItem(file, L"-", menu);
-    AddItem(file, L"&Close demo", menu, [this](TObject*) { Close(); });
-    TMenuItem* window = AddItem(root, L"&Window \x7A97\x53E3", menu);
-    AddItem(window, L"&Tile \x5E73\x94FA", menu, [this](TObject*) { Tile(); });
-    AddItem(window, L"&Cascade \x5C42\x53E0", menu, [this](TObject*) { Cascade(); });
-    AddItem(window, L"&Arrange icons", menu, [this](TObject*) { ArrangeIcons(); });
-    AddItem(window, L"&Next \x4E0B\x4E00\x4E2A", menu, [this](TObject*) { Next(); });
+    AddMenu(menu, L"&File \x6587\x4EF6",
+            {{L"&New child \x65B0\x5EFA", [this](TObject*) { NewChild(); }},
+             {L"-", nullptr},
+             {L"&Close demo", [this](TObject*) { Close(); }}});
+    AddMenu(menu, L"&Window \x7A97\x53E3",
+            {{L"&Tile \x5E73\x94FA", [this](TObject*) { Tile(); }},
+             {L"&Cascade \x5C42\x53E0", [this](TObject*) { Cascade(); }},
+             {L"&Arrange icons", [this](TObject*) { ArrangeIcons(); }},
+             {L"&Next \x4E0B\x4E00\x4E2A", [this](TObject*) { Next(); }}});
     SetMenu(menu);
     FSkinForm->UpdateMenuBar();
     TFont font;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SkinFormTestUtils.h"
+#include "classlib/Menus.h"
 #include "skin/SkinMDITabs.h"
 
 namespace {
@@ -313,27 +314,17 @@ TEST_F(SkinnedMDITabsTest, MaximizedChildKeepsItsPlaceThroughASkinSwitch) {
   EXPECT_TRUE(frameSkin->MDIChildButtonRect(1).IsEmpty());
 }
 
-BOOL CALLBACK CountWindow(HWND, LPARAM Data) {
-  ++*reinterpret_cast<int*>(Data);
-  return TRUE;
-}
-
 TEST_F(SkinnedMDITabsTest, TwoHundredSkinnedChildrenLeaveNothingBehind) {
   Free(AddChild(L"warm-up"));
   Settle();
-  auto windows = [] {
-    int n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&n));
-    return n;
-  };
   auto frameChildren = [&] {
     int n = 0;
-    EnumChildWindows(frame->Handle(), CountWindow, reinterpret_cast<LPARAM>(&n));
+    EnumChildWindows(frame->Handle(), CountThreadWindow, reinterpret_cast<LPARAM>(&n));
     return n;
   };
-  const int windowsBefore = windows(), childrenBefore = frameChildren();
+  const int windowsBefore = ThreadWindows(), childrenBefore = frameChildren();
   const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const int gdiBefore = GdiObjectsInUse();
   for (int i = 0; i < 200; ++i) {
     TCustomForm* child = AddChild(L"Child " + IntToStr(i));
     if (i % 4 == 0) child->SetWindowState(wsMaximized);
@@ -343,10 +334,119 @@ TEST_F(SkinnedMDITabsTest, TwoHundredSkinnedChildrenLeaveNothingBehind) {
   children.clear();
   Settle();
   EXPECT_EQ(bar->TabCount(), 0);
-  EXPECT_EQ(windows(), windowsBefore);
+  EXPECT_EQ(ThreadWindows(), windowsBefore);
   EXPECT_EQ(frameChildren(), childrenBefore);
+  // A leak of one object per child would show as 200 or more.
   EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore + 20);
-  EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 20);
+  EXPECT_LT(GdiObjectsInUse(), gdiBefore + 20);
+}
+
+// The skin menu's place taken by a recorder: which items each opening lists.
+struct TRecordedPopup {
+  TControl* Control;
+  TMenuItem* Item1;
+  TMenuItem* Item2;  // nullptr for a single set
+};
+std::vector<TRecordedPopup> gPopups;
+
+class TRecordingSkinMenu : public TComponent, public TspSkinMenuLink {
+ public:
+  using TComponent::TComponent;
+  bool MenuVisible() const override { return false; }
+  int LevelCount() const override { return 0; }
+  void CloseSkinMenu() override {}
+  void HandleMenuKey(uint16_t) override {}
+  void PopupItems(TControl* Control, TspSkinData*, bool, TMenuItem* Item, const TRect&, int) override {
+    gPopups.push_back({Control, Item, nullptr});
+  }
+  void PopupTwoItemSets(TControl* Control, TspSkinData*, bool, TMenuItem* Item2, TMenuItem* Item1, const TRect&,
+                        int) override {
+    gPopups.push_back({Control, Item1, Item2});
+  }
+  void SetMenuProperties(const TspMenuProperties&) override {}
+  bool IsMenuWindow(HWND) const override { return false; }
+};
+
+TMenuItem* AddMenuItem(TMenuItem* Parent, const String& Caption, TComponent* Owner) {
+  auto* item = new TMenuItem(Owner);
+  item->SetCaption(Caption);
+  Parent->Add(item);
+  return item;
+}
+
+class MDIMenusTest : public SkinnedMDITabsTest {
+ protected:
+  void SetUp() override {
+    RegisterSkinMenuFactory([](TComponent* Owner, TCustomForm*) -> TComponent* {
+      return new TRecordingSkinMenu(Owner);
+    });
+    gPopups.clear();
+    SkinnedMDITabsTest::SetUp();
+  }
+  void TearDown() override {
+    SkinnedMDITabsTest::TearDown();
+    RegisterSkinMenuFactory(nullptr);
+  }
+};
+
+TEST_F(MDIMenusTest, FrameMenuShowsTheActiveChildsItemsOfTheSameName) {
+  auto* frameMenu = new TMainMenu(frame);
+  TMenuItem* file = AddMenuItem(frameMenu->Items(), L"&File", frameMenu);
+  AddMenuItem(file, L"&Open", frameMenu);
+  TMenuItem* window = AddMenuItem(frameMenu->Items(), L"&Window", frameMenu);
+  AddMenuItem(window, L"&Tile", frameMenu);
+  frame->SetMenu(frameMenu);
+  frameSkin->UpdateMenuBar();
+  TCustomForm* child = AddChild(L"With menu");
+  auto* childMenu = new TMainMenu(child);
+  TMenuItem* childWindow = AddMenuItem(childMenu->Items(), L"&Window", childMenu);
+  AddMenuItem(childWindow, L"&Split", childMenu);
+  child->SetMenu(childMenu);
+  ASSERT_EQ(frame->ActiveMDIChild(), child);
+
+  frameSkin->PopupMenuBarItem(1);
+  ASSERT_EQ(gPopups.size(), 1u);
+  EXPECT_EQ(gPopups[0].Item1, window);
+  EXPECT_EQ(gPopups[0].Item2, childWindow);
+  frameSkin->PopupMenuBarItem(0);
+  ASSERT_EQ(gPopups.size(), 2u);
+  EXPECT_EQ(gPopups[1].Item1, file);
+  EXPECT_EQ(gPopups[1].Item2, nullptr);
+  // Without an active child the frame's own items show alone.
+  Free(child);
+  children.clear();
+  Settle();
+  frameSkin->PopupMenuBarItem(1);
+  ASSERT_EQ(gPopups.size(), 3u);
+  EXPECT_EQ(gPopups[2].Item2, nullptr);
+}
+
+TEST_F(MDIMenusTest, ListButtonAndRightClickOpenThroughTheFramesSkinMenu) {
+  AddChild(L"One");
+  TCustomForm* second = AddChild(L"Two");
+  bar->Repaint();
+  const TRect list = bar->ListButtonRect();
+  Press(bar->ClientToScreen(TPoint(list.Left + list.Width() / 2, list.Top + list.Height() / 2)));
+  MouseUp();
+  Settle();
+  ASSERT_EQ(gPopups.size(), 1u);
+  EXPECT_EQ(gPopups[0].Control, bar);
+  EXPECT_EQ(gPopups[0].Item1, bar->ListMenu());
+  EXPECT_EQ(bar->ListMenu()->Count(), 2);
+  EXPECT_EQ(bar->ListMenu()->Items(1)->Caption(), L"Two");
+
+  MoveMouse(TabPoint(1));
+  MouseInput(MOUSEEVENTF_RIGHTDOWN);
+  MouseInput(MOUSEEVENTF_RIGHTUP);
+  Settle();
+  ASSERT_EQ(gPopups.size(), 2u);
+  EXPECT_EQ(gPopups[1].Item1, GetSkinForm(second)->SystemMenu());
+  // Without child menus the right click opens nothing.
+  bar->SetSupportChildMenus(false);
+  MouseInput(MOUSEEVENTF_RIGHTDOWN);
+  MouseInput(MOUSEEVENTF_RIGHTUP);
+  Settle();
+  EXPECT_EQ(gPopups.size(), 2u);
 }
 
 }  // namespace
