@@ -60,7 +60,7 @@ void TspSkinMDITabsBar::Notification(TComponent* AComponent, TOperation Operatio
 
 void TspSkinMDITabsBar::SetTabKind(TspSkinMDITabKind Value) {
   FTabKind = Value;
-  if (TabData()) ChangeSkinData();
+  if (TabData()) Invalidate();
 }
 
 void TspSkinMDITabsBar::SetDefaultHeight(int Value) {
