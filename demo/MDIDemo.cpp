@@ -54,7 +54,7 @@ class TMDIDemoFrame : public TForm {
     FTabs->SetAlign(alTop);
     FTabs->SetShowCloseButtons(true);
     FTabs->SetDefaultTabWidth(150);
-    FTabs->SetMinTabWidth(90);
+    FTabs->SetMinTabWidth(120);
     FTabs->DefaultFont()->SetName(kChineseFont);
     FTabs->SetSkinData(Skin);
     FSkinForm->SetMDITabsBar(FTabs);
@@ -123,7 +123,7 @@ TCustomForm* ShowMDIDemo(TspSkinData* Skin, bool MaximizeChild) {
   auto* frame = new TMDIDemoFrame(Skin);
   frame->Show();
   TCustomForm* last = nullptr;
-  for (int i = 0; i < 5; ++i) last = frame->NewChild();
+  for (int i = 0; i < 7; ++i) last = frame->NewChild();
   if (MaximizeChild && last) last->SetWindowState(wsMaximized);
   return frame;
 }
