@@ -130,12 +130,17 @@ void TspSkinForm::DrawMDIChildButtons(TCanvas* Canvas) {
   for (int i = 0; i < 3; ++i) {
     const TRect r = MDIChildButtonRect(i);
     if (r.IsEmpty()) return;
-    Canvas->Brush()->SetStyle(bsSolid);
-    Canvas->Brush()->SetColor(i == FMDIButtonDown ? 0xB59385 : (colors ? colors->cBtnFace : clBtnFace));
-    Canvas->FillRect(r);
-    Canvas->Brush()->SetColor(i == FMDIButtonDown ? 0x800000 : (colors ? colors->cBtnShadow : clBtnShadow));
-    Canvas->FrameRect(r);
-    const int x = r.Left + (r.Width() - 9) / 2, y = r.Top + (r.Height() - 9) / 2;
+    if (i == FMDIButtonDown) {
+      DrawDefaultPartLook(Canvas, r, false, true);
+    } else {
+      // Idle, the buttons take the skin's colours to sit well in its bar.
+      Canvas->Brush()->SetStyle(bsSolid);
+      Canvas->Brush()->SetColor(colors ? colors->cBtnFace : clBtnFace);
+      Canvas->FillRect(r);
+      Canvas->Brush()->SetColor(colors ? colors->cBtnShadow : clBtnShadow);
+      Canvas->FrameRect(r);
+    }
+    const int x = r.Left + (r.Width() - 11) / 2, y = r.Top + (r.Height() - 10) / 2;
     if (i == 0) DrawMinimizeGlyph(Canvas, x, y, text);
     else if (i == 1) DrawRestoreGlyph(Canvas, x, y, text);
     else DrawCloseGlyph(Canvas, x, y, text);

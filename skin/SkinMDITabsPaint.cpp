@@ -8,27 +8,6 @@
 #include "skin/SkinCtrlRecords2.h"
 #include "skin/SkinMDITabs.h"
 
-namespace {
-
-// The default look shared by the library's small parts.
-constexpr TColor kDownFrame = 0x800000, kDownFill = 0xB59385, kHotFill = 0xD2BDB6;
-
-void FramedFill(TCanvas* Canvas, const TRect& R, TColor Frame, TColor Fill) {
-  Canvas->Brush()->SetStyle(bsSolid);
-  Canvas->Brush()->SetColor(Fill);
-  Canvas->FillRect(R);
-  Canvas->Brush()->SetColor(Frame);
-  Canvas->FrameRect(R);
-}
-
-void PartLook(TCanvas* Canvas, const TRect& R, bool Down, bool Hot) {
-  if (Down) FramedFill(Canvas, R, kDownFrame, kDownFill);
-  else if (Hot) FramedFill(Canvas, R, kDownFrame, kHotFill);
-  else FramedFill(Canvas, R, clBtnShadow, clBtnFace);
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 // A tab
 
@@ -41,7 +20,7 @@ void TspMDITab::Draw(TCanvas* Canvas) {
 }
 
 void TspMDITab::DrawDefault(TCanvas* Canvas) {
-  PartLook(Canvas, Rect, Active, MouseIn);
+  DrawDefaultPartLook(Canvas, Rect, MouseIn, Active);
   Canvas->Font()->Assign(FBar->DefaultFont());
   Canvas->Font()->SetColor(clBtnText);
   if (FBar->OnTabGetDrawParamsEvent) FBar->OnTabGetDrawParamsEvent(this, Canvas);
@@ -98,8 +77,8 @@ void TspMDITab::DrawCloseButton(TCanvas* Canvas, TspDataSkinTabControl* Data, TB
     Canvas->Draw(r.Left, r.Top, &piece);
     return;
   }
-  if (CloseDown || CloseMouseIn) PartLook(Canvas, r, CloseDown, CloseMouseIn);
-  DrawCloseGlyph(Canvas, r.Left + (r.Width() - 7) / 2, r.Top + (r.Height() - 7) / 2, clBtnText);
+  if (CloseDown || CloseMouseIn) DrawDefaultPartLook(Canvas, r, CloseMouseIn, CloseDown);
+  DrawCloseGlyph(Canvas, r.Left + (r.Width() - 11) / 2, r.Top + (r.Height() - 10) / 2, clBtnText);
 }
 
 // ---------------------------------------------------------------------------
@@ -161,7 +140,7 @@ void TspSkinMDITabsBar::PaintMenuButton(TCanvas* Canvas, const TRect& R, bool Do
   TspDataSkinTabControl* data = TabData();
   TBitmap* picture = data ? TabPictureOf(data) : nullptr;
   if (!data || !picture) {
-    PartLook(Canvas, R, Down, hot);
+    DrawDefaultPartLook(Canvas, R, hot, Down);
     DrawArrowInRect(Canvas, R, clBtnText, Direction);
     return;
   }
