@@ -25,8 +25,10 @@ TspSkinMDITabsBar::~TspSkinMDITabsBar() {
 }
 
 void TspSkinMDITabsBar::BeforeDestruction() {
+  // Only the links go: a going bar takes no new size from a missing skin.
   SetSkinForm(nullptr);
-  SetSkinData(nullptr);
+  if (FSkinData) FSkinData->RemoveFreeNotification(this);
+  FSkinData = nullptr;
   FTabs.clear();
   TCustomControl::BeforeDestruction();
 }
