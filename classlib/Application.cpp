@@ -104,7 +104,7 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     if (OnMessage) OnMessage(Msg, handled);
     if (handled) return true;
     HintMouseMessage(Msg);
-    if (IsKeyMsg(Msg)) return true;
+    if (IsMDIMsg(Msg) || IsKeyMsg(Msg)) return true;
   } catch (...) {
     HandleException(this);
     return true;

@@ -302,6 +302,10 @@ class TWinControl : public TControl {
   TPoint ClientOrigin() const override;
   String Text() const override;
 
+  // Moves the contents, every child included, by DeltaX, DeltaY pixels
+  // (ScrollBy.cpp); the pixels already drawn move with them.
+  void ScrollBy(int DeltaX, int DeltaY);
+
   void DisableAlign() { ++FAlignLevel; }
   void EnableAlign();
   void Realign();

@@ -82,6 +82,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
       Params.ExStyle |= WS_EX_CONTEXTHELP;
   }
   if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+  if (FFormStyle == fsMDIChild) MDIChildParams(Params);
   if (FAlphaBlend) Params.ExStyle |= WS_EX_LAYERED;
   if (FParent) {
     // A form placed inside another control (a page) is a child window.
@@ -344,7 +345,9 @@ void TCustomForm::Close() {
     return;
   }
   if (!CloseQuery()) return;
+  // An MDI child cannot hide: it goes to an icon unless it has no minimize box.
   TCloseAction action = caHide;
+  if (FFormStyle == fsMDIChild) action = FBorderIcons.Contains(biMinimize) ? caMinimize : caNone;
   DoClose(action);
   if (action == caNone) return;
   if (Application->MainForm() == this) {

@@ -12,7 +12,8 @@
 
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
-enum TFormStyle { fsNormal, fsStayOnTop };
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TTileMode { tbHorizontal, tbVertical };
 enum TPosition { poDesigned, poScreenCenter };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
@@ -80,6 +81,25 @@ class TCustomForm : public TWinControl {
 
   TCanvas* Canvas() const { return FCanvas.get(); }
 
+  // MDI (FormsMDI.cpp). The style is read when the window is made: an
+  // fsMDIForm frame gets an MDI client window in the room its aligned
+  // controls leave; an fsMDIChild form lives in its MDIFrame's client window. Set it before the window exists.
+  HWND ClientHandle() const { return FClientHandle; }
+  // The frame of an MDI child: its owner when that is an MDI frame, else the
+  // application's main form when that is one; nullptr for other forms.
+  TCustomForm* MDIFrame() const;
+  TCustomForm* ActiveMDIChild() const;
+  int MDIChildCount() const;
+  // The frame's children, the most recently activated first.
+  TCustomForm* MDIChildren(int Index) const;
+  TTileMode TileMode() const { return FTileMode; }
+  void SetTileMode(TTileMode Value) { FTileMode = Value; }
+  void Tile();
+  void Cascade();
+  void ArrangeIcons();
+  void Next();
+  void Previous();
+
   // The form's menu bar, not owned; cleared when the menu is freed. Only the
   // skinned form draws it: a plain form keeps it as data.
   TMainMenu* Menu() const { return FMenu; }
@@ -92,6 +112,10 @@ class TCustomForm : public TWinControl {
  protected:
   void CreateParams(TCreateParams& Params) override;
   void CreateHandleDone() override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  void AlignControls(TControl* AControl, TRect& Rect) override;
+  void DefaultHandler(TMessage& Message) override;
   void VisibleChanged() override;
   void PaintWindow(HDC DC) override;
   virtual void Paint();
@@ -124,7 +148,18 @@ class TCustomForm : public TWinControl {
   TMainMenu* FMenu = nullptr;
   bool FActive = false;
   std::unique_ptr<TControlCanvas> FCanvas;
+  HWND FClientHandle = nullptr;
+  TTileMode FTileMode = tbHorizontal;
+
+ private:
+  void CreateMDIClient();
+  void MDIChildParams(TCreateParams& Params) const;
+  std::vector<TCustomForm*> MDIChildList() const;
 };
+
+// Lets an MDI frame's client window take the MDI keys (Ctrl+F4, Ctrl+F6)
+// pressed in one of its children; True when the message was such a key.
+bool IsMDIMsg(MSG& Msg);
 
 class TForm : public TCustomForm {
  public:

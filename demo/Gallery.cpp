@@ -2,6 +2,7 @@
 // controls behave.
 //   Gallery.exe [--page N]   start on page N (1-based)
 //   --dark, --noskin         start in the dark skin, or without a skin
+//   --mdi, --mdimax          open the MDI demo too (--mdimax: a child maximized)
 //   --second, --maximize, --rollup, --skin N, --switch: see GalleryFrame.h
 #include <windows.h>
 

@@ -6,6 +6,7 @@
 #include "demo/GalleryControls.h"
 #include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
+#include "demo/MDIDemo.h"
 #include "classlib/Menus.h"
 #include "skin/SkinBuiltIn.h"
 #include "skinctrls/SkinButtons.h"
@@ -74,6 +75,8 @@ void BuildMainMenu(TGalleryForm* Form, TspSkinForm* Frame) {
   TMenuItem* skin = AddItem(root, L"&Skin \x76AE\x80A4", menu);
   AddRadioGroup(skin, {L"&Built-in \x5185\x7F6E", L"D&ark \x6DF1\x8272", L"&No skin \x65E0"}, 2, menu,
                 [Form](int Index) { Form->SwitchSkin(static_cast<TGalleryForm::TGallerySkin>(Index)); });
+  TMenuItem* window = AddItem(root, L"&Window \x7A97\x53E3", menu);
+  AddItem(window, L"&MDI demo \x591A\x6587\x6863", menu, [Form](TObject*) { Form->ShowMDIDemo(); });
   TMenuItem* help = AddItem(root, L"&Help \x5E2E\x52A9", menu);
   AddItem(help, L"&About the gallery", menu);
   AddItem(help, L"Disabled", menu)->SetEnabled(false);
@@ -123,7 +126,18 @@ TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
   BuildMainMenu(this, frame);
   if (HasArgument(L"--dark")) SwitchSkin(gsDark);
   if (HasArgument(L"--noskin")) SwitchSkin(gsNone);
+  if (HasArgument(L"--mdi") || HasArgument(L"--mdimax")) {
+    // Once the gallery shows, so that the demo window lies over it.
+    auto* timer = new TTimer(this);
+    timer->SetInterval(300);
+    timer->OnTimer = [this, timer](TObject*) {
+      timer->SetEnabled(false);
+      ::ShowMDIDemo(FMainSkin, HasArgument(L"--mdimax"));
+    };
+  }
 }
+
+void TGalleryForm::ShowMDIDemo() { ::ShowMDIDemo(FMainSkin, false); }
 
 void TGalleryForm::LoadSkins() {
   FBuiltInStored = new TspCompressedStoredSkin(this);

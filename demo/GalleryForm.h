@@ -21,6 +21,8 @@ class TGalleryForm : public TForm {
   // Dresses the form, its header and status bar and the second window in
   // another skin, or in none.
   void SwitchSkin(TGallerySkin Skin);
+  // Opens the MDI demo window in the gallery's skin.
+  void ShowMDIDemo();
 
  private:
   void LoadSkins();

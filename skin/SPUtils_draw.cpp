@@ -67,6 +67,14 @@ void DrawDottedFocusRect(TCanvas* Canvas, const TRect& R) {
   for (const TPoint& p : DottedFocusRectPoints(R)) Canvas->SetPixels(p.X, p.Y, color);
 }
 
+void DrawDefaultPartLook(TCanvas* Canvas, const TRect& R, bool Hot, bool Pressed) {
+  Canvas->Brush()->SetStyle(bsSolid);
+  Canvas->Brush()->SetColor(Pressed ? MakeColor(133, 147, 181) : Hot ? MakeColor(182, 189, 210) : clBtnFace);
+  Canvas->FillRect(R);
+  Canvas->Brush()->SetColor(Pressed || Hot ? 0x800000 : clBtnShadow);
+  Canvas->FrameRect(R);
+}
+
 void DrawCloseGlyph(TCanvas* Canvas, int X, int Y, TColor Color) {
   Canvas->Pen()->SetColor(Color);
   Line(Canvas, X + 1, Y + 1, X + 9, Y + 9);

@@ -15,6 +15,10 @@ void DrawDropDownArrow(TCanvas* Canvas, const TRect& R, TColor Color);
 void DrawArrowInRect(TCanvas* Canvas, const TRect& R, TColor Color, int Direction);
 // Every other pixel of the outline, in the canvas font colour.
 void DrawDottedFocusRect(TCanvas* Canvas, const TRect& R);
+// The look without a skin of a small part (tab, cell, small button): a
+// navy frame over a blue-grey fill when pressed, a lighter fill when hot,
+// else a shadow frame over the button face.
+void DrawDefaultPartLook(TCanvas* Canvas, const TRect& R, bool Hot, bool Pressed);
 
 // Caption-button glyphs drawn when a skin gives no picture.
 void DrawCloseGlyph(TCanvas* Canvas, int X, int Y, TColor Color);

@@ -26,8 +26,21 @@ void PaintUnder(TControl* Control, HDC dc, int dx, int dy) {
   OffsetViewportOrgEx(dc, -left, -top, nullptr);
   const TRect client = parent->ClientRect();
   IntersectClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
-  parent->Perform(WM_ERASEBKGND, reinterpret_cast<uintptr_t>(dc), 0);
-  if (!dynamic_cast<TCustomForm*>(parent)) {
+  auto* form = dynamic_cast<TCustomForm*>(parent);
+  if (form && form->FormStyle() == fsMDIForm && form->ClientHandle()) {
+    // An MDI frame shows its client window's background, not its own.
+    HWND client = form->ClientHandle();
+    RECT r = {};
+    GetWindowRect(client, &r);
+    MapWindowPoints(nullptr, parent->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    const int inner = SaveDC(dc);
+    OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+    SendMessageW(client, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, inner);
+  } else {
+    parent->Perform(WM_ERASEBKGND, reinterpret_cast<uintptr_t>(dc), 0);
+  }
+  if (!form) {
     void (TWinControl::*paintWindow)(HDC) = &WindowPainter::PaintWindow;
     (parent->*paintWindow)(dc);
   }

@@ -3,6 +3,7 @@
 #include "skin/SkinForm.h"
 
 #include "skin/SPUtils_layer.h"
+#include "skin/SkinMDITabs.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner) : TComponent(AOwner) {
   FGlow = new TspLayerManager(this);
   CreateSkinMenu();
   HookForm();
+  JoinMDIFrame();
 }
 
 TspSkinForm::~TspSkinForm() {
@@ -41,6 +43,7 @@ TspSkinForm::~TspSkinForm() {
 }
 
 void TspSkinForm::BeforeDestruction() {
+  LeaveMDIFrame();
   StopFrameTimers();
   CancelPress();
   FInMenuLoop = false;
@@ -95,6 +98,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
     FMenuLink = nullptr;
   }
   if (AComponent == FSystemMenu) FSystemMenu = nullptr;
+  if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
   if (AComponent == FBuiltInSystemMenu) FBuiltInSystemMenu = nullptr;
   if (AComponent == FForm) {
     FForm = nullptr;
@@ -163,6 +167,23 @@ void TspSkinForm::SkinChangeDone() {
 }
 
 void TspSkinForm::NewWndProc(TMessage& Message) {
+  if (!IsMDIChild() && Message.Msg != MDIChildChangedMessage()) {
+    FormMessage(Message);
+    return;
+  }
+  if (Message.Msg == MDIChildChangedMessage()) {
+    MDIChildStateChanged();
+    return;
+  }
+  // An MDI child's menus open through the frame's skinned form, which
+  // closes them on the child's messages too.
+  if (TspSkinForm* frame = FrameSkinForm()) frame->MenuPreFilter(Message);
+  TFreeWatch watch(FForm);
+  FormMessage(Message);
+  if (!watch.Freed()) MDIChildMessage(Message);
+}
+
+void TspSkinForm::FormMessage(TMessage& Message) {
   // The handlers below may free this object (a form closed from an event):
   // keep what is needed to pass the message on.
   std::function<void(TMessage&)> old = FOldWindowProc;
@@ -184,7 +205,10 @@ void TspSkinForm::NewWndProc(TMessage& Message) {
       if (IsOwnSkin(Message)) AfterSkinChange();
       break;
     case MSG_SKIN_CHANGE_DONE:
-      if (IsOwnSkin(Message)) SkinChangeDone();
+      if (IsOwnSkin(Message)) {
+        SkinChangeDone();
+        UpdateMaximizedChild();
+      }
       break;
     case MSG_SKINNABLE_FORM_CHANGED:
       if (IsOwnSkin(Message)) ApplyFrame();
@@ -233,7 +257,10 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
       LayoutObjects();
       return true;
     case WM_NCHITTEST: WMNCHitTest(Message); return true;
-    case WM_GETMINMAXINFO: WMGetMinMaxInfo(Message); return true;
+    case WM_GETMINMAXINFO:
+      if (IsMDIChild()) Old(Message);
+      WMGetMinMaxInfo(Message);
+      return true;
     case WM_WINDOWPOSCHANGED: {
       Old(Message);
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
@@ -297,7 +324,9 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
         if (FInMenuLoop && barItem < 0) EndMenuLoop();
         const int closed = FClosedBarItem;
         FClosedBarItem = -1;
-        if (barItem >= 0) {
+        if (barItem < 0 && MDIChildButtonAt(p) >= 0) {
+          PressMDIChildButton(MDIChildButtonAt(p));
+        } else if (barItem >= 0) {
           // A second quick click on the open item comes as a double click,
           // which the pre-filter lets through: it closes the menu here.
           if (barItem == FMenuBarDown && FMenuLink && FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();

@@ -18,6 +18,7 @@
 #include "skin/SkinMenuLink.h"
 
 class TspLayerManager;
+class TspSkinMDITabsBar;
 
 // Private queries the skinned form sends to the controls on it when it
 // paints itself into a device context (wParam): a control that paints its
@@ -176,6 +177,19 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // A frame button without a command, or a user area, was clicked.
   TspFrameObjectEvent OnObjectClick;
 
+  // MDI (SkinFormMDI.cpp). The tabs bar of an MDI frame: the skinned form
+  // of each MDI child adds its tab when it is made and removes it when it
+  // goes, and the bar learns of every change of the active child.
+  TspSkinMDITabsBar* MDITabsBar() const { return FMDITabsBar; }
+  void SetMDITabsBar(TspSkinMDITabsBar* Value);
+  // The maximized child of an MDI frame: it drops its own frame, and its
+  // minimize, restore and close buttons sit at the right of the frame's menu bar.
+  TCustomForm* MaximizedMDIChild() const;
+  // Window coordinates of child button Index (0 minimize, 1 restore, 2
+  // close); empty while no child is maximized.
+  TRect MDIChildButtonRect(int Index);
+  int MDIChildButtonDown() const { return FMDIButtonDown; }
+
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
@@ -184,6 +198,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void UnhookForm();
   // Runs in front of the form's own message handling.
   void NewWndProc(TMessage& Message);
+  void FormMessage(TMessage& Message);
   // The frame's own messages; False passes the message on.
   bool FrameMessage(TMessage& Message, const std::function<void(TMessage&)>& Old);
   bool IsOwnSkin(const TMessage& Message) const;
@@ -255,6 +270,25 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void BuildSystemMenu();
   void SysKeyMenu(wchar_t Char);
 
+  // MDI (SkinFormMDI.cpp)
+  bool IsMDIChild() const;
+  // Posted by a child to the frame when it goes, so that the frame's menu
+  // bar drops the buttons of a child that was maximized.
+  static unsigned MDIChildChangedMessage();
+  // The skinned form of the application's MDI frame (for a child's form).
+  TspSkinForm* FrameSkinForm() const;
+  void JoinMDIFrame();
+  void LeaveMDIFrame();
+  // A child's messages that the frame's skinned form follows.
+  void MDIChildMessage(const TMessage& Message);
+  void MDIChildStateChanged();
+  void UpdateMaximizedChild();
+  int MDIChildButtonAt(const TPoint& WindowPoint);
+  void DrawMDIChildButtons(TCanvas* Canvas);
+  void PressMDIChildButton(int Index);
+  // Bar item Index of the frame shown with the same item of the active child's menu.
+  TMenuItem* ChildMenuItemFor(TMenuItem* FrameItem) const;
+
   // Menu bar (SkinFormMenuBar.cpp)
   int MenuBarHeight() const;
   TRect ClientArea(int W, int H) const;
@@ -317,6 +351,11 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   std::vector<TRect> FMenuBarItems;
   int FMenuBarHot = -1, FMenuBarDown = -1;
   int FClosedBarItem = -1;  // bar item whose menu this click closed
+
+  TspSkinMDITabsBar* FMDITabsBar = nullptr;
+  bool FJoinedFrame = false;
+  bool FWasMaximizedChild = false;
+  int FMDIButtonDown = -1;
 };
 
 // The first component owned by Form that is a TspSkinForm; nullptr when Form

@@ -28,6 +28,8 @@ void ApplyInactiveEffect(TBitmap* Bitmap, TspInactiveEffect Effect) {
 
 bool TspSkinForm::WantsFrame() const {
   // A form placed inside another control (a page) has no frame of its own.
+  // A maximized MDI child shows through the frame's menu bar instead.
+  if (IsMDIChild() && FForm->HandleAllocated() && IsZoomed(const_cast<TCustomForm*>(FForm)->Handle())) return false;
   return FForm && !FForm->Parent() && FSkinData && !FSkinData->Empty() && FSkinData->SkinnableForm() &&
          FSkinData->Picture && !FSkinData->Picture->Empty();
 }
@@ -321,6 +323,8 @@ void TspSkinForm::WMGetMinMaxInfo(TMessage& Message) {
   info->ptMinTrackSize.x = min.cx;
   info->ptMinTrackSize.y = FRollUp ? FMetrics.RollUpH : min.cy;
   if (FRollUp) info->ptMaxTrackSize.y = FMetrics.RollUpH;
+  // An MDI child is maximized over its client window by the MDI procedure.
+  if (IsMDIChild()) return;
   // Maximized, the frame fills the work area of its monitor, not the task bar.
   TRect work, monitor;
   // The first message of a new window comes before the form knows its handle.

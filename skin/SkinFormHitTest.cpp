@@ -30,7 +30,7 @@ TspSkinFrameObject* TspSkinForm::ObjectAt(const TPoint& P) const {
 void TspSkinForm::WMNCHitTest(TMessage& Message) {
   const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
   const TSize size = WindowSize();
-  if (ObjectAt(p) || IconRect().Contains(p) || MenuBarItemAt(p) >= 0) {
+  if (ObjectAt(p) || IconRect().Contains(p) || MenuBarItemAt(p) >= 0 || MDIChildButtonAt(p) >= 0) {
     Message.Result = fhObject;
     return;
   }

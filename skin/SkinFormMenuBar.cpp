@@ -57,7 +57,7 @@ void SetBarFont(TCanvas* Canvas, const TspDataSkinMainMenuItem* Data, TFont* For
 }  // namespace
 
 bool TspSkinForm::HasMenuBar() const {
-  return FFrameOn && !FRollUp && !IsNullRect(FMainMenuRect) && !BarItems(FForm).empty();
+  return FFrameOn && !FRollUp && !IsNullRect(FMainMenuRect) && (!BarItems(FForm).empty() || MaximizedMDIChild());
 }
 
 int TspSkinForm::MenuBarHeight() const { return HasMenuBar() ? FMainMenuRect.Height() : 0; }
@@ -160,14 +160,17 @@ void TspSkinForm::PopupMenuBarItem(int Index) {
   RepaintMenuBar();
   SkinMenuOpen();
   const bool up = FSkinData && FSkinData->MainMenuPopupUp;
-  FMenuLink->PopupItems(nullptr, MenusSkin(), up, item,
-                        TRect(w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom), 0);
+  const TRect screen(w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom);
+  if (TMenuItem* childItem = ChildMenuItemFor(item))
+    FMenuLink->PopupTwoItemSets(nullptr, MenusSkin(), up, childItem, item, screen, 0);
+  else
+    FMenuLink->PopupItems(nullptr, MenusSkin(), up, item, screen, 0);
   if (!FMenuLink->MenuVisible()) SkinMenuClose();
 }
 
 void TspSkinForm::DrawMenuBar(TCanvas* Canvas) {
   LayoutMenuBar();
-  if (FMenuBarItems.empty()) return;
+  if (!HasMenuBar()) return;
   const TRect bar = MainMenuBarRect();
   TspSkinColors* colors = FSkinData->SkinColors.get();
   TspDataSkinMainMenuBar* barData = BarData(FSkinData);
@@ -224,4 +227,5 @@ void TspSkinForm::DrawMenuBar(TCanvas* Canvas) {
     TRect text = r;
     DrawWideText(Canvas, item->Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
+  DrawMDIChildButtons(Canvas);
 }

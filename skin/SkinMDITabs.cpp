@@ -1,0 +1,419 @@
+// The MDI tabs bar: tabs of the frame's children, their mouse rules, the
+// menus of the two menu buttons and the skin change.
+#include "skin/SkinMDITabs.h"
+
+#include "skin/SkinCtrlRecords2.h"
+#include "skin/SkinForm.h"
+
+namespace {
+// The skinned controls' "background behind you changed" message.
+constexpr unsigned kBackgroundChanged = WM_USER + 0x104;
+}  // namespace
+
+TspSkinMDITabsBar::TspSkinMDITabsBar(TComponent* AOwner)
+    : TCustomControl(AOwner), FDefaultFont(std::make_unique<TFont>()) {
+  FControlStyle.Include(csCaptureMouse);
+  FDefaultFont->SetName(L"Arial");
+  FDefaultFont->SetHeight(14);
+  FListMenu = new TPopupMenu(this);
+  FHiddenMenu = new TPopupMenu(this);
+  SetBounds(FLeft, FTop, 150, 21);
+}
+
+TspSkinMDITabsBar::~TspSkinMDITabsBar() {
+  if (!FTornDownControl) TspSkinMDITabsBar::BeforeDestruction();
+}
+
+void TspSkinMDITabsBar::BeforeDestruction() {
+  // Only the links go: a going bar takes no new size from a missing skin.
+  SetSkinForm(nullptr);
+  if (FSkinData) FSkinData->RemoveFreeNotification(this);
+  FSkinData = nullptr;
+  FTabs.clear();
+  TCustomControl::BeforeDestruction();
+}
+
+void TspSkinMDITabsBar::SetSkinData(TspSkinData* Value) {
+  if (FSkinData == Value) return;
+  if (FSkinData) FSkinData->RemoveFreeNotification(this);
+  FSkinData = Value;
+  if (Value) Value->FreeNotification(this);
+  ChangeSkinData();
+}
+
+void TspSkinMDITabsBar::SetSkinForm(TspSkinForm* Value) {
+  if (FSkinForm == Value) return;
+  if (FSkinForm) FSkinForm->RemoveFreeNotification(this);
+  FSkinForm = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TspSkinMDITabsBar::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomControl::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FSkinData) {
+    FSkinData = nullptr;
+    ChangeSkinData();
+  }
+  if (AComponent == FSkinForm) FSkinForm = nullptr;
+  if (AComponent == FListMenu) FListMenu = nullptr;
+  if (AComponent == FHiddenMenu) FHiddenMenu = nullptr;
+}
+
+void TspSkinMDITabsBar::SetTabKind(TspSkinMDITabKind Value) {
+  FTabKind = Value;
+  if (TabData()) Invalidate();
+}
+
+void TspSkinMDITabsBar::SetDefaultHeight(int Value) {
+  FDefaultHeight = Value;
+  if (!TabData() && Value >= 1) SetHeight(Value);
+}
+
+TspDataSkinTabControl* TspSkinMDITabsBar::TabData() const {
+  if (!FSkinData || FSkinData->Empty()) return nullptr;
+  const int index = FSkinData->GetControlIndex(FSkinDataName);
+  auto* data = index < 0 ? nullptr : dynamic_cast<TspDataSkinTabControl*>(FSkinData->CtrlList[index]);
+  // A tab without a picture, or a band that cannot be tiled, has no skin look.
+  if (!data || data->TabRect.IsEmpty() || data->TabsBGRect.Width() < 1) return nullptr;
+  return TabPictureOf(data) ? data : nullptr;
+}
+
+TBitmap* TspSkinMDITabsBar::TabPicture() const {
+  TspDataSkinTabControl* data = TabData();
+  return data ? TabPictureOf(data) : nullptr;
+}
+
+TBitmap* TspSkinMDITabsBar::TabPictureOf(const TspDataSkinTabControl* Data) const {
+  const int i = Data->PictureIndex;
+  if (i < 0 || i >= FSkinData->ActivePictures.Count()) return nullptr;
+  TBitmap* b = FSkinData->ActivePictures[i];
+  return b && !b->Empty() ? b : nullptr;
+}
+
+void TspSkinMDITabsBar::ChangeSkinData() {
+  TspDataSkinTabControl* data = TabData();
+  FTabsOffset = data ? data->ClRect.Top : 0;
+  FCloseButtonSize = data && !data->CloseButtonRect.IsEmpty() ? data->CloseButtonRect.Width() : 14;
+  if (!data || !FUseSkinSize) {
+    if (FDefaultHeight > 0) SetHeight(FDefaultHeight);
+  } else {
+    SetHeight(data->TabRect.Height() + (FTabKind == sptkTab ? FTabsOffset : 0));
+  }
+  Invalidate();
+}
+
+int TspSkinMDITabsBar::TabHeight() const {
+  return FTabKind == sptkTab ? Height() - FTabsOffset : Height();
+}
+
+int TspSkinMDITabsBar::IndexOfChild(const TCustomForm* Child) const {
+  for (size_t i = 0; i < FTabs.size(); ++i)
+    if (FTabs[i]->Child == Child) return static_cast<int>(i);
+  return -1;
+}
+
+void TspSkinMDITabsBar::AddTab(TCustomForm* Child) {
+  FTabs.push_back(std::make_unique<TspMDITab>(this, Child));
+  FHasListButton = true;
+  Invalidate();
+}
+
+void TspSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
+  const int index = IndexOfChild(Child);
+  if (index < 0) return;
+  if (FHoverIndex == index) {
+    if (OnTabMouseLeave) OnTabMouseLeave(FTabs[index].get());
+    FHoverIndex = FOldHoverIndex = -1;
+  } else if (FHoverIndex > index) {
+    --FHoverIndex;
+    FOldHoverIndex = FHoverIndex;
+  }
+  // A drag of that tab, or of one behind it, cannot go on with the list changed.
+  if (FDragIndex >= 0) {
+    FDragIndex = -1;
+    FDragging = FPressed = false;
+    FDragOffset = 0;
+  }
+  FCloseTracker.DragStarted();
+  FTabs.erase(FTabs.begin() + index);
+  if (FTabs.empty()) FHasListButton = false;
+  Invalidate();
+}
+
+TCustomForm* TspSkinMDITabsBar::Frame() const {
+  if (FSkinForm && FSkinForm->Form()) return FSkinForm->Form();
+  for (TComponent* c = Owner(); c; c = c->Owner())
+    if (auto* form = dynamic_cast<TCustomForm*>(c); form && form->FormStyle() == fsMDIForm) return form;
+  TCustomForm* main = Application ? Application->MainForm() : nullptr;
+  return main && main->FormStyle() == fsMDIForm ? main : nullptr;
+}
+
+void TspSkinMDITabsBar::CheckActive() {
+  TCustomForm* frame = Frame();
+  TCustomForm* active = frame ? frame->ActiveMDIChild() : nullptr;
+  if (!active) return;
+  for (auto& tab : FTabs) tab->Active = tab->Child == active;
+  Invalidate();
+}
+
+TspMDITabsLayout TspSkinMDITabsBar::CalcTabRects() {
+  TspMDITabsMetrics m;
+  m.Count = TabCount();
+  m.Width = Width();
+  m.Height = TabHeight();
+  m.DefaultTabWidth = FDefaultTabWidth;
+  m.MinTabWidth = FMinTabWidth;
+  m.DragIndex = FDragging ? FDragIndex : -1;
+  m.DragOffset = FDragOffset;
+  const TspMDITabsLayout layout = LayoutMDITabs(m);
+  FHiddenCount = layout.HiddenCount;
+  FDragLimit = layout.DragLimit;
+  for (size_t i = 0; i < FTabs.size(); ++i) {
+    TspMDITab& tab = *FTabs[i];
+    tab.Rect = layout.Rects[i];
+    tab.Visible = layout.Visible[i];
+    tab.CloseButtonRect = FShowCloseButtons ? MDITabCloseButtonRect(tab.Rect.Width(), tab.Rect.Height(),
+                                                                    FCloseButtonSize, TabData() ? TabData()->TabRightOffset : 2)
+                                            : TRect();
+  }
+  FHasHiddenButton = FHiddenCount > 0;
+  return layout;
+}
+
+TRect TspSkinMDITabsBar::ListButtonRect() const { return TRect(0, 0, kMDITabsMargin, TabHeight()); }
+
+TRect TspSkinMDITabsBar::HiddenButtonRect() const {
+  return TRect(Width() - kMDITabsMargin, 0, Width(), TabHeight());
+}
+
+void TspSkinMDITabsBar::BoundsChanged(bool Resized) {
+  TCustomControl::BoundsChanged(Resized);
+  if (Resized) Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+bool TspSkinMDITabsBar::InCloseButton(const TspMDITab* Tab, int X, int Y) const {
+  if (!FShowCloseButtons || !Tab->Visible) return false;
+  TRect r = Tab->CloseButtonRect;
+  OffsetRect(r, Tab->Rect.Left, Tab->Rect.Top);
+  return r.Contains(TPoint(X, Y));
+}
+
+void TspSkinMDITabsBar::RedrawTab(TspMDITab*) {
+  // The tab's neighbours and the drop mark share its pixels: the whole bar
+  // is drawn again, once, from its buffer.
+  Invalidate();
+}
+
+void TspSkinMDITabsBar::ShowChild(TCustomForm* Child) {
+  if (!Child || IndexOfChild(Child) < 0) return;
+  if (TspSkinForm* skinForm = GetSkinForm(Child); skinForm && skinForm->WindowState() == 1)
+    skinForm->SetWindowState(0);
+  else if (Child->WindowState() == wsMinimized)
+    Child->SetWindowState(wsNormal);
+  TCustomForm* frame = Child->MDIFrame();
+  if (frame && frame->ClientHandle() && Child->HandleAllocated())
+    SendMessageW(frame->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Child->Handle()), 0);
+  if (!Child->Visible()) Child->Show();
+}
+
+void TspSkinMDITabsBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseDown(Button, Shift, X, Y);
+  if (Button == mbLeft && FHasListButton && ListButtonRect().Contains(TPoint(X, Y))) {
+    PopupMenuButton(false);
+    return;
+  }
+  if (Button == mbLeft && FHasHiddenButton && HiddenButtonRect().Contains(TPoint(X, Y))) {
+    PopupMenuButton(true);
+    return;
+  }
+  const TspMDITabsLayout layout = CalcTabRects();
+  const int index = MDITabAt(layout, TPoint(X, Y));
+  if (index < 0) return;
+  TspMDITab* tab = FTabs[index].get();
+  if (Button == mbLeft) {
+    ShowChild(tab->Child);
+    // Showing the child may have closed a tab: look again.
+    if (index >= TabCount() || FTabs[index].get() != tab) return;
+    FPressed = true;
+    FDragIndex = FMoveTabs ? index : -1;
+    FMouseDownX = X;
+    FDragOffset = 0;
+    if (OnTabMouseDown) OnTabMouseDown(Button, Shift, tab);
+    if (index >= TabCount() || FTabs[index].get() != tab) return;
+    const bool onClose = InCloseButton(tab, X, Y);
+    FCloseTracker.Press(index, onClose);
+    tab->CloseMouseIn = tab->CloseDown = onClose;
+    if (onClose) FPressed = false;
+    RedrawTab(tab);
+  } else if (Button == mbRight) {
+    PopupChildMenu(tab, X, Y);
+    if (OnTabMouseDown && index < TabCount() && FTabs[index].get() == tab) OnTabMouseDown(Button, Shift, tab);
+  }
+}
+
+void TspSkinMDITabsBar::MouseMove(TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseMove(Shift, X, Y);
+  if (FPressed && FDragIndex >= 0 && FDragIndex < TabCount()) {
+    if (!FDragging && X != FMouseDownX) {
+      FDragging = true;
+      FCloseTracker.DragStarted();
+    }
+    if (FDragging) {
+      FDragOffset = X - FMouseDownX;
+      Invalidate();
+      return;
+    }
+  }
+  TestActive(X, Y);
+}
+
+void TspSkinMDITabsBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseUp(Button, Shift, X, Y);
+  FPressed = false;
+  if (FDragging) {
+    const TspMDITabsLayout layout = CalcTabRects();
+    const int target = MDITabDropTarget(layout, FDragIndex, FDragOffset);
+    if (target >= 0 && target != FDragIndex) MoveListItem(FTabs, FDragIndex, target);
+    FDragging = false;
+    FDragIndex = -1;
+    FDragOffset = 0;
+    FMouseDownX = 0;
+    FCloseTracker.DragStarted();
+    for (auto& tab : FTabs) tab->CloseDown = false;
+    Invalidate();
+    return;
+  }
+  FDragIndex = -1;
+  const TspMDITabsLayout layout = CalcTabRects();
+  const int index = MDITabAt(layout, TPoint(X, Y));
+  TspMDITab* tab = index >= 0 ? FTabs[index].get() : nullptr;
+  if (tab && OnTabMouseUp) {
+    OnTabMouseUp(Button, Shift, tab);
+    if (index >= TabCount() || FTabs[index].get() != tab) return;
+  }
+  if (!FShowCloseButtons || Button != mbLeft) return;
+  const bool onClose = tab && InCloseButton(tab, X, Y);
+  const bool closes = FCloseTracker.Release(index, onClose);
+  for (auto& t : FTabs) t->CloseDown = false;
+  if (tab) tab->CloseMouseIn = onClose;
+  Invalidate();
+  if (closes) tab->Child->Close();
+}
+
+void TspSkinMDITabsBar::TestActive(int X, int Y) {
+  const TspMDITabsLayout layout = CalcTabRects();
+  FHoverIndex = MDITabAt(layout, TPoint(X, Y));
+  if (FHoverIndex != FOldHoverIndex) {
+    if (FOldHoverIndex >= 0 && FOldHoverIndex < TabCount()) {
+      TspMDITab* old = FTabs[FOldHoverIndex].get();
+      old->MouseIn = false;
+      RedrawTab(old);
+      if (OnTabMouseLeave) OnTabMouseLeave(old);
+    }
+    if (FHoverIndex >= 0 && FHoverIndex < TabCount()) {
+      TspMDITab* hot = FTabs[FHoverIndex].get();
+      hot->MouseIn = true;
+      RedrawTab(hot);
+      if (OnTabMouseEnter) OnTabMouseEnter(hot);
+    }
+    FOldHoverIndex = FHoverIndex;
+  }
+  if (FShowCloseButtons && UpdateCloseFlags(FHoverIndex, X, Y)) Invalidate();
+}
+
+bool TspSkinMDITabsBar::UpdateCloseFlags(int Index, int X, int Y) {
+  bool changed = false;
+  for (int i = 0; i < TabCount(); ++i) {
+    TspMDITab* tab = FTabs[i].get();
+    const bool in = i == Index && InCloseButton(tab, X, Y);
+    // A held close button stays down only while the mouse is over it.
+    const bool down = in && FCloseTracker.PressedTab == i;
+    if (tab->CloseMouseIn != in || tab->CloseDown != down) changed = true;
+    tab->CloseMouseIn = in;
+    tab->CloseDown = down;
+  }
+  return changed;
+}
+
+void TspSkinMDITabsBar::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_ERASEBKGND: Message.Result = 1; return;
+    case CM_MOUSELEAVE:
+      TCustomControl::Dispatch(Message);
+      TestActive(-1, -1);
+      return;
+    case MSG_SKINMENU_CLOSED:
+      FMenuButtonDown = -1;
+      Invalidate();
+      return;
+    case kBackgroundChanged:
+      if (FSkinData && FSkinData->MDITabsTransparent && TabData()) Invalidate();
+      return;
+    case WM_WINDOWPOSCHANGED:
+      TCustomControl::Dispatch(Message);
+      if (FSkinData && FSkinData->MDITabsTransparent && TabData() && Align() == alNone) Invalidate();
+      return;
+  }
+  TCustomControl::Dispatch(Message);
+}
+
+// ---------------------------------------------------------------------------
+// Menus
+
+void TspSkinMDITabsBar::BuildListMenu(bool HiddenOnly) {
+  TPopupMenu* menu = HiddenOnly ? FHiddenMenu : FListMenu;
+  if (!menu) return;
+  menu->Items()->Clear();
+  CalcTabRects();
+  for (auto& tab : FTabs) {
+    if (HiddenOnly && tab->Visible) continue;
+    auto* item = new TMenuItem(menu);
+    item->SetCaption(tab->Child->Caption());
+    item->SetRadioItem(true);
+    item->SetChecked(tab->Active);
+    // The item holds the form itself: run-time forms may share a name or have none.
+    TCustomForm* child = tab->Child;
+    item->OnClick = [this, child](TObject*) { ShowChild(child); };
+    menu->Items()->Add(item);
+  }
+}
+
+void TspSkinMDITabsBar::PopupMenuButton(bool Hidden) {
+  BuildListMenu(Hidden);
+  TPopupMenu* menu = Hidden ? FHiddenMenu : FListMenu;
+  if (!menu || menu->Items()->Count() == 0) return;
+  const TRect local = Hidden ? HiddenButtonRect() : ListButtonRect();
+  const TPoint tl = ClientToScreen(local.TopLeft());
+  const TRect screen(tl.X, tl.Y, tl.X + local.Width(), tl.Y + local.Height());
+  TspSkinMenuLink* link = FSkinForm ? FSkinForm->MenuLink() : nullptr;
+  if (!link) {
+    menu->Popup(screen.Left, screen.Bottom);
+    return;
+  }
+  FMenuButtonDown = Hidden ? 1 : 0;
+  Invalidate();
+  FSkinForm->SkinMenuOpen();
+  link->PopupItems(this, FSkinForm->MenusSkinData() ? FSkinForm->MenusSkinData() : FSkinForm->SkinData(), false,
+                   menu->Items(), screen, 0);
+  if (!link->MenuVisible()) {
+    FMenuButtonDown = -1;
+    FSkinForm->SkinMenuClose();
+    Invalidate();
+  }
+}
+
+void TspSkinMDITabsBar::PopupChildMenu(TspMDITab* Tab, int X, int Y) {
+  if (!FSupportChildMenus || !FSkinForm || !FSkinForm->MenuLink()) return;
+  TspSkinForm* childSkin = GetSkinForm(Tab->Child);
+  if (!childSkin) return;
+  const TPoint p = ClientToScreen(TPoint(X, Y));
+  TspSkinMenuLink* link = FSkinForm->MenuLink();
+  FSkinForm->SkinMenuOpen();
+  link->PopupItems(this, FSkinForm->MenusSkinData() ? FSkinForm->MenusSkinData() : FSkinForm->SkinData(), false,
+                   childSkin->SystemMenu(), TRect(p.X, p.Y, p.X, p.Y), 0);
+  if (!link->MenuVisible()) FSkinForm->SkinMenuClose();
+}

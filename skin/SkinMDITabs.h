@@ -1,0 +1,176 @@
+// The MDI tabs bar: one tab per MDI child of a skinned MDI frame. A tab
+// brings its child to the front, tabs drag into a new order, a tab may carry
+// a close button, a right click opens the child's system menu, and two small
+// menu buttons at the ends list every child and the children whose tabs do
+// not fit. The frame's skinned form adds and removes the tabs.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "classlib/Forms.h"
+#include "classlib/Menus.h"
+#include "skin/SkinData.h"
+#include "skin/SkinLink.h"
+#include "skin/SkinMDITabsGeometry.h"
+
+class TspSkinForm;
+class TspSkinMDITabsBar;
+class TspDataSkinTabControl;
+
+enum TspSkinMDITabKind { sptkTab, sptkButton };
+
+class TspMDITab {
+ public:
+  TspMDITab(TspSkinMDITabsBar* Bar, TCustomForm* Child) : FBar(Bar), Child(Child) {}
+  // Draws the tab at Rect: the bar's default look or its "tab" record.
+  void Draw(TCanvas* Canvas);
+
+  bool Active = false;
+  bool MouseIn = false;
+  TRect Rect;
+  TCustomForm* Child = nullptr;
+  bool Visible = false;
+  TRect CloseButtonRect;  // relative to Rect
+  bool CloseMouseIn = false;
+  bool CloseDown = false;
+
+ private:
+  void DrawDefault(TCanvas* Canvas);
+  void DrawSkin(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* Picture);
+  void DrawCloseButton(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* Picture);
+  TspSkinMDITabsBar* FBar;
+};
+
+using TspMDITabEvent = std::function<void(TspMDITab* MDITab)>;
+using TspMDITabMouseEvent = std::function<void(TMouseButton Button, TShiftState Shift, TspMDITab* MDITab)>;
+using TspMDITabDrawParamsEvent = std::function<void(TspMDITab* MDITab, TCanvas* Cnvs)>;
+
+class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
+ public:
+  explicit TspSkinMDITabsBar(TComponent* AOwner);
+  ~TspSkinMDITabsBar() override;
+  void BeforeDestruction() override;
+  String ClassName() const override { return L"TspSkinMDITabsBar"; }
+  void Dispatch(TMessage& Message) override;
+
+  TspSkinData* SkinData() const { return FSkinData; }
+  void SetSkinData(TspSkinData* Value);
+  const String& SkinDataName() const { return FSkinDataName; }
+  void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
+  TspSkinData* LinkedSkinData() const override { return FSkinData; }
+  // Looks the "tab" record up again, takes its height and repaints.
+  void ChangeSkinData() override;
+
+  bool ShowCloseButtons() const { return FShowCloseButtons; }
+  void SetShowCloseButtons(bool Value) { FShowCloseButtons = Value; }
+  TspSkinMDITabKind TabKind() const { return FTabKind; }
+  void SetTabKind(TspSkinMDITabKind Value);
+  TspSkinForm* SkinForm() const { return FSkinForm; }
+  void SetSkinForm(TspSkinForm* Value);
+  bool SupportChildMenus() const { return FSupportChildMenus; }
+  void SetSupportChildMenus(bool Value) { FSupportChildMenus = Value; }
+  bool UseSkinSize() const { return FUseSkinSize; }
+  void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
+  bool UseSkinFont() const { return FUseSkinFont; }
+  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+  bool MoveTabs() const { return FMoveTabs; }
+  void SetMoveTabs(bool Value) { FMoveTabs = Value; }
+  int DefaultHeight() const { return FDefaultHeight; }
+  void SetDefaultHeight(int Value);
+  TFont* DefaultFont() const { return FDefaultFont.get(); }
+  void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
+  int DefaultTabWidth() const { return FDefaultTabWidth; }
+  void SetDefaultTabWidth(int Value) { FDefaultTabWidth = Value; }
+  int MinTabWidth() const { return FMinTabWidth; }
+  void SetMinTabWidth(int Value) { FMinTabWidth = Value; }
+
+  TspMDITabEvent OnTabMouseEnter, OnTabMouseLeave;
+  TspMDITabMouseEvent OnTabMouseDown, OnTabMouseUp;
+  TspMDITabDrawParamsEvent OnTabGetDrawParamsEvent;
+
+  // Called by the frame's skinned form.
+  void AddTab(TCustomForm* Child);
+  void DeleteTab(TCustomForm* Child);
+  // Marks the tab of the frame's active child; nothing without one.
+  void CheckActive();
+  // The MDI frame whose children the bar shows: the frame of SkinForm, else
+  // the owning MDI frame, else the application's main form when it is one.
+  TCustomForm* Frame() const;
+
+  int TabCount() const { return static_cast<int>(FTabs.size()); }
+  TspMDITab* Tabs(int Index) const { return FTabs.at(static_cast<size_t>(Index)).get(); }
+  int HiddenCount() const { return FHiddenCount; }
+  int HoverIndex() const { return FHoverIndex; }
+  bool Dragging() const { return FDragging; }
+  int TabsOffset() const { return FTabsOffset; }
+  int CloseButtonSize() const { return FCloseButtonSize; }
+  // The two menu buttons: the list of every child at the left, from the
+  // first tab on; the hidden children at the right, while any is hidden.
+  bool HasListButton() const { return FHasListButton; }
+  bool HasHiddenButton() const { return FHasHiddenButton; }
+  TRect ListButtonRect() const;
+  TRect HiddenButtonRect() const;
+  // The menus the two buttons open, rebuilt just before each opening.
+  TMenuItem* ListMenu() const { return FListMenu->Items(); }
+  TMenuItem* HiddenMenu() const { return FHiddenMenu->Items(); }
+  void BuildListMenu(bool HiddenOnly);
+  // Computes the tabs' places as the next paint will.
+  TspMDITabsLayout CalcTabRects();
+  // The tab's skin record, or nullptr for the default look.
+  TspDataSkinTabControl* TabData() const;
+  TBitmap* TabPicture() const;
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void BoundsChanged(bool Resized) override;
+
+ private:
+  friend class TspMDITab;
+  void PaintBand(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* Picture);
+  void PaintMenuButton(TCanvas* Canvas, const TRect& R, bool Down, int Direction);
+  void PaintDropMark(TCanvas* Canvas, int X, int H);
+  void TestActive(int X, int Y);
+  void RedrawTab(TspMDITab* Tab);
+  void ShowChild(TCustomForm* Child);
+  void PopupMenuButton(bool Hidden);
+  void PopupChildMenu(TspMDITab* Tab, int X, int Y);
+  bool UpdateCloseFlags(int Index, int X, int Y);
+  bool InCloseButton(const TspMDITab* Tab, int X, int Y) const;
+  int TabHeight() const;
+  TBitmap* TabPictureOf(const TspDataSkinTabControl* Data) const;
+  int IndexOfChild(const TCustomForm* Child) const;
+
+  TspSkinData* FSkinData = nullptr;
+  String FSkinDataName = L"tab";
+  bool FShowCloseButtons = false;
+  TspSkinMDITabKind FTabKind = sptkTab;
+  TspSkinForm* FSkinForm = nullptr;
+  bool FSupportChildMenus = true;
+  bool FUseSkinSize = true, FUseSkinFont = true, FMoveTabs = true;
+  int FDefaultHeight = 21;
+  std::unique_ptr<TFont> FDefaultFont;
+  int FDefaultTabWidth = 100;
+  int FMinTabWidth = 0;
+
+  std::vector<std::unique_ptr<TspMDITab>> FTabs;
+  TPopupMenu* FListMenu = nullptr;
+  TPopupMenu* FHiddenMenu = nullptr;
+  bool FHasListButton = false, FHasHiddenButton = false;
+  int FMenuButtonDown = -1;  // 0 list, 1 hidden while its menu is open
+  int FHiddenCount = 0;
+  int FDragLimit = 0;
+  int FHoverIndex = -1, FOldHoverIndex = -1;
+  int FDragIndex = -1;
+  int FMouseDownX = 0;
+  int FDragOffset = 0;
+  bool FPressed = false, FDragging = false;
+  TspMDICloseTracker FCloseTracker;
+  int FTabsOffset = 0;
+  int FCloseButtonSize = 14;
+};
