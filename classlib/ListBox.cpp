@@ -356,14 +356,18 @@ void TCustomListBox::SetColumns(int Value) {
 }
 
 void TCustomListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
-  if (OnDrawItem) {
+  if (OnDrawItem && Index >= 0) {
     OnDrawItem(this, Index, Rect, State);
     return;
   }
   TCanvas* c = FCanvas.get();
   c->FillRect(Rect);
-  if (Index < Count())
+  if (Index >= 0 && Index < Count())
     c->TextRect(Rect, Rect.Left + 2, Rect.Top + (Rect.Height() - c->TextHeight(L"0")) / 2, FItems->Strings(Index));
+  if (State.Contains(odFocused)) {
+    const RECT r = {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
+    DrawFocusRect(c->Handle(), &r);
+  }
 }
 
 void TCustomListBox::CNDrawItem(TMessage& Message) {
@@ -378,9 +382,8 @@ void TCustomListBox::CNDrawItem(TMessage& Message) {
     c->Brush()->SetColor(clHighlight);
     c->Font()->SetColor(clHighlightText);
   }
-  if (static_cast<int>(d->itemID) >= 0) DrawItem(static_cast<int>(d->itemID), r, state);
-  else c->FillRect(r);
-  if (state.Contains(odFocused) && !OnDrawItem) DrawFocusRect(d->hDC, &d->rcItem);
+  // An empty list still shows where the focus is.
+  DrawItem(static_cast<int>(d->itemID), r, state);
   c->SetHandle(nullptr);
   Message.Result = 1;
 }

@@ -239,7 +239,8 @@ class TCustomListBox : public TWinControl {
   void DestroyWnd() override;
   void CreateHandleDone() override;
   void BoundsChanged(bool Resized) override;
-  // Draws item Index on Canvas; OnDrawItem when assigned, else the plain look.
+  // Draws item Index (-1 in an empty list) on Canvas: OnDrawItem when
+  // assigned, else the plain look with its focus rectangle.
   virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
   void CNDrawItem(TMessage& Message);
   void SetColumnWidth();
