@@ -4,7 +4,7 @@
 // skin record with items 0 pixels high.
 #include "SkinInputTestUtils.h"
 #include "skin/SkinCtrlRecords2.h"
-#include "skininputs/SkinListBox.h"
+#include "skininputs/PopupListBox.h"
 
 namespace {
 
@@ -276,6 +276,122 @@ TEST_F(SkinListBoxTest, ListEventsComeFromTheSkinnedControlAndTabPassesThrough) 
   EXPECT_TRUE(list->GetItemState(1).Contains(odFocused));
   PostKey(VK_TAB);
   EXPECT_TRUE(next->Focused());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The popup list box
+
+namespace {
+
+// Stands in for the combo box that owns a drop-down list.
+class TDropOwner : public TCustomControl, public TspPopupListOwner {
+ public:
+  explicit TDropOwner(TComponent* AOwner) : TCustomControl(AOwner) {}
+  bool ListBoxAlphaBlend() const override { return Blend; }
+  bool ListBoxAlphaBlendAnimation() const override { return Animate; }
+  uint8_t ListBoxAlphaBlendValue() const override { return Value; }
+  bool Blend = false, Animate = false;
+  uint8_t Value = 200;
+};
+
+class PopupListBoxTest : public InputTest {
+ protected:
+  void SetUp() override {
+    InputTest::SetUp();
+    owner = Add<TDropOwner>(form, 10, 10, 120, 20);
+    popup = MakePopup(owner);
+  }
+  TspPopupListBox* MakePopup(TComponent* Owner) {
+    auto* p = new TspPopupListBox(Owner);
+    p->SetParent(owner);
+    p->SetBounds(0, 0, 120, 104);
+    for (int i = 0; i < 8; ++i) p->Items()->Add(L"choice " + std::to_wstring(i));
+    return p;
+  }
+  BYTE Alpha(TspPopupListBox* P) {
+    BYTE a = 0;
+    DWORD flags = 0;
+    GetLayeredWindowAttributes(P->Handle(), nullptr, &a, &flags);
+    return a;
+  }
+  TDropOwner* owner = nullptr;
+  TspPopupListBox* popup = nullptr;
+};
+
+TEST_F(PopupListBoxTest, AToolWindowThatAClickNeverActivates) {
+  EXPECT_FALSE(popup->Visible());
+  const LONG style = GetWindowLongW(popup->Handle(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_POPUP | WS_CHILD | WS_CAPTION), static_cast<LONG>(WS_POPUP));
+  EXPECT_EQ(GetWindowLongW(popup->Handle(), GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_LAYERED), WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(GetClassLongW(popup->Handle(), GCL_STYLE) & CS_SAVEBITS);
+  const TPoint at = form->ClientToScreen(TPoint(10, 30));
+  popup->ShowAt(at);
+  Settle();
+  EXPECT_TRUE(popup->Visible());
+  EXPECT_TRUE(IsWindowVisible(popup->Handle()));
+  RECT r;
+  GetWindowRect(popup->Handle(), &r);
+  EXPECT_EQ(r.left, at.X);
+  EXPECT_EQ(r.top, at.Y);
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+  // A real click picks an item, tells the owner once, and leaves the form active.
+  int chosen = 0;
+  popup->OnListBoxClick = [&](TObject*) { ++chosen; };
+  const TRect item = popup->ListBox()->ItemRect(2);
+  ClickAt(popup->ListBox(), TPoint(item.Left + 5, item.Top + 5));
+  EXPECT_EQ(popup->ItemIndex(), 2);
+  EXPECT_EQ(chosen, 1);
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+  EXPECT_EQ(GetForegroundWindow(), form->Handle());
+  popup->Hide();
+  Settle();
+  EXPECT_FALSE(popup->Visible());
+  EXPECT_FALSE(IsWindowVisible(popup->Handle()));
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+}
+
+TEST_F(PopupListBoxTest, FadeInOnlyWhenTheOwnerBlendsAndAnimates) {
+  owner->Animate = true;  // animation alone does nothing without the blend
+  popup->ShowAt(TPoint(120, 150));
+  EXPECT_FALSE(popup->Layered());
+  EXPECT_FALSE(GetWindowLongW(popup->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  popup->Hide();
+
+  owner->Blend = true;
+  popup->ShowAt(TPoint(120, 150));  // returns with the fade finished
+  EXPECT_TRUE(popup->Layered());
+  EXPECT_EQ(popup->AppliedAlpha(), 0);
+  EXPECT_EQ(Alpha(popup), 200);
+  popup->Hide();
+
+  owner->Animate = false;
+  owner->Value = 120;
+  popup->ShowAt(TPoint(120, 150));
+  EXPECT_EQ(popup->AppliedAlpha(), 120);
+  EXPECT_EQ(Alpha(popup), 120);
+  popup->Hide();
+
+  owner->Animate = true;
+  owner->Value = 0;  // fully transparent, after one step
+  popup->ShowAt(TPoint(120, 150));
+  EXPECT_EQ(Alpha(popup), 0);
+  popup->Hide();
+
+  owner->Blend = false;  // the layered style goes at the next drop-down
+  popup->ShowAt(TPoint(120, 150));
+  EXPECT_FALSE(GetWindowLongW(popup->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  popup->Hide();
+}
+
+TEST_F(PopupListBoxTest, AnOwnerThatIsNoDropDownOwnerGetsNoAlpha) {
+  auto* plain = MakePopup(form);
+  plain->ShowAt(TPoint(120, 150));
+  EXPECT_TRUE(plain->Visible());
+  EXPECT_FALSE(plain->Layered());
+  EXPECT_FALSE(GetWindowLongW(plain->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  plain->Hide();
 }
 
 }  // namespace
