@@ -80,6 +80,10 @@ void TspSkinCustomListBox::DrawImageAndText(TCanvas* C, int Index, const TRect& 
     for (int i = 0; i < FTabWidths->Count(); ++i) entries.push_back(FTabWidths->Strings(i));
     std::vector<int> stops = ListBoxTabStops(entries);
     const int y = TextRect.Top + TextRect.Height() / 2 - C->TextHeight(text) / 2;
+    // The canvas has its font selected now; the raw call needs the colour
+    // and the see-through background set by hand.
+    SetBkMode(C->Handle(), TRANSPARENT);
+    SetTextColor(C->Handle(), static_cast<COLORREF>(ColorToRGB(C->Font()->Color())));
     TabbedTextOutW(C->Handle(), TextRect.Left + offset + 2 - scroll, y, text.c_str(), static_cast<int>(text.size()),
                    static_cast<int>(stops.size()), stops.data(), 0);
     return;

@@ -79,6 +79,8 @@ void DrawScrollBars(TSkinArt& Art);
 void DrawTrackBars(TSkinArt& Art);
 void DrawUpDowns(TSkinArt& Art);
 void DrawTabs(TSkinArt& Art);
+// List boxes, plain and with a caption bar: a picture of their own.
+void DrawLists(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);
