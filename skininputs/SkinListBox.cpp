@@ -53,6 +53,8 @@ void TspListBox::PaintWindow(HDC DC) {
     TListBox::PaintWindow(DC);
     return;
   }
+  // The skin's values are read once a paint, not once an item.
+  SkinListBox->GetSkinData();
   TCanvas c;
   c.SetHandle(DC);
   const int ih = ListBoxItemHeight(ItemHeight());

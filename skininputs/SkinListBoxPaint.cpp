@@ -28,7 +28,6 @@ TOwnerDrawState TspSkinCustomListBox::GetItemState(int Index) const {
 }
 
 void TspSkinCustomListBox::FillListBackground(TCanvas* Cnvs, const TRect& R) {
-  GetSkinData();
   if (!Skinned() || !Picture || ClRect.IsEmpty()) {
     Cnvs->Brush()->SetColor(clWindow);
     Cnvs->Brush()->SetStyle(bsSolid);
@@ -45,7 +44,6 @@ void TspSkinCustomListBox::DrawListItem(TCanvas* Cnvs, int Index, const TRect& R
     FillListBackground(Cnvs, R);
     return;
   }
-  GetSkinData();
   if (!Skinned()) DrawDefaultItem(Cnvs, Index, R, State);
   else DrawSkinItem(Cnvs, Index, R, State, !FUseSkinItemHeight);
 }
