@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "classlib/Classes.h"
+#include "classlib/TreeView.h"
 #include "components/fcTreeRecord.h"
 #include "components/fcTreeRules.h"
 

@@ -10,8 +10,6 @@
 #include "classlib/SysUtils.h"
 #include "classlib/Types.h"
 
-SKINGUI_EXCEPTION(ETreeViewError, Exception)
-
 // The fixed record: 38 bytes of fields, a length byte and at most 255 text bytes.
 constexpr int fcNodeInfoSize = 294;
 constexpr int fcNodeInfoFixed = 39;

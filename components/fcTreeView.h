@@ -38,11 +38,6 @@ using TfcNodeChangeEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTr
                                               const String& Text, int ImageIndex)>;
 using TfcTreeNodeFactory = std::function<TfcTreeNode*(TfcTreeNodes* Owner)>;
 
-enum THitTestFlag {
-  htAbove, htBelow, htNowhere, htOnItem, htOnButton, htOnIcon, htOnIndent, htOnLabel, htOnRight, htOnStateIcon,
-  htToLeft, htToRight
-};
-using THitTests = TSet<THitTestFlag>;
 
 class TfcTVMultiSelectAttributes : public TPersistent {
  public:
