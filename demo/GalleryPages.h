@@ -119,6 +119,8 @@ class TComponentsPage : public TGalleryPage {
 TGalleryPage* NewThemesPage(TComponent* AOwner);
 // The imager's effects and the custom combos (EffectsPage.cpp).
 TGalleryPage* NewEffectsPage(TComponent* AOwner);
+// The fc tree views and tree combos (TreePage.cpp).
+TGalleryPage* NewTreePage(TComponent* AOwner);
 
 // Shared by the pages.
 String ProgramFolder();
