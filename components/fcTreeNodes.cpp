@@ -240,8 +240,7 @@ namespace {
 
 TfcTreeNode* Related(const TfcTreeNodes* Owner, HTREEITEM Item, UINT Code) {
   if (!Item && Code != TVGN_ROOT) return nullptr;
-  return Owner->GetNode(reinterpret_cast<HTREEITEM>(
-      SendMessageW(Owner->Owner()->Handle(), TVM_GETNEXTITEM, Code, reinterpret_cast<LPARAM>(Item))));
+  return Owner->GetNode(reinterpret_cast<HTREEITEM>(Owner->Send(TVM_GETNEXTITEM, Code, reinterpret_cast<LPARAM>(Item))));
 }
 
 }  // namespace
@@ -510,7 +509,8 @@ TfcTreeNodes::~TfcTreeNodes() {
 bool TfcTreeNodes::HasWindow() const { return FOwner->HandleAllocated(); }
 
 LRESULT TfcTreeNodes::Send(UINT Msg, WPARAM WParam, LPARAM LParam) const {
-  return SendMessageW(FOwner->Handle(), Msg, WParam, LParam);
+  FOwner->HandleNeeded();
+  return FOwner->SendTree(Msg, WParam, LParam);
 }
 
 TfcTreeNode* TfcTreeNodes::GetNode(HTREEITEM Item) const {
@@ -543,7 +543,9 @@ HTREEITEM TfcTreeNodes::InsertItem(TfcTreeNode* Node, HTREEITEM Parent, HTREEITE
   TVINSERTSTRUCTW ins = {};
   ins.hParent = Parent ? Parent : TVI_ROOT;
   ins.hInsertAfter = After;
-  ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_SELECTEDIMAGE;
+  // No state image to begin with: the node's StateIndex -1.
+  ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_SELECTEDIMAGE | TVIF_STATE;
+  ins.item.stateMask = TVIS_STATEIMAGEMASK;
   ins.item.pszText = LPSTR_TEXTCALLBACKW;
   ins.item.iImage = I_IMAGECALLBACK;
   ins.item.iSelectedImage = I_IMAGECALLBACK;
@@ -568,7 +570,7 @@ TfcTreeNode* TfcTreeNodes::InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfte
     throw;
   }
   if (Parent) {
-    Parent->SetHasChildren(true);
+    if (!Parent->HasChildren()) Parent->SetHasChildren(true);
     if (!Updating()) {
       TfcTreeNode* shown = Parent;
       while (shown && !shown->IsVisible()) shown = shown->Parent();
@@ -579,8 +581,7 @@ TfcTreeNode* TfcTreeNodes::InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfte
       }
     }
   }
-  if (!FOwner->MultiSelectCheckboxNode(node)) node->SetStateIndex(-1);
-  else node->SetStateIndex(1);
+  if (FOwner->MultiSelectCheckboxNode(node)) node->SetStateIndex(1);
   const TfcSortType sort = FOwner->SortType();
   if (sort == fcstText || sort == fcstBoth) node->ResortParent(false);
   return node;

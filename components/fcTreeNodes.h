@@ -175,13 +175,14 @@ class TfcTreeNodes : public TPersistent {
   // The node of a system item (its parameter value).
   TfcTreeNode* GetNode(HTREEITEM Item) const;
   void ClearCache() { FCacheNode = nullptr; FCacheIndex = -1; }
+  // A message to the system control (its window is made when missing).
+  LRESULT Send(UINT Msg, WPARAM WParam, LPARAM LParam) const;
 
  protected:
   friend class TfcTreeNode;
   friend class TfcCustomTreeView;
   TfcTreeNode* InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfter, const String& S, void* Ptr);
   HTREEITEM InsertItem(TfcTreeNode* Node, HTREEITEM Parent, HTREEITEM After);
-  LRESULT Send(UINT Msg, WPARAM WParam, LPARAM LParam) const;
   bool HasWindow() const;
   void LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent);
 

@@ -117,6 +117,10 @@ TfcCustomTreeView::~TfcCustomTreeView() {
   }
 }
 
+LRESULT TfcCustomTreeView::SendTree(UINT Msg, WPARAM WParam, LPARAM LParam) const {
+  return CallWindowProcW(FDefWndProc, FHandle, Msg, WParam, LParam);
+}
+
 TfcTreeNode* TfcCustomTreeView::CreateNode() {
   TfcTreeNode* node = FNodeFactory ? FNodeFactory(FItems.get()) : new TfcTreeNode(FItems.get());
   NodeChanged(node, 0, String(), 0);
@@ -132,7 +136,10 @@ void TfcCustomTreeView::CreateParams(TCreateParams& Params) {
   InitCommonControlsEx(&icc);
   TWinControl::CreateParams(Params);
   CreateSubClass(Params, WC_TREEVIEWW);
-  DWORD style = TVS_NOTOOLTIPS | TVS_CHECKBOXES;
+  // No TVS_CHECKBOXES: the control would give every new item a state image of
+  // its own and flip it on clicks; the state image list installed below makes
+  // the room for the boxes drawn here, and the clicks are handled here.
+  DWORD style = TVS_NOTOOLTIPS;
   if (FOptions.Contains(tvoShowLines)) style |= TVS_HASLINES;
   if (FOptions.Contains(tvoShowRoot)) style |= TVS_LINESATROOT;
   if (FOptions.Contains(tvoShowButtons)) style |= TVS_HASBUTTONS;
@@ -149,15 +156,15 @@ void TfcCustomTreeView::CreateParams(TCreateParams& Params) {
 
 void TfcCustomTreeView::InstallStateImages() {
   TCustomImageList* state = FStateImages ? FStateImages : GSharedStateImages;
-  SendMessageW(FHandle, TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(state->Handle()));
+  SendTree(TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(state->Handle()));
 }
 
 void TfcCustomTreeView::CreateWnd() {
   FDestroyingWnd = false;
   TWinControl::CreateWnd();
-  SendMessageW(FHandle, TVM_SETBKCOLOR, 0, ColorToRGB(FColor));
-  SendMessageW(FHandle, TVM_SETTEXTCOLOR, 0, ColorToRGB(Font()->Color()));
-  if (FImages) SendMessageW(FHandle, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages->Handle()));
+  SendTree(TVM_SETBKCOLOR, 0, ColorToRGB(FColor));
+  SendTree(TVM_SETTEXTCOLOR, 0, ColorToRGB(Font()->Color()));
+  if (FImages) SendTree(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages->Handle()));
   InstallStateImages();
   if (!FSavedNodes.empty()) {
     FItems->LoadRecords(FSavedNodes);
@@ -246,13 +253,10 @@ void TfcCustomTreeView::SetImages(TCustomImageList* Value) {
   FImages = Value;
   if (FImages) FImages->FreeNotification(this);
   if (!HandleAllocated()) return;
-  SendMessageW(FHandle, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages ? FImages->Handle() : nullptr));
+  SendTree(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages ? FImages->Handle() : nullptr));
   if (FStateImages) InstallStateImages();
-  for (TfcTreeNode* n = FItems->GetFirstNode(); n; n = n->GetNext()) {
-    const UINT state = static_cast<UINT>(SendMessageW(FHandle, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(n->ItemId()),
-                                                      TVIS_STATEIMAGEMASK));
-    if (static_cast<int>(state >> 12) - 1 != n->StateIndex()) n->SetStateIndex(n->StateIndex());
-  }
+  for (TfcTreeNode* n = FItems->GetFirstNode(); n; n = n->GetNext())
+    if (ItemStateIndex(n) != n->StateIndex()) n->SetStateIndex(n->StateIndex());
 }
 
 void TfcCustomTreeView::SetStateImages(TCustomImageList* Value) {
@@ -265,8 +269,16 @@ void TfcCustomTreeView::SetStateImages(TCustomImageList* Value) {
   if (!Value) RecreateWnd();
 }
 
+int TfcCustomTreeView::ItemStateIndex(TfcTreeNode* Node) const {
+  // State image k is stored as k; none (the node's -1) as 0.
+  const UINT state = static_cast<UINT>(SendTree(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Node->ItemId()),
+                                                TVIS_STATEIMAGEMASK));
+  const int index = static_cast<int>(state >> 12);
+  return index == 0 ? -1 : index;
+}
+
 int TfcCustomTreeView::Indent() {
-  return HandleAllocated() ? static_cast<int>(SendMessageW(FHandle, TVM_GETINDENT, 0, 0)) : FSavedIndent;
+  return HandleAllocated() ? static_cast<int>(SendTree(TVM_GETINDENT, 0, 0)) : FSavedIndent;
 }
 
 void TfcCustomTreeView::SetIndent(int Value) {
@@ -274,7 +286,7 @@ void TfcCustomTreeView::SetIndent(int Value) {
     FSavedIndent = Value;
     return;
   }
-  if (Value != Indent()) SendMessageW(FHandle, TVM_SETINDENT, Value, 0);
+  if (Value != Indent()) SendTree(TVM_SETINDENT, Value, 0);
 }
 
 void TfcCustomTreeView::SetReadOnly(bool Value) {
@@ -300,27 +312,27 @@ void TfcCustomTreeView::SetSortType(TfcSortType Value) {
 
 TfcTreeNode* TfcCustomTreeView::Selected() const {
   if (!HandleAllocated()) return nullptr;
-  return FItems->GetNode(reinterpret_cast<HTREEITEM>(SendMessageW(FHandle, TVM_GETNEXTITEM, TVGN_CARET, 0)));
+  return FItems->GetNode(reinterpret_cast<HTREEITEM>(SendTree(TVM_GETNEXTITEM, TVGN_CARET, 0)));
 }
 
 void TfcCustomTreeView::SetSelected(TfcTreeNode* Value) {
   if (Value) Value->SetSelected(true);
-  else if (HandleAllocated()) SendMessageW(FHandle, TVM_SELECTITEM, TVGN_CARET, 0);
+  else if (HandleAllocated()) SendTree(TVM_SELECTITEM, TVGN_CARET, 0);
 }
 
 TfcTreeNode* TfcCustomTreeView::TopItem() const {
   if (!HandleAllocated()) return nullptr;
-  return FItems->GetNode(reinterpret_cast<HTREEITEM>(SendMessageW(FHandle, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0)));
+  return FItems->GetNode(reinterpret_cast<HTREEITEM>(SendTree(TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0)));
 }
 
 void TfcCustomTreeView::SetTopItem(TfcTreeNode* Value) {
   if (Value && HandleAllocated())
-    SendMessageW(FHandle, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(Value->ItemId()));
+    SendTree(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(Value->ItemId()));
 }
 
 TfcTreeNode* TfcCustomTreeView::DropTarget() const {
   TfcTreeNode* n = HandleAllocated() ? FItems->GetNode(reinterpret_cast<HTREEITEM>(
-                                           SendMessageW(FHandle, TVM_GETNEXTITEM, TVGN_DROPHILITE, 0)))
+                                           SendTree(TVM_GETNEXTITEM, TVGN_DROPHILITE, 0)))
                                      : nullptr;
   return n ? n : FDropTarget;
 }
@@ -329,7 +341,7 @@ TfcTreeNode* TfcCustomTreeView::GetNodeAt(int X, int Y) const {
   if (!HandleAllocated()) return nullptr;
   TVHITTESTINFO hit = {};
   hit.pt = {X, Y};
-  SendMessageW(FHandle, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  SendTree(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
   return hit.hItem && (hit.flags & (TVHT_ONITEM | TVHT_ONITEMBUTTON | TVHT_ONITEMINDENT | TVHT_ONITEMRIGHT))
              ? FItems->GetNode(hit.hItem)
              : nullptr;
@@ -340,7 +352,7 @@ THitTests TfcCustomTreeView::GetHitTestInfoAt(int X, int Y) const {
   if (!HandleAllocated()) return result;
   TVHITTESTINFO hit = {};
   hit.pt = {X, Y};
-  SendMessageW(FHandle, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  SendTree(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
   const UINT f = hit.flags;
   if (f & TVHT_ABOVE) result.Include(htAbove);
   if (f & TVHT_BELOW) result.Include(htBelow);
@@ -391,7 +403,7 @@ bool TfcCustomTreeView::SortChildren(HTREEITEM Parent) {
   sort.lpfnCompare = CompareNodes;
   sort.lParam = reinterpret_cast<LPARAM>(this);
   FItems->ClearCache();
-  return SendMessageW(FHandle, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort)) != 0;
+  return SendTree(TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort)) != 0;
 }
 
 bool TfcCustomTreeView::AlphaSort() { return SortChildren(TVI_ROOT); }
@@ -400,7 +412,7 @@ String TfcCustomTreeView::GetSearchString() const {
   if (!HandleAllocated()) return String();
   wchar_t buffer[260] = {};
   // Wine's control does not answer this message; it then returns 0 and the buffer stays empty.
-  const LRESULT length = SendMessageW(FHandle, TVM_GETISEARCHSTRINGW, 0, reinterpret_cast<LPARAM>(buffer));
+  const LRESULT length = SendTree(TVM_GETISEARCHSTRINGW, 0, reinterpret_cast<LPARAM>(buffer));
   return length > 0 ? String(buffer, std::min<LRESULT>(length, 259)) : String();
 }
 
@@ -413,7 +425,7 @@ void TfcCustomTreeView::InvalidateNode(TfcTreeNode* Node) {
 }
 
 int TfcCustomTreeView::ItemHeight() const {
-  return HandleAllocated() ? static_cast<int>(SendMessageW(FHandle, TVM_GETITEMHEIGHT, 0, 0)) : 16;
+  return HandleAllocated() ? static_cast<int>(SendTree(TVM_GETITEMHEIGHT, 0, 0)) : 16;
 }
 
 // ---- events raised for the system control ----
@@ -634,7 +646,7 @@ void TfcCustomTreeView::CNNotify(TMessage& Message) {
         Message.Result = 1;
         return;
       }
-      FEditWnd = reinterpret_cast<HWND>(SendMessageW(FHandle, TVM_GETEDITCONTROL, 0, 0));
+      FEditWnd = reinterpret_cast<HWND>(SendTree(TVM_GETEDITCONTROL, 0, 0));
       if (FEditWnd) {
         SetPropW(FEditWnd, L"fcTreeView", reinterpret_cast<HANDLE>(this));
         FEditPrevProc = reinterpret_cast<WNDPROC>(
@@ -739,7 +751,7 @@ void TfcCustomTreeView::Dispatch(TMessage& Message) {
       return;
     case CM_FONTCHANGED:
       TWinControl::Dispatch(Message);
-      if (HandleAllocated()) SendMessageW(FHandle, TVM_SETTEXTCOLOR, 0, ColorToRGB(Font()->Color()));
+      if (HandleAllocated()) SendTree(TVM_SETTEXTCOLOR, 0, ColorToRGB(Font()->Color()));
       return;
     case CM_SYSCOLORCHANGE:
       if (HandleAllocated()) {

@@ -112,9 +112,7 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
   TCanvas* c = FCanvas.get();
   HDC dc = c->Handle();
   // The system control flips the state image of a clicked check box itself; ours is the truth.
-  const UINT itemState = static_cast<UINT>(
-      SendMessageW(FHandle, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(N->ItemId()), TVIS_STATEIMAGEMASK));
-  if (static_cast<int>(itemState >> 12) - 1 != N->StateIndex()) N->SetStateIndex(N->StateIndex());
+  if (ItemStateIndex(N) != N->StateIndex()) N->SetStateIndex(N->StateIndex());
   if (MultiSelectCheckboxNode(N) && N->StateIndex() != 1) N->SetStateIndex(1);
 
   const TRect cell = fcCheckCell(ItemLayout(N, T));
