@@ -130,5 +130,8 @@ String LoadGalleryPhoto(TBitmap& Photo);
 void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text);
 // A small grey note under a drawing.
 void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text);
+// Focuses the combo and opens its drop-down once the page shows (for screenshots).
+class TfcCustomCombo;
+void DropDownOnceShown(TComponent* Owner, TfcCustomCombo* Combo);
 // The font the gallery writes Chinese text in.
 extern const wchar_t* const kChineseFont;

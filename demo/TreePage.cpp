@@ -1,7 +1,6 @@
 // The tree page: the fc tree view with check boxes, radio nodes, images and a
 // link node; a second tree with a multi-selection and 3-D buttons; and tree
 // combos. --droptree opens the first tree combo once the page shows.
-#include "classlib/ExtCtrls.h"
 #include "components/fcTreeCombo.h"
 #include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
@@ -152,17 +151,7 @@ class TTreePage : public TGalleryPage {
       list->Items()->Add(nullptr, s);
     list->SetText(L"Shanghai \x4E0A\x6D77");
 
-    if (!HasArgument(L"--droptree")) return;
-    // Once the page shows: focus the first combo and open its tree.
-    auto* timer = new TTimer(this);
-    timer->SetInterval(1500);
-    timer->OnTimer = [timer, framed](TObject*) {
-      timer->SetEnabled(false);
-      if (!framed->CanFocus()) return;
-      framed->SetFocus();
-      framed->DropDown();
-    };
-    timer->SetEnabled(true);
+    if (HasArgument(L"--droptree")) DropDownOnceShown(this, framed);
   }
 
   TImageList FImages{nullptr, 16, 16};
