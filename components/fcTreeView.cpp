@@ -54,7 +54,8 @@ void TfcTVMultiSelectAttributes::SetMultiSelectCheckbox(bool Value) {
   FMultiSelectCheckbox = Value;
   if (!Value && FTreeView->HandleAllocated()) {
     for (TfcTreeNode* n = FTreeView->Items()->GetFirstNode(); n; n = n->GetNext()) {
-      if (!FTreeView->LevelAllowed(n)) continue;
+      // A node's own check box and its check stay: only the selection's boxes go.
+      if (!FTreeView->LevelAllowed(n) || n->CheckboxType() != fcNoCheckbox) continue;
       n->FChecked = false;
       n->SetStateIndex(-1);
     }

@@ -219,3 +219,37 @@ TEST_F(fcTreeComboTest, ComboNodesStreamTheirOwnValue) {
   EXPECT_EQ(plain->Items()->GetFirstNode()->Text(), L"abc");
   EXPECT_EQ(s.Position(), s.Size());
 }
+
+TEST_F(fcTreeComboTest, DropDownIsAsWideAsTheWidestNodeAndDeleteClearsWhenAllowed) {
+  TfcTreeCombo* c = NewCombo();
+  c->SetWidth(60);
+  c->SetStyle(csDropDownList);
+  c->Items()->Add(nullptr, L"short");
+  TfcTreeNode* wide = c->Items()->Add(nullptr, L"a rather wide node text");
+  ShowWith(c);
+  c->DropDown();
+  Settle();
+  ASSERT_TRUE(c->GetDroppedDown());
+  RECT pw;
+  GetWindowRect(c->Container()->Handle(), &pw);
+  TCanvas* canvas = c->TreeView()->Canvas();
+  canvas->SetFont(c->TreeView()->Font());
+  const int text = canvas->TextWidth(wide->Text()) + wide->DisplayRect(true).Left + 6;
+  EXPECT_GE(pw.right - pw.left, text + 2 * GetSystemMetrics(SM_CXVSCROLL));
+  c->CloseUp(false);
+  Settle();
+
+  Key(c, VK_DOWN);
+  EXPECT_EQ(c->Text(), L"short");
+  Key(c, VK_DELETE);  // clearing is not allowed
+  EXPECT_EQ(c->Text(), L"short");
+  c->SetAllowClearKey(true);
+  Key(c, VK_DELETE);
+  EXPECT_EQ(c->Text(), L"");
+  EXPECT_EQ(c->SelectedNode(), nullptr);
+  EXPECT_TRUE(c->Modified());
+  // A read-only combo's arrows move nothing.
+  c->SetReadOnly(true);
+  Key(c, VK_DOWN);
+  EXPECT_EQ(c->Text(), L"");
+}
