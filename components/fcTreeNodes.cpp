@@ -40,17 +40,53 @@ TfcTreeNode::~TfcTreeNode() {
                           &tv->FDragNode})
     if (*p == this) *p = nullptr;
   if (FItemId && FOwner->HasWindow()) {
-    TfcTreeNode* parent = Parent();
-    if (parent && !parent->Deleting() && parent->Count() == 1) {
+    TfcTreeNode* parent = FParent;
+    if (parent && !parent->Deleting() && parent->FCount == 1) {
       parent->Collapse(false);
       parent->SetHasChildren(false);
     }
     const HTREEITEM item = FItemId;
     FItemId = nullptr;
+    FOwner->FNodes.erase(item);
     FOwner->Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
   }
+  // Children whose items went with this one's are gone by now; any left let go.
+  for (TfcTreeNode* c = FFirstChild; c; c = c->FNextSibling) c->FParent = nullptr;
+  Unlink();
   FData = nullptr;
 }
+
+void TfcTreeNode::Unlink() {
+  TfcTreeNode*& first = FParent ? FParent->FFirstChild : FOwner->FFirstRoot;
+  TfcTreeNode*& last = FParent ? FParent->FLastChild : FOwner->FLastRoot;
+  if (FPrevSibling) FPrevSibling->FNextSibling = FNextSibling;
+  else if (first == this) first = FNextSibling;
+  if (FNextSibling) FNextSibling->FPrevSibling = FPrevSibling;
+  else if (last == this) last = FPrevSibling;
+  if (FParent) --FParent->FCount;
+  FParent = FNextSibling = FPrevSibling = nullptr;
+}
+
+void TfcTreeNode::LinkAfter(TfcTreeNode* AParent, TfcTreeNode* After, bool First) {
+  FParent = AParent;
+  TfcTreeNode*& first = AParent ? AParent->FFirstChild : FOwner->FFirstRoot;
+  TfcTreeNode*& last = AParent ? AParent->FLastChild : FOwner->FLastRoot;
+  if (First || !After) {
+    FPrevSibling = nullptr;
+    FNextSibling = first;
+    if (first) first->FPrevSibling = this;
+    first = this;
+    if (!last) last = this;
+  } else {
+    FPrevSibling = After;
+    FNextSibling = After->FNextSibling;
+    if (After->FNextSibling) After->FNextSibling->FPrevSibling = this;
+    After->FNextSibling = this;
+    if (last == After) last = this;
+  }
+  if (AParent) ++AParent->FCount;
+}
+
 
 TfcCustomTreeView* TfcTreeNode::TreeView() const { return FOwner->Owner(); }
 
@@ -190,14 +226,10 @@ void TfcTreeNode::SetDropTarget(bool Value) {
   else if (DropTarget()) FOwner->Send(TVM_SELECTITEM, TVGN_DROPHILITE, 0);
 }
 
-bool TfcTreeNode::HasChildren() const {
-  if (!FItemId || !FOwner->HasWindow()) return false;
-  TVITEMW it = ItemOf(FItemId, TVIF_CHILDREN);
-  FOwner->Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
-  return it.cChildren > 0;
-}
+bool TfcTreeNode::HasChildren() const { return FItemId && FHasChildren; }
 
 void TfcTreeNode::SetHasChildren(bool Value) {
+  FHasChildren = Value;
   TVITEMW it = {};
   it.cChildren = Value ? 1 : 0;
   SetItemFields(TVIF_CHILDREN, it);
@@ -239,23 +271,17 @@ void TfcTreeNode::MakeVisible() {
 namespace {
 
 TfcTreeNode* Related(const TfcTreeNodes* Owner, HTREEITEM Item, UINT Code) {
-  if (!Item && Code != TVGN_ROOT) return nullptr;
+  if (!Item) return nullptr;
   return Owner->GetNode(reinterpret_cast<HTREEITEM>(Owner->Send(TVM_GETNEXTITEM, Code, reinterpret_cast<LPARAM>(Item))));
 }
 
 }  // namespace
 
-TfcTreeNode* TfcTreeNode::Parent() const { return FItemId ? Related(FOwner, FItemId, TVGN_PARENT) : nullptr; }
-TfcTreeNode* TfcTreeNode::GetNextSibling() const { return Related(FOwner, FItemId, TVGN_NEXT); }
-TfcTreeNode* TfcTreeNode::GetPrevSibling() const { return Related(FOwner, FItemId, TVGN_PREVIOUS); }
-TfcTreeNode* TfcTreeNode::GetFirstChild() const { return Related(FOwner, FItemId, TVGN_CHILD); }
-
-TfcTreeNode* TfcTreeNode::GetLastChild() const {
-  TfcTreeNode* n = GetFirstChild();
-  if (!n) return nullptr;
-  while (TfcTreeNode* next = n->GetNextSibling()) n = next;
-  return n;
-}
+TfcTreeNode* TfcTreeNode::Parent() const { return FParent; }
+TfcTreeNode* TfcTreeNode::GetNextSibling() const { return FNextSibling; }
+TfcTreeNode* TfcTreeNode::GetPrevSibling() const { return FPrevSibling; }
+TfcTreeNode* TfcTreeNode::GetFirstChild() const { return FFirstChild; }
+TfcTreeNode* TfcTreeNode::GetLastChild() const { return FLastChild; }
 
 TfcTreeNode* TfcTreeNode::GetNextVisible() const {
   return IsVisible() ? Related(FOwner, FItemId, TVGN_NEXTVISIBLE) : nullptr;
@@ -298,11 +324,7 @@ int TfcTreeNode::Level() const {
   return level;
 }
 
-int TfcTreeNode::Count() const {
-  int count = 0;
-  for (TfcTreeNode* n = GetFirstChild(); n; n = n->GetNextSibling()) ++count;
-  return count;
-}
+int TfcTreeNode::Count() const { return FCount; }
 
 TfcTreeNode* TfcTreeNode::Item(int Index) const {
   TfcTreeNode* n = Index >= 0 ? GetFirstChild() : nullptr;
@@ -345,7 +367,9 @@ TRect TfcTreeNode::DisplayRect(bool TextOnly) const {
 
 bool TfcTreeNode::AlphaSort() {
   FOwner->ClearCache();
-  return FItemId && TreeView()->SortChildren(FItemId);
+  const bool sorted = FItemId && TreeView()->SortChildren(FItemId);
+  if (sorted) FOwner->RelinkChildren(this);
+  return sorted;
 }
 
 void TfcTreeNode::EndEdit(bool Cancel) { FOwner->Send(TVM_ENDEDITLABELNOW, Cancel ? TRUE : FALSE, 0); }
@@ -430,10 +454,16 @@ void TfcTreeNode::MoveTo(TfcTreeNode* Destination, TfcNodeAttachMode Mode) {
   it.lParam = 0;
   FOwner->Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
   const HTREEITEM fresh = FOwner->InsertItem(this, parent, after);
+  TfcTreeNode* newParent = FOwner->GetNode(parent);
+  TfcTreeNode* afterNode = after == TVI_LAST  ? (newParent ? newParent->FLastChild : FOwner->FLastRoot)
+                           : after == TVI_FIRST ? nullptr
+                                                : FOwner->GetNode(after);
+  Unlink();
+  LinkAfter(newParent, afterNode, after == TVI_FIRST);
   std::vector<TfcTreeNode*> kids;
-  for (HTREEITEM c = reinterpret_cast<HTREEITEM>(FOwner->Send(TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(old)));
-       c; c = reinterpret_cast<HTREEITEM>(FOwner->Send(TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(c))))
-    if (TfcTreeNode* k = FOwner->GetNode(c)) kids.push_back(k);
+  for (TfcTreeNode* k = FFirstChild; k; k = k->FNextSibling) kids.push_back(k);
+  FOwner->FNodes.erase(old);
+  FOwner->FNodes[fresh] = this;
   FItemId = fresh;
   for (auto k = kids.rbegin(); k != kids.rend(); ++k) (*k)->MoveTo(this, fcnaAddChildFirst);
   FOwner->Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(old));
@@ -514,15 +544,33 @@ LRESULT TfcTreeNodes::Send(UINT Msg, WPARAM WParam, LPARAM LParam) const {
 }
 
 TfcTreeNode* TfcTreeNodes::GetNode(HTREEITEM Item) const {
-  if (!Item || !HasWindow()) return nullptr;
-  TVITEMW it = ItemOf(Item, TVIF_PARAM);
-  if (!Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it))) return nullptr;
-  return reinterpret_cast<TfcTreeNode*>(it.lParam);
+  const auto found = FNodes.find(Item);
+  return found != FNodes.end() ? found->second : nullptr;
+}
+
+void TfcTreeNodes::RelinkChildren(TfcTreeNode* Parent) {
+  std::vector<TfcTreeNode*> order;
+  const HTREEITEM parent = Parent ? Parent->FItemId : nullptr;
+  HTREEITEM c = reinterpret_cast<HTREEITEM>(
+      Send(TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
+  for (; c; c = reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(c))))
+    if (TfcTreeNode* n = GetNode(c)) order.push_back(n);
+  TfcTreeNode*& first = Parent ? Parent->FFirstChild : FFirstRoot;
+  TfcTreeNode*& last = Parent ? Parent->FLastChild : FLastRoot;
+  first = last = nullptr;
+  TfcTreeNode* prev = nullptr;
+  for (TfcTreeNode* n : order) {
+    n->FPrevSibling = prev;
+    n->FNextSibling = nullptr;
+    if (prev) prev->FNextSibling = n;
+    else first = n;
+    prev = n;
+  }
+  last = prev;
 }
 
 int TfcTreeNodes::Count() const { return HasWindow() ? static_cast<int>(Send(TVM_GETCOUNT, 0, 0)) : 0; }
 
-TfcTreeNode* TfcTreeNodes::GetFirstNode() const { return HasWindow() ? Related(this, nullptr, TVGN_ROOT) : nullptr; }
 
 TfcTreeNode* TfcTreeNodes::Item(int Index) {
   if (Index < 0) throw ETreeViewError(L"Invalid index");
@@ -569,8 +617,13 @@ TfcTreeNode* TfcTreeNodes::InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfte
     delete node;
     throw;
   }
+  FNodes[node->FItemId] = node;
+  TfcTreeNode* after = InsertAfter == TVI_LAST    ? (Parent ? Parent->FLastChild : FLastRoot)
+                       : InsertAfter == TVI_FIRST ? nullptr
+                                                  : GetNode(InsertAfter);
+  node->LinkAfter(Parent, after, InsertAfter == TVI_FIRST);
   if (Parent) {
-    if (!Parent->HasChildren()) Parent->SetHasChildren(true);
+    if (!Parent->FHasChildren) Parent->SetHasChildren(true);
     if (!Updating()) {
       TfcTreeNode* shown = Parent;
       while (shown && !shown->IsVisible()) shown = shown->Parent();

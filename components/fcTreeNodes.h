@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <unordered_map>
 #include <vector>
 
 #include "classlib/Classes.h"
@@ -126,8 +127,20 @@ class TfcTreeNode : public TPersistent {
   void ExpandItem(bool Expand);
   void ResortParent(bool ByData);
 
+  // The place in the tree, kept in step with the system items by every
+  // operation that adds, removes, moves or sorts them: the system control
+  // finds an item by a linear search under Wine, so asking it for each step
+  // of a walk would make walks quadratic.
+  void Unlink();
+  void LinkAfter(TfcTreeNode* AParent, TfcTreeNode* After, bool First);
+
   TfcTreeNodes* FOwner;
   HTREEITEM FItemId = nullptr;
+  TfcTreeNode* FParent = nullptr;
+  TfcTreeNode *FFirstChild = nullptr, *FLastChild = nullptr;
+  TfcTreeNode *FNextSibling = nullptr, *FPrevSibling = nullptr;
+  int FCount = 0;
+  bool FHasChildren = false;
   String FText, FStringData, FStringData2;
   void* FData = nullptr;
   int FImageIndex = 0, FSelectedIndex = 0, FOverlayIndex = -1, FStateIndex = -1;
@@ -145,7 +158,7 @@ class TfcTreeNodes : public TPersistent {
 
   TfcCustomTreeView* Owner() const { return FOwner; }
   int Count() const;
-  TfcTreeNode* GetFirstNode() const;
+  TfcTreeNode* GetFirstNode() const { return FFirstRoot; }
   // The node at an absolute index in depth-first order; ETreeViewError
   // "Invalid index" for one out of range.
   TfcTreeNode* Item(int Index);
@@ -172,7 +185,7 @@ class TfcTreeNodes : public TPersistent {
   std::vector<TfcNodeRecord> SaveRecords() const;
   void LoadRecords(const std::vector<TfcNodeRecord>& Records);
 
-  // The node of a system item (its parameter value).
+  // The node of a system item.
   TfcTreeNode* GetNode(HTREEITEM Item) const;
   void ClearCache() { FCacheNode = nullptr; FCacheIndex = -1; }
   // A message to the system control (its window is made when missing).
@@ -186,7 +199,12 @@ class TfcTreeNodes : public TPersistent {
   bool HasWindow() const;
   void LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent);
 
+  // Re-reads the order of a parent's children (nullptr: the roots) after the system control sorted them.
+  void RelinkChildren(TfcTreeNode* Parent);
+
   TfcCustomTreeView* FOwner;
+  TfcTreeNode *FFirstRoot = nullptr, *FLastRoot = nullptr;
+  std::unordered_map<HTREEITEM, TfcTreeNode*> FNodes;
   int FUpdateCount = 0;
   TfcTreeNode* FCacheNode = nullptr;
   int FCacheIndex = -1;

@@ -407,7 +407,11 @@ bool TfcCustomTreeView::SortChildren(HTREEITEM Parent) {
   return SendTree(TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort)) != 0;
 }
 
-bool TfcCustomTreeView::AlphaSort() { return SortChildren(TVI_ROOT); }
+bool TfcCustomTreeView::AlphaSort() {
+  const bool sorted = SortChildren(TVI_ROOT);
+  if (sorted) FItems->RelinkChildren(nullptr);
+  return sorted;
+}
 
 String TfcCustomTreeView::GetSearchString() const {
   if (!HandleAllocated()) return String();
@@ -627,6 +631,7 @@ void TfcCustomTreeView::CNNotify(TMessage& Message) {
       auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
       auto* node = reinterpret_cast<TfcTreeNode*>(tv->itemOld.lParam);
       if (!node) return;
+      FItems->FNodes.erase(tv->itemOld.hItem);
       node->FItemId = nullptr;
       FChangeTimer->SetEnabled(false);
       if (FDestroyingWnd) node->Delete();
