@@ -123,7 +123,7 @@ void TfcTreeNode::SetText(const String& Value) {
   TreeView()->NodeChanged(this, 2, Value, 0);
   FText = Value;
   TVITEMW it = {};
-  it.pszText = LPSTR_TEXTCALLBACKW;
+  it.pszText = const_cast<wchar_t*>(FText.c_str());
   SetItemFields(TVIF_TEXT, it);
   const TfcSortType sort = TreeView()->SortType();
   if ((sort == fcstText || sort == fcstBoth) && FInTree) ResortParent(false);
@@ -594,7 +594,9 @@ HTREEITEM TfcTreeNodes::InsertItem(TfcTreeNode* Node, HTREEITEM Parent, HTREEITE
   // No state image to begin with: the node's StateIndex -1.
   ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_SELECTEDIMAGE | TVIF_STATE;
   ins.item.stateMask = TVIS_STATEIMAGEMASK;
-  ins.item.pszText = LPSTR_TEXTCALLBACKW;
+  // The text is given to the item, not asked for on each use: under Wine every
+  // request would make a round of notifications through the parent.
+  ins.item.pszText = const_cast<wchar_t*>(Node->FText.c_str());
   ins.item.iImage = I_IMAGECALLBACK;
   ins.item.iSelectedImage = I_IMAGECALLBACK;
   ins.item.lParam = reinterpret_cast<LPARAM>(Node);
