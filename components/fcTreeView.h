@@ -212,7 +212,7 @@ class TfcCustomTreeView : public TWinControl {
   bool ShowsImage(TfcTreeNode* Node) const;
   bool HasStateSpace(TfcTreeNode* Node) const;
   TfcItemLayout ItemLayout(TfcTreeNode* Node, const TRect& T) const;
-  bool ShownSelected(TfcTreeNode* Node, TfcItemStates State) const;
+  bool ShownSelected(TfcTreeNode* Node, TfcItemStates State, bool DropHighlighted) const;
   void SortWhole(bool ByData);
   TfcTreeNode* RootAt(int Index) const;
   // The state image index the system item carries, -1 for none.
@@ -236,6 +236,8 @@ class TfcCustomTreeView : public TWinControl {
   bool FPaintingFlag = false;
   int FPaintedItems = 0;
   int FPaintIndent = 19;
+  // The line x of ancestors already placed in this paint.
+  std::unordered_map<TfcTreeNode*, int> FLineX;
 
  private:
   void CNNotify(TMessage& Message);

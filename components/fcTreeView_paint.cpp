@@ -41,9 +41,9 @@ TfcItemLayout TfcCustomTreeView::ItemLayout(TfcTreeNode* Node, const TRect& T) c
   return l;
 }
 
-bool TfcCustomTreeView::ShownSelected(TfcTreeNode* Node, TfcItemStates State) const {
+bool TfcCustomTreeView::ShownSelected(TfcTreeNode* Node, TfcItemStates State, bool DropHighlighted) const {
   TfcTreeNode* drop = DropTarget();
-  return (State.Contains(fcisSelected) && (!drop || drop == Node)) || Node->DropTarget();
+  return (State.Contains(fcisSelected) && (!drop || drop == Node)) || DropHighlighted;
 }
 
 // ---- custom draw ----
@@ -63,6 +63,7 @@ void TfcCustomTreeView::CustomDraw(TMessage& Message) {
   switch (cd->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
       FPaintIndent = Indent();
+      FLineX.clear();
       FCanvas->SetPaintDC(cd->nmcd.hdc);
       FCanvas->SetFont(Font());
       FCanvas->Brush()->SetColor(FColor);
@@ -112,7 +113,11 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
   TCanvas* c = FCanvas.get();
   HDC dc = c->Handle();
   // The system control flips the state image of a clicked check box itself; ours is the truth.
-  if (ItemStateIndex(N) != N->StateIndex()) N->SetStateIndex(N->StateIndex());
+  // One look at the item (each costs a search of all items under Wine).
+  const UINT itemState = static_cast<UINT>(SendTree(
+      TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(N->ItemId()), TVIS_EXPANDED | TVIS_CUT | TVIS_DROPHILITED | TVIS_STATEIMAGEMASK));
+  const int stateImage = static_cast<int>((itemState & TVIS_STATEIMAGEMASK) >> 12);
+  if ((stateImage == 0 ? -1 : stateImage) != N->StateIndex()) N->SetStateIndex(N->StateIndex());
   if (MultiSelectCheckboxNode(N) && N->StateIndex() != 1) N->SetStateIndex(1);
 
   const TRect cell = fcCheckCell(ItemLayout(N, T));
@@ -130,7 +135,11 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
     fcDottedLine(c, TPoint(x, firstRoot ? centre.Y : T.Top), TPoint(x, bottom));
     for (TfcTreeNode* a = parent; a; a = a->Parent()) {
       if (!a->GetNextSibling()) continue;
-      const int ax = fcLineX(fcCheckCell(ItemLayout(a, a->DisplayRect(true))));
+      // Ancestors are shared by many rows: their line is placed once a paint.
+      auto known = FLineX.find(a);
+      const int ax = known != FLineX.end()
+                         ? known->second
+                         : (FLineX[a] = fcLineX(fcCheckCell(ItemLayout(a, a->DisplayRect(true)))));
       fcDottedLine(c, TPoint(ax, T.Top), TPoint(ax, T.Bottom));
     }
     if (FOptions.Contains(tvoShowRoot) || parent) {
@@ -166,14 +175,14 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
       c->Brush()->SetColor(clBtnShadow);
       c->FrameRect(b);
     }
-    DrawExpandButton(c, b, p, q, N->Expanded(), FColor);
+    DrawExpandButton(c, b, p, q, (itemState & TVIS_EXPANDED) != 0, FColor);
   }
 
   // Colours.
   c->SetFont(Font());
   c->Brush()->SetColor(FColor);
   const bool focused = Focused();
-  const bool shownSelected = ShownSelected(N, State);
+  const bool shownSelected = ShownSelected(N, State, (itemState & TVIS_DROPHILITED) != 0);
   if (shownSelected && !multi) {
     if (focused) {
       c->Brush()->SetColor(clHighlight);
@@ -227,7 +236,7 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
     const int index = State.Contains(fcisSelected) && sel >= 0 && sel < FImages->Count() ? sel : N->ImageIndex();
     UINT drawStyle = shownSelected && FImages->BlendColor() != clNone && !RowSelect() ? ILD_BLEND50 : ILD_NORMAL;
     COLORREF fore = FImages->BlendColor() == clNone ? CLR_NONE : ColorToRGB(FImages->BlendColor());
-    if (N->Cut()) {
+    if (itemState & TVIS_CUT) {
       drawStyle |= ILD_BLEND50;
       fore = RGB(255, 255, 255);
     }
