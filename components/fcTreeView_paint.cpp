@@ -73,7 +73,8 @@ void TfcCustomTreeView::CustomDraw(TMessage& Message) {
     case CDDS_ITEMPREPAINT: {
       auto* node = reinterpret_cast<TfcTreeNode*>(cd->nmcd.lItemlParam);
       if (!node) node = FItems->GetNode(reinterpret_cast<HTREEITEM>(cd->nmcd.dwItemSpec));
-      Message.Result = CDRF_SKIPDEFAULT | CDRF_NOTIFYPOSTPAINT;
+      // Nothing follows an item's paint: no post-paint notification is asked for.
+      Message.Result = CDRF_SKIPDEFAULT;
       if (!node) return;
       ++FPaintedItems;
       const TRect t = node->DisplayRect(true);
@@ -105,6 +106,19 @@ void DrawExpandButton(TCanvas* C, const TRect& B, const TPoint& P, int Q, bool E
   }
   C->Brush()->SetColor(brush);
   (void)dc;
+}
+
+// The canvas font back to the control's: only what differs is written, since
+// each write looks the font's handle up again.
+void RestoreFont(TFont* Canvas, TFont* Control) {
+  if (Canvas->Name() != Control->Name() || Canvas->Height() != Control->Height() ||
+      Canvas->Charset() != Control->Charset() || Canvas->Pitch() != Control->Pitch() ||
+      Canvas->Orientation() != Control->Orientation()) {
+    Canvas->Assign(Control);
+    return;
+  }
+  Canvas->SetStyle(Control->Style());
+  Canvas->SetColor(Control->Color());
 }
 
 }  // namespace
@@ -179,7 +193,7 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
   }
 
   // Colours.
-  c->SetFont(Font());
+  RestoreFont(c->Font(), Font());
   c->Brush()->SetColor(FColor);
   const bool focused = Focused();
   const bool shownSelected = ShownSelected(N, State, (itemState & TVIS_DROPHILITED) != 0);
