@@ -179,9 +179,9 @@ void TfcCustomTreeView::CreateWnd() {
   }
 }
 
-void TfcCustomTreeView::DestroyWnd() {
-  FDestroyingWnd = true;
-  if (!FItems->FDestroying && FItems->Count() > 0) {
+void TfcCustomTreeView::SaveForNewWindow() {
+  if (FItems->FDestroying || ComponentState().Contains(csDestroying)) return;
+  if (FItems->Count() > 0) {
     // The whole content is kept, texts uncut, and read back by CreateWnd.
     FSavedNodes = FItems->SaveRecords();
     TfcTreeNode* top = TopItem();
@@ -189,7 +189,12 @@ void TfcCustomTreeView::DestroyWnd() {
     FSavedTop = top ? top->AbsoluteIndex() : -1;
     FSavedSelected = selected ? selected->AbsoluteIndex() : -1;
   }
-  if (!FItems->FDestroying) FSavedIndent = Indent();
+  FSavedIndent = Indent();
+}
+
+void TfcCustomTreeView::DestroyWnd() {
+  SaveForNewWindow();
+  FDestroyingWnd = true;
   HideHint();
   FItems->Clear();
   TWinControl::DestroyWnd();
@@ -748,6 +753,9 @@ void TfcCustomTreeView::Dispatch(TMessage& Message) {
     case WM_LBUTTONDBLCLK: WMLButtonDblClk(Message); return;
     case WM_RBUTTONDOWN: Invalidate(); break;
     case WM_DESTROY:
+      // A parent's window going takes this one along without DestroyWnd:
+      // the nodes are kept here for the window that follows.
+      if (!FDestroyingWnd) SaveForNewWindow();
       FDestroyingWnd = true;
       FItems->Clear();
       break;

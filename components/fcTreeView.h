@@ -249,6 +249,8 @@ class TfcCustomTreeView : public TWinControl {
   void HintTimerTick(TObject* Sender);
   void UpdateHint(TfcTreeNode* Node);
   void InstallStateImages();
+  // Keeps the nodes, selection, top node and indent for the next window.
+  void SaveForNewWindow();
   void ApplyStyleBit(DWORD Bit, bool On);
   static LRESULT CALLBACK EditWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 

@@ -2,6 +2,7 @@
 // groups, the node stream, copies, and what survives a new window.
 #include <gtest/gtest.h>
 
+#include "classlib/ExtCtrls.h"
 #include "components/fcTreeView.h"
 #include "tests/components/ComponentTestUtils.h"
 
@@ -182,4 +183,19 @@ TEST_F(fcTreeNodesTest, MoveToCarriesTheChildren) {
   EXPECT_EQ(items->Count(), 4);
   a1->MoveTo(a1->Item(0), fcnaAddChild);  // into its own subtree: refused
   EXPECT_EQ(a1->Parent(), b);
+}
+
+TEST_F(fcTreeNodesTest, NodesSurviveTheirParentsNewWindow) {
+  auto* panel = Add<TPanel>(0, 0, 300, 250);
+  auto* tv = new TfcTreeView(form);
+  tv->SetParent(panel);
+  tv->SetBounds(5, 5, 200, 200);
+  TfcTreeNode* a = tv->Items()->Add(nullptr, L"a");
+  tv->Items()->AddChild(a, L"a1");
+  tv->Items()->Add(nullptr, L"b")->SetCheckboxType(fcRadioButton);
+  panel->RecreateWnd();
+  tv->HandleNeeded();
+  ASSERT_EQ(tv->Items()->Count(), 3);
+  EXPECT_EQ(tv->Items()->Item(1)->Text(), L"a1");
+  EXPECT_EQ(tv->Items()->Item(2)->CheckboxType(), fcRadioButton);
 }
