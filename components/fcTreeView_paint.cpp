@@ -2,6 +2,7 @@
 // the system control's custom-draw notifications, into an off-screen bitmap;
 // and the hint window for cut-off texts.
 #include <algorithm>
+#include <vector>
 
 #include "classlib/Messages.h"
 #include "components/fcTreeView.h"
@@ -141,12 +142,19 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
   const bool multi = FMultiSelectAttributes->Enabled();
 
   // Lines: the node's own, then one for every ancestor that has a sibling below.
+  // Their dots (those of fcDottedLine) go to the device in one call.
   if (FOptions.Contains(tvoShowLines)) {
-    c->Pen()->SetColor(FLineColor);
+    std::vector<POINT> dots;
+    auto dotted = [&dots](const TPoint& P1, const TPoint& P2) {
+      for (const TPoint& p : fcDottedLinePoints(P1, P2)) {
+        dots.push_back({p.X, p.Y});
+        dots.push_back({p.X + 1, p.Y + 1});
+      }
+    };
     TfcTreeNode* parent = N->Parent();
     const bool firstRoot = !parent && !N->GetPrevSibling();
     const int bottom = N->GetNextSibling() ? T.Bottom : T.Bottom - (rowHeight / 2 - 1);
-    fcDottedLine(c, TPoint(x, firstRoot ? centre.Y : T.Top), TPoint(x, bottom));
+    dotted(TPoint(x, firstRoot ? centre.Y : T.Top), TPoint(x, bottom));
     for (TfcTreeNode* a = parent; a; a = a->Parent()) {
       if (!a->GetNextSibling()) continue;
       // Ancestors are shared by many rows: their line is placed once a paint.
@@ -154,11 +162,17 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
       const int ax = known != FLineX.end()
                          ? known->second
                          : (FLineX[a] = fcLineX(fcCheckCell(ItemLayout(a, a->DisplayRect(true)))));
-      fcDottedLine(c, TPoint(ax, T.Top), TPoint(ax, T.Bottom));
+      dotted(TPoint(ax, T.Top), TPoint(ax, T.Bottom));
     }
     if (FOptions.Contains(tvoShowRoot) || parent) {
       const int right = cell.Right - (HasCheckbox(N) && (HasStateSpace(N) || multi) ? 2 : 0);
-      fcDottedLine(c, TPoint(x, centre.Y), TPoint(right, centre.Y));
+      dotted(TPoint(x, centre.Y), TPoint(right, centre.Y));
+    }
+    if (!dots.empty()) {
+      c->Pen()->SetColor(FLineColor);
+      fcSelectCanvasObjects(c);
+      const std::vector<DWORD> counts(dots.size() / 2, 2);
+      PolyPolyline(dc, dots.data(), counts.data(), static_cast<DWORD>(counts.size()));
     }
   }
 

@@ -20,7 +20,7 @@ void MakeTreeImages(TImageList& Images) {
   c->Rectangle(Rect(1, 2, 7, 5));
   c->Brush()->SetColor(MakeColor(250, 225, 130));
   c->Rectangle(Rect(17, 4, 31, 14));
-  c->Polygon({Point(19, 8), Point(32, 8), Point(30, 14), Point(17, 14)});
+  c->Polygon({Point(19, 8), Point(31, 8), Point(30, 14), Point(17, 14)});
   c->Pen()->SetColor(MakeColor(90, 90, 110));
   c->Brush()->SetColor(clWhite);
   c->Rectangle(Rect(36, 1, 46, 15));
