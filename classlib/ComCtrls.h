@@ -133,3 +133,5 @@ class TPageControl : public TWinControl {
   std::unique_ptr<TControlCanvas> FCanvas;
 };
 #include "classlib/TreeView.h"
+#include "classlib/ListView.h"
+#include "classlib/RichEdit.h"
