@@ -79,6 +79,8 @@ void DrawScrollBars(TSkinArt& Art);
 void DrawTrackBars(TSkinArt& Art);
 void DrawUpDowns(TSkinArt& Art);
 void DrawTabs(TSkinArt& Art);
+// Fonts and backgrounds of the views, and the list view's header button.
+void DrawViews(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);

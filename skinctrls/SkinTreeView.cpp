@@ -1,0 +1,147 @@
+// TspSkinCustomTreeView: skin font and colours, and the skinned bars driven from the window's scroll state.
+#include "skinctrls/SkinTreeView.h"
+
+#include "skin/SPUtils_platform.h"
+#include "skin/SkinForm.h"
+
+TspSkinCustomTreeView::TspSkinCustomTreeView(TComponent* AOwner)
+    : TspSkinLinked<TCustomTreeView>(AOwner), FDefaultFont(std::make_unique<TFont>()) {
+  FSkinDataName = L"treeview";
+  FDefaultFont->SetName(L"Arial");
+  FDefaultFont->SetHeight(14);
+}
+
+TspSkinCustomTreeView::~TspSkinCustomTreeView() {
+  if (!FTornDownControl) TspSkinCustomTreeView::BeforeDestruction();
+}
+
+void TspSkinCustomTreeView::BeforeDestruction() {
+  if (FTornDownControl) return;
+  FBars.Detach();
+  TspSkinLinked<TCustomTreeView>::BeforeDestruction();
+}
+
+void TspSkinCustomTreeView::CreateParams(TCreateParams& Params) {
+  TCustomTreeView::CreateParams(Params);
+  Params.Style &= ~(WS_HSCROLL | WS_VSCROLL);
+}
+
+void TspSkinCustomTreeView::Loaded() {
+  TCustomTreeView::Loaded();
+  ChangeSkinData();
+}
+
+void TspSkinCustomTreeView::SetDefaultFont(TFont* Value) {
+  FDefaultFont->Assign(Value);
+  if (FIndex == -1) Font()->Assign(Value);
+}
+
+void TspSkinCustomTreeView::SetDefaultColor(TColor Value) {
+  FDefaultColor = Value;
+  if (FIndex == -1) SetColor(Value);
+}
+
+void TspSkinCustomTreeView::SetVScrollBar(TspSkinScrollBar* Value) {
+  FBars.SetVertical(Value);
+  if (Value) Value->OnChange = [this](TObject*) { VScrollBarChange(); };
+  UpdateScrollBars();
+}
+
+void TspSkinCustomTreeView::SetHScrollBar(TspSkinScrollBar* Value) {
+  FBars.SetHorizontal(Value);
+  if (Value) Value->OnChange = [this](TObject*) { HScrollBarChange(); };
+  UpdateScrollBars();
+}
+
+void TspSkinCustomTreeView::Notification(TComponent* AComponent, TOperation Operation) {
+  TspSkinLinked<TCustomTreeView>::Notification(AComponent, Operation);
+  if (Operation == opRemove) FBars.Notification(AComponent);
+}
+
+void TspSkinCustomTreeView::ChangeSkinData() {
+  if (Loading()) return;
+  ApplyViewSkin(this, FSkinData, FindRecord<TspDataSkinTreeView>(), FUseSkinFont, FDefaultFont.get(), FDefaultColor);
+  for (TCustomImageList* list : {Images(), StateImages()})
+    if (list) list->SetBkColor(Color());
+  UpdateScrollBars();
+  FBars.Realign();
+}
+
+void TspSkinCustomTreeView::Change(TTreeNode* Node) {
+  TCustomTreeView::Change(Node);
+  UpdateScrollBars();
+}
+
+void TspSkinCustomTreeView::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case MSG_SKIN_AWARE_QUERY: Message.Result = SKIN_AWARE_REPLY; return;
+    // No border and no room for the window's own bars: the skinned ones stand beside it.
+    case WM_NCCALCSIZE: Message.Result = 0; return;
+    case WM_NCPAINT: return;
+    case CM_VISIBLECHANGED:
+      TCustomTreeView::Dispatch(Message);
+      FBars.SetVisible(Visible());
+      return;
+    case WM_SIZE:
+      TCustomTreeView::Dispatch(Message);
+      if (!FUpdating) UpdateScrollBars();
+      return;
+    case WM_PAINT:
+    case WM_KEYDOWN:
+    case WM_LBUTTONUP:
+      TCustomTreeView::Dispatch(Message);
+      UpdateScrollBars();
+      return;
+  }
+  TspSkinLinked<TCustomTreeView>::Dispatch(Message);
+}
+
+void TspSkinCustomTreeView::UpdateScrollBars() {
+  if (Loading() || FUpdating || !HandleAllocated()) return;
+  TspSkinScrollBar* vbar = FBars.Vertical();
+  TspSkinScrollBar* hbar = FBars.Horizontal();
+  if (!vbar && !hbar) return;
+  FUpdating = true;
+  bool changed = false;
+  if (vbar) {
+    const SCROLLINFO si = ReadScrollInfo(Handle(), SB_VERT);
+    const int visibleRows = VisibleCount();
+    const int total = static_cast<int>(SendMessageW(Handle(), TVM_GETCOUNT, 0, 0));
+    const bool show = si.nMax >= 1 && visibleRows <= si.nMax && si.nMax < total && Visible();
+    changed |= FBars.SetBarVisible(vbar, show);
+    if (show) vbar->SetRange(si.nMin, si.nMax, visibleRows, si.nPos);
+  }
+  if (hbar) {
+    const SCROLLINFO si = ReadScrollInfo(Handle(), SB_HORZ);
+    const bool show = si.nMax > Width() && Visible();
+    changed |= FBars.SetBarVisible(hbar, show);
+    if (show) hbar->SetRange(si.nMin, si.nMax, Width(), si.nPos);
+  }
+  FBars.Finish(changed);
+  FUpdating = false;
+}
+
+void TspSkinCustomTreeView::VScrollBarChange() {
+  const int position = FBars.Vertical()->Position();
+  // The scroll message carries 16 bits: further rows are reached by making
+  // the row at that place the first one shown.
+  if (position > 0x7FFF) {
+    TTreeNode* node = TopItem();
+    const SCROLLINFO si = ReadScrollInfo(Handle(), SB_VERT);
+    for (int i = si.nPos; node && i < position; ++i) node = node->GetNextVisible();
+    for (int i = si.nPos; node && i > position; --i) node = node->GetPrevVisible();
+    SetTopItem(node);
+    return;
+  }
+  if (IsWindowsVistaOrLater()) {
+    SCROLLINFO si = ReadScrollInfo(Handle(), SB_VERT);
+    si.fMask = SIF_POS;
+    si.nPos = position;
+    SetScrollInfo(Handle(), SB_VERT, &si, TRUE);
+  }
+  SendMessageW(Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
+}
+
+void TspSkinCustomTreeView::HScrollBarChange() {
+  SendMessageW(Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, FBars.Horizontal()->Position()), 0);
+}
