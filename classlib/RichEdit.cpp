@@ -28,7 +28,8 @@ void TCustomRichEdit::CreateHandleDone() {
   // No limit of its own beyond the system's (the edit's 0 would mean 64 KB here).
   SendMessageW(FHandle, EM_EXLIMITTEXT, 0, MaxLength() > 0 ? MaxLength() : 0x7FFFFFFE);
   SendMessageW(FHandle, EM_SETEVENTMASK, 0, ENM_CHANGE);
-  if (!FWordWrap) SendMessageW(FHandle, EM_SETTARGETDEVICE, 0, 1);
+  // Wrapping at the window's edge, or not at all: a horizontal scroll bar alone would stop it.
+  SendMessageW(FHandle, EM_SETTARGETDEVICE, 0, FWordWrap ? 0 : 1);
   UpdateColors();
 }
 

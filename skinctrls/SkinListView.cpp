@@ -3,29 +3,9 @@
 
 #include <algorithm>
 
-#include "skin/SkinForm.h"
-
-TspSkinCustomListView::TspSkinCustomListView(TComponent* AOwner)
-    : TspSkinLinked<TCustomListView>(AOwner), FDefaultFont(std::make_unique<TFont>()) {
+TspSkinCustomListView::TspSkinCustomListView(TComponent* AOwner) : TspSkinView<TCustomListView>(AOwner) {
   FSkinDataName = L"listview";
-  FDefaultFont->SetName(L"Arial");
-  FDefaultFont->SetHeight(14);
   Font()->Assign(FDefaultFont.get());
-}
-
-TspSkinCustomListView::~TspSkinCustomListView() {
-  if (!FTornDownControl) TspSkinCustomListView::BeforeDestruction();
-}
-
-void TspSkinCustomListView::BeforeDestruction() {
-  if (FTornDownControl) return;
-  FBars.Detach();
-  TspSkinLinked<TCustomListView>::BeforeDestruction();
-}
-
-void TspSkinCustomListView::CreateParams(TCreateParams& Params) {
-  TCustomListView::CreateParams(Params);
-  Params.Style &= ~(WS_HSCROLL | WS_VSCROLL);
 }
 
 void TspSkinCustomListView::CreateHandleDone() {
@@ -42,33 +22,6 @@ void TspSkinCustomListView::Loaded() {
   ChangeSkinData();
 }
 
-void TspSkinCustomListView::SetDefaultFont(TFont* Value) {
-  FDefaultFont->Assign(Value);
-  if (FIndex == -1) Font()->Assign(Value);
-}
-
-void TspSkinCustomListView::SetDefaultColor(TColor Value) {
-  FDefaultColor = Value;
-  if (FIndex == -1) SetColor(Value);
-}
-
-void TspSkinCustomListView::SetVScrollBar(TspSkinScrollBar* Value) {
-  FBars.SetVertical(Value);
-  if (Value) Value->OnChange = [this](TObject*) { VScrollBarChange(); };
-  UpdateScrollBars();
-}
-
-void TspSkinCustomListView::SetHScrollBar(TspSkinScrollBar* Value) {
-  FBars.SetHorizontal(Value);
-  if (Value) Value->OnChange = [this](TObject*) { HScrollBarChange(); };
-  UpdateScrollBars();
-}
-
-void TspSkinCustomListView::Notification(TComponent* AComponent, TOperation Operation) {
-  TspSkinLinked<TCustomListView>::Notification(AComponent, Operation);
-  if (Operation == opRemove) FBars.Notification(AComponent);
-}
-
 void TspSkinCustomListView::ChangeSkinData() {
   ApplyViewSkin(this, FSkinData, FindRecord<TspDataSkinListView>(), FUseSkinFont, FDefaultFont.get(), FDefaultColor);
   UpdateScrollBars();
@@ -83,14 +36,6 @@ void TspSkinCustomListView::Change(TListItem* Item, int Change) {
 
 void TspSkinCustomListView::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
-    case MSG_SKIN_AWARE_QUERY: Message.Result = SKIN_AWARE_REPLY; return;
-    // No border and no room for the window's own bars: the skinned ones stand beside it.
-    case WM_NCCALCSIZE: Message.Result = 0; return;
-    case WM_NCPAINT: return;
-    case CM_VISIBLECHANGED:
-      TCustomListView::Dispatch(Message);
-      FBars.SetVisible(Visible());
-      return;
     case WM_PARENTNOTIFY:
       if (LOWORD(Message.WParam) == WM_CREATE) {
         wchar_t name[32] = {};
@@ -115,7 +60,7 @@ void TspSkinCustomListView::Dispatch(TMessage& Message) {
       UpdateScrollBars();
       return;
   }
-  TspSkinLinked<TCustomListView>::Dispatch(Message);
+  TspSkinView<TCustomListView>::Dispatch(Message);
 }
 
 int TspSkinCustomListView::ItemHeight() {

@@ -2,36 +2,21 @@
 // colours, external skinned bars and a column header drawn from the skin.
 #pragma once
 
-#include <memory>
-
 #include "classlib/ComCtrls.h"
-#include "skinctrls/SkinLinked.h"
-#include "skinctrls/SkinViewParts.h"
+#include "skinctrls/SkinView.h"
 
 using TspDrawHeaderSectionEvent =
     std::function<void(TCanvas* Cnvs, TListColumn* Column, bool Pressed, const TRect& R)>;
 
-class TspSkinCustomListView : public TspSkinLinked<TCustomListView> {
+class TspSkinCustomListView : public TspSkinView<TCustomListView> {
  public:
   explicit TspSkinCustomListView(TComponent* AOwner);
-  ~TspSkinCustomListView() override;
-  void BeforeDestruction() override;
   String ClassName() const override { return L"TspSkinCustomListView"; }
   void Dispatch(TMessage& Message) override;
   // Takes the record again (relayed by the skinned form after a skin change).
   void ChangeSkinData() override;
-  void UpdateScrollBars();
+  void UpdateScrollBars() override;
 
-  TFont* DefaultFont() const { return FDefaultFont.get(); }
-  void SetDefaultFont(TFont* Value);
-  TColor DefaultColor() const { return FDefaultColor; }
-  void SetDefaultColor(TColor Value);
-  bool UseSkinFont() const { return FUseSkinFont; }
-  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
-  TspSkinScrollBar* VScrollBar() const { return FBars.Vertical(); }
-  void SetVScrollBar(TspSkinScrollBar* Value);
-  TspSkinScrollBar* HScrollBar() const { return FBars.Horizontal(); }
-  void SetHScrollBar(TspSkinScrollBar* Value);
   // Name of the button record the header sections are drawn from.
   const String& HeaderSkinDataName() const { return FHeaderSkinDataName; }
   void SetHeaderSkinDataName(const String& Value) { FHeaderSkinDataName = Value; }
@@ -44,11 +29,11 @@ class TspSkinCustomListView : public TspSkinLinked<TCustomListView> {
   TspDrawHeaderSectionEvent OnDrawHeaderSection;
 
  protected:
-  void CreateParams(TCreateParams& Params) override;
   void CreateHandleDone() override;
   void Loaded() override;
   void Change(TListItem* Item, int Change) override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void VScrollBarChange() override;
+  void HScrollBarChange() override;
   virtual void DrawHeaderSection(TCanvas* Cnvs, TListColumn* Column, const TRect& R, bool Pressed);
   // The whole header into DC: every section, then the rest of the strip.
   void PaintHeader(HDC DC);
@@ -60,15 +45,9 @@ class TspSkinCustomListView : public TspSkinLinked<TCustomListView> {
   void ReleaseHeader();
   void RedrawHeader();
   int SectionAt(const TPoint& P);
-  void VScrollBarChange();
-  void HScrollBarChange();
   int ItemHeight();
 
-  TspViewScrollBars FBars{this};
-  std::unique_ptr<TFont> FDefaultFont;
-  TColor FDefaultColor = clWindow;
-  bool FUseSkinFont = true;
-  bool FUpdating = false, FScrolling = false;
+  bool FScrolling = false;
   int FLastVPosition = 0, FLastHPosition = 0;
   String FHeaderSkinDataName = L"resizebutton";
   HWND FHeader = nullptr;

@@ -2,60 +2,14 @@
 #include "skinctrls/SkinTreeView.h"
 
 #include "skin/SPUtils_platform.h"
-#include "skin/SkinForm.h"
 
-TspSkinCustomTreeView::TspSkinCustomTreeView(TComponent* AOwner)
-    : TspSkinLinked<TCustomTreeView>(AOwner), FDefaultFont(std::make_unique<TFont>()) {
+TspSkinCustomTreeView::TspSkinCustomTreeView(TComponent* AOwner) : TspSkinView<TCustomTreeView>(AOwner) {
   FSkinDataName = L"treeview";
-  FDefaultFont->SetName(L"Arial");
-  FDefaultFont->SetHeight(14);
-}
-
-TspSkinCustomTreeView::~TspSkinCustomTreeView() {
-  if (!FTornDownControl) TspSkinCustomTreeView::BeforeDestruction();
-}
-
-void TspSkinCustomTreeView::BeforeDestruction() {
-  if (FTornDownControl) return;
-  FBars.Detach();
-  TspSkinLinked<TCustomTreeView>::BeforeDestruction();
-}
-
-void TspSkinCustomTreeView::CreateParams(TCreateParams& Params) {
-  TCustomTreeView::CreateParams(Params);
-  Params.Style &= ~(WS_HSCROLL | WS_VSCROLL);
 }
 
 void TspSkinCustomTreeView::Loaded() {
   TCustomTreeView::Loaded();
   ChangeSkinData();
-}
-
-void TspSkinCustomTreeView::SetDefaultFont(TFont* Value) {
-  FDefaultFont->Assign(Value);
-  if (FIndex == -1) Font()->Assign(Value);
-}
-
-void TspSkinCustomTreeView::SetDefaultColor(TColor Value) {
-  FDefaultColor = Value;
-  if (FIndex == -1) SetColor(Value);
-}
-
-void TspSkinCustomTreeView::SetVScrollBar(TspSkinScrollBar* Value) {
-  FBars.SetVertical(Value);
-  if (Value) Value->OnChange = [this](TObject*) { VScrollBarChange(); };
-  UpdateScrollBars();
-}
-
-void TspSkinCustomTreeView::SetHScrollBar(TspSkinScrollBar* Value) {
-  FBars.SetHorizontal(Value);
-  if (Value) Value->OnChange = [this](TObject*) { HScrollBarChange(); };
-  UpdateScrollBars();
-}
-
-void TspSkinCustomTreeView::Notification(TComponent* AComponent, TOperation Operation) {
-  TspSkinLinked<TCustomTreeView>::Notification(AComponent, Operation);
-  if (Operation == opRemove) FBars.Notification(AComponent);
 }
 
 void TspSkinCustomTreeView::ChangeSkinData() {
@@ -74,14 +28,6 @@ void TspSkinCustomTreeView::Change(TTreeNode* Node) {
 
 void TspSkinCustomTreeView::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
-    case MSG_SKIN_AWARE_QUERY: Message.Result = SKIN_AWARE_REPLY; return;
-    // No border and no room for the window's own bars: the skinned ones stand beside it.
-    case WM_NCCALCSIZE: Message.Result = 0; return;
-    case WM_NCPAINT: return;
-    case CM_VISIBLECHANGED:
-      TCustomTreeView::Dispatch(Message);
-      FBars.SetVisible(Visible());
-      return;
     case WM_SIZE:
       TCustomTreeView::Dispatch(Message);
       if (!FUpdating) UpdateScrollBars();
@@ -93,7 +39,7 @@ void TspSkinCustomTreeView::Dispatch(TMessage& Message) {
       UpdateScrollBars();
       return;
   }
-  TspSkinLinked<TCustomTreeView>::Dispatch(Message);
+  TspSkinView<TCustomTreeView>::Dispatch(Message);
 }
 
 void TspSkinCustomTreeView::UpdateScrollBars() {

@@ -2,48 +2,23 @@
 // colours, no border or scroll bars of its own, and external skinned bars.
 #pragma once
 
-#include <memory>
-
 #include "classlib/ComCtrls.h"
-#include "skinctrls/SkinLinked.h"
-#include "skinctrls/SkinViewParts.h"
+#include "skinctrls/SkinView.h"
 
-class TspSkinCustomTreeView : public TspSkinLinked<TCustomTreeView> {
+class TspSkinCustomTreeView : public TspSkinView<TCustomTreeView> {
  public:
   explicit TspSkinCustomTreeView(TComponent* AOwner);
-  ~TspSkinCustomTreeView() override;
-  void BeforeDestruction() override;
   String ClassName() const override { return L"TspSkinCustomTreeView"; }
   void Dispatch(TMessage& Message) override;
   // Takes the record again (relayed by the skinned form after a skin change).
   void ChangeSkinData() override;
-  void UpdateScrollBars();
-
-  TFont* DefaultFont() const { return FDefaultFont.get(); }
-  void SetDefaultFont(TFont* Value);
-  TColor DefaultColor() const { return FDefaultColor; }
-  void SetDefaultColor(TColor Value);
-  bool UseSkinFont() const { return FUseSkinFont; }
-  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
-  TspSkinScrollBar* VScrollBar() const { return FBars.Vertical(); }
-  void SetVScrollBar(TspSkinScrollBar* Value);
-  TspSkinScrollBar* HScrollBar() const { return FBars.Horizontal(); }
-  void SetHScrollBar(TspSkinScrollBar* Value);
+  void UpdateScrollBars() override;
 
  protected:
-  void CreateParams(TCreateParams& Params) override;
   void Loaded() override;
   void Change(TTreeNode* Node) override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
-
- private:
-  void VScrollBarChange();
-  void HScrollBarChange();
-  TspViewScrollBars FBars{this};
-  std::unique_ptr<TFont> FDefaultFont;
-  TColor FDefaultColor = clWindow;
-  bool FUseSkinFont = true;
-  bool FUpdating = false;
+  void VScrollBarChange() override;
+  void HScrollBarChange() override;
 };
 
 class TspSkinTreeView : public TspSkinCustomTreeView {
