@@ -169,9 +169,16 @@ void TCustomTreeView::CNNotify(TMessage& Message) {
     case TVN_BEGINLABELEDITW: {
       auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
       Message.Result = CanEdit(reinterpret_cast<TTreeNode*>(info->item.lParam)) ? 0 : 1;
+      FEndedEditor = nullptr;
       return;
     }
-    case TVN_ENDLABELEDITW: Edit(reinterpret_cast<NMTVDISPINFOW*>(Message.LParam)->item); return;
+    case TVN_ENDLABELEDITW: {
+      auto editor = reinterpret_cast<HWND>(SendMessageW(FHandle, TVM_GETEDITCONTROL, 0, 0));
+      if (editor && editor == FEndedEditor) return;
+      FEndedEditor = editor;
+      Edit(reinterpret_cast<NMTVDISPINFOW*>(Message.LParam)->item);
+      return;
+    }
   }
 }
 

@@ -227,6 +227,17 @@ TEST_F(RichEditTest, ChineseTextRoundTripsThroughTheWindow) {
   EXPECT_EQ(big.size(), edit->Text().size());
 }
 
+TEST_F(RichEditTest, LongLinesWrapAtTheEdgeUnlessWordWrapIsOff) {
+  edit->SetScrollBars(ssBoth);  // a horizontal bar alone would stop the wrapping
+  String line;
+  for (int i = 0; i < 30; ++i) line += L"word\x5B57 ";
+  edit->SetText(line);
+  EXPECT_GT(edit->LineCount(), 2);
+  edit->SetWordWrap(false);
+  EXPECT_EQ(1, edit->LineCount());
+  EXPECT_EQ(line, edit->Text());
+}
+
 TEST_F(RichEditTest, ColourAndFontColourReachTheWindow) {
   edit->SetColor(0x00336699);
   edit->Font()->SetColor(0x00102030);

@@ -5,6 +5,7 @@
 #include "SkinCtrlTestUtils.h"
 #include "skin/SkinCtrlRecords2.h"
 #include "skin/SkinForm.h"
+#include "skin/SkinResStr.h"
 #include "skinctrls/PartLook.h"
 #include "skinctrls/SkinListView.h"
 #include "skinctrls/SkinRichEdit.h"
@@ -126,10 +127,15 @@ TEST_F(ViewTest, ColoursAndFontsFollowEverySkinSwitch) {
   EXPECT_EQ(Rgb(RecordOf<TspDataSkinListView>(skin, L"listview")->BGColor),
             SendMessageW(list->Handle(), LVM_GETBKCOLOR, 0, 0));
   EXPECT_NE(Rgb(darkTree->BGColor), Rgb(rich->Color()));  // still the first skin's
-  // Without SkinSupport a skin leaves font and colour alone.
+  // Without SkinSupport a skin leaves font and colour alone, but for the
+  // character set of the skin's resource strings.
+  auto* store = new TspResourceStrData(form);
+  store->SetCharSet(GB2312_CHARSET);
+  skin->SetResourceStrData(store);
   plain->SetSkinData(skin);
   EXPECT_EQ(L"Courier New", plain->Font()->Name());
   EXPECT_EQ(0x00123456, plain->Color());
+  EXPECT_EQ(GB2312_CHARSET, plain->Font()->Charset());
 
   // Leaving the skin gives the defaults back.
   tree->SetUseSkinFont(false);
@@ -267,6 +273,56 @@ TEST_F(ViewTest, TreeBarsAppearWhenRowsOverflow) {
   // Hidden with the view.
   tree->SetVisible(false);
   EXPECT_FALSE(vbar->Visible());
+}
+
+TEST_F(ViewTest, TreeBarReachesRowsBeyondTheScrollMessagesRange) {
+  auto* tree = Add<TspSkinTreeView>(form, 10, 10, 150, 120);
+  auto* vbar = Add<TspSkinScrollBar>(form, 160, 10, 16, 120);
+  vbar->SetKind(sbVertical);
+  tree->SetVScrollBar(vbar);
+  ShowAndActivate(form);
+  TTreeNodes* nodes = tree->Items();
+  nodes->BeginUpdate();
+  for (int i = 0; i < 33000; ++i) nodes->Add(nullptr, IntToStr(i));
+  nodes->EndUpdate();
+  tree->Repaint();
+  Settle();
+  ASSERT_EQ(32999, vbar->Max());
+  vbar->SetPosition(32900);  // past what 16 signed bits carry
+  Settle();
+  EXPECT_EQ(L"32900", tree->TopItem()->Text());
+  vbar->SetPosition(100);
+  Settle();
+  EXPECT_EQ(L"100", tree->TopItem()->Text());
+}
+
+TEST_F(ViewTest, SkinnedViewsStillRaiseTheWrappersEvents) {
+  auto* tree = Add<TspSkinTreeView>(form, 10, 10, 150, 120);
+  auto* list = ReportList(3);
+  list->SetBounds(170, 10, 200, 120);
+  tree->SetSkinData(skin);
+  list->SetSkinData(skin);
+  skin->LoadCompressedStoredSkin(DefaultSkin());
+  TTreeNode* first = tree->Items()->Add(nullptr, L"one");
+  TTreeNode* second = tree->Items()->Add(nullptr, L"two");
+  std::vector<String> log;
+  tree->OnChange = [&](TObject*, TTreeNode* N) { log.push_back(L"tree " + N->Text()); };
+  list->OnSelectItem = [&](TObject*, TListItem* I, bool Selected) {
+    if (Selected) log.push_back(L"list " + I->Caption());
+  };
+  ShowAndActivate(form);
+  tree->SetSelected(first);
+  // Both controls track the mouse in a loop of their own after a press:
+  // the release is queued with it.
+  auto click = [](TControl* C, const TRect& R) {
+    MoveMouse(C->ClientToScreen(TPoint(R.Left + 4, (R.Top + R.Bottom) / 2)));
+    MouseDown();
+    MouseUp();
+    Settle();
+  };
+  click(tree, second->DisplayRect(true));
+  click(list, list->Items()->Item(2)->DisplayRect(LVIR_LABEL));
+  EXPECT_EQ((std::vector<String>{L"tree one", L"tree two", L"list row 2"}), log);
 }
 
 TEST_F(ViewTest, ListBarsScrollByRowsAndColumns) {
