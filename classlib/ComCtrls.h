@@ -132,6 +132,8 @@ class TPageControl : public TWinControl {
   TCustomImageList* FImages = nullptr;
   std::unique_ptr<TControlCanvas> FCanvas;
 };
-#include "classlib/TreeView.h"
+
+// The other common controls, each in a header of its own.
 #include "classlib/ListView.h"
 #include "classlib/RichEdit.h"
+#include "classlib/TreeView.h"
