@@ -31,7 +31,8 @@ void TspSkinCustomListView::ChangeSkinData() {
 
 void TspSkinCustomListView::Change(TListItem* Item, int Change) {
   TCustomListView::Change(Item, Change);
-  if (!FUpdating) UpdateScrollBars();
+  // Between the items' BeginUpdate and EndUpdate the bars wait for the paint that follows.
+  if (!FUpdating && !Updating()) UpdateScrollBars();
 }
 
 void TspSkinCustomListView::Dispatch(TMessage& Message) {
