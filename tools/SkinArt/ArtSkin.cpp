@@ -133,5 +133,6 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawToolBarPieces(art);
   DrawDates(art);
   DrawLists(art);
+  DrawViews(art);
   art.Save(Folder);
 }

@@ -85,6 +85,8 @@ void DrawToolBarPieces(TSkinArt& Art);
 void DrawDates(TSkinArt& Art);
 // List boxes, plain and with a caption bar: a picture of their own.
 void DrawLists(TSkinArt& Art);
+// Fonts and backgrounds of the views, and the list view's header button.
+void DrawViews(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);
