@@ -35,16 +35,20 @@ TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* AOwner) : TspSkinCustom
   CalcRects();
 }
 
-TspSkinCustomComboBox::~TspSkinCustomComboBox() {
-  StopAutoScroll();
+TspSkinCustomComboBox::~TspSkinCustomComboBox() { TspSkinCustomComboBox::BeforeDestruction(); }
+
+void TspSkinCustomComboBox::BeforeDestruction() {
+  // The list and the edit are children: the base frees them. Their hooks
+  // point here and come off first, so their last messages stay their own.
+  if (TspPopupListBox* list = FListBox) {
+    StopAutoScroll();
+    FListBox = nullptr;
+    list->ListBox()->WindowProc = FOldListProc;
+    list->OnListBoxMouseMove = nullptr;
+    list->OnCheckButtonClick = nullptr;
+  }
   FreeEdit();
-  // The list's hook points here: it goes before this part of the control.
-  TspPopupListBox* list = FListBox;
-  FListBox = nullptr;
-  list->ListBox()->WindowProc = FOldListProc;
-  list->OnListBoxMouseMove = nullptr;
-  list->OnCheckButtonClick = nullptr;
-  delete list;
+  TspSkinCustomControl::BeforeDestruction();
 }
 
 // ---------------------------------------------------------------------------
@@ -486,7 +490,7 @@ void TspSkinCustomComboBox::WMKillFocus(TMessage& Message) {
 }
 
 void TspSkinCustomComboBox::WMMouseWheel(TMessage& Message) {
-  if (FEdit) return;
+  if (FEdit || !FListBox) return;
   const bool closed = !DroppedDown();
   if (static_cast<int32_t>(Message.WParam) <= 0) SelectNext(closed);
   else SelectPrev(closed);

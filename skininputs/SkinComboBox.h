@@ -18,6 +18,7 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
  public:
   explicit TspSkinCustomComboBox(TComponent* AOwner);
   ~TspSkinCustomComboBox() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TspSkinCustomComboBox"; }
 
   bool UseSkinSize() const { return FUseSkinSize; }

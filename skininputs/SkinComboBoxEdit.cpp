@@ -43,7 +43,7 @@ void TspSkinCustomComboBox::FreeEdit() {
   edit->OnChange = nullptr;
   edit->OnKeyDown = edit->OnKeyUp = nullptr;
   edit->OnKeyPress = nullptr;
-  delete edit;
+  Free(edit);
 }
 
 void TspSkinCustomComboBox::SetEditFontColor(TColor Color) {
