@@ -2,6 +2,7 @@
 // drag selection and auto-scroll, keys, wheel, focus and skin values.
 #include "skininputs/SkinComboBox.h"
 
+#include "classlib/Forms.h"
 #include "skin/SPUtils.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinData.h"
@@ -160,8 +161,19 @@ void TspSkinCustomComboBox::SetItemIndex(int Value) {
   if (!ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading)) FireClickAndChange();
 }
 
+bool TspSkinCustomComboBox::ListWindowPossible() const {
+  TspListBox* list = FListBox->ListBox();
+  if (list->HandleAllocated()) return true;
+  // The list's window needs this control's, which needs a windowed parent.
+  const TWinControl* c = this;
+  while (c->Parent() && !c->HandleAllocated()) c = c->Parent();
+  return c->HandleAllocated() || dynamic_cast<const TCustomForm*>(c) != nullptr;
+}
+
 int TspSkinCustomComboBox::FindString(const String& S, int Start) const {
   TspListBox* list = FListBox->ListBox();
+  // Before the control can have a window there is no list to search.
+  if (!ListWindowPossible()) return -1;
   return static_cast<int>(
       SendMessageW(list->Handle(), LB_FINDSTRING, static_cast<WPARAM>(Start), reinterpret_cast<LPARAM>(S.c_str())));
 }
@@ -606,7 +618,8 @@ void TspSkinCustomComboBox::ChangeSkinData() {
   Repaint();
   FListBox->SetSkinDataName(Skinned() ? FListBoxName : String());
   FListBox->SetSkinData(FSkinData);
-  FListBox->SyncScrollBars();
+  // Without a window yet the list has no scroll range to follow.
+  if (FListBox->ListBox()->HandleAllocated()) FListBox->SyncScrollBars();
   CalcRects();
   if (FEdit && Skinned()) {
     int w = Width(), h = Height();

@@ -143,6 +143,7 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
   void FireClickAndChange();
   void FindTypedItem(const String& S);
   int FindString(const String& S, int Start) const;
+  bool ListWindowPossible() const;
 
   // Drop-down list.
   void ListWindowProc(TMessage& Message);

@@ -87,7 +87,7 @@ void TspSkinCustomComboBox::EditChanged() {
   const String text = FEdit->Text();
   if (!text.empty()) {
     const int i = FindString(text, -1);
-    if (i >= 0) {
+    if (i >= 0 && FListBox->ListBox()->HandleAllocated()) {
       HWND list = FListBox->ListBox()->Handle();
       SendMessageW(list, FAutoComplete ? LB_SETCURSEL : LB_SETTOPINDEX, static_cast<WPARAM>(i), 0);
     }

@@ -79,6 +79,9 @@ void TspSkinCustomComboBox::DrawItemContent(TCanvas* C, TRect T, int Width, int 
     for (int i = 0; i < TabWidths()->Count(); ++i) entries.push_back(TabWidths()->Strings(i));
     std::vector<int> stops = ListBoxTabStops(entries);
     const int y = T.Top + T.Height() / 2 - C->TextHeight(text) / 2;
+    // The system call takes the DC as it is: clear background, font colour.
+    SetBkMode(C->Handle(), TRANSPARENT);
+    SetTextColor(C->Handle(), ColorToRGB(C->Font()->Color()));
     TabbedTextOutW(C->Handle(), T.Left + 2, y, text.c_str(), static_cast<int>(text.size()),
                    static_cast<int>(stops.size()), stops.data(), 0);
     return;

@@ -143,7 +143,10 @@ void TspSkinFontComboBox::BuildList() {
 
 void TspSkinFontComboBox::SetFontName(const String& Value) {
   if (Value == Text()) return;
-  if (ComponentState().Contains(csLoading)) {
+  // Loading, or no window to list the families in yet: the name waits as
+  // the text, and the window's creation selects it.
+  const bool canCreate = HandleAllocated() || (Parent() && Parent()->HandleAllocated());
+  if (ComponentState().Contains(csLoading) || !canCreate) {
     SetText(Value);
     return;
   }

@@ -130,5 +130,6 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawTabs(art);
   DrawMenus(art);
   DrawEdits(art);
+  DrawCombos(art);
   art.Save(Folder);
 }

@@ -79,6 +79,8 @@ void DrawScrollBars(TSkinArt& Art);
 void DrawTrackBars(TSkinArt& Art);
 void DrawUpDowns(TSkinArt& Art);
 void DrawTabs(TSkinArt& Art);
+// Combo boxes, their buttons and the tool-button look: a picture of their own.
+void DrawCombos(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);
