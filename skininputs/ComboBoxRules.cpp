@@ -44,3 +44,16 @@ TComboRects ComboSkinRects(const TRect& SkinRect, const TRect& ClRect, int RTPoi
   }
   return r;
 }
+
+TComboRects ComboToolButtonRects(int Width, int Height, bool DroppedDown) {
+  TComboRects r;
+  r.Item = TRect(2, 2, Width - 17, Height - 2);
+  r.Button = TRect(Width - 15, 0, Width, Height);
+  if (DroppedDown) {
+    r.Item.Left += 2;
+    r.Item.Top += 2;
+    r.Button.Left += 2;
+    r.Button.Top += 2;
+  }
+  return r;
+}

@@ -66,5 +66,9 @@ TComboRects ComboDefaultRects(int Width, int Height);
 TComboRects ComboSkinRects(const TRect& SkinRect, const TRect& ClRect, int RTPointX, const TRect& ButtonRect,
                            int Width, int Height, bool UseSkinSize);
 
+// The tool-button look: text at the left, the arrow area 15 wide at the
+// right, both pushed 2 pixels right and down while the list is open.
+TComboRects ComboToolButtonRects(int Width, int Height, bool DroppedDown);
+
 // Top of an edit EditHeight high centred in Item.
 inline int ComboEditTop(const TRect& Item, int EditHeight) { return Item.Top + Item.Height() / 2 - EditHeight / 2; }

@@ -550,12 +550,7 @@ void TspSkinCustomComboBox::PaintWithEdit(HDC DC) {
   if (Skinned()) CreateControlSkinImage(&b);
   else CreateControlDefaultImage(&b);
   BitBlt(DC, 0, 0, Width(), Height(), b.Canvas()->Handle(), 0, 0, SRCCOPY);
-  if (!FEdit || !FEdit->HandleAllocated()) return;
-  const int saved = SaveDC(DC);
-  SetViewportOrgEx(DC, FEdit->Left(), FEdit->Top(), nullptr);
-  IntersectClipRect(DC, 0, 0, FEdit->Width(), FEdit->Height());
-  SendMessageW(FEdit->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-  RestoreDC(DC, saved);
+  PaintEditInto(DC, FEdit);
 }
 
 void TspSkinCustomComboBox::Invalidate() {

@@ -188,7 +188,7 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
   void DrawSkinToolButton(TCanvas* C);
   void DrawMenuMarker(TCanvas* C, const TRect& Area, const TspDataSkinButtonControl* R, bool Down, bool Hot);
   void SetSkinItemFont(TCanvas* C);
-  void CopyControlImage(TBitmap* Item, TBitmap* Control);
+  void CopyControlImage(TBitmap* Item, TCanvas* Control);
   TspDataSkinButtonControl* ButtonRecord(std::initializer_list<const wchar_t*> Names) const;
   int PaintIndex() const;
 

@@ -139,14 +139,8 @@ void TspSkinCustomComboBox::DrawDefaultToolButton(TCanvas* C) {
   if (FDroppedDown) FrameAndFill(C, r, kHotFrame, kDownFill);
   else if (FMouseIn || Focused()) FrameAndFill(C, r, kHotFrame, kHotFill);
   else FrameAndFill(C, r, clBtnShadow, clBtnFace);
-  TRect t(2, 2, Width() - 17, Height() - 2);
-  TRect a(Width() - 15, 0, Width(), Height());
-  if (FDroppedDown) {
-    t.Left += 2;
-    t.Top += 2;
-    a.Left += 2;
-    a.Top += 2;
-  }
+  const TComboRects tool = ComboToolButtonRects(Width(), Height(), FDroppedDown);
+  const TRect t = tool.Item, a = tool.Button;
   C->Font()->Assign(DefaultFont());
   C->Brush()->SetStyle(bsClear);
   FOwnerDrawState = Focused() ? TOwnerDrawState{odFocused} : TOwnerDrawState();
@@ -234,8 +228,8 @@ void TspSkinCustomComboBox::SetSkinItemFont(TCanvas* C) {
   C->Brush()->SetStyle(bsClear);
 }
 
-void TspSkinCustomComboBox::CopyControlImage(TBitmap* Item, TBitmap* Control) {
-  Item->Canvas()->CopyRect(TRect(0, 0, Item->Width(), Item->Height()), Control->Canvas(), FItemRect);
+void TspSkinCustomComboBox::CopyControlImage(TBitmap* Item, TCanvas* Control) {
+  Item->Canvas()->CopyRect(TRect(0, 0, Item->Width(), Item->Height()), Control, FItemRect);
 }
 
 void TspSkinCustomComboBox::DrawSizedSkinItem(TCanvas* C) {
@@ -259,10 +253,7 @@ void TspSkinCustomComboBox::DrawSizedSkinItem(TCanvas* C) {
   b.SetSize(w, h);
   if (piece.IsEmpty()) {
     // The control picture under the item stands in for a missing piece.
-    TBitmap control;
-    control.SetSize(Width(), Height());
-    control.Canvas()->CopyRect(TRect(0, 0, Width(), Height()), C, TRect(0, 0, Width(), Height()));
-    CopyControlImage(&b, &control);
+    CopyControlImage(&b, C);
   } else {
     // The three-piece image keeps its piece's height; a piece of another
     // height than the item is fitted to it.
@@ -303,10 +294,7 @@ void TspSkinCustomComboBox::DrawStretchedSkinItem(TCanvas* C) {
   } else if (!FSItemRect.IsEmpty()) {
     CreateSkinImageByOffsets(&b, Picture, FSItemRect, FItemTextRect, true);
   } else {
-    TBitmap control;
-    control.SetSize(Width(), Height());
-    control.Canvas()->CopyRect(TRect(0, 0, Width(), Height()), C, TRect(0, 0, Width(), Height()));
-    CopyControlImage(&b, &control);
+    CopyControlImage(&b, C);
   }
   // A local copy: the skin's text rectangle stays as read, so repeated
   // paints put the text in the same place.
@@ -329,14 +317,8 @@ void TspSkinCustomComboBox::DrawSkinToolButton(TCanvas* C) {
   TspPieceState state = FDroppedDown ? psDown : hot ? psHot : psNormal;
   const TRect all(0, 0, Width(), Height());
   DrawSkinButtonPiece(C, FSkinData, {r->IDName.c_str()}, all, state);
-  TRect t(2, 2, Width() - 17, Height() - 2);
-  TRect a(Width() - 15, 0, Width(), Height());
-  if (FDroppedDown) {
-    t.Left += 2;
-    t.Top += 2;
-    a.Left += 2;
-    a.Top += 2;
-  }
+  const TComboRects tool = ComboToolButtonRects(Width(), Height(), FDroppedDown);
+  const TRect t = tool.Item, a = tool.Button;
   TFont* f = C->Font();
   if (FUseSkinFont) {
     f->SetName(r->FontName);

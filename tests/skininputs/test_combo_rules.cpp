@@ -74,6 +74,15 @@ TEST(ComboLayout, DefaultAndSkinRects) {
   EXPECT_EQ(u.Button, TRect(2, 2, 6, 20));
 }
 
+TEST(ComboLayout, ToolButtonTextAndArrowShiftWhileOpen) {
+  const TComboRects closed = ComboToolButtonRects(100, 22, false);
+  EXPECT_EQ(closed.Item, TRect(2, 2, 83, 20));
+  EXPECT_EQ(closed.Button, TRect(85, 0, 100, 22));
+  const TComboRects open = ComboToolButtonRects(100, 22, true);
+  EXPECT_EQ(open.Item, TRect(4, 4, 83, 20));
+  EXPECT_EQ(open.Button, TRect(87, 2, 100, 22));
+}
+
 TEST(FontSizes, TrueTypeLadderAndRasterSizes) {
   const std::vector<int> ladder{8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
   EXPECT_EQ(TrueTypeSizes(), ladder);

@@ -28,6 +28,20 @@ void SetCorners(TspDataSkinCustomControl& Rec, int W, int H, int Border) {
   Rec.StretchEffect = true;
 }
 
+// A button record over three state faces, with the palette's text.
+void SetButtonRecord(TspDataSkinButtonControl& Rec, int Picture, const TRect (&States)[3], const TSkinPalette& P,
+                     int Border) {
+  Rec.PictureIndex = Picture;
+  Rec.SkinRect = States[0];
+  Rec.ActiveSkinRect = States[1];
+  Rec.DownSkinRect = States[2];
+  SetCorners(Rec, States[0].Width(), States[0].Height(), Border);
+  Rec.FontName = P.FontName;
+  Rec.FontHeight = P.FontHeight;
+  Rec.FontColor = Rec.ActiveFontColor = Rec.DownFontColor = ToColor(P.Text);
+  Rec.DisabledFontColor = ToColor(P.TextDim);
+}
+
 // Three state faces of a button record side by side from (X, Y).
 void ButtonStates(TArtImage& I, int X, int Y, int W, int H, const TRgb (&Faces)[3], const TRgb (&Outlines)[3],
                   TRect (&States)[3]) {
@@ -97,14 +111,7 @@ void DrawCombos(TSkinArt& Art) {
   TRect states[3];
   ButtonStates(I, 0, 2 * kH + itemH + 2, kButton, kButton, faces, outlines, states);
   TspDataSkinButtonControl comboButton(L"combobutton");
-  comboButton.PictureIndex = index;
-  comboButton.SkinRect = states[0];
-  comboButton.ActiveSkinRect = states[1];
-  comboButton.DownSkinRect = states[2];
-  SetCorners(comboButton, kButton, kButton, 2);
-  comboButton.FontName = p.FontName;
-  comboButton.FontHeight = p.FontHeight;
-  comboButton.FontColor = comboButton.ActiveFontColor = comboButton.DownFontColor = ToColor(p.Text);
+  SetButtonRecord(comboButton, index, states, p, 2);
   Art.AddControl(comboButton, L"button");
 
   // "resizetoolbutton": a flat tool button that shows its face when hot.
@@ -113,14 +120,6 @@ void DrawCombos(TSkinArt& Art) {
   TRect tool[3];
   ButtonStates(I, 0, states[0].Bottom + 2, kToolW, kH, toolFaces, toolOutlines, tool);
   TspDataSkinButtonControl toolButton(L"resizetoolbutton");
-  toolButton.PictureIndex = index;
-  toolButton.SkinRect = tool[0];
-  toolButton.ActiveSkinRect = tool[1];
-  toolButton.DownSkinRect = tool[2];
-  SetCorners(toolButton, kToolW, kH, 3);
-  toolButton.FontName = p.FontName;
-  toolButton.FontHeight = p.FontHeight;
-  toolButton.FontColor = toolButton.ActiveFontColor = toolButton.DownFontColor = ToColor(p.Text);
-  toolButton.DisabledFontColor = ToColor(p.TextDim);
+  SetButtonRecord(toolButton, index, tool, p, 3);
   Art.AddControl(toolButton, L"button");
 }
