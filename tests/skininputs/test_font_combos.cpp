@@ -123,3 +123,20 @@ TEST_F(FontComboTest, SizeValueFromTypingNeverRaises) {
   sizes->SetStyle(spcbFixedStyle);
   EXPECT_EQ(sizes->GetSizeValue(), 0);
 }
+
+TEST_F(FontComboTest, TheSizeShownStaysChosenAcrossFamilies) {
+  LoadRasterFonts();
+  auto* names = Add<TspSkinFontComboBox>(form, 20, 20, 180, 20);
+  names->HandleNeeded();
+  auto* sizes = Add<TspSkinFontSizeComboBox>(form, 20, 60, 80, 20);
+  int clicks = 0;
+  sizes->OnClick = [&](TObject*) { ++clicks; };
+  const String tt = FamilyOfType(names, TRUETYPE_FONTTYPE);
+  sizes->SetFontName(tt);
+  EXPECT_EQ(clicks, 1);  // once per rebuild, not once per item
+  sizes->SetItemIndex(sizes->Items()->IndexOf(L"12"));
+  sizes->SetFontName(tt);
+  EXPECT_EQ(sizes->Text(), L"12");
+  EXPECT_EQ(sizes->Items()->Strings(sizes->ItemIndex()), L"12");
+  EXPECT_EQ(sizes->GetSizeValue(), 12);
+}

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "SkinInputTestUtils.h"
+#include "skin/SPUtils.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skininputs/SkinComboBox.h"
 
@@ -312,4 +313,65 @@ TEST_F(ComboTest, ItemImageComesOutAtTheItemHeight) {
   const int x = item.Left + item.Width() / 2;
   EXPECT_EQ(Rgb(shot->Canvas()->Pixels(x, item.Top)), Rgb(clRed));
   EXPECT_EQ(Rgb(shot->Canvas()->Pixels(x, item.Top + 11)), Rgb(clRed));
+}
+
+TEST_F(ComboTest, DragFromTheButtonIntoTheListScrollsAndAcceptsTheRowReleasedOn) {
+  TLoggingCombo* c = NewCombo(20);
+  Log(c);
+  c->SetDropDownCount(5);
+  MoveMouse(c->ClientToScreen(Mid(c->ButtonRect())));
+  ::MouseDown();
+  Settle();
+  ASSERT_TRUE(c->DroppedDown());
+  TspListBox* list = c->ListBox()->ListBox();
+  ASSERT_NE(c->ListBox()->VScrollBar(), nullptr);
+  // Into the rows: the row under the cursor follows.
+  MoveMouse(list->ClientToScreen(Mid(list->ItemRect(2))));
+  EXPECT_EQ(c->ListBox()->ItemIndex(), 2);
+  // Below the list: the highlight runs down to the last item and stops.
+  MoveMouse(list->ClientToScreen(TPoint(5, list->Height() + 30)));
+  EXPECT_TRUE(PumpUntil([&] { return c->ListBox()->ItemIndex() == 19; }));
+  Sleep(100);
+  Settle();
+  EXPECT_EQ(c->ListBox()->ItemIndex(), 19);
+  EXPECT_TRUE(log.empty());
+  // Back over a row and released there: that row is chosen.
+  const int top = list->TopIndex();
+  MoveMouse(list->ClientToScreen(Mid(list->ItemRect(top + 1))));
+  ::MouseUp();
+  Settle();
+  EXPECT_FALSE(c->DroppedDown());
+  EXPECT_EQ(c->ItemIndex(), top + 1);
+  EXPECT_EQ(log, (std::vector<String>{L"OnChange", L"OnClick", L"Change", L"OnCloseUp"}));
+}
+
+TEST_F(ComboTest, OpensAboveWhenTheWorkAreaEndsBelow) {
+  TRect work;
+  GetMonitorRect(form->Handle(), true, work);
+  form->SetTop(work.Bottom - 60);
+  Settle();
+  TLoggingCombo* c = NewCombo(8, 20);
+  c->DropDown();
+  ASSERT_TRUE(c->DroppedDown());
+  const TPoint at = c->ClientToScreen(TPoint(0, 0));
+  EXPECT_EQ(c->ListBox()->Top() + c->ListBox()->Height(), at.Y);
+  c->CloseUp(false);
+}
+
+TEST_F(ComboTest, WhileOpenTheControlShowsTheItemChosenBeforeAndNothingForNoChoice) {
+  TLoggingCombo* c = NewCombo(6);
+  std::vector<int> painted;
+  c->OnComboBoxDrawItem = [&](TCanvas*, int Index, int, int, const TRect&, TOwnerDrawState) {
+    painted.push_back(Index);
+  };
+  Snapshot(c);
+  EXPECT_TRUE(painted.empty());  // no choice: no owner drawing
+  c->SetItemIndex(1);
+  c->DropDown();
+  c->ListBox()->SetItemIndex(4);
+  painted.clear();
+  Snapshot(c);
+  ASSERT_FALSE(painted.empty());
+  EXPECT_EQ(painted.back(), 1);
+  c->CloseUp(false);
 }
