@@ -7,6 +7,7 @@
 #include "SkinInputTestUtils.h"
 #include "skin/SPUtils.h"
 #include "skin/SkinCtrlRecords.h"
+#include "skininputs/ListBoxLayout.h"
 #include "skininputs/SkinComboBox.h"
 
 namespace {
@@ -114,8 +115,8 @@ TEST_F(ComboTest, AcceptingFiresChangeClickChangeCloseUpAndCancellingNothing) {
   log.clear();
   RealKeys({VK_MENU}, VK_DOWN);
   ASSERT_TRUE(c->DroppedDown());
-  EXPECT_EQ(c->ListBox()->Height(), c->ListBox()->RowCount() > 0 ? c->ListBox()->Height() : -1);
-  EXPECT_EQ(c->ListBox()->RowCount(), 8);
+  // Twelve items, eight rows shown.
+  EXPECT_EQ(c->ListBox()->Height(), ListBoxRowsHeight(false, TRect(), TRect(), 8, c->ListBox()->ItemHeight(), 0, 0));
   c->ListBox()->SetItemIndex(5);
   RealKeys({}, VK_ESCAPE);
   EXPECT_FALSE(c->DroppedDown());
@@ -147,6 +148,7 @@ TEST_F(ComboTest, ClickAndReleaseOnARowAcceptsIt) {
   const TPoint under = c->ClientToScreen(TPoint(0, c->Height()));
   EXPECT_EQ(c->ListBox()->Left(), under.X);
   EXPECT_EQ(c->ListBox()->Top(), under.Y);
+  EXPECT_EQ(c->ListBox()->Height(), ListBoxRowsHeight(false, TRect(), TRect(), 5, c->ListBox()->ItemHeight(), 0, 0));
   TspListBox* list = c->ListBox()->ListBox();
   const TRect row = list->ItemRect(3);
   ClickAt(list, Mid(row));
