@@ -187,6 +187,9 @@ void TCustomListBox::CreateWnd() {
   }
   SetColumnWidth();
   SetItemIndex(FSavedItemIndex);
+  if (FMultiSelect)
+    for (int i : FSavedSelection) SendMessageW(FHandle, LB_SETSEL, TRUE, i);
+  FSavedSelection.clear();
   SetTopIndex(FSavedTopIndex);
 }
 
@@ -200,6 +203,10 @@ void TCustomListBox::DestroyWnd() {
   if (!ComponentState().Contains(csDestroying)) {
     FSavedItemIndex = ItemIndex();
     FSavedTopIndex = TopIndex();
+    FSavedSelection.clear();
+    if (FMultiSelect)
+      for (int i = 0, n = Count(); i < n; ++i)
+        if (SendMessageW(FHandle, LB_GETSEL, i, 0) > 0) FSavedSelection.push_back(i);
     const int n = Count();
     FSaved->Clear();
     FSaved->SetSorted(false);  // the window's order is kept as it is
@@ -246,7 +253,11 @@ void TCustomListBox::SetItemIndex(int Value) {
 }
 
 bool TCustomListBox::Selected(int Index) const {
-  if (!FHandle) return Index == FSavedItemIndex && Index >= 0;
+  if (!FHandle) {
+    if (Index < 0 || Index >= Count()) throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
+    if (FMultiSelect) return std::find(FSavedSelection.begin(), FSavedSelection.end(), Index) != FSavedSelection.end();
+    return Index == FSavedItemIndex;
+  }
   const LRESULT r = SendMessageW(FHandle, LB_GETSEL, Index, 0);
   if (r < 0) throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
   return r > 0;
@@ -255,8 +266,11 @@ bool TCustomListBox::Selected(int Index) const {
 void TCustomListBox::SetSelected(int Index, bool Value) {
   if (Index < 0 || Index >= Count()) throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
   if (!FHandle) {
-    if (Value) FSavedItemIndex = Index;
-    else if (FSavedItemIndex == Index) FSavedItemIndex = -1;
+    auto it = std::find(FSavedSelection.begin(), FSavedSelection.end(), Index);
+    if (FMultiSelect && Value && it == FSavedSelection.end()) FSavedSelection.push_back(Index);
+    else if (FMultiSelect && !Value && it != FSavedSelection.end()) FSavedSelection.erase(it);
+    else if (!FMultiSelect && Value) FSavedItemIndex = Index;
+    else if (!FMultiSelect && FSavedItemIndex == Index) FSavedItemIndex = -1;
     return;
   }
   if (FMultiSelect) SendMessageW(FHandle, LB_SETSEL, Value, Index);
@@ -265,7 +279,7 @@ void TCustomListBox::SetSelected(int Index, bool Value) {
 }
 
 int TCustomListBox::SelCount() const {
-  if (!FHandle) return FSavedItemIndex >= 0 ? 1 : 0;
+  if (!FHandle) return FMultiSelect ? static_cast<int>(FSavedSelection.size()) : FSavedItemIndex >= 0 ? 1 : 0;
   if (FMultiSelect) return static_cast<int>(SendMessageW(FHandle, LB_GETSELCOUNT, 0, 0));
   return ItemIndex() >= 0 ? 1 : 0;
 }

@@ -256,6 +256,8 @@ class TCustomListBox : public TWinControl {
   int FColumns = 0;
   bool FMultiSelect = false, FExtendedSelect = true, FSorted = false;
   int FSavedItemIndex = -1, FSavedTopIndex = 0;
+  // Selected items of a multi-select list while there is no window.
+  std::vector<int> FSavedSelection;
 };
 
 class TListBox : public TCustomListBox {

@@ -261,6 +261,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Menus \x83DC\x5355", samples({BuildMenuSamples})},
       {L"Bars and tabs \x6EDA\x52A8\x6761", samples({BuildBarSamples})},
       {L"Edits \x7F16\x8F91", samples({BuildEditSamples})},
+      {L"Lists \x5217\x8868", samples({BuildListSamples})},
       {L"Combo boxes \x7EC4\x5408\x6846", samples({BuildComboSamples})},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
       {L"Effects \x6548\x679C", NewEffectsPage},

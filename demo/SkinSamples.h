@@ -41,4 +41,5 @@ int BuildMenuSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildEditSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildButtonSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildComboSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

@@ -53,6 +53,8 @@ void TspListBox::PaintWindow(HDC DC) {
     TListBox::PaintWindow(DC);
     return;
   }
+  // The skin's values are read once a paint, not once an item.
+  SkinListBox->GetSkinData();
   TCanvas c;
   c.SetHandle(DC);
   const int ih = ListBoxItemHeight(ItemHeight());
@@ -82,9 +84,16 @@ void TspListBox::WndProc(TMessage& Message) {
       Message.Result = 0;
       return;
     case WM_ERASEBKGND: {
+      // The paint that follows draws every item: only the rest is filled
+      // here, so that nothing is drawn twice (and nothing flickers).
+      TRect rest(0, 0, Width(), Height());
+      if (Columns() == 0 && Count() > TopIndex()) {
+        const int rows = Height() / ListBoxItemHeight(ItemHeight());
+        rest.Top = std::min(Height(), (std::min(Count() - TopIndex(), rows + 1)) * ItemHeight());
+      }
       TCanvas c;
       c.SetHandle(reinterpret_cast<HDC>(Message.WParam));
-      owner->FillListBackground(&c, TRect(0, 0, Width(), Height()));
+      if (!rest.IsEmpty()) owner->FillListBackground(&c, rest);
       c.SetHandle(nullptr);
       Message.Result = 1;
       owner->SyncScrollBars();
@@ -121,7 +130,12 @@ void TspListBox::WndProc(TMessage& Message) {
     case LB_DELETESTRING:
     case LB_RESETCONTENT:
       TListBox::WndProc(Message);
-      owner->SyncScrollBars();
+      if (FRedraw) owner->SyncScrollBars();
+      return;
+    case WM_SETREDRAW:
+      FRedraw = Message.WParam != 0;
+      TListBox::WndProc(Message);
+      if (FRedraw) owner->SyncScrollBars();
       return;
   }
   TListBox::WndProc(Message);
@@ -359,6 +373,7 @@ void TspSkinCustomListBox::GetSkinData() {
 
 void TspSkinCustomListBox::ChangeSkinData() {
   FSkinChanging = true;
+  for (TItemPicture& p : FItemPictures) p = TItemPicture();
   TspSkinCustomControl::ChangeSkinData();
   if (!Skinned()) Font()->Assign(DefaultFont());
   ApplyItemHeight();

@@ -32,6 +32,8 @@ class TspListBox : public TListBox {
   // Pixels the items are scrolled to the left by the horizontal bar.
   int HorzOffset() const { return FHorzOffset; }
   void SetHorzOffset(int Value);
+  // Items added while redrawing is off are reckoned up when it comes back on.
+  bool Redrawing() const { return FRedraw; }
 
  protected:
   void CreateParams(TCreateParams& Params) override;
@@ -41,6 +43,7 @@ class TspListBox : public TListBox {
 
  private:
   int FHorzOffset = 0;
+  bool FRedraw = true;
 };
 
 class TspSkinCustomListBox : public TspSkinCustomControl {
@@ -165,6 +168,17 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
  private:
+  // An item background composed once and copied for every item alike.
+  struct TItemPicture {
+    std::unique_ptr<TBitmap> B;
+    TRect Piece;
+    TBitmap* Source = nullptr;
+    bool Stretch = false, StretchMiddle = false;
+  };
+  TBitmap* ItemPicture(int State, const TRect& Piece, int W, int H, bool Stretch, bool StretchMiddle);
+  TBitmap& ItemBitmap(int W, int H);
+  std::unique_ptr<TBitmap> FItemBitmap;
+
   struct TCaptionButton {
     TRect R;
     bool MouseIn = false, Down = false;
@@ -200,6 +214,7 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   void WMTimer();
   void StepItem(int Direction);
 
+  TItemPicture FItemPictures[3];
   TspListBox* FListBox = nullptr;
   TspSkinScrollBar* FVScrollBar = nullptr;
   TspSkinScrollBar* FHScrollBar = nullptr;

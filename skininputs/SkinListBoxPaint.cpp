@@ -28,7 +28,6 @@ TOwnerDrawState TspSkinCustomListBox::GetItemState(int Index) const {
 }
 
 void TspSkinCustomListBox::FillListBackground(TCanvas* Cnvs, const TRect& R) {
-  GetSkinData();
   if (!Skinned() || !Picture || ClRect.IsEmpty()) {
     Cnvs->Brush()->SetColor(clWindow);
     Cnvs->Brush()->SetStyle(bsSolid);
@@ -45,20 +44,18 @@ void TspSkinCustomListBox::DrawListItem(TCanvas* Cnvs, int Index, const TRect& R
     FillListBackground(Cnvs, R);
     return;
   }
-  GetSkinData();
   if (!Skinned()) DrawDefaultItem(Cnvs, Index, R, State);
   else DrawSkinItem(Cnvs, Index, R, State, !FUseSkinItemHeight);
 }
 
 void TspSkinCustomListBox::SetItemFont(TCanvas* C, bool UseSkinFont) {
+  // Setters, not Assign: an unchanged font keeps its handle from item to item.
   TFont* f = C->Font();
-  if (UseSkinFont) {
-    f->SetName(FFontName);
-    f->SetStyle(FFontStyle);
-    f->SetHeight(FFontHeight);
-  } else {
-    f->Assign(Skinned() ? DefaultFont() : Font());
-  }
+  const TFont* from = Skinned() ? DefaultFont() : Font();
+  f->SetName(UseSkinFont ? FFontName : from->Name());
+  f->SetStyle(UseSkinFont ? FFontStyle : from->Style());
+  f->SetHeight(UseSkinFont ? FFontHeight : from->Height());
+  if (!UseSkinFont) f->SetColor(from->Color());
   const TspResourceStrData* store = FSkinData ? FSkinData->ResourceStrData() : nullptr;
   f->SetCharset(store ? store->CharSet() : DefaultFont()->Charset());
 }
@@ -80,6 +77,10 @@ void TspSkinCustomListBox::DrawImageAndText(TCanvas* C, int Index, const TRect& 
     for (int i = 0; i < FTabWidths->Count(); ++i) entries.push_back(FTabWidths->Strings(i));
     std::vector<int> stops = ListBoxTabStops(entries);
     const int y = TextRect.Top + TextRect.Height() / 2 - C->TextHeight(text) / 2;
+    // The canvas has its font selected now; the raw call needs the colour
+    // and the see-through background set by hand.
+    SetBkMode(C->Handle(), TRANSPARENT);
+    SetTextColor(C->Handle(), static_cast<COLORREF>(ColorToRGB(C->Font()->Color())));
     TabbedTextOutW(C->Handle(), TextRect.Left + offset + 2 - scroll, y, text.c_str(), static_cast<int>(text.size()),
                    static_cast<int>(stops.size()), stops.data(), 0);
     return;
@@ -88,11 +89,11 @@ void TspSkinCustomListBox::DrawImageAndText(TCanvas* C, int Index, const TRect& 
 }
 
 void TspSkinCustomListBox::DrawDefaultItem(TCanvas* Cnvs, int Index, const TRect& R, TOwnerDrawState State) {
-  TBitmap b;
-  b.SetSize(R.Width(), R.Height());
+  TBitmap& b = ItemBitmap(R.Width(), R.Height());
   TCanvas* c = b.Canvas();
   SetItemFont(c, false);
   const bool selected = State.Contains(odSelected);
+  c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(selected ? clHighlight : clWindow);
   c->Font()->SetColor(selected ? clHighlightText : Font()->Color());
   const TRect all(0, 0, R.Width(), R.Height());
@@ -110,19 +111,13 @@ void TspSkinCustomListBox::DrawSkinItem(TCanvas* Cnvs, int Index, const TRect& R
   const bool selected = State.Contains(odSelected), focused = State.Contains(odFocused);
   const TRect& piece = focused && selected ? FFocusItemRect : selected ? FActiveItemRect : FSItemRect;
   const int w = R.Width(), h = Stretch ? R.Height() : FSItemRect.Height();
-  TBitmap b;
   TRect text = FItemTextRect;
   text.Right += w - FSItemRect.Width();
-  if (Stretch) {
-    // Nine pieces whose corners reach 1 pixel inside the text rectangle.
-    b.SetSize(w, h);
-    const TRect inner(FItemTextRect.Left + 1, FItemTextRect.Top + 1, FItemTextRect.Right - 1, FItemTextRect.Bottom - 1);
-    CreateSkinImageByOffsets(&b, Picture, piece, inner, true);
-    text.Bottom += h - FSItemRect.Height();
-  } else {
-    // The plain strip always tiles; the highlighted ones follow the skin.
-    CreateHSkinImage(FItemLeftOffset, FItemRightOffset, &b, Picture, piece, w, h, selected && StretchEffect);
-  }
+  if (Stretch) text.Bottom += h - FSItemRect.Height();
+  const int state = focused && selected ? 2 : selected ? 1 : 0;
+  TBitmap* back = ItemPicture(state, piece, w, h, Stretch, selected && StretchEffect);
+  TBitmap& b = ItemBitmap(w, h);
+  b.Canvas()->Draw(0, 0, back);
   TCanvas* c = b.Canvas();
   SetItemFont(c, FUseSkinFont);
   c->Font()->SetColor(focused ? FFocusFontColor : selected ? FActiveFontColor : FFontColor);
@@ -139,6 +134,37 @@ void TspSkinCustomListBox::DrawSkinItem(TCanvas* Cnvs, int Index, const TRect& R
     DrawImageAndText(c, Index, text);
   }
   CopyItem(Cnvs, R, &b);
+}
+
+TBitmap& TspSkinCustomListBox::ItemBitmap(int W, int H) {
+  // One bitmap serves every item: its canvas keeps the font it was given,
+  // so that a page of items makes no new font per item.
+  if (!FItemBitmap) FItemBitmap = std::make_unique<TBitmap>();
+  if (FItemBitmap->Width() != W || FItemBitmap->Height() != H) FItemBitmap->SetSize(W, H);
+  return *FItemBitmap;
+}
+
+TBitmap* TspSkinCustomListBox::ItemPicture(int State, const TRect& Piece, int W, int H, bool Stretch,
+                                           bool StretchMiddle) {
+  TItemPicture& p = FItemPictures[State];
+  if (p.B && p.B->Width() == W && p.B->Height() == H && p.Piece == Piece && p.Source == Picture &&
+      p.Stretch == Stretch && p.StretchMiddle == StretchMiddle)
+    return p.B.get();
+  p.B = std::make_unique<TBitmap>();
+  p.Piece = Piece;
+  p.Source = Picture;
+  p.Stretch = Stretch;
+  p.StretchMiddle = StretchMiddle;
+  if (Stretch) {
+    // Nine pieces whose corners reach 1 pixel inside the text rectangle.
+    p.B->SetSize(W, H);
+    const TRect inner(FItemTextRect.Left + 1, FItemTextRect.Top + 1, FItemTextRect.Right - 1, FItemTextRect.Bottom - 1);
+    CreateSkinImageByOffsets(p.B.get(), Picture, Piece, inner, true);
+  } else {
+    // The plain strip always tiles; the highlighted ones follow the skin.
+    CreateHSkinImage(FItemLeftOffset, FItemRightOffset, p.B.get(), Picture, Piece, W, H, StretchMiddle);
+  }
+  return p.B.get();
 }
 
 // ---------------------------------------------------------------------------

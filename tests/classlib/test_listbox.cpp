@@ -84,6 +84,21 @@ TEST_F(ListBoxTest, ItemsBeforeTheWindowAndAcrossRecreationAreKept) {
   EXPECT_EQ(list->ItemIndex(), -1);
 }
 
+TEST_F(ListBoxTest, SelectionMadeBeforeTheWindowArrives) {
+  list->SetMultiSelect(true);
+  Fill(5);
+  list->SetSelected(0, true);
+  list->SetSelected(2, true);
+  list->SetSelected(3, true);
+  list->SetSelected(3, false);
+  EXPECT_EQ(list->SelCount(), 2);
+  EXPECT_THROW(list->Selected(7), EListError);
+  Show();
+  EXPECT_EQ(list->SelCount(), 2);
+  EXPECT_TRUE(list->Selected(2));
+  EXPECT_FALSE(list->Selected(3));
+}
+
 TEST_F(ListBoxTest, ClicksSelectOneOrManyAndReportOnce) {
   Fill(6);
   Show();

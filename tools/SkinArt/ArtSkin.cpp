@@ -130,6 +130,7 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawTabs(art);
   DrawMenus(art);
   DrawEdits(art);
+  DrawLists(art);
   DrawCombos(art);
   art.Save(Folder);
 }

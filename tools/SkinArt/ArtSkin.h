@@ -79,6 +79,8 @@ void DrawScrollBars(TSkinArt& Art);
 void DrawTrackBars(TSkinArt& Art);
 void DrawUpDowns(TSkinArt& Art);
 void DrawTabs(TSkinArt& Art);
+// List boxes, plain and with a caption bar: a picture of their own.
+void DrawLists(TSkinArt& Art);
 // Combo boxes, their buttons and the tool-button look: a picture of their own.
 void DrawCombos(TSkinArt& Art);
 
