@@ -47,3 +47,4 @@ int BuildPasswordSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int 
 int BuildDateSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildViewSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildComboSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

@@ -400,12 +400,7 @@ void TspSkinSpinEdit::PaintWithEdit(HDC DC) {
   if (Skinned()) CreateControlSkinImage(&b);
   else CreateControlDefaultImage(&b);
   BitBlt(DC, 0, 0, Width(), Height(), b.Canvas()->Handle(), 0, 0, SRCCOPY);
-  if (!FEdit->HandleAllocated()) return;
-  const int saved = SaveDC(DC);
-  SetViewportOrgEx(DC, FEdit->Left(), FEdit->Top(), nullptr);
-  IntersectClipRect(DC, 0, 0, FEdit->Width(), FEdit->Height());
-  SendMessageW(FEdit->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-  RestoreDC(DC, saved);
+  PaintEditInto(DC, FEdit);
 }
 
 void TspSkinSpinEdit::StopTimer() {

@@ -134,5 +134,6 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawDates(art);
   DrawLists(art);
   DrawViews(art);
+  DrawCombos(art);
   art.Save(Folder);
 }

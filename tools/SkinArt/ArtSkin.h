@@ -87,6 +87,8 @@ void DrawDates(TSkinArt& Art);
 void DrawLists(TSkinArt& Art);
 // Fonts and backgrounds of the views, and the list view's header button.
 void DrawViews(TSkinArt& Art);
+// Combo boxes, their buttons and the tool-button look: a picture of their own.
+void DrawCombos(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);
