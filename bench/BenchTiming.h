@@ -21,12 +21,18 @@
 
 namespace bench {
 
+// The largest ratio that meets a benchmark's goal. A type of its own, so that
+// a target is never taken for a run count or a ratio.
+struct Target {
+  explicit constexpr Target(double ratio) : Ratio(ratio) {}
+  double Ratio;
+};
 // No goal for this ratio: it is reported only.
-constexpr double kNoTarget = 0;
+constexpr Target kNoTarget(0);
 
-inline void PrintRatio(const char* name, double ratio, double target) {
-  if (target > 0)
-    std::printf("RATIO %.2f %g %s\n", ratio, target, name);
+inline void PrintRatio(const char* name, double ratio, Target target) {
+  if (target.Ratio > 0)
+    std::printf("RATIO %.2f %g %s\n", ratio, target.Ratio, name);
   else
     std::printf("RATIO %.2f - %s\n", ratio, name);
   std::fflush(stdout);
@@ -51,7 +57,7 @@ inline double Milliseconds(const std::function<void()>& work) {
 // memcpy moving the same traffic, so that both meet the same machine load,
 // and prints the medians after the warm-up runs and their ratio line.
 inline void Report(const char* name, const std::function<void()>& reset, const std::function<void()>& work,
-                   size_t traffic, double target, int runs = kRuns) {
+                   size_t traffic, Target target, int runs = kRuns) {
   const size_t bytes = traffic / 2;
   std::vector<uint8_t> from(bytes, 1), to(bytes, 0);
   std::vector<double> kernel, copy;

@@ -143,8 +143,8 @@ int wmain() {
               switchMs / bareMs);
   std::printf("skin switch with the form hidden (no painting): %.2f ms, ratio %.2f to the bare load\n", hiddenMs,
               hiddenMs / bareMs);
-  bench::PrintRatio("100 controls, repaint: skinned / plain", skinnedPaint / plainPaint, 2);
-  bench::PrintRatio("skin switch with 100 controls / bare load", switchMs / bareMs, 3);
+  bench::PrintRatio("100 controls, repaint: skinned / plain", skinnedPaint / plainPaint, bench::Target(2));
+  bench::PrintRatio("skin switch with 100 controls / bare load", switchMs / bareMs, bench::Target(3));
   bench::PrintRatio("skin switch, form hidden / bare load", hiddenMs / bareMs, bench::kNoTarget);
   Free(bare);
   Free(skin);

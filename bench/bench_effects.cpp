@@ -19,7 +19,7 @@ using bench::Report;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 // Each kernel within twice the time of memcpy moving the same bytes.
-constexpr double kTarget = 2;
+constexpr bench::Target kTarget(2);
 
 const char* PathName(TspMixPath path) {
   switch (path) {

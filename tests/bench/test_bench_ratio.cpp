@@ -5,17 +5,17 @@
 
 namespace {
 
-std::string Printed(const char* Name, double Ratio, double Target) {
+std::string Printed(const char* Name, double Ratio, bench::Target Target) {
   testing::internal::CaptureStdout();
   bench::PrintRatio(Name, Ratio, Target);
   return testing::internal::GetCapturedStdout();
 }
 
 TEST(BenchRatio, LineCarriesValueTargetAndTheWholeName) {
-  EXPECT_EQ(Printed("whole skin load / bare inflate", 1.776, 1.5), "RATIO 1.78 1.5 whole skin load / bare inflate\n");
-  EXPECT_EQ(Printed("frame", 2.0, 3), "RATIO 2.00 3 frame\n");
+  EXPECT_EQ(Printed("whole skin load / bare inflate", 1.776, bench::Target(1.5)), "RATIO 1.78 1.5 whole skin load / bare inflate\n");
+  EXPECT_EQ(Printed("frame", 2.0, bench::Target(3)), "RATIO 2.00 3 frame\n");
   // Values past 100 keep every digit: the table compares them as numbers.
-  EXPECT_EQ(Printed("switch", 52.349, 3), "RATIO 52.35 3 switch\n");
+  EXPECT_EQ(Printed("switch", 52.349, bench::Target(3)), "RATIO 52.35 3 switch\n");
 }
 
 TEST(BenchRatio, RatioWithoutGoalPrintsDashAsTarget) {
@@ -25,7 +25,7 @@ TEST(BenchRatio, RatioWithoutGoalPrintsDashAsTarget) {
 TEST(BenchRatio, ReportPrintsOneRatioLineAfterItsTimings) {
   testing::internal::CaptureStdout();
   int runs = 0, resets = 0;
-  bench::Report("count", [&] { ++resets; }, [&] { ++runs; }, 2048, 2, 3);
+  bench::Report("count", [&] { ++resets; }, [&] { ++runs; }, 2048, bench::Target(2), 3);
   const std::string out = testing::internal::GetCapturedStdout();
   EXPECT_EQ(runs, bench::kWarmUp + 3);
   EXPECT_EQ(resets, runs);
