@@ -18,7 +18,7 @@ int CALLBACK FamilyCallback(const LOGFONTW* Font, const TEXTMETRICW*, DWORD Font
 }
 
 struct TSizeCollect {
-  int PixelsPerInch;
+  int PixelsPerInch = 0;
   bool TrueType = false;
   std::vector<int> Sizes;
 };
@@ -234,7 +234,8 @@ void TspSkinFontSizeComboBox::BuildSizes() {
   Items()->Clear();
   if (!FFontName.empty()) {
     FPixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-    TSizeCollect collect{FPixelsPerInch};
+    TSizeCollect collect;
+    collect.PixelsPerInch = FPixelsPerInch;
     EnumFontFamiliesW(dc, FFontName.c_str(), SizeCallback, reinterpret_cast<LPARAM>(&collect));
     for (int size : collect.TrueType ? TrueTypeSizes() : collect.Sizes) Items()->Add(IntToStr(size));
     // The size shown stays chosen when the new family offers it.
