@@ -5,7 +5,7 @@
 #include "skin/SPUtils_compose.h"
 #include "skin/SPUtils_parent.h"
 #include "skin/speffbmp.h"
-#include "skininputs/SkinButtonPiece.h"
+#include "skinctrls/PartLook.h"
 
 namespace {
 
@@ -62,9 +62,10 @@ void TspSkinCustomEdit::DrawFrame(TBitmap* B) {
     return;
   }
   CreateSkinImageByOffsets(B, FPicture, src, FGeom.ClRect, true);
+  TColor unused;
   if (FButtonMode)
-    DrawSkinButtonPiece(c, FSkinData, {L"editbutton", L"resizebutton"}, l.Button,
-                        FButton.Pressed && FButton.Hot ? psDown : FButton.Hot ? psHot : psNormal);
+    DrawSkinButtonPart(c, FSkinData, {L"editbutton", L"resizebutton"}, l.Button,
+                       FButton.Pressed && FButton.Hot ? psPressed : FButton.Hot ? psHot : psIdle, unused);
 }
 
 void TspSkinCustomEdit::PaintFrameTo(HDC DC, bool ExcludeText) {

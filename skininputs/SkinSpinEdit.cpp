@@ -8,7 +8,7 @@
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinData.h"
 #include "skininputs/NumericRules.h"
-#include "skininputs/SkinButtonPiece.h"
+#include "skinctrls/PartLook.h"
 
 namespace {
 
@@ -526,15 +526,14 @@ void TspSkinSpinEdit::CreateControlSkinImage(TBitmap* B) {
     CreateSkinImageByOffsets(B, Picture, active ? FActiveSkinRect : SkinRect, ClRect, true);
     for (int i = 0; i < 2; ++i) {
       const TButton& b = FButtons[i];
-      const TspPieceState state = b.Down && b.MouseIn ? psDown : (b.MouseIn ? psHot : psNormal);
-      TColor arrow = DrawSkinButtonPiece(B->Canvas(), FSkinData, {L"editbutton", L"resizebutton"}, b.R, state);
-      if (arrow == clNone) {
+      const TspPartState state = b.Down && b.MouseIn ? psPressed : (b.MouseIn ? psHot : psIdle);
+      TColor arrow = clBlack;
+      if (!DrawSkinButtonPart(B->Canvas(), FSkinData, {L"editbutton", L"resizebutton"}, b.R, state, arrow)) {
         B->Canvas()->Brush()->SetColor(clBtnFace);
         B->Canvas()->FillRect(b.R);
-        arrow = clBlack;
       }
       TRect ar = b.R;
-      if (state == psDown) OffsetRect(ar, 1, 1);
+      if (state == psPressed) OffsetRect(ar, 1, 1);
       DrawArrowInRect(B->Canvas(), ar, arrow, i == 0 ? 3 : 4);
     }
     return;
