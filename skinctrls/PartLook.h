@@ -23,3 +23,8 @@ class TspSkinData;
 // none of them; else FontColor gets the record's text colour for the state.
 bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, std::initializer_list<String> Names,
                         const TRect& Dest, TspPartState State, TColor& FontColor);
+// The same for a single record name.
+inline bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& Dest,
+                               TspPartState State, TColor& FontColor) {
+  return DrawSkinButtonPart(Canvas, SkinData, {Name}, Dest, State, FontColor);
+}

@@ -276,11 +276,11 @@ void TspSkinMenuSpeedButton::DrawPartsFrom(TBitmap* B, const String& BodyName, c
   const TRect body = TrackName.empty() ? all : BodyRect();
   const TPartStates s = PartStates(FTrackButtonMode, FMenuOpen, FDown, FMouseIn);
   TColor font = FSkin.FontColor;
-  if (!DrawSkinButtonPart(canvas, FSkinData, {BodyName}, body, s.Body, font)) DrawDefaultPart(canvas, body, s.Body);
+  if (!DrawSkinButtonPart(canvas, FSkinData, BodyName, body, s.Body, font)) DrawDefaultPart(canvas, body, s.Body);
   if (!TrackName.empty()) {
     TColor trackFont = 0;
     const TRect track = PaintTrackRect();
-    if (!DrawSkinButtonPart(canvas, FSkinData, {TrackName}, track, s.Track, trackFont))
+    if (!DrawSkinButtonPart(canvas, FSkinData, TrackName, track, s.Track, trackFont))
       DrawDefaultPart(canvas, track, s.Track);
   }
   DrawBodyContent(canvas, BodyRect(), s.Body == psPressed, FMouseIn, font);

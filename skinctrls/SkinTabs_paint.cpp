@@ -274,7 +274,7 @@ void TspSkinPageControl::DrawCloseButton(TCanvas* Cnvs, const TRect& Area, int B
   } else {
     box = Bounds(Area.Left, middle - FCloseSize / 2, FCloseSize, FCloseSize);
     TColor glyph = clBlack;
-    if (!DrawSkinButtonPart(Cnvs, FSkinData, {L"resizetoolbutton"}, box,
+    if (!DrawSkinButtonPart(Cnvs, FSkinData, L"resizetoolbutton", box,
                             pressed ? psPressed : (hot ? psHot : psIdle), glyph)) {
       // Nothing is drawn, so nothing may be clicked there either.
       page->CloseButtonRect = TRect();

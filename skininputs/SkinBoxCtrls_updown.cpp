@@ -253,7 +253,7 @@ void TspSkinUpDown::DrawResizeButton(TCanvas* Canvas, int I) {
   const TButton& b = FButtons[I];
   const bool pressed = b.Down && b.MouseIn;
   TColor arrow = clBlack;
-  if (!DrawSkinButtonPart(Canvas, FSkinData, {L"resizebutton"}, b.R, pressed ? psPressed : (b.MouseIn ? psHot : psIdle),
+  if (!DrawSkinButtonPart(Canvas, FSkinData, L"resizebutton", b.R, pressed ? psPressed : (b.MouseIn ? psHot : psIdle),
                           arrow)) {
     // A blank in the skin's button face, so that it sits quietly on that skin.
     Canvas->Brush()->SetColor(SkinColor(&TspSkinColors::cBtnFace, clBtnFace));
