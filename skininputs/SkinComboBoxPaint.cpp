@@ -6,9 +6,9 @@
 #include "skin/SPUtils_compose.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinData.h"
+#include "skinctrls/PartLook.h"
 #include "skinctrls/SkinMenus.h"
 #include "skininputs/ListBoxLayout.h"
-#include "skininputs/SkinButtonPiece.h"
 #include "skininputs/SkinComboBox.h"
 
 namespace {
@@ -198,12 +198,12 @@ void TspSkinCustomComboBox::DrawStretchedSkinButton(TCanvas* C) {
   TspDataSkinButtonControl* r = ButtonRecord({L"combobutton", L"editbutton", L"resizebutton"});
   if (!r || FButtonRect.IsEmpty()) return;
   const bool down = FButtonDown && FButtonHot;
-  const TspPieceState state = down ? psDown : FButtonHot ? psHot : psNormal;
+  const TspPartState state = down ? psPressed : FButtonHot ? psHot : psIdle;
   const TRect local(0, 0, FButtonRect.Width(), FButtonRect.Height());
   TBitmap b;
   b.SetSize(local.Width(), local.Height());
-  const TColor color = DrawSkinButtonPiece(b.Canvas(), FSkinData, {r->IDName.c_str()}, local, state);
-  if (color == clNone) return;
+  TColor color = clNone;
+  if (!DrawSkinButtonPart(b.Canvas(), FSkinData, r->IDName, local, state, color)) return;
   if (!r->MenuMarkerRect.IsEmpty()) {
     DrawMenuMarker(b.Canvas(), local, r, down, FButtonHot);
   } else if (Enabled()) {
@@ -314,9 +314,10 @@ void TspSkinCustomComboBox::DrawSkinToolButton(TCanvas* C) {
   TspDataSkinButtonControl* r = ButtonRecord({L"resizetoolbutton", L"resizebutton"});
   if (!r) return;
   const bool hot = FMouseIn || Focused();
-  TspPieceState state = FDroppedDown ? psDown : hot ? psHot : psNormal;
+  const TspPartState state = FDroppedDown ? psPressed : hot ? psHot : psIdle;
   const TRect all(0, 0, Width(), Height());
-  DrawSkinButtonPiece(C, FSkinData, {r->IDName.c_str()}, all, state);
+  TColor unused = clNone;
+  DrawSkinButtonPart(C, FSkinData, r->IDName, all, state, unused);
   const TComboRects tool = ComboToolButtonRects(Width(), Height(), FDroppedDown);
   const TRect t = tool.Item, a = tool.Button;
   TFont* f = C->Font();

@@ -53,8 +53,9 @@ class TSkinArt {
   std::vector<String> FObjects, FControlList;
 };
 
-// Pieces of art. The frame comes first (the caption buttons draw on it);
-// the rest draw into the controls picture or pictures of their own.
+// Pieces of art. The frame comes first (the caption buttons copy the caption
+// behind them from it); the rest draw into the controls picture or pictures
+// of their own.
 void DrawFrame(TSkinArt& Art);
 void DrawCaptionButtons(TSkinArt& Art);
 void AddCaption(TSkinArt& Art);
