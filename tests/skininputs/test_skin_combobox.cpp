@@ -12,24 +12,6 @@
 
 namespace {
 
-// Real keys through the system's input, with modifiers held around them.
-void RealKeys(std::initializer_list<WORD> Held, WORD Key) {
-  std::vector<INPUT> in;
-  auto add = [&](WORD K, bool Up) {
-    INPUT i = {};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = K;
-    i.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
-    in.push_back(i);
-  };
-  for (WORD h : Held) add(h, false);
-  add(Key, false);
-  add(Key, true);
-  for (WORD h : Held) add(h, true);
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  Settle();
-}
-
 TPoint Mid(const TRect& R) { return TPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2); }
 
 class TLoggingCombo : public TspSkinComboBox {
@@ -113,28 +95,28 @@ TEST_F(ComboTest, AcceptingFiresChangeClickChangeCloseUpAndCancellingNothing) {
   Settle();
   c->SetItemIndex(2);
   log.clear();
-  RealKeys({VK_MENU}, VK_DOWN);
+  KeyChord({VK_MENU}, VK_DOWN);
   ASSERT_TRUE(c->DroppedDown());
   // Twelve items, eight rows shown.
   EXPECT_EQ(c->ListBox()->Height(), ListBoxRowsHeight(false, TRect(), TRect(), 8, c->ListBox()->ItemHeight(), 0, 0));
   c->ListBox()->SetItemIndex(5);
-  RealKeys({}, VK_ESCAPE);
+  KeyChord({}, VK_ESCAPE);
   EXPECT_FALSE(c->DroppedDown());
   EXPECT_TRUE(log.empty());
   EXPECT_EQ(c->ItemIndex(), 2);
   EXPECT_EQ(c->Text(), L"item 2");
 
-  RealKeys({VK_MENU}, VK_DOWN);
+  KeyChord({VK_MENU}, VK_DOWN);
   ASSERT_TRUE(c->DroppedDown());
   c->ListBox()->SetItemIndex(5);
-  RealKeys({}, VK_RETURN);
+  KeyChord({}, VK_RETURN);
   EXPECT_EQ(log, (std::vector<String>{L"OnChange", L"OnClick", L"Change", L"OnCloseUp"}));
   EXPECT_EQ(c->Text(), L"item 5");
 
   // The same item again: no text change, so no OnChange.
   log.clear();
-  RealKeys({VK_MENU}, VK_DOWN);
-  RealKeys({}, VK_RETURN);
+  KeyChord({VK_MENU}, VK_DOWN);
+  KeyChord({}, VK_RETURN);
   EXPECT_EQ(log, (std::vector<String>{L"OnClick", L"Change", L"OnCloseUp"}));
 }
 
@@ -190,7 +172,7 @@ TEST_F(ComboTest, KeyUpKeepsSelectionsThatCompletionDidNotMake) {
     // Enter accepting a row: the chosen text stays, all of it selected.
     c->DropDown();
     c->ListBox()->SetItemIndex(0);
-    RealKeys({}, VK_RETURN);
+    KeyChord({}, VK_RETURN);
     EXPECT_FALSE(c->DroppedDown());
     EXPECT_EQ(e->Text(), L"abcdef");
     EXPECT_EQ(e->SelStart(), 0);
@@ -199,15 +181,15 @@ TEST_F(ComboTest, KeyUpKeepsSelectionsThatCompletionDidNotMake) {
     // Shift+arrows.
     e->SetSelStart(0);
     e->SetSelLength(0);
-    RealKeys({VK_SHIFT}, VK_RIGHT);
-    RealKeys({VK_SHIFT}, VK_RIGHT);
+    KeyChord({VK_SHIFT}, VK_RIGHT);
+    KeyChord({VK_SHIFT}, VK_RIGHT);
     EXPECT_EQ(e->Text(), L"abcdef");
     EXPECT_EQ(e->SelLength(), 2);
 
     // Ctrl+A over the whole text.
     Sleep(250);
     e->SelectAll();
-    RealKeys({VK_CONTROL}, 'A');
+    KeyChord({VK_CONTROL}, 'A');
     EXPECT_EQ(e->Text(), L"abcdef");
     EXPECT_EQ(e->SelStart(), 0);
     EXPECT_EQ(e->SelLength(), 6);
@@ -223,7 +205,7 @@ TEST_F(ComboTest, TypingCompletesAndATailStillSelectedIsCleared) {
   TspCustomEdit* e = c->Edit();
   e->SetFocus();
   Settle();
-  RealKeys({}, 'A');
+  KeyChord({}, 'A');
   EXPECT_EQ(e->Text(), L"abcdef");
   EXPECT_EQ(e->SelStart(), 1);
   EXPECT_EQ(e->SelLength(), 5);
@@ -235,7 +217,7 @@ TEST_F(ComboTest, TypingCompletesAndATailStillSelectedIsCleared) {
     if (Key == L'x') Key = 0;
   };
   Sleep(250);
-  RealKeys({}, 'X');
+  KeyChord({}, 'X');
   ASSERT_FALSE(texts.empty());
   EXPECT_EQ(texts.front(), L"a");
 }
@@ -256,12 +238,12 @@ TEST_F(ComboTest, EditStyleTwiceKeepsOneEditAndReadOnlySurvivesTheList) {
   Settle();
   c->DropDown();
   c->ListBox()->SetItemIndex(2);
-  RealKeys({}, VK_RETURN);
+  KeyChord({}, VK_RETURN);
   EXPECT_EQ(c->Text(), L"item 2");
   EXPECT_TRUE(c->Edit()->ReadOnly());
   first->SetSelStart(6);
-  RealKeys({}, 'Q');
-  RealKeys({}, VK_BACK);
+  KeyChord({}, 'Q');
+  KeyChord({}, VK_BACK);
   EXPECT_EQ(first->Text(), L"item 2");
   c->SetStyle(spcbFixedStyle);
   EXPECT_EQ(c->Edit(), nullptr);
