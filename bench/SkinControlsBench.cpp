@@ -102,6 +102,22 @@ TForm* PlainForm() {
   return form;
 }
 
+// Messages of the paint kinds that the windows of this thread receive, by kind.
+struct TPaintCounts {
+  int Paint = 0, EraseBkgnd = 0, NCPaint = 0;
+};
+TPaintCounts PaintCounts;
+
+LRESULT CALLBACK CountPaints(int Code, WPARAM W, LPARAM L) {
+  if (Code == HC_ACTION) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(L);
+    if (m->message == WM_PAINT) ++PaintCounts.Paint;
+    if (m->message == WM_ERASEBKGND) ++PaintCounts.EraseBkgnd;
+    if (m->message == WM_NCPAINT) ++PaintCounts.NCPaint;
+  }
+  return CallNextHookEx(nullptr, Code, W, L);
+}
+
 void Settle() {
   for (int i = 0; i < 10; ++i) Application->ProcessMessages();
 }
@@ -119,6 +135,13 @@ int wmain() {
   TForm* skinned = SkinnedForm(skin);
   skinned->Show();
   Settle();
+  // One switch with the messages counted, to see how often the windows paint.
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountPaints, nullptr, GetCurrentThreadId());
+  skin->LoadCompressedStoredSkin(stored);
+  UpdateWindow(skinned->Handle());
+  UnhookWindowsHookEx(hook);
+  std::printf("one switch: %d WM_PAINT, %d WM_ERASEBKGND, %d WM_NCPAINT\n", PaintCounts.Paint,
+              PaintCounts.EraseBkgnd, PaintCounts.NCPaint);
   const double skinnedPaint = MedianMs(31, [&] { Repaint(skinned); });
   const double switchMs = MedianMs(31, [&] {
     skin->LoadCompressedStoredSkin(stored);
@@ -146,6 +169,8 @@ int wmain() {
   bench::PrintRatio("100 controls, repaint: skinned / plain", skinnedPaint / plainPaint, bench::Target(2));
   bench::PrintRatio("skin switch with 100 controls / bare load", switchMs / bareMs, bench::Target(3));
   bench::PrintRatio("skin switch, form hidden / bare load", hiddenMs / bareMs, bench::kNoTarget);
+  // What a switch must at least repaint, put against the same bare load.
+  bench::PrintRatio("plain form's full repaint / bare load", plainPaint / bareMs, bench::kNoTarget);
   Free(bare);
   Free(skin);
   Free(stored);

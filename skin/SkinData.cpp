@@ -1,3 +1,4 @@
+// The skin data component: loading a stored skin and telling the forms.
 #include "skin/SkinData.h"
 
 #include <utility>
@@ -10,6 +11,42 @@ std::unique_ptr<TBitmap> MakeBitmap(const TBmpView& Image) {
   std::unique_ptr<TBitmap> bitmap(new TBitmap);
   if (Image.Width > 0 && Image.Height > 0) bitmap->LoadFromBmpView(Image);
   return bitmap;
+}
+
+// Whether Old, a picture of the current skin, can take Image's pixels in its
+// own section: same size, a 24- or 32-bit section, no transparency set on it.
+// A skin loaded again, or one drawn on the same pictures, then needs no new
+// sections, which cost more than the rest of the pictures' load.
+bool TakesInPlace(TBitmap* Old, const TBmpView& Image) {
+  if (!Old || Old->Empty() || Image.Width <= 0 || Image.Height <= 0 || Image.BitCount < 24) return false;
+  return Old->Width() == Image.Width && Old->Height() == Image.Height &&
+         Old->PixelFormat() == (Image.BitCount == 32 ? pf32bit : pf24bit) && !Old->Transparent() &&
+         Old->TransparentMode() == tmAuto;
+}
+
+// A picture of the next skin: a section of its own, or (Reused) the current
+// bitmap that takes the pixels once the forms have been told.
+struct TPictureLoad {
+  std::unique_ptr<TBitmap> Fresh;
+  TBitmap* Reused = nullptr;
+  const TBmpView* Image = nullptr;
+};
+
+TPictureLoad PlanPicture(TBitmap* Old, const TBmpView& Image) {
+  TPictureLoad load;
+  load.Image = &Image;
+  if (TakesInPlace(Old, Image))
+    load.Reused = Old;
+  else
+    load.Fresh = MakeBitmap(Image);
+  return load;
+}
+
+// Checked data cannot fail to decode, so this runs after the first message.
+void DecodeInPlace(const TPictureLoad& Load) {
+  if (!Load.Reused) return;
+  const TBmpView& image = *Load.Image;
+  DecodeBmp(image, static_cast<uint8_t*>(Load.Reused->ScanLine(0)), -static_cast<ptrdiff_t>(image.RowBytes()));
 }
 
 }  // namespace
@@ -62,11 +99,16 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
   const std::vector<uint8_t>& data = Stored->CompressedStream()->Bytes();
   std::unique_ptr<TspParsedSkin> parsed(new TspParsedSkin);
   ParseCompressedSkin(data.data(), data.size(), *parsed);
-  std::unique_ptr<TBitmap> slots[SkinPictureSlotCount];
-  for (int i = 0; i < SkinPictureSlotCount; ++i) slots[i] = MakeBitmap(parsed->Pictures.Slots[i]);
-  TspOwnedList<TBitmap> actives;
-  for (const TBmpView& image : parsed->Pictures.ActivePictures) actives.Add(MakeBitmap(image).release());
-  parsed->Pictures = TspSkinStreamContent();
+  // Every section the new skin needs is made before anything changes; the
+  // pixels of pictures taken in place follow the first message.
+  TBitmap* const pictures[SkinPictureSlotCount] = {Picture.get(), InactivePicture.get(), MaskPicture.get(),
+                                                   RollUpPicture.get(), RollUpMaskPicture.get()};
+  TPictureLoad slots[SkinPictureSlotCount];
+  for (int i = 0; i < SkinPictureSlotCount; ++i) slots[i] = PlanPicture(pictures[i], parsed->Pictures.Slots[i]);
+  const std::vector<TBmpView>& images = parsed->Pictures.ActivePictures;
+  std::vector<TPictureLoad> actives(images.size());
+  for (size_t i = 0; i < images.size(); ++i)
+    actives[i] = PlanPicture(int(i) < ActivePictures.Count() ? ActivePictures[int(i)] : nullptr, images[i]);
 
   FEmpty = true;
   FSkinChanging = true;
@@ -86,12 +128,22 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
   std::swap(ActivePicturesNames, fresh.ActivePicturesNames);
   static_cast<TspSkinSections&>(*this) = std::move(fresh);
 
-  // The five frame pictures, too, stay the same objects: they take over the
-  // new images' handles.
-  TBitmap* const pictures[SkinPictureSlotCount] = {Picture.get(), InactivePicture.get(), MaskPicture.get(),
-                                                   RollUpPicture.get(), RollUpMaskPicture.get()};
-  for (int i = 0; i < SkinPictureSlotCount; ++i) pictures[i]->SetHandle(slots[i]->ReleaseHandle());
-  ActivePictures = std::move(actives);
+  // The five frame pictures, too, stay the same objects: they take the new
+  // pixels in place or the new images' handles.
+  for (int i = 0; i < SkinPictureSlotCount; ++i) {
+    if (slots[i].Reused)
+      DecodeInPlace(slots[i]);
+    else
+      pictures[i]->SetHandle(slots[i].Fresh->ReleaseHandle());
+  }
+  // An active picture taken in place keeps its object at its index.
+  TspOwnedList<TBitmap> next;
+  for (TPictureLoad& load : actives) {
+    DecodeInPlace(load);
+    next.Add(load.Reused ? ActivePictures.Release(int(next.Count())).release() : load.Fresh.release());
+  }
+  ActivePictures = std::move(next);
+  parsed.reset();
 
   FEmpty = false;
   BroadcastMessage(MSG_AFTER_SKIN_CHANGE);

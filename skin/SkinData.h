@@ -59,7 +59,9 @@ class TspSkinData : public TComponent, public TspSkinSections {
   void BroadcastMessage(unsigned Msg);
 
   // The five frame pictures live as long as the component; a load changes
-  // their images. The active pictures are new with every load.
+  // their images. An active picture is new with a load unless the one at its
+  // index has the new image's size and 24- or 32-bit format: that object
+  // then takes the new pixels.
   std::unique_ptr<TBitmap> Picture, InactivePicture, MaskPicture, RollUpPicture, RollUpMaskPicture;
   TspOwnedList<TBitmap> ActivePictures;
 

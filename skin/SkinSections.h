@@ -19,6 +19,8 @@ class TspOwnedList {
   T* Items(int Index) const { return FItems.at(static_cast<size_t>(Index)).get(); }
   T* operator[](int Index) const { return Items(Index); }
   void Add(T* Item) { FItems.emplace_back(Item); }
+  // Hands the item over to the caller; its place holds nullptr until Clear.
+  std::unique_ptr<T> Release(int Index) { return std::move(FItems.at(static_cast<size_t>(Index))); }
   void Clear() { FItems.clear(); }
 
  private:

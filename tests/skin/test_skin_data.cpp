@@ -253,3 +253,83 @@ TEST_F(SkinDataTest, OwnerFormHearsFirst) {
   ASSERT_EQ(gReceived.size(), 6u);
   for (size_t i = 0; i < 6; ++i) EXPECT_EQ(gReceived[i].Form, FForms[i % 2 == 0 ? 1 : 0]);
 }
+
+namespace {
+
+// A stored skin of a frame picture and active pictures, no records.
+void LoadPictures(TspCompressedStoredSkin& Stored, const TBmpImage& Frame, const std::vector<TBmpImage>& Actives) {
+  TBmpImage slots[SkinPictureSlotCount];
+  slots[spsPicture] = Frame;
+  TMemoryStream stream;
+  WriteSkinStream(&stream, slots, Actives, {L"[VERSION]", L"skinname=pictures"});
+  const std::vector<uint8_t> skn = MakeSkn(stream.Bytes());
+  Stored.LoadFromMemory(skn.data(), skn.size());
+}
+
+// Blue of the top-left pixel.
+int Blue(TBitmap* Bitmap) { return static_cast<uint8_t*>(Bitmap->ScanLine(0))[0]; }
+
+// Blues of the frame picture and the first active picture at each message.
+struct TSeenBlues {
+  UINT Msg;
+  int Frame, Active;
+};
+std::vector<TSeenBlues> gSeenBlues;
+
+class TPixelWatchingForm : public TForm {
+ public:
+  using TForm::TForm;
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg >= MSG_BEFORE_SKIN_CHANGE && Message.Msg <= MSG_SKIN_CHANGE_DONE) {
+      auto* data = reinterpret_cast<TspSkinData*>(Message.WParam);
+      gSeenBlues.push_back({Message.Msg, Blue(data->Picture.get()), Blue(data->ActivePictures[0])});
+      return;
+    }
+    TForm::WndProc(Message);
+  }
+};
+
+}  // namespace
+
+TEST_F(SkinDataTest, PicturesOfTheSameSizeTakeTheNewPixelsInPlace) {
+  TspSkinData data(nullptr);
+  TspCompressedStoredSkin first(nullptr), second(nullptr), third(nullptr);
+  LoadPictures(first, SolidImage(4, 3, 10), {SolidImage(2, 2, 20), SolidImage(3, 2, 21)});
+  data.LoadCompressedStoredSkin(&first);
+  TBitmap* const active0 = data.ActivePictures[0];
+  TBitmap* const active1 = data.ActivePictures[1];
+
+  // Same frame and first picture sizes, the second picture larger, one more.
+  LoadPictures(second, SolidImage(4, 3, 90), {SolidImage(2, 2, 120), SolidImage(5, 2, 121), SolidImage(2, 2, 122)});
+  std::unique_ptr<TPixelWatchingForm, void (*)(TObject*)> watcher(new TPixelWatchingForm(nullptr), Free);
+  gSeenBlues.clear();
+  data.LoadCompressedStoredSkin(&second);
+  // Forms told before the change still find the old pixels; after it, the new.
+  ASSERT_EQ(gSeenBlues.size(), 3u);
+  EXPECT_EQ(gSeenBlues[0].Msg, MSG_BEFORE_SKIN_CHANGE);
+  EXPECT_EQ(gSeenBlues[0].Frame, 10);
+  EXPECT_EQ(gSeenBlues[0].Active, 20);
+  for (size_t i : {1u, 2u}) {
+    EXPECT_EQ(gSeenBlues[i].Frame, 90);
+    EXPECT_EQ(gSeenBlues[i].Active, 120);
+  }
+  ASSERT_EQ(data.ActivePictures.Count(), 3);
+  EXPECT_EQ(data.ActivePictures[0], active0);
+  EXPECT_NE(data.ActivePictures[1], active1);
+  EXPECT_EQ(data.ActivePictures[1]->Width(), 5);
+  EXPECT_EQ(Blue(data.ActivePictures[1]), 121);
+  EXPECT_EQ(Blue(data.ActivePictures[2]), 122);
+  // Every row is the new one, not only the first.
+  auto* bottom = static_cast<uint8_t*>(data.Picture->ScanLine(2));
+  EXPECT_EQ(bottom[3 * 3], 90);
+  EXPECT_EQ(data.Picture->Width(), 4);
+
+  // A picture left with a fixed transparent colour is never written over.
+  data.ActivePictures[0]->SetTransparentColor(clRed);
+  LoadPictures(third, SolidImage(4, 3, 10), {SolidImage(2, 2, 30)});
+  data.LoadCompressedStoredSkin(&third);
+  ASSERT_EQ(data.ActivePictures.Count(), 1);
+  EXPECT_NE(data.ActivePictures[0], active0);
+  EXPECT_EQ(Blue(data.ActivePictures[0]), 30);
+  EXPECT_EQ(data.ActivePictures[0]->TransparentMode(), tmAuto);
+}

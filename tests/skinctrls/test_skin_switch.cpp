@@ -1,6 +1,9 @@
-// A thousand skin switches of a form holding every panel, label and bevel
-// kind: no window and no GDI object may be left behind, and every control
-// must end up drawn from the skin that was loaded last.
+// Skin switches of a form holding skinned panels, labels and bevels: a
+// thousand leave no window and no GDI object behind, every control ends up
+// drawn from the skin loaded last, and one switch paints each window once,
+// after every control has taken the new skin.
+#include <map>
+
 #include "SkinCtrlTestUtils.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinLabels.h"
@@ -22,6 +25,41 @@ int ChildWindows(HWND Parent) {
   int count = 0;
   EnumChildWindows(Parent, CountWindow, reinterpret_cast<LPARAM>(&count));
   return count;
+}
+
+// WM_PAINT messages of each window during a switch, and how many came before
+// the skin data's last message.
+std::map<HWND, int> gPaints;
+int gPaintsBeforeDone = 0;
+bool gDoneSeen = false;
+
+LRESULT CALLBACK NotePaints(int Code, WPARAM W, LPARAM L) {
+  if (Code == HC_ACTION) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(L);
+    if (m->message == MSG_SKIN_CHANGE_DONE) gDoneSeen = true;
+    if (m->message == WM_PAINT) {
+      ++gPaints[m->hwnd];
+      if (!gDoneSeen) ++gPaintsBeforeDone;
+    }
+  }
+  return CallNextHookEx(nullptr, Code, W, L);
+}
+
+// The control's pixels as its window shows them.
+std::unique_ptr<TBitmap> OnScreen(TWinControl* C) {
+  auto b = std::make_unique<TBitmap>();
+  b->SetSize(C->Width(), C->Height());
+  HDC dc = GetDC(C->Handle());
+  BitBlt(b->Canvas()->Handle(), 0, 0, C->Width(), C->Height(), dc, 0, 0, SRCCOPY);
+  ReleaseDC(C->Handle(), dc);
+  return b;
+}
+
+bool SamePixels(TBitmap* A, TBitmap* B) {
+  for (int y = 0; y < A->Height(); ++y)
+    for (int x = 0; x < A->Width(); ++x)
+      if (A->Canvas()->Pixels(x, y) != B->Canvas()->Pixels(x, y)) return false;
+  return true;
 }
 
 class SkinSwitch : public FormTest {};
@@ -72,6 +110,51 @@ TEST_F(SkinSwitch, AThousandSwitchesLeaveNoWindowsOrGdiObjects) {
   EXPECT_NE(bar->SkinIndex(), -1);
   EXPECT_NE(label->SkinIndex(), -1);
   EXPECT_EQ(panel->SkinRecord(), skin->CtrlList[skin->GetControlIndex(L"panel")]);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinSwitch, OneSwitchPaintsEachWindowOnceFromTheNewSkin) {
+  auto* skin = new TspSkinData(form);
+  (new TspSkinForm(form))->SetSkinData(skin);
+  auto* panel = Add<TspSkinPanel>(form, 4, 4, 200, 120);
+  panel->SetCaptionMode(true);
+  panel->SetCaption(L"Panel");
+  auto* other = Add<TspSkinPanel>(form, 210, 4, 150, 90);
+  auto* label = Add<TspSkinStdLabel>(panel, 4, 40, 100, 16);
+  label->SetCaption(L"Label");
+  panel->SetSkinData(skin);
+  other->SetSkinData(skin);
+  label->SetSkinData(skin);
+  ShowAndActivate(form);
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  Settle();
+  const std::unique_ptr<TBitmap> before = Snapshot(panel);
+
+  TspCompressedStoredSkin next(nullptr);
+  next.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+  gPaints.clear();
+  gPaintsBeforeDone = 0;
+  gDoneSeen = false;
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, NotePaints, nullptr, GetCurrentThreadId());
+  skin->LoadCompressedStoredSkin(&next);
+  UpdateWindow(form->Handle());
+  UnhookWindowsHookEx(hook);
+
+  // Nothing is drawn while the controls take the new skin one by one; then
+  // each window paints once.
+  EXPECT_EQ(gPaintsBeforeDone, 0);
+  EXPECT_EQ(gPaints[form->Handle()], 1);
+  EXPECT_EQ(gPaints[panel->Handle()], 1);
+  EXPECT_EQ(gPaints[other->Handle()], 1);
+  EXPECT_EQ(gPaints.size(), 3u);
+
+  // What the window shows is the panel drawn from the new skin.
+  const std::unique_ptr<TBitmap> after = Snapshot(panel);
+  EXPECT_FALSE(SamePixels(before.get(), after.get()));
+  EXPECT_TRUE(SamePixels(OnScreen(panel).get(), after.get()));
 }
 
 }  // namespace
