@@ -2,6 +2,8 @@
 // coming and going with the items, caption buttons held and clicked
 // (repeat counted in timer ticks), tab stops and images in pixels, and a
 // skin record with items 0 pixels high.
+#include <vector>
+
 #include "SkinInputTestUtils.h"
 #include "skin/SkinCtrlRecords2.h"
 #include "skininputs/PopupListBox.h"
@@ -81,6 +83,46 @@ TEST_F(SkinListBoxTest, TwentyItemsInAHundredPixelsShowABarOfPageFive) {
   Settle();
   EXPECT_EQ(list->VScrollBar(), nullptr);
   EXPECT_EQ(list->ListBox()->Width(), 116);
+}
+
+// The bar's pixels as they stand on screen, and as a fresh paint makes them.
+std::vector<COLORREF> BarPixels(TWinControl* Bar, bool Fresh) {
+  std::unique_ptr<TBitmap> shot;
+  HDC dc = Fresh ? nullptr : GetDC(Bar->Handle());
+  if (Fresh) shot = Snapshot(Bar);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < Bar->Height(); ++y)
+    for (int x = 0; x < Bar->Width(); ++x)
+      pixels.push_back(Fresh ? static_cast<COLORREF>(Rgb(shot->Canvas()->Pixels(x, y))) : GetPixel(dc, x, y));
+  if (dc) ReleaseDC(Bar->Handle(), dc);
+  return pixels;
+}
+
+TEST_F(SkinListBoxTest, BarShowsTheTopRowAfterFastPageScrolling) {
+  list->Items()->BeginUpdate();
+  for (int i = 0; i < 3000; ++i) list->Items()->Add(L"item " + std::to_wstring(i));
+  list->Items()->EndUpdate();
+  Settle();
+  TspSkinScrollBar* bar = list->VScrollBar();
+  ASSERT_NE(bar, nullptr);
+  // Page after page with a paint between and no pause, down and back up.
+  auto scrollTo = [&](int Top) {
+    list->SetTopIndex(Top);
+    RedrawWindow(list->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_EQ(bar->Position(), list->TopIndex());
+  };
+  for (int top = 0; top < 3000; top += 5) scrollTo(top);
+  EXPECT_EQ(bar->Position(), 2995);
+  EXPECT_TRUE(BarPixels(bar, false) == BarPixels(bar, true)) << "the bar on screen is stale";
+  for (int top = 2995; top >= 1234; top -= 7) scrollTo(top);
+  Settle();
+  EXPECT_EQ(bar->Position(), list->TopIndex());
+  EXPECT_TRUE(BarPixels(bar, false) == BarPixels(bar, true)) << "the bar on screen is stale";
+  // The bar drives the list as before.
+  bar->SetPosition(17);
+  EXPECT_EQ(list->TopIndex(), 17);
+  Settle();
+  EXPECT_TRUE(BarPixels(bar, false) == BarPixels(bar, true)) << "the bar on screen is stale";
 }
 
 TEST_F(SkinListBoxTest, RowCountEqualToTheItemsNeverShowsABar) {
