@@ -85,44 +85,61 @@ TEST_F(SkinListBoxTest, TwentyItemsInAHundredPixelsShowABarOfPageFive) {
   EXPECT_EQ(list->ListBox()->Width(), 116);
 }
 
-// The bar's pixels as they stand on screen, and as a fresh paint makes them.
-std::vector<COLORREF> BarPixels(TWinControl* Bar, bool Fresh) {
-  std::unique_ptr<TBitmap> shot;
-  HDC dc = Fresh ? nullptr : GetDC(Bar->Handle());
-  if (Fresh) shot = Snapshot(Bar);
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < Bar->Height(); ++y)
-    for (int x = 0; x < Bar->Width(); ++x)
-      pixels.push_back(Fresh ? static_cast<COLORREF>(Rgb(shot->Canvas()->Pixels(x, y))) : GetPixel(dc, x, y));
-  if (dc) ReleaseDC(Bar->Handle(), dc);
-  return pixels;
+// The window's pixels on screen are the ones a fresh paint makes.
+bool ShowsAFreshPaint(TWinControl* C) {
+  auto shot = Snapshot(C);
+  HDC dc = GetDC(C->Handle());
+  bool same = true;
+  for (int y = 0; y < C->Height() && same; ++y)
+    for (int x = 0; x < C->Width() && same; ++x)
+      same = GetPixel(dc, x, y) == static_cast<COLORREF>(Rgb(shot->Canvas()->Pixels(x, y)));
+  ReleaseDC(C->Handle(), dc);
+  return same;
 }
 
-TEST_F(SkinListBoxTest, BarShowsTheTopRowAfterFastPageScrolling) {
+TEST_F(SkinListBoxTest, ListAndBarShowTheTopRowAfterFastScrolling) {
   list->Items()->BeginUpdate();
   for (int i = 0; i < 3000; ++i) list->Items()->Add(L"item " + std::to_wstring(i));
   list->Items()->EndUpdate();
   Settle();
   TspSkinScrollBar* bar = list->VScrollBar();
   ASSERT_NE(bar, nullptr);
-  // Page after page with a paint between and no pause, down and back up.
-  auto scrollTo = [&](int Top) {
-    list->SetTopIndex(Top);
-    RedrawWindow(list->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    EXPECT_EQ(bar->Position(), list->TopIndex());
+  // Jumps of a page and more, then steps smaller than a page, each painted
+  // at once with no pause between.
+  auto scrollBy = [&](int From, int To, int Step) {
+    for (int top = From; Step > 0 ? top <= To : top >= To; top += Step) {
+      list->SetTopIndex(top);
+      RedrawWindow(list->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+      EXPECT_EQ(list->TopIndex(), top);
+      EXPECT_EQ(bar->Position(), top);
+    }
   };
-  for (int top = 0; top < 3000; top += 5) scrollTo(top);
-  EXPECT_EQ(bar->Position(), 2995);
-  EXPECT_TRUE(BarPixels(bar, false) == BarPixels(bar, true)) << "the bar on screen is stale";
-  for (int top = 2995; top >= 1234; top -= 7) scrollTo(top);
+  scrollBy(0, 2995, 5);
+  EXPECT_TRUE(ShowsAFreshPaint(bar)) << "the bar on screen is stale";
+  EXPECT_TRUE(ShowsAFreshPaint(list->ListBox())) << "the rows on screen are stale";
+  scrollBy(2995, 1234, -7);
+  scrollBy(1235, 1260, 2);
+  scrollBy(1259, 1250, -1);
   Settle();
-  EXPECT_EQ(bar->Position(), list->TopIndex());
-  EXPECT_TRUE(BarPixels(bar, false) == BarPixels(bar, true)) << "the bar on screen is stale";
-  // The bar drives the list as before.
+  EXPECT_TRUE(ShowsAFreshPaint(bar)) << "the bar on screen is stale";
+  EXPECT_TRUE(ShowsAFreshPaint(list->ListBox())) << "the rows on screen are stale";
+  // The bar drives the list as before, jump or step; a jump past the end
+  // stops at the last page.
   bar->SetPosition(17);
   EXPECT_EQ(list->TopIndex(), 17);
+  bar->SetPosition(18);
+  EXPECT_EQ(list->TopIndex(), 18);
+  list->SetTopIndex(5000);
   Settle();
-  EXPECT_TRUE(BarPixels(bar, false) == BarPixels(bar, true)) << "the bar on screen is stale";
+  EXPECT_EQ(list->TopIndex(), 2995);
+  EXPECT_EQ(bar->Position(), 2995);
+  EXPECT_TRUE(ShowsAFreshPaint(bar)) << "the bar on screen is stale";
+  EXPECT_TRUE(ShowsAFreshPaint(list->ListBox())) << "the rows on screen are stale";
+  // A hidden list stays hidden through a jump.
+  list->ListBox()->SetVisible(false);
+  list->SetTopIndex(100);
+  EXPECT_FALSE(IsWindowVisible(list->ListBox()->Handle()));
+  EXPECT_EQ(list->TopIndex(), 100);
 }
 
 TEST_F(SkinListBoxTest, RowCountEqualToTheItemsNeverShowsABar) {
