@@ -28,48 +28,57 @@ TspSkinScrollBar::TspSkinScrollBar(TComponent* AOwner) : TspSkinBarControl(AOwne
 void TspSkinScrollBar::SetPosition(int Value) {
   Value = ClampScrollPosition(Value, FRange.Min, FRange.Max, FRange.PageSize);
   if (Value == FRange.Position) return;
+  const TspScrollBarLayout before = Layout();
   FRange.Position = Value;
-  Repaint();
+  RepaintIfMoved(before);
   if (OnChange) OnChange(this);
 }
 
 void TspSkinScrollBar::SetMin(int Value) {
+  const TspScrollBarLayout before = Layout();
   FRange.Min = Value;
   if (FRange.Position < Value) FRange.Position = Value;
-  Repaint();
+  RepaintIfMoved(before);
 }
 
 // Max and PageSize keep Position where the Position writer would put it, so
 // that a range not starting at 0 loses no part of its pages.
 void TspSkinScrollBar::SetMax(int Value) {
+  const TspScrollBarLayout before = Layout();
   FRange.Max = Value;
   FRange.Position = ClampScrollPosition(FRange.Position, FRange.Min, FRange.Max, FRange.PageSize);
-  Repaint();
+  RepaintIfMoved(before);
 }
 
 void TspSkinScrollBar::SetPageSize(int Value) {
   if (Value < 0 || (Value > 0 && FRange.Position + Value > FRange.Max + 1)) return;
+  const TspScrollBarLayout before = Layout();
   FRange.PageSize = Value;
   FRange.Position = ClampScrollPosition(FRange.Position, FRange.Min, FRange.Max, FRange.PageSize);
-  Repaint();
+  RepaintIfMoved(before);
 }
 
-void TspSkinScrollBar::SetSmallChange(int Value) {
-  FSmallChange = Value;
-  Repaint();
-}
+// The steps change nothing on screen.
+void TspSkinScrollBar::SetSmallChange(int Value) { FSmallChange = Value; }
 
-void TspSkinScrollBar::SetLargeChange(int Value) {
-  FLargeChange = Value;
-  Repaint();
-}
+void TspSkinScrollBar::SetLargeChange(int Value) { FLargeChange = Value; }
 
 void TspSkinScrollBar::SetRange(int AMin, int AMax, int APageSize, int APosition) {
+  const TspScrollBarLayout before = Layout();
   FRange.Min = AMin;
   FRange.Max = AMax;
   FRange.PageSize = APageSize;
   FRange.Position = ClampScrollPosition(APosition, AMin, AMax, APageSize);
-  Repaint();
+  RepaintIfMoved(before);
+}
+
+// Views and lists set the range on every scroll and paint; most of those
+// moves leave the thumb on the same pixels, and then the bar is not drawn again.
+void TspSkinScrollBar::RepaintIfMoved(const TspScrollBarLayout& Before) {
+  const TspScrollBarLayout now = Layout();
+  bool same = Before.Track == now.Track;
+  for (int i = 0; i < 3; ++i) same = same && Before.Parts[i] == now.Parts[i];
+  if (!same) Repaint();
 }
 
 void TspSkinScrollBar::SetKind(TScrollBarKind Value) {

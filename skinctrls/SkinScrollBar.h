@@ -65,6 +65,7 @@ class TspSkinScrollBar : public TspSkinBarControl {
   void PageStep(bool TowardsMax);
   void TestActive(const TPoint& P);
   void UpdateParts();
+  void RepaintIfMoved(const TspScrollBarLayout& Before);
   void StartTimer(unsigned Ms);
   void StopTimer();
   void DrawSkinThumb(TCanvas* Canvas, const TRect& R);

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "skin/SkinCtrlRecords2.h"
 #include "skininputs/ListBoxLayout.h"
@@ -132,6 +133,9 @@ void TspListBox::WndProc(TMessage& Message) {
       TListBox::WndProc(Message);
       if (FRedraw) owner->SyncScrollBars();
       return;
+    case LB_SETTOPINDEX:
+      if (JumpUnscrolled(Message)) return;
+      break;
     case WM_SETREDRAW:
       FRedraw = Message.WParam != 0;
       TListBox::WndProc(Message);
@@ -139,6 +143,23 @@ void TspListBox::WndProc(TMessage& Message) {
       return;
   }
   TListBox::WndProc(Message);
+}
+
+// A jump of a page or more keeps no row on screen, yet the system list still
+// scrolls its pixels first (the larger part of the jump's time), only for
+// every row to be painted anew. Hidden from it for the jump, it just moves
+// its top row; the whole list is then invalidated. Smaller steps scroll as
+// before, so that the rows still shown are not painted again.
+bool TspListBox::JumpUnscrolled(TMessage& Message) {
+  if (Columns() != 0 || !(GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE)) return false;
+  const int rows = std::max(1, Height() / ListBoxItemHeight(ItemHeight()));
+  const int from = TopIndex();
+  if (std::abs(static_cast<int>(Message.WParam) - from) < rows) return false;
+  DefWindowProcW(Handle(), WM_SETREDRAW, FALSE, 0);
+  TListBox::WndProc(Message);
+  DefWindowProcW(Handle(), WM_SETREDRAW, TRUE, 0);
+  if (TopIndex() != from) InvalidateRect(Handle(), nullptr, TRUE);
+  return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -42,6 +42,8 @@ class TspListBox : public TListBox {
   void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
 
  private:
+  // LB_SETTOPINDEX over a page or more; false leaves the message to the list.
+  bool JumpUnscrolled(TMessage& Message);
   int FHorzOffset = 0;
   bool FRedraw = true;
 };

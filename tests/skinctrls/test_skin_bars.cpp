@@ -3,6 +3,8 @@
 // pages, drags, keys, jumps and the default look read back in pixels.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "../classlib/ControlTestUtils.h"
 #include "../classlib/PaintedImage.h"
 #include "classlib/Forms.h"
@@ -196,6 +198,48 @@ TEST_F(BarTest, ScrollBarDefaultLookPixels) {
   EXPECT_EQ(PixelOf(s, 1, 9), ColorToRGB(0x800000));
   EXPECT_EQ(PixelOf(s, 3, 3), ColorToRGB(0xB59385));
   SendMessageW(s->Handle(), WM_LBUTTONUP, 0, At(5, 9));
+}
+
+// The window's pixels as they stand on screen, without painting anew.
+std::vector<COLORREF> OnScreen(TWinControl* C) {
+  std::vector<COLORREF> pixels;
+  HDC dc = GetDC(C->Handle());
+  for (int y = 0; y < C->Height(); ++y)
+    for (int x = 0; x < C->Width(); ++x) pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(C->Handle(), dc);
+  return pixels;
+}
+
+std::vector<COLORREF> Painted(TWinControl* C) {
+  TPaintedImage image(C);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < C->Height(); ++y)
+    for (int x = 0; x < C->Width(); ++x) pixels.push_back(image.At(x, y));
+  return pixels;
+}
+
+TEST_F(BarTest, ScrollBarOnScreenFollowsManySmallAndLargeMoves) {
+  auto* s = Make<TspSkinScrollBar>(10, 10, 16, 200);
+  s->SetKind(sbVertical);
+  s->SetRange(0, 99999, 20, 0);
+  Settle();
+  // Steps far below a pixel of thumb travel add up to whole pixels; the bar
+  // on screen must show each place a fresh paint would.
+  const int thumbTop = s->Layout().Parts[0].Top;
+  for (int p = 1; p <= 3000; ++p) s->SetPosition(p);
+  Settle();
+  EXPECT_GT(s->Layout().Parts[0].Top, thumbTop);
+  EXPECT_TRUE(OnScreen(s) == Painted(s)) << "the bar on screen is not what a fresh paint draws";
+  // The range written whole, as the lists do, and the page size changed.
+  s->SetRange(0, 99999, 20, 50000);
+  s->SetPageSize(30);
+  s->SetMax(999);
+  Settle();
+  EXPECT_EQ(s->Position(), 970);
+  EXPECT_TRUE(OnScreen(s) == Painted(s)) << "the bar on screen is not what a fresh paint draws";
+  s->SetMin(980);
+  Settle();
+  EXPECT_TRUE(OnScreen(s) == Painted(s)) << "the bar on screen is not what a fresh paint draws";
 }
 
 TEST_F(BarTest, TrackBarValueRules) {

@@ -2,6 +2,8 @@
 // coming and going with the items, caption buttons held and clicked
 // (repeat counted in timer ticks), tab stops and images in pixels, and a
 // skin record with items 0 pixels high.
+#include <vector>
+
 #include "SkinInputTestUtils.h"
 #include "skin/SkinCtrlRecords2.h"
 #include "skininputs/PopupListBox.h"
@@ -81,6 +83,63 @@ TEST_F(SkinListBoxTest, TwentyItemsInAHundredPixelsShowABarOfPageFive) {
   Settle();
   EXPECT_EQ(list->VScrollBar(), nullptr);
   EXPECT_EQ(list->ListBox()->Width(), 116);
+}
+
+// The window's pixels on screen are the ones a fresh paint makes.
+bool ShowsAFreshPaint(TWinControl* C) {
+  auto shot = Snapshot(C);
+  HDC dc = GetDC(C->Handle());
+  bool same = true;
+  for (int y = 0; y < C->Height() && same; ++y)
+    for (int x = 0; x < C->Width() && same; ++x)
+      same = GetPixel(dc, x, y) == static_cast<COLORREF>(Rgb(shot->Canvas()->Pixels(x, y)));
+  ReleaseDC(C->Handle(), dc);
+  return same;
+}
+
+TEST_F(SkinListBoxTest, ListAndBarShowTheTopRowAfterFastScrolling) {
+  list->Items()->BeginUpdate();
+  for (int i = 0; i < 3000; ++i) list->Items()->Add(L"item " + std::to_wstring(i));
+  list->Items()->EndUpdate();
+  Settle();
+  TspSkinScrollBar* bar = list->VScrollBar();
+  ASSERT_NE(bar, nullptr);
+  // Jumps of a page and more, then steps smaller than a page, each painted
+  // at once with no pause between.
+  auto scrollBy = [&](int From, int To, int Step) {
+    for (int top = From; Step > 0 ? top <= To : top >= To; top += Step) {
+      list->SetTopIndex(top);
+      RedrawWindow(list->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+      EXPECT_EQ(list->TopIndex(), top);
+      EXPECT_EQ(bar->Position(), top);
+    }
+  };
+  scrollBy(0, 2995, 5);
+  EXPECT_TRUE(ShowsAFreshPaint(bar)) << "the bar on screen is stale";
+  EXPECT_TRUE(ShowsAFreshPaint(list->ListBox())) << "the rows on screen are stale";
+  scrollBy(2995, 1234, -7);
+  scrollBy(1235, 1260, 2);
+  scrollBy(1259, 1250, -1);
+  Settle();
+  EXPECT_TRUE(ShowsAFreshPaint(bar)) << "the bar on screen is stale";
+  EXPECT_TRUE(ShowsAFreshPaint(list->ListBox())) << "the rows on screen are stale";
+  // The bar drives the list as before, jump or step; a jump past the end
+  // stops at the last page.
+  bar->SetPosition(17);
+  EXPECT_EQ(list->TopIndex(), 17);
+  bar->SetPosition(18);
+  EXPECT_EQ(list->TopIndex(), 18);
+  list->SetTopIndex(5000);
+  Settle();
+  EXPECT_EQ(list->TopIndex(), 2995);
+  EXPECT_EQ(bar->Position(), 2995);
+  EXPECT_TRUE(ShowsAFreshPaint(bar)) << "the bar on screen is stale";
+  EXPECT_TRUE(ShowsAFreshPaint(list->ListBox())) << "the rows on screen are stale";
+  // A hidden list stays hidden through a jump.
+  list->ListBox()->SetVisible(false);
+  list->SetTopIndex(100);
+  EXPECT_FALSE(IsWindowVisible(list->ListBox()->Handle()));
+  EXPECT_EQ(list->TopIndex(), 100);
 }
 
 TEST_F(SkinListBoxTest, RowCountEqualToTheItemsNeverShowsABar) {
