@@ -132,3 +132,4 @@ class TPageControl : public TWinControl {
   TCustomImageList* FImages = nullptr;
   std::unique_ptr<TControlCanvas> FCanvas;
 };
+#include "classlib/TreeView.h"

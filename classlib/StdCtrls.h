@@ -142,3 +142,126 @@ class TEdit : public TCustomEdit {
   explicit TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
   String ClassName() const override { return L"TEdit"; }
 };
+
+// ---------------------------------------------------------------------------
+// List box over the system LISTBOX class.
+
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed };
+enum TOwnerDrawStateFlag { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit };
+using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
+using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
+
+// The owner-draw state of a DRAWITEMSTRUCT's itemState bits.
+TOwnerDrawState OwnerDrawStateOf(unsigned ItemState);
+
+class TCustomListBox;
+
+// The items of a list box: the system list's own strings while the window
+// exists, and a string list before the window is made and while it is
+// recreated, so that nothing is lost either way. Objects ride in item data.
+class TListBoxStrings : public TStrings {
+ public:
+  explicit TListBoxStrings(TCustomListBox* ListBox) : FListBox(ListBox) {}
+  String ClassName() const override { return L"TListBoxStrings"; }
+  int Add(const String& S) override;
+  int AddObject(const String& S, TObject* AObject) override;
+  void Insert(int Index, const String& S) override;
+  void Delete(int Index) override;
+  void Clear() override;
+  int IndexOf(const String& S) const override;
+
+ protected:
+  String Get(int Index) const override;
+  void Put(int Index, const String& S) override;
+  TObject* GetObjectAt(int Index) const override;
+  void PutObjectAt(int Index, TObject* AObject) override;
+  int GetCount() const override;
+  void SetUpdateState(bool Updating) override;
+
+ private:
+  HWND Window() const;
+  void CheckIndex(int Index) const;
+  TCustomListBox* FListBox;
+};
+
+class TCustomListBox : public TWinControl {
+ public:
+  explicit TCustomListBox(TComponent* AOwner);
+  ~TCustomListBox() override;
+  String ClassName() const override { return L"TCustomListBox"; }
+  void Dispatch(TMessage& Message) override;
+
+  TStrings* Items() const { return FItems.get(); }
+  void SetItems(TStrings* Value) { FItems->Assign(Value); }
+  int Count() const { return FItems->Count(); }
+  void Clear() { FItems->Clear(); }
+
+  // -1 for none. In a multi-select list it is the focused item.
+  int ItemIndex() const;
+  void SetItemIndex(int Value);
+  bool Selected(int Index) const;
+  void SetSelected(int Index, bool Value);
+  int SelCount() const;
+  int TopIndex() const;
+  void SetTopIndex(int Value);
+  // The item under Pos (client coordinates). Below the last item it is -1
+  // when Existing, else Count (where a new item would go); outside the
+  // client area always -1.
+  int ItemAtPos(const TPoint& Pos, bool Existing) const;
+  TRect ItemRect(int Index) const;
+
+  TListBoxStyle Style() const { return FStyle; }
+  void SetStyle(TListBoxStyle Value);
+  // Below 1 is taken as 1: the list divides by it.
+  int ItemHeight() const;
+  void SetItemHeight(int Value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+  bool MultiSelect() const { return FMultiSelect; }
+  void SetMultiSelect(bool Value);
+  // With MultiSelect: Shift and Ctrl extend the selection, a plain click selects one.
+  bool ExtendedSelect() const { return FExtendedSelect; }
+  void SetExtendedSelect(bool Value);
+  bool Sorted() const { return FSorted; }
+  void SetSorted(bool Value);
+  // 0: one column scrolling vertically; more: that many columns across the
+  // width, scrolling horizontally.
+  int Columns() const { return FColumns; }
+  void SetColumns(int Value);
+  TCanvas* Canvas() const { return FCanvas.get(); }
+
+  TDrawItemEvent OnDrawItem;
+
+ protected:
+  friend class TListBoxStrings;
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  void CreateHandleDone() override;
+  void BoundsChanged(bool Resized) override;
+  // Draws item Index (-1 in an empty list) on Canvas: OnDrawItem when
+  // assigned, else the plain look with its focus rectangle.
+  virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
+  void CNDrawItem(TMessage& Message);
+  void SetColumnWidth();
+
+ private:
+  std::unique_ptr<TListBoxStrings> FItems;
+  // Items while there is no window (see TListBoxStrings).
+  std::unique_ptr<TStringList> FSaved;
+  std::unique_ptr<TCanvas> FCanvas;
+  TListBoxStyle FStyle = lbStandard;
+  TBorderStyle FBorderStyle = bsSingle;
+  int FItemHeight = 16;
+  int FColumns = 0;
+  bool FMultiSelect = false, FExtendedSelect = true, FSorted = false;
+  int FSavedItemIndex = -1, FSavedTopIndex = 0;
+  // Selected items of a multi-select list while there is no window.
+  std::vector<int> FSavedSelection;
+};
+
+class TListBox : public TCustomListBox {
+ public:
+  explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
+  String ClassName() const override { return L"TListBox"; }
+};

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
@@ -12,7 +13,15 @@
 namespace {
 
 const wchar_t kControlProp[] = L"SkinGui.Control";
+// Every message looks its object up; Wine answers GetPropW through its server
+// (tens of microseconds a call), so the objects are also kept here.
+std::unordered_map<HWND, TWinControl*> gControls;
 TWinControl* gCreatingControl = nullptr;
+
+void BindControl(HWND Wnd, TWinControl* Control) {
+  SetPropW(Wnd, kControlProp, Control);
+  gControls[Wnd] = Control;
+}
 TControl* gCaptureControl = nullptr;
 
 TWinControl* CaptureOwner(TControl* Control) {
@@ -25,8 +34,8 @@ bool IsWindowed(const TControl* Control) { return dynamic_cast<const TWinControl
 }  // namespace
 
 TWinControl* FindControl(HWND Handle) {
-  if (!Handle) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(Handle, kControlProp));
+  const auto found = gControls.find(Handle);
+  return found != gControls.end() ? found->second : nullptr;
 }
 
 TControl* GetCaptureControl() {
@@ -57,7 +66,7 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
     control = gCreatingControl;
     gCreatingControl = nullptr;
     control->FHandle = Wnd;
-    SetPropW(Wnd, kControlProp, control);
+    BindControl(Wnd, control);
   }
   TMessage m;
   m.Msg = Msg;
@@ -71,6 +80,7 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
   }
   if (Msg == WM_NCDESTROY) {
     RemovePropW(Wnd, kControlProp);
+    gControls.erase(Wnd);
     if (control->FHandle == Wnd) control->FHandle = nullptr;
   }
   return m.Result;
@@ -233,7 +243,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
   gCreatingControl = nullptr;
   if (wnd && !FHandle) {
     FHandle = wnd;
-    SetPropW(wnd, kControlProp, this);
+    BindControl(wnd, this);
   }
 }
 

@@ -136,17 +136,7 @@ class TEffectsPage : public TGalleryPage {
     fixed->SetReadOnly(true);
     fixed->SetShowButton(false);
     fixed->SetText(L"Gold (read-only)");
-    if (!DropComboSwitch()) return;
-    // Once the page shows: focus the framed combo and open its list.
-    auto* timer = new TTimer(this);
-    timer->SetInterval(1500);
-    timer->OnTimer = [timer, framed](TObject*) {
-      timer->SetEnabled(false);
-      if (!framed->CanFocus()) return;
-      framed->SetFocus();
-      framed->DropDown();
-    };
-    timer->SetEnabled(true);
+    if (DropComboSwitch()) DropDownOnceShown(this, framed);
   }
 
   TBitmap FPhoto;

@@ -279,6 +279,8 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Colours \x989C\x8272", samples({BuildColorSamples})},
       {L"Password and tray \x5BC6\x7801\x4E0E\x6258\x76D8", samples({BuildPasswordSamples})},
       {L"Dates \x65E5\x671F", samples({BuildDateSamples})},
+      {L"Lists \x5217\x8868", samples({BuildListSamples})},
+      {L"Tree \x6811", NewTreePage},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
       {L"Effects \x6548\x679C", NewEffectsPage},
       {L"Themes \x4E3B\x9898", NewThemesPage},

@@ -1,5 +1,8 @@
 #include "demo/GalleryPages.h"
 
+#include "classlib/ExtCtrls.h"
+#include "components/fcCombo.h"
+
 const wchar_t* const kChineseFont = L"WenQuanYi Micro Hei";
 
 TGalleryPage::TGalleryPage(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -54,4 +57,16 @@ void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text) {
   Canvas->Font()->SetColor(MakeColor(100, 100, 110));
   Canvas->Brush()->SetStyle(bsClear);
   Canvas->TextOut(X, Y, Text);
+}
+
+void DropDownOnceShown(TComponent* Owner, TfcCustomCombo* Combo) {
+  auto* timer = new TTimer(Owner);
+  timer->SetInterval(1500);
+  timer->OnTimer = [timer, Combo](TObject*) {
+    timer->SetEnabled(false);
+    if (!Combo->CanFocus()) return;
+    Combo->SetFocus();
+    Combo->DropDown();
+  };
+  timer->SetEnabled(true);
 }

@@ -119,6 +119,8 @@ class TComponentsPage : public TGalleryPage {
 TGalleryPage* NewThemesPage(TComponent* AOwner);
 // The imager's effects and the custom combos (EffectsPage.cpp).
 TGalleryPage* NewEffectsPage(TComponent* AOwner);
+// The fc tree views and tree combos (TreePage.cpp).
+TGalleryPage* NewTreePage(TComponent* AOwner);
 
 // Shared by the pages.
 String ProgramFolder();
@@ -128,5 +130,8 @@ String LoadGalleryPhoto(TBitmap& Photo);
 void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text);
 // A small grey note under a drawing.
 void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text);
+// Focuses the combo and opens its drop-down once the page shows (for screenshots).
+class TfcCustomCombo;
+void DropDownOnceShown(TComponent* Owner, TfcCustomCombo* Combo);
 // The font the gallery writes Chinese text in.
 extern const wchar_t* const kChineseFont;

@@ -45,3 +45,4 @@ int BuildToolBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y
 int BuildColorSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildPasswordSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildDateSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

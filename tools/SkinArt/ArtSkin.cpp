@@ -132,5 +132,6 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawEdits(art);
   DrawToolBarPieces(art);
   DrawDates(art);
+  DrawLists(art);
   art.Save(Folder);
 }

@@ -83,6 +83,8 @@ void DrawTabs(TSkinArt& Art);
 void DrawToolBarPieces(TSkinArt& Art);
 // The calendar's buttons and the scroll box: a picture of their own.
 void DrawDates(TSkinArt& Art);
+// List boxes, plain and with a caption bar: a picture of their own.
+void DrawLists(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);

@@ -1,0 +1,779 @@
+// Tree nodes and their collection over the system tree control's items.
+#include "components/fcTreeNodes.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "classlib/ByteOrder.h"
+#include "classlib/SysUtils.h"
+#include "components/fcTreeView.h"
+
+namespace {
+
+TVITEMW ItemOf(HTREEITEM Item, UINT Mask) {
+  TVITEMW it = {};
+  it.mask = Mask;
+  it.hItem = Item;
+  return it;
+}
+
+}  // namespace
+
+// ---- TfcTreeNode ----
+
+TfcTreeNode::TfcTreeNode(TfcTreeNodes* AOwner) : FOwner(AOwner) {}
+
+TfcTreeNode::~TfcTreeNode() {
+  FOwner->ClearCache();
+  FDeleting = true;
+  TfcCustomTreeView* tv = TreeView();
+  if (tv->FHotNode == this) tv->FHotNode = nullptr;
+  if (FMultiSelected) {
+    auto& list = tv->FMultiSelectList;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  }
+  if (tv->FAnchor == this) tv->FAnchor = nullptr;
+  if (tv->FDropTarget == this) tv->FDropTarget = nullptr;
+  if (tv->FHintNode == this) tv->HideHint(), tv->FHintNode = nullptr;
+  if (tv->FChangeNode == this) tv->FChangeNode = nullptr;
+  for (TfcTreeNode** p : {&tv->FSelectedBeforePress, &tv->FPressedNode, &tv->FEditNode, &tv->FRightClickNode,
+                          &tv->FDragNode})
+    if (*p == this) *p = nullptr;
+  if (FItemId && FOwner->HasWindow()) {
+    TfcTreeNode* parent = FParent;
+    if (parent && !parent->Deleting() && parent->FCount == 1) {
+      parent->Collapse(false);
+      parent->SetHasChildren(false);
+    }
+    const HTREEITEM item = FItemId;
+    FItemId = nullptr;
+    FOwner->FNodes.erase(item);
+    FOwner->Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+  }
+  // Children whose items went with this one's are gone by now; any left let go.
+  for (TfcTreeNode* c = FFirstChild; c; c = c->FNextSibling) c->FParent = nullptr;
+  Unlink();
+  FData = nullptr;
+}
+
+void TfcTreeNode::Unlink() {
+  TfcTreeNode*& first = FParent ? FParent->FFirstChild : FOwner->FFirstRoot;
+  TfcTreeNode*& last = FParent ? FParent->FLastChild : FOwner->FLastRoot;
+  if (FPrevSibling) FPrevSibling->FNextSibling = FNextSibling;
+  else if (first == this) first = FNextSibling;
+  if (FNextSibling) FNextSibling->FPrevSibling = FPrevSibling;
+  else if (last == this) last = FPrevSibling;
+  if (FParent) --FParent->FCount;
+  FParent = FNextSibling = FPrevSibling = nullptr;
+}
+
+void TfcTreeNode::LinkAfter(TfcTreeNode* AParent, TfcTreeNode* After, bool First) {
+  FParent = AParent;
+  TfcTreeNode*& first = AParent ? AParent->FFirstChild : FOwner->FFirstRoot;
+  TfcTreeNode*& last = AParent ? AParent->FLastChild : FOwner->FLastRoot;
+  if (First || !After) {
+    FPrevSibling = nullptr;
+    FNextSibling = first;
+    if (first) first->FPrevSibling = this;
+    first = this;
+    if (!last) last = this;
+  } else {
+    FPrevSibling = After;
+    FNextSibling = After->FNextSibling;
+    if (After->FNextSibling) After->FNextSibling->FPrevSibling = this;
+    After->FNextSibling = this;
+    if (last == After) last = this;
+  }
+  if (AParent) ++AParent->FCount;
+}
+
+
+TfcCustomTreeView* TfcTreeNode::TreeView() const { return FOwner->Owner(); }
+
+void TfcTreeNode::SetItemFields(UINT Mask, const TVITEMW& Item) {
+  if (!FItemId || !FOwner->HasWindow()) return;
+  TVITEMW it = Item;
+  it.mask = Mask;
+  it.hItem = FItemId;
+  FOwner->Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+}
+
+bool TfcTreeNode::GetState(UINT Mask) const {
+  if (!FItemId || !FOwner->HasWindow()) return false;
+  return (FOwner->Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(FItemId), Mask) & Mask) != 0;
+}
+
+void TfcTreeNode::SetState(UINT Mask, bool Value) {
+  TVITEMW it = {};
+  it.stateMask = Mask;
+  it.state = Value ? Mask : 0;
+  SetItemFields(TVIF_STATE, it);
+}
+
+void TfcTreeNode::ResortParent(bool ByData) {
+  if (!FInTree) return;
+  if (TfcTreeNode* parent = Parent()) {
+    parent->AlphaSort();
+  } else {
+    TreeView()->SortWhole(ByData);
+  }
+}
+
+void TfcTreeNode::SetText(const String& Value) {
+  TreeView()->NodeChanged(this, 2, Value, 0);
+  FText = Value;
+  TVITEMW it = {};
+  it.pszText = const_cast<wchar_t*>(FText.c_str());
+  SetItemFields(TVIF_TEXT, it);
+  const TfcSortType sort = TreeView()->SortType();
+  if ((sort == fcstText || sort == fcstBoth) && FInTree) ResortParent(false);
+}
+
+void TfcTreeNode::SetData(void* Value) {
+  FData = Value;
+  const TfcSortType sort = TreeView()->SortType();
+  if ((sort == fcstData || sort == fcstBoth) && TreeView()->OnCompare && !FDeleting && FInTree) ResortParent(true);
+}
+
+void TfcTreeNode::SetImageIndex(int Value) {
+  TreeView()->NodeChanged(this, 3, String(), Value);
+  FImageIndex = Value;
+  TVITEMW it = {};
+  it.iImage = I_IMAGECALLBACK;
+  SetItemFields(TVIF_IMAGE, it);
+}
+
+void TfcTreeNode::SetSelectedIndex(int Value) {
+  FSelectedIndex = Value;
+  TVITEMW it = {};
+  it.iSelectedImage = I_IMAGECALLBACK;
+  SetItemFields(TVIF_SELECTEDIMAGE, it);
+}
+
+void TfcTreeNode::SetOverlayIndex(int Value) {
+  FOverlayIndex = Value;
+  TVITEMW it = {};
+  it.stateMask = TVIS_OVERLAYMASK;
+  it.state = INDEXTOOVERLAYMASK(Value + 1);
+  SetItemFields(TVIF_STATE, it);
+}
+
+void TfcTreeNode::SetStateIndex(int Value) {
+  if (Value == 0) Value = -1;
+  if (FCheckboxType == fcCheckbox && Value != -1 && Value != 1) return;
+  FStateIndex = Value;
+  TVITEMW it = {};
+  it.stateMask = TVIS_STATEIMAGEMASK;
+  it.state = INDEXTOSTATEIMAGEMASK(Value < 0 ? 0 : Value);
+  SetItemFields(TVIF_STATE, it);
+}
+
+void TfcTreeNode::SetCheckboxType(int Value) {
+  if (FCheckboxType == Value) return;
+  FCheckboxType = Value;
+  SetStateIndex(Value != fcNoCheckbox ? 1 : -1);
+}
+
+void TfcTreeNode::SetChecked(bool Value) {
+  if (FChecked == Value) return;
+  FChecked = Value;
+  TfcCustomTreeView* tv = TreeView();
+  if (FCheckboxType == fcRadioButton && Value) {
+    // Radio buttons among the siblings are one group.
+    TfcTreeNode* parent = Parent();
+    for (TfcTreeNode* n = parent ? parent->GetFirstChild() : FOwner->GetFirstNode(); n; n = n->GetNextSibling()) {
+      if (n == this || n->FCheckboxType != fcRadioButton || !n->FChecked) continue;
+      n->SetChecked(false);
+      n->Invalidate();
+    }
+  } else if (FCheckboxType != fcRadioButton && tv->MultiSelectCheckboxNode(this)) {
+    SetMultiSelected(Value);
+  }
+  Invalidate();
+  tv->ToggleCheckbox(this);
+}
+
+void TfcTreeNode::SetGrayed(bool Value) {
+  if (FGrayed == Value) return;
+  FGrayed = Value;
+  if (FCheckboxType == fcRadioButton) {
+    TfcTreeNode* parent = Parent();
+    for (TfcTreeNode* n = parent ? parent->GetFirstChild() : FOwner->GetFirstNode(); n; n = n->GetNextSibling()) {
+      if (n == this || n->FCheckboxType != fcRadioButton) continue;
+      n->FGrayed = Value;
+      n->Invalidate();
+    }
+  }
+  Invalidate();
+}
+
+void TfcTreeNode::SetMultiSelected(bool Value) {
+  if (FMultiSelected != Value) TreeView()->SetMultiSelected(this, Value, true);
+}
+
+void TfcTreeNode::SetExpanded(bool Value) {
+  if (Value) Expand(false);
+  else Collapse(false);
+}
+
+void TfcTreeNode::SetSelected(bool Value) {
+  if (Value) FOwner->Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(FItemId));
+  else if (Selected()) FOwner->Send(TVM_SELECTITEM, TVGN_CARET, 0);
+}
+
+void TfcTreeNode::SetDropTarget(bool Value) {
+  if (Value) FOwner->Send(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(FItemId));
+  else if (DropTarget()) FOwner->Send(TVM_SELECTITEM, TVGN_DROPHILITE, 0);
+}
+
+bool TfcTreeNode::HasChildren() const { return FItemId && FHasChildren; }
+
+void TfcTreeNode::SetHasChildren(bool Value) {
+  FHasChildren = Value;
+  TVITEMW it = {};
+  it.cChildren = Value ? 1 : 0;
+  SetItemFields(TVIF_CHILDREN, it);
+}
+
+void TfcTreeNode::ExpandItem(bool Expanding) {
+  TfcCustomTreeView* tv = TreeView();
+  tv->FManualExpand = true;
+  UINT action = 0;
+  if (Expanding) {
+    if (HasChildren() && tv->CanExpand(this)) {
+      action = TVE_EXPAND;
+      tv->Expand(this);
+    }
+  } else if (tv->CanCollapse(this)) {
+    action = TVE_COLLAPSE;
+    tv->Collapse(this);
+  }
+  if (action) FOwner->Send(TVM_EXPAND, action, reinterpret_cast<LPARAM>(FItemId));
+  tv->FManualExpand = false;
+}
+
+void TfcTreeNode::Expand(bool Recurse) {
+  ExpandItem(true);
+  if (!Recurse) return;
+  for (TfcTreeNode* n = GetNext(); n && n->HasAsParent(this); n = n->GetNext()) n->ExpandItem(true);
+}
+
+void TfcTreeNode::Collapse(bool Recurse) {
+  ExpandItem(false);
+  if (!Recurse) return;
+  for (TfcTreeNode* n = GetNext(); n && n->HasAsParent(this); n = n->GetNext()) n->ExpandItem(false);
+}
+
+void TfcTreeNode::MakeVisible() {
+  if (FItemId) FOwner->Send(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(FItemId));
+}
+
+namespace {
+
+TfcTreeNode* Related(const TfcTreeNodes* Owner, HTREEITEM Item, UINT Code) {
+  if (!Item) return nullptr;
+  return Owner->GetNode(reinterpret_cast<HTREEITEM>(Owner->Send(TVM_GETNEXTITEM, Code, reinterpret_cast<LPARAM>(Item))));
+}
+
+}  // namespace
+
+TfcTreeNode* TfcTreeNode::Parent() const { return FParent; }
+TfcTreeNode* TfcTreeNode::GetNextSibling() const { return FNextSibling; }
+TfcTreeNode* TfcTreeNode::GetPrevSibling() const { return FPrevSibling; }
+TfcTreeNode* TfcTreeNode::GetFirstChild() const { return FFirstChild; }
+TfcTreeNode* TfcTreeNode::GetLastChild() const { return FLastChild; }
+
+TfcTreeNode* TfcTreeNode::GetNextVisible() const {
+  return IsVisible() ? Related(FOwner, FItemId, TVGN_NEXTVISIBLE) : nullptr;
+}
+
+TfcTreeNode* TfcTreeNode::GetPrevVisible() const {
+  return IsVisible() ? Related(FOwner, FItemId, TVGN_PREVIOUSVISIBLE) : nullptr;
+}
+
+TfcTreeNode* TfcTreeNode::GetNext() const {
+  if (TfcTreeNode* child = GetFirstChild()) return child;
+  for (const TfcTreeNode* n = this; n; n = n->Parent())
+    if (TfcTreeNode* sibling = n->GetNextSibling()) return sibling;
+  return nullptr;
+}
+
+TfcTreeNode* TfcTreeNode::GetPrev() const {
+  TfcTreeNode* n = GetPrevSibling();
+  if (!n) return Parent();
+  while (TfcTreeNode* last = n->GetLastChild()) n = last;
+  return n;
+}
+
+int TfcTreeNode::Index() const {
+  int i = 0;
+  for (TfcTreeNode* n = GetPrevSibling(); n; n = n->GetPrevSibling()) ++i;
+  return i;
+}
+
+int TfcTreeNode::AbsoluteIndex() const {
+  if (FOwner->FCacheNode == this) return FOwner->FCacheIndex;
+  int i = 0;
+  for (TfcTreeNode* n = GetPrev(); n; n = n->GetPrev()) ++i;
+  return i;
+}
+
+int TfcTreeNode::Level() const {
+  int level = 0;
+  for (TfcTreeNode* n = Parent(); n; n = n->Parent()) ++level;
+  return level;
+}
+
+int TfcTreeNode::Count() const { return FCount; }
+
+TfcTreeNode* TfcTreeNode::Item(int Index) const {
+  TfcTreeNode* n = Index >= 0 ? GetFirstChild() : nullptr;
+  for (int i = 0; n && i < Index; ++i) n = n->GetNextSibling();
+  if (!n) throw ETreeViewError(Format(L"List index out of bounds (%d)", {Index}));
+  return n;
+}
+
+int TfcTreeNode::IndexOf(const TfcTreeNode* Child) const {
+  int i = 0;
+  for (TfcTreeNode* n = GetFirstChild(); n; n = n->GetNextSibling(), ++i)
+    if (n == Child) return i;
+  return -1;
+}
+
+bool TfcTreeNode::HasAsParent(const TfcTreeNode* Node) const {
+  if (!Node) return true;
+  for (TfcTreeNode* n = Parent(); n; n = n->Parent())
+    if (n == Node) return true;
+  return false;
+}
+
+bool TfcTreeNode::IsVisible() const {
+  if (!FItemId || !FOwner->HasWindow()) return false;
+  RECT r;
+  *reinterpret_cast<HTREEITEM*>(&r) = FItemId;
+  return FOwner->Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)) != 0;
+}
+
+TRect TfcTreeNode::DisplayRect(bool TextOnly) const {
+  if (!FItemId || !FOwner->HasWindow()) return TRect();
+  RECT r;
+  *reinterpret_cast<HTREEITEM*>(&r) = FItemId;
+  if (!FOwner->Send(TVM_GETITEMRECT, TextOnly ? TRUE : FALSE, reinterpret_cast<LPARAM>(&r))) return TRect();
+  TRect result(r.left, r.top, r.right, r.bottom);
+  TCustomImageList* images = TreeView()->Images();
+  if (TextOnly && images && FImageIndex == -2) result.Left -= images->Width() + 1;
+  return result;
+}
+
+bool TfcTreeNode::AlphaSort() {
+  FOwner->ClearCache();
+  const bool sorted = FItemId && TreeView()->SortChildren(FItemId);
+  if (sorted) FOwner->RelinkChildren(this);
+  return sorted;
+}
+
+void TfcTreeNode::EndEdit(bool Cancel) { FOwner->Send(TVM_ENDEDITLABELNOW, Cancel ? TRUE : FALSE, 0); }
+
+void TfcTreeNode::Delete() {
+  if (!FDeleting) delete this;
+}
+
+void TfcTreeNode::Invalidate() {
+  TfcCustomTreeView* tv = TreeView();
+  if (!tv->HandleAllocated()) return;
+  const TRect r = DisplayRect(false);
+  if (r.Width() <= 0) return;
+  RECT rc = {r.Left, r.Top, r.Right, r.Bottom};
+  InvalidateRect(tv->Handle(), &rc, FALSE);
+}
+
+void TfcTreeNode::Assign(TPersistent* Source) {
+  auto* src = dynamic_cast<TfcTreeNode*>(Source);
+  if (!src) {
+    TPersistent::Assign(Source);
+    return;
+  }
+  SetText(src->FText);
+  SetData(src->FData);
+  SetCheckboxType(src->FCheckboxType);
+  SetStringData(src->FStringData);
+  SetStringData2(src->FStringData2);
+  SetImageIndex(src->FImageIndex);
+  SetSelectedIndex(src->FSelectedIndex);
+  SetStateIndex(src->FStateIndex);
+  SetOverlayIndex(src->FOverlayIndex);
+  // Item states are read before anything is written: the source may be this node.
+  const bool focused = src->Focused(), drop = src->DropTarget(), cut = src->Cut(), children = src->HasChildren();
+  SetFocused(focused);
+  SetDropTarget(drop);
+  SetCut(cut);
+  SetHasChildren(children);
+  SetChecked(src->FChecked);
+}
+
+void TfcTreeNode::MoveTo(TfcTreeNode* Destination, TfcNodeAttachMode Mode) {
+  if (!Destination || Destination == this || Destination->HasAsParent(this)) return;
+  if (Mode == fcnaInsert && Destination->GetPrevSibling() == this) return;
+  TfcCustomTreeView* tv = TreeView();
+  auto changing = std::move(tv->OnChanging);
+  auto change = std::move(tv->OnChange);
+  tv->OnChanging = nullptr;
+  tv->OnChange = nullptr;
+  const bool children = HasChildren(), selected = Selected();
+  TfcTreeNode* oldParent = Parent();
+  if (oldParent && oldParent->Count() == 1) {
+    oldParent->Collapse(false);
+    oldParent->SetHasChildren(false);
+  }
+  HTREEITEM parent = nullptr, after = TVI_LAST;
+  switch (Mode) {
+    case fcnaAdd: parent = Destination->Parent() ? Destination->Parent()->FItemId : TVI_ROOT; break;
+    case fcnaAddFirst:
+      parent = Destination->Parent() ? Destination->Parent()->FItemId : TVI_ROOT;
+      after = TVI_FIRST;
+      break;
+    case fcnaAddChild: parent = Destination->FItemId; break;
+    case fcnaAddChildFirst:
+      parent = Destination->FItemId;
+      after = TVI_FIRST;
+      break;
+    case fcnaInsert: {
+      parent = Destination->Parent() ? Destination->Parent()->FItemId : TVI_ROOT;
+      TfcTreeNode* prev = Destination->GetPrevSibling();
+      after = prev ? prev->FItemId : TVI_FIRST;
+      break;
+    }
+    case fcnaInsertAfter:
+      parent = Destination->Parent() ? Destination->Parent()->FItemId : TVI_ROOT;
+      after = Destination->FItemId;
+      break;
+  }
+  const HTREEITEM old = FItemId;
+  // The old item lets go of the node so that its deletion frees nothing.
+  TVITEMW it = ItemOf(old, TVIF_PARAM);
+  it.lParam = 0;
+  FOwner->Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+  const HTREEITEM fresh = FOwner->InsertItem(this, parent, after);
+  TfcTreeNode* newParent = FOwner->GetNode(parent);
+  TfcTreeNode* afterNode = after == TVI_LAST  ? (newParent ? newParent->FLastChild : FOwner->FLastRoot)
+                           : after == TVI_FIRST ? nullptr
+                                                : FOwner->GetNode(after);
+  Unlink();
+  LinkAfter(newParent, afterNode, after == TVI_FIRST);
+  std::vector<TfcTreeNode*> kids;
+  for (TfcTreeNode* k = FFirstChild; k; k = k->FNextSibling) kids.push_back(k);
+  FOwner->FNodes.erase(old);
+  FOwner->FNodes[fresh] = this;
+  FItemId = fresh;
+  for (auto k = kids.rbegin(); k != kids.rend(); ++k) (*k)->MoveTo(this, fcnaAddChildFirst);
+  FOwner->Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(old));
+  Assign(this);
+  SetHasChildren(children);
+  if (selected) SetSelected(true);
+  if (TfcTreeNode* p = Parent()) {
+    p->SetHasChildren(true);
+    p->Expand(false);
+  }
+  FOwner->ClearCache();
+  tv->OnChanging = std::move(changing);
+  tv->OnChange = std::move(change);
+}
+
+int TfcTreeNode::GetSizeOfNodeInfo() const { return fcNodeInfoSize + (ExtraCount() > 0 ? 4 + ExtraCount() : 0); }
+
+void TfcTreeNode::SaveRecord(TfcNodeRecord& R) const {
+  R.ImageIndex = FImageIndex;
+  R.SelectedIndex = FSelectedIndex;
+  R.StateIndex = FStateIndex;
+  R.OverlayIndex = FOverlayIndex;
+  R.CheckboxType = static_cast<uint8_t>(FCheckboxType);
+  R.Checked = FChecked;
+  R.Grayed = FGrayed;
+  R.Expanded = Expanded();
+  R.Data = reinterpret_cast<uintptr_t>(FData);
+  R.Text = FText;
+  R.StringData = FStringData;
+  R.StringData2 = FStringData2;
+  R.ChildCount = Count();
+  R.Extra.clear();
+}
+
+void TfcTreeNode::LoadRecord(const TfcNodeRecord& R) {
+  SetText(R.Text);
+  SetImageIndex(R.ImageIndex);
+  SetSelectedIndex(R.SelectedIndex);
+  SetStateIndex(R.StateIndex);
+  SetOverlayIndex(R.OverlayIndex);
+  SetData(reinterpret_cast<void*>(R.Data));
+  SetCheckboxType(R.CheckboxType);
+  SetChecked(R.Checked);
+  SetGrayed(R.Grayed);
+  SetStringData(R.StringData);
+  SetStringData2(R.StringData2);
+}
+
+void TfcTreeNode::WriteData(TStream* Stream) const {
+  TfcNodeRecord r;
+  SaveRecord(r);
+  fcWriteNodeRecord(Stream, r, ExtraCount() > 0);
+  for (TfcTreeNode* n = GetFirstChild(); n; n = n->GetNextSibling()) n->WriteData(Stream);
+}
+
+void TfcTreeNode::ReadData(TStream* Stream) {
+  TfcNodeRecord r;
+  fcReadNodeRecord(Stream, r, TreeView()->StreamVersion(), ExtraCount());
+  LoadRecord(r);
+  for (int i = 0; i < r.ChildCount; ++i) FOwner->AddChild(this, String())->ReadData(Stream);
+  if (TreeView()->StreamExpandedNode()) SetExpanded(r.Expanded);
+}
+
+// ---- TfcTreeNodes ----
+
+TfcTreeNodes::TfcTreeNodes(TfcCustomTreeView* AOwner) : FOwner(AOwner) {}
+
+TfcTreeNodes::~TfcTreeNodes() {
+  FDestroying = true;
+  Clear();
+}
+
+bool TfcTreeNodes::HasWindow() const { return FOwner->HandleAllocated(); }
+
+LRESULT TfcTreeNodes::Send(UINT Msg, WPARAM WParam, LPARAM LParam) const {
+  FOwner->HandleNeeded();
+  return FOwner->SendTree(Msg, WParam, LParam);
+}
+
+TfcTreeNode* TfcTreeNodes::GetNode(HTREEITEM Item) const {
+  const auto found = FNodes.find(Item);
+  return found != FNodes.end() ? found->second : nullptr;
+}
+
+void TfcTreeNodes::RelinkChildren(TfcTreeNode* Parent) {
+  std::vector<TfcTreeNode*> order;
+  const HTREEITEM parent = Parent ? Parent->FItemId : nullptr;
+  HTREEITEM c = reinterpret_cast<HTREEITEM>(
+      Send(TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
+  for (; c; c = reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(c))))
+    if (TfcTreeNode* n = GetNode(c)) order.push_back(n);
+  TfcTreeNode*& first = Parent ? Parent->FFirstChild : FFirstRoot;
+  TfcTreeNode*& last = Parent ? Parent->FLastChild : FLastRoot;
+  first = last = nullptr;
+  TfcTreeNode* prev = nullptr;
+  for (TfcTreeNode* n : order) {
+    n->FPrevSibling = prev;
+    n->FNextSibling = nullptr;
+    if (prev) prev->FNextSibling = n;
+    else first = n;
+    prev = n;
+  }
+  last = prev;
+}
+
+int TfcTreeNodes::Count() const { return HasWindow() ? static_cast<int>(Send(TVM_GETCOUNT, 0, 0)) : 0; }
+
+
+TfcTreeNode* TfcTreeNodes::Item(int Index) {
+  if (Index < 0) throw ETreeViewError(L"Invalid index");
+  TfcTreeNode* n = nullptr;
+  if (FCacheNode && std::abs(FCacheIndex - Index) < 2) {
+    n = Index == FCacheIndex ? FCacheNode : Index > FCacheIndex ? FCacheNode->GetNext() : FCacheNode->GetPrev();
+  } else {
+    n = GetFirstNode();
+    for (int i = 0; n && i < Index; ++i) n = n->GetNext();
+  }
+  if (!n) throw ETreeViewError(L"Invalid index");
+  FCacheNode = n;
+  FCacheIndex = Index;
+  return n;
+}
+
+HTREEITEM TfcTreeNodes::InsertItem(TfcTreeNode* Node, HTREEITEM Parent, HTREEITEM After) {
+  TVINSERTSTRUCTW ins = {};
+  ins.hParent = Parent ? Parent : TVI_ROOT;
+  ins.hInsertAfter = After;
+  // No state image to begin with: the node's StateIndex -1.
+  ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_SELECTEDIMAGE | TVIF_STATE;
+  ins.item.stateMask = TVIS_STATEIMAGEMASK;
+  // The text is given to the item, not asked for on each use: under Wine every
+  // request would make a round of notifications through the parent.
+  ins.item.pszText = const_cast<wchar_t*>(Node->FText.c_str());
+  ins.item.iImage = I_IMAGECALLBACK;
+  ins.item.iSelectedImage = I_IMAGECALLBACK;
+  ins.item.lParam = reinterpret_cast<LPARAM>(Node);
+  FOwner->FChangeTimer->SetEnabled(false);
+  const auto item = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+  if (!item) throw EOutOfResources(L"Unable to insert an item");
+  return item;
+}
+
+TfcTreeNode* TfcTreeNodes::InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfter, const String& S, void* Ptr) {
+  ClearCache();
+  TfcTreeNode* node = FOwner->CreateNode();
+  node->FData = Ptr;
+  node->FText = S;
+  node->FInTree = true;
+  try {
+    node->FItemId = InsertItem(node, Parent ? Parent->FItemId : TVI_ROOT, InsertAfter);
+  } catch (...) {
+    node->FInTree = false;
+    delete node;
+    throw;
+  }
+  FNodes[node->FItemId] = node;
+  TfcTreeNode* after = InsertAfter == TVI_LAST    ? (Parent ? Parent->FLastChild : FLastRoot)
+                       : InsertAfter == TVI_FIRST ? nullptr
+                                                  : GetNode(InsertAfter);
+  node->LinkAfter(Parent, after, InsertAfter == TVI_FIRST);
+  if (Parent) {
+    if (!Parent->FHasChildren) Parent->SetHasChildren(true);
+    if (!Updating()) {
+      TfcTreeNode* shown = Parent;
+      while (shown && !shown->IsVisible()) shown = shown->Parent();
+      if (shown) {
+        const TRect r = shown->DisplayRect(false);
+        RECT rc = {r.Left, r.Top, r.Right, r.Bottom};
+        InvalidateRect(FOwner->Handle(), &rc, TRUE);
+      }
+    }
+  }
+  if (FOwner->MultiSelectCheckboxNode(node)) node->SetStateIndex(1);
+  const TfcSortType sort = FOwner->SortType();
+  if (sort == fcstText || sort == fcstBoth) node->ResortParent(false);
+  return node;
+}
+
+TfcTreeNode* TfcTreeNodes::AddObject(TfcTreeNode* Sibling, const String& S, void* Ptr) {
+  return InternalAdd(Sibling ? Sibling->Parent() : nullptr, TVI_LAST, S, Ptr);
+}
+
+TfcTreeNode* TfcTreeNodes::AddFirst(TfcTreeNode* Sibling, const String& S) {
+  return InternalAdd(Sibling ? Sibling->Parent() : nullptr, TVI_FIRST, S, nullptr);
+}
+
+TfcTreeNode* TfcTreeNodes::AddChildObject(TfcTreeNode* Parent, const String& S, void* Ptr) {
+  return InternalAdd(Parent, TVI_LAST, S, Ptr);
+}
+
+TfcTreeNode* TfcTreeNodes::AddChildFirst(TfcTreeNode* Parent, const String& S) {
+  return InternalAdd(Parent, TVI_FIRST, S, nullptr);
+}
+
+TfcTreeNode* TfcTreeNodes::Insert(TfcTreeNode* Sibling, const String& S) {
+  if (!Sibling) return Add(nullptr, S);
+  TfcTreeNode* prev = Sibling->GetPrevSibling();
+  return InternalAdd(Sibling->Parent(), prev ? prev->FItemId : TVI_FIRST, S, nullptr);
+}
+
+void TfcTreeNodes::Delete(TfcTreeNode* Node) {
+  if (!Node->FItemId) FOwner->Delete(Node);
+  Node->Delete();
+}
+
+void TfcTreeNodes::Clear() {
+  if (!HasWindow() || Send(TVM_GETCOUNT, 0, 0) == 0) return;
+  FOwner->FClearing = true;
+  BeginUpdate();
+  Send(TVM_SELECTITEM, TVGN_CARET, 0);
+  Send(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(Send(TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+  // From the last node backwards, so that each deletion takes a leaf.
+  TfcTreeNode* n = GetFirstNode();
+  while (n && n->GetNext()) n = n->GetNext();
+  while (n) {
+    TfcTreeNode* prev = n->GetPrev();
+    delete n;
+    n = prev;
+  }
+  // Items whose node already let go (none normally) go too.
+  Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  ClearCache();
+  FOwner->FClearing = false;
+  if (!FDestroying) EndUpdate();
+  else FUpdateCount = 0;
+}
+
+void TfcTreeNodes::BeginUpdate() {
+  if (FUpdateCount++ == 0 && HasWindow()) Send(WM_SETREDRAW, FALSE, 0);
+}
+
+void TfcTreeNodes::EndUpdate() {
+  if (FUpdateCount == 0 || --FUpdateCount > 0) return;
+  if (!HasWindow()) return;
+  Send(WM_SETREDRAW, TRUE, 0);
+  FOwner->Invalidate();
+}
+
+TfcTreeNode* TfcTreeNodes::FindNodeInfo(const String& S, bool VisibleOnly, int Which) const {
+  const String wanted = AnsiUpperCase(S);
+  for (TfcTreeNode* n = GetFirstNode(); n; n = VisibleOnly ? n->GetNextVisible() : n->GetNext()) {
+    const String& value = Which == 1 ? n->StringData() : Which == 2 ? n->StringData2() : n->Text();
+    if (AnsiUpperCase(value) == wanted) return n;
+  }
+  return nullptr;
+}
+
+TfcTreeNode* TfcTreeNodes::FindNode(const String& S, bool VisibleOnly) const { return FindNodeInfo(S, VisibleOnly, 0); }
+
+void TfcTreeNodes::WriteData(TStream* Stream) const {
+  int32_t roots = 0;
+  for (TfcTreeNode* n = GetFirstNode(); n; n = n->GetNextSibling()) ++roots;
+  uint8_t b[4];
+  StoreLE32(b, static_cast<uint32_t>(roots));
+  Stream->WriteBuffer(b, 4);
+  for (TfcTreeNode* n = GetFirstNode(); n; n = n->GetNextSibling()) n->WriteData(Stream);
+  FOwner->SetStreamVersion(1);
+}
+
+void TfcTreeNodes::ReadData(TStream* Stream) {
+  Clear();
+  uint8_t b[4];
+  Stream->ReadBuffer(b, 4);
+  const int32_t roots = LoadLE32Signed(b);
+  BeginUpdate();
+  try {
+    for (int32_t i = 0; i < roots; ++i) AddChild(nullptr, String())->ReadData(Stream);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+  FOwner->SetStreamVersion(1);
+}
+
+std::vector<TfcNodeRecord> TfcTreeNodes::SaveRecords() const {
+  std::vector<TfcNodeRecord> records;
+  for (TfcTreeNode* n = GetFirstNode(); n; n = n->GetNext()) {
+    records.emplace_back();
+    n->SaveRecord(records.back());
+  }
+  return records;
+}
+
+void TfcTreeNodes::LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent) {
+  const TfcNodeRecord& r = Records[At++];
+  TfcTreeNode* node = AddChild(Parent, String());
+  node->LoadRecord(r);
+  for (int i = 0; i < r.ChildCount && At < Records.size(); ++i) LoadRecordsFrom(Records, At, node);
+  if (r.Expanded) node->SetExpanded(true);
+}
+
+void TfcTreeNodes::LoadRecords(const std::vector<TfcNodeRecord>& Records) {
+  Clear();
+  BeginUpdate();
+  size_t at = 0;
+  while (at < Records.size()) LoadRecordsFrom(Records, at, nullptr);
+  EndUpdate();
+}
+
+void TfcTreeNodes::Assign(TPersistent* Source) {
+  auto* src = dynamic_cast<TfcTreeNodes*>(Source);
+  if (!src) {
+    TPersistent::Assign(Source);
+    return;
+  }
+  if (src == this) return;
+  FOwner->SetStreamVersion(1);
+  // Copied through the full records: texts past the stream's 255 bytes stay whole.
+  LoadRecords(src->SaveRecords());
+  if (TfcTreeNode* first = GetFirstNode()) first->SetSelected(true);
+  FOwner->Invalidate();
+}

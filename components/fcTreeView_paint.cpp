@@ -1,0 +1,418 @@
+// The fc tree view's painting: every item drawn by the control itself through
+// the system control's custom-draw notifications, into an off-screen bitmap;
+// and the hint window for cut-off texts.
+#include <algorithm>
+#include <vector>
+
+#include "classlib/Messages.h"
+#include "components/fcTreeView.h"
+
+// ---- what an item shows ----
+
+bool TfcCustomTreeView::ShowsImage(TfcTreeNode* Node) const { return FImages && Node->ImageIndex() != -2; }
+
+bool TfcCustomTreeView::LevelAllowed(TfcTreeNode* Node) const {
+  return fcLevelAllowed(Node->Level(), FMultiSelectAttributes->MultiSelectLevel());
+}
+
+bool TfcCustomTreeView::MultiSelectCheckboxNode(TfcTreeNode* Node) const {
+  return FMultiSelectAttributes->Enabled() && FMultiSelectAttributes->MultiSelectCheckbox() && LevelAllowed(Node);
+}
+
+bool TfcCustomTreeView::HasCheckbox(TfcTreeNode* Node) const {
+  return Node->CheckboxType() != fcNoCheckbox || MultiSelectCheckboxNode(Node);
+}
+
+bool TfcCustomTreeView::HasStateSpace(TfcTreeNode* Node) const {
+  if (MultiSelectCheckboxNode(Node)) return true;
+  if (Node->CheckboxType() != fcNoCheckbox && Node->StateIndex() >= 1) return true;
+  const int s = Node->StateIndex();
+  return FStateImages && s >= 1 && s % 16 != 0 && s < FStateImages->Count();
+}
+
+TfcItemLayout TfcCustomTreeView::ItemLayout(TfcTreeNode* Node, const TRect& T) const {
+  TfcItemLayout l;
+  l.Text = T;
+  l.Indent = FPaintIndent;
+  l.ShowsImage = ShowsImage(Node);
+  l.ImagesWidth = FImages ? FImages->Width() : 0;
+  const int s = Node->StateIndex();
+  l.StateSpace = HasStateSpace(Node) || (s >= 1 && s % 16 != 0);
+  l.StateWidth = FStateImages ? FStateImages->Width() : 16;
+  return l;
+}
+
+bool TfcCustomTreeView::ShownSelected(TfcTreeNode* Node, TfcItemStates State, bool DropHighlighted) const {
+  TfcTreeNode* drop = DropTarget();
+  return (State.Contains(fcisSelected) && (!drop || drop == Node)) || DropHighlighted;
+}
+
+// ---- custom draw ----
+
+void TfcCustomTreeView::BeginPainting() {
+  // A one-image state list stands for check boxes only: the shared list takes its place.
+  if (FStateImages && FStateImages->Count() == 1 && !ComponentState().Contains(csDesigning)) {
+    FStateImages->Clear();
+    FStateImages = nullptr;
+    InstallStateImages();
+  }
+  FPaintedItems = 0;
+}
+
+void TfcCustomTreeView::CustomDraw(TMessage& Message) {
+  auto* cd = reinterpret_cast<NMTVCUSTOMDRAW*>(Message.LParam);
+  switch (cd->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      FPaintIndent = Indent();
+      FLineX.clear();
+      FCanvas->SetPaintDC(cd->nmcd.hdc);
+      FCanvas->SetFont(Font());
+      FCanvas->Brush()->SetColor(FColor);
+      BeginPainting();
+      Message.Result = CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+      return;
+    case CDDS_ITEMPREPAINT: {
+      auto* node = reinterpret_cast<TfcTreeNode*>(cd->nmcd.lItemlParam);
+      if (!node) node = FItems->GetNode(reinterpret_cast<HTREEITEM>(cd->nmcd.dwItemSpec));
+      // Nothing follows an item's paint: no post-paint notification is asked for.
+      Message.Result = CDRF_SKIPDEFAULT;
+      if (!node) return;
+      ++FPaintedItems;
+      const TRect t = node->DisplayRect(true);
+      cd->nmcd.rc = {t.Left, t.Top, t.Right, t.Bottom};
+      PaintItem(node, t, TfcItemStates::FromBits(cd->nmcd.uItemState & 0x1FF));
+      return;
+    }
+    case CDDS_POSTPAINT:
+      EndPainting();
+      FCanvas->SetPaintDC(nullptr);
+      return;
+  }
+}
+
+// ---- one item ----
+
+namespace {
+
+void DrawExpandButton(TCanvas* C, const TRect& B, const TPoint& P, int Q, bool Expanded, TColor Back) {
+  HDC dc = C->Handle();
+  const TColor brush = C->Brush()->Color();
+  C->Brush()->SetColor(Back);
+  C->Pen()->SetColor(clBlack);
+  C->MoveTo(B.Left + Q, P.Y);
+  C->LineTo(B.Right - Q, P.Y);
+  if (!Expanded) {
+    C->MoveTo(P.X, B.Top + Q);
+    C->LineTo(P.X, B.Bottom - Q);
+  }
+  C->Brush()->SetColor(brush);
+  (void)dc;
+}
+
+// The canvas font back to the control's: only what differs is written, since
+// each write looks the font's handle up again.
+void RestoreFont(TFont* Canvas, TFont* Control) {
+  if (Canvas->Name() != Control->Name() || Canvas->Height() != Control->Height() ||
+      Canvas->Charset() != Control->Charset() || Canvas->Pitch() != Control->Pitch() ||
+      Canvas->Orientation() != Control->Orientation()) {
+    Canvas->Assign(Control);
+    return;
+  }
+  Canvas->SetStyle(Control->Style());
+  Canvas->SetColor(Control->Color());
+}
+
+}  // namespace
+
+void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) {
+  TCanvas* c = FCanvas.get();
+  HDC dc = c->Handle();
+  // The system control flips the state image of a clicked check box itself; ours is the truth.
+  // One look at the item (each costs a search of all items under Wine).
+  const UINT itemState = static_cast<UINT>(SendTree(
+      TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(N->ItemId()), TVIS_EXPANDED | TVIS_CUT | TVIS_DROPHILITED | TVIS_STATEIMAGEMASK));
+  const int stateImage = static_cast<int>((itemState & TVIS_STATEIMAGEMASK) >> 12);
+  if ((stateImage == 0 ? -1 : stateImage) != N->StateIndex()) N->SetStateIndex(N->StateIndex());
+  if (MultiSelectCheckboxNode(N) && N->StateIndex() != 1) N->SetStateIndex(1);
+
+  const TRect cell = fcCheckCell(ItemLayout(N, T));
+  const int rowHeight = T.Height();
+  const TPoint centre = fcCentre(cell);
+  const int x = fcLineX(cell);
+  const bool multi = FMultiSelectAttributes->Enabled();
+
+  // Lines: the node's own, then one for every ancestor that has a sibling below.
+  // Their dots (those of fcDottedLine) go to the device in one call.
+  if (FOptions.Contains(tvoShowLines)) {
+    std::vector<POINT> dots;
+    auto dotted = [&dots](const TPoint& P1, const TPoint& P2) {
+      for (const TPoint& p : fcDottedLinePoints(P1, P2)) {
+        dots.push_back({p.X, p.Y});
+        dots.push_back({p.X + 1, p.Y + 1});
+      }
+    };
+    TfcTreeNode* parent = N->Parent();
+    const bool firstRoot = !parent && !N->GetPrevSibling();
+    const int bottom = N->GetNextSibling() ? T.Bottom : T.Bottom - (rowHeight / 2 - 1);
+    dotted(TPoint(x, firstRoot ? centre.Y : T.Top), TPoint(x, bottom));
+    for (TfcTreeNode* a = parent; a; a = a->Parent()) {
+      if (!a->GetNextSibling()) continue;
+      // Ancestors are shared by many rows: their line is placed once a paint.
+      auto known = FLineX.find(a);
+      const int ax = known != FLineX.end()
+                         ? known->second
+                         : (FLineX[a] = fcLineX(fcCheckCell(ItemLayout(a, a->DisplayRect(true)))));
+      dotted(TPoint(ax, T.Top), TPoint(ax, T.Bottom));
+    }
+    if (FOptions.Contains(tvoShowRoot) || parent) {
+      const int right = cell.Right - (HasCheckbox(N) && (HasStateSpace(N) || multi) ? 2 : 0);
+      dotted(TPoint(x, centre.Y), TPoint(right, centre.Y));
+    }
+    if (!dots.empty()) {
+      c->Pen()->SetColor(FLineColor);
+      fcSelectCanvasObjects(c);
+      const std::vector<DWORD> counts(dots.size() / 2, 2);
+      PolyPolyline(dc, dots.data(), counts.data(), static_cast<DWORD>(counts.size()));
+    }
+  }
+
+  // Expand button.
+  if (FOptions.Contains(tvoShowButtons) && N->HasChildren()) {
+    TPoint p(x, centre.Y);
+    int q = 0;
+    TRect b = fcExpandBox(p, rowHeight, q);
+    if (FOptions.Contains(tvoExpandButtons3D)) {
+      const bool pressed = FButtonPressed && N == FPressedNode;
+      c->Brush()->SetColor(clBtnFace);
+      c->FillRect(b);
+      RECT fr = {b.Left, b.Top, b.Right + 1, b.Bottom + 1};
+      DrawFrameControl(dc, &fr, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+      if (ColorToRGB(FColor) == 0xFFFFFF) {
+        c->Pen()->SetColor(clBtnFace);
+        c->MoveTo(b.Left - 1, b.Bottom);
+        c->LineTo(b.Left - 1, b.Top - 1);
+        c->LineTo(b.Right + 1, b.Top - 1);
+      }
+      if (pressed) {
+        p = TPoint(p.X + 1, p.Y + 1);
+        b = TRect(b.Left + 1, b.Top + 1, b.Right + 1, b.Bottom + 1);
+      }
+    } else {
+      c->Brush()->SetColor(clWhite);
+      c->FillRect(b);
+      c->Brush()->SetColor(clBtnShadow);
+      c->FrameRect(b);
+    }
+    DrawExpandButton(c, b, p, q, (itemState & TVIS_EXPANDED) != 0, FColor);
+  }
+
+  // Colours.
+  RestoreFont(c->Font(), Font());
+  c->Brush()->SetColor(FColor);
+  const bool focused = Focused();
+  const bool shownSelected = ShownSelected(N, State, (itemState & TVIS_DROPHILITED) != 0);
+  if (shownSelected && !multi) {
+    if (focused) {
+      c->Brush()->SetColor(clHighlight);
+      c->Font()->SetColor(clHighlightText);
+    } else if (!FOptions.Contains(tvoHideSelection)) {
+      c->Brush()->SetColor(FInactiveFocusColor == FColor ? TColor(0x808080) : FInactiveFocusColor);
+    }
+  } else if (multi && N->MultiSelected()) {
+    c->Brush()->SetColor(clHighlight);
+    c->Font()->SetColor(clHighlightText);
+  }
+  if (State.Contains(fcisHot) || (FOptions.Contains(tvoAutoURL) && !N->StringData().empty())) {
+    if (!(State.Contains(fcisSelected) && focused)) c->Font()->SetColor(TColor(0x00FF0000));
+    c->Font()->SetStyle(TFontStyles{fsUnderline});
+  }
+  CalcNodeAttributes(N, State);
+  fcSelectCanvasObjects(c);
+  String text;
+  GetDisplayText(N, text);
+  const TFontStyles style = c->Font()->Style();
+  if (style.Contains(fsBold) || style.Contains(fsItalic)) {
+    RECT m = {T.Left, T.Top, T.Right, T.Bottom};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &m, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    T.Right = T.Left + (m.right - m.left) + 4;
+  }
+  c->Pen()->SetColor(FColor);
+
+  // Selection background.
+  TRect s = T;
+  if (RowSelect()) {
+    s.Right = Width() - 4;
+    if (ShowsImage(N)) s.Left -= FImages->Width();
+    if (HasStateSpace(N)) s.Left -= FStateImages ? FStateImages->Width() : 16;
+    if (ShowsImage(N) || HasStateSpace(N)) s.Left -= 4;
+    if (!multi) s.Bottom += 1;
+  }
+  const bool editingThis = IsEditing() && State.Contains(fcisSelected);
+  if (!editingThis && c->Brush()->Color() != clNone && (!multi || N->MultiSelected())) {
+    if (State.Contains(fcisFocused)) {
+      c->Rectangle(s);
+    } else {
+      c->FillRect(TRect(s.Left, s.Top, s.Right, s.Bottom - 1));
+    }
+  }
+
+  // Image.
+  if (FImages && N->ImageIndex() >= 0 && N->ImageIndex() < FImages->Count()) {
+    const int ix = cell.Right + (HasStateSpace(N) ? (FStateImages ? FStateImages->Width() : 16) : 0);
+    const int iy = cell.Top + (cell.Height() - FImages->Height()) / 2;
+    const int sel = N->SelectedIndex();
+    const int index = State.Contains(fcisSelected) && sel >= 0 && sel < FImages->Count() ? sel : N->ImageIndex();
+    UINT drawStyle = shownSelected && FImages->BlendColor() != clNone && !RowSelect() ? ILD_BLEND50 : ILD_NORMAL;
+    COLORREF fore = FImages->BlendColor() == clNone ? CLR_NONE : ColorToRGB(FImages->BlendColor());
+    if (itemState & TVIS_CUT) {
+      drawStyle |= ILD_BLEND50;
+      fore = RGB(255, 255, 255);
+    }
+    if (N->OverlayIndex() >= 0) drawStyle |= INDEXTOOVERLAYMASK(N->OverlayIndex() + 1);
+    ImageList_DrawEx(FImages->Handle(), index, dc, ix, iy, 0, 0, CLR_NONE, fore, drawStyle);
+  }
+
+  // State image or check glyph.
+  if (HasStateSpace(N)) {
+    if (!HasCheckbox(N)) {
+      if (FStateImages)
+        ImageList_Draw(FStateImages->Handle(), N->StateIndex(), dc, cell.Right,
+                       cell.Top + (cell.Height() - FStateImages->Height()) / 2, ILD_NORMAL);
+    } else {
+      const TRect g = fcCheckGlyphBox(cell);
+      RECT gr = {g.Left, g.Top, g.Right, g.Bottom};
+      UINT flags = N->CheckboxType() == fcRadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
+      if (FOptions.Contains(tvoFlatCheckBoxes)) flags |= DFCS_FLAT;
+      if (N->Grayed()) flags |= DFCS_INACTIVE;
+      if (N->Checked()) flags |= DFCS_CHECKED;
+      DrawFrameControl(dc, &gr, DFC_BUTTON, flags);
+    }
+  }
+
+  // Text.
+  T = TRect(T.Left + 2, T.Top + 1, T.Right - 1, T.Bottom - 1);
+  SetBkMode(dc, TRANSPARENT);
+  if (!editingThis) {
+    bool defaultDrawing = true;
+    DoDrawText(N, T, State, defaultDrawing);
+    if (defaultDrawing) {
+      TRect done;
+      fcDrawCanvasText(c, text, T, DT_NOPREFIX | DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER, done);
+    }
+    if (State.Contains(fcisFocused) && focused && (!RowSelect() || multi)) {
+      RECT fr = {s.Left, s.Top, s.Right, s.Bottom};
+      DrawFocusRect(dc, &fr);
+    }
+  }
+  SetBkMode(dc, OPAQUE);
+}
+
+// ---- buffered painting ----
+
+void TfcCustomTreeView::WMPaint(TMessage& Message) {
+  if (FItems->Updating()) {
+    DefaultHandler(Message);
+    return;
+  }
+  const bool was = FPaintingFlag;
+  FPaintingFlag = FItems->Count() > 0;
+  if (Message.WParam) {
+    DefaultHandler(Message);
+    FPaintingFlag = was;
+    return;
+  }
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(FHandle, &ps);
+  RECT client;
+  GetClientRect(FHandle, &client);
+  RECT update = ps.rcPaint;
+  if (IsRectEmpty(&update)) update = client;
+  HDC mem = CreateCompatibleDC(dc);
+  HBITMAP bmp = CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
+  HGDIOBJ old = SelectObject(mem, bmp);
+  HBRUSH back = CreateSolidBrush(ColorToRGB(FColor));
+  FillRect(mem, &update, back);
+  DeleteObject(back);
+  IntersectClipRect(mem, update.left, update.top, update.right, update.bottom);
+  TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(mem), 0, 0};
+  DefaultHandler(paint);
+  BitBlt(dc, update.left, update.top, update.right - update.left, update.bottom - update.top, mem, update.left,
+         update.top, SRCCOPY);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  EndPaint(FHandle, &ps);
+  FPaintingFlag = was;
+  Message.Result = 0;
+}
+
+// ---- hints ----
+
+void TfcTreeHintWindow::Paint() {
+  TRect r = ClientRect();
+  r.Left += 2;
+  r.Top += 2;
+  TCanvas* c = Canvas();
+  auto* tree = dynamic_cast<TfcCustomTreeView*>(Owner());
+  const bool link = Node && tree && !Node->StringData().empty() && tree->Options().Contains(tvoAutoURL);
+  c->Font()->SetColor(link ? TColor(0x00FF0000) : clInfoText);
+  c->Font()->SetStyle(link ? TFontStyles{fsUnderline} : TFontStyles{});
+  c->Brush()->SetStyle(bsClear);
+  RECT rc = {r.Left, r.Top, r.Right, r.Bottom};
+  const String text = Caption();
+  SetBkMode(c->Handle(), TRANSPARENT);
+  DrawTextW(c->Handle(), text.c_str(), static_cast<int>(text.size()), &rc, DT_NOPREFIX | DT_WORDBREAK);
+}
+
+TfcTreeHintWindow* TfcCustomTreeView::CreateHintWindow(TfcTreeNode* Node) {
+  auto* w = new TfcTreeHintWindow(this);
+  w->SetColor(clInfoBk);
+  w->Brush()->SetColor(clInfoBk);
+  w->SetFont(Font());
+  w->Font()->SetColor(clInfoText);
+  w->Canvas()->Pen()->SetColor(clBlack);
+  w->Node = Node;
+  return w;
+}
+
+void TfcCustomTreeView::HideHint() {
+  FHintClock.Reset();
+  delete FHintWindow;
+  FHintWindow = nullptr;
+  if (FHintTimer) FHintTimer->SetEnabled(false);
+}
+
+void TfcCustomTreeView::UpdateHint(TfcTreeNode* Node) {
+  if (!Node || Node == FHintNode || (Node == FEditNode && IsEditing())) return;
+  HideHint();
+  FHintTimer.reset();
+  const TRect t = Node->DisplayRect(true);
+  FCanvas->SetFont(Font());
+  const int w = FCanvas->TextWidth(Node->Text()), h = FCanvas->TextHeight(Node->Text());
+  if (!fcHintNeeded(t, w, ClientWidth())) {
+    FHintNode = nullptr;
+    return;
+  }
+  FHintTimer = std::make_unique<TTimer>(nullptr);
+  FHintTimer->SetInterval(fcHintInterval);
+  FHintTimer->OnTimer = [this](TObject* Sender) { HintTimerTick(Sender); };
+  FHintNode = Node;
+  FHintWindow = CreateHintWindow(Node);
+  FHintWindow->ActivateHint(fcHintRect(t, ClientOrigin(), w, h), Node->Text());
+}
+
+void TfcCustomTreeView::HintTimerTick(TObject*) {
+  if (!FHintWindow) return;
+  POINT p;
+  GetCursorPos(&p);
+  RECT r;
+  GetClientRect(FHandle, &r);
+  MapWindowPoints(FHandle, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  if (!PtInRect(&r, p)) {
+    HideHint();
+    FHintNode = nullptr;
+  } else if (FHintClock.Tick()) {
+    // The node stays remembered: its hint does not come back until the mouse moves to another.
+    HideHint();
+  }
+}

@@ -1,0 +1,658 @@
+// The skinned list box: the inner list's window and input, properties, the
+// skin's values, the layout of list and bars, and the bars coming and going.
+#include "skininputs/SkinListBox.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "skin/SkinCtrlRecords2.h"
+#include "skininputs/ListBoxLayout.h"
+
+// ---------------------------------------------------------------------------
+// TspListBox
+
+TspListBox::TspListBox(TComponent* AOwner) : TListBox(AOwner) {
+  SetBorderStyle(bsNone);
+  FControlStyle = {csCaptureMouse, csOpaque, csDoubleClicks};
+  // Every pixel is painted here, not by the system list.
+  FControlState.Include(csCustomPaint);
+}
+
+void TspListBox::CreateParams(TCreateParams& Params) {
+  TListBox::CreateParams(Params);
+  Params.Style = (Params.Style & ~WS_BORDER) | WS_TABSTOP;
+  Params.ExStyle &= ~WS_EX_CLIENTEDGE;
+  Params.WindowClass.style = CS_DBLCLKS;
+}
+
+void TspListBox::CreateWnd() {
+  TListBox::CreateWnd();
+  if (SkinListBox) SkinListBox->ListBoxCreateWnd();
+}
+
+void TspListBox::SetHorzOffset(int Value) {
+  FHorzOffset = std::max(0, Value);
+  Invalidate();
+}
+
+void TspListBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const int gain = AWidth - Width();
+  TListBox::SetBounds(ALeft, ATop, AWidth, AHeight);
+  // A wider list needs less scrolling to show the same right edge.
+  if (gain > 0 && FHorzOffset >= 1) SetHorzOffset(FHorzOffset - gain);
+}
+
+void TspListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
+  if (SkinListBox) SkinListBox->DrawListItem(Canvas(), Index, Rect, State);
+  else TListBox::DrawItem(Index, Rect, State);
+}
+
+void TspListBox::PaintWindow(HDC DC) {
+  if (!SkinListBox || Width() < 1 || Height() < 1) {
+    TListBox::PaintWindow(DC);
+    return;
+  }
+  // The skin's values are read once a paint, not once an item.
+  SkinListBox->GetSkinData();
+  TCanvas c;
+  c.SetHandle(DC);
+  const int ih = ListBoxItemHeight(ItemHeight());
+  const int top = std::max(0, TopIndex());
+  const int visible = Height() / ih * std::max(1, Columns());
+  const int last = std::min(top + visible, Count() - 1);
+  for (int i = top; i <= last; ++i) SkinListBox->DrawListItem(&c, i, ItemRect(i), SkinListBox->GetItemState(i));
+  if (Columns() == 0) {
+    const int bottom = last >= top ? ItemRect(last).Bottom : 0;
+    if (bottom < Height()) SkinListBox->FillListBackground(&c, TRect(0, bottom, Width(), Height()));
+  }
+  c.SetHandle(nullptr);
+}
+
+void TspListBox::WndProc(TMessage& Message) {
+  if (!SkinListBox) {
+    TListBox::WndProc(Message);
+    return;
+  }
+  bool handled = false;
+  SkinListBox->ListBoxWProc(Message, handled);
+  if (!handled) return;
+  TspSkinCustomListBox* owner = SkinListBox;
+  switch (Message.Msg) {
+    case WM_NCCALCSIZE:  // no frame and no system bars: the client is the window
+    case WM_NCPAINT:
+      Message.Result = 0;
+      return;
+    case WM_ERASEBKGND: {
+      // The paint that follows draws every item: only the rest is filled
+      // here, so that nothing is drawn twice (and nothing flickers).
+      TRect rest(0, 0, Width(), Height());
+      if (Columns() == 0 && Count() > TopIndex()) {
+        const int rows = Height() / ListBoxItemHeight(ItemHeight());
+        rest.Top = std::min(Height(), (std::min(Count() - TopIndex(), rows + 1)) * ItemHeight());
+      }
+      TCanvas c;
+      c.SetHandle(reinterpret_cast<HDC>(Message.WParam));
+      if (!rest.IsEmpty()) owner->FillListBackground(&c, rest);
+      c.SetHandle(nullptr);
+      Message.Result = 1;
+      owner->SyncScrollBars();
+      return;
+    }
+    case WM_MOUSEWHEEL:
+      if (owner->FVScrollBar) {
+        SendMessageW(Handle(), WM_VSCROLL, GET_WHEEL_DELTA_WPARAM(Message.WParam) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+        owner->SyncScrollBars();
+      } else if (owner->FHScrollBar) {
+        TspSkinScrollBar* h = owner->FHScrollBar;
+        const int step = GET_WHEEL_DELTA_WPARAM(Message.WParam) > 0 ? -h->SmallChange() : h->SmallChange();
+        h->SetPosition(h->Position() + step);
+      } else {
+        break;
+      }
+      Message.Result = 0;
+      return;
+    case kQueryFrame:
+      Message.Result = kQueryFrameAnswer;
+      return;
+    case kQueryBackground:
+      if (Message.LParam != static_cast<intptr_t>(kQueryBackgroundAnswer) || Count() > 0) break;
+      if (Message.WParam) {
+        TCanvas c;
+        c.SetHandle(reinterpret_cast<HDC>(Message.WParam));
+        owner->FillListBackground(&c, TRect(0, 0, Width(), Height()));
+        c.SetHandle(nullptr);
+      }
+      Message.Result = kQueryBackgroundAnswer;
+      return;
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+    case LB_RESETCONTENT:
+      TListBox::WndProc(Message);
+      if (FRedraw) owner->SyncScrollBars();
+      return;
+    case WM_SETREDRAW:
+      FRedraw = Message.WParam != 0;
+      TListBox::WndProc(Message);
+      if (FRedraw) owner->SyncScrollBars();
+      return;
+  }
+  TListBox::WndProc(Message);
+}
+
+// ---------------------------------------------------------------------------
+// TspSkinCustomListBox: life and properties
+
+TspSkinCustomListBox::TspSkinCustomListBox(TComponent* AOwner)
+    : TspSkinCustomControl(AOwner),
+      FTabWidths(std::make_unique<TStringList>()),
+      FDefaultCaptionFont(std::make_unique<TFont>()),
+      FGlyph(std::make_unique<TBitmap>()) {
+  FControlStyle =
+      TControlStyle{csAcceptsControls, csCaptureMouse, csClickEvents, csOpaque, csDoubleClicks, csReplicatable};
+  FSkinDataName = L"listbox";
+  FWidth = 120;
+  FHeight = 120;
+  Font()->SetName(L"Arial");
+  Font()->SetHeight(14);
+  Font()->SetColor(clWindowText);
+  Font()->SetStyle(TFontStyles());
+  FDefaultCaptionFont->SetName(L"Arial");
+  FDefaultCaptionFont->SetHeight(14);
+  FDefaultCaptionFont->OnChange = [this](TObject*) {
+    if (!Skinned() && FCaptionMode) Repaint();
+  };
+  FGlyph->OnChange = [this](TObject*) { Repaint(); };
+
+  FListBox = new TspListBox(this);
+  FListBox->SkinListBox = this;
+  FListBox->SetStyle(lbOwnerDrawFixed);
+  FListBox->SetItemHeight(FDefaultItemHeight);
+  FListBox->SetParent(this);
+  FListBox->SetVisible(true);
+  FListBox->OnMouseDown = [this](TObject*, TMouseButton B, TShiftState S, int X, int Y) { ListBoxMouseDown(B, S, X, Y); };
+  FListBox->OnMouseMove = [this](TObject*, TShiftState S, int X, int Y) { ListBoxMouseMove(S, X, Y); };
+  FListBox->OnMouseUp = [this](TObject*, TMouseButton B, TShiftState S, int X, int Y) { ListBoxMouseUp(B, S, X, Y); };
+  FListBox->OnClick = [this](TObject*) { ListBoxClick(); };
+  FListBox->OnDblClick = [this](TObject*) { ListBoxDblClick(); };
+  FListBox->OnKeyDown = [this](TObject*, WORD& Key, TShiftState S) {
+    TFreeWatch watch(this);
+    ListBoxKeyDown(Key, S);
+    if (watch.Freed() || !FHScrollBar || (Key != VK_LEFT && Key != VK_RIGHT)) return;
+    const int step = Key == VK_LEFT ? -FHScrollBar->SmallChange() : FHScrollBar->SmallChange();
+    FHScrollBar->SetPosition(FHScrollBar->Position() + step);
+    Key = 0;
+  };
+  FListBox->OnKeyUp = [this](TObject*, WORD& Key, TShiftState S) { ListBoxKeyUp(Key, S); };
+  FListBox->OnKeyPress = [this](TObject*, wchar_t& Key) { ListBoxKeyPress(Key); };
+  FListBox->OnEnter = [this](TObject*) { ListBoxEnter(); };
+  FListBox->OnExit = [this](TObject*) { ListBoxExit(); };
+  CalcRects();
+}
+
+TspSkinCustomListBox::~TspSkinCustomListBox() {
+  if (HandleAllocated()) KillTimer(Handle(), 1);
+  // The list and the bars go with their owner after this part of the
+  // control (when Free has not taken them already): their last messages
+  // must not call back into it.
+  if (TspListBox* list = FListBox) {
+    list->SkinListBox = nullptr;
+    list->OnMouseDown = list->OnMouseUp = nullptr;
+    list->OnMouseMove = nullptr;
+    list->OnClick = list->OnDblClick = list->OnEnter = list->OnExit = nullptr;
+    list->OnKeyDown = list->OnKeyUp = nullptr;
+    list->OnKeyPress = nullptr;
+  }
+  for (TspSkinScrollBar* bar : {FVScrollBar, FHScrollBar})
+    if (bar) bar->OnChange = nullptr;
+  FDefaultCaptionFont->OnChange = nullptr;
+  FGlyph->OnChange = nullptr;
+}
+
+void TspSkinCustomListBox::Notification(TComponent* AComponent, TOperation Operation) {
+  TspSkinCustomControl::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FImages) FImages = nullptr;
+  if (AComponent == FVScrollBar) FVScrollBar = nullptr;
+  if (AComponent == FHScrollBar) FHScrollBar = nullptr;
+  if (AComponent == FListBox) FListBox = nullptr;
+}
+
+void TspSkinCustomListBox::CreateParams(TCreateParams& Params) {
+  TspSkinCustomControl::CreateParams(Params);
+  Params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
+}
+
+void TspSkinCustomListBox::Clear() {
+  FListBox->Clear();
+  SyncScrollBars();
+}
+
+void TspSkinCustomListBox::SetColumns(int Value) {
+  if (Value == Columns()) return;
+  // The bar scrolls rows or columns: it is made again for the new kind.
+  RemoveVScrollBar();
+  FListBox->SetColumns(Value);
+  SyncScrollBars();
+}
+
+void TspSkinCustomListBox::SetSorted(bool Value) {
+  if (Value == Sorted()) return;
+  RemoveVScrollBar();
+  FListBox->SetSorted(Value);
+}
+
+void TspSkinCustomListBox::SetRowCount(int Value) {
+  FRowCount = Value;
+  if (Value != 0) SetHeight(RowCountHeight());
+}
+
+int TspSkinCustomListBox::RowCountHeight() const {
+  return ListBoxRowsHeight(Skinned(), SkinRect, ClRect, FRowCount, ItemHeight(),
+                           FCaptionMode ? FDefaultCaptionHeight : 0, FHScrollBar ? FHScrollBar->Height() : 0);
+}
+
+void TspSkinCustomListBox::SetDefaultItemHeight(int Value) {
+  FDefaultItemHeight = Value;
+  if (!(Skinned() && FUseSkinItemHeight)) FListBox->SetItemHeight(Value);
+}
+
+void TspSkinCustomListBox::ApplyItemHeight() {
+  if (!Skinned()) FListBox->SetItemHeight(FDefaultItemHeight);
+  else if (FUseSkinItemHeight) FListBox->SetItemHeight(ListBoxItemHeight(FSItemRect.Height()));
+}
+
+void TspSkinCustomListBox::SetTabWidths(TStrings* Value) {
+  FTabWidths->Assign(Value);
+  if (FListBox->Count() > 0) FListBox->Invalidate();
+}
+
+void TspSkinCustomListBox::SetImages(TCustomImageList* Value) {
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (Value) Value->FreeNotification(this);
+  FListBox->Invalidate();
+}
+
+void TspSkinCustomListBox::SetImageIndex(int Value) {
+  FImageIndex = Value;
+  FListBox->Invalidate();
+}
+
+void TspSkinCustomListBox::SetCaptionMode(bool Value) {
+  FCaptionMode = Value;
+  if (Skinned()) return;
+  CalcRects();
+  Repaint();
+}
+
+void TspSkinCustomListBox::SetAlignment(TAlignment Value) {
+  if (FAlignment == Value) return;
+  FAlignment = Value;
+  if (FCaptionMode) Repaint();
+}
+
+void TspSkinCustomListBox::SetDefaultCaptionHeight(int Value) {
+  FDefaultCaptionHeight = Value;
+  if (Skinned() || !FCaptionMode) return;
+  CalcRects();
+  Repaint();
+}
+
+void TspSkinCustomListBox::SetShowCaptionButtons(bool Value) {
+  if (FShowCaptionButtons == Value) return;
+  FShowCaptionButtons = Value;
+  Repaint();
+}
+
+void TspSkinCustomListBox::SetGlyph(TBitmap* Value) {
+  FGlyph->Assign(Value);
+  Repaint();
+}
+
+void TspSkinCustomListBox::SetNumGlyphs(int Value) {
+  FNumGlyphs = Value;
+  Repaint();
+}
+
+void TspSkinCustomListBox::SetSpacing(int Value) {
+  FSpacing = Value;
+  Repaint();
+}
+
+void TspSkinCustomListBox::DefaultFontChanged() {
+  if (!Skinned()) Font()->Assign(DefaultFont());
+}
+
+void TspSkinCustomListBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TspSkinCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (!Skinned()) Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Skin
+
+void TspSkinCustomListBox::GetSkinData() {
+  TspSkinCustomControl::GetSkinData();
+  auto* r = dynamic_cast<TspDataSkinListBox*>(SkinRecord());
+  FSkinValid = r != nullptr;
+  if (!r) return;
+  FSItemRect = r->ItemRect;
+  FActiveItemRect = r->ActiveItemRect.IsEmpty() ? r->ItemRect : r->ActiveItemRect;
+  FFocusItemRect = r->FocusItemRect.IsEmpty() ? r->ItemRect : r->FocusItemRect;
+  FItemLeftOffset = r->ItemLeftOffset;
+  FItemRightOffset = r->ItemRightOffset;
+  FItemTextRect = r->ItemTextRect;
+  FFontName = r->FontName;
+  FFontStyle = r->FontStyle;
+  FFontHeight = r->FontHeight;
+  FFontColor = r->FontColor;
+  FActiveFontColor = r->ActiveFontColor;
+  FFocusFontColor = r->FocusFontColor;
+  FCaptionRect = r->CaptionRect;
+  FCaptionFontName = r->CaptionFontName;
+  FCaptionFontStyle = r->CaptionFontStyle;
+  FCaptionFontHeight = r->CaptionFontHeight;
+  FCaptionFontColor = r->CaptionFontColor;
+  const TRect plain[3] = {r->UpButtonRect, r->DownButtonRect, r->CheckButtonRect};
+  const TRect active[3] = {r->ActiveUpButtonRect, r->ActiveDownButtonRect, r->ActiveCheckButtonRect};
+  const TRect down[3] = {r->DownUpButtonRect, r->DownDownButtonRect, r->DownCheckButtonRect};
+  for (int i = 0; i < 3; ++i) {
+    FSkinButtons[i] = plain[i];
+    FActiveSkinButtons[i] = active[i];
+    FDownSkinButtons[i] = down[i].IsEmpty() ? active[i] : down[i];
+  }
+  FVScrollBarName = r->VScrollBarName;
+  FHScrollBarName = r->HScrollBarName;
+  FBothHScrollBarName = r->BothHScrollBarName;
+  FShowFocus = r->ShowFocus;
+  FDisabledButtonsRect = r->DisabledButtonsRect;
+  FButtonsArea = r->ButtonsArea;
+}
+
+void TspSkinCustomListBox::ChangeSkinData() {
+  FSkinChanging = true;
+  for (TItemPicture& p : FItemPictures) p = TItemPicture();
+  TspSkinCustomControl::ChangeSkinData();
+  if (!Skinned()) Font()->Assign(DefaultFont());
+  ApplyItemHeight();
+  NameBars();
+  if (FRowCount != 0) SetHeight(RowCountHeight());
+  CalcRects();
+  SyncScrollBars();
+  FSkinChanging = false;
+  FListBox->Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Layout and bars
+
+void TspSkinCustomListBox::CalcRects() {
+  if (!FListBox) return;
+  GetSkinData();
+  TspListBoxLayoutInput in;
+  in.Width = Width();
+  in.Height = Height();
+  in.Skinned = Skinned();
+  if (in.Skinned) in.SkinClient = ListBoxSkinClient(ClRect, SkinRect, Width(), Height());
+  in.CaptionHeight = FCaptionMode ? FDefaultCaptionHeight : 1;
+  in.Columns = Columns();
+  in.VBar = FVScrollBar && FVScrollBar->Visible();
+  in.HBar = FHScrollBar && FHScrollBar->Visible();
+  if (in.VBar) in.VBarSize = Columns() > 0 ? FVScrollBar->Height() : FVScrollBar->Width();
+  if (in.HBar) in.HBarSize = FHScrollBar->Height();
+  const TspListBoxLayout l = CalcListBoxLayout(in);
+  if (in.VBar) FVScrollBar->SetBoundsRect(l.VBar);
+  if (in.HBar) FHScrollBar->SetBoundsRect(l.HBar);
+  FListRect = l.List;
+  FListBox->SetBoundsRect(l.List);
+  CalcButtonRects();
+}
+
+void TspSkinCustomListBox::CalcButtonRects() {
+  if (!Skinned()) {
+    if (FCaptionMode) {
+      TRect r[3];
+      DefaultCaptionButtons(Width(), FDefaultCaptionHeight, r);
+      for (int i = 0; i < 3; ++i) FButtons[i].R = r[i];
+    } else {
+      for (TCaptionButton& b : FButtons) b.R = TRect();
+    }
+    return;
+  }
+  const int dw = Width() - SkinRect.Width(), dh = Height() - SkinRect.Height();
+  for (int i = 0; i < 3; ++i) FButtons[i].R = MoveListBoxPiece(FSkinButtons[i], LTPoint, RTPoint, RBPoint, dw, dh);
+}
+
+namespace {
+
+// The bar's range written only when it differs: every write repaints it.
+void SetBarRange(TspSkinScrollBar* Bar, int Min, int Max, int Page, int Position) {
+  if (Bar->Min() == Min && Bar->Max() == Max && Bar->PageSize() == Page && Bar->Position() == Position) return;
+  Bar->SetRange(Min, Max, Page, Position);
+}
+
+SCROLLINFO ScrollInfoOf(HWND Window, int Bar) {
+  SCROLLINFO si = {};
+  si.cbSize = sizeof(si);
+  si.fMask = SIF_RANGE | SIF_POS;
+  if (!GetScrollInfo(Window, Bar, &si)) si.nMin = si.nMax = si.nPos = 0;
+  return si;
+}
+
+}  // namespace
+
+void TspSkinCustomListBox::SyncScrollBars() {
+  if (!FListBox || !FListBox->HandleAllocated()) return;
+  HWND list = FListBox->Handle();
+  const int rows = FListBox->Height() / ListBoxItemHeight(ItemHeight());
+  const int count = FListBox->Count();
+  if (Columns() > 0) {
+    const SCROLLINFO si = ScrollInfoOf(list, SB_HORZ);
+    if (ListNeedsColumnBar(si.nMin, si.nMax, si.nPos, Columns(), rows, count)) {
+      if (!FVScrollBar) CreateVScrollBar();
+      SetBarRange(FVScrollBar, si.nMin, si.nMax, Columns(), si.nPos);
+    } else if (FVScrollBar && FVScrollBar->Visible()) {
+      RemoveVScrollBar();
+    }
+    return;
+  }
+  SyncHorizontal();
+  if (FRowCount > 0 && FRowCount == count) {
+    if (FVScrollBar && FVScrollBar->Visible()) RemoveVScrollBar();
+    return;
+  }
+  const SCROLLINFO si = ScrollInfoOf(list, SB_VERT);
+  if (ListNeedsVBar(si.nMin, si.nMax, si.nPos, rows, count)) {
+    if (!FVScrollBar) CreateVScrollBar();
+    SetBarRange(FVScrollBar, si.nMin, si.nMax, rows, si.nPos);
+    FVScrollBar->SetLargeChange(rows);
+  } else if (FVScrollBar && FVScrollBar->Visible()) {
+    RemoveVScrollBar();
+  }
+}
+
+int TspSkinCustomListBox::GetItemWidth(int Index, TCanvas* Canvas) {
+  return Canvas->TextWidth(FListBox->Items()->Strings(Index));
+}
+
+int TspSkinCustomListBox::WidestItem() {
+  TBitmap measure;
+  measure.SetSize(1, 1);
+  TCanvas* c = measure.Canvas();
+  if (Skinned() && FUseSkinFont) {
+    c->Font()->SetName(FFontName);
+    c->Font()->SetStyle(FFontStyle);
+    c->Font()->SetHeight(FFontHeight);
+  } else {
+    c->Font()->Assign(FListBox->Font());
+  }
+  int widest = 0;
+  for (int i = 0, n = FListBox->Count(); i < n; ++i) widest = std::max(widest, GetItemWidth(i, c));
+  return widest;
+}
+
+void TspSkinCustomListBox::SyncHorizontal() {
+  if (FHorizontalExtent && !FSkinChanging) {
+    const int widest = WidestItem();
+    int room = Skinned() ? FListBox->Width() - (FSItemRect.Width() - FItemTextRect.Width()) : FListBox->Width() - 4;
+    if (FImages) room -= FImages->Width() + 4;
+    if (room < widest) {
+      if (!FHScrollBar) CreateHScrollBar();
+      SetBarRange(FHScrollBar, 0, widest, room, FHScrollBar->Position());
+      TBitmap measure;
+      measure.Canvas()->Font()->Assign(FListBox->Font());
+      const int step = std::max(1, measure.Canvas()->TextWidth(L"0"));
+      FHScrollBar->SetSmallChange(step);
+      FHScrollBar->SetLargeChange(step);
+      return;
+    }
+  }
+  if (FHScrollBar && FHScrollBar->Visible()) RemoveHScrollBar();
+}
+
+void TspSkinCustomListBox::NameBars() {
+  if (FVScrollBar) {
+    FVScrollBar->SetSkinDataName(!Skinned() ? L"" : Columns() == 0 ? FVScrollBarName : FHScrollBarName);
+    FVScrollBar->SetSkinData(FSkinData);
+  }
+  if (FHScrollBar) {
+    const bool both = FVScrollBar != nullptr;
+    FHScrollBar->SetBoth(both);
+    if (Skinned()) {
+      FHScrollBar->SetSkinDataName(both ? FBothHScrollBarName : FHScrollBarName);
+      FHScrollBar->SetBothSkinDataName(FBothHScrollBarName);
+    } else {
+      FHScrollBar->SetSkinDataName(L"");
+      FHScrollBar->SetBothMarkerWidth(both ? 19 : 0);
+    }
+    FHScrollBar->SetSkinData(FSkinData);
+  }
+}
+
+void TspSkinCustomListBox::CreateVScrollBar() {
+  auto* bar = new TspSkinScrollBar(this);
+  bar->SetVisible(false);
+  bar->SetKind(Columns() == 0 ? sbVertical : sbHorizontal);
+  bar->SetBounds(0, 0, 20, 100);
+  bar->SetRange(0, 0, 0, 0);
+  bar->OnChange = [this](TObject*) {
+    if (!FListBox || !FVScrollBar) return;
+    // The top item is set directly: a thumb position past 65535 does not
+    // fit the high word of WM_VSCROLL.
+    if (Columns() == 0) SendMessageW(FListBox->Handle(), LB_SETTOPINDEX, FVScrollBar->Position(), 0);
+    else SendMessageW(FListBox->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, FVScrollBar->Position()), 0);
+  };
+  FVScrollBar = bar;
+  NameBars();
+  bar->SetParent(this);
+  CalcRects();
+  bar->SetVisible(true);
+  CalcRects();
+  bar->Repaint();
+}
+
+void TspSkinCustomListBox::CreateHScrollBar() {
+  auto* bar = new TspSkinScrollBar(this);
+  bar->SetVisible(false);
+  bar->SetKind(sbHorizontal);
+  bar->SetBounds(0, 0, 100, 20);
+  bar->SetRange(0, 0, 0, 0);
+  bar->OnChange = [this](TObject*) {
+    if (FListBox && FHScrollBar) FListBox->SetHorzOffset(FHScrollBar->Position());
+  };
+  FHScrollBar = bar;
+  NameBars();
+  bar->SetParent(this);
+  bar->SetVisible(true);
+  CalcRects();
+  bar->Repaint();
+}
+
+void TspSkinCustomListBox::RemoveVScrollBar() {
+  if (!FVScrollBar) return;
+  TspSkinScrollBar* bar = FVScrollBar;
+  FVScrollBar = nullptr;
+  bar->SetVisible(false);
+  Free(bar);
+  // The horizontal bar needs no corner any more.
+  NameBars();
+  CalcRects();
+}
+
+void TspSkinCustomListBox::RemoveHScrollBar() {
+  if (!FHScrollBar) return;
+  TspSkinScrollBar* bar = FHScrollBar;
+  FHScrollBar = nullptr;
+  bar->SetVisible(false);
+  Free(bar);
+  CalcRects();
+  FListBox->SetHorzOffset(0);
+}
+
+// ---------------------------------------------------------------------------
+// Inner list events
+
+void TspSkinCustomListBox::ListBoxMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnListBoxMouseDown) OnListBoxMouseDown(this, Button, Shift, X, Y);
+}
+
+void TspSkinCustomListBox::ListBoxMouseMove(TShiftState Shift, int X, int Y) {
+  if (OnListBoxMouseMove) OnListBoxMouseMove(this, Shift, X, Y);
+}
+
+void TspSkinCustomListBox::ListBoxMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnListBoxMouseUp) OnListBoxMouseUp(this, Button, Shift, X, Y);
+}
+
+void TspSkinCustomListBox::ListBoxClick() {
+  if (OnListBoxClick) OnListBoxClick(this);
+}
+
+void TspSkinCustomListBox::ListBoxDblClick() {
+  if (OnListBoxDblClick) OnListBoxDblClick(this);
+}
+
+void TspSkinCustomListBox::ListBoxKeyDown(WORD& Key, TShiftState Shift) {
+  if (OnListBoxKeyDown) OnListBoxKeyDown(this, Key, Shift);
+}
+
+void TspSkinCustomListBox::ListBoxKeyUp(WORD& Key, TShiftState Shift) {
+  if (OnListBoxKeyUp) OnListBoxKeyUp(this, Key, Shift);
+}
+
+void TspSkinCustomListBox::ListBoxKeyPress(wchar_t& Key) {
+  if (OnListBoxKeyPress) OnListBoxKeyPress(this, Key);
+}
+
+// ---------------------------------------------------------------------------
+// Messages
+
+void TspSkinCustomListBox::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_SIZE:
+      TspSkinCustomControl::Dispatch(Message);
+      CalcRects();
+      SyncScrollBars();
+      if (FVScrollBar) FVScrollBar->Repaint();
+      return;
+    case WM_TIMER:
+      TspSkinCustomControl::Dispatch(Message);
+      if (Message.WParam == 1) WMTimer();
+      return;
+    case CM_MOUSEENTER:
+      TspSkinCustomControl::Dispatch(Message);
+      TestActive(-1, -1);
+      return;
+    case CM_MOUSELEAVE:
+      TspSkinCustomControl::Dispatch(Message);
+      ButtonLeaveAll();
+      return;
+    case CM_TEXTCHANGED:
+      TspSkinCustomControl::Dispatch(Message);
+      if (FCaptionMode) Repaint();
+      return;
+  }
+  TspSkinCustomControl::Dispatch(Message);
+}

@@ -1,0 +1,201 @@
+// The list box on a shown form: items kept across windows, sorting,
+// selection by real clicks, item look-up by point, owner drawing.
+#include <gtest/gtest.h>
+
+#include "ControlTestUtils.h"
+#include "classlib/StdCtrls.h"
+
+namespace {
+
+class ListBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = new TForm(nullptr);
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(100, 100, 300, 240);
+    list = new TListBox(form);
+    list->OnClick = [this](TObject*) { ++clicks; };
+    list->OnDblClick = [this](TObject*) { ++dblClicks; };
+  }
+  void TearDown() override {
+    MouseUp();
+    Settle();
+    Free(form);
+  }
+  void Show() {
+    list->SetParent(form);
+    list->SetBounds(10, 10, 150, 200);
+    ShowAndActivate(form);
+  }
+  void Fill(int N) {
+    for (int i = 0; i < N; ++i) list->Items()->Add(L"item " + std::to_wstring(i));
+  }
+  // A click on the item's middle, with the keys in Modifiers held.
+  void ClickItem(int Index, WORD Modifier = 0) {
+    const TRect r = list->ItemRect(Index);
+    MoveMouse(list->ClientToScreen(TPoint(r.Left + 5, r.Top + r.Height() / 2)));
+    if (Modifier) KeyInput(Modifier, false);
+    MouseDown();
+    MouseUp();
+    Settle();
+    if (Modifier) KeyInput(Modifier, true);
+    Settle();
+  }
+  static void KeyInput(WORD Key, bool Up) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = Key;
+    in.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof(in));
+  }
+  TForm* form = nullptr;
+  TListBox* list = nullptr;
+  int clicks = 0, dblClicks = 0;
+};
+
+TEST_F(ListBoxTest, ItemsBeforeTheWindowAndAcrossRecreationAreKept) {
+  auto* tag = reinterpret_cast<TObject*>(0x1234);
+  list->Items()->Add(L"b");
+  list->Items()->AddObject(L"a", tag);
+  list->SetItemIndex(1);
+  Show();
+  ASSERT_TRUE(list->HandleAllocated());
+  ASSERT_EQ(list->Count(), 2);
+  EXPECT_EQ(list->Items()->Strings(1), L"a");
+  EXPECT_EQ(list->Items()->Objects(1), tag);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  // Sorting makes the window again; nothing is lost and the order follows.
+  list->SetSorted(true);
+  EXPECT_EQ(list->Items()->Text(), L"a\r\nb\r\n");
+  EXPECT_EQ(list->Items()->Objects(0), tag);
+  EXPECT_EQ(list->Items()->Add(L"aa"), 1);
+  list->Items()->Insert(0, L"c");  // a sorted list places it itself
+  EXPECT_EQ(list->Items()->Strings(3), L"c");
+  EXPECT_EQ(list->Items()->IndexOf(L"AA"), 1);
+  EXPECT_EQ(list->Items()->IndexOf(L"zz"), -1);
+  list->Items()->SetStrings(0, L"d");  // renamed, so it moves to the end
+  EXPECT_EQ(list->Items()->Strings(3), L"d");
+  EXPECT_EQ(list->Items()->Objects(3), tag);
+  EXPECT_THROW(list->Items()->Strings(4), EListError);
+  EXPECT_THROW(list->Items()->Delete(-1), EListError);
+  EXPECT_THROW(list->SetSelected(9, true), EListError);
+  list->Clear();
+  EXPECT_EQ(list->Count(), 0);
+  EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+TEST_F(ListBoxTest, SelectionMadeBeforeTheWindowArrives) {
+  list->SetMultiSelect(true);
+  Fill(5);
+  list->SetSelected(0, true);
+  list->SetSelected(2, true);
+  list->SetSelected(3, true);
+  list->SetSelected(3, false);
+  EXPECT_EQ(list->SelCount(), 2);
+  EXPECT_THROW(list->Selected(7), EListError);
+  Show();
+  EXPECT_EQ(list->SelCount(), 2);
+  EXPECT_TRUE(list->Selected(2));
+  EXPECT_FALSE(list->Selected(3));
+}
+
+TEST_F(ListBoxTest, ClicksSelectOneOrManyAndReportOnce) {
+  Fill(6);
+  Show();
+  ClickItem(2);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(list->SelCount(), 1);
+
+  list->SetMultiSelect(true);  // extended by default
+  ClickItem(1);
+  ClickItem(4, VK_SHIFT);
+  EXPECT_EQ(list->SelCount(), 4);
+  ClickItem(5, VK_CONTROL);
+  EXPECT_EQ(list->SelCount(), 5);
+  EXPECT_TRUE(list->Selected(5));
+  EXPECT_FALSE(list->Selected(0));
+  ClickItem(0);  // a plain click starts again
+  EXPECT_EQ(list->SelCount(), 1);
+
+  // Every click toggles its item; the selected item survives the new window.
+  list->SetExtendedSelect(false);
+  EXPECT_TRUE(list->Selected(0));
+  ClickItem(1);
+  ClickItem(3);
+  ClickItem(1);
+  EXPECT_EQ(list->SelCount(), 2);
+  EXPECT_TRUE(list->Selected(3));
+  list->SetSelected(0, false);
+  EXPECT_EQ(list->SelCount(), 1);
+}
+
+TEST_F(ListBoxTest, ItemAtPosFollowsScrollingAndColumns) {
+  list->SetStyle(lbOwnerDrawFixed);
+  list->SetItemHeight(20);
+  Fill(30);
+  Show();
+  const int top = list->ItemRect(0).Top;
+  EXPECT_EQ(list->ItemAtPos(TPoint(10, top + 25), true), 1);
+  list->SetTopIndex(10);
+  EXPECT_EQ(list->TopIndex(), 10);
+  EXPECT_EQ(list->ItemAtPos(TPoint(10, top + 25), true), 11);
+  EXPECT_EQ(list->ItemAtPos(TPoint(-5, 5), false), -1);
+
+  list->Clear();
+  Fill(3);
+  EXPECT_EQ(list->ItemAtPos(TPoint(10, top + 150), true), -1);
+  EXPECT_EQ(list->ItemAtPos(TPoint(10, top + 150), false), 3);
+
+  list->SetColumns(2);
+  Fill(20);  // 23 items, 9 rows a column
+  const TRect r = list->ItemRect(12);
+  EXPECT_GE(r.Left, list->ClientWidth() / 2 - 1);
+  EXPECT_EQ(list->ItemAtPos(TPoint(r.Left + 3, r.Top + 3), true), 12);
+}
+
+TEST_F(ListBoxTest, OwnerDrawHeightIsNeverZeroAndItemsComeToTheEvent) {
+  list->SetStyle(lbOwnerDrawFixed);
+  list->SetItemHeight(0);
+  EXPECT_EQ(list->ItemHeight(), 1);
+  list->SetItemHeight(18);
+  std::vector<int> drawn;
+  TOwnerDrawState selectedState;
+  list->OnDrawItem = [&](TWinControl* C, int Index, const TRect& R, TOwnerDrawState State) {
+    EXPECT_EQ(C, list);
+    EXPECT_EQ(R.Height(), 18);
+    drawn.push_back(Index);
+    if (Index == 1) selectedState = State;
+  };
+  Fill(3);
+  list->SetItemIndex(1);
+  Show();
+  RedrawWindow(list->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Settle();
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), 2), drawn.end());
+  EXPECT_TRUE(selectedState.Contains(odSelected));
+  EXPECT_EQ(list->ItemRect(1).Top - list->ItemRect(0).Top, 18);
+}
+
+TEST_F(ListBoxTest, DoubleClickReportsOnceAndTabMovesOn) {
+  Fill(4);
+  Show();
+  auto* next = new TButton(form);
+  next->SetParent(form);
+  next->SetBounds(180, 10, 60, 24);
+  const TRect r = list->ItemRect(1);
+  MoveMouse(list->ClientToScreen(TPoint(r.Left + 5, r.Top + 4)));
+  MouseDown();
+  MouseUp();
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_EQ(dblClicks, 1);
+  EXPECT_TRUE(list->Focused());
+  PostKey(VK_DOWN);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  PostKey(VK_TAB);
+  EXPECT_TRUE(next->Focused());
+}
+
+}  // namespace

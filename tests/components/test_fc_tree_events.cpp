@@ -1,0 +1,148 @@
+// The fc tree view's events and settings: label editing (and its refusal),
+// expansion events and refusals, sorting by text, and the multi-selection
+// settings that clear what they no longer show.
+#include <gtest/gtest.h>
+
+#include "components/fcTreeView.h"
+#include "tests/components/ComponentTestUtils.h"
+
+class fcTreeEventsTest : public FormTest {
+ protected:
+  TfcTreeView* NewTree() {
+    TfcTreeView* tv = Add<TfcTreeView>(10, 10, 200, 200);
+    return tv;
+  }
+  void Show(TWinControl* Focus) {
+    ShowAndActivate(form);
+    Focus->SetFocus();
+    Settle();
+  }
+  static HWND EditOf(TfcTreeView* Tv) { return reinterpret_cast<HWND>(Tv->SendTree(TVM_GETEDITCONTROL, 0, 0)); }
+};
+
+TEST_F(fcTreeEventsTest, LabelEditingGoesThroughEditingAndEdited) {
+  TfcTreeView* tv = NewTree();
+  tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvoEditText});
+  TfcTreeNode* a = tv->Items()->Add(nullptr, L"old");
+  TfcTreeNode* b = tv->Items()->Add(nullptr, L"locked");
+  Show(tv);
+  tv->OnEditing = [&](TfcCustomTreeView*, TfcTreeNode* N, bool& Allow) { Allow = N != b; };
+  tv->OnEdited = [&](TfcCustomTreeView*, TfcTreeNode*, String& S) { S += L"!"; };
+  SendMessageW(tv->Handle(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(a->ItemId()));
+  Settle();
+  ASSERT_TRUE(tv->IsEditing());
+  SetWindowTextW(EditOf(tv), L"new");
+  a->EndEdit(false);
+  Settle();
+  EXPECT_FALSE(tv->IsEditing());
+  EXPECT_EQ(a->Text(), L"new!");
+  // A refused node opens no editor.
+  SendMessageW(tv->Handle(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(b->ItemId()));
+  Settle();
+  EXPECT_FALSE(tv->IsEditing());
+  // Read-only trees edit no labels.
+  tv->SetReadOnly(true);
+  EXPECT_EQ(GetWindowLongW(tv->Handle(), GWL_STYLE) & TVS_EDITLABELS, 0);
+}
+
+TEST_F(fcTreeEventsTest, CollapsingOverTheEditedNodeEndsTheEditAndIsRefused) {
+  TfcTreeView* tv = NewTree();
+  tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvoEditText});
+  TfcTreeNode* parent = tv->Items()->Add(nullptr, L"parent");
+  TfcTreeNode* child = tv->Items()->AddChild(parent, L"child");
+  parent->Expand(false);
+  Show(tv);
+  tv->SetSelected(child);
+  SendMessageW(tv->Handle(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(child->ItemId()));
+  Settle();
+  ASSERT_TRUE(tv->IsEditing());
+  SetWindowTextW(EditOf(tv), L"typed");
+  parent->Collapse(false);
+  Settle();
+  EXPECT_TRUE(parent->Expanded());
+  EXPECT_FALSE(tv->IsEditing());
+  EXPECT_EQ(child->Text(), L"typed");
+}
+
+TEST_F(fcTreeEventsTest, ExpansionEventsComeOnceAndMayBeRefused) {
+  TfcTreeView* tv = NewTree();
+  TfcTreeNode* a = tv->Items()->Add(nullptr, L"a");
+  tv->Items()->AddChild(a, L"a1");
+  TfcTreeNode* b = tv->Items()->Add(nullptr, L"b");
+  tv->Items()->AddChild(b, L"b1");
+  std::vector<String> log;
+  tv->OnExpanding = [&](TfcCustomTreeView*, TfcTreeNode* N, bool& Allow) {
+    log.push_back(L"expanding " + N->Text());
+    Allow = N != b;
+  };
+  tv->OnExpanded = [&](TfcCustomTreeView*, TfcTreeNode* N) { log.push_back(L"expanded " + N->Text()); };
+  tv->OnCollapsed = [&](TfcCustomTreeView*, TfcTreeNode* N) { log.push_back(L"collapsed " + N->Text()); };
+  a->Expand(false);
+  b->Expand(false);
+  EXPECT_TRUE(a->Expanded());
+  EXPECT_FALSE(b->Expanded());
+  a->SetExpanded(false);
+  EXPECT_EQ(log, (std::vector<String>{L"expanding a", L"expanded a", L"expanding b", L"collapsed a"}));
+  // The control's own expansion (a key) raises the same events.
+  Show(tv);
+  log.clear();
+  tv->SetSelected(a);
+  SendMessageW(tv->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+  Settle();
+  EXPECT_TRUE(a->Expanded());
+  EXPECT_EQ(log, (std::vector<String>{L"expanding a", L"expanded a"}));
+}
+
+TEST_F(fcTreeEventsTest, SortByTextKeepsSiblingsInOrder) {
+  TfcTreeView* tv = NewTree();
+  tv->SetSortType(fcstText);
+  TfcTreeNodes* items = tv->Items();
+  TfcTreeNode* c = items->Add(nullptr, L"cherry");
+  items->Add(nullptr, L"apple");
+  items->Add(nullptr, L"banana");
+  auto roots = [&] {
+    std::vector<String> names;
+    for (TfcTreeNode* n = items->GetFirstNode(); n; n = n->GetNextSibling()) names.push_back(n->Text());
+    return names;
+  };
+  EXPECT_EQ(roots(), (std::vector<String>{L"apple", L"banana", L"cherry"}));
+  c->SetText(L"aardvark");
+  EXPECT_EQ(roots(), (std::vector<String>{L"aardvark", L"apple", L"banana"}));
+  // A custom comparison decides when given.
+  tv->OnCompare = [](TfcCustomTreeView*, TfcTreeNode* A, TfcTreeNode* B, int, int& R) {
+    R = static_cast<int>(B->Text().size()) - static_cast<int>(A->Text().size());
+  };
+  tv->AlphaSort();
+  EXPECT_EQ(roots().front(), L"aardvark");
+  EXPECT_EQ(roots().back(), L"apple");
+}
+
+TEST_F(fcTreeEventsTest, MultiSelectSettingsClearWhatTheyNoLongerShow) {
+  TfcTreeView* tv = NewTree();
+  auto* m = tv->MultiSelectAttributes();
+  m->SetEnabled(true);
+  TfcTreeNode* a = tv->Items()->Add(nullptr, L"a");
+  TfcTreeNode* box = tv->Items()->Add(nullptr, L"box");
+  TfcTreeNode* child = tv->Items()->AddChild(a, L"child");
+  box->SetCheckboxType(fcCheckbox);
+  EXPECT_EQ(a->StateIndex(), 1);  // eligible: a box that mirrors the selection
+  EXPECT_EQ(child->StateIndex(), -1);
+  a->SetChecked(true);
+  EXPECT_TRUE(a->MultiSelected());
+  m->SetMultiSelectCheckbox(false);
+  EXPECT_FALSE(a->Checked());
+  EXPECT_EQ(a->StateIndex(), -1);
+  EXPECT_TRUE(a->MultiSelected());
+  // Another level: the old selection goes.
+  m->SetMultiSelectLevel(1);
+  EXPECT_FALSE(a->MultiSelected());
+  EXPECT_TRUE(tv->MultiSelectList().empty());
+  tv->SetMultiSelected(a, true, false);  // level 0 is not allowed now
+  EXPECT_FALSE(a->MultiSelected());
+  tv->SetMultiSelected(child, true, false);
+  EXPECT_TRUE(child->MultiSelected());
+  // Switching off drops the boxes drawn for the selection but keeps the nodes' own.
+  m->SetMultiSelectCheckbox(true);
+  m->SetEnabled(false);
+  EXPECT_EQ(box->StateIndex(), 1);
+}

@@ -1,0 +1,292 @@
+// The fc tree view under real mouse and keys: check boxes (three-state,
+// radio, read-only), Space, multi-selection with Ctrl and Shift, the hint
+// for cut-off texts, double clicks, and what the painting shows.
+#include <gtest/gtest.h>
+
+#include "components/fcTreeView.h"
+#include "tests/components/ComponentTestUtils.h"
+
+class fcTreeViewTest : public FormTest {
+ protected:
+  TfcTreeView* NewTree(int Width = 200) {
+    TfcTreeView* tv = Add<TfcTreeView>(10, 10, Width, 200);
+    return tv;
+  }
+  void ShowForm(TWinControl* Focus) {
+    ShowAndActivate(form);
+    Focus->SetFocus();
+    Settle();
+  }
+  // A point on the node's state icon (its check box), in client coordinates.
+  TPoint StateIconOf(TfcTreeView* Tv, TfcTreeNode* N) {
+    const TRect t = N->DisplayRect(true);
+    const int y = (t.Top + t.Bottom) / 2;
+    for (int x = 0; x < t.Left; ++x)
+      if (Tv->GetHitTestInfoAt(x, y).Contains(htOnStateIcon)) return TPoint(x + 3, y);
+    ADD_FAILURE() << "no state icon";
+    return TPoint(0, y);
+  }
+  TPoint LabelOf(TfcTreeNode* N) {
+    const TRect t = N->DisplayRect(true);
+    return TPoint(t.Left + 3, (t.Top + t.Bottom) / 2);
+  }
+  void ClickAt(TWinControl* C, const TPoint& P, WORD Modifier = 0) {
+    // A second press on the same spot within the double-click time would be a double click.
+    Sleep(GetDoubleClickTime() + 20);
+    MoveMouse(C->ClientToScreen(P));
+    if (Modifier) KeyInput(Modifier, false);
+    MouseDown();
+    MouseUp();
+    Settle();
+    if (Modifier) KeyInput(Modifier, true);
+    Settle();
+  }
+  static void KeyInput(WORD Key, bool Up) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = Key;
+    in.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
+  }
+  static void PressKey(WORD Key) {
+    KeyInput(Key, false);
+    KeyInput(Key, true);
+    Settle();
+  }
+};
+
+TEST_F(fcTreeViewTest, ThreeStateBoxCyclesAndRadioStaysCheckedUnderTheMouse) {
+  TfcTreeView* tv = NewTree();
+  tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvo3StateCheckbox});
+  TfcTreeNode* box = tv->Items()->Add(nullptr, L"box");
+  TfcTreeNode* r1 = tv->Items()->Add(nullptr, L"radio 1");
+  TfcTreeNode* r2 = tv->Items()->Add(nullptr, L"radio 2");
+  box->SetCheckboxType(fcCheckbox);
+  r1->SetCheckboxType(fcRadioButton);
+  r2->SetCheckboxType(fcRadioButton);
+  ShowForm(tv);
+  int toggles = 0;
+  tv->OnToggleCheckbox = [&](TfcCustomTreeView*, TfcTreeNode*) { ++toggles; };
+  const TPoint p = StateIconOf(tv, box);
+  ClickAt(tv, p);
+  EXPECT_TRUE(box->Checked() && !box->Grayed());
+  ClickAt(tv, p);
+  EXPECT_TRUE(box->Checked() && box->Grayed());
+  ClickAt(tv, p);
+  EXPECT_TRUE(!box->Checked() && !box->Grayed());
+  EXPECT_EQ(toggles, 2);  // the grayed step changes no check
+  // A click on the label toggles nothing.
+  ClickAt(tv, LabelOf(box));
+  EXPECT_FALSE(box->Checked());
+
+  ClickAt(tv, StateIconOf(tv, r1));
+  EXPECT_TRUE(r1->Checked());
+  ClickAt(tv, StateIconOf(tv, r1));
+  EXPECT_TRUE(r1->Checked());
+  ClickAt(tv, StateIconOf(tv, r2));
+  EXPECT_TRUE(r2->Checked());
+  EXPECT_FALSE(r1->Checked());
+}
+
+TEST_F(fcTreeViewTest, SpaceTogglesOnlyNodesWithACheckBoxAndReadOnlyBlocksTheUser) {
+  TfcTreeView* tv = NewTree();
+  TfcTreeNode* plain = tv->Items()->Add(nullptr, L"plain");
+  TfcTreeNode* box = tv->Items()->Add(nullptr, L"box");
+  box->SetCheckboxType(fcCheckbox);
+  ShowForm(tv);
+  tv->SetSelected(plain);
+  PressKey(VK_SPACE);
+  EXPECT_FALSE(plain->Checked());
+  EXPECT_EQ(plain->StateIndex(), -1);
+  tv->SetSelected(box);
+  PressKey(VK_SPACE);
+  EXPECT_TRUE(box->Checked());
+  PressKey(VK_SPACE);
+  EXPECT_FALSE(box->Checked());
+
+  tv->SetReadOnly(true);
+  PressKey(VK_SPACE);
+  EXPECT_FALSE(box->Checked());
+  ClickAt(tv, StateIconOf(tv, box));
+  EXPECT_FALSE(box->Checked());
+  box->SetChecked(true);  // code still may
+  EXPECT_TRUE(box->Checked());
+}
+
+TEST_F(fcTreeViewTest, MultiSelectionWithCtrlAndShiftStaysOnItsLevel) {
+  TfcTreeView* tv = NewTree();
+  tv->MultiSelectAttributes()->SetEnabled(true);
+  tv->MultiSelectAttributes()->SetMultiSelectCheckbox(false);
+  TfcTreeNode* roots[5];
+  for (int i = 0; i < 5; ++i) roots[i] = tv->Items()->Add(nullptr, L"root " + IntToStr(i));
+  TfcTreeNode* child = tv->Items()->AddChild(roots[4], L"child");
+  roots[4]->Expand(false);
+  ShowForm(tv);
+  auto selected = [&] {
+    std::vector<String> names;
+    for (TfcTreeNode* n = tv->Items()->GetFirstNode(); n; n = n->GetNext())
+      if (n->MultiSelected()) names.push_back(n->Text());
+    return names;
+  };
+  ClickAt(tv, LabelOf(roots[1]));
+  EXPECT_EQ(selected(), (std::vector<String>{L"root 1"}));
+  EXPECT_EQ(tv->Selected(), roots[1]);
+  ClickAt(tv, LabelOf(roots[3]), VK_SHIFT);
+  EXPECT_EQ(selected(), (std::vector<String>{L"root 1", L"root 2", L"root 3"}));
+  ClickAt(tv, LabelOf(roots[2]), VK_CONTROL);
+  EXPECT_EQ(selected(), (std::vector<String>{L"root 1", L"root 3"}));
+  ClickAt(tv, LabelOf(roots[0]), VK_CONTROL);
+  EXPECT_EQ(selected(), (std::vector<String>{L"root 0", L"root 1", L"root 3"}));
+  ClickAt(tv, LabelOf(child));
+  EXPECT_EQ(selected(), (std::vector<String>{L"root 0", L"root 1", L"root 3"}));
+  ClickAt(tv, LabelOf(roots[4]));
+  EXPECT_EQ(selected(), (std::vector<String>{L"root 4"}));
+  EXPECT_EQ(tv->MultiSelectList().size(), 1u);
+  // Ctrl+Space toggles the selected node when no check boxes show the selection.
+  tv->SetSelected(roots[2]);
+  KeyInput(VK_CONTROL, false);
+  PressKey(VK_SPACE);
+  KeyInput(VK_CONTROL, true);
+  Settle();
+  EXPECT_TRUE(roots[2]->MultiSelected());
+}
+
+TEST_F(fcTreeViewTest, MultiSelectCheckboxesMirrorTheSelection) {
+  TfcTreeView* tv = NewTree();
+  tv->MultiSelectAttributes()->SetEnabled(true);
+  TfcTreeNode* a = tv->Items()->Add(nullptr, L"a");
+  TfcTreeNode* b = tv->Items()->Add(nullptr, L"b");
+  ShowForm(tv);
+  ClickAt(tv, StateIconOf(tv, b));
+  EXPECT_TRUE(b->Checked());
+  EXPECT_TRUE(b->MultiSelected());
+  ClickAt(tv, LabelOf(a));
+  EXPECT_TRUE(a->Checked());
+  EXPECT_FALSE(b->Checked());
+}
+
+TEST_F(fcTreeViewTest, CutOffTextShowsAHintThatEndsByItself) {
+  TfcTreeView* tv = NewTree(120);
+  TfcTreeNode* shortNode = tv->Items()->Add(nullptr, L"short");
+  TfcTreeNode* longNode = tv->Items()->Add(nullptr, L"a node text far too long for this narrow tree");
+  ShowForm(tv);
+  MoveMouse(tv->ClientToScreen(LabelOf(shortNode)));
+  EXPECT_EQ(tv->HintWindow(), nullptr);
+  MoveMouse(tv->ClientToScreen(LabelOf(longNode)));
+  ASSERT_NE(tv->HintWindow(), nullptr);
+  EXPECT_EQ(tv->HintNode(), longNode);
+  EXPECT_TRUE(IsWindowVisible(tv->HintWindow()->Handle()));
+  const DWORD start = GetTickCount();
+  ASSERT_TRUE(PumpUntil([&] { return tv->HintWindow() == nullptr; }));
+  // 17 ticks of 250 ms; only a lower bound is safe on a busy machine.
+  EXPECT_GE(GetTickCount() - start, 3500u);
+  EXPECT_EQ(tv->HintNode(), longNode);  // no second hint for the same node
+  MoveMouse(tv->ClientToScreen(TPoint(LabelOf(longNode).X + 5, LabelOf(longNode).Y)));
+  EXPECT_EQ(tv->HintWindow(), nullptr);
+}
+
+TEST_F(fcTreeViewTest, DoubleClickWithoutExpandOptionOnlyReportsIt) {
+  TfcTreeView* tv = NewTree();
+  tv->SetOptions(tv->Options() - TfcTreeViewOptions{tvoExpandOnDblClk});
+  TfcTreeNode* a = tv->Items()->Add(nullptr, L"parent");
+  tv->Items()->AddChild(a, L"child");
+  ShowForm(tv);
+  TShiftState shift;
+  TfcTreeNode* reported = nullptr;
+  tv->OnDblClick = [&](TfcCustomTreeView*, TfcTreeNode* N, TMouseButton, TShiftState S, int, int) {
+    reported = N;
+    shift = S;
+  };
+  MoveMouse(tv->ClientToScreen(LabelOf(a)));
+  MouseDown();
+  MouseUp();
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_EQ(reported, a);
+  EXPECT_TRUE(shift.Contains(ssDouble));
+  EXPECT_FALSE(a->Expanded());
+}
+
+TEST_F(fcTreeViewTest, PaintingShowsSelectionChecksAndLinks) {
+  TfcTreeView* tv = NewTree();
+  tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvoAutoURL} - TfcTreeViewOptions{tvoHideSelection});
+  TfcTreeNode* sel = tv->Items()->Add(nullptr, L"selected");
+  TfcTreeNode* box = tv->Items()->Add(nullptr, L"box");
+  TfcTreeNode* link = tv->Items()->Add(nullptr, L"link");
+  box->SetCheckboxType(fcCheckbox);
+  link->SetStringData(L"http://example.invalid");
+  ShowForm(tv);
+  tv->SetSelected(sel);
+  Settle();
+  TBitmap bmp;
+  PaintWindowInto(tv, bmp);
+  const TRect t = sel->DisplayRect(true);
+  EXPECT_EQ(ColorToRGB(PixelAt(bmp, t.Left + 1, t.Top + 1)), ColorToRGB(clHighlight));
+  // Unfocused: the inactive colour, since the selection is not hidden.
+  form->SetFocus();
+  Settle();
+  PaintWindowInto(tv, bmp);
+  EXPECT_EQ(ColorToRGB(PixelAt(bmp, t.Left + 1, t.Top + 1)), ColorToRGB(clBtnFace));
+  // The check mark changes pixels inside the glyph box.
+  const TPoint icon = StateIconOf(tv, box);
+  auto glyphPixels = [&] {
+    PaintWindowInto(tv, bmp);
+    std::vector<TColor> px;
+    for (int dx = -4; dx < 12; ++dx)
+      for (int dy = -5; dy < 6; ++dy) px.push_back(PixelAt(bmp, icon.X + dx, icon.Y + dy));
+    return px;
+  };
+  const auto unchecked = glyphPixels();
+  box->SetChecked(true);
+  EXPECT_NE(glyphPixels(), unchecked);
+  // A link node's text is blue.
+  const TRect lt = link->DisplayRect(true);
+  bool blue = false;
+  for (int x = lt.Left; x < lt.Right; ++x)
+    for (int y = lt.Top; y < lt.Bottom; ++y) blue |= ColorToRGB(PixelAt(bmp, x, y)) == 0xFF0000;
+  EXPECT_TRUE(blue);
+}
+
+TEST_F(fcTreeViewTest, ChangeDelayRaisesOnceForTheLastNode) {
+  TfcTreeView* tv = NewTree();
+  TfcTreeNode* n[3];
+  for (int i = 0; i < 3; ++i) n[i] = tv->Items()->Add(nullptr, IntToStr(i));
+  std::vector<TfcTreeNode*> changes;
+  tv->OnChange = [&](TfcCustomTreeView*, TfcTreeNode* N) { changes.push_back(N); };
+  tv->SetChangeDelay(300);
+  for (TfcTreeNode* x : n) tv->SetSelected(x);
+  EXPECT_TRUE(changes.empty());
+  ASSERT_TRUE(PumpUntil([&] { return !changes.empty(); }));
+  Settle();
+  EXPECT_EQ(changes, std::vector<TfcTreeNode*>{n[2]});
+  // Without a delay every change comes at once, and a refusal keeps the old node.
+  tv->SetChangeDelay(0);
+  changes.clear();
+  tv->OnChanging = [&](TfcCustomTreeView*, TfcTreeNode* N, bool& Allow) { Allow = N != n[0]; };
+  tv->SetSelected(n[1]);
+  tv->SetSelected(n[0]);
+  EXPECT_EQ(changes, std::vector<TfcTreeNode*>{n[1]});
+  EXPECT_EQ(tv->Selected(), n[1]);
+  // Clearing raises neither event.
+  tv->OnChanging = nullptr;
+  changes.clear();
+  tv->Items()->Clear();
+  EXPECT_TRUE(changes.empty());
+}
+
+TEST_F(fcTreeViewTest, SearchStringIsEmptyWhereTheControlKeepsNone) {
+  TfcTreeView* tv = NewTree();
+  tv->Items()->Add(nullptr, L"alpha");
+  ShowForm(tv);
+  PressKey('A');
+  wchar_t buffer[64] = {L'x', L'y', 0};
+  const LRESULT length = SendMessageW(tv->Handle(), TVM_GETISEARCHSTRINGW, 0, reinterpret_cast<LPARAM>(buffer));
+  if (length == 0) {
+    // Wine's control does not implement the message: no text, and nothing left over from the buffer.
+    EXPECT_EQ(tv->GetSearchString(), L"");
+  } else {
+    EXPECT_EQ(tv->GetSearchString(), String(buffer, length));
+    EXPECT_EQ(tv->GetSearchString(), L"a");
+  }
+}

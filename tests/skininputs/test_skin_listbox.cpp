@@ -1,0 +1,397 @@
+// The skinned list box on a real form: height by rows, the skinned bars
+// coming and going with the items, caption buttons held and clicked
+// (repeat counted in timer ticks), tab stops and images in pixels, and a
+// skin record with items 0 pixels high.
+#include "SkinInputTestUtils.h"
+#include "skin/SkinCtrlRecords2.h"
+#include "skininputs/PopupListBox.h"
+
+namespace {
+
+class SkinListBoxTest : public InputTest {
+ protected:
+  void SetUp() override {
+    InputTest::SetUp();
+    list = Add<TspSkinListBox>(form, 10, 10, 120, 104);
+    Settle();
+  }
+  void Fill(int N) {
+    for (int i = 0; i < N; ++i) list->Items()->Add(L"item " + std::to_wstring(i));
+    Settle();
+  }
+  // Presses the caption button with the real mouse and keeps it held; the
+  // repeat timer is stopped so that the test gives the ticks itself.
+  void PressButton(int Index) {
+    const TRect r = list->CaptionButtonRect(Index);
+    MoveMouse(list->ClientToScreen(TPoint(r.Left + r.Width() / 2, r.Top + r.Height() / 2)));
+    ::MouseDown();
+    Settle();
+    KillTimer(list->Handle(), 1);
+  }
+  TPoint ButtonPoint(int Index) const {
+    const TRect r = list->CaptionButtonRect(Index);
+    return TPoint(r.Left + 4, r.Top + 4);
+  }
+  void Tick(int N = 1) {
+    for (int i = 0; i < N; ++i) SendMessageW(list->Handle(), WM_TIMER, 1, 0);
+  }
+  void Release() {
+    ::MouseUp();
+    Settle();
+  }
+  TspSkinListBox* list = nullptr;
+};
+
+TEST_F(SkinListBoxTest, DefaultsAndHeightByRows) {
+  EXPECT_EQ(list->SkinDataName(), L"listbox");
+  EXPECT_EQ(list->ItemHeight(), 20);
+  EXPECT_EQ(list->ListBox()->Style(), lbOwnerDrawFixed);
+  EXPECT_EQ(list->ListRect(), TRect(2, 2, 118, 102));
+  list->SetRowCount(3);
+  EXPECT_EQ(list->Height(), 64);
+  list->SetCaptionMode(true);
+  list->SetRowCount(3);
+  EXPECT_EQ(list->Height(), 84);
+  EXPECT_EQ(list->ListBox()->Top(), 21);
+  list->SetDefaultItemHeight(15);
+  list->SetRowCount(4);
+  EXPECT_EQ(list->Height(), 4 * 15 + 4 + 20);
+}
+
+TEST_F(SkinListBoxTest, TwentyItemsInAHundredPixelsShowABarOfPageFive) {
+  Fill(20);
+  TspSkinScrollBar* bar = list->VScrollBar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_TRUE(bar->Visible());
+  EXPECT_EQ(bar->Kind(), sbVertical);
+  EXPECT_EQ(bar->PageSize(), 5);
+  EXPECT_EQ(bar->Max(), 19);
+  EXPECT_EQ(bar->LargeChange(), 5);
+  EXPECT_EQ(list->ListBox()->Width(), 98);  // the bar stands beside it
+  // The bar scrolls the list, and the list's own scrolling moves the bar.
+  bar->SetPosition(10);
+  EXPECT_EQ(list->TopIndex(), 10);
+  list->ListBox()->SetFocus();
+  list->SetItemIndex(0);
+  PostKey(VK_END);
+  EXPECT_EQ(list->ItemIndex(), 19);
+  EXPECT_EQ(bar->Position(), 15);
+  // Deleting until everything fits takes the bar away again.
+  while (list->Items()->Count() > 5) list->Items()->Delete(0);
+  Settle();
+  EXPECT_EQ(list->VScrollBar(), nullptr);
+  EXPECT_EQ(list->ListBox()->Width(), 116);
+}
+
+TEST_F(SkinListBoxTest, RowCountEqualToTheItemsNeverShowsABar) {
+  list->SetRowCount(20);
+  Fill(20);
+  EXPECT_EQ(list->VScrollBar(), nullptr);
+  list->Items()->Add(L"one more");
+  Settle();
+  // The list is tall enough for 20 rows: 21 need a bar.
+  ASSERT_NE(list->VScrollBar(), nullptr);
+  EXPECT_EQ(list->VScrollBar()->PageSize(), 20);
+}
+
+TEST_F(SkinListBoxTest, HeldDownButtonStepsEveryTickAfterTheFirstAndOnRelease) {
+  list->SetCaptionMode(true);
+  Fill(5);
+  list->SetItemIndex(0);
+  PressButton(1);
+  EXPECT_EQ(list->ItemIndex(), 0);
+  Tick();  // the first delay ends: no step yet
+  EXPECT_EQ(list->ItemIndex(), 0);
+  Tick(2);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  Tick(5);  // never past the last item
+  EXPECT_EQ(list->ItemIndex(), 4);
+  Release();
+  EXPECT_EQ(list->ItemIndex(), 4);
+  Tick(3);  // stopped
+  EXPECT_EQ(list->ItemIndex(), 4);
+
+  list->SetItemIndex(2);
+  PressButton(1);
+  Tick(2);
+  Release();  // the release steps once more
+  EXPECT_EQ(list->ItemIndex(), 4);
+
+  list->SetItemIndex(1);
+  ClickAt(list, ButtonPoint(0));  // a quick click moves once
+  EXPECT_EQ(list->ItemIndex(), 0);
+  ClickAt(list, ButtonPoint(0));  // never above the first
+  EXPECT_EQ(list->ItemIndex(), 0);
+}
+
+TEST_F(SkinListBoxTest, LeavingTheHeldButtonPausesTheRepeat) {
+  list->SetCaptionMode(true);
+  Fill(10);
+  list->SetItemIndex(0);
+  PressButton(1);
+  Tick(3);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  MoveMouse(list->ClientToScreen(TPoint(10, 60)));
+  EXPECT_FALSE(PumpUntil([&] { return list->ItemIndex() != 2; }, 300));  // no timer while off it
+  const TRect r = list->CaptionButtonRect(1);
+  MoveMouse(list->ClientToScreen(TPoint(r.Left + 4, r.Top + 4)));
+  EXPECT_TRUE(PumpUntil([&] { return list->ItemIndex() >= 4; }));  // back on it: running again
+  ::MouseUp();
+  Settle();
+}
+
+TEST_F(SkinListBoxTest, AssignedButtonEventsFireOnReleaseAndNeverScroll) {
+  list->SetCaptionMode(true);
+  Fill(5);
+  list->SetItemIndex(3);
+  int ups = 0, checks = 0, listClicks = 0;
+  list->OnUpButtonClick = [&](TObject* S) {
+    EXPECT_EQ(S, list);
+    ++ups;
+  };
+  list->OnListBoxClick = [&](TObject*) { ++listClicks; };
+  PressButton(0);
+  Tick(4);
+  EXPECT_EQ(ups, 0);
+  Release();
+  EXPECT_EQ(ups, 1);
+  EXPECT_EQ(list->ItemIndex(), 3);
+  // Check without an event performs the list's click; with one, only the event.
+  ClickAt(list, ButtonPoint(2));
+  EXPECT_EQ(listClicks, 1);
+  list->OnCheckButtonClick = [&](TObject*) { ++checks; };
+  ClickAt(list, ButtonPoint(2));
+  EXPECT_EQ(checks, 1);
+  EXPECT_EQ(listClicks, 1);
+  // Released off the button: nothing.
+  PressButton(2);
+  MoveMouse(list->ClientToScreen(TPoint(10, 60)));
+  Release();
+  EXPECT_EQ(checks, 1);
+}
+
+TEST_F(SkinListBoxTest, TabStopsPlaceTheTextAndLettersCountAsZero) {
+  list->Items()->Add(L"\tWWW");
+  auto tabs = std::make_unique<TStringList>();
+  tabs->Add(L"60");
+  list->SetTabWidths(tabs.get());
+  Settle();
+  auto darkColumns = [&] {
+    auto shot = Snapshot(list);
+    const TRect r = list->ListBox()->ItemRect(0);
+    int first = -1;
+    for (int x = list->ListBox()->Left() + 1; x < list->ListBox()->Left() + r.Width() - 2 && first < 0; ++x)
+      for (int y = r.Top + 4; y < r.Bottom - 4; ++y)
+        if (GetRValue(Rgb(shot->Canvas()->Pixels(x, list->ListBox()->Top() + y))) < 100) {
+          first = x - list->ListBox()->Left();
+          break;
+        }
+    return first;
+  };
+  const int at = darkColumns();
+  EXPECT_GE(at, 60);
+  EXPECT_LE(at, 70);
+  tabs->Clear();
+  tabs->Add(L"6o");  // not a number: a stop at 0, so the text starts at once
+  list->SetTabWidths(tabs.get());
+  const int zero = darkColumns();
+  EXPECT_GE(zero, 0);
+  EXPECT_LT(zero, 20);
+}
+
+TEST_F(SkinListBoxTest, HorizontalExtentScrollsByTheWidthOfAZero) {
+  list->SetHorizontalExtent(true);
+  list->Items()->Add(L"a rather long item that cannot fit into the list");
+  Settle();
+  TspSkinScrollBar* h = list->HScrollBar();
+  ASSERT_NE(h, nullptr);
+  TBitmap measure;
+  measure.Canvas()->Font()->Assign(list->ListBox()->Font());
+  EXPECT_EQ(h->SmallChange(), measure.Canvas()->TextWidth(L"0"));
+  EXPECT_EQ(h->PageSize(), list->ListBox()->Width() - 4);
+  list->ListBox()->SetFocus();
+  PostKey(VK_RIGHT);
+  PostKey(VK_RIGHT);
+  EXPECT_EQ(h->Position(), 2 * h->SmallChange());
+  EXPECT_EQ(list->ListBox()->HorzOffset(), h->Position());
+  PostKey(VK_LEFT);
+  EXPECT_EQ(h->Position(), h->SmallChange());
+  list->Clear();
+  EXPECT_EQ(list->HScrollBar(), nullptr);
+  EXPECT_EQ(list->ListBox()->HorzOffset(), 0);
+}
+
+TEST_F(SkinListBoxTest, SkinRecordWithZeroHighItemsStillPaintsAndScrolls) {
+  TspSkinData* data = NewTestSkin(form);
+  auto* r = RecordOf<TspDataSkinListBox>(data, L"listbox");
+  ASSERT_NE(r, nullptr);
+  r->LTPoint = TPoint(2, 2);
+  r->RTPoint = TPoint(46, 2);
+  r->LBPoint = TPoint(2, 20);
+  r->RBPoint = TPoint(46, 20);
+  r->ClRect = TRect(2, 2, 46, 20);
+  r->ItemRect = TRect(0, 44, 48, 44);  // no height at all
+  Fill(150);
+  list->SetSkinData(data);
+  Settle();
+  EXPECT_EQ(list->ItemHeight(), 1);
+  ASSERT_NE(list->VScrollBar(), nullptr);
+  EXPECT_EQ(list->VScrollBar()->SkinDataName(), L"vscrollbar");
+  EXPECT_EQ(list->ListRect(), TRect(2, 2, 118 - list->VScrollBar()->Width(), 102));
+  EXPECT_EQ(list->VScrollBar()->PageSize(), 100);
+  auto shot = Snapshot(list);  // paints every row of 1 pixel without failing
+  EXPECT_EQ(shot->Width(), 120);
+
+  // A proper item height: rows follow it, and leaving the skin goes back.
+  r->ItemRect = TRect(0, 44, 48, 56);
+  list->ChangeSkinData();
+  EXPECT_EQ(list->ItemHeight(), 12);
+  list->SetRowCount(5);
+  EXPECT_EQ(list->Height(), 22 - 18 + 5 * 12);
+  list->SetSkinData(nullptr);
+  EXPECT_EQ(list->ItemHeight(), 20);
+  EXPECT_EQ(list->VScrollBar()->SkinDataName(), L"");
+}
+
+TEST_F(SkinListBoxTest, ListEventsComeFromTheSkinnedControlAndTabPassesThrough) {
+  Fill(3);
+  auto* next = Add<TButton>(form, 200, 10, 60, 24);
+  int downs = 0, dbl = 0;
+  list->OnListBoxMouseDown = [&](TObject* S, TMouseButton, TShiftState, int, int) {
+    EXPECT_EQ(S, list);
+    ++downs;
+  };
+  list->OnListBoxDblClick = [&](TObject*) { ++dbl; };
+  const TRect r = list->ListBox()->ItemRect(1);
+  MoveMouse(list->ListBox()->ClientToScreen(TPoint(r.Left + 5, r.Top + 5)));
+  ::MouseDown();
+  ::MouseUp();
+  ::MouseDown();
+  ::MouseUp();
+  Settle();
+  EXPECT_EQ(downs, 2);
+  EXPECT_EQ(dbl, 1);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_TRUE(list->ListBox()->Focused());
+  EXPECT_TRUE(list->GetItemState(1).Contains(odFocused));
+  PostKey(VK_TAB);
+  EXPECT_TRUE(next->Focused());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The popup list box
+
+namespace {
+
+// Stands in for the combo box that owns a drop-down list.
+class TDropOwner : public TCustomControl, public TspPopupListOwner {
+ public:
+  explicit TDropOwner(TComponent* AOwner) : TCustomControl(AOwner) {}
+  bool ListBoxAlphaBlend() const override { return Blend; }
+  bool ListBoxAlphaBlendAnimation() const override { return Animate; }
+  uint8_t ListBoxAlphaBlendValue() const override { return Value; }
+  bool Blend = false, Animate = false;
+  uint8_t Value = 200;
+};
+
+class PopupListBoxTest : public InputTest {
+ protected:
+  void SetUp() override {
+    InputTest::SetUp();
+    owner = Add<TDropOwner>(form, 10, 10, 120, 20);
+    popup = MakePopup(owner);
+  }
+  TspPopupListBox* MakePopup(TComponent* Owner) {
+    auto* p = new TspPopupListBox(Owner);
+    p->SetParent(owner);
+    p->SetBounds(0, 0, 120, 104);
+    for (int i = 0; i < 8; ++i) p->Items()->Add(L"choice " + std::to_wstring(i));
+    return p;
+  }
+  BYTE Alpha(TspPopupListBox* P) {
+    BYTE a = 0;
+    DWORD flags = 0;
+    GetLayeredWindowAttributes(P->Handle(), nullptr, &a, &flags);
+    return a;
+  }
+  TDropOwner* owner = nullptr;
+  TspPopupListBox* popup = nullptr;
+};
+
+TEST_F(PopupListBoxTest, AToolWindowThatAClickNeverActivates) {
+  EXPECT_FALSE(popup->Visible());
+  const LONG style = GetWindowLongW(popup->Handle(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_POPUP | WS_CHILD | WS_CAPTION), static_cast<LONG>(WS_POPUP));
+  EXPECT_EQ(GetWindowLongW(popup->Handle(), GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_LAYERED), WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(GetClassLongW(popup->Handle(), GCL_STYLE) & CS_SAVEBITS);
+  const TPoint at = form->ClientToScreen(TPoint(10, 30));
+  popup->ShowAt(at);
+  Settle();
+  EXPECT_TRUE(popup->Visible());
+  EXPECT_TRUE(IsWindowVisible(popup->Handle()));
+  RECT r;
+  GetWindowRect(popup->Handle(), &r);
+  EXPECT_EQ(r.left, at.X);
+  EXPECT_EQ(r.top, at.Y);
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+  // A real click picks an item, tells the owner once, and leaves the form active.
+  int chosen = 0;
+  popup->OnListBoxClick = [&](TObject*) { ++chosen; };
+  const TRect item = popup->ListBox()->ItemRect(2);
+  ClickAt(popup->ListBox(), TPoint(item.Left + 5, item.Top + 5));
+  EXPECT_EQ(popup->ItemIndex(), 2);
+  EXPECT_EQ(chosen, 1);
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+  EXPECT_EQ(GetForegroundWindow(), form->Handle());
+  popup->Hide();
+  Settle();
+  EXPECT_FALSE(popup->Visible());
+  EXPECT_FALSE(IsWindowVisible(popup->Handle()));
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+}
+
+TEST_F(PopupListBoxTest, FadeInOnlyWhenTheOwnerBlendsAndAnimates) {
+  owner->Animate = true;  // animation alone does nothing without the blend
+  popup->ShowAt(TPoint(120, 150));
+  EXPECT_FALSE(popup->Layered());
+  EXPECT_FALSE(GetWindowLongW(popup->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  popup->Hide();
+
+  owner->Blend = true;
+  popup->ShowAt(TPoint(120, 150));  // returns with the fade finished
+  EXPECT_TRUE(popup->Layered());
+  EXPECT_EQ(popup->AppliedAlpha(), 0);
+  EXPECT_EQ(Alpha(popup), 200);
+  popup->Hide();
+
+  owner->Animate = false;
+  owner->Value = 120;
+  popup->ShowAt(TPoint(120, 150));
+  EXPECT_EQ(popup->AppliedAlpha(), 120);
+  EXPECT_EQ(Alpha(popup), 120);
+  popup->Hide();
+
+  owner->Animate = true;
+  owner->Value = 0;  // fully transparent, after one step
+  popup->ShowAt(TPoint(120, 150));
+  EXPECT_EQ(Alpha(popup), 0);
+  popup->Hide();
+
+  owner->Blend = false;  // the layered style goes at the next drop-down
+  popup->ShowAt(TPoint(120, 150));
+  EXPECT_FALSE(GetWindowLongW(popup->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  popup->Hide();
+}
+
+TEST_F(PopupListBoxTest, AnOwnerThatIsNoDropDownOwnerGetsNoAlpha) {
+  auto* plain = MakePopup(form);
+  plain->ShowAt(TPoint(120, 150));
+  EXPECT_TRUE(plain->Visible());
+  EXPECT_FALSE(plain->Layered());
+  EXPECT_FALSE(GetWindowLongW(plain->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  plain->Hide();
+}
+
+}  // namespace
