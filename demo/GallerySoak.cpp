@@ -1,10 +1,12 @@
 // The gallery's soak run: each round visits every page, opens and closes
-// every popup menu, image-grid menu, drop-down, the colour dialog, the notice
+// every popup menu, image-grid menu, drop-down (date edits, track edits,
+// combos, popup lists), the colour dialog, the notice
 // windows, the main and system menus and the MDI demo, and switches skins;
 // after a round back in the built-in skin the windows and GDI objects must
 // be as many as after the first rounds.
 #include "demo/GallerySoak.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@
 #include "skinctrls/SkinMenuSpeedButton.h"
 #include "skinctrls/SkinMenus.h"
 #include "skinctrls/SkinTabs.h"
+#include "skininputs/PopupListBox.h"
 #include "skininputs/SkinColorDialog.h"
 #include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinTrackEdit.h"
@@ -166,6 +169,12 @@ void TSoak::OpenDropDowns(TComponent* Page) {
     Settle();
     Opened("a combo's list", combo->GetDroppedDown());
     combo->CloseUp(false);
+  }
+  for (TspPopupListBox* list : All<TspPopupListBox>(Page)) {
+    list->ShowAt(FForm->ClientToScreen(TPoint(200, 200)));
+    Settle();
+    Opened("a popup list", list->Visible());
+    list->Hide();
   }
   Settle();
 }
