@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "bench/BenchTiming.h"
 #include "classlib/TextCodec.h"
 #include "skin/SkinForm.h"
 
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
   std::printf("50 resizes, system frame:  %8.2f ms (%.3f ms each)\n", system, system / 50);
   std::printf("50 resizes, skinned frame: %8.2f ms (%.3f ms each)\n", skin_, skin_ / 50);
   std::printf("ratio skinned / system:    %8.2f (target within 3)\n", skin_ / system);
+  bench::PrintRatio("frame resize: skinned / system frame", skin_ / system, bench::Target(3));
   Free(plain);
   Free(skinned);
   return 0;

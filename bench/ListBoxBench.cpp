@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "classlib/Forms.h"
 #include "classlib/StdCtrls.h"
 #include "skin/SkinBuiltIn.h"
@@ -107,6 +108,8 @@ int wmain() {
               s.Scroll, s.Pages, p.Scroll, p.Pages, s.Scroll / p.Scroll);
   std::printf("scroll per page: skinned %.3f ms, plain %.3f ms, ratio %.2f\n", s.Scroll / s.Pages, p.Scroll / p.Pages,
               (s.Scroll / s.Pages) / (p.Scroll / p.Pages));
+  bench::PrintRatio("list box: fill 100,000 items", s.Fill / p.Fill, bench::Target(1.5));
+  bench::PrintRatio("list box: scroll top to bottom by pages", s.Scroll / p.Scroll, bench::Target(1.5));
   Free(form);
   Free(skin);
   Free(stored);

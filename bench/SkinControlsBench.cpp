@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "classlib/Bevel.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
@@ -142,6 +143,9 @@ int wmain() {
               switchMs / bareMs);
   std::printf("skin switch with the form hidden (no painting): %.2f ms, ratio %.2f to the bare load\n", hiddenMs,
               hiddenMs / bareMs);
+  bench::PrintRatio("100 controls, repaint: skinned / plain", skinnedPaint / plainPaint, bench::Target(2));
+  bench::PrintRatio("skin switch with 100 controls / bare load", switchMs / bareMs, bench::Target(3));
+  bench::PrintRatio("skin switch, form hidden / bare load", hiddenMs / bareMs, bench::kNoTarget);
   Free(bare);
   Free(skin);
   Free(stored);

@@ -132,4 +132,8 @@ class TPageControl : public TWinControl {
   TCustomImageList* FImages = nullptr;
   std::unique_ptr<TControlCanvas> FCanvas;
 };
+
+// The other common controls, each in a header of its own.
+#include "classlib/ListView.h"
+#include "classlib/RichEdit.h"
 #include "classlib/TreeView.h"

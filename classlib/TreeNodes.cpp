@@ -59,7 +59,7 @@ void TTreeNode::UpdateItem(UINT Mask) {
   TVITEMW item = {};
   item.mask = Mask | TVIF_HANDLE;
   item.hItem = FItemId;
-  item.pszText = LPSTR_TEXTCALLBACKW;
+  item.pszText = const_cast<wchar_t*>(FText.c_str());
   item.iImage = FImageIndex;
   item.iSelectedImage = FSelectedIndex;
   item.cChildren = FHasChildren ? 1 : 0;
@@ -70,7 +70,6 @@ void TTreeNode::UpdateItem(UINT Mask) {
 
 void TTreeNode::SetText(const String& Value) {
   FText = Value;
-  // The window asks for the text again (it keeps the callback marker, not a copy).
   UpdateItem(TVIF_TEXT);
   TCustomTreeView* tree = TreeView();
   if (tree->SortType() == stText || tree->SortType() == stBoth) tree->SortChildren(FParent, false);

@@ -91,7 +91,7 @@ void TCustomTreeView::InsertItem(TTreeNode* Node) {
   else is.hInsertAfter = Node->FPrevSibling->FItemId;
   TVITEMW& item = is.item;
   item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
-  item.pszText = LPSTR_TEXTCALLBACKW;
+  item.pszText = const_cast<wchar_t*>(Node->FText.c_str());
   item.iImage = Node->FImageIndex;
   item.iSelectedImage = Node->FSelectedIndex;
   item.lParam = reinterpret_cast<LPARAM>(Node);
@@ -140,16 +140,6 @@ void TCustomTreeView::CNNotify(TMessage& Message) {
   auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
   Message.Result = 0;
   switch (hdr->code) {
-    case TVN_GETDISPINFOW: {
-      auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
-      auto* node = reinterpret_cast<TTreeNode*>(info->item.lParam);
-      if (node && (info->item.mask & TVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0) {
-        const size_t n = std::min(node->FText.size(), static_cast<size_t>(info->item.cchTextMax - 1));
-        std::copy_n(node->FText.data(), n, info->item.pszText);
-        info->item.pszText[n] = L'\0';
-      }
-      return;
-    }
     case TVN_SELCHANGINGW:
     case TVN_SELCHANGINGA:
       if (!FManualNotify) Message.Result = CanChange(reinterpret_cast<TTreeNode*>(tv->itemNew.lParam)) ? 0 : 1;
@@ -179,9 +169,16 @@ void TCustomTreeView::CNNotify(TMessage& Message) {
     case TVN_BEGINLABELEDITW: {
       auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
       Message.Result = CanEdit(reinterpret_cast<TTreeNode*>(info->item.lParam)) ? 0 : 1;
+      FEndedEditor = nullptr;
       return;
     }
-    case TVN_ENDLABELEDITW: Edit(reinterpret_cast<NMTVDISPINFOW*>(Message.LParam)->item); return;
+    case TVN_ENDLABELEDITW: {
+      auto editor = reinterpret_cast<HWND>(SendMessageW(FHandle, TVM_GETEDITCONTROL, 0, 0));
+      if (editor && editor == FEndedEditor) return;
+      FEndedEditor = editor;
+      Edit(reinterpret_cast<NMTVDISPINFOW*>(Message.LParam)->item);
+      return;
+    }
   }
 }
 

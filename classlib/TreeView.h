@@ -302,6 +302,8 @@ class TCustomTreeView : public TWinControl {
   // Set while the tree changes the window itself, so its notifications do not raise events twice.
   bool FManualNotify = false;
   TTreeNode* FSavedSelection = nullptr;
+  // The label editor whose end was handled: the window may report the end again while it goes.
+  HWND FEndedEditor = nullptr;
 };
 
 class TTreeView : public TCustomTreeView {

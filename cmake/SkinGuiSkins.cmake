@@ -35,7 +35,9 @@ endfunction()
 #   Links the packed skins/Default into the program TARGET as the RCDATA
 #   resource SKINGUI_DEFAULT_SKIN, which LoadBuiltInSkin (skin/SkinBuiltIn.h)
 #   reads. The linker drops resources of static libraries, so each program
-#   that wants the built-in skin calls this itself.
+#   that wants the built-in skin calls this itself. The skin's path comes
+#   from the library's own project, so a program with a project() of its own
+#   that adds the library as a subdirectory finds it too.
 function(skingui_embed_default_skin target)
   set(dir ${CMAKE_BINARY_DIR}/skins)
   set(skn ${dir}/Default.skn)
@@ -43,7 +45,7 @@ function(skingui_embed_default_skin target)
   get_property(defined GLOBAL PROPERTY SKINGUI_DEFAULT_SKIN_DEFINED)
   if(NOT defined)
     set_property(GLOBAL PROPERTY SKINGUI_DEFAULT_SKIN_DEFINED TRUE)
-    skingui_pack_skin(${PROJECT_SOURCE_DIR}/skins/Default ${skn})
+    skingui_pack_skin(${SkinGui_SOURCE_DIR}/skins/Default ${skn})
     add_custom_target(skingui_default_skin DEPENDS ${skn})
     file(WRITE ${rc} "SKINGUI_DEFAULT_SKIN RCDATA \"${skn}\"\n")
   endif()

@@ -2,11 +2,42 @@
 // that follows them, a button that opens the colour dialog and a colour button.
 #include <memory>
 
+#include "classlib/ExtCtrls.h"
+#include "demo/GalleryFrame.h"
 #include "demo/SkinSamples.h"
 #include "skinctrls/SkinButtons.h"
 #include "skininputs/SkinColorButton.h"
 #include "skininputs/SkinColorDialog.h"
 #include "skininputs/SkinColorGrids.h"
+#include "skininputs/SkinTrackEdit.h"
+
+namespace {
+
+// --colordialog [N]: the first column's dialog opens by itself for a
+// screenshot, with field N (1..6, R G B H S L) dropped down.
+void OpenDialogSoon(TspSkinButton* Open, TspSkinColorDialog* Dialog) {
+  static bool opened = false;
+  int field = 0;
+  if (opened || !HasArgument(L"--colordialog", &field)) return;
+  opened = true;
+  if (field >= 1 && field <= 6)
+    Dialog->OnShowDialog = [Dialog, field](TObject*) {
+      auto* timer = new TTimer(Dialog->Form());
+      timer->SetInterval(800);
+      timer->OnTimer = [Dialog, field, timer](TObject*) {
+        timer->SetEnabled(false);
+        Dialog->Field(field - 1)->DropDown();
+      };
+    };
+  auto* timer = new TTimer(Open);
+  timer->SetInterval(1500);
+  timer->OnTimer = [Open, timer](TObject*) {
+    timer->SetEnabled(false);
+    Open->Click();
+  };
+}
+
+}  // namespace
 
 int BuildColorSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   const int w = kSampleColumnWidth - 2 * X;
@@ -65,5 +96,6 @@ int BuildColorSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) 
     if (dialog->Execute()) show(dialog->Color());
   };
   show(0x4080FF);
+  OpenDialogSoon(open, dialog);
   return Y;
 }

@@ -281,6 +281,8 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Dates \x65E5\x671F", samples({BuildDateSamples})},
       {L"Lists \x5217\x8868", samples({BuildListSamples})},
       {L"Tree \x6811", NewTreePage},
+      {L"Views \x89C6\x56FE", samples({BuildViewSamples})},
+      {L"Combo boxes \x7EC4\x5408\x6846", samples({BuildComboSamples})},
       {L"Components \x7EC4\x4EF6", [](TComponent* o) -> TGalleryPage* { return new TComponentsPage(o); }},
       {L"Effects \x6548\x679C", NewEffectsPage},
       {L"Themes \x4E3B\x9898", NewThemesPage},

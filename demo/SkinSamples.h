@@ -46,3 +46,5 @@ int BuildColorSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildPasswordSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildDateSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
 int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildViewSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);
+int BuildComboSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y);

@@ -19,17 +19,30 @@ void DrawPartBlended(TCanvas* Canvas, TBitmap* Part, int X, int Y, uint8_t Value
   image.Draw(Canvas->Handle(), X, Y);
 }
 
-bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& Dest,
-                        TspPartState State, TColor& FontColor) {
-  const int index = SkinData && !SkinData->Empty() ? SkinData->GetControlIndex(Name) : -1;
-  auto* r = index != -1 ? dynamic_cast<TspDataSkinButtonControl*>(SkinData->CtrlList[index]) : nullptr;
-  if (!r || r->PictureIndex < 0 || r->PictureIndex >= SkinData->ActivePictures.Count()) return false;
+namespace {
+
+TspDataSkinButtonControl* ButtonRecordWithPicture(TspSkinData* SkinData, std::initializer_list<String> Names) {
+  if (!SkinData || SkinData->Empty()) return nullptr;
+  for (const String& name : Names) {
+    const int index = SkinData->GetControlIndex(name);
+    auto* r = index != -1 ? dynamic_cast<TspDataSkinButtonControl*>(SkinData->CtrlList[index]) : nullptr;
+    if (r && r->PictureIndex >= 0 && r->PictureIndex < SkinData->ActivePictures.Count()) return r;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, std::initializer_list<String> Names,
+                        const TRect& Dest, TspPartState State, TColor& FontColor) {
+  TspDataSkinButtonControl* r = ButtonRecordWithPicture(SkinData, Names);
+  if (!r) return false;
+  FontColor = State == psPressed ? r->DownFontColor : (State == psHot ? r->ActiveFontColor : r->FontColor);
   const int w = Dest.Width(), h = Dest.Height();
   if (w <= 0 || h <= 0) return true;
   const TRect active = r->ActiveSkinRect.IsEmpty() ? r->SkinRect : r->ActiveSkinRect;
   const TRect down = r->DownSkinRect.IsEmpty() ? active : r->DownSkinRect;
   const TRect& source = State == psPressed ? down : (State == psHot ? active : r->SkinRect);
-  FontColor = State == psPressed ? r->DownFontColor : (State == psHot ? r->ActiveFontColor : r->FontColor);
   TBitmap* picture = SkinData->ActivePictures[r->PictureIndex];
   TBitmap image;
   if (TspControlGeometry::ResizeModeOf(r->SkinRect, r->RTPoint, r->LBPoint, r->RBPoint) != 1) {

@@ -3,6 +3,8 @@
 // over what lies under it, and a part composed from a skin button record.
 #pragma once
 
+#include <initializer_list>
+
 #include "classlib/Graphics.h"
 #include "skinctrls/SkinButtonParts.h"
 
@@ -14,10 +16,15 @@ void DrawPartBlended(TCanvas* Canvas, TBitmap* Part, int X, int Y, uint8_t Value
 
 class TspSkinData;
 
-// A button of the skin's button record Name composed at Dest's size over
-// Canvas, in its normal, hot or pressed piece (a missing hot piece falls back
-// to the normal one, a missing pressed piece to the hot one). Returns false,
-// drawing nothing, when the skin has no such record or picture; else
-// FontColor gets the record's text colour for the state.
-bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& Dest,
-                        TspPartState State, TColor& FontColor);
+// A button of the first of Names that the skin has as a button record with a
+// picture, composed at Dest's size over Canvas in its normal, hot or pressed
+// piece (a missing hot piece falls back to the normal one, a missing pressed
+// piece to the hot one). Returns false, drawing nothing, when the skin has
+// none of them; else FontColor gets the record's text colour for the state.
+bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, std::initializer_list<String> Names,
+                        const TRect& Dest, TspPartState State, TColor& FontColor);
+// The same for a single record name.
+inline bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& Dest,
+                               TspPartState State, TColor& FontColor) {
+  return DrawSkinButtonPart(Canvas, SkinData, {Name}, Dest, State, FontColor);
+}

@@ -131,16 +131,6 @@ void MorphFaces(TBitmap* Normal, TBitmap* Hot, int Kind, double Kf) {
   from.Draw(Normal->Canvas()->Handle(), 0, 0);
 }
 
-void DrawDefaultPart(TCanvas* Canvas, const TRect& R, TspPartState State) {
-  static const TColor kFrame[] = {clBtnShadow, 0x800000, 0x800000};
-  static const TColor kFill[] = {clBtnFace, MakeColor(182, 189, 210), MakeColor(133, 147, 181)};
-  Canvas->Brush()->SetStyle(bsSolid);
-  Canvas->Brush()->SetColor(kFill[State]);
-  Canvas->FillRect(R);
-  Canvas->Brush()->SetColor(kFrame[State]);
-  Canvas->FrameRect(R);
-}
-
 void SetCaptionFont(TCanvas* Canvas, bool FromRecord, const String& Name, int Height, TFontStyles Style,
                     TFont* DefaultFont, const TspSkinData* SkinData) {
   TFont* font = Canvas->Font();

@@ -9,6 +9,7 @@
 #include "classlib/Controls.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
+#include "skin/SPUtils_draw.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinData.h"
 #include "skinctrls/ButtonRules.h"
@@ -115,9 +116,12 @@ bool SkinEffectsOn(const TspSkinData* SkinData);
 // share of Hot); pictures of different sizes leave Normal as it is.
 void MorphFaces(TBitmap* Normal, TBitmap* Hot, int Kind, double Kf);
 
-// The look of a button-like part without a skin: a 1-pixel frame and a fill.
+// The state of a button-like part; without a skin it takes the engine's
+// default look of small parts.
 enum TspPartState { psIdle, psHot, psPressed };
-void DrawDefaultPart(TCanvas* Canvas, const TRect& R, TspPartState State);
+inline void DrawDefaultPart(TCanvas* Canvas, const TRect& R, TspPartState State) {
+  DrawDefaultPartLook(Canvas, R, State == psHot, State == psPressed);
+}
 
 // The canvas font for a caption: the record's when UseSkinFont and a record
 // exists, else DefaultFont; the character set of the skin's resource strings

@@ -287,9 +287,7 @@ void TspSkinImagesMenuPopupWindow::Paint() {
 void TspSkinImagesMenuPopupWindow::DrawCell(TCanvas* C, const TRect& R, bool Pressed) {
   const TspPartState state = Pressed ? psPressed : psHot;
   TColor font = 0;
-  if (FSkinned && (DrawSkinButtonPart(C, FSkinData, L"menuitembutton", R, state, font) ||
-                   DrawSkinButtonPart(C, FSkinData, L"resizebutton", R, state, font)))
-    return;
+  if (FSkinned && DrawSkinButtonPart(C, FSkinData, {L"menuitembutton", L"resizebutton"}, R, state, font)) return;
   DrawDefaultPart(C, R, state);
 }
 

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr UINT_PTR kRepeatTimer = 1;
-constexpr unsigned kFirstRepeatMs = 500, kRepeatMs = 100, kResumeMs = 50;
-
 // Edges count as inside.
 bool Touches(const TRect& R, int X, int Y) { return X >= R.Left && X <= R.Right && Y >= R.Top && Y <= R.Bottom; }
 
@@ -20,7 +17,8 @@ const bool kScrollerRegistered = (SetTabScrollerFactory(MakeScroller), true);
 
 }  // namespace
 
-TspSkinUpDown::TspSkinUpDown(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
+TspSkinUpDown::TspSkinUpDown(TComponent* AOwner)
+    : TspSkinCustomControl(AOwner), FRepeat(this, [this](int Sign) { SetPosition(FPosition + Sign * FIncrement); }) {
   (void)kScrollerRegistered;
   FSkinDataName = L"hupdown";
   FWidth = 25;
@@ -28,7 +26,7 @@ TspSkinUpDown::TspSkinUpDown(TComponent* AOwner) : TspSkinCustomControl(AOwner) 
   CalcButtonRects();
 }
 
-TspSkinUpDown::~TspSkinUpDown() { StopTimer(); }
+TspSkinUpDown::~TspSkinUpDown() { FRepeat.Stop(); }
 
 void TspSkinUpDown::SetPosition(int Value) {
   if (Value > FMax || Value < FMin) return;
@@ -113,7 +111,7 @@ void TspSkinUpDown::Dispatch(TMessage& Message) {
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);
-      if (Message.WParam == kRepeatTimer) WMTimer();
+      FRepeat.Timer(Message.WParam);
       return;
     case CM_MOUSEENTER:
       FOldActive = FActive = -1;
@@ -133,10 +131,6 @@ void TspSkinUpDown::Dispatch(TMessage& Message) {
   TspSkinCustomControl::Dispatch(Message);
 }
 
-void TspSkinUpDown::StopTimer() {
-  if (HandleAllocated()) KillTimer(Handle(), kRepeatTimer);
-}
-
 void TspSkinUpDown::TestActive(int X, int Y) {
   FOldActive = FActive;
   FActive = -1;
@@ -154,13 +148,13 @@ void TspSkinUpDown::ButtonEnter(int I) {
   FButtons[I].MouseIn = true;
   Repaint();
   // Back on the held button the repeat resumes, faster.
-  if (FIncrement != 0 && FButtons[I].Down && HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kResumeMs, nullptr);
+  if (FIncrement != 0 && FButtons[I].Down) FRepeat.Resume();
 }
 
 void TspSkinUpDown::ButtonLeave(int I) {
   FButtons[I].MouseIn = false;
   Repaint();
-  if (FIncrement != 0 && FButtons[I].Down) StopTimer();
+  if (FIncrement != 0 && FButtons[I].Down) FRepeat.Pause();
 }
 
 void TspSkinUpDown::ButtonDown(int I) {
@@ -168,16 +162,11 @@ void TspSkinUpDown::ButtonDown(int I) {
   FButtons[I].Down = true;
   Repaint();
   if (FIncrement == 0) return;
-  FDirection = I == 0 ? 2 : 1;
-  FFirstTick = true;
-  if (HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kFirstRepeatMs, nullptr);
+  FRepeat.Start(I == 0 ? 1 : -1);
 }
 
 void TspSkinUpDown::ButtonUp(int I) {
-  if (FIncrement != 0) {
-    StopTimer();
-    FDirection = 0;
-  }
+  if (FIncrement != 0) FRepeat.Stop();
   FButtons[I].Down = false;
   if (I != FActive) FButtons[I].MouseIn = false;
   Repaint();
@@ -190,16 +179,6 @@ void TspSkinUpDown::ButtonUp(int I) {
     if (FIncrement != 0) SetPosition(FPosition - FIncrement);
     if (!watch.Freed() && OnDownButtonClick) OnDownButtonClick(this);
   }
-}
-
-void TspSkinUpDown::WMTimer() {
-  if (FFirstTick) {
-    FFirstTick = false;
-    if (HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kRepeatMs, nullptr);
-    return;
-  }
-  if (FDirection == 1) SetPosition(FPosition - FIncrement);
-  else if (FDirection == 2) SetPosition(FPosition + FIncrement);
 }
 
 void TspSkinUpDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "skinctrls/SkinControl.h"
+#include "skininputs/HoldRepeat.h"
 #include "skinctrls/TabScroller.h"
 
 enum TUDOrientation { udHorizontal, udVertical };
@@ -65,8 +66,6 @@ class TspSkinUpDown : public TspSkinCustomControl, public TspTabScroller {
   void ButtonLeave(int I);
   void ButtonDown(int I);
   void ButtonUp(int I);
-  void WMTimer();
-  void StopTimer();
   // The skin gives the size and the buttons: it has a record with a picture to show.
   bool SkinSized() const { return FUseSkinSize && FIndex != -1 && Picture && !SkinRect.IsEmpty(); }
   void DrawResizeButton(TCanvas* Canvas, int I);
@@ -77,8 +76,7 @@ class TspSkinUpDown : public TspSkinCustomControl, public TspTabScroller {
   int FIncrement = 1, FPosition = 0, FMin = 0, FMax = 100;
   TButton FButtons[2];
   int FOldActive = -1, FActive = -1, FPressed = -1;
-  int FDirection = 0;  // 0 none, 1 down, 2 up
-  bool FFirstTick = false;
+  TspHoldRepeat FRepeat;
   TRect FUpButtonRect, FActiveUpButtonRect, FDownUpButtonRect;
   TRect FDownButtonRect, FActiveDownButtonRect, FDownDownButtonRect;
 };

@@ -12,7 +12,7 @@
 #include "skinctrls/SkinPanels.h"
 #include "skininputs/SkinColorGrids.h"
 #include "skininputs/SkinHueRing.h"
-#include "skininputs/SkinSpinEdit.h"
+#include "skininputs/SkinTrackEdit.h"
 #include "skininputs/spconst.h"
 
 void TspEmptyControl::Dispatch(TMessage& Message) {
@@ -76,7 +76,7 @@ bool TspSkinColorDialog::Execute() {
       D->FCustomGrid = nullptr;
       D->FPicker = nullptr;
       D->FPreview = nullptr;
-      for (TspSkinSpinEdit*& f : D->FFields) f = nullptr;
+      for (TspSkinTrackEdit*& f : D->FFields) f = nullptr;
       D->FOk = D->FCancel = D->FAdd = nullptr;
     }
   } scope{this};
@@ -146,6 +146,7 @@ void TspSkinColorDialog::BuildWindow() {
   // Number fields: R G B on the left, H S and brightness on the right.
   static const wchar_t* const captions[6] = {L"R:", L"G:", L"B:", L"H:", L"S:", L"L:"};
   static const int maxima[6] = {255, 255, 255, HueDegrees - 1, 100, 100};
+  static const int barWidths[6] = {200, 200, 200, 250, 120, 120};
   const int x0 = host->Left();
   int fieldLeft[2] = {0, 0}, labelLeft[2] = {x0, 0};
   for (int i = 0; i < 6; ++i) {
@@ -156,11 +157,15 @@ void TspSkinColorDialog::BuildWindow() {
     label->SetUseSkinFont(FUseSkinFont);
     label->SetSkinData(FCtrlSkinData);
     label->SetCaption(captions[i]);
-    auto* field = new TspSkinSpinEdit(this);
+    // Each field drops its bar under it, right edges together.
+    auto* field = new TspSkinTrackEdit(this);
     field->SetParent(client);
+    field->SetPopupKind(tbpLeft);
     field->SetSkinData(FCtrlSkinData);
     field->SetMinValue(0);
     field->SetMaxValue(maxima[i]);
+    field->SetTrackBarWidth(barWidths[i]);
+    field->SetJumpWhenClick(true);
     field->SetValue(0);
     const int top = row == 0 ? 210 : FFields[i - 1]->Top() + FFields[i - 1]->Height() + 10;
     if (row == 0) {
@@ -225,7 +230,7 @@ void TspSkinColorDialog::BuildWindow() {
   RGBFieldChanged();
 }
 
-int TspSkinColorDialog::FieldValue(int Index) const { return Round(FFields[Index]->Value()); }
+int TspSkinColorDialog::FieldValue(int Index) const { return FFields[Index]->Value(); }
 
 void TspSkinColorDialog::WriteFields(int First, int A, int B, int C, bool& Guard) {
   const bool was = Guard;

@@ -12,7 +12,7 @@ class TspSkinData;
 class TspSkinColorGrid;
 class TspSkinCustomColorGrid;
 class TspColorViewer;
-class TspSkinSpinEdit;
+class TspSkinTrackEdit;
 class TspSkinButton;
 class TspHueRingImage;
 
@@ -73,7 +73,7 @@ class TspSkinColorDialog : public TComponent {
   TspHueRingImage* Picker() const { return FPicker; }
   TspColorViewer* Preview() const { return FPreview; }
   // 0..2 R G B, 3..5 H S and brightness.
-  TspSkinSpinEdit* Field(int Index) const { return FFields[Index]; }
+  TspSkinTrackEdit* Field(int Index) const { return FFields[Index]; }
   TspSkinButton* OkButton() const { return FOk; }
   TspSkinButton* CancelButton() const { return FCancel; }
   TspSkinButton* AddButton() const { return FAdd; }
@@ -118,7 +118,7 @@ class TspSkinColorDialog : public TComponent {
   TspSkinCustomColorGrid* FCustomGrid = nullptr;
   TspHueRingImage* FPicker = nullptr;
   TspColorViewer* FPreview = nullptr;
-  TspSkinSpinEdit* FFields[6] = {};
+  TspSkinTrackEdit* FFields[6] = {};
   TspSkinButton *FOk = nullptr, *FCancel = nullptr, *FAdd = nullptr;
   bool FRGBGuard = false, FHSLGuard = false, FPickGuard = false;
 };

@@ -1,7 +1,7 @@
 // The basic and custom colour grids and the colour swatch.
 #include "skininputs/SkinColorGrids.h"
 
-#include "skininputs/SkinButtonPiece.h"
+#include "skinctrls/PartLook.h"
 #include "skininputs/spconst.h"
 
 TspColorGridBase::TspColorGridBase(TComponent* AOwner, int ColCount, int RowCount, const String& CaptionKey)
@@ -33,7 +33,8 @@ TColorGridLayout TspColorGridBase::Layout() const {
 
 void TspColorGridBase::DrawSelectionFrame(TCanvas* Cnvs, const TRect& R) {
   if (FIndex != -1) {
-    DrawSkinButtonPiece(Cnvs, FSkinData, {L"resizebutton"}, R, psDown);
+    TColor unused;
+    DrawSkinButtonPart(Cnvs, FSkinData, {L"resizebutton"}, R, psPressed, unused);
     return;
   }
   Cnvs->Pen()->SetColor(clNavy);

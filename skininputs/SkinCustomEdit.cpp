@@ -218,3 +218,12 @@ void TspCustomEdit::ShowEditMenu(TPoint P) {
   if (ParentSkinForm()) FEditMenu->PopupForControl(this, P.X, P.Y);
   else FEditMenu->TPopupMenu::Popup(P.X, P.Y);
 }
+
+void PaintEditInto(HDC DC, TWinControl* Edit) {
+  if (!Edit || !Edit->HandleAllocated()) return;
+  const int saved = SaveDC(DC);
+  SetViewportOrgEx(DC, Edit->Left(), Edit->Top(), nullptr);
+  IntersectClipRect(DC, 0, 0, Edit->Width(), Edit->Height());
+  SendMessageW(Edit->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+  RestoreDC(DC, saved);
+}

@@ -11,6 +11,10 @@ class TspSkinPopupMenu;
 // Posted to the edit to free its context menu once the menu has finished.
 constexpr unsigned MSG_FREE_EDIT_MENU = WM_USER + 0x131;
 
+// Paints Edit into DC where it stands on its parent (a parent painting itself
+// into a DC that is not its window's, its edit on top).
+void PaintEditInto(HDC DC, TWinControl* Edit);
+
 class TspCustomEdit : public TCustomMaskEdit {
  public:
   explicit TspCustomEdit(TComponent* AOwner);

@@ -5,7 +5,7 @@
 #include "skin/SPUtils_compose.h"
 #include "skin/SPUtils_parent.h"
 #include "skin/speffbmp.h"
-#include "skininputs/SkinButtonPiece.h"
+#include "skinctrls/PartLook.h"
 
 namespace {
 
@@ -20,11 +20,8 @@ void BlendWithParent(TControl* Control, const TRect& R, TBitmap* B, uint8_t Valu
   image.Draw(B->Canvas()->Handle(), 0, 0);
 }
 
-void FramedFill(TCanvas* C, TRect R, TColor Frame, TColor Fill) {
-  Frame3D(C, R, Frame, Frame, 1);
-  C->Brush()->SetColor(Fill);
-  C->FillRect(R);
-}
+// The button looks pressed only while held with the pointer over it.
+TspPartState PartState(bool Pressed, bool Hot) { return Pressed && Hot ? psPressed : Hot ? psHot : psIdle; }
 
 }  // namespace
 
@@ -40,11 +37,7 @@ void TspSkinCustomEdit::DrawFrame(TBitmap* B) {
     TRect r(0, 0, FButtonMode ? l.Button.Left : w, h);
     Frame3D(c, r, clBtnShadow, clBtnShadow, 1);
     Frame3D(c, r, clBtnFace, clBtnFace, 1);
-    if (FButtonMode) {
-      if (FButton.Pressed && FButton.Hot) FramedFill(c, l.Button, 0x800000, 0xB59385);
-      else if (FButton.Hot) FramedFill(c, l.Button, 0x800000, 0xD2BDB6);
-      else FramedFill(c, l.Button, clBtnShadow, clBtnFace);
-    }
+    if (FButtonMode) DrawDefaultPart(c, l.Button, PartState(FButton.Pressed, FButton.Hot));
     return;
   }
   const TRect src = active ? FActiveSkinRect : FGeom.SkinRect;
@@ -62,9 +55,10 @@ void TspSkinCustomEdit::DrawFrame(TBitmap* B) {
     return;
   }
   CreateSkinImageByOffsets(B, FPicture, src, FGeom.ClRect, true);
+  TColor unused;
   if (FButtonMode)
-    DrawSkinButtonPiece(c, FSkinData, {L"editbutton", L"resizebutton"}, l.Button,
-                        FButton.Pressed && FButton.Hot ? psDown : FButton.Hot ? psHot : psNormal);
+    DrawSkinButtonPart(c, FSkinData, {L"editbutton", L"resizebutton"}, l.Button,
+                       PartState(FButton.Pressed, FButton.Hot), unused);
 }
 
 void TspSkinCustomEdit::PaintFrameTo(HDC DC, bool ExcludeText) {

@@ -8,18 +8,16 @@
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinData.h"
 #include "skininputs/NumericRules.h"
-#include "skininputs/SkinButtonPiece.h"
+#include "skinctrls/PartLook.h"
 
 namespace {
-
-constexpr UINT_PTR kRepeatTimer = 1;
-constexpr unsigned kFirstRepeatMs = 500, kRepeatMs = 100, kResumeMs = 50;
 
 wchar_t Separator() { return FormatSettings().DecimalSeparator; }
 
 }  // namespace
 
-TspSkinSpinEdit::TspSkinSpinEdit(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
+TspSkinSpinEdit::TspSkinSpinEdit(TComponent* AOwner)
+    : TspSkinCustomControl(AOwner), FRepeat(this, [this](int Sign) { SetValue(FValue + Sign * FIncrement); }) {
   FControlStyle = TControlStyle{csAcceptsControls, csCaptureMouse, csOpaque, csDoubleClicks};
   FEdit = new TspSkinNumEdit(this);
   FEdit->SetColor(FDefaultColor);
@@ -47,7 +45,7 @@ TspSkinSpinEdit::TspSkinSpinEdit(TComponent* AOwner) : TspSkinCustomControl(AOwn
 }
 
 TspSkinSpinEdit::~TspSkinSpinEdit() {
-  StopTimer();
+  FRepeat.Stop();
   // The edit goes with its owner, after this part of the control: its
   // last messages must not call back into it.
   TspSkinNumEdit* edit = FEdit;
@@ -357,7 +355,7 @@ void TspSkinSpinEdit::Dispatch(TMessage& Message) {
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);
-      if (Message.WParam == kRepeatTimer) WMTimer();
+      FRepeat.Timer(Message.WParam);
       return;
     case WM_ERASEBKGND:
       // Outside our own paint (a parent taking its image): the control and
@@ -400,16 +398,7 @@ void TspSkinSpinEdit::PaintWithEdit(HDC DC) {
   if (Skinned()) CreateControlSkinImage(&b);
   else CreateControlDefaultImage(&b);
   BitBlt(DC, 0, 0, Width(), Height(), b.Canvas()->Handle(), 0, 0, SRCCOPY);
-  if (!FEdit->HandleAllocated()) return;
-  const int saved = SaveDC(DC);
-  SetViewportOrgEx(DC, FEdit->Left(), FEdit->Top(), nullptr);
-  IntersectClipRect(DC, 0, 0, FEdit->Width(), FEdit->Height());
-  SendMessageW(FEdit->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-  RestoreDC(DC, saved);
-}
-
-void TspSkinSpinEdit::StopTimer() {
-  if (HandleAllocated()) KillTimer(Handle(), kRepeatTimer);
+  PaintEditInto(DC, FEdit);
 }
 
 void TspSkinSpinEdit::TestActive(int X, int Y) {
@@ -429,43 +418,30 @@ void TspSkinSpinEdit::ButtonEnter(int I) {
   FButtons[I].MouseIn = true;
   Invalidate();
   // Back on the held button the repeat resumes, faster.
-  if (FButtons[I].Down && HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kResumeMs, nullptr);
+  if (FButtons[I].Down) FRepeat.Resume();
 }
 
 void TspSkinSpinEdit::ButtonLeave(int I) {
   FButtons[I].MouseIn = false;
   Invalidate();
-  if (FButtons[I].Down) StopTimer();
+  if (FButtons[I].Down) FRepeat.Pause();
 }
 
 void TspSkinSpinEdit::ButtonDown(int I) {
   FButtons[I].MouseIn = true;
   FButtons[I].Down = true;
   Invalidate();
-  FDirection = I == 0 ? 2 : 1;
-  FFirstTick = true;
-  if (HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kFirstRepeatMs, nullptr);
+  FRepeat.Start(I == 0 ? 1 : -1);
 }
 
 void TspSkinSpinEdit::ButtonUp(int I) {
-  StopTimer();
-  FDirection = 0;
+  FRepeat.Stop();
   const bool over = FButtons[I].MouseIn;
   FButtons[I].Down = false;
   if (I != FActive) FButtons[I].MouseIn = false;
   Invalidate();
   // Released off the button: no step, no click.
   if (over) Step(I == 0 ? 2 : 1);
-}
-
-void TspSkinSpinEdit::WMTimer() {
-  if (FFirstTick) {
-    FFirstTick = false;
-    if (HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kRepeatMs, nullptr);
-    return;
-  }
-  if (FDirection == 1) SetValue(FValue - FIncrement);
-  else if (FDirection == 2) SetValue(FValue + FIncrement);
 }
 
 void TspSkinSpinEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -526,15 +502,14 @@ void TspSkinSpinEdit::CreateControlSkinImage(TBitmap* B) {
     CreateSkinImageByOffsets(B, Picture, active ? FActiveSkinRect : SkinRect, ClRect, true);
     for (int i = 0; i < 2; ++i) {
       const TButton& b = FButtons[i];
-      const TspPieceState state = b.Down && b.MouseIn ? psDown : (b.MouseIn ? psHot : psNormal);
-      TColor arrow = DrawSkinButtonPiece(B->Canvas(), FSkinData, {L"editbutton", L"resizebutton"}, b.R, state);
-      if (arrow == clNone) {
+      const TspPartState state = b.Down && b.MouseIn ? psPressed : (b.MouseIn ? psHot : psIdle);
+      TColor arrow = clBlack;
+      if (!DrawSkinButtonPart(B->Canvas(), FSkinData, {L"editbutton", L"resizebutton"}, b.R, state, arrow)) {
         B->Canvas()->Brush()->SetColor(clBtnFace);
         B->Canvas()->FillRect(b.R);
-        arrow = clBlack;
       }
       TRect ar = b.R;
-      if (state == psDown) OffsetRect(ar, 1, 1);
+      if (state == psPressed) OffsetRect(ar, 1, 1);
       DrawArrowInRect(B->Canvas(), ar, arrow, i == 0 ? 3 : 4);
     }
     return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "skinctrls/SkinControl.h"
+#include "skininputs/HoldRepeat.h"
 #include "skininputs/SkinNumEdits.h"
 #include "skininputs/SpinEditLayout.h"
 
@@ -94,8 +95,6 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
   void ButtonLeave(int I);
   void ButtonDown(int I);
   void ButtonUp(int I);
-  void WMTimer();
-  void StopTimer();
   void PaintWithEdit(HDC DC);
 
   TspSkinNumEdit* FEdit = nullptr;
@@ -108,8 +107,7 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
 
   TButton FButtons[2];
   int FOldActive = -1, FActive = -1, FPressed = -1;
-  int FDirection = 0;  // 0 none, 1 down, 2 up
-  bool FFirstTick = false;
+  TspHoldRepeat FRepeat;
 
   TRect FActiveSkinRect;
   String FSkinFontName;

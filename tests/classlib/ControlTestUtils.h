@@ -2,6 +2,8 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
+#include <vector>
 
 #include "classlib/Forms.h"
 
@@ -47,6 +49,34 @@ inline void MouseDown() { MouseInput(MOUSEEVENTF_LEFTDOWN); }
 inline void MouseUp() { MouseInput(MOUSEEVENTF_LEFTUP); }
 
 inline TPoint Center(TControl* C) { return C->ClientToScreen(TPoint(C->Width() / 2, C->Height() / 2)); }
+
+// One real key going down or up, through the system's input.
+inline void KeyInput(WORD Key, bool Up) {
+  INPUT in = {};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = Key;
+  in.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &in, sizeof in);
+}
+
+// A real key press with the Held modifiers down around it, as the keyboard
+// sends it, then the loop settled.
+inline void KeyChord(std::initializer_list<WORD> Held, WORD Key) {
+  std::vector<INPUT> in;
+  auto add = [&](WORD K, bool Up) {
+    INPUT i = {};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = K;
+    i.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
+    in.push_back(i);
+  };
+  for (WORD h : Held) add(h, false);
+  add(Key, false);
+  add(Key, true);
+  for (WORD h : Held) add(h, true);
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  Settle();
+}
 
 // A key press posted to the focused window, through the application's loop.
 inline void PostKey(WORD Key) {

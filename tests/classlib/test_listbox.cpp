@@ -41,13 +41,6 @@ class ListBoxTest : public ::testing::Test {
     if (Modifier) KeyInput(Modifier, true);
     Settle();
   }
-  static void KeyInput(WORD Key, bool Up) {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = Key;
-    in.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof(in));
-  }
   TForm* form = nullptr;
   TListBox* list = nullptr;
   int clicks = 0, dblClicks = 0;

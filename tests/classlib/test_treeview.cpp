@@ -262,6 +262,42 @@ TEST_F(TreeTest, UserActionsRaiseTheEventsAndVetoesHold) {
   EXPECT_EQ((std::vector<String>{L"expanding A", L"expanded A"}), log);
 }
 
+TEST_F(TreeTest, AssignCopiesTheWholeTreeAndLabelEditsRename) {
+  Build();
+  a->Expand(false);
+  x->SetImageIndex(6);
+  auto* other = new TTreeView(form);
+  other->SetParent(form);
+  other->SetBounds(220, 10, 70, 200);
+  form->HandleNeeded();
+  other->Items()->Add(nullptr, L"old");
+  other->SetItems(tree->Items());
+  EXPECT_EQ(L"A(a1,a2(x)),B,C", ReadTree(other));
+  TTreeNode* copyA = other->Items()->GetFirstNode();
+  EXPECT_TRUE(copyA->Expanded());
+  EXPECT_EQ(6, copyA->Item(1)->getFirstChild()->ImageIndex());
+
+  std::vector<String> edited;
+  tree->OnEdited = [&](TObject*, TTreeNode* N, String& S) {
+    edited.push_back(N->Text() + L">" + S);
+    S += L"!";
+  };
+  ShowAndActivate(form);
+  tree->SetFocus();
+  ASSERT_TRUE(b->EditText());
+  ASSERT_TRUE(tree->IsEditing());
+  HWND editor = reinterpret_cast<HWND>(SendMessageW(tree->Handle(), TVM_GETEDITCONTROL, 0, 0));
+  SetWindowTextW(editor, L"Bee");
+  b->EndEdit(false);
+  Settle();
+  EXPECT_EQ(std::vector<String>{L"B>Bee"}, edited);
+  EXPECT_EQ(L"Bee!", b->Text());
+  EXPECT_EQ(L"Bee!", ItemText(tree->Handle(), b->ItemId()));
+  // A read-only tree refuses to edit.
+  tree->SetReadOnly(true);
+  EXPECT_FALSE(b->EditText());
+}
+
 TEST_F(TreeTest, VisibleCountAndDeletionEvents) {
   form->HandleNeeded();
   int deleted = 0;

@@ -41,13 +41,6 @@ class fcTreeViewTest : public FormTest {
     if (Modifier) KeyInput(Modifier, true);
     Settle();
   }
-  static void KeyInput(WORD Key, bool Up) {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = Key;
-    in.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-  }
   static void PressKey(WORD Key) {
     KeyInput(Key, false);
     KeyInput(Key, true);

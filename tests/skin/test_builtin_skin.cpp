@@ -138,13 +138,18 @@ TEST_P(GeneratedSkinTest, EveryPictureRectangleLiesInItsPicture) {
     EXPECT_TRUE(Inside(button->SkinRect, d.Picture.get())) << button->IDName;
     EXPECT_TRUE(Inside(button->SkinRect, d.InactivePicture.get())) << button->IDName;
     EXPECT_TRUE(Inside(button->SkinRect, d.RollUpPicture.get())) << button->IDName;
+    // The roll-up picture has no inactive look for its buttons to follow.
     for (const TRect& r : {button->ActiveSkinRect, button->DownRect, button->InActiveSkinRect}) {
+      if (button->RollUp && r == button->InActiveSkinRect) {
+        EXPECT_EQ(r, TRect()) << button->IDName;
+        continue;
+      }
       EXPECT_TRUE(Inside(r, pic)) << button->IDName;
       // Every look replaces the normal one in place: the same size.
       EXPECT_EQ(r.Width(), button->SkinRect.Width()) << button->IDName;
       EXPECT_EQ(r.Height(), button->SkinRect.Height()) << button->IDName;
     }
-    if (button->Command != cmMaximize && button->Command != cmRollUp) continue;
+    if (button->RollUp || (button->Command != cmMaximize && button->Command != cmRollUp)) continue;
     for (const TRect& r : {button->RestoreRect, button->RestoreActiveRect, button->RestoreDownRect,
                            button->RestoreInActiveRect})
       EXPECT_TRUE(Inside(r, pic)) << button->IDName;
@@ -231,6 +236,39 @@ TEST_P(GeneratedSkinTest, FrameGeometryLiesInTheFramePicture) {
   EXPECT_LT(d.RollUpLeftPoint.X, d.RollUpRightPoint.X);
   EXPECT_LE(d.RollUpRightPoint.X, d.RollUpPicture->Width());
   EXPECT_GE(d.FormMinWidth, d.LTPoint.X + frame.Right - d.RTPoint.X);
+}
+
+// A form that hides a caption button must show no trace of it: the frame
+// pictures hold the bare caption, each button's own picture its normal look.
+TEST_P(GeneratedSkinTest, CaptionButtonsLiveOnlyInTheirOwnPictures) {
+  TspSkinData& d = *FData;
+  int buttons = 0, rolled = 0;
+  for (int i = 0; i < d.ObjectList.Count(); ++i) {
+    auto* button = dynamic_cast<TspDataSkinStdButton*>(d.ObjectList.Items(i));
+    if (!button) continue;
+    ++(button->RollUp ? rolled : buttons);
+    const TRect& r = button->SkinRect;
+    TBitmap* own = Active(d, button->ActivePictureIndex);
+    ASSERT_TRUE(button->SkinRectInAPicture && own) << button->IDName;
+    ASSERT_TRUE(Inside(r, own)) << button->IDName;
+    TBitmap* frames[] = {d.Picture.get(), d.InactivePicture.get(), d.RollUpPicture.get()};
+    bool glyphSeen = false;
+    for (int y = r.Top; y < r.Bottom; ++y) {
+      // Across the button's place each frame row is one colour (the caption
+      // shades only from top to bottom); its own picture's row is not, where
+      // the glyph crosses it.
+      for (TBitmap* f : frames)
+        for (int x = r.Left + 2; x < r.Right - 2; ++x)
+          ASSERT_EQ(f->Canvas()->Pixels(x, y), f->Canvas()->Pixels(r.Left + 2, y))
+              << button->IDName << " at " << x << "," << y;
+      for (int x = r.Left + 2; x < r.Right - 2; ++x)
+        glyphSeen |= own->Canvas()->Pixels(x, y) != own->Canvas()->Pixels(r.Left + 2, y);
+    }
+    EXPECT_TRUE(glyphSeen) << button->IDName;
+  }
+  // Rolled up, only the roll-up picture's objects show: each button is there too.
+  EXPECT_EQ(buttons, 6);
+  EXPECT_EQ(rolled, buttons);
 }
 
 TEST_P(GeneratedSkinTest, MaskHasCutCornersAndShapesTheWindowAtAnySize) {

@@ -1,6 +1,6 @@
 // The month calendar's selected day in a skin: the skin's pressed button.
 #include "SkinInputTestUtils.h"
-#include "skininputs/SkinButtonPiece.h"
+#include "skinctrls/PartLook.h"
 #include "skininputs/SkinCalendar.h"
 
 class CalendarLookTest : public InputTest {};
@@ -16,6 +16,8 @@ TEST_F(CalendarLookTest, TheSelectedDayWearsTheSkinsPressedButton) {
   // The cell's corner shows the pressed button's picture, not an outline.
   TBitmap piece;
   piece.SetSize(selected.Width(), selected.Height());
-  DrawSkinButtonPiece(piece.Canvas(), skin, {L"resizebutton"}, TRect(0, 0, piece.Width(), piece.Height()), psDown);
+  TColor dayColor = clNone;
+  ASSERT_TRUE(DrawSkinButtonPart(piece.Canvas(), skin, {L"resizebutton"}, TRect(0, 0, piece.Width(), piece.Height()),
+                                 psPressed, dayColor));
   EXPECT_EQ(plain->Canvas()->Pixels(selected.Left + 1, selected.Top + 1), piece.Canvas()->Pixels(1, 1));
 }

@@ -4,7 +4,7 @@
 #include "classlib/ExtCtrls.h"
 #include "skininputs/SkinColorButton.h"
 #include "skininputs/SkinColorDialog.h"
-#include "skininputs/SkinSpinEdit.h"
+#include "skininputs/SkinTrackEdit.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "skininputs/SkinColorDialog.h"
 #include "skininputs/SkinColorGrids.h"
 #include "skininputs/SkinHueRing.h"
-#include "skininputs/SkinSpinEdit.h"
+#include "skininputs/SkinTrackEdit.h"
 #include "skinctrls/SkinButtons.h"
 
 namespace {
@@ -167,6 +167,39 @@ TEST_F(ColorDialogTest, StartsFromAColourOutsideTheTableAndCancelKeepsEverything
   EXPECT_EQ(d.CustomColors().LastWritten, 0);
   EXPECT_EQ(d.CustomColors().Slot(1), 0xFFFFFF);
   EXPECT_EQ(d.Form(), nullptr);
+}
+
+TEST_F(ColorDialogTest, EachFieldDropsATrackBarThatSetsTheColour) {
+  TspSkinColorDialog d(nullptr);
+  Run(
+      d,
+      [](TspSkinColorDialog& D) {
+        const int maxima[6] = {255, 255, 255, 359, 100, 100}, widths[6] = {200, 200, 200, 250, 120, 120};
+        for (int i = 0; i < 6; ++i) {
+          TspSkinTrackEdit* f = D.Field(i);
+          f->DropDown();
+          const TRect bar = f->TrackBar()->BoundsRect(), edit = f->BoundsRect();
+          EXPECT_EQ(f->TrackBar()->MaxValue(), maxima[i]) << i;
+          EXPECT_EQ(bar.Width(), widths[i]) << i;
+          // Under the field, right edges together (all fit on the screen).
+          RECT w;
+          GetWindowRect(f->Handle(), &w);
+          EXPECT_EQ(bar.Right, w.right) << i;
+          EXPECT_EQ(bar.Top, w.bottom) << i;
+          EXPECT_EQ(edit.Width(), 50);
+          f->CloseUp();
+        }
+        // The hue bar moved to green on a saturated, bright colour.
+        D.BasicGrid()->SetColorValue(0x0000FF);
+        TspSkinTrackEdit* hue = D.Field(3);
+        hue->DropDown();
+        hue->TrackBar()->SetValue(120);
+        EXPECT_EQ(hue->Value(), 120);
+        EXPECT_EQ(RGBFields(D), (TRGBBytes{0, 255, 0}));
+        EXPECT_EQ(D.Preview()->ColorValue(), 0x00FF00);
+        hue->CloseUp();
+      },
+      mrCancel);
 }
 
 TEST_F(ColorDialogTest, GridsFieldsAndPreviewFollowEachOther) {

@@ -10,24 +10,6 @@
 
 namespace {
 
-// Real key presses with modifiers held, as the keyboard sends them.
-void Chord(std::initializer_list<WORD> Mods, WORD Key) {
-  std::vector<INPUT> in;
-  auto key = [&](WORD vk, bool up) {
-    INPUT i = {};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = vk;
-    i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    in.push_back(i);
-  };
-  for (WORD m : Mods) key(m, false);
-  key(Key, false);
-  key(Key, true);
-  for (WORD m : Mods) key(m, true);
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  Settle();
-}
-
 class PasswordTest : public InputTest {
  protected:
   TspSkinPasswordEdit* NewEdit(const String& Text) {
@@ -79,42 +61,42 @@ TEST_F(PasswordTest, FocusSelectsAllAndTypingReplacesIt) {
 
 TEST_F(PasswordTest, WordJumpsAndShiftSelection) {
   auto* e = NewEdit(L"one two three");
-  Chord({}, VK_HOME);
+  KeyChord({}, VK_HOME);
   EXPECT_EQ(e->CaretPosition(), 0);
-  Chord({VK_CONTROL}, VK_RIGHT);
+  KeyChord({VK_CONTROL}, VK_RIGHT);
   EXPECT_EQ(e->CaretPosition(), 4);
-  Chord({VK_CONTROL}, VK_RIGHT);
+  KeyChord({VK_CONTROL}, VK_RIGHT);
   EXPECT_EQ(e->CaretPosition(), 8);
-  Chord({VK_CONTROL}, VK_LEFT);
+  KeyChord({VK_CONTROL}, VK_LEFT);
   EXPECT_EQ(e->CaretPosition(), 4);
-  Chord({VK_SHIFT, VK_CONTROL}, VK_RIGHT);
+  KeyChord({VK_SHIFT, VK_CONTROL}, VK_RIGHT);
   EXPECT_EQ(e->SelStart(), 4);
   EXPECT_EQ(e->SelLength(), 4);
-  Chord({VK_SHIFT}, VK_LEFT);
+  KeyChord({VK_SHIFT}, VK_LEFT);
   EXPECT_EQ(e->SelLength(), 3);
-  Chord({}, VK_BACK);
+  KeyChord({}, VK_BACK);
   EXPECT_EQ(e->Text(), L"one  three");
   EXPECT_EQ(e->CaretPosition(), 4);
-  Chord({}, VK_END);
-  Chord({}, VK_DELETE);
+  KeyChord({}, VK_END);
+  KeyChord({}, VK_DELETE);
   EXPECT_EQ(e->Text(), L"one  three");
 }
 
 TEST_F(PasswordTest, PasteInsertsButNothingCopiesOut) {
   auto* e = NewEdit(L"abcd");
   Clipboard()->SetAsText(L"XY");
-  Chord({}, VK_HOME);
-  Chord({VK_SHIFT}, VK_RIGHT);
-  Chord({VK_CONTROL}, 'V');
+  KeyChord({}, VK_HOME);
+  KeyChord({VK_SHIFT}, VK_RIGHT);
+  KeyChord({VK_CONTROL}, 'V');
   EXPECT_EQ(e->Text(), L"XYbcd");
   EXPECT_EQ(e->CaretPosition(), 2);
-  Chord({VK_SHIFT}, VK_INSERT);
+  KeyChord({VK_SHIFT}, VK_INSERT);
   EXPECT_EQ(e->Text(), L"XYXYbcd");
   Clipboard()->SetAsText(L"untouched");
   e->SelectAll();
-  Chord({VK_CONTROL}, 'C');
-  Chord({VK_CONTROL}, 'X');
-  Chord({VK_SHIFT}, VK_DELETE);  // deletes the selection, copies nothing
+  KeyChord({VK_CONTROL}, 'C');
+  KeyChord({VK_CONTROL}, 'X');
+  KeyChord({VK_SHIFT}, VK_DELETE);  // deletes the selection, copies nothing
   EXPECT_EQ(Clipboard()->AsText(), L"untouched");
   EXPECT_EQ(e->Text(), L"");
 }
@@ -125,25 +107,25 @@ TEST_F(PasswordTest, MaxLengthAndReadOnly) {
   TypeText(e, L"12345");
   EXPECT_EQ(e->Text(), L"1234");
   Clipboard()->SetAsText(L"zz");
-  Chord({VK_CONTROL}, 'V');
+  KeyChord({VK_CONTROL}, 'V');
   EXPECT_EQ(e->Text(), L"1234");
   e->SetReadOnly(true);
-  Chord({}, VK_BACK);
+  KeyChord({}, VK_BACK);
   TypeText(e, L"x");
   EXPECT_EQ(e->Text(), L"1234");
-  Chord({}, VK_HOME);
+  KeyChord({}, VK_HOME);
   EXPECT_EQ(e->CaretPosition(), 0);
 }
 
 TEST_F(PasswordTest, WritingAShorterTextKeepsLaterEditsInsideIt) {
   auto* e = NewEdit(L"abcdefghij");
-  Chord({}, VK_END);
-  Chord({VK_SHIFT}, VK_LEFT);
-  Chord({VK_SHIFT}, VK_LEFT);
+  KeyChord({}, VK_END);
+  KeyChord({VK_SHIFT}, VK_LEFT);
+  KeyChord({VK_SHIFT}, VK_LEFT);
   e->SetText(L"xy");
   EXPECT_LE(e->CaretPosition(), 2);
   EXPECT_LE(e->SelStart() + e->SelLength(), 2);
-  Chord({}, VK_BACK);
+  KeyChord({}, VK_BACK);
   TypeText(e, L"Q");
   EXPECT_LE(e->Text().size(), 3u);
   EXPECT_NE(e->Text().find(L'Q'), String::npos);
@@ -218,7 +200,7 @@ TEST_F(PasswordTest, SkinnedFieldTakesTheRecordsClientAndColours) {
   const TRect t = e->GetTextRect();
   EXPECT_EQ(t.Left, e->NewClRect.Left + 2);
   EXPECT_EQ(e->SymbolWidth(), t.Height() / 2 + 3);
-  Chord({}, VK_END);
+  KeyChord({}, VK_END);
   auto b = Snapshot(e);
   const TRect sq = PasswordSymbolRect(TRect(e->CaretX(0), t.Top, e->CaretX(1), t.Bottom));
   EXPECT_EQ(b->Canvas()->Pixels((sq.Left + sq.Right) / 2, (sq.Top + sq.Bottom) / 2), Rgb(record->ActiveFontColor));

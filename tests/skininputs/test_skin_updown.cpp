@@ -83,6 +83,25 @@ TEST_F(UpDownTest, ClickStepsOnReleaseAndHoldingRepeats) {
   EXPECT_EQ(FDownClicks, 1);
 }
 
+TEST_F(UpDownTest, TheSystemTimerRepeatsWhileHeldOverTheButton) {
+  FUpDown->SetPosition(50);
+  Send(WM_LBUTTONDOWN, 5, 10);  // the down button
+  ASSERT_TRUE(PumpUntil([&] { return FUpDown->Position() <= 48; }));
+  // Off the held button the repeat pauses; back on it, it goes on.
+  Send(WM_MOUSEMOVE, 5, 30);
+  const int paused = FUpDown->Position();
+  PumpUntil([] { return false; }, 400);
+  EXPECT_EQ(FUpDown->Position(), paused);
+  Send(WM_MOUSEMOVE, 5, 10);
+  ASSERT_TRUE(PumpUntil([&] { return FUpDown->Position() < paused; }));
+  Send(WM_LBUTTONUP, 5, 10);
+  const int released = FUpDown->Position();
+  PumpUntil([] { return false; }, 400);
+  EXPECT_EQ(FUpDown->Position(), released);
+  Tick();  // a tick left in the queue after the release steps no more
+  EXPECT_EQ(FUpDown->Position(), released);
+}
+
 TEST_F(UpDownTest, AtMaxTheClickStillFires) {
   FUpDown->SetPosition(100);
   FChanges = 0;

@@ -1,5 +1,6 @@
 // Button-type controls: the push button, the tool button of speed buttons,
 // and the check box and radio button with their marks.
+#include "tools/SkinArt/ArtPieces.h"
 #include "tools/SkinArt/ArtSkin.h"
 
 namespace {
@@ -9,19 +10,6 @@ void Face(TArtImage& I, const TRect& R, TRgb Edge, TRgb Top, TRgb Bottom, double
   I.FillShape(R, RoundRectShape(R.Left, R.Top, R.Right, R.Bottom, Radius), Edge);
   I.FillShape(R, RoundRectShape(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1, Radius - 1),
               Vertical(Top, Bottom, R.Top + 1, R.Bottom - 1));
-}
-
-// Nine pieces with Corner-pixel corners; the client is the face inside them.
-void SetNinePieces(TspDataSkinCustomControl& Rec, const TRect& SkinRect, int Corner) {
-  const int w = SkinRect.Width(), h = SkinRect.Height();
-  Rec.SkinRect = SkinRect;
-  Rec.ClRect = Rect(Corner, 2, w - Corner, h - 2);
-  Rec.LTPoint = Point(Corner, Corner);
-  Rec.RTPoint = Point(w - Corner, Corner);
-  Rec.LBPoint = Point(Corner, h - Corner);
-  Rec.RBPoint = Point(w - Corner, h - Corner);
-  Rec.LeftStretch = Rec.TopStretch = Rec.RightStretch = Rec.BottomStretch = true;
-  Rec.StretchEffect = true;
 }
 
 // The faces of a button-like record: normal, hot, pressed, disabled and
@@ -59,17 +47,13 @@ TFaces DrawFaces(TSkinArt& Art, int W, int H, bool WithFocus) {
 void SetButtonRecord(TspDataSkinButtonControl& Rec, TSkinArt& Art, const TFaces& F, int Corner) {
   const TSkinPalette& p = Art.Palette;
   Rec.PictureIndex = Art.ControlsPicture();
-  SetNinePieces(Rec, F.Normal, Corner);
+  // The client is the face inside the outline and its highlight.
+  SetNinePieces(Rec, F.Normal, Corner, 2);
   Rec.ActiveSkinRect = F.Active;
   Rec.DownSkinRect = F.Down;
   Rec.DisabledSkinRect = F.Disabled;
   Rec.FocusedSkinRect = F.Focused;
-  Rec.FontName = p.FontName;
-  Rec.FontHeight = p.FontHeight;
-  Rec.FontColor = ToColor(p.Text);
-  Rec.ActiveFontColor = ToColor(Mix(p.Text, p.Accent, 0.5));
-  Rec.DownFontColor = ToColor(p.Text);
-  Rec.DisabledFontColor = ToColor(p.TextDim);
+  SetButtonFonts(Rec, p);
   Rec.Morphing = true;
   Rec.MorphKind = mkDefault;
 }

@@ -1,6 +1,6 @@
-// Caption buttons: glyphs drawn on the frame pictures for the normal look, and
-// a picture of hot, pressed and inactive looks (and the restore looks of the
-// maximize and roll-up buttons), with their [SKINOBJECTS] records.
+// Caption buttons: pictures of all their looks (normal, hot, pressed,
+// inactive, the restore looks of the maximize and roll-up buttons, and the
+// rolled-up form's buttons), with their [SKINOBJECTS] records.
 #include <algorithm>
 
 #include "tools/SkinArt/ArtLayout.h"
@@ -88,11 +88,78 @@ struct TButtonSpec {
   TGlyph RestoreGlyph;  // gGlyphCount: no restore state
 };
 
+// A picture of the buttons' looks, with the caption pictures Back (active)
+// and InactiveBack behind them. Its top band holds each button's normal
+// look at the button's own place on the frame, so that a record can take
+// its normal look from here instead of the frame; below it one row per
+// glyph and one column per look.
+class TButtonsPicture {
+ public:
+  static constexpr int kBand = frame::kButtonTop + frame::kButtonHeight;
+
+  TButtonsPicture(TSkinArt& Art, const wchar_t* FileName, const TArtImage& Back, const TArtImage* InactiveBack)
+      : FArt(Art), FBack(Back), FInactiveBack(InactiveBack) {
+    using namespace frame;
+    Index = Art.AddPicture(FileName, std::max(kWidth, lLookCount * kButtonWidth), kBand + gGlyphCount * kButtonHeight,
+                           Art.Palette.Face);
+  }
+  static TRect Cell(TGlyph Glyph, TLook Look, const TRect& Place) {
+    return Bounds(Look * frame::kButtonWidth, kBand + Glyph * frame::kButtonHeight, Place.Width(), Place.Height());
+  }
+  // Every look of Glyph on button B, in its row of cells.
+  void PaintCells(const TButtonSpec& B, TGlyph Glyph) {
+    for (int look = lNormal; look < lLookCount; ++look)
+      if (look != lInactive || FInactiveBack) Paint(B, Glyph, TLook(look), Cell(Glyph, TLook(look), B.Place));
+  }
+  // The normal look of button B with Glyph, in the top band.
+  void PaintNormal(const TButtonSpec& B, TGlyph Glyph) { Paint(B, Glyph, lNormal, B.Place); }
+
+  int Index = -1;
+
+ private:
+  void Paint(const TButtonSpec& B, TGlyph Glyph, TLook Look, const TRect& At) {
+    TArtImage& I = FArt.Picture(Index);
+    I.Copy(Look == lInactive ? *FInactiveBack : FBack, B.Place, At.Left, At.Top);
+    DrawButton(I, Glyph, B.Command == cmClose, Look, At, FArt.Palette);
+  }
+
+  TSkinArt& FArt;
+  const TArtImage& FBack;
+  const TArtImage* FInactiveBack;
+};
+
+// The record of a button whose looks all come from Picture; Glyph is the one
+// its normal, hot and pressed looks show.
+void AddButton(TSkinArt& Art, const TButtonSpec& B, const TButtonsPicture& Picture, const String& Name, TGlyph Glyph,
+               bool OnRollUp) {
+  using P = TButtonsPicture;
+  TspDataSkinStdButton rec(Name);
+  rec.Hint = B.Hint;
+  rec.Command = B.Command;
+  rec.SkinRect = B.Place;
+  rec.SkinRectInAPicture = true;
+  rec.RollUp = OnRollUp;
+  rec.ActivePictureIndex = Picture.Index;
+  rec.ActiveSkinRect = P::Cell(Glyph, lHot, B.Place);
+  rec.DownRect = P::Cell(Glyph, lDown, B.Place);
+  // Rolled up, the caption has no inactive picture of its own.
+  if (!OnRollUp) rec.InActiveSkinRect = P::Cell(Glyph, lInactive, B.Place);
+  rec.Morphing = true;
+  rec.MorphKind = mkDefault;
+  if (B.RestoreGlyph != gGlyphCount && !OnRollUp) {
+    rec.RestoreRect = P::Cell(B.RestoreGlyph, lNormal, B.Place);
+    rec.RestoreActiveRect = P::Cell(B.RestoreGlyph, lHot, B.Place);
+    rec.RestoreDownRect = P::Cell(B.RestoreGlyph, lDown, B.Place);
+    rec.RestoreInActiveRect = P::Cell(B.RestoreGlyph, lInactive, B.Place);
+    rec.RestoreHint = L"Restore";
+  }
+  Art.AddObject(rec, L"stdbutton");
+}
+
 }  // namespace
 
 void DrawCaptionButtons(TSkinArt& Art) {
   using namespace frame;
-  const TSkinPalette& p = Art.Palette;
   const TButtonSpec buttons[] = {
       {L"closebutton", L"Close", cmClose, ButtonRect(0), gClose, gGlyphCount},
       {L"maxbutton", L"Maximize", cmMaximize, ButtonRect(1), gMaximize, gRestore},
@@ -101,48 +168,22 @@ void DrawCaptionButtons(TSkinArt& Art) {
       {L"traybutton", L"Minimize to tray", cmMinimizeToTray, ButtonRect(4), gTray, gGlyphCount},
       {L"sysmenubutton", L"System menu", cmSysMenu, kSysMenuRect, gSysMenu, gGlyphCount},
   };
-  // One row per glyph, one column per look; each cell shows the caption
-  // behind the button where it stands, so a look can replace another in place.
-  const int index = Art.AddPicture(L"buttons.bmp", lLookCount * kButtonWidth, gGlyphCount * kButtonHeight, p.Face);
-  TArtImage& picture = Art.Picture(index);
-  auto cell = [](TGlyph Glyph, TLook Look, const TRect& Place) {
-    return Bounds(Look * kButtonWidth, Glyph * kButtonHeight, Place.Width(), Place.Height());
-  };
-  auto paint = [&](const TButtonSpec& b, TGlyph Glyph) {
-    for (int look = lNormal; look < lLookCount; ++look) {
-      const TRect r = cell(Glyph, TLook(look), b.Place);
-      picture.Copy(look == lInactive ? *Art.InactiveFrame : *Art.Frame, b.Place, r.Left, r.Top);
-      DrawButton(picture, Glyph, b.Command == cmClose, TLook(look), r, p);
-    }
-  };
-  // The cells first, while the frames still show the bare caption.
+  // The frame pictures stay bare: a form that hides a button shows no trace
+  // of it. The buttons' objects carry all their looks.
+  TButtonsPicture picture(Art, L"buttons.bmp", *Art.Frame, Art.InactiveFrame.get());
   for (const TButtonSpec& b : buttons) {
-    paint(b, b.Glyph);
-    if (b.RestoreGlyph != gGlyphCount) paint(b, b.RestoreGlyph);
+    picture.PaintNormal(b, b.Glyph);
+    picture.PaintCells(b, b.Glyph);
+    if (b.RestoreGlyph != gGlyphCount) picture.PaintCells(b, b.RestoreGlyph);
+    AddButton(Art, b, picture, b.Name, b.Glyph, false);
   }
+  // Rolled up, only the roll-up picture's objects show: the same buttons
+  // again, the roll-up button turned into the one that unrolls.
+  TButtonsPicture rolled(Art, L"rollupbuttons.bmp", *Art.RollUp, nullptr);
   for (const TButtonSpec& b : buttons) {
-    DrawGlyph(*Art.Frame, b.Glyph, b.Place, p.CaptionGlyph);
-    DrawGlyph(*Art.InactiveFrame, b.Glyph, b.Place, p.InactiveGlyph);
-    DrawGlyph(*Art.RollUp, b.Command == cmRollUp ? b.RestoreGlyph : b.Glyph, b.Place, p.CaptionGlyph);
-
-
-    TspDataSkinStdButton rec(b.Name);
-    rec.Hint = b.Hint;
-    rec.Command = b.Command;
-    rec.SkinRect = b.Place;
-    rec.ActivePictureIndex = index;
-    rec.ActiveSkinRect = cell(b.Glyph, lHot, b.Place);
-    rec.DownRect = cell(b.Glyph, lDown, b.Place);
-    rec.InActiveSkinRect = cell(b.Glyph, lInactive, b.Place);
-    rec.Morphing = true;
-    rec.MorphKind = mkDefault;
-    if (b.RestoreGlyph != gGlyphCount) {
-      rec.RestoreRect = cell(b.RestoreGlyph, lNormal, b.Place);
-      rec.RestoreActiveRect = cell(b.RestoreGlyph, lHot, b.Place);
-      rec.RestoreDownRect = cell(b.RestoreGlyph, lDown, b.Place);
-      rec.RestoreInActiveRect = cell(b.RestoreGlyph, lInactive, b.Place);
-      rec.RestoreHint = L"Restore";
-    }
-    Art.AddObject(rec, L"stdbutton");
+    const TGlyph glyph = b.Command == cmRollUp ? b.RestoreGlyph : b.Glyph;
+    rolled.PaintNormal(b, glyph);
+    rolled.PaintCells(b, glyph);
+    AddButton(Art, b, rolled, String(L"rolled") + b.Name, glyph, true);
   }
 }

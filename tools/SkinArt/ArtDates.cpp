@@ -1,22 +1,11 @@
 // The month calendar's step and day button ("resizebutton") and the scroll
 // box's frame, in a picture of their own.
+#include "tools/SkinArt/ArtPieces.h"
 #include "tools/SkinArt/ArtSkin.h"
 
 namespace {
 
 constexpr int kButton = 23, kCorner = 4, kBox = 30;
-
-// Nine pieces of a Size x Size square with Corner-pixel corners, every edge
-// and the client stretched.
-void SetSquarePieces(TspDataSkinCustomControl& Rec, const TRect& SkinRect, int Size, int Corner) {
-  Rec.SkinRect = SkinRect;
-  Rec.ClRect = Rect(Corner, Corner, Size - Corner, Size - Corner);
-  Rec.LTPoint = Point(Corner, Corner);
-  Rec.RTPoint = Point(Size - Corner, Corner);
-  Rec.LBPoint = Point(Corner, Size - Corner);
-  Rec.RBPoint = Point(Size - Corner, Size - Corner);
-  Rec.LeftStretch = Rec.TopStretch = Rec.RightStretch = Rec.BottomStretch = true;
-}
 
 }  // namespace
 
@@ -39,16 +28,11 @@ void DrawDates(TSkinArt& Art) {
   }
   TspDataSkinButtonControl button(L"resizebutton");
   button.PictureIndex = index;
-  SetSquarePieces(button, faces[0], kButton, kCorner);
+  SetNinePieces(button, faces[0], kCorner, kCorner);
   button.ActiveSkinRect = faces[1];
   button.DownSkinRect = faces[2];
-  button.StretchEffect = true;
-  button.FontName = p.FontName;
-  button.FontHeight = p.FontHeight;
-  button.FontColor = ToColor(p.Text);
-  button.ActiveFontColor = ToColor(Mix(p.Text, p.Accent, 0.5));
-  button.DownFontColor = ToColor(p.WindowText);
-  button.DisabledFontColor = ToColor(p.TextDim);
+  SetButtonFonts(button, p);
+  button.DownFontColor = ToColor(p.WindowText);  // on the selected day's light fill
   Art.AddControl(button, L"button");
 
   // "scrollbox": a one-pixel outline with a light inner line round the
@@ -59,6 +43,6 @@ void DrawDates(TSkinArt& Art) {
   I.Frame(Rect(box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1), Mix(p.Window, p.Border, 0.25));
   TspDataSkinScrollBoxControl scrollBox(L"scrollbox");
   scrollBox.PictureIndex = index;
-  SetSquarePieces(scrollBox, box, kBox, 2);
+  SetNinePieces(scrollBox, box, 2, 2, false);
   Art.AddControl(scrollBox, L"scrollbox");
 }

@@ -133,5 +133,7 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawToolBarPieces(art);
   DrawDates(art);
   DrawLists(art);
+  DrawViews(art);
+  DrawCombos(art);
   art.Save(Folder);
 }

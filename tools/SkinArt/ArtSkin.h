@@ -53,8 +53,9 @@ class TSkinArt {
   std::vector<String> FObjects, FControlList;
 };
 
-// Pieces of art. The frame comes first (the caption buttons draw on it);
-// the rest draw into the controls picture or pictures of their own.
+// Pieces of art. The frame comes first (the caption buttons copy the caption
+// behind them from it); the rest draw into the controls picture or pictures
+// of their own.
 void DrawFrame(TSkinArt& Art);
 void DrawCaptionButtons(TSkinArt& Art);
 void AddCaption(TSkinArt& Art);
@@ -85,6 +86,10 @@ void DrawToolBarPieces(TSkinArt& Art);
 void DrawDates(TSkinArt& Art);
 // List boxes, plain and with a caption bar: a picture of their own.
 void DrawLists(TSkinArt& Art);
+// Fonts and backgrounds of the views, and the list view's header button.
+void DrawViews(TSkinArt& Art);
+// Combo boxes, their buttons and the tool-button look: a picture of their own.
+void DrawCombos(TSkinArt& Art);
 
 // Draws a whole skin and writes it into Folder.
 void BuildSkin(const TSkinPalette& Palette, const String& Folder);

@@ -2,6 +2,7 @@
 // its drop-down part and markers, the resizable tool button with its track
 // parts and the image-grid menu's cell.
 #include "skin/SkinCtrlRecords2.h"
+#include "tools/SkinArt/ArtPieces.h"
 #include "tools/SkinArt/ArtSkin.h"
 
 namespace {
@@ -37,28 +38,6 @@ void Marker(TArtImage& I, const TRect& R, TRgb C) {
   for (int row = 0; row < kMarkerH; ++row) I.HLine(R.Left + row, R.Right - row, R.Top + row, C);
 }
 
-void SetFonts(TspDataSkinButtonControl& Rec, const TSkinPalette& P) {
-  Rec.FontName = P.FontName;
-  Rec.FontHeight = P.FontHeight;
-  Rec.FontColor = ToColor(P.Text);
-  Rec.ActiveFontColor = ToColor(Mix(P.Text, P.Accent, 0.5));
-  Rec.DownFontColor = ToColor(P.Text);
-  Rec.DisabledFontColor = ToColor(P.TextDim);
-}
-
-// Nine pieces with Corner-pixel borders, all stretched.
-void SetNinePieces(TspDataSkinCustomControl& Rec, const TRect& SkinRect, int Corner) {
-  const int w = SkinRect.Width(), h = SkinRect.Height();
-  Rec.SkinRect = SkinRect;
-  Rec.ClRect = Rect(Corner, Corner, w - Corner, h - Corner);
-  Rec.LTPoint = Point(Corner, Corner);
-  Rec.RTPoint = Point(w - Corner, Corner);
-  Rec.LBPoint = Point(Corner, h - Corner);
-  Rec.RBPoint = Point(w - Corner, h - Corner);
-  Rec.LeftStretch = Rec.TopStretch = Rec.RightStretch = Rec.BottomStretch = true;
-  Rec.StretchEffect = true;
-}
-
 // A row of the four looks, each W x H, from (X, Y); returns their rectangles.
 void FaceRow(TArtImage& I, const TSkinPalette& P, int X, int Y, int W, int H, TRect (&Out)[4]) {
   for (int s = 0; s < 4; ++s) {
@@ -71,11 +50,11 @@ void FaceRow(TArtImage& I, const TSkinPalette& P, int X, int Y, int W, int H, TR
 // and disabled.
 void SetFaces(TspDataSkinButtonControl& Rec, int Picture, const TRect (&F)[4], const TSkinPalette& P) {
   Rec.PictureIndex = Picture;
-  SetNinePieces(Rec, F[0], 3);
+  SetNinePieces(Rec, F[0], 3, 3);
   Rec.ActiveSkinRect = F[1];
   Rec.DownSkinRect = F[2];
   Rec.DisabledSkinRect = F[3];
-  SetFonts(Rec, P);
+  SetButtonFonts(Rec, P);
 }
 
 void AddFaceButton(TSkinArt& Art, const wchar_t* Name, int Picture, const TRect (&F)[4]) {
@@ -149,6 +128,6 @@ void DrawToolBarPieces(TSkinArt& Art) {
   }
   TspDataSkinButtonControl cellRec(L"menuitembutton");
   SetFaces(cellRec, index, cell, p);
-  SetNinePieces(cellRec, cell[0], 2);
+  SetNinePieces(cellRec, cell[0], 2, 2);
   Art.AddControl(cellRec, L"button");
 }

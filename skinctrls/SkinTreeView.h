@@ -1,0 +1,28 @@
+// The skinned tree view: the system tree view with the skin's font and
+// colours, no border or scroll bars of its own, and external skinned bars.
+#pragma once
+
+#include "classlib/ComCtrls.h"
+#include "skinctrls/SkinView.h"
+
+class TspSkinCustomTreeView : public TspSkinView<TCustomTreeView> {
+ public:
+  explicit TspSkinCustomTreeView(TComponent* AOwner);
+  String ClassName() const override { return L"TspSkinCustomTreeView"; }
+  void Dispatch(TMessage& Message) override;
+  // Takes the record again (relayed by the skinned form after a skin change).
+  void ChangeSkinData() override;
+  void UpdateScrollBars() override;
+
+ protected:
+  void Loaded() override;
+  void Change(TTreeNode* Node) override;
+  void VScrollBarChange() override;
+  void HScrollBarChange() override;
+};
+
+class TspSkinTreeView : public TspSkinCustomTreeView {
+ public:
+  using TspSkinCustomTreeView::TspSkinCustomTreeView;
+  String ClassName() const override { return L"TspSkinTreeView"; }
+};

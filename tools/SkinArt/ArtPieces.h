@@ -1,0 +1,16 @@
+// Record set-up shared by the skin art's pieces: nine stretched pieces and
+// the text colours of a button record.
+#pragma once
+
+#include "skin/SkinCtrlRecords.h"
+#include "tools/SkinArt/ArtPalette.h"
+
+// Nine pieces of SkinRect with Corner-pixel corners and every edge stretched;
+// the client lies Corner pixels in at the sides and ClientInset at the top
+// and bottom.
+void SetNinePieces(TspDataSkinCustomControl& Rec, const TRect& SkinRect, int Corner, int ClientInset,
+                   bool StretchEffect = true);
+
+// The palette's font, with its text colour for the normal, hot, pressed and
+// disabled looks.
+void SetButtonFonts(TspDataSkinButtonControl& Rec, const TSkinPalette& P);
