@@ -1,6 +1,6 @@
 // The gallery's soak run: each round visits every page, opens and closes
 // every popup menu, image-grid menu, drop-down (date edits, track edits,
-// combos, popup lists), the colour dialog, the notice
+// combos, combo boxes, popup lists), the colour dialog, the notice
 // windows, the main and system menus and the MDI demo, and switches skins;
 // after a round back in the built-in skin the windows and GDI objects must
 // be as many as after the first rounds.
@@ -24,6 +24,7 @@
 #include "skinctrls/SkinTabs.h"
 #include "skininputs/PopupListBox.h"
 #include "skininputs/SkinColorDialog.h"
+#include "skininputs/SkinComboBox.h"
 #include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinTrackEdit.h"
 
@@ -168,6 +169,13 @@ void TSoak::OpenDropDowns(TComponent* Page) {
     combo->DropDown();
     Settle();
     Opened("a combo's list", combo->GetDroppedDown());
+    combo->CloseUp(false);
+  }
+  for (TspSkinCustomComboBox* combo : All<TspSkinCustomComboBox>(Page)) {
+    if (!combo->Enabled()) continue;
+    combo->DropDown();
+    Settle();
+    Opened("a combo box's list", combo->DroppedDown());
     combo->CloseUp(false);
   }
   for (TspPopupListBox* list : All<TspPopupListBox>(Page)) {
