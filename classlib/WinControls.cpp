@@ -139,7 +139,9 @@ void TWinControl::RemoveControl(TControl* AControl) {
   }
   FControls.erase(std::find(FControls.begin(), FControls.end(), AControl));
   AControl->FParent = nullptr;
-  if (AControl->Align() != alNone) Realign();
+  // A parent on its way out has nothing to lay out, and may have no window
+  // left to measure (an MDI child whose frame went first).
+  if (AControl->Align() != alNone && !ComponentState().Contains(csDestroying)) Realign();
 }
 
 bool TWinControl::ContainsControl(const TControl* AControl) const {

@@ -4,10 +4,13 @@
 //   --dark, --noskin         start in the dark skin, or without a skin
 //   --mdi, --mdimax          open the MDI demo too (--mdimax: a child maximized)
 //   --second, --maximize, --rollup, --skin N, --switch: see GalleryFrame.h
+//   --soak N [--rounds M]    the soak run (GallerySoak.h): N skin switches,
+//                            every menu, drop-down and dialog opened M times
 #include <windows.h>
 
 #include "demo/GalleryForm.h"
 #include "demo/GalleryFrame.h"
+#include "demo/GallerySoak.h"
 #include "skininputs/ShellFolder.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -17,8 +20,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Application->SetTitle(L"Gallery");
   int page = 0;  // 1-based on the command line; none shows the first page
   HasArgument(L"--page", &page);
-  Application->CreateForm<TGalleryForm>(Application, page - 1);
-  Application->Run();
+  auto* form = Application->CreateForm<TGalleryForm>(Application, page - 1);
+  TSoakSettings soak;
+  if (!HasArgument(L"--soak", &soak.SkinSwitches)) {
+    Application->Run();
+    EndShellFolders();
+    return 0;
+  }
+  HasArgument(L"--rounds", &soak.Rounds);
+  form->Show();
+  const int result = RunGallerySoak(form, soak);
   EndShellFolders();
-  return 0;
+  return result;
 }

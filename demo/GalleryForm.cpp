@@ -137,7 +137,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
   }
 }
 
-void TGalleryForm::ShowMDIDemo() { ::ShowMDIDemo(FMainSkin, false); }
+TCustomForm* TGalleryForm::ShowMDIDemo() { return ::ShowMDIDemo(FMainSkin, false); }
 
 void TGalleryForm::LoadSkins() {
   FBuiltInStored = new TspCompressedStoredSkin(this);

@@ -22,7 +22,8 @@ class TGalleryForm : public TForm {
   // another skin, or in none.
   void SwitchSkin(TGallerySkin Skin);
   // Opens the MDI demo window in the gallery's skin.
-  void ShowMDIDemo();
+  TCustomForm* ShowMDIDemo();
+  TspSkinPageControl* Pages() const { return FPages; }
 
  private:
   void LoadSkins();

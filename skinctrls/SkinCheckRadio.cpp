@@ -388,13 +388,16 @@ void TspSkinCheckRadioBox::MouseDown(TMouseButton Button, TShiftState Shift, int
     FMouseIn = true;
     MorphOrInvalidate();
   }
+  if (Button == mbLeft) FPressed = true;
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const bool pressed = FPressed && Button == mbLeft;
+  if (Button == mbLeft) FPressed = false;
   TFreeWatch watch(this);
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  if (watch.Freed() || Button != mbLeft || !FMouseIn) return;
+  if (watch.Freed() || !pressed || !FMouseIn) return;
   if (FAllowGrayed && !FRadio && FState == cbUnchecked) {
     FState = cbGrayed;
     Repaint();

@@ -105,6 +105,8 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   bool FUseSkinFontColor = true;
   bool FCanFocused = true;
   bool FMouseIn = false;
+  // The left button went down on the box: only a release after it clicks.
+  bool FPressed = false;
   bool FSettingFocus = false;
   TspCheckRadioSkin FSkin;
   TspButtonEffects FEffects;

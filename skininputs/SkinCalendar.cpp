@@ -167,9 +167,17 @@ int TspSkinMonthCalendar::DayAtPoint(int X, int Y) const {
   return ::DayAtPoint(FGrid, FirstCellDay(year, month, FFirstDayOfWeek), DaysInMonth(year, month), X, Y);
 }
 
+void TspSkinMonthCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (Button == mbLeft) FPressed = true;
+  TspSkinPanel::MouseDown(Button, Shift, X, Y);
+}
+
 void TspSkinMonthCalendar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const bool pressed = FPressed && Button == mbLeft;
+  if (Button == mbLeft) FPressed = false;
+  TFreeWatch watch(this);
   TspSkinPanel::MouseUp(Button, Shift, X, Y);
-  if (Button != mbLeft) return;
+  if (watch.Freed() || !pressed) return;
   const int d = DayAtPoint(X, Y);
   if (d == 0) return;
   int year, month, day;

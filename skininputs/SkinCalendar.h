@@ -45,6 +45,7 @@ class TspSkinMonthCalendar : public TspSkinPanel {
   void Paint() override;
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
   TColor FFontColor = clBtnText, FActiveFontColor = clBtnText;
@@ -59,6 +60,8 @@ class TspSkinMonthCalendar : public TspSkinPanel {
   bool FTodayDefault = false;
   TspDaysOfWeek FFirstDayOfWeek = Sun;
   bool FBoldDays = false;
+  // The left button went down on the calendar: only a release after it picks a day.
+  bool FPressed = false;
   // In TCalendarStep order: prior month, next month, prior year, next year.
   TspSkinSpeedButton* FButtons[4] = {};
   TCalendarGrid FGrid;

@@ -93,6 +93,21 @@ TEST_F(MDITest, ChildNeedsAFrame) {
   Free(lost);
 }
 
+// Freeing the frame destroys the children's windows before the children
+// themselves: their aligned controls then leave without the child asking for
+// a new window, which no frame could hold any more.
+TEST_F(MDITest, FreeingTheFrameFreesChildrenWithAlignedControls) {
+  for (int i = 0; i < 2; ++i) {
+    TForm* child = NewChild(L"Child " + IntToStr(i));
+    auto* panel = new TPanel(child);
+    panel->SetParent(child);
+    panel->SetAlign(alClient);
+  }
+  Settle();
+  EXPECT_NO_THROW(Free(frame));
+  frame = nullptr;
+}
+
 TEST_F(MDITest, MaximizedChildCoversTheClientWindow) {
   TForm* child = NewChild(L"Max");
   child->SetWindowState(wsMaximized);

@@ -9,6 +9,7 @@
 
 #include "../classlib/ControlTestUtils.h"
 #include "SkinTestData.h"
+#include "classlib/GuiCounts.h"
 #include "skin/SkinForm.h"
 
 // Loads skins/Test/<Ini> into Data.
@@ -90,24 +91,3 @@ inline int ThreadWindows() {
   return count;
 }
 
-// GDI objects the process holds. Windows counts them; Wine reports 0, so
-// there the handle table is probed: it hands out freed entries first and
-// then new ones in order, so allocating until the entries come in order
-// counts the free entries below the highest one ever used.
-inline int GdiObjectsInUse() {
-  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(n);
-  std::vector<HBRUSH> probes;
-  int run = 0, runStart = 0;
-  for (int i = 0; i < 65536 && run < 64; ++i) {
-    HBRUSH b = CreateSolidBrush(RGB(1, 2, 3));
-    if (!b) break;
-    const int index = static_cast<int>(reinterpret_cast<uintptr_t>(b) & 0xFFFF);
-    const int last = probes.empty() ? -2 : static_cast<int>(reinterpret_cast<uintptr_t>(probes.back()) & 0xFFFF);
-    if (index == last + 1) ++run;
-    else run = 0, runStart = static_cast<int>(probes.size());
-    probes.push_back(b);
-  }
-  const int highest = static_cast<int>(reinterpret_cast<uintptr_t>(probes[runStart]) & 0xFFFF);
-  for (HBRUSH b : probes) DeleteObject(b);
-  return highest - runStart;
-}

@@ -443,6 +443,35 @@ TEST_F(ButtonsTest, CheckBoxCyclesThroughGrayedWithAllowGrayed) {
   EXPECT_EQ(cbChecked, c->State());
 }
 
+// Only a release that follows a press on the box clicks it: a stray release
+// (the button pressed elsewhere, or none at all) changes nothing and fires no
+// click, so a handler never runs after the press that ended outside.
+TEST_F(ButtonsTest, CheckBoxIgnoresAReleaseWithoutAPressOnIt) {
+  auto* c = Add<TspSkinCheckRadioBox>(20, 20);
+  c->SetAllowGrayed(true);
+  int clicks = 0;
+  c->OnClick = [&](TObject*) { ++clicks; };
+  ShowAndActivate(form);
+  MoveMouse(Center(c));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(cbUnchecked, c->State());
+  EXPECT_EQ(0, clicks);
+  // Pressed beside the box, dragged onto it and released there.
+  MoveMouse(TPoint(Center(c).X, Center(c).Y + 60));
+  MouseDown();
+  Settle();
+  MoveMouse(Center(c));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(cbUnchecked, c->State());
+  EXPECT_EQ(0, clicks);
+  ClickAt(c);  // a whole click still counts
+  EXPECT_EQ(cbGrayed, c->State());
+  EXPECT_EQ(1, clicks);
+  c->OnClick = nullptr;
+}
+
 TEST_F(ButtonsTest, RadioButtonsOfAGroupCheckOneAtATime) {
   TspSkinCheckRadioBox* radios[3];
   int clicks[3] = {};

@@ -86,6 +86,23 @@ TEST_F(CalendarTest, ADayClickSelectsItAndOthersDoNothing) {
   EXPECT_EQ(c->Date(), EncodeDate(2024, 6, 1));
 }
 
+// A release whose press was not on the calendar (pressed elsewhere and
+// dragged over, or no press at all) picks no day and fires nothing.
+TEST_F(CalendarTest, AReleaseWithoutAPressPicksNoDay) {
+  auto* c = NewCalendar();
+  int numberClicks = 0;
+  c->OnNumberClick = [&](TObject*) { ++numberClicks; };
+  MoveMouse(c->ClientToScreen(DayCentre(c, 20)));
+  ::MouseUp();
+  Settle();
+  EXPECT_EQ(c->Date(), EncodeDate(2024, 6, 15) + 0.5);
+  EXPECT_EQ(numberClicks, 0);
+  ClickAt(c, DayCentre(c, 20));
+  EXPECT_EQ(c->Date(), EncodeDate(2024, 6, 20));
+  EXPECT_EQ(numberClicks, 1);
+  c->OnNumberClick = nullptr;
+}
+
 TEST_F(CalendarTest, TheSelectedDayIsOutlinedWithoutASkin) {
   auto* c = NewCalendar();
   c->DefaultFont()->SetColor(clRed);
