@@ -1,0 +1,134 @@
+// Fuzz target of the skin INI text and its value grammar. The first line is
+// one value, read as every kind of value the records hold (numbers, points,
+// rectangles, font styles, alignments, enumeration words, fonts); what reads
+// must be written and read back unchanged. The whole input is then a skin INI:
+// its text is kept line for line, and every record reads from it.
+#include <string_view>
+
+#include "classlib/SysUtils.h"
+#include "classlib/TextCodec.h"
+#include "skin/SkinRecordIO.h"
+#include "skin/SkinSections.h"
+#include "tests/fuzz/FuzzCheck.h"
+
+namespace {
+
+constexpr const wchar_t* kSec = L"values";
+
+// One value under every kind of key, read, written into a fresh INI and read
+// again.
+void CheckValue(const String& Value) {
+  TspSkinIni in;
+  in.WriteString(kSec, L"v", Value);
+  FUZZ_CHECK(in.ReadString(kSec, L"v", L"") == Value);
+  TspSkinIni out;
+
+  int n = 0;
+  if (TryParseSkinInteger(Value, n)) {
+    FUZZ_CHECK(in.ReadInteger(kSec, L"v", n ^ 1) == n);
+    out.WriteInteger(kSec, L"n", n);
+    FUZZ_CHECK(out.ReadInteger(kSec, L"n", n ^ 1) == n);
+  }
+
+  // A point is the first two fields of a rectangle.
+  bool pointRead = false, rectRead = false;
+  TPoint p;
+  TRect r;
+  try {
+    p = ReadPoint(in, kSec, L"v");
+    pointRead = true;
+  } catch (const EConvertError&) {
+  }
+  try {
+    r = ReadRect(in, kSec, L"v");
+    rectRead = true;
+  } catch (const EConvertError&) {
+  }
+  if (rectRead) FUZZ_CHECK(pointRead && p == TPoint(r.Left, r.Top));
+  if (pointRead) {
+    WritePoint(out, kSec, L"p", p);
+    FUZZ_CHECK(ReadPoint(out, kSec, L"p") == p);
+  }
+  if (rectRead) {
+    WriteRect(out, kSec, L"r", r);
+    FUZZ_CHECK(ReadRect(out, kSec, L"r") == r);
+  }
+
+  const TFontStyles styles = ReadFontStyles(in, kSec, L"v");
+  WriteFontStyles(out, kSec, L"s", styles);
+  FUZZ_CHECK(ReadFontStyles(out, kSec, L"s") == styles);
+  const TAlignment align = ReadAlignment(in, kSec, L"v");
+  WriteAlignment(out, kSec, L"a", align);
+  FUZZ_CHECK(ReadAlignment(out, kSec, L"a") == align);
+  const TspStretchType stretch = ReadStretchType(in, kSec, L"v");
+  WriteStretchType(out, kSec, L"st", stretch);
+  FUZZ_CHECK(ReadStretchType(out, kSec, L"st") == stretch);
+  const TspMorphKind morph = ReadMorphKind(in, kSec, L"v");
+  WriteMorphKind(out, kSec, L"mk", morph);
+  FUZZ_CHECK(ReadMorphKind(out, kSec, L"mk") == morph);
+  const TspInactiveEffect effect = ReadInactiveEffect(in, kSec, L"v");
+  FUZZ_CHECK(effect <= ieInvert);
+
+  // The value as every part of a font record at once.
+  TspSkinIni font;
+  for (const wchar_t* key : {L"fontname", L"fontheight", L"fontstyle", L"fontcolor"}) font.WriteString(kSec, key, Value);
+  String name;
+  int height = 0;
+  TFontStyles style;
+  TColor color = 0;
+  TspRecordIO(font, kSec).Font(L"", name, height, style, color);
+  FUZZ_CHECK(name == Value);
+  TspSkinIni fontOut;
+  TspRecordIO(fontOut, kSec, true).Font(L"", name, height, style, color);
+  String name2;
+  int height2 = 0;
+  TFontStyles style2;
+  TColor color2 = 0;
+  TspRecordIO(fontOut, kSec).Font(L"", name2, height2, style2, color2);
+  FUZZ_CHECK(name2 == name && height2 == height && style2 == style && color2 == color);
+}
+
+// The INI's lines as text again read the same lines; lists stay bounded.
+void CheckIni(const String& Text) {
+  TspSkinIni ini;
+  ini.SetText(std::wstring_view(Text));
+  const std::vector<String> lines = ini.GetLines();
+  TspSkinIni again(lines);
+  FUZZ_CHECK(again.GetLines() == lines);
+
+  String section;
+  for (const String& line : lines) {
+    if (!line.empty() && line[0] == L'[') {
+      section = line.substr(1, line.size() >= 2 ? line.size() - 2 : 0);
+      continue;
+    }
+    const size_t eq = line.find(L'=');
+    if (eq == String::npos) continue;
+    const std::wstring_view key = std::wstring_view(line).substr(0, eq);
+    FUZZ_CHECK(ini.ValueExists(section, key));
+    const std::wstring_view tail = L"count";
+    if (key.size() >= tail.size() && key.substr(key.size() - tail.size()) == tail) {
+      const auto items = ini.ReadList(section, key, key.substr(0, key.size() - tail.size()));
+      FUZZ_CHECK(items.size() <= static_cast<size_t>(TspSkinIni::MaxListItems));
+    }
+  }
+
+  TspSkinSections sections;
+  try {
+    sections.ReadSections(ini);
+  } catch (const EConvertError&) {
+    // A malformed point or rectangle stops the reading; what was read stays.
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
+  const TFuzzParts parts = FuzzSplit(Data, Size, '\n');
+  String value = GbkToWide(FuzzBytes(parts.First, parts.FirstSize));
+  // Values come from INI lines, which never hold a line break.
+  if (!value.empty() && value.back() == L'\r') value.pop_back();
+  CheckValue(value);
+  CheckIni(GbkToWide(FuzzBytes(Data, Size)));
+  return 0;
+}
