@@ -3,6 +3,7 @@
 // rectangles, font styles, alignments, enumeration words, fonts); what reads
 // must be written and read back unchanged. The whole input is then a skin INI:
 // its text is kept line for line, and every record reads from it.
+#include <set>
 #include <string_view>
 
 #include "classlib/SysUtils.h"
@@ -96,16 +97,20 @@ void CheckIni(const String& Text) {
   TspSkinIni again(lines);
   FUZZ_CHECK(again.GetLines() == lines);
 
+  // Keys are found in the first section of a name only.
   String section;
+  bool firstOfName = false;
+  std::set<String> names;
   for (const String& line : lines) {
-    if (!line.empty() && line[0] == L'[') {
-      section = line.substr(1, line.size() >= 2 ? line.size() - 2 : 0);
+    if (line.size() >= 2 && line.front() == L'[' && line.back() == L']') {
+      section = line.substr(1, line.size() - 2);
+      firstOfName = names.insert(AnsiUpperCase(section)).second;
       continue;
     }
     const size_t eq = line.find(L'=');
     if (eq == String::npos) continue;
     const std::wstring_view key = std::wstring_view(line).substr(0, eq);
-    FUZZ_CHECK(ini.ValueExists(section, key));
+    if (firstOfName) FUZZ_CHECK(ini.ValueExists(section, key));
     const std::wstring_view tail = L"count";
     if (key.size() >= tail.size() && key.substr(key.size() - tail.size()) == tail) {
       const auto items = ini.ReadList(section, key, key.substr(0, key.size() - tail.size()));
