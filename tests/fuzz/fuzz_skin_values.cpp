@@ -16,6 +16,15 @@ namespace {
 
 constexpr const wchar_t* kSec = L"values";
 
+// A value of one kind read from In's "v", written to Out and read back.
+template <typename T>
+void ReadsBack(const TspSkinIni& In, TspSkinIni& Out, T (*Read)(const TspSkinIni&, std::wstring_view, std::wstring_view),
+               void (*Write)(TspSkinIni&, std::wstring_view, std::wstring_view, T)) {
+  const T value = Read(In, kSec, L"v");
+  Write(Out, kSec, L"w", value);
+  FUZZ_CHECK(Read(Out, kSec, L"w") == value);
+}
+
 // One value under every kind of key, read, written into a fresh INI and read
 // again.
 void CheckValue(const String& Value) {
@@ -55,18 +64,10 @@ void CheckValue(const String& Value) {
     FUZZ_CHECK(ReadRect(out, kSec, L"r") == r);
   }
 
-  const TFontStyles styles = ReadFontStyles(in, kSec, L"v");
-  WriteFontStyles(out, kSec, L"s", styles);
-  FUZZ_CHECK(ReadFontStyles(out, kSec, L"s") == styles);
-  const TAlignment align = ReadAlignment(in, kSec, L"v");
-  WriteAlignment(out, kSec, L"a", align);
-  FUZZ_CHECK(ReadAlignment(out, kSec, L"a") == align);
-  const TspStretchType stretch = ReadStretchType(in, kSec, L"v");
-  WriteStretchType(out, kSec, L"st", stretch);
-  FUZZ_CHECK(ReadStretchType(out, kSec, L"st") == stretch);
-  const TspMorphKind morph = ReadMorphKind(in, kSec, L"v");
-  WriteMorphKind(out, kSec, L"mk", morph);
-  FUZZ_CHECK(ReadMorphKind(out, kSec, L"mk") == morph);
+  ReadsBack(in, out, ReadFontStyles, WriteFontStyles);
+  ReadsBack(in, out, ReadAlignment, WriteAlignment);
+  ReadsBack(in, out, ReadStretchType, WriteStretchType);
+  ReadsBack(in, out, ReadMorphKind, WriteMorphKind);
   const TspInactiveEffect effect = ReadInactiveEffect(in, kSec, L"v");
   FUZZ_CHECK(effect <= ieInvert);
 
