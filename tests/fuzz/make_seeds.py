@@ -132,3 +132,30 @@ write('fuzz_text_codec', 'broken', b'\x81\x20\xfe\xff\x80\xc3\x28\xed\xa0\x80\xf
 # The test skin's whole INI reaches every record kind.
 write('fuzz_skin_values', 'test-skin.ini',
       b'4,24,60,40\r\n' + open(os.path.join(ROOT, 'skins', 'Test', 'skin.ini'), 'rb').read())
+
+# Typed text, as UTF-16: numbers and dates in the host build's formats.
+for name, typed in {'int': '-2147483648', 'float': '-12.5', 'date': '12/7/2026', 'padded-date': '02/29/2024',
+                    'short-year': '1/2/99', 'hex': '$7FFF'}.items():
+    write('fuzz_typed_text', name, typed.encode('utf-16-le'))
+
+
+# Icons: the directory, then each image as a DIB of doubled height (colour
+# rows, then mask rows) or a PNG.
+def ico(images):
+    out = struct.pack('<HHH', 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for w, h, bits, data in images:
+        out += struct.pack('<BBBBHHII', w % 256, h % 256, 0, 0, 1, bits, len(data), offset)
+        offset += len(data)
+    return out + b''.join(d for *_, d in images)
+
+
+def dib(w, h, bits, palette=b''):
+    header = struct.pack('<IiiHHIIiiII', 40, w, 2 * h, 1, bits, 0, 0, 0, 0, len(palette) // 4, 0)
+    colour = rows(w, h, bits, lambda i: i * 5)
+    return header + palette + colour + rows(w, h, 1, lambda i: 0)
+
+
+write('fuzz_icon', 'two-sizes.ico', ico([(16, 16, 32, dib(16, 16, 32)), (32, 32, 4, dib(32, 32, 4, grey(16)))]))
+write('fuzz_icon', 'mono.ico', ico([(8, 8, 1, dib(8, 8, 1, grey(2)))]))
+write('fuzz_icon', 'png.ico', ico([(0, 0, 32, b'\x89PNG\r\n\x1a\n' + bytes(40))]))
