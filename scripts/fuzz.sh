@@ -27,11 +27,12 @@ while [ $# -gt 0 ]; do
   esac
 done
 if [ -z "$RUNS" ] && [ -z "$TIME" ]; then RUNS=10000000; fi
-if [ ${#TARGETS[@]} -eq 0 ]; then
-  mapfile -t TARGETS < <(grep -o '^skingui_fuzz_target(fuzz_[a-z0-9_]*' "$ROOT/tests/fuzz/CMakeLists.txt" | sed 's/.*(//')
-fi
 
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -DSKINGUI_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Every fuzz target this checkout configures (some wait for their reader).
+if [ ${#TARGETS[@]} -eq 0 ]; then
+  mapfile -t TARGETS < <(cmake --build "$BUILD" --target help | grep -o '\bfuzz_[a-z0-9_]*$' | sort -u)
+fi
 cmake --build "$BUILD" -j "$JOBS" --target "${TARGETS[@]}" >"$BUILD/build.log" 2>&1 || {
   tail -40 "$BUILD/build.log"
   exit 1

@@ -159,3 +159,19 @@ def dib(w, h, bits, palette=b''):
 write('fuzz_icon', 'two-sizes.ico', ico([(16, 16, 32, dib(16, 16, 32)), (32, 32, 4, dib(32, 32, 4, grey(16)))]))
 write('fuzz_icon', 'mono.ico', ico([(8, 8, 1, dib(8, 8, 1, grey(2)))]))
 write('fuzz_icon', 'png.ico', ico([(0, 0, 32, b'\x89PNG\r\n\x1a\n' + bytes(40))]))
+
+
+# Tree node records: a version byte and the reading class's value count
+# first, then records of size, 39 fixed bytes (the text length last), text,
+# the class's own values when it has some, and the two data texts.
+def node(text, data1=b'', data2=b'', extra=None, children=0, image=1):
+    fixed = struct.pack('<iiiiBBBBBBiiii', image, 2, -1, -1, 1, 1, 1, 0, 0, 0, 0x1234, len(data1), len(data2),
+                        children) + bytes([len(text)])
+    own = b'' if extra is None else struct.pack('<i', len(extra)) + extra
+    return struct.pack('<i', 39 + len(text) + len(own)) + fixed + text + own + data1 + data2
+
+
+write('fuzz_tree_nodes', 'v1-plain', b'\x01\x00' + node('根节点'.encode('gbk'), b'one', b'two', children=1)
+      + node(b'leaf'))
+write('fuzz_tree_nodes', 'v1-extra', b'\x01\x02' + node(b'combo', extra=b'\x05\x06') + node(b'x', extra=b''))
+write('fuzz_tree_nodes', 'v0-extra', b'\x00\x01' + struct.pack('<i', 1) + b'\x07' + node(b'old'))
