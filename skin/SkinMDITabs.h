@@ -23,7 +23,7 @@ enum TspSkinMDITabKind { sptkTab, sptkButton };
 
 class TspMDITab {
  public:
-  TspMDITab(TspSkinMDITabsBar* Bar, TCustomForm* Child) : FBar(Bar), Child(Child) {}
+  TspMDITab(TspSkinMDITabsBar* Bar, TCustomForm* Child) : Child(Child), FBar(Bar) {}
   // Draws the tab at Rect: the bar's default look or its "tab" record.
   void Draw(TCanvas* Canvas);
 
