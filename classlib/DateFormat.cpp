@@ -100,7 +100,10 @@ bool ReadField(const String& S, size_t& i, int& Value, size_t& Digits) {
   while (i < S.size() && S[i] == L' ') ++i;
   size_t start = i;
   Value = 0;
-  while (i < S.size() && S[i] >= L'0' && S[i] <= L'9') Value = Value * 10 + (S[i++] - L'0');
+  // Digits past the fourth are counted, not added: the field is refused
+  // anyway, and a long run of them would overflow.
+  for (; i < S.size() && S[i] >= L'0' && S[i] <= L'9'; ++i)
+    if (i - start < 5) Value = Value * 10 + (S[i] - L'0');
   Digits = i - start;
   return Digits > 0 && Digits <= 4;
 }

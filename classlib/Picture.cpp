@@ -5,32 +5,11 @@
 
 #include "classlib/ByteOrder.h"
 #include "classlib/Graphics.h"
+#include "classlib/IconFile.h"
 
 namespace {
 
 [[noreturn]] void BadIcon(const String& What) { throw EInvalidGraphic(L"Invalid icon: " + What); }
-
-// Checks that an icon image (a DIB of doubled height: colour rows, then mask
-// rows) fits in its Bytes before the system parses it. PNG images are left to
-// the system.
-void CheckIconImage(const uint8_t* Image, uint32_t Bytes) {
-  static const uint8_t png[] = {0x89, 'P', 'N', 'G'};
-  if (std::memcmp(Image, png, 4) == 0) return;
-  const uint32_t headerSize = LoadLE32(Image);
-  const int64_t width = static_cast<int32_t>(LoadLE32(Image + 4));
-  const int64_t height = static_cast<int32_t>(LoadLE32(Image + 8)) / 2;
-  const int bits = LoadLE16(Image + 14);
-  const uint32_t used = LoadLE32(Image + 32);
-  if (headerSize < 40 || headerSize > Bytes) BadIcon(L"an image header is malformed");
-  if (width <= 0 || height <= 0 || width > 1024 || height > 1024) BadIcon(L"an image has a bad size");
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-    BadIcon(L"an image has an unsupported bit depth");
-  const uint64_t colours = bits <= 8 ? (used ? used : 1u << bits) : 0;
-  if (colours > (1u << std::min(bits, 8))) BadIcon(L"an image has too many colours");
-  const uint64_t colourRow = ((width * bits + 31) / 32) * 4, maskRow = ((width + 31) / 32) * 4;
-  if (headerSize + colours * 4 + (colourRow + maskRow) * uint64_t(height) > Bytes)
-    BadIcon(L"an image is cut off");
-}
 
 TSize IconSize(HICON Icon) {
   ICONINFO ii = {};
@@ -162,31 +141,9 @@ void TIcon::LoadFromStream(TStream* Stream) {
   if (left > (int64_t(1) << 28)) BadIcon(L"the data is too large");
   std::vector<uint8_t> data(static_cast<size_t>(left));
   Stream->ReadBuffer(data.data(), left);
-  const uint8_t* d = data.data();
-  if (LoadLE16(d) != 0 || LoadLE16(d + 2) != 1) BadIcon(L"no icon header");
-  const uint32_t count = LoadLE16(d + 4);
-  if (count == 0) BadIcon(L"no images");
-  if (6 + 16 * uint64_t(count) > data.size()) BadIcon(L"the directory runs past the end of the data");
-
-  // The image nearest the system icon size, the deepest colour among equals.
-  const int want = GetSystemMetrics(SM_CXICON);
-  const uint8_t* best = nullptr;
-  for (uint32_t i = 0; i < count; ++i) {
-    const uint8_t* e = d + 6 + 16 * i;
-    const int w = e[0] ? e[0] : 256;
-    if (!best) {
-      best = e;
-      continue;
-    }
-    const int bw = best[0] ? best[0] : 256;
-    const int diff = std::abs(w - want), bestDiff = std::abs(bw - want);
-    if (diff < bestDiff || (diff == bestDiff && LoadLE16(e + 6) > LoadLE16(best + 6))) best = e;
-  }
-  const uint32_t bytes = LoadLE32(best + 8), offset = LoadLE32(best + 12);
-  if (bytes < 40 || uint64_t(offset) + bytes > data.size()) BadIcon(L"an image lies outside the data");
-  CheckIconImage(data.data() + offset, bytes);
-  const int w = best[0] ? best[0] : 256, h = best[1] ? best[1] : 256;
-  HICON icon = CreateIconFromResourceEx(data.data() + offset, bytes, TRUE, 0x00030000, w, h, LR_DEFAULTCOLOR);
+  const TIconImageRef image = PickIconImage(data.data(), data.size(), GetSystemMetrics(SM_CXICON));
+  HICON icon = CreateIconFromResourceEx(data.data() + image.Offset, image.Bytes, TRUE, 0x00030000, image.Width,
+                                        image.Height, LR_DEFAULTCOLOR);
   if (!icon) BadIcon(L"the image cannot be read");
   Take(icon, std::move(data));
 }

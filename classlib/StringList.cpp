@@ -189,8 +189,10 @@ void TStrings::SetCommaText(const String& Value) {
           item += Value[i++];
         }
       } else {
+        // A zero character is part of the item: stopping at it would leave
+        // the loop where it stands, adding empty items without end.
         size_t start = i;
-        while (i < n && Value[i] > L' ' && Value[i] != L',') ++i;
+        while (i < n && !IsCommaTextBlank(Value[i]) && Value[i] != L',') ++i;
         item = Value.substr(start, i - start);
       }
       Add(item);

@@ -23,6 +23,9 @@ int32_t ReadInt(TStream* S) {
 
 String ReadText(TStream* S, int32_t Length) {
   if (Length < 1) return String();
+  // A length past the end of the stream is a damaged record: refuse it before
+  // allocating what it claims.
+  if (Length > S->Size() - S->Position()) throw EReadError(L"Tree node text runs past the end of the stream");
   std::string bytes(static_cast<size_t>(Length), '\0');
   S->ReadBuffer(&bytes[0], Length);
   return GbkToWide(bytes);

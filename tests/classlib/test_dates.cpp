@@ -122,7 +122,9 @@ TEST_F(DateTest, ShortDateTextBothWays) {
   EXPECT_EQ(StrToDate(L"3/5/0024"), EncodeDate(24, 3, 5));  // four digits: no window
 
   for (const wchar_t* bad : {L"", L"2024", L"2/30/2024", L"13/1/2024", L"3/5/2024/1", L"3-5-2024", L"3/5/2024x",
-                             L"a/b/c", L"3/5/20245", L"3//2024"}) {
+                             L"a/b/c", L"3/5/20245", L"3//2024",
+                             // fields far too long to be numbers of 32 bits
+                             L"22474747483837483", L"3/5/99999999999999999999"}) {
     TDateTime out = -1;
     EXPECT_FALSE(TryStrToDate(bad, out)) << WideToUtf8(bad);
   }

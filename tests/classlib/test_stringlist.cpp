@@ -180,3 +180,17 @@ TEST(ListTest, PointersInOrderWithIndexChecks) {
 }
 
 }  // namespace
+
+// A zero character is an ordinary character of comma text: reading it once
+// used to add empty items without end.
+TEST(StringListCommaText, ZeroCharacterIsPartOfAnItem) {
+  TStringList list;
+  list.SetCommaText(String(L"a\0b,c", 5));
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.Strings(0), String(L"a\0b", 3));
+  EXPECT_EQ(list.Strings(1), L"c");
+  TStringList again;
+  again.SetCommaText(list.CommaText());
+  ASSERT_EQ(again.Count(), 2);
+  EXPECT_EQ(again.Strings(0), String(L"a\0b", 3));
+}
