@@ -9,7 +9,9 @@ TspLayerWindow::TspLayerWindow(TComponent* AOwner) : TCustomControl(AOwner) { FV
 void TspLayerWindow::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
   Params.Style = WS_POPUP;
-  Params.ExStyle = WS_EX_TOOLWINDOW;
+  // The layer only shows a picture (a glow round a button, a shadow): the
+  // mouse goes through it to what lies below.
+  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT;
   Params.WindowClass.style |= CS_SAVEBITS;
   Params.WndParent = nullptr;
 }

@@ -159,11 +159,6 @@ void TspSkinForm::ShowGlow(TspSkinFrameObject* Object) {
   FGlow->Show(at.X, at.Y, FSkinData->ActivePictures[index],
               mask >= 0 && mask < count ? FSkinData->ActivePictures[mask] : nullptr,
               static_cast<uint8_t>(IntMax(0, IntMin(255, Object->GlowAlpha()))));
-  // The glow lies over the button it surrounds: the mouse must go through it.
-  if (TspLayerWindow* layer = FGlow->LayerWindow()) {
-    HWND w = layer->Handle();
-    SetWindowLongW(w, GWL_EXSTYLE, GetWindowLongW(w, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
-  }
 }
 
 void TspSkinForm::HideGlow() {

@@ -32,6 +32,8 @@ TEST(LayerWindows, ShowFadesInToTheTargetAndHideFreesEverything) {
   EXPECT_TRUE(GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
   RECT r;
   GetWindowRect(wnd, &r);
+  // The layer only shows: the mouse over an opaque pixel reaches what lies below.
+  EXPECT_NE(WindowFromPoint(POINT{r.left + 20, r.top + 10}), wnd);
   EXPECT_EQ(r.left, 100);
   EXPECT_EQ(r.right - r.left, 40);
   EXPECT_TRUE(PumpUntil([&] { return m.CurrentAlpha() == 200; }));
