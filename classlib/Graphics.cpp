@@ -65,6 +65,16 @@ int ScreenPixelsPerInch() {
 
 }  // namespace
 
+int FontLineHeight(HFONT Font) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font);
+  TEXTMETRICW tm = {};
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return tm.tmHeight;
+}
+
 int GdiResourceCount() {
   std::lock_guard<std::recursive_mutex> guard(ResourceLock());
   int n = 0;

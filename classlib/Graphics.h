@@ -81,6 +81,10 @@ class TFont : public TGraphicsObject {
   TGdiResource* FResource = nullptr;
 };
 
+// The height of a line of Font on the screen (its text metrics' tmHeight).
+int FontLineHeight(HFONT Font);
+inline int FontLineHeight(TFont* Font) { return FontLineHeight(Font->Handle()); }
+
 class TPen : public TGraphicsObject {
  public:
   TPen();

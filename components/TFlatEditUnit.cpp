@@ -106,13 +106,7 @@ void TCustomFlatEdit::RedrawBorder() {
 }
 
 void TCustomFlatEdit::AdjustHeight() {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  TEXTMETRICW tm = {};
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  SetHeight(tm.tmHeight + 6);
+  SetHeight(FontLineHeight(Font()) + 6);
 }
 
 void TCustomFlatEdit::Dispatch(TMessage& Message) {

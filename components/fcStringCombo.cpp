@@ -26,13 +26,7 @@ void TfcComboPopupList::Dispatch(TMessage& Message) {
 }
 
 int TfcComboPopupList::ItemHeight() const {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, FCombo->Font()->Handle());
-  TEXTMETRICW tm = {};
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return tm.tmHeight + 2;
+  return FontLineHeight(FCombo->Font()) + 2;
 }
 
 int TfcComboPopupList::ItemAt(int Y) const {

@@ -76,24 +76,10 @@ void TfcEditFrame::Assign(TPersistent* Source) {
   FMouseEnterSameAsFocus = s->FMouseEnterSameAsFocus;
 }
 
-namespace {
-
-int FontHeight(HFONT Font) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font);
-  TEXTMETRICW tm = {};
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return tm.tmHeight;
-}
-
-}  // namespace
-
 void TfcEditFrame::AdjustHeight() {
   if (!FControl) return;
-  const int fontH = FontHeight(FControl->Font()->Handle());
-  const int screenH = FontHeight(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  const int fontH = FontLineHeight(FControl->Font());
+  const int screenH = FontLineHeight(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
   // Every platform this runs on has the new-style controls; the control keeps no 3-D flag of its own.
   const int h = fcFrameAutoHeight(fontH, screenH, true, true, fcGetOrdPropByName(FControl, L"BorderStyle") == bsNone,
                                   FEnabled, FAutoSizeHeightAdjust, GetSystemMetrics(SM_CYBORDER));

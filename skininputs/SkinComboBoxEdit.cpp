@@ -72,13 +72,8 @@ void TspSkinCustomComboBox::ApplyEditFont() {
 
 void TspSkinCustomComboBox::AdjustEdit() {
   if (!FEdit) return;
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, FEdit->Font()->Handle());
-  TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  FEdit->SetBounds(FItemRect.Left, ComboEditTop(FItemRect, tm.tmHeight), FItemRect.Width(), tm.tmHeight);
+  const int h = FontLineHeight(FEdit->Font());
+  FEdit->SetBounds(FItemRect.Left, ComboEditTop(FItemRect, h), FItemRect.Width(), h);
 }
 
 void TspSkinCustomComboBox::EditChanged() {

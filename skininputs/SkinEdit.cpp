@@ -105,14 +105,8 @@ void TspSkinCustomEdit::ChangeSkinData() {
 }
 
 int TspSkinCustomEdit::FontHeightNeeded() {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
   const int frame = Skinned() ? FGeom.SkinRect.Height() - FGeom.ClRect.Height() : 4;
-  return tm.tmHeight + frame;
+  return FontLineHeight(Font()) + frame;
 }
 
 void TspSkinCustomEdit::AdjustHeight() {

@@ -256,15 +256,7 @@ void TspSkinSpinEdit::SkinShapeChanged() {
   Layout();
 }
 
-int TspSkinSpinEdit::EditTextHeight() const {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, FEdit->Font()->Handle());
-  TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return tm.tmHeight;
-}
+int TspSkinSpinEdit::EditTextHeight() const { return FontLineHeight(FEdit->Font()); }
 
 void TspSkinSpinEdit::Layout() {
   if (!FEdit) return;
