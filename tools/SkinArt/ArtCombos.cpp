@@ -3,6 +3,7 @@
 // picture of their own. (The tool-button look uses the tool bar's
 // "resizetoolbutton".)
 #include "skin/SkinCtrlRecords.h"
+#include "tools/SkinArt/ArtPieces.h"
 #include "tools/SkinArt/ArtSkin.h"
 
 namespace {
@@ -19,24 +20,13 @@ void DownArrow(TArtImage& I, int X, int Y, TRgb C) {
   for (int row = 0; row < 3; ++row) I.HLine(X + row, X + 5 - row, Y + row, C);
 }
 
-void SetCorners(TspDataSkinCustomControl& Rec, int W, int H, int Border) {
-  Rec.ClRect = Rect(Border, Border, W - Border, H - Border);
-  Rec.LTPoint = Point(Border, Border);
-  Rec.RTPoint = Point(W - Border, Border);
-  Rec.LBPoint = Point(Border, H - Border);
-  Rec.RBPoint = Point(W - Border, H - Border);
-  Rec.LeftStretch = Rec.TopStretch = Rec.RightStretch = Rec.BottomStretch = true;
-  Rec.StretchEffect = true;
-}
-
 // A button record over three state faces, with the palette's text.
 void SetButtonRecord(TspDataSkinButtonControl& Rec, int Picture, const TRect (&States)[3], const TSkinPalette& P,
                      int Border) {
   Rec.PictureIndex = Picture;
-  Rec.SkinRect = States[0];
+  SetNinePieces(Rec, States[0], Border, Border);
   Rec.ActiveSkinRect = States[1];
   Rec.DownSkinRect = States[2];
-  SetCorners(Rec, States[0].Width(), States[0].Height(), Border);
   Rec.FontName = P.FontName;
   Rec.FontHeight = P.FontHeight;
   Rec.FontColor = Rec.ActiveFontColor = Rec.DownFontColor = ToColor(P.Text);
@@ -84,9 +74,8 @@ void DrawCombos(TSkinArt& Art) {
 
   TspDataSkinComboBox combo(L"combobox");
   combo.PictureIndex = index;
-  combo.SkinRect = normal;
+  SetNinePieces(combo, normal, 3, 3);
   combo.ActiveSkinRect = hot;
-  SetCorners(combo, kW, kH, 3);
   combo.ClRect = Rect(3, 3, button.Left - 1, kH - 3);
   combo.LTPoint = Point(3, 0);
   combo.RTPoint = Point(button.Left - 1, 0);
