@@ -8,6 +8,7 @@ void TspHoldRepeat::SetPace(unsigned Ms) {
 void TspHoldRepeat::Start(int Sign) {
   FSign = Sign;
   FFirstTick = true;
+  FResumed = false;
   SetPace(kFirstMs);
 }
 
@@ -24,7 +25,7 @@ void TspHoldRepeat::Timer(WPARAM Id) {
   if (Id != kTimerId) return;
   if (FFirstTick) {
     FFirstTick = false;
-    SetPace(kPaceMs);
+    if (!(FKeepResumedPace && FResumed)) SetPace(kPaceMs);
     return;
   }
   if (FSign != 0) FStep(FSign);

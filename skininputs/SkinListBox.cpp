@@ -167,6 +167,7 @@ bool TspListBox::JumpUnscrolled(TMessage& Message) {
 
 TspSkinCustomListBox::TspSkinCustomListBox(TComponent* AOwner)
     : TspSkinCustomControl(AOwner),
+      FRepeat(this, [this](int Sign) { StepItem(Sign); }, true),
       FTabWidths(std::make_unique<TStringList>()),
       FDefaultCaptionFont(std::make_unique<TFont>()),
       FGlyph(std::make_unique<TBitmap>()) {
@@ -213,7 +214,7 @@ TspSkinCustomListBox::TspSkinCustomListBox(TComponent* AOwner)
 }
 
 TspSkinCustomListBox::~TspSkinCustomListBox() {
-  if (HandleAllocated()) KillTimer(Handle(), 1);
+  FRepeat.Stop();
   // The list and the bars go with their owner after this part of the
   // control (when Free has not taken them already): their last messages
   // must not call back into it.
@@ -660,7 +661,7 @@ void TspSkinCustomListBox::Dispatch(TMessage& Message) {
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);
-      if (Message.WParam == 1) WMTimer();
+      FRepeat.Timer(Message.WParam);
       return;
     case CM_MOUSEENTER:
       TspSkinCustomControl::Dispatch(Message);

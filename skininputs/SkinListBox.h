@@ -9,6 +9,7 @@
 #include "classlib/StdCtrls.h"
 #include "skinctrls/SkinControl.h"
 #include "skinctrls/SkinScrollBar.h"
+#include "skininputs/HoldRepeat.h"
 
 class TspSkinCustomListBox;
 
@@ -212,8 +213,6 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   bool ButtonsActive() const;
   void TestActive(int X, int Y);
   void ButtonLeaveAll();
-  void StopAutoScroll();
-  void WMTimer();
   void StepItem(int Direction);
 
   TItemPicture FItemPictures[3];
@@ -223,8 +222,9 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   TRect FListRect;
   TCaptionButton FButtons[3];
   int FActiveButton = -1, FOldActiveButton = -1, FDownButton = -1;
-  int FScrollMode = 0;  // 0 none, 1 up, 2 down
-  bool FFirstDelay = false, FResumed = false, FSkinChanging = false;
+  // Up or Down held steps the selection (a resumed pace is kept).
+  TspHoldRepeat FRepeat;
+  bool FSkinChanging = false;
 
   int FRowCount = 0;
   bool FUseSkinItemHeight = true;

@@ -3,13 +3,6 @@
 #include "skininputs/ListBoxLayout.h"
 #include "skininputs/SkinListBox.h"
 
-namespace {
-
-constexpr UINT_PTR kScrollTimer = 1;
-constexpr unsigned kFirstDelayMs = 500, kRepeatMs = 100, kResumeMs = 50;
-
-}  // namespace
-
 bool TspSkinCustomListBox::ButtonsActive() const {
   if (!FCaptionMode || !FShowCaptionButtons) return false;
   return !Skinned() || !FSkinButtons[0].IsEmpty() || !FSkinButtons[1].IsEmpty();
@@ -26,14 +19,11 @@ void TspSkinCustomListBox::TestActive(int X, int Y) {
   if (FActiveButton == FOldActiveButton) return;
   if (FOldActiveButton != -1) {
     FButtons[FOldActiveButton].MouseIn = false;
-    if (FOldActiveButton == FDownButton && FScrollMode != 0) KillTimer(Handle(), kScrollTimer);
+    if (FOldActiveButton == FDownButton && FRepeat.Active()) FRepeat.Pause();
   }
   if (FActiveButton != -1) {
     FButtons[FActiveButton].MouseIn = true;
-    if (FActiveButton == FDownButton && FScrollMode != 0) {
-      SetTimer(Handle(), kScrollTimer, kResumeMs, nullptr);
-      FResumed = true;
-    }
+    if (FActiveButton == FDownButton && FRepeat.Active()) FRepeat.Resume();
   }
   Invalidate();
 }
@@ -60,10 +50,7 @@ void TspSkinCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int
   const bool up = FDownButton == 0 && !OnUpButtonClick;
   const bool down = FDownButton == 1 && !OnDownButtonClick;
   if (!up && !down) return;
-  FScrollMode = up ? 1 : 2;
-  FFirstDelay = true;
-  FResumed = false;
-  SetTimer(Handle(), kScrollTimer, kFirstDelayMs, nullptr);
+  FRepeat.Start(up ? -1 : 1);
 }
 
 void TspSkinCustomListBox::MouseMove(TShiftState Shift, int X, int Y) {
@@ -79,7 +66,7 @@ void TspSkinCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X
   b.Down = false;
   const bool over = b.R.Contains(TPoint(X, Y));
   if (!over) b.MouseIn = false;
-  StopAutoScroll();
+  FRepeat.Stop();
   FDownButton = -1;
   Invalidate();
   if (!over) return;
@@ -87,25 +74,6 @@ void TspSkinCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X
   if (event) event(this);
   else if (pressed == 2) ListBoxClick();
   else StepItem(pressed == 0 ? -1 : 1);
-}
-
-void TspSkinCustomListBox::StopAutoScroll() {
-  if (FScrollMode == 0) return;
-  KillTimer(Handle(), kScrollTimer);
-  FScrollMode = 0;
-  FFirstDelay = false;
-}
-
-void TspSkinCustomListBox::WMTimer() {
-  if (FScrollMode == 0) return;
-  if (FFirstDelay) {
-    // The press's own delay is over; a button re-entered while held keeps
-    // the quicker pace it resumed with.
-    FFirstDelay = false;
-    if (!FResumed) SetTimer(Handle(), kScrollTimer, kRepeatMs, nullptr);
-    return;
-  }
-  StepItem(FScrollMode == 1 ? -1 : 1);
 }
 
 void TspSkinCustomListBox::StepItem(int Direction) {
