@@ -179,6 +179,15 @@ void TControl::ApplyConstraints(int& AWidth, int& AHeight) const {
   if (AHeight < 0) AHeight = 0;
 }
 
+void TControl::UpdateAnchorRules() {
+  FAnchorRulesKnown = FParent != nullptr;
+  if (!FParent || FParent->FAnchoring) return;
+  const TRect client = FParent->ClientRect();
+  FAnchorBounds = BoundsRect();
+  FAnchorParentWidth = client.Width();
+  FAnchorParentHeight = client.Height();
+}
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   ApplyConstraints(AWidth, AHeight);
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
@@ -189,6 +198,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   FTop = ATop;
   FWidth = AWidth;
   FHeight = AHeight;
+  UpdateAnchorRules();
   if (FVisible) Invalidate();
   BoundsChanged(resized);
   // A window learns of its moves from the system; a windowless control is told here.
@@ -259,6 +269,9 @@ void TControl::SetVisible(bool Value) {
   if (!Value) InvalidateRectInParent(BoundsRect(), true);
   FVisible = Value;
   VisibleChanged();
+  // An event of the change (OnShow closing the form) may have turned it back,
+  // and told of that already.
+  if (FVisible != Value) return;
   Perform(CM_VISIBLECHANGED, Value ? 1 : 0, 0);
   if (FParent && FAlign != alNone) FParent->Realign();
 }

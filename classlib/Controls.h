@@ -141,7 +141,10 @@ class TControl : public TComponent {
   TAlign Align() const { return FAlign; }
   void SetAlign(TAlign Value);
   TAnchors Anchors() const { return FAnchors; }
-  void SetAnchors(TAnchors Value) { FAnchors = Value; }
+  void SetAnchors(TAnchors Value) {
+    FAnchors = Value;
+    UpdateAnchorRules();
+  }
   const TSizeConstraints& Constraints() const { return FConstraints; }
   void SetConstraints(const TSizeConstraints& Value);
   bool AutoSize() const { return FAutoSize; }
@@ -227,6 +230,9 @@ class TControl : public TComponent {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void RequestAlign();
   void ApplyConstraints(int& AWidth, int& AHeight) const;
+  // Takes the control's bounds and its parent's client size as the ones
+  // anchoring measures from (not while the parent is anchoring it).
+  void UpdateAnchorRules();
   void FontChanged();
   void InvalidateRectInParent(const TRect& R, bool Erase);
   // Sends CM_CANCELMODE (with Sender) to the focused control of the form.
@@ -246,6 +252,11 @@ class TControl : public TComponent {
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   TAlign FAlign = alNone;
   TAnchors FAnchors{akLeft, akTop};
+  // Where the control was placed and its parent's client size then: anchoring
+  // counts from these, so a size clamped on the way comes back whole.
+  TRect FAnchorBounds;
+  int FAnchorParentWidth = 0, FAnchorParentHeight = 0;
+  bool FAnchorRulesKnown = false;
   TSizeConstraints FConstraints;
   bool FAutoSize = false;
   bool FVisible = true;
@@ -326,6 +337,9 @@ class TWinControl : public TControl {
   void GetTabOrderList(std::vector<TWinControl*>& List) const;
   TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop) const;
   void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+  // The next (or previous) of CurControl's fellow children that can take the
+  // focus, wrapping around; containers are passed over. nullptr when none.
+  TWinControl* FindNextSibling(TWinControl* CurControl, bool GoForward) const;
 
   TBrush* Brush() const { return FBrush.get(); }
 
@@ -372,6 +386,7 @@ class TWinControl : public TControl {
   // Message handlers
   void WMPaint(TMessage& Message);
   void WMEraseBkgnd(TMessage& Message);
+  void WMWindowPosChanging(TMessage& Message);
   void WMWindowPosChanged(TMessage& Message);
   void WMSetFocus(TMessage& Message);
   void WMKillFocus(TMessage& Message);
@@ -404,8 +419,7 @@ class TWinControl : public TControl {
   bool FTabStop = false;
   bool FInSetBounds = false;
   int FAlignLevel = 0;
-  bool FAnchorBaseKnown = false;
-  int FLastClientWidth = 0, FLastClientHeight = 0;
+  bool FAnchoring = false;  // AnchorChildren is placing the children
 };
 
 // The canvas of a control. Outside painting it draws through a device

@@ -51,6 +51,7 @@ void TspSkinForm::BeforeDestruction() {
   // The form goes on without this frame: give it the system frame back.
   const bool wasOn = FFrameOn;
   FFrameOn = false;
+  if (FForm && !FForm->ComponentState().Contains(csDestroying)) FForm->SetNativeMenuBar(true);
   if (wasOn && FForm && FForm->HandleAllocated() && !FForm->ComponentState().Contains(csDestroying)) {
     SetWindowRgn(FForm->Handle(), nullptr, TRUE);
     SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
@@ -260,6 +261,8 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
     case WM_GETMINMAXINFO:
       if (IsMDIChild()) Old(Message);
       WMGetMinMaxInfo(Message);
+      // The form's own constraints hold within the frame's limits.
+      FForm->ConstrainMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(Message.LParam));
       return true;
     case WM_WINDOWPOSCHANGED: {
       Old(Message);

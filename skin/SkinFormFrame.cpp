@@ -51,6 +51,8 @@ void TspSkinForm::ApplyFrame() {
     FButtonsOffset = s->ButtonsOffset;
   }
   FFrameOn = on && FMetrics.Valid();
+  // The frame draws the menu bar itself; the system frame shows the system's.
+  if (FForm) FForm->SetNativeMenuBar(!FFrameOn);
   if (FFrameOn) CreateObjects();
   if (!FFrameOn && FRollUp) {
     // The system frame has no roll-up: the form gets its height back.
