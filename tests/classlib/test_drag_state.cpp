@@ -92,8 +92,8 @@ TEST_F(TrackerTest, TheLastAnswerDecidesTheDropAndTheReleasePointIsAsked) {
   EXPECT_EQ("b.move yes b.leave b.drop end.b", client.Joined());
   // Refusing at the release: no drop.
   client.Log.clear();
-  tracker.Begin(TPoint(150, 0), true, -1);
   client.B.Accept = false;
+  tracker.Begin(TPoint(150, 0), true, -1);
   tracker.Release(TPoint(171, 0));
   EXPECT_EQ("start b.enter b.move no b.move no b.leave end", client.Joined());
   // Over no target at all.
