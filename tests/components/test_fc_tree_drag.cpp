@@ -135,6 +135,13 @@ TEST_F(fcTreeDragTest, ANodeDraggedToAnotherTreeAndARefusedTreeShowsNoTarget) {
   MoveMouse(TPoint(At(right, green).X + 4, At(right, green).Y));
   EXPECT_EQ(green, Highlighted(right));
   EXPECT_EQ(nullptr, Highlighted(left));
+  // Painted as the drop target though the tree has no focus.
+  TBitmap shot;
+  PaintWindowInto(right, shot);
+  const TRect g = green->DisplayRect(true);
+  int highlighted = 0;
+  for (int x = g.Left; x < g.Right; ++x) highlighted += ColorToRGB(PixelAt(shot, x, g.Top + 1)) == ColorToRGB(clHighlight);
+  EXPECT_GT(highlighted, g.Width() / 2);
   EXPECT_EQ(Screen->Cursors(crDrag), GetCursor());
   MouseUp();
   Settle();
