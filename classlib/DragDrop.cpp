@@ -19,7 +19,6 @@ bool TDragImageList::SetDragImage(int Index, int HotSpotX, int HotSpotY) {
   if (Index < 0 || Index >= Count()) return false;
   FDragIndex = Index;
   FDragHotspot = TPoint(HotSpotX, HotSpotY);
-  if (FDragging) ImageList_SetDragCursorImage(Handle(), Index, HotSpotX, HotSpotY);
   return true;
 }
 
@@ -207,6 +206,8 @@ TDragSession::~TDragSession() {
   if (Hook) UnhookWindowsHookEx(Hook);
   if (GetCapture() == Capture) ReleaseCapture();
   DeallocateHWnd(Capture);
+  // The drag cursor goes with the drag.
+  if (Object && Screen) ::SetCursor(Screen->Cursors(Screen->Cursor()));
   if (OwnsObject) delete Object;
 }
 

@@ -13,7 +13,7 @@ class TDragImageList : public TCustomImageList {
   ~TDragImageList() override;
   String ClassName() const override { return L"TDragImageList"; }
 
-  // The image shown while dragging and the point of it under the cursor.
+  // The image shown by the next BeginDrag and the point of it under the cursor.
   bool SetDragImage(int Index, int HotSpotX, int HotSpotY);
   int DragIndex() const { return FDragIndex; }
   TPoint DragHotspot() const { return FDragHotspot; }

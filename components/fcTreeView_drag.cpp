@@ -37,9 +37,7 @@ void TfcCustomTreeView::ClearDropHighlight() {
   it.hItem = item;
   it.stateMask = TVIS_DROPHILITED;
   SendTree(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
-  RECT r;
-  *reinterpret_cast<HTREEITEM*>(&r) = item;
-  if (SendTree(TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&r))) InvalidateRect(FHandle, &r, FALSE);
+  if (TfcTreeNode* node = FItems->GetNode(item)) node->Invalidate();
 }
 
 void TfcCustomTreeView::SetDragMode(TDragMode Value) {

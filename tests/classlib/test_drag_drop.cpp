@@ -259,7 +259,9 @@ TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
     source->BeginDrag(true);
     ASSERT_TRUE(source->Dragging());
     // Immediate: the image shows over the target at once.
-    if (i == 0) EXPECT_TRUE(images.Dragging());
+    if (i == 0) {
+      EXPECT_TRUE(images.Dragging());
+    }
     source->EndDrag(i % 2 == 0);
     Application->ProcessMessages();
   }

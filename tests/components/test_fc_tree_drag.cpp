@@ -46,23 +46,13 @@ class fcTreeDragTest : public FormTest {
     const TRect r = Node->DisplayRect(true);
     return Tv->ClientToScreen(TPoint(r.Left + 8, (r.Top + r.Bottom) / 2));
   }
-  // Presses on Node and moves away with the button held, queued at once:
-  // the system control watches the moves in a loop of its own.
+  // Presses on Node and moves away with the button held, all queued before
+  // the press is handled: the system control watches the moves in a loop of its own.
   void PressAndPull(TfcTreeView* Tv, TfcTreeNode* Node) {
     const TPoint p = At(Tv, Node);
     MoveMouse(p);
-    std::vector<INPUT> in;
-    auto add = [&](DWORD Flags, int X, int Y) {
-      INPUT i = {};
-      i.type = INPUT_MOUSE;
-      i.mi.dwFlags = Flags | MOUSEEVENTF_ABSOLUTE;
-      i.mi.dx = X * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-      i.mi.dy = Y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-      in.push_back(i);
-    };
-    add(MOUSEEVENTF_LEFTDOWN, p.X, p.Y);
-    for (int d = 3; d <= 15; d += 3) add(MOUSEEVENTF_MOVE, p.X + d, p.Y);
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    MouseInput(MOUSEEVENTF_LEFTDOWN);
+    for (int d = 3; d <= 15; d += 3) MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, p.X + d, p.Y);
     Settle();
   }
   std::string Log() const {
