@@ -190,6 +190,37 @@ TEST_F(DragTest, ManualModeNeverDragsAndAnAutomaticClickStaysAClick) {
   EXPECT_EQ(1, clicks);
 }
 
+// A drag object of the program's: its cursor, the Source targets see, its end.
+struct Parcel : TDragObject {
+  TObject* FinishedOn = reinterpret_cast<TObject*>(1);
+  bool FinishedAccepted = false;
+  TCursor GetDragCursor(bool Accepted, int, int) override { return Accepted ? crHandPoint : crNo; }
+  void Finished(TObject* Target, int, int, bool Accepted) override {
+    FinishedOn = Target;
+    FinishedAccepted = Accepted;
+  }
+};
+
+TEST_F(DragTest, AProgramsDragObjectIsTheSourceAndHearsTheEnd) {
+  Parcel parcel;
+  source->OnStartDrag = [&](TObject*, TDragObject*& Object) { Object = &parcel; };
+  PressAndMove(0, 20);
+  EXPECT_EQ(&parcel, CurrentDragObject());
+  MoveMouse(Center(target));
+  EXPECT_EQ(&parcel, log.LastSource);
+  EXPECT_EQ(target, parcel.DragTarget());
+  EXPECT_EQ(Screen->Cursors(crHandPoint), GetCursor());
+  MouseUp();
+  Settle();
+  EXPECT_EQ(target, parcel.FinishedOn);
+  EXPECT_TRUE(parcel.FinishedAccepted);
+  EXPECT_TRUE(parcel.Dropped());
+  // The object is the program's: the library did not free it, and the
+  // source's own end event is the object's to raise.
+  EXPECT_EQ(std::string::npos, log.Joined().find("s.end")) << log.Joined();
+  EXPECT_EQ(nullptr, CurrentDragObject());
+}
+
 TEST_F(DragTest, DragsBetweenTwoForms) {
   TForm other(nullptr);
   other.SetBorderStyle(bsNone);
