@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "classlib/ActnList.h"
+#include "classlib/DragDrop.h"
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
 
@@ -100,6 +101,7 @@ void TControl::BeforeDestruction() {
   FFreeWatches = nullptr;
   Destroying();
   CancelCaptureOf(this);
+  DragControlDestroyed(this);
   if (Application) Application->ControlDestroyed(this);
   FActionLink.reset();
   if (FParent) FParent->RemoveControl(this);
@@ -503,6 +505,9 @@ void TControl::WMMouseDown(TMessage& Message, TMouseButton Button, bool Double) 
   if (watch.Freed()) return;
   if (!FControlStyle.Contains(csNoStdEvents)) MouseDown(Button, shift, Message.XPos(), Message.YPos());
   if (!watch.Freed()) DefaultHandler(Message);
+  // The press has done its work (a list selects its item); the drag waits for the mouse to move.
+  if (!watch.Freed() && Button == mbLeft && FDragMode == dmAutomatic && FDragKind == dkDrag && !Dragging())
+    BeginAutoDrag();
 }
 
 void TControl::WMMouseUp(TMessage& Message, TMouseButton Button) {

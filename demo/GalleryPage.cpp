@@ -1,5 +1,7 @@
 #include "demo/GalleryPages.h"
 
+#include <memory>
+
 #include "classlib/ExtCtrls.h"
 #include "components/fcCombo.h"
 
@@ -57,6 +59,34 @@ void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text) {
   Canvas->Font()->SetColor(MakeColor(100, 100, 110));
   Canvas->Brush()->SetStyle(bsClear);
   Canvas->TextOut(X, Y, Text);
+}
+
+void DragOnceShown(TComponent* Owner, TControl* From, TPoint FromPoint, TControl* To, TPoint ToPoint) {
+  // Real mouse input, a step every tick: the press, then moves towards the
+  // target; the button stays down, so that a screenshot shows the drag.
+  constexpr int kSteps = 8;
+  auto* timer = new TTimer(Owner);
+  timer->SetInterval(1500);
+  auto step = std::make_shared<int>(0);
+  timer->OnTimer = [=](TObject*) {
+    // Only the page on show drags.
+    if (*step == 0 && !(From->IsShowing() && To->IsShowing())) {
+      timer->SetEnabled(false);
+      return;
+    }
+    timer->SetInterval(60);
+    const TPoint a = From->ClientToScreen(FromPoint), b = To->ClientToScreen(ToPoint);
+    const int i = (*step)++;
+    const TPoint p(a.X + (b.X - a.X) * i / kSteps, a.Y + (b.Y - a.Y) * i / kSteps);
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (i == 0 ? MOUSEEVENTF_LEFTDOWN : 0);
+    in.mi.dx = p.X * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = p.Y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    SendInput(1, &in, sizeof in);
+    if (i == kSteps) timer->SetEnabled(false);
+  };
+  timer->SetEnabled(true);
 }
 
 void DropDownOnceShown(TComponent* Owner, TfcCustomCombo* Combo) {

@@ -130,6 +130,9 @@ String LoadGalleryPhoto(TBitmap& Photo);
 void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text);
 // A small grey note under a drawing.
 void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text);
+// Presses the mouse on From at FromPoint once the page shows and moves it to
+// ToPoint of To with the button held (--drag, for screenshots of a drag).
+void DragOnceShown(TComponent* Owner, TControl* From, TPoint FromPoint, TControl* To, TPoint ToPoint);
 // Focuses the combo and opens its drop-down once the page shows (for screenshots).
 class TfcCustomCombo;
 void DropDownOnceShown(TComponent* Owner, TfcCustomCombo* Combo);

@@ -1,5 +1,10 @@
 // Samples of the list boxes: with images, with a caption and its Up, Down
-// and Check buttons, in columns, and a popup list dropped under a button.
+// and Check buttons, in columns, a popup list dropped under a button, and
+// two lists whose items drag from one to the other (--drag N shows a drag in
+// column N).
+#include <algorithm>
+
+#include "demo/GalleryFrame.h"
 #include "demo/SkinSamples.h"
 #include "skinctrls/SkinButtons.h"
 #include "skininputs/PopupListBox.h"
@@ -41,6 +46,27 @@ TImageList* FruitImages(TComponent* Owner) {
     images->AddMasked(&b, clFuchsia);
   }
   return images;
+}
+
+// Items dragged from one of these lists drop into the other at the row under the mouse.
+void AllowItemDrags(TspSkinListBox* List) {
+  List->SetListBoxDragMode(dmAutomatic);
+  List->OnListBoxDragOver = [List](TObject*, TObject* Source, int X, int Y, TDragState, bool& Accept) {
+    auto* from = dynamic_cast<TspListBox*>(Source);
+    Accept = from && from != List->ListBox() && from->SkinListBox &&
+             from->SkinListBox->ListBoxDragMode() == dmAutomatic && from->ItemIndex() >= 0;
+    // The row the item will go to is shown selected.
+    if (Accept) List->SetItemIndex(List->ItemAtPos(TPoint(X, Y), true));
+  };
+  List->OnListBoxDragDrop = [List](TObject*, TObject* Source, int X, int Y) {
+    TspSkinCustomListBox* from = static_cast<TspListBox*>(Source)->SkinListBox;
+    const int index = from->ItemIndex();
+    const String text = from->Items()->Strings(index);
+    from->Items()->Delete(index);
+    const int at = List->ItemAtPos(TPoint(X, Y), true);
+    List->Items()->Insert(at < 0 ? List->Items()->Count() : at, text);
+    List->SetItemIndex(at < 0 ? List->Items()->Count() - 1 : at);
+  };
 }
 
 }  // namespace
@@ -105,5 +131,23 @@ int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
     if (popup->Visible()) popup->Hide();
     else popup->ShowAt(button->ClientToScreen(TPoint(0, button->Height())));
   };
-  return Y + 31;
+  Y += 31;
+
+  // Two lists to drag items between.
+  auto* dragFrom = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w / 2 - 3, 92);
+  auto* dragTo = PutList<TspSkinListBox>(Parent, SkinData, X + w / 2 + 3, Y, w - w / 2 - 3, 92);
+  dragTo->Items()->Clear();
+  for (int i = 5; i < 9; ++i) dragFrom->Items()->Delete(5);
+  for (int i = 5; i < 9; ++i) dragTo->Items()->Add(kFruit[i]);
+  AllowItemDrags(dragFrom);
+  AllowItemDrags(dragTo);
+  // --drag N: the pair of column N (1 when not given) shows a drag under way.
+  static int column = 0;
+  int dragColumn = 1;
+  if (HasArgument(L"--drag", &dragColumn) && ++column == std::max(1, dragColumn)) {
+    const int row = dragFrom->ItemHeight();
+    DragOnceShown(Parent, dragFrom->ListBox(), TPoint(30, row + row / 2), dragTo->ListBox(),
+                  TPoint(30, 2 * row + row / 2));
+  }
+  return Y + 98;
 }
