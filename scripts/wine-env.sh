@@ -63,6 +63,13 @@ start_wine() {
     wine regedit /S "$reg" </dev/null >/dev/null 2>&1 || true
     touch "$WINEPREFIX/.skingui-fontlink-2"
   fi
+  # The system frame draws its caption buttons in Marlett, one of Wine's own
+  # fonts (Debian's fonts-wine), which this Wine does not look for in its data
+  # folder: without it the buttons show letters. The prefix gets a copy.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$fonts" ] && [ ! -e "$fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
   # On our own Xvfb there is no window manager: unmanaged windows spare Wine
   # its wait for a manager's answer each time a framed window goes away.
   local managed=Y
