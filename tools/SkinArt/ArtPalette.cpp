@@ -39,6 +39,7 @@ TSkinPalette DefaultPalette() {
   p.Window = Rgb(255, 255, 255);
   p.Text = Rgb(31, 41, 55);
   p.TextDim = Rgb(130, 138, 150);
+  p.TextSecondary = Rgb(85, 95, 109);
   p.WindowText = Rgb(17, 24, 39);
   p.Border = Rgb(203, 210, 220);
   p.PanelFace = Rgb(250, 251, 253);
@@ -91,6 +92,7 @@ TSkinPalette DarkPalette() {
   p.Window = Rgb(28, 29, 32);
   p.Text = Rgb(226, 229, 233);
   p.TextDim = Rgb(130, 135, 143);
+  p.TextSecondary = Rgb(169, 174, 182);
   p.WindowText = Rgb(232, 234, 237);
   p.Border = Rgb(66, 70, 77);
   p.PanelFace = Rgb(43, 45, 50);

@@ -28,7 +28,9 @@ struct TSkinPalette {
   // Surfaces and text.
   TRgb Face;         // form client and control background
   TRgb Window;       // edit and list background
-  TRgb Text, TextDim, WindowText;
+  // TextDim is disabled text; TextSecondary is enabled text that steps back
+  // (inactive tabs) and still reads at 4.5 to 1 on the faces.
+  TRgb Text, TextDim, TextSecondary, WindowText;
   TRgb Border;       // one-pixel outline of panels
   TRgb PanelFace;
   TRgb HeaderTop, HeaderBottom, HeaderText;  // group box caption bar
