@@ -50,6 +50,7 @@ void DrawTransparent(TCanvas* C, TBitmap* Picture, const TRect& R, int X, int Y,
 class TThemesPage : public TGalleryPage {
  public:
   explicit TThemesPage(TComponent* AOwner) : TGalleryPage(AOwner) {
+    FFollowsSkin = true;
     FSkins[0].Title = L"Default \x9ED8\x8BA4 \x2014 the program's built-in skin";
     FSkins[1].Title = L"Dark \x6DF1\x8272 \x2014 skins\\Dark.skn";
     for (int i = 0; i < 2; ++i) {
