@@ -15,6 +15,8 @@ TSkinPalette DefaultPalette() {
   p.FontName = kFontName;
   p.Accent = Rgb(37, 99, 235);
   p.AccentText = Rgb(255, 255, 255);
+  p.Selection = p.Accent;
+  p.SelectionText = p.AccentText;
 
   p.CaptionTop = Rgb(66, 128, 246);
   p.CaptionBottom = Rgb(37, 99, 235);
@@ -68,6 +70,8 @@ TSkinPalette DarkPalette() {
   p.FontName = kFontName;
   p.Accent = Rgb(96, 165, 250);
   p.AccentText = Rgb(15, 23, 42);
+  p.Selection = Rgb(37, 99, 235);
+  p.SelectionText = Rgb(255, 255, 255);
 
   p.CaptionTop = Rgb(58, 61, 67);
   p.CaptionBottom = Rgb(45, 47, 52);

@@ -15,6 +15,9 @@ struct TSkinPalette {
 
   TRgb Accent;       // the one accent colour: highlights, marks, hot text
   TRgb AccentText;   // text on the accent colour
+  // A list's selected rows and their text: the accent, or a deeper one where
+  // the accent is too light to carry text well.
+  TRgb Selection, SelectionText;
 
   // Window frame, active and inactive.
   TRgb CaptionTop, CaptionBottom, CaptionShine, CaptionText, CaptionGlyph;
