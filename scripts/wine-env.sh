@@ -9,7 +9,7 @@ export WINEARCH=win32
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 wine_env_cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${SKINGUI_OWN_WINESERVER:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
   if [ -n "${SKINGUI_XVFB_PID:-}" ]; then kill "$SKINGUI_XVFB_PID" 2>/dev/null || true; fi
 }
 
@@ -39,7 +39,10 @@ start_wine() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
-  wineserver -p
+  # A wineserver already running on the prefix (another script's, such as a
+  # test run's) is used as it is, and left running at the end.
+  SKINGUI_OWN_WINESERVER=""
+  if wineserver -p 2>/dev/null; then SKINGUI_OWN_WINESERVER=1; fi
   # Start Wine's background services now, with no pipes attached: a service
   # started by the first test would otherwise hold CTest's output pipe open
   # until the wineserver exits, and CTest would wait for it.
