@@ -70,6 +70,8 @@ void TCustomForm::DoCreate() {
 void TCustomForm::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   Params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  // The program's own icon, when it has one under the customary name.
+  Params.WindowClass.hIcon = LoadIconW(Params.WindowClass.hInstance, L"MAINICON");
   if (!FEnabled) Params.Style |= WS_DISABLED;
   Params.ExStyle = 0;
   Params.WndParent = Application->Handle();

@@ -7,6 +7,23 @@
 
 const wchar_t* const kChineseFont = L"WenQuanYi Micro Hei";
 
+namespace {
+const TGalleryLook kLightLook{MakeColor(246, 246, 250), MakeColor(40, 60, 100), MakeColor(100, 100, 110)};
+TGalleryLook gLook = kLightLook;
+const TGalleryLook* gPainting = &kLightLook;  // the look of the page painting now
+}  // namespace
+
+const TGalleryLook& GalleryLook() { return *gPainting; }
+
+void SetGalleryLook(const TspSkinData* Skin) {
+  if (!Skin || Skin->Empty() || !Skin->SkinColors) {
+    gLook = kLightLook;
+    return;
+  }
+  const TspSkinColors& c = *Skin->SkinColors;
+  gLook = {ColorToRGB(c.cBtnFace), ColorToRGB(c.cHighLight), ColorToRGB(c.cBtnText)};
+}
+
 TGalleryPage::TGalleryPage(TComponent* AOwner) : TCustomControl(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls, csOpaque});
   SetAlign(alClient);
@@ -18,7 +35,8 @@ void TGalleryPage::Paint() {
   TBitmap buffer;
   buffer.SetSize(r.Width(), r.Height());
   TCanvas* c = buffer.Canvas();
-  c->Brush()->SetColor(MakeColor(246, 246, 250));
+  gPainting = FFollowsSkin ? &gLook : &kLightLook;
+  c->Brush()->SetColor(GalleryLook().Page);
   c->FillRect(r);
   c->Font()->Assign(Font());
   DrawPage(c);
@@ -45,7 +63,7 @@ void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text) {
   Canvas->Font()->SetName(L"Tahoma");
   Canvas->Font()->SetHeight(-12);
   Canvas->Font()->SetStyle({fsBold});
-  Canvas->Font()->SetColor(MakeColor(40, 60, 100));
+  Canvas->Font()->SetColor(GalleryLook().Title);
   Canvas->Font()->SetOrientation(0);
   Canvas->Brush()->SetStyle(bsClear);
   Canvas->TextOut(X, Y, Text);
@@ -56,7 +74,7 @@ void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text) {
   Canvas->Font()->SetName(L"Tahoma");
   Canvas->Font()->SetHeight(-11);
   Canvas->Font()->SetStyle({});
-  Canvas->Font()->SetColor(MakeColor(100, 100, 110));
+  Canvas->Font()->SetColor(GalleryLook().Note);
   Canvas->Brush()->SetStyle(bsClear);
   Canvas->TextOut(X, Y, Text);
 }

@@ -16,6 +16,8 @@ const wchar_t* const kFruit[] = {L"Apple \x82F9\x679C", L"Banana \x9999\x8549", 
                                  L"Grape \x8461\x8404",  L"Lemon \x67E0\x6AAC",  L"Mango \x8292\x679C",
                                  L"Peach \x6843\x5B50",  L"Pear \x68A8",         L"Plum \x674E\x5B50"};
 
+constexpr int kRow = 18;
+
 template <class T>
 T* PutList(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H, const wchar_t* Name = nullptr) {
   T* list = new T(Parent);
@@ -23,6 +25,9 @@ T* PutList(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int 
   list->SetBounds(X, Y, W, H);
   list->DefaultFont()->SetName(kChineseFont);
   list->Font()->SetName(kChineseFont);
+  // Rows as high as the skins' item strips in every look, so that heights
+  // below hold whole rows.
+  list->SetDefaultItemHeight(kRow);
   if (Name) list->SetSkinDataName(Name);
   list->SetSkinData(SkinData);
   for (const wchar_t* s : kFruit) list->Items()->Add(s);
@@ -75,14 +80,18 @@ int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   const int w = kSampleColumnWidth - 2 * X;
 
   // Images: item i shows image i; the items past the images keep the indent.
-  auto* images = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w / 2 - 3, 110);
+  // Six whole rows inside the two-pixel frame.
+  auto* images = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w / 2 - 3, 6 * kRow + 4);
   images->SetImages(FruitImages(Parent));
   images->SetItemIndex(1);
   // Several selected, with tab stops.
-  auto* multi = PutList<TspSkinListBox>(Parent, SkinData, X + w / 2 + 3, Y, w - w / 2 - 3, 110);
+  auto* multi = PutList<TspSkinListBox>(Parent, SkinData, X + w / 2 + 3, Y, w - w / 2 - 3, 6 * kRow + 4);
   multi->SetMultiSelect(true);
   multi->Items()->Clear();
-  for (int i = 0; i < 9; ++i) multi->Items()->Add(String(kFruit[i]).substr(0, 5) + L"\t" + std::to_wstring(i * 7));
+  for (int i = 0; i < 9; ++i) {
+    const String fruit = kFruit[i];
+    multi->Items()->Add(fruit.substr(0, fruit.find(L' ')) + L"\t" + std::to_wstring(i * 7));
+  }
   auto* tabs = new TStringList();
   tabs->Add(L"60");
   multi->SetTabWidths(tabs);
@@ -93,7 +102,8 @@ int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   Y += 116;
 
   // A caption with a glyph-less title and the Up, Down and Check buttons.
-  auto* captioned = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w, 120, L"captionlistbox");
+  // Five whole rows under the 20-pixel caption.
+  auto* captioned = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w, 5 * kRow + 22, L"captionlistbox");
   captioned->SetCaptionMode(true);
   captioned->SetDefaultCaptionFont(captioned->DefaultFont());
   captioned->SetCaption(L"Caption buttons \x6807\x9898");

@@ -39,6 +39,7 @@ void MakeTreeImages(TImageList& Images) {
 class TTreePage : public TGalleryPage {
  public:
   explicit TTreePage(TComponent* AOwner) : TGalleryPage(AOwner) {
+    FFollowsSkin = true;
     MakeTreeImages(FImages);
   }
   String ClassName() const override { return L"TTreePage"; }

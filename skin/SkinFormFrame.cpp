@@ -225,8 +225,10 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
   if (!IsNullRect(icon)) {
     HICON handle = reinterpret_cast<HICON>(SendMessageW(h, WM_GETICON, ICON_SMALL2, 0));
     if (!handle) handle = reinterpret_cast<HICON>(GetClassLongPtrW(h, GCLP_HICONSM));
-    if (!handle) handle = LoadIconW(nullptr, IDI_APPLICATION);
-    DrawIconEx(canvas->Handle(), icon.Left, icon.Top, handle, icon.Width(), icon.Height(), 0, nullptr, DI_NORMAL);
+    if (!handle) handle = reinterpret_cast<HICON>(GetClassLongPtrW(h, GCLP_HICON));
+    // A program without an icon shows none: a blank stand-in beside the
+    // system-menu button would read as a second, empty button.
+    if (handle) DrawIconEx(canvas->Handle(), icon.Left, icon.Top, handle, icon.Width(), icon.Height(), 0, nullptr, DI_NORMAL);
   }
   // An inactive form without an inactive picture of the skin's own is drawn
   // from the active one through the skin's inactive effect.

@@ -15,6 +15,9 @@ struct TSkinPalette {
 
   TRgb Accent;       // the one accent colour: highlights, marks, hot text
   TRgb AccentText;   // text on the accent colour
+  // A list's selected rows and their text: the accent, or a deeper one where
+  // the accent is too light to carry text well.
+  TRgb Selection, SelectionText;
 
   // Window frame, active and inactive.
   TRgb CaptionTop, CaptionBottom, CaptionShine, CaptionText, CaptionGlyph;
@@ -28,7 +31,9 @@ struct TSkinPalette {
   // Surfaces and text.
   TRgb Face;         // form client and control background
   TRgb Window;       // edit and list background
-  TRgb Text, TextDim, WindowText;
+  // TextDim is disabled text; TextSecondary is enabled text that steps back
+  // (inactive tabs) and still reads at 4.5 to 1 on the faces.
+  TRgb Text, TextDim, TextSecondary, WindowText;
   TRgb Border;       // one-pixel outline of panels
   TRgb PanelFace;
   TRgb HeaderTop, HeaderBottom, HeaderText;  // group box caption bar
