@@ -8,6 +8,8 @@ struct TSkinPalette {
   String Folder;    // folder name under skins/
   String SkinName;  // [VERSION] skinname
   String Comments;
+  // The frame carries a band with one frame object of every kind.
+  bool FrameObjects = false;
   // Fonts of the caption and the controls: a face with Chinese glyphs.
   String FontName;
   int CaptionFontHeight = 16;
@@ -40,3 +42,5 @@ struct TSkinPalette {
 
 TSkinPalette DefaultPalette();
 TSkinPalette DarkPalette();
+// The default look with the band of frame objects.
+TSkinPalette ObjectsPalette();

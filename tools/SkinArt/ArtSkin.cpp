@@ -108,6 +108,7 @@ void TSkinArt::Save(const String& Folder) {
 void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   TSkinArt art(Palette);
   DrawFrame(art);
+  if (Palette.FrameObjects) DrawFrameObjects(art);
   DrawCaptionButtons(art);
   AddCaption(art);
   DrawPopupWindow(art);
