@@ -301,10 +301,15 @@ TEST_F(ObjectsTest, TheMDIClientShowsTheStretchedMDIPicture) {
   SendMessageW(client, WM_ERASEBKGND, reinterpret_cast<WPARAM>(shot.Canvas()->Handle()), 0);
   HDC dc = shot.Canvas()->Handle();
   const int mdi = Skin->MDIBGPictureIndex;
-  // 64 x 48 stretched over the whole client: the middle is the picture's middle, a corner its corner.
-  EXPECT_EQ(GetPixel(dc, c.right / 2, c.bottom / 2), Picture(mdi, 32, 24));
+  // Stretched over the whole client: the middle is the picture's middle, a corner its corner.
+  const int pw = Skin->ActivePictures[mdi]->Width(), ph = Skin->ActivePictures[mdi]->Height();
+  ASSERT_LT(pw, c.right);
+  EXPECT_EQ(GetPixel(dc, c.right / 2, c.bottom / 2), Picture(mdi, pw / 2, ph / 2));
   EXPECT_EQ(GetPixel(dc, 1, 1), Picture(mdi, 0, 0));
-  EXPECT_EQ(GetPixel(dc, c.right - 2, c.bottom - 2), Picture(mdi, 63, 47));
+  EXPECT_EQ(GetPixel(dc, c.right - 2, c.bottom - 2), Picture(mdi, pw - 1, ph - 1));
+  // Tiled, the disc in the picture's middle would show again one picture lower.
+  ASSERT_GT(c.bottom, ph * 3 / 2);
+  EXPECT_NE(GetPixel(dc, pw / 2, ph + ph / 2), Picture(mdi, pw / 2, ph / 2));
   EXPECT_NE(GetPixel(dc, c.right / 2, c.bottom / 2), GetSysColor(COLOR_APPWORKSPACE));
   // Without the skin the client shows the system's background again.
   skinForm->SetSkinData(nullptr);

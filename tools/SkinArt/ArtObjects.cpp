@@ -257,9 +257,10 @@ void DrawFrameObjects(TSkinArt& Art) {
   TArtImage& t = Art.Picture(tile);
   t.Fill(Rect(0, 0, 8, 8), Mix(p.Face, p.Accent, 0.06));
   t.Fill(Rect(8, 8, 16, 16), Mix(p.Face, p.Accent, 0.06));
-  const int mdi = Art.AddPicture(L"mdibackground.bmp", 64, 48, p.Face);
-  Art.Picture(mdi).Fill(Rect(0, 0, 64, 48), Vertical(Mix(p.Accent, p.Face, 0.55), Mix(p.Accent, p.Face, 0.9), 0, 48));
-  Art.Picture(mdi).FillShape(Rect(16, 8, 48, 40), Disc(32, 24, 14), Mix(p.Accent, p.Face, 0.4));
+  // Large enough that its soft disc stays smooth when stretched over a big client.
+  const int mdi = Art.AddPicture(L"mdibackground.bmp", 200, 150, p.Face);
+  Art.Picture(mdi).Fill(Rect(0, 0, 200, 150), Vertical(Mix(p.Accent, p.Face, 0.55), Mix(p.Accent, p.Face, 0.9), 0, 150));
+  Art.Picture(mdi).FillShape(Rect(40, 15, 160, 135), Disc(100, 75, 58), Mix(p.Accent, p.Face, 0.4), 0.6);
 
   // [FORMINFO]: the bottom corners, sizing zones and mask reach below the band.
   const wchar_t* s = L"FORMINFO";
