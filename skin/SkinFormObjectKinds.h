@@ -100,7 +100,6 @@ class TspSkinAnimateObject : public TspSkinFrameObject {
   TspSkinAnimateObject(TspDataSkinAnimate* Data, TBitmap* ActivePicture);
   bool Interactive() const override { return FButtonStyle; }
   TspCommandKind Command() const { return FCommand; }
-  bool RestoreState(const TspFrameState& State) const;
   String Hint(const TspFrameState& State) const override;
   bool Animating() const override;
   int AnimationInterval() const override { return FInterval; }
@@ -112,7 +111,8 @@ class TspSkinAnimateObject : public TspSkinFrameObject {
   int FCount, FInterval;
   bool FCycle, FButtonStyle;
   TspCommandKind FCommand;
-  TRect FDownRect, FRestoreRect, FRestoreActiveRect, FRestoreDownRect, FRestoreInActiveRect;
+  TRect FDownRect;
+  TspRestoreLooks FRestore;
   String FRestoreHint;
   int FFrame = 0;
   bool FPlayed = false;  // a plain animation has run to its last frame

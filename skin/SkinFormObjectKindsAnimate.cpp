@@ -12,19 +12,11 @@ TspSkinAnimateObject::TspSkinAnimateObject(TspDataSkinAnimate* Data, TBitmap* Ac
       FButtonStyle(Data->ButtonStyle),
       FCommand(Data->Command),
       FDownRect(Data->DownSkinRect),
-      FRestoreRect(Data->RestoreRect),
-      FRestoreActiveRect(Data->RestoreActiveRect),
-      FRestoreDownRect(Data->RestoreDownRect),
-      FRestoreInActiveRect(Data->RestoreInActiveRect),
+      FRestore{Data->RestoreRect, Data->RestoreActiveRect, Data->RestoreDownRect, Data->RestoreInActiveRect},
       FRestoreHint(Data->RestoreHint) {}
 
-bool TspSkinAnimateObject::RestoreState(const TspFrameState& State) const {
-  return (FCommand == cmMaximize && State.WindowState == 2) || (FCommand == cmMinimize && State.WindowState == 1) ||
-         (FCommand == cmRollUp && State.RolledUp);
-}
-
 String TspSkinAnimateObject::Hint(const TspFrameState& State) const {
-  return RestoreState(State) && !FRestoreHint.empty() ? FRestoreHint : FHint;
+  return FRestore.Shown(FCommand, State) && !FRestoreHint.empty() ? FRestoreHint : FHint;
 }
 
 bool TspSkinAnimateObject::Animating() const {
@@ -47,12 +39,8 @@ bool TspSkinAnimateObject::AnimationTick() {
 
 void TspSkinAnimateObject::Draw(TCanvas* Canvas, TBitmap* Frame, const TspFrameState& State) {
   const bool pressed = Down && Active;
-  if (RestoreState(State) && FActivePicture && !IsNullRect(FRestoreRect)) {
-    const TRect& r = pressed && !IsNullRect(FRestoreDownRect)           ? FRestoreDownRect
-                     : !State.FormActive && !IsNullRect(FRestoreInActiveRect) ? FRestoreInActiveRect
-                     : Active && !IsNullRect(FRestoreActiveRect)         ? FRestoreActiveRect
-                                                                          : FRestoreRect;
-    CopyPiece(Canvas, FActivePicture, r);
+  if (FActivePicture && FRestore.Shown(FCommand, State)) {
+    CopyPiece(Canvas, FActivePicture, FRestore.Pick(pressed, Active, State.FormActive));
     return;
   }
   if (pressed && FActivePicture && !IsNullRect(FDownRect)) {

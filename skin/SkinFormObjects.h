@@ -103,6 +103,16 @@ class TspSkinFrameObject {
   TPoint FGlowOffset;
 };
 
+// The restore looks of a caption button or an animation button (active
+// picture rectangles), shown while the form is in the state of the button's
+// command: maximized for maximize, minimized for minimize.
+struct TspRestoreLooks {
+  TRect Normal, Active, Down, InActive;
+  bool Shown(TspCommandKind Command, const TspFrameState& State) const;
+  // The look for a pressed or hot button on an active or inactive form.
+  const TRect& Pick(bool Pressed, bool Hot, bool FormActive) const;
+};
+
 // A "button" record: a frame button with a pressed look.
 class TspSkinButtonObject : public TspSkinFrameObject {
  public:
@@ -128,8 +138,7 @@ class TspSkinStdButtonObject : public TspSkinButtonObject {
 
  private:
   TspCommandKind FCommand = cmDefault;
-  TRect FRestoreRect, FRestoreActiveRect, FRestoreDownRect, FRestoreInActiveRect;
-  String FRestoreHint;
+  TspRestoreLooks FRestore;
 };
 
 // The caption text of the form, in the record's font, colours and effects.
