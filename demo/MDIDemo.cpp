@@ -72,12 +72,12 @@ class TMDIDemoFrame : public TForm {
       try {
         FObjectsSkin->LoadFromCompressedFile(ProgramFolder() + L"skins\\Objects.skn");
       } catch (const Exception&) {
+        FreeAndNil(FObjectsSkin);
         return;
       }
     }
-    const bool objects = FSkinForm->SkinData() != FObjectsSkin;
-    FSkinForm->SetSkinData(objects ? FObjectsSkin : FSkin);
-    FTabs->SetSkinData(objects ? FObjectsSkin : FSkin);
+    // The frame only: the tabs bar and the children keep the gallery's skin.
+    FSkinForm->SetSkinData(FSkinForm->SkinData() != FObjectsSkin ? FObjectsSkin : FSkin);
   }
 
   TCustomForm* NewChild() {

@@ -8,7 +8,8 @@ struct TSkinPalette {
   String Folder;    // folder name under skins/
   String SkinName;  // [VERSION] skinname
   String Comments;
-  // The frame carries a band with one frame object of every kind.
+  // A frame skin whose frame carries a band with one frame object of every
+  // kind; it has menus but no control records.
   bool FrameObjects = false;
   // Fonts of the caption and the controls: a face with Chinese glyphs.
   String FontName;

@@ -61,7 +61,8 @@ void TSkinArt::AddControl(TspDataSkinControl& Record, const wchar_t* Type) {
 }
 
 void TSkinArt::Save(const String& Folder) {
-  Controls().CropHeight(FShelfY + FShelfHeight);
+  // A skin without control pieces keeps one row: a picture has some height.
+  Controls().CropHeight(std::max(1, FShelfY + FShelfHeight));
   const String dir = Folder + L"/";
   TspSkinIni head;
   head.WriteString(L"VERSION", L"skinname", Palette.SkinName);
@@ -114,6 +115,12 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawPopupWindow(art);
   DrawHintWindow(art);
   AddSkinColors(art);
+  if (Palette.FrameObjects) {
+    // A frame skin: its menus, and no controls (they keep their default looks).
+    DrawMenus(art);
+    art.Save(Folder);
+    return;
+  }
   DrawPanel(art);
   DrawGroupBox(art);
   DrawToolPanel(art);
