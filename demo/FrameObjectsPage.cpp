@@ -30,7 +30,7 @@ class TFrameObjectsPage : public TGalleryPage {
     }
     auto* open = new TspSkinButton(this);
     open->SetParent(this);
-    open->SetBounds(20, 160, 220, 30);
+    open->SetBounds(20, 124, 220, 30);
     open->SetCaption(L"Open a form in the Objects skin");
     open->OnClick = [this](TObject*) { OpenForm(); };
   }

@@ -176,7 +176,8 @@ void TspSkinForm::DrawMenuBar(TCanvas* Canvas) {
   TspDataSkinMainMenuBar* barData = BarData(FSkinData);
   TBitmap* barPicture = barData ? PictureOf(FSkinData, barData->PictureIndex) : nullptr;
   if (FSkinData->MainMenuBarTransparent) {
-    // A transparent bar shows the frame under it.
+    // A transparent bar shows the frame picture's own menu area under it.
+    DrawPieceFill(Canvas, StatePicture(FActive), FMainMenuRect, bar, true, spstFull);
   } else if (barPicture && !IsNullRect(barData->SkinRect)) {
     const TRect& items = barData->ItemsRect;
     const int a = IsNullRect(items) ? 0 : items.Left;

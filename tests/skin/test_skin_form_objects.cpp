@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "SkinFormTestUtils.h"
+#include "classlib/Menus.h"
 #include "skin/SkinFormObjectKinds.h"
 
 namespace {
@@ -328,6 +329,31 @@ TEST_F(ObjectsTest, TheSizeGripAreaSizesTheForm) {
   EXPECT_EQ(HitAt(f->Handle(), Mid(grip)), HTBOTTOMRIGHT);
   f->Frame->SetSizeable(false);
   EXPECT_NE(HitAt(f->Handle(), Mid(grip)), HTBOTTOMRIGHT);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ObjectsTest, ATransparentMenuBarShowsTheFrameUnderIt) {
+  auto* menu = new TMainMenu(f->Form);
+  auto* item = new TMenuItem(menu);
+  item->SetCaption(L"File");
+  menu->Items()->Add(item);
+  f->Form->SetMenu(menu);
+  f->Frame->UpdateMenuBar();
+  Settle();
+  const TRect bar = f->Frame->MainMenuBarRect();
+  ASSERT_GT(bar.Width(), 100);
+  const TPoint end(bar.Right - 3, (bar.Top + bar.Bottom) / 2);
+  const TRect& area = Skin->MainMenuRect;
+  const COLORREF under = GetPixel(Skin->Picture->Canvas()->Handle(), area.Right - 3, (area.Top + area.Bottom) / 2);
+  // The skin's bar is transparent; drawn from its own record it looks otherwise.
+  ASSERT_TRUE(Skin->MainMenuBarTransparent);
+  EXPECT_EQ(GetPixel(Shot()->Canvas()->Handle(), end.X, end.Y), under);
+  Skin->MainMenuBarTransparent = false;
+  EXPECT_NE(GetPixel(Shot()->Canvas()->Handle(), end.X, end.Y), under);
+  Skin->MainMenuBarTransparent = true;
 }
 
 }  // namespace

@@ -84,6 +84,10 @@ void DrawFrameObjects(TSkinArt& Art) {
   Art.Mask = Grow(*Art.Mask, kBandTop, kBand);
   PaintBand(*Art.Frame, p);
   PaintBand(*Art.InactiveFrame, p);
+  // The menu bar is transparent: the frame's own band under the caption shows.
+  for (TArtImage* f : {Art.Frame.get(), Art.InactiveFrame.get()})
+    f->Fill(Rect(kClient.Left, kClient.Top, kClient.Right, kClient.Top + 22),
+            Vertical(Mix(p.BarTop, p.Accent, 0.12), p.BarBottom, kClient.Top, kClient.Top + 22));
 
   const int pictures = Art.AddPicture(L"objects.bmp", 220, 150, Rgb(255, 0, 255));
   TArtImage& o = Art.Picture(pictures);
@@ -278,5 +282,6 @@ void DrawFrameObjects(TSkinArt& Art) {
   WriteBoolean(Art.Ini, s, L"mdibgstretcheffect", true);
   WriteStretchType(Art.Ini, s, L"mdibgstretchtype", spstFull);
   Art.Ini.WriteInteger(s, L"cursorindex", 0);
+  WriteBoolean(Art.Ini, s, L"mainmenubartransparent", true);
   WriteRect(Art.Ini, s, L"sizegriparea", kGrip);
 }
