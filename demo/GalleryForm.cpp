@@ -127,7 +127,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
   BuildMainMenu(this, frame);
   if (HasArgument(L"--dark")) SwitchSkin(gsDark);
   if (HasArgument(L"--noskin")) SwitchSkin(gsNone);
-  if (HasArgument(L"--mdi") || HasArgument(L"--mdimax")) {
+  if (HasArgument(L"--mdi") || HasArgument(L"--mdimax") || HasArgument(L"--mdiobjects")) {
     // Once the gallery shows, so that the demo window lies over it.
     auto* timer = new TTimer(this);
     timer->SetInterval(300);
@@ -302,6 +302,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
+      {L"Frame objects \x5BF9\x8C61", NewFrameObjectsPage},
   };
   for (const auto& page : pages) {
     auto* sheet = new TspSkinTabSheet(this);

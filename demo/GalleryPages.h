@@ -124,6 +124,8 @@ TGalleryPage* NewThemesPage(TComponent* AOwner);
 TGalleryPage* NewEffectsPage(TComponent* AOwner);
 // The fc tree views and tree combos (TreePage.cpp).
 TGalleryPage* NewTreePage(TComponent* AOwner);
+// A form in the Objects skin, with frame objects of every kind (FrameObjectsPage.cpp).
+TGalleryPage* NewFrameObjectsPage(TComponent* AOwner);
 
 // Shared by the pages.
 String ProgramFolder();

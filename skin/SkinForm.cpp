@@ -38,6 +38,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TspSkinForm::~TspSkinForm() {
+  UnhookMDIClient();
   RemoveMenuHook();
   UnhookForm();
 }
@@ -232,7 +233,10 @@ void TspSkinForm::FormMessage(TMessage& Message) {
 
 bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMessage&)>& Old) {
   HWND h = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
+  if (FForm->FormStyle() == fsMDIForm && FForm->ClientHandle() != FMDIClient) HookMDIClient();
   switch (Message.Msg) {
+    case WM_SETCURSOR: return WMSetCursor(Message);
+    case WM_ERASEBKGND: return WMEraseBkgnd(Message);
     case WM_NCCALCSIZE: WMNCCalcSize(Message); return true;
     case WM_NCPAINT:
       // The frame is skipped, not drawn by the system, while the skin changes.
@@ -335,7 +339,7 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
           if (barItem == FMenuBarDown && FMenuLink && FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();
           else if (barItem != closed) PopupMenuBarItem(barItem);
         } else if (TspSkinFrameObject* object = ObjectAt(p)) {
-          PressObject(object);
+          PressObject(object, p);
         } else if (IconRect().Contains(p)) {
           const TRect icon = IconRect();
           RECT w = {};

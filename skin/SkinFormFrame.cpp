@@ -74,7 +74,9 @@ void TspSkinForm::CreateObjects() {
   for (int i = 0; i < FSkinData->ObjectList.Count(); ++i)
     FObjects.push_back(CreateFrameObject(FSkinData->ObjectList[i], FSkinData));
   UpdateButtonVisibility();
+  RestoreObjectValues();
   LayoutObjects();
+  StartObjectAnimations();
 }
 
 void TspSkinForm::ClearObjects() {
@@ -143,7 +145,9 @@ void TspSkinForm::LayoutObjects() {
     const int picH = onRollUp ? rollUp->Height() : FMetrics.PicH;
     // The frame picture's points place its objects; the roll-up picture's halves place its own.
     const TspSkinGeometry* points = onRollUp ? nullptr : &FMetrics.Geometry;
-    object->ObjectRect = PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, onRollUp ? picH : size.cy, points);
+    // Caption buttons keep together in the skin's buttons area.
+    object->ObjectRect = onRollUp ? PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, picH, points)
+                                  : PlaceCaptionButton(FMetrics, object->SkinRect(), size.cx, size.cy);
     if (auto* c = dynamic_cast<TspSkinCaptionObject*>(object.get())) {
       c->TextPlace = PlaceFrameRect(c->TextRect(), picW, picH, size.cx, onRollUp ? picH : size.cy, points);
       if (!caption || onRollUp == (FRollUp && rollUpPicture)) caption = c;
@@ -252,6 +256,9 @@ void TspSkinForm::InvalidateFrame() {
   HRGN client = CreateRectRgn(0, 0, c.Width(), c.Height());
   CombineRgn(frame, frame, client, RGN_DIFF);
   RedrawWindow(FForm->Handle(), nullptr, frame, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  // A stretched client picture changes everywhere with the size.
+  if (FSkinData && FSkinData->StretchEffect && FSkinData->BGPictureIndex >= 0)
+    RedrawWindow(FForm->Handle(), nullptr, client, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
   DeleteObject(frame);
   DeleteObject(client);
 }

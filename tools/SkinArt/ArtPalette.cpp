@@ -116,3 +116,12 @@ TSkinPalette DarkPalette() {
   p.HintBorder = Rgb(80, 85, 93);
   return p;
 }
+
+TSkinPalette ObjectsPalette() {
+  TSkinPalette p = DefaultPalette();
+  p.Folder = L"Objects";
+  p.SkinName = L"Objects";
+  p.Comments = L"The default look with frame objects of every kind, skin cursors and background pictures";
+  p.FrameObjects = true;
+  return p;
+}

@@ -8,6 +8,9 @@ struct TSkinPalette {
   String Folder;    // folder name under skins/
   String SkinName;  // [VERSION] skinname
   String Comments;
+  // A frame skin whose frame carries a band with one frame object of every
+  // kind; it has menus but no control records.
+  bool FrameObjects = false;
   // Fonts of the caption and the controls: a face with Chinese glyphs.
   String FontName;
   int CaptionFontHeight = 16;
@@ -45,3 +48,5 @@ struct TSkinPalette {
 
 TSkinPalette DefaultPalette();
 TSkinPalette DarkPalette();
+// The default look with the band of frame objects.
+TSkinPalette ObjectsPalette();
