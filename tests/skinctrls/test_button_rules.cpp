@@ -10,6 +10,7 @@ TEST(ButtonRules, GlyphFrameByStateAndFrameCount) {
   EXPECT_EQ(4, ButtonGlyphNum(false, true, true, 4));
   EXPECT_EQ(2, ButtonGlyphNum(false, false, false, 4));
   EXPECT_EQ(1, ButtonGlyphNum(false, false, true, 4));
+  EXPECT_EQ(3, ButtonGlyphNum(true, true, true, 3));  // three frames already have the pressed one
   // A strip without the frame asked for falls back to what it has.
   EXPECT_EQ(1, ButtonGlyphNum(true, true, true, 2));
   EXPECT_EQ(1, ButtonGlyphNum(false, true, true, 3));
@@ -43,6 +44,7 @@ TEST(ButtonRules, MorphReachesEachEndInFiveStepsExactly) {
 TEST(ButtonRules, AnimationFramesStackedOrSideBySide) {
   // Not wider than the skin: stacked, frame 2 of 3 is the second third.
   EXPECT_EQ(TRect(0, 30, 40, 60), AnimationFrameRect(TRect(0, 0, 40, 90), 40, 3, 2));
+  EXPECT_EQ(TRect(0, 60, 40, 90), AnimationFrameRect(TRect(0, 0, 40, 90), 40, 3, 3));  // the last is one frame too
   // Wider: side by side.
   EXPECT_EQ(TRect(80, 5, 120, 25), AnimationFrameRect(TRect(0, 5, 160, 25), 40, 4, 3));
   int frame = 1;
