@@ -126,9 +126,10 @@ class TfcCustomTreeView : public TWinControl {
   void FullExpand();
   void FullCollapse();
   bool AlphaSort();
-  // Sorts an item's children (TVI_ROOT: the root level) by Compare.
-  bool SortChildren(HTREEITEM Parent);
-  int CompareForSort(TfcTreeNode* Node1, TfcTreeNode* Node2) { return Compare(Node1, Node2, 0); }
+  // Sorts an item's children (TVI_ROOT: the root level) by Proc, or by
+  // Compare without one; Data goes to either.
+  bool SortChildren(HTREEITEM Parent, PFNTVCOMPARE Proc = nullptr, LPARAM Data = 0);
+  int CompareForSort(TfcTreeNode* Node1, TfcTreeNode* Node2, int Data) { return Compare(Node1, Node2, Data); }
   // The incremental-search text; Wine's tree control does not keep one and answers empty.
   String GetSearchString() const;
   void InvalidateNode(TfcTreeNode* Node);
