@@ -34,7 +34,17 @@ void TCustomAction::SetCaption(const String& Value) {
 
 void TCustomAction::SetChecked(bool Value) {
   if (FChecked == Value) return;
+  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(FClients))
+    if (auto* l = dynamic_cast<TActionLink*>(link)) l->SetChecked(Value);
   FChecked = Value;
+  Change();
+}
+
+void TCustomAction::SetGroupIndex(int Value) {
+  if (FGroupIndex == Value) return;
+  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(FClients))
+    if (auto* l = dynamic_cast<TActionLink*>(link)) l->SetGroupIndex(Value);
+  FGroupIndex = Value;
   Change();
 }
 

@@ -63,6 +63,9 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+// MousePos in client coordinates, (-1, -1) for a menu asked for from the
+// keyboard; Handled true keeps the popup menu and the default menu away.
+using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, wchar_t& Key)>;
 
 // Size limits of a control; 0 means no limit.
@@ -208,6 +211,7 @@ class TControl : public TComponent {
   TMouseEvent OnMouseDown, OnMouseUp;
   TMouseMoveEvent OnMouseMove;
   TMouseWheelEvent OnMouseWheel;
+  TContextPopupEvent OnContextPopup;
 
  protected:
   friend class TWinControl;
@@ -219,8 +223,12 @@ class TControl : public TComponent {
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
   virtual void Resize();
+  virtual void DoContextPopup(const TPoint& MousePos, bool& Handled);
   // Called when the linked action changes; CheckDefaults fills only what is still default.
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  // The link SetAction makes; a control whose link passes more values on
+  // gives its own kind.
+  virtual std::unique_ptr<TControlActionLink> CreateActionLink();
   virtual bool CanAutoSize(int& NewWidth, int& NewHeight);
   virtual void VisibleChanged();
   virtual void BoundsChanged(bool Resized);

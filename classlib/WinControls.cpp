@@ -327,9 +327,11 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_CONTEXTMENU:
       if (Message.LParam != -1) {
         TControl* c = ControlAtPos(ScreenToClient(TPoint(Message.XPos(), Message.YPos())));
-        if (c && c->PopupMenu() && c->PopupMenu()->AutoPopup()) {
+        // A windowless child answers first; what it leaves goes to the window.
+        if (c) {
+          TFreeWatch watch(this);
           c->WMContextMenu(Message);
-          return;
+          if (watch.Freed() || Message.Result) return;
         }
       }
       break;

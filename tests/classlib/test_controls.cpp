@@ -572,6 +572,42 @@ TEST(PopupMenuTest, ContextMenuOfAControlOrOfAWindowlessChildPopsUpItsMenu) {
   EXPECT_EQ(2, formMenu->Count);
 }
 
+TEST(PopupMenuTest, OnContextPopupSeesTheClientPointFirstAndMayKeepTheMenuAway) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(100, 100, 200, 100);
+  auto* formMenu = new RecordingMenu(&form);
+  form.SetPopupMenu(formMenu);
+  auto* spot = new Spot(&form);  // no menu of its own: the event alone routes to it
+  spot->SetParent(&form);
+  spot->SetBounds(100, 10, 50, 50);
+  form.HandleNeeded();
+  std::vector<std::pair<TObject*, TPoint>> seen;
+  bool handle = true;
+  auto record = [&](TObject* Sender, TPoint P, bool& Handled) {
+    seen.push_back({Sender, P});
+    Handled = handle;
+  };
+  spot->OnContextPopup = record;
+  form.OnContextPopup = record;
+
+  const TPoint onSpot = spot->ClientToScreen(TPoint(5, 7));
+  SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()), MAKELPARAM(onSpot.X, onSpot.Y));
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].first, spot);
+  EXPECT_EQ(seen[0].second, TPoint(5, 7));
+  EXPECT_EQ(0, formMenu->Count);  // handled: no menu
+
+  // From the keyboard the event gets (-1, -1); not handled, the menu opens at the control.
+  handle = false;
+  SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()), -1);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1].first, &form);
+  EXPECT_EQ(seen[1].second, TPoint(-1, -1));
+  EXPECT_EQ(1, formMenu->Count);
+  EXPECT_EQ(form.ClientToScreen(TPoint(100, 50)), formMenu->At);
+}
+
 TEST(OwnershipTest, FreeingAPopupMenuClearsTheControlsReference) {
   TForm form(nullptr);
   auto* c = new Spot(&form);

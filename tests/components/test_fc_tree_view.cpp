@@ -201,7 +201,27 @@ TEST_F(fcTreeViewTest, DoubleClickWithoutExpandOptionOnlyReportsIt) {
   EXPECT_FALSE(a->Expanded());
 }
 
+TEST_F(fcTreeViewTest, RightClickRaisesContextPopupAtTheClickedPoint) {
+  TfcTreeView* tv = NewTree();
+  tv->Items()->Add(nullptr, L"first");
+  TfcTreeNode* b = tv->Items()->Add(nullptr, L"second");
+  ShowForm(tv);
+  std::vector<TPoint> seen;
+  tv->OnContextPopup = [&](TObject* Sender, TPoint P, bool& Handled) {
+    EXPECT_EQ(Sender, tv);
+    seen.push_back(P);
+    Handled = true;
+  };
+  const TPoint at = LabelOf(b);
+  MoveMouse(tv->ClientToScreen(at));
+  MouseInput(MOUSEEVENTF_RIGHTDOWN);
+  MouseInput(MOUSEEVENTF_RIGHTUP);
+  Settle();
+  EXPECT_EQ(seen, std::vector<TPoint>{at});
+}
+
 TEST_F(fcTreeViewTest, PaintingShowsSelectionChecksAndLinks) {
+
   TfcTreeView* tv = NewTree();
   tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvoAutoURL} - TfcTreeViewOptions{tvoHideSelection});
   TfcTreeNode* sel = tv->Items()->Add(nullptr, L"selected");
