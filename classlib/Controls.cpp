@@ -138,6 +138,8 @@ void TControl::Dispatch(TMessage& Message) {
     case CM_PARENTFONTCHANGED: CMParentFontChanged(Message); return;
     case CM_PARENTCOLORCHANGED: CMParentColorChanged(Message); return;
     case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(Message); return;
+    case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(Message); return;
+    case CM_BIDIMODECHANGED: Invalidate(); break;
     case CM_HITTEST: Message.Result = HTCLIENT; return;
     case CM_CURSORCHANGED:
       if (FMouseInControl) {

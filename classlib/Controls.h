@@ -180,6 +180,13 @@ class TControl : public TComponent {
   void SetShowHint(bool Value);
   bool ParentShowHint() const { return FParentShowHint; }
   void SetParentShowHint(bool Value);
+  // Set, it stops following the parent's; ParentBiDiMode takes the parent's again.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool ParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  // Content laid out from the right: mirrored positions, right-aligned text.
+  bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
@@ -249,6 +256,7 @@ class TControl : public TComponent {
   void CMParentFontChanged(TMessage& Message);
   void CMParentColorChanged(TMessage& Message);
   void CMParentShowHintChanged(TMessage& Message);
+  void CMParentBiDiModeChanged(TMessage& Message);
 
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
@@ -266,6 +274,8 @@ class TControl : public TComponent {
   String FHint;
   bool FShowHint = false;
   bool FParentShowHint = true;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  bool FParentBiDiMode = true;
   TCursor FCursor = crDefault;
   TPopupMenu* FPopupMenu = nullptr;
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};

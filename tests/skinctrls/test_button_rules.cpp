@@ -114,6 +114,9 @@ TEST(ButtonRules, RadioGroupGrid) {
   EXPECT_EQ(TRect(3, 80, 101, 110), GroupButtonRect(r, 5, 2, 2));
   EXPECT_EQ(TRect(101, 20, 199, 50), GroupButtonRect(r, 5, 2, 3));
   EXPECT_EQ(TRect(101, 50, 199, 80), GroupButtonRect(r, 5, 2, 4));
+  // Right to left the columns are mirrored within R: the first on the right.
+  EXPECT_EQ(TRect(103, 20, 201, 50), GroupButtonRect(r, 5, 2, 0, true));
+  EXPECT_EQ(TRect(5, 50, 103, 80), GroupButtonRect(r, 5, 2, 4, true));
   // Columns beyond the clamp are taken as 16.
   EXPECT_EQ(GroupButtonRect(r, 20, 16, 19), GroupButtonRect(r, 20, 40, 19));
 }
