@@ -186,6 +186,8 @@ class TfcCustomTreeView : public TWinControl {
   virtual void BeginPainting();
   virtual void EndPainting() {}
   virtual void PaintItem(TfcTreeNode* Node, TRect R, TfcItemStates State);
+  // The node's check box or radio button from the theme; false when none drew it.
+  bool DrawThemedCheck(TfcTreeNode* Node, const TRect& Box);
   virtual void ToggleCheckbox(TfcTreeNode* Node);
   virtual TfcTreeHintWindow* CreateHintWindow(TfcTreeNode* Node);
   virtual bool CanEdit(TfcTreeNode* Node);
