@@ -57,6 +57,9 @@ class TCustomAction : public TBasicAction {
 
  private:
   friend class TCustomActionList;
+  // Offers a value about to change to each link before the action takes it.
+  template <class F>
+  void OfferToLinks(F Offer);
   TCustomActionList* FActionList = nullptr;
   String FCaption, FHint;
   bool FChecked = false, FEnabled = true, FVisible = true;

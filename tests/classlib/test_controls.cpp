@@ -540,15 +540,24 @@ class RecordingMenu : public TPopupMenu {
   }
 };
 
-TEST(PopupMenuTest, ContextMenuOfAControlOrOfAWindowlessChildPopsUpItsMenu) {
-  TForm form(nullptr);
-  form.SetBorderStyle(bsNone);
-  form.SetBounds(100, 100, 200, 100);
-  auto* formMenu = new RecordingMenu(&form);
-  form.SetPopupMenu(formMenu);
-  auto* spot = new Spot(&form);
-  spot->SetParent(&form);
-  spot->SetBounds(100, 10, 50, 50);
+// A form with a recording menu and a windowless child on its right half.
+class PopupMenuTest : public ::testing::Test {
+ protected:
+  PopupMenuTest() {
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(100, 100, 200, 100);
+    formMenu = new RecordingMenu(&form);
+    form.SetPopupMenu(formMenu);
+    spot = new Spot(&form);
+    spot->SetParent(&form);
+    spot->SetBounds(100, 10, 50, 50);
+  }
+  TForm form{nullptr};
+  RecordingMenu* formMenu;
+  Spot* spot;
+};
+
+TEST_F(PopupMenuTest, ContextMenuOfAControlOrOfAWindowlessChildPopsUpItsMenu) {
   auto* spotMenu = new RecordingMenu(&form);
   spot->SetPopupMenu(spotMenu);
   form.HandleNeeded();
@@ -572,16 +581,8 @@ TEST(PopupMenuTest, ContextMenuOfAControlOrOfAWindowlessChildPopsUpItsMenu) {
   EXPECT_EQ(2, formMenu->Count);
 }
 
-TEST(PopupMenuTest, OnContextPopupSeesTheClientPointFirstAndMayKeepTheMenuAway) {
-  TForm form(nullptr);
-  form.SetBorderStyle(bsNone);
-  form.SetBounds(100, 100, 200, 100);
-  auto* formMenu = new RecordingMenu(&form);
-  form.SetPopupMenu(formMenu);
-  auto* spot = new Spot(&form);  // no menu of its own: the event alone routes to it
-  spot->SetParent(&form);
-  spot->SetBounds(100, 10, 50, 50);
-  form.HandleNeeded();
+TEST_F(PopupMenuTest, OnContextPopupSeesTheClientPointFirstAndMayKeepTheMenuAway) {
+  form.HandleNeeded();  // the child has no menu of its own: the event alone routes to it
   std::vector<std::pair<TObject*, TPoint>> seen;
   bool handle = true;
   auto record = [&](TObject* Sender, TPoint P, bool& Handled) {
