@@ -11,15 +11,7 @@ void TControl::WMContextMenu(TMessage& Message) {
   TPoint screen(Message.XPos(), Message.YPos());
   // The keyboard (Shift+F10, the menu key) sends (-1, -1): no mouse position.
   const bool fromKeyboard = screen.X == -1 && screen.Y == -1;
-  TPoint client(-1, -1);
-  if (!fromKeyboard) {
-    client = ScreenToClient(screen);
-    // On the non-client part (a scroll bar, the frame) the system's menu stays.
-    if (!ClientRect().Contains(client)) {
-      DefaultHandler(Message);
-      return;
-    }
-  }
+  const TPoint client = fromKeyboard ? screen : ScreenToClient(screen);
   bool handled = false;
   TFreeWatch watch(this);
   DoContextPopup(client, handled);

@@ -1,13 +1,14 @@
 // The fc tree view's painting: every item drawn by the control itself through
 // the system control's custom-draw notifications, into an off-screen bitmap;
 // and the hint window for cut-off texts.
+#include <windows.h>
+#include <vssym32.h>
+
 #include <algorithm>
 #include <vector>
 
 #include "classlib/Messages.h"
 #include "components/fcTreeView.h"
-
-#include <vssym32.h>
 
 // ---- what an item shows ----
 

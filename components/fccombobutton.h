@@ -110,7 +110,6 @@ class TfcComboButton : public TSpeedButton {
   static int ButtonCount();
 
  protected:
-  friend class TfcComboButtonActionLink;
   std::unique_ptr<TControlActionLink> CreateActionLink() override;
   // Besides the caption and states: the action's group index, and its image
   // as the glyph while the button has none.

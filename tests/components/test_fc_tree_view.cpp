@@ -2,13 +2,13 @@
 // radio, read-only), Space, multi-selection with Ctrl and Shift, the hint
 // for cut-off texts, double clicks, and what the painting shows.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <vssym32.h>
 
 #include <functional>
 
 #include "components/fcTreeView.h"
 #include "tests/components/ComponentTestUtils.h"
-
-#include <vssym32.h>
 
 class fcTreeViewTest : public FormTest {
  protected:
