@@ -32,9 +32,23 @@ void TCustomAction::SetCaption(const String& Value) {
   Change();
 }
 
+template <class F>
+void TCustomAction::OfferToLinks(F Offer) {
+  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(FClients))
+    if (auto* l = dynamic_cast<TActionLink*>(link)) Offer(l);
+}
+
 void TCustomAction::SetChecked(bool Value) {
   if (FChecked == Value) return;
+  OfferToLinks([Value](TActionLink* Link) { Link->SetChecked(Value); });
   FChecked = Value;
+  Change();
+}
+
+void TCustomAction::SetGroupIndex(int Value) {
+  if (FGroupIndex == Value) return;
+  OfferToLinks([Value](TActionLink* Link) { Link->SetGroupIndex(Value); });
+  FGroupIndex = Value;
   Change();
 }
 

@@ -47,6 +47,9 @@ class TCustomAction : public TBasicAction {
   void SetHint(const String& Value);
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int Value);
+  // Checked actions of one non-zero group index, as linked buttons group.
+  int GroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int Value);
   // The list the action belongs to (its images serve ImageIndex).
   TCustomActionList* ActionList() const { return FActionList; }
   void SetActionList(TCustomActionList* Value);
@@ -54,10 +57,14 @@ class TCustomAction : public TBasicAction {
 
  private:
   friend class TCustomActionList;
+  // Offers a value about to change to each link before the action takes it.
+  template <class F>
+  void OfferToLinks(F Offer);
   TCustomActionList* FActionList = nullptr;
   String FCaption, FHint;
   bool FChecked = false, FEnabled = true, FVisible = true;
   int FImageIndex = -1;
+  int FGroupIndex = 0;
 };
 
 class TCustomActionList : public TComponent {
@@ -97,7 +104,19 @@ class TBasicActionLink {
   TBasicAction* FAction = nullptr;
 };
 
-class TActionLink : public TBasicActionLink {};
+// A link that may pass some of its action's values straight to its client:
+// before the action takes a new Checked or GroupIndex it offers it to each
+// link, which sets it on its client when that value counts as linked.
+class TActionLink : public TBasicActionLink {
+ public:
+  virtual bool IsCheckedLinked() const { return false; }
+  virtual bool IsGroupIndexLinked() const { return false; }
+
+ protected:
+  friend class TCustomAction;
+  virtual void SetChecked(bool Value) {}
+  virtual void SetGroupIndex(int Value) {}
+};
 
 // Keeps a control's caption, state and hint in step with its action.
 class TControlActionLink : public TActionLink {

@@ -3,3 +3,5 @@
 #pragma once
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Reading order and alignment of a control's content.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft };

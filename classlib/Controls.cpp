@@ -140,6 +140,8 @@ void TControl::Dispatch(TMessage& Message) {
     case CM_PARENTFONTCHANGED: CMParentFontChanged(Message); return;
     case CM_PARENTCOLORCHANGED: CMParentColorChanged(Message); return;
     case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(Message); return;
+    case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(Message); return;
+    case CM_BIDIMODECHANGED: Invalidate(); break;
     case CM_HITTEST: Message.Result = HTCLIENT; return;
     case CM_CURSORCHANGED:
       if (FMouseInControl) {
@@ -384,11 +386,13 @@ void TControl::SetAction(TBasicAction* Value) {
     FActionLink.reset();
     return;
   }
-  if (!FActionLink) FActionLink = std::make_unique<TControlActionLink>(this);
+  if (!FActionLink) FActionLink = CreateActionLink();
   FActionLink->SetAction(Value);
   Value->FreeNotification(this);
   ActionChange(Value, ComponentState().Contains(csLoading));
 }
+
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink() { return std::make_unique<TControlActionLink>(this); }
 
 void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
   auto* action = dynamic_cast<TCustomAction*>(Sender);
@@ -541,14 +545,3 @@ void TControl::WMMouseWheel(TMessage& Message) {
   else DefaultHandler(Message);
 }
 
-void TControl::WMContextMenu(TMessage& Message) {
-  if (!FPopupMenu || !FPopupMenu->AutoPopup()) {
-    DefaultHandler(Message);
-    return;
-  }
-  TPoint p(Message.XPos(), Message.YPos());
-  if (p.X < 0 || p.Y < 0) p = ClientToScreen(TPoint(FWidth / 2, FHeight / 2));
-  FPopupMenu->SetPopupComponent(this);
-  FPopupMenu->Popup(p.X, p.Y);
-  Message.Result = 1;
-}

@@ -67,6 +67,9 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+// MousePos in client coordinates, (-1, -1) for a menu asked for from the
+// keyboard; Handled true keeps the popup menu and the default menu away.
+using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, wchar_t& Key)>;
 // Source is the dragged control, or the drag object OnStartDrag made.
 using TDragOverEvent =
@@ -191,6 +194,13 @@ class TControl : public TComponent {
   void SetShowHint(bool Value);
   bool ParentShowHint() const { return FParentShowHint; }
   void SetParentShowHint(bool Value);
+  // Set, it stops following the parent's; ParentBiDiMode takes the parent's again.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool ParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  // Content laid out from the right: mirrored positions, right-aligned text.
+  bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
@@ -240,6 +250,7 @@ class TControl : public TComponent {
   TDragDropEvent OnDragDrop;
   TStartDragEvent OnStartDrag;
   TEndDragEvent OnEndDrag;
+  TContextPopupEvent OnContextPopup;
 
  protected:
   friend class TWinControl;
@@ -260,8 +271,12 @@ class TControl : public TComponent {
   // The drag a left press on a dmAutomatic control begins.
   virtual void BeginAutoDrag() { BeginDrag(false); }
   virtual void Resize();
+  virtual void DoContextPopup(const TPoint& MousePos, bool& Handled);
   // Called when the linked action changes; CheckDefaults fills only what is still default.
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  // The link SetAction makes; a control whose link passes more values on
+  // gives its own kind.
+  virtual std::unique_ptr<TControlActionLink> CreateActionLink();
   virtual bool CanAutoSize(int& NewWidth, int& NewHeight);
   virtual void VisibleChanged();
   virtual void BoundsChanged(bool Resized);
@@ -285,6 +300,7 @@ class TControl : public TComponent {
   void CMParentFontChanged(TMessage& Message);
   void CMParentColorChanged(TMessage& Message);
   void CMParentShowHintChanged(TMessage& Message);
+  void CMParentBiDiModeChanged(TMessage& Message);
 
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
@@ -307,6 +323,8 @@ class TControl : public TComponent {
   String FHint;
   bool FShowHint = false;
   bool FParentShowHint = true;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  bool FParentBiDiMode = true;
   TCursor FCursor = crDefault;
   TPopupMenu* FPopupMenu = nullptr;
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};

@@ -52,6 +52,8 @@ constexpr uint32_t CM_CHANGED = CM_BASE + 37;
 constexpr uint32_t CM_TABSTOPCHANGED = CM_BASE + 40;
 constexpr uint32_t CM_HINTSHOW = CM_BASE + 48;
 constexpr uint32_t CM_RECREATEWND = CM_BASE + 51;
+constexpr uint32_t CM_BIDIMODECHANGED = CM_BASE + 60;
+constexpr uint32_t CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 
 // A child's notification reflected back to it: CN_BASE plus the original message.
 constexpr uint32_t CN_BASE = 0xBC00;

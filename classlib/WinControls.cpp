@@ -117,6 +117,7 @@ void TWinControl::InsertControl(TControl* AControl) {
   AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
   AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
   AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+  AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
   if (win && FHandle) win->CreateHandle();
   else AControl->Invalidate();
   AControl->RequestAlign();
@@ -332,12 +333,15 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_MOUSELEAVE: WMMouseLeave(Message); return;
     case WM_CAPTURECHANGED: WMCaptureChanged(Message); return;
     case WM_DESTROY: WMDestroy(Message); return;
+    case CM_BIDIMODECHANGED: NotifyControls(CM_PARENTBIDIMODECHANGED); break;
     case WM_CONTEXTMENU:
       if (Message.LParam != -1) {
         TControl* c = ControlAtPos(ScreenToClient(TPoint(Message.XPos(), Message.YPos())));
-        if (c && c->PopupMenu() && c->PopupMenu()->AutoPopup()) {
+        // A windowless child answers first; what it leaves goes to the window.
+        if (c) {
+          TFreeWatch watch(this);
           c->WMContextMenu(Message);
-          return;
+          if (watch.Freed() || Message.Result) return;
         }
       }
       break;

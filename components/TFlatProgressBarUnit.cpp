@@ -87,11 +87,6 @@ void TFlatProgressBar::SetSmooth(bool Value) {
   Invalidate();
 }
 
-void TFlatProgressBar::SetBiDiMode(TBiDiMode Value) {
-  FBiDiMode = Value;
-  Invalidate();
-}
-
 void TFlatProgressBar::DrawBar() {
   TCanvas* canvas = Canvas();
   const TRect r = ClientRect();
@@ -103,7 +98,7 @@ void TFlatProgressBar::DrawBar() {
     return;
   }
   const int count = FlatBarBlockCount(Extent(), FMin, FMax, FPosition);
-  for (const TRect& block : FlatBarBlocks(r, FOrientation, FBiDiMode == bdRightToLeft, count)) canvas->FillRect(block);
+  for (const TRect& block : FlatBarBlocks(r, FOrientation, UseRightToLeftAlignment(), count)) canvas->FillRect(block);
 }
 
 void TFlatProgressBar::Paint() {

@@ -5,8 +5,6 @@
 #include "components/FlatProgressGeometry.h"
 #include "components/FlatUtilitys.h"
 
-enum TBiDiMode { bdLeftToRight, bdRightToLeft };
-
 class TFlatProgressBar : public TGraphicControl {
  public:
   explicit TFlatProgressBar(TComponent* AOwner);
@@ -37,8 +35,6 @@ class TFlatProgressBar : public TGraphicControl {
   void SetStep(int Value);
   bool Smooth() const { return FSmooth; }
   void SetSmooth(bool Value);
-  TBiDiMode BiDiMode() const { return FBiDiMode; }
-  void SetBiDiMode(TBiDiMode Value);
 
  protected:
   void Paint() override;
@@ -55,5 +51,4 @@ class TFlatProgressBar : public TGraphicControl {
   TProgressBarOrientation FOrientation = pbHorizontal;
   int FMin = 0, FMax = 100, FPosition = 0, FStep = 10;
   bool FSmooth = false;
-  TBiDiMode FBiDiMode = bdLeftToRight;
 };

@@ -458,6 +458,11 @@ void TfcCustomCombo::Dispatch(TMessage& Message) {
       TCustomEdit::Dispatch(Message);
       FButton->SetEnabled(Enabled());
       return;
+    case CM_TEXTCHANGED:
+      // Unfocused and transparent the combo erases nothing: the old text
+      // would stay under the new one.
+      if (IsTransparent() && !FFocused) FillEditBackground(this, FFrame.get(), false);
+      break;
     case CM_ENTER:
       CMEnter(Message);
       return;

@@ -50,5 +50,8 @@ void fcSetControlListRef(TComponent*& Ref, TComponent* NewValue, TComponent* Own
 // Themes are on and neither the control nor (lacking the property) its
 // parent switches them off with DisableThemes.
 bool fcUseThemes(TControl* Control);
+// Draws Part in State of the theme class ClassList (as OpenThemeData names
+// it) into R; false when no active theme draws it.
+bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R);
 // comctl32's file version: major in the high word, minor in the low; 0 when unknown.
 uint32_t fcGetComCtlVersion();

@@ -56,12 +56,16 @@ void fcSetControlListRef(TComponent*& Ref, TComponent* NewValue, TComponent* Own
 namespace {
 
 // uxtheme is looked up at run time: systems without it have no themes.
-bool ThemesActive() {
+template <class Fn>
+Fn ThemeFunction(const char* Name) {
   static HMODULE lib = LoadLibraryW(L"uxtheme.dll");
-  if (!lib) return false;
+  return lib ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(lib, Name))) : nullptr;
+}
+
+bool ThemesActive() {
   using Fn = BOOL(WINAPI*)();
-  auto active = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(lib, "IsThemeActive")));
-  auto themed = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(lib, "IsAppThemed")));
+  static auto active = ThemeFunction<Fn>("IsThemeActive");
+  static auto themed = ThemeFunction<Fn>("IsAppThemed");
   return active && themed && active() && themed();
 }
 
@@ -73,6 +77,22 @@ bool fcUseThemes(TControl* Control) {
   TObject* holder = Control;
   if (!GetPropInfo(Control, L"DisableThemes")) holder = Control->Parent();
   return !(holder && fcGetOrdPropByName(holder, L"DisableThemes") != 0);
+}
+
+bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R) {
+  using OpenFn = HANDLE(WINAPI*)(HWND, LPCWSTR);
+  using DrawFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
+  using CloseFn = HRESULT(WINAPI*)(HANDLE);
+  static auto open = ThemeFunction<OpenFn>("OpenThemeData");
+  static auto draw = ThemeFunction<DrawFn>("DrawThemeBackground");
+  static auto close = ThemeFunction<CloseFn>("CloseThemeData");
+  if (!open || !draw || !close || !ThemesActive()) return false;
+  HANDLE theme = open(Window, ClassList);
+  if (!theme) return false;
+  const RECT r = {R.Left, R.Top, R.Right, R.Bottom};
+  const bool drawn = SUCCEEDED(draw(theme, DC, Part, State, &r, nullptr));
+  close(theme);
+  return drawn;
 }
 
 uint32_t fcGetComCtlVersion() {

@@ -365,9 +365,11 @@ TRect TfcTreeNode::DisplayRect(bool TextOnly) const {
   return result;
 }
 
-bool TfcTreeNode::AlphaSort() {
+bool TfcTreeNode::AlphaSort() { return CustomSort(nullptr, 0); }
+
+bool TfcTreeNode::CustomSort(PFNTVCOMPARE SortProc, LPARAM Data) {
   FOwner->ClearCache();
-  const bool sorted = FItemId && TreeView()->SortChildren(FItemId);
+  const bool sorted = FItemId && TreeView()->SortChildren(FItemId, SortProc, Data);
   if (sorted) FOwner->RelinkChildren(this);
   return sorted;
 }

@@ -101,6 +101,9 @@ class TfcTreeNode : public TPersistent {
   // without an image (ImageIndex -2) takes the image's place too.
   TRect DisplayRect(bool TextOnly) const;
   bool AlphaSort();
+  // Sorts the children by SortProc, given two nodes (as LPARAM) and Data;
+  // without a procedure by the tree view's Compare, which receives Data.
+  bool CustomSort(PFNTVCOMPARE SortProc, LPARAM Data);
   void EndEdit(bool Cancel);
   void Delete();
   virtual void Invalidate();

@@ -397,19 +397,20 @@ void TfcCustomTreeView::FullCollapse() {
 
 namespace {
 
-int CALLBACK CompareNodes(LPARAM A, LPARAM B, LPARAM Tree) {
-  return reinterpret_cast<TfcCustomTreeView*>(Tree)->CompareForSort(reinterpret_cast<TfcTreeNode*>(A),
-                                                                     reinterpret_cast<TfcTreeNode*>(B));
+// The default comparison: the nodes' tree view decides.
+int CALLBACK CompareNodes(LPARAM A, LPARAM B, LPARAM Data) {
+  auto* node1 = reinterpret_cast<TfcTreeNode*>(A);
+  return node1->TreeView()->CompareForSort(node1, reinterpret_cast<TfcTreeNode*>(B), static_cast<int>(Data));
 }
 
 }  // namespace
 
-bool TfcCustomTreeView::SortChildren(HTREEITEM Parent) {
+bool TfcCustomTreeView::SortChildren(HTREEITEM Parent, PFNTVCOMPARE Proc, LPARAM Data) {
   if (!HandleAllocated()) return false;
   TVSORTCB sort = {};
   sort.hParent = Parent;
-  sort.lpfnCompare = CompareNodes;
-  sort.lParam = reinterpret_cast<LPARAM>(this);
+  sort.lpfnCompare = Proc ? Proc : CompareNodes;
+  sort.lParam = Data;
   FItems->ClearCache();
   return SendTree(TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort)) != 0;
 }

@@ -127,9 +127,10 @@ class TfcCustomTreeView : public TWinControl {
   void FullExpand();
   void FullCollapse();
   bool AlphaSort();
-  // Sorts an item's children (TVI_ROOT: the root level) by Compare.
-  bool SortChildren(HTREEITEM Parent);
-  int CompareForSort(TfcTreeNode* Node1, TfcTreeNode* Node2) { return Compare(Node1, Node2, 0); }
+  // Sorts an item's children (TVI_ROOT: the root level) by Proc, or by
+  // Compare without one; Data goes to either.
+  bool SortChildren(HTREEITEM Parent, PFNTVCOMPARE Proc = nullptr, LPARAM Data = 0);
+  int CompareForSort(TfcTreeNode* Node1, TfcTreeNode* Node2, int Data) { return Compare(Node1, Node2, Data); }
   // The incremental-search text; Wine's tree control does not keep one and answers empty.
   String GetSearchString() const;
   void InvalidateNode(TfcTreeNode* Node);
@@ -193,6 +194,8 @@ class TfcCustomTreeView : public TWinControl {
   virtual void BeginPainting();
   virtual void EndPainting() {}
   virtual void PaintItem(TfcTreeNode* Node, TRect R, TfcItemStates State);
+  // The node's check box or radio button from the theme; false when none drew it.
+  bool DrawThemedCheck(TfcTreeNode* Node, const TRect& Box);
   virtual void ToggleCheckbox(TfcTreeNode* Node);
   virtual TfcTreeHintWindow* CreateHintWindow(TfcTreeNode* Node);
   virtual bool CanEdit(TfcTreeNode* Node);

@@ -1,6 +1,9 @@
 // The fc tree view's painting: every item drawn by the control itself through
 // the system control's custom-draw notifications, into an off-screen bitmap;
 // and the hint window for cut-off texts.
+#include <windows.h>
+#include <vssym32.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -124,9 +127,20 @@ void RestoreFont(TFont* Canvas, TFont* Control) {
 
 }  // namespace
 
+bool TfcCustomTreeView::DrawThemedCheck(TfcTreeNode* N, const TRect& Box) {
+  // The states count normal, hot, pressed, disabled: unchecked from 1, checked from 5.
+  const bool hot = N == FHotNode && FHotFlags.Contains(htOnStateIcon);
+  const bool radio = N->CheckboxType() == fcRadioButton;
+  const bool disabled = radio ? !Enabled() : N->Grayed();
+  const int state = (N->Checked() ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL) +
+                    (disabled ? CBS_UNCHECKEDDISABLED - 1 : hot ? CBS_UNCHECKEDHOT - 1 : 0);
+  return fcDrawThemePart(FHandle, L"BUTTON", radio ? BP_RADIOBUTTON : BP_CHECKBOX, state, FCanvas->Handle(), Box);
+}
+
 void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) {
   TCanvas* c = FCanvas.get();
   HDC dc = c->Handle();
+  const bool themes = fcUseThemes(this);
   // The system control flips the state image of a clicked check box itself; ours is the truth.
   // One look at the item (each costs a search of all items under Wine).
   const UINT itemState = static_cast<UINT>(SendTree(
@@ -197,13 +211,16 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
         p = TPoint(p.X + 1, p.Y + 1);
         b = TRect(b.Left + 1, b.Top + 1, b.Right + 1, b.Bottom + 1);
       }
+    } else if (themes && fcDrawThemePart(FHandle, L"TREEVIEW", TVP_GLYPH,
+                                         (itemState & TVIS_EXPANDED) ? GLPS_OPENED : GLPS_CLOSED, dc, b)) {
+      b = TRect();  // the theme's glyph has its own plus or minus
     } else {
       c->Brush()->SetColor(clWhite);
       c->FillRect(b);
       c->Brush()->SetColor(clBtnShadow);
       c->FrameRect(b);
     }
-    DrawExpandButton(c, b, p, q, (itemState & TVIS_EXPANDED) != 0, FColor);
+    if (!b.IsEmpty()) DrawExpandButton(c, b, p, q, (itemState & TVIS_EXPANDED) != 0, FColor);
   }
 
   // Colours.
@@ -282,12 +299,14 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
                        cell.Top + (cell.Height() - FStateImages->Height()) / 2, ILD_NORMAL);
     } else {
       const TRect g = fcCheckGlyphBox(cell);
-      RECT gr = {g.Left, g.Top, g.Right, g.Bottom};
-      UINT flags = N->CheckboxType() == fcRadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
-      if (FOptions.Contains(tvoFlatCheckBoxes)) flags |= DFCS_FLAT;
-      if (N->Grayed()) flags |= DFCS_INACTIVE;
-      if (N->Checked()) flags |= DFCS_CHECKED;
-      DrawFrameControl(dc, &gr, DFC_BUTTON, flags);
+      if (!themes || !DrawThemedCheck(N, g)) {
+        RECT gr = {g.Left, g.Top, g.Right, g.Bottom};
+        UINT flags = N->CheckboxType() == fcRadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
+        if (FOptions.Contains(tvoFlatCheckBoxes)) flags |= DFCS_FLAT;
+        if (N->Grayed()) flags |= DFCS_INACTIVE;
+        if (N->Checked()) flags |= DFCS_CHECKED;
+        DrawFrameControl(dc, &gr, DFC_BUTTON, flags);
+      }
     }
   }
 

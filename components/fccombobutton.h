@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "classlib/ActnList.h"
 #include "classlib/Buttons.h"
 #include "classlib/ImgList.h"
 
@@ -71,6 +72,23 @@ class TfcComboButtonGlyph {
   TGlyphList* FList = nullptr;
 };
 
+// Passes the action's Checked and GroupIndex on to a combo button: Checked
+// while the button is a grouped, all-up button in step with it, GroupIndex
+// while the two agree.
+class TfcComboButtonActionLink : public TControlActionLink {
+ public:
+  explicit TfcComboButtonActionLink(TfcComboButton* Client);
+  bool IsCheckedLinked() const override;
+  bool IsGroupIndexLinked() const override;
+
+ protected:
+  void SetChecked(bool Value) override;
+  void SetGroupIndex(int Value) override;
+
+ private:
+  TfcComboButton* FButton;
+};
+
 class TfcComboButton : public TSpeedButton {
  public:
   explicit TfcComboButton(TComponent* AOwner);
@@ -92,6 +110,10 @@ class TfcComboButton : public TSpeedButton {
   static int ButtonCount();
 
  protected:
+  std::unique_ptr<TControlActionLink> CreateActionLink() override;
+  // Besides the caption and states: the action's group index, and its image
+  // as the glyph while the button has none.
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
   void Paint() override;
   void Loaded() override;
   // Glyph and caption by the present state within Client, shifted by Offset.

@@ -80,12 +80,13 @@ int ClampColumns(int Value) { return std::clamp(Value, 1, 16); }
 
 int ClampItemIndex(int Value, int Count) { return std::clamp(Value, -1, Count - 1); }
 
-TRect GroupButtonRect(const TRect& R, int Count, int Columns, int Index) {
+TRect GroupButtonRect(const TRect& R, int Count, int Columns, int Index, bool RightToLeft) {
   Columns = ClampColumns(Columns);
   const int rows = std::max(1, (Count + Columns - 1) / Columns);
   const int w = R.Width() / Columns - 2;
   const int h = R.Height() / rows;
-  const int left = (Index / rows) * w + R.Left + 1;
+  int left = (Index / rows) * w + R.Left + 1;
+  if (RightToLeft) left = R.Left + R.Right - left - w;
   const int top = (Index % rows) * h + R.Top;
   return TRect(left, top, left + w, top + h);
 }

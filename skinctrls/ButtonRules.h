@@ -57,5 +57,6 @@ void CheckRadioLayout(const TRect& TextArea, const TRect& CheckArea, int MarkWid
 int ClampColumns(int Value);
 int ClampItemIndex(int Value, int Count);
 // Bounds of button Index of Count buttons in Columns columns filling R (the
-// group's client rectangle), column by column.
-TRect GroupButtonRect(const TRect& R, int Count, int Columns, int Index);
+// group's client rectangle), column by column; RightToLeft mirrors the
+// columns within R, the first on the right.
+TRect GroupButtonRect(const TRect& R, int Count, int Columns, int Index, bool RightToLeft = false);

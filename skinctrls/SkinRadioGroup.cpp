@@ -175,8 +175,10 @@ void TspSkinCustomRadioGroup::ArrangeButtons() {
   TRect r(0, 0, Width(), Height());
   AdjustClientRect(r);
   for (int i = 0; i < ButtonCount(); ++i) {
-    FButtons[i]->SetBoundsRect(GroupButtonRect(r, ButtonCount(), FColumns, i));
-    FButtons[i]->SetVisible(true);
+    TspGroupButton* b = FButtons[i];
+    b->SetBiDiMode(BiDiMode());
+    b->SetBoundsRect(GroupButtonRect(r, ButtonCount(), FColumns, i, b->UseRightToLeftAlignment()));
+    b->SetVisible(true);
   }
 }
 
@@ -192,6 +194,7 @@ void TspSkinCustomRadioGroup::Dispatch(TMessage& Message) {
       for (TspGroupButton* b : FButtons) b->SetEnabled(Enabled());
       return;
     case CM_FONTCHANGED:
+    case CM_BIDIMODECHANGED:
       TspSkinGroupBox::Dispatch(Message);
       ArrangeButtons();
       return;

@@ -99,7 +99,9 @@ void TspSkinSpeedButton::CreateFace(TBitmap* B, const TRect& R, bool AActive, bo
   }
   TCanvas* canvas = B->Canvas();
   SetFaceFont(canvas, AActive, ADown);
-  DrawContent(canvas, IsNullRect(NewClRect) ? ClientRect() : NewClRect, FDown, FMouseIn, GetGlyphNum(ADown, AActive),
+  // The face's own flags, not the button's: while a hover morphs, the normal
+  // face keeps the plain images and only the active face takes the hot ones.
+  DrawContent(canvas, IsNullRect(NewClRect) ? ClientRect() : NewClRect, ADown, AActive, GetGlyphNum(ADown, AActive),
               AActive && ADown, false, ShownCaption());
 }
 

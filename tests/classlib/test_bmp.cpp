@@ -206,6 +206,30 @@ TEST(BmpTest, SixteenBitsDefaultAndMaskedBecome24) {
   EXPECT_EQ(Rgb(img, 0, 0), 0x00FF00u);
 }
 
+TEST(BmpTest, LongerHeadersHoldTheirMasksInside) {
+  // The 108-byte header is the common one for plain RGB files too.
+  BmpSpec plain;
+  plain.HeaderSize = 108;
+  plain.Width = 1;
+  plain.Height = 1;
+  plain.Pixels = {0x30, 0x20, 0x10, 0};
+  EXPECT_EQ(Rgb(Decode(Build(plain)), 0, 0), 0x102030u);
+  // 5-6-5 green with its masks inside a 52-, 56-, 108- and 124-byte header.
+  for (uint32_t size : {52u, 56u, 108u, 124u}) {
+    BmpSpec s;
+    s.HeaderSize = size;
+    s.Width = 1;
+    s.Height = 1;
+    s.BitCount = 16;
+    s.Compression = 3;
+    s.Masks = {0xF800, 0x07E0, 0x001F};
+    s.Pixels = {0xE0, 0x07, 0, 0};
+    TBmpImage img;
+    ASSERT_NO_THROW(img = Decode(Build(s))) << size;
+    EXPECT_EQ(Rgb(img, 0, 0), 0x00FF00u) << size;
+  }
+}
+
 TEST(BmpTest, V5HeaderWithUnusualMasksKeepsAlpha) {
   BmpSpec s;
   s.HeaderSize = 124;
@@ -422,6 +446,10 @@ TEST(BmpTest, MalformedCorpusIsRefused) {
   ExpectRefused(variant([](BmpSpec& s) { s.Compression = 1; s.Pixels = {4, 1, 0}; }), "RLE command cut off");
   ExpectRefused(variant([](BmpSpec& s) { s.Width = 70000; s.Height = 70000; s.Compression = 1; s.Pixels = {0, 1}; }),
                 "RLE with an absurd size");
+  // Each side allowed, the pixel count not: a few bytes of RLE must not make
+  // the reader allocate the whole image.
+  ExpectRefused(variant([](BmpSpec& s) { s.Width = 8192; s.Height = 4096; s.Compression = 1; s.Pixels = {0, 1}; }),
+                "RLE with too many pixels");
   {
     BmpSpec s;
     s.Width = 1;

@@ -540,15 +540,24 @@ class RecordingMenu : public TPopupMenu {
   }
 };
 
-TEST(PopupMenuTest, ContextMenuOfAControlOrOfAWindowlessChildPopsUpItsMenu) {
-  TForm form(nullptr);
-  form.SetBorderStyle(bsNone);
-  form.SetBounds(100, 100, 200, 100);
-  auto* formMenu = new RecordingMenu(&form);
-  form.SetPopupMenu(formMenu);
-  auto* spot = new Spot(&form);
-  spot->SetParent(&form);
-  spot->SetBounds(100, 10, 50, 50);
+// A form with a recording menu and a windowless child on its right half.
+class PopupMenuTest : public ::testing::Test {
+ protected:
+  PopupMenuTest() {
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(100, 100, 200, 100);
+    formMenu = new RecordingMenu(&form);
+    form.SetPopupMenu(formMenu);
+    spot = new Spot(&form);
+    spot->SetParent(&form);
+    spot->SetBounds(100, 10, 50, 50);
+  }
+  TForm form{nullptr};
+  RecordingMenu* formMenu;
+  Spot* spot;
+};
+
+TEST_F(PopupMenuTest, ContextMenuOfAControlOrOfAWindowlessChildPopsUpItsMenu) {
   auto* spotMenu = new RecordingMenu(&form);
   spot->SetPopupMenu(spotMenu);
   form.HandleNeeded();
@@ -570,6 +579,34 @@ TEST(PopupMenuTest, ContextMenuOfAControlOrOfAWindowlessChildPopsUpItsMenu) {
   SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()), MAKELPARAM(onSpot.X, onSpot.Y));
   EXPECT_EQ(1, spotMenu->Count);
   EXPECT_EQ(2, formMenu->Count);
+}
+
+TEST_F(PopupMenuTest, OnContextPopupSeesTheClientPointFirstAndMayKeepTheMenuAway) {
+  form.HandleNeeded();  // the child has no menu of its own: the event alone routes to it
+  std::vector<std::pair<TObject*, TPoint>> seen;
+  bool handle = true;
+  auto record = [&](TObject* Sender, TPoint P, bool& Handled) {
+    seen.push_back({Sender, P});
+    Handled = handle;
+  };
+  spot->OnContextPopup = record;
+  form.OnContextPopup = record;
+
+  const TPoint onSpot = spot->ClientToScreen(TPoint(5, 7));
+  SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()), MAKELPARAM(onSpot.X, onSpot.Y));
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].first, spot);
+  EXPECT_EQ(seen[0].second, TPoint(5, 7));
+  EXPECT_EQ(0, formMenu->Count);  // handled: no menu
+
+  // From the keyboard the event gets (-1, -1); not handled, the menu opens at the control.
+  handle = false;
+  SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()), -1);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1].first, &form);
+  EXPECT_EQ(seen[1].second, TPoint(-1, -1));
+  EXPECT_EQ(1, formMenu->Count);
+  EXPECT_EQ(form.ClientToScreen(TPoint(100, 50)), formMenu->At);
 }
 
 TEST(OwnershipTest, FreeingAPopupMenuClearsTheControlsReference) {

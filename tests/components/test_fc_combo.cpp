@@ -223,3 +223,18 @@ TEST_F(fcComboTest, FrameOnABorderlessComboSizesAndPaintsTheText) {
   EXPECT_FALSE(c->Frame()->Enabled());
   EXPECT_EQ(c->Frame()->NonFocusStyle(), efsFrameBox);
 }
+
+TEST_F(fcComboTest, ContextPopupEventSeesMouseAndKeyboardMenus) {
+  auto* c = NewCombo(20, 20);
+  ShowForm();
+  std::vector<TPoint> seen;
+  // Handled: the edit's own menu (a modal one) never opens.
+  c->OnContextPopup = [&](TObject*, TPoint P, bool& Handled) {
+    seen.push_back(P);
+    Handled = true;
+  };
+  const TPoint screen = c->ClientToScreen(TPoint(8, 6));
+  SendMessageW(c->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(c->Handle()), MAKELPARAM(screen.X, screen.Y));
+  SendMessageW(c->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(c->Handle()), -1);
+  EXPECT_EQ(seen, (std::vector<TPoint>{TPoint(8, 6), TPoint(-1, -1)}));
+}

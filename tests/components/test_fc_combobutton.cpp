@@ -2,6 +2,7 @@
 // and released with the last button, and the speed-button mouse rules.
 #include <gtest/gtest.h>
 
+#include "classlib/ActnList.h"
 #include "components/fccombobutton.h"
 #include "tests/components/ComponentTestUtils.h"
 
@@ -108,4 +109,38 @@ TEST_F(fcComboButtonTest, PaintsTheGlyphAndPressOutsideDoesNotClick) {
   MouseUp();
   Settle();
   EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(fcComboButtonTest, ActionGivesGroupIndexGlyphAndCheckedWhileInStep) {
+  auto* list = new TActionList(form);
+  auto* images = new TImageList(form, 16, 16);
+  TBitmap green;  // a green square on the glyph's transparent colour
+  green.SetSize(16, 16);
+  green.Canvas()->Brush()->SetColor(clFuchsia);
+  green.Canvas()->FillRect(TRect(0, 0, 16, 16));
+  green.Canvas()->Brush()->SetColor(clLime);
+  green.Canvas()->FillRect(TRect(4, 4, 12, 12));
+  images->Add(&green, nullptr);
+  list->SetImages(images);
+  auto* action = new TCustomAction(form);
+  action->SetActionList(list);
+  action->SetImageIndex(0);
+  action->SetGroupIndex(3);
+  auto* b = Add<TfcComboButton>(10, 10, 30, 30);
+  b->SetAllowAllUp(true);
+  b->SetAction(action);
+  EXPECT_EQ(b->GroupIndex(), 3);
+  ASSERT_FALSE(b->Glyph()->Empty());  // the action's image fills the empty glyph
+  TBitmap shot;
+  PaintInto(b, shot, clWhite);
+  EXPECT_EQ(PixelAt(shot, 15, 15), clLime);
+  EXPECT_NE(PixelAt(shot, 9, 9), clFuchsia);
+  // In step with the action (both up, then both down), Checked drives Down.
+  action->SetChecked(true);
+  EXPECT_TRUE(b->Down());
+  action->SetChecked(false);
+  EXPECT_FALSE(b->Down());
+  // The group index follows the action's.
+  action->SetGroupIndex(5);
+  EXPECT_EQ(b->GroupIndex(), 5);
 }

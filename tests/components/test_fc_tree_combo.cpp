@@ -253,3 +253,27 @@ TEST_F(fcTreeComboTest, DropDownIsAsWideAsTheWidestNodeAndDeleteClearsWhenAllowe
   Key(c, VK_DOWN);
   EXPECT_EQ(c->Text(), L"");
 }
+
+TEST_F(fcTreeComboTest, TransparentComboClearsTheOldTextWhenTheTextChanges) {
+  auto* c = NewCombo();
+  auto* other = Add<TfcTreeCombo>(20, 100, 150, 21);
+  c->Frame()->SetEnabled(true);
+  c->Frame()->SetTransparent(true);
+  c->SetText(L"WWWWWWWW");
+  ShowWith(other);
+  // Pixels of the text area that are not the form's colour, read from the screen.
+  auto ink = [&] {
+    HDC dc = GetDC(c->Handle());
+    int n = 0;
+    for (int y = 3; y < c->ClientHeight() - 3; ++y)
+      for (int x = 3; x < c->ButtonHolder()->Left() - 2; ++x)
+        n += GetPixel(dc, x, y) != static_cast<COLORREF>(ColorToRGB(form->Color()));
+    ReleaseDC(c->Handle(), dc);
+    return n;
+  };
+  ASSERT_GT(ink(), 20);
+  // Drawn over the form without erasing: the old text must be cleared first.
+  c->SetText(L"");
+  Settle();
+  EXPECT_EQ(ink(), 0);
+}

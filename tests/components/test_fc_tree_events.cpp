@@ -117,6 +117,42 @@ TEST_F(fcTreeEventsTest, SortByTextKeepsSiblingsInOrder) {
   EXPECT_EQ(roots().back(), L"apple");
 }
 
+namespace {
+
+// Nodes by text, Data giving the direction (1 ascending, -1 descending).
+int CALLBACK ByText(LPARAM A, LPARAM B, LPARAM Data) {
+  return static_cast<int>(Data) * lstrcmpW(reinterpret_cast<TfcTreeNode*>(A)->Text().c_str(),
+                                           reinterpret_cast<TfcTreeNode*>(B)->Text().c_str());
+}
+
+}  // namespace
+
+TEST_F(fcTreeEventsTest, CustomSortTakesAProcedureOrTheTreesCompareWithItsData) {
+  TfcTreeView* tv = NewTree();
+  TfcTreeNodes* items = tv->Items();
+  TfcTreeNode* parent = items->Add(nullptr, L"parent");
+  for (const wchar_t* t : {L"bb", L"a", L"ccc"}) items->AddChild(parent, t);
+  auto children = [&] {
+    std::vector<String> names;
+    for (TfcTreeNode* n = parent->GetFirstChild(); n; n = n->GetNextSibling()) names.push_back(n->Text());
+    return names;
+  };
+  // A procedure of the caller's: text descending, the direction from Data.
+  ASSERT_TRUE(parent->CustomSort(ByText, -1));
+  EXPECT_EQ(children(), (std::vector<String>{L"ccc", L"bb", L"a"}));
+  EXPECT_EQ(parent->Item(0)->Text(), L"ccc");  // the node list follows the control
+  // Without one the tree's Compare decides and receives Data.
+  std::vector<int> seen;
+  tv->OnCompare = [&](TfcCustomTreeView*, TfcTreeNode* A, TfcTreeNode* B, int Data, int& R) {
+    seen.push_back(Data);
+    R = static_cast<int>(A->Text().size()) - static_cast<int>(B->Text().size());
+  };
+  ASSERT_TRUE(parent->CustomSort(nullptr, 7));
+  EXPECT_EQ(children(), (std::vector<String>{L"a", L"bb", L"ccc"}));
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.front(), 7);
+}
+
 TEST_F(fcTreeEventsTest, MultiSelectSettingsClearWhatTheyNoLongerShow) {
   TfcTreeView* tv = NewTree();
   auto* m = tv->MultiSelectAttributes();

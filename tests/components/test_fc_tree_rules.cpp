@@ -87,6 +87,7 @@ TEST(fcTreeRules, WrappedSearchAndPages) {
   EXPECT_EQ(fcFindWrapped(5, 0, at({})), -1);
   EXPECT_EQ(fcFindWrapped(0, 0, at({0})), -1);
   EXPECT_TRUE(fcStartsWithText(L"Alpha", L"aL"));
+  EXPECT_TRUE(fcStartsWithText(L"Alpha", L"ALPHA"));  // the whole text typed still finds it
   EXPECT_FALSE(fcStartsWithText(L"Al", L"alp"));
   EXPECT_EQ(fcPageNodes(100, 16), 7);
 }

@@ -2,6 +2,10 @@
 // radio, read-only), Space, multi-selection with Ctrl and Shift, the hint
 // for cut-off texts, double clicks, and what the painting shows.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <vssym32.h>
+
+#include <functional>
 
 #include "components/fcTreeView.h"
 #include "tests/components/ComponentTestUtils.h"
@@ -201,7 +205,27 @@ TEST_F(fcTreeViewTest, DoubleClickWithoutExpandOptionOnlyReportsIt) {
   EXPECT_FALSE(a->Expanded());
 }
 
+TEST_F(fcTreeViewTest, RightClickRaisesContextPopupAtTheClickedPoint) {
+  TfcTreeView* tv = NewTree();
+  tv->Items()->Add(nullptr, L"first");
+  TfcTreeNode* b = tv->Items()->Add(nullptr, L"second");
+  ShowForm(tv);
+  std::vector<TPoint> seen;
+  tv->OnContextPopup = [&](TObject* Sender, TPoint P, bool& Handled) {
+    EXPECT_EQ(Sender, tv);
+    seen.push_back(P);
+    Handled = true;
+  };
+  const TPoint at = LabelOf(b);
+  MoveMouse(tv->ClientToScreen(at));
+  MouseInput(MOUSEEVENTF_RIGHTDOWN);
+  MouseInput(MOUSEEVENTF_RIGHTUP);
+  Settle();
+  EXPECT_EQ(seen, std::vector<TPoint>{at});
+}
+
 TEST_F(fcTreeViewTest, PaintingShowsSelectionChecksAndLinks) {
+
   TfcTreeView* tv = NewTree();
   tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvoAutoURL} - TfcTreeViewOptions{tvoHideSelection});
   TfcTreeNode* sel = tv->Items()->Add(nullptr, L"selected");
@@ -239,6 +263,67 @@ TEST_F(fcTreeViewTest, PaintingShowsSelectionChecksAndLinks) {
   for (int x = lt.Left; x < lt.Right; ++x)
     for (int y = lt.Top; y < lt.Bottom; ++y) blue |= ColorToRGB(PixelAt(bmp, x, y)) == 0xFF0000;
   EXPECT_TRUE(blue);
+}
+
+namespace {
+
+// Whether the W x H glyph that Draw paints on a square of colour Back appears
+// in Shot with its top-left corner inside Area.
+bool ShowsGlyph(TBitmap& Shot, const TRect& Area, int W, int H, TColor Back,
+                const std::function<void(HDC, const TRect&)>& Draw) {
+  TBitmap glyph;
+  glyph.SetSize(W, H);
+  glyph.Canvas()->Brush()->SetColor(Back);
+  glyph.Canvas()->FillRect(TRect(0, 0, W, H));
+  Draw(glyph.Canvas()->Handle(), TRect(0, 0, W, H));
+  for (int y0 = std::max(0, Area.Top); y0 < Area.Bottom; ++y0)
+    for (int x0 = std::max(0, Area.Left); x0 < Area.Right; ++x0) {
+      bool same = true;
+      for (int y = 0; same && y < H; ++y)
+        for (int x = 0; same && x < W; ++x) same = PixelAt(Shot, x0 + x, y0 + y) == PixelAt(glyph, x, y);
+      if (same) return true;
+    }
+  return false;
+}
+
+}  // namespace
+
+TEST_F(fcTreeViewTest, ActiveThemeDrawsTheExpandAndCheckGlyphs) {
+  ASSERT_TRUE(fcUseThemes(nullptr)) << "the test prefix has no active theme";
+  TfcTreeView* tv = NewTree();
+  TfcTreeNode* parent = tv->Items()->Add(nullptr, L"parent");
+  tv->Items()->AddChild(parent, L"child");
+  TfcTreeNode* box = tv->Items()->Add(nullptr, L"box");
+  box->SetCheckboxType(fcCheckbox);
+  box->SetChecked(true);
+  ShowForm(tv);
+  // Where the glyphs lie: the rows' fronts, up to the texts.
+  const TRect pr = parent->DisplayRect(true), br = box->DisplayRect(true);
+  const TRect buttonArea(0, pr.Top - 2, pr.Left, pr.Bottom), checkArea(0, br.Top - 2, br.Left, br.Bottom);
+  const int size = std::max(tv->ItemHeight() / 2, 8) / 2 * 2 + 1;
+  const TColor back = ColorToRGB(tv->Color());
+  auto part = [&](const wchar_t* Class, int Part, int State) {
+    return [=](HDC Dc, const TRect& R) { ASSERT_TRUE(fcDrawThemePart(tv->Handle(), Class, Part, State, Dc, R)); };
+  };
+  auto checkShown = [&](TBitmap& Shot) {
+    bool shown = false;
+    for (int s = 9; s <= 13 && !shown; ++s)
+      shown = ShowsGlyph(Shot, checkArea, s, s, back, part(L"BUTTON", BP_CHECKBOX, CBS_CHECKEDNORMAL));
+    return shown;
+  };
+  TBitmap themed, plain;
+  PaintWindowInto(tv, themed);
+  EXPECT_TRUE(ShowsGlyph(themed, buttonArea, size, size, back, part(L"TREEVIEW", TVP_GLYPH, GLPS_CLOSED)));
+  EXPECT_TRUE(checkShown(themed));
+  parent->Expand(false);
+  Settle();
+  PaintWindowInto(tv, themed);
+  EXPECT_TRUE(ShowsGlyph(themed, buttonArea, size, size, back, part(L"TREEVIEW", TVP_GLYPH, GLPS_OPENED)));
+  // DisableThemes brings the classic glyphs back.
+  tv->SetDisableThemes(true);
+  PaintWindowInto(tv, plain);
+  EXPECT_FALSE(ShowsGlyph(plain, buttonArea, size, size, back, part(L"TREEVIEW", TVP_GLYPH, GLPS_OPENED)));
+  EXPECT_FALSE(checkShown(plain));
 }
 
 TEST_F(fcTreeViewTest, ChangeDelayRaisesOnceForTheLastNode) {

@@ -108,6 +108,34 @@ TEST(CompositionPlan, LargerSizeTilesEdgesAndKeepsCorners) {
   EXPECT_EQ(Covered(c).size(), 65u * 20);
 }
 
+TEST(CompositionPlan, EachEdgeTakesItsOwnStretchFlag) {
+  FrameSkin s;
+  // Kinds of the ops drawing the top (rows 0..4) and bottom (16..20) edge pieces.
+  auto kinds = [](const TspComposition& c, int top) {
+    std::set<TspDrawOpKind> k;
+    for (const TspDrawOp& op : c.Ops)
+      if (op.Dest.Top == top && op.Source.Left == 106) k.insert(op.Kind);
+    return k;
+  };
+  for (bool topStretch : {true, false}) {
+    TspNineFlags f;
+    f.TopStretch = topStretch;
+    f.BottomStretch = !topStretch;
+    const TspComposition c = PlanSkinImage(s.Old, s.At(65, 20), s.R, 65, 20, f, false);
+    EXPECT_EQ(kinds(c, 0), std::set<TspDrawOpKind>{topStretch ? dokStretch : dokCopy});
+    EXPECT_EQ(kinds(c, 16), std::set<TspDrawOpKind>{topStretch ? dokCopy : dokStretch});
+    const TspComposition open = PlanSkinImage3(s.Old, s.At(65, 20), s.R, 65, 20, f, false);
+    EXPECT_EQ(kinds(open, 0), std::set<TspDrawOpKind>{topStretch ? dokStretch : dokCopy});
+    EXPECT_EQ(kinds(open, 16), std::set<TspDrawOpKind>{topStretch ? dokCopy : dokStretch});
+    TspEdgeStretch st;
+    st.Top = topStretch;
+    st.Bottom = !topStretch;
+    const TspBorderPlans p = PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0);
+    EXPECT_EQ(p.Top.Ops.front().Kind, topStretch ? dokStretch : dokCopy);
+    EXPECT_EQ(p.Bottom.Ops.front().Kind, topStretch ? dokCopy : dokStretch);
+  }
+}
+
 TEST(CompositionPlan, NarrowSizeDrawsRightCornerOverLeft) {
   FrameSkin s;
   TspNineFlags f;
@@ -197,6 +225,13 @@ TEST(CompositionPlan, ThreePieceImages) {
   c = PlanHSkinImage(3, 2, R, 12, false, tpkMiddleOnly);
   ASSERT_EQ(c.Ops.size(), 3u);
   EXPECT_EQ(c.Ops[2], CopyOf(TRect(13, 0, 15, 6), TRect(10, 0, 12, 6)));
+  // One-pixel end pieces are pieces too.
+  c = PlanVSkinImage(1, 1, TRect(0, 0, 4, 6), 10, true);
+  ASSERT_EQ(c.Ops.size(), 3u);
+  EXPECT_EQ(c.Ops[1], CopyOf(TRect(0, 5, 4, 6), TRect(0, 9, 4, 10)));
+  c = PlanHSkinImage(1, 1, R, 20, true, tpkFull);
+  ASSERT_EQ(c.Ops.size(), 3u);
+  EXPECT_EQ(c.Ops[1], CopyOf(TRect(19, 0, 20, 6), TRect(19, 0, 20, 6)));
   c = PlanVSkinImage(3, 3, TRect(0, 0, 4, 6), 20, false);  // middle of height 0
   ASSERT_EQ(c.Ops.size(), 2u);
   EXPECT_EQ(c.Ops[1].Dest, TRect(0, 17, 4, 20));
@@ -225,6 +260,12 @@ TEST(CompositionPlan, BorderImages) {
   p = PlanSkinBorderImages(s.Old, wide, s.R, 40, 30, st, 0, 0);
   EXPECT_EQ(p.Right.Width, 6);
   EXPECT_EQ(p.Right.Ops.front(), CopyOf(TRect(126, 56, 130, 64), TRect(0, 0, 6, 8)));
+  // The bottom image takes the skin's last 4 rows (66..70), corners included.
+  for (const TspDrawOp& op : p.Bottom.Ops) {
+    EXPECT_EQ(op.Source.Top, 66);
+    EXPECT_EQ(op.Source.Bottom, 70);
+  }
+  EXPECT_EQ(p.Bottom.Ops.back(), CopyOf(TRect(124, 66, 130, 70), TRect(34, 0, 40, 4)));
   // No room between top and bottom: the side images stay as they are.
   p = PlanSkinBorderImages(s.Old, s.At(40, 8), s.R, 40, 8, st, 0, 0);
   EXPECT_TRUE(p.Top.Apply);

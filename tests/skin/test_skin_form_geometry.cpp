@@ -31,7 +31,7 @@ TEST(FrameGeometry, ClientKeepsTheFrameMarginsAtEverySize) {
   EXPECT_EQ(FrameClientRect(m, 640, 480, false), TRect(5, 28, 635, 475));
   // Rolled up the client has no height; a window smaller than its frame
   // gets an empty client, never a negative one.
-  EXPECT_EQ(FrameClientRect(m, 300, 33, true), TRect(5, 28, 295, 28));
+  EXPECT_EQ(FrameClientRect(m, 300, 40, true), TRect(5, 28, 295, 28));
   EXPECT_EQ(FrameClientRect(m, 8, 20, false), TRect(5, 28, 5, 28));
 }
 
@@ -91,6 +91,10 @@ TEST(FrameGeometry, HitTestFindsCaptionBordersCornersAndClient) {
       {{288, 2}, fhTopRight},   {{287, 2}, fhTop},        {{297, 11}, fhTopRight},
       {{2, 197}, fhBottomLeft}, {{2, 188}, fhBottomLeft}, {{2, 187}, fhLeft},
       {{297, 197}, fhBottomRight}, {{288, 197}, fhBottomRight}, {{297, 188}, fhBottomRight},
+      // The bottom corners' zones follow the height; the bottom band starts
+      // on the first row below the client.
+      {{297, 187}, fhRight},    {{297, 150}, fhRight},    {{2, 150}, fhLeft},
+      {{150, 195}, fhBottom},   {{150, 194}, fhClient},
       {{-1, 50}, fhNowhere},    {{300, 50}, fhNowhere},   {{150, 200}, fhNowhere},
   };
   for (const Case& c : cases)

@@ -41,6 +41,11 @@ TEST(ScrollBarLayout, DefaultLookHasSixteenPixelArrows) {
   EXPECT_EQ(h.Parts[1], TRect(183, 1, 199, 18));
   EXPECT_EQ(h.Track, TRect(17, 1, 183, 18));
   EXPECT_EQ(h.Parts[0], TRect(17, 1, 33, 18));  // 16 long without a page, at the start
+  // A press finds each arrow and the thumb; the bare track is none of them.
+  EXPECT_EQ(ScrollBarPartAt(h, TPoint(5, 9)), 2);
+  EXPECT_EQ(ScrollBarPartAt(h, TPoint(190, 9)), 1);
+  EXPECT_EQ(ScrollBarPartAt(h, TPoint(20, 9)), 0);
+  EXPECT_EQ(ScrollBarPartAt(h, TPoint(100, 9)), -1);
 
   TspScrollBarLayout end = LayoutScrollBar(true, 200, 19, Range(0, 100, 0, 100), nullptr, 0);
   EXPECT_EQ(end.Parts[0], TRect(167, 1, 183, 18));

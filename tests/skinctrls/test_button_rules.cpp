@@ -10,6 +10,7 @@ TEST(ButtonRules, GlyphFrameByStateAndFrameCount) {
   EXPECT_EQ(4, ButtonGlyphNum(false, true, true, 4));
   EXPECT_EQ(2, ButtonGlyphNum(false, false, false, 4));
   EXPECT_EQ(1, ButtonGlyphNum(false, false, true, 4));
+  EXPECT_EQ(3, ButtonGlyphNum(true, true, true, 3));  // three frames already have the pressed one
   // A strip without the frame asked for falls back to what it has.
   EXPECT_EQ(1, ButtonGlyphNum(true, true, true, 2));
   EXPECT_EQ(1, ButtonGlyphNum(false, true, true, 3));
@@ -43,6 +44,7 @@ TEST(ButtonRules, MorphReachesEachEndInFiveStepsExactly) {
 TEST(ButtonRules, AnimationFramesStackedOrSideBySide) {
   // Not wider than the skin: stacked, frame 2 of 3 is the second third.
   EXPECT_EQ(TRect(0, 30, 40, 60), AnimationFrameRect(TRect(0, 0, 40, 90), 40, 3, 2));
+  EXPECT_EQ(TRect(0, 60, 40, 90), AnimationFrameRect(TRect(0, 0, 40, 90), 40, 3, 3));  // the last is one frame too
   // Wider: side by side.
   EXPECT_EQ(TRect(80, 5, 120, 25), AnimationFrameRect(TRect(0, 5, 160, 25), 40, 4, 3));
   int frame = 1;
@@ -112,6 +114,9 @@ TEST(ButtonRules, RadioGroupGrid) {
   EXPECT_EQ(TRect(3, 80, 101, 110), GroupButtonRect(r, 5, 2, 2));
   EXPECT_EQ(TRect(101, 20, 199, 50), GroupButtonRect(r, 5, 2, 3));
   EXPECT_EQ(TRect(101, 50, 199, 80), GroupButtonRect(r, 5, 2, 4));
+  // Right to left the columns are mirrored within R: the first on the right.
+  EXPECT_EQ(TRect(103, 20, 201, 50), GroupButtonRect(r, 5, 2, 0, true));
+  EXPECT_EQ(TRect(5, 50, 103, 80), GroupButtonRect(r, 5, 2, 4, true));
   // Columns beyond the clamp are taken as 16.
   EXPECT_EQ(GroupButtonRect(r, 20, 16, 19), GroupButtonRect(r, 20, 40, 19));
 }

@@ -60,6 +60,30 @@ TEST_F(RadioGroupTest, ColumnsAreClampedAndButtonsFillThemColumnByColumn) {
   EXPECT_EQ(4, group->ButtonCount());
 }
 
+TEST_F(RadioGroupTest, RightToLeftMirrorsTheColumnsAndTheButtonsTakeTheGroupsMode) {
+  group->SetColumns(2);
+  AddItems(4);
+  const int ltr0 = group->Buttons(0)->Left(), ltr2 = group->Buttons(2)->Left();
+  form->SetBiDiMode(bdRightToLeft);  // the group follows its parent
+  EXPECT_EQ(bdRightToLeft, group->BiDiMode());
+  EXPECT_TRUE(group->ParentBiDiMode());
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(bdRightToLeft, group->Buttons(i)->BiDiMode()) << i;
+  // Mirrored: the first column on the right, the rows and the pitch kept.
+  const int rtl0 = group->Buttons(0)->Left(), rtl2 = group->Buttons(2)->Left();
+  EXPECT_EQ(rtl0 - rtl2, ltr2 - ltr0);
+  EXPECT_EQ(rtl0 + ltr0, rtl2 + ltr2);
+  EXPECT_EQ(group->Buttons(0)->Top(), group->Buttons(2)->Top());
+  // A mode of its own stops the group following the form.
+  group->SetBiDiMode(bdLeftToRight);
+  EXPECT_FALSE(group->ParentBiDiMode());
+  EXPECT_EQ(ltr0, group->Buttons(0)->Left());
+  form->SetBiDiMode(bdLeftToRight);
+  form->SetBiDiMode(bdRightToLeft);
+  EXPECT_EQ(ltr0, group->Buttons(0)->Left());
+  group->SetParentBiDiMode(true);
+  EXPECT_EQ(rtl0, group->Buttons(0)->Left());
+}
+
 TEST_F(RadioGroupTest, ItemIndexStaysWithinTheItems) {
   AddItems(3);
   group->SetItemIndex(10);

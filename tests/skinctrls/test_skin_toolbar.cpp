@@ -113,6 +113,56 @@ TEST_F(ToolBarTest, ChildrenTakeTheSkinDataFlatModeAndImageLists) {
   EXPECT_EQ(bar->ButtonImages(true, true), images);
 }
 
+namespace {
+
+// A speed button whose face builder a test can call.
+class FaceProbe : public TspSkinSpeedButton {
+ public:
+  using TspSkinSpeedButton::TspSkinSpeedButton;
+  using TspSkinSpeedButton::CreateFace;
+  TRect NormalRect() const { return SkinRect; }
+};
+
+// An image list of one 16 x 16 image of a single colour.
+TImageList* SolidImages(TComponent* Owner, TColor Color) {
+  auto* list = new TImageList(Owner, 16, 16);
+  TBitmap b;
+  b.SetSize(16, 16);
+  b.Canvas()->Brush()->SetColor(Color);
+  b.Canvas()->FillRect(TRect(0, 0, 16, 16));
+  list->Add(&b, nullptr);
+  return list;
+}
+
+int CountColour(TBitmap& B, TColor Color) {
+  int n = 0;
+  for (int y = 0; y < B.Height(); ++y)
+    for (int x = 0; x < B.Width(); ++x) n += ColorToRGB(B.Canvas()->Pixels(x, y)) == Color;
+  return n;
+}
+
+}  // namespace
+
+TEST_F(ToolBarTest, EachFaceTakesTheImagesOfItsOwnStateWhileHot) {
+  auto* b = AddButton<FaceProbe>(5, 40);
+  b->SetSkinDataName(L"button");
+  b->SetSkinData(NewTestSkin(form));
+  bar->SetImages(SolidImages(form, 0x0000FF));
+  bar->SetHotImages(SolidImages(form, 0xFF0000));
+  b->SetImageIndex(0);
+  ShowAndActivate(form);
+  b->Perform(CM_MOUSEENTER);
+  ASSERT_TRUE(b->MouseIn());
+  // Hot, as during a morph: the normal face still shows the plain image, the
+  // active face the hot one.
+  TBitmap normal, active;
+  b->CreateFace(&normal, b->NormalRect(), false, false);
+  b->CreateFace(&active, b->SkinValues().ActiveSkinRect, true, false);
+  EXPECT_EQ(CountColour(normal, 0x0000FF), 256);
+  EXPECT_EQ(CountColour(normal, 0xFF0000), 0);
+  EXPECT_EQ(CountColour(active, 0xFF0000), 256);
+}
+
 TEST_F(ToolBarTest, ShowCaptionsSetsTheWidthAndTheButtonsCaptions) {
   auto* b = AddButton<TspSkinSpeedButton>(5);
   bar->SetWidthWithCaptions(200);

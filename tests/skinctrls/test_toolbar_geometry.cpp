@@ -100,3 +100,20 @@ TEST(ToolBarScroll, ScrolledBarGivesBackRoomWhenItGrowsOrTheContentShrinks) {
   EXPECT_FALSE(s.Shown);
   EXPECT_EQ(s.Position, 0);
 }
+
+TEST(ToolBarScroll, GivingBackRoomNeverScrollsPastTheStart) {
+  TspToolBarScroll s;
+  LayoutToolBarScroll(s, 230, 170);
+  EXPECT_EQ(StepToolBarScroll(s, true, 30, 170), 30);  // content now ends at 200
+  // Widened by more than was scrolled: only the 30 pixels come back.
+  s.Growth = 50;
+  EXPECT_EQ(LayoutToolBarScroll(s, 200, 220), 30);
+  EXPECT_EQ(s.Position, 0);
+  // Scrolled by one pixel, then the content fits exactly: that pixel comes back too.
+  TspToolBarScroll one;
+  LayoutToolBarScroll(one, 300, 200);
+  EXPECT_EQ(StepToolBarScroll(one, true, 1, 200), 1);
+  EXPECT_EQ(LayoutToolBarScroll(one, 299, 300), 1);
+  EXPECT_FALSE(one.Shown);
+  EXPECT_EQ(one.Position, 0);
+}

@@ -30,6 +30,10 @@ TEST(ColorConversions, ExamplesOfTheHSBAndHSLModels) {
   EXPECT_DOUBLE_EQ(blue.L, 0.5);
   // Hues past the ends wrap: 359 degrees is just short of red.
   EXPECT_EQ(HSBToRGB({359, 100, 100}), Bytes(255, 0, 4));
+  // Just short of a full turn rounds to 360, which is red's 0 again.
+  THSB nearRed;
+  RGBToHSB(Bytes(255, 0, 1), nearRed);
+  EXPECT_EQ(nearRed.H, 0);
 }
 
 TEST(ColorConversions, PrimariesComeBackExactlyThroughTheHueFields) {
@@ -76,6 +80,9 @@ TEST(ColorConversions, ColourObjectKeepsItsThreeFormsInStep) {
   EXPECT_EQ(p.HByte(), 0);
   EXPECT_EQ(p.SByte(), 255);
   EXPECT_EQ(p.LByte(), 128);  // 127.5 to even
+  p.SetRGB(0xFF0000);  // blue, two thirds round
+  EXPECT_EQ(p.HByte(), 170);
+  EXPECT_EQ(p.SByte(), 255);
   // A third of the way round: green, a shade light as L is 128 / 255.
   p.SetHSLBytes(85, 255, 128);
   EXPECT_DOUBLE_EQ(p.HSL().H, 85 / 255.0);

@@ -28,7 +28,7 @@ TEST(DefaultCaptions, NoStoreGivesTheDefaultsAStoreGivesItsOwnTextEvenEmpty) {
 }
 
 TEST(NumberRules, KeyFilter) {
-  EXPECT_TRUE(AcceptNumberKey(L'7', L"12", false, L'.'));
+  for (wchar_t digit = L'0'; digit <= L'9'; ++digit) EXPECT_TRUE(AcceptNumberKey(digit, L"12", false, L'.')) << digit;
   EXPECT_TRUE(AcceptNumberKey(L'-', L"12", false, L'.'));  // anywhere, once
   EXPECT_FALSE(AcceptNumberKey(L'-', L"-12", false, L'.'));
   EXPECT_FALSE(AcceptNumberKey(L'.', L"12", false, L'.'));
@@ -70,6 +70,9 @@ TEST(NumberRules, LimitsAndWhenTypedTextIsRewritten) {
   EXPECT_TRUE(NumberNeedsRewrite(-1, 10, 10, 99));
   // Negative range: -5 typed toward -10..-20 stays (more digits reach it)...
   EXPECT_FALSE(NumberNeedsRewrite(-5, -10, -20, -10));
+  // ...and one already in range is left alone.
+  EXPECT_FALSE(NumberNeedsRewrite(-15, -15, -20, -10));
+  EXPECT_FALSE(NumberNeedsRewrite(-3, -3, -100, 100));
   // ...-25 is past the far end and is rewritten; a positive one too.
   EXPECT_TRUE(NumberNeedsRewrite(-25, -20, -20, -10));
   EXPECT_TRUE(NumberNeedsRewrite(3, -10, -20, -10));
