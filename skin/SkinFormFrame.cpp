@@ -37,6 +37,8 @@ bool TspSkinForm::WantsFrame() const {
 void TspSkinForm::ApplyFrame() {
   if (FSkinChanging) return;
   const bool on = WantsFrame();
+  const bool wasOn = FFrameOn;
+  const TRect oldMargins = wasOn ? FrameMargins(FMetrics) : TRect();
   CancelPress();
   SetHotObject(nullptr);
   ClearObjects();
@@ -58,12 +60,26 @@ void TspSkinForm::ApplyFrame() {
     if (FForm) FForm->SetHeight(FRestoreHeight);
   }
   if (!FForm || !FForm->HandleAllocated()) return;
-  HWND h = FForm->Handle();
   FRegionSize = TSize();
-  SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A hidden form whose client area stays where it was needs neither the new
+  // region nor a redraw until it shows (WM_SHOWWINDOW does them then).
+  const bool sameClient = wasOn == FFrameOn && (!FFrameOn || FrameMargins(FMetrics) == oldMargins);
+  FFramePending = sameClient && !IsWindowVisible(FForm->Handle());
+  if (!FFramePending) ApplyWindowFrame();
+}
+
+void TspSkinForm::ApplyWindowFrame() {
+  FFramePending = false;
+  if (!FForm || !FForm->HandleAllocated()) return;
+  HWND h = FForm->Handle();
+  // No redraw here: the window is invalidated whole below, or, during a skin
+  // change, drawn once when the change is done (1227).
+  SetWindowPos(h, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   UpdateRegion();
   LayoutObjects();
-  RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  if (!FSkinData || !FSkinData->SkinChanging())
+    RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TspSkinForm::CreateObjects() {
