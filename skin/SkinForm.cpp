@@ -235,7 +235,7 @@ void TspSkinForm::FormMessage(TMessage& Message) {
       if (IsOwnSkin(Message)) HideObjectHint();
       break;
     case WM_SHOWWINDOW:
-      if (Message.WParam && FFramePending) ApplyWindowFrame();
+      if (Message.WParam && FFramePending) ApplyWindowFrame(false);
       break;
     case WM_SIZE:
       old(Message);

@@ -212,8 +212,9 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   bool WantsFrame() const;
   // Takes the frame on or off as the skin says and redraws the window once.
   void ApplyFrame();
-  // The window's part of taking the frame: its client margins, region and redraw.
-  void ApplyWindowFrame();
+  // The window's part of taking the frame: its client margins (when they
+  // changed), region and redraw.
+  void ApplyWindowFrame(bool MarginsChanged);
   TspFrameState FrameState() const;
   TSize WindowSize() const;
   TBitmap* FramePicture() const;

@@ -134,6 +134,14 @@ TspLookKey TspSkinBinding<TBase>::LookKey() const {
 
 template <class TBase>
 void TspSkinBinding<TBase>::DrawKeptLook(TCanvas* Canvas, const std::function<void(TBitmap*)>& Compose) {
+  if (!LookCacheable()) {
+    FLookCache.Release();
+    TBitmap image;
+    image.SetSize(this->Width(), this->Height());
+    Compose(&image);
+    Canvas->Draw(0, 0, &image);
+    return;
+  }
   const TspLookKey key = LookKey();
   if (TBitmap* kept = FLookCache.Find(key)) {
     Canvas->Draw(0, 0, kept);
@@ -386,7 +394,7 @@ void TspSkinCustomControl::Paint() {
   // Large both-ways skins: four border images around a client filled in place.
   const auto compose = [this](TBitmap* image) { PaintPieces(image->Canvas()); };
   // Without the client piece the pieces leave the client to what is there.
-  if (LookCacheable() && FFillSkinClient)
+  if (FFillSkinClient)
     DrawKeptLook(Canvas(), compose);
   else
     PaintPieces(Canvas());
@@ -401,13 +409,19 @@ void TspSkinCustomControl::PaintPieces(TCanvas* Target) {
   const TspBorderPlans plans = PlanSkinBorderImages({LTPoint, RTPoint, LBPoint, RBPoint, ClRect},
                                                     {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect},
                                                     SkinRect, Width(), Height(), stretch, 0, 0);
-  // The top piece is a bitmap of its own, on which descendants draw (a caption).
-  TBitmap top;
-  DrawComposition(&top, Picture, plans.Top);
+  // The top piece is a bitmap of its own, on which descendants draw (a
+  // caption): one scratch surface that every control composes its top in.
+  static TBitmap top;
+  top.SetSize(plans.Top.Apply ? plans.Top.Width : 0, plans.Top.Apply ? plans.Top.Height : 0);
+  if (!top.Empty()) {
+    PatBlt(top.Canvas()->Handle(), 0, 0, top.Width(), top.Height(), BLACKNESS);  // as a new bitmap starts
+    DrawCompositionAt(top.Canvas(), Picture, plans.Top, 0, 0);
+  }
   CreateControlSkinImage(&top);
   if (FFillSkinClient) FillClientPiece(Target, NewClRect);
   Target->Draw(0, 0, &top);
   const int below = top.Height();
+  top.Handle();  // the scratch keeps its pixels, not its DC nor the caption's font
   DrawCompositionAt(Target, Picture, plans.Left, 0, below);
   DrawCompositionAt(Target, Picture, plans.Right, Width() - plans.Right.Width, below);
   DrawCompositionAt(Target, Picture, plans.Bottom, 0, Height() - plans.Bottom.Height);

@@ -13,6 +13,7 @@
 // TspSkinPictureControl (geometry, sizing, composition, default font).
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "classlib/Controls.h"
@@ -99,7 +100,8 @@ class TspSkinBinding : public TspSkinLinked<TBase> {
   virtual uint64_t LookState() const { return 0; }
   TspLookKey LookKey() const;
   // The look kept for the key of the moment, or one composed by Compose into
-  // a bitmap of the control's size (then kept); drawn at (0, 0) of Canvas.
+  // a bitmap of the control's size (then kept, when the look may be); drawn
+  // at (0, 0) of Canvas.
   void DrawKeptLook(TCanvas* Canvas, const std::function<void(TBitmap*)>& Compose);
   virtual void BackgroundChanged();
   // The skin's cursor (by CursorIndex) when UseSkinCursor is on.
