@@ -150,3 +150,44 @@ TEST_F(SkinSwitch, OneSwitchPaintsEachWindowOnceFromTheNewSkin) {
 }
 
 }  // namespace
+
+namespace {
+
+// A label measures its text again when a switch brings another label font,
+// and keeps its size through switches to the same one.
+TEST_F(SkinSwitch, ALabelFollowsTheSkinsLabelFont) {
+  auto* skin = new TspSkinData(form);
+  (new TspSkinForm(form))->SetSkinData(skin);
+  auto* label = Add<TspSkinStdLabel>(form, 4, 4, 10, 10);
+  label->SetCaption(L"Label \x6807\x7B7E measured");
+  label->SetSkinData(skin);
+  ShowAndActivate(form);
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  Settle();
+  const int testWidth = label->Width(), testHeight = label->Height();
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  EXPECT_EQ(label->Width(), testWidth);
+  EXPECT_EQ(label->Height(), testHeight);
+
+  // The default skin's label font is taller (15 pixels against 12).
+  TspCompressedStoredSkin other(nullptr);
+  other.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+  skin->LoadCompressedStoredSkin(&other);
+  EXPECT_GT(label->Height(), testHeight);
+  TFont font;
+  font.SetName(L"WenQuanYi Micro Hei");
+  font.SetHeight(15);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font.Handle());
+  SIZE extent = {};
+  const String text = label->Caption();
+  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(label->Width(), extent.cx);  // measured as the screen measures it
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  EXPECT_EQ(label->Width(), testWidth);
+  EXPECT_EQ(label->Height(), testHeight);
+}
+
+}  // namespace
