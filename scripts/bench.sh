@@ -5,12 +5,23 @@
 # Each program's ratio lines ("RATIO value target name", see
 # bench/BenchTiming.h) make the table: no program is named here.
 #   scripts/bench.sh            build, run, print the table
+#   scripts/bench.sh --repeat N [PROGRAM...]
+#                               run each program (or only those named) N
+#                               times; each ratio is the median of the runs
 #   SKINGUI_BENCH_JOBS=N        build jobs (default 3)
-# The full output of each program goes to build/bench-logs/NAME.txt; the
-# table comes from there (scripts/bench-table.sh). The exit status is 1 when a
-# program failed or printed no ratio, whatever the figures.
+# The full output of each program goes to build/bench-logs/NAME.txt (with
+# repeats: every run's output, then the median ratios, scripts/bench-median.sh);
+# the table comes from there (scripts/bench-table.sh). The exit status is 1
+# when a program failed or printed no ratio, whatever the figures.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+REPEAT=1
+if [ "${1:-}" = "--repeat" ]; then
+  REPEAT="${2:?--repeat needs a count}"
+  shift 2
+fi
+declare -A only=()
+for name in "$@"; do only["$name"]=1; done
 "$ROOT/scripts/install-deps.sh"
 JOBS="${SKINGUI_BENCH_JOBS:-3}"
 
@@ -31,14 +42,19 @@ LOG_DIR="$ROOT/build/bench-logs"
 rm -rf "$LOG_DIR"
 mkdir -p "$LOG_DIR"
 
-# run_program NAME COMMAND...: runs one program, its output to NAME.txt and
-# its exit status to NAME.status.
+# run_program NAME COMMAND...: runs one program REPEAT times, their outputs
+# merged into NAME.txt and the last failing exit status (else 0) in NAME.status.
 run_program() {
   local name="$1"
   shift
-  echo "running $name ..." >&2
-  local status=0
-  (cd "$ROOT" && timeout 900 "$@" </dev/null >"$LOG_DIR/$name.txt" 2>&1) || status=$?
+  if [ "${#only[@]}" -gt 0 ] && [ -z "${only[$name]:-}" ]; then return; fi
+  local status=0 run
+  mkdir -p "$LOG_DIR/runs"
+  for run in $(seq "$REPEAT"); do
+    echo "running $name ($run of $REPEAT) ..." >&2
+    (cd "$ROOT" && timeout 900 "$@" </dev/null >"$LOG_DIR/runs/$name.$run.txt" 2>&1) || status=$?
+  done
+  "$ROOT/scripts/bench-median.sh" "$LOG_DIR/runs/$name".*.txt >"$LOG_DIR/$name.txt"
   echo "$status" >"$LOG_DIR/$name.status"
 }
 

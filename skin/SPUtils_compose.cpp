@@ -14,32 +14,34 @@ TspNineFlags Flags(bool DrawClient, bool L, bool T, bool R, bool B, bool ClientS
   return f;
 }
 
-// A piece copied 1:1 into a bitmap of its own, then drawn scaled into Dest;
-// only the part of Dest inside Clip is written.
-void StretchPiece(TCanvas* dest, TBitmap* SB, const TspDrawOp& op) {
-  TBitmap piece;
-  piece.SetSize(op.Source.Width(), op.Source.Height());
-  piece.Canvas()->CopyRect(TRect(0, 0, op.Source.Width(), op.Source.Height()), SB->Canvas(), op.Source);
-  if (op.Clip == op.Dest) {
-    dest->StretchDraw(op.Dest, &piece);
-    return;
+// A piece drawn scaled from the picture's own DC into Dest; only the part of
+// Dest inside Clip is written (a clip on the target, not a scaled copy).
+// Nearest-neighbour scaling keeps every pixel where a copy of the piece,
+// stretched on its own, would put it.
+void StretchPiece(HDC Dest, HDC Source, const TspDrawOp& op) {
+  int saved = 0;
+  if (!(op.Clip == op.Dest)) {
+    TRect visible;
+    if (!IntersectRect(visible, op.Dest, op.Clip)) return;
+    saved = SaveDC(Dest);
+    IntersectClipRect(Dest, visible.Left, visible.Top, visible.Right, visible.Bottom);
   }
-  TRect visible;
-  if (!IntersectRect(visible, op.Dest, op.Clip)) return;
-  TBitmap scaled;
-  scaled.SetSize(op.Dest.Width(), op.Dest.Height());
-  scaled.Canvas()->StretchDraw(TRect(0, 0, op.Dest.Width(), op.Dest.Height()), &piece);
-  TRect from = visible;
-  OffsetRect(from, -op.Dest.Left, -op.Dest.Top);
-  dest->CopyRect(visible, scaled.Canvas(), from);
+  const int oldMode = SetStretchBltMode(Dest, COLORONCOLOR);
+  StretchBlt(Dest, op.Dest.Left, op.Dest.Top, op.Dest.Width(), op.Dest.Height(), Source, op.Source.Left,
+             op.Source.Top, op.Source.Width(), op.Source.Height(), SRCCOPY);
+  SetStretchBltMode(Dest, oldMode);
+  if (saved) RestoreDC(Dest, saved);
 }
 
 void DrawOps(TCanvas* Dest, TBitmap* SB, const std::vector<TspDrawOp>& Ops) {
+  if (Ops.empty()) return;
+  HDC dest = Dest->Handle(), source = SB->Canvas()->Handle();
   for (const TspDrawOp& op : Ops) {
     if (op.Kind == dokStretch)
-      StretchPiece(Dest, SB, op);
+      StretchPiece(dest, source, op);
     else
-      Dest->CopyRect(op.Dest, SB->Canvas(), op.Source);
+      BitBlt(dest, op.Dest.Left, op.Dest.Top, op.Dest.Width(), op.Dest.Height(), source, op.Source.Left,
+             op.Source.Top, SRCCOPY);
   }
 }
 
@@ -52,10 +54,37 @@ void DrawComposition(TBitmap* B, TBitmap* SB, const TspComposition& Plan) {
   DrawOps(B->Canvas(), SB, Plan.Ops);
 }
 
+void DrawCompositionAt(TCanvas* Canvas, TBitmap* SB, const TspComposition& Plan, int X, int Y) {
+  if (!Canvas || !Plan.Apply || Plan.Ops.empty() || Plan.Width < 1 || Plan.Height < 1 || !SB || SB->Empty()) return;
+  HDC dc = Canvas->Handle();
+  // The bitmap's edges, which cut what the plan draws beyond them.
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, X, Y, X + Plan.Width, Y + Plan.Height);
+  std::vector<TspDrawOp> ops = Plan.Ops;
+  for (TspDrawOp& op : ops) {
+    OffsetRect(op.Dest, X, Y);
+    OffsetRect(op.Clip, X, Y);
+  }
+  DrawOps(Canvas, SB, ops);
+  RestoreDC(dc, saved);
+}
+
 void DrawPieceFill(TCanvas* Canvas, TBitmap* SB, const TRect& Piece, const TRect& Dest, bool Stretch,
                    uint8_t StretchType) {
   if (!Canvas || !SB || SB->Empty()) return;
   DrawOps(Canvas, SB, PlanPieceFill(Piece, Dest, Stretch, StretchType).Ops);
+}
+
+void DrawPiece(TCanvas* Canvas, TBitmap* SB, const TRect& Piece, int X, int Y, bool Transparent, TColor Key) {
+  if (!Canvas || !SB || SB->Empty() || Piece.IsEmpty()) return;
+  HDC dest = Canvas->Handle(), source = SB->Canvas()->Handle();
+  if (!Transparent) {
+    BitBlt(dest, X, Y, Piece.Width(), Piece.Height(), source, Piece.Left, Piece.Top, SRCCOPY);
+    return;
+  }
+  const TColor key = Key == clDefault ? static_cast<TColor>(GetPixel(source, Piece.Left, Piece.Bottom - 1)) : Key;
+  TransparentBlt(dest, X, Y, Piece.Width(), Piece.Height(), source, Piece.Left, Piece.Top, Piece.Width(),
+                 Piece.Height(), static_cast<UINT>(ColorToRGB(key)) & 0xFFFFFF);
 }
 
 void CreateSkinImage(const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB, const TRect& CL,

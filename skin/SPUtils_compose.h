@@ -8,10 +8,19 @@
 
 // Draws a plan into B with pieces of SB (B is sized to the plan first).
 void DrawComposition(TBitmap* B, TBitmap* SB, const TspComposition& Plan);
+// The same plan drawn straight onto Canvas at (X, Y), with no bitmap between:
+// what a bitmap of the plan's size drawn there would show where the plan
+// covers it. Nothing for a plan that keeps its destination.
+void DrawCompositionAt(TCanvas* Canvas, TBitmap* SB, const TspComposition& Plan, int X, int Y);
 // Piece of SB drawn over Dest of Canvas, tiled or stretched (PlanPieceFill);
 // nothing is drawn outside Dest.
 void DrawPieceFill(TCanvas* Canvas, TBitmap* SB, const TRect& Piece, const TRect& Dest, bool Stretch,
                    uint8_t StretchType);
+// Piece of SB copied 1:1 to (X, Y) of Canvas, straight from the picture's
+// kept DC. Transparent: pixels of Key are left out; clDefault takes the
+// piece's bottom-left pixel as the key.
+void DrawPiece(TCanvas* Canvas, TBitmap* SB, const TRect& Piece, int X, int Y, bool Transparent = false,
+               TColor Key = clDefault);
 
 void CreateSkinImage(const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB, const TRect& CL,
                      const TPoint& NLT, const TPoint& NRT, const TPoint& NLB, const TPoint& NRB, const TRect& NCL,

@@ -1,5 +1,6 @@
 #include "skin/SPUtils_draw.h"
 
+#include "skin/SPUtils_compose.h"
 #include "skin/SPUtils_platform.h"
 #include "skin/SPUtils_text.h"
 #include "skin/speffbmp.h"
@@ -151,12 +152,7 @@ void DrawBitmapFrame(TCanvas* Canvas, int X, int Y, TBitmap* Strip, int Count, i
   if (!Strip || Strip->Empty() || Count < 1) return;
   const int fw = Strip->Width() / Count;
   if (fw < 1) return;
-  TBitmap frame;
-  frame.SetSize(fw, Strip->Height());
-  frame.Canvas()->CopyRect(TRect(0, 0, fw, Strip->Height()), Strip->Canvas(),
-                           TRect((Index - 1) * fw, 0, Index * fw, Strip->Height()));
-  frame.SetTransparent(true);
-  Canvas->Draw(X, Y, &frame);
+  DrawPiece(Canvas, Strip, TRect((Index - 1) * fw, 0, Index * fw, Strip->Height()), X, Y, true);
 }
 
 void DrawBitmapFrame(TCanvas* Canvas, int X, int Y, int Index, int Count, TBitmap* Strip) {

@@ -92,6 +92,7 @@ void TspSkinData::ClearAll() {
   RollUpPictureName.clear();
   RollUpMaskPictureName.clear();
   FEmpty = true;
+  ++FLoadCount;
 }
 
 void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
@@ -112,6 +113,7 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
 
   FEmpty = true;
   FSkinChanging = true;
+  ++FLoadCount;
   BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
 
   // Colours, window records and the names list live as long as the component:

@@ -43,6 +43,8 @@ class TspSkinData : public TComponent, public TspSkinSections {
   bool Empty() const { return FEmpty; }
   // True between the first and the last message of a load.
   bool SkinChanging() const { return FSkinChanging; }
+  // Counts the loads: pictures composed from the skin are stale when it moved.
+  unsigned LoadCount() const { return FLoadCount; }
 
   // Loads a stored skin. The skin is read completely first; only then are the
   // forms told (1225), the new skin put in place and the forms told again
@@ -82,4 +84,5 @@ class TspSkinData : public TComponent, public TspSkinSections {
   int FSkinIndex = 0;
   bool FEmpty = true;
   bool FSkinChanging = false;
+  unsigned FLoadCount = 0;
 };

@@ -137,6 +137,19 @@ bool TspSkinForm::IsOwnSkin(const TMessage& Message) const {
   return FSkinData && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData;
 }
 
+namespace {
+
+BOOL CALLBACK InvalidateChildFrame(HWND Child, LPARAM) {
+  RECT window, client;
+  GetWindowRect(Child, &window);
+  GetClientRect(Child, &client);
+  if (window.right - window.left != client.right || window.bottom - window.top != client.bottom)
+    RedrawWindow(Child, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  return TRUE;
+}
+
+}  // namespace
+
 void TspSkinForm::BeforeSkinChange() {
   // A change whose last message never came must not leave the window undrawn.
   if (FRedrawHeld) SkinChangeDone();
@@ -151,10 +164,10 @@ void TspSkinForm::BeforeSkinChange() {
 
 void TspSkinForm::AfterSkinChange() {
   FSkinChanging = false;
-  // The new frame and every control are drawn once, together, when the skin
-  // data has left its changing state (1227): until then nothing is drawn.
+  // No control draws itself while the skin data changes; a shown form draws
+  // the new frame and every control once when the change is done (1227), a
+  // hidden one when it shows.
   FRedrawHeld = FForm && FForm->HandleAllocated() && IsWindowVisible(FForm->Handle());
-  if (FRedrawHeld) SendMessageW(FForm->Handle(), WM_SETREDRAW, FALSE, 0);
   ApplyFrame();
   RelaySkinChange(FSkinData);
   if (FForm) UpdateStatusBarGrip(FForm->WindowState() == wsMaximized);
@@ -163,9 +176,13 @@ void TspSkinForm::AfterSkinChange() {
 void TspSkinForm::SkinChangeDone() {
   if (!FRedrawHeld || !FForm || !FForm->HandleAllocated()) return;
   FRedrawHeld = false;
-  SendMessageW(FForm->Handle(), WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(FForm->Handle(), nullptr, nullptr,
-               RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  HWND h = FForm->Handle();
+  // The frames first, each drawn with the rest below: the form's and those of
+  // the children that have one (a frame message to each frameless child
+  // would cost more than drawing all their clients).
+  RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  EnumChildWindows(h, InvalidateChildFrame, 0);
+  RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TspSkinForm::NewWndProc(TMessage& Message) {
@@ -218,6 +235,9 @@ void TspSkinForm::FormMessage(TMessage& Message) {
     case MSG_RESOURCE_STRINGS_CHANGED:
       // Hints are read from the strings each time they show: take a shown one down.
       if (IsOwnSkin(Message)) HideObjectHint();
+      break;
+    case WM_SHOWWINDOW:
+      if (Message.WParam && FFramePending) ApplyWindowFrame(false);
       break;
     case WM_SIZE:
       old(Message);

@@ -224,6 +224,9 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   bool WantsFrame() const;
   // Takes the frame on or off as the skin says and redraws the window once.
   void ApplyFrame();
+  // The window's part of taking the frame: its client margins (when they
+  // changed), region and redraw.
+  void ApplyWindowFrame(bool MarginsChanged);
   TspFrameState FrameState() const;
   TSize WindowSize() const;
   TBitmap* FramePicture() const;
@@ -335,7 +338,8 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   TspSkinData* FSkinData = nullptr;
   TspSkinData* FMenusSkinData = nullptr;
   bool FSkinChanging = false;
-  bool FRedrawHeld = false;  // drawing held off from 1226 until 1227
+  bool FRedrawHeld = false;  // a shown form redraws once at 1227
+  bool FFramePending = false;  // a hidden form's region and redraw wait for its showing
 
   bool FFrameOn = false;
   TspFrameMetrics FMetrics;

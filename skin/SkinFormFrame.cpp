@@ -26,6 +26,17 @@ void ApplyInactiveEffect(TBitmap* Bitmap, TspInactiveEffect Effect) {
 
 }  // namespace
 
+namespace {
+
+bool HasWindowRegion(HWND Window, HRGN Region) {
+  HRGN current = CreateRectRgn(0, 0, 0, 0);
+  const bool same = GetWindowRgn(Window, current) != ERROR && EqualRgn(current, Region);
+  DeleteObject(current);
+  return same;
+}
+
+}  // namespace
+
 bool TspSkinForm::WantsFrame() const {
   // A form placed inside another control (a page) has no frame of its own.
   // A maximized MDI child shows through the frame's menu bar instead.
@@ -37,6 +48,8 @@ bool TspSkinForm::WantsFrame() const {
 void TspSkinForm::ApplyFrame() {
   if (FSkinChanging) return;
   const bool on = WantsFrame();
+  const bool wasOn = FFrameOn;
+  const TRect oldMargins = wasOn ? FrameMargins(FMetrics) : TRect();
   CancelPress();
   SetHotObject(nullptr);
   ClearObjects();
@@ -60,12 +73,29 @@ void TspSkinForm::ApplyFrame() {
     if (FForm) FForm->SetHeight(FRestoreHeight);
   }
   if (!FForm || !FForm->HandleAllocated()) return;
-  HWND h = FForm->Handle();
   FRegionSize = TSize();
-  SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A hidden form whose client area stays where it was needs neither the new
+  // region nor a redraw until it shows (WM_SHOWWINDOW does them then).
+  // With the same margins the client area stays: the system needs no frame
+  // change, only the new region and a redraw.
+  const bool sameClient = wasOn == FFrameOn && (!FFrameOn || FrameMargins(FMetrics) == oldMargins);
+  FFramePending = sameClient && !IsWindowVisible(FForm->Handle());
+  if (!FFramePending) ApplyWindowFrame(!sameClient);
+}
+
+void TspSkinForm::ApplyWindowFrame(bool MarginsChanged) {
+  FFramePending = false;
+  if (!FForm || !FForm->HandleAllocated()) return;
+  HWND h = FForm->Handle();
+  // No redraw here: the window is invalidated whole below, or, during a skin
+  // change, drawn once when the change is done (1227).
+  if (MarginsChanged)
+    SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   UpdateRegion();
   LayoutObjects();
-  RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  if (!FSkinData || !FSkinData->SkinChanging())
+    RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TspSkinForm::CreateObjects() {
@@ -316,6 +346,12 @@ void TspSkinForm::UpdateRegion() {
     n.CL = TRect(o.CL.Left, o.CL.Top, o.CL.Right + dw, o.CL.Bottom + dh);
     CreateSkinRegion(rgn, o.LT, o.RT, o.LB, o.RB, o.CL, n.LT, n.RT, n.LB, n.RB, n.CL, s->MaskPicture.get(), size.cx,
                      size.cy);
+  }
+  // The shape the window has already (a skin of the same mask): kept, which
+  // spares the system a new shape and a redraw of the whole window.
+  if (rgn && HasWindowRegion(h, rgn)) {
+    DeleteObject(rgn);
+    return;
   }
   SetWindowRgn(h, rgn, TRUE);
 }

@@ -2,6 +2,8 @@
 // optional blend over the parent, and the resizable skin picture with its region.
 #include "skinctrls/SkinControl.h"
 
+#include <type_traits>
+
 #include "skin/SPUtils.h"
 #include "skin/speffbmp.h"
 
@@ -65,6 +67,7 @@ void TspSkinBinding<TBase>::ApplySkinCursor() {
 
 template <class TBase>
 void TspSkinBinding<TBase>::ChangeSkinData() {
+  FLookCache.MakeStale();
   GetSkinData();
   ApplySkinCursor();
   this->Repaint();
@@ -108,15 +111,67 @@ void TspSkinBinding<TBase>::Dispatch(TMessage& Message) {
 }
 
 template <class TBase>
+void TspSkinBinding<TBase>::Invalidate() {
+  FLookCache.MakeStale();
+  TBase::Invalidate();
+}
+
+template <class TBase>
+TspLookKey TspSkinBinding<TBase>::LookKey() const {
+  TspLookKey key;
+  key.Width = this->Width();
+  key.Height = this->Height();
+  key.Skin = FSkinData;
+  key.SkinLoad = FSkinData ? FSkinData->LoadCount() : 0;
+  key.Index = FIndex;
+  key.Enabled = this->Enabled();
+  if constexpr (std::is_base_of_v<TWinControl, TBase>) key.Focused = this->HandleAllocated() && this->Focused();
+  key.MouseIn = this->MouseInControl();
+  key.Caption = this->Caption();
+  key.State = LookState();
+  return key;
+}
+
+template <class TBase>
+void TspSkinBinding<TBase>::DrawKeptLook(TCanvas* Canvas, const std::function<void(TBitmap*)>& Compose) {
+  if (!LookCacheable()) {
+    FLookCache.Release();
+    TBitmap image;
+    image.SetSize(this->Width(), this->Height());
+    Compose(&image);
+    Canvas->Draw(0, 0, &image);
+    return;
+  }
+  const TspLookKey key = LookKey();
+  if (TBitmap* kept = FLookCache.Find(key)) {
+    Canvas->Draw(0, 0, kept);
+    return;
+  }
+  std::unique_ptr<TBitmap> image = FLookCache.TakeSurface(this->Width(), this->Height());
+  Compose(image.get());
+  if (image->Empty()) return;
+  Canvas->Draw(0, 0, image.get());
+  FLookCache.Keep(key, std::move(image));
+}
+
+template <class TBase>
 void TspSkinBinding<TBase>::Paint() {
   if (this->Width() < 1 || this->Height() < 1) return;
   GetSkinData();
+  const auto compose = [this](TBitmap* image) {
+    if (FIndex != -1)
+      CreateControlSkinImage(image);
+    else if (FDrawDefault)
+      CreateControlDefaultImage(image);
+  };
+  if (LookCacheable()) {
+    DrawKeptLook(this->Canvas(), compose);
+    return;
+  }
+  FLookCache.Release();
   TBitmap image;
   image.SetSize(this->Width(), this->Height());
-  if (FIndex != -1)
-    CreateControlSkinImage(&image);
-  else if (FDrawDefault)
-    CreateControlDefaultImage(&image);
+  compose(&image);
   if (image.Empty()) return;
   if (FAlphaBlend)
     DrawBlendedWithParent(this, this->Canvas(), &image, FAlphaBlendValue);
@@ -237,7 +292,7 @@ void TspSkinPictureControl<TBase>::ChangeSkinData() {
     int w = this->Width(), h = this->Height();
     CalcSize(w, h);
     if (w != this->Width() || h != this->Height()) {
-      // SetBounds sets the shape and repaints.
+      // SetBounds sets the shape and invalidates.
       this->SetBounds(this->Left(), this->Top(), w, h);
       return;
     }
@@ -258,7 +313,9 @@ void TspSkinPictureControl<TBase>::SetBounds(int ALeft, int ATop, int AWidth, in
   TBase::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (!changed) return;
   SkinShapeChanged();
-  this->Repaint();
+  // Drawn with the next paint, not at once: a form laying out many controls
+  // paints each of them once, when the layout is done.
+  this->Invalidate();
 }
 
 template <class TBase>
@@ -335,17 +392,39 @@ void TspSkinCustomControl::Paint() {
     return;
   }
   // Large both-ways skins: four border images around a client filled in place.
-  TBitmap left, top, right, bottom;
-  CreateSkinBorderImages(LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
-                         NewClRect, &left, &top, &right, &bottom, Picture, SkinRect, Width(), Height(), LeftStretch,
-                         TopStretch, RightStretch, BottomStretch);
+  const auto compose = [this](TBitmap* image) { PaintPieces(image->Canvas()); };
+  // Without the client piece the pieces leave the client to what is there.
+  if (FFillSkinClient)
+    DrawKeptLook(Canvas(), compose);
+  else
+    PaintPieces(Canvas());
+}
+
+void TspSkinCustomControl::PaintPieces(TCanvas* Target) {
+  TspEdgeStretch stretch;
+  stretch.Left = LeftStretch;
+  stretch.Top = TopStretch;
+  stretch.Right = RightStretch;
+  stretch.Bottom = BottomStretch;
+  const TspBorderPlans plans = PlanSkinBorderImages({LTPoint, RTPoint, LBPoint, RBPoint, ClRect},
+                                                    {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect},
+                                                    SkinRect, Width(), Height(), stretch, 0, 0);
+  // The top piece is a bitmap of its own, on which descendants draw (a
+  // caption): one scratch surface that every control composes its top in.
+  static TBitmap top;
+  top.SetSize(plans.Top.Apply ? plans.Top.Width : 0, plans.Top.Apply ? plans.Top.Height : 0);
+  if (!top.Empty()) {
+    PatBlt(top.Canvas()->Handle(), 0, 0, top.Width(), top.Height(), BLACKNESS);  // as a new bitmap starts
+    DrawCompositionAt(top.Canvas(), Picture, plans.Top, 0, 0);
+  }
   CreateControlSkinImage(&top);
-  TCanvas* canvas = Canvas();
-  if (FFillSkinClient) FillClientPiece(canvas, NewClRect);
-  canvas->Draw(0, 0, &top);
-  canvas->Draw(0, top.Height(), &left);
-  canvas->Draw(Width() - right.Width(), top.Height(), &right);
-  canvas->Draw(0, Height() - bottom.Height(), &bottom);
+  if (FFillSkinClient) FillClientPiece(Target, NewClRect);
+  Target->Draw(0, 0, &top);
+  const int below = top.Height();
+  top.Handle();  // the scratch keeps its pixels, not its DC nor the caption's font
+  DrawCompositionAt(Target, Picture, plans.Left, 0, below);
+  DrawCompositionAt(Target, Picture, plans.Right, Width() - plans.Right.Width, below);
+  DrawCompositionAt(Target, Picture, plans.Bottom, 0, Height() - plans.Bottom.Height);
 }
 
 void TspSkinCustomControl::SetControlRegion() {

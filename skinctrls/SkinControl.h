@@ -13,12 +13,14 @@
 // TspSkinPictureControl (geometry, sizing, composition, default font).
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "classlib/Controls.h"
 #include "classlib/ImgList.h"
 #include "skinctrls/ControlGeometry.h"
 #include "skinctrls/SkinLinked.h"
+#include "skinctrls/SkinLookCache.h"
 
 // Sent to the children of a control when the background behind them changed;
 // blended and transparent controls repaint and pass it on.
@@ -69,6 +71,11 @@ class TspSkinBinding : public TspSkinLinked<TBase> {
   virtual void GetSkinData() { this->LookUpIndex(); }
   virtual void ClearSkinIndex() { FIndex = -1; }
   void ChangeSkinData() override;
+  // Drops the kept look: whatever made the control invalidate itself may
+  // have changed it.
+  void Invalidate() override;
+  // True while a composed look is kept for the next paint.
+  bool HoldsLook() const { return FLookCache.Holding(); }
 
   TNotifyEvent OnMouseEnter, OnMouseLeave;
 
@@ -84,6 +91,18 @@ class TspSkinBinding : public TspSkinLinked<TBase> {
   // The look without a skin record and the look from the record, drawn into B.
   virtual void CreateControlDefaultImage(TBitmap* B) {}
   virtual void CreateControlSkinImage(TBitmap* B) {}
+  // Whether the composed look may be kept between paints: not when it mixes
+  // in the parent (alpha blend) or an owner draws on it.
+  virtual bool LookCacheable() const { return !FAlphaBlend; }
+  // The control's own states that change its picture, packed for the look's
+  // key (the size, skin, record, caption, enabled, focus and hover states are
+  // in the key already).
+  virtual uint64_t LookState() const { return 0; }
+  TspLookKey LookKey() const;
+  // The look kept for the key of the moment, or one composed by Compose into
+  // a bitmap of the control's size (then kept, when the look may be); drawn
+  // at (0, 0) of Canvas.
+  void DrawKeptLook(TCanvas* Canvas, const std::function<void(TBitmap*)>& Compose);
   virtual void BackgroundChanged();
   // The skin's cursor (by CursorIndex) when UseSkinCursor is on.
   void ApplySkinCursor();
@@ -97,6 +116,7 @@ class TspSkinBinding : public TspSkinLinked<TBase> {
   String FHintTitle;
   int FHintImageIndex = 0;
   TCustomImageList* FHintImageList = nullptr;
+  TspLookCache FLookCache;
 };
 
 class TspSkinControl : public TspSkinBinding<TCustomControl> {
@@ -188,6 +208,8 @@ class TspSkinCustomControl : public TspSkinPictureControl<TspSkinControl> {
   void CreateControlRegion();
   // The client piece of the picture over Dest of Canvas, tiled or stretched.
   void FillClientPiece(TCanvas* Canvas, const TRect& Dest);
+  // The border images and the client piece drawn on Target.
+  void PaintPieces(TCanvas* Target);
 
   bool FPaintByPieces = false;
   bool FFillSkinClient = true;

@@ -63,9 +63,24 @@ void TspSkinStdLabel::GetSkinData() {
   if (auto* record = FindRecord<TspDataSkinStdLabelControl>()) FSkinFont.Read(*record);
 }
 
+namespace {
+
+// Whether text measures the same in both fonts (the colour does not count).
+bool SameTextMetrics(const TFont* A, const TFont* B) {
+  return A->Name() == B->Name() && A->Height() == B->Height() && A->Style() == B->Style() &&
+         A->Charset() == B->Charset() && A->Pitch() == B->Pitch() && A->Orientation() == B->Orientation();
+}
+
+}  // namespace
+
 void TspSkinStdLabel::ChangeSkinData() {
+  // The text is measured again only when the font it is measured in changed
+  // (a switch between skins of the same label font measures nothing).
+  TFont before, after;
+  SetUpFont(&before);
   GetSkinData();
-  AdjustSize();
+  SetUpFont(&after);
+  if (!SameTextMetrics(&before, &after)) AdjustSize();
   Repaint();
 }
 

@@ -26,6 +26,13 @@ class TspSkinLinked : public TBase, public TspSkinLink {
 
   TspSkinData* LinkedSkinData() const override { return FSkinData; }
 
+  // While its skin data changes a control does not draw itself: its form
+  // draws every control once when the change is done, or when it shows.
+  void Repaint() override {
+    if (FSkinData && FSkinData->SkinChanging()) return;
+    TBase::Repaint();
+  }
+
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
   bool Designing() const { return this->ComponentState().Contains(csDesigning); }

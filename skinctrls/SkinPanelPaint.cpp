@@ -39,15 +39,7 @@ void TspSkinPanel::SetCaptionFont(TCanvas* Cnvs) const {
 
 void TspSkinPanel::DrawPicturePiece(TCanvas* Cnvs, const TRect& R, int X, int Y, bool Transparent,
                                     TColor Color) const {
-  if (!Picture || R.IsEmpty()) return;
-  TBitmap piece;
-  piece.SetSize(R.Width(), R.Height());
-  piece.Canvas()->CopyRect(TRect(0, 0, R.Width(), R.Height()), Picture->Canvas(), R);
-  if (Transparent) {
-    piece.SetTransparentColor(Color);
-    piece.SetTransparent(true);
-  }
-  Cnvs->Draw(X, Y, &piece);
+  if (Picture) DrawPiece(Cnvs, Picture, R, X, Y, Transparent, Color);
 }
 
 bool TspSkinPanel::HasCaptionImage() const {
@@ -105,12 +97,19 @@ void TspSkinPanel::Paint() {
     TspSkinCustomControl::Paint();
     return;
   }
-  TBitmap b;
-  b.SetSize(Width(), Height());
-  DrawPieceFill(b.Canvas(), background, TRect(0, 0, background->Width(), background->Height()), whole,
-                StretchEffect, StretchType);
-  PaintContent(b.Canvas());
-  Canvas()->Draw(0, 0, &b);
+  DrawKeptLook(Canvas(), [&](TBitmap* b) {
+    DrawPieceFill(b->Canvas(), background, TRect(0, 0, background->Width(), background->Height()), whole,
+                  StretchEffect, StretchType);
+    PaintContent(b->Canvas());
+  });
+}
+
+bool TspSkinPanel::LookCacheable() const { return !FTransparentMode && TspSkinCustomControl::LookCacheable(); }
+
+uint64_t TspSkinPanel::LookState() const {
+  return uint64_t(FCaptionMode) | uint64_t(FCheckedMode) << 1 | uint64_t(FChecked) << 2 | uint64_t(FRollUpMode) << 3 |
+         uint64_t(FRollUpState) << 4 | uint64_t(FBorderStyle) << 5 | uint64_t(FImagePosition) << 8 |
+         uint64_t(FCaptionImageIndex & 0xFFFF) << 16 | uint64_t(FSpacing & 0xFFFF) << 32;
 }
 
 void TspSkinPanel::PaintTransparentFrame(TCanvas* Cnvs) {

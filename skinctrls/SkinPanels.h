@@ -79,6 +79,8 @@ class TspSkinPanel : public TspSkinCustomControl {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void BackgroundChanged() override;
   void Paint() override;
+  bool LookCacheable() const override;
+  uint64_t LookState() const override;
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
   // Drawn last over the transparent and background-picture looks.
@@ -152,6 +154,8 @@ class TspSkinPaintPanel : public TspSkinPanel {
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
   void PaintContent(TCanvas* Cnvs) override;
+  // What the owner draws may change at any paint.
+  bool LookCacheable() const override { return !OnPanelPaint && TspSkinPanel::LookCacheable(); }
 };
 
 class TspSkinStatusBar : public TspSkinPanel, public TspSizeGripLink {
@@ -175,6 +179,7 @@ class TspSkinStatusBar : public TspSkinPanel, public TspSizeGripLink {
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
   void PaintContent(TCanvas* Cnvs) override;
+  uint64_t LookState() const override { return TspSkinPanel::LookState() << 2 | FSizeGrip << 1 | FShowGrip; }
 
  private:
   bool HasGrip() const { return FSizeGrip && FShowGrip; }

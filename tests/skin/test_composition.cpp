@@ -134,6 +134,44 @@ TEST(Composition, BorderImages) {
   EXPECT_EQ(Source(top, 49, 0), TPoint(129, 50));
 }
 
+TEST(Composition, APlanDrawnInPlaceShowsWhatItsBitmapWould) {
+  Frame f;
+  TBitmap bitmap;
+  f.Compose(bitmap, 50, 24, true);
+  const TspComposition plan =
+      PlanSkinImage({f.LT, f.RT, f.LB, f.RB, f.CL}, {f.LT, TPoint(44, 6), TPoint(6, 18), TPoint(44, 18), TRect(4, 4, 46, 20)},
+                    f.R, 50, 24, TspNineFlags{true, true, true, true, true, true, 0}, false);
+  // Drawn at (5, 3) of a white 60 x 30 target: the bitmap's pixels there,
+  // nothing of the plan outside its 50 x 24.
+  TBitmap target;
+  target.SetSize(60, 30);
+  target.Canvas()->Brush()->SetColor(clWhite);
+  target.Canvas()->FillRect(TRect(0, 0, 60, 30));
+  DrawCompositionAt(target.Canvas(), &f.Picture, plan, 5, 3);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 60; ++x) {
+      const bool inside = x >= 5 && x < 55 && y >= 3 && y < 27;
+      const TColor expected = inside ? bitmap.Canvas()->Pixels(x - 5, y - 3) : clWhite;
+      ASSERT_EQ(target.Canvas()->Pixels(x, y), expected) << x << "," << y;
+    }
+}
+
+TEST(Composition, APieceIsDrawnWithoutItsKeyColour) {
+  Frame f;
+  TBitmap target;
+  target.SetSize(10, 10);
+  target.Canvas()->Brush()->SetColor(clWhite);
+  target.Canvas()->FillRect(TRect(0, 0, 10, 10));
+  // The piece (2, 1)-(5, 4): its bottom-left pixel (2, 3) is the key, which
+  // no other pixel of the coordinate picture shares.
+  DrawPiece(target.Canvas(), &f.Picture, TRect(2, 1, 5, 4), 4, 4, true);
+  EXPECT_EQ(target.Canvas()->Pixels(4, 6), clWhite);
+  EXPECT_EQ(Source(target, 5, 6), TPoint(3, 3));
+  EXPECT_EQ(Source(target, 4, 4), TPoint(2, 1));
+  DrawPiece(target.Canvas(), &f.Picture, TRect(2, 1, 5, 4), 0, 0);  // opaque: every pixel
+  EXPECT_EQ(Source(target, 0, 2), TPoint(2, 3));
+}
+
 TEST(Composition, NoHandleGrowthOverTenThousandCompositions) {
   Frame f;
   TBitmap b;

@@ -55,6 +55,24 @@ inline std::unique_ptr<TBitmap> Snapshot(TWinControl* C) {
   return b;
 }
 
+// The control's pixels as its window shows them.
+inline std::unique_ptr<TBitmap> WindowPixels(TWinControl* C) {
+  auto b = std::make_unique<TBitmap>();
+  b->SetSize(C->Width(), C->Height());
+  HDC dc = GetDC(C->Handle());
+  BitBlt(b->Canvas()->Handle(), 0, 0, C->Width(), C->Height(), dc, 0, 0, SRCCOPY);
+  ReleaseDC(C->Handle(), dc);
+  return b;
+}
+
+inline bool SamePixels(TBitmap* A, TBitmap* B) {
+  if (A->Width() != B->Width() || A->Height() != B->Height()) return false;
+  for (int y = 0; y < A->Height(); ++y)
+    for (int x = 0; x < A->Width(); ++x)
+      if (A->Canvas()->Pixels(x, y) != B->Canvas()->Pixels(x, y)) return false;
+  return true;
+}
+
 inline TColor Rgb(TColor C) { return ColorToRGB(C); }
 
 // A borderless form shown at (100, 100), freed after each test.

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "SkinCtrlTestUtils.h"
+#include "classlib/GuiCounts.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinLabels.h"
 
@@ -45,23 +46,6 @@ LRESULT CALLBACK NotePaints(int Code, WPARAM W, LPARAM L) {
   return CallNextHookEx(nullptr, Code, W, L);
 }
 
-// The control's pixels as its window shows them.
-std::unique_ptr<TBitmap> OnScreen(TWinControl* C) {
-  auto b = std::make_unique<TBitmap>();
-  b->SetSize(C->Width(), C->Height());
-  HDC dc = GetDC(C->Handle());
-  BitBlt(b->Canvas()->Handle(), 0, 0, C->Width(), C->Height(), dc, 0, 0, SRCCOPY);
-  ReleaseDC(C->Handle(), dc);
-  return b;
-}
-
-bool SamePixels(TBitmap* A, TBitmap* B) {
-  for (int y = 0; y < A->Height(); ++y)
-    for (int x = 0; x < A->Width(); ++x)
-      if (A->Canvas()->Pixels(x, y) != B->Canvas()->Pixels(x, y)) return false;
-  return true;
-}
-
 class SkinSwitch : public FormTest {};
 
 TEST_F(SkinSwitch, AThousandSwitchesLeaveNoWindowsOrGdiObjects) {
@@ -91,6 +75,11 @@ TEST_F(SkinSwitch, AThousandSwitchesLeaveNoWindowsOrGdiObjects) {
 
   skin->LoadCompressedStoredSkin(TestStoredSkin());  // the first load makes the caches
   Settle();
+  // The panels keep their composed looks through the switches.
+  ASSERT_TRUE(panel->HoldsLook());
+  ASSERT_TRUE(group->HoldsLook());
+  const int objects = GdiObjectsInUse();
+  const size_t looks = TspLookCache::BytesHeld();
   const int windows = ThreadWindows();
   const int children = ChildWindows(form->Handle());
   const int shared = GdiResourceCount();
@@ -103,6 +92,9 @@ TEST_F(SkinSwitch, AThousandSwitchesLeaveNoWindowsOrGdiObjects) {
   EXPECT_EQ(ThreadWindows(), windows);
   EXPECT_EQ(ChildWindows(form->Handle()), children);
   EXPECT_EQ(GdiResourceCount(), shared);
+  EXPECT_LE(GdiObjectsInUse(), objects);
+  EXPECT_TRUE(panel->HoldsLook());
+  EXPECT_EQ(TspLookCache::BytesHeld(), looks);
   EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
 
   // Each control found its record in the skin loaded last.
@@ -154,7 +146,48 @@ TEST_F(SkinSwitch, OneSwitchPaintsEachWindowOnceFromTheNewSkin) {
   // What the window shows is the panel drawn from the new skin.
   const std::unique_ptr<TBitmap> after = Snapshot(panel);
   EXPECT_FALSE(SamePixels(before.get(), after.get()));
-  EXPECT_TRUE(SamePixels(OnScreen(panel).get(), after.get()));
+  EXPECT_TRUE(SamePixels(WindowPixels(panel).get(), after.get()));
+}
+
+}  // namespace
+
+namespace {
+
+// A label measures its text again when a switch brings another label font,
+// and keeps its size through switches to the same one.
+TEST_F(SkinSwitch, ALabelFollowsTheSkinsLabelFont) {
+  auto* skin = new TspSkinData(form);
+  (new TspSkinForm(form))->SetSkinData(skin);
+  auto* label = Add<TspSkinStdLabel>(form, 4, 4, 10, 10);
+  label->SetCaption(L"Label \x6807\x7B7E measured");
+  label->SetSkinData(skin);
+  ShowAndActivate(form);
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  Settle();
+  const int testWidth = label->Width(), testHeight = label->Height();
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  EXPECT_EQ(label->Width(), testWidth);
+  EXPECT_EQ(label->Height(), testHeight);
+
+  // The default skin's label font is taller (15 pixels against 12).
+  TspCompressedStoredSkin other(nullptr);
+  other.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+  skin->LoadCompressedStoredSkin(&other);
+  EXPECT_GT(label->Height(), testHeight);
+  TFont font;
+  font.SetName(L"WenQuanYi Micro Hei");
+  font.SetHeight(15);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font.Handle());
+  SIZE extent = {};
+  const String text = label->Caption();
+  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(label->Width(), extent.cx);  // measured as the screen measures it
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  EXPECT_EQ(label->Width(), testWidth);
+  EXPECT_EQ(label->Height(), testHeight);
 }
 
 }  // namespace
