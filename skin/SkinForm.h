@@ -38,7 +38,10 @@ using TspBorderIcons = TSet<TspBorderIcon>;
 class TspTrayLink {
  public:
   virtual ~TspTrayLink() = default;
-  virtual void MinimizeFormToTray(TCustomForm* Form) = 0;
+  // Menu is the skinned form's tray menu, for an icon without a menu of its own.
+  virtual void MinimizeFormToTray(TCustomForm* Form, TPopupMenu* Menu) = 0;
+  // The tray menu's restore item: the form comes back as a double click brings it.
+  virtual void RestoreFormFromTray() = 0;
 };
 
 using TspFrameObjectEvent = std::function<void(TObject* Sender, const String& IDName)>;
@@ -132,6 +135,9 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // else of the built-in one (restore, minimize, maximize, minimize to tray,
   // roll up, close), whose captions and states follow the form.
   TMenuItem* SystemMenu();
+  // The menu the form lends a tray icon that has none: restore and close,
+  // named so that the skin menu draws their frame glyphs.
+  TPopupMenu* TrayMenu();
   TMenu* SystemMenuSource() const { return FSystemMenu; }
   void SetSystemMenuSource(TMenu* Value);
 
@@ -173,6 +179,10 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // Repaints the frame now (the whole frame, or the part in Only, window
   // coordinates); nothing while the skin changes or without a frame.
   void PaintFrame(const TRect* Only = nullptr);
+  // How often the whole frame went to the screen, and at what size the last
+  // time: a window-state change copies it once, at its final size.
+  int FramePaintCount() const { return FFramePaints; }
+  TSize LastFramePaintSize() const { return FLastFramePaintSize; }
 
   // A frame button without a command, or a user area, was clicked.
   TspFrameObjectEvent OnObjectClick;
@@ -189,6 +199,10 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // close); empty while no child is maximized.
   TRect MDIChildButtonRect(int Index);
   int MDIChildButtonDown() const { return FMDIButtonDown; }
+
+  // The hook put into the form's WindowProc (SkinForm.cpp); it outlives this
+  // object when a later subclass keeps it, and then only passes messages on.
+  struct THook;
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -207,6 +221,10 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void SkinChangeDone();
   // Shows or hides the grip of the status bar the skin names.
   void UpdateStatusBarGrip(bool Maximized);
+  // A window-state change: the frame and the controls wait until it is over
+  // and then paint once, at the final size.
+  void BeginStateChange();
+  void EndStateChange();
 
   // Frame (SkinFormFrame.cpp)
   bool WantsFrame() const;
@@ -251,6 +269,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void UpdateButtonVisibility();
   void ToggleMaximize();
   void MinimizeToTray();
+  TspTrayLink* FindTrayLink() const;
   void StartAlphaAnimation();
   void AlphaTick();
 
@@ -301,11 +320,14 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   TspDataSkinMainMenuItem* MenuBarItemData() const;
 
   TCustomForm* FForm = nullptr;
-  std::function<void(TMessage&)> FOldWindowProc;
+  std::shared_ptr<THook> FHook;
   TspSkinData* FSkinData = nullptr;
   TspSkinData* FMenusSkinData = nullptr;
   bool FSkinChanging = false;
   bool FRedrawHeld = false;  // drawing held off from 1226 until 1227
+  int FStateChange = 0;      // nesting of window-state changes under way
+  int FFramePaints = 0;
+  TSize FLastFramePaintSize;
 
   bool FFrameOn = false;
   TspFrameMetrics FMetrics;
@@ -348,6 +370,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   std::unique_ptr<TFont> FDefMenuItemFont;
   TMenu* FSystemMenu = nullptr;
   TPopupMenu* FBuiltInSystemMenu = nullptr;
+  TPopupMenu* FTrayMenu = nullptr;  // supplied to a tray icon without a menu
   std::vector<TRect> FMenuBarItems;
   int FMenuBarHot = -1, FMenuBarDown = -1;
   int FClosedBarItem = -1;  // bar item whose menu this click closed

@@ -195,6 +195,8 @@ void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
 void TspSkinForm::PaintFrame(const TRect* Only) {
   if (!FFrameOn || FSkinChanging || !FSkinData || FSkinData->SkinChanging() || !FForm || !FForm->HandleAllocated())
     return;
+  // A window-state change paints the frame once, when it is over.
+  if (FStateChange > 0) return;
   HWND h = FForm->Handle();
   if (IsIconic(h) || !IsWindowVisible(h)) return;
   const TSize size = WindowSize();
@@ -237,6 +239,10 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
   ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
   BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), canvas->Handle(), area.Left, area.Top, SRCCOPY);
   ReleaseDC(h, dc);
+  if (!Only) {
+    ++FFramePaints;
+    FLastFramePaintSize = size;
+  }
 }
 
 void TspSkinForm::InvalidateFrame() {

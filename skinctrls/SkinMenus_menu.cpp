@@ -243,10 +243,16 @@ bool TspSkinMenu::IsMenuWindow(HWND Window) const {
   return false;
 }
 
-// Every skinned form gets its skin menu from here once this unit is linked.
+// Every skinned form gets its skin menu, and skinned popup menus for its
+// system and tray menus, from here once this unit is linked.
 const bool kFactoryRegistered = [] {
   RegisterSkinMenuFactory(
       [](TComponent* SkinForm, TCustomForm* Form) -> TComponent* { return new TspSkinMenu(SkinForm, Form); });
+  RegisterSkinPopupMenuFactory([](TComponent* Owner, TCustomForm* Form) -> TPopupMenu* {
+    auto* menu = new TspSkinPopupMenu(Owner);
+    menu->SetOwnerForm(Form);
+    return menu;
+  });
   return true;
 }();
 

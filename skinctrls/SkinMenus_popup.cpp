@@ -27,9 +27,13 @@ void TspSkinPopupMenu::Notification(TComponent* AComponent, TOperation Operation
 TComponent* TspSkinPopupMenu::FindSkinForm() const {
   if (FOwnerForm) return GetSkinForm(FOwnerForm);
   TComponent* owner = Owner();
-  if (dynamic_cast<TCustomForm*>(owner)) return GetSkinForm(owner);
-  if (owner && dynamic_cast<TCustomForm*>(owner->Owner())) return GetSkinForm(owner->Owner());
-  return nullptr;
+  TspSkinForm* found = nullptr;
+  if (dynamic_cast<TCustomForm*>(owner)) found = GetSkinForm(owner);
+  else if (owner && dynamic_cast<TCustomForm*>(owner->Owner())) found = GetSkinForm(owner->Owner());
+  // An MDI child's menus open through the main form's skinned form and skin.
+  if (found && found->Form() && found->Form()->FormStyle() == fsMDIChild)
+    return Application ? GetSkinForm(Application->MainForm()) : nullptr;
+  return found;
 }
 
 bool TspSkinPopupMenu::Open(TControl* AControl, const TRect& R, bool PopupUp) {

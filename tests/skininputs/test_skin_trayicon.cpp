@@ -223,7 +223,7 @@ TEST_F(TrayTest, TheSkinnedFormsTrayButtonGoesInAndADoubleClickComesBack) {
   tray->OnDblClick = nullptr;
   tray->SetIconVisible(false);
   TspTrayLink* link = tray;
-  link->MinimizeFormToTray(form);
+  link->MinimizeFormToTray(form, nullptr);
   Settle();
   EXPECT_FALSE(form->Visible());
   EXPECT_TRUE(tray->IconVisible());

@@ -1,0 +1,193 @@
+// Window-state changes of a skinned form under Wine: one frame paint at the
+// final size per change, each control painted at most once after it, the
+// form's window procedure given back without dropping a later subclass, and
+// the form's own system and tray menus with the names of the frame glyphs.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "../skin/SkinFormTestUtils.h"
+#include "classlib/ExtCtrls.h"
+#include "skin/SkinResStr.h"
+#include "skinctrls/SkinMenus.h"
+#include "skinctrls/SkinPanels.h"
+
+namespace {
+
+class FormStatesTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    Skin = new TspSkinData(nullptr);
+    TspCompressedStoredSkin stored(nullptr);
+    stored.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+    Skin->LoadCompressedStoredSkin(&stored);
+  }
+  static void TearDownTestSuite() {
+    Free(Skin);
+    Skin = nullptr;
+  }
+  void TearDown() override { Settle(); }
+  inline static TspSkinData* Skin = nullptr;
+};
+
+TSize WindowSizeOf(HWND Wnd) {
+  const TRect r = WindowRectOf(Wnd);
+  return TSize(r.Width(), r.Height());
+}
+
+TEST_F(FormStatesTest, EachWindowStateChangePaintsTheFrameOnceAtItsFinalSize) {
+  TSkinnedForm f(Skin, 320, 240);
+  ShowAndActivate(f.Form);
+  Settle();
+  ASSERT_TRUE(f.Frame->FrameOn());
+  TspSkinForm* frame = f.Frame;
+  HWND h = f.Handle();
+  // Runs one change and returns the frame paints it caused, all messages done.
+  auto paints = [&](const std::function<void()>& Change) {
+    const int before = frame->FramePaintCount();
+    Change();
+    Settle();
+    return frame->FramePaintCount() - before;
+  };
+  EXPECT_EQ(paints([&] { frame->SetWindowState(2); }), 1);
+  ASSERT_TRUE(IsZoomed(h));
+  EXPECT_EQ(frame->LastFramePaintSize(), WindowSizeOf(h));
+  EXPECT_EQ(paints([&] { frame->SetWindowState(0); }), 1);
+  EXPECT_EQ(frame->LastFramePaintSize(), TSize(320, 240));
+  // A minimized form shows no frame; coming back paints it once.
+  EXPECT_EQ(paints([&] { frame->SetWindowState(1); }), 0);
+  ASSERT_TRUE(IsIconic(h));
+  EXPECT_EQ(paints([&] { frame->SetWindowState(0); }), 1);
+  EXPECT_EQ(frame->LastFramePaintSize(), TSize(320, 240));
+  EXPECT_EQ(paints([&] { frame->SetRollUpState(true); }), 1);
+  EXPECT_EQ(frame->LastFramePaintSize(), WindowSizeOf(h));
+  EXPECT_LT(WindowSizeOf(h).cy, 240);
+  EXPECT_EQ(paints([&] { frame->SetRollUpState(false); }), 1);
+  EXPECT_EQ(frame->LastFramePaintSize(), TSize(320, 240));
+  // The system's commands take the same way.
+  EXPECT_EQ(paints([&] { SendMessageW(h, WM_SYSCOMMAND, SC_MAXIMIZE, 0); }), 1);
+  EXPECT_EQ(paints([&] { SendMessageW(h, WM_SYSCOMMAND, SC_RESTORE, 0); }), 1);
+}
+
+// Counts WM_PAINT of every window control on a form.
+struct TPaintCounter {
+  std::map<TWinControl*, int> Paints;
+  void Watch(TWinControl* Parent) {
+    for (int i = 0; i < Parent->ControlCount(); ++i) {
+      auto* c = dynamic_cast<TWinControl*>(Parent->Controls(i));
+      if (!c) continue;
+      Paints[c] = 0;
+      auto old = c->WindowProc;
+      c->WindowProc = [this, c, old](TMessage& M) {
+        if (M.Msg == WM_PAINT) ++Paints[c];
+        old(M);
+      };
+      Watch(c);
+    }
+  }
+  void Reset() {
+    for (auto& p : Paints) p.second = 0;
+  }
+};
+
+TEST_F(FormStatesTest, AMaximizeLaysOutTheControlsFirstAndPaintsEachAtMostOnce) {
+  TSkinnedForm f(Skin, 360, 260);
+  // Anchored and aligned controls, and the status bar whose grip the maximize hides.
+  auto* status = new TspSkinStatusBar(f.Form);
+  status->SetName(L"statusbar");
+  status->SetParent(f.Form);
+  status->SetSkinData(Skin);
+  status->SetSizeGrip(true);
+  for (int i = 0; i < 6; ++i) {
+    auto* panel = new TspSkinPanel(f.Form);
+    panel->SetParent(f.Form);
+    panel->SetSkinData(Skin);
+    panel->SetBounds(10 + i * 50, 10, 40, 40);
+    panel->SetAnchors(i % 2 ? TAnchors{akLeft, akTop, akRight} : TAnchors{akRight, akBottom});
+    auto* inner = new TspSkinStatusBar(f.Form);
+    inner->SetParent(panel);
+    inner->SetSkinData(Skin);
+  }
+  ShowAndActivate(f.Form);
+  Settle();
+  TPaintCounter counter;
+  counter.Watch(f.Form);
+  for (int round = 0; round < 2; ++round) {
+    counter.Reset();
+    f.Frame->SetWindowState(round == 0 ? 2 : 0);
+    Settle();
+    int painted = 0;
+    for (auto& p : counter.Paints) {
+      EXPECT_LE(p.second, 1) << "round " << round << ": " << p.first->ClassName().size();
+      painted += p.second;
+    }
+    // The controls that moved or changed size did paint.
+    EXPECT_GT(painted, 0);
+  }
+  EXPECT_TRUE(status->ShowGrip());
+}
+
+TEST_F(FormStatesTest, FreeingTheSkinnedFormKeepsASubclassAddedAfterIt) {
+  auto* form = new TForm(nullptr);
+  form->SetBounds(50, 50, 300, 200);
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(Skin);
+  ShowAndActivate(form);
+  // A later subclass saves the skinned form's procedure as its own old one.
+  int seen = 0;
+  auto saved = form->WindowProc;
+  form->WindowProc = [&seen, saved](TMessage& M) {
+    if (M.Msg == WM_USER + 7) ++seen;
+    saved(M);
+  };
+  delete skinForm;
+  // Still in place, it passes messages on through what was the skinned
+  // form's hook, which now only hands them to the form.
+  SendMessageW(form->Handle(), WM_USER + 7, 0, 0);
+  EXPECT_EQ(seen, 1);
+  SetWindowPos(form->Handle(), nullptr, 0, 0, 280, 190, SWP_NOMOVE | SWP_NOZORDER);
+  Settle();
+  EXPECT_EQ(form->Width(), 280);
+  // The system frame is back: the client is smaller than the window by its borders only.
+  RECT c = {};
+  GetClientRect(form->Handle(), &c);
+  RECT expected = {0, 0, c.right, c.bottom};
+  AdjustWindowRectEx(&expected, static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_EXSTYLE)));
+  EXPECT_EQ(expected.right - expected.left, 280);
+
+  // On top, the hook is taken out whole: the form's procedure is the saved one.
+  auto* second = new TspSkinForm(form);
+  form->WindowProc = saved;  // drop the later subclass again
+  delete second;
+  SendMessageW(form->Handle(), WM_USER + 7, 0, 0);
+  EXPECT_EQ(seen, 1);
+  Free(form);
+}
+
+TEST_F(FormStatesTest, TheSystemAndTrayMenusAreSkinnedPopupMenusWithTheFrameGlyphNames) {
+  TSkinnedForm f(Skin);
+  ASSERT_NE(FindSkinMenu(f.Frame), nullptr);
+  TMenuItem* items = f.Frame->SystemMenu();
+  ASSERT_NE(items, nullptr);
+  TspSkinPopupMenu* menu = nullptr;
+  for (int i = 0; i < f.Frame->ComponentCount(); ++i)
+    if (auto* m = dynamic_cast<TspSkinPopupMenu*>(f.Frame->Components(i)); m && m->Items() == items) menu = m;
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->OwnerForm(), f.Form);
+  std::vector<String> names;
+  for (int i = 0; i < items->Count(); ++i) names.push_back(items->Items(i)->Name());
+  const std::vector<String> expected = {L"DSF_RESTORE", L"DSF_MINITEM", L"DSF_MAXITEM", L"DSF_MINTOTRAY",
+                                        L"DSF_ROLLUP",  L"",            L"DSF_CLOSE"};
+  EXPECT_EQ(names, expected);
+  EXPECT_EQ(items->Items(6)->Caption(), FrameResStr(Skin->ResourceStrData(), L"MI_CLOSECAPTION"));
+
+  TPopupMenu* tray = f.Frame->TrayMenu();
+  ASSERT_NE(dynamic_cast<TspSkinPopupMenu*>(tray), nullptr);
+  ASSERT_EQ(tray->Items()->Count(), 2);
+  EXPECT_EQ(tray->Items()->Items(0)->Name(), L"TRAY_DSF_RESTORE");
+  EXPECT_EQ(tray->Items()->Items(1)->Name(), L"TRAY_DSF_CLOSE");
+  EXPECT_EQ(tray->Items()->Items(0)->Caption(), FrameResStr(Skin->ResourceStrData(), L"MI_RESTORECAPTION"));
+}
+
+}  // namespace
