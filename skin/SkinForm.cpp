@@ -327,6 +327,7 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
       const int barItem = MenuBarItemAt(p);
       if (FMenuBarDown >= 0 && barItem >= 0 && barItem != FMenuBarDown) PopupMenuBarItem(barItem);
       else if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(barItem);
+      SetMDIButtonHot(barItem < 0 ? MDIChildButtonAt(p) : -1);
       Old(Message);
       return true;
     }
@@ -334,6 +335,7 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
       FTrackingLeave = false;
       if (!FDown) SetHotObject(nullptr);
       if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(-1);
+      SetMDIButtonHot(-1);
       return true;
     case WM_MOUSEMOVE:
       if (FDown) {

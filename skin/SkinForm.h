@@ -19,6 +19,7 @@
 
 class TspLayerManager;
 class TspSkinMDITabsBar;
+class TspDataSkinMainMenuBar;
 
 // Private queries the skinned form sends to the controls on it when it
 // paints itself into a device context (wParam): a control that paints its
@@ -196,9 +197,11 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // minimize, restore and close buttons sit at the right of the frame's menu bar.
   TCustomForm* MaximizedMDIChild() const;
   // Window coordinates of child button Index (0 minimize, 1 restore, 2
-  // close); empty while no child is maximized.
+  // close, 3 system menu, which shows only when the skin names a record for
+  // it); empty while no child is maximized.
   TRect MDIChildButtonRect(int Index);
   int MDIChildButtonDown() const { return FMDIButtonDown; }
+  int MDIChildButtonHot() const { return FMDIButtonHot; }
 
   // The hook put into the form's WindowProc (SkinForm.cpp); it outlives this
   // object when a later subclass keeps it, and then only passes messages on.
@@ -303,6 +306,9 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void MDIChildStateChanged();
   void UpdateMaximizedChild();
   int MDIChildButtonAt(const TPoint& WindowPoint);
+  // The record the menu bar names for child button Index, when the skin has it.
+  TspDataSkinStdButton* MDIButtonRecord(int Index) const;
+  void SetMDIButtonHot(int Index);
   void DrawMDIChildButtons(TCanvas* Canvas);
   void PressMDIChildButton(int Index);
   // Bar item Index of the frame shown with the same item of the active child's menu.
@@ -318,6 +324,8 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void SetMenuBarHot(int Index);
   int MenuBarAccelItem(wchar_t Char) const;
   TspDataSkinMainMenuItem* MenuBarItemData() const;
+  TspDataSkinMainMenuBar* MenuBarData() const;
+  TBitmap* MenuBarPicture() const;
 
   TCustomForm* FForm = nullptr;
   std::shared_ptr<THook> FHook;
@@ -378,7 +386,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   TspSkinMDITabsBar* FMDITabsBar = nullptr;
   bool FJoinedFrame = false;
   bool FWasMaximizedChild = false;
-  int FMDIButtonDown = -1;
+  int FMDIButtonDown = -1, FMDIButtonHot = -1;
 };
 
 // The first component owned by Form that is a TspSkinForm; nullptr when Form

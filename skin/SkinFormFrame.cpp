@@ -69,8 +69,11 @@ void TspSkinForm::ApplyFrame() {
 void TspSkinForm::CreateObjects() {
   ClearObjects();
   if (!FSkinData) return;
-  for (int i = 0; i < FSkinData->ObjectList.Count(); ++i)
+  for (int i = 0; i < FSkinData->ObjectList.Count(); ++i) {
+    // The menu bar's own buttons are drawn by the bar, never on the frame.
+    if (dynamic_cast<TspDataSkinMainMenuBarButton*>(FSkinData->ObjectList[i])) continue;
     FObjects.push_back(CreateFrameObject(FSkinData->ObjectList[i], FSkinData));
+  }
   UpdateButtonVisibility();
   LayoutObjects();
 }

@@ -191,3 +191,153 @@ TEST_F(FormStatesTest, TheSystemAndTrayMenusAreSkinnedPopupMenusWithTheFrameGlyp
 }
 
 }  // namespace
+
+namespace {
+
+// An MDI frame wearing the built-in skin, with one child; the frame is the
+// application's main form.
+class MDIBarTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Skin = new TspSkinData(nullptr);
+    TspCompressedStoredSkin stored(nullptr);
+    stored.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+    Skin->LoadCompressedStoredSkin(&stored);
+    Frame = new TForm(nullptr);
+    Frame->SetFormStyle(fsMDIForm);
+    Frame->SetBounds(30, 30, 600, 420);
+    FrameSkin = new TspSkinForm(Frame);
+    FrameSkin->SetSkinData(Skin);
+    Application->SetMainForm(Frame);
+    ShowAndActivate(Frame);
+    Child = new TForm(Frame);
+    Child->SetFormStyle(fsMDIChild);
+    Child->SetBounds(20, 20, 240, 160);
+    ChildSkin = new TspSkinForm(Child);
+    ChildSkin->SetSkinData(Skin);
+    Child->Show();
+    Settle();
+  }
+  void TearDown() override {
+    Application->SetMainForm(nullptr);
+    Free(Frame);
+    Free(Skin);
+    Settle();
+  }
+  TspDataSkinMainMenuBar* Bar() const {
+    return dynamic_cast<TspDataSkinMainMenuBar*>(Skin->CtrlList[Skin->GetControlIndex(L"mainmenubar")]);
+  }
+  // A bar button record cut from the bar's own picture: normal look at
+  // (X, 0), active look at (X, 11) in the same picture, 10 x 11 pixels.
+  TspDataSkinMainMenuBarButton* AddButton(const String& Name, TspCommandKind Command, int X) {
+    auto* r = new TspDataSkinMainMenuBarButton(Name);
+    r->ActivePictureIndex = Bar()->PictureIndex;
+    r->SkinRect = TRect(X, 0, X + 10, 11);
+    r->ActiveSkinRect = TRect(X, 11, X + 10, 22);
+    r->Command = Command;
+    Skin->ObjectList.Add(r);
+    return r;
+  }
+  COLORREF PicturePixel(int X, int Y) const {
+    return GetPixel(Skin->ActivePictures[Bar()->PictureIndex]->Canvas()->Handle(), X, Y);
+  }
+  // The frame's pixels in R (window coordinates) equal those of Source in the bar's picture.
+  void ExpectPiece(const TRect& R, const TRect& Source) {
+    ASSERT_EQ(R.Width(), Source.Width());
+    ASSERT_EQ(R.Height(), Source.Height());
+    for (const TPoint d : {TPoint(0, 0), TPoint(3, 4), TPoint(R.Width() - 1, R.Height() - 1), TPoint(6, 2)})
+      EXPECT_EQ(ScreenPixel(Frame->Handle(), TPoint(R.Left + d.X, R.Top + d.Y)),
+                PicturePixel(Source.Left + d.X, Source.Top + d.Y));
+  }
+  void Maximize() {
+    Child->SetWindowState(wsMaximized);
+    Settle();
+    ASSERT_EQ(FrameSkin->MaximizedMDIChild(), Child);
+  }
+  TspSkinData* Skin = nullptr;
+  TForm* Frame = nullptr;
+  TForm* Child = nullptr;
+  TspSkinForm* FrameSkin = nullptr;
+  TspSkinForm* ChildSkin = nullptr;
+};
+
+TEST_F(MDIBarTest, AMaximizedChildsBarButtonsAreDrawnFromTheRecordsTheBarNames) {
+  Bar()->MinButton = L"barmin";
+  Bar()->MaxButton = L"barmax";
+  Bar()->CloseButton = L"barclose";
+  Bar()->SysMenuButton = L"barsys";
+  AddButton(L"barmin", cmMinimize, 0);
+  TspDataSkinMainMenuBarButton* max = AddButton(L"barmax", cmMaximize, 10);
+  max->RestoreRect = TRect(40, 0, 50, 11);  // a maximized child shows the restore look
+  TspDataSkinMainMenuBarButton* close = AddButton(L"barclose", cmClose, 20);
+  TspDataSkinMainMenuBarButton* sys = AddButton(L"barsys", cmSysMenu, 30);
+  // Records of the bar's buttons are not caption buttons of the frame.
+  ChildSkin->SetSkinData(Skin);
+  EXPECT_EQ(ChildSkin->FindObject(L"barclose"), nullptr);
+  Maximize();
+  FrameSkin->PaintFrame();
+  const TRect bar = FrameSkin->MainMenuBarRect();
+  const TRect r[4] = {FrameSkin->MDIChildButtonRect(0), FrameSkin->MDIChildButtonRect(1),
+                      FrameSkin->MDIChildButtonRect(2), FrameSkin->MDIChildButtonRect(3)};
+  EXPECT_EQ(r[2].Right, bar.Right - 2);
+  EXPECT_EQ(r[1].Right, r[2].Left - 2);
+  EXPECT_EQ(r[3].Left, bar.Left + 2);
+  ExpectPiece(r[0], TRect(0, 0, 10, 11));
+  ExpectPiece(r[1], max->RestoreRect);
+  ExpectPiece(r[2], close->SkinRect);
+  ExpectPiece(r[3], sys->SkinRect);
+
+  // Under the mouse a button shows its active look; the system-menu button
+  // opens the child's system menu through the frame's skin menu.
+  const TRect w = WindowRectOf(Frame->Handle());
+  MoveMouse(TPoint(w.Left + r[2].Left + 4, w.Top + r[2].Top + 4));
+  PumpUntil([&] { return FrameSkin->MDIChildButtonHot() == 2; });
+  Settle();
+  ExpectPiece(r[2], close->ActiveSkinRect);
+  MoveMouse(TPoint(w.Left + r[3].Left + 4, w.Top + r[3].Top + 4));
+  MouseDown();
+  MouseUp();
+  EXPECT_TRUE(PumpUntil([&] { return FrameSkin->SkinMenuOpened(); }));
+  auto* menu = FindSkinMenu(FrameSkin);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->Visible());
+  menu->CloseSkinMenu();
+  Settle();
+}
+
+TEST_F(MDIBarTest, WithoutRecordsTheButtonsWearTheTrackMarkColours) {
+  Bar()->TrackMarkColor = RGB(200, 0, 0);
+  Bar()->TrackMarkActiveColor = RGB(0, 0, 200);
+  Maximize();
+  FrameSkin->PaintFrame();
+  EXPECT_TRUE(FrameSkin->MDIChildButtonRect(3).IsEmpty());
+  const TRect close = FrameSkin->MDIChildButtonRect(2);
+  // The close glyph's first stroke starts one pixel in from its box.
+  const TPoint mark(close.Left + (close.Width() - 11) / 2 + 1, close.Top + (close.Height() - 10) / 2 + 1);
+  EXPECT_EQ(ScreenPixel(Frame->Handle(), mark), RGB(200, 0, 0));
+  const TRect w = WindowRectOf(Frame->Handle());
+  MoveMouse(TPoint(w.Left + close.Left + 1, w.Top + close.Top + 1));
+  PumpUntil([&] { return FrameSkin->MDIChildButtonHot() == 2; });
+  Settle();
+  EXPECT_EQ(ScreenPixel(Frame->Handle(), mark), RGB(0, 0, 200));
+}
+
+TEST_F(MDIBarTest, AChildsPopupMenusOpenThroughTheMainFormsSkinnedForm) {
+  auto* childSkinData = new TspSkinData(Child);
+  ChildSkin->SetSkinData(childSkinData);
+  auto* popup = new TspSkinPopupMenu(Child);
+  auto* item = new TMenuItem(popup);
+  item->SetCaption(L"Item");
+  popup->Items()->Add(item);
+  popup->Popup(100, 100);
+  TspSkinMenu* frameMenu = FindSkinMenu(FrameSkin);
+  ASSERT_NE(frameMenu, nullptr);
+  EXPECT_TRUE(frameMenu->Visible());
+  EXPECT_FALSE(FindSkinMenu(ChildSkin)->Visible());
+  // The skin is the main form's, not the child's.
+  EXPECT_EQ(popup->SkinData(), Skin);
+  frameMenu->CloseSkinMenu();
+  Settle();
+}
+
+}  // namespace
