@@ -9,6 +9,8 @@
 #include "../skin/SkinFormTestUtils.h"
 #include "classlib/ExtCtrls.h"
 #include "skin/SkinResStr.h"
+#include "skin/SkinMDITabs.h"
+#include "skinctrls/PartLook.h"
 #include "skinctrls/SkinMenus.h"
 #include "skinctrls/SkinPanels.h"
 
@@ -338,6 +340,30 @@ TEST_F(MDIBarTest, AChildsPopupMenusOpenThroughTheMainFormsSkinnedForm) {
   EXPECT_EQ(popup->SkinData(), Skin);
   frameMenu->CloseSkinMenu();
   Settle();
+}
+
+TEST_F(MDIBarTest, TheTabsBarsListButtonWearsTheResizeToolButtonRecord) {
+  auto* bar = new TspSkinMDITabsBar(Frame);
+  bar->SetParent(Frame);
+  bar->SetBounds(0, 0, 315, 21);
+  bar->SetSkinData(Skin);
+  FrameSkin->SetMDITabsBar(bar);
+  Settle();
+  ASSERT_TRUE(bar->HasListButton());
+  const TRect r = bar->ListButtonRect();
+  // The record's idle look at the button's size, away from the arrow in its middle.
+  TBitmap expected;
+  expected.SetSize(r.Width(), r.Height());
+  TColor font = 0;
+  ASSERT_TRUE(DrawSkinButtonPart(expected.Canvas(), Skin, L"resizetoolbutton", TRect(0, 0, r.Width(), r.Height()),
+                                 psIdle, font));
+  bar->Repaint();
+  HDC screen = GetDC(nullptr);
+  for (const TPoint d : {TPoint(1, 1), TPoint(r.Width() - 2, 2), TPoint(1, r.Height() - 2)}) {
+    const TPoint at = bar->ClientToScreen(TPoint(r.Left + d.X, r.Top + d.Y));
+    EXPECT_EQ(GetPixel(screen, at.X, at.Y), GetPixel(expected.Canvas()->Handle(), d.X, d.Y));
+  }
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
