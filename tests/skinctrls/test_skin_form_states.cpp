@@ -367,3 +367,20 @@ TEST_F(MDIBarTest, TheTabsBarsListButtonWearsTheResizeToolButtonRecord) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormStatesTest, AMaximizeSetBeforeShowingSurvivesAFrameChangeOfTheHiddenForm) {
+  TSkinnedForm f(Skin, 320, 240);
+  f.Form->HandleNeeded();
+  f.Frame->SetWindowState(2);
+  // A new frame on the hidden window sends it a size message, as restored.
+  f.Frame->SetSkinData(nullptr);
+  f.Frame->SetSkinData(Skin);
+  EXPECT_EQ(f.Frame->WindowState(), 2);
+  ShowAndActivate(f.Form);
+  EXPECT_TRUE(IsZoomed(f.Handle()));
+  EXPECT_EQ(f.Frame->WindowState(), 2);
+}
+
+}  // namespace
