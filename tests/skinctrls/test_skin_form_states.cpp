@@ -20,9 +20,7 @@ class FormStatesTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     Skin = new TspSkinData(nullptr);
-    TspCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
-    Skin->LoadCompressedStoredSkin(&stored);
+    LoadSkinSources(Skin, "skins/Default/skin.ini");
   }
   static void TearDownTestSuite() {
     Free(Skin);
@@ -202,9 +200,7 @@ class MDIBarTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Skin = new TspSkinData(nullptr);
-    TspCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
-    Skin->LoadCompressedStoredSkin(&stored);
+    LoadSkinSources(Skin, "skins/Default/skin.ini");
     Frame = new TForm(nullptr);
     Frame->SetFormStyle(fsMDIForm);
     Frame->SetBounds(30, 30, 600, 420);
