@@ -443,3 +443,9 @@ TspSkinForm* GetSkinForm(const TComponent* Form) {
     if (auto* skinForm = dynamic_cast<TspSkinForm*>(Form->Components(i))) return skinForm;
   return nullptr;
 }
+
+TCustomForm* MenuFormOf(TCustomForm* Form) {
+  if (Form && Form->FormStyle() == fsMDIChild && Application && Application->MainForm())
+    return Application->MainForm();
+  return Form;
+}

@@ -392,3 +392,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
 // The first component owned by Form that is a TspSkinForm; nullptr when Form
 // is nullptr or owns none.
 TspSkinForm* GetSkinForm(const TComponent* Form);
+
+// The form whose skinned form shows the popup menus of Form: the
+// application's main form for an MDI child, else Form itself.
+TCustomForm* MenuFormOf(TCustomForm* Form);

@@ -27,13 +27,10 @@ void TspSkinPopupMenu::Notification(TComponent* AComponent, TOperation Operation
 TComponent* TspSkinPopupMenu::FindSkinForm() const {
   if (FOwnerForm) return GetSkinForm(FOwnerForm);
   TComponent* owner = Owner();
-  TspSkinForm* found = nullptr;
-  if (dynamic_cast<TCustomForm*>(owner)) found = GetSkinForm(owner);
-  else if (owner && dynamic_cast<TCustomForm*>(owner->Owner())) found = GetSkinForm(owner->Owner());
+  auto* form = dynamic_cast<TCustomForm*>(owner);
+  if (!form && owner) form = dynamic_cast<TCustomForm*>(owner->Owner());
   // An MDI child's menus open through the main form's skinned form and skin.
-  if (found && found->Form() && found->Form()->FormStyle() == fsMDIChild)
-    return Application ? GetSkinForm(Application->MainForm()) : nullptr;
-  return found;
+  return form && GetSkinForm(form) ? GetSkinForm(MenuFormOf(form)) : nullptr;
 }
 
 bool TspSkinPopupMenu::Open(TControl* AControl, const TRect& R, bool PopupUp) {

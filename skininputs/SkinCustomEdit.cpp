@@ -172,13 +172,7 @@ TspSkinForm* TspCustomEdit::ParentSkinForm() const {
   return nullptr;
 }
 
-TCustomForm* TspCustomEdit::EditMenuForm() const {
-  // On an MDI child the menu opens through the main form's skinned form.
-  TCustomForm* form = GetParentForm(this);
-  if (form && form->FormStyle() == fsMDIChild && Application && Application->MainForm())
-    return Application->MainForm();
-  return form;
-}
+TCustomForm* TspCustomEdit::EditMenuForm() const { return MenuFormOf(GetParentForm(this)); }
 
 void TspCustomEdit::FreeEditMenu() {
   if (!FEditMenu) return;
