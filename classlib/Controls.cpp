@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "classlib/ActnList.h"
+#include "classlib/DragDrop.h"
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
 
@@ -100,6 +101,7 @@ void TControl::BeforeDestruction() {
   FFreeWatches = nullptr;
   Destroying();
   CancelCaptureOf(this);
+  DragControlDestroyed(this);
   if (Application) Application->ControlDestroyed(this);
   FActionLink.reset();
   if (FParent) FParent->RemoveControl(this);
@@ -179,6 +181,15 @@ void TControl::ApplyConstraints(int& AWidth, int& AHeight) const {
   if (AHeight < 0) AHeight = 0;
 }
 
+void TControl::UpdateAnchorRules() {
+  FAnchorRulesKnown = FParent != nullptr;
+  if (!FParent || FParent->FAnchoring) return;
+  const TRect client = FParent->ClientRect();
+  FAnchorBounds = BoundsRect();
+  FAnchorParentWidth = client.Width();
+  FAnchorParentHeight = client.Height();
+}
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   ApplyConstraints(AWidth, AHeight);
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
@@ -189,6 +200,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   FTop = ATop;
   FWidth = AWidth;
   FHeight = AHeight;
+  UpdateAnchorRules();
   if (FVisible) Invalidate();
   BoundsChanged(resized);
   // A window learns of its moves from the system; a windowless control is told here.
@@ -259,6 +271,9 @@ void TControl::SetVisible(bool Value) {
   if (!Value) InvalidateRectInParent(BoundsRect(), true);
   FVisible = Value;
   VisibleChanged();
+  // An event of the change (OnShow closing the form) may have turned it back,
+  // and told of that already.
+  if (FVisible != Value) return;
   Perform(CM_VISIBLECHANGED, Value ? 1 : 0, 0);
   if (FParent && FAlign != alNone) FParent->Realign();
 }
@@ -490,6 +505,9 @@ void TControl::WMMouseDown(TMessage& Message, TMouseButton Button, bool Double) 
   if (watch.Freed()) return;
   if (!FControlStyle.Contains(csNoStdEvents)) MouseDown(Button, shift, Message.XPos(), Message.YPos());
   if (!watch.Freed()) DefaultHandler(Message);
+  // The press has done its work (a list selects its item); the drag waits for the mouse to move.
+  if (!watch.Freed() && Button == mbLeft && FDragMode == dmAutomatic && FDragKind == dkDrag && !Dragging())
+    BeginAutoDrag();
 }
 
 void TControl::WMMouseUp(TMessage& Message, TMouseButton Button) {

@@ -12,6 +12,7 @@
 
 #include "classlib/Classes.h"
 #include "classlib/ControlTypes.h"
+#include "classlib/DragState.h"
 #include "classlib/Graphics.h"
 #include "classlib/Messages.h"
 #include "classlib/Types.h"
@@ -23,6 +24,8 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
 class TPopupMenu;
 class TBasicAction;
 class TControlActionLink;
+class TDragObject;
+class TDragImageList;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -51,7 +54,8 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 using TCursor = int;
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,
                   crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10,
-                  crHourGlass = -11, crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
+                  crHourGlass = -11, crDrag = -12, crNoDrop = -13, crMultiDrag = -16, crNo = -18,
+                  crAppStart = -19, crHelp = -20, crHandPoint = -21,
                   crSizeAll = -22;
 
 using TModalResult = int;
@@ -64,6 +68,13 @@ using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, wchar_t& Key)>;
+// Source is the dragged control, or the drag object OnStartDrag made.
+using TDragOverEvent =
+    std::function<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TStartDragEvent = std::function<void(TObject* Sender, TDragObject*& DragObject)>;
+// Target is nullptr when nothing took the drop.
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
 // Size limits of a control; 0 means no limit.
 struct TSizeConstraints {
@@ -141,7 +152,10 @@ class TControl : public TComponent {
   TAlign Align() const { return FAlign; }
   void SetAlign(TAlign Value);
   TAnchors Anchors() const { return FAnchors; }
-  void SetAnchors(TAnchors Value) { FAnchors = Value; }
+  void SetAnchors(TAnchors Value) {
+    FAnchors = Value;
+    UpdateAnchorRules();
+  }
   const TSizeConstraints& Constraints() const { return FConstraints; }
   void SetConstraints(const TSizeConstraints& Value);
   bool AutoSize() const { return FAutoSize; }
@@ -204,13 +218,33 @@ class TControl : public TComponent {
   virtual void Click();
   virtual void DblClick();
 
+  // Drag and drop (DragDrop.cpp). A left press on a dmAutomatic control
+  // begins a drag that starts once the mouse moves past the threshold.
+  TDragMode DragMode() const { return FDragMode; }
+  virtual void SetDragMode(TDragMode Value) { FDragMode = Value; }
+  TDragKind DragKind() const { return FDragKind; }
+  void SetDragKind(TDragKind Value) { FDragKind = Value; }
+  TCursor DragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+  // Threshold below 0: the default of DefaultDragThreshold pixels.
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  void EndDrag(bool Drop);
+  bool Dragging() const;
+  virtual void DragDrop(TObject* Source, int X, int Y);
+
   TNotifyEvent OnClick, OnDblClick, OnResize;
   TMouseEvent OnMouseDown, OnMouseUp;
   TMouseMoveEvent OnMouseMove;
   TMouseWheelEvent OnMouseWheel;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TStartDragEvent OnStartDrag;
+  TEndDragEvent OnEndDrag;
 
  protected:
   friend class TWinControl;
+  friend class TDragControlObject;
+  friend class TDragSession;
   friend class TControlActionLink;
   friend class TFreeWatch;
 
@@ -218,6 +252,13 @@ class TControl : public TComponent {
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  // Accept comes preset false, and true when OnDragOver is assigned.
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DoStartDrag(TDragObject*& DragObject);
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
+  virtual TDragImageList* GetDragImages() { return nullptr; }
+  // The drag a left press on a dmAutomatic control begins.
+  virtual void BeginAutoDrag() { BeginDrag(false); }
   virtual void Resize();
   // Called when the linked action changes; CheckDefaults fills only what is still default.
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);
@@ -227,6 +268,9 @@ class TControl : public TComponent {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void RequestAlign();
   void ApplyConstraints(int& AWidth, int& AHeight) const;
+  // Takes the control's bounds and its parent's client size as the ones
+  // anchoring measures from (not while the parent is anchoring it).
+  void UpdateAnchorRules();
   void FontChanged();
   void InvalidateRectInParent(const TRect& R, bool Erase);
   // Sends CM_CANCELMODE (with Sender) to the focused control of the form.
@@ -246,6 +290,11 @@ class TControl : public TComponent {
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   TAlign FAlign = alNone;
   TAnchors FAnchors{akLeft, akTop};
+  // Where the control was placed and its parent's client size then: anchoring
+  // counts from these, so a size clamped on the way comes back whole.
+  TRect FAnchorBounds;
+  int FAnchorParentWidth = 0, FAnchorParentHeight = 0;
+  bool FAnchorRulesKnown = false;
   TSizeConstraints FConstraints;
   bool FAutoSize = false;
   bool FVisible = true;
@@ -266,6 +315,9 @@ class TControl : public TComponent {
   bool FMouseInControl = false;
   bool FTornDownControl = false;
   TFreeWatch* FFreeWatches = nullptr;
+  TDragMode FDragMode = dmManual;
+  TDragKind FDragKind = dkDrag;
+  TCursor FDragCursor = crDrag;
 };
 
 class TWinControl : public TControl {
@@ -329,6 +381,9 @@ class TWinControl : public TControl {
   void GetTabOrderList(std::vector<TWinControl*>& List) const;
   TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop) const;
   void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+  // The next (or previous) of CurControl's fellow children that can take the
+  // focus, wrapping around; containers are passed over. nullptr when none.
+  TWinControl* FindNextSibling(TWinControl* CurControl, bool GoForward) const;
 
   TBrush* Brush() const { return FBrush.get(); }
 
@@ -375,6 +430,7 @@ class TWinControl : public TControl {
   // Message handlers
   void WMPaint(TMessage& Message);
   void WMEraseBkgnd(TMessage& Message);
+  void WMWindowPosChanging(TMessage& Message);
   void WMWindowPosChanged(TMessage& Message);
   void WMSetFocus(TMessage& Message);
   void WMKillFocus(TMessage& Message);
@@ -407,8 +463,7 @@ class TWinControl : public TControl {
   bool FTabStop = false;
   bool FInSetBounds = false;
   int FAlignLevel = 0;
-  bool FAnchorBaseKnown = false;
-  int FLastClientWidth = 0, FLastClientHeight = 0;
+  bool FAnchoring = false;  // AnchorChildren is placing the children
 };
 
 // The canvas of a control. Outside painting it draws through a device

@@ -12,6 +12,22 @@ String FourDigits(int Value) {
   return String(text.size() < 4 ? 4 - text.size() : 0, L'0') + text;
 }
 
+// The letter of the next field after position From ('\0' at the end), passing
+// over quoted text and other characters.
+wchar_t NextField(const String& Format, size_t From) {
+  for (size_t i = From; i < Format.size(); ++i) {
+    const wchar_t c = Format[i];
+    if (c == L'\'' || c == L'"') {
+      i = Format.find(c, i + 1);
+      if (i == String::npos) break;
+      continue;
+    }
+    const wchar_t code = Lower(c);
+    if (code == L'y' || code == L'm' || code == L'd' || code == L'h' || code == L'n' || code == L's') return code;
+  }
+  return L'\0';
+}
+
 }  // namespace
 
 String FormatDateTime(const String& Format, TDateTime DateTime) {
@@ -20,6 +36,7 @@ String FormatDateTime(const String& Format, TDateTime DateTime) {
   DecodeDate(DateTime, year, month, day);
   DecodeTime(DateTime, hour, minute, second, ms);
   String out;
+  wchar_t lastField = 0;
   for (size_t i = 0; i < Format.size();) {
     wchar_t c = Format[i];
     if (c == L'\'' || c == L'"') {
@@ -37,6 +54,12 @@ String FormatDateTime(const String& Format, TDateTime DateTime) {
         out += run <= 2 ? TwoDigits(year % 100) : FourDigits(year);
         break;
       case L'm':
+        // Right after an hour, or right before seconds, "m" and "mm" are minutes.
+        if (run <= 2 && (lastField == L'h' || NextField(Format, i + run) == L's')) {
+          out += run == 2 ? TwoDigits(minute) : IntToStr(minute);
+          code = L'n';
+          break;
+        }
         if (month < 1) break;  // a date outside the calendar has no month
         if (run >= 4) out += settings.LongMonthNames[month - 1];
         else if (run == 3) out += settings.ShortMonthNames[month - 1];
@@ -66,6 +89,7 @@ String FormatDateTime(const String& Format, TDateTime DateTime) {
       default:
         out.append(run, c);
     }
+    if (code == L'y' || code == L'm' || code == L'd' || code == L'h' || code == L'n' || code == L's') lastField = code;
     i += run;
   }
   return out;

@@ -35,9 +35,27 @@ void TCustomForm::BeforeDestruction() {
 
 void TCustomForm::SetMenu(TMainMenu* Value) {
   if (FMenu == Value) return;
-  if (FMenu) FMenu->RemoveFreeNotification(this);
+  if (FMenu) {
+    FMenu->RemoveFreeNotification(this);
+    if (FHandle && FMenu->WindowHandle() == FHandle) FMenu->SetWindowHandle(nullptr);
+  }
   FMenu = Value;
   if (Value) Value->FreeNotification(this);
+  AttachMenuBar();
+}
+
+void TCustomForm::SetNativeMenuBar(bool Value) {
+  if (FNativeMenuBar == Value) return;
+  FNativeMenuBar = Value;
+  AttachMenuBar();
+}
+
+void TCustomForm::AttachMenuBar() {
+  if (!FHandle || !FMenu) return;
+  // A child window (a form on a page, an MDI child) has no menu bar of its own.
+  const bool show = FNativeMenuBar && !(GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD);
+  if (show) FMenu->SetWindowHandle(FHandle);
+  else if (FMenu->WindowHandle() == FHandle) FMenu->SetWindowHandle(nullptr);
 }
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
@@ -52,6 +70,8 @@ void TCustomForm::DoCreate() {
 void TCustomForm::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   Params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  // The program's own icon, when it has one under the customary name.
+  Params.WindowClass.hIcon = LoadIconW(Params.WindowClass.hInstance, L"MAINICON");
   if (!FEnabled) Params.Style |= WS_DISABLED;
   Params.ExStyle = 0;
   Params.WndParent = Application->Handle();
@@ -92,7 +112,10 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   }
 }
 
-void TCustomForm::CreateHandleDone() { ApplyAlphaBlend(); }
+void TCustomForm::CreateHandleDone() {
+  ApplyAlphaBlend();
+  AttachMenuBar();
+}
 
 TRect TCustomForm::ClientRect() const {
   if (FHandle) return TWinControl::ClientRect();
@@ -100,7 +123,8 @@ TRect TCustomForm::ClientRect() const {
   TCreateParams params;
   const_cast<TCustomForm*>(this)->CreateParams(params);
   RECT frame = {0, 0, 0, 0};
-  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+  const bool menuBar = FMenu && FNativeMenuBar && !(params.Style & WS_CHILD);
+  AdjustWindowRectEx(&frame, params.Style, menuBar, params.ExStyle);
   const int w = FWidth - static_cast<int>(frame.right - frame.left);
   const int h = FHeight - static_cast<int>(frame.bottom - frame.top);
   return Rect(0, 0, std::max(0, w), std::max(0, h));
@@ -183,6 +207,20 @@ void TCustomForm::WMSize(TMessage& Message) {
   }
 }
 
+void TCustomForm::ConstrainMinMaxInfo(MINMAXINFO& Info) const {
+  const TSizeConstraints& c = FConstraints;
+  // A limit nobody filled in (0) is no limit.
+  auto lower = [](LONG& Limit, int Max) {
+    if (Max > 0) Limit = Limit > 0 ? std::min<LONG>(Limit, Max) : Max;
+  };
+  if (c.MinWidth > 0) Info.ptMinTrackSize.x = std::max<LONG>(Info.ptMinTrackSize.x, c.MinWidth);
+  if (c.MinHeight > 0) Info.ptMinTrackSize.y = std::max<LONG>(Info.ptMinTrackSize.y, c.MinHeight);
+  lower(Info.ptMaxTrackSize.x, c.MaxWidth);
+  lower(Info.ptMaxSize.x, c.MaxWidth);
+  lower(Info.ptMaxTrackSize.y, c.MaxHeight);
+  lower(Info.ptMaxSize.y, c.MaxHeight);
+}
+
 void TCustomForm::VisibleChanged() {
   if (FParent) {
     TWinControl::VisibleChanged();
@@ -229,10 +267,26 @@ void TCustomForm::Dispatch(TMessage& Message) {
     case WM_ACTIVATE: WMActivate(Message); return;
     case WM_CLOSE: WMClose(Message); return;
     case WM_SIZE: WMSize(Message); return;
+    case WM_GETMINMAXINFO:
+      DefaultHandler(Message);
+      ConstrainMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(Message.LParam));
+      return;
     case WM_SYSCOLORCHANGE:
       Perform(CM_SYSCOLORCHANGE, 0, 0);
       DefaultHandler(Message);
       return;
+    case WM_COMMAND:
+      // A choice on the system menu bar (not a control's notification).
+      if (Message.LParam == 0 && Message.WParamHi() == 0 && FMenu && FMenu->WindowHandle() == FHandle &&
+          FMenu->DispatchCommand(Message.WParamLo())) {
+        Message.Result = 0;
+        return;
+      }
+      break;
+    case WM_DESTROY:
+      // The system would destroy the attached bar with the window; the menu keeps it.
+      if (FMenu && FMenu->WindowHandle() == FHandle) FMenu->SetWindowHandle(nullptr);
+      break;
     case CM_DIALOGKEY: CMDialogKey(Message); return;
     case CM_RELEASE: Free(this); return;
     case CM_RECREATEWND:
@@ -315,17 +369,24 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
         break;
       case VK_LEFT:
       case VK_UP:
-        SelectNext(FActiveControl, false, false);
-        Message.Result = 1;
-        return;
       case VK_RIGHT:
       case VK_DOWN:
-        SelectNext(FActiveControl, true, false);
+        SelectArrowNext(Message.WParam == VK_RIGHT || Message.WParam == VK_DOWN);
         Message.Result = 1;
         return;
     }
   }
   CMDialogKeyOrChar(Message);
+}
+
+void TCustomForm::SelectArrowNext(bool GoForward) {
+  TWinControl* current = FActiveControl;
+  if (!current || !current->Parent()) {
+    SelectNext(nullptr, GoForward, true);
+    return;
+  }
+  // The arrows stay within the focused control's group.
+  if (TWinControl* next = current->Parent()->FindNextSibling(current, GoForward)) next->SetFocus();
 }
 
 // ---------------------------------------------------------------------------
@@ -414,8 +475,15 @@ TModalResult TCustomForm::ShowModal() {
       FModalResult = mrNone;
     }
   } catch (...) {
+    // The form goes away as after a close, so that it can be shown again.
     for (HWND w : disabled.List) EnableWindow(w, TRUE);
     FFormState.Exclude(fsModal);
+    if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+    try {
+      Hide();
+    } catch (...) {
+      // The first exception is the one to report; an OnHide failing as well adds nothing.
+    }
     throw;
   }
   for (HWND w : disabled.List) EnableWindow(w, TRUE);

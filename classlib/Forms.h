@@ -74,6 +74,10 @@ class TCustomForm : public TWinControl {
   void ControlRemoving(TControl* Control);
 
   TRect ClientRect() const override;
+  // Narrows the sizes the system may give the window (WM_GETMINMAXINFO) to
+  // the form's Constraints; a frame of the program's own calls it after
+  // filling in its own limits.
+  void ConstrainMinMaxInfo(MINMAXINFO& Info) const;
 
   // Fires OnCreate; TApplication::CreateForm calls it once the form's own
   // constructor has laid it out.
@@ -100,10 +104,15 @@ class TCustomForm : public TWinControl {
   void Next();
   void Previous();
 
-  // The form's menu bar, not owned; cleared when the menu is freed. Only the
-  // skinned form draws it: a plain form keeps it as data.
+  // The form's menu bar, not owned; cleared when the menu is freed. A form in
+  // the system's frame shows it as the window's menu bar, kept in step with
+  // the items, whose OnClick runs when they are chosen.
   TMainMenu* Menu() const { return FMenu; }
   void SetMenu(TMainMenu* Value);
+  // False while a frame of the program's own draws the menu bar (the skinned
+  // form): the window then has no system menu bar.
+  bool NativeMenuBar() const { return FNativeMenuBar; }
+  void SetNativeMenuBar(bool Value);
 
   TNotifyEvent OnCreate, OnDestroy, OnShow, OnHide, OnActivate, OnDeactivate, OnPaint;
   TCloseEvent OnClose;
@@ -126,12 +135,17 @@ class TCustomForm : public TWinControl {
   virtual void Deactivate();
   void ApplyAlphaBlend();
   void UpdateBorder();
+  // Puts the menu on the window's system menu bar or takes it off, as the
+  // menu, the frame and the kind of window ask.
+  void AttachMenuBar();
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
   void WMActivate(TMessage& Message);
   void WMClose(TMessage& Message);
   void WMSize(TMessage& Message);
   void CMDialogKey(TMessage& Message);
+  // Moves the focus by an arrow key.
+  void SelectArrowNext(bool GoForward);
 
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -146,6 +160,7 @@ class TCustomForm : public TWinControl {
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   TMainMenu* FMenu = nullptr;
+  bool FNativeMenuBar = true;
   bool FActive = false;
   std::unique_ptr<TControlCanvas> FCanvas;
   HWND FClientHandle = nullptr;

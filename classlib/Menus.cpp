@@ -72,12 +72,37 @@ TBitmap* TMenuItem::Bitmap() {
   return FBitmap.get();
 }
 
+void TMenuItem::SetCaption(const String& Value) {
+  FCaption = Value;
+  Changed();
+}
+
+void TMenuItem::SetEnabled(bool Value) {
+  FEnabled = Value;
+  Changed();
+}
+
+void TMenuItem::SetVisible(bool Value) {
+  FVisible = Value;
+  Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut Value) {
+  FShortCut = Value;
+  Changed();
+}
+
 void TMenuItem::SetChecked(bool Value) {
   FChecked = Value;
   // A checked radio item clears the others of its group.
   if (Value && FRadioItem && FParent)
     for (TMenuItem* other : FParent->FItems)
       if (other != this && other->FRadioItem && other->FGroupIndex == FGroupIndex) other->FChecked = false;
+  Changed();
+}
+
+void TMenuItem::Changed() {
+  if (TMenu* menu = GetParentMenu()) menu->MenuChanged();
 }
 
 int TMenuItem::MenuIndex() const { return FParent ? FParent->IndexOf(this) : -1; }
@@ -95,6 +120,7 @@ void TMenuItem::Insert(int Index, TMenuItem* Item) {
   if (Index < 0 || Index > Count()) throw EListError(L"Menu index out of range");
   FItems.insert(FItems.begin() + Index, Item);
   Item->FParent = this;
+  Changed();
 }
 
 void TMenuItem::Remove(TMenuItem* Item) {
@@ -102,6 +128,7 @@ void TMenuItem::Remove(TMenuItem* Item) {
   if (it == FItems.end()) return;
   FItems.erase(it);
   Item->FParent = nullptr;
+  Changed();
 }
 
 void TMenuItem::Delete(int Index) {
@@ -164,11 +191,11 @@ void TMenuItem::ActionChange(TBasicAction* Sender) {
   auto* action = dynamic_cast<TCustomAction*>(Sender);
   if (!action) return;
   FCaption = action->Caption();
-  SetChecked(action->Checked());
   FEnabled = action->Enabled();
   FVisible = action->Visible();
   FHint = action->Hint();
   FImageIndex = action->ImageIndex();
+  SetChecked(action->Checked());  // last: it tells the menu of every change
 }
 
 void TMenuItem::Notification(TComponent* AComponent, TOperation Operation) {
@@ -214,8 +241,16 @@ void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
 
 namespace {
 
+// Adds Parent's visible items to a system menu, a submenu for each item with items.
+void AppendSystemItems(HMENU menu, TMenuItem* Parent);
+
 HMENU BuildSystemMenu(TMenuItem* Parent) {
   HMENU menu = CreatePopupMenu();
+  AppendSystemItems(menu, Parent);
+  return menu;
+}
+
+void AppendSystemItems(HMENU menu, TMenuItem* Parent) {
   for (int i = 0; i < Parent->Count(); ++i) {
     TMenuItem* item = Parent->Items(i);
     if (!item->Visible()) continue;
@@ -231,10 +266,31 @@ HMENU BuildSystemMenu(TMenuItem* Parent) {
     if (item->Count() > 0) AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(BuildSystemMenu(item)), text.c_str());
     else AppendMenuW(menu, flags, item->Command(), text.c_str());
   }
-  return menu;
 }
 
 }  // namespace
+
+TMainMenu::~TMainMenu() { SetWindowHandle(nullptr); }
+
+void TMainMenu::SetWindowHandle(HWND Value) {
+  if (FWindowHandle == Value) return;
+  if (FWindowHandle && IsWindow(FWindowHandle) && GetMenu(FWindowHandle) == FMenuBar) ::SetMenu(FWindowHandle, nullptr);
+  if (FMenuBar) DestroyMenu(FMenuBar);  // destroys the submenus too
+  FMenuBar = nullptr;
+  FWindowHandle = Value;
+  MenuChanged();
+}
+
+void TMainMenu::MenuChanged() {
+  if (!FWindowHandle) return;
+  // Built anew: the bar is small, and a new one cannot drift from the items.
+  HMENU bar = CreateMenu();
+  AppendSystemItems(bar, Items());
+  ::SetMenu(FWindowHandle, bar);  // the frame makes room and redraws
+  if (FMenuBar) DestroyMenu(FMenuBar);
+  FMenuBar = bar;
+  DrawMenuBar(FWindowHandle);
+}
 
 void TPopupMenu::Popup(int X, int Y) {
   if (OnPopup) OnPopup(this);

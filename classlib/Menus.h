@@ -1,5 +1,6 @@
 // Menus as data: a tree of TMenuItem under a TMenu. The skinned menus draw
-// the tree themselves; TPopupMenu::Popup shows it as a plain system menu.
+// the tree themselves; TPopupMenu::Popup shows it as a plain system menu, and
+// a TMainMenu on a form with the system's frame is the window's menu bar.
 #pragma once
 
 #include <memory>
@@ -41,15 +42,15 @@ class TMenuItem : public TComponent {
   String ClassName() const override { return L"TMenuItem"; }
 
   const String& Caption() const { return FCaption; }
-  void SetCaption(const String& Value) { FCaption = Value; }
+  void SetCaption(const String& Value);
   // A caption of "-" makes the item a separator line.
   bool IsLine() const { return FCaption == L"-"; }
   bool Checked() const { return FChecked; }
   void SetChecked(bool Value);
   bool Enabled() const { return FEnabled; }
-  void SetEnabled(bool Value) { FEnabled = Value; }
+  void SetEnabled(bool Value);
   bool Visible() const { return FVisible; }
-  void SetVisible(bool Value) { FVisible = Value; }
+  void SetVisible(bool Value);
   bool Default() const { return FDefault; }
   void SetDefault(bool Value) { FDefault = Value; }
   bool RadioItem() const { return FRadioItem; }
@@ -61,7 +62,7 @@ class TMenuItem : public TComponent {
   const String& Hint() const { return FHint; }
   void SetHint(const String& Value) { FHint = Value; }
   TShortCut ShortCut() const { return FShortCut; }
-  void SetShortCut(TShortCut Value) { FShortCut = Value; }
+  void SetShortCut(TShortCut Value);
   // The item's own picture, made on first use.
   TBitmap* Bitmap();
   bool HasBitmap() const { return FBitmap && !FBitmap->Empty(); }
@@ -102,6 +103,8 @@ class TMenuItem : public TComponent {
   friend class TMenu;
   friend class TMenuActionLink;
   void ActionChange(TBasicAction* Sender);
+  // Tells the menu that holds the item that what it shows changed.
+  void Changed();
   std::unique_ptr<TMenuActionLink> FActionLink;
   String FCaption, FHint;
   bool FChecked = false, FEnabled = true, FVisible = true, FDefault = false, FRadioItem = false;
@@ -128,6 +131,8 @@ class TMenu : public TComponent {
   // Pictures of the items by their ImageIndex; not owned.
   TCustomImageList* Images() const { return FImages; }
   void SetImages(TCustomImageList* Value);
+  // Called when an item's caption, state or place in the tree changed.
+  virtual void MenuChanged() {}
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -142,7 +147,19 @@ class TMenu : public TComponent {
 class TMainMenu : public TMenu {
  public:
   explicit TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
+  ~TMainMenu() override;
   String ClassName() const override { return L"TMainMenu"; }
+  // The window whose system menu bar shows the items, or nullptr; the form
+  // sets it. The bar is built again whenever an item changes.
+  HWND WindowHandle() const { return FWindowHandle; }
+  void SetWindowHandle(HWND Value);
+  // The system menu bar, nullptr while the menu is on no window.
+  HMENU Handle() const { return FMenuBar; }
+  void MenuChanged() override;
+
+ private:
+  HWND FWindowHandle = nullptr;
+  HMENU FMenuBar = nullptr;
 };
 
 class TPopupMenu : public TMenu {

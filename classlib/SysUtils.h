@@ -70,6 +70,8 @@ String AnsiLowerCase(const String& S);
 int CompareStr(const String& S1, const String& S2);
 int CompareText(const String& S1, const String& S2);
 bool SameText(const String& S1, const String& S2);
+// The Ansi comparisons sort as the user's locale does on Windows (CompareStringW),
+// by code point elsewhere.
 int AnsiCompareStr(const String& S1, const String& S2);
 int AnsiCompareText(const String& S1, const String& S2);
 bool AnsiSameText(const String& S1, const String& S2);

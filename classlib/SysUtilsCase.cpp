@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "classlib/LocaleCompare.h"
 #include "classlib/SysUtils.h"
 
 namespace {
@@ -75,8 +76,15 @@ String AnsiLowerCase(const String& S) { return Mapped(S, LetterLower); }
 int CompareStr(const String& S1, const String& S2) { return CompareFolded(S1, S2, Same); }
 int CompareText(const String& S1, const String& S2) { return CompareFolded(S1, S2, AsciiUpper); }
 bool SameText(const String& S1, const String& S2) { return S1.size() == S2.size() && CompareText(S1, S2) == 0; }
-int AnsiCompareStr(const String& S1, const String& S2) { return CompareStr(S1, S2); }
-int AnsiCompareText(const String& S1, const String& S2) { return CompareFolded(S1, S2, LetterUpper); }
+// By the user's locale where there is one ("\x00E4pfel" before "b"), else by code point.
+int AnsiCompareStr(const String& S1, const String& S2) {
+  int result;
+  return LocaleCompare(S1, S2, false, result) ? result : CompareStr(S1, S2);
+}
+int AnsiCompareText(const String& S1, const String& S2) {
+  int result;
+  return LocaleCompare(S1, S2, true, result) ? result : CompareFolded(S1, S2, LetterUpper);
+}
 bool AnsiSameText(const String& S1, const String& S2) {
   return S1.size() == S2.size() && AnsiCompareText(S1, S2) == 0;
 }

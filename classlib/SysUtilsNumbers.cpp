@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -170,6 +171,29 @@ String FloatToStrF(double Value, TFloatFormat, int Precision, int Digits) {
   return out;
 }
 
+namespace {
+
+// Whether the plain decimal Text ("-12.5e-400") is below 1 in magnitude, so
+// that a number out of range is an underflow rather than an overflow.
+bool IsUnderflow(const std::string& Text) {
+  const size_t e = std::min(Text.find('e'), Text.size());
+  long exponent = 0;
+  bool negative = false;
+  size_t k = e + 1;
+  if (k < Text.size() && (Text[k] == '+' || Text[k] == '-')) negative = Text[k++] == '-';
+  // A run of exponent digits far past any double's range saturates.
+  for (; k < Text.size(); ++k) exponent = std::min(exponent * 10 + (Text[k] - '0'), 1000000L);
+  if (negative) exponent = -exponent;
+  const size_t point = std::min(Text.find('.'), e);
+  const size_t first = Text.find_first_of("123456789");
+  if (first >= e) return true;
+  // The value is 0.d... times ten to the power of place plus the exponent.
+  const long place = first < point ? static_cast<long>(point - first) : -static_cast<long>(first - point - 1);
+  return exponent + place <= 0;
+}
+
+}  // namespace
+
 bool TryStrToFloat(const String& S, double& Value) {
   const wchar_t separator = FormatSettings().DecimalSeparator;
   size_t begin = S.find_first_not_of(L' ');
@@ -205,6 +229,11 @@ bool TryStrToFloat(const String& S, double& Value) {
   const char* first = text.c_str() + (text[0] == '+' ? 1 : 0);
   double value;
   auto result = std::from_chars(first, text.c_str() + text.size(), value);
+  if (result.ec == std::errc::result_out_of_range && IsUnderflow(text)) {
+    // Too small for a double: it is zero, with its sign.
+    Value = text[0] == '-' ? -0.0 : 0.0;
+    return true;
+  }
   if (result.ec != std::errc() || !std::isfinite(value)) return false;
   Value = value;
   return true;

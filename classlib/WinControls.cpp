@@ -109,8 +109,8 @@ void TWinControl::BeforeDestruction() {
 
 void TWinControl::InsertControl(TControl* AControl) {
   if (!AControl || AControl->FParent == this) return;
-  AnchorChildren();  // distances count from the size the child was placed in
   AControl->FParent = this;
+  AControl->UpdateAnchorRules();  // distances count from the size the child was placed in
   FControls.push_back(AControl);
   auto* win = dynamic_cast<TWinControl*>(AControl);
   if (win) FTabList.push_back(win);
@@ -273,6 +273,13 @@ void TWinControl::DestroyWnd() { DestroyWindow(FHandle); }
 void TWinControl::DestroyHandle() {
   if (!FHandle) return;
   FControlState.Include(csDestroyingHandle);
+  // The system would take the children's windows with ours without asking
+  // them; each goes first through its own DestroyHandle and keeps its state
+  // (items, text, selection) for its next window. A control being freed
+  // keeps nothing, and its children's windows simply go with its own.
+  if (!ComponentState().Contains(csDestroying))
+    for (TControl* c : std::vector<TControl*>(FControls))
+      if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
   DestroyWnd();
   FControlState.Exclude(csDestroyingHandle);
   FHandle = nullptr;
@@ -317,6 +324,7 @@ void TWinControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); return;
     case WM_ERASEBKGND: WMEraseBkgnd(Message); return;
+    case WM_WINDOWPOSCHANGING: WMWindowPosChanging(Message); return;
     case WM_WINDOWPOSCHANGED: WMWindowPosChanged(Message); return;
     case WM_SETFOCUS: WMSetFocus(Message); return;
     case WM_KILLFOCUS: WMKillFocus(Message); return;
@@ -450,6 +458,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   FTop = ATop;
   FWidth = AWidth;
   FHeight = AHeight;
+  UpdateAnchorRules();
   if (FHandle) {
     FInSetBounds = true;
     SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -473,7 +482,20 @@ void TWinControl::UpdateBoundsFromWindow() {
   FTop = r.top;
   FWidth = r.right - r.left;
   FHeight = r.bottom - r.top;
+  UpdateAnchorRules();
   BoundsChanged(resized);
+}
+
+void TWinControl::WMWindowPosChanging(TMessage& Message) {
+  DefaultHandler(Message);
+  // However the window is sized (by the user, the system or a direct call),
+  // it keeps within the constraints; a minimized window keeps its icon size.
+  auto* pos = reinterpret_cast<WINDOWPOS*>(Message.LParam);
+  if (!pos || (pos->flags & SWP_NOSIZE) || IsIconic(FHandle)) return;
+  int w = pos->cx, h = pos->cy;
+  ApplyConstraints(w, h);
+  pos->cx = w;
+  pos->cy = h;
 }
 
 void TWinControl::WMWindowPosChanged(TMessage& Message) {
@@ -488,33 +510,39 @@ void TWinControl::WMWindowPosChanged(TMessage& Message) {
 }
 
 void TWinControl::AnchorChildren() {
-  // Children keep their distance to the anchored edges of the client area.
+  // Children keep the distances to the anchored edges of the client area that
+  // they had when placed; a stretched one takes the change in size.
   const TRect client = ClientRect();
-  const int dw = client.Width() - FLastClientWidth, dh = client.Height() - FLastClientHeight;
-  const bool known = FAnchorBaseKnown;
-  FAnchorBaseKnown = true;
-  FLastClientWidth = client.Width();
-  FLastClientHeight = client.Height();
-  if (!known || (!dw && !dh)) return;
+  const bool wasAnchoring = FAnchoring;
+  FAnchoring = true;
   DisableAlign();
-  for (TControl* c : std::vector<TControl*>(FControls)) {
-    if (c->Align() != alNone) continue;
-    const TAnchors a = c->Anchors();
-    int l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
-    if (a.Contains(akRight)) {
-      if (a.Contains(akLeft)) w += dw;
-      else l += dw;
-    } else if (!a.Contains(akLeft)) {
-      l += dw / 2;
+  try {
+    for (TControl* c : std::vector<TControl*>(FControls)) {
+      const TAnchors a = c->Anchors();
+      if (c->Align() != alNone || !c->FAnchorRulesKnown || a == TAnchors{akLeft, akTop}) continue;
+      const int dw = client.Width() - c->FAnchorParentWidth, dh = client.Height() - c->FAnchorParentHeight;
+      const TRect& b = c->FAnchorBounds;
+      int l = b.Left, t = b.Top, w = b.Width(), h = b.Height();
+      if (a.Contains(akRight)) {
+        if (a.Contains(akLeft)) w += dw;
+        else l += dw;
+      } else if (!a.Contains(akLeft)) {
+        l += dw / 2;
+      }
+      if (a.Contains(akBottom)) {
+        if (a.Contains(akTop)) h += dh;
+        else t += dh;
+      } else if (!a.Contains(akTop)) {
+        t += dh / 2;
+      }
+      c->SetBounds(l, t, w, h);
     }
-    if (a.Contains(akBottom)) {
-      if (a.Contains(akTop)) h += dh;
-      else t += dh;
-    } else if (!a.Contains(akTop)) {
-      t += dh / 2;
-    }
-    c->SetBounds(l, t, w, h);
+  } catch (...) {
+    FAnchoring = wasAnchoring;
+    --FAlignLevel;
+    throw;
   }
+  FAnchoring = wasAnchoring;
   --FAlignLevel;  // the Realign that follows does the aligning
 }
 
@@ -900,7 +928,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
   const int n = static_cast<int>(list.size());
   if (n == 0) return nullptr;
   int i = static_cast<int>(std::find(list.begin(), list.end(), CurControl) - list.begin());
-  if (i == n && !GoForward) i = 0;
+  // With no current control the first step lands on the first (or last) one.
+  if (i == n) i = GoForward ? n - 1 : 0;
   for (int step = 0; step < n; ++step) {
     i = GoForward ? (i + 1) % n : (i - 1 + n) % n;
     TWinControl* c = list[i];
@@ -911,6 +940,20 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
 
 void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
   if (TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop)) next->SetFocus();
+}
+
+TWinControl* TWinControl::FindNextSibling(TWinControl* CurControl, bool GoForward) const {
+  const int n = static_cast<int>(FTabList.size());
+  const auto found = std::find(FTabList.begin(), FTabList.end(), CurControl);
+  if (found == FTabList.end()) return nullptr;
+  int i = static_cast<int>(found - FTabList.begin());
+  for (int step = 1; step < n; ++step) {
+    i = GoForward ? (i + 1) % n : (i - 1 + n) % n;
+    TWinControl* c = FTabList[i];
+    // A container is passed over: the arrows move among the controls of one group.
+    if (!c->ControlStyle().Contains(csAcceptsControls) && c->CanFocus()) return c;
+  }
+  return nullptr;
 }
 
 void TWinControl::WMSetFocus(TMessage& Message) {

@@ -223,7 +223,7 @@ void TfcTreeNode::SetSelected(bool Value) {
 
 void TfcTreeNode::SetDropTarget(bool Value) {
   if (Value) FOwner->Send(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(FItemId));
-  else if (DropTarget()) FOwner->Send(TVM_SELECTITEM, TVGN_DROPHILITE, 0);
+  else if (DropTarget()) TreeView()->ClearDropHighlight();
 }
 
 bool TfcTreeNode::HasChildren() const { return FItemId && FHasChildren; }

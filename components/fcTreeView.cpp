@@ -146,8 +146,8 @@ void TfcCustomTreeView::CreateParams(TCreateParams& Params) {
   if (FOptions.Contains(tvoShowButtons)) style |= TVS_HASBUTTONS;
   if (FOptions.Contains(tvoEditText) && !FReadOnly) style |= TVS_EDITLABELS;
   if (!FOptions.Contains(tvoHideSelection)) style |= TVS_SHOWSELALWAYS;
-  // Drag and drop is not offered: the system control never starts one.
-  style |= TVS_DISABLEDRAGDROP;
+  // The system control reports drags only for automatic dragging.
+  if (FDragMode == dmManual) style |= TVS_DISABLEDRAGDROP;
   if (FOptions.Contains(tvoHotTrack)) style |= TVS_TRACKSELECT;
   if (FAutoExpand) style |= TVS_SINGLEEXPAND;
   Params.Style |= style;
@@ -340,6 +340,8 @@ TfcTreeNode* TfcCustomTreeView::DropTarget() const {
   TfcTreeNode* n = HandleAllocated() ? FItems->GetNode(reinterpret_cast<HTREEITEM>(
                                            SendTree(TVM_GETNEXTITEM, TVGN_DROPHILITE, 0)))
                                      : nullptr;
+  // A highlight cleared by ClearDropHighlight's fallback leaves the item named.
+  if (n && !n->DropTarget()) n = nullptr;
   return n ? n : FDropTarget;
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "classlib/DragDrop.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
 #include "classlib/ImgList.h"
@@ -153,6 +154,13 @@ class TfcCustomTreeView : public TWinControl {
   TfcTreeHintWindow* HintWindow() const { return FHintWindow; }
   virtual void HideHint();
 
+  void SetDragMode(TDragMode Value) override;
+  void DragDrop(TObject* Source, int X, int Y) override;
+  // No item drop-highlighted any more.
+  void ClearDropHighlight();
+  // The node a drag started from (nullptr before the first drag).
+  TfcTreeNode* DragNode() const { return FDragNode; }
+
   // The class of the nodes the collection makes.
   void SetNodeFactory(TfcTreeNodeFactory Factory) { FNodeFactory = std::move(Factory); }
 
@@ -206,6 +214,15 @@ class TfcCustomTreeView : public TWinControl {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
+  // Drag and drop (fcTreeView_drag.cpp): the tree starts its drags itself
+  // when the system control reports one.
+  void BeginAutoDrag() override {}
+  void DoStartDrag(TDragObject*& DragObject) override;
+  void DoEndDrag(TObject* Target, int X, int Y) override;
+  void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
+  TDragImageList* GetDragImages() override;
+  // The node as the tree paints it, into the drag image list.
+  void MakeNodeDragImage(TfcTreeNode* Node);
 
   // The toggle rule of a user's click or Space on a node's check box.
   void UserToggle(TfcTreeNode* Node);
@@ -278,6 +295,7 @@ class TfcCustomTreeView : public TWinControl {
   TfcTreeHintWindow* FHintWindow = nullptr;
   TfcTreeNode* FHintNode = nullptr;
   TfcHintClock FHintClock;
+  std::unique_ptr<TDragImageList> FDragImage;
   HWND FEditWnd = nullptr;
   WNDPROC FEditPrevProc = nullptr;
   bool FFirstResize = false;

@@ -69,6 +69,16 @@ void TfcCustomTreeView::WMLButtonDown(TMessage& Message) {
   TFreeWatch watch(this);
   TWinControl::Dispatch(Message);
   if (watch.Freed() || !HandleAllocated()) return;
+  if (FDragMode == dmAutomatic && FDragKind == dkDrag) {
+    if (CanFocus()) SetFocus();
+    // The system control saw the mouse move away with the button held.
+    if (FDragged && FPressedNode) {
+      FPressedNode->SetFocused(true);
+      FPressedNode->SetSelected(true);
+      BeginDrag(false, -1);
+      return;
+    }
+  }
   // The system control waits for a drag in a loop of its own and takes the
   // release from the queue; the release is passed on here so that MouseUp runs.
   if (GetKeyState(VK_LBUTTON) >= 0 && GetCapture() != FHandle) {

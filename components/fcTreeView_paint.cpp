@@ -210,9 +210,11 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
   RestoreFont(c->Font(), Font());
   c->Brush()->SetColor(FColor);
   const bool focused = Focused();
-  const bool shownSelected = ShownSelected(N, State, (itemState & TVIS_DROPHILITED) != 0);
-  if (shownSelected && !multi) {
-    if (focused) {
+  const bool dropHighlighted = (itemState & TVIS_DROPHILITED) != 0;
+  const bool shownSelected = ShownSelected(N, State, dropHighlighted);
+  // A drop target shows wherever the mouse drags, focused tree or not.
+  if (dropHighlighted || (shownSelected && !multi)) {
+    if (focused || dropHighlighted) {
       c->Brush()->SetColor(clHighlight);
       c->Font()->SetColor(clHighlightText);
     } else if (!FOptions.Contains(tvoHideSelection)) {
@@ -248,7 +250,7 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
     if (!multi) s.Bottom += 1;
   }
   const bool editingThis = IsEditing() && State.Contains(fcisSelected);
-  if (!editingThis && c->Brush()->Color() != clNone && (!multi || N->MultiSelected())) {
+  if (!editingThis && c->Brush()->Color() != clNone && (!multi || N->MultiSelected() || dropHighlighted)) {
     if (State.Contains(fcisFocused)) {
       c->Rectangle(s);
     } else {

@@ -70,10 +70,11 @@ int BuildButtonSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y)
   TSkinBinder binder{SkinData};
   Heading(Parent, X, Y, L"Buttons \x6309\x94AE");
   Y += 22;
-  Place<TspSkinButton>(Parent, binder, X, Y, 90, 26, L"Normal \x666E\x901A");
-  auto* def = Place<TspSkinButton>(Parent, binder, X + 96, Y, 90, 26, L"&Default \x9ED8\x8BA4");
+  // Each caption with room to spare inside the column's 278 pixels.
+  Place<TspSkinButton>(Parent, binder, X, Y, 86, 26, L"Normal \x666E\x901A");
+  auto* def = Place<TspSkinButton>(Parent, binder, X + 90, Y, 86, 26, L"&Default \x9ED8\x8BA4");
   def->SetDefault(true);
-  auto* disabled = Place<TspSkinButton>(Parent, binder, X + 192, Y, 90, 26, L"Disabled \x7981\x7528");
+  auto* disabled = Place<TspSkinButton>(Parent, binder, X + 180, Y, 98, 26, L"Disabled \x7981\x7528");
   disabled->SetEnabled(false);
   Y += 32;
   TBitmap glyph;
@@ -85,7 +86,7 @@ int BuildButtonSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y)
   glyphTop->SetGlyph(&glyph);
   glyphTop->SetNumGlyphs(4);
   glyphTop->SetLayout(blGlyphTop);
-  auto* down = Place<TspSkinButton>(Parent, binder, X + 202, Y, 80, 30, L"Down \x6309\x4E0B");
+  auto* down = Place<TspSkinButton>(Parent, binder, X + 198, Y, 80, 30, L"Down \x6309\x4E0B");
   down->SetGroupIndex(7);
   down->SetDown(true);
   Y += 52;

@@ -52,7 +52,8 @@ int BuildDateSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   Y = AddCaption(Parent, SkinData, X, Y, L"Month calendar \x6708\x5386");
   auto* calendar = new TspSkinMonthCalendar(Parent);
   calendar->SetParent(Parent);
-  calendar->SetBounds(X, Y, 210, 160);
+  // The column's width: room for the day names apart, and rows that breathe.
+  calendar->SetBounds(X, Y, w, 214);
   calendar->DefaultFont()->SetName(kChineseFont);
   calendar->SetFirstDayOfWeek(Mon);
   calendar->SetSkinData(SkinData);

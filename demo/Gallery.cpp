@@ -1,6 +1,7 @@
 // The gallery: one form that shows what the library draws and how its
 // controls behave.
-//   Gallery.exe [--page N]   start on page N (1-based)
+//   Gallery.exe [--page N]   start on page N (1 to the number of pages; any
+//                            other N: a message on stderr, exit status 2)
 //   --dark, --noskin         start in the dark skin, or without a skin
 //   --mdi, --mdimax          open the MDI demo too (--mdimax: a child maximized)
 //   --second, --maximize, --rollup, --skin N, --switch: see GalleryFrame.h
@@ -8,8 +9,11 @@
 //                            every menu, drop-down and dialog opened M times
 #include <windows.h>
 
+#include <cstdio>
+
 #include "demo/GalleryForm.h"
 #include "demo/GalleryFrame.h"
+#include "demo/GalleryReady.h"
 #include "demo/GallerySoak.h"
 #include "skininputs/ShellFolder.h"
 
@@ -18,9 +22,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   StartShellFolders();
   Application->Initialize();
   Application->SetTitle(L"Gallery");
-  int page = 0;  // 1-based on the command line; none shows the first page
-  HasArgument(L"--page", &page);
+  int page = 1;  // 1-based on the command line; none shows the first page
+  const bool pageAsked = HasArgument(L"--page", &page);
   auto* form = Application->CreateForm<TGalleryForm>(Application, page - 1);
+  const int pages = form->Pages()->PageCount();
+  if (pageAsked && (page < 1 || page > pages)) {
+    std::fwprintf(stderr, L"Gallery: there is no page %d; the pages are 1 to %d.\n", page, pages);
+    EndShellFolders();
+    return 2;
+  }
+  SignalReadyWhenPainted(HasArgument(L"--menu") || HasArgument(L"--sysmenu"));
   TSoakSettings soak;
   if (!HasArgument(L"--soak", &soak.SkinSwitches)) {
     Application->Run();

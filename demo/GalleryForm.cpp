@@ -11,6 +11,7 @@
 #include "skin/SkinBuiltIn.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinTabs.h"
+#include "skininputs/SkinEdit.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner, int StartPage) : TForm(AOwner) {
   BuildMainMenu(this, frame);
   if (HasArgument(L"--dark")) SwitchSkin(gsDark);
   if (HasArgument(L"--noskin")) SwitchSkin(gsNone);
-  if (HasArgument(L"--mdi") || HasArgument(L"--mdimax")) {
+  if (HasArgument(L"--mdi") || HasArgument(L"--mdimax") || HasArgument(L"--mdiobjects")) {
     // Once the gallery shows, so that the demo window lies over it.
     auto* timer = new TTimer(this);
     timer->SetInterval(300);
@@ -145,6 +146,7 @@ void TGalleryForm::LoadSkins() {
   try {
     LoadBuiltInSkin(FBuiltInStored);
     FMainSkin->LoadCompressedStoredSkin(FBuiltInStored);
+    SetGalleryLook(FMainSkin);
     FSampleSkins.BuiltIn = new TspSkinData(this);
     FSampleSkins.BuiltIn->LoadCompressedStoredSkin(FBuiltInStored);
   } catch (const Exception& e) {
@@ -200,7 +202,8 @@ void TGalleryForm::BuildControlRow(TWinControl* Parent, int Top) {
   auto* star = AddControl<THoverStar>(Parent, 258, Top, 48, 48);
   star->SetHint(L"A windowless control painted by its parent");
   star->SetShowHint(true);
-  auto* edit = AddControl<TEdit>(Parent, 318, Top + 10, 220, 28);
+  auto* edit = AddControl<TspSkinEdit>(Parent, 318, Top + 10, 220, 28);
+  edit->SetSkinData(FMainSkin);  // an edit is no skinned control that BindSkin finds
   edit->SetText(L"\x7F16\x8F91\x4E2D\x6587\x6587\x5B57 Edit");
   auto* ok = AddControl<TspSkinButton>(Parent, 550, Top + 8, 90, 32);
   ok->SetCaption(L"&OK \x786E\x5B9A");
@@ -230,6 +233,15 @@ void TGalleryForm::BuildStatusBar() {
 }
 
 void TGalleryForm::SwitchSkin(TGallerySkin Skin) {
+  // The pages' own painting follows the skin, whatever happens to the load.
+  struct TFollowSkin {
+    TGalleryForm* Form;
+    ~TFollowSkin() {
+      SetGalleryLook(Form->FMainSkin);
+      if (Form->HandleAllocated())
+        RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+  } follow{this};
   try {
     switch (Skin) {
       case gsBuiltIn:
@@ -290,6 +302,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Composition \x5408\x6210", [](TComponent* o) -> TGalleryPage* { return new TCompositionPage(o); }},
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
+      {L"Frame objects \x5BF9\x8C61", NewFrameObjectsPage},
   };
   for (const auto& page : pages) {
     auto* sheet = new TspSkinTabSheet(this);

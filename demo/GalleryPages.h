@@ -15,6 +15,9 @@ class TGalleryPage : public TCustomControl {
  protected:
   void Paint() override;
   virtual void DrawPage(TCanvas* Canvas) = 0;
+  // Pages of controls paint in the gallery's skin look; pages of drawings
+  // keep the light paper their pictures are drawn for.
+  bool FFollowsSkin = false;
 };
 
 // Text (Chinese too), shapes, a BMP file and an image list.
@@ -121,6 +124,8 @@ TGalleryPage* NewThemesPage(TComponent* AOwner);
 TGalleryPage* NewEffectsPage(TComponent* AOwner);
 // The fc tree views and tree combos (TreePage.cpp).
 TGalleryPage* NewTreePage(TComponent* AOwner);
+// A form in the Objects skin, with frame objects of every kind (FrameObjectsPage.cpp).
+TGalleryPage* NewFrameObjectsPage(TComponent* AOwner);
 
 // Shared by the pages.
 String ProgramFolder();
@@ -130,8 +135,20 @@ String LoadGalleryPhoto(TBitmap& Photo);
 void DrawSectionTitle(TCanvas* Canvas, int X, int Y, const String& Text);
 // A small grey note under a drawing.
 void DrawNote(TCanvas* Canvas, int X, int Y, const String& Text);
+// Presses the mouse on From at FromPoint once the page shows and moves it to
+// ToPoint of To with the button held (--drag, for screenshots of a drag).
+void DragOnceShown(TComponent* Owner, TControl* From, TPoint FromPoint, TControl* To, TPoint ToPoint);
 // Focuses the combo and opens its drop-down once the page shows (for screenshots).
 class TfcCustomCombo;
 void DropDownOnceShown(TComponent* Owner, TfcCustomCombo* Combo);
+// The colours the pages paint their own parts in (the page, section titles and
+// notes): the skin's button face and text, or a light look without a skin.
+// The gallery sets them from its skin on each switch.
+struct TGalleryLook {
+  TColor Page, Title, Note;
+};
+// The look of the page being painted.
+const TGalleryLook& GalleryLook();
+void SetGalleryLook(const TspSkinData* Skin);
 // The font the gallery writes Chinese text in.
 extern const wchar_t* const kChineseFont;

@@ -1,5 +1,10 @@
 // Samples of the list boxes: with images, with a caption and its Up, Down
-// and Check buttons, in columns, and a popup list dropped under a button.
+// and Check buttons, in columns, a popup list dropped under a button, and
+// two lists whose items drag from one to the other (--drag N shows a drag in
+// column N).
+#include <algorithm>
+
+#include "demo/GalleryFrame.h"
 #include "demo/SkinSamples.h"
 #include "skinctrls/SkinButtons.h"
 #include "skininputs/PopupListBox.h"
@@ -11,6 +16,8 @@ const wchar_t* const kFruit[] = {L"Apple \x82F9\x679C", L"Banana \x9999\x8549", 
                                  L"Grape \x8461\x8404",  L"Lemon \x67E0\x6AAC",  L"Mango \x8292\x679C",
                                  L"Peach \x6843\x5B50",  L"Pear \x68A8",         L"Plum \x674E\x5B50"};
 
+constexpr int kRow = 18;
+
 template <class T>
 T* PutList(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H, const wchar_t* Name = nullptr) {
   T* list = new T(Parent);
@@ -18,6 +25,9 @@ T* PutList(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int 
   list->SetBounds(X, Y, W, H);
   list->DefaultFont()->SetName(kChineseFont);
   list->Font()->SetName(kChineseFont);
+  // Rows as high as the skins' item strips in every look, so that heights
+  // below hold whole rows.
+  list->SetDefaultItemHeight(kRow);
   if (Name) list->SetSkinDataName(Name);
   list->SetSkinData(SkinData);
   for (const wchar_t* s : kFruit) list->Items()->Add(s);
@@ -43,20 +53,45 @@ TImageList* FruitImages(TComponent* Owner) {
   return images;
 }
 
+// Items dragged from one of these lists drop into the other at the row under the mouse.
+void AllowItemDrags(TspSkinListBox* List) {
+  List->SetListBoxDragMode(dmAutomatic);
+  List->OnListBoxDragOver = [List](TObject*, TObject* Source, int X, int Y, TDragState, bool& Accept) {
+    auto* from = dynamic_cast<TspListBox*>(Source);
+    Accept = from && from != List->ListBox() && from->SkinListBox &&
+             from->SkinListBox->ListBoxDragMode() == dmAutomatic && from->ItemIndex() >= 0;
+    // The row the item will go to is shown selected.
+    if (Accept) List->SetItemIndex(List->ItemAtPos(TPoint(X, Y), true));
+  };
+  List->OnListBoxDragDrop = [List](TObject*, TObject* Source, int X, int Y) {
+    TspSkinCustomListBox* from = static_cast<TspListBox*>(Source)->SkinListBox;
+    const int index = from->ItemIndex();
+    const String text = from->Items()->Strings(index);
+    from->Items()->Delete(index);
+    const int at = List->ItemAtPos(TPoint(X, Y), true);
+    List->Items()->Insert(at < 0 ? List->Items()->Count() : at, text);
+    List->SetItemIndex(at < 0 ? List->Items()->Count() - 1 : at);
+  };
+}
+
 }  // namespace
 
 int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   const int w = kSampleColumnWidth - 2 * X;
 
   // Images: item i shows image i; the items past the images keep the indent.
-  auto* images = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w / 2 - 3, 110);
+  // Six whole rows inside the two-pixel frame.
+  auto* images = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w / 2 - 3, 6 * kRow + 4);
   images->SetImages(FruitImages(Parent));
   images->SetItemIndex(1);
   // Several selected, with tab stops.
-  auto* multi = PutList<TspSkinListBox>(Parent, SkinData, X + w / 2 + 3, Y, w - w / 2 - 3, 110);
+  auto* multi = PutList<TspSkinListBox>(Parent, SkinData, X + w / 2 + 3, Y, w - w / 2 - 3, 6 * kRow + 4);
   multi->SetMultiSelect(true);
   multi->Items()->Clear();
-  for (int i = 0; i < 9; ++i) multi->Items()->Add(String(kFruit[i]).substr(0, 5) + L"\t" + std::to_wstring(i * 7));
+  for (int i = 0; i < 9; ++i) {
+    const String fruit = kFruit[i];
+    multi->Items()->Add(fruit.substr(0, fruit.find(L' ')) + L"\t" + std::to_wstring(i * 7));
+  }
   auto* tabs = new TStringList();
   tabs->Add(L"60");
   multi->SetTabWidths(tabs);
@@ -67,7 +102,8 @@ int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   Y += 116;
 
   // A caption with a glyph-less title and the Up, Down and Check buttons.
-  auto* captioned = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w, 120, L"captionlistbox");
+  // Five whole rows under the 20-pixel caption.
+  auto* captioned = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w, 5 * kRow + 22, L"captionlistbox");
   captioned->SetCaptionMode(true);
   captioned->SetDefaultCaptionFont(captioned->DefaultFont());
   captioned->SetCaption(L"Caption buttons \x6807\x9898");
@@ -105,5 +141,23 @@ int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
     if (popup->Visible()) popup->Hide();
     else popup->ShowAt(button->ClientToScreen(TPoint(0, button->Height())));
   };
-  return Y + 31;
+  Y += 31;
+
+  // Two lists to drag items between.
+  auto* dragFrom = PutList<TspSkinListBox>(Parent, SkinData, X, Y, w / 2 - 3, 92);
+  auto* dragTo = PutList<TspSkinListBox>(Parent, SkinData, X + w / 2 + 3, Y, w - w / 2 - 3, 92);
+  dragTo->Items()->Clear();
+  for (int i = 5; i < 9; ++i) dragFrom->Items()->Delete(5);
+  for (int i = 5; i < 9; ++i) dragTo->Items()->Add(kFruit[i]);
+  AllowItemDrags(dragFrom);
+  AllowItemDrags(dragTo);
+  // --drag N: the pair of column N (1 when not given) shows a drag under way.
+  static int column = 0;
+  int dragColumn = 1;
+  if (HasArgument(L"--drag", &dragColumn) && ++column == std::max(1, dragColumn)) {
+    const int row = dragFrom->ItemHeight();
+    DragOnceShown(Parent, dragFrom->ListBox(), TPoint(30, row + row / 2), dragTo->ListBox(),
+                  TPoint(30, 2 * row + row / 2));
+  }
+  return Y + 98;
 }

@@ -2,6 +2,7 @@
 #include "demo/MDIDemo.h"
 
 #include "classlib/Menus.h"
+#include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMDITabs.h"
@@ -63,6 +64,22 @@ class TMDIDemoFrame : public TForm {
   }
   String ClassName() const override { return L"TMDIDemoFrame"; }
 
+  // The frame wears the Objects skin, whose MDI client background is a
+  // stretched picture, or the gallery's skin again.
+  void ToggleObjectsSkin() {
+    if (!FObjectsSkin) {
+      FObjectsSkin = new TspSkinData(this);
+      try {
+        FObjectsSkin->LoadFromCompressedFile(ProgramFolder() + L"skins\\Objects.skn");
+      } catch (const Exception&) {
+        FreeAndNil(FObjectsSkin);
+        return;
+      }
+    }
+    // The frame only: the tabs bar and the children keep the gallery's skin.
+    FSkinForm->SetSkinData(FSkinForm->SkinData() != FObjectsSkin ? FObjectsSkin : FSkin);
+  }
+
   TCustomForm* NewChild() {
     static const wchar_t* const kNames[] = {L"Report \x62A5\x544A", L"Notes \x7B14\x8BB0", L"Sketch \x8349\x56FE",
                                             L"Budget \x9884\x7B97", L"Letter \x4FE1"};
@@ -103,7 +120,9 @@ class TMDIDemoFrame : public TForm {
             {{L"&Tile \x5E73\x94FA", [this](TObject*) { Tile(); }},
              {L"&Cascade \x5C42\x53E0", [this](TObject*) { Cascade(); }},
              {L"&Arrange icons", [this](TObject*) { ArrangeIcons(); }},
-             {L"&Next \x4E0B\x4E00\x4E2A", [this](TObject*) { Next(); }}});
+             {L"&Next \x4E0B\x4E00\x4E2A", [this](TObject*) { Next(); }},
+             {L"-", nullptr},
+             {L"&Objects skin background", [this](TObject*) { ToggleObjectsSkin(); }}});
     SetMenu(menu);
     FSkinForm->UpdateMenuBar();
     TFont font;
@@ -112,6 +131,7 @@ class TMDIDemoFrame : public TForm {
   }
 
   TspSkinData* FSkin;
+  TspSkinData* FObjectsSkin = nullptr;  // skins\Objects.skn, once asked for
   TspSkinForm* FSkinForm = nullptr;
   TspSkinMDITabsBar* FTabs = nullptr;
   int FCount = 0;
@@ -125,5 +145,6 @@ TCustomForm* ShowMDIDemo(TspSkinData* Skin, bool MaximizeChild) {
   TCustomForm* last = nullptr;
   for (int i = 0; i < 7; ++i) last = frame->NewChild();
   if (MaximizeChild && last) last->SetWindowState(wsMaximized);
+  if (HasArgument(L"--mdiobjects")) frame->ToggleObjectsSkin();
   return frame;
 }

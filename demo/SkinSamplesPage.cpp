@@ -15,6 +15,7 @@ int ColumnLeft(int Column) { return 8 + Column * (kSampleColumnWidth + kColumnGa
 TSkinSamplesPage::TSkinSamplesPage(TComponent* AOwner, const TSampleSkins& Skins,
                                    const std::vector<TSampleBuilder>& Builders)
     : TGalleryPage(AOwner), FSkins(Skins) {
+  FFollowsSkin = true;
   TspSkinData* skins[] = {Skins.BuiltIn, Skins.Dark, nullptr};
   for (int column = 0; column < 3; ++column) {
     // A column whose skin is missing is left empty rather than shown unskinned twice.

@@ -50,6 +50,7 @@ void DrawTransparent(TCanvas* C, TBitmap* Picture, const TRect& R, int X, int Y,
 class TThemesPage : public TGalleryPage {
  public:
   explicit TThemesPage(TComponent* AOwner) : TGalleryPage(AOwner) {
+    FFollowsSkin = true;
     FSkins[0].Title = L"Default \x9ED8\x8BA4 \x2014 the program's built-in skin";
     FSkins[1].Title = L"Dark \x6DF1\x8272 \x2014 skins\\Dark.skn";
     for (int i = 0; i < 2; ++i) {
@@ -103,8 +104,9 @@ class TThemesPage : public TGalleryPage {
     DrawFrame(C, d, X, Y + 26, d->FormMinWidth, 92, false);
     DrawPanels(C, d, L"panel", L"\x9762\x677F Panel", X + d->FormMinWidth + 12, Y + 26,
                {TSize(100, 62), TSize(110, 92)}, true);
-    DrawFrame(C, d, X, Y + 128, kColumn, 112, true);
-    int y = Y + 250;
+    // Low enough that the last row (the popup menu and the hint) fits the page.
+    DrawFrame(C, d, X, Y + 128, kColumn, 88, true);
+    int y = Y + 224;
     DrawPanels(C, d, L"groupbox", L"\x5206\x7EC4 Group", X, y, {TSize(150, 66), TSize(280, 84)}, false);
     y += 92;
     DrawPanels(C, d, L"toolpanel", L"", X, y, {TSize(150, 30), TSize(280, 38)}, false);

@@ -1,6 +1,7 @@
 // The tree page: the fc tree view with check boxes, radio nodes, images and a
 // link node; a second tree with a multi-selection and 3-D buttons; and tree
-// combos. --droptree opens the first tree combo once the page shows.
+// combos. Nodes drag within a tree and from one tree to the other. --droptree
+// opens the first tree combo once the page shows; --drag drags a node.
 #include "components/fcTreeCombo.h"
 #include "demo/GalleryFrame.h"
 #include "demo/GalleryPages.h"
@@ -38,6 +39,7 @@ void MakeTreeImages(TImageList& Images) {
 class TTreePage : public TGalleryPage {
  public:
   explicit TTreePage(TComponent* AOwner) : TGalleryPage(AOwner) {
+    FFollowsSkin = true;
     MakeTreeImages(FImages);
   }
   String ClassName() const override { return L"TTreePage"; }
@@ -52,12 +54,21 @@ class TTreePage : public TGalleryPage {
     BuildCheckTree();
     BuildMultiTree();
     BuildCombos();
+    for (TfcTreeView* tv : {FCheckTree, FMultiTree}) AllowDrags(tv);
+    if (HasArgument(L"--drag")) {
+      TfcTreeNode* from = FMultiTree->Items()->GetFirstNode()->GetNextSibling()->Item(1);
+      TfcTreeNode* to = FCheckTree->Items()->GetFirstNode();
+      const TRect a = from->DisplayRect(true), b = to->DisplayRect(true);
+      DragOnceShown(this, FMultiTree, TPoint(a.Left + 6, a.Top + a.Height() / 2), FCheckTree,
+                    TPoint(b.Left + 20, b.Top + b.Height() / 2));
+    }
   }
 
   void DrawPage(TCanvas* Canvas) override {
     DrawSectionTitle(Canvas, 16, 10, L"Tree view \x6811\x5F62\x89C6\x56FE");
     DrawNote(Canvas, 16, 360, L"check boxes (three-state), radio nodes, images, a link");
     DrawNote(Canvas, 300, 360, L"multi-selection on level 1, 3-D buttons, row select");
+    DrawNote(Canvas, 16, 376, L"drag nodes within a tree or from one tree to the other");
     DrawSectionTitle(Canvas, 580, 10, L"Tree combo \x6811\x5F62\x7EC4\x5408\x6846");
     DrawNote(Canvas, 580, 62, L"drop-down, images, end nodes only");
     DrawNote(Canvas, 580, 122, L"drop-down list, typing completes");
@@ -74,8 +85,31 @@ class TTreePage : public TGalleryPage {
     return c;
   }
 
+  // A node dropped on a node of its own tree moves under it; one from the
+  // other tree is copied there.
+  void AllowDrags(TfcTreeView* Tv) {
+    Tv->SetDragMode(dmAutomatic);
+    Tv->OnDragOver = [Tv](TObject*, TObject* Source, int X, int Y, TDragState, bool& Accept) {
+      auto* from = dynamic_cast<TfcTreeView*>(Source);
+      TfcTreeNode* node = Tv->GetNodeAt(X, Y);
+      TfcTreeNode* dragged = from ? from->DragNode() : nullptr;
+      Accept = node && dragged && (from != Tv || (node != dragged && !node->HasAsParent(dragged)));
+    };
+    Tv->OnDragDrop = [Tv](TObject*, TObject* Source, int, int) {
+      auto* from = static_cast<TfcTreeView*>(Source);
+      TfcTreeNode* target = Tv->DropTarget();
+      if (!target) return;
+      if (from == Tv) {
+        from->DragNode()->MoveTo(target, fcnaAddChild);
+      } else {
+        Tv->Items()->AddChild(target, from->DragNode()->Text());
+      }
+      target->Expand(false);
+    };
+  }
+
   void BuildCheckTree() {
-    auto* tv = Place<TfcTreeView>(16, 34, 260, 320);
+    auto* tv = FCheckTree = Place<TfcTreeView>(16, 34, 260, 320);
     tv->SetImages(&FImages);
     tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvo3StateCheckbox, tvoAutoURL});
     TfcTreeNodes* items = tv->Items();
@@ -112,7 +146,7 @@ class TTreePage : public TGalleryPage {
   }
 
   void BuildMultiTree() {
-    auto* tv = Place<TfcTreeView>(300, 34, 260, 320);
+    auto* tv = FMultiTree = Place<TfcTreeView>(300, 34, 260, 320);
     tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvoExpandButtons3D, tvoRowSelect});
     tv->MultiSelectAttributes()->SetEnabled(true);
     tv->MultiSelectAttributes()->SetMultiSelectLevel(1);
@@ -156,6 +190,8 @@ class TTreePage : public TGalleryPage {
 
   TImageList FImages{nullptr, 16, 16};
   bool FBuilt = false;
+  TfcTreeView* FCheckTree = nullptr;
+  TfcTreeView* FMultiTree = nullptr;
 };
 
 }  // namespace

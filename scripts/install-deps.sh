@@ -4,7 +4,9 @@
 set -euo pipefail
 
 packages=(cmake make g++ g++-mingw-w64-i686 clang llvm libz-mingw-w64-dev zlib1g-dev googletest
-          wine wine32:i386 xvfb xauth imagemagick fonts-wqy-microhei)
+          wine wine32:i386 xvfb xauth imagemagick fonts-wqy-microhei
+          # Wine's own fonts: the system frame draws its caption buttons in Marlett.
+          fonts-wine)
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi

@@ -32,4 +32,6 @@ echo "== Host build (portable code, ASan + UBSan) =="
 ASAN_OPTIONS=detect_leaks=1 ctest --test-dir "$HOST_DIR" -j "$JOBS" --output-on-failure || status=1
 echo "== Windows build under Wine =="
 ctest --test-dir "$BUILD_DIR" -j "$JOBS" --output-on-failure || status=1
+echo "== Hello built outside the tree as the guide says, run under Wine =="
+bash "$ROOT/scripts/hello-outside.sh" || status=1
 exit $status

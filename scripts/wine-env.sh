@@ -9,7 +9,7 @@ export WINEARCH=win32
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 wine_env_cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${SKINGUI_OWN_WINESERVER:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
   if [ -n "${SKINGUI_XVFB_PID:-}" ]; then kill "$SKINGUI_XVFB_PID" 2>/dev/null || true; fi
 }
 
@@ -39,7 +39,10 @@ start_wine() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
-  wineserver -p
+  # A wineserver already running on the prefix (another script's, such as a
+  # test run's) is used as it is, and left running at the end.
+  SKINGUI_OWN_WINESERVER=""
+  if wineserver -p 2>/dev/null; then SKINGUI_OWN_WINESERVER=1; fi
   # Start Wine's background services now, with no pipes attached: a service
   # started by the first test would otherwise hold CTest's output pipe open
   # until the wineserver exits, and CTest would wait for it.
@@ -62,6 +65,13 @@ start_wine() {
       iconv -f UTF-8 -t UTF-16 >"$reg"
     wine regedit /S "$reg" </dev/null >/dev/null 2>&1 || true
     touch "$WINEPREFIX/.skingui-fontlink-2"
+  fi
+  # The system frame draws its caption buttons in Marlett, one of Wine's own
+  # fonts (Debian's fonts-wine), which this Wine does not look for in its data
+  # folder: without it the buttons show letters. The prefix gets a copy.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$fonts" ] && [ ! -e "$fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
   fi
   # On our own Xvfb there is no window manager: unmanaged windows spare Wine
   # its wait for a manager's answer each time a framed window goes away.

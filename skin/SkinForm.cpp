@@ -38,6 +38,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TspSkinForm::~TspSkinForm() {
+  UnhookMDIClient();
   RemoveMenuHook();
   UnhookForm();
 }
@@ -51,6 +52,7 @@ void TspSkinForm::BeforeDestruction() {
   // The form goes on without this frame: give it the system frame back.
   const bool wasOn = FFrameOn;
   FFrameOn = false;
+  if (FForm && !FForm->ComponentState().Contains(csDestroying)) FForm->SetNativeMenuBar(true);
   if (wasOn && FForm && FForm->HandleAllocated() && !FForm->ComponentState().Contains(csDestroying)) {
     SetWindowRgn(FForm->Handle(), nullptr, TRUE);
     SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
@@ -280,7 +282,10 @@ void TspSkinForm::FormMessage(TMessage& Message) {
 
 bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMessage&)>& Old) {
   HWND h = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
+  if (FForm->FormStyle() == fsMDIForm && FForm->ClientHandle() != FMDIClient) HookMDIClient();
   switch (Message.Msg) {
+    case WM_SETCURSOR: return WMSetCursor(Message);
+    case WM_ERASEBKGND: return WMEraseBkgnd(Message);
     case WM_NCCALCSIZE: WMNCCalcSize(Message); return true;
     case WM_NCPAINT:
       // The frame is skipped, not drawn by the system, while the skin changes.
@@ -309,6 +314,8 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
     case WM_GETMINMAXINFO:
       if (IsMDIChild()) Old(Message);
       WMGetMinMaxInfo(Message);
+      // The form's own constraints hold within the frame's limits.
+      FForm->ConstrainMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(Message.LParam));
       return true;
     case WM_WINDOWPOSCHANGED: {
       Old(Message);
@@ -383,7 +390,7 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
           if (barItem == FMenuBarDown && FMenuLink && FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();
           else if (barItem != closed) PopupMenuBarItem(barItem);
         } else if (TspSkinFrameObject* object = ObjectAt(p)) {
-          PressObject(object);
+          PressObject(object, p);
         } else if (IconRect().Contains(p)) {
           const TRect icon = IconRect();
           RECT w = {};

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -188,6 +189,17 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // A frame button without a command, or a user area, was clicked.
   TspFrameObjectEvent OnObjectClick;
 
+  // Values and texts of frame objects by object name (switches 0 or 1,
+  // gauges, regulators and track bars within their range; labels): 0 and
+  // empty for a name without such an object. Setting repaints the object.
+  int ObjectValue(const String& IDName) const;
+  void SetObjectValue(const String& IDName, int Value);
+  String ObjectText(const String& IDName) const;
+  void SetObjectText(const String& IDName, const String& Value);
+  // A frame object's value was changed by the mouse (a switch clicked, a
+  // track bar or regulator dragged).
+  TspFrameObjectEvent OnObjectChange;
+
   // MDI (SkinFormMDI.cpp). The tabs bar of an MDI frame: the skinned form
   // of each MDI child adds its tab when it is made and removes it when it
   // goes, and the bar learns of every change of the active child.
@@ -253,7 +265,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void WMNCHitTest(TMessage& Message);
   TPoint ScreenToWindow(const TPoint& P) const;
   void SetHotObject(TspSkinFrameObject* Object);
-  void PressObject(TspSkinFrameObject* Object);
+  void PressObject(TspSkinFrameObject* Object, const TPoint& WindowPoint);
   void TrackPress(const TPoint& WindowPoint);
   void ReleasePress(const TPoint& WindowPoint);
   void CancelPress();
@@ -264,6 +276,24 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void ShowGlow(TspSkinFrameObject* Object);
   void HideGlow();
   void StopFrameTimers();
+
+  // Frame objects' mouse input, animations and cursors (SkinFormObjectInput.cpp)
+  void DragObject(const TPoint& WindowPoint);
+  // A click on an object: switches toggle, animation buttons run their command.
+  void ObjectClicked(TspSkinFrameObject* Object);
+  void ObjectValueChanged(TspSkinFrameObject* Object);
+  void StartObjectAnimations();
+  // Gives new objects the values and texts set before (CreateObjects).
+  void RestoreObjectValues();
+  void ObjectAnimationTick();
+  bool WMSetCursor(TMessage& Message);
+  // The client backgrounds of the form and its MDI client (SkinFormBackground.cpp)
+  bool WMEraseBkgnd(TMessage& Message);
+  bool EraseWithPicture(HDC DC, const TRect& R, bool MDIClient);
+  void HookMDIClient();
+  void UnhookMDIClient();
+  static LRESULT CALLBACK MDIClientProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR Id,
+                                        DWORD_PTR Data);
 
   // Commands (SkinFormStates.cpp)
   void ObjectClick(TspSkinFrameObject* Object);
@@ -366,6 +396,12 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   TTimer* FMorphTimer = nullptr;
   TTimer* FHintTimer = nullptr;
   TTimer* FAlphaTimer = nullptr;
+  TTimer* FObjectTimer = nullptr;  // frame animations
+  HWND FMDIClient = nullptr;       // the MDI client window this form subclassed
+  // Values and texts that the program or the mouse gave to frame objects,
+  // by object name: the objects of the next skin take them on.
+  std::map<String, int> FObjectValues;
+  std::map<String, String> FObjectTexts;
   THintWindow* FHintWindow = nullptr;
   TspLayerManager* FGlow = nullptr;
 

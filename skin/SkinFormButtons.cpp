@@ -27,11 +27,18 @@ constexpr TColor kHotFill = 0xD2BDB6, kDownFill = 0xB59385, kNavy = 0x800000;
 TspSkinStdButtonObject::TspSkinStdButtonObject(TspDataSkinStdButton* Data, TBitmap* ActivePicture)
     : TspSkinButtonObject(Data, ActivePicture),
       FCommand(Data->Command),
-      FRestoreRect(Data->RestoreRect),
-      FRestoreActiveRect(Data->RestoreActiveRect),
-      FRestoreDownRect(Data->RestoreDownRect),
-      FRestoreInActiveRect(Data->RestoreInActiveRect),
-      FRestoreHint(Data->RestoreHint) {}
+      FRestore{Data->RestoreRect, Data->RestoreActiveRect, Data->RestoreDownRect, Data->RestoreInActiveRect} {}
+
+bool TspRestoreLooks::Shown(TspCommandKind Command, const TspFrameState& State) const {
+  return ((Command == cmMaximize && State.WindowState == 2) || (Command == cmMinimize && State.WindowState == 1)) &&
+         !IsNullRect(Normal);
+}
+
+const TRect& TspRestoreLooks::Pick(bool Pressed, bool Hot, bool FormActive) const {
+  if (Pressed && !IsNullRect(Down)) return Down;
+  if (!FormActive && !IsNullRect(InActive)) return InActive;
+  return Hot && !IsNullRect(Active) ? Active : Normal;
+}
 
 bool TspSkinStdButtonObject::RestoreState(const TspFrameState& State) const {
   return (FCommand == cmMaximize && State.WindowState == 2) || (FCommand == cmMinimize && State.WindowState == 1);
@@ -61,16 +68,10 @@ void TspSkinStdButtonObject::Draw(TCanvas* Canvas, TBitmap* Frame, const TspFram
                      State.RolledUp);
     return;
   }
-  if (!RestoreState(State) || IsNullRect(FRestoreRect)) {
+  if (!FRestore.Shown(FCommand, State)) {
     TspSkinButtonObject::Draw(Canvas, Frame, State);
     return;
   }
-  if (Down && Active && !IsNullRect(FRestoreDownRect)) {
-    CopyPiece(Canvas, FActivePicture, FRestoreDownRect);
-  } else if (!State.FormActive && !IsNullRect(FRestoreInActiveRect)) {
-    CopyPiece(Canvas, FActivePicture, FRestoreInActiveRect);
-  } else {
-    // The restore looks lie in the active picture, like the other active looks.
-    CopyPiece(Canvas, FActivePicture, Active && !IsNullRect(FRestoreActiveRect) ? FRestoreActiveRect : FRestoreRect);
-  }
+  // The restore looks lie in the active picture, like the other active looks.
+  CopyPiece(Canvas, FActivePicture, FRestore.Pick(Down && Active, Active, State.FormActive));
 }

@@ -51,6 +51,8 @@ void TspSkinForm::ApplyFrame() {
     FButtonsOffset = s->ButtonsOffset;
   }
   FFrameOn = on && FMetrics.Valid();
+  // The frame draws the menu bar itself; the system frame shows the system's.
+  if (FForm) FForm->SetNativeMenuBar(!FFrameOn);
   if (FFrameOn) CreateObjects();
   if (!FFrameOn && FRollUp) {
     // The system frame has no roll-up: the form gets its height back.
@@ -75,7 +77,9 @@ void TspSkinForm::CreateObjects() {
     FObjects.push_back(CreateFrameObject(FSkinData->ObjectList[i], FSkinData));
   }
   UpdateButtonVisibility();
+  RestoreObjectValues();
   LayoutObjects();
+  StartObjectAnimations();
 }
 
 void TspSkinForm::ClearObjects() {
@@ -144,7 +148,9 @@ void TspSkinForm::LayoutObjects() {
     const int picH = onRollUp ? rollUp->Height() : FMetrics.PicH;
     // The frame picture's points place its objects; the roll-up picture's halves place its own.
     const TspSkinGeometry* points = onRollUp ? nullptr : &FMetrics.Geometry;
-    object->ObjectRect = PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, onRollUp ? picH : size.cy, points);
+    // Caption buttons keep together in the skin's buttons area.
+    object->ObjectRect = onRollUp ? PlaceFrameRect(object->SkinRect(), picW, picH, size.cx, picH, points)
+                                  : PlaceCaptionButton(FMetrics, object->SkinRect(), size.cx, size.cy);
     if (auto* c = dynamic_cast<TspSkinCaptionObject*>(object.get())) {
       c->TextPlace = PlaceFrameRect(c->TextRect(), picW, picH, size.cx, onRollUp ? picH : size.cy, points);
       if (!caption || onRollUp == (FRollUp && rollUpPicture)) caption = c;
@@ -228,8 +234,10 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
   if (!IsNullRect(icon)) {
     HICON handle = reinterpret_cast<HICON>(SendMessageW(h, WM_GETICON, ICON_SMALL2, 0));
     if (!handle) handle = reinterpret_cast<HICON>(GetClassLongPtrW(h, GCLP_HICONSM));
-    if (!handle) handle = LoadIconW(nullptr, IDI_APPLICATION);
-    DrawIconEx(canvas->Handle(), icon.Left, icon.Top, handle, icon.Width(), icon.Height(), 0, nullptr, DI_NORMAL);
+    if (!handle) handle = reinterpret_cast<HICON>(GetClassLongPtrW(h, GCLP_HICON));
+    // A program without an icon shows none: a blank stand-in beside the
+    // system-menu button would read as a second, empty button.
+    if (handle) DrawIconEx(canvas->Handle(), icon.Left, icon.Top, handle, icon.Width(), icon.Height(), 0, nullptr, DI_NORMAL);
   }
   // An inactive form without an inactive picture of the skin's own is drawn
   // from the active one through the skin's inactive effect.
@@ -257,6 +265,9 @@ void TspSkinForm::InvalidateFrame() {
   HRGN client = CreateRectRgn(0, 0, c.Width(), c.Height());
   CombineRgn(frame, frame, client, RGN_DIFF);
   RedrawWindow(FForm->Handle(), nullptr, frame, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  // A stretched client picture changes everywhere with the size.
+  if (FSkinData && FSkinData->StretchEffect && FSkinData->BGPictureIndex >= 0)
+    RedrawWindow(FForm->Handle(), nullptr, client, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
   DeleteObject(frame);
   DeleteObject(client);
 }

@@ -14,6 +14,9 @@ TspFrameMetrics MakeFrameMetrics(const TspSkinSections& Skin, int PicW, int PicH
   m.HitLB = Skin.HitTestLBPoint;
   m.HitRB = Skin.HitTestRBPoint;
   m.FormMinWidth = Skin.FormMinWidth;
+  m.SizeGrip = Skin.SizeGripArea;
+  m.ButtonsRect = Skin.ButtonsRect;
+  m.ButtonsInLeft = Skin.ButtonsInLeft;
   const TRect margins = FrameMargins(m);
   m.RollUpH = RollUpPicH > 0 ? RollUpPicH : margins.Top + margins.Bottom;
   return m;
@@ -67,6 +70,16 @@ TRect PlaceFrameRect(const TRect& R, int PicW, int PicH, int W, int H, const Tsp
   return TRect(x(R.Left), y(R.Top), x(R.Right), y(R.Bottom));
 }
 
+TRect PlaceCaptionButton(const TspFrameMetrics& M, const TRect& R, int W, int H) {
+  const TRect& area = M.ButtonsRect;
+  const bool inArea = area.Right > area.Left && area.Bottom > area.Top && R.Left >= area.Left &&
+                      R.Right <= area.Right && R.Top >= area.Top && R.Bottom <= area.Bottom;
+  if (!inArea) return PlaceFrameRect(R, M.PicW, M.PicH, W, H, &M.Geometry);
+  const TRect placed = PlaceFrameRect(area, M.PicW, M.PicH, W, H, &M.Geometry);
+  const int dx = M.ButtonsInLeft ? 0 : placed.Right - area.Right, dy = placed.Top - area.Top;
+  return TRect(R.Left + dx, R.Top + dy, R.Right + dx, R.Bottom + dy);
+}
+
 TSize FrameMinSize(const TspFrameMetrics& M) {
   const TspSkinGeometry& g = M.Geometry;
   const int corners = std::max(g.LT.X, g.LB.X) + (M.PicW - std::min(g.RT.X, g.RB.X));
@@ -77,6 +90,10 @@ TSize FrameMinSize(const TspFrameMetrics& M) {
 TspFrameHit FrameHitTest(const TspFrameMetrics& M, int W, int H, const TPoint& P, bool Sizeable) {
   if (P.X < 0 || P.Y < 0 || P.X >= W || P.Y >= H) return fhNowhere;
   const TRect client = FrameClientRect(M, W, H, false);
+  const TRect& grip = M.SizeGrip;
+  if (Sizeable && grip.Right > grip.Left && grip.Bottom > grip.Top &&
+      PlaceFrameRect(grip, M.PicW, M.PicH, W, H, &M.Geometry).Contains(P))
+    return fhBottomRight;
   if (client.Contains(P)) return fhClient;
   const int b = M.BorderW;
   if (Sizeable && b > 0) {

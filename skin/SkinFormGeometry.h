@@ -22,6 +22,9 @@ struct TspFrameMetrics {
   TPoint HitLT, HitRT, HitLB, HitRB;
   int FormMinWidth = 0;
   int RollUpH = 0;  // window height while rolled up
+  TRect SizeGrip;   // where the form answers as its size grip (picture coordinates)
+  TRect ButtonsRect;  // the caption buttons' area (picture coordinates)
+  bool ButtonsInLeft = false;
   bool Valid() const { return PicW > 0 && PicH > 0 && Geometry.CL.Right > Geometry.CL.Left; }
 };
 
@@ -47,12 +50,19 @@ TspSkinGeometry FrameGeometryAt(const TspFrameMetrics& M, int W, int H);
 // icon stays. Without Points the halves decide alone.
 TRect PlaceFrameRect(const TRect& R, int PicW, int PicH, int W, int H, const TspSkinGeometry* Points = nullptr);
 
+// The place on a W x H window of a caption button whose picture rectangle
+// is R: a button within the buttons area moves with that area as one group,
+// which keeps to the left with ButtonsInLeft and otherwise lies as
+// PlaceFrameRect places it; any other rectangle as PlaceFrameRect says.
+TRect PlaceCaptionButton(const TspFrameMetrics& M, const TRect& R, int W, int H);
+
 // The smallest window the frame can be drawn at: the fixed corners side by
 // side, and the skin's own minimum width.
 TSize FrameMinSize(const TspFrameMetrics& M);
 
 // What lies at P (window coordinates) of a W x H window: sizing zones (only
 // when Sizeable) run BorderW deep along the edges, the corner zones along the
-// edges up to the hit-test points; the band above the client is the caption,
-// the rest of the frame border.
+// edges up to the hit-test points, and the size grip area answers as the
+// bottom-right corner; the band above the client is the caption, the rest of
+// the frame border.
 TspFrameHit FrameHitTest(const TspFrameMetrics& M, int W, int H, const TPoint& P, bool Sizeable);

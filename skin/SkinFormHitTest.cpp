@@ -62,6 +62,7 @@ void TspSkinForm::SetHotObject(TspSkinFrameObject* Object) {
     RepaintObject(o);
   }
   if (morphing) FMorphTimer->SetEnabled(true);
+  StartObjectAnimations();
   if (!Object) return;
   ShowGlow(Object);
   FHintTimer->SetInterval(Application ? static_cast<uint32_t>(Application->HintPause()) : 500);
@@ -83,17 +84,24 @@ void TspSkinForm::MorphTick() {
   if (!running) FMorphTimer->SetEnabled(false);
 }
 
-void TspSkinForm::PressObject(TspSkinFrameObject* Object) {
+void TspSkinForm::PressObject(TspSkinFrameObject* Object, const TPoint& WindowPoint) {
   HideObjectHint();
   FDown = Object;
   Object->Active = true;
   Object->Down = true;
   Object->MorphKf = 1;
   SetCapture(FForm->Handle());
+  const TRect& r = Object->ObjectRect;
+  if (Object->TakesDrag() && Object->MouseDown(TPoint(WindowPoint.X - r.Left, WindowPoint.Y - r.Top)))
+    ObjectValueChanged(Object);
   RepaintObject(Object);
 }
 
 void TspSkinForm::TrackPress(const TPoint& WindowPoint) {
+  if (FDown->TakesDrag()) {
+    DragObject(WindowPoint);
+    return;
+  }
   // Pressed only while the mouse is over it; released outside it is no click.
   const bool inside = FDown->ObjectRect.Contains(WindowPoint);
   if (FDown->Active == inside) return;
@@ -112,7 +120,8 @@ void TspSkinForm::ReleasePress(const TPoint& WindowPoint) {
   FHot = inside ? object : nullptr;
   object->MorphKf = inside ? 1 : 0;
   RepaintObject(object);
-  if (inside) ObjectClick(object);
+  // A drag changes the value on its way: its release is no click.
+  if (inside && !object->TakesDrag()) ObjectClicked(object);
 }
 
 void TspSkinForm::CancelPress() {
@@ -167,6 +176,7 @@ void TspSkinForm::HideGlow() {
 
 void TspSkinForm::StopFrameTimers() {
   if (FMorphTimer) FMorphTimer->SetEnabled(false);
+  if (FObjectTimer) FObjectTimer->SetEnabled(false);
   if (FAlphaTimer) FAlphaTimer->SetEnabled(false);
   HideObjectHint();
   HideGlow();

@@ -182,7 +182,10 @@ void TspSkinForm::DrawMenuBar(TCanvas* Canvas) {
   TspSkinColors* colors = FSkinData->SkinColors.get();
   TspDataSkinMainMenuBar* barData = MenuBarData();
   TBitmap* barPicture = MenuBarPicture();
-  if (barPicture && !IsNullRect(barData->SkinRect)) {
+  if (FSkinData->MainMenuBarTransparent) {
+    // A transparent bar shows the frame picture's own menu area under it.
+    DrawPieceFill(Canvas, StatePicture(FActive), FMainMenuRect, bar, true, spstFull);
+  } else if (barPicture && !IsNullRect(barData->SkinRect)) {
     const TRect& items = barData->ItemsRect;
     const int a = IsNullRect(items) ? 0 : items.Left;
     const int z = IsNullRect(items) ? 0 : barData->SkinRect.Width() - items.Right;

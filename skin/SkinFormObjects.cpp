@@ -2,6 +2,8 @@
 #include "skin/SkinFormObjects.h"
 
 #include "skin/SPUtils_geometry.h"
+#include "skin/SPUtils_platform.h"
+#include "skin/SkinFormObjectKinds.h"
 #include "skin/speffbmp.h"
 
 namespace {
@@ -59,6 +61,18 @@ TspSkinFrameObject::TspSkinFrameObject(TspDataSkinObject* Data, TBitmap* ActiveP
 void TspSkinFrameObject::CopyPiece(TCanvas* Canvas, TBitmap* Picture, const TRect& Source) const {
   if (!Picture || Picture->Empty() || IsNullRect(Source)) return;
   Canvas->CopyRect(ObjectRect, Picture->Canvas(), Source);
+}
+
+void TspSkinFrameObject::CopyKeyed(TCanvas* Canvas, TBitmap* Picture, const TRect& Source, const TRect& Dest,
+                                   bool Keyed, TColor Key) {
+  if (!Picture || Picture->Empty() || IsNullRect(Source)) return;
+  if (!Keyed || !Platform().TransparentBlt) {
+    Canvas->CopyRect(Dest, Picture->Canvas(), Source);
+    return;
+  }
+  Platform().TransparentBlt(Canvas->Handle(), Dest.Left, Dest.Top, Dest.Width(), Dest.Height(),
+                            Picture->Canvas()->Handle(), Source.Left, Source.Top, Source.Width(), Source.Height(),
+                            static_cast<UINT>(ColorToRGB(Key)));
 }
 
 void TspSkinFrameObject::DrawLook(TCanvas* Canvas, TBitmap* Frame, const TRect& Normal, const TRect& Hot,
@@ -127,6 +141,22 @@ std::unique_ptr<TspSkinFrameObject> CreateFrameObject(TspDataSkinObject* Data, T
     object = std::make_unique<TspSkinButtonObject>(button, active);
   } else if (auto* caption = dynamic_cast<TspDataSkinCaption*>(Data)) {
     object = std::make_unique<TspSkinCaptionObject>(caption, active, Skin->CaptionRect);
+  } else if (auto* animate = dynamic_cast<TspDataSkinAnimate*>(Data)) {
+    object = std::make_unique<TspSkinAnimateObject>(animate, active);
+  } else if (auto* label = dynamic_cast<TspDataSkinLabel*>(Data)) {
+    object = std::make_unique<TspSkinLabelObject>(label, active);
+  } else if (auto* bitLabel = dynamic_cast<TspDataSkinBitLabel*>(Data)) {
+    object = std::make_unique<TspSkinBitLabelObject>(bitLabel, active);
+  } else if (dynamic_cast<TspDataSkinSwitch*>(Data)) {
+    object = std::make_unique<TspSkinSwitchObject>(Data, active);
+  } else if (auto* gauge = dynamic_cast<TspDataSkinGauge*>(Data)) {
+    object = std::make_unique<TspSkinGaugeObject>(gauge, active);
+  } else if (auto* frameGauge = dynamic_cast<TspDataSkinFrameGaugeObject*>(Data)) {
+    object = std::make_unique<TspSkinFrameGaugeObject>(frameGauge, active);
+  } else if (auto* regulator = dynamic_cast<TspDataSkinFrameRegulatorObject*>(Data)) {
+    object = std::make_unique<TspSkinFrameRegulatorObject>(regulator, active);
+  } else if (auto* trackBar = dynamic_cast<TspDataSkinTrackBar*>(Data)) {
+    object = std::make_unique<TspSkinTrackBarObject>(trackBar, active);
   } else if (dynamic_cast<TspDataUserObject*>(Data)) {
     object = std::make_unique<TspSkinUserObject>(Data, active);
   } else {

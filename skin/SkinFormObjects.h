@@ -40,11 +40,32 @@ class TspSkinFrameObject {
   // Mouse over it, and pressed.
   bool Active = false;
   bool Down = false;
+  // Milliseconds until the animation's next frame (kept by the form's timer).
+  int AnimationWait = 0;
   // 0 normal look .. 1 active look; steps while morphing.
   double MorphKf = 0;
 
   // Takes the mouse (hover, press, click); others let the caption drag.
   virtual bool Interactive() const { return false; }
+  // A value shown by the object (gauges, regulators, track bars, switches);
+  // SetValue keeps it in the record's range and says whether it changed.
+  virtual bool HasValue() const { return false; }
+  virtual int Value() const { return 0; }
+  virtual bool SetValue(int) { return false; }
+  // Text shown by the object (labels).
+  virtual bool HasText() const { return false; }
+  virtual String Text() const { return String(); }
+  virtual void SetText(const String&) {}
+  // A press sets the value and dragging changes it (object coordinates): no
+  // click follows. Both say whether the value changed.
+  virtual bool TakesDrag() const { return false; }
+  virtual bool MouseDown(const TPoint&) { return false; }
+  virtual bool MouseDrag(const TPoint&) { return false; }
+  // Frame animations: whether the object wants ticks now, its interval in
+  // ms, and one step (true when its look changed).
+  virtual bool Animating() const { return false; }
+  virtual int AnimationInterval() const { return 0; }
+  virtual bool AnimationTick() { return false; }
   // Draws the object at ObjectRect over the frame in Canvas. Frame is the
   // picture the object's rectangles come from (form or roll-up picture).
   virtual void Draw(TCanvas* Canvas, TBitmap* Frame, const TspFrameState& State);
@@ -66,6 +87,9 @@ class TspSkinFrameObject {
   // Copies Source of Picture to the object's place.
   void CopyPiece(TCanvas* Canvas, TBitmap* Picture, const TRect& Source) const;
   TBitmap* NormalPicture(TBitmap* Frame) const { return FSkinRectInAPicture && FActivePicture ? FActivePicture : Frame; }
+  // Copies Source of Picture to Dest, leaving out Key's pixels when Keyed.
+  static void CopyKeyed(TCanvas* Canvas, TBitmap* Picture, const TRect& Source, const TRect& Dest, bool Keyed,
+                        TColor Key);
 
   String FIDName, FHint;
   bool FRollUp = false;
@@ -77,6 +101,16 @@ class TspSkinFrameObject {
   int FCursorIndex = -1;
   int FGlowPicture = -1, FGlowMask = -1, FGlowAlpha = 255;
   TPoint FGlowOffset;
+};
+
+// The restore looks of a caption button or an animation button (active
+// picture rectangles), shown while the form is in the state of the button's
+// command: maximized for maximize, minimized for minimize.
+struct TspRestoreLooks {
+  TRect Normal, Active, Down, InActive;
+  bool Shown(TspCommandKind Command, const TspFrameState& State) const;
+  // The look for a pressed or hot button on an active or inactive form.
+  const TRect& Pick(bool Pressed, bool Hot, bool FormActive) const;
 };
 
 // A "button" record: a frame button with a pressed look.
@@ -104,8 +138,7 @@ class TspSkinStdButtonObject : public TspSkinButtonObject {
 
  private:
   TspCommandKind FCommand = cmDefault;
-  TRect FRestoreRect, FRestoreActiveRect, FRestoreDownRect, FRestoreInActiveRect;
-  String FRestoreHint;
+  TspRestoreLooks FRestore;
 };
 
 // The caption text of the form, in the record's font, colours and effects.

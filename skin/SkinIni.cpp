@@ -10,7 +10,7 @@ namespace {
 
 bool IsBlank(wchar_t c) { return c <= L' '; }
 
-// Names fold as AnsiCompareText compares them, through AnsiUpperCase. The
+// Names fold through AnsiUpperCase, a letter's cases alike. The
 // mapping of every 16-bit code is taken once into a table, so that folding
 // a character while hashing or comparing costs one load; codes beyond it
 // (wide characters of the host build) have no case.

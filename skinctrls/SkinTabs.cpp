@@ -4,6 +4,7 @@
 #include "skinctrls/SkinTabs.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinCtrlRecords2.h"
@@ -293,6 +294,7 @@ int TspSkinPageControl::GetTabsLeftOfView() {
 }
 
 void TspSkinPageControl::Change() {
+  KeepActiveTabInView();
   if (TspTabScroller* s = Scroller()) s->SetScrollerPosition(GetTabsLeftOfView());
   TspSkinLinked<TPageControl>::Change();
   Invalidate();
@@ -358,6 +360,9 @@ void TspSkinPageControl::WndProc(TMessage& Message) {
     case TCM_SETIMAGELIST:
       CheckScroller();
       break;
+    case TCM_SETCURSEL:
+      KeepActiveTabInView();
+      break;
   }
 }
 
@@ -368,7 +373,7 @@ void TspSkinPageControl::Dispatch(TMessage& Message) {
       break;
     case WM_HSCROLL:
       TspSkinLinked<TPageControl>::Dispatch(Message);
-      Repaint();
+      if (!FScrollingTabs) Repaint();
       return;
     case WM_ERASEBKGND:
       if (PageCount() > 0 && VisibleTabCount() > 0) {
@@ -520,8 +525,8 @@ void TspSkinPageControl::CheckScroller() {
   }
   if (!FScrollerShown) CreateScroller();
   if (!FScrollerShown) return;
-  FScroller->SetScrollerMax(out);
   PlaceScroller();
+  KeepActiveTabInView();
 }
 
 void TspSkinPageControl::CreateScroller() {
@@ -564,6 +569,42 @@ void TspSkinPageControl::SyncScrollerPosition() {
 
 void TspSkinPageControl::UpDownChange(TObject*) {
   if (!FScrollerShown) return;
-  FScroller->SetScrollerMax(GetTabsOutOfView());
-  Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, FScroller->ScrollerPosition()), 0);
+  ScrollTabsTo(FScroller->ScrollerPosition());
+  FFirstTab = GetTabsLeftOfView();
+}
+
+int TspSkinPageControl::TabViewWidth() {
+  if (TspTabScroller* s = Scroller()) return s->ScrollerControl()->Left();
+  return Width();
+}
+
+void TspSkinPageControl::ScrollTabsTo(int First) {
+  // The tab control moves its first shown tab one step a message; the
+  // control repaints once, after the last.
+  const int from = GetTabsLeftOfView();
+  FScrollingTabs = true;
+  for (int i = LaidOutTabCount(); i > 0 && GetTabsLeftOfView() != First; --i)
+    Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, First), 0);
+  FScrollingTabs = false;
+  if (GetTabsLeftOfView() != from) Invalidate();
+}
+
+void TspSkinPageControl::KeepActiveTabInView() {
+  if (MultiLine() || TabPosition() == tpLeft || TabPosition() == tpRight) return;
+  const int count = LaidOutTabCount();
+  if (count == 0) return;
+  // The tab control gives no place for a tab scrolled out to the left: the
+  // row is measured from its start. The tabs move from where they were last
+  // shown, not from where the tab control has just put them.
+  ScrollTabsTo(0);
+  const int origin = GetTabRect(0).Left;
+  std::vector<int> rights(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) rights[static_cast<size_t>(i)] = GetTabRect(i).Right - origin;
+  const int view = TabViewWidth();
+  ScrollTabsTo(FirstTabInView(rights, TabIndex(), FFirstTab, view));
+  FFirstTab = GetTabsLeftOfView();
+  if (TspTabScroller* s = Scroller()) {
+    s->SetScrollerMax(FirstTabInView(rights, count - 1, count - 1, view));
+    s->SetScrollerPosition(GetTabsLeftOfView());
+  }
 }

@@ -171,6 +171,14 @@ class TspSkinPageControl : public TspSkinLinked<TPageControl> {
   void PlaceScroller();
   void SyncScrollerPosition();
   void UpDownChange(TObject* Sender);
+  // The width of the strip left of the scroll arrows (the whole width without them).
+  int TabViewWidth();
+  // Scrolls the tabs until tab First is the leftmost shown.
+  void ScrollTabsTo(int First);
+  // Scrolls the tabs so that the active one shows whole and no room is left
+  // after the last, and sets the scroller's range to match. The tab control
+  // alone, its own scroller gone, puts the active tab at the far left.
+  void KeepActiveTabInView();
   void ApplyFont(TFont* Font, bool SkinFont);
 
   // Painting (SkinTabs_paint.cpp).
@@ -204,4 +212,6 @@ class TspSkinPageControl : public TspSkinLinked<TPageControl> {
   // reaches the scroller too, so it must outlive the page control's own re-read.
   TspTabScroller* FScroller = nullptr;
   bool FScrollerShown = false;
+  bool FScrollingTabs = false;  // ScrollTabsTo steps the tab control: no repaint each step
+  int FFirstTab = 0;            // the first tab shown when the tabs last moved
 };

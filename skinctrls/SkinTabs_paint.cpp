@@ -1,6 +1,8 @@
 // How the skinned page control draws itself: the page frame, the background
 // without tabs, the tab strip, each tab in its state and side, and the tabs'
 // close buttons.
+#include <climits>
+
 #include "skin/SPUtils.h"
 #include "skin/SkinWindowRecords.h"
 #include "skinctrls/PartLook.h"
@@ -106,9 +108,14 @@ void TspSkinPageControl::PaintTabs(TCanvas* C) {
   if (PageCount() == 0 || !HandleAllocated()) return;
   const int count = VisibleTabCount();
   const int active = TabIndex();
+  // A tab that reaches under the scroll arrows is left out whole.
+  const int view = Scroller() ? TabViewWidth() : INT_MAX;
   if (FIndex == -1) {
-    for (int i = 0; i < count; ++i)
-      DrawTab(PageOfTab(i)->PageIndex(), GetTabRect(i), i == active, i == FHotVisibleTab, C);
+    for (int i = 0; i < count; ++i) {
+      const TRect r = GetTabRect(i);
+      if (i != active && TabUnderScroller(r.Right, view)) continue;
+      DrawTab(PageOfTab(i)->PageIndex(), r, i == active, i == FHotVisibleTab, C);
+    }
     return;
   }
   GetSkinData();
@@ -138,6 +145,7 @@ void TspSkinPageControl::PaintTabs(TCanvas* C) {
     for (int i = 0; i < count; ++i) {
       if (i == active) continue;
       TRect r = GetTabRect(i);
+      if (TabUnderScroller(r.Right, view)) continue;
       OffsetRect(r, -strip.Left, -strip.Top);
       DrawTab(PageOfTab(i)->PageIndex(), r, false, i == FHotVisibleTab, b.Canvas());
     }

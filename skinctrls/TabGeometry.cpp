@@ -78,3 +78,18 @@ TRect TabFrameRect(const TRect& D, const TspTabFrameMargins& M) {
 
 bool TabOutOfView(int Right, int Width) { return Right > Width - 3 || Right < 1; }
 bool TabLeftOfView(int Right) { return Right < 1; }
+
+int FirstTabInView(const std::vector<int>& Rights, int Selected, int First, int ViewWidth) {
+  const int n = static_cast<int>(Rights.size());
+  if (n == 0) return 0;
+  auto left = [&Rights](int i) { return i == 0 ? 0 : Rights[i - 1]; };
+  First = std::max(0, std::min(First, n - 1));
+  if (Selected >= 0 && Selected < n) {
+    if (Selected < First) First = Selected;
+    while (First < Selected && Rights[Selected] - left(First) > ViewWidth) ++First;
+  }
+  while (First > 0 && Rights[n - 1] - left(First - 1) <= ViewWidth) --First;
+  return First;
+}
+
+bool TabUnderScroller(int Right, int ViewWidth) { return Right > ViewWidth; }

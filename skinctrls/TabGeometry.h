@@ -4,6 +4,8 @@
 // Sides are numbered as TTabPosition: 0 top, 1 bottom, 2 left, 3 right.
 #pragma once
 
+#include <vector>
+
 #include "classlib/Types.h"
 
 enum TspTabSide { tsdTop, tsdBottom, tsdLeft, tsdRight };
@@ -35,3 +37,13 @@ TRect TabFrameRect(const TRect& Display, const TspTabFrameMargins& M);
 // and whether it lies wholly left of the view.
 bool TabOutOfView(int Right, int Width);
 bool TabLeftOfView(int Right);
+// Single-line tabs scrolled so that tab First is the leftmost shown, in a view
+// ViewWidth wide (the strip less the scroll arrows); Rights holds each tab's
+// right end with the row laid out from 0 (a tab starts where the one before
+// it ends). The first tab to show: Selected (when not -1) wholly in view with
+// the least move from First, and no room left at the right end that a tab
+// before First could fill.
+int FirstTabInView(const std::vector<int>& Rights, int Selected, int First, int ViewWidth);
+// Whether a tab ending at Right reaches under scroll arrows that begin at
+// ViewWidth: such a tab is not drawn, so that no half tab shows there.
+bool TabUnderScroller(int Right, int ViewWidth);

@@ -191,7 +191,10 @@ void TspSkinCustomComboBox::DrawMenuMarker(TCanvas* C, const TRect& Area, const 
   TRect piece = R->MenuMarkerRect;
   if (Down && !R->MenuMarkerDownRect.IsEmpty()) piece = R->MenuMarkerDownRect;
   else if ((Hot || Down) && !R->MenuMarkerActiveRect.IsEmpty()) piece = R->MenuMarkerActiveRect;
-  DrawGlyphPiece(C, Picture, piece, Area, R->MenuMarkerTransparentColor, Down ? 1 : 0);
+  // The marker lies in the button record's picture, which need not be the combo box's.
+  TBitmap* picture = ActivePicture(R->PictureIndex);
+  if (!picture) return;
+  DrawGlyphPiece(C, picture, piece, Area, R->MenuMarkerTransparentColor, Down ? 1 : 0);
 }
 
 void TspSkinCustomComboBox::DrawStretchedSkinButton(TCanvas* C) {
@@ -336,6 +339,6 @@ void TspSkinCustomComboBox::DrawSkinToolButton(TCanvas* C) {
   C->Brush()->SetStyle(bsClear);
   FOwnerDrawState = Focused() ? TOwnerDrawState{odFocused} : TOwnerDrawState();
   DrawItemContent(C, t, Width(), Height());
-  if (!r->MenuMarkerRect.IsEmpty() && Picture) DrawMenuMarker(C, a, r, FDroppedDown, FMouseIn);
+  if (!r->MenuMarkerRect.IsEmpty() && ActivePicture(r->PictureIndex)) DrawMenuMarker(C, a, r, FDroppedDown, FMouseIn);
   else DrawDropDownArrow(C, a, FDroppedDown ? r->DownFontColor : f->Color());
 }

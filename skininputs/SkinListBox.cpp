@@ -49,6 +49,30 @@ void TspListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
   else TListBox::DrawItem(Index, Rect, State);
 }
 
+void TspListBox::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+  if (!SkinListBox || !SkinListBox->OnListBoxDragOver) {
+    TListBox::DragOver(Source, X, Y, State, Accept);
+    return;
+  }
+  Accept = true;
+  SkinListBox->OnListBoxDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TspListBox::DragDrop(TObject* Source, int X, int Y) {
+  if (SkinListBox && SkinListBox->OnListBoxDragDrop) SkinListBox->OnListBoxDragDrop(this, Source, X, Y);
+  else TListBox::DragDrop(Source, X, Y);
+}
+
+void TspListBox::DoStartDrag(TDragObject*& DragObject) {
+  if (SkinListBox && SkinListBox->OnListBoxStartDrag) SkinListBox->OnListBoxStartDrag(this, DragObject);
+  else TListBox::DoStartDrag(DragObject);
+}
+
+void TspListBox::DoEndDrag(TObject* Target, int X, int Y) {
+  if (SkinListBox && SkinListBox->OnListBoxEndDrag) SkinListBox->OnListBoxEndDrag(this, Target, X, Y);
+  else TListBox::DoEndDrag(Target, X, Y);
+}
+
 void TspListBox::PaintWindow(HDC DC) {
   if (!SkinListBox || Width() < 1 || Height() < 1) {
     TListBox::PaintWindow(DC);

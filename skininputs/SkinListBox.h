@@ -28,6 +28,7 @@ class TspListBox : public TListBox {
   String ClassName() const override { return L"TspListBox"; }
   void WndProc(TMessage& Message) override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void DragDrop(TObject* Source, int X, int Y) override;
 
   TspSkinCustomListBox* SkinListBox = nullptr;
   // Pixels the items are scrolled to the left by the horizontal bar.
@@ -41,6 +42,10 @@ class TspListBox : public TListBox {
   void CreateWnd() override;
   void PaintWindow(HDC DC) override;
   void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
+  // The skinned list box's OnListBox... drag events are this list's.
+  void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
+  void DoStartDrag(TDragObject*& DragObject) override;
+  void DoEndDrag(TObject* Target, int X, int Y) override;
 
  private:
   // LB_SETTOPINDEX over a page or more; false leaves the message to the list.
@@ -78,6 +83,12 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   void SetListBoxTabStop(bool Value) { FListBox->SetTabStop(Value); }
   TPopupMenu* ListBoxPopupMenu() const { return FListBox->PopupMenu(); }
   void SetListBoxPopupMenu(TPopupMenu* Value) { FListBox->SetPopupMenu(Value); }
+  TDragMode ListBoxDragMode() const { return FListBox->DragMode(); }
+  void SetListBoxDragMode(TDragMode Value) { FListBox->SetDragMode(Value); }
+  TDragKind ListBoxDragKind() const { return FListBox->DragKind(); }
+  void SetListBoxDragKind(TDragKind Value) { FListBox->SetDragKind(Value); }
+  TCursor ListBoxDragCursor() const { return FListBox->DragCursor(); }
+  void SetListBoxDragCursor(TCursor Value) { FListBox->SetDragCursor(Value); }
 
   bool UseSkinItemHeight() const { return FUseSkinItemHeight; }
   void SetUseSkinItemHeight(bool Value) { FUseSkinItemHeight = Value; }
@@ -141,6 +152,11 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   TMouseMoveEvent OnListBoxMouseMove;
   TKeyEvent OnListBoxKeyDown, OnListBoxKeyUp;
   TKeyPressEvent OnListBoxKeyPress;
+  // Raised by the inner list with itself as Sender (and as Source of a drag from it).
+  TDragDropEvent OnListBoxDragDrop;
+  TDragOverEvent OnListBoxDragOver;
+  TStartDragEvent OnListBoxStartDrag;
+  TEndDragEvent OnListBoxEndDrag;
 
  protected:
   friend class TspListBox;

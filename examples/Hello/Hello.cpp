@@ -1,7 +1,11 @@
 // Hello: a skinned form with a menu, a few skinned controls, a popup menu and
 // a switch between the built-in skin and a skin file beside the program.
+//   Hello.exe --close   closes itself once it has shown (a check that it starts)
 #include <windows.h>
 
+#include <cwchar>
+
+#include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
 #include "classlib/SysUtils.h"
@@ -33,7 +37,7 @@ TMenuItem* AddItem(TMenuItem* Parent, const String& Caption, TNotifyEvent OnClic
 
 class THelloForm : public TForm {
  public:
-  explicit THelloForm(TComponent* AOwner) : TForm(AOwner) {
+  THelloForm(TComponent* AOwner, bool CloseOnceShown) : TForm(AOwner) {
     SetCaption(L"Hello, skins");
     SetBounds(100, 100, 420, 260);
     SetPosition(poScreenCenter);
@@ -68,6 +72,12 @@ class THelloForm : public TForm {
     FShout->OnClick = [this](TObject*) { Greet(); };
     BuildMenus(more);
     Greet();
+    if (CloseOnceShown) {
+      // Timers tick only in the message loop, which runs once the form shows.
+      auto* timer = new TTimer(this);
+      timer->SetInterval(500);
+      timer->OnTimer = [this](TObject*) { Close(); };
+    }
   }
 
  private:
@@ -129,9 +139,9 @@ class THelloForm : public TForm {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR CommandLine, int) {
   Application->Initialize();
-  Application->CreateForm<THelloForm>(Application);
+  Application->CreateForm<THelloForm>(Application, std::wcsstr(CommandLine, L"--close") != nullptr);
   Application->Run();
   return 0;
 }

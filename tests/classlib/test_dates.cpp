@@ -104,6 +104,18 @@ TEST_F(DateTest, FormatCodes) {
   EXPECT_EQ(FormatDateTime(L"mmmm hh:nn", t), L"\x4E09\x6708 14.07");
 }
 
+TEST_F(DateTest, MAfterAnHourOrBeforeSecondsMeansMinutes) {
+  TDateTime t = EncodeDate(2024, 3, 5) + EncodeTime(14, 7, 9, 0);
+  EXPECT_EQ(FormatDateTime(L"hh:mm", t), L"14:07");
+  EXPECT_EQ(FormatDateTime(L"h 'h' m", t), L"14 h 7");
+  EXPECT_EQ(FormatDateTime(L"mm:ss", t), L"07:09");
+  EXPECT_EQ(FormatDateTime(L"M's'S", t), L"7s9");
+  // Elsewhere, and as names, it is the month.
+  EXPECT_EQ(FormatDateTime(L"hh:mm dd/mm/yyyy", t), L"14:07 05-03-2024");
+  EXPECT_EQ(FormatDateTime(L"hh mmm", t), L"14 Mar");
+  EXPECT_EQ(FormatDateTime(L"mm hh", t), L"03 14");
+}
+
 TEST_F(DateTest, ShortDateTextBothWays) {
   TDateTime d = EncodeDate(2024, 3, 5);
   EXPECT_EQ(DateToStr(d), L"2024-03-05");

@@ -6,7 +6,10 @@
 
 #include "ControlTestUtils.h"
 #include "classlib/ExtCtrls.h"
+#include "classlib/ListView.h"
+#include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
+#include "classlib/TreeView.h"
 
 namespace {
 
@@ -590,6 +593,280 @@ TEST(ScreenTest, FontsSizesAndCursors) {
   Screen->SetCursors(5, nullptr);
   EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), Screen->Cursors(5));
   DestroyCursor(own);
+}
+
+// ---------------------------------------------------------------------------
+// Faults of focus, anchoring, constraints, re-creation and showing
+
+TEST(FormFocusTest, TheFirstFocusGoesToTheFirstTabStop) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 300, 100);
+  std::vector<Field*> fields;
+  for (int i = 0; i < 3; ++i) {
+    fields.push_back(new Field(&form));
+    fields.back()->SetParent(&form);
+    fields.back()->SetBounds(10 + 90 * i, 10, 80, 30);
+  }
+  ShowAndActivate(&form);
+  EXPECT_TRUE(PumpUntil([&] { return fields[0]->Focused(); }));
+  EXPECT_EQ(fields[0], form.FindNextControl(nullptr, true, true));
+  EXPECT_EQ(fields[2], form.FindNextControl(nullptr, false, true));
+}
+
+TEST(FormFocusTest, ArrowsMoveWithinTheGroupAndNeverFocusTheContainer) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 400, 160);
+  auto* before = new Field(&form);
+  before->SetParent(&form);
+  auto* group = new TPanel(&form);
+  group->SetParent(&form);
+  group->SetBounds(10, 50, 300, 60);
+  std::vector<Field*> buttons;
+  for (int i = 0; i < 3; ++i) {
+    buttons.push_back(new Field(&form));
+    buttons.back()->SetParent(group);
+    buttons.back()->SetBounds(5 + 70 * i, 5, 60, 30);
+  }
+  buttons[1]->SetEnabled(false);  // passed over
+  auto* after = new Field(&form);
+  after->SetParent(&form);
+  after->SetLeft(320);
+  form.SetActiveControl(buttons[2]);
+  ShowAndActivate(&form);
+  ASSERT_TRUE(PumpUntil([&] { return buttons[2]->Focused(); }));
+  KeyChord({}, VK_RIGHT);  // wraps to the group's first, not out to the next control
+  EXPECT_TRUE(buttons[0]->Focused());
+  KeyChord({}, VK_LEFT);  // wraps back to the last, not up to the panel
+  EXPECT_TRUE(buttons[2]->Focused());
+  KeyChord({}, VK_UP);
+  EXPECT_TRUE(buttons[0]->Focused());
+  KeyChord({}, VK_DOWN);
+  EXPECT_TRUE(buttons[2]->Focused());
+}
+
+TEST(FormSizeTest, AnchoredSizesComeBackAfterTheFormShrinksBelowThem) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSizeable);
+  form.SetBounds(100, 100, 300, 200);
+  auto* stretch = new Field(&form);
+  stretch->SetParent(&form);
+  stretch->SetBounds(10, 10, 100, 20);
+  stretch->SetAnchors({akLeft, akTop, akRight});
+  auto* corner = new Field(&form);
+  corner->SetParent(&form);
+  corner->SetBounds(200, 150, 30, 20);
+  corner->SetAnchors({akRight, akBottom});
+  const TRect stretchBounds = stretch->BoundsRect(), cornerBounds = corner->BoundsRect();
+  ShowAndActivate(&form);
+  const TRect client = form.ClientRect();
+  // Sized by the system, as a user's drag sizes it: far below the children, then back.
+  for (int size : {60, 130, 90}) {
+    MoveWindow(form.Handle(), 100, 100, size, size, TRUE);
+    Settle();
+  }
+  MoveWindow(form.Handle(), 100, 100, 300, 200, TRUE);
+  Settle();
+  ASSERT_EQ(client, form.ClientRect());
+  EXPECT_EQ(stretchBounds, stretch->BoundsRect());
+  EXPECT_EQ(cornerBounds, corner->BoundsRect());
+  MoveWindow(form.Handle(), 100, 100, 350, 230, TRUE);
+  Settle();
+  EXPECT_EQ(150, stretch->Width());
+  EXPECT_EQ(Rect(250, 180, 280, 200), corner->BoundsRect());
+}
+
+TEST(FormSizeTest, ConstraintsHoldHoweverTheWindowIsSized) {
+  for (TFormBorderStyle style : {bsSizeable, bsDialog}) {
+    TForm form(nullptr);
+    form.SetBorderStyle(style);
+    form.SetBounds(100, 100, 320, 240);
+    TSizeConstraints limits;
+    limits.MinWidth = 300;
+    limits.MaxHeight = 400;
+    form.SetConstraints(limits);
+    ShowAndActivate(&form);
+    const HWND h = form.Handle();
+    MoveWindow(h, 100, 100, 150, 600, TRUE);
+    Settle();
+    RECT r;
+    GetWindowRect(h, &r);
+    EXPECT_EQ(300, r.right - r.left) << style;
+    EXPECT_EQ(400, r.bottom - r.top) << style;
+    EXPECT_EQ(300, form.Width()) << style;
+    EXPECT_EQ(400, form.Height()) << style;
+    // What the system asks before the user drags a border or maximizes.
+    MINMAXINFO info = {};
+    SendMessageW(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_GE(info.ptMinTrackSize.x, 300) << style;
+    EXPECT_LE(info.ptMaxTrackSize.y, 400) << style;
+    EXPECT_LE(info.ptMaxSize.y, 400) << style;
+  }
+}
+
+TEST(FormRecreateTest, ChildrenKeepTheirStateWhenTheFormsWindowIsRecreated) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 420, 300);
+  auto* group = new TPanel(&form);  // a level between: grandchildren keep theirs too
+  group->SetParent(&form);
+  group->SetBounds(0, 0, 420, 300);
+  auto* list = new TListBox(&form);
+  list->SetParent(group);
+  list->SetBounds(10, 10, 120, 100);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(group);
+  edit->SetBounds(140, 10, 120, 24);
+  auto* tree = new TTreeView(&form);
+  tree->SetParent(group);
+  tree->SetBounds(10, 120, 120, 120);
+  auto* view = new TListView(&form);
+  view->SetParent(group);
+  view->SetBounds(140, 120, 120, 120);
+  ShowAndActivate(&form);
+  list->Items()->Add(L"one");
+  list->Items()->Add(L"two");
+  list->Items()->Add(L"three");
+  list->SetItemIndex(1);
+  edit->SetText(L"typed");
+  TTreeNode* root = tree->Items()->Add(nullptr, L"root");
+  TTreeNode* leaf = tree->Items()->AddChild(root, L"leaf");
+  tree->SetSelected(leaf);
+  view->Items()->Add()->SetCaption(L"first");
+  view->Items()->Add()->SetCaption(L"second");
+  view->Items()->Item(1)->SetSelected(true);
+
+  const HWND oldList = list->Handle();
+  form.SetBorderStyle(bsSingle);
+  ASSERT_FALSE(IsWindow(oldList));
+  ASSERT_EQ(3, list->Items()->Count());
+  EXPECT_EQ(L"two", list->Items()->Strings(1));
+  EXPECT_EQ(1, list->ItemIndex());
+  EXPECT_EQ(3, SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0));
+  EXPECT_EQ(L"typed", edit->Text());
+  ASSERT_EQ(2, tree->Items()->Count());
+  EXPECT_EQ(L"leaf", tree->Selected() ? tree->Selected()->Text() : String());
+  ASSERT_EQ(2, view->Items()->Count());
+  EXPECT_EQ(L"second", view->Selected() ? view->Selected()->Caption() : String());
+}
+
+TEST(FormShowTest, AnExceptionInOnShowOfAModalFormLeavesItHiddenAndReusable) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 200, 100);
+  bool fail = true;
+  form.OnShow = [&](TObject*) {
+    if (fail) throw EInvalidOperation(L"refused");
+    form.SetModalResult(mrOk);
+  };
+  EXPECT_THROW(form.ShowModal(), EInvalidOperation);
+  EXPECT_FALSE(form.Visible());
+  EXPECT_FALSE(IsWindowVisible(form.Handle()));
+  EXPECT_FALSE(form.FormState().Contains(fsModal));
+  fail = false;
+  EXPECT_EQ(mrOk, form.ShowModal());
+  EXPECT_FALSE(form.Visible());
+}
+
+TEST(FormShowTest, CloseFromOnShowLeavesTheFormHiddenWithTheLastWordHidden) {
+  std::vector<uintptr_t> changes;
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 200, 100);
+  auto old = form.WindowProc;
+  form.WindowProc = [&changes, old](TMessage& m) {
+    if (m.Msg == CM_VISIBLECHANGED) changes.push_back(m.WParam);
+    old(m);
+  };
+  int shows = 0;
+  form.OnShow = [&](TObject*) {
+    ++shows;
+    form.Close();
+  };
+  form.Show();
+  Settle();
+  EXPECT_EQ(1, shows);
+  EXPECT_FALSE(form.Visible());
+  EXPECT_FALSE(IsWindowVisible(form.Handle()));
+  EXPECT_EQ(std::vector<uintptr_t>{0}, changes);
+  form.WindowProc = old;
+}
+
+// ---------------------------------------------------------------------------
+// The menu bar of a form in the system's frame
+
+TEST(FormMenuTest, APlainFormShowsItsMenuAsTheSystemMenuBarInStepWithTheItems) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 300, 200);
+  TMainMenu menu(nullptr);
+  auto* file = new TMenuItem(&menu);
+  file->SetCaption(L"&File");
+  menu.Items()->Add(file);
+  auto* open = new TMenuItem(&menu);
+  open->SetCaption(L"&Open");
+  file->Add(open);
+  int opened = 0;
+  open->OnClick = [&](TObject*) { ++opened; };
+  form.SetMenu(&menu);
+  const int clientWithMenu = form.ClientHeight();
+  ShowAndActivate(&form);
+  const HWND h = form.Handle();
+  HMENU bar = GetMenu(h);
+  ASSERT_NE(nullptr, bar);
+  EXPECT_EQ(clientWithMenu, form.ClientHeight());  // foreseen with the bar
+  ASSERT_EQ(1, GetMenuItemCount(bar));
+  HMENU sub = GetSubMenu(bar, 0);
+  ASSERT_NE(nullptr, sub);
+  EXPECT_EQ(open->Command(), GetMenuItemID(sub, 0));
+
+  // A choice of the item reaches its OnClick, by the keyboard as a user makes it.
+  // The keys go in one batch: the menu's own loop takes them while it runs.
+  // The Escapes after them close whatever a missed key left open.
+  std::vector<INPUT> keys;
+  for (auto [key, up] : std::vector<std::pair<WORD, bool>>{{VK_MENU, false}, {'F', false}, {'F', true},
+                                                           {VK_MENU, true}, {'O', false}, {'O', true},
+                                                           {VK_ESCAPE, false}, {VK_ESCAPE, true},
+                                                           {VK_ESCAPE, false}, {VK_ESCAPE, true}}) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = key;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    keys.push_back(in);
+  }
+  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  EXPECT_TRUE(PumpUntil([&] { return opened == 1; }, 5000));
+  Settle();
+
+  // Captions, states and items follow the menu.
+  open->SetCaption(L"&Open...");
+  open->SetEnabled(false);
+  open->SetChecked(true);
+  auto* quit = new TMenuItem(&menu);
+  quit->SetCaption(L"&Quit");
+  file->Add(quit);
+  sub = GetSubMenu(GetMenu(h), 0);
+  ASSERT_EQ(2, GetMenuItemCount(sub));
+  wchar_t text[64] = {};
+  GetMenuStringW(sub, 0, text, 64, MF_BYPOSITION);
+  EXPECT_STREQ(L"&Open...", text);
+  const UINT state = GetMenuState(sub, 0, MF_BYPOSITION);
+  EXPECT_TRUE(state & MF_GRAYED);
+  EXPECT_TRUE(state & MF_CHECKED);
+  Free(quit);
+  EXPECT_EQ(1, GetMenuItemCount(GetSubMenu(GetMenu(h), 0)));
+  PostMessageW(h, WM_COMMAND, open->Command(), 0);
+  Settle();
+  EXPECT_EQ(1, opened);  // a disabled item does not run
+  open->SetEnabled(true);
+  PostMessageW(h, WM_COMMAND, open->Command(), 0);
+  Settle();
+  EXPECT_EQ(2, opened);
+
+  // The bar goes with the menu, and a re-created window gets it again.
+  form.SetBorderStyle(bsSingle);
+  EXPECT_NE(nullptr, GetMenu(form.Handle()));
+  form.SetNativeMenuBar(false);  // a frame that draws its own bar
+  EXPECT_EQ(nullptr, GetMenu(form.Handle()));
+  form.SetNativeMenuBar(true);
+  EXPECT_NE(nullptr, GetMenu(form.Handle()));
+  form.SetMenu(nullptr);
+  EXPECT_EQ(nullptr, GetMenu(form.Handle()));
 }
 
 }  // namespace

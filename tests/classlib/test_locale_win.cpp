@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/StringList.h"
 #include "classlib/SysUtils.h"
 #include "classlib/TextCodec.h"
 
@@ -42,6 +43,19 @@ TEST(LocaleTest, NamesAreCountedFromSunday) {
   EXPECT_EQ(FormatSettings().LongMonthNames[0], LocaleText(LOCALE_SMONTHNAME1));
   EXPECT_EQ(FormatSettings().ShortMonthNames[11], LocaleText(LOCALE_SABBREVMONTHNAME12));
   EXPECT_EQ(FormatDateTime(L"dddd", EncodeDate(2024, 3, 10)), LocaleText(LOCALE_SDAYNAME7));
+}
+
+TEST(LocaleTest, AnsiComparisonsSortAsTheUsersLocale) {
+  // Code points would put the umlaut after every plain letter.
+  EXPECT_LT(AnsiCompareText(L"\x00E4pfel", L"b"), 0);
+  EXPECT_LT(AnsiCompareStr(L"\x00E4pfel", L"b"), 0);
+  EXPECT_EQ(AnsiCompareText(L"\x00C4PFEL", L"\x00E4pfel"), 0);
+  EXPECT_NE(AnsiCompareStr(L"\x00C4PFEL", L"\x00E4pfel"), 0);
+  EXPECT_LT(AnsiCompareStr(L"a", L"B"), 0);
+  TStringList list;
+  list.SetSorted(true);
+  for (const wchar_t* s : {L"c", L"\x00E4pfel", L"b", L"Apfel"}) list.Add(s);
+  EXPECT_EQ(list.Text(), String(L"Apfel\r\n\x00E4pfel\r\nb\r\nc\r\n"));
 }
 
 }  // namespace

@@ -88,7 +88,17 @@ TEST_F(SysUtilsTest, FloatText) {
   EXPECT_EQ(StrToFloat(L" -2.25e2 "), -225.0);
   EXPECT_EQ(StrToFloat(L"+.5"), 0.5);
   EXPECT_EQ(StrToFloat(L"7."), 7.0);
-  for (const wchar_t* bad : {L"", L".", L"1e", L"1e+", L"1.2.3", L"0x10", L"inf", L"nan", L"1 2", L"1e999"}) {
+  // Too small for a double is zero; too large is refused.
+  double tiny = 5;
+  EXPECT_TRUE(TryStrToFloat(L"1e-400", tiny));
+  EXPECT_EQ(tiny, 0.0);
+  EXPECT_TRUE(TryStrToFloat(L"-0.000012e-99999999999", tiny));
+  EXPECT_EQ(tiny, 0.0);
+  EXPECT_TRUE(std::signbit(tiny));
+  EXPECT_TRUE(TryStrToFloat(L"4.9e-324", tiny));
+  EXPECT_GT(tiny, 0.0);
+  for (const wchar_t* bad : {L"", L".", L"1e", L"1e+", L"1.2.3", L"0x10", L"inf", L"nan", L"1 2", L"1e999",
+                             L"1e99999999999999999999", L"1000.5e306"}) {
     double value = 3;
     EXPECT_FALSE(TryStrToFloat(bad, value)) << WideToUtf8(bad);
   }

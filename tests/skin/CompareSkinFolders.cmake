@@ -1,7 +1,7 @@
 # Compares the skin folders that SkinArt drew (DRAWN) with the checked-in ones
 # (CHECKED_IN), file by file.
 set(stale)
-foreach(skin Default Dark)
+foreach(skin Default Dark Objects)
   file(GLOB drawn RELATIVE ${DRAWN}/${skin} ${DRAWN}/${skin}/*)
   file(GLOB checked RELATIVE ${CHECKED_IN}/${skin} ${CHECKED_IN}/${skin}/*)
   if(NOT drawn STREQUAL checked)

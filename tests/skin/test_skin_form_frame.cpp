@@ -160,6 +160,21 @@ TEST_F(FrameTest, SizeLimitsMenuBarPlaceAndAlphaBlending) {
   // The menu bar's place on the frame follows the width.
   EXPECT_EQ(f.Frame->MainMenuBarRect(), TRect(6, 26, 294, 28));
   EXPECT_EQ(f.Frame->IconRect(), TRect(6, 6, 22, 22));
+
+  // The form's own constraints narrow the frame's limits, however it is sized.
+  TSizeConstraints limits;
+  limits.MinWidth = 320;
+  limits.MaxHeight = 260;
+  f.Form->SetConstraints(limits);
+  info = {};
+  SendMessageW(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 320);
+  EXPECT_EQ(info.ptMinTrackSize.y, 33);
+  EXPECT_EQ(info.ptMaxTrackSize.y, 260);
+  MoveWindow(h, 60, 60, 100, 400, TRUE);
+  Settle();
+  EXPECT_EQ(WindowRectOf(h).Width(), 320);
+  EXPECT_EQ(f.Form->Height(), 260);
 }
 
 TEST_F(FrameTest, OneFrameObjectPerRecordAndEmptiedActiveRects) {

@@ -191,6 +191,7 @@ TEST_F(FormMenuTest, TheMenuBarTakesRoomAboveTheClientAndOpensItsItems) {
   Frame->UpdateMenuBar();
   Settle();
   ASSERT_TRUE(Frame->HasMenuBar());
+  EXPECT_EQ(GetMenu(F->Handle()), nullptr);  // no system menu bar beside the skin's
   const TRect bar = Frame->MainMenuBarRect();
   const TRect withBar = ClientInWindow(F->Handle());
   EXPECT_EQ(withBar.Top, plain.Top + bar.Height());
@@ -233,6 +234,24 @@ TEST_F(FormMenuTest, TheMenuBarTakesRoomAboveTheClientAndOpensItsItems) {
   Settle();
   EXPECT_EQ(ClientInWindow(F->Handle()), plain);
   MoveMouse(TPoint(2, 2));
+}
+
+TEST_F(FormMenuTest, TheSystemMenuBarShowsWhileTheSkinDrawsNone) {
+  ShowWithMenu();
+  const HWND h = F->Handle();
+  EXPECT_EQ(GetMenu(h), nullptr);
+  // Empty skin data: the system frame, and with it the system's menu bar.
+  TspSkinData empty(nullptr);
+  Frame->SetSkinData(&empty);
+  ASSERT_NE(GetMenu(h), nullptr);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(h)), 3);
+  Frame->SetSkinData(Skin);
+  EXPECT_EQ(GetMenu(h), nullptr);
+  // The skinned form gone, the form shows the system's bar again.
+  Free(Frame);
+  Frame = nullptr;
+  ASSERT_NE(GetMenu(h), nullptr);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(h)), 3);
 }
 
 TEST_F(FormMenuTest, TheBarAndItsOpenItemAreDrawnFromTheSkinsMenuBarRecords) {

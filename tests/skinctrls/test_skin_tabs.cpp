@@ -205,7 +205,6 @@ TEST_F(TabsTest, ScrollerAppearsScrollsAndGoes) {
   ASSERT_NE(p->Scroller(), nullptr);
   auto* updown = dynamic_cast<TspSkinUpDown*>(p->Scroller()->ScrollerControl());
   ASSERT_NE(updown, nullptr);
-  EXPECT_EQ(updown->Max(), p->GetTabsOutOfView());
   EXPECT_GT(updown->Max(), 0);
   EXPECT_EQ(updown->Position(), 0);
   EXPECT_EQ(updown->Top(), 0);
@@ -218,6 +217,53 @@ TEST_F(TabsTest, ScrollerAppearsScrollsAndGoes) {
   p->SetWidth(480);
   Settle();
   EXPECT_EQ(p->Scroller(), nullptr);
+}
+
+// The strip left of the arrows shows the active tab whole, fills up to the
+// arrows, and no tab reaches under them; the arrows go as far as the last tab.
+// Widths: each tab's width, measured unscrolled (the tab control gives no place
+// for a tab scrolled out to the left).
+void ExpectStripShowsWholeTabs(TspSkinPageControl* P, const std::vector<int>& Widths, const char* When) {
+  SCOPED_TRACE(When);
+  ASSERT_NE(P->Scroller(), nullptr);
+  const int view = P->Scroller()->ScrollerControl()->Left();
+  const int first = P->GetTabsLeftOfView();
+  const int count = P->PageCount();
+  const TRect active = P->GetTabRect(P->TabIndex());
+  EXPECT_GE(active.Left, 0);
+  EXPECT_LE(active.Right, view) << "the active tab shows whole";
+  const TRect last = P->GetTabRect(count - 1);
+  if (first > 0) EXPECT_GT(last.Right + Widths[first - 1], view) << "no room left after the last tab";
+  // Nothing of a tab is painted under the arrows: the strip there is one colour.
+  TPaintedImage image(P);
+  const TRect next = P->GetTabRect(std::min(count - 1, P->TabIndex() + 1));
+  for (int x = view - 3; x < view; ++x)
+    for (int y = next.Top + 3; y < next.Bottom - 3; ++y)
+      EXPECT_EQ(image.At(x, y), image.At(view - 1, next.Top + 3)) << "at " << x << "," << y;
+}
+
+TEST_F(TabsTest, ActiveTabScrollsIntoViewWithoutHalfTabs) {
+  auto* p = MakePages(14, 300);
+  p->SetSkinData(LoadTestSkin());
+  Settle();
+  ASSERT_EQ(p->GetTabsLeftOfView(), 0);
+  std::vector<int> widths;
+  for (int i = 0; i < p->PageCount(); ++i) widths.push_back(p->GetTabRect(i).Width());
+  for (int page : {0, 5, 13, 1, 9}) {
+    p->SetActivePageIndex(page);
+    Settle();
+    ExpectStripShowsWholeTabs(p, widths, ("page " + std::to_string(page)).c_str());
+    // From page 0, page 5 comes in at the right end, not at the far left.
+    if (page == 5) EXPECT_LT(p->GetTabsLeftOfView(), 5);
+    auto* scroller = dynamic_cast<TspSkinUpDown*>(p->Scroller()->ScrollerControl());
+    EXPECT_EQ(scroller->Position(), p->GetTabsLeftOfView());
+  }
+  // The arrows' last step shows the last tab whole.
+  auto* scroller = dynamic_cast<TspSkinUpDown*>(p->Scroller()->ScrollerControl());
+  scroller->SetPosition(scroller->Max());
+  Settle();
+  EXPECT_LE(p->GetTabRect(p->PageCount() - 1).Right, scroller->Left());
+  EXPECT_GT(p->GetTabRect(p->PageCount() - 1).Right + widths[p->GetTabsLeftOfView() - 1], scroller->Left());
 }
 
 TEST_F(TabsTest, SkinChangeOverTheFormKeepsTheScrollerAlive) {

@@ -74,4 +74,25 @@ TEST(TabGeometry, TabsOutOfView) {
   EXPECT_FALSE(TabLeftOfView(1));
 }
 
+TEST(TabGeometry, FirstTabInViewShowsTheSelectedTabWholeAndFillsTheStrip) {
+  // Ten tabs 50 wide in a 180 view: three whole tabs fit.
+  std::vector<int> rights;
+  for (int i = 1; i <= 10; ++i) rights.push_back(50 * i);
+  EXPECT_EQ(FirstTabInView(rights, 1, 0, 180), 0) << "already in view: no move";
+  EXPECT_EQ(FirstTabInView(rights, 5, 0, 180), 3) << "comes in at the right end";
+  EXPECT_EQ(FirstTabInView(rights, 2, 5, 180), 2) << "comes in at the left end";
+  EXPECT_EQ(FirstTabInView(rights, 9, 0, 180), 7);
+  EXPECT_EQ(FirstTabInView(rights, 9, 9, 180), 7) << "no room left after the last tab";
+  EXPECT_EQ(FirstTabInView(rights, -1, 9, 180), 7) << "no selection: only the filling";
+  EXPECT_EQ(FirstTabInView(rights, 4, 40, 180), 4) << "a first past the end is clamped";
+  EXPECT_EQ(FirstTabInView(rights, 3, 0, 40), 3) << "a tab wider than the view stands first";
+  EXPECT_EQ(FirstTabInView(rights, 9, 8, 1000), 0) << "all fit";
+  EXPECT_EQ(FirstTabInView({}, 0, 3, 100), 0);
+  // Tabs of unequal widths: 30, 100, 40, 40, 40.
+  EXPECT_EQ(FirstTabInView({30, 130, 170, 210, 250}, 4, 0, 130), 2);
+  EXPECT_EQ(FirstTabInView({30, 130, 170, 210, 250}, 1, 4, 130), 1);
+  EXPECT_TRUE(TabUnderScroller(181, 180));
+  EXPECT_FALSE(TabUnderScroller(180, 180));
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include "SkinInputTestUtils.h"
 #include "skin/SPUtils.h"
 #include "skin/SkinCtrlRecords.h"
+#include "skininputs/ComboBoxRules.h"
 #include "skininputs/ListBoxLayout.h"
 #include "skininputs/SkinComboBox.h"
 
@@ -358,4 +359,27 @@ TEST_F(ComboTest, WhileOpenTheControlShowsTheItemChosenBeforeAndNothingForNoChoi
   ASSERT_FALSE(painted.empty());
   EXPECT_EQ(painted.back(), 1);
   c->CloseUp(false);
+}
+
+TEST_F(ComboTest, ToolButtonLookDrawsItsMarkerFromTheButtonRecordsPicture) {
+  // The built-in skin keeps the tool button's drop-down marker in the tool
+  // bar's picture, not in the combo box's.
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+  auto* skin = new TspSkinData(form);
+  skin->LoadCompressedStoredSkin(&stored);
+  TLoggingCombo* c = NewCombo(3);
+  c->SetItemIndex(0);
+  c->SetToolButtonStyle(true);
+  c->SetSkinData(skin);
+  ShowAndActivate(form);
+  auto shot = Snapshot(c);
+  const TRect arrow = ComboToolButtonRects(c->Width(), c->Height(), false).Button;
+  int dark = 0;
+  for (int y = arrow.Top; y < arrow.Bottom; ++y)
+    for (int x = arrow.Left; x < arrow.Right; ++x) {
+      const TColor p = shot->Canvas()->Pixels(x, y);
+      if (GetRValue(p) + GetGValue(p) + GetBValue(p) < 3 * 110) ++dark;
+    }
+  EXPECT_GE(dark, 4) << "the marker shows in the arrow area";
 }

@@ -4,6 +4,7 @@
 
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinCtrlRecords2.h"
+#include "tools/SkinArt/ArtPieces.h"
 #include "tools/SkinArt/ArtSkin.h"
 
 namespace {
@@ -12,23 +13,7 @@ namespace {
 constexpr TRgb kKey = Rgb(255, 0, 255);
 constexpr int kBar = 17;  // scroll bar thickness and arrow size
 
-enum TDirection { dLeft, dRight, dUp, dDown };
 enum TLook { lNormal, lHot, lDown };
-
-// A chevron pointing in Direction, centred in Cell.
-void Arrow(TArtImage& I, const TRect& Cell, TDirection Direction, TRgb C) {
-  const double cx = (Cell.Left + Cell.Right) / 2.0, cy = (Cell.Top + Cell.Bottom) / 2.0;
-  const double a = 3.5, b = 2;
-  auto stroke = [&](double X0, double Y0, double X1, double Y1) {
-    I.FillShape(Cell, LineShape(X0, Y0, X1, Y1, 1.5), C);
-  };
-  switch (Direction) {
-    case dLeft: stroke(cx + b / 2, cy - a, cx - b, cy), stroke(cx - b, cy, cx + b / 2, cy + a); break;
-    case dRight: stroke(cx - b / 2, cy - a, cx + b, cy), stroke(cx + b, cy, cx - b / 2, cy + a); break;
-    case dUp: stroke(cx - a, cy + b / 2, cx, cy - b), stroke(cx, cy - b, cx + a, cy + b / 2); break;
-    case dDown: stroke(cx - a, cy - b / 2, cx, cy + b), stroke(cx, cy + b, cx + a, cy - b / 2); break;
-  }
-}
 
 TRgb TrackColour(const TSkinPalette& P) { return Mix(P.Face, P.Border, 0.25); }
 
@@ -37,7 +22,7 @@ void ArrowCell(TArtImage& I, const TRect& R, TDirection Direction, TLook Look, c
   I.Fill(R, Back);
   const TRgb fill = Look == lDown ? P.Accent : Mix(Back, P.Accent, 0.25);
   I.FillShape(R, RoundRectShape(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1, 3), fill);
-  Arrow(I, R, Direction, Look == lDown ? P.AccentText : P.Text);
+  Chevron(I, R, Direction, Look == lDown ? P.AccentText : P.Text);
 }
 
 // A pill along the long side of R over Back (smooth edges need a real
@@ -75,8 +60,8 @@ void ScrollBar(TSkinArt& Art, const wchar_t* Name, bool Horizontal, bool Corner)
     return Rect(base.Left + R.Left, base.Top + R.Top, base.Left + R.Right, base.Top + R.Bottom);
   };
   const TRect down = cell(0), up = cell(64 - kBar);
-  Arrow(I, at(down), towardsMin, p.TextDim);
-  Arrow(I, at(up), towardsMax, p.TextDim);
+  Chevron(I, at(down), towardsMin, p.TextDim);
+  Chevron(I, at(up), towardsMax, p.TextDim);
   if (Corner) I.Fill(at(cell(64)), p.Face);
 
   TspDataSkinScrollBarControl rec(Name);
@@ -125,7 +110,8 @@ void TrackBar(TSkinArt& Art, const wchar_t* Name, bool Vertical) {
   TRect* bases[2] = {&rec.SkinRect, &rec.ActiveSkinRect};
   for (int active = 0; active < 2; ++active) {
     const TRect r = Vertical ? Art.PlaceControl(kThick, kLong) : Art.PlaceControl(kLong, kThick);
-    I.Fill(r, p.Face);
+    // On the panel colour that pages and forms' panels wear: no box around the bar.
+    I.Fill(r, p.PanelFace);
     const int mid = Vertical ? r.Left + kThick / 2 : r.Top + kThick / 2;
     const TRect groove = Vertical ? Rect(mid - 2, r.Top + 4, mid + 2, r.Bottom - 4)
                                   : Rect(r.Left + 4, mid - 2, r.Right - 4, mid + 2);
@@ -148,7 +134,7 @@ void TrackBar(TSkinArt& Art, const wchar_t* Name, bool Vertical) {
   TRect* buttons[2] = {&rec.ButtonRect, &rec.ActiveButtonRect};
   for (int active = 0; active < 2; ++active) {
     const TRect r = Vertical ? Art.PlaceControl(18, 12) : Art.PlaceControl(12, 18);
-    I.Fill(r, p.Face);
+    I.Fill(r, p.PanelFace);
     I.FillShape(r, RoundRectShape(r.Left, r.Top, r.Right, r.Bottom, 3), active ? p.Accent : p.Border);
     I.FillShape(r, RoundRectShape(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1, 2),
                 active ? Mix(p.Accent, p.PanelFace, 0.35) : p.PanelFace);
@@ -175,7 +161,7 @@ void UpDown(TSkinArt& Art, const wchar_t* Name, bool Vertical) {
   I.FillShape(base, RoundRectShape(base.Left + 1, base.Top + 1, base.Right - 1, base.Bottom - 1, 2), p.PanelFace);
   for (const TRect* r : {&rec.UpButtonRect, &rec.DownButtonRect}) {
     const TRect cell = Rect(base.Left + r->Left, base.Top + r->Top, base.Left + r->Right, base.Top + r->Bottom);
-    Arrow(I, cell, r == &rec.UpButtonRect ? up : down, p.Text);
+    Chevron(I, cell, r == &rec.UpButtonRect ? up : down, p.Text);
   }
   TRect* pieces[2][2] = {{&rec.ActiveUpButtonRect, &rec.DownUpButtonRect},
                          {&rec.ActiveDownButtonRect, &rec.DownDownButtonRect}};
@@ -268,9 +254,10 @@ void DrawTabs(TSkinArt& Art) {
   rec.TabsBGRect = strip;
   rec.FontName = p.FontName;
   rec.FontHeight = p.FontHeight;
-  rec.FontColor = ToColor(p.TextDim);
+  rec.FontColor = ToColor(p.TextSecondary);
   rec.ActiveFontColor = rec.FocusFontColor = ToColor(p.Text);
-  rec.MouseInFontColor = ToColor(p.Accent);
+  // The accent drawn towards the text: the accent alone is too faint on the hot tab.
+  rec.MouseInFontColor = ToColor(Mix(p.Accent, p.Text, 0.35));
   rec.UpDown = L"hupdown";
   rec.CloseButtonRect = CloseBox(Art, lNormal);
   rec.CloseButtonActiveRect = CloseBox(Art, lHot);

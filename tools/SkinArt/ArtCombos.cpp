@@ -15,9 +15,14 @@ void Box(TArtImage& I, const TRect& R, TRgb Outline, TRgb Fill) {
   I.Frame(R, Outline);
 }
 
-// A triangle of 5, 3 and 1 pixels pointing down, its top-left at X, Y.
-void DownArrow(TArtImage& I, int X, int Y, TRgb C) {
-  for (int row = 0; row < 3; ++row) I.HLine(X + row, X + 5 - row, Y + row, C);
+// The drop-down button in R, inside the box's own outline: a face parted from
+// the text by one line, no second frame; a pressed one shows its chevron one
+// pixel down and right.
+void DropButton(TArtImage& I, const TRect& R, TRgb Face, TRgb Line, TRgb Glyph, bool Pressed = false) {
+  I.Fill(R, Face);
+  I.VLine(R.Left, R.Top, R.Bottom, Line);
+  const TRect cell(R.Left + 1, R.Top, R.Right, R.Bottom);
+  Chevron(I, Pressed ? TRect(cell.Left + 1, cell.Top + 1, cell.Right + 1, cell.Bottom + 1) : cell, dDown, Glyph);
 }
 
 // A button record over three state faces, with the palette's text.
@@ -59,14 +64,11 @@ void DrawCombos(TSkinArt& Art) {
   for (const TRect& r : {normal, hot}) {
     Box(I, r, r == hot ? p.Accent : p.Border, p.Window);
     const TRect f(r.Left + button.Left, r.Top + button.Top, r.Left + button.Right, r.Top + button.Bottom);
-    Box(I, f, buttonOutline, face);
-    DownArrow(I, f.Left + 6, f.Top + 8, p.Text);
+    DropButton(I, f, face, r == hot ? p.Accent : buttonOutline, p.Text);
   }
   const TRect activeButton(kW, 1, kW + kButton, kH - 1), downButton(kW + kButton, 1, kW + 2 * kButton, kH - 1);
-  Box(I, activeButton, p.Accent, hotFace);
-  DownArrow(I, activeButton.Left + 6, activeButton.Top + 8, p.Text);
-  Box(I, downButton, p.Accent, downFace);
-  DownArrow(I, downButton.Left + 7, downButton.Top + 9, p.Text);
+  DropButton(I, activeButton, hotFace, p.Accent, p.Text);
+  DropButton(I, downButton, downFace, p.Accent, p.Text, true);
   // The focused item: an accent strip as high as the item area.
   const int itemH = kH - 6;
   const TRect focusItem(0, 2 * kH, kW - kButton - 4, 2 * kH + itemH);

@@ -1,6 +1,7 @@
 // Edits: the plain and button edit frames, the edit button and the spin
 // edit with its up and down buttons, each with a hot look.
 #include "skin/SkinCtrlRecords.h"
+#include "tools/SkinArt/ArtPieces.h"
 #include "tools/SkinArt/ArtSkin.h"
 
 namespace {
@@ -13,9 +14,11 @@ void EditBox(TArtImage& I, const TRect& R, TRgb Outline, TRgb Fill) {
   I.Frame(R, Outline);
 }
 
-// A small triangle of 5, 3 and 1 pixels pointing down (or up) at X, Y.
-void Arrow(TArtImage& I, int X, int Y, bool Up, TRgb C) {
-  for (int row = 0; row < 3; ++row) I.HLine(X + row, X + 5 - row, Up ? Y + 2 - row : Y + row, C);
+// The shared chevron in button face R, pointing up or down; a pressed face
+// shows it one pixel down and right.
+void Arrow(TArtImage& I, TRect R, bool Up, TRgb C, bool Pressed = false) {
+  if (Pressed) R = TRect(R.Left + 1, R.Top + 1, R.Right + 1, R.Bottom + 1);
+  Chevron(I, R, Up ? dUp : dDown, C);
 }
 
 // A button face at R: a face of the panel colour, hot in the accent's tint.
@@ -77,14 +80,14 @@ void DrawEdits(TSkinArt& Art) {
     EditBox(I, r, r == bHot ? hotOutline : p.Border, p.Window);
     const TRect f(r.Left + button.Left, r.Top + button.Top, r.Left + button.Right, r.Top + button.Bottom);
     ButtonFace(I, f, face, Mix(p.Border, p.Window, 0.3));
-    Arrow(I, f.Left + 6, f.Top + 8, false, p.Text);
+    Arrow(I, f, false, p.Text);
   }
   const TRect activeButton(b.Left + w, b.Top + 1, b.Left + w + kButtonWidth, b.Top + kEditHeight - 1);
   const TRect downButton(activeButton.Right, activeButton.Top, activeButton.Right + kButtonWidth, activeButton.Bottom);
   ButtonFace(I, activeButton, hotFace, hotOutline);
-  Arrow(I, activeButton.Left + 6, activeButton.Top + 8, false, p.Text);
+  Arrow(I, activeButton, false, p.Text);
   ButtonFace(I, downButton, downFace, hotOutline);
-  Arrow(I, downButton.Left + 7, downButton.Top + 9, false, p.Text);
+  Arrow(I, downButton, false, p.Text, true);
   TspDataSkinEditControl buttonEdit(L"buttonedit");
   buttonEdit.PictureIndex = Art.ControlsPicture();
   buttonEdit.SkinRect = bNormal;
@@ -134,7 +137,7 @@ void DrawEdits(TSkinArt& Art) {
     for (const TRect& k : {up, down}) {
       const TRect f(r.Left + k.Left, r.Top + k.Top, r.Left + k.Right, r.Top + k.Bottom);
       ButtonFace(I, f, face, Mix(p.Border, p.Window, 0.3));
-      Arrow(I, f.Left + 6, f.Top + 4, k == up, p.Text);
+      Arrow(I, f, k == up, p.Text);
     }
   }
   TRect pieces[4];
@@ -143,7 +146,7 @@ void DrawEdits(TSkinArt& Art) {
     pieces[i] = TRect(s.Left + w + col * kButtonWidth, s.Top + (row ? half : 1), s.Left + w + (col + 1) * kButtonWidth,
                       s.Top + (row ? kEditHeight - 1 : half));
     ButtonFace(I, pieces[i], col ? downFace : hotFace, hotOutline);
-    Arrow(I, pieces[i].Left + 6 + col, pieces[i].Top + 4 + col, row == 0, p.Text);
+    Arrow(I, pieces[i], row == 0, p.Text, col == 1);
   }
   TspDataSkinSpinEditControl spin(L"spinedit");
   spin.PictureIndex = Art.ControlsPicture();

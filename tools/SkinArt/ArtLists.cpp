@@ -1,6 +1,7 @@
 // List boxes: a plain framed list and a captioned one with Up, Down and
 // Check buttons, and the item strips (plain, selected, focused) both use.
 #include "skin/SkinCtrlRecords2.h"
+#include "tools/SkinArt/ArtPieces.h"
 #include "tools/SkinArt/ArtSkin.h"
 
 namespace {
@@ -8,11 +9,6 @@ namespace {
 constexpr int kPictureW = 150, kPictureH = 104;
 constexpr int kItemW = 48, kItemH = 18;
 constexpr int kButton = 16;
-
-// A filled triangle of rows 7, 5, 3, 1 pixels wide pointing up or down.
-void Triangle(TArtImage& I, int X, int Y, bool Up, TRgb C) {
-  for (int row = 0; row < 4; ++row) I.HLine(X + row, X + 7 - row, Up ? Y + 3 - row : Y + row, C);
-}
 
 void CheckGlyph(TArtImage& I, int X, int Y, TRgb C) {
   I.FillShape(TRect(X, Y, X + 9, Y + 8), LineShape(X + 0.5, Y + 4.0, X + 3.0, Y + 6.5, 1.6), C);
@@ -25,15 +21,15 @@ void CaptionButton(TArtImage& I, const TRect& R, int Kind, TRgb Face, bool Outli
   I.FillShape(R, RoundRectShape(R.Left, R.Top, R.Right, R.Bottom, 3), Face);
   if (Outlined) I.Frame(TRect(R.Left + 1, R.Top, R.Right - 1, R.Bottom), Outline);
   if (Kind == 2) CheckGlyph(I, R.Left + 4, R.Top + 4, Glyph);
-  else Triangle(I, R.Left + 4, R.Top + 6, Kind == 0, Glyph);
+  else Chevron(I, R, Kind == 0 ? dUp : dDown, Glyph);
 }
 
 void SetFonts(TspDataSkinListBox& Rec, const TSkinPalette& P) {
   Rec.FontName = P.FontName;
   Rec.FontHeight = P.FontHeight;
   Rec.FontColor = ToColor(P.WindowText);
-  Rec.ActiveFontColor = ToColor(P.AccentText);
-  Rec.FocusFontColor = ToColor(P.AccentText);
+  Rec.ActiveFontColor = ToColor(P.SelectionText);
+  Rec.FocusFontColor = ToColor(P.SelectionText);
   Rec.CaptionFontName = P.FontName;
   Rec.CaptionFontHeight = P.FontHeight;
   Rec.CaptionFontColor = ToColor(P.HeaderText);
@@ -66,9 +62,9 @@ void DrawLists(TSkinArt& Art) {
     I.Fill(r, p.Window);
     const TRect band(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
     I.FillShape(band, RoundRectShape(band.Left, band.Top, band.Right, band.Bottom, 3),
-                Vertical(Mix(p.Accent, p.Window, 0.15), p.Accent, band.Top, band.Bottom));
+                Vertical(Mix(p.Selection, p.Window, 0.15), p.Selection, band.Top, band.Bottom));
   }
-  I.Frame(TRect(focus.Left + 2, focus.Top + 1, focus.Right - 2, focus.Bottom - 1), Mix(p.Accent, p.Text, 0.35));
+  I.Frame(TRect(focus.Left + 2, focus.Top + 1, focus.Right - 2, focus.Bottom - 1), Mix(p.Selection, p.Text, 0.35));
 
   auto items = [&](TspDataSkinListBox& Rec) {
     Rec.PictureIndex = index;

@@ -15,6 +15,8 @@ TSkinPalette DefaultPalette() {
   p.FontName = kFontName;
   p.Accent = Rgb(37, 99, 235);
   p.AccentText = Rgb(255, 255, 255);
+  p.Selection = p.Accent;
+  p.SelectionText = p.AccentText;
 
   p.CaptionTop = Rgb(66, 128, 246);
   p.CaptionBottom = Rgb(37, 99, 235);
@@ -39,6 +41,7 @@ TSkinPalette DefaultPalette() {
   p.Window = Rgb(255, 255, 255);
   p.Text = Rgb(31, 41, 55);
   p.TextDim = Rgb(130, 138, 150);
+  p.TextSecondary = Rgb(85, 95, 109);
   p.WindowText = Rgb(17, 24, 39);
   p.Border = Rgb(203, 210, 220);
   p.PanelFace = Rgb(250, 251, 253);
@@ -67,6 +70,8 @@ TSkinPalette DarkPalette() {
   p.FontName = kFontName;
   p.Accent = Rgb(96, 165, 250);
   p.AccentText = Rgb(15, 23, 42);
+  p.Selection = Rgb(37, 99, 235);
+  p.SelectionText = Rgb(255, 255, 255);
 
   p.CaptionTop = Rgb(58, 61, 67);
   p.CaptionBottom = Rgb(45, 47, 52);
@@ -91,6 +96,7 @@ TSkinPalette DarkPalette() {
   p.Window = Rgb(28, 29, 32);
   p.Text = Rgb(226, 229, 233);
   p.TextDim = Rgb(130, 135, 143);
+  p.TextSecondary = Rgb(169, 174, 182);
   p.WindowText = Rgb(232, 234, 237);
   p.Border = Rgb(66, 70, 77);
   p.PanelFace = Rgb(43, 45, 50);
@@ -108,5 +114,14 @@ TSkinPalette DarkPalette() {
   p.BevelDark = Rgb(20, 21, 24);
   p.HintFace = Rgb(50, 53, 58);
   p.HintBorder = Rgb(80, 85, 93);
+  return p;
+}
+
+TSkinPalette ObjectsPalette() {
+  TSkinPalette p = DefaultPalette();
+  p.Folder = L"Objects";
+  p.SkinName = L"Objects";
+  p.Comments = L"The default look with frame objects of every kind, skin cursors and background pictures";
+  p.FrameObjects = true;
   return p;
 }

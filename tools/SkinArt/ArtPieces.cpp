@@ -14,6 +14,20 @@ void SetNinePieces(TspDataSkinCustomControl& Rec, const TRect& SkinRect, int Cor
   Rec.StretchEffect = StretchEffect;
 }
 
+void Chevron(TArtImage& I, const TRect& Cell, TDirection Direction, TRgb C) {
+  const double cx = (Cell.Left + Cell.Right) / 2.0, cy = (Cell.Top + Cell.Bottom) / 2.0;
+  const double a = 3.5, b = 2;
+  auto stroke = [&](double X0, double Y0, double X1, double Y1) {
+    I.FillShape(Cell, LineShape(X0, Y0, X1, Y1, 1.5), C);
+  };
+  switch (Direction) {
+    case dLeft: stroke(cx + b / 2, cy - a, cx - b, cy), stroke(cx - b, cy, cx + b / 2, cy + a); break;
+    case dRight: stroke(cx - b / 2, cy - a, cx + b, cy), stroke(cx + b, cy, cx - b / 2, cy + a); break;
+    case dUp: stroke(cx - a, cy + b / 2, cx, cy - b), stroke(cx, cy - b, cx + a, cy + b / 2); break;
+    case dDown: stroke(cx - a, cy - b / 2, cx, cy + b), stroke(cx, cy + b, cx + a, cy - b / 2); break;
+  }
+}
+
 void SetButtonFonts(TspDataSkinButtonControl& Rec, const TSkinPalette& P) {
   Rec.FontName = P.FontName;
   Rec.FontHeight = P.FontHeight;

@@ -61,7 +61,8 @@ void TSkinArt::AddControl(TspDataSkinControl& Record, const wchar_t* Type) {
 }
 
 void TSkinArt::Save(const String& Folder) {
-  Controls().CropHeight(FShelfY + FShelfHeight);
+  // A skin without control pieces keeps one row: a picture has some height.
+  Controls().CropHeight(std::max(1, FShelfY + FShelfHeight));
   const String dir = Folder + L"/";
   TspSkinIni head;
   head.WriteString(L"VERSION", L"skinname", Palette.SkinName);
@@ -108,11 +109,18 @@ void TSkinArt::Save(const String& Folder) {
 void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   TSkinArt art(Palette);
   DrawFrame(art);
+  if (Palette.FrameObjects) DrawFrameObjects(art);
   DrawCaptionButtons(art);
   AddCaption(art);
   DrawPopupWindow(art);
   DrawHintWindow(art);
   AddSkinColors(art);
+  if (Palette.FrameObjects) {
+    // A frame skin: its menus, and no controls (they keep their default looks).
+    DrawMenus(art);
+    art.Save(Folder);
+    return;
+  }
   DrawPanel(art);
   DrawGroupBox(art);
   DrawToolPanel(art);

@@ -57,6 +57,9 @@ class TSkinArt {
 // behind them from it); the rest draw into the controls picture or pictures
 // of their own.
 void DrawFrame(TSkinArt& Art);
+// The Objects skin's band of frame objects under the client, its cursors and
+// background pictures (after DrawFrame).
+void DrawFrameObjects(TSkinArt& Art);
 void DrawCaptionButtons(TSkinArt& Art);
 void AddCaption(TSkinArt& Art);
 void DrawPanel(TSkinArt& Art);

@@ -1,5 +1,6 @@
-// SkinArt: draws the library's built-in skin (Default) and its dark variant
-// (Dark) and writes each skin folder: the BMP pictures and skin.ini.
+// SkinArt: draws the library's built-in skin (Default), its dark variant
+// (Dark) and the frame objects' skin (Objects), and writes each skin folder:
+// the BMP pictures and skin.ini.
 //
 // The folders under skins/ are generated: change the palettes or the drawing
 // functions here, rebuild, and run from the project folder
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    for (const TSkinPalette& palette : {DefaultPalette(), DarkPalette()}) {
+    for (const TSkinPalette& palette : {DefaultPalette(), DarkPalette(), ObjectsPalette()}) {
       const std::filesystem::path folder = std::filesystem::path(argv[1]) / palette.Folder;
       std::filesystem::create_directories(folder);
       BuildSkin(palette, folder.wstring());

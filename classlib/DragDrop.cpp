@@ -1,0 +1,398 @@
+// The window side of drag and drop: a hidden window holds the mouse capture
+// and feeds the drag tracker; targets are found under the cursor in every
+// form of the program; the drag cursor and image follow the mouse.
+#include "classlib/DragDrop.h"
+
+#include <memory>
+
+#include "classlib/Forms.h"
+#include "classlib/UtilWindow.h"
+
+// ---------------------------------------------------------------------------
+// TDragImageList
+
+TDragImageList::~TDragImageList() {
+  if (FDragging) EndDrag();
+}
+
+bool TDragImageList::SetDragImage(int Index, int HotSpotX, int HotSpotY) {
+  if (Index < 0 || Index >= Count()) return false;
+  FDragIndex = Index;
+  FDragHotspot = TPoint(HotSpotX, HotSpotY);
+  return true;
+}
+
+bool TDragImageList::BeginDrag(HWND Window, int X, int Y) {
+  if (FDragging || FDragIndex < 0 || FDragIndex >= Count()) return false;
+  if (!ImageList_BeginDrag(Handle(), FDragIndex, FDragHotspot.X, FDragHotspot.Y)) return false;
+  FDragWindow = Window;
+  FDragging = true;
+  FShown = ImageList_DragEnter(Window, X, Y) != FALSE;
+  return true;
+}
+
+bool TDragImageList::DragMove(int X, int Y) { return FDragging && ImageList_DragMove(X, Y); }
+
+void TDragImageList::HideDragImage() {
+  if (!FDragging || !FShown) return;
+  ImageList_DragShowNolock(FALSE);
+  FShown = false;
+}
+
+void TDragImageList::ShowDragImage() {
+  if (!FDragging || FShown) return;
+  ImageList_DragShowNolock(TRUE);
+  FShown = true;
+}
+
+bool TDragImageList::EndDrag() {
+  if (!FDragging) return false;
+  ImageList_DragLeave(FDragWindow);
+  ImageList_EndDrag();
+  FDragging = FShown = false;
+  FDragWindow = nullptr;
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// Drag objects
+
+TCursor TDragObject::GetDragCursor(bool Accepted, int, int) { return Accepted ? crDrag : crNoDrop; }
+
+TCursor TDragControlObject::GetDragCursor(bool Accepted, int, int) {
+  return Accepted ? FControl->DragCursor() : crNoDrop;
+}
+
+TDragImageList* TDragControlObject::GetDragImages() { return FControl->GetDragImages(); }
+
+void TDragControlObject::Finished(TObject* Target, int X, int Y, bool Accepted) {
+  FControl->DoEndDrag(Accepted ? Target : nullptr, X, Y);
+}
+
+// ---------------------------------------------------------------------------
+// Cursors
+
+namespace {
+
+// A drag cursor: the arrow with one or two sheets of paper beside it, drawn
+// here so that the library needs no cursor resources.
+HCURSOR MakeDragCursor(bool Multi) {
+  constexpr int kSize = 32;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, kSize, kSize);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ oldBmp = SelectObject(dc, bmp);
+  const COLORREF kClear = RGB(255, 0, 255);
+  HBRUSH clear = CreateSolidBrush(kClear);
+  RECT all = {0, 0, kSize, kSize};
+  FillRect(dc, &all, clear);
+  DeleteObject(clear);
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+  const POINT arrow[] = {{0, 0}, {0, 15}, {4, 11}, {7, 17}, {9, 16}, {6, 10}, {11, 10}};
+  Polygon(dc, arrow, 7);
+  if (Multi) Rectangle(dc, 15, 16, 27, 26);
+  Rectangle(dc, 12, 19, 24, 29);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  // AND plane: 1 keeps the screen; XOR plane: 1 turns the pixel white.
+  BYTE andBits[kSize * kSize / 8] = {}, xorBits[kSize * kSize / 8] = {};
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      const int byte = y * kSize / 8 + x / 8;
+      const BYTE bit = static_cast<BYTE>(0x80 >> (x % 8));
+      if (c == kClear) andBits[byte] |= bit;
+      else if (c == RGB(255, 255, 255)) xorBits[byte] |= bit;
+    }
+  SelectObject(dc, oldBmp);
+  DeleteObject(bmp);
+  DeleteDC(dc);
+  return CreateCursor(GetModuleHandleW(nullptr), 0, 0, kSize, kSize, andBits, xorBits);
+}
+
+// The drag cursors join the screen's cursors once, unless the program set its own.
+void InstallDragCursors() {
+  static bool installed = false;
+  if (installed || !Screen) return;
+  installed = true;
+  const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  if (Screen->Cursors(crDrag) == arrow) Screen->SetCursors(crDrag, MakeDragCursor(false));
+  if (Screen->Cursors(crMultiDrag) == arrow) Screen->SetCursors(crMultiDrag, MakeDragCursor(true));
+  if (Screen->Cursors(crNoDrop) == arrow) Screen->SetCursors(crNoDrop, LoadCursorW(nullptr, IDC_NO));
+}
+
+// Posted to the capture window by the keyboard hook: Esc cancels the drag.
+constexpr UINT kCancelDrag = WM_APP + 0x2D0;
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The drag under way
+
+class TDragSession : public TDragTracker::TClient {
+ public:
+  explicit TDragSession(TControl* ASource);
+  ~TDragSession() override;
+  TDragSession(const TDragSession&) = delete;
+  TDragSession& operator=(const TDragSession&) = delete;
+
+  TObject* FindTarget(const TPoint& Pos) override;
+  void StartDrag(const TPoint& Pos) override;
+  bool DragOver(TObject* Target, const TPoint& Pos, TDragState State) override;
+  void Feedback(const TPoint& Pos, TObject* Target, bool Accept) override;
+  void DragDrop(TObject* Target, const TPoint& Pos) override;
+  void EndDrag(TObject* Target, const TPoint& Pos) override;
+
+  bool CaptureMessage(TMessage& Message);
+  // The source as the events name it: the control, or a drag object of the program's.
+  TObject* SourceArg() const;
+  void StopImage();
+
+  TDragTracker Tracker{*this};
+  TControl* Source;
+  TDragObject* Object = nullptr;
+  bool OwnsObject = false;
+  TDragImageList* Images = nullptr;
+  HWND Capture = nullptr;
+  HHOOK Hook = nullptr;
+  TCursor Cursor = crNoDrop;
+  bool Closing = false;
+  // Tracker calls under way: the session is not freed inside one.
+  int Busy = 0;
+};
+
+namespace {
+
+std::unique_ptr<TDragSession> gSession;
+
+LRESULT CALLBACK EscapeHook(int Code, WPARAM WParam, LPARAM LParam) {
+  auto* m = reinterpret_cast<MSG*>(LParam);
+  if (Code == HC_ACTION && WParam == PM_REMOVE && gSession && m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE) {
+    PostMessageW(gSession->Capture, kCancelDrag, 0, 0);
+    m->message = WM_NULL;
+  }
+  return CallNextHookEx(nullptr, Code, WParam, LParam);
+}
+
+// Runs one step of the tracker, then lets the session go once the drag is
+// over and no step is under way any more.
+template <class Step>
+void Drive(Step S) {
+  if (!gSession) return;
+  ++gSession->Busy;
+  S(gSession->Tracker);
+  if (--gSession->Busy == 0 && gSession->Tracker.Phase() == TDragTracker::dpIdle) gSession.reset();
+}
+
+TPoint CursorPos() {
+  POINT p;
+  GetCursorPos(&p);
+  return TPoint(p.x, p.y);
+}
+
+}  // namespace
+
+TDragSession::TDragSession(TControl* ASource) : Source(ASource) {
+  Capture = AllocateHWnd([this](TMessage& m) { return CaptureMessage(m); });
+  SetCapture(Capture);
+  Hook = SetWindowsHookExW(WH_GETMESSAGE, EscapeHook, nullptr, GetCurrentThreadId());
+}
+
+TDragSession::~TDragSession() {
+  Closing = true;
+  StopImage();
+  if (Hook) UnhookWindowsHookEx(Hook);
+  if (GetCapture() == Capture) ReleaseCapture();
+  DeallocateHWnd(Capture);
+  // The drag cursor goes with the drag.
+  if (Object && Screen) ::SetCursor(Screen->Cursors(Screen->Cursor()));
+  if (OwnsObject) delete Object;
+}
+
+bool TDragSession::CaptureMessage(TMessage& Message) {
+  if (Closing) return false;
+  POINT p = {Message.XPos(), Message.YPos()};
+  ClientToScreen(Capture, &p);
+  const TPoint pos(p.x, p.y);
+  switch (Message.Msg) {
+    case WM_MOUSEMOVE:
+      Drive([&](TDragTracker& t) { t.Move(pos); });
+      return true;
+    case WM_LBUTTONUP: {
+      TControl* source = Source;
+      bool started = true;
+      Drive([&](TDragTracker& t) { started = t.Release(pos); });
+      // A press that never became a drag was a click: the source has its release.
+      if (!started && source) {
+        const TPoint c = source->ScreenToClient(pos);
+        source->Perform(WM_LBUTTONUP, Message.WParam, MAKELPARAM(c.X, c.Y));
+      }
+      return true;
+    }
+    case WM_RBUTTONDOWN:
+    case kCancelDrag:
+      Drive([](TDragTracker& t) { t.End(false); });
+      return true;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(Message.LParam) != Capture) Drive([](TDragTracker& t) { t.End(false); });
+      return true;
+    case WM_SETCURSOR:
+      if (Tracker.Dragging()) ::SetCursor(Screen->Cursors(Cursor));
+      Message.Result = 1;
+      return true;
+  }
+  return false;
+}
+
+TObject* TDragSession::SourceArg() const {
+  if (auto* c = dynamic_cast<TDragControlObject*>(Object)) return c->Control();
+  return Object;
+}
+
+TObject* TDragSession::FindTarget(const TPoint& Pos) {
+  TControl* c = FindDragTarget(Pos, false);
+  return c && c->Enabled() ? c : nullptr;
+}
+
+void TDragSession::StartDrag(const TPoint& Pos) {
+  InstallDragCursors();
+  // The release goes to the drag now: the press on the source is no click.
+  TControlState state = Source->ControlState();
+  state.Exclude(csLButtonDown);
+  state.Exclude(csClicked);
+  Source->SetControlState(state);
+  TFreeWatch watch(Source);
+  TDragObject* object = nullptr;
+  Source->DoStartDrag(object);
+  if (watch.Freed()) return;
+  if (!object) {
+    object = new TDragControlObject(Source);
+    OwnsObject = true;
+  }
+  Object = object;
+  Object->FDragPos = Pos;
+  Images = Object->GetDragImages();
+  if (Images && Images->Count() == 0) Images = nullptr;
+}
+
+bool TDragSession::DragOver(TObject* Target, const TPoint& Pos, TDragState State) {
+  auto* target = static_cast<TControl*>(Target);
+  // The image goes before the targets repaint for the end of the drag.
+  if (!Tracker.Dragging()) StopImage();
+  Object->FDragPos = Pos;
+  Object->FDragTarget = State == dsDragLeave ? nullptr : target;
+  const TPoint p = target->ScreenToClient(Pos);
+  bool accept = false;
+  target->DragOver(SourceArg(), p.X, p.Y, State, accept);
+  return accept;
+}
+
+void TDragSession::Feedback(const TPoint& Pos, TObject* Target, bool Accept) {
+  Cursor = Object->GetDragCursor(Accept, Pos.X, Pos.Y);
+  ::SetCursor(Screen->Cursors(Cursor));
+  if (!Images) return;
+  // The image shows over the controls that ask for it.
+  auto* target = static_cast<TControl*>(Target);
+  const bool show = target && target->ControlStyle().Contains(csDisplayDragImage);
+  if (!Images->Dragging()) {
+    if (!show || !Images->BeginDrag(nullptr, Pos.X, Pos.Y)) return;
+  }
+  Images->DragMove(Pos.X, Pos.Y);
+  if (show) Images->ShowDragImage();
+  else Images->HideDragImage();
+}
+
+void TDragSession::DragDrop(TObject* Target, const TPoint& Pos) {
+  auto* target = static_cast<TControl*>(Target);
+  Object->FDropped = true;
+  const TPoint p = target->ScreenToClient(Pos);
+  target->DragDrop(SourceArg(), p.X, p.Y);
+}
+
+void TDragSession::EndDrag(TObject* Target, const TPoint& Pos) {
+  StopImage();
+  if (GetCapture() == Capture) {
+    Closing = true;  // the capture's loss is no cancel
+    ReleaseCapture();
+    Closing = false;
+  }
+  Object->FDragTarget = static_cast<TControl*>(Target);
+  TPoint p;
+  if (auto* target = static_cast<TControl*>(Target)) p = target->ScreenToClient(Pos);
+  Object->Finished(Target, p.X, p.Y, Target != nullptr);
+}
+
+void TDragSession::StopImage() {
+  if (!Images) return;
+  Images->EndDrag();
+  Images = nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Free functions
+
+TDragObject* CurrentDragObject() { return gSession ? gSession->Object : nullptr; }
+
+TControl* DragSourceControl() { return gSession ? gSession->Source : nullptr; }
+
+void HideDragImage() {
+  if (gSession && gSession->Images) gSession->Images->HideDragImage();
+}
+
+void ShowDragImage() {
+  if (!gSession || !gSession->Images || !gSession->Images->Dragging()) return;
+  auto* target = static_cast<TControl*>(gSession->Tracker.Target());
+  if (target && target->ControlStyle().Contains(csDisplayDragImage)) gSession->Images->ShowDragImage();
+}
+
+void DragControlDestroyed(TControl* Control) {
+  if (!gSession) return;
+  if (gSession->Source == Control) {
+    // Its drag object (and the image it lends) go with it.
+    gSession->StopImage();
+    if (auto* c = dynamic_cast<TDragControlObject*>(gSession->Object); c && c->Control() == Control)
+      c->FControl = nullptr;
+    gSession->Source = nullptr;
+    Drive([](TDragTracker& t) { t.Abandon(); });
+    return;
+  }
+  Drive([&](TDragTracker& t) { t.TargetGone(Control); });
+}
+
+// ---------------------------------------------------------------------------
+// TControl's drag members
+
+void TControl::BeginDrag(bool Immediate, int Threshold) {
+  // One drag at a time; none begins from the events of one that is ending.
+  if (gSession || ComponentState().Contains(csDesigning)) return;
+  gSession = std::make_unique<TDragSession>(this);
+  const TPoint pos = CursorPos();
+  Drive([&](TDragTracker& t) { t.Begin(pos, Immediate, Threshold); });
+}
+
+void TControl::EndDrag(bool Drop) {
+  if (gSession && gSession->Source == this) Drive([&](TDragTracker& t) { t.End(Drop); });
+}
+
+bool TControl::Dragging() const {
+  return gSession && gSession->Source == this && gSession->Tracker.Phase() != TDragTracker::dpIdle;
+}
+
+void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+  Accept = static_cast<bool>(OnDragOver);
+  if (OnDragOver) OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TControl::DragDrop(TObject* Source, int X, int Y) {
+  if (OnDragDrop) OnDragDrop(this, Source, X, Y);
+}
+
+void TControl::DoStartDrag(TDragObject*& DragObject) {
+  if (OnStartDrag) OnStartDrag(this, DragObject);
+}
+
+void TControl::DoEndDrag(TObject* Target, int X, int Y) {
+  if (OnEndDrag) OnEndDrag(this, Target, X, Y);
+}

@@ -1,0 +1,72 @@
+// The client backgrounds of the skinned form: the skin's background picture
+// over the form's client and over its MDI client window, tiled or stretched.
+#include "skin/SPUtils_compose.h"
+#include "skin/SkinForm.h"
+
+#include <commctrl.h>
+
+bool TspSkinForm::EraseWithPicture(HDC DC, const TRect& R, bool MDIClient) {
+  if (!FFrameOn || FSkinChanging || !FSkinData || FSkinData->Empty()) return false;
+  const int index = MDIClient ? FSkinData->MDIBGPictureIndex : FSkinData->BGPictureIndex;
+  if (index < 0 || index >= FSkinData->ActivePictures.Count()) return false;
+  TBitmap* picture = FSkinData->ActivePictures[index];
+  if (!picture || picture->Empty() || R.Width() <= 0 || R.Height() <= 0) return false;
+  TCanvas canvas;
+  canvas.SetHandle(DC);
+  const bool stretch = MDIClient ? FSkinData->MDIBGStretchEffect : FSkinData->StretchEffect;
+  const TspStretchType type = MDIClient ? FSkinData->MDIBGStretchType : FSkinData->StretchType;
+  DrawPieceFill(&canvas, picture, TRect(0, 0, picture->Width(), picture->Height()), R, stretch,
+                static_cast<uint8_t>(type));
+  canvas.SetHandle(nullptr);
+  return true;
+}
+
+bool TspSkinForm::WMEraseBkgnd(TMessage& Message) {
+  if (!FForm->HandleAllocated()) return false;
+  RECT r = {};
+  GetClientRect(FForm->Handle(), &r);
+  if (!EraseWithPicture(reinterpret_cast<HDC>(Message.WParam), TRect(0, 0, r.right, r.bottom), false)) return false;
+  Message.Result = 1;
+  return true;
+}
+
+void TspSkinForm::HookMDIClient() {
+  UnhookMDIClient();
+  HWND client = FForm ? FForm->ClientHandle() : nullptr;
+  if (!client || !IsWindow(client)) return;
+  if (!SetWindowSubclass(client, MDIClientProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this)))
+    return;
+  FMDIClient = client;
+  InvalidateRect(client, nullptr, TRUE);
+}
+
+void TspSkinForm::UnhookMDIClient() {
+  // Only this form's subclass goes: others added after it stay in place.
+  if (FMDIClient && IsWindow(FMDIClient))
+    RemoveWindowSubclass(FMDIClient, MDIClientProc, reinterpret_cast<UINT_PTR>(this));
+  FMDIClient = nullptr;
+}
+
+LRESULT CALLBACK TspSkinForm::MDIClientProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR Id,
+                                            DWORD_PTR Data) {
+  auto* self = reinterpret_cast<TspSkinForm*>(Data);
+  switch (Msg) {
+    case WM_ERASEBKGND: {
+      RECT r = {};
+      GetClientRect(Wnd, &r);
+      if (self->EraseWithPicture(reinterpret_cast<HDC>(WParam), TRect(0, 0, r.right, r.bottom), true)) return 1;
+      break;
+    }
+    case WM_SIZE:
+      // A stretched picture changes everywhere with the size.
+      if (self->FSkinData && self->FSkinData->MDIBGStretchEffect && self->FSkinData->MDIBGPictureIndex >= 0)
+        InvalidateRect(Wnd, nullptr, TRUE);
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(Wnd, MDIClientProc, Id);
+      self->FMDIClient = nullptr;
+      break;
+    default: break;
+  }
+  return DefSubclassProc(Wnd, Msg, WParam, LParam);
+}

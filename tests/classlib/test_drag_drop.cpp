@@ -1,0 +1,306 @@
+// Drag and drop between controls with real mouse and keyboard input: the
+// threshold, the order of the events, Accept, Esc, two forms, leaks.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ControlTestUtils.h"
+#include "classlib/DragDrop.h"
+#include "classlib/GuiCounts.h"
+
+namespace {
+
+class Box : public TCustomControl {
+ public:
+  explicit Box(TComponent* AOwner) : TCustomControl(AOwner) {}
+  TDragImageList* Images = nullptr;
+
+ protected:
+  void Paint() override {
+    Canvas()->Brush()->SetColor(clWhite);
+    Canvas()->FillRect(ClientRect());
+  }
+  TDragImageList* GetDragImages() override { return Images; }
+};
+
+// Writes every drag event of the controls it watches into one log.
+struct DragLog {
+  std::vector<std::string> Events;
+  bool Accept = true;
+  TObject* LastSource = nullptr;
+  TObject* LastTarget = reinterpret_cast<TObject*>(1);
+
+  void Watch(TControl* C, const std::string& Name) {
+    C->OnStartDrag = [this, Name](TObject*, TDragObject*&) { Events.push_back(Name + ".start"); };
+    C->OnEndDrag = [this, Name](TObject*, TObject* Target, int, int) {
+      LastTarget = Target;
+      Events.push_back(Name + ".end");
+    };
+    C->OnDragDrop = [this, Name](TObject*, TObject* Source, int, int) {
+      LastSource = Source;
+      Events.push_back(Name + ".drop");
+    };
+    C->OnDragOver = [this, Name](TObject*, TObject* Source, int, int, TDragState State, bool& A) {
+      LastSource = Source;
+      static const char* const kStates[] = {"enter", "leave", "move"};
+      const std::string e = Name + "." + kStates[State];
+      // Moves repeat with every mouse message: one stands for a run of them.
+      if (Events.empty() || Events.back() != e || State != dsDragMove) Events.push_back(e);
+      A = Accept;
+    };
+  }
+  std::string Joined() const {
+    std::string s;
+    for (const std::string& e : Events) s += (s.empty() ? "" : " ") + e;
+    return s;
+  }
+};
+
+class DragTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = new TForm(nullptr);
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(100, 100, 400, 200);
+    source = new Box(form);
+    source->SetParent(form);
+    source->SetBounds(10, 10, 150, 150);
+    source->SetDragMode(dmAutomatic);
+    target = new Box(form);
+    target->SetParent(form);
+    target->SetBounds(220, 10, 150, 150);
+    log.Watch(source, "s");
+    log.Watch(target, "t");
+    ShowAndActivate(form);
+  }
+  void TearDown() override {
+    MouseUp();
+    Settle();
+    delete form;
+  }
+  // Presses on the source's centre and moves by (DX, DY) in small steps.
+  void PressAndMove(int DX, int DY) {
+    const TPoint c = Center(source);
+    MoveMouse(c);
+    MouseDown();
+    Settle();
+    MoveMouse(TPoint(c.X + DX, c.Y + DY));
+  }
+  TForm* form = nullptr;
+  Box* source = nullptr;
+  Box* target = nullptr;
+  DragLog log;
+};
+
+TEST_F(DragTest, StartsPastTheThresholdAndRaisesEachEventOnceInOrder) {
+  PressAndMove(DefaultDragThreshold - 1, 0);
+  EXPECT_TRUE(log.Events.empty()) << log.Joined();
+  EXPECT_TRUE(source->Dragging());  // waiting for the threshold
+  MoveMouse(TPoint(Center(source).X + DefaultDragThreshold, Center(source).Y));
+  EXPECT_EQ("s.start s.enter s.move", log.Joined());
+  MoveMouse(Center(target));
+  MoveMouse(TPoint(Center(target).X + 5, Center(target).Y + 5));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start s.enter s.move s.leave t.enter t.move t.leave t.drop s.end", log.Joined());
+  EXPECT_EQ(source, log.LastSource);
+  EXPECT_EQ(target, log.LastTarget);
+  EXPECT_FALSE(source->Dragging());
+  EXPECT_EQ(nullptr, GetCapture());
+}
+
+TEST_F(DragTest, AcceptChoosesTheCursorAndDecidesTheDrop) {
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  EXPECT_EQ(Screen->Cursors(crDrag), GetCursor());
+  EXPECT_NE(Screen->Cursors(crDrag), Screen->Cursors(crNoDrop));
+  log.Accept = false;
+  MoveMouse(TPoint(Center(target).X + 3, Center(target).Y));
+  EXPECT_EQ(Screen->Cursors(crNoDrop), GetCursor());
+  MouseUp();
+  Settle();
+  EXPECT_EQ(nullptr, log.LastTarget);
+  EXPECT_EQ(std::string::npos, log.Joined().find("drop")) << log.Joined();
+  // The same drag accepted drops, with the control's own drag cursor.
+  log = DragLog();
+  log.Watch(source, "s");
+  log.Watch(target, "t");
+  source->SetDragCursor(crHandPoint);
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  EXPECT_EQ(Screen->Cursors(crHandPoint), GetCursor());
+  MouseUp();
+  Settle();
+  EXPECT_EQ(target, log.LastTarget);
+  EXPECT_NE(std::string::npos, log.Joined().find("t.drop")) << log.Joined();
+}
+
+TEST_F(DragTest, EscapeCancelsAndAReleaseOverNoTargetDropsNothing) {
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  KeyInput(VK_ESCAPE, false);
+  KeyInput(VK_ESCAPE, true);
+  Settle();
+  EXPECT_FALSE(source->Dragging());
+  EXPECT_EQ("s.start s.enter s.move s.leave t.enter t.move t.leave s.end", log.Joined());
+  EXPECT_EQ(nullptr, log.LastTarget);
+  // Moves after the cancel drag nothing.
+  MoveMouse(TPoint(Center(target).X + 10, Center(target).Y));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start s.enter s.move s.leave t.enter t.move t.leave s.end", log.Joined());
+
+  // Released outside every control of the program.
+  log.Events.clear();
+  PressAndMove(0, 20);
+  MoveMouse(TPoint(form->Left() + 200, form->Top() + 400));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start s.enter s.move s.leave s.end", log.Joined());
+  EXPECT_EQ(nullptr, log.LastTarget);
+}
+
+TEST_F(DragTest, ManualModeNeverDragsAndAnAutomaticClickStaysAClick) {
+  int clicks = 0;
+  source->OnClick = [&](TObject*) { ++clicks; };
+  source->SetDragMode(dmManual);
+  PressAndMove(0, 40);
+  MoveMouse(Center(target));
+  MouseUp();
+  Settle();
+  EXPECT_TRUE(log.Events.empty()) << log.Joined();
+  EXPECT_FALSE(source->Dragging());
+  // Automatic, pressed and released without moving: a click, no drag
+  // (away from the last press, which would make it a double click).
+  source->SetDragMode(dmAutomatic);
+  MoveMouse(TPoint(Center(source).X + 30, Center(source).Y - 30));
+  MouseDown();
+  Settle();
+  MouseUp();
+  Settle();
+  EXPECT_EQ(1, clicks);
+  EXPECT_TRUE(log.Events.empty()) << log.Joined();
+  EXPECT_FALSE(source->Dragging());
+  // A drag that started is no click.
+  PressAndMove(0, 20);
+  MouseUp();
+  Settle();
+  EXPECT_EQ(1, clicks);
+}
+
+// A drag object of the program's: its cursor, the Source targets see, its end.
+struct Parcel : TDragObject {
+  TObject* FinishedOn = reinterpret_cast<TObject*>(1);
+  bool FinishedAccepted = false;
+  TCursor GetDragCursor(bool Accepted, int, int) override { return Accepted ? crHandPoint : crNo; }
+  void Finished(TObject* Target, int, int, bool Accepted) override {
+    FinishedOn = Target;
+    FinishedAccepted = Accepted;
+  }
+};
+
+TEST_F(DragTest, AProgramsDragObjectIsTheSourceAndHearsTheEnd) {
+  Parcel parcel;
+  source->OnStartDrag = [&](TObject*, TDragObject*& Object) { Object = &parcel; };
+  PressAndMove(0, 20);
+  EXPECT_EQ(&parcel, CurrentDragObject());
+  MoveMouse(Center(target));
+  EXPECT_EQ(&parcel, log.LastSource);
+  EXPECT_EQ(target, parcel.DragTarget());
+  EXPECT_EQ(Screen->Cursors(crHandPoint), GetCursor());
+  MouseUp();
+  Settle();
+  EXPECT_EQ(target, parcel.FinishedOn);
+  EXPECT_TRUE(parcel.FinishedAccepted);
+  EXPECT_TRUE(parcel.Dropped());
+  // The object is the program's: the library did not free it, and the
+  // source's own end event is the object's to raise.
+  EXPECT_EQ(std::string::npos, log.Joined().find("s.end")) << log.Joined();
+  EXPECT_EQ(nullptr, CurrentDragObject());
+}
+
+TEST_F(DragTest, DragsBetweenTwoForms) {
+  TForm other(nullptr);
+  other.SetBorderStyle(bsNone);
+  other.SetBounds(100, 400, 300, 200);
+  auto* remote = new Box(&other);
+  remote->SetParent(&other);
+  remote->SetBounds(10, 10, 200, 150);
+  log.Watch(remote, "f");
+  other.Show();
+  Settle();
+  PressAndMove(0, 20);
+  MoveMouse(Center(remote));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start s.enter s.move s.leave f.enter f.move f.leave f.drop s.end", log.Joined());
+  EXPECT_EQ(remote, log.LastTarget);
+}
+
+TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  delete target;
+  target = nullptr;
+  MoveMouse(TPoint(Center(source).X, Center(source).Y + 5));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(source, log.LastTarget);
+  // A source freed by a target's event ends the drag without its end event.
+  log.Events.clear();
+  auto* second = new Box(form);
+  second->SetParent(form);
+  second->SetBounds(220, 10, 150, 150);
+  second->OnDragOver = [](TObject*, TObject*, int, int, TDragState, bool& A) { A = true; };
+  second->OnDragDrop = [&](TObject*, TObject* Source, int, int) {
+    delete Source;
+    source = nullptr;
+  };
+  PressAndMove(0, 20);
+  MoveMouse(Center(second));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(nullptr, source);
+  EXPECT_EQ(nullptr, GetCapture());
+  EXPECT_EQ(nullptr, CurrentDragObject());
+}
+
+TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
+  TDragImageList images(nullptr, 32, 32);
+  TBitmap picture;
+  picture.SetSize(32, 32);
+  picture.Canvas()->Brush()->SetColor(clRed);
+  picture.Canvas()->FillRect(TRect(0, 0, 32, 32));
+  images.AddMasked(&picture, clFuchsia);
+  images.SetDragImage(0, 2, 2);
+  source->Images = &images;
+  target->SetControlStyle(target->ControlStyle() + TControlStyle{csDisplayDragImage});
+  // One real drag first: the cursors made once are not counted as leaks.
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  MouseUp();
+  Settle();
+  const int windows = ThreadWindowsWithChildren();
+  const int gdi = GdiObjectsInUse();
+  log.Events.clear();
+  MoveMouse(Center(target));
+  for (int i = 0; i < 1000; ++i) {
+    source->BeginDrag(true);
+    ASSERT_TRUE(source->Dragging());
+    // Immediate: the image shows over the target at once.
+    if (i == 0) {
+      EXPECT_TRUE(images.Dragging());
+    }
+    source->EndDrag(i % 2 == 0);
+    Application->ProcessMessages();
+  }
+  Settle();
+  EXPECT_FALSE(images.Dragging());
+  EXPECT_EQ(windows, ThreadWindowsWithChildren());
+  EXPECT_LE(GdiObjectsInUse(), gdi + 2);
+  EXPECT_EQ(1000, std::count(log.Events.begin(), log.Events.end(), std::string("t.drop")) * 2);
+}
+
+}  // namespace

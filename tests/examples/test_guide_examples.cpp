@@ -1,0 +1,206 @@
+// The examples of docs/guide.md, compiled and run here so that they cannot rot:
+// keep each function word for word as the guide shows it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "../skinctrls/SkinCtrlTestUtils.h"
+#include "classlib/ExtCtrls.h"
+#include "classlib/Forms.h"
+#include "skin/SkinForm.h"
+#include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinLabels.h"
+#include "skinctrls/SkinPanels.h"
+#include "skinctrls/SkinTabs.h"
+#include "skinctrls/SkinTrackBar.h"
+#include "skininputs/SkinListBox.h"
+
+namespace guide {
+
+// --- guide: a page control with pages
+TspSkinPageControl* AddPages(TWinControl* Parent, TspSkinData* Skin) {
+  auto* pages = new TspSkinPageControl(Parent);
+  pages->SetParent(Parent);
+  pages->SetAlign(alClient);
+  pages->SetSkinData(Skin);
+  for (const wchar_t* caption : {L"General", L"Advanced"}) {
+    auto* sheet = new TspSkinTabSheet(pages);
+    sheet->SetCaption(caption);
+    sheet->SetPageControl(pages);  // the page's tab and its place in the control
+  }
+  pages->SetActivePageIndex(0);
+  // Controls go on a page as on any parent:
+  auto* button = new TspSkinButton(pages);
+  button->SetParent(pages->Pages(0));
+  button->SetBounds(16, 16, 100, 26);
+  button->SetCaption(L"On page 1");
+  button->SetSkinData(Skin);
+  return pages;
+}
+
+// --- guide: a list box filled with items
+TspSkinListBox* AddList(TWinControl* Parent, TspSkinData* Skin) {
+  auto* list = new TspSkinListBox(Parent);
+  list->SetParent(Parent);
+  list->SetBounds(16, 60, 200, 120);
+  list->SetSkinData(Skin);
+  for (const wchar_t* fruit : {L"Apple", L"Banana", L"Cherry"}) list->Items()->Add(fruit);
+  list->SetItemIndex(0);
+  list->OnClick = [list](TObject*) {
+    // list->Items()->Strings(list->ItemIndex()) is the chosen fruit
+  };
+  return list;
+}
+
+// --- guide: a track bar
+TspSkinTrackBar* AddVolume(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLabel* Shows) {
+  auto* volume = new TspSkinTrackBar(Parent);
+  volume->SetParent(Parent);
+  volume->SetBounds(16, 190, 200, 30);
+  volume->SetSkinData(Skin);
+  volume->SetMinValue(0);
+  volume->SetMaxValue(100);
+  volume->SetValue(40);
+  volume->OnChange = [volume, Shows](TObject*) { Shows->SetCaption(IntToStr(volume->Value()) + L" %"); };
+  return volume;
+}
+
+// --- guide: a status bar whose grip follows maximize
+TspSkinStatusBar* AddStatusBar(TCustomForm* Form, TspSkinData* Skin) {
+  auto* bar = new TspSkinStatusBar(Form);   // aligned to the bottom
+  bar->SetParent(Form);
+  bar->SetName(Skin->StatusBarName);        // the name the skin gives: "statusbar" in the library's skins
+  bar->SetSizeGrip(true);
+  bar->SetSkinData(Skin);
+  auto* text = new TspSkinStdLabel(Form);
+  text->SetParent(bar);
+  text->SetBounds(8, 3, 300, 16);
+  text->SetCaption(L"Ready");
+  text->SetSkinData(Skin);
+  return bar;
+}
+
+// --- guide: a message to the user
+// A small skinned form of its own: a text and an OK button, shown modally.
+void ShowSkinnedMessage(TspSkinData* Skin, const String& Title, const String& Text) {
+  TForm box(Application);
+  box.SetCaption(Title);
+  box.SetBorderStyle(bsDialog);
+  box.SetPosition(poScreenCenter);
+  box.SetBounds(0, 0, 360, 150);
+  auto* frame = new TspSkinForm(&box);
+  frame->SetSkinData(Skin);
+  auto* panel = new TspSkinPanel(&box);  // the skin's background
+  panel->SetParent(&box);
+  panel->SetAlign(alClient);
+  panel->SetBorderStyle(bvNone);
+  panel->SetSkinData(Skin);
+  auto* text = new TspSkinStdLabel(&box);
+  text->SetParent(panel);
+  text->SetBounds(16, 16, 320, 40);
+  text->SetCaption(Text);
+  text->SetSkinData(Skin);
+  auto* ok = new TspSkinButton(&box);
+  ok->SetParent(panel);
+  ok->SetBounds(240, 70, 90, 26);
+  ok->SetCaption(L"OK");
+  ok->SetDefault(true);   // Enter
+  ok->SetCancel(true);    // Esc
+  ok->SetModalResult(mrOk);
+  ok->SetSkinData(Skin);
+  box.ShowModal();        // until the button sets the form's ModalResult
+}
+
+}  // namespace guide
+
+namespace {
+
+std::string ReadText(const char* Relative) {
+  std::ifstream in(ProjectPath(Relative).c_str(), std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Text with each line's leading blanks dropped: the guide indents code in lists.
+std::string Unindented(const std::string& Text) {
+  std::string out;
+  bool lineStart = true;
+  for (char c : Text) {
+    if (lineStart && c == ' ') continue;
+    lineStart = c == '\n';
+    if (c != '\r') out += c;
+  }
+  return out;
+}
+
+TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
+  const std::string source = ReadText("tests/examples/test_guide_examples.cpp");
+  const std::string guide = Unindented(ReadText("docs/guide.md"));
+  ASSERT_FALSE(guide.empty());
+  const std::string marker = std::string("// --- ") + "guide: ";  // split: not a marker itself
+  int examples = 0;
+  for (size_t at = source.find(marker); at != std::string::npos; at = source.find(marker, at + 1)) {
+    const size_t begin = source.find('\n', at) + 1;
+    const size_t end = source.find("\n}\n", begin) + 2;
+    const std::string example = source.substr(begin, end - begin);
+    EXPECT_NE(guide.find(Unindented(example)), std::string::npos)
+        << "docs/guide.md lacks, or differs from, the example:\n" << example;
+    ++examples;
+  }
+  EXPECT_EQ(examples, 5);
+}
+
+class GuideExamples : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    skin = NewTestSkin(form);
+  }
+  TspSkinData* skin = nullptr;
+};
+
+TEST_F(GuideExamples, PagesListTrackBarAndStatusBarWork) {
+  auto* shows = Add<TspSkinStdLabel>(form, 230, 190, 100, 20);
+  TspSkinPageControl* pages = guide::AddPages(form, skin);
+  TWinControl* page = pages->Pages(0);
+  TspSkinListBox* list = guide::AddList(page, skin);
+  TspSkinTrackBar* volume = guide::AddVolume(page, skin, shows);
+  auto* frame = new TspSkinForm(form);
+  frame->SetSkinData(skin);
+  TspSkinStatusBar* bar = guide::AddStatusBar(form, skin);
+  ShowAndActivate(form);
+
+  EXPECT_EQ(pages->PageCount(), 2);
+  EXPECT_EQ(pages->ActivePageIndex(), 0);
+  EXPECT_EQ(list->Items()->Count(), 3);
+  EXPECT_EQ(list->ItemIndex(), 0);
+  volume->SetValue(75);
+  EXPECT_EQ(shows->Caption(), L"75 %");
+  EXPECT_EQ(bar->Top() + bar->Height(), form->ClientHeight()) << "at the bottom of the form";
+  EXPECT_TRUE(bar->ShowGrip());
+  frame->SetWindowState(2);
+  Settle();
+  EXPECT_FALSE(bar->ShowGrip()) << "the form finds the bar by the skin's name and hides its grip";
+  frame->SetWindowState(0);
+  Settle();
+  EXPECT_TRUE(bar->ShowGrip());
+}
+
+TEST_F(GuideExamples, SkinnedMessageClosesOnEnter) {
+  // Enter on the message's default button, once the box shows.
+  TTimer press(nullptr);
+  press.SetInterval(200);
+  press.OnTimer = [&press](TObject*) {
+    HWND box = GetForegroundWindow();
+    if (!box) return;
+    press.SetEnabled(false);
+    PostMessageW(GetFocus() ? GetFocus() : box, WM_KEYDOWN, VK_RETURN, 0);
+  };
+  guide::ShowSkinnedMessage(skin, L"Guide", L"Saved.");
+  EXPECT_FALSE(press.Enabled());
+}
+
+}  // namespace

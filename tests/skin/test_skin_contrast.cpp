@@ -1,0 +1,117 @@
+// The library's skins keep enabled text readable: each record's text colours
+// against the picture they are drawn on reach a contrast of 4.5 to 1 (the
+// common rule for body text), in the built-in skin and the dark one.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "SkinTestData.h"
+#include "classlib/BmpCodec.h"
+#include "skin/SkinIni.h"
+
+namespace {
+
+struct TSkinFolder {
+  std::string Path;  // under the project folder
+  TspSkinIni Ini;
+
+  explicit TSkinFolder(const std::string& Folder) : Path("skins/" + Folder + "/") {
+    const std::string bytes = ReadBytes("skin.ini");
+    // The records' keys and numbers are ASCII: the bytes widen one to one.
+    Ini.SetText(String(bytes.begin(), bytes.end()));
+  }
+  std::string ReadBytes(const std::string& Name) const {
+    std::ifstream in(WideToUtf8(ProjectPath((Path + Name).c_str())), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  TBmpImage Picture(int Index) const {
+    const String name = Ini.ReadString(L"PICTURES", std::to_wstring(Index), L"");
+    const std::string bytes = ReadBytes(WideToUtf8(name));
+    TBmpImage image;
+    ReadBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), image);
+    return image;
+  }
+};
+
+// 0x00RRGGBB of the pixel.
+uint32_t PixelAt(const TBmpImage& I, int X, int Y) {
+  const uint8_t* row = I.Row(Y);
+  if (I.BitCount == 8) return I.Palette[row[X]];
+  const int step = I.BitCount / 8;
+  const uint8_t* p = row + X * step;
+  return (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+}
+
+double Luminance(uint32_t Rgb) {
+  auto channel = [](uint32_t C) {
+    const double c = (C & 0xFF) / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(Rgb >> 16) + 0.7152 * channel(Rgb >> 8) + 0.0722 * channel(Rgb);
+}
+
+double Contrast(uint32_t A, uint32_t B) {
+  const double a = Luminance(A) + 0.05, b = Luminance(B) + 0.05;
+  return a > b ? a / b : b / a;
+}
+
+TRect ReadRect(const TspSkinIni& Ini, const wchar_t* Section, const wchar_t* Key) {
+  int v[4] = {0, 0, 0, 0};
+  std::swscanf(Ini.ReadString(Section, Key, L"0,0,0,0").c_str(), L"%d,%d,%d,%d", &v[0], &v[1], &v[2], &v[3]);
+  return TRect(v[0], v[1], v[2], v[3]);
+}
+
+struct TTextOn {
+  const wchar_t* Record;
+  const wchar_t* ColourKey;  // an enabled text colour (TColor, 0x00BBGGRR)
+  const wchar_t* RectKey;    // the piece of the record's picture the text lies on
+  int InsetX;                // where in it to look: this far in from the left, or the middle when 0
+};
+
+const TTextOn kTexts[] = {
+    {L"tab", L"fontcolor", L"tabrect", 0},
+    {L"tab", L"activefontcolor", L"activetabrect", 0},
+    {L"tab", L"mouseinfontcolor", L"mouseintabrect", 0},
+    {L"button", L"fontcolor", L"skinrect", 0},
+    {L"button", L"activefontcolor", L"activeskinrect", 0},
+    {L"button", L"downfontcolor", L"downskinrect", 0},
+    {L"toolbutton", L"fontcolor", L"skinrect", 0},
+    {L"combobox", L"fontcolor", L"skinrect", 8},
+    {L"combobox", L"activefontcolor", L"activeskinrect", 8},
+    {L"combobox", L"focusfontcolor", L"focusitemrect", 0},
+    {L"edit", L"fontcolor", L"skinrect", 8},
+    {L"listbox", L"fontcolor", L"itemrect", 0},
+    {L"listbox", L"activefontcolor", L"activeitemrect", 0},
+    {L"listbox", L"focusfontcolor", L"focusitemrect", 0},
+    {L"menuitem", L"fontcolor", L"skinrect", 0},
+    {L"menuitem", L"activefontcolor", L"activeskinrect", 0},
+};
+
+TEST(SkinContrast, EnabledTextReadsAgainstItsPicture) {
+  for (const char* folder : {"Default", "Dark"}) {
+    const TSkinFolder skin(folder);
+    ASSERT_TRUE(skin.Ini.SectionExists(L"tab")) << folder;
+    for (const TTextOn& text : kTexts) {
+      SCOPED_TRACE(std::string(folder) + " " + WideToUtf8(text.Record) + "." + WideToUtf8(text.ColourKey));
+      ASSERT_TRUE(skin.Ini.ValueExists(text.Record, text.ColourKey));
+      const int bgr = skin.Ini.ReadInteger(text.Record, text.ColourKey, 0);
+      const uint32_t colour = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+      const TRect r = ReadRect(skin.Ini, text.Record, text.RectKey);
+      ASSERT_FALSE(r.IsEmpty());
+      // Frame objects (the menu items) name their picture "activepictureindex".
+      const int index = skin.Ini.ReadInteger(text.Record, L"pictureindex",
+                                             skin.Ini.ReadInteger(text.Record, L"activepictureindex", -1));
+      ASSERT_GE(index, 0);
+      const TBmpImage picture = skin.Picture(index);
+      const int x = text.InsetX ? r.Left + text.InsetX : (r.Left + r.Right) / 2;
+      const uint32_t background = PixelAt(picture, x, (r.Top + r.Bottom) / 2);
+      EXPECT_GE(Contrast(colour, background), 4.5)
+          << std::hex << "text " << colour << " on " << background;
+    }
+  }
+}
+
+}  // namespace
