@@ -368,6 +368,9 @@ class TWinControl : public TControl {
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void Invalidate() override;
   void Update() override;
+  // While held (the holds nest), Update paints nothing: a form changing its
+  // window state lays its controls out first and paints each once afterwards.
+  static void HoldUpdates(bool Hold);
   TRect ClientRect() const override;
   TPoint ClientOrigin() const override;
   String Text() const override;

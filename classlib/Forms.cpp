@@ -196,7 +196,9 @@ void TCustomForm::SetWindowState(TWindowState Value) {
 
 void TCustomForm::WMSize(TMessage& Message) {
   TWinControl::Dispatch(Message);
-  if (FParent) return;
+  // A hidden window reports every size as restored (a new frame sends one):
+  // the state set for its showing stays.
+  if (FParent || !IsWindowVisible(FHandle)) return;
   switch (Message.WParam) {
     case SIZE_MINIMIZED: FWindowState = wsMinimized; break;
     case SIZE_MAXIMIZED: FWindowState = wsMaximized; break;

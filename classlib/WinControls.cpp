@@ -734,8 +734,14 @@ void TWinControl::Invalidate() {
   if (FHandle) InvalidateRect(FHandle, nullptr, !FControlStyle.Contains(csOpaque));
 }
 
+namespace {
+int gUpdatesHeld = 0;
+}  // namespace
+
+void TWinControl::HoldUpdates(bool Hold) { gUpdatesHeld += Hold ? 1 : -1; }
+
 void TWinControl::Update() {
-  if (FHandle) UpdateWindow(FHandle);
+  if (FHandle && gUpdatesHeld == 0) UpdateWindow(FHandle);
 }
 
 void TWinControl::PaintTo(HDC DC, int X, int Y) {

@@ -62,16 +62,42 @@ void TspSkinForm::BeforeDestruction() {
   TComponent::BeforeDestruction();
 }
 
+// The form's window procedure before the hook, and the skinned form while it lives.
+struct TspSkinForm::THook {
+  TspSkinForm* Owner = nullptr;
+  std::function<void(TMessage&)> Old;
+  static void Run(const std::shared_ptr<THook>& Hook, TMessage& Message) {
+    if (Hook->Owner) Hook->Owner->NewWndProc(Message);
+    else if (Hook->Old) Hook->Old(Message);
+  }
+};
+
+namespace {
+
+// What the skinned form puts into WindowProc, known again by its type.
+struct THookProc {
+  std::shared_ptr<TspSkinForm::THook> Hook;
+  void operator()(TMessage& Message) const { TspSkinForm::THook::Run(Hook, Message); }
+};
+
+}  // namespace
+
 void TspSkinForm::HookForm() {
   if (!FForm) return;
-  FOldWindowProc = FForm->WindowProc;
-  FForm->WindowProc = [this](TMessage& Message) { NewWndProc(Message); };
+  FHook = std::make_shared<THook>();
+  FHook->Owner = this;
+  FHook->Old = FForm->WindowProc;
+  FForm->WindowProc = THookProc{FHook};
 }
 
 void TspSkinForm::UnhookForm() {
-  if (!FForm || !FOldWindowProc) return;
-  FForm->WindowProc = std::move(FOldWindowProc);
-  FOldWindowProc = nullptr;
+  if (!FHook) return;
+  FHook->Owner = nullptr;
+  // Only a hook still on top is taken out; one that a later subclass saved
+  // stays in its chain and passes every message on from now on.
+  const THookProc* top = FForm ? FForm->WindowProc.target<THookProc>() : nullptr;
+  if (top && top->Hook == FHook) FForm->WindowProc = FHook->Old;
+  FHook.reset();
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* Value) {
@@ -102,9 +128,11 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
   if (AComponent == FBuiltInSystemMenu) FBuiltInSystemMenu = nullptr;
+  if (AComponent == FTrayMenu) FTrayMenu = nullptr;
   if (AComponent == FForm) {
+    if (FHook) FHook->Owner = nullptr;
+    FHook.reset();
     FForm = nullptr;
-    FOldWindowProc = nullptr;
   }
 }
 
@@ -112,10 +140,29 @@ int TspSkinForm::WindowState() const { return FForm ? static_cast<int>(FForm->Wi
 
 void TspSkinForm::SetWindowState(int Value) {
   if (!FForm || Value < 0 || Value > 2 || Value == WindowState()) return;
+  BeginStateChange();
   if (FRollUp && Value != 1) SetRollUpState(false);
   FForm->SetWindowState(static_cast<TWindowState>(Value));
   if (Value != 1) UpdateStatusBarGrip(Value == 2);
-  PaintFrame();
+  EndStateChange();
+}
+
+void TspSkinForm::BeginStateChange() {
+  // The move, the new shape and the realigned controls would each paint on
+  // their own: the frame and every control wait for the final size.
+  if (FStateChange++ == 0) TWinControl::HoldUpdates(true);
+}
+
+void TspSkinForm::EndStateChange() {
+  if (--FStateChange > 0) return;
+  TWinControl::HoldUpdates(false);
+  if (!FForm || !FForm->HandleAllocated()) return;
+  HWND h = FForm->Handle();
+  if (!IsWindowVisible(h) || IsIconic(h)) return;
+  // What was skipped is drawn now, once: the frame, then each control the
+  // change touched.
+  if (FFrameOn) InvalidateFrame();
+  RedrawWindow(h, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TspSkinForm::UpdateStatusBarGrip(bool Maximized) {
@@ -205,7 +252,9 @@ void TspSkinForm::NewWndProc(TMessage& Message) {
 void TspSkinForm::FormMessage(TMessage& Message) {
   // The handlers below may free this object (a form closed from an event):
   // keep what is needed to pass the message on.
-  std::function<void(TMessage&)> old = FOldWindowProc;
+  const std::shared_ptr<THook> hook = FHook;
+  if (!hook) return;
+  const std::function<void(TMessage&)>& old = hook->Old;
   // A click on the bar item whose menu is open only closes it: the item is
   // noted before the click's first message (activation) closes the menu.
   if ((Message.Msg == WM_MOUSEACTIVATE || Message.Msg == WM_NCLBUTTONDOWN) && FMenuBarDown >= 0)
@@ -305,6 +354,7 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
       const int barItem = MenuBarItemAt(p);
       if (FMenuBarDown >= 0 && barItem >= 0 && barItem != FMenuBarDown) PopupMenuBarItem(barItem);
       else if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(barItem);
+      SetMDIButtonHot(barItem < 0 ? MDIChildButtonAt(p) : -1);
       Old(Message);
       return true;
     }
@@ -312,6 +362,7 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMess
       FTrackingLeave = false;
       if (!FDown) SetHotObject(nullptr);
       if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(-1);
+      SetMDIButtonHot(-1);
       return true;
     case WM_MOUSEMOVE:
       if (FDown) {
@@ -418,4 +469,10 @@ TspSkinForm* GetSkinForm(const TComponent* Form) {
   for (int i = 0; i < Form->ComponentCount(); ++i)
     if (auto* skinForm = dynamic_cast<TspSkinForm*>(Form->Components(i))) return skinForm;
   return nullptr;
+}
+
+TCustomForm* MenuFormOf(TCustomForm* Form) {
+  if (Form && Form->FormStyle() == fsMDIChild && Application && Application->MainForm())
+    return Application->MainForm();
+  return Form;
 }

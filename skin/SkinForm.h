@@ -20,6 +20,7 @@
 
 class TspLayerManager;
 class TspSkinMDITabsBar;
+class TspDataSkinMainMenuBar;
 
 // Private queries the skinned form sends to the controls on it when it
 // paints itself into a device context (wParam): a control that paints its
@@ -39,7 +40,10 @@ using TspBorderIcons = TSet<TspBorderIcon>;
 class TspTrayLink {
  public:
   virtual ~TspTrayLink() = default;
-  virtual void MinimizeFormToTray(TCustomForm* Form) = 0;
+  // Menu is the skinned form's tray menu, for an icon without a menu of its own.
+  virtual void MinimizeFormToTray(TCustomForm* Form, TPopupMenu* Menu) = 0;
+  // The tray menu's restore item: the form comes back as a double click brings it.
+  virtual void RestoreFormFromTray() = 0;
 };
 
 using TspFrameObjectEvent = std::function<void(TObject* Sender, const String& IDName)>;
@@ -133,6 +137,9 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // else of the built-in one (restore, minimize, maximize, minimize to tray,
   // roll up, close), whose captions and states follow the form.
   TMenuItem* SystemMenu();
+  // The menu the form lends a tray icon that has none: restore and close,
+  // named so that the skin menu draws their frame glyphs.
+  TPopupMenu* TrayMenu();
   TMenu* SystemMenuSource() const { return FSystemMenu; }
   void SetSystemMenuSource(TMenu* Value);
 
@@ -174,6 +181,10 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // Repaints the frame now (the whole frame, or the part in Only, window
   // coordinates); nothing while the skin changes or without a frame.
   void PaintFrame(const TRect* Only = nullptr);
+  // How often the whole frame went to the screen, and at what size the last
+  // time: a window-state change copies it once, at its final size.
+  int FramePaintCount() const { return FFramePaints; }
+  TSize LastFramePaintSize() const { return FLastFramePaintSize; }
 
   // A frame button without a command, or a user area, was clicked.
   TspFrameObjectEvent OnObjectClick;
@@ -198,9 +209,15 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // minimize, restore and close buttons sit at the right of the frame's menu bar.
   TCustomForm* MaximizedMDIChild() const;
   // Window coordinates of child button Index (0 minimize, 1 restore, 2
-  // close); empty while no child is maximized.
+  // close, 3 system menu, which shows only when the skin names a record for
+  // it); empty while no child is maximized.
   TRect MDIChildButtonRect(int Index);
   int MDIChildButtonDown() const { return FMDIButtonDown; }
+  int MDIChildButtonHot() const { return FMDIButtonHot; }
+
+  // The hook put into the form's WindowProc (SkinForm.cpp); it outlives this
+  // object when a later subclass keeps it, and then only passes messages on.
+  struct THook;
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -219,6 +236,10 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void SkinChangeDone();
   // Shows or hides the grip of the status bar the skin names.
   void UpdateStatusBarGrip(bool Maximized);
+  // A window-state change: the frame and the controls wait until it is over
+  // and then paint once, at the final size.
+  void BeginStateChange();
+  void EndStateChange();
 
   // Frame (SkinFormFrame.cpp)
   bool WantsFrame() const;
@@ -284,6 +305,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void UpdateButtonVisibility();
   void ToggleMaximize();
   void MinimizeToTray();
+  TspTrayLink* FindTrayLink() const;
   void StartAlphaAnimation();
   void AlphaTick();
 
@@ -317,6 +339,9 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void MDIChildStateChanged();
   void UpdateMaximizedChild();
   int MDIChildButtonAt(const TPoint& WindowPoint);
+  // The record the menu bar names for child button Index, when the skin has it.
+  TspDataSkinStdButton* MDIButtonRecord(int Index) const;
+  void SetMDIButtonHot(int Index);
   void DrawMDIChildButtons(TCanvas* Canvas);
   void PressMDIChildButton(int Index);
   // Bar item Index of the frame shown with the same item of the active child's menu.
@@ -332,14 +357,19 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void SetMenuBarHot(int Index);
   int MenuBarAccelItem(wchar_t Char) const;
   TspDataSkinMainMenuItem* MenuBarItemData() const;
+  TspDataSkinMainMenuBar* MenuBarData() const;
+  TBitmap* MenuBarPicture() const;
 
   TCustomForm* FForm = nullptr;
-  std::function<void(TMessage&)> FOldWindowProc;
+  std::shared_ptr<THook> FHook;
   TspSkinData* FSkinData = nullptr;
   TspSkinData* FMenusSkinData = nullptr;
   bool FSkinChanging = false;
   bool FRedrawHeld = false;  // a shown form redraws once at 1227
   bool FFramePending = false;  // a hidden form's region and redraw wait for its showing
+  int FStateChange = 0;      // nesting of window-state changes under way
+  int FFramePaints = 0;
+  TSize FLastFramePaintSize;
 
   bool FFrameOn = false;
   TspFrameMetrics FMetrics;
@@ -388,6 +418,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   std::unique_ptr<TFont> FDefMenuItemFont;
   TMenu* FSystemMenu = nullptr;
   TPopupMenu* FBuiltInSystemMenu = nullptr;
+  TPopupMenu* FTrayMenu = nullptr;  // supplied to a tray icon without a menu
   std::vector<TRect> FMenuBarItems;
   int FMenuBarHot = -1, FMenuBarDown = -1;
   int FClosedBarItem = -1;  // bar item whose menu this click closed
@@ -395,9 +426,13 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   TspSkinMDITabsBar* FMDITabsBar = nullptr;
   bool FJoinedFrame = false;
   bool FWasMaximizedChild = false;
-  int FMDIButtonDown = -1;
+  int FMDIButtonDown = -1, FMDIButtonHot = -1;
 };
 
 // The first component owned by Form that is a TspSkinForm; nullptr when Form
 // is nullptr or owns none.
 TspSkinForm* GetSkinForm(const TComponent* Form);
+
+// The form whose skinned form shows the popup menus of Form: the
+// application's main form for an MDI child, else Form itself.
+TCustomForm* MenuFormOf(TCustomForm* Form);

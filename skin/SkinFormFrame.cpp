@@ -101,8 +101,11 @@ void TspSkinForm::ApplyWindowFrame(bool MarginsChanged) {
 void TspSkinForm::CreateObjects() {
   ClearObjects();
   if (!FSkinData) return;
-  for (int i = 0; i < FSkinData->ObjectList.Count(); ++i)
+  for (int i = 0; i < FSkinData->ObjectList.Count(); ++i) {
+    // The menu bar's own buttons are drawn by the bar, never on the frame.
+    if (dynamic_cast<TspDataSkinMainMenuBarButton*>(FSkinData->ObjectList[i])) continue;
     FObjects.push_back(CreateFrameObject(FSkinData->ObjectList[i], FSkinData));
+  }
   UpdateButtonVisibility();
   RestoreObjectValues();
   LayoutObjects();
@@ -231,6 +234,8 @@ void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
 void TspSkinForm::PaintFrame(const TRect* Only) {
   if (!FFrameOn || FSkinChanging || !FSkinData || FSkinData->SkinChanging() || !FForm || !FForm->HandleAllocated())
     return;
+  // A window-state change paints the frame once, when it is over.
+  if (FStateChange > 0) return;
   HWND h = FForm->Handle();
   if (IsIconic(h) || !IsWindowVisible(h)) return;
   const TSize size = WindowSize();
@@ -275,6 +280,10 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
   ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
   BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), canvas->Handle(), area.Left, area.Top, SRCCOPY);
   ReleaseDC(h, dc);
+  if (!Only) {
+    ++FFramePaints;
+    FLastFramePaintSize = size;
+  }
 }
 
 void TspSkinForm::InvalidateFrame() {

@@ -3,6 +3,7 @@
 // menu bar, and the frame's menus shown with those of the active child.
 #include "skin/SPUtils_draw.h"
 #include "skin/SPUtils_geometry.h"
+#include "skin/SkinCtrlRecords.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMDITabs.h"
 
@@ -109,28 +110,69 @@ void TspSkinForm::UpdateMaximizedChild() {
   UpdateMenuBar();
 }
 
+TspDataSkinStdButton* TspSkinForm::MDIButtonRecord(int Index) const {
+  TspDataSkinMainMenuBar* bar = MenuBarData();
+  if (!bar || Index < 0 || Index > 3) return nullptr;
+  const String* names[] = {&bar->MinButton, &bar->MaxButton, &bar->CloseButton, &bar->SysMenuButton};
+  if (names[Index]->empty()) return nullptr;
+  const int i = FSkinData->GetObjectIndex(*names[Index]);
+  auto* record = i < 0 ? nullptr : dynamic_cast<TspDataSkinStdButton*>(FSkinData->ObjectList[i]);
+  return record && !IsNullRect(record->SkinRect) ? record : nullptr;
+}
+
 TRect TspSkinForm::MDIChildButtonRect(int Index) {
-  if (Index < 0 || Index > 2 || !HasMenuBar() || !MaximizedMDIChild()) return NullRect();
+  if (Index < 0 || Index > 3 || !HasMenuBar() || !MaximizedMDIChild()) return NullRect();
   const TRect bar = MainMenuBarRect();
-  const int size = IntMax(bar.Height() - 4, 8);
-  const int right = bar.Right - 2 - (2 - Index) * (size + 2);
-  const int top = bar.Top + (bar.Height() - size) / 2;
-  return TRect(right - size, top, right, top + size);
+  // A button of a record has the size of its picture; one without, a square of the bar.
+  auto sizeOf = [&](int i) {
+    if (TspDataSkinStdButton* r = MDIButtonRecord(i)) return TSize(r->SkinRect.Width(), r->SkinRect.Height());
+    const int side = IntMax(bar.Height() - 4, 8);
+    return TSize(side, side);
+  };
+  const TSize size = sizeOf(Index);
+  const int top = bar.Top + (bar.Height() - size.cy) / 2;
+  // The system-menu button stands at the left of the bar, only where the skin draws one.
+  if (Index == 3) return MDIButtonRecord(3) ? TRect(bar.Left + 2, top, bar.Left + 2 + size.cx, top + size.cy) : NullRect();
+  int right = bar.Right - 2;
+  for (int i = 2; i > Index; --i) right -= sizeOf(i).cx + 2;
+  return TRect(right - size.cx, top, right, top + size.cy);
 }
 
 int TspSkinForm::MDIChildButtonAt(const TPoint& WindowPoint) {
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 4; ++i)
     if (MDIChildButtonRect(i).Contains(WindowPoint)) return i;
   return -1;
 }
 
+void TspSkinForm::SetMDIButtonHot(int Index) {
+  if (Index == FMDIButtonHot) return;
+  FMDIButtonHot = Index;
+  RepaintMenuBar();
+}
+
 void TspSkinForm::DrawMDIChildButtons(TCanvas* Canvas) {
   TspSkinColors* colors = FSkinData ? FSkinData->SkinColors.get() : nullptr;
-  const TColor text = colors ? colors->cBtnText : clBtnText;
-  for (int i = 0; i < 3; ++i) {
+  TspDataSkinMainMenuBar* bar = MenuBarData();
+  // The child is maximized: its maximize button wears the restore look.
+  TspFrameState state = FrameState();
+  state.WindowState = 2;
+  state.FormActive = true;
+  for (int i = 0; i < 4; ++i) {
     const TRect r = MDIChildButtonRect(i);
-    if (r.IsEmpty()) return;
-    if (i == FMDIButtonDown) {
+    if (r.IsEmpty()) continue;
+    const bool down = i == FMDIButtonDown, tracked = down || i == FMDIButtonHot;
+    if (TspDataSkinStdButton* record = MDIButtonRecord(i)) {
+      // Drawn as the frame's caption buttons are, the bar's picture in the
+      // frame picture's place.
+      std::unique_ptr<TspSkinFrameObject> button = CreateFrameObject(record, FSkinData);
+      button->ObjectRect = r;
+      button->Active = tracked;
+      button->Down = down;
+      button->MorphKf = tracked ? 1 : 0;
+      button->Draw(Canvas, MenuBarPicture(), state);
+      continue;
+    }
+    if (down) {
       DrawDefaultPartLook(Canvas, r, false, true);
     } else {
       // Idle, the buttons take the skin's colours to sit well in its bar.
@@ -140,10 +182,13 @@ void TspSkinForm::DrawMDIChildButtons(TCanvas* Canvas) {
       Canvas->Brush()->SetColor(colors ? colors->cBtnShadow : clBtnShadow);
       Canvas->FrameRect(r);
     }
+    // The glyph is the bar's track mark, in its active colour under the mouse.
+    TColor mark = colors ? colors->cBtnText : clBtnText;
+    if (bar) mark = tracked ? bar->TrackMarkActiveColor : bar->TrackMarkColor;
     const int x = r.Left + (r.Width() - 11) / 2, y = r.Top + (r.Height() - 10) / 2;
-    if (i == 0) DrawMinimizeGlyph(Canvas, x, y, text);
-    else if (i == 1) DrawRestoreGlyph(Canvas, x, y, text);
-    else DrawCloseGlyph(Canvas, x, y, text);
+    if (i == 0) DrawMinimizeGlyph(Canvas, x, y, mark);
+    else if (i == 1) DrawRestoreGlyph(Canvas, x, y, mark);
+    else DrawCloseGlyph(Canvas, x, y, mark);
   }
 }
 
@@ -157,7 +202,21 @@ void TspSkinForm::PressMDIChildButton(int Index) {
   switch (Index) {
     case 0: PostMessageW(h, WM_SYSCOMMAND, SC_MINIMIZE, 0); break;
     case 1: PostMessageW(h, WM_SYSCOMMAND, SC_RESTORE, 0); break;
-    default: PostMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case 2: PostMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    default: {
+      // The child's system menu, through this form's skin menu.
+      TspSkinForm* childSkin = GetSkinForm(child);
+      if (!childSkin || !FMenuLink) break;
+      const TRect r = MDIChildButtonRect(3);
+      RECT w = {};
+      GetWindowRect(FForm->Handle(), &w);
+      if (FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();
+      SkinMenuOpen();
+      FMenuLink->PopupItems(nullptr, MenusSkin(), false, childSkin->SystemMenu(),
+                            TRect(w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom), 0);
+      if (!FMenuLink->MenuVisible()) SkinMenuClose();
+      break;
+    }
   }
 }
 

@@ -11,12 +11,6 @@ namespace {
 
 constexpr int kItemPadding = 8;  // text to item edge, each side
 
-TspDataSkinMainMenuBar* BarData(TspSkinData* Skin) {
-  if (!Skin || Skin->Empty()) return nullptr;
-  const int index = Skin->GetControlIndex(L"mainmenubar");
-  return index < 0 ? nullptr : dynamic_cast<TspDataSkinMainMenuBar*>(Skin->CtrlList[index]);
-}
-
 TBitmap* PictureOf(TspSkinData* Skin, int Index) {
   if (!Skin || Index < 0 || Index >= Skin->ActivePictures.Count()) return nullptr;
   TBitmap* b = Skin->ActivePictures[Index];
@@ -56,6 +50,17 @@ void SetBarFont(TCanvas* Canvas, const TspDataSkinMainMenuItem* Data, TFont* For
 
 }  // namespace
 
+TspDataSkinMainMenuBar* TspSkinForm::MenuBarData() const {
+  if (!FSkinData || FSkinData->Empty()) return nullptr;
+  const int index = FSkinData->GetControlIndex(L"mainmenubar");
+  return index < 0 ? nullptr : dynamic_cast<TspDataSkinMainMenuBar*>(FSkinData->CtrlList[index]);
+}
+
+TBitmap* TspSkinForm::MenuBarPicture() const {
+  TspDataSkinMainMenuBar* bar = MenuBarData();
+  return bar ? PictureOf(FSkinData, bar->PictureIndex) : nullptr;
+}
+
 bool TspSkinForm::HasMenuBar() const {
   return FFrameOn && !FRollUp && !IsNullRect(FMainMenuRect) && (!BarItems(FForm).empty() || MaximizedMDIChild());
 }
@@ -86,7 +91,7 @@ void TspSkinForm::UpdateMenuBar() {
 
 TspDataSkinMainMenuItem* TspSkinForm::MenuBarItemData() const {
   if (!FSkinData || FSkinData->Empty()) return nullptr;
-  TspDataSkinMainMenuBar* bar = BarData(FSkinData);
+  TspDataSkinMainMenuBar* bar = MenuBarData();
   for (int i = 0; i < FSkinData->ObjectList.Count(); ++i) {
     auto* data = dynamic_cast<TspDataSkinMainMenuBarItem*>(FSkinData->ObjectList[i]);
     if (data && (!bar || bar->MenuBarItem.empty() || data->IDName == bar->MenuBarItem)) return data;
@@ -102,7 +107,9 @@ void TspSkinForm::LayoutMenuBar() {
   measure.SetSize(1, 1);
   TCanvas* c = measure.Canvas();
   SetBarFont(c, MenuBarItemData(), FForm->Font());
-  int x = bar.Left + 2;
+  // The items start right of a maximized child's system-menu button.
+  const TRect sysMenu = MDIChildButtonRect(3);
+  int x = sysMenu.IsEmpty() ? bar.Left + 2 : sysMenu.Right + 2;
   for (TMenuItem* item : BarItems(FForm)) {
     const int w = WideTextWidth(c, ShownCaption(item->Caption())) + 2 * kItemPadding;
     FMenuBarItems.emplace_back(x, bar.Top, x + w, bar.Bottom);
@@ -173,8 +180,8 @@ void TspSkinForm::DrawMenuBar(TCanvas* Canvas) {
   if (!HasMenuBar()) return;
   const TRect bar = MainMenuBarRect();
   TspSkinColors* colors = FSkinData->SkinColors.get();
-  TspDataSkinMainMenuBar* barData = BarData(FSkinData);
-  TBitmap* barPicture = barData ? PictureOf(FSkinData, barData->PictureIndex) : nullptr;
+  TspDataSkinMainMenuBar* barData = MenuBarData();
+  TBitmap* barPicture = MenuBarPicture();
   if (FSkinData->MainMenuBarTransparent) {
     // A transparent bar shows the frame picture's own menu area under it.
     DrawPieceFill(Canvas, StatePicture(FActive), FMainMenuRect, bar, true, spstFull);

@@ -13,6 +13,11 @@ TspSkinMenuFactory& Factory() {
   return factory;
 }
 
+TspSkinPopupMenuFactory& PopupFactory() {
+  static TspSkinPopupMenuFactory factory = nullptr;
+  return factory;
+}
+
 bool IsMouseDown(UINT Msg) {
   switch (Msg) {
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
@@ -23,17 +28,30 @@ bool IsMouseDown(UINT Msg) {
   }
 }
 
-// The built-in system menu's items, in order, with their caption keys.
+// The built-in system menu's items, in order, with their caption keys and
+// the names by which the skin menu gives each the glyph of its frame button.
 enum TSysItem { siRestore, siMinimize, siMaximize, siMinimizeToTray, siRollUp, siLine, siClose, siCount };
 const wchar_t* const kSysKeys[siCount] = {L"MI_RESTORECAPTION", L"MI_MINCAPTION",       L"MI_MAXCAPTION",
                                           L"MI_MINTOTRAYCAPTION", L"MI_ROLLUPCAPTION", nullptr,
                                           L"MI_CLOSECAPTION"};
+const wchar_t* const kSysNames[siCount] = {L"DSF_RESTORE", L"DSF_MINITEM", L"DSF_MAXITEM", L"DSF_MINTOTRAY",
+                                           L"DSF_ROLLUP",  nullptr,        L"DSF_CLOSE"};
+
+// A skinned popup menu where the menu unit is linked in, else a plain one.
+TPopupMenu* NewPopupMenu(TComponent* Owner, TCustomForm* Form) {
+  if (TspSkinPopupMenuFactory factory = PopupFactory()) return factory(Owner, Form);
+  return new TPopupMenu(Owner);
+}
 
 }  // namespace
 
 void RegisterSkinMenuFactory(TspSkinMenuFactory Value) { Factory() = Value; }
 
 TspSkinMenuFactory SkinMenuFactory() { return Factory(); }
+
+void RegisterSkinPopupMenuFactory(TspSkinPopupMenuFactory Value) { PopupFactory() = Value; }
+
+TspSkinPopupMenuFactory SkinPopupMenuFactory() { return PopupFactory(); }
 
 void TspSkinForm::CreateSkinMenu() {
   FDefMenuItemFont = std::make_unique<TFont>();
@@ -44,7 +62,7 @@ void TspSkinForm::CreateSkinMenu() {
     FMenuLink = dynamic_cast<TspSkinMenuLink*>(FSkinMenu);
     if (FSkinMenu) FSkinMenu->FreeNotification(this);
   }
-  FBuiltInSystemMenu = new TPopupMenu(this);
+  FBuiltInSystemMenu = NewPopupMenu(this, FForm);
   ApplyMenuProperties();
 }
 
@@ -247,6 +265,7 @@ void TspSkinForm::BuildSystemMenu() {
       auto* item = new TMenuItem(FBuiltInSystemMenu);
       root->Add(item);
       if (i == siLine) item->SetCaption(L"-");
+      else item->SetName(kSysNames[i]);
       const auto kind = static_cast<TSysItem>(i);
       item->OnClick = [this, kind](TObject*) {
         switch (kind) {
@@ -277,6 +296,28 @@ void TspSkinForm::BuildSystemMenu() {
   root->Items(siMaximize)->SetVisible(FBorderIcons.Contains(sbiMaximize));
   root->Items(siMinimizeToTray)->SetVisible(FBorderIcons.Contains(sbiMinimizeToTray));
   root->Items(siRollUp)->SetVisible(FBorderIcons.Contains(sbiRollUp));
+}
+
+TPopupMenu* TspSkinForm::TrayMenu() {
+  if (!FTrayMenu) {
+    FTrayMenu = NewPopupMenu(this, FForm);
+    auto add = [&](const wchar_t* Name, const TNotifyEvent& Click) {
+      auto* item = new TMenuItem(FTrayMenu);
+      item->SetName(Name);
+      item->OnClick = Click;
+      FTrayMenu->Items()->Add(item);
+    };
+    add(L"TRAY_DSF_RESTORE", [this](TObject*) {
+      if (TspTrayLink* tray = FindTrayLink()) tray->RestoreFormFromTray();
+    });
+    add(L"TRAY_DSF_CLOSE", [this](TObject*) {
+      if (FForm) FForm->Close();
+    });
+  }
+  TspResourceStrData* strings = FSkinData ? FSkinData->ResourceStrData() : nullptr;
+  FTrayMenu->Items()->Items(0)->SetCaption(FrameResStr(strings, L"MI_RESTORECAPTION"));
+  FTrayMenu->Items()->Items(1)->SetCaption(FrameResStr(strings, L"MI_CLOSECAPTION"));
+  return FTrayMenu;
 }
 
 TMenuItem* TspSkinForm::SystemMenu() {

@@ -62,6 +62,7 @@ void TspSkinForm::ToggleMaximize() {
 
 void TspSkinForm::SetRollUpState(bool Value) {
   if (Value == FRollUp || !FForm || (Value && !FFrameOn)) return;
+  BeginStateChange();
   if (Value) {
     if (WindowState() != 0) SetWindowState(0);
     FRestoreHeight = FForm->Height();
@@ -71,21 +72,27 @@ void TspSkinForm::SetRollUpState(bool Value) {
     FRollUp = false;
     FForm->SetHeight(FRestoreHeight);
   }
-  if (!FForm->HandleAllocated()) return;
-  // The client margins change with the state even when the height does not.
-  SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  UpdateRegion();
-  LayoutObjects();
-  PaintFrame();
+  if (FForm->HandleAllocated()) {
+    // The client margins change with the state even when the height does not.
+    SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateRegion();
+    LayoutObjects();
+  }
+  EndStateChange();
+}
+
+TspTrayLink* TspSkinForm::FindTrayLink() const {
+  for (int i = 0; FForm && i < FForm->ComponentCount(); ++i)
+    if (auto* tray = dynamic_cast<TspTrayLink*>(FForm->Components(i))) return tray;
+  return nullptr;
 }
 
 void TspSkinForm::MinimizeToTray() {
-  for (int i = 0; i < FForm->ComponentCount(); ++i)
-    if (auto* tray = dynamic_cast<TspTrayLink*>(FForm->Components(i))) {
-      tray->MinimizeFormToTray(FForm);
-      return;
-    }
+  if (TspTrayLink* tray = FindTrayLink()) {
+    tray->MinimizeFormToTray(FForm, TrayMenu());
+    return;
+  }
   // Without a tray icon on the form the nearest thing is an ordinary minimize.
   SetWindowState(1);
 }

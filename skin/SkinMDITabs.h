@@ -19,6 +19,15 @@ class TspSkinForm;
 class TspSkinMDITabsBar;
 class TspDataSkinTabControl;
 
+// Draws the look of the skin's button record Name at R (State 0 idle, 1 hot,
+// 2 pressed) and gives the record's text colour for that state; false, with
+// nothing drawn, when the skin has no such button. The skinned controls
+// register the one painter of button records, which the tabs bar's list and
+// hidden-tab buttons wear.
+using TspSkinButtonPainter = bool (*)(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& R,
+                                      int State, TColor& FontColor);
+void RegisterSkinButtonPainter(TspSkinButtonPainter Painter);
+
 enum TspSkinMDITabKind { sptkTab, sptkButton };
 
 class TspMDITab {

@@ -133,27 +133,30 @@ void TspSkinMDITabsBar::PaintBand(TCanvas* Canvas, TspDataSkinTabControl* Data, 
   }
 }
 
+namespace {
+
+TspSkinButtonPainter& ButtonPainter() {
+  static TspSkinButtonPainter painter = nullptr;
+  return painter;
+}
+
+}  // namespace
+
+void RegisterSkinButtonPainter(TspSkinButtonPainter Painter) { ButtonPainter() = Painter; }
+
 void TspSkinMDITabsBar::PaintMenuButton(TCanvas* Canvas, const TRect& R, bool Down, int Direction) {
   POINT cursor = {};
   GetCursorPos(&cursor);
   const bool hot = !Down && R.Contains(ScreenToClient(TPoint(cursor.x, cursor.y)));
-  TspDataSkinTabControl* data = TabData();
-  TBitmap* picture = data ? TabPictureOf(data) : nullptr;
-  if (!data || !picture) {
+  // In the skin both are tool buttons of the "resizetoolbutton" record.
+  TColor font = clBtnText;
+  const TspSkinButtonPainter painter = ButtonPainter();
+  if (!painter || !FSkinData || FSkinData->Empty() ||
+      !painter(Canvas, FSkinData, L"resizetoolbutton", R, Down ? 2 : hot ? 1 : 0, font)) {
+    font = clBtnText;
     DrawDefaultPartLook(Canvas, R, hot, Down);
-    DrawArrowInRect(Canvas, R, clBtnText, Direction);
-    return;
   }
-  // In the skin the buttons wear the tab's pictures: down as the active tab.
-  TRect look = data->TabRect;
-  if (Down && !data->ActiveTabRect.IsEmpty()) look = data->ActiveTabRect;
-  else if (hot && !data->MouseInTabRect.IsEmpty()) look = data->MouseInTabRect;
-  TBitmap image;
-  CreateHSkinImage(IntMin(data->TabLeftOffset, R.Width() / 2), IntMin(data->TabRightOffset, R.Width() / 2), &image,
-                   picture, look, R.Width(), R.Height(), data->TabStretchEffect);
-  Canvas->Draw(R.Left, R.Top, &image);
-  DrawArrowInRect(Canvas, R, Down ? data->ActiveFontColor : hot ? data->MouseInFontColor : data->FontColor,
-                  Direction);
+  DrawArrowInRect(Canvas, R, font, Direction);
 }
 
 void TspSkinMDITabsBar::PaintDropMark(TCanvas* Canvas, int X, int H) {

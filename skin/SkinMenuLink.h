@@ -2,7 +2,8 @@
 // boundary: the form drives its skin menu through TspSkinMenuLink, and a
 // popup menu tells the form through TspSkinMenuFrameLink that a menu opens
 // or closes. The menus implement the first, the form the second; the menu
-// unit registers the factory that gives each skinned form its skin menu.
+// unit registers the factories that give each skinned form its skin menu and
+// its popup menus.
 #pragma once
 
 #include <cstdint>
@@ -57,3 +58,9 @@ class TspSkinMenuFrameLink {
 using TspSkinMenuFactory = TComponent* (*)(TComponent* SkinForm, TCustomForm* Form);
 void RegisterSkinMenuFactory(TspSkinMenuFactory Factory);
 TspSkinMenuFactory SkinMenuFactory();
+
+// Makes a skinned popup menu owned by Owner that opens through the skinned
+// form of OwnerForm (the form's system and tray menus). Set once by the menu unit.
+using TspSkinPopupMenuFactory = TPopupMenu* (*)(TComponent* Owner, TCustomForm* OwnerForm);
+void RegisterSkinPopupMenuFactory(TspSkinPopupMenuFactory Factory);
+TspSkinPopupMenuFactory SkinPopupMenuFactory();

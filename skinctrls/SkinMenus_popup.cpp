@@ -27,9 +27,10 @@ void TspSkinPopupMenu::Notification(TComponent* AComponent, TOperation Operation
 TComponent* TspSkinPopupMenu::FindSkinForm() const {
   if (FOwnerForm) return GetSkinForm(FOwnerForm);
   TComponent* owner = Owner();
-  if (dynamic_cast<TCustomForm*>(owner)) return GetSkinForm(owner);
-  if (owner && dynamic_cast<TCustomForm*>(owner->Owner())) return GetSkinForm(owner->Owner());
-  return nullptr;
+  auto* form = dynamic_cast<TCustomForm*>(owner);
+  if (!form && owner) form = dynamic_cast<TCustomForm*>(owner->Owner());
+  // An MDI child's menus open through the main form's skinned form and skin.
+  return form && GetSkinForm(form) ? GetSkinForm(MenuFormOf(form)) : nullptr;
 }
 
 bool TspSkinPopupMenu::Open(TControl* AControl, const TRect& R, bool PopupUp) {

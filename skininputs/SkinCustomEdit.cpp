@@ -172,10 +172,13 @@ TspSkinForm* TspCustomEdit::ParentSkinForm() const {
   return nullptr;
 }
 
+TCustomForm* TspCustomEdit::EditMenuForm() const { return MenuFormOf(GetParentForm(this)); }
+
 void TspCustomEdit::FreeEditMenu() {
   if (!FEditMenu) return;
   // A menu still on screen shows the items about to go: close it first.
-  if (TspSkinMenu* shown = FindSkinMenu(ParentSkinForm()); shown && shown->Visible()) shown->CloseSkinMenu();
+  if (TspSkinMenu* shown = FindSkinMenu(GetSkinForm(EditMenuForm())); shown && shown->Visible())
+    shown->CloseSkinMenu();
   delete FEditMenu;
   FEditMenu = nullptr;
 }
@@ -183,8 +186,7 @@ void TspCustomEdit::FreeEditMenu() {
 void TspCustomEdit::BuildEditMenu() {
   FreeEditMenu();
   FEditMenu = new TspSkinPopupMenu(this);
-  TCustomForm* form = GetParentForm(this);
-  FEditMenu->SetOwnerForm(form);
+  FEditMenu->SetOwnerForm(EditMenuForm());
   TspResourceStrData* store = nullptr;
   if (TspSkinForm* skinForm = ParentSkinForm(); skinForm && skinForm->SkinData())
     store = skinForm->SkinData()->ResourceStrData();

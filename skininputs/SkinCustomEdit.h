@@ -43,6 +43,8 @@ class TspCustomEdit : public TCustomMaskEdit {
 
  private:
   TspSkinForm* ParentSkinForm() const;
+  // The form whose skinned form shows the edit menu: the main form for an MDI child.
+  TCustomForm* EditMenuForm() const;
   void BuildEditMenu();
   void FreeEditMenu();
   bool HandleReadOnly(TMessage& Message);

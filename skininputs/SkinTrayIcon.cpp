@@ -418,14 +418,14 @@ void TspTrayIcon::DoMinimizeToTray() {
   SetIconVisible(true);
 }
 
-void TspTrayIcon::MinimizeFormToTray(TCustomForm* Form) {
+void TspTrayIcon::MinimizeFormToTray(TCustomForm* Form, TPopupMenu* Menu) {
   if (Form != OwnerForm() || FRestoring) return;
   FRestoring = true;
   FIconWasVisible = FIconVisible;
   FSuppliedDblClick = !OnDblClick;
   if (FSuppliedDblClick) OnDblClick = [this](TObject*) { RestoreFromTray(); };
   FSuppliedMenu = !FPopupMenu;
-  if (FSuppliedMenu) SetPopupMenu(dynamic_cast<TspSkinPopupMenu*>(Form->PopupMenu()));
+  if (FSuppliedMenu) SetPopupMenu(dynamic_cast<TspSkinPopupMenu*>(Menu));
   FMinimizeToTray = true;
   DoMinimizeToTray();
 }

@@ -65,7 +65,8 @@ class TspTrayIcon : public TComponent, public TspTrayLink {
   // The tip as the shell has it now.
   String TipText() const { return FData.szTip; }
 
-  void MinimizeFormToTray(TCustomForm* Form) override;
+  void MinimizeFormToTray(TCustomForm* Form, TPopupMenu* Menu) override;
+  void RestoreFormFromTray() override { RestoreFromTray(); }
 
   TNotifyEvent OnClick, OnDblClick, OnBalloonHintClick;
   TMouseEvent OnMouseDown, OnMouseUp;

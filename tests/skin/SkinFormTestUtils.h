@@ -12,12 +12,15 @@
 #include "classlib/GuiCounts.h"
 #include "skin/SkinForm.h"
 
-// Loads skins/Test/<Ini> into Data.
-inline void LoadTestSkin(TspSkinData* Data, const char* Ini) {
+// Loads the skin sources at Path (from the project's folder) into Data.
+inline void LoadSkinSources(TspSkinData* Data, const std::string& Path) {
   TspCompressedStoredSkin stored(nullptr);
-  stored.LoadFromSkinFile(ProjectPath((std::string("skins/Test/") + Ini).c_str()));
+  stored.LoadFromSkinFile(ProjectPath(Path.c_str()));
   Data->LoadCompressedStoredSkin(&stored);
 }
+
+// Loads skins/Test/<Ini> into Data.
+inline void LoadTestSkin(TspSkinData* Data, const char* Ini) { LoadSkinSources(Data, std::string("skins/Test/") + Ini); }
 
 inline TRect WindowRectOf(HWND Wnd) {
   RECT r = {};

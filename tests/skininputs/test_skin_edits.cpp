@@ -257,3 +257,36 @@ TEST_F(SkinEditTest, ImageButtonsNeedAnImageList) {
   ClickAt(edit, TPoint(10, 10));
   EXPECT_EQ(clicks, 1);
 }
+
+TEST_F(EditBaseTest, OnAnMDIChildTheEditMenuOpensThroughTheMainFormsSkinnedForm) {
+  auto* frame = new TForm(nullptr);
+  frame->SetFormStyle(fsMDIForm);
+  frame->SetBounds(30, 30, 500, 360);
+  auto* frameData = new TspSkinData(frame);
+  auto* frameSkin = new TspSkinForm(frame);
+  frameSkin->SetSkinData(frameData);
+  Application->SetMainForm(frame);
+  frame->Show();
+  auto* child = new TForm(frame);
+  child->SetFormStyle(fsMDIChild);
+  child->SetBounds(10, 10, 260, 160);
+  auto* childSkin = new TspSkinForm(child);
+  childSkin->SetSkinData(new TspSkinData(child));
+  auto* edit = new TspSkinEdit(child);
+  edit->SetParent(child);
+  edit->SetBounds(10, 10, 150, 20);
+  child->Show();
+  Settle();
+  SendMessageW(edit->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit->Handle()), MAKELPARAM(40, 40));
+  ASSERT_NE(edit->EditMenu(), nullptr);
+  EXPECT_EQ(edit->EditMenu()->OwnerForm(), frame);
+  TspSkinMenu* frameMenu = FindSkinMenu(frameSkin);
+  ASSERT_NE(frameMenu, nullptr);
+  EXPECT_TRUE(frameMenu->Visible());
+  EXPECT_FALSE(FindSkinMenu(childSkin)->Visible());
+  EXPECT_EQ(edit->EditMenu()->SkinData(), frameData);
+  frameMenu->CloseSkinMenu();
+  Application->SetMainForm(nullptr);
+  Free(frame);
+  Settle();
+}

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "SkinInputTestUtils.h"
+#include "skin/SkinForm.h"
 #include "skininputs/SkinTrayIcon.h"
+#include "skinctrls/SkinMenus.h"
 
 namespace {
 
@@ -223,7 +225,7 @@ TEST_F(TrayTest, TheSkinnedFormsTrayButtonGoesInAndADoubleClickComesBack) {
   tray->OnDblClick = nullptr;
   tray->SetIconVisible(false);
   TspTrayLink* link = tray;
-  link->MinimizeFormToTray(form);
+  link->MinimizeFormToTray(form, nullptr);
   Settle();
   EXPECT_FALSE(form->Visible());
   EXPECT_TRUE(tray->IconVisible());
@@ -234,6 +236,32 @@ TEST_F(TrayTest, TheSkinnedFormsTrayButtonGoesInAndADoubleClickComesBack) {
   EXPECT_FALSE(tray->IconVisible());
   EXPECT_FALSE(tray->MinimizeToTray());
   EXPECT_FALSE(tray->OnDblClick);
+}
+
+TEST_F(TrayTest, TheSkinnedFormLendsItsTrayMenuWhoseItemsRestoreAndCarryTheGlyphNames) {
+  auto* skinForm = new TspSkinForm(form);
+  ASSERT_NE(FindSkinMenu(skinForm), nullptr);
+  ShowAndActivate(form);
+  tray->SetPopupMenu(nullptr);
+  // The system menu's minimize-to-tray item takes the form into the tray.
+  TMenuItem* items = skinForm->SystemMenu();
+  TMenuItem* toTray = nullptr;
+  for (int i = 0; i < items->Count(); ++i)
+    if (items->Items(i)->Name() == L"DSF_MINTOTRAY") toTray = items->Items(i);
+  ASSERT_NE(toTray, nullptr);
+  toTray->Click();
+  Settle();
+  EXPECT_FALSE(form->Visible());
+  ASSERT_NE(tray->PopupMenu(), nullptr);
+  EXPECT_EQ(tray->PopupMenu(), skinForm->TrayMenu());
+  TMenuItem* restore = tray->PopupMenu()->Items()->Items(0);
+  EXPECT_EQ(restore->Name(), L"TRAY_DSF_RESTORE");
+  EXPECT_EQ(tray->PopupMenu()->Items()->Items(1)->Name(), L"TRAY_DSF_CLOSE");
+  restore->Click();
+  Settle();
+  EXPECT_TRUE(form->Visible());
+  // The menu was only lent.
+  EXPECT_EQ(tray->PopupMenu(), nullptr);
 }
 
 }  // namespace
