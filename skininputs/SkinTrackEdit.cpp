@@ -8,6 +8,13 @@
 #include "skin/SPUtils_platform.h"
 #include "skininputs/NumericRules.h"
 
+namespace {
+
+constexpr UINT_PTR kFadeTimer = 1;
+constexpr UINT kFadeMs = 6;
+
+}  // namespace
+
 // ---------------------------------------------------------------------------
 // TspSkinPopupTrackBar
 
@@ -29,12 +36,28 @@ void TspSkinPopupTrackBar::CreateParams(TCreateParams& Params) {
 }
 
 void TspSkinPopupTrackBar::Dispatch(TMessage& Message) {
-  if (Fade.HandleTimer(Message)) return;
-  if (Message.Msg == WM_MOUSEACTIVATE) {
-    Message.Result = MA_NOACTIVATE;
-    return;
+  switch (Message.Msg) {
+    case WM_MOUSEACTIVATE:
+      Message.Result = MA_NOACTIVATE;
+      return;
+    case WM_TIMER:
+      if (Message.WParam != kFadeTimer) break;
+      FAlpha = FAlpha + 10 < FTarget ? FAlpha + 10 : FTarget;
+      SetAlphaBlendTransparent(Handle(), static_cast<BYTE>(FAlpha));
+      if (FAlpha >= FTarget) StopFade();
+      return;
   }
   TspSkinTrackBar::Dispatch(Message);
+}
+
+void TspSkinPopupTrackBar::StartFade(uint8_t Target) {
+  FAlpha = 0;
+  FTarget = Target;
+  SetTimer(Handle(), kFadeTimer, kFadeMs, nullptr);
+}
+
+void TspSkinPopupTrackBar::StopFade() {
+  if (HandleAllocated()) KillTimer(Handle(), kFadeTimer);
 }
 
 // ---------------------------------------------------------------------------
@@ -56,7 +79,7 @@ TspSkinTrackEdit::~TspSkinTrackEdit() {
   // The bar is owned by the edit; its last messages must not call back here.
   FTrackBar->OnChange = nullptr;
   FTrackBar->TrackEdit = nullptr;
-  FTrackBar->Fade.Stop();
+  FTrackBar->StopFade();
 }
 
 int TspSkinTrackEdit::Limited(int V) const { return static_cast<int>(LimitValue(V, FMinValue, FMaxValue)); }
@@ -171,12 +194,12 @@ void TspSkinTrackEdit::DropDown() {
   FTrackBar->SetBounds(p.X, p.Y, FTrackBar->Width(), FTrackBar->Height());
   SetWindowPos(bar, HWND_TOP, p.X, p.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   FTrackBar->SetVisible(true);
-  if (fade) FTrackBar->Fade.Start(FTrackBarAlphaBlendValue);
+  if (fade) FTrackBar->StartFade(FTrackBarAlphaBlendValue);
 }
 
 void TspSkinTrackEdit::CloseUp() {
   if (!DroppedDown()) return;
-  FTrackBar->Fade.Stop();
+  FTrackBar->StopFade();
   const HWND bar = FTrackBar->Handle();
   SetWindowPos(bar, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "skinctrls/SkinTrackBar.h"
-#include "skininputs/PopupFade.h"
 #include "skininputs/SkinEdit.h"
 #include "skininputs/SkinTrackEditRules.h"
 
@@ -16,11 +15,18 @@ class TspSkinPopupTrackBar : public TspSkinTrackBar {
   String ClassName() const override { return L"TspSkinPopupTrackBar"; }
 
   TspSkinTrackEdit* TrackEdit = nullptr;
-  TspPopupFade Fade{this};
+  // Opacity rising by 10 a tick up to Target; from a timer, so nothing is
+  // pumped while the edit may go away.
+  void StartFade(uint8_t Target);
+  void StopFade();
 
  protected:
   void CreateParams(TCreateParams& Params) override;
   void Dispatch(TMessage& Message) override;
+
+ private:
+  int FAlpha = 0;
+  uint8_t FTarget = 0;
 };
 
 class TspSkinTrackEdit : public TspSkinCustomEdit {
