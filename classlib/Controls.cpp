@@ -57,6 +57,11 @@ bool IsAccel(WORD VK, const String& Str) {
          CharUpperW(reinterpret_cast<LPWSTR>(static_cast<uintptr_t>(VK)));
 }
 
+wchar_t MenuAccelChar(WORD Key) {
+  if ((Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9')) return static_cast<wchar_t>(Key);
+  return 0;
+}
+
 // ---------------------------------------------------------------------------
 // TFreeWatch
 

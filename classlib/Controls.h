@@ -550,6 +550,10 @@ TShiftState KeyboardShiftState();
 wchar_t GetHotkey(const String& Text);
 // True when the key code or character VK is the accelerator of Str.
 bool IsAccel(WORD VK, const String& Str);
+// The character a virtual key stands for when it picks a menu item by its
+// accelerator: letters and digits only, so that F-keys and the numeric pad,
+// whose codes equal lower-case letters, never pick one; 0 for other keys.
+wchar_t MenuAccelChar(WORD Key);
 // The control under the screen point Pos: the windowless child there when
 // there is one (disabled ones too with AllowDisabled), else the window.
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);

@@ -69,6 +69,41 @@ void TCustomMaskEdit::MaskedChar(wchar_t Key) {
   PutEditText(s, FMask.NextInput(pos + 1));
 }
 
+void TCustomMaskEdit::MaskedPaste(const String& S) {
+  // Each character is typed at its own place, offered to KeyPress as a typed
+  // key is, so that the edit's key checks hold for pasted text too; what is
+  // refused stops the paste. A character equal to the literal at its place
+  // steps over it, so that a pasted "12:34" fills both fields.
+  TFreeWatch watch(this);
+  const int start = SelStart();
+  int place = start;
+  bool typed = false;
+  for (wchar_t c : S) {
+    if (place >= FMask.Length()) break;
+    const String text = EditText();
+    if (FMask.IsLiteral(place) && place < static_cast<int>(text.size()) && text[place] == c) {
+      ++place;
+      continue;
+    }
+    // The first character replaces the selection; the others go at their place.
+    if (typed) SendMessageW(Handle(), EM_SETSEL, place, place);
+    const int pos = FMask.NextInput(place);
+    KeyPress(c);
+    if (watch.Freed()) return;
+    if (!c) break;
+    if (pos >= FMask.Length() || !FMask.Accept(pos, c)) {
+      MessageBeep(0);
+      break;
+    }
+    MaskedChar(c);
+    typed = true;
+    place = pos + 1;
+  }
+  if (place == start) return;
+  const int caret = FMask.NextInput(place);
+  SendMessageW(Handle(), EM_SETSEL, caret, caret);
+}
+
 void TCustomMaskEdit::MaskedDelete(bool Backward) {
   String s = EditText();
   if (s.size() != static_cast<size_t>(FMask.Length())) s = FMask.EditTextOf(Text());
@@ -137,13 +172,7 @@ void TCustomMaskEdit::Dispatch(TMessage& Message) {
       if (SelLength() > 0) MaskedDelete(false);
       return;
     case WM_PASTE:
-      // Pasted text is typed position by position; what the mask refuses stops it.
-      for (wchar_t c : Clipboard()->AsText()) {
-        if (c == L'\r' || c == L'\n') break;
-        const int before = SelStart();
-        MaskedChar(c);
-        if (SelStart() == before) break;
-      }
+      MaskedPaste(FirstLine(Clipboard()->AsText()));
       return;
     case CM_EXIT:
       if (Modified()) ValidateEdit();

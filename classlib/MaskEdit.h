@@ -43,6 +43,8 @@ class TCustomMaskEdit : public TCustomEdit {
   // Backspace, the position before the caret).
   void MaskedChar(wchar_t Key);
   void MaskedDelete(bool Backward);
+  // Pasted text typed at the caret through the same checks as keys.
+  void MaskedPaste(const String& S);
   // Writes the edit text and places the caret, marking the edit modified.
   void PutEditText(const String& S, int Caret);
 

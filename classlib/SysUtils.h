@@ -116,6 +116,9 @@ double StrToFloat(const String& S);
 String Trim(const String& S);
 String TrimLeft(const String& S);
 String TrimRight(const String& S);
+// The text before the first line break (CR or LF): what a one-line edit
+// takes of a pasted text.
+String FirstLine(const String& S);
 // 1-based position of the first Substr in S; 0 when absent or Substr is empty.
 int Pos(const String& Substr, const String& S);
 

@@ -12,6 +12,8 @@ String TrimLeft(const String& S) {
   return S.substr(i);
 }
 
+String FirstLine(const String& S) { return S.substr(0, S.find_first_of(L"\r\n")); }
+
 String TrimRight(const String& S) {
   size_t n = S.size();
   while (n > 0 && IsTrimmed(S[n - 1])) --n;

@@ -130,6 +130,7 @@ int TspSkinForm::MenuBarItemAt(const TPoint& WindowPoint) {
 }
 
 int TspSkinForm::MenuBarAccelItem(wchar_t Char) const {
+  if (!Char) return -1;
   const std::vector<TMenuItem*> items = BarItems(FForm);
   for (size_t i = 0; i < items.size(); ++i)
     if (items[i]->Enabled() && IsAccel(Char, items[i]->Caption())) return static_cast<int>(i);

@@ -231,7 +231,7 @@ void TspSkinForm::MenuKey(uint16_t Key) {
     case VK_ESCAPE: EndMenuLoop(); return;
     default: break;
   }
-  const int accel = MenuBarAccelItem(static_cast<wchar_t>(Key));
+  const int accel = MenuBarAccelItem(MenuAccelChar(static_cast<WORD>(Key)));
   if (accel >= 0) PopupMenuBarItem(accel);
 }
 

@@ -28,13 +28,18 @@ class TspSkinHintWindow : public THintWindow {
   // The alpha values the last fade-in applied, in order.
   const std::vector<int>& FadeSteps() const { return FFadeSteps; }
   TspSkinData* SkinDataInUse() const { return FSkinData; }
+  // The hint component whose settings the shown hint follows.
+  TspSkinHint* HintInUse() const { return FHint; }
   bool Layered() const { return FLayered; }
 
  protected:
   void CreateParams(TCreateParams& Params) override;
   void Paint() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
+  // Follows Hint and SkinData, watching both for being freed.
+  void Use(TspSkinHint* Hint, TspSkinData* SkinData);
   // The font of the text: the record's or the component's default font.
   void SetupFont(TFont* Font) const;
   void DrawText(TCanvas* C);

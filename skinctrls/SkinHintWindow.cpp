@@ -31,7 +31,32 @@ void DrawTextAt(TCanvas* C, const String& Text, int X, int Y) {
 TspSkinHintWindow::TspSkinHintWindow(TComponent* AOwner) : THintWindow(AOwner) {}
 
 TspSkinHintWindow::~TspSkinHintWindow() {
+  Use(nullptr, nullptr);
   if (FRgn) DeleteObject(FRgn);
+}
+
+void TspSkinHintWindow::Use(TspSkinHint* Hint, TspSkinData* SkinData) {
+  if (FHint != Hint) {
+    if (FHint) FHint->RemoveFreeNotification(this);
+    if (Hint) Hint->FreeNotification(this);
+  }
+  if (FSkinData != SkinData) {
+    if (FSkinData) FSkinData->RemoveFreeNotification(this);
+    if (SkinData) SkinData->FreeNotification(this);
+  }
+  FHint = Hint;
+  FSkinData = SkinData;
+}
+
+void TspSkinHintWindow::Notification(TComponent* AComponent, TOperation Operation) {
+  THintWindow::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FSkinData) Use(FHint, nullptr);  // the plain look from here on
+  if (AComponent != FHint) return;
+  // The hint shown follows settings that are gone: it goes with them.
+  Use(nullptr, nullptr);
+  if (HandleAllocated()) ShowWindow(FHandle, SW_HIDE);
+  FVisible = false;
 }
 
 void TspSkinHintWindow::CreateParams(TCreateParams& Params) {
@@ -70,13 +95,13 @@ bool TspSkinHintWindow::ImageInRange() const {
 }
 
 void TspSkinHintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
-  FHint = TspSkinHint::Serving();
-  if (!FHint) return;
+  TspSkinHint* hint = TspSkinHint::Serving();
+  if (!hint) return;
+  TspSkinData* sd = hint->SkinData();
+  TBitmap* picture =
+      sd && !sd->Empty() && sd->HintWindow->WindowPictureIndex != -1 ? ActivePictureOf(sd, sd->HintWindow->WindowPictureIndex) : nullptr;
+  Use(hint, picture ? sd : nullptr);
   FTitleVariant = !FHint->HintTitle.empty() || FHint->HintImageList;
-  TspSkinData* sd = FHint->SkinData();
-  FSkinData = sd && !sd->Empty() && sd->HintWindow->WindowPictureIndex != -1 ? sd : nullptr;
-  TBitmap* picture = FSkinData ? ActivePictureOf(FSkinData, FSkinData->HintWindow->WindowPictureIndex) : nullptr;
-  if (!picture) FSkinData = nullptr;
   SetupFont(Font());
   SetCaption(SplitHintLines(AHint, FHint->LineSeparator()));
 

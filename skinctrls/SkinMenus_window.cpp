@@ -19,14 +19,6 @@ TTimer* MakeTimer(TComponent* Owner, uint32_t Interval, TNotifyEvent Event) {
   t->OnTimer = std::move(Event);
   return t;
 }
-
-// A virtual key as the character it stands for in an accelerator: letters
-// and digits only, so that F-keys and the numeric pad, whose codes equal
-// lower-case letters, never choose an item.
-wchar_t AccelCharOf(WORD Key) {
-  if ((Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9')) return static_cast<wchar_t>(Key);
-  return 0;
-}
 }  // namespace
 
 TspSkinPopupWindow::TspSkinPopupWindow(TspSkinMenu* AOwner, TspDataSkinPopupWindow* APopupWindowData)
@@ -472,7 +464,7 @@ void TspSkinPopupWindow::SelectNext(bool Forward) {
 void TspSkinPopupWindow::HandleMenuKey(WORD Key) {
   if (!FVisible) return;
   TFreeWatch watch(this);
-  if (const wchar_t accel = AccelCharOf(Key)) {
+  if (const wchar_t accel = MenuAccelChar(Key)) {
     for (int i = 0; i < ItemCount(); ++i) {
       TspSkinMenuItem* item = FItems[i].get();
       if (!IsAccel(accel, item->MenuItem->Caption())) continue;

@@ -80,10 +80,17 @@ void TspSkinPageControl::SetTabsInCenter(bool Value) {
   Invalidate();
 }
 
-void TspSkinPageControl::ReserveImageRoom(int Size, bool Add) {
-  const int d = Add ? Size : -Size;
+void TspSkinPageControl::ReserveImageRoom() {
+  // The close button and the images each add their size along the tabs'
+  // length: the width for top and bottom tabs, the height for side tabs.
+  // Worked out afresh from the current state, so that no order of side,
+  // close button, image and skin changes can leave it wrong.
   const bool side = TabPosition() == tpLeft || TabPosition() == tpRight;
-  FRoomList->SetSize(FRoomList->Width() + (side ? 0 : d), FRoomList->Height() + (side ? d : 0));
+  int room = FShowCloseButtons ? FCloseSize : 0;
+  if (FImages) room += side ? FImages->Height() : FImages->Width();
+  const int w = side ? 1 : 1 + room, h = side ? 1 + room : 1;
+  if (w == FRoomList->Width() && h == FRoomList->Height()) return;
+  FRoomList->SetSize(w, h);
   // A new size is a new image list handle; the tab control must be given it.
   TPageControl::SetImages(FRoomList.get());
 }
@@ -91,21 +98,16 @@ void TspSkinPageControl::ReserveImageRoom(int Size, bool Add) {
 void TspSkinPageControl::SetShowCloseButtons(bool Value) {
   if (Value == FShowCloseButtons) return;
   FShowCloseButtons = Value;
-  ReserveImageRoom(FCloseSize, Value);
+  ReserveImageRoom();
   Invalidate();
 }
 
 void TspSkinPageControl::SetImages(TCustomImageList* Value) {
   if (Value == FImages) return;
-  if (FImages) {
-    FImages->RemoveFreeNotification(this);
-    ReserveImageRoom(TabPosition() == tpLeft || TabPosition() == tpRight ? FImages->Height() : FImages->Width(), false);
-  }
+  if (FImages) FImages->RemoveFreeNotification(this);
   FImages = Value;
-  if (Value) {
-    Value->FreeNotification(this);
-    ReserveImageRoom(TabPosition() == tpLeft || TabPosition() == tpRight ? Value->Height() : Value->Width(), true);
-  }
+  if (Value) Value->FreeNotification(this);
+  ReserveImageRoom();
   Invalidate();
 }
 
@@ -125,7 +127,10 @@ void TspSkinPageControl::SetDefaultItemHeight(int Value) {
 void TspSkinPageControl::Notification(TComponent* AComponent, TOperation Operation) {
   TspSkinLinked<TPageControl>::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  if (AComponent == FImages) FImages = nullptr;
+  if (AComponent == FImages) {
+    FImages = nullptr;
+    ReserveImageRoom();
+  }
   if (FScroller && AComponent == FScroller->ScrollerControl()) {
     FScroller = nullptr;
     FScrollerShown = false;
@@ -198,9 +203,8 @@ void TspSkinPageControl::ApplyFont(TFont* F, bool SkinFont) {
 void TspSkinPageControl::ChangeSkinData() {
   GetSkinData();
   if (FShowCloseButtons) {
-    ReserveImageRoom(FCloseSize, false);
     FCloseSize = FIndex != -1 && !FSkin.CloseButtonRect.IsEmpty() ? FSkin.CloseButtonRect.Width() : 14;
-    ReserveImageRoom(FCloseSize, true);
+    ReserveImageRoom();
   }
   if (FIndex == -1) {
     ApplyFont(Font(), false);
@@ -229,6 +233,8 @@ void TspSkinPageControl::Loaded() {
 }
 
 void TspSkinPageControl::CreateHandleDone() {
+  // A new window follows a change of side: the room turns with the tabs.
+  ReserveImageRoom();
   TspSkinLinked<TPageControl>::CreateHandleDone();
   // The tab control learns the tab height the skin or the default gives.
   const int h = TabHeight() > 0 ? TabHeight() : (FIndex != -1 ? FSkin.TabRect.Height() : FDefaultItemHeight);
@@ -258,9 +264,21 @@ bool TspSkinPageControl::HasActiveTab() const {
   return PageCount() > 0 && VisibleTabCount() > 0 && ActivePage() && TabIndex() >= 0;
 }
 
-int TspSkinPageControl::GetImageIndex(int) {
-  // Every tab carries image 0 of the room list, so that each gets the room.
+int TspSkinPageControl::GetImageIndex(int TabIndex) {
+  // The page's image, as OnGetImageIndex may change it, is the one drawn;
+  // the tab control is given image 0 of the room list, so that each tab
+  // gets the room.
+  const int image = TspSkinLinked<TPageControl>::GetImageIndex(TabIndex);
+  if (TabIndex >= 0) {
+    if (static_cast<size_t>(TabIndex) >= FTabImages.size()) FTabImages.resize(TabIndex + 1, -1);
+    FTabImages[TabIndex] = image;
+  }
   return 0;
+}
+
+int TspSkinPageControl::TabImageIndex(TTabSheet* Page) const {
+  const int tab = Page->TabIndex();
+  return tab >= 0 && static_cast<size_t>(tab) < FTabImages.size() ? FTabImages[tab] : Page->ImageIndex();
 }
 
 TRect TspSkinPageControl::GetTabRect(int VisibleIndex) {

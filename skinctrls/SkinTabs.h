@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "classlib/ButtonLayout.h"
 #include "classlib/ComCtrls.h"
@@ -160,7 +161,10 @@ class TspSkinPageControl : public TspSkinLinked<TPageControl> {
   int VisibleTabCount() const;
   int LaidOutTabCount();
   bool HasActiveTab() const;
-  void ReserveImageRoom(int Size, bool Add);
+  // Sizes the room list for the current side, close buttons and images.
+  void ReserveImageRoom();
+  // The image drawn on Page's tab: what GetImageIndex last gave for it.
+  int TabImageIndex(TTabSheet* Page) const;
   void UpdateHotTab(int X, int Y);
   // The close box of the hot tab, in control coordinates, with the page
   // whose tab it is; false when no hot tab shows one.
@@ -205,6 +209,9 @@ class TspSkinPageControl : public TspSkinLinked<TPageControl> {
   int FDefaultItemHeight = 20;
 
   TspTabSkin FSkin;
+  // The image of each visible tab as the tabs were last built; before the
+  // room list, whose freeing still rebuilds the tabs.
+  std::vector<int> FTabImages;
   std::unique_ptr<TCustomImageList> FRoomList;  // 1 x 1 and empty: room in every tab
   int FCloseSize = 14;
   int FHotTab = -1, FHotVisibleTab = -1, FOldHotTab = -1, FOldHotVisibleTab = -1;

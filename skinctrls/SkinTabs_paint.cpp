@@ -226,7 +226,7 @@ void TspSkinPageControl::DrawTab(int PageIndex, const TRect& Rct, bool Active, b
   tr.Top += offset;
   const int C = FShowCloseButtons ? FCloseSize + 2 : 0;
   const int closeGap = skin ? C + 3 : C;
-  const int image = page->ImageIndex();
+  const int image = TabImageIndex(page);
   const bool hasImage = FImages && image >= 0 && image < FImages->Count();
   c->Brush()->SetStyle(bsClear);
   if (OnDrawSkinTab) {

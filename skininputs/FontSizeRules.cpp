@@ -37,9 +37,11 @@ int SizeFromText(const String& Text) {
   // Too many digits for an int is no size either.
   long long v = 0;
   const bool negative = Text[0] == L'-';
+  // A negative int reaches one further than a positive one.
+  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
   for (size_t i = negative ? 1 : 0; i < Text.size(); ++i) {
     v = v * 10 + (Text[i] - L'0');
-    if (v > INT_MAX) return 0;
+    if (v > limit) return 0;
   }
   return static_cast<int>(negative ? -v : v);
 }

@@ -1,6 +1,8 @@
 // Number box rules: key filter, text test, limits and rewriting.
 #include "skininputs/NumericRules.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "classlib/SysUtils.h"
@@ -49,6 +51,12 @@ double LimitValue(double V, double Min, double Max) {
   if (V < Min) return Min;
   if (V > Max) return Max;
   return V;
+}
+
+bool FitNumberValue(double& V, bool Float) {
+  if (std::isnan(V)) return false;
+  if (!Float) V = std::min(std::max(V, static_cast<double>(INT_MIN)), static_cast<double>(INT_MAX));
+  return true;
 }
 
 bool NumberNeedsRewrite(double P, double C, double Min, double Max) {

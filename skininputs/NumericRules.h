@@ -15,6 +15,9 @@ bool IsNumberText(const String& Text, bool AllowSep, wchar_t Sep);
 bool TryParseNumberText(const String& Text, bool Float, double& Value);
 // V within Min..Max; no limit while they are equal.
 double LimitValue(double V, double Min, double Max);
+// A value set from code made fit for the box: false for NaN (the box keeps
+// its value); an integer box's value is clamped to the ints it can show.
+bool FitNumberValue(double& V, bool Float);
 // True when the typed number P, limited to C, cannot come back into range
 // by typing more digits, so that the text is rewritten at once.
 bool NumberNeedsRewrite(double P, double C, double Min, double Max);

@@ -43,6 +43,7 @@ bool StepCalendarDate(TDateTime& Date, TCalendarStep Step) {
   int y, m, d;
   DecodeDate(Date, y, m, d);
   if (y == 0) return false;
+  const int from = y;
   switch (Step) {
     case csPriorYear: --y; break;
     case csNextYear: ++y; break;
@@ -54,7 +55,9 @@ bool StepCalendarDate(TDateTime& Date, TCalendarStep Step) {
       if (++m == 13) m = 1, ++y;
       break;
   }
-  if (y < kCalendarFirstYear || y > kCalendarLastYear) return false;
+  // Only a step into a year outside the range is refused: a date typed
+  // outside it still steps through the months of its own year.
+  if (y != from && (y < kCalendarFirstYear || y > kCalendarLastYear)) return false;
   Date = EncodeDate(y, m, std::min(d, DaysInMonth(y, m)));
   return true;
 }

@@ -4,7 +4,7 @@
 
 #include "classlib/DateUtils.h"
 
-// Years the calendar's steps reach; a step that would leave them is refused.
+// Years the calendar's steps reach; a step into a year outside them is refused.
 constexpr int kCalendarFirstYear = 1761, kCalendarLastYear = 9999;
 
 // The day number of the grid's first cell for a month whose first column is
@@ -32,6 +32,7 @@ int DayAtPoint(const TCalendarGrid& Grid, int FirstDay, int MonthDays, int X, in
 
 // The steps of the calendar's buttons. Each keeps the day, clamped to the new
 // month's length, drops the time, and returns false (Date unchanged) when the
-// step would leave kCalendarFirstYear..kCalendarLastYear.
+// step would change the year to one outside kCalendarFirstYear..kCalendarLastYear
+// (a month step inside a year out there is taken).
 enum TCalendarStep { csPriorMonth, csNextMonth, csPriorYear, csNextYear };
 bool StepCalendarDate(TDateTime& Date, TCalendarStep Step);

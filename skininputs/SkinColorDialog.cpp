@@ -224,9 +224,11 @@ void TspSkinColorDialog::BuildWindow() {
     PaintParentBackground(host, background->Canvas());
   }
   FPicker->DrawHueRing(background.get());
-  FPreview->SetColorValue(FColor);
-  FBasicGrid->SetColorValue(FColor);
-  SetRGBFields(FColor);
+  // A system colour starts as the colour it stands for now, not its index.
+  const TColor start = ColorToRGB(FColor);
+  FPreview->SetColorValue(start);
+  FBasicGrid->SetColorValue(start);
+  SetRGBFields(start);
   RGBFieldChanged();
 }
 

@@ -4,6 +4,7 @@
 
 #include "classlib/Clipbrd.h"
 #include "classlib/Forms.h"
+#include "classlib/SysUtils.h"
 #include "skin/SkinForm.h"
 #include "skininputs/EditRules.h"
 #include "skininputs/spconst.h"
@@ -77,10 +78,9 @@ void TspCustomEdit::EnterOrEsc(TMessage& Message) {
 bool TspCustomEdit::PasteOneLine() {
   // The window is multi-line: a pasted line break would split the one line,
   // so only the text before the first break goes in, as a one-line edit does.
-  String text = Clipboard()->AsText();
-  const size_t brk = text.find_first_of(L"\r\n");
-  if (brk == String::npos) return false;
-  text.resize(brk);
+  const String all = Clipboard()->AsText();
+  const String text = FirstLine(all);
+  if (text.size() == all.size()) return false;
   SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
   return true;
 }

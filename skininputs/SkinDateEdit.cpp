@@ -54,6 +54,11 @@ void TspSkinDateEdit::SetTextFromDate(TDateTime Value) {
 }
 
 void TspSkinDateEdit::SetDate(TDateTime Value) {
+  // A value that is no day of years 1..9999 has no text and no month to
+  // show: the edit keeps the last valid date.
+  int y, m, d;
+  DecodeDate(Value, y, m, d);
+  if (y == 0) return;
   FCalendar->SetDate(Value);
   if (!ComponentState().Contains(csLoading) || FTodayDefault) SetTextFromDate(Value);
   if (OnDateChange) OnDateChange(this);

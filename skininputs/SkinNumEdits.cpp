@@ -73,6 +73,7 @@ void TspSkinNumericEdit::SetOwnText(const String& S) {
 }
 
 void TspSkinNumericEdit::SetValue(double Value) {
+  if (!FitNumberValue(Value, IsFloat())) return;
   FValue = LimitValue(Value, FMinValue, FMaxValue);
   SetOwnText(Formatted(FValue));
 }

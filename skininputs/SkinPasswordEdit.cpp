@@ -287,7 +287,8 @@ void TspSkinPasswordEdit::InsertText(const String& S) {
 void TspSkinPasswordEdit::Paste() {
   TClipboard* clip = Clipboard();
   if (!clip->HasFormat(CF_UNICODETEXT) && !clip->HasFormat(CF_TEXT)) return;
-  InsertText(clip->AsText());
+  // One line, as every one-line edit takes a paste.
+  InsertText(FirstLine(clip->AsText()));
 }
 
 void TspSkinPasswordEdit::SelectWord() {

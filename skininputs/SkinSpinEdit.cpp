@@ -75,6 +75,7 @@ void TspSkinSpinEdit::SetEditText(const String& S) {
 }
 
 void TspSkinSpinEdit::SetValue(double Value) {
+  if (!FitNumberValue(Value, IsFloat())) return;
   FValue = CheckValue(Value);
   if (FUpdating) {
     SetEditText(Formatted(FValue));

@@ -150,6 +150,10 @@ TEST_F(SysUtilsTest, TrimPosAndReplace) {
   EXPECT_EQ(TrimLeft(L"  x "), L"x ");
   EXPECT_EQ(TrimRight(L"  x "), L"  x");
   EXPECT_EQ(Trim(L"\x3000x"), L"\x3000x");  // the ideographic space is text
+  EXPECT_EQ(FirstLine(L"x\r\ny"), L"x");
+  EXPECT_EQ(FirstLine(L"x\ny\rz"), L"x");
+  EXPECT_EQ(FirstLine(L"\rx"), L"");
+  EXPECT_EQ(FirstLine(L"one line"), L"one line");
   EXPECT_EQ(Pos(L"b", L"abcb"), 2);
   EXPECT_EQ(Pos(L"z", L"abc"), 0);
   EXPECT_EQ(Pos(L"", L"abc"), 0);

@@ -356,6 +356,26 @@ TEST_F(FormMenuTest, AltAndF10EnterKeyboardMenuModeWhereArrowsEnterEscAndAcceler
   EXPECT_FALSE(Frame->InMenuLoop());
 }
 
+TEST_F(FormMenuTest, FKeysAndTheNumericPadPickNoBarItemInKeyboardMenuMode) {
+  AddItem(AddItem(Main->Items(), L"&View", Main), L"&Zoom", Main);
+  ShowWithMenu();
+  SysKey(VK_MENU);
+  ASSERT_TRUE(Frame->InMenuLoop());
+  // F7 has the code of "v", NumPad6 of "f": neither is an accelerator.
+  for (WORD key : {WORD(VK_F7), WORD(VK_NUMPAD6)}) {
+    KeyChord({}, key);
+    Settle();
+    EXPECT_FALSE(Menu->Visible()) << key;
+    EXPECT_EQ(Frame->MenuBarDown(), -1) << key;
+    EXPECT_TRUE(Frame->InMenuLoop()) << key;
+  }
+  KeyChord({}, 'V');
+  Settle();
+  EXPECT_EQ(Frame->MenuBarDown(), 3);
+  Key(VK_ESCAPE);
+  EXPECT_FALSE(Frame->InMenuLoop());
+}
+
 TEST_F(FormMenuTest, TheBuiltInSystemMenuFollowsTheFormAndItsItemsActOnIt) {
   ShowAndActivate(F->Form);
   TMenuItem* sys = Frame->SystemMenu();

@@ -147,6 +147,32 @@ TEST_F(SkinHintTest, OneServesAtATimeAndGoingAwayHandsHintsBack) {
   (void)elsewhere;
 }
 
+TEST_F(SkinHintTest, AWindowForgetsTheHintComponentAndSkinThatGoAway) {
+  auto* first = new TspSkinHint(FForm);
+  auto* second = new TspSkinHint(FForm);
+  TspSkinHint* serving = TspSkinHint::Serving();
+  ASSERT_NE(serving, nullptr);
+  TspSkinHint* other = serving == first ? second : first;
+  auto* stored = new TspCompressedStoredSkin(FForm);
+  stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  auto* skin = new TspSkinData(FForm);
+  skin->LoadCompressedStoredSkin(stored);
+  serving->SetSkinData(skin);
+  // The other component's window shows a hint with the serving one's settings.
+  other->ShowHintAt(TPoint(50, 50), L"shown");
+  TspSkinHintWindow* w = other->HintWindow();
+  ASSERT_EQ(w->HintInUse(), serving);
+  ASSERT_EQ(w->SkinDataInUse(), skin);
+  Free(skin);
+  EXPECT_EQ(w->SkinDataInUse(), nullptr);
+  w->Repaint();
+  Free(serving);
+  EXPECT_EQ(w->HintInUse(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(w->Handle()));
+  w->Repaint();  // nothing left to read
+  Settle();
+}
+
 TEST_F(SkinHintTest, ApplicationHintsUseTheSkinnedWindowAndTheControlsTitle) {
   auto* hint = new TspSkinHint(FForm);
   FForm->Show();

@@ -156,6 +156,108 @@ TEST_F(TabsTest, CloseButtonsKeepTabWidthsAndCloseTheirPage) {
   EXPECT_EQ(p->PageCount(), 2);
 }
 
+// The room the tabs reserve for close buttons and images holds for every
+// order of side, close button, image, skin and centring changes: each tab
+// ends as long as in a control built straight in the final state.
+TEST_F(TabsTest, TheReservedRoomFollowsEveryOrderOfChanges) {
+  // Tab length along its side: the width on top, the height at the sides.
+  auto length = [](TspSkinPageControl* P) {
+    const TRect r = P->GetTabRect(1);
+    return P->TabPosition() == tpLeft || P->TabPosition() == tpRight ? r.Height() : r.Width();
+  };
+  auto built = [&](TTabPosition Side, bool Close, TCustomImageList* Images) {
+    auto* p = MakePages(3, 400, 200, Side);
+    p->SetShowCloseButtons(Close);
+    p->SetImages(Images);
+    const int n = length(p);
+    delete p;
+    return n;
+  };
+  auto* images = new TImageList(FForm, 16, 12);
+  const int plainTop = built(tpTop, false, nullptr), plainLeft = built(tpLeft, false, nullptr);
+  EXPECT_EQ(built(tpTop, true, nullptr), plainTop + 14);
+  EXPECT_EQ(built(tpTop, false, images), plainTop + 16);
+
+  // Close buttons on at the top, the tabs moved left, close buttons off.
+  auto* p = MakePages(3);
+  p->SetShowCloseButtons(true);
+  p->SetTabPosition(tpLeft);
+  EXPECT_EQ(length(p), built(tpLeft, true, nullptr));
+  EXPECT_NO_THROW(p->SetShowCloseButtons(false));
+  EXPECT_EQ(length(p), plainLeft);
+  // Images set at the top, the tabs moved right, images taken away.
+  p->SetTabPosition(tpTop);
+  p->SetImages(images);
+  p->SetTabPosition(tpRight);
+  EXPECT_EQ(length(p), built(tpRight, false, images));
+  EXPECT_NO_THROW(p->SetImages(nullptr));
+  EXPECT_EQ(length(p), built(tpRight, false, nullptr));
+  // A skin with a 10-pixel close button, applied after a side change.
+  TspSkinData* skin = LoadTestSkin();
+  auto* tab = dynamic_cast<TspDataSkinTabControl*>(skin->CtrlList[skin->GetControlIndex(L"tab")]);
+  tab->CloseButtonRect = TRect(0, 0, 10, 10);
+  p->SetTabPosition(tpTop);
+  p->SetShowCloseButtons(true);
+  p->SetTabPosition(tpLeft);
+  p->SetSkinData(skin);
+  EXPECT_EQ(p->CloseButtonSize(), 10);
+  p->SetSkinData(nullptr);
+  EXPECT_EQ(p->CloseButtonSize(), 14);
+  EXPECT_NO_THROW(p->SetShowCloseButtons(false));
+  EXPECT_EQ(length(p), plainLeft);
+  // Centring forces the tabs to the top under close buttons set at the side.
+  p->SetShowCloseButtons(true);
+  p->SetTabWidth(60);
+  p->SetTabsInCenter(true);
+  ASSERT_EQ(p->TabPosition(), tpTop);
+  EXPECT_NO_THROW(p->SetShowCloseButtons(false));
+  p->SetTabWidth(0);
+  EXPECT_EQ(length(p), plainTop);
+  // The image list freed while in use takes its room with it.
+  p->SetImages(images);
+  delete images;
+  EXPECT_EQ(p->Images(), nullptr);
+  EXPECT_EQ(length(p), plainTop);
+}
+
+// OnGetImageIndex chooses the image drawn on each tab; the tab control
+// keeps the room of image 0.
+TEST_F(TabsTest, OnGetImageIndexChoosesTheImageDrawn) {
+  auto* images = new TImageList(FForm, 16, 16);
+  for (TColor c : {TColor(0x0000FF), TColor(0xFF0000)}) {
+    TBitmap b;
+    b.SetSize(16, 16);
+    b.Canvas()->Brush()->SetColor(c);
+    b.Canvas()->FillRect(TRect(0, 0, 16, 16));
+    images->AddMasked(&b, clFuchsia);
+  }
+  auto* p = MakePages(2);
+  for (int i = 0; i < 2; ++i) p->Pages(i)->SetImageIndex(0);
+  std::vector<int> asked;
+  p->OnGetImageIndex = [&](TObject* Sender, int TabIndex, int& ImageIndex) {
+    EXPECT_EQ(Sender, p);
+    asked.push_back(TabIndex);
+    if (TabIndex == 1) ImageIndex = 1;
+  };
+  const int plain = p->GetTabRect(1).Width();
+  p->SetImages(images);
+  EXPECT_EQ(asked, (std::vector<int>{0, 1}));
+  EXPECT_EQ(p->GetTabRect(1).Width(), plain + 16);
+  p->Repaint();
+  auto count = [&](int Tab, COLORREF C) {
+    const TPaintedImage img(p);
+    const TRect r = p->GetTabRect(Tab);
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) n += img.At(x, y) == C ? 1 : 0;
+    return n;
+  };
+  EXPECT_GT(count(0, 0x0000FF), 100);
+  EXPECT_EQ(count(0, 0xFF0000), 0);
+  EXPECT_GT(count(1, 0xFF0000), 100);
+  EXPECT_EQ(count(1, 0x0000FF), 0);
+}
+
 TEST_F(TabsTest, CloseButtonClosesItsOwnPageWhenTheSwitchIsRefused) {
   auto* p = MakePages(3);
   p->SetShowCloseButtons(true);

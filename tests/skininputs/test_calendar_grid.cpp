@@ -83,4 +83,19 @@ TEST(CalendarSteps, StepsPastTheYearLimitsAreRefusedWhole) {
   d = EncodeDate(1761, 2, 1);
   EXPECT_TRUE(StepCalendarDate(d, csPriorMonth));
   EXPECT_EQ(d, EncodeDate(1761, 1, 1));
+
+  // A date typed outside the years still steps through its own year's
+  // months; only the steps that change its year are refused.
+  d = EncodeDate(1500, 3, 15);
+  EXPECT_TRUE(StepCalendarDate(d, csNextMonth));
+  EXPECT_EQ(d, EncodeDate(1500, 4, 15));
+  EXPECT_TRUE(StepCalendarDate(d, csPriorMonth));
+  EXPECT_EQ(d, EncodeDate(1500, 3, 15));
+  EXPECT_FALSE(StepCalendarDate(d, csNextYear));
+  d = EncodeDate(1500, 12, 31);
+  EXPECT_FALSE(StepCalendarDate(d, csNextMonth));
+  EXPECT_EQ(d, EncodeDate(1500, 12, 31));
+  d = EncodeDate(1760, 12, 10);
+  EXPECT_TRUE(StepCalendarDate(d, csNextMonth));  // into the years
+  EXPECT_EQ(d, EncodeDate(1761, 1, 10));
 }

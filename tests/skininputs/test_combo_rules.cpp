@@ -2,6 +2,8 @@
 // combo boxes.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "skininputs/ComboBoxRules.h"
 #include "skininputs/FontSizeRules.h"
 
@@ -102,6 +104,11 @@ TEST(FontSizes, SizeTextNeverRaises) {
   EXPECT_EQ(SizeFromText(L"0"), 0);
   for (const wchar_t* bad : {L"1-2", L"-", L"", L"12a", L"--1", L" 12", L"+5", L"99999999999"})
     EXPECT_EQ(SizeFromText(bad), 0) << "text " << String(bad).size();
+  // The ends of an int are sizes; one past either end is none.
+  EXPECT_EQ(SizeFromText(L"2147483647"), 2147483647);
+  EXPECT_EQ(SizeFromText(L"-2147483648"), INT_MIN);
+  EXPECT_EQ(SizeFromText(L"2147483648"), 0);
+  EXPECT_EQ(SizeFromText(L"-2147483649"), 0);
   EXPECT_TRUE(IsSizeText(L"-0"));
   EXPECT_FALSE(IsSizeText(L"1-2"));
 }

@@ -2,6 +2,7 @@
 // and the time-of-day key check.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "classlib/StringList.h"
@@ -76,6 +77,21 @@ TEST(NumberRules, LimitsAndWhenTypedTextIsRewritten) {
   // ...-25 is past the far end and is rewritten; a positive one too.
   EXPECT_TRUE(NumberNeedsRewrite(-25, -20, -20, -10));
   EXPECT_TRUE(NumberNeedsRewrite(3, -10, -20, -10));
+}
+
+TEST(NumberRules, ValuesSetFromCodeFitTheBox) {
+  double v = 1e300;
+  EXPECT_TRUE(FitNumberValue(v, false));
+  EXPECT_EQ(v, 2147483647.0);
+  v = -1e300;
+  EXPECT_TRUE(FitNumberValue(v, false));
+  EXPECT_EQ(v, -2147483648.0);
+  v = 1e300;
+  EXPECT_TRUE(FitNumberValue(v, true));  // a float box shows it
+  EXPECT_EQ(v, 1e300);
+  v = std::nan("");
+  EXPECT_FALSE(FitNumberValue(v, false));
+  EXPECT_FALSE(FitNumberValue(v, true));
 }
 
 TEST(NumberRules, Formatting) {

@@ -47,6 +47,47 @@ TEST_F(MaskEditTest, TimeEditRefusesKeysThatMakeTheTimeInvalid) {
   EXPECT_EQ(edit->Text().substr(3, 1), L"0");
 }
 
+TEST_F(MaskEditTest, PastedTextStepsOverItsLiteralsAndPassesTheTimeCheck) {
+  auto* mask = AddFocused<TspSkinMaskEdit>(10, 10, 120, 20);
+  mask->SetEditMask(L"000-0000;1;_");
+  Clipboard()->SetAsText(L"123-4567\r\n890");
+  SendMessageW(mask->Handle(), EM_SETSEL, 0, 0);
+  SendMessageW(mask->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(mask->EditText(), L"123-4567");
+  // Without its literal the text still fills the positions; a refused
+  // character stops it.
+  Clipboard()->SetAsText(L"98x7");
+  SendMessageW(mask->Handle(), EM_SETSEL, 0, 8);
+  SendMessageW(mask->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(mask->EditText(), L"98_-____");
+  // Complete again, so that the focus may leave it.
+  Clipboard()->SetAsText(L"5551234");
+  SendMessageW(mask->Handle(), EM_SETSEL, 0, 8);
+  SendMessageW(mask->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(mask->EditText(), L"555-1234");
+
+  auto* edit = AddFocused<TspSkinTimeEdit>(10, 40, 120, 20);
+  const String sep(1, FormatSettings().TimeSeparator);
+  const String time = L"12" + sep + L"34" + sep + L"56";
+  Clipboard()->SetAsText(time);
+  SendMessageW(edit->Handle(), EM_SETSEL, 0, 8);  // over the selected time
+  SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(edit->Text(), time);
+  edit->SetText(L"00" + sep + L"00" + sep + L"00");
+  SendMessageW(edit->Handle(), EM_SETSEL, 0, 0);  // at the caret
+  SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(edit->Text(), time);
+  // An impossible time is refused where typing it would be.
+  Clipboard()->SetAsText(L"99" + sep + L"99" + sep + L"99");
+  SendMessageW(edit->Handle(), EM_SETSEL, 0, 8);
+  SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(edit->Text(), time);
+  Clipboard()->SetAsText(L"23" + sep + L"75");
+  SendMessageW(edit->Handle(), EM_SETSEL, 0, 0);
+  SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(edit->Text(), L"23" + sep + L"34" + sep + L"56");
+}
+
 TEST_F(MaskEditTest, LeavingTheTimeEditWithAPartTimeRaisesNothing) {
   auto* edit = AddFocused<TspSkinTimeEdit>(10, 10, 120, 20);
   SendMessageW(edit->Handle(), EM_SETSEL, 0, 2);

@@ -1,5 +1,7 @@
 // The numeric edits under typed keys: limits, rewriting, overflow, stepping
 // and the inner edit's notifications.
+#include <cmath>
+
 #include "SkinInputTestUtils.h"
 #include "skininputs/SkinNumEdits.h"
 
@@ -53,6 +55,14 @@ TEST_F(NumericEditTest, NumbersTooLongForAnIntegerNeverRaise) {
   edit->SetText(L"");
   SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
   EXPECT_EQ(edit->Value(), 2147483647.0);
+  // Set from code: clamped to the ints, NaN keeps the value.
+  edit->SetValue(1e300);
+  EXPECT_EQ(edit->Text(), L"2147483647");
+  edit->SetValue(-1e300);
+  EXPECT_EQ(edit->Text(), L"-2147483648");
+  edit->SetValue(std::nan(""));
+  EXPECT_EQ(edit->Value(), -2147483648.0);
+  EXPECT_EQ(edit->Text(), L"-2147483648");
 }
 
 TEST_F(NumericEditTest, FloatRoundsToItsDecimalsOnLeaving) {

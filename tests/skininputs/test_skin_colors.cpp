@@ -169,6 +169,16 @@ TEST_F(ColorDialogTest, StartsFromAColourOutsideTheTableAndCancelKeepsEverything
   EXPECT_EQ(d.Form(), nullptr);
 }
 
+TEST_F(ColorDialogTest, ASystemColourStartsAsTheColourItStandsFor) {
+  TspSkinColorDialog d(nullptr);
+  d.SetColor(clWindow);
+  const TColor window = ColorToRGB(clWindow);
+  const bool ok = Run(
+      d, [&](TspSkinColorDialog& D) { EXPECT_EQ(D.Preview()->ColorValue(), window); }, mrOk);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(d.Color(), window);
+}
+
 TEST_F(ColorDialogTest, EachFieldDropsATrackBarThatSetsTheColour) {
   TspSkinColorDialog d(nullptr);
   Run(

@@ -1,5 +1,7 @@
 // The date edit under typed keys and the mouse: its mask, the key check, the
 // text that becomes the date, and the drop-down calendar.
+#include <cmath>
+
 #include "SkinInputTestUtils.h"
 #include "skinctrls/SkinSpeedButton.h"
 #include "skininputs/SkinDateEdit.h"
@@ -74,6 +76,26 @@ TEST_F(DateEditTest, AnImpossibleDateNeverRaisesAndKeepsTheValue) {
   EXPECT_EQ(e->Date(), EncodeDate(2024, 2, 29));
   e->SetText(L"2023-03-01");
   EXPECT_EQ(e->Date(), EncodeDate(2023, 3, 1));
+}
+
+TEST_F(DateEditTest, SettingAValueThatIsNoDateKeepsTheLastValidOne) {
+  auto* e = NewEdit();
+  e->SetDate(EncodeDate(2024, 6, 15));
+  dateChanges = 0;
+  for (TDateTime bad : {1e12, -1e9, std::nan("")}) {
+    e->SetDate(bad);
+    EXPECT_EQ(e->Date(), EncodeDate(2024, 6, 15));
+    EXPECT_EQ(e->EditText(), L"2024-06-15");
+  }
+  EXPECT_EQ(dateChanges, 0);
+  // The calendar still lays out its month: a click on the 16th picks it.
+  e->DropDown();
+  Settle();
+  TspSkinMonthCalendar* c = e->Calendar();
+  const int index = 16 - FirstCellDay(2024, 6, 0);
+  const TRect cell = c->Grid().Cell(index / 7 + 1, index % 7);
+  ClickAt(c, TPoint(cell.Left + 4, cell.Top + 4));
+  EXPECT_EQ(e->Date(), EncodeDate(2024, 6, 16));
 }
 
 TEST_F(DateEditTest, TheDropDownOpensBelowOnTodaysMonthWithoutTakingTheFocus) {

@@ -99,6 +99,13 @@ TEST_F(PasswordTest, PasteInsertsButNothingCopiesOut) {
   KeyChord({VK_SHIFT}, VK_DELETE);  // deletes the selection, copies nothing
   EXPECT_EQ(Clipboard()->AsText(), L"untouched");
   EXPECT_EQ(e->Text(), L"");
+  // A pasted text keeps only its first line, as in the other one-line edits.
+  Clipboard()->SetAsText(L"x\r\ny");
+  KeyChord({VK_CONTROL}, 'V');
+  EXPECT_EQ(e->Text(), L"x");
+  Clipboard()->SetAsText(L"\nz");
+  KeyChord({VK_CONTROL}, 'V');
+  EXPECT_EQ(e->Text(), L"x");
 }
 
 TEST_F(PasswordTest, MaxLengthAndReadOnly) {

@@ -1,6 +1,8 @@
 // The spin edit on a real form: value and limit rules, typing through the
 // inner edit, steps by keys and wheel, repeat counted in ticks, and the
 // default look read back in pixels.
+#include <cmath>
+
 #include "../classlib/PaintedImage.h"
 #include "SkinInputTestUtils.h"
 #include "skininputs/SkinSpinEdit.h"
@@ -117,6 +119,12 @@ TEST_F(SpinEditTest, NumbersBeyondAnIntegerNeverRaise) {
   // The last value that converted stays.
   EXPECT_EQ(spin->Value(), 999999999);
   EXPECT_EQ(EditText(), L"99999999999");
+  // Set from code: clamped to the ints, NaN keeps the value.
+  spin->SetValue(1e300);
+  EXPECT_EQ(EditText(), L"2147483647");
+  spin->SetValue(std::nan(""));
+  EXPECT_EQ(spin->Value(), 2147483647.0);
+  EXPECT_EQ(EditText(), L"2147483647");
 }
 
 TEST_F(SpinEditTest, KeysAndWheelStepAndReport) {
