@@ -32,6 +32,10 @@ TGalleryPage::TGalleryPage(TComponent* AOwner) : TCustomControl(AOwner) {
   SetAlign(alClient);
 }
 
+void TGalleryPage::LookChanged() {
+  if (!FFollowsSkin) Font()->SetColor(clWindowText);
+}
+
 void TGalleryPage::Paint() {
   const TRect r = ClientRect();
   if (r.Width() <= 0 || r.Height() <= 0) return;

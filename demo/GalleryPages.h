@@ -12,8 +12,10 @@ class TGalleryPage : public TCustomControl {
   explicit TGalleryPage(TComponent* AOwner);
   String ClassName() const override { return L"TGalleryPage"; }
   // After a skin switch has set the gallery look: a page gives its controls
-  // that no skin draws the look's colours.
-  virtual void LookChanged() {}
+  // that no skin draws the look's colours. A page on light paper keeps dark
+  // text for the controls that take its font, whatever colour the skin
+  // gives the page control's font.
+  virtual void LookChanged();
 
  protected:
   void Paint() override;

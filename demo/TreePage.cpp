@@ -45,6 +45,7 @@ class TTreePage : public TGalleryPage {
   String ClassName() const override { return L"TTreePage"; }
 
   void LookChanged() override {
+    TGalleryPage::LookChanged();
     const TGalleryLook& look = SkinLook();
     for (TWinControl* c : std::initializer_list<TWinControl*>{FCheckTree, FMultiTree, FFramedCombo, FListCombo}) {
       if (!c) continue;
