@@ -28,7 +28,10 @@ TspSkinDateEdit* AddDateEdit(TWinControl* Parent, TspSkinData* SkinData, int X, 
   edit->SetBounds(X, Y, Width, 20);
   edit->DefaultFont()->SetName(kChineseFont);
   edit->CalendarFont()->SetName(kChineseFont);
-  edit->SetCalendarWidth(220);
+  // Room for the day names apart and rows that breathe, below the room the
+  // skin's panel keeps for a caption.
+  edit->SetCalendarWidth(250);
+  edit->SetCalendarHeight(200);
   edit->SetSkinData(SkinData);
   return edit;
 }
