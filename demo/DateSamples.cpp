@@ -28,7 +28,10 @@ TspSkinDateEdit* AddDateEdit(TWinControl* Parent, TspSkinData* SkinData, int X, 
   edit->SetBounds(X, Y, Width, 20);
   edit->DefaultFont()->SetName(kChineseFont);
   edit->CalendarFont()->SetName(kChineseFont);
-  edit->SetCalendarWidth(220);
+  // Room for the day names apart and rows that breathe, below the room the
+  // skin's panel keeps for a caption.
+  edit->SetCalendarWidth(250);
+  edit->SetCalendarHeight(200);
   edit->SetSkinData(SkinData);
   return edit;
 }
@@ -49,11 +52,15 @@ void DropDownSoon(TspSkinDateEdit* Edit) {
 
 int BuildDateSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   const int w = kSampleColumnWidth - 2 * X;
-  Y = AddCaption(Parent, SkinData, X, Y, L"Month calendar \x6708\x5386");
   auto* calendar = new TspSkinMonthCalendar(Parent);
   calendar->SetParent(Parent);
+  // The calendar is a panel: its name goes in the panel's caption bar, the
+  // room the skin's panel keeps above the client (and the default look
+  // shows with the caption mode on).
+  calendar->SetCaption(L"Month calendar \x6708\x5386");
+  calendar->SetCaptionMode(true);
   // The column's width: room for the day names apart, and rows that breathe.
-  calendar->SetBounds(X, Y, w, 214);
+  calendar->SetBounds(X, Y, w, 234);
   calendar->DefaultFont()->SetName(kChineseFont);
   calendar->SetFirstDayOfWeek(Mon);
   calendar->SetSkinData(SkinData);

@@ -51,9 +51,11 @@ class TFrameObjectsPage : public TGalleryPage {
     report->SetParent(form);
     report->SetBounds(16, 16, 520, 120);
     report->SetTransparent(true);
+    // Wrapped before the text comes: a label sized to fit keeps its width
+    // when it wraps, and would keep the single line's.
+    report->SetWordWrap(true);
     report->SetCaption(L"Click the switch; drag the track bar (the gauge follows) and the dial up or down (the "
                        L"level follows); the square button rolls the form up.");
-    report->SetWordWrap(true);
     frame->SetObjectValue(L"objtrack", 40);
     frame->SetObjectValue(L"objgauge", 40);
     frame->SetObjectValue(L"objknob", 25);

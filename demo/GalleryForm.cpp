@@ -238,6 +238,11 @@ void TGalleryForm::SwitchSkin(TGallerySkin Skin) {
     TGalleryForm* Form;
     ~TFollowSkin() {
       SetGalleryLook(Form->FMainSkin);
+      for (int i = 0; i < Form->FPages->PageCount(); ++i) {
+        TTabSheet* sheet = Form->FPages->Pages(i);
+        for (int k = 0; k < sheet->ControlCount(); ++k)
+          if (auto* page = dynamic_cast<TGalleryPage*>(sheet->Controls(k))) page->LookChanged();
+      }
       if (Form->HandleAllocated())
         RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }

@@ -8,12 +8,14 @@
 const wchar_t* const kChineseFont = L"WenQuanYi Micro Hei";
 
 namespace {
-const TGalleryLook kLightLook{MakeColor(246, 246, 250), MakeColor(40, 60, 100), MakeColor(100, 100, 110)};
+const TGalleryLook kLightLook{MakeColor(246, 246, 250), MakeColor(40, 60, 100), MakeColor(60, 60, 70), clWindow,
+                               clWindowText};
 TGalleryLook gLook = kLightLook;
 const TGalleryLook* gPainting = &kLightLook;  // the look of the page painting now
 }  // namespace
 
 const TGalleryLook& GalleryLook() { return *gPainting; }
+const TGalleryLook& SkinLook() { return gLook; }
 
 void SetGalleryLook(const TspSkinData* Skin) {
   if (!Skin || Skin->Empty() || !Skin->SkinColors) {
@@ -21,12 +23,17 @@ void SetGalleryLook(const TspSkinData* Skin) {
     return;
   }
   const TspSkinColors& c = *Skin->SkinColors;
-  gLook = {ColorToRGB(c.cBtnFace), ColorToRGB(c.cHighLight), ColorToRGB(c.cBtnText)};
+  gLook = {ColorToRGB(c.cBtnFace), ColorToRGB(c.cHighLight), ColorToRGB(c.cBtnText), ColorToRGB(c.cWindow),
+           ColorToRGB(c.cWindowText)};
 }
 
 TGalleryPage::TGalleryPage(TComponent* AOwner) : TCustomControl(AOwner) {
   SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls, csOpaque});
   SetAlign(alClient);
+}
+
+void TGalleryPage::LookChanged() {
+  if (!FFollowsSkin) Font()->SetColor(clWindowText);
 }
 
 void TGalleryPage::Paint() {

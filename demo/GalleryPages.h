@@ -11,6 +11,11 @@ class TGalleryPage : public TCustomControl {
  public:
   explicit TGalleryPage(TComponent* AOwner);
   String ClassName() const override { return L"TGalleryPage"; }
+  // After a skin switch has set the gallery look: a page gives its controls
+  // that no skin draws the look's colours. A page on light paper keeps dark
+  // text for the controls that take its font, whatever colour the skin
+  // gives the page control's font.
+  virtual void LookChanged();
 
  protected:
   void Paint() override;
@@ -142,13 +147,16 @@ void DragOnceShown(TComponent* Owner, TControl* From, TPoint FromPoint, TControl
 class TfcCustomCombo;
 void DropDownOnceShown(TComponent* Owner, TfcCustomCombo* Combo);
 // The colours the pages paint their own parts in (the page, section titles and
-// notes): the skin's button face and text, or a light look without a skin.
+// notes): the skin's button face and text, or a light look without a skin;
+// and the window colours for the controls that no skin draws (the fc trees).
 // The gallery sets them from its skin on each switch.
 struct TGalleryLook {
-  TColor Page, Title, Note;
+  TColor Page, Title, Note, Window, WindowText;
 };
 // The look of the page being painted.
 const TGalleryLook& GalleryLook();
+// The look of the gallery's skin (what pages that follow the skin paint in).
+const TGalleryLook& SkinLook();
 void SetGalleryLook(const TspSkinData* Skin);
 // The font the gallery writes Chinese text in.
 extern const wchar_t* const kChineseFont;

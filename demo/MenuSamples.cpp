@@ -4,7 +4,9 @@
 #include "classlib/StdCtrls.h"
 #include "demo/SkinSamples.h"
 #include "skin/SkinForm.h"
+#include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinHint.h"
+#include "skinctrls/SkinLabels.h"
 #include "skinctrls/SkinMenus.h"
 
 namespace {
@@ -55,11 +57,13 @@ void BuildMainItems(TspSkinPopupMenu* Menu) {
   close->SetShortCut(ShortCut(VK_F4, {ssAlt}));
 }
 
-TButton* AddButton(TWinControl* Parent, int X, int Y, int W, const String& Caption) {
-  auto* button = new TButton(Parent);
+TspSkinButton* AddButton(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, const String& Caption) {
+  auto* button = new TspSkinButton(Parent);
   button->SetParent(Parent);
   button->SetBounds(X, Y, W, 26);
+  button->DefaultFont()->SetName(kChineseFont);
   button->SetCaption(Caption);
+  button->SetSkinData(SkinData);
   return button;
 }
 
@@ -93,7 +97,9 @@ int BuildMenuSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   menu->SetOwnerForm(form);
   menu->SetSkinData(SkinData);
   BuildMainItems(menu);
-  TButton* open = AddButton(Parent, X, Y, 140, L"Menu \x83DC\x5355...");
+  // Two buttons and the note share the column's width.
+  const int w = kSampleColumnWidth - 2 * X, half = (w - 8) / 2;
+  TspSkinButton* open = AddButton(Parent, SkinData, X, Y, half, L"Menu \x83DC\x5355...");
   open->OnClick = [menu, open](TObject*) {
     const TPoint p = open->ClientToScreen(TPoint(0, 0));
     menu->PopupFromRectForControl(open, TRect(p.X, p.Y, p.X + open->Width(), p.Y + open->Height()), false);
@@ -103,15 +109,19 @@ int BuildMenuSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   list->SetOwnerForm(form);
   list->SetSkinData(SkinData);
   for (int i = 1; i <= 60; ++i) Add(list->Items(), L"Entry \x6761\x76EE " + std::to_wstring(i), list);
-  TButton* longList = AddButton(Parent, X + 150, Y, 140, L"Long list \x957F\x5217\x8868");
+  TspSkinButton* longList = AddButton(Parent, SkinData, X + w - half, Y, half, L"Long list \x957F\x5217\x8868");
   longList->OnClick = [list, longList](TObject*) {
     const TPoint p = longList->ClientToScreen(TPoint(0, 0));
     list->PopupFromRect(TRect(p.X, p.Y, p.X + longList->Width(), p.Y + longList->Height()), false);
   };
 
-  auto* area = new TLabel(Parent);
+  // A skinned label: its text takes the skin's colour over the column.
+  auto* area = new TspSkinStdLabel(Parent);
   area->SetParent(Parent);
-  area->SetBounds(X, Y + 36, 290, 40);
+  area->SetAutoSize(false);
+  area->SetBounds(X, Y + 36, w, 40);
+  area->DefaultFont()->SetName(kChineseFont);
+  area->SetSkinData(SkinData);
   area->SetCaption(L"Right-click here for the menu; hover for a hint.\n\x53F3\x952E\x6253\x5F00\x83DC\x5355");
   area->SetPopupMenu(menu);
   area->SetHint(L"A skinned hint@on two lines \x4E24\x884C");

@@ -44,6 +44,16 @@ class TTreePage : public TGalleryPage {
   }
   String ClassName() const override { return L"TTreePage"; }
 
+  void LookChanged() override {
+    TGalleryPage::LookChanged();
+    const TGalleryLook& look = SkinLook();
+    for (TWinControl* c : std::initializer_list<TWinControl*>{FCheckTree, FMultiTree, FFramedCombo, FListCombo}) {
+      if (!c) continue;
+      if (c->Color() != look.Window) c->SetColor(look.Window);
+      c->Font()->SetColor(look.WindowText);
+    }
+  }
+
  protected:
   // The nodes live in the system control's items: the trees are filled once
   // the page has its window.
@@ -54,6 +64,7 @@ class TTreePage : public TGalleryPage {
     BuildCheckTree();
     BuildMultiTree();
     BuildCombos();
+    LookChanged();
     for (TfcTreeView* tv : {FCheckTree, FMultiTree}) AllowDrags(tv);
     if (HasArgument(L"--drag")) {
       TfcTreeNode* from = FMultiTree->Items()->GetFirstNode()->GetNextSibling()->Item(1);
@@ -141,6 +152,14 @@ class TTreePage : public TGalleryPage {
     home->SetImageIndex(3);
     home->SetStringData(L"http://example.invalid/");
     items->AddChild(links, L"A node whose text is much too long for the tree and shows a hint")->SetImageIndex(2);
+    // The tree's link blue is meant for a light window: on a dark one the
+    // link takes the skin's highlight colour.
+    tv->OnCalcNodeAttributes = [](TfcCustomTreeView* T, TfcTreeNode*, TfcItemStates) {
+      TCanvas* c = T->Canvas();
+      const TColor window = ColorToRGB(SkinLook().Window);
+      const int light = (window & 0xFF) + ((window >> 8) & 0xFF) + ((window >> 16) & 0xFF);
+      if (c->Font()->Color() == TColor(0x00FF0000) && light < 3 * 128) c->Font()->SetColor(SkinLook().Title);
+    };
     tv->FullExpand();
     tv->SetSelected(options->Item(0));
   }
@@ -165,7 +184,7 @@ class TTreePage : public TGalleryPage {
   }
 
   void BuildCombos() {
-    auto* framed = Place<TfcTreeCombo>(580, 36, 220, 21);
+    auto* framed = FFramedCombo = Place<TfcTreeCombo>(580, 36, 220, 21);
     framed->SetImages(&FImages);
     framed->SetOptions(TfcImgComboOptions{icoExpanded, icoEndNodesOnly});
     TfcTreeNodes* items = framed->Items();
@@ -179,7 +198,7 @@ class TTreePage : public TGalleryPage {
     fav->SetImageIndex(3);
     framed->SetText(L"plan.txt");
 
-    auto* list = Place<TfcTreeCombo>(580, 96, 220, 21);
+    auto* list = FListCombo = Place<TfcTreeCombo>(580, 96, 220, 21);
     list->SetStyle(csDropDownList);
     for (const wchar_t* s : {L"Beijing \x5317\x4EAC", L"Shanghai \x4E0A\x6D77", L"Shenzhen \x6DF1\x5733"})
       list->Items()->Add(nullptr, s);
@@ -192,6 +211,8 @@ class TTreePage : public TGalleryPage {
   bool FBuilt = false;
   TfcTreeView* FCheckTree = nullptr;
   TfcTreeView* FMultiTree = nullptr;
+  TfcTreeCombo* FFramedCombo = nullptr;
+  TfcTreeCombo* FListCombo = nullptr;
 };
 
 }  // namespace

@@ -243,9 +243,12 @@ void TspSkinToolBar::DrawScrollButtons(HDC DC) {
     b.SetSize(kToolBarScrollButtonWidth, h);
     const TRect r(0, 0, kToolBarScrollButtonWidth, h);
     TColor arrow = clBtnText;
-    if (!DrawSkinButtonPart(b.Canvas(), FSkinData, L"resizebutton", r, state, arrow))
+    if (DrawSkinButtonPart(b.Canvas(), FSkinData, L"resizebutton", r, state, arrow)) {
+      DrawChevronInRect(b.Canvas(), r, arrow, i == 0 ? 1 : 2);
+    } else {
       DrawDefaultPart(b.Canvas(), r, state);
-    DrawArrowInRect(b.Canvas(), r, arrow, i == 0 ? 1 : 2);
+      DrawArrowInRect(b.Canvas(), r, arrow, i == 0 ? 1 : 2);
+    }
     BitBlt(DC, i == 0 ? 0 : w - kToolBarScrollButtonWidth, 0, kToolBarScrollButtonWidth, h, b.Canvas()->Handle(), 0, 0,
            SRCCOPY);
   }

@@ -262,5 +262,5 @@ void TspSkinUpDown::DrawResizeButton(TCanvas* Canvas, int I) {
   }
   TRect arrowRect = b.R;
   if (pressed) OffsetRect(arrowRect, 2, 2);
-  DrawArrowInRect(Canvas, arrowRect, arrow, ArrowDirection(I));
+  DrawChevronInRect(Canvas, arrowRect, arrow, ArrowDirection(I));
 }

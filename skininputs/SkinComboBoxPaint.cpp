@@ -210,7 +210,7 @@ void TspSkinCustomComboBox::DrawStretchedSkinButton(TCanvas* C) {
   if (!r->MenuMarkerRect.IsEmpty()) {
     DrawMenuMarker(b.Canvas(), local, r, down, FButtonHot);
   } else if (Enabled()) {
-    DrawArrowInRect(b.Canvas(), down ? TRect(0, 2, local.Width(), local.Height()) : local, color, 4);
+    DrawChevronInRect(b.Canvas(), down ? TRect(0, 2, local.Width(), local.Height()) : local, color, 4);
   }
   C->Draw(FButtonRect.Left, FButtonRect.Top, &b);
 }

@@ -503,7 +503,7 @@ void TspSkinSpinEdit::CreateControlSkinImage(TBitmap* B) {
       }
       TRect ar = b.R;
       if (state == psPressed) OffsetRect(ar, 1, 1);
-      DrawArrowInRect(B->Canvas(), ar, arrow, i == 0 ? 3 : 4);
+      DrawChevronInRect(B->Canvas(), ar, arrow, i == 0 ? 3 : 4);
     }
     return;
   }
