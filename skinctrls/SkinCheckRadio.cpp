@@ -206,18 +206,9 @@ void TspSkinCheckRadioBox::DrawSkinMark(TCanvas* Canvas, int X, int Y) {
 
 void TspSkinCheckRadioBox::DrawDefaultMark(TCanvas* Canvas) {
   const int h = Height();
-  const TRect box(3, h / 2 - 7, 17, h / 2 + 7);
-  const TColor frame = FMouseIn ? TColor(0x800000) : clBtnShadow;
-  if (FRadio) {
-    // A radio button reads as one by its round box; the dot sits in its middle.
-    Canvas->Pen()->SetColor(frame);
-    Canvas->Brush()->SetStyle(bsClear);
-    Canvas->Ellipse(box);
-  } else {
-    Canvas->Brush()->SetStyle(bsSolid);
-    Canvas->Brush()->SetColor(frame);
-    Canvas->FrameRect(box);
-  }
+  Canvas->Brush()->SetStyle(bsSolid);
+  Canvas->Brush()->SetColor(FMouseIn ? TColor(0x800000) : clBtnShadow);
+  Canvas->FrameRect(TRect(3, h / 2 - 7, 17, h / 2 + 7));
   if (FState == cbGrayed && !FRadio) {
     DrawCheckMark(Canvas, 7, h / 2 - 4, clGrayText);
   } else if (FState != cbUnchecked) {

@@ -265,6 +265,7 @@ TBitmap* ActivePictureOf(TspSkinData* SkinData, int Index);
 // owns and frees what it is given; Kept, the caller's own region, is
 // replaced by Rgn and the old one deleted.
 void SetWindowRegionCopy(HWND Window, HRGN& Kept, HRGN Rgn);
+void DrawRadioDot(TCanvas* Canvas, int X, int Y, TColor Color);
 // The window of a drop-down: a tool popup without a parent that saves what
 // it covers and casts a shadow where the system draws one.
 void SetDropDownParams(TCreateParams& Params);

@@ -80,6 +80,13 @@ void DrawSubMenuArrow(TCanvas* Canvas, int X, int Y, TColor Color) {
   }
 }
 
+void DrawRadioDot(TCanvas* Canvas, int X, int Y, TColor Color) {
+  Canvas->Pen()->SetColor(Color);
+  Canvas->Brush()->SetStyle(bsSolid);
+  Canvas->Brush()->SetColor(Color);
+  Canvas->Ellipse(X, Y, X + 6, Y + 6);
+}
+
 TspSkinMenuItem::TspSkinMenuItem(TspSkinPopupWindow* AParent, TspDataSkinMenuItem* AItemData, TMenuItem* AMenuItem)
     : Parent(AParent), ItemData(AItemData), MenuItem(AMenuItem) {
   if (!ItemData) return;
@@ -282,7 +289,7 @@ void TspSkinMenuItem::DrawMark(TCanvas* C, const TRect& TR, int, bool Highlighte
   const TRect& tr = ItemData->TextRect;
   const TRect box = !IsNullRect(ir) ? ir : TRect(tr.Left + 2, tr.Top, tr.Left + 16, tr.Bottom);
   if (MenuItem->RadioItem()) {
-    if (IsNullRect(ItemData->RadioImageRect)) DrawRadioMark(C, p.X, p.Y + 1, Color);
+    if (IsNullRect(ItemData->RadioImageRect)) DrawRadioDot(C, p.X, p.Y + 1, Color);
     else DrawPictureImage(C, Picture, Highlighted ? ItemData->ActiveRadioImageRect : ItemData->RadioImageRect, box);
   } else {
     if (IsNullRect(ItemData->CheckImageRect)) DrawCheckMark(C, p.X, p.Y, Color);
@@ -402,6 +409,6 @@ void TspSkinMenuItem::DrawDefault(TBitmap* B) {
   if (HasChildren()) DrawSubMenuArrow(c, r.Right - 7, middle - 4, color);
   if (DrawImage(c, r, highlighted, color, false)) return;
   if (DrawFormButtonGlyph(c, MenuItem->Name(), r.Left + 2, middle - 4, color) || !MenuItem->Checked()) return;
-  if (MenuItem->RadioItem()) DrawRadioMark(c, r.Left + 3, middle - 3, color);
+  if (MenuItem->RadioItem()) DrawRadioDot(c, r.Left + 3, middle - 3, color);
   else DrawCheckMark(c, r.Left + 3, middle - 4, color);
 }

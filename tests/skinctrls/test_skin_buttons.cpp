@@ -356,26 +356,6 @@ TEST_F(ButtonsTest, DefaultLookPixels) {
   EXPECT_EQ(ColorToRGB(form->Color()), PixelOf(s, 3, 3));
 }
 
-// Without a skin a check box shows a square box and a radio button a round
-// one with a round dot: the corners of the radio's box and dot stay clear.
-TEST_F(ButtonsTest, DefaultLookBoxesSquareForChecksRoundForRadios) {
-  auto* check = Add<TspSkinCheckRadioBox>(20, 20);
-  auto* radio = Add<TspSkinCheckRadioBox>(20, 60);
-  radio->SetRadio(true);
-  radio->SetChecked(true);
-  ShowAndActivate(form);
-  const int mid = check->Height() / 2;  // both are 25 high: the box spans rows mid - 7 .. mid + 6
-  const TColor shadow = ColorToRGB(clBtnShadow), back = ColorToRGB(form->Color());
-  EXPECT_EQ(shadow, PixelOf(check, 3, mid - 7));
-  EXPECT_EQ(shadow, PixelOf(check, 16, mid + 6));
-  EXPECT_EQ(back, PixelOf(radio, 3, mid - 7));
-  EXPECT_EQ(back, PixelOf(radio, 16, mid + 6));
-  EXPECT_EQ(shadow, PixelOf(radio, 3, mid));   // the ring's left and top edges
-  EXPECT_EQ(shadow, PixelOf(radio, 10, mid - 7));
-  EXPECT_EQ(clBlack, PixelOf(radio, 10, mid));  // the dot
-  EXPECT_EQ(back, PixelOf(radio, 7, mid - 3));  // ... without corners
-}
-
 TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   TspSkinData* skin = LoadTestSkin(form);
   auto* b = Add<TspSkinButton>(20, 20, 90, 30);
