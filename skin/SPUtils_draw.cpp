@@ -63,6 +63,23 @@ void DrawArrowInRect(TCanvas* Canvas, const TRect& R, TColor Color, int Directio
   }
 }
 
+void DrawChevronInRect(TCanvas* Canvas, const TRect& R, TColor Color, int Direction) {
+  if (Direction < 1 || Direction > 4) return;
+  const int cx = R.Left + RectWidth(R) / 2;
+  const int cy = R.Top + RectHeight(R) / 2;
+  // Drawn pointing down, then turned: k runs across the V, depth along it.
+  for (int k = -3; k <= 3; ++k)
+    for (int depth = 1; depth <= 2; ++depth) {
+      const int along = depth - (k < 0 ? -k : k);
+      switch (Direction) {
+        case 1: Canvas->SetPixels(cx - along, cy + k, Color); break;
+        case 2: Canvas->SetPixels(cx + along, cy + k, Color); break;
+        case 3: Canvas->SetPixels(cx + k, cy - along, Color); break;
+        default: Canvas->SetPixels(cx + k, cy + along, Color); break;
+      }
+    }
+}
+
 void DrawDottedFocusRect(TCanvas* Canvas, const TRect& R) {
   const TColor color = Canvas->Font()->Color();
   for (const TPoint& p : DottedFocusRectPoints(R)) Canvas->SetPixels(p.X, p.Y, color);

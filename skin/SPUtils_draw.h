@@ -13,6 +13,10 @@ void DrawDropDownArrow(TCanvas* Canvas, const TRect& R, TColor Color);
 // A four-row arrow centred in R: Direction 1 left, 2 right, 3 up, 4 down;
 // any other direction draws nothing.
 void DrawArrowInRect(TCanvas* Canvas, const TRect& R, TColor Color, int Direction);
+// The chevron of the skins' arrows for a skinned button composed at run
+// time: an open V, 7 pixels across and 2 thick, centred in R; directions as
+// DrawArrowInRect's.
+void DrawChevronInRect(TCanvas* Canvas, const TRect& R, TColor Color, int Direction);
 // Every other pixel of the outline, in the canvas font colour.
 void DrawDottedFocusRect(TCanvas* Canvas, const TRect& R);
 // The look without a skin of a small part (tab, cell, small button): a

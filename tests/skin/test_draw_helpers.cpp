@@ -53,6 +53,25 @@ TEST(DrawHelpers, ArrowsAndDropDownArrow) {
   EXPECT_EQ(d.Marked(), (Cells{{3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}, {4, 6}, {5, 6}, {6, 6}, {5, 7}}));
 }
 
+// The run-time chevron is an open V two pixels thick: unlike the default
+// arrow it leaves the middle behind its tip empty.
+TEST(DrawHelpers, ChevronIsAnOpenV) {
+  Surface d(20, 20);
+  DrawChevronInRect(d.C(), TRect(0, 0, 20, 20), clBlack, 4);  // down, centre (10, 10)
+  Cells down;
+  for (int k = -3; k <= 3; ++k) down.insert({10 + k, 11 - std::abs(k)}), down.insert({10 + k, 12 - std::abs(k)});
+  EXPECT_EQ(d.Marked(), down);
+  EXPECT_FALSE(down.count({10, 10}));
+  Surface l(20, 20);
+  DrawChevronInRect(l.C(), TRect(0, 0, 20, 20), clBlack, 1);  // left: the tip at the left
+  EXPECT_TRUE(l.Marked().count({8, 10}));
+  EXPECT_TRUE(l.Marked().count({11, 7}));
+  EXPECT_FALSE(l.Marked().count({12, 10}));
+  Surface none(20, 20);
+  DrawChevronInRect(none.C(), TRect(0, 0, 20, 20), clBlack, 0);
+  EXPECT_TRUE(none.Marked().empty());
+}
+
 TEST(DrawHelpers, CheckAndRadioMarks) {
   Surface s(12, 12);
   DrawRadioMark(s.C(), 2, 3, clBlack);
