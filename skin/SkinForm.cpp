@@ -184,19 +184,6 @@ bool TspSkinForm::IsOwnSkin(const TMessage& Message) const {
   return FSkinData && reinterpret_cast<TspSkinData*>(Message.WParam) == FSkinData;
 }
 
-namespace {
-
-BOOL CALLBACK InvalidateChildFrame(HWND Child, LPARAM) {
-  RECT window, client;
-  GetWindowRect(Child, &window);
-  GetClientRect(Child, &client);
-  if (window.right - window.left != client.right || window.bottom - window.top != client.bottom)
-    RedrawWindow(Child, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
-  return TRUE;
-}
-
-}  // namespace
-
 void TspSkinForm::BeforeSkinChange() {
   // A change whose last message never came must not leave the window undrawn.
   if (FRedrawHeld) SkinChangeDone();
@@ -224,12 +211,10 @@ void TspSkinForm::SkinChangeDone() {
   if (!FRedrawHeld || !FForm || !FForm->HandleAllocated()) return;
   FRedrawHeld = false;
   HWND h = FForm->Handle();
-  // The frames first, each drawn with the rest below: the form's and those of
-  // the children that have one (a frame message to each frameless child
-  // would cost more than drawing all their clients).
-  RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
-  EnumChildWindows(h, InvalidateChildFrame, 0);
-  RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  // The form and every child, frames included, in one pass: asking each
+  // child whether it has a frame costs more than the frame message that a
+  // frameless child ignores.
+  RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TspSkinForm::NewWndProc(TMessage& Message) {

@@ -277,8 +277,13 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
 
   HDC dc = GetWindowDC(h);
   const TRect client = ClientArea(size.cx, size.cy);
-  ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
-  BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), canvas->Handle(), area.Left, area.Top, SRCCOPY);
+  // Band by band: one copy of the whole area clipped around the client
+  // costs many times more.
+  HDC source = canvas->Handle();
+  for (const TRect& band : FrameBands(size.cx, size.cy, client)) {
+    TRect r;
+    if (IntersectRect(r, band, area)) BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), source, r.Left, r.Top, SRCCOPY);
+  }
   ReleaseDC(h, dc);
   if (!Only) {
     ++FFramePaints;

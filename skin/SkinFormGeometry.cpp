@@ -34,6 +34,11 @@ TRect FrameClientRect(const TspFrameMetrics& M, int W, int H, bool RolledUp) {
   return r;
 }
 
+std::array<TRect, 4> FrameBands(int W, int H, const TRect& Client) {
+  return {TRect(0, 0, W, Client.Top), TRect(0, Client.Bottom, W, H), TRect(0, Client.Top, Client.Left, Client.Bottom),
+          TRect(Client.Right, Client.Top, W, Client.Bottom)};
+}
+
 TspSkinGeometry FrameGeometryAt(const TspFrameMetrics& M, int W, int H) {
   // Points and client edges on the right side move with the width, those on
   // the bottom with the height: the corners keep their size.

@@ -3,6 +3,8 @@
 // window, the client margins, the smallest size and the hit test. Portable.
 #pragma once
 
+#include <array>
+
 #include "skin/SPUtils_layout.h"
 #include "skin/SkinSections.h"
 
@@ -38,6 +40,10 @@ TRect FrameMargins(const TspFrameMetrics& M);
 // The client rectangle of a W x H window (window coordinates); while rolled
 // up the client has no height.
 TRect FrameClientRect(const TspFrameMetrics& M, int W, int H, bool RolledUp);
+// The frame of a W x H window around its client rectangle Client, as four
+// bands that do not overlap: top, bottom, left and right (an edge without a
+// frame gives an empty band).
+std::array<TRect, 4> FrameBands(int W, int H, const TRect& Client);
 // The frame picture's points and client moved for a W x H window.
 TspSkinGeometry FrameGeometryAt(const TspFrameMetrics& M, int W, int H);
 

@@ -191,3 +191,87 @@ TEST_F(SkinSwitch, ALabelFollowsTheSkinsLabelFont) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pixels the screen shows of the window, inside its shape: everything
+// the switch left there, the frame and every control.
+std::vector<COLORREF> OnScreen(HWND Wnd) {
+  RECT w = {};
+  GetWindowRect(Wnd, &w);
+  const int width = w.right - w.left, height = w.bottom - w.top;
+  TBitmap shot;
+  shot.SetSize(width, height);
+  HDC screen = GetDC(nullptr);
+  BitBlt(shot.Canvas()->Handle(), 0, 0, width, height, screen, w.left, w.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  const bool shaped = GetWindowRgn(Wnd, shape) != ERROR;
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      pixels.push_back(!shaped || PtInRegion(shape, x, y) ? GetPixel(shot.Canvas()->Handle(), x, y) : CLR_INVALID);
+  DeleteObject(shape);
+  return pixels;
+}
+
+// Panels, a status bar and labels on a form with the skinned frame.
+void PutSkinnedControls(TForm* Form, TspSkinData* Skin) {
+  (new TspSkinForm(Form))->SetSkinData(Skin);
+  auto* panel = new TspSkinPanel(Form);
+  panel->SetParent(Form);
+  panel->SetBounds(4, 4, 200, 120);
+  panel->SetCaptionMode(true);
+  panel->SetCaption(L"Panel \x9762\x677F");
+  auto* group = new TspSkinGroupBox(Form);
+  group->SetParent(panel);
+  group->SetBounds(4, 40, 150, 60);
+  group->SetCaption(L"Group");
+  auto* bar = new TspSkinStatusBar(Form);
+  bar->SetParent(Form);
+  bar->SetSizeGrip(true);
+  auto* label = new TspSkinStdLabel(Form);
+  label->SetParent(Form);
+  label->SetBounds(220, 10, 100, 16);
+  label->SetCaption(L"Label \x6807\x7B7E");
+  panel->SetSkinData(Skin);
+  group->SetSkinData(Skin);
+  bar->SetSkinData(Skin);
+  label->SetSkinData(Skin);
+}
+
+// After a switch (to a skin of another frame, to the same skin again, and
+// back) the form shows, frame and controls, what a form made with the new
+// skin in the same place paints.
+TEST_F(SkinSwitch, TheSwitchedFormShowsWhatAFreshFormPaints) {
+  TspCompressedStoredSkin light(nullptr), dark(nullptr);
+  light.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+  dark.LoadFromSkinFile(ProjectPath("skins/Dark/skin.ini"));
+  auto* skin = new TspSkinData(form);
+  skin->LoadCompressedStoredSkin(&light);
+  form->SetBorderStyle(bsSizeable);
+  form->SetCaption(L"Switched");
+  PutSkinnedControls(form, skin);
+  ShowAndActivate(form);
+  ASSERT_TRUE(GetSkinForm(form)->FrameOn());
+
+  int step = 0;
+  for (TspCompressedStoredSkin* next : {&dark, &dark, &light}) {
+    ++step;
+    skin->LoadCompressedStoredSkin(next);
+    Settle();
+    const std::vector<COLORREF> switched = OnScreen(form->Handle());
+    form->Hide();
+    auto* fresh = new TForm(nullptr);
+    fresh->SetBorderStyle(bsSizeable);
+    fresh->SetCaption(L"Switched");
+    fresh->SetBounds(form->Left(), form->Top(), form->Width(), form->Height());
+    PutSkinnedControls(fresh, skin);
+    ShowAndActivate(fresh);
+    EXPECT_TRUE(switched == OnScreen(fresh->Handle())) << "switch " << step;
+    Free(fresh);
+    ShowAndActivate(form);
+  }
+}
+
+}  // namespace
