@@ -279,6 +279,19 @@ void TSoak::Round(bool OpenAll, TGalleryForm::TGallerySkin Skin) {
     OpenMDIDemo();
   }
   Switch(TGalleryForm::gsBuiltIn);
+  // A control on a page left behind keeps the pen, brush and font of its last
+  // paint, in the colours of the skin it then wore (a tree's window colour, a
+  // calendar's kept look), until it paints again; the shared objects of two
+  // skins' colours are not as many. Every page shown once more in the
+  // built-in skin ends each round as the warm-up's built-in round ends.
+  if (OpenAll && Skin != TGalleryForm::gsBuiltIn) {
+    TspSkinPageControl* pages = FForm->Pages();
+    for (int i = 0; i < pages->PageCount(); ++i) {
+      pages->SetActivePageIndex(i);
+      Settle();
+    }
+    pages->SetActivePageIndex(0);
+  }
 }
 
 int TSoak::Run() {
