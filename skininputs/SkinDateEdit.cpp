@@ -19,6 +19,7 @@ void TspPopupCalendar::CreateParams(TCreateParams& Params) {
 }
 
 void TspPopupCalendar::Dispatch(TMessage& Message) {
+  if (Fade.HandleTimer(Message)) return;
   // Clicks leave the focus with the edit.
   if (Message.Msg == WM_MOUSEACTIVATE) {
     Message.Result = MA_NOACTIVATE;
@@ -124,31 +125,18 @@ void TspSkinDateEdit::DropDown() {
   FCalendar->SetSkinData(SkinData());
   SetWindowPos(cal, HWND_TOP, wr.left, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   FCalendar->SetVisible(true);
-  if (layered) FadeIn();
-}
-
-void TspSkinDateEdit::FadeIn() {
-  Application->ProcessMessages();  // the calendar paints before it shows
-  HWND cal = FCalendar->Handle();
-  if (!FCalendarAlphaBlendAnimation) {
-    SetAlphaBlendTransparent(cal, FCalendarAlphaBlendValue);
-    return;
-  }
-  int alpha = 0;
-  DWORD last = GetTickCount();
-  while (alpha < FCalendarAlphaBlendValue) {
-    Application->ProcessMessages();
-    if (GetTickCount() - last <= 5) continue;
-    last = GetTickCount();
-    alpha = std::min(alpha + 10, static_cast<int>(FCalendarAlphaBlendValue));
-    SetAlphaBlendTransparent(cal, static_cast<BYTE>(alpha));
-  }
+  if (!layered) return;
+  // The calendar and its buttons paint before it shows.
+  RedrawWindow(cal, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (FCalendarAlphaBlendAnimation) FCalendar->Fade.Start(FCalendarAlphaBlendValue);
+  else SetAlphaBlendTransparent(cal, FCalendarAlphaBlendValue);
 }
 
 void TspSkinDateEdit::CloseUp(bool Accept) { CloseUpAndFocus(Accept, true); }
 
 void TspSkinDateEdit::CloseUpAndFocus(bool Accept, bool Focus) {
   if (!FCalendar->Visible()) return;
+  FCalendar->Fade.Stop();
   HWND cal = FCalendar->Handle();
   SetWindowPos(cal, nullptr, 0, 0, 0, 0,
                SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_HIDEWINDOW);

@@ -2,6 +2,7 @@
 // a button that drops down a month calendar in a pop-up window.
 #pragma once
 
+#include "skininputs/PopupFade.h"
 #include "skininputs/SkinCalendar.h"
 #include "skininputs/SkinDateEditRules.h"
 #include "skininputs/SkinEdit.h"
@@ -12,6 +13,7 @@ class TspPopupCalendar : public TspSkinMonthCalendar {
   explicit TspPopupCalendar(TComponent* AOwner);
   String ClassName() const override { return L"TspPopupCalendar"; }
   void Dispatch(TMessage& Message) override;
+  TspPopupFade Fade{this};
 
  protected:
   void CreateParams(TCreateParams& Params) override;
@@ -68,7 +70,6 @@ class TspSkinDateEdit : public TspSkinEdit {
   void UpdateCalendarDate();
   void SetTextFromDate(TDateTime Value);
   void CloseUpAndFocus(bool Accept, bool Focus);
-  void FadeIn();
 
   TspPopupCalendar* FCalendar = nullptr;
   TDateLayout FLayout;

@@ -8,13 +8,6 @@
 #include "skin/SPUtils_platform.h"
 #include "skininputs/NumericRules.h"
 
-namespace {
-
-constexpr UINT_PTR kFadeTimer = 1;
-constexpr UINT kFadeMs = 6;
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 // TspSkinPopupTrackBar
 
@@ -36,28 +29,12 @@ void TspSkinPopupTrackBar::CreateParams(TCreateParams& Params) {
 }
 
 void TspSkinPopupTrackBar::Dispatch(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_MOUSEACTIVATE:
-      Message.Result = MA_NOACTIVATE;
-      return;
-    case WM_TIMER:
-      if (Message.WParam != kFadeTimer) break;
-      FAlpha = FAlpha + 10 < FTarget ? FAlpha + 10 : FTarget;
-      SetAlphaBlendTransparent(Handle(), static_cast<BYTE>(FAlpha));
-      if (FAlpha >= FTarget) StopFade();
-      return;
+  if (Fade.HandleTimer(Message)) return;
+  if (Message.Msg == WM_MOUSEACTIVATE) {
+    Message.Result = MA_NOACTIVATE;
+    return;
   }
   TspSkinTrackBar::Dispatch(Message);
-}
-
-void TspSkinPopupTrackBar::StartFade(uint8_t Target) {
-  FAlpha = 0;
-  FTarget = Target;
-  SetTimer(Handle(), kFadeTimer, kFadeMs, nullptr);
-}
-
-void TspSkinPopupTrackBar::StopFade() {
-  if (HandleAllocated()) KillTimer(Handle(), kFadeTimer);
 }
 
 // ---------------------------------------------------------------------------
@@ -75,11 +52,23 @@ TspSkinTrackEdit::TspSkinTrackEdit(TComponent* AOwner) : TspSkinCustomEdit(AOwne
   FTrackBar->OnChange = [this](TObject*) { TrackBarChanged(); };
 }
 
-TspSkinTrackEdit::~TspSkinTrackEdit() {
-  // The bar is owned by the edit; its last messages must not call back here.
-  FTrackBar->OnChange = nullptr;
-  FTrackBar->TrackEdit = nullptr;
-  FTrackBar->StopFade();
+TspSkinTrackEdit::~TspSkinTrackEdit() { DetachTrackBar(); }
+
+void TspSkinTrackEdit::BeforeDestruction() {
+  // Freed by its owner, the edit frees the bar it owns before its destructor
+  // runs: the bar is let go while it still exists.
+  DetachTrackBar();
+  TspSkinCustomEdit::BeforeDestruction();
+}
+
+void TspSkinTrackEdit::DetachTrackBar() {
+  TspSkinPopupTrackBar* bar = FTrackBar;
+  if (!bar) return;
+  // The bar's last messages and ticks must not call back here.
+  FTrackBar = nullptr;
+  bar->OnChange = nullptr;
+  bar->TrackEdit = nullptr;
+  bar->Fade.Stop();
 }
 
 int TspSkinTrackEdit::Limited(int V) const { return static_cast<int>(LimitValue(V, FMinValue, FMaxValue)); }
@@ -194,12 +183,12 @@ void TspSkinTrackEdit::DropDown() {
   FTrackBar->SetBounds(p.X, p.Y, FTrackBar->Width(), FTrackBar->Height());
   SetWindowPos(bar, HWND_TOP, p.X, p.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   FTrackBar->SetVisible(true);
-  if (fade) FTrackBar->StartFade(FTrackBarAlphaBlendValue);
+  if (fade) FTrackBar->Fade.Start(FTrackBarAlphaBlendValue);
 }
 
 void TspSkinTrackEdit::CloseUp() {
   if (!DroppedDown()) return;
-  FTrackBar->StopFade();
+  FTrackBar->Fade.Stop();
   const HWND bar = FTrackBar->Handle();
   SetWindowPos(bar, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);

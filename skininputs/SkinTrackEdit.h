@@ -3,6 +3,7 @@
 #pragma once
 
 #include "skinctrls/SkinTrackBar.h"
+#include "skininputs/PopupFade.h"
 #include "skininputs/SkinEdit.h"
 #include "skininputs/SkinTrackEditRules.h"
 
@@ -15,24 +16,18 @@ class TspSkinPopupTrackBar : public TspSkinTrackBar {
   String ClassName() const override { return L"TspSkinPopupTrackBar"; }
 
   TspSkinTrackEdit* TrackEdit = nullptr;
-  // Opacity rising by 10 a tick up to Target; from a timer, so nothing is
-  // pumped while the edit may go away.
-  void StartFade(uint8_t Target);
-  void StopFade();
+  TspPopupFade Fade{this};
 
  protected:
   void CreateParams(TCreateParams& Params) override;
   void Dispatch(TMessage& Message) override;
-
- private:
-  int FAlpha = 0;
-  uint8_t FTarget = 0;
 };
 
 class TspSkinTrackEdit : public TspSkinCustomEdit {
  public:
   explicit TspSkinTrackEdit(TComponent* AOwner);
   ~TspSkinTrackEdit() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TspSkinTrackEdit"; }
   void Dispatch(TMessage& Message) override;
 
@@ -62,7 +57,7 @@ class TspSkinTrackEdit : public TspSkinCustomEdit {
   void SetJumpWhenClick(bool Value) { FTrackBar->SetJumpWhenClick(Value); }
 
   TspSkinPopupTrackBar* TrackBar() const { return FTrackBar; }
-  bool DroppedDown() const { return FTrackBar->Visible(); }
+  bool DroppedDown() const { return FTrackBar && FTrackBar->Visible(); }
   void DropDown();
   void CloseUp();
 
@@ -77,6 +72,7 @@ class TspSkinTrackEdit : public TspSkinCustomEdit {
   void ToggleDropDown();
   void TrackBarChanged();
   void Step(int Delta);
+  void DetachTrackBar();
 
   TspSkinPopupTrackBar* FTrackBar = nullptr;
   int FMinValue = 0, FMaxValue = 100, FValue = 0, FIncrement = 1;

@@ -195,8 +195,17 @@ TEST_F(DateEditTest, ABlendedCalendarFadesInAndLosesItsLayerOnClosing) {
   ASSERT_TRUE(GetWindowLongW(cal, GWL_EXSTYLE) & WS_EX_LAYERED);
   BYTE alpha = 0;
   DWORD flags = 0;
+  // The drop-down returns at once; the fade goes on from the calendar's timer.
   ASSERT_TRUE(GetLayeredWindowAttributes(cal, nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 0);
+  std::vector<int> seen;
+  PumpUntil([&] {
+    GetLayeredWindowAttributes(cal, nullptr, &alpha, &flags);
+    if (seen.empty() || seen.back() != alpha) seen.push_back(alpha);
+    return alpha == 255;
+  });
   EXPECT_EQ(alpha, 255);  // 25 steps of 10, then the last one capped
+  for (int v : seen) EXPECT_TRUE(v % 10 == 0 || v == 255) << v;
   e->CloseUp(false);
   EXPECT_FALSE(GetWindowLongW(cal, GWL_EXSTYLE) & WS_EX_LAYERED);
   // Without the fade the opacity is there at once.
@@ -206,4 +215,25 @@ TEST_F(DateEditTest, ABlendedCalendarFadesInAndLosesItsLayerOnClosing) {
   ASSERT_TRUE(GetLayeredWindowAttributes(cal, nullptr, &alpha, &flags));
   EXPECT_EQ(alpha, 120);
   e->CloseUp(false);
+}
+
+TEST_F(DateEditTest, FreeingTheEditDuringTheFadeEndsItQuietly) {
+  // Deleted, and freed as an owner frees it (its calendar first).
+  for (bool byOwner : {false, true}) {
+    auto* e = NewEdit();
+    e->SetCalendarAlphaBlend(true);
+    e->SetCalendarAlphaBlendAnimation(true);
+    e->SetCalendarAlphaBlendValue(250);
+    e->DropDown();
+    HWND cal = e->Calendar()->Handle();
+    BYTE alpha = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(cal, nullptr, &alpha, nullptr));
+    ASSERT_LT(alpha, 250);  // still fading
+    if (byOwner)
+      Free(e);
+    else
+      delete e;
+    EXPECT_FALSE(IsWindow(cal));
+    Settle();  // no tick of the fade is left to reach the freed controls
+  }
 }

@@ -149,4 +149,21 @@ TEST_F(TrackEditTest, TheFadeRisesToTheOpacityAndStopsWithTheEdit) {
   EXPECT_FALSE(IsWindow(bar));
 }
 
+// An owner frees the edit's own components, the bar among them, before the
+// edit's destructor runs. The test runs with Wine's heap checks on (freed
+// blocks filled), so a destructor that still writes to the bar faults here.
+TEST_F(TrackEditTest, FreedByItsOwnerDuringTheFadeTheEditLetsGoOfItsBarFirst) {
+  for (bool fading : {true, false}) {
+    auto* e = NewEdit();
+    e->SetTrackBarAlphaBlend(fading);
+    e->SetTrackBarAlphaBlendAnimation(fading);
+    e->DropDown();
+    ASSERT_TRUE(e->DroppedDown());
+    const HWND bar = e->TrackBar()->Handle();
+    Free(e);
+    Settle();
+    EXPECT_FALSE(IsWindow(bar));
+  }
+}
+
 }  // namespace
