@@ -1,6 +1,7 @@
 // The edit base and the skinned edit under real messages: context menu,
 // read-only mode, dialog keys, pasted line breaks, edit button and looks.
 #include "SkinInputTestUtils.h"
+#include "classlib/GuiCounts.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinResStr.h"
 #include "skininputs/SkinEdit.h"
@@ -169,6 +170,35 @@ TEST_F(SkinEditTest, DefaultLookFrameButtonAndTextArea) {
   EXPECT_EQ(b.Canvas()->Pixels(1, 5), Rgb(clBtnFace));
   EXPECT_EQ(b.Canvas()->Pixels(98, 0), Rgb(clBtnShadow));
   EXPECT_EQ(b.Canvas()->Pixels(108, 10), Rgb(clBtnFace));
+}
+
+// Between the clearing of the skin data and the message after the change the
+// edit still has its record, but its picture is gone with the skin; a frame
+// or erase message the system sends then (a form's frame changing, say) must
+// give the look without a skin. Drawing the freed picture faulted, and the
+// fault, caught where the message was dispatched, left the paint's bitmaps
+// undeleted.
+TEST_F(SkinEditTest, FramePaintedWhileTheSkinIsClearedHasTheLookWithoutASkin) {
+  TspSkinData* skin = NewTestSkin(form);
+  auto* edit = Add<TspSkinEdit>(form, 10, 10, 150, 22);
+  edit->SetSkinData(skin);
+  Settle();
+  ASSERT_NE(edit->SkinIndex(), -1);
+  skin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+  skin->ClearAll();
+  TBitmap b;
+  edit->DrawFrame(&b);
+  EXPECT_EQ(b.Canvas()->Pixels(0, 5), Rgb(clBtnShadow));
+  EXPECT_EQ(b.Canvas()->Pixels(1, 5), Rgb(clBtnFace));
+  const int before = GdiObjectsInUse();
+  for (int i = 0; i < 10; ++i) {
+    SendMessageW(edit->Handle(), WM_NCPAINT, 1, 0);
+    RedrawWindow(edit->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+  }
+  EXPECT_EQ(GdiObjectsInUse(), before);
+  skin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
+  skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
+  Settle();
 }
 
 TEST_F(SkinEditTest, EditButtonClicksOnlyWhenReleasedOverIt) {
