@@ -5,6 +5,7 @@
 
 #include "classlib/BmpCodec.h"
 #include "classlib/Graphics.h"
+#include "classlib/KeyedBlt.h"
 
 // Canvas of a bitmap: a memory DC with the bitmap selected, made on demand and
 // freed whenever the bitmap handle is handed out or replaced.
@@ -373,7 +374,9 @@ void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
   HDC dest = ACanvas->Handle();
   const UINT key = Transparent() ? static_cast<UINT>(ColorToRGB(TransparentColor())) & 0xFFFFFF : 0;
   WithSourceDC([&](HDC source) {
-    if (Transparent()) {
+    if (Transparent() && Rect.Width() == FWidth && Rect.Height() == FHeight) {
+      KeyedBlt(dest, Rect.Left, Rect.Top, FWidth, FHeight, source, 0, 0, key);
+    } else if (Transparent()) {
       TransparentBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight, key);
     } else if (Rect.Width() == FWidth && Rect.Height() == FHeight) {
       BitBlt(dest, Rect.Left, Rect.Top, FWidth, FHeight, source, 0, 0, ACanvas->CopyMode());

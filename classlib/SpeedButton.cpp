@@ -1,5 +1,6 @@
 // TSpeedButton and the glyph helpers buttons share.
 #include "classlib/Buttons.h"
+#include "classlib/KeyedBlt.h"
 
 TBitmap* CreateDisabledBitmap(TBitmap* Source, TColor MaskColor, TColor BackColor, TColor HighlightColor,
                               TColor ShadowColor, bool DrawHighlight) {
@@ -37,8 +38,8 @@ void DrawGlyphCell(TCanvas* Canvas, TBitmap* Glyph, int Cell, TNumGlyphs NumGlyp
   if (!Glyph || Glyph->Empty() || NumGlyphs < 1) return;
   const int w = Glyph->Width() / NumGlyphs, h = Glyph->Height();
   if (w <= 0) return;
-  TransparentBlt(Canvas->Handle(), X, Y, w, h, Glyph->Canvas()->Handle(), Cell * w, 0, w, h,
-                 static_cast<UINT>(ColorToRGB(Transparent)) & 0xFFFFFF);
+  KeyedBlt(Canvas->Handle(), X, Y, w, h, Glyph->Canvas()->Handle(), Cell * w, 0,
+           static_cast<COLORREF>(ColorToRGB(Transparent)) & 0xFFFFFF);
 }
 
 TSize MeasureButtonCaption(TCanvas* Canvas, const String& Caption, int Width) {

@@ -17,6 +17,12 @@ const wchar_t kControlProp[] = L"SkinGui.Control";
 // (tens of microseconds a call), so the objects are also kept here.
 std::unordered_map<HWND, TWinControl*> gControls;
 TWinControl* gCreatingControl = nullptr;
+// The window with the keyboard focus as the focus messages to the controls'
+// windows tell it (GetFocus is a server call under Wine too): set on
+// WM_SETFOCUS, handed on to the window named by WM_KILLFOCUS. A move between
+// two windows that are not controls goes unseen, but neither of those is
+// ever compared with a control's window.
+HWND gFocusWindow = nullptr;
 
 void BindControl(HWND Wnd, TWinControl* Control) {
   SetPropW(Wnd, kControlProp, Control);
@@ -68,6 +74,8 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
     control->FHandle = Wnd;
     BindControl(Wnd, control);
   }
+  if (Msg == WM_SETFOCUS) gFocusWindow = Wnd;
+  if (Msg == WM_KILLFOCUS && gFocusWindow == Wnd) gFocusWindow = reinterpret_cast<HWND>(WParam);
   TMessage m;
   m.Msg = Msg;
   m.WParam = WParam;
@@ -79,6 +87,7 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
     if (Application) Application->HandleException(control);
   }
   if (Msg == WM_NCDESTROY) {
+    if (gFocusWindow == Wnd) gFocusWindow = nullptr;
     RemovePropW(Wnd, kControlProp);
     gControls.erase(Wnd);
     if (control->FHandle == Wnd) control->FHandle = nullptr;
@@ -911,7 +920,7 @@ bool TWinControl::CanFocus() const {
   return true;
 }
 
-bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
+bool TWinControl::Focused() const { return FHandle && gFocusWindow == FHandle; }
 
 void TWinControl::SetFocus() {
   TCustomForm* form = GetParentForm(this);

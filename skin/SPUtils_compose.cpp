@@ -1,5 +1,7 @@
 #include "skin/SPUtils_compose.h"
 
+#include "classlib/KeyedBlt.h"
+
 namespace {
 
 TspNineFlags Flags(bool DrawClient, bool L, bool T, bool R, bool B, bool ClientStretch, uint8_t StretchType) {
@@ -14,35 +16,49 @@ TspNineFlags Flags(bool DrawClient, bool L, bool T, bool R, bool B, bool ClientS
   return f;
 }
 
-// A piece drawn scaled from the picture's own DC into Dest; only the part of
-// Dest inside Clip is written (a clip on the target, not a scaled copy).
-// Nearest-neighbour scaling keeps every pixel where a copy of the piece,
-// stretched on its own, would put it.
-void StretchPiece(HDC Dest, HDC Source, const TspDrawOp& op) {
+// A piece drawn scaled from the picture's own DC into Dest moved by (DX, DY);
+// only the part of Dest inside Clip is written (a clip on the target, not a
+// scaled copy). Nearest-neighbour scaling (the caller's stretch mode) keeps
+// every pixel where a copy of the piece, stretched on its own, would put it.
+void StretchPiece(HDC Dest, HDC Source, const TspDrawOp& op, int DX, int DY) {
+  TRect dest = op.Dest;
+  OffsetRect(dest, DX, DY);
   int saved = 0;
   if (!(op.Clip == op.Dest)) {
     TRect visible;
     if (!IntersectRect(visible, op.Dest, op.Clip)) return;
+    OffsetRect(visible, DX, DY);
     saved = SaveDC(Dest);
     IntersectClipRect(Dest, visible.Left, visible.Top, visible.Right, visible.Bottom);
   }
-  const int oldMode = SetStretchBltMode(Dest, COLORONCOLOR);
-  StretchBlt(Dest, op.Dest.Left, op.Dest.Top, op.Dest.Width(), op.Dest.Height(), Source, op.Source.Left,
-             op.Source.Top, op.Source.Width(), op.Source.Height(), SRCCOPY);
-  SetStretchBltMode(Dest, oldMode);
+  StretchBlt(Dest, dest.Left, dest.Top, dest.Width(), dest.Height(), Source, op.Source.Left, op.Source.Top,
+             op.Source.Width(), op.Source.Height(), SRCCOPY);
   if (saved) RestoreDC(Dest, saved);
 }
 
-void DrawOps(TCanvas* Dest, TBitmap* SB, const std::vector<TspDrawOp>& Ops) {
+// The plan's operations drawn on Dest, moved by (DX, DY).
+void DrawOps(TCanvas* Dest, TBitmap* SB, const std::vector<TspDrawOp>& Ops, int DX = 0, int DY = 0) {
   if (Ops.empty()) return;
   HDC dest = Dest->Handle(), source = SB->Canvas()->Handle();
+  const int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
   for (const TspDrawOp& op : Ops) {
     if (op.Kind == dokStretch)
-      StretchPiece(dest, source, op);
+      StretchPiece(dest, source, op, DX, DY);
     else
-      BitBlt(dest, op.Dest.Left, op.Dest.Top, op.Dest.Width(), op.Dest.Height(), source, op.Source.Left,
+      BitBlt(dest, op.Dest.Left + DX, op.Dest.Top + DY, op.Dest.Width(), op.Dest.Height(), source, op.Source.Left,
              op.Source.Top, SRCCOPY);
   }
+  SetStretchBltMode(dest, oldMode);
+}
+
+// True when every operation writes inside Width x Height only.
+bool OpsInside(const std::vector<TspDrawOp>& Ops, int Width, int Height) {
+  for (const TspDrawOp& op : Ops) {
+    TRect written = op.Dest;
+    if (op.Kind == dokStretch && !IntersectRect(written, op.Dest, op.Clip)) continue;
+    if (written.Left < 0 || written.Top < 0 || written.Right > Width || written.Bottom > Height) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -56,16 +72,16 @@ void DrawComposition(TBitmap* B, TBitmap* SB, const TspComposition& Plan) {
 
 void DrawCompositionAt(TCanvas* Canvas, TBitmap* SB, const TspComposition& Plan, int X, int Y) {
   if (!Canvas || !Plan.Apply || Plan.Ops.empty() || Plan.Width < 1 || Plan.Height < 1 || !SB || SB->Empty()) return;
+  // The bitmap's edges cut what the plan draws beyond them; a plan that stays
+  // inside needs no clip.
+  if (OpsInside(Plan.Ops, Plan.Width, Plan.Height)) {
+    DrawOps(Canvas, SB, Plan.Ops, X, Y);
+    return;
+  }
   HDC dc = Canvas->Handle();
-  // The bitmap's edges, which cut what the plan draws beyond them.
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, X, Y, X + Plan.Width, Y + Plan.Height);
-  std::vector<TspDrawOp> ops = Plan.Ops;
-  for (TspDrawOp& op : ops) {
-    OffsetRect(op.Dest, X, Y);
-    OffsetRect(op.Clip, X, Y);
-  }
-  DrawOps(Canvas, SB, ops);
+  DrawOps(Canvas, SB, Plan.Ops, X, Y);
   RestoreDC(dc, saved);
 }
 
@@ -83,8 +99,8 @@ void DrawPiece(TCanvas* Canvas, TBitmap* SB, const TRect& Piece, int X, int Y, b
     return;
   }
   const TColor key = Key == clDefault ? static_cast<TColor>(GetPixel(source, Piece.Left, Piece.Bottom - 1)) : Key;
-  TransparentBlt(dest, X, Y, Piece.Width(), Piece.Height(), source, Piece.Left, Piece.Top, Piece.Width(),
-                 Piece.Height(), static_cast<UINT>(ColorToRGB(key)) & 0xFFFFFF);
+  KeyedBlt(dest, X, Y, Piece.Width(), Piece.Height(), source, Piece.Left, Piece.Top,
+           static_cast<COLORREF>(ColorToRGB(key)) & 0xFFFFFF);
 }
 
 void CreateSkinImage(const TPoint& LT, const TPoint& RT, const TPoint& LB, const TPoint& RB, const TRect& CL,

@@ -193,7 +193,7 @@ void TspSkinForm::BeforeSkinChange() {
   CancelPress();
   FHot = nullptr;
   ClearObjects();
-  FFrameBase.reset();
+  FFrameBaseSize = TSize();  // composed anew, into the same bitmap
 }
 
 void TspSkinForm::AfterSkinChange() {

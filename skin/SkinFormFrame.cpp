@@ -53,7 +53,8 @@ void TspSkinForm::ApplyFrame() {
   CancelPress();
   SetHotObject(nullptr);
   ClearObjects();
-  FFrameBase.reset();
+  FFrameBaseSize = TSize();
+  if (!on) FFrameBase.reset();
   if (on) {
     TspSkinData* s = FSkinData;
     const int rollUpH = s->RollUpPicture && !s->RollUpPicture->Empty() ? s->RollUpPicture->Height() : 0;
@@ -213,6 +214,9 @@ TBitmap* TspSkinForm::StatePicture(bool Active) const {
 void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
   if (FFrameBase && FFrameBaseSize == TSize(W, H) && FFrameBaseActive == Active && FFrameBaseRolled == FRollUp) return;
   if (!FFrameBase) FFrameBase = std::make_unique<TBitmap>();
+  // A bitmap of the size already is composed into again, from black as a new one.
+  if (FFrameBase->Width() == W && FFrameBase->Height() == H)
+    PatBlt(FFrameBase->Canvas()->Handle(), 0, 0, W, H, BLACKNESS);
   TspSkinData* s = FSkinData;
   TBitmap* rollUp = s->RollUpPicture.get();
   if (FRollUp && rollUp && !rollUp->Empty()) {

@@ -392,15 +392,19 @@ void TspSkinCustomControl::Paint() {
     return;
   }
   // Large both-ways skins: four border images around a client filled in place.
-  const auto compose = [this](TBitmap* image) { PaintPieces(image->Canvas()); };
-  // Without the client piece the pieces leave the client to what is there.
-  if (FFillSkinClient)
-    DrawKeptLook(Canvas(), compose);
-  else
-    PaintPieces(Canvas());
+  if (FFillSkinClient) {
+    DrawKeptLook(Canvas(), [this](TBitmap* image) { PaintPieces(image); });
+    return;
+  }
+  // Without the client piece the pieces leave the client to what is there:
+  // only the borders go to the window.
+  TBitmap image;
+  image.SetSize(Width(), Height());
+  for (const TRect& border : PaintPieces(&image))
+    if (!border.IsEmpty()) Canvas()->CopyRect(border, image.Canvas(), border);
 }
 
-void TspSkinCustomControl::PaintPieces(TCanvas* Target) {
+std::array<TRect, 4> TspSkinCustomControl::PaintPieces(TBitmap* B) {
   TspEdgeStretch stretch;
   stretch.Left = LeftStretch;
   stretch.Top = TopStretch;
@@ -409,22 +413,24 @@ void TspSkinCustomControl::PaintPieces(TCanvas* Target) {
   const TspBorderPlans plans = PlanSkinBorderImages({LTPoint, RTPoint, LBPoint, RBPoint, ClRect},
                                                     {NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect},
                                                     SkinRect, Width(), Height(), stretch, 0, 0);
-  // The top piece is a bitmap of its own, on which descendants draw (a
-  // caption): one scratch surface that every control composes its top in.
-  static TBitmap top;
-  top.SetSize(plans.Top.Apply ? plans.Top.Width : 0, plans.Top.Apply ? plans.Top.Height : 0);
-  if (!top.Empty()) {
-    PatBlt(top.Canvas()->Handle(), 0, 0, top.Width(), top.Height(), BLACKNESS);  // as a new bitmap starts
-    DrawCompositionAt(top.Canvas(), Picture, plans.Top, 0, 0);
-  }
-  CreateControlSkinImage(&top);
-  if (FFillSkinClient) FillClientPiece(Target, NewClRect);
-  Target->Draw(0, 0, &top);
+  TCanvas* canvas = B->Canvas();
+  if (FFillSkinClient) FillClientPiece(canvas, NewClRect);
+  // The top piece lies over the client piece and starts black, as a bitmap
+  // of its own would; descendants draw on it (a caption), cut at its edges.
+  const TRect top = plans.Top.Apply ? TRect(0, 0, plans.Top.Width, plans.Top.Height) : TRect();
+  PatBlt(canvas->Handle(), top.Left, top.Top, top.Width(), top.Height(), BLACKNESS);
+  DrawCompositionAt(canvas, Picture, plans.Top, 0, 0);
+  IntersectClipRect(canvas->Handle(), top.Left, top.Top, top.Right, top.Bottom);
+  CreateControlSkinImage(B);
+  SelectClipRgn(B->Canvas()->Handle(), nullptr);
   const int below = top.Height();
-  top.Handle();  // the scratch keeps its pixels, not its DC nor the caption's font
-  DrawCompositionAt(Target, Picture, plans.Left, 0, below);
-  DrawCompositionAt(Target, Picture, plans.Right, Width() - plans.Right.Width, below);
-  DrawCompositionAt(Target, Picture, plans.Bottom, 0, Height() - plans.Bottom.Height);
+  const TRect left(0, below, plans.Left.Width, below + plans.Left.Height);
+  const TRect right(Width() - plans.Right.Width, below, Width(), below + plans.Right.Height);
+  const TRect bottom(0, Height() - plans.Bottom.Height, plans.Bottom.Width, Height());
+  DrawCompositionAt(canvas, Picture, plans.Left, left.Left, left.Top);
+  DrawCompositionAt(canvas, Picture, plans.Right, right.Left, right.Top);
+  DrawCompositionAt(canvas, Picture, plans.Bottom, bottom.Left, bottom.Top);
+  return {top, left, right, bottom};
 }
 
 void TspSkinCustomControl::SetControlRegion() {

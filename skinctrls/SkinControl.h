@@ -13,6 +13,8 @@
 // TspSkinPictureControl (geometry, sizing, composition, default font).
 #pragma once
 
+#include <array>
+
 #include <functional>
 #include <memory>
 
@@ -208,8 +210,9 @@ class TspSkinCustomControl : public TspSkinPictureControl<TspSkinControl> {
   void CreateControlRegion();
   // The client piece of the picture over Dest of Canvas, tiled or stretched.
   void FillClientPiece(TCanvas* Canvas, const TRect& Dest);
-  // The border images and the client piece drawn on Target.
-  void PaintPieces(TCanvas* Target);
+  // The border images, and the client piece when the control fills its
+  // client, composed on B (the control's size); gives the four border areas.
+  std::array<TRect, 4> PaintPieces(TBitmap* B);
 
   bool FPaintByPieces = false;
   bool FFillSkinClient = true;

@@ -5,6 +5,8 @@
 
 #include "classlib/BmpCodec.h"
 #include "classlib/Graphics.h"
+#include "classlib/GuiCounts.h"
+#include "classlib/KeyedBlt.h"
 
 namespace {
 
@@ -341,6 +343,49 @@ TEST(BitmapTest, ThousandsOfCreateAndFreeCyclesLeakNoHandles) {
   EXPECT_EQ(GdiResourceCount(), sharedBefore);
   const DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   EXPECT_LE(after, before + 2);  // 0 = 0 under Wine, which does not count
+}
+
+// The kept-surface copy gives TransparentBlt's pixels for every source and
+// target format, at sizes that grow and shrink, restores the target's text
+// and background colours, and makes no GDI object after its first call.
+TEST(BitmapTest, KeyedCopyMatchesTransparentBlt) {
+  const COLORREF key = RGB(255, 0, 255);
+  uint32_t seed = 7;
+  auto noisy = [&](TBitmap& b, TPixelFormat format, int w, int h) {
+    b.SetPixelFormat(format);
+    b.SetSize(w, h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        seed = seed * 1103515245u + 12345u;
+        b.Canvas()->SetPixels(x, y, seed >> 28 < 5 ? static_cast<TColor>(key) : static_cast<TColor>(seed >> 8 & 0xFFFFFF));
+      }
+  };
+  for (const TPixelFormat from : {pf8bit, pf24bit, pf32bit})
+    for (const TPixelFormat to : {pf24bit, pf32bit})
+      for (const int size : {5, 37, 3}) {
+        TBitmap source, mine, theirs;
+        noisy(source, from, size + 4, size + 2);
+        noisy(mine, to, size + 9, size + 9);
+        theirs.Assign(&mine);
+        SetTextColor(mine.Canvas()->Handle(), RGB(1, 2, 3));
+        SetBkColor(mine.Canvas()->Handle(), RGB(4, 5, 6));
+        ASSERT_TRUE(KeyedBlt(mine.Canvas()->Handle(), 3, 2, size, size + 1, source.Canvas()->Handle(), 1, 1, key));
+        TransparentBlt(theirs.Canvas()->Handle(), 3, 2, size, size + 1, source.Canvas()->Handle(), 1, 1, size,
+                       size + 1, key);
+        EXPECT_EQ(GetTextColor(mine.Canvas()->Handle()), RGB(1, 2, 3));
+        EXPECT_EQ(GetBkColor(mine.Canvas()->Handle()), RGB(4, 5, 6));
+        for (int y = 0; y < mine.Height(); ++y)
+          for (int x = 0; x < mine.Width(); ++x)
+            ASSERT_EQ(mine.Canvas()->Pixels(x, y), theirs.Canvas()->Pixels(x, y)) << x << "," << y << " size " << size;
+      }
+  EXPECT_FALSE(KeyedBlt(nullptr, 0, 0, 0, 4, nullptr, 0, 0, key));
+  TBitmap source, dest;
+  noisy(source, pf24bit, 37, 38);
+  dest.SetSize(40, 40);
+  HDC to = dest.Canvas()->Handle(), from = source.Canvas()->Handle();
+  const int before = GdiObjectsInUse();
+  for (int i = 0; i < 500; ++i) KeyedBlt(to, 0, 0, 1 + i % 37, 1 + i % 38, from, 0, 0, key);
+  EXPECT_EQ(GdiObjectsInUse(), before);
 }
 
 }  // namespace

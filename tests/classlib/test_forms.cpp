@@ -2,6 +2,7 @@
 // modal showing, timers, hints and handle hygiene.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "ControlTestUtils.h"
@@ -867,6 +868,61 @@ TEST(FormMenuTest, APlainFormShowsItsMenuAsTheSystemMenuBarInStepWithTheItems) {
   EXPECT_NE(nullptr, GetMenu(form.Handle()));
   form.SetMenu(nullptr);
   EXPECT_EQ(nullptr, GetMenu(form.Handle()));
+}
+
+// A field that can run code while it loses the focus, and lose its window.
+class FocusProbe : public Field {
+ public:
+  using Field::Field;
+  using TWinControl::DestroyHandle;
+  std::function<void()> OnKillFocus;
+  void Dispatch(TMessage& Message) override {
+    Field::Dispatch(Message);
+    if (Message.Msg == WM_KILLFOCUS && OnKillFocus) OnKillFocus();
+  }
+};
+
+// Focused() follows the focus messages instead of asking the system: it must
+// agree with GetFocus through moves between controls, to a window that is no
+// control and back, a focus moved on from the losing control's own handler,
+// and a focused control whose window is destroyed.
+TEST(FormFocusTest, FocusedAgreesWithTheSystemFocus) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 300, 100);
+  auto* a = new FocusProbe(&form);
+  a->SetParent(&form);
+  auto* b = new FocusProbe(&form);
+  b->SetParent(&form);
+  b->SetLeft(120);
+  form.SetActiveControl(a);
+  ShowAndActivate(&form);
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == a->Handle(); }));
+  const auto agree = [&] {
+    for (TWinControl* c : std::vector<TWinControl*>{&form, a, b})
+      if (c->Focused() != (c->HandleAllocated() && GetFocus() == c->Handle())) return false;
+    return true;
+  };
+  EXPECT_TRUE(a->Focused());
+  ::SetFocus(b->Handle());
+  EXPECT_TRUE(b->Focused() && agree());
+  HWND other = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 200, 50, 50, 20, form.Handle(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  ::SetFocus(other);
+  EXPECT_FALSE(b->Focused());
+  EXPECT_TRUE(agree());
+  ::SetFocus(a->Handle());
+  EXPECT_TRUE(a->Focused() && agree());
+  DestroyWindow(other);
+  ::SetFocus(nullptr);
+  EXPECT_FALSE(a->Focused());
+  EXPECT_TRUE(agree());
+  ::SetFocus(a->Handle());
+  a->OnKillFocus = [&] { ::SetFocus(b->Handle()); };
+  ::SetFocus(nullptr);
+  a->OnKillFocus = nullptr;
+  EXPECT_TRUE(b->Focused() && agree());
+  b->DestroyHandle();
+  EXPECT_TRUE(agree());
 }
 
 }  // namespace
