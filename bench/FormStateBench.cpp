@@ -11,9 +11,9 @@
 #include <functional>
 #include <vector>
 
+#include "bench/BenchSkin.h"
 #include "bench/BenchTiming.h"
 #include "classlib/Forms.h"
-#include "skin/SkinBuiltIn.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinLabels.h"
 #include "skinctrls/SkinPanels.h"
@@ -111,10 +111,8 @@ int PaintsOfOneMaximize(TForm* Form) {
 
 int wmain() {
   Application->Initialize();
-  auto* stored = new TspCompressedStoredSkin(nullptr);
-  LoadBuiltInSkin(stored);
-  auto* skin = new TspSkinData(nullptr);
-  skin->LoadCompressedStoredSkin(stored);
+  auto* stored = bench::NewBuiltInStoredSkin();
+  auto* skin = bench::NewSkinData(stored);
 
   double times[2] = {};
   int paints[2] = {};

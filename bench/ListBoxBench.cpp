@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSkin.h"
 #include "bench/BenchTiming.h"
 #include "classlib/Forms.h"
 #include "classlib/StdCtrls.h"
-#include "skin/SkinBuiltIn.h"
 #include "skin/SkinForm.h"
 #include "skininputs/SkinListBox.h"
 
@@ -79,10 +79,8 @@ TResult Run(TCustomListBox* List, TStrings* Items, HWND Window, const std::funct
 
 int wmain() {
   Application->Initialize();
-  auto* stored = new TspCompressedStoredSkin(nullptr);
-  LoadBuiltInSkin(stored);
-  auto* skin = new TspSkinData(nullptr);
-  skin->LoadCompressedStoredSkin(stored);
+  auto* stored = bench::NewBuiltInStoredSkin();
+  auto* skin = bench::NewSkinData(stored);
 
   auto* form = new TForm(nullptr);
   form->SetBounds(10, 10, 520, 460);

@@ -13,12 +13,12 @@
 #include <functional>
 #include <vector>
 
+#include "bench/BenchSkin.h"
 #include "bench/BenchTiming.h"
 #include "classlib/Bevel.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
 #include "classlib/StdCtrls.h"
-#include "skin/SkinBuiltIn.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinLabels.h"
 #include "skinctrls/SkinPanels.h"
@@ -150,10 +150,8 @@ void Settle() {
 
 int wmain() {
   Application->Initialize();
-  auto* stored = new TspCompressedStoredSkin(nullptr);
-  LoadBuiltInSkin(stored);
-  auto* skin = new TspSkinData(nullptr);
-  skin->LoadCompressedStoredSkin(stored);
+  auto* stored = bench::NewBuiltInStoredSkin();
+  auto* skin = bench::NewSkinData(stored);
   auto* bare = new TspSkinData(nullptr);  // bound to nothing: the load alone
 
   TForm* skinned = SkinnedForm(skin);

@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
+#include "bench/BenchSkin.h"
 #include "bench/BenchTiming.h"
 #include "classlib/Forms.h"
-#include "skin/SkinBuiltIn.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinListView.h"
 #include "skinctrls/SkinTreeView.h"
@@ -130,10 +130,8 @@ void SkinnedTree(TForm* Form, TspSkinData* Skin) {
 
 int wmain() {
   Application->Initialize();
-  auto* stored = new TspCompressedStoredSkin(nullptr);
-  LoadBuiltInSkin(stored);
-  auto* skin = new TspSkinData(nullptr);
-  skin->LoadCompressedStoredSkin(stored);
+  auto* stored = bench::NewBuiltInStoredSkin();
+  auto* skin = bench::NewSkinData(stored);
   auto* form = new TForm(nullptr);
   form->SetBounds(10, 10, 440, 560);
   (new TspSkinForm(form))->SetSkinData(skin);

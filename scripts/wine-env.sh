@@ -1,12 +1,16 @@
 # Sourced by the scripts that run Windows programs: a private Wine prefix under the
 # build folder, an Xvfb display when none is given, and a wineserver that stays up
-# for the whole run so that each program starts quickly.
+# for the whole run, with Wine's services and desktop, so that each program
+# starts quickly.
 # Expects BUILD_DIR to be set.
 
 export WINEDEBUG=-all
 export WINEPREFIX="$BUILD_DIR/wineprefix"
 export WINEARCH=win32
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No menu builder: Wine runs it on each new wineserver, and it would start
+# a desktop of its own (see start_wine) that lingers for a moment, long
+# enough to turn away the one that start_wine starts to last.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 wine_env_cleanup() {
   if [ -n "${SKINGUI_OWN_WINESERVER:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
@@ -78,4 +82,14 @@ start_wine() {
   local managed=Y
   [ -n "${SKINGUI_XVFB_PID:-}" ] && managed=N
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f </dev/null >/dev/null 2>&1 || true
+  # The desktop, also with no pipes attached. The first program to touch it
+  # (even one that only draws into bitmaps) would otherwise start Wine's
+  # desktop process, explorer.exe, which keeps that program's stderr, CTest's
+  # output pipe of its test, for as long as any program uses the desktop:
+  # CTest would wait for the test until the desktop had been idle for a
+  # second, often the end of the whole run, and a test run alone would wait
+  # that second each time. Started here, the desktop lasts as long as the
+  # wineserver, since `wine` stays beside explorer.exe and keeps the desktop
+  # in use; when a desktop is already up, this explorer.exe ends at once.
+  wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
 }
