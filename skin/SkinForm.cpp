@@ -241,6 +241,10 @@ void TspSkinForm::FormMessage(TMessage& Message) {
       SkinMenuClose();
       break;
     case MSG_BEFORE_SKIN_CHANGE:
+      // An open menu draws from the skin's records: it closes before they go.
+      if (FMenuLink && FMenuLink->MenuVisible() &&
+          FMenuLink->SkinData() == reinterpret_cast<TspSkinData*>(Message.WParam))
+        FMenuLink->CloseSkinMenu();
       if (IsOwnSkin(Message)) BeforeSkinChange();
       break;
     case MSG_AFTER_SKIN_CHANGE:

@@ -9,6 +9,7 @@
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinCheckRadio.h"
 #include "skinctrls/SkinLabels.h"
+#include "skinctrls/SkinMenus.h"
 #include "skinctrls/SkinTabs.h"
 #include "skininputs/SkinComboBox.h"
 #include "skininputs/SkinEdit.h"
@@ -27,12 +28,18 @@ LONG CALLBACK NoteFault(EXCEPTION_POINTERS* Info) {
   return EXCEPTION_CONTINUE_SEARCH;
 }
 
-// The forms drawn whole, frames and every child, at once whenever one of them
-// hears that the skin changed or has its frame or size changed: the moments
-// at which controls still hold what they took from the skin before.
+// Every shown window drawn whole, frames and children, at once whenever one
+// of the forms hears that the skin changed or has its frame changed: the
+// moments at which controls still hold what they took from the skin before.
 std::vector<HWND> gForms;
 bool gForcing = false;
 int gForced = 0;
+
+BOOL CALLBACK RedrawShown(HWND Window, LPARAM) {
+  if (IsWindowVisible(Window))
+    RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  return TRUE;
+}
 
 LRESULT CALLBACK ForcePaints(int Code, WPARAM W, LPARAM L) {
   const auto* m = reinterpret_cast<const CWPSTRUCT*>(L);
@@ -41,8 +48,8 @@ LRESULT CALLBACK ForcePaints(int Code, WPARAM W, LPARAM L) {
       std::find(gForms.begin(), gForms.end(), m->hwnd) != gForms.end()) {
     gForcing = true;
     ++gForced;
-    for (HWND form : gForms)
-      RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // The forms and every other window of the thread: open menus, hints.
+    EnumThreadWindows(GetCurrentThreadId(), RedrawShown, 0);
     gForcing = false;
   }
   return CallNextHookEx(nullptr, Code, W, L);
@@ -188,6 +195,33 @@ TEST_F(SkinSwitchPaints, EveryFormsControlsTakeTheNewSkin) {
   SwitchToNoSkin(skin);
   Settle();
   for (TspSkinEdit* edit : edits) EXPECT_EQ(edit->SkinIndex(), -1);
+  EXPECT_EQ(gFaults, faults);
+}
+
+}  // namespace
+
+namespace {
+
+// A menu open when the skin changes draws from the skin's records: it closes
+// first, and nothing of it draws from the freed records.
+TEST_F(SkinSwitchPaints, AMenuOpenAtASwitchClosesBeforeTheSkinGoes) {
+  const LONG faults = gFaults;
+  auto* popup = new TspSkinPopupMenu(owner);
+  popup->SetSkinData(skin);
+  for (const wchar_t* caption : {L"One", L"Two"}) {
+    auto* item = new TMenuItem(popup);
+    item->SetCaption(caption);
+    popup->Items()->Add(item);
+  }
+  auto* menu = dynamic_cast<TspSkinMenu*>(GetSkinForm(owner)->SkinMenu());
+  ASSERT_NE(menu, nullptr);
+  for (TspCompressedStoredSkin* next : {&dark, &light}) {
+    popup->Popup(120, 120);
+    ASSERT_TRUE(menu->MenuVisible());
+    skin->LoadCompressedStoredSkin(next);
+    EXPECT_FALSE(menu->MenuVisible());
+  }
+  Settle();
   EXPECT_EQ(gFaults, faults);
 }
 
