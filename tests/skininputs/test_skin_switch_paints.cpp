@@ -3,6 +3,8 @@
 // a second skinned form and on a form without a skinned form. No control may
 // draw from the old skin's records or pictures, and no control is left
 // without the new skin.
+#include <algorithm>
+
 #include "SkinInputTestUtils.h"
 #include "classlib/GuiCounts.h"
 #include "skin/SkinForm.h"
@@ -197,10 +199,6 @@ TEST_F(SkinSwitchPaints, EveryFormsControlsTakeTheNewSkin) {
   for (TspSkinEdit* edit : edits) EXPECT_EQ(edit->SkinIndex(), -1);
   EXPECT_EQ(gFaults, faults);
 }
-
-}  // namespace
-
-namespace {
 
 // A menu open when the skin changes draws from the skin's records: it closes
 // first, and nothing of it draws from the freed records.
