@@ -1,6 +1,7 @@
 // The skin data component: loading a stored skin and telling the forms.
 #include "skin/SkinData.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "classlib/Forms.h"
@@ -61,11 +62,33 @@ TspSkinData::TspSkinData(TComponent* AOwner)
 
 TspSkinData::~TspSkinData() {
   FEmpty = true;
-  ClearObjects();
+  // The controls hear of the component's end by the free notification.
+  FreeObjects();
+}
+
+std::vector<TspSkinLink*> TspSkinData::BoundLinks() const {
+  std::vector<TspSkinLink*> links;
+  if (Screen)
+    for (int i = 0; i < Screen->FormCount(); ++i) CollectSkinLinks(Screen->Forms(i), links);
+  links.erase(std::remove_if(links.begin(), links.end(),
+                             [this](const TspSkinLink* link) { return link->LinkedSkinData() != this; }),
+              links.end());
+  return links;
+}
+
+void TspSkinData::DropLinks() {
+  const bool empty = std::exchange(FEmpty, true);
+  for (TspSkinLink* link : BoundLinks()) link->DropSkin();
+  FEmpty = empty;
 }
 
 void TspSkinData::BroadcastMessage(unsigned Msg) {
   const WPARAM self = reinterpret_cast<WPARAM>(this);
+  // A control on a form without a skinned form, or whose skinned form takes
+  // another skin, hears of the change from nobody else.
+  if (Msg == MSG_SKIN_CHANGE_DONE)
+    for (TspSkinLink* link : BoundLinks())
+      if (link->SkinDropped()) link->TakeSkin();
   auto* ownerForm = dynamic_cast<TCustomForm*>(Owner());
   if (ownerForm) SendMessageW(ownerForm->Handle(), Msg, self, 1000);
   if (!Screen) return;
@@ -77,6 +100,11 @@ void TspSkinData::BroadcastMessage(unsigned Msg) {
 }
 
 void TspSkinData::ClearObjects() {
+  DropLinks();
+  FreeObjects();
+}
+
+void TspSkinData::FreeObjects() {
   ClearSections();
   ActivePictures.Clear();
 }
@@ -115,6 +143,7 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
   FSkinChanging = true;
   ++FLoadCount;
   BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+  DropLinks();
 
   // Colours, window records and the names list live as long as the component:
   // they take the new values and are handed to the fresh sections, which then

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "classlib/Graphics.h"
+#include "skin/SkinLink.h"
 #include "skin/SkinResStr.h"
 #include "skin/SkinSections.h"
 
@@ -54,10 +55,14 @@ class TspSkinData : public TComponent, public TspSkinSections {
   // The same from a .skn file; a missing file raises EFOpenError.
   void LoadFromCompressedFile(const String& FileName);
 
+  // Both first make every skinned control bound to the component let go of
+  // the records and pictures they free.
   void ClearObjects();
   void ClearAll();
   // Sends Msg to the owner form (when the owner is one), then to every other
-  // form of the screen, each send finished before the next begins.
+  // form of the screen, each send finished before the next begins. Before the
+  // forms hear that a change is done, the controls bound to the component
+  // that no form told of the new skin are told.
   void BroadcastMessage(unsigned Msg);
 
   // The five frame pictures live as long as the component; a load changes
@@ -73,6 +78,12 @@ class TspSkinData : public TComponent, public TspSkinSections {
  private:
   bool Designing() const { return ComponentState().Contains(csDesigning); }
   void LoadSkinListItem();
+  // The skinned controls of every form that are bound to this component.
+  std::vector<TspSkinLink*> BoundLinks() const;
+  // Each bound control reads the skin as empty and so keeps nothing of it.
+  void DropLinks();
+  // The records and active pictures freed, no control told.
+  void FreeObjects();
 
   bool FSkinnableForm = true;
   bool FEnableSkinEffects = true;

@@ -5,19 +5,6 @@
 #include "skin/SPUtils_layer.h"
 #include "skin/SkinMDITabs.h"
 
-namespace {
-
-// Every skinned control under Parent, parents before their children.
-void CollectSkinLinks(TWinControl* Parent, std::vector<TspSkinLink*>& Links) {
-  for (int i = 0; i < Parent->ControlCount(); ++i) {
-    TControl* control = Parent->Controls(i);
-    if (auto* link = dynamic_cast<TspSkinLink*>(control)) Links.push_back(link);
-    if (auto* container = dynamic_cast<TWinControl*>(control)) CollectSkinLinks(container, Links);
-  }
-}
-
-}  // namespace
-
 TspSkinForm::TspSkinForm(TComponent* AOwner) : TComponent(AOwner) {
   FForm = dynamic_cast<TCustomForm*>(AOwner);
   FMorphTimer = new TTimer(this);
@@ -177,7 +164,7 @@ void TspSkinForm::RelaySkinChange(TspSkinData* Changed) {
   std::vector<TspSkinLink*> links;
   CollectSkinLinks(FForm, links);
   for (TspSkinLink* link : links)
-    if (!Changed || link->LinkedSkinData() == Changed) link->ChangeSkinData();
+    if (!Changed || link->LinkedSkinData() == Changed) link->TakeSkin();
 }
 
 bool TspSkinForm::IsOwnSkin(const TMessage& Message) const {
@@ -202,8 +189,10 @@ void TspSkinForm::AfterSkinChange() {
   // the new frame and every control once when the change is done (1227), a
   // hidden one when it shows.
   FRedrawHeld = FForm && FForm->HandleAllocated() && IsWindowVisible(FForm->Handle());
-  ApplyFrame();
+  // The controls take the new skin before the frame changes: the new frame
+  // resizes and realigns them, and the system may make them draw then.
   RelaySkinChange(FSkinData);
+  ApplyFrame();
   if (FForm) UpdateStatusBarGrip(FForm->WindowState() == wsMaximized);
 }
 
@@ -252,6 +241,10 @@ void TspSkinForm::FormMessage(TMessage& Message) {
       SkinMenuClose();
       break;
     case MSG_BEFORE_SKIN_CHANGE:
+      // An open menu draws from the skin's records: it closes before they go.
+      if (FMenuLink && FMenuLink->MenuVisible() &&
+          FMenuLink->SkinData() == reinterpret_cast<TspSkinData*>(Message.WParam))
+        FMenuLink->CloseSkinMenu();
       if (IsOwnSkin(Message)) BeforeSkinChange();
       break;
     case MSG_AFTER_SKIN_CHANGE:

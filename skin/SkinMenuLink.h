@@ -30,6 +30,8 @@ class TspSkinMenuLink {
   virtual ~TspSkinMenuLink() = default;
   // A menu level is shown.
   virtual bool MenuVisible() const = 0;
+  // The skin data the open menu draws from.
+  virtual TspSkinData* SkinData() const = 0;
   virtual int LevelCount() const = 0;
   // Closes the whole menu and tells the form and the opening control.
   virtual void CloseSkinMenu() = 0;

@@ -69,8 +69,7 @@ class TspSkinBinding : public TspSkinLinked<TBase> {
   TCustomImageList* HintImageList() const { return FHintImageList; }
   void SetHintImageList(TCustomImageList* Value);
 
-  // Looks the record up by SkinDataName (SkinIndex, -1 for none).
-  virtual void GetSkinData() { this->LookUpIndex(); }
+  using TspSkinLinked<TBase>::GetSkinData;
   virtual void ClearSkinIndex() { FIndex = -1; }
   void ChangeSkinData() override;
   // Drops the kept look: whatever made the control invalidate itself may

@@ -55,7 +55,7 @@ class TspSkinStdLabel : public TspSkinLinked<TCustomLabel> {
   void DoDrawText(TRect& Rect, UINT Flags) override;
 
  private:
-  void GetSkinData();
+  void GetSkinData() override;
   void SetUpFont(TFont* Target) const;
   void SettingChanged();
 
@@ -130,7 +130,7 @@ class TspSkinButtonLabel : public TspSkinLinked<TGraphicControl> {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  void GetSkinData();
+  void GetSkinData() override;
   void SetUpFont(TFont* Target) const;
   TColor GlowColor() const;
   void DrawContent(TCanvas* Target);

@@ -33,8 +33,14 @@ class TspSkinLinked : public TBase, public TspSkinLink {
     TBase::Repaint();
   }
 
+  // Reads the record and what the control takes from it (its pictures among
+  // them) again; without a record the control keeps nothing of the skin.
+  virtual void GetSkinData() { LookUpIndex(); }
+
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Read while the skin data reads as empty: the record and pictures go.
+  void ForgetSkin() override { GetSkinData(); }
   bool Designing() const { return this->ComponentState().Contains(csDesigning); }
   // Looks the record up again by name (exact, case counts).
   void LookUpIndex();

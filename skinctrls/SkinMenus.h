@@ -53,7 +53,7 @@ class TspSkinMenu : public TComponent, public TspSkinMenuLink {
   bool Visible() const { return FVisible; }
   bool FirstShow() const { return FFirstShow; }
   TCustomForm* Form() const { return FForm; }
-  TspSkinData* SkinData() const { return FSkinData; }
+  TspSkinData* SkinData() const override { return FSkinData; }
   TControl* PopupControl() const { return FPopupControl; }
   TControl* LastPopupControl() const { return FLastPopupControl; }
   TspSkinMenuItem* PendingItem() const { return FPendingItem; }

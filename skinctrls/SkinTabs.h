@@ -123,7 +123,7 @@ class TspSkinPageControl : public TspSkinLinked<TPageControl> {
 
   // The record's values (SkinIndex -1: no skin).
   const TspTabSkin& Skin() const { return FSkin; }
-  void GetSkinData();
+  void GetSkinData() override;
   void ChangeSkinData() override;
 
   void SetItemSize(int AWidth, int AHeight);

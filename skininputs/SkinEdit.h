@@ -84,12 +84,8 @@ class TspSkinCustomEdit : public TspSkinLinked<TspCustomEdit> {
   void CreateHandleDone() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Reads the "edit" record; FIndex -1 without one.
-  void GetSkinData();
+  void GetSkinData() override;
   bool Skinned() const { return FIndex != -1; }
-  // The skin's picture may be drawn: not while the skin data is cleared or
-  // loading, when FPicture may already be freed (the system can send a frame
-  // or erase message then, before the change gives the edit its new record).
-  bool PaintsSkin() const { return Skinned() && FPicture && FSkinData && !FSkinData->Empty(); }
   // The font colour the state calls for.
   void SetFontColorByState();
   // The height the font calls for when UseSkinFont is off (or without a skin).

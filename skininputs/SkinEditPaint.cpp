@@ -31,7 +31,7 @@ void TspSkinCustomEdit::DrawFrame(TBitmap* B) {
   TCanvas* c = B->Canvas();
   const TEditLayout l = Layout();
   const bool active = FMouseIn || (HandleAllocated() && Focused());
-  if (!PaintsSkin()) {
+  if (!Skinned() || !FPicture) {
     c->Brush()->SetColor(FDefaultColor);
     c->FillRect(TRect(0, 0, w, h));
     TRect r(0, 0, FButtonMode ? l.Button.Left : w, h);
@@ -80,7 +80,7 @@ void TspSkinCustomEdit::PaintTextBackground(HDC DC) {
   if (w < 1 || h < 1) return;
   TBitmap b;
   b.SetSize(w, h);
-  if (!PaintsSkin()) {
+  if (!Skinned() || !FPicture) {
     b.Canvas()->Brush()->SetColor(FDefaultColor);
     b.Canvas()->FillRect(TRect(0, 0, w, h));
   } else {

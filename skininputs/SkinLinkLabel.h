@@ -37,7 +37,7 @@ class TspSkinLinkLabel : public TspSkinLinked<TCustomLabel> {
   void DoDrawText(TRect& Rect, UINT Flags) override;
 
  private:
-  void GetSkinData();
+  void GetSkinData() override;
 
   bool FGlowEffect = false;
   int FGlowSize = 7;

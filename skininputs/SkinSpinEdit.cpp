@@ -44,17 +44,21 @@ TspSkinSpinEdit::TspSkinSpinEdit(TComponent* AOwner)
   Layout();
 }
 
-TspSkinSpinEdit::~TspSkinSpinEdit() {
+TspSkinSpinEdit::~TspSkinSpinEdit() { TspSkinSpinEdit::BeforeDestruction(); }
+
+void TspSkinSpinEdit::BeforeDestruction() {
   FRepeat.Stop();
-  // The edit goes with its owner, after this part of the control: its
-  // last messages must not call back into it.
-  TspSkinNumEdit* edit = FEdit;
+  // The edit is a child, freed by the base: its last messages must not call
+  // back into this control, so its events come off first.
+  if (TspSkinNumEdit* edit = FEdit) {
+    edit->OnChange = nullptr;
+    edit->OnExit = edit->OnEnter = edit->OnMouseEnter = edit->OnMouseLeave = nullptr;
+    edit->OnUpClick = edit->OnDownClick = nullptr;
+    edit->OnKeyDown = edit->OnKeyUp = nullptr;
+    edit->OnKeyPress = nullptr;
+  }
+  TspSkinCustomControl::BeforeDestruction();
   FEdit = nullptr;
-  edit->OnChange = nullptr;
-  edit->OnExit = edit->OnEnter = edit->OnMouseEnter = edit->OnMouseLeave = nullptr;
-  edit->OnUpClick = edit->OnDownClick = nullptr;
-  edit->OnKeyDown = edit->OnKeyUp = nullptr;
-  edit->OnKeyPress = nullptr;
 }
 
 // ---------------------------------------------------------------------------

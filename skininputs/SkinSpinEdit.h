@@ -11,6 +11,7 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
  public:
   explicit TspSkinSpinEdit(TComponent* AOwner);
   ~TspSkinSpinEdit() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TspSkinSpinEdit"; }
 
   TColor DefaultColor() const { return FDefaultColor; }

@@ -353,6 +353,7 @@ class TRecordingSkinMenu : public TComponent, public TspSkinMenuLink {
  public:
   using TComponent::TComponent;
   bool MenuVisible() const override { return false; }
+  TspSkinData* SkinData() const override { return nullptr; }
   int LevelCount() const override { return 0; }
   void CloseSkinMenu() override {}
   void HandleMenuKey(uint16_t) override {}
