@@ -108,9 +108,10 @@ const TLaneLists& LaneLists() {
 // The bytes of the table where the weight may round wrongly, the nearest
 // kernel's elsewhere: pairs whose HalfDistance is at most `reach` take the
 // table's byte. With SSE2 the kernel mixes a chunk of the row in place while
-// every byte's cell and the positions of the marked ones are listed; the
-// listed bytes then take the table's, so that however many bytes are marked
-// no branch depends on them.
+// every byte's cell and the sixteen-byte blocks with marked bytes are listed;
+// then the positions of the marked bytes, and they take the table's. However
+// many bytes are marked, no branch depends on them; blocks without any cost
+// no listing of positions.
 void MixPatchedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int16_t K, int reach,
                    const uint8_t* table) {
   int i = 0;
@@ -133,13 +134,13 @@ void MixPatchedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n,
     _mm_storeu_si128(reinterpret_cast<__m128i*>(end), at);
     end += lists.Count[bits];
   };
+  uint32_t blocks[kChunk / 16];  // start x 65536 + marks of the blocks with any
   while (n - i >= 16) {
     const int len = std::min(kChunk, (n - i) & ~15);
     uint8_t* const o = old + i;
     const uint8_t* const w = nw + i;
-    uint16_t* end = marked;
-    __m128i base = zero;  // j in every lane
-    for (int j = 0; j < len; j += 16, base = _mm_add_epi16(base, _mm_set1_epi16(16))) {
+    int count = 0;
+    for (int j = 0; j < len; j += 16) {
       const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(o + j));
       const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(w + j));
       const __m128i al = _mm_unpacklo_epi8(a, zero), bl = _mm_unpacklo_epi8(b, zero);
@@ -150,6 +151,13 @@ void MixPatchedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n,
       _mm_store_si128(reinterpret_cast<__m128i*>(cells + j), _mm_unpacklo_epi8(a, d));
       _mm_store_si128(reinterpret_cast<__m128i*>(cells + j + 8), _mm_unpackhi_epi8(a, d));
       const unsigned bits = _mm_movemask_epi8(_mm_packs_epi16(marks(al, bl), marks(ah, bh)));
+      blocks[count] = static_cast<uint32_t>(j) << 16 | bits;
+      count += bits != 0;
+    }
+    uint16_t* end = marked;
+    for (int e = 0; e < count; ++e) {
+      const unsigned bits = blocks[e] & 0xFFFF;
+      const __m128i base = _mm_set1_epi16(static_cast<int16_t>(blocks[e] >> 16));
       list(lists.Low[bits & 0xFF], bits & 0xFF, base, end);
       list(lists.High[bits >> 8], bits >> 8, base, end);
     }
