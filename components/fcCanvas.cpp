@@ -3,9 +3,14 @@
 
 void fcSelectCanvasObjects(TCanvas* Canvas) {
   HDC dc = Canvas->Handle();
-  SelectObject(dc, Canvas->Pen()->Handle());
-  SelectObject(dc, Canvas->Font()->Handle());
-  SelectObject(dc, Canvas->Brush()->Handle());
+  // An object the DC holds already is not selected again: under Wine each
+  // selection of a font looks the font up anew.
+  auto select = [dc](HGDIOBJ Object, UINT Kind) {
+    if (GetCurrentObject(dc, Kind) != Object) SelectObject(dc, Object);
+  };
+  select(Canvas->Pen()->Handle(), OBJ_PEN);
+  select(Canvas->Font()->Handle(), OBJ_FONT);
+  select(Canvas->Brush()->Handle(), OBJ_BRUSH);
 }
 
 void fcDottedLine(TCanvas* Canvas, const TPoint& P1, const TPoint& P2) {

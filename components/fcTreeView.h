@@ -233,6 +233,9 @@ class TfcCustomTreeView : public TWinControl {
   bool HasStateSpace(TfcTreeNode* Node) const;
   TfcItemLayout ItemLayout(TfcTreeNode* Node, const TRect& T) const;
   bool ShownSelected(TfcTreeNode* Node, TfcItemStates State, bool DropHighlighted) const;
+  // What every item of a paint shares: indent, focus, drop target; the
+  // ancestors' lines are placed anew.
+  void StartItemPaint();
   void SortWhole(bool ByData);
   TfcTreeNode* RootAt(int Index) const;
   // The state image index the system item carries, -1 for none.
@@ -258,6 +261,10 @@ class TfcCustomTreeView : public TWinControl {
   int FPaintIndent = 19;
   // The line x of ancestors already placed in this paint.
   std::unordered_map<TfcTreeNode*, int> FLineX;
+  // Focus and drop target for the whole paint, looked at once: under Wine each
+  // look is a call to the window server, which every item would repeat.
+  bool FPaintFocused = false;
+  TfcTreeNode* FPaintDropTarget = nullptr;
 
  private:
   void CNNotify(TMessage& Message);

@@ -75,8 +75,7 @@ void TfcCustomTreeView::DoStartDrag(TDragObject*& DragObject) {
 
 void TfcCustomTreeView::MakeNodeDragImage(TfcTreeNode* Node) {
   const TRect t = Node->DisplayRect(true);
-  FPaintIndent = Indent();
-  FLineX.clear();
+  StartItemPaint();
   // From the check box or image to the end of the text; lines and buttons stay out.
   const TRect cell = fcCheckCell(ItemLayout(Node, t));
   const int left = std::max(0, cell.Right);

@@ -46,11 +46,18 @@ TfcItemLayout TfcCustomTreeView::ItemLayout(TfcTreeNode* Node, const TRect& T) c
 }
 
 bool TfcCustomTreeView::ShownSelected(TfcTreeNode* Node, TfcItemStates State, bool DropHighlighted) const {
-  TfcTreeNode* drop = DropTarget();
+  TfcTreeNode* drop = FPaintDropTarget;
   return (State.Contains(fcisSelected) && (!drop || drop == Node)) || DropHighlighted;
 }
 
 // ---- custom draw ----
+
+void TfcCustomTreeView::StartItemPaint() {
+  FPaintIndent = Indent();
+  FLineX.clear();
+  FPaintFocused = Focused();
+  FPaintDropTarget = DropTarget();
+}
 
 void TfcCustomTreeView::BeginPainting() {
   // A one-image state list stands for check boxes only: the shared list takes its place.
@@ -66,8 +73,7 @@ void TfcCustomTreeView::CustomDraw(TMessage& Message) {
   auto* cd = reinterpret_cast<NMTVCUSTOMDRAW*>(Message.LParam);
   switch (cd->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
-      FPaintIndent = Indent();
-      FLineX.clear();
+      StartItemPaint();
       FCanvas->SetPaintDC(cd->nmcd.hdc);
       FCanvas->SetFont(Font());
       FCanvas->Brush()->SetColor(FColor);
@@ -226,7 +232,7 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
   // Colours.
   RestoreFont(c->Font(), Font());
   c->Brush()->SetColor(FColor);
-  const bool focused = Focused();
+  const bool focused = FPaintFocused;
   const bool dropHighlighted = (itemState & TVIS_DROPHILITED) != 0;
   const bool shownSelected = ShownSelected(N, State, dropHighlighted);
   // A drop target shows wherever the mouse drags, focused tree or not.

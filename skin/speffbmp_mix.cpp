@@ -7,10 +7,6 @@
 
 #include "skin/speffbmp_simd.h"
 
-#if defined(_MSC_VER) && !defined(__clang__)
-#include <intrin.h>
-#endif
-
 namespace {
 
 // The fixed-point kernels round a + (b - a) x K / 32768, K below 32768 so
@@ -74,30 +70,56 @@ void MixRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int16_
 // a whole number and a half.
 int HalfDistance(int d, int K) { return std::abs(((2 * d * K) & 0xFFFF) - 0x8000); }
 
+// The patched rows' cell of old byte a and new byte b: the difference modulo
+// 256 picks the row and a the column. Modulo 256 loses nothing, since a and
+// the difference then give b; it keeps the cells of one difference together,
+// so that the few rows of the marked differences stay in the first-level cache.
+inline int PatchCell(int a, int b) { return ((b - a) & 0xFF) << 8 | a; }
+
 void MixTableRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, const uint8_t* __restrict table) {
   for (int i = 0; i < n; ++i) old[i] = table[old[i] * 256 + nw[i]];
 }
 
 #if SP_SSE2
-// Index of the lowest set bit of a nonzero value.
-inline int LowestBit(unsigned v) {
-#if defined(_MSC_VER) && !defined(__clang__)
-  unsigned long i;
-  _BitScanForward(&i, v);
-  return static_cast<int>(i);
-#else
-  return __builtin_ctz(v);
-#endif
+// For each byte value m, the numbers of its set bits in rising order as 16-bit
+// lanes (the rest zero), once as they are and once plus eight, and their
+// count: turn a mask of marked lanes into a list of them without a branch.
+struct TLaneLists {
+  alignas(16) uint16_t Low[256][8];
+  alignas(16) uint16_t High[256][8];
+  uint8_t Count[256];
+};
+
+const TLaneLists& LaneLists() {
+  static const TLaneLists lists = [] {
+    TLaneLists l{};
+    for (int m = 0; m < 256; ++m)
+      for (int bit = 0; bit < 8; ++bit)
+        if (m >> bit & 1) {
+          l.Low[m][l.Count[m]] = static_cast<uint16_t>(bit);
+          l.High[m][l.Count[m]++] = static_cast<uint16_t>(bit + 8);
+        }
+    return l;
+  }();
+  return lists;
 }
 #endif
 
 // The bytes of the table where the weight may round wrongly, the nearest
 // kernel's elsewhere: pairs whose HalfDistance is at most `reach` take the
-// table's byte.
+// table's byte. With SSE2 the kernel mixes a chunk of the row in place while
+// every byte's cell and the sixteen-byte blocks with marked bytes are listed;
+// then the positions of the marked bytes, and they take the table's. However
+// many bytes are marked, no branch depends on them; blocks without any cost
+// no listing of positions.
 void MixPatchedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n, int16_t K, int reach,
                    const uint8_t* table) {
   int i = 0;
 #if SP_SSE2
+  constexpr int kChunk = 1024;
+  alignas(16) uint16_t cells[kChunk];       // the table's cell of each byte
+  alignas(16) uint16_t marked[kChunk + 8];  // a list's eight slots may reach past its end
+  const TLaneLists& lists = LaneLists();
   const __m128i zero = _mm_setzero_si128(), weight = _mm_set1_epi16(K);
   const __m128i shift = _mm_set1_epi16(static_cast<int16_t>(reach - 0x8000));
   const __m128i span = _mm_set1_epi16(static_cast<int16_t>(2 * reach));
@@ -106,26 +128,46 @@ void MixPatchedRow(uint8_t* __restrict old, const uint8_t* __restrict nw, int n,
     const __m128i lo = _mm_mullo_epi16(_mm_slli_epi16(_mm_sub_epi16(b, a), 1), weight);
     return _mm_cmpeq_epi16(_mm_subs_epu16(_mm_add_epi16(lo, shift), span), zero);
   };
-  for (; i + 16 <= n; i += 16) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(old + i));
-    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(nw + i));
-    const __m128i al = _mm_unpacklo_epi8(a, zero), bl = _mm_unpacklo_epi8(b, zero);
-    const __m128i ah = _mm_unpackhi_epi8(a, zero), bh = _mm_unpackhi_epi8(b, zero);
-    const __m128i mixed = _mm_packus_epi16(NearestKernel::Eight(al, bl, weight), NearestKernel::Eight(ah, bh, weight));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(old + i), mixed);
-    unsigned marked = _mm_movemask_epi8(_mm_packs_epi16(marks(al, bl), marks(ah, bh)));
-    if (marked == 0) continue;
-    uint8_t olds[16];
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(olds), a);
-    for (; marked != 0; marked &= marked - 1) {
-      const int j = LowestBit(marked);
-      old[i + j] = table[olds[j] * 256 + nw[i + j]];
+  // Appends the chunk positions base + lane of the set bits of `bits`.
+  auto list = [&](const uint16_t* lanes, unsigned bits, __m128i base, uint16_t*& end) {
+    const __m128i at = _mm_add_epi16(_mm_load_si128(reinterpret_cast<const __m128i*>(lanes)), base);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(end), at);
+    end += lists.Count[bits];
+  };
+  uint32_t blocks[kChunk / 16];  // start x 65536 + marks of the blocks with any
+  while (n - i >= 16) {
+    const int len = std::min(kChunk, (n - i) & ~15);
+    uint8_t* const o = old + i;
+    const uint8_t* const w = nw + i;
+    int count = 0;
+    for (int j = 0; j < len; j += 16) {
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(o + j));
+      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(w + j));
+      const __m128i al = _mm_unpacklo_epi8(a, zero), bl = _mm_unpacklo_epi8(b, zero);
+      const __m128i ah = _mm_unpackhi_epi8(a, zero), bh = _mm_unpackhi_epi8(b, zero);
+      const __m128i mix = _mm_packus_epi16(NearestKernel::Eight(al, bl, weight), NearestKernel::Eight(ah, bh, weight));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(o + j), mix);
+      const __m128i d = _mm_sub_epi8(b, a);
+      _mm_store_si128(reinterpret_cast<__m128i*>(cells + j), _mm_unpacklo_epi8(a, d));
+      _mm_store_si128(reinterpret_cast<__m128i*>(cells + j + 8), _mm_unpackhi_epi8(a, d));
+      const unsigned bits = _mm_movemask_epi8(_mm_packs_epi16(marks(al, bl), marks(ah, bh)));
+      blocks[count] = static_cast<uint32_t>(j) << 16 | bits;
+      count += bits != 0;
     }
+    uint16_t* end = marked;
+    for (int e = 0; e < count; ++e) {
+      const unsigned bits = blocks[e] & 0xFFFF;
+      const __m128i base = _mm_set1_epi16(static_cast<int16_t>(blocks[e] >> 16));
+      list(lists.Low[bits & 0xFF], bits & 0xFF, base, end);
+      list(lists.High[bits >> 8], bits >> 8, base, end);
+    }
+    for (const uint16_t* p = marked; p != end; ++p) o[*p] = table[cells[*p]];
+    i += len;
   }
 #endif
   for (; i < n; ++i) {
     const bool marked = HalfDistance(nw[i] - old[i], K) <= reach;
-    old[i] = marked ? table[old[i] * 256 + nw[i]] : NearestKernel::One(old[i], nw[i], K);
+    old[i] = marked ? table[PatchCell(old[i], nw[i])] : NearestKernel::One(old[i], nw[i], K);
   }
 }
 
@@ -171,19 +213,18 @@ TspRowMixer::TspRowMixer(double k) {
     FPath = mpNearest;
     return;
   }
-  // Each marked difference costs a look-up and a mispredicted branch or two:
-  // with more than a few of them the table alone is faster.
-  int marked = 0;
-  for (int d = 1; d <= 255; ++d) marked += HalfDistance(d, K) <= FReach;
-  FPath = SP_SSE2 && FReach < 0x4000 && marked <= 8 ? mpPatched : mpTable;
+  // Without SSE2 a table look-up for every byte is the fastest way; with it
+  // the kernel and look-ups of the marked bytes only, even when half of the
+  // differences are marked.
+  FPath = SP_SSE2 && FReach < 0x4000 ? mpPatched : mpTable;
   FTable.resize(256 * 256);
   if (FPath == mpPatched) {
     // Only the pairs of the marked differences are looked up.
     for (int d = 1; d <= 255; ++d)
       if (HalfDistance(d, K) <= FReach)
         for (int a = 0; a + d < 256; ++a) {
-          FTable[a * 256 + a + d] = MixByFormula(a, a + d, k);
-          FTable[(a + d) * 256 + a] = MixByFormula(a + d, a, k);
+          FTable[PatchCell(a, a + d)] = MixByFormula(a, a + d, k);
+          FTable[PatchCell(a + d, a)] = MixByFormula(a + d, a, k);
         }
     return;
   }

@@ -33,5 +33,5 @@ class TspRowMixer {
   TspMixPath FPath = mpNothing;
   int16_t FK = 0;               // weight of New in 1/32768 steps
   int FReach = 0;               // see mpPatched
-  std::vector<uint8_t> FTable;  // the formula's byte at [a x 256 + b]
+  std::vector<uint8_t> FTable;  // the formula's bytes: [a x 256 + b], or PatchCell for mpPatched
 };
