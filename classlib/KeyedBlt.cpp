@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "classlib/Graphics.h"
+
 namespace {
 
 // A memory DC with a bitmap selected, kept and grown as copies need.
 struct TKeptSurface {
   HDC DC = nullptr;
-  HBITMAP Bitmap = nullptr, Original = nullptr;
+  HBITMAP Bitmap = nullptr;
   int Width = 0, Height = 0;
 
   bool Fit(int W, int H, bool Monochrome) {
@@ -18,21 +20,13 @@ struct TKeptSurface {
     if (Monochrome) {
       bitmap = CreateBitmap(w, h, 1, 1, nullptr);
     } else {
-      BITMAPINFO info = {};
-      info.bmiHeader.biSize = sizeof(info.bmiHeader);
-      info.bmiHeader.biWidth = w;
-      info.bmiHeader.biHeight = -h;
-      info.bmiHeader.biPlanes = 1;
-      info.bmiHeader.biBitCount = 32;
+      const BITMAPINFO info = TopDownBitmapInfo(w, h, 32);
       void* bits = nullptr;
       bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     }
     if (!bitmap) return false;
-    HBITMAP old = static_cast<HBITMAP>(SelectObject(DC, bitmap));
-    if (Bitmap)
-      DeleteObject(Bitmap);
-    else
-      Original = old;
+    SelectObject(DC, bitmap);
+    if (Bitmap) DeleteObject(Bitmap);  // the DC's first, stock bitmap is not ours to free
     Bitmap = bitmap;
     Width = w;
     Height = h;
