@@ -233,7 +233,7 @@ class TfcCustomTreeView : public TWinControl {
   bool HasStateSpace(TfcTreeNode* Node) const;
   TfcItemLayout ItemLayout(TfcTreeNode* Node, const TRect& T) const;
   bool ShownSelected(TfcTreeNode* Node, TfcItemStates State, bool DropHighlighted) const;
-  // What every item of a paint shares: indent, focus, drop target; the
+  // What every item of a paint shares: indent and drop target; the
   // ancestors' lines are placed anew.
   void StartItemPaint();
   void SortWhole(bool ByData);
@@ -261,9 +261,8 @@ class TfcCustomTreeView : public TWinControl {
   int FPaintIndent = 19;
   // The line x of ancestors already placed in this paint.
   std::unordered_map<TfcTreeNode*, int> FLineX;
-  // Focus and drop target for the whole paint, looked at once: under Wine each
-  // look is a call to the window server, which every item would repeat.
-  bool FPaintFocused = false;
+  // The drop target for the whole paint, asked once: each question is a
+  // message to the tree control, which every item would repeat.
   TfcTreeNode* FPaintDropTarget = nullptr;
 
  private:

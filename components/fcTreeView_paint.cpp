@@ -55,7 +55,6 @@ bool TfcCustomTreeView::ShownSelected(TfcTreeNode* Node, TfcItemStates State, bo
 void TfcCustomTreeView::StartItemPaint() {
   FPaintIndent = Indent();
   FLineX.clear();
-  FPaintFocused = Focused();
   FPaintDropTarget = DropTarget();
 }
 
@@ -232,7 +231,7 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
   // Colours.
   RestoreFont(c->Font(), Font());
   c->Brush()->SetColor(FColor);
-  const bool focused = FPaintFocused;
+  const bool focused = Focused();
   const bool dropHighlighted = (itemState & TVIS_DROPHILITED) != 0;
   const bool shownSelected = ShownSelected(N, State, dropHighlighted);
   // A drop target shows wherever the mouse drags, focused tree or not.
