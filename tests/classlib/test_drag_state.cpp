@@ -23,7 +23,12 @@ struct Client : TDragTracker::TClient {
   std::function<void(const std::string&)> During;
   TDragTracker* Tracker = nullptr;
 
-  TObject* FindTarget(const TPoint& P) override { return P.X < 100 ? &A : P.X < 200 ? &B : nullptr; }
+  std::function<void()> DuringFind;
+
+  TObject* FindTarget(const TPoint& P) override {
+    if (DuringFind) DuringFind();
+    return P.X < 100 ? &A : P.X < 200 ? &B : nullptr;
+  }
   void StartDrag(const TPoint&) override { Note("start"); }
   bool DragOver(TObject* T, const TPoint&, TDragState S) override {
     static const char* const kStates[] = {"enter", "leave", "move"};
@@ -56,6 +61,14 @@ TEST(DragThreshold, CountsEitherAxis) {
   EXPECT_TRUE(DragThresholdPassed(TPoint(10, 10), TPoint(15, 10), 5));
   EXPECT_TRUE(DragThresholdPassed(TPoint(10, 10), TPoint(10, 5), 5));
   EXPECT_TRUE(DragThresholdPassed(TPoint(10, 10), TPoint(10, 10), 0));
+}
+
+TEST_F(TrackerTest, AThresholdOfZeroStartsOnTheFirstMove) {
+  tracker.Begin(TPoint(50, 50), false, 0);
+  EXPECT_EQ(TDragTracker::dpPending, tracker.Phase());
+  tracker.Move(TPoint(51, 50));
+  EXPECT_TRUE(tracker.Dragging());
+  EXPECT_EQ("start a.enter a.move yes", client.Joined());
 }
 
 TEST_F(TrackerTest, WaitsForTheThresholdThenRaisesEachEventOnce) {
@@ -109,6 +122,8 @@ TEST_F(TrackerTest, CancelEndsWithoutDropAndEndingTwiceDoesNothing) {
   tracker.End(true);
   tracker.Move(TPoint(150, 0));
   EXPECT_EQ("start a.enter a.move yes a.leave end", client.Joined());
+  EXPECT_EQ(nullptr, tracker.Target());
+  EXPECT_FALSE(tracker.Accepted());
   // A waiting drag stops silently.
   client.Log.clear();
   tracker.Begin(TPoint(10, 0), false, -1);
@@ -154,6 +169,47 @@ TEST_F(TrackerTest, TargetsAndSourcesThatGoAway) {
   tracker.Move(TPoint(150, 0));
   tracker.Abandon();
   EXPECT_EQ("start a.enter a.move yes b.enter b.move yes b.leave", client.Joined());
+  EXPECT_EQ(TDragTracker::dpIdle, tracker.Phase());
+  EXPECT_EQ(nullptr, tracker.Target());
+  EXPECT_FALSE(tracker.Accepted());
+}
+
+TEST_F(TrackerTest, CallsOutOfTurnAreIgnored) {
+  // A release with no drag, and a second press during a drag.
+  EXPECT_FALSE(tracker.Release(TPoint(10, 0)));
+  tracker.Begin(TPoint(10, 0), true, -1);
+  tracker.Begin(TPoint(150, 0), true, -1);
+  EXPECT_EQ(&client.A, tracker.Target());
+  tracker.Release(TPoint(10, 0));
+  EXPECT_EQ("start a.enter a.move yes a.leave a.drop end.a", client.Joined());
+  EXPECT_FALSE(tracker.Release(TPoint(10, 0)));
+  // Abandoned over no target, or while still waiting: nothing to leave.
+  client.Log.clear();
+  tracker.Begin(TPoint(300, 0), true, -1);
+  tracker.Abandon();
+  tracker.Begin(TPoint(10, 0), false, -1);
+  tracker.Abandon();
+  EXPECT_EQ("start no", client.Joined());
+  EXPECT_EQ(TDragTracker::dpIdle, tracker.Phase());
+}
+
+TEST_F(TrackerTest, EndingDuringTheTargetSearchOrTheDrop) {
+  // The drag ended while the target under the mouse was looked for: that
+  // target hears nothing.
+  tracker.Begin(TPoint(10, 0), true, -1);
+  client.DuringFind = [&] { tracker.End(false); };
+  tracker.Move(TPoint(150, 0));
+  client.DuringFind = nullptr;
+  EXPECT_EQ("start a.enter a.move yes a.leave end", client.Joined());
+  // The source abandoned by the drop: no end follows, and no target remains.
+  client.Log.clear();
+  client.During = [&](const std::string& E) {
+    if (E == "a.drop") tracker.Abandon();
+  };
+  tracker.Begin(TPoint(10, 0), true, -1);
+  tracker.Release(TPoint(10, 0));
+  EXPECT_EQ("start a.enter a.move yes a.leave a.drop", client.Joined());
+  EXPECT_EQ(nullptr, tracker.Target());
   EXPECT_EQ(TDragTracker::dpIdle, tracker.Phase());
 }
 

@@ -75,6 +75,11 @@ TEST(fcTreeRules, CentreExpandBoxAndCheckGlyph) {
   EXPECT_EQ(fcExpandBox(TPoint(10, 10), 24, q), TRect(4, 4, 17, 17));
   EXPECT_EQ(q, 3);
   EXPECT_EQ(fcCheckGlyphBox(TRect(0, 0, 19, 16)), TRect(20, 2, 33, 15));
+  // Rows under 16 pixels get a smaller glyph, centred on the row; taller rows
+  // keep the 16-pixel one.
+  EXPECT_EQ(fcCheckGlyphBox(TRect(0, 0, 19, 12)), TRect(20, 1, 31, 12));
+  EXPECT_EQ(fcCheckGlyphBox(TRect(0, 0, 19, 10)), TRect(20, 2, 29, 11));
+  EXPECT_EQ(fcCheckGlyphBox(TRect(0, 0, 19, 40)).Height(), 13);
 }
 
 TEST(fcTreeRules, WrappedSearchAndPages) {

@@ -67,6 +67,38 @@ TEST(CompositionPlan, TilesRepeatAndTheLastIsCut) {
   EXPECT_TRUE(ops.empty());
 }
 
+TEST(CompositionPlan, OnePixelPiecesTileOneColumnOrRowAtATime) {
+  std::vector<TspDrawOp> ops;
+  AppendTiles(ops, TRect(4, 2, 5, 6), 10, 13, 0, 4, true);
+  ASSERT_EQ(ops.size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(ops[i], CopyOf(TRect(4, 2, 5, 6), TRect(10 + i, 0, 11 + i, 4))) << i;
+  ops.clear();
+  AppendTiles(ops, TRect(0, 7, 3, 8), 0, 2, 5, 8, false);
+  ASSERT_EQ(ops.size(), 2u);
+  EXPECT_EQ(ops[1], CopyOf(TRect(0, 7, 3, 8), TRect(5, 1, 8, 2)));
+}
+
+TEST(CompositionPlan, PieceFillsReadTheirOwnPixelsAndSkipEmptyPieces) {
+  // A 3 x 2 piece at (7, 3) of the picture tiled over 7 x 3: the copies read
+  // the piece's own columns and rows, the last ones cut.
+  TspComposition c = PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), false, 0);
+  EXPECT_EQ(c.Width, 7);
+  EXPECT_EQ(c.Height, 3);
+  ASSERT_EQ(c.Ops.size(), 6u);
+  EXPECT_EQ(c.Ops.front(), CopyOf(TRect(7, 3, 10, 5), TRect(0, 0, 3, 2)));
+  EXPECT_EQ(c.Ops[1], CopyOf(TRect(7, 3, 10, 4), TRect(0, 2, 3, 3)));
+  EXPECT_EQ(c.Ops.back(), CopyOf(TRect(7, 3, 8, 4), TRect(6, 2, 7, 3)));
+  c = PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), true, 0);
+  ASSERT_EQ(c.Ops.size(), 1u);
+  EXPECT_EQ(c.Ops[0].Source, TRect(7, 3, 10, 5));
+  // A piece without width or height fills nothing, however tall or wide it is.
+  for (bool stretch : {false, true})
+    for (uint8_t type = 0; type < 3; ++type) {
+      EXPECT_TRUE(PlanPieceFill(TRect(5, 0, 5, 10), TRect(0, 0, 20, 20), stretch, type).Ops.empty());
+      EXPECT_TRUE(PlanPieceFill(TRect(0, 5, 10, 5), TRect(0, 0, 20, 20), stretch, type).Ops.empty());
+    }
+}
+
 TEST(CompositionPlan, DesignSizeReproducesTheSkinRect) {
   FrameSkin s;
   for (int flags = 0; flags < 64; ++flags) {
@@ -157,6 +189,12 @@ TEST(CompositionPlan, DegenerateOrEmptySourceOnlySizes) {
   EXPECT_EQ(c.Width, 40);
   EXPECT_TRUE(c.Ops.empty());
   EXPECT_TRUE(PlanSkinImage(s.Old, s.Old, s.R, 30, 20, f, true).Ops.empty());
+  // The same for the image open to the right.
+  c = PlanSkinImage3(s.Old, s.At(50, 20), s.R, 50, 20, f, true);
+  EXPECT_TRUE(c.Apply);
+  EXPECT_EQ(c.Width, 50);
+  EXPECT_TRUE(c.Ops.empty());
+  EXPECT_TRUE(PlanSkinImage3(flat, flat, s.R, 50, 20, f, false).Ops.empty());
 }
 
 TEST(CompositionPlan, ClientStretchTypes) {
@@ -205,10 +243,22 @@ TEST(CompositionPlan, OpenToTheRight) {
 TEST(CompositionPlan, OffsetsMakePlainCorners) {
   TspSkinGeometry o, n;
   OffsetsGeometry(TRect(0, 0, 20, 10), TRect(3, 2, 17, 8), 50, 30, o, n);
+  // Each corner point keeps its own corner of the client.
+  EXPECT_EQ(o.CL, TRect(3, 2, 17, 8));
+  EXPECT_EQ(o.LT, TPoint(3, 2));
+  EXPECT_EQ(o.RT, TPoint(17, 2));
+  EXPECT_EQ(o.LB, TPoint(3, 8));
   EXPECT_EQ(o.RB, TPoint(17, 8));
   EXPECT_EQ(n.CL, TRect(3, 2, 47, 28));
+  EXPECT_EQ(n.LT, TPoint(3, 2));
   EXPECT_EQ(n.RT, TPoint(47, 2));
   EXPECT_EQ(n.LB, TPoint(3, 28));
+  EXPECT_EQ(n.RB, TPoint(47, 28));
+  // The plan made from them keeps the top-left corner piece where it was.
+  TspNineFlags f;
+  const TspComposition c = PlanSkinImage(o, n, TRect(100, 50, 120, 60), 50, 30, f, false);
+  EXPECT_NE(std::find(c.Ops.begin(), c.Ops.end(), CopyOf(TRect(100, 50, 103, 52), TRect(0, 0, 3, 2))), c.Ops.end());
+  EXPECT_EQ(Covered(c).size(), 50u * 30);
 }
 
 TEST(CompositionPlan, ThreePieceImages) {

@@ -72,6 +72,15 @@ TEST(ScrollBarLayout, ThumbFollowsThePage) {
   TspScrollBarLayout big = LayoutScrollBar(true, 200, 19, Range(0, 9, 50, 0), nullptr, 0);
   EXPECT_GE(big.Parts[0].Left, big.Track.Left);
   EXPECT_LE(big.Parts[0].Right, big.Track.Right);
+  // At the last page the thumb reaches the end of the track, halfway it is
+  // in the middle; the same with a range that does not start at 0.
+  EXPECT_DOUBLE_EQ(ScrollRatio(91, 0, 100, 10, true), 1);
+  EXPECT_DOUBLE_EQ(ScrollRatio(15, 10, 29, 10, false), 0.5);
+  const TspScrollBarLayout last = LayoutScrollBar(true, 200, 19, Range(0, 100, 10, 91), nullptr, 0);
+  EXPECT_EQ(last.Parts[0], TRect(167, 1, 183, 18));
+  const TspScrollBarLayout middle = LayoutScrollBar(false, 19, 150, Range(10, 29, 10, 15), nullptr, 0);
+  EXPECT_EQ(middle.Track, TRect(1, 17, 18, 133));
+  EXPECT_EQ(middle.Parts[0].Top - middle.Track.Top, middle.Track.Bottom - middle.Parts[0].Bottom);
 }
 
 TEST(ScrollBarLayout, EmptyRangeFillsTheTrack) {
@@ -156,6 +165,20 @@ TEST(TrackBar, ValueClampsToTheEnds) {
   EXPECT_EQ(ClampTrackValue(150, 0, 100), 100);
   EXPECT_EQ(ClampTrackValue(-1, 0, 100), 0);
   EXPECT_EQ(TrackValueFromOffset(5, 10, 10, 3, 9), 3);
+}
+
+TEST(TrackBar, DraggingARangeThatDoesNotStartAtZero) {
+  // Min 10, Max 20 over 100 pixels of travel.
+  EXPECT_EQ(TrackValueFromOffset(0, 10, 110, 10, 20), 10);
+  EXPECT_EQ(TrackValueFromOffset(50, 10, 110, 10, 20), 15);
+  EXPECT_EQ(TrackValueFromOffset(100, 10, 110, 10, 20), 20);
+  EXPECT_EQ(TrackValueFromOffset(300, 10, 110, 10, 20), 20);
+  // The thumb laid out for a value gives that value back when dragged there.
+  const TRect track(2, 2, 98, 18);
+  for (int v = 10; v <= 20; ++v) {
+    const TspTrackThumb t = LayoutTrackThumb(false, track, 8, 16, v, 10, 20);
+    EXPECT_EQ(TrackValueFromOffset(t.Offset, t.TravelStart, t.TravelEnd, 10, 20), v);
+  }
 }
 
 }  // namespace

@@ -107,4 +107,20 @@ TEST(SkinMenuGeometry, KeyboardSearchSkipsAndWrapsOnlyAtTheEnds) {
   EXPECT_EQ(FindMenuSelectable({}, -1, true), -1);
 }
 
+TEST(SkinMenuGeometry, AGrownFrameMovesItsPointsWithTheSides) {
+  // A 100 x 60 frame picture shown at 160 x 90.
+  const TspMovedFrame f = MoveFrameToSize(TPoint(10, 8), TPoint(90, 8), TPoint(10, 52), TPoint(90, 52),
+                                          TRect(4, 6, 96, 56), 100, 60, 160, 90);
+  EXPECT_EQ(f.LT, TPoint(10, 8));
+  EXPECT_EQ(f.RT, TPoint(150, 8));
+  EXPECT_EQ(f.LB, TPoint(10, 82));
+  EXPECT_EQ(f.RB, TPoint(150, 82));
+  EXPECT_EQ(f.Client, TRect(4, 6, 156, 86));
+  // Smaller than the picture the far points come in.
+  const TspMovedFrame g = MoveFrameToSize(TPoint(10, 8), TPoint(90, 8), TPoint(10, 52), TPoint(90, 52),
+                                          TRect(4, 6, 96, 56), 100, 60, 80, 50);
+  EXPECT_EQ(g.RB, TPoint(70, 42));
+  EXPECT_EQ(g.Client, TRect(4, 6, 76, 46));
+}
+
 }  // namespace

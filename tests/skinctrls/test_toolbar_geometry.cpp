@@ -90,6 +90,14 @@ TEST(ToolBarScroll, ScrolledBarGivesBackRoomWhenItGrowsOrTheContentShrinks) {
   EXPECT_EQ(LayoutToolBarScroll(s, 200, 250), 50);
   EXPECT_EQ(s.Position, 250);
   EXPECT_EQ(s.Growth, 0);
+  // Laid out again wider, with nothing gone and no growth noted (the children
+  // came 50 back, so the content ends at 250): the offset stays.
+  {
+    TspToolBarScroll same = s;
+    EXPECT_EQ(LayoutToolBarScroll(same, 250, 260), 0);
+    EXPECT_EQ(same.Position, 250);
+    EXPECT_TRUE(same.Shown);
+  }
   // A child at the end went away: the content ends 40 pixels earlier.
   EXPECT_EQ(LayoutToolBarScroll(s, 210, 250), 40);
   EXPECT_EQ(s.Position, 210);

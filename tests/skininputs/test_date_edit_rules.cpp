@@ -126,7 +126,19 @@ TEST_F(DateFormatTest, ImpossibleDatesConvertToNothing) {
   EXPECT_TRUE(TryDateTextToDate(L, L"29-feb-2024", d));
   EXPECT_EQ(d, EncodeDate(2024, 2, 29));
   EXPECT_FALSE(TryDateTextToDate(L, L"31-Feb-2024", d));
+  // A year, a month name or a day that is no number or name is no date.
+  for (const wchar_t* text : {L"12-Mar-x", L"12-Mar-", L"12-Max-2024", L"0-Mar-2024", L"x-Mar-2024"})
+    EXPECT_FALSE(TryDateTextToDate(L, text, d)) << text;
   EXPECT_EQ(d, EncodeDate(2024, 2, 29));
+}
+
+TEST_F(DateFormatTest, TextsSplitAtTheSeparatorIntoAtMostThreeFields) {
+  Use(L"dd/mm/yyyy", L'-');
+  EXPECT_EQ(SplitDateText(L"12"), (TDateFields{L"12", L"", L""}));
+  EXPECT_EQ(SplitDateText(L"12-3"), (TDateFields{L"12", L"3", L""}));
+  EXPECT_EQ(SplitDateText(L"12-3-2024"), (TDateFields{L"12", L"3", L"2024"}));
+  EXPECT_EQ(SplitDateText(L"1-2-3-4"), (TDateFields{L"1", L"2", L"3-4"}));
+  EXPECT_EQ(SplitDateText(L""), (TDateFields{L"", L"", L""}));
 }
 
 TEST_F(DateFormatTest, TwoDigitYearsShareTheCenturyWindow) {

@@ -69,6 +69,8 @@ TEST(NumberRules, LimitsAndWhenTypedTextIsRewritten) {
   EXPECT_FALSE(NumberNeedsRewrite(15, 15, 10, 99));
   // A negative number below a positive minimum can never come back.
   EXPECT_TRUE(NumberNeedsRewrite(-1, 10, 10, 99));
+  EXPECT_TRUE(NumberNeedsRewrite(-1, 1, 1, 99));
+  EXPECT_TRUE(NumberNeedsRewrite(-7, 1, 1, 1000));
   // Negative range: -5 typed toward -10..-20 stays (more digits reach it)...
   EXPECT_FALSE(NumberNeedsRewrite(-5, -10, -20, -10));
   // ...and one already in range is left alone.
