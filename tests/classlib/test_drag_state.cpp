@@ -175,8 +175,14 @@ TEST_F(TrackerTest, TargetsAndSourcesThatGoAway) {
 }
 
 TEST_F(TrackerTest, CallsOutOfTurnAreIgnored) {
-  // A release with no drag, and a second press during a drag.
+  // A move and a release with no drag ask nothing; a second press during a
+  // drag changes nothing.
+  int finds = 0;
+  client.DuringFind = [&] { ++finds; };
+  tracker.Move(TPoint(10, 0));
   EXPECT_FALSE(tracker.Release(TPoint(10, 0)));
+  EXPECT_EQ(finds, 0);
+  client.DuringFind = nullptr;
   tracker.Begin(TPoint(10, 0), true, -1);
   tracker.Begin(TPoint(150, 0), true, -1);
   EXPECT_EQ(&client.A, tracker.Target());
@@ -201,6 +207,15 @@ TEST_F(TrackerTest, EndingDuringTheTargetSearchOrTheDrop) {
   tracker.Move(TPoint(150, 0));
   client.DuringFind = nullptr;
   EXPECT_EQ("start a.enter a.move yes a.leave end", client.Joined());
+  // Ended by the old target's leave: the new one is not entered.
+  client.Log.clear();
+  client.During = [&](const std::string& E) {
+    if (E == "a.leave") tracker.End(false);
+  };
+  tracker.Begin(TPoint(10, 0), true, -1);
+  tracker.Move(TPoint(150, 0));
+  EXPECT_EQ("start a.enter a.move yes a.leave end", client.Joined());
+  EXPECT_EQ(nullptr, tracker.Target());
   // The source abandoned by the drop: no end follows, and no target remains.
   client.Log.clear();
   client.During = [&](const std::string& E) {

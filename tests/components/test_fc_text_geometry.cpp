@@ -78,6 +78,9 @@ TEST(fcTextPlace, CentredAndKeptInsideTheArea) {
   EXPECT_EQ(fcTextPlace(g, TRect(10, 0, 30, 100), TSize(40, 12), true), TRect(10, 44, 50, 56));
   // Taller but not wider: only pushed down.
   EXPECT_EQ(fcTextPlace(g, TRect(0, 10, 100, 20), TSize(30, 40), true), TRect(35, 10, 65, 50));
+  // Turned by 90 degrees the text is centred by its height across.
+  g.Rotation = 90;
+  EXPECT_EQ(fcTextPlace(g, TRect(0, 0, 100, 100), TSize(30, 12), true), TRect(44, 65, 56, 95));
 }
 
 TEST(fcExtrusion, BottomRightStepsBackTowardsThePreparedPlace) {
@@ -133,6 +136,8 @@ TEST(fcExtrusion, ColoursRunFromFarToNear) {
   const uint32_t nearC = 0x0000C8, farC = 0x000000;  // red 200 near, black far
   EXPECT_EQ(fcExtrusionColor(nearC, farC, 10, 1, false), 0x000014u);
   EXPECT_EQ(fcExtrusionColor(nearC, farC, 10, 10, false), 0x0000C8u);
+  // Each of the three bytes runs on its own.
+  EXPECT_EQ(fcExtrusionColor(0xC864C8, 0, 10, 5, false), 0x643264u);
   // Striated: odd steps climb, even steps drop to a quarter.
   EXPECT_EQ(fcExtrusionColor(nearC, farC, 10, 3, true), 60u);
   EXPECT_EQ(fcExtrusionColor(nearC, farC, 10, 4, true), 20u);

@@ -69,6 +69,7 @@ TEST(fcTreeRules, CheckCellMovesLeftForImageAndStateSpace) {
 TEST(fcTreeRules, CentreExpandBoxAndCheckGlyph) {
   EXPECT_EQ(fcCentre(TRect(0, 0, 19, 16)), TPoint(9, 8));
   EXPECT_EQ(fcCentre(TRect(0, 0, 19, 18)), TPoint(9, 10));  // 18 div 2 is odd
+  EXPECT_EQ(fcCentre(TRect(0, 0, 19, 11)), TPoint(9, 6));
   int q = 0;
   EXPECT_EQ(fcExpandBox(TPoint(10, 8), 16, q), TRect(6, 4, 15, 13));
   EXPECT_EQ(q, 2);
@@ -91,6 +92,8 @@ TEST(fcTreeRules, WrappedSearchAndPages) {
   EXPECT_EQ(fcFindWrapped(5, 3, at({3})), 3);  // the start itself matches first
   EXPECT_EQ(fcFindWrapped(5, 0, at({})), -1);
   EXPECT_EQ(fcFindWrapped(0, 0, at({0})), -1);
+  EXPECT_EQ(fcFindWrapped(1, 0, at({0})), 0);
+  EXPECT_EQ(fcFindWrapped(5, 9, at({3, 4})), 4);  // a start past the end is the last
   EXPECT_TRUE(fcStartsWithText(L"Alpha", L"aL"));
   EXPECT_TRUE(fcStartsWithText(L"Alpha", L"ALPHA"));  // the whole text typed still finds it
   EXPECT_FALSE(fcStartsWithText(L"Al", L"alp"));

@@ -82,6 +82,7 @@ TEST(CompositionPlan, PieceFillsReadTheirOwnPixelsAndSkipEmptyPieces) {
   // A 3 x 2 piece at (7, 3) of the picture tiled over 7 x 3: the copies read
   // the piece's own columns and rows, the last ones cut.
   TspComposition c = PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), false, 0);
+  EXPECT_TRUE(c.Apply);
   EXPECT_EQ(c.Width, 7);
   EXPECT_EQ(c.Height, 3);
   ASSERT_EQ(c.Ops.size(), 6u);
@@ -193,6 +194,7 @@ TEST(CompositionPlan, DegenerateOrEmptySourceOnlySizes) {
   c = PlanSkinImage3(s.Old, s.At(50, 20), s.R, 50, 20, f, true);
   EXPECT_TRUE(c.Apply);
   EXPECT_EQ(c.Width, 50);
+  EXPECT_EQ(c.Height, 20);
   EXPECT_TRUE(c.Ops.empty());
   EXPECT_TRUE(PlanSkinImage3(flat, flat, s.R, 50, 20, f, false).Ops.empty());
 }
@@ -316,11 +318,49 @@ TEST(CompositionPlan, BorderImages) {
     EXPECT_EQ(op.Source.Bottom, 70);
   }
   EXPECT_EQ(p.Bottom.Ops.back(), CopyOf(TRect(124, 66, 130, 70), TRect(34, 0, 40, 4)));
+  // The bottom band's pieces all lie in its rows; its left corner at 0.
+  p = PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0);
+  for (const TspComposition* band : {&p.Top, &p.Bottom})
+    for (const TspDrawOp& op : band->Ops) {
+      EXPECT_EQ(op.Dest.Top, 0);
+      EXPECT_EQ(op.Dest.Bottom, 4);
+    }
+  EXPECT_NE(std::find(p.Bottom.Ops.begin(), p.Bottom.Ops.end(), CopyOf(TRect(100, 66, 106, 70), TRect(0, 0, 6, 4))),
+            p.Bottom.Ops.end());
+  EXPECT_EQ(Covered(p.Bottom).size(), 40u * 4);
   // No room between top and bottom: the side images stay as they are.
   p = PlanSkinBorderImages(s.Old, s.At(40, 8), s.R, 40, 8, st, 0, 0);
   EXPECT_TRUE(p.Top.Apply);
   EXPECT_FALSE(p.Left.Apply);
   EXPECT_FALSE(p.Right.Apply);
+  // One row of room is room.
+  p = PlanSkinBorderImages(s.Old, s.At(40, 9), s.R, 40, 9, st, 0, 0);
+  ASSERT_TRUE(p.Left.Apply && p.Right.Apply);
+  EXPECT_EQ(p.Left.Height, 1);
+  EXPECT_EQ(p.Right.Height, 1);
+  // Side edges of one row tile too.
+  TspSkinGeometry thin = s.Old;
+  thin.LB.Y = thin.LT.Y + 1;
+  thin.RB.Y = thin.RT.Y + 1;
+  p = PlanSkinBorderImages(thin, thin, s.R, 30, 20, st, 0, 0);
+  EXPECT_TRUE(p.Left.Apply);
+  EXPECT_TRUE(p.Right.Apply);
+  // A skin without a top band has no top image.
+  TspSkinGeometry flat = s.Old;
+  flat.CL.Top = 0;
+  flat.LT.Y = flat.RT.Y = 0;
+  EXPECT_FALSE(PlanSkinBorderImages(flat, flat, s.R, 30, 20, st, 0, 0).Top.Apply);
+}
+
+TEST(CompositionPlan, BorderMasksOfANarrowWindow) {
+  FrameSkin s;
+  const TspBorderPlans p = PlanSkinBorderMasks(s.Old, s.At(1, 20), 30, 20, 1);
+  ASSERT_TRUE(p.Top.Apply);
+  ASSERT_TRUE(p.Bottom.Apply);
+  EXPECT_EQ(p.Top.Width, 1);
+  EXPECT_EQ(p.Top.Height, 4);
+  EXPECT_EQ(p.Bottom.Height, 4);
+  EXPECT_FALSE(PlanSkinBorderMasks(s.Old, s.At(0, 20), 30, 20, 0).Top.Apply);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ TEST(FrameObjectRules, FrameStripsShowTheNearestFrame) {
   EXPECT_EQ(FrameIndexForValue(500, 0, 100, 5), 4);  // beyond the range: the last frame
   EXPECT_EQ(FrameIndexForValue(50, 0, 100, 1), 0);
   EXPECT_EQ(FrameIndexForValue(50, 0, 100, 0), 0);
+  EXPECT_EQ(FrameIndexForValue(100, 0, 100, 0), 0);
   EXPECT_EQ(FrameStripRect(TRect(10, 20, 30, 28), 3, false), TRect(70, 20, 90, 28));
   EXPECT_EQ(FrameStripRect(TRect(10, 20, 30, 28), 3, true), TRect(10, 44, 30, 52));
 }
@@ -58,6 +59,8 @@ TEST(FrameObjectRules, TrackPointsAndValuesMatchBothWays) {
   // A vertical track, and a track of no length.
   EXPECT_EQ(TrackValueAtPoint(TPoint(5, 100), TPoint(5, 0), TPoint(5, 25), 0, 100), 75);
   EXPECT_EQ(TrackValueAtPoint(TPoint(5, 5), TPoint(5, 5), TPoint(50, 50), 2, 9), 2);
+  // A maximum below the minimum: the minimum, wherever the point is.
+  EXPECT_EQ(TrackValueAtPoint(begin, end, TPoint(94, 6), 9, 2), 9);
 }
 
 TEST(FrameObjectRules, RegulatorsTurnByTheirKind) {
@@ -74,6 +77,9 @@ TEST(FrameObjectRules, RegulatorsTurnByTheirKind) {
   EXPECT_LT(std::abs(RegulatorTurn(rkRound, size, TPoint(0, 21), TPoint(0, 19), 0, 100)), 5.0);
   EXPECT_DOUBLE_EQ(RegulatorTurn(rkRound, size, TPoint(20, 20), TPoint(40, 20), 0, 100), 0.0);
   EXPECT_DOUBLE_EQ(RegulatorTurn(rkHorizontal, size, TPoint(0, 0), TPoint(40, 0), 5, 5), 0.0);
+  // An object without width or height does not turn.
+  EXPECT_DOUBLE_EQ(RegulatorTurn(rkHorizontal, TSize(0, 40), TPoint(0, 0), TPoint(40, 0), 0, 100), 0.0);
+  EXPECT_DOUBLE_EQ(RegulatorTurn(rkVertical, TSize(40, 0), TPoint(0, 40), TPoint(0, 0), 0, 100), 0.0);
   // Min 10, Max 20: half the width turns by half the range, and a quarter
   // turn by a quarter of it.
   EXPECT_DOUBLE_EQ(RegulatorTurn(rkHorizontal, size, TPoint(0, 0), TPoint(20, 0), 10, 20), 5.0);
@@ -96,6 +102,10 @@ TEST(FrameObjectRules, AnimationsRunForwardBackOrRound) {
   EXPECT_EQ(home.Frame, 0);
   EXPECT_FALSE(home.Running);
   EXPECT_FALSE(NextAnimationFrame(0, 1, true, true).Running);
+  EXPECT_EQ(NextAnimationFrame(0, 1, true, true).Frame, 0);
+  // Two frames are an animation.
+  EXPECT_EQ(NextAnimationFrame(0, 2, true, false).Frame, 1);
+  EXPECT_TRUE(NextAnimationFrame(0, 2, true, true).Running);
 }
 
 TEST(FrameObjectRules, BitLabelCellsComeFromTheSymbolRows) {

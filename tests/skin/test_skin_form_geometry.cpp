@@ -76,6 +76,8 @@ TEST(FrameGeometry, RectanglesFollowTheHalfOfThePictureTheirEdgesLieIn) {
   EXPECT_EQ(PlaceFrameRect(TRect(200, 100, 215, 115), 220, 120, 400, 300), TRect(380, 280, 395, 295));
   // Smaller than the picture: the right-half button moves left.
   EXPECT_EQ(PlaceFrameRect(TRect(196, 5, 214, 23), 220, 120, 200, 100), TRect(176, 5, 194, 23));
+  // An edge exactly on the middle belongs to the left half.
+  EXPECT_EQ(PlaceFrameRect(TRect(100, 4, 110, 20), 220, 120, 400, 300), TRect(100, 4, 110, 20));
 }
 
 TEST(FrameGeometry, TheFramesFixedPartsOutweighTheHalves) {
@@ -124,7 +126,7 @@ TEST(FrameGeometry, HitTestFindsCaptionBordersCornersAndClient) {
       // The bottom corners' zones follow the height; the bottom band starts
       // on the first row below the client.
       {{297, 187}, fhRight},    {{297, 150}, fhRight},    {{2, 150}, fhLeft},
-      {{150, 195}, fhBottom},   {{150, 194}, fhClient},
+      {{150, 195}, fhBottom},   {{150, 194}, fhClient},   {{150, 0}, fhTop},        {{0, 100}, fhLeft},
       {{-1, 50}, fhNowhere},    {{300, 50}, fhNowhere},   {{150, 200}, fhNowhere},
   };
   for (const Case& c : cases)
@@ -137,6 +139,9 @@ TEST(FrameGeometry, WithoutSizingTheEdgesAreCaptionOrBorder) {
   EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(150, 2), false), fhCaption);
   EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(2, 100), false), fhBorder);
   EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(297, 197), false), fhBorder);
+  // The caption ends where the client begins.
+  EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(2, 27), false), fhCaption);
+  EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(2, 28), false), fhBorder);
   // A skin without a border width cannot be sized either.
   TspFrameMetrics none = m;
   none.BorderW = 0;

@@ -66,6 +66,8 @@ TEST(ScrollBarLayout, ThumbFollowsThePage) {
   // Track 166 long; a page of 10 in 101 values is 16 pixels, the minimum.
   TspScrollBarLayout small = LayoutScrollBar(true, 200, 19, Range(0, 100, 10, 0), nullptr, 0);
   EXPECT_EQ(small.Parts[0].Width(), 16);
+  // A tiny page still gets a thumb of 16.
+  EXPECT_EQ(LayoutScrollBar(true, 200, 19, Range(0, 1000, 10, 0), nullptr, 0).Parts[0].Width(), 16);
   TspScrollBarLayout half = LayoutScrollBar(true, 200, 19, Range(0, 99, 50, 0), nullptr, 0);
   EXPECT_EQ(half.Parts[0].Width(), 82);  // 83 rounded down to an even length
   // A page larger than the range fills the track rather than overrunning the arrows.
@@ -121,6 +123,7 @@ TEST(ScrollBarDrag, FractionOfTheTravelGivesThePosition) {
   EXPECT_EQ(ScrollPositionFromDrag(400, 25, 125, Range(0, 100, 10, 0)), 91);
   EXPECT_EQ(ScrollPositionFromDrag(100, 25, 125, Range(10, 110, 11, 0)), 100);
   EXPECT_EQ(ScrollPositionFromDrag(30, 60, 60, Range(0, 100, 0, 0)), 0);  // no travel
+  EXPECT_EQ(ScrollPositionFromDrag(150, 25, 125, Range(0, 100, 0, 0)), 100);  // half a travel past the end
 }
 
 TEST(TrackBar, ThumbLayoutBothWays) {
@@ -134,6 +137,9 @@ TEST(TrackBar, ThumbLayoutBothWays) {
   const TRect vtrack(2, 2, 18, 98);
   EXPECT_EQ(LayoutTrackThumb(true, vtrack, 16, 8, 7, 7, 7).Thumb.Bottom, 98);
   EXPECT_EQ(LayoutTrackThumb(true, vtrack, 16, 8, 100, 0, 100).Thumb.Top, 2);
+  // Centred across the track both ways.
+  EXPECT_EQ(LayoutTrackThumb(true, TRect(2, 2, 32, 98), 16, 8, 50, 0, 100).Thumb.Left, 9);
+  EXPECT_EQ(LayoutTrackThumb(false, TRect(2, 2, 98, 32), 8, 16, 50, 0, 100).Thumb.Top, 9);
 }
 
 TEST(TrackBar, DefaultThumbIsHalfAsLongAsThick) {

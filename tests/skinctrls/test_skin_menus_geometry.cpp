@@ -47,6 +47,10 @@ TEST(SkinMenuGeometry, SizeWithoutSkinLimitedByCountAndByTheWorkArea) {
   EXPECT_EQ(s.Height, 30);
   EXPECT_TRUE(s.Scrolling);
   EXPECT_FALSE(s.LimitedByCount);
+  in.WorkAreaHeight = 50;  // exactly as tall as the work area: no scrolling
+  s = CalcMenuSize(in);
+  EXPECT_EQ(s.Height, 50);
+  EXPECT_FALSE(s.Scrolling);
   // With a skin frame: its margins instead of the plain ones.
   in.WorkAreaHeight = 600;
   in.Skinned = true;
@@ -65,6 +69,8 @@ TEST(SkinMenuGeometry, LayoutLeavesArrowStripsAndMarksWhatIsOutOfView) {
   EXPECT_EQ(l.Rects[1], TRect(3, 13, 97, 33));
   EXPECT_TRUE(l.Shown[3]);
   EXPECT_FALSE(l.Shown[4]);
+  // The lower arrow strip is no room for items either.
+  EXPECT_EQ(LayoutMenuItems(h, TRect(3, 3, 97, 93), true, 0).VisibleCount, 3);
   l = LayoutMenuItems(h, TRect(3, 3, 97, 123), false, 0);
   EXPECT_EQ(l.VisibleCount, 6);
   EXPECT_EQ(LastMenuPageTop(h, TRect(3, 3, 97, 83)), 3);
@@ -105,6 +111,8 @@ TEST(SkinMenuGeometry, KeyboardSearchSkipsAndWrapsOnlyAtTheEnds) {
   EXPECT_EQ(FindMenuSelectable(sel, 3, false), 0);
   EXPECT_EQ(FindMenuSelectable({false, true, false}, 1, true), -1);  // nothing after: stays
   EXPECT_EQ(FindMenuSelectable({}, -1, true), -1);
+  EXPECT_EQ(FindMenuSelectable({true}, -1, true), 0);
+  EXPECT_EQ(FindMenuSelectable({true}, -1, false), 0);
 }
 
 TEST(SkinMenuGeometry, AGrownFrameMovesItsPointsWithTheSides) {

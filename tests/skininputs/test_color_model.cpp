@@ -24,6 +24,8 @@ TEST(ColorConversions, ExamplesOfTheHSBAndHSLModels) {
   // 127.5 rounds to the even 128.
   EXPECT_EQ(HSLToRGB(0.3, 0, 0.5), Bytes(128, 128, 128));
   EXPECT_EQ(HSBToRGB({200, 0, 50}), Bytes(128, 128, 128));
+  EXPECT_DOUBLE_EQ(RGBToHSL(Bytes(255, 0, 0)).H, 0);
+  EXPECT_DOUBLE_EQ(RGBToHSL(Bytes(255, 255, 0)).H, 1.0 / 6);
   const THSL blue = RGBToHSL(Bytes(0, 0, 255));
   EXPECT_DOUBLE_EQ(blue.H, 4.0 / 6);
   EXPECT_DOUBLE_EQ(blue.S, 1.0);

@@ -36,7 +36,14 @@ TEST_F(DateFormatTest, MasksFollowTheFieldOrder) {
   EXPECT_EQ(L.Month, 1);
   EXPECT_EQ(L.Day, 2);
   EXPECT_EQ(BuildDateMask(L), L"!0000/99/99;1; ");
-  EXPECT_EQ(BuildDateMask(Use(L"mm/dd/yyyy", L'/')), L"!99/99/0000;1; ");
+  L = Use(L"mm/dd/yyyy", L'/');
+  EXPECT_EQ(L.Month, 0);
+  EXPECT_EQ(L.Day, 1);
+  EXPECT_EQ(L.Year, 2);
+  EXPECT_EQ(BuildDateMask(L), L"!99/99/0000;1; ");
+  L = Use(L"mmm/dd/yyyy", L'-');
+  EXPECT_TRUE(L.TextMonth);
+  EXPECT_EQ(L.Month, 0);
   EXPECT_EQ(BuildDateMask(Use(L"d.m.yy", L'.')), L"!99/99/00;1; ");
   L = Use(L"dd/mmm/yyyy", L'-');
   EXPECT_TRUE(L.TextMonth);
@@ -82,6 +89,7 @@ TEST_F(DateFormatTest, TypingKeepsAYearFirstTextPlausible) {
   EXPECT_FALSE(IsPlausibleDateText(L, L"2024-13-01"));
   EXPECT_FALSE(IsPlausibleDateText(L, L"2024-12-32"));
   EXPECT_FALSE(IsPlausibleDateText(L, L"2024-00-01"));
+  EXPECT_FALSE(IsPlausibleDateText(L, L"2024-01-00"));
   EXPECT_FALSE(IsPlausibleDateText(L, L"2024-1a-  "));
   EXPECT_TRUE(IsPlausibleDateText(L, L"2024-02-31"));
 }

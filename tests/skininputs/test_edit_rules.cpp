@@ -170,6 +170,9 @@ TEST(TimeKeys, HoursMinutesAndSeconds) {
   EXPECT_FALSE(TimeKeyAllowed(L"20:01:00", 1, L'4', true, false));
   EXPECT_FALSE(TimeKeyAllowed(L"12:00:00", 3, L'6', true, false));  // 60 minutes
   EXPECT_FALSE(TimeKeyAllowed(L"12:00:00", 6, L'7', true, false));
+  EXPECT_FALSE(TimeKeyAllowed(L"12:00:00", 6, L'6', true, false));  // 60 seconds
+  EXPECT_FALSE(TimeKeyAllowed(L"00:00:00", 0, L'3', true, false));  // 30 hours, typed first
+  EXPECT_TRUE(TimeKeyAllowed(L"20:00", 1, L'4', false, false));     // 24:00 without seconds
   EXPECT_TRUE(TimeKeyAllowed(L"1 :  :  ", 1, L'9', true, false));   // blanks count as 0
   // Non-digits are tested against the text as it is.
   EXPECT_TRUE(TimeKeyAllowed(L"12:00:00", 0, L'x', true, false));

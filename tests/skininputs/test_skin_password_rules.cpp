@@ -81,10 +81,27 @@ TEST(PasswordRules, InsertReplacesTheSelectionWithinMaxLength) {
   s.PlaceCaret(16);
   EXPECT_FALSE(s.Insert(L"y", 16));
   EXPECT_EQ(s.Text, String(16, L'x'));
+  // A limit of one character is a limit.
+  TPasswordState one;
+  EXPECT_FALSE(one.Insert(L"ab", 1));
+  EXPECT_TRUE(one.Insert(L"a", 1));
+  EXPECT_EQ(one.Text, L"a");
   // Replacing a selection may stay within the limit.
   s.Select(0, 2);
   EXPECT_TRUE(s.Insert(L"yy", 16));
   EXPECT_EQ(s.Text.size(), 16u);
+}
+
+TEST(PasswordRules, DeletingTheSelectionLeavesNothingSelected) {
+  TPasswordState s;
+  s.Text = L"abcdef";
+  s.Select(1, 3);
+  s.DeleteSelection();
+  EXPECT_EQ(s.Text, L"aef");
+  EXPECT_EQ(s.Caret, 1);
+  EXPECT_EQ(s.Anchor, 1);
+  EXPECT_EQ(s.SelCount(), 0);
+  EXPECT_EQ(s.SelStart(), 1);
 }
 
 TEST(PasswordRules, DeletingBeforeAndAfterTheCaret) {
