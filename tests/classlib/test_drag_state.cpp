@@ -129,6 +129,7 @@ TEST_F(TrackerTest, CancelEndsWithoutDropAndEndingTwiceDoesNothing) {
   tracker.Begin(TPoint(10, 0), false, -1);
   tracker.End(true);
   EXPECT_TRUE(client.Log.empty());
+  EXPECT_EQ(TDragTracker::dpIdle, tracker.Phase());
 }
 
 TEST_F(TrackerTest, EndingFromInsideAnEventStopsTheStep) {
@@ -207,6 +208,13 @@ TEST_F(TrackerTest, EndingDuringTheTargetSearchOrTheDrop) {
   tracker.Move(TPoint(150, 0));
   client.DuringFind = nullptr;
   EXPECT_EQ("start a.enter a.move yes a.leave end", client.Joined());
+  // Ended by a target's answer: no feedback follows.
+  client.Log.clear();
+  client.During = [&](const std::string& E) {
+    if (E == "b.move") tracker.End(false);
+  };
+  tracker.Begin(TPoint(150, 0), true, -1);
+  EXPECT_EQ("start b.enter b.move b.leave end", client.Joined());
   // Ended by the old target's leave: the new one is not entered.
   client.Log.clear();
   client.During = [&](const std::string& E) {

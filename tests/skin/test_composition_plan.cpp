@@ -92,6 +92,10 @@ TEST(CompositionPlan, PieceFillsReadTheirOwnPixelsAndSkipEmptyPieces) {
   c = PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), true, 0);
   ASSERT_EQ(c.Ops.size(), 1u);
   EXPECT_EQ(c.Ops[0].Source, TRect(7, 3, 10, 5));
+  // A piece of one pixel is tiled like any other.
+  c = PlanPieceFill(TRect(4, 0, 5, 1), TRect(0, 0, 3, 2), false, 0);
+  ASSERT_EQ(c.Ops.size(), 6u);
+  EXPECT_EQ(c.Ops.back(), CopyOf(TRect(4, 0, 5, 1), TRect(2, 1, 3, 2)));
   // A piece without width or height fills nothing, however tall or wide it is.
   for (bool stretch : {false, true})
     for (uint8_t type = 0; type < 3; ++type) {

@@ -95,6 +95,9 @@ TEST(FrameGeometry, TheFramesFixedPartsOutweighTheHalves) {
   early.LB = TPoint(30, 50);
   EXPECT_EQ(PlaceFrameRect(TRect(80, 4, 100, 20), 220, 120, 400, 300, &early), TRect(260, 4, 280, 20));
   EXPECT_EQ(PlaceFrameRect(TRect(4, 50, 20, 58), 220, 120, 400, 300, &early), TRect(4, 230, 20, 238));
+  early.LT = TPoint(0, 0);
+  early.RT = TPoint(1, 0);  // the far part begins at the first column
+  EXPECT_EQ(PlaceFrameRect(TRect(1, 4, 10, 20), 220, 120, 400, 300, &early), TRect(181, 4, 190, 20));
   // In the stretched middle the halves decide.
   EXPECT_EQ(PlaceFrameRect(TRect(60, 40, 100, 100), 220, 120, 400, 300, &m.Geometry), TRect(60, 40, 100, 280));
 }

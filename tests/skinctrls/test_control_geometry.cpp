@@ -156,6 +156,8 @@ TEST(ControlGeometry, MapSkinRectMovesCornerPiecesAndGrowsSpanningOnes) {
   EXPECT_EQ(down.MapSkinRect(TRect(0, 26, 5, 29), 100, 50), TRect(0, 46, 5, 49));
   EXPECT_EQ(down.MapSkinRect(TRect(0, 5, 40, 25), 100, 50), TRect(0, 5, 40, 45));
   EXPECT_EQ(down.MapSkinRect(TRect(0, 25, 40, 30), 100, 50), TRect(0, 45, 40, 50));
+  // Reaching from the stretched middle into the bottom part: left alone.
+  EXPECT_EQ(down.MapSkinRect(TRect(0, 10, 5, 28), 100, 50), TRect(0, 10, 5, 28));
 
   TspControlGeometry fixed = g;
   fixed.ResizeMode = 0;

@@ -172,6 +172,7 @@ TEST(PasswordRules, CaretPositionsAndAlignment) {
   EXPECT_EQ(r.SymbolWidth, 11);
   EXPECT_EQ(r.CaretX(0, 3, 1), 2);
   EXPECT_EQ(r.CaretX(3, 3, 1), 35);
+  EXPECT_EQ(r.CaretX(1, 3, 1), 13);
   EXPECT_EQ(r.CaretX(9, 3, 1), 35);  // limited to the text
   EXPECT_EQ(r.PosFromX(24, 3, 1), 2);
   EXPECT_EQ(r.PosFromX(200, 3, 1), 3);
