@@ -106,6 +106,7 @@ TEST_F(DateFormatTest, TextMonthTakesLettersAndAnyTypingOrder) {
 TEST_F(DateFormatTest, CompleteTexts) {
   TDateLayout L = Use(L"yyyy/mm/dd", L'-');
   EXPECT_TRUE(IsCompleteDateText(L, L"2024-02-29"));
+  EXPECT_TRUE(IsCompleteDateText(L, L"9999-12-31"));  // the last year there is
   EXPECT_TRUE(IsCompleteDateText(L, L"2024-02-31"));  // the month's length is not tested here
   EXPECT_FALSE(IsCompleteDateText(L, L"2024-02-2 "));
   EXPECT_FALSE(IsCompleteDateText(L, L"2024-13-01"));
