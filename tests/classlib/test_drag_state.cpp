@@ -166,6 +166,7 @@ TEST_F(TrackerTest, TargetsAndSourcesThatGoAway) {
   tracker.Begin(TPoint(10, 0), true, -1);
   tracker.TargetGone(&client.A);
   EXPECT_EQ(nullptr, tracker.Target());
+  EXPECT_FALSE(tracker.Accepted());
   // The source gone: the target is left, no end.
   tracker.Move(TPoint(150, 0));
   tracker.Abandon();

@@ -132,6 +132,8 @@ TEST_F(DateFormatTest, ImpossibleDatesConvertToNothing) {
   EXPECT_FALSE(TryDateTextToDate(L, L"2023-02-29", d));
   EXPECT_FALSE(TryDateTextToDate(L, L"2024-02-31", d));
   L = Use(L"dd/mmm/yyyy", L'-');
+  EXPECT_TRUE(TryDateTextToDate(L, L"1-Jan-2024", d));
+  EXPECT_EQ(d, EncodeDate(2024, 1, 1));
   EXPECT_TRUE(TryDateTextToDate(L, L"29-feb-2024", d));
   EXPECT_EQ(d, EncodeDate(2024, 2, 29));
   EXPECT_FALSE(TryDateTextToDate(L, L"31-Feb-2024", d));

@@ -71,6 +71,7 @@ TEST(NumberRules, LimitsAndWhenTypedTextIsRewritten) {
   EXPECT_TRUE(NumberNeedsRewrite(-1, 10, 10, 99));
   EXPECT_TRUE(NumberNeedsRewrite(-1, 1, 1, 99));
   EXPECT_TRUE(NumberNeedsRewrite(-7, 1, 1, 1000));
+  EXPECT_FALSE(NumberNeedsRewrite(0, 1, 1, 99));  // "0" can still become "05"
   // Negative range: -5 typed toward -10..-20 stays (more digits reach it)...
   EXPECT_FALSE(NumberNeedsRewrite(-5, -10, -20, -10));
   // ...and one already in range is left alone.
