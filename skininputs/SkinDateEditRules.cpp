@@ -157,6 +157,8 @@ bool IsCompleteDateText(const TDateLayout& L, const String& Text) {
 bool TryDateTextToDate(const TDateLayout& L, const String& Text, TDateTime& Date) {
   if (!L.TextMonth) return TryStrToDate(Text, Date);
   const TDateFields f = SplitDateText(Text);
+  // An empty field reads as 0 for the typing checks; here it is no year.
+  if (f[L.Year].empty()) return false;
   int year = FieldValue(f[L.Year]);
   const int month = MonthIndexOf(f[L.Month]), day = FieldValue(f[L.Day]);
   if (year < 0 || month == 0 || day <= 0) return false;

@@ -245,6 +245,24 @@ TEST(BmpTest, V5HeaderWithUnusualMasksKeepsAlpha) {
   EXPECT_EQ(img.Row(0)[3], 0x80);
 }
 
+TEST(BmpTest, ThirtyTwoBitMasksAfterAPlainHeader) {
+  // The usual masks: the pixel's four bytes come through as they are.
+  BmpSpec s;
+  s.Width = 1;
+  s.Height = 1;
+  s.BitCount = 32;
+  s.Compression = 3;
+  s.Masks = {0xFF0000, 0x00FF00, 0x0000FF};
+  s.Pixels = {0x30, 0x20, 0x10, 0x7F};
+  TBmpImage img = Decode(Build(s));
+  EXPECT_EQ(Rgb(img, 0, 0), 0x102030u);
+  EXPECT_EQ(img.Row(0)[3], 0x7F);
+  // Red where it usually is, green and blue swapped: each channel is read by its mask.
+  s.Masks = {0xFF0000, 0x0000FF, 0x00FF00};
+  img = Decode(Build(s));
+  EXPECT_EQ(Rgb(img, 0, 0), 0x103020u);
+}
+
 TEST(BmpTest, Rle8RunsDeltasAndAbsoluteRuns) {
   BmpSpec s;
   s.Width = 6;

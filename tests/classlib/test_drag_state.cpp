@@ -23,7 +23,12 @@ struct Client : TDragTracker::TClient {
   std::function<void(const std::string&)> During;
   TDragTracker* Tracker = nullptr;
 
-  TObject* FindTarget(const TPoint& P) override { return P.X < 100 ? &A : P.X < 200 ? &B : nullptr; }
+  std::function<void()> DuringFind;
+
+  TObject* FindTarget(const TPoint& P) override {
+    if (DuringFind) DuringFind();
+    return P.X < 100 ? &A : P.X < 200 ? &B : nullptr;
+  }
   void StartDrag(const TPoint&) override { Note("start"); }
   bool DragOver(TObject* T, const TPoint&, TDragState S) override {
     static const char* const kStates[] = {"enter", "leave", "move"};
@@ -56,6 +61,14 @@ TEST(DragThreshold, CountsEitherAxis) {
   EXPECT_TRUE(DragThresholdPassed(TPoint(10, 10), TPoint(15, 10), 5));
   EXPECT_TRUE(DragThresholdPassed(TPoint(10, 10), TPoint(10, 5), 5));
   EXPECT_TRUE(DragThresholdPassed(TPoint(10, 10), TPoint(10, 10), 0));
+}
+
+TEST_F(TrackerTest, AThresholdOfZeroStartsOnTheFirstMove) {
+  tracker.Begin(TPoint(50, 50), false, 0);
+  EXPECT_EQ(TDragTracker::dpPending, tracker.Phase());
+  tracker.Move(TPoint(51, 50));
+  EXPECT_TRUE(tracker.Dragging());
+  EXPECT_EQ("start a.enter a.move yes", client.Joined());
 }
 
 TEST_F(TrackerTest, WaitsForTheThresholdThenRaisesEachEventOnce) {
@@ -109,11 +122,14 @@ TEST_F(TrackerTest, CancelEndsWithoutDropAndEndingTwiceDoesNothing) {
   tracker.End(true);
   tracker.Move(TPoint(150, 0));
   EXPECT_EQ("start a.enter a.move yes a.leave end", client.Joined());
+  EXPECT_EQ(nullptr, tracker.Target());
+  EXPECT_FALSE(tracker.Accepted());
   // A waiting drag stops silently.
   client.Log.clear();
   tracker.Begin(TPoint(10, 0), false, -1);
   tracker.End(true);
   EXPECT_TRUE(client.Log.empty());
+  EXPECT_EQ(TDragTracker::dpIdle, tracker.Phase());
 }
 
 TEST_F(TrackerTest, EndingFromInsideAnEventStopsTheStep) {
@@ -150,10 +166,74 @@ TEST_F(TrackerTest, TargetsAndSourcesThatGoAway) {
   tracker.Begin(TPoint(10, 0), true, -1);
   tracker.TargetGone(&client.A);
   EXPECT_EQ(nullptr, tracker.Target());
+  EXPECT_FALSE(tracker.Accepted());
   // The source gone: the target is left, no end.
   tracker.Move(TPoint(150, 0));
   tracker.Abandon();
   EXPECT_EQ("start a.enter a.move yes b.enter b.move yes b.leave", client.Joined());
+  EXPECT_EQ(TDragTracker::dpIdle, tracker.Phase());
+  EXPECT_EQ(nullptr, tracker.Target());
+  EXPECT_FALSE(tracker.Accepted());
+}
+
+TEST_F(TrackerTest, CallsOutOfTurnAreIgnored) {
+  // A move and a release with no drag ask nothing; a second press during a
+  // drag changes nothing.
+  int finds = 0;
+  client.DuringFind = [&] { ++finds; };
+  tracker.Move(TPoint(10, 0));
+  EXPECT_FALSE(tracker.Release(TPoint(10, 0)));
+  EXPECT_EQ(finds, 0);
+  client.DuringFind = nullptr;
+  tracker.Begin(TPoint(10, 0), true, -1);
+  tracker.Begin(TPoint(150, 0), true, -1);
+  EXPECT_EQ(&client.A, tracker.Target());
+  tracker.Release(TPoint(10, 0));
+  EXPECT_EQ("start a.enter a.move yes a.leave a.drop end.a", client.Joined());
+  EXPECT_FALSE(tracker.Release(TPoint(10, 0)));
+  // Abandoned over no target, or while still waiting: nothing to leave.
+  client.Log.clear();
+  tracker.Begin(TPoint(300, 0), true, -1);
+  tracker.Abandon();
+  tracker.Begin(TPoint(10, 0), false, -1);
+  tracker.Abandon();
+  EXPECT_EQ("start no", client.Joined());
+  EXPECT_EQ(TDragTracker::dpIdle, tracker.Phase());
+}
+
+TEST_F(TrackerTest, EndingDuringTheTargetSearchOrTheDrop) {
+  // The drag ended while the target under the mouse was looked for: that
+  // target hears nothing.
+  tracker.Begin(TPoint(10, 0), true, -1);
+  client.DuringFind = [&] { tracker.End(false); };
+  tracker.Move(TPoint(150, 0));
+  client.DuringFind = nullptr;
+  EXPECT_EQ("start a.enter a.move yes a.leave end", client.Joined());
+  // Ended by a target's answer: no feedback follows.
+  client.Log.clear();
+  client.During = [&](const std::string& E) {
+    if (E == "b.move") tracker.End(false);
+  };
+  tracker.Begin(TPoint(150, 0), true, -1);
+  EXPECT_EQ("start b.enter b.move b.leave end", client.Joined());
+  // Ended by the old target's leave: the new one is not entered.
+  client.Log.clear();
+  client.During = [&](const std::string& E) {
+    if (E == "a.leave") tracker.End(false);
+  };
+  tracker.Begin(TPoint(10, 0), true, -1);
+  tracker.Move(TPoint(150, 0));
+  EXPECT_EQ("start a.enter a.move yes a.leave end", client.Joined());
+  EXPECT_EQ(nullptr, tracker.Target());
+  // The source abandoned by the drop: no end follows, and no target remains.
+  client.Log.clear();
+  client.During = [&](const std::string& E) {
+    if (E == "a.drop") tracker.Abandon();
+  };
+  tracker.Begin(TPoint(10, 0), true, -1);
+  tracker.Release(TPoint(10, 0));
+  EXPECT_EQ("start a.enter a.move yes a.leave a.drop", client.Joined());
+  EXPECT_EQ(nullptr, tracker.Target());
   EXPECT_EQ(TDragTracker::dpIdle, tracker.Phase());
 }
 

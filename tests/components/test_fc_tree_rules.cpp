@@ -69,12 +69,18 @@ TEST(fcTreeRules, CheckCellMovesLeftForImageAndStateSpace) {
 TEST(fcTreeRules, CentreExpandBoxAndCheckGlyph) {
   EXPECT_EQ(fcCentre(TRect(0, 0, 19, 16)), TPoint(9, 8));
   EXPECT_EQ(fcCentre(TRect(0, 0, 19, 18)), TPoint(9, 10));  // 18 div 2 is odd
+  EXPECT_EQ(fcCentre(TRect(0, 0, 19, 11)), TPoint(9, 6));
   int q = 0;
   EXPECT_EQ(fcExpandBox(TPoint(10, 8), 16, q), TRect(6, 4, 15, 13));
   EXPECT_EQ(q, 2);
   EXPECT_EQ(fcExpandBox(TPoint(10, 10), 24, q), TRect(4, 4, 17, 17));
   EXPECT_EQ(q, 3);
   EXPECT_EQ(fcCheckGlyphBox(TRect(0, 0, 19, 16)), TRect(20, 2, 33, 15));
+  // Rows under 16 pixels get a smaller glyph, centred on the row; taller rows
+  // keep the 16-pixel one.
+  EXPECT_EQ(fcCheckGlyphBox(TRect(0, 0, 19, 12)), TRect(20, 1, 31, 12));
+  EXPECT_EQ(fcCheckGlyphBox(TRect(0, 0, 19, 10)), TRect(20, 2, 29, 11));
+  EXPECT_EQ(fcCheckGlyphBox(TRect(0, 0, 19, 40)).Height(), 13);
 }
 
 TEST(fcTreeRules, WrappedSearchAndPages) {
@@ -86,6 +92,8 @@ TEST(fcTreeRules, WrappedSearchAndPages) {
   EXPECT_EQ(fcFindWrapped(5, 3, at({3})), 3);  // the start itself matches first
   EXPECT_EQ(fcFindWrapped(5, 0, at({})), -1);
   EXPECT_EQ(fcFindWrapped(0, 0, at({0})), -1);
+  EXPECT_EQ(fcFindWrapped(1, 0, at({0})), 0);
+  EXPECT_EQ(fcFindWrapped(5, 9, at({3, 4})), 4);  // a start past the end is the last
   EXPECT_TRUE(fcStartsWithText(L"Alpha", L"aL"));
   EXPECT_TRUE(fcStartsWithText(L"Alpha", L"ALPHA"));  // the whole text typed still finds it
   EXPECT_FALSE(fcStartsWithText(L"Al", L"alp"));

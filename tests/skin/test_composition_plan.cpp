@@ -67,6 +67,43 @@ TEST(CompositionPlan, TilesRepeatAndTheLastIsCut) {
   EXPECT_TRUE(ops.empty());
 }
 
+TEST(CompositionPlan, OnePixelPiecesTileOneColumnOrRowAtATime) {
+  std::vector<TspDrawOp> ops;
+  AppendTiles(ops, TRect(4, 2, 5, 6), 10, 13, 0, 4, true);
+  ASSERT_EQ(ops.size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(ops[i], CopyOf(TRect(4, 2, 5, 6), TRect(10 + i, 0, 11 + i, 4))) << i;
+  ops.clear();
+  AppendTiles(ops, TRect(0, 7, 3, 8), 0, 2, 5, 8, false);
+  ASSERT_EQ(ops.size(), 2u);
+  EXPECT_EQ(ops[1], CopyOf(TRect(0, 7, 3, 8), TRect(5, 1, 8, 2)));
+}
+
+TEST(CompositionPlan, PieceFillsReadTheirOwnPixelsAndSkipEmptyPieces) {
+  // A 3 x 2 piece at (7, 3) of the picture tiled over 7 x 3: the copies read
+  // the piece's own columns and rows, the last ones cut.
+  TspComposition c = PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), false, 0);
+  EXPECT_TRUE(c.Apply);
+  EXPECT_EQ(c.Width, 7);
+  EXPECT_EQ(c.Height, 3);
+  ASSERT_EQ(c.Ops.size(), 6u);
+  EXPECT_EQ(c.Ops.front(), CopyOf(TRect(7, 3, 10, 5), TRect(0, 0, 3, 2)));
+  EXPECT_EQ(c.Ops[1], CopyOf(TRect(7, 3, 10, 4), TRect(0, 2, 3, 3)));
+  EXPECT_EQ(c.Ops.back(), CopyOf(TRect(7, 3, 8, 4), TRect(6, 2, 7, 3)));
+  c = PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), true, 0);
+  ASSERT_EQ(c.Ops.size(), 1u);
+  EXPECT_EQ(c.Ops[0].Source, TRect(7, 3, 10, 5));
+  // A piece of one pixel is tiled like any other.
+  c = PlanPieceFill(TRect(4, 0, 5, 1), TRect(0, 0, 3, 2), false, 0);
+  ASSERT_EQ(c.Ops.size(), 6u);
+  EXPECT_EQ(c.Ops.back(), CopyOf(TRect(4, 0, 5, 1), TRect(2, 1, 3, 2)));
+  // A piece without width or height fills nothing, however tall or wide it is.
+  for (bool stretch : {false, true})
+    for (uint8_t type = 0; type < 3; ++type) {
+      EXPECT_TRUE(PlanPieceFill(TRect(5, 0, 5, 10), TRect(0, 0, 20, 20), stretch, type).Ops.empty());
+      EXPECT_TRUE(PlanPieceFill(TRect(0, 5, 10, 5), TRect(0, 0, 20, 20), stretch, type).Ops.empty());
+    }
+}
+
 TEST(CompositionPlan, DesignSizeReproducesTheSkinRect) {
   FrameSkin s;
   for (int flags = 0; flags < 64; ++flags) {
@@ -157,6 +194,13 @@ TEST(CompositionPlan, DegenerateOrEmptySourceOnlySizes) {
   EXPECT_EQ(c.Width, 40);
   EXPECT_TRUE(c.Ops.empty());
   EXPECT_TRUE(PlanSkinImage(s.Old, s.Old, s.R, 30, 20, f, true).Ops.empty());
+  // The same for the image open to the right.
+  c = PlanSkinImage3(s.Old, s.At(50, 20), s.R, 50, 20, f, true);
+  EXPECT_TRUE(c.Apply);
+  EXPECT_EQ(c.Width, 50);
+  EXPECT_EQ(c.Height, 20);
+  EXPECT_TRUE(c.Ops.empty());
+  EXPECT_TRUE(PlanSkinImage3(flat, flat, s.R, 50, 20, f, false).Ops.empty());
 }
 
 TEST(CompositionPlan, ClientStretchTypes) {
@@ -205,10 +249,22 @@ TEST(CompositionPlan, OpenToTheRight) {
 TEST(CompositionPlan, OffsetsMakePlainCorners) {
   TspSkinGeometry o, n;
   OffsetsGeometry(TRect(0, 0, 20, 10), TRect(3, 2, 17, 8), 50, 30, o, n);
+  // Each corner point keeps its own corner of the client.
+  EXPECT_EQ(o.CL, TRect(3, 2, 17, 8));
+  EXPECT_EQ(o.LT, TPoint(3, 2));
+  EXPECT_EQ(o.RT, TPoint(17, 2));
+  EXPECT_EQ(o.LB, TPoint(3, 8));
   EXPECT_EQ(o.RB, TPoint(17, 8));
   EXPECT_EQ(n.CL, TRect(3, 2, 47, 28));
+  EXPECT_EQ(n.LT, TPoint(3, 2));
   EXPECT_EQ(n.RT, TPoint(47, 2));
   EXPECT_EQ(n.LB, TPoint(3, 28));
+  EXPECT_EQ(n.RB, TPoint(47, 28));
+  // The plan made from them keeps the top-left corner piece where it was.
+  TspNineFlags f;
+  const TspComposition c = PlanSkinImage(o, n, TRect(100, 50, 120, 60), 50, 30, f, false);
+  EXPECT_NE(std::find(c.Ops.begin(), c.Ops.end(), CopyOf(TRect(100, 50, 103, 52), TRect(0, 0, 3, 2))), c.Ops.end());
+  EXPECT_EQ(Covered(c).size(), 50u * 30);
 }
 
 TEST(CompositionPlan, ThreePieceImages) {
@@ -266,11 +322,49 @@ TEST(CompositionPlan, BorderImages) {
     EXPECT_EQ(op.Source.Bottom, 70);
   }
   EXPECT_EQ(p.Bottom.Ops.back(), CopyOf(TRect(124, 66, 130, 70), TRect(34, 0, 40, 4)));
+  // The bottom band's pieces all lie in its rows; its left corner at 0.
+  p = PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0);
+  for (const TspComposition* band : {&p.Top, &p.Bottom})
+    for (const TspDrawOp& op : band->Ops) {
+      EXPECT_EQ(op.Dest.Top, 0);
+      EXPECT_EQ(op.Dest.Bottom, 4);
+    }
+  EXPECT_NE(std::find(p.Bottom.Ops.begin(), p.Bottom.Ops.end(), CopyOf(TRect(100, 66, 106, 70), TRect(0, 0, 6, 4))),
+            p.Bottom.Ops.end());
+  EXPECT_EQ(Covered(p.Bottom).size(), 40u * 4);
   // No room between top and bottom: the side images stay as they are.
   p = PlanSkinBorderImages(s.Old, s.At(40, 8), s.R, 40, 8, st, 0, 0);
   EXPECT_TRUE(p.Top.Apply);
   EXPECT_FALSE(p.Left.Apply);
   EXPECT_FALSE(p.Right.Apply);
+  // One row of room is room.
+  p = PlanSkinBorderImages(s.Old, s.At(40, 9), s.R, 40, 9, st, 0, 0);
+  ASSERT_TRUE(p.Left.Apply && p.Right.Apply);
+  EXPECT_EQ(p.Left.Height, 1);
+  EXPECT_EQ(p.Right.Height, 1);
+  // Side edges of one row tile too.
+  TspSkinGeometry thin = s.Old;
+  thin.LB.Y = thin.LT.Y + 1;
+  thin.RB.Y = thin.RT.Y + 1;
+  p = PlanSkinBorderImages(thin, thin, s.R, 30, 20, st, 0, 0);
+  EXPECT_TRUE(p.Left.Apply);
+  EXPECT_TRUE(p.Right.Apply);
+  // A skin without a top band has no top image.
+  TspSkinGeometry flat = s.Old;
+  flat.CL.Top = 0;
+  flat.LT.Y = flat.RT.Y = 0;
+  EXPECT_FALSE(PlanSkinBorderImages(flat, flat, s.R, 30, 20, st, 0, 0).Top.Apply);
+}
+
+TEST(CompositionPlan, BorderMasksOfANarrowWindow) {
+  FrameSkin s;
+  const TspBorderPlans p = PlanSkinBorderMasks(s.Old, s.At(1, 20), 30, 20, 1);
+  ASSERT_TRUE(p.Top.Apply);
+  ASSERT_TRUE(p.Bottom.Apply);
+  EXPECT_EQ(p.Top.Width, 1);
+  EXPECT_EQ(p.Top.Height, 4);
+  EXPECT_EQ(p.Bottom.Height, 4);
+  EXPECT_FALSE(PlanSkinBorderMasks(s.Old, s.At(0, 20), 30, 20, 0).Top.Apply);
 }
 
 }  // namespace

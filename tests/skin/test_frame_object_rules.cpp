@@ -23,8 +23,20 @@ TEST(FrameObjectRules, FrameStripsShowTheNearestFrame) {
   EXPECT_EQ(FrameIndexForValue(500, 0, 100, 5), 4);  // beyond the range: the last frame
   EXPECT_EQ(FrameIndexForValue(50, 0, 100, 1), 0);
   EXPECT_EQ(FrameIndexForValue(50, 0, 100, 0), 0);
+  EXPECT_EQ(FrameIndexForValue(100, 0, 100, 0), 0);
   EXPECT_EQ(FrameStripRect(TRect(10, 20, 30, 28), 3, false), TRect(70, 20, 90, 28));
   EXPECT_EQ(FrameStripRect(TRect(10, 20, 30, 28), 3, true), TRect(10, 44, 30, 52));
+}
+
+TEST(FrameObjectRules, AnObjectWithEqualEndsShowsItsFirstState) {
+  EXPECT_EQ(FrameIndexForValue(7, 5, 5, 4), 0);
+  EXPECT_EQ(FrameIndexForValue(5, 5, 5, 4), 0);
+  EXPECT_EQ(GaugeFillRect(TSize(80, 10), 5, 5, 5, false), TRect(0, 0, 0, 10));
+  EXPECT_EQ(GaugeFillRect(TSize(10, 80), 5, 5, 5, true), TRect(0, 80, 10, 80));
+  EXPECT_EQ(TrackPointForValue(TPoint(4, 6), TPoint(104, 6), 5, 5, 5), TPoint(4, 6));
+  // A range that does not start at 0 counts from its minimum.
+  EXPECT_EQ(FrameIndexForValue(15, 10, 20, 5), 2);
+  EXPECT_EQ(GaugeFillRect(TSize(80, 10), 15, 10, 20, false), TRect(0, 0, 40, 10));
 }
 
 TEST(FrameObjectRules, GaugesFillFromTheLeftOrFromTheBottom) {
@@ -47,6 +59,8 @@ TEST(FrameObjectRules, TrackPointsAndValuesMatchBothWays) {
   // A vertical track, and a track of no length.
   EXPECT_EQ(TrackValueAtPoint(TPoint(5, 100), TPoint(5, 0), TPoint(5, 25), 0, 100), 75);
   EXPECT_EQ(TrackValueAtPoint(TPoint(5, 5), TPoint(5, 5), TPoint(50, 50), 2, 9), 2);
+  // A maximum below the minimum: the minimum, wherever the point is.
+  EXPECT_EQ(TrackValueAtPoint(begin, end, TPoint(94, 6), 9, 2), 9);
 }
 
 TEST(FrameObjectRules, RegulatorsTurnByTheirKind) {
@@ -63,6 +77,14 @@ TEST(FrameObjectRules, RegulatorsTurnByTheirKind) {
   EXPECT_LT(std::abs(RegulatorTurn(rkRound, size, TPoint(0, 21), TPoint(0, 19), 0, 100)), 5.0);
   EXPECT_DOUBLE_EQ(RegulatorTurn(rkRound, size, TPoint(20, 20), TPoint(40, 20), 0, 100), 0.0);
   EXPECT_DOUBLE_EQ(RegulatorTurn(rkHorizontal, size, TPoint(0, 0), TPoint(40, 0), 5, 5), 0.0);
+  // An object without width or height does not turn.
+  EXPECT_DOUBLE_EQ(RegulatorTurn(rkHorizontal, TSize(0, 40), TPoint(0, 0), TPoint(40, 0), 0, 100), 0.0);
+  EXPECT_DOUBLE_EQ(RegulatorTurn(rkVertical, TSize(40, 0), TPoint(0, 40), TPoint(0, 0), 0, 100), 0.0);
+  // Min 10, Max 20: half the width turns by half the range, and a quarter
+  // turn by a quarter of it.
+  EXPECT_DOUBLE_EQ(RegulatorTurn(rkHorizontal, size, TPoint(0, 0), TPoint(20, 0), 10, 20), 5.0);
+  EXPECT_DOUBLE_EQ(RegulatorTurn(rkVertical, size, TPoint(0, 40), TPoint(0, 20), 10, 20), 5.0);
+  EXPECT_NEAR(RegulatorTurn(rkRound, size, TPoint(20, 0), TPoint(40, 20), 10, 20), 2.5, 1e-9);
 }
 
 TEST(FrameObjectRules, AnimationsRunForwardBackOrRound) {
@@ -80,6 +102,10 @@ TEST(FrameObjectRules, AnimationsRunForwardBackOrRound) {
   EXPECT_EQ(home.Frame, 0);
   EXPECT_FALSE(home.Running);
   EXPECT_FALSE(NextAnimationFrame(0, 1, true, true).Running);
+  EXPECT_EQ(NextAnimationFrame(0, 1, true, true).Frame, 0);
+  // Two frames are an animation.
+  EXPECT_EQ(NextAnimationFrame(0, 2, true, false).Frame, 1);
+  EXPECT_TRUE(NextAnimationFrame(0, 2, true, true).Running);
 }
 
 TEST(FrameObjectRules, BitLabelCellsComeFromTheSymbolRows) {
@@ -123,6 +149,11 @@ TEST(FrameObjectRules, CaptionButtonsMoveTogetherWithTheButtonsArea) {
   EXPECT_EQ(PlaceCaptionButton(left, TRect(130, 6, 148, 24), 300, 180), TRect(130, 6, 148, 24));
   // Outside the area the frame's own placement holds.
   EXPECT_EQ(PlaceCaptionButton(right, TRect(170, 6, 188, 24), 300, 180), TRect(270, 6, 288, 24));
+  // A button filling the area to its edges belongs to it.
+  EXPECT_EQ(PlaceCaptionButton(right, TRect(90, 4, 150, 26), 300, 180), TRect(190, 4, 250, 26));
+  // An icon left of the area, above it or below it stays as the window widens.
+  for (const TRect& icon : {TRect(6, 6, 22, 22), TRect(70, 6, 88, 24), TRect(92, 0, 98, 3), TRect(92, 27, 98, 30)})
+    EXPECT_EQ(PlaceCaptionButton(right, icon, 300, 180), icon) << icon.Left << "," << icon.Top;
 }
 
 TEST(FrameObjectRules, TheSizeGripAreaSizesFromTheCorner) {

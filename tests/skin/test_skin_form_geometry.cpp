@@ -2,6 +2,8 @@
 // rectangles, smallest size and the hit test, on a 220 x 120 frame picture.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "skin/SkinFormGeometry.h"
 
 namespace {
@@ -35,6 +37,26 @@ TEST(FrameGeometry, ClientKeepsTheFrameMarginsAtEverySize) {
   EXPECT_EQ(FrameClientRect(m, 8, 20, false), TRect(5, 28, 5, 28));
 }
 
+TEST(FrameGeometry, TheFourBandsTileTheWindowAroundTheClient) {
+  const TspFrameMetrics m = TestMetrics();
+  for (const TSize size : {TSize(300, 200), TSize(220, 120), TSize(8, 20)}) {
+    const TRect client = FrameClientRect(m, size.cx, size.cy, false);
+    const std::array<TRect, 4> bands = FrameBands(size.cx, size.cy, client);
+    // Every pixel of the window lies in exactly one band or in the client.
+    for (int y = 0; y < size.cy; ++y)
+      for (int x = 0; x < size.cx; ++x) {
+        int owners = client.Contains(TPoint(x, y)) ? 1 : 0;
+        for (const TRect& b : bands) owners += b.Contains(TPoint(x, y)) ? 1 : 0;
+        ASSERT_EQ(owners, 1) << size.cx << "x" << size.cy << " at " << x << "," << y;
+      }
+  }
+  const std::array<TRect, 4> bands = FrameBands(300, 200, TRect(5, 28, 295, 195));
+  EXPECT_EQ(bands[0], TRect(0, 0, 300, 28));
+  EXPECT_EQ(bands[1], TRect(0, 195, 300, 200));
+  EXPECT_EQ(bands[2], TRect(0, 28, 5, 195));
+  EXPECT_EQ(bands[3], TRect(295, 28, 300, 195));
+}
+
 TEST(FrameGeometry, PointsOnTheRightAndBottomMoveWithTheSize) {
   const TspSkinGeometry n = FrameGeometryAt(TestMetrics(), 320, 220);
   EXPECT_EQ(n.LT, TPoint(46, 32));
@@ -54,6 +76,8 @@ TEST(FrameGeometry, RectanglesFollowTheHalfOfThePictureTheirEdgesLieIn) {
   EXPECT_EQ(PlaceFrameRect(TRect(200, 100, 215, 115), 220, 120, 400, 300), TRect(380, 280, 395, 295));
   // Smaller than the picture: the right-half button moves left.
   EXPECT_EQ(PlaceFrameRect(TRect(196, 5, 214, 23), 220, 120, 200, 100), TRect(176, 5, 194, 23));
+  // An edge exactly on the middle belongs to the left half.
+  EXPECT_EQ(PlaceFrameRect(TRect(100, 4, 110, 20), 220, 120, 400, 300), TRect(100, 4, 110, 20));
 }
 
 TEST(FrameGeometry, TheFramesFixedPartsOutweighTheHalves) {
@@ -63,6 +87,17 @@ TEST(FrameGeometry, TheFramesFixedPartsOutweighTheHalves) {
   EXPECT_EQ(PlaceFrameRect(TRect(50, 4, 112, 26), 220, 120, 400, 300, &m.Geometry), TRect(50, 4, 292, 26));
   // An icon in the fixed left part stays even past the middle of a narrow picture.
   EXPECT_EQ(PlaceFrameRect(TRect(30, 4, 46, 20), 80, 120, 400, 300, &m.Geometry), TRect(30, 4, 46, 20));
+  // A far part that begins left of the picture's middle: rectangles from its
+  // start on follow the far side (right and bottom) all the same.
+  TspSkinGeometry early = m.Geometry;
+  early.LT = TPoint(30, 20);
+  early.RT = TPoint(80, 20);
+  early.LB = TPoint(30, 50);
+  EXPECT_EQ(PlaceFrameRect(TRect(80, 4, 100, 20), 220, 120, 400, 300, &early), TRect(260, 4, 280, 20));
+  EXPECT_EQ(PlaceFrameRect(TRect(4, 50, 20, 58), 220, 120, 400, 300, &early), TRect(4, 230, 20, 238));
+  early.LT = TPoint(0, 0);
+  early.RT = TPoint(1, 0);  // the far part begins at the first column
+  EXPECT_EQ(PlaceFrameRect(TRect(1, 4, 10, 20), 220, 120, 400, 300, &early), TRect(181, 4, 190, 20));
   // In the stretched middle the halves decide.
   EXPECT_EQ(PlaceFrameRect(TRect(60, 40, 100, 100), 220, 120, 400, 300, &m.Geometry), TRect(60, 40, 100, 280));
 }
@@ -94,7 +129,7 @@ TEST(FrameGeometry, HitTestFindsCaptionBordersCornersAndClient) {
       // The bottom corners' zones follow the height; the bottom band starts
       // on the first row below the client.
       {{297, 187}, fhRight},    {{297, 150}, fhRight},    {{2, 150}, fhLeft},
-      {{150, 195}, fhBottom},   {{150, 194}, fhClient},
+      {{150, 195}, fhBottom},   {{150, 194}, fhClient},   {{150, 0}, fhTop},        {{0, 100}, fhLeft},
       {{-1, 50}, fhNowhere},    {{300, 50}, fhNowhere},   {{150, 200}, fhNowhere},
   };
   for (const Case& c : cases)
@@ -107,6 +142,9 @@ TEST(FrameGeometry, WithoutSizingTheEdgesAreCaptionOrBorder) {
   EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(150, 2), false), fhCaption);
   EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(2, 100), false), fhBorder);
   EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(297, 197), false), fhBorder);
+  // The caption ends where the client begins.
+  EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(2, 27), false), fhCaption);
+  EXPECT_EQ(FrameHitTest(m, 300, 200, TPoint(2, 28), false), fhBorder);
   // A skin without a border width cannot be sized either.
   TspFrameMetrics none = m;
   none.BorderW = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <map>
 
@@ -57,7 +58,9 @@ TEST(SkinIni, KeysAreFoundInAnyOrderAfterWrites) {
 
 TEST(SkinIni, IntegersBooleansAndMalformedValues) {
   TspSkinIni ini = MakeIni({L"[s]", L"hex=0x1F", L"dollar=$ff", L"neg=-12", L"bad=12a", L"x=0x",
-                            L"big=99999999999", L"all=$FFFFFFFF", L"b1=1", L"b01=01", L"b2=2", L"btrue=true"});
+                            L"big=99999999999", L"all=$FFFFFFFF", L"b1=1", L"b01=01", L"b2=2", L"btrue=true",
+                            L"lead=010", L"zero=0", L"plus=+7", L"neghex=-0x10", L"dollaronly=$",
+                            L"over=2147483648", L"lowest=-2147483648", L"below=-2147483649"});
   EXPECT_EQ(ini.ReadInteger(L"s", L"hex", 0), 31);
   EXPECT_EQ(ini.ReadInteger(L"s", L"dollar", 0), 255);
   EXPECT_EQ(ini.ReadInteger(L"s", L"neg", 0), -12);
@@ -65,6 +68,16 @@ TEST(SkinIni, IntegersBooleansAndMalformedValues) {
   EXPECT_EQ(ini.ReadInteger(L"s", L"x", 7), 7);
   EXPECT_EQ(ini.ReadInteger(L"s", L"big", 7), 7);
   EXPECT_EQ(ini.ReadInteger(L"s", L"all", 7), -1);
+  // A leading zero is no prefix: "010" is ten.
+  EXPECT_EQ(ini.ReadInteger(L"s", L"lead", 7), 10);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"zero", 7), 0);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"plus", 0), 7);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"neghex", 0), -16);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"dollaronly", 7), 7);
+  // Decimal values stop at the ends of an int.
+  EXPECT_EQ(ini.ReadInteger(L"s", L"over", 7), 7);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"lowest", 7), INT_MIN);
+  EXPECT_EQ(ini.ReadInteger(L"s", L"below", 7), 7);
   EXPECT_TRUE(ReadBoolean(ini, L"s", L"b1"));
   EXPECT_TRUE(ReadBoolean(ini, L"s", L"b01"));
   EXPECT_FALSE(ReadBoolean(ini, L"s", L"b2"));

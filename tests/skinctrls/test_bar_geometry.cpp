@@ -66,12 +66,23 @@ TEST(ScrollBarLayout, ThumbFollowsThePage) {
   // Track 166 long; a page of 10 in 101 values is 16 pixels, the minimum.
   TspScrollBarLayout small = LayoutScrollBar(true, 200, 19, Range(0, 100, 10, 0), nullptr, 0);
   EXPECT_EQ(small.Parts[0].Width(), 16);
+  // A tiny page still gets a thumb of 16.
+  EXPECT_EQ(LayoutScrollBar(true, 200, 19, Range(0, 1000, 10, 0), nullptr, 0).Parts[0].Width(), 16);
   TspScrollBarLayout half = LayoutScrollBar(true, 200, 19, Range(0, 99, 50, 0), nullptr, 0);
   EXPECT_EQ(half.Parts[0].Width(), 82);  // 83 rounded down to an even length
   // A page larger than the range fills the track rather than overrunning the arrows.
   TspScrollBarLayout big = LayoutScrollBar(true, 200, 19, Range(0, 9, 50, 0), nullptr, 0);
   EXPECT_GE(big.Parts[0].Left, big.Track.Left);
   EXPECT_LE(big.Parts[0].Right, big.Track.Right);
+  // At the last page the thumb reaches the end of the track, halfway it is
+  // in the middle; the same with a range that does not start at 0.
+  EXPECT_DOUBLE_EQ(ScrollRatio(91, 0, 100, 10, true), 1);
+  EXPECT_DOUBLE_EQ(ScrollRatio(15, 10, 29, 10, false), 0.5);
+  const TspScrollBarLayout last = LayoutScrollBar(true, 200, 19, Range(0, 100, 10, 91), nullptr, 0);
+  EXPECT_EQ(last.Parts[0], TRect(167, 1, 183, 18));
+  const TspScrollBarLayout middle = LayoutScrollBar(false, 19, 150, Range(10, 29, 10, 15), nullptr, 0);
+  EXPECT_EQ(middle.Track, TRect(1, 17, 18, 133));
+  EXPECT_EQ(middle.Parts[0].Top - middle.Track.Top, middle.Track.Bottom - middle.Parts[0].Bottom);
 }
 
 TEST(ScrollBarLayout, EmptyRangeFillsTheTrack) {
@@ -112,6 +123,7 @@ TEST(ScrollBarDrag, FractionOfTheTravelGivesThePosition) {
   EXPECT_EQ(ScrollPositionFromDrag(400, 25, 125, Range(0, 100, 10, 0)), 91);
   EXPECT_EQ(ScrollPositionFromDrag(100, 25, 125, Range(10, 110, 11, 0)), 100);
   EXPECT_EQ(ScrollPositionFromDrag(30, 60, 60, Range(0, 100, 0, 0)), 0);  // no travel
+  EXPECT_EQ(ScrollPositionFromDrag(150, 25, 125, Range(0, 100, 0, 0)), 100);  // half a travel past the end
 }
 
 TEST(TrackBar, ThumbLayoutBothWays) {
@@ -125,6 +137,9 @@ TEST(TrackBar, ThumbLayoutBothWays) {
   const TRect vtrack(2, 2, 18, 98);
   EXPECT_EQ(LayoutTrackThumb(true, vtrack, 16, 8, 7, 7, 7).Thumb.Bottom, 98);
   EXPECT_EQ(LayoutTrackThumb(true, vtrack, 16, 8, 100, 0, 100).Thumb.Top, 2);
+  // Centred across the track both ways.
+  EXPECT_EQ(LayoutTrackThumb(true, TRect(2, 2, 32, 98), 16, 8, 50, 0, 100).Thumb.Left, 9);
+  EXPECT_EQ(LayoutTrackThumb(false, TRect(2, 2, 98, 32), 8, 16, 50, 0, 100).Thumb.Top, 9);
 }
 
 TEST(TrackBar, DefaultThumbIsHalfAsLongAsThick) {
@@ -156,6 +171,20 @@ TEST(TrackBar, ValueClampsToTheEnds) {
   EXPECT_EQ(ClampTrackValue(150, 0, 100), 100);
   EXPECT_EQ(ClampTrackValue(-1, 0, 100), 0);
   EXPECT_EQ(TrackValueFromOffset(5, 10, 10, 3, 9), 3);
+}
+
+TEST(TrackBar, DraggingARangeThatDoesNotStartAtZero) {
+  // Min 10, Max 20 over 100 pixels of travel.
+  EXPECT_EQ(TrackValueFromOffset(0, 10, 110, 10, 20), 10);
+  EXPECT_EQ(TrackValueFromOffset(50, 10, 110, 10, 20), 15);
+  EXPECT_EQ(TrackValueFromOffset(100, 10, 110, 10, 20), 20);
+  EXPECT_EQ(TrackValueFromOffset(300, 10, 110, 10, 20), 20);
+  // The thumb laid out for a value gives that value back when dragged there.
+  const TRect track(2, 2, 98, 18);
+  for (int v = 10; v <= 20; ++v) {
+    const TspTrackThumb t = LayoutTrackThumb(false, track, 8, 16, v, 10, 20);
+    EXPECT_EQ(TrackValueFromOffset(t.Offset, t.TravelStart, t.TravelEnd, 10, 20), v);
+  }
 }
 
 }  // namespace

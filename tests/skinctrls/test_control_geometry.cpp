@@ -45,6 +45,27 @@ TEST(ControlGeometry, CopyGeometryTakesTheRecordAndItsMode) {
   EXPECT_TRUE(g.StretchEffect);
   EXPECT_TRUE(g.LeftStretch);
   EXPECT_EQ(g.StretchType, 2);
+  // A record with all four points resizes both ways and keeps every flag.
+  record.LTPoint = TPoint(5, 5);
+  record.RTPoint = TPoint(35, 5);
+  record.LBPoint = TPoint(5, 25);
+  record.RBPoint = TPoint(35, 25);
+  record.ClRect = TRect(5, 5, 35, 25);
+  record.LeftStretch = false;
+  record.TopStretch = true;
+  record.RightStretch = true;
+  record.BottomStretch = true;
+  g.CopyGeometry(record);
+  EXPECT_EQ(g.ResizeMode, 1);
+  EXPECT_EQ(g.LTPoint, TPoint(5, 5));
+  EXPECT_EQ(g.LBPoint, TPoint(5, 25));
+  EXPECT_EQ(g.RBPoint, TPoint(35, 25));
+  EXPECT_EQ(g.SkinRect, TRect(0, 0, 40, 30));
+  EXPECT_EQ(g.ClRect, TRect(5, 5, 35, 25));
+  EXPECT_FALSE(g.LeftStretch);
+  EXPECT_TRUE(g.TopStretch);
+  EXPECT_TRUE(g.RightStretch);
+  EXPECT_TRUE(g.BottomStretch);
 }
 
 TEST(ControlGeometry, CalcSizeMovesTheGeometryAndForcesTheSkinsSides) {
@@ -107,6 +128,16 @@ TEST(ControlGeometry, MapSkinRectMovesCornerPiecesAndGrowsSpanningOnes) {
   EXPECT_EQ(g.MapSkinRect(TRect(2, 26, 38, 29), 100, 50), TRect(2, 46, 98, 49));  // along the bottom
   EXPECT_EQ(g.MapSkinRect(TRect(1, 2, 4, 28), 100, 50), TRect(1, 2, 4, 48));     // down the left
   EXPECT_EQ(g.MapSkinRect(TRect(36, 2, 39, 28), 100, 50), TRect(96, 2, 99, 48));  // down the right
+  // Pieces flush with the picture's edges: corners filling their corner
+  // exactly move with it, strips along a whole edge grow with it.
+  EXPECT_EQ(g.MapSkinRect(TRect(35, 0, 40, 5), 100, 50), TRect(95, 0, 100, 5));
+  EXPECT_EQ(g.MapSkinRect(TRect(0, 25, 5, 30), 100, 50), TRect(0, 45, 5, 50));
+  EXPECT_EQ(g.MapSkinRect(TRect(35, 25, 40, 30), 100, 50), TRect(95, 45, 100, 50));
+  EXPECT_EQ(g.MapSkinRect(TRect(0, 0, 40, 30), 100, 50), TRect(0, 0, 100, 50));
+  EXPECT_EQ(g.MapSkinRect(TRect(0, 0, 40, 5), 100, 50), TRect(0, 0, 100, 5));
+  EXPECT_EQ(g.MapSkinRect(TRect(0, 25, 40, 30), 100, 50), TRect(0, 45, 100, 50));
+  EXPECT_EQ(g.MapSkinRect(TRect(0, 0, 5, 30), 100, 50), TRect(0, 0, 5, 50));
+  EXPECT_EQ(g.MapSkinRect(TRect(35, 0, 40, 30), 100, 50), TRect(95, 0, 100, 50));
   // A piece of the middle alone stays.
   EXPECT_EQ(g.MapSkinRect(TRect(10, 10, 20, 20), 100, 50), TRect(10, 10, 20, 20));
 
@@ -115,11 +146,18 @@ TEST(ControlGeometry, MapSkinRectMovesCornerPiecesAndGrowsSpanningOnes) {
   EXPECT_EQ(across.MapSkinRect(TRect(2, 0, 38, 5), 100, 50), TRect(2, 0, 98, 5));
   EXPECT_EQ(across.MapSkinRect(TRect(36, 0, 39, 5), 100, 50), TRect(96, 0, 99, 5));
   EXPECT_EQ(across.MapSkinRect(TRect(10, 0, 20, 5), 100, 50), TRect(10, 0, 20, 5));
+  // From the left part to the right one, and the right part on its own.
+  EXPECT_EQ(across.MapSkinRect(TRect(5, 0, 35, 30), 100, 50), TRect(5, 0, 95, 30));
+  EXPECT_EQ(across.MapSkinRect(TRect(35, 0, 40, 30), 100, 50), TRect(95, 0, 100, 30));
 
   TspControlGeometry down = g;
   down.ResizeMode = 3;
   EXPECT_EQ(down.MapSkinRect(TRect(0, 2, 5, 28), 100, 50), TRect(0, 2, 5, 48));
   EXPECT_EQ(down.MapSkinRect(TRect(0, 26, 5, 29), 100, 50), TRect(0, 46, 5, 49));
+  EXPECT_EQ(down.MapSkinRect(TRect(0, 5, 40, 25), 100, 50), TRect(0, 5, 40, 45));
+  EXPECT_EQ(down.MapSkinRect(TRect(0, 25, 40, 30), 100, 50), TRect(0, 45, 40, 50));
+  // Reaching from the stretched middle into the bottom part: left alone.
+  EXPECT_EQ(down.MapSkinRect(TRect(0, 10, 5, 28), 100, 50), TRect(0, 10, 5, 28));
 
   TspControlGeometry fixed = g;
   fixed.ResizeMode = 0;

@@ -88,6 +88,8 @@ TEST(ImageGridLayout, KeysWithAHotItemWrapAndKeepTheColumn) {
   EXPECT_EQ(ImageGridKeyTarget(g, items, 2, gkRight), 3);
   EXPECT_EQ(ImageGridKeyTarget(g, items, 6, gkRight), 0);  // wraps
   EXPECT_EQ(ImageGridKeyTarget(g, items, 0, gkLeft), 6);
+  EXPECT_EQ(ImageGridKeyTarget(g, items, 4, gkLeft), 3);
+  EXPECT_EQ(ImageGridKeyTarget(g, items, 7, gkRight), 0) << "a hot index past the items is none";
   EXPECT_EQ(ImageGridKeyTarget(g, items, 1, gkDown), 4);  // same column
   EXPECT_EQ(ImageGridKeyTarget(g, items, 4, gkDown), 5);  // the caption row below
   EXPECT_EQ(ImageGridKeyTarget(g, items, 2, gkDown), 5);  // no cell below: the caption row

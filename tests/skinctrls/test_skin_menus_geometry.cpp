@@ -47,6 +47,10 @@ TEST(SkinMenuGeometry, SizeWithoutSkinLimitedByCountAndByTheWorkArea) {
   EXPECT_EQ(s.Height, 30);
   EXPECT_TRUE(s.Scrolling);
   EXPECT_FALSE(s.LimitedByCount);
+  in.WorkAreaHeight = 50;  // exactly as tall as the work area: no scrolling
+  s = CalcMenuSize(in);
+  EXPECT_EQ(s.Height, 50);
+  EXPECT_FALSE(s.Scrolling);
   // With a skin frame: its margins instead of the plain ones.
   in.WorkAreaHeight = 600;
   in.Skinned = true;
@@ -65,6 +69,8 @@ TEST(SkinMenuGeometry, LayoutLeavesArrowStripsAndMarksWhatIsOutOfView) {
   EXPECT_EQ(l.Rects[1], TRect(3, 13, 97, 33));
   EXPECT_TRUE(l.Shown[3]);
   EXPECT_FALSE(l.Shown[4]);
+  // The lower arrow strip is no room for items either.
+  EXPECT_EQ(LayoutMenuItems(h, TRect(3, 3, 97, 93), true, 0).VisibleCount, 3);
   l = LayoutMenuItems(h, TRect(3, 3, 97, 123), false, 0);
   EXPECT_EQ(l.VisibleCount, 6);
   EXPECT_EQ(LastMenuPageTop(h, TRect(3, 3, 97, 83)), 3);
@@ -105,6 +111,24 @@ TEST(SkinMenuGeometry, KeyboardSearchSkipsAndWrapsOnlyAtTheEnds) {
   EXPECT_EQ(FindMenuSelectable(sel, 3, false), 0);
   EXPECT_EQ(FindMenuSelectable({false, true, false}, 1, true), -1);  // nothing after: stays
   EXPECT_EQ(FindMenuSelectable({}, -1, true), -1);
+  EXPECT_EQ(FindMenuSelectable({true}, -1, true), 0);
+  EXPECT_EQ(FindMenuSelectable({true}, -1, false), 0);
+}
+
+TEST(SkinMenuGeometry, AGrownFrameMovesItsPointsWithTheSides) {
+  // A 100 x 60 frame picture shown at 160 x 90.
+  const TspMovedFrame f = MoveFrameToSize(TPoint(10, 8), TPoint(90, 8), TPoint(10, 52), TPoint(90, 52),
+                                          TRect(4, 6, 96, 56), 100, 60, 160, 90);
+  EXPECT_EQ(f.LT, TPoint(10, 8));
+  EXPECT_EQ(f.RT, TPoint(150, 8));
+  EXPECT_EQ(f.LB, TPoint(10, 82));
+  EXPECT_EQ(f.RB, TPoint(150, 82));
+  EXPECT_EQ(f.Client, TRect(4, 6, 156, 86));
+  // Smaller than the picture the far points come in.
+  const TspMovedFrame g = MoveFrameToSize(TPoint(10, 8), TPoint(90, 8), TPoint(10, 52), TPoint(90, 52),
+                                          TRect(4, 6, 96, 56), 100, 60, 80, 50);
+  EXPECT_EQ(g.RB, TPoint(70, 42));
+  EXPECT_EQ(g.Client, TRect(4, 6, 76, 46));
 }
 
 }  // namespace

@@ -70,6 +70,7 @@ TEST(TabGeometry, TabsOutOfView) {
   EXPECT_TRUE(TabOutOfView(198, 200));
   EXPECT_FALSE(TabOutOfView(197, 200));
   EXPECT_TRUE(TabOutOfView(0, 200));
+  EXPECT_FALSE(TabOutOfView(1, 200));
   EXPECT_TRUE(TabLeftOfView(0));
   EXPECT_FALSE(TabLeftOfView(1));
 }
@@ -88,6 +89,8 @@ TEST(TabGeometry, FirstTabInViewShowsTheSelectedTabWholeAndFillsTheStrip) {
   EXPECT_EQ(FirstTabInView(rights, 3, 0, 40), 3) << "a tab wider than the view stands first";
   EXPECT_EQ(FirstTabInView(rights, 9, 8, 1000), 0) << "all fit";
   EXPECT_EQ(FirstTabInView({}, 0, 3, 100), 0);
+  const std::vector<int> exact(rights);  // no spare capacity: a read past the end is caught
+  EXPECT_EQ(FirstTabInView(exact, 10, 2, 180), 2) << "a selection past the last tab is none";
   // Tabs of unequal widths: 30, 100, 40, 40, 40.
   EXPECT_EQ(FirstTabInView({30, 130, 170, 210, 250}, 4, 0, 130), 2);
   EXPECT_EQ(FirstTabInView({30, 130, 170, 210, 250}, 1, 4, 130), 1);

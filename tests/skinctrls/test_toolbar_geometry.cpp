@@ -90,6 +90,21 @@ TEST(ToolBarScroll, ScrolledBarGivesBackRoomWhenItGrowsOrTheContentShrinks) {
   EXPECT_EQ(LayoutToolBarScroll(s, 200, 250), 50);
   EXPECT_EQ(s.Position, 250);
   EXPECT_EQ(s.Growth, 0);
+  // Laid out again wider, with nothing gone and no growth noted (the children
+  // came 50 back, so the content ends at 250): the offset stays.
+  {
+    TspToolBarScroll same = s;
+    EXPECT_EQ(LayoutToolBarScroll(same, 250, 260), 0);
+    EXPECT_EQ(same.Position, 250);
+    EXPECT_TRUE(same.Shown);
+  }
+  // Grown, but the content grew as much: nothing to give back.
+  {
+    TspToolBarScroll same = s;
+    same.Growth = 50;
+    EXPECT_EQ(LayoutToolBarScroll(same, 250, 250), 0);
+    EXPECT_EQ(same.Position, 250);
+  }
   // A child at the end went away: the content ends 40 pixels earlier.
   EXPECT_EQ(LayoutToolBarScroll(s, 210, 250), 40);
   EXPECT_EQ(s.Position, 210);
@@ -99,6 +114,19 @@ TEST(ToolBarScroll, ScrolledBarGivesBackRoomWhenItGrowsOrTheContentShrinks) {
   EXPECT_EQ(LayoutToolBarScroll(s, 250, 500), 210);
   EXPECT_FALSE(s.Shown);
   EXPECT_EQ(s.Position, 0);
+}
+
+TEST(ToolBarScroll, ShrinkingContentThatStillOverflowsStaysScrolled) {
+  TspToolBarScroll s;
+  LayoutToolBarScroll(s, 500, 200);
+  StepToolBarScroll(s, true, 0, 200);  // position 200, content ends at 300
+  EXPECT_EQ(LayoutToolBarScroll(s, 250, 200), 0);
+  EXPECT_EQ(s.Position, 200);
+  EXPECT_EQ(s.Extent, 449);
+  EXPECT_TRUE(s.Shown);
+  // Down to one pixel: as much comes back as the client has room for.
+  EXPECT_EQ(LayoutToolBarScroll(s, 1, 200), 199);
+  EXPECT_EQ(s.Position, 1);
 }
 
 TEST(ToolBarScroll, GivingBackRoomNeverScrollsPastTheStart) {

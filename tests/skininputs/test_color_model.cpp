@@ -24,6 +24,8 @@ TEST(ColorConversions, ExamplesOfTheHSBAndHSLModels) {
   // 127.5 rounds to the even 128.
   EXPECT_EQ(HSLToRGB(0.3, 0, 0.5), Bytes(128, 128, 128));
   EXPECT_EQ(HSBToRGB({200, 0, 50}), Bytes(128, 128, 128));
+  EXPECT_DOUBLE_EQ(RGBToHSL(Bytes(255, 0, 0)).H, 0);
+  EXPECT_DOUBLE_EQ(RGBToHSL(Bytes(255, 255, 0)).H, 1.0 / 6);
   const THSL blue = RGBToHSL(Bytes(0, 0, 255));
   EXPECT_DOUBLE_EQ(blue.H, 4.0 / 6);
   EXPECT_DOUBLE_EQ(blue.S, 1.0);
@@ -162,7 +164,21 @@ TEST(HueRingGeometry, AnglesRegionsAndPicks) {
   EXPECT_TRUE(InBox(44, 150));
   EXPECT_FALSE(InBox(43, 100));
   EXPECT_EQ(PickHueByte(97, 3), 0);
-  EXPECT_EQ(PickHueByte(6, 97), 64);  // 90 degrees counter-clockwise
+  EXPECT_EQ(PickHueByte(6, 97), 64);     // 90 degrees counter-clockwise
+  EXPECT_EQ(PickHueByte(190, 97), 191);  // straight right: 270 degrees
+  EXPECT_EQ(PickHueByte(97, 190), 128);
+  // The painted ring runs 20 pixels in from the edge on every side, the
+  // lower and right inner bands included.
+  for (int d = 0; d < 20; ++d) {
+    EXPECT_TRUE(InRingPaint(97, d)) << d;
+    EXPECT_TRUE(InRingPaint(97, 194 - d)) << d;
+    EXPECT_TRUE(InRingPaint(d, 97)) << d;
+    EXPECT_TRUE(InRingPaint(194 - d, 97)) << d;
+  }
+  EXPECT_FALSE(InRingPaint(97, 20));
+  EXPECT_FALSE(InRingPaint(97, 174));
+  EXPECT_FALSE(InRingPaint(174, 97));
+  EXPECT_FALSE(InRingPaint(97, 97));
   uint8_t s, l;
   PickBoxBytes(44, 150, s, l);
   EXPECT_EQ(s, 0);

@@ -36,7 +36,14 @@ TEST_F(DateFormatTest, MasksFollowTheFieldOrder) {
   EXPECT_EQ(L.Month, 1);
   EXPECT_EQ(L.Day, 2);
   EXPECT_EQ(BuildDateMask(L), L"!0000/99/99;1; ");
-  EXPECT_EQ(BuildDateMask(Use(L"mm/dd/yyyy", L'/')), L"!99/99/0000;1; ");
+  L = Use(L"mm/dd/yyyy", L'/');
+  EXPECT_EQ(L.Month, 0);
+  EXPECT_EQ(L.Day, 1);
+  EXPECT_EQ(L.Year, 2);
+  EXPECT_EQ(BuildDateMask(L), L"!99/99/0000;1; ");
+  L = Use(L"mmm/dd/yyyy", L'-');
+  EXPECT_TRUE(L.TextMonth);
+  EXPECT_EQ(L.Month, 0);
   EXPECT_EQ(BuildDateMask(Use(L"d.m.yy", L'.')), L"!99/99/00;1; ");
   L = Use(L"dd/mmm/yyyy", L'-');
   EXPECT_TRUE(L.TextMonth);
@@ -82,6 +89,7 @@ TEST_F(DateFormatTest, TypingKeepsAYearFirstTextPlausible) {
   EXPECT_FALSE(IsPlausibleDateText(L, L"2024-13-01"));
   EXPECT_FALSE(IsPlausibleDateText(L, L"2024-12-32"));
   EXPECT_FALSE(IsPlausibleDateText(L, L"2024-00-01"));
+  EXPECT_FALSE(IsPlausibleDateText(L, L"2024-01-00"));
   EXPECT_FALSE(IsPlausibleDateText(L, L"2024-1a-  "));
   EXPECT_TRUE(IsPlausibleDateText(L, L"2024-02-31"));
 }
@@ -98,6 +106,7 @@ TEST_F(DateFormatTest, TextMonthTakesLettersAndAnyTypingOrder) {
 TEST_F(DateFormatTest, CompleteTexts) {
   TDateLayout L = Use(L"yyyy/mm/dd", L'-');
   EXPECT_TRUE(IsCompleteDateText(L, L"2024-02-29"));
+  EXPECT_TRUE(IsCompleteDateText(L, L"9999-12-31"));  // the last year there is
   EXPECT_TRUE(IsCompleteDateText(L, L"2024-02-31"));  // the month's length is not tested here
   EXPECT_FALSE(IsCompleteDateText(L, L"2024-02-2 "));
   EXPECT_FALSE(IsCompleteDateText(L, L"2024-13-01"));
@@ -123,10 +132,24 @@ TEST_F(DateFormatTest, ImpossibleDatesConvertToNothing) {
   EXPECT_FALSE(TryDateTextToDate(L, L"2023-02-29", d));
   EXPECT_FALSE(TryDateTextToDate(L, L"2024-02-31", d));
   L = Use(L"dd/mmm/yyyy", L'-');
+  EXPECT_TRUE(TryDateTextToDate(L, L"1-Jan-2024", d));
+  EXPECT_EQ(d, EncodeDate(2024, 1, 1));
   EXPECT_TRUE(TryDateTextToDate(L, L"29-feb-2024", d));
   EXPECT_EQ(d, EncodeDate(2024, 2, 29));
   EXPECT_FALSE(TryDateTextToDate(L, L"31-Feb-2024", d));
+  // A year, a month name or a day that is no number or name is no date.
+  for (const wchar_t* text : {L"12-Mar-x", L"12-Mar-", L"12-Max-2024", L"0-Mar-2024", L"x-Mar-2024"})
+    EXPECT_FALSE(TryDateTextToDate(L, text, d)) << text;
   EXPECT_EQ(d, EncodeDate(2024, 2, 29));
+}
+
+TEST_F(DateFormatTest, TextsSplitAtTheSeparatorIntoAtMostThreeFields) {
+  Use(L"dd/mm/yyyy", L'-');
+  EXPECT_EQ(SplitDateText(L"12"), (TDateFields{L"12", L"", L""}));
+  EXPECT_EQ(SplitDateText(L"12-3"), (TDateFields{L"12", L"3", L""}));
+  EXPECT_EQ(SplitDateText(L"12-3-2024"), (TDateFields{L"12", L"3", L"2024"}));
+  EXPECT_EQ(SplitDateText(L"1-2-3-4"), (TDateFields{L"1", L"2", L"3-4"}));
+  EXPECT_EQ(SplitDateText(L""), (TDateFields{L"", L"", L""}));
 }
 
 TEST_F(DateFormatTest, TwoDigitYearsShareTheCenturyWindow) {

@@ -69,6 +69,9 @@ TEST(NumberRules, LimitsAndWhenTypedTextIsRewritten) {
   EXPECT_FALSE(NumberNeedsRewrite(15, 15, 10, 99));
   // A negative number below a positive minimum can never come back.
   EXPECT_TRUE(NumberNeedsRewrite(-1, 10, 10, 99));
+  EXPECT_TRUE(NumberNeedsRewrite(-1, 1, 1, 99));
+  EXPECT_TRUE(NumberNeedsRewrite(-7, 1, 1, 1000));
+  EXPECT_FALSE(NumberNeedsRewrite(0, 1, 1, 99));  // "0" can still become "05"
   // Negative range: -5 typed toward -10..-20 stays (more digits reach it)...
   EXPECT_FALSE(NumberNeedsRewrite(-5, -10, -20, -10));
   // ...and one already in range is left alone.
@@ -168,6 +171,9 @@ TEST(TimeKeys, HoursMinutesAndSeconds) {
   EXPECT_FALSE(TimeKeyAllowed(L"20:01:00", 1, L'4', true, false));
   EXPECT_FALSE(TimeKeyAllowed(L"12:00:00", 3, L'6', true, false));  // 60 minutes
   EXPECT_FALSE(TimeKeyAllowed(L"12:00:00", 6, L'7', true, false));
+  EXPECT_FALSE(TimeKeyAllowed(L"12:00:00", 6, L'6', true, false));  // 60 seconds
+  EXPECT_FALSE(TimeKeyAllowed(L"00:00:00", 0, L'3', true, false));  // 30 hours, typed first
+  EXPECT_TRUE(TimeKeyAllowed(L"20:00", 1, L'4', false, false));     // 24:00 without seconds
   EXPECT_TRUE(TimeKeyAllowed(L"1 :  :  ", 1, L'9', true, false));   // blanks count as 0
   // Non-digits are tested against the text as it is.
   EXPECT_TRUE(TimeKeyAllowed(L"12:00:00", 0, L'x', true, false));

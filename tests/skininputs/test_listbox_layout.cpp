@@ -72,6 +72,8 @@ TEST(ListBoxLayout, CaptionPieces) {
   EXPECT_EQ(b[2], TRect(67, 2, 84, 18));
   DefaultCaptionButtons(120, 15, b);  // a low caption makes them smaller
   EXPECT_EQ(b[0], TRect(106, 2, 118, 13));
+  DefaultCaptionButtons(120, 30, b);  // a tall caption keeps them at 17
+  EXPECT_EQ(b[0], TRect(101, 2, 118, 18));
   // Skin pieces: a button in the top-right corner follows the right edge,
   // one in the bottom-right corner both edges, one below on the left the bottom.
   const TPoint lt(4, 20), rt(40, 20), rb(40, 40);
@@ -111,6 +113,7 @@ TEST(ListBoxLayout, StepsStopAtTheEndsAndBarsFollowTheRange) {
   EXPECT_TRUE(ListNeedsColumnBar(0, 4, 0, 2, 5, 23));
   EXPECT_FALSE(ListNeedsColumnBar(0, 4, 0, 2, 12, 23));
   EXPECT_FALSE(ListNeedsColumnBar(0, 1, 0, 2, 5, 23));
+  EXPECT_FALSE(ListNeedsColumnBar(0, 4, 0, 2, 5, 10));  // exactly filled
 }
 
 }  // namespace

@@ -81,10 +81,27 @@ TEST(PasswordRules, InsertReplacesTheSelectionWithinMaxLength) {
   s.PlaceCaret(16);
   EXPECT_FALSE(s.Insert(L"y", 16));
   EXPECT_EQ(s.Text, String(16, L'x'));
+  // A limit of one character is a limit.
+  TPasswordState one;
+  EXPECT_FALSE(one.Insert(L"ab", 1));
+  EXPECT_TRUE(one.Insert(L"a", 1));
+  EXPECT_EQ(one.Text, L"a");
   // Replacing a selection may stay within the limit.
   s.Select(0, 2);
   EXPECT_TRUE(s.Insert(L"yy", 16));
   EXPECT_EQ(s.Text.size(), 16u);
+}
+
+TEST(PasswordRules, DeletingTheSelectionLeavesNothingSelected) {
+  TPasswordState s;
+  s.Text = L"abcdef";
+  s.Select(1, 3);
+  s.DeleteSelection();
+  EXPECT_EQ(s.Text, L"aef");
+  EXPECT_EQ(s.Caret, 1);
+  EXPECT_EQ(s.Anchor, 1);
+  EXPECT_EQ(s.SelCount(), 0);
+  EXPECT_EQ(s.SelStart(), 1);
 }
 
 TEST(PasswordRules, DeletingBeforeAndAfterTheCaret) {
@@ -101,6 +118,32 @@ TEST(PasswordRules, DeletingBeforeAndAfterTheCaret) {
   EXPECT_EQ(s.Text, L"a");
   s.DeleteAfter();
   EXPECT_EQ(s.Text, L"a");
+  // Delete in the middle takes the character after the caret, which stays.
+  s.Text = L"abcd";
+  s.PlaceCaret(1);
+  s.DeleteAfter();
+  EXPECT_EQ(s.Text, L"acd");
+  EXPECT_EQ(s.Caret, 1);
+}
+
+TEST(PasswordRules, MovingTheCaretKeepsASelectionAndRegainingFocusKeepsTheRow) {
+  TPasswordState s;
+  s.Text = L"abcdef";
+  s.Select(1, 2);
+  // The field places the caret where it already is when it gets the focus back.
+  s.PlaceCaret(s.Caret);
+  EXPECT_EQ(s.SelStart(), 1);
+  EXPECT_EQ(s.SelCount(), 2);
+  s.PlaceCaret(0);
+  EXPECT_EQ(s.Caret, 0);
+  EXPECT_EQ(s.SelStart(), 1);
+  EXPECT_EQ(s.SelCount(), 2);
+  // Without a selection the anchor follows the caret.
+  s.Select(4, 0);
+  s.PlaceCaret(2);
+  EXPECT_EQ(s.Anchor, 2);
+  EXPECT_EQ(s.SelStart(), 2);
+  EXPECT_EQ(s.SelCount(), 0);
 }
 
 TEST(PasswordRules, ShorterTextPullsCaretAnchorAndSelectionIn) {
@@ -129,6 +172,7 @@ TEST(PasswordRules, CaretPositionsAndAlignment) {
   EXPECT_EQ(r.SymbolWidth, 11);
   EXPECT_EQ(r.CaretX(0, 3, 1), 2);
   EXPECT_EQ(r.CaretX(3, 3, 1), 35);
+  EXPECT_EQ(r.CaretX(1, 3, 1), 13);
   EXPECT_EQ(r.CaretX(9, 3, 1), 35);  // limited to the text
   EXPECT_EQ(r.PosFromX(24, 3, 1), 2);
   EXPECT_EQ(r.PosFromX(200, 3, 1), 3);
@@ -152,6 +196,17 @@ TEST(PasswordRules, ALongPasswordScrollsTheCaretIntoView) {
   EXPECT_EQ(r.Scroll(5, 20, first), 5);
   // Within the row nothing moves.
   EXPECT_EQ(r.Scroll(8, 20, 1), 1);
+  // Scrolled by ten: the caret is counted from the first symbol shown, and a
+  // caret left of that symbol sits at the row's start.
+  EXPECT_EQ(r.CaretX(20, 20, 11), 2 + 10 * 11);
+  EXPECT_EQ(r.CaretX(15, 20, 11), 2 + 5 * 11);
+  EXPECT_EQ(r.CaretX(0, 20, 11), 2);
+  EXPECT_EQ(r.PosFromX(2 + 5 * 11, 20, 11), 15);
+  // Focus back with the caret where it was: the row stays.
+  EXPECT_EQ(r.Scroll(20, 20, 11), 11);
+  EXPECT_EQ(r.Scroll(11, 20, 11), 11);
+  // One step left of the first symbol shown brings that symbol into view.
+  EXPECT_EQ(r.Scroll(10, 20, 11), 10);
 }
 
 TEST(PasswordRules, SymbolSquareAndTriangle) {

@@ -28,6 +28,8 @@ TEST_F(SpinSkinLayout, SkinSizeMovesButtonsRightOfTheCornerWithTheWidth) {
   EXPECT_EQ(l.Up, TRect(86, 2, 98, 11));
   EXPECT_EQ(l.Down, TRect(86, 11, 98, 20));
   EXPECT_EQ(l.EditArea, TRect(3, 3, 84, 19));
+  // A button from the corner on moves only when it starts right of it.
+  EXPECT_EQ(At(100, 22, true, TRect(45, 2, 58, 11)).Up, TRect(45, 2, 58, 11));
   // A button left of the corner stays where the skin has it.
   EXPECT_EQ(At(100, 22, true, TRect(2, 2, 10, 11)).Up, TRect(2, 2, 10, 11));
   // The height is the skin's: a taller control changes nothing.
@@ -42,4 +44,8 @@ TEST_F(SpinSkinLayout, StretchedStackedButtonsShareTheGrownAreaSideBySideBothGro
   const TSpinEditLayout s = At(100, 42, false, TRect(46, 2, 52, 20), TRect(52, 2, 58, 18));
   EXPECT_EQ(s.Up, TRect(86, 2, 92, 40));
   EXPECT_EQ(s.Down, TRect(92, 2, 98, 38));
+  // Buttons whose bottoms are level are split into an upper and a lower one.
+  const TSpinEditLayout level = At(100, 42, false, TRect(46, 2, 52, 20), TRect(52, 2, 58, 20));
+  EXPECT_EQ(level.Up, TRect(86, 2, 98, 21));
+  EXPECT_EQ(level.Down, TRect(86, 21, 98, 40));
 }
