@@ -87,6 +87,8 @@ TEST_F(fcTreeComboTest, ImageLookUpGoesByNode) {
   EXPECT_EQ(c->ImageIndexOfText(L"same"), 0);
   EXPECT_EQ(c->ImageIndexOfText(L"a=b"), 2);
   EXPECT_EQ(c->ImageIndexOfText(L"a"), -1);
+  EXPECT_EQ(c->ImageIndexOfText(L"SAME"), 0);  // typed text in another case
+  EXPECT_EQ(c->ImageIndexOfText(L"A=B"), 2);
   same1->Delete();
   EXPECT_EQ(c->ImageIndexOfText(L"same"), 1);  // the other node with the text
   same2->SetText(L"renamed");
@@ -142,6 +144,32 @@ TEST_F(fcTreeComboTest, EndNodesOnlyNeverChoosesAParent) {
   EXPECT_EQ(c->SelectedNode(), nullptr);
 }
 
+TEST_F(fcTreeComboTest, EveryTextChangeRaisesOnChangeOnce) {
+  TfcTreeCombo* c = NewCombo();
+  Fill(c);
+  ShowWith(c);
+  int changes = 0;
+  c->OnChange = [&](TObject*) { ++changes; };
+  c->SetText(L"Apple");
+  EXPECT_EQ(changes, 1);
+  c->SetText(L"Apple");  // no change, no event
+  EXPECT_EQ(changes, 1);
+  EXPECT_FALSE(c->Modified());  // set by the program, not from a node
+  c->SelectNodeByText(c->Text());
+  Key(c, VK_DOWN);  // the closed combo steps to the next node
+  EXPECT_EQ(c->Text(), L"Abricot");
+  EXPECT_EQ(changes, 2);
+  EXPECT_TRUE(c->Modified());
+  c->SelectAll();
+  Char(c, L'v');  // completes to a node
+  EXPECT_EQ(c->Text(), L"Vegetables");
+  EXPECT_EQ(changes, 3);
+  c->SelectAll();
+  Char(c, L'q');  // matches nothing: typed as it is
+  EXPECT_EQ(c->Text(), L"q");
+  EXPECT_EQ(changes, 4);
+}
+
 TEST_F(fcTreeComboTest, EscRestoresAndEnterKeepsTheArrowChoice) {
   TfcTreeCombo* c = NewCombo();
   Fill(c);
@@ -174,7 +202,9 @@ TEST_F(fcTreeComboTest, AClickOnANodeChoosesIt) {
   Fill(c);
   ShowWith(c);
   bool accepted = false;
+  int changes = 0;
   c->OnCloseUp = [&](TObject*, bool Select) { accepted = Select; };
+  c->OnChange = [&](TObject*) { ++changes; };
   MoveMouse(c->ButtonHolder()->ClientToScreen(TPoint(5, 5)));
   MouseDown();
   MouseUp();
@@ -192,6 +222,7 @@ TEST_F(fcTreeComboTest, AClickOnANodeChoosesIt) {
   EXPECT_FALSE(c->GetDroppedDown());
   EXPECT_TRUE(accepted);
   EXPECT_EQ(c->Text(), L"Bean");
+  EXPECT_EQ(changes, 1);
   EXPECT_EQ(fcComboHookUsers(), 0);
 }
 
