@@ -281,36 +281,3 @@ TEST_F(fcComboTest, ActiveThemeDrawsTheButtonAsAPushButtonWithItsArrow) {
       if (!content.Contains(TPoint(x, y))) differing += PixelAt(shot, x, y) != PixelAt(expected, x, y);
   EXPECT_GT(differing, 0);
 }
-
-TEST_F(fcComboTest, TransparentComboDropsTheHoverFrameWhenTheMouseLeaves) {
-  auto* other = NewCombo(20, 100);
-  auto* c = NewCombo(20, 20);
-  c->SetBorderStyle(bsNone);
-  c->Frame()->SetEnabled(true);
-  c->Frame()->SetTransparent(true);
-  c->Frame()->SetMouseEnterSameAsFocus(true);
-  c->Frame()->SetNonFocusBorders(TfcEditFrameEnabledSet{efBottomBorder});
-  ShowForm();
-  other->SetFocus();
-  Settle();
-  // The top edge, left of the button, as the screen shows it.
-  auto topEdge = [&] {
-    std::vector<COLORREF> px;
-    HDC dc = GetDC(nullptr);
-    for (int x = 2; x < c->ButtonHolder()->Left() - 2; ++x) {
-      const TPoint p = c->ClientToScreen(TPoint(x, 0));
-      px.push_back(GetPixel(dc, p.X, p.Y));
-    }
-    ReleaseDC(nullptr, dc);
-    return px;
-  };
-  const auto before = topEdge();
-  MoveMouse(c->ClientToScreen(TPoint(10, 8)));
-  ASSERT_TRUE(c->MouseInControl());
-  EXPECT_NE(topEdge(), before);  // the focused look's top side
-  MoveMouse(TPoint(5, 5));
-  ASSERT_TRUE(PumpUntil([&] { return !c->MouseInControl(); }));
-  Settle();
-  EXPECT_EQ(topEdge(), before);
-  EXPECT_FALSE(c->Focused());
-}

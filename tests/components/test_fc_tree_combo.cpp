@@ -308,3 +308,35 @@ TEST_F(fcTreeComboTest, TransparentComboClearsTheOldTextWhenTheTextChanges) {
   Settle();
   EXPECT_EQ(ink(), 0);
 }
+
+TEST_F(fcTreeComboTest, FramedImageKeepsClearOfTheFrameSidesShown) {
+  auto* c = NewCombo();
+  auto* other = Add<TfcTreeCombo>(20, 100, 150, 21);
+  // Small enough to fit between the top and bottom sides of the framed combo.
+  TImageList images(nullptr, 12, 12);
+  TBitmap red;
+  red.SetSize(12, 12);
+  red.Canvas()->Brush()->SetColor(clRed);
+  red.Canvas()->FillRect(TRect(0, 0, 12, 12));
+  images.AddMasked(&red, clNone);
+  c->SetImages(&images);
+  c->Items()->Add(nullptr, L"Apple")->SetImageIndex(0);
+  c->Frame()->SetEnabled(true);
+  c->SetText(L"apple");  // the image is found whatever the case
+  ShowWith(other);
+  // The red pixels of the unfocused combo's painting: the whole image shows
+  // when no frame side covers it.
+  auto imagePixels = [&] {
+    TBitmap shot;
+    PaintWindowInto(c, shot);
+    int n = 0;
+    for (int y = 0; y < c->Height(); ++y)
+      for (int x = 0; x < c->Width(); ++x) n += ColorToRGB(PixelAt(shot, x, y)) == 0x0000FF;
+    return n;
+  };
+  c->Frame()->SetNonFocusBorders(TfcEditFrameEnabledSet{efBottomBorder});
+  EXPECT_EQ(imagePixels(), 12 * 12);
+  c->Frame()->SetNonFocusBorders(TfcEditFrameEnabledSet{efLeftBorder, efTopBorder, efBottomBorder});
+  EXPECT_EQ(imagePixels(), 12 * 12);
+  c->SetImages(nullptr);
+}
