@@ -27,7 +27,23 @@ void TCustomEdit::CreateHandleDone() {
 void TCustomEdit::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CN_COMMAND:
-      if (Message.WParamHi() == EN_CHANGE) Change();
+      if (Message.WParamHi() == EN_CHANGE) {
+        ++FChangeReports;
+        Change();
+      }
+      return;
+    case WM_SETTEXT: {
+      const unsigned before = FChangeReports;
+      TWinControl::Dispatch(Message);
+      FSetTextReported = FChangeReports != before;
+      return;
+    }
+    case CM_TEXTCHANGED:
+      // Text set from code: a single-line edit and a rich edit report it, a
+      // multi-line edit does not, nor can a window that does not exist yet.
+      TWinControl::Dispatch(Message);
+      if (!HandleAllocated() || !FSetTextReported) Change();
+      FSetTextReported = false;
       return;
     case CM_ENTER:
       // A click places the caret itself; a multi-line edit keeps its selection.

@@ -135,6 +135,9 @@ class TCustomEdit : public TWinControl {
   int FMaxLength = 0;
   wchar_t FPasswordChar = 0;
   bool FReadOnly = false;
+  // Changes the window reported, and whether it reported the last text set.
+  unsigned FChangeReports = 0;
+  bool FSetTextReported = false;
 };
 
 class TEdit : public TCustomEdit {

@@ -19,6 +19,8 @@ void RegisterComboProps() {
         L"TfcCustomCombo",
         {OrdProp<TCustomEdit, TBorderStyle>(L"BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle),
          OrdProp<TfcCustomCombo, bool>(L"AutoSize", &TfcCustomCombo::AutoSize, &TfcCustomCombo::SetAutoSize),
+         OrdProp<TfcCustomCombo, bool>(L"DisableThemes", &TfcCustomCombo::DisableThemes,
+                                       &TfcCustomCombo::SetDisableThemes),
          ObjectProp(L"Frame", &TfcCustomCombo::Frame)});
     RegisterPublishedClass<TfcComboButton>(
         L"TfcComboButton", {OrdProp<TSpeedButton, bool>(L"Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat),
@@ -77,10 +79,24 @@ TfcDropDownButton::TfcDropDownButton(TComponent* AOwner, TfcCustomCombo* Combo)
   SetControlStyle(ControlStyle().Include(csReplicatable));
 }
 
+bool TfcDropDownButton::ThemesInForce() { return fcUseThemes(FCombo); }
+
+void TfcDropDownButton::PaintThemedContent(const TRect& Content) {
+  if (FCombo->ButtonStyle() != cbsDownArrow || !Glyph()->Empty()) {
+    TfcComboButton::PaintThemedContent(Content);
+    return;
+  }
+  // The plain drop-down button has no glyph of its own: the arrow goes in the element.
+  fcDrawDownArrow(Canvas(), Content.Left + (Content.Width() - 7) / 2, Content.Top + (Content.Height() - 4) / 2,
+                  Enabled() ? clBlack : clGrayText);
+}
+
 void TfcDropDownButton::Paint() {
   if (FCombo->FPainting) return;
   FCombo->FHovered = FMouseInControl;
   SetEllipsis(FCombo->ButtonStyle() == cbsEllipsis);
+  RepairState();
+  if (ThemesInForce() && PaintThemed()) return;
   const bool plain = FCombo->ButtonEffects()->Flat() && !FMouseInControl && !FCombo->IsFocused();
   bool defaultPaint = true;
   const bool arrowOnGlyph = FCombo->ButtonStyle() == cbsDownArrow && FCombo->ButtonEffects()->Transparent();
@@ -126,8 +142,7 @@ void TfcComboButtonEffects::Refresh() {
   arrow.SetSize(7, 4);
   arrow.Canvas()->Brush()->SetColor(clOlive);
   arrow.Canvas()->FillRect(TRect(0, 0, 7, 4));
-  for (int y = 0; y < 4; ++y)
-    for (int x = y; x < 7 - y; ++x) arrow.Canvas()->SetPixels(x, y, clBlack);
+  fcDrawDownArrow(arrow.Canvas(), 0, 0, clBlack);
   arrow.SetTransparentColor(clOlive);
   static_cast<TfcComboButton*>(FButton)->SetGlyph(&arrow);
 }
@@ -429,7 +444,14 @@ void TfcCustomCombo::DoMouseEnter() {
 
 void TfcCustomCombo::DoMouseLeave() {
   if (OnMouseLeave) OnMouseLeave(this);
-  if (FFrame->IsActive() && !FFocused && FFrame->MouseEnterSameAsFocus()) Invalidate();
+  if (!FFrame->IsActive() || FFocused || !FFrame->MouseEnterSameAsFocus()) return;
+  Invalidate();
+  // A see-through window repaints nothing under the hover frame: a new window
+  // makes the parent draw what lies behind it again.
+  if (IsTransparent() && HandleAllocated()) {
+    FFrame->SetTransparentWindow(true);
+    RecreateWnd();
+  }
 }
 
 void TfcCustomCombo::Dispatch(TMessage& Message) {

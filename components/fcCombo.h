@@ -40,6 +40,8 @@ class TfcDropDownButton : public TfcComboButton {
 
  protected:
   void Paint() override;
+  bool ThemesInForce() override;
+  void PaintThemedContent(const TRect& Content) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
@@ -79,7 +81,10 @@ class TfcCustomCombo : public TCustomEdit {
   TComponent* Controller() const { return FController; }
   void SetController(TComponent* Value);
   bool DisableThemes() const { return FDisableThemes; }
-  void SetDisableThemes(bool Value) { FDisableThemes = Value; }
+  void SetDisableThemes(bool Value) {
+    FDisableThemes = Value;
+    FButton->Invalidate();
+  }
   int DropDownCount() const { return FDropDownCount; }
   virtual void SetDropDownCount(int Value) { FDropDownCount = Value; }
   TfcEditFrame* Frame() const { return FFrame.get(); }

@@ -27,6 +27,10 @@ void fcTileGraphic(TGraphic* Graphic, TCanvas* Canvas, const TRect& R);
 // A raised button with three dots; State 2 is pressed.
 void fcDrawEllipsisButton(TCanvas* Canvas, const TRect& R, int State, bool Enabled, bool NoEdge, bool NoFill,
                           uint8_t State2);
+// Three black squares of Side, the middle one's left edge at MidX, two sides apart.
+void fcDrawThreeDots(HDC DC, int MidX, int Top, int Side);
+// The 7 x 4 drop-down arrow with its top-left corner at (X, Y).
+void fcDrawDownArrow(TCanvas* Canvas, int X, int Y, TColor Color);
 // The combo-box arrow button.
 void fcDrawArrowButton(TCanvas* Canvas, const TRect& R, int State, bool Enabled, uint8_t State2);
 // Height of Text drawn with Flags in Width.
@@ -51,7 +55,9 @@ void fcSetControlListRef(TComponent*& Ref, TComponent* NewValue, TComponent* Own
 // parent switches them off with DisableThemes.
 bool fcUseThemes(TControl* Control);
 // Draws Part in State of the theme class ClassList (as OpenThemeData names
-// it) into R; false when no active theme draws it.
-bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R);
+// it) into R; false when no active theme draws it. Content, when given,
+// receives the part's content rectangle.
+bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R,
+                     TRect* Content = nullptr);
 // comctl32's file version: major in the high word, minor in the low; 0 when unknown.
 uint32_t fcGetComCtlVersion();

@@ -99,7 +99,16 @@ void fcDrawEllipsisButton(TCanvas* Canvas, const TRect& R, int State, bool, bool
   const int d = std::max(1, (R.Width() + 1) >> 3);
   const int top = R.Top + ((R.Bottom + 1 - R.Top) >> 1) - (down ? 0 : 1);
   const int mid = R.Left + ((R.Right - R.Left) >> 1) - (down ? 0 : 1);
-  for (int x : {mid - 2 * d, mid, mid + 2 * d}) PatBlt(dc, x, top, d, d, BLACKNESS);
+  fcDrawThreeDots(dc, mid, top, d);
+}
+
+void fcDrawThreeDots(HDC DC, int MidX, int Top, int Side) {
+  for (int x : {MidX - 2 * Side, MidX, MidX + 2 * Side}) PatBlt(DC, x, Top, Side, Side, BLACKNESS);
+}
+
+void fcDrawDownArrow(TCanvas* Canvas, int X, int Y, TColor Color) {
+  for (int y = 0; y < 4; ++y)
+    for (int x = y; x < 7 - y; ++x) Canvas->SetPixels(X + x, Y + y, Color);
 }
 
 void fcDrawArrowButton(TCanvas* Canvas, const TRect& R, int State, bool Enabled, uint8_t State2) {

@@ -79,18 +79,26 @@ bool fcUseThemes(TControl* Control) {
   return !(holder && fcGetOrdPropByName(holder, L"DisableThemes") != 0);
 }
 
-bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R) {
+bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R,
+                     TRect* Content) {
   using OpenFn = HANDLE(WINAPI*)(HWND, LPCWSTR);
   using DrawFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
+  using ContentFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, RECT*);
   using CloseFn = HRESULT(WINAPI*)(HANDLE);
   static auto open = ThemeFunction<OpenFn>("OpenThemeData");
   static auto draw = ThemeFunction<DrawFn>("DrawThemeBackground");
+  static auto content = ThemeFunction<ContentFn>("GetThemeBackgroundContentRect");
   static auto close = ThemeFunction<CloseFn>("CloseThemeData");
   if (!open || !draw || !close || !ThemesActive()) return false;
   HANDLE theme = open(Window, ClassList);
   if (!theme) return false;
   const RECT r = {R.Left, R.Top, R.Right, R.Bottom};
   const bool drawn = SUCCEEDED(draw(theme, DC, Part, State, &r, nullptr));
+  if (drawn && Content) {
+    RECT c = r;
+    if (!content || FAILED(content(theme, DC, Part, State, &r, &c))) c = r;
+    *Content = TRect(c.left, c.top, c.right, c.bottom);
+  }
   close(theme);
   return drawn;
 }

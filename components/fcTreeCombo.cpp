@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "classlib/Messages.h"
+#include "classlib/SysUtils.h"
 #include "components/fcCommonDraw.h"
 
 TfcCustomTreeCombo::TfcCustomTreeCombo(TComponent* AOwner) : TfcCustomCombo(AOwner) {
@@ -69,8 +70,9 @@ void TfcCustomTreeCombo::NodeListChanged(TfcTreeNode* Node, int Kind) {
 int TfcCustomTreeCombo::ImageIndexOfText(const String& S) const {
   TfcTreeNode* sel = FTreeView->Selected();
   if (sel && sel->Text() == S) return sel->ImageIndex();
+  // Typed text finds its node's image whatever its case.
   for (TfcTreeNode* n : FImageNodes)
-    if (n->Text() == S) return n->ImageIndex();
+    if (AnsiSameText(n->Text(), S)) return n->ImageIndex();
   return -1;
 }
 
@@ -368,6 +370,12 @@ void TfcCustomTreeCombo::PaintText(TCanvas* Canvas, const TRect& R, const String
     if (AlignmentVertical() == fcavTop) {
       const int h = std::max(Canvas->TextHeight(L"A") + 2, Images()->Height());
       y = R.Top + 1 + std::max(-1, (h - Images()->Height()) / 2);
+      // The image keeps clear of a frame side drawn in the present state.
+      if (Frame()->IsActive()) {
+        const TfcEditFrameEnabledSet sides = IsFocused() ? Frame()->FocusBorders() : Frame()->NonFocusBorders();
+        if (sides.Contains(efLeftBorder)) ++x;
+        if (sides.Contains(efTopBorder)) ++y;
+      }
     } else {
       y = R.Top + (R.Height() - Images()->Height()) / 2 + 1;
     }

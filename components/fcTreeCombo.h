@@ -107,7 +107,7 @@ class TfcCustomTreeCombo : public TfcCustomCombo {
   virtual bool IsSelectableNode(TfcTreeNode* Node);
   virtual void SelectNodeByText(const String& S);
   // The image shown for a text: the selected node's when it carries the text,
-  // else that of the first node added with the text; -1 when none.
+  // else that of the first node added with the text in any case; -1 when none.
   int ImageIndexOfText(const String& S) const;
   TfcTreeNode* GetFirstNode() const { return Items()->GetFirstNode(); }
 

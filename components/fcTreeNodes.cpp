@@ -638,9 +638,9 @@ TfcTreeNode* TfcTreeNodes::InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfte
       }
     }
   }
+  // No sorting here: a sorted tree re-sorts when a node in it is renamed, and
+  // building one costs a single AlphaSort at the end, not one per node.
   if (FOwner->MultiSelectCheckboxNode(node)) node->SetStateIndex(1);
-  const TfcSortType sort = FOwner->SortType();
-  if (sort == fcstText || sort == fcstBoth) node->ResortParent(false);
   return node;
 }
 
@@ -750,19 +750,20 @@ std::vector<TfcNodeRecord> TfcTreeNodes::SaveRecords() const {
   return records;
 }
 
-void TfcTreeNodes::LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent) {
+void TfcTreeNodes::LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent,
+                                   bool RestoreExpanded) {
   const TfcNodeRecord& r = Records[At++];
   TfcTreeNode* node = AddChild(Parent, String());
   node->LoadRecord(r);
-  for (int i = 0; i < r.ChildCount && At < Records.size(); ++i) LoadRecordsFrom(Records, At, node);
-  if (r.Expanded) node->SetExpanded(true);
+  for (int i = 0; i < r.ChildCount && At < Records.size(); ++i) LoadRecordsFrom(Records, At, node, RestoreExpanded);
+  if (RestoreExpanded && r.Expanded) node->SetExpanded(true);
 }
 
-void TfcTreeNodes::LoadRecords(const std::vector<TfcNodeRecord>& Records) {
+void TfcTreeNodes::LoadRecords(const std::vector<TfcNodeRecord>& Records, bool RestoreExpanded) {
   Clear();
   BeginUpdate();
   size_t at = 0;
-  while (at < Records.size()) LoadRecordsFrom(Records, at, nullptr);
+  while (at < Records.size()) LoadRecordsFrom(Records, at, nullptr, RestoreExpanded);
   EndUpdate();
 }
 
@@ -774,8 +775,9 @@ void TfcTreeNodes::Assign(TPersistent* Source) {
   }
   if (src == this) return;
   FOwner->SetStreamVersion(1);
-  // Copied through the full records: texts past the stream's 255 bytes stay whole.
-  LoadRecords(src->SaveRecords());
+  // Copied through the full records: texts past the stream's 255 bytes stay
+  // whole; expansion is copied only where a stored tree would keep it.
+  LoadRecords(src->SaveRecords(), FOwner->StreamExpandedNode());
   if (TfcTreeNode* first = GetFirstNode()) first->SetSelected(true);
   FOwner->Invalidate();
 }

@@ -185,8 +185,9 @@ class TfcTreeNodes : public TPersistent {
   void WriteData(TStream* Stream) const;
   void ReadData(TStream* Stream);
   // The whole content, in depth-first order with child counts, texts uncut.
+  // Loading sets the recorded expansion only with RestoreExpanded.
   std::vector<TfcNodeRecord> SaveRecords() const;
-  void LoadRecords(const std::vector<TfcNodeRecord>& Records);
+  void LoadRecords(const std::vector<TfcNodeRecord>& Records, bool RestoreExpanded = true);
 
   // The node of a system item.
   TfcTreeNode* GetNode(HTREEITEM Item) const;
@@ -200,7 +201,8 @@ class TfcTreeNodes : public TPersistent {
   TfcTreeNode* InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfter, const String& S, void* Ptr);
   HTREEITEM InsertItem(TfcTreeNode* Node, HTREEITEM Parent, HTREEITEM After);
   bool HasWindow() const;
-  void LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent);
+  void LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent,
+                       bool RestoreExpanded);
 
   // Re-reads the order of a parent's children (nullptr: the roots) after the system control sorted them.
   void RelinkChildren(TfcTreeNode* Parent);

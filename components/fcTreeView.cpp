@@ -137,10 +137,11 @@ void TfcCustomTreeView::CreateParams(TCreateParams& Params) {
   InitCommonControlsEx(&icc);
   TWinControl::CreateParams(Params);
   CreateSubClass(Params, WC_TREEVIEWW);
-  // No TVS_CHECKBOXES: the control would give every new item a state image of
-  // its own and flip it on clicks; the state image list installed below makes
-  // the room for the boxes drawn here, and the clicks are handled here.
-  DWORD style = TVS_NOTOOLTIPS;
+  // TVS_CHECKBOXES always: the boxes are drawn here and their clicks and
+  // Space handled here before the control sees them, and the state image list
+  // installed below replaces the control's own, so items keep the state images
+  // the nodes give them.
+  DWORD style = TVS_NOTOOLTIPS | TVS_CHECKBOXES;
   if (FOptions.Contains(tvoShowLines)) style |= TVS_HASLINES;
   if (FOptions.Contains(tvoShowRoot)) style |= TVS_LINESATROOT;
   if (FOptions.Contains(tvoShowButtons)) style |= TVS_HASBUTTONS;

@@ -323,7 +323,7 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
     DoDrawText(N, T, State, defaultDrawing);
     if (defaultDrawing) {
       TRect done;
-      fcDrawCanvasText(c, text, T, DT_NOPREFIX | DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER, done);
+      fcDrawCanvasText(c, text, T, DT_NOPREFIX | DT_END_ELLIPSIS, done);
     }
     if (State.Contains(fcisFocused) && focused && (!RowSelect() || multi)) {
       RECT fr = {s.Left, s.Top, s.Right, s.Bottom};

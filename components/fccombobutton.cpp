@@ -2,10 +2,12 @@
 #include "components/fccombobutton.h"
 
 #include <commctrl.h>
+#include <vssym32.h>
 
 #include <algorithm>
 
 #include "classlib/Messages.h"
+#include "components/fcCommonDraw.h"
 
 namespace {
 
@@ -187,8 +189,43 @@ void TfcComboButton::PaintFace(TCanvas* Canvas, const TRect& Client, const TPoin
   DrawButtonCaption(Canvas, Caption(), textBounds, FState == bsDisabled, Font()->Color());
 }
 
+bool TfcComboButton::ThemesInForce() { return fcUseThemes(this); }
+
+void TfcComboButton::PaintThemedContent(const TRect& Content) { PaintFace(Canvas(), Content, TPoint()); }
+
+bool TfcComboButton::PaintThemed() {
+  // Drawn from the holding window's theme data; the parent has erased the
+  // background already, so the element's corners show what lies behind.
+  if (!Parent() || !Parent()->HandleAllocated()) return false;
+  HDC dc = Canvas()->Handle();
+  const HWND wnd = Parent()->Handle();
+  const bool pressed = FState == bsDown || FState == bsExclusive;
+  const TRect client = ClientRect();
+  if (FEllipsis) {
+    const int state = pressed ? TS_PRESSED : FMouseInControl ? TS_HOT : TS_NORMAL;
+    if (!fcDrawThemePart(wnd, L"TOOLBAR", TP_BUTTON, state, dc, client)) return false;
+    const int side = std::max(1, client.Width() / 8);
+    fcDrawThreeDots(dc, client.Left + (client.Width() - side) / 2, client.Top + (client.Height() - side) / 2, side);
+    return true;
+  }
+  const int state = FState == bsDisabled ? PBS_DISABLED : pressed ? PBS_PRESSED : FMouseInControl ? PBS_HOT : PBS_NORMAL;
+  // Inside a control (a combo's button holder) the element reaches one pixel
+  // past the top, the bottom and the right, so that its rounded edge sits
+  // against the control's border; in a grid or standing alone it only reaches
+  // one pixel down.
+  TControl* outer = Parent()->Parent() ? Parent()->Parent()->Parent() : nullptr;
+  const TRect element = outer && !fcIsClassByName(outer, L"TCustomGrid")
+                            ? TRect(client.Left + 1, client.Top - 1, client.Right + 1, client.Bottom + 1)
+                            : TRect(client.Left, client.Top, client.Right, client.Bottom + 1);
+  TRect content;
+  if (!fcDrawThemePart(wnd, L"BUTTON", BP_PUSHBUTTON, state, dc, element, &content)) return false;
+  PaintThemedContent(content);
+  return true;
+}
+
 void TfcComboButton::Paint() {
   RepairState();
+  if (ThemesInForce() && PaintThemed()) return;
   TCanvas* canvas = Canvas();
   TRect face = ClientRect();
   HDC dc = canvas->Handle();

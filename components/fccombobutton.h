@@ -118,6 +118,12 @@ class TfcComboButton : public TSpeedButton {
   void Loaded() override;
   // Glyph and caption by the present state within Client, shifted by Offset.
   void PaintFace(TCanvas* Canvas, const TRect& Client, const TPoint& Offset);
+  // Whether the theme draws the face: themes on and not switched off here.
+  virtual bool ThemesInForce();
+  // What the themed face holds inside the element's content rectangle.
+  virtual void PaintThemedContent(const TRect& Content);
+  // The face from the active theme; false when no theme draws it.
+  bool PaintThemed();
   bool FMouseInControl = false;
 
  private:

@@ -89,11 +89,6 @@ void TspCustomEdit::Dispatch(TMessage& Message) {
   if (HandleReadOnly(Message)) return;
   const uint32_t msg = Message.Msg;
   switch (msg) {
-    case CM_TEXTCHANGED:
-      // A multi-line window reports no change of text set from code.
-      TCustomMaskEdit::Dispatch(Message);
-      if (!HandleAllocated() || (GetWindowLongW(Handle(), GWL_STYLE) & ES_MULTILINE)) Change();
-      return;
     case CM_CANCELMODE:
       if (OnCancelMode) OnCancelMode(this, reinterpret_cast<TControl*>(Message.LParam));
       break;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ControlTestUtils.h"
+#include "classlib/RichEdit.h"
 #include "classlib/StdCtrls.h"
 
 namespace {
@@ -99,6 +100,51 @@ TEST_F(EditTest, TabIntoTheEditSelectsAllOfIt) {
   ASSERT_TRUE(edit->Focused());
   EXPECT_EQ(0, edit->SelStart());
   EXPECT_EQ(3, edit->SelLength());
+}
+
+// An edit over a multi-line window, as the combos make theirs.
+class MultiLineEdit : public TCustomEdit {
+ public:
+  explicit MultiLineEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
+
+ protected:
+  void CreateParams(TCreateParams& Params) override {
+    TCustomEdit::CreateParams(Params);
+    Params.Style |= ES_MULTILINE;
+  }
+};
+
+TEST_F(EditTest, TextSetByTheProgramRaisesOnChangeOnceInEveryKindOfEdit) {
+  auto* multi = new MultiLineEdit(form);
+  auto* rich = new TRichEdit(form);
+  auto* unshown = new TEdit(form);  // no window yet
+  int multiChanges = 0, richChanges = 0, unshownChanges = 0;
+  multi->OnChange = [&](TObject*) { ++multiChanges; };
+  rich->OnChange = [&](TObject*) { ++richChanges; };
+  unshown->OnChange = [&](TObject*) { ++unshownChanges; };
+  multi->SetParent(form);
+  rich->SetParent(form);
+  multi->SetBounds(10, 40, 100, 24);
+  rich->SetBounds(120, 40, 100, 60);
+  edit->SetText(L"one");
+  multi->SetText(L"one");
+  rich->SetText(L"one");
+  unshown->SetText(L"one");
+  Settle();
+  EXPECT_EQ(1, changes);
+  EXPECT_EQ(1, multiChanges);
+  EXPECT_EQ(1, richChanges);
+  EXPECT_EQ(1, unshownChanges);
+  // The same text again is no change.
+  multi->SetText(L"one");
+  EXPECT_EQ(1, multiChanges);
+  // Typed text is reported by the window, once.
+  multi->SetFocus();
+  multi->SetSelStart(3);
+  PostMessageW(multi->Handle(), WM_CHAR, L'x', 1);
+  Settle();
+  EXPECT_EQ(L"onex", multi->Text());
+  EXPECT_EQ(2, multiChanges);
 }
 
 // A descendant that keeps its base's class name but wraps a system control.

@@ -2,6 +2,11 @@
 // the shared mouse hook, read-only and Esc rules, the button and the frame.
 #include <gtest/gtest.h>
 
+#include <vssym32.h>
+
+#include <algorithm>
+
+#include "components/fcCommonDraw.h"
 #include "components/fcStringCombo.h"
 #include "tests/components/ComponentTestUtils.h"
 
@@ -237,4 +242,42 @@ TEST_F(fcComboTest, ContextPopupEventSeesMouseAndKeyboardMenus) {
   SendMessageW(c->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(c->Handle()), MAKELPARAM(screen.X, screen.Y));
   SendMessageW(c->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(c->Handle()), -1);
   EXPECT_EQ(seen, (std::vector<TPoint>{TPoint(8, 6), TPoint(-1, -1)}));
+}
+
+TEST_F(fcComboTest, ActiveThemeDrawsTheButtonAsAPushButtonWithItsArrow) {
+  ASSERT_TRUE(fcUseThemes(nullptr)) << "the test prefix has no active theme";
+  auto* c = NewCombo(20, 20);
+  ShowForm();
+  TBtnWinControl* holder = c->ButtonHolder();
+  const TRect b = c->Button()->BoundsRect();
+  // The expected face: the theme's push button one pixel right, reaching one
+  // pixel above and below the button, on the holder's background.
+  TBitmap expected;
+  expected.SetSize(holder->Width(), holder->Height());
+  expected.Canvas()->Brush()->SetColor(holder->Color());
+  expected.Canvas()->FillRect(TRect(0, 0, holder->Width(), holder->Height()));
+  TRect content;
+  ASSERT_TRUE(fcDrawThemePart(holder->Handle(), L"BUTTON", BP_PUSHBUTTON, PBS_NORMAL, expected.Canvas()->Handle(),
+                              TRect(b.Left + 1, b.Top - 1, b.Right + 1, b.Bottom + 1), &content));
+  TBitmap shot;
+  PaintWindowInto(holder, shot);
+  int differing = 0, black = 0;
+  for (int y = std::max(0, b.Top); y < std::min(b.Bottom, holder->Height()); ++y)
+    for (int x = std::max(0, b.Left); x < std::min(b.Right, holder->Width()); ++x) {
+      if (content.Contains(TPoint(x, y))) {
+        black += ColorToRGB(PixelAt(shot, x, y)) == 0;  // the arrow
+      } else {
+        differing += PixelAt(shot, x, y) != PixelAt(expected, x, y);
+      }
+    }
+  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(black, 16);  // the 7 x 4 arrow
+  // Themes switched off on the combo bring the classic button back.
+  c->SetDisableThemes(true);
+  PaintWindowInto(holder, shot);
+  differing = 0;
+  for (int y = std::max(0, b.Top); y < std::min(b.Bottom, holder->Height()); ++y)
+    for (int x = std::max(0, b.Left); x < std::min(b.Right, holder->Width()); ++x)
+      if (!content.Contains(TPoint(x, y))) differing += PixelAt(shot, x, y) != PixelAt(expected, x, y);
+  EXPECT_GT(differing, 0);
 }

@@ -87,6 +87,8 @@ TEST_F(fcTreeComboTest, ImageLookUpGoesByNode) {
   EXPECT_EQ(c->ImageIndexOfText(L"same"), 0);
   EXPECT_EQ(c->ImageIndexOfText(L"a=b"), 2);
   EXPECT_EQ(c->ImageIndexOfText(L"a"), -1);
+  EXPECT_EQ(c->ImageIndexOfText(L"SAME"), 0);  // typed text in another case
+  EXPECT_EQ(c->ImageIndexOfText(L"A=B"), 2);
   same1->Delete();
   EXPECT_EQ(c->ImageIndexOfText(L"same"), 1);  // the other node with the text
   same2->SetText(L"renamed");
@@ -142,6 +144,32 @@ TEST_F(fcTreeComboTest, EndNodesOnlyNeverChoosesAParent) {
   EXPECT_EQ(c->SelectedNode(), nullptr);
 }
 
+TEST_F(fcTreeComboTest, EveryTextChangeRaisesOnChangeOnce) {
+  TfcTreeCombo* c = NewCombo();
+  Fill(c);
+  ShowWith(c);
+  int changes = 0;
+  c->OnChange = [&](TObject*) { ++changes; };
+  c->SetText(L"Apple");
+  EXPECT_EQ(changes, 1);
+  c->SetText(L"Apple");  // no change, no event
+  EXPECT_EQ(changes, 1);
+  EXPECT_FALSE(c->Modified());  // set by the program, not from a node
+  c->SelectNodeByText(c->Text());
+  Key(c, VK_DOWN);  // the closed combo steps to the next node
+  EXPECT_EQ(c->Text(), L"Abricot");
+  EXPECT_EQ(changes, 2);
+  EXPECT_TRUE(c->Modified());
+  c->SelectAll();
+  Char(c, L'v');  // completes to a node
+  EXPECT_EQ(c->Text(), L"Vegetables");
+  EXPECT_EQ(changes, 3);
+  c->SelectAll();
+  Char(c, L'q');  // matches nothing: typed as it is
+  EXPECT_EQ(c->Text(), L"q");
+  EXPECT_EQ(changes, 4);
+}
+
 TEST_F(fcTreeComboTest, EscRestoresAndEnterKeepsTheArrowChoice) {
   TfcTreeCombo* c = NewCombo();
   Fill(c);
@@ -174,7 +202,9 @@ TEST_F(fcTreeComboTest, AClickOnANodeChoosesIt) {
   Fill(c);
   ShowWith(c);
   bool accepted = false;
+  int changes = 0;
   c->OnCloseUp = [&](TObject*, bool Select) { accepted = Select; };
+  c->OnChange = [&](TObject*) { ++changes; };
   MoveMouse(c->ButtonHolder()->ClientToScreen(TPoint(5, 5)));
   MouseDown();
   MouseUp();
@@ -192,6 +222,7 @@ TEST_F(fcTreeComboTest, AClickOnANodeChoosesIt) {
   EXPECT_FALSE(c->GetDroppedDown());
   EXPECT_TRUE(accepted);
   EXPECT_EQ(c->Text(), L"Bean");
+  EXPECT_EQ(changes, 1);
   EXPECT_EQ(fcComboHookUsers(), 0);
 }
 
@@ -276,4 +307,36 @@ TEST_F(fcTreeComboTest, TransparentComboClearsTheOldTextWhenTheTextChanges) {
   c->SetText(L"");
   Settle();
   EXPECT_EQ(ink(), 0);
+}
+
+TEST_F(fcTreeComboTest, FramedImageKeepsClearOfTheFrameSidesShown) {
+  auto* c = NewCombo();
+  auto* other = Add<TfcTreeCombo>(20, 100, 150, 21);
+  // Small enough to fit between the top and bottom sides of the framed combo.
+  TImageList images(nullptr, 12, 12);
+  TBitmap red;
+  red.SetSize(12, 12);
+  red.Canvas()->Brush()->SetColor(clRed);
+  red.Canvas()->FillRect(TRect(0, 0, 12, 12));
+  images.AddMasked(&red, clNone);
+  c->SetImages(&images);
+  c->Items()->Add(nullptr, L"Apple")->SetImageIndex(0);
+  c->Frame()->SetEnabled(true);
+  c->SetText(L"apple");  // the image is found whatever the case
+  ShowWith(other);
+  // The red pixels of the unfocused combo's painting: the whole image shows
+  // when no frame side covers it.
+  auto imagePixels = [&] {
+    TBitmap shot;
+    PaintWindowInto(c, shot);
+    int n = 0;
+    for (int y = 0; y < c->Height(); ++y)
+      for (int x = 0; x < c->Width(); ++x) n += ColorToRGB(PixelAt(shot, x, y)) == 0x0000FF;
+    return n;
+  };
+  c->Frame()->SetNonFocusBorders(TfcEditFrameEnabledSet{efBottomBorder});
+  EXPECT_EQ(imagePixels(), 12 * 12);
+  c->Frame()->SetNonFocusBorders(TfcEditFrameEnabledSet{efLeftBorder, efTopBorder, efBottomBorder});
+  EXPECT_EQ(imagePixels(), 12 * 12);
+  c->SetImages(nullptr);
 }

@@ -93,21 +93,35 @@ TEST_F(fcTreeEventsTest, ExpansionEventsComeOnceAndMayBeRefused) {
   EXPECT_EQ(log, (std::vector<String>{L"expanding a", L"expanded a"}));
 }
 
-TEST_F(fcTreeEventsTest, SortByTextKeepsSiblingsInOrder) {
+TEST_F(fcTreeEventsTest, SortByTextOrdersOnRenamesAndSortsNotOnAdds) {
   TfcTreeView* tv = NewTree();
   tv->SetSortType(fcstText);
   TfcTreeNodes* items = tv->Items();
   TfcTreeNode* c = items->Add(nullptr, L"cherry");
-  items->Add(nullptr, L"apple");
+  TfcTreeNode* a = items->Add(nullptr, L"apple");
   items->Add(nullptr, L"banana");
-  auto roots = [&] {
-    std::vector<String> names;
-    for (TfcTreeNode* n = items->GetFirstNode(); n; n = n->GetNextSibling()) names.push_back(n->Text());
-    return names;
+  items->AddChild(a, L"zeta");
+  TfcTreeNode* eta = items->AddChild(a, L"eta");
+  items->AddChild(c, L"pear");
+  items->AddChild(c, L"fig");
+  auto names = [&](TfcTreeNode* First) {
+    std::vector<String> list;
+    for (TfcTreeNode* n = First; n; n = n->GetNextSibling()) list.push_back(n->Text());
+    return list;
   };
-  EXPECT_EQ(roots(), (std::vector<String>{L"apple", L"banana", L"cherry"}));
+  // Adds keep the order they were made in.
+  EXPECT_EQ(names(items->GetFirstNode()), (std::vector<String>{L"cherry", L"apple", L"banana"}));
+  EXPECT_EQ(names(a->GetFirstChild()), (std::vector<String>{L"zeta", L"eta"}));
+  // A renamed child sorts its siblings only.
+  eta->SetText(L"beta");
+  EXPECT_EQ(names(a->GetFirstChild()), (std::vector<String>{L"beta", L"zeta"}));
+  EXPECT_EQ(names(c->GetFirstChild()), (std::vector<String>{L"pear", L"fig"}));
+  EXPECT_EQ(names(items->GetFirstNode()).front(), L"cherry");
+  // A renamed root sorts the roots and every node's children.
   c->SetText(L"aardvark");
-  EXPECT_EQ(roots(), (std::vector<String>{L"aardvark", L"apple", L"banana"}));
+  EXPECT_EQ(names(items->GetFirstNode()), (std::vector<String>{L"aardvark", L"apple", L"banana"}));
+  EXPECT_EQ(names(c->GetFirstChild()), (std::vector<String>{L"fig", L"pear"}));
+  auto roots = [&] { return names(items->GetFirstNode()); };
   // A custom comparison decides when given.
   tv->OnCompare = [](TfcCustomTreeView*, TfcTreeNode* A, TfcTreeNode* B, int, int& R) {
     R = static_cast<int>(B->Text().size()) - static_cast<int>(A->Text().size());

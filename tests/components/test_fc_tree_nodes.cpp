@@ -140,10 +140,15 @@ TEST_F(fcTreeNodesTest, LongTextAndStateSurviveANewWindow) {
   EXPECT_EQ(tv->Selected(), nb);
   EXPECT_TRUE(items->GetFirstNode()->Expanded());
   EXPECT_EQ(tv->Indent(), 25);
-  // A copy into another tree keeps the whole text too.
+  // A copy into another tree keeps the whole text too; the expansion only
+  // when the receiving tree keeps expansion in its stored nodes.
   TfcTreeView* copy = NewTree();
   copy->Items()->Assign(items);
   EXPECT_EQ(copy->Items()->Item(1)->Text(), longText);
+  EXPECT_FALSE(copy->Items()->GetFirstNode()->Expanded());
+  copy->SetStreamExpandedNode(true);
+  copy->Items()->Assign(items);
+  EXPECT_TRUE(copy->Items()->GetFirstNode()->Expanded());
 }
 
 TEST_F(fcTreeNodesTest, FindAndDeleteKeepTheTreeConsistent) {

@@ -95,6 +95,9 @@ TEST_F(fcTreeViewTest, SpaceTogglesOnlyNodesWithACheckBoxAndReadOnlyBlocksTheUse
   PressKey(VK_SPACE);
   EXPECT_FALSE(plain->Checked());
   EXPECT_EQ(plain->StateIndex(), -1);
+  // Nor does the system control give it a box of its own.
+  EXPECT_EQ(SendMessageW(tv->Handle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(plain->ItemId()), TVIS_STATEIMAGEMASK),
+            0);
   tv->SetSelected(box);
   PressKey(VK_SPACE);
   EXPECT_TRUE(box->Checked());
