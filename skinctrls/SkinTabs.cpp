@@ -543,6 +543,8 @@ void TspSkinPageControl::CheckScroller() {
   }
   if (!FScrollerShown) CreateScroller();
   if (!FScrollerShown) return;
+  // An existing scroller follows a change in the number of hidden tabs.
+  FScroller->SetScrollerMax(out);
   PlaceScroller();
   KeepActiveTabInView();
 }
@@ -587,8 +589,11 @@ void TspSkinPageControl::SyncScrollerPosition() {
 
 void TspSkinPageControl::UpDownChange(TObject*) {
   if (!FScrollerShown) return;
+  FScroller->SetScrollerMax(GetTabsOutOfView());
   ScrollTabsTo(FScroller->ScrollerPosition());
   FFirstTab = GetTabsLeftOfView();
+  // Scrolled on, more tabs may lie out of view: the arrows go on to them.
+  FScroller->SetScrollerMax(GetTabsOutOfView());
 }
 
 int TspSkinPageControl::TabViewWidth() {
@@ -622,7 +627,7 @@ void TspSkinPageControl::KeepActiveTabInView() {
   ScrollTabsTo(FirstTabInView(rights, TabIndex(), FFirstTab, view));
   FFirstTab = GetTabsLeftOfView();
   if (TspTabScroller* s = Scroller()) {
-    s->SetScrollerMax(FirstTabInView(rights, count - 1, count - 1, view));
+    s->SetScrollerMax(GetTabsOutOfView());
     s->SetScrollerPosition(GetTabsLeftOfView());
   }
 }
