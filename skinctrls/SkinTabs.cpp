@@ -26,6 +26,10 @@ TspSkinPageControl::TspSkinPageControl(TComponent* AOwner)
     f->SetStyle({});
     f->SetColor(clBtnText);
   }
+  // The tabs' font follows the default font whenever that is the one shown.
+  FDefaultFont->OnChange = [this](TObject*) {
+    if (FIndex == -1 || !FUseSkinFont) ChangeSkinData();
+  };
   FSkinDataName = L"tab";
   SetParentFont(false);
   // Every tab is drawn here; the tab control only lays them out and hit-tests.
@@ -198,6 +202,12 @@ void TspSkinPageControl::ApplyFont(TFont* F, bool SkinFont) {
   }
   if (FSkinData && FSkinData->ResourceStrData()) F->SetCharset(FSkinData->ResourceStrData()->CharSet());
   else if (SkinFont) F->SetCharset(FDefaultFont->Charset());
+}
+
+void TspSkinPageControl::SetUseSkinFont(bool Value) {
+  if (FUseSkinFont == Value) return;
+  FUseSkinFont = Value;
+  ChangeSkinData();
 }
 
 void TspSkinPageControl::ChangeSkinData() {

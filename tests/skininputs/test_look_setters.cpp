@@ -11,7 +11,9 @@
 #include "skinctrls/SkinCheckRadio.h"
 #include "skinctrls/SkinMenuSpeedButton.h"
 #include "skinctrls/SkinSpeedButton.h"
+#include "skinctrls/SkinTabs.h"
 #include "skinctrls/SkinToolBar.h"
+#include "skinctrls/SkinTreeView.h"
 #include "skininputs/SkinComboBox.h"
 
 namespace {
@@ -180,6 +182,36 @@ TEST_F(LookSetters, ComboToolBarAndMenuButton) {
   ExpectChangeShows<TspSkinMenuSpeedButton>(TRect(10, 10, 80, 50), [](TspSkinMenuSpeedButton* B) { B->SetCaption(L"Menu"); },
                                             [](TspSkinMenuSpeedButton* B) { B->SetNewStyle(true); },
                                             "menu button new style");
+}
+
+TEST_F(LookSetters, TabsAndViewsTakeTheirFontChoices) {
+  const auto pages = [this](TspSkinPageControl* P) {
+    for (const wchar_t* name : {L"First Wg", L"Second"}) {
+      auto* sheet = new TspSkinTabSheet(form);
+      sheet->SetCaption(name);
+      sheet->SetPageControl(P);
+    }
+  };
+  const TRect at(10, 10, 260, 110);
+  ExpectChangeShows<TspSkinPageControl>(at, pages, [](TspSkinPageControl* P) { P->SetUseSkinFont(false); },
+                                        "tabs font");
+  ExpectChangeShows<TspSkinPageControl>(
+      at, pages,
+      [](TspSkinPageControl* P) {
+        P->SetUseSkinFont(false);
+        P->DefaultFont()->SetStyle(TFontStyles{fsBold});
+      },
+      "tabs default font");
+  const auto nodes = [](TspSkinTreeView* T) {
+    for (const wchar_t* name : {L"Node Wg", L"Another node"}) T->Items()->Add(nullptr, name);
+  };
+  ExpectChangeShows<TspSkinTreeView>(
+      at, nodes,
+      [](TspSkinTreeView* T) {
+        T->SetUseSkinFont(false);
+        T->DefaultFont()->SetHeight(22);
+      },
+      "tree default font");
 }
 
 TEST_F(LookSetters, TheRollUpMarkShowsNoKeyColour) {
