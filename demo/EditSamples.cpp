@@ -23,6 +23,18 @@ T* AddEdit(TWinControl* Parent, TspSkinData* SkinData, int Left, int& Top, int W
   return edit;
 }
 
+TspSkinSpinEdit* AddSpinEdit(TWinControl* Parent, TspSkinData* SkinData, int Left, int& Top, int Width,
+                             bool SkinSize) {
+  auto* spin = new TspSkinSpinEdit(Parent);
+  spin->SetParent(Parent);
+  spin->SetUseSkinSize(SkinSize);
+  spin->SetBounds(Left, Top, Width, SkinSize ? 20 : 26);
+  spin->DefaultFont()->SetName(kChineseFont);
+  spin->SetSkinData(SkinData);
+  Top = spin->Top() + spin->Height() + 6;
+  return spin;
+}
+
 }  // namespace
 
 int BuildEditSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
@@ -71,14 +83,14 @@ int BuildEditSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   link->SetSkinData(SkinData);
   Y = link->Top() + 24;
 
-  // Spin edits: skinned, then in the default look.
-  for (TspSkinData* data : {SkinData, static_cast<TspSkinData*>(nullptr)}) {
-    auto* count = AddEdit<TspSkinSpinEdit>(Parent, data, X, Y, w / 2 - 4, L"");
+  // Spin edits: at the skin's size, then freely sized (taller than the skin's).
+  for (bool skinSize : {true, false}) {
+    auto* count = AddSpinEdit(Parent, SkinData, X, Y, w / 2 - 4, skinSize);
     count->SetMinValue(1);
     count->SetMaxValue(99);
     count->SetValue(12);
     beside = count->Top();
-    auto* amount = AddEdit<TspSkinSpinEdit>(Parent, data, X + w / 2, beside, w / 2, L"");
+    auto* amount = AddSpinEdit(Parent, SkinData, X + w / 2, beside, w / 2, skinSize);
     amount->SetValueType(vtFloat);
     amount->SetIncrement(0.25);
     amount->SetValue(2.75);

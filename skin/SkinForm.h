@@ -254,6 +254,8 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void ComposeFrame(int W, int H, bool Active);
   // The frame picture of the active or the inactive form.
   TBitmap* StatePicture(bool Active) const;
+  // The roll-up picture for the form's state.
+  TBitmap* RollUpStatePicture(bool Active) const;
   void UpdateRegion();
   void LayoutObjects();
   bool FindCaptionShown() const;
@@ -377,6 +379,18 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   int FButtonsOffset = 0;
   std::vector<std::unique_ptr<TspSkinFrameObject>> FObjects;
   std::unique_ptr<TBitmap> FFrameBase;  // the composed frame without objects
+  // A picture of the skin made inactive by the skin's effect, kept while the
+  // skin load and the source stay the same.
+  struct TInactiveCopy {
+    const TBitmap* Source = nullptr;
+    const void* Skin = nullptr;
+    unsigned Load = 0;
+    std::unique_ptr<TBitmap> Image;
+  };
+  // Source itself, or its inactive copy when the skin renders its inactive
+  // frame by an effect and the form is inactive.
+  TBitmap* ForState(TInactiveCopy& Copy, TBitmap* Source, bool Active) const;
+  mutable TInactiveCopy FInactiveFrame, FInactiveRollUp;
   TSize FFrameBaseSize;
   bool FFrameBaseActive = true;
   bool FFrameBaseRolled = false;

@@ -201,6 +201,24 @@ void TspSkinForm::LayoutObjects() {
   }
 }
 
+TBitmap* TspSkinForm::ForState(TInactiveCopy& Copy, TBitmap* Source, bool Active) const {
+  const bool ownInactive = FSkinData->InactivePicture && !FSkinData->InactivePicture->Empty();
+  if (Active || ownInactive || !FSkinData->AutoRenderingInActiveImage || !Source || Source->Empty()) return Source;
+  // The effect makes the picture, not the finished frame: text and objects
+  // drawn on it later keep their own colours.
+  if (!Copy.Image || Copy.Source != Source || Copy.Skin != FSkinData || Copy.Load != FSkinData->LoadCount()) {
+    Copy.Image = std::make_unique<TBitmap>();
+    Copy.Image->SetSize(Source->Width(), Source->Height());
+    BitBlt(Copy.Image->Canvas()->Handle(), 0, 0, Source->Width(), Source->Height(), Source->Canvas()->Handle(), 0, 0,
+           SRCCOPY);
+    ApplyInactiveEffect(Copy.Image.get(), FSkinData->InActiveEffect);
+    Copy.Source = Source;
+    Copy.Skin = FSkinData;
+    Copy.Load = FSkinData->LoadCount();
+  }
+  return Copy.Image.get();
+}
+
 TBitmap* TspSkinForm::StatePicture(bool Active) const {
   TBitmap* picture = FSkinData->Picture.get();
   // The skin's own inactive picture, when it has one of the same size.
@@ -208,7 +226,11 @@ TBitmap* TspSkinForm::StatePicture(bool Active) const {
   if (!Active && inactive && !inactive->Empty() && inactive->Width() == picture->Width() &&
       inactive->Height() == picture->Height())
     return inactive;
-  return picture;
+  return ForState(FInactiveFrame, picture, Active);
+}
+
+TBitmap* TspSkinForm::RollUpStatePicture(bool Active) const {
+  return ForState(FInactiveRollUp, FSkinData->RollUpPicture.get(), Active);
 }
 
 void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
@@ -218,7 +240,7 @@ void TspSkinForm::ComposeFrame(int W, int H, bool Active) {
   if (FFrameBase->Width() == W && FFrameBase->Height() == H)
     PatBlt(FFrameBase->Canvas()->Handle(), 0, 0, W, H, BLACKNESS);
   TspSkinData* s = FSkinData;
-  TBitmap* rollUp = s->RollUpPicture.get();
+  TBitmap* rollUp = RollUpStatePicture(Active);
   if (FRollUp && rollUp && !rollUp->Empty()) {
     const TRect r(0, 0, rollUp->Width(), rollUp->Height());
     CreateHSkinImage(s->RollUpLeftPoint.X, r.Right - s->RollUpRightPoint.X, FFrameBase.get(), rollUp, r, W, H, false);
@@ -253,7 +275,7 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
   canvas->CopyRect(area, FFrameBase->Canvas(), area);
 
   const TspFrameState state = FrameState();
-  TBitmap* rollUp = FSkinData->RollUpPicture.get();
+  TBitmap* rollUp = RollUpStatePicture(FActive);
   for (auto& object : FObjects) {
     if (!ObjectShown(object.get())) continue;
     const TRect& r = object->ObjectRect;
@@ -273,12 +295,6 @@ void TspSkinForm::PaintFrame(const TRect* Only) {
     // system-menu button would read as a second, empty button.
     if (handle) DrawIconEx(canvas->Handle(), icon.Left, icon.Top, handle, icon.Width(), icon.Height(), 0, nullptr, DI_NORMAL);
   }
-  // An inactive form without an inactive picture of the skin's own is drawn
-  // from the active one through the skin's inactive effect.
-  const bool ownInactive = FSkinData->InactivePicture && !FSkinData->InactivePicture->Empty();
-  if (!FActive && !ownInactive && FSkinData->AutoRenderingInActiveImage)
-    ApplyInactiveEffect(FBuffer.get(), FSkinData->InActiveEffect);
-
   HDC dc = GetWindowDC(h);
   const TRect client = ClientArea(size.cx, size.cy);
   // Band by band: one copy of the whole area clipped around the client

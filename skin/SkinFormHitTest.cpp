@@ -22,7 +22,7 @@ TspSkinFrameObject* TspSkinForm::ObjectAt(const TPoint& P) const {
   // The last object listed lies on top.
   for (auto it = FObjects.rbegin(); it != FObjects.rend(); ++it) {
     TspSkinFrameObject* object = it->get();
-    if (object->Interactive() && ObjectShown(object) && object->ObjectRect.Contains(P)) return object;
+    if (object->Interactive() && ObjectShown(object) && object->Contains(P)) return object;
   }
   return nullptr;
 }
@@ -103,7 +103,7 @@ void TspSkinForm::TrackPress(const TPoint& WindowPoint) {
     return;
   }
   // Pressed only while the mouse is over it; released outside it is no click.
-  const bool inside = FDown->ObjectRect.Contains(WindowPoint);
+  const bool inside = FDown->Contains(WindowPoint);
   if (FDown->Active == inside) return;
   FDown->Active = inside;
   FDown->MorphKf = inside ? 1 : 0;
@@ -112,7 +112,7 @@ void TspSkinForm::TrackPress(const TPoint& WindowPoint) {
 
 void TspSkinForm::ReleasePress(const TPoint& WindowPoint) {
   TspSkinFrameObject* object = FDown;
-  const bool inside = object->ObjectRect.Contains(WindowPoint);
+  const bool inside = object->Contains(WindowPoint);
   FDown = nullptr;
   object->Down = false;
   ReleaseCapture();

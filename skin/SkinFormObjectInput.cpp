@@ -114,7 +114,7 @@ bool TspSkinForm::WMSetCursor(TMessage& Message) {
   int index = FSkinData->CursorIndex;
   for (auto it = FObjects.rbegin(); it != FObjects.rend(); ++it) {
     TspSkinFrameObject* object = it->get();
-    if (object->CursorIndex() != -1 && ObjectShown(object) && object->ObjectRect.Contains(p)) {
+    if (object->CursorIndex() != -1 && ObjectShown(object) && object->Contains(p)) {
       index = object->CursorIndex();
       break;
     }

@@ -58,6 +58,14 @@ TspSkinFrameObject::TspSkinFrameObject(TspDataSkinObject* Data, TBitmap* ActiveP
       FGlowAlpha(Data->GlowLayerAlphaBlendValue),
       FGlowOffset(Data->GlowLayerOffsetX, Data->GlowLayerOffsetY) {}
 
+bool TspSkinFrameObject::Contains(const TPoint& P) const {
+  if (!ObjectRect.Contains(P)) return false;
+  if (!FActiveMask || FActiveMask->Empty()) return true;
+  const int x = P.X - ObjectRect.Left, y = P.Y - ObjectRect.Top;
+  if (x >= FActiveMask->Width() || y >= FActiveMask->Height()) return false;
+  return (ColorToRGB(FActiveMask->Canvas()->Pixels(x, y)) & 0xFFFFFF) == 0;
+}
+
 void TspSkinFrameObject::CopyPiece(TCanvas* Canvas, TBitmap* Picture, const TRect& Source) const {
   if (!Picture || Picture->Empty() || IsNullRect(Source)) return;
   Canvas->CopyRect(ObjectRect, Picture->Canvas(), Source);
@@ -128,9 +136,16 @@ void TspSkinButtonObject::Draw(TCanvas* Canvas, TBitmap* Frame, const TspFrameSt
   TspSkinFrameObject::Draw(Canvas, Frame, State);
 }
 
+namespace {
+
+TBitmap* ActivePictureAt(TspSkinData* Skin, int Index) {
+  return Index >= 0 && Index < Skin->ActivePictures.Count() ? Skin->ActivePictures[Index] : nullptr;
+}
+
+}  // namespace
+
 std::unique_ptr<TspSkinFrameObject> CreateFrameObject(TspDataSkinObject* Data, TspSkinData* Skin) {
-  const int index = Data->ActivePictureIndex;
-  TBitmap* active = index >= 0 && index < Skin->ActivePictures.Count() ? Skin->ActivePictures[index] : nullptr;
+  TBitmap* active = ActivePictureAt(Skin, Data->ActivePictureIndex);
   // A record without a usable active picture has no active look: its
   // active rectangle is emptied in the record itself.
   if (!active) Data->ActiveSkinRect = NullRect();
@@ -164,6 +179,7 @@ std::unique_ptr<TspSkinFrameObject> CreateFrameObject(TspDataSkinObject* Data, T
     if (dynamic_cast<TspDataSkinMenuItem*>(Data) || dynamic_cast<TspDataSkinMainMenuItem*>(Data))
       object->Visible = false;
   }
+  object->SetActiveMask(ActivePictureAt(Skin, Data->ActiveMaskPictureIndex));
   return object;
 }
 

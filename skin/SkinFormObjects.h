@@ -45,6 +45,12 @@ class TspSkinFrameObject {
   // 0 normal look .. 1 active look; steps while morphing.
   double MorphKf = 0;
 
+  // The object's mask (the black pixels are the object, from its top-left
+  // corner), not owned; nullptr: every point of ObjectRect is the object.
+  void SetActiveMask(TBitmap* Mask) { FActiveMask = Mask; }
+  // Whether P (window coordinates) is a point of the object.
+  bool Contains(const TPoint& P) const;
+
   // Takes the mouse (hover, press, click); others let the caption drag.
   virtual bool Interactive() const { return false; }
   // A value shown by the object (gauges, regulators, track bars, switches);
@@ -98,6 +104,7 @@ class TspSkinFrameObject {
   bool FMorphing = false;
   TspMorphKind FMorphKind = mkDefault;
   TBitmap* FActivePicture = nullptr;
+  TBitmap* FActiveMask = nullptr;
   int FCursorIndex = -1;
   int FGlowPicture = -1, FGlowMask = -1, FGlowAlpha = 255;
   TPoint FGlowOffset;

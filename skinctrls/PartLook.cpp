@@ -31,13 +31,24 @@ TspDataSkinButtonControl* ButtonRecordWithPicture(TspSkinData* SkinData, std::in
   return nullptr;
 }
 
+TColor StateFontColor(const TspDataSkinButtonControl* R, TspPartState State) {
+  return State == psPressed ? R->DownFontColor : (State == psHot ? R->ActiveFontColor : R->FontColor);
+}
+
 }  // namespace
+
+bool SkinButtonPartFontColor(TspSkinData* SkinData, std::initializer_list<String> Names, TspPartState State,
+                             TColor& FontColor) {
+  TspDataSkinButtonControl* r = ButtonRecordWithPicture(SkinData, Names);
+  if (r) FontColor = StateFontColor(r, State);
+  return r != nullptr;
+}
 
 bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, std::initializer_list<String> Names,
                         const TRect& Dest, TspPartState State, TColor& FontColor) {
   TspDataSkinButtonControl* r = ButtonRecordWithPicture(SkinData, Names);
   if (!r) return false;
-  FontColor = State == psPressed ? r->DownFontColor : (State == psHot ? r->ActiveFontColor : r->FontColor);
+  FontColor = StateFontColor(r, State);
   const int w = Dest.Width(), h = Dest.Height();
   if (w <= 0 || h <= 0) return true;
   const TRect active = r->ActiveSkinRect.IsEmpty() ? r->SkinRect : r->ActiveSkinRect;

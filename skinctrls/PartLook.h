@@ -23,6 +23,10 @@ class TspSkinData;
 // none of them; else FontColor gets the record's text colour for the state.
 bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, std::initializer_list<String> Names,
                         const TRect& Dest, TspPartState State, TColor& FontColor);
+// FontColor := the text colour of that button record for State; false,
+// leaving it, when the skin has none of them.
+bool SkinButtonPartFontColor(TspSkinData* SkinData, std::initializer_list<String> Names, TspPartState State,
+                             TColor& FontColor);
 // The same for a single record name.
 inline bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& Dest,
                                TspPartState State, TColor& FontColor) {

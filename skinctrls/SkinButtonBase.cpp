@@ -145,6 +145,13 @@ void TspSkinButtonBase<TBase>::GetSkinData() {
 }
 
 template <class TBase>
+TspLookKey TspSkinButtonBase<TBase>::LookKey() const {
+  TspLookKey key = TBase::LookKey();
+  if (FUseSkinFontColor) key.FontChoices |= lfcSkinFontColor;
+  return key;
+}
+
+template <class TBase>
 void TspSkinButtonBase<TBase>::CalcSize(int& W, int& H) {
   if (FUseSkinSize || this->ResizeMode == 1) {
     TBase::CalcSize(W, H);

@@ -45,7 +45,7 @@ class TspSkinButtonBase : public TBase {
   bool UseSkinSize() const { return FUseSkinSize; }
   void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
   bool UseSkinFontColor() const { return FUseSkinFontColor; }
-  void SetUseSkinFontColor(bool Value) { FUseSkinFontColor = Value; }
+  void SetUseSkinFontColor(bool Value) { this->SetLookValue(FUseSkinFontColor, Value); }
 
   // State, for owners and tests.
   bool MouseIn() const { return FMouseIn; }
@@ -68,6 +68,7 @@ class TspSkinButtonBase : public TBase {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void ActionChange(TObject* Sender, bool CheckDefaults) override;
   void CalcSize(int& W, int& H) override;
+  TspLookKey LookKey() const override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   // Runs the press logic; true when the button was freed by its click.
   bool ReleaseLeft();

@@ -50,7 +50,7 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int Value);
   bool UseSkinFontColor() const { return FUseSkinFontColor; }
-  void SetUseSkinFontColor(bool Value) { FUseSkinFontColor = Value; }
+  void SetUseSkinFontColor(bool Value) { SetLookValue(FUseSkinFontColor, Value); }
   bool CanFocused() const { return FCanFocused; }
   void SetCanFocused(bool Value);
 
@@ -67,6 +67,11 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   void ChangeSkinData() override;
 
  protected:
+  TspLookKey LookKey() const override {
+    TspLookKey key = TspSkinCustomControl::LookKey();
+    if (FUseSkinFontColor) key.FontChoices |= lfcSkinFontColor;
+    return key;
+  }
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -105,6 +105,12 @@ void TspSkinBinding<TBase>::Dispatch(TMessage& Message) {
     case MSG_BACKGROUND_CHANGED:
       BackgroundChanged();
       return;
+    case CM_TEXTCHANGED:
+    case CM_FONTCHANGED:
+      // The caption and the font are drawn by most looks: a change shows at once.
+      TspSkinLinked<TBase>::Dispatch(Message);
+      Invalidate();
+      return;
     default:
       TspSkinLinked<TBase>::Dispatch(Message);
   }
@@ -129,6 +135,7 @@ TspLookKey TspSkinBinding<TBase>::LookKey() const {
   key.MouseIn = this->MouseInControl();
   key.Caption = this->Caption();
   key.State = LookState();
+  key.Font = TspFontKey::Of(this->Font());
   return key;
 }
 
@@ -242,7 +249,16 @@ TspSkinPictureControl<TBase>::TspSkinPictureControl(TComponent* AOwner)
 template <class TBase>
 void TspSkinPictureControl<TBase>::DoDefaultFontChange() {
   DefaultFontChanged();
-  if (this->FIndex == -1) this->Repaint();
+  // Drawn with or without a record: without a skin font the text is in it.
+  this->Repaint();
+}
+
+template <class TBase>
+TspLookKey TspSkinPictureControl<TBase>::LookKey() const {
+  TspLookKey key = TBase::LookKey();
+  if (FUseSkinFont) key.FontChoices |= lfcSkinFont;
+  key.DefaultFont = TspFontKey::Of(FDefaultFont.get());
+  return key;
 }
 
 template <class TBase>

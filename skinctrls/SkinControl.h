@@ -50,7 +50,7 @@ class TspSkinBinding : public TspSkinLinked<TBase> {
   explicit TspSkinBinding(TComponent* AOwner) : TspSkinLinked<TBase>(AOwner) {}
 
   bool DrawDefault() const { return FDrawDefault; }
-  void SetDrawDefault(bool Value) { FDrawDefault = Value; }
+  void SetDrawDefault(bool Value) { SetLookValue(FDrawDefault, Value); }
   const String& AreaName() const { return FAreaName; }
   void SetAreaName(const String& Value) { FAreaName = Value; }
   bool AlphaBlend() const { return FAlphaBlend; }
@@ -99,7 +99,19 @@ class TspSkinBinding : public TspSkinLinked<TBase> {
   // key (the size, skin, record, caption, enabled, focus and hover states are
   // in the key already).
   virtual uint64_t LookState() const { return 0; }
-  TspLookKey LookKey() const;
+  // Everything the look is drawn from that may change without an
+  // invalidation; descendants add their font choices.
+  virtual TspLookKey LookKey() const;
+  // Sets Field, a value the look is drawn from: a change drops the kept look
+  // and invalidates the control, so that the setter alone shows it. Every
+  // setter of a drawn value goes through here.
+  template <class T, class V>
+  bool SetLookValue(T& Field, const V& Value) {
+    if (Field == Value) return false;
+    Field = Value;
+    Invalidate();
+    return true;
+  }
   // The look kept for the key of the moment, or one composed by Compose into
   // a bitmap of the control's size (then kept, when the look may be); drawn
   // at (0, 0) of Canvas.
@@ -152,7 +164,7 @@ class TspSkinPictureControl : public TBase, public TspControlGeometry {
   TFont* DefaultFont() const { return FDefaultFont.get(); }
   void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
   bool UseSkinFont() const { return FUseSkinFont; }
-  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+  virtual void SetUseSkinFont(bool Value) { this->SetLookValue(FUseSkinFont, Value); }
   int DefaultWidth() const { return FDefaultWidth; }
   void SetDefaultWidth(int Value);
   int DefaultHeight() const { return FDefaultHeight; }
@@ -172,6 +184,7 @@ class TspSkinPictureControl : public TBase, public TspControlGeometry {
   // descendants pass other rectangles of the same geometry.
   virtual void CreateSkinControlImage(TBitmap* B, TBitmap* Pict, const TRect& R);
   virtual void DefaultFontChanged() {}
+  TspLookKey LookKey() const override;
   // The size the skin gives W x H; moves the New... geometry there.
   virtual void CalcSize(int& W, int& H) { TspControlGeometry::CalcSize(W, H, this->FIndex != -1); }
   // Called when the size or the skin changed; windowed controls set their region.
@@ -192,9 +205,9 @@ class TspSkinCustomControl : public TspSkinPictureControl<TspSkinControl> {
   String ClassName() const override { return L"TspSkinCustomControl"; }
 
   bool PaintByPieces() const { return FPaintByPieces; }
-  void SetPaintByPieces(bool Value) { FPaintByPieces = Value; }
+  void SetPaintByPieces(bool Value) { SetLookValue(FPaintByPieces, Value); }
   bool FillSkinClient() const { return FFillSkinClient; }
-  void SetFillSkinClient(bool Value) { FFillSkinClient = Value; }
+  void SetFillSkinClient(bool Value) { SetLookValue(FFillSkinClient, Value); }
 
   void GetSkinData() override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;

@@ -11,6 +11,19 @@ size_t PixelBytes(TBitmap* B) { return static_cast<size_t>(B->Width()) * B->Heig
 
 }  // namespace
 
+TspFontKey TspFontKey::Of(const TFont* F) {
+  TspFontKey key;
+  if (!F) return key;
+  key.Name = F->Name();
+  key.Height = F->Height();
+  key.Style = static_cast<uint8_t>(F->Style().Bits());
+  key.Color = F->Color();
+  key.Charset = F->Charset();
+  key.Pitch = F->Pitch();
+  key.Orientation = F->Orientation();
+  return key;
+}
+
 TBitmap* TspLookCache::Find(const TspLookKey& Key) const {
   return FLook && !FStale && FKey == Key ? FLook.get() : nullptr;
 }

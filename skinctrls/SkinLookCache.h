@@ -8,6 +8,23 @@
 
 #include "classlib/Graphics.h"
 
+// What of a font changes the text drawn in it.
+struct TspFontKey {
+  String Name;
+  int Height = 0;
+  uint8_t Style = 0;
+  TColor Color = 0;
+  int Charset = 0, Pitch = 0, Orientation = 0;
+  static TspFontKey Of(const TFont* F);
+  friend bool operator==(const TspFontKey& A, const TspFontKey& B) {
+    return A.Height == B.Height && A.Style == B.Style && A.Color == B.Color && A.Charset == B.Charset &&
+           A.Pitch == B.Pitch && A.Orientation == B.Orientation && A.Name == B.Name;
+  }
+};
+
+// The font choices a look can be drawn with.
+enum TspLookFontChoice : uint8_t { lfcSkinFont = 1, lfcSkinFontColor = 2 };
+
 // Everything a look is composed from that can change without the control
 // being invalidated: a look is kept only while its key stays the same.
 struct TspLookKey {
@@ -18,10 +35,13 @@ struct TspLookKey {
   bool Enabled = true, Focused = false, MouseIn = false;
   String Caption;
   uint64_t State = 0;  // the control's own states that change its picture
+  uint8_t FontChoices = 0;  // TspLookFontChoice bits
+  TspFontKey Font, DefaultFont;  // the control's font and the one used without a skin font
   friend bool operator==(const TspLookKey& A, const TspLookKey& B) {
     return A.Width == B.Width && A.Height == B.Height && A.Skin == B.Skin && A.SkinLoad == B.SkinLoad &&
            A.Index == B.Index && A.Enabled == B.Enabled && A.Focused == B.Focused && A.MouseIn == B.MouseIn &&
-           A.State == B.State && A.Caption == B.Caption;
+           A.State == B.State && A.FontChoices == B.FontChoices && A.Caption == B.Caption && A.Font == B.Font &&
+           A.DefaultFont == B.DefaultFont;
   }
 };
 

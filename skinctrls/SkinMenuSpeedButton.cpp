@@ -59,8 +59,10 @@ void TspSkinMenuSpeedButton::SetTrackButtonMode(bool Value) {
 }
 
 void TspSkinMenuSpeedButton::SetNewStyle(bool Value) {
-  FNewStyle = Value;
-  if (Value) SetSkinDataName(L"resizetoolbutton");
+  if (!SetLookValue(FNewStyle, Value) || !Value) return;
+  SetSkinDataName(L"resizetoolbutton");
+  // The record of the new name, with its size, at once.
+  if (FSkinData && !Designing()) ChangeSkinData();
 }
 
 void TspSkinMenuSpeedButton::SetTrackPosition(TspTrackPosition Value) {

@@ -27,14 +27,12 @@ void TspSkinPanel::SetDefaultCaptionHeight(int Value) {
   if (FIndex == -1 && FCaptionMode) RepaintAndRealign();
 }
 
-void TspSkinPanel::SetDefaultAlignment(TAlignment Value) {
-  FDefaultAlignment = Value;
-  if (FIndex == -1 && FCaptionMode) Repaint();
-}
+void TspSkinPanel::SetDefaultAlignment(TAlignment Value) { SetLookValue(FDefaultAlignment, Value); }
 
 void TspSkinPanel::SetBorderStyle(TspSkinBorderStyle Value) {
-  FBorderStyle = Value;
-  if (FIndex == -1) RepaintAndRealign();
+  // The skin look draws the client piece alone without a border; the default
+  // look's client rectangle follows the border.
+  if (SetLookValue(FBorderStyle, Value) && FIndex == -1) Realign();
 }
 
 void TspSkinPanel::SetCheckedMode(bool Value) {
@@ -54,8 +52,7 @@ void TspSkinPanel::SetRollUpMode(bool Value) {
   // Leaving the mode while rolled up would strand the children hidden at
   // caption height: unroll first, while the mode still allows it.
   if (!Value && FRollUpState) SetRollUpState(false);
-  FRollUpMode = Value;
-  if (FIndex == -1 && FCaptionMode) Repaint();
+  SetLookValue(FRollUpMode, Value);
 }
 
 void TspSkinPanel::SetRollUpState(bool Value) {
@@ -140,11 +137,7 @@ void TspSkinPanel::SetTransparentMode(bool Value) {
   if (!Designing() && !ComponentState().Contains(csLoading)) BroadcastBackgroundChanged(this);
 }
 
-void TspSkinPanel::SetImagePosition(TspImagePosition Value) {
-  if (FImagePosition == Value) return;
-  FImagePosition = Value;
-  Repaint();
-}
+void TspSkinPanel::SetImagePosition(TspImagePosition Value) { SetLookValue(FImagePosition, Value); }
 
 void TspSkinPanel::SetGlyph(TBitmap* Value) {
   FGlyph->Assign(Value);
@@ -156,26 +149,19 @@ void TspSkinPanel::SetNumGlyphs(int Value) {
   Repaint();
 }
 
-void TspSkinPanel::SetSpacing(int Value) {
-  FSpacing = Value;
-  Repaint();
-}
+void TspSkinPanel::SetSpacing(int Value) { SetLookValue(FSpacing, Value); }
 
 void TspSkinPanel::SetCaptionImageList(TCustomImageList* Value) {
   if (FCaptionImageList) FCaptionImageList->RemoveFreeNotification(this);
-  FCaptionImageList = Value;
   if (Value) Value->FreeNotification(this);
+  SetLookValue(FCaptionImageList, Value);
 }
 
-void TspSkinPanel::SetCaptionImageIndex(int Value) {
-  if (FCaptionImageIndex == Value) return;
-  FCaptionImageIndex = Value;
-  Repaint();
-}
+void TspSkinPanel::SetCaptionImageIndex(int Value) { SetLookValue(FCaptionImageIndex, Value); }
 
 void TspSkinPanel::Notification(TComponent* AComponent, TOperation Operation) {
   TspSkinCustomControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FCaptionImageList) FCaptionImageList = nullptr;
+  if (Operation == opRemove && AComponent == FCaptionImageList) SetLookValue(FCaptionImageList, nullptr);
 }
 
 void TspSkinPanel::CreateParams(TCreateParams& Params) {
@@ -273,10 +259,6 @@ void TspSkinPanel::Dispatch(TMessage& Message) {
         Repaint();
         BroadcastBackgroundChanged(this);
       }
-      return;
-    case CM_TEXTCHANGED:
-      TspSkinCustomControl::Dispatch(Message);
-      if (FCaptionMode) Repaint();
       return;
     default:
       TspSkinCustomControl::Dispatch(Message);

@@ -205,7 +205,8 @@ void TspSkinPanel::DrawSkinCaption(TCanvas* Cnvs, const TRect& R) {
   Cnvs->TextOut(textX, textY, text);
   if (FRollUpMode) {
     const TRect& mf = FSkin.MarkFrameRect;
-    if (!mf.IsEmpty()) DrawPicturePiece(Cnvs, mf, R.Right - mf.Width(), TopCentred(R.Top, R.Height(), mf.Height()), false);
+    // Keyed like every other mark of the picture: its key colour never shows.
+    if (!mf.IsEmpty()) DrawPicturePiece(Cnvs, mf, R.Right - mf.Width(), TopCentred(R.Top, R.Height(), mf.Height()), true);
     DrawArrowInRect(Cnvs, TRect(R.Right - 12, R.Top, R.Right, R.Bottom), FSkin.FontColor, FRollUpState ? 4 : 3);
   }
 }

@@ -26,6 +26,10 @@ TspSkinPageControl::TspSkinPageControl(TComponent* AOwner)
     f->SetStyle({});
     f->SetColor(clBtnText);
   }
+  // The tabs' font follows the default font whenever that is the one shown.
+  FDefaultFont->OnChange = [this](TObject*) {
+    if (FIndex == -1 || !FUseSkinFont) ChangeSkinData();
+  };
   FSkinDataName = L"tab";
   SetParentFont(false);
   // Every tab is drawn here; the tab control only lays them out and hit-tests.
@@ -198,6 +202,12 @@ void TspSkinPageControl::ApplyFont(TFont* F, bool SkinFont) {
   }
   if (FSkinData && FSkinData->ResourceStrData()) F->SetCharset(FSkinData->ResourceStrData()->CharSet());
   else if (SkinFont) F->SetCharset(FDefaultFont->Charset());
+}
+
+void TspSkinPageControl::SetUseSkinFont(bool Value) {
+  if (FUseSkinFont == Value) return;
+  FUseSkinFont = Value;
+  ChangeSkinData();
 }
 
 void TspSkinPageControl::ChangeSkinData() {
@@ -543,6 +553,8 @@ void TspSkinPageControl::CheckScroller() {
   }
   if (!FScrollerShown) CreateScroller();
   if (!FScrollerShown) return;
+  // An existing scroller follows a change in the number of hidden tabs.
+  FScroller->SetScrollerMax(out);
   PlaceScroller();
   KeepActiveTabInView();
 }
@@ -587,8 +599,11 @@ void TspSkinPageControl::SyncScrollerPosition() {
 
 void TspSkinPageControl::UpDownChange(TObject*) {
   if (!FScrollerShown) return;
+  FScroller->SetScrollerMax(GetTabsOutOfView());
   ScrollTabsTo(FScroller->ScrollerPosition());
   FFirstTab = GetTabsLeftOfView();
+  // Scrolled on, more tabs may lie out of view: the arrows go on to them.
+  FScroller->SetScrollerMax(GetTabsOutOfView());
 }
 
 int TspSkinPageControl::TabViewWidth() {
@@ -622,7 +637,7 @@ void TspSkinPageControl::KeepActiveTabInView() {
   ScrollTabsTo(FirstTabInView(rights, TabIndex(), FFirstTab, view));
   FFirstTab = GetTabsLeftOfView();
   if (TspTabScroller* s = Scroller()) {
-    s->SetScrollerMax(FirstTabInView(rights, count - 1, count - 1, view));
+    s->SetScrollerMax(GetTabsOutOfView());
     s->SetScrollerPosition(GetTabsLeftOfView());
   }
 }

@@ -113,7 +113,8 @@ class TspSkinPageControl : public TspSkinLinked<TPageControl> {
   TFont* DefaultFont() const { return FDefaultFont.get(); }
   void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
   bool UseSkinFont() const { return FUseSkinFont; }
-  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+  // The tabs take the new choice at once.
+  void SetUseSkinFont(bool Value);
   int DefaultItemHeight() const { return FDefaultItemHeight; }
   void SetDefaultItemHeight(int Value);
 

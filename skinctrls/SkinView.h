@@ -15,6 +15,10 @@ class TspSkinView : public TspSkinLinked<TBase> {
   explicit TspSkinView(TComponent* AOwner) : TspSkinLinked<TBase>(AOwner), FDefaultFont(std::make_unique<TFont>()) {
     FDefaultFont->SetName(L"Arial");
     FDefaultFont->SetHeight(14);
+    // The view's font follows the default font whenever that is the one shown.
+    FDefaultFont->OnChange = [this](TObject*) {
+      if (this->FIndex == -1 || !FUseSkinFont) this->ChangeSkinData();
+    };
   }
   ~TspSkinView() override {
     if (!this->FTornDownControl) TspSkinView::BeforeDestruction();
@@ -42,17 +46,19 @@ class TspSkinView : public TspSkinLinked<TBase> {
 
   TFont* DefaultFont() const { return FDefaultFont.get(); }
   // Without a skin the view's font and colour follow the defaults at once.
-  void SetDefaultFont(TFont* Value) {
-    FDefaultFont->Assign(Value);
-    if (this->FIndex == -1) this->Font()->Assign(Value);
-  }
+  void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
   TColor DefaultColor() const { return FDefaultColor; }
   void SetDefaultColor(TColor Value) {
     FDefaultColor = Value;
     if (this->FIndex == -1) this->SetColor(Value);
   }
   bool UseSkinFont() const { return FUseSkinFont; }
-  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+  // The view takes the new choice at once.
+  void SetUseSkinFont(bool Value) {
+    if (FUseSkinFont == Value) return;
+    FUseSkinFont = Value;
+    this->ChangeSkinData();
+  }
   TspSkinScrollBar* VScrollBar() const { return FBars.Vertical(); }
   void SetVScrollBar(TspSkinScrollBar* Value) {
     FBars.SetVertical(Value);

@@ -7,9 +7,6 @@
 
 namespace {
 
-// Edges count as inside.
-bool Touches(const TRect& R, int X, int Y) { return X >= R.Left && X <= R.Right && Y >= R.Top && Y <= R.Bottom; }
-
 TspTabScroller* MakeScroller(TComponent* Owner) { return new TspSkinUpDown(Owner); }
 
 // Programs that link the up-down scroll their page controls' tabs with it.
@@ -18,7 +15,11 @@ const bool kScrollerRegistered = (SetTabScrollerFactory(MakeScroller), true);
 }  // namespace
 
 TspSkinUpDown::TspSkinUpDown(TComponent* AOwner)
-    : TspSkinCustomControl(AOwner), FRepeat(this, [this](int Sign) { SetPosition(FPosition + Sign * FIncrement); }) {
+    : TspSkinCustomControl(AOwner),
+      FButtons(this,
+               {[this](int Sign) { SetPosition(FPosition + Sign * FIncrement); }, [this] { return FIncrement != 0; },
+                [this] { Repaint(); }, [this](int I, bool) { ButtonReleased(I); }},
+               true) {
   (void)kScrollerRegistered;
   FSkinDataName = L"hupdown";
   FWidth = 25;
@@ -26,7 +27,7 @@ TspSkinUpDown::TspSkinUpDown(TComponent* AOwner)
   CalcButtonRects();
 }
 
-TspSkinUpDown::~TspSkinUpDown() { FRepeat.Stop(); }
+TspSkinUpDown::~TspSkinUpDown() { FButtons.Stop(); }
 
 void TspSkinUpDown::SetPosition(int Value) {
   if (Value > FMax || Value < FMin) return;
@@ -111,99 +112,42 @@ void TspSkinUpDown::Dispatch(TMessage& Message) {
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);
-      FRepeat.Timer(Message.WParam);
+      FButtons.Timer(Message.WParam);
       return;
     case CM_MOUSEENTER:
-      FOldActive = FActive = -1;
+      FButtons.PointerAt(-1, -1);
       TspSkinCustomControl::Dispatch(Message);
       return;
-    case CM_MOUSELEAVE: {
+    case CM_MOUSELEAVE:
       TspSkinCustomControl::Dispatch(Message);
-      bool changed = false;
-      for (TButton& b : FButtons) {
-        changed |= b.MouseIn;
-        b.MouseIn = false;
-      }
-      if (changed) Repaint();
+      FButtons.PointerLeft();
       return;
-    }
   }
   TspSkinCustomControl::Dispatch(Message);
 }
 
-void TspSkinUpDown::TestActive(int X, int Y) {
-  FOldActive = FActive;
-  FActive = -1;
-  for (int i = 0; i < 2 && FActive == -1; ++i)
-    if (Touches(FButtons[i].R, X, Y)) FActive = i;
-  // A held button keeps the other from lighting up.
-  if (FPressed != -1 && FActive != -1 && FActive != FPressed) FActive = -1;
-  if (FOldActive == FActive) return;
-  if (FOldActive != -1) ButtonLeave(FOldActive);
-  if (FActive != -1) ButtonEnter(FActive);
-}
-
-void TspSkinUpDown::ButtonEnter(int I) {
-  FButtons[1 - I].MouseIn = false;
-  FButtons[I].MouseIn = true;
-  Repaint();
-  // Back on the held button the repeat resumes, faster.
-  if (FIncrement != 0 && FButtons[I].Down) FRepeat.Resume();
-}
-
-void TspSkinUpDown::ButtonLeave(int I) {
-  FButtons[I].MouseIn = false;
-  Repaint();
-  if (FIncrement != 0 && FButtons[I].Down) FRepeat.Pause();
-}
-
-void TspSkinUpDown::ButtonDown(int I) {
-  FButtons[I].MouseIn = true;
-  FButtons[I].Down = true;
-  Repaint();
-  if (FIncrement == 0) return;
-  FRepeat.Start(I == 0 ? 1 : -1);
-}
-
-void TspSkinUpDown::ButtonUp(int I) {
-  if (FIncrement != 0) FRepeat.Stop();
-  FButtons[I].Down = false;
-  if (I != FActive) FButtons[I].MouseIn = false;
-  Repaint();
-  // The release always steps once, wherever the pointer is.
+void TspSkinUpDown::ButtonReleased(int I) {
   TFreeWatch watch(this);
-  if (I == 0) {
-    if (FIncrement != 0) SetPosition(FPosition + FIncrement);
-    if (!watch.Freed() && OnUpButtonClick) OnUpButtonClick(this);
-  } else {
-    if (FIncrement != 0) SetPosition(FPosition - FIncrement);
-    if (!watch.Freed() && OnDownButtonClick) OnDownButtonClick(this);
-  }
+  if (FIncrement != 0) SetPosition(FPosition + (I == 0 ? FIncrement : -FIncrement));
+  if (watch.Freed()) return;
+  const TNotifyEvent& e = I == 0 ? OnUpButtonClick : OnDownButtonClick;
+  if (e) e(this);
 }
 
 void TspSkinUpDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TestActive(X, Y);
-  FButtons[FActive == -1 ? 0 : 1 - FActive].MouseIn = false;
-  if (FActive != -1) {
-    FPressed = FActive;
-    ButtonDown(FActive);
-  }
+  FButtons.Press(X, Y);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TspSkinUpDown::MouseMove(TShiftState Shift, int X, int Y) {
-  TestActive(X, Y);
+  FButtons.PointerAt(X, Y);
   TspSkinCustomControl::MouseMove(Shift, X, Y);
 }
 
 void TspSkinUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TFreeWatch watch(this);
-  if (FPressed != -1) {
-    const int pressed = FPressed;
-    FPressed = -1;
-    ButtonUp(pressed);
-    if (watch.Freed()) return;
-  }
+  FButtons.Release();
+  if (watch.Freed()) return;
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
@@ -221,7 +165,7 @@ void TspSkinUpDown::CreateControlDefaultImage(TBitmap* B) {
   c->Brush()->SetColor(clBtnFace);
   c->FillRect(TRect(0, 0, B->Width(), B->Height()));
   for (int i = 0; i < 2; ++i) {
-    const TButton& b = FButtons[i];
+    const TspStepButtons::TButton& b = FButtons[i];
     DrawDefaultPart(c, b.R, b.Down && b.MouseIn ? psPressed : (b.MouseIn ? psHot : psIdle));
     DrawArrowInRect(c, b.R, clBlack, ArrowDirection(i));
   }
@@ -242,7 +186,7 @@ void TspSkinUpDown::CreateControlSkinImage(TBitmap* B) {
   const TRect* pieces[2][2] = {{&FActiveUpButtonRect, &FDownUpButtonRect},
                                {&FActiveDownButtonRect, &FDownDownButtonRect}};
   for (int i = 0; i < 2; ++i) {
-    const TButton& b = FButtons[i];
+    const TspStepButtons::TButton& b = FButtons[i];
     const TRect* piece = b.Down && b.MouseIn ? pieces[i][1] : (b.MouseIn ? pieces[i][0] : nullptr);
     if (piece && !piece->IsEmpty()) B->Canvas()->CopyRect(b.R, Picture->Canvas(), *piece);
   }
@@ -250,7 +194,7 @@ void TspSkinUpDown::CreateControlSkinImage(TBitmap* B) {
 
 // A button composed at its size from the skin's "resizebutton" record.
 void TspSkinUpDown::DrawResizeButton(TCanvas* Canvas, int I) {
-  const TButton& b = FButtons[I];
+  const TspStepButtons::TButton& b = FButtons[I];
   const bool pressed = b.Down && b.MouseIn;
   TColor arrow = clBlack;
   if (!DrawSkinButtonPart(Canvas, FSkinData, L"resizebutton", b.R, pressed ? psPressed : (b.MouseIn ? psHot : psIdle),

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "skinctrls/SkinControl.h"
-#include "skininputs/HoldRepeat.h"
+#include "skininputs/StepButtons.h"
 #include "skinctrls/TabScroller.h"
 
 enum TUDOrientation { udHorizontal, udVertical };
@@ -55,17 +55,9 @@ class TspSkinUpDown : public TspSkinCustomControl, public TspTabScroller {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
  private:
-  struct TButton {
-    TRect R;
-    bool MouseIn = false, Down = false;
-  };
-
   void CalcButtonRects();
-  void TestActive(int X, int Y);
-  void ButtonEnter(int I);
-  void ButtonLeave(int I);
-  void ButtonDown(int I);
-  void ButtonUp(int I);
+  // The release of a held button steps once, wherever the pointer is.
+  void ButtonReleased(int I);
   // The skin gives the size and the buttons: it has a record with a picture to show.
   bool SkinSized() const { return FUseSkinSize && FIndex != -1 && Picture && !SkinRect.IsEmpty(); }
   void DrawResizeButton(TCanvas* Canvas, int I);
@@ -74,9 +66,7 @@ class TspSkinUpDown : public TspSkinCustomControl, public TspTabScroller {
   bool FUseSkinSize = true;
   TUDOrientation FOrientation = udHorizontal;
   int FIncrement = 1, FPosition = 0, FMin = 0, FMax = 100;
-  TButton FButtons[2];
-  int FOldActive = -1, FActive = -1, FPressed = -1;
-  TspHoldRepeat FRepeat;
+  TspStepButtons FButtons;
   TRect FUpButtonRect, FActiveUpButtonRect, FDownUpButtonRect;
   TRect FDownButtonRect, FActiveDownButtonRect, FDownDownButtonRect;
 };

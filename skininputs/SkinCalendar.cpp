@@ -5,28 +5,30 @@
 #include <algorithm>
 
 #include "classlib/SysUtils.h"
+#include "skin/SPUtils.h"
 #include "skinctrls/PartLook.h"
 #include "skinctrls/SkinSpeedButton.h"
 
 namespace {
 
-constexpr TColor kMagenta = 0x00FF00FF, kSilver = 0x00C0C0C0, kBlack = 0;
+constexpr TColor kMagenta = 0x00FF00FF;
 
-// A triangle of Columns columns pointing left (or right) with its tip at
-// (TipX, 8): each column one pixel taller above and below than the last.
-void Triangle(TCanvas* C, int TipX, int Columns, bool Left, TColor Color) {
-  for (int c = 0; c < Columns; ++c) {
-    const int x = Left ? TipX + c : TipX - c;
-    for (int y = 7 - c; y <= 7 + c; ++y) C->SetPixels(x, y, Color);
-  }
-}
+struct TStepSpec {
+  const wchar_t* Resource;
+  bool Left, Double;
+  int Interval;
+};
+const TStepSpec kSteps[4] = {{L"SP_PRIORMONTH", true, false, 250},
+                             {L"SP_NEXTMONTH", false, false, 250},
+                             {L"SP_PRIORYEAR", true, true, 100},
+                             {L"SP_NEXTYEAR", false, true, 100}};
 
 // The step glyph: a program resource of that name when the program has one,
-// else one or two black triangles outlined in silver on magenta.
-void LoadStepGlyph(TBitmap* Glyph, const wchar_t* Resource, bool Left, bool Double) {
-  HBITMAP h = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), Resource, IMAGE_BITMAP, 0, 0,
-                                              LR_CREATEDIBSECTION));
-  if (h) {
+// else one or two chevrons in Color on magenta, the arrow every other step
+// button of the library draws.
+void LoadStepGlyph(TBitmap* Glyph, const TStepSpec& Spec, TColor Color) {
+  if (HBITMAP h = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), Spec.Resource, IMAGE_BITMAP, 0, 0,
+                                                  LR_CREATEDIBSECTION))) {
     Glyph->SetHandle(h);
     return;
   }
@@ -34,11 +36,13 @@ void LoadStepGlyph(TBitmap* Glyph, const wchar_t* Resource, bool Left, bool Doub
   TCanvas* c = Glyph->Canvas();
   c->Brush()->SetColor(kMagenta);
   c->FillRect(TRect(0, 0, 16, 16));
-  const int tips[2] = {Double ? (Left ? 3 : 12) : (Left ? 5 : 10), Left ? 8 : 7};
-  for (int i = 0; i < (Double ? 2 : 1); ++i) {
-    Triangle(c, tips[i] + (Left ? -1 : 1), 6, Left, kSilver);
-    Triangle(c, tips[i], 4, Left, kBlack);
+  const int direction = Spec.Left ? 1 : 2;
+  if (!Spec.Double) {
+    DrawChevronInRect(c, TRect(0, 0, 16, 16), Color, direction);
+    return;
   }
+  DrawChevronInRect(c, TRect(-2, 0, 14, 16), Color, direction);
+  DrawChevronInRect(c, TRect(2, 0, 18, 16), Color, direction);
 }
 
 }  // namespace
@@ -47,23 +51,14 @@ TspSkinMonthCalendar::TspSkinMonthCalendar(TComponent* AOwner) : TspSkinPanel(AO
   // Always the double-buffered look: the panel's look, then the calendar on it.
   FPaintByPieces = false;
   SetBorderStyle(bvFrame);
-  struct TButtonSpec {
-    const wchar_t* Resource;
-    bool Left, Double;
-    int Interval;
-  };
-  static const TButtonSpec specs[4] = {{L"SP_PRIORMONTH", true, false, 250},
-                                       {L"SP_NEXTMONTH", false, false, 250},
-                                       {L"SP_PRIORYEAR", true, true, 100},
-                                       {L"SP_NEXTYEAR", false, true, 100}};
   for (int i = 0; i < 4; ++i) {
     auto* b = new TspSkinSpeedButton(this);
     b->SetSkinDataName(L"resizebutton");
     b->SetBounds(0, 0, 23, 23);
     b->SetNumGlyphs(1);
     b->SetRepeatMode(true);
-    b->SetRepeatInterval(specs[i].Interval);
-    LoadStepGlyph(b->Glyph(), specs[i].Resource, specs[i].Left, specs[i].Double);
+    b->SetRepeatInterval(kSteps[i].Interval);
+    LoadStepGlyph(b->Glyph(), kSteps[i], clBtnText);
     const auto kind = static_cast<TCalendarStep>(i);
     b->OnClick = [this, kind](TObject*) { Step(kind); };
     b->SetParent(this);
@@ -114,6 +109,14 @@ void TspSkinMonthCalendar::ChangeSkinData() {
         FFontColor = FActiveFontColor = Font()->Color();
       }
     }
+  }
+  // The chevrons take the text colour of the buttons' record.
+  TColor arrow = clBtnText;
+  SkinButtonPartFontColor(FSkinData, {L"resizebutton"}, psIdle, arrow);
+  for (int i = 0; i < 4; ++i) {
+    TBitmap glyph;
+    LoadStepGlyph(&glyph, kSteps[i], arrow);
+    FButtons[i]->SetGlyph(&glyph);
   }
   TspSkinPanel::ChangeSkinData();
   ArrangeButtons();

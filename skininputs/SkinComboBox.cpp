@@ -623,6 +623,11 @@ void TspSkinCustomComboBox::ChangeSkinData() {
   }
 }
 
+void TspSkinCustomComboBox::SetUseSkinFont(bool Value) {
+  TspSkinCustomControl::SetUseSkinFont(Value);
+  if (FEdit) ApplyEditFont();
+}
+
 void TspSkinCustomComboBox::DefaultFontChanged() {
   Font()->Assign(DefaultFont());
   if (FEdit) ApplyEditFont();

@@ -49,6 +49,8 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
   void SetListBoxCaptionMode(bool Value) { FListBox->SetCaptionMode(Value); }
   bool ListBoxUseSkinFont() const { return FListBox->UseSkinFont(); }
   void SetListBoxUseSkinFont(bool Value) { FListBox->SetUseSkinFont(Value); }
+  // The edit of an editable box takes the new choice too.
+  void SetUseSkinFont(bool Value) override;
   TFont* ListBoxDefaultFont() const { return FListBox->DefaultFont(); }
   void SetListBoxDefaultFont(TFont* Value) { FListBox->SetDefaultFont(Value); }
   TFont* ListBoxDefaultCaptionFont() const { return FListBox->DefaultCaptionFont(); }

@@ -17,7 +17,14 @@ wchar_t Separator() { return FormatSettings().DecimalSeparator; }
 }  // namespace
 
 TspSkinSpinEdit::TspSkinSpinEdit(TComponent* AOwner)
-    : TspSkinCustomControl(AOwner), FRepeat(this, [this](int Sign) { SetValue(FValue + Sign * FIncrement); }) {
+    : TspSkinCustomControl(AOwner),
+      FButtons(this,
+               {[this](int Sign) { SetValue(FValue + Sign * FIncrement); }, [] { return true; }, [this] { Invalidate(); },
+                // Released off the button: no step, no click.
+                [this](int I, bool Over) {
+                  if (Over) Step(I == 0 ? 2 : 1);
+                }},
+               false) {
   FControlStyle = TControlStyle{csAcceptsControls, csCaptureMouse, csOpaque, csDoubleClicks};
   FEdit = new TspSkinNumEdit(this);
   FEdit->SetColor(FDefaultColor);
@@ -47,7 +54,7 @@ TspSkinSpinEdit::TspSkinSpinEdit(TComponent* AOwner)
 TspSkinSpinEdit::~TspSkinSpinEdit() { TspSkinSpinEdit::BeforeDestruction(); }
 
 void TspSkinSpinEdit::BeforeDestruction() {
-  FRepeat.Stop();
+  FButtons.Stop();
   // The edit is a child, freed by the base: its last messages must not call
   // back into this control, so its events come off first.
   if (TspSkinNumEdit* edit = FEdit) {
@@ -297,7 +304,7 @@ void TspSkinSpinEdit::Invalidate() {
 }
 
 void TspSkinSpinEdit::MouseEnterControl() {
-  TestActive(-1, -1);
+  FButtons.PointerAt(-1, -1);
   if (!FFocused && ActiveLook()) {
     FHot = true;
     Invalidate();
@@ -306,12 +313,7 @@ void TspSkinSpinEdit::MouseEnterControl() {
 }
 
 void TspSkinSpinEdit::MouseLeaveControl() {
-  bool changed = false;
-  for (TButton& b : FButtons) {
-    changed |= b.MouseIn;
-    b.MouseIn = false;
-  }
-  if (changed) Invalidate();
+  FButtons.PointerLeft();
   POINT p;
   GetCursorPos(&p);
   const bool overEdit = FEdit->HandleAllocated() && WindowFromPoint(p) == FEdit->Handle();
@@ -352,7 +354,7 @@ void TspSkinSpinEdit::Dispatch(TMessage& Message) {
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(Message);
-      FRepeat.Timer(Message.WParam);
+      FButtons.Timer(Message.WParam);
       return;
     case WM_ERASEBKGND:
       // Outside our own paint (a parent taking its image): the control and
@@ -398,71 +400,20 @@ void TspSkinSpinEdit::PaintWithEdit(HDC DC) {
   PaintEditInto(DC, FEdit);
 }
 
-void TspSkinSpinEdit::TestActive(int X, int Y) {
-  FOldActive = FActive;
-  FActive = -1;
-  const POINT p{X, Y};
-  for (int i = 0; i < 2 && FActive == -1; ++i) {
-    const RECT r{FButtons[i].R.Left, FButtons[i].R.Top, FButtons[i].R.Right, FButtons[i].R.Bottom};
-    if (PtInRect(&r, p)) FActive = i;
-  }
-  if (FOldActive == FActive) return;
-  if (FOldActive != -1) ButtonLeave(FOldActive);
-  if (FActive != -1) ButtonEnter(FActive);
-}
-
-void TspSkinSpinEdit::ButtonEnter(int I) {
-  FButtons[I].MouseIn = true;
-  Invalidate();
-  // Back on the held button the repeat resumes, faster.
-  if (FButtons[I].Down) FRepeat.Resume();
-}
-
-void TspSkinSpinEdit::ButtonLeave(int I) {
-  FButtons[I].MouseIn = false;
-  Invalidate();
-  if (FButtons[I].Down) FRepeat.Pause();
-}
-
-void TspSkinSpinEdit::ButtonDown(int I) {
-  FButtons[I].MouseIn = true;
-  FButtons[I].Down = true;
-  Invalidate();
-  FRepeat.Start(I == 0 ? 1 : -1);
-}
-
-void TspSkinSpinEdit::ButtonUp(int I) {
-  FRepeat.Stop();
-  const bool over = FButtons[I].MouseIn;
-  FButtons[I].Down = false;
-  if (I != FActive) FButtons[I].MouseIn = false;
-  Invalidate();
-  // Released off the button: no step, no click.
-  if (over) Step(I == 0 ? 2 : 1);
-}
-
 void TspSkinSpinEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TestActive(X, Y);
-  if (FActive != -1) {
-    FPressed = FActive;
-    ButtonDown(FActive);
-  }
+  FButtons.Press(X, Y);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TspSkinSpinEdit::MouseMove(TShiftState Shift, int X, int Y) {
-  TestActive(X, Y);
+  FButtons.PointerAt(X, Y);
   TspSkinCustomControl::MouseMove(Shift, X, Y);
 }
 
 void TspSkinSpinEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TFreeWatch watch(this);
-  if (FPressed != -1) {
-    const int pressed = FPressed;
-    FPressed = -1;
-    ButtonUp(pressed);
-    if (watch.Freed()) return;
-  }
+  FButtons.Release();
+  if (watch.Freed()) return;
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
@@ -477,7 +428,7 @@ void TspSkinSpinEdit::CreateControlDefaultImage(TBitmap* B) {
   c->Brush()->SetColor(FDefaultColor);
   c->FillRect(r);
   for (int i = 0; i < 2; ++i) {
-    const TButton& b = FButtons[i];
+    const TspStepButtons::TButton& b = FButtons[i];
     TRect br = b.R;
     TColor fill = clBtnFace;
     if (b.Down && b.MouseIn) {
@@ -498,7 +449,7 @@ void TspSkinSpinEdit::CreateControlSkinImage(TBitmap* B) {
   if (!FUseSkinSize) {
     CreateSkinImageByOffsets(B, Picture, active ? FActiveSkinRect : SkinRect, ClRect, true);
     for (int i = 0; i < 2; ++i) {
-      const TButton& b = FButtons[i];
+      const TspStepButtons::TButton& b = FButtons[i];
       const TspPartState state = b.Down && b.MouseIn ? psPressed : (b.MouseIn ? psHot : psIdle);
       TColor arrow = clBlack;
       if (!DrawSkinButtonPart(B->Canvas(), FSkinData, {L"editbutton", L"resizebutton"}, b.R, state, arrow)) {
@@ -516,7 +467,7 @@ void TspSkinSpinEdit::CreateControlSkinImage(TBitmap* B) {
   const TRect* pieces[2][2] = {{&FActiveUpButtonRect, &FDownUpButtonRect},
                                {&FActiveDownButtonRect, &FDownDownButtonRect}};
   for (int i = 0; i < 2; ++i) {
-    const TButton& b = FButtons[i];
+    const TspStepButtons::TButton& b = FButtons[i];
     const TRect* piece = b.Down && b.MouseIn ? pieces[i][1] : (b.MouseIn ? pieces[i][0] : nullptr);
     if (piece && !piece->IsEmpty()) B->Canvas()->CopyRect(b.R, Picture->Canvas(), *piece);
   }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "skinctrls/SkinControl.h"
-#include "skininputs/HoldRepeat.h"
+#include "skininputs/StepButtons.h"
 #include "skininputs/SkinNumEdits.h"
 #include "skininputs/SpinEditLayout.h"
 
@@ -67,11 +67,6 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
   virtual void Change();
 
  private:
-  struct TButton {
-    TRect R;
-    bool MouseIn = false, Down = false;
-  };
-
   bool IsFloat() const { return FValueType == vtFloat; }
   String Formatted(double V) const;
   double CheckValue(double V) const;
@@ -91,11 +86,6 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
   void MouseEnterControl();
   void MouseLeaveControl();
 
-  void TestActive(int X, int Y);
-  void ButtonEnter(int I);
-  void ButtonLeave(int I);
-  void ButtonDown(int I);
-  void ButtonUp(int I);
   void PaintWithEdit(HDC DC);
 
   TspSkinNumEdit* FEdit = nullptr;
@@ -106,9 +96,7 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
   double FMinValue = 0, FMaxValue = 0, FValue = 0, FIncrement = 1.0;
   bool FHot = false, FFocused = false, FUpdating = false, FFromEdit = false;
 
-  TButton FButtons[2];
-  int FOldActive = -1, FActive = -1, FPressed = -1;
-  TspHoldRepeat FRepeat;
+  TspStepButtons FButtons;
 
   TRect FActiveSkinRect;
   String FSkinFontName;

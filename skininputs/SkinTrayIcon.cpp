@@ -196,10 +196,10 @@ void TspTrayIcon::CycleTimer() {
   const int count = FIconList ? FIconList->Count() : 0;
   if (count == 0) return;
   CopyImage(FIconIndex);
-  const int next = TrayNextIndex(FIconIndex, count);
-  DoCycle(next);
+  // The handler hears the count at the last image; the icon itself wraps.
+  DoCycle(FIconIndex + 1);
   ModifyIcon();
-  FIconIndex = next;
+  FIconIndex = TrayNextIndex(FIconIndex, count);
 }
 
 // ---------------------------------------------------------------------------

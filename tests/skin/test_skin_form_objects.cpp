@@ -129,6 +129,73 @@ TEST_F(ObjectsTest, AClickTogglesTheSwitchBetweenItsTwoLooks) {
   EXPECT_TRUE(clicks.empty());
 }
 
+TEST_F(ObjectsTest, AMaskedObjectIsItsBlackPixelsOnlyForHitsHoverAndClicks) {
+  TspDataSkinObject* record = Skin->ObjectList[Skin->GetObjectIndex(L"objswitch")];
+  const TRect skin = record->SkinRect;
+  // Black on the left half, white on the right.
+  auto* mask = new TBitmap;
+  mask->SetSize(skin.Width(), skin.Height());
+  mask->Canvas()->Brush()->SetColor(clWhite);
+  mask->Canvas()->FillRect(TRect(0, 0, skin.Width(), skin.Height()));
+  mask->Canvas()->Brush()->SetColor(clBlack);
+  mask->Canvas()->FillRect(TRect(0, 0, skin.Width() / 2, skin.Height()));
+  Skin->ActivePictures.Add(mask);
+  record->ActiveMaskPictureIndex = Skin->ActivePictures.Count() - 1;
+  f = std::make_unique<TSkinnedForm>(Skin, 400, 300);  // objects made with the mask
+  f->Frame->OnObjectChange = [this](TObject*, const String& Name) { changes.push_back(Name); };
+  ShowAndActivate(f->Form);
+  TspSkinFrameObject* sw = Object(L"objswitch");
+  const TRect r = sw->ObjectRect;
+  const int h = r.Height() / 2;
+  EXPECT_EQ(HitAt(f->Handle(), TPoint(r.Left + 3, r.Top + h)), fhObject);
+  EXPECT_NE(HitAt(f->Handle(), TPoint(r.Right - 3, r.Top + h)), fhObject);
+  // The white half is no part of it: no hot look, and a click there does nothing.
+  MoveMouse(At(L"objswitch", r.Width() - 3, h));
+  EXPECT_FALSE(sw->Active);
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_EQ(f->Frame->ObjectValue(L"objswitch"), 0);
+  EXPECT_TRUE(changes.empty());
+  MoveMouse(At(L"objswitch", 3, h));
+  EXPECT_TRUE(sw->Active);
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_EQ(f->Frame->ObjectValue(L"objswitch"), 1);
+  record->ActiveMaskPictureIndex = -1;
+}
+
+TEST_F(ObjectsTest, AnEffectInactiveFrameKeepsTheObjectsOwnColours) {
+  // The skin without its own inactive picture, rendering one by inverting.
+  std::unique_ptr<TBitmap> own = std::move(Skin->InactivePicture);
+  Skin->InactivePicture = std::make_unique<TBitmap>();
+  Skin->AutoRenderingInActiveImage = true;
+  Skin->InActiveEffect = ieInvert;
+  const TRect r = Object(L"objswitch")->ObjectRect;
+  const TRect left(r.Left, r.Top, r.Left + r.Width() / 2, r.Bottom);
+  MoveMouse(Middle(L"objswitch"));
+  MouseDown();
+  MouseUp();
+  MoveMouse(TPoint(0, 0));
+  Settle();
+  ASSERT_EQ(f->Frame->ObjectValue(L"objswitch"), 1);
+  const std::unique_ptr<TBitmap> active = Shot();
+  TSkinnedForm other(Skin);
+  other.Form->SetLeft(500);
+  ShowAndActivate(other.Form);
+  const std::unique_ptr<TBitmap> inactive = Shot();
+  // The frame picture is inverted; the on look, from its active picture, is not.
+  const COLORREF border = GetPixel(active->Canvas()->Handle(), 1, 150);
+  EXPECT_EQ(GetPixel(inactive->Canvas()->Handle(), 1, 150),
+            RGB(255 - GetRValue(border), 255 - GetGValue(border), 255 - GetBValue(border)));
+  EXPECT_EQ(Count(inactive.get(), left, kAccent), Count(active.get(), left, kAccent));
+  EXPECT_GT(Count(inactive.get(), left, kAccent), 20);
+  Skin->InactivePicture = std::move(own);
+  Skin->AutoRenderingInActiveImage = false;
+  Skin->InActiveEffect = ieBrightness;
+}
+
 TEST_F(ObjectsTest, TheTrackBarJumpsToAPressAndFollowsTheDrag) {
   auto* track = static_cast<TspSkinTrackBarObject*>(Object(L"objtrack"));
   EXPECT_EQ(f->Frame->ObjectValue(L"objtrack"), 0);

@@ -362,10 +362,35 @@ TEST_F(TabsTest, ActiveTabScrollsIntoViewWithoutHalfTabs) {
   }
   // The arrows' last step shows the last tab whole.
   auto* scroller = dynamic_cast<TspSkinUpDown*>(p->Scroller()->ScrollerControl());
-  scroller->SetPosition(scroller->Max());
-  Settle();
+  for (int i = 0; i < p->PageCount() && scroller->Position() < scroller->Max(); ++i) {
+    scroller->SetPosition(scroller->Position() + 1);
+    Settle();
+  }
   EXPECT_LE(p->GetTabRect(p->PageCount() - 1).Right, scroller->Left());
   EXPECT_GT(p->GetTabRect(p->PageCount() - 1).Right + widths[p->GetTabsLeftOfView() - 1], scroller->Left());
+}
+
+TEST_F(TabsTest, TheScrollerRangeFollowsTheTabsOutOfView) {
+  auto* p = MakePages(6, 300);
+  p->SetSkinData(LoadTestSkin());
+  for (int i = 6; i < 12; ++i) {
+    auto* s = new TspSkinTabSheet(FForm);
+    s->SetCaption(L"Page " + std::to_wstring(i));
+    s->SetPageControl(p);
+    Settle();
+    if (!p->Scroller()) continue;
+    auto* scroller = dynamic_cast<TspSkinUpDown*>(p->Scroller()->ScrollerControl());
+    EXPECT_EQ(scroller->Max(), p->GetTabsOutOfView()) << i + 1 << " tabs";
+  }
+  ASSERT_NE(p->Scroller(), nullptr);
+  auto* scroller = dynamic_cast<TspSkinUpDown*>(p->Scroller()->ScrollerControl());
+  // A narrower control hides more tabs; one step on the arrows keeps the range.
+  p->SetWidth(240);
+  Settle();
+  EXPECT_EQ(scroller->Max(), p->GetTabsOutOfView());
+  scroller->SetPosition(1);
+  Settle();
+  EXPECT_EQ(scroller->Max(), p->GetTabsOutOfView());
 }
 
 TEST_F(TabsTest, SkinChangeOverTheFormKeepsTheScrollerAlive) {

@@ -167,6 +167,22 @@ TEST_F(SpinEditTest, HoldingRepeatsInTicksAndReleaseStepsOnlyOverTheButton) {
   EXPECT_EQ(upClicks, 1);
 }
 
+TEST_F(SpinEditTest, AHeldButtonKeepsTheOtherFromLightingUp) {
+  // The real pointer rests on the control: no leave comes between the messages.
+  MoveMouse(spin->ClientToScreen(TPoint(110, 5)));
+  Mouse(WM_MOUSEMOVE, 110, 14);
+  EXPECT_EQ(Pixel(TPaintedImage(spin), 105, 12), TColor(0xD2BDB6));  // hot without a press
+  Mouse(WM_LBUTTONDOWN, 110, 5);
+  Mouse(WM_MOUSEMOVE, 110, 14);  // onto the down button, the up one held
+  EXPECT_EQ(Pixel(TPaintedImage(spin), 105, 12), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Pixel(TPaintedImage(spin), 105, 3), ColorToRGB(clBtnFace));  // the held one is off too
+  Mouse(WM_MOUSEMOVE, 110, 5);  // back on the held button
+  EXPECT_EQ(Pixel(TPaintedImage(spin), 105, 3), TColor(0xB59385));
+  Mouse(WM_LBUTTONUP, 110, 5);
+  EXPECT_EQ(spin->Value(), 1);
+  EXPECT_EQ(downClicks, 0);
+}
+
 TEST_F(SpinEditTest, DefaultLookFramesAndPressedButton) {
   TPaintedImage idle(spin);
   EXPECT_EQ(Pixel(idle, 0, 0), ColorToRGB(clBtnShadow));

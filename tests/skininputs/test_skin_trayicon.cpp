@@ -178,7 +178,7 @@ TEST_F(TrayTest, IndexIsClampedAndAnEmptyListLeavesTheIconAlone) {
   EXPECT_EQ(tray->Calls.back().Icon, tray->Icon()->Handle());
 }
 
-TEST_F(TrayTest, AnimationCyclesAndPassesTheWrappedNextIndex) {
+TEST_F(TrayTest, AnimationWrapsWhileTheHandlerHearsTheCountAtTheLastImage) {
   tray->SetIconList(ThreeImages());
   std::vector<int> next, shown;
   tray->OnCycle = [&](TObject*, int N) {
@@ -192,7 +192,7 @@ TEST_F(TrayTest, AnimationCyclesAndPassesTheWrappedNextIndex) {
   next.resize(5);
   shown.resize(5);
   EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 0, 1}));
-  EXPECT_EQ(next, (std::vector<int>{1, 2, 0, 1, 2}));
+  EXPECT_EQ(next, (std::vector<int>{1, 2, 3, 1, 2}));
 }
 
 TEST_F(TrayTest, TheTipIsCutToTheRecord) {
