@@ -69,9 +69,11 @@ TEST_F(FormStatesTest, EachWindowStateChangePaintsTheFrameOnceAtItsFinalSize) {
   EXPECT_EQ(paints([&] { SendMessageW(h, WM_SYSCOMMAND, SC_RESTORE, 0); }), 1);
 }
 
-// Counts WM_PAINT of every window control on a form.
+// Counts WM_PAINT of every window control on a form, and keeps the bounds
+// each had at its last paint.
 struct TPaintCounter {
   std::map<TWinControl*, int> Paints;
+  std::map<TWinControl*, TRect> PaintedBounds;
   void Watch(TWinControl* Parent) {
     for (int i = 0; i < Parent->ControlCount(); ++i) {
       auto* c = dynamic_cast<TWinControl*>(Parent->Controls(i));
@@ -79,7 +81,10 @@ struct TPaintCounter {
       Paints[c] = 0;
       auto old = c->WindowProc;
       c->WindowProc = [this, c, old](TMessage& M) {
-        if (M.Msg == WM_PAINT) ++Paints[c];
+        if (M.Msg == WM_PAINT) {
+          ++Paints[c];
+          PaintedBounds[c] = c->BoundsRect();
+        }
         old(M);
       };
       Watch(c);
@@ -118,8 +123,11 @@ TEST_F(FormStatesTest, AMaximizeLaysOutTheControlsFirstAndPaintsEachAtMostOnce) 
     Settle();
     int painted = 0;
     for (auto& p : counter.Paints) {
-      EXPECT_LE(p.second, 1) << "round " << round << ": " << p.first->ClassName().size();
+      EXPECT_LE(p.second, 1) << "round " << round << ": " << p.first->ClassName();
       painted += p.second;
+      // Laid out first: a control paints only at its final place and size.
+      if (p.second)
+        EXPECT_EQ(counter.PaintedBounds[p.first], p.first->BoundsRect()) << "round " << round << ": " << p.first->ClassName();
     }
     // The controls that moved or changed size did paint.
     EXPECT_GT(painted, 0);

@@ -90,13 +90,13 @@ TEST_F(UpDownTest, TheSystemTimerRepeatsWhileHeldOverTheButton) {
   // Off the held button the repeat pauses; back on it, it goes on.
   Send(WM_MOUSEMOVE, 5, 30);
   const int paused = FUpDown->Position();
-  PumpUntil([] { return false; }, 400);
+  ASSERT_TRUE(PumpThroughTimerTicks(4, TspHoldRepeat::kPaceMs));
   EXPECT_EQ(FUpDown->Position(), paused);
   Send(WM_MOUSEMOVE, 5, 10);
   ASSERT_TRUE(PumpUntil([&] { return FUpDown->Position() < paused; }));
   Send(WM_LBUTTONUP, 5, 10);
   const int released = FUpDown->Position();
-  PumpUntil([] { return false; }, 400);
+  ASSERT_TRUE(PumpThroughTimerTicks(4, TspHoldRepeat::kPaceMs));
   EXPECT_EQ(FUpDown->Position(), released);
   Tick();  // a tick left in the queue after the release steps no more
   EXPECT_EQ(FUpDown->Position(), released);
@@ -114,9 +114,17 @@ TEST_F(UpDownTest, AtMaxTheClickStillFires) {
 
 TEST_F(UpDownTest, ZeroIncrementStepsNothing) {
   FUpDown->SetIncrement(0);
+  // The repeat's own ticks, counted as the control gets them.
+  int ticks = 0;
+  const auto plain = FUpDown->WindowProc;
+  FUpDown->WindowProc = [&, plain](TMessage& M) {
+    if (M.Msg == WM_TIMER) ++ticks;
+    plain(M);
+  };
   Send(WM_LBUTTONDOWN, 30, 10);
-  Sleep(700);
-  Settle();
+  // The first tick and two of the pace: steps of nothing, twice.
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+  FUpDown->WindowProc = plain;
   Send(WM_LBUTTONUP, 30, 10);
   EXPECT_EQ(FUpDown->Position(), 0);
   EXPECT_EQ(FChanges, 0);
