@@ -10,10 +10,10 @@
 
 namespace {
 
-bool gExceptionReached = false;
+int gExceptions = 0;
 
 void FailTheRunningTest(TObject* Sender, const std::exception* E) {
-  gExceptionReached = true;
+  ++gExceptions;
   const String from = Sender ? Sender->ClassName() : String(L"(no sender)");
   if (auto* e = dynamic_cast<const Exception*>(E))
     ADD_FAILURE() << "exception in a message handler of " << from << ": " << e->Message();
@@ -27,14 +27,14 @@ void FailTheRunningTest(TObject* Sender, const std::exception* E) {
 // handler, or clears it, leaves the next test covered.
 class ExceptionsFailTheTest : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
-    gExceptionReached = false;
+    gExceptions = 0;
     Application->OnException = FailTheRunningTest;
   }
 };
 
 }  // namespace
 
-bool ExceptionReachedApplication() { return gExceptionReached; }
+int ExceptionsReachingApplication() { return gExceptions; }
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

@@ -10,12 +10,13 @@
 
 // Runs the message loop until Done holds; false when it never does within a
 // generous limit (the machines are shared, so the limit is no timing claim),
-// or at once when a handler's exception has already failed the test.
+// or at once when a handler's exception fails the test meanwhile.
 inline bool PumpUntil(const std::function<bool()>& Done, DWORD LimitMs = 20000) {
   const DWORD start = GetTickCount();
+  const int exceptions = ExceptionsReachingApplication();
   while (!Done()) {
     Application->ProcessMessages();
-    if (ExceptionReachedApplication()) return Done();
+    if (ExceptionsReachingApplication() != exceptions) return Done();
     if (GetTickCount() - start > LimitMs) return false;
     Sleep(1);
   }
