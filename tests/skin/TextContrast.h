@@ -1,13 +1,12 @@
 // The contrast of two colours, as the common readability rule measures it:
 // relative luminances L1 >= L2 give (L1 + 0.05) / (L2 + 0.05). Body text
-// needs 4.5 to 1, edges and other marks 3 to 1.
+// needs 4.5 to 1.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
 
 constexpr double kTextContrast = 4.5;
-constexpr double kMarkContrast = 3.0;
 
 // Rgb is 0x00RRGGBB.
 inline double Luminance(uint32_t Rgb) {

@@ -174,7 +174,7 @@ TEST_F(DateEditTest, TodayDefaultWritesTheDateBackOnLeaving) {
   EXPECT_TRUE(other->Focused());
   // The unfinished text gave no date: today's is written back.
   EXPECT_EQ(e->EditText(), DateTextOf(TDateLayout::Current(), Date()));
-  EXPECT_EQ(e->Date(), Date());
+  EXPECT_EQ(static_cast<int>(e->Date()), static_cast<int>(Date()));
 }
 
 TEST_F(DateEditTest, LosingTheFocusClosesTheCalendarAndLetsTheFocusGo) {

@@ -15,6 +15,8 @@ LPARAM At(int X, int Y) { return MAKELPARAM(X, Y); }
 class UpDownTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The real pointer away from the control: only the messages sent here move it.
+    MoveMouse(TPoint(2, 2));
     FForm = new TForm(nullptr);
     FForm->SetBounds(50, 50, 300, 200);
     FForm->Show();
@@ -114,17 +116,9 @@ TEST_F(UpDownTest, AtMaxTheClickStillFires) {
 
 TEST_F(UpDownTest, ZeroIncrementStepsNothing) {
   FUpDown->SetIncrement(0);
-  // The repeat's own ticks, counted as the control gets them.
-  int ticks = 0;
-  const auto plain = FUpDown->WindowProc;
-  FUpDown->WindowProc = [&, plain](TMessage& M) {
-    if (M.Msg == WM_TIMER) ++ticks;
-    plain(M);
-  };
   Send(WM_LBUTTONDOWN, 30, 10);
-  // The first tick and two of the pace: steps of nothing, twice.
-  EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
-  FUpDown->WindowProc = plain;
+  // Long enough for a repeat's first wait and three steps of its pace.
+  ASSERT_TRUE(PumpThroughTimerTicks(9, TspHoldRepeat::kPaceMs));
   Send(WM_LBUTTONUP, 30, 10);
   EXPECT_EQ(FUpDown->Position(), 0);
   EXPECT_EQ(FChanges, 0);
@@ -132,11 +126,11 @@ TEST_F(UpDownTest, ZeroIncrementStepsNothing) {
 }
 
 TEST_F(UpDownTest, DraggingOffPausesAndTheOtherButtonNeverLightsUp) {
+  Send(WM_MOUSEMOVE, 30, 10);  // the pointer comes onto the up button first, as a user's does
   Send(WM_LBUTTONDOWN, 30, 10);
   Send(WM_MOUSEMOVE, 5, 10);  // onto the down button
   EXPECT_EQ(PixelAt(0, 10), ColorToRGB(clBtnShadow));  // not hot
-  Sleep(700);
-  Settle();
+  ASSERT_TRUE(PumpThroughTimerTicks(9, TspHoldRepeat::kPaceMs));
   EXPECT_EQ(FUpDown->Position(), 0);  // paused off the held button
   Send(WM_MOUSEMOVE, 30, 10);
   EXPECT_TRUE(PumpUntil([&] { return FUpDown->Position() >= 2; }));
