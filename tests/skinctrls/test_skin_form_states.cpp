@@ -355,17 +355,22 @@ TEST_F(MDIBarTest, TheTabsBarsListButtonWearsTheResizeToolButtonRecord) {
   Settle();
   ASSERT_TRUE(bar->HasListButton());
   const TRect r = bar->ListButtonRect();
-  // The record's idle look at the button's size, away from the arrow in its middle.
-  TBitmap expected;
-  expected.SetSize(r.Width(), r.Height());
-  TColor font = 0;
-  ASSERT_TRUE(DrawSkinButtonPart(expected.Canvas(), Skin, L"resizetoolbutton", TRect(0, 0, r.Width(), r.Height()),
-                                 psIdle, font));
+  // The record's idle piece, which has no corner points, stretched whole to
+  // the button's size: read away from the arrow in its middle, each pixel is
+  // the picture's at the same place in proportion (the test skin's piece is
+  // two bands of colour, so the rounding cannot matter).
+  const int index = Skin->GetControlIndex(L"resizetoolbutton");
+  ASSERT_NE(index, -1);
+  const TspDataSkinControl* record = Skin->CtrlList[index];
+  TBitmap* picture = Skin->ActivePictures[record->PictureIndex];
+  const TRect piece = record->SkinRect;
   bar->Repaint();
   HDC screen = GetDC(nullptr);
   for (const TPoint d : {TPoint(1, 1), TPoint(r.Width() - 2, 2), TPoint(1, r.Height() - 2)}) {
     const TPoint at = bar->ClientToScreen(TPoint(r.Left + d.X, r.Top + d.Y));
-    EXPECT_EQ(GetPixel(screen, at.X, at.Y), GetPixel(expected.Canvas()->Handle(), d.X, d.Y));
+    const TColor expected = picture->Canvas()->Pixels(piece.Left + d.X * piece.Width() / r.Width(),
+                                                      piece.Top + d.Y * piece.Height() / r.Height());
+    EXPECT_EQ(static_cast<TColor>(GetPixel(screen, at.X, at.Y)), expected) << d.X << "," << d.Y;
   }
   ReleaseDC(nullptr, screen);
 }
