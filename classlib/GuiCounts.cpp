@@ -1,8 +1,8 @@
 // Counts of the windows and GDI objects a program holds, for leak checks.
 #include "classlib/GuiCounts.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <vector>
 
 namespace {
 
@@ -25,25 +25,37 @@ int ThreadWindowsWithChildren() {
   return count;
 }
 
-// Windows counts GDI objects; Wine reports 0, so there the handle table is
-// probed: it hands out freed entries first and then new ones in order, so
-// allocating until the entries come in order counts the free entries below
-// the highest one ever used.
+// Windows counts GDI objects; Wine reports 0 but keeps the process's GDI
+// handle table where Windows keeps it, at the process block's
+// GdiSharedHandleTable, with an entry of 24 bytes whose type byte is 0 while
+// the entry is free. Probing the table by allocating gave counts that
+// depended on the order in which objects had been freed.
 int GdiObjectsInUse() {
   if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(n);
-  std::vector<HBRUSH> probes;
-  int run = 0, runStart = 0;
-  for (int i = 0; i < 65536 && run < 64; ++i) {
-    HBRUSH b = CreateSolidBrush(RGB(1, 2, 3));
-    if (!b) break;
-    const int index = static_cast<int>(reinterpret_cast<uintptr_t>(b) & 0xFFFF);
-    const int last = probes.empty() ? -2 : static_cast<int>(reinterpret_cast<uintptr_t>(probes.back()) & 0xFFFF);
-    if (index == last + 1) ++run;
-    else run = 0, runStart = static_cast<int>(probes.size());
-    probes.push_back(b);
-  }
-  if (probes.empty()) return 0;
-  const int highest = static_cast<int>(reinterpret_cast<uintptr_t>(probes[runStart]) & 0xFFFF);
-  for (HBRUSH b : probes) DeleteObject(b);
-  return highest - runStart;
+  struct Entry {
+    uint64_t Object;
+    uint32_t Owner;
+    uint16_t Unique;
+    uint8_t Type;
+    uint8_t Flags;
+    uint64_t UserPointer;
+  };
+  static_assert(sizeof(Entry) == 24, "the table's entries are 24 bytes");
+#ifdef _WIN64
+  constexpr size_t kPebOfTeb = 0x60, kTableOfPeb = 0xF8;
+#else
+  constexpr size_t kPebOfTeb = 0x30, kTableOfPeb = 0x94;
+#endif
+  const auto* teb = reinterpret_cast<const uint8_t*>(NtCurrentTeb());
+  const auto* peb = *reinterpret_cast<const uint8_t* const*>(teb + kPebOfTeb);
+  const auto* table = *reinterpret_cast<const Entry* const*>(peb + kTableOfPeb);
+  MEMORY_BASIC_INFORMATION region = {};
+  if (!table || !VirtualQuery(table, &region, sizeof region) || region.State != MEM_COMMIT) return 0;
+  // Only the committed pages that follow the table's start are read.
+  const size_t readable = static_cast<const uint8_t*>(region.BaseAddress) + region.RegionSize -
+                          reinterpret_cast<const uint8_t*>(table);
+  const size_t entries = std::min<size_t>(readable / sizeof(Entry), 0x10000);
+  int count = 0;
+  for (size_t i = 0; i < entries; ++i) count += table[i].Type != 0;
+  return count;
 }

@@ -6,5 +6,6 @@
 // Windows of the calling thread: the top-level ones and all their descendants.
 int ThreadWindowsWithChildren();
 // GDI objects the process holds: the system's count where it keeps one,
-// otherwise a probe of the handle table.
+// otherwise the entries in use in the process's GDI handle table; 0 when
+// neither can be read.
 int GdiObjectsInUse();

@@ -34,7 +34,8 @@ function(skingui_test name)
     return()
   endif()
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} gtest gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} gtest
+    $<IF:$<BOOL:${SKINGUI_WINDOWS}>,skingui_test_main,gtest_main>)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600
     ENVIRONMENT "SKINGUI_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")

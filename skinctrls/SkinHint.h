@@ -5,7 +5,6 @@
 #pragma once
 
 #include <memory>
-#include <vector>
 
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
@@ -25,8 +24,6 @@ class TspSkinHintWindow : public THintWindow {
   // the work area and shows without taking the focus.
   void ActivateHint(const TRect& ARect, const String& AHint) override;
 
-  // The alpha values the last fade-in applied, in order.
-  const std::vector<int>& FadeSteps() const { return FFadeSteps; }
   TspSkinData* SkinDataInUse() const { return FSkinData; }
   // The hint component whose settings the shown hint follows.
   TspSkinHint* HintInUse() const { return FHint; }
@@ -54,7 +51,6 @@ class TspSkinHintWindow : public THintWindow {
   bool FLayered = false;
   uint8_t FLastAlpha = 0;
   bool FTitleVariant = false;
-  std::vector<int> FFadeSteps;
 };
 
 class TspSkinHint : public TComponent {

@@ -158,10 +158,8 @@ void TspSkinHintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
   Invalidate();
   ::UpdateWindow(FHandle);
 
-  FFadeSteps.clear();
   if (FHint->AlphaBlendSupport() && FHint->AlphaBlend() && FHint->AlphaBlendAnimation()) {
     int alpha = 0;
-    FFadeSteps.push_back(0);
     DWORD last = GetTickCount();
     while (alpha < FHint->AlphaBlendValue()) {
       if (GetTickCount() - last < 4) {
@@ -172,7 +170,6 @@ void TspSkinHintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
       alpha = NextHintFadeAlpha(alpha, FHint->AlphaBlendValue());
       ::UpdateWindow(FHandle);
       SetAlphaBlendTransparent(FHandle, static_cast<BYTE>(alpha));
-      FFadeSteps.push_back(alpha);
     }
     FLastAlpha = static_cast<uint8_t>(alpha);
   }

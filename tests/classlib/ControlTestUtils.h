@@ -6,17 +6,36 @@
 #include <vector>
 
 #include "classlib/Forms.h"
+#include "tests/WindowsTestMain.h"
 
 // Runs the message loop until Done holds; false when it never does within a
-// generous limit (the machines are shared, so the limit is no timing claim).
+// generous limit (the machines are shared, so the limit is no timing claim),
+// or at once when a handler's exception fails the test meanwhile.
 inline bool PumpUntil(const std::function<bool()>& Done, DWORD LimitMs = 20000) {
   const DWORD start = GetTickCount();
+  const int exceptions = ExceptionsReachingApplication();
   while (!Done()) {
     Application->ProcessMessages();
+    if (ExceptionsReachingApplication() != exceptions) return Done();
     if (GetTickCount() - start > LimitMs) return false;
     Sleep(1);
   }
   return true;
+}
+
+inline int gProbeTicks = 0;
+inline void CALLBACK CountProbeTick(HWND, UINT, UINT_PTR, DWORD) { ++gProbeTicks; }
+
+// Runs the message loop until a timer of its own, at PaceMs, has ticked
+// Count times: a wait in which any timer at that pace or faster would have
+// run, however loaded the machine. A check that nothing happened during a
+// wait means something only after this; false when the ticks never come.
+inline bool PumpThroughTimerTicks(int Count, UINT PaceMs) {
+  gProbeTicks = 0;
+  const UINT_PTR id = SetTimer(nullptr, 0, PaceMs, CountProbeTick);
+  const bool ticked = PumpUntil([&] { return gProbeTicks >= Count; });
+  KillTimer(nullptr, id);
+  return ticked;
 }
 
 // Handles what is queued now, plus whatever that produces in a short while.

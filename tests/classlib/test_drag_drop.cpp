@@ -253,8 +253,9 @@ TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   auto* second = new Box(form);
   second->SetParent(form);
   second->SetBounds(220, 10, 150, 150);
-  second->OnDragOver = [](TObject*, TObject*, int, int, TDragState, bool& A) { A = true; };
+  log.Watch(second, "d");
   second->OnDragDrop = [&](TObject*, TObject* Source, int, int) {
+    log.Events.push_back("d.drop");
     delete Source;
     source = nullptr;
   };
@@ -263,6 +264,7 @@ TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   MouseUp();
   Settle();
   EXPECT_EQ(nullptr, source);
+  EXPECT_EQ("s.start s.enter s.move s.leave d.enter d.move d.leave d.drop", log.Joined());
   EXPECT_EQ(nullptr, GetCapture());
   EXPECT_EQ(nullptr, CurrentDragObject());
 }

@@ -1,5 +1,6 @@
 // Forms under the real message loop: focus and tab order, dialog keys,
 // modal showing, timers, hints and handle hygiene.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +8,7 @@
 
 #include "ControlTestUtils.h"
 #include "classlib/ExtCtrls.h"
+#include "classlib/GuiCounts.h"
 #include "classlib/ListView.h"
 #include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
@@ -207,6 +209,7 @@ TEST(TimerTest, FiresInTheLoopAndMayFreeItselfFromItsEvent) {
 TEST(TimerTest, AnExceptionFromOnTimerReachesTheApplication) {
   String reported;
   TObject* sender = nullptr;
+  const TExceptionEvent previous = Application->OnException;
   Application->OnException = [&](TObject* Sender, const std::exception* E) {
     sender = Sender;
     if (auto* e = dynamic_cast<const Exception*>(E)) reported = e->Message();
@@ -218,11 +221,54 @@ TEST(TimerTest, AnExceptionFromOnTimerReachesTheApplication) {
     throw EInvalidOperation(L"tick failed");
   };
   const bool seen = PumpUntil([&] { return !reported.empty(); });
-  Application->OnException = nullptr;
+  Application->OnException = previous;
   Free(timer);
   ASSERT_TRUE(seen);
   EXPECT_EQ(L"tick failed", reported);
   EXPECT_EQ(timer, sender);
+}
+
+// A control whose handler of one message throws, as a faulty handler would.
+class Throwing : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  static constexpr UINT kFail = WM_USER + 41;
+
+ protected:
+  void Dispatch(TMessage& Message) override {
+    if (Message.Msg == kFail) throw EInvalidOperation(L"handler failed");
+    TCustomControl::Dispatch(Message);
+  }
+};
+
+void SendToAThrowingHandler() {
+  auto* form = new TForm(nullptr);
+  auto* control = new Throwing(form);
+  control->SetParent(form);
+  form->HandleNeeded();
+  SendMessageW(control->Handle(), Throwing::kFail, 0, 0);
+  Free(form);
+}
+
+void WaitForAThrowingTimer() {
+  TTimer timer(nullptr);
+  timer.SetInterval(10);
+  timer.OnTimer = [](TObject* Sender) {
+    static_cast<TTimer*>(Sender)->SetEnabled(false);
+    throw EConvertError(L"tick failed");
+  };
+  // Nothing will ever hold: the wait ends at the exception, not at the limit.
+  const DWORD start = GetTickCount();
+  EXPECT_FALSE(PumpUntil([] { return false; }, 120000));
+  EXPECT_LT(GetTickCount() - start, 120000u);
+}
+
+// Every test program fails the running test with the message of an exception
+// that a handler lets out, instead of showing a box that nobody closes.
+TEST(TimerTest, AnExceptionInAHandlerFailsTheRunningTestAtOnce) {
+  EXPECT_NONFATAL_FAILURE(SendToAThrowingHandler(), "handler failed");
+  EXPECT_NONFATAL_FAILURE(WaitForAThrowingTimer(), "tick failed");
+  EXPECT_EQ(ExceptionsReachingApplication(), 2);
 }
 
 // ---------------------------------------------------------------------------
@@ -325,8 +371,8 @@ int TopLevelWindows() {
   return count;
 }
 
-// The system's handle counts (Wine reports 0 for them), the windows of the
-// thread and the library's shared GDI objects must all be back where they were.
+// The windows of the thread with their children, the process's GDI objects
+// and the library's shared GDI objects must all be back where they were.
 TEST(HandleTest, AThousandFormsLeaveNoUserOrGdiHandlesBehind) {
   auto build = [] {
     auto* form = new TForm(nullptr);
@@ -343,15 +389,14 @@ TEST(HandleTest, AThousandFormsLeaveNoUserOrGdiHandlesBehind) {
   };
   Free(build());  // the first one registers classes and warms caches
   Settle();
-  HANDLE process = GetCurrentProcess();
-  const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
-  const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
+  const int allWindows = ThreadWindowsWithChildren();
+  const int gdi = GdiObjectsInUse();
   const int windows = TopLevelWindows();
   const int shared = GdiResourceCount();
   for (int i = 0; i < 1000; ++i) Free(build());
   Settle();
-  EXPECT_LE(GetGuiResources(process, GR_USEROBJECTS), user);
-  EXPECT_LE(GetGuiResources(process, GR_GDIOBJECTS), gdi);
+  EXPECT_EQ(ThreadWindowsWithChildren(), allWindows);
+  EXPECT_LE(GdiObjectsInUse(), gdi);
   EXPECT_EQ(windows, TopLevelWindows());
   EXPECT_EQ(shared, GdiResourceCount());
 }

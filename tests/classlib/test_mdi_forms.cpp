@@ -5,6 +5,7 @@
 
 #include "ControlTestUtils.h"
 #include "classlib/ExtCtrls.h"
+#include "classlib/GuiCounts.h"
 
 namespace {
 
@@ -93,6 +94,15 @@ TEST_F(MDITest, ChildNeedsAFrame) {
   Free(lost);
 }
 
+int gCreatedWindows = 0;
+
+LRESULT CALLBACK CountCreations(int Code, WPARAM W, LPARAM L) {
+  if (Code == HCBT_CREATEWND) ++gCreatedWindows;
+  return CallNextHookEx(nullptr, Code, W, L);
+}
+
+int ChildWindowCount(HWND Parent);
+
 // Freeing the frame destroys the children's windows before the children
 // themselves: their aligned controls then leave without the child asking for
 // a new window, which no frame could hold any more.
@@ -104,8 +114,18 @@ TEST_F(MDITest, FreeingTheFrameFreesChildrenWithAlignedControls) {
     panel->SetAlign(alClient);
   }
   Settle();
-  EXPECT_NO_THROW(Free(frame));
+  HWND frameWindow = frame->Handle();
+  const int all = ThreadWindowsWithChildren();
+  const int frameWindows = 1 + ChildWindowCount(frameWindow);
+  ASSERT_GE(frameWindows, 6);  // frame, bar, client, two children with a panel each
+  gCreatedWindows = 0;
+  HHOOK hook = SetWindowsHookExW(WH_CBT, CountCreations, nullptr, GetCurrentThreadId());
+  Free(frame);
+  UnhookWindowsHookEx(hook);
   frame = nullptr;
+  EXPECT_EQ(gCreatedWindows, 0);
+  EXPECT_FALSE(IsWindow(frameWindow));
+  EXPECT_EQ(ThreadWindowsWithChildren(), all - frameWindows);
 }
 
 TEST_F(MDITest, MaximizedChildCoversTheClientWindow) {
@@ -201,7 +221,7 @@ TEST_F(MDITest, TwoHundredChildrenLeaveNothingBehind) {
   Settle();
   const int topBefore = ThreadWindowCount();
   const int childBefore = ChildWindowCount(frame->Handle());
-  const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  const int gdiBefore = GdiObjectsInUse();
   const int sharedBefore = GdiResourceCount();
   for (int i = 0; i < 200; ++i) {
     TForm* child = NewChild(L"Child " + IntToStr(i));
@@ -212,8 +232,8 @@ TEST_F(MDITest, TwoHundredChildrenLeaveNothingBehind) {
   EXPECT_EQ(frame->MDIChildCount(), 0);
   EXPECT_EQ(ThreadWindowCount(), topBefore);
   EXPECT_EQ(ChildWindowCount(frame->Handle()), childBefore);
-  // A leak of one object per child would show as 200 (Wine counts no user objects).
-  EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore + 20);
+  // A leak of one object per child would show as 200.
+  EXPECT_LT(GdiObjectsInUse(), gdiBefore + 20);
   EXPECT_EQ(GdiResourceCount(), sharedBefore);
 }
 

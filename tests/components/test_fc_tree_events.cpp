@@ -145,7 +145,8 @@ TEST_F(fcTreeEventsTest, CustomSortTakesAProcedureOrTheTreesCompareWithItsData) 
   TfcTreeView* tv = NewTree();
   TfcTreeNodes* items = tv->Items();
   TfcTreeNode* parent = items->Add(nullptr, L"parent");
-  for (const wchar_t* t : {L"bb", L"a", L"ccc"}) items->AddChild(parent, t);
+  // Alphabetical order (bb c ddd) is not length order (c bb ddd).
+  for (const wchar_t* t : {L"bb", L"ddd", L"c"}) items->AddChild(parent, t);
   auto children = [&] {
     std::vector<String> names;
     for (TfcTreeNode* n = parent->GetFirstChild(); n; n = n->GetNextSibling()) names.push_back(n->Text());
@@ -153,8 +154,8 @@ TEST_F(fcTreeEventsTest, CustomSortTakesAProcedureOrTheTreesCompareWithItsData) 
   };
   // A procedure of the caller's: text descending, the direction from Data.
   ASSERT_TRUE(parent->CustomSort(ByText, -1));
-  EXPECT_EQ(children(), (std::vector<String>{L"ccc", L"bb", L"a"}));
-  EXPECT_EQ(parent->Item(0)->Text(), L"ccc");  // the node list follows the control
+  EXPECT_EQ(children(), (std::vector<String>{L"ddd", L"c", L"bb"}));
+  EXPECT_EQ(parent->Item(0)->Text(), L"ddd");  // the node list follows the control
   // Without one the tree's Compare decides and receives Data.
   std::vector<int> seen;
   tv->OnCompare = [&](TfcCustomTreeView*, TfcTreeNode* A, TfcTreeNode* B, int Data, int& R) {
@@ -162,7 +163,7 @@ TEST_F(fcTreeEventsTest, CustomSortTakesAProcedureOrTheTreesCompareWithItsData) 
     R = static_cast<int>(A->Text().size()) - static_cast<int>(B->Text().size());
   };
   ASSERT_TRUE(parent->CustomSort(nullptr, 7));
-  EXPECT_EQ(children(), (std::vector<String>{L"a", L"bb", L"ccc"}));
+  EXPECT_EQ(children(), (std::vector<String>{L"c", L"bb", L"ddd"}));
   ASSERT_FALSE(seen.empty());
   EXPECT_EQ(seen.front(), 7);
 }

@@ -189,18 +189,34 @@ TEST_F(GuideExamples, PagesListTrackBarAndStatusBarWork) {
   EXPECT_TRUE(bar->ShowGrip());
 }
 
-TEST_F(GuideExamples, SkinnedMessageClosesOnEnter) {
-  // Enter on the message's default button, once the box shows.
+// The message box is answered with Key once it shows, with the focus taken
+// off its button, so that the form's own rule must find the button that is
+// the default (Enter) or the cancel one (Esc). A box still open a few
+// seconds later fails the test and is closed, instead of hanging it.
+void AnswerTheMessageWith(WORD Key, TspSkinData* Skin, HWND Owner) {
+  bool pressed = false;
+  int waited = 0;
   TTimer press(nullptr);
-  press.SetInterval(200);
-  press.OnTimer = [&press](TObject*) {
-    HWND box = GetForegroundWindow();
-    if (!box) return;
-    press.SetEnabled(false);
-    PostMessageW(GetFocus() ? GetFocus() : box, WM_KEYDOWN, VK_RETURN, 0);
+  press.SetInterval(100);
+  press.OnTimer = [&](TObject*) {
+    HWND box = GetActiveWindow();
+    if (!box || box == Owner) return;
+    if (!pressed) {
+      SetFocus(box);
+      pressed = true;
+      PostMessageW(box, WM_KEYDOWN, Key, 0);
+    } else if (++waited == 50) {
+      ADD_FAILURE() << "the box stayed open after key " << Key;
+      PostMessageW(box, WM_CLOSE, 0, 0);
+    }
   };
-  guide::ShowSkinnedMessage(skin, L"Guide", L"Saved.");
-  EXPECT_FALSE(press.Enabled());
+  guide::ShowSkinnedMessage(Skin, L"Guide", L"Saved.");
+  EXPECT_TRUE(pressed);
+}
+
+TEST_F(GuideExamples, SkinnedMessageClosesOnEnterAndOnEsc) {
+  AnswerTheMessageWith(VK_RETURN, skin, form->Handle());
+  AnswerTheMessageWith(VK_ESCAPE, skin, form->Handle());
 }
 
 }  // namespace

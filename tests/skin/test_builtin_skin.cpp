@@ -9,6 +9,7 @@
 #include <set>
 
 #include "SkinTestData.h"
+#include "TextContrast.h"
 #include "classlib/StringList.h"
 #include "skin/SPUtils_region.h"
 #include "skin/SkinBuiltIn.h"
@@ -306,9 +307,12 @@ TEST_P(GeneratedSkinTest, MaskHasCutCornersAndShapesTheWindowAtAnySize) {
 TEST_P(GeneratedSkinTest, ColoursAndFontsAreReadable) {
   TspSkinData& d = *FData;
   const TspSkinColors& c = *d.SkinColors;
-  EXPECT_NE(c.cBtnFace, c.cBtnText);
-  EXPECT_NE(c.cWindow, c.cWindowText);
-  EXPECT_NE(c.cHighLight, c.cHighLightText);
+  auto contrast = [](int A, int B) {
+    return Contrast(RgbOfBgr(static_cast<uint32_t>(ColorToRGB(A))), RgbOfBgr(static_cast<uint32_t>(ColorToRGB(B))));
+  };
+  EXPECT_GE(contrast(c.cBtnFace, c.cBtnText), kTextContrast);
+  EXPECT_GE(contrast(c.cWindow, c.cWindowText), kTextContrast);
+  EXPECT_GE(contrast(c.cHighLight, c.cHighLightText), kTextContrast);
   EXPECT_NE(c.cBtnHighLight, c.cBtnShadow);
   auto* label = Control<TspDataSkinStdLabelControl>(d, L"stdlabel");
   ASSERT_NE(label, nullptr);

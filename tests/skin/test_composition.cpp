@@ -1,6 +1,7 @@
 // Composition with GDI: pixels read back from the destination bitmaps.
 #include <gtest/gtest.h>
 
+#include "classlib/GuiCounts.h"
 #include "skin/SPUtils.h"
 
 namespace {
@@ -23,8 +24,6 @@ TPoint Source(TBitmap& b, int x, int y) {
   const TColor c = b.Canvas()->Pixels(x, y);
   return TPoint(GetRedOf(c), GetGreenOf(c));
 }
-
-int GdiObjects() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)); }
 
 // A 30 x 20 frame at (100, 50) of the picture, as in the plan tests.
 struct Frame {
@@ -176,9 +175,9 @@ TEST(Composition, NoHandleGrowthOverTenThousandCompositions) {
   Frame f;
   TBitmap b;
   f.Compose(b, 40, 30, true);
-  const int before = GdiObjects();
+  const int before = GdiObjectsInUse();
   for (int i = 0; i < 10000; ++i) f.Compose(b, 31 + i % 40, 21 + i % 17, i % 2 == 0);
-  EXPECT_LE(GdiObjects(), before + 2);
+  EXPECT_LE(GdiObjectsInUse(), before + 2);
 }
 
 }  // namespace

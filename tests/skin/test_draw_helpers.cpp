@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "MarkCells.h"
 #include "skin/SPUtils.h"
 
 namespace {
@@ -28,8 +29,6 @@ struct Surface {
     return s;
   }
 };
-
-using Cells = std::set<std::pair<int, int>>;
 
 TEST(DrawHelpers, ArrowsAndDropDownArrow) {
   Surface s(20, 20);
@@ -75,27 +74,31 @@ TEST(DrawHelpers, ChevronIsAnOpenV) {
 TEST(DrawHelpers, CheckAndRadioMarks) {
   Surface s(12, 12);
   DrawRadioMark(s.C(), 2, 3, clBlack);
-  EXPECT_EQ(s.Marked().size(), 36u);
+  EXPECT_EQ(s.Marked(), RadioMarkCells(2, 3));
   Surface c(12, 12);
   DrawCheckMark(c.C(), 1, 1, clBlack);
-  const Cells m = c.Marked();
-  EXPECT_TRUE(m.count({1, 6}));  // first stroke starts at (x, y + 5)
-  EXPECT_TRUE(m.count({3, 8}));  // the bend of the lowest stroke
-  EXPECT_FALSE(m.count({8, 1})); // the strokes end short of (x + 7, y + 2 - i)
+  EXPECT_EQ(c.Marked(), CheckMarkCells(1, 1));
+  EXPECT_TRUE(c.Marked().count({3, 8}));   // the bend of the lowest stroke
+  EXPECT_FALSE(c.Marked().count({8, 1}));  // the strokes end short of (x + 7, y + 2 - i)
+  EXPECT_EQ(c.Marked().size(), 21u);
 }
 
 TEST(DrawHelpers, CaptionGlyphsLeaveTheEndPointsOut) {
   Surface s(14, 14);
-  DrawCloseGlyph(s.C(), 0, 0, clBlack);
-  const Cells x = s.Marked();
-  EXPECT_TRUE(x.count({1, 1}));
-  EXPECT_TRUE(x.count({8, 8}));
-  EXPECT_FALSE(x.count({9, 9}));
-  EXPECT_TRUE(x.count({2, 1}));
+  DrawCloseGlyph(s.C(), 1, 2, clBlack);  // an X of two 2-pixel strokes
+  Cells x;
+  AddLine(x, 2, 3, 10, 11);
+  AddLine(x, 10, 3, 2, 11);
+  AddLine(x, 3, 3, 11, 11);
+  AddLine(x, 9, 3, 1, 11);
+  EXPECT_EQ(s.Marked(), x);
+  EXPECT_FALSE(x.count({10, 11}));
   Surface t(14, 14);
-  DrawTriangleGlyph(t.C(), 0, 0, clBlack);  // rows of 0, 2, 4, 6, 8 pixels
-  EXPECT_EQ(t.Marked().size(), 20u);
-  EXPECT_FALSE(t.Marked().count({5, 2}));
+  DrawTriangleGlyph(t.C(), 1, 2, clBlack);  // rows of 0, 2, 4, 6, 8 pixels, the point at the top
+  Cells triangle;
+  for (int k = 0; k <= 4; ++k) AddLine(triangle, 6 - k, 4 + k, 6 + k, 4 + k);
+  EXPECT_EQ(t.Marked(), triangle);
+  EXPECT_EQ(triangle.size(), 20u);
   Surface m(14, 14);
   DrawCommandGlyph(m.C(), 0, 0, clBlack, 2, 0, false);
   EXPECT_EQ(m.Marked(), (Cells{{1, 8}, {2, 8}, {3, 8}, {4, 8}, {5, 8}, {6, 8}, {7, 8}, {8, 8},
@@ -104,8 +107,10 @@ TEST(DrawHelpers, CaptionGlyphsLeaveTheEndPointsOut) {
   DrawCommandGlyph(d.C(), 0, 0, clBlack, 4, 0, false);
   EXPECT_TRUE(d.Marked().empty());
   Surface q(14, 14);
-  DrawSquareGlyph(q.C(), 0, 0, clBlack);
-  EXPECT_EQ(q.Marked().size(), 25u);
+  DrawSquareGlyph(q.C(), 1, 2, clBlack);
+  Cells square;
+  AddBox(square, 3, 4, 8, 9);
+  EXPECT_EQ(q.Marked(), square);
 }
 
 TEST(DrawHelpers, DottedFocusRectUsesTheFontColour) {

@@ -1,6 +1,7 @@
 // Effect bitmaps on real DIB sections and device contexts.
 #include <gtest/gtest.h>
 
+#include "classlib/GuiCounts.h"
 #include "skin/speffbmp.h"
 
 namespace {
@@ -9,8 +10,6 @@ void Fill(TBitmap& b, TColor c) {
   b.Canvas()->Brush()->SetColor(c);
   b.Canvas()->FillRect(TRect(0, 0, b.Width(), b.Height()));
 }
-
-int GdiObjects() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)); }
 
 TEST(EffectBitmaps, EffectBmpTakesABitmapsPixelsAndDrawsThem) {
   TBitmap src;
@@ -160,7 +159,7 @@ TEST(EffectBitmaps, PicturesInAndOut) {
 }
 
 TEST(EffectBitmaps, NoHandleGrowth) {
-  const int before = GdiObjects();
+  const int before = GdiObjectsInUse();
   for (int i = 0; i < 2000; ++i) {
     TspBitmap b;
     b.SetSize(8, 8);
@@ -170,7 +169,7 @@ TEST(EffectBitmaps, NoHandleGrowth) {
     b.SetSize(9, 9);
     TspEffectBmp e(4, 4);
   }
-  EXPECT_LE(GdiObjects(), before + 2);
+  EXPECT_LE(GdiObjectsInUse(), before + 2);
 }
 
 }  // namespace

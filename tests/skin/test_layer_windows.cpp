@@ -1,6 +1,7 @@
 // Glow windows and parent backgrounds under the real message loop.
 #include <gtest/gtest.h>
 
+#include "classlib/GuiCounts.h"
 #include "skin/SPUtils_layer.h"
 #include "skin/SPUtils_parent.h"
 #include "tests/classlib/ControlTestUtils.h"
@@ -12,8 +13,6 @@ void Fill(TBitmap& b, int w, int h, TColor c) {
   b.Canvas()->Brush()->SetColor(c);
   b.Canvas()->FillRect(TRect(0, 0, w, h));
 }
-
-int GdiObjects() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)); }
 
 TEST(LayerWindows, ShowFadesInToTheTargetAndHideFreesEverything) {
   TspLayerManager m(nullptr);
@@ -104,12 +103,14 @@ TEST(LayerWindows, NoHandleGrowthOverShowAndHide) {
   Fill(mask, 16, 16, clGray);
   m.Show(0, 0, &picture, &mask, 100);
   m.Hide();
-  const int before = GdiObjects();
+  const int before = GdiObjectsInUse();
+  const int windows = ThreadWindowsWithChildren();
   for (int i = 0; i < 200; ++i) {
     m.Show(i % 50, 0, &picture, &mask, 100);
     m.Hide();
   }
-  EXPECT_LE(GdiObjects(), before + 2);
+  EXPECT_LE(GdiObjectsInUse(), before + 2);
+  EXPECT_EQ(ThreadWindowsWithChildren(), windows);
 }
 
 // A windowless control that paints a green square over its whole area.

@@ -323,7 +323,7 @@ TEST_F(SkinnedMDITabsTest, TwoHundredSkinnedChildrenLeaveNothingBehind) {
     return n;
   };
   const int windowsBefore = ThreadWindows(), childrenBefore = frameChildren();
-  const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  const int allBefore = ThreadWindowsWithChildren();
   const int gdiBefore = GdiObjectsInUse();
   for (int i = 0; i < 200; ++i) {
     TCustomForm* child = AddChild(L"Child " + IntToStr(i));
@@ -337,7 +337,7 @@ TEST_F(SkinnedMDITabsTest, TwoHundredSkinnedChildrenLeaveNothingBehind) {
   EXPECT_EQ(ThreadWindows(), windowsBefore);
   EXPECT_EQ(frameChildren(), childrenBefore);
   // A leak of one object per child would show as 200 or more.
-  EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore + 20);
+  EXPECT_EQ(ThreadWindowsWithChildren(), allBefore);
   EXPECT_LT(GdiObjectsInUse(), gdiBefore + 20);
 }
 

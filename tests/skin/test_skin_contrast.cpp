@@ -3,12 +3,12 @@
 // common rule for body text), in the built-in skin and the dark one.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "SkinTestData.h"
+#include "TextContrast.h"
 #include "classlib/BmpCodec.h"
 #include "skin/SkinIni.h"
 
@@ -43,19 +43,6 @@ uint32_t PixelAt(const TBmpImage& I, int X, int Y) {
   const int step = I.BitCount / 8;
   const uint8_t* p = row + X * step;
   return (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
-}
-
-double Luminance(uint32_t Rgb) {
-  auto channel = [](uint32_t C) {
-    const double c = (C & 0xFF) / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(Rgb >> 16) + 0.7152 * channel(Rgb >> 8) + 0.0722 * channel(Rgb);
-}
-
-double Contrast(uint32_t A, uint32_t B) {
-  const double a = Luminance(A) + 0.05, b = Luminance(B) + 0.05;
-  return a > b ? a / b : b / a;
 }
 
 TRect ReadRect(const TspSkinIni& Ini, const wchar_t* Section, const wchar_t* Key) {
@@ -98,7 +85,7 @@ TEST(SkinContrast, EnabledTextReadsAgainstItsPicture) {
       SCOPED_TRACE(std::string(folder) + " " + WideToUtf8(text.Record) + "." + WideToUtf8(text.ColourKey));
       ASSERT_TRUE(skin.Ini.ValueExists(text.Record, text.ColourKey));
       const int bgr = skin.Ini.ReadInteger(text.Record, text.ColourKey, 0);
-      const uint32_t colour = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+      const uint32_t colour = RgbOfBgr(static_cast<uint32_t>(bgr));
       const TRect r = ReadRect(skin.Ini, text.Record, text.RectKey);
       ASSERT_FALSE(r.IsEmpty());
       // Frame objects (the menu items) name their picture "activepictureindex".
@@ -108,7 +95,7 @@ TEST(SkinContrast, EnabledTextReadsAgainstItsPicture) {
       const TBmpImage picture = skin.Picture(index);
       const int x = text.InsetX ? r.Left + text.InsetX : (r.Left + r.Right) / 2;
       const uint32_t background = PixelAt(picture, x, (r.Top + r.Bottom) / 2);
-      EXPECT_GE(Contrast(colour, background), 4.5)
+      EXPECT_GE(Contrast(colour, background), kTextContrast)
           << std::hex << "text " << colour << " on " << background;
     }
   }

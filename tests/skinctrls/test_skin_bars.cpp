@@ -110,16 +110,14 @@ TEST_F(BarTest, ScrollBarArrowRepeatsAfterTheFirstTickAndPausesOffTheArrow) {
   EXPECT_EQ(s->Position(), 3);
   // Off the arrow the repeat pauses: the timer is gone.
   SendMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, At(100, 9));
-  Sleep(200);
-  Settle();
+  ASSERT_TRUE(PumpThroughTimerTicks(4, 50));  // the repeat's pace
   EXPECT_EQ(s->Position(), 3);
   // Back on it, the repeat resumes by itself.
   SendMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, At(190, 9));
   EXPECT_TRUE(PumpUntil([&] { return s->Position() > 3; }));
   SendMessageW(h, WM_LBUTTONUP, 0, At(190, 9));
   const int released = s->Position();
-  Sleep(200);
-  Settle();
+  ASSERT_TRUE(PumpThroughTimerTicks(4, 50));
   EXPECT_EQ(s->Position(), released);
 
   // The left arrow with its own click event moves nothing by itself.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../classlib/ControlTestUtils.h"
+#include "../skin/MarkCells.h"
 #include "../skin/SkinTestData.h"
 #include <string>
 
@@ -354,6 +355,47 @@ TEST_F(ButtonsTest, DefaultLookPixels) {
   MoveMouse(TPoint(2, 2));
   ASSERT_TRUE(PumpUntil([&] { return !s->MouseIn(); }));  // the system notices the leave on its own time
   EXPECT_EQ(ColorToRGB(form->Color()), PixelOf(s, 3, 3));
+}
+
+// Without a skin the box is a 14 x 14 square outlined in the button shadow
+// at (3, Height / 2 - 7); a checked box holds the check mark at
+// (7, Height / 2 - 4), a checked radio button the radio mark at
+// (7, Height / 2 - 3), in black; a grayed box the check mark in the grayed
+// text colour. Every pixel of the box is as these say, the rest the form's.
+TEST_F(ButtonsTest, DefaultLookBoxesAndMarksPixelForPixel) {
+  auto* unchecked = Add<TspSkinCheckRadioBox>(20, 20);
+  auto* checked = Add<TspSkinCheckRadioBox>(20, 60);
+  checked->SetChecked(true);
+  auto* radio = Add<TspSkinCheckRadioBox>(20, 100);
+  radio->SetRadio(true);
+  radio->SetChecked(true);
+  auto* grayed = Add<TspSkinCheckRadioBox>(20, 140);
+  grayed->SetAllowGrayed(true);
+  grayed->SetState(cbGrayed);
+  ShowAndActivate(form);
+  const int mid = checked->Height() / 2;
+  const Cells none;
+  const struct {
+    TspSkinCheckRadioBox* Box;
+    Cells Mark;
+    TColor Colour;
+  } looks[] = {{unchecked, none, clBlack},
+               {checked, CheckMarkCells(7, mid - 4), clBlack},
+               {radio, RadioMarkCells(7, mid - 3), clBlack},
+               {grayed, CheckMarkCells(7, mid - 4), clGrayText}};
+  const Cells frame = FrameCells(3, mid - 7, 17, mid + 7);
+  for (const auto& look : looks) {
+    TBitmap shot;
+    shot.SetSize(look.Box->Width(), look.Box->Height());
+    look.Box->PaintTo(shot.Canvas()->Handle(), 0, 0);
+    for (int y = mid - 8; y <= mid + 7; ++y)
+      for (int x = 2; x <= 17; ++x) {
+        const TColor expected = frame.count({x, y})       ? ColorToRGB(clBtnShadow)
+                                : look.Mark.count({x, y}) ? ColorToRGB(look.Colour)
+                                                          : ColorToRGB(form->Color());
+        EXPECT_EQ(shot.Canvas()->Pixels(x, y), expected) << look.Box->Top() << ": " << x << "," << y;
+      }
+  }
 }
 
 TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/GuiCounts.h"
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/SkinTestData.h"
 #include "skin/SkinForm.h"
@@ -343,12 +344,12 @@ TEST_F(SkinMenuTest, AThousandMenusLeaveNoWindowsOrGdiObjectsBehind) {
   };
   for (int i = 0; i < 20; ++i) open();  // caches and fonts settle
   Settle();
-  const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  const int gdi = GdiObjectsInUse();
+  const int windows = ThreadWindowsWithChildren();
   for (int i = 0; i < 1000; ++i) open();
   Settle();
-  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 10);
-  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 10);
+  EXPECT_LE(GdiObjectsInUse(), gdi + 10);
+  EXPECT_EQ(ThreadWindowsWithChildren(), windows);
 }
 
 TEST_F(SkinMenuTest, ARightClickOnAControlOpensItsSkinnedPopupMenu) {

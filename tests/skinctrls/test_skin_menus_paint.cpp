@@ -3,6 +3,7 @@
 // sets in one level and the popup menu component's skin.
 #include <gtest/gtest.h>
 
+#include "classlib/GuiCounts.h"
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/SkinTestData.h"
 #include "skin/SkinForm.h"
@@ -261,9 +262,9 @@ TEST_F(SkinMenuPaintTest, AMaskedLevelTakesItsRegionAndLeavesNoRegionsBehind) {
   DeleteObject(probe);
   FMenu->CloseSkinMenu();
   for (int i = 0; i < 10; ++i) open();
-  const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const int gdi = GdiObjectsInUse();
   for (int i = 0; i < 200; ++i) open();
-  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 5);
+  EXPECT_LE(GdiObjectsInUse(), gdi + 5);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Font name and size boxes on the system's real fonts: families, sizes of a
 // TrueType and a raster family, the name search and the size value.
+#include <algorithm>
+
 #include "SkinInputTestUtils.h"
 #include "skininputs/SkinFontCombos.h"
 
@@ -41,6 +43,40 @@ String RasterFamily(TspSkinFontComboBox* Box) {
   return found;
 }
 
+std::vector<String> ItemsOf(TspSkinFontComboBox* Box) {
+  std::vector<String> items;
+  for (int i = 0; i < Box->Items()->Count(); ++i) items.push_back(Box->Items()->Strings(i));
+  return items;
+}
+
+int CALLBACK AddTrueTypeFamily(const LOGFONTW* Font, const TEXTMETRICW*, DWORD FontType, LPARAM Data) {
+  auto* families = reinterpret_cast<std::vector<String>*>(Data);
+  const String name = Font->lfFaceName;
+  if ((FontType & TRUETYPE_FONTTYPE) && Font->lfCharSet != SYMBOL_CHARSET &&
+      std::find(families->begin(), families->end(), name) == families->end())
+    families->push_back(name);
+  return 1;
+}
+
+// The TrueType families, symbol fonts left out, of the system's default
+// printer; none without one.
+std::vector<String> PrinterTrueTypeFamilies() {
+  std::vector<String> families;
+  HMODULE spooler = LoadLibraryW(L"winspool.drv");
+  using GetDefault = BOOL(WINAPI*)(LPWSTR, LPDWORD);
+  auto get = spooler ? reinterpret_cast<GetDefault>(GetProcAddress(spooler, "GetDefaultPrinterW")) : nullptr;
+  wchar_t name[512] = {};
+  DWORD size = 512;
+  if (get && get(name, &size)) {
+    if (HDC dc = CreateDCW(L"WINSPOOL", name, nullptr, nullptr)) {
+      EnumFontFamiliesW(dc, nullptr, AddTrueTypeFamily, reinterpret_cast<LPARAM>(&families));
+      DeleteDC(dc);
+    }
+  }
+  if (spooler) FreeLibrary(spooler);
+  return families;
+}
+
 class FontComboTest : public InputTest {};
 
 }  // namespace
@@ -71,9 +107,17 @@ TEST_F(FontComboTest, ListsFamiliesAndFindsANameInAnyCase) {
     EXPECT_TRUE(names->ItemFontType(i) & TRUETYPE_FONTTYPE) << names->Items()->Strings(i).size();
     EXPECT_TRUE(names->ItemFontType(i) & 0x100);
   }
-  // Printer fonts without a printer: no error, the list may be empty.
+  // The printer's families as the system lists them, none without a printer;
+  // both devices give the screen's list and the printer's.
+  const std::vector<String> screen = ItemsOf(names);
+  const std::vector<String> printer = PrinterTrueTypeFamilies();
   names->SetDevice(fdPrinter);
-  SUCCEED();
+  EXPECT_EQ(ItemsOf(names), printer);
+  names->SetDevice(fdBoth);
+  std::vector<String> both = screen;
+  for (const String& family : printer)  // a family both devices have is listed once
+    if (std::find(both.begin(), both.end(), family) == both.end()) both.push_back(family);
+  EXPECT_EQ(ItemsOf(names), both);
 }
 
 TEST_F(FontComboTest, SizesOfATrueTypeAndARasterFamily) {

@@ -79,8 +79,13 @@ TEST_F(EditBaseTest, AStoreOnTheSkinFormGivesTheCaptionsAndLacksGiveEmptyOnes) {
   EXPECT_EQ(m.Captions[kPaste], L"\x7C98\x8D34");
   EXPECT_EQ(m.Captions[kUndo], L"");
   // Freeing the edit while its menu is on screen closes the menu first.
+  auto* menu = dynamic_cast<TspSkinMenu*>(skinForm->SkinMenu());
+  ASSERT_NE(menu, nullptr);
+  ASSERT_TRUE(menu->Visible());
   Free(edit);
+  EXPECT_FALSE(menu->Visible());
   Settle();
+  EXPECT_FALSE(menu->Visible());
 }
 
 TEST_F(EditBaseTest, AnAssignedPopupMenuTakesThePlaceOfTheEditMenu) {
@@ -89,8 +94,9 @@ TEST_F(EditBaseTest, AnAssignedPopupMenuTakesThePlaceOfTheEditMenu) {
   edit->SetPopupMenu(own);
   bool popped = false;
   own->OnPopup = [&](TObject*) { popped = true; };
+  SetTimer(nullptr, 0, 100, EndMenuSoon);
   PostMessageW(edit->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit->Handle()), MAKELPARAM(50, 50));
-  PumpUntil([&] { return popped; }, 3000);
+  EXPECT_TRUE(PumpUntil([&] { return popped; }, 3000));
   EndMenu();
   Settle();
   EXPECT_EQ(edit->EditMenu(), nullptr);

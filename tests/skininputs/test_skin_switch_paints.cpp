@@ -185,14 +185,24 @@ TEST_F(SkinSwitchPaints, PaintsForcedInTheMiddleOfSwitchesDrawNothingFreed) {
 TEST_F(SkinSwitchPaints, EveryFormsControlsTakeTheNewSkin) {
   const LONG faults = gFaults;
   SetFocus(nullptr);  // a focused edit has a look of its own
+  std::unique_ptr<TBitmap> before;
   for (TspCompressedStoredSkin* next : {&dark, &light}) {
     skin->LoadCompressedStoredSkin(next);
     Settle();
-    const std::unique_ptr<TBitmap> told = Snapshot(edits[0]);
+    // An edit made after the switch shows the look this skin gives; every
+    // edit that went through the switch must show the same.
+    auto* fresh = Put<TspSkinEdit>(plain, plain, skin, 230, 200, 150, 22);
+    fresh->SetText(edits[0]->Text());
+    Settle();
+    std::unique_ptr<TBitmap> told = Snapshot(fresh);
+    Free(fresh);
     for (TspSkinEdit* edit : edits) {
       EXPECT_EQ(edit->SkinIndex(), skin->GetControlIndex(L"edit"));
       EXPECT_TRUE(SamePixels(Snapshot(edit).get(), told.get()));
     }
+    // And it is not the other skin's look.
+    if (before) EXPECT_FALSE(SamePixels(before.get(), told.get()));
+    before = std::move(told);
   }
   SwitchToNoSkin(skin);
   Settle();

@@ -15,6 +15,8 @@ LPARAM At(int X, int Y) { return MAKELPARAM(X, Y); }
 class UpDownTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The real pointer away from the control: only the messages sent here move it.
+    MoveMouse(TPoint(2, 2));
     FForm = new TForm(nullptr);
     FForm->SetBounds(50, 50, 300, 200);
     FForm->Show();
@@ -90,13 +92,13 @@ TEST_F(UpDownTest, TheSystemTimerRepeatsWhileHeldOverTheButton) {
   // Off the held button the repeat pauses; back on it, it goes on.
   Send(WM_MOUSEMOVE, 5, 30);
   const int paused = FUpDown->Position();
-  PumpUntil([] { return false; }, 400);
+  ASSERT_TRUE(PumpThroughTimerTicks(4, TspHoldRepeat::kPaceMs));
   EXPECT_EQ(FUpDown->Position(), paused);
   Send(WM_MOUSEMOVE, 5, 10);
   ASSERT_TRUE(PumpUntil([&] { return FUpDown->Position() < paused; }));
   Send(WM_LBUTTONUP, 5, 10);
   const int released = FUpDown->Position();
-  PumpUntil([] { return false; }, 400);
+  ASSERT_TRUE(PumpThroughTimerTicks(4, TspHoldRepeat::kPaceMs));
   EXPECT_EQ(FUpDown->Position(), released);
   Tick();  // a tick left in the queue after the release steps no more
   EXPECT_EQ(FUpDown->Position(), released);
@@ -115,8 +117,8 @@ TEST_F(UpDownTest, AtMaxTheClickStillFires) {
 TEST_F(UpDownTest, ZeroIncrementStepsNothing) {
   FUpDown->SetIncrement(0);
   Send(WM_LBUTTONDOWN, 30, 10);
-  Sleep(700);
-  Settle();
+  // Long enough for a repeat's first wait and three steps of its pace.
+  ASSERT_TRUE(PumpThroughTimerTicks(9, TspHoldRepeat::kPaceMs));
   Send(WM_LBUTTONUP, 30, 10);
   EXPECT_EQ(FUpDown->Position(), 0);
   EXPECT_EQ(FChanges, 0);
@@ -124,11 +126,11 @@ TEST_F(UpDownTest, ZeroIncrementStepsNothing) {
 }
 
 TEST_F(UpDownTest, DraggingOffPausesAndTheOtherButtonNeverLightsUp) {
+  Send(WM_MOUSEMOVE, 30, 10);  // the pointer comes onto the up button first, as a user's does
   Send(WM_LBUTTONDOWN, 30, 10);
   Send(WM_MOUSEMOVE, 5, 10);  // onto the down button
   EXPECT_EQ(PixelAt(0, 10), ColorToRGB(clBtnShadow));  // not hot
-  Sleep(700);
-  Settle();
+  ASSERT_TRUE(PumpThroughTimerTicks(9, TspHoldRepeat::kPaceMs));
   EXPECT_EQ(FUpDown->Position(), 0);  // paused off the held button
   Send(WM_MOUSEMOVE, 30, 10);
   EXPECT_TRUE(PumpUntil([&] { return FUpDown->Position() >= 2; }));
