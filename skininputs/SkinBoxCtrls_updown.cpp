@@ -10,16 +10,10 @@ namespace {
 // Edges count as inside.
 bool Touches(const TRect& R, int X, int Y) { return X >= R.Left && X <= R.Right && Y >= R.Top && Y <= R.Bottom; }
 
-TspTabScroller* MakeScroller(TComponent* Owner) { return new TspSkinUpDown(Owner); }
-
-// Programs that link the up-down scroll their page controls' tabs with it.
-const bool kScrollerRegistered = (SetTabScrollerFactory(MakeScroller), true);
-
 }  // namespace
 
 TspSkinUpDown::TspSkinUpDown(TComponent* AOwner)
     : TspSkinCustomControl(AOwner), FRepeat(this, [this](int Sign) { SetPosition(FPosition + Sign * FIncrement); }) {
-  (void)kScrollerRegistered;
   FSkinDataName = L"hupdown";
   FWidth = 25;
   FHeight = 50;
