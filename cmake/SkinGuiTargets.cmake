@@ -55,4 +55,7 @@ function(skingui_always_linked lib)
     target_compile_options(${lib}_always PRIVATE $<IF:$<CXX_COMPILER_ID:MSVC>,/WX,-Werror>)
   endif()
   target_link_libraries(${lib} INTERFACE $<TARGET_OBJECTS:${lib}_always>)
+  # The objects are built with LIB, before any program links them, also when
+  # the library's folder is added with EXCLUDE_FROM_ALL.
+  add_dependencies(${lib} ${lib}_always)
 endfunction()
