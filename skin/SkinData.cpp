@@ -106,9 +106,12 @@ void TspSkinData::BroadcastMessage(unsigned Msg) {
     if (form != ownerForm) SendMessageW(form->Handle(), Msg, self, 1000);
   }
   // A skinned form of this skin on a form the screen does not list. The list
-  // is copied: a receiver may bind or unbind forms.
+  // is copied, and each entry looked for again: a receiver may bind, unbind
+  // or free forms.
   const std::vector<TComponent*> bound = FreeNotifies();
   for (TComponent* component : bound) {
+    const std::vector<TComponent*>& now = FreeNotifies();
+    if (std::find(now.begin(), now.end(), component) == now.end()) continue;
     auto* skinForm = dynamic_cast<TspSkinForm*>(component);
     TCustomForm* form = skinForm ? skinForm->Form() : nullptr;
     if (!form || std::find(told.begin(), told.end(), form) != told.end()) continue;
