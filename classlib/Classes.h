@@ -84,6 +84,8 @@ class TComponent : public TPersistent {
  protected:
   virtual void Notification(TComponent* AComponent, TOperation Operation);
   virtual void Loaded();
+  // The components that hear of this one's end, in the order they asked.
+  const std::vector<TComponent*>& FreeNotifies() const { return FFreeNotifies; }
 
  private:
   void SendNotification(TComponent* AComponent, TOperation Operation);

@@ -47,7 +47,11 @@ function(skingui_embed_default_skin target)
     set_property(GLOBAL PROPERTY SKINGUI_DEFAULT_SKIN_DEFINED TRUE)
     skingui_pack_skin(${SkinGui_SOURCE_DIR}/skins/Default ${skn})
     add_custom_target(skingui_default_skin DEPENDS ${skn})
-    file(WRITE ${rc} "SKINGUI_DEFAULT_SKIN RCDATA \"${skn}\"\n")
+    # Written only when its text changes: a file rewritten at every configure
+    # is newer than the resource built from it, which then builds again, and
+    # the program relinks, on every run of a script that configures first.
+    file(WRITE ${rc}.new "SKINGUI_DEFAULT_SKIN RCDATA \"${skn}\"\n")
+    configure_file(${rc}.new ${rc} COPYONLY)
   endif()
   target_sources(${target} PRIVATE ${rc})
   # The resource compiler does not see that the .rc reads the .skn file.

@@ -40,3 +40,23 @@ function(skingui_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600
     ENVIRONMENT "SKINGUI_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
+
+# skingui_always_linked(LIB a.cpp ...)
+#   Sources that every program linking LIB gets whole, though it names nothing
+#   from them: a static library drops each object file that nothing refers
+#   to, and with it the registrations its static objects make at start-up.
+#   They become an object library whose files go on the link line of LIB's
+#   dependants, directly or through other libraries.
+function(skingui_always_linked lib)
+  add_library(${lib}_always OBJECT ${ARGN})
+  # The headers only: linking LIB here would make these objects part of their
+  # own link interface.
+  target_include_directories(${lib}_always PRIVATE ${PROJECT_SOURCE_DIR})
+  if(SKINGUI_WERROR)
+    target_compile_options(${lib}_always PRIVATE $<IF:$<CXX_COMPILER_ID:MSVC>,/WX,-Werror>)
+  endif()
+  target_link_libraries(${lib} INTERFACE $<TARGET_OBJECTS:${lib}_always>)
+  # The objects are built with LIB, before any program links them, also when
+  # the library's folder is added with EXCLUDE_FROM_ALL.
+  add_dependencies(${lib} ${lib}_always)
+endfunction()

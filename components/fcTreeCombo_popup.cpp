@@ -10,12 +10,17 @@ namespace {
 
 constexpr UINT_PTR kScrollTimer = 1000;
 
-const bool GRegistered = [] {
-  RegisterPublishedClass<TfcTreeComboTreeNode>(
-      L"TfcTreeComboTreeNode",
-      {OrdProp(L"Selectable", &TfcTreeComboTreeNode::Selectable, &TfcTreeComboTreeNode::SetSelectable)});
-  return true;
-}();
+// Registered by the first node made, not by a static object: a program gets
+// what it links, and an object nothing refers to is not linked.
+void RegisterNodeProps() {
+  static const bool registered = [] {
+    RegisterPublishedClass<TfcTreeComboTreeNode>(
+        L"TfcTreeComboTreeNode",
+        {OrdProp(L"Selectable", &TfcTreeComboTreeNode::Selectable, &TfcTreeComboTreeNode::SetSelectable)});
+    return true;
+  }();
+  (void)registered;
+}
 
 // The node class's own published values.
 std::vector<const TPropInfo*> OwnProps(const TfcTreeNode* Node) {
@@ -29,7 +34,10 @@ std::vector<const TPropInfo*> OwnProps(const TfcTreeNode* Node) {
 
 // ---- nodes ----
 
-TfcTreeComboTreeNode::TfcTreeComboTreeNode(TfcTreeNodes* AOwner) : TfcTreeNode(AOwner) { FSelectedIndex = -1; }
+TfcTreeComboTreeNode::TfcTreeComboTreeNode(TfcTreeNodes* AOwner) : TfcTreeNode(AOwner) {
+  RegisterNodeProps();
+  FSelectedIndex = -1;
+}
 
 int TfcTreeComboTreeNode::ExtraCount() const { return static_cast<int>(OwnProps(this).size()); }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "classlib/ByteOrder.h"
 #include "classlib/SysUtils.h"
@@ -347,17 +348,27 @@ bool TfcTreeNode::HasAsParent(const TfcTreeNode* Node) const {
   return false;
 }
 
+namespace {
+
+// TVM_GETITEMRECT takes the item in the rectangle it fills: its bytes are
+// copied in, since a RECT cannot be written through an HTREEITEM pointer.
+RECT ItemRectRequest(HTREEITEM Item) {
+  RECT r = {};
+  std::memcpy(&r, &Item, sizeof Item);
+  return r;
+}
+
+}  // namespace
+
 bool TfcTreeNode::IsVisible() const {
   if (!FItemId || !FOwner->HasWindow()) return false;
-  RECT r;
-  *reinterpret_cast<HTREEITEM*>(&r) = FItemId;
+  RECT r = ItemRectRequest(FItemId);
   return FOwner->Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)) != 0;
 }
 
 TRect TfcTreeNode::DisplayRect(bool TextOnly) const {
   if (!FItemId || !FOwner->HasWindow()) return TRect();
-  RECT r;
-  *reinterpret_cast<HTREEITEM*>(&r) = FItemId;
+  RECT r = ItemRectRequest(FItemId);
   if (!FOwner->Send(TVM_GETITEMRECT, TextOnly ? TRUE : FALSE, reinterpret_cast<LPARAM>(&r))) return TRect();
   TRect result(r.left, r.top, r.right, r.bottom);
   TCustomImageList* images = TreeView()->Images();

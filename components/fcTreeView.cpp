@@ -15,13 +15,18 @@ namespace {
 TCustomImageList* GSharedStateImages = nullptr;
 int GSharedStateUsers = 0;
 
-const bool GRegistered = [] {
-  RegisterPublishedClass<TfcCustomTreeView>(
-      L"TfcCustomTreeView", {OrdProp(L"DisableThemes", &TfcCustomTreeView::DisableThemes,
-                                     &TfcCustomTreeView::SetDisableThemes),
-                             OrdProp(L"ReadOnly", &TfcCustomTreeView::ReadOnly, &TfcCustomTreeView::SetReadOnly)});
-  return true;
-}();
+// Registered by the first tree view made, not by a static object: a program
+// gets what it links, and an object nothing refers to is not linked.
+void RegisterTreeViewProps() {
+  static const bool registered = [] {
+    RegisterPublishedClass<TfcCustomTreeView>(
+        L"TfcCustomTreeView", {OrdProp(L"DisableThemes", &TfcCustomTreeView::DisableThemes,
+                                       &TfcCustomTreeView::SetDisableThemes),
+                               OrdProp(L"ReadOnly", &TfcCustomTreeView::ReadOnly, &TfcCustomTreeView::SetReadOnly)});
+    return true;
+  }();
+  (void)registered;
+}
 
 }  // namespace
 
@@ -86,6 +91,7 @@ TfcCustomTreeView::TfcCustomTreeView(TComponent* AOwner)
       FCanvas(std::make_unique<TfcCanvas>(this)),
       FChangeTimer(std::make_unique<TTimer>(nullptr)),
       FMultiSelectAttributes(std::make_unique<TfcTVMultiSelectAttributes>(this)) {
+  RegisterTreeViewProps();
   FControlStyle.Exclude(csCaptureMouse);
   FControlStyle.Include(csDisplayDragImage);
   FControlStyle.Include(csReflector);

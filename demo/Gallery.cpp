@@ -3,7 +3,10 @@
 //   Gallery.exe [--page N]   start on page N (1 to the number of pages; any
 //                            other N: a message on stderr, exit status 2)
 //   --dark, --noskin         start in the dark skin, or without a skin
-//   --mdi, --mdimax          open the MDI demo too (--mdimax: a child maximized)
+//   --menu N, --sysmenu      open bar menu N (from 1) or the system menu
+//   --mdi, --mdimax          open the MDI demo too (--mdimax: a child maximized,
+//   --mdiobjects             --mdiobjects: in the Objects skin)
+//   --objects                open the frame objects page's form in the Objects skin
 //   --second, --maximize, --rollup, --skin N, --switch: see GalleryFrame.h
 //   --soak N [--rounds M]    the soak run (GallerySoak.h): N skin switches,
 //                            every menu, drop-down and dialog opened M times

@@ -56,7 +56,8 @@ void AddRadioGroup(TMenuItem* Parent, std::initializer_list<const wchar_t*> Capt
 }
 
 // The gallery's menu bar, shown in the skinned frame. Command line: --menu N
-// opens bar item N's menu once the form shows, --sysmenu the system menu.
+// opens the menu of bar item N (from 1, as the pages count) once the form
+// shows, --sysmenu the system menu.
 void BuildMainMenu(TGalleryForm* Form, TspSkinForm* Frame) {
   auto* menu = new TMainMenu(Form);
   TMenuItem* root = menu->Items();
@@ -88,8 +89,9 @@ void BuildMainMenu(TGalleryForm* Form, TspSkinForm* Frame) {
   font.Assign(Form->Font());
   Frame->SetDefMenuItemFont(&font);
 
-  int item = 0;
+  int item = 1;
   const bool openMenu = HasArgument(L"--menu", &item);
+  --item;
   const bool openSystem = HasArgument(L"--sysmenu");
   if (!openMenu && !openSystem) return;
   auto* timer = new TTimer(Form);
@@ -258,12 +260,8 @@ void TGalleryForm::SwitchSkin(TGallerySkin Skin) {
         SetStatus(L"Dark skin \x6DF1\x8272\x76AE\x80A4");
         break;
       case gsNone:
-        // No skin: the forms are told as for a load, and everything bound to
-        // the emptied skin data draws its default look.
-        FMainSkin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+        // No skin: everything bound to the emptied skin data draws its default look.
         FMainSkin->ClearAll();
-        FMainSkin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
-        FMainSkin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
         SetStatus(L"No skin \x65E0\x76AE\x80A4");
         break;
     }

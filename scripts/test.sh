@@ -34,4 +34,6 @@ echo "== Windows build under Wine =="
 ctest --test-dir "$BUILD_DIR" -j "$JOBS" --output-on-failure || status=1
 echo "== Hello built outside the tree as the guide says, run under Wine =="
 bash "$ROOT/scripts/hello-outside.sh" || status=1
+echo "== The smallest programs built outside the tree, each linking only what it names =="
+bash "$ROOT/scripts/smallest-outside.sh" || status=1
 exit $status

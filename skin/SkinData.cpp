@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "classlib/Forms.h"
+#include "skin/SkinForm.h"
 
 namespace {
 
@@ -68,8 +69,14 @@ TspSkinData::~TspSkinData() {
 
 std::vector<TspSkinLink*> TspSkinData::BoundLinks() const {
   std::vector<TspSkinLink*> links;
+  // The forms' controls first, parents before their children ...
   if (Screen)
     for (int i = 0; i < Screen->FormCount(); ++i) CollectSkinLinks(Screen->Forms(i), links);
+  // ... then those no form holds: without a parent, or on a form the screen
+  // does not list. Every bound control asked to hear of the component's end.
+  for (TComponent* component : FreeNotifies())
+    if (auto* link = dynamic_cast<TspSkinLink*>(component))
+      if (std::find(links.begin(), links.end(), link) == links.end()) links.push_back(link);
   links.erase(std::remove_if(links.begin(), links.end(),
                              [this](const TspSkinLink* link) { return link->LinkedSkinData() != this; }),
               links.end());
@@ -91,17 +98,26 @@ void TspSkinData::BroadcastMessage(unsigned Msg) {
       if (link->SkinDropped()) link->TakeSkin();
   auto* ownerForm = dynamic_cast<TCustomForm*>(Owner());
   if (ownerForm) SendMessageW(ownerForm->Handle(), Msg, self, 1000);
-  if (!Screen) return;
+  std::vector<TCustomForm*> told{ownerForm};
   // A receiver may open or close forms: the count is read again each time.
-  for (int i = 0; i < Screen->FormCount(); ++i) {
+  for (int i = 0; Screen && i < Screen->FormCount(); ++i) {
     TCustomForm* form = Screen->Forms(i);
+    told.push_back(form);
     if (form != ownerForm) SendMessageW(form->Handle(), Msg, self, 1000);
   }
-}
-
-void TspSkinData::ClearObjects() {
-  DropLinks();
-  FreeObjects();
+  // A skinned form of this skin on a form the screen does not list. The list
+  // is copied, and each entry looked for again: a receiver may bind, unbind
+  // or free forms.
+  const std::vector<TComponent*> bound = FreeNotifies();
+  for (TComponent* component : bound) {
+    const std::vector<TComponent*>& now = FreeNotifies();
+    if (std::find(now.begin(), now.end(), component) == now.end()) continue;
+    auto* skinForm = dynamic_cast<TspSkinForm*>(component);
+    TCustomForm* form = skinForm ? skinForm->Form() : nullptr;
+    if (!form || std::find(told.begin(), told.end(), form) != told.end()) continue;
+    told.push_back(form);
+    if (form->HandleAllocated()) SendMessageW(form->Handle(), Msg, self, 1000);
+  }
 }
 
 void TspSkinData::FreeObjects() {
@@ -109,18 +125,32 @@ void TspSkinData::FreeObjects() {
   ActivePictures.Clear();
 }
 
-void TspSkinData::ClearAll() {
-  ClearObjects();
-  for (TBitmap* bitmap : {Picture.get(), InactivePicture.get(), MaskPicture.get(), RollUpPicture.get(),
-                          RollUpMaskPicture.get()})
-    bitmap->Assign(nullptr);
-  PictureName.clear();
-  InactivePictureName.clear();
-  MaskPictureName.clear();
-  RollUpPictureName.clear();
-  RollUpMaskPictureName.clear();
+void TspSkinData::ClearObjects() { Clear(false); }
+
+void TspSkinData::ClearAll() { Clear(true); }
+
+void TspSkinData::Clear(bool Pictures) {
+  // Told as a load is, so that shown forms and bound controls let go of the
+  // records before they go, then draw as with no skin: what is left is none.
   FEmpty = true;
+  FSkinChanging = true;
   ++FLoadCount;
+  BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+  DropLinks();
+  FreeObjects();
+  if (Pictures) {
+    for (TBitmap* bitmap : {Picture.get(), InactivePicture.get(), MaskPicture.get(), RollUpPicture.get(),
+                            RollUpMaskPicture.get()})
+      bitmap->Assign(nullptr);
+    PictureName.clear();
+    InactivePictureName.clear();
+    MaskPictureName.clear();
+    RollUpPictureName.clear();
+    RollUpMaskPictureName.clear();
+  }
+  BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
+  FSkinChanging = false;
+  BroadcastMessage(MSG_SKIN_CHANGE_DONE);
 }
 
 void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {

@@ -55,8 +55,10 @@ class TspSkinData : public TComponent, public TspSkinSections {
   // The same from a .skn file; a missing file raises EFOpenError.
   void LoadFromCompressedFile(const String& FileName);
 
-  // Both first make every skinned control bound to the component let go of
-  // the records and pictures they free.
+  // ClearObjects frees the records and active pictures, ClearAll the frame
+  // pictures too. Either leaves no skin (Empty), and is told to the forms and
+  // the bound controls as a load is (1225, 1226, 1227): they let go of what
+  // goes first, and draw their default look after.
   void ClearObjects();
   void ClearAll();
   // Sends Msg to the owner form (when the owner is one), then to every other
@@ -78,8 +80,10 @@ class TspSkinData : public TComponent, public TspSkinSections {
  private:
   bool Designing() const { return ComponentState().Contains(csDesigning); }
   void LoadSkinListItem();
-  // The skinned controls of every form that are bound to this component.
+  // Every skinned control bound to this component, wherever it sits.
   std::vector<TspSkinLink*> BoundLinks() const;
+  // Clears the skin (and the frame pictures) and tells everyone.
+  void Clear(bool Pictures);
   // Each bound control reads the skin as empty and so keeps nothing of it.
   void DropLinks();
   // The records and active pictures freed, no control told.

@@ -1,8 +1,6 @@
 // TspSkinMenu: the stack of open menu levels of one skinned form, the
 // submenu timer, running a chosen item's command and the close notifications.
 #include "skin/SPUtils_draw.h"
-#include "skin/SkinMDITabs.h"
-#include "skinctrls/PartLook.h"
 #include "skinctrls/SkinMenus.h"
 
 namespace {
@@ -244,25 +242,6 @@ bool TspSkinMenu::IsMenuWindow(HWND Window) const {
     if (level->HandleAllocated() && level->Handle() == Window) return true;
   return false;
 }
-
-// Every skinned form gets its skin menu, and skinned popup menus for its
-// system and tray menus, from here once this unit is linked; so does the
-// MDI tabs bar the look of its menu buttons.
-const bool kFactoryRegistered = [] {
-  RegisterSkinMenuFactory(
-      [](TComponent* SkinForm, TCustomForm* Form) -> TComponent* { return new TspSkinMenu(SkinForm, Form); });
-  RegisterSkinPopupMenuFactory([](TComponent* Owner, TCustomForm* Form) -> TPopupMenu* {
-    auto* menu = new TspSkinPopupMenu(Owner);
-    menu->SetOwnerForm(Form);
-    return menu;
-  });
-  // The MDI tabs bar's menu buttons drop these menus and wear skin button records.
-  RegisterSkinButtonPainter([](TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& R, int State,
-                               TColor& FontColor) {
-    return DrawSkinButtonPart(Canvas, SkinData, Name, R, static_cast<TspPartState>(State), FontColor);
-  });
-  return true;
-}();
 
 TspSkinMenu* FindSkinMenu(TComponent* SkinForm) {
   if (!SkinForm) return nullptr;

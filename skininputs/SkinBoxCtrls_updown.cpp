@@ -5,22 +5,12 @@
 #include "skin/SkinCtrlRecords.h"
 #include "skinctrls/PartLook.h"
 
-namespace {
-
-TspTabScroller* MakeScroller(TComponent* Owner) { return new TspSkinUpDown(Owner); }
-
-// Programs that link the up-down scroll their page controls' tabs with it.
-const bool kScrollerRegistered = (SetTabScrollerFactory(MakeScroller), true);
-
-}  // namespace
-
 TspSkinUpDown::TspSkinUpDown(TComponent* AOwner)
     : TspSkinCustomControl(AOwner),
       FButtons(this,
                {[this](int Sign) { SetPosition(FPosition + Sign * FIncrement); }, [this] { return FIncrement != 0; },
                 [this] { Repaint(); }, [this](int I, bool) { ButtonReleased(I); }},
                true) {
-  (void)kScrollerRegistered;
   FSkinDataName = L"hupdown";
   FWidth = 25;
   FHeight = 50;

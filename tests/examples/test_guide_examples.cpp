@@ -41,15 +41,16 @@ TspSkinPageControl* AddPages(TWinControl* Parent, TspSkinData* Skin) {
 }
 
 // --- guide: a list box filled with items
-TspSkinListBox* AddList(TWinControl* Parent, TspSkinData* Skin) {
+TspSkinListBox* AddList(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLabel* Shows) {
   auto* list = new TspSkinListBox(Parent);
   list->SetParent(Parent);
   list->SetBounds(16, 60, 200, 120);
   list->SetSkinData(Skin);
   for (const wchar_t* fruit : {L"Apple", L"Banana", L"Cherry"}) list->Items()->Add(fruit);
   list->SetItemIndex(0);
-  list->OnClick = [list](TObject*) {
-    // list->Items()->Strings(list->ItemIndex()) is the chosen fruit
+  // A click on an item runs OnListBoxClick (the list box's OnClick it does not)
+  list->OnListBoxClick = [list, Shows](TObject*) {
+    Shows->SetCaption(list->Items()->Strings(list->ItemIndex()));  // the chosen fruit
   };
   return list;
 }
@@ -157,16 +158,21 @@ class GuideExamples : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    skin = NewTestSkin(form);
+    // The skin a program wears, whose records stretch to any size.
+    skin = new TspSkinData(form);
+    TspCompressedStoredSkin stored(nullptr);
+    stored.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+    skin->LoadCompressedStoredSkin(&stored);
   }
   TspSkinData* skin = nullptr;
 };
 
 TEST_F(GuideExamples, PagesListTrackBarAndStatusBarWork) {
   auto* shows = Add<TspSkinStdLabel>(form, 230, 190, 100, 20);
+  auto* picked = Add<TspSkinStdLabel>(form, 230, 220, 100, 20);
   TspSkinPageControl* pages = guide::AddPages(form, skin);
   TWinControl* page = pages->Pages(0);
-  TspSkinListBox* list = guide::AddList(page, skin);
+  TspSkinListBox* list = guide::AddList(page, skin, picked);
   TspSkinTrackBar* volume = guide::AddVolume(page, skin, shows);
   auto* frame = new TspSkinForm(form);
   frame->SetSkinData(skin);
@@ -177,6 +183,13 @@ TEST_F(GuideExamples, PagesListTrackBarAndStatusBarWork) {
   EXPECT_EQ(pages->ActivePageIndex(), 0);
   EXPECT_EQ(list->Items()->Count(), 3);
   EXPECT_EQ(list->ItemIndex(), 0);
+  EXPECT_EQ(list->BoundsRect(), TRect(16, 60, 216, 180));
+  // A real click on the third item picks it and shows it.
+  const TRect cherry = list->ListBox()->ItemRect(2);
+  ClickAt(list->ListBox(), TPoint(cherry.Left + 10, (cherry.Top + cherry.Bottom) / 2));
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_EQ(picked->Caption(), L"Cherry");
+  MoveMouse(TPoint(2, 2));
   volume->SetValue(75);
   EXPECT_EQ(shows->Caption(), L"75 %");
   EXPECT_EQ(bar->Top() + bar->Height(), form->ClientHeight()) << "at the bottom of the form";

@@ -335,7 +335,9 @@ void ExpectStripShowsWholeTabs(TspSkinPageControl* P, const std::vector<int>& Wi
   EXPECT_GE(active.Left, 0);
   EXPECT_LE(active.Right, view) << "the active tab shows whole";
   const TRect last = P->GetTabRect(count - 1);
-  if (first > 0) EXPECT_GT(last.Right + Widths[first - 1], view) << "no room left after the last tab";
+  if (first > 0) {
+    EXPECT_GT(last.Right + Widths[first - 1], view) << "no room left after the last tab";
+  }
   // Nothing of a tab is painted under the arrows: the strip there is one colour.
   TPaintedImage image(P);
   const TRect next = P->GetTabRect(std::min(count - 1, P->TabIndex() + 1));
@@ -356,7 +358,9 @@ TEST_F(TabsTest, ActiveTabScrollsIntoViewWithoutHalfTabs) {
     Settle();
     ExpectStripShowsWholeTabs(p, widths, ("page " + std::to_string(page)).c_str());
     // From page 0, page 5 comes in at the right end, not at the far left.
-    if (page == 5) EXPECT_LT(p->GetTabsLeftOfView(), 5);
+    if (page == 5) {
+      EXPECT_LT(p->GetTabsLeftOfView(), 5);
+    }
     auto* scroller = dynamic_cast<TspSkinUpDown*>(p->Scroller()->ScrollerControl());
     EXPECT_EQ(scroller->Position(), p->GetTabsLeftOfView());
   }

@@ -109,13 +109,8 @@ TForm* NewForm(int Left, int Top, TspSkinData* FrameSkin) {
   return form;
 }
 
-void SwitchToNoSkin(TspSkinData* Skin) {
-  // As a program leaves the skin: the forms are told as for a load.
-  Skin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
-  Skin->ClearAll();
-  Skin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
-  Skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
-}
+// As a program leaves the skin: the forms are told as for a load.
+void SwitchToNoSkin(TspSkinData* Skin) { Skin->ClearAll(); }
 
 class SkinSwitchPaints : public ::testing::Test {
  protected:
