@@ -192,6 +192,9 @@ TspSkinControl::~TspSkinControl() {
 }
 
 void TspSkinControl::Dispatch(TMessage& Message) {
+  // A program's SetFocus, a click on the border or the form's activation
+  // focuses the outer window: the focus belongs inside.
+  if (Message.Msg == WM_SETFOCUS && PassFocusInward()) return;
   if (Message.Msg != WM_PAINT) {
     TspSkinBinding<TCustomControl>::Dispatch(Message);
     return;
@@ -199,6 +202,13 @@ void TspSkinControl::Dispatch(TMessage& Message) {
   FPainting = true;
   TspSkinBinding<TCustomControl>::Dispatch(Message);
   FPainting = false;
+}
+
+bool TspSkinControl::PassFocusInward() {
+  TWinControl* inner = FocusWindow();
+  if (!inner || !inner->HandleAllocated() || !inner->CanFocus()) return false;
+  ::SetFocus(inner->Handle());
+  return true;
 }
 
 void TspSkinControl::BackgroundChanged() {
