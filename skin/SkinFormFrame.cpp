@@ -338,8 +338,10 @@ void TspSkinForm::DrawDefaultCaption(TCanvas* Canvas, const TspFrameState& State
 void TspSkinForm::UpdateRegion() {
   if (!FForm || !FForm->HandleAllocated()) return;
   HWND h = FForm->Handle();
+  // A shown form changing skin draws itself whole at the end: the new shape
+  // needs no redraw of its own then.
   if (!FFrameOn) {
-    SetWindowRgn(h, nullptr, TRUE);
+    SetWindowRgn(h, nullptr, !FRedrawHeld);
     return;
   }
   const TSize size = WindowSize();
@@ -371,7 +373,7 @@ void TspSkinForm::UpdateRegion() {
     DeleteObject(rgn);
     return;
   }
-  SetWindowRgn(h, rgn, TRUE);
+  SetWindowRgn(h, rgn, !FRedrawHeld);
 }
 
 void TspSkinForm::WMNCCalcSize(TMessage& Message) {

@@ -230,7 +230,8 @@ void TspSkinControl::SetWindowRegion(HRGN Rgn) {
       copy = CreateRectRgn(0, 0, 0, 0);
       CombineRgn(copy, Rgn, nullptr, RGN_COPY);
     }
-    SetWindowRgn(Handle(), copy, TRUE);
+    // During a skin change the form redraws every window once at the end.
+    SetWindowRgn(Handle(), copy, !(FSkinData && FSkinData->SkinChanging()));
   }
   if (FRgn && FRgn != Rgn) DeleteObject(FRgn);
   FRgn = Rgn;

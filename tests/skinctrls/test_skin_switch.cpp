@@ -2,6 +2,7 @@
 // thousand leave no window and no GDI object behind, every control ends up
 // drawn from the skin loaded last, and one switch paints each window once,
 // after every control has taken the new skin.
+#include <functional>
 #include <map>
 
 #include "SkinCtrlTestUtils.h"
@@ -31,7 +32,7 @@ int ChildWindows(HWND Parent) {
 // WM_PAINT messages of each window during a switch, and how many came before
 // the skin data's last message.
 std::map<HWND, int> gPaints;
-int gPaintsBeforeDone = 0;
+int gPaintsBeforeDone = 0, gErasesBeforeDone = 0;
 bool gDoneSeen = false;
 
 LRESULT CALLBACK NotePaints(int Code, WPARAM W, LPARAM L) {
@@ -42,6 +43,8 @@ LRESULT CALLBACK NotePaints(int Code, WPARAM W, LPARAM L) {
       ++gPaints[m->hwnd];
       if (!gDoneSeen) ++gPaintsBeforeDone;
     }
+    // A frame or background drawn at once, by a new window shape, say.
+    if ((m->message == WM_ERASEBKGND || m->message == WM_NCPAINT) && !gDoneSeen) ++gErasesBeforeDone;
   }
   return CallNextHookEx(nullptr, Code, W, L);
 }
@@ -147,6 +150,52 @@ TEST_F(SkinSwitch, OneSwitchPaintsEachWindowOnceFromTheNewSkin) {
   const std::unique_ptr<TBitmap> after = Snapshot(panel);
   EXPECT_FALSE(SamePixels(before.get(), after.get()));
   EXPECT_TRUE(SamePixels(WindowPixels(panel).get(), after.get()));
+}
+
+// A program leaves the skin by emptying the skin data between the messages
+// of a load, and comes back by loading: both ways the frame and the window's
+// shape change (the system's frame, then the skinned one), and still nothing
+// is drawn before the last message and each window paints once. (A menu bar
+// would add the system's own redraw of its frame when it comes and goes.)
+TEST_F(SkinSwitch, TheSwitchToNoSkinAndBackPaintsEachWindowOnce) {
+  form->SetBorderStyle(bsSizeable);
+  auto* skin = new TspSkinData(form);
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(skin);
+  auto* panel = Add<TspSkinPanel>(form, 4, 4, 200, 120);
+  panel->SetCaptionMode(true);
+  panel->SetCaption(L"Panel");
+  auto* label = Add<TspSkinStdLabel>(panel, 4, 40, 100, 16);
+  label->SetCaption(L"Label");
+  panel->SetSkinData(skin);
+  label->SetSkinData(skin);
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  ShowAndActivate(form);
+  const std::function<void()> ways[] = {
+      [&] {
+        skin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+        skin->ClearAll();
+        skin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
+        skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
+      },
+      [&] { skin->LoadCompressedStoredSkin(TestStoredSkin()); },
+  };
+  for (int way = 0; way < 2; ++way) {
+    SCOPED_TRACE(way == 0 ? "to no skin" : "from no skin");
+    gPaints.clear();
+    gPaintsBeforeDone = gErasesBeforeDone = 0;
+    gDoneSeen = false;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, NotePaints, nullptr, GetCurrentThreadId());
+    ways[way]();
+    UpdateWindow(form->Handle());
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(skin->SkinChanging());
+    EXPECT_EQ(gPaintsBeforeDone, 0);
+    EXPECT_EQ(gErasesBeforeDone, 0);
+    EXPECT_EQ(gPaints[form->Handle()], 1);
+    EXPECT_EQ(gPaints[panel->Handle()], 1);
+    EXPECT_EQ(gPaints.size(), 2u);
+  }
 }
 
 }  // namespace
