@@ -66,7 +66,14 @@ void TspSkinForm::ApplyFrame() {
   }
   FFrameOn = on && FMetrics.Valid();
   // The frame draws the menu bar itself; the system frame shows the system's.
-  if (FForm) FForm->SetNativeMenuBar(!FFrameOn);
+  if (FForm) {
+    // The system redraws the whole window when its menu bar comes or goes;
+    // during a skin change the form draws itself once at the end instead.
+    const bool hold = FRedrawHeld && FForm->Menu() && FForm->HandleAllocated();
+    if (hold) SendMessageW(FForm->Handle(), WM_SETREDRAW, FALSE, 0);
+    FForm->SetNativeMenuBar(!FFrameOn);
+    if (hold) SendMessageW(FForm->Handle(), WM_SETREDRAW, TRUE, 0);
+  }
   if (FFrameOn) CreateObjects();
   if (!FFrameOn && FRollUp) {
     // The system frame has no roll-up: the form gets its height back.

@@ -7,6 +7,7 @@
 
 #include "SkinCtrlTestUtils.h"
 #include "classlib/GuiCounts.h"
+#include "classlib/Menus.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinLabels.h"
 
@@ -196,6 +197,48 @@ TEST_F(SkinSwitch, TheSwitchToNoSkinAndBackPaintsEachWindowOnce) {
     EXPECT_EQ(gPaints[panel->Handle()], 1);
     EXPECT_EQ(gPaints.size(), 2u);
   }
+}
+
+// With a menu bar the form holds its drawing while the system's bar comes
+// and goes: afterwards it is shown as before, the system's bar with the
+// system's frame, and the screen shows the controls as they paint.
+TEST_F(SkinSwitch, AFormWithAMenuBarShowsItsControlsAfterTheSwitchToNoSkinAndBack) {
+  form->SetBorderStyle(bsSizeable);
+  auto* skin = new TspSkinData(form);
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(skin);
+  auto* menu = new TMainMenu(form);
+  auto* file = new TMenuItem(menu);
+  file->SetCaption(L"&File");
+  menu->Items()->Add(file);
+  form->SetMenu(menu);
+  skinForm->UpdateMenuBar();
+  auto* panel = Add<TspSkinPanel>(form, 4, 4, 200, 120);
+  panel->SetSkinData(skin);
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  ShowAndActivate(form);
+  const auto onScreen = [&] {
+    auto b = std::make_unique<TBitmap>();
+    b->SetSize(panel->Width(), panel->Height());
+    const TPoint p = panel->ClientToScreen(TPoint(0, 0));
+    HDC screen = GetDC(nullptr);
+    BitBlt(b->Canvas()->Handle(), 0, 0, panel->Width(), panel->Height(), screen, p.X, p.Y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return b;
+  };
+  skin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+  skin->ClearAll();
+  skin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
+  skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_NE(GetMenu(form->Handle()), nullptr);
+  EXPECT_TRUE(SamePixels(onScreen().get(), Snapshot(panel).get()));
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+  EXPECT_TRUE(SamePixels(onScreen().get(), Snapshot(panel).get()));
 }
 
 }  // namespace
