@@ -452,6 +452,9 @@ class TWinControl : public TControl {
   void WMWindowPosChanged(TMessage& Message);
   void WMSetFocus(TMessage& Message);
   void WMKillFocus(TMessage& Message);
+  // Passes Alt+letter's key-menu command from a child window to its top-level
+  // window; false when the message is no such command.
+  bool PassKeyMenuToRoot(TMessage& Message);
   void WMSetCursor(TMessage& Message);
   void WMMouseLeave(TMessage& Message);
   void WMCaptureChanged(TMessage& Message);

@@ -188,8 +188,20 @@ int ShowCommandOf(TWindowState State) {
 }
 }  // namespace
 
+TWindowState TCustomForm::WindowStateOfWindow() const {
+  if (IsIconic(FHandle)) return wsMinimized;
+  return IsZoomed(FHandle) ? wsMaximized : wsNormal;
+}
+
+bool TCustomForm::ShowsItsWindowState() const { return !FParent && FHandle && IsWindowVisible(FHandle); }
+
+TWindowState TCustomForm::WindowState() const {
+  // A shown window's state is the truth; a hidden one's waits for its showing.
+  return ShowsItsWindowState() ? WindowStateOfWindow() : FWindowState;
+}
+
 void TCustomForm::SetWindowState(TWindowState Value) {
-  if (FWindowState == Value) return;
+  if (WindowState() == Value) return;
   FWindowState = Value;
   if (!FParent && FHandle && FVisible) ShowWindow(FHandle, ShowCommandOf(Value));
 }
@@ -232,7 +244,9 @@ void TCustomForm::VisibleChanged() {
     HandleNeeded();
     if (FPosition == poScreenCenter)
       SetBounds((Screen->Width() - FWidth) / 2, (Screen->Height() - FHeight) / 2, FWidth, FHeight);
-    ShowWindow(FHandle, FWindowState == wsNormal ? SW_SHOW : ShowCommandOf(FWindowState));
+    // A window hidden while minimized or maximized keeps that state: a state
+    // set meanwhile takes effect now. A plain show keeps the placement.
+    ShowWindow(FHandle, WindowStateOfWindow() == FWindowState ? SW_SHOW : ShowCommandOf(FWindowState));
     DoShow();
   } else if (FHandle) {
     DoHide();

@@ -51,7 +51,7 @@ class TCustomForm : public TWinControl {
   bool Active() const { return FActive; }
   // Follows the window as the user or the system sizes it (WM_SIZE); a state
   // set while the form is hidden applies when it shows.
-  TWindowState WindowState() const { return FWindowState; }
+  TWindowState WindowState() const;
   void SetWindowState(TWindowState Value);
 
   TModalResult ModalResult() const { return FModalResult; }
@@ -170,6 +170,10 @@ class TCustomForm : public TWinControl {
   void CreateMDIClient();
   void MDIChildParams(TCreateParams& Params) const;
   std::vector<TCustomForm*> MDIChildList() const;
+  // The state the window is in now, shown or not.
+  TWindowState WindowStateOfWindow() const;
+  // A shown top-level window, whose own state is the form's.
+  bool ShowsItsWindowState() const;
 };
 
 // Lets an MDI frame's client window take the MDI keys (Ctrl+F4, Ctrl+F6)

@@ -286,10 +286,11 @@ void TMainMenu::MenuChanged() {
   // Built anew: the bar is small, and a new one cannot drift from the items.
   HMENU bar = CreateMenu();
   AppendSystemItems(bar, Items());
-  ::SetMenu(FWindowHandle, bar);  // the frame makes room and redraws
+  // The frame makes room and redraws its bar: a DrawMenuBar after it would
+  // change the frame and redraw the whole window a second time.
+  ::SetMenu(FWindowHandle, bar);
   if (FMenuBar) DestroyMenu(FMenuBar);
   FMenuBar = bar;
-  DrawMenuBar(FWindowHandle);
 }
 
 void TPopupMenu::Popup(int X, int Y) {

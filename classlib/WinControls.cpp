@@ -338,6 +338,9 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_WINDOWPOSCHANGED: WMWindowPosChanged(Message); return;
     case WM_SETFOCUS: WMSetFocus(Message); return;
     case WM_KILLFOCUS: WMKillFocus(Message); return;
+    case WM_SYSCOMMAND:
+      if (PassKeyMenuToRoot(Message)) return;
+      break;
     case WM_SETCURSOR: WMSetCursor(Message); return;
     case WM_MOUSELEAVE: WMMouseLeave(Message); return;
     case WM_CAPTURECHANGED: WMCaptureChanged(Message); return;
@@ -976,6 +979,20 @@ void TWinControl::WMSetFocus(TMessage& Message) {
 }
 
 void TWinControl::WMKillFocus(TMessage& Message) { DefaultHandler(Message); }
+
+bool TWinControl::PassKeyMenuToRoot(TMessage& Message) {
+  // The system gives the command to the focused window, but the menu bar
+  // (the system's or a skinned frame's) belongs to the top-level window,
+  // which answers Alt+letter from anywhere in it. Alt+Space stays: it opens
+  // the nearest window's system menu, an MDI child's among them.
+  if ((Message.WParam & 0xFFF0) != SC_KEYMENU || Message.LParam == L' ' || !FHandle) return false;
+  if (!(GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD) || (GetWindowLongW(FHandle, GWL_EXSTYLE) & WS_EX_MDICHILD))
+    return false;
+  HWND root = GetAncestor(FHandle, GA_ROOT);
+  if (!root || root == FHandle) return false;
+  Message.Result = SendMessageW(root, WM_SYSCOMMAND, Message.WParam, Message.LParam);
+  return true;
+}
 
 void TWinControl::CMFocusChanged(TMessage& Message) { Broadcast(Message); }
 

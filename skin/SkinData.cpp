@@ -91,6 +91,11 @@ void TspSkinData::DropLinks() {
 
 void TspSkinData::BroadcastMessage(unsigned Msg) {
   const WPARAM self = reinterpret_cast<WPARAM>(this);
+  // A program that empties the component between the first two messages (no
+  // skin) changes skin as a load does: nothing draws until the forms redraw
+  // once at the end.
+  if (Msg == MSG_BEFORE_SKIN_CHANGE) FSkinChanging = true;
+  if (Msg == MSG_SKIN_CHANGE_DONE) FSkinChanging = false;
   // A control on a form without a skinned form, or whose skinned form takes
   // another skin, hears of the change from nobody else.
   if (Msg == MSG_SKIN_CHANGE_DONE)

@@ -191,8 +191,12 @@ void TspSkinForm::AfterSkinChange() {
   FRedrawHeld = FForm && FForm->HandleAllocated() && IsWindowVisible(FForm->Handle());
   // The controls take the new skin before the frame changes: the new frame
   // resizes and realigns them, and the system may make them draw then.
+  // Nor does a control outside the skin's care (the MDI tabs bar, a plain
+  // control) paint on its own meanwhile.
+  if (FRedrawHeld) TWinControl::HoldUpdates(true);
   RelaySkinChange(FSkinData);
   ApplyFrame();
+  if (FRedrawHeld) TWinControl::HoldUpdates(false);
   if (FForm) UpdateStatusBarGrip(FForm->WindowState() == wsMaximized);
 }
 

@@ -66,7 +66,14 @@ void TspSkinForm::ApplyFrame() {
   }
   FFrameOn = on && FMetrics.Valid();
   // The frame draws the menu bar itself; the system frame shows the system's.
-  if (FForm) FForm->SetNativeMenuBar(!FFrameOn);
+  if (FForm) {
+    // The system redraws the whole window when its menu bar comes or goes;
+    // during a skin change the form draws itself once at the end instead.
+    const bool hold = FRedrawHeld && FForm->Menu() && FForm->HandleAllocated();
+    if (hold) SendMessageW(FForm->Handle(), WM_SETREDRAW, FALSE, 0);
+    FForm->SetNativeMenuBar(!FFrameOn);
+    if (hold) SendMessageW(FForm->Handle(), WM_SETREDRAW, TRUE, 0);
+  }
   if (FFrameOn) CreateObjects();
   if (!FFrameOn && FRollUp) {
     // The system frame has no roll-up: the form gets its height back.
@@ -354,8 +361,10 @@ void TspSkinForm::DrawDefaultCaption(TCanvas* Canvas, const TspFrameState& State
 void TspSkinForm::UpdateRegion() {
   if (!FForm || !FForm->HandleAllocated()) return;
   HWND h = FForm->Handle();
+  // A shown form changing skin draws itself whole at the end: the new shape
+  // needs no redraw of its own then.
   if (!FFrameOn) {
-    SetWindowRgn(h, nullptr, TRUE);
+    SetWindowRgn(h, nullptr, !FRedrawHeld);
     return;
   }
   const TSize size = WindowSize();
@@ -387,7 +396,7 @@ void TspSkinForm::UpdateRegion() {
     DeleteObject(rgn);
     return;
   }
-  SetWindowRgn(h, rgn, TRUE);
+  SetWindowRgn(h, rgn, !FRedrawHeld);
 }
 
 void TspSkinForm::WMNCCalcSize(TMessage& Message) {

@@ -199,6 +199,9 @@ TspSkinControl::~TspSkinControl() {
 }
 
 void TspSkinControl::Dispatch(TMessage& Message) {
+  // A program's SetFocus, a click on the border or the form's activation
+  // focuses the outer window: the focus belongs inside.
+  if (Message.Msg == WM_SETFOCUS && PassFocusInward()) return;
   if (Message.Msg != WM_PAINT) {
     TspSkinBinding<TCustomControl>::Dispatch(Message);
     return;
@@ -206,6 +209,13 @@ void TspSkinControl::Dispatch(TMessage& Message) {
   FPainting = true;
   TspSkinBinding<TCustomControl>::Dispatch(Message);
   FPainting = false;
+}
+
+bool TspSkinControl::PassFocusInward() {
+  TWinControl* inner = FocusWindow();
+  if (!inner || !inner->HandleAllocated() || !inner->CanFocus()) return false;
+  ::SetFocus(inner->Handle());
+  return true;
 }
 
 void TspSkinControl::BackgroundChanged() {
@@ -227,7 +237,8 @@ void TspSkinControl::SetWindowRegion(HRGN Rgn) {
       copy = CreateRectRgn(0, 0, 0, 0);
       CombineRgn(copy, Rgn, nullptr, RGN_COPY);
     }
-    SetWindowRgn(Handle(), copy, TRUE);
+    // During a skin change the form redraws every window once at the end.
+    SetWindowRgn(Handle(), copy, !(FSkinData && FSkinData->SkinChanging()));
   }
   if (FRgn && FRgn != Rgn) DeleteObject(FRgn);
   FRgn = Rgn;

@@ -145,6 +145,11 @@ class TspSkinControl : public TspSkinBinding<TCustomControl> {
   void CreateHandleDone() override;
   // Sets the window region (nullptr removes it) and keeps it as FRgn.
   void SetWindowRegion(HRGN Rgn);
+  // The inner window of a control built around one, where its keys work;
+  // the focus given to the control goes on to it.
+  virtual TWinControl* FocusWindow() const { return nullptr; }
+  // Hands the focus to FocusWindow; false when there is none to take it.
+  bool PassFocusInward();
 
   bool FPainting = false;
   HRGN FRgn = nullptr;

@@ -478,7 +478,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
 
 void TspSkinCustomComboBox::WMSetFocus(TMessage& Message) {
   if (FEdit) {
-    if (FEdit->CanFocus()) FEdit->SetFocus();
+    PassFocusInward();
     if (ActiveLook()) {
       SetEditFontColor(FActiveFontColor);
       FEdit->Invalidate();

@@ -129,6 +129,7 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Dispatch(TMessage& Message) override;
+  TWinControl* FocusWindow() const override { return FEdit; }
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
   void DefaultFontChanged() override;

@@ -179,6 +179,7 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void CreateParams(TCreateParams& Params) override;
   void Dispatch(TMessage& Message) override;
+  TWinControl* FocusWindow() const override { return FListBox; }
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
   void DefaultFontChanged() override;

@@ -50,6 +50,7 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
 
  protected:
   void Dispatch(TMessage& Message) override;
+  TWinControl* FocusWindow() const override { return FEdit; }
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
   void DefaultFontChanged() override;

@@ -389,6 +389,11 @@ void TspTrayIcon::FormMessage(TMessage& Message) {
     case WM_SHOWWINDOW:
       if (Message.WParam && Message.LParam == 0 && form) SetForegroundWindow(form->Handle());
       break;
+    case WM_WINDOWPOSCHANGED:
+      // The program may bring the form back itself (Show, ShowMainForm):
+      // every way out of the tray leaves the icon ready to take it in again.
+      if (FRestoring && (reinterpret_cast<const WINDOWPOS*>(Message.LParam)->flags & SWP_SHOWWINDOW)) LeaveTray();
+      break;
     case WM_ACTIVATE: {
       const WORD state = LOWORD(Message.WParam);
       TWinControl* active = form ? form->ActiveControl() : nullptr;
@@ -432,10 +437,15 @@ void TspTrayIcon::MinimizeFormToTray(TCustomForm* Form, TPopupMenu* Menu) {
 
 void TspTrayIcon::RestoreFromTray() {
   if (!FRestoring) return;
+  LeaveTray();
+  ShowMainForm();
+}
+
+void TspTrayIcon::LeaveTray() {
   FRestoring = false;
   FMinimizeToTray = false;
   if (FSuppliedMenu) SetPopupMenu(nullptr);
   if (FSuppliedDblClick) OnDblClick = nullptr;
+  FSuppliedMenu = FSuppliedDblClick = false;
   SetIconVisible(FIconWasVisible);
-  ShowMainForm();
 }

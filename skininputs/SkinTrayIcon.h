@@ -106,6 +106,8 @@ class TspTrayIcon : public TComponent, public TspTrayLink {
   void UnhookForm();
   void FormMessage(TMessage& Message);
   void RestoreFromTray();
+  // Gives back what MinimizeFormToTray lent and set, the form's showing aside.
+  void LeaveTray();
 
   NOTIFYICONDATAW FData{};
   HWND FWnd = nullptr;

@@ -971,3 +971,78 @@ TEST(FormFocusTest, FocusedAgreesWithTheSystemFocus) {
 }
 
 }  // namespace
+
+namespace {
+
+// The screen point of the system frame's caption button answering Hit
+// (HTMINBUTTON, HTMAXBUTTON), found along the caption row.
+TPoint CaptionButtonPoint(HWND Wnd, LRESULT Hit) {
+  RECT w = {};
+  GetWindowRect(Wnd, &w);
+  const int y = w.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  for (int x = w.right - 1; x > w.left; --x)
+    if (SendMessageW(Wnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == Hit) return TPoint(x - 3, y);
+  return TPoint(-1, -1);
+}
+
+void ClickCaptionButton(HWND Wnd, LRESULT Hit) {
+  SetForegroundWindow(Wnd);
+  Settle();
+  const TPoint p = CaptionButtonPoint(Wnd, Hit);
+  ASSERT_GE(p.X, 0);
+  MoveMouse(p);
+  // Both at once: the system follows a pressed caption button in a loop of
+  // its own until the release.
+  MouseDown();
+  MouseUp();
+  Settle();
+}
+
+TEST(FormStateTest, AStateSetWhileHiddenIsTheOneTheFormShowsInAndReports) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 320, 200);
+  ShowAndActivate(&form);
+  // Minimized by the user, then hidden (as into a tray), set to normal and shown.
+  ClickCaptionButton(form.Handle(), HTMINBUTTON);
+  ASSERT_TRUE(PumpUntil([&] { return IsIconic(form.Handle()) != FALSE; }));
+  EXPECT_EQ(form.WindowState(), wsMinimized);
+  form.Hide();
+  EXPECT_EQ(form.WindowState(), wsMinimized);
+  form.SetWindowState(wsNormal);
+  EXPECT_EQ(form.WindowState(), wsNormal);
+  form.Show();
+  Settle();
+  EXPECT_FALSE(IsIconic(form.Handle()));
+  EXPECT_EQ(form.WindowState(), wsNormal);
+  EXPECT_EQ(form.Width(), 320);
+
+  // Shown again with no state set meanwhile, it stays as it was hidden, and
+  // says so; setting normal then restores it (minimized by the command the
+  // caption button sends).
+  SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(PumpUntil([&] { return IsIconic(form.Handle()) != FALSE; }));
+  form.Hide();
+  form.Show();
+  Settle();
+  EXPECT_TRUE(IsIconic(form.Handle()));
+  EXPECT_EQ(form.WindowState(), wsMinimized);
+  form.SetWindowState(wsNormal);
+  Settle();
+  EXPECT_FALSE(IsIconic(form.Handle()));
+
+  // Maximized by the user, hidden, set to minimized: it shows minimized, and
+  // maximizing it from there acts.
+  SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  ASSERT_TRUE(PumpUntil([&] { return IsZoomed(form.Handle()) != FALSE; }));
+  form.Hide();
+  form.SetWindowState(wsMinimized);
+  form.Show();
+  Settle();
+  EXPECT_TRUE(IsIconic(form.Handle()));
+  form.SetWindowState(wsMaximized);
+  Settle();
+  EXPECT_TRUE(IsZoomed(form.Handle()));
+  EXPECT_EQ(form.WindowState(), wsMaximized);
+}
+
+}  // namespace

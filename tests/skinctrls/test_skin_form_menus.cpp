@@ -6,6 +6,7 @@
 
 #include "../skin/SkinFormTestUtils.h"
 #include "classlib/Menus.h"
+#include "classlib/StdCtrls.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinResStr.h"
 #include "skinctrls/SkinMenus.h"
@@ -374,6 +375,56 @@ TEST_F(FormMenuTest, FKeysAndTheNumericPadPickNoBarItemInKeyboardMenuMode) {
   EXPECT_EQ(Frame->MenuBarDown(), 3);
   Key(VK_ESCAPE);
   EXPECT_FALSE(Frame->InMenuLoop());
+}
+
+// Alt+letter reaches the focused control first; the bar answers it from any
+// control of the form, as the system's bar does.
+TEST_F(FormMenuTest, AltLetterOpensTheBarItemWhicheverControlHasTheFocus) {
+  auto* edit = new TEdit(F->Form);
+  edit->SetParent(F->Form);
+  edit->SetBounds(10, 10, 120, 22);
+  auto* list = new TListBox(F->Form);
+  list->SetParent(F->Form);
+  list->SetBounds(10, 40, 120, 80);
+  list->Items()->Add(L"one");
+  ShowWithMenu();
+  for (TWinControl* c : std::vector<TWinControl*>{edit, list}) {
+    c->SetFocus();
+    Settle();
+    ASSERT_EQ(GetFocus(), c->Handle());
+    KeyChord({VK_MENU}, 'E');
+    EXPECT_EQ(Frame->MenuBarDown(), 1) << c->ClassName();
+    EXPECT_TRUE(Menu->Visible());
+    KeyChord({}, VK_ESCAPE);
+    EXPECT_FALSE(Menu->Visible());
+    EXPECT_FALSE(Frame->InMenuLoop());
+    // The control keeps the focus and its text: the letter went to the menu.
+    EXPECT_EQ(GetFocus(), c->Handle());
+  }
+  EXPECT_EQ(edit->Text(), L"");
+}
+
+TEST_F(FormMenuTest, AltLetterFromAControlOnAnMDIChildOpensTheFramesBar) {
+  F->Form->SetFormStyle(fsMDIForm);
+  ShowWithMenu();
+  auto* child = new TForm(F->Form);
+  child->SetFormStyle(fsMDIChild);
+  child->SetBounds(0, 0, 220, 140);
+  (new TspSkinForm(child))->SetSkinData(Skin);
+  auto* edit = new TEdit(child);
+  edit->SetParent(child);
+  edit->SetBounds(10, 10, 120, 22);
+  child->Show();
+  Settle();
+  edit->SetFocus();
+  Settle();
+  ASSERT_EQ(GetFocus(), edit->Handle());
+  KeyChord({VK_MENU}, 'H');
+  EXPECT_EQ(Frame->MenuBarDown(), 2);
+  EXPECT_TRUE(Menu->Visible());
+  KeyChord({}, VK_ESCAPE);
+  EXPECT_FALSE(Menu->Visible());
+  EXPECT_EQ(edit->Text(), L"");
 }
 
 TEST_F(FormMenuTest, TheBuiltInSystemMenuFollowsTheFormAndItsItemsActOnIt) {

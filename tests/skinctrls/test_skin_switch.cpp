@@ -2,10 +2,12 @@
 // thousand leave no window and no GDI object behind, every control ends up
 // drawn from the skin loaded last, and one switch paints each window once,
 // after every control has taken the new skin.
+#include <functional>
 #include <map>
 
 #include "SkinCtrlTestUtils.h"
 #include "classlib/GuiCounts.h"
+#include "classlib/Menus.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinLabels.h"
 
@@ -31,7 +33,7 @@ int ChildWindows(HWND Parent) {
 // WM_PAINT messages of each window during a switch, and how many came before
 // the skin data's last message.
 std::map<HWND, int> gPaints;
-int gPaintsBeforeDone = 0;
+int gPaintsBeforeDone = 0, gErasesBeforeDone = 0;
 bool gDoneSeen = false;
 
 LRESULT CALLBACK NotePaints(int Code, WPARAM W, LPARAM L) {
@@ -42,6 +44,8 @@ LRESULT CALLBACK NotePaints(int Code, WPARAM W, LPARAM L) {
       ++gPaints[m->hwnd];
       if (!gDoneSeen) ++gPaintsBeforeDone;
     }
+    // A frame or background drawn at once, by a new window shape, say.
+    if ((m->message == WM_ERASEBKGND || m->message == WM_NCPAINT) && !gDoneSeen) ++gErasesBeforeDone;
   }
   return CallNextHookEx(nullptr, Code, W, L);
 }
@@ -154,6 +158,94 @@ TEST_F(SkinSwitch, OneSwitchPaintsEachWindowOnceFromTheNewSkin) {
     EXPECT_EQ(after->Canvas()->Pixels(p.X, p.Y),
               picture->Canvas()->Pixels(record->SkinRect.Left + p.X, record->SkinRect.Top + p.Y))
         << p.X << "," << p.Y;
+}
+
+// A program leaves the skin by emptying the skin data between the messages
+// of a load, and comes back by loading: both ways the frame and the window's
+// shape change (the system's frame, then the skinned one), and still nothing
+// is drawn before the last message and each window paints once. (A menu bar
+// would add the system's own redraw of its frame when it comes and goes.)
+TEST_F(SkinSwitch, TheSwitchToNoSkinAndBackPaintsEachWindowOnce) {
+  form->SetBorderStyle(bsSizeable);
+  auto* skin = new TspSkinData(form);
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(skin);
+  auto* panel = Add<TspSkinPanel>(form, 4, 4, 200, 120);
+  panel->SetCaptionMode(true);
+  panel->SetCaption(L"Panel");
+  auto* label = Add<TspSkinStdLabel>(panel, 4, 40, 100, 16);
+  label->SetCaption(L"Label");
+  panel->SetSkinData(skin);
+  label->SetSkinData(skin);
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  ShowAndActivate(form);
+  const std::function<void()> ways[] = {
+      [&] {
+        skin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+        skin->ClearAll();
+        skin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
+        skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
+      },
+      [&] { skin->LoadCompressedStoredSkin(TestStoredSkin()); },
+  };
+  for (int way = 0; way < 2; ++way) {
+    SCOPED_TRACE(way == 0 ? "to no skin" : "from no skin");
+    gPaints.clear();
+    gPaintsBeforeDone = gErasesBeforeDone = 0;
+    gDoneSeen = false;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, NotePaints, nullptr, GetCurrentThreadId());
+    ways[way]();
+    UpdateWindow(form->Handle());
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(skin->SkinChanging());
+    EXPECT_EQ(gPaintsBeforeDone, 0);
+    EXPECT_EQ(gErasesBeforeDone, 0);
+    EXPECT_EQ(gPaints[form->Handle()], 1);
+    EXPECT_EQ(gPaints[panel->Handle()], 1);
+    EXPECT_EQ(gPaints.size(), 2u);
+  }
+}
+
+// With a menu bar the form holds its drawing while the system's bar comes
+// and goes: afterwards it is shown as before, the system's bar with the
+// system's frame, and the screen shows the controls as they paint.
+TEST_F(SkinSwitch, AFormWithAMenuBarShowsItsControlsAfterTheSwitchToNoSkinAndBack) {
+  form->SetBorderStyle(bsSizeable);
+  auto* skin = new TspSkinData(form);
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(skin);
+  auto* menu = new TMainMenu(form);
+  auto* file = new TMenuItem(menu);
+  file->SetCaption(L"&File");
+  menu->Items()->Add(file);
+  form->SetMenu(menu);
+  skinForm->UpdateMenuBar();
+  auto* panel = Add<TspSkinPanel>(form, 4, 4, 200, 120);
+  panel->SetSkinData(skin);
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  ShowAndActivate(form);
+  const auto onScreen = [&] {
+    auto b = std::make_unique<TBitmap>();
+    b->SetSize(panel->Width(), panel->Height());
+    const TPoint p = panel->ClientToScreen(TPoint(0, 0));
+    HDC screen = GetDC(nullptr);
+    BitBlt(b->Canvas()->Handle(), 0, 0, panel->Width(), panel->Height(), screen, p.X, p.Y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return b;
+  };
+  skin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+  skin->ClearAll();
+  skin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
+  skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_NE(GetMenu(form->Handle()), nullptr);
+  EXPECT_TRUE(SamePixels(onScreen().get(), Snapshot(panel).get()));
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+  EXPECT_TRUE(SamePixels(onScreen().get(), Snapshot(panel).get()));
 }
 
 }  // namespace

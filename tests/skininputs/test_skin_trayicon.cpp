@@ -1,8 +1,10 @@
 // The tray icon under Wine: the shell's callback messages turned into clicks
 // and double clicks, the icon coming back after the taskbar restarts, image
 // index and animation, the tip, and the owner form going into the tray.
+#include <functional>
 #include <vector>
 
+#include "../skin/SkinFormTestUtils.h"
 #include "SkinInputTestUtils.h"
 #include "skin/SkinForm.h"
 #include "skininputs/SkinTrayIcon.h"
@@ -262,6 +264,92 @@ TEST_F(TrayTest, TheSkinnedFormLendsItsTrayMenuWhoseItemsRestoreAndCarryTheGlyph
   EXPECT_TRUE(form->Visible());
   // The menu was only lent.
   EXPECT_EQ(tray->PopupMenu(), nullptr);
+}
+
+// The frame test skin on the tray's form, whose caption buttons the real
+// mouse clicks.
+class SkinnedTrayTest : public TrayTest {
+ protected:
+  void SetUp() override {
+    TrayTest::SetUp();
+    tray->OnDblClick = nullptr;
+    tray->SetIconVisible(false);
+    form->SetBorderStyle(bsSizeable);
+    skin = new TspSkinData(form);
+    LoadTestSkin(skin, "frame.ini");
+    skinForm = new TspSkinForm(form);
+    skinForm->SetSkinData(skin);
+    ShowAndActivate(form);
+  }
+  void ClickButton(const wchar_t* Name) {
+    TspSkinFrameObject* button = skinForm->FindObject(Name);
+    ASSERT_NE(button, nullptr);
+    const TRect w = WindowRectOf(form->Handle());
+    const TRect& r = button->ObjectRect;
+    MoveMouse(TPoint(2, 2));
+    MoveMouse(TPoint(w.Left + (r.Left + r.Right) / 2, w.Top + (r.Top + r.Bottom) / 2));
+    ::MouseDown();
+    ::MouseUp();
+    Settle();
+  }
+  TspSkinData* skin = nullptr;
+  TspSkinForm* skinForm = nullptr;
+};
+
+TEST_F(SkinnedTrayTest, TheTrayButtonTakesTheFormInAgainAfterEveryWayBack) {
+  const struct {
+    const char* Name;
+    std::function<void()> Back;
+  } ways[] = {
+      {"Show", [&] { form->Show(); }},
+      {"ShowMainForm", [&] { tray->ShowMainForm(); }},
+      {"Visible", [&] { form->SetVisible(true); }},
+      {"double click on the icon", [&] { Callback(WM_LBUTTONDBLCLK); }},
+      {"the tray menu's restore", [&] { tray->PopupMenu()->Items()->Items(0)->Click(); }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.Name);
+    ClickButton(L"traybutton");
+    ASSERT_TRUE(PumpUntil([&] { return !form->Visible(); }));
+    EXPECT_TRUE(tray->IconVisible());
+    EXPECT_TRUE(tray->MinimizeToTray());
+    way.Back();
+    Settle();
+    ASSERT_TRUE(form->Visible());
+    // Whatever brought it back, the icon is as it was and lent nothing more.
+    EXPECT_FALSE(tray->IconVisible());
+    EXPECT_FALSE(tray->MinimizeToTray());
+    EXPECT_EQ(tray->PopupMenu(), nullptr);
+    EXPECT_FALSE(tray->OnDblClick);
+  }
+  // An icon the program shows stays after the way back.
+  tray->SetIconVisible(true);
+  ClickButton(L"traybutton");
+  ASSERT_TRUE(PumpUntil([&] { return !form->Visible(); }));
+  form->Show();
+  Settle();
+  EXPECT_TRUE(tray->IconVisible());
+}
+
+// Minimizing into the tray leaves the hidden window minimized: a state the
+// program sets meanwhile is the one the form comes back in.
+TEST_F(SkinnedTrayTest, AFormMinimizedIntoTheTrayComesBackInTheStateSetWhileHidden) {
+  tray->SetMinimizeToTray(true);
+  ClickButton(L"minbutton");
+  ASSERT_TRUE(PumpUntil([&] { return !form->Visible(); }));
+  EXPECT_EQ(skinForm->WindowState(), 1);
+  skinForm->SetWindowState(0);
+  EXPECT_EQ(form->WindowState(), wsNormal);
+  form->Show();
+  Settle();
+  EXPECT_FALSE(IsIconic(form->Handle()));
+  EXPECT_EQ(form->WindowState(), wsNormal);
+  EXPECT_EQ(WindowRectOf(form->Handle()).Width(), 420);
+  // And the minimize button works again, with the real mouse as before.
+  tray->SetMinimizeToTray(false);
+  ClickButton(L"minbutton");
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(form->Handle()); }));
+  EXPECT_EQ(skinForm->WindowState(), 1);
 }
 
 }  // namespace
