@@ -104,12 +104,7 @@ void AddChild(TForm* Frame, TspSkinData* Skin, int Index) {
 
 // What a program does for no skin: the forms hear of it as of a load, and
 // everything bound to the emptied skin data draws its default look.
-void SwitchToNoSkin(TspSkinData* Skin) {
-  Skin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
-  Skin->ClearAll();
-  Skin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
-  Skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
-}
+void SwitchToNoSkin(TspSkinData* Skin) { Skin->ClearAll(); }
 
 struct TSamples {
   std::vector<double> Times;

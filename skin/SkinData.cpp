@@ -137,10 +137,11 @@ void TspSkinData::ClearAll() { Clear(true); }
 void TspSkinData::Clear(bool Pictures) {
   // Told as a load is, so that shown forms and bound controls let go of the
   // records before they go, then draw as with no skin: what is left is none.
+  // A program that sent the before-change message itself sends the others.
+  const bool told = FSkinChanging;
   FEmpty = true;
-  FSkinChanging = true;
   ++FLoadCount;
-  BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+  if (!told) BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
   DropLinks();
   FreeObjects();
   if (Pictures) {
@@ -153,8 +154,8 @@ void TspSkinData::Clear(bool Pictures) {
     RollUpPictureName.clear();
     RollUpMaskPictureName.clear();
   }
+  if (told) return;
   BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
-  FSkinChanging = false;
   BroadcastMessage(MSG_SKIN_CHANGE_DONE);
 }
 

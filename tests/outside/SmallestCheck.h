@@ -16,7 +16,22 @@ inline void Check(bool Holds, const char* What) {
   ++gFailures;
 }
 
+// An exception a message handler lets out fails the program (the wait
+// helpers stop at it) instead of showing the application's message box.
+// Each program is a single source file, so this definition stands once.
+int gHandlerExceptions = 0;
+int ExceptionsReachingApplication() { return gHandlerExceptions; }
+
+inline void FailOnHandlerExceptions() {
+  Application->OnException = [](TObject*, const std::exception* E) {
+    ++gHandlerExceptions;
+    Check(false, E ? E->what() : "an exception of unknown type in a message handler");
+  };
+}
+
+// The built-in skin, with handler exceptions failing the program from here on.
 inline TspSkinData* LoadBuiltInSkinData(TComponent* Owner) {
+  FailOnHandlerExceptions();
   TspCompressedStoredSkin stored(nullptr);
   LoadBuiltInSkin(&stored);
   auto* skin = new TspSkinData(Owner);

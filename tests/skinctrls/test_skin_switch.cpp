@@ -160,11 +160,12 @@ TEST_F(SkinSwitch, OneSwitchPaintsEachWindowOnceFromTheNewSkin) {
         << p.X << "," << p.Y;
 }
 
-// A program leaves the skin by emptying the skin data between the messages
-// of a load, and comes back by loading: both ways the frame and the window's
-// shape change (the system's frame, then the skinned one), and still nothing
-// is drawn before the last message and each window paints once. (A menu bar
-// would add the system's own redraw of its frame when it comes and goes.)
+// A program leaves the skin by emptying the skin data (alone, or between
+// messages of a load it sends itself), and comes back by loading: each way
+// the frame and the window's shape change (the system's frame, then the
+// skinned one), and still nothing is drawn before the last message and each
+// window paints once. (A menu bar would add the system's own redraw of its
+// frame when it comes and goes.)
 TEST_F(SkinSwitch, TheSwitchToNoSkinAndBackPaintsEachWindowOnce) {
   form->SetBorderStyle(bsSizeable);
   auto* skin = new TspSkinData(form);
@@ -187,9 +188,11 @@ TEST_F(SkinSwitch, TheSwitchToNoSkinAndBackPaintsEachWindowOnce) {
         skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
       },
       [&] { skin->LoadCompressedStoredSkin(TestStoredSkin()); },
+      [&] { skin->ClearAll(); },
+      [&] { skin->LoadCompressedStoredSkin(TestStoredSkin()); },
   };
-  for (int way = 0; way < 2; ++way) {
-    SCOPED_TRACE(way == 0 ? "to no skin" : "from no skin");
+  for (int way = 0; way < 4; ++way) {
+    SCOPED_TRACE(way % 2 == 0 ? (way == 0 ? "to no skin, the program's messages" : "to no skin") : "from no skin");
     gPaints.clear();
     gPaintsBeforeDone = gErasesBeforeDone = 0;
     gDoneSeen = false;
@@ -233,10 +236,7 @@ TEST_F(SkinSwitch, AFormWithAMenuBarShowsItsControlsAfterTheSwitchToNoSkinAndBac
     ReleaseDC(nullptr, screen);
     return b;
   };
-  skin->BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
   skin->ClearAll();
-  skin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
-  skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
   Settle();
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
   EXPECT_NE(GetMenu(form->Handle()), nullptr);
