@@ -82,6 +82,13 @@ start_wine() {
   local managed=Y
   [ -n "${SKINGUI_XVFB_PID:-}" ] && managed=N
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f </dev/null >/dev/null 2>&1 || true
+  # A program that crashes gets its backtrace printed and ends: without this
+  # the debugger shows a dialog on the display and waits for a click that never
+  # comes, and the test hangs until its time limit.
+  if [ ! -f "$WINEPREFIX/.skingui-nocrashdialog" ]; then
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.skingui-nocrashdialog"
+  fi
   # The desktop, also with no pipes attached. The first program to touch it
   # (even one that only draws into bitmaps) would otherwise start Wine's
   # desktop process, explorer.exe, which keeps that program's stderr, CTest's
