@@ -17,6 +17,15 @@ wine_env_cleanup() {
   if [ -n "${SKINGUI_XVFB_PID:-}" ]; then kill "$SKINGUI_XVFB_PID" 2>/dev/null || true; fi
 }
 
+# Whether Wine's desktop process of this prefix is running.
+wine_desktop_running() {
+  local p
+  for p in $(pgrep -f 'explorer.exe /desktop'); do
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
+
 start_display() {
   if [ -n "${DISPLAY:-}" ] && [ -z "${SKINGUI_FORCE_XVFB:-}" ]; then return; fi
   # Xvfb picks a free display number itself and writes it to fd 3: several
@@ -99,4 +108,12 @@ start_wine() {
   # wineserver, since `wine` stays beside explorer.exe and keeps the desktop
   # in use; when a desktop is already up, this explorer.exe ends at once.
   wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
+  # That explorer.exe starts in the background, and a test started before it
+  # is up starts a desktop of its own, with the test's pipe (a test once
+  # waited that way for the whole run). Wait until it runs, then until the
+  # desktop answers: a window opened with no pipes attached returns once the
+  # desktop is up.
+  local i
+  for i in $(seq 50); do wine_desktop_running && break; sleep 0.1; done
+  timeout 30 wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 || true
 }
