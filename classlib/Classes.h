@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "classlib/Event.h"
 #include "classlib/SysUtils.h"
 #include "classlib/Types.h"
 
@@ -30,7 +31,7 @@ void FreeAndNil(T*& obj) {
   Free(tmp);
 }
 
-using TNotifyEvent = std::function<void(TObject* Sender)>;
+using TNotifyEvent = TEvent<void(TObject* Sender)>;
 
 class TPersistent : public TObject {
  public:

@@ -44,9 +44,9 @@ class TTabSheet : public TWinControl {
   int FImageIndex = -1;
 };
 
-using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>;
-using TDrawTabEvent = std::function<void(TPageControl* Control, int TabIndex, const TRect& Rect, bool Active)>;
-using TTabGetImageEvent = std::function<void(TObject* Sender, int TabIndex, int& ImageIndex)>;
+using TTabChangingEvent = TEvent<void(TObject* Sender, bool& AllowChange)>;
+using TDrawTabEvent = TEvent<void(TPageControl* Control, int TabIndex, const TRect& Rect, bool Active)>;
+using TTabGetImageEvent = TEvent<void(TObject* Sender, int TabIndex, int& ImageIndex)>;
 
 class TPageControl : public TWinControl {
  public:

@@ -62,22 +62,25 @@ using TModalResult = int;
 constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
                        mrYes = 6, mrNo = 7, mrAll = 8;
 
-using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
-using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+// A window procedure kept as an event, so that a subclass that frees its
+// control from inside a message outlives that message.
+using TWindowProcEvent = TEvent<void(TMessage& Message)>;
 using TMouseWheelEvent =
-    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
-using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+    TEvent<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TKeyEvent = TEvent<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 // MousePos in client coordinates, (-1, -1) for a menu asked for from the
 // keyboard; Handled true keeps the popup menu and the default menu away.
-using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
-using TKeyPressEvent = std::function<void(TObject* Sender, wchar_t& Key)>;
+using TContextPopupEvent = TEvent<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+using TKeyPressEvent = TEvent<void(TObject* Sender, wchar_t& Key)>;
 // Source is the dragged control, or the drag object OnStartDrag made.
 using TDragOverEvent =
-    std::function<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
-using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
-using TStartDragEvent = std::function<void(TObject* Sender, TDragObject*& DragObject)>;
+    TEvent<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TStartDragEvent = TEvent<void(TObject* Sender, TDragObject*& DragObject)>;
 // Target is nullptr when nothing took the drop.
-using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
+using TEndDragEvent = TEvent<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
 // Size limits of a control; 0 means no limit.
 struct TSizeConstraints {
@@ -119,7 +122,7 @@ class TControl : public TComponent {
   String ClassName() const override { return L"TControl"; }
 
   // Messages. WindowProc starts as WndProc; a subclasser may wrap it.
-  std::function<void(TMessage&)> WindowProc;
+  TWindowProcEvent WindowProc;
   virtual void WndProc(TMessage& Message);
   virtual void Dispatch(TMessage& Message);
   virtual void DefaultHandler(TMessage& Message);

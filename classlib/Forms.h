@@ -22,8 +22,8 @@ using TFormState = TSet<TFormStateFlag>;
 
 class TMainMenu;
 
-using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
-using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 
 class TCustomForm : public TWinControl {
  public:
@@ -204,7 +204,7 @@ struct THintInfo {
   void* HintData = nullptr;
 };
 
-using TShowHintEvent = std::function<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+using TShowHintEvent = TEvent<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 using THintWindowClass = std::function<THintWindow*(TComponent* AOwner)>;
 
 // A plain pop-up that shows one line or a few lines of hint text.
@@ -227,11 +227,11 @@ class THintWindow : public TCustomControl {
 // ---------------------------------------------------------------------------
 // Application
 
-using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
+using TMessageEvent = TEvent<void(MSG& Msg, bool& Handled)>;
 // A listener on every message the application's loop takes from the queue.
 using TMessageHook = std::function<void(MSG& Msg, bool& Handled)>;
-using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
-using TExceptionEvent = std::function<void(TObject* Sender, const std::exception* E)>;
+using TIdleEvent = TEvent<void(TObject* Sender, bool& Done)>;
+using TExceptionEvent = TEvent<void(TObject* Sender, const std::exception* E)>;
 
 class TApplication : public TComponent {
  public:

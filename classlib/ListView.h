@@ -146,12 +146,12 @@ class TListItems : public TPersistent {
   int FUpdateCount = 0;
 };
 
-using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
-using TLVChangingEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change, bool& AllowChange)>;
-using TLVDeletedEvent = std::function<void(TObject* Sender, TListItem* Item)>;
-using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
-using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
-using TLVCompareEvent = std::function<void(TObject* Sender, TListItem* Item1, TListItem* Item2, int Data, int& Compare)>;
+using TLVChangeEvent = TEvent<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
+using TLVChangingEvent = TEvent<void(TObject* Sender, TListItem* Item, TItemChange Change, bool& AllowChange)>;
+using TLVDeletedEvent = TEvent<void(TObject* Sender, TListItem* Item)>;
+using TLVSelectItemEvent = TEvent<void(TObject* Sender, TListItem* Item, bool Selected)>;
+using TLVColumnClickEvent = TEvent<void(TObject* Sender, TListColumn* Column)>;
+using TLVCompareEvent = TEvent<void(TObject* Sender, TListItem* Item1, TListItem* Item2, int Data, int& Compare)>;
 
 class TCustomListView : public TWinControl {
  public:

@@ -22,7 +22,7 @@ class TMenu;
 class TMenuItem;
 
 // Draws an item in place of the menu's own look; Sender is whoever paints it.
-using TMenuDrawItemEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, bool Selected)>;
+using TMenuDrawItemEvent = TEvent<void(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, bool Selected)>;
 
 // Keeps a menu item's caption, state, hint and image in step with its action.
 class TMenuActionLink : public TActionLink {

@@ -152,7 +152,7 @@ class TEdit : public TCustomEdit {
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed };
 enum TOwnerDrawStateFlag { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit };
 using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
-using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
+using TDrawItemEvent = TEvent<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
 
 // The owner-draw state of a DRAWITEMSTRUCT's itemState bits.
 TOwnerDrawState OwnerDrawStateOf(unsigned ItemState);

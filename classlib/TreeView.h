@@ -181,14 +181,14 @@ class TTreeNodes : public TPersistent {
   mutable int FCacheIndex = -1;
 };
 
-using TTVChangingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowChange)>;
-using TTVChangedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
-using TTVExpandingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowExpansion)>;
-using TTVCollapsingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowCollapse)>;
-using TTVExpandedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
-using TTVEditingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowEdit)>;
-using TTVEditedEvent = std::function<void(TObject* Sender, TTreeNode* Node, String& S)>;
-using TTVCompareEvent = std::function<void(TObject* Sender, TTreeNode* Node1, TTreeNode* Node2, int Data, int& Compare)>;
+using TTVChangingEvent = TEvent<void(TObject* Sender, TTreeNode* Node, bool& AllowChange)>;
+using TTVChangedEvent = TEvent<void(TObject* Sender, TTreeNode* Node)>;
+using TTVExpandingEvent = TEvent<void(TObject* Sender, TTreeNode* Node, bool& AllowExpansion)>;
+using TTVCollapsingEvent = TEvent<void(TObject* Sender, TTreeNode* Node, bool& AllowCollapse)>;
+using TTVExpandedEvent = TEvent<void(TObject* Sender, TTreeNode* Node)>;
+using TTVEditingEvent = TEvent<void(TObject* Sender, TTreeNode* Node, bool& AllowEdit)>;
+using TTVEditedEvent = TEvent<void(TObject* Sender, TTreeNode* Node, String& S)>;
+using TTVCompareEvent = TEvent<void(TObject* Sender, TTreeNode* Node1, TTreeNode* Node2, int Data, int& Compare)>;
 
 class TCustomTreeView : public TWinControl {
  public:

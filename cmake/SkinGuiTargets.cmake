@@ -39,6 +39,22 @@ function(skingui_test name)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600
     ENVIRONMENT "SKINGUI_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+  skingui_heap_checks(${name})
+endfunction()
+
+# skingui_heap_checks(TEST ...)
+#   Runs Windows tests under Wine's heap checks: freed blocks are filled with
+#   0xFEEEFEEE, so a use after free crashes or reads garbage instead of the
+#   old values, and a write into a freed block is reported ("err:heap") when
+#   the block is taken again, which fails the test. Wine's other messages stay
+#   off. (Wine turns its channels off when stderr is /dev/null; CTest gives a
+#   pipe.)
+function(skingui_heap_checks)
+  if(NOT SKINGUI_WINDOWS)
+    return()
+  endif()
+  set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT "WINEDEBUG=-all,err+heap,warn+heap")
+  set_property(TEST ${ARGN} APPEND PROPERTY FAIL_REGULAR_EXPRESSION "err:heap")
 endfunction()
 
 # skingui_always_linked(LIB a.cpp ...)

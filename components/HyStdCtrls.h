@@ -11,7 +11,7 @@
 #include "classlib/StdCtrls.h"
 #include "components/HyPatterns.h"
 
-using THyStartToTriggerEvent = std::function<void(TObject* Sender, bool& IsTrigger)>;
+using THyStartToTriggerEvent = TEvent<void(TObject* Sender, bool& IsTrigger)>;
 
 class THySpeedButton : public TSpeedButton {
  public:

@@ -13,7 +13,7 @@
 enum TfcComboButtonStyle { cbsEllipsis, cbsDownArrow, cbsCustom };
 enum TfcComboStyle { csDropDown, csDropDownList };
 enum TfcAlignVertical { fcavTop, fcavCenter };
-using TfcComboCloseUpEvent = std::function<void(TObject* Sender, bool Select)>;
+using TfcComboCloseUpEvent = TEvent<void(TObject* Sender, bool Select)>;
 
 class TfcCustomCombo;
 

@@ -13,7 +13,7 @@
 enum TfcImgComboOption { icoExpanded, icoEndNodesOnly };
 using TfcImgComboOptions = TSet<TfcImgComboOption>;
 class TfcCustomTreeCombo;
-using TfcCheckValidItemEvent = std::function<void(TObject* Sender, TfcTreeNode* Node, bool& Accept)>;
+using TfcCheckValidItemEvent = TEvent<void(TObject* Sender, TfcTreeNode* Node, bool& Accept)>;
 
 // The tree combo's nodes: a node can be kept from being chosen.
 class TfcTreeComboTreeNode : public TfcTreeNode {

@@ -16,26 +16,26 @@
 
 class TfcCustomTreeView;
 
-using TfcTVChangingEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, bool& AllowChange)>;
-using TfcTVChangedEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node)>;
-using TfcTVEditingEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, bool& AllowEdit)>;
-using TfcTVEditedEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, String& S)>;
-using TfcTVExpandingEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, bool& Allow)>;
-using TfcTVExpandedEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node)>;
+using TfcTVChangingEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, bool& AllowChange)>;
+using TfcTVChangedEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node)>;
+using TfcTVEditingEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, bool& AllowEdit)>;
+using TfcTVEditedEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, String& S)>;
+using TfcTVExpandingEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, bool& Allow)>;
+using TfcTVExpandedEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node)>;
 using TfcTVCompareEvent =
-    std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node1, TfcTreeNode* Node2, int Data, int& Compare)>;
-using TfcTreeMouseEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, TMouseButton Button,
+    TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node1, TfcTreeNode* Node2, int Data, int& Compare)>;
+using TfcTreeMouseEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, TMouseButton Button,
                                              TShiftState Shift, int X, int Y)>;
 using TfcTreeMouseMoveEvent =
-    std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, TShiftState Shift, int X, int Y)>;
-using TfcToggleCheckboxEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node)>;
+    TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, TShiftState Shift, int X, int Y)>;
+using TfcToggleCheckboxEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node)>;
 using TfcCalcNodeAttributesEvent =
-    std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, TfcItemStates State)>;
-using TfcTVDrawTextEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, const TRect& ARect,
+    TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, TfcItemStates State)>;
+using TfcTVDrawTextEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, const TRect& ARect,
                                               TfcItemStates AItemState, bool& DefaultDrawing)>;
 // Kind 0 created, 1 deleted, 2 text written (Value the text), 3 image written
 // (ImageIndex the index).
-using TfcNodeChangeEvent = std::function<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, int Kind,
+using TfcNodeChangeEvent = TEvent<void(TfcCustomTreeView* TreeView, TfcTreeNode* Node, int Kind,
                                               const String& Text, int ImageIndex)>;
 using TfcTreeNodeFactory = std::function<TfcTreeNode*(TfcTreeNodes* Owner)>;
 

@@ -27,6 +27,7 @@
 #include "skininputs/SkinComboBox.h"
 #include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinTrackEdit.h"
+#include "demo/SoakStallWatch.h"
 
 namespace {
 
@@ -93,14 +94,24 @@ class TSoak {
     return TRect(p.X, p.Y, p.X + 10, p.Y + 10);
   }
 
+  // Tells the watcher what runs now, so that a stall names its step.
+  void At(const char* What) {
+    std::string step = "round " + std::to_string(FRound + 1);
+    if (FPage >= 0) step += ", page " + std::to_string(FPage + 1);
+    FWatch.Step(step + ": " + What);
+  }
+
   TGalleryForm* FForm;
   TSoakSettings FSettings;
+  TSoakStallWatch FWatch{60000};
+  int FRound = 0, FPage = -1;
   TGalleryForm::TGallerySkin FSkin = TGalleryForm::gsBuiltIn;
   int FSwitches = 0, FOpenings = 0, FFailedOpenings = 0;
 };
 
 void TSoak::Switch(TGalleryForm::TGallerySkin Skin) {
   if (Skin == FSkin) return;
+  At("switching skins");
   FForm->SwitchSkin(Skin);
   FSkin = Skin;
   ++FSwitches;
@@ -115,6 +126,7 @@ void TSoak::OpenPage(TComponent* Page) {
 }
 
 void TSoak::OpenPopupMenus(TComponent* Page) {
+  At("opening popup menus");
   TspSkinForm* frame = GetSkinForm(FForm);
   // A menu without a form of its own opens through its button, below.
   for (TspSkinPopupMenu* menu : All<TspSkinPopupMenu>(Page)) {
@@ -152,6 +164,7 @@ void TSoak::OpenPopupMenus(TComponent* Page) {
 }
 
 void TSoak::OpenDropDowns(TComponent* Page) {
+  At("opening drop-downs");
   for (TspSkinDateEdit* edit : All<TspSkinDateEdit>(Page)) {
     edit->DropDown();
     Settle();
@@ -190,16 +203,20 @@ void TSoak::OpenDropDowns(TComponent* Page) {
 // The dialog runs its own modal loop: a timer started as it shows closes it
 // from inside that loop.
 void TSoak::OpenColorDialogs(TComponent* Page) {
+  At("opening colour dialogs");
   for (TspSkinColorDialog* dialog : All<TspSkinColorDialog>(Page)) {
     bool shown = false;
     TTimer closer(nullptr);
     closer.SetEnabled(false);
     closer.SetInterval(20);
-    closer.OnTimer = [&closer, this](TObject*) {
-      HWND active = GetActiveWindow();
-      if (!active || active == FForm->Handle()) return;
+    // The dialog's own window, not the active one: in a run beside other
+    // programs the active window may belong to another, and the dialog would
+    // then stay open forever.
+    closer.OnTimer = [&closer, dialog](TObject*) {
+      TForm* shown = dialog->Form();
+      if (!shown || !shown->Visible()) return;
       closer.SetEnabled(false);
-      PostMessageW(active, WM_CLOSE, 0, 0);
+      PostMessageW(shown->Handle(), WM_CLOSE, 0, 0);
     };
     const TNotifyEvent old = dialog->OnShowDialog;
     dialog->OnShowDialog = [&](TObject* Sender) {
@@ -217,6 +234,7 @@ void TSoak::OpenColorDialogs(TComponent* Page) {
 // The notice buttons open a notice window; the notice closes as its cancel
 // button or countdown would close it.
 void TSoak::OpenNotices(TComponent* Page) {
+  At("opening notice windows");
   for (TFlatSpeedButton* button : All<TFlatSpeedButton>(Page)) {
     if (button->Caption().find(L"otice") == String::npos) continue;
     button->Click();
@@ -233,6 +251,7 @@ void TSoak::OpenNotices(TComponent* Page) {
 }
 
 void TSoak::OpenMainMenus() {
+  At("opening the main and system menus");
   TspSkinForm* frame = GetSkinForm(FForm);
   if (!frame || !frame->MenuLink()) {
     Opened("the main menu", false);
@@ -254,6 +273,7 @@ void TSoak::OpenMainMenus() {
 }
 
 void TSoak::OpenMDIDemo() {
+  At("opening and closing the MDI demo");
   TCustomForm* demo = FForm->ShowMDIDemo();
   Settle();
   Opened("the MDI demo", demo && demo->Visible());
@@ -269,11 +289,13 @@ void TSoak::Round(bool OpenAll, TGalleryForm::TGallerySkin Skin) {
   Switch(Skin);
   if (OpenAll) {
     TspSkinPageControl* pages = FForm->Pages();
-    for (int i = 0; i < pages->PageCount(); ++i) {
-      pages->SetActivePageIndex(i);
+    for (FPage = 0; FPage < pages->PageCount(); ++FPage) {
+      At("showing the page");
+      pages->SetActivePageIndex(FPage);
       Settle();
-      OpenPage(pages->Pages(i));
+      OpenPage(pages->Pages(FPage));
     }
+    FPage = -1;
     pages->SetActivePageIndex(0);
     OpenMainMenus();
     OpenMDIDemo();
@@ -311,11 +333,13 @@ int TSoak::Run() {
   int round = 0, grownRounds = 0;
   const DWORD start = GetTickCount();
   for (; round < warmUp || round < FSettings.Rounds || FSwitches < FSettings.SkinSwitches; ++round) {
+    FRound = round;
     try {
       Round(round < FSettings.Rounds || round < warmUp, cycle[round % 3]);
     } catch (const std::exception& e) {
       if (++exceptions == 1) firstException = e.what();
     }
+    At("counting windows and GDI objects");
     const TCounts now = Count();
     if (round == warmUp - 1) base = worst = now;
     if (round < warmUp) continue;

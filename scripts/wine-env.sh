@@ -17,6 +17,15 @@ wine_env_cleanup() {
   if [ -n "${SKINGUI_XVFB_PID:-}" ]; then kill "$SKINGUI_XVFB_PID" 2>/dev/null || true; fi
 }
 
+# Whether Wine's desktop process of this prefix is running.
+wine_desktop_running() {
+  local p
+  for p in $(pgrep -f 'explorer.exe /desktop'); do
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
+
 start_display() {
   if [ -n "${DISPLAY:-}" ] && [ -z "${SKINGUI_FORCE_XVFB:-}" ]; then return; fi
   # Xvfb picks a free display number itself and writes it to fd 3: several
@@ -82,6 +91,13 @@ start_wine() {
   local managed=Y
   [ -n "${SKINGUI_XVFB_PID:-}" ] && managed=N
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f </dev/null >/dev/null 2>&1 || true
+  # A program that crashes gets its backtrace printed and ends: without this
+  # the debugger shows a dialog on the display and waits for a click that never
+  # comes, and the test hangs until its time limit.
+  if [ ! -f "$WINEPREFIX/.skingui-nocrashdialog" ]; then
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.skingui-nocrashdialog"
+  fi
   # The desktop, also with no pipes attached. The first program to touch it
   # (even one that only draws into bitmaps) would otherwise start Wine's
   # desktop process, explorer.exe, which keeps that program's stderr, CTest's
@@ -92,4 +108,12 @@ start_wine() {
   # wineserver, since `wine` stays beside explorer.exe and keeps the desktop
   # in use; when a desktop is already up, this explorer.exe ends at once.
   wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
+  # That explorer.exe starts in the background, and a test started before it
+  # is up starts a desktop of its own, with the test's pipe (a test once
+  # waited that way for the whole run). Wait until it runs, then until the
+  # desktop answers: a window opened with no pipes attached returns once the
+  # desktop is up.
+  local i
+  for i in $(seq 50); do wine_desktop_running && break; sleep 0.1; done
+  timeout 30 wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 || true
 }

@@ -52,7 +52,7 @@ void TspSkinForm::BeforeDestruction() {
 // The form's window procedure before the hook, and the skinned form while it lives.
 struct TspSkinForm::THook {
   TspSkinForm* Owner = nullptr;
-  std::function<void(TMessage&)> Old;
+  TWindowProcEvent Old;
   static void Run(const std::shared_ptr<THook>& Hook, TMessage& Message) {
     if (Hook->Owner) Hook->Owner->NewWndProc(Message);
     else if (Hook->Old) Hook->Old(Message);
@@ -232,7 +232,7 @@ void TspSkinForm::FormMessage(TMessage& Message) {
   // keep what is needed to pass the message on.
   const std::shared_ptr<THook> hook = FHook;
   if (!hook) return;
-  const std::function<void(TMessage&)>& old = hook->Old;
+  const TWindowProcEvent& old = hook->Old;
   // A click on the bar item whose menu is open only closes it: the item is
   // noted before the click's first message (activation) closes the menu.
   if ((Message.Msg == WM_MOUSEACTIVATE || Message.Msg == WM_NCLBUTTONDOWN) && FMenuBarDown >= 0)
@@ -282,7 +282,7 @@ void TspSkinForm::FormMessage(TMessage& Message) {
   old(Message);
 }
 
-bool TspSkinForm::FrameMessage(TMessage& Message, const std::function<void(TMessage&)>& Old) {
+bool TspSkinForm::FrameMessage(TMessage& Message, const TWindowProcEvent& Old) {
   HWND h = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
   if (FForm->FormStyle() == fsMDIForm && FForm->ClientHandle() != FMDIClient) HookMDIClient();
   switch (Message.Msg) {

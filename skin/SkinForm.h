@@ -46,7 +46,7 @@ class TspTrayLink {
   virtual void RestoreFormFromTray() = 0;
 };
 
-using TspFrameObjectEvent = std::function<void(TObject* Sender, const String& IDName)>;
+using TspFrameObjectEvent = TEvent<void(TObject* Sender, const String& IDName)>;
 
 class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
  public:
@@ -229,7 +229,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void NewWndProc(TMessage& Message);
   void FormMessage(TMessage& Message);
   // The frame's own messages; False passes the message on.
-  bool FrameMessage(TMessage& Message, const std::function<void(TMessage&)>& Old);
+  bool FrameMessage(TMessage& Message, const TWindowProcEvent& Old);
   bool IsOwnSkin(const TMessage& Message) const;
   void BeforeSkinChange();
   void AfterSkinChange();

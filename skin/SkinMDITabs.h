@@ -52,9 +52,9 @@ class TspMDITab {
   TspSkinMDITabsBar* FBar;
 };
 
-using TspMDITabEvent = std::function<void(TspMDITab* MDITab)>;
-using TspMDITabMouseEvent = std::function<void(TMouseButton Button, TShiftState Shift, TspMDITab* MDITab)>;
-using TspMDITabDrawParamsEvent = std::function<void(TspMDITab* MDITab, TCanvas* Cnvs)>;
+using TspMDITabEvent = TEvent<void(TspMDITab* MDITab)>;
+using TspMDITabMouseEvent = TEvent<void(TMouseButton Button, TShiftState Shift, TspMDITab* MDITab)>;
+using TspMDITabDrawParamsEvent = TEvent<void(TspMDITab* MDITab, TCanvas* Cnvs)>;
 
 class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
  public:

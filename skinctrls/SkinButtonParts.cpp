@@ -71,7 +71,7 @@ void TspButtonEffects::ApplyAnimationFrame(TRect& ActiveRect, TRect& NormalRect,
   else NormalRect = frame;
 }
 
-TspAutoRepeat::TspAutoRepeat(TComponent* Owner, std::function<void()> Click)
+TspAutoRepeat::TspAutoRepeat(TComponent* Owner, TEvent<void()> Click)
     : FClick(std::move(Click)), FTimer(Owner, [this] { Tick(); }) {}
 
 void TspAutoRepeat::Start(unsigned Interval) {

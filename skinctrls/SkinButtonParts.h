@@ -42,13 +42,13 @@ struct TspButtonSkin {
 // Sender, canvas, content rectangle, down and hot; clearing DrawDefault
 // leaves the glyph and caption undrawn.
 using TspButtonPaintEvent =
-    std::function<void(TObject* Sender, TCanvas* Cnvs, TRect R, bool ADown, bool AMouseIn, bool& DrawDefault)>;
+    TEvent<void(TObject* Sender, TCanvas* Cnvs, TRect R, bool ADown, bool AMouseIn, bool& DrawDefault)>;
 
 // A timer of the control made on its first start and stopped (not freed)
 // when done, so that a tick that ends the timer does not free it under itself.
 class TspControlTimer {
  public:
-  TspControlTimer(TComponent* Owner, std::function<void()> OnTick) : FOwner(Owner), FOnTick(std::move(OnTick)) {}
+  TspControlTimer(TComponent* Owner, TEvent<void()> OnTick) : FOwner(Owner), FOnTick(std::move(OnTick)) {}
   void Start(unsigned Interval);
   void Stop();
   bool Running() const { return FTimer && FTimer->Enabled(); }
@@ -57,7 +57,7 @@ class TspControlTimer {
 
  private:
   TComponent* FOwner;
-  std::function<void()> FOnTick;
+  TEvent<void()> FOnTick;
   TTimer* FTimer = nullptr;  // owned by FOwner
 };
 
@@ -95,7 +95,7 @@ class TspButtonEffects {
 // Interval ms until Stop.
 class TspAutoRepeat {
  public:
-  TspAutoRepeat(TComponent* Owner, std::function<void()> Click);
+  TspAutoRepeat(TComponent* Owner, TEvent<void()> Click);
   void Start(unsigned Interval);
   void Stop() { FTimer.Stop(); }
   bool Running() const { return FTimer.Running(); }
@@ -104,7 +104,7 @@ class TspAutoRepeat {
 
  private:
   void Tick();
-  std::function<void()> FClick;
+  TEvent<void()> FClick;
   TspControlTimer FTimer;
   unsigned FInterval = 100;
 };

@@ -6,7 +6,7 @@
 #include "skinctrls/SkinView.h"
 
 using TspDrawHeaderSectionEvent =
-    std::function<void(TCanvas* Cnvs, TListColumn* Column, bool Pressed, const TRect& R)>;
+    TEvent<void(TCanvas* Cnvs, TListColumn* Column, bool Pressed, const TRect& R)>;
 
 class TspSkinCustomListView : public TspSkinView<TCustomListView> {
  public:

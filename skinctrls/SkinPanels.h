@@ -14,7 +14,7 @@
 
 using TspSkinBorderStyle = TBevelCut;  // bvFrame, bvRaised, bvLowered, bvNone
 enum TspImagePosition { spipDefault, spipLeft };
-using TspPaintPanelEvent = std::function<void(TCanvas* Cnvs, const TRect& R)>;
+using TspPaintPanelEvent = TEvent<void(TCanvas* Cnvs, const TRect& R)>;
 
 class TspSkinPanel : public TspSkinCustomControl {
  public:

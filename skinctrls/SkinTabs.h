@@ -58,9 +58,9 @@ class TspSkinTabSheet : public TspSkinCustomTabSheet {
   String ClassName() const override { return L"TspSkinTabSheet"; }
 };
 
-using TspCloseEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+using TspCloseEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 using TspDrawSkinTabEvent =
-    std::function<void(int TabIndex, const TRect& Rct, bool Active, bool MouseIn, TCanvas* Cnvs)>;
+    TEvent<void(int TabIndex, const TRect& Rct, bool Active, bool MouseIn, TCanvas* Cnvs)>;
 
 // The values the page control copies from a tab record.
 struct TspTabSkin {

@@ -15,7 +15,7 @@ class TspHoldRepeat {
   static constexpr UINT_PTR kTimerId = 1;
   static constexpr unsigned kFirstMs = 500, kPaceMs = 100, kResumeMs = 50;
 
-  TspHoldRepeat(TWinControl* Control, std::function<void(int Sign)> Step, bool KeepResumedPace = false)
+  TspHoldRepeat(TWinControl* Control, TEvent<void(int Sign)> Step, bool KeepResumedPace = false)
       : FControl(Control), FStep(std::move(Step)), FKeepResumedPace(KeepResumedPace) {}
   void Start(int Sign);
   // A button is held and repeating.
@@ -34,7 +34,7 @@ class TspHoldRepeat {
  private:
   void SetPace(unsigned Ms);
   TWinControl* FControl;
-  std::function<void(int)> FStep;
+  TEvent<void(int)> FStep;
   bool FKeepResumedPace;
   int FSign = 0;
   bool FFirstTick = false, FResumed = false;

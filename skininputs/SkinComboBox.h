@@ -197,7 +197,7 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
 
   TspPopupListBox* FListBox = nullptr;
   TspCustomEdit* FEdit = nullptr;
-  std::function<void(TMessage&)> FOldListProc, FOldEditProc;
+  TWindowProcEvent FOldListProc, FOldEditProc;
 
   bool FUseSkinSize = true, FToolButtonStyle = false, FHideSelection = true, FAutoComplete = true;
   bool FReadOnly = false;

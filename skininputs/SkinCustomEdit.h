@@ -29,7 +29,7 @@ class TspCustomEdit : public TCustomMaskEdit {
   // The context menu while it is open or was closed without a choice.
   TspSkinPopupMenu* EditMenu() const { return FEditMenu; }
 
-  std::function<void(TObject* Sender, TControl* Source)> OnCancelMode;
+  TEvent<void(TObject* Sender, TControl* Source)> OnCancelMode;
 
  protected:
   void CreateParams(TCreateParams& Params) override;

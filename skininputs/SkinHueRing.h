@@ -22,7 +22,7 @@ class TspHueRingImage : public TGraphicControl {
   int PickMode() const { return FMode; }
 
   // After a pick changed the colour.
-  std::function<void()> OnPick;
+  TEvent<void()> OnPick;
 
  protected:
   void Paint() override;

@@ -13,7 +13,7 @@
 
 class TspSkinCustomListBox;
 
-using TspDrawSkinItemEvent = std::function<void(TCanvas* Cnvs, int Index, int ItemWidth, int ItemHeight,
+using TspDrawSkinItemEvent = TEvent<void(TCanvas* Cnvs, int Index, int ItemWidth, int ItemHeight,
                                                 const TRect& TxtRect, TOwnerDrawState State)>;
 
 // Private queries a skinned form sends to have a control paint into a DC.

@@ -28,15 +28,15 @@ TShiftState KeyShift() {
 struct TspTrayIcon::THook {
   TspTrayIcon* Tray = nullptr;
   TCustomForm* Form = nullptr;
-  std::function<void(TMessage&)> Old;
+  TWindowProcEvent Old;
 };
 
 namespace {
 
 struct TrayHookProc {
   std::shared_ptr<void> Keep;
-  std::function<void(TMessage&)>* Old;
-  std::function<void(TMessage&)> After;
+  TWindowProcEvent* Old;
+  TWindowProcEvent After;
   void operator()(TMessage& Message) const {
     auto keep = Keep;  // the hook may be taken off while the message runs
     auto after = After;

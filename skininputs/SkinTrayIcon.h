@@ -20,7 +20,7 @@ constexpr UINT MSG_TRAY_CALLBACK = 0x800;
 // The shell's balloon-click notification.
 constexpr UINT MSG_TRAY_BALLOON_CLICK = WM_USER + 5;
 
-using TCycleEvent = std::function<void(TObject* Sender, int NextIndex)>;
+using TCycleEvent = TEvent<void(TObject* Sender, int NextIndex)>;
 
 class TspTrayIcon : public TComponent, public TspTrayLink {
  public:

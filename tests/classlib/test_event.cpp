@@ -1,0 +1,114 @@
+// The event type: a handler outlives its own call when it frees the event
+// that holds it, and events keep the manners of a plain function object.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "classlib/Classes.h"
+
+namespace {
+
+// An object with an event, freed by whoever the test lets free it.
+struct TSource {
+  TNotifyEvent OnClick;
+  TEvent<void(TObject* Sender, bool& Handled)> OnQuery;
+};
+
+TEST(EventTest, AHandlerMayFreeItsSourceAndGoOnUsingItsCaptures) {
+  // Captures by value live in the handler itself: after the source (and its
+  // event) is gone they are still read, and written through.
+  std::string log;
+  int calls = 0;
+  const std::string word = "a capture copied into the handler, long enough to live on the heap";
+  auto* source = new TSource;
+  source->OnClick = [&log, &calls, word, source](TObject*) {
+    delete source;
+    log = word;
+    ++calls;
+  };
+  source->OnClick(nullptr);
+  EXPECT_EQ(word, log);
+  EXPECT_EQ(1, calls);
+
+  // The same with an event that hands back a result by reference.
+  auto* query = new TSource;
+  bool handled = false;
+  query->OnQuery = [&, query](TObject*, bool& Handled) {
+    delete query;
+    Handled = true;
+    log += "!";
+  };
+  query->OnQuery(nullptr, handled);
+  EXPECT_TRUE(handled);
+  EXPECT_EQ(word + "!", log);
+}
+
+TEST(EventTest, AHandlerMayReplaceOrClearItsOwnEvent) {
+  TSource source;
+  std::string seen;
+  const std::string first = "the first handler's text, longer than any small buffer";
+  source.OnClick = [&, first](TObject*) {
+    source.OnClick = [&](TObject*) { seen += "second"; };
+    seen = first;  // read after the handler was replaced in its event
+  };
+  source.OnClick(nullptr);
+  EXPECT_EQ(first, seen);
+  source.OnClick(nullptr);
+  EXPECT_EQ(first + "second", seen);
+
+  source.OnClick = [&, first](TObject*) {
+    source.OnClick = nullptr;
+    seen = first + " again";
+  };
+  source.OnClick(nullptr);
+  EXPECT_EQ(first + " again", seen);
+  EXPECT_FALSE(source.OnClick);
+}
+
+TEST(EventTest, BehavesAsAFunctionObjectWhenCopiedClearedOrEmpty) {
+  TNotifyEvent none;
+  EXPECT_FALSE(none);
+  EXPECT_TRUE(none == nullptr);
+  EXPECT_THROW(none(nullptr), std::bad_function_call);
+  // An empty function object or null function pointer makes no handler.
+  none = std::function<void(TObject*)>();
+  EXPECT_FALSE(none);
+  void (*noFunction)(TObject*) = nullptr;
+  none = noFunction;
+  EXPECT_FALSE(none);
+
+  // A copy has its own state, as a copied function object has: a counting
+  // handler copied to a second object counts apart.
+  int total = 0;
+  TSource a, b;
+  a.OnClick = [&total, n = 0](TObject*) mutable { total = ++n; };
+  a.OnClick(nullptr);
+  b.OnClick = a.OnClick;
+  b.OnClick(nullptr);
+  EXPECT_EQ(2, total);
+  a.OnClick(nullptr);
+  EXPECT_EQ(2, total);  // a counted on from its own 1
+  a.OnClick = nullptr;
+  EXPECT_TRUE(b.OnClick != nullptr);
+
+  // It converts to a plain function object and back.
+  std::function<void(TObject*)> plain = b.OnClick.Function();
+  plain(nullptr);
+  EXPECT_EQ(3, total);
+  TNotifyEvent back = plain;
+  back(nullptr);
+  EXPECT_EQ(4, total);
+
+  // Hooks know their own handler again by its type (to take it out on unhooking).
+  struct TTagged {
+    int Tag;
+    void operator()(TObject*) const {}
+  };
+  back = TTagged{7};
+  ASSERT_NE(nullptr, back.target<TTagged>());
+  EXPECT_EQ(7, back.target<TTagged>()->Tag);
+  EXPECT_EQ(nullptr, b.OnClick.target<TTagged>());
+}
+
+}  // namespace
