@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "classlib/Event.h"
 #include "skininputs/HoldRepeat.h"
 
 class TspStepButtons {
@@ -12,13 +13,14 @@ class TspStepButtons {
     TRect R;
     bool MouseIn = false, Down = false;
   };
-  // What the owning control does for its buttons.
+  // What the owning control does for its buttons. Step and Released may
+  // free the control: they are events, alive through their own call.
   struct THost {
-    std::function<void(int Sign)> Step;  // one repeat step: +1 up, -1 down
+    TEvent<void(int Sign)> Step;         // one repeat step: +1 up, -1 down
     std::function<bool()> Repeats;       // whether a held button repeats now
     std::function<void()> Changed;       // a button's look changed
     // Button I was released; Over: the pointer was on it. May free the control.
-    std::function<void(int I, bool Over)> Released;
+    TEvent<void(int I, bool Over)> Released;
   };
 
   // EdgesInside: a point on a button's right or bottom edge is on the button.

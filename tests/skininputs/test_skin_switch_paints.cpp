@@ -196,7 +196,9 @@ TEST_F(SkinSwitchPaints, EveryFormsControlsTakeTheNewSkin) {
       EXPECT_TRUE(SamePixels(Snapshot(edit).get(), told.get()));
     }
     // And it is not the other skin's look.
-    if (before) EXPECT_FALSE(SamePixels(before.get(), told.get()));
+    if (before) {
+      EXPECT_FALSE(SamePixels(before.get(), told.get()));
+    }
     before = std::move(told);
   }
   SwitchToNoSkin(skin);
