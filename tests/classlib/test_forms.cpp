@@ -233,10 +233,12 @@ class Throwing : public TCustomControl {
  public:
   using TCustomControl::TCustomControl;
   static constexpr UINT kFail = WM_USER + 41;
+  static constexpr UINT kEndMenu = WM_USER + 42;
 
  protected:
   void Dispatch(TMessage& Message) override {
     if (Message.Msg == kFail) throw EInvalidOperation(L"handler failed");
+    if (Message.Msg == kEndMenu) EndMenu();
     TCustomControl::Dispatch(Message);
   }
 };
@@ -269,6 +271,26 @@ TEST(TimerTest, AnExceptionInAHandlerFailsTheRunningTestAtOnce) {
   EXPECT_NONFATAL_FAILURE(SendToAThrowingHandler(), "handler failed");
   EXPECT_NONFATAL_FAILURE(WaitForAThrowingTimer(), "tick failed");
   EXPECT_EQ(ExceptionsReachingApplication(), 2);
+}
+
+// A handler that throws while the system runs a loop of its own (a popup
+// menu's) fails the test the same way, and the menu still ends normally.
+TEST(TimerTest, AnExceptionInsideTheSystemsModalLoopReachesTheApplication) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 200, 120);
+  auto* control = new Throwing(&form);
+  control->SetParent(&form);
+  ShowAndActivate(&form);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"Item");
+  PostMessageW(control->Handle(), Throwing::kFail, 0, 0);
+  PostMessageW(control->Handle(), Throwing::kEndMenu, 0, 0);
+  BOOL chosen = -1;
+  EXPECT_NONFATAL_FAILURE(chosen = TrackPopupMenu(menu, TPM_RETURNCMD, 120, 120, 0, form.Handle(), nullptr),
+                          "handler failed");
+  DestroyMenu(menu);
+  EXPECT_EQ(0, chosen);  // ended with no choice
+  EXPECT_EQ(1, ExceptionsReachingApplication());
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "../skin/SkinTestData.h"
 #include <string>
 
+#include "classlib/HeapCheck.h"
 #include "classlib/StdCtrls.h"
 #include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinButtons.h"
@@ -431,6 +432,45 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   ASSERT_TRUE(PumpUntil([&] { return s->MorphKf() == 1; }));
   MoveMouse(TPoint(2, 2));
   ASSERT_TRUE(PumpUntil([&] { return s->MorphKf() == 0; }));
+}
+
+// The repeat and morph timers are owned by the button: freeing the button
+// frees them, and nothing may stop them after that (a write into freed memory
+// the heap check sees).
+TEST_F(ButtonsTest, FreedWithItsTimersMadeLeavesTheHeapsSound) {
+  ASSERT_TRUE(ProcessHeapsValid());
+  TspSkinData* skin = LoadTestSkin(form);
+  auto* repeating = Add<TspSkinButton>(20, 20, 90, 30);
+  repeating->SetRepeatMode(true);
+  auto* speed = Add<TspSkinSpeedButton>(140, 20, 60, 30);
+  speed->SetRepeatMode(true);
+  auto* morphing = Add<TspSkinButton>(20, 70, 90, 30);
+  morphing->SetSkinData(skin);
+  auto* check = Add<TspSkinCheckRadioBox>(140, 70, 120, 30);
+  check->SetSkinData(skin);
+  ShowAndActivate(form);
+  for (TControl* held : {static_cast<TControl*>(repeating), static_cast<TControl*>(speed)}) {
+    MoveMouse(Center(held));
+    MouseDown();
+    Settle();
+    MouseUp();
+    Settle();
+  }
+  MoveMouse(Center(morphing));
+  ASSERT_TRUE(PumpUntil([&] { return morphing->MorphKf() == 1; }));
+  MoveMouse(Center(check));
+  Settle();
+  // Still running while it goes.
+  MoveMouse(Center(repeating));
+  MouseDown();
+  Settle();
+  ASSERT_NE(0u, repeating->RepeatDelay());
+  for (TControl* c : {static_cast<TControl*>(repeating), static_cast<TControl*>(speed),
+                      static_cast<TControl*>(morphing), static_cast<TControl*>(check)})
+    Free(c);
+  MouseUp();
+  Settle();
+  EXPECT_TRUE(ProcessHeapsValid());
 }
 
 TEST_F(ButtonsTest, GlowFrameShowsWhileTheMouseIsOverTheButton) {
