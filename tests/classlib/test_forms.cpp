@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <vector>
 
 #include "ControlTestUtils.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/GuiCounts.h"
+#include "classlib/HeapCheck.h"
 #include "classlib/ListView.h"
 #include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
@@ -204,6 +206,8 @@ TEST(TimerTest, FiresInTheLoopAndMayFreeItselfFromItsEvent) {
   ASSERT_TRUE(PumpUntil([&] { return ticks == stopped + 1; }));
   Settle();
   EXPECT_EQ(stopped + 1, ticks);
+  // Nothing of the freed timer was touched after its event.
+  EXPECT_TRUE(ProcessHeapsValid());
 }
 
 TEST(TimerTest, AnExceptionFromOnTimerReachesTheApplication) {
@@ -648,10 +652,29 @@ TEST(ApplicationTest, OnMessageMaySwallowAMessageAndOnIdleRunsWhenTheQueueIsEmpt
   EXPECT_EQ(1, keys);
 }
 
+int CALLBACK ListFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM Data) {
+  reinterpret_cast<std::vector<String>*>(Data)->push_back(Font->lfFaceName);
+  return 1;
+}
+
 TEST(ScreenTest, FontsSizesAndCursors) {
   TStrings* fonts = Screen->Fonts();
   ASSERT_GT(fonts->Count(), 0);
   EXPECT_EQ(-1, fonts->IndexOf(L""));
+  // Every family the system lists (once per character set, CJK ones also
+  // as vertical '@' faces) comes once, and no vertical face.
+  std::vector<String> listed;
+  LOGFONTW all = {};
+  all.lfCharSet = DEFAULT_CHARSET;
+  HDC dc = GetDC(nullptr);
+  EnumFontFamiliesExW(dc, &all, ListFace, reinterpret_cast<LPARAM>(&listed), 0);
+  ReleaseDC(nullptr, dc);
+  std::set<String> upright;
+  for (const String& name : listed)
+    if (name[0] == L'@') EXPECT_EQ(-1, fonts->IndexOf(name)) << name;
+    else upright.insert(name);
+  EXPECT_EQ(static_cast<int>(upright.size()), fonts->Count());
+  for (const String& name : upright) EXPECT_GE(fonts->IndexOf(name), 0) << name;
   TRect work = Screen->WorkAreaRect();
   EXPECT_FALSE(work.IsEmpty());
   EXPECT_LE(work.Width(), Screen->Width());

@@ -6,6 +6,7 @@
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/MarkCells.h"
 #include "../skin/SkinTestData.h"
+#include <algorithm>
 #include <string>
 
 #include "classlib/HeapCheck.h"
@@ -30,6 +31,22 @@ TColor PixelOf(TControl* Control, int X, int Y) {
   b.SetSize(host->Width(), host->Height());
   host->PaintTo(b.Canvas()->Handle(), 0, 0);
   return b.Canvas()->Pixels(x, y);
+}
+
+// The darkest grey level (0-255, the mean of the channels) in the middle of
+// the control's paint, where its caption is: smoothed text is never darker
+// than its colour, and its strokes reach it.
+int DarkestInTheMiddle(TWinControl* Control) {
+  TBitmap b;
+  b.SetSize(Control->Width(), Control->Height());
+  Control->PaintTo(b.Canvas()->Handle(), 0, 0);
+  int darkest = 255;
+  for (int y = b.Height() / 4; y < b.Height() * 3 / 4; ++y)
+    for (int x = b.Width() / 4; x < b.Width() * 3 / 4; ++x) {
+      const TColor c = b.Canvas()->Pixels(x, y);
+      darkest = std::min(darkest, static_cast<int>((GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3));
+    }
+  return darkest;
 }
 
 TspSkinData* LoadTestSkin(TComponent* Owner) {
@@ -403,6 +420,7 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   TspSkinData* skin = LoadTestSkin(form);
   auto* b = Add<TspSkinButton>(20, 20, 90, 30);
   b->SetSkinData(skin);
+  b->SetCaption(L"MMMM");
   // The test skin gives no font colours: the disabled one equals the font
   // colour and so becomes grey.
   EXPECT_EQ(TColor(0x808080), b->SkinValues().DisabledFontColor);
@@ -417,6 +435,8 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   EXPECT_TRUE(between);
   MoveMouse(TPoint(2, 2));
   ASSERT_TRUE(PumpUntil([&] { return b->MorphKf() == 0; }));
+  EXPECT_EQ(0, ColorToRGB(b->Font()->Color()));
+  EXPECT_LT(DarkestInTheMiddle(b), 0x20);  // the black caption
   // A button disabled while it morphs stops where it ends.
   MoveMouse(Center(b));
   b->SetEnabled(false);
@@ -424,6 +444,8 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   Sleep(100);
   Settle();
   EXPECT_EQ(0, b->MorphKf());
+  // Its caption turned grey.
+  EXPECT_NEAR(0x80, DarkestInTheMiddle(b), 8);
   // The speed button morphs by the same record.
   auto* s = Add<TspSkinSpeedButton>(140, 20, 60, 30);
   s->SetSkinDataName(L"button");
