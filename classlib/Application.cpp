@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include "classlib/SystemCallback.h"
 #include "classlib/UtilWindow.h"
 
 TApplication* Application = new TApplication(nullptr);
@@ -163,6 +164,14 @@ void TApplication::HandleException(TObject* Sender) {
     else MessageBoxA(nullptr, e.what(), "Error", MB_OK | MB_ICONERROR);
   } catch (...) {
     if (OnException) OnException(Sender, nullptr);
+  }
+}
+
+void ReportCallbackException(TObject* Sender) noexcept {
+  try {
+    if (Application) Application->HandleException(Sender);
+  } catch (...) {
+    // The program's OnException failed as well; the first report stands.
   }
 }
 

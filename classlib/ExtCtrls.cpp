@@ -1,6 +1,7 @@
 #include "classlib/ExtCtrls.h"
 
 #include "classlib/Forms.h"
+#include "classlib/SystemCallback.h"
 #include "classlib/UtilWindow.h"
 
 namespace {
@@ -10,12 +11,11 @@ constexpr UINT_PTR kTimerId = 1;
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
   FWindowHandle = AllocateHWnd([this](TMessage& m) {
     if (m.Msg != WM_TIMER) return false;
-    try {
-      Timer();  // may free this timer; nothing of it is touched afterwards
-    } catch (...) {
-      if (Application) Application->HandleException(this);
-    }
-    return true;
+    // Timer may free this timer; nothing of it is touched afterwards.
+    return FromSystem(this, true, [this] {
+      Timer();
+      return true;
+    });
   });
   UpdateTimer();
 }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "classlib/SystemCallback.h"
+
 TScreen* Screen = new TScreen(nullptr);
 
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
@@ -60,9 +62,11 @@ namespace {
 
 int CALLBACK AddFontFamily(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM Data) {
   auto* list = reinterpret_cast<TStringList*>(Data);
-  String name = Font->lfFaceName;
-  if (!name.empty() && name[0] != L'@' && list->IndexOf(name) < 0) list->Add(name);
-  return 1;
+  return FromSystem(list, 0, [&] {
+    String name = Font->lfFaceName;
+    if (!name.empty() && name[0] != L'@' && list->IndexOf(name) < 0) list->Add(name);
+    return 1;
+  });
 }
 
 }  // namespace

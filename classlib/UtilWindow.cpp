@@ -2,6 +2,7 @@
 
 #include "classlib/Forms.h"
 #include "classlib/SysUtils.h"
+#include "classlib/SystemCallback.h"
 
 namespace {
 
@@ -21,14 +22,7 @@ LRESULT CALLBACK UtilWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   m.WParam = WParam;
   m.LParam = LParam;
   ++data->Busy;
-  bool handled = false;
-  try {
-    handled = data->Method(m);
-  } catch (...) {
-    // Never unwind through the system's frames; the application reports it.
-    handled = true;
-    if (Application) Application->HandleException(Application);
-  }
+  const bool handled = FromSystem(Application, true, [&] { return data->Method(m); });
   --data->Busy;
   // The method may have released the window; the data outlived the call.
   if (data->Released && data->Busy == 0) delete data;

@@ -9,6 +9,7 @@
 
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
+#include "classlib/SystemCallback.h"
 
 namespace {
 
@@ -80,12 +81,10 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
   m.Msg = Msg;
   m.WParam = WParam;
   m.LParam = LParam;
-  try {
+  FromSystem(control, false, [&] {
     control->WindowProc(m);
-  } catch (...) {
-    // Exceptions must not unwind through the system's frames.
-    if (Application) Application->HandleException(control);
-  }
+    return true;
+  });
   if (Msg == WM_NCDESTROY) {
     if (gFocusWindow == Wnd) gFocusWindow = nullptr;
     RemovePropW(Wnd, kControlProp);

@@ -4,6 +4,7 @@
 
 #include "classlib/Forms.h"
 #include "classlib/Messages.h"
+#include "classlib/SystemCallback.h"
 #include "components/fcCombo.h"
 #include "components/fcComboGeometry.h"
 #include "components/fcCommonDraw.h"
@@ -16,6 +17,32 @@ int GHookUsers = 0;
 TPoint ToClient(HWND Wnd, POINT P) {
   ScreenToClient(Wnd, &P);
   return TPoint(std::max<LONG>(P.x, -1), std::max<LONG>(P.y, -1));
+}
+
+// The hook's work for the open drop-down of the active combo: presses and
+// moves outside it reach it as its own messages.
+void WatchMouseForDropDown(TfcCustomCombo* combo, TWinControl* drop, UINT Message, const MOUSEHOOKSTRUCT& Info) {
+  RECT r;
+  GetWindowRect(drop->Handle(), &r);
+  const bool outside = !PtInRect(&r, Info.pt);
+  if (Message == WM_MOUSEMOVE || Message == WM_LBUTTONUP) {
+    if (Info.hwnd == drop->Handle() && outside) {
+      const TPoint p = ToClient(drop->Handle(), Info.pt);
+      PostMessageW(drop->Handle(), Message, 0, MAKELPARAM(p.X, p.Y));
+    }
+    return;
+  }
+  if (Message == WM_LBUTTONDOWN || Message == WM_NCLBUTTONDOWN) {
+    TCustomForm* form = GetParentForm(combo);
+    const bool ours = (form && form->HandleAllocated() && Info.hwnd == form->Handle()) || GetParent(Info.hwnd);
+    if (!ours || !outside) return;
+    const TPoint p = ToClient(drop->Handle(), Info.pt);
+    if (Message == WM_NCLBUTTONDOWN) {
+      PostMessageW(combo->Handle(), WM_NCLBUTTONDOWN, Info.wHitTestCode, MAKELPARAM(p.X, p.Y));
+    } else {
+      PostMessageW(drop->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(p.X, p.Y));
+    }
+  }
 }
 
 }  // namespace
@@ -31,33 +58,16 @@ LRESULT CALLBACK fcComboMouseHook(int Code, WPARAM WParam, LPARAM LParam) {
   const LRESULT result = CallNextHookEx(GHook, Code, WParam, LParam);
   if (Code < 0 || !(WParam == WM_NCLBUTTONDOWN || (WParam >= WM_MOUSEMOVE && WParam <= WM_LBUTTONUP))) return result;
   auto* combo = dynamic_cast<TfcCustomCombo*>(Screen->ActiveControl());
-  if (!combo || !combo->GetDroppedDown()) return result;
-  TWinControl* drop = combo->GetDropDownControl();
-  if (!drop || !drop->HandleAllocated()) return result;
-  const auto* info = reinterpret_cast<MOUSEHOOKSTRUCT*>(LParam);
-  RECT r;
-  GetWindowRect(drop->Handle(), &r);
-  const bool outside = !PtInRect(&r, info->pt);
-  if (WParam == WM_MOUSEMOVE || WParam == WM_LBUTTONUP) {
-    if (info->hwnd == drop->Handle() && outside) {
-      const TPoint p = ToClient(drop->Handle(), info->pt);
-      PostMessageW(drop->Handle(), static_cast<UINT>(WParam), 0, MAKELPARAM(p.X, p.Y));
-    }
-    return result;
-  }
-  if (WParam == WM_LBUTTONDOWN || WParam == WM_NCLBUTTONDOWN) {
-    TCustomForm* form = GetParentForm(combo);
-    const bool ours = (form && form->HandleAllocated() && info->hwnd == form->Handle()) || GetParent(info->hwnd);
-    if (!ours || !outside) return result;
-    const TPoint p = ToClient(drop->Handle(), info->pt);
-    if (WParam == WM_NCLBUTTONDOWN) {
-      PostMessageW(combo->Handle(), WM_NCLBUTTONDOWN, info->wHitTestCode, MAKELPARAM(p.X, p.Y));
-    } else {
-      PostMessageW(drop->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(p.X, p.Y));
-    }
-  }
+  if (!combo) return result;
+  FromSystem(combo, false, [&] {
+    TWinControl* drop = combo->GetDroppedDown() ? combo->GetDropDownControl() : nullptr;
+    if (drop && drop->HandleAllocated())
+      WatchMouseForDropDown(combo, drop, static_cast<UINT>(WParam), *reinterpret_cast<MOUSEHOOKSTRUCT*>(LParam));
+    return true;
+  });
   return result;
 }
+
 
 // The hook is installed for the first open combo and removed with the last,
 // so that one combo closing leaves another's drop-down working.

@@ -51,8 +51,9 @@ void fcListBooleanProps(TObject* Obj, TStrings* Strings);
 TObject* fcGetControlList(TComponent* Component);
 // Points Ref at NewValue, moving Owner from the old value's control list to the new one's.
 void fcSetControlListRef(TComponent*& Ref, TComponent* NewValue, TComponent* Owner);
-// Themes are on and neither the control nor (lacking the property) its
-// parent switches them off with DisableThemes.
+// The control's DisableThemes, or (lacking the property) its parent's, is set.
+bool fcThemesSwitchedOff(TControl* Control);
+// Themes are on and not switched off for the control (nullptr: any control).
 bool fcUseThemes(TControl* Control);
 // Draws Part in State of the theme class ClassList (as OpenThemeData names
 // it) into R; false when no active theme draws it. Content, when given,

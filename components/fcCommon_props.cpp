@@ -71,13 +71,13 @@ bool ThemesActive() {
 
 }  // namespace
 
-bool fcUseThemes(TControl* Control) {
-  if (!ThemesActive()) return false;
-  if (!Control) return true;
+bool fcThemesSwitchedOff(TControl* Control) {
   TObject* holder = Control;
-  if (!GetPropInfo(Control, L"DisableThemes")) holder = Control->Parent();
-  return !(holder && fcGetOrdPropByName(holder, L"DisableThemes") != 0);
+  if (Control && !GetPropInfo(Control, L"DisableThemes")) holder = Control->Parent();
+  return holder && fcGetOrdPropByName(holder, L"DisableThemes") != 0;
 }
+
+bool fcUseThemes(TControl* Control) { return ThemesActive() && !fcThemesSwitchedOff(Control); }
 
 bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R,
                      TRect* Content) {

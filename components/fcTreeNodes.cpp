@@ -42,7 +42,9 @@ TfcTreeNode::~TfcTreeNode() {
     if (*p == this) *p = nullptr;
   if (FItemId && FOwner->HasWindow()) {
     TfcTreeNode* parent = FParent;
-    if (parent && !parent->Deleting() && parent->FCount == 1) {
+    // While the window goes, items are freed without events: the parent goes
+    // too, and a program's collapse handler must not hear of it.
+    if (parent && !parent->Deleting() && parent->FCount == 1 && !tv->FDestroyingWnd) {
       parent->Collapse(false);
       parent->SetHasChildren(false);
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "classlib/Messages.h"
+#include "classlib/SystemCallback.h"
 #include "classlib/TypInfo.h"
 #include "components/fcCommonDraw.h"
 
@@ -404,20 +405,36 @@ void TfcCustomTreeView::FullCollapse() {
 
 namespace {
 
-// The default comparison: the nodes' tree view decides.
-int CALLBACK CompareNodes(LPARAM A, LPARAM B, LPARAM Data) {
-  auto* node1 = reinterpret_cast<TfcTreeNode*>(A);
-  return node1->TreeView()->CompareForSort(node1, reinterpret_cast<TfcTreeNode*>(B), static_cast<int>(Data));
+// One sort by the tree view's own comparison.
+struct TNodeSort {
+  TfcCustomTreeView* View;
+  int Data;
+  bool Failed;
+};
+
+// The default comparison: the nodes' tree view decides. Once a comparison
+// failed, the rest of the sort takes every pair as equal, so that it ends
+// with the failure reported once.
+int CALLBACK CompareNodes(LPARAM A, LPARAM B, LPARAM Sort) {
+  auto* sort = reinterpret_cast<TNodeSort*>(Sort);
+  if (sort->Failed) return 0;
+  int result = 0;
+  sort->Failed = !FromSystem(sort->View, false, [&] {
+    result = sort->View->CompareForSort(reinterpret_cast<TfcTreeNode*>(A), reinterpret_cast<TfcTreeNode*>(B), sort->Data);
+    return true;
+  });
+  return result;
 }
 
 }  // namespace
 
 bool TfcCustomTreeView::SortChildren(HTREEITEM Parent, PFNTVCOMPARE Proc, LPARAM Data) {
   if (!HandleAllocated()) return false;
+  TNodeSort own{this, static_cast<int>(Data), false};
   TVSORTCB sort = {};
   sort.hParent = Parent;
   sort.lpfnCompare = Proc ? Proc : CompareNodes;
-  sort.lParam = Data;
+  sort.lParam = Proc ? Data : reinterpret_cast<LPARAM>(&own);
   FItems->ClearCache();
   return SendTree(TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort)) != 0;
 }
@@ -709,39 +726,43 @@ void TfcCustomTreeView::CNNotify(TMessage& Message) {
 LRESULT CALLBACK TfcCustomTreeView::EditWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* tv = reinterpret_cast<TfcCustomTreeView*>(GetPropW(Wnd, L"fcTreeView"));
   if (!tv) return DefWindowProcW(Wnd, Msg, WParam, LParam);
-  const WNDPROC prev = tv->FEditPrevProc;
+  return FromSystem(tv, LRESULT(0), [&] { return tv->EditMessage(Wnd, Msg, WParam, LParam); });
+}
+
+LRESULT TfcCustomTreeView::EditMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  const WNDPROC prev = FEditPrevProc;
   switch (Msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       TMessage m{Msg, WParam, LParam, 0};
-      if (tv->DoKeyDown(m)) return 0;
+      if (DoKeyDown(m)) return 0;
       WParam = m.WParam;
       break;
     }
     case WM_KEYUP:
     case WM_SYSKEYUP: {
       TMessage m{Msg, WParam, LParam, 0};
-      if (tv->DoKeyUp(m)) return 0;
+      if (DoKeyUp(m)) return 0;
       break;
     }
     case WM_CHAR: {
       TMessage m{Msg, WParam, LParam, 0};
-      if (tv->DoKeyPress(m)) return 0;
+      if (DoKeyPress(m)) return 0;
       WParam = m.WParam;
       break;
     }
     case WM_SIZE:
     case WM_WINDOWPOSCHANGED: {
-      TfcTreeNode* node = tv->FEditNode;
-      if (node && tv->FImages && node->ImageIndex() == -2) {
+      TfcTreeNode* node = FEditNode;
+      if (node && FImages && node->ImageIndex() == -2) {
         // The edit goes where the text is drawn: over the image's place.
         const TRect r = node->DisplayRect(true);
         SetWindowPos(Wnd, nullptr, std::max(r.Left, 0), r.Top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ValidateRect(tv->FHandle, nullptr);
+        ValidateRect(FHandle, nullptr);
       } else if (Msg == WM_SIZE) {
-        if (tv->FFirstResize) tv->FFirstResize = false;
-        else ValidateRect(tv->FHandle, nullptr);
+        if (FFirstResize) FFirstResize = false;
+        else ValidateRect(FHandle, nullptr);
       }
       break;
     }

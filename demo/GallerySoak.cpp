@@ -13,6 +13,7 @@
 
 #include "classlib/ExtCtrls.h"
 #include "classlib/GuiCounts.h"
+#include "classlib/HeapCheck.h"
 #include "classlib/TextCodec.h"
 #include "components/HyMsgForm.h"
 #include "components/TFlatSpeedButtonUnit.h"
@@ -360,7 +361,9 @@ int TSoak::Run() {
   std::printf("soak: GDI objects %d after warm-up, %d at most, %d at the end\n", base.Gdi, worst.Gdi, end.Gdi);
   std::printf("soak: %d exceptions reached the message loop%s%s\n", exceptions, exceptions ? ", the first: " : "",
               firstException.c_str());
-  const bool ok = grownRounds == 0 && exceptions == 0 && FFailedOpenings == 0;
+  const bool heapsSound = ProcessHeapsValid();
+  std::printf("soak: the heaps are %s\n", heapsSound ? "sound" : "UNSOUND (see err:heap above)");
+  const bool ok = grownRounds == 0 && exceptions == 0 && FFailedOpenings == 0 && heapsSound;
   std::printf("soak: %s\n", ok ? "passed" : "FAILED");
   std::fflush(stdout);
   return ok ? 0 : 1;

@@ -2,7 +2,8 @@
 # Builds a copy of examples/Hello as a project of its own, outside the checkout,
 # with the commands of docs/guide.md, and runs it under Wine: a user's first run.
 # Checks that Hello.exe needs no DLL beside it (only the system's) and that it
-# starts, shows and closes with exit code 0. Used by scripts/test.sh.
+# starts, shows and closes with exit code 0, its heaps sound (under Wine's heap
+# checks). Used by scripts/test.sh.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_DIR="$ROOT/build/win32"  # its Wine prefix packs the skins and runs Hello
@@ -31,7 +32,7 @@ if [ -n "$foreign" ]; then
 fi
 
 status=0
-timeout 120 wine build/Hello.exe --close </dev/null || status=$?
+run_with_heap_checks build/Hello.exe --close || status=$?
 if [ "$status" -ne 0 ]; then
   echo "Hello outside the tree: Hello.exe --close exited with status $status" >&2
   exit 1

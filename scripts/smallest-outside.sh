@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the smallest programs of tests/outside as a project of their own,
 # outside the checkout, the way docs/guide.md builds Hello, and runs each under
-# Wine: each links only what it names and checks that the parts it never names
-# reached it all the same. A second configure and build must build nothing.
+# Wine's heap checks: each links only what it names and checks that the parts it
+# never names reached it all the same, and that its heaps are sound at the end. A second configure and build must build nothing.
 # Used by scripts/test.sh.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -33,7 +33,7 @@ fi
 failed=0
 for program in MainMenuOnly PageControlOnly MDITabsOnly; do
   status=0
-  timeout 120 wine "build/$program.exe" </dev/null || status=$?
+  run_with_heap_checks "build/$program.exe" || status=$?
   if [ "$status" -ne 0 ]; then
     echo "Smallest programs: $program exited with status $status" >&2
     failed=1

@@ -299,6 +299,7 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void UnhookMDIClient();
   static LRESULT CALLBACK MDIClientProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR Id,
                                         DWORD_PTR Data);
+  LRESULT MDIClientMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR Id);
 
   // Commands (SkinFormStates.cpp)
   void ObjectClick(TspSkinFrameObject* Object);

@@ -1,5 +1,6 @@
 // The client backgrounds of the skinned form: the skin's background picture
 // over the form's client and over its MDI client window, tiled or stretched.
+#include "classlib/SystemCallback.h"
 #include "skin/SPUtils_compose.h"
 #include "skin/SkinForm.h"
 
@@ -50,21 +51,25 @@ void TspSkinForm::UnhookMDIClient() {
 LRESULT CALLBACK TspSkinForm::MDIClientProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR Id,
                                             DWORD_PTR Data) {
   auto* self = reinterpret_cast<TspSkinForm*>(Data);
+  return FromSystem(self, LRESULT(0), [&] { return self->MDIClientMessage(Wnd, Msg, WParam, LParam, Id); });
+}
+
+LRESULT TspSkinForm::MDIClientMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR Id) {
   switch (Msg) {
     case WM_ERASEBKGND: {
       RECT r = {};
       GetClientRect(Wnd, &r);
-      if (self->EraseWithPicture(reinterpret_cast<HDC>(WParam), TRect(0, 0, r.right, r.bottom), true)) return 1;
+      if (EraseWithPicture(reinterpret_cast<HDC>(WParam), TRect(0, 0, r.right, r.bottom), true)) return 1;
       break;
     }
     case WM_SIZE:
       // A stretched picture changes everywhere with the size.
-      if (self->FSkinData && self->FSkinData->MDIBGStretchEffect && self->FSkinData->MDIBGPictureIndex >= 0)
+      if (FSkinData && FSkinData->MDIBGStretchEffect && FSkinData->MDIBGPictureIndex >= 0)
         InvalidateRect(Wnd, nullptr, TRUE);
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(Wnd, MDIClientProc, Id);
-      self->FMDIClient = nullptr;
+      FMDIClient = nullptr;
       break;
     default: break;
   }

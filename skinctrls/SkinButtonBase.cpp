@@ -15,8 +15,16 @@ TspSkinButtonBase<TBase>::TspSkinButtonBase(TComponent* AOwner)
 }
 
 template <class TBase>
-TspSkinButtonBase<TBase>::~TspSkinButtonBase() {
+TspSkinButtonBase<TBase>::~TspSkinButtonBase() = default;
+
+// The timers are components this button owns, which the base's
+// BeforeDestruction frees with the rest: they stop before that, and nothing
+// touches them afterwards. (Deleted without Free, the button frees them last
+// and they stop as they go.)
+template <class TBase>
+void TspSkinButtonBase<TBase>::BeforeDestruction() {
   StopTimers();
+  TBase::BeforeDestruction();
 }
 
 // ---------------------------------------------------------------------------

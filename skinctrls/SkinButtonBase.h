@@ -14,6 +14,7 @@ class TspSkinButtonBase : public TBase {
  public:
   explicit TspSkinButtonBase(TComponent* AOwner);
   ~TspSkinButtonBase() override;
+  void BeforeDestruction() override;
 
   TBitmap* Glyph() const { return FGlyph.get(); }
   void SetGlyph(TBitmap* Value);

@@ -41,7 +41,14 @@ TspSkinCheckRadioBox::TspSkinCheckRadioBox(TComponent* AOwner)
   FHeight = 25;
 }
 
-TspSkinCheckRadioBox::~TspSkinCheckRadioBox() { FEffects.StopMorph(); }
+TspSkinCheckRadioBox::~TspSkinCheckRadioBox() = default;
+
+// The morph timer is an owned component, freed by the base's BeforeDestruction:
+// it stops before that.
+void TspSkinCheckRadioBox::BeforeDestruction() {
+  FEffects.StopMorph();
+  TspSkinCustomControl::BeforeDestruction();
+}
 
 // ---------------------------------------------------------------------------
 // Properties

@@ -29,6 +29,7 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
  public:
   explicit TspSkinCheckRadioBox(TComponent* AOwner);
   ~TspSkinCheckRadioBox() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TspSkinCheckRadioBox"; }
 
   bool Checked() const { return FChecked; }

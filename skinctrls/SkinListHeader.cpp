@@ -1,5 +1,6 @@
 // The skinned list view's column header: the system header window keeps its
 // behaviour, and the view paints it from the skin's button record.
+#include "classlib/SystemCallback.h"
 #include "skin/SPUtils_text.h"
 #include "skinctrls/PartLook.h"
 #include "skinctrls/SkinListView.h"
@@ -33,7 +34,7 @@ void TspSkinCustomListView::ReleaseHeader() {
 LRESULT CALLBACK TspSkinCustomListView::HeaderWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* view = static_cast<TspSkinCustomListView*>(GetPropW(Wnd, kHeaderOwnerProp));
   if (!view || view->FHeader != Wnd) return DefWindowProcW(Wnd, Msg, WParam, LParam);
-  return view->HeaderMessage(Msg, WParam, LParam);
+  return FromSystem(view, LRESULT(0), [&] { return view->HeaderMessage(Msg, WParam, LParam); });
 }
 
 LRESULT TspSkinCustomListView::HeaderMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {

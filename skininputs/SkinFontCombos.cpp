@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "classlib/SysUtils.h"
+#include "classlib/SystemCallback.h"
 #include "skin/SPUtils.h"
 #include "skininputs/FontSizeRules.h"
 
@@ -13,8 +14,11 @@ namespace {
 constexpr int kNotSymbol = 0x100;
 
 int CALLBACK FamilyCallback(const LOGFONTW* Font, const TEXTMETRICW*, DWORD FontType, LPARAM Data) {
-  reinterpret_cast<TspSkinFontComboBox*>(Data)->AddFamilyFromEnum(*Font, static_cast<int>(FontType));
-  return 1;
+  auto* combo = reinterpret_cast<TspSkinFontComboBox*>(Data);
+  return FromSystem(combo, 0, [&] {
+    combo->AddFamilyFromEnum(*Font, static_cast<int>(FontType));
+    return 1;
+  });
 }
 
 struct TSizeCollect {

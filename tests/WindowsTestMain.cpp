@@ -1,12 +1,14 @@
 // The main of every Windows test program. An exception escaping a message
 // handler is caught by the application, which would show a message box and
 // leave the test waiting for it; here it fails the running test instead,
-// with the exception's message.
+// with the exception's message. A test that leaves a heap of the process
+// unsound (a write into a freed block, an overrun, a double free) fails too.
 #include "tests/WindowsTestMain.h"
 
 #include <gtest/gtest.h>
 
 #include "classlib/Forms.h"
+#include "classlib/HeapCheck.h"
 
 namespace {
 
@@ -30,6 +32,17 @@ class ExceptionsFailTheTest : public ::testing::EmptyTestEventListener {
     gExceptions = 0;
     Application->OnException = FailTheRunningTest;
   }
+
+  // Runs before the result is printed, so the failure counts for this test.
+  // Only the first test to leave a heap unsound fails: the fault stays there.
+  void OnTestEnd(const ::testing::TestInfo& Test) override {
+    if (FHeapsFaulty || ProcessHeapsValid()) return;
+    FHeapsFaulty = true;
+    ADD_FAILURE() << Test.test_suite_name() << "." << Test.name()
+                  << " left a heap of the process unsound (see err:heap above)";
+  }
+
+  bool FHeapsFaulty = false;
 };
 
 }  // namespace

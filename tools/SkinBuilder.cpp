@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/HeapCheck.h"
 #include "classlib/StringList.h"
 #include "classlib/TextCodec.h"
 #include "skin/SkinRecordIO.h"
@@ -77,7 +78,12 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   try {
-    return Build(argv[1], argv[2]);
+    const int result = Build(argv[1], argv[2]);
+    if (!ProcessHeapsValid()) {
+      Report(L"SkinBuilder: the heaps are unsound at the end");
+      return 1;
+    }
+    return result;
   } catch (const Exception& e) {
     Report(e.Message());
     return 1;

@@ -7,6 +7,7 @@
 
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
+#include "classlib/HeapCheck.h"
 #include "classlib/Menus.h"
 #include "classlib/SysUtils.h"
 #include "skin/SkinBuiltIn.h"
@@ -143,5 +144,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR CommandLine, int) {
   Application->Initialize();
   Application->CreateForm<THelloForm>(Application, std::wcsstr(CommandLine, L"--close") != nullptr);
   Application->Run();
-  return 0;
+  // The forms go now, so that the heap check below sees what freeing them did:
+  // a run that wrote into freed memory ends with a failure code.
+  Application->DestroyComponents();
+  return ProcessHeapsValid() ? 0 : 1;
 }

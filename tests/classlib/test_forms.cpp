@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <vector>
 
 #include "ControlTestUtils.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/GuiCounts.h"
+#include "classlib/HeapCheck.h"
 #include "classlib/ListView.h"
 #include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
@@ -204,6 +206,8 @@ TEST(TimerTest, FiresInTheLoopAndMayFreeItselfFromItsEvent) {
   ASSERT_TRUE(PumpUntil([&] { return ticks == stopped + 1; }));
   Settle();
   EXPECT_EQ(stopped + 1, ticks);
+  // Nothing of the freed timer was touched after its event.
+  EXPECT_TRUE(ProcessHeapsValid());
 }
 
 TEST(TimerTest, AnExceptionFromOnTimerReachesTheApplication) {
@@ -233,10 +237,12 @@ class Throwing : public TCustomControl {
  public:
   using TCustomControl::TCustomControl;
   static constexpr UINT kFail = WM_USER + 41;
+  static constexpr UINT kEndMenu = WM_USER + 42;
 
  protected:
   void Dispatch(TMessage& Message) override {
     if (Message.Msg == kFail) throw EInvalidOperation(L"handler failed");
+    if (Message.Msg == kEndMenu) EndMenu();
     TCustomControl::Dispatch(Message);
   }
 };
@@ -269,6 +275,26 @@ TEST(TimerTest, AnExceptionInAHandlerFailsTheRunningTestAtOnce) {
   EXPECT_NONFATAL_FAILURE(SendToAThrowingHandler(), "handler failed");
   EXPECT_NONFATAL_FAILURE(WaitForAThrowingTimer(), "tick failed");
   EXPECT_EQ(ExceptionsReachingApplication(), 2);
+}
+
+// A handler that throws while the system runs a loop of its own (a popup
+// menu's) fails the test the same way, and the menu still ends normally.
+TEST(TimerTest, AnExceptionInsideTheSystemsModalLoopReachesTheApplication) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 200, 120);
+  auto* control = new Throwing(&form);
+  control->SetParent(&form);
+  ShowAndActivate(&form);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"Item");
+  PostMessageW(control->Handle(), Throwing::kFail, 0, 0);
+  PostMessageW(control->Handle(), Throwing::kEndMenu, 0, 0);
+  BOOL chosen = -1;
+  EXPECT_NONFATAL_FAILURE(chosen = TrackPopupMenu(menu, TPM_RETURNCMD, 120, 120, 0, form.Handle(), nullptr),
+                          "handler failed");
+  DestroyMenu(menu);
+  EXPECT_EQ(0, chosen);  // ended with no choice
+  EXPECT_EQ(1, ExceptionsReachingApplication());
 }
 
 // ---------------------------------------------------------------------------
@@ -626,10 +652,29 @@ TEST(ApplicationTest, OnMessageMaySwallowAMessageAndOnIdleRunsWhenTheQueueIsEmpt
   EXPECT_EQ(1, keys);
 }
 
+int CALLBACK ListFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM Data) {
+  reinterpret_cast<std::vector<String>*>(Data)->push_back(Font->lfFaceName);
+  return 1;
+}
+
 TEST(ScreenTest, FontsSizesAndCursors) {
   TStrings* fonts = Screen->Fonts();
   ASSERT_GT(fonts->Count(), 0);
   EXPECT_EQ(-1, fonts->IndexOf(L""));
+  // Every family the system lists (once per character set, CJK ones also
+  // as vertical '@' faces) comes once, and no vertical face.
+  std::vector<String> listed;
+  LOGFONTW all = {};
+  all.lfCharSet = DEFAULT_CHARSET;
+  HDC dc = GetDC(nullptr);
+  EnumFontFamiliesExW(dc, &all, ListFace, reinterpret_cast<LPARAM>(&listed), 0);
+  ReleaseDC(nullptr, dc);
+  std::set<String> upright;
+  for (const String& name : listed)
+    if (name[0] == L'@') EXPECT_EQ(-1, fonts->IndexOf(name)) << name;
+    else upright.insert(name);
+  EXPECT_EQ(static_cast<int>(upright.size()), fonts->Count());
+  for (const String& name : upright) EXPECT_GE(fonts->IndexOf(name), 0) << name;
   TRect work = Screen->WorkAreaRect();
   EXPECT_FALSE(work.IsEmpty());
   EXPECT_LE(work.Width(), Screen->Width());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/Graphics.h"
+#include "classlib/GuiCounts.h"
 
 namespace {
 
@@ -60,6 +61,9 @@ TEST(FontTest, AssignCopiesAndNotifies) {
 
 TEST(FontTest, EqualAttributesShareOneHandle) {
   const int before = GdiResourceCount();
+  // The system's objects too: the last release deletes the font.
+  const int objectsBefore = GdiObjectsInUse();
+  ASSERT_GT(objectsBefore, 0);
   {
     TFont a, b;
     b.SetHeight(a.Height());
@@ -70,8 +74,10 @@ TEST(FontTest, EqualAttributesShareOneHandle) {
     ASSERT_EQ(GetObjectW(b.Handle(), sizeof(lf), &lf), static_cast<int>(sizeof(lf)));
     EXPECT_TRUE(lf.lfItalic);
     EXPECT_EQ(GdiResourceCount(), before + 2);
+    EXPECT_EQ(GdiObjectsInUse(), objectsBefore + 2);
   }
   EXPECT_EQ(GdiResourceCount(), before);
+  EXPECT_EQ(GdiObjectsInUse(), objectsBefore);
 }
 
 TEST(CanvasTest, FillRectPaintsExactlyTheRectangle) {

@@ -273,10 +273,24 @@ TEST(fcBitmapPixels, SpongeMovesOnlyWithinReach) {
   fcSpongePixels(v, 0);  // Random(0) = 0: nothing moves
   EXPECT_TRUE(SamePixels(v, Ramp(5, 5).View()));
   fcSpongePixels(v, 2);
-  for (int y = 0; y < 5; ++y)
-    for (int x = 0; x < 5; ++x) {
-      EXPECT_LT(v.Pixel(x, y)[0], 5);  // every pixel is one of the image's
-      EXPECT_LT(v.Pixel(x, y)[1], 5);
-    }
   EXPECT_TRUE(GapsUntouched(v));
+  // With a = 2 the reach k is 0 or 1 and a pixel takes the one at (x + dx,
+  // y + dy) with dx, dy in {0, 1}: not yet moved in the scan, so each pixel
+  // is an original one (its x and y are in its first two bytes) at most one
+  // step right and down. Most move (k = 1 half the time, then 3 in 4).
+  auto big = Ramp(20, 20);
+  TspPixels24 w = big.View();
+  fcSpongePixels(w, 2);
+  int moved = 0, movedRight = 0, movedDown = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) {
+      const int dx = w.Pixel(x, y)[0] - x, dy = w.Pixel(x, y)[1] - y;
+      EXPECT_TRUE(dx >= 0 && dx <= 1 && dy >= 0 && dy <= 1) << x << "," << y << " from " << dx << "," << dy;
+      moved += dx || dy;
+      movedRight += dx;
+      movedDown += dy;
+    }
+  EXPECT_GT(moved, 400 / 4);
+  EXPECT_GT(movedRight, 400 / 8);
+  EXPECT_GT(movedDown, 400 / 8);
 }

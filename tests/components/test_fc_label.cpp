@@ -173,6 +173,14 @@ struct Themed : TGraphicControl {
   bool FDisable = true;
 };
 
+// The same on a control that holds others.
+struct ThemedPanel : TCustomControl {
+  using TCustomControl::TCustomControl;
+  bool DisableThemes() const { return FDisable; }
+  void SetDisableThemes(bool V) { FDisable = V; }
+  bool FDisable = true;
+};
+
 TEST(FcHelpers, PropertiesByName) {
   TfcLabel label(nullptr);
   EXPECT_EQ(fcGetOrdPropByName(&label, L"autosize"), 1);
@@ -200,10 +208,25 @@ TEST(FcHelpers, ThemesSwitchedOffByAProperty) {
   // Its own property, when false, lets the platform decide.
   fcSetOrdPropByName(themed, L"DisableThemes", 0);
   EXPECT_EQ(fcUseThemes(themed), fcUseThemes(nullptr));
-  // A control without the property asks its parent.
+  // A control without the property asks its parent. (The platform's themes
+  // may be off; the switch is seen all the same.)
   auto* label = new TfcLabel(&parent);
   label->SetParent(&parent);
   EXPECT_EQ(fcUseThemes(label), fcUseThemes(nullptr));
+  EXPECT_FALSE(fcThemesSwitchedOff(label));
+  RegisterPublishedClass<ThemedPanel>(
+      L"ThemedPanel", {OrdProp(L"DisableThemes", &ThemedPanel::DisableThemes, &ThemedPanel::SetDisableThemes)});
+  auto* panel = new ThemedPanel(&parent);
+  panel->SetParent(&parent);
+  label->SetParent(panel);
+  EXPECT_TRUE(fcThemesSwitchedOff(label));
+  EXPECT_FALSE(fcUseThemes(label));
+  panel->SetDisableThemes(false);
+  EXPECT_FALSE(fcThemesSwitchedOff(label));
+  // A control's own property decides, whatever its parent says.
+  themed->SetParent(panel);
+  panel->SetDisableThemes(true);
+  EXPECT_FALSE(fcThemesSwitchedOff(themed));
 }
 
 TEST(FcHelpers, ColoursAndVersions) {

@@ -2,8 +2,10 @@
 // expansion events and refusals, sorting by text, and the multi-selection
 // settings that clear what they no longer show.
 #include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
 
 #include "components/fcTreeView.h"
+#include "tests/WindowsTestMain.h"
 #include "tests/components/ComponentTestUtils.h"
 
 class fcTreeEventsTest : public FormTest {
@@ -91,6 +93,17 @@ TEST_F(fcTreeEventsTest, ExpansionEventsComeOnceAndMayBeRefused) {
   Settle();
   EXPECT_TRUE(a->Expanded());
   EXPECT_EQ(log, (std::vector<String>{L"expanding a", L"expanded a"}));
+  // Deleting an only child collapses its parent, expanded or not, which
+  // then has no children.
+  log.clear();
+  b->GetFirstChild()->Delete();
+  EXPECT_EQ(log, (std::vector<String>{L"collapsed b"}));
+  EXPECT_FALSE(b->HasChildren());
+  // Freeing the tree frees its nodes without events.
+  log.clear();
+  Free(tv);
+  Settle();
+  EXPECT_TRUE(log.empty()) << log.size() << " events, the first: " << (log.empty() ? String() : log[0]);
 }
 
 TEST_F(fcTreeEventsTest, SortByTextOrdersOnRenamesAndSortsNotOnAdds) {
@@ -129,6 +142,48 @@ TEST_F(fcTreeEventsTest, SortByTextOrdersOnRenamesAndSortsNotOnAdds) {
   tv->AlphaSort();
   EXPECT_EQ(roots().front(), L"aardvark");
   EXPECT_EQ(roots().back(), L"apple");
+}
+
+// Handlers that the system calls back from inside its own code (the sort's
+// comparison, the label editor's window procedure): their exceptions reach
+// the application once, and the system call they interrupted ends.
+TEST_F(fcTreeEventsTest, HandlerExceptionsInsideSystemCallsReachTheApplication) {
+  TfcTreeView* tv = NewTree();
+  tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvoEditText});
+  TfcTreeNodes* items = tv->Items();
+  for (const wchar_t* t : {L"c", L"a", L"d", L"b"}) items->Add(nullptr, t);
+  auto roots = [&] {
+    std::vector<String> names;
+    for (TfcTreeNode* n = items->GetFirstNode(); n; n = n->GetNextSibling()) names.push_back(n->Text());
+    return names;
+  };
+  int compares = 0;
+  tv->OnCompare = [&](TfcCustomTreeView*, TfcTreeNode*, TfcTreeNode*, int, int&) {
+    ++compares;
+    throw EInvalidOperation(L"compare failed");
+  };
+  EXPECT_NONFATAL_FAILURE(tv->AlphaSort(), "compare failed");
+  EXPECT_EQ(1, ExceptionsReachingApplication());
+  EXPECT_EQ(1, compares);  // the rest of the sort asks no more
+  EXPECT_EQ(4u, roots().size());
+  tv->OnCompare = nullptr;
+  tv->AlphaSort();
+  EXPECT_EQ(roots(), (std::vector<String>{L"a", L"b", L"c", L"d"}));
+
+  Show(tv);
+  TfcTreeNode* a = items->GetFirstNode();
+  SendMessageW(tv->Handle(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(a->ItemId()));
+  Settle();
+  ASSERT_TRUE(tv->IsEditing());
+  tv->OnKeyDown = [](TObject*, WORD&, TShiftState) { throw EInvalidOperation(L"key failed"); };
+  EXPECT_NONFATAL_FAILURE(SendMessageW(EditOf(tv), WM_KEYDOWN, 'X', 0), "key failed");
+  EXPECT_EQ(2, ExceptionsReachingApplication());
+  tv->OnKeyDown = nullptr;
+  ASSERT_TRUE(tv->IsEditing());
+  SetWindowTextW(EditOf(tv), L"alpha");
+  a->EndEdit(false);
+  Settle();
+  EXPECT_EQ(a->Text(), L"alpha");
 }
 
 namespace {

@@ -226,10 +226,15 @@ TEST_F(NoticeTest, ClickOnTheWindowReachesTheOwnerEvent) {
 }
 
 TEST_F(NoticeTest, FreedWhileCountingSendsNothing) {
-  Show(30, kNoticeCancelable, 1000);
+  // A countdown of two 10 ms ticks notifies well within the wait below...
+  Show(2, kNoticeCancelable, 10, 5);
+  ASSERT_TRUE(PumpUntil([&] { return !NotifyWindow::Received().empty(); }, 5000));
+  NotifyWindow::Received().clear();
+  // ...but not once its window was freed while counting.
+  Show(2, kNoticeCancelable, 10, 6);
   Free(notice);
   notice = nullptr;
-  Settle();
+  EXPECT_FALSE(PumpUntil([&] { return !NotifyWindow::Received().empty(); }, 500));
   EXPECT_TRUE(NotifyWindow::Received().empty());
   notice = new THyMsgForm(nullptr);
 }

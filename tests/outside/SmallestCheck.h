@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "ControlTestUtils.h"
+#include "classlib/HeapCheck.h"
 #include "skin/SkinBuiltIn.h"
 #include "skin/SkinData.h"
 
@@ -39,8 +40,9 @@ inline TspSkinData* LoadBuiltInSkinData(TComponent* Owner) {
   return skin;
 }
 
-// The exit code: 0 when every check held.
+// The exit code: 0 when every check held and the run left the heaps sound.
 inline int Finish(const char* Program) {
+  Check(ProcessHeapsValid(), "the heaps are sound at the end (see err:heap above)");
   std::printf("%s: %s\n", Program, gFailures ? "FAILED" : "ok");
   return gFailures ? 1 : 0;
 }

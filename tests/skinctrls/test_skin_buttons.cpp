@@ -6,8 +6,10 @@
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/MarkCells.h"
 #include "../skin/SkinTestData.h"
+#include <algorithm>
 #include <string>
 
+#include "classlib/HeapCheck.h"
 #include "classlib/StdCtrls.h"
 #include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinButtons.h"
@@ -29,6 +31,22 @@ TColor PixelOf(TControl* Control, int X, int Y) {
   b.SetSize(host->Width(), host->Height());
   host->PaintTo(b.Canvas()->Handle(), 0, 0);
   return b.Canvas()->Pixels(x, y);
+}
+
+// The darkest grey level (0-255, the mean of the channels) in the middle of
+// the control's paint, where its caption is: smoothed text is never darker
+// than its colour, and its strokes reach it.
+int DarkestInTheMiddle(TWinControl* Control) {
+  TBitmap b;
+  b.SetSize(Control->Width(), Control->Height());
+  Control->PaintTo(b.Canvas()->Handle(), 0, 0);
+  int darkest = 255;
+  for (int y = b.Height() / 4; y < b.Height() * 3 / 4; ++y)
+    for (int x = b.Width() / 4; x < b.Width() * 3 / 4; ++x) {
+      const TColor c = b.Canvas()->Pixels(x, y);
+      darkest = std::min(darkest, static_cast<int>((GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3));
+    }
+  return darkest;
 }
 
 TspSkinData* LoadTestSkin(TComponent* Owner) {
@@ -402,6 +420,7 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   TspSkinData* skin = LoadTestSkin(form);
   auto* b = Add<TspSkinButton>(20, 20, 90, 30);
   b->SetSkinData(skin);
+  b->SetCaption(L"MMMM");
   // The test skin gives no font colours: the disabled one equals the font
   // colour and so becomes grey.
   EXPECT_EQ(TColor(0x808080), b->SkinValues().DisabledFontColor);
@@ -416,6 +435,8 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   EXPECT_TRUE(between);
   MoveMouse(TPoint(2, 2));
   ASSERT_TRUE(PumpUntil([&] { return b->MorphKf() == 0; }));
+  EXPECT_EQ(0, ColorToRGB(b->Font()->Color()));
+  EXPECT_LT(DarkestInTheMiddle(b), 0x20);  // the black caption
   // A button disabled while it morphs stops where it ends.
   MoveMouse(Center(b));
   b->SetEnabled(false);
@@ -423,6 +444,8 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   Sleep(100);
   Settle();
   EXPECT_EQ(0, b->MorphKf());
+  // Its caption turned grey.
+  EXPECT_NEAR(0x80, DarkestInTheMiddle(b), 8);
   // The speed button morphs by the same record.
   auto* s = Add<TspSkinSpeedButton>(140, 20, 60, 30);
   s->SetSkinDataName(L"button");
@@ -431,6 +454,45 @@ TEST_F(ButtonsTest, SkinnedButtonMorphsAndGreysItsDisabledCaption) {
   ASSERT_TRUE(PumpUntil([&] { return s->MorphKf() == 1; }));
   MoveMouse(TPoint(2, 2));
   ASSERT_TRUE(PumpUntil([&] { return s->MorphKf() == 0; }));
+}
+
+// The repeat and morph timers are owned by the button: freeing the button
+// frees them, and nothing may stop them after that (a write into freed memory
+// the heap check sees).
+TEST_F(ButtonsTest, FreedWithItsTimersMadeLeavesTheHeapsSound) {
+  ASSERT_TRUE(ProcessHeapsValid());
+  TspSkinData* skin = LoadTestSkin(form);
+  auto* repeating = Add<TspSkinButton>(20, 20, 90, 30);
+  repeating->SetRepeatMode(true);
+  auto* speed = Add<TspSkinSpeedButton>(140, 20, 60, 30);
+  speed->SetRepeatMode(true);
+  auto* morphing = Add<TspSkinButton>(20, 70, 90, 30);
+  morphing->SetSkinData(skin);
+  auto* check = Add<TspSkinCheckRadioBox>(140, 70, 120, 30);
+  check->SetSkinData(skin);
+  ShowAndActivate(form);
+  for (TControl* held : {static_cast<TControl*>(repeating), static_cast<TControl*>(speed)}) {
+    MoveMouse(Center(held));
+    MouseDown();
+    Settle();
+    MouseUp();
+    Settle();
+  }
+  MoveMouse(Center(morphing));
+  ASSERT_TRUE(PumpUntil([&] { return morphing->MorphKf() == 1; }));
+  MoveMouse(Center(check));
+  Settle();
+  // Still running while it goes.
+  MoveMouse(Center(repeating));
+  MouseDown();
+  Settle();
+  ASSERT_NE(0u, repeating->RepeatDelay());
+  for (TControl* c : {static_cast<TControl*>(repeating), static_cast<TControl*>(speed),
+                      static_cast<TControl*>(morphing), static_cast<TControl*>(check)})
+    Free(c);
+  MouseUp();
+  Settle();
+  EXPECT_TRUE(ProcessHeapsValid());
 }
 
 TEST_F(ButtonsTest, GlowFrameShowsWhileTheMouseIsOverTheButton) {

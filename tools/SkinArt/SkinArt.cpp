@@ -14,6 +14,10 @@
 #include "classlib/TextCodec.h"
 #include "tools/SkinArt/ArtSkin.h"
 
+#ifdef _WIN32
+#include "classlib/HeapCheck.h"
+#endif
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "Usage: SkinArt <skins folder>\n");
@@ -26,6 +30,13 @@ int main(int argc, char** argv) {
       BuildSkin(palette, folder.wstring());
       std::printf("%s\n", folder.string().c_str());
     }
+#ifdef _WIN32
+    // The host build runs under the sanitizers instead, which see the same faults.
+    if (!ProcessHeapsValid()) {
+      std::fprintf(stderr, "SkinArt: the heaps are unsound at the end\n");
+      return 1;
+    }
+#endif
     return 0;
   } catch (const Exception& e) {
     std::fprintf(stderr, "%s\n", WideToUtf8(e.Message()).c_str());
