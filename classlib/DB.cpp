@@ -169,7 +169,17 @@ void TField::SetAsDateTime(double Value) {
   else DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' cannot hold a date");
 }
 
-String TField::DisplayText() const { return FDataType == ftMemo ? String(L"(Memo)") : AsString(); }
+String TField::DisplayText() const {
+  String text = FDataType == ftMemo ? String(L"(Memo)") : AsString();
+  if (OnGetText) OnGetText(const_cast<TField*>(this), text, true);
+  return text;
+}
+
+String TField::Text() const {
+  String text = AsString();
+  if (OnGetText) OnGetText(const_cast<TField*>(this), text, false);
+  return text;
+}
 
 void TField::Clear() { Store(String()); }
 

@@ -75,11 +75,13 @@ class TField : public TPersistent {
   // What a control shows: the value, and "(Memo)" for a memo.
   String DisplayText() const;
   // What a control edits: the value as text (set: parsed by type).
-  String Text() const { return AsString(); }
+  String Text() const;
   void SetText(const String& Value) { SetAsString(Value); }
   void Clear();
 
   TEvent<void(TField* Sender)> OnChange;
+  // Lets a program word the value: for showing (DisplayText true) or for editing.
+  TEvent<void(TField* Sender, String& Text, bool DisplayText)> OnGetText;
 
  private:
   friend class TDataSet;

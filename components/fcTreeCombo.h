@@ -135,6 +135,9 @@ class TfcCustomTreeCombo : public TfcCustomCombo {
   void KeyPress(wchar_t& Key) override;
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The field holds the text or one of the chosen node's data strings.
+  void DataChange(TObject* Sender) override;
+  void UpdateData(TObject* Sender) override;
   // The text taken from a node: the edit counts as changed by the user.
   void SetTextFromNode(TfcTreeNode* Node);
 
