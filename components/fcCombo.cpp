@@ -379,7 +379,7 @@ void TfcCustomCombo::WMPaint(TMessage& Message) {
     if (own) dc = BeginPaint(Handle(), &ps);
     FPaintCanvas->SetPaintDC(dc);
     FPaintCanvas->SetFont(Font());
-    PaintText(FPaintCanvas.get(), GetPaintRect(), Text());
+    PaintText(FPaintCanvas.get(), GetPaintRect(), Field() ? FieldText() : Text());
     if (FFrame->IsActive()) DrawFrame(FPaintCanvas.get());
     FPaintCanvas->SetPaintDC(nullptr);
     if (own) EndPaint(Handle(), &ps);

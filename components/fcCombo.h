@@ -166,6 +166,8 @@ class TfcCustomCombo : public TCustomEdit {
   virtual void EditingChange(TObject* Sender);
   virtual void UpdateData(TObject* Sender);
   TFieldDataLink* DataLink() const { return FDataLink.get(); }
+  // What a self-painting bound combo shows: the field's display text.
+  virtual String FieldText() const;
   // Text put in from the field: no user change, nothing to write back.
   void SetDataText(const String& Value);
   // The window's read-only state: the flag, list style, or a link not editing.

@@ -56,6 +56,8 @@ void TfcCustomCombo::DataChange(TObject*) {
   SetDataText(FFocused && FDataLink->CanModify() ? f->Text() : f->DisplayText());
 }
 
+String TfcCustomCombo::FieldText() const { return Field() ? Field()->DisplayText() : Text(); }
+
 void TfcCustomCombo::EditingChange(TObject*) { UpdateWindowReadOnly(); }
 
 void TfcCustomCombo::UpdateData(TObject*) {

@@ -393,6 +393,18 @@ void TfcCustomTreeCombo::PaintText(TCanvas* Canvas, const TRect& R, const String
 
 // ---- data ----
 
+// The node whose first or second data string is Value (case ignored); nullptr when none.
+TfcTreeNode* TfcCustomTreeCombo::NodeByData(const String& Value) const {
+  return Items()->FindNodeInfo(Value, false, FStoreDataUsing == sdStoreData1 ? 1 : 2);
+}
+
+String TfcCustomTreeCombo::FieldText() const {
+  TField* f = Field();
+  if (FStoreDataUsing == sdStoreText || !f) return TfcCustomCombo::FieldText();
+  TfcTreeNode* node = NodeByData(f->Text());
+  return node ? node->Text() : f->Text();
+}
+
 void TfcCustomTreeCombo::DataChange(TObject* Sender) {
   TField* f = Field();
   if (FStoreDataUsing == sdStoreText || !f) {
@@ -404,7 +416,7 @@ void TfcCustomTreeCombo::DataChange(TObject* Sender) {
   }
   // The field holds a node's data: show that node's text (the value itself when no node has it).
   const String value = f->Text();
-  TfcTreeNode* node = Items()->FindNodeInfo(value, false, FStoreDataUsing == sdStoreData1 ? 1 : 2);
+  TfcTreeNode* node = NodeByData(value);
   FCurrentNode = node;
   FTreeView->SetSelected(node);
   SetDataText(node ? node->Text() : value);
