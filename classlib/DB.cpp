@@ -241,10 +241,7 @@ void TDataSet::SetActive(bool Value) {
     FRecord = InternalRecordCount() > 0 ? 0 : -1;
     FBof = true;
     FEof = FRecord < 0;
-    FModified = false;
-    FState = dsBrowse;  // the fields read the buffer from here on
     LoadCurrent();
-    FState = dsInactive;
     SetState(dsBrowse);
     DataEvent(deDataSetChange);
     Raise(AfterOpen);
@@ -366,6 +363,8 @@ void TDataSet::BeginInsert(bool AtEnd) {
   CheckCanModify();
   Raise(BeforeInsert);
   FRecordBefore = FRecord;
+  FBofBefore = FBof;
+  FEofBefore = FEof;
   FInsertAt = AtEnd || FRecord < 0 ? InternalRecordCount() : FRecord;
   FBuffer.assign(FFields.size(), String());
   if (AtEnd) FEof = true;
@@ -396,6 +395,7 @@ void TDataSet::Post() {
   }
   SetState(dsBrowse);
   LoadCurrent();
+  FBof = FEof = false;
   DataEvent(deDataSetChange);
   Raise(AfterPost);
 }
@@ -403,11 +403,13 @@ void TDataSet::Post() {
 void TDataSet::Cancel() {
   if (!IsEditState(FState)) return;
   Raise(BeforeCancel);
-  if (FState == dsInsert) FRecord = std::min(FRecordBefore, InternalRecordCount() - 1);
+  if (FState == dsInsert) {
+    FRecord = std::min(FRecordBefore, InternalRecordCount() - 1);
+    FBof = FBofBefore;
+    FEof = FEofBefore;
+  }
   SetState(dsBrowse);
   LoadCurrent();
-  FEof = FRecord < 0 || FEof;
-  FBof = FRecord < 0 || FBof;
   DataEvent(deDataSetChange);
   Raise(AfterCancel);
 }

@@ -117,7 +117,7 @@ class TDataSet : public TComponent {
   bool Active() const { return FState != dsInactive; }
   void SetActive(bool Value);
   void Open() { SetActive(true); }
-  // A record being edited or inserted is dropped, as Cancel drops it.
+  // A record being edited or inserted is dropped (without the cancel events).
   void Close() { SetActive(false); }
   TDataSetState State() const { return FState; }
   bool ReadOnly() const { return FReadOnly; }
@@ -188,6 +188,7 @@ class TDataSet : public TComponent {
   int FInsertAt = -1;      // where an inserted record goes on Post
   int FRecordBefore = -1;  // the current record before an insert, for Cancel
   bool FBof = true, FEof = true, FModified = false, FReadOnly = false;
+  bool FBofBefore = true, FEofBefore = true;  // the end marks before an insert, for Cancel
 };
 
 using TDataChangeEvent = TEvent<void(TObject* Sender, TField* Field)>;

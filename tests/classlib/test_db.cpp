@@ -149,9 +149,11 @@ TEST(DataSetTest, EditInsertPostCancelAndDelete) {
   EXPECT_EQ(t.RecordCount(), 4);
 
   t.Append();
-  t.Cancel();  // a cancelled insert returns to where it started
+  EXPECT_TRUE(t.Eof());
+  t.Cancel();  // a cancelled insert returns to where it started, end marks and all
   EXPECT_EQ(t.RecordCount(), 4);
   EXPECT_EQ(c.Name(), L"Ada");
+  EXPECT_FALSE(t.Eof());
 
   t.Edit();
   t.FieldByName(L"Name")->SetAsString(L"Adah");
