@@ -158,6 +158,17 @@ TEST_F(DBControlsTest, TypingEditsAndLeavingWritesTheField) {
   EXPECT_EQ(Name(), L"nnieabc");
   table->Post();
   EXPECT_EQ(table->State(), dsBrowse);
+
+  // Moving on while the combo still has the focus (a speed button takes none)
+  // posts what it holds, and the combo shows the next record for editing.
+  c->SetFocus();
+  Settle();
+  Type(L"w");
+  table->Next();
+  EXPECT_EQ(c->Text(), L"Bob");
+  EXPECT_TRUE(c->Focused());
+  table->Prior();
+  EXPECT_EQ(Name(), L"w");
 }
 
 TEST_F(DBControlsTest, EscAndCancelRestoreTheOldValue) {
