@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/Controls.h"
+#include "classlib/DB.h"
 #include "classlib/ImgList.h"
 
 TBasicAction::~TBasicAction() {
@@ -122,3 +123,17 @@ void TBasicActionLink::SetAction(TBasicAction* Value) {
 bool TBasicActionLink::Execute(TComponent*) { return FAction && FAction->Execute(); }
 
 void TControlActionLink::ActionChanged() { FClient->ActionChange(FAction, false); }
+
+// A data link offers actions to its data source (they live with the actions,
+// which the portable data layer does not link).
+bool TDataLink::ExecuteAction(TBasicAction* Action) {
+  if (!FDataSource || !Action || !Action->HandlesTarget(FDataSource)) return false;
+  Action->ExecuteTarget(FDataSource);
+  return true;
+}
+
+bool TDataLink::UpdateAction(TBasicAction* Action) {
+  if (!FDataSource || !Action || !Action->HandlesTarget(FDataSource)) return false;
+  Action->UpdateTarget(FDataSource);
+  return true;
+}

@@ -21,6 +21,11 @@ class TBasicAction : public TComponent {
   // Lets the action bring its state up to date before a client shows it (a
   // menu about to list it); runs OnUpdate, false when there is none.
   virtual bool Update();
+  // Actions that work on a kind of object (a data source) say whether they
+  // take Target, and run or refresh themselves on it.
+  virtual bool HandlesTarget(TObject* /*Target*/) { return false; }
+  virtual void ExecuteTarget(TObject* /*Target*/) {}
+  virtual void UpdateTarget(TObject* /*Target*/) {}
   TNotifyEvent OnExecute, OnUpdate;
 
  protected:

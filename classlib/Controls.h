@@ -203,7 +203,7 @@ class TControl : public TComponent {
   bool ParentBiDiMode() const { return FParentBiDiMode; }
   void SetParentBiDiMode(bool Value);
   // Content laid out from the right: mirrored positions, right-aligned text.
-  bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+  virtual bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
   TPopupMenu* PopupMenu() const { return FPopupMenu; }

@@ -51,6 +51,8 @@ constexpr uint32_t CM_SYSCOLORCHANGE = CM_BASE + 36;
 constexpr uint32_t CM_CHANGED = CM_BASE + 37;
 constexpr uint32_t CM_TABSTOPCHANGED = CM_BASE + 40;
 constexpr uint32_t CM_HINTSHOW = CM_BASE + 48;
+// Asks a data-aware control for its data link (the answer is the link's address).
+constexpr uint32_t CM_GETDATALINK = CM_BASE + 49;
 constexpr uint32_t CM_RECREATEWND = CM_BASE + 51;
 constexpr uint32_t CM_BIDIMODECHANGED = CM_BASE + 60;
 constexpr uint32_t CM_PARENTBIDIMODECHANGED = CM_BASE + 61;

@@ -163,11 +163,22 @@ TfcCustomCombo::TfcCustomCombo(TComponent* AOwner) : TCustomEdit(AOwner) {
   FButton->OnMouseDown = [this](TObject* Sender, TMouseButton B, TShiftState S, int X, int Y) {
     ButtonMouseDown(Sender, B, S, X, Y);
   };
+  FDataLink = std::make_unique<TFieldDataLink>();
+  FDataLink->SetControl(this);
+  FDataLink->OnDataChange = [this](TObject* Sender) { DataChange(Sender); };
+  FDataLink->OnEditingChange = [this](TObject* Sender) { EditingChange(Sender); };
+  FDataLink->OnUpdateData = [this](TObject* Sender) { UpdateData(Sender); };
   FFrame = std::make_unique<TfcEditFrame>(this);
   FButtonEffects = std::make_unique<TfcComboButtonEffects>(this, FButton);
 }
 
-TfcCustomCombo::~TfcCustomCombo() { RemoveHook(); }
+TfcCustomCombo::~TfcCustomCombo() {
+  RemoveHook();
+  // The link outlives the descendant's part: it must not call back into it.
+  FDataLink->OnDataChange = nullptr;
+  FDataLink->OnEditingChange = nullptr;
+  FDataLink->OnUpdateData = nullptr;
+}
 
 bool TfcCustomCombo::LoadingOwner() const {
   return Owner() && Owner()->ComponentState().Contains(csLoading);
@@ -214,7 +225,9 @@ void TfcCustomCombo::SetController(TComponent* Value) {
 
 void TfcCustomCombo::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomEdit::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FController) FController = nullptr;
+  if (Operation != opRemove) return;
+  if (AComponent == FController) FController = nullptr;
+  if (FDataLink && AComponent == FDataLink->DataSource()) FDataLink->SetDataSource(nullptr);
 }
 
 void TfcCustomCombo::SetReadOnly(bool Value) {
@@ -256,18 +269,22 @@ void TfcCustomCombo::ShowEditCaret() {
   if (!HandleAllocated()) return;
   ShowCaret(Handle());
   // A read-only combo stays read-only however its caret comes back.
-  SendMessageW(Handle(), EM_SETREADONLY, IsReadOnly() || FStyle == csDropDownList, 0);
+  UpdateWindowReadOnly();
 }
 
-void TfcCustomCombo::SetModified(bool Value) { TCustomEdit::SetModified(Value); }
+void TfcCustomCombo::SetModified(bool Value) {
+  if (Value && DataSource() && IsEditState(DataSource()->State())) FDataLink->Modified();
+  TCustomEdit::SetModified(Value);
+}
 
 void TfcCustomCombo::SelectAll() {
   if (HandleAllocated()) TCustomEdit::SelectAll();
 }
 
 void TfcCustomCombo::Reset() {
-  // Without a data field the text on entering is what Esc returns to.
-  if (Text() != FEnterText) SetText(FEnterText);
+  // The field's value, or without one the text on entering, is what Esc returns to.
+  if (Field()) FDataLink->Reset();
+  else if (Text() != FEnterText) SetText(FEnterText);
   SelectAll();
   SetModified(false);
   RedrawItem();
@@ -291,7 +308,7 @@ void TfcCustomCombo::CreateWnd() {
   if (BorderStyle() == bsNone && AutoSize()) FFrame->AdjustHeight();
   UpdateButtonPosition();  // places the button and sets the edit rectangle beside it
   if (IsTransparent() && Parent()) fcRemoveClipChildren(Parent());
-  if (FStyle == csDropDownList || FReadOnly) SendMessageW(Handle(), EM_SETREADONLY, TRUE, 0);
+  UpdateWindowReadOnly();
 }
 
 void TfcCustomCombo::UpdateButtonPosition() {
@@ -362,7 +379,7 @@ void TfcCustomCombo::WMPaint(TMessage& Message) {
     if (own) dc = BeginPaint(Handle(), &ps);
     FPaintCanvas->SetPaintDC(dc);
     FPaintCanvas->SetFont(Font());
-    PaintText(FPaintCanvas.get(), GetPaintRect(), Text());
+    PaintText(FPaintCanvas.get(), GetPaintRect(), Field() ? FieldText() : Text());
     if (FFrame->IsActive()) DrawFrame(FPaintCanvas.get());
     FPaintCanvas->SetPaintDC(nullptr);
     if (own) EndPaint(Handle(), &ps);
@@ -399,16 +416,26 @@ void TfcCustomCombo::WMEraseBkgnd(TMessage& Message) {
 }
 
 void TfcCustomCombo::DoEnter() {
+  if (!Field()) SetModified(false);
   FEnterText = Text();
   TCustomEdit::DoEnter();
 }
 
-void TfcCustomCombo::Change() { TCustomEdit::Change(); }
+void TfcCustomCombo::Change() {
+  if (!Field()) {
+    TCustomEdit::SetModified(true);
+  } else if (!FDataChanging && FDataLink->Editing()) {
+    // Every change by the user counts (Delete, undo, a node chosen), not typing alone:
+    // the edit is written back however it was made.
+    FDataLink->Modified();
+  }
+  TCustomEdit::Change();
+}
 
 void TfcCustomCombo::CMEnter(TMessage& Message) {
   if (AutoSelect() && !(GetKeyState(VK_LBUTTON) & 0x8000)) SelectAll();
   TCustomEdit::Dispatch(Message);
-  FFocused = true;
+  SetFocused(true);
   if (FButtonEffects->Flat()) FButton->Invalidate();
   if (IsTransparent()) {
     FFrame->SetTransparentWindow(false);
@@ -419,7 +446,15 @@ void TfcCustomCombo::CMEnter(TMessage& Message) {
 }
 
 void TfcCustomCombo::CMExit(TMessage& Message) {
-  FFocused = false;
+  try {
+    FDataLink->UpdateRecord();
+  } catch (...) {
+    // A value the field refuses keeps the focus here, with the text selected.
+    SelectAll();
+    SetFocus();
+    throw;
+  }
+  SetFocused(false);
   if (FButtonEffects->Flat()) FButton->Invalidate();
   if (IsTransparent()) {
     FFrame->SetTransparentWindow(true);
@@ -524,10 +559,14 @@ void TfcCustomCombo::Dispatch(TMessage& Message) {
         HideEditCaret();
       }
       return;
+    case CM_GETDATALINK:
+      Message.Result = reinterpret_cast<LRESULT>(FDataLink.get());
+      return;
     case WM_CUT:
     case WM_PASTE:
       if (FStyle == csDropDown) {
         if (!EditCanModify()) return;
+        FDataLink->Edit();
         TCustomEdit::Dispatch(Message);
         SetModified(true);
         return;

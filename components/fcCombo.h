@@ -1,11 +1,12 @@
 // The fc custom combo: an edit with an embedded drop-down button and the
 // mechanics of a drop-down (placement, opening, closing on keys, clicks
-// outside and focus loss), the edit frame and self-painting while unfocused.
-// What drops down is left to descendants.
+// outside and focus loss), the edit frame, self-painting while unfocused and
+// an optional binding to a data field. What drops down is left to descendants.
 #pragma once
 
 #include <memory>
 
+#include "classlib/DB.h"
 #include "classlib/StdCtrls.h"
 #include "components/fccombobutton.h"
 #include "components/fcframe.h"
@@ -102,13 +103,27 @@ class TfcCustomCombo : public TCustomEdit {
   TfcDropDownButton* Button() const { return FButton; }
   TBtnWinControl* ButtonHolder() const { return FBtnParent; }
 
+  // The binding: the link's source and field name; the source is watched for its end.
+  TDataSource* DataSource() const { return FDataLink->DataSource(); }
+  void SetDataSource(TDataSource* Value);
+  const String& DataField() const { return FDataLink->FieldName(); }
+  void SetDataField(const String& Value) { FDataLink->SetFieldName(Value); }
+  TField* Field() const { return FDataLink->Field(); }
+  // A source with a data set and a field name.
+  virtual bool IsDataBound() const;
+  // Actions on data sources reach the bound source.
+  bool ExecuteAction(TBasicAction* Action) { return FDataLink->ExecuteAction(Action); }
+  bool UpdateAction(TBasicAction* Action) { return FDataLink->UpdateAction(Action); }
+
   virtual bool GetDroppedDown() const { return false; }
   virtual void DropDown();
   virtual void CloseUp(bool Accept);
   virtual void CheckCloseUp();
   virtual void SelectAll();
-  virtual bool IsReadOnly() const { return FReadOnly; }
-  virtual bool EditCanModify() const { return !IsReadOnly(); }
+  // The flag, a read-only link, or a field that cannot be changed.
+  virtual bool IsReadOnly() const;
+  // Whether the text may change now; puts the bound record in edit state.
+  virtual bool EditCanModify() const;
   virtual void Reset();
 
   TNotifyEvent OnDropDown, OnAfterDropDown, OnMouseEnter, OnMouseLeave;
@@ -146,6 +161,17 @@ class TfcCustomCombo : public TCustomEdit {
   virtual void HandleDropDownKeys(WORD& Key, TShiftState Shift);
   virtual void HandleGridKeys(WORD& Key, TShiftState Shift);
   virtual void DrawFrame(TCanvas* Canvas);
+  // The link's notifications: show the field, follow its editing state, write the text.
+  virtual void DataChange(TObject* Sender);
+  virtual void EditingChange(TObject* Sender);
+  virtual void UpdateData(TObject* Sender);
+  TFieldDataLink* DataLink() const { return FDataLink.get(); }
+  // What a self-painting bound combo shows: the field's display text.
+  virtual String FieldText() const;
+  // Text put in from the field: no user change, nothing to write back.
+  void SetDataText(const String& Value);
+  // The window's read-only state: the flag, list style, or a link not editing.
+  void UpdateWindowReadOnly();
 
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
@@ -167,6 +193,7 @@ class TfcCustomCombo : public TCustomEdit {
   void CMExit(TMessage& Message);
   void CNKeyDown(TMessage& Message);
   void WMKillFocus(TMessage& Message);
+  void SetFocused(bool Value);
   bool LoadingOwner() const;
   void InstallHook();
   void RemoveHook();
@@ -177,6 +204,8 @@ class TfcCustomCombo : public TCustomEdit {
   TfcDropDownButton* FButton = nullptr;
   std::unique_ptr<TfcEditFrame> FFrame;
   std::unique_ptr<TfcComboButtonEffects> FButtonEffects;
+  std::unique_ptr<TFieldDataLink> FDataLink;
+  bool FDataChanging = false;
   TfcAlignVertical FAlignmentVertical = fcavTop;
   TfcComboButtonStyle FButtonStyle = cbsDownArrow;
   TfcComboStyle FStyle = csDropDown;

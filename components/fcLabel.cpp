@@ -131,3 +131,60 @@ void TfcCustomLabel::Dispatch(TMessage& Message) {
   }
   TGraphicControl::Dispatch(Message);
 }
+
+// ---- the data-aware label ----
+
+TfcDBCustomLabel::TfcDBCustomLabel(TComponent* AOwner) : TfcCustomLabel(AOwner) {
+  SetControlStyle(ControlStyle().Include(csReplicatable));
+  FDataLink = std::make_unique<TFieldDataLink>();
+  FDataLink->SetControl(this);
+  FDataLink->OnDataChange = [this](TObject* Sender) { DataChange(Sender); };
+}
+
+TfcDBCustomLabel::~TfcDBCustomLabel() { FDataLink->OnDataChange = nullptr; }
+
+void TfcDBCustomLabel::SetDataSource(TDataSource* Value) {
+  if (!(FDataLink->DataSourceFixed() && ComponentState().Contains(csLoading))) FDataLink->SetDataSource(Value);
+  if (Value) Value->FreeNotification(this);
+}
+
+void TfcDBCustomLabel::SetAutoSize(bool Value) {
+  if (Value && FDataLink->DataSourceFixed()) throw EDatabaseError(L"Operation not allowed in a DBCtrlGrid");
+  TfcCustomLabel::SetAutoSize(Value);
+}
+
+bool TfcDBCustomLabel::UseRightToLeftAlignment() const {
+  // Right-to-left flips only what the field leaves at its natural left.
+  TField* f = Field();
+  return TfcCustomLabel::UseRightToLeftAlignment() && (!f || f->Alignment() == taLeftJustify);
+}
+
+void TfcDBCustomLabel::Loaded() {
+  TfcCustomLabel::Loaded();
+  if (ComponentState().Contains(csDesigning)) DataChange(this);
+}
+
+void TfcDBCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {
+  TfcCustomLabel::Notification(AComponent, Operation);
+  if (Operation == opRemove && FDataLink && AComponent == FDataLink->DataSource()) FDataLink->SetDataSource(nullptr);
+}
+
+String TfcDBCustomLabel::GetFieldText() const {
+  if (TField* f = Field()) return f->BlobType() == ftMemo ? f->AsString() : f->DisplayText();
+  if (ComponentState().Contains(csDesigning) && DataSource() && Caption().empty()) return Name();
+  return Caption();
+}
+
+String TfcDBCustomLabel::GetLabelText() const {
+  return ControlState().Contains(csPaintCopy) ? GetFieldText() : TfcCustomLabel::GetLabelText();
+}
+
+void TfcDBCustomLabel::DataChange(TObject*) { SetCaption(GetFieldText()); }
+
+void TfcDBCustomLabel::Dispatch(TMessage& Message) {
+  if (Message.Msg == CM_GETDATALINK) {
+    Message.Result = reinterpret_cast<LRESULT>(FDataLink.get());
+    return;
+  }
+  TfcCustomLabel::Dispatch(Message);
+}

@@ -1,10 +1,12 @@
-// TfcCustomLabel and TfcLabel: a windowless label whose caption the effect
-// text renderer draws, sized to the rendered text, with an accelerator that
-// focuses a chosen control and mouse enter and leave events.
+// TfcCustomLabel, TfcDBCustomLabel and TfcLabel: a windowless label whose
+// caption the effect text renderer draws, sized to the rendered text, with an
+// accelerator that focuses a chosen control, mouse enter and leave events and
+// an optional binding to a data field.
 #pragma once
 
 #include <memory>
 
+#include "classlib/DB.h"
 #include "components/fctext.h"
 
 class TfcCustomLabel : public TGraphicControl {
@@ -41,8 +43,40 @@ class TfcCustomLabel : public TGraphicControl {
   std::unique_ptr<TfcCaptionText> FTextOptions;
 };
 
-class TfcLabel : public TfcCustomLabel {
+// The label bound to a field: its caption follows the field of the current record.
+class TfcDBCustomLabel : public TfcCustomLabel {
  public:
-  explicit TfcLabel(TComponent* AOwner) : TfcCustomLabel(AOwner) {}
+  explicit TfcDBCustomLabel(TComponent* AOwner);
+  ~TfcDBCustomLabel() override;
+  String ClassName() const override { return L"TfcDBCustomLabel"; }
+  void Dispatch(TMessage& Message) override;
+
+  TDataSource* DataSource() const { return FDataLink->DataSource(); }
+  void SetDataSource(TDataSource* Value);
+  const String& DataField() const { return FDataLink->FieldName(); }
+  void SetDataField(const String& Value) { FDataLink->SetFieldName(Value); }
+  TField* Field() const { return FDataLink->Field(); }
+  // Refuses turning on while the link's source is fixed (EDatabaseError).
+  void SetAutoSize(bool Value) override;
+  bool UseRightToLeftAlignment() const override;
+  // Actions on data sources reach the bound source.
+  bool ExecuteAction(TBasicAction* Action) { return FDataLink->ExecuteAction(Action); }
+  bool UpdateAction(TBasicAction* Action) { return FDataLink->UpdateAction(Action); }
+
+ protected:
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  String GetLabelText() const override;
+  // The text the field gives the label: a memo's whole value, else the display text.
+  String GetFieldText() const;
+  void DataChange(TObject* Sender);
+
+ private:
+  std::unique_ptr<TFieldDataLink> FDataLink;
+};
+
+class TfcLabel : public TfcDBCustomLabel {
+ public:
+  explicit TfcLabel(TComponent* AOwner) : TfcDBCustomLabel(AOwner) {}
   String ClassName() const override { return L"TfcLabel"; }
 };

@@ -95,7 +95,10 @@ void TfcCustomTreeCombo::SelectNodeByText(const String& S) {
   }
 }
 
-void TfcCustomTreeCombo::BeginTracking() { FTreeView->FTracking = true; }
+void TfcCustomTreeCombo::BeginTracking() {
+  DataLink()->Edit();
+  FTreeView->FTracking = true;
+}
 
 void TfcCustomTreeCombo::DoSelectionChange() {
   if (OnSelectionChange) OnSelectionChange(this);
@@ -165,6 +168,8 @@ void TfcCustomTreeCombo::HideEditCaret() {
 }
 
 void TfcCustomTreeCombo::DropDown() {
+  // Bound to nothing that exists: there is no value to choose for.
+  if ((DataSource() || !DataField().empty()) && !Field()) return;
   FTreeView->FLastPoint = TPoint(-1, -1);
   FTreeView->FPressedInside = false;
   FTreeView->FReleaseCloses = true;
@@ -384,4 +389,46 @@ void TfcCustomTreeCombo::PaintText(TCanvas* Canvas, const TRect& R, const String
   if (Frame()->IsActive()) DrawFrame(Canvas);
   SetBkMode(dc, oldMode);
   SetBkColor(dc, oldBack);
+}
+
+// ---- data ----
+
+// The node whose first or second data string is Value (case ignored); nullptr when none.
+TfcTreeNode* TfcCustomTreeCombo::NodeByData(const String& Value) const {
+  return Items()->FindNodeInfo(Value, false, FStoreDataUsing == sdStoreData1 ? 1 : 2);
+}
+
+String TfcCustomTreeCombo::FieldText() const {
+  TField* f = Field();
+  if (FStoreDataUsing == sdStoreText || !f) return TfcCustomCombo::FieldText();
+  TfcTreeNode* node = NodeByData(f->Text());
+  return node ? node->Text() : f->Text();
+}
+
+void TfcCustomTreeCombo::DataChange(TObject* Sender) {
+  TField* f = Field();
+  if (FStoreDataUsing == sdStoreText || !f) {
+    TfcCustomCombo::DataChange(Sender);
+    // The keys move on from the node the value names.
+    SelectNodeByText(Text());
+    FCurrentNode = FTreeView->Selected();
+    return;
+  }
+  // The field holds a node's data: show that node's text (the value itself when no node has it).
+  const String value = f->Text();
+  TfcTreeNode* node = NodeByData(value);
+  FCurrentNode = node;
+  FTreeView->SetSelected(node);
+  SetDataText(node ? node->Text() : value);
+}
+
+void TfcCustomTreeCombo::UpdateData(TObject* Sender) {
+  TField* f = Field();
+  if (FStoreDataUsing == sdStoreText || !f) {
+    TfcCustomCombo::UpdateData(Sender);
+    return;
+  }
+  String value;
+  if (FCurrentNode) value = FStoreDataUsing == sdStoreData1 ? FCurrentNode->StringData() : FCurrentNode->StringData2();
+  if (f->Text() != value) f->SetText(value);
 }

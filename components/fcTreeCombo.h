@@ -135,11 +135,17 @@ class TfcCustomTreeCombo : public TfcCustomCombo {
   void KeyPress(wchar_t& Key) override;
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The field holds the text or one of the chosen node's data strings.
+  void DataChange(TObject* Sender) override;
+  void UpdateData(TObject* Sender) override;
+  // For the data modes, the text of the node that holds the field's value.
+  String FieldText() const override;
   // The text taken from a node: the edit counts as changed by the user.
   void SetTextFromNode(TfcTreeNode* Node);
 
  private:
   TfcTreeNode* Match(const String& S);
+  TfcTreeNode* NodeByData(const String& Value) const;
   TfcPopupPanel* FContainer;
   TfcPopupTreeView* FTreeView;
   std::unique_ptr<TControlCanvas> FItemCanvas;

@@ -306,6 +306,7 @@ void TGalleryForm::BuildPages(int StartPage) {
       {L"Text and glyphs \x6587\x5B57", [](TComponent* o) -> TGalleryPage* { return new TTextGlyphPage(o); }},
       {L"Skin \x76AE\x80A4", [](TComponent* o) -> TGalleryPage* { return new TSkinPage(o); }},
       {L"Frame objects \x5BF9\x8C61", NewFrameObjectsPage},
+      {L"Data \x6570\x636E", NewDataPage},
   };
   for (const auto& page : pages) {
     auto* sheet = new TspSkinTabSheet(this);

@@ -129,6 +129,8 @@ TGalleryPage* NewThemesPage(TComponent* AOwner);
 TGalleryPage* NewEffectsPage(TComponent* AOwner);
 // The fc tree views and tree combos (TreePage.cpp).
 TGalleryPage* NewTreePage(TComponent* AOwner);
+// A contacts table bound to effect labels and combos (DataPage.cpp).
+TGalleryPage* NewDataPage(TComponent* AOwner);
 // A form in the Objects skin, with frame objects of every kind (FrameObjectsPage.cpp).
 TGalleryPage* NewFrameObjectsPage(TComponent* AOwner);
 

@@ -9,6 +9,9 @@
 #include "../skinctrls/SkinCtrlTestUtils.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
+#include "classlib/MemTable.h"
+#include "components/fcLabel.h"
+#include "components/fcStringCombo.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinLabels.h"
@@ -114,6 +117,31 @@ void ShowSkinnedMessage(TspSkinData* Skin, const String& Title, const String& Te
   box.ShowModal();        // until the button sets the form's ModalResult
 }
 
+// --- guide: a table bound to a combo and a label
+TMemTable* AddContacts(TWinControl* Form) {
+  auto* table = new TMemTable(Form);       // owned by the form, freed with it
+  table->AddField(L"Name", ftString, 20);  // fields while the table is closed
+  table->AddField(L"Notes", ftMemo);
+  table->Open();
+  table->Append();
+  table->FieldByName(L"Name")->SetAsString(L"Wang Fang");
+  table->FieldByName(L"Notes")->SetAsString(L"Sister.\nCalls on Sundays.");
+  table->Post();
+  auto* source = new TDataSource(Form);  // what the controls link to
+  source->SetDataSet(table);
+  auto* name = new TfcStringCombo(Form);
+  name->SetParent(Form);
+  name->SetBounds(16, 16, 200, 21);
+  name->SetDataSource(source);
+  name->SetDataField(L"Name");  // MaxLength becomes the field's size, 20
+  auto* notes = new TfcLabel(Form);
+  notes->SetParent(Form);
+  notes->SetBounds(16, 50, 200, 40);
+  notes->SetDataSource(source);
+  notes->SetDataField(L"Notes");  // a memo label shows its whole text
+  return table;
+}
+
 }  // namespace guide
 
 namespace {
@@ -151,7 +179,7 @@ TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
         << "docs/guide.md lacks, or differs from, the example:\n" << example;
     ++examples;
   }
-  EXPECT_EQ(examples, 5);
+  EXPECT_EQ(examples, 6);
 }
 
 class GuideExamples : public FormTest {
@@ -233,3 +261,20 @@ TEST_F(GuideExamples, SkinnedMessageClosesOnEnterAndOnEsc) {
 }
 
 }  // namespace
+
+TEST_F(GuideExamples, TheBoundComboAndLabelShowAndEditTheTable) {
+  TMemTable* table = guide::AddContacts(form);
+  TfcStringCombo* name = nullptr;
+  TfcLabel* notes = nullptr;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    if (auto* c = dynamic_cast<TfcStringCombo*>(form->Components(i))) name = c;
+    if (auto* l = dynamic_cast<TfcLabel*>(form->Components(i))) notes = l;
+  }
+  ASSERT_TRUE(name && notes);
+  EXPECT_EQ(name->Text(), L"Wang Fang");
+  EXPECT_EQ(name->MaxLength(), 20);
+  EXPECT_EQ(notes->Caption(), L"Sister.\nCalls on Sundays.");
+  table->Edit();
+  table->FieldByName(L"Name")->SetAsString(L"Li Wei");
+  EXPECT_EQ(name->Text(), L"Li Wei");
+}

@@ -1,0 +1,66 @@
+// The fc custom combo's binding to a data field: what it shows, when it may
+// change, and what it writes back.
+#include "components/fcCombo.h"
+
+#include "classlib/Messages.h"
+
+void TfcCustomCombo::SetDataSource(TDataSource* Value) {
+  FDataLink->SetDataSource(Value);
+  if (Value) Value->FreeNotification(this);
+}
+
+bool TfcCustomCombo::IsDataBound() const {
+  return DataSource() && DataSource()->DataSet() && !DataField().empty();
+}
+
+bool TfcCustomCombo::IsReadOnly() const {
+  return FReadOnly || FDataLink->ReadOnly() || (Field() && !Field()->CanModify());
+}
+
+bool TfcCustomCombo::EditCanModify() const {
+  if (IsReadOnly()) return false;
+  TDataSource* source = DataSource();
+  if (source && !IsEditState(source->State()) && !source->AutoEdit()) return false;
+  if (!Field()) return true;
+  return FDataLink->Edit();
+}
+
+void TfcCustomCombo::SetFocused(bool Value) {
+  if (FFocused == Value) return;
+  FFocused = Value;
+  // Focused the combo shows the field's edit text, else its display text.
+  if (Field()) FDataLink->Reset();
+}
+
+void TfcCustomCombo::SetDataText(const String& Value) {
+  FDataChanging = true;
+  if (Text() != Value) SetText(Value);
+  TCustomEdit::SetModified(false);
+  FDataChanging = false;
+}
+
+void TfcCustomCombo::UpdateWindowReadOnly() {
+  if (!HandleAllocated()) return;
+  const bool browsing = Field() && !FDataLink->Editing();
+  SendMessageW(Handle(), EM_SETREADONLY, IsReadOnly() || FStyle == csDropDownList || browsing, 0);
+}
+
+void TfcCustomCombo::DataChange(TObject*) {
+  TField* f = Field();
+  if (!f) {
+    SetDataText(ComponentState().Contains(csDesigning) ? Name() : String());
+    return;
+  }
+  if (MaxLength() == 0 && f->DataType() == ftString && !ComponentState().Contains(csDesigning))
+    SetMaxLength(f->Size());
+  SetDataText(FFocused && FDataLink->CanModify() ? f->Text() : f->DisplayText());
+}
+
+String TfcCustomCombo::FieldText() const { return Field() ? Field()->DisplayText() : Text(); }
+
+void TfcCustomCombo::EditingChange(TObject*) { UpdateWindowReadOnly(); }
+
+void TfcCustomCombo::UpdateData(TObject*) {
+  TField* f = Field();
+  if (f && f->Text() != Text()) f->SetText(Text());
+}
