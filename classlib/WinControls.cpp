@@ -1008,6 +1008,7 @@ void TWinControl::DoExit() {
 
 void TWinControl::CNKeyDown(TMessage& Message) {
   Message.Result = 1;
+  if (IsMenuKey(Message)) return;
   const WORD key = static_cast<WORD>(Message.WParam);
   LRESULT mask = 0;
   switch (key) {
