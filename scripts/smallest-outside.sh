@@ -31,7 +31,7 @@ if [ -n "$rebuilt" ]; then
 fi
 
 failed=0
-for program in MainMenuOnly PageControlOnly MDITabsOnly; do
+for program in MainMenuOnly PageControlOnly MDITabsOnly ShortCutAndTray; do
   status=0
   timeout 120 wine "build/$program.exe" </dev/null || status=$?
   if [ "$status" -ne 0 ]; then
