@@ -52,7 +52,8 @@ bool TMenu::IsShortCut(TShortCut Value) {
     if (menu.Freed()) return true;
     if (watch.Freed()) return false;
   }
-  // The parents may have rebuilt or disabled their items: ask again.
+  // The parents may have rebuilt or disabled their items: ask again. Parents
+  // that ran count as the key's use even when the item went.
   item = FItems->FindShortCut(Value);
   if (!item) return !parents.empty();
   for (TMenuItem* p = item; p && p != FItems; p = p->Parent())

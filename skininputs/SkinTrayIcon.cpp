@@ -270,8 +270,8 @@ bool TspTrayIcon::IconMessage(TMessage& Message) {
     return true;
   }
   // The shell was restarted: the icon comes back. This window is top-level,
-  // so the broadcast reaches it whatever form owns the icon. An icon built in
-  // code that was never shown (IconVisible is True from the start) stays away.
+  // so the broadcast reaches it whatever form owns the icon. An icon not added
+  // yet (made in code, before it starts) stays away until it starts.
   if (Message.Msg == TaskbarCreatedMessage()) {
     if (FIconVisible && FAddAsked) ShowIcon();
     Message.Result = 0;
