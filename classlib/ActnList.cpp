@@ -77,6 +77,12 @@ void TCustomAction::SetImageIndex(int Value) {
   Change();
 }
 
+void TCustomAction::SetShortCut(TShortCut Value) {
+  if (FShortCut == Value) return;
+  FShortCut = Value;
+  Change();
+}
+
 void TCustomAction::SetActionList(TCustomActionList* Value) {
   if (FActionList == Value) return;
   if (FActionList) {

@@ -6,6 +6,10 @@
 
 #include "classlib/Classes.h"
 
+// A key with its modifiers: the virtual key in the low byte, then scShift,
+// scCtrl and scAlt (Menus.h).
+using TShortCut = uint16_t;
+
 class TBasicActionLink;
 class TControl;
 class TCustomActionList;
@@ -55,6 +59,10 @@ class TCustomAction : public TBasicAction {
   // Checked actions of one non-zero group index, as linked buttons group.
   int GroupIndex() const { return FGroupIndex; }
   void SetGroupIndex(int Value);
+  // The key that executes the action while the form owning its list is
+  // active; linked menu items show it.
+  TShortCut ShortCut() const { return FShortCut; }
+  void SetShortCut(TShortCut Value);
   // The list the action belongs to (its images serve ImageIndex).
   TCustomActionList* ActionList() const { return FActionList; }
   void SetActionList(TCustomActionList* Value);
@@ -70,6 +78,7 @@ class TCustomAction : public TBasicAction {
   bool FChecked = false, FEnabled = true, FVisible = true;
   int FImageIndex = -1;
   int FGroupIndex = 0;
+  TShortCut FShortCut = 0;
 };
 
 class TCustomActionList : public TComponent {
@@ -82,6 +91,9 @@ class TCustomActionList : public TComponent {
   // Not owned; cleared when freed.
   TCustomImageList* Images() const { return FImages; }
   void SetImages(TCustomImageList* Value);
+  // Executes the enabled action whose ShortCut is Value (after its Update);
+  // false when none is, so that the key goes on.
+  bool IsShortCut(TShortCut Value);
 
  protected:
   friend class TCustomAction;

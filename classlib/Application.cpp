@@ -38,6 +38,38 @@ HWND TApplication::Handle() {
   return FHandle;
 }
 
+namespace {
+
+BOOL CALLBACK TakeFirstIconGroup(HMODULE Module, LPCWSTR, LPWSTR Name, LONG_PTR Param) {
+  *reinterpret_cast<HICON*>(Param) = LoadIconW(Module, Name);
+  return FALSE;
+}
+
+}  // namespace
+
+HICON ProgramIcon() {
+  HMODULE module = GetModuleHandleW(nullptr);
+  if (HICON icon = LoadIconW(module, L"MAINICON")) return icon;
+  // The first icon group, as the shell shows the program.
+  HICON first = nullptr;
+  EnumResourceNamesW(module, RT_GROUP_ICON, TakeFirstIconGroup, reinterpret_cast<LONG_PTR>(&first));
+  return first;
+}
+
+TIcon* TApplication::Icon() {
+  if (!FIcon) {
+    FIcon = std::make_unique<TIcon>();
+    HICON shared = ProgramIcon();
+    FIcon->SetHandle(CopyIcon(shared ? shared : LoadIconW(nullptr, IDI_APPLICATION)));
+  }
+  return FIcon.get();
+}
+
+void TApplication::OnRunStart(std::function<void()> Hook) {
+  if (FRunning) Hook();
+  else FRunStartHooks.push_back(std::move(Hook));
+}
+
 void TApplication::SetTitle(const String& Value) {
   FTitle = Value;
   if (FHandle) SetWindowTextW(FHandle, Value.c_str());
@@ -64,8 +96,16 @@ void TApplication::AppWndProc(TMessage& Message) {
 // The loop
 
 void TApplication::Run() {
-  if (FMainForm) FMainForm->Show();
+  FRunning = true;
+  // Hooks may add hooks; each runs once.
+  while (!FRunStartHooks.empty()) {
+    auto hook = std::move(FRunStartHooks.front());
+    FRunStartHooks.erase(FRunStartHooks.begin());
+    hook();
+  }
+  if (FMainForm && FShowMainForm) FMainForm->Show();
   while (!FTerminated) HandleMessage();
+  FRunning = false;
 }
 
 void TApplication::Terminate() { PostQuitMessage(0); }

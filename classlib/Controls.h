@@ -464,6 +464,9 @@ class TWinControl : public TControl {
   void WMDestroy(TMessage& Message);
   void ReflectToChild(TMessage& Message, HWND Child);
   void CNKeyDown(TMessage& Message);
+  // Offers a key down to the popup menus of the control and its parents,
+  // then to its form as a shortcut; true when it ran something.
+  bool IsMenuKey(TMessage& Message);
   void CNChar(TMessage& Message);
   void CNCtlColor(TMessage& Message);
   void CMFocusChanged(TMessage& Message);

@@ -70,8 +70,9 @@ void TCustomForm::DoCreate() {
 void TCustomForm::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   Params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  // The program's own icon, when it has one under the customary name.
-  Params.WindowClass.hIcon = LoadIconW(Params.WindowClass.hInstance, L"MAINICON");
+  // The program's own icon, when it has one; without, the system frame
+  // shows its default and the skinned frame none.
+  Params.WindowClass.hIcon = ProgramIcon();
   if (!FEnabled) Params.Style |= WS_DISABLED;
   Params.ExStyle = 0;
   Params.WndParent = Application->Handle();

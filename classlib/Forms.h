@@ -24,6 +24,9 @@ class TMainMenu;
 
 using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
+// Sees a key down (WM_KEYDOWN or WM_SYSKEYDOWN) before the menus and actions;
+// setting Handled eats the key.
+using TShortCutEvent = TEvent<void(TMessage& Msg, bool& Handled)>;
 
 class TCustomForm : public TWinControl {
  public:
@@ -114,6 +117,13 @@ class TCustomForm : public TWinControl {
   bool NativeMenuBar() const { return FNativeMenuBar; }
   void SetNativeMenuBar(bool Value);
 
+  // A key down meant as a shortcut: OnShortCut, then the menu's items, then
+  // (an MDI frame) the active child's, then the actions of the action lists
+  // the form owns. True when one of them took the key. The focused control
+  // asks its form (and an MDI child's frame) before it sees the key itself.
+  virtual bool IsShortCut(TMessage& Message);
+  TShortCutEvent OnShortCut;
+
   TNotifyEvent OnCreate, OnDestroy, OnShow, OnHide, OnActivate, OnDeactivate, OnPaint;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
@@ -167,7 +177,10 @@ class TCustomForm : public TWinControl {
   TTileMode FTileMode = tbHorizontal;
 
  private:
+  friend class TWinControl;
   void CreateMDIClient();
+  // IsShortCut without asking the active MDI child when it is Skip.
+  bool FormShortCut(TMessage& Message, const TCustomForm* Skip);
   void MDIChildParams(TCreateParams& Params) const;
   std::vector<TCustomForm*> MDIChildList() const;
   // The state the window is in now, shown or not.
@@ -175,6 +188,11 @@ class TCustomForm : public TWinControl {
   // A shown top-level window, whose own state is the form's.
   bool ShowsItsWindowState() const;
 };
+
+// The program's own icon: the icon group "MAINICON", else the first icon
+// group among its resources; nullptr when it has none. Shared, not to be
+// destroyed.
+HICON ProgramIcon();
 
 // Lets an MDI frame's client window take the MDI keys (Ctrl+F4, Ctrl+F6)
 // pressed in one of its children; True when the message was such a key.
@@ -267,6 +285,19 @@ class TApplication : public TComponent {
   HWND Handle();
   const String& Title() const { return FTitle; }
   void SetTitle(const String& Value);
+  // The program's icon (ProgramIcon), else the system's default one; forms
+  // and the tray icon show it.
+  TIcon* Icon();
+  // Whether Run shows the main form; a component that starts the program
+  // hidden (in the tray) switches it off.
+  bool ShowMainForm() const { return FShowMainForm; }
+  void SetShowMainForm(bool Value) { FShowMainForm = Value; }
+  // True once Run has started its loop.
+  bool Running() const { return FRunning; }
+  // Runs Hook when Run starts, before it shows the main form (at once when
+  // Run has started already). A hook that outlives what it serves checks
+  // that itself.
+  void OnRunStart(std::function<void()> Hook);
   bool Active() const { return FActive; }
 
   // Hints. Switching ShowHint off frees the hint window; the next hint makes
@@ -321,6 +352,9 @@ class TApplication : public TComponent {
   void AppWndProc(TMessage& Message);
 
   HWND FHandle = nullptr;
+  std::unique_ptr<TIcon> FIcon;
+  bool FShowMainForm = true, FRunning = false;
+  std::vector<std::function<void()>> FRunStartHooks;
   std::vector<std::pair<int, std::shared_ptr<TMessageHook>>> FHooks;
   int FNextHookId = 1;
   String FTitle;

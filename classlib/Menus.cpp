@@ -147,6 +147,14 @@ TMenuItem* TMenuItem::FindItem(uint16_t Command) {
   return nullptr;
 }
 
+TMenuItem* TMenuItem::FindShortCut(TShortCut Value) {
+  for (TMenuItem* item : FItems) {
+    if (item->FShortCut == Value && !item->IsLine()) return item;
+    if (TMenuItem* found = item->FindShortCut(Value)) return found;
+  }
+  return nullptr;
+}
+
 TMenu* TMenuItem::GetParentMenu() const {
   const TMenuItem* root = this;
   while (root->FParent) root = root->FParent;
@@ -195,6 +203,7 @@ void TMenuItem::ActionChange(TBasicAction* Sender) {
   FVisible = action->Visible();
   FHint = action->Hint();
   FImageIndex = action->ImageIndex();
+  FShortCut = action->ShortCut();
   SetChecked(action->Checked());  // last: it tells the menu of every change
 }
 

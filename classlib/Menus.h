@@ -10,7 +10,6 @@
 #include "classlib/Controls.h"
 #include "classlib/ImgList.h"
 
-using TShortCut = uint16_t;
 constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
 TShortCut ShortCut(WORD Key, TShiftState Shift);
 // "Ctrl+Shift+F5", "Alt+X"; empty for 0.
@@ -82,6 +81,8 @@ class TMenuItem : public TComponent {
   // The number the system menu and DispatchCommand know the item by.
   uint16_t Command() const { return FCommand; }
   TMenuItem* FindItem(uint16_t Command);
+  // The first item below this one, depth first, whose ShortCut is Value.
+  TMenuItem* FindShortCut(TShortCut Value);
   TMenu* GetParentMenu() const;
   // Hides separators at either end and repeated ones; shows the others.
   void RethinkLines();
@@ -126,6 +127,11 @@ class TMenu : public TComponent {
   TMenuItem* Items() const { return FItems; }
   // Runs the click of the item with that command; false when there is none.
   bool DispatchCommand(uint16_t Command);
+  // Runs the item whose ShortCut is Value: the OnClick of each of its parents
+  // first, from the top (they may update their items), then the item when
+  // it, and every parent, is enabled. False when no enabled item has the
+  // key, so that the key goes on to the control.
+  bool IsShortCut(TShortCut Value);
   TMenuAutoFlag AutoLineReduction() const { return FAutoLineReduction; }
   void SetAutoLineReduction(TMenuAutoFlag Value) { FAutoLineReduction = Value; }
   // Pictures of the items by their ImageIndex; not owned.

@@ -1007,6 +1007,7 @@ void TWinControl::DoExit() {
 
 void TWinControl::CNKeyDown(TMessage& Message) {
   Message.Result = 1;
+  if (IsMenuKey(Message)) return;
   const WORD key = static_cast<WORD>(Message.WParam);
   LRESULT mask = 0;
   switch (key) {

@@ -31,7 +31,7 @@ if [ -n "$rebuilt" ]; then
 fi
 
 failed=0
-for program in MainMenuOnly PageControlOnly MDITabsOnly; do
+for program in MainMenuOnly PageControlOnly MDITabsOnly ShortCutAndTray; do
   status=0
   run_with_heap_checks "build/$program.exe" || status=$?
   if [ "$status" -ne 0 ]; then

@@ -248,6 +248,10 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   // The window's part of taking the frame: its client margins (when they
   // changed), region and redraw.
   void ApplyWindowFrame(bool MarginsChanged);
+  // Takes the window's real activation: the skinned frame missed the
+  // activation messages while it was off, and the system's frame missed them
+  // while the skinned one was on (WasOn: it was until now).
+  void SyncActivation(bool WasOn);
   TspFrameState FrameState() const;
   TSize WindowSize() const;
   TBitmap* FramePicture() const;

@@ -82,6 +82,7 @@ void TspSkinForm::ApplyFrame() {
   }
   if (!FForm || !FForm->HandleAllocated()) return;
   FRegionSize = TSize();
+  SyncActivation(wasOn);
   // A hidden form whose client area stays where it was needs neither the new
   // region nor a redraw until it shows (WM_SHOWWINDOW does them then).
   // With the same margins the client area stays: the system needs no frame
@@ -104,6 +105,19 @@ void TspSkinForm::ApplyWindowFrame(bool MarginsChanged) {
   LayoutObjects();
   if (!FSkinData || !FSkinData->SkinChanging())
     RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void TspSkinForm::SyncActivation(bool WasOn) {
+  HWND h = FForm->Handle();
+  bool active = GetActiveWindow() == h;
+  if (IsMDIChild()) {
+    // A child shows active while it is its frame's active child in an active frame.
+    TCustomForm* frame = FForm->MDIFrame();
+    active = frame && frame->HandleAllocated() && GetActiveWindow() == frame->Handle() && frame->ActiveMDIChild() == FForm;
+  }
+  FActive = active;
+  // The system keeps its own active state for the caption it draws.
+  if (WasOn && !FFrameOn) SendMessageW(h, WM_NCACTIVATE, active, 0);
 }
 
 void TspSkinForm::CreateObjects() {

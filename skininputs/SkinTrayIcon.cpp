@@ -8,6 +8,10 @@
 
 namespace {
 
+// Posted to the icon's own window by the constructor: the first message loop
+// starts a component made in code.
+constexpr UINT kStartInCode = WM_APP + 1;
+
 UINT TaskbarCreatedMessage() {
   static const UINT msg = RegisterWindowMessageW(L"TaskbarCreated");
   return msg;
@@ -65,8 +69,16 @@ TspTrayIcon::TspTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
   FClickTimer->SetInterval(GetDoubleClickTime());
   FClickTimer->OnTimer = [this](TObject*) { ClickTimer(); };
   if (Designing()) return;
-  if (!FIcon->Handle() && UseDefaultIcon()) FIcon->SetHandle(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+  if (!FIcon->Handle() && UseDefaultIcon()) FIcon->SetHandle(CopyIcon(Application->Icon()->Handle()));
   HookForm();
+  // Made in code, nothing calls Loaded: the component starts itself before
+  // Run shows the main form, or with the first message loop, whichever
+  // comes first. A program that loads it (BeginLoading) gets Loaded instead.
+  const std::weak_ptr<int> alive = FLife;
+  Application->OnRunStart([this, alive] {
+    if (!alive.expired()) StartInCode();
+  });
+  PostMessageW(FWnd, kStartInCode, 0, 0);
 }
 
 TspTrayIcon::~TspTrayIcon() {
@@ -82,9 +94,21 @@ TCustomForm* TspTrayIcon::OwnerForm() const { return dynamic_cast<TCustomForm*>(
 
 void TspTrayIcon::Loaded() {
   TComponent::Loaded();
+  FStarted = true;
+  ApplyStart();
+}
+
+void TspTrayIcon::StartInCode() {
+  if (FStarted || Designing() || ComponentState().Contains(csLoading)) return;
+  FStarted = true;
+  ApplyStart();
+}
+
+void TspTrayIcon::ApplyStart() {
   if (OwnerForm() && FMinimizedOnStart && !Designing()) {
     FIconVisible = true;
     FMinimizeToTray = true;
+    if (Application->MainForm() == OwnerForm()) Application->SetShowMainForm(false);
     HideMainForm();
   }
   ModifyIcon();
@@ -235,14 +259,19 @@ void TspTrayIcon::MouseMove(TShiftState Shift, int X, int Y) {
 // The hidden window
 
 bool TspTrayIcon::IconMessage(TMessage& Message) {
+  if (Message.Msg == kStartInCode) {
+    StartInCode();
+    Message.Result = 0;
+    return true;
+  }
   if (Message.Msg == MSG_TRAY_CALLBACK) {
     if (FEnabled) TrayCallback(Message.LParam);
     Message.Result = 0;
     return true;
   }
   // The shell was restarted: the icon comes back. This window is top-level,
-  // so the broadcast reaches it whatever form owns the icon. An icon built in
-  // code that was never shown (IconVisible is True from the start) stays away.
+  // so the broadcast reaches it whatever form owns the icon. An icon not added
+  // yet (made in code, before it starts) stays away until it starts.
   if (Message.Msg == TaskbarCreatedMessage()) {
     if (FIconVisible && FAddAsked) ShowIcon();
     Message.Result = 0;

@@ -105,6 +105,11 @@ class TspTrayIcon : public TComponent, public TspTrayLink {
   void HookForm();
   void UnhookForm();
   void FormMessage(TMessage& Message);
+  // What Loaded does for a component made in code, once: when the program
+  // starts running or its loop first runs, unless Loaded came first.
+  void StartInCode();
+  // Loaded's work: the start in the tray, then the icon as IconVisible says.
+  void ApplyStart();
   void RestoreFromTray();
   // Gives back what MinimizeFormToTray lent and set, the form's showing aside.
   void LeaveTray();
@@ -122,6 +127,8 @@ class TspTrayIcon : public TComponent, public TspTrayLink {
   bool FPopupByLeftButton = false, FMinimizedOnStart = false, FMinimizeToTray = false;
   bool FMouseDownSeen = false, FClickPending = false, FDblClickSeen = false;
   bool FPreviewSwitching = false;
+  // Loaded or StartInCode has run.
+  bool FStarted = false;
   // An add was asked of the shell and not taken back.
   bool FAddAsked = false;
   std::shared_ptr<THook> FHook;

@@ -18,7 +18,14 @@
 #include "skinctrls/SkinPanels.h"
 #include "skinctrls/SkinTabs.h"
 #include "skinctrls/SkinTrackBar.h"
+#include "skinctrls/SkinRadioGroup.h"
+#include "skinctrls/SkinRichEdit.h"
+#include "skinctrls/SkinSpeedButton.h"
+#include "skinctrls/SkinToolBar.h"
+#include "skininputs/SkinComboBox.h"
 #include "skininputs/SkinListBox.h"
+#include "skininputs/SkinSpinEdit.h"
+#include "skininputs/SkinTrayIcon.h"
 
 namespace guide {
 
@@ -67,6 +74,8 @@ TspSkinTrackBar* AddVolume(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLab
   volume->SetMinValue(0);
   volume->SetMaxValue(100);
   volume->SetValue(40);
+  volume->SetCanFocused(true);     // a Tab stop; arrows and Page keys move it
+  volume->SetJumpWhenClick(true);  // a click on the track moves the thumb there
   volume->OnChange = [volume, Shows](TObject*) { Shows->SetCaption(IntToStr(volume->Value()) + L" %"); };
   return volume;
 }
@@ -96,6 +105,8 @@ void ShowSkinnedMessage(TspSkinData* Skin, const String& Title, const String& Te
   box.SetBounds(0, 0, 360, 150);
   auto* frame = new TspSkinForm(&box);
   frame->SetSkinData(Skin);
+  frame->SetBorderIcons(TspBorderIcons{sbiSystemMenu});  // a close button only
+  frame->SetSizeable(false);
   auto* panel = new TspSkinPanel(&box);  // the skin's background
   panel->SetParent(&box);
   panel->SetAlign(alClient);
@@ -142,6 +153,104 @@ TMemTable* AddContacts(TWinControl* Form) {
   return table;
 }
 
+// --- guide: a radio group
+TspSkinRadioGroup* AddSizes(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLabel* Shows) {
+  auto* sizes = new TspSkinRadioGroup(Parent);
+  sizes->SetParent(Parent);
+  sizes->SetBounds(16, 16, 160, 110);
+  sizes->SetCaption(L"Size");
+  sizes->SetSkinData(Skin);
+  for (const wchar_t* size : {L"Small", L"Medium", L"Large"}) sizes->Items()->Add(size);  // one button each
+  sizes->SetItemIndex(1);
+  // A click on a button sets ItemIndex, then runs the group's OnClick
+  sizes->OnClick = [sizes, Shows](TObject*) { Shows->SetCaption(sizes->Items()->Strings(sizes->ItemIndex())); };
+  return sizes;
+}
+
+// --- guide: a tool bar with picture buttons
+TspSkinSpeedButton* AddToolButton(TspSkinToolBar* Bar, TspSkinData* Skin, TBitmap* Picture, TNotifyEvent OnClick) {
+  auto* button = new TspSkinSpeedButton(Bar);
+  button->SetParent(Bar);
+  button->SetBounds(Bar->ControlCount() * 28 + 4, 3, 26, 26);  // one after the other
+  button->SetSkinData(Skin);
+  button->SetGlyph(Picture);  // copied; its bottom-left pixel's colour is left out
+  button->SetFlat(true);      // no face until the mouse is over it
+  button->SetHint(L"Save");
+  button->SetShowHint(true);
+  button->OnClick = OnClick;
+  return button;
+}
+
+// --- guide: a spin edit and a combo box
+void AddCountAndColour(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLabel* Shows) {
+  auto* count = new TspSkinSpinEdit(Parent);
+  count->SetParent(Parent);
+  count->SetBounds(16, 140, 100, 22);
+  count->SetSkinData(Skin);
+  count->SetMinValue(1);
+  count->SetMaxValue(10);
+  count->SetValue(3);  // the arrows, the Up and Down keys and typing change it
+  count->OnChange = [count, Shows](TObject*) { Shows->SetCaption(IntToStr(static_cast<int>(count->Value()))); };
+  auto* colour = new TspSkinComboBox(Parent);
+  colour->SetParent(Parent);
+  colour->SetBounds(130, 140, 120, 22);
+  colour->SetSkinData(Skin);
+  colour->SetStyle(spcbFixedStyle);  // a list to choose from; spcbEditStyle also takes typing
+  for (const wchar_t* name : {L"Red", L"Green", L"Blue"}) colour->Items()->Add(name);
+  colour->SetItemIndex(0);
+  colour->OnChange = [colour, Shows](TObject*) { Shows->SetCaption(colour->Text()); };
+}
+
+// --- guide: a menu with shortcuts
+TMainMenu* AddFileMenu(TCustomForm* Form, TNotifyEvent OnNew, TNotifyEvent OnSave) {
+  auto* menu = new TMainMenu(Form);
+  auto* file = new TMenuItem(menu);
+  file->SetCaption(L"&File");  // Alt+F opens it
+  menu->Items()->Add(file);
+  auto* newItem = new TMenuItem(menu);
+  newItem->SetCaption(L"&New");
+  newItem->SetShortCut(ShortCut('N', TShiftState{ssCtrl}));  // shown as "Ctrl+N"; the key runs OnClick
+  newItem->OnClick = OnNew;
+  file->Add(newItem);
+  auto* save = new TMenuItem(menu);
+  save->SetCaption(L"&Save");
+  save->SetShortCut(ShortCut('S', TShiftState{ssCtrl}));
+  save->OnClick = OnSave;
+  file->Add(save);
+  Form->SetMenu(menu);  // a skinned form: then call its UpdateMenuBar()
+  return menu;
+}
+
+// --- guide: a tray icon
+TspTrayIcon* AddTrayIcon(TCustomForm* Form, TspSkinPopupMenu* Menu) {
+  auto* tray = new TspTrayIcon(Form);  // shows the program's icon from the start
+  tray->SetHint(L"My program");
+  tray->SetPopupMenu(Menu);  // on a right click
+  tray->SetMinimizeToTray(true);  // every minimize hides the form into the tray
+  tray->OnDblClick = [tray](TObject*) {
+    tray->ShowMainForm();
+    tray->SetMinimizeToTray(true);  // the frame's tray button clears it on the way back
+  };
+  return tray;
+}
+
+// --- guide: a rich edit through skin changes
+TspSkinRichEdit* AddNotes(TWinControl* Parent, TspSkinData* Skin) {
+  auto* notes = new TspSkinRichEdit(Parent);
+  notes->SetParent(Parent);
+  notes->SetBounds(16, 180, 240, 100);
+  notes->SetSkinSupport(true);  // the skin's font and colours
+  notes->SetSkinData(Skin);
+  return notes;
+}
+
+// --- guide: changing the skin
+void ChangeSkin(TspSkinData* Skin, TspSkinRichEdit* Notes, const String& File) {
+  if (File.empty()) Skin->ClearAll();  // no skin
+  else Skin->LoadFromCompressedFile(File);
+  Notes->ChangeSkinData();  // the rich edit hears of no skin change by itself
+}
+
 }  // namespace guide
 
 namespace {
@@ -179,7 +288,7 @@ TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
         << "docs/guide.md lacks, or differs from, the example:\n" << example;
     ++examples;
   }
-  EXPECT_EQ(examples, 6);
+  EXPECT_EQ(examples, 13);
 }
 
 class GuideExamples : public FormTest {
@@ -258,6 +367,94 @@ void AnswerTheMessageWith(WORD Key, TspSkinData* Skin, HWND Owner) {
 TEST_F(GuideExamples, SkinnedMessageClosesOnEnterAndOnEsc) {
   AnswerTheMessageWith(VK_RETURN, skin, form->Handle());
   AnswerTheMessageWith(VK_ESCAPE, skin, form->Handle());
+}
+
+TEST_F(GuideExamples, RadioGroupToolBarSpinEditAndComboBoxWork) {
+  auto* shows = Add<TspSkinStdLabel>(form, 260, 16, 100, 20);
+  TspSkinRadioGroup* sizes = guide::AddSizes(form, skin, shows);
+  guide::AddCountAndColour(form, skin, shows);
+  auto* bar = new TspSkinToolBar(form);
+  bar->SetParent(form);
+  bar->SetAlign(alBottom);
+  bar->SetHeight(32);
+  bar->SetSkinData(skin);
+  TBitmap picture;
+  picture.SetSize(16, 16);
+  picture.Canvas()->Brush()->SetColor(clFuchsia);  // the colour left out
+  picture.Canvas()->FillRect(TRect(0, 0, 16, 16));
+  picture.Canvas()->Brush()->SetColor(clBlue);
+  picture.Canvas()->FillRect(TRect(4, 4, 12, 12));
+  int saves = 0;
+  TspSkinSpeedButton* save = guide::AddToolButton(bar, skin, &picture, [&](TObject*) { ++saves; });
+  ShowAndActivate(form);
+
+  ASSERT_EQ(sizes->ButtonCount(), 3);
+  EXPECT_EQ(sizes->ItemIndex(), 1);
+  ClickAt(sizes->Buttons(2), TPoint(8, sizes->Buttons(2)->Height() / 2));
+  EXPECT_EQ(sizes->ItemIndex(), 2);
+  EXPECT_EQ(shows->Caption(), L"Large");
+
+  auto* count = dynamic_cast<TspSkinSpinEdit*>(form->Controls(form->ControlCount() - 3));
+  auto* colour = dynamic_cast<TspSkinComboBox*>(form->Controls(form->ControlCount() - 2));
+  ASSERT_TRUE(count && colour);
+  count->SetFocus();
+  Settle();
+  KeyChord({}, VK_UP);
+  EXPECT_EQ(count->Value(), 4);
+  EXPECT_EQ(shows->Caption(), L"4");
+  colour->SetFocus();
+  Settle();
+  KeyChord({}, VK_DOWN);
+  EXPECT_EQ(colour->ItemIndex(), 1);
+  EXPECT_EQ(shows->Caption(), L"Green");
+
+  ClickAt(save, TPoint(13, 13));
+  EXPECT_EQ(saves, 1);
+  MoveMouse(TPoint(2, 2));
+  // The picture's blue shows; its fuchsia does not.
+  HDC dc = GetDC(bar->Handle());
+  const TPoint at = save->BoundsRect().TopLeft();
+  EXPECT_EQ(GetPixel(dc, at.X + 13, at.Y + 13), RGB(0, 0, 255));
+  for (int x = 0; x < save->Width(); ++x) EXPECT_NE(GetPixel(dc, at.X + x, at.Y + 6), RGB(255, 0, 255));
+  ReleaseDC(bar->Handle(), dc);
+}
+
+TEST_F(GuideExamples, MenuShortCutsTrayTripsAndTheRichEditThroughSkinChanges) {
+  auto* frame = new TspSkinForm(form);
+  frame->SetSkinData(skin);
+  int news = 0, saves = 0;
+  guide::AddFileMenu(form, [&](TObject*) { ++news; }, [&](TObject*) { ++saves; });
+  frame->UpdateMenuBar();
+  auto* trayMenu = new TspSkinPopupMenu(form);
+  TspTrayIcon* tray = guide::AddTrayIcon(form, trayMenu);
+  TspSkinRichEdit* notes = guide::AddNotes(form, skin);
+  ShowAndActivate(form);
+
+  notes->SetFocus();
+  KeyChord({VK_CONTROL}, 'N');
+  KeyChord({VK_CONTROL}, 'S');
+  EXPECT_EQ(news, 1);
+  EXPECT_EQ(saves, 1);
+  EXPECT_TRUE(tray->IconVisible());
+  EXPECT_EQ(tray->PopupMenu(), trayMenu);
+  // Every trip ends with a double click on the icon; each minimize goes in again,
+  // the frame's tray button's trip too.
+  for (int trip = 0; trip < 3; ++trip) {
+    SCOPED_TRACE(trip);
+    if (trip == 1) tray->MinimizeFormToTray(form, nullptr);
+    else frame->SetWindowState(1);
+    EXPECT_TRUE(PumpUntil([&] { return !form->Visible(); }));
+    SendMessageW(tray->WindowHandle(), MSG_TRAY_CALLBACK, 1, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(PumpUntil([&] { return form->Visible(); }));
+    EXPECT_TRUE(tray->MinimizeToTray());
+  }
+
+  ASSERT_NE(notes->SkinIndex(), -1);
+  guide::ChangeSkin(skin, notes, L"");
+  EXPECT_EQ(notes->SkinIndex(), -1);
+  EXPECT_EQ(notes->Font()->Name(), notes->DefaultFont()->Name());
+  guide::ChangeSkin(skin, notes, ProjectPath("tests/data/skin-corpus/valid.skn"));
+  EXPECT_EQ(notes->SkinIndex(), skin->GetControlIndex(L"richedit"));
 }
 
 }  // namespace

@@ -212,10 +212,11 @@ TEST_F(TrayTest, MinimisingTheOwnerFormHidesItIntoTheTray) {
   ShowAndActivate(form);
   tray->SetIconVisible(false);
   tray->SetMinimizeToTray(true);
+  const int adds = tray->Count(NIM_ADD);
   form->SetWindowState(wsMinimized);
   EXPECT_TRUE(PumpUntil([&] { return !form->Visible(); }));
   EXPECT_TRUE(tray->IconVisible());
-  EXPECT_EQ(tray->Count(NIM_ADD), 1);
+  EXPECT_EQ(tray->Count(NIM_ADD), adds + 1);
   tray->ShowMainForm();
   Settle();
   EXPECT_TRUE(form->Visible());
@@ -373,6 +374,95 @@ TEST_F(TrayTest, AHandlerThatFreesTheIconEndsTheCallback) {
   EXPECT_EQ(tray, nullptr);
   EXPECT_FALSE(ran);
   EXPECT_FALSE(IsWindow(wnd));
+}
+
+}  // namespace
+
+namespace {
+
+// The colour at the middle of an icon drawn on white.
+COLORREF IconMiddle(HICON Icon) {
+  TBitmap b;
+  b.SetSize(32, 32);
+  b.Canvas()->Brush()->SetColor(clWhite);
+  b.Canvas()->FillRect(TRect(0, 0, 32, 32));
+  DrawIconEx(b.Canvas()->Handle(), 0, 0, Icon, 32, 32, 0, nullptr, DI_NORMAL);
+  return GetPixel(b.Canvas()->Handle(), 16, 16);
+}
+
+// Whether the shell holds the icon now: added, and not deleted since.
+bool InTray(const TRecordingTray* Tray) {
+  bool in = false;
+  for (const auto& c : Tray->Calls) {
+    if (c.Message == NIM_ADD) in = true;
+    if (c.Message == NIM_DELETE) in = false;
+  }
+  return in;
+}
+
+TEST_F(TrayTest, TheTrayAndTheFormsShowTheProgramsIcon) {
+  // The test program's only icon group is its own (test_program_icon.rc).
+  const COLORREF programs = RGB(200, 30, 160);
+  ASSERT_NE(ProgramIcon(), nullptr);
+  EXPECT_EQ(IconMiddle(ProgramIcon()), programs);
+  EXPECT_EQ(IconMiddle(Application->Icon()->Handle()), programs);
+  EXPECT_EQ(IconMiddle(tray->Icon()->Handle()), programs);
+  Settle();
+  ASSERT_FALSE(tray->Calls.empty());
+  EXPECT_EQ(IconMiddle(tray->Calls.back().Icon), programs);
+  EXPECT_EQ(IconMiddle(reinterpret_cast<HICON>(GetClassLongPtrW(form->Handle(), GCLP_HICON))), programs);
+}
+
+TEST_F(TrayTest, AnIconMadeInCodeIsInTheTrayOnceTheLoopRunsAndHidingTheFormLeavesIt) {
+  EXPECT_TRUE(tray->IconVisible());
+  Settle();
+  EXPECT_TRUE(InTray(tray));
+  EXPECT_EQ(tray->Count(NIM_ADD), 1);
+  ShowAndActivate(form);
+  tray->HideMainForm();
+  Settle();
+  EXPECT_FALSE(form->Visible());
+  EXPECT_TRUE(InTray(tray));
+  // The way back a program gives its icon: a double click.
+  tray->OnDblClick = [this](TObject*) { tray->ShowMainForm(); };
+  Callback(WM_LBUTTONDBLCLK);
+  Settle();
+  EXPECT_TRUE(form->Visible());
+}
+
+TEST_F(TrayTest, ALoadedIconShowsOnlyWhatItsStoredValuesSay) {
+  auto* loaded = new TRecordingTray(form);
+  loaded->BeginLoading();
+  loaded->SetIconVisible(false);
+  Settle();  // the loop runs while the component is still loading
+  loaded->EndLoading();
+  Settle();
+  EXPECT_FALSE(loaded->IconVisible());
+  EXPECT_FALSE(InTray(loaded));
+  EXPECT_EQ(loaded->Count(NIM_ADD), 0);
+  Free(loaded);
+}
+
+TEST_F(TrayTest, MinimizedOnStartInCodeStartsTheProgramInTheTray) {
+  // Made in code just before the program runs, as a program's main form does.
+  auto* main = new TForm(nullptr);
+  main->SetBounds(100, 100, 240, 160);
+  auto* starter = new TRecordingTray(main);
+  starter->SetIconVisible(false);
+  starter->SetMinimizedOnStart(true);
+  TCustomForm* oldMain = Application->MainForm();
+  Application->SetMainForm(main);
+  PostQuitMessage(0);
+  Application->Run();
+  Application->ResetTerminated();
+  Application->SetMainForm(oldMain);
+  EXPECT_FALSE(Application->ShowMainForm());
+  Application->SetShowMainForm(true);
+  EXPECT_FALSE(main->Visible());
+  EXPECT_TRUE(starter->IconVisible());
+  EXPECT_TRUE(starter->MinimizeToTray());
+  EXPECT_TRUE(InTray(starter));
+  Free(main);
 }
 
 }  // namespace

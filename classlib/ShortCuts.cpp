@@ -1,0 +1,113 @@
+// Keys that run menu items and actions: a key down goes to the popup menus of
+// the focused control and its parents, then to its form (and an MDI child's
+// frame), before the control itself sees it.
+#include <vector>
+
+#include "classlib/Forms.h"
+#include "classlib/Menus.h"
+
+namespace {
+
+// Tells whether a component was freed while a handler ran.
+class TFreedWatch : public TComponent {
+ public:
+  explicit TFreedWatch(TComponent* Target) : TComponent(nullptr), FTarget(Target) { Target->FreeNotification(this); }
+  ~TFreedWatch() override {
+    if (FTarget) FTarget->RemoveFreeNotification(this);
+  }
+  bool Freed() const { return FTarget == nullptr; }
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FTarget) FTarget = nullptr;
+  }
+
+ private:
+  TComponent* FTarget;
+};
+
+TShortCut ShortCutOfMessage(const TMessage& Message) {
+  return ShortCut(static_cast<WORD>(Message.WParam), KeyDataToShiftState(Message.LParam));
+}
+
+bool IsKeyDown(const TMessage& Message) {
+  return Message.Msg == CN_KEYDOWN || Message.Msg == CN_SYSKEYDOWN || Message.Msg == WM_KEYDOWN ||
+         Message.Msg == WM_SYSKEYDOWN;
+}
+
+}  // namespace
+
+bool TMenu::IsShortCut(TShortCut Value) {
+  if (!Value) return false;
+  TMenuItem* item = FItems->FindShortCut(Value);
+  if (!item) return false;
+  std::vector<TMenuItem*> parents;
+  for (TMenuItem* p = item->Parent(); p && p != FItems; p = p->Parent()) parents.insert(parents.begin(), p);
+  TFreedWatch menu(this);
+  for (TMenuItem* parent : parents) {
+    TFreedWatch watch(parent);
+    if (!parent->Enabled()) return false;
+    parent->Click();
+    if (menu.Freed()) return true;
+    if (watch.Freed()) return false;
+  }
+  // The parents may have rebuilt or disabled their items: ask again. Parents
+  // that ran count as the key's use even when the item went.
+  item = FItems->FindShortCut(Value);
+  if (!item) return !parents.empty();
+  for (TMenuItem* p = item; p && p != FItems; p = p->Parent())
+    if (!p->Enabled()) return false;
+  item->Click();
+  return true;
+}
+
+bool TCustomActionList::IsShortCut(TShortCut Value) {
+  if (!Value) return false;
+  for (TCustomAction* action : std::vector<TCustomAction*>(FActions)) {
+    if (action->ShortCut() != Value) continue;
+    TFreedWatch watch(action);
+    action->Update();
+    if (watch.Freed() || !action->Enabled()) return false;
+    action->Execute();
+    return true;
+  }
+  return false;
+}
+
+bool TCustomForm::IsShortCut(TMessage& Message) { return FormShortCut(Message, nullptr); }
+
+bool TCustomForm::FormShortCut(TMessage& Message, const TCustomForm* Skip) {
+  if (!IsKeyDown(Message)) return false;
+  bool handled = false;
+  if (OnShortCut) {
+    TFreeWatch watch(this);
+    OnShortCut(Message, handled);
+    if (handled || watch.Freed()) return true;
+  }
+  const TShortCut key = ShortCutOfMessage(Message);
+  if (FMenu && FMenu->IsShortCut(key)) return true;
+  if (FFormStyle == fsMDIForm) {
+    TCustomForm* child = ActiveMDIChild();
+    if (child && child != Skip && child->IsShortCut(Message)) return true;
+  }
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* list = dynamic_cast<TCustomActionList*>(Components(i)))
+      if (list->IsShortCut(key)) return true;
+  return false;
+}
+
+bool TWinControl::IsMenuKey(TMessage& Message) {
+  if (ComponentState().Contains(csDesigning)) return false;
+  const TShortCut key = ShortCutOfMessage(Message);
+  for (TWinControl* control = this; control; control = control->Parent())
+    if (control->PopupMenu() && control->PopupMenu()->IsShortCut(key)) return true;
+  TCustomForm* form = GetParentForm(this);
+  if (!form) return false;
+  TFreeWatch watch(form);
+  if (form->IsShortCut(Message)) return true;
+  if (watch.Freed() || form->FormStyle() != fsMDIChild) return false;
+  // An MDI child's keys reach its frame's menu too; the child was asked already.
+  TCustomForm* frame = form->MDIFrame();
+  return frame && frame != form && frame->FormShortCut(Message, form);
+}
