@@ -21,9 +21,9 @@ TSize MeasureButtonCaption(TCanvas* Canvas, const String& Caption, int Width);
 // shadow in place.
 void DrawEngravedText(HDC DC, const String& Text, const TRect& R, UINT Flags);
 // A button caption centred on one line in TextBounds with the canvas font,
-// engraved when Disabled.
+// engraved when Disabled; BiDiFlags add the caller's reading order.
 void DrawButtonCaption(TCanvas* Canvas, const String& Caption, const TRect& TextBounds, bool Disabled,
-                       TColor FontColor);
+                       TColor FontColor, UINT BiDiFlags = 0);
 
 class TSpeedButton : public TGraphicControl {
  public:

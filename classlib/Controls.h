@@ -204,6 +204,15 @@ class TControl : public TComponent {
   void SetParentBiDiMode(bool Value);
   // Content laid out from the right: mirrored positions, right-aligned text.
   virtual bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+  // Text read from the right (DT_RTLREADING, the controls' reading-order
+  // styles). Like the alignment, it follows BiDiMode on any system locale.
+  bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+  // DrawText Flags for this control: with right-to-left alignment a right
+  // alignment becomes left and a left one right (centring stays), and with
+  // right-to-left reading DT_RTLREADING is added.
+  unsigned DrawTextBiDiModeFlags(unsigned Flags) const;
+  // DT_RTLREADING with right-to-left reading, else 0.
+  unsigned DrawTextBiDiModeFlagsReadingOnly() const;
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
   TPopupMenu* PopupMenu() const { return FPopupMenu; }

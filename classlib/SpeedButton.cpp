@@ -63,11 +63,11 @@ void DrawEngravedText(HDC DC, const String& Text, const TRect& R, UINT Flags) {
 }
 
 void DrawButtonCaption(TCanvas* Canvas, const String& Caption, const TRect& TextBounds, bool Disabled,
-                       TColor FontColor) {
+                       TColor FontColor, UINT BiDiFlags) {
   if (Caption.empty()) return;
   HDC dc = Canvas->Handle();
   HGDIOBJ old = SelectObject(dc, Canvas->Font()->Handle());
-  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | BiDiFlags;
   if (Disabled) {
     DrawEngravedText(dc, Caption, TextBounds, flags);
   } else {

@@ -158,6 +158,7 @@ void TfcCustomTreeView::CreateParams(TCreateParams& Params) {
   if (FDragMode == dmManual) style |= TVS_DISABLEDRAGDROP;
   if (FOptions.Contains(tvoHotTrack)) style |= TVS_TRACKSELECT;
   if (FAutoExpand) style |= TVS_SINGLEEXPAND;
+  if (UseRightToLeftReading()) style |= TVS_RTLREADING;
   Params.Style |= style;
   if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
   Params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
@@ -791,6 +792,7 @@ void TfcCustomTreeView::Dispatch(TMessage& Message) {
       FItems->Clear();
       break;
     case CM_COLORCHANGED:
+    case CM_BIDIMODECHANGED:  // the reading order is a style of the window's creation
       TWinControl::Dispatch(Message);
       RecreateWnd();
       return;

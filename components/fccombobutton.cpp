@@ -184,9 +184,14 @@ void TfcComboButton::PaintFace(TCanvas* Canvas, const TRect& Client, const TPoin
   const TSize glyphSize = index >= 0 ? TSize(list->Width(), list->Height()) : TSize();
   TPoint glyphPos;
   TRect textBounds;
-  CalcGlyphLayout(Client, Offset, FLayout, FMargin, FSpacing, glyphSize, textSize, glyphPos, textBounds);
+  // Read from the right, the glyph goes to the other side of the text.
+  TButtonLayout layout = FLayout;
+  if (UseRightToLeftReading() && (layout == blGlyphLeft || layout == blGlyphRight))
+    layout = layout == blGlyphLeft ? blGlyphRight : blGlyphLeft;
+  CalcGlyphLayout(Client, Offset, layout, FMargin, FSpacing, glyphSize, textSize, glyphPos, textBounds);
   if (index >= 0) ImageList_Draw(list->Handle(), index, Canvas->Handle(), glyphPos.X, glyphPos.Y, ILD_TRANSPARENT);
-  DrawButtonCaption(Canvas, Caption(), textBounds, FState == bsDisabled, Font()->Color());
+  DrawButtonCaption(Canvas, Caption(), textBounds, FState == bsDisabled, Font()->Color(),
+                    DrawTextBiDiModeFlagsReadingOnly());
 }
 
 bool TfcComboButton::ThemesInForce() { return fcUseThemes(this); }

@@ -4,19 +4,36 @@
 
 #include "skin/SkinCtrlRecords2.h"
 #include "skin/SkinForm.h"
+#include "skin/SkinMenuLink.h"
 
 namespace {
 // The skinned controls' "background behind you changed" message.
 constexpr unsigned kBackgroundChanged = WM_USER + 0x104;
+
+TspMDITabsButtonMaker& ButtonMaker() {
+  static TspMDITabsButtonMaker maker;
+  return maker;
+}
+
+// The suffixes of the menu items' names, after the child's name.
+const wchar_t* const kListItemSuffix = L"_DSFCHILDITEMBAR";
+const wchar_t* const kHiddenItemSuffix = L"_DSFCHILDITEMBARHIDE";
+
+TPopupMenu* MakeMenu(TComponent* Owner) {
+  const TspSkinPopupMenuFactory factory = SkinPopupMenuFactory();
+  return factory ? factory(Owner, nullptr) : new TPopupMenu(Owner);
+}
 }  // namespace
+
+void RegisterMDITabsButtonMaker(const TspMDITabsButtonMaker& Maker) { ButtonMaker() = Maker; }
 
 TspSkinMDITabsBar::TspSkinMDITabsBar(TComponent* AOwner)
     : TCustomControl(AOwner), FDefaultFont(std::make_unique<TFont>()) {
   FControlStyle.Include(csCaptureMouse);
   FDefaultFont->SetName(L"Arial");
   FDefaultFont->SetHeight(14);
-  FListMenu = new TPopupMenu(this);
-  FHiddenMenu = new TPopupMenu(this);
+  FListMenu = MakeMenu(this);
+  FHiddenMenu = MakeMenu(this);
   SetBounds(FLeft, FTop, 150, 21);
 }
 
@@ -58,6 +75,8 @@ void TspSkinMDITabsBar::Notification(TComponent* AComponent, TOperation Operatio
   if (AComponent == FSkinForm) FSkinForm = nullptr;
   if (AComponent == FListMenu) FListMenu = nullptr;
   if (AComponent == FHiddenMenu) FHiddenMenu = nullptr;
+  if (AComponent == FListButton) FListButton = nullptr;
+  if (AComponent == FHiddenButton) FHiddenButton = nullptr;
 }
 
 void TspSkinMDITabsBar::SetTabKind(TspSkinMDITabKind Value) {
@@ -100,6 +119,11 @@ void TspSkinMDITabsBar::ChangeSkinData() {
   } else {
     SetHeight(data->TabRect.Height() + (FTabKind == sptkTab ? FTabsOffset : 0));
   }
+  if (const auto give = ButtonMaker().SetSkinData) {
+    if (FListButton) give(FListButton, FSkinData);
+    if (FHiddenButton) give(FHiddenButton, FSkinData);
+  }
+  PlaceMenuButtons();
   Invalidate();
 }
 
@@ -115,7 +139,11 @@ int TspSkinMDITabsBar::IndexOfChild(const TCustomForm* Child) const {
 
 void TspSkinMDITabsBar::AddTab(TCustomForm* Child) {
   FTabs.push_back(std::make_unique<TspMDITab>(this, Child));
-  FHasListButton = true;
+  if (!FListButton && ButtonMaker().Make) {
+    FListButton = ButtonMaker().Make(this, false);
+    FListButton->FreeNotification(this);
+    PlaceMenuButtons();
+  }
   Invalidate();
 }
 
@@ -137,7 +165,7 @@ void TspSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
   }
   FCloseTracker.DragStarted();
   FTabs.erase(FTabs.begin() + index);
-  if (FTabs.empty()) FHasListButton = false;
+  if (FTabs.empty()) FreeMenuButton(FListButton);
   Invalidate();
 }
 
@@ -177,19 +205,42 @@ TspMDITabsLayout TspSkinMDITabsBar::CalcTabRects() {
                                                                     FCloseButtonSize, TabData() ? TabData()->TabRightOffset : 2)
                                             : TRect();
   }
-  FHasHiddenButton = FHiddenCount > 0;
   return layout;
 }
 
-TRect TspSkinMDITabsBar::ListButtonRect() const { return TRect(0, 0, kMDITabsMargin, TabHeight()); }
+void TspSkinMDITabsBar::UpdateHiddenButton() {
+  const TspMDITabsButtonMaker& maker = ButtonMaker();
+  if (FHiddenCount > 0 && !FHiddenButton && maker.Make) {
+    FHiddenButton = maker.Make(this, true);
+    FHiddenButton->FreeNotification(this);
+  } else if (FHiddenCount == 0 && FHiddenButton) {
+    FreeMenuButton(FHiddenButton);
+  }
+  PlaceMenuButtons();
+}
 
-TRect TspSkinMDITabsBar::HiddenButtonRect() const {
-  return TRect(Width() - kMDITabsMargin, 0, Width(), TabHeight());
+void TspSkinMDITabsBar::PlaceMenuButtons() {
+  // Placed only when moved: a placing repaints the bar.
+  const auto place = [](TControl* Button, const TRect& R) {
+    if (Button && Button->BoundsRect() != R) Button->SetBounds(R.Left, R.Top, R.Width(), R.Height());
+  };
+  place(FListButton, TRect(0, 0, kMDITabsMargin, TabHeight()));
+  place(FHiddenButton, TRect(Width() - kMDITabsMargin, 0, Width(), TabHeight()));
+}
+
+void TspSkinMDITabsBar::FreeMenuButton(TControl*& Button) {
+  if (!Button) return;
+  TControl* going = Button;
+  Button = nullptr;
+  going->RemoveFreeNotification(this);
+  Free(going);
 }
 
 void TspSkinMDITabsBar::BoundsChanged(bool Resized) {
   TCustomControl::BoundsChanged(Resized);
-  if (Resized) Invalidate();
+  if (!Resized) return;
+  PlaceMenuButtons();
+  Invalidate();
 }
 
 // ---------------------------------------------------------------------------
@@ -222,14 +273,6 @@ void TspSkinMDITabsBar::ShowChild(TCustomForm* Child) {
 
 void TspSkinMDITabsBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TCustomControl::MouseDown(Button, Shift, X, Y);
-  if (Button == mbLeft && FHasListButton && ListButtonRect().Contains(TPoint(X, Y))) {
-    PopupMenuButton(false);
-    return;
-  }
-  if (Button == mbLeft && FHasHiddenButton && HiddenButtonRect().Contains(TPoint(X, Y))) {
-    PopupMenuButton(true);
-    return;
-  }
   const TspMDITabsLayout layout = CalcTabRects();
   const int index = MDITabAt(layout, TPoint(X, Y));
   if (index < 0) return;
@@ -346,10 +389,6 @@ void TspSkinMDITabsBar::Dispatch(TMessage& Message) {
       TCustomControl::Dispatch(Message);
       TestActive(-1, -1);
       return;
-    case MSG_SKINMENU_CLOSED:
-      FMenuButtonDown = -1;
-      Invalidate();
-      return;
     case kBackgroundChanged:
       if (FSkinData && FSkinData->MDITabsTransparent && TabData()) Invalidate();
       return;
@@ -371,38 +410,16 @@ void TspSkinMDITabsBar::BuildListMenu(bool HiddenOnly) {
   CalcTabRects();
   for (auto& tab : FTabs) {
     if (HiddenOnly && tab->Visible) continue;
-    auto* item = new TMenuItem(menu);
+    // Owned by nothing but the menu: children may share a name or have none.
+    auto* item = new TMenuItem(nullptr);
+    item->SetName(tab->Child->Name() + (HiddenOnly ? kHiddenItemSuffix : kListItemSuffix));
     item->SetCaption(tab->Child->Caption());
     item->SetRadioItem(true);
     item->SetChecked(tab->Active);
-    // The item holds the form itself: run-time forms may share a name or have none.
+    // The item holds the form itself, which its name alone may not tell.
     TCustomForm* child = tab->Child;
     item->OnClick = [this, child](TObject*) { ShowChild(child); };
     menu->Items()->Add(item);
-  }
-}
-
-void TspSkinMDITabsBar::PopupMenuButton(bool Hidden) {
-  BuildListMenu(Hidden);
-  TPopupMenu* menu = Hidden ? FHiddenMenu : FListMenu;
-  if (!menu || menu->Items()->Count() == 0) return;
-  const TRect local = Hidden ? HiddenButtonRect() : ListButtonRect();
-  const TPoint tl = ClientToScreen(local.TopLeft());
-  const TRect screen(tl.X, tl.Y, tl.X + local.Width(), tl.Y + local.Height());
-  TspSkinMenuLink* link = FSkinForm ? FSkinForm->MenuLink() : nullptr;
-  if (!link) {
-    menu->Popup(screen.Left, screen.Bottom);
-    return;
-  }
-  FMenuButtonDown = Hidden ? 1 : 0;
-  Invalidate();
-  FSkinForm->SkinMenuOpen();
-  link->PopupItems(this, FSkinForm->MenusSkinData() ? FSkinForm->MenusSkinData() : FSkinForm->SkinData(), false,
-                   menu->Items(), screen, 0);
-  if (!link->MenuVisible()) {
-    FMenuButtonDown = -1;
-    FSkinForm->SkinMenuClose();
-    Invalidate();
   }
 }
 

@@ -19,14 +19,18 @@ class TspSkinForm;
 class TspSkinMDITabsBar;
 class TspDataSkinTabControl;
 
-// Draws the look of the skin's button record Name at R (State 0 idle, 1 hot,
-// 2 pressed) and gives the record's text colour for that state; false, with
-// nothing drawn, when the skin has no such button. The skinned controls
-// register the one painter of button records, which the tabs bar's list and
-// hidden-tab buttons wear.
-using TspSkinButtonPainter = bool (*)(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& R,
-                                      int State, TColor& FontColor);
-void RegisterSkinButtonPainter(TspSkinButtonPainter Painter);
+// The bar's two menu buttons are menu speed buttons of the skinned controls,
+// which register how to make them. Make gives a button owned by Bar and
+// placed on it, 15 pixels wide, wearing "resizetoolbutton" with the bar's
+// skin data: the list of every child (Hidden false, a down arrow) or of the
+// hidden ones (a right arrow). It drops the bar's menu of that kind after
+// having the bar rebuild it. SetSkinData gives a button the bar's new skin
+// data. Unregistered, the bar has no menu buttons.
+struct TspMDITabsButtonMaker {
+  TControl* (*Make)(TspSkinMDITabsBar* Bar, bool Hidden) = nullptr;
+  void (*SetSkinData)(TControl* Button, TspSkinData* SkinData) = nullptr;
+};
+void RegisterMDITabsButtonMaker(const TspMDITabsButtonMaker& Maker);
 
 enum TspSkinMDITabKind { sptkTab, sptkButton };
 
@@ -116,12 +120,14 @@ class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
   int TabsOffset() const { return FTabsOffset; }
   int CloseButtonSize() const { return FCloseButtonSize; }
   // The two menu buttons: the list of every child at the left, from the
-  // first tab on; the hidden children at the right, while any is hidden.
-  bool HasListButton() const { return FHasListButton; }
-  bool HasHiddenButton() const { return FHasHiddenButton; }
-  TRect ListButtonRect() const;
-  TRect HiddenButtonRect() const;
+  // first tab on; the hidden children at the right, made by the paint that
+  // finds a tab hidden and freed by the one that finds none. nullptr while
+  // there is none.
+  TControl* ListButton() const { return FListButton; }
+  TControl* HiddenButton() const { return FHiddenButton; }
   // The menus the two buttons open, rebuilt just before each opening.
+  TPopupMenu* ListPopupMenu() const { return FListMenu; }
+  TPopupMenu* HiddenPopupMenu() const { return FHiddenMenu; }
   TMenuItem* ListMenu() const { return FListMenu->Items(); }
   TMenuItem* HiddenMenu() const { return FHiddenMenu->Items(); }
   void BuildListMenu(bool HiddenOnly);
@@ -142,12 +148,16 @@ class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
  private:
   friend class TspMDITab;
   void PaintBand(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* Picture);
-  void PaintMenuButton(TCanvas* Canvas, const TRect& R, bool Down, int Direction);
+  // Makes or frees the hidden-tab button as the last layout found the tabs
+  // fitting, then places both.
+  void UpdateHiddenButton();
+  // Puts the buttons at the bar's ends.
+  void PlaceMenuButtons();
+  void FreeMenuButton(TControl*& Button);
   void PaintDropMark(TCanvas* Canvas, int X, int H);
   void TestActive(int X, int Y);
   void RedrawTab(TspMDITab* Tab);
   void ShowChild(TCustomForm* Child);
-  void PopupMenuButton(bool Hidden);
   void PopupChildMenu(TspMDITab* Tab, int X, int Y);
   bool UpdateCloseFlags(int Index, int X, int Y);
   bool InCloseButton(const TspMDITab* Tab, int X, int Y) const;
@@ -170,8 +180,8 @@ class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
   std::vector<std::unique_ptr<TspMDITab>> FTabs;
   TPopupMenu* FListMenu = nullptr;
   TPopupMenu* FHiddenMenu = nullptr;
-  bool FHasListButton = false, FHasHiddenButton = false;
-  int FMenuButtonDown = -1;  // 0 list, 1 hidden while its menu is open
+  TControl* FListButton = nullptr;
+  TControl* FHiddenButton = nullptr;
   int FHiddenCount = 0;
   int FDragLimit = 0;
   int FHoverIndex = -1, FOldHoverIndex = -1;

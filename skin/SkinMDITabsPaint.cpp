@@ -1,5 +1,5 @@
 // Drawing of the MDI tabs bar: the band, each tab (default look or the "tab"
-// record), the close buttons, the two menu buttons and the drop mark.
+// record), the close buttons and the drop mark.
 #include "skin/SPUtils_compose.h"
 #include "skin/SPUtils_draw.h"
 #include "skin/SPUtils_geometry.h"
@@ -103,13 +103,12 @@ void TspSkinMDITabsBar::Paint() {
   for (auto& tab : FTabs)
     if (tab.get() != dragged) tab->Draw(c);
   if (dragged) dragged->Draw(c);
-  if (FHasListButton) PaintMenuButton(c, ListButtonRect(), FMenuButtonDown == 0, 4);
-  if (FHasHiddenButton) PaintMenuButton(c, HiddenButtonRect(), FMenuButtonDown == 1, 2);
   if (dragged) {
     const int target = MDITabDropTarget(layout, FDragIndex, FDragOffset);
     if (target >= 0) PaintDropMark(c, MDITabDropMarkX(layout, target, FDragOffset), TabHeight());
   }
   Canvas()->Draw(0, 0, &buffer);
+  UpdateHiddenButton();
 }
 
 void TspSkinMDITabsBar::PaintBand(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* Picture) {
@@ -131,32 +130,6 @@ void TspSkinMDITabsBar::PaintBand(TCanvas* Canvas, TspDataSkinTabControl* Data, 
                      TRect(s.Left, s.Top, s.Right, s.Top + FTabsOffset), Width(), FTabsOffset, false);
     Canvas->Draw(0, Height() - FTabsOffset, &strip);
   }
-}
-
-namespace {
-
-TspSkinButtonPainter& ButtonPainter() {
-  static TspSkinButtonPainter painter = nullptr;
-  return painter;
-}
-
-}  // namespace
-
-void RegisterSkinButtonPainter(TspSkinButtonPainter Painter) { ButtonPainter() = Painter; }
-
-void TspSkinMDITabsBar::PaintMenuButton(TCanvas* Canvas, const TRect& R, bool Down, int Direction) {
-  POINT cursor = {};
-  GetCursorPos(&cursor);
-  const bool hot = !Down && R.Contains(ScreenToClient(TPoint(cursor.x, cursor.y)));
-  // In the skin both are tool buttons of the "resizetoolbutton" record.
-  TColor font = clBtnText;
-  const TspSkinButtonPainter painter = ButtonPainter();
-  if (!painter || !FSkinData || FSkinData->Empty() ||
-      !painter(Canvas, FSkinData, L"resizetoolbutton", R, Down ? 2 : hot ? 1 : 0, font)) {
-    font = clBtnText;
-    DrawDefaultPartLook(Canvas, R, hot, Down);
-  }
-  DrawArrowInRect(Canvas, R, font, Direction);
 }
 
 void TspSkinMDITabsBar::PaintDropMark(TCanvas* Canvas, int X, int H) {

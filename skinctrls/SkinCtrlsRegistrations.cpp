@@ -2,9 +2,8 @@
 // them at start-up. This file is linked into every program that links the
 // folder's library (see the folder's CMakeLists.txt), whether or not the
 // program names a class from it: the form cannot name these classes itself.
-#include "skin/SkinMDITabs.h"
 #include "skin/SkinMenuLink.h"
-#include "skinctrls/PartLook.h"
+#include "skinctrls/MDITabsMenuButton.h"
 #include "skinctrls/SkinMenus.h"
 
 namespace {
@@ -17,16 +16,10 @@ TPopupMenu* MakeSkinPopupMenu(TComponent* Owner, TCustomForm* Form) {
   return menu;
 }
 
-// The MDI tabs bar's menu buttons wear skin button records.
-bool PaintSkinButton(TCanvas* Canvas, TspSkinData* SkinData, const String& Name, const TRect& R, int State,
-                     TColor& FontColor) {
-  return DrawSkinButtonPart(Canvas, SkinData, Name, R, static_cast<TspPartState>(State), FontColor);
-}
-
 [[maybe_unused]] const bool kRegistered = [] {
   RegisterSkinMenuFactory(MakeSkinMenu);
   RegisterSkinPopupMenuFactory(MakeSkinPopupMenu);
-  RegisterSkinButtonPainter(PaintSkinButton);
+  RegisterMDITabsButtonMaker({MakeMDITabsMenuButton, SetMDITabsMenuButtonSkinData});
   return true;
 }();
 

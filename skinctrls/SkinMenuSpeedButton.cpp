@@ -216,7 +216,7 @@ void TspSkinMenuSpeedButton::Paint() {
   if (!SetFlatFont(canvas)) return;
   const TRect body = DedicatedSkin() ? (IsNullRect(NewClRect) ? ClientRect() : NewClRect) : BodyRect();
   DrawContent(canvas, body, FDown, false, GetGlyphNum(FDown, false), false, false, ShownCaption());
-  if (FIndex == -1) DrawArrowInRect(canvas, PaintTrackRect(), Enabled() ? clBtnText : clBtnShadow, 4);
+  if (FIndex == -1) DrawArrowInRect(canvas, PaintTrackRect(), Enabled() ? clBtnText : clBtnShadow, TrackArrowDirection());
   else DrawMarker(canvas, PaintTrackRect(), false, false);
 }
 
@@ -261,7 +261,7 @@ void TspSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap* B) {
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
   const bool pressed = s.Body == psPressed;
   DrawContent(canvas, body, FDown, FMouseIn, GetGlyphNum(pressed, FMouseIn), pressed, false, ShownCaption());
-  DrawArrowInRect(canvas, track, Enabled() ? clBtnText : clBtnShadow, 4);
+  DrawArrowInRect(canvas, track, Enabled() ? clBtnText : clBtnShadow, TrackArrowDirection());
 }
 
 void TspSkinMenuSpeedButton::DrawBodyContent(TCanvas* C, const TRect& Body, bool Down, bool Hot, TColor FontColor) {
@@ -316,6 +316,14 @@ void TspSkinMenuSpeedButton::CreateControlSkinImage(TBitmap* B) {
 
 void TspSkinMenuSpeedButton::DrawMarker(TCanvas* C, const TRect& Track, bool Down, bool Hot) {
   const bool idleFlat = Flat() && !Down && !Hot && !FDown;
+  if (TrackArrowDirection() != kTrackArrowDown) {
+    const TColor color = !Enabled() ? FSkin.DisabledFontColor
+                         : Down     ? FSkin.DownFontColor
+                         : Hot      ? FSkin.ActiveFontColor
+                                    : FSkin.FontColor;
+    DrawArrowInRect(C, Track, color, TrackArrowDirection());
+    return;
+  }
   const TRect& idle = idleFlat ? FSkin.MenuMarkerFlatRect : FSkin.MenuMarkerRect;
   const TRect& r = Down ? FSkin.MenuMarkerDownRect : (Hot ? FSkin.MenuMarkerActiveRect : idle);
   if (r.IsEmpty() || !Picture) return;

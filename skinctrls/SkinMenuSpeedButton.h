@@ -54,6 +54,11 @@ class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
   void AdjustContent(TspButtonContent& Content, bool ADown, bool AMouseIn) override;
+  // The way the arrow in the track points (as DrawArrowInRect's directions).
+  // Down shows the skin's menu marker; any other way is drawn as an arrow in
+  // the caption colour of the button's state.
+  virtual int TrackArrowDirection() const { return kTrackArrowDown; }
+  static constexpr int kTrackArrowDown = 4;
 
  private:
   TspMenuTrackInput TrackInput(bool ForPainting) const;

@@ -25,14 +25,22 @@ bool DrawFormButtonGlyph(TCanvas* C, const String& Name, int X, int Y, TColor Co
   return true;
 }
 
+// The flags that centre a caption, read in the reading order of the menu's form.
+UINT CaptionFlags(const TspSkinMenuItem* Item) {
+  const UINT centred = DT_CENTER | DT_VCENTER;
+  TCustomForm* form = Item->Parent->SkinMenu()->Form();
+  return form ? form->DrawTextBiDiModeFlags(centred) : centred;
+}
+
 // Caption at the left of Box (after Indent), vertically centred, and the
 // short-cut text right-aligned to Box.Right; both end RightMargin short of it.
-void DrawCaptionAndShortCut(TCanvas* C, TMenuItem* Item, const TRect& Box, int Indent, int RightMargin) {
+void DrawCaptionAndShortCut(TCanvas* C, TMenuItem* Item, const TRect& Box, int Indent, int RightMargin,
+                            UINT CaptionFlags) {
   TRect r(Box.Left + Indent, 0, Box.Right - RightMargin, 0);
   DrawWideText(C, Item->Caption(), r, DT_CALCRECT);
   const int h = r.Height();
   r = TRect(r.Left, Box.Top + (Box.Height() - h) / 2, r.Right + 2, Box.Top + (Box.Height() - h) / 2 + h);
-  DrawWideText(C, Item->Caption(), r, DT_CENTER | DT_VCENTER);
+  DrawWideText(C, Item->Caption(), r, CaptionFlags);
   if (!Item->ShortCut()) return;
   const String sc = ShortCutToText(Item->ShortCut());
   TRect m(0, 0, 0, 0);
@@ -337,7 +345,7 @@ void TspSkinMenuItem::DrawLook(TBitmap* B, bool Highlighted, const TRect* Frame)
     DrawHeader(B, c);
     return;
   }
-  DrawCaptionAndShortCut(c, MenuItem, tr, column, 16);
+  DrawCaptionAndShortCut(c, MenuItem, tr, column, 16, CaptionFlags(this));
   if (HasChildren()) {
     if (IsNullRect(d.ArrowImageRect)) {
       DrawSubMenuArrow(c, tr.Right - 7, tr.Top + tr.Height() / 2 - 4, color);
@@ -368,7 +376,7 @@ void TspSkinMenuItem::DrawHeader(TBitmap* B, TCanvas* C) {
   hc->Font()->SetColor(record->FontColor);
   const String& caption = MenuItem->Caption();
   TRect r(0, record->ClRect.Top, header.Width(), header.Height());
-  DrawWideText(hc, caption.substr(1, caption.size() - 2), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawWideText(hc, caption.substr(1, caption.size() - 2), r, CaptionFlags(this) | DT_SINGLELINE);
   C->Draw(0, (B->Height() - header.Height()) / 2, &header);
 }
 
@@ -404,7 +412,7 @@ void TspSkinMenuItem::DrawDefault(TBitmap* B) {
   c->Font()->SetColor(color);
   c->Brush()->SetStyle(bsClear);
   const TRect r(2, 2, w - 2, h - 2);
-  DrawCaptionAndShortCut(c, MenuItem, r, column, 19);
+  DrawCaptionAndShortCut(c, MenuItem, r, column, 19, CaptionFlags(this));
   const int middle = r.Top + r.Height() / 2;
   if (HasChildren()) DrawSubMenuArrow(c, r.Right - 7, middle - 4, color);
   if (DrawImage(c, r, highlighted, color, false)) return;

@@ -636,3 +636,18 @@ TEST(OwnershipTest, RemovingAControlFromItsParentDestroysOnlyItsWindow) {
 }
 
 }  // namespace
+
+TEST(BiDiTest, DrawTextFlagsFollowTheReadingOrderOnAnyLocale) {
+  TControl c(nullptr);
+  EXPECT_FALSE(c.UseRightToLeftReading());
+  EXPECT_EQ(c.DrawTextBiDiModeFlags(DT_RIGHT | DT_VCENTER), static_cast<unsigned>(DT_RIGHT | DT_VCENTER));
+  EXPECT_EQ(c.DrawTextBiDiModeFlagsReadingOnly(), 0u);
+  // Right to left: the sides swap, a centred text stays centred, and every
+  // text reads from the right, whatever the system's locale.
+  c.SetBiDiMode(bdRightToLeft);
+  EXPECT_TRUE(c.UseRightToLeftReading());
+  EXPECT_EQ(c.DrawTextBiDiModeFlags(DT_LEFT | DT_SINGLELINE), static_cast<unsigned>(DT_RIGHT | DT_SINGLELINE | DT_RTLREADING));
+  EXPECT_EQ(c.DrawTextBiDiModeFlags(DT_RIGHT), static_cast<unsigned>(DT_LEFT | DT_RTLREADING));
+  EXPECT_EQ(c.DrawTextBiDiModeFlags(DT_CENTER | DT_VCENTER), static_cast<unsigned>(DT_CENTER | DT_VCENTER | DT_RTLREADING));
+  EXPECT_EQ(c.DrawTextBiDiModeFlagsReadingOnly(), static_cast<unsigned>(DT_RTLREADING));
+}

@@ -2,6 +2,11 @@
 // and released with the last button, and the speed-button mouse rules.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "classlib/ActnList.h"
 #include "components/fccombobutton.h"
 #include "tests/components/ComponentTestUtils.h"
@@ -143,4 +148,72 @@ TEST_F(fcComboButtonTest, ActionGivesGroupIndexGlyphAndCheckedWhileInStep) {
   // The group index follows the action's.
   action->SetGroupIndex(5);
   EXPECT_EQ(b->GroupIndex(), 5);
+}
+
+namespace {
+
+// Whether the pixel belongs to a caption drawn in a red: with the font
+// smoothing it is red mixed with the grey face, redder than it is green.
+bool Reddish(TBitmap& B, int X, int Y) {
+  const COLORREF c = ColorToRGB(PixelAt(B, X, Y));
+  return GetRValue(c) > GetGValue(c) + 24;
+}
+
+bool Blue(TBitmap& B, int X, int Y) { return PixelAt(B, X, Y) == ColorToRGB(clBlue); }
+
+// The first and last columns holding a pixel that Is (-1, -1 when none).
+template <typename Test>
+std::pair<int, int> ColumnsOf(TBitmap& B, Test Is) {
+  std::pair<int, int> span(-1, -1);
+  for (int x = 0; x < B.Width(); ++x)
+    for (int y = 0; y < B.Height(); ++y)
+      if (Is(B, x, y)) {
+        if (span.first < 0) span.first = x;
+        span.second = x;
+        break;
+      }
+  return span;
+}
+
+// The caption's shape, each row from its first column on.
+std::vector<std::string> TextShape(TBitmap& B) {
+  const std::pair<int, int> span = ColumnsOf(B, Reddish);
+  std::vector<std::string> rows;
+  for (int y = 0; y < B.Height(); ++y) {
+    std::string row;
+    for (int x = span.first; x <= span.second; ++x) row += Reddish(B, x, y) ? '#' : '.';
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+}  // namespace
+
+TEST_F(fcComboButtonTest, RightToLeftReadingPutsTheGlyphBeyondTheCaptionAndReadsItFromTheRight) {
+  auto* b = Add<TfcComboButton>(10, 10, 120, 30);
+  std::unique_ptr<TBitmap> s(Strip(16, 16));
+  s->SetTransparentColor(clOlive);
+  b->SetGlyph(s.get());
+  b->SetCaption(L"ab (1).");
+  b->Font()->SetColor(clRed);
+  TBitmap ltr, rtl;
+  PaintInto(b, ltr, clWhite);
+  b->SetBiDiMode(bdRightToLeft);
+  PaintInto(b, rtl, clWhite);
+  // Left to right the glyph leads the caption; right to left it follows it.
+  const auto glyphL = ColumnsOf(ltr, Blue), textL = ColumnsOf(ltr, Reddish);
+  const auto glyphR = ColumnsOf(rtl, Blue), textR = ColumnsOf(rtl, Reddish);
+  ASSERT_GE(glyphL.first, 0);
+  ASSERT_GE(textL.first, 0);
+  EXPECT_LT(glyphL.second, textL.first);
+  EXPECT_GT(glyphR.first, textR.second);
+  // The caption reads from the right: the same width, the parts reordered.
+  EXPECT_EQ(textL.second - textL.first, textR.second - textR.first);
+  EXPECT_NE(TextShape(ltr), TextShape(rtl));
+  // The other layouts keep their places.
+  b->SetLayout(blGlyphTop);
+  PaintInto(b, rtl, clWhite);
+  b->SetBiDiMode(bdLeftToRight);
+  PaintInto(b, ltr, clWhite);
+  EXPECT_EQ(ColumnsOf(ltr, Blue), ColumnsOf(rtl, Blue));
 }

@@ -371,3 +371,20 @@ TEST_F(fcTreeViewTest, SearchStringIsEmptyWhereTheControlKeepsNone) {
     EXPECT_EQ(tv->GetSearchString(), L"a");
   }
 }
+
+TEST_F(fcTreeViewTest, RightToLeftReadingIsAStyleOfTheTreesWindowAndKeepsTheNodes) {
+  TfcTreeView* tv = NewTree();
+  tv->Items()->Add(nullptr, L"one");
+  tv->Items()->Add(nullptr, L"two.");
+  const auto style = [&] { return GetWindowLongW(tv->Handle(), GWL_STYLE); };
+  EXPECT_FALSE(style() & TVS_RTLREADING);
+  tv->SetBiDiMode(bdRightToLeft);
+  EXPECT_TRUE(style() & TVS_RTLREADING);
+  EXPECT_EQ(tv->Items()->Count(), 2);
+  EXPECT_EQ(tv->Items()->GetFirstNode()->GetNextSibling()->Text(), L"two.");
+  // A tree that takes its parent's order follows the form.
+  tv->SetParentBiDiMode(true);
+  EXPECT_FALSE(style() & TVS_RTLREADING);
+  form->SetBiDiMode(bdRightToLeft);
+  EXPECT_TRUE(style() & TVS_RTLREADING);
+}

@@ -92,7 +92,6 @@ TEST_F(MDITabsTest, TabsFollowTheChildrenAndTheActiveOne) {
   for (int i = 0; i < 4; ++i) AddChild(L"Child " + IntToStr(i));
   ASSERT_EQ(bar->TabCount(), 4);
   EXPECT_EQ(TabChildren(), children);
-  EXPECT_TRUE(bar->HasListButton());
   bar->CalcTabRects();
   EXPECT_EQ(bar->Tabs(0)->Rect, TRect(15, 0, 90, 21));
   EXPECT_EQ(bar->Tabs(3)->Rect, TRect(240, 0, 315, 21));
@@ -111,7 +110,6 @@ TEST_F(MDITabsTest, TabsFollowTheChildrenAndTheActiveOne) {
   Free(children[3]);
   Settle();
   EXPECT_EQ(bar->TabCount(), 0);
-  EXPECT_FALSE(bar->HasListButton());
 }
 
 TEST_F(MDITabsTest, HiddenTabsAndTheirMenuHoldTheFormsThemselves) {
@@ -121,7 +119,6 @@ TEST_F(MDITabsTest, HiddenTabsAndTheirMenuHoldTheFormsThemselves) {
   for (int i = 0; i < 4; ++i) AddChild();
   bar->CalcTabRects();
   EXPECT_EQ(bar->HiddenCount(), 2);
-  EXPECT_TRUE(bar->HasHiddenButton());
   EXPECT_FALSE(bar->Tabs(2)->Visible);
   bar->BuildListMenu(true);
   ASSERT_EQ(bar->HiddenMenu()->Count(), 2);
@@ -142,11 +139,10 @@ TEST_F(MDITabsTest, HiddenTabsAndTheirMenuHoldTheFormsThemselves) {
   Settle();
   EXPECT_FALSE(IsIconic(children[0]->Handle()));
   EXPECT_EQ(frame->ActiveMDIChild(), children[0]);
-  // Wide enough again: the right button goes.
+  // Wide enough again: nothing is hidden.
   bar->SetBounds(0, 0, 400, 21);
   bar->CalcTabRects();
   EXPECT_EQ(bar->HiddenCount(), 0);
-  EXPECT_FALSE(bar->HasHiddenButton());
 }
 
 TEST_F(MDITabsTest, CloseButtonClosesOnlyWhatItsOwnPressStarted) {
@@ -422,32 +418,23 @@ TEST_F(MDIMenusTest, FrameMenuShowsTheActiveChildsItemsOfTheSameName) {
   EXPECT_EQ(gPopups[2].Item2, nullptr);
 }
 
-TEST_F(MDIMenusTest, ListButtonAndRightClickOpenThroughTheFramesSkinMenu) {
+TEST_F(MDIMenusTest, RightClickOpensTheChildsSystemMenuThroughTheFramesSkinMenu) {
   AddChild(L"One");
   TCustomForm* second = AddChild(L"Two");
   bar->Repaint();
-  const TRect list = bar->ListButtonRect();
-  Press(bar->ClientToScreen(TPoint(list.Left + list.Width() / 2, list.Top + list.Height() / 2)));
-  MouseUp();
-  Settle();
-  ASSERT_EQ(gPopups.size(), 1u);
-  EXPECT_EQ(gPopups[0].Control, bar);
-  EXPECT_EQ(gPopups[0].Item1, bar->ListMenu());
-  EXPECT_EQ(bar->ListMenu()->Count(), 2);
-  EXPECT_EQ(bar->ListMenu()->Items(1)->Caption(), L"Two");
-
   MoveMouse(TabPoint(1));
   MouseInput(MOUSEEVENTF_RIGHTDOWN);
   MouseInput(MOUSEEVENTF_RIGHTUP);
   Settle();
-  ASSERT_EQ(gPopups.size(), 2u);
-  EXPECT_EQ(gPopups[1].Item1, GetSkinForm(second)->SystemMenu());
+  ASSERT_EQ(gPopups.size(), 1u);
+  EXPECT_EQ(gPopups[0].Control, bar);
+  EXPECT_EQ(gPopups[0].Item1, GetSkinForm(second)->SystemMenu());
   // Without child menus the right click opens nothing.
   bar->SetSupportChildMenus(false);
   MouseInput(MOUSEEVENTF_RIGHTDOWN);
   MouseInput(MOUSEEVENTF_RIGHTUP);
   Settle();
-  EXPECT_EQ(gPopups.size(), 2u);
+  EXPECT_EQ(gPopups.size(), 1u);
 }
 
 }  // namespace

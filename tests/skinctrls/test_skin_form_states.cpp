@@ -9,8 +9,6 @@
 #include "../skin/SkinFormTestUtils.h"
 #include "classlib/ExtCtrls.h"
 #include "skin/SkinResStr.h"
-#include "skin/SkinMDITabs.h"
-#include "skinctrls/PartLook.h"
 #include "skinctrls/SkinMenus.h"
 #include "skinctrls/SkinPanels.h"
 
@@ -344,35 +342,6 @@ TEST_F(MDIBarTest, AChildsPopupMenusOpenThroughTheMainFormsSkinnedForm) {
   EXPECT_EQ(popup->SkinData(), Skin);
   frameMenu->CloseSkinMenu();
   Settle();
-}
-
-TEST_F(MDIBarTest, TheTabsBarsListButtonWearsTheResizeToolButtonRecord) {
-  auto* bar = new TspSkinMDITabsBar(Frame);
-  bar->SetParent(Frame);
-  bar->SetBounds(0, 0, 315, 21);
-  bar->SetSkinData(Skin);
-  FrameSkin->SetMDITabsBar(bar);
-  Settle();
-  ASSERT_TRUE(bar->HasListButton());
-  const TRect r = bar->ListButtonRect();
-  // The record's idle piece, which has no corner points, stretched whole to
-  // the button's size: read away from the arrow in its middle, each pixel is
-  // the picture's at the same place in proportion (the test skin's piece is
-  // two bands of colour, so the rounding cannot matter).
-  const int index = Skin->GetControlIndex(L"resizetoolbutton");
-  ASSERT_NE(index, -1);
-  const TspDataSkinControl* record = Skin->CtrlList[index];
-  TBitmap* picture = Skin->ActivePictures[record->PictureIndex];
-  const TRect piece = record->SkinRect;
-  bar->Repaint();
-  HDC screen = GetDC(nullptr);
-  for (const TPoint d : {TPoint(1, 1), TPoint(r.Width() - 2, 2), TPoint(1, r.Height() - 2)}) {
-    const TPoint at = bar->ClientToScreen(TPoint(r.Left + d.X, r.Top + d.Y));
-    const TColor expected = picture->Canvas()->Pixels(piece.Left + d.X * piece.Width() / r.Width(),
-                                                      piece.Top + d.Y * piece.Height() / r.Height());
-    EXPECT_EQ(static_cast<TColor>(GetPixel(screen, at.X, at.Y)), expected) << d.X << "," << d.Y;
-  }
-  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // sets in one level and the popup menu component's skin.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "classlib/GuiCounts.h"
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/SkinTestData.h"
@@ -265,6 +267,53 @@ TEST_F(SkinMenuPaintTest, AMaskedLevelTakesItsRegionAndLeavesNoRegionsBehind) {
   const int gdi = GdiObjectsInUse();
   for (int i = 0; i < 200; ++i) open();
   EXPECT_LE(GdiObjectsInUse(), gdi + 5);
+}
+
+// The rows of R in B, as text for comparing.
+std::vector<std::vector<COLORREF>> Rows(TBitmap* B, const TRect& R) {
+  std::vector<std::vector<COLORREF>> rows;
+  for (int y = R.Top; y < R.Bottom; ++y) {
+    rows.emplace_back();
+    for (int x = R.Left; x < R.Right; ++x) rows.back().push_back(B->Canvas()->Pixels(x, y));
+  }
+  return rows;
+}
+
+TEST_F(SkinMenuPaintTest, CaptionsReadInTheReadingOrderOfTheMenusForm) {
+  TMenuItem* root = FPopup->Items();
+  AddItem(root, L"First", FPopup);
+  AddItem(root, L"Open (2)...", FPopup);
+  // The second item's look, default and from the test skin's record, with
+  // the form read from the left and then from the right.
+  const auto itemLook = [&](TspSkinData* Skin, TBiDiMode Mode, TBitmap& B) {
+    FForm->SetBiDiMode(Mode);
+    FMenu->PopupItems(nullptr, Skin, false, root, TRect(150, 150, 150, 150), 0);
+    TspSkinPopupWindow* w = FMenu->Level(0);
+    Snapshot(w, B);
+    const TRect r = w->Items(1)->ItemRect;
+    FMenu->CloseSkinMenu();
+    return r;
+  };
+  TBitmap ltr, rtl;
+  const TRect r = itemLook(nullptr, bdLeftToRight, ltr);
+  ASSERT_EQ(itemLook(nullptr, bdRightToLeft, rtl), r);
+  // The same letters, in another order: the trailing punctuation leads.
+  EXPECT_NE(Rows(&ltr, r), Rows(&rtl, r));
+  const int letters = CountColor(&ltr, r, clWindowText);
+  EXPECT_GT(letters, 20);
+  EXPECT_NEAR(CountColor(&rtl, r, clWindowText), letters, letters / 10);
+
+  TspSkinData* skin = LoadTestSkin();
+  auto* record = dynamic_cast<TspDataSkinMenuItem*>(skin->ObjectList[skin->GetObjectIndex(L"menuitem")]);
+  ASSERT_NE(record, nullptr);
+  record->SkinRect = TRect(0, 32, 64, 50);
+  record->ActiveSkinRect = TRect(0, 0, 64, 18);
+  const TRect s = itemLook(skin, bdLeftToRight, ltr);
+  ASSERT_EQ(itemLook(skin, bdRightToLeft, rtl), s);
+  EXPECT_NE(Rows(&ltr, s), Rows(&rtl, s));
+  FForm->SetBiDiMode(bdLeftToRight);
+  EXPECT_EQ(itemLook(skin, bdLeftToRight, rtl), s);
+  EXPECT_EQ(Rows(&ltr, s), Rows(&rtl, s));
 }
 
 }  // namespace
