@@ -471,28 +471,36 @@ TModalResult TCustomForm::ShowModal() {
   DisabledWindows disabled{Handle(), {}};
   EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
   TCloseAction action = caHide;
+  auto restoreOthers = [&] {
+    for (HWND w : disabled.List) EnableWindow(w, TRUE);
+    if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+  };
+  // A handler of the loop may free the form (its own button calling
+  // Release): the loop then ends as a cancel, touching the form no more.
+  TFreeWatch watch(this);
   try {
     Show();
-    for (;;) {
+    for (; !watch.Freed();) {
       Application->HandleMessage();
+      if (watch.Freed()) break;
       if (Application->Terminated()) {
         FModalResult = mrCancel;
         break;
       }
       if (FModalResult == mrNone) continue;
       action = caNone;
-      if (CloseQuery()) {
+      if (CloseQuery() && !watch.Freed()) {
         action = caHide;
         DoClose(action);
       }
-      if (action != caNone) break;
+      if (action != caNone || watch.Freed()) break;
       FModalResult = mrNone;
     }
   } catch (...) {
+    restoreOthers();
+    if (watch.Freed()) throw;
     // The form goes away as after a close, so that it can be shown again.
-    for (HWND w : disabled.List) EnableWindow(w, TRUE);
     FFormState.Exclude(fsModal);
-    if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
     try {
       Hide();
     } catch (...) {
@@ -500,8 +508,8 @@ TModalResult TCustomForm::ShowModal() {
     }
     throw;
   }
-  for (HWND w : disabled.List) EnableWindow(w, TRUE);
-  if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+  restoreOthers();
+  if (watch.Freed()) return mrCancel;
   Hide();
   FFormState.Exclude(fsModal);
   if (action == caFree) Release();

@@ -293,8 +293,36 @@ void TMainMenu::MenuChanged() {
   FMenuBar = bar;
 }
 
+namespace {
+
+// Hears whether a component was freed while a call that raised its event
+// runs on: the caller then touches it no more.
+class TComponentFreeWatch : public TComponent {
+ public:
+  explicit TComponentFreeWatch(TComponent* Watched) : TComponent(nullptr), FWatched(Watched) {
+    Watched->FreeNotification(this);
+  }
+  ~TComponentFreeWatch() override {
+    if (FWatched) FWatched->RemoveFreeNotification(this);
+  }
+  bool Freed() const { return !FWatched; }
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FWatched) FWatched = nullptr;
+  }
+
+ private:
+  TComponent* FWatched;
+};
+
+}  // namespace
+
 void TPopupMenu::Popup(int X, int Y) {
+  TComponentFreeWatch watch(this);
   if (OnPopup) OnPopup(this);
+  if (watch.Freed()) return;
   if (AutoLineReduction() == maAutomatic) Items()->RethinkLines();
   HMENU menu = BuildSystemMenu(Items());
   HWND owner = Application->Handle();
@@ -302,5 +330,6 @@ void TPopupMenu::Popup(int X, int Y) {
   const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_RIGHTBUTTON, X, Y, 0, owner, nullptr);
   DestroyMenu(menu);  // destroys the submenus too
   PostMessageW(owner, WM_NULL, 0, 0);
-  if (command) DispatchCommand(static_cast<uint16_t>(command));
+  // The menu's own loop runs the program's timers and messages, which may free it too.
+  if (command && !watch.Freed()) DispatchCommand(static_cast<uint16_t>(command));
 }
