@@ -119,15 +119,21 @@ void TCustomForm::CreateHandleDone() {
 
 TRect TCustomForm::ClientRect() const {
   if (FHandle) return TWinControl::ClientRect();
-  // No window yet: the frame the window will have.
+  // No window yet: the client area of the frame the window will have.
+  TRect r = Rect(0, 0, FWidth, FHeight);
+  const_cast<TCustomForm*>(this)->Perform(CM_FRAMECLIENTRECT, 0, reinterpret_cast<intptr_t>(&r));
+  return Rect(0, 0, std::max(0, r.Width()), std::max(0, r.Height()));
+}
+
+void TCustomForm::CMFrameClientRect(TMessage& Message) {
+  // The system's frame, as the window's style will draw it.
+  auto* r = reinterpret_cast<TRect*>(Message.LParam);
   TCreateParams params;
-  const_cast<TCustomForm*>(this)->CreateParams(params);
+  CreateParams(params);
   RECT frame = {0, 0, 0, 0};
   const bool menuBar = FMenu && FNativeMenuBar && !(params.Style & WS_CHILD);
   AdjustWindowRectEx(&frame, params.Style, menuBar, params.ExStyle);
-  const int w = FWidth - static_cast<int>(frame.right - frame.left);
-  const int h = FHeight - static_cast<int>(frame.bottom - frame.top);
-  return Rect(0, 0, std::max(0, w), std::max(0, h));
+  *r = Rect(r->Left - frame.left, r->Top - frame.top, r->Right - frame.right, r->Bottom - frame.bottom);
 }
 
 void TCustomForm::UpdateBorder() {
@@ -280,6 +286,7 @@ void TCustomForm::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_ACTIVATE: WMActivate(Message); return;
     case WM_CLOSE: WMClose(Message); return;
+    case CM_FRAMECLIENTRECT: CMFrameClientRect(Message); return;
     case WM_SIZE: WMSize(Message); return;
     case WM_GETMINMAXINFO:
       DefaultHandler(Message);

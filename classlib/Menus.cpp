@@ -272,9 +272,24 @@ void AppendSystemItems(HMENU menu, TMenuItem* Parent) {
 
 TMainMenu::~TMainMenu() { SetWindowHandle(nullptr); }
 
+namespace {
+
+// Gives the window its menu bar. The system lets the mouse capture go on the
+// way; a window that held it gets it back, or the user's drag of its frame
+// (the system's move or size loop holds it) would miss the button coming up
+// and go on sizing after it.
+void SetMenuKeepingCapture(HWND Window, HMENU Bar) {
+  const bool captured = GetCapture() == Window;
+  ::SetMenu(Window, Bar);
+  if (captured && GetCapture() != Window) SetCapture(Window);
+}
+
+}  // namespace
+
 void TMainMenu::SetWindowHandle(HWND Value) {
   if (FWindowHandle == Value) return;
-  if (FWindowHandle && IsWindow(FWindowHandle) && GetMenu(FWindowHandle) == FMenuBar) ::SetMenu(FWindowHandle, nullptr);
+  if (FWindowHandle && IsWindow(FWindowHandle) && GetMenu(FWindowHandle) == FMenuBar)
+    SetMenuKeepingCapture(FWindowHandle, nullptr);
   if (FMenuBar) DestroyMenu(FMenuBar);  // destroys the submenus too
   FMenuBar = nullptr;
   FWindowHandle = Value;
@@ -288,7 +303,7 @@ void TMainMenu::MenuChanged() {
   AppendSystemItems(bar, Items());
   // The frame makes room and redraws its bar: a DrawMenuBar after it would
   // change the frame and redraw the whole window a second time.
-  ::SetMenu(FWindowHandle, bar);
+  SetMenuKeepingCapture(FWindowHandle, bar);
   if (FMenuBar) DestroyMenu(FMenuBar);
   FMenuBar = bar;
 }

@@ -289,6 +289,13 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const TWindowProcEvent& Old) {
     case WM_SETCURSOR: return WMSetCursor(Message);
     case WM_ERASEBKGND: return WMEraseBkgnd(Message);
     case WM_NCCALCSIZE: WMNCCalcSize(Message); return true;
+    case CM_FRAMECLIENTRECT: {
+      // The form has no window yet: its client size counts the frame's bands already.
+      auto* r = reinterpret_cast<TRect*>(Message.LParam);
+      const TRect c = ClientArea(r->Width(), r->Height());
+      *r = Rect(r->Left + c.Left, r->Top + c.Top, r->Left + c.Right, r->Top + c.Bottom);
+      return true;
+    }
     case WM_NCPAINT:
       // The frame is skipped, not drawn by the system, while the skin changes.
       PaintFrame();

@@ -49,6 +49,11 @@ void TspSkinForm::ApplyFrame() {
   if (FSkinChanging) return;
   const bool on = WantsFrame();
   const bool wasOn = FFrameOn;
+  // A window keeps its client size through a new frame (the size a program
+  // gave it): the window grows or shrinks by the change in the frame's bands.
+  HWND window = FForm && FForm->HandleAllocated() ? FForm->Handle() : nullptr;
+  const bool keepClient = window && !FRollUp && !FForm->Parent() && !IsIconic(window) && !IsZoomed(window);
+  const TRect client = keepClient ? FForm->ClientRect() : TRect();
   const TRect oldMargins = wasOn ? FrameMargins(FMetrics) : TRect();
   CancelPress();
   SetHotObject(nullptr);
@@ -89,6 +94,7 @@ void TspSkinForm::ApplyFrame() {
   const bool sameClient = wasOn == FFrameOn && (!FFrameOn || FrameMargins(FMetrics) == oldMargins);
   FFramePending = sameClient && !IsWindowVisible(FForm->Handle());
   if (!FFramePending) ApplyWindowFrame(!sameClient);
+  if (keepClient && !sameClient && !FRollUp) FForm->SetClientSize(client.Width(), client.Height());
 }
 
 void TspSkinForm::ApplyWindowFrame(bool MarginsChanged) {
