@@ -126,7 +126,7 @@ TRect TCustomForm::ClientRect() const {
 }
 
 void TCustomForm::CMFrameClientRect(TMessage& Message) {
-  // The system's frame, as the window's style will draw it.
+  // The system's frame, as the window's style draws it.
   auto* r = reinterpret_cast<TRect*>(Message.LParam);
   TCreateParams params;
   CreateParams(params);

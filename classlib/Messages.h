@@ -54,9 +54,10 @@ constexpr uint32_t CM_HINTSHOW = CM_BASE + 48;
 constexpr uint32_t CM_RECREATEWND = CM_BASE + 51;
 constexpr uint32_t CM_BIDIMODECHANGED = CM_BASE + 60;
 constexpr uint32_t CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
-// Asks a form without a window yet for the client area its frame will leave:
-// LParam points to a TRect (0, 0, width, height) of the window, made the
-// client's rectangle in it. A frame drawn by another layer answers for itself.
+// Asks a form for the client area its frame leaves in a window of a given
+// size, before the window exists as after: LParam points to a TRect (0, 0,
+// width, height) of the window, made the client's rectangle in it. A frame
+// drawn by another layer answers for itself.
 constexpr uint32_t CM_FRAMECLIENTRECT = CM_BASE + 62;
 
 // A child's notification reflected back to it: CN_BASE plus the original message.

@@ -195,7 +195,7 @@ void TspSkinForm::AfterSkinChange() {
   // control) paint on its own meanwhile.
   if (FRedrawHeld) TWinControl::HoldUpdates(true);
   RelaySkinChange(FSkinData);
-  ApplyFrame();
+  ApplyFrame(true);
   if (FRedrawHeld) TWinControl::HoldUpdates(false);
   if (FForm) UpdateStatusBarGrip(FForm->WindowState() == wsMaximized);
 }
@@ -261,7 +261,7 @@ void TspSkinForm::FormMessage(TMessage& Message) {
       }
       break;
     case MSG_SKINNABLE_FORM_CHANGED:
-      if (IsOwnSkin(Message)) ApplyFrame();
+      if (IsOwnSkin(Message)) ApplyFrame(true);
       break;
     case MSG_RESOURCE_STRINGS_CHANGED:
       // Hints are read from the strings each time they show: take a shown one down.
