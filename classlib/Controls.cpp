@@ -267,8 +267,31 @@ void TControl::SetAutoSize(bool Value) {
 }
 
 void TControl::AdjustSize() {
-  int w = FWidth, h = FHeight;
-  if (FAutoSize && CanAutoSize(w, h)) SetBounds(FLeft, FTop, w, h);
+  if (!FAutoSize) return;
+  // A resize realigns the children and the parent, which ask again from
+  // inside it. Those requests are answered by the passes here, a bounded
+  // number of them, so that constraints with no fixed point (a child that
+  // grows with its parent, a size the system refuses) still settle.
+  if (FAutoSizing) {
+    FAutoSizeAgain = true;
+    return;
+  }
+  constexpr int kMaxPasses = 4;
+  FAutoSizing = true;
+  try {
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+      FAutoSizeAgain = false;
+      int w = FWidth, h = FHeight;
+      if (!CanAutoSize(w, h) || (w == FWidth && h == FHeight)) break;
+      SetBounds(FLeft, FTop, w, h);
+      // Refused (constraints, the system's limits): asking again changes nothing.
+      if (w != FWidth || h != FHeight || !FAutoSizeAgain) break;
+    }
+  } catch (...) {
+    FAutoSizing = false;
+    throw;
+  }
+  FAutoSizing = false;
 }
 
 bool TControl::CanAutoSize(int&, int&) { return false; }

@@ -325,6 +325,8 @@ class TControl : public TComponent {
   bool FAnchorRulesKnown = false;
   TSizeConstraints FConstraints;
   bool FAutoSize = false;
+  bool FAutoSizing = false;    // AdjustSize is running its passes
+  bool FAutoSizeAgain = false;  // a pass's own resize asked for another
   bool FVisible = true;
   bool FEnabled = true;
   String FText;

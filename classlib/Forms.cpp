@@ -120,15 +120,21 @@ void TCustomForm::CreateHandleDone() {
 
 TRect TCustomForm::ClientRect() const {
   if (FHandle) return TWinControl::ClientRect();
-  // No window yet: the frame the window will have.
+  // No window yet: the client area of the frame the window will have.
+  TRect r = Rect(0, 0, FWidth, FHeight);
+  const_cast<TCustomForm*>(this)->Perform(CM_FRAMECLIENTRECT, 0, reinterpret_cast<intptr_t>(&r));
+  return Rect(0, 0, std::max(0, r.Width()), std::max(0, r.Height()));
+}
+
+void TCustomForm::CMFrameClientRect(TMessage& Message) {
+  // The system's frame, as the window's style draws it.
+  auto* r = reinterpret_cast<TRect*>(Message.LParam);
   TCreateParams params;
-  const_cast<TCustomForm*>(this)->CreateParams(params);
+  CreateParams(params);
   RECT frame = {0, 0, 0, 0};
   const bool menuBar = FMenu && FNativeMenuBar && !(params.Style & WS_CHILD);
   AdjustWindowRectEx(&frame, params.Style, menuBar, params.ExStyle);
-  const int w = FWidth - static_cast<int>(frame.right - frame.left);
-  const int h = FHeight - static_cast<int>(frame.bottom - frame.top);
-  return Rect(0, 0, std::max(0, w), std::max(0, h));
+  *r = Rect(r->Left - frame.left, r->Top - frame.top, r->Right - frame.right, r->Bottom - frame.bottom);
 }
 
 void TCustomForm::UpdateBorder() {
@@ -281,6 +287,7 @@ void TCustomForm::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_ACTIVATE: WMActivate(Message); return;
     case WM_CLOSE: WMClose(Message); return;
+    case CM_FRAMECLIENTRECT: CMFrameClientRect(Message); return;
     case WM_SIZE: WMSize(Message); return;
     case WM_GETMINMAXINFO:
       DefaultHandler(Message);
@@ -472,28 +479,36 @@ TModalResult TCustomForm::ShowModal() {
   DisabledWindows disabled{Handle(), {}};
   EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
   TCloseAction action = caHide;
+  auto restoreOthers = [&] {
+    for (HWND w : disabled.List) EnableWindow(w, TRUE);
+    if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+  };
+  // A handler of the loop may free the form (its own button calling
+  // Release): the loop then ends as a cancel, touching the form no more.
+  TFreeWatch watch(this);
   try {
     Show();
-    for (;;) {
+    for (; !watch.Freed();) {
       Application->HandleMessage();
+      if (watch.Freed()) break;
       if (Application->Terminated()) {
         FModalResult = mrCancel;
         break;
       }
       if (FModalResult == mrNone) continue;
       action = caNone;
-      if (CloseQuery()) {
+      if (CloseQuery() && !watch.Freed()) {
         action = caHide;
         DoClose(action);
       }
-      if (action != caNone) break;
+      if (action != caNone || watch.Freed()) break;
       FModalResult = mrNone;
     }
   } catch (...) {
+    restoreOthers();
+    if (watch.Freed()) throw;
     // The form goes away as after a close, so that it can be shown again.
-    for (HWND w : disabled.List) EnableWindow(w, TRUE);
     FFormState.Exclude(fsModal);
-    if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
     try {
       Hide();
     } catch (...) {
@@ -501,8 +516,8 @@ TModalResult TCustomForm::ShowModal() {
     }
     throw;
   }
-  for (HWND w : disabled.List) EnableWindow(w, TRUE);
-  if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+  restoreOthers();
+  if (watch.Freed()) return mrCancel;
   Hide();
   FFormState.Exclude(fsModal);
   if (action == caFree) Release();

@@ -152,6 +152,7 @@ class TCustomForm : public TWinControl {
 
   void WMActivate(TMessage& Message);
   void WMClose(TMessage& Message);
+  void CMFrameClientRect(TMessage& Message);
   void WMSize(TMessage& Message);
   void CMDialogKey(TMessage& Message);
   // Moves the focus by an arrow key.

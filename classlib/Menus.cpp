@@ -281,9 +281,24 @@ void AppendSystemItems(HMENU menu, TMenuItem* Parent) {
 
 TMainMenu::~TMainMenu() { SetWindowHandle(nullptr); }
 
+namespace {
+
+// Gives the window its menu bar. The system lets the mouse capture go on the
+// way; a window that held it gets it back, or the user's drag of its frame
+// (the system's move or size loop holds it) would miss the button coming up
+// and go on sizing after it.
+void SetMenuKeepingCapture(HWND Window, HMENU Bar) {
+  const bool captured = GetCapture() == Window;
+  ::SetMenu(Window, Bar);
+  if (captured && GetCapture() != Window) SetCapture(Window);
+}
+
+}  // namespace
+
 void TMainMenu::SetWindowHandle(HWND Value) {
   if (FWindowHandle == Value) return;
-  if (FWindowHandle && IsWindow(FWindowHandle) && GetMenu(FWindowHandle) == FMenuBar) ::SetMenu(FWindowHandle, nullptr);
+  if (FWindowHandle && IsWindow(FWindowHandle) && GetMenu(FWindowHandle) == FMenuBar)
+    SetMenuKeepingCapture(FWindowHandle, nullptr);
   if (FMenuBar) DestroyMenu(FMenuBar);  // destroys the submenus too
   FMenuBar = nullptr;
   FWindowHandle = Value;
@@ -297,13 +312,41 @@ void TMainMenu::MenuChanged() {
   AppendSystemItems(bar, Items());
   // The frame makes room and redraws its bar: a DrawMenuBar after it would
   // change the frame and redraw the whole window a second time.
-  ::SetMenu(FWindowHandle, bar);
+  SetMenuKeepingCapture(FWindowHandle, bar);
   if (FMenuBar) DestroyMenu(FMenuBar);
   FMenuBar = bar;
 }
 
+namespace {
+
+// Hears whether a component was freed while a call that raised its event
+// runs on: the caller then touches it no more.
+class TComponentFreeWatch : public TComponent {
+ public:
+  explicit TComponentFreeWatch(TComponent* Watched) : TComponent(nullptr), FWatched(Watched) {
+    Watched->FreeNotification(this);
+  }
+  ~TComponentFreeWatch() override {
+    if (FWatched) FWatched->RemoveFreeNotification(this);
+  }
+  bool Freed() const { return !FWatched; }
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FWatched) FWatched = nullptr;
+  }
+
+ private:
+  TComponent* FWatched;
+};
+
+}  // namespace
+
 void TPopupMenu::Popup(int X, int Y) {
+  TComponentFreeWatch watch(this);
   if (OnPopup) OnPopup(this);
+  if (watch.Freed()) return;
   if (AutoLineReduction() == maAutomatic) Items()->RethinkLines();
   HMENU menu = BuildSystemMenu(Items());
   HWND owner = Application->Handle();
@@ -311,5 +354,6 @@ void TPopupMenu::Popup(int X, int Y) {
   const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_RIGHTBUTTON, X, Y, 0, owner, nullptr);
   DestroyMenu(menu);  // destroys the submenus too
   PostMessageW(owner, WM_NULL, 0, 0);
-  if (command) DispatchCommand(static_cast<uint16_t>(command));
+  // The menu's own loop runs the program's timers and messages, which may free it too.
+  if (command && !watch.Freed()) DispatchCommand(static_cast<uint16_t>(command));
 }

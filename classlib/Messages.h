@@ -56,6 +56,11 @@ constexpr uint32_t CM_GETDATALINK = CM_BASE + 49;
 constexpr uint32_t CM_RECREATEWND = CM_BASE + 51;
 constexpr uint32_t CM_BIDIMODECHANGED = CM_BASE + 60;
 constexpr uint32_t CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
+// Asks a form for the client area its frame leaves in a window of a given
+// size, before the window exists as after: LParam points to a TRect (0, 0,
+// width, height) of the window, made the client's rectangle in it. A frame
+// drawn by another layer answers for itself.
+constexpr uint32_t CM_FRAMECLIENTRECT = CM_BASE + 62;
 
 // A child's notification reflected back to it: CN_BASE plus the original message.
 constexpr uint32_t CN_BASE = 0xBC00;

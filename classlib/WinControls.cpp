@@ -653,6 +653,8 @@ void TWinControl::AlignControls(TControl*, TRect& R) {
 }
 
 bool TWinControl::CanAutoSize(int& NewWidth, int& NewHeight) {
+  // A minimized window has no client area to fit; it fits when restored.
+  if (FHandle && IsIconic(FHandle)) return false;
   int right = 0, bottom = 0;
   bool any = false;
   for (TControl* c : FControls) {

@@ -54,7 +54,17 @@ void TLEDFontNum::SetAutoSize(bool Value) {
   if (FAutoSizeLED == Value) return;
   FAutoSizeLED = Value;
   const TSize size = ComputedSize();
-  if (Value && Width() != size.cx) SetBounds(Left(), Top(), size.cx, size.cy);
+  if (Value && Width() != size.cx) SizeTo(size);
+}
+
+void TLEDFontNum::SizeTo(const TSize& Size) {
+  // An aligned display keeps what its side gives it (the height beside a
+  // left or right side, the width along a top or bottom one, both in the
+  // client area): taking it back would realign, repaint and resize again forever.
+  const TAlign a = Align();
+  const int w = a == alTop || a == alBottom || a == alClient ? Width() : Size.cx;
+  const int h = a == alLeft || a == alRight || a == alClient ? Height() : Size.cy;
+  SetBounds(Left(), Top(), w, h);
 }
 
 void TLEDFontNum::Paint() {
@@ -97,6 +107,6 @@ void TLEDFontNum::DrawDigits() {
     const TSize size = ComputedSize();
     // One pixel wider than computed is left alone: a new control (47 x 38)
     // keeps its size.
-    if (Width() != size.cx + 1) SetBounds(Left(), Top(), size.cx, size.cy);
+    if (Width() != size.cx + 1) SizeTo(size);
   }
 }

@@ -44,6 +44,8 @@ class TLEDFontNum : public TGraphicControl {
   // Stores a changed value (TColor is an int too) and repaints.
   void SetAndInvalidate(int& Field, int Value);
   TSize ComputedSize() const;
+  // Takes the computed size where the alignment leaves the size to the display.
+  void SizeTo(const TSize& Size);
   int FOffSetX = 4, FOffSetY = 4, FWordWidth = 17, FWordHeight = 29, FThick = 3, FSpace = 4;
   TColor FLightColor = 0x00FFF7, FBGColor = 0x4A424A, FDarkColor = 0x636363;
   bool FAutoSizeLED = true;

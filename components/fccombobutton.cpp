@@ -11,7 +11,10 @@
 
 namespace {
 
+// The cache is shared by every glyph: it lives while any glyph does, so one
+// freed before it ever built an image cannot take it from the others.
 TGlyphCache* GCache = nullptr;
+int GGlyphCount = 0;
 int GButtonCount = 0;
 
 }  // namespace
@@ -61,7 +64,7 @@ void TGlyphCache::ReleaseList(TGlyphList* List) {
 // ---- glyph ----
 
 TfcComboButtonGlyph::TfcComboButtonGlyph(TfcComboButton* Owner) : FOwner(Owner) {
-  if (!GCache) GCache = new TGlyphCache;
+  if (GGlyphCount++ == 0) GCache = new TGlyphCache;
   FSource.OnChange = [this](TObject*) {
     Invalidate();
     if (!FSource.Empty()) FTransparentColor = FSource.TransparentColor();
@@ -72,7 +75,7 @@ TfcComboButtonGlyph::TfcComboButtonGlyph(TfcComboButton* Owner) : FOwner(Owner) 
 TfcComboButtonGlyph::~TfcComboButtonGlyph() {
   FSource.OnChange = nullptr;
   Invalidate();
-  if (GCache && GCache->IsEmpty()) {
+  if (--GGlyphCount == 0) {
     delete GCache;
     GCache = nullptr;
   }

@@ -195,7 +195,7 @@ void TspSkinForm::AfterSkinChange() {
   // control) paint on its own meanwhile.
   if (FRedrawHeld) TWinControl::HoldUpdates(true);
   RelaySkinChange(FSkinData);
-  ApplyFrame();
+  ApplyFrame(true);
   if (FRedrawHeld) TWinControl::HoldUpdates(false);
   if (FForm) UpdateStatusBarGrip(FForm->WindowState() == wsMaximized);
 }
@@ -261,7 +261,7 @@ void TspSkinForm::FormMessage(TMessage& Message) {
       }
       break;
     case MSG_SKINNABLE_FORM_CHANGED:
-      if (IsOwnSkin(Message)) ApplyFrame();
+      if (IsOwnSkin(Message)) ApplyFrame(true);
       break;
     case MSG_RESOURCE_STRINGS_CHANGED:
       // Hints are read from the strings each time they show: take a shown one down.
@@ -289,6 +289,13 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const TWindowProcEvent& Old) {
     case WM_SETCURSOR: return WMSetCursor(Message);
     case WM_ERASEBKGND: return WMEraseBkgnd(Message);
     case WM_NCCALCSIZE: WMNCCalcSize(Message); return true;
+    case CM_FRAMECLIENTRECT: {
+      // The form has no window yet: its client size counts the frame's bands already.
+      auto* r = reinterpret_cast<TRect*>(Message.LParam);
+      const TRect c = ClientArea(r->Width(), r->Height());
+      *r = Rect(r->Left + c.Left, r->Top + c.Top, r->Left + c.Right, r->Top + c.Bottom);
+      return true;
+    }
     case WM_NCPAINT:
       // The frame is skipped, not drawn by the system, while the skin changes.
       PaintFrame();

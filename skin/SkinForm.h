@@ -243,11 +243,13 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
 
   // Frame (SkinFormFrame.cpp)
   bool WantsFrame() const;
-  // Takes the frame on or off as the skin says and redraws the window once.
-  void ApplyFrame();
+  // Takes the frame on or off as the skin says and redraws the window once;
+  // for a skin switch, the window keeps its client size (KeepClient).
+  void ApplyFrame(bool KeepClient = false);
   // The window's part of taking the frame: its client margins (when they
-  // changed), region and redraw.
-  void ApplyWindowFrame(bool MarginsChanged);
+  // changed; the window then takes the size that keeps KeepClient when one
+  // is given), region and redraw.
+  void ApplyWindowFrame(bool MarginsChanged, const TSize* KeepClient = nullptr);
   // Takes the window's real activation: the skinned frame missed the
   // activation messages while it was off, and the system's frame missed them
   // while the skinned one was on (WasOn: it was until now).

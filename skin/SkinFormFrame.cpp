@@ -45,10 +45,15 @@ bool TspSkinForm::WantsFrame() const {
          FSkinData->Picture && !FSkinData->Picture->Empty();
 }
 
-void TspSkinForm::ApplyFrame() {
+void TspSkinForm::ApplyFrame(bool KeepClient) {
   if (FSkinChanging) return;
   const bool on = WantsFrame();
   const bool wasOn = FFrameOn;
+  // Through a skin switch a window keeps its client size (the size a program
+  // gave it): the window grows or shrinks by the change in the frame's bands.
+  HWND window = FForm && FForm->HandleAllocated() ? FForm->Handle() : nullptr;
+  const bool keepClient = KeepClient && window && !FRollUp && !FForm->Parent() && !IsIconic(window) && !IsZoomed(window);
+  const TSize client = keepClient ? TSize(FForm->ClientWidth(), FForm->ClientHeight()) : TSize();
   const TRect oldMargins = wasOn ? FrameMargins(FMetrics) : TRect();
   CancelPress();
   SetHotObject(nullptr);
@@ -89,18 +94,28 @@ void TspSkinForm::ApplyFrame() {
   // change, only the new region and a redraw.
   const bool sameClient = wasOn == FFrameOn && (!FFrameOn || FrameMargins(FMetrics) == oldMargins);
   FFramePending = sameClient && !IsWindowVisible(FForm->Handle());
-  if (!FFramePending) ApplyWindowFrame(!sameClient);
+  if (!FFramePending) ApplyWindowFrame(!sameClient, keepClient && !FRollUp ? &client : nullptr);
 }
 
-void TspSkinForm::ApplyWindowFrame(bool MarginsChanged) {
+void TspSkinForm::ApplyWindowFrame(bool MarginsChanged, const TSize* KeepClient) {
   FFramePending = false;
   if (!FForm || !FForm->HandleAllocated()) return;
   HWND h = FForm->Handle();
   // No redraw here: the window is invalidated whole below, or, during a skin
   // change, drawn once when the change is done (1227).
-  if (MarginsChanged)
-    SetWindowPos(h, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  if (MarginsChanged) {
+    TSize size = WindowSize();
+    UINT flags = SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+    if (KeepClient) {
+      // The new frame's bands, as the form answers for the frame it now has.
+      TRect c = Rect(0, 0, size.cx, size.cy);
+      FForm->Perform(CM_FRAMECLIENTRECT, 0, reinterpret_cast<intptr_t>(&c));
+      size = TSize(KeepClient->cx + size.cx - c.Width(), KeepClient->cy + size.cy - c.Height());
+    } else {
+      flags |= SWP_NOSIZE;
+    }
+    SetWindowPos(h, nullptr, 0, 0, size.cx, size.cy, flags);
+  }
   UpdateRegion();
   LayoutObjects();
   if (!FSkinData || !FSkinData->SkinChanging())

@@ -1,6 +1,7 @@
 // Helpers for tests that drive real windows through the message loop.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <initializer_list>
 #include <vector>
@@ -113,3 +114,37 @@ inline void ShowAndActivate(TCustomForm* Form) {
   PumpUntil([&] { return GetActiveWindow() == Form->Handle(); });
   Settle();
 }
+
+// Ends the test program with a failure when the calls in its scope have not
+// returned within LimitMs: a call that never returns fails its test rather
+// than hanging the run (the limit is generous, no timing claim).
+class HangWatchdog {
+ public:
+  explicit HangWatchdog(const char* What, DWORD LimitMs = 30000)
+      : FWhat(What), FLimit(LimitMs), FDone(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    FThread = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
+  }
+  ~HangWatchdog() {
+    SetEvent(FDone);
+    WaitForSingleObject(FThread, INFINITE);
+    CloseHandle(FThread);
+    CloseHandle(FDone);
+  }
+  HangWatchdog(const HangWatchdog&) = delete;
+  HangWatchdog& operator=(const HangWatchdog&) = delete;
+
+ private:
+  static DWORD WINAPI Watch(void* Self) {
+    auto* w = static_cast<HangWatchdog*>(Self);
+    if (WaitForSingleObject(w->FDone, w->FLimit) == WAIT_TIMEOUT) {
+      fprintf(stderr, "FAILED: %s did not return (hangs)\n", w->FWhat);
+      fflush(stderr);
+      TerminateProcess(GetCurrentProcess(), 3);
+    }
+    return 0;
+  }
+  const char* FWhat;
+  DWORD FLimit;
+  HANDLE FDone;
+  HANDLE FThread = nullptr;
+};

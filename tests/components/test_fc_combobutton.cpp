@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "classlib/ActnList.h"
+#include "components/fcStringCombo.h"
 #include "components/fccombobutton.h"
 #include "tests/components/ComponentTestUtils.h"
 
@@ -83,6 +84,21 @@ TEST_F(fcComboButtonTest, ButtonsOfOneCellSizeShareAListAndTheLastFreesTheCache)
   if (before == 0) {
     EXPECT_EQ(fcGlyphCache(), nullptr);
   }
+}
+
+TEST_F(fcComboButtonTest, AComboFreedWithoutAParentLeavesTheCacheToTheOthers) {
+  Add<TfcStringCombo>(10, 10, 120, 21);
+  Free(new TfcStringCombo(nullptr));  // never had a parent, nor a glyph
+  ASSERT_NE(fcGlyphCache(), nullptr);
+  auto* next = Add<TfcStringCombo>(10, 40, 120, 21);
+  std::unique_ptr<TBitmap> s(Strip(12, 12));
+  next->SetButtonStyle(cbsCustom);
+  next->SetButtonGlyph(s.get());
+  form->Show();
+  Settle();
+  TBitmap shot;
+  PaintInto(next->Button(), shot);
+  EXPECT_EQ(PixelAt(shot, shot.Width() / 2, shot.Height() / 2), clBlue);  // the glyph, centred
 }
 
 TEST_F(fcComboButtonTest, PaintsTheGlyphAndPressOutsideDoesNotClick) {

@@ -72,3 +72,30 @@ TEST_F(LEDTest, EmptyTextDrawsOnlyTheBackground) {
 }
 
 }  // namespace
+
+namespace {
+
+// Aligned, the display sizes itself only along what its side leaves to it,
+// and its painting settles instead of resizing against the parent forever.
+TEST_F(LEDTest, AlignedDisplaysSizeOnlyWhatTheirSideLeavesThem) {
+  form->Show();
+  Settle();
+  const TRect client = form->ClientRect();
+  struct Case { TAlign Align; TRect Bounds; };
+  for (const Case& c : {Case{alRight, Rect(client.Width() - 67, 0, client.Width(), client.Height())},
+                        Case{alTop, Rect(0, 0, client.Width(), 37)},
+                        Case{alClient, client}}) {
+    auto* led = Add<TLEDFontNum>(10, 10);
+    led->SetText(L"12.5");
+    {
+      HangWatchdog watch("an aligned LED display");
+      led->SetAlign(c.Align);
+      Settle();
+      EXPECT_TRUE(PumpUntil([&] { return !GetUpdateRect(form->Handle(), nullptr, FALSE); }));
+    }
+    EXPECT_EQ(c.Bounds, led->BoundsRect()) << c.Align;
+    Free(led);
+  }
+}
+
+}  // namespace

@@ -215,13 +215,14 @@ TEST_F(FrameTest, SkinSwitchReachesOpenFormsAndLaterForms) {
   LoadTestSkin(&data, "frame.ini");
   Settle();
   EXPECT_FALSE(before.Frame->SkinChanging());
-  EXPECT_EQ(ClientInWindow(before.Handle()), TRect(5, 28, 295, 195));
+  // The client keeps its 288 x 172: the window takes the new frame's bands around it.
+  EXPECT_EQ(ClientInWindow(before.Handle()), TRect(5, 28, 293, 200));
   // On the screen, not only in the frame's own bitmap: the new frame is drawn.
   EXPECT_NE(oldTop, RGB(150, 185, 235));
   EXPECT_EQ(ScreenPixel(before.Handle(), TPoint(150, 0)), RGB(150, 185, 235));
   EXPECT_EQ(ScreenPixel(before.Handle(), TPoint(150, 27)), ScreenPixel(before.Handle(), TPoint(200, 27)));
   EXPECT_EQ(before.Frame->ObjectCount(), 11);
-  ExpectRoundedShape(before.Handle(), 300, 200);
+  ExpectRoundedShape(before.Handle(), 298, 205);
 
   TSkinnedForm after(&data, 320, 220);
   after.Form->Show();
