@@ -1,5 +1,7 @@
 #include "skin/SPUtils_compose.h"
 
+#include <algorithm>
+
 #include "classlib/KeyedBlt.h"
 
 namespace {
@@ -36,6 +38,43 @@ void StretchPiece(HDC Dest, HDC Source, const TspDrawOp& op, int DX, int DY) {
   if (saved) RestoreDC(Dest, saved);
 }
 
+// Smallest side of the block a small piece is widened to before it is tiled:
+// about a hundred blits cover a large area, whatever the piece's size.
+constexpr int kTileBlock = 128;
+
+// The side of the block for a piece side of Piece over Extent: a whole number
+// of pieces, at least kTileBlock unless the extent is smaller.
+int BlockSide(int Piece, int Extent) {
+  const int want = std::min(kTileBlock, Extent);
+  return Piece >= want ? Piece : Piece * ((want + Piece - 1) / Piece);
+}
+
+// A tile operation: a piece smaller than the block is first repeated into a
+// block of its own by doubling copies, and the block then tiled, so the cost
+// and memory stay the same whatever the piece's size.
+void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY) {
+  HDC source = SB->Canvas()->Handle();
+  const int pw = op.Source.Width(), ph = op.Source.Height();
+  const int bw = BlockSide(pw, op.Dest.Width()), bh = BlockSide(ph, op.Dest.Height());
+  TBitmap block;
+  TspDrawOp blocks = op;
+  if (bw != pw || bh != ph) {
+    // A block of 32 bits keeps the picture's alpha; any other picture's
+    // colours are taken as they are.
+    block.SetPixelFormat(SB->PixelFormat() == pf32bit ? pf32bit : pf24bit);
+    block.SetSize(bw, bh);
+    HDC b = block.Canvas()->Handle();
+    BitBlt(b, 0, 0, pw, ph, source, op.Source.Left, op.Source.Top, SRCCOPY);
+    for (int w = pw; w < bw; w *= 2) BitBlt(b, w, 0, std::min(w, bw - w), ph, b, 0, 0, SRCCOPY);
+    for (int h = ph; h < bh; h *= 2) BitBlt(b, 0, h, bw, std::min(h, bh - h), b, 0, 0, SRCCOPY);
+    source = b;
+    blocks.Source = TRect(0, 0, bw, bh);
+  }
+  ForEachTileCopy(blocks, [&](const TRect& s, const TRect& d) {
+    BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), source, s.Left, s.Top, SRCCOPY);
+  });
+}
+
 // The plan's operations drawn on Dest, moved by (DX, DY).
 void DrawOps(TCanvas* Dest, TBitmap* SB, const std::vector<TspDrawOp>& Ops, int DX = 0, int DY = 0) {
   if (Ops.empty()) return;
@@ -44,6 +83,8 @@ void DrawOps(TCanvas* Dest, TBitmap* SB, const std::vector<TspDrawOp>& Ops, int 
   for (const TspDrawOp& op : Ops) {
     if (op.Kind == dokStretch)
       StretchPiece(dest, source, op, DX, DY);
+    else if (op.Kind == dokTile)
+      TilePiece(dest, SB, op, DX, DY);
     else
       BitBlt(dest, op.Dest.Left + DX, op.Dest.Top + DY, op.Dest.Width(), op.Dest.Height(), source, op.Source.Left,
              op.Source.Top, SRCCOPY);

@@ -68,6 +68,7 @@ void TspRecordIO::Boolean(const wchar_t* Key, bool& Value) {
 }
 
 void TspRecordIO::Rect(const wchar_t* Key, TRect& Value) {
+  if (FClip && !Value.IsEmpty()) IntersectRect(Value, Value, FBounds);
   if (Writing())
     WriteRect(*FWriter, FSection, Key, Value);
   else

@@ -36,6 +36,10 @@ class TspRecordIO {
   TspRecordIO(const TspSkinIni& Ini, const String& Section) : FReader(&Ini), FSection(Section) {}
   TspRecordIO(TspSkinIni& Ini, const String& Section, bool /*Writing*/)
       : FReader(&Ini), FWriter(&Ini), FSection(Section) {}
+  // A writing pass that first cuts every rectangle to Bounds (empty when it
+  // lies outside); Scratch takes what is written.
+  TspRecordIO(TspSkinIni& Scratch, const String& Section, const TRect& Bounds)
+      : FReader(&Scratch), FWriter(&Scratch), FSection(Section), FClip(true), FBounds(Bounds) {}
 
   bool Reading() const { return FWriter == nullptr; }
   bool Writing() const { return FWriter != nullptr; }
@@ -63,4 +67,6 @@ class TspRecordIO {
   const TspSkinIni* FReader;
   TspSkinIni* FWriter = nullptr;
   String FSection;
+  bool FClip = false;
+  TRect FBounds;
 };
