@@ -167,6 +167,15 @@ TEST_P(MissingPictures, EveryControlKindDrawsWithoutASkinHoveredAndPressed) {
                               "scrollbox", "hupdown", "vupdown", "spinedit", "vscrollbar", "hscrollbar",
                               "bothhscrollbar", "tab"})
     edits.push_back({section, "pictureindex", GetParam()});
+  // Step and drop-down buttons at the right end of the 48 x 22 records, and
+  // their hot and pressed pieces.
+  edits.push_back({"spinedit", "upbuttonrect", "32,2,46,11"});
+  edits.push_back({"spinedit", "downbuttonrect", "32,11,46,20"});
+  edits.push_back({"combobox", "buttonrect", "30,2,46,20"});
+  for (const char* key : {"activeupbuttonrect", "activedownbuttonrect"}) edits.push_back({"spinedit", key, "80,16,96,24"});
+  for (const char* key : {"downupbuttonrect", "downdownbuttonrect"}) edits.push_back({"spinedit", key, "80,24,96,32"});
+  edits.push_back({"combobox", "activebuttonrect", "80,16,96,32"});
+  edits.push_back({"combobox", "downbuttonrect", "80,32,96,48"});
   auto* skin = new TspSkinData(form);
   skin->LoadCompressedStoredSkin(StoredSkin(form, EditedTestSkin(L"missing-pictures", edits)));
   ASSERT_FALSE(skin->Empty());
