@@ -12,8 +12,7 @@ void TspDataSkinControl::SaveToFile(TspSkinIni& Ini) {
 }
 
 void TspDataSkinControl::ClipRects(const TRect& Bounds) {
-  TspSkinIni scratch;
-  TspRecordIO io(scratch, IDName, Bounds);
+  TspRecordIO io(Bounds);
   Exchange(io);
 }
 

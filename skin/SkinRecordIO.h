@@ -36,13 +36,12 @@ class TspRecordIO {
   TspRecordIO(const TspSkinIni& Ini, const String& Section) : FReader(&Ini), FSection(Section) {}
   TspRecordIO(TspSkinIni& Ini, const String& Section, bool /*Writing*/)
       : FReader(&Ini), FWriter(&Ini), FSection(Section) {}
-  // A writing pass that first cuts every rectangle to Bounds (empty when it
-  // lies outside); Scratch takes what is written.
-  TspRecordIO(TspSkinIni& Scratch, const String& Section, const TRect& Bounds)
-      : FReader(&Scratch), FWriter(&Scratch), FSection(Section), FClip(true), FBounds(Bounds) {}
+  // A pass that only cuts every rectangle to Bounds (empty when it lies
+  // outside) and reads or writes nothing; it runs the writing branches.
+  explicit TspRecordIO(const TRect& Bounds) : FReader(nullptr), FClip(true), FBounds(Bounds) {}
 
-  bool Reading() const { return FWriter == nullptr; }
-  bool Writing() const { return FWriter != nullptr; }
+  bool Reading() const { return FWriter == nullptr && !FClip; }
+  bool Writing() const { return FWriter != nullptr || FClip; }
 
   void Integer(const wchar_t* Key, int& Value, int Default = 0);
   void Boolean(const wchar_t* Key, bool& Value);
