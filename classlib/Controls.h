@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -107,11 +108,37 @@ class TFreeWatch {
   TFreeWatch(const TFreeWatch&) = delete;
   TFreeWatch& operator=(const TFreeWatch&) = delete;
   bool Freed() const { return FControl == nullptr; }
+  // The watched control, or nullptr once it is freed.
+  TControl* Control() const { return FControl; }
 
  private:
   friend class TControl;
   TControl* FControl;
   TFreeWatch* FNext;
+};
+
+// Controls collected before a walk that tells each of them something. What
+// one of them does when told may free others of the list (a list box drops
+// its scroll bar) or make new ones: each collected control is watched, a
+// freed one is skipped when its turn comes, a new one was never collected.
+class TControlWalk {
+ public:
+  TControlWalk() = default;
+  explicit TControlWalk(const std::vector<TControl*>& Controls) {
+    for (TControl* c : Controls) Add(c);
+  }
+  void Add(TControl* Control) { FWatches.emplace_back(Control); }
+  size_t Count() const { return FWatches.size(); }
+  // The I-th control collected, or nullptr once it is freed.
+  TControl* Control(size_t I) const { return FWatches[I].Control(); }
+  template <class F>
+  void ForEach(F&& Tell) const {
+    for (const TFreeWatch& w : FWatches)
+      if (TControl* c = w.Control()) Tell(c);
+  }
+
+ private:
+  std::deque<TFreeWatch> FWatches;  // a deque never moves what it holds
 };
 
 class TControl : public TComponent {
@@ -366,6 +393,9 @@ class TWinControl : public TControl {
   // Children in z-order, the bottom first; windowed and windowless together.
   int ControlCount() const { return static_cast<int>(FControls.size()); }
   TControl* Controls(int Index) const { return FControls.at(Index); }
+  // The children as they are now, for a walk that tells each of them
+  // something that may free or make others.
+  TControlWalk ChildWalk() const { return TControlWalk(FControls); }
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
   bool ContainsControl(const TControl* AControl) const;

@@ -4,7 +4,10 @@
 void TWinControl::ScrollBy(int DeltaX, int DeltaY) {
   if (DeltaX == 0 && DeltaY == 0) return;
   DisableAlign();
-  for (TControl* c : std::vector<TControl*>(FControls)) {
+  const TControlWalk children(FControls);  // a moved child may free a sibling
+  for (size_t i = 0; i < children.Count(); ++i) {
+    TControl* c = children.Control(i);
+    if (!c) continue;
     auto* w = dynamic_cast<TWinControl*>(c);
     // A child window moves with the scrolled pixels below and reports its
     // new place itself; the others are moved here.

@@ -170,17 +170,20 @@ TControl* TWinControl::ControlAtPos(const TPoint& P, bool AllowDisabled) const {
 }
 
 void TWinControl::Broadcast(TMessage& Message) {
-  // A copy: a handler may add or remove controls.
-  std::vector<TControl*> children = FControls;
-  for (TControl* c : children) {
+  // Watched: a handler may add or free controls.
+  const TControlWalk children(FControls);
+  for (size_t i = 0; i < children.Count(); ++i) {
+    TControl* c = children.Control(i);
+    if (!c) continue;
     c->WindowProc(Message);
     if (Message.Result != 0) return;
   }
 }
 
 void TWinControl::NotifyControls(uint32_t Msg) {
-  std::vector<TControl*> children = FControls;
-  for (TControl* c : children) c->Perform(Msg, 0, 0);
+  // A child told of its parent's font, colour or state may free or make
+  // siblings.
+  TControlWalk(FControls).ForEach([Msg](TControl* c) { c->Perform(Msg, 0, 0); });
 }
 
 // ---------------------------------------------------------------------------
@@ -271,8 +274,9 @@ void TWinControl::CreateHandle() {
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), 0);
   UpdateBoundsFromWindow();
   AnchorChildren();  // the real client area may differ from the one foreseen
-  for (TControl* c : std::vector<TControl*>(FControls))
+  TControlWalk(FControls).ForEach([](TControl* c) {
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
+  });
   Realign();
   CreateHandleDone();
 }
@@ -287,8 +291,9 @@ void TWinControl::DestroyHandle() {
   // (items, text, selection) for its next window. A control being freed
   // keeps nothing, and its children's windows simply go with its own.
   if (!ComponentState().Contains(csDestroying))
-    for (TControl* c : std::vector<TControl*>(FControls))
+    TControlWalk(FControls).ForEach([](TControl* c) {
       if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+    });
   DestroyWnd();
   FControlState.Exclude(csDestroyingHandle);
   FHandle = nullptr;
@@ -532,7 +537,10 @@ void TWinControl::AnchorChildren() {
   FAnchoring = true;
   DisableAlign();
   try {
-    for (TControl* c : std::vector<TControl*>(FControls)) {
+    const TControlWalk children(FControls);  // a moved child may free a sibling
+    for (size_t i = 0; i < children.Count(); ++i) {
+      TControl* c = children.Control(i);
+      if (!c) continue;
       const TAnchors a = c->Anchors();
       if (c->Align() != alNone || !c->FAnchorRulesKnown || a == TAnchors{akLeft, akTop}) continue;
       const int dw = client.Width() - c->FAnchorParentWidth, dh = client.Height() - c->FAnchorParentHeight;
@@ -720,8 +728,10 @@ void TWinControl::PaintWindow(HDC DC) {
 void TWinControl::PaintControls(HDC DC) {
   RECT clip;
   const bool clipped = GetClipBox(DC, &clip) != ERROR;
-  for (TControl* c : std::vector<TControl*>(FControls)) {
-    if (IsWindowed(c) || !c->Visible() || c->Width() <= 0 || c->Height() <= 0) continue;
+  const TControlWalk children(FControls);  // a paint may free a sibling
+  for (size_t i = 0; i < children.Count(); ++i) {
+    TControl* c = children.Control(i);
+    if (!c || IsWindowed(c) || !c->Visible() || c->Width() <= 0 || c->Height() <= 0) continue;
     if (clipped) {
       RECT b = {c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height()};
       RECT both;
@@ -764,8 +774,9 @@ void TWinControl::PaintTo(HDC DC, int X, int Y) {
   IntersectClipRect(DC, 0, 0, client.Width(), client.Height());
   Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), reinterpret_cast<LPARAM>(DC));
   Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-  for (TControl* c : std::vector<TControl*>(FControls))
+  TControlWalk(FControls).ForEach([DC](TControl* c) {
     if (auto* w = dynamic_cast<TWinControl*>(c); w && w->Visible()) w->PaintTo(DC, w->Left(), w->Top());
+  });
   RestoreDC(DC, saved);
 }
 

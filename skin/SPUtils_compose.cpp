@@ -1,5 +1,7 @@
 #include "skin/SPUtils_compose.h"
 
+#include <algorithm>
+
 #include "classlib/KeyedBlt.h"
 
 namespace {
@@ -36,14 +38,82 @@ void StretchPiece(HDC Dest, HDC Source, const TspDrawOp& op, int DX, int DY) {
   if (saved) RestoreDC(Dest, saved);
 }
 
-// The plan's operations drawn on Dest, moved by (DX, DY).
-void DrawOps(TCanvas* Dest, TBitmap* SB, const std::vector<TspDrawOp>& Ops, int DX = 0, int DY = 0) {
+// Smallest side of the block a small piece is widened to before it is tiled
+// onto a canvas that cannot be read back: about a hundred blits cover a large
+// area, whatever the piece's size.
+constexpr int kTileBlock = 128;
+// Up to this many copies a piece is tiled straight from the picture: making a
+// block would cost more than it saves.
+constexpr long long kDirectTiles = 64;
+
+// The side of the block for a piece side of Piece over Extent: a whole number
+// of pieces, at least kTileBlock unless the extent is smaller.
+int BlockSide(int Piece, int Extent) {
+  const int want = std::min(kTileBlock, Extent);
+  return Piece >= want ? Piece : Piece * ((want + Piece - 1) / Piece);
+}
+
+// The PW x PH piece at (X, Y) of DC repeated over W x H from there, by copies
+// of what is done so far, each twice as large: a number of blits that grows
+// with the logarithm of the area, not with the count of tiles.
+void RepeatByDoubling(HDC DC, int X, int Y, int PW, int PH, int W, int H) {
+  for (int w = PW; w < W; w *= 2) BitBlt(DC, X + w, Y, std::min(w, W - w), PH, DC, X, Y, SRCCOPY);
+  for (int h = PH; h < H; h *= 2) BitBlt(DC, X, Y + h, W, std::min(h, H - h), DC, X, Y, SRCCOPY);
+}
+
+// A tile operation. On a bitmap whose pixels can be read back (Readable, the
+// destination's bounds) the piece is copied once and repeated in place;
+// elsewhere a small piece is first repeated into a block of its own and the
+// block tiled. Either way the cost stays about the same whatever the piece's
+// size, and no memory grows with the count of tiles.
+void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY, const TRect* Readable) {
+  HDC source = SB->Canvas()->Handle();
+  const int pw = op.Source.Width(), ph = op.Source.Height();
+  const int dw = op.Dest.Width(), dh = op.Dest.Height();
+  const long long copies = static_cast<long long>((dw + pw - 1) / pw) * ((dh + ph - 1) / ph);
+  if (copies <= kDirectTiles) {
+    ForEachTileCopy(op, [&](const TRect& s, const TRect& d) {
+      BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), source, s.Left, s.Top, SRCCOPY);
+    });
+    return;
+  }
+  TRect dest = op.Dest;
+  OffsetRect(dest, DX, DY);
+  TRect inside;
+  if (Readable && IntersectRect(inside, dest, *Readable) && inside == dest) {
+    const int w0 = std::min(pw, dw), h0 = std::min(ph, dh);
+    BitBlt(Dest, dest.Left, dest.Top, w0, h0, source, op.Source.Left, op.Source.Top, SRCCOPY);
+    RepeatByDoubling(Dest, dest.Left, dest.Top, w0, h0, dw, dh);
+    return;
+  }
+  const int bw = BlockSide(pw, dw), bh = BlockSide(ph, dh);
+  TBitmap block;
+  // A block of 32 bits keeps the picture's alpha; any other picture's colours
+  // are taken as they are.
+  block.SetPixelFormat(SB->PixelFormat() == pf32bit ? pf32bit : pf24bit);
+  block.SetSize(bw, bh);
+  HDC b = block.Canvas()->Handle();
+  BitBlt(b, 0, 0, pw, ph, source, op.Source.Left, op.Source.Top, SRCCOPY);
+  RepeatByDoubling(b, 0, 0, pw, ph, bw, bh);
+  TspDrawOp blocks = op;
+  blocks.Source = TRect(0, 0, bw, bh);
+  ForEachTileCopy(blocks, [&](const TRect& s, const TRect& d) {
+    BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), b, s.Left, s.Top, SRCCOPY);
+  });
+}
+
+// The plan's operations drawn on Dest, moved by (DX, DY); Readable: the
+// bounds of Dest when it is a bitmap whose pixels can be read back.
+void DrawOps(TCanvas* Dest, TBitmap* SB, const std::vector<TspDrawOp>& Ops, int DX = 0, int DY = 0,
+             const TRect* Readable = nullptr) {
   if (Ops.empty()) return;
   HDC dest = Dest->Handle(), source = SB->Canvas()->Handle();
   const int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
   for (const TspDrawOp& op : Ops) {
     if (op.Kind == dokStretch)
       StretchPiece(dest, source, op, DX, DY);
+    else if (op.Kind == dokTile)
+      TilePiece(dest, SB, op, DX, DY, Readable);
     else
       BitBlt(dest, op.Dest.Left + DX, op.Dest.Top + DY, op.Dest.Width(), op.Dest.Height(), source, op.Source.Left,
              op.Source.Top, SRCCOPY);
@@ -67,7 +137,8 @@ void DrawComposition(TBitmap* B, TBitmap* SB, const TspComposition& Plan) {
   if (!B || !Plan.Apply) return;
   B->SetSize(Plan.Width, Plan.Height);
   if (Plan.Ops.empty() || B->Empty() || !SB || SB->Empty()) return;
-  DrawOps(B->Canvas(), SB, Plan.Ops);
+  const TRect bounds(0, 0, B->Width(), B->Height());
+  DrawOps(B->Canvas(), SB, Plan.Ops, 0, 0, &bounds);
 }
 
 void DrawCompositionAt(TCanvas* Canvas, TBitmap* SB, const TspComposition& Plan, int X, int Y) {

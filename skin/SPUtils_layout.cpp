@@ -28,6 +28,16 @@ void StretchOp(std::vector<TspDrawOp>& ops, const TRect& source, const TRect& de
   ops.push_back(op);
 }
 
+// Piece (picture coordinates) tiled over Dest.
+void TileOp(std::vector<TspDrawOp>& ops, const TRect& piece, const TRect& dest) {
+  if (piece.IsEmpty() || dest.IsEmpty()) return;
+  TspDrawOp op;
+  op.Kind = dokTile;
+  op.Source = piece;
+  op.Dest = dest;
+  ops.push_back(op);
+}
+
 // An edge piece stretched into Dest, or tiled along its run.
 void Edge(std::vector<TspDrawOp>& ops, const TRect& source, const TRect& dest, bool stretch, bool horizontal,
           const TPoint& origin) {
@@ -45,16 +55,7 @@ void Client(std::vector<TspDrawOp>& ops, const TRect& CL, const TRect& NCL, cons
   const int cw = CL.Width(), ch = CL.Height();
   if (cw <= 0 || ch <= 0) return;
   if (!f.ClientStretch) {
-    // Columns outer, rows inner, each copy cut at the right and bottom of NCL.
-    for (int i = 0; i <= NCL.Width() / cw; ++i) {
-      const int x = NCL.Left + i * cw;
-      const int w = x + cw > NCL.Right ? NCL.Right - x : cw;
-      for (int j = 0; j <= NCL.Height() / ch; ++j) {
-        const int y = NCL.Top + j * ch;
-        const int h = y + ch > NCL.Bottom ? NCL.Bottom - y : ch;
-        CopyOp(ops, TRect(CL.Left, CL.Top, CL.Left + w, CL.Top + h), TRect(x, y, x + w, y + h), origin);
-      }
-    }
+    TileOp(ops, Shifted(CL, origin.X, origin.Y), NCL);
     return;
   }
   if (NCL.IsEmpty()) return;
@@ -81,25 +82,12 @@ bool Degenerate(const TspSkinGeometry& g) { return g.RB.X == g.LT.X || g.RB.Y ==
 
 void AppendTiles(std::vector<TspDrawOp>& Ops, const TRect& Piece, int Start, int End, int BandFrom, int BandTo,
                  bool Horizontal) {
-  const int w = Horizontal ? Piece.Width() : Piece.Height();
-  if (w <= 0) return;
-  const int count = (End - Start) / w;
-  for (int i = 0; i <= count; ++i) {
-    const int from = Start + i * w;
-    const int X = from + w;
-    const int v = X > End ? X - End : 0;
-    if (X - v <= from) continue;  // the cut copy is empty
-    TspDrawOp op;
-    if (Horizontal) {
-      op.Source = TRect(Piece.Left, Piece.Top, Piece.Right - v, Piece.Bottom);
-      op.Dest = TRect(from, BandFrom, X - v, BandTo);
-    } else {
-      op.Source = TRect(Piece.Left, Piece.Top, Piece.Right, Piece.Bottom - v);
-      op.Dest = TRect(BandFrom, from, BandTo, X - v);
-    }
-    if (op.Dest.IsEmpty()) continue;
-    Ops.push_back(op);
-  }
+  // A band deeper than the piece repeats the piece across the run too: no
+  // copy reads pixels outside its piece.
+  if (Horizontal)
+    TileOp(Ops, Piece, TRect(Start, BandFrom, End, BandTo));
+  else
+    TileOp(Ops, Piece, TRect(BandFrom, Start, BandTo, End));
 }
 
 TspComposition PlanPieceFill(const TRect& Piece, const TRect& Dest, bool Stretch, uint8_t StretchType) {

@@ -9,8 +9,9 @@
 #include "classlib/Types.h"
 
 enum TspDrawOpKind {
-  dokCopy,    // canvas copy of Source to Dest (1:1 when the sizes agree)
-  dokStretch  // Source copied 1:1 into a temporary, drawn scaled into Dest, only inside Clip
+  dokCopy,     // canvas copy of Source to Dest (1:1 when the sizes agree)
+  dokStretch,  // Source copied 1:1 into a temporary, drawn scaled into Dest, only inside Clip
+  dokTile      // Source repeated at its size over Dest from its top-left, the last column and row cut
 };
 
 struct TspDrawOp {
@@ -48,8 +49,25 @@ struct TspNineFlags {
 // Tiling rule: copies of a piece of length PieceLen along Start .. End; the last
 // copy is cut, never scaled. Piece and Band give the cross-axis extents.
 // Horizontal runs vary x; vertical runs vary y. Nothing for a piece of length 0.
+// One tile operation stands for all the copies, however many: a plan's size
+// never grows with the count of tiles.
 void AppendTiles(std::vector<TspDrawOp>& Ops, const TRect& Piece, int Start, int End, int BandFrom, int BandTo,
                  bool Horizontal);
+
+// The copies a tile operation stands for, columns outer and rows inner, each
+// as Copy(Source, Dest) at most the piece's size.
+template <class F>
+void ForEachTileCopy(const TspDrawOp& Op, F&& Copy) {
+  const int pw = Op.Source.Width(), ph = Op.Source.Height();
+  if (pw <= 0 || ph <= 0) return;
+  for (int x = Op.Dest.Left; x < Op.Dest.Right; x += pw) {
+    const int w = x + pw > Op.Dest.Right ? Op.Dest.Right - x : pw;
+    for (int y = Op.Dest.Top; y < Op.Dest.Bottom; y += ph) {
+      const int h = y + ph > Op.Dest.Bottom ? Op.Dest.Bottom - y : ph;
+      Copy(TRect(Op.Source.Left, Op.Source.Top, Op.Source.Left + w, Op.Source.Top + h), TRect(x, y, x + w, y + h));
+    }
+  }
+}
 
 // Piece (picture coordinates) filling Dest: tiled from Dest's top-left with
 // the last column and row cut, or stretched: StretchType 0 over the whole of

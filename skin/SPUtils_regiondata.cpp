@@ -58,15 +58,21 @@ TspPixelBuffer24 ComposeMask(const TspPixels24& Mask, const TspComposition& Plan
   TspPixelBuffer24 out(Plan.Width, Plan.Height, 255);
   TspPixels24 dst = out.View();
   if (dst.Empty() || Mask.Empty()) return out;
-  for (const TspDrawOp& op : Plan.Ops) {
-    // Masks are composed by tiling only: every copy keeps its size.
-    const int dx = op.Dest.Left - op.Source.Left, dy = op.Dest.Top - op.Source.Top;
-    const int left = std::max({op.Source.Left, 0, -dx});
-    const int top = std::max({op.Source.Top, 0, -dy});
-    const int right = std::min({op.Source.Right, op.Source.Left + op.Dest.Width(), Mask.Width, dst.Width - dx});
-    const int bottom = std::min({op.Source.Bottom, op.Source.Top + op.Dest.Height(), Mask.Height, dst.Height - dy});
+  // Masks are composed by tiling only: every copy keeps its size.
+  const auto copy = [&](const TRect& Source, const TRect& Dest) {
+    const int dx = Dest.Left - Source.Left, dy = Dest.Top - Source.Top;
+    const int left = std::max({Source.Left, 0, -dx});
+    const int top = std::max({Source.Top, 0, -dy});
+    const int right = std::min({Source.Right, Source.Left + Dest.Width(), Mask.Width, dst.Width - dx});
+    const int bottom = std::min({Source.Bottom, Source.Top + Dest.Height(), Mask.Height, dst.Height - dy});
     for (int y = top; y < bottom && left < right; ++y)
       std::memcpy(dst.Pixel(left + dx, y + dy), Mask.Pixel(left, y), 3 * (right - left));
+  };
+  for (const TspDrawOp& op : Plan.Ops) {
+    if (op.Kind == dokTile)
+      ForEachTileCopy(op, copy);
+    else
+      copy(op.Source, op.Dest);
   }
   return out;
 }

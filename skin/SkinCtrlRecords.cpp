@@ -11,6 +11,11 @@ void TspDataSkinControl::SaveToFile(TspSkinIni& Ini) {
   Exchange(io);
 }
 
+void TspDataSkinControl::ClipRects(const TRect& Bounds) {
+  TspRecordIO io(Bounds);
+  Exchange(io);
+}
+
 void TspDataSkinControl::Exchange(TspRecordIO& IO) {
   IO.Integer(L"pictureindex", PictureIndex, -1);
   IO.Integer(L"maskpictureindex", MaskPictureIndex, -1);

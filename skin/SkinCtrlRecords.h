@@ -15,6 +15,10 @@ class TspDataSkinControl : public TObject {
   virtual void LoadFromFile(const TspSkinIni& Ini);
   // Erases the section IDName and writes every key back.
   virtual void SaveToFile(TspSkinIni& Ini);
+  // Cuts every rectangle of the record to Bounds, its picture's: a piece
+  // reaching past the picture is drawn from what lies inside it, and one
+  // wholly outside counts as absent.
+  void ClipRects(const TRect& Bounds);
 
   String IDName;
   int PictureIndex = -1;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "classlib/Forms.h"
+#include "skin/SkinCtrlRecords.h"
 #include "skin/SkinForm.h"
 
 namespace {
@@ -85,8 +86,23 @@ std::vector<TspSkinLink*> TspSkinData::BoundLinks() const {
 
 void TspSkinData::DropLinks() {
   const bool empty = std::exchange(FEmpty, true);
-  for (TspSkinLink* link : BoundLinks()) link->DropSkin();
+  ForEachLiveLink(BoundLinks(), [](TspSkinLink* link) { link->DropSkin(); });
   FEmpty = empty;
+}
+
+TBitmap* TspSkinData::ActivePicture(int Index) const {
+  if (Index < 0 || Index >= ActivePictures.Count()) return nullptr;
+  TBitmap* picture = ActivePictures[Index];
+  return picture && !picture->Empty() ? picture : nullptr;
+}
+
+int TspSkinData::GetControlIndex(const String& Name) const {
+  const int index = TspSkinSections::GetControlIndex(Name);
+  if (index < 0) return index;
+  const TspDataSkinControl* r = CtrlList[index];
+  const bool drawsFromPieces = dynamic_cast<const TspDataSkinCustomControl*>(r) != nullptr;
+  if (r->PictureIndex >= 0 ? !ActivePicture(r->PictureIndex) : drawsFromPieces) return -1;
+  return index;
 }
 
 void TspSkinData::BroadcastMessage(unsigned Msg) {
@@ -99,8 +115,9 @@ void TspSkinData::BroadcastMessage(unsigned Msg) {
   // A control on a form without a skinned form, or whose skinned form takes
   // another skin, hears of the change from nobody else.
   if (Msg == MSG_SKIN_CHANGE_DONE)
-    for (TspSkinLink* link : BoundLinks())
+    ForEachLiveLink(BoundLinks(), [](TspSkinLink* link) {
       if (link->SkinDropped()) link->TakeSkin();
+    });
   auto* ownerForm = dynamic_cast<TCustomForm*>(Owner());
   if (ownerForm) SendMessageW(ownerForm->Handle(), Msg, self, 1000);
   std::vector<TCustomForm*> told{ownerForm};

@@ -61,6 +61,16 @@ class TspSkinData : public TComponent, public TspSkinSections {
   // goes first, and draw their default look after.
   void ClearObjects();
   void ClearAll();
+  // The active picture at Index; nullptr when the skin has none there.
+  TBitmap* ActivePicture(int Index) const;
+  // The index of the control record Name as a control draws from it: -1 when
+  // the skin has no such record, or when the record names a picture the skin
+  // lacks (an index past the picture list) or, being composed of pieces of
+  // its picture, names none. Such a control draws as without a skin rather
+  // than from a picture that is not there. Hides the sections' lookup, which
+  // finds the record whatever it names.
+  int GetControlIndex(const String& Name) const;
+
   // Sends Msg to the owner form (when the owner is one), then to every other
   // form of the screen, each send finished before the next begins. Before the
   // forms hear that a change is done, the controls bound to the component

@@ -163,8 +163,9 @@ void TspSkinForm::RelaySkinChange(TspSkinData* Changed) {
   // Taken first: a control's re-read may realign or resize its children.
   std::vector<TspSkinLink*> links;
   CollectSkinLinks(FForm, links);
-  for (TspSkinLink* link : links)
+  ForEachLiveLink(links, [Changed](TspSkinLink* link) {
     if (!Changed || link->LinkedSkinData() == Changed) link->TakeSkin();
+  });
 }
 
 bool TspSkinForm::IsOwnSkin(const TMessage& Message) const {

@@ -54,6 +54,7 @@ bool IsSkinIni(const TspSkinIni& Ini) {
 // TspRecordIO
 
 void TspRecordIO::Integer(const wchar_t* Key, int& Value, int Default) {
+  if (FClip) return;
   if (Writing())
     FWriter->WriteInteger(FSection, Key, Value);
   else
@@ -61,6 +62,7 @@ void TspRecordIO::Integer(const wchar_t* Key, int& Value, int Default) {
 }
 
 void TspRecordIO::Boolean(const wchar_t* Key, bool& Value) {
+  if (FClip) return;
   if (Writing())
     WriteBoolean(*FWriter, FSection, Key, Value);
   else
@@ -68,6 +70,10 @@ void TspRecordIO::Boolean(const wchar_t* Key, bool& Value) {
 }
 
 void TspRecordIO::Rect(const wchar_t* Key, TRect& Value) {
+  if (FClip) {
+    if (!Value.IsEmpty()) IntersectRect(Value, Value, FBounds);
+    return;
+  }
   if (Writing())
     WriteRect(*FWriter, FSection, Key, Value);
   else
@@ -75,6 +81,7 @@ void TspRecordIO::Rect(const wchar_t* Key, TRect& Value) {
 }
 
 void TspRecordIO::Point(const wchar_t* Key, TPoint& Value) {
+  if (FClip) return;
   if (Writing())
     WritePoint(*FWriter, FSection, Key, Value);
   else
@@ -82,6 +89,7 @@ void TspRecordIO::Point(const wchar_t* Key, TPoint& Value) {
 }
 
 void TspRecordIO::Text(const wchar_t* Key, String& Value, const wchar_t* Default) {
+  if (FClip) return;
   if (Writing())
     FWriter->WriteString(FSection, Key, Value);
   else
@@ -89,6 +97,7 @@ void TspRecordIO::Text(const wchar_t* Key, String& Value, const wchar_t* Default
 }
 
 void TspRecordIO::FontStyles(const wchar_t* Key, TFontStyles& Value) {
+  if (FClip) return;
   if (Writing())
     WriteFontStyles(*FWriter, FSection, Key, Value);
   else
@@ -96,6 +105,7 @@ void TspRecordIO::FontStyles(const wchar_t* Key, TFontStyles& Value) {
 }
 
 void TspRecordIO::Alignment(const wchar_t* Key, TAlignment& Value) {
+  if (FClip) return;
   if (Writing())
     WriteAlignment(*FWriter, FSection, Key, Value);
   else
@@ -103,6 +113,7 @@ void TspRecordIO::Alignment(const wchar_t* Key, TAlignment& Value) {
 }
 
 void TspRecordIO::Lines(const wchar_t* Key, std::vector<String>& Value) {
+  if (FClip) return;
   if (Writing())
     WriteStrings(*FWriter, FSection, Key, Value);
   else
@@ -110,6 +121,7 @@ void TspRecordIO::Lines(const wchar_t* Key, std::vector<String>& Value) {
 }
 
 void TspRecordIO::StretchType(const wchar_t* Key, TspStretchType& Value) {
+  if (FClip) return;
   if (Writing())
     WriteStretchType(*FWriter, FSection, Key, Value);
   else
@@ -117,6 +129,7 @@ void TspRecordIO::StretchType(const wchar_t* Key, TspStretchType& Value) {
 }
 
 void TspRecordIO::MorphKind(const wchar_t* Key, TspMorphKind& Value) {
+  if (FClip) return;
   if (Writing())
     WriteMorphKind(*FWriter, FSection, Key, Value);
   else
@@ -124,6 +137,7 @@ void TspRecordIO::MorphKind(const wchar_t* Key, TspMorphKind& Value) {
 }
 
 void TspRecordIO::FramesPlacement(const wchar_t* Key, TspFramesPlacement& Value) {
+  if (FClip) return;
   if (Writing())
     FWriter->WriteString(FSection, Key, Value == fpHorizontal ? L"fphorizontal" : L"fpvertical");
   else
@@ -131,6 +145,7 @@ void TspRecordIO::FramesPlacement(const wchar_t* Key, TspFramesPlacement& Value)
 }
 
 void TspRecordIO::RegulatorKind(const wchar_t* Key, TspRegulatorKind& Value) {
+  if (FClip) return;
   if (Writing()) {
     FWriter->WriteString(FSection, Key, kRegulatorWords[Value <= rkHorizontal ? Value : rkVertical]);
   } else {
@@ -140,6 +155,7 @@ void TspRecordIO::RegulatorKind(const wchar_t* Key, TspRegulatorKind& Value) {
 }
 
 void TspRecordIO::GaugeKind(const wchar_t* Key, TspGaugeKind& Value) {
+  if (FClip) return;
   if (Writing())
     FWriter->WriteString(FSection, Key, Value == gkHorizontal ? L"gkhorizontal" : L"gkvertical");
   else
@@ -147,6 +163,7 @@ void TspRecordIO::GaugeKind(const wchar_t* Key, TspGaugeKind& Value) {
 }
 
 void TspRecordIO::Command(const wchar_t* Key, TspCommandKind& Value) {
+  if (FClip) return;
   if (Writing()) {
     FWriter->WriteString(FSection, Key, kCommandWords[Value <= cmMinimizeToTray ? Value : cmMinimizeToTray]);
   } else {

@@ -36,9 +36,12 @@ class TspRecordIO {
   TspRecordIO(const TspSkinIni& Ini, const String& Section) : FReader(&Ini), FSection(Section) {}
   TspRecordIO(TspSkinIni& Ini, const String& Section, bool /*Writing*/)
       : FReader(&Ini), FWriter(&Ini), FSection(Section) {}
+  // A pass that only cuts every rectangle to Bounds (empty when it lies
+  // outside) and reads or writes nothing; it runs the writing branches.
+  explicit TspRecordIO(const TRect& Bounds) : FReader(nullptr), FClip(true), FBounds(Bounds) {}
 
-  bool Reading() const { return FWriter == nullptr; }
-  bool Writing() const { return FWriter != nullptr; }
+  bool Reading() const { return FWriter == nullptr && !FClip; }
+  bool Writing() const { return FWriter != nullptr || FClip; }
 
   void Integer(const wchar_t* Key, int& Value, int Default = 0);
   void Boolean(const wchar_t* Key, bool& Value);
@@ -63,4 +66,6 @@ class TspRecordIO {
   const TspSkinIni* FReader;
   TspSkinIni* FWriter = nullptr;
   String FSection;
+  bool FClip = false;
+  TRect FBounds;
 };

@@ -1,6 +1,7 @@
 #include "skin/SkinSections.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -167,4 +168,13 @@ void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result
   Result.Pictures.IniText = String();
   Result.Sections.ClearSections();
   Result.Sections.ReadSections(ini);
+  // A control record's rectangles are pieces of its picture: cut once here,
+  // so that no paint meets a piece larger than the picture.
+  const std::vector<TBmpView>& pictures = Result.Pictures.ActivePictures;
+  for (int i = 0; i < Result.Sections.CtrlList.Count(); ++i) {
+    TspDataSkinControl* r = Result.Sections.CtrlList[i];
+    if (r->PictureIndex < 0 || r->PictureIndex >= static_cast<int>(pictures.size())) continue;
+    const TBmpView& p = pictures[static_cast<size_t>(r->PictureIndex)];
+    r->ClipRects(TRect(0, 0, p.Width, std::abs(p.Height)));
+  }
 }

@@ -21,12 +21,13 @@ void DrawPartBlended(TCanvas* Canvas, TBitmap* Part, int X, int Y, uint8_t Value
 
 namespace {
 
+// The skin data finds only records whose picture it holds.
 TspDataSkinButtonControl* ButtonRecordWithPicture(TspSkinData* SkinData, std::initializer_list<String> Names) {
   if (!SkinData || SkinData->Empty()) return nullptr;
   for (const String& name : Names) {
     const int index = SkinData->GetControlIndex(name);
-    auto* r = index != -1 ? dynamic_cast<TspDataSkinButtonControl*>(SkinData->CtrlList[index]) : nullptr;
-    if (r && r->PictureIndex >= 0 && r->PictureIndex < SkinData->ActivePictures.Count()) return r;
+    if (auto* r = index != -1 ? dynamic_cast<TspDataSkinButtonControl*>(SkinData->CtrlList[index]) : nullptr)
+      return r;
   }
   return nullptr;
 }
@@ -54,7 +55,7 @@ bool DrawSkinButtonPart(TCanvas* Canvas, TspSkinData* SkinData, std::initializer
   const TRect active = r->ActiveSkinRect.IsEmpty() ? r->SkinRect : r->ActiveSkinRect;
   const TRect down = r->DownSkinRect.IsEmpty() ? active : r->DownSkinRect;
   const TRect& source = State == psPressed ? down : (State == psHot ? active : r->SkinRect);
-  TBitmap* picture = SkinData->ActivePictures[r->PictureIndex];
+  TBitmap* picture = SkinData->ActivePicture(r->PictureIndex);
   TBitmap image;
   if (TspControlGeometry::ResizeModeOf(r->SkinRect, r->RTPoint, r->LBPoint, r->RBPoint) != 1) {
     // A record without corner points has no fixed borders: the piece is stretched whole.

@@ -153,6 +153,22 @@ void TspSkinButtonBase<TBase>::GetSkinData() {
 }
 
 template <class TBase>
+void TspSkinButtonBase<TBase>::ChangeSkinData() {
+  FEffects.StopMorph();
+  FEffects.StopAnimation();
+  FEffects.MorphKf = 0;
+  TBase::ChangeSkinData();
+  if (CanMorph() && this->FIndex != -1 && MorphTarget()) FEffects.MorphKf = 1;
+}
+
+template <class TBase>
+uint64_t TspSkinButtonBase<TBase>::LookState() const {
+  const auto level = static_cast<uint64_t>(FEffects.MorphKf * 1000 + 0.5);
+  return TBase::LookState() << 24 | static_cast<uint64_t>(FEffects.Frame() & 0xFF) << 16 | level << 3 |
+         uint64_t(FDown) << 2 | uint64_t(FPressed) << 1 | uint64_t(FMouseIn);
+}
+
+template <class TBase>
 TspLookKey TspSkinButtonBase<TBase>::LookKey() const {
   TspLookKey key = TBase::LookKey();
   if (FUseSkinFontColor) key.FontChoices |= lfcSkinFontColor;

@@ -58,6 +58,10 @@ class TspSkinButtonBase : public TBase {
   int GetGlyphNum(bool ADown, bool AMouseIn) const;
 
   void GetSkinData() override;
+  // The morph and the frame animation end with the skin they belonged to:
+  // the morph level is set again from the hover state of now, so nothing
+  // hot or pressed from before the change is drawn after it.
+  void ChangeSkinData() override;
 
   TspButtonPaintEvent OnPaint;
 
@@ -70,6 +74,9 @@ class TspSkinButtonBase : public TBase {
   void ActionChange(TObject* Sender, bool CheckDefaults) override;
   void CalcSize(int& W, int& H) override;
   TspLookKey LookKey() const override;
+  // The button's own states drawn by its look: down, pressed, hover, the
+  // morph level and the animation frame.
+  uint64_t LookState() const override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   // Runs the press logic; true when the button was freed by its click.
   bool ReleaseLeft();

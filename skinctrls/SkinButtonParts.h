@@ -77,6 +77,8 @@ class TspButtonEffects {
   void StartAnimation(bool Forward, int FrameCount, int Interval);
   void StopAnimation();
   bool Animating() const { return FAnimateTimer.Running(); }
+  // The frame shown while animating, else 0.
+  int Frame() const { return Animating() ? FFrame : 0; }
   // While a run shows frame 1..FrameCount, that frame of AnimateRect stands
   // for the hot picture (forward) or the normal one (backward).
   void ApplyAnimationFrame(TRect& ActiveRect, TRect& NormalRect, const TRect& AnimateRect, int SkinWidth) const;

@@ -73,11 +73,7 @@ void TspSkinButton::GetSkinData() {
 }
 
 void TspSkinButton::ChangeSkinData() {
-  FEffects.StopMorph();
-  FEffects.StopAnimation();
-  FEffects.MorphKf = 0;
   TButtonBase::ChangeSkinData();
-  if (CanMorph() && FIndex != -1 && (FocusHot() || FMouseIn)) FEffects.MorphKf = 1;
   if (FMouseIn) PostLayerMessage(MSG_SHOW_LAYER_FRAME);
 }
 

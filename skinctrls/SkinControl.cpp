@@ -27,7 +27,7 @@ void BroadcastBackgroundChanged(TWinControl* Control) {
   if (!Control) return;
   // Perform reaches windowed children through their window procedure and
   // windowless ones directly, both synchronously.
-  for (int i = 0; i < Control->ControlCount(); ++i) Control->Controls(i)->Perform(MSG_BACKGROUND_CHANGED, 0, 0);
+  Control->ChildWalk().ForEach([](TControl* c) { c->Perform(MSG_BACKGROUND_CHANGED, 0, 0); });
 }
 
 int CentredTop(TWinControl* Parent, int ATop, int Height) {
@@ -286,9 +286,7 @@ void TspSkinPictureControl<TBase>::SetDefaultHeight(int Value) {
 
 template <class TBase>
 TBitmap* TspSkinPictureControl<TBase>::ActivePicture(int Index) const {
-  const TspSkinData* data = this->FSkinData;
-  if (!data || Index < 0 || Index >= data->ActivePictures.Count()) return nullptr;
-  return data->ActivePictures[Index];
+  return this->FSkinData ? this->FSkinData->ActivePicture(Index) : nullptr;
 }
 
 template <class TBase>

@@ -64,8 +64,7 @@ void DrawPictureImage(TCanvas* C, TBitmap* Pict, const TRect& Src, const TRect& 
 }  // namespace
 
 TBitmap* ActivePictureOf(TspSkinData* SkinData, int Index) {
-  if (!SkinData || Index < 0 || Index >= SkinData->ActivePictures.Count()) return nullptr;
-  return SkinData->ActivePictures[Index];
+  return SkinData ? SkinData->ActivePicture(Index) : nullptr;
 }
 
 void SetWindowRegionCopy(HWND Window, HRGN& Kept, HRGN Rgn) {

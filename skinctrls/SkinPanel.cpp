@@ -44,7 +44,7 @@ void TspSkinPanel::SetChecked(bool Value) {
   FChecked = Value;
   if (FCheckedMode) Repaint();
   if (FAutoEnabledControls && FCheckedMode)
-    for (int i = 0; i < ControlCount(); ++i) Controls(i)->SetEnabled(Value);
+    ChildWalk().ForEach([Value](TControl* c) { c->SetEnabled(Value); });
   if (OnChecked) OnChecked(this);
 }
 
@@ -102,12 +102,11 @@ void TspSkinPanel::DoRollUp(bool Up) {
       FAlignHeld = true;
     }
     FHiddenByRollUp.clear();
-    for (int i = 0; i < ControlCount(); ++i) {
-      TControl* child = Controls(i);
-      if (!child->Visible()) continue;
+    ChildWalk().ForEach([this](TControl* child) {
+      if (!child->Visible()) return;
       FHiddenByRollUp.push_back(child);
       child->SetVisible(false);
-    }
+    });
     SetHeight(RolledUpHeight());
   } else if (!Up && FRealHeight != -1) {
     SetHeight(FRealHeight);

@@ -43,13 +43,6 @@ void TspSkinSpeedButton::GetSkinData() {
   if (FFlat) FSkin.Morphing = false;
 }
 
-void TspSkinSpeedButton::ChangeSkinData() {
-  FEffects.StopAnimation();
-  FEffects.StopMorph();
-  TSpeedBase::ChangeSkinData();
-  if (CanMorph() && FIndex != -1 && FMouseIn) FEffects.MorphKf = 1;
-}
-
 // ---------------------------------------------------------------------------
 // Painting
 

@@ -33,7 +33,6 @@ class TspSkinSpeedButton : public TspSkinButtonBase<TspGraphicSkinCustomControl>
   void ResetState();
 
   void GetSkinData() override;
-  void ChangeSkinData() override;
 
  protected:
   void PressClick() override { Click(); }

@@ -73,8 +73,9 @@ void TspSkinStatusBar::SetShowGrip(bool Value) {
 
 void TspSkinStatusBar::SetSkinData(TspSkinData* Value) {
   TspSkinPanel::SetSkinData(Value);
-  for (int i = 0; i < ControlCount(); ++i)
-    if (auto* child = dynamic_cast<TspSkinControl*>(Controls(i))) child->SetSkinData(Value);
+  ChildWalk().ForEach([Value](TControl* c) {
+    if (auto* child = dynamic_cast<TspSkinControl*>(c)) child->SetSkinData(Value);
+  });
 }
 
 bool TspSkinStatusBar::HasGripPicture() const { return FIndex != -1 && Picture && !FSkin.GripperRect.IsEmpty(); }

@@ -151,8 +151,7 @@ void TspSkinPageControl::GetSkinData() {
     return;
   }
   TspTabSkin& s = FSkin;
-  const int pictures = FSkinData->ActivePictures.Count();
-  s.Picture = r->PictureIndex >= 0 && r->PictureIndex < pictures ? FSkinData->ActivePictures[r->PictureIndex] : nullptr;
+  s.Picture = FSkinData->ActivePicture(r->PictureIndex);
   s.SkinRect = r->SkinRect;
   s.ClRect = r->ClRect;
   s.TabRect = r->TabRect;

@@ -93,8 +93,7 @@ void TspSkinPageControl::PaintSkinBackground(HDC DC) {
   TRect piece = FSkin.ClRect;
   OffsetRect(piece, FSkin.SkinRect.Left, FSkin.SkinRect.Top);
   if (FSkin.BGPictureIndex != -1) {
-    picture = FSkin.BGPictureIndex < FSkinData->ActivePictures.Count() ? FSkinData->ActivePictures[FSkin.BGPictureIndex]
-                                                                       : nullptr;
+    picture = FSkinData->ActivePicture(FSkin.BGPictureIndex);
     piece = picture ? TRect(0, 0, picture->Width(), picture->Height()) : TRect();
   }
   if (!picture || piece.IsEmpty()) return;

@@ -143,7 +143,7 @@ void TspSkinCustomTabSheet::PaintSheetBackground(HDC DC) {
     fill(s.Picture, piece, stretch ? TRect(0, 0, pc->Width(), pc->Height()) : sheet, stretch);
   } else {
     TspSkinData* data = pc->SkinData();
-    TBitmap* bg = s.BGPictureIndex < data->ActivePictures.Count() ? data->ActivePictures[s.BGPictureIndex] : nullptr;
+    TBitmap* bg = data->ActivePicture(s.BGPictureIndex);
     if (bg) fill(bg, TRect(0, 0, bg->Width(), bg->Height()), sheet, s.StretchEffect);
   }
   canvas.SetHandle(nullptr);

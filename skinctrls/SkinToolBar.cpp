@@ -16,8 +16,9 @@ constexpr UINT_PTR kScrollTimer = 1;
 
 template <class T, class F>
 void ForEachChild(TWinControl* Parent, F Do) {
-  for (int i = 0; i < Parent->ControlCount(); ++i)
-    if (auto* c = dynamic_cast<T*>(Parent->Controls(i))) Do(c);
+  Parent->ChildWalk().ForEach([&Do](TControl* control) {
+    if (auto* c = dynamic_cast<T*>(control)) Do(c);
+  });
 }
 
 }  // namespace

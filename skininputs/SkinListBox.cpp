@@ -250,7 +250,7 @@ TspSkinCustomListBox::~TspSkinCustomListBox() {
     list->OnKeyDown = list->OnKeyUp = nullptr;
     list->OnKeyPress = nullptr;
   }
-  for (TspSkinScrollBar* bar : {FVScrollBar, FHScrollBar})
+  for (TspSkinScrollBar* bar : {FVScrollBar, FHScrollBar, FSpareVScrollBar, FSpareHScrollBar})
     if (bar) bar->OnChange = nullptr;
   FDefaultCaptionFont->OnChange = nullptr;
   FGlyph->OnChange = nullptr;
@@ -262,6 +262,8 @@ void TspSkinCustomListBox::Notification(TComponent* AComponent, TOperation Opera
   if (AComponent == FImages) FImages = nullptr;
   if (AComponent == FVScrollBar) FVScrollBar = nullptr;
   if (AComponent == FHScrollBar) FHScrollBar = nullptr;
+  if (AComponent == FSpareVScrollBar) FSpareVScrollBar = nullptr;
+  if (AComponent == FSpareHScrollBar) FSpareHScrollBar = nullptr;
   if (AComponent == FListBox) FListBox = nullptr;
 }
 
@@ -577,8 +579,26 @@ void TspSkinCustomListBox::NameBars() {
   }
 }
 
+namespace {
+
+// The spare bar when there is one, else a new bar.
+TspSkinScrollBar* TakeBar(TspSkinScrollBar*& Spare, TComponent* Owner) {
+  TspSkinScrollBar* bar = Spare ? Spare : new TspSkinScrollBar(Owner);
+  Spare = nullptr;
+  return bar;
+}
+
+// Bar hidden and kept as the spare.
+void KeepBar(TspSkinScrollBar* Bar, TspSkinScrollBar*& Spare) {
+  Bar->OnChange = nullptr;
+  Bar->SetVisible(false);
+  Spare = Bar;
+}
+
+}  // namespace
+
 void TspSkinCustomListBox::CreateVScrollBar() {
-  auto* bar = new TspSkinScrollBar(this);
+  auto* bar = TakeBar(FSpareVScrollBar, this);
   bar->SetVisible(false);
   bar->SetKind(Columns() == 0 ? sbVertical : sbHorizontal);
   bar->SetBounds(0, 0, 20, 100);
@@ -600,7 +620,7 @@ void TspSkinCustomListBox::CreateVScrollBar() {
 }
 
 void TspSkinCustomListBox::CreateHScrollBar() {
-  auto* bar = new TspSkinScrollBar(this);
+  auto* bar = TakeBar(FSpareHScrollBar, this);
   bar->SetVisible(false);
   bar->SetKind(sbHorizontal);
   bar->SetBounds(0, 0, 100, 20);
@@ -620,8 +640,7 @@ void TspSkinCustomListBox::RemoveVScrollBar() {
   if (!FVScrollBar) return;
   TspSkinScrollBar* bar = FVScrollBar;
   FVScrollBar = nullptr;
-  bar->SetVisible(false);
-  Free(bar);
+  KeepBar(bar, FSpareVScrollBar);
   // The horizontal bar needs no corner any more.
   NameBars();
   CalcRects();
@@ -631,8 +650,7 @@ void TspSkinCustomListBox::RemoveHScrollBar() {
   if (!FHScrollBar) return;
   TspSkinScrollBar* bar = FHScrollBar;
   FHScrollBar = nullptr;
-  bar->SetVisible(false);
-  Free(bar);
+  KeepBar(bar, FSpareHScrollBar);
   CalcRects();
   FListBox->SetHorzOffset(0);
 }

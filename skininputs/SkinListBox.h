@@ -236,6 +236,12 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   TspListBox* FListBox = nullptr;
   TspSkinScrollBar* FVScrollBar = nullptr;
   TspSkinScrollBar* FHScrollBar = nullptr;
+  // Bars no longer needed, hidden and kept for the next time the items need
+  // one: a bar may be dropped from inside its own call (its re-read of the
+  // skin resizes it, which lays the list out again), so it is never freed
+  // under itself.
+  TspSkinScrollBar* FSpareVScrollBar = nullptr;
+  TspSkinScrollBar* FSpareHScrollBar = nullptr;
   TRect FListRect;
   TCaptionButton FButtons[3];
   int FActiveButton = -1, FOldActiveButton = -1, FDownButton = -1;

@@ -15,6 +15,30 @@ TspDrawOp CopyOf(TRect s, TRect d) {
   return op;
 }
 
+// A plan with each tile operation replaced by the copies it stands for.
+TspComposition Flat(TspComposition c) {
+  std::vector<TspDrawOp> ops;
+  for (const TspDrawOp& op : c.Ops) {
+    if (op.Kind != dokTile) ops.push_back(op);
+    else ForEachTileCopy(op, [&](const TRect& s, const TRect& d) { ops.push_back(CopyOf(s, d)); });
+  }
+  c.Ops = std::move(ops);
+  return c;
+}
+
+TspBorderPlans Flat(TspBorderPlans p) {
+  for (TspComposition* c : {&p.Left, &p.Top, &p.Right, &p.Bottom}) *c = Flat(*c);
+  return p;
+}
+
+// The copies of a run of tiles, appended to Ops.
+void Tiles(std::vector<TspDrawOp>& Ops, const TRect& Piece, int Start, int End, int BandFrom, int BandTo,
+           bool Horizontal) {
+  TspComposition c;
+  AppendTiles(c.Ops, Piece, Start, End, BandFrom, BandTo, Horizontal);
+  for (const TspDrawOp& op : Flat(c).Ops) Ops.push_back(op);
+}
+
 // A 30 x 20 frame skin at picture offset (100, 50): corners 6 wide, 4 high,
 // client (4, 4, 26, 16), L-shaped corners reaching 2 pixels into the bands.
 struct FrameSkin {
@@ -49,39 +73,57 @@ std::set<Pixel> Covered(const TspComposition& c) {
 
 TEST(CompositionPlan, TilesRepeatAndTheLastIsCut) {
   std::vector<TspDrawOp> ops;
-  AppendTiles(ops, TRect(0, 0, 10, 4), 0, 35, 0, 4, true);
+  Tiles(ops, TRect(0, 0, 10, 4), 0, 35, 0, 4, true);
   ASSERT_EQ(ops.size(), 4u);
   EXPECT_EQ(ops[0], CopyOf(TRect(0, 0, 10, 4), TRect(0, 0, 10, 4)));
   EXPECT_EQ(ops[2].Dest, TRect(20, 0, 30, 4));
   EXPECT_EQ(ops[3], CopyOf(TRect(0, 0, 5, 4), TRect(30, 0, 35, 4)));  // left part of the piece
   ops.clear();
-  AppendTiles(ops, TRect(0, 0, 10, 4), 0, 30, 0, 4, true);
+  Tiles(ops, TRect(0, 0, 10, 4), 0, 30, 0, 4, true);
   EXPECT_EQ(ops.size(), 3u);  // the fourth copy is empty
   ops.clear();
-  AppendTiles(ops, TRect(7, 3, 9, 10), 5, 10, 1, 3, false);  // vertical run of 5, piece height 7
+  Tiles(ops, TRect(7, 3, 9, 10), 5, 10, 1, 3, false);  // vertical run of 5, piece height 7
   ASSERT_EQ(ops.size(), 1u);
   EXPECT_EQ(ops[0], CopyOf(TRect(7, 3, 9, 8), TRect(1, 5, 3, 10)));
   ops.clear();
-  AppendTiles(ops, TRect(3, 0, 3, 4), 0, 35, 0, 4, true);  // zero-length piece
-  AppendTiles(ops, TRect(0, 0, 10, 4), 20, 10, 0, 4, true);  // reversed run
+  Tiles(ops, TRect(3, 0, 3, 4), 0, 35, 0, 4, true);  // zero-length piece
+  Tiles(ops, TRect(0, 0, 10, 4), 20, 10, 0, 4, true);  // reversed run
   EXPECT_TRUE(ops.empty());
 }
 
 TEST(CompositionPlan, OnePixelPiecesTileOneColumnOrRowAtATime) {
   std::vector<TspDrawOp> ops;
-  AppendTiles(ops, TRect(4, 2, 5, 6), 10, 13, 0, 4, true);
+  Tiles(ops, TRect(4, 2, 5, 6), 10, 13, 0, 4, true);
   ASSERT_EQ(ops.size(), 3u);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(ops[i], CopyOf(TRect(4, 2, 5, 6), TRect(10 + i, 0, 11 + i, 4))) << i;
   ops.clear();
-  AppendTiles(ops, TRect(0, 7, 3, 8), 0, 2, 5, 8, false);
+  Tiles(ops, TRect(0, 7, 3, 8), 0, 2, 5, 8, false);
   ASSERT_EQ(ops.size(), 2u);
   EXPECT_EQ(ops[1], CopyOf(TRect(0, 7, 3, 8), TRect(5, 1, 8, 2)));
+}
+
+// Twelve million copies of a one-pixel piece are one operation of the plan:
+// what a plan holds never grows with the number of tiles.
+TEST(CompositionPlan, ATileRunIsOneOperationWhateverItsCount) {
+  std::vector<TspDrawOp> ops;
+  AppendTiles(ops, TRect(4, 2, 5, 6), 0, 4000, 0, 4, true);
+  ASSERT_EQ(ops.size(), 1u);
+  EXPECT_EQ(ops[0].Kind, dokTile);
+  EXPECT_EQ(ops[0].Dest, TRect(0, 0, 4000, 4));
+  const TspComposition fill = PlanPieceFill(TRect(4, 2, 5, 3), TRect(0, 0, 4000, 3000), false, 0);
+  ASSERT_EQ(fill.Ops.size(), 1u);
+  int copies = 0;
+  ForEachTileCopy(fill.Ops[0], [&](const TRect& s, const TRect&) { copies += s == TRect(4, 2, 5, 3); });
+  EXPECT_EQ(copies, 4000 * 3000);
+  TspSkinGeometry g{TPoint(1, 1), TPoint(2, 1), TPoint(1, 2), TPoint(2, 2), TRect(1, 1, 2, 2)};
+  TspSkinGeometry n{TPoint(1, 1), TPoint(3999, 1), TPoint(1, 2999), TPoint(3999, 2999), TRect(1, 1, 3999, 2999)};
+  EXPECT_LE(PlanSkinImage(g, n, TRect(0, 0, 3, 3), 4000, 3000, TspNineFlags{}, false).Ops.size(), 9u);
 }
 
 TEST(CompositionPlan, PieceFillsReadTheirOwnPixelsAndSkipEmptyPieces) {
   // A 3 x 2 piece at (7, 3) of the picture tiled over 7 x 3: the copies read
   // the piece's own columns and rows, the last ones cut.
-  TspComposition c = PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), false, 0);
+  TspComposition c = Flat(PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), false, 0));
   EXPECT_TRUE(c.Apply);
   EXPECT_EQ(c.Width, 7);
   EXPECT_EQ(c.Height, 3);
@@ -89,18 +131,18 @@ TEST(CompositionPlan, PieceFillsReadTheirOwnPixelsAndSkipEmptyPieces) {
   EXPECT_EQ(c.Ops.front(), CopyOf(TRect(7, 3, 10, 5), TRect(0, 0, 3, 2)));
   EXPECT_EQ(c.Ops[1], CopyOf(TRect(7, 3, 10, 4), TRect(0, 2, 3, 3)));
   EXPECT_EQ(c.Ops.back(), CopyOf(TRect(7, 3, 8, 4), TRect(6, 2, 7, 3)));
-  c = PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), true, 0);
+  c = Flat(PlanPieceFill(TRect(7, 3, 10, 5), TRect(0, 0, 7, 3), true, 0));
   ASSERT_EQ(c.Ops.size(), 1u);
   EXPECT_EQ(c.Ops[0].Source, TRect(7, 3, 10, 5));
   // A piece of one pixel is tiled like any other.
-  c = PlanPieceFill(TRect(4, 0, 5, 1), TRect(0, 0, 3, 2), false, 0);
+  c = Flat(PlanPieceFill(TRect(4, 0, 5, 1), TRect(0, 0, 3, 2), false, 0));
   ASSERT_EQ(c.Ops.size(), 6u);
   EXPECT_EQ(c.Ops.back(), CopyOf(TRect(4, 0, 5, 1), TRect(2, 1, 3, 2)));
   // A piece without width or height fills nothing, however tall or wide it is.
   for (bool stretch : {false, true})
     for (uint8_t type = 0; type < 3; ++type) {
-      EXPECT_TRUE(PlanPieceFill(TRect(5, 0, 5, 10), TRect(0, 0, 20, 20), stretch, type).Ops.empty());
-      EXPECT_TRUE(PlanPieceFill(TRect(0, 5, 10, 5), TRect(0, 0, 20, 20), stretch, type).Ops.empty());
+      EXPECT_TRUE(Flat(PlanPieceFill(TRect(5, 0, 5, 10), TRect(0, 0, 20, 20), stretch, type)).Ops.empty());
+      EXPECT_TRUE(Flat(PlanPieceFill(TRect(0, 5, 10, 5), TRect(0, 0, 20, 20), stretch, type)).Ops.empty());
     }
 }
 
@@ -114,7 +156,7 @@ TEST(CompositionPlan, DesignSizeReproducesTheSkinRect) {
     f.BottomStretch = flags & 8;
     f.ClientStretch = flags & 16;
     f.StretchType = (flags & 32) ? 1 : 0;
-    const TspComposition c = PlanSkinImage(s.Old, s.Old, s.R, 30, 20, f, false);
+    const TspComposition c = Flat(PlanSkinImage(s.Old, s.Old, s.R, 30, 20, f, false));
     EXPECT_TRUE(c.Apply);
     for (const TspDrawOp& op : c.Ops) {
       // Every piece lands where it was, at its own size.
@@ -126,13 +168,13 @@ TEST(CompositionPlan, DesignSizeReproducesTheSkinRect) {
   }
   TspNineFlags noClient;
   noClient.DrawClient = false;
-  EXPECT_EQ(Covered(PlanSkinImage(s.Old, s.Old, s.R, 30, 20, noClient, false)).size(), 600u - 22 * 12);
+  EXPECT_EQ(Covered(Flat(PlanSkinImage(s.Old, s.Old, s.R, 30, 20, noClient, false))).size(), 600u - 22 * 12);
 }
 
 TEST(CompositionPlan, LargerSizeTilesEdgesAndKeepsCorners) {
   FrameSkin s;
   TspNineFlags f;
-  const TspComposition c = PlanSkinImage(s.Old, s.At(65, 20), s.R, 65, 20, f, false);
+  const TspComposition c = Flat(PlanSkinImage(s.Old, s.At(65, 20), s.R, 65, 20, f, false));
   EXPECT_EQ(c.Width, 65);
   // Top edge piece 18 wide (6..24) over 6..59: copies at 6, 24, 42, the last 17 wide.
   std::vector<TspDrawOp> top;
@@ -158,16 +200,16 @@ TEST(CompositionPlan, EachEdgeTakesItsOwnStretchFlag) {
     TspNineFlags f;
     f.TopStretch = topStretch;
     f.BottomStretch = !topStretch;
-    const TspComposition c = PlanSkinImage(s.Old, s.At(65, 20), s.R, 65, 20, f, false);
+    const TspComposition c = Flat(PlanSkinImage(s.Old, s.At(65, 20), s.R, 65, 20, f, false));
     EXPECT_EQ(kinds(c, 0), std::set<TspDrawOpKind>{topStretch ? dokStretch : dokCopy});
     EXPECT_EQ(kinds(c, 16), std::set<TspDrawOpKind>{topStretch ? dokCopy : dokStretch});
-    const TspComposition open = PlanSkinImage3(s.Old, s.At(65, 20), s.R, 65, 20, f, false);
+    const TspComposition open = Flat(PlanSkinImage3(s.Old, s.At(65, 20), s.R, 65, 20, f, false));
     EXPECT_EQ(kinds(open, 0), std::set<TspDrawOpKind>{topStretch ? dokStretch : dokCopy});
     EXPECT_EQ(kinds(open, 16), std::set<TspDrawOpKind>{topStretch ? dokCopy : dokStretch});
     TspEdgeStretch st;
     st.Top = topStretch;
     st.Bottom = !topStretch;
-    const TspBorderPlans p = PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0);
+    const TspBorderPlans p = Flat(PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0));
     EXPECT_EQ(p.Top.Ops.front().Kind, topStretch ? dokStretch : dokCopy);
     EXPECT_EQ(p.Bottom.Ops.front().Kind, topStretch ? dokCopy : dokStretch);
   }
@@ -176,7 +218,7 @@ TEST(CompositionPlan, EachEdgeTakesItsOwnStretchFlag) {
 TEST(CompositionPlan, NarrowSizeDrawsRightCornerOverLeft) {
   FrameSkin s;
   TspNineFlags f;
-  const TspComposition c = PlanSkinImage(s.Old, s.At(8, 20), s.R, 8, 20, f, false);
+  const TspComposition c = Flat(PlanSkinImage(s.Old, s.At(8, 20), s.R, 8, 20, f, false));
   auto leftTop = std::find(c.Ops.begin(), c.Ops.end(), CopyOf(TRect(100, 50, 106, 54), TRect(0, 0, 6, 4)));
   auto rightTop = std::find(c.Ops.begin(), c.Ops.end(), CopyOf(TRect(124, 50, 130, 54), TRect(2, 0, 8, 4)));
   ASSERT_NE(leftTop, c.Ops.end());
@@ -189,18 +231,18 @@ TEST(CompositionPlan, DegenerateOrEmptySourceOnlySizes) {
   TspNineFlags f;
   TspSkinGeometry flat = s.Old;
   flat.RB.X = flat.LT.X;
-  TspComposition c = PlanSkinImage(flat, flat, s.R, 40, 30, f, false);
+  TspComposition c = Flat(PlanSkinImage(flat, flat, s.R, 40, 30, f, false));
   EXPECT_TRUE(c.Apply);
   EXPECT_EQ(c.Width, 40);
   EXPECT_TRUE(c.Ops.empty());
-  EXPECT_TRUE(PlanSkinImage(s.Old, s.Old, s.R, 30, 20, f, true).Ops.empty());
+  EXPECT_TRUE(Flat(PlanSkinImage(s.Old, s.Old, s.R, 30, 20, f, true)).Ops.empty());
   // The same for the image open to the right.
-  c = PlanSkinImage3(s.Old, s.At(50, 20), s.R, 50, 20, f, true);
+  c = Flat(PlanSkinImage3(s.Old, s.At(50, 20), s.R, 50, 20, f, true));
   EXPECT_TRUE(c.Apply);
   EXPECT_EQ(c.Width, 50);
   EXPECT_EQ(c.Height, 20);
   EXPECT_TRUE(c.Ops.empty());
-  EXPECT_TRUE(PlanSkinImage3(flat, flat, s.R, 50, 20, f, false).Ops.empty());
+  EXPECT_TRUE(Flat(PlanSkinImage3(flat, flat, s.R, 50, 20, f, false)).Ops.empty());
 }
 
 TEST(CompositionPlan, ClientStretchTypes) {
@@ -210,7 +252,7 @@ TEST(CompositionPlan, ClientStretchTypes) {
   TspNineFlags f;
   f.ClientStretch = true;
   f.StretchType = 1;
-  TspComposition c = PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false);
+  TspComposition c = Flat(PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false));
   std::vector<TspDrawOp> client;
   for (const TspDrawOp& op : c.Ops)
     if (op.Kind == dokStretch && op.Source == TRect(2, 2, 10, 7)) client.push_back(op);
@@ -219,24 +261,24 @@ TEST(CompositionPlan, ClientStretchTypes) {
   EXPECT_EQ(client[2].Dest, TRect(18, 2, 26, 11));
   EXPECT_EQ(client[2].Clip, TRect(2, 2, 22, 11));  // the last one shows 4 pixels
   f.StretchType = 2;
-  c = PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false);
+  c = Flat(PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false));
   client.clear();
   for (const TspDrawOp& op : c.Ops)
     if (op.Source == TRect(2, 2, 10, 7)) client.push_back(op);
   ASSERT_EQ(client.size(), 2u);
   EXPECT_EQ(client[1].Dest, TRect(2, 7, 22, 12));
   f.StretchType = 0;
-  c = PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false);
+  c = Flat(PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false));
   EXPECT_EQ(c.Ops.back().Dest, TRect(2, 2, 22, 11));
   f.ClientStretch = false;  // tiled in two dimensions: 3 columns x 2 rows
-  c = PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false);
+  c = Flat(PlanSkinImage(o, n, TRect(0, 0, 12, 9), 24, 13, f, false));
   EXPECT_EQ(c.Ops.back(), CopyOf(TRect(2, 2, 6, 6), TRect(18, 7, 22, 11)));
 }
 
 TEST(CompositionPlan, OpenToTheRight) {
   FrameSkin s;
   TspNineFlags f;
-  const TspComposition c = PlanSkinImage3(s.Old, s.At(50, 20), s.R, 50, 20, f, false);
+  const TspComposition c = Flat(PlanSkinImage3(s.Old, s.At(50, 20), s.R, 50, 20, f, false));
   int rightmost = 0;
   for (const TspDrawOp& op : c.Ops) {
     EXPECT_LT(op.Source.Left, 124);  // nothing from the right side of the skin
@@ -262,33 +304,33 @@ TEST(CompositionPlan, OffsetsMakePlainCorners) {
   EXPECT_EQ(n.RB, TPoint(47, 28));
   // The plan made from them keeps the top-left corner piece where it was.
   TspNineFlags f;
-  const TspComposition c = PlanSkinImage(o, n, TRect(100, 50, 120, 60), 50, 30, f, false);
+  const TspComposition c = Flat(PlanSkinImage(o, n, TRect(100, 50, 120, 60), 50, 30, f, false));
   EXPECT_NE(std::find(c.Ops.begin(), c.Ops.end(), CopyOf(TRect(100, 50, 103, 52), TRect(0, 0, 3, 2))), c.Ops.end());
   EXPECT_EQ(Covered(c).size(), 50u * 30);
 }
 
 TEST(CompositionPlan, ThreePieceImages) {
   const TRect R(10, 0, 20, 6);  // left 3, middle 5, right 2
-  TspComposition c = PlanHSkinImage(3, 2, R, 20, false, tpkFull);
+  TspComposition c = Flat(PlanHSkinImage(3, 2, R, 20, false, tpkFull));
   EXPECT_EQ(c.Height, 6);
   ASSERT_EQ(c.Ops.size(), 5u);
   EXPECT_EQ(c.Ops[0], CopyOf(TRect(10, 0, 13, 6), TRect(0, 0, 3, 6)));
   EXPECT_EQ(c.Ops[1], CopyOf(TRect(18, 0, 20, 6), TRect(18, 0, 20, 6)));
   EXPECT_EQ(c.Ops[4], CopyOf(TRect(13, 0, 18, 6), TRect(13, 0, 18, 6)));
-  c = PlanHSkinImage(3, 2, R, 20, true, tpkNoRight);
+  c = Flat(PlanHSkinImage(3, 2, R, 20, true, tpkNoRight));
   ASSERT_EQ(c.Ops.size(), 2u);
   EXPECT_EQ(c.Ops[1].Dest, TRect(3, 0, 20, 6));
-  c = PlanHSkinImage(3, 2, R, 12, false, tpkMiddleOnly);
+  c = Flat(PlanHSkinImage(3, 2, R, 12, false, tpkMiddleOnly));
   ASSERT_EQ(c.Ops.size(), 3u);
   EXPECT_EQ(c.Ops[2], CopyOf(TRect(13, 0, 15, 6), TRect(10, 0, 12, 6)));
   // One-pixel end pieces are pieces too.
-  c = PlanVSkinImage(1, 1, TRect(0, 0, 4, 6), 10, true);
+  c = Flat(PlanVSkinImage(1, 1, TRect(0, 0, 4, 6), 10, true));
   ASSERT_EQ(c.Ops.size(), 3u);
   EXPECT_EQ(c.Ops[1], CopyOf(TRect(0, 5, 4, 6), TRect(0, 9, 4, 10)));
-  c = PlanHSkinImage(1, 1, R, 20, true, tpkFull);
+  c = Flat(PlanHSkinImage(1, 1, R, 20, true, tpkFull));
   ASSERT_EQ(c.Ops.size(), 3u);
   EXPECT_EQ(c.Ops[1], CopyOf(TRect(19, 0, 20, 6), TRect(19, 0, 20, 6)));
-  c = PlanVSkinImage(3, 3, TRect(0, 0, 4, 6), 20, false);  // middle of height 0
+  c = Flat(PlanVSkinImage(3, 3, TRect(0, 0, 4, 6), 20, false));  // middle of height 0
   ASSERT_EQ(c.Ops.size(), 2u);
   EXPECT_EQ(c.Ops[1].Dest, TRect(0, 17, 4, 20));
 }
@@ -296,7 +338,7 @@ TEST(CompositionPlan, ThreePieceImages) {
 TEST(CompositionPlan, BorderImages) {
   FrameSkin s;
   TspEdgeStretch st;
-  TspBorderPlans p = PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0);
+  TspBorderPlans p = Flat(PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0));
   ASSERT_TRUE(p.Top.Apply && p.Bottom.Apply && p.Left.Apply && p.Right.Apply);
   EXPECT_EQ(p.Top.Width, 40);
   EXPECT_EQ(p.Top.Height, 4);
@@ -310,12 +352,15 @@ TEST(CompositionPlan, BorderImages) {
   EXPECT_EQ(p.Left.Ops[p.Left.Ops.size() - 2], CopyOf(TRect(100, 54, 104, 56), TRect(0, 0, 4, 2)));
   EXPECT_EQ(p.Left.Ops.back(), CopyOf(TRect(100, 64, 104, 66), TRect(0, 20, 4, 22)));
   // The right image is as wide as the new right band, W - NCL.Right, even when
-  // the caller's band differs from the skin's: the source columns are scaled.
+  // the caller's band differs from the skin's: the piece's columns repeat,
+  // and nothing is read from outside the piece.
   TspSkinGeometry wide = s.At(40, 30);
   wide.CL.Right -= 2;
-  p = PlanSkinBorderImages(s.Old, wide, s.R, 40, 30, st, 0, 0);
+  p = Flat(PlanSkinBorderImages(s.Old, wide, s.R, 40, 30, st, 0, 0));
   EXPECT_EQ(p.Right.Width, 6);
-  EXPECT_EQ(p.Right.Ops.front(), CopyOf(TRect(126, 56, 130, 64), TRect(0, 0, 6, 8)));
+  EXPECT_EQ(p.Right.Ops[0], CopyOf(TRect(126, 56, 130, 64), TRect(0, 0, 4, 8)));
+  EXPECT_NE(std::find(p.Right.Ops.begin(), p.Right.Ops.end(), CopyOf(TRect(126, 56, 128, 64), TRect(4, 0, 6, 8))),
+            p.Right.Ops.end());
   // The bottom image takes the skin's last 4 rows (66..70), corners included.
   for (const TspDrawOp& op : p.Bottom.Ops) {
     EXPECT_EQ(op.Source.Top, 66);
@@ -323,7 +368,7 @@ TEST(CompositionPlan, BorderImages) {
   }
   EXPECT_EQ(p.Bottom.Ops.back(), CopyOf(TRect(124, 66, 130, 70), TRect(34, 0, 40, 4)));
   // The bottom band's pieces all lie in its rows; its left corner at 0.
-  p = PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0);
+  p = Flat(PlanSkinBorderImages(s.Old, s.At(40, 30), s.R, 40, 30, st, 0, 0));
   for (const TspComposition* band : {&p.Top, &p.Bottom})
     for (const TspDrawOp& op : band->Ops) {
       EXPECT_EQ(op.Dest.Top, 0);
@@ -333,12 +378,12 @@ TEST(CompositionPlan, BorderImages) {
             p.Bottom.Ops.end());
   EXPECT_EQ(Covered(p.Bottom).size(), 40u * 4);
   // No room between top and bottom: the side images stay as they are.
-  p = PlanSkinBorderImages(s.Old, s.At(40, 8), s.R, 40, 8, st, 0, 0);
+  p = Flat(PlanSkinBorderImages(s.Old, s.At(40, 8), s.R, 40, 8, st, 0, 0));
   EXPECT_TRUE(p.Top.Apply);
   EXPECT_FALSE(p.Left.Apply);
   EXPECT_FALSE(p.Right.Apply);
   // One row of room is room.
-  p = PlanSkinBorderImages(s.Old, s.At(40, 9), s.R, 40, 9, st, 0, 0);
+  p = Flat(PlanSkinBorderImages(s.Old, s.At(40, 9), s.R, 40, 9, st, 0, 0));
   ASSERT_TRUE(p.Left.Apply && p.Right.Apply);
   EXPECT_EQ(p.Left.Height, 1);
   EXPECT_EQ(p.Right.Height, 1);
@@ -346,25 +391,25 @@ TEST(CompositionPlan, BorderImages) {
   TspSkinGeometry thin = s.Old;
   thin.LB.Y = thin.LT.Y + 1;
   thin.RB.Y = thin.RT.Y + 1;
-  p = PlanSkinBorderImages(thin, thin, s.R, 30, 20, st, 0, 0);
+  p = Flat(PlanSkinBorderImages(thin, thin, s.R, 30, 20, st, 0, 0));
   EXPECT_TRUE(p.Left.Apply);
   EXPECT_TRUE(p.Right.Apply);
   // A skin without a top band has no top image.
   TspSkinGeometry flat = s.Old;
   flat.CL.Top = 0;
   flat.LT.Y = flat.RT.Y = 0;
-  EXPECT_FALSE(PlanSkinBorderImages(flat, flat, s.R, 30, 20, st, 0, 0).Top.Apply);
+  EXPECT_FALSE(Flat(PlanSkinBorderImages(flat, flat, s.R, 30, 20, st, 0, 0)).Top.Apply);
 }
 
 TEST(CompositionPlan, BorderMasksOfANarrowWindow) {
   FrameSkin s;
-  const TspBorderPlans p = PlanSkinBorderMasks(s.Old, s.At(1, 20), 30, 20, 1);
+  const TspBorderPlans p = Flat(PlanSkinBorderMasks(s.Old, s.At(1, 20), 30, 20, 1));
   ASSERT_TRUE(p.Top.Apply);
   ASSERT_TRUE(p.Bottom.Apply);
   EXPECT_EQ(p.Top.Width, 1);
   EXPECT_EQ(p.Top.Height, 4);
   EXPECT_EQ(p.Bottom.Height, 4);
-  EXPECT_FALSE(PlanSkinBorderMasks(s.Old, s.At(0, 20), 30, 20, 0).Top.Apply);
+  EXPECT_FALSE(Flat(PlanSkinBorderMasks(s.Old, s.At(0, 20), 30, 20, 0)).Top.Apply);
 }
 
 }  // namespace

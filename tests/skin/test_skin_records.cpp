@@ -210,6 +210,30 @@ TEST(SkinRecords, DerivedValuesOfControls) {
   EXPECT_EQ(st.StretchType, spstHorz);
 }
 
+// Rectangles cut to the record's 128 x 64 picture: one reaching past it keeps
+// what lies inside, one wholly outside becomes absent, an absent one stays
+// so, and nothing but rectangles changes (the check mark read only one way
+// included).
+TEST(SkinRecords, ClippingCutsEveryRectangleToThePicture) {
+  TspSkinIni ini = MakeIni({L"[sp]", L"pictureindex=1", L"skinrect=0,0,100000,100000", L"activeskinrect=-5,10,40,70",
+                            L"upbuttonrect=200,0,220,10", L"lefttoppoint=300,300", L"fontheight=99", L"[cb]",
+                            L"checkimagerect=120,60,140,80"});
+  TspDataSkinSpinEditControl r(L"sp");
+  r.LoadFromFile(ini);
+  r.ClipRects(TRect(0, 0, 128, 64));
+  EXPECT_EQ(r.SkinRect, TRect(0, 0, 128, 64));
+  EXPECT_EQ(r.ActiveSkinRect, TRect(0, 10, 40, 64));
+  EXPECT_EQ(r.UpButtonRect, TRect());
+  EXPECT_EQ(r.DownButtonRect, TRect());
+  EXPECT_EQ(r.LTPoint, TPoint(300, 300));
+  EXPECT_EQ(r.FontHeight, 99);
+  EXPECT_EQ(r.PictureIndex, 1);
+  TspDataSkinCheckRadioControl c(L"cb");
+  c.LoadFromFile(ini);
+  c.ClipRects(TRect(0, 0, 128, 64));
+  EXPECT_EQ(c.CheckImageRect, TRect(120, 60, 128, 64));
+}
+
 TEST(SkinRecords, WriteOrderDiffersFromReadOrderWhereSaid) {
   auto order = [](TspDataSkinControl& r) {
     TspSkinIni ini;

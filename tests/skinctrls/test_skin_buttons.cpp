@@ -6,6 +6,7 @@
 #include "../classlib/ControlTestUtils.h"
 #include "../skin/MarkCells.h"
 #include "../skin/SkinTestData.h"
+#include "EditedTestSkin.h"
 #include <algorithm>
 #include <string>
 
@@ -57,29 +58,21 @@ TspSkinData* LoadTestSkin(TComponent* Owner) {
   return data;
 }
 
-// The test skin copied to a folder of its own with lines added to the
-// [button] section: a glow picture around the button.
+// The test skin with a glow picture around the button.
 TspSkinData* LoadGlowSkin(TComponent* Owner) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const String folder = String(temp) + L"skingui-glow-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
-  CreateDirectoryW(folder.c_str(), nullptr);
-  for (const wchar_t* name : {L"frame.bmp", L"mask.bmp", L"buttons.bmp", L"controls.bmp", L"background.bmp"})
-    CopyFileW((ProjectPath("skins/Test/") + name).c_str(), (folder + name).c_str(), FALSE);
-  TFileStream in(ProjectPath("skins/Test/skin.ini"), fmOpenRead);
-  std::string ini(static_cast<size_t>(in.Size()), '\0');
-  in.ReadBuffer(ini.data(), static_cast<int>(ini.size()));
-  const std::string section = "[button]\r\n";
-  ini.insert(ini.find(section) + section.size(),
-             "glowlayerpictureindex=2\r\nglowlayeroffsetleft=4\r\nglowlayeroffsettop=4\r\n"
-             "glowlayeroffsetright=4\r\nglowlayeroffsetbottom=4\r\nglowlayershowoffsetx=6\r\n"
-             "glowlayershowoffsety=5\r\nglowlayeralphablendvalue=180\r\n");
-  {
-    TFileStream out(folder + L"skin.ini", fmCreate);
-    out.WriteBuffer(ini.data(), static_cast<int>(ini.size()));
-  }
+  std::vector<TIniEdit> glow;
+  for (const auto& [key, value] :
+       std::vector<std::pair<const char*, const char*>>{{"glowlayerpictureindex", "2"},
+                                                        {"glowlayeroffsetleft", "4"},
+                                                        {"glowlayeroffsettop", "4"},
+                                                        {"glowlayeroffsetright", "4"},
+                                                        {"glowlayeroffsetbottom", "4"},
+                                                        {"glowlayershowoffsetx", "6"},
+                                                        {"glowlayershowoffsety", "5"},
+                                                        {"glowlayeralphablendvalue", "180"}})
+    glow.push_back({"button", key, value});
   auto* stored = new TspCompressedStoredSkin(Owner);
-  stored->LoadFromSkinFile(folder + L"skin.ini");
+  stored->LoadFromSkinFile(EditedTestSkin(L"glow", glow));
   auto* data = new TspSkinData(Owner);
   data->LoadCompressedStoredSkin(stored);
   return data;

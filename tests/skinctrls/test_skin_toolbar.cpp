@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../skin/SkinFormTestUtils.h"
+#include "EditedTestSkin.h"
 #include "SkinCtrlTestUtils.h"
 #include "classlib/ImgList.h"
 #include "classlib/StdCtrls.h"
@@ -282,3 +283,57 @@ TEST_F(ToolBarTest, ScrollButtonsDefaultLook) {
   // The left one stays idle.
   EXPECT_EQ(ScreenPixel(h, TPoint(0, 0)), static_cast<COLORREF>(Rgb(clBtnShadow)));
 }
+
+namespace {
+
+// Whether the pixels of A and B, two same-sized controls of Bar, agree.
+bool SameLook(TWinControl* Bar, TControl* A, TControl* B) {
+  std::unique_ptr<TBitmap> shot = Snapshot(Bar);
+  for (int y = 0; y < A->Height(); ++y)
+    for (int x = 0; x < A->Width(); ++x)
+      if (shot->Canvas()->Pixels(A->Left() + x, A->Top() + y) != shot->Canvas()->Pixels(B->Left() + x, B->Top() + y))
+        return false;
+  return true;
+}
+
+// A tool button whose click clears the skin, or switches to a skin without
+// the hover morph, with the mouse then moved away: when the skin comes back
+// it draws as its idle twin, neither hot nor pressed.
+TEST_F(ToolBarTest, AButtonWhoseClickLeavesTheSkinIsIdleWhenItComesBack) {
+  TspSkinData* skin = NewTestSkin(form);
+  auto* plain = new TspCompressedStoredSkin(form);
+  plain->LoadFromSkinFile(EditedTestSkin(L"no-morph", {{"button", "morphing", "0"}}));
+  bar->SetSkinData(skin);
+  auto* clicked = AddButton<TspSkinSpeedButton>(5, 40);
+  auto* twin = AddButton<TspSkinSpeedButton>(60, 40);
+  for (TspSkinSpeedButton* b : {clicked, twin}) {
+    b->SetSkinDataName(L"button");  // the record with the hover morph
+    b->SetSkinData(skin);
+  }
+  ShowAndActivate(form);
+  ASSERT_NE(clicked->SkinIndex(), -1);
+  for (bool clear : {true, false}) {
+    clicked->OnClick = [&](TObject*) {
+      if (clear) skin->ClearAll();
+      else skin->LoadCompressedStoredSkin(plain);
+    };
+    MoveMouse(Center(clicked));
+    ASSERT_TRUE(PumpUntil([&] { return clicked->MorphKf() == 1; }));
+    ::MouseDown();
+    Settle();
+    ::MouseUp();
+    Settle();
+    // Away, and the button knows it, before the skin comes back.
+    MoveMouse(TPoint(2, 2));
+    MoveMouse(OnBar(150, 20));
+    MoveMouse(TPoint(2, 2));
+    ASSERT_TRUE(PumpUntil([&] { return !clicked->MouseIn(); })) << clear;
+    clicked->OnClick = nullptr;
+    skin->LoadCompressedStoredSkin(TestStoredSkin());
+    Settle();
+    EXPECT_EQ(clicked->MorphKf(), 0) << clear;
+    EXPECT_TRUE(SameLook(bar, clicked, twin)) << clear;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+// The test skin copied to a folder of its own with some of its INI values
+// changed, as a skin author edits a skin: for skins that differ from the test
+// skin in one value, or hold a value the shipped skins never use.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "../skin/SkinTestData.h"
+#include "classlib/Classes.h"
+
+struct TIniEdit {
+  std::string Section, Key, Value;  // Value replaces the key's, or is added
+};
+
+// Writes the edited skin into a folder named after Name and returns the path
+// of its skin.ini.
+inline String EditedTestSkin(const wchar_t* Name, const std::vector<TIniEdit>& Edits) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const String folder = String(temp) + L"skingui-" + Name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  for (const wchar_t* name : {L"frame.bmp", L"mask.bmp", L"buttons.bmp", L"controls.bmp", L"background.bmp"})
+    CopyFileW((ProjectPath("skins/Test/") + name).c_str(), (folder + name).c_str(), FALSE);
+  TFileStream in(ProjectPath("skins/Test/skin.ini"), fmOpenRead);
+  std::string ini(static_cast<size_t>(in.Size()), '\0');
+  in.ReadBuffer(ini.data(), static_cast<int>(ini.size()));
+  for (const TIniEdit& e : Edits) {
+    const std::string header = "[" + e.Section + "]\r\n";
+    const size_t start = ini.find(header) + header.size();
+    const size_t end = std::min(ini.find("\r\n[", start), ini.size());
+    const std::string line = e.Key + "=" + e.Value + "\r\n";
+    size_t at = ini.find("\r\n" + e.Key + "=", start - 2);
+    if (at != std::string::npos && at < end) {
+      at += 2;
+      ini.replace(at, ini.find("\r\n", at) + 2 - at, line);
+    } else {
+      ini.insert(start, line);
+    }
+  }
+  TFileStream out(folder + L"skin.ini", fmCreate);
+  out.WriteBuffer(ini.data(), static_cast<int>(ini.size()));
+  return folder + L"skin.ini";
+}
