@@ -105,6 +105,8 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     if (handled) return true;
     HintMouseMessage(Msg);
     if (IsMDIMsg(Msg) || IsKeyMsg(Msg)) return true;
+  } catch (const EControlFreed&) {
+    throw;  // a loop inside a freed control's code: that code stops
   } catch (...) {
     HandleException(this);
     return true;
@@ -155,6 +157,8 @@ bool TApplication::IsKeyMsg(MSG& Msg) {
 void TApplication::HandleException(TObject* Sender) {
   try {
     throw;
+  } catch (const EControlFreed&) {
+    // Not an error: a handler freed a control, whose code stopped.
   } catch (const Exception& e) {
     if (OnException) OnException(Sender, &e);
     else MessageBoxW(nullptr, e.Message().c_str(), FTitle.c_str(), MB_OK | MB_ICONERROR);

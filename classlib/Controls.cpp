@@ -166,7 +166,16 @@ intptr_t TControl::Perform(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
   m.Msg = Msg;
   m.WParam = WParam;
   m.LParam = LParam;
-  WindowProc(m);
+  // The message is this control's to handle: a handler that frees it ends
+  // its code here, and the caller goes on unless its own control went too.
+  const TDispatchFrame frame(this, false);
+  try {
+    WindowProc(m);
+  } catch (const EControlFreed&) {
+    frame.PassOn();
+    return m.Result;
+  }
+  frame.Returned();
   return m.Result;
 }
 

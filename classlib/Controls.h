@@ -13,6 +13,7 @@
 #include "classlib/Classes.h"
 #include "classlib/ControlTypes.h"
 #include "classlib/DragState.h"
+#include "classlib/FreeWatch.h"
 #include "classlib/Graphics.h"
 #include "classlib/Messages.h"
 #include "classlib/Types.h"
@@ -96,22 +97,6 @@ struct TCreateParams {
   void* Param = nullptr;
   WNDCLASSW WindowClass = {};
   String WinClassName;
-};
-
-// Tells code that fired an event whether the event freed the control, so
-// that it touches the control no more.
-class TFreeWatch {
- public:
-  explicit TFreeWatch(TControl* Control);
-  ~TFreeWatch();
-  TFreeWatch(const TFreeWatch&) = delete;
-  TFreeWatch& operator=(const TFreeWatch&) = delete;
-  bool Freed() const { return FControl == nullptr; }
-
- private:
-  friend class TControl;
-  TControl* FControl;
-  TFreeWatch* FNext;
 };
 
 class TControl : public TComponent {

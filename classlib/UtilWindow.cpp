@@ -22,6 +22,7 @@ LRESULT CALLBACK UtilWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   m.LParam = LParam;
   ++data->Busy;
   bool handled = false;
+  const TDispatchFrame entry(nullptr, true);  // checks look no further: the system's frames lie below
   try {
     handled = data->Method(m);
   } catch (...) {

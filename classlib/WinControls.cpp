@@ -81,7 +81,11 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
   m.WParam = WParam;
   m.LParam = LParam;
   try {
+    const TDispatchFrame frame(control, true);
     control->WindowProc(m);
+  } catch (const EControlFreed&) {
+    // A handler freed the control (or one whose code ran inside this
+    // message): that code has stopped, and the message ends here.
   } catch (...) {
     // Exceptions must not unwind through the system's frames.
     if (Application) Application->HandleException(control);
@@ -445,7 +449,10 @@ void TWinControl::DefaultHandler(TMessage& Message) {
     Message.Result = 0;
     return;
   }
+  // The window procedure may send messages whose handlers free this control.
+  const TCallOut call;
   Message.Result = CallWindowProcW(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
+  call.Returned();
 }
 
 void TWinControl::ReflectToChild(TMessage& Message, HWND Child) {

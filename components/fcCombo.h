@@ -146,6 +146,9 @@ class TfcCustomCombo : public TCustomEdit {
   virtual void HandleDropDownKeys(WORD& Key, TShiftState Shift);
   virtual void HandleGridKeys(WORD& Key, TShiftState Shift);
   virtual void DrawFrame(TCanvas* Canvas);
+  // Hides the list of a combo being freed: no events, and nothing of the
+  // combo's own window, which may have gone with its parent.
+  void CloseUpFreeing();
 
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;

@@ -219,7 +219,8 @@ void TfcCustomImager::SetRespectPalette(bool Value) {
 void TfcCustomImager::CreateFocusControl() {
   if (FFocusable || FTabStop) {
     if (!FFocusControl) {
-      FFocusControl = new TfcImagerWinControl(nullptr, this);
+      // Owned by the imager, which hears when its parent frees it first.
+      FFocusControl = new TfcImagerWinControl(this, this);
       FFocusControl->SetBounds(0, 0, 0, 0);
       FFocusControl->SetParent(Parent());
       if (FTabOrder >= 0 && Parent()) FFocusControl->SetTabOrder(FTabOrder);
@@ -229,6 +230,11 @@ void TfcCustomImager::CreateFocusControl() {
     delete FFocusControl;
     FFocusControl = nullptr;
   }
+}
+
+void TfcCustomImager::Notification(TComponent* AComponent, TOperation Operation) {
+  TGraphicControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
 }
 
 void TfcCustomImager::SetFocusable(bool Value) {

@@ -407,6 +407,7 @@ namespace {
 // The default comparison: the nodes' tree view decides.
 int CALLBACK CompareNodes(LPARAM A, LPARAM B, LPARAM Data) {
   auto* node1 = reinterpret_cast<TfcTreeNode*>(A);
+  const TDispatchFrame entry(nullptr, true);  // a program's comparison runs inside the system's sort
   return node1->TreeView()->CompareForSort(node1, reinterpret_cast<TfcTreeNode*>(B), static_cast<int>(Data));
 }
 
@@ -709,39 +710,49 @@ void TfcCustomTreeView::CNNotify(TMessage& Message) {
 LRESULT CALLBACK TfcCustomTreeView::EditWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* tv = reinterpret_cast<TfcCustomTreeView*>(GetPropW(Wnd, L"fcTreeView"));
   if (!tv) return DefWindowProcW(Wnd, Msg, WParam, LParam);
-  const WNDPROC prev = tv->FEditPrevProc;
+  // The editor's keys are the tree view's: a handler that frees the view ends them.
+  try {
+    const TDispatchFrame frame(tv, true);
+    return tv->EditMessage(Wnd, Msg, WParam, LParam);
+  } catch (const EControlFreed&) {
+    return 0;
+  }
+}
+
+LRESULT TfcCustomTreeView::EditMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  const WNDPROC prev = FEditPrevProc;
   switch (Msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       TMessage m{Msg, WParam, LParam, 0};
-      if (tv->DoKeyDown(m)) return 0;
+      if (DoKeyDown(m)) return 0;
       WParam = m.WParam;
       break;
     }
     case WM_KEYUP:
     case WM_SYSKEYUP: {
       TMessage m{Msg, WParam, LParam, 0};
-      if (tv->DoKeyUp(m)) return 0;
+      if (DoKeyUp(m)) return 0;
       break;
     }
     case WM_CHAR: {
       TMessage m{Msg, WParam, LParam, 0};
-      if (tv->DoKeyPress(m)) return 0;
+      if (DoKeyPress(m)) return 0;
       WParam = m.WParam;
       break;
     }
     case WM_SIZE:
     case WM_WINDOWPOSCHANGED: {
-      TfcTreeNode* node = tv->FEditNode;
-      if (node && tv->FImages && node->ImageIndex() == -2) {
+      TfcTreeNode* node = FEditNode;
+      if (node && FImages && node->ImageIndex() == -2) {
         // The edit goes where the text is drawn: over the image's place.
         const TRect r = node->DisplayRect(true);
         SetWindowPos(Wnd, nullptr, std::max(r.Left, 0), r.Top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ValidateRect(tv->FHandle, nullptr);
+        ValidateRect(FHandle, nullptr);
       } else if (Msg == WM_SIZE) {
-        if (tv->FFirstResize) tv->FFirstResize = false;
-        else ValidateRect(tv->FHandle, nullptr);
+        if (FFirstResize) FFirstResize = false;
+        else ValidateRect(FHandle, nullptr);
       }
       break;
     }

@@ -279,6 +279,7 @@ class TfcCustomTreeView : public TWinControl {
   void SaveForNewWindow();
   void ApplyStyleBit(DWORD Bit, bool On);
   static LRESULT CALLBACK EditWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+  LRESULT EditMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 
   std::unique_ptr<TfcTreeNodes> FItems;
   std::unique_ptr<TfcCanvas> FCanvas;

@@ -33,7 +33,13 @@ void TspSkinCustomListView::ReleaseHeader() {
 LRESULT CALLBACK TspSkinCustomListView::HeaderWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* view = static_cast<TspSkinCustomListView*>(GetPropW(Wnd, kHeaderOwnerProp));
   if (!view || view->FHeader != Wnd) return DefWindowProcW(Wnd, Msg, WParam, LParam);
-  return view->HeaderMessage(Msg, WParam, LParam);
+  // The header's messages are the view's: a handler that frees the view ends them.
+  try {
+    const TDispatchFrame frame(view, true);
+    return view->HeaderMessage(Msg, WParam, LParam);
+  } catch (const EControlFreed&) {
+    return 0;
+  }
 }
 
 LRESULT TspSkinCustomListView::HeaderMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
