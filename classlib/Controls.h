@@ -408,6 +408,12 @@ class TWinControl : public TControl {
   virtual void CreateWnd();
   virtual void CreateWindowHandle(const TCreateParams& Params);
   virtual void DestroyWnd();
+  // Calls the window's system procedure: the one way into it (the default
+  // handler goes through it too).
+  LRESULT CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const;
+  // Parks this window and its children's that are inside their system
+  // procedure, instead of letting them be destroyed under it.
+  void ParkBusyWindows();
   void CreateHandle();
   void DestroyHandle();
   // Runs once the window exists, its children's windows included.

@@ -16,6 +16,14 @@ const wchar_t kControlProp[] = L"SkinGui.Control";
 // Every message looks its object up; Wine answers GetPropW through its server
 // (tens of microseconds a call), so the objects are also kept here.
 std::unordered_map<HWND, TWinControl*> gControls;
+// How deep each window is in its system procedure (DefaultHandler), and the
+// windows parked while in it: a system control (a tree, a list) goes on with
+// its own data after a notification returns, so its window must outlive a
+// handler that frees its control until that procedure returns. A parked
+// window is hidden, has no control and no parent, and passes its messages
+// to its system procedure; the last return destroys it.
+std::unordered_map<HWND, int> gInSystemProc;
+std::unordered_map<HWND, WNDPROC> gParked;
 TWinControl* gCreatingControl = nullptr;
 // The window with the keyboard focus as the focus messages to the controls'
 // windows tell it (GetFocus is a server call under Wine too): set on
@@ -67,6 +75,11 @@ void CancelCaptureOf(TControl* Control) {
 LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   TWinControl* control = FindControl(Wnd);
   if (!control) {
+    if (const auto parked = gParked.find(Wnd); parked != gParked.end()) {
+      const WNDPROC proc = parked->second;
+      if (Msg == WM_NCDESTROY) gParked.erase(parked);
+      return CallWindowProcW(proc, Wnd, Msg, WParam, LParam);
+    }
     // The first message of a window being created binds it to its object.
     if (!gCreatingControl) return DefWindowProcW(Wnd, Msg, WParam, LParam);
     control = gCreatingControl;
@@ -294,9 +307,26 @@ void TWinControl::DestroyHandle() {
   if (!ComponentState().Contains(csDestroying))
     for (TControl* c : std::vector<TControl*>(FControls))
       if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
-  DestroyWnd();
+  ParkBusyWindows();
+  if (FHandle) DestroyWnd();
   FControlState.Exclude(csDestroyingHandle);
   FHandle = nullptr;
+}
+
+void TWinControl::ParkBusyWindows() {
+  std::vector<HWND> busy;
+  for (const auto& [wnd, depth] : gInSystemProc)
+    if (wnd == FHandle || IsChild(FHandle, wnd)) busy.push_back(wnd);
+  for (HWND wnd : busy) {
+    TWinControl* owner = FindControl(wnd);
+    gParked[wnd] = owner ? owner->FDefWndProc : DefWindowProcW;
+    RemovePropW(wnd, kControlProp);
+    gControls.erase(wnd);
+    if (gFocusWindow == wnd) gFocusWindow = nullptr;
+    ShowWindow(wnd, SW_HIDE);
+    ::SetParent(wnd, HWND_MESSAGE);
+    if (owner) owner->FHandle = nullptr;
+  }
 }
 
 void TWinControl::RecreateWnd() {
@@ -449,10 +479,22 @@ void TWinControl::DefaultHandler(TMessage& Message) {
     Message.Result = 0;
     return;
   }
-  // The window procedure may send messages whose handlers free this control.
+  Message.Result = CallSystemProc(Message.Msg, Message.WParam, Message.LParam);
+}
+
+LRESULT TWinControl::CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const {
+  // The procedure may send messages whose handlers free this control (its
+  // window is parked meanwhile): nothing of it is touched after the call.
   const TCallOut call;
-  Message.Result = CallWindowProcW(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
+  const HWND wnd = FHandle;
+  ++gInSystemProc[wnd];
+  const LRESULT result = CallWindowProcW(FDefWndProc, wnd, Msg, WParam, LParam);
+  if (--gInSystemProc[wnd] == 0) {
+    gInSystemProc.erase(wnd);
+    if (gParked.count(wnd)) DestroyWindow(wnd);
+  }
   call.Returned();
+  return result;
 }
 
 void TWinControl::ReflectToChild(TMessage& Message, HWND Child) {

@@ -125,7 +125,7 @@ TfcCustomTreeView::~TfcCustomTreeView() {
 }
 
 LRESULT TfcCustomTreeView::SendTree(UINT Msg, WPARAM WParam, LPARAM LParam) const {
-  return CallWindowProcW(FDefWndProc, FHandle, Msg, WParam, LParam);
+  return CallSystemProc(Msg, WParam, LParam);
 }
 
 TfcTreeNode* TfcCustomTreeView::CreateNode() {
