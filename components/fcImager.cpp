@@ -143,7 +143,8 @@ TfcCustomImager::TfcCustomImager(TComponent* AOwner) : TGraphicControl(AOwner) {
 TfcCustomImager::~TfcCustomImager() {
   FPicture.OnChange = nullptr;
   FOptions.OnChange = nullptr;
-  delete FFocusControl;
+  // The focus window is owned: freed with the imager's components, or
+  // earlier by its parent, which tells the imager (Notification).
 }
 
 bool TfcCustomImager::PictureEmpty() const { return !FPicture.Graphic() || FPicture.Graphic()->Empty(); }
