@@ -98,6 +98,9 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     FTerminated = true;
     return true;
   }
+  // A message loop is an entry from the system: what its messages free ends
+  // there, and never reaches the code that runs the loop.
+  const TDispatchFrame entry(nullptr, true);
   try {
     if (RunMessageHooks(Msg)) return true;
     bool handled = false;
@@ -105,8 +108,6 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     if (handled) return true;
     HintMouseMessage(Msg);
     if (IsMDIMsg(Msg) || IsKeyMsg(Msg)) return true;
-  } catch (const EControlFreed&) {
-    throw;  // a loop inside a freed control's code: that code stops
   } catch (...) {
     HandleException(this);
     return true;

@@ -90,6 +90,7 @@ TFreeWatch::~TFreeWatch() {
 // TControl
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
+  TDispatchFrame::ControlMade(this);
   WindowProc = [this](TMessage& m) { WndProc(m); };
   FFont = std::make_unique<TFont>();
   FFont->OnChange = [this](TObject*) { FontChanged(); };
@@ -104,6 +105,7 @@ void TControl::BeforeDestruction() {
   FTornDownControl = true;
   for (TFreeWatch* w = FFreeWatches; w; w = w->FNext) w->FControl = nullptr;
   FFreeWatches = nullptr;
+  TDispatchFrame::ControlFreed(this);
   Destroying();
   CancelCaptureOf(this);
   DragControlDestroyed(this);

@@ -1,43 +1,62 @@
 #include "classlib/FreeWatch.h"
 
-namespace {
-thread_local TDispatchFrame* gTopFrame = nullptr;
-}
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
 
-#if defined(__GNUC__) && __GNUC__ >= 12
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdangling-pointer"
-#endif
+namespace {
+
+thread_local std::vector<TDispatchFrame*> gFrames;
+// Each live control and the serial number it was made with.
+thread_local std::unordered_map<const TControl*, unsigned> gLiveControls;
+thread_local unsigned gNextSerial = 0;
+
+uintptr_t Address(const void* P) { return reinterpret_cast<uintptr_t>(P); }
+
+}  // namespace
+
+void TDispatchFrame::ControlMade(const TControl* Control) { gLiveControls[Control] = ++gNextSerial; }
+
+void TDispatchFrame::ControlFreed(const TControl* Control) { gLiveControls.erase(Control); }
+
 TDispatchFrame::TDispatchFrame(TControl* Control, bool SystemEntry)
-    : FSystemEntry(SystemEntry || !Control), FPrev(gTopFrame) {
-  FBelowFreed = !FSystemEntry && PathFreedFrom(FPrev);
-  if (Control) FWatch.emplace(Control);
-  gTopFrame = this;
+    : FControl(Control), FSystemEntry(SystemEntry || !Control) {
+  // The stack grows down: a frame this one runs inside lies above it.
+  while (!gFrames.empty() && Address(gFrames.back()) <= Address(this)) gFrames.pop_back();
+  FIndex = gFrames.size();
+  if (Control) {
+    const auto live = gLiveControls.find(Control);
+    FSerial = live != gLiveControls.end() ? live->second : 0;
+  }
+  FBelowFreed = !FSystemEntry && PathFreedBelow(FIndex);
+  gFrames.push_back(this);
 }
-#if defined(__GNUC__) && __GNUC__ >= 12
-#pragma GCC diagnostic pop
-#endif
 
 TDispatchFrame::~TDispatchFrame() {
-  gTopFrame = FPrev;
+  if (FIndex < gFrames.size() && gFrames[FIndex] == this) gFrames.resize(FIndex);
 }
 
-bool TDispatchFrame::Freed() const { return FWatch && FWatch->Freed(); }
+bool TDispatchFrame::Freed() const {
+  if (!FControl) return false;
+  const auto live = gLiveControls.find(FControl);
+  return live == gLiveControls.end() || live->second != FSerial;
+}
 
-bool TDispatchFrame::PathFreedFrom(const TDispatchFrame* Frame) {
-  for (; Frame; Frame = Frame->FPrev) {
-    if (Frame->Freed()) return true;
-    if (Frame->FSystemEntry) return false;
+bool TDispatchFrame::PathFreedBelow(size_t End) {
+  for (size_t i = End; i-- > 0;) {
+    const TDispatchFrame* f = gFrames[i];
+    if (f->Freed()) return true;
+    if (f->FSystemEntry) return false;
   }
   return false;
 }
 
-bool TDispatchFrame::PathFreed() { return PathFreedFrom(gTopFrame); }
+bool TDispatchFrame::PathFreed() { return PathFreedBelow(gFrames.size()); }
 
 void TDispatchFrame::PassOn() const {
-  if (!FSystemEntry && !FBelowFreed && PathFreedFrom(FPrev)) throw;
+  if (!FSystemEntry && !FBelowFreed && PathFreedBelow(FIndex)) throw;
 }
 
 void TDispatchFrame::Returned() const {
-  if (!FSystemEntry && !FBelowFreed && PathFreedFrom(FPrev)) throw EControlFreed();
+  if (!FSystemEntry && !FBelowFreed && PathFreedBelow(FIndex)) throw EControlFreed();
 }

@@ -13,7 +13,7 @@
 // Perform). No control checks for itself.
 #pragma once
 
-#include <optional>
+#include <cstddef>
 
 class TControl;
 
@@ -42,6 +42,12 @@ class EControlFreed {};
 // hook of the system's calling with no control (Control null), which no check
 // looks past. SystemEntry marks a frame reached through the system's frames:
 // an exception must end there, so checks look no further down.
+//
+// Frames are kept per thread, outermost first; a frame knows its control by
+// its serial number in the register of live controls, so that nothing
+// outside the frame points into it. A frame whose scope the system ended
+// without its destructor lies at or below the place a later frame is made
+// at, and is dropped then.
 class TDispatchFrame {
  public:
   TDispatchFrame(TControl* Control, bool SystemEntry);
@@ -59,14 +65,19 @@ class TDispatchFrame {
   // the nearest system entry, has been freed.
   static bool PathFreed();
 
+  // The register of live controls, kept by TControl.
+  static void ControlMade(const TControl* Control);
+  static void ControlFreed(const TControl* Control);
+
  private:
-  static bool PathFreedFrom(const TDispatchFrame* Frame);
+  static bool PathFreedBelow(size_t End);
   bool Freed() const;
 
-  std::optional<TFreeWatch> FWatch;
+  const TControl* FControl;
+  unsigned FSerial = 0;
   bool FSystemEntry;
   bool FBelowFreed;  // the path below was freed before this frame began
-  TDispatchFrame* FPrev;
+  size_t FIndex;
 };
 
 // A call out of a control's code (a program's handler, the default window

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
@@ -24,6 +25,9 @@ std::unordered_map<HWND, TWinControl*> gControls;
 // to its system procedure; the last return destroys it.
 std::unordered_map<HWND, int> gInSystemProc;
 std::unordered_map<HWND, WNDPROC> gParked;
+// Windows the system is destroying (from WM_DESTROY to WM_NCDESTROY): they
+// are never parked, their destruction being under way already.
+std::unordered_set<HWND> gDestroyingWindows;
 TWinControl* gCreatingControl = nullptr;
 // The window with the keyboard focus as the focus messages to the controls'
 // windows tell it (GetFocus is a server call under Wine too): set on
@@ -87,6 +91,7 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
     control->FHandle = Wnd;
     BindControl(Wnd, control);
   }
+  if (Msg == WM_DESTROY) gDestroyingWindows.insert(Wnd);
   if (Msg == WM_SETFOCUS) gFocusWindow = Wnd;
   if (Msg == WM_KILLFOCUS && gFocusWindow == Wnd) gFocusWindow = reinterpret_cast<HWND>(WParam);
   TMessage m;
@@ -104,6 +109,7 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
     if (Application) Application->HandleException(control);
   }
   if (Msg == WM_NCDESTROY) {
+    gDestroyingWindows.erase(Wnd);
     if (gFocusWindow == Wnd) gFocusWindow = nullptr;
     RemovePropW(Wnd, kControlProp);
     gControls.erase(Wnd);
@@ -316,7 +322,7 @@ void TWinControl::DestroyHandle() {
 void TWinControl::ParkBusyWindows() {
   std::vector<HWND> busy;
   for (const auto& [wnd, depth] : gInSystemProc)
-    if (wnd == FHandle || IsChild(FHandle, wnd)) busy.push_back(wnd);
+    if ((wnd == FHandle || IsChild(FHandle, wnd)) && !gDestroyingWindows.count(wnd)) busy.push_back(wnd);
   for (HWND wnd : busy) {
     TWinControl* owner = FindControl(wnd);
     gParked[wnd] = owner ? owner->FDefWndProc : DefWindowProcW;
