@@ -4,8 +4,8 @@
 // A control's message runs through its own code (a key, a click, a change)
 // and out to a program's handler, which may free the control or its form.
 // Each control whose message is being handled has a dispatch frame on a
-// per-thread stack; a watch in the frame turns to "freed" when the control's
-// destruction begins. After every call out of a control's code (a program's
+// per-thread stack; the frame counts as freed once the control's destruction
+// begins. After every call out of a control's code (a program's
 // handler, the default window procedure) a check looks at the frames down to
 // the nearest entry from the system: when one of them was freed during the
 // call, it throws EControlFreed, which unwinds the freed control's code at
@@ -18,7 +18,7 @@
 class TControl;
 
 // Tells code that fired an event whether the event freed the control, so
-// that it touches the control no more.
+// that it touches the control no more (for a check in the code itself).
 class TFreeWatch {
  public:
   explicit TFreeWatch(TControl* Control);
