@@ -139,6 +139,9 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     FTerminated = true;
     return true;
   }
+  // A message loop is an entry from the system: what its messages free ends
+  // there, and never reaches the code that runs the loop.
+  const TDispatchFrame entry(nullptr, true);
   try {
     if (RunMessageHooks(Msg)) return true;
     bool handled = false;
@@ -196,6 +199,8 @@ bool TApplication::IsKeyMsg(MSG& Msg) {
 void TApplication::HandleException(TObject* Sender) {
   try {
     throw;
+  } catch (const EControlFreed&) {
+    // Not an error: a handler freed a control, whose code stopped.
   } catch (const Exception& e) {
     if (OnException) OnException(Sender, &e);
     else MessageBoxW(nullptr, e.Message().c_str(), FTitle.c_str(), MB_OK | MB_ICONERROR);

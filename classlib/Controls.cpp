@@ -90,6 +90,7 @@ TFreeWatch::~TFreeWatch() {
 // TControl
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
+  TDispatchFrame::ControlMade(this);
   WindowProc = [this](TMessage& m) { WndProc(m); };
   FFont = std::make_unique<TFont>();
   FFont->OnChange = [this](TObject*) { FontChanged(); };
@@ -104,6 +105,7 @@ void TControl::BeforeDestruction() {
   FTornDownControl = true;
   for (TFreeWatch* w = FFreeWatches; w; w = w->FNext) w->FControl = nullptr;
   FFreeWatches = nullptr;
+  TDispatchFrame::ControlFreed(this);
   Destroying();
   CancelCaptureOf(this);
   DragControlDestroyed(this);
@@ -166,7 +168,16 @@ intptr_t TControl::Perform(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
   m.Msg = Msg;
   m.WParam = WParam;
   m.LParam = LParam;
-  WindowProc(m);
+  // The message is this control's to handle: a handler that frees it ends
+  // its code here, and the caller goes on unless its own control went too.
+  const TDispatchFrame frame(this, false);
+  try {
+    WindowProc(m);
+  } catch (const EControlFreed&) {
+    frame.PassOn();
+    return m.Result;
+  }
+  frame.Returned();
   return m.Result;
 }
 

@@ -14,6 +14,7 @@
 #include "classlib/Classes.h"
 #include "classlib/ControlTypes.h"
 #include "classlib/DragState.h"
+#include "classlib/FreeWatch.h"
 #include "classlib/Graphics.h"
 #include "classlib/Messages.h"
 #include "classlib/Types.h"
@@ -97,24 +98,6 @@ struct TCreateParams {
   void* Param = nullptr;
   WNDCLASSW WindowClass = {};
   String WinClassName;
-};
-
-// Tells code that fired an event whether the event freed the control, so
-// that it touches the control no more.
-class TFreeWatch {
- public:
-  explicit TFreeWatch(TControl* Control);
-  ~TFreeWatch();
-  TFreeWatch(const TFreeWatch&) = delete;
-  TFreeWatch& operator=(const TFreeWatch&) = delete;
-  bool Freed() const { return FControl == nullptr; }
-  // The watched control, or nullptr once it is freed.
-  TControl* Control() const { return FControl; }
-
- private:
-  friend class TControl;
-  TControl* FControl;
-  TFreeWatch* FNext;
 };
 
 // Controls collected before a walk that tells each of them something. What
@@ -464,6 +447,12 @@ class TWinControl : public TControl {
   virtual void CreateWnd();
   virtual void CreateWindowHandle(const TCreateParams& Params);
   virtual void DestroyWnd();
+  // Calls the window's system procedure: the one way into it (the default
+  // handler goes through it too).
+  LRESULT CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const;
+  // Parks this window and its children's that are inside their system
+  // procedure, instead of letting them be destroyed under it.
+  void ParkBusyWindows();
   void CreateHandle();
   void DestroyHandle();
   // Runs once the window exists, its children's windows included.

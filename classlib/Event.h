@@ -8,6 +8,11 @@
 // it for the length of each call, so the handler outlives its own call even
 // when its event does not.
 //
+// A handler that frees the control whose message raised the event (or its
+// form) ends that control's code when it returns: the call is a call out
+// that throws EControlFreed then (see FreeWatch.h), which unwinds the freed
+// control's code to where its message entered.
+//
 // It is used like a function object: `OnClick = [&](TObject*) {...};`,
 // `if (OnClick) OnClick(this);`, `OnClick = nullptr;`, and copying an event
 // copies its handler (a copy with state of its own, as copying a function
@@ -19,6 +24,8 @@
 #include <memory>
 #include <type_traits>
 #include <utility>
+
+#include "classlib/FreeWatch.h"
 
 template <typename Signature>
 class TEvent;
@@ -57,7 +64,15 @@ class TEvent<R(Args...)> {
   R operator()(Args... A) const {
     const std::shared_ptr<Handler> running = FHandler;  // outlives a free of this event
     if (!running) throw std::bad_function_call();
-    return (*running)(std::forward<Args>(A)...);
+    const TCallOut call;
+    if constexpr (std::is_void<R>::value) {
+      (*running)(std::forward<Args>(A)...);
+      call.Returned();
+    } else {
+      R result = (*running)(std::forward<Args>(A)...);
+      call.Returned();
+      return result;
+    }
   }
 
   // The handler as a plain function object (empty when none), for code that keeps one.

@@ -3,6 +3,8 @@
 // enumerations.
 #pragma once
 
+#include "classlib/FreeWatch.h"
+
 class TObject;
 
 // Hands the exception being handled to the application's exception handling
@@ -13,11 +15,14 @@ void ReportCallbackException(TObject* Sender) noexcept;
 // Runs Body for a callback from the system. An exception must not unwind
 // through the system's frames (the program would end): it is reported with
 // Sender, and the callback answers Fallback so that the interrupted system
-// call ends normally.
+// call ends normally. A control freed by a handler on the way (EControlFreed)
+// only stops the code that ran for it: nothing is reported.
 template <class R, class F>
 R FromSystem(TObject* Sender, R Fallback, F&& Body) noexcept {
   try {
     return Body();
+  } catch (const EControlFreed&) {
+    return Fallback;
   } catch (...) {
     ReportCallbackException(Sender);
     return Fallback;

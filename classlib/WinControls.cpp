@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
@@ -17,6 +18,17 @@ const wchar_t kControlProp[] = L"SkinGui.Control";
 // Every message looks its object up; Wine answers GetPropW through its server
 // (tens of microseconds a call), so the objects are also kept here.
 std::unordered_map<HWND, TWinControl*> gControls;
+// How deep each window is in its system procedure (DefaultHandler), and the
+// windows parked while in it: a system control (a tree, a list) goes on with
+// its own data after a notification returns, so its window must outlive a
+// handler that frees its control until that procedure returns. A parked
+// window is hidden, has no control and no parent, and passes its messages
+// to its system procedure; the last return destroys it.
+std::unordered_map<HWND, int> gInSystemProc;
+std::unordered_map<HWND, WNDPROC> gParked;
+// Windows the system is destroying (from WM_DESTROY to WM_NCDESTROY): they
+// are never parked, their destruction being under way already.
+std::unordered_set<HWND> gDestroyingWindows;
 TWinControl* gCreatingControl = nullptr;
 // The window with the keyboard focus as the focus messages to the controls'
 // windows tell it (GetFocus is a server call under Wine too): set on
@@ -68,6 +80,11 @@ void CancelCaptureOf(TControl* Control) {
 LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   TWinControl* control = FindControl(Wnd);
   if (!control) {
+    if (const auto parked = gParked.find(Wnd); parked != gParked.end()) {
+      const WNDPROC proc = parked->second;
+      if (Msg == WM_NCDESTROY) gParked.erase(parked);
+      return CallWindowProcW(proc, Wnd, Msg, WParam, LParam);
+    }
     // The first message of a window being created binds it to its object.
     if (!gCreatingControl) return DefWindowProcW(Wnd, Msg, WParam, LParam);
     control = gCreatingControl;
@@ -75,17 +92,22 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
     control->FHandle = Wnd;
     BindControl(Wnd, control);
   }
+  if (Msg == WM_DESTROY) gDestroyingWindows.insert(Wnd);
   if (Msg == WM_SETFOCUS) gFocusWindow = Wnd;
   if (Msg == WM_KILLFOCUS && gFocusWindow == Wnd) gFocusWindow = reinterpret_cast<HWND>(WParam);
   TMessage m;
   m.Msg = Msg;
   m.WParam = WParam;
   m.LParam = LParam;
+  // A handler that freed the control (or one whose code ran inside this
+  // message) stopped that code, and the message ends here.
   FromSystem(control, false, [&] {
+    const TDispatchFrame frame(control, true);
     control->WindowProc(m);
     return true;
   });
   if (Msg == WM_NCDESTROY) {
+    gDestroyingWindows.erase(Wnd);
     if (gFocusWindow == Wnd) gFocusWindow = nullptr;
     RemovePropW(Wnd, kControlProp);
     gControls.erase(Wnd);
@@ -294,9 +316,26 @@ void TWinControl::DestroyHandle() {
     TControlWalk(FControls).ForEach([](TControl* c) {
       if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
     });
-  DestroyWnd();
+  ParkBusyWindows();
+  if (FHandle) DestroyWnd();
   FControlState.Exclude(csDestroyingHandle);
   FHandle = nullptr;
+}
+
+void TWinControl::ParkBusyWindows() {
+  std::vector<HWND> busy;
+  for (const auto& [wnd, depth] : gInSystemProc)
+    if ((wnd == FHandle || IsChild(FHandle, wnd)) && !gDestroyingWindows.count(wnd)) busy.push_back(wnd);
+  for (HWND wnd : busy) {
+    TWinControl* owner = FindControl(wnd);
+    gParked[wnd] = owner ? owner->FDefWndProc : DefWindowProcW;
+    RemovePropW(wnd, kControlProp);
+    gControls.erase(wnd);
+    if (gFocusWindow == wnd) gFocusWindow = nullptr;
+    ShowWindow(wnd, SW_HIDE);
+    ::SetParent(wnd, HWND_MESSAGE);
+    if (owner) owner->FHandle = nullptr;
+  }
 }
 
 void TWinControl::RecreateWnd() {
@@ -449,7 +488,22 @@ void TWinControl::DefaultHandler(TMessage& Message) {
     Message.Result = 0;
     return;
   }
-  Message.Result = CallWindowProcW(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
+  Message.Result = CallSystemProc(Message.Msg, Message.WParam, Message.LParam);
+}
+
+LRESULT TWinControl::CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const {
+  // The procedure may send messages whose handlers free this control (its
+  // window is parked meanwhile): nothing of it is touched after the call.
+  const TCallOut call;
+  const HWND wnd = FHandle;
+  ++gInSystemProc[wnd];
+  const LRESULT result = CallWindowProcW(FDefWndProc, wnd, Msg, WParam, LParam);
+  if (--gInSystemProc[wnd] == 0) {
+    gInSystemProc.erase(wnd);
+    if (gParked.count(wnd)) DestroyWindow(wnd);
+  }
+  call.Returned();
+  return result;
 }
 
 void TWinControl::ReflectToChild(TMessage& Message, HWND Child) {

@@ -172,6 +172,9 @@ class TfcCustomCombo : public TCustomEdit {
   void SetDataText(const String& Value);
   // The window's read-only state: the flag, list style, or a link not editing.
   void UpdateWindowReadOnly();
+  // Hides the list of a combo being freed: no events, and nothing of the
+  // combo's own window, which may have gone with its parent.
+  void CloseUpFreeing();
 
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;

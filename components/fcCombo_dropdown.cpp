@@ -151,6 +151,15 @@ void TfcCustomCombo::CloseUp(bool) {
   RemoveHook();
 }
 
+void TfcCustomCombo::CloseUpFreeing() {
+  TWinControl* container = GetDropDownContainer();
+  if (container && container->HandleAllocated())
+    SetWindowPos(container->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  if (container) container->SetVisible(false);
+  RemoveHook();
+}
+
 void TfcCustomCombo::CheckCloseUp() {
   TWinControl* drop = GetDropDownControl();
   if (!drop || !drop->HandleAllocated() || !HandleAllocated()) return;

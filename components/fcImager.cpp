@@ -143,7 +143,8 @@ TfcCustomImager::TfcCustomImager(TComponent* AOwner) : TGraphicControl(AOwner) {
 TfcCustomImager::~TfcCustomImager() {
   FPicture.OnChange = nullptr;
   FOptions.OnChange = nullptr;
-  delete FFocusControl;
+  // The focus window is owned: freed with the imager's components, or
+  // earlier by its parent, which tells the imager (Notification).
 }
 
 bool TfcCustomImager::PictureEmpty() const { return !FPicture.Graphic() || FPicture.Graphic()->Empty(); }
@@ -219,7 +220,8 @@ void TfcCustomImager::SetRespectPalette(bool Value) {
 void TfcCustomImager::CreateFocusControl() {
   if (FFocusable || FTabStop) {
     if (!FFocusControl) {
-      FFocusControl = new TfcImagerWinControl(nullptr, this);
+      // Owned by the imager, which hears when its parent frees it first.
+      FFocusControl = new TfcImagerWinControl(this, this);
       FFocusControl->SetBounds(0, 0, 0, 0);
       FFocusControl->SetParent(Parent());
       if (FTabOrder >= 0 && Parent()) FFocusControl->SetTabOrder(FTabOrder);
@@ -229,6 +231,11 @@ void TfcCustomImager::CreateFocusControl() {
     delete FFocusControl;
     FFocusControl = nullptr;
   }
+}
+
+void TfcCustomImager::Notification(TComponent* AComponent, TOperation Operation) {
+  TGraphicControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
 }
 
 void TfcCustomImager::SetFocusable(bool Value) {

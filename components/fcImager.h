@@ -207,6 +207,7 @@ class TfcCustomImager : public TGraphicControl {
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   virtual void CreateFocusControl();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   virtual void BitmapChanged(TObject* Sender);
   virtual void PictureChanged(TObject* Sender);
   virtual void AdjustAutoSize();

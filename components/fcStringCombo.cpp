@@ -80,7 +80,7 @@ TfcStringCombo::TfcStringCombo(TComponent* AOwner) : TfcCustomCombo(AOwner), FLi
 }
 
 TfcStringCombo::~TfcStringCombo() {
-  if (GetDroppedDown()) CloseUp(false);
+  if (GetDroppedDown()) CloseUpFreeing();
   delete FList;
 }
 

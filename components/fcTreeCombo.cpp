@@ -23,7 +23,7 @@ TfcCustomTreeCombo::TfcCustomTreeCombo(TComponent* AOwner) : TfcCustomCombo(AOwn
 
 TfcCustomTreeCombo::~TfcCustomTreeCombo() {
   FDestroying = true;
-  if (GetDroppedDown()) TfcCustomCombo::CloseUp(false);
+  if (GetDroppedDown()) CloseUpFreeing();
   delete FContainer;  // and the tree with it
 }
 

@@ -126,7 +126,7 @@ TfcCustomTreeView::~TfcCustomTreeView() {
 }
 
 LRESULT TfcCustomTreeView::SendTree(UINT Msg, WPARAM WParam, LPARAM LParam) const {
-  return CallWindowProcW(FDefWndProc, FHandle, Msg, WParam, LParam);
+  return CallSystemProc(Msg, WParam, LParam);
 }
 
 TfcTreeNode* TfcCustomTreeView::CreateNode() {
@@ -419,6 +419,7 @@ struct TNodeSort {
 int CALLBACK CompareNodes(LPARAM A, LPARAM B, LPARAM Sort) {
   auto* sort = reinterpret_cast<TNodeSort*>(Sort);
   if (sort->Failed) return 0;
+  const TDispatchFrame entry(nullptr, true);  // a program's comparison runs inside the system's sort
   int result = 0;
   sort->Failed = !FromSystem(sort->View, false, [&] {
     result = sort->View->CompareForSort(reinterpret_cast<TfcTreeNode*>(A), reinterpret_cast<TfcTreeNode*>(B), sort->Data);
@@ -727,7 +728,11 @@ void TfcCustomTreeView::CNNotify(TMessage& Message) {
 LRESULT CALLBACK TfcCustomTreeView::EditWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* tv = reinterpret_cast<TfcCustomTreeView*>(GetPropW(Wnd, L"fcTreeView"));
   if (!tv) return DefWindowProcW(Wnd, Msg, WParam, LParam);
-  return FromSystem(tv, LRESULT(0), [&] { return tv->EditMessage(Wnd, Msg, WParam, LParam); });
+  // The editor's keys are the tree view's: a handler that frees the view ends them.
+  return FromSystem(tv, LRESULT(0), [&] {
+    const TDispatchFrame frame(tv, true);
+    return tv->EditMessage(Wnd, Msg, WParam, LParam);
+  });
 }
 
 LRESULT TfcCustomTreeView::EditMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
