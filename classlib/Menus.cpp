@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classlib/ComponentWatch.h"
 #include "classlib/Forms.h"
 
 namespace {
@@ -317,34 +318,8 @@ void TMainMenu::MenuChanged() {
   FMenuBar = bar;
 }
 
-namespace {
-
-// Hears whether a component was freed while a call that raised its event
-// runs on: the caller then touches it no more.
-class TComponentFreeWatch : public TComponent {
- public:
-  explicit TComponentFreeWatch(TComponent* Watched) : TComponent(nullptr), FWatched(Watched) {
-    Watched->FreeNotification(this);
-  }
-  ~TComponentFreeWatch() override {
-    if (FWatched) FWatched->RemoveFreeNotification(this);
-  }
-  bool Freed() const { return !FWatched; }
-
- protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FWatched) FWatched = nullptr;
-  }
-
- private:
-  TComponent* FWatched;
-};
-
-}  // namespace
-
 void TPopupMenu::Popup(int X, int Y) {
-  TComponentFreeWatch watch(this);
+  TComponentWatch watch(this);
   if (OnPopup) OnPopup(this);
   if (watch.Freed()) return;
   if (AutoLineReduction() == maAutomatic) Items()->RethinkLines();

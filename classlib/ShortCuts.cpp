@@ -3,29 +3,11 @@
 // frame), before the control itself sees it.
 #include <vector>
 
+#include "classlib/ComponentWatch.h"
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
 
 namespace {
-
-// Tells whether a component was freed while a handler ran.
-class TFreedWatch : public TComponent {
- public:
-  explicit TFreedWatch(TComponent* Target) : TComponent(nullptr), FTarget(Target) { Target->FreeNotification(this); }
-  ~TFreedWatch() override {
-    if (FTarget) FTarget->RemoveFreeNotification(this);
-  }
-  bool Freed() const { return FTarget == nullptr; }
-
- protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FTarget) FTarget = nullptr;
-  }
-
- private:
-  TComponent* FTarget;
-};
 
 TShortCut ShortCutOfMessage(const TMessage& Message) {
   return ShortCut(static_cast<WORD>(Message.WParam), KeyDataToShiftState(Message.LParam));
@@ -44,9 +26,9 @@ bool TMenu::IsShortCut(TShortCut Value) {
   if (!item) return false;
   std::vector<TMenuItem*> parents;
   for (TMenuItem* p = item->Parent(); p && p != FItems; p = p->Parent()) parents.insert(parents.begin(), p);
-  TFreedWatch menu(this);
+  TComponentWatch menu(this);
   for (TMenuItem* parent : parents) {
-    TFreedWatch watch(parent);
+    TComponentWatch watch(parent);
     if (!parent->Enabled()) return false;
     parent->Click();
     if (menu.Freed()) return true;
@@ -66,7 +48,7 @@ bool TCustomActionList::IsShortCut(TShortCut Value) {
   if (!Value) return false;
   for (TCustomAction* action : std::vector<TCustomAction*>(FActions)) {
     if (action->ShortCut() != Value) continue;
-    TFreedWatch watch(action);
+    TComponentWatch watch(action);
     action->Update();
     if (watch.Freed() || !action->Enabled()) return false;
     action->Execute();

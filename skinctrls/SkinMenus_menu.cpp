@@ -1,30 +1,10 @@
 // TspSkinMenu: the stack of open menu levels of one skinned form, the
 // submenu timer, running a chosen item's command and the close notifications.
+#include "classlib/ComponentWatch.h"
 #include "skin/SPUtils_draw.h"
 #include "skinctrls/SkinMenus.h"
 
 namespace {
-
-// Tells whether a component was freed while code that holds it ran on.
-class TComponentWatch : public TComponent {
- public:
-  explicit TComponentWatch(TComponent* Watched) : TComponent(nullptr), FWatched(Watched) {
-    if (Watched) Watched->FreeNotification(this);
-  }
-  ~TComponentWatch() override {
-    if (FWatched) FWatched->RemoveFreeNotification(this);
-  }
-  bool Freed() const { return FWatched == nullptr; }
-
- protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FWatched) FWatched = nullptr;
-  }
-
- private:
-  TComponent* FWatched;
-};
 
 void SendToControl(TControl* Control, unsigned Msg) {
   if (!Control) return;
