@@ -204,7 +204,9 @@ TEST_F(FormMenuTest, TheMenuBarTakesRoomAboveTheClientAndOpensItsItems) {
     EXPECT_EQ(r.Top, bar.Top);
     EXPECT_EQ(r.Bottom, bar.Bottom);
     EXPECT_GT(r.Width(), 16);
-    if (i > 0) EXPECT_EQ(r.Left, Frame->MenuBarItemRect(i - 1).Right);
+    if (i > 0) {
+      EXPECT_EQ(r.Left, Frame->MenuBarItemRect(i - 1).Right);
+    }
     EXPECT_EQ(HitAt(F->Handle(), TPoint(r.Left + 3, r.Top + 3)), fhObject);
   }
   // A hidden item takes no place.

@@ -124,8 +124,9 @@ TEST_F(FormStatesTest, AMaximizeLaysOutTheControlsFirstAndPaintsEachAtMostOnce) 
       EXPECT_LE(p.second, 1) << "round " << round << ": " << p.first->ClassName();
       painted += p.second;
       // Laid out first: a control paints only at its final place and size.
-      if (p.second)
+      if (p.second) {
         EXPECT_EQ(counter.PaintedBounds[p.first], p.first->BoundsRect()) << "round " << round << ": " << p.first->ClassName();
+      }
     }
     // The controls that moved or changed size did paint.
     EXPECT_GT(painted, 0);

@@ -64,7 +64,7 @@ std::vector<String> PrinterTrueTypeFamilies() {
   std::vector<String> families;
   HMODULE spooler = LoadLibraryW(L"winspool.drv");
   using GetDefault = BOOL(WINAPI*)(LPWSTR, LPDWORD);
-  auto get = spooler ? reinterpret_cast<GetDefault>(GetProcAddress(spooler, "GetDefaultPrinterW")) : nullptr;
+  auto get = spooler ? reinterpret_cast<GetDefault>(reinterpret_cast<void*>(GetProcAddress(spooler, "GetDefaultPrinterW"))) : nullptr;
   wchar_t name[512] = {};
   DWORD size = 512;
   if (get && get(name, &size)) {
