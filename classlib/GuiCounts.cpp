@@ -46,7 +46,16 @@ int GdiObjectsInUse() {
 #else
   constexpr size_t kPebOfTeb = 0x30, kTableOfPeb = 0x94;
 #endif
+  // GCC takes the header's read of the thread block (an fs-relative load at
+  // offset 0) for an index into an empty array.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Warray-bounds"
+#endif
   const auto* teb = reinterpret_cast<const uint8_t*>(NtCurrentTeb());
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
   const auto* peb = *reinterpret_cast<const uint8_t* const*>(teb + kPebOfTeb);
   const auto* table = *reinterpret_cast<const Entry* const*>(peb + kTableOfPeb);
   MEMORY_BASIC_INFORMATION region = {};
