@@ -264,10 +264,8 @@ void TDataSet::SetState(TDataSetState Value) {
 }
 
 void TDataSet::DataEvent(TDataEvent Event, TField* Info) {
-  // A handler may unlink a source (or free it): walk a copy, skip the gone.
-  const std::vector<TDataSource*> sources = FDataSources;
-  for (TDataSource* s : sources)
-    if (std::find(FDataSources.begin(), FDataSources.end(), s) != FDataSources.end()) s->DataEvent(Event, Info);
+  // A handler may unlink a source (or free it).
+  ForEachStillListed(FDataSources, [&](TDataSource* s) { s->DataEvent(Event, Info); });
 }
 
 void TDataSet::LoadCurrent() {
@@ -292,25 +290,18 @@ void TDataSet::SetRecNo(int Value) {
   MoveBy(Value - 1 - FRecord);
 }
 
-void TDataSet::First() {
-  CheckActive();
-  CheckBrowseMode();
-  Raise(BeforeScroll);
-  FRecord = InternalRecordCount() > 0 ? 0 : -1;
-  FBof = true;
-  FEof = FRecord < 0;
-  LoadCurrent();
-  DataEvent(deDataSetChange);
-  Raise(AfterScroll);
-}
+void TDataSet::First() { MoveToEnd(false); }
 
-void TDataSet::Last() {
+void TDataSet::Last() { MoveToEnd(true); }
+
+void TDataSet::MoveToEnd(bool Last) {
   CheckActive();
   CheckBrowseMode();
   Raise(BeforeScroll);
-  FRecord = InternalRecordCount() - 1;
-  FEof = true;
-  FBof = FRecord < 0;
+  const int count = InternalRecordCount();
+  FRecord = Last || count == 0 ? count - 1 : 0;
+  FBof = !Last || FRecord < 0;
+  FEof = Last || FRecord < 0;
   LoadCurrent();
   DataEvent(deDataSetChange);
   Raise(AfterScroll);

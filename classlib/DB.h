@@ -3,6 +3,7 @@
 // controls keep to a data source and one of its fields.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,15 @@ enum TDataEvent {
 };
 
 bool IsEditState(TDataSetState State);
+
+// Tells each item of List as it stood, skipping one that a call before it
+// took off the list (a handler unlinked or freed it).
+template <class T, class F>
+void ForEachStillListed(const std::vector<T*>& List, F&& Tell) {
+  const std::vector<T*> items = List;
+  for (T* item : items)
+    if (std::find(List.begin(), List.end(), item) != List.end()) Tell(item);
+}
 
 // One column of a data set. Its value lives in the data set's current record
 // as text in the field's own stored form (numbers with '.', dates as days,
@@ -173,6 +183,8 @@ class TDataSet : public TComponent {
   void Detach();
   void CheckCanModify() const;
   void BeginInsert(bool AtEnd);
+  // The first record (or the last) becomes the current one.
+  void MoveToEnd(bool Last);
   void LoadCurrent();
   void Scrolled(int OldRecord);
   void FieldChanged(TField* Field);

@@ -54,9 +54,7 @@ void TDataSource::UpdateState() {
   const TDataSetState state = FEnabled && FDataSet ? FDataSet->State() : dsInactive;
   if (state == FState) return;
   FState = state;
-  const std::vector<TDataLink*> links = FDataLinks;
-  for (TDataLink* l : links)
-    if (std::find(FDataLinks.begin(), FDataLinks.end(), l) != FDataLinks.end()) l->UpdateState();
+  ForEachStillListed(FDataLinks, [](TDataLink* l) { l->UpdateState(); });
   if (OnStateChange) OnStateChange(this);
 }
 
@@ -66,10 +64,8 @@ void TDataSource::DataEvent(TDataEvent Event, TField* Info) {
     return;
   }
   if (FState == dsInactive) return;
-  // A link may leave (its control freed by a handler): walk a copy, skip the gone.
-  const std::vector<TDataLink*> links = FDataLinks;
-  for (TDataLink* l : links)
-    if (std::find(FDataLinks.begin(), FDataLinks.end(), l) != FDataLinks.end()) l->DataEvent(Event, Info);
+  // A link may leave (its control freed by a handler).
+  ForEachStillListed(FDataLinks, [&](TDataLink* l) { l->DataEvent(Event, Info); });
   switch (Event) {
     case deFieldChange:
       if (OnDataChange) OnDataChange(this, Info);
