@@ -7,15 +7,13 @@
 
 namespace {
 
-constexpr int kArrowRight = 2;
-
 class TMDITabsMenuButton : public TspSkinMenuSpeedButton {
  public:
   TMDITabsMenuButton(TspSkinMDITabsBar* Bar, bool Hidden) : TspSkinMenuSpeedButton(Bar), FHidden(Hidden) {}
 
  protected:
   // The hidden tabs lie to the right.
-  int TrackArrowDirection() const override { return FHidden ? kArrowRight : kTrackArrowDown; }
+  int TrackArrowDirection() const override { return FHidden ? kTrackArrowRight : kTrackArrowDown; }
 
  private:
   bool FHidden;

@@ -58,6 +58,7 @@ class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
   // Down shows the skin's menu marker; any other way is drawn as an arrow in
   // the caption colour of the button's state.
   virtual int TrackArrowDirection() const { return kTrackArrowDown; }
+  static constexpr int kTrackArrowRight = 2;
   static constexpr int kTrackArrowDown = 4;
 
  private:
