@@ -8,11 +8,11 @@
 
 #include "classlib/DateUtils.h"
 
-namespace {
-
-[[noreturn]] void DatabaseError(const TComponent* Component, const String& Message) {
+void DatabaseError(const TComponent* Component, const String& Message) {
   throw EDatabaseError(Component && !Component->Name().empty() ? Component->Name() + L": " + Message : Message);
 }
+
+namespace {
 
 // Numbers are stored with '.' and full precision, whatever the locale.
 String StoreNumber(double Value) {
@@ -22,6 +22,32 @@ String StoreNumber(double Value) {
 }
 
 double StoredNumber(const String& S) { return S.empty() ? 0 : std::wcstod(S.c_str(), nullptr); }
+
+// Digits, an optional '.' part and an optional exponent, as StoreNumber
+// writes them (a leading '-' allowed); nothing else, no blanks.
+bool IsStoredNumberForm(const String& S) {
+  size_t i = S.size() > 0 && S[0] == L'-' ? 1 : 0;
+  auto digits = [&] {
+    const size_t from = i;
+    while (i < S.size() && S[i] >= L'0' && S[i] <= L'9') ++i;
+    return i - from;
+  };
+  size_t mantissa = digits();
+  if (i < S.size() && S[i] == L'.') {
+    ++i;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return false;
+  if (i < S.size() && (S[i] == L'e' || S[i] == L'E')) {
+    ++i;
+    if (i < S.size() && (S[i] == L'+' || S[i] == L'-')) ++i;
+    if (digits() == 0) return false;
+  }
+  return i == S.size();
+}
+
+// The days of 0001-01-01 and of the day after 9999-12-31: the dates shown.
+constexpr double kFirstDate = -693593, kPastLastDate = 2958466;
 
 // Fifteen significant digits in the locale's form, as a program shows a float.
 String ShowNumber(double Value) {
@@ -73,10 +99,48 @@ bool TField::IsNull() const { return Stored().empty(); }
 void TField::Store(const String& Value) {
   if (!IsEditState(FDataSet->State())) DatabaseError(FDataSet, L"Dataset not in edit or insert mode");
   if (FReadOnly) DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' cannot be modified");
-  String v = FSize > 0 && static_cast<int>(Value.size()) > FSize ? Value.substr(0, FSize) : Value;
+  String v = Fit(Value);
   if (FDataSet->FBuffer[FIndex] == v) return;
   FDataSet->FBuffer[FIndex] = std::move(v);
   FDataSet->FieldChanged(this);
+}
+
+String TField::Fit(const String& Value) const {
+  return FSize > 0 && static_cast<int>(Value.size()) > FSize ? Value.substr(0, FSize) : Value;
+}
+
+bool TField::ToStoredForm(const String& Text, String& Stored, String& Why) const {
+  Stored.clear();
+  if (Text.empty()) return true;
+  switch (FDataType) {
+    case ftInteger: {
+      const bool digits = Text.find_first_not_of(L"0123456789", Text[0] == L'-' ? 1 : 0) == String::npos;
+      int value = 0;
+      if (!digits || Text == L"-" || !TryStrToInt(Text, value)) {
+        Why = L"'" + Text + L"' is not an integer";
+        return false;
+      }
+      Stored = IntToStr(value);
+      return true;
+    }
+    case ftFloat: case ftDate: {
+      const double value = IsStoredNumberForm(Text) ? std::wcstod(Text.c_str(), nullptr) : NAN;
+      if (!std::isfinite(value) || (FDataType == ftDate && (value < kFirstDate || value >= kPastLastDate))) {
+        Why = L"'" + Text + (FDataType == ftDate ? L"' is not a date (days as a number)" : L"' is not a number");
+        return false;
+      }
+      Stored = StoreNumber(value);
+      return true;
+    }
+    case ftBoolean:
+      if (Text == L"1" || SameText(Text, L"True")) Stored = L"1";
+      else if (Text == L"0" || SameText(Text, L"False")) Stored = L"0";
+      else Why = L"'" + Text + L"' is not a boolean (1, 0, True or False)";
+      return !Stored.empty();
+    default:
+      Stored = Fit(Text);
+      return true;
+  }
 }
 
 String TField::AsString() const {
@@ -134,11 +198,18 @@ double TField::AsFloat() const {
   return StoredNumber(s);
 }
 
+void TField::CheckFinite(double Value) const {
+  if (!std::isfinite(Value)) DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' holds finite numbers only");
+}
+
 void TField::SetAsFloat(double Value) {
   if (FDataType == ftInteger) Store(IntToStr(Round(Value)));
   else if (FDataType == ftString || FDataType == ftMemo) Store(ShowNumber(Value));
   else if (FDataType == ftBoolean) Store(Value != 0 ? L"1" : L"0");
-  else Store(StoreNumber(Value));
+  else {
+    CheckFinite(Value);
+    Store(StoreNumber(Value));
+  }
 }
 
 bool TField::AsBoolean() const {
@@ -164,9 +235,14 @@ double TField::AsDateTime() const {
 }
 
 void TField::SetAsDateTime(double Value) {
-  if (FDataType == ftDate || FDataType == ftFloat) Store(StoreNumber(Value));
-  else if (FDataType == ftString || FDataType == ftMemo) Store(DateToStr(Value));
-  else DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' cannot hold a date");
+  if (FDataType == ftString || FDataType == ftMemo) {
+    Store(DateToStr(Value));
+  } else if (FDataType == ftDate || FDataType == ftFloat) {
+    CheckFinite(Value);
+    Store(StoreNumber(Value));
+  } else {
+    DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' cannot hold a date");
+  }
 }
 
 String TField::DisplayText() const {

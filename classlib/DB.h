@@ -17,6 +17,9 @@ class TDataLink;
 
 SKINGUI_EXCEPTION(EDatabaseError, Exception)
 
+// Raises EDatabaseError, the message led by the component's name when it has one.
+[[noreturn]] void DatabaseError(const TComponent* Component, const String& Message);
+
 enum TFieldType { ftUnknown, ftString, ftInteger, ftFloat, ftDate, ftBoolean, ftMemo };
 using TBlobType = TFieldType;
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
@@ -88,6 +91,11 @@ class TField : public TPersistent {
   String Text() const;
   void SetText(const String& Value) { SetAsString(Value); }
   void Clear();
+  // The stored form of Text read from a file: numbers and dates as the
+  // field stores them, booleans from 1, 0, True or False, strings cut to
+  // Size as SetAsString cuts them. False, with Why saying what is wrong,
+  // when Text is no value of the field's type.
+  bool ToStoredForm(const String& Text, String& Stored, String& Why) const;
 
   TEvent<void(TField* Sender)> OnChange;
   // Lets a program word the value: for showing (DisplayText true) or for editing.
@@ -97,6 +105,9 @@ class TField : public TPersistent {
   friend class TDataSet;
   const String& Stored() const;
   void Store(const String& Value);
+  String Fit(const String& Value) const;
+  // Infinities and NaN have no stored form that a file could give back.
+  void CheckFinite(double Value) const;
   TDataSet* FDataSet;
   String FFieldName, FDisplayLabel;
   TFieldType FDataType;

@@ -27,6 +27,10 @@ void TDataSource::SetDataSet(TDataSet* Value) {
     auto& list = FDataSet->FDataSources;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     FDataSet->RemoveFreeNotification(this);
+    // The links let go of the old data set's fields even when the new one
+    // is in the same state: they go inactive here and bind again below.
+    FDataSet = nullptr;
+    UpdateState();
   }
   FDataSet = Value;
   if (Value) {

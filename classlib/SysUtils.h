@@ -116,6 +116,8 @@ double StrToFloat(const String& S);
 String Trim(const String& S);
 String TrimLeft(const String& S);
 String TrimRight(const String& S);
+// Every line end (CR LF, a lone LF or a lone CR) as CR LF.
+String AdjustLineBreaks(const String& S);
 // The text before the first line break (CR or LF): what a one-line edit
 // takes of a pasted text.
 String FirstLine(const String& S);

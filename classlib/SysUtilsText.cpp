@@ -14,6 +14,20 @@ String TrimLeft(const String& S) {
 
 String FirstLine(const String& S) { return S.substr(0, S.find_first_of(L"\r\n")); }
 
+String AdjustLineBreaks(const String& S) {
+  String out;
+  out.reserve(S.size());
+  for (size_t i = 0; i < S.size(); ++i) {
+    if (S[i] != L'\r' && S[i] != L'\n') {
+      out += S[i];
+      continue;
+    }
+    out += L"\r\n";
+    if (S[i] == L'\r' && i + 1 < S.size() && S[i + 1] == L'\n') ++i;
+  }
+  return out;
+}
+
 String TrimRight(const String& S) {
   size_t n = S.size();
   while (n > 0 && IsTrimmed(S[n - 1])) --n;

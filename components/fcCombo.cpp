@@ -165,7 +165,12 @@ TfcCustomCombo::TfcCustomCombo(TComponent* AOwner) : TCustomEdit(AOwner) {
   };
   FDataLink = std::make_unique<TFieldDataLink>();
   FDataLink->SetControl(this);
-  FDataLink->OnDataChange = [this](TObject* Sender) { DataChange(Sender); };
+  FDataLink->OnDataChange = [this](TObject* Sender) {
+    DataChange(Sender);
+    // The window's read-only state follows the binding, which a field coming
+    // or going changes without an editing change.
+    UpdateWindowReadOnly();
+  };
   FDataLink->OnEditingChange = [this](TObject* Sender) { EditingChange(Sender); };
   FDataLink->OnUpdateData = [this](TObject* Sender) { UpdateData(Sender); };
   FFrame = std::make_unique<TfcEditFrame>(this);

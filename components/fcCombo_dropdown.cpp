@@ -313,8 +313,14 @@ void TfcCustomCombo::CNKeyDown(TMessage& Message) {
 
 void TfcCustomCombo::WMKillFocus(TMessage& Message) {
   TCustomEdit::Dispatch(Message);
+  const HWND to = reinterpret_cast<HWND>(Message.WParam);
   TWinControl* container = GetDropDownContainer();
-  if (container && container->HandleAllocated() && reinterpret_cast<HWND>(Message.WParam) != container->Handle())
-    CloseUp(true);
+  const bool toDropDown = container && container->HandleAllocated() && to == container->Handle();
+  if (container && container->HandleAllocated() && !toDropDown) CloseUp(true);
   if (FStyle == csDropDownList) Invalidate();
+  // The form sends CM_EXIT only when the focus moves inside it: leaving for
+  // another form or MDI child writes the pending edit here.
+  TCustomForm* form = GetParentForm(this);
+  const bool inForm = form && form->HandleAllocated() && to && (to == form->Handle() || IsChild(form->Handle(), to));
+  if (!inForm && !toDropDown && !ComponentState().Contains(csDestroying)) FDataLink->UpdateRecord();
 }

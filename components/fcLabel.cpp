@@ -104,7 +104,7 @@ void TfcCustomLabel::Paint() {
 void TfcCustomLabel::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_TEXTCHANGED:
-      FTextOptions->SetText(Caption());
+      FTextOptions->SetText(GetLabelText());
       AdjustBounds();
       Invalidate();
       return;
@@ -170,16 +170,18 @@ void TfcDBCustomLabel::Notification(TComponent* AComponent, TOperation Operation
 }
 
 String TfcDBCustomLabel::GetFieldText() const {
-  if (TField* f = Field()) return f->BlobType() == ftMemo ? f->AsString() : f->DisplayText();
+  if (TField* f = Field()) return f->BlobType() == ftMemo ? AdjustLineBreaks(f->AsString()) : f->DisplayText();
   if (ComponentState().Contains(csDesigning) && DataSource() && Caption().empty()) return Name();
   return Caption();
 }
 
-String TfcDBCustomLabel::GetLabelText() const {
-  return ControlState().Contains(csPaintCopy) ? GetFieldText() : TfcCustomLabel::GetLabelText();
-}
+String TfcDBCustomLabel::GetLabelText() const { return GetFieldText(); }
 
-void TfcDBCustomLabel::DataChange(TObject*) { SetCaption(GetFieldText()); }
+// The caption stays the program's: the field's text is read when drawn.
+void TfcDBCustomLabel::DataChange(TObject*) {
+  AdjustBounds();
+  Invalidate();
+}
 
 void TfcDBCustomLabel::Dispatch(TMessage& Message) {
   if (Message.Msg == CM_GETDATALINK) {

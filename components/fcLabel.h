@@ -23,6 +23,8 @@ class TfcCustomLabel : public TGraphicControl {
   bool Transparent() const { return !FControlStyle.Contains(csOpaque); }
   void SetTransparent(bool Value);
   TfcCaptionText* TextOptions() const { return FTextOptions.get(); }
+  // The text on show: the caption, or a bound label's field text.
+  String ShownText() const { return GetLabelText(); }
 
   TNotifyEvent OnMouseEnter, OnMouseLeave;
 
@@ -43,7 +45,8 @@ class TfcCustomLabel : public TGraphicControl {
   std::unique_ptr<TfcCaptionText> FTextOptions;
 };
 
-// The label bound to a field: its caption follows the field of the current record.
+// The label bound to a field: it shows the field of the current record, and
+// the program's own caption while it has no field.
 class TfcDBCustomLabel : public TfcCustomLabel {
  public:
   explicit TfcDBCustomLabel(TComponent* AOwner);
@@ -67,7 +70,8 @@ class TfcDBCustomLabel : public TfcCustomLabel {
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   String GetLabelText() const override;
-  // The text the field gives the label: a memo's whole value, else the display text.
+  // The text the field gives the label: a memo's whole value (every line
+  // end as CR LF, which the renderer breaks at), else the display text.
   String GetFieldText() const;
   void DataChange(TObject* Sender);
 

@@ -198,9 +198,14 @@ void TfcCustomTreeCombo::CloseUp(bool Accept) {
   const bool was = GetDroppedDown();
   TfcCustomCombo::CloseUp(Accept);
   if (was) {
-    if (Accept && FCurrentNode && FCurrentNode != FOriginalNode && EditCanModify()) {
+    // Entering edit state rereads the field, which resets the current node:
+    // the pick is held apart so that it is what gets written.
+    TfcTreeNode* picked = FCurrentNode;
+    if (Accept && picked && picked != FOriginalNode && EditCanModify()) {
       BeginTracking();
-      SetTextFromNode(FCurrentNode);
+      FCurrentNode = picked;
+      FTreeView->SetSelected(picked);
+      SetTextFromNode(picked);
       DoSelectionChange();
       SetModified(true);
     } else {
@@ -225,7 +230,7 @@ void TfcCustomTreeCombo::KeyDown(WORD& Key, TShiftState Shift) {
   if ((Key == VK_BACK || Key == VK_DELETE) && Style() == csDropDownList) {
     const bool whole = SelLength() == static_cast<int>(Text().size());
     const bool closed = !GetDroppedDown();
-    if (AllowClearKey() && (whole || (closed && (Key == VK_DELETE || !FShowMatchText)))) {
+    if (AllowClearKey() && (whole || (closed && (Key == VK_DELETE || !FShowMatchText))) && EditCanModify()) {
       BeginTracking();
       SetText(String());
       FTreeView->SetSelected(nullptr);
@@ -245,6 +250,11 @@ void TfcCustomTreeCombo::KeyDown(WORD& Key, TShiftState Shift) {
   const bool nav = Key == VK_UP || Key == VK_DOWN || Key == VK_PRIOR || Key == VK_NEXT || Key == VK_HOME || Key == VK_END;
   if (!nav || Items()->Count() == 0) return;
   if (Style() == csDropDownList || (!dropped && (Key == VK_UP || Key == VK_DOWN))) {
+    // These keys change the value: refused as typing is when the field may not change.
+    if (!EditCanModify()) {
+      Key = 0;
+      return;
+    }
     BeginTracking();
     if (!FTreeView->MoveSelection(FTreeView->Selected(), Key) && HandleAllocated()) {
       const TRect e = GetEditRect();
@@ -395,6 +405,8 @@ void TfcCustomTreeCombo::PaintText(TCanvas* Canvas, const TRect& R, const String
 
 // The node whose first or second data string is Value (case ignored); nullptr when none.
 TfcTreeNode* TfcCustomTreeCombo::NodeByData(const String& Value) const {
+  // An empty value names no node (not the first that has no data).
+  if (Value.empty()) return nullptr;
   return Items()->FindNodeInfo(Value, false, FStoreDataUsing == sdStoreData1 ? 1 : 2);
 }
 

@@ -2,11 +2,14 @@
 // navigation, the events around posting, links and the in-memory table file.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "classlib/MemTable.h"
+#include "classlib/DateUtils.h"
 #include "classlib/TextCodec.h"
 
 namespace {
@@ -29,6 +32,16 @@ struct Contacts {
     table.First();
   }
   String Name() { return table.FieldByName(L"Name")->AsString(); }
+  // The names from the first record to the last; the current record stays.
+  String Names() {
+    String all;
+    const int at = table.RecNo();
+    for (table.First(); !table.Eof(); table.Next()) all += Name() + L",";
+    table.Last();
+    all += Name();
+    table.SetRecNo(at);
+    return all;
+  }
   TMemTable table{nullptr};
 };
 
@@ -180,6 +193,164 @@ TEST(DataSetTest, EditInsertPostCancelAndDelete) {
   EXPECT_TRUE(t.IsEmpty());
 }
 
+TEST(DataSetTest, RecordsGoWhereInsertedAppendedAndPosted) {
+  Contacts c;
+  TDataSet& t = c.table;
+  t.Insert();  // at the first record: before it
+  t.FieldByName(L"Name")->SetAsString(L"Ada");
+  t.Post();
+  EXPECT_EQ(t.RecNo(), 1);
+  EXPECT_EQ(c.Names(), L"Ada,Ann,Bob,Cy,Cy");
+  t.Last();
+  t.Insert();  // at the last record: before it, not after
+  t.FieldByName(L"Name")->SetAsString(L"Bo");
+  t.Post();
+  EXPECT_EQ(t.RecNo(), 4);
+  EXPECT_EQ(c.Name(), L"Bo");
+  t.Append();
+  EXPECT_EQ(c.Name(), L"");  // the new record shows blank, not the one before
+  t.FieldByName(L"Name")->SetAsString(L"Zed");
+  t.Post();
+  EXPECT_EQ(c.Name(), L"Zed");  // after the post the new record is current
+  EXPECT_EQ(t.RecNo(), 6);
+  EXPECT_EQ(c.Names(), L"Ada,Ann,Bob,Bo,Cy,Zed,Zed");
+  // A cancelled insert returns to the record it started from, at either end.
+  t.First();
+  t.Insert();
+  t.Cancel();
+  EXPECT_EQ(c.Name(), L"Ada");
+  EXPECT_TRUE(t.Bof());
+  t.Last();
+  t.Append();
+  t.Cancel();
+  EXPECT_EQ(c.Name(), L"Zed");
+  EXPECT_TRUE(t.Eof());
+  EXPECT_EQ(t.RecordCount(), 6);
+
+  TMemTable empty(nullptr);  // the first record of an empty table
+  empty.AddField(L"N", ftInteger);
+  empty.Open();
+  empty.Insert();
+  empty.Fields(0)->SetAsInteger(1);
+  empty.Post();
+  EXPECT_EQ(empty.RecNo(), 1);
+  EXPECT_FALSE(empty.Eof() || empty.Bof());
+  empty.Append();
+  empty.Cancel();
+  EXPECT_EQ(empty.Fields(0)->AsInteger(), 1);
+}
+
+TEST(DataSetTest, MovingKeepsATypedEditAndDropsAnUntouchedNewRecord) {
+  Contacts c;
+  TDataSet& t = c.table;
+  TDataSource source(nullptr);
+  source.SetDataSet(&t);
+  RecordingLink link;  // a control with typed text not yet written
+  link.SetFieldName(L"Name");
+  link.SetDataSource(&source);
+  // Every move posts what the control holds: Next, Prior, First, Last, RecNo.
+  const std::vector<std::function<void()>> moves = {
+      [&] { t.Next(); }, [&] { t.Prior(); }, [&] { t.Last(); }, [&] { t.First(); }, [&] { t.SetRecNo(2); }};
+  for (size_t i = 0; i < moves.size(); ++i) {
+    SCOPED_TRACE(i);
+    const int at = t.RecNo();
+    ASSERT_TRUE(link.Edit());
+    link.pending = L"Typed" + IntToStr(static_cast<int64_t>(i));
+    link.Modified();
+    moves[i]();
+    EXPECT_EQ(t.State(), dsBrowse);
+    t.SetRecNo(at);
+    EXPECT_EQ(c.Name(), link.pending);
+  }
+  // A new record nobody touched goes when the user moves on, also after an
+  // edit was posted and with defaults set by OnNewRecord.
+  t.Edit();
+  t.FieldByName(L"Age")->SetAsInteger(3);
+  t.Post();
+  t.OnNewRecord = [](TDataSet* D) { D->FieldByName(L"Vip")->SetAsBoolean(true); };
+  for (const std::function<void()>& move : moves) {
+    t.Append();
+    move();
+    EXPECT_EQ(t.RecordCount(), 3);
+  }
+  t.Edit();  // an edit that changed nothing is not a change
+  EXPECT_FALSE(t.Modified());
+}
+
+TEST(DataSetTest, BlankValuesOfEveryTypeShowBlank) {
+  Contacts c;
+  c.table.Append();
+  for (int i = 0; i < c.table.FieldCount(); ++i) {
+    TField* f = c.table.Fields(i);
+    SCOPED_TRACE(f->FieldName());
+    EXPECT_TRUE(f->IsNull());
+    EXPECT_EQ(f->AsString(), L"");
+    EXPECT_EQ(f->DisplayText(), f->IsBlob() ? L"(Memo)" : L"");
+  }
+  TField* age = c.table.FieldByName(L"Age");
+  EXPECT_EQ(age->AsInteger(), 0);
+  EXPECT_EQ(age->AsFloat(), 0);
+  EXPECT_FALSE(c.table.FieldByName(L"Vip")->AsBoolean());
+  EXPECT_EQ(c.table.FieldByName(L"Born")->AsDateTime(), 0);
+  age->SetAsInteger(4);
+  age->SetAsString(L"  ");  // blanks clear a number
+  EXPECT_TRUE(age->IsNull());
+  c.table.FieldByName(L"Name")->SetAsString(L" ");  // but are a string's value
+  EXPECT_EQ(c.Name(), L" ");
+}
+
+TEST(DataSetTest, ConversionsBetweenTypesAndTheDecimalSeparator) {
+  Contacts c;
+  TDataSet& t = c.table;
+  t.Edit();
+  TField* score = t.FieldByName(L"Score");
+  TField* age = t.FieldByName(L"Age");
+  TField* vip = t.FieldByName(L"Vip");
+  TField* name = t.FieldByName(L"Name");
+  TField* born = t.FieldByName(L"Born");
+  FormatSettings().DecimalSeparator = L',';
+  score->SetAsString(L"2,5");
+  EXPECT_EQ(score->AsFloat(), 2.5);
+  EXPECT_EQ(score->AsString(), L"2,5");
+  EXPECT_EQ(score->AsInteger(), 2);  // halves to even
+  name->SetAsFloat(0.25);
+  EXPECT_EQ(c.Name(), L"0,25");
+  EXPECT_EQ(name->AsFloat(), 0.25);
+  FormatSettings().DecimalSeparator = L'.';
+  EXPECT_EQ(score->AsString(), L"2.5");  // stored apart from the separator
+  age->SetAsFloat(3.5);
+  EXPECT_EQ(age->AsInteger(), 4);
+  EXPECT_EQ(age->AsFloat(), 4);
+  age->SetAsBoolean(true);
+  EXPECT_EQ(age->AsInteger(), 1);
+  vip->SetAsInteger(7);
+  EXPECT_EQ(vip->AsString(), L"True");
+  EXPECT_EQ(vip->AsInteger(), 1);
+  vip->SetAsFloat(0);
+  EXPECT_EQ(vip->AsFloat(), 0);
+  name->SetAsBoolean(false);
+  EXPECT_EQ(c.Name(), L"False");
+  EXPECT_FALSE(name->AsBoolean());
+  name->SetAsString(L"Y");
+  EXPECT_TRUE(name->AsBoolean());
+  name->SetAsInteger(-12);
+  EXPECT_EQ(name->AsInteger(), -12);
+  born->SetAsString(DateToStr(EncodeDate(2001, 2, 3)));
+  EXPECT_EQ(born->AsDateTime(), EncodeDate(2001, 2, 3));
+  EXPECT_EQ(born->AsInteger(), static_cast<int>(EncodeDate(2001, 2, 3)));
+  TField* notes = t.FieldByName(L"Notes");
+  notes->SetAsDateTime(EncodeDate(2001, 2, 3));
+  EXPECT_EQ(notes->AsDateTime(), EncodeDate(2001, 2, 3));
+  score->SetAsDateTime(1.5);
+  EXPECT_EQ(score->AsFloat(), 1.5);
+  EXPECT_THROW(vip->SetAsDateTime(1), EDatabaseError);
+  EXPECT_THROW(born->SetAsBoolean(true), EDatabaseError);
+  EXPECT_THROW(score->SetAsFloat(HUGE_VAL), EDatabaseError);  // no file could give it back
+  EXPECT_THROW(born->SetAsDateTime(NAN), EDatabaseError);
+  EXPECT_THROW(name->AsBoolean(), EDatabaseError);
+  EXPECT_EQ(score->AsFloat(), 1.5);
+}
+
 TEST(DataSetTest, ReadOnlyRefusesChanges) {
   Contacts c;
   TDataSet& t = c.table;
@@ -282,6 +453,49 @@ TEST(DataLinkTest, FreeingTheSourceOrTheDataSetUnlinks) {
   EXPECT_FALSE(link.Edit());
 }
 
+TEST(DataLinkTest, LinksMadeInEitherOrderAndComponentsComingAndGoing) {
+  Contacts a, b;
+  b.table.Next();
+  TComponent owner(nullptr);
+  auto* source = new TDataSource(&owner);
+  source->SetDataSet(&a.table);
+  RecordingLink nameLast, sourceLast;
+  nameLast.SetDataSource(source);
+  nameLast.SetFieldName(L"Name");  // the field name after the source
+  sourceLast.SetFieldName(L"Name");
+  sourceLast.SetDataSource(source);
+  for (RecordingLink* l : {&nameLast, &sourceLast}) EXPECT_EQ(l->Field(), a.table.FieldByName(L"Name"));
+  // Components made and freed on the same owner leave the links alone.
+  Free(new TDataSource(&owner));
+  Free(new TMemTable(&owner));
+  EXPECT_EQ(source->DataSet(), &a.table);
+  EXPECT_TRUE(nameLast.Active());
+
+  // Pointed at another open table, the links take its fields and values.
+  nameLast.log.clear();
+  source->SetDataSet(&b.table);
+  EXPECT_EQ(nameLast.Field(), b.table.FieldByName(L"Name"));
+  EXPECT_EQ(nameLast.Field()->AsString(), L"Bob");
+  EXPECT_EQ(nameLast.log, "data;inactive;data;active;");
+  a.table.Next();  // the old table is heard no more
+  a.table.Close();
+  EXPECT_TRUE(nameLast.Active());
+  EXPECT_EQ(nameLast.log, "data;inactive;data;active;");
+
+  // A link moved to another source hears only the new one.
+  TDataSource second(nullptr);
+  a.table.Open();
+  second.SetDataSet(&a.table);
+  sourceLast.SetDataSource(&second);
+  sourceLast.log.clear();
+  b.table.Next();
+  EXPECT_EQ(sourceLast.log, "");
+  a.table.Next();
+  EXPECT_EQ(sourceLast.log, "data;");
+  Free(source);
+  EXPECT_EQ(nameLast.DataSource(), nullptr);
+}
+
 TEST(DataLinkTest, UpdateRecordIsNotEchoed) {
   Contacts c;
   TDataSource source(nullptr);
@@ -328,7 +542,138 @@ TEST(MemTableTest, FileKeepsEveryValueAndMatchesColumnsByName) {
   EXPECT_EQ(other.FieldByName(L"Email")->AsString(), L"");
   other.Last();
   EXPECT_EQ(other.FieldByName(L"Name")->AsString(), L"Cy");
-  other.EmptyTable();
-  EXPECT_TRUE(other.IsEmpty());
   std::remove(WideToUtf8(file).c_str());
+}
+
+TEST(MemTableTest, EmptyingAndLoadingInEveryState) {
+  Contacts c;
+  TMemoryStream file;
+  c.table.SaveToStream(&file);
+  auto enter = [](TMemTable& T, int State) {  // closed, browsing, editing, inserting
+    if (State == 0) T.Close();
+    if (State == 2) T.Edit();
+    if (State == 3) T.Insert();
+    if (State >= 2) T.FieldByName(L"Name")->SetAsString(L"Edited");
+  };
+  for (int state = 0; state < 4; ++state) {
+    SCOPED_TRACE(state);
+    Contacts t;
+    enter(t.table, state);
+    t.table.EmptyTable();
+    EXPECT_EQ(t.table.State(), state ? dsBrowse : dsInactive);
+    t.table.Open();
+    EXPECT_TRUE(t.table.IsEmpty());
+    EXPECT_TRUE(t.table.Bof() && t.table.Eof());
+    t.table.Append();  // a table emptied takes records again
+    t.table.FieldByName(L"Name")->SetAsString(L"New");
+    t.table.Post();
+    EXPECT_EQ(t.table.RecordCount(), 1);
+    enter(t.table, state);
+    file.SetPosition(0);
+    t.table.LoadFromStream(&file);  // a pending edit goes with the old records
+    t.table.Open();
+    EXPECT_EQ(t.table.State(), dsBrowse);
+    EXPECT_EQ(t.Names(), L"Ann,Bob,Cy,Cy");
+    EXPECT_EQ(t.table.RecNo(), 1);
+  }
+}
+
+namespace {
+
+// Loads Bytes into a contacts table; returns the message of the refusal, or
+// "" when the load took the file.
+String Load(Contacts& C, const std::string& Bytes) {
+  TMemoryStream stream;
+  stream.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
+  stream.SetPosition(0);
+  try {
+    C.table.LoadFromStream(&stream);
+  } catch (const EDatabaseError& e) {
+    return e.Message();
+  }
+  return String();
+}
+
+std::string Saved(TMemTable& T) {
+  TMemoryStream stream;
+  T.SaveToStream(&stream);
+  std::string bytes(static_cast<size_t>(stream.Size()), '\0');
+  stream.SetPosition(0);
+  stream.ReadBuffer(&bytes[0], stream.Size());
+  return bytes;
+}
+
+}  // namespace
+
+TEST(MemTableTest, ABadFileIsRefusedByLineAndColumnAndChangesNothing) {
+  const std::string head = "Name\tAge\tScore\tBorn\tVip\n";
+  const struct {
+    std::string bytes;
+    const wchar_t* message;
+  } bad[] = {
+      {"", L"no field names"},
+      {head + "Ann\t1\t2\t3\t1", L"line 2: the file ends inside the line"},
+      {head + "Ann\t1\t2\n", L"line 2: 3 values where the first line names 5"},
+      {head + "Ann\t1\t2\t3\t1\t6\n", L"line 2: 6 values"},
+      {head + "Ann\t1\t2\t3\t1\nBo\tabc\t\t\t\n", L"line 3, column 2 (Age): 'abc' is not an integer"},
+      {head + "Bo\t12abc\t\t\t\n", L"'12abc' is not an integer"},
+      {head + "Bo\t99999999999\t\t\t\n", L"is not an integer"},
+      {head + "Bo\t+1\t\t\t\n", L"is not an integer"},
+      {head + "Bo\t\t1.5.3\t\t\n", L"column 3 (Score): '1.5.3' is not a number"},
+      {head + "Bo\t\t1e999\t\t\n", L"'1e999' is not a number"},
+      {head + "Bo\t\t inf\t\t\n", L"is not a number"},
+      {head + "Bo\t\t\tyesterday\t\n", L"column 4 (Born): 'yesterday' is not a date"},
+      {head + "Bo\t\t\t31-02-2020\t\n", L"is not a date"},
+      {head + "Bo\t\t\t1e7\t\n", L"is not a date"},  // past the year 9999
+      {head + "Bo\t\t\t\tmaybe\n", L"column 5 (Vip): 'maybe' is not a boolean"},
+      {head + "B\xC3\t\t\t\t\n", L"line 2, column 1: bytes that are not UTF-8"},
+      {head + "Bo\t\xED\xA0\x80\t\t\t\n", L"column 2: bytes that are not UTF-8"},
+      {"\xFF\xFEN\0a\0", L"line 1"},  // UTF-16
+      {head + "Bo\t1\t\t\t\rCy\t2\t\t\t\n", L"line 2, column 5: a carriage return without a line feed"},
+      {head + std::string("B\0o\t\t\t\t\n", 9), L"line 2, column 1: a NUL byte"},
+      {head + "B\\q\t\t\t\t\n", L"column 1: a backslash not followed by"},
+      {head + "Bo\t\t\t\t\\\n", L"column 5: a backslash"},
+      {"Phone\tEmail\n", L"line 1: no column names a field"},
+      {"Name\tAge\tname\n", L"line 1, column 3 (name): the field is named twice"},
+  };
+  for (const auto& b : bad) {
+    SCOPED_TRACE(b.message);
+    Contacts c;
+    c.table.SetName(L"Contacts");
+    c.table.Next();
+    c.table.Edit();
+    c.table.FieldByName(L"Age")->SetAsInteger(9);
+    const String message = Load(c, b.bytes);
+    EXPECT_NE(message.find(b.message), String::npos) << WideToUtf8(message);
+    EXPECT_EQ(message.rfind(L"Contacts: ", 0), 0u);
+    // The records, the current one and its pending edit are as they were.
+    EXPECT_EQ(c.table.State(), dsEdit);
+    EXPECT_EQ(c.table.FieldByName(L"Age")->AsInteger(), 9);
+    c.table.Cancel();
+    EXPECT_EQ(c.Names(), L"Ann,Bob,Cy,Cy");
+    EXPECT_EQ(c.Name(), L"Bob");
+  }
+}
+
+TEST(MemTableTest, FileSpellingsTheLoadTakesAndTheSaveWrites) {
+  Contacts c;
+  // A byte-order mark, CR LF line ends, spelled booleans, a number in any
+  // form of digits, a blank of every type and a string past its size.
+  ASSERT_EQ(Load(c, "\xEF\xBB\xBFName\tVip\tAge\tScore\tBorn\tExtra\r\n"
+                    "Annabelle Lee\tTrue\t007\t.5e1\t36000.5\tignored\r\n"
+                    "Bo\tfalse\t-3\t-0\t-693593\t\n"
+                    "\t\t\t\t\t\n"),
+            L"");
+  EXPECT_EQ(c.table.RecordCount(), 3);
+  EXPECT_EQ(c.Name(), L"Annabell");  // cut as SetAsString cuts it
+  EXPECT_TRUE(c.table.FieldByName(L"Vip")->AsBoolean());
+  EXPECT_EQ(c.table.FieldByName(L"Score")->AsFloat(), 5);
+  const std::string saved = Saved(c.table);
+  EXPECT_EQ(saved,
+            "Name\tAge\tScore\tBorn\tVip\tNotes\n"
+            "Annabell\t7\t5\t36000.5\t1\t\n"
+            "Bo\t-3\t-0\t-693593\t0\t\n"
+            "\t\t\t\t\t\n");
+  ASSERT_EQ(Load(c, saved), L"");  // what the save wrote loads to the same bytes
+  EXPECT_EQ(Saved(c.table), saved);
 }
