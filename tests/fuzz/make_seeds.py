@@ -161,6 +161,17 @@ write('fuzz_icon', 'mono.ico', ico([(8, 8, 1, dib(8, 8, 1, grey(2)))]))
 write('fuzz_icon', 'png.ico', ico([(0, 0, 32, b'\x89PNG\r\n\x1a\n' + bytes(40))]))
 
 
+# The in-memory table's file: names, then a line per record, tab-separated,
+# with \\ \t \n \r escapes.
+TABLE = 'Name\tAge\tScore\tBorn\tVip\tNotes\n'
+write('fuzz_table_file', 'every-type', (TABLE + 'Ann\t42\t2.5\t36000.5\t1\ttab\\there\\nback\\\\slash\n'
+                                        + 'Wang\t-3\t1e-300\t-693593\t0\t中文\n' + '\t\t\t\t\t\n').encode('utf-8'))
+write('fuzz_table_file', 'bom-crlf-spelled', ('\ufeffVip\tName\tOther\r\nTrue\tAnnabelle Lee\tx\r\nfalse\tBo\t\r\n')
+      .encode('utf-8'))
+write('fuzz_table_file', 'bad-values', (TABLE + 'Bo\t12abc\t1.5.3\t31-02-2020\tmaybe\t\n').encode('utf-8'))
+write('fuzz_table_file', 'cut', (TABLE + 'Ann\t42\t2.').encode('utf-8'))
+
+
 # Tree node records: a version byte and the reading class's value count
 # first, then records of size, 39 fixed bytes (the text length last), text,
 # the class's own values when it has some, and the two data texts.
