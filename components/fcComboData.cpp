@@ -19,9 +19,8 @@ bool TfcCustomCombo::IsReadOnly() const {
 
 bool TfcCustomCombo::EditCanModify() const {
   if (IsReadOnly()) return false;
-  TDataSource* source = DataSource();
-  if (source && !IsEditState(source->State()) && !source->AutoEdit()) return false;
-  if (!Field()) return true;
+  if (!Field()) return true;  // no field to keep: the text is the combo's own
+  if (!IsEditState(DataSource()->State()) && !DataSource()->AutoEdit()) return false;
   return FDataLink->Edit();
 }
 

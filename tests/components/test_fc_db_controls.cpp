@@ -3,9 +3,13 @@
 // state, what they write back, and sources and tables freed under them.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "classlib/ActnList.h"
+#include "classlib/Forms.h"
 #include "classlib/Clipbrd.h"
 #include "classlib/MemTable.h"
 #include "classlib/Messages.h"
@@ -28,12 +32,7 @@ class DBControlsTest : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    table = new TMemTable(form);
-    table->AddField(L"Name", ftString, 8);
-    table->AddField(L"City", ftString, 20);
-    table->AddField(L"Age", ftInteger);
-    table->AddField(L"Notes", ftMemo);
-    table->Open();
+    table = NewTable();
     const wchar_t* rows[][3] = {{L"Ann", L"Beijing", L"first line\nsecond"}, {L"Bob", L"SH", L""}};
     for (auto& r : rows) {
       table->Append();
@@ -54,6 +53,23 @@ class DBControlsTest : public FormTest {
     return c;
   }
   void Show() { ShowAndActivate(form); }
+  TMemTable* NewTable() {
+    auto* t = new TMemTable(form);
+    t->AddField(L"Name", ftString, 8);
+    t->AddField(L"City", ftString, 20);
+    t->AddField(L"Age", ftInteger);
+    t->AddField(L"Notes", ftMemo);
+    t->Open();
+    return t;
+  }
+  // Another table on the same fields, with one record.
+  TMemTable* SecondTable(const wchar_t* Name) {
+    TMemTable* t = NewTable();
+    t->Append();
+    t->FieldByName(L"Name")->SetAsString(Name);
+    t->Post();
+    return t;
+  }
   // A real click on the other control: the focus leaves the bound one. The
   // spot alternates, so that two clicks in a row make no double-click.
   void Leave() {
@@ -74,21 +90,21 @@ TEST_F(DBControlsTest, LabelFollowsNavigationEditsAndMemos) {
   auto* label = Add<TfcLabel>(20, 60);
   label->SetDataSource(source);
   label->SetDataField(L"Name");
-  EXPECT_EQ(label->Caption(), L"Ann");
+  EXPECT_EQ(label->ShownText(), L"Ann");
   const int shortWidth = label->Width();
   table->Edit();
   table->FieldByName(L"Name")->SetAsString(L"Annabell");
-  EXPECT_EQ(label->Caption(), L"Annabell");  // at once, before the post
+  EXPECT_EQ(label->ShownText(), L"Annabell");  // at once, before the post
   EXPECT_GT(label->Width(), shortWidth);     // auto-size follows the field's text
   table->Cancel();
-  EXPECT_EQ(label->Caption(), L"Ann");
+  EXPECT_EQ(label->ShownText(), L"Ann");
   table->Next();
-  EXPECT_EQ(label->Caption(), L"Bob");
+  EXPECT_EQ(label->ShownText(), L"Bob");
 
   // A memo shows its whole value, not the placeholder other controls show.
   label->SetDataField(L"Notes");
   table->First();
-  EXPECT_EQ(label->Caption(), L"first line\nsecond");
+  EXPECT_EQ(label->ShownText(), L"first line\r\nsecond");
   EXPECT_EQ(table->FieldByName(L"Notes")->DisplayText(), L"(Memo)");
 
   // Right-to-left only flips a field that keeps to the left.
@@ -143,7 +159,7 @@ TEST_F(DBControlsTest, TypingEditsAndLeavingWritesTheField) {
   EXPECT_EQ(c->Text(), L"Annieabc");  // no more than the field holds
   Leave();
   EXPECT_EQ(Name(), L"Annieabc");
-  EXPECT_EQ(label->Caption(), L"Annieabc");
+  EXPECT_EQ(label->ShownText(), L"Annieabc");
   table->Next();  // moving on posts it
   table->Prior();
   EXPECT_EQ(Name(), L"Annieabc");
@@ -328,7 +344,182 @@ TEST_F(DBControlsTest, FreeingTheSourceOrTheTableWhileBound) {
   Type(L"ok");  // an unbound combo again
   EXPECT_EQ(c->Text(), L"ok");
   label->SetCaption(L"plain");
-  EXPECT_EQ(label->Caption(), L"plain");
+  EXPECT_EQ(label->ShownText(), L"plain");
+}
+
+TEST_F(DBControlsTest, ControlsFollowTheirSourceToAnotherTableAndBackToNothing) {
+  auto* label = Add<TfcLabel>(20, 60);
+  label->SetCaption(L"Contact");
+  label->SetDataSource(source);
+  label->SetDataField(L"Name");
+  auto* c = BoundCombo(L"Name");
+  Show();
+  EXPECT_EQ(label->ShownText(), L"Ann");
+  EXPECT_EQ(label->Caption(), L"Contact");  // the program's caption stays its own
+  TMemTable* second = SecondTable(L"Zoe");
+  source->SetDataSet(second);
+  EXPECT_EQ(c->Text(), L"Zoe");
+  EXPECT_EQ(label->ShownText(), L"Zoe");
+  Free(table);  // the old table goes: nothing holds its fields
+  table = second;
+  table->Edit();
+  table->FieldByName(L"Name")->SetAsString(L"Zed");
+  EXPECT_EQ(c->Text(), L"Zed");
+  EXPECT_EQ(label->ShownText(), L"Zed");
+  table->Cancel();
+  table->Close();  // without a field: the caption, and an empty combo
+  EXPECT_EQ(label->ShownText(), L"Contact");
+  EXPECT_EQ(c->Text(), L"");
+  table->Open();
+  EXPECT_EQ(label->ShownText(), L"Zoe");
+  label->SetCaption(L"");
+  Free(table);
+  table = nullptr;
+  EXPECT_EQ(label->ShownText(), L"");
+  EXPECT_EQ(c->Text(), L"");
+
+  // Every line of a memo shows, whichever line end it uses.
+  table = SecondTable(L"Memo");
+  source->SetDataSet(table);
+  label->SetDataField(L"Notes");
+  table->Edit();
+  table->FieldByName(L"Notes")->SetAsString(L"one");
+  const int oneLine = label->Height();
+  table->FieldByName(L"Notes")->SetAsString(L"one\ntwo\rthree\r\nfour");
+  EXPECT_EQ(label->ShownText(), L"one\r\ntwo\r\nthree\r\nfour");
+  EXPECT_GE(label->Height(), 4 * oneLine - 4);
+}
+
+TEST_F(DBControlsTest, AComboTakesTypingOnceItsFieldGoes) {
+  const std::vector<std::function<void()>> unbind = {
+      [&] {
+        Free(source);
+        source = nullptr;
+      },
+      [&] {
+        Free(table);
+        table = nullptr;
+      },
+      [&] { LinkOf(form->Controls(form->ControlCount() - 1))->SetDataSource(nullptr); },
+      [&] { LinkOf(form->Controls(form->ControlCount() - 1))->SetFieldName(L""); }};
+  Show();
+  for (size_t way = 0; way < unbind.size(); ++way) {
+    SCOPED_TRACE(way);
+    if (!table) table = SecondTable(L"Ann");
+    if (!source) source = new TDataSource(form);
+    source->SetDataSet(table);
+    auto* c = BoundCombo(L"Name");
+    source->SetAutoEdit(false);  // browsing, the combo refuses typing
+    c->SetFocus();
+    Settle();
+    Type(L"x");
+    EXPECT_EQ(c->Text(), L"Ann");
+    unbind[way]();
+    Settle();
+    Type(L"ok");
+    EXPECT_EQ(c->Text(), L"ok");
+    other->SetFocus();
+    Free(c);
+  }
+}
+
+TEST_F(DBControlsTest, LeavingForAnotherChildOrFormWritesTheField) {
+  auto* frame = new TForm(nullptr);
+  frame->SetFormStyle(fsMDIForm);
+  frame->SetBounds(40, 40, 640, 400);
+  frame->Show();
+  auto child = [&](int Left) {
+    auto* f = new TForm(frame);
+    f->SetFormStyle(fsMDIChild);
+    f->SetBounds(Left, 10, 250, 150);
+    f->Show();
+    Settle();
+    return f;
+  };
+  TForm* a = child(10);
+  TForm* b = child(280);
+  auto* c = new TfcStringCombo(a);
+  c->SetParent(a);
+  c->SetBounds(10, 10, 120, 21);
+  c->SetDataSource(source);
+  c->SetDataField(L"Name");
+  auto* label = new TfcLabel(a);
+  label->SetParent(a);
+  label->SetBounds(10, 50, 100, 20);
+  label->SetDataSource(source);
+  label->SetDataField(L"Name");
+  auto* there = new TfcStringCombo(b);
+  there->SetParent(b);
+  there->SetBounds(10, 10, 120, 21);
+  SetForegroundWindow(frame->Handle());
+  PumpUntil([&] { return GetActiveWindow() == frame->Handle(); });
+  SendMessageW(frame->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a->Handle()), 0);
+  Settle();
+  c->SetFocus();
+  Settle();
+  KeyChord({}, VK_END);
+  Type(L"x");
+  EXPECT_EQ(Name(), L"Ann");
+  KeyChord({VK_CONTROL}, VK_F6);
+  EXPECT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == b; }, 5000));
+  EXPECT_EQ(Name(), L"Annx");
+  EXPECT_EQ(label->ShownText(), L"Annx");
+  table->Post();  // a save from the other child keeps it
+  EXPECT_EQ(Name(), L"Annx");
+
+  SendMessageW(frame->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a->Handle()), 0);
+  Settle();
+  c->SetFocus();
+  Settle();
+  Type(L"y");
+  Show();  // another form activated
+  EXPECT_EQ(Name(), L"Annxy");
+  Free(frame);
+}
+
+TEST_F(DBControlsTest, TreeComboKeepsAMousePickAndRefusesKeysWithoutAutoEdit) {
+  auto* t = Add<TfcTreeCombo>(20, 20, 120, 21);
+  TfcTreeNode* north = t->Items()->Add(nullptr, L"North");
+  for (auto [text, data] : {std::pair{L"Beijing", L"BJ"}, std::pair{L"Shanghai", L"SH"}})
+    t->Items()->AddChild(north, text)->SetStringData(data);
+  t->SetDataSource(source);
+  t->SetDataField(L"City");
+  Show();
+  EXPECT_EQ(t->Text(), L"Beijing");
+  // A node picked with the mouse while browsing is the one written.
+  MoveMouse(t->ButtonHolder()->ClientToScreen(TPoint(5, 5)));
+  MouseDown();
+  MouseUp();
+  Settle();
+  ASSERT_TRUE(t->GetDroppedDown());
+  const TRect r = t->Items()->FindNode(L"Shanghai", false)->DisplayRect(true);
+  MoveMouse(t->TreeView()->ClientToScreen(TPoint(r.Left + 4, (r.Top + r.Bottom) / 2 - 1)));
+  MoveMouse(t->TreeView()->ClientToScreen(TPoint(r.Left + 5, (r.Top + r.Bottom) / 2)));
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_FALSE(t->GetDroppedDown());
+  EXPECT_EQ(table->State(), dsEdit);
+  EXPECT_EQ(t->Text(), L"Shanghai");
+  Leave();
+  EXPECT_EQ(table->FieldByName(L"City")->AsString(), L"Shanghai");
+  table->Cancel();
+
+  // With AutoEdit off the closed combo's keys change nothing.
+  source->SetAutoEdit(false);
+  t->SetFocus();
+  Settle();
+  for (WORD key : {VK_DOWN, VK_UP}) KeyChord({}, key);
+  EXPECT_EQ(t->Text(), L"Beijing");
+  EXPECT_EQ(table->State(), dsBrowse);
+  source->SetAutoEdit(true);
+  Leave();
+
+  // In the data modes an empty value names no node, not the first without data.
+  t->SetStoreDataUsing(TfcCustomTreeCombo::sdStoreData1);
+  table->Append();
+  EXPECT_EQ(t->Text(), L"");
+  EXPECT_EQ(t->SelectedNode(), nullptr);
 }
 
 TEST_F(DBControlsTest, DataSourceActionsReachTheBoundSource) {
@@ -345,7 +536,7 @@ TEST_F(DBControlsTest, DataSourceActionsReachTheBoundSource) {
   TBasicAction plain(nullptr);
   EXPECT_FALSE(label->ExecuteAction(&plain));
   EXPECT_TRUE(label->ExecuteAction(&next));
-  EXPECT_EQ(label->Caption(), L"Bob");
+  EXPECT_EQ(label->ShownText(), L"Bob");
   table->First();
   EXPECT_TRUE(c->ExecuteAction(&next));
   EXPECT_EQ(c->Text(), L"Bob");
