@@ -12,6 +12,7 @@
 #include "classlib/MemTable.h"
 #include "components/fcLabel.h"
 #include "components/fcStringCombo.h"
+#include "components/fcTreeCombo.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinLabels.h"
@@ -132,6 +133,7 @@ void ShowSkinnedMessage(TspSkinData* Skin, const String& Title, const String& Te
 TMemTable* AddContacts(TWinControl* Form) {
   auto* table = new TMemTable(Form);       // owned by the form, freed with it
   table->AddField(L"Name", ftString, 20);  // fields while the table is closed
+  table->AddField(L"City", ftString, 20);
   table->AddField(L"Notes", ftMemo);
   table->Open();
   table->Append();
@@ -151,6 +153,31 @@ TMemTable* AddContacts(TWinControl* Form) {
   notes->SetDataSource(source);
   notes->SetDataField(L"Notes");  // a memo label shows its whole text
   return table;
+}
+
+// --- guide: a tree combo storing node data
+TfcTreeCombo* AddCity(TWinControl* Form, TDataSource* Source) {
+  auto* city = new TfcTreeCombo(Form);
+  city->SetParent(Form);
+  city->SetBounds(16, 100, 200, 21);
+  TfcTreeNode* north = city->Items()->Add(nullptr, L"North");  // no data: a heading
+  city->Items()->AddChild(north, L"Beijing")->SetStringData(L"BJ");
+  city->Items()->AddChild(north, L"Harbin")->SetStringData(L"HRB");
+  city->SetStoreDataUsing(TfcCustomTreeCombo::sdStoreData1);  // the field holds "BJ"
+  city->SetDataSource(Source);
+  city->SetDataField(L"City");
+  return city;
+}
+
+// --- guide: a load that may fail
+// Empty when the file was taken, else what is wrong with it.
+String LoadContacts(TMemTable* Table, const String& FileName) {
+  try {
+    Table->LoadFromFile(FileName);
+  } catch (const EDatabaseError& e) {  // the records are as they were
+    return e.Message();
+  }
+  return String();
 }
 
 // --- guide: a radio group
@@ -288,7 +315,7 @@ TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
         << "docs/guide.md lacks, or differs from, the example:\n" << example;
     ++examples;
   }
-  EXPECT_EQ(examples, 13);
+  EXPECT_EQ(examples, 15);
 }
 
 class GuideExamples : public FormTest {
@@ -470,8 +497,29 @@ TEST_F(GuideExamples, TheBoundComboAndLabelShowAndEditTheTable) {
   ASSERT_TRUE(name && notes);
   EXPECT_EQ(name->Text(), L"Wang Fang");
   EXPECT_EQ(name->MaxLength(), 20);
-  EXPECT_EQ(notes->Caption(), L"Sister.\nCalls on Sundays.");
+  EXPECT_EQ(notes->ShownText(), L"Sister.\r\nCalls on Sundays.");
   table->Edit();
   table->FieldByName(L"Name")->SetAsString(L"Li Wei");
   EXPECT_EQ(name->Text(), L"Li Wei");
+  table->Post();
+
+  TDataSource* source = name->DataSource();
+  TfcTreeCombo* city = guide::AddCity(form, source);
+  EXPECT_EQ(city->Text(), L"");  // an empty field: no node, not "North"
+  table->Edit();
+  table->FieldByName(L"City")->SetAsString(L"HRB");
+  EXPECT_EQ(city->Text(), L"Harbin");
+  table->Post();
+
+  const String file = L"guide_contacts.txt";
+  table->SaveToFile(file);
+  EXPECT_EQ(guide::LoadContacts(table, file), L"");
+  std::ofstream(file.c_str(), std::ios::binary) << "Name\tCity\nLi\n";
+  EXPECT_EQ(guide::LoadContacts(table, file), L"Table file line 2: 1 values where the first line names 2");
+  EXPECT_EQ(table->RecordCount(), 1);
+  EXPECT_EQ(city->Text(), L"Harbin");
+  DeleteFileW(file.c_str());
+  Free(source);  // the controls stay, unbound
+  EXPECT_EQ(notes->ShownText(), L"");
+  EXPECT_EQ(name->Text(), L"");
 }
