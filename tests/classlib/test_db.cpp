@@ -103,11 +103,21 @@ TEST(DataSetTest, FieldValuesByType) {
   EXPECT_EQ(t.FindField(L"Phone"), nullptr);
   EXPECT_THROW(t.FieldByName(L"Phone"), EDatabaseError);
   EXPECT_THROW(t.AddField(L"Phone", ftString, 10), EDatabaseError);  // only while closed
+  t.Close();
+  EXPECT_THROW(t.AddField(L"NAME", ftString, 10), EDatabaseError);  // once only
+  name->OnGetText = [](TField*, String& Text, bool Display) { Text = Display ? L"shown" : L"edited"; };
+  t.Open();
+  EXPECT_EQ(name->DisplayText(), L"shown");
+  EXPECT_EQ(name->Text(), L"edited");
 }
 
 TEST(DataSetTest, NavigationMarksTheEnds) {
   Contacts c;
   TDataSet& t = c.table;
+  int scrolls = 0;
+  t.AfterScroll = [&](TDataSet*) { ++scrolls; };
+  t.Close();
+  t.Open();
   EXPECT_TRUE(t.Bof());
   EXPECT_FALSE(t.Eof());
   EXPECT_EQ(t.RecNo(), 1);
@@ -117,7 +127,8 @@ TEST(DataSetTest, NavigationMarksTheEnds) {
     t.Next();
   }
   EXPECT_EQ(seen, (std::vector<String>{L"Ann", L"Bob", L"Cy"}));
-  EXPECT_EQ(t.RecNo(), 3);  // Next at the last record stays there
+  EXPECT_EQ(t.RecNo(), 3);  // Next at the last record stays there, and nothing scrolls
+  EXPECT_EQ(scrolls, 2);
   t.Prior();
   EXPECT_FALSE(t.Eof());
   EXPECT_EQ(c.Name(), L"Bob");
@@ -161,6 +172,9 @@ TEST(DataSetTest, EditInsertPostCancelAndDelete) {
   EXPECT_EQ(t.RecNo(), 2);
   EXPECT_EQ(t.RecordCount(), 4);
 
+  t.Insert();
+  t.Delete();  // drops the new record, not the one under it
+  EXPECT_EQ(t.RecordCount(), 4);
   t.Append();
   EXPECT_TRUE(t.Eof());
   t.Cancel();  // a cancelled insert returns to where it started, end marks and all
@@ -174,7 +188,7 @@ TEST(DataSetTest, EditInsertPostCancelAndDelete) {
   EXPECT_EQ(t.State(), dsBrowse);
   t.Prior();
   EXPECT_EQ(c.Name(), L"Adah");
-  EXPECT_EQ(events, "beforeEdit;afterCancel;beforePost;afterPost;afterCancel;beforeEdit;beforePost;afterPost;");
+  EXPECT_EQ(events, "beforeEdit;afterCancel;beforePost;afterPost;afterCancel;afterCancel;beforeEdit;beforePost;afterPost;");
 
   t.Delete();
   EXPECT_EQ(t.RecordCount(), 3);
@@ -187,6 +201,8 @@ TEST(DataSetTest, EditInsertPostCancelAndDelete) {
   EXPECT_TRUE(t.IsEmpty());
   EXPECT_TRUE(t.Eof() && t.Bof());
   EXPECT_THROW(t.Delete(), EDatabaseError);
+  t.First();
+  EXPECT_EQ(t.RecNo(), 0);
   t.Edit();  // an empty table inserts instead
   EXPECT_EQ(t.State(), dsInsert);
   t.Cancel();
@@ -267,11 +283,13 @@ TEST(DataSetTest, MovingKeepsATypedEditAndDropsAnUntouchedNewRecord) {
   t.Edit();
   t.FieldByName(L"Age")->SetAsInteger(3);
   t.Post();
-  t.OnNewRecord = [](TDataSet* D) { D->FieldByName(L"Vip")->SetAsBoolean(true); };
-  for (const std::function<void()>& move : moves) {
-    t.Append();
-    move();
-    EXPECT_EQ(t.RecordCount(), 3);
+  for (int defaults = 0; defaults < 2; ++defaults) {
+    if (defaults) t.OnNewRecord = [](TDataSet* D) { D->FieldByName(L"Vip")->SetAsBoolean(true); };
+    for (const std::function<void()>& move : moves) {
+      t.Append();
+      move();
+      EXPECT_EQ(t.RecordCount(), 3);
+    }
   }
   t.Edit();  // an edit that changed nothing is not a change
   EXPECT_FALSE(t.Modified());
@@ -292,6 +310,7 @@ TEST(DataSetTest, BlankValuesOfEveryTypeShowBlank) {
   EXPECT_EQ(age->AsFloat(), 0);
   EXPECT_FALSE(c.table.FieldByName(L"Vip")->AsBoolean());
   EXPECT_EQ(c.table.FieldByName(L"Born")->AsDateTime(), 0);
+  EXPECT_FALSE(c.table.FieldByName(L"Name")->AsBoolean());
   age->SetAsInteger(4);
   age->SetAsString(L"  ");  // blanks clear a number
   EXPECT_TRUE(age->IsNull());
@@ -309,15 +328,15 @@ TEST(DataSetTest, ConversionsBetweenTypesAndTheDecimalSeparator) {
   TField* name = t.FieldByName(L"Name");
   TField* born = t.FieldByName(L"Born");
   FormatSettings().DecimalSeparator = L',';
-  score->SetAsString(L"2,5");
-  EXPECT_EQ(score->AsFloat(), 2.5);
-  EXPECT_EQ(score->AsString(), L"2,5");
-  EXPECT_EQ(score->AsInteger(), 2);  // halves to even
+  score->SetAsString(L"3,5");
+  EXPECT_EQ(score->AsFloat(), 3.5);
+  EXPECT_EQ(score->AsString(), L"3,5");
+  EXPECT_EQ(score->AsInteger(), 4);  // halves to even
   name->SetAsFloat(0.25);
   EXPECT_EQ(c.Name(), L"0,25");
   EXPECT_EQ(name->AsFloat(), 0.25);
   FormatSettings().DecimalSeparator = L'.';
-  EXPECT_EQ(score->AsString(), L"2.5");  // stored apart from the separator
+  EXPECT_EQ(score->AsString(), L"3.5");  // stored apart from the separator
   age->SetAsFloat(3.5);
   EXPECT_EQ(age->AsInteger(), 4);
   EXPECT_EQ(age->AsFloat(), 4);
@@ -421,13 +440,40 @@ TEST(DataLinkTest, FieldLinkFollowsTheDataSet) {
   c.table.FieldByName(L"Name")->SetReadOnly(false);
   EXPECT_TRUE(link.Edit());
   EXPECT_EQ(c.table.State(), dsEdit);
+  // Made read-only while editing, a link drops its pending edit; a plain one stops editing.
+  TDataLink plain;
+  plain.SetDataSource(&source);
+  EXPECT_TRUE(plain.Editing());
+  plain.SetReadOnly(true);
+  EXPECT_FALSE(plain.Editing());
+  c.table.Cancel();
+  EXPECT_FALSE(plain.Edit());
+  EXPECT_EQ(c.table.State(), dsBrowse);
+  // A link moved to a field that cannot change stops editing.
+  c.table.FieldByName(L"Age")->SetReadOnly(true);
+  ASSERT_TRUE(link.Edit());
+  link.SetFieldName(L"Age");
+  EXPECT_FALSE(link.Editing());
+  link.SetFieldName(L"Name");
+  EXPECT_TRUE(link.Editing());
+  c.table.FieldByName(L"Age")->SetReadOnly(false);
+  link.Modified();
+  link.SetReadOnly(true);
+  EXPECT_FALSE(link.IsModified());
+  TField* told = nullptr;
+  source.OnDataChange = [&](TObject*, TField* Field) { told = Field; };
+  link.SetReadOnly(false);
+  link.Field()->SetAsString(L"Bobo");  // the source names the field that changed
+  EXPECT_EQ(told, link.Field());
+  link.SetReadOnly(false);
   c.table.Cancel();
   link.log.clear();
 
-  // A disabled source looks like a closed data set.
+  // A disabled source looks like a closed data set, and passes nothing on.
   source.SetEnabled(false);
   EXPECT_FALSE(link.Active());
   EXPECT_EQ(link.Field(), nullptr);
+  c.table.Next();
   source.SetEnabled(true);
   EXPECT_EQ(link.log, "data;inactive;data;active;");
 }
@@ -562,6 +608,7 @@ TEST(MemTableTest, EmptyingAndLoadingInEveryState) {
     t.table.EmptyTable();
     EXPECT_EQ(t.table.State(), state ? dsBrowse : dsInactive);
     t.table.Open();
+    t.table.Last();
     EXPECT_TRUE(t.table.IsEmpty());
     EXPECT_TRUE(t.table.Bof() && t.table.Eof());
     t.table.Append();  // a table emptied takes records again
@@ -621,10 +668,12 @@ TEST(MemTableTest, ABadFileIsRefusedByLineAndColumnAndChangesNothing) {
       {head + "Bo\t+1\t\t\t\n", L"is not an integer"},
       {head + "Bo\t\t1.5.3\t\t\n", L"column 3 (Score): '1.5.3' is not a number"},
       {head + "Bo\t\t1e999\t\t\n", L"'1e999' is not a number"},
+      {head + "Bo\t\t.\t\t\n", L"'.' is not a number"},
       {head + "Bo\t\t inf\t\t\n", L"is not a number"},
       {head + "Bo\t\t\tyesterday\t\n", L"column 4 (Born): 'yesterday' is not a date"},
       {head + "Bo\t\t\t31-02-2020\t\n", L"is not a date"},
-      {head + "Bo\t\t\t1e7\t\n", L"is not a date"},  // past the year 9999
+      {head + "Bo\t\t\t2958466\t\n", L"is not a date"},  // the day after 9999-12-31
+      {head + "Bo\t\t\t-693594\t\n", L"is not a date"},  // the day before 0001-01-01
       {head + "Bo\t\t\t\tmaybe\n", L"column 5 (Vip): 'maybe' is not a boolean"},
       {head + "B\xC3\t\t\t\t\n", L"line 2, column 1: bytes that are not UTF-8"},
       {head + "Bo\t\xED\xA0\x80\t\t\t\n", L"column 2: bytes that are not UTF-8"},
