@@ -154,9 +154,15 @@ TEST(DataSetTest, EditInsertPostCancelAndDelete) {
   t.AfterCancel = [&](TDataSet*) { events += "afterCancel;"; };
   t.OnNewRecord = [&](TDataSet* D) { D->FieldByName(L"Age")->SetAsInteger(18); };
 
+  t.Cancel();  // browsing: nothing to cancel
+  EXPECT_THROW(t.Post(), EDatabaseError);
+  EXPECT_THROW(t.UpdateRecord(), EDatabaseError);
   t.Next();
   t.Edit();
+  t.Edit();  // already editing: nothing happens again
   EXPECT_EQ(t.State(), dsEdit);
+  t.FieldByName(L"Name")->SetAsString(L"Bob");  // the same value is no change
+  EXPECT_FALSE(t.Modified());
   t.FieldByName(L"Name")->SetAsString(L"Rob");
   EXPECT_TRUE(t.Modified());
   t.Cancel();  // the old value comes back
@@ -246,6 +252,7 @@ TEST(DataSetTest, RecordsGoWhereInsertedAppendedAndPosted) {
   TMemTable empty(nullptr);  // the first record of an empty table
   empty.AddField(L"N", ftInteger);
   empty.Open();
+  EXPECT_EQ(empty.RecNo(), 0);
   empty.Insert();
   empty.Fields(0)->SetAsInteger(1);
   empty.Post();
@@ -347,6 +354,10 @@ TEST(DataSetTest, ConversionsBetweenTypesAndTheDecimalSeparator) {
   EXPECT_EQ(vip->AsInteger(), 1);
   vip->SetAsFloat(0);
   EXPECT_EQ(vip->AsFloat(), 0);
+  vip->SetAsBoolean(false);
+  EXPECT_EQ(vip->AsString(), L"False");
+  age->SetAsBoolean(false);
+  EXPECT_EQ(age->AsString(), L"0");
   name->SetAsBoolean(false);
   EXPECT_EQ(c.Name(), L"False");
   EXPECT_FALSE(name->AsBoolean());
@@ -488,6 +499,7 @@ TEST(DataLinkTest, FreeingTheSourceOrTheDataSetUnlinks) {
   link.SetDataSource(source);
   source->SetDataSet(&table->table);
   table->table.Edit();
+  source->SetEnabled(true);  // no change of state: no notice
   EXPECT_EQ(stateChanges, 2);
   delete table;  // the source hears of it and becomes inactive
   EXPECT_EQ(source->DataSet(), nullptr);
@@ -556,6 +568,7 @@ TEST(DataLinkTest, UpdateRecordIsNotEchoed) {
   writer.Modified();
   writer.pending = L"Anna";
   writer.UpdateRecord();
+  EXPECT_FALSE(writer.IsModified());  // written once
   EXPECT_EQ(writer.log, "editing;data;update;");  // its own write does not come back to it
   EXPECT_EQ(other.log, "editing;data;data;");     // another control on the field shows it
   c.table.Next();
@@ -710,10 +723,11 @@ TEST(MemTableTest, FileSpellingsTheLoadTakesAndTheSaveWrites) {
   // form of digits, a blank of every type and a string past its size.
   ASSERT_EQ(Load(c, "\xEF\xBB\xBFName\tVip\tAge\tScore\tBorn\tExtra\r\n"
                     "Annabelle Lee\tTrue\t007\t.5e1\t36000.5\tignored\r\n"
-                    "Bo\tfalse\t-3\t-0\t-693593\t\n"
+                    "Bo\tfalse\t-3\t1e+300\t-693593\t\n"
+                    "Cy\t0\t\t-0\t1E-2\t\n"
                     "\t\t\t\t\t\n"),
             L"");
-  EXPECT_EQ(c.table.RecordCount(), 3);
+  EXPECT_EQ(c.table.RecordCount(), 4);
   EXPECT_EQ(c.Name(), L"Annabell");  // cut as SetAsString cuts it
   EXPECT_TRUE(c.table.FieldByName(L"Vip")->AsBoolean());
   EXPECT_EQ(c.table.FieldByName(L"Score")->AsFloat(), 5);
@@ -721,7 +735,8 @@ TEST(MemTableTest, FileSpellingsTheLoadTakesAndTheSaveWrites) {
   EXPECT_EQ(saved,
             "Name\tAge\tScore\tBorn\tVip\tNotes\n"
             "Annabell\t7\t5\t36000.5\t1\t\n"
-            "Bo\t-3\t-0\t-693593\t0\t\n"
+            "Bo\t-3\t1.0000000000000001e+300\t-693593\t0\t\n"
+            "Cy\t\t-0\t0.01\t0\t\n"
             "\t\t\t\t\t\n");
   ASSERT_EQ(Load(c, saved), L"");  // what the save wrote loads to the same bytes
   EXPECT_EQ(Saved(c.table), saved);
