@@ -76,6 +76,8 @@ TEST(DataSetTest, FieldValuesByType) {
   age->SetAsString(L" 42 ");
   EXPECT_EQ(age->AsInteger(), 42);
   EXPECT_EQ(age->Alignment(), taRightJustify);
+  age->SetAlignment(taCenter);
+  EXPECT_EQ(age->Alignment(), taCenter);
   EXPECT_EQ(name->Alignment(), taLeftJustify);
   EXPECT_THROW(age->SetAsString(L"forty"), EConvertError);
   EXPECT_EQ(age->AsInteger(), 42);  // a refused text leaves the value
@@ -95,6 +97,7 @@ TEST(DataSetTest, FieldValuesByType) {
   notes->SetAsString(L"line one\nline two");
   EXPECT_EQ(notes->AsString(), L"line one\nline two");
   EXPECT_EQ(notes->DisplayText(), L"(Memo)");  // a memo shows as a placeholder
+  EXPECT_EQ(notes->Text(), L"line one\nline two");  // and edits as its value
   EXPECT_EQ(notes->BlobType(), ftMemo);
   age->SetAsString(L"");
   EXPECT_TRUE(age->IsNull());
@@ -178,6 +181,11 @@ TEST(DataSetTest, EditInsertPostCancelAndDelete) {
   EXPECT_EQ(t.RecNo(), 2);
   EXPECT_EQ(t.RecordCount(), 4);
 
+  t.Edit();
+  t.FieldByName(L"Age")->SetAsInteger(30);
+  t.Insert();  // an edit under way is posted first
+  t.Cancel();
+  EXPECT_EQ(t.FieldByName(L"Age")->AsInteger(), 30);
   t.Insert();
   t.Delete();  // drops the new record, not the one under it
   EXPECT_EQ(t.RecordCount(), 4);
@@ -194,7 +202,9 @@ TEST(DataSetTest, EditInsertPostCancelAndDelete) {
   EXPECT_EQ(t.State(), dsBrowse);
   t.Prior();
   EXPECT_EQ(c.Name(), L"Adah");
-  EXPECT_EQ(events, "beforeEdit;afterCancel;beforePost;afterPost;afterCancel;afterCancel;beforeEdit;beforePost;afterPost;");
+  EXPECT_EQ(events,
+            "beforeEdit;afterCancel;beforePost;afterPost;beforeEdit;beforePost;afterPost;afterCancel;afterCancel;"
+            "afterCancel;beforeEdit;beforePost;afterPost;");
 
   t.Delete();
   EXPECT_EQ(t.RecordCount(), 3);
@@ -399,6 +409,7 @@ TEST(DataSetTest, ReadOnlyRefusesChanges) {
   t.Close();
   EXPECT_EQ(t.State(), dsInactive);
   EXPECT_THROW(t.Next(), EDatabaseError);
+  EXPECT_EQ(t.RecordCount(), 0);
   EXPECT_EQ(t.FieldByName(L"Name")->AsString(), L"");  // a closed set shows nothing
 }
 
@@ -477,6 +488,10 @@ TEST(DataLinkTest, FieldLinkFollowsTheDataSet) {
   link.Field()->SetAsString(L"Bobo");  // the source names the field that changed
   EXPECT_EQ(told, link.Field());
   link.SetReadOnly(false);
+  plain.SetDataSourceFixed(true);  // a fixed source is not to be changed
+  TDataSource another(nullptr);
+  EXPECT_THROW(plain.SetDataSource(&another), EDatabaseError);
+  EXPECT_EQ(plain.DataSource(), &source);
   c.table.Cancel();
   link.log.clear();
 
@@ -682,6 +697,7 @@ TEST(MemTableTest, ABadFileIsRefusedByLineAndColumnAndChangesNothing) {
       {head + "Bo\t\t1.5.3\t\t\n", L"column 3 (Score): '1.5.3' is not a number"},
       {head + "Bo\t\t1e999\t\t\n", L"'1e999' is not a number"},
       {head + "Bo\t\t.\t\t\n", L"'.' is not a number"},
+      {head + "Bo\t\t1:5\t\t\n", L"'1:5' is not a number"},
       {head + "Bo\t\t inf\t\t\n", L"is not a number"},
       {head + "Bo\t\t\tyesterday\t\n", L"column 4 (Born): 'yesterday' is not a date"},
       {head + "Bo\t\t\t31-02-2020\t\n", L"is not a date"},
