@@ -359,7 +359,7 @@ TEST(DataSetTest, ConversionsBetweenTypesAndTheDecimalSeparator) {
   EXPECT_EQ(age->AsFloat(), 4);
   age->SetAsBoolean(true);
   EXPECT_EQ(age->AsInteger(), 1);
-  vip->SetAsInteger(7);
+  vip->SetAsInteger(-7);
   EXPECT_EQ(vip->AsString(), L"True");
   EXPECT_EQ(vip->AsInteger(), 1);
   vip->SetAsFloat(0);
@@ -388,7 +388,9 @@ TEST(DataSetTest, ConversionsBetweenTypesAndTheDecimalSeparator) {
   EXPECT_THROW(score->SetAsFloat(HUGE_VAL), EDatabaseError);  // no file could give it back
   EXPECT_THROW(born->SetAsDateTime(NAN), EDatabaseError);
   EXPECT_THROW(name->AsBoolean(), EDatabaseError);
-  EXPECT_EQ(score->AsFloat(), 1.5);
+  EXPECT_EQ(score->AsFloat(), 1.5);  // the refused values left it
+  score->SetAsFloat(0);
+  EXPECT_EQ(score->AsString(), L"0");  // zero is no blank
 }
 
 TEST(DataSetTest, ReadOnlyRefusesChanges) {
@@ -483,7 +485,11 @@ TEST(DataLinkTest, FieldLinkFollowsTheDataSet) {
   link.SetReadOnly(true);
   EXPECT_FALSE(link.IsModified());
   TField* told = nullptr;
+  int updates = 0;
   source.OnDataChange = [&](TObject*, TField* Field) { told = Field; };
+  source.OnUpdateData = [&](TObject*) { ++updates; };
+  c.table.UpdateRecord();
+  EXPECT_EQ(updates, 1);
   link.SetReadOnly(false);
   link.Field()->SetAsString(L"Bobo");  // the source names the field that changed
   EXPECT_EQ(told, link.Field());
