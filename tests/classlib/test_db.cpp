@@ -502,12 +502,19 @@ TEST(DataLinkTest, FieldLinkFollowsTheDataSet) {
   link.log.clear();
 
   // A disabled source looks like a closed data set, and passes nothing on.
+  int changes = 0;
+  source.OnDataChange = [&](TObject*, TField*) { ++changes; };
   source.SetEnabled(false);
   EXPECT_FALSE(link.Active());
   EXPECT_EQ(link.Field(), nullptr);
   c.table.Next();
+  c.table.FieldByName(L"Age")->SetAlignment(taCenter);
+  EXPECT_EQ(changes, 0);
   source.SetEnabled(true);
   EXPECT_EQ(link.log, "data;inactive;data;active;");
+  c.table.FieldByName(L"Age")->SetAlignment(taLeftJustify);  // the controls redraw
+  c.table.FieldByName(L"Age")->SetAlignment(taLeftJustify);
+  EXPECT_EQ(changes, 1);
 }
 
 TEST(DataLinkTest, FreeingTheSourceOrTheDataSetUnlinks) {
