@@ -15,7 +15,10 @@ class TMemTable : public TDataSet {
   // UTF-8 text: a line of field names, then a line per record, values
   // separated by tabs; tabs, line breaks and backslashes are escaped.
   // Loading matches columns to the defined fields by name (others are
-  // ignored) and replaces the records; an open table shows the first one.
+  // ignored) and checks the whole file first: a fault raises EDatabaseError
+  // naming the line, the column and what is wrong, with the table as it
+  // was. Else the file's records replace the records; an open table drops
+  // an edit under way and shows the first one.
   void SaveToFile(const String& FileName);
   void LoadFromFile(const String& FileName);
   void SaveToStream(TStream* Stream);
