@@ -17,6 +17,27 @@ inline void KeyDownUp(TWinControl* Control, WORD Key) {
   Settle();
 }
 
+// Access faults the process meets while it lives, caught where they were or
+// not: a fault in a window procedure may be swallowed on the way back to the
+// system.
+class TFaultCount {
+ public:
+  TFaultCount() : FHandler(AddVectoredExceptionHandler(1, Note)) { Faults() = 0; }
+  ~TFaultCount() { RemoveVectoredExceptionHandler(FHandler); }
+  LONG Count() const { return Faults(); }
+
+ private:
+  static LONG& Faults() {
+    static LONG count = 0;
+    return count;
+  }
+  static LONG CALLBACK Note(EXCEPTION_POINTERS* Info) {
+    if (Info->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION) InterlockedIncrement(&Faults());
+    return EXCEPTION_CONTINUE_SEARCH;
+  }
+  PVOID FHandler;
+};
+
 class InputTest : public FormTest {
  protected:
   void SetUp() override {
