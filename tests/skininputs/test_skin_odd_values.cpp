@@ -156,7 +156,6 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
     // system lets it be and its bands take it all: no control shows.
     const bool shown = ClientOf(form) == asked;
     EXPECT_TRUE(shown || odd.Name == String(L"huge-frame"));
-    if (getenv("ODD_SHOTS")) WindowPixels(form)->SaveToFile(L"Z:/tmp/odd-" + String(odd.Name) + L".bmp");
     for (const auto& [control, record] : controls) {
       const bool fallsBack = skin->GetControlIndex(record) == -1;
       const bool due = std::find(odd.FallBack.begin(), odd.FallBack.end(), String(record)) != odd.FallBack.end();
