@@ -105,8 +105,8 @@ void TFlatProgressBar::DrawBar() {
 void TFlatProgressBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   // Snapped where the size is set, not in the paint: an aligned bar asked
   // for its parent's width takes the snapped one, and asked again it gets
-  // the same, so the layout settles.
-  // The size asked is kept: a bar made smooth afterwards takes it whole.
+  // the same, so the layout settles. The size asked is kept for a bar made
+  // smooth afterwards, which takes it whole.
   FAskedSize = TSize(AWidth, AHeight);
   int& extent = FOrientation == pbHorizontal ? AWidth : AHeight;
   if (!FSmooth) extent = FlatBarSnapExtent(extent);

@@ -86,13 +86,16 @@ std::vector<TspSkinLink*> TspSkinData::BoundLinks() const {
 
 void TspSkinData::TellLinks(const std::function<void(TspSkinLink*)>& Tell) {
   const std::vector<TspSkinLink*> links = BoundLinks();
-  ForEachLiveLink(links, Tell);
-  // Bound components that are no controls (a drop-down menu) after them,
-  // each looked up again among those bound now: a control told before may
-  // have freed it.
+  // Bound components that are no controls (a drop-down menu), sorted out
+  // while all are alive: a control told may free others.
+  std::vector<std::pair<TComponent*, TspSkinLink*>> components;
   for (TspSkinLink* link : links) {
     auto* component = dynamic_cast<TComponent*>(link);
-    if (!component || dynamic_cast<TControl*>(component)) continue;
+    if (component && !dynamic_cast<TControl*>(component)) components.emplace_back(component, link);
+  }
+  ForEachLiveLink(links, Tell);
+  // Each looked up again among those bound now before it is told.
+  for (const auto& [component, link] : components) {
     const std::vector<TComponent*>& now = FreeNotifies();
     if (std::find(now.begin(), now.end(), component) != now.end() && link->LinkedSkinData() == this) Tell(link);
   }

@@ -17,6 +17,23 @@ inline void KeyDownUp(TWinControl* Control, WORD Key) {
   Settle();
 }
 
+// A stored skin read from the skin folder of Ini, freed with Owner.
+inline TspCompressedStoredSkin* StoredSkin(TComponent* Owner, const String& Ini) {
+  auto* stored = new TspCompressedStoredSkin(Owner);
+  stored->LoadFromSkinFile(Ini);
+  return stored;
+}
+
+// A control of class T on Parent, bound to Skin.
+template <class T>
+T* Put(TWinControl* Parent, TspSkinData* Skin, int Left, int Top, int Width, int Height) {
+  T* c = new T(Parent);
+  c->SetParent(Parent);
+  c->SetBounds(Left, Top, Width, Height);
+  c->SetSkinData(Skin);
+  return c;
+}
+
 // Access faults the process meets while it lives, caught where they were or
 // not: a fault in a window procedure may be swallowed on the way back to the
 // system.

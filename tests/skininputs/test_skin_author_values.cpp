@@ -22,21 +22,6 @@
 
 namespace {
 
-TspCompressedStoredSkin* StoredSkin(TComponent* Owner, const String& Ini) {
-  auto* stored = new TspCompressedStoredSkin(Owner);
-  stored->LoadFromSkinFile(Ini);
-  return stored;
-}
-
-template <class T>
-T* Put(TWinControl* Parent, TspSkinData* Skin, int Left, int Top, int Width, int Height) {
-  T* c = new T(Parent);
-  c->SetParent(Parent);
-  c->SetBounds(Left, Top, Width, Height);
-  c->SetSkinData(Skin);
-  return c;
-}
-
 // A list box's scroll bar comes with one skin and goes with the other, two
 // skins that differ only in the height of the items: the skin with items 32
 // pixels high shows three of the six, the one of 12 pixels all six. The bar is freed inside the list box's own re-read, while

@@ -146,8 +146,7 @@ TEST_F(ColorButtonTest, MoreColorsRunsTheDialogAndCancelChangesNothing) {
 TEST_F(ColorButtonTest, AnOpenGridOutlivesTheSkinsClearAndLoad) {
   TspSkinData* skin = NewTestSkin(form);
   button->SetSkinData(skin);
-  auto* other = new TspCompressedStoredSkin(form);
-  other->LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+  TspCompressedStoredSkin* other = StoredSkin(form, ProjectPath("skins/Default/skin.ini"));
   TFaultCount faults;
   const int exceptions = ExceptionsReachingApplication();
   for (int step = 0; step < 4; ++step) {

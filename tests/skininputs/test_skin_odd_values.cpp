@@ -84,15 +84,6 @@ std::vector<TOddSkin> OddSkins() {
   return skins;
 }
 
-template <class T>
-T* Put(TWinControl* Parent, TspSkinData* Skin, int Left, int Top, int Width, int Height) {
-  T* c = new T(Parent);
-  c->SetParent(Parent);
-  c->SetBounds(Left, Top, Width, Height);
-  c->SetSkinData(Skin);
-  return c;
-}
-
 // The share of Picture's pixels that are black.
 double BlackShare(TBitmap* Picture) {
   int black = 0;
@@ -147,8 +138,7 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
   const std::vector<TOddSkin> skins = OddSkins();
   for (const TOddSkin& odd : skins) {
     SCOPED_TRACE(WideToUtf8(odd.Name));
-    stored.push_back(new TspCompressedStoredSkin(form));
-    stored.back()->LoadFromSkinFile(EditedTestSkin(odd.Name, odd.Edits, odd.Pictures));
+    stored.push_back(StoredSkin(form, EditedTestSkin(odd.Name, odd.Edits, odd.Pictures)));
     skin->LoadCompressedStoredSkin(stored.back());
     ASSERT_FALSE(skin->Empty());
     Settle();
@@ -167,15 +157,14 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
   }
   // Switched among them, to the test skin and to none: the client size the
   // program set comes back after the frame of 4000 x 4000 pixels.
-  const String testSkin = ProjectPath("skins/Test/skin.ini");
-  auto* plain = new TspCompressedStoredSkin(form);
-  plain->LoadFromSkinFile(testSkin);
+  TspCompressedStoredSkin* plain = StoredSkin(form, ProjectPath("skins/Test/skin.ini"));
+  TspCompressedStoredSkin* huge = stored[2];
   for (int round = 0; round < 2; ++round) {
     for (TspCompressedStoredSkin* s : stored) skin->LoadCompressedStoredSkin(s);
     skin->LoadCompressedStoredSkin(plain);
     Settle();
     EXPECT_EQ(ClientOf(form), asked) << "after a switch back, round " << round;
-    skin->LoadCompressedStoredSkin(stored[2]);
+    skin->LoadCompressedStoredSkin(huge);
     skin->ClearAll();
     Settle();
     EXPECT_EQ(ClientOf(form), asked) << "without a skin, round " << round;
