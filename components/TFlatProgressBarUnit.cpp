@@ -84,6 +84,7 @@ void TFlatProgressBar::SetStep(int Value) {
 void TFlatProgressBar::SetSmooth(bool Value) {
   if (FSmooth == Value) return;
   FSmooth = Value;
+  SetBounds(Left(), Top(), FAskedSize.cx, FAskedSize.cy);
   Invalidate();
 }
 
@@ -101,14 +102,18 @@ void TFlatProgressBar::DrawBar() {
   for (const TRect& block : FlatBarBlocks(r, FOrientation, UseRightToLeftAlignment(), count)) canvas->FillRect(block);
 }
 
+void TFlatProgressBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  // Snapped where the size is set, not in the paint: an aligned bar asked
+  // for its parent's width takes the snapped one, and asked again it gets
+  // the same, so the layout settles. The size asked is kept for a bar made
+  // smooth afterwards, which takes it whole.
+  FAskedSize = TSize(AWidth, AHeight);
+  int& extent = FOrientation == pbHorizontal ? AWidth : AHeight;
+  if (!FSmooth) extent = FlatBarSnapExtent(extent);
+  TGraphicControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
 void TFlatProgressBar::Paint() {
-  if (!FSmooth) {
-    const int snapped = FlatBarSnapExtent(Extent());
-    if (snapped != Extent()) {
-      if (FOrientation == pbHorizontal) SetBounds(Left(), Top(), snapped, Height());
-      else SetBounds(Left(), Top(), Width(), snapped);
-    }
-  }
   TCanvas* canvas = Canvas();
   const TRect r = ClientRect();
   if (!FTransparent) {

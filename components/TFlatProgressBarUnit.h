@@ -10,6 +10,8 @@ class TFlatProgressBar : public TGraphicControl {
   explicit TFlatProgressBar(TComponent* AOwner);
   String ClassName() const override { return L"TFlatProgressBar"; }
   void Dispatch(TMessage& Message) override;
+  // A block bar's length is whole blocks: the extent along the bar is snapped.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool Value);
@@ -51,4 +53,5 @@ class TFlatProgressBar : public TGraphicControl {
   TProgressBarOrientation FOrientation = pbHorizontal;
   int FMin = 0, FMax = 100, FPosition = 0, FStep = 10;
   bool FSmooth = false;
+  TSize FAskedSize{147, 16};
 };

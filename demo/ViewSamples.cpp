@@ -52,6 +52,9 @@ int BuildViewSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   }
   nodes->GetFirstNode()->Expand(false);
   nodes->GetFirstNode()->getNextSibling()->Expand(false);
+  // The selection shows while another control has the focus, in the skin's colours.
+  tree->SetHideSelection(false);
+  tree->SetSelected(nodes->GetFirstNode()->getFirstChild()->getNextSibling());
   Y += 130 + 8;
 
   auto* list = PutView<TspSkinListView>(Parent, SkinData, X, Y, w, 130, true);

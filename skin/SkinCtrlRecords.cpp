@@ -16,6 +16,35 @@ void TspDataSkinControl::ClipRects(const TRect& Bounds) {
   Exchange(io);
 }
 
+int PiecesResizeMode(const TRect& SkinRect, const TPoint& RTPoint, const TPoint& LBPoint, const TPoint& RBPoint) {
+  if (SkinRect.Width() == 0 || SkinRect.Height() == 0) return -1;
+  if (RBPoint.X != 0 && RBPoint.Y != 0) return 1;
+  if (RTPoint.X != 0 || RTPoint.Y != 0) return 2;
+  if (LBPoint.X != 0 || LBPoint.Y != 0) return 3;
+  return 0;
+}
+
+bool TspDataSkinControl::LeavesNothingToDraw(bool HasPicture) const {
+  // A record of colours and fonts alone draws without a picture.
+  return PictureIndex >= 0 && (!HasPicture || SkinRect.IsEmpty());
+}
+
+bool TspDataSkinCustomControl::LeavesNothingToDraw(bool HasPicture) const {
+  if (!HasPicture) return true;
+  const bool background = HasBackgroundPicture();
+  switch (PiecesResizeMode(SkinRect, RTPoint, LBPoint, RBPoint)) {
+    case -1: return !background;
+    case 1: return ClRect.IsEmpty() && !background;
+    case 2: return RTPoint.X <= LTPoint.X;
+    case 3: return LBPoint.Y <= LTPoint.Y;
+    default: return SkinRect.IsEmpty();
+  }
+}
+
+bool TspDataSkinUpDownControl::LeavesNothingToDraw(bool HasPicture) const {
+  return !HasPicture || UpButtonRect.IsEmpty() || DownButtonRect.IsEmpty();
+}
+
 void TspDataSkinControl::Exchange(TspRecordIO& IO) {
   IO.Integer(L"pictureindex", PictureIndex, -1);
   IO.Integer(L"maskpictureindex", MaskPictureIndex, -1);

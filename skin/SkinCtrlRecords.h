@@ -7,6 +7,11 @@
 #include "classlib/Classes.h"
 #include "skin/SkinRecordIO.h"
 
+// How a record's picture is laid over a control of any size, from its skin
+// rectangle and corner points: -1 no size; 0 fixed (the skin rectangle);
+// 1 nine pieces, both ways; 2 three pieces across; 3 three pieces down.
+int PiecesResizeMode(const TRect& SkinRect, const TPoint& RTPoint, const TPoint& LBPoint, const TPoint& RBPoint);
+
 class TspDataSkinControl : public TObject {
  public:
   explicit TspDataSkinControl(const String& AIDName) : IDName(AIDName) {}
@@ -19,6 +24,12 @@ class TspDataSkinControl : public TObject {
   // reaching past the picture is drawn from what lies inside it, and one
   // wholly outside counts as absent.
   void ClipRects(const TRect& Bounds);
+  // Whether a control drawing from the record, cut to its picture, would
+  // find nothing to draw and leave a box undrawn: the record names a picture
+  // that is not there (HasPicture false), names none though it is drawn from
+  // one, or its main pieces are empty. The control then draws as without a
+  // skin. Any other empty piece is simply not drawn.
+  virtual bool LeavesNothingToDraw(bool HasPicture) const;
 
   String IDName;
   int PictureIndex = -1;
@@ -40,9 +51,15 @@ class TspDataSkinCustomControl : public TspDataSkinControl {
   TRect ClRect;
   bool StretchEffect = false, LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
   TspStretchType StretchType = spstFull;
+  // Drawn from pieces of its picture (PiecesResizeMode): the piece that
+  // fills all the corners and ends leave, the client piece or the middle of
+  // three, must be there unless a background picture of its own fills it.
+  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
+  // Whether the record names a background picture drawn under its client.
+  virtual bool HasBackgroundPicture() const { return false; }
 };
 
 class TspDataSkinUpDownControl : public TspDataSkinCustomControl {
@@ -51,6 +68,8 @@ class TspDataSkinUpDownControl : public TspDataSkinCustomControl {
   String ClassName() const override { return L"TspDataSkinUpDownControl"; }
   TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
   TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+  // Drawn from its two button pieces alone.
+  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;

@@ -61,6 +61,10 @@ void TspDataSkinComboBox::Exchange(TspRecordIO& IO) {
   IO.Boolean(L"showfocus", ShowFocus);
 }
 
+bool TspDataSkinEditControl::LeavesNothingToDraw(bool HasPicture) const {
+  return !HasPicture || SkinRect.IsEmpty() || ClRect.IsEmpty() || RTPoint.X <= LTPoint.X;
+}
+
 void TspDataSkinEditControl::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
   IO.Rect(L"activeskinrect", ActiveSkinRect);
@@ -92,6 +96,10 @@ void TspDataSkinSpinEditControl::Exchange(TspRecordIO& IO) {
   IO.Rect(L"downbuttonrect", DownButtonRect);
   IO.Rect(L"activedownbuttonrect", ActiveDownButtonRect);
   IO.Rect(L"downdownbuttonrect", DownDownButtonRect);
+}
+
+bool TspDataSkinTabControl::LeavesNothingToDraw(bool HasPicture) const {
+  return !HasPicture || SkinRect.IsEmpty() || (ClRect.IsEmpty() && BGPictureIndex < 0);
 }
 
 void TspDataSkinTabControl::Exchange(TspRecordIO& IO) {

@@ -71,6 +71,9 @@ class TspDataSkinEditControl : public TspDataSkinCustomControl {
   TFontStyles FontStyle;
   TColor FontColor = 0, DisabledFontColor = 0, ActiveFontColor = 0;
   TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
+  // Drawn as three pieces across (its middle from the left to the right top
+  // point) and its text field from the client piece: both must be there.
+  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -81,6 +84,10 @@ class TspDataSkinMemoControl : public TspDataSkinEditControl {
   using TspDataSkinEditControl::TspDataSkinEditControl;
   String ClassName() const override { return L"TspDataSkinMemoControl"; }
   TColor BGColor = 0, ActiveBGColor = 0;
+  // Drawn from pieces as any control sized both ways.
+  bool LeavesNothingToDraw(bool HasPicture) const override {
+    return TspDataSkinCustomControl::LeavesNothingToDraw(HasPicture);
+  }
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -126,6 +133,9 @@ class TspDataSkinTabControl : public TspDataSkinControl {
   TRect CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect;
   bool ButtonTransparent = false;
   TColor ButtonTransparentColor = 0;
+  // Drawn from its picture: the frame, and the client piece on the sheets
+  // unless they have a background picture of their own.
+  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -188,6 +198,7 @@ class TspDataSkinScrollBoxControl : public TspDataSkinCustomControl {
 
  protected:
   void Exchange(TspRecordIO& IO) override;
+  bool HasBackgroundPicture() const override { return BGPictureIndex >= 0; }
 };
 
 class TspDataSkinPanelControl : public TspDataSkinCustomControl {
@@ -209,6 +220,7 @@ class TspDataSkinPanelControl : public TspDataSkinCustomControl {
 
  protected:
   void Exchange(TspRecordIO& IO) override;
+  bool HasBackgroundPicture() const override { return BGPictureIndex >= 0; }
 };
 
 class TspDataSkinExPanelControl : public TspDataSkinCustomControl {

@@ -84,9 +84,26 @@ std::vector<TspSkinLink*> TspSkinData::BoundLinks() const {
   return links;
 }
 
+void TspSkinData::TellLinks(const std::function<void(TspSkinLink*)>& Tell) {
+  const std::vector<TspSkinLink*> links = BoundLinks();
+  // Bound components that are no controls (a drop-down menu), sorted out
+  // while all are alive: a control told may free others.
+  std::vector<std::pair<TComponent*, TspSkinLink*>> components;
+  for (TspSkinLink* link : links) {
+    auto* component = dynamic_cast<TComponent*>(link);
+    if (component && !dynamic_cast<TControl*>(component)) components.emplace_back(component, link);
+  }
+  ForEachLiveLink(links, Tell);
+  // Each looked up again among those bound now before it is told.
+  for (const auto& [component, link] : components) {
+    const std::vector<TComponent*>& now = FreeNotifies();
+    if (std::find(now.begin(), now.end(), component) != now.end() && link->LinkedSkinData() == this) Tell(link);
+  }
+}
+
 void TspSkinData::DropLinks() {
   const bool empty = std::exchange(FEmpty, true);
-  ForEachLiveLink(BoundLinks(), [](TspSkinLink* link) { link->DropSkin(); });
+  TellLinks([](TspSkinLink* link) { link->DropSkin(); });
   FEmpty = empty;
 }
 
@@ -100,9 +117,7 @@ int TspSkinData::GetControlIndex(const String& Name) const {
   const int index = TspSkinSections::GetControlIndex(Name);
   if (index < 0) return index;
   const TspDataSkinControl* r = CtrlList[index];
-  const bool drawsFromPieces = dynamic_cast<const TspDataSkinCustomControl*>(r) != nullptr;
-  if (r->PictureIndex >= 0 ? !ActivePicture(r->PictureIndex) : drawsFromPieces) return -1;
-  return index;
+  return r->LeavesNothingToDraw(ActivePicture(r->PictureIndex) != nullptr) ? -1 : index;
 }
 
 void TspSkinData::BroadcastMessage(unsigned Msg) {
@@ -115,7 +130,7 @@ void TspSkinData::BroadcastMessage(unsigned Msg) {
   // A control on a form without a skinned form, or whose skinned form takes
   // another skin, hears of the change from nobody else.
   if (Msg == MSG_SKIN_CHANGE_DONE)
-    ForEachLiveLink(BoundLinks(), [](TspSkinLink* link) {
+    TellLinks([](TspSkinLink* link) {
       if (link->SkinDropped()) link->TakeSkin();
     });
   auto* ownerForm = dynamic_cast<TCustomForm*>(Owner());

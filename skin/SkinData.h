@@ -2,6 +2,7 @@
 // stored skin, and the messages that tell every form before and after a change.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -64,11 +65,11 @@ class TspSkinData : public TComponent, public TspSkinSections {
   // The active picture at Index; nullptr when the skin has none there.
   TBitmap* ActivePicture(int Index) const;
   // The index of the control record Name as a control draws from it: -1 when
-  // the skin has no such record, or when the record names a picture the skin
-  // lacks (an index past the picture list) or, being composed of pieces of
-  // its picture, names none. Such a control draws as without a skin rather
-  // than from a picture that is not there. Hides the sections' lookup, which
-  // finds the record whatever it names.
+  // the skin has no such record, or when the record leaves nothing to draw
+  // (TspDataSkinControl::LeavesNothingToDraw: a picture the skin lacks, none
+  // named by a record drawn from pieces, empty main pieces). Such a control
+  // draws as without a skin rather than as an undrawn box. Hides the
+  // sections' lookup, which finds the record whatever it names.
   int GetControlIndex(const String& Name) const;
 
   // Sends Msg to the owner form (when the owner is one), then to every other
@@ -90,12 +91,15 @@ class TspSkinData : public TComponent, public TspSkinSections {
  private:
   bool Designing() const { return ComponentState().Contains(csDesigning); }
   void LoadSkinListItem();
-  // Every skinned control bound to this component, wherever it sits.
+  // Every skinned control bound to this component, wherever it sits, and
+  // the bound components that are links too.
   std::vector<TspSkinLink*> BoundLinks() const;
   // Clears the skin (and the frame pictures) and tells everyone.
   void Clear(bool Pictures);
   // Each bound control reads the skin as empty and so keeps nothing of it.
   void DropLinks();
+  // Tells each bound link still there when its turn comes.
+  void TellLinks(const std::function<void(TspSkinLink*)>& Tell);
   // The records and active pictures freed, no control told.
   void FreeObjects();
 

@@ -399,6 +399,10 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   TBitmap* ForState(TInactiveCopy& Copy, TBitmap* Source, bool Active) const;
   mutable TInactiveCopy FInactiveFrame, FInactiveRollUp;
   TSize FFrameBaseSize;
+  // The client size the last switch was to keep, and the one it left: a
+  // frame whose bands make the window larger than the system allows leaves
+  // a smaller client, and the next switch keeps the one asked for.
+  TSize FSwitchKept, FSwitchLeft;
   bool FFrameBaseActive = true;
   bool FFrameBaseRolled = false;
   std::unique_ptr<TBitmap> FBuffer;

@@ -53,7 +53,8 @@ void TspSkinForm::ApplyFrame(bool KeepClient) {
   // gave it): the window grows or shrinks by the change in the frame's bands.
   HWND window = FForm && FForm->HandleAllocated() ? FForm->Handle() : nullptr;
   const bool keepClient = KeepClient && window && !FRollUp && !FForm->Parent() && !IsIconic(window) && !IsZoomed(window);
-  const TSize client = keepClient ? TSize(FForm->ClientWidth(), FForm->ClientHeight()) : TSize();
+  TSize client = keepClient ? TSize(FForm->ClientWidth(), FForm->ClientHeight()) : TSize();
+  if (keepClient && client == FSwitchLeft) client = FSwitchKept;  // untouched since the last switch
   const TRect oldMargins = wasOn ? FrameMargins(FMetrics) : TRect();
   CancelPress();
   SetHotObject(nullptr);
@@ -95,6 +96,9 @@ void TspSkinForm::ApplyFrame(bool KeepClient) {
   const bool sameClient = wasOn == FFrameOn && (!FFrameOn || FrameMargins(FMetrics) == oldMargins);
   FFramePending = sameClient && !IsWindowVisible(FForm->Handle());
   if (!FFramePending) ApplyWindowFrame(!sameClient, keepClient && !FRollUp ? &client : nullptr);
+  if (!keepClient) return;
+  FSwitchKept = client;
+  FSwitchLeft = TSize(FForm->ClientWidth(), FForm->ClientHeight());
 }
 
 void TspSkinForm::ApplyWindowFrame(bool MarginsChanged, const TSize* KeepClient) {

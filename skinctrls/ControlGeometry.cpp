@@ -17,11 +17,7 @@ bool PointIn(const TPoint& P, const TRect& A) {
 
 int TspControlGeometry::ResizeModeOf(const TRect& SkinRect, const TPoint& RTPoint, const TPoint& LBPoint,
                                   const TPoint& RBPoint) {
-  if (SkinRect.Width() == 0 || SkinRect.Height() == 0) return -1;
-  if (RBPoint.X != 0 && RBPoint.Y != 0) return 1;
-  if (RTPoint.X != 0 || RTPoint.Y != 0) return 2;
-  if (LBPoint.X != 0 || LBPoint.Y != 0) return 3;
-  return 0;
+  return PiecesResizeMode(SkinRect, RTPoint, LBPoint, RBPoint);
 }
 
 void TspControlGeometry::CopyGeometry(const TspDataSkinCustomControl& Record) {

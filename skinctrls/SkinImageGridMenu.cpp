@@ -60,6 +60,10 @@ void TspSkinImagesMenu::SetSkinData(TspSkinData* Value) {
   FSkinData = Value;
 }
 
+void TspSkinImagesMenu::ChangeSkinData() {
+  if (FPopupWindow) FPopupWindow->SkinChanged();
+}
+
 void TspSkinImagesMenu::SetColumnsCount(int Value) {
   if (Value >= 1 && Value <= 50) FColumnsCount = Value;
 }

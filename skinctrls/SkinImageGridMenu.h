@@ -57,7 +57,10 @@ class TspImagesMenuItems : public TCollection {
 
 class TspSkinImagesMenuPopupWindow;
 
-class TspSkinImagesMenu : public TComponent {
+// Bound to its skin as the skinned controls are: an open grid lets go of the
+// skin's pictures before a clear or a load frees them, and wears the skin
+// that follows.
+class TspSkinImagesMenu : public TComponent, public TspSkinLink {
  public:
   explicit TspSkinImagesMenu(TComponent* AOwner);
   ~TspSkinImagesMenu() override;
@@ -70,6 +73,8 @@ class TspSkinImagesMenu : public TComponent {
   void SetSkinHint(TspSkinHint* Value);
   TspSkinData* SkinData() const { return FSkinData; }
   void SetSkinData(TspSkinData* Value);
+  TspSkinData* LinkedSkinData() const override { return FSkinData; }
+  void ChangeSkinData() override;
   TspImagesMenuItems* ImagesItems() const { return FImagesItems.get(); }
   void SetImagesItems(TspImagesMenuItems* Value) { FImagesItems->Assign(Value); }
   int ItemIndex() const { return FItemIndex; }
@@ -102,6 +107,7 @@ class TspSkinImagesMenu : public TComponent {
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  void ForgetSkin() override { ChangeSkinData(); }
 
  private:
   void Watch(TComponent* Old, TComponent* New);
@@ -136,6 +142,9 @@ class TspSkinImagesMenuPopupWindow : public TCustomControl {
   const TspImageGrid& Grid() const { return FGrid; }
   // Handles a key as the open window does (arrows, Enter, Space, Esc).
   void HandleKey(WORD Key);
+  // Reads the menu's skin again, as it is now, and lays the grid out for it:
+  // an empty skin leaves nothing of the last one in use.
+  void SkinChanged();
 
  protected:
   void CreateParams(TCreateParams& Params) override;
@@ -147,6 +156,7 @@ class TspSkinImagesMenuPopupWindow : public TCustomControl {
 
  private:
   std::vector<TspGridItemKind> Kinds() const;
+  void ReadSkin();
   void Layout();
   void SetHot(int Index);
   void HookMessage(MSG& Msg, bool& Handled);

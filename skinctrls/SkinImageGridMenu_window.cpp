@@ -49,13 +49,26 @@ TspSkinImagesMenuPopupWindow::TspSkinImagesMenuPopupWindow(TspSkinImagesMenu* AM
   FVisible = false;
   FControlStyle.Include(csNoDesignVisible);
   FControlStyle.Include(csReplicatable);
-  FSkinData = AMenu->SkinData();
+  ReadSkin();
+}
+
+void TspSkinImagesMenuPopupWindow::ReadSkin() {
+  FSkinData = FMenu->SkinData();
+  FData = nullptr;
+  FPicture = FMaskPicture = nullptr;
   if (FSkinData && !FSkinData->Empty() && FSkinData->PopupWindow) {
     FData = FSkinData->PopupWindow.get();
     FPicture = ActivePictureOf(FSkinData, FData->WindowPictureIndex);
     FMaskPicture = ActivePictureOf(FSkinData, FData->MaskPictureIndex);
-    FSkinned = FPicture != nullptr;
   }
+  FSkinned = FPicture != nullptr;
+}
+
+void TspSkinImagesMenuPopupWindow::SkinChanged() {
+  ReadSkin();
+  if (!HandleAllocated()) return;
+  Layout();
+  Invalidate();
 }
 
 TspSkinImagesMenuPopupWindow::~TspSkinImagesMenuPopupWindow() { TspSkinImagesMenuPopupWindow::BeforeDestruction(); }
@@ -93,6 +106,7 @@ void TspSkinImagesMenuPopupWindow::Layout() {
   const TRect& g = FGrid.Bounds;
   if (!FSkinned) {
     SetBounds(Left(), Top(), g.Width() + 10, g.Height() + 10);
+    if (FRegion) SetWindowRegionCopy(Handle(), FRegion, nullptr);
     return;
   }
   const TspDataSkinPopupWindow& d = *FData;
@@ -101,12 +115,11 @@ void TspSkinImagesMenuPopupWindow::Layout() {
   SetBounds(Left(), Top(), w, h);
   FFrame = MoveFrameToSize(d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, pw, ph, w, h);
   const TspMovedFrame& f = FFrame;
-  if (FMaskPicture) {
-    HRGN rgn = nullptr;
+  HRGN rgn = nullptr;
+  if (FMaskPicture)
     CreateSkinRegion(rgn, d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ItemsRect, f.LT, f.RT, f.LB, f.RB, f.Client,
                      FMaskPicture, w, h);
-    SetWindowRegionCopy(Handle(), FRegion, rgn);
-  }
+  if (rgn || FRegion) SetWindowRegionCopy(Handle(), FRegion, rgn);
 }
 
 void TspSkinImagesMenuPopupWindow::Show(const TRect& R) {

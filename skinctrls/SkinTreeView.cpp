@@ -32,6 +32,9 @@ void TspSkinCustomTreeView::Dispatch(TMessage& Message) {
       TCustomTreeView::Dispatch(Message);
       if (!FUpdating) UpdateScrollBars();
       return;
+    case CN_NOTIFY:
+      if (reinterpret_cast<NMHDR*>(Message.LParam)->code == NM_CUSTOMDRAW && CustomDrawNode(Message)) return;
+      break;
     case WM_PAINT:
     case WM_KEYDOWN:
     case WM_LBUTTONUP:
@@ -40,6 +43,32 @@ void TspSkinCustomTreeView::Dispatch(TMessage& Message) {
       return;
   }
   TspSkinView<TCustomTreeView>::Dispatch(Message);
+}
+
+bool TspSkinCustomTreeView::CustomDrawNode(TMessage& Message) {
+  // The system draws the selected node in its own colours: those of its
+  // selection while the tree has the focus, else its button face under the
+  // tree's text colour (the skin's light text on a light box under a dark
+  // skin). Under a skin the node takes the skin's pairs instead, selection
+  // and button face with their texts, which the skin makes readable.
+  if (!FindRecord<TspDataSkinTreeView>() || !FSkinData->SkinColors) return false;
+  auto* draw = reinterpret_cast<NMTVCUSTOMDRAW*>(Message.LParam);
+  if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+    Message.Result = CDRF_NOTIFYITEMDRAW;
+    return true;
+  }
+  if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return false;
+  const auto item = reinterpret_cast<HTREEITEM>(draw->nmcd.dwItemSpec);
+  const bool selected = SendMessageW(Handle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_SELECTED) &
+                        TVIS_SELECTED;
+  Message.Result = CDRF_DODEFAULT;
+  if (!selected) return true;
+  const TspSkinColors& colors = *FSkinData->SkinColors;
+  const bool focused = GetFocus() == Handle();
+  draw->clrText = ColorToRGB(focused ? colors.cHighLightText : colors.cBtnText);
+  draw->clrTextBk = ColorToRGB(focused ? colors.cHighLight : colors.cBtnFace);
+  Message.Result = CDRF_NEWFONT;
+  return true;
 }
 
 void TspSkinCustomTreeView::UpdateScrollBars() {

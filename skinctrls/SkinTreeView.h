@@ -19,6 +19,11 @@ class TspSkinCustomTreeView : public TspSkinView<TCustomTreeView> {
   void Change(TTreeNode* Node) override;
   void VScrollBarChange() override;
   void HScrollBarChange() override;
+
+ private:
+  // A node's colours asked of the tree before it draws; false when the
+  // system's are kept.
+  bool CustomDrawNode(TMessage& Message);
 };
 
 class TspSkinTreeView : public TspSkinCustomTreeView {

@@ -30,6 +30,25 @@ TEST_F(FlatProgressTest, BlockBarSnapsAndFillsWholeBlocks) {
   EXPECT_EQ(bar->Width(), 12);
 }
 
+// Aligned to an edge, a block bar takes the whole blocks that fit the
+// parent's width and the layout settles, shown and painted.
+TEST_F(FlatProgressTest, AlignedBlockBarSettlesOnWholeBlocks) {
+  ShowAndActivate(form);
+  auto* bar = Add<TFlatProgressBar>(10, 10, 150, 16);
+  bar->SetAlign(alTop);
+  Settle();
+  EXPECT_EQ(bar->Width(), FlatBarSnapExtent(form->ClientWidth()));
+  EXPECT_EQ(bar->Top(), 0);
+  form->SetBounds(100, 100, 333, 300);
+  Settle();
+  EXPECT_EQ(bar->Width(), FlatBarSnapExtent(333));
+  bar->SetSmooth(true);
+  bar->SetAlign(alNone);
+  bar->SetAlign(alBottom);
+  Settle();
+  EXPECT_EQ(bar->Width(), 333);  // a smooth bar takes any length
+}
+
 TEST_F(FlatProgressTest, VerticalSmoothBarGrowsUpward) {
   auto* bar = Add<TFlatProgressBar>(10, 10);
   bar->SetOrientation(pbVertical);

@@ -15,11 +15,14 @@ TspDrawOp CopyOf(TRect s, TRect d) {
   return op;
 }
 
-// A plan with each tile operation replaced by the copies it stands for.
+// A plan with each tile operation replaced by the copies it stands for. A
+// tile of an empty piece would reach the tile drawer, which divides by the
+// piece's size: it fails the test and stays in the plan as it is.
 TspComposition Flat(TspComposition c) {
   std::vector<TspDrawOp> ops;
   for (const TspDrawOp& op : c.Ops) {
-    if (op.Kind != dokTile) ops.push_back(op);
+    if (op.Kind == dokTile && op.Source.IsEmpty()) ADD_FAILURE() << "a tile of an empty piece";
+    if (op.Kind != dokTile || op.Source.IsEmpty()) ops.push_back(op);
     else ForEachTileCopy(op, [&](const TRect& s, const TRect& d) { ops.push_back(CopyOf(s, d)); });
   }
   c.Ops = std::move(ops);
@@ -413,3 +416,50 @@ TEST(CompositionPlan, BorderMasksOfANarrowWindow) {
 }
 
 }  // namespace
+
+// Pieces of one pixel and of none, under every stretch kind of the edges and
+// the client, in every plan: no operation reads an empty piece, and every
+// destination pixel of a one-pixel frame's plan is drawn.
+TEST(CompositionPlan, OnePixelAndEmptyPiecesUnderEveryStretchKind) {
+  const TRect r(10, 20, 13, 23);
+  const TspSkinGeometry onePixel{TPoint(1, 1), TPoint(2, 1), TPoint(1, 2), TPoint(2, 2), TRect(1, 1, 2, 2)};
+  const TspSkinGeometry noClient{TPoint(1, 1), TPoint(2, 1), TPoint(1, 2), TPoint(2, 2), TRect(1, 1, 1, 1)};
+  const TspSkinGeometry noEdges{TPoint(1, 1), TPoint(1, 1), TPoint(1, 2), TPoint(1, 2), TRect(1, 1, 2, 2)};
+  for (int kind = 0; kind < 3 * 32; ++kind) {
+    TspNineFlags f;
+    f.StretchType = uint8_t(kind % 3);
+    f.ClientStretch = kind / 3 & 1;
+    f.LeftStretch = kind / 3 & 2;
+    f.TopStretch = kind / 3 & 4;
+    f.RightStretch = kind / 3 & 8;
+    f.BottomStretch = kind / 3 & 16;
+    for (const TspSkinGeometry* g : {&onePixel, &noClient, &noEdges}) {
+      TspSkinGeometry n = *g;
+      n.RT.X = n.RB.X = 37;
+      n.LB.Y = n.RB.Y = 18;
+      n.CL.Right += 35;
+      n.CL.Bottom += 16;
+      const TspComposition plans[] = {PlanSkinImage(*g, n, r, 38, 19, f, false), PlanSkinImage3(*g, n, r, 38, 19, f, false),
+                                      PlanPieceFill(TRect(r.Left + g->CL.Left, r.Top + g->CL.Top, r.Left + g->CL.Right,
+                                                          r.Top + g->CL.Bottom),
+                                                    TRect(0, 0, 38, 19), f.ClientStretch, f.StretchType)};
+      for (const TspComposition& plan : plans) {
+        for (const TspDrawOp& op : plan.Ops) EXPECT_FALSE(op.Source.IsEmpty()) << kind;
+        const TspComposition flat = Flat(plan);
+        if (g == &onePixel && &plan == &plans[0]) {
+          EXPECT_EQ(Covered(flat).size(), 38u * 19u) << kind;
+        }
+      }
+    }
+    const TspBorderPlans borders = PlanSkinBorderImages(onePixel, onePixel, r, 38, 19, {}, 1, 1);
+    for (const TspComposition* c : {&borders.Left, &borders.Top, &borders.Right, &borders.Bottom}) Flat(*c);
+  }
+  for (bool stretch : {false, true}) {
+    for (const TspComposition& c : {PlanHSkinImage(1, 2, TRect(0, 0, 3, 4), 40, stretch, tpkFull),
+                                    PlanVSkinImage(2, 1, TRect(0, 0, 4, 3), 40, stretch),
+                                    PlanHSkinImage(1, 2, TRect(0, 0, 4, 4), 40, stretch, tpkMiddleOnly)}) {
+      for (const TspDrawOp& op : c.Ops) EXPECT_FALSE(op.Source.IsEmpty());
+      Flat(c);
+    }
+  }
+}

@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 
+#include "SkinTestData.h"
 #include "skin/SkinRecordTypes.h"
 #include "skin/SkinSections.h"
 #include "skin/SkinWindowRecords.h"
@@ -762,4 +763,56 @@ TEST(SkinRecords, WindowRecordsReadEveryKey) {
   const int read[] = {c.cBtnFace,      c.cBtnText,      c.cWindow,    c.cWindowText, c.cHighLight,
                       c.cHighLightText, c.cBtnHighLight, c.cBtnShadow, c.c3DLight,    c.c3DDkShadow};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(read[i], i + 1) << i;
+}
+
+// A skin with a record of every kind on a 16 x 8 picture read whole, through
+// the pass that cuts rectangles to the pictures: the pass changes nothing but
+// rectangles (a bit label's symbols, a regulator's kind and frames stay), and
+// a rectangle from row and column 0 keeps them.
+TEST(SkinRecords, TheCuttingPassOfALoadKeepsAllButWhatLiesOutsideThePicture) {
+  std::vector<String> ini = {L"[VERSION]", L"[PICTURES]", L"[FORMINFO]", L"[SKINOBJECTS]", L"[SKINCONTROLS]",
+                             L"count=" + std::to_wstring(std::size(kControlTypeNames))};
+  for (size_t i = 0; i < std::size(kControlTypeNames); ++i)
+    ini.push_back(std::to_wstring(i) + L"=r" + std::to_wstring(i) + L":" + kControlTypeNames[i]);
+  for (size_t i = 0; i < std::size(kControlTypeNames); ++i) {
+    ini.push_back(L"[r" + std::to_wstring(i) + L"]");
+    for (const wchar_t* line : {L"pictureindex=0", L"skinrect=0,0,40,4", L"activeskinrect=20,6,30,10",
+                                L"symbolwidth=3", L"symbolslinecount=2", L"symbolsline0=0123", L"symbolsline1=AB",
+                                L"kind=rkvertical", L"framescount=4", L"framesplacement=fpvertical",
+                                L"fontheight=500", L"clientrect=0,0,3,2"})
+      ini.push_back(line);
+  }
+  TBmpImage slots[SkinPictureSlotCount];
+  slots[spsPicture] = SolidImage(4, 3, 10);
+  std::vector<TBmpImage> actives;
+  actives.push_back(SolidImage(16, 8, 20));
+  TMemoryStream stream;
+  WriteSkinStream(&stream, slots, actives, ini);
+  const std::vector<uint8_t> packed = ZCompressBuffer(stream.Bytes().data(), stream.Bytes().size(), zcMax);
+  TspParsedSkin parsed;
+  ParseCompressedSkin(packed.data(), packed.size(), parsed);
+  const TspSkinSections& s = parsed.Sections;
+  ASSERT_EQ(s.CtrlList.Count(), static_cast<int>(std::size(kControlTypeNames)));
+  for (int i = 0; i < s.CtrlList.Count(); ++i) {
+    const TspDataSkinControl* r = s.CtrlList[i];
+    EXPECT_EQ(r->SkinRect, TRect(0, 0, 16, 4)) << kControlTypeNames[i];
+    EXPECT_EQ(r->PictureIndex, 0) << kControlTypeNames[i];
+    auto* custom = dynamic_cast<const TspDataSkinCustomControl*>(r);
+    if (custom && !dynamic_cast<const TspDataSkinUpDownControl*>(r)) {
+      EXPECT_EQ(custom->ClRect, TRect(0, 0, 3, 2)) << kControlTypeNames[i];
+    }
+  }
+  auto* bits = dynamic_cast<TspDataSkinBitLabelControl*>(s.CtrlList[s.GetControlIndex(L"r12")]);
+  ASSERT_NE(bits, nullptr);
+  EXPECT_EQ(bits->Symbols, (std::vector<String>{L"0123", L"AB"}));
+  EXPECT_EQ(bits->SymbolWidth, 3);
+  auto* regulator = dynamic_cast<TspDataSkinFrameRegulator*>(s.CtrlList[s.GetControlIndex(L"r13")]);
+  ASSERT_NE(regulator, nullptr);
+  EXPECT_EQ(regulator->Kind, rkVertical);
+  EXPECT_EQ(regulator->FramesCount, 4);
+  EXPECT_EQ(regulator->FramesPlacement, fpVertical);
+  auto* button = dynamic_cast<TspDataSkinButtonControl*>(s.CtrlList[s.GetControlIndex(L"r5")]);
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->ActiveSkinRect, TRect());  // wholly below the picture
+  EXPECT_EQ(button->FontHeight, 500);
 }

@@ -10,14 +10,23 @@
 
 #include "../skin/SkinTestData.h"
 #include "classlib/Classes.h"
+#include "classlib/Graphics.h"
 
 struct TIniEdit {
   std::string Section, Key, Value;  // Value replaces the key's, or is added
 };
 
+// A picture of the skin replaced by one of a single colour and another size.
+struct TPictureEdit {
+  const wchar_t* File;
+  int Width, Height;
+  TColor Color;
+};
+
 // Writes the edited skin into a folder named after Name and returns the path
-// of its skin.ini.
-inline String EditedTestSkin(const wchar_t* Name, const std::vector<TIniEdit>& Edits) {
+// of its skin.ini. A section the skin lacks is added at its end.
+inline String EditedTestSkin(const wchar_t* Name, const std::vector<TIniEdit>& Edits,
+                             const std::vector<TPictureEdit>& Pictures = {}) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   const String folder = String(temp) + L"skingui-" + Name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
@@ -27,8 +36,17 @@ inline String EditedTestSkin(const wchar_t* Name, const std::vector<TIniEdit>& E
   TFileStream in(ProjectPath("skins/Test/skin.ini"), fmOpenRead);
   std::string ini(static_cast<size_t>(in.Size()), '\0');
   in.ReadBuffer(ini.data(), static_cast<int>(ini.size()));
+  for (const TPictureEdit& p : Pictures) {
+    TBitmap picture;
+    picture.SetPixelFormat(pf24bit);
+    picture.SetSize(p.Width, p.Height);
+    picture.Canvas()->Brush()->SetColor(p.Color);
+    picture.Canvas()->FillRect(TRect(0, 0, p.Width, p.Height));
+    picture.SaveToFile(folder + p.File);
+  }
   for (const TIniEdit& e : Edits) {
     const std::string header = "[" + e.Section + "]\r\n";
+    if (ini.find(header) == std::string::npos) ini += "\r\n" + header;
     const size_t start = ini.find(header) + header.size();
     const size_t end = std::min(ini.find("\r\n[", start), ini.size());
     const std::string line = e.Key + "=" + e.Value + "\r\n";

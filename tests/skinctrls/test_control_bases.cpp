@@ -34,7 +34,6 @@ TEST_F(ControlBases, ResizeModeFromRecordPointsForcesSetBounds) {
     int Mode;
     int W, H;  // the size a request of 120 x 90 ends at
   } cases[] = {
-      {"no skin rectangle", TRect(), TPoint(), TPoint(), TPoint(), -1, 120, 90},
       {"fixed", TRect(0, 0, 48, 22), TPoint(), TPoint(), TPoint(), 0, 48, 22},
       {"nine pieces", TRect(0, 0, 48, 22), TPoint(46, 2), TPoint(2, 20), TPoint(46, 20), 1, 120, 90},
       {"across", TRect(0, 0, 48, 22), TPoint(46, 2), TPoint(), TPoint(), 2, 120, 22},
@@ -56,7 +55,14 @@ TEST_F(ControlBases, ResizeModeFromRecordPointsForcesSetBounds) {
     EXPECT_EQ(panel->Width(), c.W);
     EXPECT_EQ(panel->Height(), c.H);
   }
-  // Without a record nothing is forced.
+  // Without a skin rectangle the record leaves nothing to draw: the panel
+  // draws as without a skin, and nothing is forced.
+  record->SkinRect = TRect();
+  panel->ChangeSkinData();
+  EXPECT_EQ(panel->SkinIndex(), -1);
+  panel->SetBounds(10, 10, 120, 90);
+  EXPECT_EQ(panel->Width(), 120);
+  // Without a record nothing is forced either.
   panel->SetSkinDataName(L"no such record");
   panel->ChangeSkinData();
   panel->SetBounds(10, 10, 77, 55);

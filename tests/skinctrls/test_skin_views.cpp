@@ -2,6 +2,7 @@
 // skin switches, the skinned header, the external bars, and no window growth.
 #include <richedit.h>
 
+#include "../skin/TextContrast.h"
 #include "SkinCtrlTestUtils.h"
 #include "skin/SkinCtrlRecords2.h"
 #include "skin/SkinForm.h"
@@ -143,6 +144,36 @@ TEST_F(ViewTest, ColoursAndFontsFollowEverySkinSwitch) {
   EXPECT_EQ(clWindow, tree->Color());
   EXPECT_EQ(L"Arial", tree->Font()->Name());
   tree->SetImages(nullptr);
+}
+
+// The selected node of a tree that keeps showing its selection: readable on
+// the dark skin while the tree has the focus and after it lost it, its text
+// standing out from the box drawn behind it.
+TEST_F(ViewTest, TheSelectionOfAnUnfocusedTreeIsReadableOnTheDarkSkin) {
+  auto* tree = Add<TspSkinTreeView>(form, 10, 10, 150, 150);
+  auto* other = Add<TspSkinTreeView>(form, 170, 10, 150, 150);
+  tree->SetHideSelection(false);
+  tree->SetSkinData(skin);
+  skin->LoadCompressedStoredSkin(DarkSkin());
+  TTreeNode* node = tree->Items()->Add(nullptr, L"WWWW MMMM WWWW");
+  ShowAndActivate(form);
+  tree->SetSelected(node);
+  for (bool focused : {true, false}) {
+    (focused ? static_cast<TWinControl*>(tree) : other)->SetFocus();
+    Settle();
+    tree->Invalidate();
+    Settle();
+    RECT r = {};
+    const HTREEITEM item = node->ItemId();
+    memcpy(&r, &item, sizeof(item));  // the message reads the item from the rectangle
+    ASSERT_TRUE(SendMessageW(tree->Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
+    const std::unique_ptr<TBitmap> shot = WindowPixels(tree);
+    const TColor box = Pixel(shot.get(), r.left + 1, r.top + 1);
+    double best = 0;
+    for (int x = r.left; x < r.right; ++x)
+      best = std::max(best, Contrast(RgbOfBgr(box), RgbOfBgr(Pixel(shot.get(), x, (r.top + r.bottom) / 2))));
+    EXPECT_GE(best, kTextContrast) << (focused ? "focused" : "unfocused");
+  }
 }
 
 TEST_F(ViewTest, TreeAndListAnswerTheSkinAwareQuery) {

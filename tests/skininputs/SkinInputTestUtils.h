@@ -17,6 +17,44 @@ inline void KeyDownUp(TWinControl* Control, WORD Key) {
   Settle();
 }
 
+// A stored skin read from the skin folder of Ini, freed with Owner.
+inline TspCompressedStoredSkin* StoredSkin(TComponent* Owner, const String& Ini) {
+  auto* stored = new TspCompressedStoredSkin(Owner);
+  stored->LoadFromSkinFile(Ini);
+  return stored;
+}
+
+// A control of class T on Parent, bound to Skin.
+template <class T>
+T* Put(TWinControl* Parent, TspSkinData* Skin, int Left, int Top, int Width, int Height) {
+  T* c = new T(Parent);
+  c->SetParent(Parent);
+  c->SetBounds(Left, Top, Width, Height);
+  c->SetSkinData(Skin);
+  return c;
+}
+
+// Access faults the process meets while it lives, caught where they were or
+// not: a fault in a window procedure may be swallowed on the way back to the
+// system.
+class TFaultCount {
+ public:
+  TFaultCount() : FHandler(AddVectoredExceptionHandler(1, Note)) { Faults() = 0; }
+  ~TFaultCount() { RemoveVectoredExceptionHandler(FHandler); }
+  LONG Count() const { return Faults(); }
+
+ private:
+  static LONG& Faults() {
+    static LONG count = 0;
+    return count;
+  }
+  static LONG CALLBACK Note(EXCEPTION_POINTERS* Info) {
+    if (Info->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION) InterlockedIncrement(&Faults());
+    return EXCEPTION_CONTINUE_SEARCH;
+  }
+  PVOID FHandler;
+};
+
 class InputTest : public FormTest {
  protected:
   void SetUp() override {

@@ -139,3 +139,36 @@ TEST_F(ColorButtonTest, MoreColorsRunsTheDialogAndCancelChangesNothing) {
   Free(dialog);
   EXPECT_EQ(button->ColorDialog(), nullptr);
 }
+
+// The grid dropped down from a skinned button draws from the skin's
+// pictures: a clear or a load of another skin while it is open leaves it
+// nothing freed to paint from, and the next drop-down wears what is there.
+TEST_F(ColorButtonTest, AnOpenGridOutlivesTheSkinsClearAndLoad) {
+  TspSkinData* skin = NewTestSkin(form);
+  button->SetSkinData(skin);
+  TspCompressedStoredSkin* other = StoredSkin(form, ProjectPath("skins/Default/skin.ini"));
+  TFaultCount faults;
+  const int exceptions = ExceptionsReachingApplication();
+  for (int step = 0; step < 4; ++step) {
+    TspCompressedStoredSkin* const worn = step < 2 ? TestStoredSkin() : other;
+    skin->LoadCompressedStoredSkin(worn);
+    OpenAndHighlighted();
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_TRUE(Window()->Skinned()) << step;
+    if (step % 2)
+      skin->LoadCompressedStoredSkin(worn == other ? TestStoredSkin() : other);
+    else
+      skin->ClearAll();
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_EQ(Window()->Skinned(), !skin->Empty()) << step;  // it wears what there is
+    if (TspSkinImagesMenuPopupWindow* w = Window()) {
+      RedrawWindow(w->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      w->HandleKey(VK_RIGHT);
+    }
+    Settle();
+    Close();
+    Settle();
+  }
+  EXPECT_EQ(faults.Count(), 0);
+  EXPECT_EQ(ExceptionsReachingApplication(), exceptions);
+}

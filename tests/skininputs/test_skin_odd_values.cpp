@@ -1,0 +1,177 @@
+// Odd but legal skins a skin author writes, each made here from the test
+// skin: pictures of one pixel and of 4000 x 4000, empty rectangles, one-pixel
+// pieces under every stretch kind, fonts of size 0 and 500, duplicate and
+// non-ASCII section names. Each loads, switches and draws a framed form of
+// many controls without a fault; a control whose record leaves nothing to
+// draw shows its unskinned look, never a black box; and the client size the
+// program set comes back after a frame too large for the screen.
+#include "../skinctrls/EditedTestSkin.h"
+#include "SkinInputTestUtils.h"
+#include "skin/SkinForm.h"
+#include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinCheckRadio.h"
+#include "skinctrls/SkinLabels.h"
+#include "skinctrls/SkinScrollBar.h"
+#include "skinctrls/SkinSpeedButton.h"
+#include "skinctrls/SkinTabs.h"
+#include "skininputs/SkinBoxCtrls_updown.h"
+#include "skininputs/SkinComboBox.h"
+#include "skininputs/SkinEdit.h"
+#include "skininputs/SkinListBox.h"
+#include "skininputs/SkinScrollBox.h"
+#include "skininputs/SkinSpinEdit.h"
+
+namespace {
+
+struct TOddSkin {
+  const wchar_t* Name;
+  std::vector<TIniEdit> Edits;
+  std::vector<TPictureEdit> Pictures;
+  std::vector<const wchar_t*> FallBack;  // records a control must not draw from
+};
+
+// Section's nine-piece geometry: corners of Corner pixels round a client of
+// Client in a 48 x 22 skin rectangle, each edge and the client as Stretch.
+std::vector<TIniEdit> NinePieces(const std::string& Section, int Corner, const std::string& Client,
+                                 const std::string& Stretch, const std::string& Type) {
+  const std::string c = std::to_string(Corner), r = std::to_string(48 - Corner), b = std::to_string(22 - Corner);
+  std::vector<TIniEdit> e = {{Section, "lefttoppoint", c + "," + c},      {Section, "righttoppoint", r + "," + c},
+                             {Section, "leftbottompoint", c + "," + b},   {Section, "rightbottompoint", r + "," + b},
+                             {Section, "clientrect", Client},             {Section, "stretchtype", Type}};
+  for (const char* key : {"leftstretch", "topstretch", "rightstretch", "bottomstretch", "stretcheffect"})
+    e.push_back({Section, key, Stretch});
+  return e;
+}
+
+std::vector<TOddSkin> OddSkins() {
+  std::vector<TOddSkin> skins;
+  // Empty rectangles: a button without a skin rectangle, clients of nothing
+  // under nine-piece geometry, a tab naming no picture.
+  TOddSkin empty{L"empty-rects", {{"button", "skinrect", "0,0,0,0"}, {"tab", "pictureindex", "-1"}}, {},
+                 {L"button", L"panel", L"listbox", L"spinedit", L"tab"}};
+  for (const char* section : {"panel", "listbox", "spinedit"})
+    for (const TIniEdit& e : NinePieces(section, 2, "0,0,0,0", "0", "stfull")) empty.Edits.push_back(e);
+  skins.push_back(empty);
+  // Every control picture a single pixel: the rectangles are cut to it.
+  skins.push_back({L"one-pixel-pictures",
+                   NinePieces("panel", 2, "2,2,46,20", "0", "stfull"),
+                   {{L"buttons.bmp", 1, 1, clRed}, {L"controls.bmp", 1, 1, clRed}, {L"background.bmp", 1, 1, clRed}},
+                   {L"button", L"panel", L"edit", L"tab"}});
+  skins.push_back({L"huge-frame", {}, {{L"frame.bmp", 4000, 4000, clGray}}, {}});
+  // One-pixel corners, edges and clients, stretched and tiled each way.
+  TOddSkin pieces{L"one-pixel-pieces", {}, {}, {}};
+  const char* kinds[][2] = {{"panel", "stfull"}, {"statusbar", "sthorz"}, {"edit", "stvert"}, {"button", "sthorz"}};
+  for (int i = 0; i < 4; ++i)
+    for (const TIniEdit& e : NinePieces(kinds[i][0], 1, "1,1,2,2", i % 2 ? "1" : "0", kinds[i][1]))
+      pieces.Edits.push_back(e);
+  for (const TIniEdit& e : NinePieces("listbox", 1, "1,1,47,21", "1", "stvert")) pieces.Edits.push_back(e);
+  skins.push_back(pieces);
+  skins.push_back({L"font-sizes",
+                   {{"button", "fontheight", "0"}, {"edit", "fontheight", "500"}, {"stdlabel", "fontheight", "500"},
+                    {"HINTWINDOW", "fontheight", "0"}, {"panel", "fontheight", "-500"}},
+                   {},
+                   {}});
+  // A second record named "button" (of another kind) and a record under a
+  // Chinese name, both in the GBK the skin files are written in.
+  skins.push_back({L"section-names",
+                   {{"SKINCONTROLS", "count", "24"},
+                    {"SKINCONTROLS", "22", "button:panel"},
+                    {"SKINCONTROLS", "23", "\xb0\xb4\xc5\xa5:button"},
+                    {"\xb0\xb4\xc5\xa5", "pictureindex", "1"},
+                    {"\xb0\xb4\xc5\xa5", "skinrect", "0,0,48,22"}},
+                   {},
+                   {}});
+  return skins;
+}
+
+// The share of Picture's pixels that are black.
+double BlackShare(TBitmap* Picture) {
+  int black = 0;
+  for (int y = 0; y < Picture->Height(); ++y)
+    for (int x = 0; x < Picture->Width(); ++x) black += Picture->Canvas()->Pixels(x, y) == 0;
+  return double(black) / std::max(1, Picture->Width() * Picture->Height());
+}
+
+TSize ClientOf(TForm* Form) {
+  RECT r = {};
+  GetClientRect(Form->Handle(), &r);
+  return TSize(r.right, r.bottom);
+}
+
+TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
+  auto* form = new TForm(nullptr);
+  form->SetBounds(40, 40, 300, 200);
+  auto* skin = new TspSkinData(form);
+  auto* frame = new TspSkinForm(form);
+  frame->SetSkinData(skin);
+  form->SetClientWidth(560);
+  form->SetClientHeight(300);
+  auto* sheetPages = Put<TspSkinPageControl>(form, skin, 10, 190, 200, 90);
+  auto* sheet = new TspSkinTabSheet(form);
+  sheet->SetPageControl(sheetPages);
+  sheet->SetCaption(L"Page");
+  std::vector<std::pair<TWinControl*, const wchar_t*>> controls = {
+      {Put<TspSkinSpinEdit>(form, skin, 10, 10, 120, 22), L"spinedit"},
+      {Put<TspSkinComboBox>(form, skin, 10, 40, 120, 22), L"combobox"},
+      {Put<TspSkinButton>(form, skin, 10, 70, 120, 26), L"button"},
+      {Put<TspSkinCheckRadioBox>(form, skin, 10, 100, 120, 20), L"checkbox"},
+      {Put<TspSkinEdit>(form, skin, 10, 126, 120, 22), L"edit"},
+      {Put<TspSkinListBox>(form, skin, 140, 10, 120, 80), L"listbox"},
+      {Put<TspSkinScrollBar>(form, skin, 140, 100, 120, 18), L"hscrollbar"},
+      {Put<TspSkinUpDown>(form, skin, 140, 126, 30, 22), L"hupdown"},
+      {Put<TspSkinPanel>(form, skin, 270, 10, 120, 60), L"panel"},
+      {Put<TspSkinStatusBar>(form, skin, 270, 80, 120, 24), L"statusbar"},
+      {Put<TspSkinScrollBox>(form, skin, 270, 110, 120, 60), L"scrollbox"},
+      {sheetPages, L"tab"},
+  };
+  Put<TspSkinSpeedButton>(form, skin, 400, 10, 60, 26)->SetCaption(L"Speed");
+  static_cast<TspSkinComboBox*>(controls[1].first)->Items()->Add(L"item");
+  static_cast<TspSkinListBox*>(controls[5].first)->Items()->Add(L"item");
+  static_cast<TspSkinButton*>(controls[2].first)->SetCaption(L"Button");
+  Put<TspSkinStdLabel>(form, skin, 400, 50, 100, 20)->SetCaption(L"Label");
+  ShowAndActivate(form);
+  const TSize asked(560, 300);
+  ASSERT_EQ(ClientOf(form), asked);
+  TFaultCount faults;
+  const int exceptions = ExceptionsReachingApplication();
+  std::vector<TspCompressedStoredSkin*> stored;
+  const std::vector<TOddSkin> skins = OddSkins();
+  for (const TOddSkin& odd : skins) {
+    SCOPED_TRACE(WideToUtf8(odd.Name));
+    stored.push_back(StoredSkin(form, EditedTestSkin(odd.Name, odd.Edits, odd.Pictures)));
+    skin->LoadCompressedStoredSkin(stored.back());
+    ASSERT_FALSE(skin->Empty());
+    Settle();
+    // Under the frame of 4000 x 4000 pixels the window is as large as the
+    // system lets it be and its bands take it all: no control shows.
+    const bool shown = ClientOf(form) == asked;
+    EXPECT_TRUE(shown || odd.Name == String(L"huge-frame"));
+    for (const auto& [control, record] : controls) {
+      const bool fallsBack = skin->GetControlIndex(record) == -1;
+      const bool due = std::find(odd.FallBack.begin(), odd.FallBack.end(), String(record)) != odd.FallBack.end();
+      EXPECT_TRUE(fallsBack || !due) << WideToUtf8(record);
+      if (!shown) continue;
+      const std::unique_ptr<TBitmap> shot = WindowPixels(control);
+      EXPECT_LT(BlackShare(shot.get()), 0.3) << WideToUtf8(record) << (fallsBack ? " unskinned" : " skinned");
+    }
+  }
+  // Switched among them, to the test skin and to none: the client size the
+  // program set comes back after the frame of 4000 x 4000 pixels.
+  TspCompressedStoredSkin* plain = StoredSkin(form, ProjectPath("skins/Test/skin.ini"));
+  TspCompressedStoredSkin* huge = stored[2];
+  for (int round = 0; round < 2; ++round) {
+    for (TspCompressedStoredSkin* s : stored) skin->LoadCompressedStoredSkin(s);
+    skin->LoadCompressedStoredSkin(plain);
+    Settle();
+    EXPECT_EQ(ClientOf(form), asked) << "after a switch back, round " << round;
+    skin->LoadCompressedStoredSkin(huge);
+    skin->ClearAll();
+    Settle();
+    EXPECT_EQ(ClientOf(form), asked) << "without a skin, round " << round;
+  }
+  EXPECT_EQ(faults.Count(), 0);
+  EXPECT_EQ(ExceptionsReachingApplication(), exceptions);
+  Free(form);
+}
+
+}  // namespace
