@@ -291,7 +291,7 @@ class TControl : public TComponent {
   virtual void DoEndDrag(TObject* Target, int X, int Y);
   virtual TDragImageList* GetDragImages() { return nullptr; }
   // The drag a left press on a dmAutomatic control begins.
-  virtual void BeginAutoDrag() { BeginDrag(false); }
+  virtual void BeginAutoDrag();
   virtual void Resize();
   virtual void DoContextPopup(const TPoint& MousePos, bool& Handled);
   // Called when the linked action changes; CheckDefaults fills only what is still default.
@@ -485,9 +485,6 @@ class TWinControl : public TControl {
   void WMWindowPosChanged(TMessage& Message);
   void WMSetFocus(TMessage& Message);
   void WMKillFocus(TMessage& Message);
-  // Passes Alt+letter's key-menu command from a child window to its top-level
-  // window; false when the message is no such command.
-  bool PassKeyMenuToRoot(TMessage& Message);
   void WMSetCursor(TMessage& Message);
   void WMMouseLeave(TMessage& Message);
   void WMCaptureChanged(TMessage& Message);
@@ -582,6 +579,9 @@ void SetCaptureControl(TControl* Control);
 // Releases the capture when Control holds it (a control going away).
 void CancelCaptureOf(TControl* Control);
 TCustomForm* GetParentForm(const TControl* Control);
+// Hands Alt+letter (SC_KEYMENU) from a child window to its top-level window,
+// whose menu bar answers it; false when the command stays with Wnd.
+bool PassKeyMenuToRoot(HWND Wnd, WPARAM WParam, LPARAM LParam, LRESULT& Result);
 TShiftState KeysToShiftState(WORD Keys);
 TShiftState KeyDataToShiftState(intptr_t KeyData);
 TShiftState KeyboardShiftState();

@@ -372,6 +372,13 @@ void TControl::BeginDrag(bool Immediate, int Threshold) {
   Drive([&](TDragTracker& t) { t.Begin(pos, Immediate, Threshold); });
 }
 
+void TControl::BeginAutoDrag() {
+  // The system's tree and list views run a loop of their own on the press,
+  // which may have taken the release already: that was a click, and a drag
+  // begun now would hold the capture until the next click anywhere.
+  if (GetKeyState(VK_LBUTTON) < 0) BeginDrag(false);
+}
+
 void TControl::EndDrag(bool Drop) {
   if (gSession && gSession->Source == this) Drive([&](TDragTracker& t) { t.End(Drop); });
 }

@@ -286,6 +286,7 @@ void TCustomForm::Paint() {
 void TCustomForm::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_ACTIVATE: WMActivate(Message); return;
+    case WM_SETFOCUS: WMSetFocus(Message); return;
     case WM_CLOSE: WMClose(Message); return;
     case CM_FRAMECLIENTRECT: CMFrameClientRect(Message); return;
     case WM_SIZE: WMSize(Message); return;
@@ -364,11 +365,25 @@ void TCustomForm::WMActivate(TMessage& Message) {
   Screen->FActiveForm = this;
   Activate();
   if (Message.WParamHi() != 0) return;  // minimised
+  FocusActiveControl();
+}
+
+void TCustomForm::FocusActiveControl() {
   if (FActiveControl && FActiveControl->CanFocus()) {
     ::SetFocus(FActiveControl->Handle());
   } else if (TWinControl* first = FindNextControl(nullptr, true, true)) {
     first->SetFocus();
   }
+}
+
+void TCustomForm::WMSetFocus(TMessage& Message) {
+  TWinControl::Dispatch(Message);
+  // The MDI client focuses the child it activates (by Ctrl+F6, the window
+  // list or a click on its frame) and sends it no WM_ACTIVATE: the focus
+  // goes on to the control that had it, or the first one, so that typed
+  // keys reach a control.
+  if (FFormStyle == fsMDIChild && GetFocus() == FHandle && IsWindowVisible(FHandle) && !IsIconic(FHandle))
+    FocusActiveControl();
 }
 
 void TCustomForm::Activate() {

@@ -151,6 +151,9 @@ class TCustomForm : public TWinControl {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
   void WMActivate(TMessage& Message);
+  void WMSetFocus(TMessage& Message);
+  // Focuses the active control, or the first one that can take the focus.
+  void FocusActiveControl();
   void WMClose(TMessage& Message);
   void CMFrameClientRect(TMessage& Message);
   void WMSize(TMessage& Message);

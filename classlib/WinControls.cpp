@@ -381,9 +381,12 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_WINDOWPOSCHANGED: WMWindowPosChanged(Message); return;
     case WM_SETFOCUS: WMSetFocus(Message); return;
     case WM_KILLFOCUS: WMKillFocus(Message); return;
-    case WM_SYSCOMMAND:
-      if (PassKeyMenuToRoot(Message)) return;
-      break;
+    case WM_SYSCOMMAND: {
+      LRESULT result = 0;
+      if (!PassKeyMenuToRoot(FHandle, Message.WParam, Message.LParam, result)) break;
+      Message.Result = result;
+      return;
+    }
     case WM_SETCURSOR: WMSetCursor(Message); return;
     case WM_MOUSELEAVE: WMMouseLeave(Message); return;
     case WM_CAPTURECHANGED: WMCaptureChanged(Message); return;
@@ -1046,17 +1049,17 @@ void TWinControl::WMSetFocus(TMessage& Message) {
 
 void TWinControl::WMKillFocus(TMessage& Message) { DefaultHandler(Message); }
 
-bool TWinControl::PassKeyMenuToRoot(TMessage& Message) {
+bool PassKeyMenuToRoot(HWND Wnd, WPARAM WParam, LPARAM LParam, LRESULT& Result) {
   // The system gives the command to the focused window, but the menu bar
   // (the system's or a skinned frame's) belongs to the top-level window,
-  // which answers Alt+letter from anywhere in it. Alt+Space stays: it opens
-  // the nearest window's system menu, an MDI child's among them.
-  if ((Message.WParam & 0xFFF0) != SC_KEYMENU || Message.LParam == L' ' || !FHandle) return false;
-  if (!(GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD) || (GetWindowLongW(FHandle, GWL_EXSTYLE) & WS_EX_MDICHILD))
-    return false;
-  HWND root = GetAncestor(FHandle, GA_ROOT);
-  if (!root || root == FHandle) return false;
-  Message.Result = SendMessageW(root, WM_SYSCOMMAND, Message.WParam, Message.LParam);
+  // which answers Alt+letter from anywhere in it: a control, an MDI child
+  // form, the MDI client. Alt+Space stays: it opens the nearest window's
+  // system menu (an MDI child turns Alt+minus into it).
+  if ((WParam & 0xFFF0) != SC_KEYMENU || LParam == L' ' || !Wnd) return false;
+  if (!(GetWindowLongW(Wnd, GWL_STYLE) & WS_CHILD)) return false;
+  HWND root = GetAncestor(Wnd, GA_ROOT);
+  if (!root || root == Wnd) return false;
+  Result = SendMessageW(root, WM_SYSCOMMAND, WParam, LParam);
   return true;
 }
 

@@ -29,6 +29,7 @@
 #include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinTrackEdit.h"
 #include "demo/SoakStallWatch.h"
+#include "demo/SoakTimes.h"
 
 namespace {
 
@@ -98,13 +99,19 @@ class TSoak {
   // Tells the watcher what runs now, so that a stall names its step.
   void At(const char* What) {
     std::string step = "round " + std::to_string(FRound + 1);
-    if (FPage >= 0) step += ", page " + std::to_string(FPage + 1);
+    std::string page;
+    if (FPage >= 0) {
+      step += ", page " + std::to_string(FPage + 1);
+      page = "page " + std::to_string(FPage + 1) + ": ";
+    }
     FWatch.Step(step + ": " + What);
+    FTimes.StepBegins(page + What);
   }
 
   TGalleryForm* FForm;
   TSoakSettings FSettings;
   TSoakStallWatch FWatch{60000};
+  TSoakTimes FTimes;
   int FRound = 0, FPage = -1;
   TGalleryForm::TGallerySkin FSkin = TGalleryForm::gsBuiltIn;
   int FSwitches = 0, FOpenings = 0, FFailedOpenings = 0;
@@ -335,11 +342,14 @@ int TSoak::Run() {
   const DWORD start = GetTickCount();
   for (; round < warmUp || round < FSettings.Rounds || FSwitches < FSettings.SkinSwitches; ++round) {
     FRound = round;
+    const bool openAll = round < FSettings.Rounds || round < warmUp;
+    FTimes.RoundBegins(round, openAll && round >= warmUp);
     try {
-      Round(round < FSettings.Rounds || round < warmUp, cycle[round % 3]);
+      Round(openAll, cycle[round % 3]);
     } catch (const std::exception& e) {
       if (++exceptions == 1) firstException = e.what();
     }
+    FTimes.RoundEnds();
     At("counting windows and GDI objects");
     const TCounts now = Count();
     if (round == warmUp - 1) base = worst = now;
@@ -357,6 +367,7 @@ int TSoak::Run() {
   const TCounts end = Count();
   std::printf("soak: %d rounds, %d skin switches, %d openings (%d did not open) in %.1f s\n", round, FSwitches,
               FOpenings, FFailedOpenings, (GetTickCount() - start) / 1000.0);
+  FTimes.Print();
   std::printf("soak: windows %d after warm-up, %d at most, %d at the end\n", base.Windows, worst.Windows, end.Windows);
   std::printf("soak: GDI objects %d after warm-up, %d at most, %d at the end\n", base.Gdi, worst.Gdi, end.Gdi);
   std::printf("soak: %d exceptions reached the message loop%s%s\n", exceptions, exceptions ? ", the first: " : "",

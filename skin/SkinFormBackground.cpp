@@ -67,6 +67,14 @@ LRESULT TspSkinForm::MDIClientMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM 
       if (FSkinData && FSkinData->MDIBGStretchEffect && FSkinData->MDIBGPictureIndex >= 0)
         InvalidateRect(Wnd, nullptr, TRUE);
       break;
+    case WM_SYSCOMMAND: {
+      // Focused after Ctrl+F6 or a click on its empty area, the client
+      // window gets Alt+letter: the skinned bar is not the system's, which
+      // the system would track instead.
+      LRESULT result = 0;
+      if (PassKeyMenuToRoot(Wnd, WParam, LParam, result)) return result;
+      break;
+    }
     case WM_NCDESTROY:
       RemoveWindowSubclass(Wnd, MDIClientProc, Id);
       FMDIClient = nullptr;

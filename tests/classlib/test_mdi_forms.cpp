@@ -6,6 +6,7 @@
 #include "ControlTestUtils.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/GuiCounts.h"
+#include "classlib/StdCtrls.h"
 
 namespace {
 
@@ -196,6 +197,35 @@ TEST_F(MDITest, ControlF6GoesToTheNextChildThroughTheLoop) {
   keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(4, keys, sizeof(INPUT));
   EXPECT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == a; }, 5000));
+}
+
+// Keys move among the children as the system's MDI does: the child they
+// activate gives the focus to the control that had it (or its first one),
+// so typed keys reach an edit, not the child's own window.
+TEST_F(MDITest, ChildActivatedByKeysFocusesItsControlAgain) {
+  TForm* a = NewChild(L"A");
+  TForm* b = NewChild(L"B");
+  std::vector<TEdit*> edits;  // two on A, then two on B
+  for (TForm* child : {a, b}) {
+    for (int i = 0; i < 2; ++i) {
+      edits.push_back(new TEdit(child));
+      edits.back()->SetParent(child);
+      edits.back()->SetBounds(10, 10 + 30 * i, 120, 22);
+    }
+  }
+  ShowAndActivate(frame);
+  ASSERT_EQ(frame->ActiveMDIChild(), b);
+  edits[3]->SetFocus();
+  Settle();
+  KeyChord({VK_CONTROL}, VK_F6);
+  ASSERT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == a; }, 5000));
+  // A never had a focused control: its first one takes the focus.
+  EXPECT_EQ(GetFocus(), edits[0]->Handle());
+  KeyChord({VK_CONTROL, VK_SHIFT}, VK_F6);
+  ASSERT_TRUE(PumpUntil([&] { return frame->ActiveMDIChild() == b; }, 5000));
+  EXPECT_EQ(GetFocus(), edits[3]->Handle());
+  KeyChord({}, 'K');
+  EXPECT_EQ(edits[3]->Text(), L"k");
 }
 
 BOOL CALLBACK CountWindow(HWND, LPARAM Data) {

@@ -3,6 +3,7 @@
 
 #include "ControlTestUtils.h"
 #include "classlib/ComCtrls.h"
+#include "classlib/StdCtrls.h"
 
 namespace {
 
@@ -260,6 +261,50 @@ TEST_F(TreeTest, UserActionsRaiseTheEventsAndVetoesHold) {
   log.clear();
   a->Expand(false);
   EXPECT_EQ((std::vector<String>{L"expanding A", L"expanded A"}), log);
+}
+
+// The system tree runs its own loop on a press and takes the release: with
+// DragMode automatic, a plain click on a node leaves nothing pending, and
+// the next click elsewhere reaches its button; a drag still begins.
+TEST_F(TreeTest, AClickOnANodeOfADraggableTreeLeavesTheNextClickToItsTarget) {
+  Build();
+  tree->SetDragMode(dmAutomatic);
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  button->SetBounds(220, 10, 70, 25);
+  int clicks = 0, starts = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  tree->OnStartDrag = [&](TObject*, TDragObject*&) { ++starts; };
+  ShowAndActivate(form);
+  auto middle = [&](TTreeNode* N) {
+    const TRect r = N->DisplayRect(true);
+    return tree->ClientToScreen(TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+  };
+  const TPoint nodeB = middle(b);
+  for (int round = 1; round <= 2; ++round) {
+    MoveMouse(round == 1 ? nodeB : middle(a));
+    MouseDown();
+    MouseUp();
+    Settle();
+    EXPECT_FALSE(tree->Dragging());
+    EXPECT_EQ(GetCapture(), nullptr);
+    MoveMouse(Center(button));
+    MouseDown();
+    MouseUp();
+    EXPECT_TRUE(PumpUntil([&] { return clicks == round; }, 5000)) << round;
+  }
+  EXPECT_EQ(tree->Selected(), a);
+  // Press and move at once: the tree's own loop waits for one or the other.
+  MoveMouse(nodeB);
+  MouseDown();
+  MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, nodeB.X + 40, nodeB.Y + 60);
+  Settle();
+  MoveMouse(TPoint(nodeB.X + 60, nodeB.Y + 90));
+  EXPECT_TRUE(PumpUntil([&] { return starts == 1; }, 5000));
+  MouseUp();
+  Settle();
+  EXPECT_FALSE(tree->Dragging());
+  EXPECT_EQ(starts, 1);
 }
 
 TEST_F(TreeTest, AssignCopiesTheWholeTreeAndLabelEditsRename) {

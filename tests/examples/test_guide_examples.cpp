@@ -23,7 +23,13 @@
 #include "skinctrls/SkinRichEdit.h"
 #include "skinctrls/SkinSpeedButton.h"
 #include "skinctrls/SkinToolBar.h"
+#include "skinctrls/SkinTreeView.h"
+#include "skinctrls/SkinListView.h"
+#include "skininputs/SkinColorButton.h"
+#include "skininputs/SkinColorDialog.h"
 #include "skininputs/SkinComboBox.h"
+#include "skininputs/SkinDateEdit.h"
+#include "skininputs/SkinEdit.h"
 #include "skininputs/SkinListBox.h"
 #include "skininputs/SkinSpinEdit.h"
 #include "skininputs/SkinTrayIcon.h"
@@ -278,6 +284,124 @@ void ChangeSkin(TspSkinData* Skin, TspSkinRichEdit* Notes, const String& File) {
   Notes->ChangeSkinData();  // the rich edit hears of no skin change by itself
 }
 
+// --- guide: an MDI frame
+void MakeMDIFrame(TForm* Frame, TspSkinData* Skin) {
+  Frame->SetFormStyle(fsMDIForm);  // before the window exists: in the form's constructor
+  (new TspSkinForm(Frame))->SetSkinData(Skin);
+}
+
+// --- guide: an MDI child
+TForm* AddDocument(TForm* Frame, TspSkinData* Skin, const String& Title) {
+  auto* child = new TForm(Frame);   // the frame owns it
+  child->SetFormStyle(fsMDIChild);  // before Show: its window is made inside the frame
+  child->SetCaption(Title);
+  child->SetBounds(0, 0, 300, 200);
+  (new TspSkinForm(child))->SetSkinData(Skin);
+  auto* text = new TspSkinEdit(child);
+  text->SetParent(child);
+  text->SetBounds(8, 8, 200, 22);
+  text->SetSkinData(Skin);
+  child->OnClose = [](TObject*, TCloseAction& Action) { Action = caFree; };  // else it minimises
+  child->Show();
+  return child;
+}
+
+// --- guide: a tree combo
+TfcTreeCombo* AddPlaces(TWinControl* Parent) {
+  auto* places = new TfcTreeCombo(Parent);
+  places->SetParent(Parent);
+  places->SetBounds(16, 16, 180, 21);
+  TfcTreeNodes* nodes = places->Items();  // the nodes of the tree that drops down
+  TfcTreeNode* europe = nodes->Add(nullptr, L"Europe");  // a node at the root
+  nodes->AddChild(europe, L"Paris");
+  nodes->AddChild(europe, L"Rome");
+  TfcTreeNode* asia = nodes->Add(nullptr, L"Asia");
+  nodes->AddChild(asia, L"Tokyo");
+  places->SetText(L"Rome");  // the tree drops down with the node of this text chosen
+  return places;
+}
+
+// --- guide: an effect label
+TfcLabel* AddTitle(TWinControl* Parent) {
+  auto* title = new TfcLabel(Parent);
+  title->SetParent(Parent);
+  title->SetBounds(16, 50, 260, 50);
+  title->SetCaption(L"Contacts");
+  title->Font()->SetSize(24);
+  TfcCaptionText* text = title->TextOptions();  // how the caption is drawn
+  text->SetStyle(fclsRaised);  // or fclsLowered, fclsOutline; fclsDefault is plain
+  text->Shadow()->SetEnabled(true);
+  text->Shadow()->SetXOffset(3);  // down and to the right of the text
+  text->Shadow()->SetYOffset(3);
+  text->Shadow()->SetColor(clGray);
+  text->ExtrudeEffects()->SetEnabled(true);  // a solid body behind the letters
+  text->ExtrudeEffects()->SetDepth(6);
+  text->ExtrudeEffects()->SetNearColor(clNavy);
+  text->ExtrudeEffects()->SetFarColor(clSilver);
+  return title;
+}
+
+// --- guide: a tree view
+TspSkinTreeView* AddFolders(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLabel* Shows) {
+  auto* tree = new TspSkinTreeView(Parent);
+  tree->SetParent(Parent);
+  tree->SetBounds(16, 16, 160, 200);
+  tree->SetSkinData(Skin);
+  TTreeNodes* nodes = tree->Items();
+  TTreeNode* mail = nodes->Add(nullptr, L"Mail");  // a node at the root
+  nodes->AddChild(mail, L"Inbox");
+  nodes->AddChild(mail, L"Sent");
+  mail->Expand(false);
+  tree->OnChange = [Shows](TObject*, TTreeNode* Node) { Shows->SetCaption(Node ? Node->Text() : String()); };
+  return tree;
+}
+
+// --- guide: a list view
+TspSkinListView* AddPeople(TWinControl* Parent, TspSkinData* Skin) {
+  auto* list = new TspSkinListView(Parent);
+  list->SetParent(Parent);
+  list->SetBounds(190, 16, 260, 200);
+  list->SetSkinData(Skin);
+  list->SetViewStyle(vsReport);  // rows under a header of columns
+  list->SetRowSelect(true);
+  for (const wchar_t* title : {L"Name", L"Phone"}) {
+    TListColumn* column = list->Columns()->Add();
+    column->SetCaption(title);
+    column->SetWidth(120);
+  }
+  TListItem* ann = list->Items()->Add();
+  ann->SetCaption(L"Ann");              // the first column
+  ann->SubItems()->Add(L"555-0101");    // the next ones, in order
+  return list;
+}
+
+// --- guide: a date edit and a colour button
+void AddDueAndColour(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLabel* Shows) {
+  auto* due = new TspSkinDateEdit(Parent);
+  due->SetParent(Parent);
+  due->SetBounds(16, 230, 120, 22);
+  due->SetSkinData(Skin);
+  due->SetDate(EncodeDate(2024, 5, 17));  // the text follows; typing and the calendar change it
+  due->OnDateChange = [due, Shows](TObject*) { Shows->SetCaption(DateToStr(due->Date())); };
+  auto* dialog = new TspSkinColorDialog(Parent);
+  dialog->SetSkinData(Skin);
+  dialog->SetCtrlSkinData(Skin);  // the dialog's controls wear it too
+  auto* colour = new TspSkinColorButton(Parent);
+  colour->SetParent(Parent);
+  colour->SetBounds(150, 230, 60, 24);
+  colour->SetSkinData(Skin);
+  colour->SetColorDialog(dialog);  // its grid's "more colours" opens the dialog
+  colour->SetColorValue(clRed);
+  colour->OnChangeColor = [colour, Shows](TObject*) { Shows->SetCaption(IntToHex(colour->ColorValue(), 6)); };
+}
+
+// --- guide: the colour dialog
+TColor PickColour(TspSkinColorDialog* Dialog, TColor Current) {
+  Dialog->SetColor(Current);
+  if (!Dialog->Execute()) return Current;  // modal; false when cancelled
+  return Dialog->Color();
+}
+
 }  // namespace guide
 
 namespace {
@@ -315,7 +439,7 @@ TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
         << "docs/guide.md lacks, or differs from, the example:\n" << example;
     ++examples;
   }
-  EXPECT_EQ(examples, 15);
+  EXPECT_EQ(examples, 23);
 }
 
 class GuideExamples : public FormTest {
@@ -482,6 +606,74 @@ TEST_F(GuideExamples, MenuShortCutsTrayTripsAndTheRichEditThroughSkinChanges) {
   EXPECT_EQ(notes->Font()->Name(), notes->DefaultFont()->Name());
   guide::ChangeSkin(skin, notes, ProjectPath("tests/data/skin-corpus/valid.skn"));
   EXPECT_EQ(notes->SkinIndex(), skin->GetControlIndex(L"richedit"));
+}
+
+TEST_F(GuideExamples, AnMDIFrameMakesDocumentsThatCloseForGood) {
+  auto* frame = new TForm(nullptr);
+  frame->SetBounds(60, 60, 640, 420);
+  guide::MakeMDIFrame(frame, skin);
+  frame->Show();
+  Settle();
+  TForm* first = guide::AddDocument(frame, skin, L"One");
+  TForm* second = guide::AddDocument(frame, skin, L"Two");
+  Settle();
+  EXPECT_EQ(GetParent(first->Handle()), frame->ClientHandle());
+  EXPECT_EQ(frame->MDIChildCount(), 2);
+  EXPECT_EQ(frame->ActiveMDIChild(), second);
+  second->Close();
+  EXPECT_TRUE(PumpUntil([&] { return frame->MDIChildCount() == 1; }));
+  EXPECT_EQ(frame->ActiveMDIChild(), first);
+  Free(frame);
+}
+
+// Finds the one component of class T that Owner owns.
+template <class T>
+T* Owned(TComponent* Owner) {
+  for (int i = 0; i < Owner->ComponentCount(); ++i)
+    if (auto* t = dynamic_cast<T*>(Owner->Components(i))) return t;
+  return nullptr;
+}
+
+TEST_F(GuideExamples, TreeComboEffectLabelTreeAndListShowWhatTheyWereGiven) {
+  auto* shows = Add<TspSkinStdLabel>(form, 230, 250, 100, 20);
+  TfcTreeCombo* places = guide::AddPlaces(form);
+  TfcLabel* title = guide::AddTitle(form);
+  TspSkinTreeView* tree = guide::AddFolders(form, skin, shows);
+  TspSkinListView* people = guide::AddPeople(form, skin);
+  ShowAndActivate(form);
+  EXPECT_EQ(places->Text(), L"Rome");
+  places->DropDown();
+  ASSERT_NE(places->SelectedNode(), nullptr);
+  EXPECT_EQ(places->SelectedNode()->Text(), L"Rome");
+  places->CloseUp(false);
+  EXPECT_EQ(places->Items()->Count(), 5);
+  EXPECT_EQ(title->TextOptions()->Style(), fclsRaised);
+  EXPECT_TRUE(title->TextOptions()->Shadow()->Enabled());
+  tree->SetSelected(tree->Items()->GetFirstNode()->getFirstChild());
+  Settle();
+  EXPECT_EQ(shows->Caption(), L"Inbox");
+  ASSERT_EQ(people->Items()->Count(), 1);
+  EXPECT_EQ(people->Columns()->Count(), 2);
+  EXPECT_EQ(people->Items()->Item(0)->SubItems()->Strings(0), L"555-0101");
+}
+
+TEST_F(GuideExamples, DateEditColourButtonAndDialogReportTheirValues) {
+  auto* shows = Add<TspSkinStdLabel>(form, 230, 250, 100, 20);
+  guide::AddDueAndColour(form, skin, shows);
+  auto* due = Owned<TspSkinDateEdit>(form);
+  auto* colour = Owned<TspSkinColorButton>(form);
+  auto* dialog = Owned<TspSkinColorDialog>(form);
+  ASSERT_TRUE(due && colour && dialog);
+  ShowAndActivate(form);
+  EXPECT_EQ(due->Date(), EncodeDate(2024, 5, 17));
+  due->SetDate(EncodeDate(2024, 6, 1));
+  EXPECT_EQ(shows->Caption(), DateToStr(EncodeDate(2024, 6, 1)));
+  EXPECT_EQ(colour->ColorDialog(), dialog);
+  colour->SetColorValue(clBlue);
+  EXPECT_EQ(shows->Caption(), L"FF0000");
+  // Closed without OK, the dialog leaves the colour as it was.
+  dialog->OnShowDialog = [dialog](TObject*) { PostMessageW(dialog->Form()->Handle(), WM_CLOSE, 0, 0); };
+  EXPECT_EQ(guide::PickColour(dialog, clLime), clLime);
 }
 
 }  // namespace

@@ -406,27 +406,50 @@ TEST_F(FormMenuTest, AltLetterOpensTheBarItemWhicheverControlHasTheFocus) {
   EXPECT_EQ(edit->Text(), L"");
 }
 
-TEST_F(FormMenuTest, AltLetterFromAControlOnAnMDIChildOpensTheFramesBar) {
+// On an MDI frame Alt+letter opens the skinned bar wherever the focus is:
+// the client window (no child yet), a child with no control, a control on
+// a child; a round trip by Ctrl+F6 leaves the focus on that control.
+TEST_F(FormMenuTest, AltLetterOnAnMDIFrameOpensTheBarFromTheClientAChildOrItsControl) {
   F->Form->SetFormStyle(fsMDIForm);
   ShowWithMenu();
-  auto* child = new TForm(F->Form);
-  child->SetFormStyle(fsMDIChild);
-  child->SetBounds(0, 0, 220, 140);
-  (new TspSkinForm(child))->SetSkinData(Skin);
+  auto altH = [&](const char* Where) {
+    KeyChord({VK_MENU}, 'H');
+    EXPECT_EQ(Frame->MenuBarDown(), 2) << Where;
+    EXPECT_TRUE(Menu->Visible()) << Where;
+    KeyChord({}, VK_ESCAPE);
+    EXPECT_FALSE(Menu->Visible()) << Where;
+  };
+  ::SetFocus(F->Form->ClientHandle());
+  Settle();
+  ASSERT_EQ(GetFocus(), F->Form->ClientHandle());
+  altH("client");
+  auto newChild = [&] {
+    auto* child = new TForm(F->Form);
+    child->SetFormStyle(fsMDIChild);
+    child->SetBounds(0, 0, 220, 140);
+    (new TspSkinForm(child))->SetSkinData(Skin);
+    child->Show();
+    Settle();
+    return child;
+  };
+  TForm* empty = newChild();
+  ASSERT_EQ(GetFocus(), empty->Handle());
+  altH("child");
+  TForm* child = newChild();
   auto* edit = new TEdit(child);
   edit->SetParent(child);
   edit->SetBounds(10, 10, 120, 22);
-  child->Show();
-  Settle();
   edit->SetFocus();
   Settle();
   ASSERT_EQ(GetFocus(), edit->Handle());
-  KeyChord({VK_MENU}, 'H');
-  EXPECT_EQ(Frame->MenuBarDown(), 2);
-  EXPECT_TRUE(Menu->Visible());
-  KeyChord({}, VK_ESCAPE);
-  EXPECT_FALSE(Menu->Visible());
-  EXPECT_EQ(edit->Text(), L"");
+  altH("edit");
+  KeyChord({VK_CONTROL}, VK_F6);
+  ASSERT_TRUE(PumpUntil([&] { return F->Form->ActiveMDIChild() == empty; }, 5000));
+  KeyChord({VK_CONTROL}, VK_F6);
+  ASSERT_TRUE(PumpUntil([&] { return F->Form->ActiveMDIChild() == child; }, 5000));
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  KeyChord({}, 'K');
+  EXPECT_EQ(edit->Text(), L"k");
 }
 
 TEST_F(FormMenuTest, TheBuiltInSystemMenuFollowsTheFormAndItsItemsActOnIt) {
