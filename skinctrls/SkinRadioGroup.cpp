@@ -131,9 +131,8 @@ void TspSkinCustomRadioGroup::GroupButtonClick(TObject* Sender) {
   if (FUpdating) return;
   auto it = std::find(FButtons.begin(), FButtons.end(), Sender);
   FItemIndex = it == FButtons.end() ? -1 : static_cast<int>(it - FButtons.begin());
-  TFreeWatch watch(this);
   Perform(CM_CHANGED, 0, reinterpret_cast<intptr_t>(this));
-  if (!watch.Freed()) Click();
+  Click();
 }
 
 void TspSkinCustomRadioGroup::ItemsChange() {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/DeferredFree.h"
 #include "classlib/Forms.h"
 #include "classlib/HeapCheck.h"
 
@@ -35,7 +36,10 @@ class ExceptionsFailTheTest : public ::testing::EmptyTestEventListener {
 
   // Runs before the result is printed, so the failure counts for this test.
   // Only the first test to leave a heap unsound fails: the fault stays there.
+  // What the test freed from its handlers is released first, as the
+  // message loop would.
   void OnTestEnd(const ::testing::TestInfo& Test) override {
+    ReleaseDeferredFrees();
     if (FHeapsFaulty || ProcessHeapsValid()) return;
     FHeapsFaulty = true;
     ADD_FAILURE() << Test.test_suite_name() << "." << Test.name()
