@@ -1,7 +1,6 @@
 #include "classlib/DeferredFree.h"
 
 #include <deque>
-#include <thread>
 
 #include "classlib/Classes.h"
 
@@ -12,17 +11,20 @@ bool gGuiThreadKnown = false;
 
 namespace {
 
-std::thread::id gGuiThread;
+// The GUI thread is known by the address of its own copy of a thread's
+// variable (read only by a free and a release, never on the message path).
+thread_local char tThreadMark;
+const char* gGuiThread = nullptr;
 std::deque<TObject*> gQueue;
 
 bool OnGuiThread() {
-  return !deferred_free_detail::gGuiThreadKnown || std::this_thread::get_id() == gGuiThread;
+  return !deferred_free_detail::gGuiThreadKnown || &tThreadMark == gGuiThread;
 }
 
 }  // namespace
 
 void deferred_free_detail::NoteGuiThread() {
-  gGuiThread = std::this_thread::get_id();
+  gGuiThread = &tThreadMark;
   gGuiThreadKnown = true;
 }
 
