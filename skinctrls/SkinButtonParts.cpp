@@ -7,6 +7,8 @@
 #include "skin/speffbmp.h"
 
 void TspControlTimer::Start(unsigned Interval) {
+  // A control torn down by a handler gets no new timer.
+  if (FOwner->BeingFreed()) return;
   if (!FTimer) {
     FTimer = new TTimer(FOwner);
     FTimer->SetEnabled(false);
