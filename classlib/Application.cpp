@@ -135,6 +135,8 @@ void TApplication::Idle() {
 }
 
 bool TApplication::ProcessMessage(MSG& Msg) {
+  // Frees made outside this loop's messages (a call the program made) go too.
+  ReleaseDeferredFrees();
   if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (Msg.message == WM_QUIT) {
     FTerminated = true;

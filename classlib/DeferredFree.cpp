@@ -36,7 +36,7 @@ void DisposeTornDown(TObject* Obj) {
 }
 
 void ReleaseDeferredFrees() {
-  if (deferred_free_detail::gDepth > 0 || !OnGuiThread()) return;
+  if (gQueue.empty() || deferred_free_detail::gDepth > 0 || !OnGuiThread()) return;
   while (!gQueue.empty()) {
     TObject* obj = gQueue.front();
     gQueue.pop_front();

@@ -21,7 +21,15 @@ TspGroupButton::TspGroupButton(TspSkinCustomRadioGroup* RadioGroup)
   SetParent(RadioGroup);
 }
 
-TspGroupButton::~TspGroupButton() {
+TspGroupButton::~TspGroupButton() { LeaveGroup(); }
+
+void TspGroupButton::BeforeDestruction() {
+  LeaveGroup();  // at once, though a free inside a handler deletes later
+  TspSkinCheckRadioBox::BeforeDestruction();
+}
+
+// The group outlives its buttons: its teardown frees them first.
+void TspGroupButton::LeaveGroup() {
   auto& list = FGroup->FButtons;
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
@@ -143,7 +151,7 @@ void TspSkinCustomRadioGroup::ItemsChange() {
 
 void TspSkinCustomRadioGroup::SetButtonCount(int Count) {
   while (ButtonCount() < Count) FButtons.push_back(new TspGroupButton(this));
-  while (ButtonCount() > Count) Free(FButtons.back());  // its destructor leaves the list
+  while (ButtonCount() > Count) Free(FButtons.back());  // its teardown leaves the list
   for (int i = 0; i < ButtonCount(); ++i) {
     TspGroupButton* b = FButtons[i];
     b->SetImageIndex(i);
