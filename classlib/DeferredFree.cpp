@@ -6,7 +6,6 @@
 
 namespace deferred_free_detail {
 int gDepth = 0;
-bool gGuiThreadKnown = false;
 }  // namespace deferred_free_detail
 
 namespace {
@@ -14,23 +13,17 @@ namespace {
 // The GUI thread is known by the address of its own copy of a thread's
 // variable (read only by a free and a release, never on the message path).
 thread_local char tThreadMark;
-const char* gGuiThread = nullptr;
+const char* gGuiThread = nullptr;  // none yet
 std::deque<TObject*> gQueue;
 
-bool OnGuiThread() {
-  return !deferred_free_detail::gGuiThreadKnown || &tThreadMark == gGuiThread;
-}
+bool OnGuiThread() { return &tThreadMark == gGuiThread; }
 
 }  // namespace
 
-void deferred_free_detail::NoteGuiThread() {
-  gGuiThread = &tThreadMark;
-  gGuiThreadKnown = true;
-}
-
-void NoteGuiThread() { deferred_free_detail::NoteGuiThread(); }
+void NoteGuiThread() { gGuiThread = &tThreadMark; }
 
 void DisposeTornDown(TObject* Obj) {
+  if (deferred_free_detail::gDepth > 0 && !gGuiThread) NoteGuiThread();
   if (deferred_free_detail::gDepth > 0 && OnGuiThread()) gQueue.push_back(Obj);
   else delete Obj;
 }

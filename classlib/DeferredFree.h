@@ -6,7 +6,8 @@
 // its parent's layout, its paint, a menu loop) then meets a torn-down but
 // live object: no window, no parent, no links, no events, and memory that is
 // still its own. One GUI thread keeps the state in plain globals; on any
-// other thread a free deletes at once.
+// other thread a free deletes at once. The GUI thread is the one that makes
+// the application, or else the first to free inside a scope.
 #pragma once
 
 #include <cstddef>
@@ -15,8 +16,6 @@ class TObject;
 
 namespace deferred_free_detail {
 extern int gDepth;
-extern bool gGuiThreadKnown;
-void NoteGuiThread();
 }  // namespace deferred_free_detail
 
 // Open while code of the library is on the stack: an entry from the system
@@ -24,10 +23,7 @@ void NoteGuiThread();
 // collected controls, a modal loop. Frees made meanwhile wait.
 class TLibraryScope {
  public:
-  TLibraryScope() noexcept {
-    if (++deferred_free_detail::gDepth == 1 && !deferred_free_detail::gGuiThreadKnown)
-      deferred_free_detail::NoteGuiThread();
-  }
+  TLibraryScope() noexcept { ++deferred_free_detail::gDepth; }
   ~TLibraryScope() { --deferred_free_detail::gDepth; }
   TLibraryScope(const TLibraryScope&) = delete;
   TLibraryScope& operator=(const TLibraryScope&) = delete;

@@ -168,7 +168,8 @@ TEST(DeferredFreeTest, OutsideAScopeOrOnAnotherThreadDeletesAtOnce) {
   std::string log;
   Free(new TLogged(nullptr, "now", log));
   EXPECT_EQ("down now;~now", log);
-  const TLibraryScope scope;  // this thread is the GUI thread from here on
+  NoteGuiThread();
+  const TLibraryScope scope;
   std::thread([&log] { Free(new TLogged(nullptr, "worker", log)); }).join();
   EXPECT_EQ("down now;~nowdown worker;~worker", log);
   EXPECT_EQ(0u, DeferredFreeCount());
