@@ -15,9 +15,10 @@ namespace {
 constexpr UINT_PTR kHintTimer = 1;
 }
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) { NoteGuiThread(); }
 
 TApplication::~TApplication() {
+  ReleaseDeferredFrees();
   if (FHandle) DeallocateHWnd(FHandle);
 }
 
@@ -134,28 +135,36 @@ void TApplication::Idle() {
 }
 
 bool TApplication::ProcessMessage(MSG& Msg) {
+  // Frees made outside this loop's messages (a call the program made) go too.
+  ReleaseDeferredFrees();
   if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (Msg.message == WM_QUIT) {
     FTerminated = true;
     return true;
   }
-  // A message loop is an entry from the system: what its messages free ends
-  // there, and never reaches the code that runs the loop.
-  const TDispatchFrame entry(nullptr, true);
+  DispatchLoopMessage(Msg);
+  // Nothing of the library is on the stack here unless this loop runs inside
+  // it (a modal loop, a handler's ProcessMessages): then the frees wait.
+  ReleaseDeferredFrees();
+  return true;
+}
+
+void TApplication::DispatchLoopMessage(MSG& Msg) {
+  // The hooks, the key and MDI routing hold pointers across calls out.
+  const TLibraryScope scope;
   try {
-    if (RunMessageHooks(Msg)) return true;
+    if (RunMessageHooks(Msg)) return;
     bool handled = false;
     if (OnMessage) OnMessage(Msg, handled);
-    if (handled) return true;
+    if (handled) return;
     HintMouseMessage(Msg);
-    if (IsMDIMsg(Msg) || IsKeyMsg(Msg)) return true;
+    if (IsMDIMsg(Msg) || IsKeyMsg(Msg)) return;
   } catch (...) {
     HandleException(this);
-    return true;
+    return;
   }
   TranslateMessage(&Msg);
   DispatchMessageW(&Msg);
-  return true;
 }
 
 int TApplication::AddMessageHook(TMessageHook Hook) {
@@ -199,8 +208,6 @@ bool TApplication::IsKeyMsg(MSG& Msg) {
 void TApplication::HandleException(TObject* Sender) {
   try {
     throw;
-  } catch (const EControlFreed&) {
-    // Not an error: a handler freed a control, whose code stopped.
   } catch (const Exception& e) {
     if (OnException) OnException(Sender, &e);
     else MessageBoxW(nullptr, e.Message().c_str(), FTitle.c_str(), MB_OK | MB_ICONERROR);

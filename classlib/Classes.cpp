@@ -10,12 +10,22 @@
 #include <unistd.h>
 #endif
 
+#include "classlib/DeferredFree.h"
 #include "classlib/TextCodec.h"
 
 void Free(TObject* obj) {
-  if (!obj) return;
-  obj->BeforeDestruction();
-  delete obj;
+  if (!obj || obj->FFreeState != TObject::TFreeState::Live) return;
+  obj->FFreeState = TObject::TFreeState::TearingDown;
+  try {
+    obj->BeforeDestruction();
+  } catch (...) {
+    // A destruction that has begun finishes; the error is the caller's.
+    obj->FFreeState = TObject::TFreeState::TornDown;
+    DisposeTornDown(obj);
+    throw;
+  }
+  obj->FFreeState = TObject::TFreeState::TornDown;
+  DisposeTornDown(obj);
 }
 
 // ---------------------------------------------------------------------------
@@ -41,6 +51,8 @@ TComponent::~TComponent() {
   // Objects freed with plain delete still let go of their links; only the
   // virtual calls then stop at the classes not yet destroyed.
   if (!FTornDown) TComponent::BeforeDestruction();
+  // What was made with this component as owner after its teardown.
+  DestroyComponents();
 }
 
 void TComponent::BeforeDestruction() {

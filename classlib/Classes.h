@@ -8,28 +8,9 @@
 #include <vector>
 
 #include "classlib/Event.h"
+#include "classlib/Object.h"
 #include "classlib/SysUtils.h"
 #include "classlib/Types.h"
-
-class TObject {
- public:
-  virtual ~TObject() = default;
-  // Runs before the destructor chain while the object is still whole, so that
-  // virtual calls made while tearing down (notifications) reach the real class.
-  virtual void BeforeDestruction() {}
-  // Class name for messages ("Cannot assign a TFont to a TBrush").
-  virtual String ClassName() const { return L"TObject"; }
-};
-
-// Frees an object the way owners free what they own: BeforeDestruction, then delete.
-void Free(TObject* obj);
-
-template <typename T>
-void FreeAndNil(T*& obj) {
-  T* tmp = obj;
-  obj = nullptr;
-  Free(tmp);
-}
 
 using TNotifyEvent = TEvent<void(TObject* Sender)>;
 

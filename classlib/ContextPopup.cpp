@@ -13,9 +13,7 @@ void TControl::WMContextMenu(TMessage& Message) {
   const bool fromKeyboard = screen.X == -1 && screen.Y == -1;
   const TPoint client = fromKeyboard ? screen : ScreenToClient(screen);
   bool handled = false;
-  TFreeWatch watch(this);
   DoContextPopup(client, handled);
-  if (watch.Freed()) return;
   if (handled) {
     Message.Result = 1;
     return;

@@ -63,34 +63,17 @@ wchar_t MenuAccelChar(WORD Key) {
 }
 
 // ---------------------------------------------------------------------------
-// TFreeWatch
+// TControlWalk
 
-// The watch lives on the stack and unlinks itself in its destructor.
-#if defined(__GNUC__) && __GNUC__ >= 12
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdangling-pointer"
-#endif
-TFreeWatch::TFreeWatch(TControl* Control) : FControl(Control), FNext(Control->FFreeWatches) {
-  Control->FFreeWatches = this;
-}
-#if defined(__GNUC__) && __GNUC__ >= 12
-#pragma GCC diagnostic pop
-#endif
-
-TFreeWatch::~TFreeWatch() {
-  if (!FControl) return;
-  for (TFreeWatch** w = &FControl->FFreeWatches; *w; w = &(*w)->FNext) {
-    if (*w != this) continue;
-    *w = FNext;
-    break;
-  }
+TControl* TControlWalk::Control(size_t I) const {
+  TControl* c = FControls[I];
+  return c->BeingFreed() ? nullptr : c;
 }
 
 // ---------------------------------------------------------------------------
 // TControl
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
-  TDispatchFrame::ControlMade(this);
   WindowProc = [this](TMessage& m) { WndProc(m); };
   FFont = std::make_unique<TFont>();
   FFont->OnChange = [this](TObject*) { FontChanged(); };
@@ -103,9 +86,6 @@ TControl::~TControl() {
 void TControl::BeforeDestruction() {
   if (FTornDownControl) return;
   FTornDownControl = true;
-  for (TFreeWatch* w = FFreeWatches; w; w = w->FNext) w->FControl = nullptr;
-  FFreeWatches = nullptr;
-  TDispatchFrame::ControlFreed(this);
   Destroying();
   CancelCaptureOf(this);
   DragControlDestroyed(this);
@@ -168,16 +148,9 @@ intptr_t TControl::Perform(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
   m.Msg = Msg;
   m.WParam = WParam;
   m.LParam = LParam;
-  // The message is this control's to handle: a handler that frees it ends
-  // its code here, and the caller goes on unless its own control went too.
-  const TDispatchFrame frame(this, false);
-  try {
-    WindowProc(m);
-  } catch (const EControlFreed&) {
-    frame.PassOn();
-    return m.Result;
-  }
-  frame.Returned();
+  // The program may call it: what a handler frees meanwhile waits.
+  const TLibraryScope scope;
+  WindowProc(m);
   return m.Result;
 }
 
@@ -535,7 +508,6 @@ void TControl::WMMouseDown(TMessage& Message, TMouseButton Button, bool Double) 
   TShiftState shift = KeysToShiftState(static_cast<WORD>(Message.WParam));
   if (Double) shift.Include(ssDouble);
   // An event handler may free this control; nothing of it is touched then.
-  TFreeWatch watch(this);
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     FControlState.Include(csLButtonDown);
@@ -545,18 +517,16 @@ void TControl::WMMouseDown(TMessage& Message, TMouseButton Button, bool Double) 
       else FControlState.Include(csClicked);
     }
   }
-  if (watch.Freed()) return;
   if (!FControlStyle.Contains(csNoStdEvents)) MouseDown(Button, shift, Message.XPos(), Message.YPos());
-  if (!watch.Freed()) DefaultHandler(Message);
+  DefaultHandler(Message);
   // The press has done its work (a list selects its item); the drag waits for the mouse to move.
-  if (!watch.Freed() && Button == mbLeft && FDragMode == dmAutomatic && FDragKind == dkDrag && !Dragging())
+  if (Button == mbLeft && FDragMode == dmAutomatic && FDragKind == dkDrag && !Dragging())
     BeginAutoDrag();
 }
 
 void TControl::WMMouseUp(TMessage& Message, TMouseButton Button) {
   TShiftState shift = KeysToShiftState(static_cast<WORD>(Message.WParam));
   const TPoint p(Message.XPos(), Message.YPos());
-  TFreeWatch watch(this);
   if (Button == mbLeft) {
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
     FControlState.Exclude(csLButtonDown);
@@ -565,16 +535,14 @@ void TControl::WMMouseUp(TMessage& Message, TMouseButton Button) {
       if (PtInRect(ClientRect(), p)) Click();
     }
   }
-  if (watch.Freed()) return;
   if (!FControlStyle.Contains(csNoStdEvents)) MouseUp(Button, shift, p.X, p.Y);
-  if (!watch.Freed()) DefaultHandler(Message);
+  DefaultHandler(Message);
 }
 
 void TControl::WMMouseMove(TMessage& Message) {
-  TFreeWatch watch(this);
   if (!FControlStyle.Contains(csNoStdEvents))
     MouseMove(KeysToShiftState(static_cast<WORD>(Message.WParam)), Message.XPos(), Message.YPos());
-  if (!watch.Freed()) DefaultHandler(Message);
+  DefaultHandler(Message);
 }
 
 void TControl::WMMouseWheel(TMessage& Message) {

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -14,7 +13,7 @@
 #include "classlib/Classes.h"
 #include "classlib/ControlTypes.h"
 #include "classlib/DragState.h"
-#include "classlib/FreeWatch.h"
+#include "classlib/DeferredFree.h"
 #include "classlib/Graphics.h"
 #include "classlib/Messages.h"
 #include "classlib/Types.h"
@@ -102,26 +101,26 @@ struct TCreateParams {
 
 // Controls collected before a walk that tells each of them something. What
 // one of them does when told may free others of the list (a list box drops
-// its scroll bar) or make new ones: each collected control is watched, a
-// freed one is skipped when its turn comes, a new one was never collected.
+// its scroll bar) or make new ones: the walk holds a library scope, so a
+// freed one stays live and is skipped when its turn comes (it is torn down);
+// a new one was never collected.
 class TControlWalk {
  public:
   TControlWalk() = default;
-  explicit TControlWalk(const std::vector<TControl*>& Controls) {
-    for (TControl* c : Controls) Add(c);
-  }
-  void Add(TControl* Control) { FWatches.emplace_back(Control); }
-  size_t Count() const { return FWatches.size(); }
-  // The I-th control collected, or nullptr once it is freed.
-  TControl* Control(size_t I) const { return FWatches[I].Control(); }
+  explicit TControlWalk(const std::vector<TControl*>& Controls) : FControls(Controls) {}
+  void Add(TControl* Control) { FControls.push_back(Control); }
+  size_t Count() const { return FControls.size(); }
+  // The I-th control collected, or nullptr once it is torn down.
+  TControl* Control(size_t I) const;
   template <class F>
   void ForEach(F&& Tell) const {
-    for (const TFreeWatch& w : FWatches)
-      if (TControl* c = w.Control()) Tell(c);
+    for (size_t i = 0; i < FControls.size(); ++i)
+      if (TControl* c = Control(i)) Tell(c);
   }
 
  private:
-  std::deque<TFreeWatch> FWatches;  // a deque never moves what it holds
+  TLibraryScope FScope;
+  std::vector<TControl*> FControls;
 };
 
 class TControl : public TComponent {
@@ -279,7 +278,6 @@ class TControl : public TComponent {
   friend class TDragControlObject;
   friend class TDragSession;
   friend class TControlActionLink;
-  friend class TFreeWatch;
 
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -356,7 +354,6 @@ class TControl : public TComponent {
   std::unique_ptr<TControlActionLink> FActionLink;
   bool FMouseInControl = false;
   bool FTornDownControl = false;
-  TFreeWatch* FFreeWatches = nullptr;
   TDragMode FDragMode = dmManual;
   TDragKind FDragKind = dkDrag;
   TCursor FDragCursor = crDrag;

@@ -263,10 +263,8 @@ void TDragSession::StartDrag(const TPoint& Pos) {
   state.Exclude(csLButtonDown);
   state.Exclude(csClicked);
   Source->SetControlState(state);
-  TFreeWatch watch(Source);
   TDragObject* object = nullptr;
   Source->DoStartDrag(object);
-  if (watch.Freed()) return;
   if (!object) {
     object = new TDragControlObject(Source);
     OwnsObject = true;

@@ -8,10 +8,14 @@
 // it for the length of each call, so the handler outlives its own call even
 // when its event does not.
 //
-// A handler that frees the control whose message raised the event (or its
-// form) ends that control's code when it returns: the call is a call out
-// that throws EControlFreed then (see FreeWatch.h), which unwinds the freed
-// control's code to where its message entered.
+// A call is library code on the stack: it opens a library scope, so that a
+// handler that frees the sender, its form or anything else only tears it
+// down, and the memory waits for the message loop (DeferredFree.h). An event
+// whose sender (a TObject* first argument) is torn down is not raised: the
+// call does nothing and answers a value-initialised result. Events raised
+// while the object is being torn down (OnDestroy) still run.
+//
+// The hold is a plain count: handlers run on the one GUI thread.
 //
 // It is used like a function object: `OnClick = [&](TObject*) {...};`,
 // `if (OnClick) OnClick(this);`, `OnClick = nullptr;`, and copying an event
@@ -21,14 +25,37 @@
 
 #include <cstddef>
 #include <functional>
-#include <memory>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 
-#include "classlib/FreeWatch.h"
+#include "classlib/DeferredFree.h"
+#include "classlib/Object.h"
 
 template <typename Signature>
 class TEvent;
+
+namespace event_detail {
+// Whether a call whose first argument is A is to be skipped: A is an object
+// that Free has torn down.
+template <typename A>
+bool SenderTornDown(const A& First) {
+  if constexpr (std::is_convertible<A, const TObject*>::value) {
+    const TObject* sender = First;
+    return sender && sender->TornDown();
+  } else {
+    return false;
+  }
+}
+template <typename... A>
+bool SkipCall(const A&... Arguments) {
+  if constexpr (sizeof...(A) == 0) {
+    return false;
+  } else {
+    return SenderTornDown(std::get<0>(std::tie(Arguments...)));
+  }
+}
+}  // namespace event_detail
 
 template <typename R, typename... Args>
 class TEvent<R(Args...)> {
@@ -42,46 +69,51 @@ class TEvent<R(Args...)> {
                                                     std::is_constructible<Handler, F&&>::value>>
   TEvent(F&& Callable) {  // NOLINT: a lambda or function converts as it does to a function object
     Handler h(std::forward<F>(Callable));
-    if (h) FHandler = std::make_shared<Handler>(std::move(h));
+    if (h) FBlock = new Block{1, std::move(h)};
   }
-  TEvent(const TEvent& Other) : FHandler(Other.FHandler ? std::make_shared<Handler>(*Other.FHandler) : nullptr) {}
-  TEvent(TEvent&& Other) noexcept = default;
+  TEvent(const TEvent& Other) : FBlock(Other.FBlock ? new Block{1, Other.FBlock->Function} : nullptr) {}
+  TEvent(TEvent&& Other) noexcept : FBlock(Other.FBlock) { Other.FBlock = nullptr; }
+  ~TEvent() { Drop(FBlock); }
   // Assigning drops this event's hold on its old handler only: a call of the
   // old handler that is running keeps its own hold until it returns.
   TEvent& operator=(const TEvent& Other) {
     if (this != &Other) *this = TEvent(Other);
     return *this;
   }
-  TEvent& operator=(TEvent&& Other) noexcept = default;
+  TEvent& operator=(TEvent&& Other) noexcept {
+    if (this != &Other) {
+      Block* old = FBlock;
+      FBlock = Other.FBlock;
+      Other.FBlock = nullptr;
+      Drop(old);
+    }
+    return *this;
+  }
   TEvent& operator=(std::nullptr_t) noexcept {
-    FHandler.reset();
+    Block* old = FBlock;
+    FBlock = nullptr;
+    Drop(old);
     return *this;
   }
 
-  explicit operator bool() const noexcept { return static_cast<bool>(FHandler); }
+  explicit operator bool() const noexcept { return FBlock != nullptr; }
 
   // Calls the handler; with none, throws std::bad_function_call as a function object does.
   R operator()(Args... A) const {
-    const std::shared_ptr<Handler> running = FHandler;  // outlives a free of this event
-    if (!running) throw std::bad_function_call();
-    const TCallOut call;
-    if constexpr (std::is_void<R>::value) {
-      (*running)(std::forward<Args>(A)...);
-      call.Returned();
-    } else {
-      R result = (*running)(std::forward<Args>(A)...);
-      call.Returned();
-      return result;
-    }
+    if (!FBlock) throw std::bad_function_call();
+    if (event_detail::SkipCall(A...)) return R();
+    const TLibraryScope scope;
+    const Hold running(FBlock);  // outlives a free of this event
+    return running.Running->Function(std::forward<Args>(A)...);
   }
 
   // The handler as a plain function object (empty when none), for code that keeps one.
-  Handler Function() const { return FHandler ? *FHandler : Handler(); }
+  Handler Function() const { return FBlock ? FBlock->Function : Handler(); }
   // The handler's own object when it is a T (as a function object's target()),
   // so that a hook can tell whether it is still the one installed.
   template <typename T>
   const T* target() const noexcept {
-    return FHandler ? FHandler->template target<T>() : nullptr;
+    return FBlock ? FBlock->Function.template target<T>() : nullptr;
   }
 
   friend bool operator==(const TEvent& E, std::nullptr_t) noexcept { return !E; }
@@ -90,5 +122,18 @@ class TEvent<R(Args...)> {
   friend bool operator!=(std::nullptr_t, const TEvent& E) noexcept { return static_cast<bool>(E); }
 
  private:
-  std::shared_ptr<Handler> FHandler;
+  struct Block {
+    int Holds;
+    Handler Function;
+  };
+  struct Hold {
+    explicit Hold(Block* B) noexcept : Running(B) { ++B->Holds; }
+    ~Hold() { Drop(Running); }
+    Block* Running;
+  };
+  static void Drop(Block* B) noexcept {
+    if (B && --B->Holds == 0) delete B;
+  }
+
+  Block* FBlock = nullptr;
 };

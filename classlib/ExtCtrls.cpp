@@ -41,7 +41,8 @@ void TTimer::SetInterval(uint32_t Value) {
 void TTimer::UpdateTimer() {
   if (FRunning) KillTimer(FWindowHandle, kTimerId);
   FRunning = false;
-  if (FEnabled && FInterval > 0) {
+  // A timer being freed stays stopped, whatever code runs on after the free.
+  if (FEnabled && FInterval > 0 && !BeingFreed()) {
     if (!SetTimer(FWindowHandle, kTimerId, FInterval, nullptr))
       throw EOutOfResources(L"Not enough timers available");
     FRunning = true;

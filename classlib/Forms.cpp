@@ -498,30 +498,31 @@ TModalResult TCustomForm::ShowModal() {
     for (HWND w : disabled.List) EnableWindow(w, TRUE);
     if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
   };
-  // A handler of the loop may free the form (its own button calling
-  // Release): the loop then ends as a cancel, touching the form no more.
-  TFreeWatch watch(this);
+  // A handler of the loop may free the form: it is torn down at once, and
+  // its memory waits for the loop that runs this one; the loop then ends as
+  // a cancel.
+  const TLibraryScope scope;
   try {
     Show();
-    for (; !watch.Freed();) {
+    for (; !BeingFreed();) {
       Application->HandleMessage();
-      if (watch.Freed()) break;
+      if (BeingFreed()) break;
       if (Application->Terminated()) {
         FModalResult = mrCancel;
         break;
       }
       if (FModalResult == mrNone) continue;
       action = caNone;
-      if (CloseQuery() && !watch.Freed()) {
+      if (CloseQuery()) {
         action = caHide;
         DoClose(action);
       }
-      if (action != caNone || watch.Freed()) break;
+      if (action != caNone || BeingFreed()) break;
       FModalResult = mrNone;
     }
   } catch (...) {
     restoreOthers();
-    if (watch.Freed()) throw;
+    if (BeingFreed()) throw;
     // The form goes away as after a close, so that it can be shown again.
     FFormState.Exclude(fsModal);
     try {
@@ -532,7 +533,7 @@ TModalResult TCustomForm::ShowModal() {
     throw;
   }
   restoreOthers();
-  if (watch.Freed()) return mrCancel;
+  if (BeingFreed()) return mrCancel;
   Hide();
   FFormState.Exclude(fsModal);
   if (action == caFree) Release();

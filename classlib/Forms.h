@@ -345,6 +345,7 @@ class TApplication : public TComponent {
 
  private:
   bool ProcessMessage(MSG& Msg);
+  void DispatchLoopMessage(MSG& Msg);
   bool RunMessageHooks(MSG& Msg);
   bool IsKeyMsg(MSG& Msg);
   void HintMouseMessage(const MSG& Msg);

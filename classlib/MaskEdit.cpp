@@ -74,7 +74,6 @@ void TCustomMaskEdit::MaskedPaste(const String& S) {
   // key is, so that the edit's key checks hold for pasted text too; what is
   // refused stops the paste. A character equal to the literal at its place
   // steps over it, so that a pasted "12:34" fills both fields.
-  TFreeWatch watch(this);
   const int start = SelStart();
   int place = start;
   bool typed = false;
@@ -89,7 +88,6 @@ void TCustomMaskEdit::MaskedPaste(const String& S) {
     if (typed) SendMessageW(Handle(), EM_SETSEL, place, place);
     const int pos = FMask.NextInput(place);
     KeyPress(c);
-    if (watch.Freed()) return;
     if (!c) break;
     if (pos >= FMask.Length() || !FMask.Accept(pos, c)) {
       MessageBeep(0);

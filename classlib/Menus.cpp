@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "classlib/ComponentWatch.h"
 #include "classlib/Forms.h"
 
 namespace {
@@ -319,9 +318,10 @@ void TMainMenu::MenuChanged() {
 }
 
 void TPopupMenu::Popup(int X, int Y) {
-  TComponentWatch watch(this);
+  const TLibraryScope scope;
   if (OnPopup) OnPopup(this);
-  if (watch.Freed()) return;
+  // Freed by its OnPopup: no menu opens.
+  if (TornDown()) return;
   if (AutoLineReduction() == maAutomatic) Items()->RethinkLines();
   HMENU menu = BuildSystemMenu(Items());
   HWND owner = Application->Handle();
@@ -330,5 +330,5 @@ void TPopupMenu::Popup(int X, int Y) {
   DestroyMenu(menu);  // destroys the submenus too
   PostMessageW(owner, WM_NULL, 0, 0);
   // The menu's own loop runs the program's timers and messages, which may free it too.
-  if (command && !watch.Freed()) DispatchCommand(static_cast<uint16_t>(command));
+  if (command && !TornDown()) DispatchCommand(static_cast<uint16_t>(command));
 }

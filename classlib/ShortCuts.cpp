@@ -3,7 +3,6 @@
 // frame), before the control itself sees it.
 #include <vector>
 
-#include "classlib/ComponentWatch.h"
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
 
@@ -26,13 +25,11 @@ bool TMenu::IsShortCut(TShortCut Value) {
   if (!item) return false;
   std::vector<TMenuItem*> parents;
   for (TMenuItem* p = item->Parent(); p && p != FItems; p = p->Parent()) parents.insert(parents.begin(), p);
-  TComponentWatch menu(this);
   for (TMenuItem* parent : parents) {
-    TComponentWatch watch(parent);
     if (!parent->Enabled()) return false;
     parent->Click();
-    if (menu.Freed()) return true;
-    if (watch.Freed()) return false;
+    if (BeingFreed()) return true;
+    if (parent->BeingFreed()) return false;
   }
   // The parents may have rebuilt or disabled their items: ask again. Parents
   // that ran count as the key's use even when the item went.
@@ -48,9 +45,8 @@ bool TCustomActionList::IsShortCut(TShortCut Value) {
   if (!Value) return false;
   for (TCustomAction* action : std::vector<TCustomAction*>(FActions)) {
     if (action->ShortCut() != Value) continue;
-    TComponentWatch watch(action);
     action->Update();
-    if (watch.Freed() || !action->Enabled()) return false;
+    if (!action->Enabled()) return false;
     action->Execute();
     return true;
   }
@@ -63,9 +59,8 @@ bool TCustomForm::FormShortCut(TMessage& Message, const TCustomForm* Skip) {
   if (!IsKeyDown(Message)) return false;
   bool handled = false;
   if (OnShortCut) {
-    TFreeWatch watch(this);
     OnShortCut(Message, handled);
-    if (handled || watch.Freed()) return true;
+    if (handled || BeingFreed()) return true;
   }
   const TShortCut key = ShortCutOfMessage(Message);
   if (FMenu && FMenu->IsShortCut(key)) return true;
@@ -86,9 +81,8 @@ bool TWinControl::IsMenuKey(TMessage& Message) {
     if (control->PopupMenu() && control->PopupMenu()->IsShortCut(key)) return true;
   TCustomForm* form = GetParentForm(this);
   if (!form) return false;
-  TFreeWatch watch(form);
   if (form->IsShortCut(Message)) return true;
-  if (watch.Freed() || form->FormStyle() != fsMDIChild) return false;
+  if (form->FormStyle() != fsMDIChild) return false;
   // An MDI child's keys reach its frame's menu too; the child was asked already.
   TCustomForm* frame = form->MDIFrame();
   return frame && frame != form && frame->FormShortCut(Message, form);

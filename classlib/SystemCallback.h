@@ -3,7 +3,8 @@
 // enumerations.
 #pragma once
 
-#include "classlib/FreeWatch.h"
+
+#include "classlib/DeferredFree.h"
 
 class TObject;
 
@@ -12,17 +13,16 @@ class TObject;
 // message loop; one that handling lets out is dropped.
 void ReportCallbackException(TObject* Sender) noexcept;
 
-// Runs Body for a callback from the system. An exception must not unwind
+// Runs Body for a callback from the system, under a library scope: what its
+// handlers free waits for the message loop (DeferredFree.h). An exception must not unwind
 // through the system's frames (the program would end): it is reported with
 // Sender, and the callback answers Fallback so that the interrupted system
-// call ends normally. A control freed by a handler on the way (EControlFreed)
-// only stops the code that ran for it: nothing is reported.
+// call ends normally.
 template <class R, class F>
 R FromSystem(TObject* Sender, R Fallback, F&& Body) noexcept {
+  const TLibraryScope scope;
   try {
     return Body();
-  } catch (const EControlFreed&) {
-    return Fallback;
   } catch (...) {
     ReportCallbackException(Sender);
     return Fallback;

@@ -22,7 +22,6 @@ LRESULT CALLBACK UtilWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   m.WParam = WParam;
   m.LParam = LParam;
   ++data->Busy;
-  const TDispatchFrame entry(nullptr, true);  // checks look no further: the system's frames lie below
   const bool handled = FromSystem(Application, true, [&] { return data->Method(m); });
   --data->Busy;
   // The method may have released the window; the data outlived the call.

@@ -99,10 +99,8 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
   m.Msg = Msg;
   m.WParam = WParam;
   m.LParam = LParam;
-  // A handler that freed the control (or one whose code ran inside this
-  // message) stopped that code, and the message ends here.
+  const TLibraryScope scope;
   FromSystem(control, false, [&] {
-    const TDispatchFrame frame(control, true);
     control->WindowProc(m);
     return true;
   });
@@ -218,6 +216,10 @@ HWND TWinControl::Handle() {
 
 void TWinControl::HandleNeeded() {
   if (FHandle) return;
+  // A control being destroyed or torn down, or inside one, gets no window:
+  // its code may run on after a handler freed it, and asks quietly.
+  for (const TControl* c = this; c; c = c->Parent())
+    if (c->ComponentState().Contains(csDestroying)) return;
   if (FParent) FParent->HandleNeeded();  // creates ours too
   CreateHandle();
 }
@@ -282,7 +284,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
 }
 
 void TWinControl::CreateHandle() {
-  if (FHandle) return;
+  if (FHandle || ComponentState().Contains(csDestroying)) return;
   FControlState.Include(csCreating);
   try {
     CreateWnd();
@@ -361,12 +363,11 @@ void TWinControl::WndProc(TMessage& Message) {
   const uint32_t msg = Message.Msg;
   if (msg == WM_MOUSEMOVE) UpdateMouseHover(Message);
   if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL && msg != WM_MOUSEHWHEEL) {
-    TFreeWatch watch(this);
     if (IsControlMouseMsg(Message)) {
       // The system makes WM_CONTEXTMENU from a right button-up that reaches
       // the window's default procedure; a windowless child has none, so the
       // window passes it on itself.
-      if (msg == WM_RBUTTONUP && !watch.Freed()) DefaultHandler(Message);
+      if (msg == WM_RBUTTONUP) DefaultHandler(Message);
       return;
     }
   }
@@ -397,9 +398,8 @@ void TWinControl::Dispatch(TMessage& Message) {
         TControl* c = ControlAtPos(ScreenToClient(TPoint(Message.XPos(), Message.YPos())));
         // A windowless child answers first; what it leaves goes to the window.
         if (c) {
-          TFreeWatch watch(this);
           c->WMContextMenu(Message);
-          if (watch.Freed() || Message.Result) return;
+          if (Message.Result) return;
         }
       }
       break;
@@ -497,7 +497,6 @@ void TWinControl::DefaultHandler(TMessage& Message) {
 LRESULT TWinControl::CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const {
   // The procedure may send messages whose handlers free this control (its
   // window is parked meanwhile): nothing of it is touched after the call.
-  const TCallOut call;
   const HWND wnd = FHandle;
   ++gInSystemProc[wnd];
   const LRESULT result = CallWindowProcW(FDefWndProc, wnd, Msg, WParam, LParam);
@@ -505,7 +504,6 @@ LRESULT TWinControl::CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) cons
     gInSystemProc.erase(wnd);
     if (gParked.count(wnd)) DestroyWindow(wnd);
   }
-  call.Returned();
   return result;
 }
 
@@ -1104,43 +1102,40 @@ void TWinControl::CNChar(TMessage& Message) {
 
 bool TWinControl::DoKeyDown(TMessage& Message) {
   // A control freed by the event counts as having handled the key.
-  TFreeWatch watch(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyDown(Message)) return true;
-  if (watch.Freed()) return true;
+  if (BeingFreed()) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   WORD key = static_cast<WORD>(Message.WParam);
   KeyDown(key, KeyDataToShiftState(Message.LParam));
   Message.WParam = key;
-  if (watch.Freed()) return true;
+  if (BeingFreed()) return true;
   return key == 0;
 }
 
 bool TWinControl::DoKeyUp(TMessage& Message) {
   // A control freed by the event counts as having handled the key.
-  TFreeWatch watch(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyUp(Message)) return true;
-  if (watch.Freed()) return true;
+  if (BeingFreed()) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   WORD key = static_cast<WORD>(Message.WParam);
   KeyUp(key, KeyDataToShiftState(Message.LParam));
   Message.WParam = key;
-  if (watch.Freed()) return true;
+  if (BeingFreed()) return true;
   return key == 0;
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
   // A control freed by the event counts as having handled the key.
-  TFreeWatch watch(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(Message)) return true;
-  if (watch.Freed()) return true;
+  if (BeingFreed()) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   wchar_t ch = static_cast<wchar_t>(Message.WParam);
   KeyPress(ch);
   Message.WParam = ch;
-  if (watch.Freed()) return true;
+  if (BeingFreed()) return true;
   return ch == 0;
 }
 

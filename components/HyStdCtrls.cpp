@@ -71,13 +71,10 @@ void THySpeedButton::SetTimerInterval(int Value) {
 void THySpeedButton::CMMouseEnter(TMessage& Message) {
   TSpeedButton::Dispatch(Message);
   if (FEntered) return;
-  TFreeWatch watch(this);
   if (OnMouseEnter) OnMouseEnter(this);
-  if (watch.Freed()) return;
   if (!ComponentState().Contains(csDesigning)) {
     FIsTrigger = true;
     if (OnStartToTrigger) OnStartToTrigger(this, FIsTrigger);
-    if (watch.Freed()) return;
     FTicks = 0;
     if (FTimer) FTimer->SetEnabled(true);
   }
@@ -87,9 +84,8 @@ void THySpeedButton::CMMouseEnter(TMessage& Message) {
 void THySpeedButton::CMMouseLeave(TMessage& Message) {
   if (FTimer) FTimer->SetEnabled(false);
   TSpeedButton::Dispatch(Message);
-  TFreeWatch watch(this);
   if (OnMouseLeave) OnMouseLeave(this);
-  if (!watch.Freed()) FEntered = false;
+  FEntered = false;
 }
 
 void THySpeedButton::TimerTick() {

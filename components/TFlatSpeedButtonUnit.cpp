@@ -153,10 +153,9 @@ void TFlatSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     if (FDown) FState = bsExclusive;
     Repaint();
   }
-  TFreeWatch watch(this);
   if (inside) Click();
   else MouseLeaveHot();
-  if (!watch.Freed()) UpdateTracking();
+  UpdateTracking();
 }
 
 void TFlatSpeedButton::Click() {

@@ -419,7 +419,6 @@ struct TNodeSort {
 int CALLBACK CompareNodes(LPARAM A, LPARAM B, LPARAM Sort) {
   auto* sort = reinterpret_cast<TNodeSort*>(Sort);
   if (sort->Failed) return 0;
-  const TDispatchFrame entry(nullptr, true);  // a program's comparison runs inside the system's sort
   int result = 0;
   sort->Failed = !FromSystem(sort->View, false, [&] {
     result = sort->View->CompareForSort(reinterpret_cast<TfcTreeNode*>(A), reinterpret_cast<TfcTreeNode*>(B), sort->Data);
@@ -728,9 +727,8 @@ void TfcCustomTreeView::CNNotify(TMessage& Message) {
 LRESULT CALLBACK TfcCustomTreeView::EditWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* tv = reinterpret_cast<TfcCustomTreeView*>(GetPropW(Wnd, L"fcTreeView"));
   if (!tv) return DefWindowProcW(Wnd, Msg, WParam, LParam);
-  // The editor's keys are the tree view's: a handler that frees the view ends them.
+  // The editor's keys are the tree view's.
   return FromSystem(tv, LRESULT(0), [&] {
-    const TDispatchFrame frame(tv, true);
     return tv->EditMessage(Wnd, Msg, WParam, LParam);
   });
 }

@@ -66,9 +66,8 @@ void TfcCustomTreeView::WMLButtonDown(TMessage& Message) {
   if (!hit.Contains(htOnButton)) Invalidate();
   FDragged = false;
   FDragNode = nullptr;
-  TFreeWatch watch(this);
   TWinControl::Dispatch(Message);
-  if (watch.Freed() || !HandleAllocated()) return;
+  if (!HandleAllocated()) return;
   if (FDragMode == dmAutomatic && FDragKind == dkDrag) {
     if (CanFocus()) SetFocus();
     // The system control saw the mouse move away with the button held.

@@ -223,9 +223,8 @@ void TspSkinForm::NewWndProc(TMessage& Message) {
   // An MDI child's menus open through the frame's skinned form, which
   // closes them on the child's messages too.
   if (TspSkinForm* frame = FrameSkinForm()) frame->MenuPreFilter(Message);
-  TFreeWatch watch(FForm);
   FormMessage(Message);
-  if (!watch.Freed()) MDIChildMessage(Message);
+  MDIChildMessage(Message);
 }
 
 void TspSkinForm::FormMessage(TMessage& Message) {

@@ -230,9 +230,8 @@ void TspSkinButtonBase<TBase>::DrawContent(TCanvas* Canvas, const TRect& R, bool
 
 template <class TBase>
 void TspSkinButtonBase<TBase>::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   TBase::MouseDown(Button, Shift, X, Y);
-  if (watch.Freed() || Button != mbLeft) return;
+  if (Button != mbLeft) return;
   if (CanAnimate()) FEffects.StopAnimation();
   FPressed = true;
   if (FDown) {
@@ -248,7 +247,6 @@ void TspSkinButtonBase<TBase>::MouseDown(TMouseButton Button, TShiftState Shift,
 
 template <class TBase>
 bool TspSkinButtonBase<TBase>::ReleaseLeft() {
-  TFreeWatch watch(this);
   FPressed = false;
   if (FGroupIndex != 0) {
     if (FDown && FAllowAllUp && FCanRelease && FMouseIn) {
@@ -265,7 +263,7 @@ bool TspSkinButtonBase<TBase>::ReleaseLeft() {
     FDown = false;
     FRepeat.Stop();
   }
-  return watch.Freed();
+  return this->BeingFreed();
 }
 
 template class TspSkinButtonBase<TspSkinCustomControl>;

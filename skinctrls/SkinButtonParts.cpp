@@ -7,6 +7,8 @@
 #include "skin/speffbmp.h"
 
 void TspControlTimer::Start(unsigned Interval) {
+  // A control torn down by a handler gets no new timer.
+  if (FOwner->BeingFreed()) return;
   if (!FTimer) {
     FTimer = new TTimer(FOwner);
     FTimer->SetEnabled(false);
@@ -158,10 +160,9 @@ bool DropPressWithoutFocus(TWinControl* Control, const TMessage& Message, bool& 
   if (Message.Msg == CN_COMMAND) return SettingFocus;
   if (Message.Msg != WM_LBUTTONDOWN && Message.Msg != WM_LBUTTONDBLCLK) return false;
   if (Control->ComponentState().Contains(csDesigning) || Control->Focused()) return false;
-  TFreeWatch watch(Control);
   SettingFocus = true;
   Control->SetFocus();
-  if (watch.Freed()) return true;
+  if (Control->BeingFreed()) return true;
   SettingFocus = false;
   return !Control->Focused();
 }

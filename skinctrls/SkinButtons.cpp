@@ -199,7 +199,6 @@ void TspSkinButton::WndProc(TMessage& Message) {
     return;
   }
   if (DropPressWithoutFocus(this, Message, FSettingFocus)) return;
-  TFreeWatch watch(this);
   switch (Message.Msg) {
     case WM_KEYDOWN:
       if (Message.WParam == VK_SPACE && FUseSpaceKey) {
@@ -216,7 +215,7 @@ void TspSkinButton::WndProc(TMessage& Message) {
       }
       break;
   }
-  if (!watch.Freed()) TButtonBase::WndProc(Message);
+  TButtonBase::WndProc(Message);
 }
 
 void TspSkinButton::Dispatch(TMessage& Message) {
@@ -267,9 +266,8 @@ void TspSkinButton::CMDialogChar(TMessage& Message) {
     return;
   }
   Message.Result = 1;
-  TFreeWatch watch(this);
   SetFocus();
-  if (!watch.Freed()) ButtonClick();
+  ButtonClick();
 }
 
 void TspSkinButton::CMFocusChanged(TMessage& Message) {

@@ -63,10 +63,8 @@ void TspSkinCheckRadioBox::SetChecked(bool Value) {
   else if (FState == cbChecked) FState = cbUnchecked;  // a grayed box stays grayed
   Repaint();
   if (Value && FGroupIndex != 0) {
-    TFreeWatch watch(this);
     for (TspSkinCheckRadioBox* other : GroupSiblings<TspSkinCheckRadioBox>(this, FGroupIndex))
       if (other->Checked()) other->SetChecked(false);
-    if (watch.Freed()) return;
   }
   if (!FRadio || FChecked) DoClick();
 }
@@ -338,9 +336,8 @@ void TspSkinCheckRadioBox::WndProc(TMessage& Message) {
     return;
   }
   if (DropPressWithoutFocus(this, Message, FSettingFocus)) return;
-  TFreeWatch watch(this);
   if (Message.Msg == WM_KEYUP && Message.WParam == VK_SPACE && FocusHot()) Toggle();
-  if (!watch.Freed()) TspSkinCustomControl::WndProc(Message);
+  TspSkinCustomControl::WndProc(Message);
 }
 
 void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
@@ -348,9 +345,8 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
     case CM_DIALOGCHAR:
       if (IsAccel(static_cast<WORD>(Message.WParam), Caption()) && CanFocus() && FCanFocused) {
         Message.Result = 1;
-        TFreeWatch watch(this);
         SetFocus();
-        if (!watch.Freed()) Toggle();
+        Toggle();
         return;
       }
       break;
@@ -402,9 +398,8 @@ void TspSkinCheckRadioBox::MouseDown(TMouseButton Button, TShiftState Shift, int
 void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   const bool pressed = FPressed && Button == mbLeft;
   if (Button == mbLeft) FPressed = false;
-  TFreeWatch watch(this);
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  if (watch.Freed() || !pressed || !FMouseIn) return;
+  if (!pressed || !FMouseIn) return;
   if (FAllowGrayed && !FRadio && FState == cbUnchecked) {
     FState = cbGrayed;
     Repaint();

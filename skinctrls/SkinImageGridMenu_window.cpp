@@ -142,9 +142,7 @@ void TspSkinImagesMenuPopupWindow::Show(const TRect& R) {
   SetWindowPos(Handle(), HWND_TOPMOST, p.X, p.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   FVisible = true;
   if (fade) {
-    TFreeWatch watch(this);
     Application->ProcessMessages();
-    if (watch.Freed()) return;
     int alpha = 0;
     DWORD last = GetTickCount();
     while (alpha < FMenu->AlphaBlendValue) {

@@ -34,9 +34,8 @@ void TspSkinCustomListView::ReleaseHeader() {
 LRESULT CALLBACK TspSkinCustomListView::HeaderWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* view = static_cast<TspSkinCustomListView*>(GetPropW(Wnd, kHeaderOwnerProp));
   if (!view || view->FHeader != Wnd) return DefWindowProcW(Wnd, Msg, WParam, LParam);
-  // The header's messages are the view's: a handler that frees the view ends them.
+  // The header's messages are the view's.
   return FromSystem(view, LRESULT(0), [&] {
-    const TDispatchFrame frame(view, true);
     return view->HeaderMessage(Msg, WParam, LParam);
   });
 }

@@ -130,32 +130,26 @@ void TspSkinMenuSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, i
     return;
   }
   // The press belongs to the menu: the button's own press logic stays out.
-  TFreeWatch watch(this);
   TspGraphicSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (watch.Freed()) return;
   if (!FDown) SetDown(true);
   OpenMenus();
 }
 
 void TspSkinMenuSpeedButton::OpenMenus() {
-  TFreeWatch watch(this);
   const TPoint p = ClientToScreen(TPoint(0, 0));
   const TRect r(p.X, p.Y, p.X + Width(), p.Y + Height());
   bool opened = false;
   if (FSkinPopupMenu) {
     if (OnShowTrackMenu) OnShowTrackMenu(this);
-    if (watch.Freed()) return;
     if (FSkinPopupMenu) opened = FSkinPopupMenu->PopupFromRectForControl(this, r, false);
-    if (watch.Freed()) return;
   }
   if (FSkinImagesMenu) {
     if (OnShowTrackMenu) OnShowTrackMenu(this);
-    if (watch.Freed() || !FSkinImagesMenu) return;
+    if (!FSkinImagesMenu) return;
     FSkinImagesMenu->OnInternalMenuClose = [self = FSelf](TObject*) {
       if (*self) (*self)->MenuClosed(true);
     };
     FSkinImagesMenu->Popup(r);
-    if (watch.Freed()) return;
     opened = opened || (FSkinImagesMenu && FSkinImagesMenu->PopupWindow());
   }
   // A menu that did not open will never tell the button to come up.
@@ -163,12 +157,10 @@ void TspSkinMenuSpeedButton::OpenMenus() {
 }
 
 void TspSkinMenuSpeedButton::MenuClosed(bool HideEventFirst) {
-  TFreeWatch watch(this);
   FMenuOpen = false;
   SetDown(false);
   if (!HideEventFirst) FMouseIn = false;
   if (OnHideTrackMenu) OnHideTrackMenu(this);
-  if (watch.Freed()) return;
   FMouseIn = false;
   Repaint();
 }

@@ -149,9 +149,7 @@ void TspSkinMenuItem::Enter(bool FromKeyboard) {
     return;
   } else {
     Redraw();
-    TFreeWatch watch(Parent);
     menu->ActivateMenuItem(Parent, this, false, FromKeyboard);
-    if (watch.Freed()) return;
   }
   if (Parent->Hint() != MenuItem->Hint()) Parent->SetHint(MenuItem->Hint());
 }

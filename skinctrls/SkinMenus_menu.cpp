@@ -1,6 +1,5 @@
 // TspSkinMenu: the stack of open menu levels of one skinned form, the
 // submenu timer, running a chosen item's command and the close notifications.
-#include "classlib/ComponentWatch.h"
 #include "skin/SPUtils_draw.h"
 #include "skinctrls/SkinMenus.h"
 
@@ -116,17 +115,15 @@ void TspSkinMenu::ActivateMenuItem(TspSkinPopupWindow* Window, TspSkinMenuItem* 
       if (level < LevelCount() - 1) CloseLevelsFrom(level + 1);
       return;
     }
-    // The close frees the entry: keep what the command needs, and watch the
-    // menu, which a close notification may free.
+    // The close frees the entry: keep what the command needs.
     TMenuItem* menuItem = Item->MenuItem;
     TMenu* menu = menuItem->GetParentMenu();
     const uint16_t command = menuItem->Command();
-    TComponentWatch menuWatch(menu), itemWatch(menuItem), self(this);
     CloseSkinMenu();
-    if (self.Freed()) return;
-    if (menu && !menuWatch.Freed()) menu->DispatchCommand(command);
-    else if (!menu && !itemWatch.Freed()) menuItem->Click();
-    if (self.Freed()) return;
+    if (BeingFreed()) return;
+    if (menu) menu->DispatchCommand(command);
+    else menuItem->Click();
+    if (BeingFreed()) return;
     SendToControl(FLastPopupControl, MSG_SKINMENU_ITEM_DONE);
     return;
   }
@@ -141,10 +138,9 @@ void TspSkinMenu::ActivateMenuItem(TspSkinPopupWindow* Window, TspSkinMenuItem* 
   TMenuItem* menuItem = Item->MenuItem;
   // The item's OnClick may close or reopen the menu: open the submenu only
   // from a level window that still exists (a new one may share its address).
-  TFreeWatch windowWatch(Window);
   if (TMenu* menu = menuItem->GetParentMenu()) menu->DispatchCommand(menuItem->Command());
   else menuItem->Click();
-  if (windowWatch.Freed() || LevelIndexOf(Window) >= LevelCount()) return;
+  if (LevelIndexOf(Window) >= LevelCount()) return;
   StopSubMenuTimer();
   if (LevelIndexOf(Window) < LevelCount() - 1) CloseLevelsFrom(LevelIndexOf(Window) + 1);
   Item->SubMenuOpened = true;
@@ -173,9 +169,8 @@ void TspSkinMenu::CloseLevelsFrom(int Level) {
   SetLastPopupControl(FPopupControl);
   if (TControl* control = FPopupControl) {
     SetPopupControl(nullptr);
-    TComponentWatch self(this);
     SendToControl(control, MSG_SKINMENU_CLOSED);
-    if (self.Freed()) return;
+    if (BeingFreed()) return;
   }
   if (FOnMenuClose) {
     TNotifyEvent event = std::move(FOnMenuClose);
@@ -185,12 +180,11 @@ void TspSkinMenu::CloseLevelsFrom(int Level) {
 }
 
 void TspSkinMenu::CloseSkinMenu() {
-  TComponentWatch self(this);
   CloseLevelsFrom(0);
-  if (self.Freed()) return;
+  if (BeingFreed()) return;
   StopSubMenuTimer();
   if (FForm && FForm->HandleAllocated()) SendMessageW(FForm->Handle(), MSG_SKINMENU_CLOSED, 0, 0);
-  if (self.Freed()) return;
+  if (BeingFreed()) return;
   if (TControl* control = FPopupControl) {
     SetPopupControl(nullptr);
     SendToControl(control, MSG_SKINMENU_CLOSED);

@@ -225,10 +225,8 @@ void TspSkinPopupWindow::CreateRegion() {
 
 void TspSkinPopupWindow::Popup(const TRect& R, TMenuItem* Item, bool PopupUp, bool IsSubLevel, int StartIndex,
                                TMenuItem* Item2) {
-  TFreeWatch watch(this);
   if (IsWindows2000OrLater() && FSkinMenu->AlphaBlend && FSkinMenu->AlphaBlendAnimation && FSkinMenu->FirstShow()) {
     Application->ProcessMessages();
-    if (watch.Freed()) return;
   }
   CreateMenu(Item, Item2, StartIndex);
   CalcPosition(R, PopupUp, IsSubLevel);
@@ -345,19 +343,16 @@ void TspSkinPopupWindow::TrackMouse(int X, int Y) {
     }
     return;
   }
-  TFreeWatch watch(this);
   if (FOldItemIndex >= 0 && FOldItemIndex < ItemCount() && FItems[FOldItemIndex]->Selectable())
     FItems[FOldItemIndex]->Leave();
-  if (watch.Freed()) return;
   if (FItemIndex >= 0 && FItems[FItemIndex]->Selectable()) FItems[FItemIndex]->Enter(false);
 }
 
 void TspSkinPopupWindow::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   TCustomControl::MouseUp(Button, Shift, X, Y);
-  if (watch.Freed() || Button != mbLeft) return;
+  if (Button != mbLeft) return;
   TrackMouse(X, Y);
-  if (watch.Freed() || FItemIndex == -1) return;
+  if (FItemIndex == -1) return;
   TspSkinMenuItem* item = FItems[FItemIndex].get();
   if (item->InView && PtInRect(item->ItemRect, TPoint(X, Y)) && !item->IsSeparator()) item->Click();
 }
@@ -426,11 +421,9 @@ void TspSkinPopupWindow::ScrollDown(bool Wrap) {
 
 void TspSkinPopupWindow::SetCurrent(int Index, bool FromKeyboard) {
   if (Index == FItemIndex) return;
-  TFreeWatch watch(this);
   const int old = FItemIndex;
   FItemIndex = Index;
   if (old >= 0 && old < ItemCount()) FItems[old]->Leave();
-  if (watch.Freed()) return;
   if (Index >= 0) FItems[Index]->Enter(FromKeyboard);
 }
 
@@ -463,7 +456,6 @@ void TspSkinPopupWindow::SelectNext(bool Forward) {
 
 void TspSkinPopupWindow::HandleMenuKey(WORD Key) {
   if (!FVisible) return;
-  TFreeWatch watch(this);
   if (const wchar_t accel = MenuAccelChar(Key)) {
     for (int i = 0; i < ItemCount(); ++i) {
       TspSkinMenuItem* item = FItems[i].get();
@@ -471,9 +463,7 @@ void TspSkinPopupWindow::HandleMenuKey(WORD Key) {
       const int old = FItemIndex;
       FItemIndex = i;
       if (old != i && old >= 0 && old < ItemCount()) FItems[old]->Leave();
-      if (watch.Freed()) return;
       if (old != i) item->Enter(false);
-      if (watch.Freed()) return;
       item->Click();
       return;
     }

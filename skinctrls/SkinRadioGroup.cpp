@@ -21,7 +21,15 @@ TspGroupButton::TspGroupButton(TspSkinCustomRadioGroup* RadioGroup)
   SetParent(RadioGroup);
 }
 
-TspGroupButton::~TspGroupButton() {
+TspGroupButton::~TspGroupButton() { LeaveGroup(); }
+
+void TspGroupButton::BeforeDestruction() {
+  LeaveGroup();  // at once, though a free inside a handler deletes later
+  TspSkinCheckRadioBox::BeforeDestruction();
+}
+
+// The group outlives its buttons: its teardown frees them first.
+void TspGroupButton::LeaveGroup() {
   auto& list = FGroup->FButtons;
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
@@ -131,9 +139,8 @@ void TspSkinCustomRadioGroup::GroupButtonClick(TObject* Sender) {
   if (FUpdating) return;
   auto it = std::find(FButtons.begin(), FButtons.end(), Sender);
   FItemIndex = it == FButtons.end() ? -1 : static_cast<int>(it - FButtons.begin());
-  TFreeWatch watch(this);
   Perform(CM_CHANGED, 0, reinterpret_cast<intptr_t>(this));
-  if (!watch.Freed()) Click();
+  Click();
 }
 
 void TspSkinCustomRadioGroup::ItemsChange() {
@@ -144,7 +151,7 @@ void TspSkinCustomRadioGroup::ItemsChange() {
 
 void TspSkinCustomRadioGroup::SetButtonCount(int Count) {
   while (ButtonCount() < Count) FButtons.push_back(new TspGroupButton(this));
-  while (ButtonCount() > Count) Free(FButtons.back());  // its destructor leaves the list
+  while (ButtonCount() > Count) Free(FButtons.back());  // its teardown leaves the list
   for (int i = 0; i < ButtonCount(); ++i) {
     TspGroupButton* b = FButtons[i];
     b->SetImageIndex(i);

@@ -16,6 +16,7 @@ class TspGroupButton : public TspSkinCheckRadioBox {
  public:
   TspGroupButton(TspSkinCustomRadioGroup* RadioGroup);
   ~TspGroupButton() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TspGroupButton"; }
 
  protected:
@@ -24,6 +25,7 @@ class TspGroupButton : public TspSkinCheckRadioBox {
   void KeyDown(WORD& Key, TShiftState Shift) override;
 
  private:
+  void LeaveGroup();
   TspSkinCustomRadioGroup* FGroup;
   bool FInClick = false;
 };

@@ -282,9 +282,8 @@ void TspSkinScrollBar::TestActive(const TPoint& P) {
 }
 
 void TspSkinScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   TspSkinBarControl::MouseDown(Button, Shift, X, Y);
-  if (watch.Freed() || Button != mbLeft) return;
+  if (Button != mbLeft) return;
   FMouseDown = true;
   FLastPoint = TPoint(X, Y);
   UpdateParts();
@@ -327,9 +326,7 @@ void TspSkinScrollBar::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinScrollBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   TspSkinBarControl::MouseUp(Button, Shift, X, Y);
-  if (watch.Freed()) return;
   FMouseDown = false;
   if (FTimerMode == tmPageToMin || FTimerMode == tmPageToMax) StopTimer();
   const int released = FDownPart;

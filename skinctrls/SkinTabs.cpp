@@ -500,9 +500,8 @@ void TspSkinPageControl::MouseDown(TMouseButton Button, TShiftState Shift, int X
 }
 
 void TspSkinPageControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   TspSkinLinked<TPageControl>::MouseUp(Button, Shift, X, Y);
-  if (watch.Freed() || Button != mbLeft || Designing()) return;
+  if (Button != mbLeft || Designing()) return;
   if (!FTabsInCenter) UpdateHotTab(X, Y);
   TRect r;
   TspSkinCustomTabSheet* page = nullptr;

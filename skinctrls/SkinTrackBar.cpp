@@ -98,15 +98,13 @@ void TspSkinTrackBar::Dispatch(TMessage& Message) {
 }
 
 void TspSkinTrackBar::StepValue(int Delta) {
-  TFreeWatch watch(this);
   SetValue(FValue + Delta);
-  if (!watch.Freed() && OnLastChange) OnLastChange(this);
+  if (OnLastChange) OnLastChange(this);
 }
 
 void TspSkinTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   TspSkinBarControl::MouseDown(Button, Shift, X, Y);
-  if (watch.Freed() || !FMouseSupport) return;
+  if (!FMouseSupport) return;
   const TRect hit(FThumbRect.Left, FThumbRect.Top, FThumbRect.Right + 1, FThumbRect.Bottom + 1);
   if (!hit.Contains(TPoint(X, Y))) return;
   FDragOrigin = FVertical ? Y : X;
@@ -126,9 +124,7 @@ void TspSkinTrackBar::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   TspSkinBarControl::MouseUp(Button, Shift, X, Y);
-  if (watch.Freed()) return;
   if (FDragging) {
     FDragging = false;
     Repaint();

@@ -58,9 +58,8 @@ void TspPopupListBox::ListBoxWProc(TMessage& Message, bool& Handled) {
       return;
     case WM_LBUTTONUP: {
       SetCaptureControl(nullptr);
-      TFreeWatch watch(this);
       ListBoxMouseUp(mbLeft, shift, p.X, p.Y);
-      if (!watch.Freed() && list->ItemAtPos(p, true) >= 0) ListBoxClick();
+      if (list->ItemAtPos(p, true) >= 0) ListBoxClick();
       Handled = false;
       return;
     }
@@ -89,13 +88,11 @@ void TspPopupListBox::ShowAt(const TPoint& P) {
 }
 
 void TspPopupListBox::FadeIn(uint8_t Value) {
-  TFreeWatch watch(this);
   Application->ProcessMessages();
   DWORD stepTime = 0;
   int alpha = 0;
   // The first pass always steps: the step time starts at 0.
   do {
-    if (watch.Freed()) return;
     if (GetTickCount() - stepTime > 5) {
       stepTime = GetTickCount();
       alpha = std::min(alpha + 10, static_cast<int>(Value));

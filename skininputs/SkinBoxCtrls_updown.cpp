@@ -117,9 +117,7 @@ void TspSkinUpDown::Dispatch(TMessage& Message) {
 }
 
 void TspSkinUpDown::ButtonReleased(int I) {
-  TFreeWatch watch(this);
   if (FIncrement != 0) SetPosition(FPosition + (I == 0 ? FIncrement : -FIncrement));
-  if (watch.Freed()) return;
   const TNotifyEvent& e = I == 0 ? OnUpButtonClick : OnDownButtonClick;
   if (e) e(this);
 }
@@ -135,9 +133,7 @@ void TspSkinUpDown::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   FButtons.Release();
-  if (watch.Freed()) return;
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 

@@ -178,9 +178,8 @@ void TspSkinMonthCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int
 void TspSkinMonthCalendar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   const bool pressed = FPressed && Button == mbLeft;
   if (Button == mbLeft) FPressed = false;
-  TFreeWatch watch(this);
   TspSkinPanel::MouseUp(Button, Shift, X, Y);
-  if (watch.Freed() || !pressed) return;
+  if (!pressed) return;
   const int d = DayAtPoint(X, Y);
   if (d == 0) return;
   int year, month, day;

@@ -106,10 +106,9 @@ void TspSkinColorButton::ItemChosen() {
 }
 
 void TspSkinColorButton::RunColorDialog() {
-  TFreeWatch watch(this);
   if (FColorDialog) {
     FColorDialog->SetColor(FColorValue);
-    if (FColorDialog->Execute() && !watch.Freed()) SetColorValue(FColorDialog->Color());
+    if (FColorDialog->Execute()) SetColorValue(FColorDialog->Color());
     return;
   }
   TspSkinColorDialog* dialog = new TspSkinColorDialog(this);
@@ -117,7 +116,6 @@ void TspSkinColorButton::RunColorDialog() {
   dialog->SetCtrlSkinData(FSkinData);
   dialog->SetColor(FColorValue);
   const bool ok = dialog->Execute();
-  if (watch.Freed()) return;
   const TColor chosen = dialog->Color();
   Free(dialog);
   if (ok) SetColorValue(chosen);

@@ -145,17 +145,14 @@ void TspSkinCustomComboBox::SetStyle(TspSkinCustomComboBoxStyle Value) {
 // Choice
 
 void TspSkinCustomComboBox::FireClickAndChange() {
-  TFreeWatch watch(this);
   if (OnClick) OnClick(this);
-  if (!watch.Freed()) Change();
+  Change();
 }
 
 void TspSkinCustomComboBox::SetItemIndex(int Value) {
-  TFreeWatch watch(this);
   FListBox->SetItemIndex(Value);
   const int i = FListBox->ItemIndex();
   if (Items()->Count() > 0 && i != -1) SetText(Items()->Strings(i));
-  if (watch.Freed()) return;
   FSaveItemIndex = FListBox->ItemIndex();
   if (!FEdit) Repaint();
   if (!ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading)) FireClickAndChange();
@@ -217,11 +214,9 @@ void TspSkinCustomComboBox::PageDown(bool Fire) {
 
 void TspSkinCustomComboBox::DropDown() {
   if (Items()->Count() == 0) return;
-  TFreeWatch watch(this);
   FListEntered = false;
   StopAutoScroll();
   if (OnDropDown) OnDropDown(this);
-  if (watch.Freed()) return;
   FListBox->SetWidth(FListBoxWidth == 0 ? Width() : FListBoxWidth);
   FListBox->SetRowCount(std::min(Items()->Count(), FDropDownCount));
   TPoint p = Parent()->ClientToScreen(TPoint(Left(), Top() + Height()));
@@ -245,22 +240,18 @@ void TspSkinCustomComboBox::DropDown() {
 
 void TspSkinCustomComboBox::CloseUp(bool Accept) {
   if (!FListBox || !FListBox->Visible()) return;
-  TFreeWatch watch(this);
   FListBox->Hide();
   const int i = FListBox->ItemIndex();
   if (Accept && i >= 0 && i < Items()->Count()) {
     if (FEdit) {
       FEdit->SetText(Items()->Strings(i));
-      if (watch.Freed()) return;
       if (FEdit->HandleAllocated()) SendMessageW(FEdit->Handle(), EM_SETSEL, 0, -1);
       FCompletion.Reset();
     } else {
       SetText(Items()->Strings(i));
-      if (watch.Freed()) return;
       Repaint();
     }
     FireClickAndChange();
-    if (watch.Freed()) return;
   } else {
     FListBox->SetItemIndex(FSaveItemIndex);
   }
@@ -347,9 +338,7 @@ void TspSkinCustomComboBox::CancelMode(TControl* Cause) {
 // Mouse and keys
 
 void TspSkinCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (watch.Freed()) return;
   if (!Focused() && !FEdit && CanFocus()) SetFocus();
   if (Button != mbLeft) return;
   const bool inItem = !FEdit && FItemRect.Contains(TPoint(X, Y));
@@ -382,7 +371,6 @@ void TspSkinCustomComboBox::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinCustomComboBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   if (FListCapture && FListEntered) {
     ReleaseCapture();
     FListCapture = false;
@@ -391,12 +379,10 @@ void TspSkinCustomComboBox::MouseUp(TMouseButton Button, TShiftState Shift, int 
     GetCursorPos(&p);
     TspListBox* list = FListBox->ListBox();
     CloseUp(list->HandleAllocated() && WindowFromPoint(p) == list->Handle());
-    if (watch.Freed()) return;
   } else {
     FListCapture = false;
   }
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  if (watch.Freed()) return;
   if (FButtonDown) {
     FButtonDown = false;
     Repaint();
@@ -404,9 +390,7 @@ void TspSkinCustomComboBox::MouseUp(TMouseButton Button, TShiftState Shift, int 
 }
 
 void TspSkinCustomComboBox::KeyDown(WORD& Key, TShiftState Shift) {
-  TFreeWatch watch(this);
   TspSkinCustomControl::KeyDown(Key, Shift);
-  if (watch.Freed()) return;
   const bool alt = Shift.Contains(ssAlt);
   switch (Key) {
     case VK_RETURN: CloseUp(true); break;
@@ -430,9 +414,8 @@ void TspSkinCustomComboBox::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TspSkinCustomComboBox::KeyPress(wchar_t& Key) {
-  TFreeWatch watch(this);
   TspSkinCustomControl::KeyPress(Key);
-  if (watch.Freed() || Key == 0) return;
+  if (Key == 0) return;
   FindTypedItem(String(1, Key));
 }
 
@@ -490,9 +473,7 @@ void TspSkinCustomComboBox::WMSetFocus(TMessage& Message) {
 }
 
 void TspSkinCustomComboBox::WMKillFocus(TMessage& Message) {
-  TFreeWatch watch(this);
   TspSkinCustomControl::Dispatch(Message);
-  if (watch.Freed()) return;
   if (!FEdit) CloseUp(false);
   Repaint();
   if (FEdit && ActiveLook()) {
@@ -509,12 +490,10 @@ void TspSkinCustomComboBox::WMMouseWheel(TMessage& Message) {
 }
 
 void TspSkinCustomComboBox::CMTextChanged(TMessage& Message) {
-  TFreeWatch watch(this);
   TspSkinCustomControl::Dispatch(Message);
   if (FEdit && !FEditSync) FEdit->SetText(Text());
-  if (watch.Freed()) return;
   if (OnChange) OnChange(this);
-  if (!watch.Freed() && FEditSync) Change();
+  if (FEditSync) Change();
 }
 
 void TspSkinCustomComboBox::CMMouseEnter(TMessage& Message) {

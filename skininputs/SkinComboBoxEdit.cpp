@@ -78,7 +78,6 @@ void TspSkinCustomComboBox::AdjustEdit() {
 
 void TspSkinCustomComboBox::EditChanged() {
   FEditSync = true;
-  TFreeWatch watch(this);
   const String text = FEdit->Text();
   if (!text.empty()) {
     const int i = FindString(text, -1);
@@ -88,7 +87,7 @@ void TspSkinCustomComboBox::EditChanged() {
     }
   }
   SetText(text);
-  if (!watch.Freed()) FEditSync = false;
+  FEditSync = false;
 }
 
 void TspSkinCustomComboBox::EditSelectPrev(bool Fire) {
@@ -96,9 +95,7 @@ void TspSkinCustomComboBox::EditSelectPrev(bool Fire) {
   if (i <= 0) return;
   FListBox->SetItemIndex(i - 1);
   if (!Fire) return;
-  TFreeWatch watch(this);
   SetText(Items()->Strings(i - 1));
-  if (watch.Freed()) return;
   if (FEdit) FEdit->SelectAll();
   if (OnClick) OnClick(this);
 }
@@ -108,9 +105,7 @@ void TspSkinCustomComboBox::EditSelectNext(bool Fire) {
   if (i >= Items()->Count() - 1) return;
   FListBox->SetItemIndex(i + 1);
   if (!Fire) return;
-  TFreeWatch watch(this);
   SetText(Items()->Strings(i + 1));
-  if (watch.Freed()) return;
   if (FEdit) FEdit->SelectAll();
   if (OnClick) OnClick(this);
 }
@@ -123,9 +118,8 @@ void TspSkinCustomComboBox::DoAutoComplete() {
   const String old = Text();
   const int i = FindString(old, old.size() == 1 ? ItemIndex() : -1);
   if (i < 0) return;
-  TFreeWatch watch(this);
   SetItemIndex(i);
-  if (watch.Freed() || !FEdit) return;
+  if (!FEdit) return;
   const String now_text = Text();
   const int start = static_cast<int>(old.size());
   const int length = static_cast<int>(now_text.size()) - start;
@@ -139,7 +133,6 @@ void TspSkinCustomComboBox::EditKeyUp(TMessage& Message) {
   // (Enter, arrows with Shift, Ctrl+A) keep the selection they made.
   const bool typed = FTypedChar;
   FTypedChar = false;
-  TFreeWatch watch(this);
   if (ComboDoubleByteCharset(SkinCharset())) {
     const WPARAM key = Message.WParam;
     if (key == VK_DELETE || key == VK_BACK) {
@@ -152,16 +145,15 @@ void TspSkinCustomComboBox::EditKeyUp(TMessage& Message) {
       SendMessageW(FEdit->Handle(), WM_CLEAR, 0, 0);
     FCompletion.Reset();
     FOldEditProc(Message);
-    if (!watch.Freed() && FEdit && FAutoComplete && typed) DoAutoComplete();
+    if (FEdit && FAutoComplete && typed) DoAutoComplete();
     return;
   }
   FOldEditProc(Message);
-  if (Message.Msg == WM_KEYUP && Message.WParam > 0x2F && !watch.Freed() && FEdit && FAutoComplete && typed)
+  if (Message.Msg == WM_KEYUP && Message.WParam > 0x2F && FEdit && FAutoComplete && typed)
     DoAutoComplete();
 }
 
 void TspSkinCustomComboBox::EditWindowProc(TMessage& Message) {
-  TFreeWatch watch(this);
   switch (Message.Msg) {
     case WM_SETFOCUS:
       if (ActiveLook()) {
@@ -171,7 +163,7 @@ void TspSkinCustomComboBox::EditWindowProc(TMessage& Message) {
       break;
     case WM_KILLFOCUS:
       CloseUp(false);
-      if (watch.Freed() || !FEdit) return;
+      if (!FEdit) return;
       if (ActiveLook()) {
         SetEditFontColor(FFontColor);
         Invalidate();
@@ -180,12 +172,12 @@ void TspSkinCustomComboBox::EditWindowProc(TMessage& Message) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       CloseUp(false);
-      if (watch.Freed() || !FEdit) return;
+      if (!FEdit) return;
       break;
     case WM_MOUSEWHEEL:
       if (GET_WHEEL_DELTA_WPARAM(Message.WParam) > 0) EditSelectPrev(!DroppedDown());
       else EditSelectNext(!DroppedDown());
-      if (watch.Freed() || !FEdit) return;
+      if (!FEdit) return;
       break;
     case WM_CHAR:
       // Remembered for the key-up: a character that reaches a writable edit.
@@ -205,7 +197,7 @@ void TspSkinCustomComboBox::EditWindowProc(TMessage& Message) {
         case VK_UP: EditSelectPrev(true); return;
         case VK_DOWN: EditSelectNext(true); return;
       }
-      if (watch.Freed() || !FEdit) return;
+      if (!FEdit) return;
       break;
     case WM_KEYUP:
     case WM_SYSKEYUP:

@@ -155,14 +155,12 @@ void TspSkinFontComboBox::SetFontName(const String& Value) {
     return;
   }
   HandleNeeded();
-  TFreeWatch watch(this);
   int found = -1;
   for (int i = 0; i < Items()->Count() && found < 0; ++i)
     if (AnsiCompareText(Items()->Strings(i), Value) == 0) found = i;
   if (found >= 0) SetItemIndex(found);
   else if (Style() == spcbEditStyle) SetText(Value);
   else SetItemIndex(-1);
-  if (watch.Freed()) return;
   if (!ComponentState().Contains(csReading) && !FUpdating && OnChange) OnChange(this);
 }
 
@@ -245,9 +243,7 @@ void TspSkinFontSizeComboBox::BuildSizes() {
     // The size shown stays chosen when the new family offers it.
     TNotifyEvent click = OnClick;
     OnClick = nullptr;
-    TFreeWatch watch(this);
     SetItemIndex(Items()->IndexOf(Text()));
-    if (watch.Freed()) return;
     OnClick = click;
     if (OnClick) OnClick(this);
   }

@@ -223,9 +223,8 @@ TspSkinCustomListBox::TspSkinCustomListBox(TComponent* AOwner)
   FListBox->OnClick = [this](TObject*) { ListBoxClick(); };
   FListBox->OnDblClick = [this](TObject*) { ListBoxDblClick(); };
   FListBox->OnKeyDown = [this](TObject*, WORD& Key, TShiftState S) {
-    TFreeWatch watch(this);
     ListBoxKeyDown(Key, S);
-    if (watch.Freed() || !FHScrollBar || (Key != VK_LEFT && Key != VK_RIGHT)) return;
+    if (!FHScrollBar || (Key != VK_LEFT && Key != VK_RIGHT)) return;
     const int step = Key == VK_LEFT ? -FHScrollBar->SmallChange() : FHScrollBar->SmallChange();
     FHScrollBar->SetPosition(FHScrollBar->Position() + step);
     Key = 0;

@@ -126,15 +126,12 @@ void TspSkinSpinEdit::SetDefaultColor(TColor Value) {
 
 void TspSkinSpinEdit::Change() {
   FUpdating = true;
-  TFreeWatch watch(this);
   if (OnChange) OnChange(this);
-  if (!watch.Freed()) FUpdating = false;
+  FUpdating = false;
 }
 
 void TspSkinSpinEdit::Step(int Direction) {
-  TFreeWatch watch(this);
   SetValue(FValue + (Direction == 2 ? FIncrement : -FIncrement));
-  if (watch.Freed()) return;
   const TNotifyEvent& e = Direction == 2 ? OnUpButtonClick : OnDownButtonClick;
   if (e) e(this);
 }
@@ -158,11 +155,9 @@ void TspSkinSpinEdit::TextChanged() {
   double p = 0;
   if (!TryParseNumberText(text, IsFloat(), p)) return;
   const double c = CheckValue(p);
-  TFreeWatch watch(this);
   if (c != FValue) {
     FValue = c;
     Change();
-    if (watch.Freed()) return;
   }
   if (NumberNeedsRewrite(p, c, FMinValue, FMaxValue)) SetEditText(Formatted(IsFloat() ? c : FValue));
 }
@@ -187,9 +182,7 @@ void TspSkinSpinEdit::EditEnter() {
 }
 
 void TspSkinSpinEdit::EditExit() {
-  TFreeWatch watch(this);
   if (OnEditExit) OnEditExit(this);
-  if (watch.Freed()) return;
   FFocused = false;
   RepaintLook();
   SetFontColorByState();
@@ -411,9 +404,7 @@ void TspSkinSpinEdit::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TspSkinSpinEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TFreeWatch watch(this);
   FButtons.Release();
-  if (watch.Freed()) return;
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
 }
 

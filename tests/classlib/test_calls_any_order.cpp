@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ControlTestUtils.h"
+#include "classlib/ExtCtrls.h"
 #include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
 
@@ -120,3 +121,85 @@ TEST(ModalTest, ReleaseFromItsOwnButtonEndsTheLoopWithCancel) {
 }
 
 }  // namespace
+
+// The deferred free: what a handler frees is torn down at once and released
+// at the message loop, so the code that raised the event runs on an inert
+// object and a destruction that has begun always finishes.
+namespace deferred {
+
+bool Listed(TCustomForm* Form) {
+  for (int i = 0; i < Screen->FormCount(); ++i)
+    if (Screen->Forms(i) == Form) return true;
+  return false;
+}
+
+// A form with a panel made in code, a button on it, and an OnDestroy that
+// frees the panel (and the button with it) while the button's click runs.
+struct TFreedByItsButton {
+  TForm* Form = new TForm(nullptr);
+  TPanel* Panel = new TPanel(nullptr);
+  TButton* Button = new TButton(Form);
+  TFreedByItsButton() {
+    Panel->SetParent(Form);
+    Button->SetParent(Panel);
+    Form->OnDestroy = [this](TObject*) { FreeAndNil(Panel); };
+    Form->Show();
+    Settle();
+  }
+};
+
+TEST(DeferredFreeTest, AFormFreedFromAChildsClickFinishesItsDestruction) {
+  for (const bool plainDelete : {false, true}) {
+    TFreedByItsButton f;
+    TForm* form = f.Form;
+    const HWND wnd = form->Handle();
+    f.Button->OnClick = [form, plainDelete](TObject*) {
+      if (plainDelete) delete form;
+      else Free(form);
+    };
+    f.Button->Click();
+    EXPECT_FALSE(IsWindow(wnd));
+    EXPECT_FALSE(Listed(form));
+    EXPECT_EQ(nullptr, f.Panel);
+    if (!plainDelete) EXPECT_TRUE(form->TornDown());
+    Settle();  // the loop releases the rest
+    EXPECT_EQ(0u, DeferredFreeCount());
+  }
+}
+
+TEST(DeferredFreeTest, AChildsResizeFreeingTheFormDuringASystemSizeChange) {
+  auto* form = new TForm(nullptr);
+  form->SetBounds(50, 50, 300, 200);
+  auto* child = new TPanel(form);
+  child->SetParent(form);
+  child->SetAnchors({akLeft, akTop, akRight, akBottom});
+  child->SetBounds(10, 10, 100, 100);
+  form->Show();
+  Settle();
+  child->OnResize = [form](TObject*) { Free(form); };
+  SetWindowPos(form->Handle(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_TRUE(form->TornDown());
+  Settle();
+  EXPECT_EQ(0u, DeferredFreeCount());
+}
+
+TEST(DeferredFreeTest, FocusAndActiveControlNeverOutliveTheirControl) {
+  TForm form(nullptr);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  auto* other = new TEdit(&form);
+  other->SetParent(&form);
+  form.Show();
+  edit->SetFocus();
+  Settle();
+  ASSERT_EQ(edit, form.ActiveControl());
+  edit->OnChange = [edit](TObject*) { Free(edit); };
+  edit->SetText(L"x");
+  EXPECT_NE(static_cast<TWinControl*>(edit), form.ActiveControl());
+  other->SetParent(nullptr);  // asks the form whether it held the active control
+  Free(other);
+  form.Close();
+  Settle();
+}
+
+}  // namespace deferred

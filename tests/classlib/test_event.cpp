@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "classlib/Classes.h"
 
@@ -112,3 +113,80 @@ TEST(EventTest, BehavesAsAFunctionObjectWhenCopiedClearedOrEmpty) {
 }
 
 }  // namespace
+
+// The deferred free: a free inside a library scope tears down at once and
+// deletes at the release, in order; outside any scope (or on another thread)
+// it deletes at once.
+namespace deferred {
+
+struct TLogged : TComponent {
+  TLogged(TComponent* Owner, std::string Name, std::string& Log) : TComponent(Owner), FName(std::move(Name)), FLog(Log) {}
+  ~TLogged() override { FLog += "~" + FName; }
+  void BeforeDestruction() override {
+    FLog += "down " + FName + ";";
+    if (OnDestroy) OnDestroy(this);
+    TComponent::BeforeDestruction();
+  }
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnClick;
+  std::string FName;
+  std::string& FLog;
+};
+
+TEST(DeferredFreeTest, WaitsForTheReleaseInOrderAndFreesOnlyOnce) {
+  std::string log;
+  auto* a = new TLogged(nullptr, "a", log);
+  auto* b = new TLogged(nullptr, "b", log);
+  auto* owned = new TLogged(a, "owned", log);
+  int clicks = 0, destroyEvents = 0;
+  a->OnDestroy = [&](TObject*) { ++destroyEvents; };  // teardown's own events still run
+  a->OnClick = [&](TObject*) {
+    ++clicks;
+    Free(a);
+    Free(a);  // already freed: left alone
+    Free(b);
+    EXPECT_TRUE(a->TornDown());  // live, torn down, its owned component gone
+    EXPECT_EQ(0, a->ComponentCount());
+    a->OnClick(a);               // an event of a torn-down sender is not raised
+  };
+  a->OnClick(a);
+  EXPECT_EQ(1, clicks);
+  EXPECT_EQ(1, destroyEvents);
+  EXPECT_EQ("down a;down owned;down b;", log);
+  EXPECT_EQ(3u, DeferredFreeCount());
+  {
+    const TLibraryScope scope;
+    ReleaseDeferredFrees();  // a scope is open: nothing goes
+    EXPECT_EQ(3u, DeferredFreeCount());
+  }
+  ReleaseDeferredFrees();
+  EXPECT_EQ("down a;down owned;down b;~owned~a~b", log);
+  EXPECT_EQ(0u, DeferredFreeCount());
+}
+
+TEST(DeferredFreeTest, OutsideAScopeOrOnAnotherThreadDeletesAtOnce) {
+  std::string log;
+  Free(new TLogged(nullptr, "now", log));
+  EXPECT_EQ("down now;~now", log);
+  NoteGuiThread();
+  const TLibraryScope scope;
+  std::thread([&log] { Free(new TLogged(nullptr, "worker", log)); }).join();
+  EXPECT_EQ("down now;~nowdown worker;~worker", log);
+  EXPECT_EQ(0u, DeferredFreeCount());
+}
+
+TEST(DeferredFreeTest, ACallResultOfATornDownSenderIsValueInitialised) {
+  std::string log;
+  auto* a = new TLogged(nullptr, "a", log);
+  TEvent<int(TObject*)> ask = [](TObject*) { return 7; };
+  EXPECT_EQ(7, ask(a));
+  {
+    const TLibraryScope scope;
+    Free(a);
+    EXPECT_EQ(0, ask(a));
+    EXPECT_EQ(7, ask(nullptr));
+  }
+  ReleaseDeferredFrees();
+}
+
+}  // namespace deferred
