@@ -330,6 +330,13 @@ TEST_F(SkinnedMDITabsTest, BarLetGoShowsNoTabsOfItsFrame) {
   AddChild(L"Third");
   frameSkin->SetMDITabsBar(bar);
   EXPECT_EQ(TabChildren(), children);
+  // The frame's skinned form going lets the bar go the same way.
+  Free(frameSkin);
+  EXPECT_EQ(bar->TabCount(), 0);
+  Free(children.back());
+  children.clear();
+  Settle();
+  bar->Repaint();
 }
 
 TEST_F(SkinnedMDITabsTest, TwoHundredSkinnedChildrenLeaveNothingBehind) {
