@@ -43,47 +43,32 @@ inline std::string ShortText(const String& Text) {
 namespace driver_calls {
 using TCalls = std::vector<TObjectCall>;
 
-#define DRIVER_INT_ONE(S)                                                                            \
-  template <class T>                                                                                 \
-  auto Add_##S(T* O, const std::string& L, TCalls& C, int)->decltype(O->S(std::declval<int>()), void()) {   \
-    C.push_back({#S, [O, L](TDriver& D) {                                                            \
-                   const int v = D.AnyInt();                                                        \
-                   D.Log(L + "." #S "(" + std::to_string(v) + ")");                                 \
-                   O->S(v);                                                                          \
-                 }});                                                                                \
-  }                                                                                                  \
-  template <class T>                                                                                 \
+// A setter of one value, Pick'd by the driver and Show'n in the log.
+#define DRIVER_VALUE_SETTER(S, Type, Pick, Show)                                                    \
+  template <class T>                                                                                \
+  auto Add_##S(T* O, const std::string& L, TCalls& C, int)->decltype(O->S(std::declval<Type>()), void()) { \
+    C.push_back({#S, [O, L](TDriver& D) {                                                           \
+                   Type const v = Pick;                                                             \
+                   D.Log(L + "." #S "(" + Show + ")");                                              \
+                   O->S(v);                                                                         \
+                 }});                                                                               \
+  }                                                                                                 \
+  template <class T>                                                                                \
   void Add_##S(T*, const std::string&, TCalls&, long) {}
+#define DRIVER_INT_ONE(S) DRIVER_VALUE_SETTER(S, int, D.AnyInt(), std::to_string(v))
+#define DRIVER_BOOL_ONE(S) DRIVER_VALUE_SETTER(S, bool, D.OneIn(2), std::string(v ? "true" : "false"))
+#define DRIVER_TEXT_ONE(S) DRIVER_VALUE_SETTER(S, String, D.AnyText(), ShortText(v))
 DRIVER_INT_SETTERS(DRIVER_INT_ONE)
-#undef DRIVER_INT_ONE
-
-#define DRIVER_BOOL_ONE(S)                                                                           \
-  template <class T>                                                                                 \
-  auto Add_##S(T* O, const std::string& L, TCalls& C, int)->decltype(O->S(std::declval<bool>()), void()) {  \
-    C.push_back({#S, [O, L](TDriver& D) {                                                            \
-                   const bool v = D.OneIn(2);                                                       \
-                   D.Log(L + "." #S "(" + (v ? "true" : "false") + ")");                            \
-                   O->S(v);                                                                          \
-                 }});                                                                                \
-  }                                                                                                  \
-  template <class T>                                                                                 \
-  void Add_##S(T*, const std::string&, TCalls&, long) {}
 DRIVER_BOOL_SETTERS(DRIVER_BOOL_ONE)
-#undef DRIVER_BOOL_ONE
-
-#define DRIVER_TEXT_ONE(S)                                                                             \
-  template <class T>                                                                                   \
-  auto Add_##S(T* O, const std::string& L, TCalls& C, int)->decltype(O->S(std::declval<String>()), void()) {  \
-    C.push_back({#S, [O, L](TDriver& D) {                                                              \
-                   const String v = D.AnyText();                                                      \
-                   D.Log(L + "." #S "(" + ShortText(v) + ")");                                        \
-                   O->S(v);                                                                            \
-                 }});                                                                                  \
-  }                                                                                                    \
-  template <class T>                                                                                   \
-  void Add_##S(T*, const std::string&, TCalls&, long) {}
 DRIVER_TEXT_SETTERS(DRIVER_TEXT_ONE)
+// The skin data, and setters of an enumeration.
+DRIVER_VALUE_SETTER(SetSkinData, TspSkinData*, D.OneIn(3) ? nullptr : D.Skin(), std::string(v ? "skin" : "nullptr"))
+DRIVER_VALUE_SETTER(SetAlign, TAlign, static_cast<TAlign>(D.Below(alClient + 1)), std::to_string(v))
+DRIVER_VALUE_SETTER(SetWindowState, TWindowState, static_cast<TWindowState>(D.Below(3)), std::to_string(v))
+#undef DRIVER_INT_ONE
+#undef DRIVER_BOOL_ONE
 #undef DRIVER_TEXT_ONE
+#undef DRIVER_VALUE_SETTER
 
 #define DRIVER_METHOD_ONE(S)                                                \
   template <class T>                                                        \
@@ -98,72 +83,29 @@ DRIVER_TEXT_SETTERS(DRIVER_TEXT_ONE)
 DRIVER_METHODS(DRIVER_METHOD_ONE)
 #undef DRIVER_METHOD_ONE
 
-// Setters that take a pointer or an enumeration.
-template <class T>
-auto Add_SkinData(T* O, const std::string& L, TCalls& C, int) -> decltype(O->SetSkinData(std::declval<TspSkinData*>()), void()) {
-  C.push_back({"SetSkinData", [O, L](TDriver& D) {
-                 TspSkinData* v = D.OneIn(3) ? nullptr : D.Skin();
-                 D.Log(L + ".SetSkinData(" + (v ? "skin" : "nullptr") + ")");
-                 O->SetSkinData(v);
-               }});
+// Setters that take another object: a live one of the class, or nullptr.
+template <class TArg>
+TArg* AnyLiveOf(TDriver& D, std::string& Label) {
+  const TLiveObject* o = D.AnyLive([](const TLiveObject& l) { return dynamic_cast<TArg*>(l.Object) != nullptr; });
+  Label = o ? o->Class : "nullptr";
+  return o ? static_cast<TArg*>(o->Object) : nullptr;
 }
-template <class T>
-void Add_SkinData(T*, const std::string&, TCalls&, long) {}
 
-template <class T>
-auto Add_Align(T* O, const std::string& L, TCalls& C, int) -> decltype(O->SetAlign(alNone), void()) {
-  C.push_back({"SetAlign", [O, L](TDriver& D) {
-                 const auto v = static_cast<TAlign>(D.Below(alClient + 1));
-                 D.Log(L + ".SetAlign(" + std::to_string(v) + ")");
-                 O->SetAlign(v);
-               }});
-}
-template <class T>
-void Add_Align(T*, const std::string&, TCalls&, long) {}
-
-template <class T>
-auto Add_WindowState(T* O, const std::string& L, TCalls& C, int) -> decltype(O->SetWindowState(wsNormal), void()) {
-  C.push_back({"SetWindowState", [O, L](TDriver& D) {
-                 const auto v = static_cast<TWindowState>(D.Below(3));
-                 D.Log(L + ".SetWindowState(" + std::to_string(v) + ")");
-                 O->SetWindowState(v);
-               }});
-}
-template <class T>
-void Add_WindowState(T*, const std::string&, TCalls&, long) {}
-
-template <class T>
-auto Add_PopupMenu(T* O, const std::string& L, TCalls& C, int) -> decltype(O->SetPopupMenu(nullptr), void()) {
-  C.push_back({"SetPopupMenu", [O, L](TDriver& D) {
-                 const TLiveObject* m = D.AnyLive([](const TLiveObject& l) { return dynamic_cast<TPopupMenu*>(l.Object); });
-                 D.Log(L + ".SetPopupMenu(" + (m ? m->Class : "nullptr") + ")");
-                 O->SetPopupMenu(m ? static_cast<TPopupMenu*>(m->Object) : nullptr);
-               }});
-}
-template <class T>
-void Add_PopupMenu(T*, const std::string&, TCalls&, long) {}
-
-template <class T>
-auto Add_ActiveControl(T* O, const std::string& L, TCalls& C, int) -> decltype(O->SetActiveControl(nullptr), void()) {
-  C.push_back({"SetActiveControl", [O, L](TDriver& D) {
-                 const TLiveObject* c = D.AnyLive([](const TLiveObject& l) { return dynamic_cast<TWinControl*>(l.Object); });
-                 D.Log(L + ".SetActiveControl(" + (c ? c->Class : "nullptr") + ")");
-                 O->SetActiveControl(c ? static_cast<TWinControl*>(c->Object) : nullptr);
-               }});
-}
-template <class T>
-void Add_ActiveControl(T*, const std::string&, TCalls&, long) {}
-
-template <class T>
-auto Add_Menu(T* O, const std::string& L, TCalls& C, int) -> decltype(O->SetMenu(nullptr), void()) {
-  C.push_back({"SetMenu", [O, L](TDriver& D) {
-                 const TLiveObject* m = D.AnyLive([](const TLiveObject& l) { return dynamic_cast<TMainMenu*>(l.Object); });
-                 D.Log(L + ".SetMenu(" + (m ? m->Class : "nullptr") + ")");
-                 O->SetMenu(m ? static_cast<TMainMenu*>(m->Object) : nullptr);
-               }});
-}
-template <class T>
-void Add_Menu(T*, const std::string&, TCalls&, long) {}
+#define DRIVER_OBJECT_SETTERS(X) X(SetPopupMenu, TPopupMenu) X(SetActiveControl, TWinControl) X(SetMenu, TMainMenu)
+#define DRIVER_OBJECT_ONE(S, TArg)                                                                 \
+  template <class T>                                                                               \
+  auto Add_##S(T* O, const std::string& L, TCalls& C, int)->decltype(O->S(std::declval<TArg*>()), void()) { \
+    C.push_back({#S, [O, L](TDriver& D) {                                                          \
+                   std::string name;                                                               \
+                   TArg* v = AnyLiveOf<TArg>(D, name);                                             \
+                   D.Log(L + "." #S "(" + name + ")");                                             \
+                   O->S(v);                                                                        \
+                 }});                                                                              \
+  }                                                                                                \
+  template <class T>                                                                               \
+  void Add_##S(T*, const std::string&, TCalls&, long) {}
+DRIVER_OBJECT_SETTERS(DRIVER_OBJECT_ONE)
+#undef DRIVER_OBJECT_ONE
 }  // namespace driver_calls
 
 template <class T>
@@ -176,11 +118,11 @@ std::vector<TObjectCall> CallsOf(T* O, const std::string& Label) {
   DRIVER_TEXT_SETTERS(DRIVER_ADD)
   DRIVER_METHODS(DRIVER_ADD)
 #undef DRIVER_ADD
-  Add_SkinData(O, Label, c, 0);
-  Add_Align(O, Label, c, 0);
-  Add_WindowState(O, Label, c, 0);
-  Add_PopupMenu(O, Label, c, 0);
-  Add_ActiveControl(O, Label, c, 0);
-  Add_Menu(O, Label, c, 0);
+  Add_SetSkinData(O, Label, c, 0);
+  Add_SetAlign(O, Label, c, 0);
+  Add_SetWindowState(O, Label, c, 0);
+#define DRIVER_ADD_OBJECT(S, TArg) Add_##S(O, Label, c, 0);
+  DRIVER_OBJECT_SETTERS(DRIVER_ADD_OBJECT)
+#undef DRIVER_ADD_OBJECT
   return c;
 }
