@@ -77,8 +77,12 @@ void TDriver::Pump(int Ms) {
   const bool was = FPumping;
   FPumping = true;
   const DWORD start = GetTickCount();
+  // Message by message, up to a limit: a timer that comes due faster than
+  // its handler runs keeps the queue full, and a pump until it is empty
+  // would never return.
+  MSG m;
   do {
-    Application->ProcessMessages();
+    for (int n = 0; n < 500 && PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE); ++n) Application->HandleMessage();
     if (Ms > 0) Sleep(1);
   } while (GetTickCount() - start < static_cast<DWORD>(Ms));
   FPumping = was;
@@ -146,6 +150,7 @@ unsigned TDriver::CallAge() const {
 void TDriver::RunOneCall(size_t Index) {
   const TAction& action = PickAction(*this);
   FCallIndex = Index;
+  ++FCallSerial;
   FEventsInCall.clear();
   FCallStart = GetTickCount() | 1;
   try {
@@ -168,6 +173,7 @@ std::string TDriver::Run(int Calls) {
   for (int i = 0; i < Calls && FFailure.empty(); ++i) RunOneCall(static_cast<size_t>(i));
   if (FFailure.empty()) {
     Log("free everything");
+    ++FCallSerial;
     FCallStart = GetTickCount() | 1;
     FreeAll();
     FCallStart = 0;

@@ -59,6 +59,8 @@ class TDriver {
   // Milliseconds the running call has taken so far (0 between calls).
   unsigned CallAge() const;
   unsigned CallStart() const { return FCallStart; }
+  // Counts the calls begun, for the hang watchdog.
+  unsigned CallSerial() const { return FCallSerial; }
 
  private:
   void RunOneCall(size_t Index);
@@ -77,4 +79,5 @@ class TDriver {
   int FIds = 0;
   std::string FFailure;
   volatile unsigned FCallStart = 0;
+  volatile unsigned FCallSerial = 0;
 };

@@ -16,7 +16,7 @@
 namespace {
 
 volatile uint32_t gSeed = 0;
-constexpr unsigned kHangMs = 30000;    // a call this long never returns
+constexpr unsigned kHangMs = 60000;    // a call this long never returns (a skin switch on a busy machine takes seconds)
 constexpr unsigned kStuckMs = 1500;    // a menu or drag loop this long is closed
 
 std::string Hex(uintptr_t V) {
@@ -116,11 +116,17 @@ void OnApplicationException(TObject* Sender, const std::exception* E) {
   if (d) d->Fail("exception reported", what + " (from " + from + ")");
 }
 
+// Counts its own half-second sleeps while one call runs, rather than reading
+// a clock that a busy machine may make jump.
 DWORD WINAPI WatchForHangs(void*) {
+  unsigned seen = 0, sleeps = 0;
   for (;;) {
     Sleep(500);
     TDriver* d = TDriver::Running();
-    if (!d || d->CallAge() <= kHangMs) continue;
+    const unsigned serial = d ? d->CallSerial() : 0;
+    sleeps = d && d->CallStart() && serial == seen ? sleeps + 1 : 0;
+    seen = serial;
+    if (sleeps * 500 <= kHangMs) continue;
     std::string where;
     CONTEXT c = {};
     c.ContextFlags = CONTEXT_FULL;
