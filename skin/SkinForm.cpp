@@ -32,6 +32,7 @@ TspSkinForm::~TspSkinForm() {
 
 void TspSkinForm::BeforeDestruction() {
   LeaveMDIFrame();
+  SetMDITabsBar(nullptr);  // the frame's children outlive their tabs there
   StopFrameTimers();
   CancelPress();
   FInMenuLoop = false;

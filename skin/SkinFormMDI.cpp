@@ -21,7 +21,17 @@ TspSkinForm* TspSkinForm::FrameSkinForm() const {
 
 void TspSkinForm::SetMDITabsBar(TspSkinMDITabsBar* Value) {
   if (FMDITabsBar == Value) return;
-  if (FMDITabsBar) FMDITabsBar->RemoveFreeNotification(this);
+  if (TspSkinMDITabsBar* going = FMDITabsBar) {
+    // A bar let go shows nothing of this frame: its tabs point at children it
+    // no longer hears about, and would be read after those children are freed.
+    going->RemoveFreeNotification(this);
+    FMDITabsBar = nullptr;
+    going->DeleteAllTabs();
+    if (going->SkinForm() == this) going->SetSkinForm(nullptr);
+    if (FForm)
+      for (int i = 0; i < FForm->MDIChildCount(); ++i)
+        if (TspSkinForm* child = GetSkinForm(FForm->MDIChildren(i))) child->FJoinedFrame = false;
+  }
   FMDITabsBar = Value;
   if (!Value) return;
   Value->FreeNotification(this);

@@ -169,6 +169,10 @@ void TspSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
   Invalidate();
 }
 
+void TspSkinMDITabsBar::DeleteAllTabs() {
+  while (!FTabs.empty()) DeleteTab(FTabs.back()->Child);
+}
+
 TCustomForm* TspSkinMDITabsBar::Frame() const {
   if (FSkinForm && FSkinForm->Form()) return FSkinForm->Form();
   for (TComponent* c = Owner(); c; c = c->Owner())

@@ -106,6 +106,8 @@ class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
   // Called by the frame's skinned form.
   void AddTab(TCustomForm* Child);
   void DeleteTab(TCustomForm* Child);
+  // Every tab, as when the bar is let go of its frame.
+  void DeleteAllTabs();
   // Marks the tab of the frame's active child; nothing without one.
   void CheckActive();
   // The MDI frame whose children the bar shows: the frame of SkinForm, else

@@ -310,6 +310,35 @@ TEST_F(SkinnedMDITabsTest, MaximizedChildKeepsItsPlaceThroughASkinSwitch) {
   EXPECT_TRUE(frameSkin->MDIChildButtonRect(1).IsEmpty());
 }
 
+TEST_F(SkinnedMDITabsTest, BarLetGoShowsNoTabsOfItsFrame) {
+  AddChild(L"First");
+  AddChild(L"Second");
+  ASSERT_EQ(bar->TabCount(), 2);
+  frameSkin->SetMDITabsBar(nullptr);
+  EXPECT_EQ(bar->TabCount(), 0);
+  EXPECT_EQ(bar->SkinForm(), nullptr);
+  // The children go; the let-go bar paints and takes a skin switch after them.
+  for (TCustomForm* child : children) Free(child);
+  children.clear();
+  Settle();
+  bar->Repaint();
+  LoadSkinFolder(skin, "Dark");
+  Settle();
+  bar->Repaint();
+  EXPECT_EQ(bar->TabCount(), 0);
+  // Taken back, the bar shows the children open then.
+  AddChild(L"Third");
+  frameSkin->SetMDITabsBar(bar);
+  EXPECT_EQ(TabChildren(), children);
+  // The frame's skinned form going lets the bar go the same way.
+  Free(frameSkin);
+  EXPECT_EQ(bar->TabCount(), 0);
+  Free(children.back());
+  children.clear();
+  Settle();
+  bar->Repaint();
+}
+
 TEST_F(SkinnedMDITabsTest, TwoHundredSkinnedChildrenLeaveNothingBehind) {
   Free(AddChild(L"warm-up"));
   Settle();

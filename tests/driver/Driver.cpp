@@ -1,0 +1,193 @@
+// One seeded run: calls picked from the action table, each logged, its
+// exceptions sorted into expected ones and failures, the heaps checked after it.
+#include "tests/driver/Driver.h"
+
+#include <windows.h>
+
+#include <climits>
+
+#include "classlib/HeapCheck.h"
+#include "classlib/SysUtils.h"
+#include "classlib/TextCodec.h"
+#include "skin/SkinData.h"
+#include "tests/driver/Actions.h"
+#include "tests/driver/Skins.h"
+
+TDriver::TDriver(uint32_t Seed)
+    : FSeed(Seed), FRandom(Seed), FLive(new TLiveObjects), FSkin(new TspSkinData(nullptr)) {
+  gRunning = this;
+}
+
+TDriver::~TDriver() {
+  FreeAll();
+  Free(FSkin);
+  delete FLive;
+  gRunning = nullptr;
+}
+
+int TDriver::Below(int N) {
+  if (N <= 1) return 0;
+  return std::uniform_int_distribution<int>(0, N - 1)(FRandom);
+}
+
+int TDriver::AnyInt() {
+  switch (Below(12)) {
+    case 0: return 0;
+    case 1: return -1;
+    case 2: return 1;
+    case 3: return INT_MAX;
+    case 4: return INT_MIN;
+    case 5: return 100000;
+    case 6: return -5000;
+    default: return Below(400);
+  }
+}
+
+String TDriver::AnyText() {
+  switch (Below(8)) {
+    case 0: return L"";
+    case 1: return String(5000, L'W');
+    case 2: return L"&&&&";
+    case 3: return L"\t\r\n";
+    case 4: return L"\u4e2d\u6587\u6d4b\u8bd5";
+    case 5: return L"-";
+    default: return L"Text " + IntToStr(Below(100));
+  }
+}
+
+const TLiveObject* TDriver::AnyLive(const std::function<bool(const TLiveObject&)>& Pick) {
+  const auto list = FLive->All(Pick ? Pick : [](const TLiveObject&) { return true; });
+  return list.empty() ? nullptr : OneOf(list);
+}
+
+TWinControl* TDriver::AnyContainer() {
+  const TLiveObject* o = AnyLive([](const TLiveObject& l) { return l.Kind == lkContainer || l.Kind == lkForm; });
+  return o ? dynamic_cast<TWinControl*>(o->Object) : nullptr;
+}
+
+TCustomForm* TDriver::AnyForm(const std::function<bool(TCustomForm*)>& Pick) {
+  const TLiveObject* o = AnyLive([&Pick](const TLiveObject& l) {
+    auto* form = dynamic_cast<TCustomForm*>(l.Object);
+    return form && (!Pick || Pick(form));
+  });
+  return o ? static_cast<TCustomForm*>(o->Object) : nullptr;
+}
+
+void TDriver::Pump(int Ms) {
+  const bool was = FPumping;
+  FPumping = true;
+  const DWORD start = GetTickCount();
+  // Message by message, up to a limit: a timer that comes due faster than
+  // its handler runs keeps the queue full, and a pump until it is empty
+  // would never return.
+  MSG m;
+  do {
+    for (int n = 0; n < 500 && PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE); ++n) Application->HandleMessage();
+    if (Ms > 0) Sleep(1);
+  } while (GetTickCount() - start < static_cast<DWORD>(Ms));
+  FPumping = was;
+}
+
+namespace {
+
+TCustomForm* FormOf(TComponent* Object) {
+  if (auto* c = dynamic_cast<TControl*>(Object)) return GetParentForm(c);
+  for (TComponent* o = Object ? Object->Owner() : nullptr; o; o = o->Owner())
+    if (auto* f = dynamic_cast<TCustomForm*>(o)) return f;
+  return nullptr;
+}
+
+bool Provokable(const char* Event) {
+  for (const char* name : {"OnClick", "OnChange", "OnKeyDown", "OnMouseDown"})
+    if (std::string(Event) == name) return true;
+  return false;
+}
+
+}  // namespace
+
+void TDriver::EventRaised(TComponent* Owner, const char* Event) {
+  // Frees only from events raised while a message from the queue or from
+  // input is handled: that is what a program may do.
+  if (!FPumping || !FLive->Alive(Owner) || Going(Owner)) return;
+  // The choice hangs on the call, the object, the event and how often it came
+  // in this call, not on how many events came before: a timer that ticks once
+  // more on a busy machine changes no other choice of the seed.
+  const std::string key = FLive->NameOf(Owner) + "." + Event;
+  std::seed_seq mix{FSeed, static_cast<uint32_t>(FCallIndex), static_cast<uint32_t>(std::hash<std::string>()(key)),
+                    static_cast<uint32_t>(++FEventsInCall[key])};
+  std::mt19937 random(mix);
+  auto below = [&random](int N) { return std::uniform_int_distribution<int>(0, N - 1)(random); };
+  if (below(6) != 0) return;
+  const std::string where = "   in " + FLive->NameOf(Owner) + "." + Event + ": ";
+  TComponent* going = nullptr;
+  switch (below(4)) {
+    case 0: going = Owner; Log(where + "Free(sender)"); break;
+    case 1: going = FormOf(Owner); Log(where + "Free(its form " + FLive->NameOf(going) + ")"); break;
+    case 2: {
+      const auto list = FLive->All([](const TLiveObject&) { return true; });
+      if (!list.empty()) going = list[static_cast<size_t>(below(static_cast<int>(list.size())))]->Object;
+      Log(where + "Free(another: " + FLive->NameOf(going) + ")");
+      break;
+    }
+    default:
+      if (!Provokable(Event)) return;
+      Log(where + "throw");
+      ++FProvoked;
+      throw Exception(L"an exception the driver's handler lets out");
+  }
+  if (going && FLive->Alive(going) && !Going(going)) Free(going);
+}
+
+void TDriver::Fail(const std::string& Kind, const std::string& Detail) {
+  if (FFailure.empty()) FFailure = Kind + (Detail.empty() ? "" : ": " + Detail);
+}
+
+unsigned TDriver::CallAge() const {
+  const unsigned start = FCallStart;
+  return start ? GetTickCount() - start : 0;
+}
+
+void TDriver::RunOneCall(size_t Index) {
+  const TAction& action = PickAction(*this);
+  FCallIndex = Index;
+  ++FCallSerial;
+  FEventsInCall.clear();
+  FCallStart = GetTickCount() | 1;
+  try {
+    action.Run(*this);
+    Pump();
+  } catch (const Exception& e) {
+    Log("   -> Exception: " + WideToUtf8(e.Message()));  // a bad argument's answer
+    Pump();
+  } catch (const std::exception& e) {
+    Fail("std exception", e.what());
+  } catch (...) {
+    Fail("unknown exception", "");
+  }
+  FCallStart = 0;
+  if (!ProcessHeapsValid()) Fail("heap", "a heap is unsound after call " + std::to_string(Index));
+}
+
+std::string TDriver::Run(int Calls) {
+  SwitchSkin(*this, Below(SkinCount()));
+  for (int i = 0; i < Calls && FFailure.empty(); ++i) RunOneCall(static_cast<size_t>(i));
+  if (FFailure.empty()) {
+    Log("free everything");
+    ++FCallSerial;
+    FCallStart = GetTickCount() | 1;
+    FreeAll();
+    FCallStart = 0;
+    if (!ProcessHeapsValid()) Fail("heap", "a heap is unsound after freeing everything");
+  }
+  return FFailure;
+}
+
+void TDriver::FreeAll() {
+  for (;;) {
+    const auto forms = FLive->All([](const TLiveObject& l) { return l.Kind == lkForm; });
+    const auto rest = FLive->All([](const TLiveObject&) { return true; });
+    if (rest.empty()) break;
+    Free((forms.empty() ? rest : forms).back()->Object);
+  }
+  Pump();
+}

@@ -1,0 +1,83 @@
+// The randomized driver of public calls: one seeded run of calls in any order
+// on controls of every class, on plain, skinned and MDI forms, with handlers
+// on every event that free objects while a message is handled. The tables of
+// what it makes (Makers.cpp) and what it calls (Actions.cpp, ObjectCalls.h)
+// are where new classes and calls go.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "classlib/Forms.h"
+#include "tests/driver/CallLog.h"
+#include "tests/driver/LiveObjects.h"
+
+class TspSkinData;
+
+class TDriver {
+ public:
+  explicit TDriver(uint32_t Seed);
+  ~TDriver();
+  TDriver(const TDriver&) = delete;
+  TDriver& operator=(const TDriver&) = delete;
+
+  // Runs Calls calls; the failure's kind and detail, or empty when all went well.
+  std::string Run(int Calls);
+
+  // Values, from the seed.
+  int Below(int N);
+  bool OneIn(int N) { return Below(N) == 0; }
+  int AnyInt();       // boundaries more often than not: 0, -1, huge, negative huge
+  String AnyText();   // empty, long, odd characters
+  template <class T>
+  T OneOf(const std::vector<T>& List) { return List[static_cast<size_t>(Below(static_cast<int>(List.size())))]; }
+  // A live object holding Pick's test, or nullptr.
+  const TLiveObject* AnyLive(const std::function<bool(const TLiveObject&)>& Pick);
+  TWinControl* AnyContainer();  // a live form or a control that takes children
+  TCustomForm* AnyForm(const std::function<bool(TCustomForm*)>& Pick = nullptr);
+
+  // A number for the next object made, to tell objects of one class apart in the log.
+  int NextId() { return ++FIds; }
+  void Log(std::string Line) { FLog.Add(std::move(Line)); }
+  // Handles what is queued, for at least Ms, with frees from handlers allowed.
+  void Pump(int Ms = 0);
+  // Each hooked event of each object made comes here.
+  void EventRaised(TComponent* Owner, const char* Event);
+  // A failure of the running call; the first one counts.
+  void Fail(const std::string& Kind, const std::string& Detail);
+  // Exceptions the driver's own handlers let out on purpose, expected at the application.
+  int& Provoked() { return FProvoked; }
+
+  TLiveObjects& Live() { return *FLive; }
+  // The one skin data the skinned objects share; switching it re-dresses them all.
+  TspSkinData* Skin() const { return FSkin; }
+  const TCallLog& Calls() const { return FLog; }
+  static TDriver* Running() { return gRunning; }
+  // Milliseconds the running call has taken so far (0 between calls).
+  unsigned CallAge() const;
+  unsigned CallStart() const { return FCallStart; }
+  // Counts the calls begun, for the hang watchdog.
+  unsigned CallSerial() const { return FCallSerial; }
+
+ private:
+  void RunOneCall(size_t Index);
+  void FreeAll();
+
+  static inline TDriver* gRunning = nullptr;
+  uint32_t FSeed;
+  std::mt19937 FRandom;
+  size_t FCallIndex = 0;
+  std::map<std::string, int> FEventsInCall;  // each event's count in the running call
+  TCallLog FLog;
+  TLiveObjects* FLive;
+  TspSkinData* FSkin;
+  bool FPumping = false;
+  int FProvoked = 0;
+  int FIds = 0;
+  std::string FFailure;
+  volatile unsigned FCallStart = 0;
+  volatile unsigned FCallSerial = 0;
+};

@@ -1,0 +1,202 @@
+// The traps: each failure is printed as "seed N: FAILED kind: detail" with
+// the run's last calls, and ends the program (what follows a fault proves nothing).
+#include "tests/driver/Failures.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+#include "classlib/Forms.h"
+#include "classlib/SysUtils.h"
+#include "classlib/TextCodec.h"
+#include "tests/driver/Driver.h"
+
+namespace {
+
+volatile uint32_t gSeed = 0;
+constexpr unsigned kHangMs = 60000;    // a call this long never returns (a skin switch on a busy machine takes seconds)
+constexpr unsigned kStuckMs = 1500;    // a menu or drag loop this long is closed
+
+std::string Hex(uintptr_t V) {
+  char b[16];
+  std::snprintf(b, sizeof b, "0x%08lx", static_cast<unsigned long>(V));
+  return b;
+}
+
+std::string ModuleOf(const void* Address) {
+  HMODULE m = nullptr;
+  char name[MAX_PATH] = "?";
+  if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                         static_cast<const char*>(Address), &m))
+    GetModuleFileNameA(m, name, MAX_PATH);
+  const char* slash = std::strrchr(name, '\\');
+  return slash ? slash + 1 : name;
+}
+
+// Faults the system's own code raises and handles itself (probing memory) are
+// not the program's.
+bool SystemsOwn(const std::string& Module) {
+  for (const char* own : {"ntdll.dll", "kernelbase.dll", "kernel32.dll"})
+    if (_stricmp(Module.c_str(), own) == 0) return true;
+  return false;
+}
+
+HANDLE gMainThread = nullptr;
+
+// Likely callers: the values on the stack from Esp up that point into the
+// program's code (a scan, as frames keep no chain in optimized code).
+std::string StackScan(uintptr_t Eip, uintptr_t Esp) {
+  auto* base = reinterpret_cast<const unsigned char*>(GetModuleHandleW(nullptr));
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const uintptr_t lo = reinterpret_cast<uintptr_t>(base) + nt->OptionalHeader.BaseOfCode;
+  const uintptr_t hi = lo + nt->OptionalHeader.SizeOfCode;
+  std::string list = "  stack:";
+  if (Eip >= lo && Eip < hi) list += " " + Hex(Eip);  // else in the system's code
+  int found = 0;
+  MEMORY_BASIC_INFORMATION m = {};
+  if (!VirtualQuery(reinterpret_cast<void*>(Esp), &m, sizeof m)) return list;
+  const uintptr_t end = reinterpret_cast<uintptr_t>(m.BaseAddress) + m.RegionSize;
+  for (uintptr_t p = Esp; p + 4 <= end && found < 16; p += 4) {
+    const uintptr_t v = *reinterpret_cast<const uintptr_t*>(p);
+    if (v >= lo && v < hi) {
+      list += " " + Hex(v);
+      ++found;
+    }
+  }
+  return list;
+}
+
+LONG CALLBACK OnFault(EXCEPTION_POINTERS* P) {
+  const EXCEPTION_RECORD* r = P->ExceptionRecord;
+  const char* what = nullptr;
+  switch (r->ExceptionCode) {
+    case EXCEPTION_ACCESS_VIOLATION: what = "access violation"; break;
+    case EXCEPTION_STACK_OVERFLOW: what = "stack overflow"; break;
+    case EXCEPTION_ILLEGAL_INSTRUCTION: what = "illegal instruction"; break;
+    case EXCEPTION_PRIV_INSTRUCTION: what = "privileged instruction"; break;
+    case EXCEPTION_INT_DIVIDE_BY_ZERO: what = "division by zero"; break;
+    case EXCEPTION_ARRAY_BOUNDS_EXCEEDED: what = "array bounds"; break;
+    case 0xC0000374: what = "heap corruption"; break;
+    default: return EXCEPTION_CONTINUE_SEARCH;
+  }
+  const std::string module = ModuleOf(r->ExceptionAddress);
+  if (SystemsOwn(module) && r->ExceptionCode == EXCEPTION_ACCESS_VIOLATION) return EXCEPTION_CONTINUE_SEARCH;
+  std::string detail = std::string(what) + " at " + Hex(reinterpret_cast<uintptr_t>(r->ExceptionAddress)) + " in " + module;
+  if (r->ExceptionCode == EXCEPTION_ACCESS_VIOLATION && r->NumberParameters >= 2)
+    detail += (r->ExceptionInformation[0] ? " writing " : " reading ") + Hex(r->ExceptionInformation[1]);
+  ReportAndEnd("fault: " + detail + "\n" + StackScan(P->ContextRecord->Eip, P->ContextRecord->Esp));
+}
+
+void OnTerminate() {
+  std::string detail = "std::terminate";
+  if (std::exception_ptr e = std::current_exception()) {
+    try {
+      std::rethrow_exception(e);
+    } catch (const std::exception& x) {
+      detail += " with " + std::string(x.what());
+    } catch (...) {
+      detail += " with an unknown exception";
+    }
+  }
+  ReportAndEnd("terminate: " + detail);
+}
+
+void OnApplicationException(TObject* Sender, const std::exception* E) {
+  TDriver* d = TDriver::Running();
+  if (d && d->Provoked() > 0) {
+    --d->Provoked();
+    d->Log("   (the provoked exception reached the application)");
+    return;
+  }
+  const std::string from = Sender ? WideToUtf8(Sender->ClassName()) : "(no sender)";
+  std::string what = E ? E->what() : "an exception of an unknown type";
+  if (auto* x = dynamic_cast<const Exception*>(E)) what = WideToUtf8(x->Message());
+  if (d) d->Fail("exception reported", what + " (from " + from + ")");
+}
+
+// Counts its own half-second sleeps while one call runs, rather than reading
+// a clock that a busy machine may make jump.
+DWORD WINAPI WatchForHangs(void*) {
+  unsigned seen = 0, sleeps = 0;
+  for (;;) {
+    Sleep(500);
+    TDriver* d = TDriver::Running();
+    const unsigned serial = d ? d->CallSerial() : 0;
+    sleeps = d && d->CallStart() && serial == seen ? sleeps + 1 : 0;
+    seen = serial;
+    if (sleeps * 500 <= kHangMs) continue;
+    std::string where;
+    CONTEXT c = {};
+    c.ContextFlags = CONTEXT_FULL;
+    if (SuspendThread(gMainThread) != static_cast<DWORD>(-1) && GetThreadContext(gMainThread, &c))
+      where = "\n" + StackScan(c.Eip, c.Esp);
+    ReportAndEnd("hang: a call did not return within " + std::to_string(kHangMs / 1000) + " s" + where);
+  }
+}
+
+// A menu loop or a drag that a call opened and input left open ends, as a
+// user would end it: the Escape key, the buttons let go, the menu ended, the
+// capture released.
+void CALLBACK CloseStuckLoops(HWND, UINT, UINT_PTR, DWORD) {
+  TDriver* d = TDriver::Running();
+  if (!d || d->CallAge() < kStuckMs) return;
+  static unsigned closed = 0;
+  if (closed != d->CallStart()) d->Log("   (closer: Escape, buttons up, EndMenu, ReleaseCapture)");
+  closed = d->CallStart();
+  INPUT in[4] = {};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  in[2].type = in[3].type = INPUT_MOUSE;
+  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  in[3].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  SendInput(4, in, sizeof(INPUT));
+  EndMenu();
+  ReleaseCapture();
+}
+
+}  // namespace
+
+void SetRunningSeed(uint32_t Seed) { gSeed = Seed; }
+
+namespace {
+
+// The kinds of failure in the order of their statuses, from 1.
+const char* const kKinds[] = {"fault", "heap", "hang", "terminate", "exception reported", "std exception",
+                              "unknown exception"};
+constexpr unsigned kKindCount = sizeof kKinds / sizeof kKinds[0];
+
+unsigned StatusOfFailure(const std::string& Failure) {
+  for (unsigned i = 0; i < kKindCount; ++i)
+    if (Failure.compare(0, std::strlen(kKinds[i]), kKinds[i]) == 0) return i + 1;
+  return kKindCount + 1;
+}
+
+}  // namespace
+
+std::string FailureKindOfStatus(unsigned Status) {
+  return Status >= 1 && Status <= kKindCount ? kKinds[Status - 1] : "died (status " + std::to_string(Status) + ")";
+}
+
+void ReportAndEnd(const std::string& Failure) {
+  std::printf("seed %u: FAILED %s\n", static_cast<unsigned>(gSeed), Failure.c_str());
+  if (TDriver* d = TDriver::Running()) {
+    std::printf("  last calls:\n");
+    d->Calls().Print(stdout);
+  }
+  std::fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), StatusOfFailure(Failure));
+  for (;;) Sleep(1000);
+}
+
+void InstallFailureTraps() {
+  DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &gMainThread, 0, FALSE,
+                  DUPLICATE_SAME_ACCESS);
+  AddVectoredExceptionHandler(1, OnFault);
+  std::set_terminate(OnTerminate);
+  Application->OnException = OnApplicationException;
+  CloseHandle(CreateThread(nullptr, 0, WatchForHangs, nullptr, 0, nullptr));
+  SetTimer(nullptr, 0, 250, CloseStuckLoops);
+}

@@ -1,0 +1,18 @@
+// What the driver makes: forms of each kind, controls of every class, and
+// components (timers, menus). A new class is one line in Makers.cpp.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+class TDriver;
+class TWinControl;
+
+struct TMaker {
+  const char* Class;
+  std::function<void(TDriver&, TWinControl* Parent)> Make;
+};
+
+const std::vector<TMaker>& FormMakers();
+const std::vector<TMaker>& ControlMakers();
+const std::vector<TMaker>& ComponentMakers();
