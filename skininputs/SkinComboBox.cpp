@@ -213,10 +213,11 @@ void TspSkinCustomComboBox::PageDown(bool Fire) {
 // Drop-down list
 
 void TspSkinCustomComboBox::DropDown() {
-  if (Items()->Count() == 0) return;
+  if (Items()->Count() == 0 || BeingFreed()) return;
   FListEntered = false;
   StopAutoScroll();
   if (OnDropDown) OnDropDown(this);
+  if (BeingFreed()) return;  // the handler freed the combo: no list opens for it
   FListBox->SetWidth(FListBoxWidth == 0 ? Width() : FListBoxWidth);
   FListBox->SetRowCount(std::min(Items()->Count(), FDropDownCount));
   TPoint p = Parent()->ClientToScreen(TPoint(Left(), Top() + Height()));

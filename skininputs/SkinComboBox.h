@@ -98,7 +98,7 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
 
   void DropDown();
   void CloseUp(bool Accept);
-  bool DroppedDown() const { return FListBox->Visible(); }
+  bool DroppedDown() const { return FListBox && FListBox->Visible(); }  // no list once torn down
   void CalcRects();
   TRect ItemRect() const { return FItemRect; }
   TRect ButtonRect() const { return FButtonRect; }
