@@ -30,9 +30,7 @@ class FreeWhileHandledTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     Skin = new TspSkinData(nullptr);
-    TspCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
-    Skin->LoadCompressedStoredSkin(&stored);
+    LoadSkinSources(Skin, "skins/Default/skin.ini");
   }
   static void TearDownTestSuite() {
     Free(Skin);
@@ -151,19 +149,16 @@ TEST_F(FreeWhileHandledTest, AnLEDDisplaySizedInItsPaintAndAFlatBarSizedByItsFor
 
 class SkinMenuFreeTest : public FreeWhileHandledTest {
  protected:
-  // A skinned form with a menu bar of one item and a panel whose context
-  // menu is a skinned popup menu of one item.
+  // A skinned form (an MDI child of a skinned frame when asked; both have a
+  // menu bar) with a panel whose context menu is a skinned popup menu.
   void Make(bool MDIChild) {
     if (MDIChild) {
       frame = NewForm(true, fsMDIForm);
+      GiveMenu(frame);
       ShowAndActivate(frame);
     }
     form = NewForm(true, MDIChild ? fsMDIChild : fsNormal, frame);
-    auto* main = new TMainMenu(form);
-    file = AddItem(main->Items(), L"&File", main);
-    AddItem(file, L"&Open", main);
-    form->SetMenu(main);
-    GetSkinForm(form)->UpdateMenuBar();
+    GiveMenu(form);
     popup = new TspSkinPopupMenu(form);
     AddItem(popup->Items(), L"Item", popup);
     panel = Put<TPanel>(form, 20, 20, 120, 80);
@@ -175,8 +170,20 @@ class SkinMenuFreeTest : public FreeWhileHandledTest {
       ShowAndActivate(form);
     }
   }
-  // The skinned form whose menu shows the form's menus (the main form's for an MDI child).
-  bool MenuOpen() const { return FindSkinMenu(GetSkinForm(MenuFormOf(form)))->Visible(); }
+  // A menu bar of one item with one entry.
+  static void GiveMenu(TForm* Form) {
+    auto* main = new TMainMenu(Form);
+    AddItem(AddItem(main->Items(), L"&File", main), L"&Open", main);
+    Form->SetMenu(main);
+    GetSkinForm(Form)->UpdateMenuBar();
+  }
+  // The form whose menu bar shows: the frame for an MDI child.
+  TForm* BarForm() const { return frame ? frame : form; }
+  // Whether the skin menu that shows the form's popup menus (the main
+  // form's for an MDI child), or Of's, is open.
+  bool MenuOpen(TForm* Of = nullptr) const {
+    return FindSkinMenu(GetSkinForm(Of ? Of : MenuFormOf(form)))->Visible();
+  }
   void RightClickPanel() {
     MoveMouse(Center(panel));
     MouseInput(MOUSEEVENTF_RIGHTDOWN);
@@ -197,30 +204,31 @@ class SkinMenuFreeTest : public FreeWhileHandledTest {
   }
   TForm* frame = nullptr;
   TForm* form = nullptr;
-  TMenuItem* file = nullptr;
   TspSkinPopupMenu* popup = nullptr;
   TPanel* panel = nullptr;
 };
 
-TEST_F(SkinMenuFreeTest, TheBarMenusCloseFreeingThePlainFormAfterAltAndAfterAClick) {
-  for (const bool byAlt : {true, false}) {
-    Make(false);
-    GetSkinForm(form)->OnSkinMenuClose = [f = Freeing(form)](TObject*) { f(); };
-    if (byAlt) {
-      PostKey(WM_SYSKEYDOWN, VK_MENU);
-      PostKey(WM_KEYDOWN, VK_DOWN);
-    } else {
-      const TRect w = WindowRectOf(form->Handle());
-      const TRect item = GetSkinForm(form)->MenuBarItemRect(0);
-      MoveMouse(TPoint(w.Left + item.Left + 5, w.Top + item.Top + 5));
-      MouseDown();
-      MouseUp();
+TEST_F(SkinMenuFreeTest, TheBarMenusCloseFreeingThePlainFormOrTheMDIChildAfterAltAndAfterAClick) {
+  for (const bool mdiChild : {false, true})
+    for (const bool byAlt : {true, false}) {
+      Make(mdiChild);
+      TForm* bar = BarForm();
+      GetSkinForm(bar)->OnSkinMenuClose = [f = Freeing(form)](TObject*) { f(); };
+      if (byAlt) {
+        PostKey(WM_SYSKEYDOWN, VK_MENU);
+        PostKey(WM_KEYDOWN, VK_DOWN);
+      } else {
+        const TRect w = WindowRectOf(bar->Handle());
+        const TRect item = GetSkinForm(bar)->MenuBarItemRect(0);
+        MoveMouse(TPoint(w.Left + item.Left + 5, w.Top + item.Top + 5));
+        MouseDown();
+        MouseUp();
+      }
+      ASSERT_TRUE(PumpUntil([&] { return MenuOpen(bar); })) << mdiChild << byAlt;
+      PostKey(WM_KEYDOWN, VK_ESCAPE);
+      PostKey(WM_KEYDOWN, VK_ESCAPE);
+      Finish(true, byAlt ? "closed after Alt" : "closed after a click");
     }
-    ASSERT_TRUE(PumpUntil([&] { return MenuOpen(); })) << byAlt;
-    PostKey(WM_KEYDOWN, VK_ESCAPE);
-    PostKey(WM_KEYDOWN, VK_ESCAPE);
-    Finish(true, byAlt ? "closed after Alt" : "closed after a click");
-  }
 }
 
 TEST_F(SkinMenuFreeTest, APopupMenusPopupAndCloseFreeingItsFormOnAPlainFormAndAnMDIChild) {
