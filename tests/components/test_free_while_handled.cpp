@@ -26,16 +26,8 @@
 
 namespace {
 
-class FreeWhileHandledTest : public ::testing::Test {
+class FreeWhileHandledTest : public DefaultSkinTest {
  protected:
-  static void SetUpTestSuite() {
-    Skin = new TspSkinData(nullptr);
-    LoadSkinSources(Skin, "skins/Default/skin.ini");
-  }
-  static void TearDownTestSuite() {
-    Free(Skin);
-    Skin = nullptr;
-  }
   void TearDown() override {
     MouseUp();
     Settle();
@@ -75,7 +67,6 @@ class FreeWhileHandledTest : public ::testing::Test {
     };
   }
 
-  inline static TspSkinData* Skin = nullptr;
   bool freed = false;
 };
 
