@@ -21,12 +21,19 @@ extern int gDepth;
 // Open while code of the library is on the stack: an entry from the system
 // (a window procedure, a hook, a timer), an event's call, a walk over
 // collected controls, a modal loop. Frees made meanwhile wait.
+//
+// Scopes nest strictly, so a scope puts back the depth it found rather than
+// counting down: the count is read once a scope, not again after the call it
+// spans (every event call and message pays for the scope).
 class TLibraryScope {
  public:
-  TLibraryScope() noexcept { ++deferred_free_detail::gDepth; }
-  ~TLibraryScope() { --deferred_free_detail::gDepth; }
+  TLibraryScope() noexcept : FOuter(deferred_free_detail::gDepth) { deferred_free_detail::gDepth = FOuter + 1; }
+  ~TLibraryScope() { deferred_free_detail::gDepth = FOuter; }
   TLibraryScope(const TLibraryScope&) = delete;
   TLibraryScope& operator=(const TLibraryScope&) = delete;
+
+ private:
+  const int FOuter;
 };
 
 // The calling thread becomes the GUI thread (the application's maker calls it).

@@ -132,8 +132,11 @@ class TEvent<R(Args...)> {
     Block* Running;
   };
   static void Drop(Block* B) noexcept {
-    if (B && --B->Holds == 0) delete B;
+    if (B && --B->Holds == 0) Delete(B);
   }
+  // Out of line: the last hold going is rare on a call, and the handler's
+  // destruction inlined into every call keeps registers busy around it.
+  [[gnu::noinline]] static void Delete(Block* B) noexcept { delete B; }
 
   Block* FBlock = nullptr;
 };

@@ -185,6 +185,8 @@ class TCustomForm : public TWinControl {
   void CreateMDIClient();
   // IsShortCut without asking the active MDI child when it is Skip.
   bool FormShortCut(TMessage& Message, const TCustomForm* Skip);
+  // The client window of the frame an MDI child lives in; none while the frame has none.
+  HWND MDIClientWindow() const;
   void MDIChildParams(TCreateParams& Params) const;
   std::vector<TCustomForm*> MDIChildList() const;
   // The state the window is in now, shown or not.

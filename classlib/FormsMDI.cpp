@@ -12,10 +12,15 @@ TCustomForm* TCustomForm::MDIFrame() const {
   return main && main->FFormStyle == fsMDIForm ? main : nullptr;
 }
 
-void TCustomForm::MDIChildParams(TCreateParams& Params) const {
+HWND TCustomForm::MDIClientWindow() const {
   TCustomForm* frame = MDIFrame();
-  HWND client = frame ? frame->ClientHandle() : nullptr;
-  if (!client) throw EInvalidOperation(L"Cannot create form. No MDI forms are currently active");
+  return frame ? frame->ClientHandle() : nullptr;
+}
+
+void TCustomForm::MDIChildParams(TCreateParams& Params) const {
+  // Asked for the style alone too (the frame a window would have) while the
+  // frame has no client window, as when it goes: only making the window fails.
+  HWND client = MDIClientWindow();
   // The system draws and moves an MDI child with the usual frame; the child
   // is never a pop-up and never topmost.
   Params.Style = (Params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
@@ -26,6 +31,8 @@ void TCustomForm::MDIChildParams(TCreateParams& Params) const {
 }
 
 void TCustomForm::CreateWnd() {
+  if (FFormStyle == fsMDIChild && !MDIClientWindow())
+    throw EInvalidOperation(L"Cannot create form. No MDI forms are currently active");
   TWinControl::CreateWnd();
   if (FFormStyle == fsMDIForm) CreateMDIClient();
 }

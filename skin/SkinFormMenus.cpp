@@ -210,8 +210,9 @@ void TspSkinForm::MenuKey(uint16_t Key) {
       return;
     }
     FMenuLink->HandleMenuKey(Key);
-    if (!FMenuLink->MenuVisible()) {
-      // Esc closed the last level: the menu mode ends with it.
+    if (!FMenuLink || !FMenuLink->MenuVisible()) {
+      // Esc closed the last level (or its close freed the form, menu and
+      // all): the menu mode ends with it.
       if (FSkinMenuOpen) SkinMenuClose();
       if (FInMenuLoop) EndMenuLoop();
       return;

@@ -43,10 +43,11 @@ TspSkinMDITabsBar::~TspSkinMDITabsBar() {
 
 void TspSkinMDITabsBar::BeforeDestruction() {
   // Only the links go: a going bar takes no new size from a missing skin.
+  // The tabs stay until the memory goes: a paint that raised the event which
+  // freed the bar is still drawing one of them.
   SetSkinForm(nullptr);
   if (FSkinData) FSkinData->RemoveFreeNotification(this);
   FSkinData = nullptr;
-  FTabs.clear();
   TCustomControl::BeforeDestruction();
 }
 

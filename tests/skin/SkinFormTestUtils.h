@@ -53,6 +53,20 @@ inline LRESULT HitAt(HWND Wnd, const TPoint& P) {
   return SendMessageW(Wnd, WM_NCHITTEST, 0, MAKELPARAM(w.Left + P.X, w.Top + P.Y));
 }
 
+// Tests on the built-in skin's sources, loaded once for the test program.
+class DefaultSkinTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    Skin = new TspSkinData(nullptr);
+    LoadSkinSources(Skin, "skins/Default/skin.ini");
+  }
+  static void TearDownTestSuite() {
+    Free(Skin);
+    Skin = nullptr;
+  }
+  inline static TspSkinData* Skin = nullptr;
+};
+
 // Tests on the frame test skin, loaded once for the test program.
 class FrameSkinTest : public ::testing::Test {
  protected:

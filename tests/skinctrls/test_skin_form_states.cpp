@@ -14,18 +14,9 @@
 
 namespace {
 
-class FormStatesTest : public ::testing::Test {
+class FormStatesTest : public DefaultSkinTest {
  protected:
-  static void SetUpTestSuite() {
-    Skin = new TspSkinData(nullptr);
-    LoadSkinSources(Skin, "skins/Default/skin.ini");
-  }
-  static void TearDownTestSuite() {
-    Free(Skin);
-    Skin = nullptr;
-  }
   void TearDown() override { Settle(); }
-  inline static TspSkinData* Skin = nullptr;
 };
 
 TSize WindowSizeOf(HWND Wnd) {
