@@ -131,7 +131,13 @@ void TWinControl::BeforeDestruction() {
   Destroying();
   DestroyHandle();
   // A parent frees the controls it holds, whoever owns them.
-  while (!FControls.empty()) Free(FControls.back());
+  while (!FControls.empty()) {
+    TControl* child = FControls.back();
+    // A child already being freed (its handler freed this parent) finishes
+    // its own teardown further up the stack: it only leaves the list here.
+    if (child->BeingFreed()) RemoveControl(child);
+    else Free(child);
+  }
   TControl::BeforeDestruction();
 }
 

@@ -213,7 +213,7 @@ void TspSkinCustomComboBox::PageDown(bool Fire) {
 // Drop-down list
 
 void TspSkinCustomComboBox::DropDown() {
-  if (Items()->Count() == 0 || BeingFreed()) return;
+  if (BeingFreed() || Items()->Count() == 0) return;
   FListEntered = false;
   StopAutoScroll();
   if (OnDropDown) OnDropDown(this);
@@ -290,6 +290,7 @@ void TspSkinCustomComboBox::ListHotTrack(int X, int Y) {
 }
 
 void TspSkinCustomComboBox::DragTrack() {
+  if (!FListBox) return;  // torn down: the list went with it
   TspListBox* list = FListBox->ListBox();
   if (!list->HandleAllocated()) return;
   POINT p;
@@ -341,7 +342,8 @@ void TspSkinCustomComboBox::CancelMode(TControl* Cause) {
 void TspSkinCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
   if (!Focused() && !FEdit && CanFocus()) SetFocus();
-  if (Button != mbLeft) return;
+  // A handler of the focus change may have freed the combo, list and all.
+  if (Button != mbLeft || !FListBox) return;
   const bool inItem = !FEdit && FItemRect.Contains(TPoint(X, Y));
   if (FButtonHot || inItem || FToolButtonStyle) {
     FButtonDown = true;

@@ -307,6 +307,7 @@ void TspSkinSpinEdit::MouseEnterControl() {
 
 void TspSkinSpinEdit::MouseLeaveControl() {
   FButtons.PointerLeft();
+  if (!FEdit) return;  // torn down: the edit went with it
   POINT p;
   GetCursorPos(&p);
   const bool overEdit = FEdit->HandleAllocated() && WindowFromPoint(p) == FEdit->Handle();
