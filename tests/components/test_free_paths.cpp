@@ -1,7 +1,8 @@
 // Frees that used to crash, grouped by what keeps them sound: parts a
 // control makes beside itself are owned and freed once in any order;
-// destructors close a dropped list without the parent; and the free watch
-// ends a control's own code after a key, click or change handler freed it.
+// destructors close a dropped list without the parent; and a control's own
+// code that runs on after a key, click or change handler freed it meets an
+// inert object, deleted when the message loop comes back.
 // Run under Wine's heap checks with real keys and clicks.
 #include <gtest/gtest.h>
 
@@ -113,8 +114,9 @@ TEST(Destructors, ACombosOpenListClosesWithoutItsParent) {
   EXPECT_EQ(fcComboHookUsers(), 0);
 }
 
-// The free watch: after a handler that frees its control, the control's own
-// code (an edit's change, a spin step, a calendar's close-up) stops.
+// The deferred free: after a handler that frees its control, the control's
+// own code (an edit's change, a spin step, a calendar's close-up) runs on an
+// inert object without a fault.
 class FreeWatchPaths : public ::testing::Test {
  protected:
   void SetUp() override { form = NewForm(); }
