@@ -149,7 +149,9 @@ void TComponent::DestroyComponents() {
 void TComponent::Destroying() { FComponentState.Include(csDestroying); }
 
 void TComponent::FreeNotification(TComponent* AComponent) {
-  if (!AComponent || AComponent == this) return;
+  // A component torn down is told of nothing and tells nothing any more: a
+  // link made now would outlive it, since its destructor lets go of none.
+  if (!AComponent || AComponent == this || FTornDown || AComponent->FTornDown) return;
   if (!FOwner || AComponent->FOwner != FOwner) {
     if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end()) {
       FFreeNotifies.push_back(AComponent);

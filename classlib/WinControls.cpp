@@ -168,6 +168,9 @@ void TWinControl::RemoveControl(TControl* AControl) {
   auto* win = dynamic_cast<TWinControl*>(AControl);
   if (win) {
     win->DestroyHandle();
+    // The system may hand the focus of a child it destroys to its parent, the
+    // control going: the form lets go of it once more.
+    if (TCustomForm* form = GetParentForm(this)) form->ControlRemoving(AControl);
     FTabList.erase(std::find(FTabList.begin(), FTabList.end(), win));
   } else {
     AControl->Invalidate();

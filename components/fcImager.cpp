@@ -228,7 +228,7 @@ void TfcCustomImager::CreateFocusControl() {
     }
     FFocusControl->SetTabStop(FTabStop);
   } else if (FFocusControl) {
-    delete FFocusControl;
+    Free(FFocusControl);
     FFocusControl = nullptr;
   }
 }

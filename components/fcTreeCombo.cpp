@@ -24,7 +24,7 @@ TfcCustomTreeCombo::TfcCustomTreeCombo(TComponent* AOwner) : TfcCustomCombo(AOwn
 TfcCustomTreeCombo::~TfcCustomTreeCombo() {
   FDestroying = true;
   if (GetDroppedDown()) CloseUpFreeing();
-  delete FContainer;  // and the tree with it
+  Free(FContainer);  // and the tree with it
 }
 
 TfcPopupTreeView* TfcCustomTreeCombo::CreatePopupTreeView() { return new TfcPopupTreeView(nullptr, this); }

@@ -403,7 +403,7 @@ TfcTreeHintWindow* TfcCustomTreeView::CreateHintWindow(TfcTreeNode* Node) {
 
 void TfcCustomTreeView::HideHint() {
   FHintClock.Reset();
-  delete FHintWindow;
+  Free(FHintWindow);
   FHintWindow = nullptr;
   if (FHintTimer) FHintTimer->SetEnabled(false);
 }

@@ -5,7 +5,8 @@
 # Expects BUILD_DIR to be set.
 
 export WINEDEBUG=-all
-export WINEPREFIX="$BUILD_DIR/wineprefix"
+# SKINGUI_WINEPREFIX gives a prefix of its own to a run beside another one.
+export WINEPREFIX="${SKINGUI_WINEPREFIX:-$BUILD_DIR/wineprefix}"
 export WINEARCH=win32
 # No menu builder: Wine runs it on each new wineserver, and it would start
 # a desktop of its own (see start_wine) that lingers for a moment, long

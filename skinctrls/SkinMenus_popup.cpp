@@ -43,6 +43,8 @@ bool TspSkinPopupMenu::Open(TControl* AControl, const TRect& R, bool PopupUp) {
   if (menu->Visible() && frame) frame->SkinMenuClose();
   FPopupPoint = TPoint(R.Left, R.Top);
   if (frame) frame->SkinMenuOpen();
+  // The open event may have freed the form, and the menu with it.
+  if (BeingFreed() || menu->BeingFreed()) return false;
   menu->PopupItems(AControl, FSkinData, PopupUp, Items(), R, 0);
   if (FLastSkinMenu != menu) {
     if (FLastSkinMenu) FLastSkinMenu->RemoveFreeNotification(this);

@@ -521,6 +521,7 @@ void TspSkinPageControl::ClosePage(TspSkinCustomTabSheet* Page) {
   if (!Page || Page->PageControl() != this) return;
   bool canClose = true;
   if (OnClose) OnClose(Page, canClose);
+  if (BeingFreed() || Page->BeingFreed()) return;
   if (!canClose) {
     POINT p;
     GetCursorPos(&p);
@@ -533,7 +534,7 @@ void TspSkinPageControl::ClosePage(TspSkinCustomTabSheet* Page) {
   Page->CloseButtonMouseIn = Page->CloseButtonMouseDown = false;
   FHotTab = FHotVisibleTab = -1;
   Page->SetTabVisible(false);
-  if (FFreeOnClose) delete Page;
+  if (FFreeOnClose) Free(Page);
   if (OnAfterClose) OnAfterClose(this);
 }
 

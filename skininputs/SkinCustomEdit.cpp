@@ -174,7 +174,7 @@ void TspCustomEdit::FreeEditMenu() {
   // A menu still on screen shows the items about to go: close it first.
   if (TspSkinMenu* shown = FindSkinMenu(GetSkinForm(EditMenuForm())); shown && shown->Visible())
     shown->CloseSkinMenu();
-  delete FEditMenu;
+  Free(FEditMenu);
   FEditMenu = nullptr;
 }
 

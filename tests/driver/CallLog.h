@@ -8,7 +8,7 @@
 
 class TCallLog {
  public:
-  static constexpr size_t kKept = 40;
+  static constexpr size_t kKept = 400;
 
   void Add(std::string Line) {
     FLines[FCount % kKept] = std::move(Line);

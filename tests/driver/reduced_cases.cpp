@@ -19,7 +19,9 @@
 #include "skin/SkinMDITabs.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinPanels.h"
+#include "skinctrls/SkinRadioGroup.h"
 #include "skininputs/SkinFontCombos.h"
+#include "skininputs/SkinMaskEdits.h"
 #include "tests/skinctrls/SkinCtrlTestUtils.h"
 
 namespace {
@@ -179,4 +181,46 @@ TEST(ReducedFreeFromInput, DISABLED_ChildsSkinnedFormFreedByTheChildsMouseUp) {
   Free(frame);
   Free(skin);
   EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// A skinned edit's own menu opens through its form's skinned form, whose
+// OnSkinMenuOpen frees the form: the menu goes on with what the form owned.
+TEST(ReducedFreeFromMenus, EditMenusSkinMenuOpenFreesItsForm) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(skin);
+  auto* edit = Put<TspSkinMaskEdit>(form, skin);
+  edit->SetHeight(22);
+  skinForm->OnSkinMenuOpen = [form](TObject*) { Free(form); };
+  PostMessageW(edit->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 10));
+  PostMessageW(edit->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(20, 10));
+  Settle();
+  Free(skin);
+  EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// A radio group whose button has the focus leaves its form: the system hands
+// the focus of the destroyed button to the group, and the form kept the
+// group as its active control; its next activation made the parentless
+// group a window ("Control '' has no parent window").
+TEST(ReducedFocusPointers, RadioGroupTakenOffItsFormWithTheFocus) {
+  TForm* form = ShownForm();
+  auto* group = Put<TspSkinRadioGroup>(form, nullptr);
+  group->Items()->Add(L"One");
+  group->Items()->Add(L"Two");
+  Settle();
+  ASSERT_GT(group->ButtonCount(), 0);
+  group->Buttons(0)->SetFocus();
+  Settle();
+  group->SetParent(nullptr);
+  EXPECT_FALSE(form->ActiveControl() && group->ContainsControl(form->ActiveControl()));
+  TForm* other = ShownForm();
+  ShowAndActivate(form);
+  Settle();
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  EXPECT_FALSE(group->HandleAllocated());
+  Free(group);
+  Free(other);
+  Free(form);
 }
