@@ -62,7 +62,8 @@ void TComponent::BeforeDestruction() {
   while (!FFreeNotifies.empty()) {
     TComponent* other = FFreeNotifies.back();
     FFreeNotifies.pop_back();
-    other->RemoveNotification(this);
+    FFreeNotifyCounts.pop_back();
+    other->DropNotification(this);
     other->Notification(this, opRemove);
   }
   DestroyComponents();
@@ -153,10 +154,22 @@ void TComponent::FreeNotification(TComponent* AComponent) {
   // link made now would outlive it, since its destructor lets go of none.
   if (!AComponent || AComponent == this || FTornDown || AComponent->FTornDown) return;
   if (!FOwner || AComponent->FOwner != FOwner) {
-    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end()) {
-      FFreeNotifies.push_back(AComponent);
-      AComponent->FreeNotification(this);
-    }
+    AddNotification(AComponent);
+    AComponent->AddNotification(this);
+  }
+  FComponentState.Include(csFreeNotification);
+}
+
+// A pair of components may be linked for several references (a bar that is
+// a form's tabs bar and has that form as its own): each link is counted, and
+// letting go of one reference keeps the others'.
+void TComponent::AddNotification(TComponent* AComponent) {
+  auto it = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent);
+  if (it != FFreeNotifies.end()) {
+    ++FFreeNotifyCounts[static_cast<size_t>(it - FFreeNotifies.begin())];
+  } else {
+    FFreeNotifies.push_back(AComponent);
+    FFreeNotifyCounts.push_back(1);
   }
   FComponentState.Include(csFreeNotification);
 }
@@ -169,7 +182,18 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
 
 void TComponent::RemoveNotification(TComponent* AComponent) {
   auto it = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent);
-  if (it != FFreeNotifies.end()) FFreeNotifies.erase(it);
+  if (it == FFreeNotifies.end()) return;
+  const auto i = static_cast<size_t>(it - FFreeNotifies.begin());
+  if (--FFreeNotifyCounts[i] > 0) return;
+  DropNotification(AComponent);
+}
+
+void TComponent::DropNotification(TComponent* AComponent) {
+  auto it = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent);
+  if (it != FFreeNotifies.end()) {
+    FFreeNotifyCounts.erase(FFreeNotifyCounts.begin() + (it - FFreeNotifies.begin()));
+    FFreeNotifies.erase(it);
+  }
   if (FFreeNotifies.empty()) FComponentState.Exclude(csFreeNotification);
 }
 

@@ -73,11 +73,14 @@ class TComponent : public TPersistent {
   void SendNotification(TComponent* AComponent, TOperation Operation);
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);
-  void RemoveNotification(TComponent* AComponent);
+  void AddNotification(TComponent* AComponent);
+  void RemoveNotification(TComponent* AComponent);  // one reference's link
+  void DropNotification(TComponent* AComponent);    // every link with AComponent
 
   TComponent* FOwner = nullptr;
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
+  std::vector<int> FFreeNotifyCounts;  // the links each of FFreeNotifies holds
   String FName;
   intptr_t FTag = 0;
   TComponentState FComponentState;

@@ -81,15 +81,22 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 
 TControl::~TControl() {
   if (!FTornDownControl) TControl::BeforeDestruction();
+  // Code that ran on after the teardown may have made it the capture, the
+  // drag or the hint control again: nothing global keeps it past its end.
+  ForgetGlobally();
+}
+
+void TControl::ForgetGlobally() {
+  CancelCaptureOf(this);
+  DragControlDestroyed(this);
+  if (Application) Application->ControlDestroyed(this);
 }
 
 void TControl::BeforeDestruction() {
   if (FTornDownControl) return;
   FTornDownControl = true;
   Destroying();
-  CancelCaptureOf(this);
-  DragControlDestroyed(this);
-  if (Application) Application->ControlDestroyed(this);
+  ForgetGlobally();
   FActionLink.reset();
   if (FParent) FParent->RemoveControl(this);
   TComponent::BeforeDestruction();

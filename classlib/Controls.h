@@ -354,6 +354,8 @@ class TControl : public TComponent {
   std::unique_ptr<TControlActionLink> FActionLink;
   bool FMouseInControl = false;
   bool FTornDownControl = false;
+  // Leaves the capture, the drag session and the application's hint and mouse pointers.
+  void ForgetGlobally();
   TDragMode FDragMode = dmManual;
   TDragKind FDragKind = dkDrag;
   TCursor FDragCursor = crDrag;

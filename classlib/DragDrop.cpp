@@ -363,8 +363,9 @@ void DragControlDestroyed(TControl* Control) {
 // TControl's drag members
 
 void TControl::BeginDrag(bool Immediate, int Threshold) {
-  // One drag at a time; none begins from the events of one that is ending.
-  if (gSession || ComponentState().Contains(csDesigning)) return;
+  // One drag at a time; none begins from the events of one that is ending,
+  // nor for a control torn down.
+  if (gSession || BeingFreed() || ComponentState().Contains(csDesigning)) return;
   gSession = std::make_unique<TDragSession>(this);
   const TPoint pos = CursorPos();
   Drive([&](TDragTracker& t) { t.Begin(pos, Immediate, Threshold); });

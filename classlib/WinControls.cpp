@@ -67,6 +67,7 @@ TControl* GetCaptureControl() {
 void SetCaptureControl(TControl* Control) {
   gCaptureControl = nullptr;
   ReleaseCapture();
+  if (Control && Control->BeingFreed()) return;
   TWinControl* owner = CaptureOwner(Control);
   if (!owner) return;
   SetCapture(owner->Handle());

@@ -202,4 +202,26 @@ TEST(DeferredFreeTest, FocusAndActiveControlNeverOutliveTheirControl) {
   Settle();
 }
 
+// Code that runs on after a handler freed its control cannot make the torn-down
+// control the capture or a drag's source: nothing global points at it once it goes.
+TEST(DeferredFreeTest, ATornDownControlTakesNoCaptureAndStartsNoDrag) {
+  TForm form(nullptr);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  form.Show();
+  Settle();
+  {
+    TLibraryScope scope;
+    Free(button);
+    button->SetMouseCapture(true);
+    button->BeginDrag(true);
+    EXPECT_EQ(nullptr, GetCaptureControl());
+    EXPECT_FALSE(button->Dragging());
+  }
+  Settle();
+  EXPECT_EQ(nullptr, GetCaptureControl());
+  form.Close();
+  Settle();
+}
+
 }  // namespace deferred

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "classlib/Classes.h"
+#include "classlib/DeferredFree.h"
 
 namespace {
 
@@ -82,6 +83,34 @@ TEST(ComponentTest, RemovedFreeNotificationIsNotSent) {
   EXPECT_EQ(b->Watched, watched);
   EXPECT_EQ(log, (std::vector<std::string>{"free a"}));
   Free(b);
+}
+
+// Two references between one pair each take a link: letting go of one keeps
+// the other's notice. A component torn down takes no new link.
+TEST(ComponentTest, EachReferenceKeepsItsOwnLink) {
+  std::vector<std::string> log;
+  auto* a = new Probe(nullptr, "a", log);
+  auto* b = new Probe(nullptr, "b", log);
+  b->Watched = a;
+  a->FreeNotification(b);  // b's reference to a
+  b->FreeNotification(a);  // a's reference to b, later let go
+  a->RemoveFreeNotification(b);
+  Free(a);
+  EXPECT_EQ(b->Watched, nullptr);
+  log.clear();
+  auto* c = new Probe(nullptr, "c", log);
+  Free(b);  // outside any handler: deleted at once
+  EXPECT_EQ(log, (std::vector<std::string>{"free b"}));
+  auto* d = new Probe(nullptr, "d", log);
+  d->Watched = c;
+  {
+    TLibraryScope scope;  // as inside a handler: c stays torn down, not deleted
+    Free(c);
+    c->FreeNotification(d);
+  }
+  ReleaseDeferredFrees();
+  Free(d);
+  EXPECT_EQ(log, (std::vector<std::string>{"free b", "free c", "free d"}));
 }
 
 TEST(ComponentTest, NamesAreUniqueAmongSiblingsWithoutRegardToCase) {
