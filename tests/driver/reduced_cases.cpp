@@ -1,12 +1,6 @@
-// Faults the randomized driver found, each reduced to a short program. They
-// are not run by CTest; run them with
-//   driver_reduced_cases --gtest_also_run_disabled_tests [--gtest_filter=...]
-// under Wine's heap checks (WINEDEBUG=-all,err+heap,warn+heap) and
-// SKINGUI_TEST_DATA set to the project's tests/data. Since frees made inside
-// a handler are deferred, all but two pass: the tabs bar freed by its
-// draw-params event still hangs, and a huge height still makes a skinned
-// control's paint raise. Each is named for the case; the comment says how
-// it failed.
+// Faults the randomized driver found, each reduced to a short program and
+// named for the case; the comment says how it failed. CTest runs them under
+// Wine's heap checks.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -74,7 +68,7 @@ TEST(ReducedFreeWhilePainting, DISABLED_TabsBarFreedByItsDrawParamsEvent) {
 }
 
 // A paint panel's paint event frees the panel; its paint writes into it (heap unsound).
-TEST(ReducedFreeWhilePainting, DISABLED_PaintPanelFreedByItsPanelPaint) {
+TEST(ReducedFreeWhilePainting, PaintPanelFreedByItsPanelPaint) {
   TspSkinData* skin = NewTestSkin(nullptr);
   TForm* form = ShownForm();
   auto* panel = Put<TspSkinPaintPanel>(form, skin);
@@ -88,7 +82,7 @@ TEST(ReducedFreeWhilePainting, DISABLED_PaintPanelFreedByItsPanelPaint) {
 
 // A skinned speed button's paint event frees its
 // form; the button's paint goes on in freed memory (heap unsound).
-TEST(ReducedFreeWhilePainting, DISABLED_SpeedButtonsPaintFreesItsForm) {
+TEST(ReducedFreeWhilePainting, SpeedButtonsPaintFreesItsForm) {
   TspSkinData* skin = NewTestSkin(nullptr);
   TForm* form = ShownForm();
   auto* button = Put<TspSkinSpeedButton>(form, skin);
@@ -101,7 +95,7 @@ TEST(ReducedFreeWhilePainting, DISABLED_SpeedButtonsPaintFreesItsForm) {
 
 // The LED display sizes itself inside its paint; its
 // OnResize frees the form and the paint goes on (heap unsound).
-TEST(ReducedFreeWhilePainting, DISABLED_LEDDisplaysResizeInPaintFreesItsForm) {
+TEST(ReducedFreeWhilePainting, LEDDisplaysResizeInPaintFreesItsForm) {
   TForm* form = ShownForm();
   auto* led = new TLEDFontNum(form);
   led->SetParent(form);
@@ -116,7 +110,7 @@ TEST(ReducedFreeWhilePainting, DISABLED_LEDDisplaysResizeInPaintFreesItsForm) {
 
 // A skinned font combo box's OnEnter frees it during its click; its
 // mouse-down goes on in the freed combo (access fault).
-TEST(ReducedFreeFromInput, DISABLED_FontComboFreedByItsOnEnter) {
+TEST(ReducedFreeFromInput, FontComboFreedByItsOnEnter) {
   TspSkinData* skin = NewTestSkin(nullptr);
   TForm* form = ShownForm();
   auto* combo = Put<TspSkinFontComboBox>(form, skin);
@@ -147,7 +141,7 @@ TEST(ReducedBoundaryValues, DISABLED_SkinnedButtonTakesAHugeHeight) {
 // A form frees itself from its OnActivate, raised as it is shown: the
 // activation goes on in the freed form (access fault; in a longer run the
 // application reports "Control '' has no parent window").
-TEST(ReducedFreeFromActivation, DISABLED_FormFreedByItsOwnOnActivate) {
+TEST(ReducedFreeFromActivation, FormFreedByItsOwnOnActivate) {
   TForm* first = ShownForm();
   auto* second = new TForm(nullptr);
   second->SetBounds(200, 200, 300, 200);
@@ -161,7 +155,7 @@ TEST(ReducedFreeFromActivation, DISABLED_FormFreedByItsOwnOnActivate) {
 
 // An MDI child's mouse-up frees the child's skinned form while the child's
 // message is handled; the skinned form's hook goes on in freed memory.
-TEST(ReducedFreeFromInput, DISABLED_ChildsSkinnedFormFreedByTheChildsMouseUp) {
+TEST(ReducedFreeFromInput, ChildsSkinnedFormFreedByTheChildsMouseUp) {
   TspSkinData* skin = NewTestSkin(nullptr);
   auto* frame = new TForm(nullptr);
   frame->SetFormStyle(fsMDIForm);
