@@ -543,12 +543,12 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   FTop = ATop;
   FWidth = AWidth;
   FHeight = AHeight;
-  UpdateAnchorRules();
   if (FHandle) {
     FInSetBounds = true;
     SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     FInSetBounds = false;
   }
+  UpdateAnchorRules();
   BoundsChanged(resized);
   if (FHandle) UpdateBoundsFromWindow();
 }
@@ -581,6 +581,13 @@ void TWinControl::WMWindowPosChanging(TMessage& Message) {
   ApplyConstraints(w, h);
   pos->cx = w;
   pos->cy = h;
+  // The system has clamped the size (to 32767 a side): what the move sends
+  // on (erasing, painting, WM_SIZE) sees the size the window gets, not a
+  // larger one asked for, for which no paint buffer could be made.
+  if (FInSetBounds) {
+    FWidth = w;
+    FHeight = h;
+  }
 }
 
 void TWinControl::WMWindowPosChanged(TMessage& Message) {
