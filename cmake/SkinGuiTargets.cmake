@@ -46,15 +46,17 @@ endfunction()
 #   Runs Windows tests under Wine's heap checks: freed blocks are filled with
 #   0xFEEEFEEE, so a use after free crashes or reads garbage instead of the
 #   old values, and a write into a freed block is reported ("err:heap") when
-#   the block is taken again, which fails the test. Wine's other messages stay
+#   the block is taken again, which fails the test. An access fault fails it
+#   too, also one the system swallows in a window procedure it called back
+#   (Wine's exception channel names each fault). Wine's other messages stay
 #   off. (Wine turns its channels off when stderr is /dev/null; CTest gives a
 #   pipe.)
 function(skingui_heap_checks)
   if(NOT SKINGUI_WINDOWS)
     return()
   endif()
-  set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT "WINEDEBUG=-all,err+heap,warn+heap")
-  set_property(TEST ${ARGN} APPEND PROPERTY FAIL_REGULAR_EXPRESSION "err:heap")
+  set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT "WINEDEBUG=-all,err+heap,warn+heap,warn+seh")
+  set_property(TEST ${ARGN} APPEND PROPERTY FAIL_REGULAR_EXPRESSION "err:heap;EXCEPTION_ACCESS_VIOLATION")
 endfunction()
 
 # skingui_always_linked(LIB a.cpp ...)
