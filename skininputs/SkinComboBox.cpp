@@ -53,6 +53,7 @@ void TspSkinCustomComboBox::BeforeDestruction() {
     list->OnListBoxMouseMove = nullptr;
     list->OnCheckButtonClick = nullptr;
     list->OnDrawItem = nullptr;
+    list->Hide();
     list->SetParent(nullptr);
     RemoveComponent(list);
   }
@@ -251,7 +252,7 @@ void TspSkinCustomComboBox::DropDown() {
   if (FToolButtonStyle) Repaint();
   FListBox->SetTopIndex(FListBox->ItemIndex());
   // The fade pumps messages: a click may free this control meanwhile (the
-  // list goes with it and ends its fade).
+  // list then loses its window and its fade ends on nothing).
   FListBox->ShowAt(p);
 }
 
