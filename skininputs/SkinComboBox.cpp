@@ -36,17 +36,26 @@ TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* AOwner) : TspSkinCustom
   CalcRects();
 }
 
-TspSkinCustomComboBox::~TspSkinCustomComboBox() { TspSkinCustomComboBox::BeforeDestruction(); }
+TspSkinCustomComboBox::~TspSkinCustomComboBox() {
+  TspSkinCustomComboBox::BeforeDestruction();
+  Free(FListBox);
+}
 
 void TspSkinCustomComboBox::BeforeDestruction() {
-  // The list and the edit are children: the base frees them. Their hooks
-  // point here and come off first, so their last messages stay their own.
-  if (TspPopupListBox* list = FListBox) {
+  // The list leaves this control's children and components, so the base's
+  // teardown passes it by: it stays whole, windowless and without hooks,
+  // until this control is deleted. Code that runs on in a control freed by a
+  // handler still finds its list.
+  if (FListBox->Owner() == this) {
     StopAutoScroll();
-    FListBox = nullptr;
+    TspPopupListBox* list = FListBox;
     list->ListBox()->WindowProc = FOldListProc;
     list->OnListBoxMouseMove = nullptr;
     list->OnCheckButtonClick = nullptr;
+    list->OnDrawItem = nullptr;
+    list->Hide();
+    list->SetParent(nullptr);
+    RemoveComponent(list);
   }
   FreeEdit();
   TspSkinCustomControl::BeforeDestruction();
@@ -97,7 +106,7 @@ void TspSkinCustomComboBox::SetImageIndex(int Value) {
 
 void TspSkinCustomComboBox::Notification(TComponent* AComponent, TOperation Operation) {
   TspSkinCustomControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && FListBox && AComponent == Images()) SetImages(nullptr);
+  if (Operation == opRemove && AComponent == Images()) SetImages(nullptr);
 }
 
 void TspSkinCustomComboBox::SetCharCase(TEditCharCase Value) {
@@ -158,13 +167,22 @@ void TspSkinCustomComboBox::SetItemIndex(int Value) {
   if (!ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading)) FireClickAndChange();
 }
 
-bool TspSkinCustomComboBox::ListWindowPossible() const {
-  TspListBox* list = FListBox->ListBox();
-  if (list->HandleAllocated()) return true;
-  // The list's window needs this control's, which needs a windowed parent.
+bool TspSkinCustomComboBox::WindowPossible() const {
+  // The control's window needs a windowed parent.
   const TWinControl* c = this;
   while (c->Parent() && !c->HandleAllocated()) c = c->Parent();
   return c->HandleAllocated() || dynamic_cast<const TCustomForm*>(c) != nullptr;
+}
+
+bool TspSkinCustomComboBox::ListWindowPossible() const {
+  // The list's window needs this control's.
+  return FListBox->ListBox()->HandleAllocated() || WindowPossible();
+}
+
+bool TspSkinCustomComboBox::CanDropDown() const {
+  // The list opens below the control, placed by its parent, as a popup of
+  // the control's window.
+  return !BeingFreed() && Parent() && WindowPossible();
 }
 
 int TspSkinCustomComboBox::FindString(const String& S, int Start) const {
@@ -176,7 +194,6 @@ int TspSkinCustomComboBox::FindString(const String& S, int Start) const {
 }
 
 void TspSkinCustomComboBox::FindTypedItem(const String& S) {
-  if (!FListBox) return;
   const String search = FTypeAhead.Add(S, GetTickCount(), FAutoComplete);
   if (search.empty()) return;
   const int i = FindString(search, TComboTypeAhead::FromCurrent(search) ? ItemIndex() : -1);
@@ -213,11 +230,11 @@ void TspSkinCustomComboBox::PageDown(bool Fire) {
 // Drop-down list
 
 void TspSkinCustomComboBox::DropDown() {
-  if (BeingFreed() || Items()->Count() == 0) return;
+  if (!CanDropDown() || Items()->Count() == 0) return;
   FListEntered = false;
   StopAutoScroll();
   if (OnDropDown) OnDropDown(this);
-  if (BeingFreed()) return;  // the handler freed the combo: no list opens for it
+  if (!CanDropDown()) return;  // the handler freed the combo or took it off its parent
   FListBox->SetWidth(FListBoxWidth == 0 ? Width() : FListBoxWidth);
   FListBox->SetRowCount(std::min(Items()->Count(), FDropDownCount));
   TPoint p = Parent()->ClientToScreen(TPoint(Left(), Top() + Height()));
@@ -235,12 +252,12 @@ void TspSkinCustomComboBox::DropDown() {
   if (FToolButtonStyle) Repaint();
   FListBox->SetTopIndex(FListBox->ItemIndex());
   // The fade pumps messages: a click may free this control meanwhile (the
-  // list goes with it and ends its fade).
+  // list then loses its window and its fade ends on nothing).
   FListBox->ShowAt(p);
 }
 
 void TspSkinCustomComboBox::CloseUp(bool Accept) {
-  if (!FListBox || !FListBox->Visible()) return;
+  if (!FListBox->Visible()) return;
   FListBox->Hide();
   const int i = FListBox->ItemIndex();
   if (Accept && i >= 0 && i < Items()->Count()) {
@@ -290,7 +307,6 @@ void TspSkinCustomComboBox::ListHotTrack(int X, int Y) {
 }
 
 void TspSkinCustomComboBox::DragTrack() {
-  if (!FListBox) return;  // torn down: the list went with it
   TspListBox* list = FListBox->ListBox();
   if (!list->HandleAllocated()) return;
   POINT p;
@@ -342,8 +358,7 @@ void TspSkinCustomComboBox::CancelMode(TControl* Cause) {
 void TspSkinCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
   if (!Focused() && !FEdit && CanFocus()) SetFocus();
-  // A handler of the focus change may have freed the combo, list and all.
-  if (Button != mbLeft || !FListBox) return;
+  if (Button != mbLeft) return;
   const bool inItem = !FEdit && FItemRect.Contains(TPoint(X, Y));
   if (FButtonHot || inItem || FToolButtonStyle) {
     FButtonDown = true;
@@ -486,7 +501,7 @@ void TspSkinCustomComboBox::WMKillFocus(TMessage& Message) {
 }
 
 void TspSkinCustomComboBox::WMMouseWheel(TMessage& Message) {
-  if (FEdit || !FListBox) return;
+  if (FEdit) return;
   const bool closed = !DroppedDown();
   if (static_cast<int32_t>(Message.WParam) <= 0) SelectNext(closed);
   else SelectPrev(closed);

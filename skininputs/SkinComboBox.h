@@ -98,7 +98,7 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
 
   void DropDown();
   void CloseUp(bool Accept);
-  bool DroppedDown() const { return FListBox && FListBox->Visible(); }  // no list once torn down
+  bool DroppedDown() const { return FListBox->Visible(); }
   void CalcRects();
   TRect ItemRect() const { return FItemRect; }
   TRect ButtonRect() const { return FButtonRect; }
@@ -146,7 +146,11 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
   void FireClickAndChange();
   void FindTypedItem(const String& S);
   int FindString(const String& S, int Start) const;
+  bool WindowPossible() const;
   bool ListWindowPossible() const;
+  // Whether a drop-down can open: a live control with a parent that has or
+  // can make a window.
+  bool CanDropDown() const;
 
   // Drop-down list.
   void ListWindowProc(TMessage& Message);

@@ -111,7 +111,7 @@ void TspSkinCustomComboBox::EditSelectNext(bool Fire) {
 }
 
 void TspSkinCustomComboBox::DoAutoComplete() {
-  if (!FListBox || !FEdit) return;
+  if (!FEdit) return;
   const uint32_t now = GetTickCount();
   if (now - FLastTime <= 200) return;
   FLastTime = now;

@@ -37,8 +37,8 @@ void DrawGlyphPiece(TCanvas* C, TBitmap* Picture, const TRect& Piece, const TRec
 }  // namespace
 
 int TspSkinCustomComboBox::PaintIndex() const {
-  if (!FListBox) return -1;
-  return DroppedDown() ? FSaveItemIndex : FListBox->ItemIndex(); }
+  return DroppedDown() ? FSaveItemIndex : FListBox->ItemIndex();
+}
 
 TspDataSkinButtonControl* TspSkinCustomComboBox::ButtonRecord(std::initializer_list<const wchar_t*> Names) const {
   if (!FSkinData || FSkinData->Empty()) return nullptr;

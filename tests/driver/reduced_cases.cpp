@@ -232,3 +232,81 @@ TEST(ReducedFocusPointers, RadioGroupTakenOffItsFormWithTheFocus) {
   Free(other);
   Free(form);
 }
+
+namespace {
+
+TspSkinComboBox* ComboWithItems(TWinControl* Parent, TspSkinData* Skin) {
+  auto* combo = Put<TspSkinComboBox>(Parent, Skin);
+  combo->SetHeight(22);
+  for (const wchar_t* s : {L"One", L"Two", L"Three"}) combo->Items()->Add(s);
+  combo->SetItemIndex(0);
+  Settle();
+  return combo;
+}
+
+}  // namespace
+
+// A combo box's OnChange, raised by an arrow key's choice, frees it: the key
+// goes on choosing in the freed combo (access fault).
+TEST(ReducedFreeFromInput, ComboFreedByItsOnChangeFromAKey) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  TspSkinComboBox* combo = ComboWithItems(form, skin);
+  combo->OnChange = [combo](TObject*) { Free(combo); };
+  PostMessageW(combo->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+  Settle();
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  Free(form);
+  Free(skin);
+  EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// A combo box's OnChange, raised by a wheel turn's choice, frees it (access fault).
+TEST(ReducedFreeFromInput, ComboFreedByItsOnChangeFromTheWheel) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  TspSkinComboBox* combo = ComboWithItems(form, skin);
+  combo->OnChange = [combo](TObject*) { Free(combo); };
+  SendMessageW(combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  Settle();
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  Free(form);
+  Free(skin);
+  EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// A font size box's OnKeyDown frees it: its arrow key goes on choosing in
+// the freed combo (access fault).
+TEST(ReducedFreeFromInput, FontSizeComboFreedByItsOnKeyDown) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  auto* combo = Put<TspSkinFontSizeComboBox>(form, skin);
+  combo->SetHeight(22);
+  Settle();
+  combo->OnKeyDown = [combo](TObject*, WORD&, TShiftState) { Free(combo); };
+  PostMessageW(combo->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  Settle();
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  Free(form);
+  Free(skin);
+  EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// A font box taken off its form is asked to drop down: it placed its list
+// by its missing parent (access fault). It stays closed.
+TEST(ReducedParentChanges, FontComboWithoutParentDropsDown) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  auto* combo = Put<TspSkinFontComboBox>(form, skin);
+  Settle();
+  combo->SetParent(nullptr);
+  ASSERT_GT(combo->Items()->Count(), 0);
+  combo->DropDown();
+  EXPECT_FALSE(combo->DroppedDown());
+  Settle();
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  Free(combo);
+  Free(form);
+  Free(skin);
+  EXPECT_TRUE(ProcessHeapsValid());
+}
