@@ -42,9 +42,21 @@ TspSkinMDITabsBar::~TspSkinMDITabsBar() {
 }
 
 void TspSkinMDITabsBar::BeforeDestruction() {
-  // Only the links go: a going bar takes no new size from a missing skin.
-  // The tabs stay until the memory goes: a paint that raised the event which
-  // freed the bar is still drawing one of them.
+  // A torn-down bar raises no tab events and holds no child. A paint that
+  // raised the event which freed the bar keeps the tab it draws, and stops.
+  OnTabMouseEnter = nullptr;
+  OnTabMouseLeave = nullptr;
+  OnTabMouseDown = nullptr;
+  OnTabMouseUp = nullptr;
+  OnTabGetDrawParamsEvent = nullptr;
+  for (auto& tab : FTabs) {
+    tab->Child->RemoveFreeNotification(this);
+    tab->Child = nullptr;
+  }
+  FTabs.clear();
+  FHoverIndex = FOldHoverIndex = FDragIndex = -1;
+  FPressed = FDragging = false;
+  // Only the links go otherwise: a going bar takes no new size from a missing skin.
   SetSkinForm(nullptr);
   if (FSkinData) FSkinData->RemoveFreeNotification(this);
   FSkinData = nullptr;
@@ -78,6 +90,8 @@ void TspSkinMDITabsBar::Notification(TComponent* AComponent, TOperation Operatio
   if (AComponent == FHiddenMenu) FHiddenMenu = nullptr;
   if (AComponent == FListButton) FListButton = nullptr;
   if (AComponent == FHiddenButton) FHiddenButton = nullptr;
+  // A child torn down, whatever became of its skinned form or its frame.
+  if (auto* child = dynamic_cast<TCustomForm*>(AComponent)) DeleteTab(child);
 }
 
 void TspSkinMDITabsBar::SetTabKind(TspSkinMDITabKind Value) {
@@ -138,8 +152,18 @@ int TspSkinMDITabsBar::IndexOfChild(const TCustomForm* Child) const {
   return -1;
 }
 
+int TspSkinMDITabsBar::IndexOfTab(const TspMDITab* Tab) const {
+  for (size_t i = 0; i < FTabs.size(); ++i)
+    if (FTabs[i].get() == Tab) return static_cast<int>(i);
+  return -1;
+}
+
 void TspSkinMDITabsBar::AddTab(TCustomForm* Child) {
-  FTabs.push_back(std::make_unique<TspMDITab>(this, Child));
+  // A child or bar already torn down would send no notice to take the tab
+  // away again, and a second tab of one child would outlive the first's.
+  if (!Child || Child->BeingFreed() || BeingFreed() || IndexOfChild(Child) >= 0) return;
+  Child->FreeNotification(this);
+  FTabs.push_back(std::make_shared<TspMDITab>(this, Child));
   if (!FListButton && ButtonMaker().Make) {
     FListButton = ButtonMaker().Make(this, false);
     FListButton->FreeNotification(this);
@@ -149,12 +173,17 @@ void TspSkinMDITabsBar::AddTab(TCustomForm* Child) {
 }
 
 void TspSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
-  const int index = IndexOfChild(Child);
+  int index = IndexOfChild(Child);
   if (index < 0) return;
+  const std::shared_ptr<TspMDITab> tab = FTabs[index];
   if (FHoverIndex == index) {
-    if (OnTabMouseLeave) OnTabMouseLeave(FTabs[index].get());
     FHoverIndex = FOldHoverIndex = -1;
-  } else if (FHoverIndex > index) {
+    if (OnTabMouseLeave) OnTabMouseLeave(tab.get());
+    // The handler may have changed the tabs, this one's included.
+    index = IndexOfTab(tab.get());
+    if (index < 0) return;
+  }
+  if (FHoverIndex > index) {
     --FHoverIndex;
     FOldHoverIndex = FHoverIndex;
   }
@@ -165,13 +194,19 @@ void TspSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
     FDragOffset = 0;
   }
   FCloseTracker.DragStarted();
+  Child->RemoveFreeNotification(this);
+  tab->Child = nullptr;
   FTabs.erase(FTabs.begin() + index);
   if (FTabs.empty()) FreeMenuButton(FListButton);
   Invalidate();
 }
 
 void TspSkinMDITabsBar::DeleteAllTabs() {
-  while (!FTabs.empty()) DeleteTab(FTabs.back()->Child);
+  // The children as they are now: a leave handler that opens a child does
+  // not keep the loop going.
+  std::vector<TCustomForm*> children;
+  for (auto& tab : FTabs) children.push_back(tab->Child);
+  for (auto it = children.rbegin(); it != children.rend(); ++it) DeleteTab(*it);
 }
 
 TCustomForm* TspSkinMDITabsBar::Frame() const {
@@ -218,10 +253,12 @@ void TspSkinMDITabsBar::UpdateHiddenButton() {
   if (FHiddenCount > 0 && !FHiddenButton && maker.Make) {
     FHiddenButton = maker.Make(this, true);
     FHiddenButton->FreeNotification(this);
+    // Placed only when made: a placing repaints the bar, and a button that
+    // keeps a size of its own would be placed again by every paint, forever.
+    PlaceMenuButtons();
   } else if (FHiddenCount == 0 && FHiddenButton) {
     FreeMenuButton(FHiddenButton);
   }
-  PlaceMenuButtons();
 }
 
 void TspSkinMDITabsBar::PlaceMenuButtons() {
@@ -281,7 +318,9 @@ void TspSkinMDITabsBar::MouseDown(TMouseButton Button, TShiftState Shift, int X,
   const TspMDITabsLayout layout = CalcTabRects();
   const int index = MDITabAt(layout, TPoint(X, Y));
   if (index < 0) return;
-  TspMDITab* tab = FTabs[index].get();
+  // Held through the handlers: a tab they let go of is never mistaken for a new one.
+  const std::shared_ptr<TspMDITab> held = FTabs[index];
+  TspMDITab* tab = held.get();
   if (Button == mbLeft) {
     ShowChild(tab->Child);
     // Showing the child may have closed a tab: look again.
@@ -338,7 +377,8 @@ void TspSkinMDITabsBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
   FDragIndex = -1;
   const TspMDITabsLayout layout = CalcTabRects();
   const int index = MDITabAt(layout, TPoint(X, Y));
-  TspMDITab* tab = index >= 0 ? FTabs[index].get() : nullptr;
+  const std::shared_ptr<TspMDITab> held = index >= 0 ? FTabs[index] : nullptr;
+  TspMDITab* tab = held.get();
   if (tab && OnTabMouseUp) {
     OnTabMouseUp(Button, Shift, tab);
     if (index >= TabCount() || FTabs[index].get() != tab) return;

@@ -43,6 +43,7 @@ class TspMDITab {
   bool Active = false;
   bool MouseIn = false;
   TRect Rect;
+  // nullptr once the bar let go of the tab (its child torn down, or the bar).
   TCustomForm* Child = nullptr;
   bool Visible = false;
   TRect CloseButtonRect;  // relative to Rect
@@ -53,6 +54,9 @@ class TspMDITab {
   void DrawDefault(TCanvas* Canvas);
   void DrawSkin(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* Picture);
   void DrawCloseButton(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* Picture);
+  // Raises the bar's draw-params event; false when its handler made the bar
+  // let go of this tab or freed the bar: the drawing stops there.
+  bool GetDrawParams(TCanvas* Canvas);
   TspSkinMDITabsBar* FBar;
 };
 
@@ -103,7 +107,8 @@ class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
   TspMDITabMouseEvent OnTabMouseDown, OnTabMouseUp;
   TspMDITabDrawParamsEvent OnTabGetDrawParamsEvent;
 
-  // Called by the frame's skinned form.
+  // Called by the frame's skinned form. A tab holds a free notification of
+  // its child: the bar lets go of it when the child is torn down.
   void AddTab(TCustomForm* Child);
   void DeleteTab(TCustomForm* Child);
   // Every tab, as when the bar is let go of its frame.
@@ -151,7 +156,7 @@ class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
   friend class TspMDITab;
   void PaintBand(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* Picture);
   // Makes or frees the hidden-tab button as the last layout found the tabs
-  // fitting, then places both.
+  // fitting, and places a new one.
   void UpdateHiddenButton();
   // Puts the buttons at the bar's ends.
   void PlaceMenuButtons();
@@ -166,6 +171,7 @@ class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
   int TabHeight() const;
   TBitmap* TabPictureOf(const TspDataSkinTabControl* Data) const;
   int IndexOfChild(const TCustomForm* Child) const;
+  int IndexOfTab(const TspMDITab* Tab) const;
 
   TspSkinData* FSkinData = nullptr;
   String FSkinDataName = L"tab";
@@ -179,7 +185,9 @@ class TspSkinMDITabsBar : public TCustomControl, public TspSkinLink {
   int FDefaultTabWidth = 100;
   int FMinTabWidth = 0;
 
-  std::vector<std::unique_ptr<TspMDITab>> FTabs;
+  // Shared with a paint under way, which draws from a copy of the list: a
+  // tab let go of meanwhile lives until that paint is done with it.
+  std::vector<std::shared_ptr<TspMDITab>> FTabs;
   TPopupMenu* FListMenu = nullptr;
   TPopupMenu* FHiddenMenu = nullptr;
   TControl* FListButton = nullptr;

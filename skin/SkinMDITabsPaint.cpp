@@ -19,11 +19,16 @@ void TspMDITab::Draw(TCanvas* Canvas) {
   else DrawDefault(Canvas);
 }
 
+bool TspMDITab::GetDrawParams(TCanvas* Canvas) {
+  if (FBar->OnTabGetDrawParamsEvent) FBar->OnTabGetDrawParamsEvent(this, Canvas);
+  return Child && !FBar->BeingFreed();
+}
+
 void TspMDITab::DrawDefault(TCanvas* Canvas) {
   DrawDefaultPartLook(Canvas, Rect, MouseIn, Active);
   Canvas->Font()->Assign(FBar->DefaultFont());
   Canvas->Font()->SetColor(clBtnText);
-  if (FBar->OnTabGetDrawParamsEvent) FBar->OnTabGetDrawParamsEvent(this, Canvas);
+  if (!GetDrawParams(Canvas)) return;
   TRect text = Rect;
   text.Left += 4;
   text.Right -= FBar->ShowCloseButtons() ? CloseButtonRect.Width() + 6 : 4;
@@ -49,7 +54,7 @@ void TspMDITab::DrawSkin(TCanvas* Canvas, TspDataSkinTabControl* Data, TBitmap* 
     Canvas->Font()->Assign(FBar->DefaultFont());
   }
   Canvas->Font()->SetColor(Active ? Data->ActiveFontColor : MouseIn ? Data->MouseInFontColor : Data->FontColor);
-  if (FBar->OnTabGetDrawParamsEvent) FBar->OnTabGetDrawParamsEvent(this, Canvas);
+  if (!GetDrawParams(Canvas)) return;
   TRect text = Rect;
   text.Left += IntMax(Data->TabLeftOffset, 4);
   text.Right -= FBar->ShowCloseButtons() ? CloseButtonRect.Width() + IntMax(Data->TabRightOffset, 2) + 4
@@ -99,11 +104,20 @@ void TspSkinMDITabsBar::Paint() {
     c->Brush()->SetColor(clBtnFace);
     c->FillRect(TRect(0, 0, Width(), Height()));
   }
+  // Drawn from a copy of the list: a draw-params handler may close or open a
+  // child, or free the bar. A tab let go of meanwhile stops drawing itself; a
+  // bar torn down stops painting, and the paint its changes asked for draws
+  // the new list.
+  const std::vector<std::shared_ptr<TspMDITab>> tabs = FTabs;
   TspMDITab* dragged = FDragging && FDragIndex >= 0 && FDragIndex < TabCount() ? FTabs[FDragIndex].get() : nullptr;
-  for (auto& tab : FTabs)
+  for (auto& tab : tabs) {
     if (tab.get() != dragged) tab->Draw(c);
+    if (BeingFreed()) return;
+  }
   if (dragged) dragged->Draw(c);
-  if (dragged) {
+  if (BeingFreed()) return;
+  // A tab let go of during the paint ended the drag.
+  if (dragged && FDragging) {
     const int target = MDITabDropTarget(layout, FDragIndex, FDragOffset);
     if (target >= 0) PaintDropMark(c, MDITabDropMarkX(layout, target, FDragOffset), TabHeight());
   }

@@ -38,32 +38,73 @@ T* Put(TWinControl* Parent, TspSkinData* Skin) {
 
 }  // namespace
 
-// The tabs bar's draw-params event frees the bar while it paints; the
-// paint goes on in the freed bar and never returns (hangs).
-TEST(ReducedFreeWhilePainting, DISABLED_TabsBarFreedByItsDrawParamsEvent) {
+// A skinned MDI frame with an aligned tabs bar and one skinned child; the
+// bar's menu button keeps a size of its own in the test skin.
+struct TabsBarCase {
+  TspSkinData* Skin = NewTestSkin(nullptr);
+  TForm* Frame = new TForm(nullptr);
+  TspSkinForm* FrameSkin = nullptr;
+  TspSkinMDITabsBar* Bar = nullptr;
+  TForm* Child = nullptr;
+  TabsBarCase() {
+    Frame->SetFormStyle(fsMDIForm);
+    Frame->SetBounds(30, 30, 500, 400);
+    FrameSkin = new TspSkinForm(Frame);
+    FrameSkin->SetSkinData(Skin);
+    Bar = new TspSkinMDITabsBar(Frame);
+    Bar->SetParent(Frame);
+    Bar->SetAlign(alTop);
+    Bar->SetSkinData(Skin);
+    FrameSkin->SetMDITabsBar(Bar);
+    ShowAndActivate(Frame);
+    Child = new TForm(Frame);
+    Child->SetFormStyle(fsMDIChild);
+    (new TspSkinForm(Child))->SetSkinData(Skin);
+    Child->Show();
+    Settle();
+  }
+  // Paints the bar with Free(Going) in its draw-params event.
+  void PaintFreeing(TObject* Going) {
+    Bar->OnTabGetDrawParamsEvent = [Going](TspMDITab*, TCanvas*) { Free(Going); };
+    Bar->Invalidate();
+    Settle();
+  }
+  ~TabsBarCase() {
+    Free(Frame);
+    Free(Skin);
+  }
+};
+
+// The bar placed its menu button again in every paint, each placing
+// repainted it (hangs); its draw-params event then frees the bar mid-paint.
+TEST(ReducedFreeWhilePainting, TabsBarFreedByItsDrawParamsEvent) {
   HangWatchdog watch("a tabs bar freed by its draw-params event", 20000);
-  TspSkinData* skin = NewTestSkin(nullptr);
-  auto* frame = new TForm(nullptr);
-  frame->SetFormStyle(fsMDIForm);
-  frame->SetBounds(30, 30, 500, 400);
-  auto* frameSkin = new TspSkinForm(frame);
-  frameSkin->SetSkinData(skin);
-  auto* bar = new TspSkinMDITabsBar(frame);
-  bar->SetParent(frame);
-  bar->SetAlign(alTop);
-  bar->SetSkinData(skin);
-  frameSkin->SetMDITabsBar(bar);
-  ShowAndActivate(frame);
-  auto* child = new TForm(frame);
-  child->SetFormStyle(fsMDIChild);
-  (new TspSkinForm(child))->SetSkinData(skin);
-  child->Show();
-  Settle();
-  bar->OnTabGetDrawParamsEvent = [bar](TspMDITab*, TCanvas*) { Free(bar); };
-  bar->Invalidate();
-  Settle();
-  Free(frame);
-  Free(skin);
+  {
+    TabsBarCase c;
+    c.PaintFreeing(c.Bar);
+  }
+  EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// The draw-params event frees the tab's child: the bar freed the tab it was
+// drawing and read it (access violation at 0xfeef00be).
+TEST(ReducedFreeWhilePainting, TabsBarChildFreedByItsDrawParamsEvent) {
+  {
+    TabsBarCase c;
+    c.PaintFreeing(c.Child);
+    EXPECT_EQ(c.Bar->TabCount(), 0);
+  }
+  EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// The draw-params event frees the frame's skinned form, which lets go of the
+// bar's tabs: the paint read the freed tab (access violation at 0xfeef00be).
+TEST(ReducedFreeWhilePainting, TabsBarFramesSkinFreedByItsDrawParamsEvent) {
+  {
+    TabsBarCase c;
+    c.PaintFreeing(c.FrameSkin);
+    EXPECT_EQ(c.Bar->TabCount(), 0);
+  }
   EXPECT_TRUE(ProcessHeapsValid());
 }
 

@@ -112,6 +112,20 @@ TEST_F(MDITabsTest, TabsFollowTheChildrenAndTheActiveOne) {
   EXPECT_EQ(bar->TabCount(), 0);
 }
 
+// A tab holds its child itself: it goes when the child is torn down, though
+// no skinned form of the child tells the bar, and a child gets one tab only.
+TEST_F(MDITabsTest, TabGoesWithItsChildWithoutASkinnedForm) {
+  auto* child = new TForm(frame);
+  child->SetFormStyle(fsMDIChild);
+  child->Show();
+  bar->AddTab(child);
+  bar->AddTab(child);
+  ASSERT_EQ(bar->TabCount(), 1);
+  Free(child);
+  EXPECT_EQ(bar->TabCount(), 0);
+  bar->Repaint();
+}
+
 TEST_F(MDITabsTest, HiddenTabsAndTheirMenuHoldTheFormsThemselves) {
   bar->SetBounds(0, 0, 200, 21);
   bar->SetMinTabWidth(80);
