@@ -167,7 +167,12 @@ void TfcCustomTreeView::MouseMove(TShiftState Shift, int X, int Y) {
   const bool themes = fcUseThemes(this);
   if (!OnMouseMove && !FOptions.Contains(tvoAutoURL) && !FOptions.Contains(tvoToolTips) && !themes) return;
   TfcTreeNode* node = GetNodeAt(X, Y);
-  if (OnMouseMove) OnMouseMove(this, node, Shift, X, Y);
+  if (OnMouseMove) {
+    OnMouseMove(this, node, Shift, X, Y);
+    // The handler may have freed the tree, or the node with its items.
+    if (BeingFreed()) return;
+    node = GetNodeAt(X, Y);
+  }
   if (themes) {
     const THitTests hit = GetHitTestInfoAt(X, Y);
     if (node != FHotNode || hit != FHotFlags) {

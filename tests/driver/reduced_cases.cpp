@@ -8,6 +8,7 @@
 #include "classlib/ExtCtrls.h"
 #include "classlib/HeapCheck.h"
 #include "components/LEDFont.h"
+#include "components/fcTreeView.h"
 #include "skinctrls/SkinSpeedButton.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMDITabs.h"
@@ -350,4 +351,21 @@ TEST(ReducedParentChanges, FontComboWithoutParentDropsDown) {
   Free(form);
   Free(skin);
   EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// A tree's mouse-move handler frees the tree: its window goes with its
+// nodes, and the move went on with the node it had found (a freed block).
+TEST(ReducedFreeFromInput, FcTreeFreedByItsMouseMove) {
+  TForm* form = ShownForm();
+  auto* tree = new TfcTreeView(form);
+  tree->SetParent(form);
+  tree->SetBounds(10, 10, 200, 150);
+  tree->Items()->Add(nullptr, L"First");
+  tree->Items()->Add(nullptr, L"Second");
+  Settle();
+  tree->OnMouseMove = [tree](TfcCustomTreeView*, TfcTreeNode*, TShiftState, int, int) { Free(tree); };
+  PostMessageW(tree->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 8));
+  Settle();
+  EXPECT_TRUE(ProcessHeapsValid());
+  Free(form);
 }
