@@ -3,12 +3,12 @@
 // link nodes, hot tracking, hints and the 3-D expand buttons.
 #include <windows.h>
 // windows.h first: shellapi.h builds on it.
-#include <shellapi.h>
 
 #include <algorithm>
 
 #include "classlib/Forms.h"
 #include "classlib/Messages.h"
+#include "classlib/ShellOpen.h"
 #include "components/fcCommonDraw.h"
 #include "components/fcTreeView.h"
 
@@ -154,11 +154,15 @@ TfcTreeNode* TfcCustomTreeView::RootAt(int Index) const {
 void TfcCustomTreeView::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TWinControl::MouseUp(Button, Shift, X, Y);
   TfcTreeNode* node = GetNodeAt(X, Y);
-  if (OnMouseUp) OnMouseUp(this, node, Button, Shift, X, Y);
+  if (OnMouseUp) {
+    OnMouseUp(this, node, Button, Shift, X, Y);
+    if (BeingFreed()) return;
+    node = GetNodeAt(X, Y);
+  }
   if (Button != mbLeft || !FOptions.Contains(tvoAutoURL) || !node || node->StringData().empty()) return;
   if (!GetHitTestInfoAt(X, Y).Contains(htOnItem)) return;
   Screen->SetCursor(crHourGlass);
-  ShellExecuteW(FHandle, L"OPEN", node->StringData().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellOpen(FHandle, L"OPEN", node->StringData());
   Screen->SetCursor(crDefault);
 }
 

@@ -3,7 +3,7 @@
 #include "skininputs/SkinLinkLabel.h"
 
 #include "skin/SPUtils_text.h"
-#include "skininputs/ShellOpen.h"
+#include "classlib/ShellOpen.h"
 
 TspSkinLinkLabel::TspSkinLinkLabel(TComponent* AOwner)
     : TspSkinLinked<TCustomLabel>(AOwner), FDefaultFont(std::make_unique<TFont>()) {

@@ -2,7 +2,7 @@
 #include "skininputs/SkinURLEdit.h"
 
 #include "classlib/Forms.h"
-#include "skininputs/ShellOpen.h"
+#include "classlib/ShellOpen.h"
 
 TspSkinURLEdit::TspSkinURLEdit(TComponent* AOwner) : TspSkinEdit(AOwner), FMeasure(new TLabel(this)) {
   FMeasure->SetAutoSize(true);

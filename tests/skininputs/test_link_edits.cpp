@@ -1,7 +1,7 @@
 // The URL edit and the link label opening addresses through the replaceable
 // shell function, and the link label's look.
 #include "SkinInputTestUtils.h"
-#include "skininputs/ShellOpen.h"
+#include "classlib/ShellOpen.h"
 #include "skininputs/SkinLinkLabel.h"
 #include "skininputs/SkinURLEdit.h"
 
@@ -90,6 +90,14 @@ TEST_F(LinkTest, LinkLabelOpensItsUrlAfterOnClick) {
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], L"open https://example.org/");
   EXPECT_EQ(owner, nullptr);
+  // Longer than any URL: nothing opens (the shell of Wine writes past its
+  // stack on such an address).
+  label->SetURL(L"https://" + String(2076, L'w'));
+  label->Click();
+  label->SetURL(L"https://" + String(2075, L'w'));
+  label->Click();
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[1].size(), 5u + 2083u);
 }
 
 TEST_F(LinkTest, LinkLabelLookHotColourUnderlineAndGlowOffset) {

@@ -1,5 +1,5 @@
-// The shell-open function of the URL edit and the link label.
-#include "skininputs/ShellOpen.h"
+// Opening an address with the shell, for the URL edit, the link label and the tree's links.
+#include "classlib/ShellOpen.h"
 
 #include <shellapi.h>
 
@@ -13,6 +13,11 @@ TShellOpenHandler& Handler() {
 }  // namespace
 
 void ShellOpen(HWND Owner, const String& Operation, const String& Address) {
+  // Longer than any address a browser or the shell takes (2,048 characters
+  // of path after a scheme): nothing opens. Wine's shell writes past its
+  // buffers on such strings.
+  constexpr size_t kLongestAddress = 2083;
+  if (Address.empty() || Address.size() > kLongestAddress) return;
   if (Handler()) {
     Handler()(Owner, Operation, Address);
     return;
