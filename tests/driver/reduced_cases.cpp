@@ -37,6 +37,15 @@ T* Put(TWinControl* Parent, TspSkinData* Skin) {
   return c;
 }
 
+// The case's end: nothing reached the application's handler, and once its
+// form and skin go the heaps are sound.
+void EndsSoundly(TForm* Form, TspSkinData* Skin) {
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  Free(Form);
+  Free(Skin);
+  EXPECT_TRUE(ProcessHeapsValid());
+}
+
 }  // namespace
 
 // A skinned MDI frame with an aligned tabs bar and one skinned child; the
@@ -117,9 +126,7 @@ TEST(ReducedFreeWhilePainting, PaintPanelFreedByItsPanelPaint) {
   panel->OnPanelPaint = [panel](TCanvas*, const TRect&) { Free(panel); };
   panel->Invalidate();
   Settle();
-  Free(form);
-  Free(skin);
-  EXPECT_TRUE(ProcessHeapsValid());
+  EndsSoundly(form, skin);
 }
 
 // A skinned speed button's paint event frees its
@@ -161,9 +168,7 @@ TEST(ReducedFreeFromInput, FontComboFreedByItsOnEnter) {
   PostMessageW(combo->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
   PostMessageW(combo->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
   Settle();
-  Free(form);
-  Free(skin);
-  EXPECT_TRUE(ProcessHeapsValid());
+  EndsSoundly(form, skin);
 }
 
 // A huge height set on a skinned control: the system clamps the window, but
@@ -297,10 +302,7 @@ TEST(ReducedFreeFromInput, ComboFreedByItsOnChangeFromAKey) {
   combo->OnChange = [combo](TObject*) { Free(combo); };
   PostMessageW(combo->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
   Settle();
-  EXPECT_EQ(ExceptionsReachingApplication(), 0);
-  Free(form);
-  Free(skin);
-  EXPECT_TRUE(ProcessHeapsValid());
+  EndsSoundly(form, skin);
 }
 
 // A combo box's OnChange, raised by a wheel turn's choice, frees it (access fault).
@@ -311,10 +313,7 @@ TEST(ReducedFreeFromInput, ComboFreedByItsOnChangeFromTheWheel) {
   combo->OnChange = [combo](TObject*) { Free(combo); };
   SendMessageW(combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
   Settle();
-  EXPECT_EQ(ExceptionsReachingApplication(), 0);
-  Free(form);
-  Free(skin);
-  EXPECT_TRUE(ProcessHeapsValid());
+  EndsSoundly(form, skin);
 }
 
 // A font size box's OnKeyDown frees it: its arrow key goes on choosing in
@@ -328,10 +327,7 @@ TEST(ReducedFreeFromInput, FontSizeComboFreedByItsOnKeyDown) {
   combo->OnKeyDown = [combo](TObject*, WORD&, TShiftState) { Free(combo); };
   PostMessageW(combo->Handle(), WM_KEYDOWN, VK_DOWN, 0);
   Settle();
-  EXPECT_EQ(ExceptionsReachingApplication(), 0);
-  Free(form);
-  Free(skin);
-  EXPECT_TRUE(ProcessHeapsValid());
+  EndsSoundly(form, skin);
 }
 
 // A font box taken off its form is asked to drop down: it placed its list
@@ -348,9 +344,7 @@ TEST(ReducedParentChanges, FontComboWithoutParentDropsDown) {
   Settle();
   EXPECT_EQ(ExceptionsReachingApplication(), 0);
   Free(combo);
-  Free(form);
-  Free(skin);
-  EXPECT_TRUE(ProcessHeapsValid());
+  EndsSoundly(form, skin);
 }
 
 // A tree's mouse-move handler frees the tree: its window goes with its
