@@ -367,7 +367,9 @@ void TspSkinSpinEdit::Dispatch(TMessage& Message) {
       return;
     case CM_FOCUSCHANGED:
       TspSkinCustomControl::Dispatch(Message);
-      if (Focused() && FEdit->HandleAllocated()) FEdit->SetFocus();
+      // The system may focus a hidden spin edit (a skin switch gives the
+      // focus back to the window that had it): its edit cannot take it then.
+      if (Focused() && FEdit->HandleAllocated() && FEdit->CanFocus()) FEdit->SetFocus();
       return;
     case CM_TEXTCHANGED:
       TspSkinCustomControl::Dispatch(Message);

@@ -197,3 +197,13 @@ TEST_F(SpinEditTest, DefaultLookFramesAndPressedButton) {
 }
 
 }  // namespace
+
+// The system may hand the focus to a hidden spin edit (as a skin switch gives
+// it back to the window that had it): its edit cannot take it, and nothing raises.
+TEST_F(SpinEditTest, AHiddenSpinEditGivenTheFocusKeepsIt) {
+  spin->Hide();
+  ::SetFocus(spin->Handle());
+  Settle();
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  EXPECT_FALSE(spin->Edit()->Focused());
+}
