@@ -3,6 +3,7 @@
 #include "components/fcTreeView.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "classlib/Messages.h"
 #include "classlib/SystemCallback.h"
@@ -297,6 +298,10 @@ int TfcCustomTreeView::Indent() {
 }
 
 void TfcCustomTreeView::SetIndent(int Value) {
+  // The system reads the indent unsigned: a negative one would be a huge
+  // width. Below its minimum it takes its minimum; above a window's largest
+  // side no indent can show.
+  Value = std::clamp(Value, 0, SHRT_MAX);
   if (!HandleAllocated()) {
     FSavedIndent = Value;
     return;

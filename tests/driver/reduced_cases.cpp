@@ -363,3 +363,24 @@ TEST(ReducedFreeFromInput, FcTreeFreedByItsMouseMove) {
   EXPECT_TRUE(ProcessHeapsValid());
   Free(form);
 }
+
+// A tree given the lowest indent: the system took it as a huge unsigned
+// width, and the tree's paint asked for memory it cannot have (bad_alloc).
+TEST(ReducedBoundaryValues, FcTreeTakesTheLowestIndent) {
+  TForm* form = ShownForm();
+  auto* tree = new TfcTreeView(form);
+  tree->SetParent(form);
+  tree->SetBounds(10, 10, 200, 150);
+  TfcTreeNode* first = tree->Items()->Add(nullptr, L"First");
+  tree->Items()->AddChild(first, L"Child");
+  first->Expand(false);
+  Settle();
+  for (const int indent : {INT_MIN, INT_MAX}) {
+    tree->SetIndent(indent);
+    tree->Invalidate();
+    Settle();
+    EXPECT_EQ(ExceptionsReachingApplication(), 0);
+    EXPECT_GE(tree->Indent(), 0);
+  }
+  Free(form);
+}
