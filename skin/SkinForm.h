@@ -243,6 +243,9 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
 
   // Frame (SkinFormFrame.cpp)
   bool WantsFrame() const;
+  // Whether a handler of an event raised meanwhile freed this component or
+  // its form, or the form left it: the frame's work stops there.
+  bool FormGone() const;
   // Takes the frame on or off as the skin says and redraws the window once;
   // for a skin switch, the window keeps its client size (KeepClient).
   void ApplyFrame(bool KeepClient = false);

@@ -45,6 +45,8 @@ bool TspSkinForm::WantsFrame() const {
          FSkinData->Picture && !FSkinData->Picture->Empty();
 }
 
+bool TspSkinForm::FormGone() const { return BeingFreed() || !FForm || FForm->BeingFreed(); }
+
 void TspSkinForm::ApplyFrame(bool KeepClient) {
   if (FSkinChanging) return;
   const bool on = WantsFrame();
@@ -79,6 +81,7 @@ void TspSkinForm::ApplyFrame(bool KeepClient) {
     if (hold) SendMessageW(FForm->Handle(), WM_SETREDRAW, FALSE, 0);
     FForm->SetNativeMenuBar(!FFrameOn);
     if (hold) SendMessageW(FForm->Handle(), WM_SETREDRAW, TRUE, 0);
+    if (FormGone()) return;
   }
   if (FFrameOn) CreateObjects();
   if (!FFrameOn && FRollUp) {
@@ -96,7 +99,7 @@ void TspSkinForm::ApplyFrame(bool KeepClient) {
   const bool sameClient = wasOn == FFrameOn && (!FFrameOn || FrameMargins(FMetrics) == oldMargins);
   FFramePending = sameClient && !IsWindowVisible(FForm->Handle());
   if (!FFramePending) ApplyWindowFrame(!sameClient, keepClient && !FRollUp ? &client : nullptr);
-  if (!keepClient) return;
+  if (!keepClient || FormGone()) return;
   FSwitchKept = client;
   FSwitchLeft = TSize(FForm->ClientWidth(), FForm->ClientHeight());
 }
@@ -119,6 +122,7 @@ void TspSkinForm::ApplyWindowFrame(bool MarginsChanged, const TSize* KeepClient)
       flags |= SWP_NOSIZE;
     }
     SetWindowPos(h, nullptr, 0, 0, size.cx, size.cy, flags);
+    if (FormGone()) return;
   }
   UpdateRegion();
   LayoutObjects();
