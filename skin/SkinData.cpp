@@ -170,39 +170,73 @@ void TspSkinData::Clear(bool Pictures) {
   // Told as a load is, so that shown forms and bound controls let go of the
   // records before they go, then draw as with no skin: what is left is none.
   // A program that sent the before-change message itself sends the others.
-  const bool told = FSkinChanging;
-  FEmpty = true;
-  ++FLoadCount;
-  if (!told) BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+  if (FSkinChanging && !FSwitching) {
+    FEmpty = true;
+    ++FLoadCount;
+    ClearSkin(Pictures);
+    return;
+  }
+  Switch([this, Pictures] {
+    FEmpty = true;
+    ++FLoadCount;
+    BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+    ClearSkin(Pictures);
+    BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
+    BroadcastMessage(MSG_SKIN_CHANGE_DONE);
+  });
+}
+
+void TspSkinData::ClearSkin(bool Pictures) {
   DropLinks();
   FreeObjects();
-  if (Pictures) {
-    for (TBitmap* bitmap : {Picture.get(), InactivePicture.get(), MaskPicture.get(), RollUpPicture.get(),
-                            RollUpMaskPicture.get()})
-      bitmap->Assign(nullptr);
-    PictureName.clear();
-    InactivePictureName.clear();
-    MaskPictureName.clear();
-    RollUpPictureName.clear();
-    RollUpMaskPictureName.clear();
+  if (!Pictures) return;
+  for (TBitmap* bitmap :
+       {Picture.get(), InactivePicture.get(), MaskPicture.get(), RollUpPicture.get(), RollUpMaskPicture.get()})
+    bitmap->Assign(nullptr);
+  PictureName.clear();
+  InactivePictureName.clear();
+  MaskPictureName.clear();
+  RollUpPictureName.clear();
+  RollUpMaskPictureName.clear();
+}
+
+void TspSkinData::Switch(std::function<void()> Change) {
+  if (FSwitching) {
+    FWaitingSwitches.push_back(std::move(Change));
+    return;
   }
-  if (told) return;
-  BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
-  BroadcastMessage(MSG_SKIN_CHANGE_DONE);
+  FSwitching = true;
+  struct TEnd {
+    TspSkinData* Data;
+    ~TEnd() {
+      Data->FSwitching = false;
+      Data->FWaitingSwitches.clear();
+    }
+  } end{this};
+  Change();
+  // In the order they were made; none once a handler freed this component.
+  for (size_t i = 0; i < FWaitingSwitches.size() && !BeingFreed(); ++i) {
+    const std::function<void()> next = std::move(FWaitingSwitches[i]);
+    next();
+  }
 }
 
 void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
   if (!Stored || Stored->IsEmpty()) return;
   const std::vector<uint8_t>& data = Stored->CompressedStream()->Bytes();
-  std::unique_ptr<TspParsedSkin> parsed(new TspParsedSkin);
+  auto parsed = std::make_shared<TspParsedSkin>();
   ParseCompressedSkin(data.data(), data.size(), *parsed);
+  Switch([this, parsed]() mutable { PutParsedSkin(std::move(parsed)); });
+}
+
+void TspSkinData::PutParsedSkin(std::shared_ptr<TspParsedSkin> Parsed) {
   // Every section the new skin needs is made before anything changes; the
   // pixels of pictures taken in place follow the first message.
   TBitmap* const pictures[SkinPictureSlotCount] = {Picture.get(), InactivePicture.get(), MaskPicture.get(),
                                                    RollUpPicture.get(), RollUpMaskPicture.get()};
   TPictureLoad slots[SkinPictureSlotCount];
-  for (int i = 0; i < SkinPictureSlotCount; ++i) slots[i] = PlanPicture(pictures[i], parsed->Pictures.Slots[i]);
-  const std::vector<TBmpView>& images = parsed->Pictures.ActivePictures;
+  for (int i = 0; i < SkinPictureSlotCount; ++i) slots[i] = PlanPicture(pictures[i], Parsed->Pictures.Slots[i]);
+  const std::vector<TBmpView>& images = Parsed->Pictures.ActivePictures;
   std::vector<TPictureLoad> actives(images.size());
   for (size_t i = 0; i < images.size(); ++i)
     actives[i] = PlanPicture(int(i) < ActivePictures.Count() ? ActivePictures[int(i)] : nullptr, images[i]);
@@ -216,7 +250,7 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
   // Colours, window records and the names list live as long as the component:
   // they take the new values and are handed to the fresh sections, which then
   // replace the current ones whole.
-  TspSkinSections& fresh = parsed->Sections;
+  TspSkinSections& fresh = Parsed->Sections;
   *SkinColors = *fresh.SkinColors;
   *PopupWindow = *fresh.PopupWindow;
   *HintWindow = *fresh.HintWindow;
@@ -242,7 +276,7 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
     next.Add(load.Reused ? ActivePictures.Release(int(next.Count())).release() : load.Fresh.release());
   }
   ActivePictures = std::move(next);
-  parsed.reset();
+  Parsed.reset();
 
   FEmpty = false;
   BroadcastMessage(MSG_AFTER_SKIN_CHANGE);

@@ -96,6 +96,15 @@ class TspSkinData : public TComponent, public TspSkinSections {
   std::vector<TspSkinLink*> BoundLinks() const;
   // Clears the skin (and the frame pictures) and tells everyone.
   void Clear(bool Pictures);
+  // The records, active pictures and (Pictures) frame pictures freed, the
+  // bound controls first made to let go; no form told.
+  void ClearSkin(bool Pictures);
+  // Runs a switch, or, while one runs here (a handler it raised switches
+  // again), queues it to run after: the forms hear one switch at a time, and
+  // the last one made is in force when all are done.
+  void Switch(std::function<void()> Change);
+  // Puts a read skin in place and tells everyone.
+  void PutParsedSkin(std::shared_ptr<TspParsedSkin> Parsed);
   // Each bound control reads the skin as empty and so keeps nothing of it.
   void DropLinks();
   // Tells each bound link still there when its turn comes.
@@ -113,5 +122,7 @@ class TspSkinData : public TComponent, public TspSkinSections {
   int FSkinIndex = 0;
   bool FEmpty = true;
   bool FSkinChanging = false;
+  bool FSwitching = false;
+  std::vector<std::function<void()>> FWaitingSwitches;
   unsigned FLoadCount = 0;
 };
