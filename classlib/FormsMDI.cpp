@@ -34,7 +34,7 @@ void TCustomForm::CreateWnd() {
   if (FFormStyle == fsMDIChild && !MDIClientWindow())
     throw EInvalidOperation(L"Cannot create form. No MDI forms are currently active");
   TWinControl::CreateWnd();
-  if (FFormStyle == fsMDIForm) CreateMDIClient();
+  if (FFormStyle == fsMDIForm && FHandle) CreateMDIClient();
 }
 
 void TCustomForm::CreateMDIClient() {

@@ -278,7 +278,7 @@ void TWinControl::CreateWnd() {
     if (!RegisterClassW(&wc)) throw EOutOfResources(L"Cannot register the window class " + params.WinClassName);
   }
   CreateWindowHandle(params);
-  if (!FHandle) throw EOutOfResources(L"Cannot create the window of " + ClassName());
+  if (!FHandle && !BeingFreed()) throw EOutOfResources(L"Cannot create the window of " + ClassName());
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
@@ -287,7 +287,10 @@ void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
                              Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr,
                              Params.WindowClass.hInstance, Params.Param);
   gCreatingControl = nullptr;
-  if (wnd && !FHandle) {
+  // A handler raised while the window was made (an MDI child's activation)
+  // may have freed this control: its window is gone, or parked until the
+  // system lets go of it, and never bound again.
+  if (wnd && !FHandle && !BeingFreed()) {
     FHandle = wnd;
     BindControl(wnd, this);
   }
@@ -303,6 +306,7 @@ void TWinControl::CreateHandle() {
     throw;
   }
   FControlState.Exclude(csCreating);
+  if (!FHandle) return;  // freed while its window was made
   if (FParent)
     SetWindowPos(FHandle, FParent->PrecedingWindow(this), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), 0);
