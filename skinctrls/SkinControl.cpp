@@ -23,6 +23,14 @@ void DrawBlendedWithParent(TControl* Control, TCanvas* Canvas, TBitmap* B, uint8
 
 }  // namespace
 
+void SetPartAside(TWinControl* Whole, TControl* Part) {
+  if (Part->Owner() != Whole) return;  // set aside already
+  Part->Destroying();  // it asks for no window again
+  Part->Hide();
+  Part->SetParent(nullptr);
+  Whole->RemoveComponent(Part);
+}
+
 void BroadcastBackgroundChanged(TWinControl* Control) {
   if (!Control) return;
   // Perform reaches windowed children through their window procedure and

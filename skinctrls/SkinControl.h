@@ -32,6 +32,13 @@ constexpr unsigned MSG_BACKGROUND_CHANGED = WM_USER + 0x104;
 // children by SendMessage, windowless ones by a direct dispatch.
 void BroadcastBackgroundChanged(TWinControl* Control);
 
+// For a control built from parts, in its teardown: Part (a control Whole
+// made and owns) leaves Whole's children and components, hidden and
+// windowless for good, so that the base's teardown passes it by. It stays whole until
+// Whole's destructor frees it: code that runs on in a control freed by a
+// handler still finds its parts. The caller takes the part's events off first.
+void SetPartAside(TWinControl* Whole, TControl* Part);
+
 // A parent that places its skinned children itself: a tool bar centres them
 // vertically in its skin client rectangle when AdjustControls is on.
 class TspCentringParent {

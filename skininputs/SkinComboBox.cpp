@@ -42,10 +42,7 @@ TspSkinCustomComboBox::~TspSkinCustomComboBox() {
 }
 
 void TspSkinCustomComboBox::BeforeDestruction() {
-  // The list leaves this control's children and components, so the base's
-  // teardown passes it by: it stays whole, windowless and without hooks,
-  // until this control is deleted. Code that runs on in a control freed by a
-  // handler still finds its list.
+  // The list is set aside without hooks until this control is deleted.
   if (FListBox->Owner() == this) {
     StopAutoScroll();
     TspPopupListBox* list = FListBox;
@@ -53,9 +50,7 @@ void TspSkinCustomComboBox::BeforeDestruction() {
     list->OnListBoxMouseMove = nullptr;
     list->OnCheckButtonClick = nullptr;
     list->OnDrawItem = nullptr;
-    list->Hide();
-    list->SetParent(nullptr);
-    RemoveComponent(list);
+    SetPartAside(this, list);
   }
   FreeEdit();
   TspSkinCustomControl::BeforeDestruction();

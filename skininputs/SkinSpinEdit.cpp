@@ -51,21 +51,22 @@ TspSkinSpinEdit::TspSkinSpinEdit(TComponent* AOwner)
   Layout();
 }
 
-TspSkinSpinEdit::~TspSkinSpinEdit() { TspSkinSpinEdit::BeforeDestruction(); }
+TspSkinSpinEdit::~TspSkinSpinEdit() {
+  TspSkinSpinEdit::BeforeDestruction();
+  Free(FEdit);
+}
 
 void TspSkinSpinEdit::BeforeDestruction() {
   FButtons.Stop();
-  // The edit is a child, freed by the base: its last messages must not call
-  // back into this control, so its events come off first.
-  if (TspSkinNumEdit* edit = FEdit) {
-    edit->OnChange = nullptr;
-    edit->OnExit = edit->OnEnter = edit->OnMouseEnter = edit->OnMouseLeave = nullptr;
-    edit->OnUpClick = edit->OnDownClick = nullptr;
-    edit->OnKeyDown = edit->OnKeyUp = nullptr;
-    edit->OnKeyPress = nullptr;
-  }
+  // The edit's last messages must not call back into this control.
+  TspSkinNumEdit* edit = FEdit;
+  edit->OnChange = nullptr;
+  edit->OnExit = edit->OnEnter = edit->OnMouseEnter = edit->OnMouseLeave = nullptr;
+  edit->OnUpClick = edit->OnDownClick = nullptr;
+  edit->OnKeyDown = edit->OnKeyUp = nullptr;
+  edit->OnKeyPress = nullptr;
+  SetPartAside(this, edit);
   TspSkinCustomControl::BeforeDestruction();
-  FEdit = nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -264,7 +265,6 @@ void TspSkinSpinEdit::SkinShapeChanged() {
 int TspSkinSpinEdit::EditTextHeight() const { return FontLineHeight(FEdit->Font()); }
 
 void TspSkinSpinEdit::Layout() {
-  if (!FEdit) return;
   const TSpinEditLayout l =
       Skinned() ? SpinEditSkinLayout(SkinRect, RTPoint.X, ClRect, FUpButtonRect, FDownButtonRect, Width(), Height(),
                                      FUseSkinSize)
@@ -279,7 +279,6 @@ void TspSkinSpinEdit::Layout() {
 // Hot and focus looks
 
 void TspSkinSpinEdit::SetFontColorByState() {
-  if (!FEdit) return;
   TColor c;
   if (!Skinned()) c = Enabled() ? FDefaultFont->Color() : clGrayText;
   else if (!Enabled()) c = FDisabledFontColor;
@@ -293,7 +292,7 @@ void TspSkinSpinEdit::RepaintLook() {
 
 void TspSkinSpinEdit::Invalidate() {
   TspSkinCustomControl::Invalidate();
-  if (Skinned() && FEdit && FEdit->HandleAllocated()) FEdit->Invalidate();
+  if (Skinned() && FEdit->HandleAllocated()) FEdit->Invalidate();
 }
 
 void TspSkinSpinEdit::MouseEnterControl() {
@@ -307,7 +306,6 @@ void TspSkinSpinEdit::MouseEnterControl() {
 
 void TspSkinSpinEdit::MouseLeaveControl() {
   FButtons.PointerLeft();
-  if (!FEdit) return;  // torn down: the edit went with it
   POINT p;
   GetCursorPos(&p);
   const bool overEdit = FEdit->HandleAllocated() && WindowFromPoint(p) == FEdit->Handle();
@@ -337,10 +335,6 @@ void TspSkinSpinEdit::EditMouseLeave() {
 // Messages and mouse
 
 void TspSkinSpinEdit::Dispatch(TMessage& Message) {
-  if (!FEdit) {
-    TspSkinCustomControl::Dispatch(Message);
-    return;
-  }
   switch (Message.Msg) {
     case WM_SIZE:
       TspSkinCustomControl::Dispatch(Message);
