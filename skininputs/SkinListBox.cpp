@@ -237,22 +237,27 @@ TspSkinCustomListBox::TspSkinCustomListBox(TComponent* AOwner)
 }
 
 TspSkinCustomListBox::~TspSkinCustomListBox() {
-  FRepeat.Stop();
-  // The list and the bars go with their owner after this part of the
-  // control (when Free has not taken them already): their last messages
-  // must not call back into it.
-  if (TspListBox* list = FListBox) {
-    list->SkinListBox = nullptr;
-    list->OnMouseDown = list->OnMouseUp = nullptr;
-    list->OnMouseMove = nullptr;
-    list->OnClick = list->OnDblClick = list->OnEnter = list->OnExit = nullptr;
-    list->OnKeyDown = list->OnKeyUp = nullptr;
-    list->OnKeyPress = nullptr;
-  }
-  for (TspSkinScrollBar* bar : {FVScrollBar, FHScrollBar, FSpareVScrollBar, FSpareHScrollBar})
-    if (bar) bar->OnChange = nullptr;
+  TspSkinCustomListBox::BeforeDestruction();
   FDefaultCaptionFont->OnChange = nullptr;
   FGlyph->OnChange = nullptr;
+  Free(FListBox);
+}
+
+void TspSkinCustomListBox::BeforeDestruction() {
+  FRepeat.Stop();
+  // The list's and the bars' last messages must not call back into this
+  // control; the list is set aside until this control is deleted.
+  TspListBox* list = FListBox;
+  list->SkinListBox = nullptr;
+  list->OnMouseDown = list->OnMouseUp = nullptr;
+  list->OnMouseMove = nullptr;
+  list->OnClick = list->OnDblClick = list->OnEnter = list->OnExit = nullptr;
+  list->OnKeyDown = list->OnKeyUp = nullptr;
+  list->OnKeyPress = nullptr;
+  SetPartAside(this, list);
+  for (TspSkinScrollBar* bar : {FVScrollBar, FHScrollBar, FSpareVScrollBar, FSpareHScrollBar})
+    if (bar) bar->OnChange = nullptr;
+  TspSkinCustomControl::BeforeDestruction();
 }
 
 void TspSkinCustomListBox::Notification(TComponent* AComponent, TOperation Operation) {
@@ -263,7 +268,6 @@ void TspSkinCustomListBox::Notification(TComponent* AComponent, TOperation Opera
   if (AComponent == FHScrollBar) FHScrollBar = nullptr;
   if (AComponent == FSpareVScrollBar) FSpareVScrollBar = nullptr;
   if (AComponent == FSpareHScrollBar) FSpareHScrollBar = nullptr;
-  if (AComponent == FListBox) FListBox = nullptr;
 }
 
 void TspSkinCustomListBox::CreateParams(TCreateParams& Params) {
@@ -436,7 +440,6 @@ void TspSkinCustomListBox::ChangeSkinData() {
 // Layout and bars
 
 void TspSkinCustomListBox::CalcRects() {
-  if (!FListBox) return;
   GetSkinData();
   TspListBoxLayoutInput in;
   in.Width = Width();
@@ -491,7 +494,7 @@ SCROLLINFO ScrollInfoOf(HWND Window, int Bar) {
 }  // namespace
 
 void TspSkinCustomListBox::SyncScrollBars() {
-  if (!FListBox || !FListBox->HandleAllocated()) return;
+  if (!FListBox->HandleAllocated()) return;
   HWND list = FListBox->Handle();
   const int rows = FListBox->Height() / ListBoxItemHeight(ItemHeight());
   const int count = FListBox->Count();
@@ -603,7 +606,7 @@ void TspSkinCustomListBox::CreateVScrollBar() {
   bar->SetBounds(0, 0, 20, 100);
   bar->SetRange(0, 0, 0, 0);
   bar->OnChange = [this](TObject*) {
-    if (!FListBox || !FVScrollBar) return;
+    if (!FVScrollBar) return;
     // The top item is set directly: a thumb position past 65535 does not
     // fit the high word of WM_VSCROLL.
     if (Columns() == 0) SendMessageW(FListBox->Handle(), LB_SETTOPINDEX, FVScrollBar->Position(), 0);
@@ -625,7 +628,7 @@ void TspSkinCustomListBox::CreateHScrollBar() {
   bar->SetBounds(0, 0, 100, 20);
   bar->SetRange(0, 0, 0, 0);
   bar->OnChange = [this](TObject*) {
-    if (FListBox && FHScrollBar) FListBox->SetHorzOffset(FHScrollBar->Position());
+    if (FHScrollBar) FListBox->SetHorzOffset(FHScrollBar->Position());
   };
   FHScrollBar = bar;
   NameBars();

@@ -58,6 +58,7 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
  public:
   explicit TspSkinCustomListBox(TComponent* AOwner);
   ~TspSkinCustomListBox() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TspSkinCustomListBox"; }
 
   TspListBox* ListBox() const { return FListBox; }

@@ -18,8 +18,6 @@ void CopyItem(TCanvas* Dest, const TRect& R, TBitmap* B) { Dest->Draw(R.Left, R.
 }  // namespace
 
 TOwnerDrawState TspSkinCustomListBox::GetItemState(int Index) const {
-  // A paint whose draw-item handler freed the list box ends on plain items.
-  if (!FListBox) return TOwnerDrawState();
   if (Index == FListBox->ItemIndex()) {
     TOwnerDrawState s{odSelected};
     if (FListBox->Focused()) s.Include(odFocused);
