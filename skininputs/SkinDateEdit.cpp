@@ -48,6 +48,19 @@ TspSkinDateEdit::TspSkinDateEdit(TComponent* AOwner) : TspSkinEdit(AOwner) {
   OnKeyPress = [this](TObject*, wchar_t& Key) { CheckKey(Key); };
 }
 
+TspSkinDateEdit::~TspSkinDateEdit() {
+  TspSkinDateEdit::BeforeDestruction();
+  Free(FCalendar);
+}
+
+void TspSkinDateEdit::BeforeDestruction() {
+  // The calendar is set aside until this control is deleted.
+  FCalendar->Fade.Stop();
+  FCalendar->OnNumberClick = nullptr;
+  SetPartAside(this, FCalendar);
+  TspSkinEdit::BeforeDestruction();
+}
+
 void TspSkinDateEdit::SetTextFromDate(TDateTime Value) {
   FTextFromDate = true;
   SetText(DateTextOf(FLayout, Value));

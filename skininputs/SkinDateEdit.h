@@ -22,6 +22,8 @@ class TspPopupCalendar : public TspSkinMonthCalendar {
 class TspSkinDateEdit : public TspSkinEdit {
  public:
   explicit TspSkinDateEdit(TComponent* AOwner);
+  ~TspSkinDateEdit() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TspSkinDateEdit"; }
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;

@@ -52,23 +52,24 @@ TspSkinTrackEdit::TspSkinTrackEdit(TComponent* AOwner) : TspSkinCustomEdit(AOwne
   FTrackBar->OnChange = [this](TObject*) { TrackBarChanged(); };
 }
 
-TspSkinTrackEdit::~TspSkinTrackEdit() { DetachTrackBar(); }
+TspSkinTrackEdit::~TspSkinTrackEdit() {
+  TspSkinTrackEdit::BeforeDestruction();
+  Free(FTrackBar);
+}
 
 void TspSkinTrackEdit::BeforeDestruction() {
-  // Freed by its owner, the edit frees the bar it owns before its destructor
-  // runs: the bar is let go while it still exists.
   DetachTrackBar();
   TspSkinCustomEdit::BeforeDestruction();
 }
 
 void TspSkinTrackEdit::DetachTrackBar() {
+  // The bar's last messages and ticks must not call back here; it is set
+  // aside until this control is deleted.
   TspSkinPopupTrackBar* bar = FTrackBar;
-  if (!bar) return;
-  // The bar's last messages and ticks must not call back here.
-  FTrackBar = nullptr;
   bar->OnChange = nullptr;
   bar->TrackEdit = nullptr;
   bar->Fade.Stop();
+  SetPartAside(this, bar);
 }
 
 int TspSkinTrackEdit::Limited(int V) const { return static_cast<int>(LimitValue(V, FMinValue, FMaxValue)); }

@@ -57,7 +57,7 @@ class TspSkinTrackEdit : public TspSkinCustomEdit {
   void SetJumpWhenClick(bool Value) { FTrackBar->SetJumpWhenClick(Value); }
 
   TspSkinPopupTrackBar* TrackBar() const { return FTrackBar; }
-  bool DroppedDown() const { return FTrackBar && FTrackBar->Visible(); }
+  bool DroppedDown() const { return FTrackBar->Visible(); }
   void DropDown();
   void CloseUp();
 
