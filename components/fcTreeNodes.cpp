@@ -624,6 +624,11 @@ HTREEITEM TfcTreeNodes::InsertItem(TfcTreeNode* Node, HTREEITEM Parent, HTREEITE
 TfcTreeNode* TfcTreeNodes::InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfter, const String& S, void* Ptr) {
   ClearCache();
   TfcTreeNode* node = FOwner->CreateNode();
+  if (FOwner->BeingFreed()) {
+    // The creation's handler freed the tree: the node has no place.
+    delete node;
+    return nullptr;
+  }
   node->FData = Ptr;
   node->FText = S;
   node->FInTree = true;
@@ -685,11 +690,16 @@ void TfcTreeNodes::Delete(TfcTreeNode* Node) {
 }
 
 void TfcTreeNodes::Clear() {
-  if (!HasWindow() || Send(TVM_GETCOUNT, 0, 0) == 0) return;
+  // Nodes outlive the window of a tree being freed (see TfcCustomTreeView::
+  // KeepsNodes): they go here without it.
+  const bool window = HasWindow();
+  if (window ? Send(TVM_GETCOUNT, 0, 0) == 0 : !FFirstRoot) return;
   FOwner->FClearing = true;
   BeginUpdate();
-  Send(TVM_SELECTITEM, TVGN_CARET, 0);
-  Send(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(Send(TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+  if (window) {
+    Send(TVM_SELECTITEM, TVGN_CARET, 0);
+    Send(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(Send(TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+  }
   // From the last node backwards, so that each deletion takes a leaf.
   TfcTreeNode* n = GetFirstNode();
   while (n && n->GetNext()) n = n->GetNext();
@@ -699,7 +709,7 @@ void TfcTreeNodes::Clear() {
     n = prev;
   }
   // Items whose node already let go (none normally) go too.
-  Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  if (window) Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   ClearCache();
   FOwner->FClearing = false;
   if (!FDestroying) EndUpdate();
@@ -766,7 +776,8 @@ std::vector<TfcNodeRecord> TfcTreeNodes::SaveRecords() const {
 void TfcTreeNodes::LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent,
                                    bool RestoreExpanded) {
   const TfcNodeRecord& r = Records[At++];
-  TfcTreeNode* node = AddChild(Parent, String());
+  TfcTreeNode* node = FOwner->BeingFreed() ? nullptr : AddChild(Parent, String());
+  if (!node) return;  // a handler freed the tree
   node->LoadRecord(r);
   for (int i = 0; i < r.ChildCount && At < Records.size(); ++i) LoadRecordsFrom(Records, At, node, RestoreExpanded);
   if (RestoreExpanded && r.Expanded) node->SetExpanded(true);

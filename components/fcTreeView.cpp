@@ -115,10 +115,8 @@ TfcCustomTreeView::~TfcCustomTreeView() {
   // The nodes go while this object is whole; the window then goes without events.
   FDestroyingWnd = true;
   FItems->FDestroying = true;
-  if (HandleAllocated()) {
-    FItems->Clear();
-    DestroyHandle();
-  }
+  FItems->Clear();
+  if (HandleAllocated()) DestroyHandle();
   FMultiSelectList.clear();
   if (--GSharedStateUsers == 0) {
     delete GSharedStateImages;
@@ -127,7 +125,13 @@ TfcCustomTreeView::~TfcCustomTreeView() {
 }
 
 LRESULT TfcCustomTreeView::SendTree(UINT Msg, WPARAM WParam, LPARAM LParam) const {
-  return CallSystemProc(Msg, WParam, LParam);
+  return HandleAllocated() ? CallSystemProc(Msg, WParam, LParam) : 0;
+}
+
+bool TfcCustomTreeView::KeepsNodes() const {
+  for (const TControl* c = this; c; c = c->Parent())
+    if (c->ComponentState().Contains(csDestroying)) return true;
+  return false;
 }
 
 TfcTreeNode* TfcCustomTreeView::CreateNode() {
@@ -190,7 +194,7 @@ void TfcCustomTreeView::CreateWnd() {
 }
 
 void TfcCustomTreeView::SaveForNewWindow() {
-  if (FItems->FDestroying || ComponentState().Contains(csDestroying)) return;
+  if (FItems->FDestroying || KeepsNodes()) return;  // no new window follows
   if (FItems->Count() > 0) {
     // The whole content is kept, texts uncut, and read back by CreateWnd.
     FSavedNodes = FItems->SaveRecords();
@@ -206,7 +210,7 @@ void TfcCustomTreeView::DestroyWnd() {
   SaveForNewWindow();
   FDestroyingWnd = true;
   HideHint();
-  FItems->Clear();
+  if (!KeepsNodes()) FItems->Clear();
   TWinControl::DestroyWnd();
 }
 
@@ -672,6 +676,7 @@ void TfcCustomTreeView::CNNotify(TMessage& Message) {
       FItems->FNodes.erase(tv->itemOld.hItem);
       node->FItemId = nullptr;
       FChangeTimer->SetEnabled(false);
+      if (KeepsNodes()) return;
       if (FDestroyingWnd) node->Delete();
       else FItems->Delete(node);
       return;
@@ -797,7 +802,7 @@ void TfcCustomTreeView::Dispatch(TMessage& Message) {
       // the nodes are kept here for the window that follows.
       if (!FDestroyingWnd) SaveForNewWindow();
       FDestroyingWnd = true;
-      FItems->Clear();
+      if (!KeepsNodes()) FItems->Clear();
       break;
     case CM_COLORCHANGED:
     case CM_BIDIMODECHANGED:  // the reading order is a style of the window's creation

@@ -135,10 +135,14 @@ class TfcCustomTreeView : public TWinControl {
   String GetSearchString() const;
   void InvalidateNode(TfcTreeNode* Node);
   int ItemHeight() const;
-  // A message straight to the system control's own procedure (the window must
-  // exist). The library's path in front of it is skipped: it handles none of
+  // A message straight to the system control's own procedure; 0 without a
+  // window. The library's path in front of it is skipped: it handles none of
   // the control's own messages, and under Wine it costs some 40 times more.
   LRESULT SendTree(UINT Msg, WPARAM WParam, LPARAM LParam) const;
+  // Whether the tree, or a control it sits in, is being freed: its nodes then
+  // outlive its window (a handler of a node's event may be on the stack) and
+  // go with the tree's destructor.
+  bool KeepsNodes() const;
 
   // Multi-selection.
   virtual void SetMultiSelected(TfcTreeNode* Node, bool Value, bool Redraw);

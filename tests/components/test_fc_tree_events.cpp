@@ -252,3 +252,31 @@ TEST_F(fcTreeEventsTest, MultiSelectSettingsClearWhatTheyNoLongerShow) {
   m->SetEnabled(false);
   EXPECT_EQ(box->StateIndex(), 1);
 }
+
+// A new window makes the nodes again; OnNodeChange, raised as one of them is
+// made, named or given its image, hides the tree and frees its form.
+TEST(fcTreeFrees, NodeChangeDuringAWindowRebuildHidesTheTreeAndFreesItsForm) {
+  for (const int kind : {0, 2, 3}) {
+    SCOPED_TRACE(kind);
+    auto* form = new TForm(nullptr);
+    form->SetBounds(100, 100, 300, 260);
+    auto* tv = new TfcTreeView(form);
+    tv->SetParent(form);
+    tv->SetBounds(10, 10, 200, 200);
+    TfcTreeNode* first = tv->Items()->Add(nullptr, L"First");
+    tv->Items()->AddChild(first, L"Child");
+    tv->Items()->Add(nullptr, L"Second");
+    first->Expand(false);
+    ShowAndActivate(form);
+    int raised = 0;
+    tv->OnNodeChange = [form, kind, &raised](TfcCustomTreeView* Tree, TfcTreeNode*, int Kind, const String&, int) {
+      if (Kind != kind || raised++ > 0) return;
+      Tree->Hide();
+      Free(form);
+    };
+    tv->SetBorderStyle(bsNone);  // a style of the window's creation
+    Settle();
+    EXPECT_GT(raised, 0);
+    EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  }
+}
