@@ -169,6 +169,9 @@ void TWinControl::RemoveControl(TControl* AControl) {
   auto* win = dynamic_cast<TWinControl*>(AControl);
   if (win) {
     win->DestroyHandle();
+    // Handlers raised while its window went (the focus leaving it) may have
+    // taken it from this parent already, freeing it or its old form.
+    if (AControl->FParent != this) return;
     // The system may hand the focus of a child it destroys to its parent, the
     // control going: the form lets go of it once more.
     if (TCustomForm* form = GetParentForm(this)) form->ControlRemoving(AControl);

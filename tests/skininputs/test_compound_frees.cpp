@@ -6,6 +6,8 @@
 #include "../WindowsTestMain.h"
 #include "SkinInputTestUtils.h"
 #include "classlib/StdCtrls.h"
+#include "components/TFlatPanelUnit.h"
+#include "components/TFlatSpeedButtonUnit.h"
 #include "components/fcTreeCombo.h"
 #include "skininputs/SkinCalendarGrid.h"
 #include "skininputs/SkinColorButton.h"
@@ -218,4 +220,48 @@ TEST_F(CompoundFreeTest, TreeComboFreedByItsTreesChoice) {
   closed.Hook = [](TfcTreeCombo* c, const TFreeIt& f) { c->OnCloseUp = [f](TObject*, bool) { f(); }; };
   closed.Trigger = [](TfcTreeCombo* c, TEdit*) { Key(c, VK_RETURN); };
   closed.Run(skin);
+}
+
+// A button's OnMouseLeave moves its panel to another form; the panel's
+// OnEnter, raised as the panel's window goes (when its edit has the focus)
+// or later by a click, frees its old form, which takes the panel along.
+TEST(ParentChangeFrees, PanelMovedByItsButtonsMouseLeaveFreesItsOldForm) {
+  for (const bool editFocused : {false, true}) {
+    SCOPED_TRACE(editFocused ? "its edit focused" : "no focus in it");
+    auto* a = new TForm(nullptr);
+    a->SetBounds(50, 50, 300, 250);
+    auto* b = new TForm(nullptr);
+    b->SetBounds(400, 50, 300, 250);
+    auto* panel = new TFlatPanel(a);
+    panel->SetParent(a);
+    panel->SetBounds(20, 20, 150, 100);
+    auto* edit = new TEdit(a);
+    edit->SetParent(panel);
+    edit->SetBounds(10, 10, 80, 22);
+    auto* button = new TFlatSpeedButton(a);
+    button->SetParent(panel);
+    button->SetBounds(100, 40, 40, 40);
+    ShowAndActivate(b);
+    ShowAndActivate(a);
+    if (editFocused) Focus(edit);
+    MoveMouse(button->ClientToScreen(TPoint(20, 20)));
+    Settle();
+    int left = 0, entered = 0;
+    button->OnMouseLeave = [&](TObject*) {
+      if (left++ == 0) panel->SetParent(b);
+    };
+    panel->OnEnter = [&](TObject*) {
+      if (entered++ == 0) Free(a);
+    };
+    MoveMouse(panel->ClientToScreen(TPoint(60, 80)));
+    Settle();
+    if (!entered) {
+      ShowAndActivate(b);
+      ClickAt(edit, TPoint(5, 5));
+    }
+    EXPECT_EQ(left, 1);
+    EXPECT_EQ(entered, 1);
+    EXPECT_EQ(ExceptionsReachingApplication(), 0);
+    Free(b);
+  }
 }
