@@ -35,6 +35,21 @@ void Key(TWinControl* C, WORD VK) {
 
 using TFreeIt = std::function<void()>;
 
+TForm* NewForm(int Left, int Top, int Width, int Height) {
+  auto* form = new TForm(nullptr);
+  form->SetBounds(Left, Top, Width, Height);
+  return form;
+}
+
+// A control of class T on Parent, owned by Parent's form.
+template <class T>
+T* Placed(TWinControl* Parent, int Left, int Top, int Width, int Height) {
+  T* c = new T(GetParentForm(Parent));
+  c->SetParent(Parent);
+  c->SetBounds(Left, Top, Width, Height);
+  return c;
+}
+
 // A case runs twice, each on a fresh shown form with an edit to move the
 // focus to: Hook gives the control's handler the free of the control, then
 // of the form; Trigger raises it through input.
@@ -48,14 +63,9 @@ struct TPartCase {
   void Run(TspSkinData* Skin) const {
     for (const bool freeForm : {false, true}) {
       SCOPED_TRACE(freeForm ? "the form freed" : "the control freed");
-      auto* form = new TForm(nullptr);
-      form->SetBounds(100, 100, 420, 320);
-      auto* other = new TEdit(form);
-      other->SetParent(form);
-      other->SetBounds(10, 280, 80, 22);
-      T* c = new T(form);
-      c->SetParent(form);
-      c->SetBounds(20, 20, 140, 22);
+      TForm* form = NewForm(100, 100, 420, 320);
+      auto* other = Placed<TEdit>(form, 10, 280, 80, 22);
+      T* c = Placed<T>(form, 20, 20, 140, 22);
       if constexpr (!std::is_base_of_v<TfcCustomCombo, T>) c->SetSkinData(Skinned ? Skin : nullptr);
       MoveMouse(TPoint(2, 2));
       ShowAndActivate(form);
@@ -228,19 +238,11 @@ TEST_F(CompoundFreeTest, TreeComboFreedByItsTreesChoice) {
 TEST(ParentChangeFrees, PanelMovedByItsButtonsMouseLeaveFreesItsOldForm) {
   for (const bool editFocused : {false, true}) {
     SCOPED_TRACE(editFocused ? "its edit focused" : "no focus in it");
-    auto* a = new TForm(nullptr);
-    a->SetBounds(50, 50, 300, 250);
-    auto* b = new TForm(nullptr);
-    b->SetBounds(400, 50, 300, 250);
-    auto* panel = new TFlatPanel(a);
-    panel->SetParent(a);
-    panel->SetBounds(20, 20, 150, 100);
-    auto* edit = new TEdit(a);
-    edit->SetParent(panel);
-    edit->SetBounds(10, 10, 80, 22);
-    auto* button = new TFlatSpeedButton(a);
-    button->SetParent(panel);
-    button->SetBounds(100, 40, 40, 40);
+    TForm* a = NewForm(50, 50, 300, 250);
+    TForm* b = NewForm(400, 50, 300, 250);
+    auto* panel = Placed<TFlatPanel>(a, 20, 20, 150, 100);
+    auto* edit = Placed<TEdit>(panel, 10, 10, 80, 22);
+    auto* button = Placed<TFlatSpeedButton>(panel, 100, 40, 40, 40);
     ShowAndActivate(b);
     ShowAndActivate(a);
     if (editFocused) Focus(edit);
