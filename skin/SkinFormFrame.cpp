@@ -80,8 +80,8 @@ void TspSkinForm::ApplyFrame(bool KeepClient) {
     const bool hold = FRedrawHeld && FForm->Menu() && FForm->HandleAllocated();
     if (hold) SendMessageW(FForm->Handle(), WM_SETREDRAW, FALSE, 0);
     FForm->SetNativeMenuBar(!FFrameOn);
-    if (hold) SendMessageW(FForm->Handle(), WM_SETREDRAW, TRUE, 0);
     if (FormGone()) return;
+    if (hold) SendMessageW(FForm->Handle(), WM_SETREDRAW, TRUE, 0);
   }
   if (FFrameOn) CreateObjects();
   if (!FFrameOn && FRollUp) {
