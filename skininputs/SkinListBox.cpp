@@ -240,15 +240,16 @@ TspSkinCustomListBox::~TspSkinCustomListBox() {
   TspSkinCustomListBox::BeforeDestruction();
   FDefaultCaptionFont->OnChange = nullptr;
   FGlyph->OnChange = nullptr;
+  FListBox->SkinListBox = nullptr;
   Free(FListBox);
 }
 
 void TspSkinCustomListBox::BeforeDestruction() {
   FRepeat.Stop();
-  // The list's and the bars' last messages must not call back into this
-  // control; the list is set aside until this control is deleted.
+  // The list's and the bars' events must not call back into this control;
+  // the list is set aside until this control is deleted, and a paint of it
+  // that a handler interrupted still finds this control.
   TspListBox* list = FListBox;
-  list->SkinListBox = nullptr;
   list->OnMouseDown = list->OnMouseUp = nullptr;
   list->OnMouseMove = nullptr;
   list->OnClick = list->OnDblClick = list->OnEnter = list->OnExit = nullptr;

@@ -168,6 +168,14 @@ TEST_F(CompoundFreeTest, ListBoxFreedByItsListsClickAndKeys) {
     Key(l->ListBox(), VK_DOWN);
   };
   keyed.Run(skin);
+
+  // The list's paint draws each item through the list box's event.
+  TPartCase<TspSkinListBox> drawn = clicked;
+  drawn.Hook = [](TspSkinListBox* l, const TFreeIt& f) {
+    l->OnDrawItem = [f](TCanvas*, int, int, int, const TRect&, TOwnerDrawState) { f(); };
+  };
+  drawn.Trigger = [](TspSkinListBox* l, TEdit*) { l->ListBox()->Invalidate(); };
+  drawn.Run(skin);
 }
 
 TEST_F(CompoundFreeTest, DateEditFreedByItsCalendarsPick) {
