@@ -2,6 +2,8 @@
 // deleted through the data set, and the whole table kept in a text file.
 #pragma once
 
+#include <string>
+
 #include "classlib/DB.h"
 
 class TMemTable : public TDataSet {
@@ -19,6 +21,10 @@ class TMemTable : public TDataSet {
   // naming the line, the column and what is wrong, with the table as it
   // was. Else the file's records replace the records; an open table drops
   // an edit under way and shows the first one.
+  // Saving posts an edit under way first (a refusal raises before anything
+  // is written) and replaces the file whole or not at all. Every failure of
+  // the files themselves (missing, held, unreadable, a full disk) raises
+  // EDatabaseError naming the file, with the system's words.
   void SaveToFile(const String& FileName);
   void LoadFromFile(const String& FileName);
   void SaveToStream(TStream* Stream);
@@ -26,12 +32,17 @@ class TMemTable : public TDataSet {
 
  protected:
   int InternalRecordCount() const override { return static_cast<int>(FRecords.size()); }
-  const std::vector<String>& InternalRecord(int Index) const override { return FRecords.at(Index); }
-  void InternalSetRecord(int Index, const std::vector<String>& Values) override { FRecords.at(Index) = Values; }
+  std::vector<String> InternalRecord(int Index) const override;
+  void InternalSetRecord(int Index, const std::vector<String>& Values) override;
   void InternalInsertRecord(int Index, const std::vector<String>& Values) override;
   void InternalDeleteRecord(int Index) override { FRecords.erase(FRecords.begin() + Index); }
+  void InternalFieldAdded() override;
 
  private:
+  std::string FileText() const;
+  void Load(TStream* Stream, const String& FileName);
   void Reloaded();
-  std::vector<std::vector<String>> FRecords;
+  // Each record as the file holds it: UTF-8 values in the field order,
+  // escaped and separated by tabs (a third of the memory of Strings).
+  std::vector<std::string> FRecords;
 };

@@ -1,0 +1,75 @@
+// Saving a file through a temporary file beside it.
+#include "classlib/FileWhole.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+
+#include "classlib/Classes.h"
+#include "classlib/TextCodec.h"
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Makes a new empty file of a name no other file has, beside FileName.
+String NewFileBeside(const String& FileName) {
+  static unsigned counter = 0;
+  const auto clock = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+  int cause = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const String name = FileName + L"." + IntToStr(static_cast<int64_t>((clock + ++counter * 7919u) % 1000000u)) + L".tmp";
+#ifdef _WIN32
+    const int fd = _wopen(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd >= 0) {
+      _close(fd);
+      return name;
+    }
+#else
+    const int fd = open(WideToUtf8(name).c_str(), O_CREAT | O_EXCL | O_WRONLY, 0666);
+    if (fd >= 0) {
+      close(fd);
+      return name;
+    }
+#endif
+    cause = errno;
+    if (cause != EEXIST) break;
+  }
+  throw EFCreateError(L"Cannot create file \"" + FileName + L"\": " + FileErrorText(cause));
+}
+
+void DropFile(const String& FileName) {
+#ifdef _WIN32
+  _wremove(FileName.c_str());
+#else
+  std::remove(WideToUtf8(FileName).c_str());
+#endif
+}
+
+}  // namespace
+
+void SaveFileWhole(const String& FileName, const std::string& Bytes) {
+  const String temp = NewFileBeside(FileName);
+  try {
+    TFileStream stream(temp, fmOpenWrite);
+    errno = 0;
+    const auto size = static_cast<int64_t>(Bytes.size());
+    if (size > 0 && stream.Write(Bytes.data(), size) != size)
+      throw EWriteError(L"Cannot write file \"" + temp + L"\": " + FileErrorText(errno));
+    stream.Commit();
+    const String why = ReplaceFileWith(temp, FileName);
+    if (!why.empty()) throw EWriteError(L"Cannot put \"" + temp + L"\" in its place: " + why);
+  } catch (const EStreamError& e) {
+    DropFile(temp);
+    throw EWriteError(L"Cannot save file \"" + FileName + L"\": " + e.Message());
+  } catch (...) {
+    DropFile(temp);
+    throw;
+  }
+}
