@@ -17,14 +17,10 @@ void DatabaseError(const TComponent* Component, const String& Message) {
 namespace {
 
 // Numbers are stored with '.' and full precision (as "%.17g" writes them),
-// whatever the locale; Buf ends where the returned pointer points.
-char* WriteStoredNumber(double Value, char (&Buf)[40]) {
-  return std::to_chars(Buf, Buf + sizeof Buf, Value, std::chars_format::general, 17).ptr;
-}
-
+// whatever the locale.
 String StoreNumber(double Value) {
   char buf[40];
-  return String(buf, WriteStoredNumber(Value, buf));
+  return String(buf, std::to_chars(buf, buf + sizeof buf, Value, std::chars_format::general, 17).ptr);
 }
 
 bool IsHighSurrogate(wchar_t C) { return sizeof(wchar_t) == 2 && C >= 0xD800 && C <= 0xDBFF; }
@@ -46,25 +42,26 @@ double StoredNumber(const String& S) { return S.empty() ? 0 : std::wcstod(S.c_st
 
 // Digits, an optional '.' part and an optional exponent, as StoreNumber
 // writes them (a leading '-' allowed); nothing else, no blanks.
-bool IsStoredNumberForm(const String& S) {
-  size_t i = S.size() > 0 && S[0] == L'-' ? 1 : 0;
+template <class Char>
+bool IsStoredNumberForm(const Char* S, size_t Length) {
+  size_t i = Length > 0 && S[0] == '-' ? 1 : 0;
   auto digits = [&] {
     const size_t from = i;
-    while (i < S.size() && S[i] >= L'0' && S[i] <= L'9') ++i;
+    while (i < Length && S[i] >= '0' && S[i] <= '9') ++i;
     return i - from;
   };
   size_t mantissa = digits();
-  if (i < S.size() && S[i] == L'.') {
+  if (i < Length && S[i] == '.') {
     ++i;
     mantissa += digits();
   }
   if (mantissa == 0) return false;
-  if (i < S.size() && (S[i] == L'e' || S[i] == L'E')) {
+  if (i < Length && (S[i] == 'e' || S[i] == 'E')) {
     ++i;
-    if (i < S.size() && (S[i] == L'+' || S[i] == L'-')) ++i;
+    if (i < Length && (S[i] == '+' || S[i] == '-')) ++i;
     if (digits() == 0) return false;
   }
-  return i == S.size();
+  return i == Length;
 }
 
 // The days of 0001-01-01 and of the day after 9999-12-31: the dates shown.
@@ -152,12 +149,13 @@ bool TField::ToStoredForm(const String& Text, String& Stored, String& Why) const
       return true;
     }
     case ftFloat: case ftDate: {
-      const double value = IsStoredNumberForm(Text) ? std::wcstod(Text.c_str(), nullptr) : NAN;
+      // Any spelling of a number is kept as it is: it reads back to the same value.
+      const double value = IsStoredNumberForm(Text.data(), Text.size()) ? std::wcstod(Text.c_str(), nullptr) : NAN;
       if (!std::isfinite(value) || (FDataType == ftDate && !IsShownDate(value))) {
         Why = L"'" + Text + (FDataType == ftDate ? L"' is not a date (days as a number)" : L"' is not a number");
         return false;
       }
-      Stored = StoreNumber(value);
+      Stored = Text;
       return true;
     }
     case ftBoolean:
@@ -185,13 +183,18 @@ bool TField::IsStoredForm(const char* Utf8, size_t Length, size_t Units) const {
       return read.ec == std::errc() && read.ptr == end && (Length == 1 || Utf8[Utf8[0] == '-'] != '0');
     }
     case ftFloat: case ftDate: {
+      if (!IsStoredNumberForm(Utf8, Length)) return false;
+      // Without an exponent, a few digits before the point make a finite
+      // number, and five at most a date shown: most values need no reading.
+      const char* digits = Utf8 + (Utf8[0] == '-');
+      const auto whole = std::find_if(digits, end, [](char C) { return C < '0' || C > '9'; }) - digits;
+      if (std::find_if(digits, end, [](char C) { return C == 'e' || C == 'E'; }) == end &&
+          whole <= (FDataType == ftDate ? 5 : 300))
+        return true;
       double value = 0;
-      const auto read = std::from_chars(Utf8, end, value);
-      if (read.ec != std::errc() || read.ptr != end || !std::isfinite(value)) return false;
-      if (FDataType == ftDate && !IsShownDate(value)) return false;
-      char buf[40];
-      const char* stored = WriteStoredNumber(value, buf);
-      return static_cast<size_t>(stored - buf) == Length && std::equal(static_cast<const char*>(buf), stored, Utf8);
+      const auto read = std::from_chars(Utf8, end, value);  // out of range: ToStoredForm decides
+      return read.ec == std::errc() && read.ptr == end && std::isfinite(value) &&
+             (FDataType != ftDate || IsShownDate(value));
     }
     default: return false;
   }

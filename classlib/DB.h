@@ -92,9 +92,10 @@ class TField : public TPersistent {
   String Text() const;
   void SetText(const String& Value) { SetAsString(Value); }
   void Clear();
-  // The stored form of Text read from a file: numbers and dates as the
-  // field stores them, booleans from 1, 0, True or False, strings cut to
-  // Size as SetAsString cuts them. False, with Why saying what is wrong,
+  // The stored form of Text read from a file: integers as the field stores
+  // them, other numbers and dates (days) in any spelling of digits kept as
+  // written, booleans from 1, 0, True or False, strings cut to Size as
+  // SetAsString cuts them. False, with Why saying what is wrong,
   // when Text is no value of the field's type.
   bool ToStoredForm(const String& Text, String& Stored, String& Why) const;
   // True when the UTF-8 text of a file (Units String characters long) is

@@ -2,7 +2,7 @@
 #include "classlib/MemTable.h"
 
 #include <algorithm>
-#include <memory>
+#include <cstring>
 
 #include "classlib/FileWhole.h"
 #include "classlib/TextCodec.h"
@@ -98,6 +98,11 @@ void ScanLine(const std::string& Bytes, size_t Begin, size_t End, std::vector<TC
   const auto* p = reinterpret_cast<const unsigned char*>(Bytes.data());
   Cells.assign(1, TCell{Begin, End, 0});
   for (size_t i = Begin; i < End;) {
+    // Printable ASCII but the backslash, the most of a line, in one go.
+    const size_t from = i;
+    while (i < End && p[i] >= 0x20 && p[i] < 0x7F && p[i] != '\\') ++i;
+    Cells.back().Units += i - from;
+    if (i == End) break;
     const unsigned char b = p[i];
     if (b == '\t') {
       Cells.back().End = i++;
@@ -163,34 +168,57 @@ std::string StoredRecord(const TDataSet& Table, const std::string& Bytes, const 
 TMemTable::~TMemTable() = default;
 
 std::vector<String> TMemTable::InternalRecord(int Index) const {
-  const std::string& line = FRecords.at(Index);
+  const TSpan span = FRecords.at(Index);
+  const char* line = FText.data() + span.Begin;
   std::vector<String> values;
   values.reserve(FieldCount());
   for (size_t start = 0;;) {
-    const size_t tab = std::min(line.find('\t', start), line.size());
-    values.push_back(CellText(line.data() + start, tab - start));
-    if (tab == line.size()) break;
-    start = tab + 1;
+    const char* tab = static_cast<const char*>(std::memchr(line + start, '\t', span.Length - start));
+    const size_t end = tab ? tab - line : span.Length;
+    values.push_back(CellText(line + start, end - start));
+    if (!tab) break;
+    start = end + 1;
   }
   values.resize(FieldCount());
   return values;
 }
 
+void TMemTable::Repack(const char* Tail) {
+  const size_t tail = std::strlen(Tail);
+  std::string text;
+  text.reserve(FRecordBytes + FRecords.size() * tail);
+  for (TSpan& span : FRecords) {
+    const size_t begin = text.size();
+    text.append(FText, span.Begin, span.Length) += Tail;
+    span = TSpan{begin, span.Length + tail};
+  }
+  FText = std::move(text);
+  FRecordBytes = FText.size();
+}
+
 void TMemTable::InternalSetRecord(int Index, const std::vector<String>& Values) {
   std::vector<std::string> cells;
   for (const String& v : Values) cells.push_back(EscapedText(v));
-  FRecords.at(Index) = JoinedRecord(cells);
+  const std::string record = JoinedRecord(cells);
+  FRecordBytes += record.size() - FRecords.at(Index).Length;
+  FRecords.at(Index) = TSpan{FText.size(), record.size()};
+  FText += record;
+  if (FText.size() > 2 * FRecordBytes + 4096) Repack("");
 }
 
 void TMemTable::InternalInsertRecord(int Index, const std::vector<String>& Values) {
-  FRecords.insert(FRecords.begin() + Index, std::string());
+  FRecords.insert(FRecords.begin() + Index, TSpan{0, 0});
   InternalSetRecord(Index, Values);
+}
+
+void TMemTable::InternalDeleteRecord(int Index) {
+  FRecordBytes -= FRecords.at(Index).Length;
+  FRecords.erase(FRecords.begin() + Index);
 }
 
 void TMemTable::InternalFieldAdded() {
   // Every record gets a blank value at its end (one value is its own line).
-  if (FieldCount() > 1)
-    for (std::string& record : FRecords) record += '\t';
+  if (FieldCount() > 1) Repack("\t");
 }
 
 void TMemTable::Reloaded() {
@@ -201,7 +229,9 @@ void TMemTable::Reloaded() {
 
 void TMemTable::EmptyTable() {
   if (Active()) Cancel();
-  std::vector<std::string>().swap(FRecords);
+  std::string().swap(FText);
+  std::vector<TSpan>().swap(FRecords);
+  FRecordBytes = 0;
   Reloaded();
 }
 
@@ -209,10 +239,8 @@ std::string TMemTable::FileText() const {
   std::vector<std::string> names;
   for (int i = 0; i < FieldCount(); ++i) names.push_back(EscapedText(Fields(i)->FieldName()));
   std::string text = JoinedRecord(names) + '\n';
-  size_t size = text.size();
-  for (const std::string& record : FRecords) size += record.size() + 1;
-  text.reserve(size);
-  for (const std::string& record : FRecords) (text += record) += '\n';
+  text.reserve(text.size() + FRecordBytes + FRecords.size());
+  for (const TSpan& span : FRecords) text.append(FText, span.Begin, span.Length) += '\n';
   return text;
 }
 
@@ -233,8 +261,12 @@ void TMemTable::Load(TStream* Stream, const String& FileName) {
   std::vector<TCell> cells;
   std::vector<int> map;
   bool fieldOrder = false;  // the columns are the fields in their order
-  std::vector<std::string> records;
+  // The records stay where they are in the file's bytes; those that the
+  // file does not hold as they are kept go to the end of them.
+  std::vector<TSpan> records;
   records.reserve(std::count(bytes.begin() + start, bytes.end(), '\n'));
+  std::string rewritten;
+  size_t recordBytes = 0;
   while (start < bytes.size()) {
     ++place.Line;
     const size_t end = bytes.find('\n', start);
@@ -256,14 +288,28 @@ void TMemTable::Load(TStream* Stream, const String& FileName) {
       for (size_t i = 0; asKept && i < cells.size(); ++i)
         asKept = Fields(static_cast<int>(i))->IsStoredForm(bytes.data() + cells[i].Begin, cells[i].End - cells[i].Begin,
                                                           cells[i].Units);
-      if (asKept) records.emplace_back(bytes, start, stop - start);
-      else records.push_back(StoredRecord(*this, bytes, cells, map, place));
+      if (asKept) {
+        records.push_back(TSpan{start, stop - start});
+      } else {
+        const std::string record = StoredRecord(*this, bytes, cells, map, place);
+        records.push_back(TSpan{bytes.size() + rewritten.size(), record.size()});
+        rewritten += record;
+      }
+      recordBytes += records.back().Length;
     }
     start = end + 1;
   }
   // Only a sound file replaces the records.
   if (Active()) Cancel();
+  if (!rewritten.empty()) {
+    std::string text;
+    text.reserve(bytes.size() + rewritten.size());
+    (text += bytes) += rewritten;
+    bytes = std::move(text);
+  }
+  FText = std::move(bytes);
   FRecords = std::move(records);
+  FRecordBytes = recordBytes;
   Reloaded();
 }
 

@@ -35,14 +35,24 @@ class TMemTable : public TDataSet {
   std::vector<String> InternalRecord(int Index) const override;
   void InternalSetRecord(int Index, const std::vector<String>& Values) override;
   void InternalInsertRecord(int Index, const std::vector<String>& Values) override;
-  void InternalDeleteRecord(int Index) override { FRecords.erase(FRecords.begin() + Index); }
+  void InternalDeleteRecord(int Index) override;
   void InternalFieldAdded() override;
 
  private:
+  // Where a record's bytes lie in FText.
+  struct TSpan {
+    size_t Begin, Length;
+  };
   std::string FileText() const;
   void Load(TStream* Stream, const String& FileName);
   void Reloaded();
+  // Writes the records afresh into a text of their own, each followed by Tail.
+  void Repack(const char* Tail);
   // Each record as the file holds it: UTF-8 values in the field order,
-  // escaped and separated by tabs (a third of the memory of Strings).
-  std::vector<std::string> FRecords;
+  // escaped and separated by tabs, all in one text (a loaded file's own
+  // bytes). A record changed goes to the end of it; the bytes it leaves are
+  // dropped when they come to outweigh the records.
+  std::string FText;
+  std::vector<TSpan> FRecords;
+  size_t FRecordBytes = 0;  // what the records use of FText
 };

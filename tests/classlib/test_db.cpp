@@ -749,7 +749,8 @@ TEST(MemTableTest, ABadFileIsRefusedByLineAndColumnAndChangesNothing) {
 TEST(MemTableTest, FileSpellingsTheLoadTakesAndTheSaveWrites) {
   Contacts c;
   // A byte-order mark, CR LF line ends, spelled booleans, a number in any
-  // form of digits, a blank of every type and a string past its size.
+  // form of digits (kept as written: it reads back to the same value), a
+  // blank of every type and a string past its size.
   ASSERT_EQ(Load(c, "\xEF\xBB\xBFName\tVip\tAge\tScore\tBorn\tExtra\r\n"
                     "Annabelle Lee\tTrue\t007\t.5e1\t36000.5\tignored\r\n"
                     "Bo\tfalse\t-3\t1e+300\t-693593\t\n"
@@ -763,9 +764,9 @@ TEST(MemTableTest, FileSpellingsTheLoadTakesAndTheSaveWrites) {
   const std::string saved = Saved(c.table);
   EXPECT_EQ(saved,
             "Name\tAge\tScore\tBorn\tVip\tNotes\n"
-            "Annabell\t7\t5\t36000.5\t1\t\n"
-            "Bo\t-3\t1.0000000000000001e+300\t-693593\t0\t\n"
-            "Cy\t\t-0\t0.01\t0\t\n"
+            "Annabell\t7\t.5e1\t36000.5\t1\t\n"
+            "Bo\t-3\t1e+300\t-693593\t0\t\n"
+            "Cy\t\t-0\t1E-2\t0\t\n"
             "\t\t\t\t\t\n");
   ASSERT_EQ(Load(c, saved), L"");  // what the save wrote loads to the same bytes
   EXPECT_EQ(Saved(c.table), saved);
