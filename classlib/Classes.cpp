@@ -331,9 +331,10 @@ std::FILE* OpenFileW(const String& FileName, const char* Mode) {
 #endif
 }
 
-String FileErrorText(int Errno) {
-  if (Errno == 0) return L"not every byte could be written (is the disk full?)";
-  return Utf8ToWide(std::strerror(Errno));
+String FileErrorText(int Errno) { return Errno ? Utf8ToWide(std::strerror(Errno)) : String(L"no reason given"); }
+
+String FileWriteErrorText(int Errno) {
+  return L"not every byte could be written, is the disk full? (" + FileErrorText(Errno) + L")";
 }
 
 TFileStream::TFileStream(const String& FileName, TFileMode Mode) : FFileName(FileName) {
@@ -363,7 +364,7 @@ void TFileStream::Commit() {
   const int cause = errno;
   ok = std::fclose(FFile) == 0 && ok;
   FFile = nullptr;
-  if (!ok) throw EWriteError(L"Cannot write file \"" + FFileName + L"\": " + FileErrorText(cause ? cause : errno));
+  if (!ok) throw EWriteError(L"Cannot write file \"" + FFileName + L"\": " + FileWriteErrorText(cause ? cause : errno));
 }
 
 void TFileStream::SwitchTo(TLastAccess Access) {

@@ -164,9 +164,11 @@ class TFileStream : public TStream {
 
 // Opens a file by its String name with fopen-style mode ("rb", "wb", "r+b").
 std::FILE* OpenFileW(const String& FileName, const char* Mode);
-// The C library's words for an errno value; for 0, that not every byte was
-// written (a full disk sets none under every system).
+// The C library's words for an errno value ("no reason given" for 0).
 String FileErrorText(int Errno);
+// What a failed write says: not every byte written, and the errno's words
+// (a full disk sets no clear errno under every system).
+String FileWriteErrorText(int Errno);
 
 // The list classes live in their own headers; Classes.h gives all of them.
 #include "classlib/List.h"

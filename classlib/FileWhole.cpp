@@ -61,7 +61,7 @@ void SaveFileWhole(const String& FileName, const std::string& Bytes) {
     errno = 0;
     const auto size = static_cast<int64_t>(Bytes.size());
     if (size > 0 && stream.Write(Bytes.data(), size) != size)
-      throw EWriteError(L"Cannot write file \"" + temp + L"\": " + FileErrorText(errno));
+      throw EWriteError(L"Cannot write file \"" + temp + L"\": " + FileWriteErrorText(errno));
     stream.Commit();
     const String why = ReplaceFileWith(temp, FileName);
     if (!why.empty()) throw EWriteError(L"Cannot put \"" + temp + L"\" in its place: " + why);
