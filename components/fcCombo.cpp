@@ -303,8 +303,10 @@ void TfcCustomCombo::Loaded() {
 
 void TfcCustomCombo::CreateParams(TCreateParams& Params) {
   TCustomEdit::CreateParams(Params);
-  Params.Style &= ~(ES_AUTOVSCROLL | ES_WANTRETURN);
-  Params.Style |= ES_MULTILINE | WS_CLIPCHILDREN;
+  // One line high, a multi-line edit without ES_AUTOVSCROLL refuses typing
+  // once its text holds a line break (a memo's, or any text set).
+  Params.Style &= ~ES_WANTRETURN;
+  Params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | WS_CLIPCHILDREN;
   if (IsTransparent() && FFrame->TransparentWindow()) Params.ExStyle |= WS_EX_TRANSPARENT;
 }
 

@@ -197,6 +197,8 @@ class TfcCustomCombo : public TCustomEdit {
   void CNKeyDown(TMessage& Message);
   void WMKillFocus(TMessage& Message);
   void SetFocused(bool Value);
+  // Whether the typed Key would leave half of a surrogate pair in the text.
+  bool SplitsAPair(wchar_t Key);
   bool LoadingOwner() const;
   void InstallHook();
   void RemoveHook();

@@ -59,6 +59,17 @@ String TfcCustomCombo::FieldText() const { return Field() ? Field()->DisplayText
 
 void TfcCustomCombo::EditingChange(TObject*) { UpdateWindowReadOnly(); }
 
+bool TfcCustomCombo::SplitsAPair(wchar_t Key) {
+  auto high = [](wchar_t C) { return C >= 0xD800 && C <= 0xDBFF; };
+  // A low half belongs after a high one; a high half needs room for both
+  // (the field's size: MaxLength would take the high half alone).
+  if (Key >= 0xDC00 && Key <= 0xDFFF) {
+    const int at = SelStart();
+    return at == 0 || !high(Text()[at - 1]);
+  }
+  return high(Key) && MaxLength() > 0 && static_cast<int>(Text().size()) - SelLength() + 2 > MaxLength();
+}
+
 void TfcCustomCombo::UpdateData(TObject*) {
   TField* f = Field();
   if (f && f->Text() != Text()) f->SetText(Text());

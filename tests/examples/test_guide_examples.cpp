@@ -707,7 +707,11 @@ TEST_F(GuideExamples, TheBoundComboAndLabelShowAndEditTheTable) {
   table->SaveToFile(file);
   EXPECT_EQ(guide::LoadContacts(table, file), L"");
   std::ofstream(file.c_str(), std::ios::binary) << "Name\tCity\nLi\n";
-  EXPECT_EQ(guide::LoadContacts(table, file), L"Table file line 2: 1 values where the first line names 2");
+  EXPECT_EQ(guide::LoadContacts(table, file),
+            L"Table file \"guide_contacts.txt\" line 2: 1 values where the first line names 2");
+  // A file that is not there is an error of the same kind, which names it.
+  const String missing = guide::LoadContacts(table, L"no_such_contacts.txt");
+  EXPECT_EQ(missing.rfind(L"Table file \"no_such_contacts.txt\": Cannot open file", 0), 0u) << WideToUtf8(missing);
   EXPECT_EQ(table->RecordCount(), 1);
   EXPECT_EQ(city->Text(), L"Harbin");
   DeleteFileW(file.c_str());
