@@ -186,6 +186,17 @@ String LoadContacts(TMemTable* Table, const String& FileName) {
   return String();
 }
 
+// --- guide: a save that may fail
+// Empty when the file was saved, else why not; the old file is then as it was.
+String SaveContacts(TMemTable* Table, const String& FileName) {
+  try {
+    Table->SaveToFile(FileName);  // posts an edit under way first
+  } catch (const Exception& e) {  // a refused post, or a file that cannot be written
+    return e.Message();
+  }
+  return String();
+}
+
 // --- guide: a radio group
 TspSkinRadioGroup* AddSizes(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLabel* Shows) {
   auto* sizes = new TspSkinRadioGroup(Parent);
@@ -439,7 +450,7 @@ TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
         << "docs/guide.md lacks, or differs from, the example:\n" << example;
     ++examples;
   }
-  EXPECT_EQ(examples, 23);
+  EXPECT_EQ(examples, 24);
 }
 
 class GuideExamples : public FormTest {
@@ -714,6 +725,16 @@ TEST_F(GuideExamples, TheBoundComboAndLabelShowAndEditTheTable) {
   EXPECT_EQ(missing.rfind(L"Table file \"no_such_contacts.txt\": Cannot open file", 0), 0u) << WideToUtf8(missing);
   EXPECT_EQ(table->RecordCount(), 1);
   EXPECT_EQ(city->Text(), L"Harbin");
+  // A save into a folder's place fails and names it; one that can be done posts the edit.
+  CreateDirectoryW(L"guide_folder", nullptr);
+  table->Edit();
+  table->FieldByName(L"Name")->SetAsString(L"Zhao Lei");
+  EXPECT_EQ(guide::SaveContacts(table, L"guide_folder").find(L"Table file \"guide_folder\""), 0u);
+  RemoveDirectoryW(L"guide_folder");
+  EXPECT_EQ(guide::SaveContacts(table, file), L"");
+  EXPECT_EQ(table->State(), dsBrowse);
+  EXPECT_EQ(guide::LoadContacts(table, file), L"");
+  EXPECT_EQ(name->Text(), L"Zhao Lei");
   DeleteFileW(file.c_str());
   Free(source);  // the controls stay, unbound
   EXPECT_EQ(notes->ShownText(), L"");
