@@ -52,24 +52,43 @@ void DropFile(const String& FileName) {
 #endif
 }
 
+// Writes Bytes at the stream's position, every byte checked.
+void WriteAll(TFileStream& Stream, const std::string& Bytes) {
+  errno = 0;
+  const auto size = static_cast<int64_t>(Bytes.size());
+  if (size > 0 && Stream.Write(Bytes.data(), size) != size)
+    throw EWriteError(L"Cannot write file \"" + Stream.FileName() + L"\": " + FileWriteErrorText(errno));
+}
+
 }  // namespace
 
 void SaveFileWhole(const String& FileName, const std::string& Bytes) {
   const String temp = NewFileBeside(FileName);
+  bool writingOver = false;  // the old file is no longer as it was
   try {
-    TFileStream stream(temp, fmOpenWrite);
-    errno = 0;
-    const auto size = static_cast<int64_t>(Bytes.size());
-    if (size > 0 && stream.Write(Bytes.data(), size) != size)
-      throw EWriteError(L"Cannot write file \"" + temp + L"\": " + FileWriteErrorText(errno));
-    stream.Commit();
-    const String why = ReplaceFileWith(temp, FileName);
-    if (!why.empty()) throw EWriteError(L"Cannot put \"" + temp + L"\" in its place: " + why);
+    {
+      TFileStream stream(temp, fmOpenWrite);
+      WriteAll(stream, Bytes);
+      stream.Commit();
+    }
+    bool inUse = false;
+    const String why = ReplaceFileWith(temp, FileName, inUse);
+    if (why.empty()) return;
+    if (!inUse) throw EWriteError(L"Cannot put \"" + temp + L"\" in its place: " + why);
+    TFileStream target(FileName, fmOpenWrite);  // refused unless the holder shares writing
+    writingOver = true;
+    WriteAll(target, Bytes);
+    target.SetSize(static_cast<int64_t>(Bytes.size()));
+    target.Commit();
   } catch (const EStreamError& e) {
+    if (writingOver)
+      throw EWriteError(L"Cannot save file \"" + FileName + L"\", held open elsewhere, over which it was written: " +
+                        e.Message() + L"; the whole new text is in \"" + temp + L"\"");
     DropFile(temp);
     throw EWriteError(L"Cannot save file \"" + FileName + L"\": " + e.Message());
   } catch (...) {
     DropFile(temp);
     throw;
   }
+  DropFile(temp);
 }

@@ -22,9 +22,9 @@ class TMemTable : public TDataSet {
   // was. Else the file's records replace the records; an open table drops
   // an edit under way and shows the first one.
   // Saving posts an edit under way first (a refusal raises before anything
-  // is written) and replaces the file whole or not at all. Every failure of
-  // the files themselves (missing, held, unreadable, a full disk) raises
-  // EDatabaseError naming the file, with the system's words.
+  // is written) and replaces the file whole or not at all (SaveFileWhole).
+  // Every failure of the files themselves (missing, held, unreadable, a
+  // full disk) raises EDatabaseError naming the file, with the system's words.
   void SaveToFile(const String& FileName);
   void LoadFromFile(const String& FileName);
   void SaveToStream(TStream* Stream);

@@ -129,6 +129,18 @@ TEST(TableFileTest, ASaveThatCannotBeDoneKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(t.table.FieldByName(L"Name")->AsString(), L"Changed");  // posted, and kept
   t.table.SaveToFile(t.name);  // a save that can be done replaces the file
   EXPECT_NE(t.Bytes().find("Changed\t"), std::string::npos);
+#ifdef _WIN32
+  // Held with sharing, as a program reading it with fopen holds it: it loads and saves.
+  held = CreateFileW(t.name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  t.table.LoadFromFile(t.name);
+  t.table.Edit();
+  t.table.FieldByName(L"Name")->SetAsString(L"Shared");
+  EXPECT_EQ(t.ErrorOf([&] { t.table.SaveToFile(t.name); }), L"");
+  CloseHandle(held);
+  EXPECT_NE(t.Bytes().find("Shared\t"), std::string::npos);
+  EXPECT_EQ(t.LeftBehind(), 0);
+#endif
 }
 
 TEST(TableFileTest, OpenAndReadErrorsNameTheFileAndKeepTheRecords) {
