@@ -575,6 +575,7 @@ void TfcCustomCombo::Dispatch(TMessage& Message) {
         if (!EditCanModify()) return;
         FDataLink->Edit();
         TCustomEdit::Dispatch(Message);
+        if (Message.Msg == WM_PASTE) DropHalfPairAtCaret();
         SetModified(true);
         return;
       }

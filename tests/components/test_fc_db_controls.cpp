@@ -589,4 +589,13 @@ TEST_F(DBControlsTest, TypingAtTheFieldsSizeTakesNoHalfCharacter) {
   EXPECT_EQ(c->Text(), L"Annabc\U0001F600");
   Leave();
   EXPECT_EQ(Name(), L"Annabc\U0001F600");
+  // A paste cut at the field's size keeps no half of the last character.
+  c->SetFocus();
+  Settle();
+  c->SelectAll();
+  Clipboard()->SetAsText(L"1234567\U0001F600");
+  KeyChord({VK_CONTROL}, 'V');
+  EXPECT_EQ(c->Text(), L"1234567");
+  Leave();
+  EXPECT_EQ(Name(), L"1234567");
 }
