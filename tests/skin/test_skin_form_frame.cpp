@@ -136,6 +136,43 @@ TEST_F(FrameTest, AnInactiveFormWearsTheSkinsInactiveEffect) {
   EXPECT_EQ(topPixel(), RGB(150, 185, 235));
 }
 
+// Children made before their frame shows (in its constructor, say): the
+// active one wears the active caption from the start, the others do not.
+TEST_F(FrameTest, ChildrenMadeBeforeTheFrameShowsWearTheirActivityFromTheStart) {
+  auto* frame = new TForm(nullptr);
+  frame->SetFormStyle(fsMDIForm);
+  frame->SetBounds(40, 40, 640, 480);
+  (new TspSkinForm(frame))->SetSkinData(Skin);
+  frame->HandleNeeded();  // the children's client window
+  TForm* children[2] = {};
+  for (TForm*& child : children) {
+    child = new TForm(frame);
+    child->SetFormStyle(fsMDIChild);
+    child->SetBounds(0, 0, 300, 200);
+    (new TspSkinForm(child))->SetSkinData(Skin);
+    child->Show();
+  }
+  ShowAndActivate(frame);
+  auto topPixel = [&](TForm* Child) {
+    TBitmap shot;
+    shot.SetSize(300, 200);
+    GetSkinForm(Child)->PaintFormTo(shot.Canvas()->Handle(), 0, 0);
+    return GetPixel(shot.Canvas()->Handle(), 150, 0);
+  };
+  ASSERT_EQ(frame->ActiveMDIChild(), children[1]);
+  EXPECT_EQ(topPixel(children[1]), RGB(150, 185, 235));
+  const COLORREF inactive = topPixel(children[0]);
+  EXPECT_EQ(GetRValue(inactive), GetBValue(inactive));
+  // The frame losing the activation takes the child's with it, and gives it back.
+  TSkinnedForm other(Skin);
+  other.Form->SetLeft(700);
+  ShowAndActivate(other.Form);
+  EXPECT_EQ(topPixel(children[1]), inactive);
+  ShowAndActivate(frame);
+  EXPECT_EQ(topPixel(children[1]), RGB(150, 185, 235));
+  Free(frame);
+}
+
 TEST_F(FrameTest, SizeLimitsMenuBarPlaceAndAlphaBlending) {
   TSkinnedForm f(Skin);
   f.Frame->SetAlphaBlendAnimation(true);
