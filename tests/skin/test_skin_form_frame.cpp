@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SkinFormTestUtils.h"
+#include "classlib/StdCtrls.h"
 #include "skin/SPUtils_draw.h"
 
 namespace {
@@ -171,6 +172,50 @@ TEST_F(FrameTest, ChildrenMadeBeforeTheFrameShowsWearTheirActivityFromTheStart) 
   ShowAndActivate(frame);
   EXPECT_EQ(topPixel(children[1]), RGB(150, 185, 235));
   Free(frame);
+}
+
+// FormStyle set after a skin load made the window: the window is made again
+// as an MDI frame whose children open and switch by the keyboard. A frame
+// with children, or a child without a frame, refuses the change at once.
+TEST_F(FrameTest, FormStyleSetAfterTheSkinMadeTheWindowTakesEffect) {
+  auto* own = new TspSkinData(nullptr);
+  TSkinnedForm f(own, 640, 480);
+  LoadTestSkin(own, "frame.ini");
+  ASSERT_TRUE(f.Form->HandleAllocated());
+  auto* edit = new TEdit(f.Form);
+  edit->SetParent(f.Form);
+  edit->SetText(L"kept");
+  f.Form->SetFormStyle(fsMDIForm);
+  ASSERT_NE(f.Form->ClientHandle(), nullptr);
+  ShowAndActivate(f.Form);
+  EXPECT_EQ(edit->Text(), L"kept");
+  TForm* children[2] = {};
+  for (TForm*& child : children) {
+    child = new TForm(f.Form);
+    child->SetFormStyle(fsMDIChild);
+    (new TspSkinForm(child))->SetSkinData(Skin);
+    child->Show();
+    Settle();
+  }
+  EXPECT_EQ(f.Form->ActiveMDIChild(), children[1]);
+  KeyChord({VK_CONTROL}, VK_F6);
+  EXPECT_EQ(f.Form->ActiveMDIChild(), children[0]);
+  EXPECT_THROW(f.Form->SetFormStyle(fsNormal), EInvalidOperation);
+  EXPECT_EQ(f.Form->FormStyle(), fsMDIForm);
+  EXPECT_EQ(f.Form->MDIChildCount(), 2);
+  // A child made a plain form leaves the client window for a window of its own.
+  children[0]->SetFormStyle(fsNormal);
+  EXPECT_EQ(f.Form->MDIChildCount(), 1);
+  EXPECT_EQ(GetAncestor(children[0]->Handle(), GA_PARENT), GetDesktopWindow());
+  EXPECT_TRUE(IsWindowVisible(children[0]->Handle()));
+  EXPECT_EQ(f.Form->ActiveMDIChild(), children[1]);
+
+  TSkinnedForm lone(own);
+  lone.Form->HandleNeeded();
+  EXPECT_THROW(lone.Form->SetFormStyle(fsMDIChild), EInvalidOperation);
+  EXPECT_EQ(lone.Form->FormStyle(), fsNormal);
+  EXPECT_TRUE(IsWindow(lone.Handle()));
+  Free(own);
 }
 
 TEST_F(FrameTest, SizeLimitsMenuBarPlaceAndAlphaBlending) {
