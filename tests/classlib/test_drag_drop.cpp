@@ -192,6 +192,8 @@ TEST_F(DragTest, ManualModeNeverDragsAndAnAutomaticClickStaysAClick) {
 
 // A drag object of the program's: its cursor, the Source targets see, its end.
 struct Parcel : TDragObject {
+  ~Parcel() override { *Gone = true; }
+  bool* Gone = nullptr;
   TObject* FinishedOn = reinterpret_cast<TObject*>(1);
   bool FinishedAccepted = false;
   TCursor GetDragCursor(bool Accepted, int, int) override { return Accepted ? crHandPoint : crNo; }
@@ -202,7 +204,10 @@ struct Parcel : TDragObject {
 };
 
 TEST_F(DragTest, AProgramsDragObjectIsTheSourceAndHearsTheEnd) {
-  Parcel parcel;
+  bool gone = false;
+  auto* owned = new Parcel;
+  owned->Gone = &gone;
+  Parcel& parcel = *owned;
   source->OnStartDrag = [&](TObject*, TDragObject*& Object) { Object = &parcel; };
   PressAndMove(0, 20);
   EXPECT_EQ(&parcel, CurrentDragObject());
@@ -219,6 +224,8 @@ TEST_F(DragTest, AProgramsDragObjectIsTheSourceAndHearsTheEnd) {
   // source's own end event is the object's to raise.
   EXPECT_EQ(std::string::npos, log.Joined().find("s.end")) << log.Joined();
   EXPECT_EQ(nullptr, CurrentDragObject());
+  EXPECT_FALSE(gone);
+  delete owned;
 }
 
 TEST_F(DragTest, DragsBetweenTwoForms) {
@@ -269,14 +276,76 @@ TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   EXPECT_EQ(nullptr, CurrentDragObject());
 }
 
-TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
-  TDragImageList images(nullptr, 32, 32);
+// One red square to drag, its hot spot at (2, 2).
+void AddSquare(TDragImageList& Images) {
   TBitmap picture;
   picture.SetSize(32, 32);
   picture.Canvas()->Brush()->SetColor(clRed);
   picture.Canvas()->FillRect(TRect(0, 0, 32, 32));
-  images.AddMasked(&picture, clFuchsia);
-  images.SetDragImage(0, 2, 2);
+  Images.AddMasked(&picture, clFuchsia);
+  Images.SetDragImage(0, 2, 2);
+}
+
+// Where the system draws the image being dragged (screen), or (-1, -1).
+TPoint DragImageAt(TPoint* Hotspot = nullptr) {
+  POINT at = {-1, -1}, hot = {};
+  if (!ImageList_GetDragImage(&at, &hot)) return TPoint(-1, -1);
+  if (Hotspot) *Hotspot = TPoint(hot.x, hot.y);
+  return TPoint(at.x, at.y);
+}
+
+TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
+  TDragImageList images(nullptr, 32, 32);
+  EXPECT_FALSE(images.SetDragImage(0, 1, 1));
+  EXPECT_FALSE(images.BeginDrag(nullptr, 0, 0));
+  AddSquare(images);
+  EXPECT_FALSE(images.SetDragImage(1, 1, 1));
+  EXPECT_FALSE(images.SetDragImage(-1, 1, 1));
+  EXPECT_EQ(0, images.DragIndex());
+  source->Images = &images;
+  target->SetControlStyle(target->ControlStyle() + TControlStyle{csDisplayDragImage});
+  // Over the source, which does not show it, the image has not begun.
+  PressAndMove(0, 20);
+  EXPECT_FALSE(images.Dragging());
+  const TPoint c = Center(target);
+  MoveMouse(c);
+  ASSERT_TRUE(images.Dragging());
+  EXPECT_TRUE(images.Shown());
+  TPoint hot;
+  EXPECT_EQ(c, DragImageAt(&hot));
+  EXPECT_EQ(TPoint(2, 2), hot);
+  MoveMouse(TPoint(c.X + 7, c.Y + 9));
+  EXPECT_EQ(TPoint(c.X + 7, c.Y + 9), DragImageAt());
+  // A target repainting hides it for a while; only a target that shows it
+  // shows it again.
+  HideDragImage();
+  EXPECT_FALSE(images.Shown());
+  ShowDragImage();
+  EXPECT_TRUE(images.Shown());
+  MoveMouse(Center(source));
+  EXPECT_FALSE(images.Shown());
+  EXPECT_EQ(Center(source), DragImageAt());
+  ShowDragImage();
+  EXPECT_FALSE(images.Shown());
+  EXPECT_FALSE(images.BeginDrag(nullptr, 0, 0));  // one drag of the image at a time
+  MoveMouse(c);
+  EXPECT_TRUE(images.Shown());
+  MouseUp();
+  Settle();
+  EXPECT_FALSE(images.Dragging());
+  EXPECT_EQ(TPoint(-1, -1), DragImageAt());
+  // An image list freed while its image is dragged ends that drag.
+  {
+    TDragImageList other(nullptr, 32, 32);
+    AddSquare(other);
+    ASSERT_TRUE(other.BeginDrag(nullptr, 5, 5));
+  }
+  EXPECT_EQ(TPoint(-1, -1), DragImageAt());
+}
+
+TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
+  TDragImageList images(nullptr, 32, 32);
+  AddSquare(images);
   source->Images = &images;
   target->SetControlStyle(target->ControlStyle() + TControlStyle{csDisplayDragImage});
   // One real drag first: the cursors made once are not counted as leaks.
@@ -305,4 +374,170 @@ TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
   EXPECT_EQ(1000, std::count(log.Events.begin(), log.Events.end(), std::string("t.drop")) * 2);
 }
 
+// After a drag ends from inside an event: nothing of it is left, and the
+// mouse drags nothing.
+void ExpectNoDragLeft() {
+  EXPECT_EQ(nullptr, CurrentDragObject());
+  EXPECT_EQ(nullptr, DragSourceControl());
+  EXPECT_EQ(nullptr, GetCapture());
+}
+
+TEST_F(DragTest, OnStartDragMayFreeTheSourceOrItsForm) {
+  source->OnStartDrag = [&](TObject* Sender, TDragObject*&) {
+    log.Events.push_back("s.start");
+    Free(Sender);
+    source = nullptr;
+  };
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start", log.Joined());
+  ExpectNoDragLeft();
+  // The whole form, from a drag that the press begins at once.
+  target->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { target->BeginDrag(true); };
+  target->OnStartDrag = [&](TObject*, TDragObject*&) {
+    Free(form);
+    form = nullptr;
+  };
+  MoveMouse(Center(target));
+  MouseDown();
+  Settle();
+  EXPECT_EQ(nullptr, form);
+  ExpectNoDragLeft();
+  MoveMouse(TPoint(300, 300));
+  MouseUp();
+  Settle();
+}
+
+TEST_F(DragTest, OnStartDragShowingAModalFormEndsTheDrag) {
+  TForm dialog(nullptr);
+  dialog.SetBounds(600, 400, 150, 100);
+  dialog.OnShow = [&](TObject*) { PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0); };
+  source->OnStartDrag = [&](TObject*, TDragObject*&) {
+    log.Events.push_back("s.start");
+    EXPECT_EQ(mrCancel, dialog.ShowModal());
+  };
+  PressAndMove(0, 20);
+  EXPECT_FALSE(source->Dragging());
+  ExpectNoDragLeft();
+  MoveMouse(Center(target));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start s.end", log.Joined());
+  EXPECT_EQ(nullptr, log.LastTarget);
+}
+
+TEST_F(DragTest, OnStartDragMayPumpMessagesOrThrow) {
+  // The mouse reaches the target while the event pumps: the drag goes on.
+  source->OnStartDrag = [&](TObject*, TDragObject*&) {
+    log.Events.push_back("s.start");
+    MoveMouse(Center(target));
+  };
+  PressAndMove(0, 20);
+  EXPECT_NE(nullptr, CurrentDragObject());
+  MouseUp();
+  Settle();
+  EXPECT_EQ(target, log.LastTarget);
+  EXPECT_EQ("t.drop s.end", log.Joined().substr(log.Joined().size() - 12)) << log.Joined();
+  // A throw goes to the application and cancels the drag.
+  log.Events.clear();
+  std::vector<std::string> reported;
+  Application->OnException = [&](TObject* Sender, const std::exception* E) {
+    reported.push_back(E ? E->what() : "?");
+    EXPECT_EQ(source, Sender);
+  };
+  source->OnStartDrag = [&](TObject*, TDragObject*&) {
+    log.Events.push_back("s.start");
+    throw Exception(L"no drag today");
+  };
+  PressAndMove(0, 20);
+  EXPECT_EQ(std::vector<std::string>{"no drag today"}, reported);
+  EXPECT_FALSE(source->Dragging());
+  ExpectNoDragLeft();
+  MoveMouse(Center(target));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start s.end", log.Joined());
+  // So does a throw from OnEndDrag; the next drag starts as usual.
+  source->OnEndDrag = [&](TObject*, TObject*, int, int) { throw Exception(L"no end"); };
+  source->OnStartDrag = nullptr;
+  PressAndMove(0, 20);
+  MouseUp();
+  Settle();
+  EXPECT_EQ((std::vector<std::string>{"no drag today", "no end"}), reported);
+  log.Watch(source, "s");
+  log.Events.clear();
+  PressAndMove(0, 20);
+  EXPECT_TRUE(source->Dragging());
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start s.enter s.move s.leave s.drop s.end", log.Joined());
+}
+
+// Frees that the drag meets later on: the target's form from OnDragOver,
+// the source's form from OnEndDrag.
+TEST_F(DragTest, TheTargetsOrTheSourcesFormMayGoFromTheirEvents) {
+  auto* other = new TForm(nullptr);
+  other->SetBorderStyle(bsNone);
+  other->SetBounds(100, 400, 300, 200);
+  auto* remote = new Box(other);
+  remote->SetParent(other);
+  remote->SetBounds(10, 10, 200, 150);
+  remote->OnDragOver = [&](TObject*, TObject*, int, int, TDragState, bool& Accept) {
+    log.Events.push_back("f.over");
+    Accept = true;
+    Free(other);
+  };
+  other->Show();
+  Settle();
+  source->OnEndDrag = [&](TObject*, TObject* Target, int, int) {
+    log.LastTarget = Target;
+    log.Events.push_back("s.end");
+    Free(form);
+    form = nullptr;
+  };
+  const TPoint there = Center(remote);
+  PressAndMove(0, 20);
+  MoveMouse(there);
+  MoveMouse(TPoint(there.X + 5, there.Y));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start s.enter s.move s.leave f.over s.end", log.Joined());
+  EXPECT_EQ(nullptr, log.LastTarget);
+  EXPECT_EQ(nullptr, form);
+  ExpectNoDragLeft();
+}
+
+// A system message box shown from OnEndDrag gets the user's clicks: the
+// drag has let the mouse go.
+int gBoxAnswer = 0;
+int gBoxTicks = 0;
+void CALLBACK ClickTheBox(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = FindWindowW(L"#32770", L"Dropped");
+  if (!box) return;
+  RECT r;
+  GetWindowRect(GetDlgItem(box, IDOK), &r);
+  if (++gBoxTicks == 1) {
+    MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    MouseDown();
+    MouseUp();
+  } else if (gBoxTicks > 40) {
+    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);  // the click never came
+  }
+}
+
+TEST_F(DragTest, AMessageBoxFromOnEndDragTakesClicks) {
+  source->OnEndDrag = [&](TObject*, TObject*, int, int) {
+    gBoxTicks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, ClickTheBox);
+    gBoxAnswer = MessageBoxW(nullptr, L"Done", L"Dropped", MB_OKCANCEL);
+    KillTimer(nullptr, timer);
+  };
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(IDOK, gBoxAnswer);
+}
 }  // namespace
