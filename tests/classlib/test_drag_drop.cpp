@@ -294,6 +294,14 @@ TPoint DragImageAt(TPoint* Hotspot = nullptr) {
   return TPoint(at.x, at.y);
 }
 
+// Whether the red square shows on the white target at the cursor position P.
+bool SquareShownAt(const TPoint& P) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, P.X + 10, P.Y + 10);
+  ReleaseDC(nullptr, screen);
+  return GetRValue(c) == 255 && GetGValue(c) < 128;  // the system may blend it
+}
+
 TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
   TDragImageList images(nullptr, 32, 32);
   EXPECT_FALSE(images.SetDragImage(0, 1, 1));
@@ -301,7 +309,9 @@ TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
   AddSquare(images);
   EXPECT_FALSE(images.SetDragImage(1, 1, 1));
   EXPECT_FALSE(images.SetDragImage(-1, 1, 1));
-  EXPECT_EQ(0, images.DragIndex());
+  EXPECT_TRUE(images.SetDragImage(0, 2, 2));
+  images.ShowDragImage();  // no drag: nothing to show
+  EXPECT_FALSE(images.Shown());
   source->Images = &images;
   target->SetControlStyle(target->ControlStyle() + TControlStyle{csDisplayDragImage});
   // Over the source, which does not show it, the image has not begun.
@@ -316,12 +326,15 @@ TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
   EXPECT_EQ(TPoint(2, 2), hot);
   MoveMouse(TPoint(c.X + 7, c.Y + 9));
   EXPECT_EQ(TPoint(c.X + 7, c.Y + 9), DragImageAt());
+  EXPECT_TRUE(SquareShownAt(TPoint(c.X + 7, c.Y + 9)));
   // A target repainting hides it for a while; only a target that shows it
   // shows it again.
   HideDragImage();
   EXPECT_FALSE(images.Shown());
+  EXPECT_FALSE(SquareShownAt(TPoint(c.X + 7, c.Y + 9)));
   ShowDragImage();
   EXPECT_TRUE(images.Shown());
+  EXPECT_TRUE(SquareShownAt(TPoint(c.X + 7, c.Y + 9)));
   MoveMouse(Center(source));
   EXPECT_FALSE(images.Shown());
   EXPECT_EQ(Center(source), DragImageAt());
@@ -334,11 +347,20 @@ TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
   Settle();
   EXPECT_FALSE(images.Dragging());
   EXPECT_EQ(TPoint(-1, -1), DragImageAt());
-  // An image list freed while its image is dragged ends that drag.
+  // One image is dragged on the screen at a time; an image list freed while
+  // its image is dragged ends that drag.
   {
-    TDragImageList other(nullptr, 32, 32);
+    TDragImageList other(nullptr, 32, 32), second(nullptr, 32, 32);
     AddSquare(other);
+    AddSquare(second);
+    EXPECT_FALSE(other.EndDrag());
     ASSERT_TRUE(other.BeginDrag(nullptr, 5, 5));
+    EXPECT_TRUE(other.Shown());
+    EXPECT_FALSE(second.BeginDrag(nullptr, 5, 5));
+    EXPECT_FALSE(second.Dragging());
+    EXPECT_TRUE(other.EndDrag());
+    EXPECT_FALSE(other.Dragging());
+    ASSERT_TRUE(second.BeginDrag(nullptr, 5, 5));
   }
   EXPECT_EQ(TPoint(-1, -1), DragImageAt());
 }
