@@ -347,6 +347,7 @@ TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
   Settle();
   EXPECT_FALSE(images.Dragging());
   EXPECT_EQ(TPoint(-1, -1), DragImageAt());
+  EXPECT_FALSE(SquareShownAt(c));  // no trace left on the screen
   // One image is dragged on the screen at a time; an image list freed while
   // its image is dragged ends that drag.
   {
@@ -363,6 +364,45 @@ TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
     ASSERT_TRUE(second.BeginDrag(nullptr, 5, 5));
   }
   EXPECT_EQ(TPoint(-1, -1), DragImageAt());
+}
+
+// A pixel of a cursor: ' ' clear, 'W' white, 'B' black, 'I' inverted.
+char CursorPixel(HCURSOR Cursor, int X, int Y) {
+  ICONINFO info = {};
+  if (!GetIconInfo(Cursor, &info)) return '?';
+  BITMAP bm = {};
+  GetObjectW(info.hbmMask, sizeof bm, &bm);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, info.hbmMask);
+  const int h = bm.bmHeight / 2;  // the AND plane above the XOR plane
+  const bool keep = GetPixel(dc, X, Y) != 0, flip = GetPixel(dc, X, Y + h) != 0;
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.xHotspot != 0 || info.yHotspot != 0 || bm.bmWidth != 32 || h != 32) return '?';
+  return keep ? (flip ? 'I' : ' ') : (flip ? 'W' : 'B');
+}
+
+// The drag cursors: the arrow with one sheet of paper, or two, beside it.
+TEST_F(DragTest, TheDragCursorsShowTheArrowAndItsSheets) {
+  PressAndMove(0, 20);  // the first drag makes them
+  MouseUp();
+  Settle();
+  const struct {
+    int X, Y;
+    char Single, Multi;
+  } kProbes[] = {
+      {0, 0, 'B', 'B'},    {2, 8, 'W', 'W'},   {9, 3, ' ', ' '},   {0, 16, ' ', ' '},  {12, 19, 'B', 'B'},
+      {18, 24, 'W', 'W'},  {23, 28, 'B', 'B'}, {24, 24, ' ', 'W'}, {26, 16, ' ', 'B'}, {25, 17, ' ', 'W'},
+      {14, 17, ' ', ' '},  {27, 27, ' ', ' '}, {31, 31, ' ', ' '}, {31, 0, ' ', ' '},
+  };
+  const HCURSOR single = Screen->Cursors(crDrag), multi = Screen->Cursors(crMultiDrag);
+  for (const auto& p : kProbes) {
+    EXPECT_EQ(p.Single, CursorPixel(single, p.X, p.Y)) << p.X << "," << p.Y;
+    EXPECT_EQ(p.Multi, CursorPixel(multi, p.X, p.Y)) << p.X << "," << p.Y;
+  }
+  EXPECT_EQ(LoadCursorW(nullptr, IDC_NO), Screen->Cursors(crNoDrop));
 }
 
 TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
