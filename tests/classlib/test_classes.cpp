@@ -355,6 +355,33 @@ TEST(StreamTest, SeekAndWriteBeyondEndGrows) {
   EXPECT_EQ(m.Bytes()[4], 7);
   EXPECT_THROW(m.Seek(-1, soBeginning), EStreamError);
   EXPECT_EQ(m.Seek(-2, soEnd), 3);
+  // A read from beyond the end reads nothing.
+  m.Seek(9, soBeginning);
+  EXPECT_EQ(m.Read(&x, 1), 0);
+  EXPECT_EQ(m.Size(), 5);
+}
+
+// A copy larger than one pass of the buffer, one byte left for the last.
+TEST(StreamTest, CopyFromCopiesEveryByte) {
+  TMemoryStream src, dst;
+  std::vector<uint8_t> bytes(64 * 1024 + 2, 5);
+  bytes.back() = 9;
+  src.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  EXPECT_EQ(dst.CopyFrom(&src, 0), static_cast<int64_t>(bytes.size()));
+  EXPECT_EQ(dst.Bytes(), bytes);
+}
+
+TEST(ComponentTest, DesigningReachesEveryOwnedComponent) {
+  std::vector<std::string> log;
+  Listener o(L"o", log);
+  auto* a = new Listener(L"a", log);
+  o.InsertComponent(a);
+  a->InsertComponent(new Listener(L"a1", log));
+  o.SetDesigning(true);
+  EXPECT_TRUE(a->Components(0)->ComponentState().Contains(csDesigning));
+  o.SetDesigning(false);
+  EXPECT_FALSE(a->Components(0)->ComponentState().Contains(csDesigning));
+  EXPECT_FALSE(o.ComponentState().Contains(csDesigning));
 }
 
 TEST(StreamTest, CopyFromAndFileRoundTrip) {
