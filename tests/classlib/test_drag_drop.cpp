@@ -31,19 +31,24 @@ struct DragLog {
   bool Accept = true;
   TObject* LastSource = nullptr;
   TObject* LastTarget = reinterpret_cast<TObject*>(1);
+  // Where the last move over a target, the drop and the end were (client).
+  TPoint OverAt, DropAt, EndAt;
 
   void Watch(TControl* C, const std::string& Name) {
     C->OnStartDrag = [this, Name](TObject*, TDragObject*&) { Events.push_back(Name + ".start"); };
-    C->OnEndDrag = [this, Name](TObject*, TObject* Target, int, int) {
+    C->OnEndDrag = [this, Name](TObject*, TObject* Target, int X, int Y) {
       LastTarget = Target;
+      EndAt = TPoint(X, Y);
       Events.push_back(Name + ".end");
     };
-    C->OnDragDrop = [this, Name](TObject*, TObject* Source, int, int) {
+    C->OnDragDrop = [this, Name](TObject*, TObject* Source, int X, int Y) {
       LastSource = Source;
+      DropAt = TPoint(X, Y);
       Events.push_back(Name + ".drop");
     };
-    C->OnDragOver = [this, Name](TObject*, TObject* Source, int, int, TDragState State, bool& A) {
+    C->OnDragOver = [this, Name](TObject*, TObject* Source, int X, int Y, TDragState State, bool& A) {
       LastSource = Source;
+      OverAt = TPoint(X, Y);
       static const char* const kStates[] = {"enter", "leave", "move"};
       const std::string e = Name + "." + kStates[State];
       // Moves repeat with every mouse message: one stands for a run of them.
@@ -100,15 +105,24 @@ TEST_F(DragTest, StartsPastTheThresholdAndRaisesEachEventOnceInOrder) {
   EXPECT_TRUE(source->Dragging());  // waiting for the threshold
   MoveMouse(TPoint(Center(source).X + DefaultDragThreshold, Center(source).Y));
   EXPECT_EQ("s.start s.enter s.move", log.Joined());
+  EXPECT_EQ(source, DragSourceControl());
   MoveMouse(Center(target));
+  // A drag under way begins no other.
+  target->BeginDrag(true);
+  EXPECT_EQ(source, DragSourceControl());
   MoveMouse(TPoint(Center(target).X + 5, Center(target).Y + 5));
+  EXPECT_EQ(TPoint(80, 80), log.OverAt);
+  EXPECT_EQ(Screen->Cursors(crDrag), GetCursor());
   MouseUp();
   Settle();
   EXPECT_EQ("s.start s.enter s.move s.leave t.enter t.move t.leave t.drop s.end", log.Joined());
   EXPECT_EQ(source, log.LastSource);
   EXPECT_EQ(target, log.LastTarget);
+  EXPECT_EQ(TPoint(80, 80), log.DropAt);  // the target's own coordinates
+  EXPECT_EQ(TPoint(80, 80), log.EndAt);
   EXPECT_FALSE(source->Dragging());
   EXPECT_EQ(nullptr, GetCapture());
+  EXPECT_EQ(Screen->Cursors(crDefault), GetCursor());  // the drag cursor went with the drag
 }
 
 TEST_F(DragTest, AcceptChoosesTheCursorAndDecidesTheDrop) {
@@ -137,7 +151,7 @@ TEST_F(DragTest, AcceptChoosesTheCursorAndDecidesTheDrop) {
   EXPECT_NE(std::string::npos, log.Joined().find("t.drop")) << log.Joined();
 }
 
-TEST_F(DragTest, EscapeCancelsAndAReleaseOverNoTargetDropsNothing) {
+TEST_F(DragTest, EscapeOrTheRightButtonCancelsAndAReleaseOverNoTargetDropsNothing) {
   PressAndMove(0, 20);
   MoveMouse(Center(target));
   KeyInput(VK_ESCAPE, false);
@@ -152,6 +166,18 @@ TEST_F(DragTest, EscapeCancelsAndAReleaseOverNoTargetDropsNothing) {
   Settle();
   EXPECT_EQ("s.start s.enter s.move s.leave t.enter t.move t.leave s.end", log.Joined());
 
+  // The right button cancels too; a disabled control is no target.
+  log.Events.clear();
+  target->SetEnabled(false);
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  MouseInput(MOUSEEVENTF_RIGHTDOWN);
+  MouseInput(MOUSEEVENTF_RIGHTUP);
+  Settle();
+  EXPECT_FALSE(source->Dragging());
+  EXPECT_EQ("s.start s.enter s.move s.leave s.end", log.Joined());
+  MouseUp();
+  Settle();
   // Released outside every control of the program.
   log.Events.clear();
   PressAndMove(0, 20);
