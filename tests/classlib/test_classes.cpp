@@ -320,6 +320,19 @@ TEST(ComponentTest, ATeardownThatThrowsStillEndsTheObject) {
   EXPECT_EQ(DeferredFreeCount(), 0u);
 }
 
+TEST(ComponentTest, DesigningReachesEveryOwnedComponent) {
+  std::vector<std::string> log;
+  Listener o(L"o", log);
+  auto* a = new Listener(L"a", log);
+  o.InsertComponent(a);
+  a->InsertComponent(new Listener(L"a1", log));
+  o.SetDesigning(true);
+  EXPECT_TRUE(a->Components(0)->ComponentState().Contains(csDesigning));
+  o.SetDesigning(false);
+  EXPECT_FALSE(a->Components(0)->ComponentState().Contains(csDesigning));
+  EXPECT_FALSE(o.ComponentState().Contains(csDesigning));
+}
+
 TEST(PersistentTest, AssigningUnrelatedClassesRaises) {
   TPersistent a, b;
   try {
@@ -371,19 +384,6 @@ TEST(StreamTest, CopyFromCopiesEveryByte) {
   EXPECT_EQ(dst.Bytes(), bytes);
 }
 
-TEST(ComponentTest, DesigningReachesEveryOwnedComponent) {
-  std::vector<std::string> log;
-  Listener o(L"o", log);
-  auto* a = new Listener(L"a", log);
-  o.InsertComponent(a);
-  a->InsertComponent(new Listener(L"a1", log));
-  o.SetDesigning(true);
-  EXPECT_TRUE(a->Components(0)->ComponentState().Contains(csDesigning));
-  o.SetDesigning(false);
-  EXPECT_FALSE(a->Components(0)->ComponentState().Contains(csDesigning));
-  EXPECT_FALSE(o.ComponentState().Contains(csDesigning));
-}
-
 TEST(StreamTest, CopyFromAndFileRoundTrip) {
   TMemoryStream src;
   std::vector<uint8_t> bytes(200000);
@@ -428,6 +428,54 @@ TEST(StreamTest, FileReadThenWriteInPlaceAndResize) {
 
 TEST(StreamTest, MissingFileRaisesOpenError) {
   EXPECT_THROW(TFileStream(L"no_such_dir/no_such_file.bin", fmOpenRead), EFOpenError);
+  EXPECT_THROW(TFileStream(L"no_such_dir/no_such_file.bin", fmCreate), EFCreateError);
+}
+
+// Sizes set, cleared and loaded: the position stays inside the data.
+TEST(StreamTest, MemorySizeClearAndLoadKeepThePositionInside) {
+  TMemoryStream m;
+  m.WriteBuffer("abcdef", 6);
+  m.SetPosition(3);
+  m.SetSize(10);
+  EXPECT_EQ(m.Position(), 3);
+  m.SetSize(2);
+  EXPECT_EQ(m.Position(), 2);
+  EXPECT_THROW(m.SetSize(-1), EStreamError);
+  m.SetSize(0);
+  EXPECT_EQ(m.Size(), 0);
+  m.WriteBuffer("xyz", 3);
+  TMemoryStream copy;
+  copy.LoadFromStream(&m);  // m stands at its end: the whole of it still loads
+  EXPECT_EQ(copy.Position(), 0);
+  EXPECT_EQ(std::string(copy.Bytes().begin(), copy.Bytes().end()), "xyz");
+  copy.Clear();
+  EXPECT_EQ(copy.Size(), 0);
+  EXPECT_EQ(copy.Position(), 0);
+}
+
+TEST(StreamTest, FileSavedReadByteByByteAndCut) {
+  const String name = L"stream_edges_test.bin";
+  TMemoryStream m;
+  m.WriteBuffer("abcdefgh", 8);
+  m.SaveToFile(name);
+  {
+    TFileStream f(name, fmOpenReadWrite);
+    char c = 0;
+    EXPECT_EQ(f.Read(&c, 1), 1);
+    EXPECT_EQ(c, 'a');
+    f.Seek(0, soEnd);
+    f.WriteBuffer("ij", 2);  // still buffered when the file is cut
+    f.SetSize(3);
+    EXPECT_EQ(f.Size(), 3);
+    f.SetSize(0);
+    EXPECT_EQ(f.Size(), 0);
+  }
+  {
+    TFileStream f(name, fmOpenRead);
+    EXPECT_EQ(f.Size(), 0);
+    EXPECT_THROW(f.SetSize(2), EStreamError);  // a file opened to read is not cut
+  }
+  EXPECT_TRUE(DeleteFile(name));
 }
 
 }  // namespace
