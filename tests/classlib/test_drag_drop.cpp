@@ -103,6 +103,7 @@ TEST_F(DragTest, StartsPastTheThresholdAndRaisesEachEventOnceInOrder) {
   PressAndMove(DefaultDragThreshold - 1, 0);
   EXPECT_TRUE(log.Events.empty()) << log.Joined();
   EXPECT_TRUE(source->Dragging());  // waiting for the threshold
+  EXPECT_NE(LoadCursorW(nullptr, IDC_NO), GetCursor());
   MoveMouse(TPoint(Center(source).X + DefaultDragThreshold, Center(source).Y));
   EXPECT_EQ("s.start s.enter s.move", log.Joined());
   EXPECT_EQ(source, DragSourceControl());
@@ -169,8 +170,11 @@ TEST_F(DragTest, EscapeOrTheRightButtonCancelsAndAReleaseOverNoTargetDropsNothin
   // The right button cancels too; a disabled control is no target.
   log.Events.clear();
   target->SetEnabled(false);
+  bool formAsked = false;
+  form->OnDragOver = [&](TObject*, TObject*, int, int, TDragState, bool& Accept) { formAsked = Accept = true; };
   PressAndMove(0, 20);
   MoveMouse(Center(target));
+  EXPECT_TRUE(formAsked);
   MouseInput(MOUSEEVENTF_RIGHTDOWN);
   MouseInput(MOUSEEVENTF_RIGHTUP);
   Settle();
@@ -189,8 +193,9 @@ TEST_F(DragTest, EscapeOrTheRightButtonCancelsAndAReleaseOverNoTargetDropsNothin
 }
 
 TEST_F(DragTest, ManualModeNeverDragsAndAnAutomaticClickStaysAClick) {
-  int clicks = 0;
+  int clicks = 0, ups = 0;
   source->OnClick = [&](TObject*) { ++clicks; };
+  source->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++ups; };
   source->SetDragMode(dmManual);
   PressAndMove(0, 40);
   MoveMouse(Center(target));
@@ -209,11 +214,13 @@ TEST_F(DragTest, ManualModeNeverDragsAndAnAutomaticClickStaysAClick) {
   EXPECT_EQ(1, clicks);
   EXPECT_TRUE(log.Events.empty()) << log.Joined();
   EXPECT_FALSE(source->Dragging());
-  // A drag that started is no click.
+  EXPECT_EQ(2, ups);
+  // A drag that started is no click, and its release is the drag's.
   PressAndMove(0, 20);
   MouseUp();
   Settle();
   EXPECT_EQ(1, clicks);
+  EXPECT_EQ(2, ups);
 }
 
 // A drag object of the program's: its cursor, the Source targets see, its end.
@@ -272,6 +279,32 @@ TEST_F(DragTest, DragsBetweenTwoForms) {
   EXPECT_EQ(remote, log.LastTarget);
 }
 
+// One red square to drag, its hot spot at (2, 2).
+void AddSquare(TDragImageList& Images) {
+  TBitmap picture;
+  picture.SetSize(32, 32);
+  picture.Canvas()->Brush()->SetColor(clRed);
+  picture.Canvas()->FillRect(TRect(0, 0, 32, 32));
+  Images.AddMasked(&picture, clFuchsia);
+  Images.SetDragImage(0, 2, 2);
+}
+
+// Where the system draws the image being dragged (screen), or (-1, -1).
+TPoint DragImageAt(TPoint* Hotspot = nullptr) {
+  POINT at = {-1, -1}, hot = {};
+  if (!ImageList_GetDragImage(&at, &hot)) return TPoint(-1, -1);
+  if (Hotspot) *Hotspot = TPoint(hot.x, hot.y);
+  return TPoint(at.x, at.y);
+}
+
+// After a drag ends from inside an event: nothing of it is left, and the
+// mouse drags nothing.
+void ExpectNoDragLeft() {
+  EXPECT_EQ(nullptr, CurrentDragObject());
+  EXPECT_EQ(nullptr, DragSourceControl());
+  EXPECT_EQ(nullptr, GetCapture());
+}
+
 TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   PressAndMove(0, 20);
   MoveMouse(Center(target));
@@ -300,24 +333,30 @@ TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   EXPECT_EQ("s.start s.enter s.move s.leave d.enter d.move d.leave d.drop", log.Joined());
   EXPECT_EQ(nullptr, GetCapture());
   EXPECT_EQ(nullptr, CurrentDragObject());
-}
-
-// One red square to drag, its hot spot at (2, 2).
-void AddSquare(TDragImageList& Images) {
-  TBitmap picture;
-  picture.SetSize(32, 32);
-  picture.Canvas()->Brush()->SetColor(clRed);
-  picture.Canvas()->FillRect(TRect(0, 0, 32, 32));
-  Images.AddMasked(&picture, clFuchsia);
-  Images.SetDragImage(0, 2, 2);
-}
-
-// Where the system draws the image being dragged (screen), or (-1, -1).
-TPoint DragImageAt(TPoint* Hotspot = nullptr) {
-  POINT at = {-1, -1}, hot = {};
-  if (!ImageList_GetDragImage(&at, &hot)) return TPoint(-1, -1);
-  if (Hotspot) *Hotspot = TPoint(hot.x, hot.y);
-  return TPoint(at.x, at.y);
+  // Freed while its image shows over the target: the image goes too, and
+  // the target's leave names no source.
+  TDragImageList images(nullptr, 32, 32);
+  AddSquare(images);
+  auto* third = new Box(form);
+  third->SetParent(form);
+  third->SetBounds(10, 10, 150, 150);
+  third->SetDragMode(dmAutomatic);
+  third->Images = &images;
+  second->SetControlStyle(second->ControlStyle() + TControlStyle{csDisplayDragImage});
+  second->OnDragOver = [&](TObject*, TObject* Source, int, int, TDragState State, bool& Accept) {
+    log.LastSource = Source;
+    Accept = true;
+    if (State == dsDragMove && Source == third && images.Shown()) Free(third);
+  };
+  MoveMouse(Center(third));
+  MouseDown();
+  Settle();
+  MoveMouse(Center(second));
+  MoveMouse(TPoint(Center(second).X + 4, Center(second).Y));
+  EXPECT_EQ(nullptr, log.LastSource);
+  EXPECT_EQ(TPoint(-1, -1), DragImageAt());
+  EXPECT_FALSE(images.Dragging());
+  ExpectNoDragLeft();
 }
 
 // Whether the red square shows on the white target at the cursor position P.
@@ -337,8 +376,14 @@ TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
   EXPECT_FALSE(images.SetDragImage(-1, 1, 1));
   EXPECT_TRUE(images.SetDragImage(0, 2, 2));
   images.ShowDragImage();  // no drag: nothing to show
+  HideDragImage();
+  ShowDragImage();
   EXPECT_FALSE(images.Shown());
   source->Images = &images;
+  // The image is gone before the targets hear of the end of the drag.
+  bool imageAtDrop = true, imageAtEnd = true;
+  target->OnDragDrop = [&](TObject*, TObject*, int, int) { imageAtDrop = images.Dragging(); };
+  source->OnEndDrag = [&](TObject*, TObject*, int, int) { imageAtEnd = images.Dragging(); };
   target->SetControlStyle(target->ControlStyle() + TControlStyle{csDisplayDragImage});
   // Over the source, which does not show it, the image has not begun.
   PressAndMove(0, 20);
@@ -371,9 +416,20 @@ TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
   EXPECT_TRUE(images.Shown());
   MouseUp();
   Settle();
+  EXPECT_FALSE(imageAtDrop);
+  EXPECT_FALSE(imageAtEnd);
   EXPECT_FALSE(images.Dragging());
   EXPECT_EQ(TPoint(-1, -1), DragImageAt());
   EXPECT_FALSE(SquareShownAt(c));  // no trace left on the screen
+  // Released over no control, the image (hidden there) ends with the drag.
+  imageAtEnd = true;
+  PressAndMove(0, 20);
+  MoveMouse(c);
+  MoveMouse(TPoint(form->Left() + 200, form->Top() + 400));
+  EXPECT_TRUE(images.Dragging());
+  MouseUp();
+  Settle();
+  EXPECT_FALSE(imageAtEnd);
   // One image is dragged on the screen at a time; an image list freed while
   // its image is dragged ends that drag.
   {
@@ -462,14 +518,6 @@ TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
   EXPECT_EQ(1000, std::count(log.Events.begin(), log.Events.end(), std::string("t.drop")) * 2);
 }
 
-// After a drag ends from inside an event: nothing of it is left, and the
-// mouse drags nothing.
-void ExpectNoDragLeft() {
-  EXPECT_EQ(nullptr, CurrentDragObject());
-  EXPECT_EQ(nullptr, DragSourceControl());
-  EXPECT_EQ(nullptr, GetCapture());
-}
-
 TEST_F(DragTest, OnStartDragMayFreeTheSourceOrItsForm) {
   source->OnStartDrag = [&](TObject* Sender, TDragObject*&) {
     log.Events.push_back("s.start");
@@ -514,6 +562,25 @@ TEST_F(DragTest, OnStartDragShowingAModalFormEndsTheDrag) {
   Settle();
   EXPECT_EQ("s.start s.end", log.Joined());
   EXPECT_EQ(nullptr, log.LastTarget);
+  // Shown from a target that takes the drop, it cancels: no drop.
+  log.Watch(source, "s");
+  bool shown = false;
+  target->OnDragOver = [&](TObject*, TObject*, int, int, TDragState State, bool& Accept) {
+    Accept = true;
+    if (State == dsDragMove && !shown) {
+      shown = true;
+      log.Events.push_back("modal");
+      dialog.ShowModal();
+    }
+  };
+  log.Events.clear();
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  MoveMouse(TPoint(Center(target).X + 3, Center(target).Y));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("s.start s.enter s.move s.leave modal s.end", log.Joined());
+  EXPECT_EQ(nullptr, log.LastTarget);
 }
 
 TEST_F(DragTest, OnStartDragMayPumpMessagesOrThrow) {
@@ -547,14 +614,31 @@ TEST_F(DragTest, OnStartDragMayPumpMessagesOrThrow) {
   MouseUp();
   Settle();
   EXPECT_EQ("s.start s.end", log.Joined());
-  // So does a throw from OnEndDrag; the next drag starts as usual.
+  // So does a throw from OnEndDrag, the end of a drop or of that cancel.
   source->OnEndDrag = [&](TObject*, TObject*, int, int) { throw Exception(L"no end"); };
+  PressAndMove(0, 20);
   source->OnStartDrag = nullptr;
   PressAndMove(0, 20);
   MouseUp();
   Settle();
-  EXPECT_EQ((std::vector<std::string>{"no drag today", "no end"}), reported);
+  EXPECT_EQ((std::vector<std::string>{"no drag today", "no end", "no drag today", "no end"}), reported);
+  // A throw from a target that took the drop before cancels: no drop.
   log.Watch(source, "s");
+  int moves = 0;
+  target->OnDragOver = [&](TObject*, TObject*, int, int, TDragState State, bool& Accept) {
+    Accept = true;
+    if (State == dsDragMove && ++moves == 2) throw Exception(L"no move");
+  };
+  log.Events.clear();
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  MoveMouse(TPoint(Center(target).X + 3, Center(target).Y));
+  MouseUp();
+  Settle();
+  EXPECT_EQ("no move", reported.back());
+  EXPECT_EQ(std::string::npos, log.Joined().find("drop")) << log.Joined();
+  EXPECT_EQ(nullptr, log.LastTarget);
+  // The next drag starts as usual.
   log.Events.clear();
   PressAndMove(0, 20);
   EXPECT_TRUE(source->Dragging());
