@@ -14,7 +14,11 @@ namespace {
 
 class Box : public TCustomControl {
  public:
-  explicit Box(TComponent* AOwner) : TCustomControl(AOwner) {}
+  // A white box on Parent (its owner too) at X, Y; 150 wide, 150 high.
+  Box(TWinControl* Parent, int X, int Y) : TCustomControl(Parent) {
+    SetParent(Parent);
+    SetBounds(X, Y, 150, 150);
+  }
   TDragImageList* Images = nullptr;
 
  protected:
@@ -63,19 +67,22 @@ struct DragLog {
   }
 };
 
+// After a drag ends from inside an event: nothing of it is left.
+void ExpectNoDragLeft() {
+  EXPECT_EQ(nullptr, CurrentDragObject());
+  EXPECT_EQ(nullptr, DragSourceControl());
+  EXPECT_EQ(nullptr, GetCapture());
+}
+
 class DragTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form = new TForm(nullptr);
     form->SetBorderStyle(bsNone);
     form->SetBounds(100, 100, 400, 200);
-    source = new Box(form);
-    source->SetParent(form);
-    source->SetBounds(10, 10, 150, 150);
+    source = new Box(form, 10, 10);
     source->SetDragMode(dmAutomatic);
-    target = new Box(form);
-    target->SetParent(form);
-    target->SetBounds(220, 10, 150, 150);
+    target = new Box(form, 220, 10);
     log.Watch(source, "s");
     log.Watch(target, "t");
     ShowAndActivate(form);
@@ -84,6 +91,24 @@ class DragTest : public ::testing::Test {
     MouseUp();
     Settle();
     delete form;
+  }
+  // A drag from the source to the target, moved twice over it, released there.
+  void DragToTarget() {
+    PressAndMove(0, 20);
+    MoveMouse(Center(target));
+    MoveMouse(TPoint(Center(target).X + 3, Center(target).Y));
+    MouseUp();
+    Settle();
+  }
+  // A drag that OnStartDrag ends: it leaves nothing, and the mouse drags nothing.
+  void DragEndedByItsStart() {
+    PressAndMove(0, 20);
+    EXPECT_FALSE(source->Dragging());
+    ExpectNoDragLeft();
+    MoveMouse(Center(target));
+    MouseUp();
+    Settle();
+    EXPECT_EQ("s.start s.end", log.Joined());
   }
   // Presses on the source's centre and moves by (DX, DY) in small steps.
   void PressAndMove(int DX, int DY) {
@@ -265,9 +290,7 @@ TEST_F(DragTest, DragsBetweenTwoForms) {
   TForm other(nullptr);
   other.SetBorderStyle(bsNone);
   other.SetBounds(100, 400, 300, 200);
-  auto* remote = new Box(&other);
-  remote->SetParent(&other);
-  remote->SetBounds(10, 10, 200, 150);
+  auto* remote = new Box(&other, 10, 10);
   log.Watch(remote, "f");
   other.Show();
   Settle();
@@ -297,14 +320,6 @@ TPoint DragImageAt(TPoint* Hotspot = nullptr) {
   return TPoint(at.x, at.y);
 }
 
-// After a drag ends from inside an event: nothing of it is left, and the
-// mouse drags nothing.
-void ExpectNoDragLeft() {
-  EXPECT_EQ(nullptr, CurrentDragObject());
-  EXPECT_EQ(nullptr, DragSourceControl());
-  EXPECT_EQ(nullptr, GetCapture());
-}
-
 TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   PressAndMove(0, 20);
   MoveMouse(Center(target));
@@ -316,9 +331,7 @@ TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   EXPECT_EQ(source, log.LastTarget);
   // A source freed by a target's event ends the drag without its end event.
   log.Events.clear();
-  auto* second = new Box(form);
-  second->SetParent(form);
-  second->SetBounds(220, 10, 150, 150);
+  auto* second = new Box(form, 220, 10);
   log.Watch(second, "d");
   second->OnDragDrop = [&](TObject*, TObject* Source, int, int) {
     log.Events.push_back("d.drop");
@@ -337,9 +350,7 @@ TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   // the target's leave names no source.
   TDragImageList images(nullptr, 32, 32);
   AddSquare(images);
-  auto* third = new Box(form);
-  third->SetParent(form);
-  third->SetBounds(10, 10, 150, 150);
+  auto* third = new Box(form, 10, 10);
   third->SetDragMode(dmAutomatic);
   third->Images = &images;
   second->SetControlStyle(second->ControlStyle() + TControlStyle{csDisplayDragImage});
@@ -554,13 +565,7 @@ TEST_F(DragTest, OnStartDragShowingAModalFormEndsTheDrag) {
     log.Events.push_back("s.start");
     EXPECT_EQ(mrCancel, dialog.ShowModal());
   };
-  PressAndMove(0, 20);
-  EXPECT_FALSE(source->Dragging());
-  ExpectNoDragLeft();
-  MoveMouse(Center(target));
-  MouseUp();
-  Settle();
-  EXPECT_EQ("s.start s.end", log.Joined());
+  DragEndedByItsStart();
   EXPECT_EQ(nullptr, log.LastTarget);
   // Shown from a target that takes the drop, it cancels: no drop.
   log.Watch(source, "s");
@@ -574,11 +579,7 @@ TEST_F(DragTest, OnStartDragShowingAModalFormEndsTheDrag) {
     }
   };
   log.Events.clear();
-  PressAndMove(0, 20);
-  MoveMouse(Center(target));
-  MoveMouse(TPoint(Center(target).X + 3, Center(target).Y));
-  MouseUp();
-  Settle();
+  DragToTarget();
   EXPECT_EQ("s.start s.enter s.move s.leave modal s.end", log.Joined());
   EXPECT_EQ(nullptr, log.LastTarget);
 }
@@ -606,14 +607,8 @@ TEST_F(DragTest, OnStartDragMayPumpMessagesOrThrow) {
     log.Events.push_back("s.start");
     throw Exception(L"no drag today");
   };
-  PressAndMove(0, 20);
+  DragEndedByItsStart();
   EXPECT_EQ(std::vector<std::string>{"no drag today"}, reported);
-  EXPECT_FALSE(source->Dragging());
-  ExpectNoDragLeft();
-  MoveMouse(Center(target));
-  MouseUp();
-  Settle();
-  EXPECT_EQ("s.start s.end", log.Joined());
   // So does a throw from OnEndDrag, the end of a drop or of that cancel.
   source->OnEndDrag = [&](TObject*, TObject*, int, int) { throw Exception(L"no end"); };
   PressAndMove(0, 20);
@@ -630,11 +625,7 @@ TEST_F(DragTest, OnStartDragMayPumpMessagesOrThrow) {
     if (State == dsDragMove && ++moves == 2) throw Exception(L"no move");
   };
   log.Events.clear();
-  PressAndMove(0, 20);
-  MoveMouse(Center(target));
-  MoveMouse(TPoint(Center(target).X + 3, Center(target).Y));
-  MouseUp();
-  Settle();
+  DragToTarget();
   EXPECT_EQ("no move", reported.back());
   EXPECT_EQ(std::string::npos, log.Joined().find("drop")) << log.Joined();
   EXPECT_EQ(nullptr, log.LastTarget);
@@ -653,9 +644,7 @@ TEST_F(DragTest, TheTargetsOrTheSourcesFormMayGoFromTheirEvents) {
   auto* other = new TForm(nullptr);
   other->SetBorderStyle(bsNone);
   other->SetBounds(100, 400, 300, 200);
-  auto* remote = new Box(other);
-  remote->SetParent(other);
-  remote->SetBounds(10, 10, 200, 150);
+  auto* remote = new Box(other, 10, 10);
   remote->OnDragOver = [&](TObject*, TObject*, int, int, TDragState, bool& Accept) {
     log.Events.push_back("f.over");
     Accept = true;
