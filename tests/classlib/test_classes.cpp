@@ -202,10 +202,12 @@ TEST(ComponentTest, ComponentsFreedWhileTheyHearLeaveTheRestHearing) {
 TEST(ComponentTest, FindComponentMatchesWholeNamesInAnyAsciiCase) {
   std::vector<std::string> log;
   Listener o(L"o", log);
-  for (const wchar_t* name : {L"az", L"Ok", L"Ok1", L"Ox", L"\u00e9t\u00e9"}) o.InsertComponent(new Listener(name, log));
+  for (const wchar_t* name : {L"az", L"Ok", L"Ok1", L"Ox", L"\u00e9t\u00e9", L"ZA"})
+    o.InsertComponent(new Listener(name, log));
   auto* unnamed = new Listener(L"", log);
   o.InsertComponent(unnamed);
   EXPECT_EQ(o.FindComponent(L"AZ"), o.Components(0));
+  EXPECT_EQ(o.FindComponent(L"za"), o.Components(5));
   EXPECT_EQ(o.FindComponent(L"oK"), o.Components(1));
   EXPECT_EQ(o.FindComponent(L"OK1"), o.Components(2));
   EXPECT_EQ(o.FindComponent(L"O"), nullptr);
