@@ -161,6 +161,7 @@ class TDragSession : public TDragTracker::TClient {
   HHOOK Hook = nullptr;
   TCursor Cursor = crNoDrop;
   bool Closing = false;
+  bool Ended = false;  // the source has heard the end
   // Tracker calls under way: the session is not freed inside one.
   int Busy = 0;
 };
@@ -180,9 +181,9 @@ LRESULT CALLBACK EscapeHook(int Code, WPARAM WParam, LPARAM LParam) {
 
 // Runs one step of the tracker, then lets the session go once the drag is
 // over and no step is under way any more. An exception from an event of the
-// step cancels the drag (the end is raised as for Esc), then goes to the
-// application as any handler's: the capture is free again before a message
-// box shows it.
+// step cancels the drag (the source hears the end as for Esc, also when the
+// exception cut a drop short), then goes to the application as any
+// handler's: the capture is free again before a message box shows it.
 template <class Step>
 void Drive(Step S) {
   if (!gSession) return;
@@ -197,6 +198,7 @@ void Drive(Step S) {
   if (error) {
     try {
       session.Tracker.End(false);
+      if (session.Object && !session.Ended && session.Source) session.EndDrag(nullptr, session.Tracker.Pos());
     } catch (...) {
       ReportCallbackException(session.Source);
     }
@@ -342,6 +344,7 @@ void TDragSession::DragDrop(TObject* Target, const TPoint& Pos) {
 }
 
 void TDragSession::EndDrag(TObject* Target, const TPoint& Pos) {
+  Ended = true;
   StopImage();
   if (GetCapture() == Capture) {
     Closing = true;  // the capture's loss is no cancel

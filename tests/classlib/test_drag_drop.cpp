@@ -584,7 +584,7 @@ TEST_F(DragTest, OnStartDragShowingAModalFormEndsTheDrag) {
   EXPECT_EQ(nullptr, log.LastTarget);
 }
 
-TEST_F(DragTest, OnStartDragMayPumpMessagesOrThrow) {
+TEST_F(DragTest, OnStartDragMayPumpMessagesAndAThrowFromAnyDragEventCancels) {
   // The mouse reaches the target while the event pumps: the drag goes on.
   source->OnStartDrag = [&](TObject*, TDragObject*&) {
     log.Events.push_back("s.start");
@@ -628,6 +628,14 @@ TEST_F(DragTest, OnStartDragMayPumpMessagesOrThrow) {
   DragToTarget();
   EXPECT_EQ("no move", reported.back());
   EXPECT_EQ(std::string::npos, log.Joined().find("drop")) << log.Joined();
+  EXPECT_EQ(nullptr, log.LastTarget);
+  // One from the drop: the source still hears the end.
+  log.Watch(target, "t");
+  target->OnDragDrop = [&](TObject*, TObject*, int, int) { throw Exception(L"no drop"); };
+  log.Events.clear();
+  DragToTarget();
+  EXPECT_EQ("no drop", reported.back());
+  EXPECT_EQ("s.end", log.Events.back());
   EXPECT_EQ(nullptr, log.LastTarget);
   // The next drag starts as usual.
   log.Events.clear();
