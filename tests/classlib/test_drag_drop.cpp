@@ -9,6 +9,7 @@
 #include "ControlTestUtils.h"
 #include "classlib/DragDrop.h"
 #include "classlib/GuiCounts.h"
+#include "classlib/StdCtrls.h"
 
 namespace {
 
@@ -246,6 +247,32 @@ TEST_F(DragTest, ManualModeNeverDragsAndAnAutomaticClickStaysAClick) {
   Settle();
   EXPECT_EQ(1, clicks);
   EXPECT_EQ(2, ups);
+}
+
+// A press that became a drag leaves its source as a release would: an edit
+// entered later still selects all its text.
+TEST_F(DragTest, AnEditDraggedStillSelectsAllWhenEnteredLater) {
+  auto* edit = new TEdit(form);
+  auto* other = new TEdit(form);
+  for (TEdit* e : {edit, other}) {
+    e->SetParent(form);
+    e->SetText(L"dragged");
+  }
+  edit->SetBounds(10, 165, 150, 24);
+  other->SetBounds(220, 165, 150, 24);
+  edit->SetDragMode(dmAutomatic);
+  log.Watch(edit, "e");
+  MoveMouse(Center(edit));
+  MouseDown();
+  Settle();
+  MoveMouse(Center(target));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(target, log.LastTarget);  // the drop was the edit's
+  other->SetFocus();
+  edit->SetFocus();
+  Settle();
+  EXPECT_EQ(7, edit->SelLength());
 }
 
 // A drag object of the program's: its cursor, the Source targets see, its end.
@@ -488,7 +515,7 @@ TEST_F(DragTest, TheDragCursorsShowTheArrowAndItsSheets) {
   } kProbes[] = {
       {0, 0, 'B', 'B'},    {2, 8, 'W', 'W'},   {9, 3, ' ', ' '},   {0, 16, ' ', ' '},  {12, 19, 'B', 'B'},
       {18, 24, 'W', 'W'},  {23, 28, 'B', 'B'}, {24, 24, ' ', 'W'}, {26, 16, ' ', 'B'}, {25, 17, ' ', 'W'},
-      {14, 17, ' ', ' '},  {27, 27, ' ', ' '}, {31, 31, ' ', ' '}, {31, 0, ' ', ' '},
+      {14, 17, ' ', ' '},  {27, 27, ' ', ' '}, {31, 31, ' ', ' '}, {31, 0, ' ', ' '},  {15, 17, ' ', 'B'},
   };
   const HCURSOR single = Screen->Cursors(crDrag), multi = Screen->Cursors(crMultiDrag);
   for (const auto& p : kProbes) {
