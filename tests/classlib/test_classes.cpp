@@ -189,14 +189,14 @@ TEST(ComponentTest, ComponentsFreedWhileTheyHearLeaveTheRestHearing) {
     if (fired) return;
     fired = true;
     Free(made[2]);
-    Free(made[1]);
+    Free(made[0]);
   };
   log.clear();
   o.InsertComponent(new Listener(L"e", log));
   EXPECT_EQ(log, (std::vector<std::string>{"o +e", "e +e", "d +e",                                //
                                            "o -c", "e -c", "d -c", "c -c", "b -c", "a -c", "free c",  //
-                                           "o -b", "e -b", "d -b", "b -b", "a -b", "free b",          //
-                                           "a +e"}));
+                                           "o -a", "e -a", "d -a", "b -a", "a -a", "free a",          //
+                                           "b +e"}));
 }
 
 TEST(ComponentTest, FindComponentMatchesWholeNamesInAnyAsciiCase) {
@@ -264,6 +264,18 @@ TEST(ComponentTest, EitherEndOfALinkMayGoFirst) {
   log.clear();
   Free(c);
   EXPECT_EQ(log, std::vector<std::string>{"free c"});
+  // One that hears another leave its owner lets go of the link with it.
+  auto* z = new Listener(L"z", log);
+  auto* y = new Listener(L"y", log);
+  auto* x = new Listener(L"x", log);
+  a.InsertComponent(z);
+  z->InsertComponent(y);
+  a.InsertComponent(x);
+  x->FreeNotification(y);
+  a.RemoveComponent(x);
+  log.clear();
+  Free(x);
+  EXPECT_EQ(log, std::vector<std::string>{"free x"});
 }
 
 // A component's end: the watchers hear it while it is Destroying; with a
@@ -292,6 +304,7 @@ TEST(ComponentTest, AnEndIsHeardWhileDestroyingAndTakesAllItOwns) {
     o->InsertComponent(new Listener(L"late", log));
   }
   EXPECT_EQ(log, (std::vector<std::string>{"o -b", "b -b", "a -b", "o +late", "late +late"}));
+  EXPECT_FALSE(destroying);  // the owner announced b before b's own end
   log.clear();
   ReleaseDeferredFrees();
   EXPECT_EQ(log, (std::vector<std::string>{"free b", "free a", "free o", "free late"}));
