@@ -479,7 +479,9 @@ TEST(StreamTest, FileSavedReadByteByByteAndCut) {
     EXPECT_EQ(f.Read(&c, 1), 1);
     EXPECT_EQ(c, 'a');
     f.Seek(0, soEnd);
-    f.WriteBuffer("ij", 2);  // still buffered when the file is cut
+    f.WriteBuffer("i", 1);
+    f.WriteBuffer("jk", 2);  // still buffered when the file is cut
+    EXPECT_EQ(f.Size(), 11);
     f.SetSize(3);
     EXPECT_EQ(f.Size(), 3);
     f.SetSize(0);
