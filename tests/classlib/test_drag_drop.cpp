@@ -194,13 +194,19 @@ TEST_F(DragTest, EscapeOrTheRightButtonCancelsAndAReleaseOverNoTargetDropsNothin
   Settle();
   EXPECT_EQ("s.start s.enter s.move s.leave t.enter t.move t.leave s.end", log.Joined());
 
-  // The right button cancels too; a disabled control is no target.
+  // The right button cancels too; a disabled control is no target, the form
+  // under it is.
   log.Events.clear();
-  target->SetEnabled(false);
+  auto* label = new TLabel(form);
+  label->SetParent(form);
+  label->SetAutoSize(false);
+  label->SetBounds(170, 10, 40, 150);
+  label->SetEnabled(false);
+  log.Watch(label, "l");
   bool formAsked = false;
   form->OnDragOver = [&](TObject*, TObject*, int, int, TDragState, bool& Accept) { formAsked = Accept = true; };
   PressAndMove(0, 20);
-  MoveMouse(Center(target));
+  MoveMouse(Center(label));
   EXPECT_TRUE(formAsked);
   MouseInput(MOUSEEVENTF_RIGHTDOWN);
   MouseInput(MOUSEEVENTF_RIGHTUP);
