@@ -317,6 +317,15 @@ TEST_F(DragTest, AProgramsDragObjectIsTheSourceAndHearsTheEnd) {
   EXPECT_EQ(std::string::npos, log.Joined().find("s.end")) << log.Joined();
   EXPECT_EQ(nullptr, CurrentDragObject());
   EXPECT_FALSE(gone);
+  // Its source freed during the drag: the drag stops, the object stays the program's.
+  target->OnDragOver = [&](TObject*, TObject*, int, int, TDragState, bool&) {
+    Free(source);
+    source = nullptr;
+  };
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  ExpectNoDragLeft();
+  EXPECT_FALSE(gone);
   delete owned;
 }
 
@@ -603,11 +612,10 @@ TEST_F(DragTest, OnStartDragShowingAModalFormEndsTheDrag) {
   EXPECT_EQ(nullptr, log.LastTarget);
   // Shown from a target that takes the drop, it cancels: no drop.
   log.Watch(source, "s");
-  bool shown = false;
+  int moves = 0;
   target->OnDragOver = [&](TObject*, TObject*, int, int, TDragState State, bool& Accept) {
     Accept = true;
-    if (State == dsDragMove && !shown) {
-      shown = true;
+    if (State == dsDragMove && ++moves == 2) {  // the first move took the drop
       log.Events.push_back("modal");
       dialog.ShowModal();
     }
