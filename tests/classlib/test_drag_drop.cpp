@@ -10,6 +10,7 @@
 #include "classlib/DragDrop.h"
 #include "classlib/GuiCounts.h"
 #include "classlib/StdCtrls.h"
+#include "classlib/TreeView.h"
 
 namespace {
 
@@ -280,6 +281,29 @@ TEST_F(DragTest, AnEditDraggedStillSelectsAllWhenEnteredLater) {
   edit->SetFocus();
   Settle();
   EXPECT_EQ(7, edit->SelLength());
+}
+
+// The system tree runs a loop of its own on a press and takes the release:
+// clicks on a draggable tree, odd and even ones, leave no drag pending.
+TEST_F(DragTest, ClicksOnADraggableTreeLeaveNoDragPending) {
+  auto* tree = new TTreeView(form);
+  tree->SetParent(form);
+  tree->SetBounds(170, 10, 45, 150);
+  tree->SetDragMode(dmAutomatic);
+  TTreeNode* first = tree->Items()->Add(nullptr, L"A");
+  TTreeNode* second = tree->Items()->Add(nullptr, L"B");
+  log.Watch(tree, "tree");
+  Settle();
+  for (TTreeNode* node : {first, second, first}) {
+    const TRect r = node->DisplayRect(true);
+    MoveMouse(tree->ClientToScreen(TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2)));
+    MouseDown();
+    MouseUp();
+    Settle();
+    EXPECT_FALSE(tree->Dragging());
+  }
+  EXPECT_EQ(tree->Selected(), first);
+  EXPECT_TRUE(log.Events.empty()) << log.Joined();
 }
 
 // A drag object of the program's: its cursor, the Source targets see, its end.
