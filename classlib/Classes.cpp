@@ -200,15 +200,14 @@ void TComponent::DropNotification(TComponent* AComponent) {
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
-  // Owned components hear of every insertion and removal in their owner; the
-  // list may shrink while they react.
-  for (size_t i = FComponents.size(); i > 0;) {
-    --i;
-    if (i >= FComponents.size()) {
-      if (FComponents.empty()) break;
-      i = FComponents.size() - 1;
-    }
-    FComponents[i]->Notification(AComponent, Operation);
+  // Owned components hear of every insertion and removal in their owner, the
+  // last first, each once; one freed or moved away meanwhile hears no more.
+  const std::vector<TComponent*> owned = FComponents;
+  for (size_t i = owned.size(); i > 0;) {
+    TComponent* c = owned[--i];
+    const bool still = (i < FComponents.size() && FComponents[i] == c) ||
+                       std::find(FComponents.begin(), FComponents.end(), c) != FComponents.end();
+    if (still) c->Notification(AComponent, Operation);
   }
 }
 
