@@ -56,8 +56,10 @@ TComponent::TComponent(TComponent* AOwner) {
 TComponent::~TComponent() {
   // Objects freed with plain delete still let go of their links; only the
   // virtual calls then stop at the classes not yet destroyed.
-  const TTeardown teardown;
-  if (!FTornDown) TComponent::BeforeDestruction();
+  if (!FTornDown) {
+    const TTeardown teardown;
+    TComponent::BeforeDestruction();
+  }
   // What was made with this component as owner after its teardown.
   DestroyComponents();
 }

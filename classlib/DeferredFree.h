@@ -24,7 +24,15 @@
 //   ProcessMessages) so releases what was freed inside it, while what an
 //   outer frame holds (the button whose click opened the dialog) waits. An
 //   entry from the system with no scope open releases too, so that a loop
-//   the library does not run (a host program's own) still releases.
+//   the library does not run (a host program's own) still releases. Library
+//   code that pumps messages itself (a popup's fade) holds its object by a
+//   scope of its own.
+// - Handlers: an event's handler let go of while a scope is open waits for
+//   the release with no scope open (DeleteHandler), so that a call never
+//   loses the handler it runs, with no count kept on the call's path.
+// - The record also lets a control's destructor tell a plain delete under
+//   its own code (which would go on in freed memory) and end the program
+//   there with a message that names Free.
 // - What library code never holds past a call (a stream, a string list,
 //   anything with neither a window nor events of the library's raising: see
 //   TObject::LibraryMayHold) is deleted at once unless an open scope holds it.
