@@ -128,6 +128,7 @@ class TControl : public TComponent {
   explicit TControl(TComponent* AOwner);
   ~TControl() override;
   void BeforeDestruction() override;
+  bool NestedLoopMayRelease() const override { return true; }
   String ClassName() const override { return L"TControl"; }
 
   // Messages. WindowProc starts as WndProc; a subclasser may wrap it.

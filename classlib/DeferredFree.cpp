@@ -145,7 +145,11 @@ void ReleaseDeferredFrees() {
   while (!pending.empty()) {
     const unsigned group = pending.front().Group;
     const auto end = std::find_if(pending.begin(), pending.end(), [group](const TQueued& q) { return q.Group != group; });
-    if (group == open || std::any_of(pending.begin(), end, isHeld)) {
+    // The object whose free began the group comes last: what its teardown
+    // freed queued before it.
+    const bool releasable = group != open && (gDepth == 0 || (std::prev(end)->Object->NestedLoopMayRelease() &&
+                                                              std::none_of(pending.begin(), end, isHeld)));
+    if (!releasable) {
       kept.insert(kept.end(), pending.begin(), end);
     } else {
       for (auto it = pending.begin(); it != end; ++it) going.push_back(it->Object);

@@ -17,7 +17,8 @@
 // - Groups: an object torn down and all that its teardown frees with it (a
 //   form and its controls) wait and go together. Code of the library keeps
 //   pointers it holds by no scope (the form of the control it handles): a
-//   group goes only when none of its members is held.
+//   group goes only when none of its members is held, and inside a nested
+//   loop only a control's group goes (TObject::NestedLoopMayRelease).
 // - Releases: the message loop releases, before and after each message, the
 //   groups that no open scope holds; with nothing of the library on the
 //   stack that is every group. A loop nested in a handler (a modal form,

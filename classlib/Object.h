@@ -22,6 +22,12 @@ class TObject {
   // object freed inside a handler waits for the release; any other (a
   // stream, a string list) is deleted at once unless a scope holds it.
   virtual bool LibraryMayHold() const { return false; }
+  // Whether a loop nested in a handler may delete it once no open scope holds
+  // it (see DeferredFree.h). A control may: its teardown takes it out of
+  // every list, focus, capture, drag and hint, so only a scope reaches it.
+  // Other components (skin data, a table, a timer) may sit in a local of
+  // code further down the stack and wait for the outermost loop.
+  virtual bool NestedLoopMayRelease() const { return false; }
   // Raises an exception, before anything changes, when the calling thread may
   // not free the object (its window belongs to another thread).
   virtual void CheckFreeThread() const {}

@@ -155,13 +155,12 @@ TEST(DeferredFreeTest, WaitsForTheReleaseInOrderAndFreesOnlyOnce) {
   EXPECT_EQ("down a;down owned;down b;", log);
   EXPECT_EQ(3u, DeferredFreeCount());
   {
-    const TLibraryScope scope(a);
-    ReleaseDeferredFrees();  // a and what went with it are held; b goes
-    EXPECT_EQ(2u, DeferredFreeCount());
-    EXPECT_EQ("down a;down owned;down b;~b", log);
+    const TLibraryScope scope;
+    ReleaseDeferredFrees();  // a scope is open: components that are no controls wait
+    EXPECT_EQ(3u, DeferredFreeCount());
   }
   ReleaseDeferredFrees();
-  EXPECT_EQ("down a;down owned;down b;~b~owned~a", log);
+  EXPECT_EQ("down a;down owned;down b;~owned~a~b", log);
   EXPECT_EQ(0u, DeferredFreeCount());
 }
 
