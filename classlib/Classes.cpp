@@ -1,6 +1,7 @@
 #include "classlib/Classes.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <limits>
 
@@ -15,14 +16,20 @@
 
 void Free(TObject* obj) {
   if (!obj || obj->FFreeState != TObject::TFreeState::Live) return;
+  obj->CheckFreeThread();
+  const TTeardown teardown;
   obj->FFreeState = TObject::TFreeState::TearingDown;
-  try {
-    obj->BeforeDestruction();
-  } catch (...) {
-    // A destruction that has begun finishes; the error is the caller's.
-    obj->FFreeState = TObject::TFreeState::TornDown;
-    DisposeTornDown(obj);
-    throw;
+  // A step a handler's exception stopped is behind the teardown's guards: the
+  // teardown resumes with the steps after it. The bound ends a class whose
+  // teardown would throw from the same place each time.
+  constexpr int kResumes = 64;
+  for (int attempt = 0; attempt < kResumes; ++attempt) {
+    bool finished = false;
+    TeardownCall([&] {
+      obj->BeforeDestruction();
+      finished = true;
+    });
+    if (finished) break;
   }
   obj->FFreeState = TObject::TFreeState::TornDown;
   DisposeTornDown(obj);
@@ -50,7 +57,10 @@ TComponent::TComponent(TComponent* AOwner) {
 TComponent::~TComponent() {
   // Objects freed with plain delete still let go of their links; only the
   // virtual calls then stop at the classes not yet destroyed.
-  if (!FTornDown) TComponent::BeforeDestruction();
+  if (!FTornDown) {
+    const TTeardown teardown;
+    TComponent::BeforeDestruction();
+  }
   // What was made with this component as owner after its teardown.
   DestroyComponents();
 }
@@ -59,15 +69,21 @@ void TComponent::BeforeDestruction() {
   if (FTornDown) return;
   FTornDown = true;
   Destroying();
+  // Each link goes before the other side hears of it, so that a handler's
+  // exception there ends that notification only.
   while (!FFreeNotifies.empty()) {
     TComponent* other = FFreeNotifies.back();
     FFreeNotifies.pop_back();
     FFreeNotifyCounts.pop_back();
     other->DropNotification(this);
-    other->Notification(this, opRemove);
+    TeardownCall([&] { other->Notification(this, opRemove); });
   }
   DestroyComponents();
-  if (FOwner) FOwner->RemoveComponent(this);
+  if (FOwner) {
+    TComponent* owner = FOwner;
+    TeardownCall([&] { owner->Notification(this, opRemove); });
+    owner->Remove(this);
+  }
 }
 
 TComponent* TComponent::Components(int Index) const {
@@ -113,6 +129,9 @@ TComponent* TComponent::FindComponent(const String& AName) const {
 
 void TComponent::InsertComponent(TComponent* AComponent) {
   if (!AComponent || AComponent->FOwner == this) return;
+  // Its teardown has let go of its owner for good: an entry now would dangle.
+  if (AComponent->FTornDown)
+    throw EComponentError(L"A component that is being freed cannot be given an owner");
   if (AComponent->FOwner) AComponent->FOwner->RemoveComponent(AComponent);
   Insert(AComponent);
   Notification(AComponent, opInsert);
@@ -140,9 +159,8 @@ void TComponent::DestroyComponents() {
   while (!FComponents.empty()) {
     TComponent* instance = FComponents.back();
     if (instance->FComponentState.Contains(csFreeNotification))
-      RemoveComponent(instance);
-    else
-      Remove(instance);
+      TeardownCall([&] { Notification(instance, opRemove); });
+    Remove(instance);
     Free(instance);
   }
 }
@@ -199,15 +217,14 @@ void TComponent::DropNotification(TComponent* AComponent) {
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
-  // Owned components hear of every insertion and removal in their owner; the
-  // list may shrink while they react.
-  for (size_t i = FComponents.size(); i > 0;) {
-    --i;
-    if (i >= FComponents.size()) {
-      if (FComponents.empty()) break;
-      i = FComponents.size() - 1;
-    }
-    FComponents[i]->Notification(AComponent, Operation);
+  // Owned components hear of every insertion and removal in their owner, the
+  // last first, each once; one freed or moved away meanwhile hears no more.
+  const std::vector<TComponent*> owned = FComponents;
+  for (size_t i = owned.size(); i > 0;) {
+    TComponent* c = owned[--i];
+    const bool still = (i < FComponents.size() && FComponents[i] == c) ||
+                       std::find(FComponents.begin(), FComponents.end(), c) != FComponents.end();
+    if (still) c->Notification(AComponent, Operation);
   }
 }
 
@@ -330,17 +347,40 @@ std::FILE* OpenFileW(const String& FileName, const char* Mode) {
 #endif
 }
 
+String FileErrorText(int Errno) { return Errno ? Utf8ToWide(std::strerror(Errno)) : String(L"no reason given"); }
+
+String FileWriteErrorText(int Errno) {
+  return L"not every byte could be written, is the disk full? (" + FileErrorText(Errno) + L")";
+}
+
 TFileStream::TFileStream(const String& FileName, TFileMode Mode) : FFileName(FileName) {
   const char* mode = Mode == fmCreate ? "w+b" : Mode == fmOpenRead ? "rb" : "r+b";
+  errno = 0;
   FFile = OpenFileW(FileName, mode);
   if (!FFile) {
-    if (Mode == fmCreate) throw EFCreateError(L"Cannot create file \"" + FileName + L"\"");
-    throw EFOpenError(L"Cannot open file \"" + FileName + L"\"");
+    const String cause = errno ? L": " + FileErrorText(errno) : String();
+    if (Mode == fmCreate) throw EFCreateError(L"Cannot create file \"" + FileName + L"\"" + cause);
+    throw EFOpenError(L"Cannot open file \"" + FileName + L"\"" + cause);
   }
 }
 
 TFileStream::~TFileStream() {
   if (FFile) std::fclose(FFile);
+}
+
+void TFileStream::Commit() {
+  if (!FFile) return;
+  errno = 0;
+  bool ok = std::fflush(FFile) == 0;
+#ifdef _WIN32
+  ok = ok && _commit(_fileno(FFile)) == 0;
+#else
+  ok = ok && fsync(fileno(FFile)) == 0;
+#endif
+  const int cause = errno;
+  ok = std::fclose(FFile) == 0 && ok;
+  FFile = nullptr;
+  if (!ok) throw EWriteError(L"Cannot write file \"" + FFileName + L"\": " + FileWriteErrorText(cause ? cause : errno));
 }
 
 void TFileStream::SwitchTo(TLastAccess Access) {
@@ -349,18 +389,19 @@ void TFileStream::SwitchTo(TLastAccess Access) {
 }
 
 int64_t TFileStream::Read(void* Buffer, int64_t Count) {
-  if (Count <= 0) return 0;
+  if (Count <= 0 || !FFile) return 0;
   SwitchTo(laRead);
   return static_cast<int64_t>(std::fread(Buffer, 1, static_cast<size_t>(Count), FFile));
 }
 
 int64_t TFileStream::Write(const void* Buffer, int64_t Count) {
-  if (Count <= 0) return 0;
+  if (Count <= 0 || !FFile) return 0;
   SwitchTo(laWrite);
   return static_cast<int64_t>(std::fwrite(Buffer, 1, static_cast<size_t>(Count), FFile));
 }
 
 int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
+  if (!FFile) throw EStreamError(L"Seek error in " + FFileName + L" (closed)");
   int whence = Origin == soBeginning ? SEEK_SET : Origin == soCurrent ? SEEK_CUR : SEEK_END;
   FLastAccess = laNone;
 #ifdef _WIN32

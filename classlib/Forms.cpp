@@ -19,14 +19,18 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
-  if (!FTornDownControl) TCustomForm::BeforeDestruction();
+  FailIfDeletedWhileHandled();
+  if (!FTornDownControl) {
+    const TTeardown teardown;
+    TCustomForm::BeforeDestruction();
+  }
 }
 
 void TCustomForm::BeforeDestruction() {
   if (FTornDownControl) return;
   if (!ComponentState().Contains(csDestroying)) {
     Destroying();
-    if (OnDestroy) OnDestroy(this);
+    if (OnDestroy) TeardownCall([this] { OnDestroy(this); });
   }
   if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
   Screen->RemoveForm(this);
@@ -155,10 +159,26 @@ void TCustomForm::SetBorderIcons(TBorderIcons Value) {
 
 void TCustomForm::SetFormStyle(TFormStyle Value) {
   if (FFormStyle == Value) return;
+  auto isMDI = [](TFormStyle Style) { return Style == fsMDIForm || Style == fsMDIChild; };
+  if (!FHandle || (!isMDI(Value) && !isMDI(FFormStyle))) {
+    FFormStyle = Value;
+    if (FHandle)
+      SetWindowPos(FHandle, Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return;
+  }
+  // An MDI frame or child is a different window: the form's window (made by
+  // Handle, Show or a skin load) is made again, after checks that leave the
+  // form as it was when the new window could not stand.
+  if (FFormStyle == fsMDIForm && MDIChildCount() > 0)
+    throw EInvalidOperation(L"Cannot change the style of an MDI frame that has children");
+  const TFormStyle old = FFormStyle;
   FFormStyle = Value;
-  if (FHandle)
-    SetWindowPos(FHandle, Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (Value == fsMDIChild && !MDIClientWindow()) {
+    FFormStyle = old;
+    throw EInvalidOperation(L"Cannot create form. No MDI forms are currently active");
+  }
+  RecreateWnd();
 }
 
 void TCustomForm::SetAlphaBlend(bool Value) {
@@ -501,7 +521,7 @@ TModalResult TCustomForm::ShowModal() {
   // A handler of the loop may free the form: it is torn down at once, and
   // its memory waits for the loop that runs this one; the loop then ends as
   // a cancel.
-  const TLibraryScope scope;
+  const TLibraryScope scope(this);
   try {
     Show();
     for (; !BeingFreed();) {
