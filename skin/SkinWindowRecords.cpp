@@ -27,10 +27,19 @@ constexpr int SystemColor(int Index) { return static_cast<int32_t>(0xFF000000u |
 
 void TspDataSkinPopupWindow::LoadFromFile(const TspSkinIni& Ini) {
   TspRecordIO io(Ini, L"POPUPWINDOW");
-  io.Integer(L"windowpictureindex", WindowPictureIndex, -1);
-  io.Integer(L"maskpictureindex", MaskPictureIndex, -1);
+  Exchange(io);
+}
+
+void TspDataSkinPopupWindow::ClipRects(const TRect& Bounds) {
+  TspRecordIO io(Bounds, Bounds);
+  Exchange(io);
+}
+
+void TspDataSkinPopupWindow::Exchange(TspRecordIO& io) {
+  io.Index(L"windowpictureindex", WindowPictureIndex, -1);
+  io.Index(L"maskpictureindex", MaskPictureIndex, -1);
   ExchangeCorners(io, LTPoint, RTPoint, LBPoint, RBPoint);
-  io.Integer(L"cursorindex", CursorIndex, -1);
+  io.Index(L"cursorindex", CursorIndex, -1);
   io.Rect(L"itemsrect", ItemsRect);
   io.Integer(L"scrollmarkercolor", ScrollMarkerColor);
   io.Integer(L"scrollmarkeractivecolor", ScrollMarkerActiveColor);
@@ -39,8 +48,17 @@ void TspDataSkinPopupWindow::LoadFromFile(const TspSkinIni& Ini) {
 
 void TspDataSkinHintWindow::LoadFromFile(const TspSkinIni& Ini) {
   TspRecordIO io(Ini, L"HINTWINDOW");
-  io.Integer(L"windowpictureindex", WindowPictureIndex, -1);
-  io.Integer(L"maskpictureindex", MaskPictureIndex, -1);
+  Exchange(io);
+}
+
+void TspDataSkinHintWindow::ClipRects(const TRect& Bounds) {
+  TspRecordIO io(Bounds, Bounds);
+  Exchange(io);
+}
+
+void TspDataSkinHintWindow::Exchange(TspRecordIO& io) {
+  io.Index(L"windowpictureindex", WindowPictureIndex, -1);
+  io.Index(L"maskpictureindex", MaskPictureIndex, -1);
   ExchangeCorners(io, LTPoint, RTPoint, LBPoint, RBPoint);
   io.Rect(L"clientrect", ClRect);
   io.Font(L"", FontName, FontHeight, FontStyle, FontColor);

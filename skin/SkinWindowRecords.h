@@ -10,6 +10,8 @@ class TspDataSkinPopupWindow : public TObject {
  public:
   String ClassName() const override { return L"TspDataSkinPopupWindow"; }
   void LoadFromFile(const TspSkinIni& Ini);
+  // Cuts the rectangles and holds the points to the window picture, Bounds.
+  void ClipRects(const TRect& Bounds);
 
   int WindowPictureIndex = -1, MaskPictureIndex = -1;
   TPoint LTPoint, RTPoint, LBPoint, RBPoint;
@@ -19,6 +21,9 @@ class TspDataSkinPopupWindow : public TObject {
   bool TopStretch = false, LeftStretch = false, RightStretch = false, BottomStretch = false;
   bool StretchEffect = false;
   TspStretchType StretchType = spstFull;
+
+ private:
+  void Exchange(TspRecordIO& IO);
 };
 
 // Frame and font of the skinned hint window: section [HINTWINDOW].
@@ -26,6 +31,8 @@ class TspDataSkinHintWindow : public TObject {
  public:
   String ClassName() const override { return L"TspDataSkinHintWindow"; }
   void LoadFromFile(const TspSkinIni& Ini);
+  // Cuts the rectangles and holds the points to the window picture, Bounds.
+  void ClipRects(const TRect& Bounds);
 
   int WindowPictureIndex = -1, MaskPictureIndex = -1;
   TPoint LTPoint, RTPoint, LBPoint, RBPoint;
@@ -37,6 +44,9 @@ class TspDataSkinHintWindow : public TObject {
   bool TopStretch = false, LeftStretch = false, RightStretch = false, BottomStretch = false;
   bool StretchEffect = false;
   TspStretchType StretchType = spstFull;
+
+ private:
+  void Exchange(TspRecordIO& IO);
 };
 
 // The ten colours that skinned controls use in place of the system colours:
