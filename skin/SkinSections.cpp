@@ -157,9 +157,15 @@ void TspSkinSections::AdjustFormInfo() {
 void TspSkinSections::ReadAreas(const TspSkinIni& Ini) {
   for (std::wstring_view entry : Ini.ReadList(L"SKINAREAS", L"count", L"")) {
     String name, rect;
-    if (SplitEntry(entry, name, rect))
-      AreaList.Add(new TspDataSkinArea(name, ParseRect(rect)));
-    else
+    if (SplitEntry(entry, name, rect)) {
+      TRect area;
+      try {
+        area = ParseRect(rect);
+      } catch (const EConvertError&) {
+        throw EConvertError(L"[SKINAREAS] " + String(entry) + L" is not a valid rectangle");
+      }
+      AreaList.Add(new TspDataSkinArea(name, area));
+    } else
       AreaList.Add(new TspDataSkinArea(String(), TRect()));
   }
 }
@@ -170,9 +176,7 @@ void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result
   ReadSkinStream(Result.Inflated.Data.get(), Result.Inflated.Size, Result.Pictures);
   ini.SetText(std::move(Result.Pictures.IniText));
   Result.Pictures.IniText = String();
-  Result.Sections.ClearSections();
-  Result.Sections.ReadSections(ini);
-  HoldToPictures(Result);
+  ReadParsedSections(ini, Result);
 }
 
 namespace {
@@ -189,13 +193,6 @@ TRect Cover(const TRect& A, const TRect& B) {
 
 bool Within(const TRect& Outer, const TPoint& P) {
   return P.X >= Outer.Left && P.X <= Outer.Right && P.Y >= Outer.Top && P.Y <= Outer.Bottom;
-}
-
-}  // namespace
-
-bool TspSkinSections::FrameFits(const TRect& Frame) const {
-  return ClRect.Left >= 0 && ClRect.Top >= 0 && ClRect.Right <= Frame.Right && ClRect.Bottom <= Frame.Bottom &&
-         Within(Frame, LTPoint) && Within(Frame, RTPoint) && Within(Frame, LBPoint) && Within(Frame, RBPoint);
 }
 
 void HoldToPictures(TspParsedSkin& Skin) {
@@ -227,4 +224,17 @@ void HoldToPictures(TspParsedSkin& Skin) {
     if (r->PictureIndex >= 0 && r->PictureIndex < static_cast<int>(pictures.size()))
       r->ClipRects(ActiveBounds(pictures, r->PictureIndex));
   }
+}
+
+}  // namespace
+
+bool TspSkinSections::FrameFits(const TRect& Frame) const {
+  return ClRect.Left >= 0 && ClRect.Top >= 0 && ClRect.Right <= Frame.Right && ClRect.Bottom <= Frame.Bottom &&
+         Within(Frame, LTPoint) && Within(Frame, RTPoint) && Within(Frame, LBPoint) && Within(Frame, RBPoint);
+}
+
+void ReadParsedSections(const TspSkinIni& Ini, TspParsedSkin& Skin) {
+  Skin.Sections.ClearSections();
+  Skin.Sections.ReadSections(Ini);
+  HoldToPictures(Skin);
 }

@@ -106,8 +106,9 @@ struct TspParsedSkin {
 // Inflates and reads a whole stored skin (the zlib stream alone). Raises on
 // any fault; nothing outside Result is touched.
 void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result);
-// Holds every record of a read skin to its pictures: each rectangle is cut
-// to its picture, each point and piece size held within it; a frame whose
-// client or corners lie outside its picture is dropped with the frame's other
-// pictures, and a mask of another size than its picture is dropped.
-void HoldToPictures(TspParsedSkin& Skin);
+// Reads Ini into Skin.Sections (emptied first), then holds every record to
+// Skin.Pictures: each rectangle is cut to its picture, each point and piece
+// size held within it; a frame whose client or corners lie outside its
+// picture is dropped with the frame's other pictures, and a mask of another
+// size than its picture is dropped.
+void ReadParsedSections(const TspSkinIni& Ini, TspParsedSkin& Skin);
