@@ -123,10 +123,13 @@ void TspRecordIO::Boolean(const wchar_t* Key, bool& Value) {
 
 void TspRecordIO::Rect(const wchar_t* Key, TRect& Value) {
   if (FClip) {
-    // An inverted rectangle means nothing: absent.
+    // An inverted rectangle means nothing: absent. An empty one within the
+    // picture stays as it is (a place without a size).
+    const bool within = Value.Left >= FBounds.Left && Value.Top >= FBounds.Top && Value.Right <= FBounds.Right &&
+                        Value.Bottom <= FBounds.Bottom;
     if (Value.Right < Value.Left || Value.Bottom < Value.Top)
       Value = TRect();
-    else if (!Value.IsEmpty())
+    else if (!within)
       IntersectRect(Value, Value, FBounds);
     return;
   }
