@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "SkinTestData.h"
-#include "classlib/SysUtils.h"
+#include "SkinValueChecks.h"
 #include "skin/SkinSections.h"
 #include "skin/SkinStoredSkin.h"
 
@@ -39,89 +39,9 @@ void Read(const TspSkinStreamContent& Pictures, const std::vector<String>& Lines
   ReadParsedSections(TspSkinIni(Lines), Parsed);
 }
 
-TRect Bounds(const TBmpView& Picture) { return TRect(0, 0, Picture.Width, std::abs(Picture.Height)); }
-
-int Fields(const String& Value) { return 1 + static_cast<int>(std::count(Value.begin(), Value.end(), L',')); }
-
-bool IsNumber(const String& Value) {
-  return !Value.empty() && Value.find_first_not_of(L"-0123456789,") == String::npos && Fields(Value) != 3;
-}
-
-// Every value of Section in Ini is drawable: a rectangle absent or within
-// Bounds, a point within Bounds, an integer within what its kind allows.
-void ExpectDrawable(const TspSkinIni& Ini, const String& Section, const TRect& Bounds, const String& Edit) {
-  bool in = false;
-  for (const String& line : Ini.GetLines()) {
-    if (!line.empty() && line[0] == L'[') {
-      in = line == L"[" + Section + L"]";
-      continue;
-    }
-    const size_t eq = line.find(L'=');
-    if (!in || eq == String::npos) continue;
-    const String key = line.substr(0, eq), value = line.substr(eq + 1);
-    if (!IsNumber(value)) continue;
-    const std::string where = WideToUtf8(L"[" + Section + L"] " + line + L" after " + Edit);
-    if (Fields(value) == 4) {
-      const TRect r = ParseRect(value);
-      const bool absent = r == TRect();
-      EXPECT_TRUE(absent || (r.Left >= Bounds.Left && r.Top >= Bounds.Top && r.Right <= Bounds.Right &&
-                             r.Bottom <= Bounds.Bottom && r.Left <= r.Right && r.Top <= r.Bottom))
-          << where;
-    } else if (Fields(value) == 2) {
-      const TPoint p = ParsePoint(value);
-      EXPECT_TRUE(p.X >= Bounds.Left && p.X <= Bounds.Right && p.Y >= Bounds.Top && p.Y <= Bounds.Bottom) << where;
-    } else if (AnsiLowerCase(key).find(L"color") == String::npos) {
-      const int64_t v = std::stoll(value);
-      const int64_t limit = key == L"minvalue" || key == L"maxvalue" ? TspRecordIO::MaxAmount
-                            : key.find(L"interval") != String::npos ? TspRecordIO::MaxInterval
-                            : key.find(L"index") != String::npos    ? TspRecordIO::MaxIndex
-                                                                    : TspRecordIO::MaxCoord;
-      EXPECT_LE(std::abs(v), limit) << where;
-    }
-  }
-}
-
-// The frame, the popup window and the record of Section are drawable after Edit.
-void ExpectDrawable(const TspParsedSkin& Parsed, const String& Section, const String& Edit) {
-  const TspSkinSections& s = Parsed.Sections;
-  const TRect frame = Bounds(Parsed.Pictures.Slots[spsPicture]);
-  const std::vector<TBmpView>& pictures = Parsed.Pictures.ActivePictures;
-  auto picture = [&](int Index) {
-    return Index >= 0 && Index < static_cast<int>(pictures.size()) ? Bounds(pictures[size_t(Index)]) : TRect();
-  };
-  TspSkinIni out;
-  TspRecordIO formInfo(out, L"FORMINFO", true);
-  const_cast<TspSkinSections&>(s).ExchangeFormInfo(formInfo);
-  ExpectDrawable(out, L"FORMINFO", frame, Edit);
-  // A frame kept has its client and corners within its picture; a mask kept
-  // is the frame picture's size.
-  if (frame.Right > 0) EXPECT_TRUE(s.FrameFits(frame)) << WideToUtf8(Edit);
-  const TRect mask = Bounds(Parsed.Pictures.Slots[spsMaskPicture]);
-  EXPECT_TRUE(mask == TRect() || mask == frame) << WideToUtf8(Edit);
-  for (int i = 0; i < s.ObjectList.Count(); ++i) {
-    TspDataSkinObject* r = s.ObjectList[i];
-    if (r->IDName != Section) continue;
-    out = TspSkinIni();
-    r->SaveToFile(out);
-    const TRect active = picture(r->ActivePictureIndex);
-    ExpectDrawable(out, r->IDName, TRect(0, 0, std::max(frame.Right, active.Right), std::max(frame.Bottom, active.Bottom)),
-                   Edit);
-  }
-  for (int i = 0; i < s.CtrlList.Count(); ++i) {
-    TspDataSkinControl* r = s.CtrlList[i];
-    if (r->IDName != Section) continue;
-    out = TspSkinIni();
-    r->SaveToFile(out);
-    const TRect own = picture(r->PictureIndex);
-    const int m = TspRecordIO::MaxCoord;
-    ExpectDrawable(out, r->IDName, own.Right > 0 ? own : TRect(-m, -m, m, m), Edit);
-  }
-  const TRect popup = picture(s.PopupWindow->WindowPictureIndex);
-  const TRect& items = s.PopupWindow->ItemsRect;
-  EXPECT_TRUE(items == TRect() || (items.Right <= popup.Right && items.Bottom <= popup.Bottom && items.Left >= 0 &&
-                                   items.Top >= 0))
-      << WideToUtf8(Edit);
-}
+using skinvalues::Bounds;
+using skinvalues::Fields;
+using skinvalues::IsNumber;
 
 // Each integer, point and rectangle of the test skin, and of the frame
 // objects of the skin of objects, one at a time at both ends of the 32-bit
@@ -156,7 +76,7 @@ TEST(SkinValues, EveryNumberAtTheEndsOfItsRangeLeavesDrawableRecords) {
         lines[i] = key + L"=" + end;
         TspParsedSkin parsed;
         Read(skin->Pictures, lines, parsed);
-        ExpectDrawable(parsed, section, lines[i]);
+        EXPECT_EQ(WideToUtf8(skinvalues::FirstUndrawable(parsed, section)), "") << WideToUtf8(lines[i]);
         ++edits;
       }
     }
