@@ -25,12 +25,12 @@ constexpr int SystemColor(int Index) { return static_cast<int32_t>(0xFF000000u |
 
 }  // namespace
 
-void TspDataSkinPopupWindow::LoadFromFile(const TspSkinIni& Ini) {
-  TspRecordIO io(Ini, L"POPUPWINDOW");
+void TspDataSkinWindowRecord::LoadFromFile(const TspSkinIni& Ini) {
+  TspRecordIO io(Ini, FSection);
   Exchange(io);
 }
 
-void TspDataSkinPopupWindow::ClipRects(const TRect& Bounds) {
+void TspDataSkinWindowRecord::ClipRects(const TRect& Bounds) {
   TspRecordIO io(Bounds, Bounds);
   Exchange(io);
 }
@@ -44,16 +44,6 @@ void TspDataSkinPopupWindow::Exchange(TspRecordIO& io) {
   io.Integer(L"scrollmarkercolor", ScrollMarkerColor);
   io.Integer(L"scrollmarkeractivecolor", ScrollMarkerActiveColor);
   ExchangeStretch(io, LeftStretch, RightStretch, TopStretch, BottomStretch, StretchEffect, StretchType);
-}
-
-void TspDataSkinHintWindow::LoadFromFile(const TspSkinIni& Ini) {
-  TspRecordIO io(Ini, L"HINTWINDOW");
-  Exchange(io);
-}
-
-void TspDataSkinHintWindow::ClipRects(const TRect& Bounds) {
-  TspRecordIO io(Bounds, Bounds);
-  Exchange(io);
 }
 
 void TspDataSkinHintWindow::Exchange(TspRecordIO& io) {

@@ -84,19 +84,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   String value = GbkToWide(FuzzBytes(Data + 2, Size - 2));
   // Values come from INI lines, which never hold a line break.
   if (value.find_first_of(L"\r\n") != String::npos) return 0;
-  // A text key (a font's name, a hint) may hold digits and commas; the
-  // check reads such a value as a number, so text keys take other text.
-  if (!skinvalues::IsNumber(lines[at].substr(eq + 1)) && skinvalues::IsNumber(value)) return 0;
-  const String key = lines[at].substr(0, eq);
+  const String key = lines[at].substr(0, eq), old = lines[at].substr(eq + 1);
   lines[at] = key + L"=" + value;
   String section;
   for (size_t i = 0; i <= at; ++i)
     if (!lines[i].empty() && lines[i][0] == L'[') section = lines[i].substr(1, lines[i].size() - 2);
+  const TspSkinIni ini(lines);
+  // A text key (a font's name, a hint) may hold digits and commas; the
+  // check reads such a value as a number, so text keys take other text.
+  if (!skinvalues::IsNumber(old) && skinvalues::IsNumber(ini.ReadString(section, key, L""))) return 0;
 
   TspParsedSkin parsed;
   parsed.Pictures = base.Pictures;
   try {
-    ReadParsedSections(TspSkinIni(lines), parsed);
+    ReadParsedSections(ini, parsed);
   } catch (const EConvertError& e) {
     // Refused: the message says where.
     FUZZ_CHECK(e.Message().find(L"[" + section + L"]") != String::npos);
