@@ -61,7 +61,7 @@ class TspRecordIO {
   void Length(const wchar_t* Key, int& Value, int Default = 0);
   // A shift of something drawn (a glow, a focus frame): -MaxCoord to MaxCoord.
   void Shift(const wchar_t* Key, int& Value, int Default = 0);
-  // A number of frames: 0 to MaxCoord (a frame is at least a pixel wide).
+  // A number of frames: 0 to MaxCoord, no more than a picture has pixels.
   void Count(const wchar_t* Key, int& Value, int Default = 0);
   // A timer's interval in milliseconds: 0 to MaxInterval.
   void Interval(const wchar_t* Key, int& Value, int Default = 0);
