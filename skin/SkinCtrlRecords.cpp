@@ -49,11 +49,6 @@ bool TspDataSkinUpDownControl::LeavesNothingToDraw(bool HasPicture) const {
   return !HasPicture || UpButtonRect.IsEmpty() || DownButtonRect.IsEmpty();
 }
 
-bool TspDataSkinScrollBarControl::LeavesNothingToDraw(bool HasPicture) const {
-  // A bar without a track has nowhere to move its thumb.
-  return TspDataSkinCustomControl::LeavesNothingToDraw(HasPicture) || TrackArea.IsEmpty();
-}
-
 void TspDataSkinControl::Exchange(TspRecordIO& IO) {
   IO.Index(L"pictureindex", PictureIndex, -1);
   IO.Index(L"maskpictureindex", MaskPictureIndex, -1);

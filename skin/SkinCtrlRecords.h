@@ -268,7 +268,6 @@ class TspDataSkinScrollBarControl : public TspDataSkinCustomControl {
   TRect GlyphRect, ActiveGlyphRect, DownGlyphRect;
   bool GlyphTransparent = false;
   TColor GlyphTransparentColor = 0;
-  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;

@@ -445,11 +445,10 @@ void TspSkinForm::WMNCCalcSize(TMessage& Message) {
 void TspSkinForm::WMGetMinMaxInfo(TMessage& Message) {
   auto* info = reinterpret_cast<MINMAXINFO*>(Message.LParam);
   const TSize min = FrameMinSize(FMetrics);
-  // No minimum beyond the largest window the system makes (which it has
-  // put in ptMaxTrackSize): a skin's minimum width never makes the window
-  // wider than a screen.
-  info->ptMinTrackSize.x = std::min<LONG>(min.cx, info->ptMaxTrackSize.x);
-  info->ptMinTrackSize.y = std::min<LONG>(FRollUp ? FMetrics.RollUpH : min.cy, info->ptMaxTrackSize.y);
+  // No minimum beyond the largest window the system makes: a skin's minimum
+  // width never makes the window wider than a screen.
+  info->ptMinTrackSize.x = std::min<LONG>(min.cx, GetSystemMetrics(SM_CXMAXTRACK));
+  info->ptMinTrackSize.y = std::min<LONG>(FRollUp ? FMetrics.RollUpH : min.cy, GetSystemMetrics(SM_CYMAXTRACK));
   if (FRollUp) info->ptMaxTrackSize.y = FMetrics.RollUpH;
   // An MDI child is maximized over its client window by the MDI procedure.
   if (IsMDIChild()) return;

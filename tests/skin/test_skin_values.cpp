@@ -178,9 +178,6 @@ TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
       {L"tab", {L"skinrect=0,0,0,8", L"clientrect=2,2,6,6"}, true, true},
       {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,2,6"}, true, true},
       {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,2,6", L"bgpictureindex=0"}, true, false},
-      // Scroll bar: a track for the thumb.
-      {L"scrollbar", {L"skinrect=0,0,8,8", L"trackarea=2,0,6,8"}, true, false},
-      {L"scrollbar", {L"skinrect=0,0,8,8", L"trackarea=2,0,2,8"}, true, true},
       {L"scrollbox", {L"skinrect=0,0,0,8", L"bgpictureindex=0"}, true, false},
       {L"scrollbox", {L"skinrect=0,0,0,8", L"bgpictureindex=-1"}, true, true},
   };

@@ -117,7 +117,7 @@ std::vector<TOddSkin> OddSkins() {
   skins.push_back({L"bar-track-outside",
                    {{"hscrollbar", "trackarea", "-100,-100,-50,-50"}, {"vscrollbar", "trackarea", "-100,-100,-50,-50"}},
                    {},
-                   {L"hscrollbar"}});
+                   {}});
   // Frames whose client or corners lie outside their picture (the skin has
   // no frame then) and a mask of another size than its picture (no shape).
   skins.push_back({L"client-far-below", {{"FORMINFO", "clientrect", "4,32,256,100146"}}, {}, {}});
@@ -188,6 +188,8 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
   auto* sheet = new TspSkinTabSheet(form);
   sheet->SetPageControl(sheetPages);
   sheet->SetCaption(L"Page");
+  auto* vbar = Put<TspSkinScrollBar>(form, skin, 470, 90, 18, 120);
+  vbar->SetKind(sbVertical);
   std::vector<std::pair<TWinControl*, const wchar_t*>> controls = {
       {Put<TspSkinSpinEdit>(form, skin, 10, 10, 120, 22), L"spinedit"},
       {Put<TspSkinComboBox>(form, skin, 10, 40, 120, 22), L"combobox"},
@@ -196,6 +198,7 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
       {Put<TspSkinEdit>(form, skin, 10, 126, 120, 22), L"edit"},
       {Put<TspSkinListBox>(form, skin, 140, 10, 120, 80), L"listbox"},
       {Put<TspSkinScrollBar>(form, skin, 140, 100, 120, 18), L"hscrollbar"},
+      {vbar, L"vscrollbar"},
       {Put<TspSkinUpDown>(form, skin, 140, 126, 30, 22), L"hupdown"},
       {Put<TspSkinPanel>(form, skin, 270, 10, 120, 60), L"panel"},
       {Put<TspSkinStatusBar>(form, skin, 270, 80, 120, 24), L"statusbar"},
@@ -272,6 +275,17 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
   EXPECT_EQ(ClientOf(form), asked);
   EXPECT_EQ(faults.Count(), 0);
   EXPECT_EQ(ExceptionsReachingApplication(), exceptions);
+
+  // A menu whose drawing raises: the fault goes to the application's
+  // handling, never to the caller of Popup.
+  int reported = 0;
+  const auto failTheTest = Application->OnException;
+  Application->OnException = [&reported](TObject*, const std::exception*) { ++reported; };
+  parent->OnDrawItem = [](TObject*, TCanvas*, const TRect&, bool) { throw Exception(L"cannot draw"); };
+  OpenAndCloseMenu(frame, popup);
+  parent->OnDrawItem = nullptr;
+  Application->OnException = failTheTest;
+  EXPECT_GT(reported, 0);
   Free(form);
 }
 
