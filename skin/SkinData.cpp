@@ -225,7 +225,13 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
   if (!Stored || Stored->IsEmpty()) return;
   const std::vector<uint8_t>& data = Stored->CompressedStream()->Bytes();
   auto parsed = std::make_shared<TspParsedSkin>();
-  ParseCompressedSkin(data.data(), data.size(), *parsed);
+  try {
+    ParseCompressedSkin(data.data(), data.size(), *parsed);
+  } catch (const EConvertError& e) {
+    // A refused value names the file it was written in, then where in it.
+    const String source = !Stored->Source().empty() ? Stored->Source() : Stored->Name();
+    throw EConvertError((source.empty() ? String(L"Skin") : source) + L": " + e.Message());
+  }
   Switch([this, parsed]() mutable { PutParsedSkin(std::move(parsed)); });
 }
 
