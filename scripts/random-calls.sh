@@ -78,7 +78,7 @@ WINEDEBUG=-all,err+heap,warn+heap wine "$EXE" "${args[@]}" </dev/null 2>"$err" |
   while IFS= read -r line; do
     line="${line%$'\r'}"
     case "$line" in
-      "seed "*": ok") ;;
+      "seed "*": ok"*) ;;
       "  stack:"*)
         echo "$line"
         symbolize $(grep -oE '0x[0-9a-f]+' <<<"$line")
