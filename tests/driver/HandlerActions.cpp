@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "classlib/DB.h"
 #include "skin/SkinData.h"
 #include "tests/driver/Driver.h"
@@ -129,23 +131,41 @@ bool Throw(TDriver& D, const THandlerCall& C) {
 }
 
 struct THandlerAction {
+  const char* Name;
   int Weight;
   TRun Run;
 };
 
 const THandlerAction kHandlerActions[] = {
-    {4, FreeSender}, {1, FreeParent},   {1, FreeOwner},       {2, FreeForm},   {1, FreeSibling},
-    {2, FreeAnother}, {1, FreeTable},   {1, FreeSkinData},    {2, ModalForm},  {2, ProcessMessages},
-    {1, SwitchTheSkin}, {1, MoveToAnotherForm}, {2, BeginDrag}, {1, CloseForm}, {2, Throw},
+    {"free-sender", 4, FreeSender},   {"free-parent", 1, FreeParent},
+    {"free-owner", 1, FreeOwner},     {"free-form", 2, FreeForm},
+    {"free-sibling", 1, FreeSibling}, {"free-another", 2, FreeAnother},
+    {"free-table", 1, FreeTable},     {"free-skin-data", 1, FreeSkinData},
+    {"modal-form", 2, ModalForm},     {"process-messages", 2, ProcessMessages},
+    {"switch-skin", 1, SwitchTheSkin}, {"set-parent", 1, MoveToAnotherForm},
+    {"begin-drag", 2, BeginDrag},     {"close-form", 1, CloseForm},
+    {"throw", 2, Throw},
 };
+
+// RANDOM_CALLS_HANDLERS, a list of the names above, keeps the handlers to
+// those actions (to find which of them a fault or a growth needs); unset, all.
+bool Chosen(const THandlerAction& A) {
+  static const std::string chosen = [] {
+    const char* list = std::getenv("RANDOM_CALLS_HANDLERS");
+    return list ? "," + std::string(list) + "," : std::string();
+  }();
+  return chosen.empty() || chosen.find("," + std::string(A.Name) + ",") != std::string::npos;
+}
 
 }  // namespace
 
 void RunHandlerAction(TDriver& D, const THandlerCall& Call) {
   int total = 0;
-  for (const THandlerAction& a : kHandlerActions) total += a.Weight;
+  for (const THandlerAction& a : kHandlerActions) total += Chosen(a) ? a.Weight : 0;
+  if (total == 0) return;
   int pick = D.Below(total);
   for (const THandlerAction& a : kHandlerActions) {
+    if (!Chosen(a)) continue;
     if (pick < a.Weight) {
       a.Run(D, Call);
       return;
