@@ -155,10 +155,26 @@ void TCustomForm::SetBorderIcons(TBorderIcons Value) {
 
 void TCustomForm::SetFormStyle(TFormStyle Value) {
   if (FFormStyle == Value) return;
+  auto isMDI = [](TFormStyle Style) { return Style == fsMDIForm || Style == fsMDIChild; };
+  if (!FHandle || (!isMDI(Value) && !isMDI(FFormStyle))) {
+    FFormStyle = Value;
+    if (FHandle)
+      SetWindowPos(FHandle, Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return;
+  }
+  // An MDI frame or child is a different window: the form's window (made by
+  // Handle, Show or a skin load) is made again, after checks that leave the
+  // form as it was when the new window could not stand.
+  if (FFormStyle == fsMDIForm && MDIChildCount() > 0)
+    throw EInvalidOperation(L"Cannot change the style of an MDI frame that has children");
+  const TFormStyle old = FFormStyle;
   FFormStyle = Value;
-  if (FHandle)
-    SetWindowPos(FHandle, Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (Value == fsMDIChild && !MDIClientWindow()) {
+    FFormStyle = old;
+    throw EInvalidOperation(L"Cannot create form. No MDI forms are currently active");
+  }
+  RecreateWnd();
 }
 
 void TCustomForm::SetAlphaBlend(bool Value) {

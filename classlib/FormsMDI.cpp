@@ -49,9 +49,10 @@ void TCustomForm::CreateMDIClient() {
 }
 
 void TCustomForm::DestroyWnd() {
-  TCustomForm* frame = MDIFrame();
-  HWND client = frame ? frame->ClientHandle() : nullptr;
-  if (FFormStyle == fsMDIChild && client && GetParent(FHandle) == client) {
+  // The window says whether it is an MDI child: a form whose style has just
+  // changed is made again, and its old window goes as what it was.
+  HWND client = GetParent(FHandle);
+  if (client && (GetWindowLongW(FHandle, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
     // The client window keeps its own list of children and the active one.
     SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(FHandle), 0);
     if (IsWindow(FHandle)) DestroyWindow(FHandle);

@@ -75,6 +75,16 @@ void TMsgForm::CreateParams(TCreateParams& Params) {
   Params.ExStyle = WS_EX_APPWINDOW;
 }
 
+void TMsgForm::VisibleChanged() {
+  if (!FVisible) {
+    TForm::VisibleChanged();
+    return;
+  }
+  HandleNeeded();
+  ShowWindow(FHandle, SW_SHOWNOACTIVATE);
+  DoShow();
+}
+
 void TMsgForm::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case MSG_NOTICE_TEXT:

@@ -45,6 +45,9 @@ class TMsgForm : public TForm {
 
  protected:
   void CreateParams(TCreateParams& Params) override;
+  // Shows without taking the activation, as a tray balloon does: the focused
+  // control of the program keeps the keys. A click on the notice may activate it.
+  void VisibleChanged() override;
   void DoClose(TCloseAction& Action) override;
   void CMMsgTextChanged(const TMsgFormInfo& Info);
   void CMMsgProgressChanged(const TMsgFormInfo& Info);

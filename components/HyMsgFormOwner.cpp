@@ -27,9 +27,9 @@ void THyMsgForm::SetFormBounds(int Left, int Top, int Width, int Height) {
 void THyMsgForm::SetFormVisible(bool Value) {
   if (FFormVisible == Value) return;
   FFormVisible = Value;
-  // Through the form, so that its own record of being shown stays true.
+  // Through the form, so that its own record of being shown stays true; the
+  // form shows itself without taking the activation.
   FMsgForm->SetVisible(Value);
-  if (Value) ShowWindow(FMsgForm->Handle(), SW_SHOWNORMAL);
 }
 
 void THyMsgForm::LoadSkin(const String& SkinName, TspSkinData* DefaultSkinData) {

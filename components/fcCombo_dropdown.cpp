@@ -283,7 +283,10 @@ void TfcCustomCombo::KeyPress(wchar_t& Key) {
     Key = 0;
     return;
   }
-  if ((Key == 9 || Key == 13) && fcParentIsGrid(this)) {
+  // The text is one line: a line break (Enter, also the one that picked from
+  // the list, or Ctrl+Enter) never reaches the multi-line edit, whose refusal
+  // of a line that does not fit can garble the text.
+  if ((Key == 9 && fcParentIsGrid(this)) || Key == 13 || Key == 10) {
     Key = 0;
     return;
   }

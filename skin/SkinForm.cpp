@@ -305,6 +305,10 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const TWindowProcEvent& Old) {
     case WM_NCACTIVATE:
       FActive = Message.WParam != 0;
       PaintFrame();
+      // A frame's activity is also its active child's, as the system's frame
+      // procedure passes it on: a child made while the frame was hidden
+      // hears of it only so.
+      if (TCustomForm* child = FForm->ActiveMDIChild()) SendMessageW(child->Handle(), WM_NCACTIVATE, Message.WParam, 0);
       Message.Result = TRUE;
       return true;
     case WM_SETTEXT:

@@ -330,7 +330,8 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void MenuHookMessage(MSG& Msg, bool& Handled);
   // A key while a menu is open or the bar is in keyboard mode.
   void MenuKey(uint16_t Key);
-  void EnterMenuLoop();
+  // Hot: the bar item to highlight, else the one highlighted, else the first.
+  void EnterMenuLoop(int Hot = -1);
   void BuildSystemMenu();
   void SysKeyMenu(wchar_t Char);
 

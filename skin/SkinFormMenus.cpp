@@ -131,11 +131,11 @@ void TspSkinForm::SkinMenuClose() {
   if (FInMenuLoop) EndMenuLoop();
 }
 
-void TspSkinForm::EnterMenuLoop() {
+void TspSkinForm::EnterMenuLoop(int Hot) {
   if (!HasMenuBar() || MenuBarItemCount() == 0) return;
   FInMenuLoop = true;
   InstallMenuHook();
-  SetMenuBarHot(FMenuBarHot >= 0 ? FMenuBarHot : 0);
+  SetMenuBarHot(Hot >= 0 ? Hot : FMenuBarHot >= 0 ? FMenuBarHot : 0);
 }
 
 void TspSkinForm::EndMenuLoop() {
@@ -211,10 +211,13 @@ void TspSkinForm::MenuKey(uint16_t Key) {
     }
     FMenuLink->HandleMenuKey(Key);
     if (!FMenuLink || !FMenuLink->MenuVisible()) {
-      // Esc closed the last level (or its close freed the form, menu and
-      // all): the menu mode ends with it.
+      // Esc closed the last level. A bar item's drop-down steps back to its
+      // highlighted title, where the next Esc leaves the bar; any other menu
+      // (or one whose close freed the form's menu) ends the menu mode.
+      const bool toTitle = Key == VK_ESCAPE && fromBar && count > 0 && FMenuLink;
       if (FSkinMenuOpen) SkinMenuClose();
-      if (FInMenuLoop) EndMenuLoop();
+      if (toTitle) EnterMenuLoop(current);
+      else if (FInMenuLoop) EndMenuLoop();
       return;
     }
     // Right on an item without a submenu moves on to the next bar item.

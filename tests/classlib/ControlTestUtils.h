@@ -98,6 +98,22 @@ inline void KeyChord(std::initializer_list<WORD> Held, WORD Key) {
   Settle();
 }
 
+// Characters typed through the system's input, each as the keyboard sends a
+// character it has no key for, then the loop settled.
+inline void TypeInput(const String& Text) {
+  std::vector<INPUT> in;
+  for (wchar_t c : Text)
+    for (DWORD up : {0ul, static_cast<DWORD>(KEYEVENTF_KEYUP)}) {
+      INPUT i = {};
+      i.type = INPUT_KEYBOARD;
+      i.ki.wScan = c;
+      i.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      in.push_back(i);
+    }
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  Settle();
+}
+
 // A key press posted to the focused window, through the application's loop.
 inline void PostKey(WORD Key) {
   HWND focus = GetFocus();

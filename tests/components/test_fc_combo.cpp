@@ -281,3 +281,49 @@ TEST_F(fcComboTest, ActiveThemeDrawsTheButtonAsAPushButtonWithItsArrow) {
       if (!content.Contains(TPoint(x, y))) differing += PixelAt(shot, x, y) != PixelAt(expected, x, y);
   EXPECT_GT(differing, 0);
 }
+
+TEST_F(fcComboTest, EveryPickReplacesTheWholeTypedText) {
+  auto* c = NewCombo(20, 20);
+  c->Items()->Add(L"Tea");
+  auto* next = NewCombo(20, 100);
+  ShowForm();
+  c->SetFocus();
+  Settle();
+  // Typed, then picked with Alt+Down, Down to "Tea", Enter.
+  TypeInput(L"Zzz #9");
+  ASSERT_EQ(c->Text(), L"Zzz #9");
+  KeyChord({VK_MENU}, VK_DOWN);
+  ASSERT_TRUE(c->GetDroppedDown());
+  for (int i = 0; i < 5; ++i) KeyChord({}, VK_DOWN);
+  KeyChord({}, VK_RETURN);
+  EXPECT_FALSE(c->GetDroppedDown());
+  EXPECT_EQ(c->Text(), L"Tea");
+  // Enter on the closed combo leaves the text as it is.
+  KeyChord({}, VK_END);
+  TypeInput(L"l\u00E9e82");
+  KeyChord({}, VK_RETURN);
+  EXPECT_EQ(c->Text(), L"Teal\u00E9e82");
+  // Picked with F4, Down, Down and Alt+Up.
+  KeyChord({}, VK_F4);
+  KeyChord({}, VK_DOWN);
+  KeyChord({}, VK_DOWN);
+  KeyChord({VK_MENU}, VK_UP);
+  EXPECT_EQ(c->Text(), L"beta");
+  // Picked with Tab, which also moves on.
+  KeyChord({}, VK_END);
+  TypeInput(L"s");
+  KeyChord({}, VK_F4);
+  KeyChord({}, VK_UP);
+  KeyChord({}, VK_TAB);
+  EXPECT_EQ(c->Text(), L"alpha");
+  EXPECT_TRUE(next->Focused());
+  // Typed, then picked with the mouse.
+  c->SetFocus();
+  TypeInput(L"Rices");
+  KeyChord({}, VK_F4);
+  MoveMouse(c->List()->ClientToScreen(TPoint(5, c->List()->ItemHeight() * 2 + 2)));
+  MouseDown();
+  MouseUp();
+  Settle();
+  EXPECT_EQ(c->Text(), L"gamma");
+}

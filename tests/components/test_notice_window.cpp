@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "classlib/Menus.h"
 #include "components/HyMsgForm.h"
 #include "tests/classlib/ControlTestUtils.h"
 #include "tests/skin/SkinTestData.h"
@@ -277,6 +278,54 @@ TEST(NoticeSkin, DefaultTakesTheStoredSkinAndAnythingElseIsAFile) {
   DeleteFileW(path.c_str());
 
   Free(notice);
+  Free(shared);
+  Free(stored);
+}
+
+// The user types in a form while notices come and go: the keys and the menu
+// shortcuts stay with the focused control, plain and skinned.
+TEST(NoticeFocus, ShowsWithoutTakingTheKeys) {
+  auto* stored = new TspCompressedStoredSkin(nullptr);
+  stored->LoadFromSkinFile(ProjectPath("skins/Test/frame.ini"));
+  auto* shared = new TspSkinData(nullptr);
+  shared->SetCompressedStoredSkin(stored);
+  auto* form = new TForm(nullptr);
+  form->SetBounds(20, 20, 300, 200);
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  auto* menu = new TMainMenu(form);
+  auto* file = new TMenuItem(menu);
+  file->SetCaption(L"&File");
+  menu->Items()->Add(file);
+  auto* save = new TMenuItem(menu);
+  file->Add(save);
+  save->SetShortCut(ShortCut('S', {ssCtrl}));
+  int saves = 0;
+  save->OnClick = [&](TObject*) { ++saves; };
+  form->SetMenu(menu);
+  ShowAndActivate(form);
+  edit->SetFocus();
+  for (bool skinned : {false, true}) {
+    auto* notice = new THyMsgForm(nullptr);
+    if (skinned) notice->LoadSkin(L"Default", shared);
+    TMsgFormInfo info{};
+    info.Flags = kNoticePlain;
+    info.Countdown = 30;
+    SetNoticeText(info, String(L"saved"));
+    notice->SetFormVisible(true);
+    SendMessageW(notice->GetFormHandle(), MSG_NOTICE_TEXT, 0, reinterpret_cast<LPARAM>(&info));
+    Settle();
+    EXPECT_TRUE(IsWindowVisible(notice->GetFormHandle()));
+    EXPECT_EQ(GetActiveWindow(), form->Handle()) << skinned;
+    EXPECT_EQ(GetFocus(), edit->Handle()) << skinned;
+    TypeInput(L"ab");
+    KeyChord({VK_CONTROL}, 'S');
+    Free(notice);
+    Settle();
+  }
+  EXPECT_EQ(edit->Text(), L"abab");
+  EXPECT_EQ(saves, 2);
+  Free(form);
   Free(shared);
   Free(stored);
 }

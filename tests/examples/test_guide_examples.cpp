@@ -10,6 +10,7 @@
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
 #include "classlib/MemTable.h"
+#include "components/HyMsgForm.h"
 #include "components/fcLabel.h"
 #include "components/fcStringCombo.h"
 #include "components/fcTreeCombo.h"
@@ -184,6 +185,45 @@ String LoadContacts(TMemTable* Table, const String& FileName) {
     return e.Message();
   }
   return String();
+}
+
+// --- guide: a value its field refuses
+void ShowRefusals(TspSkinStdLabel* Status) {
+  // Every exception no handler caught comes here, a refused value among them.
+  Application->OnException = [Status](TObject*, const std::exception* E) {
+    const auto* error = dynamic_cast<const Exception*>(E);
+    Status->SetCaption(error ? error->Message() : String(L"Unexpected error"));
+  };
+}
+
+// --- guide: a list-only combo
+TfcStringCombo* AddSize(TWinControl* Parent) {
+  auto* size = new TfcStringCombo(Parent);
+  size->SetParent(Parent);
+  size->SetBounds(16, 130, 120, 21);
+  for (const wchar_t* name : {L"Small", L"Medium", L"Large"}) size->Items()->Add(name);
+  size->SetStyle(csDropDownList);  // no typing: the text is a pick from the list
+  size->SetText(L"Medium");
+  return size;
+}
+
+// --- guide: a notice after a save
+void ShowSavedNotice(THyMsgForm* Notice, const String& Text) {
+  TMsgFormInfo info{};              // components/HyMsgFormInfo.h
+  SetNoticeText(info, Text);        // at most 100 bytes of GBK: a longer text is cut
+  info.Flags = kNoticePlain;        // no cancel button; the user may close it
+  info.Countdown = 5;               // it hides itself after five ticks
+  info.Value = kNoticeDefaultTick;  // of a second each
+  Notice->SetFormVisible(true);     // the focused control keeps the keys
+  SendMessageW(Notice->GetFormHandle(), MSG_NOTICE_TEXT, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+// --- guide: fc labels in the skin's colours
+void FollowSkinColours(TfcLabel* Label, TspSkinData* Skin) {
+  const TspSkinColors* colours = Skin->SkinColors.get();  // the system's with no skin loaded
+  Label->SetTransparent(true);                            // the skinned panel shows through
+  Label->Font()->SetColor(colours->cBtnText);             // the skin's text on its panels
+  Label->TextOptions()->Shadow()->SetColor(colours->cBtnShadow);
 }
 
 // --- guide: a radio group
@@ -439,7 +479,7 @@ TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
         << "docs/guide.md lacks, or differs from, the example:\n" << example;
     ++examples;
   }
-  EXPECT_EQ(examples, 23);
+  EXPECT_EQ(examples, 27);
 }
 
 class GuideExamples : public FormTest {
@@ -714,4 +754,85 @@ TEST_F(GuideExamples, TheBoundComboAndLabelShowAndEditTheTable) {
   Free(source);  // the controls stay, unbound
   EXPECT_EQ(notes->ShownText(), L"");
   EXPECT_EQ(name->Text(), L"");
+}
+
+TEST_F(GuideExamples, ARefusedValueGoesToOnExceptionAndTheComboKeepsTheFocus) {
+  auto* table = new TMemTable(form);
+  table->AddField(L"Age", ftInteger);
+  table->Open();
+  table->Append();
+  table->FieldByName(L"Age")->SetAsInteger(30);
+  table->Post();
+  auto* source = new TDataSource(form);
+  source->SetDataSet(table);
+  auto* age = Add<TfcStringCombo>(form, 16, 16, 120, 21);
+  age->SetDataSource(source);
+  age->SetDataField(L"Age");
+  Add<TfcStringCombo>(form, 16, 60, 120, 21);
+  auto* status = Add<TspSkinStdLabel>(form, 16, 100, 300, 20);
+  const TExceptionEvent before = Application->OnException;
+  guide::ShowRefusals(status);
+  ShowAndActivate(form);
+  age->SetFocus();
+  Settle();
+  age->SelectAll();
+  TypeInput(L"abc");
+  KeyChord({}, VK_TAB);
+  Application->OnException = before;
+  EXPECT_NE(status->Caption().find(L"abc"), String::npos) << status->Caption();
+  EXPECT_EQ(GetFocus(), age->Handle());
+  EXPECT_EQ(age->Text(), L"abc");
+  EXPECT_EQ(table->FieldByName(L"Age")->AsInteger(), 30);
+  KeyChord({}, VK_ESCAPE);  // undone, the combo lets the focus go
+  EXPECT_EQ(age->Text(), L"30");
+  KeyChord({}, VK_TAB);
+  EXPECT_NE(GetFocus(), age->Handle());
+}
+
+TEST_F(GuideExamples, AListOnlyComboTakesNoTypingAndPicksByMouseAndKeys) {
+  TfcStringCombo* size = guide::AddSize(form);
+  ShowAndActivate(form);
+  size->SetFocus();
+  Settle();
+  TypeInput(L"x");
+  EXPECT_EQ(size->Text(), L"Medium");
+  MoveMouse(Center(size));
+  MouseDown();
+  MouseUp();
+  ASSERT_TRUE(PumpUntil([&] { return size->GetDroppedDown(); }));
+  KeyChord({}, VK_DOWN);
+  KeyChord({}, VK_RETURN);
+  EXPECT_EQ(size->Text(), L"Large");
+}
+
+TEST_F(GuideExamples, TheNoticeShowsTheTextAndCountdownWhileTheKeysStayPut) {
+  auto* edit = Add<TEdit>(form, 16, 16, 120, 21);
+  auto* notice = new THyMsgForm(form);
+  ShowAndActivate(form);
+  edit->SetFocus();
+  guide::ShowSavedNotice(notice, L"Saved contacts.txt");
+  Settle();
+  EXPECT_TRUE(notice->FormVisible());
+  EXPECT_EQ(notice->Form()->lblMessage->Caption(), L"Saved contacts.txt");
+  EXPECT_EQ(notice->Form()->lblTimelapse->Caption(), L"( 5 )");
+  TypeInput(L"kept");
+  EXPECT_EQ(edit->Text(), L"kept");
+}
+
+TEST_F(GuideExamples, FcLabelsTakeTheDarkSkinsColoursAndTheSystemsWithoutASkin) {
+  auto* label = new TfcLabel(form);
+  label->SetParent(form);
+  TspCompressedStoredSkin dark(nullptr);
+  dark.LoadFromSkinFile(ProjectPath("skins/Dark/skin.ini"));
+  skin->LoadCompressedStoredSkin(&dark);
+  guide::FollowSkinColours(label, skin);
+  EXPECT_TRUE(label->Transparent());
+  EXPECT_EQ(label->Font()->Color(), skin->SkinColors->cBtnText);
+  // Light text on the Dark skin's dark panels.
+  const TColor text = ColorToRGB(label->Font()->Color()), panel = ColorToRGB(skin->SkinColors->cBtnFace);
+  EXPECT_GT(GetRValue(text) + GetGValue(text) + GetBValue(text), 3 * 160);
+  EXPECT_LT(GetRValue(panel) + GetGValue(panel) + GetBValue(panel), 3 * 80);
+  skin->ClearAll();
+  guide::FollowSkinColours(label, skin);
+  EXPECT_EQ(ColorToRGB(label->Font()->Color()), ColorToRGB(clBtnText));
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SkinFormTestUtils.h"
+#include "classlib/StdCtrls.h"
 #include "skin/SPUtils_draw.h"
 
 namespace {
@@ -134,6 +135,87 @@ TEST_F(FrameTest, AnInactiveFormWearsTheSkinsInactiveEffect) {
   EXPECT_EQ(ScreenPixel(f.Handle(), TPoint(150, 0)), inactive);
   ShowAndActivate(f.Form);
   EXPECT_EQ(topPixel(), RGB(150, 185, 235));
+}
+
+// Children made before their frame shows (in its constructor, say): the
+// active one wears the active caption from the start, the others do not.
+TEST_F(FrameTest, ChildrenMadeBeforeTheFrameShowsWearTheirActivityFromTheStart) {
+  auto* frame = new TForm(nullptr);
+  frame->SetFormStyle(fsMDIForm);
+  frame->SetBounds(40, 40, 640, 480);
+  (new TspSkinForm(frame))->SetSkinData(Skin);
+  frame->HandleNeeded();  // the children's client window
+  TForm* children[2] = {};
+  for (TForm*& child : children) {
+    child = new TForm(frame);
+    child->SetFormStyle(fsMDIChild);
+    child->SetBounds(0, 0, 300, 200);
+    (new TspSkinForm(child))->SetSkinData(Skin);
+    child->Show();
+  }
+  ShowAndActivate(frame);
+  auto topPixel = [&](TForm* Child) {
+    TBitmap shot;
+    shot.SetSize(300, 200);
+    GetSkinForm(Child)->PaintFormTo(shot.Canvas()->Handle(), 0, 0);
+    return GetPixel(shot.Canvas()->Handle(), 150, 0);
+  };
+  ASSERT_EQ(frame->ActiveMDIChild(), children[1]);
+  EXPECT_EQ(topPixel(children[1]), RGB(150, 185, 235));
+  const COLORREF inactive = topPixel(children[0]);
+  EXPECT_EQ(GetRValue(inactive), GetBValue(inactive));
+  // The frame losing the activation takes the child's with it, and gives it back.
+  TSkinnedForm other(Skin);
+  other.Form->SetLeft(700);
+  ShowAndActivate(other.Form);
+  EXPECT_EQ(topPixel(children[1]), inactive);
+  ShowAndActivate(frame);
+  EXPECT_EQ(topPixel(children[1]), RGB(150, 185, 235));
+  Free(frame);
+}
+
+// FormStyle set after a skin load made the window: the window is made again
+// as an MDI frame whose children open and switch by the keyboard. A frame
+// with children, or a child without a frame, refuses the change at once.
+TEST_F(FrameTest, FormStyleSetAfterTheSkinMadeTheWindowTakesEffect) {
+  auto* own = new TspSkinData(nullptr);
+  TSkinnedForm f(own, 640, 480);
+  LoadTestSkin(own, "frame.ini");
+  ASSERT_TRUE(f.Form->HandleAllocated());
+  auto* edit = new TEdit(f.Form);
+  edit->SetParent(f.Form);
+  edit->SetText(L"kept");
+  f.Form->SetFormStyle(fsMDIForm);
+  ASSERT_NE(f.Form->ClientHandle(), nullptr);
+  ShowAndActivate(f.Form);
+  EXPECT_EQ(edit->Text(), L"kept");
+  TForm* children[2] = {};
+  for (TForm*& child : children) {
+    child = new TForm(f.Form);
+    child->SetFormStyle(fsMDIChild);
+    (new TspSkinForm(child))->SetSkinData(Skin);
+    child->Show();
+    Settle();
+  }
+  EXPECT_EQ(f.Form->ActiveMDIChild(), children[1]);
+  KeyChord({VK_CONTROL}, VK_F6);
+  EXPECT_EQ(f.Form->ActiveMDIChild(), children[0]);
+  EXPECT_THROW(f.Form->SetFormStyle(fsNormal), EInvalidOperation);
+  EXPECT_EQ(f.Form->FormStyle(), fsMDIForm);
+  EXPECT_EQ(f.Form->MDIChildCount(), 2);
+  // A child made a plain form leaves the client window for a window of its own.
+  children[0]->SetFormStyle(fsNormal);
+  EXPECT_EQ(f.Form->MDIChildCount(), 1);
+  EXPECT_EQ(GetAncestor(children[0]->Handle(), GA_PARENT), GetDesktopWindow());
+  EXPECT_TRUE(IsWindowVisible(children[0]->Handle()));
+  EXPECT_EQ(f.Form->ActiveMDIChild(), children[1]);
+
+  TSkinnedForm lone(own);
+  lone.Form->HandleNeeded();
+  EXPECT_THROW(lone.Form->SetFormStyle(fsMDIChild), EInvalidOperation);
+  EXPECT_EQ(lone.Form->FormStyle(), fsNormal);
+  EXPECT_TRUE(IsWindow(lone.Handle()));
+  Free(own);
 }
 
 TEST_F(FrameTest, SizeLimitsMenuBarPlaceAndAlphaBlending) {

@@ -325,11 +325,14 @@ TEST_F(FormMenuTest, AltAndF10EnterKeyboardMenuModeWhereArrowsEnterEscAndAcceler
   EXPECT_EQ(Menu->Level(0)->ItemCount(), 1);
   Key(VK_LEFT);
   EXPECT_EQ(Frame->MenuBarDown(), 0);
-  // Esc on the only level ends the menu mode altogether.
+  // Esc on the only level steps back to the highlighted title, the next leaves the bar.
   Key(VK_ESCAPE);
   EXPECT_FALSE(Menu->Visible());
-  EXPECT_FALSE(Frame->InMenuLoop());
+  EXPECT_TRUE(Frame->InMenuLoop());
   EXPECT_EQ(Frame->MenuBarDown(), -1);
+  EXPECT_EQ(Frame->MenuBarHot(), 0);
+  Key(VK_ESCAPE);
+  EXPECT_FALSE(Frame->InMenuLoop());
   EXPECT_EQ(Application->MessageHookCount(), hooks);
 
   // An accelerator in keyboard mode opens its item; one in the menu runs it.
@@ -376,12 +379,15 @@ TEST_F(FormMenuTest, FKeysAndTheNumericPadPickNoBarItemInKeyboardMenuMode) {
   Settle();
   EXPECT_EQ(Frame->MenuBarDown(), 3);
   Key(VK_ESCAPE);
+  Key(VK_ESCAPE);
   EXPECT_FALSE(Frame->InMenuLoop());
 }
 
 // Alt+letter reaches the focused control first; the bar answers it from any
-// control of the form, as the system's bar does.
-TEST_F(FormMenuTest, AltLetterOpensTheBarItemWhicheverControlHasTheFocus) {
+// control of the form, as the system's bar does. Esc steps back as there:
+// the first closes the drop-down and leaves the title highlighted, the second
+// leaves the bar, and neither reaches the control.
+TEST_F(FormMenuTest, AltLetterOpensTheBarItemWhicheverControlHasTheFocusAndEscStepsBack) {
   auto* edit = new TEdit(F->Form);
   edit->SetParent(F->Form);
   edit->SetBounds(10, 10, 120, 22);
@@ -389,6 +395,10 @@ TEST_F(FormMenuTest, AltLetterOpensTheBarItemWhicheverControlHasTheFocus) {
   list->SetParent(F->Form);
   list->SetBounds(10, 40, 120, 80);
   list->Items()->Add(L"one");
+  int escapes = 0;
+  const auto countEscape = [&](TObject*, WORD& Key, TShiftState) { escapes += Key == VK_ESCAPE; };
+  edit->OnKeyDown = countEscape;
+  list->OnKeyDown = countEscape;
   ShowWithMenu();
   for (TWinControl* c : std::vector<TWinControl*>{edit, list}) {
     c->SetFocus();
@@ -399,11 +409,19 @@ TEST_F(FormMenuTest, AltLetterOpensTheBarItemWhicheverControlHasTheFocus) {
     EXPECT_TRUE(Menu->Visible());
     KeyChord({}, VK_ESCAPE);
     EXPECT_FALSE(Menu->Visible());
+    EXPECT_TRUE(Frame->InMenuLoop());
+    EXPECT_EQ(Frame->MenuBarHot(), 1);
+    KeyChord({}, VK_ESCAPE);
     EXPECT_FALSE(Frame->InMenuLoop());
+    EXPECT_EQ(Frame->MenuBarHot(), -1);
     // The control keeps the focus and its text: the letter went to the menu.
     EXPECT_EQ(GetFocus(), c->Handle());
   }
   EXPECT_EQ(edit->Text(), L"");
+  EXPECT_EQ(escapes, 0);
+  // Esc with the bar left reaches the control again.
+  KeyChord({}, VK_ESCAPE);
+  EXPECT_EQ(escapes, 1);
 }
 
 // On an MDI frame Alt+letter opens the skinned bar wherever the focus is:
@@ -418,6 +436,8 @@ TEST_F(FormMenuTest, AltLetterOnAnMDIFrameOpensTheBarFromTheClientAChildOrItsCon
     EXPECT_TRUE(Menu->Visible()) << Where;
     KeyChord({}, VK_ESCAPE);
     EXPECT_FALSE(Menu->Visible()) << Where;
+    KeyChord({}, VK_ESCAPE);
+    EXPECT_FALSE(Frame->InMenuLoop()) << Where;
   };
   ::SetFocus(F->Form->ClientHandle());
   Settle();
