@@ -6,7 +6,6 @@
 
 #include <climits>
 
-#include "classlib/DeferredFree.h"
 #include "classlib/HeapCheck.h"
 #include "classlib/SysUtils.h"
 #include "classlib/TextCodec.h"
@@ -131,7 +130,6 @@ struct THandlersActing {
 
 void TDriver::AsHandler(const std::function<void()>& Step) {
   const THandlersActing acting(FPumping, true);
-  const TLibraryScope scope;
   Step();
 }
 

@@ -50,8 +50,8 @@ class TDriver {
   // Each hooked event of each object made comes here; Close is the close
   // action of an OnClose, which a handler may set.
   void EventRaised(TComponent* Owner, const char* Event, TCloseAction* Close = nullptr);
-  // Runs Step as a program's handler would: with the handlers' actions on and
-  // the library's scope open (a form made and shown from a menu's click).
+  // Runs Step as a program's handler would, with the handlers' actions on
+  // (a form shown from a menu's click).
   void AsHandler(const std::function<void()>& Step);
   // Runs Step with the handlers' actions off: a program's own steps inside a
   // handler (making a form) are not a message's.
