@@ -1,6 +1,7 @@
 #include "classlib/Classes.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <limits>
 
@@ -330,17 +331,40 @@ std::FILE* OpenFileW(const String& FileName, const char* Mode) {
 #endif
 }
 
+String FileErrorText(int Errno) { return Errno ? Utf8ToWide(std::strerror(Errno)) : String(L"no reason given"); }
+
+String FileWriteErrorText(int Errno) {
+  return L"not every byte could be written, is the disk full? (" + FileErrorText(Errno) + L")";
+}
+
 TFileStream::TFileStream(const String& FileName, TFileMode Mode) : FFileName(FileName) {
   const char* mode = Mode == fmCreate ? "w+b" : Mode == fmOpenRead ? "rb" : "r+b";
+  errno = 0;
   FFile = OpenFileW(FileName, mode);
   if (!FFile) {
-    if (Mode == fmCreate) throw EFCreateError(L"Cannot create file \"" + FileName + L"\"");
-    throw EFOpenError(L"Cannot open file \"" + FileName + L"\"");
+    const String cause = errno ? L": " + FileErrorText(errno) : String();
+    if (Mode == fmCreate) throw EFCreateError(L"Cannot create file \"" + FileName + L"\"" + cause);
+    throw EFOpenError(L"Cannot open file \"" + FileName + L"\"" + cause);
   }
 }
 
 TFileStream::~TFileStream() {
   if (FFile) std::fclose(FFile);
+}
+
+void TFileStream::Commit() {
+  if (!FFile) return;
+  errno = 0;
+  bool ok = std::fflush(FFile) == 0;
+#ifdef _WIN32
+  ok = ok && _commit(_fileno(FFile)) == 0;
+#else
+  ok = ok && fsync(fileno(FFile)) == 0;
+#endif
+  const int cause = errno;
+  ok = std::fclose(FFile) == 0 && ok;
+  FFile = nullptr;
+  if (!ok) throw EWriteError(L"Cannot write file \"" + FFileName + L"\": " + FileWriteErrorText(cause ? cause : errno));
 }
 
 void TFileStream::SwitchTo(TLastAccess Access) {
@@ -349,18 +373,19 @@ void TFileStream::SwitchTo(TLastAccess Access) {
 }
 
 int64_t TFileStream::Read(void* Buffer, int64_t Count) {
-  if (Count <= 0) return 0;
+  if (Count <= 0 || !FFile) return 0;
   SwitchTo(laRead);
   return static_cast<int64_t>(std::fread(Buffer, 1, static_cast<size_t>(Count), FFile));
 }
 
 int64_t TFileStream::Write(const void* Buffer, int64_t Count) {
-  if (Count <= 0) return 0;
+  if (Count <= 0 || !FFile) return 0;
   SwitchTo(laWrite);
   return static_cast<int64_t>(std::fwrite(Buffer, 1, static_cast<size_t>(Count), FFile));
 }
 
 int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
+  if (!FFile) throw EStreamError(L"Seek error in " + FFileName + L" (closed)");
   int whence = Origin == soBeginning ? SEEK_SET : Origin == soCurrent ? SEEK_CUR : SEEK_END;
   FLastAccess = laNone;
 #ifdef _WIN32

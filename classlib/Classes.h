@@ -145,6 +145,11 @@ class TFileStream : public TStream {
   int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
   void SetSize(int64_t NewSize) override;
   const String& FileName() const { return FFileName; }
+  // Writes what is buffered, flushes the file to the disk and closes it;
+  // raises EWriteError naming the file and the cause when any of that
+  // fails (the destructor closes without a word). Closed, the stream
+  // neither reads nor writes.
+  void Commit();
   String ClassName() const override { return L"TFileStream"; }
 
  private:
@@ -159,6 +164,11 @@ class TFileStream : public TStream {
 
 // Opens a file by its String name with fopen-style mode ("rb", "wb", "r+b").
 std::FILE* OpenFileW(const String& FileName, const char* Mode);
+// The C library's words for an errno value ("no reason given" for 0).
+String FileErrorText(int Errno);
+// What a failed write says: not every byte written, and the errno's words
+// (a full disk sets no clear errno under every system).
+String FileWriteErrorText(int Errno);
 
 // The list classes live in their own headers; Classes.h gives all of them.
 #include "classlib/List.h"

@@ -3,8 +3,10 @@
 #include "classlib/DB.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cwchar>
+#include <type_traits>
 
 #include "classlib/DateUtils.h"
 
@@ -14,40 +16,58 @@ void DatabaseError(const TComponent* Component, const String& Message) {
 
 namespace {
 
-// Numbers are stored with '.' and full precision, whatever the locale.
+// Numbers are stored with '.' and full precision (as "%.17g" writes them),
+// whatever the locale.
 String StoreNumber(double Value) {
-  wchar_t buf[64];
-  std::swprintf(buf, 64, L"%.17g", Value);
-  return buf;
+  char buf[40];
+  return String(buf, std::to_chars(buf, buf + sizeof buf, Value, std::chars_format::general, 17).ptr);
+}
+
+bool IsHighSurrogate(wchar_t C) { return sizeof(wchar_t) == 2 && C >= 0xD800 && C <= 0xDBFF; }
+bool IsLowSurrogate(wchar_t C) { return sizeof(wchar_t) == 2 && C >= 0xDC00 && C <= 0xDFFF; }
+
+// A NUL, half of a surrogate pair or no character at all: text that no
+// file can hold.
+bool HoldsUnsavableText(const String& S) {
+  for (size_t i = 0; i < S.size(); ++i) {
+    const uint32_t c = static_cast<std::make_unsigned_t<wchar_t>>(S[i]);
+    if (c == 0 || c > 0x10FFFF || (c >= 0xDC00 && c <= 0xDFFF)) return true;
+    if (c >= 0xD800 && c <= 0xDBFF && !(IsHighSurrogate(S[i]) && i + 1 < S.size() && IsLowSurrogate(S[++i])))
+      return true;
+  }
+  return false;
 }
 
 double StoredNumber(const String& S) { return S.empty() ? 0 : std::wcstod(S.c_str(), nullptr); }
 
 // Digits, an optional '.' part and an optional exponent, as StoreNumber
 // writes them (a leading '-' allowed); nothing else, no blanks.
-bool IsStoredNumberForm(const String& S) {
-  size_t i = S.size() > 0 && S[0] == L'-' ? 1 : 0;
+template <class Char>
+bool IsStoredNumberForm(const Char* S, size_t Length) {
+  size_t i = Length > 0 && S[0] == '-' ? 1 : 0;
   auto digits = [&] {
     const size_t from = i;
-    while (i < S.size() && S[i] >= L'0' && S[i] <= L'9') ++i;
+    while (i < Length && S[i] >= '0' && S[i] <= '9') ++i;
     return i - from;
   };
   size_t mantissa = digits();
-  if (i < S.size() && S[i] == L'.') {
+  if (i < Length && S[i] == '.') {
     ++i;
     mantissa += digits();
   }
   if (mantissa == 0) return false;
-  if (i < S.size() && (S[i] == L'e' || S[i] == L'E')) {
+  if (i < Length && (S[i] == 'e' || S[i] == 'E')) {
     ++i;
-    if (i < S.size() && (S[i] == L'+' || S[i] == L'-')) ++i;
+    if (i < Length && (S[i] == '+' || S[i] == '-')) ++i;
     if (digits() == 0) return false;
   }
-  return i == S.size();
+  return i == Length;
 }
 
 // The days of 0001-01-01 and of the day after 9999-12-31: the dates shown.
 constexpr double kFirstDate = -693593, kPastLastDate = 2958466;
+
+bool IsShownDate(double Days) { return Days >= kFirstDate && Days < kPastLastDate; }
 
 // Fifteen significant digits in the locale's form, as a program shows a float.
 String ShowNumber(double Value) {
@@ -100,13 +120,18 @@ void TField::Store(const String& Value) {
   if (!IsEditState(FDataSet->State())) DatabaseError(FDataSet, L"Dataset not in edit or insert mode");
   if (FReadOnly) DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' cannot be modified");
   String v = Fit(Value);
+  if ((FDataType == ftString || FDataType == ftMemo) && HoldsUnsavableText(v))
+    DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' cannot hold a NUL character or half of a surrogate pair");
   if (FDataSet->FBuffer[FIndex] == v) return;
   FDataSet->FBuffer[FIndex] = std::move(v);
   FDataSet->FieldChanged(this);
 }
 
 String TField::Fit(const String& Value) const {
-  return FSize > 0 && static_cast<int>(Value.size()) > FSize ? Value.substr(0, FSize) : Value;
+  if (FSize <= 0 || static_cast<int>(Value.size()) <= FSize) return Value;
+  // The cut falls before a surrogate pair, never inside it.
+  const size_t keep = IsLowSurrogate(Value[FSize]) && IsHighSurrogate(Value[FSize - 1]) ? FSize - 1 : FSize;
+  return Value.substr(0, keep);
 }
 
 bool TField::ToStoredForm(const String& Text, String& Stored, String& Why) const {
@@ -124,12 +149,13 @@ bool TField::ToStoredForm(const String& Text, String& Stored, String& Why) const
       return true;
     }
     case ftFloat: case ftDate: {
-      const double value = IsStoredNumberForm(Text) ? std::wcstod(Text.c_str(), nullptr) : NAN;
-      if (!std::isfinite(value) || (FDataType == ftDate && (value < kFirstDate || value >= kPastLastDate))) {
+      // Any spelling of a number is kept as it is: it reads back to the same value.
+      const double value = IsStoredNumberForm(Text.data(), Text.size()) ? std::wcstod(Text.c_str(), nullptr) : NAN;
+      if (!std::isfinite(value) || (FDataType == ftDate && !IsShownDate(value))) {
         Why = L"'" + Text + (FDataType == ftDate ? L"' is not a date (days as a number)" : L"' is not a number");
         return false;
       }
-      Stored = StoreNumber(value);
+      Stored = Text;
       return true;
     }
     case ftBoolean:
@@ -140,6 +166,37 @@ bool TField::ToStoredForm(const String& Text, String& Stored, String& Why) const
     default:
       Stored = Fit(Text);
       return true;
+  }
+}
+
+bool TField::IsStoredForm(const char* Utf8, size_t Length, size_t Units) const {
+  if (Length == 0) return true;
+  const char* end = Utf8 + Length;
+  switch (FDataType) {
+    case ftString: return FSize <= 0 || Units <= static_cast<size_t>(FSize);
+    case ftMemo: return true;
+    case ftBoolean: return Length == 1 && (Utf8[0] == '0' || Utf8[0] == '1');
+    case ftInteger: {
+      int value = 0;
+      const auto read = std::from_chars(Utf8, end, value);
+      // As IntToStr writes it: no '+', no leading zero, no "-0".
+      return read.ec == std::errc() && read.ptr == end && (Length == 1 || Utf8[Utf8[0] == '-'] != '0');
+    }
+    case ftFloat: case ftDate: {
+      if (!IsStoredNumberForm(Utf8, Length)) return false;
+      // Without an exponent, a few digits before the point make a finite
+      // number, and five at most a date shown: most values need no reading.
+      const char* digits = Utf8 + (Utf8[0] == '-');
+      const auto whole = std::find_if(digits, end, [](char C) { return C < '0' || C > '9'; }) - digits;
+      if (std::find_if(digits, end, [](char C) { return C == 'e' || C == 'E'; }) == end &&
+          whole <= (FDataType == ftDate ? 5 : 300))
+        return true;
+      double value = 0;
+      const auto read = std::from_chars(Utf8, end, value);  // out of range: ToStoredForm decides
+      return read.ec == std::errc() && read.ptr == end && std::isfinite(value) &&
+             (FDataType != ftDate || IsShownDate(value));
+    }
+    default: return false;
   }
 }
 
@@ -187,7 +244,10 @@ int TField::AsInteger() const {
 void TField::SetAsInteger(int Value) {
   if (FDataType == ftString || FDataType == ftMemo || FDataType == ftInteger) Store(IntToStr(Value));
   else if (FDataType == ftBoolean) Store(Value ? L"1" : L"0");
-  else Store(StoreNumber(Value));
+  else {
+    CheckStorable(Value);
+    Store(StoreNumber(Value));
+  }
 }
 
 double TField::AsFloat() const {
@@ -198,8 +258,10 @@ double TField::AsFloat() const {
   return StoredNumber(s);
 }
 
-void TField::CheckFinite(double Value) const {
+void TField::CheckStorable(double Value) const {
   if (!std::isfinite(Value)) DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' holds finite numbers only");
+  if (FDataType == ftDate && !IsShownDate(Value))
+    DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' holds dates from 0001-01-01 to 9999-12-31 only");
 }
 
 void TField::SetAsFloat(double Value) {
@@ -207,7 +269,7 @@ void TField::SetAsFloat(double Value) {
   else if (FDataType == ftString || FDataType == ftMemo) Store(ShowNumber(Value));
   else if (FDataType == ftBoolean) Store(Value != 0 ? L"1" : L"0");
   else {
-    CheckFinite(Value);
+    CheckStorable(Value);
     Store(StoreNumber(Value));
   }
 }
@@ -238,7 +300,7 @@ void TField::SetAsDateTime(double Value) {
   if (FDataType == ftString || FDataType == ftMemo) {
     Store(DateToStr(Value));
   } else if (FDataType == ftDate || FDataType == ftFloat) {
-    CheckFinite(Value);
+    CheckStorable(Value);
     Store(StoreNumber(Value));
   } else {
     DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' cannot hold a date");
@@ -287,6 +349,7 @@ TField* TDataSet::AddField(const String& FieldName, TFieldType DataType, int Siz
   if (FindField(FieldName)) DatabaseError(this, L"Duplicate field name '" + FieldName + L"'");
   FFields.push_back(std::make_unique<TField>(this, FieldName, DataType, Size));
   FFields.back()->FIndex = FieldCount() - 1;
+  InternalFieldAdded();
   return FFields.back().get();
 }
 

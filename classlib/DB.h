@@ -57,7 +57,8 @@ class TField : public TPersistent {
   TDataSet* DataSet() const { return FDataSet; }
   const String& FieldName() const { return FFieldName; }
   TFieldType DataType() const { return FDataType; }
-  // Characters a string field holds; 0 for other types.
+  // Characters (String units) a string field holds, 0 for other types;
+  // longer values are cut, before a surrogate pair rather than inside it.
   int Size() const { return FSize; }
   int Index() const { return FIndex; }
   bool IsBlob() const { return FDataType == ftMemo; }
@@ -91,11 +92,16 @@ class TField : public TPersistent {
   String Text() const;
   void SetText(const String& Value) { SetAsString(Value); }
   void Clear();
-  // The stored form of Text read from a file: numbers and dates as the
-  // field stores them, booleans from 1, 0, True or False, strings cut to
-  // Size as SetAsString cuts them. False, with Why saying what is wrong,
+  // The stored form of Text read from a file: integers as the field stores
+  // them, other numbers and dates (days) in any spelling of digits kept as
+  // written, booleans from 1, 0, True or False, strings cut to Size as
+  // SetAsString cuts them. False, with Why saying what is wrong,
   // when Text is no value of the field's type.
   bool ToStoredForm(const String& Text, String& Stored, String& Why) const;
+  // True when the UTF-8 text of a file (Units String characters long) is
+  // already the stored form, so that a load may keep its bytes; false says
+  // nothing more (ToStoredForm decides).
+  bool IsStoredForm(const char* Utf8, size_t Length, size_t Units) const;
 
   TEvent<void(TField* Sender)> OnChange;
   // Lets a program word the value: for showing (DisplayText true) or for editing.
@@ -106,8 +112,9 @@ class TField : public TPersistent {
   const String& Stored() const;
   void Store(const String& Value);
   String Fit(const String& Value) const;
-  // Infinities and NaN have no stored form that a file could give back.
-  void CheckFinite(double Value) const;
+  // Refuses what a file could not give back: infinities and NaN, and on a
+  // date field a day before 0001-01-01 or after 9999-12-31.
+  void CheckStorable(double Value) const;
   TDataSet* FDataSet;
   String FFieldName, FDisplayLabel;
   TFieldType FDataType;
@@ -179,11 +186,13 @@ class TDataSet : public TComponent {
   friend class TDataSource;
   // The storage of a descendant: records as rows of stored field texts.
   virtual int InternalRecordCount() const = 0;
-  virtual const std::vector<String>& InternalRecord(int Index) const = 0;
+  virtual std::vector<String> InternalRecord(int Index) const = 0;
   virtual void InternalSetRecord(int Index, const std::vector<String>& Values) = 0;
   virtual void InternalInsertRecord(int Index, const std::vector<String>& Values) = 0;
   virtual void InternalDeleteRecord(int Index) = 0;
   virtual void InternalClose() {}
+  // A field was added behind the others: records kept give it a blank value.
+  virtual void InternalFieldAdded() {}
 
   void DataEvent(TDataEvent Event, TField* Info = nullptr);
   void CheckActive() const;

@@ -303,8 +303,10 @@ void TfcCustomCombo::Loaded() {
 
 void TfcCustomCombo::CreateParams(TCreateParams& Params) {
   TCustomEdit::CreateParams(Params);
-  Params.Style &= ~(ES_AUTOVSCROLL | ES_WANTRETURN);
-  Params.Style |= ES_MULTILINE | WS_CLIPCHILDREN;
+  // One line high, a multi-line edit without ES_AUTOVSCROLL refuses typing
+  // once its text holds a line break (a memo's, or any text set).
+  Params.Style &= ~ES_WANTRETURN;
+  Params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | WS_CLIPCHILDREN;
   if (IsTransparent() && FFrame->TransparentWindow()) Params.ExStyle |= WS_EX_TRANSPARENT;
 }
 
@@ -573,6 +575,7 @@ void TfcCustomCombo::Dispatch(TMessage& Message) {
         if (!EditCanModify()) return;
         FDataLink->Edit();
         TCustomEdit::Dispatch(Message);
+        if (Message.Msg == WM_PASTE) DropHalfPairAtCaret();
         SetModified(true);
         return;
       }

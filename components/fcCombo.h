@@ -197,6 +197,10 @@ class TfcCustomCombo : public TCustomEdit {
   void CNKeyDown(TMessage& Message);
   void WMKillFocus(TMessage& Message);
   void SetFocused(bool Value);
+  // Whether the typed Key would leave half of a surrogate pair in the text.
+  bool SplitsAPair(wchar_t Key);
+  // Drops half of a surrogate pair before the caret (a paste cut at MaxLength).
+  void DropHalfPairAtCaret();
   bool LoadingOwner() const;
   void InstallHook();
   void RemoveHook();

@@ -59,6 +59,32 @@ String TfcCustomCombo::FieldText() const { return Field() ? Field()->DisplayText
 
 void TfcCustomCombo::EditingChange(TObject*) { UpdateWindowReadOnly(); }
 
+namespace {
+
+bool IsHighHalf(wchar_t C) { return C >= 0xD800 && C <= 0xDBFF; }
+bool IsLowHalf(wchar_t C) { return C >= 0xDC00 && C <= 0xDFFF; }
+
+}  // namespace
+
+bool TfcCustomCombo::SplitsAPair(wchar_t Key) {
+  // A low half belongs after a high one; a high half needs room for both
+  // (the field's size: MaxLength would take the high half alone).
+  if (IsLowHalf(Key)) {
+    const int at = SelStart();
+    return at == 0 || !IsHighHalf(Text()[at - 1]);
+  }
+  return IsHighHalf(Key) && MaxLength() > 0 && static_cast<int>(Text().size()) - SelLength() + 2 > MaxLength();
+}
+
+void TfcCustomCombo::DropHalfPairAtCaret() {
+  const String text = Text();
+  const int at = SelStart();
+  if (at == 0 || !IsHighHalf(text[at - 1]) || (at < static_cast<int>(text.size()) && IsLowHalf(text[at]))) return;
+  SetSelStart(at - 1);
+  SetSelLength(1);
+  SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+}
+
 void TfcCustomCombo::UpdateData(TObject*) {
   TField* f = Field();
   if (f && f->Text() != Text()) f->SetText(Text());

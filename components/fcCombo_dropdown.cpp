@@ -292,6 +292,7 @@ void TfcCustomCombo::KeyPress(wchar_t& Key) {
   }
   const bool typing = Key >= 32 || Key == 8 || Key == 22 || Key == 24;
   if (typing && !(CanEditText() && (GetDroppedDown() || EditCanModify()))) Key = 0;
+  if (SplitsAPair(Key)) Key = 0;
 }
 
 void TfcCustomCombo::CNKeyDown(TMessage& Message) {

@@ -749,7 +749,8 @@ TEST(MemTableTest, ABadFileIsRefusedByLineAndColumnAndChangesNothing) {
 TEST(MemTableTest, FileSpellingsTheLoadTakesAndTheSaveWrites) {
   Contacts c;
   // A byte-order mark, CR LF line ends, spelled booleans, a number in any
-  // form of digits, a blank of every type and a string past its size.
+  // form of digits (kept as written: it reads back to the same value), a
+  // blank of every type and a string past its size.
   ASSERT_EQ(Load(c, "\xEF\xBB\xBFName\tVip\tAge\tScore\tBorn\tExtra\r\n"
                     "Annabelle Lee\tTrue\t007\t.5e1\t36000.5\tignored\r\n"
                     "Bo\tfalse\t-3\t1e+300\t-693593\t\n"
@@ -763,10 +764,115 @@ TEST(MemTableTest, FileSpellingsTheLoadTakesAndTheSaveWrites) {
   const std::string saved = Saved(c.table);
   EXPECT_EQ(saved,
             "Name\tAge\tScore\tBorn\tVip\tNotes\n"
-            "Annabell\t7\t5\t36000.5\t1\t\n"
-            "Bo\t-3\t1.0000000000000001e+300\t-693593\t0\t\n"
-            "Cy\t\t-0\t0.01\t0\t\n"
+            "Annabell\t7\t.5e1\t36000.5\t1\t\n"
+            "Bo\t-3\t1e+300\t-693593\t0\t\n"
+            "Cy\t\t-0\t1E-2\t0\t\n"
             "\t\t\t\t\t\n");
   ASSERT_EQ(Load(c, saved), L"");  // what the save wrote loads to the same bytes
+  EXPECT_EQ(Saved(c.table), saved);
+}
+
+TEST(DataSetTest, ValuesNoFileCouldGiveBackAreRefusedWhenSet) {
+  Contacts c;
+  c.table.Edit();
+  TField* born = c.table.FieldByName(L"Born");
+  TField* name = c.table.FieldByName(L"Name");
+  TField* notes = c.table.FieldByName(L"Notes");
+  born->SetAsDateTime(-693593);  // 0001-01-01
+  born->SetAsDateTime(2958465.5);  // noon of 9999-12-31
+  EXPECT_THROW(born->SetAsDateTime(2958466), EDatabaseError);
+  EXPECT_THROW(born->SetAsDateTime(-693594), EDatabaseError);
+  EXPECT_THROW(born->SetAsFloat(1e9), EDatabaseError);
+  EXPECT_THROW(born->SetAsInteger(3000000), EDatabaseError);
+  EXPECT_EQ(born->AsFloat(), 2958465.5);  // a refused value leaves the one before
+  EXPECT_THROW(name->SetAsString(String(L"A\0B", 3)), EDatabaseError);
+  EXPECT_THROW(notes->SetAsString(String(L"line\0", 5)), EDatabaseError);
+  EXPECT_THROW(notes->SetAsString(String(1, static_cast<wchar_t>(0xD83D)) + L"x"), EDatabaseError);
+  EXPECT_THROW(notes->SetAsString(String(1, static_cast<wchar_t>(0xDE00))), EDatabaseError);
+  notes->SetAsString(L"smile \U0001F600");
+  // A value cut at the field's size loses a whole character, never half of one.
+  const String emoji = L"\U0001F600";
+  name->SetAsString(L"1234567" + emoji);
+  EXPECT_EQ(name->AsString(), L"1234567" + (emoji.size() == 1 ? emoji : String()));
+  c.table.Post();
+  const std::string saved = Saved(c.table);
+  ASSERT_EQ(Load(c, saved), L"");
+  EXPECT_EQ(Saved(c.table), saved);
+  // Loaded from a file, a value is cut in the same way.
+  ASSERT_EQ(Load(c, "Name\n12345678\n1234567\xF0\x9F\x98\x80\n"), L"");
+  c.table.Last();
+  EXPECT_EQ(c.Name(), L"1234567" + (emoji.size() == 1 ? emoji : String()));
+}
+
+TEST(DataSetTest, ErrorsNameTheComponentOnlyWhenItHasAName) {
+  auto message = [](const TComponent* C) {
+    try {
+      DatabaseError(C, L"went wrong");
+    } catch (const EDatabaseError& e) {
+      return e.Message();
+    }
+    return String();
+  };
+  TMemTable table(nullptr);
+  EXPECT_EQ(message(nullptr), L"went wrong");
+  EXPECT_EQ(message(&table), L"went wrong");
+  table.SetName(L"People");
+  EXPECT_EQ(message(&table), L"People: went wrong");
+}
+
+TEST(MemTableTest, WhatTheUserSeesAfterEmptyingAddingAFieldAndPostingThroughALink) {
+  Contacts c;
+  c.table.Next();
+  c.table.EmptyTable();  // the fields show no deleted record
+  EXPECT_TRUE(c.table.FieldByName(L"Name")->IsNull());
+  EXPECT_EQ(c.Name(), L"");
+
+  // A line that begins with an escape, and a field added after the load.
+  ASSERT_EQ(Load(c, "Name\tNotes\n\\tAnn\t\\\\x\nBob\t\n"), L"");
+  EXPECT_EQ(c.Name(), L"\tAnn");
+  EXPECT_EQ(c.table.FieldByName(L"Notes")->AsString(), L"\\x");
+  c.table.Close();
+  c.table.AddField(L"Email", ftString, 30);
+  c.table.Open();
+  c.table.Next();
+  // A link with no OnUpdateData handler: posting writes nothing through it.
+  TDataSource source(nullptr);
+  source.SetDataSet(&c.table);
+  TFieldDataLink link;
+  link.SetDataSource(&source);
+  link.SetFieldName(L"Email");
+  c.table.Edit();
+  link.Modified();
+  c.table.FieldByName(L"Email")->SetAsString(L"bob@example.com");
+  c.table.Post();
+  EXPECT_FALSE(link.IsModified());
+  const std::string saved = Saved(c.table);
+  EXPECT_NE(saved.find("\\tAnn\t"), std::string::npos);
+  ASSERT_EQ(Load(c, saved), L"");
+  c.table.Last();
+  EXPECT_EQ(c.table.FieldByName(L"Email")->AsString(), L"bob@example.com");
+  c.table.First();
+  EXPECT_EQ(c.table.FieldByName(L"Email")->AsString(), L"");
+}
+
+TEST(MemTableTest, ManyEditsInsertsAndDeletesKeepEveryRecord) {
+  Contacts c;  // the bytes of edited records pile up until the table drops them
+  for (int i = 0; i < 2000; ++i) {
+    c.table.SetRecNo(1 + i % 3);
+    c.table.Edit();
+    c.table.FieldByName(L"Notes")->SetAsString(L"edit " + IntToStr(i));
+    c.table.Post();
+    if (i % 500 == 0) {
+      c.table.Insert();
+      c.table.FieldByName(L"Name")->SetAsString(L"N" + IntToStr(i));
+      c.table.Post();
+      c.table.Delete();
+    }
+  }
+  EXPECT_EQ(c.Names(), L"Ann,Bob,Cy,Cy");
+  c.table.Last();
+  EXPECT_EQ(c.table.FieldByName(L"Notes")->AsString(), L"edit 1997");
+  const std::string saved = Saved(c.table);
+  ASSERT_EQ(Load(c, saved), L"");
   EXPECT_EQ(Saved(c.table), saved);
 }

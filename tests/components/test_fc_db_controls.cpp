@@ -541,3 +541,61 @@ TEST_F(DBControlsTest, DataSourceActionsReachTheBoundSource) {
   EXPECT_TRUE(c->ExecuteAction(&next));
   EXPECT_EQ(c->Text(), L"Bob");
 }
+
+TEST_F(DBControlsTest, TextOfTwoLinesTakesTypingBoundOrNot) {
+  auto* c = BoundCombo(L"Notes");
+  Show();
+  EXPECT_EQ(c->Text(), L"(Memo)");
+  c->SetFocus();
+  Settle();
+  KeyChord({VK_CONTROL}, VK_END);
+  Type(L"x");
+  EXPECT_EQ(table->State(), dsEdit);
+  Leave();
+  EXPECT_EQ(table->FieldByName(L"Notes")->AsString(), L"first line\nsecondx");
+
+  other->SetText(L"one\r\ntwo");
+  other->SetFocus();
+  Settle();
+  KeyChord({VK_CONTROL}, VK_END);
+  Type(L"y");
+  EXPECT_EQ(other->Text(), L"one\r\ntwoy");
+}
+
+TEST_F(DBControlsTest, TypingAtTheFieldsSizeTakesNoHalfCharacter) {
+  auto* c = BoundCombo(L"Name");  // 8 characters
+  Show();
+  c->SetFocus();
+  Settle();
+  KeyChord({}, VK_END);
+  Type(L"abcd");  // Annabcd: room for one unit, not for a pair
+  auto typeUnicode = [](const String& Units) {
+    std::vector<INPUT> in;
+    for (wchar_t u : Units)
+      for (DWORD up : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
+        INPUT i = {};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wScan = u;
+        i.ki.dwFlags = KEYEVENTF_UNICODE | up;
+        in.push_back(i);
+      }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    Settle();
+  };
+  typeUnicode(L"\U0001F600");
+  EXPECT_EQ(c->Text(), L"Annabcd");
+  KeyChord({}, VK_BACK);
+  typeUnicode(L"\U0001F600");  // room for the pair now
+  EXPECT_EQ(c->Text(), L"Annabc\U0001F600");
+  Leave();
+  EXPECT_EQ(Name(), L"Annabc\U0001F600");
+  // A paste cut at the field's size keeps no half of the last character.
+  c->SetFocus();
+  Settle();
+  c->SelectAll();
+  Clipboard()->SetAsText(L"1234567\U0001F600");
+  KeyChord({VK_CONTROL}, 'V');
+  EXPECT_EQ(c->Text(), L"1234567");
+  Leave();
+  EXPECT_EQ(Name(), L"1234567");
+}

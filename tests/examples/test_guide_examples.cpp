@@ -187,6 +187,17 @@ String LoadContacts(TMemTable* Table, const String& FileName) {
   return String();
 }
 
+// --- guide: a save that may fail
+// Empty when the file was saved, else why not; the old file is then as it was.
+String SaveContacts(TMemTable* Table, const String& FileName) {
+  try {
+    Table->SaveToFile(FileName);  // posts an edit under way first
+  } catch (const Exception& e) {  // a refused post, or a file that cannot be written
+    return e.Message();
+  }
+  return String();
+}
+
 // --- guide: a value its field refuses
 void ShowRefusals(TspSkinStdLabel* Status) {
   // Every exception no handler caught comes here, a refused value among them.
@@ -479,7 +490,7 @@ TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
         << "docs/guide.md lacks, or differs from, the example:\n" << example;
     ++examples;
   }
-  EXPECT_EQ(examples, 27);
+  EXPECT_EQ(examples, 28);
 }
 
 class GuideExamples : public FormTest {
@@ -747,9 +758,23 @@ TEST_F(GuideExamples, TheBoundComboAndLabelShowAndEditTheTable) {
   table->SaveToFile(file);
   EXPECT_EQ(guide::LoadContacts(table, file), L"");
   std::ofstream(file.c_str(), std::ios::binary) << "Name\tCity\nLi\n";
-  EXPECT_EQ(guide::LoadContacts(table, file), L"Table file line 2: 1 values where the first line names 2");
+  EXPECT_EQ(guide::LoadContacts(table, file),
+            L"Table file \"guide_contacts.txt\" line 2: 1 values where the first line names 2");
+  // A file that is not there is an error of the same kind, which names it.
+  const String missing = guide::LoadContacts(table, L"no_such_contacts.txt");
+  EXPECT_EQ(missing.rfind(L"Table file \"no_such_contacts.txt\": Cannot open file", 0), 0u) << WideToUtf8(missing);
   EXPECT_EQ(table->RecordCount(), 1);
   EXPECT_EQ(city->Text(), L"Harbin");
+  // A save into a folder's place fails and names it; one that can be done posts the edit.
+  CreateDirectoryW(L"guide_folder", nullptr);
+  table->Edit();
+  table->FieldByName(L"Name")->SetAsString(L"Zhao Lei");
+  EXPECT_EQ(guide::SaveContacts(table, L"guide_folder").find(L"Table file \"guide_folder\""), 0u);
+  RemoveDirectoryW(L"guide_folder");
+  EXPECT_EQ(guide::SaveContacts(table, file), L"");
+  EXPECT_EQ(table->State(), dsBrowse);
+  EXPECT_EQ(guide::LoadContacts(table, file), L"");
+  EXPECT_EQ(name->Text(), L"Zhao Lei");
   DeleteFileW(file.c_str());
   Free(source);  // the controls stay, unbound
   EXPECT_EQ(notes->ShownText(), L"");

@@ -170,6 +170,17 @@ write('fuzz_table_file', 'bom-crlf-spelled', ('\ufeffVip\tName\tOther\r\nTrue\tA
       .encode('utf-8'))
 write('fuzz_table_file', 'bad-values', (TABLE + 'Bo\t12abc\t1.5.3\t31-02-2020\tmaybe\t\n').encode('utf-8'))
 write('fuzz_table_file', 'cut', (TABLE + 'Ann\t42\t2.').encode('utf-8'))
+# Read as setter calls (a byte: field + 6 * setter; then the value): a date
+# past 9999-12-31 and one at its noon, a string of 7 characters and an emoji
+# into 8, a memo with a NUL and one with a lone surrogate.
+def setter(field, kind, value):
+    return bytes([field + 6 * kind]) + value
+def units(text):
+    raw = text.encode('utf-16-le')
+    return bytes([len(raw) // 2]) + raw
+write('fuzz_table_file', 'setters', setter(3, 3, struct.pack('<d', 2958466.0)) + setter(3, 3, struct.pack('<d', 2958465.5))
+      + setter(0, 0, units('1234567\U0001F600')) + setter(5, 0, units('a\0b'))
+      + setter(5, 0, bytes([1, 0x3D, 0xD8])) + setter(2, 2, struct.pack('<d', -0.0)))
 
 
 # Tree node records: a version byte and the reading class's value count
