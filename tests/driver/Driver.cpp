@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <climits>
+#include <utility>
 
 #include "classlib/HeapCheck.h"
 #include "classlib/SysUtils.h"
@@ -140,8 +141,10 @@ void TDriver::AsProgram(const std::function<void()>& Step) {
 
 void TDriver::ReplaceSkin() {
   Log("   skin data freed, a new empty one made");
-  Free(FSkin);
-  FSkin = new TspSkinData(nullptr);
+  // The new one first: handlers raised while the old one goes dress their
+  // objects in the skin data they find, which must not be the one going.
+  TspSkinData* old = std::exchange(FSkin, new TspSkinData(nullptr));
+  Free(old);
 }
 
 void TDriver::Fail(const std::string& Kind, const std::string& Detail) {
