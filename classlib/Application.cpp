@@ -15,7 +15,10 @@ namespace {
 constexpr UINT_PTR kHintTimer = 1;
 }
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) { NoteGuiThread(); }
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+  NoteGuiThread();
+  SetTeardownExceptionHandler(ReportCallbackException);
+}
 
 TApplication::~TApplication() {
   ReleaseDeferredFrees();
@@ -135,7 +138,8 @@ void TApplication::Idle() {
 }
 
 bool TApplication::ProcessMessage(MSG& Msg) {
-  // Frees made outside this loop's messages (a call the program made) go too.
+  // Frees made outside this loop's messages (a call the program made, an
+  // outer handler) go too when nothing holds them.
   ReleaseDeferredFrees();
   if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (Msg.message == WM_QUIT) {
@@ -143,8 +147,8 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     return true;
   }
   DispatchLoopMessage(Msg);
-  // Nothing of the library is on the stack here unless this loop runs inside
-  // it (a modal loop, a handler's ProcessMessages): then the frees wait.
+  // Inside a handler (a modal loop, ProcessMessages) what the frames below
+  // hold waits; the rest goes.
   ReleaseDeferredFrees();
   return true;
 }

@@ -16,14 +16,20 @@
 
 void Free(TObject* obj) {
   if (!obj || obj->FFreeState != TObject::TFreeState::Live) return;
+  obj->CheckFreeThread();
+  const TTeardown teardown;
   obj->FFreeState = TObject::TFreeState::TearingDown;
-  try {
-    obj->BeforeDestruction();
-  } catch (...) {
-    // A destruction that has begun finishes; the error is the caller's.
-    obj->FFreeState = TObject::TFreeState::TornDown;
-    DisposeTornDown(obj);
-    throw;
+  // A step a handler's exception stopped is behind the teardown's guards: the
+  // teardown resumes with the steps after it. The bound ends a class whose
+  // teardown would throw from the same place each time.
+  constexpr int kResumes = 64;
+  for (int attempt = 0; attempt < kResumes; ++attempt) {
+    bool finished = false;
+    TeardownCall([&] {
+      obj->BeforeDestruction();
+      finished = true;
+    });
+    if (finished) break;
   }
   obj->FFreeState = TObject::TFreeState::TornDown;
   DisposeTornDown(obj);
@@ -51,7 +57,10 @@ TComponent::TComponent(TComponent* AOwner) {
 TComponent::~TComponent() {
   // Objects freed with plain delete still let go of their links; only the
   // virtual calls then stop at the classes not yet destroyed.
-  if (!FTornDown) TComponent::BeforeDestruction();
+  if (!FTornDown) {
+    const TTeardown teardown;
+    TComponent::BeforeDestruction();
+  }
   // What was made with this component as owner after its teardown.
   DestroyComponents();
 }
@@ -60,15 +69,21 @@ void TComponent::BeforeDestruction() {
   if (FTornDown) return;
   FTornDown = true;
   Destroying();
+  // Each link goes before the other side hears of it, so that a handler's
+  // exception there ends that notification only.
   while (!FFreeNotifies.empty()) {
     TComponent* other = FFreeNotifies.back();
     FFreeNotifies.pop_back();
     FFreeNotifyCounts.pop_back();
     other->DropNotification(this);
-    other->Notification(this, opRemove);
+    TeardownCall([&] { other->Notification(this, opRemove); });
   }
   DestroyComponents();
-  if (FOwner) FOwner->RemoveComponent(this);
+  if (FOwner) {
+    TComponent* owner = FOwner;
+    TeardownCall([&] { owner->Notification(this, opRemove); });
+    owner->Remove(this);
+  }
 }
 
 TComponent* TComponent::Components(int Index) const {
@@ -114,6 +129,9 @@ TComponent* TComponent::FindComponent(const String& AName) const {
 
 void TComponent::InsertComponent(TComponent* AComponent) {
   if (!AComponent || AComponent->FOwner == this) return;
+  // Its teardown has let go of its owner for good: an entry now would dangle.
+  if (AComponent->FTornDown)
+    throw EComponentError(L"A component that is being freed cannot be given an owner");
   if (AComponent->FOwner) AComponent->FOwner->RemoveComponent(AComponent);
   Insert(AComponent);
   Notification(AComponent, opInsert);
@@ -141,9 +159,8 @@ void TComponent::DestroyComponents() {
   while (!FComponents.empty()) {
     TComponent* instance = FComponents.back();
     if (instance->FComponentState.Contains(csFreeNotification))
-      RemoveComponent(instance);
-    else
-      Remove(instance);
+      TeardownCall([&] { Notification(instance, opRemove); });
+    Remove(instance);
     Free(instance);
   }
 }
@@ -200,15 +217,14 @@ void TComponent::DropNotification(TComponent* AComponent) {
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
-  // Owned components hear of every insertion and removal in their owner; the
-  // list may shrink while they react.
-  for (size_t i = FComponents.size(); i > 0;) {
-    --i;
-    if (i >= FComponents.size()) {
-      if (FComponents.empty()) break;
-      i = FComponents.size() - 1;
-    }
-    FComponents[i]->Notification(AComponent, Operation);
+  // Owned components hear of every insertion and removal in their owner, the
+  // last first, each once; one freed or moved away meanwhile hears no more.
+  const std::vector<TComponent*> owned = FComponents;
+  for (size_t i = owned.size(); i > 0;) {
+    TComponent* c = owned[--i];
+    const bool still = (i < FComponents.size() && FComponents[i] == c) ||
+                       std::find(FComponents.begin(), FComponents.end(), c) != FComponents.end();
+    if (still) c->Notification(AComponent, Operation);
   }
 }
 

@@ -20,6 +20,9 @@ class TPersistent : public TObject {
   // knows how to copy the pair.
   virtual void Assign(TPersistent* Source);
   String ClassName() const override { return L"TPersistent"; }
+  // Collection items, list items, tree nodes and the like are handed to
+  // handlers by the code that goes on with them.
+  bool LibraryMayHold() const override { return true; }
 
  protected:
   virtual void AssignTo(TPersistent* Dest);

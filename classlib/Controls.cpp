@@ -65,8 +65,12 @@ wchar_t MenuAccelChar(WORD Key) {
 // ---------------------------------------------------------------------------
 // TControlWalk
 
+TControlWalk::TControlWalk(const std::vector<TControl*>& Controls) : FControls(Controls.begin(), Controls.end()) {}
+
+void TControlWalk::Add(TControl* Control) { FControls.push_back(Control); }
+
 TControl* TControlWalk::Control(size_t I) const {
-  TControl* c = FControls[I];
+  auto* c = static_cast<TControl*>(FControls[I]);
   return c->BeingFreed() ? nullptr : c;
 }
 
@@ -80,10 +84,28 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TControl::~TControl() {
-  if (!FTornDownControl) TControl::BeforeDestruction();
+  FailIfDeletedWhileHandled();
+  if (!FTornDownControl) {
+    const TTeardown teardown;
+    TControl::BeforeDestruction();
+  }
   // Code that ran on after the teardown may have made it the capture, the
   // drag or the hint control again: nothing global keeps it past its end.
   ForgetGlobally();
+}
+
+void TControl::FailIfDeletedWhileHandled() const {
+  // Freed by Free, it is torn down and its memory waits as long as needed.
+  if (BeingFreed() || !HeldByOpenScope(this)) return;
+  // Its own code runs on after the handler that deleted it, in freed memory:
+  // end here, where the fault is, rather than somewhere later.
+  const String name = ClassName();
+  const std::string text = "A " + std::string(name.begin(), name.end()) +
+                           " was deleted with delete while it handles one of its own messages or events. "
+                           "Free it with Free (or FreeAndNil), which waits until its code has run.\n";
+  std::fputs(text.c_str(), stderr);
+  OutputDebugStringA(text.c_str());
+  std::abort();
 }
 
 void TControl::ForgetGlobally() {
@@ -98,7 +120,7 @@ void TControl::BeforeDestruction() {
   Destroying();
   ForgetGlobally();
   FActionLink.reset();
-  if (FParent) FParent->RemoveControl(this);
+  if (FParent) TeardownCall([this] { FParent->RemoveControl(this); });
   TComponent::BeforeDestruction();
 }
 
@@ -156,13 +178,18 @@ intptr_t TControl::Perform(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
   m.WParam = WParam;
   m.LParam = LParam;
   // The program may call it: what a handler frees meanwhile waits.
-  const TLibraryScope scope;
+  const TLibraryScope scope(this);
   WindowProc(m);
   return m.Result;
 }
 
 void TControl::SetParent(TWinControl* AParent) {
   if (FParent == AParent) return;
+  // A teardown has let go of every link for good: one made now would dangle.
+  if (AParent && FTornDownControl)
+    throw EInvalidOperation(L"A control that is being freed cannot be given a parent");
+  if (AParent && AParent->FTornDownControl)
+    throw EInvalidOperation(L"A control cannot be given a parent that is being freed");
   // A parent chain through the control itself would be a cycle.
   for (TControl* p = AParent; p; p = p->FParent)
     if (p == this) throw EInvalidOperation(L"A control cannot have itself as its parent");

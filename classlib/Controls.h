@@ -101,14 +101,14 @@ struct TCreateParams {
 
 // Controls collected before a walk that tells each of them something. What
 // one of them does when told may free others of the list (a list box drops
-// its scroll bar) or make new ones: the walk holds a library scope, so a
-// freed one stays live and is skipped when its turn comes (it is torn down);
-// a new one was never collected.
+// its scroll bar) or make new ones: the walk's library scope holds them all,
+// so a freed one stays live and is skipped when its turn comes (it is torn
+// down); a new one was never collected.
 class TControlWalk {
  public:
   TControlWalk() = default;
-  explicit TControlWalk(const std::vector<TControl*>& Controls) : FControls(Controls) {}
-  void Add(TControl* Control) { FControls.push_back(Control); }
+  explicit TControlWalk(const std::vector<TControl*>& Controls);
+  void Add(TControl* Control);
   size_t Count() const { return FControls.size(); }
   // The I-th control collected, or nullptr once it is torn down.
   TControl* Control(size_t I) const;
@@ -119,8 +119,8 @@ class TControlWalk {
   }
 
  private:
-  TLibraryScope FScope;
-  std::vector<TControl*> FControls;
+  TLibraryScope FScope{&FControls};
+  std::vector<TObject*> FControls;
 };
 
 class TControl : public TComponent {
@@ -128,6 +128,7 @@ class TControl : public TComponent {
   explicit TControl(TComponent* AOwner);
   ~TControl() override;
   void BeforeDestruction() override;
+  bool NestedLoopMayRelease() const override { return true; }
   String ClassName() const override { return L"TControl"; }
 
   // Messages. WindowProc starts as WndProc; a subclasser may wrap it.
@@ -356,6 +357,9 @@ class TControl : public TComponent {
   bool FTornDownControl = false;
   // Leaves the capture, the drag session and the application's hint and mouse pointers.
   void ForgetGlobally();
+  // Ends the program with a message that names Free when a plain delete
+  // meets a control that a frame of the library still handles.
+  void FailIfDeletedWhileHandled() const;
   TDragMode FDragMode = dmManual;
   TDragKind FDragKind = dkDrag;
   TCursor FDragCursor = crDrag;
@@ -366,6 +370,7 @@ class TWinControl : public TControl {
   explicit TWinControl(TComponent* AOwner);
   ~TWinControl() override;
   void BeforeDestruction() override;
+  void CheckFreeThread() const override;
   String ClassName() const override { return L"TWinControl"; }
 
   void WndProc(TMessage& Message) override;

@@ -1,40 +1,167 @@
 #include "classlib/DeferredFree.h"
 
+#include <algorithm>
 #include <deque>
 
-#include "classlib/Classes.h"
+#include "classlib/Object.h"
 
 namespace deferred_free_detail {
+const void* gGuiThread = nullptr;  // none yet
 int gDepth = 0;
+uintptr_t gHeld[kRecordDepth];
+
+bool ClaimGuiThread() noexcept {
+  if (gGuiThread) return false;
+  gGuiThread = CurrentThreadMark();
+  return true;
+}
 }  // namespace deferred_free_detail
+
+using deferred_free_detail::gDepth;
+using deferred_free_detail::gHeld;
+using deferred_free_detail::kRecordDepth;
 
 namespace {
 
-// The GUI thread is known by the address of its own copy of a thread's
-// variable (read only by a free and a release, never on the message path).
-thread_local char tThreadMark;
-const char* gGuiThread = nullptr;  // none yet
-std::deque<TObject*> gQueue;
+struct TQueued {
+  TObject* Object;
+  unsigned Group;
+};
+std::deque<TQueued> gQueue;  // GUI thread only
 
-bool OnGuiThread() { return &tThreadMark == gGuiThread; }
+// Teardowns nest per thread: a worker's free is a group of its own.
+thread_local TTeardown* tTeardown = nullptr;
+unsigned gNextGroup = 0;
+TTeardownExceptionHandler gTeardownHandler = nullptr;
+
+void HandOn(std::exception_ptr Error) noexcept {
+  try {
+    std::rethrow_exception(Error);
+  } catch (...) {
+    // With no application to take it, the error has nowhere to go: the
+    // teardown it interrupted has finished all the same.
+    if (gTeardownHandler) gTeardownHandler(nullptr);
+  }
+}
+
+// The objects the open scopes hold, sorted.
+std::vector<const TObject*> HeldObjects() {
+  std::vector<const TObject*> held;
+  for (int i = 0; i < std::min(gDepth, kRecordDepth); ++i) {
+    const uintptr_t h = gHeld[i];
+    if (h & 1) {
+      const auto* list = reinterpret_cast<const std::vector<TObject*>*>(h & ~uintptr_t(1));
+      held.insert(held.end(), list->begin(), list->end());
+    } else if (h) {
+      held.push_back(reinterpret_cast<const TObject*>(h));
+    }
+  }
+  std::sort(held.begin(), held.end());
+  return held;
+}
+
+bool RecordFull() { return gDepth > kRecordDepth; }
+
+struct TWaitingHandler {
+  void* Handler;
+  void (*Delete)(void*);
+};
+std::vector<TWaitingHandler> gWaitingHandlers;
+bool gReleasing = false;  // a release deletes what no open frame holds
+
+void DeleteWaitingHandlers() {
+  std::vector<TWaitingHandler> going;
+  going.swap(gWaitingHandlers);
+  for (const TWaitingHandler& w : going) w.Delete(w.Handler);
+}
 
 }  // namespace
 
-void NoteGuiThread() { gGuiThread = &tThreadMark; }
+void NoteGuiThread() { deferred_free_detail::gGuiThread = deferred_free_detail::CurrentThreadMark(); }
+
+bool OnGuiThread() { return deferred_free_detail::CurrentThreadMark() == deferred_free_detail::gGuiThread; }
+
+bool HeldByOpenScope(const TObject* Obj) {
+  if (!OnGuiThread()) return false;
+  if (RecordFull()) return true;
+  const std::vector<const TObject*> held = HeldObjects();
+  return std::binary_search(held.begin(), held.end(), Obj);
+}
+
+void DeleteHandler(void* Handler, void (*Delete)(void*)) {
+  if (gDepth > 0 && !gReleasing && OnGuiThread()) gWaitingHandlers.push_back({Handler, Delete});
+  else Delete(Handler);
+}
+
+// ---------------------------------------------------------------------------
+// Teardowns
+
+TTeardown::TTeardown() noexcept : FOuter(tTeardown), FGroup(FOuter ? FOuter->FGroup : ++gNextGroup) {
+  tTeardown = this;
+}
+
+TTeardown::~TTeardown() {
+  tTeardown = FOuter;
+  if (FError) HandOn(FError);
+}
+
+void TTeardown::Keep(std::exception_ptr Error) noexcept {
+  TTeardown* outermost = this;
+  while (outermost->FOuter) outermost = outermost->FOuter;
+  if (!outermost->FError) outermost->FError = std::move(Error);
+}
+
+void SetTeardownExceptionHandler(TTeardownExceptionHandler Handler) { gTeardownHandler = Handler; }
+
+void KeepTeardownException() noexcept {
+  if (tTeardown) tTeardown->Keep(std::current_exception());
+  else HandOn(std::current_exception());
+}
+
+// ---------------------------------------------------------------------------
+// Disposal and release
 
 void DisposeTornDown(TObject* Obj) {
-  if (deferred_free_detail::gDepth > 0 && !gGuiThread) NoteGuiThread();
-  if (deferred_free_detail::gDepth > 0 && OnGuiThread()) gQueue.push_back(Obj);
-  else delete Obj;
+  const bool waits = OnGuiThread() && gDepth > 0 && (Obj->LibraryMayHold() || HeldByOpenScope(Obj));
+  if (!waits) {
+    delete Obj;
+    return;
+  }
+  gQueue.push_back({Obj, tTeardown ? tTeardown->Group() : ++gNextGroup});
 }
 
 void ReleaseDeferredFrees() {
-  if (gQueue.empty() || deferred_free_detail::gDepth > 0 || !OnGuiThread()) return;
-  while (!gQueue.empty()) {
-    TObject* obj = gQueue.front();
-    gQueue.pop_front();
-    delete obj;
+  if (!OnGuiThread()) return;
+  if (gDepth == 0 && !gWaitingHandlers.empty()) DeleteWaitingHandlers();
+  if (gQueue.empty() || RecordFull()) return;
+  // The group whose teardown runs is not whole yet.
+  const unsigned open = tTeardown ? tTeardown->Group() : 0;
+  const std::vector<const TObject*> held = HeldObjects();
+  auto isHeld = [&held](const TQueued& q) { return std::binary_search(held.begin(), held.end(), q.Object); };
+  std::deque<TQueued> pending;
+  pending.swap(gQueue);
+  std::deque<TQueued> kept;
+  std::vector<TObject*> going;
+  while (!pending.empty()) {
+    const unsigned group = pending.front().Group;
+    const auto end = std::find_if(pending.begin(), pending.end(), [group](const TQueued& q) { return q.Group != group; });
+    // The object whose free began the group comes last: what its teardown
+    // freed queued before it.
+    const bool releasable = group != open && (gDepth == 0 || (std::prev(end)->Object->NestedLoopMayRelease() &&
+                                                              std::none_of(pending.begin(), end, isHeld)));
+    if (!releasable) {
+      kept.insert(kept.end(), pending.begin(), end);
+    } else {
+      for (auto it = pending.begin(); it != end; ++it) going.push_back(it->Object);
+    }
+    pending.erase(pending.begin(), end);
   }
+  // Frees made by the destructors below queue behind what stays.
+  gQueue.swap(kept);
+  const bool wasReleasing = gReleasing;
+  gReleasing = true;
+  for (TObject* obj : going) delete obj;
+  gReleasing = wasReleasing;
 }
 
 size_t DeferredFreeCount() { return gQueue.size(); }

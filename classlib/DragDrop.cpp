@@ -3,9 +3,11 @@
 // form of the program; the drag cursor and image follow the mouse.
 #include "classlib/DragDrop.h"
 
+#include <exception>
 #include <memory>
 
 #include "classlib/Forms.h"
+#include "classlib/SystemCallback.h"
 #include "classlib/UtilWindow.h"
 
 // ---------------------------------------------------------------------------
@@ -159,6 +161,7 @@ class TDragSession : public TDragTracker::TClient {
   HHOOK Hook = nullptr;
   TCursor Cursor = crNoDrop;
   bool Closing = false;
+  bool Ended = false;  // the source has heard the end
   // Tracker calls under way: the session is not freed inside one.
   int Busy = 0;
 };
@@ -177,13 +180,35 @@ LRESULT CALLBACK EscapeHook(int Code, WPARAM WParam, LPARAM LParam) {
 }
 
 // Runs one step of the tracker, then lets the session go once the drag is
-// over and no step is under way any more.
+// over and no step is under way any more. An exception from an event of the
+// step cancels the drag (the source hears the end as for Esc, also when the
+// exception cut a drop short), then goes to the application as any
+// handler's: the capture is free again before a message box shows it.
 template <class Step>
 void Drive(Step S) {
   if (!gSession) return;
-  ++gSession->Busy;
-  S(gSession->Tracker);
-  if (--gSession->Busy == 0 && gSession->Tracker.Phase() == TDragTracker::dpIdle) gSession.reset();
+  TDragSession& session = *gSession;
+  ++session.Busy;
+  std::exception_ptr error;
+  try {
+    S(session.Tracker);
+  } catch (...) {
+    error = std::current_exception();
+  }
+  if (error) {
+    try {
+      session.Tracker.End(false);
+      if (session.Object && !session.Ended && session.Source) session.EndDrag(nullptr, session.Tracker.Pos());
+    } catch (...) {
+      ReportCallbackException(session.Source);
+    }
+    try {
+      std::rethrow_exception(error);
+    } catch (...) {
+      ReportCallbackException(session.Source);
+    }
+  }
+  if (--session.Busy == 0 && session.Tracker.Phase() == TDragTracker::dpIdle) gSession.reset();
 }
 
 TPoint CursorPos() {
@@ -263,14 +288,23 @@ void TDragSession::StartDrag(const TPoint& Pos) {
   state.Exclude(csLButtonDown);
   state.Exclude(csClicked);
   Source->SetControlState(state);
-  TDragObject* object = nullptr;
-  Source->DoStartDrag(object);
-  if (!object) {
-    object = new TDragControlObject(Source);
-    OwnsObject = true;
-  }
-  Object = object;
+  // The drag has a sound object from here on: the control's own, until
+  // OnStartDrag gives one of the program's. What the event does meanwhile (a
+  // modal loop, messages pumped, the source freed) may end the drag with the
+  // control's; a program's object is taken only for a drag still under way.
+  Object = new TDragControlObject(Source);
+  OwnsObject = true;
   Object->FDragPos = Pos;
+  TDragObject* given = nullptr;
+  Source->DoStartDrag(given);
+  if (!Tracker.Dragging()) return;
+  if (given && given != Object) {
+    delete Object;
+    Object = given;
+    OwnsObject = false;
+    Object->FDragPos = Pos;
+    Object->FDragTarget = static_cast<TControl*>(Tracker.Target());
+  }
   Images = Object->GetDragImages();
   if (Images && Images->Count() == 0) Images = nullptr;
 }
@@ -310,6 +344,7 @@ void TDragSession::DragDrop(TObject* Target, const TPoint& Pos) {
 }
 
 void TDragSession::EndDrag(TObject* Target, const TPoint& Pos) {
+  Ended = true;
   StopImage();
   if (GetCapture() == Capture) {
     Closing = true;  // the capture's loss is no cancel

@@ -42,6 +42,7 @@ class TDragImageList : public TCustomImageList {
 class TDragObject : public TObject {
  public:
   String ClassName() const override { return L"TDragObject"; }
+  bool LibraryMayHold() const override { return true; }  // the drag goes on with it
   virtual TCursor GetDragCursor(bool Accepted, int X, int Y);
   virtual TDragImageList* GetDragImages() { return nullptr; }
   // The drag ended; Accepted when Target took the drop.

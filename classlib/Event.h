@@ -1,21 +1,21 @@
 // The event type of every component: a handler that stays alive through its own call.
 //
 // A handler may free the object whose event is running (a click that closes its
-// form, a timer that frees its control, a menu item that deletes itself). The
-// event member dies with that object, and a plain function object would be
-// destroyed while it runs: every capture read after the free reads freed
-// memory. TEvent keeps its handler in a shared block and holds a reference to
-// it for the length of each call, so the handler outlives its own call even
-// when its event does not.
+// form, a timer that frees its control, a menu item that deletes itself) or set
+// the event anew. A plain function object would be destroyed while it runs:
+// every capture read after that reads freed memory. TEvent keeps its handler
+// in a block of its own, and a block let go while a library scope is open on
+// the GUI thread waits for the release (DeleteHandler). On another thread,
+// where scopes do nothing, the call counts itself in the block instead.
 //
-// A call is library code on the stack: it opens a library scope, so that a
-// handler that frees the sender, its form or anything else only tears it
-// down, and the memory waits for the message loop (DeferredFree.h). An event
-// whose sender (a TObject* first argument) is torn down is not raised: the
+// A call is library code on the stack: it opens a library scope that holds
+// the sender (a TObject* first argument), so that a handler that frees the
+// sender, its form or anything else only tears it down, and the memory waits
+// (DeferredFree.h). An event whose sender is torn down is not raised: the
 // call does nothing and answers a value-initialised result. Events raised
 // while the object is being torn down (OnDestroy) still run.
 //
-// The hold is a plain count: handlers run on the one GUI thread.
+// The count is plain: one event is called on one thread.
 //
 // It is used like a function object: `OnClick = [&](TObject*) {...};`,
 // `if (OnClick) OnClick(this);`, `OnClick = nullptr;`, and copying an event
@@ -36,23 +36,21 @@ template <typename Signature>
 class TEvent;
 
 namespace event_detail {
-// Whether a call whose first argument is A is to be skipped: A is an object
-// that Free has torn down.
+// The sender of a call whose first argument is A (a TObject*), or null.
 template <typename A>
-bool SenderTornDown(const A& First) {
+const TObject* SenderOf(const A& First) {
   if constexpr (std::is_convertible<A, const TObject*>::value) {
-    const TObject* sender = First;
-    return sender && sender->TornDown();
+    return First;
   } else {
-    return false;
+    return nullptr;
   }
 }
 template <typename... A>
-bool SkipCall(const A&... Arguments) {
+const TObject* Sender(const A&... Arguments) {
   if constexpr (sizeof...(A) == 0) {
-    return false;
+    return nullptr;
   } else {
-    return SenderTornDown(std::get<0>(std::tie(Arguments...)));
+    return SenderOf(std::get<0>(std::tie(Arguments...)));
   }
 }
 }  // namespace event_detail
@@ -101,10 +99,15 @@ class TEvent<R(Args...)> {
   // Calls the handler; with none, throws std::bad_function_call as a function object does.
   R operator()(Args... A) const {
     if (!FBlock) throw std::bad_function_call();
-    if (event_detail::SkipCall(A...)) return R();
-    const TLibraryScope scope;
-    const Hold running(FBlock);  // outlives a free of this event
-    return running.Running->Function(std::forward<Args>(A)...);
+    const TObject* sender = event_detail::Sender(A...);
+    if (sender && sender->TornDown()) return R();
+    Block* running = FBlock;
+    const TLibraryScope scope(sender);
+    if (!scope.Recorded()) {
+      const Hold hold(running);  // outlives a free of this event
+      return running->Function(std::forward<Args>(A)...);
+    }
+    return running->Function(std::forward<Args>(A)...);
   }
 
   // The handler as a plain function object (empty when none), for code that keeps one.
@@ -134,9 +137,11 @@ class TEvent<R(Args...)> {
   static void Drop(Block* B) noexcept {
     if (B && --B->Holds == 0) Delete(B);
   }
-  // Out of line: the last hold going is rare on a call, and the handler's
-  // destruction inlined into every call keeps registers busy around it.
-  [[gnu::noinline]] static void Delete(Block* B) noexcept { delete B; }
+  // Out of line: the handler's destruction inlined into every call keeps
+  // registers busy around it.
+  [[gnu::noinline]] static void Delete(Block* B) noexcept {
+    DeleteHandler(B, [](void* Going) { delete static_cast<Block*>(Going); });
+  }
 
   Block* FBlock = nullptr;
 };

@@ -26,6 +26,12 @@ TTimer::~TTimer() {
   DeallocateHWnd(FWindowHandle);
 }
 
+void TTimer::BeforeDestruction() {
+  // Freed in its own OnTimer, it ticks no more while its memory waits.
+  UpdateTimer();
+  TComponent::BeforeDestruction();
+}
+
 void TTimer::SetEnabled(bool Value) {
   if (FEnabled == Value) return;
   FEnabled = Value;

@@ -11,6 +11,7 @@ class TTimer : public TComponent {
  public:
   explicit TTimer(TComponent* AOwner);
   ~TTimer() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TTimer"; }
 
   bool Enabled() const { return FEnabled; }

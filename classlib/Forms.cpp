@@ -19,14 +19,18 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
-  if (!FTornDownControl) TCustomForm::BeforeDestruction();
+  FailIfDeletedWhileHandled();
+  if (!FTornDownControl) {
+    const TTeardown teardown;
+    TCustomForm::BeforeDestruction();
+  }
 }
 
 void TCustomForm::BeforeDestruction() {
   if (FTornDownControl) return;
   if (!ComponentState().Contains(csDestroying)) {
     Destroying();
-    if (OnDestroy) OnDestroy(this);
+    if (OnDestroy) TeardownCall([this] { OnDestroy(this); });
   }
   if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
   Screen->RemoveForm(this);
@@ -517,7 +521,7 @@ TModalResult TCustomForm::ShowModal() {
   // A handler of the loop may free the form: it is torn down at once, and
   // its memory waits for the loop that runs this one; the loop then ends as
   // a cancel.
-  const TLibraryScope scope;
+  const TLibraryScope scope(this);
   try {
     Show();
     for (; !BeingFreed();) {

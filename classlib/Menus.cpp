@@ -318,7 +318,7 @@ void TMainMenu::MenuChanged() {
 }
 
 void TPopupMenu::Popup(int X, int Y) {
-  const TLibraryScope scope;
+  const TLibraryScope scope(this);
   if (OnPopup) OnPopup(this);
   // Freed by its OnPopup: no menu opens.
   if (TornDown()) return;

@@ -9,6 +9,8 @@
 class TStrings : public TPersistent {
  public:
   String ClassName() const override { return L"TStrings"; }
+  // Its only events are its own: a handler that frees it is held by its call.
+  bool LibraryMayHold() const override { return false; }
 
   int Count() const { return GetCount(); }
   String Strings(int Index) const { return Get(Index); }

@@ -13,14 +13,15 @@ class TObject;
 // message loop; one that handling lets out is dropped.
 void ReportCallbackException(TObject* Sender) noexcept;
 
-// Runs Body for a callback from the system, under a library scope: what its
-// handlers free waits for the message loop (DeferredFree.h). An exception must not unwind
+// Runs Body for a callback from the system, under a library scope that holds
+// Sender: what its handlers free waits (DeferredFree.h). An exception must not unwind
 // through the system's frames (the program would end): it is reported with
 // Sender, and the callback answers Fallback so that the interrupted system
 // call ends normally.
 template <class R, class F>
 R FromSystem(TObject* Sender, R Fallback, F&& Body) noexcept {
-  const TLibraryScope scope;
+  ReleaseAtSystemEntry();
+  const TLibraryScope scope(Sender);
   try {
     return Body();
   } catch (...) {

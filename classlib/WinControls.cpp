@@ -79,6 +79,7 @@ void CancelCaptureOf(TControl* Control) {
 }
 
 LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  ReleaseAtSystemEntry();
   TWinControl* control = FindControl(Wnd);
   if (!control) {
     if (const auto parked = gParked.find(Wnd); parked != gParked.end()) {
@@ -100,7 +101,7 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
   m.Msg = Msg;
   m.WParam = WParam;
   m.LParam = LParam;
-  const TLibraryScope scope;
+  const TLibraryScope scope(control);
   FromSystem(control, false, [&] {
     control->WindowProc(m);
     return true;
@@ -124,7 +125,18 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
 }
 
 TWinControl::~TWinControl() {
-  if (!FTornDownControl) TWinControl::BeforeDestruction();
+  FailIfDeletedWhileHandled();
+  if (!FTornDownControl) {
+    const TTeardown teardown;
+    TWinControl::BeforeDestruction();
+  }
+}
+
+void TWinControl::CheckFreeThread() const {
+  // Its window would outlive it, bound to freed memory, on a thread that
+  // cannot destroy it.
+  if (FHandle && GetWindowThreadProcessId(FHandle, nullptr) != GetCurrentThreadId())
+    throw EInvalidOperation(L"A " + ClassName() + L" is freed on the thread that made its window");
 }
 
 void TWinControl::BeforeDestruction() {

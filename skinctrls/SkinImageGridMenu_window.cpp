@@ -123,6 +123,7 @@ void TspSkinImagesMenuPopupWindow::Layout() {
 }
 
 void TspSkinImagesMenuPopupWindow::Show(const TRect& R) {
+  const TLibraryScope hold(this);  // its code goes on after the messages it pumps
   Layout();
   // The work area of the monitor the application shows on.
   TCustomForm* main = Application->MainForm();

@@ -225,6 +225,7 @@ void TspSkinPopupWindow::CreateRegion() {
 
 void TspSkinPopupWindow::Popup(const TRect& R, TMenuItem* Item, bool PopupUp, bool IsSubLevel, int StartIndex,
                                TMenuItem* Item2) {
+  const TLibraryScope hold(this);  // its code goes on after the messages it pumps
   if (IsWindows2000OrLater() && FSkinMenu->AlphaBlend && FSkinMenu->AlphaBlendAnimation && FSkinMenu->FirstShow()) {
     Application->ProcessMessages();
   }

@@ -88,6 +88,7 @@ void TspPopupListBox::ShowAt(const TPoint& P) {
 }
 
 void TspPopupListBox::FadeIn(uint8_t Value) {
+  const TLibraryScope hold(this);  // its code goes on after the messages it pumps
   Application->ProcessMessages();
   DWORD stepTime = 0;
   int alpha = 0;

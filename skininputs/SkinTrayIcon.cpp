@@ -370,6 +370,7 @@ void TspTrayIcon::ClickTimer() {
 }
 
 void TspTrayIcon::PopupAtCursor() {
+  const TLibraryScope hold(this);  // its code goes on after the messages it pumps
   if (!FPopupMenu || !FPopupMenu->AutoPopup()) return;
   POINT p;
   if (!GetCursorPos(&p)) return;

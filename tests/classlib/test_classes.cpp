@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "classlib/Classes.h"
 #include "classlib/DeferredFree.h"
+#include "classlib/TextCodec.h"
 
 namespace {
 
@@ -123,6 +125,229 @@ TEST(ComponentTest, NamesAreUniqueAmongSiblingsWithoutRegardToCase) {
   EXPECT_EQ(owner.FindComponent(L"button1"), a);
 }
 
+// Writes what it hears: "<name> +<other>" for an insertion, "-" for a removal.
+class Listener : public TComponent {
+ public:
+  Listener(const wchar_t* name, std::vector<std::string>& log) : TComponent(nullptr), FLog(log) { SetName(name); }
+  ~Listener() override { FLog.push_back("free " + WideToUtf8(Name())); }
+  std::function<void(TComponent*, TOperation)> OnHear;
+  bool CallBase = true;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    FLog.push_back(WideToUtf8(Name()) + (Operation == opInsert ? " +" : " -") + WideToUtf8(AComponent->Name()));
+    if (OnHear) OnHear(AComponent, Operation);
+    if (CallBase) TComponent::Notification(AComponent, Operation);
+  }
+
+ private:
+  std::vector<std::string>& FLog;
+};
+
+// The owner hears first, then each owned component, the last one first.
+TEST(ComponentTest, AnOwnerAndAllItOwnsHearOfEachInsertionAndRemovalOnce) {
+  std::vector<std::string> log;
+  Listener o(L"o", log), p(L"p", log);
+  auto* a = new Listener(L"a", log);
+  auto* b = new Listener(L"b", log);
+  o.InsertComponent(a);
+  o.InsertComponent(b);
+  o.InsertComponent(a);  // already its own
+  o.InsertComponent(nullptr);
+  EXPECT_EQ(log, (std::vector<std::string>{"o +a", "a +a", "o +b", "b +b", "a +b"}));
+  EXPECT_EQ(o.Components(0), a);
+  EXPECT_EQ(b->ComponentIndex(), 1);
+  EXPECT_THROW(o.Components(2), EListError);
+  EXPECT_THROW(o.Components(-1), EListError);
+  log.clear();
+  p.InsertComponent(a);  // moves from o to p
+  o.RemoveComponent(a);  // no longer o's
+  o.RemoveComponent(nullptr);
+  EXPECT_EQ(log, (std::vector<std::string>{"o -a", "b -a", "a -a", "p +a", "a +a"}));
+  EXPECT_EQ(a->Owner(), &p);
+  EXPECT_EQ(o.ComponentCount(), 1);
+  EXPECT_EQ(b->ComponentIndex(), 0);
+  EXPECT_EQ(o.ComponentIndex(), -1);
+  p.RemoveComponent(a);
+  EXPECT_EQ(a->ComponentIndex(), -1);
+  EXPECT_EQ(a->Owner(), nullptr);
+  Free(a);
+  log.clear();
+}
+
+// A component may free a sibling while it hears: the others still hear once.
+TEST(ComponentTest, ComponentsFreedWhileTheyHearLeaveTheRestHearing) {
+  std::vector<std::string> log;
+  Listener o(L"o", log);
+  Listener* made[4];
+  for (int i = 0; i < 4; ++i) {
+    made[i] = new Listener(std::wstring(1, static_cast<wchar_t>(L'a' + i)).c_str(), log);
+    o.InsertComponent(made[i]);
+  }
+  bool fired = false;
+  made[3]->OnHear = [&](TComponent*, TOperation) {
+    if (fired) return;
+    fired = true;
+    Free(made[2]);
+    Free(made[0]);
+  };
+  log.clear();
+  o.InsertComponent(new Listener(L"e", log));
+  EXPECT_EQ(log, (std::vector<std::string>{"o +e", "e +e", "d +e",                                //
+                                           "o -c", "e -c", "d -c", "c -c", "b -c", "a -c", "free c",  //
+                                           "o -a", "e -a", "d -a", "b -a", "a -a", "free a",          //
+                                           "b +e"}));
+}
+
+TEST(ComponentTest, FindComponentMatchesWholeNamesInAnyAsciiCase) {
+  std::vector<std::string> log;
+  Listener o(L"o", log);
+  for (const wchar_t* name : {L"az", L"Ok", L"Ok1", L"Ox", L"\u00e9t\u00e9", L"ZA"})
+    o.InsertComponent(new Listener(name, log));
+  auto* unnamed = new Listener(L"", log);
+  o.InsertComponent(unnamed);
+  EXPECT_EQ(o.FindComponent(L"AZ"), o.Components(0));
+  EXPECT_EQ(o.FindComponent(L"za"), o.Components(5));
+  EXPECT_EQ(o.FindComponent(L"oK"), o.Components(1));
+  EXPECT_EQ(o.FindComponent(L"OK1"), o.Components(2));
+  EXPECT_EQ(o.FindComponent(L"O"), nullptr);
+  EXPECT_EQ(o.FindComponent(L"Oz"), nullptr);
+  EXPECT_EQ(o.FindComponent(L"\u00c9T\u00c9"), nullptr);  // letters beyond ASCII keep their case
+  EXPECT_EQ(o.FindComponent(L"Ok12"), nullptr);
+  EXPECT_EQ(o.FindComponent(L""), nullptr);
+  // Names beside no owner, empty names and a component's own name are free to take.
+  unnamed->SetName(L"");
+  Listener alone(L"Ok", log);
+  EXPECT_EQ(alone.Name(), L"Ok");
+  o.Components(1)->SetName(L"OK");
+  EXPECT_THROW(o.Components(1)->SetName(L"OX"), EComponentError);
+  EXPECT_EQ(o.Components(1)->Name(), L"OK");
+  o.DestroyComponents();
+  EXPECT_EQ(o.ComponentCount(), 0);
+}
+
+// Links across owners go both ways: whichever goes first, the other never
+// hears of it again, even when it keeps its own Notification.
+TEST(ComponentTest, EitherEndOfALinkMayGoFirst) {
+  for (bool watcherFirst : {false, true}) {
+    std::vector<std::string> log;
+    auto* data = new Listener(L"data", log);
+    auto* user = new Listener(L"user", log);
+    data->CallBase = user->CallBase = false;
+    data->FreeNotification(user);
+    data->FreeNotification(nullptr);
+    data->FreeNotification(data);
+    data->RemoveFreeNotification(nullptr);
+    EXPECT_TRUE(data->ComponentState().Contains(csFreeNotification));
+    EXPECT_TRUE(user->ComponentState().Contains(csFreeNotification));
+    Free(watcherFirst ? user : data);
+    Free(watcherFirst ? data : user);
+    if (watcherFirst)
+      EXPECT_EQ(log, (std::vector<std::string>{"data -user", "free user", "free data"}));
+    else
+      EXPECT_EQ(log, (std::vector<std::string>{"user -data", "free data", "free user"}));
+  }
+  // The last link let go clears the mark; a link to one that went stays gone.
+  std::vector<std::string> log;
+  Listener a(L"a", log), b(L"b", log);
+  a.FreeNotification(&b);
+  a.RemoveFreeNotification(&b);
+  EXPECT_FALSE(a.ComponentState().Contains(csFreeNotification));
+  EXPECT_FALSE(b.ComponentState().Contains(csFreeNotification));
+  auto* c = new Listener(L"c", log);
+  auto* d = new Listener(L"d", log);
+  d->FreeNotification(c);
+  d->FreeNotification(c);  // two references
+  a.FreeNotification(c);
+  Free(d);
+  a.RemoveFreeNotification(c);
+  log.clear();
+  Free(c);
+  EXPECT_EQ(log, std::vector<std::string>{"free c"});
+  // One that hears another leave its owner lets go of the link with it.
+  auto* z = new Listener(L"z", log);
+  auto* y = new Listener(L"y", log);
+  auto* x = new Listener(L"x", log);
+  a.InsertComponent(z);
+  z->InsertComponent(y);
+  a.InsertComponent(x);
+  x->FreeNotification(y);
+  a.RemoveComponent(x);
+  log.clear();
+  Free(x);
+  EXPECT_EQ(log, std::vector<std::string>{"free x"});
+}
+
+// A component's end: the watchers hear it while it is Destroying; with a
+// plain delete too; what it owns goes, and what was made with it as owner
+// after its teardown goes with it.
+TEST(ComponentTest, AnEndIsHeardWhileDestroyingAndTakesAllItOwns) {
+  std::vector<std::string> log;
+  auto* o = new Listener(L"o", log);
+  auto* a = new Listener(L"a", log);
+  auto* b = new Listener(L"b", log);
+  o->InsertComponent(a);
+  o->InsertComponent(b);
+  b->FreeNotification(a);  // siblings: the owner announces b's end
+  bool destroying = false;
+  a->OnHear = [&](TComponent* C, TOperation) { destroying = C->ComponentState().Contains(csDestroying); };
+  auto* outsider = new Listener(L"x", log);
+  outsider->FreeNotification(a);
+  log.clear();
+  delete outsider;
+  EXPECT_EQ(log, (std::vector<std::string>{"free x", "a -x"}));
+  EXPECT_TRUE(destroying);
+  log.clear();
+  {
+    TLibraryScope scope;  // as inside a handler
+    Free(o);
+    o->InsertComponent(new Listener(L"late", log));
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"o -b", "b -b", "a -b", "o +late", "late +late"}));
+  EXPECT_FALSE(destroying);  // the owner announced b before b's own end
+  log.clear();
+  ReleaseDeferredFrees();
+  EXPECT_EQ(log, (std::vector<std::string>{"free b", "free a", "free o", "free late"}));
+}
+
+// A teardown that throws still ends the object.
+TEST(ComponentTest, ATeardownThatThrowsStillEndsTheObject) {
+  struct Faulty : TComponent {
+    using TComponent::TComponent;
+    void BeforeDestruction() override {
+      TComponent::BeforeDestruction();
+      throw EComponentError(L"broken");
+    }
+  };
+  Free(nullptr);
+  auto* f = new Faulty(nullptr);
+  const size_t waiting = DeferredFreeCount();
+  {
+    TLibraryScope scope;
+    try {
+      Free(f);
+    } catch (const EComponentError&) {
+    }
+    EXPECT_TRUE(f->TornDown());
+    EXPECT_EQ(DeferredFreeCount(), waiting + 1);
+  }
+  ReleaseDeferredFrees();
+  EXPECT_EQ(DeferredFreeCount(), 0u);
+}
+
+TEST(ComponentTest, DesigningReachesEveryOwnedComponent) {
+  std::vector<std::string> log;
+  Listener o(L"o", log);
+  auto* a = new Listener(L"a", log);
+  o.InsertComponent(a);
+  a->InsertComponent(new Listener(L"a1", log));
+  o.SetDesigning(true);
+  EXPECT_TRUE(a->Components(0)->ComponentState().Contains(csDesigning));
+  o.SetDesigning(false);
+  EXPECT_FALSE(a->Components(0)->ComponentState().Contains(csDesigning));
+  EXPECT_FALSE(o.ComponentState().Contains(csDesigning));
+}
+
 TEST(PersistentTest, AssigningUnrelatedClassesRaises) {
   TPersistent a, b;
   try {
@@ -158,6 +383,20 @@ TEST(StreamTest, SeekAndWriteBeyondEndGrows) {
   EXPECT_EQ(m.Bytes()[4], 7);
   EXPECT_THROW(m.Seek(-1, soBeginning), EStreamError);
   EXPECT_EQ(m.Seek(-2, soEnd), 3);
+  // A read from beyond the end reads nothing.
+  m.Seek(9, soBeginning);
+  EXPECT_EQ(m.Read(&x, 1), 0);
+  EXPECT_EQ(m.Size(), 5);
+}
+
+// A copy larger than one pass of the buffer, one byte left for the last.
+TEST(StreamTest, CopyFromCopiesEveryByte) {
+  TMemoryStream src, dst;
+  std::vector<uint8_t> bytes(64 * 1024 + 2, 5);
+  bytes.back() = 9;
+  src.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  EXPECT_EQ(dst.CopyFrom(&src, 0), static_cast<int64_t>(bytes.size()));
+  EXPECT_EQ(dst.Bytes(), bytes);
 }
 
 TEST(StreamTest, CopyFromAndFileRoundTrip) {
@@ -204,6 +443,56 @@ TEST(StreamTest, FileReadThenWriteInPlaceAndResize) {
 
 TEST(StreamTest, MissingFileRaisesOpenError) {
   EXPECT_THROW(TFileStream(L"no_such_dir/no_such_file.bin", fmOpenRead), EFOpenError);
+  EXPECT_THROW(TFileStream(L"no_such_dir/no_such_file.bin", fmCreate), EFCreateError);
+}
+
+// Sizes set, cleared and loaded: the position stays inside the data.
+TEST(StreamTest, MemorySizeClearAndLoadKeepThePositionInside) {
+  TMemoryStream m;
+  m.WriteBuffer("abcdef", 6);
+  m.SetPosition(3);
+  m.SetSize(10);
+  EXPECT_EQ(m.Position(), 3);
+  m.SetSize(2);
+  EXPECT_EQ(m.Position(), 2);
+  EXPECT_THROW(m.SetSize(-1), EStreamError);
+  m.SetSize(0);
+  EXPECT_EQ(m.Size(), 0);
+  m.WriteBuffer("xyz", 3);
+  TMemoryStream copy;
+  copy.LoadFromStream(&m);  // m stands at its end: the whole of it still loads
+  EXPECT_EQ(copy.Position(), 0);
+  EXPECT_EQ(std::string(copy.Bytes().begin(), copy.Bytes().end()), "xyz");
+  copy.Clear();
+  EXPECT_EQ(copy.Size(), 0);
+  EXPECT_EQ(copy.Position(), 0);
+}
+
+TEST(StreamTest, FileSavedReadByteByByteAndCut) {
+  const String name = L"stream_edges_test.bin";
+  TMemoryStream m;
+  m.WriteBuffer("abcdefgh", 8);
+  m.SaveToFile(name);
+  {
+    TFileStream f(name, fmOpenReadWrite);
+    char c = 0;
+    EXPECT_EQ(f.Read(&c, 1), 1);
+    EXPECT_EQ(c, 'a');
+    f.Seek(0, soEnd);
+    f.WriteBuffer("i", 1);
+    EXPECT_EQ(f.Size(), 9);
+    f.WriteBuffer("jk", 2);  // still buffered when the file is cut
+    f.SetSize(3);
+    EXPECT_EQ(f.Size(), 3);
+    f.SetSize(0);
+    EXPECT_EQ(f.Size(), 0);
+  }
+  {
+    TFileStream f(name, fmOpenRead);
+    EXPECT_EQ(f.Size(), 0);
+    EXPECT_THROW(f.SetSize(2), EStreamError);  // a file opened to read is not cut
+  }
+  EXPECT_TRUE(DeleteFile(name));
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ TEST(DeferredFreeTest, WaitsForTheReleaseInOrderAndFreesOnlyOnce) {
   EXPECT_EQ(3u, DeferredFreeCount());
   {
     const TLibraryScope scope;
-    ReleaseDeferredFrees();  // a scope is open: nothing goes
+    ReleaseDeferredFrees();  // a scope is open: components that are no controls wait
     EXPECT_EQ(3u, DeferredFreeCount());
   }
   ReleaseDeferredFrees();
