@@ -111,7 +111,11 @@ void TTeardown::Keep(std::exception_ptr Error) noexcept {
   if (!outermost->FError) outermost->FError = std::move(Error);
 }
 
-void SetTeardownExceptionHandler(TTeardownExceptionHandler Handler) { gTeardownHandler = Handler; }
+TTeardownExceptionHandler SetTeardownExceptionHandler(TTeardownExceptionHandler Handler) {
+  const TTeardownExceptionHandler old = gTeardownHandler;
+  gTeardownHandler = Handler;
+  return old;
+}
 
 void KeepTeardownException() noexcept {
   if (tTeardown) tTeardown->Keep(std::current_exception());

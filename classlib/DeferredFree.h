@@ -152,7 +152,8 @@ class TTeardown {
 
 // Called inside a catch block, with the object to name as the sender (or null).
 using TTeardownExceptionHandler = void (*)(TObject* Sender) noexcept;
-void SetTeardownExceptionHandler(TTeardownExceptionHandler Handler);
+// Returns the handler it replaces.
+TTeardownExceptionHandler SetTeardownExceptionHandler(TTeardownExceptionHandler Handler);
 // Keeps the exception being handled for the open teardown, or hands it on at
 // once when none is open.
 void KeepTeardownException() noexcept;

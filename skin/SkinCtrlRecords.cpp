@@ -1,5 +1,7 @@
 #include "skin/SkinCtrlRecords.h"
 
+#include <algorithm>
+
 void TspDataSkinControl::LoadFromFile(const TspSkinIni& Ini) {
   TspRecordIO io(Ini, IDName);
   Exchange(io);
@@ -12,7 +14,9 @@ void TspDataSkinControl::SaveToFile(TspSkinIni& Ini) {
 }
 
 void TspDataSkinControl::ClipRects(const TRect& Bounds) {
-  TspRecordIO io(Bounds);
+  TRect own;
+  IntersectRect(own, SkinRect, Bounds);
+  TspRecordIO io(Bounds, TRect(0, 0, std::max(0, own.Width()), std::max(0, own.Height())));
   Exchange(io);
 }
 
@@ -46,9 +50,9 @@ bool TspDataSkinUpDownControl::LeavesNothingToDraw(bool HasPicture) const {
 }
 
 void TspDataSkinControl::Exchange(TspRecordIO& IO) {
-  IO.Integer(L"pictureindex", PictureIndex, -1);
-  IO.Integer(L"maskpictureindex", MaskPictureIndex, -1);
-  IO.Integer(L"cursorindex", CursorIndex, -1);
+  IO.Index(L"pictureindex", PictureIndex, -1);
+  IO.Index(L"maskpictureindex", MaskPictureIndex, -1);
+  IO.Index(L"cursorindex", CursorIndex, -1);
   IO.Rect(L"skinrect", SkinRect);
 }
 
@@ -120,13 +124,13 @@ void TspDataSkinSlider::Exchange(TspRecordIO& IO) {
   IO.Rect(L"hthumbrect", HThumbRect);
   IO.Rect(L"vrulerrect", VRulerRect);
   IO.Rect(L"vthumbrect", VThumbRect);
-  IO.Integer(L"edgesize", EdgeSize);
+  IO.Piece(L"edgesize", EdgeSize);
   IO.Integer(L"pointscolor", PointsColor);
 }
 
 void TspDataSkinFrameControl::Exchange(TspRecordIO& IO) {
   TspDataSkinControl::Exchange(IO);
-  IO.Integer(L"framescount", FramesCount, 1);
+  IO.Count(L"framescount", FramesCount, 1);
   if (IO.Reading() && FramesCount < 1) FramesCount = 1;
   IO.FramesPlacement(L"framesplacement", FramesPlacement);
 }
@@ -144,8 +148,8 @@ void TspDataSkinLabelControl::Exchange(TspRecordIO& IO) {
 void TspDataSkinBitLabelControl::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
   IO.Rect(L"skintextrect", SkinTextRect);
-  IO.Integer(L"symbolwidth", SymbolWidth);
-  IO.Integer(L"symbolheight", SymbolHeight);
+  IO.Piece(L"symbolwidth", SymbolWidth);
+  IO.Piece(L"symbolheight", SymbolHeight);
   IO.Lines(L"symbols", Symbols);
 }
 
@@ -159,14 +163,14 @@ void TspDataSkinSplitterControl::Exchange(TspRecordIO& IO) {
 void TspDataSkinControlBar::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
   IO.Rect(L"itemrect", ItemRect);
-  IO.Integer(L"bgpictureindex", BGPictureIndex, -1);
+  IO.Index(L"bgpictureindex", BGPictureIndex, -1);
   IO.Rect(L"hgriprect", HGripRect);
   IO.Rect(L"vgriprect", VGripRect);
-  IO.Integer(L"gripoffset1", GripOffset1);
-  IO.Integer(L"gripoffset2", GripOffset2);
+  IO.Piece(L"gripoffset1", GripOffset1);
+  IO.Piece(L"gripoffset2", GripOffset2);
   if (IO.Reading()) IO.Boolean(L"itemstretcheffect", ItemStretchEffect);
-  IO.Integer(L"itemoffset1", ItemOffset1, 3);
-  IO.Integer(L"itemoffset2", ItemOffset2, 3);
+  IO.Piece(L"itemoffset1", ItemOffset1, 3);
+  IO.Piece(L"itemoffset2", ItemOffset2, 3);
   if (IO.Writing()) IO.Boolean(L"itemstretcheffect", ItemStretchEffect);
   IO.Boolean(L"itemtransparent", ItemTransparent);
   IO.Integer(L"itemtransparentcolor", ItemTransparentColor);
@@ -186,13 +190,13 @@ void TspDataSkinScrollBarControl::Exchange(TspRecordIO& IO) {
   IO.Rect(L"thumbrect", ThumbRect);
   IO.Rect(L"activethumbrect", ActiveThumbRect);
   IO.Rect(L"downthumbrect", DownThumbRect);
-  IO.Integer(L"thumboffset1", ThumbOffset1);
-  IO.Integer(L"thumboffset2", ThumbOffset2);
+  IO.Piece(L"thumboffset1", ThumbOffset1);
+  IO.Piece(L"thumboffset2", ThumbOffset2);
   IO.Boolean(L"thumbtransparent", ThumbTransparent);
   IO.Integer(L"thumbtransparentcolor", ThumbTransparentColor);
   IO.Boolean(L"thumbstretcheffect", ThumbStretchEffect);
-  IO.Integer(L"thumbminsize", ThumbMinSize);
-  IO.Integer(L"thumbminpagesize", ThumbMinPageSize);
+  IO.Piece(L"thumbminsize", ThumbMinSize);
+  IO.Piece(L"thumbminpagesize", ThumbMinPageSize);
   IO.Rect(L"glyphrect", GlyphRect);
   IO.Rect(L"activeglyphrect", ActiveGlyphRect);
   IO.Rect(L"downglyphrect", DownGlyphRect);

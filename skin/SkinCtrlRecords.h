@@ -22,7 +22,8 @@ class TspDataSkinControl : public TObject {
   virtual void SaveToFile(TspSkinIni& Ini);
   // Cuts every rectangle of the record to Bounds, its picture's: a piece
   // reaching past the picture is drawn from what lies inside it, and one
-  // wholly outside counts as absent.
+  // wholly outside counts as absent. Corner points, relative to the skin
+  // rectangle, are held within it; piece sizes within the picture's side.
   void ClipRects(const TRect& Bounds);
   // Whether a control drawing from the record, cut to its picture, would
   // find nothing to draw and leave a box undrawn: the record names a picture

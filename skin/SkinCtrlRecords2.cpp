@@ -5,8 +5,8 @@ void TspDataSkinListBox::Exchange(TspRecordIO& IO) {
   IO.Rect(L"itemrect", ItemRect);
   IO.Rect(L"activeitemrect", ActiveItemRect);
   IO.Rect(L"focusitemrect", FocusItemRect);
-  IO.Integer(L"itemleftoffset", ItemLeftOffset);
-  IO.Integer(L"itemrightoffset", ItemRightOffset);
+  IO.Piece(L"itemleftoffset", ItemLeftOffset);
+  IO.Piece(L"itemrightoffset", ItemRightOffset);
   IO.Rect(L"itemtextrect", ItemTextRect);
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
   IO.Integer(L"activefontcolor", ActiveFontColor);
@@ -44,8 +44,8 @@ void TspDataSkinComboBox::Exchange(TspRecordIO& IO) {
   IO.Rect(L"itemrect", ItemRect);
   IO.Rect(L"activeitemrect", ActiveItemRect);
   IO.Rect(L"focusitemrect", FocusItemRect);
-  IO.Integer(L"itemleftoffset", ItemLeftOffset);
-  IO.Integer(L"itemrightoffset", ItemRightOffset);
+  IO.Piece(L"itemleftoffset", ItemLeftOffset);
+  IO.Piece(L"itemrightoffset", ItemRightOffset);
   IO.Rect(L"itemtextrect", ItemTextRect);
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
   IO.Integer(L"focusfontcolor", FocusFontColor);
@@ -109,13 +109,13 @@ void TspDataSkinTabControl::Exchange(TspRecordIO& IO) {
   IO.Rect(L"focustabrect", FocusTabRect);
   IO.Rect(L"mouseintabrect", MouseInTabRect);
   IO.Rect(L"clientrect", ClRect);
-  IO.Integer(L"bgpictureindex", BGPictureIndex, -1);
+  IO.Index(L"bgpictureindex", BGPictureIndex, -1);
   IO.Point(L"lefttoppoint", LTPoint);
   IO.Point(L"righttoppoint", RTPoint);
   IO.Point(L"leftbottompoint", LBPoint);
   IO.Point(L"rightbottompoint", RBPoint);
-  IO.Integer(L"tableftoffset", TabLeftOffset);
-  IO.Integer(L"tabrightoffset", TabRightOffset);
+  IO.Piece(L"tableftoffset", TabLeftOffset);
+  IO.Piece(L"tabrightoffset", TabRightOffset);
   IO.Rect(L"tabsbgrect", TabsBGRect);
   IO.Boolean(L"tabstretcheffect", TabStretchEffect);
   IO.Boolean(L"leftstretch", LeftStretch);
@@ -130,8 +130,8 @@ void TspDataSkinTabControl::Exchange(TspRecordIO& IO) {
   IO.Integer(L"mouseinfontcolor", MouseInFontColor);
   IO.Text(L"updown", UpDown);
   IO.Boolean(L"showfocus", ShowFocus);
-  IO.Integer(L"focusoffsetx", FocusOffsetX);
-  IO.Integer(L"focusoffsety", FocusOffsetY);
+  IO.Shift(L"focusoffsetx", FocusOffsetX);
+  IO.Shift(L"focusoffsety", FocusOffsetY);
   IO.Rect(L"closebuttonrect", CloseButtonRect);
   IO.Rect(L"closebuttonactiverect", CloseButtonActiveRect);
   IO.Rect(L"closebuttondownrect", CloseButtonDownRect);
@@ -144,15 +144,15 @@ void TspDataSkinGridControl::Exchange(TspRecordIO& IO) {
   IO.Rect(L"fixedcellrect", FixedCellRect);
   IO.Rect(L"selectcellrect", SelectCellRect);
   IO.Rect(L"focuscellrect", FocusCellRect);
-  IO.Integer(L"fixedcellleftoffset", FixedCellLeftOffset);
-  IO.Integer(L"fixedcellrightoffset", FixedCellRightOffset);
+  IO.Piece(L"fixedcellleftoffset", FixedCellLeftOffset);
+  IO.Piece(L"fixedcellrightoffset", FixedCellRightOffset);
   IO.Rect(L"fixedcelltextrect", FixedCellTextRect);
-  IO.Integer(L"cellleftoffset", CellLeftOffset);
-  IO.Integer(L"cellrightoffset", CellRightOffset);
+  IO.Piece(L"cellleftoffset", CellLeftOffset);
+  IO.Piece(L"cellrightoffset", CellRightOffset);
   IO.Rect(L"celltextrect", CellTextRect);
   IO.Integer(L"linescolor", LinesColor);
   IO.Integer(L"bgcolor", BGColor);
-  IO.Integer(L"bgpictureindex", BGPictureIndex, -1);
+  IO.Index(L"bgpictureindex", BGPictureIndex, -1);
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
   IO.Integer(L"selectfontcolor", SelectFontColor);
   IO.Integer(L"focusfontcolor", FocusFontColor);
@@ -166,31 +166,31 @@ void TspDataSkinGaugeControl::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
   IO.Rect(L"progressarea", ProgressArea);
   IO.Rect(L"progressrect", ProgressRect);
-  IO.Integer(L"beginoffset", BeginOffset);
-  IO.Integer(L"endoffset", EndOffset);
+  IO.Piece(L"beginoffset", BeginOffset);
+  IO.Piece(L"endoffset", EndOffset);
   IO.Boolean(L"vertical", Vertical);
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
   IO.Boolean(L"progresstransparent", ProgressTransparent);
   IO.Integer(L"progresstransparentcolor", ProgressTransparentColor);
   IO.Boolean(L"progressstretch", ProgressStretch);
   IO.Rect(L"animationskinrect", AnimationSkinRect);
-  IO.Integer(L"animationcountframes", AnimationCountFrames);
-  IO.Integer(L"animationtimerinterval", AnimationTimerInterval);
+  IO.Count(L"animationcountframes", AnimationCountFrames);
+  IO.Interval(L"animationtimerinterval", AnimationTimerInterval);
   IO.Rect(L"progressanimationskinrect", ProgressAnimationSkinRect);
-  IO.Integer(L"progressanimationcountframes", ProgressAnimationCountFrames);
-  IO.Integer(L"progressanimationtimerinterval", ProgressAnimationTimerInterval);
-  IO.Integer(L"animationbeginoffset", AnimationBeginOffset);
-  IO.Integer(L"animationendoffset", AnimationEndOffset);
+  IO.Count(L"progressanimationcountframes", ProgressAnimationCountFrames);
+  IO.Interval(L"progressanimationtimerinterval", ProgressAnimationTimerInterval);
+  IO.Piece(L"animationbeginoffset", AnimationBeginOffset);
+  IO.Piece(L"animationendoffset", AnimationEndOffset);
 }
 
 void TspDataSkinScrollBoxControl::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
-  IO.Integer(L"bgpictureindex", BGPictureIndex, -1);
+  IO.Index(L"bgpictureindex", BGPictureIndex, -1);
 }
 
 void TspDataSkinPanelControl::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
-  IO.Integer(L"bgpictureindex", BGPictureIndex, -1);
+  IO.Index(L"bgpictureindex", BGPictureIndex, -1);
   IO.Rect(L"captionrect", CaptionRect);
   IO.Alignment(L"alignment", Alignment);
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
@@ -199,8 +199,8 @@ void TspDataSkinPanelControl::Exchange(TspRecordIO& IO) {
   IO.Rect(L"markframerect", MarkFrameRect);
   IO.Rect(L"framerect", FrameRect);
   IO.Rect(L"frametextrect", FrameTextRect);
-  IO.Integer(L"frameleftoffset", FrameLeftOffset);
-  IO.Integer(L"framerightoffset", FrameRightOffset);
+  IO.Piece(L"frameleftoffset", FrameLeftOffset);
+  IO.Piece(L"framerightoffset", FrameRightOffset);
   IO.Rect(L"gripperrect", GripperRect);
   IO.Boolean(L"grippertransparent", GripperTransparent);
   IO.Integer(L"grippertransparentcolor", GripperTransparentColor);
@@ -210,10 +210,10 @@ void TspDataSkinExPanelControl::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
   IO.Rect(L"rollhskinrect", RollHSkinRect);
   IO.Rect(L"rollvskinrect", RollVSkinRect);
-  IO.Integer(L"rollleftoffset", RollLeftOffset);
-  IO.Integer(L"rollrightoffset", RollRightOffset);
-  IO.Integer(L"rolltopoffset", RollTopOffset);
-  IO.Integer(L"rollbottomoffset", RollBottomOffset);
+  IO.Piece(L"rollleftoffset", RollLeftOffset);
+  IO.Piece(L"rollrightoffset", RollRightOffset);
+  IO.Piece(L"rolltopoffset", RollTopOffset);
+  IO.Piece(L"rollbottomoffset", RollBottomOffset);
   IO.Rect(L"rollvcaptionrect", RollVCaptionRect);
   IO.Rect(L"rollhcaptionrect", RollHCaptionRect);
   IO.Rect(L"closebuttonrect", CloseButtonRect);
@@ -272,24 +272,24 @@ void TspDataSkinButtonControl::Exchange(TspRecordIO& IO) {
   IO.Rect(L"focusedskinrect", FocusedSkinRect);
   IO.Rect(L"disabledskinrect", DisabledSkinRect);
   IO.Rect(L"animateskinrect", AnimateSkinRect);
-  IO.Integer(L"framecount", FrameCount);
-  IO.Integer(L"animateinterval", AnimateInterval, 25);
+  IO.Count(L"framecount", FrameCount);
+  IO.Interval(L"animateinterval", AnimateInterval, 25);
   IO.Boolean(L"showfocus", ShowFocus);
   IO.Rect(L"menumarkerflatrect", MenuMarkerFlatRect);
   IO.Rect(L"menumarkerrect", MenuMarkerRect);
   IO.Rect(L"menumarkeractiverect", MenuMarkerActiveRect);
   IO.Rect(L"menumarkerdownrect", MenuMarkerDownRect);
   IO.Integer(L"menumarkertransparentcolor", MenuMarkerTransparentColor);
-  IO.Integer(L"glowlayerpictureindex", GlowLayerPictureIndex, -1);
-  IO.Integer(L"glowlayermaskpictureindex", GlowLayerMaskPictureIndex, -1);
-  IO.Integer(L"glowlayeroffsetleft", GlowLayerOffsetLeft);
-  if (IO.Reading()) IO.Integer(L"glowlayeroffsettop", GlowLayerOffsetTop);
-  IO.Integer(L"glowlayeroffsetright", GlowLayerOffsetRight);
-  if (IO.Writing()) IO.Integer(L"glowlayeroffsettop", GlowLayerOffsetTop);
-  IO.Integer(L"glowlayeroffsetbottom", GlowLayerOffsetBottom);
-  IO.Integer(L"glowlayershowoffsetx", GlowLayerShowOffsetX);
-  IO.Integer(L"glowlayershowoffsety", GlowLayerShowOffsetY);
-  IO.Integer(L"glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
+  IO.Index(L"glowlayerpictureindex", GlowLayerPictureIndex, -1);
+  IO.Index(L"glowlayermaskpictureindex", GlowLayerMaskPictureIndex, -1);
+  IO.Piece(L"glowlayeroffsetleft", GlowLayerOffsetLeft);
+  if (IO.Reading()) IO.Piece(L"glowlayeroffsettop", GlowLayerOffsetTop);
+  IO.Piece(L"glowlayeroffsetright", GlowLayerOffsetRight);
+  if (IO.Writing()) IO.Piece(L"glowlayeroffsettop", GlowLayerOffsetTop);
+  IO.Piece(L"glowlayeroffsetbottom", GlowLayerOffsetBottom);
+  IO.Shift(L"glowlayershowoffsetx", GlowLayerShowOffsetX);
+  IO.Shift(L"glowlayershowoffsety", GlowLayerShowOffsetY);
+  IO.Level(L"glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
 }
 
 void TspDataSkinMenuButtonControl::Exchange(TspRecordIO& IO) {

@@ -195,7 +195,13 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* Stored) {
   if (!Stored || Stored->IsEmpty()) return;
   const std::vector<uint8_t>& data = Stored->CompressedStream()->Bytes();
   std::unique_ptr<TspParsedSkin> parsed(new TspParsedSkin);
-  ParseCompressedSkin(data.data(), data.size(), *parsed);
+  try {
+    ParseCompressedSkin(data.data(), data.size(), *parsed);
+  } catch (const EConvertError& e) {
+    // A refused value names the file it was written in, then where in it.
+    const String source = !Stored->Source().empty() ? Stored->Source() : Stored->Name();
+    throw EConvertError((source.empty() ? String(L"Skin") : source) + L": " + e.Message());
+  }
   // Every section the new skin needs is made before anything changes; the
   // pixels of pictures taken in place follow the first message.
   TBitmap* const pictures[SkinPictureSlotCount] = {Picture.get(), InactivePicture.get(), MaskPicture.get(),

@@ -1,6 +1,8 @@
 // The skinned frame: taking it on and off, composing it at the window's
 // size (active or inactive, normal or rolled up), painting it with its
 // objects, the window shape, the client margins and the size limits.
+#include <algorithm>
+
 #include "skin/SPUtils_compose.h"
 #include "skin/SPUtils_draw.h"
 #include "skin/SPUtils_geometry.h"
@@ -443,8 +445,10 @@ void TspSkinForm::WMNCCalcSize(TMessage& Message) {
 void TspSkinForm::WMGetMinMaxInfo(TMessage& Message) {
   auto* info = reinterpret_cast<MINMAXINFO*>(Message.LParam);
   const TSize min = FrameMinSize(FMetrics);
-  info->ptMinTrackSize.x = min.cx;
-  info->ptMinTrackSize.y = FRollUp ? FMetrics.RollUpH : min.cy;
+  // No minimum beyond the largest window the system makes: a skin's minimum
+  // width never makes the window wider than a screen.
+  info->ptMinTrackSize.x = std::min<LONG>(min.cx, GetSystemMetrics(SM_CXMAXTRACK));
+  info->ptMinTrackSize.y = std::min<LONG>(FRollUp ? FMetrics.RollUpH : min.cy, GetSystemMetrics(SM_CYMAXTRACK));
   if (FRollUp) info->ptMaxTrackSize.y = FMetrics.RollUpH;
   // An MDI child is maximized over its client window by the MDI procedure.
   if (IsMDIChild()) return;

@@ -30,51 +30,56 @@ void TspDataSkinObject::SaveToFile(TspSkinIni& Ini) {
   Exchange(io);
 }
 
+void TspDataSkinObject::ClipRects(const TRect& Bounds) {
+  TspRecordIO io(Bounds, Bounds);
+  Exchange(io);
+}
+
 void TspDataSkinObject::Exchange(TspRecordIO& IO) {
   IO.Text(L"hint", Hint);
   IO.Boolean(L"rollup", RollUp);
-  IO.Integer(L"activepictureindex", ActivePictureIndex, -1);
-  IO.Integer(L"activemaskpictureindex", ActiveMaskPictureIndex, -1);
+  IO.Index(L"activepictureindex", ActivePictureIndex, -1);
+  IO.Index(L"activemaskpictureindex", ActiveMaskPictureIndex, -1);
   IO.Boolean(L"skinrectinapicture", SkinRectInAPicture);
-  IO.Integer(L"cursorindex", CursorIndex, -1);
+  IO.Index(L"cursorindex", CursorIndex, -1);
   IO.Rect(L"skinrect", SkinRect);
   IO.Rect(L"activeskinrect", ActiveSkinRect);
   IO.Rect(L"inactiveskinrect", InActiveSkinRect);
   IO.Boolean(L"morphing", Morphing);
   IO.MorphKind(L"morphkind", MorphKind);
-  IO.Integer(L"glowlayerpictureindex", GlowLayerPictureIndex, -1);
-  IO.Integer(L"glowlayermaskpictureindex", GlowLayerMaskPictureIndex, -1);
-  IO.Integer(L"glowlayeroffsetx", GlowLayerOffsetX);
-  IO.Integer(L"glowlayeroffsety", GlowLayerOffsetY);
-  IO.Integer(L"glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
+  IO.Index(L"glowlayerpictureindex", GlowLayerPictureIndex, -1);
+  IO.Index(L"glowlayermaskpictureindex", GlowLayerMaskPictureIndex, -1);
+  IO.Shift(L"glowlayeroffsetx", GlowLayerOffsetX);
+  IO.Shift(L"glowlayeroffsety", GlowLayerOffsetY);
+  IO.Level(L"glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
 }
 
 void TspDataUserObject::Exchange(TspRecordIO& IO) {
   IO.Boolean(L"rollup", RollUp);
   IO.Rect(L"skinrect", SkinRect);
-  IO.Integer(L"cursorindex", CursorIndex, -1);
+  IO.Index(L"cursorindex", CursorIndex, -1);
 }
 
 void TspDataSkinGauge::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
-  IO.Integer(L"minvalue", MinValue);
-  IO.Integer(L"maxvalue", MaxValue);
+  IO.Amount(L"minvalue", MinValue);
+  IO.Amount(L"maxvalue", MaxValue);
   IO.GaugeKind(L"kind", Kind);
 }
 
 void TspDataSkinFrameGaugeObject::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
-  IO.Integer(L"minvalue", MinValue);
-  IO.Integer(L"maxvalue", MaxValue);
-  IO.Integer(L"countframes", CountFrames);
+  IO.Amount(L"minvalue", MinValue);
+  IO.Amount(L"maxvalue", MaxValue);
+  IO.Count(L"countframes", CountFrames);
   IO.FramesPlacement(L"framesplacement", FramesPlacement);
 }
 
 void TspDataSkinFrameRegulatorObject::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
-  IO.Integer(L"minvalue", MinValue);
-  IO.Integer(L"maxvalue", MaxValue);
-  IO.Integer(L"countframes", CountFrames);
+  IO.Amount(L"minvalue", MinValue);
+  IO.Amount(L"maxvalue", MaxValue);
+  IO.Count(L"countframes", CountFrames);
   IO.FramesPlacement(L"framesplacement", FramesPlacement);
   IO.RegulatorKind(L"kind", Kind);
 }
@@ -85,8 +90,8 @@ void TspDataSkinTrackBar::Exchange(TspRecordIO& IO) {
   IO.Rect(L"activebuttonrect", ActiveButtonRect);
   IO.Point(L"beginpoint", BeginPoint);
   IO.Point(L"endpoint", EndPoint);
-  IO.Integer(L"minvalue", MinValue);
-  IO.Integer(L"maxvalue", MaxValue);
+  IO.Amount(L"minvalue", MinValue);
+  IO.Amount(L"maxvalue", MaxValue);
   IO.Boolean(L"mousedownchangevalue", MouseDownChangeValue);
   IO.Boolean(L"buttontransparent", ButtonTransparent);
   IO.Integer(L"buttontransparentcolor", ButtonTransparentColor);
@@ -96,10 +101,10 @@ void TspDataSkinTrackBar::Exchange(TspRecordIO& IO) {
 void TspDataSkinAnimate::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
   if (IO.Reading()) Morphing = false;
-  IO.Integer(L"countframes", CountFrames, 1);
+  IO.Count(L"countframes", CountFrames, 1);
   IO.Boolean(L"cycle", Cycle);
   IO.Boolean(L"buttonstyle", ButtonStyle);
-  IO.Integer(L"timerinterval", TimerInterval, 50);
+  IO.Interval(L"timerinterval", TimerInterval, 50);
   IO.Command(L"command", Command);
   IO.Rect(L"downskinrect", DownSkinRect);
   IO.Rect(L"restorerect", RestoreRect);
@@ -114,7 +119,7 @@ void TspDataSkinButton::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
   IO.Rect(L"downrect", DownRect);
   IO.Rect(L"disableskinrsect", DisableSkinRect);
-  IO.Integer(L"groupindex", GroupIndex, -1);
+  IO.Index(L"groupindex", GroupIndex, -1);
 }
 
 void TspDataSkinStdButton::Exchange(TspRecordIO& IO) {
@@ -130,11 +135,11 @@ void TspDataSkinStdButton::Exchange(TspRecordIO& IO) {
 
 void TspDataSkinMenuItem::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
-  IO.Integer(L"itemleftoffset", ItemLeftOffset);
-  IO.Integer(L"itemrightoffset", ItemRightOffset);
+  IO.Piece(L"itemleftoffset", ItemLeftOffset);
+  IO.Piece(L"itemrightoffset", ItemRightOffset);
   IO.Rect(L"dividerrect", DividerRect);
-  IO.Integer(L"dividerleftoffset", DividerLeftOffset);
-  IO.Integer(L"dividerrightoffset", DividerRightOffset);
+  IO.Piece(L"dividerleftoffset", DividerLeftOffset);
+  IO.Piece(L"dividerrightoffset", DividerRightOffset);
   IO.Rect(L"textrect", TextRect);
   IO.Rect(L"imagerect", ImageRect);
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
@@ -144,8 +149,8 @@ void TspDataSkinMenuItem::Exchange(TspRecordIO& IO) {
   IO.Boolean(L"inactivestretcheffect", InActiveStretchEffect);
   IO.Boolean(L"dividerstretcheffect", DividerStretchEffect);
   IO.Rect(L"animateskinrect", AnimateSkinRect);
-  IO.Integer(L"framecount", FrameCount);
-  IO.Integer(L"animateinterval", AnimateInterval, 25);
+  IO.Count(L"framecount", FrameCount);
+  IO.Interval(L"animateinterval", AnimateInterval, 25);
   IO.Boolean(L"inactiveanimation", InActiveAnimation);
   IO.Boolean(L"useimagecolor", UseImageColor);
   IO.Integer(L"imagecolor", ImageColor);
@@ -161,8 +166,8 @@ void TspDataSkinMenuItem::Exchange(TspRecordIO& IO) {
 
 void TspDataSkinMainMenuItem::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
-  IO.Integer(L"itemleftoffset", ItemLeftOffset);
-  IO.Integer(L"itemrightoffset", ItemRightOffset);
+  IO.Piece(L"itemleftoffset", ItemLeftOffset);
+  IO.Piece(L"itemrightoffset", ItemRightOffset);
   IO.Rect(L"downrect", DownRect);
   IO.Rect(L"textrect", TextRect);
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
@@ -171,8 +176,8 @@ void TspDataSkinMainMenuItem::Exchange(TspRecordIO& IO) {
   IO.Integer(L"unenabledfontColor", UnEnabledFontColor);
   IO.Boolean(L"stretcheffect", StretchEffect);
   IO.Rect(L"animateskinrect", AnimateSkinRect);
-  IO.Integer(L"framecount", FrameCount);
-  IO.Integer(L"animateinterval", AnimateInterval, 25);
+  IO.Count(L"framecount", FrameCount);
+  IO.Interval(L"animateinterval", AnimateInterval, 25);
   IO.Boolean(L"inactiveanimation", InActiveAnimation);
 }
 
@@ -180,8 +185,8 @@ void TspDataSkinBitLabel::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
   if (IO.Reading()) Morphing = false;
   IO.Text(L"textvalue", TextValue);
-  IO.Integer(L"symbolwidth", SymbolWidth);
-  IO.Integer(L"symbolheight", SymbolHeight);
+  IO.Piece(L"symbolwidth", SymbolWidth);
+  IO.Piece(L"symbolheight", SymbolHeight);
   IO.Lines(L"symbols", Symbols);
   IO.Boolean(L"transparent", Transparent);
   IO.Integer(L"transparentcolor", TransparentColor, 16711935);
@@ -223,24 +228,24 @@ void TspDataSkinCaption::Exchange(TspRecordIO& IO) {
   IO.Rect(L"framerect", FrameRect);
   IO.Rect(L"activeframerect", ActiveFrameRect);
   IO.Rect(L"frametextrect", FrameTextRect);
-  IO.Integer(L"frameleftoffset", FrameLeftOffset);
-  IO.Integer(L"framerightoffset", FrameRightOffset);
+  IO.Piece(L"frameleftoffset", FrameLeftOffset);
+  IO.Piece(L"framerightoffset", FrameRightOffset);
   IO.Boolean(L"stretcheffect", StretchEffect);
   IO.Rect(L"animateskinrect", AnimateSkinRect);
-  IO.Integer(L"framecount", FrameCount);
-  IO.Integer(L"animateinterval", AnimateInterval, 25);
+  IO.Count(L"framecount", FrameCount);
+  IO.Interval(L"animateinterval", AnimateInterval, 25);
   IO.Boolean(L"inactiveanimation", InActiveAnimation);
   IO.Boolean(L"fullframe", FullFrame);
   IO.Boolean(L"vistagloweffect", VistaGlowEffect);
   IO.Boolean(L"vistaglowinactiveeffect", VistaGlowInActiveEffect);
   IO.Boolean(L"gloweffect", GlowEffect);
   IO.Boolean(L"glowinactiveeffect", GlowInActiveEffect);
-  IO.Integer(L"glowsize", GlowSize, 3);
+  IO.Level(L"glowsize", GlowSize, 3);
   IO.Integer(L"glowcolor", GlowColor);
   IO.Integer(L"glowactivecolor", GlowActiveColor);
-  IO.Integer(L"glowoffset", GlowOffset);
+  IO.Shift(L"glowoffset", GlowOffset);
   IO.Boolean(L"reflectioneffect", ReflectionEffect);
   IO.Integer(L"reflactioncolor", ReflectionColor);
   IO.Integer(L"reflactionactivecolor", ReflectionActiveColor);
-  IO.Integer(L"reflectionoffset", ReflectionOffset);
+  IO.Shift(L"reflectionoffset", ReflectionOffset);
 }

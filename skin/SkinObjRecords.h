@@ -13,6 +13,9 @@ class TspDataSkinObject : public TObject {
   String ClassName() const override { return L"TspDataSkinObject"; }
   virtual void LoadFromFile(const TspSkinIni& Ini);
   virtual void SaveToFile(TspSkinIni& Ini);
+  // Cuts every rectangle and holds every point to Bounds, which covers the
+  // frame picture and the record's active picture.
+  void ClipRects(const TRect& Bounds);
 
   String IDName;
   String Hint;

@@ -1,5 +1,9 @@
 #include "skin/SkinRecordIO.h"
 
+#include <algorithm>
+
+#include "classlib/SysUtils.h"
+
 namespace {
 
 template <size_t N>
@@ -53,12 +57,60 @@ bool IsSkinIni(const TspSkinIni& Ini) {
 // ---------------------------------------------------------------------------
 // TspRecordIO
 
+namespace {
+
+int Clamp(int Value, int Min, int Max) { return Value < Min ? Min : Value > Max ? Max : Value; }
+
+TRect ClampRect(const TRect& R, int Limit) {
+  return TRect(Clamp(R.Left, -Limit, Limit), Clamp(R.Top, -Limit, Limit), Clamp(R.Right, -Limit, Limit),
+               Clamp(R.Bottom, -Limit, Limit));
+}
+
+}  // namespace
+
+String TspRecordIO::Where(const wchar_t* Key, std::wstring_view Value) const {
+  return L"[" + FSection + L"] " + Key + L"=" + String(Value);
+}
+
 void TspRecordIO::Integer(const wchar_t* Key, int& Value, int Default) {
   if (FClip) return;
   if (Writing())
     FWriter->WriteInteger(FSection, Key, Value);
   else
     Value = FReader->ReadInteger(FSection, Key, Default);
+}
+
+void TspRecordIO::Limited(const wchar_t* Key, int& Value, int Default, int Min, int Max) {
+  if (FClip) return;
+  Integer(Key, Value, Default);
+  if (Reading()) Value = Clamp(Value, Min, Max);
+}
+
+void TspRecordIO::Index(const wchar_t* Key, int& Value, int Default) { Limited(Key, Value, Default, -1, MaxIndex); }
+
+void TspRecordIO::Piece(const wchar_t* Key, int& Value, int Default) {
+  if (FClip)
+    Value = Clamp(Value, 0, std::max({FBounds.Width(), FBounds.Height(), 0}));
+  else
+    Limited(Key, Value, Default, 0, MaxCoord);
+}
+
+void TspRecordIO::Length(const wchar_t* Key, int& Value, int Default) { Limited(Key, Value, Default, 0, MaxCoord); }
+
+void TspRecordIO::Shift(const wchar_t* Key, int& Value, int Default) {
+  Limited(Key, Value, Default, -MaxCoord, MaxCoord);
+}
+
+void TspRecordIO::Count(const wchar_t* Key, int& Value, int Default) { Limited(Key, Value, Default, 0, MaxCoord); }
+
+void TspRecordIO::Interval(const wchar_t* Key, int& Value, int Default) {
+  Limited(Key, Value, Default, 0, MaxInterval);
+}
+
+void TspRecordIO::Level(const wchar_t* Key, int& Value, int Default) { Limited(Key, Value, Default, 0, 255); }
+
+void TspRecordIO::Amount(const wchar_t* Key, int& Value, int Default) {
+  Limited(Key, Value, Default, -MaxAmount, MaxAmount);
 }
 
 void TspRecordIO::Boolean(const wchar_t* Key, bool& Value) {
@@ -71,21 +123,44 @@ void TspRecordIO::Boolean(const wchar_t* Key, bool& Value) {
 
 void TspRecordIO::Rect(const wchar_t* Key, TRect& Value) {
   if (FClip) {
-    if (!Value.IsEmpty()) IntersectRect(Value, Value, FBounds);
+    // An inverted rectangle means nothing: absent. An empty one within the
+    // picture stays as it is (a place without a size).
+    const bool within = Value.Left >= FBounds.Left && Value.Top >= FBounds.Top && Value.Right <= FBounds.Right &&
+                        Value.Bottom <= FBounds.Bottom;
+    if (Value.Right < Value.Left || Value.Bottom < Value.Top)
+      Value = TRect();
+    else if (!within)
+      IntersectRect(Value, Value, FBounds);
     return;
   }
-  if (Writing())
+  if (Writing()) {
     WriteRect(*FWriter, FSection, Key, Value);
-  else
-    Value = ReadRect(*FReader, FSection, Key);
+    return;
+  }
+  const std::wstring_view text = FReader->ReadView(FSection, Key, L"0,0,0,0");
+  try {
+    Value = ClampRect(ParseRect(text), MaxCoord);
+  } catch (const EConvertError&) {
+    throw EConvertError(Where(Key, text) + L" is not a valid rectangle");
+  }
 }
 
 void TspRecordIO::Point(const wchar_t* Key, TPoint& Value) {
-  if (FClip) return;
-  if (Writing())
+  if (FClip) {
+    Value = TPoint(Clamp(Value.X, FOwn.Left, FOwn.Right), Clamp(Value.Y, FOwn.Top, FOwn.Bottom));
+    return;
+  }
+  if (Writing()) {
     WritePoint(*FWriter, FSection, Key, Value);
-  else
-    Value = ReadPoint(*FReader, FSection, Key);
+    return;
+  }
+  const std::wstring_view text = FReader->ReadView(FSection, Key, L"0,0");
+  try {
+    const TPoint p = ParsePoint(text);
+    Value = TPoint(Clamp(p.X, -MaxCoord, MaxCoord), Clamp(p.Y, -MaxCoord, MaxCoord));
+  } catch (const EConvertError&) {
+    throw EConvertError(Where(Key, text) + L" is not a valid point");
+  }
 }
 
 void TspRecordIO::Text(const wchar_t* Key, String& Value, const wchar_t* Default) {
@@ -175,14 +250,14 @@ void TspRecordIO::Command(const wchar_t* Key, TspCommandKind& Value) {
 void TspRecordIO::Font(const wchar_t* Prefix, String& Name, int& Height, TFontStyles& Style, TColor& Color) {
   if (!*Prefix) {
     Text(L"fontname", Name, L"Arial");
-    Integer(L"fontheight", Height, 14);
+    Limited(L"fontheight", Height, 14, -MaxFontHeight, MaxFontHeight);
     FontStyles(L"fontstyle", Style);
     Integer(L"fontcolor", Color, 0);
     return;
   }
   String p(Prefix);
   Text((p + L"fontname").c_str(), Name, L"Arial");
-  Integer((p + L"fontheight").c_str(), Height, 14);
+  Limited((p + L"fontheight").c_str(), Height, 14, -MaxFontHeight, MaxFontHeight);
   FontStyles((p + L"fontstyle").c_str(), Style);
   Integer((p + L"fontcolor").c_str(), Color, 0);
 }

@@ -83,13 +83,19 @@ void TspSkinSections::ReadSections(const TspSkinIni& Ini) {
 
 void TspSkinSections::ReadFormInfo(const TspSkinIni& Ini) {
   TspRecordIO io(Ini, L"FORMINFO");
+  ExchangeFormInfo(io);
+  InActiveEffect = ReadInactiveEffect(Ini, L"FORMINFO", L"inactiveeffect");
+  AdjustFormInfo();
+}
+
+void TspSkinSections::ExchangeFormInfo(TspRecordIO& io) {
   io.Point(L"lefttoppoint", LTPoint);
   io.Point(L"righttoppoint", RTPoint);
   io.Point(L"leftbottompoint", LBPoint);
   io.Point(L"rightbottompoint", RBPoint);
   io.Rect(L"clientrect", ClRect);
-  io.Integer(L"bgpictureindex", BGPictureIndex, -1);
-  io.Integer(L"mdibgpictureindex", MDIBGPictureIndex, -1);
+  io.Index(L"bgpictureindex", BGPictureIndex, -1);
+  io.Index(L"mdibgpictureindex", MDIBGPictureIndex, -1);
   io.Boolean(L"leftstretch", LeftStretch);
   io.Boolean(L"rightstretch", RightStretch);
   io.Boolean(L"topstretch", TopStretch);
@@ -100,7 +106,7 @@ void TspSkinSections::ReadFormInfo(const TspSkinIni& Ini) {
   io.StretchType(L"mdibgstretchtype", MDIBGStretchType);
   io.Rect(L"buttonsrect", ButtonsRect);
   io.Rect(L"captionrect", CaptionRect);
-  io.Integer(L"buttonsoffset", ButtonsOffset);
+  io.Shift(L"buttonsoffset", ButtonsOffset);
   io.Boolean(L"buttonsinleft", ButtonsInLeft);
   io.Rect(L"maskrectarea", MaskRectArea);
   io.Point(L"hittestlefttoppoint", HitTestLTPoint);
@@ -112,16 +118,14 @@ void TspSkinSections::ReadFormInfo(const TspSkinIni& Ini) {
   io.Rect(L"mainmenurect", MainMenuRect);
   io.Rect(L"iconrect", IconRect);
   io.Boolean(L"mainmenupopupup", MainMenuPopupUp);
-  io.Integer(L"borderwidth", BorderW);
-  io.Integer(L"formminwidth", FormMinWidth);
+  io.Piece(L"borderwidth", BorderW);
+  io.Length(L"formminwidth", FormMinWidth);
   io.Boolean(L"mditabstransparent", MDITabsTransparent);
   io.Boolean(L"mainmenubartransparent", MainMenuBarTransparent);
-  io.Integer(L"cursorindex", CursorIndex, -1);
+  io.Index(L"cursorindex", CursorIndex, -1);
   io.Boolean(L"autorenderinginactiveimage", AutoRenderingInActiveImage);
-  InActiveEffect = ReadInactiveEffect(Ini, L"FORMINFO", L"inactiveeffect");
   io.Rect(L"sizegriparea", SizeGripArea);
   io.Text(L"statusbarname", StatusBarName);
-  AdjustFormInfo();
 }
 
 void TspSkinSections::AdjustFormInfo() {
@@ -153,9 +157,15 @@ void TspSkinSections::AdjustFormInfo() {
 void TspSkinSections::ReadAreas(const TspSkinIni& Ini) {
   for (std::wstring_view entry : Ini.ReadList(L"SKINAREAS", L"count", L"")) {
     String name, rect;
-    if (SplitEntry(entry, name, rect))
-      AreaList.Add(new TspDataSkinArea(name, ParseRect(rect)));
-    else
+    if (SplitEntry(entry, name, rect)) {
+      TRect area;
+      try {
+        area = ParseRect(rect);
+      } catch (const EConvertError&) {
+        throw EConvertError(L"[SKINAREAS] " + String(entry) + L" is not a valid rectangle");
+      }
+      AreaList.Add(new TspDataSkinArea(name, area));
+    } else
       AreaList.Add(new TspDataSkinArea(String(), TRect()));
   }
 }
@@ -166,15 +176,65 @@ void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result
   ReadSkinStream(Result.Inflated.Data.get(), Result.Inflated.Size, Result.Pictures);
   ini.SetText(std::move(Result.Pictures.IniText));
   Result.Pictures.IniText = String();
-  Result.Sections.ClearSections();
-  Result.Sections.ReadSections(ini);
-  // A control record's rectangles are pieces of its picture: cut once here,
-  // so that no paint meets a piece larger than the picture.
-  const std::vector<TBmpView>& pictures = Result.Pictures.ActivePictures;
-  for (int i = 0; i < Result.Sections.CtrlList.Count(); ++i) {
-    TspDataSkinControl* r = Result.Sections.CtrlList[i];
-    if (r->PictureIndex < 0 || r->PictureIndex >= static_cast<int>(pictures.size())) continue;
-    const TBmpView& p = pictures[static_cast<size_t>(r->PictureIndex)];
-    r->ClipRects(TRect(0, 0, p.Width, std::abs(p.Height)));
+  ReadParsedSections(ini, Result);
+}
+
+namespace {
+
+TRect Bounds(const TBmpView& Picture) { return TRect(0, 0, Picture.Width, std::abs(Picture.Height)); }
+
+TRect ActiveBounds(const std::vector<TBmpView>& Pictures, int Index) {
+  return Index >= 0 && Index < static_cast<int>(Pictures.size()) ? Bounds(Pictures[size_t(Index)]) : TRect();
+}
+
+TRect Cover(const TRect& A, const TRect& B) {
+  return TRect(0, 0, std::max(A.Right, B.Right), std::max(A.Bottom, B.Bottom));
+}
+
+bool Within(const TRect& Outer, const TPoint& P) {
+  return P.X >= Outer.Left && P.X <= Outer.Right && P.Y >= Outer.Top && P.Y <= Outer.Bottom;
+}
+
+void HoldToPictures(TspParsedSkin& Skin) {
+  TBmpView* slots = Skin.Pictures.Slots;
+  TspSkinSections& s = Skin.Sections;
+  // A frame whose pieces reach past its picture would cut the window and
+  // hide the client: the skin then has no frame, as one without a picture.
+  if (!s.FrameFits(Bounds(slots[spsPicture])))
+    for (int i = 0; i < SkinPictureSlotCount; ++i) slots[i] = TBmpView();
+  // A mask shapes the window only when it matches its picture pixel for pixel.
+  const TRect frame = Bounds(slots[spsPicture]), rollUp = Bounds(slots[spsRollUpPicture]);
+  if (Bounds(slots[spsMaskPicture]) != frame) slots[spsMaskPicture] = TBmpView();
+  if (Bounds(slots[spsRollUpMaskPicture]) != rollUp) slots[spsRollUpMaskPicture] = TBmpView();
+  TspRecordIO formInfo(frame, Cover(frame, rollUp));
+  s.ExchangeFormInfo(formInfo);
+  for (int i = 0; i < s.AreaList.Count(); ++i) IntersectRect(s.AreaList[i]->AreaRect, s.AreaList[i]->AreaRect, frame);
+
+  // Every other record's rectangles are pieces of its pictures: cut once
+  // here, so that no paint meets a piece larger than its picture.
+  const std::vector<TBmpView>& pictures = Skin.Pictures.ActivePictures;
+  s.PopupWindow->ClipRects(ActiveBounds(pictures, s.PopupWindow->WindowPictureIndex));
+  s.HintWindow->ClipRects(ActiveBounds(pictures, s.HintWindow->WindowPictureIndex));
+  for (int i = 0; i < s.ObjectList.Count(); ++i) {
+    TspDataSkinObject* r = s.ObjectList[i];
+    r->ClipRects(Cover(frame, ActiveBounds(pictures, r->ActivePictureIndex)));
   }
+  for (int i = 0; i < s.CtrlList.Count(); ++i) {
+    TspDataSkinControl* r = s.CtrlList[i];
+    if (r->PictureIndex >= 0 && r->PictureIndex < static_cast<int>(pictures.size()))
+      r->ClipRects(ActiveBounds(pictures, r->PictureIndex));
+  }
+}
+
+}  // namespace
+
+bool TspSkinSections::FrameFits(const TRect& Frame) const {
+  return ClRect.Left >= 0 && ClRect.Top >= 0 && ClRect.Right <= Frame.Right && ClRect.Bottom <= Frame.Bottom &&
+         Within(Frame, LTPoint) && Within(Frame, RTPoint) && Within(Frame, LBPoint) && Within(Frame, RBPoint);
+}
+
+void ReadParsedSections(const TspSkinIni& Ini, TspParsedSkin& Skin) {
+  Skin.Sections.ClearSections();
+  Skin.Sections.ReadSections(Ini);
+  HoldToPictures(Skin);
 }

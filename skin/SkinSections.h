@@ -45,6 +45,11 @@ class TspSkinSections {
   // Reads all sections of a skin. A malformed point or rectangle raises
   // EConvertError; what was read so far stays.
   void ReadSections(const TspSkinIni& Ini);
+  // Whether the form's client rectangle and corner points lie within a frame
+  // picture of Frame's size.
+  bool FrameFits(const TRect& Frame) const;
+  // Reads, writes or cuts (TspRecordIO's kinds of pass) the [FORMINFO] keys.
+  void ExchangeFormInfo(TspRecordIO& IO);
 
   // [VERSION]
   String SkinName, SkinAuthor, AuthorEmail, AuthorURL, SkinComments;
@@ -101,3 +106,9 @@ struct TspParsedSkin {
 // Inflates and reads a whole stored skin (the zlib stream alone). Raises on
 // any fault; nothing outside Result is touched.
 void ParseCompressedSkin(const uint8_t* Data, size_t Size, TspParsedSkin& Result);
+// Reads Ini into Skin.Sections (emptied first), then holds every record to
+// Skin.Pictures: each rectangle is cut to its picture, each point and piece
+// size held within it; a frame whose client or corners lie outside its
+// picture is dropped with the frame's other pictures, and a mask of another
+// size than its picture is dropped.
+void ReadParsedSections(const TspSkinIni& Ini, TspParsedSkin& Skin);

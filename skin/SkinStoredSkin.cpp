@@ -60,10 +60,12 @@ void TspCompressedStoredSkin::LoadFromCompressedFile(const String& FileName) {
   FCompressedStream->Clear();
   TFileStream file(FileName, fmOpenRead);
   LoadFromCompressStream(&file);
+  FSource = FileName;
 }
 
 void TspCompressedStoredSkin::LoadFromCompressStream(TStream* Stream) {
   FCompressedStream->Clear();
+  FSource.clear();
   Stream->SetPosition(0);
   int32_t version = ReadInt32(Stream, L"version");
   if (version > MaxSkinStreamVersion)
@@ -118,6 +120,7 @@ void TspCompressedStoredSkin::LoadFromSkinFile(const String& FileName) {
   FCompressedStream->Clear();
   FCompressedStream->WriteBuffer(packed.data(), static_cast<int64_t>(packed.size()));
   FCompressedStream->SetPosition(0);
+  FSource = FileName;
 }
 
 void SetStoredSkinFileName(TspCompressedStoredSkin* Stored, void (TspCompressedStoredSkin::*Load)(const String&),

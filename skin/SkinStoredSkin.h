@@ -38,6 +38,10 @@ class TspCompressedStoredSkin : public TComponent {
   // does a missing or bad picture, which raises.
   void LoadFromSkinFile(const String& FileName);
 
+  // Where the data was last loaded from: the .skn file, the skin INI file
+  // or the resource name; empty for a stream or memory.
+  const String& Source() const { return FSource; }
+
   const String& Description() const { return FDescription; }
   void SetDescription(const String& Value) { FDescription = Value; }
   const String& FileName() const { return FFileName; }
@@ -50,7 +54,7 @@ class TspCompressedStoredSkin : public TComponent {
  private:
   bool Designing() const;
   TMemoryStream* FCompressedStream;
-  String FDescription, FFileName, FCompressedFileName;
+  String FDescription, FFileName, FCompressedFileName, FSource;
 };
 
 // Sets a stored skin's file-name property. At design time the file is read

@@ -10,4 +10,5 @@ void TspCompressedStoredSkin::LoadFromResource(void* Instance, const String& Res
   const void* data = handle ? LockResource(handle) : nullptr;
   if (!data) throw EResNotFound(L"Resource " + ResName + L" not found");
   LoadFromMemory(data, SizeofResource(module, res));
+  FSource = ResName;
 }

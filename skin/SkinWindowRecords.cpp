@@ -25,22 +25,30 @@ constexpr int SystemColor(int Index) { return static_cast<int32_t>(0xFF000000u |
 
 }  // namespace
 
-void TspDataSkinPopupWindow::LoadFromFile(const TspSkinIni& Ini) {
-  TspRecordIO io(Ini, L"POPUPWINDOW");
-  io.Integer(L"windowpictureindex", WindowPictureIndex, -1);
-  io.Integer(L"maskpictureindex", MaskPictureIndex, -1);
+void TspDataSkinWindowRecord::LoadFromFile(const TspSkinIni& Ini) {
+  TspRecordIO io(Ini, FSection);
+  Exchange(io);
+}
+
+void TspDataSkinWindowRecord::ClipRects(const TRect& Bounds) {
+  TspRecordIO io(Bounds, Bounds);
+  Exchange(io);
+}
+
+void TspDataSkinPopupWindow::Exchange(TspRecordIO& io) {
+  io.Index(L"windowpictureindex", WindowPictureIndex, -1);
+  io.Index(L"maskpictureindex", MaskPictureIndex, -1);
   ExchangeCorners(io, LTPoint, RTPoint, LBPoint, RBPoint);
-  io.Integer(L"cursorindex", CursorIndex, -1);
+  io.Index(L"cursorindex", CursorIndex, -1);
   io.Rect(L"itemsrect", ItemsRect);
   io.Integer(L"scrollmarkercolor", ScrollMarkerColor);
   io.Integer(L"scrollmarkeractivecolor", ScrollMarkerActiveColor);
   ExchangeStretch(io, LeftStretch, RightStretch, TopStretch, BottomStretch, StretchEffect, StretchType);
 }
 
-void TspDataSkinHintWindow::LoadFromFile(const TspSkinIni& Ini) {
-  TspRecordIO io(Ini, L"HINTWINDOW");
-  io.Integer(L"windowpictureindex", WindowPictureIndex, -1);
-  io.Integer(L"maskpictureindex", MaskPictureIndex, -1);
+void TspDataSkinHintWindow::Exchange(TspRecordIO& io) {
+  io.Index(L"windowpictureindex", WindowPictureIndex, -1);
+  io.Index(L"maskpictureindex", MaskPictureIndex, -1);
   ExchangeCorners(io, LTPoint, RTPoint, LBPoint, RBPoint);
   io.Rect(L"clientrect", ClRect);
   io.Font(L"", FontName, FontHeight, FontStyle, FontColor);

@@ -5,11 +5,26 @@
 #include "classlib/Classes.h"
 #include "skin/SkinRecordIO.h"
 
-// Frame of the skinned popup (menu) windows: section [POPUPWINDOW].
-class TspDataSkinPopupWindow : public TObject {
+// The frame of a skinned window, read from a section of its own.
+class TspDataSkinWindowRecord : public TObject {
  public:
-  String ClassName() const override { return L"TspDataSkinPopupWindow"; }
   void LoadFromFile(const TspSkinIni& Ini);
+  // Cuts the rectangles and holds the points to the window picture, Bounds.
+  void ClipRects(const TRect& Bounds);
+
+ protected:
+  explicit TspDataSkinWindowRecord(const wchar_t* Section) : FSection(Section) {}
+  virtual void Exchange(TspRecordIO& IO) = 0;
+
+ private:
+  const wchar_t* FSection;
+};
+
+// Frame of the skinned popup (menu) windows: section [POPUPWINDOW].
+class TspDataSkinPopupWindow : public TspDataSkinWindowRecord {
+ public:
+  TspDataSkinPopupWindow() : TspDataSkinWindowRecord(L"POPUPWINDOW") {}
+  String ClassName() const override { return L"TspDataSkinPopupWindow"; }
 
   int WindowPictureIndex = -1, MaskPictureIndex = -1;
   TPoint LTPoint, RTPoint, LBPoint, RBPoint;
@@ -19,13 +34,16 @@ class TspDataSkinPopupWindow : public TObject {
   bool TopStretch = false, LeftStretch = false, RightStretch = false, BottomStretch = false;
   bool StretchEffect = false;
   TspStretchType StretchType = spstFull;
+
+ protected:
+  void Exchange(TspRecordIO& IO) override;
 };
 
 // Frame and font of the skinned hint window: section [HINTWINDOW].
-class TspDataSkinHintWindow : public TObject {
+class TspDataSkinHintWindow : public TspDataSkinWindowRecord {
  public:
+  TspDataSkinHintWindow() : TspDataSkinWindowRecord(L"HINTWINDOW") {}
   String ClassName() const override { return L"TspDataSkinHintWindow"; }
-  void LoadFromFile(const TspSkinIni& Ini);
 
   int WindowPictureIndex = -1, MaskPictureIndex = -1;
   TPoint LTPoint, RTPoint, LBPoint, RBPoint;
@@ -37,6 +55,9 @@ class TspDataSkinHintWindow : public TObject {
   bool TopStretch = false, LeftStretch = false, RightStretch = false, BottomStretch = false;
   bool StretchEffect = false;
   TspStretchType StretchType = spstFull;
+
+ protected:
+  void Exchange(TspRecordIO& IO) override;
 };
 
 // The ten colours that skinned controls use in place of the system colours:

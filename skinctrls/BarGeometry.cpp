@@ -74,9 +74,10 @@ TspScrollBarLayout LayoutScrollBar(bool Horizontal, int Width, int Height, const
     const int range = Range.Max - Range.Min + 1;
     // An empty range (Max below Min) shows the whole track as the page.
     thumb = range > 0 ? Round(double(trackLength) * Range.PageSize / range) : trackLength;
-    thumb = std::min(thumb, std::max(trackLength, 0));
     thumb = std::max(thumb, minLength);
   }
+  // However long the skin asks the thumb to be, it stays within its track.
+  thumb = std::min(thumb, std::max(trackLength, 0));
 
   const int h = thumb / 2;
   const int trackStart = Horizontal ? l.Track.Left : l.Track.Top;

@@ -1,5 +1,6 @@
 // TspSkinPopupMenu: a popup menu whose item tree opens as a skin menu
 // through the skinned form of the form it belongs to.
+#include "classlib/SystemCallback.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinMenus.h"
 
@@ -45,7 +46,16 @@ bool TspSkinPopupMenu::Open(TControl* AControl, const TRect& R, bool PopupUp) {
   if (frame) frame->SkinMenuOpen();
   // The open event may have freed the form, and the menu with it.
   if (BeingFreed() || menu->BeingFreed()) return false;
-  menu->PopupItems(AControl, FSkinData, PopupUp, Items(), R, 0);
+  try {
+    menu->PopupItems(AControl, FSkinData, PopupUp, Items(), R, 0);
+  } catch (...) {
+    // A menu that cannot be drawn does not show, and its fault goes where a
+    // paint's goes (the application's exception handling), never to the
+    // program that asked for the menu.
+    if (!menu->BeingFreed()) menu->CloseSkinMenu();
+    ReportCallbackException(this);
+    return false;
+  }
   if (FLastSkinMenu != menu) {
     if (FLastSkinMenu) FLastSkinMenu->RemoveFreeNotification(this);
     FLastSkinMenu = menu;

@@ -133,6 +133,14 @@ write('fuzz_text_codec', 'broken', b'\x81\x20\xfe\xff\x80\xc3\x28\xed\xa0\x80\xf
 write('fuzz_skin_values', 'test-skin.ini',
       b'4,24,60,40\r\n' + open(os.path.join(ROOT, 'skins', 'Test', 'skin.ini'), 'rb').read())
 
+# One value of a skin with a record of every kind: the line (two bytes,
+# taken modulo the skin's lines), then the value, at the ends of each kind's
+# range, wholly outside its picture, or malformed.
+ends = ['2147483647', '-2147483648', '-2147483648,-2147483648', '2147483647,2147483647',
+        '-2147483648,-2147483648,2147483647,2147483647', '-100,-100,-50,-50', 'a,b,c,d', '']
+for line in range(0, 1400, 5):
+    write('fuzz_skin_one_value', 'line%d' % line, struct.pack('<H', line) + ends[line // 5 % len(ends)].encode())
+
 # Typed text, as UTF-16: numbers and dates in the host build's formats.
 for name, typed in {'int': '-2147483648', 'float': '-12.5', 'date': '12/7/2026', 'padded-date': '02/29/2024',
                     'short-year': '1/2/99', 'hex': '$7FFF'}.items():

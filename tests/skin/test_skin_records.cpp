@@ -70,7 +70,7 @@ std::vector<String> NonDefaultValues(const std::vector<String>& lines) {
     else if (v == L"gkhorizontal") v = L"gkvertical";
     else if (v == L"cmdefault") v = L"cmrollup";
     else if (v == L"tacenter") v = L"taleftjustify";
-    else if (!v.empty() && (v[0] == L'-' || (v[0] >= L'0' && v[0] <= L'9'))) v = std::to_wstring(1000 + n);
+    else if (!v.empty() && (v[0] == L'-' || (v[0] >= L'0' && v[0] <= L'9'))) v = std::to_wstring(100 + n);  // within every kind's range
     else v = L"宋体" + k;
     out.push_back(key + L"=" + v);
   }
@@ -213,8 +213,8 @@ TEST(SkinRecords, DerivedValuesOfControls) {
 
 // Rectangles cut to the record's 128 x 64 picture: one reaching past it keeps
 // what lies inside, one wholly outside becomes absent, an absent one stays
-// so, and nothing but rectangles changes (the check mark read only one way
-// included).
+// so, a corner point is held within the skin rectangle, and nothing else
+// changes (the check mark read only one way included).
 TEST(SkinRecords, ClippingCutsEveryRectangleToThePicture) {
   TspSkinIni ini = MakeIni({L"[sp]", L"pictureindex=1", L"skinrect=0,0,100000,100000", L"activeskinrect=-5,10,40,70",
                             L"upbuttonrect=200,0,220,10", L"lefttoppoint=300,300", L"fontheight=99", L"[cb]",
@@ -226,7 +226,7 @@ TEST(SkinRecords, ClippingCutsEveryRectangleToThePicture) {
   EXPECT_EQ(r.ActiveSkinRect, TRect(0, 10, 40, 64));
   EXPECT_EQ(r.UpButtonRect, TRect());
   EXPECT_EQ(r.DownButtonRect, TRect());
-  EXPECT_EQ(r.LTPoint, TPoint(300, 300));
+  EXPECT_EQ(r.LTPoint, TPoint(128, 64));
   EXPECT_EQ(r.FontHeight, 99);
   EXPECT_EQ(r.PictureIndex, 1);
   TspDataSkinCheckRadioControl c(L"cb");

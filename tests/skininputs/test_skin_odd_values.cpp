@@ -1,16 +1,21 @@
 // Odd but legal skins a skin author writes, each made here from the test
 // skin: pictures of one pixel and of 4000 x 4000, empty rectangles, one-pixel
 // pieces under every stretch kind, fonts of size 0 and 500, duplicate and
-// non-ASCII section names. Each loads, switches and draws a framed form of
-// many controls without a fault; a control whose record leaves nothing to
-// draw shows its unskinned look, never a black box; and the client size the
-// program set comes back after a frame too large for the screen.
+// non-ASCII section names, numbers at the ends of their range, frames and
+// masks that do not fit their pictures. Each loads, switches, draws and
+// opens a menu on a framed form of many controls without a fault or an
+// exception; a control whose record leaves nothing to draw shows its
+// unskinned look, never a black box; the window's shape never hides the
+// client; and the client size the program set comes back after a frame too
+// large for the screen. A malformed value refuses the skin, naming the file,
+// the section, the key and the value, and the skin in use stays.
 #include "../skinctrls/EditedTestSkin.h"
 #include "SkinInputTestUtils.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinCheckRadio.h"
 #include "skinctrls/SkinLabels.h"
+#include "skinctrls/SkinMenus.h"
 #include "skinctrls/SkinScrollBar.h"
 #include "skinctrls/SkinSpeedButton.h"
 #include "skinctrls/SkinTabs.h"
@@ -28,7 +33,11 @@ struct TOddSkin {
   std::vector<TIniEdit> Edits;
   std::vector<TPictureEdit> Pictures;
   std::vector<const wchar_t*> FallBack;  // records a control must not draw from
+  bool KeepsClient = true;  // false where the skin's frame or minimum outgrows the screen
 };
+
+const char* const kHuge = "0,0,2147483647,2147483647";
+const char* const kFullRange = "-2147483648,-2147483648,2147483647,2147483647";
 
 // Section's nine-piece geometry: corners of Corner pixels round a client of
 // Client in a 48 x 22 skin rectangle, each edge and the client as Stretch.
@@ -57,7 +66,7 @@ std::vector<TOddSkin> OddSkins() {
                    NinePieces("panel", 2, "2,2,46,20", "0", "stfull"),
                    {{L"buttons.bmp", 1, 1, clRed}, {L"controls.bmp", 1, 1, clRed}, {L"background.bmp", 1, 1, clRed}},
                    {L"button", L"panel", L"edit", L"tab"}});
-  skins.push_back({L"huge-frame", {}, {{L"frame.bmp", 4000, 4000, clGray}}, {}});
+  skins.push_back({L"huge-frame", {}, {{L"frame.bmp", 4000, 4000, clGray}}, {}, false});
   // One-pixel corners, edges and clients, stretched and tiled each way.
   TOddSkin pieces{L"one-pixel-pieces", {}, {}, {}};
   const char* kinds[][2] = {{"panel", "stfull"}, {"statusbar", "sthorz"}, {"edit", "stvert"}, {"button", "sthorz"}};
@@ -81,6 +90,41 @@ std::vector<TOddSkin> OddSkins() {
                     {"\xb0\xb4\xc5\xa5", "skinrect", "0,0,48,22"}},
                    {},
                    {}});
+  // Numbers at the ends of their range.
+  skins.push_back({L"huge-object-rects",
+                   {{"maxbutton", "inactiveskinrect", kHuge},
+                    {"maxbutton", "restoreinactiverect", kHuge},
+                    {"menuitem", "activeskinrect", kHuge},
+                    {"menuitem", "arrowimagerect", kHuge},
+                    {"POPUPWINDOW", "itemsrect", kHuge},
+                    {"SKINOBJECTS", "count", "7"},
+                    {"SKINOBJECTS", "6", "objswitch:switch"},
+                    {"objswitch", "skinrect", "24,4,40,20"},
+                    {"objswitch", "activepictureindex", "0"},
+                    {"objswitch", "inactiveskinrect", kHuge}},
+                   {},
+                   {}});
+  skins.push_back({L"form-min-width", {{"FORMINFO", "formminwidth", "2147483647"}}, {}, {}, false});
+  skins.push_back({L"menu-bar-huge", {{"FORMINFO", "mainmenurect", kHuge}}, {}, {}});
+  skins.push_back({L"mask-area-full-range", {{"FORMINFO", "maskrectarea", kFullRange}}, {}, {}});
+  skins.push_back({L"bar-values",
+                   {{"hscrollbar", "lefttoppoint", "-2147483648,-2147483648"},
+                    {"hscrollbar", "thumbminpagesize", "2147483647"},
+                    {"vscrollbar", "thumbminpagesize", "2147483647"},
+                    {"listbox", "itemleftoffset", "-2147483648"}},
+                   {},
+                   {}});
+  skins.push_back({L"bar-track-outside",
+                   {{"hscrollbar", "trackarea", "-100,-100,-50,-50"}, {"vscrollbar", "trackarea", "-100,-100,-50,-50"}},
+                   {},
+                   {}});
+  // Frames whose client or corners lie outside their picture (the skin has
+  // no frame then) and a mask of another size than its picture (no shape).
+  skins.push_back({L"client-far-below", {{"FORMINFO", "clientrect", "4,32,256,100146"}}, {}, {}});
+  skins.push_back({L"client-outside", {{"FORMINFO", "clientrect", "-100,-100,-50,-50"}}, {}, {}});
+  skins.push_back({L"corner-far-outside", {{"FORMINFO", "lefttoppoint", "100000,100000"}}, {}, {}});
+  skins.push_back({L"mask-other-size", {}, {{L"mask.bmp", 260, 150, clBlack}}, {}});
+  skins.push_back({L"tiny-frame", {}, {{L"frame.bmp", 1, 1, clGray}, {L"mask.bmp", 260, 150, clBlack}}, {}});
   return skins;
 }
 
@@ -98,18 +142,54 @@ TSize ClientOf(TForm* Form) {
   return TSize(r.right, r.bottom);
 }
 
+// Whether the window's shape, where it has one, leaves the whole client on show.
+bool ShapeShowsClient(TForm* Form) {
+  HWND h = Form->Handle();
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(h, shape) == ERROR) {
+    DeleteObject(shape);
+    return true;
+  }
+  RECT client = {}, window = {};
+  GetClientRect(h, &client);
+  MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  GetWindowRect(h, &window);
+  OffsetRect(&client, -window.left, -window.top);
+  HRGN hidden = CreateRectRgnIndirect(&client);
+  const bool shown = CombineRgn(hidden, hidden, shape, RGN_DIFF) == NULLREGION;
+  DeleteObject(hidden);
+  DeleteObject(shape);
+  return shown;
+}
+
+// A popup menu with a submenu opened and closed: nothing it meets while it
+// draws reaches the program that opened it.
+void OpenAndCloseMenu(TspSkinForm* Frame, TspSkinPopupMenu* Popup) {
+  EXPECT_NO_THROW(Popup->Popup(80, 80));
+  Settle();
+  if (TspSkinMenu* menu = FindSkinMenu(Frame)) menu->CloseSkinMenu();
+  Settle();
+}
+
 TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
   auto* form = new TForm(nullptr);
   form->SetBounds(40, 40, 300, 200);
   auto* skin = new TspSkinData(form);
   auto* frame = new TspSkinForm(form);
   frame->SetSkinData(skin);
+  auto* bar = new TMainMenu(form);
+  auto* file = new TMenuItem(bar);
+  file->SetCaption(L"File");
+  bar->Items()->Add(file);
+  form->SetMenu(bar);
   form->SetClientWidth(560);
   form->SetClientHeight(300);
   auto* sheetPages = Put<TspSkinPageControl>(form, skin, 10, 190, 200, 90);
   auto* sheet = new TspSkinTabSheet(form);
   sheet->SetPageControl(sheetPages);
   sheet->SetCaption(L"Page");
+  auto* vbar = Put<TspSkinScrollBar>(form, skin, 470, 90, 18, 120);
+  vbar->SetKind(sbVertical);
   std::vector<std::pair<TWinControl*, const wchar_t*>> controls = {
       {Put<TspSkinSpinEdit>(form, skin, 10, 10, 120, 22), L"spinedit"},
       {Put<TspSkinComboBox>(form, skin, 10, 40, 120, 22), L"combobox"},
@@ -118,6 +198,7 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
       {Put<TspSkinEdit>(form, skin, 10, 126, 120, 22), L"edit"},
       {Put<TspSkinListBox>(form, skin, 140, 10, 120, 80), L"listbox"},
       {Put<TspSkinScrollBar>(form, skin, 140, 100, 120, 18), L"hscrollbar"},
+      {vbar, L"vscrollbar"},
       {Put<TspSkinUpDown>(form, skin, 140, 126, 30, 22), L"hupdown"},
       {Put<TspSkinPanel>(form, skin, 270, 10, 120, 60), L"panel"},
       {Put<TspSkinStatusBar>(form, skin, 270, 80, 120, 24), L"statusbar"},
@@ -129,6 +210,14 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
   static_cast<TspSkinListBox*>(controls[5].first)->Items()->Add(L"item");
   static_cast<TspSkinButton*>(controls[2].first)->SetCaption(L"Button");
   Put<TspSkinStdLabel>(form, skin, 400, 50, 100, 20)->SetCaption(L"Label");
+  for (int i = 0; i < 20; ++i) static_cast<TspSkinListBox*>(controls[5].first)->Items()->Add(L"more");
+  auto* popup = new TspSkinPopupMenu(form);
+  auto* parent = new TMenuItem(popup);
+  parent->SetCaption(L"More");
+  popup->Items()->Add(parent);
+  auto* child = new TMenuItem(popup);
+  child->SetCaption(L"Inner");
+  parent->Add(child);
   ShowAndActivate(form);
   const TSize asked(560, 300);
   ASSERT_EQ(ClientOf(form), asked);
@@ -145,7 +234,9 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
     // Under the frame of 4000 x 4000 pixels the window is as large as the
     // system lets it be and its bands take it all: no control shows.
     const bool shown = ClientOf(form) == asked;
-    EXPECT_TRUE(shown || odd.Name == String(L"huge-frame"));
+    EXPECT_TRUE(shown || !odd.KeepsClient);
+    EXPECT_TRUE(ShapeShowsClient(form));
+    OpenAndCloseMenu(frame, popup);
     for (const auto& [control, record] : controls) {
       const bool fallsBack = skin->GetControlIndex(record) == -1;
       const bool due = std::find(odd.FallBack.begin(), odd.FallBack.end(), String(record)) != odd.FallBack.end();
@@ -169,8 +260,32 @@ TEST(SkinOddValues, OddSkinsLoadSwitchAndDrawWithoutABlackBox) {
     Settle();
     EXPECT_EQ(ClientOf(form), asked) << "without a skin, round " << round;
   }
+  // A value that is no rectangle: the skin is refused, the message says
+  // where, and the skin in use stays.
+  skin->LoadCompressedStoredSkin(plain);
+  Settle();
+  const String malformed = EditedTestSkin(L"malformed", {{"FORMINFO", "clientrect", "a,b,c,d"}});
+  try {
+    skin->LoadCompressedStoredSkin(StoredSkin(form, malformed));
+    ADD_FAILURE() << "a malformed rectangle was taken";
+  } catch (const EConvertError& e) {
+    EXPECT_NE(e.Message().find(malformed + L": [FORMINFO] clientrect=a,b,c,d"), String::npos) << WideToUtf8(e.Message());
+  }
+  EXPECT_FALSE(skin->Empty());
+  EXPECT_EQ(ClientOf(form), asked);
   EXPECT_EQ(faults.Count(), 0);
   EXPECT_EQ(ExceptionsReachingApplication(), exceptions);
+
+  // A menu whose drawing raises: the fault goes to the application's
+  // handling, never to the caller of Popup.
+  int reported = 0;
+  const auto failTheTest = Application->OnException;
+  Application->OnException = [&reported](TObject*, const std::exception*) { ++reported; };
+  parent->OnDrawItem = [](TObject*, TCanvas*, const TRect&, bool) { throw Exception(L"cannot draw"); };
+  OpenAndCloseMenu(frame, popup);
+  parent->OnDrawItem = nullptr;
+  Application->OnException = failTheTest;
+  EXPECT_GT(reported, 0);
   Free(form);
 }
 

@@ -1,0 +1,196 @@
+// Every number of a skin at the ends of its range, through the real reader:
+// the records then hold only what can be drawn, or the load refuses the skin
+// naming the section, the key and the value. And which records leave nothing
+// to draw.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "SkinTestData.h"
+#include "SkinValueChecks.h"
+#include "skin/SkinSections.h"
+#include "skin/SkinStoredSkin.h"
+
+namespace {
+
+// A shipped skin inflated once: its pictures, and its INI as lines.
+struct TLoadedSkin {
+  TByteBlock Inflated;
+  TspSkinStreamContent Pictures;
+  std::vector<String> Lines;
+};
+
+std::unique_ptr<TLoadedSkin> LoadSkin(const char* Ini) {
+  auto skin = std::make_unique<TLoadedSkin>();
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(ProjectPath(Ini));
+  const std::vector<uint8_t>& packed = stored.CompressedStream()->Bytes();
+  ZDecompressBuffer(packed.data(), packed.size(), MaxInflatedSkinSize, skin->Inflated);
+  ReadSkinStream(skin->Inflated.Data.get(), skin->Inflated.Size, skin->Pictures);
+  TspSkinIni ini;
+  ini.SetText(std::wstring_view(skin->Pictures.IniText));
+  skin->Lines = ini.GetLines();
+  return skin;
+}
+
+// Reads the skin with Lines for its INI, as a load does.
+void Read(const TspSkinStreamContent& Pictures, const std::vector<String>& Lines, TspParsedSkin& Parsed) {
+  Parsed.Pictures = Pictures;
+  ReadParsedSections(TspSkinIni(Lines), Parsed);
+}
+
+using skinvalues::Bounds;
+using skinvalues::Fields;
+using skinvalues::IsNumber;
+
+// Each integer, point and rectangle of the test skin, and of the frame
+// objects of the skin of objects, one at a time at both ends of the 32-bit
+// range: the load takes the skin and every record is drawable.
+TEST(SkinValues, EveryNumberAtTheEndsOfItsRangeLeavesDrawableRecords) {
+  for (const char* path : {"skins/Test/skin.ini", "skins/Objects/skin.ini"}) {
+    const std::unique_ptr<TLoadedSkin> skin = LoadSkin(path);
+    const bool objectsOnly = std::string(path).find("Objects") != std::string::npos;
+    TspParsedSkin plain;
+    Read(skin->Pictures, skin->Lines, plain);
+    int edits = 0;
+    bool editing = true;
+    String section;
+    for (size_t i = 0; i < skin->Lines.size(); ++i) {
+      const String& line = skin->Lines[i];
+      if (!line.empty() && line[0] == L'[') {
+        section = line.substr(1, line.size() - 2);
+        editing = !objectsOnly || plain.Sections.GetObjectIndex(section) >= 0;
+      }
+      const size_t eq = line.find(L'=');
+      if (!editing || eq == String::npos || line[0] == L'[' || !IsNumber(line.substr(eq + 1))) continue;
+      const String key = line.substr(0, eq);
+      const int fields = Fields(line.substr(eq + 1));
+      std::vector<String> ends;
+      if (fields == 1) ends = {L"2147483647", L"-2147483648"};
+      if (fields == 2) ends = {L"2147483647,2147483647", L"-2147483648,-2147483648"};
+      if (fields == 4)
+        ends = {L"-2147483648,-2147483648,2147483647,2147483647", L"2147483647,2147483647,-2147483648,-2147483648",
+                L"-100,-100,-50,-50"};
+      for (const String& end : ends) {
+        std::vector<String> lines = skin->Lines;
+        lines[i] = key + L"=" + end;
+        TspParsedSkin parsed;
+        Read(skin->Pictures, lines, parsed);
+        EXPECT_EQ(WideToUtf8(skinvalues::FirstUndrawable(parsed, section)), "") << WideToUtf8(lines[i]);
+        ++edits;
+      }
+    }
+    EXPECT_GT(edits, 300) << path;
+  }
+}
+
+// A shipped skin keeps its frame and mask; a client reaching past the frame
+// picture drops the frame, a mask of another size drops the mask.
+TEST(SkinValues, AFrameOrMaskThatDoesNotFitItsPictureIsDropped) {
+  for (const char* path : {"skins/Test/skin.ini", "skins/Default/skin.ini", "skins/Objects/skin.ini"}) {
+    const std::unique_ptr<TLoadedSkin> skin = LoadSkin(path);
+    TspParsedSkin parsed;
+    Read(skin->Pictures, skin->Lines, parsed);
+    EXPECT_EQ(Bounds(parsed.Pictures.Slots[spsPicture]), Bounds(skin->Pictures.Slots[spsPicture])) << path;
+    EXPECT_EQ(Bounds(parsed.Pictures.Slots[spsMaskPicture]), Bounds(skin->Pictures.Slots[spsMaskPicture])) << path;
+  }
+  const std::unique_ptr<TLoadedSkin> skin = LoadSkin("skins/Test/skin.ini");
+  std::vector<String> lines = skin->Lines;
+  lines.insert(std::find(lines.begin(), lines.end(), String(L"[FORMINFO]")) + 1, L"clientrect=4,32,256,100146");
+  TspParsedSkin parsed;
+  Read(skin->Pictures, lines, parsed);
+  EXPECT_EQ(parsed.Pictures.Slots[spsPicture].Width, 0);
+  EXPECT_EQ(parsed.Pictures.Slots[spsMaskPicture].Width, 0);
+
+  TspSkinStreamContent wideMask = skin->Pictures;  // views of the same pixels
+  ASSERT_GT(wideMask.Slots[spsMaskPicture].Width, 0);
+  wideMask.Slots[spsMaskPicture].Width += 1;
+  TspParsedSkin masked;
+  Read(wideMask, skin->Lines, masked);
+  EXPECT_GT(masked.Pictures.Slots[spsPicture].Width, 0);
+  EXPECT_EQ(masked.Pictures.Slots[spsMaskPicture].Width, 0);
+}
+
+// A value that is no point or rectangle refuses the skin, naming where it is.
+TEST(SkinValues, ARefusalNamesTheSectionTheKeyAndTheValueAsWritten) {
+  const std::unique_ptr<TLoadedSkin> skin = LoadSkin("skins/Test/skin.ini");
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"[hscrollbar]", L"trackarea=a,b,c,d"}, {L"[FORMINFO]", L"lefttoppoint=1"}, {L"[SKINAREAS]", L"count=1"}};
+  for (const auto& [section, line] : cases) {
+    std::vector<String> lines = skin->Lines;
+    auto at = std::find(lines.begin(), lines.end(), String(section));
+    if (at == lines.end()) at = lines.insert(lines.end(), section);
+    at = lines.insert(at + 1, line);
+    if (String(section) == L"[SKINAREAS]") lines.insert(at + 1, L"0=area:1,2,x");
+    TspParsedSkin parsed;
+    try {
+      Read(skin->Pictures, lines, parsed);
+      ADD_FAILURE() << WideToUtf8(line) << " was taken";
+    } catch (const EConvertError& e) {
+      const String where = String(section) == L"[SKINAREAS]" ? L"[SKINAREAS] area:1,2,x" : String(section) + L" " + line;
+      EXPECT_NE(e.Message().find(where), String::npos) << WideToUtf8(e.Message());
+    }
+  }
+}
+
+// Whether each kind of control record leaves nothing to draw, at the edges
+// of every condition.
+TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
+  struct TCase {
+    const wchar_t* Type;
+    std::vector<const wchar_t*> Keys;
+    bool HasPicture, Nothing;
+  };
+  const wchar_t* nine = L"rightbottompoint=6,6";
+  const TCase cases[] = {
+      // A record of colours alone, one naming a picture not there, one drawn.
+      {L"bevel", {L"pictureindex=-1"}, false, false},
+      {L"bevel", {L"pictureindex=0", L"skinrect=0,0,8,8"}, false, true},
+      {L"bevel", {L"pictureindex=0", L"skinrect=0,0,8,8"}, true, false},
+      {L"bevel", {L"pictureindex=0", L"skinrect=0,0,0,8"}, true, true},
+      // Pieces: no size, nine, three across, three down, fixed.
+      {L"label", {L"skinrect=0,0,8,8"}, false, true},
+      {L"label", {L"skinrect=0,0,0,8"}, true, true},
+      {L"panel", {L"skinrect=0,0,0,8", L"bgpictureindex=0"}, true, false},
+      {L"label", {L"skinrect=0,0,8,8", nine, L"clientrect=2,2,6,6"}, true, false},
+      {L"label", {L"skinrect=0,0,8,8", nine, L"clientrect=2,2,2,6"}, true, true},
+      {L"panel", {L"skinrect=0,0,8,8", nine, L"clientrect=2,2,2,6", L"bgpictureindex=0"}, true, false},
+      {L"label", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, true, false},
+      {L"label", {L"skinrect=0,0,8,8", L"lefttoppoint=3,0", L"righttoppoint=3,0"}, true, true},
+      {L"label", {L"skinrect=0,0,8,8", L"lefttoppoint=0,2", L"leftbottompoint=0,3"}, true, false},
+      {L"label", {L"skinrect=0,0,8,8", L"lefttoppoint=0,3", L"leftbottompoint=0,3"}, true, true},
+      {L"label", {L"skinrect=0,0,8,8"}, true, false},
+      {L"label", {L"skinrect=8,8,0,0"}, true, true},
+      // Up-down: its two buttons.
+      {L"updown", {L"upbuttonrect=0,0,4,4", L"downbuttonrect=0,4,4,8"}, true, false},
+      {L"updown", {L"upbuttonrect=0,0,4,4", L"downbuttonrect=0,4,4,8"}, false, true},
+      {L"updown", {L"upbuttonrect=0,0,0,4", L"downbuttonrect=0,4,4,8"}, true, true},
+      {L"updown", {L"upbuttonrect=0,0,4,4", L"downbuttonrect=0,4,4,4"}, true, true},
+      // Edit: skin, client and a middle piece across.
+      {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, true, false},
+      {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, false, true},
+      {L"edit", {L"skinrect=0,0,8,0", L"clientrect=2,2,6,6", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, true, true},
+      {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,2", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, true, true},
+      {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6", L"lefttoppoint=3,0", L"righttoppoint=3,0"}, true, true},
+      // Tab: skin and a client or a background picture.
+      {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6"}, true, false},
+      {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6"}, false, true},
+      {L"tab", {L"skinrect=0,0,0,8", L"clientrect=2,2,6,6"}, true, true},
+      {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,2,6"}, true, true},
+      {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,2,6", L"bgpictureindex=0"}, true, false},
+      {L"scrollbox", {L"skinrect=0,0,0,8", L"bgpictureindex=0"}, true, false},
+      {L"scrollbox", {L"skinrect=0,0,0,8", L"bgpictureindex=-1"}, true, true},
+  };
+  for (const TCase& c : cases) {
+    std::vector<String> lines = {L"[r]"};
+    for (const wchar_t* key : c.Keys) lines.push_back(key);
+    std::unique_ptr<TspDataSkinControl> r(CreateSkinControlRecord(c.Type, L"r"));
+    ASSERT_NE(r, nullptr) << WideToUtf8(c.Type);
+    r->LoadFromFile(TspSkinIni(lines));
+    String text = c.Type;
+    for (const wchar_t* key : c.Keys) text += String(L" ") + key;
+    EXPECT_EQ(r->LeavesNothingToDraw(c.HasPicture), c.Nothing) << WideToUtf8(text) << " picture " << c.HasPicture;
+  }
+}
+
+}  // namespace
