@@ -23,7 +23,7 @@ TCustomForm* FormOf(TComponent* Object) {
   return nullptr;
 }
 
-// An action returns false when it has nothing to act on here.
+// Each action says whether it acted: false when it found nothing to act on.
 using TRun = bool (*)(TDriver&, const THandlerCall&);
 
 bool FreeOne(TDriver& D, const THandlerCall& C, TComponent* Victim, const char* What) {
