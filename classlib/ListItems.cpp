@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "classlib/ListView.h"
+#include "classlib/SystemCallback.h"
 
 namespace {
 
@@ -262,9 +263,15 @@ void TListItems::Clear() {
   }
   std::vector<TListItem*> items;
   items.swap(FItems);
+  // The list runs this from its destructor too: every item goes whatever a
+  // handler throws, and the exception goes to the application.
   for (TListItem* item : items) {
     item->FDeleting = true;
-    FOwner->Delete(item);
+    try {
+      FOwner->Delete(item);
+    } catch (...) {
+      ReportCallbackException(FOwner);
+    }
     delete item;
   }
   EndUpdate();

@@ -1,8 +1,10 @@
 // TCustomTreeView: the SysTreeView32 window, its styles, image lists and notifications.
+#include "classlib/TreeView.h"
+
 #include <algorithm>
 #include <unordered_map>
 
-#include "classlib/TreeView.h"
+#include "classlib/SystemCallback.h"
 
 TCustomTreeView::TCustomTreeView(TComponent* AOwner) : TWinControl(AOwner) {
   FControlStyle = {csCaptureMouse, csClickEvents, csDoubleClicks};
@@ -113,7 +115,13 @@ void TCustomTreeView::InsertItems(TTreeNode* Node) {
 
 void TCustomTreeView::NodeDeleted(TTreeNode* Node) {
   if (FSavedSelection == Node) FSavedSelection = nullptr;
-  Delete(Node);
+  // Raised from the node's destructor: the node goes whatever the handler
+  // throws, and the exception goes to the application.
+  try {
+    Delete(Node);
+  } catch (...) {
+    ReportCallbackException(this);
+  }
 }
 
 TTreeNode* TCustomTreeView::CreateNode() { return new TTreeNode(FTreeNodes.get()); }

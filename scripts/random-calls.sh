@@ -3,8 +3,12 @@
 #   scripts/random-calls.sh [first-seed [count [calls]]]    (defaults 1 100 300)
 #   JOBS=4 scripts/random-calls.sh 1 1000                   four runs side by side
 # Each seed runs in a process of its own. Prints each failing seed with its
-# last calls (a fault's or hang's stack resolved to functions) and a summary line
-# with the failures counted by kind; the status is 1 when a seed failed.
+# last calls (a fault's or hang's stack resolved to functions), a summary line
+# with the failures counted by kind, and what the passing seeds left: the
+# windows and GDI objects each process held after freeing everything, beyond
+# what it held before (Wine keeps the window contexts it made: the GDI count
+# is the most a seed held at once, see tests/driver/WineDcCache.cpp); the
+# status is 1 when a seed failed.
 # With JOBS above 1 the seeds are dealt out to that many runs, each with a Wine
 # prefix (a copy of the build's, made once) and a display of its own.
 # Build first: cmake --build build/win32 -j8 --target RandomCalls
@@ -15,6 +19,26 @@ FIRST="${1:-1}" COUNT="${2:-100}" CALLS="${3:-300}" JOBS="${JOBS:-1}"
 # RANDOM_CALLS_EXE runs another build of the driver (a copy kept while the tree is rebuilt).
 EXE="${RANDOM_CALLS_EXE:-$BUILD_DIR/tests/driver/RandomCalls.exe}"
 [ -f "$EXE" ] || { echo "build RandomCalls first: cmake --build build/win32 -j8 --target RandomCalls" >&2; exit 2; }
+
+# The passing seeds' counts, gathered from every run into one file.
+own_counts=""
+if [ -z "${RANDOM_CALLS_COUNTS:-}" ]; then
+  export RANDOM_CALLS_COUNTS="$(mktemp)"
+  own_counts=1
+fi
+print_counts() {
+  [ -n "$own_counts" ] || return 0
+  python3 - "$RANDOM_CALLS_COUNTS" <<'PY'
+import re, statistics, sys
+rows = [tuple(map(int, m.groups())) for m in
+        (re.search(r"windows (-?\d+), gdi (-?\d+)", l) for l in open(sys.argv[1])) if m]
+if rows:
+    w = [r[0] for r in rows]; g = sorted(r[1] for r in rows)
+    print("left after a passing seed: windows at most %d; GDI objects %d to %d, median %d" %
+          (max(w), g[0], g[-1], statistics.median_low(g)))
+PY
+  rm -f "$RANDOM_CALLS_COUNTS"
+}
 
 if [ "$JOBS" -gt 1 ]; then
   [ -f "$BUILD_DIR/wineprefix/system.reg" ] || { echo "run the tests once first: the runs copy their Wine prefix" >&2; exit 2; }
@@ -49,6 +73,7 @@ print("summary: %d seeds of %s calls: %d passed, %d failed%s%s" % (total, calls,
       " (%s)" % by if by else "", "; failing: " + " ".join(sorted(failing, key=int)) if failing else ""))
 '
   rm -f "${outs[@]}"
+  print_counts
   exit "$status"
 fi
 
@@ -78,7 +103,7 @@ WINEDEBUG=-all,err+heap,warn+heap wine "$EXE" "${args[@]}" </dev/null 2>"$err" |
   while IFS= read -r line; do
     line="${line%$'\r'}"
     case "$line" in
-      "seed "*": ok") ;;
+      "seed "*": ok"*) echo "$line" >>"$RANDOM_CALLS_COUNTS" ;;
       "  stack:"*)
         echo "$line"
         symbolize $(grep -oE '0x[0-9a-f]+' <<<"$line")
@@ -86,4 +111,6 @@ WINEDEBUG=-all,err+heap,warn+heap wine "$EXE" "${args[@]}" </dev/null 2>"$err" |
       *) echo "$line" ;;
     esac
   done
-exit "${PIPESTATUS[0]}"
+status="${PIPESTATUS[0]}"
+print_counts
+exit "$status"

@@ -1,4 +1,5 @@
-// The table of actions: make, call, reparent, free, switch skins, give input, pump.
+// The table of actions: make, call, reparent, free, switch skins, give input,
+// show a modal form, pump.
 #include "tests/driver/Actions.h"
 
 #include <string>
@@ -7,6 +8,7 @@
 #include "skin/SkinForm.h"
 #include "skin/SkinMDITabs.h"
 #include "tests/driver/Driver.h"
+#include "tests/driver/HandlerActions.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Makers.h"
 #include "tests/driver/Skins.h"
@@ -70,6 +72,11 @@ void LetGoOrTakeTabsBar(TDriver& D) {
   static_cast<TspSkinForm*>(s->Object)->SetMDITabsBar(bar ? static_cast<TspSkinMDITabsBar*>(bar->Object) : nullptr);
 }
 
+// As a program's menu command would: the form is shown from a handler.
+void ShowAModalForm(TDriver& D) {
+  D.AsHandler([&D] { ShowModalForm(D, ""); });
+}
+
 void PumpAWhile(TDriver& D) {
   D.Log("pump");
   D.Pump(20);
@@ -86,6 +93,7 @@ const TAction kActions[] = {
     {"let go or take an MDI tabs bar", 1, LetGoOrTakeTabsBar},
     {"real input", 10, RealInput},
     {"posted input", 5, PostedInput},
+    {"show a modal form", 1, ShowAModalForm},
     {"pump", 3, PumpAWhile},
 };
 

@@ -5,12 +5,14 @@
 #include <windows.h>
 
 #include <climits>
+#include <utility>
 
 #include "classlib/HeapCheck.h"
 #include "classlib/SysUtils.h"
 #include "classlib/TextCodec.h"
 #include "skin/SkinData.h"
 #include "tests/driver/Actions.h"
+#include "tests/driver/HandlerActions.h"
 #include "tests/driver/Skins.h"
 
 TDriver::TDriver(uint32_t Seed)
@@ -88,54 +90,61 @@ void TDriver::Pump(int Ms) {
   FPumping = was;
 }
 
-namespace {
-
-TCustomForm* FormOf(TComponent* Object) {
-  if (auto* c = dynamic_cast<TControl*>(Object)) return GetParentForm(c);
-  for (TComponent* o = Object ? Object->Owner() : nullptr; o; o = o->Owner())
-    if (auto* f = dynamic_cast<TCustomForm*>(o)) return f;
-  return nullptr;
-}
-
-bool Provokable(const char* Event) {
-  for (const char* name : {"OnClick", "OnChange", "OnKeyDown", "OnMouseDown"})
-    if (std::string(Event) == name) return true;
-  return false;
-}
-
-}  // namespace
-
-void TDriver::EventRaised(TComponent* Owner, const char* Event) {
-  // Frees only from events raised while a message from the queue or from
-  // input is handled: that is what a program may do.
+void TDriver::EventRaised(TComponent* Owner, const char* Event, TCloseAction* Close) {
+  // Acts only in events raised while a message from the queue or from input
+  // is handled (or a step run as a handler): that is where a program acts.
   if (!FPumping || !FLive->Alive(Owner) || Going(Owner)) return;
   // The choice hangs on the call, the object, the event and how often it came
   // in this call, not on how many events came before: a timer that ticks once
-  // more on a busy machine changes no other choice of the seed.
+  // more on a busy machine changes no other choice of the seed. The handler
+  // draws all its values from that choice's own sequence.
   const std::string key = FLive->NameOf(Owner) + "." + Event;
   std::seed_seq mix{FSeed, static_cast<uint32_t>(FCallIndex), static_cast<uint32_t>(std::hash<std::string>()(key)),
                     static_cast<uint32_t>(++FEventsInCall[key])};
-  std::mt19937 random(mix);
-  auto below = [&random](int N) { return std::uniform_int_distribution<int>(0, N - 1)(random); };
-  if (below(6) != 0) return;
-  const std::string where = "   in " + FLive->NameOf(Owner) + "." + Event + ": ";
-  TComponent* going = nullptr;
-  switch (below(4)) {
-    case 0: going = Owner; Log(where + "Free(sender)"); break;
-    case 1: going = FormOf(Owner); Log(where + "Free(its form " + FLive->NameOf(going) + ")"); break;
-    case 2: {
-      const auto list = FLive->All([](const TLiveObject&) { return true; });
-      if (!list.empty()) going = list[static_cast<size_t>(below(static_cast<int>(list.size())))]->Object;
-      Log(where + "Free(another: " + FLive->NameOf(going) + ")");
-      break;
-    }
-    default:
-      if (!Provokable(Event)) return;
-      Log(where + "throw");
-      ++FProvoked;
-      throw Exception(L"an exception the driver's handler lets out");
+  std::mt19937 own(mix);
+  std::swap(FRandom, own);
+  struct TRestore {
+    std::mt19937& Random;
+    std::mt19937& Outer;
+    ~TRestore() { std::swap(Random, Outer); }
+  } restore{FRandom, own};
+  const std::string where = "   in " + key + ": ";
+  // A form that frees itself on close is what programs write most.
+  if (Close && OneIn(2)) {
+    Log(where + "Action = caFree");
+    *Close = caFree;
   }
-  if (going && FLive->Alive(going) && !Going(going)) Free(going);
+  if (OneIn(6)) RunHandlerAction(*this, {Owner, Event, where});
+}
+
+namespace {
+
+// Handlers act (or not) for the span of one step.
+struct THandlersActing {
+  bool& Flag;
+  const bool Was;
+  THandlersActing(bool& F, bool On) : Flag(F), Was(F) { Flag = On; }
+  ~THandlersActing() { Flag = Was; }
+};
+
+}  // namespace
+
+void TDriver::AsHandler(const std::function<void()>& Step) {
+  const THandlersActing acting(FPumping, true);
+  Step();
+}
+
+void TDriver::AsProgram(const std::function<void()>& Step) {
+  const THandlersActing acting(FPumping, false);
+  Step();
+}
+
+void TDriver::ReplaceSkin() {
+  Log("   skin data freed, a new empty one made");
+  // The new one first: handlers raised while the old one goes dress their
+  // objects in the skin data they find, which must not be the one going.
+  TspSkinData* old = std::exchange(FSkin, new TspSkinData(nullptr));
+  Free(old);
 }
 
 void TDriver::Fail(const std::string& Kind, const std::string& Detail) {

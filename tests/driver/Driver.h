@@ -1,11 +1,14 @@
 // The randomized driver of public calls: one seeded run of calls in any order
 // on controls of every class, on plain, skinned and MDI forms, with handlers
-// on every event that free objects while a message is handled. The tables of
-// what it makes (Makers.cpp) and what it calls (Actions.cpp, ObjectCalls.h)
-// are where new classes and calls go.
+// on every event that do one legal thing while a message is handled (free,
+// show a modal form, pump, switch the skin, reparent, drag, close, throw).
+// The tables of what it makes (Makers.cpp), what it calls (Actions.cpp,
+// ObjectCalls.h) and what a handler does (HandlerActions.cpp) are where new
+// classes and calls go.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -44,8 +47,20 @@ class TDriver {
   void Log(std::string Line) { FLog.Add(std::move(Line)); }
   // Handles what is queued, for at least Ms, with frees from handlers allowed.
   void Pump(int Ms = 0);
-  // Each hooked event of each object made comes here.
-  void EventRaised(TComponent* Owner, const char* Event);
+  // Each hooked event of each object made comes here; Close is the close
+  // action of an OnClose, which a handler may set.
+  void EventRaised(TComponent* Owner, const char* Event, TCloseAction* Close = nullptr);
+  // Runs Step as a program's handler would, with the handlers' actions on
+  // (a form shown from a menu's click).
+  void AsHandler(const std::function<void()>& Step);
+  // Runs Step with the handlers' actions off: a program's own steps inside a
+  // handler (making a form) are not a message's.
+  void AsProgram(const std::function<void()>& Step);
+  // Handlers nested in modal forms and in ProcessMessages, to keep them bounded.
+  int& ModalDepth() { return FModalDepth; }
+  int& PumpDepth() { return FPumpDepth; }
+  // The modal forms open now, innermost last: the closer's last resort.
+  std::vector<TCustomForm*>& ModalForms() { return FModalForms; }
   // A failure of the running call; the first one counts.
   void Fail(const std::string& Kind, const std::string& Detail);
   // Exceptions the driver's own handlers let out on purpose, expected at the application.
@@ -54,6 +69,8 @@ class TDriver {
   TLiveObjects& Live() { return *FLive; }
   // The one skin data the skinned objects share; switching it re-dresses them all.
   TspSkinData* Skin() const { return FSkin; }
+  // Frees the skin data (its objects let it go) and makes a new, empty one.
+  void ReplaceSkin();
   const TCallLog& Calls() const { return FLog; }
   static TDriver* Running() { return gRunning; }
   // Milliseconds the running call has taken so far (0 between calls).
@@ -76,6 +93,9 @@ class TDriver {
   TspSkinData* FSkin;
   bool FPumping = false;
   int FProvoked = 0;
+  int FModalDepth = 0;
+  int FPumpDepth = 0;
+  std::vector<TCustomForm*> FModalForms;
   int FIds = 0;
   std::string FFailure;
   volatile unsigned FCallStart = 0;

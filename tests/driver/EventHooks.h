@@ -1,6 +1,6 @@
 // A handler on every event an object has: each event name below that the
 // object's class has (and a program can reach) gets a handler that tells the
-// driver, which may free the sender, its form or another object from it.
+// driver, which may do one legal thing from it (HandlerActions.h).
 // A new event name goes in DRIVER_EVENTS.
 #pragma once
 
@@ -11,7 +11,9 @@
 #include "tests/driver/Driver.h"
 
 #define DRIVER_EVENTS(X)                                                                                          \
-  X(OnActivate) X(OnActiveChange) X(OnAfterClose) X(OnAfterDropDown) X(OnBalloonHintClick) X(OnButtonClick)       \
+  X(AfterCancel) X(AfterClose) X(AfterDelete) X(AfterEdit) X(AfterInsert) X(AfterOpen) X(AfterPost) X(AfterScroll) \
+  X(BeforeCancel) X(BeforeClose) X(BeforeDelete) X(BeforeEdit) X(BeforeInsert) X(BeforeOpen) X(BeforePost)       \
+  X(BeforeScroll) X(OnNewRecord) X(OnActivate) X(OnActiveChange) X(OnAfterClose) X(OnAfterDropDown) X(OnBalloonHintClick) X(OnButtonClick)       \
   X(OnCalcNodeAttributes) X(OnCancelMode) X(OnChange) X(OnChangeColor) X(OnChangeRollUpState) X(OnChanging)       \
   X(OnCheckButtonClick) X(OnCheckValidItem) X(OnChecked) X(OnClick) X(OnClose) X(OnCloseQuery) X(OnCloseUp)      \
   X(OnClosed) X(OnCollapsed) X(OnCollapsing) X(OnColumnClick) X(OnComboBoxDrawItem) X(OnContextPopup)           \
@@ -32,11 +34,18 @@
   X(OnTabMouseEnter) X(OnTabMouseLeave) X(OnTabMouseUp) X(OnTimer) X(OnTimerTrigger) X(OnToggleCheckbox)          \
   X(OnUpButtonClick) X(OnUpClick) X(OnUpdate) X(OnUpdateData)
 
-// The handler: tells the driver, leaves out-parameters alone, returns a default.
+// The out-parameters a handler may set: an OnClose's action.
+inline void NoteCloseAction(TCloseAction*& To, TCloseAction& Action) { To = &Action; }
+template <class T>
+void NoteCloseAction(TCloseAction*&, T&&) {}
+
+// The handler: tells the driver, leaves other out-parameters alone, returns a default.
 template <class R, class... A>
 void HookEvent(TDriver& D, TComponent* Owner, const char* Name, TEvent<R(A...)>& Event) {
-  Event = [&D, Owner, Name](A...) -> R {
-    D.EventRaised(Owner, Name);
+  Event = [&D, Owner, Name](A... Args) -> R {
+    TCloseAction* close = nullptr;
+    (NoteCloseAction(close, Args), ...);
+    D.EventRaised(Owner, Name, close);
     if constexpr (!std::is_void<R>::value) return R();
   };
 }

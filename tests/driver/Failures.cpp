@@ -19,27 +19,39 @@ volatile uint32_t gSeed = 0;
 constexpr unsigned kHangMs = 60000;    // a call this long never returns (a skin switch on a busy machine takes seconds)
 constexpr unsigned kStuckMs = 1500;    // a menu or drag loop this long is closed
 
-std::string Hex(uintptr_t V) {
-  char b[16];
-  std::snprintf(b, sizeof b, "0x%08lx", static_cast<unsigned long>(V));
-  return b;
-}
+// The fault's report is written into fixed buffers: after a heap's
+// corruption an allocation faults again, and the report would be lost.
+class TFixedText {
+ public:
+  TFixedText& Add(const char* Text) {
+    std::strncat(FText, Text, sizeof FText - std::strlen(FText) - 1);
+    return *this;
+  }
+  TFixedText& AddHex(uintptr_t V) {
+    char b[16];
+    std::snprintf(b, sizeof b, "0x%08lx", static_cast<unsigned long>(V));
+    return Add(b);
+  }
+  const char* Text() const { return FText; }
 
-std::string ModuleOf(const void* Address) {
+ private:
+  char FText[1024] = "";
+};
+
+void ModuleOf(const void* Address, char (&Name)[MAX_PATH]) {
   HMODULE m = nullptr;
-  char name[MAX_PATH] = "?";
+  std::strcpy(Name, "?");
   if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                          static_cast<const char*>(Address), &m))
-    GetModuleFileNameA(m, name, MAX_PATH);
-  const char* slash = std::strrchr(name, '\\');
-  return slash ? slash + 1 : name;
+    GetModuleFileNameA(m, Name, MAX_PATH);
+  if (const char* slash = std::strrchr(Name, '\\')) std::memmove(Name, slash + 1, std::strlen(slash));
 }
 
 // Faults the system's own code raises and handles itself (probing memory) are
 // not the program's.
-bool SystemsOwn(const std::string& Module) {
+bool SystemsOwn(const char* Module) {
   for (const char* own : {"ntdll.dll", "kernelbase.dll", "kernel32.dll"})
-    if (_stricmp(Module.c_str(), own) == 0) return true;
+    if (_stricmp(Module, own) == 0) return true;
   return false;
 }
 
@@ -47,25 +59,24 @@ HANDLE gMainThread = nullptr;
 
 // Likely callers: the values on the stack from Esp up that point into the
 // program's code (a scan, as frames keep no chain in optimized code).
-std::string StackScan(uintptr_t Eip, uintptr_t Esp) {
+void StackScan(uintptr_t Eip, uintptr_t Esp, TFixedText& To) {
   auto* base = reinterpret_cast<const unsigned char*>(GetModuleHandleW(nullptr));
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
   const uintptr_t lo = reinterpret_cast<uintptr_t>(base) + nt->OptionalHeader.BaseOfCode;
   const uintptr_t hi = lo + nt->OptionalHeader.SizeOfCode;
-  std::string list = "  stack:";
-  if (Eip >= lo && Eip < hi) list += " " + Hex(Eip);  // else in the system's code
+  To.Add("  stack:");
+  if (Eip >= lo && Eip < hi) To.Add(" ").AddHex(Eip);  // else in the system's code
   int found = 0;
   MEMORY_BASIC_INFORMATION m = {};
-  if (!VirtualQuery(reinterpret_cast<void*>(Esp), &m, sizeof m)) return list;
+  if (!VirtualQuery(reinterpret_cast<void*>(Esp), &m, sizeof m)) return;
   const uintptr_t end = reinterpret_cast<uintptr_t>(m.BaseAddress) + m.RegionSize;
   for (uintptr_t p = Esp; p + 4 <= end && found < 16; p += 4) {
     const uintptr_t v = *reinterpret_cast<const uintptr_t*>(p);
     if (v >= lo && v < hi) {
-      list += " " + Hex(v);
+      To.Add(" ").AddHex(v);
       ++found;
     }
   }
-  return list;
 }
 
 LONG CALLBACK OnFault(EXCEPTION_POINTERS* P) {
@@ -81,12 +92,16 @@ LONG CALLBACK OnFault(EXCEPTION_POINTERS* P) {
     case 0xC0000374: what = "heap corruption"; break;
     default: return EXCEPTION_CONTINUE_SEARCH;
   }
-  const std::string module = ModuleOf(r->ExceptionAddress);
+  static char module[MAX_PATH];
+  ModuleOf(r->ExceptionAddress, module);
   if (SystemsOwn(module) && r->ExceptionCode == EXCEPTION_ACCESS_VIOLATION) return EXCEPTION_CONTINUE_SEARCH;
-  std::string detail = std::string(what) + " at " + Hex(reinterpret_cast<uintptr_t>(r->ExceptionAddress)) + " in " + module;
+  static TFixedText report;
+  report.Add("fault: ").Add(what).Add(" at ").AddHex(reinterpret_cast<uintptr_t>(r->ExceptionAddress)).Add(" in ").Add(module);
   if (r->ExceptionCode == EXCEPTION_ACCESS_VIOLATION && r->NumberParameters >= 2)
-    detail += (r->ExceptionInformation[0] ? " writing " : " reading ") + Hex(r->ExceptionInformation[1]);
-  ReportAndEnd("fault: " + detail + "\n" + StackScan(P->ContextRecord->Eip, P->ContextRecord->Esp));
+    report.Add(r->ExceptionInformation[0] ? " writing " : " reading ").AddHex(r->ExceptionInformation[1]);
+  report.Add("\n");
+  StackScan(P->ContextRecord->Eip, P->ContextRecord->Esp, report);
+  ReportAndEnd(report.Text());
 }
 
 void OnTerminate() {
@@ -127,23 +142,26 @@ DWORD WINAPI WatchForHangs(void*) {
     sleeps = d && d->CallStart() && serial == seen ? sleeps + 1 : 0;
     seen = serial;
     if (sleeps * 500 <= kHangMs) continue;
-    std::string where;
+    static TFixedText report;
+    char seconds[16];
+    std::snprintf(seconds, sizeof seconds, "%u", kHangMs / 1000);
+    report.Add("hang: a call did not return within ").Add(seconds).Add(" s");
     CONTEXT c = {};
     c.ContextFlags = CONTEXT_FULL;
     if (SuspendThread(gMainThread) != static_cast<DWORD>(-1) && GetThreadContext(gMainThread, &c))
-      where = "\n" + StackScan(c.Eip, c.Esp);
-    ReportAndEnd("hang: a call did not return within " + std::to_string(kHangMs / 1000) + " s" + where);
+      StackScan(c.Eip, c.Esp, report.Add("\n"));
+    ReportAndEnd(report.Text());
   }
 }
 
-// A menu loop or a drag that a call opened and input left open ends, as a
-// user would end it: the Escape key, the buttons let go, the menu ended, the
-// capture released.
+// A menu loop, a drag or a modal form that a call opened and input left open
+// ends, as a user would end it: the Escape key, the buttons let go, the menu
+// ended, the capture released, the modal forms closed.
 void CALLBACK CloseStuckLoops(HWND, UINT, UINT_PTR, DWORD) {
   TDriver* d = TDriver::Running();
   if (!d || d->CallAge() < kStuckMs) return;
   static unsigned closed = 0;
-  if (closed != d->CallStart()) d->Log("   (closer: Escape, buttons up, EndMenu, ReleaseCapture)");
+  if (closed != d->CallStart()) d->Log("   (closer: Escape, buttons up, EndMenu, ReleaseCapture, modal forms closed)");
   closed = d->CallStart();
   INPUT in[4] = {};
   in[0].type = in[1].type = INPUT_KEYBOARD;
@@ -155,6 +173,8 @@ void CALLBACK CloseStuckLoops(HWND, UINT, UINT_PTR, DWORD) {
   SendInput(4, in, sizeof(INPUT));
   EndMenu();
   ReleaseCapture();
+  for (TCustomForm* f : d->ModalForms())
+    if (d->Live().Alive(f) && f->HandleAllocated()) PostMessageW(f->Handle(), WM_CLOSE, 0, 0);
 }
 
 }  // namespace
@@ -168,9 +188,9 @@ const char* const kKinds[] = {"fault", "heap", "hang", "terminate", "exception r
                               "unknown exception"};
 constexpr unsigned kKindCount = sizeof kKinds / sizeof kKinds[0];
 
-unsigned StatusOfFailure(const std::string& Failure) {
+unsigned StatusOfFailure(const char* Failure) {
   for (unsigned i = 0; i < kKindCount; ++i)
-    if (Failure.compare(0, std::strlen(kKinds[i]), kKinds[i]) == 0) return i + 1;
+    if (std::strncmp(Failure, kKinds[i], std::strlen(kKinds[i])) == 0) return i + 1;
   return kKindCount + 1;
 }
 
@@ -180,8 +200,10 @@ std::string FailureKindOfStatus(unsigned Status) {
   return Status >= 1 && Status <= kKindCount ? kKinds[Status - 1] : "died (status " + std::to_string(Status) + ")";
 }
 
-void ReportAndEnd(const std::string& Failure) {
-  std::printf("seed %u: FAILED %s\n", static_cast<unsigned>(gSeed), Failure.c_str());
+void ReportAndEnd(const std::string& Failure) { ReportAndEnd(Failure.c_str()); }
+
+void ReportAndEnd(const char* Failure) {
+  std::printf("seed %u: FAILED %s\n", static_cast<unsigned>(gSeed), Failure);
   if (TDriver* d = TDriver::Running()) {
     std::printf("  last calls:\n");
     d->Calls().Print(stdout);
@@ -192,6 +214,10 @@ void ReportAndEnd(const std::string& Failure) {
 }
 
 void InstallFailureTraps() {
+  // The output's buffer is the program's own, not one allocated at the first
+  // print: a fault's report may be the first.
+  static char output[1 << 16];
+  std::setvbuf(stdout, output, _IOFBF, sizeof output);
   DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &gMainThread, 0, FALSE,
                   DUPLICATE_SAME_ACCESS);
   AddVectoredExceptionHandler(1, OnFault);

@@ -19,3 +19,5 @@ void InstallFailureTraps();
 void SetRunningSeed(uint32_t Seed);
 // Prints the failure with the last calls and ends the program with its kind's status.
 [[noreturn]] void ReportAndEnd(const std::string& Failure);
+// The same without allocating, for a fault that may follow a heap's corruption.
+[[noreturn]] void ReportAndEnd(const char* Failure);

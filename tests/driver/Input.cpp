@@ -1,5 +1,7 @@
 // Input reaches a control as from a user: the system's input queue (SendInput)
 // or messages posted to its window; either is handled while the driver pumps.
+// A drag goes in steps from one shown control to another, so that the drag
+// events of both (and of what lies between) come.
 #include "tests/driver/Input.h"
 
 #include <windows.h>
@@ -59,11 +61,16 @@ void RealInput(TDriver& D) {
   TControl* c = AnyShownControl(D, label);
   if (!c) return;
   const TPoint at = c->ClientToScreen(TPoint(D.Below(c->Width()), D.Below(c->Height())));
-  const int kind = D.Below(6);
+  const int kind = D.Below(7);
   const WORD key = kKeys[D.Below(static_cast<int>(sizeof kKeys / sizeof kKeys[0]))];
-  static const char* const kNames[] = {"click", "double click", "right click", "key", "wheel", "drag"};
+  static const char* const kNames[] = {"click", "double click", "right click", "key", "wheel", "drag", "drag to"};
+  // Where a drag to another control ends: a point on any shown control.
+  std::string toLabel;
+  TControl* to = kind == 6 ? AnyShownControl(D, toLabel) : nullptr;
+  const TPoint end = to ? to->ClientToScreen(TPoint(D.Below(to->Width()), D.Below(to->Height()))) : at;
   D.Log(std::string("input: ") + kNames[kind] + " at " + label + " (" + std::to_string(at.X) + "," +
-        std::to_string(at.Y) + ")" + (kind == 3 ? " key " + std::to_string(key) : ""));
+        std::to_string(at.Y) + ")" + (kind == 3 ? " key " + std::to_string(key) : "") +
+        (to ? " to " + toLabel + " (" + std::to_string(end.X) + "," + std::to_string(end.Y) + ")" : ""));
   if (TCustomForm* form = GetParentForm(c)) SetForegroundWindow(form->Handle());
   Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at);
   D.Pump(5);
@@ -86,11 +93,21 @@ void RealInput(TDriver& D) {
       if (key == VK_F4) Key(VK_MENU, true);
       break;
     case 4: Mouse(MOUSEEVENTF_WHEEL, TPoint(), D.OneIn(2) ? WHEEL_DELTA : -WHEEL_DELTA); break;
-    default:
+    case 5:
       Mouse(MOUSEEVENTF_LEFTDOWN);
       D.Pump(5);
       Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, TPoint(at.X + D.Below(80) - 40, at.Y + D.Below(80) - 40));
       D.Pump(5);
+      Mouse(MOUSEEVENTF_LEFTUP);
+      break;
+    default:
+      Mouse(MOUSEEVENTF_LEFTDOWN);
+      D.Pump(5);
+      for (int step = 1; step <= 4; ++step) {
+        Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+              TPoint(at.X + (end.X - at.X) * step / 4, at.Y + (end.Y - at.Y) * step / 4 + (step < 4 ? 8 : 0)));
+        D.Pump(5);
+      }
       Mouse(MOUSEEVENTF_LEFTUP);
       break;
   }

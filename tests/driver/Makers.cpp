@@ -1,6 +1,7 @@
 // The table of makers: every concrete control and component class a program
 // would make, each made on a live container with its events hooked and its
-// calls listed.
+// calls listed. Forms are shown as a handler would show them, so that their
+// first Show's events act.
 #include "tests/driver/Makers.h"
 
 #include <string>
@@ -11,6 +12,7 @@
 #include "classlib/ExtCtrls.h"
 #include "classlib/Gauges.h"
 #include "classlib/ListView.h"
+#include "classlib/MemTable.h"
 #include "classlib/MaskEdit.h"
 #include "classlib/Menus.h"
 #include "classlib/RichEdit.h"
@@ -100,7 +102,7 @@ template <class T>
 void Dress(T*, TspSkinData*, long) {}
 
 template <class T>
-void MakeControl(TDriver& D, TWinControl* Parent, const char* Class, TLiveKind Kind) {
+T* MakeControl(TDriver& D, TWinControl* Parent, const char* Class, TLiveKind Kind) {
   TCustomForm* form = GetParentForm(Parent);
   TComponent* owner = D.OneIn(4) || !form ? static_cast<TComponent*>(Parent) : form;
   const std::string label = NewLabel(D, Class);
@@ -109,7 +111,9 @@ void MakeControl(TDriver& D, TWinControl* Parent, const char* Class, TLiveKind K
   c->SetParent(Parent);
   c->SetBounds(D.Below(300), D.Below(200), 10 + D.Below(200), 10 + D.Below(90));
   if (GetSkinForm(form) || D.OneIn(4)) Dress(c, D.Skin(), 0);
+  if (D.OneIn(4)) c->SetDragMode(dmAutomatic);
   Fill(c, 0);
+  return c;
 }
 
 template <class T>
@@ -147,6 +151,42 @@ TForm* NewForm(TDriver& D, const char* Class, TComponent* Owner) {
   return form;
 }
 
+void ShowAsHandler(TDriver& D, TForm* Form) {
+  D.AsHandler([Form] { Form->Show(); });
+}
+
+// A table of two fields with a few records, its source, and a control of the
+// data-aware classes bound to it.
+void MakeTable(TDriver& D, TWinControl* Parent) {
+  TCustomForm* form = GetParentForm(Parent);
+  const std::string label = NewLabel(D, "TMemTable");
+  D.Log("new " + label + " with a source, owned by " + D.Live().NameOf(form));
+  auto* table = new TMemTable(form);
+  table->AddField(L"Name", ftString, 20);
+  table->AddField(L"City", ftString, 20);
+  table->Open();
+  for (const wchar_t* name : {L"Li", L"Wang", L"Zhang"}) {
+    table->Append();
+    table->FieldByName(L"Name")->SetAsString(name);
+    table->Post();
+  }
+  Adopt(D, table, label, lkComponent);
+  auto* source = Adopt(D, new TDataSource(form), NewLabel(D, "TDataSource"), lkComponent);
+  source->SetDataSet(table);
+  const TLiveObject* bound = D.AnyLive([](const TLiveObject& l) {
+    return dynamic_cast<TfcCustomCombo*>(l.Object) || dynamic_cast<TfcDBCustomLabel*>(l.Object);
+  });
+  if (auto* shown = bound ? dynamic_cast<TfcDBCustomLabel*>(bound->Object) : nullptr) {
+    shown->SetDataSource(source);
+    shown->SetDataField(L"City");
+    return;
+  }
+  auto* combo = bound ? static_cast<TfcCustomCombo*>(bound->Object)
+                      : MakeControl<TfcStringCombo>(D, Parent, "TfcStringCombo", lkControl);
+  combo->SetDataSource(source);
+  combo->SetDataField(L"Name");
+}
+
 template <class T>
 void AddItems(TDriver& D, T* Menu) {
   for (const wchar_t* caption : {L"&First", L"-", L"&Second"}) {
@@ -172,12 +212,12 @@ TMaker Menu(const char* Class) {
 
 const std::vector<TMaker>& FormMakers() {
   static const std::vector<TMaker> makers = {
-      {"plain form", [](TDriver& D, TWinControl*) { NewForm(D, "TForm", nullptr)->Show(); }},
+      {"plain form", [](TDriver& D, TWinControl*) { ShowAsHandler(D, NewForm(D, "TForm", nullptr)); }},
       {"skinned form",
        [](TDriver& D, TWinControl*) {
          TForm* form = NewForm(D, "TForm(skinned)", nullptr);
          DressForm(D, form);
-         form->Show();
+         ShowAsHandler(D, form);
        }},
       {"MDI frame",
        [](TDriver& D, TWinControl*) {
@@ -189,7 +229,7 @@ const std::vector<TMaker>& FormMakers() {
          bar->SetAlign(alTop);
          bar->SetSkinData(D.Skin());
          skin->SetMDITabsBar(bar);
-         frame->Show();
+         ShowAsHandler(D, frame);
        }},
       {"MDI child",
        [](TDriver& D, TWinControl*) {
@@ -198,7 +238,9 @@ const std::vector<TMaker>& FormMakers() {
          TForm* child = NewForm(D, "TForm(MDI child)", frame);
          child->SetFormStyle(fsMDIChild);
          if (!D.OneIn(3)) DressForm(D, child);
-         child->Show();
+         // A control to take the focus as the child first shows.
+         if (D.OneIn(2)) D.OneOf(ControlMakers()).Make(D, child);
+         ShowAsHandler(D, child);
        }},
   };
   return makers;
@@ -255,6 +297,23 @@ const std::vector<TMaker>& ComponentMakers() {
          timer->SetInterval(static_cast<unsigned>(10 + D.Below(200)));
        }},
       Menu<TPopupMenu>("TPopupMenu"), Menu<TspSkinPopupMenu>("TspSkinPopupMenu"), Menu<TMainMenu>("TMainMenu"),
+      {"TMemTable", MakeTable},
   };
   return makers;
+}
+
+TForm* MakeModalForm(TDriver& D) {
+  TForm* form = NewForm(D, "TForm(modal)", nullptr);
+  if (D.OneIn(2)) DressForm(D, form);
+  D.OneOf(ControlMakers()).Make(D, form);
+  if (D.OneIn(2)) {
+    D.Log("   closed by its timer");
+    auto* closer = new TTimer(form);  // not the driver's: no handler frees it alone
+    closer->SetInterval(static_cast<unsigned>(20 + D.Below(60)));
+    closer->OnTimer = [form](TObject*) { form->SetModalResult(mrOk); };
+  } else {
+    D.Log("   closed by a posted WM_CLOSE");
+    PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  }
+  return form;
 }

@@ -1,11 +1,12 @@
 // What the driver makes: forms of each kind, controls of every class, and
-// components (timers, menus). A new class is one line in Makers.cpp.
+// components (timers, menus, tables). A new class is one line in Makers.cpp.
 #pragma once
 
 #include <functional>
 #include <vector>
 
 class TDriver;
+class TForm;
 class TWinControl;
 
 struct TMaker {
@@ -16,3 +17,6 @@ struct TMaker {
 const std::vector<TMaker>& FormMakers();
 const std::vector<TMaker>& ControlMakers();
 const std::vector<TMaker>& ComponentMakers();
+// A hidden form with a control on it that closes itself once shown modally:
+// by its own timer or by a close posted to it.
+TForm* MakeModalForm(TDriver& D);

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "classlib/DB.h"
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
 #include "classlib/TextCodec.h"
@@ -33,7 +34,7 @@
   X(Invalidate) X(Repaint) X(Update) X(Refresh) X(Show) X(Hide) X(BringToFront) X(SendToBack) X(Clear)         \
   X(SelectAll) X(Click) X(SetFocus) X(Tile) X(Cascade) X(Next) X(Previous) X(ArrangeIcons) X(Close) X(Release) \
   X(FullExpand) X(FullCollapse) X(DropDown) X(CloseUp) X(CheckActive) X(UpdateMenuBar) X(ChangeSkinData)       \
-  X(Realign)
+  X(Realign) X(Open) X(First) X(Last) X(Prior) X(Insert) X(Append) X(Post) X(Cancel) X(Delete)
 
 inline std::string ShortText(const String& Text) {
   if (Text.size() > 40) return std::string(1, static_cast<char>(Text[0])) + "*" + std::to_string(Text.size());
@@ -65,6 +66,8 @@ DRIVER_TEXT_SETTERS(DRIVER_TEXT_ONE)
 DRIVER_VALUE_SETTER(SetSkinData, TspSkinData*, D.OneIn(3) ? nullptr : D.Skin(), std::string(v ? "skin" : "nullptr"))
 DRIVER_VALUE_SETTER(SetAlign, TAlign, static_cast<TAlign>(D.Below(alClient + 1)), std::to_string(v))
 DRIVER_VALUE_SETTER(SetWindowState, TWindowState, static_cast<TWindowState>(D.Below(3)), std::to_string(v))
+DRIVER_VALUE_SETTER(SetDragMode, TDragMode, static_cast<TDragMode>(D.Below(2)), std::to_string(v))
+DRIVER_VALUE_SETTER(SetDataField, String, D.OneOf<String>({L"Name", L"City", L"", L"None"}), ShortText(v))
 #undef DRIVER_INT_ONE
 #undef DRIVER_BOOL_ONE
 #undef DRIVER_TEXT_ONE
@@ -91,7 +94,9 @@ TArg* AnyLiveOf(TDriver& D, std::string& Label) {
   return o ? static_cast<TArg*>(o->Object) : nullptr;
 }
 
-#define DRIVER_OBJECT_SETTERS(X) X(SetPopupMenu, TPopupMenu) X(SetActiveControl, TWinControl) X(SetMenu, TMainMenu)
+#define DRIVER_OBJECT_SETTERS(X)                                                                               \
+  X(SetPopupMenu, TPopupMenu) X(SetActiveControl, TWinControl) X(SetMenu, TMainMenu)                          \
+  X(SetDataSource, TDataSource) X(SetDataSet, TDataSet)
 #define DRIVER_OBJECT_ONE(S, TArg)                                                                 \
   template <class T>                                                                               \
   auto Add_##S(T* O, const std::string& L, TCalls& C, int)->decltype(O->S(std::declval<TArg*>()), void()) { \
@@ -106,6 +111,18 @@ TArg* AnyLiveOf(TDriver& D, std::string& Label) {
   void Add_##S(T*, const std::string&, TCalls&, long) {}
 DRIVER_OBJECT_SETTERS(DRIVER_OBJECT_ONE)
 #undef DRIVER_OBJECT_ONE
+
+// The focus given to the edit inside a compound control (a spin, a combo
+// that has one).
+template <class T>
+auto Add_FocusPart(T* O, const std::string& L, TCalls& C, int) -> decltype(O->Edit()->SetFocus(), void()) {
+  C.push_back({"FocusPart", [O, L](TDriver& D) {
+                 D.Log(L + ".Edit()->SetFocus()");
+                 if (auto* part = O->Edit()) part->SetFocus();
+               }});
+}
+template <class T>
+void Add_FocusPart(T*, const std::string&, TCalls&, long) {}
 }  // namespace driver_calls
 
 template <class T>
@@ -121,6 +138,9 @@ std::vector<TObjectCall> CallsOf(T* O, const std::string& Label) {
   Add_SetSkinData(O, Label, c, 0);
   Add_SetAlign(O, Label, c, 0);
   Add_SetWindowState(O, Label, c, 0);
+  Add_SetDragMode(O, Label, c, 0);
+  Add_SetDataField(O, Label, c, 0);
+  Add_FocusPart(O, Label, c, 0);
 #define DRIVER_ADD_OBJECT(S, TArg) Add_##S(O, Label, c, 0);
   DRIVER_OBJECT_SETTERS(DRIVER_ADD_OBJECT)
 #undef DRIVER_ADD_OBJECT

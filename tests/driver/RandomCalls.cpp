@@ -1,12 +1,18 @@
 // The randomized driver's program:
 //   RandomCalls [first-seed [count [calls]]]   seeds first..first+count-1 (1, 1, 300)
 //   RandomCalls --seeds 3,17,42 [calls]        the seeds listed
+//   RandomCalls --one SEED CALLS [rounds]      one seed, run rounds times in this process
+//   RandomCalls --in-one 3,17,42 [calls]       the seeds listed, one after another in this process
 // Each seed runs in a process of its own (the program runs itself with
 // --one SEED CALLS), so that a seed's result is its own whatever ran before.
-// A seed prints "seed N: ok", or "seed N: FAILED kind: detail" with its last
-// calls; a summary line follows, and the status is 1 when a seed failed.
+// A seed prints "seed N: ok" with the windows and GDI objects the process
+// holds after everything was freed beyond what it held before, or "seed N:
+// FAILED kind: detail" with its last calls; a summary line follows, and the
+// status is 1 when a seed failed. Rounds, or seeds run in one process, show
+// whether those counts grow.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/GuiCounts.h"
 #include "tests/driver/Driver.h"
 #include "tests/driver/Failures.h"
 
@@ -32,16 +39,30 @@ std::vector<uint32_t> SeedList(const char* List) {
   return seeds;
 }
 
-int RunOne(uint32_t Seed, int Calls) {
+std::string Counts(int Windows, int Gdi) {
+  return "windows " + std::to_string(ThreadWindowsWithChildren() - Windows) + ", gdi " +
+         std::to_string(GdiObjectsInUse() - Gdi);
+}
+
+// Runs the seeds one after another in this process, each from a new driver,
+// with the counts after each; a failure ends the process.
+int RunInOne(const std::vector<uint32_t>& Seeds, int Calls) {
   InstallFailureTraps();
-  SetRunningSeed(Seed);
-  {
-    TDriver driver(Seed);
-    const std::string failure = driver.Run(Calls);
-    if (!failure.empty()) ReportAndEnd(failure);
+  Application->ProcessMessages();
+  const int windows = ThreadWindowsWithChildren(), gdi = GdiObjectsInUse();
+  for (size_t i = 0; i < Seeds.size(); ++i) {
+    SetRunningSeed(Seeds[i]);
+    {
+      TDriver driver(Seeds[i]);
+      const std::string failure = driver.Run(Calls);
+      if (!failure.empty()) ReportAndEnd(failure);
+    }
+    Application->ProcessMessages();
+    const bool last = i + 1 == Seeds.size();
+    std::printf("seed %u%s (%s)\n", static_cast<unsigned>(Seeds[i]), last ? ": ok" : " done",
+                Counts(windows, gdi).c_str());
+    std::fflush(stdout);
   }
-  std::printf("seed %u: ok\n", static_cast<unsigned>(Seed));
-  std::fflush(stdout);
   return 0;
 }
 
@@ -72,7 +93,11 @@ DWORD RunChild(uint32_t Seed, int Calls) {
 
 int main(int argc, char** argv) {
   if (argc > 2 && std::strcmp(argv[1], "--one") == 0)
-    return RunOne(static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10)), argc > 3 ? std::atoi(argv[3]) : 300);
+    return RunInOne(std::vector<uint32_t>(argc > 4 ? std::max(1, std::atoi(argv[4])) : 1,
+                                          static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10))),
+                    argc > 3 ? std::atoi(argv[3]) : 300);
+  if (argc > 2 && std::strcmp(argv[1], "--in-one") == 0)
+    return RunInOne(SeedList(argv[2]), argc > 3 ? std::atoi(argv[3]) : 300);
   std::vector<uint32_t> seeds;
   int calls = 300;
   if (argc > 1 && std::strcmp(argv[1], "--seeds") == 0) {

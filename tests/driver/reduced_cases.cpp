@@ -7,6 +7,8 @@
 
 #include "classlib/ExtCtrls.h"
 #include "classlib/HeapCheck.h"
+#include "classlib/ListView.h"
+#include "classlib/TreeView.h"
 #include "components/LEDFont.h"
 #include "components/fcTreeView.h"
 #include "skinctrls/SkinSpeedButton.h"
@@ -383,4 +385,34 @@ TEST(ReducedBoundaryValues, FcTreeTakesTheLowestIndent) {
     EXPECT_GE(tree->Indent(), 0);
   }
   Free(form);
+}
+
+// A tree's or a list's OnDeletion throws as its items go (a handler's throw,
+// as the driver's are): the item's destructor let the exception out, and the
+// program ended in std::terminate. The items go; the exception goes to the
+// application.
+TEST(ReducedThrowFromHandler, ItemsGoWhenOnDeletionThrows) {
+  TForm* form = ShownForm();
+  auto* tree = new TTreeView(form);
+  tree->SetParent(form);
+  tree->Items()->AddChild(tree->Items()->Add(nullptr, L"One"), L"Two");
+  tree->OnDeletion = [](TObject*, TTreeNode*) { throw Exception(L"refused"); };
+  auto* list = new TListView(form);
+  list->SetParent(form);
+  list->Items()->Add()->SetCaption(L"One");
+  list->Items()->Add()->SetCaption(L"Two");
+  list->OnDeletion = [](TObject*, TListItem*) { throw Exception(L"refused"); };
+  Settle();
+  int reported = 0;
+  Application->OnException = [&reported](TObject*, const std::exception*) { ++reported; };
+  tree->Items()->Clear();
+  list->Items()->Clear();
+  EXPECT_EQ(tree->Items()->Count(), 0);
+  EXPECT_EQ(list->Items()->Count(), 0);
+  EXPECT_EQ(reported, 4);
+  tree->Items()->Add(nullptr, L"Three");
+  list->Items()->Add();
+  Free(form);  // the last items go with their controls, their throws reported too
+  EXPECT_EQ(reported, 6);
+  EXPECT_TRUE(ProcessHeapsValid());
 }

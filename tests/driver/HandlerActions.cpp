@@ -1,0 +1,193 @@
+// The table of what a handler does: free the sender, its parent, owner or
+// form, a sibling, another object, a table or the skin data; show a modal
+// form; pump; switch the skin; move the sender to another form; begin a
+// drag; close the form; throw.
+#include "tests/driver/HandlerActions.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "classlib/DB.h"
+#include "skin/SkinData.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/Makers.h"
+#include "tests/driver/Skins.h"
+
+namespace {
+
+TCustomForm* FormOf(TComponent* Object) {
+  if (auto* c = dynamic_cast<TControl*>(Object)) return GetParentForm(c);
+  for (TComponent* o = Object ? Object->Owner() : nullptr; o; o = o->Owner())
+    if (auto* f = dynamic_cast<TCustomForm*>(o)) return f;
+  return nullptr;
+}
+
+// Each action says whether it acted: false when it found nothing to act on.
+using TRun = bool (*)(TDriver&, const THandlerCall&);
+
+bool FreeOne(TDriver& D, const THandlerCall& C, TComponent* Victim, const char* What) {
+  if (!Victim || !D.Live().Alive(Victim) || Going(Victim)) return false;
+  D.Log(C.Where + "Free(" + What + D.Live().NameOf(Victim) + ")");
+  Free(Victim);
+  return true;
+}
+
+TComponent* AnyLiveWhere(TDriver& D, const std::function<bool(const TLiveObject&)>& Pick) {
+  const TLiveObject* o = D.AnyLive(Pick);
+  return o ? o->Object : nullptr;
+}
+
+TWinControl* ParentOf(TComponent* Object) {
+  auto* c = dynamic_cast<TControl*>(Object);
+  return c ? c->Parent() : nullptr;
+}
+
+bool FreeSender(TDriver& D, const THandlerCall& C) { return FreeOne(D, C, C.Sender, "sender "); }
+bool FreeParent(TDriver& D, const THandlerCall& C) { return FreeOne(D, C, ParentOf(C.Sender), "its parent "); }
+bool FreeOwner(TDriver& D, const THandlerCall& C) { return FreeOne(D, C, C.Sender->Owner(), "its owner "); }
+bool FreeForm(TDriver& D, const THandlerCall& C) { return FreeOne(D, C, FormOf(C.Sender), "its form "); }
+
+bool FreeSibling(TDriver& D, const THandlerCall& C) {
+  TWinControl* parent = ParentOf(C.Sender);
+  if (!parent) return false;
+  return FreeOne(D, C, AnyLiveWhere(D, [&C, parent](const TLiveObject& l) {
+                   return l.Object != C.Sender && ParentOf(l.Object) == parent;
+                 }),
+                 "a sibling ");
+}
+
+bool FreeAnother(TDriver& D, const THandlerCall& C) {
+  return FreeOne(D, C, AnyLiveWhere(D, [](const TLiveObject&) { return true; }), "another ");
+}
+
+bool FreeTable(TDriver& D, const THandlerCall& C) {
+  return FreeOne(D, C, AnyLiveWhere(D, [](const TLiveObject& l) { return dynamic_cast<TDataSet*>(l.Object); }),
+                 "a table ");
+}
+
+bool FreeSkinData(TDriver& D, const THandlerCall& C) {
+  D.Log(C.Where + "Free(the skin data)");
+  D.ReplaceSkin();
+  return true;
+}
+
+bool ModalForm(TDriver& D, const THandlerCall& C) {
+  if (D.ModalDepth() >= 2) return false;
+  ShowModalForm(D, C.Where);
+  return true;
+}
+
+bool ProcessMessages(TDriver& D, const THandlerCall& C) {
+  if (D.PumpDepth() >= 3) return false;
+  D.Log(C.Where + "ProcessMessages");
+  ++D.PumpDepth();
+  struct TLeave {
+    int& Depth;
+    ~TLeave() { --Depth; }
+  } leave{D.PumpDepth()};
+  Application->ProcessMessages();
+  return true;
+}
+
+bool SwitchTheSkin(TDriver& D, const THandlerCall& C) {
+  D.Log(C.Where + "switch the skin");
+  SwitchSkin(D, D.Below(SkinCount()));
+  return true;
+}
+
+bool MoveToAnotherForm(TDriver& D, const THandlerCall& C) {
+  auto* control = dynamic_cast<TControl*>(C.Sender);
+  TCustomForm* from = FormOf(C.Sender);
+  if (!control || dynamic_cast<TCustomForm*>(control)) return false;
+  TCustomForm* to = D.AnyForm([from](TCustomForm* f) { return f != from; });
+  if (!to) return false;
+  D.Log(C.Where + "SetParent(" + D.Live().NameOf(to) + ")");
+  control->SetParent(to);
+  return true;
+}
+
+bool BeginDrag(TDriver& D, const THandlerCall& C) {
+  auto* control = dynamic_cast<TControl*>(C.Sender);
+  if (!control || !control->Parent()) return false;
+  const bool now = D.OneIn(2);
+  D.Log(C.Where + "BeginDrag(" + (now ? "true" : "false") + ")");
+  control->BeginDrag(now);
+  return true;
+}
+
+bool CloseForm(TDriver& D, const THandlerCall& C) {
+  TCustomForm* form = FormOf(C.Sender);
+  if (!form || !D.Live().Alive(form)) return false;
+  D.Log(C.Where + "Close(" + D.Live().NameOf(form) + ")");
+  form->Close();
+  return true;
+}
+
+bool Throw(TDriver& D, const THandlerCall& C) {
+  D.Log(C.Where + "throw");
+  ++D.Provoked();
+  throw Exception(L"an exception the driver's handler lets out");
+}
+
+struct THandlerAction {
+  const char* Name;
+  int Weight;
+  TRun Run;
+};
+
+const THandlerAction kHandlerActions[] = {
+    {"free-sender", 4, FreeSender},   {"free-parent", 1, FreeParent},
+    {"free-owner", 1, FreeOwner},     {"free-form", 2, FreeForm},
+    {"free-sibling", 1, FreeSibling}, {"free-another", 2, FreeAnother},
+    {"free-table", 1, FreeTable},     {"free-skin-data", 1, FreeSkinData},
+    {"modal-form", 2, ModalForm},     {"process-messages", 2, ProcessMessages},
+    {"switch-skin", 1, SwitchTheSkin}, {"set-parent", 1, MoveToAnotherForm},
+    {"begin-drag", 2, BeginDrag},     {"close-form", 1, CloseForm},
+    {"throw", 2, Throw},
+};
+
+// RANDOM_CALLS_HANDLERS, a list of the names above, keeps the handlers to
+// those actions (to find which of them a fault or a growth needs); unset, all.
+bool Chosen(const THandlerAction& A) {
+  static const std::string chosen = [] {
+    const char* list = std::getenv("RANDOM_CALLS_HANDLERS");
+    return list ? "," + std::string(list) + "," : std::string();
+  }();
+  return chosen.empty() || chosen.find("," + std::string(A.Name) + ",") != std::string::npos;
+}
+
+}  // namespace
+
+void RunHandlerAction(TDriver& D, const THandlerCall& Call) {
+  int total = 0;
+  for (const THandlerAction& a : kHandlerActions) total += Chosen(a) ? a.Weight : 0;
+  if (total == 0) return;
+  int pick = D.Below(total);
+  for (const THandlerAction& a : kHandlerActions) {
+    if (!Chosen(a)) continue;
+    if (pick < a.Weight) {
+      a.Run(D, Call);
+      return;
+    }
+    pick -= a.Weight;
+  }
+}
+
+void ShowModalForm(TDriver& D, const std::string& Where) {
+  D.Log(Where + "show a modal form");
+  // Made as the program's own step, shown as a message's.
+  TForm* form = nullptr;
+  D.AsProgram([&] { form = MakeModalForm(D); });
+  D.ModalForms().push_back(form);
+  ++D.ModalDepth();
+  struct TLeave {
+    TDriver& D;
+    ~TLeave() {
+      --D.ModalDepth();
+      D.ModalForms().pop_back();
+    }
+  } leave{D};
+  form->ShowModal();
+  if (D.Live().Alive(form) && !Going(form)) Free(form);
+}
