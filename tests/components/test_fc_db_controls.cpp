@@ -569,23 +569,10 @@ TEST_F(DBControlsTest, TypingAtTheFieldsSizeTakesNoHalfCharacter) {
   Settle();
   KeyChord({}, VK_END);
   Type(L"abcd");  // Annabcd: room for one unit, not for a pair
-  auto typeUnicode = [](const String& Units) {
-    std::vector<INPUT> in;
-    for (wchar_t u : Units)
-      for (DWORD up : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
-        INPUT i = {};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wScan = u;
-        i.ki.dwFlags = KEYEVENTF_UNICODE | up;
-        in.push_back(i);
-      }
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-    Settle();
-  };
-  typeUnicode(L"\U0001F600");
+  TypeInput(L"\U0001F600");
   EXPECT_EQ(c->Text(), L"Annabcd");
   KeyChord({}, VK_BACK);
-  typeUnicode(L"\U0001F600");  // room for the pair now
+  TypeInput(L"\U0001F600");  // room for the pair now
   EXPECT_EQ(c->Text(), L"Annabc\U0001F600");
   Leave();
   EXPECT_EQ(Name(), L"Annabc\U0001F600");
