@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "classlib/Classes.h"
+#include "classlib/SysUtils.h"
 #include "classlib/TextCodec.h"
 #ifdef _WIN32
 #include <io.h>
@@ -44,14 +45,6 @@ String NewFileBeside(const String& FileName) {
   throw EFCreateError(L"Cannot create file \"" + FileName + L"\": " + FileErrorText(cause));
 }
 
-void DropFile(const String& FileName) {
-#ifdef _WIN32
-  _wremove(FileName.c_str());
-#else
-  std::remove(WideToUtf8(FileName).c_str());
-#endif
-}
-
 // Writes Bytes at the stream's position, every byte checked.
 void WriteAll(TFileStream& Stream, const std::string& Bytes) {
   errno = 0;
@@ -84,11 +77,11 @@ void SaveFileWhole(const String& FileName, const std::string& Bytes) {
     if (writingOver)
       throw EWriteError(L"Cannot save file \"" + FileName + L"\", held open elsewhere, over which it was written: " +
                         e.Message() + L"; the whole new text is in \"" + temp + L"\"");
-    DropFile(temp);
+    RemoveFile(temp);
     throw EWriteError(L"Cannot save file \"" + FileName + L"\": " + e.Message());
   } catch (...) {
-    DropFile(temp);
+    RemoveFile(temp);
     throw;
   }
-  DropFile(temp);
+  RemoveFile(temp);
 }
