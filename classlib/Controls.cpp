@@ -6,6 +6,7 @@
 #include "classlib/DragDrop.h"
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
+#include "classlib/TextCodec.h"
 
 // ---------------------------------------------------------------------------
 // Free helpers
@@ -99,8 +100,7 @@ void TControl::FailIfDeletedWhileHandled() const {
   if (BeingFreed() || !HeldByOpenScope(this)) return;
   // Its own code runs on after the handler that deleted it, in freed memory:
   // end here, where the fault is, rather than somewhere later.
-  const String name = ClassName();
-  const std::string text = "A " + std::string(name.begin(), name.end()) +
+  const std::string text = "A " + WideToUtf8(ClassName()) +
                            " was deleted with delete while it handles one of its own messages or events. "
                            "Free it with Free (or FreeAndNil), which waits until its code has run.\n";
   std::fputs(text.c_str(), stderr);
