@@ -9,6 +9,13 @@ TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collec
 
 TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
 
+// A freed item leaves its collection at once, though its memory may wait for
+// the release: the collection's count and loops over it never meet it again.
+void TCollectionItem::BeforeDestruction() {
+  SetCollection(nullptr);
+  TPersistent::BeforeDestruction();
+}
+
 void TCollectionItem::SetCollection(TCollection* Value) {
   if (FCollection == Value) return;
   if (FCollection) FCollection->RemoveItem(this);
@@ -93,7 +100,11 @@ void TCollection::Delete(int Index) { Free(Items(Index)); }
 void TCollection::Clear() {
   if (FItems.empty()) return;
   BeginUpdate();
-  while (!FItems.empty()) Free(FItems.back());
+  while (!FItems.empty()) {
+    TCollectionItem* item = FItems.back();
+    RemoveItem(item);
+    Free(item);
+  }
   EndUpdate();
 }
 

@@ -14,6 +14,7 @@ class TCollectionItem : public TPersistent {
   explicit TCollectionItem(TCollection* Collection);
   // Leaves its collection.
   ~TCollectionItem() override;
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TCollectionItem"; }
 
   TCollection* Collection() const { return FCollection; }

@@ -137,7 +137,12 @@ void TMenuItem::Delete(int Index) {
 }
 
 void TMenuItem::Clear() {
-  while (!FItems.empty()) Free(FItems.back());
+  // Out of the list first: an item already being freed is left to its free.
+  while (!FItems.empty()) {
+    TMenuItem* item = FItems.back();
+    Remove(item);
+    Free(item);
+  }
 }
 
 TMenuItem* TMenuItem::FindItem(uint16_t Command) {

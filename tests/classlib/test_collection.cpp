@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "classlib/Classes.h"
+#include "classlib/DeferredFree.h"
 #include "classlib/TextCodec.h"
 
 namespace {
@@ -126,6 +127,28 @@ TEST(CollectionTest, AssignAndOwnership) {
   }
   // Each collection frees its items, last first.
   EXPECT_EQ(log, (std::vector<std::string>{"free item1", "free item0", "free item1", "free item0"}));
+  gLog = nullptr;
+}
+
+// While library code is on the stack (a handler runs) freed items wait for
+// their memory, but they leave the collection at once: Count drops, and a
+// collection going away then does not loop for ever over an item that stays.
+TEST(CollectionTest, ItemsFreedInsideAHandlerLeaveAtOnce) {
+  std::vector<std::string> log;
+  gLog = &log;
+  auto* items = new NamedItems(nullptr);
+  for (int i = 0; i < 3; ++i) items->Add();
+  NamedItem* first = items->Item(0);
+  {
+    const TLibraryScope handler;
+    items->Delete(0);
+    EXPECT_EQ(items->Count(), 2);
+    EXPECT_EQ(first->Collection(), nullptr);
+    delete items;
+    EXPECT_TRUE(log.empty());  // each waits for the release
+  }
+  ReleaseDeferredFrees();
+  EXPECT_EQ(log, (std::vector<std::string>{"free item0", "free item2", "free item1"}));
   gLog = nullptr;
 }
 
