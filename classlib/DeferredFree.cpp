@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <deque>
+#include <map>
+#include <set>
 
 #include "classlib/Object.h"
 
@@ -141,24 +143,26 @@ void ReleaseDeferredFrees() {
   // The group whose teardown runs is not whole yet.
   const unsigned open = tTeardown ? tTeardown->Group() : 0;
   const std::vector<const TObject*> held = HeldObjects();
-  auto isHeld = [&held](const TQueued& q) { return std::binary_search(held.begin(), held.end(), q.Object); };
+  auto isHeld = [&held](const TObject* obj) { return std::binary_search(held.begin(), held.end(), obj); };
+  // A group's members in the order they queued; a release inside a teardown
+  // can leave the open group's members on both sides of another group.
   std::deque<TQueued> pending;
   pending.swap(gQueue);
-  std::deque<TQueued> kept;
-  std::vector<TObject*> going;
-  while (!pending.empty()) {
-    const unsigned group = pending.front().Group;
-    const auto end = std::find_if(pending.begin(), pending.end(), [group](const TQueued& q) { return q.Group != group; });
+  std::map<unsigned, std::vector<TObject*>> groups;
+  for (const TQueued& q : pending) groups[q.Group].push_back(q.Object);
+  std::set<unsigned> releasable;
+  for (const auto& [group, members] : groups) {
     // The object whose free began the group comes last: what its teardown
     // freed queued before it.
-    const bool releasable = group != open && (gDepth == 0 || (std::prev(end)->Object->NestedLoopMayRelease() &&
-                                                              std::none_of(pending.begin(), end, isHeld)));
-    if (!releasable) {
-      kept.insert(kept.end(), pending.begin(), end);
-    } else {
-      for (auto it = pending.begin(); it != end; ++it) going.push_back(it->Object);
-    }
-    pending.erase(pending.begin(), end);
+    if (group != open && (gDepth == 0 || (members.back()->NestedLoopMayRelease() &&
+                                          std::none_of(members.begin(), members.end(), isHeld))))
+      releasable.insert(group);
+  }
+  std::deque<TQueued> kept;
+  std::vector<TObject*> going;
+  for (const TQueued& q : pending) {
+    if (releasable.count(q.Group)) going.push_back(q.Object);
+    else kept.push_back(q);
   }
   // Frees made by the destructors below queue behind what stays.
   gQueue.swap(kept);
