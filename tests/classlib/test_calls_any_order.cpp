@@ -161,7 +161,9 @@ TEST(DeferredFreeTest, AFormFreedFromAChildsClickFinishesItsDestruction) {
     EXPECT_FALSE(IsWindow(wnd));
     EXPECT_FALSE(Listed(form));
     EXPECT_EQ(nullptr, f.Panel);
-    if (!plainDelete) EXPECT_TRUE(form->TornDown());
+    if (!plainDelete) {
+      EXPECT_TRUE(form->TornDown());
+    }
     Settle();  // the loop releases the rest
     EXPECT_EQ(0u, DeferredFreeCount());
   }

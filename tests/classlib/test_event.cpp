@@ -137,7 +137,7 @@ TEST(DeferredFreeTest, WaitsForTheReleaseInOrderAndFreesOnlyOnce) {
   std::string log;
   auto* a = new TLogged(nullptr, "a", log);
   auto* b = new TLogged(nullptr, "b", log);
-  auto* owned = new TLogged(a, "owned", log);
+  new TLogged(a, "owned", log);  // owned by a, freed with it
   int clicks = 0, destroyEvents = 0;
   a->OnDestroy = [&](TObject*) { ++destroyEvents; };  // teardown's own events still run
   a->OnClick = [&](TObject*) {
