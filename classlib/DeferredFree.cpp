@@ -58,6 +58,9 @@ std::vector<const TObject*> HeldObjects() {
       held.push_back(reinterpret_cast<const TObject*>(h));
     }
   }
+  // What the held objects hold along (a set-aside part's whole), however deep.
+  for (size_t i = 0; i < held.size(); ++i)
+    if (const TObject* along = held[i] ? held[i]->HeldAlong() : nullptr) held.push_back(along);
   std::sort(held.begin(), held.end());
   return held;
 }

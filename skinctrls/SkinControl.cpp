@@ -29,6 +29,7 @@ void SetPartAside(TWinControl* Whole, TControl* Part) {
   Part->Hide();
   Part->SetParent(nullptr);
   Whole->RemoveComponent(Part);
+  Part->SetAsideBy(Whole);
 }
 
 void BroadcastBackgroundChanged(TWinControl* Control) {

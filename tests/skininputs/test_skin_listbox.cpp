@@ -454,3 +454,28 @@ TEST_F(PopupListBoxTest, AnOwnerThatIsNoDropDownOwnerGetsNoAlpha) {
 }
 
 }  // namespace
+
+namespace {
+
+// A paint's OnDrawItem pumps; a paint met there frees the list box, and the
+// pump goes on. The outer paint's item then goes on in the list box, whose
+// inner list's window procedure is still running: it waits until that ends.
+TEST_F(SkinListBoxTest, FreedFromADrawItemNestedInAnother) {
+  Fill(5);
+  int calls = 0;
+  list->OnDrawItem = [&](TCanvas*, int, int, int, const TRect&, TOwnerDrawState) {
+    if (++calls == 1) {
+      list->ListBox()->Invalidate();
+      PostMessageW(form->Handle(), WM_NULL, 0, 0);  // a message after the nested paint
+      Application->ProcessMessages();
+    } else if (calls == 2) {
+      Free(list);
+    }
+  };
+  list->ListBox()->Invalidate();
+  Settle();
+  EXPECT_EQ(calls, 2);
+  EXPECT_EQ(DeferredFreeCount(), 0u);
+}
+
+}  // namespace
