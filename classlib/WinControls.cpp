@@ -139,6 +139,10 @@ void TWinControl::CheckFreeThread() const {
     throw EInvalidOperation(L"A " + ClassName() + L" is freed on the thread that made its window");
 }
 
+void TWinControl::TeardownBegins() {
+  if (FHandle) ParkBusyWindows();
+}
+
 void TWinControl::BeforeDestruction() {
   if (FTornDownControl) return;
   Destroying();
