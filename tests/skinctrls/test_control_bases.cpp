@@ -137,11 +137,12 @@ TEST_F(ControlBases, AHugeControlPaintsWhatShows) {
   Free(button);
 
   // On the screen, with the visible part far from the control's origin, and
-  // through the blend with the parent.
+  // through the blend with the parent; sized before its window exists.
   form->SetColor(clRed);
-  form->Show();
   auto* blended = Add<TspSkinCustomControl>(form, -5000, -5000, INT_MAX, INT_MAX);
   blended->SetAlphaBlend(true);
+  form->Show();
+  EXPECT_EQ(blended->Width(), 32767);
   for (uint8_t value : {255, 0}) {
     blended->SetAlphaBlendValue(value);
     Settle();
