@@ -116,24 +116,29 @@ TEST_F(ControlBases, AlphaBlendMixesWithTheParentBackground) {
 // The system gives a control at most 32767 x 32767, far more than a paint
 // buffer can hold: what shows paints as at an ordinary size.
 TEST_F(ControlBases, AHugeControlPaintsWhatShows) {
-  // The top-left corner through a small bitmap: its clip box is all that shows.
-  const auto corner = [](TWinControl* C) {
+  // A small piece through a small bitmap: its clip box is all that shows.
+  const auto piece = [](TWinControl* C, const TPoint& At) {
     auto b = std::make_unique<TBitmap>();
     b->SetSize(48, 32);
-    C->PaintTo(b->Canvas()->Handle(), 0, 0);
+    C->PaintTo(b->Canvas()->Handle(), -At.X, -At.Y);
     return b;
   };
   TspSkinData* skin = NewTestSkin(form);
   auto* button = Add<TspSkinButton>(form, 0, 0, 2000, 1000);
   button->SetSkinData(skin);
   ASSERT_GT(button->LTPoint.X, 0);
-  const auto ordinary = corner(button);
+  // The corner, and the client's tiles far from it (they repeat from the left).
+  const TPoint corner(0, 0), client(1000, 500);
+  const auto ordinaryCorner = piece(button, corner), ordinaryClient = piece(button, client);
   button->SetBounds(0, 0, INT_MAX, INT_MAX);
   EXPECT_EQ(button->Width(), 32767);
-  const auto huge = corner(button);
-  for (int y = 0; y < std::min(button->LTPoint.Y, 32); ++y)
-    for (int x = 0; x < std::min(button->LTPoint.X, 48); ++x)
-      ASSERT_EQ(huge->Canvas()->Pixels(x, y), ordinary->Canvas()->Pixels(x, y)) << x << "," << y;
+  const auto hugeCorner = piece(button, corner), hugeClient = piece(button, client);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 48; ++x) {
+      if (x < button->LTPoint.X && y < button->LTPoint.Y)
+        ASSERT_EQ(hugeCorner->Canvas()->Pixels(x, y), ordinaryCorner->Canvas()->Pixels(x, y)) << x << "," << y;
+      ASSERT_EQ(hugeClient->Canvas()->Pixels(x, y), ordinaryClient->Canvas()->Pixels(x, y)) << x << "," << y;
+    }
   Free(button);
 
   // On the screen, with the visible part far from the control's origin, and
