@@ -140,7 +140,9 @@ void TWinControl::CheckFreeThread() const {
 }
 
 void TWinControl::TeardownBegins() {
-  if (FHandle) ParkBusyWindows();
+  // Other windows (a form's) keep theirs through the class's teardown and
+  // are parked, if busy, when it destroys them.
+  if (FHandle && FDefWndProc != DefWindowProcW && gInSystemProc.count(FHandle)) ParkBusyWindows();
 }
 
 void TWinControl::BeforeDestruction() {
