@@ -135,8 +135,9 @@ TEST_F(ControlBases, AHugeControlPaintsWhatShows) {
   const auto hugeCorner = piece(button, corner), hugeClient = piece(button, client);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 48; ++x) {
-      if (x < button->LTPoint.X && y < button->LTPoint.Y)
+      if (x < button->LTPoint.X && y < button->LTPoint.Y) {
         ASSERT_EQ(hugeCorner->Canvas()->Pixels(x, y), ordinaryCorner->Canvas()->Pixels(x, y)) << x << "," << y;
+      }
       ASSERT_EQ(hugeClient->Canvas()->Pixels(x, y), ordinaryClient->Canvas()->Pixels(x, y)) << x << "," << y;
     }
   Free(button);
