@@ -30,6 +30,7 @@ class TBitmapCanvas : public TCanvas {
     HDC dc = CreateCompatibleDC(nullptr);
     if (!dc) throw EOutOfResources(L"Cannot create a memory device context");
     FOldBitmap = FBitmap->FHandle ? SelectObject(dc, FBitmap->FHandle) : nullptr;
+    FBitmap->PlaceStoredPart(dc);
     FDC = dc;
     SetHandle(dc);
   }
@@ -199,8 +200,9 @@ void TBitmap::Adopt(HBITMAP Handle, void* Bits, int AWidth, int AHeight, TPixelF
   if (FHandle) DeleteObject(FHandle);
   FHandle = Handle;
   FBits = static_cast<uint8_t*>(Bits);
-  FWidth = AWidth;
-  FHeight = AHeight;
+  FWidth = FFullWidth = AWidth;
+  FHeight = FFullHeight = AHeight;
+  FPartLeft = FPartTop = 0;
   FPixelFormat = Format;
   FColorTable = std::move(ColorTable);
 }
@@ -220,7 +222,28 @@ std::vector<uint32_t> TBitmap::ReadPixels32() {
   return ReadHandle32(FHandle, FWidth, FHeight);
 }
 
+void TBitmap::PlaceStoredPart(HDC DC) const {
+  if (Partial()) SetViewportOrgEx(DC, -FPartLeft, -FPartTop, nullptr);
+}
+
 void TBitmap::Rebuild(int AWidth, int AHeight, TPixelFormat Format, std::vector<uint32_t> Table) {
+  // A new format or colour table keeps a partial bitmap's place in its image.
+  const bool keepPart = Partial() && AWidth == FWidth && AHeight == FHeight;
+  const TRect part = StoredPart();
+  const int fullWidth = FFullWidth, fullHeight = FFullHeight;
+  RebuildStored(AWidth, AHeight, Format, std::move(Table));
+  if (keepPart) SetGeometry(fullWidth, fullHeight, part);
+}
+
+void TBitmap::SetGeometry(int FullWidth, int FullHeight, const TRect& Part) {
+  FreeContext();  // the canvas places the part when it is made again
+  FFullWidth = FullWidth;
+  FFullHeight = FullHeight;
+  FPartLeft = Part.Left;
+  FPartTop = Part.Top;
+}
+
+void TBitmap::RebuildStored(int AWidth, int AHeight, TPixelFormat Format, std::vector<uint32_t> Table) {
   if (AWidth <= 0 || AHeight <= 0) {
     Adopt(nullptr, nullptr, std::max(AWidth, 0), std::max(AHeight, 0), Format, std::move(Table));
     return;
@@ -274,9 +297,17 @@ void TBitmap::Rebuild(int AWidth, int AHeight, TPixelFormat Format, std::vector<
 }
 
 void TBitmap::SetSize(int AWidth, int AHeight) {
-  if (AWidth == FWidth && AHeight == FHeight) return;
+  const TRect part = TPaintBufferPart::For(AWidth, AHeight);
+  if (AWidth == FFullWidth && AHeight == FFullHeight && part == StoredPart()) return;
   std::vector<uint32_t> table = FColorTable.empty() ? DefaultColorTable(FPixelFormat) : FColorTable;
-  Rebuild(AWidth, AHeight, FPixelFormat, std::move(table));
+  if (part == TRect(0, 0, AWidth, AHeight) && !Partial()) {
+    Rebuild(AWidth, AHeight, FPixelFormat, std::move(table));
+  } else {
+    // Pixels kept in one part have no place in another: the new one starts black.
+    Rebuild(0, 0, FPixelFormat, table);
+    Rebuild(part.Width(), part.Height(), FPixelFormat, std::move(table));
+    SetGeometry(std::max(AWidth, 0), std::max(AHeight, 0), part);
+  }
   Changed();
 }
 
@@ -322,6 +353,7 @@ void TBitmap::SetMonochrome(bool Value) {
 
 void* TBitmap::ScanLine(int Row) {
   if (!FBits) throw EInvalidGraphic(L"The bitmap has no scan lines (it is empty or device-dependent)");
+  if (Partial()) throw EInvalidGraphic(L"The bitmap keeps only part of its image and has no whole scan lines");
   if (Row < 0 || Row >= FHeight) throw EInvalidGraphic(L"Scan line index out of range");
   GdiFlush();
   return FBits + static_cast<size_t>(FHeight - 1 - Row) * RowBytes(FWidth, BitCountOf(FPixelFormat));
@@ -336,6 +368,7 @@ void TBitmap::WithSourceDC(const std::function<void(HDC)>& Use) {
   HDC dc = CreateCompatibleDC(nullptr);
   if (!dc) throw EOutOfResources(L"Cannot create a memory device context");
   HGDIOBJ old = SelectObject(dc, FHandle);
+  PlaceStoredPart(dc);
   try {
     Use(dc);
   } catch (...) {
@@ -351,7 +384,7 @@ TColor TBitmap::TransparentColor() {
   if (FTransparentMode == tmFixed) return FTransparentColor;
   if (Empty()) return clDefault;
   TColor colour = clNone;
-  WithSourceDC([&](HDC dc) { colour = static_cast<TColor>(GetPixel(dc, 0, FHeight - 1)); });
+  WithSourceDC([&](HDC dc) { colour = static_cast<TColor>(GetPixel(dc, 0, FFullHeight - 1)); });
   return colour;
 }
 
@@ -373,16 +406,19 @@ void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
   if (Empty()) return;
   HDC dest = ACanvas->Handle();
   const UINT key = Transparent() ? static_cast<UINT>(ColorToRGB(TransparentColor())) & 0xFFFFFF : 0;
+  // At its size, only the stored part is copied, to its place.
+  const int x = Rect.Left + FPartLeft, y = Rect.Top + FPartTop;
   WithSourceDC([&](HDC source) {
-    if (Transparent() && Rect.Width() == FWidth && Rect.Height() == FHeight) {
-      KeyedBlt(dest, Rect.Left, Rect.Top, FWidth, FHeight, source, 0, 0, key);
+    if (Transparent() && Rect.Width() == FFullWidth && Rect.Height() == FFullHeight) {
+      KeyedBlt(dest, x, y, FWidth, FHeight, source, FPartLeft, FPartTop, key);
     } else if (Transparent()) {
-      TransparentBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight, key);
-    } else if (Rect.Width() == FWidth && Rect.Height() == FHeight) {
-      BitBlt(dest, Rect.Left, Rect.Top, FWidth, FHeight, source, 0, 0, ACanvas->CopyMode());
+      TransparentBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FFullWidth, FFullHeight,
+                     key);
+    } else if (Rect.Width() == FFullWidth && Rect.Height() == FFullHeight) {
+      BitBlt(dest, x, y, FWidth, FHeight, source, FPartLeft, FPartTop, ACanvas->CopyMode());
     } else {
       int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
-      StretchBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FWidth, FHeight,
+      StretchBlt(dest, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source, 0, 0, FFullWidth, FFullHeight,
                  ACanvas->CopyMode());
       SetStretchBltMode(dest, oldMode);
     }
@@ -400,8 +436,10 @@ void TBitmap::Assign(TPersistent* Source) {
     if (src->Empty() || !src->FBits) {
       Rebuild(0, 0, src->FPixelFormat, src->FColorTable);
       Rebuild(src->FWidth, src->FHeight, src->FPixelFormat, src->FColorTable);
+      if (src->Partial()) SetGeometry(src->FFullWidth, src->FFullHeight, src->StoredPart());
       if (!src->Empty()) {  // device-dependent: copy through the canvases
-        BitBlt(Canvas()->Handle(), 0, 0, FWidth, FHeight, src->Canvas()->Handle(), 0, 0, SRCCOPY);
+        BitBlt(Canvas()->Handle(), FPartLeft, FPartTop, FWidth, FHeight, src->Canvas()->Handle(), FPartLeft,
+               FPartTop, SRCCOPY);
       }
     } else {
       void* bits = nullptr;
@@ -410,6 +448,7 @@ void TBitmap::Assign(TPersistent* Source) {
       std::memcpy(bits, src->FBits,
                   static_cast<size_t>(RowBytes(src->FWidth, BitCountOf(src->FPixelFormat))) * src->FHeight);
       Adopt(handle, bits, src->FWidth, src->FHeight, src->FPixelFormat, src->FColorTable);
+      if (src->Partial()) SetGeometry(src->FFullWidth, src->FFullHeight, src->StoredPart());
     }
     FTransparentColor = src->FTransparentColor;
     FTransparentMode = src->FTransparentMode;
@@ -583,4 +622,44 @@ void TBitmap::LoadFromResourceName(HINSTANCE Instance, const String& ResName) {
   TBmpImage image;
   ReadBmp(file.data(), file.size(), image);
   LoadFromBmpImage(image);
+}
+
+// ---------------------------------------------------------------------------
+// TPaintBufferPart
+
+namespace {
+
+thread_local const TPaintBufferPart* gPaintPart = nullptr;
+// A buffer of up to this many pixels (64 MB at 32 bits) is kept whole, so
+// that a control of any ordinary size keeps its whole look cached whatever
+// shows of it.
+constexpr int64_t kWholeBufferPixels = int64_t(4096) * 4096;
+
+}  // namespace
+
+TPaintBufferPart::TPaintBufferPart(HDC DC, int Width, int Height)
+    : FOuter(gPaintPart), FWidth(Width), FHeight(Height), FPart(0, 0, Width, Height), FLimits(false) {
+  gPaintPart = this;
+  if (Width <= 0 || Height <= 0 || int64_t(Width) * Height <= kWholeBufferPixels) return;
+  FLimits = true;
+  RECT clip;
+  if (GetClipBox(DC, &clip) != ERROR) IntersectRect(FPart, FPart, TRect(clip.left, clip.top, clip.right, clip.bottom));
+  // A window's clip box may reach past the screen; only its monitor shows.
+  HWND wnd = WindowFromDC(DC);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof(monitor);
+  if (!wnd || !GetMonitorInfoW(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  POINT corners[2] = {{monitor.rcMonitor.left, monitor.rcMonitor.top},
+                      {monitor.rcMonitor.right, monitor.rcMonitor.bottom}};
+  MapWindowPoints(nullptr, wnd, corners, 2);
+  DPtoLP(DC, corners, 2);
+  IntersectRect(FPart, FPart, TRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y));
+}
+
+TPaintBufferPart::~TPaintBufferPart() { gPaintPart = FOuter; }
+
+TRect TPaintBufferPart::For(int Width, int Height) {
+  for (const TPaintBufferPart* p = gPaintPart; p; p = p->FOuter)
+    if (p->FLimits && p->FWidth == Width && p->FHeight == Height) return p->FPart;
+  return TRect(0, 0, Width, Height);
 }

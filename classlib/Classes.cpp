@@ -19,6 +19,7 @@ void Free(TObject* obj) {
   obj->CheckFreeThread();
   const TTeardown teardown;
   obj->FFreeState = TObject::TFreeState::TearingDown;
+  obj->TeardownBegins();
   // A step a handler's exception stopped is behind the teardown's guards: the
   // teardown resumes with the steps after it. The bound ends a class whose
   // teardown would throw from the same place each time.

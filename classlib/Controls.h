@@ -376,6 +376,12 @@ class TWinControl : public TControl {
   ~TWinControl() override;
   void BeforeDestruction() override;
   void CheckFreeThread() const override;
+  // A system control's window (a tree's, a list's) inside its system
+  // procedure is parked before the teardown begins: the class's teardown
+  // (a tree deleting its items, a list its rows) must not take apart the
+  // data that procedure goes on with once the handler returns; the data
+  // goes with the window.
+  void TeardownBegins() override;
   String ClassName() const override { return L"TWinControl"; }
 
   void WndProc(TMessage& Message) override;

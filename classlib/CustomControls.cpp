@@ -75,6 +75,7 @@ void TCustomControl::PaintWindow(HDC DC) {
   CanvasOnDC lend(FCanvas.get(), DC);
   FCanvas->SetFont(Font());
   FCanvas->Brush()->SetColor(Color());
+  const TPaintBufferPart part(DC, FWidth, FHeight);
   Paint();
 }
 
@@ -88,6 +89,7 @@ void TGraphicControl::Dispatch(TMessage& Message) {
     CanvasOnDC lend(FCanvas.get(), reinterpret_cast<HDC>(Message.WParam));
     FCanvas->SetFont(Font());
     FCanvas->Brush()->SetColor(Color());
+    const TPaintBufferPart part(reinterpret_cast<HDC>(Message.WParam), FWidth, FHeight);
     Paint();
     Message.Result = 0;
     return;

@@ -327,12 +327,19 @@ class TBitmap : public TGraphic {
   HBITMAP ReleaseHandle();
 
   bool Empty() const override { return FHandle == nullptr; }
-  int Width() const override { return FWidth; }
-  int Height() const override { return FHeight; }
-  void SetWidth(int Value) override { SetSize(Value, FHeight); }
-  void SetHeight(int Value) override { SetSize(FWidth, Value); }
-  // Keeps the overlapping part of the old image; new pixels are black.
+  int Width() const override { return FFullWidth; }
+  int Height() const override { return FFullHeight; }
+  void SetWidth(int Value) override { SetSize(Value, FFullHeight); }
+  void SetHeight(int Value) override { SetSize(FFullWidth, Value); }
+  // Keeps the overlapping part of the old image; new pixels are black. A
+  // bitmap made at the size of a control that paints inside a
+  // TPaintBufferPart keeps only that paint's part (see Partial).
   void SetSize(int AWidth, int AHeight);
+  // Whether only StoredPart of the Width x Height image has pixels: drawing
+  // on the canvas and drawing the bitmap use the whole image's coordinates,
+  // and what falls outside the part is lost. Handle() holds only the part.
+  bool Partial() const { return FWidth != FFullWidth || FHeight != FFullHeight; }
+  TRect StoredPart() const { return TRect(FPartLeft, FPartTop, FPartLeft + FWidth, FPartTop + FHeight); }
 
   TPixelFormat PixelFormat() const { return FPixelFormat; }
   // Converts the image. To 1 bit: pixels of the canvas brush colour become
@@ -383,18 +390,50 @@ class TBitmap : public TGraphic {
   void Clear();
   void Adopt(HBITMAP Handle, void* Bits, int AWidth, int AHeight, TPixelFormat Format,
              std::vector<uint32_t> ColorTable);
+  // Rebuild makes Width x Height stored pixels, keeping a partial bitmap's
+  // place when the stored size stays; RebuildStored makes a whole bitmap.
   void Rebuild(int AWidth, int AHeight, TPixelFormat Format, std::vector<uint32_t> Table);
+  void RebuildStored(int AWidth, int AHeight, TPixelFormat Format, std::vector<uint32_t> Table);
+  void SetGeometry(int FullWidth, int FullHeight, const TRect& Part);
+  // Sets a DC holding the bitmap to draw in the whole image's coordinates.
+  void PlaceStoredPart(HDC DC) const;
   std::vector<uint32_t> ReadPixels32();
 
   HBITMAP FHandle = nullptr;
   uint8_t* FBits = nullptr;
-  int FWidth = 0;
+  int FWidth = 0;  // of the stored pixels
   int FHeight = 0;
+  int FFullWidth = 0;  // of the image (larger when partial)
+  int FFullHeight = 0;
+  int FPartLeft = 0;  // where the stored pixels lie in the image
+  int FPartTop = 0;
   TPixelFormat FPixelFormat = pf24bit;
   std::vector<uint32_t> FColorTable;
   TColor FTransparentColor = clDefault;
   TBitmapTransparentMode FTransparentMode = tmAuto;
   TBitmapCanvas* FCanvas = nullptr;
+};
+
+// Open while a control paints itself on DC. Paint code composes its look in
+// buffers of the control's size; a control larger than can be buffered whole
+// (the system allows 32767 x 32767, 4 GB at 32 bits) gets buffers that keep
+// only what this paint can show: its clip box, within the monitor the
+// window is on. Each TBitmap sized Width x Height meanwhile is partial.
+class TPaintBufferPart {
+ public:
+  TPaintBufferPart(HDC DC, int Width, int Height);
+  ~TPaintBufferPart();
+  TPaintBufferPart(const TPaintBufferPart&) = delete;
+  TPaintBufferPart& operator=(const TPaintBufferPart&) = delete;
+  // The part a bitmap of Width x Height keeps: the whole unless an open
+  // paint of that size limits it.
+  static TRect For(int Width, int Height);
+
+ private:
+  const TPaintBufferPart* FOuter;
+  int FWidth, FHeight;
+  TRect FPart;
+  bool FLimits;
 };
 
 // An icon (HICON). Streams hold .ico files; a loaded file is saved back as

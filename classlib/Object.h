@@ -36,6 +36,10 @@ class TObject {
   // Raises an exception, before anything changes, when the calling thread may
   // not free the object (its window belongs to another thread).
   virtual void CheckFreeThread() const {}
+  // Runs when Free begins, before BeforeDestruction: what the object lent to
+  // code still running (a system control's window inside its own procedure)
+  // is let go of before the teardown takes anything apart.
+  virtual void TeardownBegins() {}
 
  private:
   friend void Free(TObject* obj);

@@ -139,6 +139,12 @@ void TWinControl::CheckFreeThread() const {
     throw EInvalidOperation(L"A " + ClassName() + L" is freed on the thread that made its window");
 }
 
+void TWinControl::TeardownBegins() {
+  // Other windows (a form's) keep theirs through the class's teardown and
+  // are parked, if busy, when it destroys them.
+  if (FHandle && FDefWndProc != DefWindowProcW && gInSystemProc.count(FHandle)) ParkBusyWindows();
+}
+
 void TWinControl::BeforeDestruction() {
   if (FTornDownControl) return;
   Destroying();
@@ -297,9 +303,14 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
+  // The system holds a window it sizes to 32767 a side, but makes a child
+  // window as large as asked, beyond what drawing can reach: a size set
+  // before the window exists gives the window a size set after it would.
+  constexpr int kLargestSide = 32767;
   gCreatingControl = this;
   HWND wnd = CreateWindowExW(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
-                             Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr,
+                             Params.X, Params.Y, std::min(Params.Width, kLargestSide),
+                             std::min(Params.Height, kLargestSide), Params.WndParent, nullptr,
                              Params.WindowClass.hInstance, Params.Param);
   gCreatingControl = nullptr;
   // A handler raised while the window was made (an MDI child's activation)

@@ -1,7 +1,9 @@
 // Gallery samples of the skinned buttons, check and radio boxes and speed
 // buttons in every state.
+#include <climits>
 #include <vector>
 
+#include "classlib/ExtCtrls.h"
 #include "classlib/StdCtrls.h"
 #include "demo/SkinSamples.h"
 #include "skinctrls/SkinButtons.h"
@@ -153,5 +155,20 @@ int BuildButtonSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y)
   disabledSpeed->SetGlyph(&glyph);
   disabledSpeed->SetNumGlyphs(4);
   disabledSpeed->SetEnabled(false);
-  return Y + 28;
+  Y += 34;
+
+  // A button as large as the system lets a window be (32767 x 32767), seen
+  // through two small windows: its top-left and its bottom-right corner.
+  Heading(Parent, X, Y, L"The largest button, two corners \x6700\x5927\x6309\x94AE");
+  Y += 22;
+  constexpr int kViewW = 135, kViewH = 40, kLargest = 32767;
+  for (int i = 0; i < 2; ++i) {
+    auto* view = new TPanel(Parent);
+    view->SetParent(Parent);
+    view->SetBevelOuter(bvNone);
+    view->SetBounds(X + i * (kViewW + 10), Y, kViewW, kViewH);
+    const int offset = i ? -kLargest : 0;
+    Place<TspSkinButton>(view, binder, offset + i * kViewW, offset + i * kViewH, INT_MAX, INT_MAX, L"");
+  }
+  return Y + kViewH + 6;
 }

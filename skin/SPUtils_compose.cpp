@@ -86,6 +86,15 @@ void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY, const
     RepeatByDoubling(Dest, dest.Left, dest.Top, w0, h0, dw, dh);
     return;
   }
+  // Only blocks that reach what Dest can show are copied: a huge control's
+  // client holds many thousands of them, nearly all cut away.
+  TRect shown;
+  if (Readable) {
+    shown = *Readable;
+  } else {
+    RECT clip;
+    shown = GetClipBox(Dest, &clip) == ERROR ? dest : TRect(clip.left, clip.top, clip.right, clip.bottom);
+  }
   const int bw = BlockSide(pw, dw), bh = BlockSide(ph, dh);
   TBitmap block;
   // A block of 32 bits keeps the picture's alpha; any other picture's colours
@@ -98,7 +107,10 @@ void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY, const
   TspDrawOp blocks = op;
   blocks.Source = TRect(0, 0, bw, bh);
   ForEachTileCopy(blocks, [&](const TRect& s, const TRect& d) {
-    BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), b, s.Left, s.Top, SRCCOPY);
+    TRect moved = d, seen;
+    OffsetRect(moved, DX, DY);
+    if (IntersectRect(seen, moved, shown))
+      BitBlt(Dest, moved.Left, moved.Top, d.Width(), d.Height(), b, s.Left, s.Top, SRCCOPY);
   });
 }
 
@@ -137,7 +149,8 @@ void DrawComposition(TBitmap* B, TBitmap* SB, const TspComposition& Plan) {
   if (!B || !Plan.Apply) return;
   B->SetSize(Plan.Width, Plan.Height);
   if (Plan.Ops.empty() || B->Empty() || !SB || SB->Empty()) return;
-  const TRect bounds(0, 0, B->Width(), B->Height());
+  // Of a bitmap that keeps part of its image, only that part can be read back.
+  const TRect bounds = B->StoredPart();
   DrawOps(B->Canvas(), SB, Plan.Ops, 0, 0, &bounds);
 }
 

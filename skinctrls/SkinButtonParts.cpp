@@ -130,7 +130,7 @@ void MorphFaces(TBitmap* Normal, TBitmap* Hot, int Kind, double Kf) {
   TspEffectBmp from(Normal->Handle());
   TspEffectBmp to(Hot->Handle());
   MorphPixelsByKind(from.Pixels(), to.Pixels(), Kind, Kf);
-  from.Draw(Normal->Canvas()->Handle(), 0, 0);
+  from.Draw(Normal->Canvas()->Handle(), Normal->StoredPart().Left, Normal->StoredPart().Top);
 }
 
 void SetCaptionFont(TCanvas* Canvas, bool FromRecord, const String& Name, int Height, TFontStyles Style,

@@ -18,7 +18,7 @@ void DrawBlendedWithParent(TControl* Control, TCanvas* Canvas, TBitmap* B, uint8
   TspEffectBmp image(B->Handle());
   TspEffectBmp background(parent.Handle());
   image.Morph(&background, 1.0 - Value / 255.0);
-  image.Draw(Canvas->Handle(), 0, 0);
+  image.Draw(Canvas->Handle(), B->StoredPart().Left, B->StoredPart().Top);
 }
 
 }  // namespace

@@ -45,7 +45,8 @@ std::unique_ptr<TBitmap> TspLookCache::TakeSurface(int Width, int Height) {
 
 void TspLookCache::Keep(const TspLookKey& Key, std::unique_ptr<TBitmap> Look) {
   Release();
-  if (!Look || Look->Empty()) return;
+  // Part of a look (a huge control's paint) cannot serve another paint.
+  if (!Look || Look->Empty() || Look->Partial()) return;
   const size_t bytes = PixelBytes(Look.get());
   if (gHeld + bytes > gBudget) return;
   gHeld += bytes;

@@ -17,7 +17,7 @@ void BlendWithParent(TControl* Control, const TRect& R, TBitmap* B, uint8_t Valu
   TspEffectBmp image(B->Handle());
   TspEffectBmp background(parent.Handle());
   image.Morph(&background, 1.0 - Value / 255.0);
-  image.Draw(B->Canvas()->Handle(), 0, 0);
+  image.Draw(B->Canvas()->Handle(), B->StoredPart().Left, B->StoredPart().Top);
 }
 
 // The button looks pressed only while held with the pointer over it.

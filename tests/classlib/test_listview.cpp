@@ -187,6 +187,20 @@ TEST_F(ListTest, SelectionByTheUserRaisesTheEvents) {
   EXPECT_EQ(4, deleted);
 }
 
+// Freed from a change the system announces inside its own code, the list
+// keeps its rows until that code is done with them.
+TEST_F(ListTest, FreedFromAChangeByAKeyTheSystemListKeepsItsRows) {
+  list->Columns()->Add()->SetCaption(L"Name");
+  for (int i = 0; i < 3; ++i) AddRow(L"row" + IntToStr(i), L"");
+  ShowAndActivate(form);
+  list->SetFocus();
+  list->Items()->Item(0)->SetSelected(true);
+  list->OnChanging = [&](TObject* Sender, TListItem*, TItemChange, bool&) { Free(Sender); };
+  PostKey(VK_DOWN);
+  Settle();
+  EXPECT_EQ(form->ControlCount(), 0);
+}
+
 class RichEditTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -362,4 +362,18 @@ TEST_F(TreeTest, VisibleCountAndDeletionEvents) {
   EXPECT_EQ(51, deleted);
 }
 
+// A tree freed from the events the system raises inside its own code (a
+// press on a button, a key) while that code goes on with the items.
+TEST_F(TreeTest, FreedFromAnExpansionEventTheSystemTreeKeepsItsItems) {
+  Build();
+  a->Expand(false);
+  tree->OnCollapsing = [&](TObject* Sender, TTreeNode*, bool&) { Free(Sender); };
+  ShowAndActivate(form);
+  tree->SetFocus();
+  tree->SetSelected(a);
+  PostKey(VK_LEFT);
+  Settle();
+  EXPECT_EQ(form->ControlCount(), 0);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 // parent, record look-up by name, and skin changes relayed by the skinned form.
 #include "SkinCtrlTestUtils.h"
 #include "skin/SkinForm.h"
+#include "skinctrls/SkinButtons.h"
 
 namespace {
 
@@ -110,6 +111,53 @@ TEST_F(ControlBases, AlphaBlendMixesWithTheParentBackground) {
   // Off again: the control's own look whatever the value.
   blended->SetAlphaBlend(false);
   EXPECT_EQ(Snapshot(blended)->Canvas()->Pixels(inside.X, inside.Y), Rgb(clBtnFace));
+}
+
+// The system gives a control at most 32767 x 32767, far more than a paint
+// buffer can hold: what shows paints as at an ordinary size.
+TEST_F(ControlBases, AHugeControlPaintsWhatShows) {
+  // A small piece through a small bitmap: its clip box is all that shows.
+  const auto piece = [](TWinControl* C, const TPoint& At) {
+    auto b = std::make_unique<TBitmap>();
+    b->SetSize(48, 32);
+    C->PaintTo(b->Canvas()->Handle(), -At.X, -At.Y);
+    return b;
+  };
+  TspSkinData* skin = NewTestSkin(form);
+  auto* button = Add<TspSkinButton>(form, 0, 0, 2000, 1000);
+  button->SetSkinData(skin);
+  ASSERT_GT(button->LTPoint.X, 0);
+  // The corner, and the client's tiles far from it (they repeat from the left).
+  const TPoint corner(0, 0), client(1000, 500);
+  const auto ordinaryCorner = piece(button, corner), ordinaryClient = piece(button, client);
+  button->SetBounds(0, 0, INT_MAX, INT_MAX);
+  EXPECT_EQ(button->Width(), 32767);
+  const auto hugeCorner = piece(button, corner), hugeClient = piece(button, client);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 48; ++x) {
+      if (x < button->LTPoint.X && y < button->LTPoint.Y) {
+        ASSERT_EQ(hugeCorner->Canvas()->Pixels(x, y), ordinaryCorner->Canvas()->Pixels(x, y)) << x << "," << y;
+      }
+      ASSERT_EQ(hugeClient->Canvas()->Pixels(x, y), ordinaryClient->Canvas()->Pixels(x, y)) << x << "," << y;
+    }
+  Free(button);
+
+  // On the screen, with the visible part far from the control's origin, and
+  // through the blend with the parent; sized before its window exists.
+  form->SetColor(clRed);
+  auto* blended = Add<TspSkinCustomControl>(form, -5000, -5000, INT_MAX, INT_MAX);
+  blended->SetAlphaBlend(true);
+  form->Show();
+  EXPECT_EQ(blended->Width(), 32767);
+  for (uint8_t value : {255, 0}) {
+    blended->SetAlphaBlendValue(value);
+    Settle();
+    HDC dc = GetDC(form->Handle());
+    for (const TPoint& p : {TPoint(5, 5), TPoint(400, 300)})
+      EXPECT_EQ(static_cast<TColor>(GetPixel(dc, p.X, p.Y)), Rgb(value ? clBtnFace : clRed)) << int(value);
+    ReleaseDC(form->Handle(), dc);
+  }
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
 }
 
 TEST_F(ControlBases, SkinFormRelaysAChangeToNestedControlsOfItsSkinOnly) {
