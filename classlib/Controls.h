@@ -426,6 +426,13 @@ class TWinControl : public TControl {
   virtual bool CanFocus() const;
   bool Focused() const;
   virtual void SetFocus();
+  // Focus the library gives on its own (a press on the control, a key that
+  // moves on): a control that cannot take it now (hidden, disabled, inside a
+  // hidden or disabled parent, or freed, as a handler may leave it) is left
+  // alone, as the system's controls leave a window they cannot focus.
+  // Answers whether the control has the focus. A program's SetFocus on such
+  // a control still raises.
+  bool FocusIfAble();
   // Tab order of every windowed descendant, depth first.
   void GetTabOrderList(std::vector<TWinControl*>& List) const;
   TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop) const;
