@@ -260,14 +260,13 @@ void TPageControl::CNNotify(TMessage& Message) {
 void TPageControl::CNDrawItem(TMessage& Message) {
   auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
   const int saved = SaveDC(item->hDC);
-  FCanvas->Lock();
-  FCanvas->SetPaintDC(item->hDC);
-  FCanvas->SetFont(Font());
-  FCanvas->Brush()->SetColor(Color());
-  const RECT& r = item->rcItem;
-  DrawTab(static_cast<int>(item->itemID), Rect(r.left, r.top, r.right, r.bottom), (item->itemState & ODS_SELECTED) != 0);
-  FCanvas->SetPaintDC(nullptr);
-  FCanvas->Unlock();
+  {
+    TPaintDCLoan loan(FCanvas.get(), item->hDC);
+    FCanvas->SetFont(Font());
+    FCanvas->Brush()->SetColor(Color());
+    const RECT& r = item->rcItem;
+    DrawTab(static_cast<int>(item->itemID), Rect(r.left, r.top, r.right, r.bottom), (item->itemState & ODS_SELECTED) != 0);
+  }
   RestoreDC(item->hDC, saved);
   Message.Result = TRUE;
 }

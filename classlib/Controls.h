@@ -437,6 +437,13 @@ class TWinControl : public TControl {
   virtual bool CanFocus() const;
   bool Focused() const;
   virtual void SetFocus();
+  // Focus the library gives on its own (a press on the control, a key that
+  // moves on): a control that cannot take it now (hidden, disabled, inside a
+  // hidden or disabled parent, or freed, as a handler may leave it) is left
+  // alone, as the system's controls leave a window they cannot focus.
+  // Answers whether the control has the focus. A program's SetFocus on such
+  // a control still raises.
+  bool FocusIfAble();
   // Tab order of every windowed descendant, depth first.
   void GetTabOrderList(std::vector<TWinControl*>& List) const;
   TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop) const;
@@ -546,8 +553,10 @@ class TControlCanvas : public TCanvas {
   String ClassName() const override { return L"TControlCanvas"; }
   // Gives back the window's device context, if the canvas holds one.
   void FreeHandle();
-  // Lends DC for one paint (nullptr ends the loan).
+  // Lends DC for one paint (nullptr ends the loan); TPaintDCLoan pairs them.
   void SetPaintDC(HDC DC);
+  // The DC lent for the paint under way, or null.
+  HDC PaintDC() const { return FPaintDC; }
   // Frees every cached device context of a window that is going away.
   static void FreeCanvasesOf(HWND Wnd);
 
@@ -558,6 +567,30 @@ class TControlCanvas : public TCanvas {
   TControl* FControl;
   HWND FWindow = nullptr;
   HDC FWindowDC = nullptr;
+  HDC FPaintDC = nullptr;
+};
+
+// Lends a DC to a control's canvas for one paint, locked, and gives back at
+// its end the DC the canvas had before. A handler called from the paint may
+// run a loop (a modal form, ProcessMessages) in which the same control paints
+// again, or move the focus so that a list redraws an item: the nested paint
+// then leaves the outer one its DC, also when a handler's exception ends it.
+class TPaintDCLoan {
+ public:
+  TPaintDCLoan(TControlCanvas* Canvas, HDC DC) : FCanvas(Canvas), FOuter(Canvas->PaintDC()) {
+    FCanvas->Lock();
+    FCanvas->SetPaintDC(DC);
+  }
+  ~TPaintDCLoan() {
+    FCanvas->SetPaintDC(FOuter);
+    FCanvas->Unlock();
+  }
+  TPaintDCLoan(const TPaintDCLoan&) = delete;
+  TPaintDCLoan& operator=(const TPaintDCLoan&) = delete;
+
+ private:
+  TControlCanvas* FCanvas;
+  HDC FOuter;
 };
 
 // A window that paints itself on its Canvas in Paint.

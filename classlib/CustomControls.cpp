@@ -11,22 +11,6 @@ namespace {
 std::vector<TControlCanvas*> gCanvasCache;
 constexpr size_t kCanvasCacheSize = 4;
 
-// Lends a DC to a canvas for one paint.
-class CanvasOnDC {
- public:
-  CanvasOnDC(TControlCanvas* Canvas, HDC DC) : FCanvas(Canvas) {
-    FCanvas->Lock();
-    FCanvas->SetPaintDC(DC);
-  }
-  ~CanvasOnDC() {
-    FCanvas->SetPaintDC(nullptr);
-    FCanvas->Unlock();
-  }
-
- private:
-  TControlCanvas* FCanvas;
-};
-
 }  // namespace
 
 TControlCanvas::~TControlCanvas() { FreeHandle(); }
@@ -63,6 +47,7 @@ void TControlCanvas::FreeCanvasesOf(HWND Wnd) {
 
 void TControlCanvas::SetPaintDC(HDC DC) {
   FreeHandle();
+  FPaintDC = DC;
   SetHandle(DC);
 }
 
@@ -72,7 +57,7 @@ TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 void TCustomControl::PaintWindow(HDC DC) {
-  CanvasOnDC lend(FCanvas.get(), DC);
+  TPaintDCLoan loan(FCanvas.get(), DC);
   FCanvas->SetFont(Font());
   FCanvas->Brush()->SetColor(Color());
   const TPaintBufferPart part(DC, FWidth, FHeight);
@@ -86,7 +71,7 @@ TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {
 void TGraphicControl::Dispatch(TMessage& Message) {
   // The parent sends WM_PAINT with its DC, already moved and clipped to us.
   if (Message.Msg == WM_PAINT && Message.WParam) {
-    CanvasOnDC lend(FCanvas.get(), reinterpret_cast<HDC>(Message.WParam));
+    TPaintDCLoan loan(FCanvas.get(), reinterpret_cast<HDC>(Message.WParam));
     FCanvas->SetFont(Font());
     FCanvas->Brush()->SetColor(Color());
     const TPaintBufferPart part(reinterpret_cast<HDC>(Message.WParam), FWidth, FHeight);

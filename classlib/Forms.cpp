@@ -290,13 +290,10 @@ void TCustomForm::DoHide() {
 }
 
 void TCustomForm::PaintWindow(HDC DC) {
-  FCanvas->Lock();
-  FCanvas->SetPaintDC(DC);
+  TPaintDCLoan loan(FCanvas.get(), DC);
   FCanvas->SetFont(Font());
   FCanvas->Brush()->SetColor(Color());
   Paint();
-  FCanvas->SetPaintDC(nullptr);
-  FCanvas->Unlock();
 }
 
 void TCustomForm::Paint() {

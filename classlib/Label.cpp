@@ -48,11 +48,8 @@ HDC MeasureDC() {
 TRect TCustomLabel::MeasureText(const TRect& R) {
   TRect r = R;
   TControlCanvas* canvas = FCanvas.get();
-  canvas->Lock();
-  canvas->SetPaintDC(MeasureDC());
+  TPaintDCLoan loan(canvas, MeasureDC());
   DoDrawText(r, TextFlags() | DT_CALCRECT);
-  canvas->SetPaintDC(nullptr);
-  canvas->Unlock();
   return r;
 }
 

@@ -146,7 +146,7 @@ TCustomListBox::TCustomListBox(TComponent* AOwner)
     : TWinControl(AOwner),
       FItems(std::make_unique<TListBoxStrings>(this)),
       FSaved(std::make_unique<TStringList>()),
-      FCanvas(std::make_unique<TCanvas>()) {
+      FCanvas(std::make_unique<TControlCanvas>(this)) {
   FControlStyle = {csSetCaption, csDoubleClicks};
   FWidth = 121;
   FHeight = 97;
@@ -389,7 +389,7 @@ void TCustomListBox::CNDrawItem(TMessage& Message) {
   const TOwnerDrawState state = OwnerDrawStateOf(d->itemState);
   const TRect r(d->rcItem.left, d->rcItem.top, d->rcItem.right, d->rcItem.bottom);
   TCanvas* c = FCanvas.get();
-  c->SetHandle(d->hDC);
+  TPaintDCLoan loan(FCanvas.get(), d->hDC);
   c->Font()->Assign(Font());
   c->Brush()->SetColor(Color());
   if (state.Contains(odSelected)) {
@@ -398,7 +398,6 @@ void TCustomListBox::CNDrawItem(TMessage& Message) {
   }
   // An empty list still shows where the focus is.
   DrawItem(static_cast<int>(d->itemID), r, state);
-  c->SetHandle(nullptr);
   Message.Result = 1;
 }
 

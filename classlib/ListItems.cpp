@@ -207,7 +207,7 @@ void TListItem::MakeVisible(bool PartialOK) { SendList(ListView(), LVM_ENSUREVIS
 
 bool TListItem::EditCaption() {
   TCustomListView* list = ListView();
-  if (list->HandleAllocated()) list->SetFocus();
+  if (list->HandleAllocated()) list->FocusIfAble();
   return SendList(list, LVM_EDITLABELW, Index(), 0) != 0;
 }
 

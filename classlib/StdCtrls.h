@@ -252,7 +252,7 @@ class TCustomListBox : public TWinControl {
   std::unique_ptr<TListBoxStrings> FItems;
   // Items while there is no window (see TListBoxStrings).
   std::unique_ptr<TStringList> FSaved;
-  std::unique_ptr<TCanvas> FCanvas;
+  std::unique_ptr<TControlCanvas> FCanvas;
   TListBoxStyle FStyle = lbStandard;
   TBorderStyle FBorderStyle = bsSingle;
   int FItemHeight = 16;

@@ -1045,6 +1045,11 @@ void TWinControl::SetFocus() {
   else if (CanFocus()) ::SetFocus(Handle());
 }
 
+bool TWinControl::FocusIfAble() {
+  if (!BeingFreed() && CanFocus()) SetFocus();
+  return Focused();
+}
+
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {
   for (TWinControl* c : FTabList) {
     List.push_back(c);

@@ -384,11 +384,12 @@ void TfcCustomCombo::WMPaint(TMessage& Message) {
     HDC dc = reinterpret_cast<HDC>(Message.WParam);
     const bool own = dc == nullptr;
     if (own) dc = BeginPaint(Handle(), &ps);
-    FPaintCanvas->SetPaintDC(dc);
-    FPaintCanvas->SetFont(Font());
-    PaintText(FPaintCanvas.get(), GetPaintRect(), Field() ? FieldText() : Text());
-    if (FFrame->IsActive()) DrawFrame(FPaintCanvas.get());
-    FPaintCanvas->SetPaintDC(nullptr);
+    {
+      TPaintDCLoan loan(FPaintCanvas.get(), dc);
+      FPaintCanvas->SetFont(Font());
+      PaintText(FPaintCanvas.get(), GetPaintRect(), Field() ? FieldText() : Text());
+      if (FFrame->IsActive()) DrawFrame(FPaintCanvas.get());
+    }
     if (own) EndPaint(Handle(), &ps);
     Message.Result = 0;
   } else {
@@ -396,9 +397,10 @@ void TfcCustomCombo::WMPaint(TMessage& Message) {
     RedrawItem();
     if (FFrame->IsActive()) {
       HDC dc = GetDC(Handle());
-      FCanvas->SetPaintDC(dc);
-      DrawFrame(FCanvas.get());
-      FCanvas->SetPaintDC(nullptr);
+      {
+        TPaintDCLoan loan(FCanvas.get(), dc);
+        DrawFrame(FCanvas.get());
+      }
       ReleaseDC(Handle(), dc);
     }
   }
@@ -477,9 +479,10 @@ void TfcCustomCombo::DoMouseEnter() {
   if (OnMouseEnter) OnMouseEnter(this);
   if (FFrame->IsActive() && !FFocused && FFrame->MouseEnterSameAsFocus() && HandleAllocated()) {
     HDC dc = GetDC(Handle());
-    FCanvas->SetPaintDC(dc);
-    DrawEditFrame(this, FFrame.get(), FCanvas.get(), true);
-    FCanvas->SetPaintDC(nullptr);
+    {
+      TPaintDCLoan loan(FCanvas.get(), dc);
+      DrawEditFrame(this, FFrame.get(), FCanvas.get(), true);
+    }
     ReleaseDC(Handle(), dc);
   }
 }

@@ -73,14 +73,13 @@ void TfcCustomLabel::DoMouseLeave() {
 void TfcCustomLabel::AdjustBounds() {
   if (!FAutoSizeLabel || ComponentState().Contains(csReading)) return;
   HDC screen = GetDC(nullptr);
-  TControlCanvas* canvas = FCanvas.get();
-  canvas->Lock();
-  canvas->SetPaintDC(screen);
-  FTextOptions->SetText(GetLabelText());
-  FTextOptions->SetTextRect(ClientRect());
-  const TRect needed = FTextOptions->CalcRectWithFont(true);
-  canvas->SetPaintDC(nullptr);
-  canvas->Unlock();
+  TRect needed;
+  {
+    TPaintDCLoan loan(FCanvas.get(), screen);
+    FTextOptions->SetText(GetLabelText());
+    FTextOptions->SetTextRect(ClientRect());
+    needed = FTextOptions->CalcRectWithFont(true);
+  }
   ReleaseDC(nullptr, screen);
   int left = Left();
   if (FTextOptions->Alignment() == taRightJustify) left = Left() + Width() - needed.Width();

@@ -325,12 +325,13 @@ void TfcCustomTreeCombo::RedrawItem() {
   if (!HandleAllocated()) return;
   if (!FItemCanvas) FItemCanvas = std::make_unique<TControlCanvas>(this);
   HDC dc = GetDC(Handle());
-  FItemCanvas->SetPaintDC(dc);
-  // The edit has drawn its text already: only the image goes beside it.
-  FImageOnly = true;
-  PaintText(FItemCanvas.get(), ClientRect(), Text());
-  FImageOnly = false;
-  FItemCanvas->SetPaintDC(nullptr);
+  {
+    TPaintDCLoan loan(FItemCanvas.get(), dc);
+    // The edit has drawn its text already: only the image goes beside it.
+    FImageOnly = true;
+    PaintText(FItemCanvas.get(), ClientRect(), Text());
+    FImageOnly = false;
+  }
   ReleaseDC(Handle(), dc);
 }
 

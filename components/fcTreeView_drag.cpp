@@ -82,10 +82,11 @@ void TfcCustomTreeView::MakeNodeDragImage(TfcTreeNode* Node) {
   SetDrawnDragImage(FDragImage.get(), t.Right - left, t.Height(), [&](HDC DC) {
     POINT old;
     SetViewportOrgEx(DC, -left, -t.Top, &old);
-    FCanvas->SetPaintDC(DC);
-    FCanvas->SetFont(Font());
-    PaintItem(Node, t, TfcItemStates());
-    FCanvas->SetPaintDC(nullptr);
+    {
+      TPaintDCLoan loan(FCanvas.get(), DC);
+      FCanvas->SetFont(Font());
+      PaintItem(Node, t, TfcItemStates());
+    }
     SetViewportOrgEx(DC, old.x, old.y, nullptr);
   });
 }

@@ -26,11 +26,8 @@ void TspSkinBarControl::Dispatch(TMessage& Message) {
     case WM_ERASEBKGND:
       // Outside a paint the sender wants the control's picture in its DC.
       if (!FPainting && Message.WParam) {
-        FCanvas->Lock();
-        FCanvas->SetPaintDC(reinterpret_cast<HDC>(Message.WParam));
+        TPaintDCLoan loan(FCanvas.get(), reinterpret_cast<HDC>(Message.WParam));
         Paint();
-        FCanvas->SetPaintDC(nullptr);
-        FCanvas->Unlock();
       }
       Message.Result = 1;
       return;

@@ -161,10 +161,10 @@ bool DropPressWithoutFocus(TWinControl* Control, const TMessage& Message, bool& 
   if (Message.Msg != WM_LBUTTONDOWN && Message.Msg != WM_LBUTTONDBLCLK) return false;
   if (Control->ComponentState().Contains(csDesigning) || Control->Focused()) return false;
   SettingFocus = true;
-  Control->SetFocus();
+  const bool focused = Control->FocusIfAble();
   if (Control->BeingFreed()) return true;
   SettingFocus = false;
-  return !Control->Focused();
+  return !focused;
 }
 
 bool GlyphFromAction(TObject* Action, TBitmap* Glyph) {

@@ -191,6 +191,8 @@ class TspSkinPageControl : public TspSkinLinked<TPageControl> {
   void PaintSkinFrame(TCanvas* Canvas);
   void PaintSkinBackground(HDC DC);
   void PaintTabs(TCanvas* Canvas);
+  // Draws the tab at VisibleIndex; false when the paint is to stop.
+  bool DrawVisibleTab(int VisibleIndex, const TRect& R, bool Active, TCanvas* Canvas);
   // The class library's owner-draw hook stays callable beside the skinned one.
   using TPageControl::DrawTab;
   void DrawTab(int PageIndex, const TRect& Rct, bool Active, bool MouseIn, TCanvas* Cnvs);

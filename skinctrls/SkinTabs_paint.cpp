@@ -30,13 +30,12 @@ void TspSkinPageControl::PaintWindow(HDC DC) {
   GetSkinData();
   const int saved = SaveDC(DC);
   auto* canvas = static_cast<TControlCanvas*>(Canvas());
-  canvas->Lock();
-  canvas->SetPaintDC(DC);
-  if (FIndex != -1) PaintSkinFrame(canvas);
-  else PaintDefaultFrame(canvas);
-  PaintTabs(canvas);
-  canvas->SetPaintDC(nullptr);
-  canvas->Unlock();
+  {
+    TPaintDCLoan loan(canvas, DC);
+    if (FIndex != -1) PaintSkinFrame(canvas);
+    else PaintDefaultFrame(canvas);
+    PaintTabs(canvas);
+  }
   RestoreDC(DC, saved);
 }
 
@@ -103,6 +102,15 @@ void TspSkinPageControl::PaintSkinBackground(HDC DC) {
   canvas.SetHandle(nullptr);
 }
 
+bool TspSkinPageControl::DrawVisibleTab(int VisibleIndex, const TRect& R, bool Active, TCanvas* C) {
+  // OnDrawSkinTab may free a page or the whole control: each tab is looked
+  // up again, and the paint stops once the control went.
+  TTabSheet* page = BeingFreed() ? nullptr : PageOfTab(VisibleIndex);
+  if (!page) return false;
+  DrawTab(page->PageIndex(), R, Active, VisibleIndex == FHotVisibleTab, C);
+  return !BeingFreed();
+}
+
 void TspSkinPageControl::PaintTabs(TCanvas* C) {
   if (PageCount() == 0 || !HandleAllocated()) return;
   const int count = VisibleTabCount();
@@ -113,7 +121,7 @@ void TspSkinPageControl::PaintTabs(TCanvas* C) {
     for (int i = 0; i < count; ++i) {
       const TRect r = GetTabRect(i);
       if (i != active && TabUnderScroller(r.Right, view)) continue;
-      DrawTab(PageOfTab(i)->PageIndex(), r, i == active, i == FHotVisibleTab, C);
+      if (!DrawVisibleTab(i, r, i == active, C)) return;
     }
     return;
   }
@@ -146,7 +154,7 @@ void TspSkinPageControl::PaintTabs(TCanvas* C) {
       TRect r = GetTabRect(i);
       if (TabUnderScroller(r.Right, view)) continue;
       OffsetRect(r, -strip.Left, -strip.Top);
-      DrawTab(PageOfTab(i)->PageIndex(), r, false, i == FHotVisibleTab, b.Canvas());
+      if (!DrawVisibleTab(i, r, false, b.Canvas())) return;
     }
     TExcludedClip clip(C, GetActiveTabExtension());
     C->Draw(strip.Left, strip.Top, &b);

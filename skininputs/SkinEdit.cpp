@@ -348,7 +348,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
         case HT_LEFT_IMAGE_BUTTON:
         case HT_RIGHT_IMAGE_BUTTON:
           (Message.WParam == HT_LEFT_IMAGE_BUTTON ? FLeftButton : FRightButton).Pressed = true;
-          if (!Focused()) SetFocus();
+          if (!Focused()) FocusIfAble();
           Invalidate();
           return;
         case HTHSCROLL:
@@ -375,7 +375,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
           if (!FButtonMode || Designing() || !FButton.Pressed) break;
           FButton.Pressed = false;
           RepaintFrame();
-          if (!Focused()) SetFocus();
+          if (!Focused()) FocusIfAble();
           if (OnButtonClick) OnButtonClick(this);
           return;
       }

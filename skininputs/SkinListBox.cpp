@@ -87,7 +87,8 @@ void TspListBox::PaintWindow(HDC DC) {
   const int visible = Height() / ih * std::max(1, Columns());
   const int last = std::min(top + visible, Count() - 1);
   for (int i = top; i <= last; ++i) SkinListBox->DrawListItem(&c, i, ItemRect(i), SkinListBox->GetItemState(i));
-  if (Columns() == 0) {
+  // An item's handler may have freed the list, and its window with it.
+  if (Columns() == 0 && !SkinListBox->BeingFreed()) {
     const int bottom = last >= top ? ItemRect(last).Bottom : 0;
     if (bottom < Height()) SkinListBox->FillListBackground(&c, TRect(0, bottom, Width(), Height()));
   }

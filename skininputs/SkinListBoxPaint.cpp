@@ -39,7 +39,9 @@ void TspSkinCustomListBox::FillListBackground(TCanvas* Cnvs, const TRect& R) {
 }
 
 void TspSkinCustomListBox::DrawListItem(TCanvas* Cnvs, int Index, const TRect& R, TOwnerDrawState State) {
-  if (R.IsEmpty()) return;
+  // A handler of an earlier item may have freed the list: its window went,
+  // and it raises no more events.
+  if (R.IsEmpty() || BeingFreed()) return;
   if (Index < 0 || Index >= FListBox->Count()) {
     FillListBackground(Cnvs, R);
     return;
@@ -99,8 +101,12 @@ void TspSkinCustomListBox::DrawDefaultItem(TCanvas* Cnvs, int Index, const TRect
   const TRect all(0, 0, R.Width(), R.Height());
   c->FillRect(all);
   const TRect text(2, 0, R.Width() - 2, R.Height());
-  if (OnDrawItem) OnDrawItem(c, Index, b.Width(), b.Height(), text, State);
-  else DrawImageAndText(c, Index, text);
+  if (OnDrawItem) {
+    OnDrawItem(c, Index, b.Width(), b.Height(), text, State);
+    if (BeingFreed()) return;
+  } else {
+    DrawImageAndText(c, Index, text);
+  }
   if (State.Contains(odFocused)) DrawDottedFocusRect(c, all);
   CopyItem(Cnvs, R, &b);
 }
@@ -124,6 +130,7 @@ void TspSkinCustomListBox::DrawSkinItem(TCanvas* Cnvs, int Index, const TRect& R
   c->Brush()->SetStyle(bsClear);
   if (OnDrawItem) {
     OnDrawItem(c, Index, b.Width(), b.Height(), text, State);
+    if (BeingFreed()) return;
   } else {
     if (focused && FShowFocus) {
       c->Brush()->SetStyle(bsSolid);

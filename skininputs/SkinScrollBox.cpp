@@ -234,9 +234,9 @@ void TspSkinScrollBox::WndProc(TMessage& Message) {
     case WM_LBUTTONDBLCLK:
       if (FCanFocused && !Designing() && !Focused()) {
         FFocusing = true;
-        SetFocus();
+        const bool focused = FocusIfAble();
         FFocusing = false;
-        if (!Focused()) return;
+        if (!focused) return;
       }
       break;
     case CN_COMMAND:

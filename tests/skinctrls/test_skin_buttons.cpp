@@ -11,6 +11,7 @@
 #include <string>
 
 #include "classlib/HeapCheck.h"
+#include "classlib/ExtCtrls.h"
 #include "classlib/StdCtrls.h"
 #include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinButtons.h"
@@ -153,6 +154,35 @@ TEST_F(ButtonsTest, ButtonClicksOnlyOnReleaseOverIt) {
   Settle();
   EXPECT_EQ(1, clicks);
   EXPECT_FALSE(b->Down());
+}
+
+// A press that reaches a control which cannot take the focus (a posted
+// click, or a handler that hid or disabled it) is dropped without a raise;
+// only a program's own SetFocus still raises.
+TEST_F(ButtonsTest, PressOnAControlThatCannotTakeTheFocusIsDropped) {
+  auto* panel = Add<TPanel>(10, 60, 200, 80);
+  auto* hidden = new TspSkinButton(form);
+  hidden->SetParent(panel);
+  auto* box = new TspSkinCheckRadioBox(form);
+  box->SetParent(panel);
+  box->SetTop(30);
+  auto* disabled = Add<TspSkinButton>(20, 20);
+  auto* edit = Add<TEdit>(220, 20, 80, 24);
+  int clicks = 0;
+  for (TspSkinButton* b : {hidden, disabled}) b->OnClick = [&](TObject*) { ++clicks; };
+  ShowAndActivate(form);
+  edit->SetFocus();
+  panel->Hide();
+  disabled->SetEnabled(false);
+  for (TWinControl* c : std::initializer_list<TWinControl*>{hidden, box, disabled}) {
+    SendMessageW(c->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(c->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+  Settle();
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(box->State(), cbUnchecked);
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_THROW(hidden->SetFocus(), EInvalidOperation);
 }
 
 TEST_F(ButtonsTest, RepeatWaitsFirstThenRepeatsAtTheInterval) {

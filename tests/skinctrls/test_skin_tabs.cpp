@@ -258,6 +258,26 @@ TEST_F(TabsTest, OnGetImageIndexChoosesTheImageDrawn) {
   EXPECT_EQ(count(1, 0x0000FF), 0);
 }
 
+// OnDrawSkinTab may free a page or the whole control while the tabs paint.
+TEST_F(TabsTest, TabDrawingHandlerFreesAPageOrTheControl) {
+  auto* p = MakePages(3);
+  int draws = 0;
+  p->OnDrawSkinTab = [&](int, const TRect&, bool, bool, TCanvas*) {
+    if (draws++ == 0) Free(p->Pages(2));
+  };
+  p->Repaint();
+  Settle();
+  EXPECT_EQ(p->PageCount(), 2);
+  p->OnDrawSkinTab = [&](int, const TRect&, bool, bool, TCanvas*) {
+    ++draws;
+    Free(p);
+  };
+  draws = 0;
+  p->Repaint();
+  Settle();
+  EXPECT_EQ(draws, 1);  // the paint stopped with the control
+}
+
 TEST_F(TabsTest, CloseButtonClosesItsOwnPageWhenTheSwitchIsRefused) {
   auto* p = MakePages(3);
   p->SetShowCloseButtons(true);

@@ -337,6 +337,33 @@ TEST_F(SkinListBoxTest, ListEventsComeFromTheSkinnedControlAndTabPassesThrough) 
   EXPECT_TRUE(next->Focused());
 }
 
+
+// OnDrawItem may let the list draw again inside it (a modal form it shows
+// takes the focus, and the list redraws its focused item), or free the list.
+TEST_F(SkinListBoxTest, ItemHandlersThatMoveTheFocusOrFreeTheList) {
+  Fill(4);
+  auto* other = Add<TButton>(form, 200, 10, 60, 24);
+  list->ListBox()->SetFocus();
+  Settle();
+  int draws = 0;
+  list->OnDrawItem = [&](TCanvas*, int, int, int, const TRect&, TOwnerDrawState) {
+    if (draws++ == 0) other->SetFocus();
+  };
+  list->ListBox()->SetItemIndex(2);  // the system list redraws the items itself
+  Settle();
+  EXPECT_TRUE(other->Focused());
+  EXPECT_GT(draws, 1);
+
+  draws = 0;
+  list->OnDrawItem = [&](TCanvas*, int, int, int, const TRect&, TOwnerDrawState) {
+    ++draws;
+    Free(list);
+  };
+  list->ListBox()->Repaint();
+  Settle();
+  EXPECT_EQ(draws, 1);  // a freed list raises no more events
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
