@@ -25,7 +25,7 @@ bool TDragImageList::SetDragImage(int Index, int HotSpotX, int HotSpotY) {
 }
 
 bool TDragImageList::BeginDrag(HWND Window, int X, int Y) {
-  if (FDragging || FDragIndex < 0 || FDragIndex >= Count()) return false;
+  if (FDragging || FDragIndex >= Count()) return false;
   if (!ImageList_BeginDrag(Handle(), FDragIndex, FDragHotspot.X, FDragHotspot.Y)) return false;
   FDragWindow = Window;
   FDragging = true;
@@ -36,7 +36,7 @@ bool TDragImageList::BeginDrag(HWND Window, int X, int Y) {
 bool TDragImageList::DragMove(int X, int Y) { return FDragging && ImageList_DragMove(X, Y); }
 
 void TDragImageList::HideDragImage() {
-  if (!FDragging || !FShown) return;
+  if (!FShown) return;
   ImageList_DragShowNolock(FALSE);
   FShown = false;
 }
@@ -147,7 +147,7 @@ class TDragSession : public TDragTracker::TClient {
   void DragDrop(TObject* Target, const TPoint& Pos) override;
   void EndDrag(TObject* Target, const TPoint& Pos) override;
 
-  bool CaptureMessage(TMessage& Message);
+  void CaptureMessage(TMessage& Message);
   // The source as the events name it: the control, or a drag object of the program's.
   TObject* SourceArg() const;
   void StopImage();
@@ -159,7 +159,6 @@ class TDragSession : public TDragTracker::TClient {
   TDragImageList* Images = nullptr;
   HWND Capture = nullptr;
   HHOOK Hook = nullptr;
-  TCursor Cursor = crNoDrop;
   bool Closing = false;
   bool Ended = false;  // the source has heard the end
   // Tracker calls under way: the session is not freed inside one.
@@ -220,7 +219,12 @@ TPoint CursorPos() {
 }  // namespace
 
 TDragSession::TDragSession(TControl* ASource) : Source(ASource) {
-  Capture = AllocateHWnd([this](TMessage& m) { return CaptureMessage(m); });
+  // The system's default handling goes on for every message: none the drag
+  // takes asks anything of it.
+  Capture = AllocateHWnd([this](TMessage& m) {
+    CaptureMessage(m);
+    return false;
+  });
   SetCapture(Capture);
   Hook = SetWindowsHookExW(WH_GETMESSAGE, EscapeHook, nullptr, GetCurrentThreadId());
 }
@@ -236,39 +240,34 @@ TDragSession::~TDragSession() {
   if (OwnsObject) delete Object;
 }
 
-bool TDragSession::CaptureMessage(TMessage& Message) {
-  if (Closing) return false;
+void TDragSession::CaptureMessage(TMessage& Message) {
+  if (Closing) return;
   POINT p = {Message.XPos(), Message.YPos()};
   ClientToScreen(Capture, &p);
   const TPoint pos(p.x, p.y);
   switch (Message.Msg) {
     case WM_MOUSEMOVE:
       Drive([&](TDragTracker& t) { t.Move(pos); });
-      return true;
+      break;
     case WM_LBUTTONUP: {
-      TControl* source = Source;
-      bool started = true;
-      Drive([&](TDragTracker& t) { started = t.Release(pos); });
       // A press that never became a drag was a click: the source has its release.
-      if (!started && source) {
+      TControl* source = Source;
+      const bool click = Tracker.Phase() == TDragTracker::dpPending;
+      Drive([&](TDragTracker& t) { t.Release(pos); });
+      if (click && source) {
         const TPoint c = source->ScreenToClient(pos);
         source->Perform(WM_LBUTTONUP, Message.WParam, MAKELPARAM(c.X, c.Y));
       }
-      return true;
+      break;
     }
     case WM_RBUTTONDOWN:
     case kCancelDrag:
       Drive([](TDragTracker& t) { t.End(false); });
-      return true;
+      break;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(Message.LParam) != Capture) Drive([](TDragTracker& t) { t.End(false); });
-      return true;
-    case WM_SETCURSOR:
-      if (Tracker.Dragging()) ::SetCursor(Screen->Cursors(Cursor));
-      Message.Result = 1;
-      return true;
+      break;
   }
-  return false;
 }
 
 TObject* TDragSession::SourceArg() const {
@@ -322,15 +321,13 @@ bool TDragSession::DragOver(TObject* Target, const TPoint& Pos, TDragState State
 }
 
 void TDragSession::Feedback(const TPoint& Pos, TObject* Target, bool Accept) {
-  Cursor = Object->GetDragCursor(Accept, Pos.X, Pos.Y);
-  ::SetCursor(Screen->Cursors(Cursor));
+  ::SetCursor(Screen->Cursors(Object->GetDragCursor(Accept, Pos.X, Pos.Y)));
   if (!Images) return;
   // The image shows over the controls that ask for it.
   auto* target = static_cast<TControl*>(Target);
   const bool show = target && target->ControlStyle().Contains(csDisplayDragImage);
-  if (!Images->Dragging()) {
-    if (!show || !Images->BeginDrag(nullptr, Pos.X, Pos.Y)) return;
-  }
+  // It begins over the first of them, and follows the cursor from there on.
+  if (show && !Images->Dragging()) Images->BeginDrag(nullptr, Pos.X, Pos.Y);
   Images->DragMove(Pos.X, Pos.Y);
   if (show) Images->ShowDragImage();
   else Images->HideDragImage();
