@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "classlib/Forms.h"
+#include "classlib/Graphics.h"
 #include "classlib/SystemCallback.h"
 #include "classlib/UtilWindow.h"
 
@@ -80,37 +81,25 @@ namespace {
 // here so that the library needs no cursor resources.
 HCURSOR MakeDragCursor(bool Multi) {
   constexpr int kSize = 32;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, kSize, kSize);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ oldBmp = SelectObject(dc, bmp);
-  const COLORREF kClear = RGB(255, 0, 255);
-  HBRUSH clear = CreateSolidBrush(kClear);
-  RECT all = {0, 0, kSize, kSize};
-  FillRect(dc, &all, clear);
-  DeleteObject(clear);
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
-  const POINT arrow[] = {{0, 0}, {0, 15}, {4, 11}, {7, 17}, {9, 16}, {6, 10}, {11, 10}};
-  Polygon(dc, arrow, 7);
-  if (Multi) Rectangle(dc, 15, 16, 27, 26);
-  Rectangle(dc, 12, 19, 24, 29);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
+  TBitmap picture;
+  picture.SetSize(kSize, kSize);
+  TCanvas* canvas = picture.Canvas();
+  canvas->Brush()->SetColor(clFuchsia);  // what the cursor leaves clear
+  canvas->FillRect(TRect(0, 0, kSize, kSize));
+  canvas->Brush()->SetColor(clWhite);  // outlined in the pen's black
+  canvas->Polygon({{0, 0}, {0, 15}, {4, 11}, {7, 17}, {9, 16}, {6, 10}, {11, 10}});
+  if (Multi) canvas->Rectangle(15, 16, 27, 26);
+  canvas->Rectangle(12, 19, 24, 29);
   // AND plane: 1 keeps the screen; XOR plane: 1 turns the pixel white.
   BYTE andBits[kSize * kSize / 8] = {}, xorBits[kSize * kSize / 8] = {};
   for (int y = 0; y < kSize; ++y)
     for (int x = 0; x < kSize; ++x) {
-      const COLORREF c = GetPixel(dc, x, y);
+      const TColor c = canvas->Pixels(x, y);
       const int byte = y * kSize / 8 + x / 8;
       const BYTE bit = static_cast<BYTE>(0x80 >> (x % 8));
-      if (c == kClear) andBits[byte] |= bit;
-      else if (c == RGB(255, 255, 255)) xorBits[byte] |= bit;
+      if (c == clFuchsia) andBits[byte] |= bit;
+      else if (c == clWhite) xorBits[byte] |= bit;
     }
-  SelectObject(dc, oldBmp);
-  DeleteObject(bmp);
-  DeleteDC(dc);
   return CreateCursor(GetModuleHandleW(nullptr), 0, 0, kSize, kSize, andBits, xorBits);
 }
 
