@@ -143,12 +143,12 @@ class TDragSession : public TDragTracker::TClient {
 
   TDragTracker Tracker{*this};
   TControl* Source;
-  TDragObject* Object = nullptr;
-  bool OwnsObject = false;
+  TDragObject* Object = nullptr;  // Own, or the program's
+  std::unique_ptr<TDragControlObject> Own;
   TDragImageList* Images = nullptr;
   HWND Capture = nullptr;
   HHOOK Hook = nullptr;
-  bool Closing = false;
+  bool Closing = false;  // being destroyed: the capture window is not heard
   bool Ended = false;  // the source has heard the end
   // Tracker calls under way: the session is not freed inside one.
   int Busy = 0;
@@ -226,7 +226,6 @@ TDragSession::~TDragSession() {
   DeallocateHWnd(Capture);
   // The drag cursor goes with the drag.
   if (Object && Screen) ::SetCursor(Screen->Cursors(Screen->Cursor()));
-  if (OwnsObject) delete Object;
 }
 
 void TDragSession::CaptureMessage(TMessage& Message) {
@@ -280,16 +279,14 @@ void TDragSession::StartDrag(const TPoint& Pos) {
   // OnStartDrag gives one of the program's. What the event does meanwhile (a
   // modal loop, messages pumped, the source freed) may end the drag with the
   // control's; a program's object is taken only for a drag still under way.
-  Object = new TDragControlObject(Source);
-  OwnsObject = true;
+  Own = std::make_unique<TDragControlObject>(Source);
+  Object = Own.get();
   Object->FDragPos = Pos;
   TDragObject* given = nullptr;
   Source->DoStartDrag(given);
   if (!Tracker.Dragging()) return;
-  if (given && given != Object) {
-    delete Object;
+  if (given) {
     Object = given;
-    OwnsObject = false;
     Object->FDragPos = Pos;
     Object->FDragTarget = static_cast<TControl*>(Tracker.Target());
   }
@@ -332,11 +329,8 @@ void TDragSession::DragDrop(TObject* Target, const TPoint& Pos) {
 void TDragSession::EndDrag(TObject* Target, const TPoint& Pos) {
   Ended = true;
   StopImage();
-  if (GetCapture() == Capture) {
-    Closing = true;  // the capture's loss is no cancel
-    ReleaseCapture();
-    Closing = false;
-  }
+  // The tracker is idle already: the capture's loss ends nothing more.
+  if (GetCapture() == Capture) ReleaseCapture();
   Object->FDragTarget = static_cast<TControl*>(Target);
   TPoint p;
   if (auto* target = static_cast<TControl*>(Target)) p = target->ScreenToClient(Pos);
