@@ -444,30 +444,43 @@ TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   EXPECT_EQ("s.start s.enter s.move s.leave d.enter d.move d.leave d.drop", log.Joined());
   EXPECT_EQ(nullptr, GetCapture());
   EXPECT_EQ(nullptr, CurrentDragObject());
-  // Freed while the image it owns shows over the target: the image goes
-  // too, and the target's leave names no source.
-  auto* third = new Box(form, 10, 10);
-  auto* images = new TDragImageList(third, 32, 32);
-  AddSquare(*images);
-  third->SetDragMode(dmAutomatic);
-  third->Images = images;
+  // Freed while its image shows over the target, from the target's move or
+  // leave: the image goes at once, while the event goes on, and a leave
+  // after the free names no source.
+  TDragImageList images(nullptr, 32, 32);
+  AddSquare(images);
   second->SetControlStyle(second->ControlStyle() + TControlStyle{csDisplayDragImage});
+  Box* third = nullptr;
+  TDragState freeOn = dsDragMove;
+  bool imageWentWithIt = false;
   second->OnDragOver = [&](TObject*, TObject* Source, int, int, TDragState State, bool& Accept) {
     log.LastSource = Source;
     Accept = true;
-    if (State == dsDragMove && Source == third && images->Shown()) {
+    if (State == freeOn && Source == third && images.Shown()) {
       Free(third);
-      Application->ProcessMessages();  // which deletes it and its images
+      imageWentWithIt = !images.Dragging();
     }
   };
-  MoveMouse(Center(third));
-  MouseDown();
-  Settle();
-  MoveMouse(Center(second));
-  MoveMouse(TPoint(Center(second).X + 4, Center(second).Y));
-  EXPECT_EQ(nullptr, log.LastSource);
-  EXPECT_EQ(TPoint(-1, -1), DragImageAt());
-  ExpectNoDragLeft();
+  for (TDragState state : {dsDragMove, dsDragLeave}) {
+    freeOn = state;
+    imageWentWithIt = false;
+    third = new Box(form, 10, 10);
+    third->SetDragMode(dmAutomatic);
+    third->Images = &images;
+    MoveMouse(Center(third));
+    MouseDown();
+    Settle();
+    MoveMouse(Center(second));
+    MoveMouse(state == dsDragMove ? TPoint(Center(second).X + 4, Center(second).Y) : Center(third));
+    if (state == dsDragMove) {
+      EXPECT_EQ(nullptr, log.LastSource);
+    }
+    EXPECT_TRUE(imageWentWithIt);
+    EXPECT_EQ(TPoint(-1, -1), DragImageAt());
+    ExpectNoDragLeft();
+    MouseUp();
+    Settle();
+  }
 }
 
 // Whether the red square shows on the white target at the cursor position P.
