@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "classlib/Forms.h"
 #include "classlib/Graphics.h"
@@ -148,7 +149,6 @@ class TDragSession : public TDragTracker::TClient {
   TDragImageList* Images = nullptr;
   HWND Capture = nullptr;
   HHOOK Hook = nullptr;
-  bool Closing = false;  // being destroyed: the capture window is not heard
   bool Ended = false;  // the source has heard the end
   // Tracker calls under way: the session is not freed inside one.
   int Busy = 0;
@@ -156,7 +156,8 @@ class TDragSession : public TDragTracker::TClient {
 
 namespace {
 
-std::unique_ptr<TDragSession> gSession;
+// Deleted when its drag is over; one left at exit is the system's to reclaim.
+TDragSession* gSession = nullptr;
 
 LRESULT CALLBACK EscapeHook(int Code, WPARAM WParam, LPARAM LParam) {
   auto* m = reinterpret_cast<MSG*>(LParam);
@@ -196,7 +197,8 @@ void Drive(Step S) {
       ReportCallbackException(session.Source);
     }
   }
-  if (--session.Busy == 0 && session.Tracker.Phase() == TDragTracker::dpIdle) gSession.reset();
+  if (--session.Busy == 0 && session.Tracker.Phase() == TDragTracker::dpIdle)
+    delete std::exchange(gSession, nullptr);
 }
 
 TPoint CursorPos() {
@@ -219,9 +221,9 @@ TDragSession::TDragSession(TControl* ASource) : Source(ASource) {
 }
 
 TDragSession::~TDragSession() {
-  Closing = true;
   StopImage();
-  if (Hook) UnhookWindowsHookEx(Hook);
+  UnhookWindowsHookEx(Hook);
+  // No longer gSession: the loss of the capture drives nothing.
   if (GetCapture() == Capture) ReleaseCapture();
   DeallocateHWnd(Capture);
   // The drag cursor goes with the drag.
@@ -229,7 +231,6 @@ TDragSession::~TDragSession() {
 }
 
 void TDragSession::CaptureMessage(TMessage& Message) {
-  if (Closing) return;
   POINT p = {Message.XPos(), Message.YPos()};
   ClientToScreen(Capture, &p);
   const TPoint pos(p.x, p.y);
@@ -381,7 +382,7 @@ void TControl::BeginDrag(bool Immediate, int Threshold) {
   // One drag at a time; none begins from the events of one that is ending,
   // nor for a control torn down.
   if (gSession || BeingFreed() || ComponentState().Contains(csDesigning)) return;
-  gSession = std::make_unique<TDragSession>(this);
+  gSession = new TDragSession(this);
   const TPoint pos = CursorPos();
   Drive([&](TDragTracker& t) { t.Begin(pos, Immediate, Threshold); });
 }

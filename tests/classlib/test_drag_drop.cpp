@@ -249,6 +249,7 @@ TEST_F(DragTest, EscapeOrTheRightButtonCancelsAndAReleaseOverNoTargetDropsNothin
   EXPECT_EQ(Screen->Cursors(crDrag), GetCursor());
   SetCapture(form->Handle());
   Settle();
+  EXPECT_EQ(form->Handle(), GetCapture());  // the drag gave back no capture of others
   EXPECT_FALSE(source->Dragging());
   EXPECT_EQ(nullptr, log.LastTarget);
   EXPECT_EQ(Screen->Cursors(crDefault), GetCursor());
