@@ -5,8 +5,10 @@
 
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "classlib/Forms.h"
+#include "classlib/Graphics.h"
 #include "classlib/SystemCallback.h"
 #include "classlib/UtilWindow.h"
 
@@ -25,7 +27,7 @@ bool TDragImageList::SetDragImage(int Index, int HotSpotX, int HotSpotY) {
 }
 
 bool TDragImageList::BeginDrag(HWND Window, int X, int Y) {
-  if (FDragging || FDragIndex < 0 || FDragIndex >= Count()) return false;
+  if (FDragging || FDragIndex >= Count()) return false;
   if (!ImageList_BeginDrag(Handle(), FDragIndex, FDragHotspot.X, FDragHotspot.Y)) return false;
   FDragWindow = Window;
   FDragging = true;
@@ -36,7 +38,7 @@ bool TDragImageList::BeginDrag(HWND Window, int X, int Y) {
 bool TDragImageList::DragMove(int X, int Y) { return FDragging && ImageList_DragMove(X, Y); }
 
 void TDragImageList::HideDragImage() {
-  if (!FDragging || !FShown) return;
+  if (!FShown) return;
   ImageList_DragShowNolock(FALSE);
   FShown = false;
 }
@@ -80,37 +82,25 @@ namespace {
 // here so that the library needs no cursor resources.
 HCURSOR MakeDragCursor(bool Multi) {
   constexpr int kSize = 32;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, kSize, kSize);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ oldBmp = SelectObject(dc, bmp);
-  const COLORREF kClear = RGB(255, 0, 255);
-  HBRUSH clear = CreateSolidBrush(kClear);
-  RECT all = {0, 0, kSize, kSize};
-  FillRect(dc, &all, clear);
-  DeleteObject(clear);
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
-  const POINT arrow[] = {{0, 0}, {0, 15}, {4, 11}, {7, 17}, {9, 16}, {6, 10}, {11, 10}};
-  Polygon(dc, arrow, 7);
-  if (Multi) Rectangle(dc, 15, 16, 27, 26);
-  Rectangle(dc, 12, 19, 24, 29);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
+  TBitmap picture;
+  picture.SetSize(kSize, kSize);
+  TCanvas* canvas = picture.Canvas();
+  canvas->Brush()->SetColor(clFuchsia);  // what the cursor leaves clear
+  canvas->FillRect(TRect(0, 0, kSize, kSize));
+  canvas->Brush()->SetColor(clWhite);  // outlined in the pen's black
+  canvas->Polygon({{0, 0}, {0, 15}, {4, 11}, {7, 17}, {9, 16}, {6, 10}, {11, 10}});
+  if (Multi) canvas->Rectangle(15, 16, 27, 26);
+  canvas->Rectangle(12, 19, 24, 29);
   // AND plane: 1 keeps the screen; XOR plane: 1 turns the pixel white.
   BYTE andBits[kSize * kSize / 8] = {}, xorBits[kSize * kSize / 8] = {};
   for (int y = 0; y < kSize; ++y)
     for (int x = 0; x < kSize; ++x) {
-      const COLORREF c = GetPixel(dc, x, y);
+      const TColor c = canvas->Pixels(x, y);
       const int byte = y * kSize / 8 + x / 8;
       const BYTE bit = static_cast<BYTE>(0x80 >> (x % 8));
-      if (c == kClear) andBits[byte] |= bit;
-      else if (c == RGB(255, 255, 255)) xorBits[byte] |= bit;
+      if (c == clFuchsia) andBits[byte] |= bit;
+      else if (c == clWhite) xorBits[byte] |= bit;
     }
-  SelectObject(dc, oldBmp);
-  DeleteObject(bmp);
-  DeleteDC(dc);
   return CreateCursor(GetModuleHandleW(nullptr), 0, 0, kSize, kSize, andBits, xorBits);
 }
 
@@ -147,20 +137,18 @@ class TDragSession : public TDragTracker::TClient {
   void DragDrop(TObject* Target, const TPoint& Pos) override;
   void EndDrag(TObject* Target, const TPoint& Pos) override;
 
-  bool CaptureMessage(TMessage& Message);
+  void CaptureMessage(TMessage& Message);
   // The source as the events name it: the control, or a drag object of the program's.
   TObject* SourceArg() const;
   void StopImage();
 
   TDragTracker Tracker{*this};
   TControl* Source;
-  TDragObject* Object = nullptr;
-  bool OwnsObject = false;
+  TDragObject* Object = nullptr;  // Own, or the program's
+  std::unique_ptr<TDragControlObject> Own;
   TDragImageList* Images = nullptr;
   HWND Capture = nullptr;
   HHOOK Hook = nullptr;
-  TCursor Cursor = crNoDrop;
-  bool Closing = false;
   bool Ended = false;  // the source has heard the end
   // Tracker calls under way: the session is not freed inside one.
   int Busy = 0;
@@ -168,7 +156,8 @@ class TDragSession : public TDragTracker::TClient {
 
 namespace {
 
-std::unique_ptr<TDragSession> gSession;
+// Deleted when its drag is over; one left at exit is the system's to reclaim.
+TDragSession* gSession = nullptr;
 
 LRESULT CALLBACK EscapeHook(int Code, WPARAM WParam, LPARAM LParam) {
   auto* m = reinterpret_cast<MSG*>(LParam);
@@ -208,7 +197,8 @@ void Drive(Step S) {
       ReportCallbackException(session.Source);
     }
   }
-  if (--session.Busy == 0 && session.Tracker.Phase() == TDragTracker::dpIdle) gSession.reset();
+  if (--session.Busy == 0 && session.Tracker.Phase() == TDragTracker::dpIdle)
+    delete std::exchange(gSession, nullptr);
 }
 
 TPoint CursorPos() {
@@ -220,55 +210,53 @@ TPoint CursorPos() {
 }  // namespace
 
 TDragSession::TDragSession(TControl* ASource) : Source(ASource) {
-  Capture = AllocateHWnd([this](TMessage& m) { return CaptureMessage(m); });
+  // The system's default handling goes on for every message: none the drag
+  // takes asks anything of it.
+  Capture = AllocateHWnd([this](TMessage& m) {
+    CaptureMessage(m);
+    return false;
+  });
   SetCapture(Capture);
   Hook = SetWindowsHookExW(WH_GETMESSAGE, EscapeHook, nullptr, GetCurrentThreadId());
 }
 
 TDragSession::~TDragSession() {
-  Closing = true;
   StopImage();
-  if (Hook) UnhookWindowsHookEx(Hook);
+  UnhookWindowsHookEx(Hook);
+  // No longer gSession: the loss of the capture drives nothing.
   if (GetCapture() == Capture) ReleaseCapture();
   DeallocateHWnd(Capture);
   // The drag cursor goes with the drag.
   if (Object && Screen) ::SetCursor(Screen->Cursors(Screen->Cursor()));
-  if (OwnsObject) delete Object;
 }
 
-bool TDragSession::CaptureMessage(TMessage& Message) {
-  if (Closing) return false;
+void TDragSession::CaptureMessage(TMessage& Message) {
   POINT p = {Message.XPos(), Message.YPos()};
   ClientToScreen(Capture, &p);
   const TPoint pos(p.x, p.y);
   switch (Message.Msg) {
     case WM_MOUSEMOVE:
       Drive([&](TDragTracker& t) { t.Move(pos); });
-      return true;
+      break;
     case WM_LBUTTONUP: {
-      TControl* source = Source;
-      bool started = true;
-      Drive([&](TDragTracker& t) { started = t.Release(pos); });
       // A press that never became a drag was a click: the source has its release.
-      if (!started && source) {
+      TControl* source = Source;
+      const bool click = Tracker.Phase() == TDragTracker::dpPending;
+      Drive([&](TDragTracker& t) { t.Release(pos); });
+      if (click && source) {
         const TPoint c = source->ScreenToClient(pos);
         source->Perform(WM_LBUTTONUP, Message.WParam, MAKELPARAM(c.X, c.Y));
       }
-      return true;
+      break;
     }
     case WM_RBUTTONDOWN:
     case kCancelDrag:
       Drive([](TDragTracker& t) { t.End(false); });
-      return true;
+      break;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(Message.LParam) != Capture) Drive([](TDragTracker& t) { t.End(false); });
-      return true;
-    case WM_SETCURSOR:
-      if (Tracker.Dragging()) ::SetCursor(Screen->Cursors(Cursor));
-      Message.Result = 1;
-      return true;
+      break;
   }
-  return false;
 }
 
 TObject* TDragSession::SourceArg() const {
@@ -292,16 +280,14 @@ void TDragSession::StartDrag(const TPoint& Pos) {
   // OnStartDrag gives one of the program's. What the event does meanwhile (a
   // modal loop, messages pumped, the source freed) may end the drag with the
   // control's; a program's object is taken only for a drag still under way.
-  Object = new TDragControlObject(Source);
-  OwnsObject = true;
+  Own = std::make_unique<TDragControlObject>(Source);
+  Object = Own.get();
   Object->FDragPos = Pos;
   TDragObject* given = nullptr;
   Source->DoStartDrag(given);
   if (!Tracker.Dragging()) return;
-  if (given && given != Object) {
-    delete Object;
+  if (given) {
     Object = given;
-    OwnsObject = false;
     Object->FDragPos = Pos;
     Object->FDragTarget = static_cast<TControl*>(Tracker.Target());
   }
@@ -322,15 +308,13 @@ bool TDragSession::DragOver(TObject* Target, const TPoint& Pos, TDragState State
 }
 
 void TDragSession::Feedback(const TPoint& Pos, TObject* Target, bool Accept) {
-  Cursor = Object->GetDragCursor(Accept, Pos.X, Pos.Y);
-  ::SetCursor(Screen->Cursors(Cursor));
+  ::SetCursor(Screen->Cursors(Object->GetDragCursor(Accept, Pos.X, Pos.Y)));
   if (!Images) return;
   // The image shows over the controls that ask for it.
   auto* target = static_cast<TControl*>(Target);
   const bool show = target && target->ControlStyle().Contains(csDisplayDragImage);
-  if (!Images->Dragging()) {
-    if (!show || !Images->BeginDrag(nullptr, Pos.X, Pos.Y)) return;
-  }
+  // It begins over the first of them, and follows the cursor from there on.
+  if (show && !Images->Dragging()) Images->BeginDrag(nullptr, Pos.X, Pos.Y);
   Images->DragMove(Pos.X, Pos.Y);
   if (show) Images->ShowDragImage();
   else Images->HideDragImage();
@@ -346,11 +330,8 @@ void TDragSession::DragDrop(TObject* Target, const TPoint& Pos) {
 void TDragSession::EndDrag(TObject* Target, const TPoint& Pos) {
   Ended = true;
   StopImage();
-  if (GetCapture() == Capture) {
-    Closing = true;  // the capture's loss is no cancel
-    ReleaseCapture();
-    Closing = false;
-  }
+  // The tracker is idle already: the capture's loss ends nothing more.
+  if (GetCapture() == Capture) ReleaseCapture();
   Object->FDragTarget = static_cast<TControl*>(Target);
   TPoint p;
   if (auto* target = static_cast<TControl*>(Target)) p = target->ScreenToClient(Pos);
@@ -401,7 +382,7 @@ void TControl::BeginDrag(bool Immediate, int Threshold) {
   // One drag at a time; none begins from the events of one that is ending,
   // nor for a control torn down.
   if (gSession || BeingFreed() || ComponentState().Contains(csDesigning)) return;
-  gSession = std::make_unique<TDragSession>(this);
+  gSession = new TDragSession(this);
   const TPoint pos = CursorPos();
   Drive([&](TDragTracker& t) { t.Begin(pos, Immediate, Threshold); });
 }

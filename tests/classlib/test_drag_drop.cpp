@@ -31,6 +31,15 @@ class Box : public TCustomControl {
   TDragImageList* GetDragImages() override { return Images; }
 };
 
+// A box that leaves the answer of DragOver as it comes.
+class Silent : public Box {
+ public:
+  using Box::Box;
+
+ protected:
+  void DragOver(TObject*, int, int, TDragState, bool&) override {}
+};
+
 // Writes every drag event of the controls it watches into one log.
 struct DragLog {
   std::vector<std::string> Events;
@@ -178,6 +187,15 @@ TEST_F(DragTest, AcceptChoosesTheCursorAndDecidesTheDrop) {
   Settle();
   EXPECT_EQ(target, log.LastTarget);
   EXPECT_NE(std::string::npos, log.Joined().find("t.drop")) << log.Joined();
+  // A control whose DragOver leaves Accept as it comes takes nothing.
+  auto* silent = new Silent(form, 0, 0);
+  silent->SetBounds(170, 10, 45, 150);
+  PressAndMove(0, 20);
+  MoveMouse(Center(silent));
+  EXPECT_EQ(Screen->Cursors(crNoDrop), GetCursor());
+  MouseUp();
+  Settle();
+  EXPECT_EQ(nullptr, log.LastTarget);
 }
 
 TEST_F(DragTest, EscapeOrTheRightButtonCancelsAndAReleaseOverNoTargetDropsNothing) {
@@ -224,6 +242,18 @@ TEST_F(DragTest, EscapeOrTheRightButtonCancelsAndAReleaseOverNoTargetDropsNothin
   Settle();
   EXPECT_EQ("s.start s.enter s.move s.leave s.end", log.Joined());
   EXPECT_EQ(nullptr, log.LastTarget);
+  // Another window that takes the mouse cancels it; the drag cursor goes at once.
+  log.LastTarget = form;
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  EXPECT_EQ(Screen->Cursors(crDrag), GetCursor());
+  SetCapture(form->Handle());
+  Settle();
+  EXPECT_EQ(form->Handle(), GetCapture());  // the drag gave back no capture of others
+  EXPECT_FALSE(source->Dragging());
+  EXPECT_EQ(nullptr, log.LastTarget);
+  EXPECT_EQ(Screen->Cursors(crDefault), GetCursor());
+  ReleaseCapture();
 }
 
 TEST_F(DragTest, ManualModeNeverDragsAndAnAutomaticClickStaysAClick) {
@@ -249,12 +279,14 @@ TEST_F(DragTest, ManualModeNeverDragsAndAnAutomaticClickStaysAClick) {
   EXPECT_TRUE(log.Events.empty()) << log.Joined();
   EXPECT_FALSE(source->Dragging());
   EXPECT_EQ(2, ups);
-  // A drag that started is no click, and its release is the drag's.
+  // A drag that started is no click, and its release is the drag's; nor is
+  // a later release with no press on the source (pressed elsewhere) a click.
   PressAndMove(0, 20);
   MouseUp();
   Settle();
+  source->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(1, clicks);
-  EXPECT_EQ(2, ups);
+  EXPECT_EQ(3, ups);
 }
 
 // A press that became a drag leaves its source as a release would: an edit
@@ -413,28 +445,43 @@ TEST_F(DragTest, TargetFreedDuringTheDragIsForgotten) {
   EXPECT_EQ("s.start s.enter s.move s.leave d.enter d.move d.leave d.drop", log.Joined());
   EXPECT_EQ(nullptr, GetCapture());
   EXPECT_EQ(nullptr, CurrentDragObject());
-  // Freed while its image shows over the target: the image goes too, and
-  // the target's leave names no source.
+  // Freed while its image shows over the target, from the target's move or
+  // leave: the image goes at once, while the event goes on, and a leave
+  // after the free names no source.
   TDragImageList images(nullptr, 32, 32);
   AddSquare(images);
-  auto* third = new Box(form, 10, 10);
-  third->SetDragMode(dmAutomatic);
-  third->Images = &images;
   second->SetControlStyle(second->ControlStyle() + TControlStyle{csDisplayDragImage});
+  Box* third = nullptr;
+  TDragState freeOn = dsDragMove;
+  bool imageWentWithIt = false;
   second->OnDragOver = [&](TObject*, TObject* Source, int, int, TDragState State, bool& Accept) {
     log.LastSource = Source;
     Accept = true;
-    if (State == dsDragMove && Source == third && images.Shown()) Free(third);
+    if (State == freeOn && Source == third && images.Shown()) {
+      Free(third);
+      imageWentWithIt = !images.Dragging();
+    }
   };
-  MoveMouse(Center(third));
-  MouseDown();
-  Settle();
-  MoveMouse(Center(second));
-  MoveMouse(TPoint(Center(second).X + 4, Center(second).Y));
-  EXPECT_EQ(nullptr, log.LastSource);
-  EXPECT_EQ(TPoint(-1, -1), DragImageAt());
-  EXPECT_FALSE(images.Dragging());
-  ExpectNoDragLeft();
+  for (TDragState state : {dsDragMove, dsDragLeave}) {
+    freeOn = state;
+    imageWentWithIt = false;
+    third = new Box(form, 10, 10);
+    third->SetDragMode(dmAutomatic);
+    third->Images = &images;
+    MoveMouse(Center(third));
+    MouseDown();
+    Settle();
+    MoveMouse(Center(second));
+    MoveMouse(state == dsDragMove ? TPoint(Center(second).X + 4, Center(second).Y) : Center(third));
+    if (state == dsDragMove) {
+      EXPECT_EQ(nullptr, log.LastSource);
+    }
+    EXPECT_TRUE(imageWentWithIt);
+    EXPECT_EQ(TPoint(-1, -1), DragImageAt());
+    ExpectNoDragLeft();
+    MouseUp();
+    Settle();
+  }
 }
 
 // Whether the red square shows on the white target at the cursor position P.
@@ -519,6 +566,13 @@ TEST_F(DragTest, TheImageFollowsTheCursorOverTargetsThatShowIt) {
     EXPECT_TRUE(other.Shown());
     EXPECT_FALSE(second.BeginDrag(nullptr, 5, 5));
     EXPECT_FALSE(second.Dragging());
+    // Another list neither hides nor shows the image dragged.
+    other.DragMove(c.X, c.Y);
+    second.HideDragImage();
+    EXPECT_TRUE(SquareShownAt(c));
+    other.HideDragImage();
+    second.ShowDragImage();
+    EXPECT_FALSE(SquareShownAt(c));
     EXPECT_TRUE(other.EndDrag());
     EXPECT_FALSE(other.Dragging());
     ASSERT_TRUE(second.BeginDrag(nullptr, 5, 5));
@@ -563,6 +617,29 @@ TEST_F(DragTest, TheDragCursorsShowTheArrowAndItsSheets) {
     EXPECT_EQ(p.Multi, CursorPixel(multi, p.X, p.Y)) << p.X << "," << p.Y;
   }
   EXPECT_EQ(LoadCursorW(nullptr, IDC_NO), Screen->Cursors(crNoDrop));
+  // A cursor the program sets later stays, even the plain arrow.
+  const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  Screen->SetCursors(crDrag, arrow);
+  PressAndMove(0, 20);
+  MoveMouse(Center(target));
+  EXPECT_EQ(arrow, GetCursor());
+  MouseUp();
+  Settle();
+  Screen->SetCursors(crDrag, single);
+}
+
+// Blocks in use in the heaps of the process: a leak check for plain objects.
+int HeapBlocksInUse() {
+  HANDLE heaps[64];
+  const DWORD count = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
+  int blocks = 0;
+  for (DWORD i = 0; i < count; ++i) {
+    PROCESS_HEAP_ENTRY e = {};
+    HeapLock(heaps[i]);
+    while (HeapWalk(heaps[i], &e)) blocks += (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0;
+    HeapUnlock(heaps[i]);
+  }
+  return blocks;
 }
 
 TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
@@ -575,11 +652,20 @@ TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
   MoveMouse(Center(target));
   MouseUp();
   Settle();
+  // Every third drag carries an object of the program's.
+  int i = 0;
+  TDragObject given;
+  source->OnStartDrag = [&](TObject*, TDragObject*& Object) {
+    if (i % 3 == 1) Object = &given;
+  };
   const int windows = ThreadWindowsWithChildren();
   const int gdi = GdiObjectsInUse();
+  int blocks = 0;
   log.Events.clear();
   MoveMouse(Center(target));
-  for (int i = 0; i < 1000; ++i) {
+  for (; i < 1000; ++i) {
+    // Counted halfway, once the frees that the heap checks delay fill their queue.
+    if (i == 500) blocks = HeapBlocksInUse();
     source->BeginDrag(true);
     ASSERT_TRUE(source->Dragging());
     // Immediate: the image shows over the target at once.
@@ -589,6 +675,7 @@ TEST_F(DragTest, NoWindowOrGdiObjectLeftAfterAThousandDrags) {
     source->EndDrag(i % 2 == 0);
     Application->ProcessMessages();
   }
+  EXPECT_LT(HeapBlocksInUse(), blocks + 50);
   Settle();
   EXPECT_FALSE(images.Dragging());
   EXPECT_EQ(windows, ThreadWindowsWithChildren());

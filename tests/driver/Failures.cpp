@@ -156,12 +156,16 @@ DWORD WINAPI WatchForHangs(void*) {
 
 // A menu loop, a drag or a modal form that a call opened and input left open
 // ends, as a user would end it: the Escape key, the buttons let go, the menu
-// ended, the capture released, the modal forms closed.
+// ended, the capture released, the modal forms closed. The capture goes from
+// the second round on: the system's move and size loop ends on its button's
+// release only while it holds the capture (without it the release is the
+// frame's, and Wine's loop then waits for ever).
 void CALLBACK CloseStuckLoops(HWND, UINT, UINT_PTR, DWORD) {
   TDriver* d = TDriver::Running();
   if (!d || d->CallAge() < kStuckMs) return;
   static unsigned closed = 0;
-  if (closed != d->CallStart()) d->Log("   (closer: Escape, buttons up, EndMenu, ReleaseCapture, modal forms closed)");
+  const bool first = closed != d->CallStart();
+  if (first) d->Log("   (closer: Escape, buttons up, EndMenu, ReleaseCapture, modal forms closed)");
   closed = d->CallStart();
   INPUT in[4] = {};
   in[0].type = in[1].type = INPUT_KEYBOARD;
@@ -172,7 +176,7 @@ void CALLBACK CloseStuckLoops(HWND, UINT, UINT_PTR, DWORD) {
   in[3].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
   SendInput(4, in, sizeof(INPUT));
   EndMenu();
-  ReleaseCapture();
+  if (!first) ReleaseCapture();
   for (TCustomForm* f : d->ModalForms())
     if (d->Live().Alive(f) && f->HandleAllocated()) PostMessageW(f->Handle(), WM_CLOSE, 0, 0);
 }
