@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "classlib/DeferredFree.h"
+
 // ---- data source ----
 
 TDataSource::TDataSource(TComponent* AOwner) : TComponent(AOwner) {}
@@ -12,25 +14,28 @@ TDataSource::~TDataSource() { BeforeDestruction(); }
 
 void TDataSource::BeforeDestruction() {
   TComponent::BeforeDestruction();
-  SetDataSet(nullptr);
+  TeardownCall([this] { SetDataSet(nullptr); });
   while (!FDataLinks.empty()) {
     TDataLink* link = FDataLinks.back();
     FDataLinks.pop_back();
     link->FDataSource = nullptr;
-    link->UpdateState();
+    TeardownCall([link] { link->UpdateState(); });
   }
 }
 
 void TDataSource::SetDataSet(TDataSet* Value) {
   if (FDataSet == Value) return;
+  // Its teardown has let go of its sources for good: a source bound now
+  // would outlive it.
+  if (Value && Value->ComponentState().Contains(csDestroying))
+    DatabaseError(Value, L"Cannot link to a data set that is being freed");
   if (FDataSet) {
-    auto& list = FDataSet->FDataSources;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    FDataSet->RemoveFreeNotification(this);
     // The links let go of the old data set's fields even when the new one
-    // is in the same state: they go inactive here and bind again below.
-    FDataSet = nullptr;
+    // is in the same state: they go inactive here and bind again below. A
+    // handler may bind the source elsewhere meanwhile.
+    Unbind();
     UpdateState();
+    Unbind();
   }
   FDataSet = Value;
   if (Value) {
@@ -38,6 +43,14 @@ void TDataSource::SetDataSet(TDataSet* Value) {
     Value->FreeNotification(this);
   }
   UpdateState();
+}
+
+void TDataSource::Unbind() {
+  if (!FDataSet) return;
+  auto& list = FDataSet->FDataSources;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  FDataSet->RemoveFreeNotification(this);
+  FDataSet = nullptr;
 }
 
 void TDataSource::Notification(TComponent* AComponent, TOperation Operation) {
@@ -87,18 +100,27 @@ void TDataSource::DataEvent(TDataEvent Event, TField* Info) {
 
 // ---- data link ----
 
-TDataLink::~TDataLink() {
+TDataLink::~TDataLink() { Unlink(); }
+
+void TDataLink::Unlink() {
   if (!FDataSource) return;
   auto& list = FDataSource->FDataLinks;
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  FDataSource = nullptr;
 }
 
 void TDataLink::SetDataSource(TDataSource* Value) {
   if (FDataSource == Value) return;
   if (FDataSourceFixed && Value) throw EDatabaseError(L"Operation not allowed in a DBCtrlGrid");
+  if (Value && Value->ComponentState().Contains(csDestroying))
+    DatabaseError(Value, L"Cannot link to a data source that is being freed");
   if (FDataSource) {
-    auto& list = FDataSource->FDataLinks;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    // The link lets go of the old data set (a field link of its field) even
+    // when the new source is in the same state: it goes inactive here and
+    // binds again below. A handler may link it elsewhere meanwhile.
+    Unlink();
+    UpdateState();
+    Unlink();
   }
   FDataSource = Value;
   if (Value) Value->FDataLinks.push_back(this);

@@ -582,6 +582,72 @@ TEST(DataLinkTest, LinksMadeInEitherOrderAndComponentsComingAndGoing) {
   EXPECT_EQ(nameLast.DataSource(), nullptr);
 }
 
+// A link's field always belongs to its source's data set now: moved to a
+// source of another table in the same state, or left behind by a handler
+// that throws, a link kept the old table's field and read it once the table
+// was freed.
+TEST(DataLinkTest, ALinkNeverKeepsAFieldOfADataSetItLeft) {
+  auto* a = new Contacts;
+  Contacts b;
+  TDataSource sourceA(nullptr), sourceB(nullptr);
+  sourceA.SetDataSet(&a->table);
+  sourceB.SetDataSet(&b.table);
+  b.table.Next();
+  RecordingLink link;
+  link.SetFieldName(L"Name");
+  link.SetDataSource(&sourceA);
+  for (const bool inserting : {false, true}) {
+    if (inserting) a->table.Insert();  // another state: the link changes editing too
+    link.SetDataSource(&sourceA);
+    link.log.clear();
+    link.SetDataSource(&sourceB);
+    EXPECT_EQ(link.Field(), b.table.FieldByName(L"Name"));
+    EXPECT_EQ(link.log, inserting ? "browsing;data;inactive;data;active;" : "data;inactive;data;active;");
+  }
+  delete a;
+  EXPECT_EQ(link.Field()->AsString(), L"Bob");
+
+  // A handler that throws while the data set closes stops no other link.
+  RecordingLink thrower, other;
+  for (RecordingLink* l : {&thrower, &other}) {
+    l->SetFieldName(L"Name");
+    l->SetDataSource(&sourceB);
+  }
+  thrower.OnActiveChange = [](TObject*) { throw Exception(L"from a handler"); };
+  EXPECT_THROW(b.table.Close(), Exception);
+  for (RecordingLink* l : {&link, &thrower, &other}) {
+    EXPECT_FALSE(l->Active());
+    EXPECT_EQ(l->Field(), nullptr);
+  }
+
+  // Nothing binds to a source or a data set that is being freed.
+  auto* c = new Contacts;
+  auto* sourceC = new TDataSource(nullptr);
+  sourceC->SetDataSet(&c->table);
+  TDataSource late(nullptr);
+  RecordingLink bound, latecomer;
+  std::function<void()> bindAgain;
+  int refused = 0;
+  bound.OnActiveChange = [&](TObject*) {
+    try {
+      if (bindAgain) bindAgain();
+    } catch (const EDatabaseError&) {
+      ++refused;
+    }
+  };
+  bound.SetDataSource(sourceC);
+  bindAgain = [&] { latecomer.SetDataSource(sourceC); };
+  Free(sourceC);
+  EXPECT_EQ(latecomer.DataSource(), nullptr);
+  bindAgain = nullptr;
+  bound.SetDataSource(&late);
+  late.SetDataSet(&c->table);
+  bindAgain = [&] { late.SetDataSet(&c->table); };
+  delete c;
+  EXPECT_EQ(late.DataSet(), nullptr);
+  EXPECT_EQ(refused, 2);
+}
+
 TEST(DataLinkTest, UpdateRecordIsNotEchoed) {
   Contacts c;
   TDataSource source(nullptr);
