@@ -582,10 +582,10 @@ TEST(DataLinkTest, LinksMadeInEitherOrderAndComponentsComingAndGoing) {
   EXPECT_EQ(nameLast.DataSource(), nullptr);
 }
 
-// A link's field always belongs to its source's data set now: moved to a
-// source of another table in the same state, or left behind by a handler
-// that throws, a link kept the old table's field and read it once the table
-// was freed.
+// A link's field belongs to its source's data set, whatever moved it: a link
+// moved to a source whose table is in the same state, or one a throwing
+// handler passed over, must not keep the old table's field and read it once
+// that table is freed.
 TEST(DataLinkTest, ALinkNeverKeepsAFieldOfADataSetItLeft) {
   auto* a = new Contacts;
   Contacts b;
