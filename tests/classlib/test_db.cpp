@@ -596,14 +596,10 @@ TEST(DataLinkTest, ALinkNeverKeepsAFieldOfADataSetItLeft) {
   RecordingLink link;
   link.SetFieldName(L"Name");
   link.SetDataSource(&sourceA);
-  for (const bool inserting : {false, true}) {
-    if (inserting) a->table.Insert();  // another state: the link changes editing too
-    link.SetDataSource(&sourceA);
-    link.log.clear();
-    link.SetDataSource(&sourceB);
-    EXPECT_EQ(link.Field(), b.table.FieldByName(L"Name"));
-    EXPECT_EQ(link.log, inserting ? "browsing;data;inactive;data;active;" : "data;inactive;data;active;");
-  }
+  link.log.clear();
+  link.SetDataSource(&sourceB);  // both tables browsing
+  EXPECT_EQ(link.Field(), b.table.FieldByName(L"Name"));
+  EXPECT_EQ(link.log, "data;inactive;data;active;");
   delete a;
   EXPECT_EQ(link.Field()->AsString(), L"Bob");
 
