@@ -321,7 +321,10 @@ class TDataLink : public TPersistent {
   void SetEditing(bool Value);
   // Leaves its source's list (no state change).
   void Unlink();
+  // The data set of an active source; nullptr otherwise.
+  TDataSet* BoundDataSet() const;
   TDataSource* FDataSource = nullptr;
+  TDataSet* FActiveDataSet = nullptr;  // the one it went active for: compared, never read
   bool FDataSourceFixed = false, FActive = false, FEditing = false, FReadOnly = false, FUpdating = false;
 };
 

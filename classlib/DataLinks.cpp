@@ -69,10 +69,11 @@ void TDataSource::Edit() {
 
 void TDataSource::UpdateState() {
   const TDataSetState state = FEnabled && FDataSet ? FDataSet->State() : dsInactive;
-  if (state == FState) return;
+  const bool changed = state != FState;
   FState = state;
+  // The links look even when the state stays: the data set may be another.
   ForEachStillListed(FDataLinks, [](TDataLink* l) { l->UpdateState(); });
-  if (OnStateChange) OnStateChange(this);
+  if (changed && OnStateChange) OnStateChange(this);
 }
 
 void TDataSource::DataEvent(TDataEvent Event, TField* Info) {
@@ -114,14 +115,7 @@ void TDataLink::SetDataSource(TDataSource* Value) {
   if (FDataSourceFixed && Value) throw EDatabaseError(L"Operation not allowed in a DBCtrlGrid");
   if (Value && Value->ComponentState().Contains(csDestroying))
     DatabaseError(Value, L"Cannot link to a data source that is being freed");
-  if (FDataSource) {
-    // The link lets go of the old data set (a field link of its field) even
-    // when the new source is in the same state: it goes inactive here and
-    // binds again below. A handler may link it elsewhere meanwhile.
-    Unlink();
-    UpdateState();
-    Unlink();
-  }
+  Unlink();
   FDataSource = Value;
   if (Value) Value->FDataLinks.push_back(this);
   UpdateState();
@@ -134,8 +128,17 @@ void TDataLink::SetReadOnly(bool Value) {
 }
 
 void TDataLink::UpdateState() {
-  SetActive(FDataSource && FDataSource->State() != dsInactive);
+  // Bound to another data set than the one it is active for (another source,
+  // or its source pointed elsewhere in the same state), the link goes
+  // inactive first, so that it lets go of the old data set's fields.
+  while (FActive && BoundDataSet() != FActiveDataSet) SetActive(false);
+  FActiveDataSet = BoundDataSet();
+  SetActive(FActiveDataSet != nullptr);
   SetEditing(FDataSource && IsEditState(FDataSource->State()) && !FReadOnly);
+}
+
+TDataSet* TDataLink::BoundDataSet() const {
+  return FDataSource && FDataSource->State() != dsInactive ? FDataSource->DataSet() : nullptr;
 }
 
 void TDataLink::SetActive(bool Value) {

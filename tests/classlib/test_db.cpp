@@ -602,6 +602,19 @@ TEST(DataLinkTest, ALinkNeverKeepsAFieldOfADataSetItLeft) {
   EXPECT_EQ(link.log, "data;inactive;data;active;");
   delete a;
   EXPECT_EQ(link.Field()->AsString(), L"Bob");
+  // A handler that points the source at one table while it leaves for
+  // another: the link ends on the table the source ends on.
+  Contacts third, fourth;
+  TDataSource source(nullptr);
+  source.SetDataSet(&b.table);
+  link.SetDataSource(&source);
+  source.OnStateChange = [&](TObject*) {
+    source.OnStateChange = nullptr;
+    source.SetDataSet(&fourth.table);
+  };
+  source.SetDataSet(&third.table);
+  EXPECT_EQ(link.Field(), third.table.FieldByName(L"Name"));
+  link.SetDataSource(&sourceB);
 
   // A handler that throws while the data set closes stops no other link.
   RecordingLink thrower, other;
