@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "classlib/MemTable.h"
@@ -608,9 +609,9 @@ TEST(DataLinkTest, ALinkNeverKeepsAFieldOfADataSetItLeft) {
   TDataSource source(nullptr);
   source.SetDataSet(&b.table);
   link.SetDataSource(&source);
+  bool pointed = false;
   source.OnStateChange = [&](TObject*) {
-    source.OnStateChange = nullptr;
-    source.SetDataSet(&fourth.table);
+    if (!std::exchange(pointed, true)) source.SetDataSet(&fourth.table);
   };
   source.SetDataSet(&third.table);
   EXPECT_EQ(link.Field(), third.table.FieldByName(L"Name"));
