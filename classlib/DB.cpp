@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "classlib/DateUtils.h"
+#include "classlib/DeferredFree.h"
 
 void DatabaseError(const TComponent* Component, const String& Message) {
   throw EDatabaseError(Component && !Component->Name().empty() ? Component->Name() + L": " + Message : Message);
@@ -325,7 +326,10 @@ void TField::Clear() { Store(String()); }
 
 TDataSet::TDataSet(TComponent* AOwner) : TComponent(AOwner) {}
 
-TDataSet::~TDataSet() { Detach(); }
+TDataSet::~TDataSet() {
+  Destroying();  // freed by a plain delete: refuses new sources from here on
+  Detach();
+}
 
 void TDataSet::BeforeDestruction() {
   TComponent::BeforeDestruction();  // the sources hear of it and let go
@@ -333,14 +337,16 @@ void TDataSet::BeforeDestruction() {
 }
 
 void TDataSet::Detach() {
-  // No events and no storage calls: the descendant may be gone already.
+  // No events of its own and no storage calls: the descendant may be gone
+  // already. Each source and its links let go even when a handler of
+  // another throws.
   FState = dsInactive;
   FBuffer.clear();
   while (!FDataSources.empty()) {
     TDataSource* source = FDataSources.back();
     FDataSources.pop_back();
     source->FDataSet = nullptr;
-    source->UpdateState();
+    TeardownCall([source] { source->UpdateState(); });
   }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <vector>
 
@@ -38,12 +39,22 @@ enum TDataEvent {
 bool IsEditState(TDataSetState State);
 
 // Tells each item of List as it stood, skipping one that a call before it
-// took off the list (a handler unlinked or freed it).
+// took off the list (a handler unlinked or freed it). A handler's exception
+// stops no other item's call: the first one goes on after the last call, so
+// that no link is left bound to what the others let go of.
 template <class T, class F>
 void ForEachStillListed(const std::vector<T*>& List, F&& Tell) {
   const std::vector<T*> items = List;
-  for (T* item : items)
-    if (std::find(List.begin(), List.end(), item) != List.end()) Tell(item);
+  std::exception_ptr first;
+  for (T* item : items) {
+    if (std::find(List.begin(), List.end(), item) == List.end()) continue;
+    try {
+      Tell(item);
+    } catch (...) {
+      if (!first) first = std::current_exception();
+    }
+  }
+  if (first) std::rethrow_exception(first);
 }
 
 // One column of a data set. Its value lives in the data set's current record
@@ -258,6 +269,8 @@ class TDataSource : public TComponent {
   friend class TDataLink;
   void DataEvent(TDataEvent Event, TField* Info);
   void UpdateState();
+  // Leaves its data set's list (no state change).
+  void Unbind();
   std::vector<TDataLink*> FDataLinks;
   TDataSet* FDataSet = nullptr;
   TDataSetState FState = dsInactive;
@@ -306,7 +319,12 @@ class TDataLink : public TPersistent {
  private:
   void SetActive(bool Value);
   void SetEditing(bool Value);
+  // Leaves its source's list (no state change).
+  void Unlink();
+  // The data set of an active source; nullptr otherwise.
+  TDataSet* BoundDataSet() const;
   TDataSource* FDataSource = nullptr;
+  TDataSet* FActiveDataSet = nullptr;  // the one it went active for: compared, never read
   bool FDataSourceFixed = false, FActive = false, FEditing = false, FReadOnly = false, FUpdating = false;
 };
 

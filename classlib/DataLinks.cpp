@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "classlib/DeferredFree.h"
+
 // ---- data source ----
 
 TDataSource::TDataSource(TComponent* AOwner) : TComponent(AOwner) {}
@@ -12,25 +14,28 @@ TDataSource::~TDataSource() { BeforeDestruction(); }
 
 void TDataSource::BeforeDestruction() {
   TComponent::BeforeDestruction();
-  SetDataSet(nullptr);
+  TeardownCall([this] { SetDataSet(nullptr); });
   while (!FDataLinks.empty()) {
     TDataLink* link = FDataLinks.back();
     FDataLinks.pop_back();
     link->FDataSource = nullptr;
-    link->UpdateState();
+    TeardownCall([link] { link->UpdateState(); });
   }
 }
 
 void TDataSource::SetDataSet(TDataSet* Value) {
   if (FDataSet == Value) return;
+  // Its teardown has let go of its sources for good: a source bound now
+  // would outlive it.
+  if (Value && Value->ComponentState().Contains(csDestroying))
+    DatabaseError(Value, L"Cannot link to a data set that is being freed");
   if (FDataSet) {
-    auto& list = FDataSet->FDataSources;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    FDataSet->RemoveFreeNotification(this);
     // The links let go of the old data set's fields even when the new one
-    // is in the same state: they go inactive here and bind again below.
-    FDataSet = nullptr;
+    // is in the same state: they go inactive here and bind again below. A
+    // handler may bind the source elsewhere meanwhile.
+    Unbind();
     UpdateState();
+    Unbind();
   }
   FDataSet = Value;
   if (Value) {
@@ -38,6 +43,14 @@ void TDataSource::SetDataSet(TDataSet* Value) {
     Value->FreeNotification(this);
   }
   UpdateState();
+}
+
+void TDataSource::Unbind() {
+  if (!FDataSet) return;
+  auto& list = FDataSet->FDataSources;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  FDataSet->RemoveFreeNotification(this);
+  FDataSet = nullptr;
 }
 
 void TDataSource::Notification(TComponent* AComponent, TOperation Operation) {
@@ -56,10 +69,11 @@ void TDataSource::Edit() {
 
 void TDataSource::UpdateState() {
   const TDataSetState state = FEnabled && FDataSet ? FDataSet->State() : dsInactive;
-  if (state == FState) return;
+  const bool changed = state != FState;
   FState = state;
+  // The links look even when the state stays: the data set may be another.
   ForEachStillListed(FDataLinks, [](TDataLink* l) { l->UpdateState(); });
-  if (OnStateChange) OnStateChange(this);
+  if (changed && OnStateChange) OnStateChange(this);
 }
 
 void TDataSource::DataEvent(TDataEvent Event, TField* Info) {
@@ -87,19 +101,21 @@ void TDataSource::DataEvent(TDataEvent Event, TField* Info) {
 
 // ---- data link ----
 
-TDataLink::~TDataLink() {
+TDataLink::~TDataLink() { Unlink(); }
+
+void TDataLink::Unlink() {
   if (!FDataSource) return;
   auto& list = FDataSource->FDataLinks;
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  FDataSource = nullptr;
 }
 
 void TDataLink::SetDataSource(TDataSource* Value) {
   if (FDataSource == Value) return;
   if (FDataSourceFixed && Value) throw EDatabaseError(L"Operation not allowed in a DBCtrlGrid");
-  if (FDataSource) {
-    auto& list = FDataSource->FDataLinks;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-  }
+  if (Value && Value->ComponentState().Contains(csDestroying))
+    DatabaseError(Value, L"Cannot link to a data source that is being freed");
+  Unlink();
   FDataSource = Value;
   if (Value) Value->FDataLinks.push_back(this);
   UpdateState();
@@ -112,8 +128,17 @@ void TDataLink::SetReadOnly(bool Value) {
 }
 
 void TDataLink::UpdateState() {
-  SetActive(FDataSource && FDataSource->State() != dsInactive);
+  // Bound to another data set than the one it is active for (another source,
+  // or its source pointed elsewhere in the same state), the link goes
+  // inactive first, so that it lets go of the old data set's fields.
+  while (FActive && BoundDataSet() != FActiveDataSet) SetActive(false);
+  FActiveDataSet = BoundDataSet();
+  SetActive(FActiveDataSet != nullptr);
   SetEditing(FDataSource && IsEditState(FDataSource->State()) && !FReadOnly);
+}
+
+TDataSet* TDataLink::BoundDataSet() const {
+  return FDataSource && FDataSource->State() != dsInactive ? FDataSource->DataSet() : nullptr;
 }
 
 void TDataLink::SetActive(bool Value) {

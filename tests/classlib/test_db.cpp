@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "classlib/MemTable.h"
@@ -580,6 +581,81 @@ TEST(DataLinkTest, LinksMadeInEitherOrderAndComponentsComingAndGoing) {
   EXPECT_EQ(sourceLast.log, "data;");
   Free(source);
   EXPECT_EQ(nameLast.DataSource(), nullptr);
+}
+
+// A link's field belongs to its source's data set, whatever moved it: a link
+// moved to a source whose table is in the same state, or one a throwing
+// handler passed over, must not keep the old table's field and read it once
+// that table is freed.
+TEST(DataLinkTest, ALinkNeverKeepsAFieldOfADataSetItLeft) {
+  auto* a = new Contacts;
+  Contacts b;
+  TDataSource sourceA(nullptr), sourceB(nullptr);
+  sourceA.SetDataSet(&a->table);
+  sourceB.SetDataSet(&b.table);
+  b.table.Next();
+  RecordingLink link;
+  link.SetFieldName(L"Name");
+  link.SetDataSource(&sourceA);
+  link.log.clear();
+  link.SetDataSource(&sourceB);  // both tables browsing
+  EXPECT_EQ(link.Field(), b.table.FieldByName(L"Name"));
+  EXPECT_EQ(link.log, "data;inactive;data;active;");
+  delete a;
+  EXPECT_EQ(link.Field()->AsString(), L"Bob");
+  // A handler that points the source at one table while it leaves for
+  // another: the link ends on the table the source ends on.
+  Contacts third, fourth;
+  TDataSource source(nullptr);
+  source.SetDataSet(&b.table);
+  link.SetDataSource(&source);
+  bool pointed = false;
+  source.OnStateChange = [&](TObject*) {
+    if (!std::exchange(pointed, true)) source.SetDataSet(&fourth.table);
+  };
+  source.SetDataSet(&third.table);
+  EXPECT_EQ(link.Field(), third.table.FieldByName(L"Name"));
+  link.SetDataSource(&sourceB);
+
+  // A handler that throws while the data set closes stops no other link.
+  RecordingLink thrower, other;
+  for (RecordingLink* l : {&thrower, &other}) {
+    l->SetFieldName(L"Name");
+    l->SetDataSource(&sourceB);
+  }
+  thrower.OnActiveChange = [](TObject*) { throw Exception(L"from a handler"); };
+  EXPECT_THROW(b.table.Close(), Exception);
+  for (RecordingLink* l : {&link, &thrower, &other}) {
+    EXPECT_FALSE(l->Active());
+    EXPECT_EQ(l->Field(), nullptr);
+  }
+
+  // Nothing binds to a source or a data set that is being freed.
+  auto* c = new Contacts;
+  auto* sourceC = new TDataSource(nullptr);
+  sourceC->SetDataSet(&c->table);
+  TDataSource late(nullptr);
+  RecordingLink bound, latecomer;
+  std::function<void()> bindAgain;
+  int refused = 0;
+  bound.OnActiveChange = [&](TObject*) {
+    try {
+      if (bindAgain) bindAgain();
+    } catch (const EDatabaseError&) {
+      ++refused;
+    }
+  };
+  bound.SetDataSource(sourceC);
+  bindAgain = [&] { latecomer.SetDataSource(sourceC); };
+  Free(sourceC);
+  EXPECT_EQ(latecomer.DataSource(), nullptr);
+  bindAgain = nullptr;
+  bound.SetDataSource(&late);
+  late.SetDataSet(&c->table);
+  bindAgain = [&] { late.SetDataSet(&c->table); };
+  delete c;
+  EXPECT_EQ(late.DataSet(), nullptr);
+  EXPECT_EQ(refused, 2);
 }
 
 TEST(DataLinkTest, UpdateRecordIsNotEchoed) {

@@ -390,6 +390,30 @@ TEST_F(DBControlsTest, ControlsFollowTheirSourceToAnotherTableAndBackToNothing) 
   EXPECT_GE(label->Height(), 4 * oneLine - 4);
 }
 
+TEST_F(DBControlsTest, ControlsMovedToAnotherSourceShowAndEditItsTable) {
+  auto* label = Add<TfcLabel>(20, 60);
+  label->SetDataSource(source);
+  label->SetDataField(L"Name");
+  auto* c = BoundCombo(L"Name");
+  Show();
+  table->Insert();  // the old table in another state than the new one
+  TMemTable* zoe = SecondTable(L"Zoe");
+  auto* second = new TDataSource(form);
+  second->SetDataSet(zoe);
+  c->SetDataSource(second);
+  label->SetDataSource(second);
+  EXPECT_EQ(c->Text(), L"Zoe");
+  EXPECT_EQ(label->ShownText(), L"Zoe");
+  Free(table);  // nothing holds its fields: entering the combo shows and edits the new one
+  table = zoe;
+  c->SetFocus();
+  Settle();
+  Type(L"y");
+  Leave();
+  EXPECT_EQ(Name(), c->Text());
+  EXPECT_EQ(label->ShownText(), c->Text());
+}
+
 TEST_F(DBControlsTest, AComboTakesTypingOnceItsFieldGoes) {
   const std::vector<std::function<void()>> unbind = {
       [&] {
