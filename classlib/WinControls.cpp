@@ -568,6 +568,9 @@ void TWinControl::WMDestroy(TMessage& Message) {
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   ApplyConstraints(AWidth, AHeight);
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
+  // A handler of the move (an OnResize, a skin's new frame) may free the
+  // control: its memory waits for this call's end, and the move stops.
+  const TLibraryScope scope(this);
   const bool resized = AWidth != FWidth || AHeight != FHeight;
   FLeft = ALeft;
   FTop = ATop;
@@ -577,6 +580,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     FInSetBounds = true;
     SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     FInSetBounds = false;
+    if (BeingFreed()) return;
   }
   UpdateAnchorRules();
   BoundsChanged(resized);
