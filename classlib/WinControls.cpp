@@ -740,7 +740,12 @@ void TWinControl::AlignControls(TControl*, TRect& R) {
         default: return false;
       }
     });
-    for (TControl* c : list) {
+    // A handler of one move (an OnResize that frees a sibling and pumps) may
+    // free those after it: the walk holds them and skips the freed.
+    const TControlWalk walk(list);
+    for (size_t i = 0; i < walk.Count(); ++i) {
+      TControl* c = walk.Control(i);
+      if (!c) continue;
       switch (side) {
         case alTop:
           c->SetBounds(R.Left, R.Top, R.Width(), c->Height());

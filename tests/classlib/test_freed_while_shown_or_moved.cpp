@@ -1,9 +1,11 @@
-// A form freed by a handler that its own showing raises: the show stops, and
-// nothing runs on in the form's memory, even when a loop nested in the
-// handler releases what was freed.
+// A form or control freed by a handler that its own showing or moving raises:
+// the show or move stops, and nothing runs on in its memory, even when a loop
+// nested in the handler releases what was freed.
 #include <gtest/gtest.h>
 
 #include "ControlTestUtils.h"
+#include "classlib/Bevel.h"
+#include "classlib/ExtCtrls.h"
 #include "classlib/StdCtrls.h"
 
 namespace {
@@ -68,6 +70,59 @@ TEST_F(FreedWhileShownTest, AModalShowWhoseFormADragsEndFreesReturnsCancel) {
   EXPECT_FALSE(Listed(form));
   EXPECT_EQ(0, shows);
   EXPECT_TRUE(IsWindowEnabled(other->Handle()));
+}
+
+// A move that realigns the siblings: the sibling's OnResize frees the moved
+// control, windowed or not, and pumps.
+TEST(FreedWhileMovedTest, AMoveStopsWhenASiblingsHandlerFreesTheControlAndPumps) {
+  for (bool windowed : {true, false}) {
+    SCOPED_TRACE(windowed ? "windowed" : "windowless");
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 300, 200);
+    TControl* moved = windowed ? static_cast<TControl*>(new TPanel(&form)) : new TBevel(&form);
+    moved->SetParent(&form);
+    moved->SetAlign(alTop);
+    auto* sibling = new TPanel(&form);
+    sibling->SetParent(&form);
+    sibling->SetAlign(alClient);
+    form.Show();
+    Settle();
+    bool freed = false;
+    sibling->OnResize = [&](TObject*) {
+      freed = true;
+      Free(moved);
+      Application->ProcessMessages();
+    };
+    moved->SetBounds(5, 5, 100, moved->Height() + 20);
+    EXPECT_TRUE(freed);
+    EXPECT_EQ(1, form.ControlCount());
+  }
+}
+
+// A realignment whose first control's OnResize frees the next one and pumps:
+// the next one is skipped, not moved in freed memory.
+TEST(FreedWhileMovedTest, ARealignmentSkipsAControlThatAnEarlierOnesHandlerFreed) {
+  TForm form(nullptr);
+  form.SetBounds(40, 40, 300, 200);
+  TPanel* panels[2];
+  for (TPanel*& p : panels) {
+    p = new TPanel(&form);
+    p->SetParent(&form);
+    p->SetAlign(alTop);
+  }
+  form.Show();
+  Settle();
+  bool freed = false;
+  panels[0]->OnResize = [&](TObject*) {
+    if (freed) return;
+    freed = true;
+    Free(panels[1]);
+    Application->ProcessMessages();
+  };
+  form.SetBounds(40, 40, 400, 200);
+  EXPECT_TRUE(freed);
+  EXPECT_EQ(1, form.ControlCount());
+  EXPECT_EQ(form.ClientWidth(), panels[0]->Width());
 }
 
 }  // namespace
