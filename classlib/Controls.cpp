@@ -219,6 +219,9 @@ void TControl::UpdateAnchorRules() {
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   ApplyConstraints(AWidth, AHeight);
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
+  // A handler of the change (a sibling's OnResize) may free the control:
+  // its memory waits for this call's end.
+  const TLibraryScope scope(this);
   if (FVisible) InvalidateRectInParent(BoundsRect(), true);
   const bool resized = AWidth != FWidth || AHeight != FHeight;
   const bool moved = ALeft != FLeft || ATop != FTop;
@@ -230,7 +233,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (FVisible) Invalidate();
   BoundsChanged(resized);
   // A window learns of its moves from the system; a windowless control is told here.
-  if (moved && !dynamic_cast<TWinControl*>(this)) Perform(WM_MOVE, 0, MAKELPARAM(FLeft, FTop));
+  if (moved && !BeingFreed() && !dynamic_cast<TWinControl*>(this)) Perform(WM_MOVE, 0, MAKELPARAM(FLeft, FTop));
 }
 
 void TControl::BoundsChanged(bool Resized) {
@@ -317,12 +320,15 @@ bool TControl::CanAutoSize(int&, int&) { return false; }
 
 void TControl::SetVisible(bool Value) {
   if (FVisible == Value) return;
+  // A handler the change raises (a form's activation, a focus that moves, a
+  // paint) may free the control and pump: its memory waits for this call's end.
+  const TLibraryScope scope(this);
   if (!Value) InvalidateRectInParent(BoundsRect(), true);
   FVisible = Value;
   VisibleChanged();
-  // An event of the change (OnShow closing the form) may have turned it back,
-  // and told of that already.
-  if (FVisible != Value) return;
+  // An event of the change may have turned it back (OnShow closing the form)
+  // and told of that already, or freed it.
+  if (FVisible != Value || BeingFreed()) return;
   Perform(CM_VISIBLECHANGED, Value ? 1 : 0, 0);
   if (FParent && FAlign != alNone) FParent->Realign();
 }

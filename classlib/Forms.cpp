@@ -261,23 +261,30 @@ void TCustomForm::ConstrainMinMaxInfo(MINMAXINFO& Info) const {
 }
 
 void TCustomForm::VisibleChanged() {
+  // Each step may raise a handler that frees the form (SetVisible holds its
+  // memory): the show or hide stops there.
   if (FParent) {
     TWinControl::VisibleChanged();
+    if (BeingFreed()) return;
     if (FVisible) DoShow();
     else DoHide();
     return;
   }
   if (FVisible) {
     HandleNeeded();
-    if (FPosition == poScreenCenter)
+    if (BeingFreed()) return;
+    if (FPosition == poScreenCenter) {
       SetBounds((Screen->Width() - FWidth) / 2, (Screen->Height() - FHeight) / 2, FWidth, FHeight);
+      if (BeingFreed()) return;
+    }
     // A window hidden while minimized or maximized keeps that state: a state
     // set meanwhile takes effect now. A plain show keeps the placement.
     ShowWindow(FHandle, WindowStateOfWindow() == FWindowState ? SW_SHOW : ShowCommandOf(FWindowState));
+    if (BeingFreed()) return;
     DoShow();
   } else if (FHandle) {
     DoHide();
-    ShowWindow(FHandle, SW_HIDE);
+    if (FHandle) ShowWindow(FHandle, SW_HIDE);
   }
 }
 
@@ -504,21 +511,24 @@ BOOL CALLBACK DisableWindow(HWND Wnd, LPARAM Data) {
 TModalResult TCustomForm::ShowModal() {
   if (FVisible || !FEnabled || FFormState.Contains(fsModal))
     throw EInvalidOperation(L"Cannot make a visible window modal");
+  // Any handler raised from here on (a drag that the capture's release ends,
+  // the form's own events, one of the loop's) may free the form: it is torn
+  // down at once, its memory waits for this call's end, and the modal show
+  // ends as a cancel.
+  const TLibraryScope scope(this);
   SetCaptureControl(nullptr);
+  HWND window = Handle();
+  if (BeingFreed()) return mrCancel;
   HWND activeBefore = GetActiveWindow();
   FFormState.Include(fsModal);
   FModalResult = mrNone;
-  DisabledWindows disabled{Handle(), {}};
+  DisabledWindows disabled{window, {}};
   EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
   TCloseAction action = caHide;
   auto restoreOthers = [&] {
     for (HWND w : disabled.List) EnableWindow(w, TRUE);
     if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
   };
-  // A handler of the loop may free the form: it is torn down at once, and
-  // its memory waits for the loop that runs this one; the loop then ends as
-  // a cancel.
-  const TLibraryScope scope(this);
   try {
     Show();
     for (; !BeingFreed();) {
@@ -553,6 +563,6 @@ TModalResult TCustomForm::ShowModal() {
   if (BeingFreed()) return mrCancel;
   Hide();
   FFormState.Exclude(fsModal);
-  if (action == caFree) Release();
+  if (action == caFree && !BeingFreed()) Release();
   return FModalResult;
 }

@@ -568,6 +568,9 @@ void TWinControl::WMDestroy(TMessage& Message) {
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   ApplyConstraints(AWidth, AHeight);
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
+  // A handler of the move (an OnResize, a skin's new frame) may free the
+  // control: its memory waits for this call's end, and the move stops.
+  const TLibraryScope scope(this);
   const bool resized = AWidth != FWidth || AHeight != FHeight;
   FLeft = ALeft;
   FTop = ATop;
@@ -577,6 +580,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     FInSetBounds = true;
     SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     FInSetBounds = false;
+    if (BeingFreed()) return;
   }
   UpdateAnchorRules();
   BoundsChanged(resized);
@@ -736,7 +740,12 @@ void TWinControl::AlignControls(TControl*, TRect& R) {
         default: return false;
       }
     });
-    for (TControl* c : list) {
+    // A handler of one move (an OnResize that frees a sibling and pumps) may
+    // free those after it: the walk holds them and skips the freed.
+    const TControlWalk walk(list);
+    for (size_t i = 0; i < walk.Count(); ++i) {
+      TControl* c = walk.Control(i);
+      if (!c) continue;
       switch (side) {
         case alTop:
           c->SetBounds(R.Left, R.Top, R.Width(), c->Height());
