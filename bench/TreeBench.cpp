@@ -1,6 +1,7 @@
 // Benchmark: 100,000 nodes in the fc tree view against the plain system tree
 // control doing the same: adding them, expanding all, painting the first
-// screen and scrolling to the end (prints timings and ratios).
+// screen, scrolling to the end and clearing the whole tree (prints timings
+// and ratios).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -49,7 +50,7 @@ void ScrollToEnd(HWND Wnd) {
 }
 
 struct TTimes {
-  double Add = 0, Expand = 0, Paint = 0, Scroll = 0;
+  double Add = 0, Expand = 0, Paint = 0, Scroll = 0, Clear = 0;
 };
 
 TTimes PlainTree(HWND Parent) {
@@ -86,6 +87,7 @@ TTimes PlainTree(HWND Parent) {
   auto top = [&] { SendMessageW(tv, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(roots.front())); };
   t.Paint = MedianMs(top, [&] { PaintNow(tv); });
   t.Scroll = MedianMs([&] { top(); UpdateWindow(tv); }, [&] { ScrollToEnd(tv); });
+  t.Clear = Ms([&] { SendMessageW(tv, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)); });
   DestroyWindow(tv);
   return t;
 }
@@ -112,6 +114,7 @@ TTimes FcTree(TForm* Form) {
   auto top = [&] { tv->SetTopItem(items->GetFirstNode()); };
   t.Paint = MedianMs(top, [&] { PaintNow(tv->Handle()); });
   t.Scroll = MedianMs([&] { top(); UpdateWindow(tv->Handle()); }, [&] { ScrollToEnd(tv->Handle()); });
+  t.Clear = Ms([&] { items->Clear(); });
   delete tv;
   return t;
 }
@@ -154,18 +157,19 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("         fc tree view   system tree   ratio\n");
   const struct {
     const char* Name;
-    double Fc, Plain;
-  } rows[] = {{"add", fc.Add, plain.Add},
-              {"expand all", fc.Expand, plain.Expand},
-              {"paint first screen", fc.Paint, plain.Paint},
-              {"scroll to the end", fc.Scroll, plain.Scroll}};
+    double Fc, Plain, Goal;
+  } rows[] = {{"add", fc.Add, plain.Add, 1.5},
+              {"expand all", fc.Expand, plain.Expand, 1.5},
+              {"paint first screen", fc.Paint, plain.Paint, 1.5},
+              {"scroll to the end", fc.Scroll, plain.Scroll, 1.5},
+              {"clear (system tree: one whole delete)", fc.Clear, plain.Clear, 2}};
   for (const auto& r : rows)
-    std::printf("%-22s %10.1f ms %10.1f ms %7.2fx\n", r.Name, r.Fc, r.Plain, r.Plain > 0 ? r.Fc / r.Plain : 0.0);
+    std::printf("%-38s %10.1f ms %10.1f ms %7.2fx\n", r.Name, r.Fc, r.Plain, r.Plain > 0 ? r.Fc / r.Plain : 0.0);
   std::printf("%-22s %10.1f ms %10.1f ms %7.2fx   (sorted tree against unsorted)\n", "add sorted, sort once",
               sortedBuild, unsortedBuild, unsortedBuild > 0 ? sortedBuild / unsortedBuild : 0.0);
   for (const auto& r : rows)
     bench::PrintRatio((std::string("fc tree, 100,000 nodes: ") + r.Name).c_str(), r.Plain > 0 ? r.Fc / r.Plain : 0.0,
-                      bench::Target(1.5));
+                      bench::Target(r.Goal));
   bench::PrintRatio("fc tree, 100,000 nodes: added to a sorted tree, sorted once",
                     unsortedBuild > 0 ? sortedBuild / unsortedBuild : 0.0, bench::Target(1.5));
   std::fflush(stdout);

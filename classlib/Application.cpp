@@ -22,6 +22,7 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
 
 TApplication::~TApplication() {
   ReleaseDeferredFrees();
+  DestroyParkedWindows();
   if (FHandle) DeallocateHWnd(FHandle);
 }
 
@@ -141,6 +142,7 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   // Frees made outside this loop's messages (a call the program made, an
   // outer handler) go too when nothing holds them.
   ReleaseDeferredFrees();
+  DestroyParkedWindows();
   if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (Msg.message == WM_QUIT) {
     FTerminated = true;
@@ -150,6 +152,7 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   // Inside a handler (a modal loop, ProcessMessages) what the frames below
   // hold waits; the rest goes.
   ReleaseDeferredFrees();
+  DestroyParkedWindows();
   return true;
 }
 

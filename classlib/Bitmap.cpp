@@ -161,13 +161,19 @@ void TGraphic::Changed() {
 }
 
 void TGraphic::LoadFromFile(const String& FileName) {
-  TFileStream stream(FileName, fmOpenRead);
-  LoadFromStream(&stream);
+  TMemoryStream bytes;
+  bytes.LoadFromFile(FileName, MaxBmpFileBytes);
+  try {
+    LoadFromStream(&bytes);
+  } catch (const EInvalidGraphic& e) {
+    throw EInvalidGraphic(L"Picture file \"" + FileName + L"\": " + e.Message());
+  }
 }
 
 void TGraphic::SaveToFile(const String& FileName) {
-  TFileStream stream(FileName, fmCreate);
-  SaveToStream(&stream);
+  TMemoryStream bytes;
+  SaveToStream(&bytes);
+  bytes.SaveToFile(FileName);
 }
 
 // ---------------------------------------------------------------------------

@@ -282,6 +282,9 @@ void ReadBmp(TStream* Stream, TBmpImage& Image) {
   const uint32_t fileSize = LoadLE32(fileHeader + 2);
   const int64_t remaining = Stream->Size() - start;
   if (fileSize < kFileHeaderSize + kCoreHeaderSize) Fail(L"file size " + Num(fileSize) + L" is too small");
+  if (fileSize > MaxBmpFileBytes)
+    Fail(L"the file header gives " + Num(fileSize) + L" bytes, more than a bitmap may have (" + Num(MaxBmpFileBytes) +
+         L")");
   if (fileSize > remaining)
     Fail(L"the file header gives " + Num(fileSize) + L" bytes, only " + Num(remaining) + L" are there");
   std::vector<uint8_t> data(fileSize);

@@ -28,6 +28,9 @@ struct TBmpImage {
 // Largest image the reader accepts: pixels in all, and pixels a side.
 constexpr int64_t MaxBmpPixels = int64_t(1) << 24;
 constexpr int64_t MaxBmpSide = int64_t(1) << 16;
+// Largest file a picture reader takes (a bitmap of MaxBmpPixels at 32 bits
+// needs 64 MB; compressed rows, colour tables and gaps fit well within).
+constexpr int64_t MaxBmpFileBytes = int64_t(1) << 28;
 
 // A whole BMP file in memory whose headers, colour table and pixel data have
 // been checked, not yet decoded. Width, Height, BitCount and Palette are those

@@ -221,7 +221,10 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) 
 void TCanvas::TextOut(int X, int Y, const String& Text) {
   Changing();
   RequiredState({csHandleValid, csFontValid, csBrushValid});
-  ExtTextOutW(FHandle, X, Y, 0, nullptr, Text.c_str(), static_cast<UINT>(Text.size()), nullptr);
+  {
+    const TTextFontScope face(FHandle, Text.c_str(), static_cast<int>(Text.size()));
+    ExtTextOutW(FHandle, X, Y, 0, nullptr, Text.c_str(), static_cast<UINT>(Text.size()), nullptr);
+  }
   MoveTo(X + TextWidth(Text), Y);
   Changed();
 }
@@ -232,6 +235,7 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, const String& Text) {
   RECT r = ToRECT(R);
   UINT options = ETO_CLIPPED;
   if (FBrush.Style() != bsClear) options |= ETO_OPAQUE;
+  const TTextFontScope face(FHandle, Text.c_str(), static_cast<int>(Text.size()));
   ExtTextOutW(FHandle, X, Y, options, &r, Text.c_str(), static_cast<UINT>(Text.size()), nullptr);
   Changed();
 }
@@ -239,6 +243,7 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, const String& Text) {
 TSize TCanvas::TextExtent(const String& Text) {
   RequiredState({csHandleValid, csFontValid});
   SIZE s = {0, 0};
+  const TTextFontScope face(FHandle, Text.c_str(), static_cast<int>(Text.size()));
   GetTextExtentPoint32W(FHandle, Text.c_str(), static_cast<int>(Text.size()), &s);
   return TSize(s.cx, s.cy);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 #ifdef _WIN32
@@ -12,6 +13,7 @@
 #endif
 
 #include "classlib/DeferredFree.h"
+#include "classlib/FileWhole.h"
 #include "classlib/TextCodec.h"
 
 void Free(TObject* obj) {
@@ -82,7 +84,14 @@ void TComponent::BeforeDestruction() {
   DestroyComponents();
   if (FOwner) {
     TComponent* owner = FOwner;
+    // While the owner is freed, the others it owns, all going with it, hear
+    // only of a component one of them watches (those of other owners hear
+    // by their links); the owner itself still hears. Telling each of them of
+    // every other would cost the square of their number.
+    TComponent* const outer = owner->FQuietRemoval;
+    if (owner->FComponentState.Contains(csDestroying) && !FWatchedInOwner) owner->FQuietRemoval = this;
     TeardownCall([&] { owner->Notification(this, opRemove); });
+    owner->FQuietRemoval = outer;
     owner->Remove(this);
   }
 }
@@ -150,8 +159,9 @@ void TComponent::Insert(TComponent* AComponent) {
 }
 
 void TComponent::Remove(TComponent* AComponent) {
-  auto it = std::find(FComponents.begin(), FComponents.end(), AComponent);
-  if (it != FComponents.end()) FComponents.erase(it);
+  // From the end: components mostly go in the reverse order of their making.
+  auto it = std::find(FComponents.rbegin(), FComponents.rend(), AComponent);
+  if (it != FComponents.rend()) FComponents.erase(std::next(it).base());
   AComponent->FOwner = nullptr;
 }
 
@@ -159,7 +169,7 @@ void TComponent::DestroyComponents() {
   // Last created first, as the owner frees what it owns.
   while (!FComponents.empty()) {
     TComponent* instance = FComponents.back();
-    if (instance->FComponentState.Contains(csFreeNotification))
+    if (instance->Watched())
       TeardownCall([&] { Notification(instance, opRemove); });
     Remove(instance);
     Free(instance);
@@ -175,6 +185,8 @@ void TComponent::FreeNotification(TComponent* AComponent) {
   if (!FOwner || AComponent->FOwner != FOwner) {
     AddNotification(AComponent);
     AComponent->AddNotification(this);
+  } else {
+    FWatchedInOwner = true;
   }
   FComponentState.Include(csFreeNotification);
 }
@@ -182,10 +194,19 @@ void TComponent::FreeNotification(TComponent* AComponent) {
 // A pair of components may be linked for several references (a bar that is
 // a form's tabs bar and has that form as its own): each link is counted, and
 // letting go of one reference keeps the others'.
+// Links are looked for from the end: components mostly go in the reverse
+// order of their making, so that a form of thousands of controls bound to one
+// component (a skin) lets go of each link at once.
+size_t TComponent::FindNotification(const TComponent* AComponent) const {
+  for (size_t i = FFreeNotifies.size(); i > 0; --i)
+    if (FFreeNotifies[i - 1] == AComponent) return i - 1;
+  return FFreeNotifies.size();
+}
+
 void TComponent::AddNotification(TComponent* AComponent) {
-  auto it = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent);
-  if (it != FFreeNotifies.end()) {
-    ++FFreeNotifyCounts[static_cast<size_t>(it - FFreeNotifies.begin())];
+  const size_t i = FindNotification(AComponent);
+  if (i < FFreeNotifies.size()) {
+    ++FFreeNotifyCounts[i];
   } else {
     FFreeNotifies.push_back(AComponent);
     FFreeNotifyCounts.push_back(1);
@@ -200,24 +221,24 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
 }
 
 void TComponent::RemoveNotification(TComponent* AComponent) {
-  auto it = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent);
-  if (it == FFreeNotifies.end()) return;
-  const auto i = static_cast<size_t>(it - FFreeNotifies.begin());
+  const size_t i = FindNotification(AComponent);
+  if (i == FFreeNotifies.size()) return;
   if (--FFreeNotifyCounts[i] > 0) return;
   DropNotification(AComponent);
 }
 
 void TComponent::DropNotification(TComponent* AComponent) {
-  auto it = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent);
-  if (it != FFreeNotifies.end()) {
-    FFreeNotifyCounts.erase(FFreeNotifyCounts.begin() + (it - FFreeNotifies.begin()));
-    FFreeNotifies.erase(it);
+  const size_t i = FindNotification(AComponent);
+  if (i < FFreeNotifies.size()) {
+    FFreeNotifyCounts.erase(FFreeNotifyCounts.begin() + static_cast<ptrdiff_t>(i));
+    FFreeNotifies.erase(FFreeNotifies.begin() + static_cast<ptrdiff_t>(i));
   }
   if (FFreeNotifies.empty()) FComponentState.Exclude(csFreeNotification);
 }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
+  if (AComponent && AComponent == FQuietRemoval) return;
   // Owned components hear of every insertion and removal in their owner, the
   // last first, each once; one freed or moved away meanwhile hears no more.
   const std::vector<TComponent*> owned = FComponents;
@@ -290,7 +311,7 @@ int64_t TMemoryStream::Read(void* Buffer, int64_t Count) {
 
 int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
   if (Count <= 0) return 0;
-  if (FPosition + Count > Size()) FData.resize(static_cast<size_t>(FPosition + Count));
+  if (FPosition + Count > Size()) Resize(FPosition + Count);
   std::memcpy(FData.data() + FPosition, Buffer, static_cast<size_t>(Count));
   FPosition += Count;
   return Count;
@@ -306,8 +327,18 @@ int64_t TMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin) {
 
 void TMemoryStream::SetSize(int64_t NewSize) {
   if (NewSize < 0) throw EStreamError(L"Negative stream size");
-  FData.resize(static_cast<size_t>(NewSize));
+  Resize(NewSize);
   if (FPosition > NewSize) FPosition = NewSize;
+}
+
+void TMemoryStream::Resize(int64_t NewSize) {
+  const String why = L"A memory stream cannot hold " + std::to_wstring(NewSize) + L" bytes";
+  if (NewSize > MaxLoadBytes) throw EWriteError(why);
+  try {
+    FData.resize(static_cast<size_t>(NewSize));
+  } catch (const std::exception&) {  // std::bad_alloc, std::length_error
+    throw EWriteError(why + L": no memory for them");
+  }
 }
 
 void TMemoryStream::Clear() {
@@ -317,24 +348,25 @@ void TMemoryStream::Clear() {
 }
 
 void TMemoryStream::LoadFromStream(TStream* Stream) {
+  // Read into new storage: a failed read leaves the content as it was.
   Stream->SetPosition(0);
-  int64_t size = Stream->Size();
-  SetSize(size);
+  std::vector<uint8_t> data;
+  SizeForLoad(data, LoadableSize(Stream->Size(), L"stream"), L"stream");
+  Stream->ReadBuffer(data.data(), static_cast<int64_t>(data.size()));
+  FData.swap(data);
   FPosition = 0;
-  Stream->ReadBuffer(FData.data(), size);
 }
 
 void TMemoryStream::SaveToStream(TStream* Stream) { Stream->WriteBuffer(FData.data(), Size()); }
 
-void TMemoryStream::LoadFromFile(const String& FileName) {
-  TFileStream file(FileName, fmOpenRead);
-  LoadFromStream(&file);
+void TMemoryStream::LoadFromFile(const String& FileName) { LoadFromFile(FileName, MaxLoadBytes); }
+
+void TMemoryStream::LoadFromFile(const String& FileName, int64_t Limit) {
+  LoadFileWhole(FileName, FData, Limit);
+  FPosition = 0;
 }
 
-void TMemoryStream::SaveToFile(const String& FileName) {
-  TFileStream file(FileName, fmCreate);
-  SaveToStream(&file);
-}
+void TMemoryStream::SaveToFile(const String& FileName) { SaveFileWhole(FileName, FData.data(), FData.size()); }
 
 // ---------------------------------------------------------------------------
 // TFileStream

@@ -79,6 +79,9 @@ class TComponent : public TPersistent {
   void AddNotification(TComponent* AComponent);
   void RemoveNotification(TComponent* AComponent);  // one reference's link
   void DropNotification(TComponent* AComponent);    // every link with AComponent
+  size_t FindNotification(const TComponent* AComponent) const;  // its index, or the count
+  // Whether another component asked to hear of this one's end.
+  bool Watched() const { return FComponentState.Contains(csFreeNotification) || FWatchedInOwner; }
 
   TComponent* FOwner = nullptr;
   std::vector<TComponent*> FComponents;
@@ -88,6 +91,9 @@ class TComponent : public TPersistent {
   intptr_t FTag = 0;
   TComponentState FComponentState;
   bool FTornDown = false;
+  bool FWatchedInOwner = false;  // by a component of the same owner, which keeps no link
+  // The component whose removal this one hears of alone, without what it owns.
+  TComponent* FQuietRemoval = nullptr;
 };
 
 // ---------------------------------------------------------------------------
@@ -123,15 +129,23 @@ class TMemoryStream : public TStream {
   int64_t Size() override { return static_cast<int64_t>(FData.size()); }
   void SetSize(int64_t NewSize) override;
   void Clear();
+  // A failed load leaves the content as it was; a stream or file too large
+  // to load raises EReadError before anything is allocated.
   void LoadFromStream(TStream* Stream);
   void SaveToStream(TStream* Stream);
+  // The file is read whole (LoadFileWhole), at most Limit bytes of it (the
+  // most a load can take when none is given), and saved whole
+  // (SaveFileWhole); failures name the file.
   void LoadFromFile(const String& FileName);
+  void LoadFromFile(const String& FileName, int64_t Limit);
   void SaveToFile(const String& FileName);
   uint8_t* Memory() { return FData.data(); }
   const std::vector<uint8_t>& Bytes() const { return FData; }
   String ClassName() const override { return L"TMemoryStream"; }
 
  private:
+  // Grows or shrinks the content; a size that cannot be had raises EWriteError.
+  void Resize(int64_t NewSize);
   std::vector<uint8_t> FData;
   int64_t FPosition = 0;
 };

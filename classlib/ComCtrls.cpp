@@ -127,15 +127,23 @@ void TPageControl::CreateHandleDone() {
 
 void TPageControl::UpdateTabs() {
   if (!FHandle) return;
+  // An image's handler may free pages or the control, or change the pages
+  // and so rebuild the tabs inside this rebuild: the pages are walked held,
+  // and a rebuild that a newer one overtook stops.
+  const TLibraryScope hold(this);
+  const unsigned rebuild = ++FTabRebuilds;
   SendMessageW(FHandle, TCM_DELETEALLITEMS, 0, 0);
+  const TListWalk<TTabSheet> pages(FPages);
   int index = 0;
-  for (TTabSheet* p : FPages) {
-    if (!p->TabVisible()) continue;
+  for (size_t i = 0; i < pages.Count(); ++i) {
+    TTabSheet* p = pages.Item(i);
+    if (!p || p->FPageControl != this || !p->TabVisible()) continue;
     String caption = p->Caption();
     TCITEMW item = {};
     item.mask = TCIF_TEXT | TCIF_IMAGE;
     item.pszText = &caption[0];
     item.iImage = GetImageIndex(index);
+    if (BeingFreed() || rebuild != FTabRebuilds || !FHandle) return;
     SendMessageW(FHandle, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
     ++index;
   }

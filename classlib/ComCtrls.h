@@ -131,6 +131,7 @@ class TPageControl : public TWinControl {
   int FTabWidth = 0, FTabHeight = 0;
   TCustomImageList* FImages = nullptr;
   std::unique_ptr<TControlCanvas> FCanvas;
+  unsigned FTabRebuilds = 0;  // counts the tab rebuilds begun
 };
 
 // The other common controls, each in a header of its own.

@@ -64,18 +64,6 @@ wchar_t MenuAccelChar(WORD Key) {
 }
 
 // ---------------------------------------------------------------------------
-// TControlWalk
-
-TControlWalk::TControlWalk(const std::vector<TControl*>& Controls) : FControls(Controls.begin(), Controls.end()) {}
-
-void TControlWalk::Add(TControl* Control) { FControls.push_back(Control); }
-
-TControl* TControlWalk::Control(size_t I) const {
-  auto* c = static_cast<TControl*>(FControls[I]);
-  return c->BeingFreed() ? nullptr : c;
-}
-
-// ---------------------------------------------------------------------------
 // TControl
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {

@@ -15,6 +15,7 @@
 #include "classlib/DragState.h"
 #include "classlib/DeferredFree.h"
 #include "classlib/Graphics.h"
+#include "classlib/ListWalk.h"
 #include "classlib/Messages.h"
 #include "classlib/Types.h"
 
@@ -99,29 +100,10 @@ struct TCreateParams {
   String WinClassName;
 };
 
-// Controls collected before a walk that tells each of them something. What
-// one of them does when told may free others of the list (a list box drops
-// its scroll bar) or make new ones: the walk's library scope holds them all,
-// so a freed one stays live and is skipped when its turn comes (it is torn
-// down); a new one was never collected.
-class TControlWalk {
- public:
-  TControlWalk() = default;
-  explicit TControlWalk(const std::vector<TControl*>& Controls);
-  void Add(TControl* Control);
-  size_t Count() const { return FControls.size(); }
-  // The I-th control collected, or nullptr once it is torn down.
-  TControl* Control(size_t I) const;
-  template <class F>
-  void ForEach(F&& Tell) const {
-    for (size_t i = 0; i < FControls.size(); ++i)
-      if (TControl* c = Control(i)) Tell(c);
-  }
-
- private:
-  TLibraryScope FScope{&FControls};
-  std::vector<TObject*> FControls;
-};
+// Controls collected before a walk that tells each of them something: one
+// freed by what another does when told (a list box drops its scroll bar) is
+// skipped; one made meanwhile was never collected.
+using TControlWalk = TListWalk<TControl>;
 
 class TControl : public TComponent {
  public:
@@ -360,6 +342,7 @@ class TControl : public TComponent {
   std::unique_ptr<TControlActionLink> FActionLink;
   bool FMouseInControl = false;
   bool FTornDownControl = false;
+  TWinControl* FAsWinControl = nullptr;  // itself when it is a windowed control, found without a cast
   // Leaves the capture, the drag session and the application's hint and mouse pointers.
   void ForgetGlobally();
   // Ends the program with a message that names Free when a plain delete
@@ -622,10 +605,18 @@ class TGraphicControl : public TControl {
 
 // The object behind a window of this library, or nullptr.
 TWinControl* FindControl(HWND Handle);
+// Destroys the windows of system controls freed inside their own procedure
+// (parked meanwhile), when nothing of the library is on the stack; the
+// message loop calls it between messages.
+void DestroyParkedWindows();
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
 // Releases the capture when Control holds it (a control going away).
 void CancelCaptureOf(TControl* Control);
+// Sends Msg to List with the WM_DELETEITEM messages its removed items send
+// its parent going unheard (an emptied list of a million owner-drawn items
+// sends a million): no control of the library keeps anything per item.
+LRESULT SendWithoutDeleteItems(HWND List, UINT Msg, WPARAM WParam, LPARAM LParam);
 TCustomForm* GetParentForm(const TControl* Control);
 // Hands Alt+letter (SC_KEYMENU) from a child window to its top-level window,
 // whose menu bar answers it; false when the command stays with Wnd.

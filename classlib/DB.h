@@ -10,6 +10,7 @@
 
 #include "classlib/Classes.h"
 #include "classlib/ControlTypes.h"
+#include "classlib/ListWalk.h"
 
 class TBasicAction;
 class TDataSet;
@@ -37,25 +38,6 @@ enum TDataEvent {
 };
 
 bool IsEditState(TDataSetState State);
-
-// Tells each item of List as it stood, skipping one that a call before it
-// took off the list (a handler unlinked or freed it). A handler's exception
-// stops no other item's call: the first one goes on after the last call, so
-// that no link is left bound to what the others let go of.
-template <class T, class F>
-void ForEachStillListed(const std::vector<T*>& List, F&& Tell) {
-  const std::vector<T*> items = List;
-  std::exception_ptr first;
-  for (T* item : items) {
-    if (std::find(List.begin(), List.end(), item) == List.end()) continue;
-    try {
-      Tell(item);
-    } catch (...) {
-      if (!first) first = std::current_exception();
-    }
-  }
-  if (first) std::rethrow_exception(first);
-}
 
 // One column of a data set. Its value lives in the data set's current record
 // as text in the field's own stored form (numbers with '.', dates as days,

@@ -45,6 +45,19 @@ void TCustomEdit::Dispatch(TMessage& Message) {
       if (!HandleAllocated() || !FSetTextReported) Change();
       FSetTextReported = false;
       return;
+    case CM_RECREATEWND: {
+      // The new window goes on where the user was (a skin change makes it
+      // while the user types): the text, which WM_DESTROY keeps, and the
+      // caret, the selection and the modified flag, which the old window held.
+      DWORD start = 0, end = 0;
+      SendMessageW(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+      const bool modified = Modified();
+      TWinControl::Dispatch(Message);
+      if (!FHandle) return;
+      SendMessageW(FHandle, EM_SETSEL, start, end);
+      SetModified(modified);
+      return;
+    }
     case CM_ENTER:
       // A click places the caret itself; a multi-line edit keeps its selection.
       if (FAutoSelect && !FControlState.Contains(csLButtonDown) &&

@@ -1,5 +1,5 @@
-// TTimer: a window-message timer on a hidden window of its own; TCustomPanel
-// and TPanel: containers with bevels.
+// TTimer: a window-message timer carried by one hidden window that all the
+// timers of a thread share; TCustomPanel and TPanel: containers with bevels.
 #pragma once
 
 #include <windows.h>
@@ -27,10 +27,15 @@ class TTimer : public TComponent {
 
  private:
   void UpdateTimer();
-  HWND FWindowHandle = nullptr;
+  void StopTimer();
+  void LeaveHost();
+  static bool HostMessage(TMessage& Message);
+  struct THost;
+  static thread_local THost* sThreadHost;
+  THost* FHost = nullptr;  // its thread's shared window, from its first start
+  UINT_PTR FId = 0;        // its identifier there while it runs
   bool FEnabled = true;
   uint32_t FInterval = 1000;
-  bool FRunning = false;
 };
 
 // Bevel cuts of a panel; bvFrame, a flat one-pixel frame, is the skinned

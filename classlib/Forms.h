@@ -393,6 +393,10 @@ class TScreen : public TComponent {
   TCustomForm* Forms(int Index) const { return FForms.at(Index); }
   TCustomForm* ActiveForm() const { return FActiveForm; }
   TWinControl* ActiveControl() const { return FActiveControl; }
+  // The window that takes the keys for Form: its own, or while a modal form
+  // has disabled it, that of the modal form shown last (a dialog's dialog);
+  // nullptr while Form has no window.
+  HWND KeysWindowOf(TCustomForm* Form) const;
 
   // The cursor of the whole application; crDefault lets each control choose.
   TCursor Cursor() const { return FCursor; }

@@ -92,6 +92,6 @@ void TGauge::Paint() {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(Font()->Color()));
   RECT t = {r.Left, r.Top, r.Right, r.Bottom};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextFallback(dc, text.c_str(), static_cast<int>(text.size()), &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, old);
 }

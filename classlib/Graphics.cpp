@@ -84,7 +84,9 @@ int GdiResourceCount() {
 
 TColor ColorToRGB(TColor Color) {
   if (IsSystemColor(Color)) return static_cast<TColor>(GetSysColor(Color & 0xFF));
-  return Color;
+  // The two markers pass as they are: callers test for them.
+  if (Color == clNone || Color == clDefault) return Color;
+  return Color & 0xFFFFFF;
 }
 
 void TGraphicsObject::Changed() {

@@ -20,7 +20,9 @@ class TBitmapCanvas;
 class TCanvas;
 struct TGdiResource;
 
-// A system colour becomes its current RGB value; other colours pass unchanged.
+// A system colour becomes its current RGB value, clNone and clDefault stay as
+// they are, and any other value becomes that of its low three bytes (see
+// IsSystemColor).
 TColor ColorToRGB(TColor Color);
 // The header of a top-down DIB without a colour table (BI_RGB).
 BITMAPINFO TopDownBitmapInfo(int Width, int Height, int BitCount);
@@ -84,6 +86,30 @@ class TFont : public TGraphicsObject {
 // The height of a line of Font on the screen (its text metrics' tmHeight).
 int FontLineHeight(HFONT Font);
 inline int FontLineHeight(TFont* Font) { return FontLineHeight(Font->Handle()); }
+
+// For drawing or measuring Text on DC: while the font selected there lacks
+// letters of the text (its face is missing and the system put one of another
+// script in its place, or the face was never made for that script), the
+// default GUI font at the same height and style stands in, when it has more of
+// them; a system control's text falls back the same way. The DC gets its own
+// font back when the scope ends.
+class TTextFontScope {
+ public:
+  TTextFontScope(HDC DC, const wchar_t* Text, int Length);
+  ~TTextFontScope();
+  TTextFontScope(const TTextFontScope&) = delete;
+  TTextFontScope& operator=(const TTextFontScope&) = delete;
+  // Whether the default GUI font stands in.
+  bool FellBack() const { return FFont != nullptr; }
+
+ private:
+  HDC FDC;
+  HFONT FFont = nullptr;
+  HGDIOBJ FOld = nullptr;
+};
+
+// DrawTextW in a face that has the text's letters (see TTextFontScope).
+int DrawTextFallback(HDC DC, const wchar_t* Text, int Length, RECT* R, UINT Flags);
 
 class TPen : public TGraphicsObject {
  public:
@@ -290,6 +316,9 @@ class TGraphic : public TPersistent {
 
   virtual void LoadFromStream(TStream* Stream) = 0;
   virtual void SaveToStream(TStream* Stream) = 0;
+  // The file is read whole and then taken by LoadFromStream (a failure
+  // leaves the picture as it was); saved whole (SaveFileWhole). Failures
+  // name the file.
   void LoadFromFile(const String& FileName);
   void SaveToFile(const String& FileName);
 

@@ -60,7 +60,14 @@ constexpr TColor cl3DLight = clSystemColor | 22;
 constexpr TColor clInfoText = clSystemColor | 23;
 constexpr TColor clInfoBk = clSystemColor | 24;
 
-constexpr bool IsSystemColor(TColor c) { return c < 0; }
+// What a colour means, for every 32-bit value: 0xFF000000 plus the index of one
+// of the system's colours (0..30) is that system colour; any other value is
+// the colour of its low three bytes (0x00BBGGRR), its top byte carrying nothing
+// (so -1 is white, and 0x01FFFFFF too, never a palette entry).
+constexpr int kLastSystemColorIndex = 30;
+constexpr bool IsSystemColor(TColor c) {
+  return (static_cast<uint32_t>(c) & 0xFFFFFF00u) == 0xFF000000u && (c & 0xFF) <= kLastSystemColorIndex;
+}
 constexpr uint8_t GetRedOf(TColor c) { return static_cast<uint8_t>(c & 0xFF); }
 constexpr uint8_t GetGreenOf(TColor c) { return static_cast<uint8_t>((c >> 8) & 0xFF); }
 constexpr uint8_t GetBlueOf(TColor c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }

@@ -26,7 +26,7 @@ TRect THintWindow::CalcHintRect(int MaxWidth, const String& AHint, void*) {
   RECT r = {0, 0, MaxWidth, 0};
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  DrawTextW(dc, AHint.c_str(), static_cast<int>(AHint.size()), &r, kHintTextFlags | DT_CALCRECT);
+  DrawTextFallback(dc, AHint.c_str(), static_cast<int>(AHint.size()), &r, kHintTextFlags | DT_CALCRECT);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   // Room for the border and a little space around the text.
@@ -67,6 +67,6 @@ void THintWindow::Paint() {
   SetBkMode(dc, TRANSPARENT);
   RECT rr = {r.Left, r.Top, r.Right, r.Bottom};
   const String text = Caption();
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rr, kHintTextFlags);
+  DrawTextFallback(dc, text.c_str(), static_cast<int>(text.size()), &rr, kHintTextFlags);
   SelectObject(dc, old);
 }

@@ -28,7 +28,7 @@ void TCustomLabel::DoDrawText(TRect& Rect, UINT Flags) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(Enabled() ? Font()->Color() : clGrayText));
   RECT r = {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, Flags);
+  DrawTextFallback(dc, text.c_str(), static_cast<int>(text.size()), &r, Flags);
   SelectObject(dc, old);
   Rect = ::Rect(r.left, r.top, r.right, r.bottom);
 }

@@ -118,7 +118,7 @@ void TListBoxStrings::Delete(int Index) {
 }
 
 void TListBoxStrings::Clear() {
-  if (HWND w = Window()) SendMessageW(w, LB_RESETCONTENT, 0, 0);
+  if (HWND w = Window()) SendWithoutDeleteItems(w, LB_RESETCONTENT, 0, 0);
   else FListBox->FSaved->Clear();
 }
 

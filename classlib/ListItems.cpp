@@ -242,13 +242,22 @@ TListItem* TListItems::Insert(int Index) {
 
 void TListItems::Delete(int Index) {
   TListItem* item = Item(Index);
+  if (item->FDeleting) return;
   item->FDeleting = true;
-  FOwner->Delete(item);
-  FItems.erase(FItems.begin() + Index);
-  if (FOwner->HandleAllocated()) {
-    FOwner->FManualNotify = true;
-    SendMessageW(FOwner->Handle(), LVM_DELETEITEM, Index, 0);
-    FOwner->FManualNotify = false;
+  {
+    // OnDeletion may add or delete items, or free the list: its teardown
+    // leaves this item to this call (Clear), with the list held until then.
+    const TLibraryScope hold(FOwner);
+    FOwner->Delete(item);
+    if (Index >= Count() || FItems[Index] != item) Index = IndexOf(item);
+    if (Index >= 0) {
+      FItems.erase(FItems.begin() + Index);
+      if (FOwner->HandleAllocated()) {
+        FOwner->FManualNotify = true;
+        SendMessageW(FOwner->Handle(), LVM_DELETEITEM, Index, 0);
+        FOwner->FManualNotify = false;
+      }
+    }
   }
   delete item;
 }
@@ -266,6 +275,7 @@ void TListItems::Clear() {
   // The list runs this from its destructor too: every item goes whatever a
   // handler throws, and the exception goes to the application.
   for (TListItem* item : items) {
+    if (item->FDeleting) continue;  // a Delete further up the stack finishes it
     item->FDeleting = true;
     try {
       FOwner->Delete(item);

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "classlib/HeldSort.h"
 #include "classlib/ListView.h"
 
 TCustomListView::TCustomListView(TComponent* AOwner)
@@ -295,8 +296,15 @@ int CALLBACK CompareRanks(LPARAM A, LPARAM B, LPARAM Ranks) {
 }  // namespace
 
 void TCustomListView::AlphaSort() {
+  // A handler of OnCompare may free the list or add or delete items: the
+  // sort then stops and the order stays as it was.
   auto& items = FListItems->FItems;
-  std::stable_sort(items.begin(), items.end(), [this](TListItem* a, TListItem* b) { return Compare(a, b) < 0; });
+  std::vector<TListItem*> sorted = items;
+  const size_t count = items.size();
+  if (!SortHeld(this, sorted, [&](TListItem* a, TListItem* b) { return items.size() == count && Compare(a, b) < 0; }) ||
+      items.size() != count)
+    return;
+  items = sorted;
   if (!FHandle) return;
   // The window takes the same order: its comparison reads the sorted places.
   std::unordered_map<LPARAM, int> rank;

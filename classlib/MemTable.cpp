@@ -250,11 +250,14 @@ void TMemTable::SaveToStream(TStream* Stream) {
   Stream->WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
 }
 
-void TMemTable::LoadFromStream(TStream* Stream) { Load(Stream, String()); }
-
-void TMemTable::Load(TStream* Stream, const String& FileName) {
-  std::string bytes(static_cast<size_t>(std::max<int64_t>(0, Stream->Size() - Stream->Position())), '\0');
+void TMemTable::LoadFromStream(TStream* Stream) {
+  std::string bytes;
+  SizeForLoad(bytes, LoadableSize(std::max<int64_t>(0, Stream->Size() - Stream->Position()), L"stream"), L"stream");
   if (!bytes.empty()) Stream->ReadBuffer(&bytes[0], static_cast<int64_t>(bytes.size()));
+  Load(std::move(bytes), String());
+}
+
+void TMemTable::Load(std::string bytes, const String& FileName) {
   TFilePlace place{this, FileName, 0};
   size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // a byte-order mark
   if (start == bytes.size()) place.Fail(L"the file has no field names");
@@ -326,8 +329,9 @@ void TMemTable::SaveToFile(const String& FileName) {
 
 void TMemTable::LoadFromFile(const String& FileName) {
   try {
-    TFileStream stream(FileName, fmOpenRead);
-    Load(&stream, FileName);
+    std::string bytes;
+    LoadFileWhole(FileName, bytes);
+    Load(std::move(bytes), FileName);
   } catch (const EStreamError& e) {
     DatabaseError(this, L"Table file \"" + FileName + L"\": " + e.Message());
   }

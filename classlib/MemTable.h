@@ -44,7 +44,7 @@ class TMemTable : public TDataSet {
     size_t Begin, Length;
   };
   std::string FileText() const;
-  void Load(TStream* Stream, const String& FileName);
+  void Load(std::string Bytes, const String& FileName);
   void Reloaded();
   // Writes the records afresh into a text of their own, each followed by Tail.
   void Repack(const char* Tail);

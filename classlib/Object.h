@@ -1,6 +1,8 @@
 // The root of the class tree and the free every owner uses.
 #pragma once
 
+#include <memory>
+
 #include "classlib/Types.h"
 
 class TObject {
@@ -61,3 +63,12 @@ void FreeAndNil(T*& obj) {
   obj = nullptr;
   Free(tmp);
 }
+
+// A std::unique_ptr's deleter that frees as owners do, for objects code of
+// the library may hold while their owner lets go of them (an entry of a list
+// whose own event is running): such an object waits for the release.
+struct TFreeDeleter {
+  void operator()(TObject* Obj) const { Free(Obj); }
+};
+template <class T>
+using TFreedPtr = std::unique_ptr<T, TFreeDeleter>;

@@ -75,7 +75,7 @@ void TCustomPanel::Paint() {
   UINT flags = DT_SINGLELINE | DT_VCENTER;
   flags |= FAlignment == taLeftJustify ? DT_LEFT : FAlignment == taRightJustify ? DT_RIGHT : DT_CENTER;
   RECT t = {r.Left, r.Top, r.Right, r.Bottom};
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &t, flags);
+  DrawTextFallback(dc, caption.c_str(), static_cast<int>(caption.size()), &t, flags);
   SelectObject(dc, old);
 }
 

@@ -11,6 +11,19 @@ TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
 
 void TScreen::AddForm(TCustomForm* Form) { FForms.push_back(Form); }
 
+HWND TScreen::KeysWindowOf(TCustomForm* Form) const {
+  if (!Form || !Form->HandleAllocated()) return nullptr;
+  HWND own = Form->Handle();
+  if (IsWindowEnabled(own)) return own;
+  for (auto it = FForms.rbegin(); it != FForms.rend(); ++it) {
+    TCustomForm* f = *it;
+    if (f->FormState().Contains(fsModal) && f->HandleAllocated() && IsWindowVisible(f->Handle()) &&
+        IsWindowEnabled(f->Handle()))
+      return f->Handle();
+  }
+  return own;
+}
+
 void TScreen::RemoveForm(TCustomForm* Form) {
   FForms.erase(std::remove(FForms.begin(), FForms.end(), Form), FForms.end());
   if (FActiveForm == Form) FActiveForm = nullptr;

@@ -6,7 +6,7 @@ void TWinControl::ScrollBy(int DeltaX, int DeltaY) {
   DisableAlign();
   const TControlWalk children(FControls);  // a moved child may free a sibling
   for (size_t i = 0; i < children.Count(); ++i) {
-    TControl* c = children.Control(i);
+    TControl* c = children.Item(i);
     if (!c) continue;
     auto* w = dynamic_cast<TWinControl*>(c);
     // A child window moves with the scrolled pixels below and reports its

@@ -47,7 +47,7 @@ TSize MeasureButtonCaption(TCanvas* Canvas, const String& Caption, int Width) {
   HDC dc = Canvas->Handle();
   HGDIOBJ old = SelectObject(dc, Canvas->Font()->Handle());
   RECT r = {0, 0, Width, 0};
-  DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  DrawTextFallback(dc, Caption.c_str(), static_cast<int>(Caption.size()), &r, DT_CALCRECT | DT_SINGLELINE);
   SelectObject(dc, old);
   return TSize(r.right - r.left, r.bottom - r.top);
 }
@@ -56,10 +56,10 @@ void DrawEngravedText(HDC DC, const String& Text, const TRect& R, UINT Flags) {
   SetBkMode(DC, TRANSPARENT);
   RECT r = {R.Left + 1, R.Top + 1, R.Right + 1, R.Bottom + 1};
   SetTextColor(DC, ColorToRGB(clBtnHighlight));
-  DrawTextW(DC, Text.c_str(), static_cast<int>(Text.size()), &r, Flags);
+  DrawTextFallback(DC, Text.c_str(), static_cast<int>(Text.size()), &r, Flags);
   OffsetRect(&r, -1, -1);
   SetTextColor(DC, ColorToRGB(clBtnShadow));
-  DrawTextW(DC, Text.c_str(), static_cast<int>(Text.size()), &r, Flags);
+  DrawTextFallback(DC, Text.c_str(), static_cast<int>(Text.size()), &r, Flags);
 }
 
 void DrawButtonCaption(TCanvas* Canvas, const String& Caption, const TRect& TextBounds, bool Disabled,
@@ -74,7 +74,7 @@ void DrawButtonCaption(TCanvas* Canvas, const String& Caption, const TRect& Text
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(FontColor));
     RECT t = {TextBounds.Left, TextBounds.Top, TextBounds.Right, TextBounds.Bottom};
-    DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &t, flags);
+    DrawTextFallback(dc, Caption.c_str(), static_cast<int>(Caption.size()), &t, flags);
   }
   SelectObject(dc, old);
 }

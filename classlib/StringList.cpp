@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classlib/FileWhole.h"
 #include "classlib/TextCodec.h"
 
 // ---------------------------------------------------------------------------
@@ -219,8 +220,9 @@ void TStrings::EndUpdate() {
 }
 
 void TStrings::LoadFromStream(TStream* Stream) {
-  int64_t size = Stream->Size() - Stream->Position();
-  std::string bytes(static_cast<size_t>(std::max<int64_t>(size, 0)), '\0');
+  const int64_t size = Stream->Size() - Stream->Position();
+  std::string bytes;
+  SizeForLoad(bytes, LoadableSize(std::max<int64_t>(size, 0), L"stream"), L"stream");
   Stream->ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
   SetText(GbkToWide(bytes));
 }
@@ -231,14 +233,12 @@ void TStrings::SaveToStream(TStream* Stream) const {
 }
 
 void TStrings::LoadFromFile(const String& FileName) {
-  TFileStream file(FileName, fmOpenRead);
-  LoadFromStream(&file);
+  std::string bytes;
+  LoadFileWhole(FileName, bytes);
+  SetText(GbkToWide(bytes));
 }
 
-void TStrings::SaveToFile(const String& FileName) const {
-  TFileStream file(FileName, fmCreate);
-  SaveToStream(&file);
-}
+void TStrings::SaveToFile(const String& FileName) const { SaveFileWhole(FileName, WideToGbk(Text())); }
 
 // ---------------------------------------------------------------------------
 // TStringList

@@ -52,6 +52,8 @@ class TStrings : public TPersistent {
   // Reads from the stream's position to its end, as code page 936 text.
   virtual void LoadFromStream(TStream* Stream);
   virtual void SaveToStream(TStream* Stream) const;
+  // The file is read whole (a failed read leaves the list as it was) and
+  // saved whole (SaveFileWhole); failures name the file.
   void LoadFromFile(const String& FileName);
   void SaveToFile(const String& FileName) const;
 

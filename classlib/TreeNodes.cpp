@@ -23,15 +23,22 @@ TTreeNode::TTreeNode(TTreeNodes* AOwner) : FOwner(AOwner) {}
 TTreeNode::~TTreeNode() {
   FDeleting = true;
   TCustomTreeView* tree = TreeView();
+  // OnDeletion may free the tree: its teardown leaves this node to finish
+  // here (DeleteNodes), with the tree's memory held until then.
+  const TLibraryScope hold(tree);
   tree->NodeDeleted(this);
   // One message takes the whole subtree out of the window.
   if (FItemId && tree->HandleAllocated()) {
     SendMessageW(tree->Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(FItemId));
     TCustomTreeView::ForgetItemIds(this);
   }
-  while (FLastChild) delete FLastChild;
-  Unlink();
+  TTreeNodes::DeleteNodes(FLastChild);
+  if (Linked()) Unlink();
   --FOwner->FCount;
+}
+
+bool TTreeNode::Linked() const {
+  return FPrevSibling || FNextSibling || (FParent ? FParent->FFirstChild : FOwner->FFirst) == this;
 }
 
 TCustomTreeView* TTreeNode::TreeView() const { return FOwner->Owner(); }
@@ -221,12 +228,17 @@ TRect TTreeNode::DisplayRect(bool TextOnly) const {
 }
 
 void TTreeNode::Expand(bool Recurse) {
+  TCustomTreeView* tree = TreeView();
+  // An expanding handler may free the tree, and the nodes with it: the tree,
+  // whose memory waits, says so, and nothing here touches a node after that.
   if (Recurse) {
-    for (TTreeNode* n = this; n && (n == this || n->HasAsParent(this)); n = n->GetNext()) n->Expand(false);
+    for (TTreeNode* n = this; n && (n == this || n->HasAsParent(this)); n = n->GetNext()) {
+      n->Expand(false);
+      if (tree->BeingFreed()) return;
+    }
     return;
   }
-  TCustomTreeView* tree = TreeView();
-  if (!HasChildren() || Expanded() || !tree->CanExpand(this)) return;
+  if (!HasChildren() || Expanded() || !tree->CanExpand(this) || tree->BeingFreed()) return;
   FState |= TVIS_EXPANDED;
   if (FItemId && tree->HandleAllocated()) {
     tree->FManualNotify = true;
@@ -237,12 +249,15 @@ void TTreeNode::Expand(bool Recurse) {
 }
 
 void TTreeNode::Collapse(bool Recurse) {
-  if (Recurse) {
-    for (TTreeNode* n = this; n && (n == this || n->HasAsParent(this)); n = n->GetNext()) n->Collapse(false);
+  TCustomTreeView* tree = TreeView();
+  if (Recurse) {  // as in Expand
+    for (TTreeNode* n = this; n && (n == this || n->HasAsParent(this)); n = n->GetNext()) {
+      n->Collapse(false);
+      if (tree->BeingFreed()) return;
+    }
     return;
   }
-  TCustomTreeView* tree = TreeView();
-  if (!Expanded() || !tree->CanCollapse(this)) return;
+  if (!Expanded() || !tree->CanCollapse(this) || tree->BeingFreed()) return;
   FState &= ~TVIS_EXPANDED;
   if (FItemId && tree->HandleAllocated()) {
     tree->FManualNotify = true;
@@ -273,9 +288,7 @@ void TTreeNode::Delete() {
   if (!FDeleting) delete this;
 }
 
-void TTreeNode::DeleteChildren() {
-  while (FLastChild) delete FLastChild;
-}
+void TTreeNode::DeleteChildren() { TTreeNodes::DeleteNodes(FLastChild); }
 
 void TTreeNode::Unlink() {
   TTreeNode*& first = FParent ? FParent->FFirstChild : FOwner->FFirst;
@@ -426,9 +439,19 @@ void TTreeNodes::Clear() {
     FOwner->FManualNotify = false;
     for (TTreeNode* n = FFirst; n; n = n->FNextSibling) TCustomTreeView::ForgetItemIds(n);
   }
-  while (FLast) delete FLast;
+  DeleteNodes(FLast);
   EndUpdate();
   FClearing = false;
+}
+
+void TTreeNodes::DeleteNodes(TTreeNode*& Last) {
+  // From the last; a handler of each deletion may delete others. A node
+  // whose deletion runs further up the stack (its OnDeletion freed the tree)
+  // only leaves the list: that deletion finishes it.
+  while (TTreeNode* n = Last) {
+    if (n->FDeleting) n->Unlink();
+    else delete n;
+  }
 }
 
 void TTreeNodes::BeginUpdate() {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "classlib/HeldSort.h"
 #include "classlib/SystemCallback.h"
 
 TCustomTreeView::TCustomTreeView(TComponent* AOwner) : TWinControl(AOwner) {
@@ -231,7 +232,7 @@ void TCustomTreeView::Edit(const TVITEMW& Item) {
   if (!node || !Item.pszText) return;  // no text: the edit was cancelled
   String s = Item.pszText;
   if (OnEdited) OnEdited(this, node, s);
-  node->SetText(s);
+  if (!BeingFreed()) node->SetText(s);  // a tree freed by the handler took its nodes along
 }
 
 void TCustomTreeView::Delete(TTreeNode* Node) {
@@ -304,12 +305,19 @@ int TCustomTreeView::VisibleCount() const {
   return FHandle ? static_cast<int>(SendMessageW(FHandle, TVM_GETVISIBLECOUNT, 0, 0)) : 0;
 }
 
+// A handler of the nodes' events may free the tree: the walk ends there.
 void TCustomTreeView::FullExpand() {
-  for (TTreeNode* n = FTreeNodes->FFirst; n; n = n->FNextSibling) n->Expand(true);
+  for (TTreeNode* n = FTreeNodes->FFirst; n; n = n->FNextSibling) {
+    n->Expand(true);
+    if (BeingFreed()) return;
+  }
 }
 
 void TCustomTreeView::FullCollapse() {
-  for (TTreeNode* n = FTreeNodes->FFirst; n; n = n->FNextSibling) n->Collapse(true);
+  for (TTreeNode* n = FTreeNodes->FFirst; n; n = n->FNextSibling) {
+    n->Collapse(true);
+    if (BeingFreed()) return;
+  }
 }
 
 bool TCustomTreeView::IsEditing() const {
@@ -340,11 +348,17 @@ int CALLBACK CompareRanks(LPARAM A, LPARAM B, LPARAM Ranks) {
 
 }  // namespace
 
-void TCustomTreeView::SortChildren(TTreeNode* Parent, bool Recurse) {
+bool TCustomTreeView::SortChildren(TTreeNode* Parent, bool Recurse) {
   std::vector<TTreeNode*> children;
   for (TTreeNode* n = Parent ? Parent->FFirstChild : FTreeNodes->FFirst; n; n = n->FNextSibling) children.push_back(n);
   if (children.size() > 1) {
-    std::stable_sort(children.begin(), children.end(), [this](TTreeNode* a, TTreeNode* b) { return Compare(a, b) < 0; });
+    // A handler of OnCompare may free the tree or delete nodes: the sort
+    // then stops and the order stays as it was.
+    const int count = FTreeNodes->FCount;
+    const bool whole = SortHeld(this, children, [&](TTreeNode* a, TTreeNode* b) {
+      return FTreeNodes->FCount == count && Compare(a, b) < 0;
+    });
+    if (!whole || FTreeNodes->FCount != count) return false;
     TTreeNode* after = nullptr;
     for (TTreeNode* n : children) {
       n->Unlink();
@@ -360,7 +374,9 @@ void TCustomTreeView::SortChildren(TTreeNode* Parent, bool Recurse) {
     }
   }
   if (Recurse)
-    for (TTreeNode* n : children) SortChildren(n, true);
+    for (TTreeNode* n : children)
+      if (!SortChildren(n, true)) return false;
+  return true;
 }
 
 void TCustomTreeView::SetSortType(TSortType Value) {

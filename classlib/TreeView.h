@@ -111,6 +111,7 @@ class TTreeNode : public TPersistent {
   // Sends what the mask names to the system item.
   void UpdateItem(UINT Mask);
   void Unlink();
+  bool Linked() const;
   void LinkInto(TTreeNode* AParent, TTreeNode* After);
 
   TTreeNodes* FOwner;
@@ -177,6 +178,8 @@ class TTreeNodes : public TPersistent {
   int FCount = 0;
   int FUpdateCount = 0;
   bool FClearing = false;
+  // Deletes a sibling list, from its last node (see the definition).
+  static void DeleteNodes(TTreeNode*& Last);
   mutable TTreeNode* FCacheNode = nullptr;
   mutable int FCacheIndex = -1;
 };
@@ -286,7 +289,8 @@ class TCustomTreeView : public TWinControl {
   // Gives Node and its subtree system items.
   void InsertItems(TTreeNode* Node);
   void InsertItem(TTreeNode* Node);
-  void SortChildren(TTreeNode* Parent, bool Recurse);
+  // False when a handler freed the tree or deleted nodes: the sort stopped.
+  bool SortChildren(TTreeNode* Parent, bool Recurse);
   void NodeDeleted(TTreeNode* Node);
   // Drops the item handles of a subtree whose window items are gone.
   static void ForgetItemIds(TTreeNode* Node);

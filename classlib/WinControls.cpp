@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
@@ -18,12 +19,15 @@ const wchar_t kControlProp[] = L"SkinGui.Control";
 // Every message looks its object up; Wine answers GetPropW through its server
 // (tens of microseconds a call), so the objects are also kept here.
 std::unordered_map<HWND, TWinControl*> gControls;
-// How deep each window is in its system procedure (DefaultHandler), and the
-// windows parked while in it: a system control (a tree, a list) goes on with
-// its own data after a notification returns, so its window must outlive a
-// handler that frees its control until that procedure returns. A parked
-// window is hidden, has no control and no parent, and passes its messages
-// to its system procedure; the last return destroys it.
+// How deep each window is in its system procedure (DefaultHandler, or a
+// notification it sends its parent), and the windows parked while in it: a
+// system control (a tree, a list) goes on with its own data after a
+// notification returns, so its window must outlive a handler that frees its
+// control. A parked window is hidden, has no control and no parent, and
+// passes its messages to its system procedure. The message loop destroys it
+// between messages with nothing of the library on the stack: only then has
+// the system code that sent the notification surely returned (a list's
+// header, a tree's label editor run it outside any procedure counted here).
 std::unordered_map<HWND, int> gInSystemProc;
 std::unordered_map<HWND, WNDPROC> gParked;
 // Windows the system is destroying (from WM_DESTROY to WM_NCDESTROY): they
@@ -36,6 +40,20 @@ TWinControl* gCreatingControl = nullptr;
 // two windows that are not controls goes unseen, but neither of those is
 // ever compared with a control's window.
 HWND gFocusWindow = nullptr;
+
+// Counts a window as inside its own procedure for the object's life.
+class TBusyWindow {
+ public:
+  explicit TBusyWindow(HWND Wnd) : FWnd(Wnd) { ++gInSystemProc[Wnd]; }
+  ~TBusyWindow() {
+    if (--gInSystemProc[FWnd] == 0) gInSystemProc.erase(FWnd);
+  }
+  TBusyWindow(const TBusyWindow&) = delete;
+  TBusyWindow& operator=(const TBusyWindow&) = delete;
+
+ private:
+  HWND FWnd;
+};
 
 void BindControl(HWND Wnd, TWinControl* Control) {
   SetPropW(Wnd, kControlProp, Control);
@@ -78,7 +96,21 @@ void CancelCaptureOf(TControl* Control) {
   if (Control && gCaptureControl == Control) SetCaptureControl(nullptr);
 }
 
+namespace {
+HWND gListWithoutDeleteItems = nullptr;
+}
+
+LRESULT SendWithoutDeleteItems(HWND List, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  const HWND outer = std::exchange(gListWithoutDeleteItems, List);
+  const LRESULT result = SendMessageW(List, Msg, WParam, LParam);
+  gListWithoutDeleteItems = outer;
+  return result;
+}
+
 LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg == WM_DELETEITEM && gListWithoutDeleteItems &&
+      reinterpret_cast<const DELETEITEMSTRUCT*>(LParam)->hwndItem == gListWithoutDeleteItems)
+    return TRUE;
   ReleaseAtSystemEntry();
   TWinControl* control = FindControl(Wnd);
   if (!control) {
@@ -120,6 +152,7 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
 // Life and children
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
+  FAsWinControl = this;
   FBrush = std::make_unique<TBrush>();
   FBrush->SetColor(FColor);
 }
@@ -193,11 +226,12 @@ void TWinControl::RemoveControl(TControl* AControl) {
     // The system may hand the focus of a child it destroys to its parent, the
     // control going: the form lets go of it once more.
     if (TCustomForm* form = GetParentForm(this)) form->ControlRemoving(AControl);
-    FTabList.erase(std::find(FTabList.begin(), FTabList.end(), win));
+    FTabList.erase(std::find(FTabList.rbegin(), FTabList.rend(), win).base() - 1);
   } else {
     AControl->Invalidate();
   }
-  FControls.erase(std::find(FControls.begin(), FControls.end(), AControl));
+  // From the end: a parent frees its children the last first.
+  FControls.erase(std::find(FControls.rbegin(), FControls.rend(), AControl).base() - 1);
   AControl->FParent = nullptr;
   // A parent on its way out has nothing to lay out, and may have no window
   // left to measure (an MDI child whose frame went first).
@@ -224,7 +258,7 @@ void TWinControl::Broadcast(TMessage& Message) {
   // Watched: a handler may add or free controls.
   const TControlWalk children(FControls);
   for (size_t i = 0; i < children.Count(); ++i) {
-    TControl* c = children.Control(i);
+    TControl* c = children.Item(i);
     if (!c) continue;
     c->WindowProc(Message);
     if (Message.Result != 0) return;
@@ -392,10 +426,11 @@ void TWinControl::CMRecreateWnd(TMessage&) {
 }
 
 HWND TWinControl::PrecedingWindow(const TControl* AControl) const {
-  auto it = std::find(FControls.begin(), FControls.end(), AControl);
-  if (it != FControls.end())
-    for (++it; it != FControls.end(); ++it)
-      if (auto* w = dynamic_cast<TWinControl*>(*it); w && w->FHandle) return w->FHandle;
+  // Looked for from the end: a control made last is the usual question.
+  auto rit = std::find(FControls.rbegin(), FControls.rend(), AControl);
+  if (rit == FControls.rend()) return HWND_TOP;
+  for (auto it = rit.base(); it != FControls.end(); ++it)
+    if (TWinControl* w = (*it)->FAsWinControl; w && w->FHandle) return w->FHandle;
   return HWND_TOP;
 }
 
@@ -537,20 +572,27 @@ void TWinControl::DefaultHandler(TMessage& Message) {
 LRESULT TWinControl::CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const {
   // The procedure may send messages whose handlers free this control (its
   // window is parked meanwhile): nothing of it is touched after the call.
-  const HWND wnd = FHandle;
-  ++gInSystemProc[wnd];
-  const LRESULT result = CallWindowProcW(FDefWndProc, wnd, Msg, WParam, LParam);
-  if (--gInSystemProc[wnd] == 0) {
-    gInSystemProc.erase(wnd);
-    if (gParked.count(wnd)) DestroyWindow(wnd);
-  }
-  return result;
+  const TBusyWindow busy(FHandle);
+  return CallWindowProcW(FDefWndProc, FHandle, Msg, WParam, LParam);
 }
 
 void TWinControl::ReflectToChild(TMessage& Message, HWND Child) {
   TWinControl* c = FindControl(Child);
-  if (c && c != this) Message.Result = c->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
-  else DefaultHandler(Message);
+  if (!c || c == this) {
+    DefaultHandler(Message);
+    return;
+  }
+  // The child sends this from inside its own code, which goes on after it.
+  const TBusyWindow busy(Child);
+  Message.Result = c->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+}
+
+void DestroyParkedWindows() {
+  if (deferred_free_detail::gDepth != 0) return;
+  std::vector<HWND> idle;
+  for (const auto& [wnd, proc] : gParked)
+    if (!gInSystemProc.count(wnd)) idle.push_back(wnd);
+  for (HWND wnd : idle) DestroyWindow(wnd);
 }
 
 void TWinControl::WMDestroy(TMessage& Message) {
@@ -645,7 +687,7 @@ void TWinControl::AnchorChildren() {
   try {
     const TControlWalk children(FControls);  // a moved child may free a sibling
     for (size_t i = 0; i < children.Count(); ++i) {
-      TControl* c = children.Control(i);
+      TControl* c = children.Item(i);
       if (!c) continue;
       const TAnchors a = c->Anchors();
       if (c->Align() != alNone || !c->FAnchorRulesKnown || a == TAnchors{akLeft, akTop}) continue;
@@ -744,7 +786,7 @@ void TWinControl::AlignControls(TControl*, TRect& R) {
     // free those after it: the walk holds them and skips the freed.
     const TControlWalk walk(list);
     for (size_t i = 0; i < walk.Count(); ++i) {
-      TControl* c = walk.Control(i);
+      TControl* c = walk.Item(i);
       if (!c) continue;
       switch (side) {
         case alTop:
@@ -841,7 +883,7 @@ void TWinControl::PaintControls(HDC DC) {
   const bool clipped = GetClipBox(DC, &clip) != ERROR;
   const TControlWalk children(FControls);  // a paint may free a sibling
   for (size_t i = 0; i < children.Count(); ++i) {
-    TControl* c = children.Control(i);
+    TControl* c = children.Item(i);
     if (!c || IsWindowed(c) || !c->Visible() || c->Width() <= 0 || c->Height() <= 0) continue;
     if (clipped) {
       RECT b = {c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height()};

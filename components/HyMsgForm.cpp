@@ -1,6 +1,8 @@
 // TMsgForm: the notice window, its layout and its message handlers.
 #include "components/HyMsgForm.h"
 
+#include <initializer_list>
+
 namespace {
 
 const wchar_t* const kSongTi = L"\x5B8B\x4F53";
@@ -58,6 +60,10 @@ TMsgForm::TMsgForm(TComponent* AOwner) : TForm(AOwner) {
   sbCancel->SetCaption(kCancelCaption);
   sbCancel->SetSkinData(spSkinData1);
   sbCancel->OnClick = [this](TObject* Sender) { sbCancelClick(Sender); };
+
+  // A click on the text, the countdown or the gauge is a click on the notice.
+  for (TControl* c : std::initializer_list<TControl*>{Gauge1, lblMessage, lblTimelapse})
+    c->OnClick = [this](TObject*) { Click(); };
 
   Timer1 = new TTimer(this);
   Timer1->SetEnabled(false);
@@ -174,8 +180,15 @@ void TMsgForm::CloseForRelease() {
 
 void TMsgForm::ApplySkin(const String& SkinName, TspSkinData* DefaultSkinData) {
   if (SkinName == L"Default") {
-    // Without a stored skin to take there is nothing to load.
-    if (!DefaultSkinData || !DefaultSkinData->CompressedStoredSkin()) return;
+    // The notice copies the stored skin the program's skin data holds. A skin
+    // loaded into that skin data by LoadCompressedStoredSkin leaves it unset:
+    // say so, rather than leave the notice in whatever skin it wore.
+    if (!DefaultSkinData)
+      throw EInvalidOperation(L"Notice skin \"Default\": no skin data was given to take the skin from");
+    if (!DefaultSkinData->CompressedStoredSkin() || DefaultSkinData->CompressedStoredSkin()->IsEmpty())
+      throw EInvalidOperation(
+          L"Notice skin \"Default\": the skin data holds no stored skin; give it one with "
+          L"SetCompressedStoredSkin (LoadCompressedStoredSkin loads a skin but keeps none)");
     spSkinData1->LoadCompressedStoredSkin(DefaultSkinData->CompressedStoredSkin());
   } else {
     spSkinData1->LoadFromCompressedFile(SkinName);

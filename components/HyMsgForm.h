@@ -18,7 +18,9 @@ class TMsgForm : public TForm {
   void Dispatch(TMessage& Message) override;
 
   // Loads the window's own skin: the stored skin of DefaultSkinData for
-  // "Default" (exactly), else the .skn file SkinName. A missing file raises.
+  // "Default" (exactly), else the .skn file SkinName. A missing file raises
+  // EFOpenError, "Default" without a stored skin to take EInvalidOperation;
+  // either keeps the skin the window wore.
   void ApplySkin(const String& SkinName, TspSkinData* DefaultSkinData);
   // Ends the notice without notification: stops the countdown and hides the button.
   void CloseMessage();
@@ -76,7 +78,8 @@ class THyMsgForm : public TComponent {
   void LoadSkin(const String& SkinName, TspSkinData* DefaultSkinData);
   HWND GetFormHandle() { return FMsgForm->Handle(); }
 
-  // A click on the notice window's client area.
+  // A click anywhere in the notice window's client area: on its text, its
+  // countdown and its gauge too (the cancel button cancels instead).
   TNotifyEvent OnMsgFormClick;
 
  protected:

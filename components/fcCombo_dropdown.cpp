@@ -101,6 +101,8 @@ void TfcCustomCombo::DoCloseUp(bool Select) {
 void TfcCustomCombo::DropDown() {
   InstallHook();
   DoDropDown();
+  // Either event's handler may free the combo: nothing drops down for it then.
+  if (BeingFreed()) return;
   TWinControl* container = GetDropDownContainer();
   TWinControl* drop = GetDropDownControl();
   if (!container || !drop) return;
@@ -130,6 +132,7 @@ void TfcCustomCombo::DropDown() {
   const HWND after = form && form->FormStyle() == fsStayOnTop ? HWND_TOPMOST : HWND_TOP;
   SetWindowPos(container->Handle(), after, r.Left, r.Top, r.Width(), r.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
   DoAfterDropDown();
+  if (BeingFreed()) return;
   container->SetVisible(true);
   drop->Update();
   ShowEditCaret();

@@ -190,6 +190,7 @@ void TfcCustomTreeCombo::DropDown() {
   }
   if (Style() == csDropDownList) Invalidate();
   TfcCustomCombo::DropDown();
+  if (BeingFreed()) return;  // freed by a drop-down event's handler
   Update();
   SelectAll();
 }

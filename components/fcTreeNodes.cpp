@@ -28,6 +28,9 @@ TfcTreeNode::~TfcTreeNode() {
   FOwner->ClearCache();
   FDeleting = true;
   TfcCustomTreeView* tv = TreeView();
+  // OnDeletion (raised as the window's item goes) may free the tree: its
+  // memory and its nodes' list are held until this node has gone.
+  const TLibraryScope hold(tv);
   if (tv->FHotNode == this) tv->FHotNode = nullptr;
   if (FMultiSelected) {
     auto& list = tv->FMultiSelectList;
@@ -382,7 +385,10 @@ bool TfcTreeNode::AlphaSort() { return CustomSort(nullptr, 0); }
 
 bool TfcTreeNode::CustomSort(PFNTVCOMPARE SortProc, LPARAM Data) {
   FOwner->ClearCache();
-  const bool sorted = FItemId && TreeView()->SortChildren(FItemId, SortProc, Data);
+  // OnCompare may free the tree: the nodes then keep their links.
+  TfcCustomTreeView* tv = TreeView();
+  const TLibraryScope hold(tv);
+  const bool sorted = FItemId && tv->SortChildren(FItemId, SortProc, Data) && !tv->BeingFreed();
   if (sorted) FOwner->RelinkChildren(this);
   return sorted;
 }
@@ -699,17 +705,22 @@ void TfcTreeNodes::Clear() {
   if (window) {
     Send(TVM_SELECTITEM, TVGN_CARET, 0);
     Send(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(Send(TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+    // Every item in one deletion, which costs the system tree far less than
+    // one deletion an item; its notifications free the nodes, each raising
+    // OnDeletion.
+    Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   }
-  // From the last node backwards, so that each deletion takes a leaf.
+  // Nodes with no item left (all of them without a window) from the last
+  // backwards, so that each deletion takes a leaf.
   TfcTreeNode* n = GetFirstNode();
   while (n && n->GetNext()) n = n->GetNext();
+  // A node whose deletion runs further up the stack only leaves the list.
   while (n) {
     TfcTreeNode* prev = n->GetPrev();
-    delete n;
+    if (n->FDeleting) n->Unlink();
+    else delete n;
     n = prev;
   }
-  // Items whose node already let go (none normally) go too.
-  if (window) Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   ClearCache();
   FOwner->FClearing = false;
   if (!FDestroying) EndUpdate();

@@ -423,11 +423,11 @@ struct TNodeSort {
 };
 
 // The default comparison: the nodes' tree view decides. Once a comparison
-// failed, the rest of the sort takes every pair as equal, so that it ends
-// with the failure reported once.
+// failed, or a handler freed the tree, the rest of the sort takes every pair
+// as equal, so that it ends with the failure reported once.
 int CALLBACK CompareNodes(LPARAM A, LPARAM B, LPARAM Sort) {
   auto* sort = reinterpret_cast<TNodeSort*>(Sort);
-  if (sort->Failed) return 0;
+  if (sort->Failed || sort->View->BeingFreed()) return 0;
   int result = 0;
   sort->Failed = !FromSystem(sort->View, false, [&] {
     result = sort->View->CompareForSort(reinterpret_cast<TfcTreeNode*>(A), reinterpret_cast<TfcTreeNode*>(B), sort->Data);
@@ -450,7 +450,9 @@ bool TfcCustomTreeView::SortChildren(HTREEITEM Parent, PFNTVCOMPARE Proc, LPARAM
 }
 
 bool TfcCustomTreeView::AlphaSort() {
-  const bool sorted = SortChildren(TVI_ROOT);
+  // OnCompare may free the tree: its nodes then keep their links.
+  const TLibraryScope hold(this);
+  const bool sorted = SortChildren(TVI_ROOT) && !BeingFreed();
   if (sorted) FItems->RelinkChildren(nullptr);
   return sorted;
 }
@@ -598,29 +600,12 @@ void CopyTextA(const String& Text, NMTVDISPINFOA* Info) {
 
 void TfcCustomTreeView::CNNotify(TMessage& Message) {
   auto* hdr = reinterpret_cast<NMHDR*>(Message.LParam);
+  auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
   Message.Result = 0;
   switch (hdr->code) {
     case NM_CUSTOMDRAW: CustomDraw(Message); return;
     case TVN_GETDISPINFOW:
-    case TVN_GETDISPINFOA: {
-      auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
-      TfcTreeNode* node = reinterpret_cast<TfcTreeNode*>(info->item.lParam);
-      if (!node) node = FItems->GetNode(info->item.hItem);
-      if (!node) return;
-      if (info->item.mask & TVIF_TEXT) {
-        if (hdr->code == TVN_GETDISPINFOW) CopyText(node->Text(), info);
-        else CopyTextA(node->Text(), reinterpret_cast<NMTVDISPINFOA*>(Message.LParam));
-      }
-      if (info->item.mask & TVIF_IMAGE) {
-        GetImageIndex(node);
-        info->item.iImage = node->ImageIndex();
-      }
-      if (info->item.mask & TVIF_SELECTEDIMAGE) {
-        GetSelectedIndex(node);
-        info->item.iSelectedImage = node->SelectedIndex();
-      }
-      return;
-    }
+    case TVN_GETDISPINFOA: TVNGetDispInfo(Message); return;
     case TVN_SETDISPINFOW: {
       auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
       TfcTreeNode* node = FItems->GetNode(info->item.hItem);
@@ -628,19 +613,10 @@ void TfcCustomTreeView::CNNotify(TMessage& Message) {
       return;
     }
     case TVN_ITEMEXPANDINGW:
-    case TVN_ITEMEXPANDINGA: {
-      if (FManualExpand) return;
-      auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
-      TfcTreeNode* node = FItems->GetNode(tv->itemNew.hItem);
-      if (!node) return;
-      if (tv->action == TVE_EXPAND && !CanExpand(node)) Message.Result = 1;
-      else if (tv->action == TVE_COLLAPSE && !CanCollapse(node)) Message.Result = 1;
-      return;
-    }
+    case TVN_ITEMEXPANDINGA: TVNItemExpanding(Message); return;
     case TVN_ITEMEXPANDEDW:
     case TVN_ITEMEXPANDEDA: {
       if (FManualExpand) return;
-      auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
       TfcTreeNode* node = FItems->GetNode(tv->itemNew.hItem);
       if (!node) return;
       if (tv->action == TVE_EXPAND) Expand(node);
@@ -648,90 +624,119 @@ void TfcCustomTreeView::CNNotify(TMessage& Message) {
       return;
     }
     case TVN_SELCHANGINGW:
-    case TVN_SELCHANGINGA: {
-      if (FClearing) return;
-      auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
-      if (!CanChange(FItems->GetNode(tv->itemNew.hItem))) Message.Result = 1;
+    case TVN_SELCHANGINGA:
+      if (!FClearing && !CanChange(FItems->GetNode(tv->itemNew.hItem))) Message.Result = 1;
       return;
-    }
     case TVN_SELCHANGEDW:
-    case TVN_SELCHANGEDA: {
-      if (FClearing) return;
-      auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
-      TfcTreeNode* node = FItems->GetNode(tv->itemNew.hItem);
-      if (FChangeTimer->Interval() > 0) {
-        FChangeTimer->SetEnabled(false);
-        FChangeNode = node;
-        FChangeTimer->SetEnabled(true);
-      } else {
-        Change(node);
-      }
+    case TVN_SELCHANGEDA:
+      if (!FClearing) TVNSelChanged(FItems->GetNode(tv->itemNew.hItem));
       return;
-    }
     case TVN_DELETEITEMW:
-    case TVN_DELETEITEMA: {
-      auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
-      auto* node = reinterpret_cast<TfcTreeNode*>(tv->itemOld.lParam);
-      if (!node) return;
-      FItems->FNodes.erase(tv->itemOld.hItem);
-      node->FItemId = nullptr;
-      FChangeTimer->SetEnabled(false);
-      if (KeepsNodes()) return;
-      if (FDestroyingWnd) node->Delete();
-      else FItems->Delete(node);
-      return;
-    }
+    case TVN_DELETEITEMA: TVNDeleteItem(tv->itemOld); return;
     case TVN_BEGINDRAGW:
-    case TVN_BEGINDRAGA: {
-      auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
+    case TVN_BEGINDRAGA:
       FDragged = true;
       FDragNode = FItems->GetNode(tv->itemNew.hItem);
       return;
-    }
-    case TVN_BEGINLABELEDITW: {
-      auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
-      TfcTreeNode* node = FItems->GetNode(info->item.hItem);
-      if (FDragged || !node || !CanEdit(node)) {
-        Message.Result = 1;
-        return;
-      }
-      FEditWnd = reinterpret_cast<HWND>(SendTree(TVM_GETEDITCONTROL, 0, 0));
-      if (FEditWnd) {
-        SetPropW(FEditWnd, L"fcTreeView", reinterpret_cast<HANDLE>(this));
-        FEditPrevProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(FEditWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TfcCustomTreeView::EditWndProc)));
-      }
-      FEditNode = node;
-      FFirstResize = true;
-      return;
-    }
-    case TVN_ENDLABELEDITW: {
-      auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
-      if (FEditWnd) {
-        SetWindowLongPtrW(FEditWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FEditPrevProc));
-        RemovePropW(FEditWnd, L"fcTreeView");
-        FEditWnd = nullptr;
-      }
-      Edit(info->item);
-      // A text given is taken; the control is told so.
-      Message.Result = info->item.pszText ? 1 : 0;
-      return;
-    }
-    case NM_RCLICK: {
-      POINT p;
-      GetCursorPos(&p);
-      ::ScreenToClient(FHandle, &p);
-      FRightClickNode = GetNodeAt(p.x, p.y);
-      if (FRightClickNode) {
-        if (FRightClickSelects) FRightClickNode->SetSelected(true);
-        else FRightClickNode->Invalidate();
-      }
-      Invalidate();
-      SendMessageW(FHandle, WM_RBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-      Message.Result = 1;
-      return;
-    }
+    case TVN_BEGINLABELEDITW: TVNBeginLabelEdit(Message); return;
+    case TVN_ENDLABELEDITW: TVNEndLabelEdit(Message); return;
+    case NM_RCLICK: NMRClick(Message); return;
   }
+}
+
+void TfcCustomTreeView::TVNGetDispInfo(TMessage& Message) {
+  auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
+  TfcTreeNode* node = reinterpret_cast<TfcTreeNode*>(info->item.lParam);
+  if (!node) node = FItems->GetNode(info->item.hItem);
+  if (!node) return;
+  if (info->item.mask & TVIF_TEXT) {
+    if (info->hdr.code == TVN_GETDISPINFOW) CopyText(node->Text(), info);
+    else CopyTextA(node->Text(), reinterpret_cast<NMTVDISPINFOA*>(Message.LParam));
+  }
+  if (info->item.mask & TVIF_IMAGE) {
+    GetImageIndex(node);
+    info->item.iImage = node->ImageIndex();
+  }
+  if (info->item.mask & TVIF_SELECTEDIMAGE) {
+    GetSelectedIndex(node);
+    info->item.iSelectedImage = node->SelectedIndex();
+  }
+}
+
+void TfcCustomTreeView::TVNItemExpanding(TMessage& Message) {
+  if (FManualExpand) return;
+  auto* tv = reinterpret_cast<NMTREEVIEWW*>(Message.LParam);
+  TfcTreeNode* node = FItems->GetNode(tv->itemNew.hItem);
+  if (!node) return;
+  if (tv->action == TVE_EXPAND && !CanExpand(node)) Message.Result = 1;
+  else if (tv->action == TVE_COLLAPSE && !CanCollapse(node)) Message.Result = 1;
+}
+
+// A change is reported at once, or after the change timer's wait for the last of quick changes.
+void TfcCustomTreeView::TVNSelChanged(TfcTreeNode* Node) {
+  if (FChangeTimer->Interval() > 0) {
+    FChangeTimer->SetEnabled(false);
+    FChangeNode = Node;
+    FChangeTimer->SetEnabled(true);
+  } else {
+    Change(Node);
+  }
+}
+
+void TfcCustomTreeView::TVNDeleteItem(const TVITEMW& Item) {
+  auto* node = reinterpret_cast<TfcTreeNode*>(Item.lParam);
+  if (!node) return;
+  FItems->FNodes.erase(Item.hItem);
+  node->FItemId = nullptr;
+  FChangeTimer->SetEnabled(false);
+  if (KeepsNodes()) return;
+  if (FDestroyingWnd) node->Delete();
+  else FItems->Delete(node);
+}
+
+void TfcCustomTreeView::TVNBeginLabelEdit(TMessage& Message) {
+  auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
+  TfcTreeNode* node = FItems->GetNode(info->item.hItem);
+  if (FDragged || !node || !CanEdit(node)) {
+    Message.Result = 1;
+    return;
+  }
+  FEditWnd = reinterpret_cast<HWND>(SendTree(TVM_GETEDITCONTROL, 0, 0));
+  if (FEditWnd) {
+    SetPropW(FEditWnd, L"fcTreeView", reinterpret_cast<HANDLE>(this));
+    FEditPrevProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(FEditWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TfcCustomTreeView::EditWndProc)));
+  }
+  FEditNode = node;
+  FFirstResize = true;
+}
+
+void TfcCustomTreeView::TVNEndLabelEdit(TMessage& Message) {
+  auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
+  if (FEditWnd) {
+    SetWindowLongPtrW(FEditWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FEditPrevProc));
+    RemovePropW(FEditWnd, L"fcTreeView");
+    FEditWnd = nullptr;
+  }
+  Edit(info->item);
+  // A text given is taken; the control is told so.
+  Message.Result = info->item.pszText ? 1 : 0;
+}
+
+// A right click selects (or marks) the node under the mouse and goes on as the
+// window's own right button release.
+void TfcCustomTreeView::NMRClick(TMessage& Message) {
+  POINT p;
+  GetCursorPos(&p);
+  ::ScreenToClient(FHandle, &p);
+  FRightClickNode = GetNodeAt(p.x, p.y);
+  if (FRightClickNode) {
+    if (FRightClickSelects) FRightClickNode->SetSelected(true);
+    else FRightClickNode->Invalidate();
+  }
+  Invalidate();
+  SendMessageW(FHandle, WM_RBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+  Message.Result = 1;
 }
 
 LRESULT CALLBACK TfcCustomTreeView::EditWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {

@@ -271,6 +271,27 @@ class TfcCustomTreeView : public TWinControl {
 
  private:
   void CNNotify(TMessage& Message);
+  // Its notifications.
+  void TVNGetDispInfo(TMessage& Message);
+  void TVNItemExpanding(TMessage& Message);
+  void TVNSelChanged(TfcTreeNode* Node);
+  void TVNDeleteItem(const TVITEMW& Item);
+  void TVNBeginLabelEdit(TMessage& Message);
+  void TVNEndLabelEdit(TMessage& Message);
+  void NMRClick(TMessage& Message);
+  // The steps of PaintItem.
+  // The item's state from the system control, its state image put right.
+  UINT SyncItemState(TfcTreeNode* N);
+  void PaintItemLines(TfcTreeNode* N, const TRect& T, const TRect& Cell);
+  void PaintExpandButton(TfcTreeNode* N, const TRect& Cell, int RowHeight, UINT ItemState, bool Themes);
+  bool SetItemColours(TfcTreeNode* N, TfcItemStates State, UINT ItemState);
+  void FitTextRect(const String& Text, TRect& T);
+  TRect SelectionRect(TfcTreeNode* N, const TRect& T) const;
+  void PaintSelection(TfcTreeNode* N, const TRect& S, TfcItemStates State, UINT ItemState);
+  void PaintItemImage(TfcTreeNode* N, const TRect& Cell, TfcItemStates State, UINT ItemState, bool ShownSelected);
+  void PaintStateImage(TfcTreeNode* N, const TRect& Cell, bool Themes);
+  void PaintItemText(TfcTreeNode* N, TRect T, const TRect& S, TfcItemStates State, const String& Text,
+                     bool EditingThis);
   void CustomDraw(TMessage& Message);
   void WMPaint(TMessage& Message);
   void WMLButtonDown(TMessage& Message);

@@ -70,10 +70,14 @@ void TfcCustomTreeView::BeginPainting() {
 
 void TfcCustomTreeView::CustomDraw(TMessage& Message) {
   auto* cd = reinterpret_cast<NMTVCUSTOMDRAW*>(Message.LParam);
+  // The DC is lent for one notification at a time: a handler of an item's
+  // paint may pump, and a paint met there (of this tree or another) must
+  // find the canvas as it left it, nor may a post-paint that never comes
+  // (the tree freed meanwhile) leave the canvas on a DC the system took back.
+  const TPaintDCLoan loan(FCanvas.get(), cd->nmcd.hdc);
   switch (cd->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
       StartItemPaint();
-      FCanvas->SetPaintDC(cd->nmcd.hdc);
       FCanvas->SetFont(Font());
       FCanvas->Brush()->SetColor(FColor);
       BeginPainting();
@@ -93,7 +97,6 @@ void TfcCustomTreeView::CustomDraw(TMessage& Message) {
     }
     case CDDS_POSTPAINT:
       EndPainting();
-      FCanvas->SetPaintDC(nullptr);
       return;
   }
 }
@@ -143,9 +146,25 @@ bool TfcCustomTreeView::DrawThemedCheck(TfcTreeNode* N, const TRect& Box) {
 }
 
 void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) {
-  TCanvas* c = FCanvas.get();
-  HDC dc = c->Handle();
   const bool themes = fcUseThemes(this);
+  const UINT itemState = SyncItemState(N);
+  const TRect cell = fcCheckCell(ItemLayout(N, T));
+  if (FOptions.Contains(tvoShowLines)) PaintItemLines(N, T, cell);
+  if (FOptions.Contains(tvoShowButtons) && N->HasChildren()) PaintExpandButton(N, cell, T.Height(), itemState, themes);
+  const bool shownSelected = SetItemColours(N, State, itemState);
+  String text;
+  GetDisplayText(N, text);
+  FitTextRect(text, T);
+  FCanvas->Pen()->SetColor(FColor);
+  const TRect s = SelectionRect(N, T);
+  const bool editingThis = IsEditing() && State.Contains(fcisSelected);
+  if (!editingThis) PaintSelection(N, s, State, itemState);
+  PaintItemImage(N, cell, State, itemState, shownSelected);
+  if (HasStateSpace(N)) PaintStateImage(N, cell, themes);
+  PaintItemText(N, T, s, State, text, editingThis);
+}
+
+UINT TfcCustomTreeView::SyncItemState(TfcTreeNode* N) {
   // The system control flips the state image of a clicked check box itself; ours is the truth.
   // One look at the item (each costs a search of all items under Wine).
   const UINT itemState = static_cast<UINT>(SendTree(
@@ -153,86 +172,90 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
   const int stateImage = static_cast<int>((itemState & TVIS_STATEIMAGEMASK) >> 12);
   if ((stateImage == 0 ? -1 : stateImage) != N->StateIndex()) N->SetStateIndex(N->StateIndex());
   if (MultiSelectCheckboxNode(N) && N->StateIndex() != 1) N->SetStateIndex(1);
+  return itemState;
+}
 
-  const TRect cell = fcCheckCell(ItemLayout(N, T));
-  const int rowHeight = T.Height();
-  const TPoint centre = fcCentre(cell);
-  const int x = fcLineX(cell);
-  const bool multi = FMultiSelectAttributes->Enabled();
-
-  // Lines: the node's own, then one for every ancestor that has a sibling below.
-  // Their dots (those of fcDottedLine) go to the device in one call.
-  if (FOptions.Contains(tvoShowLines)) {
-    std::vector<POINT> dots;
-    auto dotted = [&dots](const TPoint& P1, const TPoint& P2) {
-      for (const TPoint& p : fcDottedLinePoints(P1, P2)) {
-        dots.push_back({p.X, p.Y});
-        dots.push_back({p.X + 1, p.Y + 1});
-      }
-    };
-    TfcTreeNode* parent = N->Parent();
-    const bool firstRoot = !parent && !N->GetPrevSibling();
-    const int bottom = N->GetNextSibling() ? T.Bottom : T.Bottom - (rowHeight / 2 - 1);
-    dotted(TPoint(x, firstRoot ? centre.Y : T.Top), TPoint(x, bottom));
-    for (TfcTreeNode* a = parent; a; a = a->Parent()) {
-      if (!a->GetNextSibling()) continue;
-      // Ancestors are shared by many rows: their line is placed once a paint.
-      auto known = FLineX.find(a);
-      const int ax = known != FLineX.end()
-                         ? known->second
-                         : (FLineX[a] = fcLineX(fcCheckCell(ItemLayout(a, a->DisplayRect(true)))));
-      dotted(TPoint(ax, T.Top), TPoint(ax, T.Bottom));
+// Lines: the node's own, then one for every ancestor that has a sibling below.
+// Their dots (those of fcDottedLine) go to the device in one call.
+void TfcCustomTreeView::PaintItemLines(TfcTreeNode* N, const TRect& T, const TRect& Cell) {
+  const TPoint centre = fcCentre(Cell);
+  const int x = fcLineX(Cell);
+  std::vector<POINT> dots;
+  auto dotted = [&dots](const TPoint& P1, const TPoint& P2) {
+    for (const TPoint& p : fcDottedLinePoints(P1, P2)) {
+      dots.push_back({p.X, p.Y});
+      dots.push_back({p.X + 1, p.Y + 1});
     }
-    if (FOptions.Contains(tvoShowRoot) || parent) {
-      const int right = cell.Right - (HasCheckbox(N) && (HasStateSpace(N) || multi) ? 2 : 0);
-      dotted(TPoint(x, centre.Y), TPoint(right, centre.Y));
-    }
-    if (!dots.empty()) {
-      c->Pen()->SetColor(FLineColor);
-      fcSelectCanvasObjects(c);
-      const std::vector<DWORD> counts(dots.size() / 2, 2);
-      PolyPolyline(dc, dots.data(), counts.data(), static_cast<DWORD>(counts.size()));
-    }
+  };
+  TfcTreeNode* parent = N->Parent();
+  const bool firstRoot = !parent && !N->GetPrevSibling();
+  const int bottom = N->GetNextSibling() ? T.Bottom : T.Bottom - (T.Height() / 2 - 1);
+  dotted(TPoint(x, firstRoot ? centre.Y : T.Top), TPoint(x, bottom));
+  for (TfcTreeNode* a = parent; a; a = a->Parent()) {
+    if (!a->GetNextSibling()) continue;
+    // Ancestors are shared by many rows: their line is placed once a paint.
+    auto known = FLineX.find(a);
+    const int ax = known != FLineX.end()
+                       ? known->second
+                       : (FLineX[a] = fcLineX(fcCheckCell(ItemLayout(a, a->DisplayRect(true)))));
+    dotted(TPoint(ax, T.Top), TPoint(ax, T.Bottom));
   }
-
-  // Expand button.
-  if (FOptions.Contains(tvoShowButtons) && N->HasChildren()) {
-    TPoint p(x, centre.Y);
-    int q = 0;
-    TRect b = fcExpandBox(p, rowHeight, q);
-    if (FOptions.Contains(tvoExpandButtons3D)) {
-      const bool pressed = FButtonPressed && N == FPressedNode;
-      c->Brush()->SetColor(clBtnFace);
-      c->FillRect(b);
-      RECT fr = {b.Left, b.Top, b.Right + 1, b.Bottom + 1};
-      DrawFrameControl(dc, &fr, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-      if (ColorToRGB(FColor) == 0xFFFFFF) {
-        c->Pen()->SetColor(clBtnFace);
-        c->MoveTo(b.Left - 1, b.Bottom);
-        c->LineTo(b.Left - 1, b.Top - 1);
-        c->LineTo(b.Right + 1, b.Top - 1);
-      }
-      if (pressed) {
-        p = TPoint(p.X + 1, p.Y + 1);
-        b = TRect(b.Left + 1, b.Top + 1, b.Right + 1, b.Bottom + 1);
-      }
-    } else if (themes && fcDrawThemePart(FHandle, L"TREEVIEW", TVP_GLYPH,
-                                         (itemState & TVIS_EXPANDED) ? GLPS_OPENED : GLPS_CLOSED, dc, b)) {
-      b = TRect();  // the theme's glyph has its own plus or minus
-    } else {
-      c->Brush()->SetColor(clWhite);
-      c->FillRect(b);
-      c->Brush()->SetColor(clBtnShadow);
-      c->FrameRect(b);
-    }
-    if (!b.IsEmpty()) DrawExpandButton(c, b, p, q, (itemState & TVIS_EXPANDED) != 0, FColor);
+  if (FOptions.Contains(tvoShowRoot) || parent) {
+    const bool multi = FMultiSelectAttributes->Enabled();
+    const int right = Cell.Right - (HasCheckbox(N) && (HasStateSpace(N) || multi) ? 2 : 0);
+    dotted(TPoint(x, centre.Y), TPoint(right, centre.Y));
   }
+  if (dots.empty()) return;
+  TCanvas* c = FCanvas.get();
+  c->Pen()->SetColor(FLineColor);
+  fcSelectCanvasObjects(c);
+  const std::vector<DWORD> counts(dots.size() / 2, 2);
+  PolyPolyline(c->Handle(), dots.data(), counts.data(), static_cast<DWORD>(counts.size()));
+}
 
-  // Colours.
+void TfcCustomTreeView::PaintExpandButton(TfcTreeNode* N, const TRect& Cell, int RowHeight, UINT ItemState,
+                                           bool Themes) {
+  TCanvas* c = FCanvas.get();
+  HDC dc = c->Handle();
+  TPoint p(fcLineX(Cell), fcCentre(Cell).Y);
+  int q = 0;
+  TRect b = fcExpandBox(p, RowHeight, q);
+  if (FOptions.Contains(tvoExpandButtons3D)) {
+    const bool pressed = FButtonPressed && N == FPressedNode;
+    c->Brush()->SetColor(clBtnFace);
+    c->FillRect(b);
+    RECT fr = {b.Left, b.Top, b.Right + 1, b.Bottom + 1};
+    DrawFrameControl(dc, &fr, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    if (ColorToRGB(FColor) == 0xFFFFFF) {
+      c->Pen()->SetColor(clBtnFace);
+      c->MoveTo(b.Left - 1, b.Bottom);
+      c->LineTo(b.Left - 1, b.Top - 1);
+      c->LineTo(b.Right + 1, b.Top - 1);
+    }
+    if (pressed) {
+      p = TPoint(p.X + 1, p.Y + 1);
+      b = TRect(b.Left + 1, b.Top + 1, b.Right + 1, b.Bottom + 1);
+    }
+  } else if (Themes && fcDrawThemePart(FHandle, L"TREEVIEW", TVP_GLYPH,
+                                       (ItemState & TVIS_EXPANDED) ? GLPS_OPENED : GLPS_CLOSED, dc, b)) {
+    b = TRect();  // the theme's glyph has its own plus or minus
+  } else {
+    c->Brush()->SetColor(clWhite);
+    c->FillRect(b);
+    c->Brush()->SetColor(clBtnShadow);
+    c->FrameRect(b);
+  }
+  if (!b.IsEmpty()) DrawExpandButton(c, b, p, q, (ItemState & TVIS_EXPANDED) != 0, FColor);
+}
+
+// The brush and font of the item's state; true when it shows selected.
+bool TfcCustomTreeView::SetItemColours(TfcTreeNode* N, TfcItemStates State, UINT ItemState) {
+  TCanvas* c = FCanvas.get();
   RestoreFont(c->Font(), Font());
   c->Brush()->SetColor(FColor);
+  const bool multi = FMultiSelectAttributes->Enabled();
   const bool focused = Focused();
-  const bool dropHighlighted = (itemState & TVIS_DROPHILITED) != 0;
+  const bool dropHighlighted = (ItemState & TVIS_DROPHILITED) != 0;
   const bool shownSelected = ShownSelected(N, State, dropHighlighted);
   // A drop target shows wherever the mouse drags, focused tree or not.
   if (dropHighlighted || (shownSelected && !multi)) {
@@ -252,81 +275,92 @@ void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) 
   }
   CalcNodeAttributes(N, State);
   fcSelectCanvasObjects(c);
-  String text;
-  GetDisplayText(N, text);
-  const TFontStyles style = c->Font()->Style();
-  if (style.Contains(fsBold) || style.Contains(fsItalic)) {
-    RECT m = {T.Left, T.Top, T.Right, T.Bottom};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &m, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
-    T.Right = T.Left + (m.right - m.left) + 4;
-  }
-  c->Pen()->SetColor(FColor);
+  return shownSelected;
+}
 
-  // Selection background.
+// A bold or italic text takes its own width (plus 4) as the item's.
+void TfcCustomTreeView::FitTextRect(const String& Text, TRect& T) {
+  const TFontStyles style = FCanvas->Font()->Style();
+  if (!style.Contains(fsBold) && !style.Contains(fsItalic)) return;
+  RECT m = {T.Left, T.Top, T.Right, T.Bottom};
+  DrawTextW(FCanvas->Handle(), Text.c_str(), static_cast<int>(Text.size()), &m,
+            DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+  T.Right = T.Left + (m.right - m.left) + 4;
+}
+
+// A selected row reaches to the right side and over its images.
+TRect TfcCustomTreeView::SelectionRect(TfcTreeNode* N, const TRect& T) const {
   TRect s = T;
-  if (RowSelect()) {
-    s.Right = Width() - 4;
-    if (ShowsImage(N)) s.Left -= FImages->Width();
-    if (HasStateSpace(N)) s.Left -= FStateImages ? FStateImages->Width() : 16;
-    if (ShowsImage(N) || HasStateSpace(N)) s.Left -= 4;
-    if (!multi) s.Bottom += 1;
-  }
-  const bool editingThis = IsEditing() && State.Contains(fcisSelected);
-  if (!editingThis && c->Brush()->Color() != clNone && (!multi || N->MultiSelected() || dropHighlighted)) {
-    if (State.Contains(fcisFocused)) {
-      c->Rectangle(s);
-    } else {
-      c->FillRect(TRect(s.Left, s.Top, s.Right, s.Bottom - 1));
-    }
-  }
+  if (!RowSelect()) return s;
+  s.Right = Width() - 4;
+  if (ShowsImage(N)) s.Left -= FImages->Width();
+  if (HasStateSpace(N)) s.Left -= FStateImages ? FStateImages->Width() : 16;
+  if (ShowsImage(N) || HasStateSpace(N)) s.Left -= 4;
+  if (!FMultiSelectAttributes->Enabled()) s.Bottom += 1;
+  return s;
+}
 
-  // Image.
-  if (FImages && N->ImageIndex() >= 0 && N->ImageIndex() < FImages->Count()) {
-    const int ix = cell.Right + (HasStateSpace(N) ? (FStateImages ? FStateImages->Width() : 16) : 0);
-    const int iy = cell.Top + (cell.Height() - FImages->Height()) / 2;
-    const int sel = N->SelectedIndex();
-    const int index = State.Contains(fcisSelected) && sel >= 0 && sel < FImages->Count() ? sel : N->ImageIndex();
-    UINT drawStyle = shownSelected && FImages->BlendColor() != clNone && !RowSelect() ? ILD_BLEND50 : ILD_NORMAL;
-    COLORREF fore = FImages->BlendColor() == clNone ? CLR_NONE : ColorToRGB(FImages->BlendColor());
-    if (itemState & TVIS_CUT) {
-      drawStyle |= ILD_BLEND50;
-      fore = RGB(255, 255, 255);
-    }
-    if (N->OverlayIndex() >= 0) drawStyle |= INDEXTOOVERLAYMASK(N->OverlayIndex() + 1);
-    ImageList_DrawEx(FImages->Handle(), index, dc, ix, iy, 0, 0, CLR_NONE, fore, drawStyle);
-  }
+void TfcCustomTreeView::PaintSelection(TfcTreeNode* N, const TRect& S, TfcItemStates State, UINT ItemState) {
+  TCanvas* c = FCanvas.get();
+  const bool dropHighlighted = (ItemState & TVIS_DROPHILITED) != 0;
+  if (c->Brush()->Color() == clNone) return;
+  if (FMultiSelectAttributes->Enabled() && !N->MultiSelected() && !dropHighlighted) return;
+  if (State.Contains(fcisFocused)) c->Rectangle(S);
+  else c->FillRect(TRect(S.Left, S.Top, S.Right, S.Bottom - 1));
+}
 
-  // State image or check glyph.
-  if (HasStateSpace(N)) {
-    if (!HasCheckbox(N)) {
-      if (FStateImages)
-        ImageList_Draw(FStateImages->Handle(), N->StateIndex(), dc, cell.Right,
-                       cell.Top + (cell.Height() - FStateImages->Height()) / 2, ILD_NORMAL);
-    } else {
-      const TRect g = fcCheckGlyphBox(cell);
-      if (!themes || !DrawThemedCheck(N, g)) {
-        RECT gr = {g.Left, g.Top, g.Right, g.Bottom};
-        UINT flags = N->CheckboxType() == fcRadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
-        if (FOptions.Contains(tvoFlatCheckBoxes)) flags |= DFCS_FLAT;
-        if (N->Grayed()) flags |= DFCS_INACTIVE;
-        if (N->Checked()) flags |= DFCS_CHECKED;
-        DrawFrameControl(dc, &gr, DFC_BUTTON, flags);
-      }
-    }
+void TfcCustomTreeView::PaintItemImage(TfcTreeNode* N, const TRect& Cell, TfcItemStates State, UINT ItemState,
+                                       bool ShownSelected) {
+  if (!FImages || N->ImageIndex() < 0 || N->ImageIndex() >= FImages->Count()) return;
+  const int ix = Cell.Right + (HasStateSpace(N) ? (FStateImages ? FStateImages->Width() : 16) : 0);
+  const int iy = Cell.Top + (Cell.Height() - FImages->Height()) / 2;
+  const int sel = N->SelectedIndex();
+  const int index = State.Contains(fcisSelected) && sel >= 0 && sel < FImages->Count() ? sel : N->ImageIndex();
+  UINT drawStyle = ShownSelected && FImages->BlendColor() != clNone && !RowSelect() ? ILD_BLEND50 : ILD_NORMAL;
+  COLORREF fore = FImages->BlendColor() == clNone ? CLR_NONE : ColorToRGB(FImages->BlendColor());
+  if (ItemState & TVIS_CUT) {
+    drawStyle |= ILD_BLEND50;
+    fore = RGB(255, 255, 255);
   }
+  if (N->OverlayIndex() >= 0) drawStyle |= INDEXTOOVERLAYMASK(N->OverlayIndex() + 1);
+  ImageList_DrawEx(FImages->Handle(), index, FCanvas->Handle(), ix, iy, 0, 0, CLR_NONE, fore, drawStyle);
+}
 
-  // Text.
+// The state image, or the check box or radio button glyph.
+void TfcCustomTreeView::PaintStateImage(TfcTreeNode* N, const TRect& Cell, bool Themes) {
+  HDC dc = FCanvas->Handle();
+  if (!HasCheckbox(N)) {
+    if (FStateImages)
+      ImageList_Draw(FStateImages->Handle(), N->StateIndex(), dc, Cell.Right,
+                     Cell.Top + (Cell.Height() - FStateImages->Height()) / 2, ILD_NORMAL);
+    return;
+  }
+  const TRect g = fcCheckGlyphBox(Cell);
+  if (Themes && DrawThemedCheck(N, g)) return;
+  RECT gr = {g.Left, g.Top, g.Right, g.Bottom};
+  UINT flags = N->CheckboxType() == fcRadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
+  if (FOptions.Contains(tvoFlatCheckBoxes)) flags |= DFCS_FLAT;
+  if (N->Grayed()) flags |= DFCS_INACTIVE;
+  if (N->Checked()) flags |= DFCS_CHECKED;
+  DrawFrameControl(dc, &gr, DFC_BUTTON, flags);
+}
+
+void TfcCustomTreeView::PaintItemText(TfcTreeNode* N, TRect T, const TRect& S, TfcItemStates State,
+                                      const String& Text, bool EditingThis) {
+  HDC dc = FCanvas->Handle();
   T = TRect(T.Left + 2, T.Top + 1, T.Right - 1, T.Bottom - 1);
   SetBkMode(dc, TRANSPARENT);
-  if (!editingThis) {
+  if (!EditingThis) {
+    const bool focusFrame =
+        State.Contains(fcisFocused) && Focused() && (!RowSelect() || FMultiSelectAttributes->Enabled());
     bool defaultDrawing = true;
     DoDrawText(N, T, State, defaultDrawing);
     if (defaultDrawing) {
       TRect done;
-      fcDrawCanvasText(c, text, T, DT_NOPREFIX | DT_END_ELLIPSIS, done);
+      fcDrawCanvasText(FCanvas.get(), Text, T, DT_NOPREFIX | DT_END_ELLIPSIS, done);
     }
-    if (State.Contains(fcisFocused) && focused && (!RowSelect() || multi)) {
-      RECT fr = {s.Left, s.Top, s.Right, s.Bottom};
+    if (focusFrame) {
+      RECT fr = {S.Left, S.Top, S.Right, S.Bottom};
       DrawFocusRect(dc, &fr);
     }
   }

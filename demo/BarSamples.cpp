@@ -8,22 +8,10 @@
 namespace {
 
 // The record name goes first: the skin sizes the control by its record.
-template <class T>
-T* Put(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H, const wchar_t* Name = nullptr) {
-  T* c = new T(Parent);
-  c->SetParent(Parent);
-  c->SetBounds(X, Y, W, H);
-  if (Name) c->SetSkinDataName(Name);
-  c->SetSkinData(SkinData);
-  return c;
-}
-
 // A page control of Count pages on Side, with close buttons.
 TspSkinPageControl* PutPages(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H,
                              TTabPosition Side, int Count) {
-  auto* pages = new TspSkinPageControl(Parent);
-  pages->SetParent(Parent);
-  pages->SetBounds(X, Y, W, H);
+  auto* pages = Place<TspSkinPageControl>(Parent, X, Y, W, H);
   pages->SetTabPosition(Side);
   pages->SetShowCloseButtons(Side == tpTop);
   pages->SetFreeOnClose(true);
@@ -40,29 +28,29 @@ TspSkinPageControl* PutPages(TWinControl* Parent, TspSkinData* SkinData, int X, 
 }  // namespace
 
 int BuildBarSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
-  auto* h = Put<TspSkinScrollBar>(Parent, SkinData, X, Y, 280, 19);
+  auto* h = PlaceSkinned<TspSkinScrollBar>(Parent, SkinData, X, Y, 280, 19);
   h->SetRange(0, 100, 20, 30);
-  auto* both = Put<TspSkinScrollBar>(Parent, SkinData, X, Y + 26, 280, 19);
+  auto* both = PlaceSkinned<TspSkinScrollBar>(Parent, SkinData, X, Y + 26, 280, 19);
   both->SetBothMarkerWidth(19);
   both->SetBoth(true);
   both->SetPosition(70);
 
-  auto* v = Put<TspSkinScrollBar>(Parent, SkinData, X, Y + 52, 19, 110, L"vscrollbar");
+  auto* v = PlaceSkinned<TspSkinScrollBar>(Parent, SkinData, X, Y + 52, 19, 110, L"vscrollbar");
   v->SetKind(sbVertical);
   v->SetPosition(40);
-  auto* vt = Put<TspSkinTrackBar>(Parent, SkinData, X + 30, Y + 52, 24, 110, L"trackbar");
+  auto* vt = PlaceSkinned<TspSkinTrackBar>(Parent, SkinData, X + 30, Y + 52, 24, 110, L"trackbar");
   vt->SetVertical(true);
   vt->SetValue(30);
   vt->SetJumpWhenClick(true);
 
-  auto* t = Put<TspSkinTrackBar>(Parent, SkinData, X + 64, Y + 52, 210, 24);
+  auto* t = PlaceSkinned<TspSkinTrackBar>(Parent, SkinData, X + 64, Y + 52, 210, 24);
   t->SetJumpWhenClick(true);
   t->SetValue(65);
-  Put<TspSkinUpDown>(Parent, SkinData, X + 64, Y + 90, 40, 20);
-  auto* vu = Put<TspSkinUpDown>(Parent, SkinData, X + 114, Y + 90, 20, 40, L"vupdown");
+  PlaceSkinned<TspSkinUpDown>(Parent, SkinData, X + 64, Y + 90, 40, 20);
+  auto* vu = PlaceSkinned<TspSkinUpDown>(Parent, SkinData, X + 114, Y + 90, 20, 40, L"vupdown");
   vu->SetOrientation(udVertical);
   // Sized freely: each button composed from the skin's resizable button.
-  auto* free = Put<TspSkinUpDown>(Parent, SkinData, X + 144, Y + 90, 50, 24);
+  auto* free = PlaceSkinned<TspSkinUpDown>(Parent, SkinData, X + 144, Y + 90, 50, 24);
   free->SetUseSkinSize(false);
 
   PutPages(Parent, SkinData, X, Y + 172, 280, 120, tpTop, 6);

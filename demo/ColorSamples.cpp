@@ -55,24 +55,18 @@ int BuildColorSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) 
   custom->SetSkinData(SkinData);
   for (TColor c : {0x3366CC, 0x33CC99, 0xCC6633, 0x9933CC, 0x66CCFF}) custom->AddColor(c);
 
-  auto* swatch = new TspColorViewer(Parent);
-  swatch->SetParent(Parent);
-  swatch->SetBounds(X + w - 52, Y + 8, 52, 52);
+  auto* swatch = Place<TspColorViewer>(Parent, X + w - 52, Y + 8, 52, 52);
   Y += custom->Height() + 8;
 
   auto* dialog = new TspSkinColorDialog(Parent);
   dialog->SetSkinData(SkinData);
   dialog->SetCtrlSkinData(SkinData);
-  auto* open = new TspSkinButton(Parent);
-  open->SetParent(Parent);
-  open->SetBounds(X, Y, w, 25);
+  auto* open = Place<TspSkinButton>(Parent, X, Y, w, 25);
   open->SetCaption(L"Colour dialog... \x8C03\x8272\x677F");
   open->SetSkinData(SkinData);
   Y += open->Height() + 6;
 
-  auto* colorButton = new TspSkinColorButton(Parent);
-  colorButton->SetParent(Parent);
-  colorButton->SetBounds(X, Y, 60, 25);
+  auto* colorButton = Place<TspSkinColorButton>(Parent, X, Y, 60, 25);
   colorButton->SetSkinData(SkinData);
   colorButton->SetColorDialog(dialog);
   Y += colorButton->Height() + 6;

@@ -16,9 +16,7 @@ const wchar_t* const kFruit[] = {L"Apple \x82F9\x679C", L"Banana \x9999\x8549", 
 
 template <typename T>
 T* AddCombo(TWinControl* Parent, TspSkinData* SkinData, int Left, int& Top, int Width) {
-  T* c = new T(Parent);
-  c->SetParent(Parent);
-  c->SetBounds(Left, Top, Width, 20);
+  T* c = Place<T>(Parent, Left, Top, Width, 20);
   c->DefaultFont()->SetName(kChineseFont);
   c->Font()->SetName(kChineseFont);
   c->SetSkinData(SkinData);

@@ -17,14 +17,6 @@
 
 namespace {
 
-template <typename T>
-T* Place(TWinControl* Parent, int Left, int Top, int Width = -1, int Height = -1) {
-  T* c = new T(Parent);
-  c->SetParent(Parent);
-  c->SetBounds(Left, Top, Width < 0 ? c->Width() : Width, Height < 0 ? c->Height() : Height);
-  return c;
-}
-
 // A 16 x 16 arrow glyph on an olive key colour, in two cells: up and disabled.
 void MakeArrowGlyph(TBitmap& Glyph) {
   Glyph.SetSize(32, 16);

@@ -11,14 +11,6 @@
 
 namespace {
 
-template <typename T>
-T* Place(TWinControl* Parent, int Left, int Top, int Width = -1, int Height = -1) {
-  T* c = new T(Parent);
-  c->SetParent(Parent);
-  c->SetBounds(Left, Top, Width < 0 ? c->Width() : Width, Height < 0 ? c->Height() : Height);
-  return c;
-}
-
 const wchar_t* const kStateNames[] = {L"closed", L"browsing", L"editing", L"inserting"};
 
 class TDataPage : public TGalleryPage {
@@ -165,6 +157,9 @@ class TDataPage : public TGalleryPage {
     for (const auto& b : buttons) {
       auto* button = Place<TFlatSpeedButton>(this, left, 230, 76, 25);
       button->SetCaption(b.Caption);
+      // Its faces (up, hot, down) are light in every skin: dark text reads on
+      // them, where the page's text colour would not on a dark skin.
+      button->Font()->SetColor(clBtnText);
       auto run = b.Run;
       // A speed button takes no focus: a combo's pending edit is written by the data set itself.
       button->OnClick = [this, run](TObject*) {

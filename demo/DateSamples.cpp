@@ -13,9 +13,7 @@ namespace {
 
 // A caption line over a sample.
 int AddCaption(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, const String& Text) {
-  auto* label = new TspSkinStdLabel(Parent);
-  label->SetParent(Parent);
-  label->SetBounds(X, Y, kSampleColumnWidth - 2 * X, 18);
+  auto* label = Place<TspSkinStdLabel>(Parent, X, Y, kSampleColumnWidth - 2 * X, 18);
   label->DefaultFont()->SetName(kChineseFont);
   label->SetCaption(Text);
   label->SetSkinData(SkinData);
@@ -23,9 +21,7 @@ int AddCaption(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, const S
 }
 
 TspSkinDateEdit* AddDateEdit(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int Width) {
-  auto* edit = new TspSkinDateEdit(Parent);
-  edit->SetParent(Parent);
-  edit->SetBounds(X, Y, Width, 20);
+  auto* edit = Place<TspSkinDateEdit>(Parent, X, Y, Width, 20);
   edit->DefaultFont()->SetName(kChineseFont);
   edit->CalendarFont()->SetName(kChineseFont);
   // Room for the day names apart and rows that breathe, below the room the
@@ -78,9 +74,7 @@ int BuildDateSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
 
   Y = AddCaption(Parent, SkinData, X, Y, L"Scroll box \x6EDA\x52A8\x6846");
   constexpr int kBar = 16;
-  auto* box = new TspSkinScrollBox(Parent);
-  box->SetParent(Parent);
-  box->SetBounds(X, Y, w - kBar, 110);
+  auto* box = Place<TspSkinScrollBox>(Parent, X, Y, w - kBar, 110);
   box->SetSkinData(SkinData);
   auto* vbar = new TspSkinScrollBar(Parent);
   vbar->SetParent(Parent);
@@ -88,21 +82,15 @@ int BuildDateSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   vbar->SetSkinDataName(L"vscrollbar");
   vbar->SetBounds(X + w - kBar, Y, kBar, 110);
   vbar->SetSkinData(SkinData);
-  auto* hbar = new TspSkinScrollBar(Parent);
-  hbar->SetParent(Parent);
-  hbar->SetBounds(X, Y + 110, w - kBar, kBar);
+  auto* hbar = Place<TspSkinScrollBar>(Parent, X, Y + 110, w - kBar, kBar);
   hbar->SetSkinData(SkinData);
   // Rows of labels and edits, taller and wider than the box.
   for (int row = 0; row < 8; ++row) {
-    auto* label = new TspSkinStdLabel(box);
-    label->SetParent(box);
-    label->SetBounds(6, 6 + row * 26, 80, 18);
+    auto* label = Place<TspSkinStdLabel>(box, 6, 6 + row * 26, 80, 18);
     label->DefaultFont()->SetName(kChineseFont);
     label->SetCaption(L"Entry \x6761\x76EE " + IntToStr(row + 1));
     label->SetSkinData(SkinData);
-    auto* edit = new TspSkinEdit(box);
-    edit->SetParent(box);
-    edit->SetBounds(90, 4 + row * 26, 240, 20);
+    auto* edit = Place<TspSkinEdit>(box, 90, 4 + row * 26, 240, 20);
     edit->DefaultFont()->SetName(kChineseFont);
     edit->SetText(L"Value " + IntToStr((row + 1) * 111));
     edit->SetSkinData(SkinData);

@@ -13,9 +13,7 @@ namespace {
 
 template <typename T>
 T* AddEdit(TWinControl* Parent, TspSkinData* SkinData, int Left, int& Top, int Width, const String& Text) {
-  T* edit = new T(Parent);
-  edit->SetParent(Parent);
-  edit->SetBounds(Left, Top, Width, 20);
+  T* edit = Place<T>(Parent, Left, Top, Width, 20);
   edit->DefaultFont()->SetName(kChineseFont);
   edit->SetSkinData(SkinData);
   if (!Text.empty()) edit->SetText(Text);
@@ -74,9 +72,7 @@ int BuildEditSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   beside = mask->Top();
   AddEdit<TspSkinTimeEdit>(Parent, SkinData, X + w / 2, beside, w / 2, L"");
 
-  auto* link = new TspSkinLinkLabel(Parent);
-  link->SetParent(Parent);
-  link->SetBounds(X, Y, 10, 10);
+  auto* link = Place<TspSkinLinkLabel>(Parent, X, Y, 10, 10);
   link->SetAutoSize(true);
   link->DefaultFont()->SetName(kChineseFont);
   link->SetCaption(L"Link label \x94FE\x63A5\x6807\x7B7E");

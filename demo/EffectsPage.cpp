@@ -57,9 +57,7 @@ class TEffectsPage : public TGalleryPage {
   };
 
   TfcImager* NewImager(int Left, int Top, int Width, int Height) {
-    auto* im = new TfcImager(this);
-    im->SetParent(this);
-    im->SetBounds(Left, Top, Width, Height);
+    auto* im = Place<TfcImager>(this, Left, Top, Width, Height);
     return im;
   }
 
@@ -115,9 +113,7 @@ class TEffectsPage : public TGalleryPage {
   }
 
   TfcStringCombo* NewCombo(int Left, int Top, int Width) {
-    auto* c = new TfcStringCombo(this);
-    c->SetParent(this);
-    c->SetBounds(Left, Top, Width, 21);
+    auto* c = Place<TfcStringCombo>(this, Left, Top, Width, 21);
     for (const wchar_t* s : {L"Red \x7EA2", L"Green \x7EFF", L"Blue \x84DD", L"Orange", L"Violet", L"Teal",
                              L"Gold", L"Silver", L"Ivory", L"Navy"})
       c->Items()->Add(s);

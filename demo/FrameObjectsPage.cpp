@@ -28,9 +28,7 @@ class TFrameObjectsPage : public TGalleryPage {
     } catch (const Exception& e) {
       FError = e.Message();
     }
-    auto* open = new TspSkinButton(this);
-    open->SetParent(this);
-    open->SetBounds(20, 124, 220, 30);
+    auto* open = Place<TspSkinButton>(this, 20, 124, 220, 30);
     open->SetCaption(L"Open a form in the Objects skin");
     open->OnClick = [this](TObject*) { OpenForm(); };
   }
@@ -47,9 +45,7 @@ class TFrameObjectsPage : public TGalleryPage {
     form->OnClose = [](TObject*, TCloseAction& Action) { Action = caFree; };
     auto* frame = new TspSkinForm(form);
     frame->SetSkinData(FSkin);
-    auto* report = new TLabel(form);
-    report->SetParent(form);
-    report->SetBounds(16, 16, 520, 120);
+    auto* report = Place<TLabel>(form, 16, 16, 520, 120);
     report->SetTransparent(true);
     // Wrapped before the text comes: a label sized to fit keeps its width
     // when it wraps, and would keep the single line's.

@@ -15,14 +15,6 @@
 
 namespace {
 
-template <typename T, typename... Args>
-T* AddControl(TWinControl* Parent, int Left, int Top, int Width, int Height, Args&&... ConstructorArgs) {
-  T* control = new T(Parent, std::forward<Args>(ConstructorArgs)...);
-  control->SetParent(Parent);
-  control->SetBounds(Left, Top, Width, Height);
-  return control;
-}
-
 // Root and every skinned control under it bound to Skin.
 void BindSkin(TControl* Root, TspSkinData* Skin) {
   if (auto* control = dynamic_cast<TspSkinControl*>(Root)) control->SetSkinData(Skin);
@@ -164,15 +156,15 @@ void TGalleryForm::LoadSkins() {
 }
 
 void TGalleryForm::BuildHeader() {
-  auto* header = AddControl<TspSkinPanel>(this, 0, 0, 940, 118);
+  auto* header = Place<TspSkinPanel>(this, 0, 0, 940, 118);
   header->SetAlign(alTop);
   header->SetBorderStyle(bvNone);
-  auto* title = AddControl<TspSkinStdLabel>(header, 16, 8, 560, 28);
+  auto* title = Place<TspSkinStdLabel>(header, 16, 8, 560, 28);
   title->SetUseSkinFont(false);  // the label's own font, in the skin's colour
   title->Font()->SetName(kChineseFont);
   title->Font()->SetHeight(-22);
   title->SetCaption(kTitle);
-  auto* hint = AddControl<TspSkinStdLabel>(header, 16, 38, 560, 20);
+  auto* hint = Place<TspSkinStdLabel>(header, 16, 38, 560, 20);
   hint->SetCaption(L"Point at, click and Tab through the controls; Enter presses OK, Esc presses Cancel.");
   BuildSkinSwitch(header, 590, 34);
   BuildControlRow(header, 62);
@@ -186,7 +178,7 @@ void TGalleryForm::BuildSkinSwitch(TWinControl* Parent, int Left, int Top) {
   } choices[] = {{L"Built-in \x5185\x7F6E", gsBuiltIn}, {L"Dark \x6DF1\x8272", gsDark}, {L"No skin \x65E0", gsNone}};
   int x = Left;
   for (const auto& choice : choices) {
-    auto* button = AddControl<TspSkinButton>(Parent, x, Top, 104, 26);
+    auto* button = Place<TspSkinButton>(Parent, x, Top, 104, 26);
     button->SetCaption(choice.Caption);
     const TGallerySkin skin = choice.Skin;
     button->OnClick = [this, skin](TObject*) { SwitchSkin(skin); };
@@ -195,22 +187,22 @@ void TGalleryForm::BuildSkinSwitch(TWinControl* Parent, int Left, int Top) {
 }
 
 void TGalleryForm::BuildControlRow(TWinControl* Parent, int Top) {
-  auto* first = AddControl<TSwatch>(Parent, 16, Top, 110, 48, MakeColor(200, 215, 240));
+  auto* first = Place<TSwatch>(Parent, 16, Top, 110, 48, MakeColor(200, 215, 240));
   first->SetCaption(L"Windowed \x7A97\x53E3");
   first->SetHint(L"A windowed custom control: Tab to it, press Space");
   first->SetShowHint(true);
-  auto* second = AddControl<TSwatch>(Parent, 136, Top, 110, 48, MakeColor(210, 235, 200));
+  auto* second = Place<TSwatch>(Parent, 136, Top, 110, 48, MakeColor(210, 235, 200));
   second->SetCaption(L"Second \x7B2C\x4E8C");
-  auto* star = AddControl<THoverStar>(Parent, 258, Top, 48, 48);
+  auto* star = Place<THoverStar>(Parent, 258, Top, 48, 48);
   star->SetHint(L"A windowless control painted by its parent");
   star->SetShowHint(true);
-  auto* edit = AddControl<TspSkinEdit>(Parent, 318, Top + 10, 220, 28);
+  auto* edit = Place<TspSkinEdit>(Parent, 318, Top + 10, 220, 28);
   edit->SetSkinData(FMainSkin);  // an edit is no skinned control that BindSkin finds
   edit->SetText(L"\x7F16\x8F91\x4E2D\x6587\x6587\x5B57 Edit");
-  auto* ok = AddControl<TspSkinButton>(Parent, 550, Top + 8, 90, 32);
+  auto* ok = Place<TspSkinButton>(Parent, 550, Top + 8, 90, 32);
   ok->SetCaption(L"&OK \x786E\x5B9A");
   ok->SetDefault(true);
-  auto* cancel = AddControl<TspSkinButton>(Parent, 648, Top + 8, 90, 32);
+  auto* cancel = Place<TspSkinButton>(Parent, 648, Top + 8, 90, 32);
   cancel->SetCaption(L"Cancel");
   cancel->SetCancel(true);
 
@@ -226,10 +218,10 @@ void TGalleryForm::BuildControlRow(TWinControl* Parent, int Top) {
 void TGalleryForm::BuildStatusBar() {
   // Named as the skins name the status bar, so that the frame hides its
   // grip while the form is maximized.
-  auto* bar = AddControl<TspSkinStatusBar>(this, 0, 0, 940, 24);
+  auto* bar = Place<TspSkinStatusBar>(this, 0, 0, 940, 24);
   bar->SetName(L"statusbar");
   bar->SetSizeGrip(true);
-  FStatus = AddControl<TspSkinStdLabel>(bar, 8, 3, 600, 18);
+  FStatus = Place<TspSkinStdLabel>(bar, 8, 3, 600, 18);
   FStatus->SetCaption(L"Ready \x5C31\x7EEA");
   BindSkin(bar, FMainSkin);
 }
@@ -271,7 +263,7 @@ void TGalleryForm::SwitchSkin(TGallerySkin Skin) {
 }
 
 void TGalleryForm::BuildPages(int StartPage) {
-  FPages = AddControl<TspSkinPageControl>(this, 8, 0, 920, 560);
+  FPages = Place<TspSkinPageControl>(this, 8, 0, 920, 560);
   FPages->SetAlign(alClient);
   FPages->SetShowCloseButtons(true);  // a closed page is gone until the next start
   FPages->DefaultFont()->SetName(kChineseFont);

@@ -61,15 +61,6 @@ String SwitchSkin(TspSkinData* SkinData, int Index) {
   return file.substr(file.find(L"skins\\"));
 }
 
-template <typename T>
-T* Add(TWinControl* Parent, int Left, int Top, int Width, int Height, const String& Caption) {
-  auto* control = new T(Parent);
-  control->SetParent(Parent);
-  control->SetBounds(Left, Top, Width, Height);
-  control->SetCaption(Caption);
-  return control;
-}
-
 class TSecondGalleryWindow : public TForm {
  public:
   TSecondGalleryWindow(TComponent* AOwner, TspSkinData* SkinData) : TForm(AOwner), FSkinData(SkinData) {
@@ -78,12 +69,15 @@ class TSecondGalleryWindow : public TForm {
     SetColor(MakeColor(236, 238, 244));
     FFrame = new TspSkinForm(this);
     FFrame->SetSkinData(SkinData);
-    Add<TLabel>(this, 12, 12, 340, 20, L"The gallery's frame: drag, size, try the buttons.");
-    FSkinLabel = Add<TLabel>(this, 12, 60, 340, 20, L"Skin: as loaded by the gallery");
-    auto* next = Add<TspSkinButton>(this, 12, 90, 120, 28, L"Switch skin");
+    Place<TLabel>(this, 12, 12, 340, 20)->SetCaption(L"The gallery's frame: drag, size, try the buttons.");
+    FSkinLabel = Place<TLabel>(this, 12, 60, 340, 20);
+    FSkinLabel->SetCaption(L"Skin: as loaded by the gallery");
+    auto* next = Place<TspSkinButton>(this, 12, 90, 120, 28);
+    next->SetCaption(L"Switch skin");
     next->SetSkinData(SkinData);
     next->OnClick = [this](TObject*) { FSkinLabel->SetCaption(L"Skin: " + SwitchSkin(FSkinData, ++FSkinIndex)); };
-    auto* close = Add<TspSkinButton>(this, 140, 90, 90, 28, L"Close");
+    auto* close = Place<TspSkinButton>(this, 140, 90, 90, 28);
+    close->SetCaption(L"Close");
     close->SetSkinData(SkinData);
     close->OnClick = [this](TObject*) { Close(); };
     if (HasArgument(L"--switch")) OnShow = [next](TObject*) { next->Click(); };
@@ -117,7 +111,8 @@ TspSkinForm* AddGalleryFrame(TCustomForm* Form, TspSkinData* SkinData) {
   auto* frame = new TspSkinForm(Form);
   frame->SetSkinData(SkinData);
   TSecondGalleryWindow* second = nullptr;
-  auto* open = Add<TspSkinButton>(Form, 790, 4, 140, 26, L"Second window");
+  auto* open = Place<TspSkinButton>(Form, 790, 4, 140, 26);
+  open->SetCaption(L"Second window");
   open->SetSkinData(SkinData);
   open->OnClick = [Form, SkinData, second](TObject*) mutable {
     if (!second) second = new TSecondGalleryWindow(Form, SkinData);

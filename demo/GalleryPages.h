@@ -2,6 +2,8 @@
 // library into an off-screen bitmap, which it then copies in one go.
 #pragma once
 
+#include <utility>
+
 #include "classlib/Controls.h"
 #include "classlib/ImgList.h"
 #include "skin/SkinData.h"
@@ -162,3 +164,25 @@ const TGalleryLook& SkinLook();
 void SetGalleryLook(const TspSkinData* Skin);
 // The font the gallery writes Chinese text in.
 extern const wchar_t* const kChineseFont;
+
+// Places a new control of class T on Parent, which owns it, at Left, Top;
+// a negative Width or Height keeps the class's own. Further arguments go to
+// T's constructor after the owner.
+template <class T, class... Args>
+T* Place(TWinControl* Parent, int Left, int Top, int Width = -1, int Height = -1, Args&&... ConstructorArgs) {
+  T* control = new T(Parent, std::forward<Args>(ConstructorArgs)...);
+  control->SetParent(Parent);
+  control->SetBounds(Left, Top, Width < 0 ? control->Width() : Width, Height < 0 ? control->Height() : Height);
+  return control;
+}
+
+// The same for a skinned control, then bound to SkinData (nullptr: the
+// default look) under the record SkinDataName when one is given.
+template <class T>
+T* PlaceSkinned(TWinControl* Parent, TspSkinData* SkinData, int Left, int Top, int Width, int Height,
+                const wchar_t* SkinDataName = nullptr) {
+  T* control = Place<T>(Parent, Left, Top, Width, Height);
+  if (SkinDataName) control->SetSkinDataName(SkinDataName);
+  control->SetSkinData(SkinData);
+  return control;
+}

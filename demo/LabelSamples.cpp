@@ -5,24 +5,15 @@
 
 namespace {
 
-template <typename T>
-T* Place(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H) {
-  auto* control = new T(Parent);
-  control->SetParent(Parent);
-  control->SetBounds(X, Y, W, H);
-  control->SetSkinData(SkinData);
-  return control;
-}
-
 TspSkinStdLabel* StdLabel(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, const String& Caption) {
-  auto* label = Place<TspSkinStdLabel>(Parent, SkinData, X, Y, kSampleColumnWidth - 2 * X, 18);
+  auto* label = PlaceSkinned<TspSkinStdLabel>(Parent, SkinData, X, Y, kSampleColumnWidth - 2 * X, 18);
   label->SetCaption(Caption);
   return label;
 }
 
 TspSkinButtonLabel* ButtonLabel(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int H,
                                 const String& Caption) {
-  auto* label = Place<TspSkinButtonLabel>(Parent, SkinData, X, Y, 140, H);
+  auto* label = PlaceSkinned<TspSkinButtonLabel>(Parent, SkinData, X, Y, 140, H);
   label->SetCaption(Caption);
   label->SetMargin(0);
   return label;
@@ -82,11 +73,11 @@ int BuildLabelSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) 
   // Bevels: lowered box, raised box, frame, a top line and a spacer's place.
   const TBevelShape shapes[] = {bsBox, bsBox, bsFrame, bsTopLine, bsLeftLine};
   for (int i = 0; i < 5; ++i) {
-    auto* bevel = Place<TspSkinBevel>(Parent, SkinData, X + i * 58, Y + 164, 50, 30);
+    auto* bevel = PlaceSkinned<TspSkinBevel>(Parent, SkinData, X + i * 58, Y + 164, 50, 30);
     bevel->SetShape(shapes[i]);
     if (i == 1) bevel->SetStyle(bsRaised);
   }
-  auto* divider = Place<TspSkinBevel>(Parent, SkinData, X, Y + 198, w, 10);
+  auto* divider = PlaceSkinned<TspSkinBevel>(Parent, SkinData, X, Y + 198, w, 10);
   divider->SetShape(bsTopLine);
   divider->SetDividerMode(true);
   return Y + 208;

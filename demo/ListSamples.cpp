@@ -20,9 +20,7 @@ constexpr int kRow = 18;
 
 template <class T>
 T* PutList(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H, const wchar_t* Name = nullptr) {
-  T* list = new T(Parent);
-  list->SetParent(Parent);
-  list->SetBounds(X, Y, W, H);
+  T* list = Place<T>(Parent, X, Y, W, H);
   list->DefaultFont()->SetName(kChineseFont);
   list->Font()->SetName(kChineseFont);
   // Rows as high as the skins' item strips in every look, so that heights
@@ -120,9 +118,7 @@ int BuildListSamples(TWinControl* Parent, TspSkinData* SkinData, int X, int Y) {
   Y += 90;
 
   // A button that drops a popup list under itself; a choice closes it.
-  auto* button = new TspSkinButton(Parent);
-  button->SetParent(Parent);
-  button->SetBounds(X, Y, 150, 25);
+  auto* button = Place<TspSkinButton>(Parent, X, Y, 150, 25);
   button->DefaultFont()->SetName(kChineseFont);
   button->SetCaption(L"Popup list \x5F39\x51FA\x5217\x8868");
   button->SetSkinData(SkinData);

@@ -31,15 +31,6 @@ void AddMenu(TMainMenu* Menu, const wchar_t* Caption, std::initializer_list<TMen
   }
 }
 
-template <typename T>
-T* Place(TWinControl* Parent, TspSkinData* Skin, int Left, int Top, int Width, int Height) {
-  auto* control = new T(Parent);
-  control->SetParent(Parent);
-  control->SetBounds(Left, Top, Width, Height);
-  control->SetSkinData(Skin);
-  return control;
-}
-
 class TMDIDemoFrame : public TForm {
  public:
   TMDIDemoFrame(TspSkinData* Skin) : TForm(Application), FSkin(Skin) {
@@ -93,16 +84,14 @@ class TMDIDemoFrame : public TForm {
     child->OnClose = [](TObject*, TCloseAction& Action) { Action = caFree; };
     auto* skinForm = new TspSkinForm(child);
     skinForm->SetSkinData(FSkin);
-    auto* panel = Place<TspSkinPanel>(child, FSkin, 0, 0, 330, 220);
+    auto* panel = PlaceSkinned<TspSkinPanel>(child, FSkin, 0, 0, 330, 220);
     panel->SetAlign(alClient);
-    auto* label = new TspSkinStdLabel(panel);
-    label->SetParent(panel);
-    label->SetBounds(14, 14, 280, 20);
+    auto* label = Place<TspSkinStdLabel>(panel, 14, 14, 280, 20);
     label->SetSkinData(FSkin);
     label->SetCaption(L"Document " + IntToStr(n + 1) + L" \x6587\x6863");
-    auto* check = Place<TspSkinCheckRadioBox>(panel, FSkin, 14, 44, 200, 22);
+    auto* check = PlaceSkinned<TspSkinCheckRadioBox>(panel, FSkin, 14, 44, 200, 22);
     check->SetCaption(L"Keep open \x4FDD\x6301\x6253\x5F00");
-    auto* button = Place<TspSkinButton>(panel, FSkin, 14, 80, 110, 28);
+    auto* button = PlaceSkinned<TspSkinButton>(panel, FSkin, 14, 80, 110, 28);
     button->SetCaption(L"&Close \x5173\x95ED");
     button->OnClick = [child](TObject*) { child->Close(); };
     child->Show();

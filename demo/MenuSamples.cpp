@@ -58,9 +58,7 @@ void BuildMainItems(TspSkinPopupMenu* Menu) {
 }
 
 TspSkinButton* AddButton(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, const String& Caption) {
-  auto* button = new TspSkinButton(Parent);
-  button->SetParent(Parent);
-  button->SetBounds(X, Y, W, 26);
+  auto* button = Place<TspSkinButton>(Parent, X, Y, W, 26);
   button->DefaultFont()->SetName(kChineseFont);
   button->SetCaption(Caption);
   button->SetSkinData(SkinData);

@@ -9,9 +9,7 @@ namespace {
 
 template <typename T>
 T* AddSample(TWinControl* Parent, TspSkinData* SkinData, int Left, int Top, int Width, int Height) {
-  T* control = new T(Parent);
-  control->SetParent(Parent);
-  control->SetBounds(Left, Top, Width, Height);
+  T* control = Place<T>(Parent, Left, Top, Width, Height);
   control->DefaultFont()->SetName(kChineseFont);
   control->SetSkinData(SkinData);
   return control;
@@ -19,9 +17,7 @@ T* AddSample(TWinControl* Parent, TspSkinData* SkinData, int Left, int Top, int 
 
 // A label in the skin's colours, so that it reads on the skin's panels.
 TspSkinStdLabel* AddLabel(TWinControl* Parent, TspSkinData* SkinData, int Left, int Top, const String& Text) {
-  auto* label = new TspSkinStdLabel(Parent);
-  label->SetParent(Parent);
-  label->SetBounds(Left, Top, 10, 10);
+  auto* label = Place<TspSkinStdLabel>(Parent, Left, Top, 10, 10);
   label->SetAutoSize(true);
   label->DefaultFont()->SetName(kChineseFont);
   label->SetCaption(Text);

@@ -15,9 +15,7 @@
 namespace {
 
 void Caption(TWinControl* Parent, TspSkinData* SkinData, int X, int& Y, int W, const String& Text) {
-  auto* label = new TspSkinStdLabel(Parent);
-  label->SetParent(Parent);
-  label->SetBounds(X, Y, W, 16);
+  auto* label = Place<TspSkinStdLabel>(Parent, X, Y, W, 16);
   label->DefaultFont()->SetName(kChineseFont);
   label->SetCaption(Text);
   label->SetSkinData(SkinData);
@@ -26,9 +24,7 @@ void Caption(TWinControl* Parent, TspSkinData* SkinData, int X, int& Y, int W, c
 
 TspSkinPasswordEdit* AddPassword(TWinControl* Parent, TspSkinData* SkinData, int X, int& Y, int W,
                                  TspPasswordKind Kind, const String& Text) {
-  auto* edit = new TspSkinPasswordEdit(Parent);
-  edit->SetParent(Parent);
-  edit->SetBounds(X, Y, W, 21);
+  auto* edit = Place<TspSkinPasswordEdit>(Parent, X, Y, W, 21);
   edit->SetPasswordKind(Kind);
   edit->SetSkinData(SkinData);
   edit->SetText(Text);
@@ -37,9 +33,7 @@ TspSkinPasswordEdit* AddPassword(TWinControl* Parent, TspSkinData* SkinData, int
 }
 
 TspSkinTrackEdit* AddTrackEdit(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int Value) {
-  auto* edit = new TspSkinTrackEdit(Parent);
-  edit->SetParent(Parent);
-  edit->SetBounds(X, Y, W, 20);
+  auto* edit = Place<TspSkinTrackEdit>(Parent, X, Y, W, 20);
   edit->DefaultFont()->SetName(kChineseFont);
   edit->SetSkinData(SkinData);
   edit->SetValue(Value);
@@ -53,9 +47,7 @@ void AddTrayButton(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int
   TComponent* owner = Parent;
   while (owner && !dynamic_cast<TCustomForm*>(owner)) owner = owner->Owner();
   auto* form = static_cast<TCustomForm*>(owner);
-  auto* button = new TspSkinButton(Parent);
-  button->SetParent(Parent);
-  button->SetBounds(X, Y, W, 26);
+  auto* button = Place<TspSkinButton>(Parent, X, Y, W, 26);
   button->DefaultFont()->SetName(kChineseFont);
   button->SetCaption(L"Tray icon on/off \x6258\x76D8\x56FE\x6807");
   button->SetSkinData(SkinData);

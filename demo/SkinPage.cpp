@@ -37,12 +37,6 @@ void ComposeRecord(const TspDataSkinCustomControl& Rec, TBitmap* Picture, const 
                   Rec.BottomStretch, Rec.StretchEffect, Rec.StretchType);
 }
 
-template <typename T>
-T* FindControlRecord(TspSkinData* Data, const wchar_t* Name) {
-  const int index = Data->GetControlIndex(Name);
-  return index < 0 ? nullptr : dynamic_cast<T*>(Data->CtrlList.Items(index));
-}
-
 TBitmap* ActivePicture(TspSkinData* Data, int Index) {
   return Index >= 0 && Index < Data->ActivePictures.Count() ? Data->ActivePictures.Items(Index) : nullptr;
 }
@@ -151,7 +145,7 @@ void TSkinPage::DrawFormFrame(TCanvas* Canvas, int X, int Y) {
 
 void TSkinPage::DrawButtonRecord(TCanvas* Canvas, int X, int Y) {
   DrawSectionTitle(Canvas, X, Y - 20, L"Record \"button\": normal, active, down at 90 x 26 and 130 x 36");
-  auto* rec = FindControlRecord<TspDataSkinButtonControl>(FSkinData, L"button");
+  auto* rec = FSkinData->ControlRecord<TspDataSkinButtonControl>(L"button");
   TBitmap* picture = rec ? ActivePicture(FSkinData, rec->PictureIndex) : nullptr;
   if (!picture) return;
   const struct {
@@ -183,7 +177,7 @@ void TSkinPage::DrawButtonRecord(TCanvas* Canvas, int X, int Y) {
 
 void TSkinPage::DrawPanelRecord(TCanvas* Canvas, int X, int Y) {
   DrawSectionTitle(Canvas, X, Y - 20, L"Record \"panel\" by its client offsets at 100 x 40 and 220 x 70");
-  auto* rec = FindControlRecord<TspDataSkinPanelControl>(FSkinData, L"panel");
+  auto* rec = FSkinData->ControlRecord<TspDataSkinPanelControl>(L"panel");
   TBitmap* picture = rec ? ActivePicture(FSkinData, rec->PictureIndex) : nullptr;
   if (!picture) return;
   int x = X;

@@ -36,18 +36,12 @@ TTextGlyphPage::TTextGlyphPage(TComponent* AOwner) : TGalleryPage(AOwner) {
   MakeGlyphStrip(FGlyphStrip);
   FImages.AddMasked(&FGlyphStrip, clFuchsia);
 
-  auto* shaped = new TShapedControl(this);
-  shaped->SetParent(this);
-  shaped->SetBounds(16, 420, 190, 96);
+  auto* shaped = Place<TShapedControl>(this, 16, 420, 190, 96);
   shaped->SetCaption(L"Shaped \x5F62\x72B6");
-  auto* wide = new TShapedControl(this);
-  wide->SetParent(this);
-  wide->SetBounds(226, 436, 300, 64);
+  auto* wide = Place<TShapedControl>(this, 226, 436, 300, 64);
   wide->SetCaption(L"The same mask, wider");
 
-  auto* glow = new TGlowPanel(this);
-  glow->SetParent(this);
-  glow->SetBounds(580, 436, 170, 64);
+  auto* glow = Place<TGlowPanel>(this, 580, 436, 170, 64);
   glow->SetCaption(L"Point here \x6307\x5411\x8FD9\x91CC");
 }
 

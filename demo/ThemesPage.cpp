@@ -81,11 +81,6 @@ class TThemesPage : public TGalleryPage {
     TspSkinData* Data = nullptr;
   };
 
-  template <typename T>
-  static T* Record(TspSkinData* D, const wchar_t* Name) {
-    const int i = D->GetControlIndex(Name);
-    return i < 0 ? nullptr : dynamic_cast<T*>(D->CtrlList.Items(i));
-  }
   static TBitmap* Active(TspSkinData* D, int Index) {
     return Index >= 0 && Index < D->ActivePictures.Count() ? D->ActivePictures.Items(Index) : nullptr;
   }
@@ -208,7 +203,7 @@ class TThemesPage : public TGalleryPage {
   // the second unchecked, or with the roll-up mark when Check is off.
   void DrawPanels(TCanvas* C, TspSkinData* D, const wchar_t* Name, const String& Caption, int X, int Y,
                   std::initializer_list<TSize> Sizes, bool Check) {
-    auto* rec = Record<TspDataSkinPanelControl>(D, Name);
+    auto* rec = D->ControlRecord<TspDataSkinPanelControl>(Name);
     TBitmap* picture = rec ? Active(D, rec->PictureIndex) : nullptr;
     if (!picture) return;
     int x = X, n = 0;
@@ -247,8 +242,8 @@ class TThemesPage : public TGalleryPage {
 
   void DrawStatusBars(TCanvas* C, TspSkinData* D, int X, int Y) {
     DrawPanels(C, D, L"statusbar", L"", X, Y, {TSize(150, 22), TSize(280, 26)}, false);
-    auto* rec = Record<TspDataSkinPanelControl>(D, L"statusbar");
-    auto* label = Record<TspDataSkinStdLabelControl>(D, L"stdlabel");
+    auto* rec = D->ControlRecord<TspDataSkinPanelControl>(L"statusbar");
+    auto* label = D->ControlRecord<TspDataSkinStdLabelControl>(L"stdlabel");
     TBitmap* picture = rec ? Active(D, rec->PictureIndex) : nullptr;
     if (!picture || !label) return;
     int x = X;
@@ -266,7 +261,7 @@ class TThemesPage : public TGalleryPage {
   }
 
   void DrawLabels(TCanvas* C, TspSkinData* D, int X, int Y) {
-    auto* header = Record<TspDataSkinLabelControl>(D, L"label");
+    auto* header = D->ControlRecord<TspDataSkinLabelControl>(L"label");
     TBitmap* picture = header ? Active(D, header->PictureIndex) : nullptr;
     int x = X;
     for (int w : {120, 170}) {
@@ -284,13 +279,13 @@ class TThemesPage : public TGalleryPage {
       C->Draw(x, Y, &image);
       x += w + 10;
     }
-    if (auto* label = Record<TspDataSkinStdLabelControl>(D, L"stdlabel")) {
+    if (auto* label = D->ControlRecord<TspDataSkinStdLabelControl>(L"stdlabel")) {
       UseFont(C, label->FontName, label->FontHeight, label->FontStyle, label->FontColor);
       C->TextOut(X, Y + 30, L"\x6807\x7B7E Label text");
       C->Font()->SetColor(label->ActiveFontColor);
       C->TextOut(X + 130, Y + 30, L"\x70ED\x70B9 Hot label");
     }
-    if (auto* bevel = Record<TspDataSkinBevel>(D, L"bevel")) {
+    if (auto* bevel = D->ControlRecord<TspDataSkinBevel>(L"bevel")) {
       const TRect b = Rect(X + 250, Y + 30, X + kColumn, Y + 50);
       C->Pen()->SetColor(bevel->DarkColor);
       C->MoveTo(b.Left, b.Bottom - 1);

@@ -29,9 +29,7 @@ TImageList* Swatches(TComponent* Owner) {
 
 template <class T>
 T* PutButton(TspSkinToolBar* Bar, int X, int W, const String& Caption, int Image) {
-  auto* b = new T(Bar);
-  b->SetParent(Bar);
-  b->SetBounds(X, 0, W, 24);
+  auto* b = Place<T>(Bar, X, 0, W, 24);
   b->SetCaption(Caption);
   b->SetImageIndex(Image);
   b->SetSkinData(Bar->SkinData());
@@ -39,9 +37,7 @@ T* PutButton(TspSkinToolBar* Bar, int X, int W, const String& Caption, int Image
 }
 
 TspSkinToolBar* PutBar(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, TImageList* Images) {
-  auto* bar = new TspSkinToolBar(Parent);
-  bar->SetParent(Parent);
-  bar->SetBounds(X, Y, W, 32);
+  auto* bar = Place<TspSkinToolBar>(Parent, X, Y, W, 32);
   bar->SetSkinData(SkinData);
   bar->SetImages(Images);
   return bar;

@@ -88,11 +88,9 @@ class TTreePage : public TGalleryPage {
  private:
   template <typename T>
   T* Place(int Left, int Top, int Width, int Height) {
-    T* c = new T(this);
-    c->SetParent(this);
+    T* c = ::Place<T>(this, Left, Top, Width, Height);
     c->SetParentFont(false);  // the page's font is the grey of its notes
     c->Font()->SetColor(clWindowText);
-    c->SetBounds(Left, Top, Width, Height);
     return c;
   }
 

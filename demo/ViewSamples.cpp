@@ -23,9 +23,7 @@ TspSkinScrollBar* PutBar(TWinControl* Parent, TspSkinData* SkinData, const TRect
 // Horizontal) below it.
 template <class T>
 T* PutView(TWinControl* Parent, TspSkinData* SkinData, int X, int Y, int W, int H, bool Horizontal) {
-  T* view = new T(Parent);
-  view->SetParent(Parent);
-  view->SetBounds(X, Y, W - kBar, H - (Horizontal ? kBar : 0));
+  T* view = Place<T>(Parent, X, Y, W - kBar, H - (Horizontal ? kBar : 0));
   TFont font;
   font.Assign(view->DefaultFont());
   font.SetName(kChineseFont);

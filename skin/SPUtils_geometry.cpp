@@ -1,5 +1,6 @@
 #include "skin/SPUtils_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -106,12 +107,9 @@ namespace {
 bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
-void DeleteLastCharacter(String& s) {
-  const size_t n = s.size();
-  if (n >= 2 && IsLowSurrogate(s[n - 1]) && IsHighSurrogate(s[n - 2]))
-    s.resize(n - 2);
-  else
-    s.resize(n - 1);
+// Whether cutting Text after N code units would split a surrogate pair.
+bool SplitsPair(const String& Text, size_t N) {
+  return N > 0 && N < Text.size() && IsHighSurrogate(Text[N - 1]) && IsLowSurrogate(Text[N]);
 }
 
 }  // namespace
@@ -119,10 +117,31 @@ void DeleteLastCharacter(String& s) {
 void FitTextWithEllipsis(String& Text, int Width, const std::function<int(const String&)>& TextWidth) {
   static const String kEllipsis = L"...";
   if (TextWidth(Text) <= Width) return;
-  while (!Text.empty()) {
-    DeleteLastCharacter(Text);
-    if (TextWidth(Text + kEllipsis) <= Width) break;
+  const auto fits = [&](size_t n) { return TextWidth(Text.substr(0, n) + kEllipsis) <= Width; };
+  // A longer start is never narrower: the longest start that fits with the
+  // ellipsis lies below the first of the lengths 16, 32, 64, ... that does
+  // not, and is found by halving from there. The texts measured stay about
+  // as long as what shows, however long the text.
+  size_t lo = 0, hi = 16;
+  while (hi < Text.size() && fits(hi)) {
+    lo = hi;
+    hi *= 2;
   }
+  if (SplitsPair(Text, lo)) --lo;  // a shorter start fits too
+  hi = std::min(hi, Text.size());  // the whole text does not fit: the ellipsis cannot either
+  while (hi - lo > 1) {
+    size_t mid = lo + (hi - lo) / 2;
+    if (SplitsPair(Text, mid)) {
+      if (mid - 1 > lo)
+        --mid;
+      else if (mid + 1 < hi)
+        ++mid;
+      else
+        break;
+    }
+    (fits(mid) ? lo : hi) = mid;
+  }
+  Text.resize(lo);
   Text += kEllipsis;
 }
 

@@ -80,6 +80,29 @@ bool Degenerate(const TspSkinGeometry& g) { return g.RB.X == g.LT.X || g.RB.Y ==
 
 }  // namespace
 
+bool NinePiecesSound(const TspSkinGeometry& G, int W, int H) {
+  const TRect& c = G.CL;
+  if (W <= 0 || H <= 0 || c.Left < 0 || c.Top < 0 || c.Right > W || c.Bottom > H || c.Left > c.Right ||
+      c.Top > c.Bottom)
+    return false;
+  for (const TPoint& p : {G.LT, G.RT, G.LB, G.RB})
+    if (p.X < 0 || p.Y < 0 || p.X > W || p.Y > H) return false;
+  return (c.Top == 0 || G.RT.X > G.LT.X) && (c.Bottom == H || G.RB.X > G.LB.X) &&
+         (c.Left == 0 || G.LB.Y > G.LT.Y) && (c.Right == W || G.RB.Y > G.RT.Y);
+}
+
+bool BorderPiecesSound(const TspSkinGeometry& G, int W, int H) {
+  const int top = G.CL.Top, bottom = G.CL.Bottom;
+  return NinePiecesSound(G, W, H) && top <= G.LT.Y && G.LT.Y <= G.LB.Y && G.LB.Y <= bottom && top <= G.RT.Y &&
+         G.RT.Y <= G.RB.Y && G.RB.Y <= bottom;
+}
+
+bool ThreePiecesSound(std::initializer_list<TRect> Pieces, int A, int Z, bool Horizontal) {
+  for (const TRect& piece : Pieces)
+    if (!piece.IsEmpty() && (Horizontal ? piece.Width() : piece.Height()) <= A + Z) return false;
+  return true;
+}
+
 void AppendTiles(std::vector<TspDrawOp>& Ops, const TRect& Piece, int Start, int End, int BandFrom, int BandTo,
                  bool Horizontal) {
   // A band deeper than the piece repeats the piece across the run too: no

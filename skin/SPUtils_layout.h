@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "classlib/Types.h"
@@ -45,6 +46,20 @@ struct TspNineFlags {
   bool ClientStretch = false;
   uint8_t StretchType = 0;  // 0 full, 1 horizontal repeat, 2 vertical repeat
 };
+
+// Whether nine pieces cut from a W x H rectangle (Geometry relative to it)
+// cover a destination of any size: the client lies within the rectangle, and
+// every border band with a depth has an edge of some length to repeat along
+// it. Any other geometry leaves gaps, undrawn, at sizes other than its own.
+bool NinePiecesSound(const TspSkinGeometry& Geometry, int W, int H);
+// The same for a frame drawn as four border images around its client: the
+// side images span the client's rows only, so the left and right edges
+// (corner point to corner point) lie within them too.
+bool BorderPiecesSound(const TspSkinGeometry& Geometry, int W, int H);
+// Whether each of Pieces, cut in three along its length with ends A and Z
+// long, keeps a middle to repeat. An empty piece is never drawn and counts
+// as sound.
+bool ThreePiecesSound(std::initializer_list<TRect> Pieces, int A, int Z, bool Horizontal = true);
 
 // Tiling rule: copies of a piece of length PieceLen along Start .. End; the last
 // copy is cut, never scaled. Piece and Band give the cross-axis extents.

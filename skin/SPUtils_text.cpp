@@ -85,7 +85,7 @@ void GlowText(TCanvas* Canvas, const TRect& R, const String& Text, UINT Flags, i
 int CanvasDrawText(TCanvas* Canvas, const String& Text, TRect& R, UINT Flags) {
   TextScope scope(Canvas);
   RECT r = ToRECT(R);
-  const int height = DrawTextW(scope.DC(), Text.c_str(), static_cast<int>(Text.size()), &r, Flags);
+  const int height = DrawTextFallback(scope.DC(), Text.c_str(), static_cast<int>(Text.size()), &r, Flags);
   if (Flags & DT_CALCRECT) R = FromRECT(r);
   return height;
 }

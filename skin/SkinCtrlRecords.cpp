@@ -2,21 +2,23 @@
 
 #include <algorithm>
 
+#include "skin/SPUtils_layout.h"
+
 void TspDataSkinControl::LoadFromFile(const TspSkinIni& Ini) {
-  TspRecordIO io(Ini, IDName);
+  TspRecordReader io(Ini, IDName);
   Exchange(io);
 }
 
 void TspDataSkinControl::SaveToFile(TspSkinIni& Ini) {
   Ini.EraseSection(IDName);
-  TspRecordIO io(Ini, IDName, true);
+  TspRecordWriter io(Ini, IDName);
   Exchange(io);
 }
 
 void TspDataSkinControl::ClipRects(const TRect& Bounds) {
   TRect own;
   IntersectRect(own, SkinRect, Bounds);
-  TspRecordIO io(Bounds, TRect(0, 0, std::max(0, own.Width()), std::max(0, own.Height())));
+  TspRecordCut io(Bounds, TRect(0, 0, std::max(0, own.Width()), std::max(0, own.Height())));
   Exchange(io);
 }
 
@@ -38,11 +40,30 @@ bool TspDataSkinCustomControl::LeavesNothingToDraw(bool HasPicture) const {
   const bool background = HasBackgroundPicture();
   switch (PiecesResizeMode(SkinRect, RTPoint, LBPoint, RBPoint)) {
     case -1: return !background;
-    case 1: return ClRect.IsEmpty() && !background;
+    case 1:
+      return (ClRect.IsEmpty() && !background) ||
+             !NinePiecesSound({LTPoint, RTPoint, LBPoint, RBPoint, ClRect}, SkinRect.Width(), SkinRect.Height());
     case 2: return RTPoint.X <= LTPoint.X;
     case 3: return LBPoint.Y <= LTPoint.Y;
     default: return SkinRect.IsEmpty();
   }
+}
+
+namespace {
+
+// Whether R, relative to the skin rectangle, lies within it.
+bool WithinSkinRect(const TRect& R, const TRect& SkinRect) {
+  return R.Left >= 0 && R.Top >= 0 && R.Right <= SkinRect.Width() && R.Bottom <= SkinRect.Height();
+}
+
+}  // namespace
+
+bool TspDataSkinScrollBarControl::LeavesNothingToDraw(bool HasPicture) const {
+  return TspDataSkinCustomControl::LeavesNothingToDraw(HasPicture) || !WithinSkinRect(TrackArea, SkinRect);
+}
+
+bool TspDataSkinTrackBarControl::LeavesNothingToDraw(bool HasPicture) const {
+  return TspDataSkinCustomControl::LeavesNothingToDraw(HasPicture) || !WithinSkinRect(TrackArea, SkinRect);
 }
 
 bool TspDataSkinUpDownControl::LeavesNothingToDraw(bool HasPicture) const {
@@ -63,12 +84,11 @@ void TspDataSkinCustomControl::Exchange(TspRecordIO& IO) {
   IO.Point(L"leftbottompoint", LBPoint);
   IO.Point(L"rightbottompoint", RBPoint);
   IO.Rect(L"clientrect", ClRect);
-  if (IO.Writing()) IO.Boolean(L"stretcheffect", StretchEffect);
+  IO.Boolean(L"stretcheffect", StretchEffect);
   IO.Boolean(L"leftstretch", LeftStretch);
   IO.Boolean(L"topstretch", TopStretch);
   IO.Boolean(L"rightstretch", RightStretch);
   IO.Boolean(L"bottomstretch", BottomStretch);
-  if (IO.Reading()) IO.Boolean(L"stretcheffect", StretchEffect);
   IO.StretchType(L"stretchtype", StretchType);
 }
 
@@ -130,7 +150,7 @@ void TspDataSkinSlider::Exchange(TspRecordIO& IO) {
 
 void TspDataSkinFrameControl::Exchange(TspRecordIO& IO) {
   TspDataSkinControl::Exchange(IO);
-  IO.Count(L"framescount", FramesCount, 1);
+  IO.Frames(L"framescount", FramesCount, SkinRect, FramesPlacement == fpVertical, 1);
   if (IO.Reading() && FramesCount < 1) FramesCount = 1;
   IO.FramesPlacement(L"framesplacement", FramesPlacement);
 }
@@ -168,10 +188,9 @@ void TspDataSkinControlBar::Exchange(TspRecordIO& IO) {
   IO.Rect(L"vgriprect", VGripRect);
   IO.Piece(L"gripoffset1", GripOffset1);
   IO.Piece(L"gripoffset2", GripOffset2);
-  if (IO.Reading()) IO.Boolean(L"itemstretcheffect", ItemStretchEffect);
   IO.Piece(L"itemoffset1", ItemOffset1, 3);
   IO.Piece(L"itemoffset2", ItemOffset2, 3);
-  if (IO.Writing()) IO.Boolean(L"itemstretcheffect", ItemStretchEffect);
+  IO.Boolean(L"itemstretcheffect", ItemStretchEffect);
   IO.Boolean(L"itemtransparent", ItemTransparent);
   IO.Integer(L"itemtransparentcolor", ItemTransparentColor);
   IO.Boolean(L"griptransparent", GripTransparent);

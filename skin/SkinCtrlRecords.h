@@ -43,6 +43,15 @@ class TspDataSkinControl : public TObject {
   virtual void Exchange(TspRecordIO& IO);
 };
 
+// The kind of record a control draws from: a test that a record is of that
+// class or one derived from it. A control finds its record by name and kind,
+// and a record of another kind under the name counts as none.
+using TspRecordKind = bool (*)(const TspDataSkinControl* Record);
+template <class T>
+bool RecordKindOf(const TspDataSkinControl* Record) {
+  return dynamic_cast<const T*>(Record) != nullptr;
+}
+
 // Base of the resizable controls: nine-piece geometry of the skin image.
 class TspDataSkinCustomControl : public TspDataSkinControl {
  public:
@@ -156,7 +165,8 @@ class TspDataSkinSlider : public TspDataSkinControl {
   void Exchange(TspRecordIO& IO) override;
 };
 
-// Images made of FramesCount equal frames.
+// Images made of FramesCount equal frames, the skin rectangle the first of
+// them: a load keeps only the frames that lie within the picture.
 class TspDataSkinFrameControl : public TspDataSkinControl {
  public:
   using TspDataSkinControl::TspDataSkinControl;
@@ -268,6 +278,8 @@ class TspDataSkinScrollBarControl : public TspDataSkinCustomControl {
   TRect GlyphRect, ActiveGlyphRect, DownGlyphRect;
   bool GlyphTransparent = false;
   TColor GlyphTransparentColor = 0;
+  // Its track lies within its skin rectangle.
+  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -280,6 +292,8 @@ class TspDataSkinTrackBarControl : public TspDataSkinCustomControl {
   TRect ActiveSkinRect, TrackArea, ButtonRect, ActiveButtonRect;
   bool Vertical = false, ButtonTransparent = false;
   TColor ButtonTransparentColor = 0;
+  // Its track lies within its skin rectangle.
+  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;

@@ -1,5 +1,7 @@
 #include "skin/SkinCtrlRecords.h"
 
+#include "skin/SPUtils_layout.h"
+
 void TspDataSkinListBox::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
   IO.Rect(L"itemrect", ItemRect);
@@ -32,10 +34,9 @@ void TspDataSkinListBox::Exchange(TspRecordIO& IO) {
 
 void TspDataSkinCheckListBox::Exchange(TspRecordIO& IO) {
   TspDataSkinListBox::Exchange(IO);
-  if (IO.Reading()) IO.Rect(L"checkimagerect", CheckImageRect);
   IO.Rect(L"itemcheckrect", ItemCheckRect);
   IO.Rect(L"uncheckimagerect", UnCheckImageRect);
-  if (IO.Writing()) IO.Rect(L"checkimagerect", CheckImageRect);
+  IO.Rect(L"checkimagerect", CheckImageRect);
 }
 
 void TspDataSkinComboBox::Exchange(TspRecordIO& IO) {
@@ -50,28 +51,27 @@ void TspDataSkinComboBox::Exchange(TspRecordIO& IO) {
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
   IO.Integer(L"focusfontcolor", FocusFontColor);
   IO.Integer(L"activefontcolor", ActiveFontColor);
-  if (IO.Reading()) IO.Text(L"listboxname", ListBoxName);
   IO.Rect(L"buttonrect", ButtonRect);
   IO.Rect(L"activebuttonrect", ActiveButtonRect);
   IO.Rect(L"downbuttonrect", DownButtonRect);
   IO.Rect(L"unenabledbuttonrect", UnEnabledButtonRect);
-  if (IO.Writing()) IO.Text(L"listboxname", ListBoxName);
+  IO.Text(L"listboxname", ListBoxName);
   IO.Boolean(L"itemstretcheffect", ItemStretchEffect);
   IO.Boolean(L"focusitemstretcheffect", FocusItemStretchEffect);
   IO.Boolean(L"showfocus", ShowFocus);
 }
 
 bool TspDataSkinEditControl::LeavesNothingToDraw(bool HasPicture) const {
-  return !HasPicture || SkinRect.IsEmpty() || ClRect.IsEmpty() || RTPoint.X <= LTPoint.X;
+  return TspDataSkinCustomControl::LeavesNothingToDraw(HasPicture) || SkinRect.IsEmpty() || ClRect.IsEmpty() ||
+         RTPoint.X <= LTPoint.X;
 }
 
 void TspDataSkinEditControl::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
   IO.Rect(L"activeskinrect", ActiveSkinRect);
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
-  if (IO.Writing()) IO.Integer(L"activefontcolor", ActiveFontColor);
+  IO.Integer(L"activefontcolor", ActiveFontColor);
   IO.Integer(L"disabledfontcolor", DisabledFontColor);
-  if (IO.Reading()) IO.Integer(L"activefontcolor", ActiveFontColor);
   IO.Rect(L"buttonrect", ButtonRect);
   IO.Rect(L"activebuttonrect", ActiveButtonRect);
   IO.Rect(L"downbuttonrect", DownButtonRect);
@@ -99,7 +99,23 @@ void TspDataSkinSpinEditControl::Exchange(TspRecordIO& IO) {
 }
 
 bool TspDataSkinTabControl::LeavesNothingToDraw(bool HasPicture) const {
-  return !HasPicture || SkinRect.IsEmpty() || (ClRect.IsEmpty() && BGPictureIndex < 0);
+  return !HasPicture || SkinRect.IsEmpty() || (ClRect.IsEmpty() && BGPictureIndex < 0) ||
+         !ThreePiecesSound({TabRect, ActiveTabRect, FocusTabRect, MouseInTabRect}, TabLeftOffset, TabRightOffset);
+}
+
+bool TspDataSkinListBox::LeavesNothingToDraw(bool HasPicture) const {
+  return TspDataSkinCustomControl::LeavesNothingToDraw(HasPicture) ||
+         !ThreePiecesSound({ItemRect, ActiveItemRect, FocusItemRect}, ItemLeftOffset, ItemRightOffset);
+}
+
+bool TspDataSkinComboBox::LeavesNothingToDraw(bool HasPicture) const {
+  return TspDataSkinCustomControl::LeavesNothingToDraw(HasPicture) ||
+         !ThreePiecesSound({ItemRect, ActiveItemRect, FocusItemRect}, ItemLeftOffset, ItemRightOffset);
+}
+
+bool TspDataSkinPanelControl::LeavesNothingToDraw(bool HasPicture) const {
+  return TspDataSkinCustomControl::LeavesNothingToDraw(HasPicture) ||
+         !ThreePiecesSound({FrameRect}, FrameLeftOffset, FrameRightOffset);
 }
 
 void TspDataSkinTabControl::Exchange(TspRecordIO& IO) {
@@ -262,9 +278,8 @@ void TspDataSkinButtonControl::Exchange(TspRecordIO& IO) {
   TspDataSkinCustomControl::Exchange(IO);
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
   IO.Integer(L"activefontcolor", ActiveFontColor);
-  if (IO.Writing()) IO.Integer(L"downfontcolor", DownFontColor);
+  IO.Integer(L"downfontcolor", DownFontColor);
   IO.Integer(L"disabledfontcolor", DisabledFontColor);
-  if (IO.Reading()) IO.Integer(L"downfontcolor", DownFontColor);
   IO.Boolean(L"morphing", Morphing);
   IO.MorphKind(L"morphkind", MorphKind);
   IO.Rect(L"activeskinrect", ActiveSkinRect);
@@ -283,9 +298,8 @@ void TspDataSkinButtonControl::Exchange(TspRecordIO& IO) {
   IO.Index(L"glowlayerpictureindex", GlowLayerPictureIndex, -1);
   IO.Index(L"glowlayermaskpictureindex", GlowLayerMaskPictureIndex, -1);
   IO.Piece(L"glowlayeroffsetleft", GlowLayerOffsetLeft);
-  if (IO.Reading()) IO.Piece(L"glowlayeroffsettop", GlowLayerOffsetTop);
   IO.Piece(L"glowlayeroffsetright", GlowLayerOffsetRight);
-  if (IO.Writing()) IO.Piece(L"glowlayeroffsettop", GlowLayerOffsetTop);
+  IO.Piece(L"glowlayeroffsettop", GlowLayerOffsetTop);
   IO.Piece(L"glowlayeroffsetbottom", GlowLayerOffsetBottom);
   IO.Shift(L"glowlayershowoffsetx", GlowLayerShowOffsetX);
   IO.Shift(L"glowlayershowoffsety", GlowLayerShowOffsetY);

@@ -27,6 +27,8 @@ class TspDataSkinListBox : public TspDataSkinCustomControl {
   String VScrollBarName = L"vscrollbar", HScrollBarName = L"hscrollbar", BothHScrollBarName = L"bothhscrollbar";
   bool ShowFocus = false;
   TRect DisabledButtonsRect, ButtonsArea;
+  // Its item looks, cut in three by the item offsets, each keep a middle.
+  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -56,6 +58,8 @@ class TspDataSkinComboBox : public TspDataSkinCustomControl {
   String ListBoxName;
   TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
   bool ItemStretchEffect = false, FocusItemStretchEffect = false, ShowFocus = false;
+  // Its item looks, cut in three by the item offsets, each keep a middle.
+  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;
@@ -134,7 +138,8 @@ class TspDataSkinTabControl : public TspDataSkinControl {
   bool ButtonTransparent = false;
   TColor ButtonTransparentColor = 0;
   // Drawn from its picture: the frame, and the client piece on the sheets
-  // unless they have a background picture of their own.
+  // unless they have a background picture of their own; its tab looks, cut
+  // in three by the tab offsets, each keep a middle.
   bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
@@ -217,6 +222,8 @@ class TspDataSkinPanelControl : public TspDataSkinCustomControl {
   TRect GripperRect;
   bool GripperTransparent = false;
   TColor GripperTransparentColor = 0;
+  // Its caption frame, cut in three by the frame offsets, keeps a middle.
+  bool LeavesNothingToDraw(bool HasPicture) const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "classlib/Forms.h"
+#include "classlib/ListWalk.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinForm.h"
 
@@ -85,20 +86,9 @@ std::vector<TspSkinLink*> TspSkinData::BoundLinks() const {
 }
 
 void TspSkinData::TellLinks(const std::function<void(TspSkinLink*)>& Tell) {
-  const std::vector<TspSkinLink*> links = BoundLinks();
-  // Bound components that are no controls (a drop-down menu), sorted out
-  // while all are alive: a control told may free others.
-  std::vector<std::pair<TComponent*, TspSkinLink*>> components;
-  for (TspSkinLink* link : links) {
-    auto* component = dynamic_cast<TComponent*>(link);
-    if (component && !dynamic_cast<TControl*>(component)) components.emplace_back(component, link);
-  }
-  ForEachLiveLink(links, Tell);
-  // Each looked up again among those bound now before it is told.
-  for (const auto& [component, link] : components) {
-    const std::vector<TComponent*>& now = FreeNotifies();
-    if (std::find(now.begin(), now.end(), component) != now.end() && link->LinkedSkinData() == this) Tell(link);
-  }
+  // A control told may free others, or bind them to another skin.
+  TListWalk<TspSkinLink>(BoundLinks()).ForEachListed(
+      [this](const TspSkinLink* link) { return link->LinkedSkinData() == this; }, Tell);
 }
 
 void TspSkinData::DropLinks() {
@@ -120,7 +110,15 @@ int TspSkinData::GetControlIndex(const String& Name) const {
   return r->LeavesNothingToDraw(ActivePicture(r->PictureIndex) != nullptr) ? -1 : index;
 }
 
+int TspSkinData::GetControlIndex(const String& Name, TspRecordKind Kind) const {
+  const int index = GetControlIndex(Name);
+  return index < 0 || !Kind(CtrlList[index]) ? -1 : index;
+}
+
 void TspSkinData::BroadcastMessage(unsigned Msg) {
+  // A receiver may free the component: the forms have let go of it then.
+  const TLibraryScope hold(this);
+  if (BeingFreed()) return;
   const WPARAM self = reinterpret_cast<WPARAM>(this);
   // A program that empties the component between the first two messages (no
   // skin) changes skin as a load does: nothing draws until the forms redraw
@@ -133,28 +131,31 @@ void TspSkinData::BroadcastMessage(unsigned Msg) {
     TellLinks([](TspSkinLink* link) {
       if (link->SkinDropped()) link->TakeSkin();
     });
-  auto* ownerForm = dynamic_cast<TCustomForm*>(Owner());
-  if (ownerForm) SendMessageW(ownerForm->Handle(), Msg, self, 1000);
-  std::vector<TCustomForm*> told{ownerForm};
-  // A receiver may open or close forms: the count is read again each time.
-  for (int i = 0; Screen && i < Screen->FormCount(); ++i) {
-    TCustomForm* form = Screen->Forms(i);
+  // The owner form first, then the screen's forms, then the forms of skinned
+  // forms of this skin that the screen does not list; each once, while it is
+  // still on its list and this component is not being freed. A receiver may
+  // open, close, bind or free forms.
+  std::vector<TCustomForm*> forms;
+  if (auto* ownerForm = dynamic_cast<TCustomForm*>(Owner())) forms.push_back(ownerForm);
+  for (int i = 0; Screen && i < Screen->FormCount(); ++i) forms.push_back(Screen->Forms(i));
+  std::vector<TComponent*> skinForms;
+  for (TComponent* component : FreeNotifies())
+    if (dynamic_cast<TspSkinForm*>(component)) skinForms.push_back(component);
+  std::vector<const TCustomForm*> told;
+  auto tell = [&](TCustomForm* form, bool MakeWindow) {
+    if (BeingFreed() || form->BeingFreed() || std::find(told.begin(), told.end(), form) != told.end()) return;
     told.push_back(form);
-    if (form != ownerForm) SendMessageW(form->Handle(), Msg, self, 1000);
-  }
-  // A skinned form of this skin on a form the screen does not list. The list
-  // is copied, and each entry looked for again: a receiver may bind, unbind
-  // or free forms.
-  const std::vector<TComponent*> bound = FreeNotifies();
-  for (TComponent* component : bound) {
-    const std::vector<TComponent*>& now = FreeNotifies();
-    if (std::find(now.begin(), now.end(), component) == now.end()) continue;
-    auto* skinForm = dynamic_cast<TspSkinForm*>(component);
-    TCustomForm* form = skinForm ? skinForm->Form() : nullptr;
-    if (!form || std::find(told.begin(), told.end(), form) != told.end()) continue;
-    told.push_back(form);
-    if (form->HandleAllocated()) SendMessageW(form->Handle(), Msg, self, 1000);
-  }
+    if (MakeWindow || form->HandleAllocated()) SendMessageW(form->Handle(), Msg, self, 1000);
+  };
+  TListWalk<TCustomForm>(forms).ForEach([&](TCustomForm* form) { tell(form, true); });
+  TListWalk<TComponent>(skinForms).ForEachListed(
+      [this](TComponent* c) {
+        const std::vector<TComponent*>& now = FreeNotifies();
+        return std::find(now.begin(), now.end(), c) != now.end();
+      },
+      [&](TComponent* c) {
+        if (TCustomForm* form = static_cast<TspSkinForm*>(c)->Form()) tell(form, false);
+      });
 }
 
 void TspSkinData::FreeObjects() {
@@ -167,6 +168,8 @@ void TspSkinData::ClearObjects() { Clear(false); }
 void TspSkinData::ClearAll() { Clear(true); }
 
 void TspSkinData::Clear(bool Pictures) {
+  // A bound control's handler may free the component: it stays whole until this call ends.
+  const TLibraryScope hold(this);
   // Told as a load is, so that shown forms and bound controls let go of the
   // records before they go, then draw as with no skin: what is left is none.
   // A program that sent the before-change message itself sends the others.
@@ -201,6 +204,10 @@ void TspSkinData::ClearSkin(bool Pictures) {
 }
 
 void TspSkinData::Switch(std::function<void()> Change) {
+  // A handler the switch raises may free the component (a form's OnResize,
+  // or a modal form's timer it shows): what is left of the switch then tells
+  // nobody, and the memory waits for this call's end.
+  const TLibraryScope hold(this);
   if (FSwitching) {
     FWaitingSwitches.push_back(std::move(Change));
     return;
@@ -251,6 +258,7 @@ void TspSkinData::PutParsedSkin(std::shared_ptr<TspParsedSkin> Parsed) {
   FSkinChanging = true;
   ++FLoadCount;
   BroadcastMessage(MSG_BEFORE_SKIN_CHANGE);
+  if (BeingFreed()) return;
   DropLinks();
 
   // Colours, window records and the names list live as long as the component:

@@ -69,8 +69,17 @@ class TspSkinData : public TComponent, public TspSkinSections {
   // (TspDataSkinControl::LeavesNothingToDraw: a picture the skin lacks, none
   // named by a record drawn from pieces, empty main pieces). Such a control
   // draws as without a skin rather than as an undrawn box. Hides the
-  // sections' lookup, which finds the record whatever it names.
+  // sections' lookup, which finds the record whatever it names. With a Kind,
+  // a record of another kind counts as none too: the one rule every control
+  // and every look-up by name follows.
   int GetControlIndex(const String& Name) const;
+  int GetControlIndex(const String& Name, TspRecordKind Kind) const;
+  // The record Name as GetControlIndex finds it, of kind T; nullptr for none.
+  template <class T>
+  T* ControlRecord(const String& Name) const {
+    const int index = GetControlIndex(Name, RecordKindOf<T>);
+    return index < 0 ? nullptr : static_cast<T*>(CtrlList[index]);
+  }
 
   // Sends Msg to the owner form (when the owner is one), then to every other
   // form of the screen, each send finished before the next begins. Before the

@@ -164,7 +164,9 @@ void TspSkinForm::RelaySkinChange(TspSkinData* Changed) {
   // Taken first: a control's re-read may realign or resize its children.
   std::vector<TspSkinLink*> links;
   CollectSkinLinks(FForm, links);
-  ForEachLiveLink(links, [Changed](TspSkinLink* link) {
+  // A control's re-read may free others collected with it (a list box its
+  // scroll bar) or make new ones, which read the skin as they start.
+  TListWalk<TspSkinLink>(links).ForEach([Changed](TspSkinLink* link) {
     if (!Changed || link->LinkedSkinData() == Changed) link->TakeSkin();
   });
 }
@@ -284,33 +286,18 @@ void TspSkinForm::FormMessage(TMessage& Message) {
 }
 
 bool TspSkinForm::FrameMessage(TMessage& Message, const TWindowProcEvent& Old) {
-  HWND h = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
   if (FForm->FormStyle() == fsMDIForm && FForm->ClientHandle() != FMDIClient) HookMDIClient();
   switch (Message.Msg) {
     case WM_SETCURSOR: return WMSetCursor(Message);
     case WM_ERASEBKGND: return WMEraseBkgnd(Message);
     case WM_NCCALCSIZE: WMNCCalcSize(Message); return true;
-    case CM_FRAMECLIENTRECT: {
-      // The form has no window yet: its client size counts the frame's bands already.
-      auto* r = reinterpret_cast<TRect*>(Message.LParam);
-      const TRect c = ClientArea(r->Width(), r->Height());
-      *r = Rect(r->Left + c.Left, r->Top + c.Top, r->Left + c.Right, r->Top + c.Bottom);
-      return true;
-    }
+    case CM_FRAMECLIENTRECT: CMFrameClientRect(Message); return true;
     case WM_NCPAINT:
       // The frame is skipped, not drawn by the system, while the skin changes.
       PaintFrame();
       Message.Result = 0;
       return true;
-    case WM_NCACTIVATE:
-      FActive = Message.WParam != 0;
-      PaintFrame();
-      // A frame's activity is also its active child's, as the system's frame
-      // procedure passes it on: a child made while the frame was hidden
-      // hears of it only so.
-      if (TCustomForm* child = FForm->ActiveMDIChild()) SendMessageW(child->Handle(), WM_NCACTIVATE, Message.WParam, 0);
-      Message.Result = TRUE;
-      return true;
+    case WM_NCACTIVATE: WMNCActivate(Message); return true;
     case WM_SETTEXT:
     case WM_SETICON:
       // The system draws its own caption for these: the frame paints over it at once.
@@ -331,114 +318,22 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const TWindowProcEvent& Old) {
       // The form's own constraints hold within the frame's limits.
       FForm->ConstrainMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(Message.LParam));
       return true;
-    case WM_WINDOWPOSCHANGED: {
-      Old(Message);
-      const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
-      if (!(pos->flags & SWP_NOSIZE) || (pos->flags & SWP_FRAMECHANGED)) {
-        UpdateRegion();
-        LayoutObjects();
-        InvalidateFrame();
-      }
-      return true;
-    }
-    case WM_NCMOUSEMOVE: {
-      const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
-      if (!FDown) SetHotObject(ObjectAt(p));
-      // Over the bar, an open bar menu follows the mouse to the next item.
-      const int barItem = MenuBarItemAt(p);
-      if (FMenuBarDown >= 0 && barItem >= 0 && barItem != FMenuBarDown) PopupMenuBarItem(barItem);
-      else if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(barItem);
-      SetMDIButtonHot(barItem < 0 ? MDIChildButtonAt(p) : -1);
-      Old(Message);
-      return true;
-    }
-    case WM_NCMOUSELEAVE:
-      FTrackingLeave = false;
-      if (!FDown) SetHotObject(nullptr);
-      if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(-1);
-      SetMDIButtonHot(-1);
-      return true;
+    case WM_WINDOWPOSCHANGED: WMWindowPosChanged(Message, Old); return true;
+    case WM_NCMOUSEMOVE: WMNCMouseMove(Message, Old); return true;
+    case WM_NCMOUSELEAVE: WMNCMouseLeave(); return true;
     case WM_MOUSEMOVE:
-      if (FDown) {
-        POINT p = {Message.XPos(), Message.YPos()};
-        ClientToScreen(h, &p);
-        TrackPress(ScreenToWindow(TPoint(p.x, p.y)));
-        return true;
-      }
-      if (FHot) SetHotObject(nullptr);
-      return false;
     case WM_LBUTTONUP:
-      if (FDown) {
-        POINT p = {Message.XPos(), Message.YPos()};
-        ClientToScreen(h, &p);
-        ReleasePress(ScreenToWindow(TPoint(p.x, p.y)));
-        return true;
-      }
-      return false;
-    case WM_CAPTURECHANGED:
-      if (FDown && reinterpret_cast<HWND>(Message.LParam) != h) CancelPress();
-      return false;
+    case WM_CAPTURECHANGED: return PressMessage(Message);
     case WM_NCLBUTTONDBLCLK:
-      if (Message.WParam == fhCaption) {
-        ToggleMaximize();
-        return true;
-      }
-      if (Message.WParam == fhObject && IconRect().Contains(ScreenToWindow(TPoint(Message.XPos(), Message.YPos())))) {
-        FForm->Close();
-        return true;
-      }
+      if (WMNCLButtonDblClk(Message)) return true;
       // A second quick press on a button is a press like the first.
       [[fallthrough]];
-    case WM_NCLBUTTONDOWN:
-      if (Message.WParam == fhObject) {
-        const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
-        const int barItem = MenuBarItemAt(p);
-        if (FInMenuLoop && barItem < 0) EndMenuLoop();
-        const int closed = FClosedBarItem;
-        FClosedBarItem = -1;
-        if (barItem < 0 && MDIChildButtonAt(p) >= 0) {
-          PressMDIChildButton(MDIChildButtonAt(p));
-        } else if (barItem >= 0) {
-          // A second quick click on the open item comes as a double click,
-          // which the pre-filter lets through: it closes the menu here.
-          if (barItem == FMenuBarDown && FMenuLink && FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();
-          else if (barItem != closed) PopupMenuBarItem(barItem);
-        } else if (TspSkinFrameObject* object = ObjectAt(p)) {
-          PressObject(object, p);
-        } else if (IconRect().Contains(p)) {
-          const TRect icon = IconRect();
-          RECT w = {};
-          GetWindowRect(h, &w);
-          SystemMenuPopup(TRect(w.left + icon.Left, w.top + icon.Top, w.left + icon.Right, w.top + icon.Bottom));
-        }
-        return true;
-      }
-      if (FInMenuLoop) EndMenuLoop();
-      HideObjectHint();
-      HideGlow();
-      return false;
+    case WM_NCLBUTTONDOWN: return WMNCLButtonDown(Message);
     case WM_NCRBUTTONUP:
-      if (Message.WParam == fhCaption) {
-        SystemMenuPopup(TRect(Message.XPos(), Message.YPos(), Message.XPos(), Message.YPos()));
-        return true;
-      }
-      return false;
-    case WM_SYSCOMMAND:
-      switch (Message.WParam & 0xFFF0) {
-        case SC_MAXIMIZE: SetWindowState(2); return true;
-        case SC_MINIMIZE: SetWindowState(1); return true;
-        case SC_RESTORE:
-          if (FRollUp && WindowState() == 0) SetRollUpState(false);
-          else SetWindowState(0);
-          return true;
-        case SC_KEYMENU:
-          // Alt or F10 alone (0), Alt+Space, Alt+letter: the skinned bar and
-          // system menu take the part of the system's menu loop.
-          if (!HasMenuBar() && Message.LParam != L' ') return false;
-          SysKeyMenu(static_cast<wchar_t>(Message.LParam));
-          return true;
-        default: return false;
-      }
+      if (Message.WParam != fhCaption) return false;
+      SystemMenuPopup(TRect(Message.XPos(), Message.YPos(), Message.XPos(), Message.YPos()));
+      return true;
+    case WM_SYSCOMMAND: return WMSysCommand(Message);
     case WM_SHOWWINDOW:
       Old(Message);
       if (Message.WParam && FAlphaBlendAnimation) StartAlphaAnimation();
@@ -454,6 +349,129 @@ bool TspSkinForm::FrameMessage(TMessage& Message, const TWindowProcEvent& Old) {
       FTrackingLeave = false;
       FRegionSize = TSize();
       return false;
+    default: return false;
+  }
+}
+
+void TspSkinForm::CMFrameClientRect(TMessage& Message) {
+  // The form has no window yet: its client size counts the frame's bands already.
+  auto* r = reinterpret_cast<TRect*>(Message.LParam);
+  const TRect c = ClientArea(r->Width(), r->Height());
+  *r = Rect(r->Left + c.Left, r->Top + c.Top, r->Left + c.Right, r->Top + c.Bottom);
+}
+
+void TspSkinForm::WMNCActivate(TMessage& Message) {
+  FActive = Message.WParam != 0;
+  PaintFrame();
+  // A frame's activity is also its active child's, as the system's frame
+  // procedure passes it on: a child made while the frame was hidden
+  // hears of it only so.
+  if (TCustomForm* child = FForm->ActiveMDIChild()) SendMessageW(child->Handle(), WM_NCACTIVATE, Message.WParam, 0);
+  Message.Result = TRUE;
+}
+
+void TspSkinForm::WMWindowPosChanged(TMessage& Message, const TWindowProcEvent& Old) {
+  Old(Message);
+  const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+  if ((pos->flags & SWP_NOSIZE) && !(pos->flags & SWP_FRAMECHANGED)) return;
+  UpdateRegion();
+  LayoutObjects();
+  InvalidateFrame();
+}
+
+void TspSkinForm::WMNCMouseMove(TMessage& Message, const TWindowProcEvent& Old) {
+  const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
+  if (!FDown) SetHotObject(ObjectAt(p));
+  // Over the bar, an open bar menu follows the mouse to the next item.
+  const int barItem = MenuBarItemAt(p);
+  if (FMenuBarDown >= 0 && barItem >= 0 && barItem != FMenuBarDown) PopupMenuBarItem(barItem);
+  else if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(barItem);
+  SetMDIButtonHot(barItem < 0 ? MDIChildButtonAt(p) : -1);
+  Old(Message);
+}
+
+void TspSkinForm::WMNCMouseLeave() {
+  FTrackingLeave = false;
+  if (!FDown) SetHotObject(nullptr);
+  if (FMenuBarDown < 0 && !FInMenuLoop) SetMenuBarHot(-1);
+  SetMDIButtonHot(-1);
+}
+
+bool TspSkinForm::PressMessage(TMessage& Message) {
+  HWND h = FForm->HandleAllocated() ? FForm->Handle() : nullptr;
+  if (Message.Msg == WM_CAPTURECHANGED) {
+    if (FDown && reinterpret_cast<HWND>(Message.LParam) != h) CancelPress();
+    return false;
+  }
+  if (!FDown) {
+    // The mouse over the client leaves the frame's objects.
+    if (Message.Msg == WM_MOUSEMOVE && FHot) SetHotObject(nullptr);
+    return false;
+  }
+  POINT p = {Message.XPos(), Message.YPos()};
+  ClientToScreen(h, &p);
+  const TPoint at = ScreenToWindow(TPoint(p.x, p.y));
+  if (Message.Msg == WM_MOUSEMOVE) TrackPress(at);
+  else ReleasePress(at);
+  return true;
+}
+
+bool TspSkinForm::WMNCLButtonDblClk(TMessage& Message) {
+  if (Message.WParam == fhCaption) {
+    ToggleMaximize();
+    return true;
+  }
+  if (Message.WParam == fhObject && IconRect().Contains(ScreenToWindow(TPoint(Message.XPos(), Message.YPos())))) {
+    FForm->Close();
+    return true;
+  }
+  return false;
+}
+
+bool TspSkinForm::WMNCLButtonDown(TMessage& Message) {
+  if (Message.WParam != fhObject) {
+    if (FInMenuLoop) EndMenuLoop();
+    HideObjectHint();
+    HideGlow();
+    return false;
+  }
+  const TPoint p = ScreenToWindow(TPoint(Message.XPos(), Message.YPos()));
+  const int barItem = MenuBarItemAt(p);
+  if (FInMenuLoop && barItem < 0) EndMenuLoop();
+  const int closed = FClosedBarItem;
+  FClosedBarItem = -1;
+  if (barItem < 0 && MDIChildButtonAt(p) >= 0) {
+    PressMDIChildButton(MDIChildButtonAt(p));
+  } else if (barItem >= 0) {
+    // A second quick click on the open item comes as a double click,
+    // which the pre-filter lets through: it closes the menu here.
+    if (barItem == FMenuBarDown && FMenuLink && FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();
+    else if (barItem != closed) PopupMenuBarItem(barItem);
+  } else if (TspSkinFrameObject* object = ObjectAt(p)) {
+    PressObject(object, p);
+  } else if (IconRect().Contains(p)) {
+    const TRect icon = IconRect();
+    RECT w = {};
+    GetWindowRect(FForm->HandleAllocated() ? FForm->Handle() : nullptr, &w);
+    SystemMenuPopup(TRect(w.left + icon.Left, w.top + icon.Top, w.left + icon.Right, w.top + icon.Bottom));
+  }
+  return true;
+}
+
+bool TspSkinForm::WMSysCommand(TMessage& Message) {
+  switch (Message.WParam & 0xFFF0) {
+    case SC_MAXIMIZE: SetWindowState(2); return true;
+    case SC_MINIMIZE: SetWindowState(1); return true;
+    case SC_RESTORE:
+      if (FRollUp && WindowState() == 0) SetRollUpState(false);
+      else SetWindowState(0);
+      return true;
+    case SC_KEYMENU:
+      // Alt or F10 alone (0), Alt+Space, Alt+letter: the skinned bar and
+      // system menu take the part of the system's menu loop.
+      if (!HasMenuBar() && Message.LParam != L' ') return false;
+      SysKeyMenu(static_cast<wchar_t>(Message.LParam));
+      return true;
     default: return false;
   }
 }

@@ -230,6 +230,18 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   void FormMessage(TMessage& Message);
   // The frame's own messages; False passes the message on.
   bool FrameMessage(TMessage& Message, const TWindowProcEvent& Old);
+  // Its handlers; those answering bool pass the message on when false.
+  void CMFrameClientRect(TMessage& Message);
+  void WMNCActivate(TMessage& Message);
+  void WMWindowPosChanged(TMessage& Message, const TWindowProcEvent& Old);
+  void WMNCMouseMove(TMessage& Message, const TWindowProcEvent& Old);
+  void WMNCMouseLeave();
+  // The client's mouse moves, release and capture loss while an object is pressed.
+  bool PressMessage(TMessage& Message);
+  // A double click on the caption maximizes or restores, on the icon closes.
+  bool WMNCLButtonDblClk(TMessage& Message);
+  bool WMNCLButtonDown(TMessage& Message);
+  bool WMSysCommand(TMessage& Message);
   bool IsOwnSkin(const TMessage& Message) const;
   void BeforeSkinChange();
   void AfterSkinChange();

@@ -43,8 +43,13 @@ bool TspSkinForm::WantsFrame() const {
   // A form placed inside another control (a page) has no frame of its own.
   // A maximized MDI child shows through the frame's menu bar instead.
   if (IsMDIChild() && FForm->HandleAllocated() && IsZoomed(const_cast<TCustomForm*>(FForm)->Handle())) return false;
-  return FForm && !FForm->Parent() && FSkinData && !FSkinData->Empty() && FSkinData->SkinnableForm() &&
-         FSkinData->Picture && !FSkinData->Picture->Empty();
+  if (!FForm || FForm->Parent() || !FSkinData || FSkinData->Empty() || !FSkinData->SkinnableForm()) return false;
+  // A frame whose pieces would leave gaps (a client of one pixel under
+  // corners far from it) is no frame: the form keeps the system's.
+  const TBitmap* frame = FSkinData->Picture.get();
+  const TspSkinData& s = *FSkinData;
+  return frame && !frame->Empty() &&
+         BorderPiecesSound({s.LTPoint, s.RTPoint, s.LBPoint, s.RBPoint, s.ClRect}, frame->Width(), frame->Height());
 }
 
 bool TspSkinForm::FormGone() const { return BeingFreed() || !FForm || FForm->BeingFreed(); }

@@ -52,8 +52,7 @@ void SetBarFont(TCanvas* Canvas, const TspDataSkinMainMenuItem* Data, TFont* For
 
 TspDataSkinMainMenuBar* TspSkinForm::MenuBarData() const {
   if (!FSkinData || FSkinData->Empty()) return nullptr;
-  const int index = FSkinData->GetControlIndex(L"mainmenubar");
-  return index < 0 ? nullptr : dynamic_cast<TspDataSkinMainMenuBar*>(FSkinData->CtrlList[index]);
+  return FSkinData->ControlRecord<TspDataSkinMainMenuBar>(L"mainmenubar");
 }
 
 TBitmap* TspSkinForm::MenuBarPicture() const {

@@ -51,6 +51,7 @@ class TspSkinFrameGaugeObject : public TspSkinFrameObject {
  protected:
   int FMin, FMax, FCount, FValue;
   bool FVertical;
+  TRect FFirstFrame;
 };
 
 // A frame gauge turned by dragging: sideways, up and down, or round its middle.

@@ -53,7 +53,8 @@ TspSkinFrameGaugeObject::TspSkinFrameGaugeObject(TspDataSkinObject* Data, TBitma
       FMax(Max),
       FCount(Count),
       FValue(Min),
-      FVertical(Placement != fpHorizontal) {}
+      FVertical(Placement != fpHorizontal),
+      FFirstFrame(Data->FirstFrame()) {}
 
 bool TspSkinFrameGaugeObject::SetValue(int Value) {
   Value = ClampObjectValue(Value, FMin, FMax);
@@ -65,12 +66,11 @@ bool TspSkinFrameGaugeObject::SetValue(int Value) {
 int TspSkinFrameGaugeObject::FrameIndex() const { return FrameIndexForValue(FValue, FMin, FMax, FCount); }
 
 void TspSkinFrameGaugeObject::Draw(TCanvas* Canvas, TBitmap* Frame, const TspFrameState& State) {
-  const TRect first = !IsNullRect(FActiveSkinRect) ? FActiveSkinRect : FSkinRectInAPicture ? FSkinRect : NullRect();
-  if (!FActivePicture || IsNullRect(first)) {
+  if (!FActivePicture || IsNullRect(FFirstFrame)) {
     DrawLook(Canvas, Frame, FSkinRect, NullRect(), State.FormActive);
     return;
   }
-  CopyPiece(Canvas, FActivePicture, FrameStripRect(first, FrameIndex(), FVertical));
+  CopyPiece(Canvas, FActivePicture, FrameStripRect(FFirstFrame, FrameIndex(), FVertical));
 }
 
 TspSkinFrameRegulatorObject::TspSkinFrameRegulatorObject(TspDataSkinFrameRegulatorObject* Data,

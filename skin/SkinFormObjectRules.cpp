@@ -25,11 +25,6 @@ int FrameIndexForValue(int Value, int Min, int Max, int Count) {
   return RoundHalfUp(Share(Value, Min, Max) * (Count - 1));
 }
 
-TRect FrameStripRect(const TRect& First, int Index, bool Vertical) {
-  const int dx = Vertical ? 0 : Index * First.Width(), dy = Vertical ? Index * First.Height() : 0;
-  return TRect(First.Left + dx, First.Top + dy, First.Right + dx, First.Bottom + dy);
-}
-
 TRect GaugeFillRect(const TSize& Size, int Value, int Min, int Max, bool Vertical) {
   const double k = Share(Value, Min, Max);
   if (Vertical) {

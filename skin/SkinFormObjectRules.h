@@ -15,9 +15,6 @@ int ClampObjectValue(int Value, int Min, int Max);
 // The frame of a Count-frame strip that shows Value: the first frame at Min,
 // the last at Max, rounded to the nearest between.
 int FrameIndexForValue(int Value, int Min, int Max, int Count);
-// Frame Index of a strip whose first frame is First: frames lie side by side,
-// or one below the other.
-TRect FrameStripRect(const TRect& First, int Index, bool Vertical);
 
 // The filled part of a gauge of Size for Value (object coordinates): from the
 // left for a horizontal gauge, from the bottom for a vertical one.

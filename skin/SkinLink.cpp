@@ -10,11 +10,3 @@ void CollectSkinLinks(TWinControl* Parent, std::vector<TspSkinLink*>& Links) {
     if (auto* container = dynamic_cast<TWinControl*>(control)) CollectSkinLinks(container, Links);
   }
 }
-
-void ForEachLiveLink(const std::vector<TspSkinLink*>& Links, const std::function<void(TspSkinLink*)>& Tell) {
-  TControlWalk walk;
-  // Every skinned control is a control; the cast finds its whole object.
-  for (TspSkinLink* link : Links)
-    if (auto* control = dynamic_cast<TControl*>(link)) walk.Add(control);
-  walk.ForEach([&Tell](TControl* control) { Tell(dynamic_cast<TspSkinLink*>(control)); });
-}

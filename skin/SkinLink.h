@@ -44,11 +44,6 @@ class TspSkinLink {
 
 // Every skinned control under Parent, parents before their children.
 void CollectSkinLinks(TWinControl* Parent, std::vector<TspSkinLink*>& Links);
-// Calls Tell for each of Links still alive when its turn comes: a control
-// re-reading its skin may free others collected with it (a list box its
-// scroll bar) or make new ones, which already read the skin as they start.
-void ForEachLiveLink(const std::vector<TspSkinLink*>& Links, const std::function<void(TspSkinLink*)>& Tell);
-
 class TspSizeGripLink {
  public:
   virtual ~TspSizeGripLink() = default;

@@ -106,8 +106,7 @@ void TspSkinMDITabsBar::SetDefaultHeight(int Value) {
 
 TspDataSkinTabControl* TspSkinMDITabsBar::TabData() const {
   if (!FSkinData || FSkinData->Empty()) return nullptr;
-  const int index = FSkinData->GetControlIndex(FSkinDataName);
-  auto* data = index < 0 ? nullptr : dynamic_cast<TspDataSkinTabControl*>(FSkinData->CtrlList[index]);
+  auto* data = FSkinData->ControlRecord<TspDataSkinTabControl>(FSkinDataName);
   // A tab without a picture, or a band that cannot be tiled, has no skin look.
   if (!data || data->TabRect.IsEmpty() || data->TabsBGRect.Width() < 1) return nullptr;
   return TabPictureOf(data) ? data : nullptr;

@@ -7,6 +7,7 @@
 #include "skin/SPUtils_text.h"
 #include "skin/SkinCtrlRecords2.h"
 #include "skin/SkinMDITabs.h"
+#include "classlib/RaiseFor.h"
 
 // ---------------------------------------------------------------------------
 // A tab
@@ -20,7 +21,7 @@ void TspMDITab::Draw(TCanvas* Canvas) {
 }
 
 bool TspMDITab::GetDrawParams(TCanvas* Canvas) {
-  if (FBar->OnTabGetDrawParamsEvent) FBar->OnTabGetDrawParamsEvent(this, Canvas);
+  RaiseFor(FBar, FBar->OnTabGetDrawParamsEvent, this, Canvas);
   return Child && !FBar->BeingFreed();
 }
 

@@ -20,19 +20,24 @@ void ActiveRect(TspRecordIO& IO, const wchar_t* Key, TRect& Active, const TRect&
 }  // namespace
 
 void TspDataSkinObject::LoadFromFile(const TspSkinIni& Ini) {
-  TspRecordIO io(Ini, IDName);
+  TspRecordReader io(Ini, IDName);
   Exchange(io);
 }
 
 void TspDataSkinObject::SaveToFile(TspSkinIni& Ini) {
   Ini.EraseSection(IDName);
-  TspRecordIO io(Ini, IDName, true);
+  TspRecordWriter io(Ini, IDName);
   Exchange(io);
 }
 
-void TspDataSkinObject::ClipRects(const TRect& Bounds) {
-  TspRecordIO io(Bounds, Bounds);
+void TspDataSkinObject::ClipRects(const TRect& Bounds, const TRect& Active) {
+  TspRecordCut io(Bounds, Bounds, Active);
   Exchange(io);
+}
+
+TRect TspDataSkinObject::FirstFrame() const {
+  if (!ActiveSkinRect.IsEmpty()) return ActiveSkinRect;
+  return SkinRectInAPicture ? SkinRect : TRect();
 }
 
 void TspDataSkinObject::Exchange(TspRecordIO& IO) {
@@ -71,7 +76,7 @@ void TspDataSkinFrameGaugeObject::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
   IO.Amount(L"minvalue", MinValue);
   IO.Amount(L"maxvalue", MaxValue);
-  IO.Count(L"countframes", CountFrames);
+  IO.Frames(L"countframes", CountFrames, FirstFrame(), FramesPlacement == fpVertical);
   IO.FramesPlacement(L"framesplacement", FramesPlacement);
 }
 
@@ -79,7 +84,7 @@ void TspDataSkinFrameRegulatorObject::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
   IO.Amount(L"minvalue", MinValue);
   IO.Amount(L"maxvalue", MaxValue);
-  IO.Count(L"countframes", CountFrames);
+  IO.Frames(L"countframes", CountFrames, FirstFrame(), FramesPlacement == fpVertical);
   IO.FramesPlacement(L"framesplacement", FramesPlacement);
   IO.RegulatorKind(L"kind", Kind);
 }
@@ -101,7 +106,7 @@ void TspDataSkinTrackBar::Exchange(TspRecordIO& IO) {
 void TspDataSkinAnimate::Exchange(TspRecordIO& IO) {
   TspDataSkinObject::Exchange(IO);
   if (IO.Reading()) Morphing = false;
-  IO.Count(L"countframes", CountFrames, 1);
+  IO.Frames(L"countframes", CountFrames, ActiveSkinRect, false, 1);
   IO.Boolean(L"cycle", Cycle);
   IO.Boolean(L"buttonstyle", ButtonStyle);
   IO.Interval(L"timerinterval", TimerInterval, 50);
@@ -208,22 +213,11 @@ void TspDataSkinCaption::Exchange(TspRecordIO& IO) {
   IO.Font(L"", FontName, FontHeight, FontStyle, FontColor);
   IO.Integer(L"activefontcolor", ActiveFontColor);
   IO.Alignment(L"alignment", Alignment);
-  auto shadow = [&] {
-    IO.Boolean(L"shadow", Shadow);
-    IO.Integer(L"shadowcolor", ShadowColor);
-  };
-  auto light = [&] {
-    IO.Boolean(L"light", Light);
-    IO.Integer(L"lightcolor", LightColor);
-    IO.Integer(L"activelightcolor", ActiveLightColor);
-  };
-  if (IO.Reading()) {
-    shadow();
-    light();
-  } else {
-    light();
-    shadow();
-  }
+  IO.Boolean(L"light", Light);
+  IO.Integer(L"lightcolor", LightColor);
+  IO.Integer(L"activelightcolor", ActiveLightColor);
+  IO.Boolean(L"shadow", Shadow);
+  IO.Integer(L"shadowcolor", ShadowColor);
   IO.Integer(L"activeshadowcolor", ActiveShadowColor);
   IO.Rect(L"framerect", FrameRect);
   IO.Rect(L"activeframerect", ActiveFrameRect);

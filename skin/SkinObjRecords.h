@@ -14,8 +14,13 @@ class TspDataSkinObject : public TObject {
   virtual void LoadFromFile(const TspSkinIni& Ini);
   virtual void SaveToFile(TspSkinIni& Ini);
   // Cuts every rectangle and holds every point to Bounds, which covers the
-  // frame picture and the record's active picture.
-  void ClipRects(const TRect& Bounds);
+  // frame picture and the record's active picture; a frame strip keeps the
+  // frames that lie within Active, the active picture it is drawn from.
+  void ClipRects(const TRect& Bounds, const TRect& Active);
+  // The first frame of a strip of frames drawn from the active picture: the
+  // active skin rectangle, else the skin rectangle when it lies in that
+  // picture; empty for none.
+  TRect FirstFrame() const;
 
   String IDName;
   String Hint;

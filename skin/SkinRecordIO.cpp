@@ -54,210 +54,173 @@ bool IsSkinIni(const TspSkinIni& Ini) {
          Ini.SectionExists(L"SKINOBJECTS") && Ini.SectionExists(L"SKINCONTROLS");
 }
 
-// ---------------------------------------------------------------------------
-// TspRecordIO
-
-namespace {
-
-int Clamp(int Value, int Min, int Max) { return Value < Min ? Min : Value > Max ? Max : Value; }
-
-TRect ClampRect(const TRect& R, int Limit) {
-  return TRect(Clamp(R.Left, -Limit, Limit), Clamp(R.Top, -Limit, Limit), Clamp(R.Right, -Limit, Limit),
-               Clamp(R.Bottom, -Limit, Limit));
+TRect FrameStripRect(const TRect& First, int Index, bool Vertical) {
+  const int dx = Vertical ? 0 : Index * First.Width(), dy = Vertical ? Index * First.Height() : 0;
+  return TRect(First.Left + dx, First.Top + dy, First.Right + dx, First.Bottom + dy);
 }
 
-}  // namespace
-
-String TspRecordIO::Where(const wchar_t* Key, std::wstring_view Value) const {
-  return L"[" + FSection + L"] " + Key + L"=" + String(Value);
-}
-
-void TspRecordIO::Integer(const wchar_t* Key, int& Value, int Default) {
-  if (FClip) return;
-  if (Writing())
-    FWriter->WriteInteger(FSection, Key, Value);
-  else
-    Value = FReader->ReadInteger(FSection, Key, Default);
-}
-
-void TspRecordIO::Limited(const wchar_t* Key, int& Value, int Default, int Min, int Max) {
-  if (FClip) return;
-  Integer(Key, Value, Default);
-  if (Reading()) Value = Clamp(Value, Min, Max);
-}
-
-void TspRecordIO::Index(const wchar_t* Key, int& Value, int Default) { Limited(Key, Value, Default, -1, MaxIndex); }
-
-void TspRecordIO::Piece(const wchar_t* Key, int& Value, int Default) {
-  if (FClip)
-    Value = Clamp(Value, 0, std::max({FBounds.Width(), FBounds.Height(), 0}));
-  else
-    Limited(Key, Value, Default, 0, MaxCoord);
-}
-
-void TspRecordIO::Length(const wchar_t* Key, int& Value, int Default) { Limited(Key, Value, Default, 0, MaxCoord); }
-
-void TspRecordIO::Shift(const wchar_t* Key, int& Value, int Default) {
-  Limited(Key, Value, Default, -MaxCoord, MaxCoord);
-}
-
-void TspRecordIO::Count(const wchar_t* Key, int& Value, int Default) { Limited(Key, Value, Default, 0, MaxCoord); }
-
-void TspRecordIO::Interval(const wchar_t* Key, int& Value, int Default) {
-  Limited(Key, Value, Default, 0, MaxInterval);
-}
-
-void TspRecordIO::Level(const wchar_t* Key, int& Value, int Default) { Limited(Key, Value, Default, 0, 255); }
-
-void TspRecordIO::Amount(const wchar_t* Key, int& Value, int Default) {
-  Limited(Key, Value, Default, -MaxAmount, MaxAmount);
-}
-
-void TspRecordIO::Boolean(const wchar_t* Key, bool& Value) {
-  if (FClip) return;
-  if (Writing())
-    WriteBoolean(*FWriter, FSection, Key, Value);
-  else
-    Value = ReadBoolean(*FReader, FSection, Key);
-}
-
-void TspRecordIO::Rect(const wchar_t* Key, TRect& Value) {
-  if (FClip) {
-    // An inverted rectangle means nothing: absent. An empty one within the
-    // picture stays as it is (a place without a size).
-    const bool within = Value.Left >= FBounds.Left && Value.Top >= FBounds.Top && Value.Right <= FBounds.Right &&
-                        Value.Bottom <= FBounds.Bottom;
-    if (Value.Right < Value.Left || Value.Bottom < Value.Top)
-      Value = TRect();
-    else if (!within)
-      IntersectRect(Value, Value, FBounds);
-    return;
-  }
-  if (Writing()) {
-    WriteRect(*FWriter, FSection, Key, Value);
-    return;
-  }
-  const std::wstring_view text = FReader->ReadView(FSection, Key, L"0,0,0,0");
-  try {
-    Value = ClampRect(ParseRect(text), MaxCoord);
-  } catch (const EConvertError&) {
-    throw EConvertError(Where(Key, text) + L" is not a valid rectangle");
-  }
-}
-
-void TspRecordIO::Point(const wchar_t* Key, TPoint& Value) {
-  if (FClip) {
-    Value = TPoint(Clamp(Value.X, FOwn.Left, FOwn.Right), Clamp(Value.Y, FOwn.Top, FOwn.Bottom));
-    return;
-  }
-  if (Writing()) {
-    WritePoint(*FWriter, FSection, Key, Value);
-    return;
-  }
-  const std::wstring_view text = FReader->ReadView(FSection, Key, L"0,0");
-  try {
-    const TPoint p = ParsePoint(text);
-    Value = TPoint(Clamp(p.X, -MaxCoord, MaxCoord), Clamp(p.Y, -MaxCoord, MaxCoord));
-  } catch (const EConvertError&) {
-    throw EConvertError(Where(Key, text) + L" is not a valid point");
-  }
-}
-
-void TspRecordIO::Text(const wchar_t* Key, String& Value, const wchar_t* Default) {
-  if (FClip) return;
-  if (Writing())
-    FWriter->WriteString(FSection, Key, Value);
-  else
-    Value = FReader->ReadString(FSection, Key, Default);
-}
-
-void TspRecordIO::FontStyles(const wchar_t* Key, TFontStyles& Value) {
-  if (FClip) return;
-  if (Writing())
-    WriteFontStyles(*FWriter, FSection, Key, Value);
-  else
-    Value = ReadFontStyles(*FReader, FSection, Key);
-}
-
-void TspRecordIO::Alignment(const wchar_t* Key, TAlignment& Value) {
-  if (FClip) return;
-  if (Writing())
-    WriteAlignment(*FWriter, FSection, Key, Value);
-  else
-    Value = ReadAlignment(*FReader, FSection, Key);
-}
-
-void TspRecordIO::Lines(const wchar_t* Key, std::vector<String>& Value) {
-  if (FClip) return;
-  if (Writing())
-    WriteStrings(*FWriter, FSection, Key, Value);
-  else
-    ReadStrings(*FReader, FSection, Key, Value);
-}
-
-void TspRecordIO::StretchType(const wchar_t* Key, TspStretchType& Value) {
-  if (FClip) return;
-  if (Writing())
-    WriteStretchType(*FWriter, FSection, Key, Value);
-  else
-    Value = ReadStretchType(*FReader, FSection, Key);
-}
-
-void TspRecordIO::MorphKind(const wchar_t* Key, TspMorphKind& Value) {
-  if (FClip) return;
-  if (Writing())
-    WriteMorphKind(*FWriter, FSection, Key, Value);
-  else
-    Value = ReadMorphKind(*FReader, FSection, Key);
-}
-
-void TspRecordIO::FramesPlacement(const wchar_t* Key, TspFramesPlacement& Value) {
-  if (FClip) return;
-  if (Writing())
-    FWriter->WriteString(FSection, Key, Value == fpHorizontal ? L"fphorizontal" : L"fpvertical");
-  else
-    Value = FReader->ReadView(FSection, Key, L"fphorizontal") == L"fphorizontal" ? fpHorizontal : fpVertical;
-}
-
-void TspRecordIO::RegulatorKind(const wchar_t* Key, TspRegulatorKind& Value) {
-  if (FClip) return;
-  if (Writing()) {
-    FWriter->WriteString(FSection, Key, kRegulatorWords[Value <= rkHorizontal ? Value : rkVertical]);
-  } else {
-    int i = WordIndex(FReader->ReadView(FSection, Key, L"rkround"), kRegulatorWords);
-    Value = i == 0 ? rkRound : i == 1 ? rkHorizontal : rkVertical;
-  }
-}
-
-void TspRecordIO::GaugeKind(const wchar_t* Key, TspGaugeKind& Value) {
-  if (FClip) return;
-  if (Writing())
-    FWriter->WriteString(FSection, Key, Value == gkHorizontal ? L"gkhorizontal" : L"gkvertical");
-  else
-    Value = FReader->ReadView(FSection, Key, L"gkhorizontal") == L"gkhorizontal" ? gkHorizontal : gkVertical;
-}
-
-void TspRecordIO::Command(const wchar_t* Key, TspCommandKind& Value) {
-  if (FClip) return;
-  if (Writing()) {
-    FWriter->WriteString(FSection, Key, kCommandWords[Value <= cmMinimizeToTray ? Value : cmMinimizeToTray]);
-  } else {
-    int i = WordIndex(FReader->ReadView(FSection, Key, L"cmdefault"), kCommandWords);
-    Value = static_cast<TspCommandKind>(i < 0 ? cmMinimizeToTray : i);
-  }
+int FramesWithin(const TRect& First, int Count, bool Vertical, const TRect& Bounds) {
+  const int step = Vertical ? First.Height() : First.Width();
+  if (step <= 0) return Count;
+  const int room = Vertical ? Bounds.Bottom - First.Top : Bounds.Right - First.Left;
+  return std::clamp(room / step, 0, Count);
 }
 
 void TspRecordIO::Font(const wchar_t* Prefix, String& Name, int& Height, TFontStyles& Style, TColor& Color) {
-  if (!*Prefix) {
-    Text(L"fontname", Name, L"Arial");
-    Limited(L"fontheight", Height, 14, -MaxFontHeight, MaxFontHeight);
-    FontStyles(L"fontstyle", Style);
-    Integer(L"fontcolor", Color, 0);
-    return;
-  }
-  String p(Prefix);
+  const String p(Prefix);
   Text((p + L"fontname").c_str(), Name, L"Arial");
-  Limited((p + L"fontheight").c_str(), Height, 14, -MaxFontHeight, MaxFontHeight);
+  Number((p + L"fontheight").c_str(), Height, 14, FontHeightRange);
   FontStyles((p + L"fontstyle").c_str(), Style);
   Integer((p + L"fontcolor").c_str(), Color, 0);
+}
+
+// ---------------------------------------------------------------------------
+// TspRecordReader
+
+String TspRecordReader::Where(const wchar_t* Key, std::wstring_view Value) const {
+  return L"[" + FSection + L"] " + Key + L"=" + String(Value);
+}
+
+void TspRecordReader::Integer(const wchar_t* Key, int& Value, int Default) {
+  Value = FIni.ReadInteger(FSection, Key, Default);
+}
+
+void TspRecordReader::Number(const wchar_t* Key, int& Value, int Default, const TspValueRange& Range) {
+  Value = Range.Hold(FIni.ReadInteger(FSection, Key, Default));
+}
+
+void TspRecordReader::Boolean(const wchar_t* Key, bool& Value) { Value = ReadBoolean(FIni, FSection, Key); }
+
+void TspRecordReader::Rect(const wchar_t* Key, TRect& Value) {
+  const std::wstring_view text = FIni.ReadView(FSection, Key, L"0,0,0,0");
+  TRect r;
+  try {
+    r = ParseRect(text);
+  } catch (const EConvertError&) {
+    throw EConvertError(Where(Key, text) + L" is not a valid rectangle");
+  }
+  Value = TRect(CoordRange.Hold(r.Left), CoordRange.Hold(r.Top), CoordRange.Hold(r.Right), CoordRange.Hold(r.Bottom));
+}
+
+void TspRecordReader::Point(const wchar_t* Key, TPoint& Value) {
+  const std::wstring_view text = FIni.ReadView(FSection, Key, L"0,0");
+  TPoint p;
+  try {
+    p = ParsePoint(text);
+  } catch (const EConvertError&) {
+    throw EConvertError(Where(Key, text) + L" is not a valid point");
+  }
+  Value = TPoint(CoordRange.Hold(p.X), CoordRange.Hold(p.Y));
+}
+
+void TspRecordReader::Text(const wchar_t* Key, String& Value, const wchar_t* Default) {
+  Value = FIni.ReadString(FSection, Key, Default);
+}
+
+void TspRecordReader::FontStyles(const wchar_t* Key, TFontStyles& Value) {
+  Value = ReadFontStyles(FIni, FSection, Key);
+}
+
+void TspRecordReader::Alignment(const wchar_t* Key, TAlignment& Value) { Value = ReadAlignment(FIni, FSection, Key); }
+
+void TspRecordReader::Lines(const wchar_t* Key, std::vector<String>& Value) {
+  ReadStrings(FIni, FSection, Key, Value);
+}
+
+void TspRecordReader::StretchType(const wchar_t* Key, TspStretchType& Value) {
+  Value = ReadStretchType(FIni, FSection, Key);
+}
+
+void TspRecordReader::MorphKind(const wchar_t* Key, TspMorphKind& Value) {
+  Value = ReadMorphKind(FIni, FSection, Key);
+}
+
+void TspRecordReader::FramesPlacement(const wchar_t* Key, TspFramesPlacement& Value) {
+  Value = FIni.ReadView(FSection, Key, L"fphorizontal") == L"fphorizontal" ? fpHorizontal : fpVertical;
+}
+
+void TspRecordReader::RegulatorKind(const wchar_t* Key, TspRegulatorKind& Value) {
+  const int i = WordIndex(FIni.ReadView(FSection, Key, L"rkround"), kRegulatorWords);
+  Value = i == 0 ? rkRound : i == 1 ? rkHorizontal : rkVertical;
+}
+
+void TspRecordReader::GaugeKind(const wchar_t* Key, TspGaugeKind& Value) {
+  Value = FIni.ReadView(FSection, Key, L"gkhorizontal") == L"gkhorizontal" ? gkHorizontal : gkVertical;
+}
+
+void TspRecordReader::Command(const wchar_t* Key, TspCommandKind& Value) {
+  const int i = WordIndex(FIni.ReadView(FSection, Key, L"cmdefault"), kCommandWords);
+  Value = static_cast<TspCommandKind>(i < 0 ? cmMinimizeToTray : i);
+}
+
+// ---------------------------------------------------------------------------
+// TspRecordWriter
+
+void TspRecordWriter::Integer(const wchar_t* Key, int& Value, int) { FIni.WriteInteger(FSection, Key, Value); }
+
+void TspRecordWriter::Boolean(const wchar_t* Key, bool& Value) { WriteBoolean(FIni, FSection, Key, Value); }
+
+void TspRecordWriter::Rect(const wchar_t* Key, TRect& Value) { WriteRect(FIni, FSection, Key, Value); }
+
+void TspRecordWriter::Point(const wchar_t* Key, TPoint& Value) { WritePoint(FIni, FSection, Key, Value); }
+
+void TspRecordWriter::Text(const wchar_t* Key, String& Value, const wchar_t*) {
+  FIni.WriteString(FSection, Key, Value);
+}
+
+void TspRecordWriter::FontStyles(const wchar_t* Key, TFontStyles& Value) {
+  WriteFontStyles(FIni, FSection, Key, Value);
+}
+
+void TspRecordWriter::Alignment(const wchar_t* Key, TAlignment& Value) { WriteAlignment(FIni, FSection, Key, Value); }
+
+void TspRecordWriter::Lines(const wchar_t* Key, std::vector<String>& Value) {
+  WriteStrings(FIni, FSection, Key, Value);
+}
+
+void TspRecordWriter::StretchType(const wchar_t* Key, TspStretchType& Value) {
+  WriteStretchType(FIni, FSection, Key, Value);
+}
+
+void TspRecordWriter::MorphKind(const wchar_t* Key, TspMorphKind& Value) {
+  WriteMorphKind(FIni, FSection, Key, Value);
+}
+
+void TspRecordWriter::FramesPlacement(const wchar_t* Key, TspFramesPlacement& Value) {
+  FIni.WriteString(FSection, Key, Value == fpHorizontal ? L"fphorizontal" : L"fpvertical");
+}
+
+void TspRecordWriter::RegulatorKind(const wchar_t* Key, TspRegulatorKind& Value) {
+  FIni.WriteString(FSection, Key, kRegulatorWords[Value <= rkHorizontal ? Value : rkVertical]);
+}
+
+void TspRecordWriter::GaugeKind(const wchar_t* Key, TspGaugeKind& Value) {
+  FIni.WriteString(FSection, Key, Value == gkHorizontal ? L"gkhorizontal" : L"gkvertical");
+}
+
+void TspRecordWriter::Command(const wchar_t* Key, TspCommandKind& Value) {
+  FIni.WriteString(FSection, Key, kCommandWords[Value <= cmMinimizeToTray ? Value : cmMinimizeToTray]);
+}
+
+// ---------------------------------------------------------------------------
+// TspRecordCut
+
+void TspRecordCut::Piece(const wchar_t*, int& Value, int) {
+  Value = TspValueRange{0, std::max({FBounds.Width(), FBounds.Height(), 0})}.Hold(Value);
+}
+
+void TspRecordCut::Frames(const wchar_t*, int& Value, const TRect& First, bool Vertical, int) {
+  Value = FramesWithin(First, Value, Vertical, FStrip);
+}
+
+void TspRecordCut::Rect(const wchar_t*, TRect& Value) {
+  if (Value.Right < Value.Left || Value.Bottom < Value.Top)
+    Value = TRect();
+  else if (Value.Left < FBounds.Left || Value.Top < FBounds.Top || Value.Right > FBounds.Right ||
+           Value.Bottom > FBounds.Bottom)
+    IntersectRect(Value, Value, FBounds);
+}
+
+void TspRecordCut::Point(const wchar_t*, TPoint& Value) {
+  Value = TPoint(TspValueRange{FOwn.Left, FOwn.Right}.Hold(Value.X), TspValueRange{FOwn.Top, FOwn.Bottom}.Hold(Value.Y));
 }

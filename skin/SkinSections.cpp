@@ -82,7 +82,7 @@ void TspSkinSections::ReadSections(const TspSkinIni& Ini) {
 }
 
 void TspSkinSections::ReadFormInfo(const TspSkinIni& Ini) {
-  TspRecordIO io(Ini, L"FORMINFO");
+  TspRecordReader io(Ini, L"FORMINFO");
   ExchangeFormInfo(io);
   InActiveEffect = ReadInactiveEffect(Ini, L"FORMINFO", L"inactiveeffect");
   AdjustFormInfo();
@@ -206,7 +206,7 @@ void HoldToPictures(TspParsedSkin& Skin) {
   const TRect frame = Bounds(slots[spsPicture]), rollUp = Bounds(slots[spsRollUpPicture]);
   if (Bounds(slots[spsMaskPicture]) != frame) slots[spsMaskPicture] = TBmpView();
   if (Bounds(slots[spsRollUpMaskPicture]) != rollUp) slots[spsRollUpMaskPicture] = TBmpView();
-  TspRecordIO formInfo(frame, Cover(frame, rollUp));
+  TspRecordCut formInfo(frame, Cover(frame, rollUp));
   s.ExchangeFormInfo(formInfo);
   for (int i = 0; i < s.AreaList.Count(); ++i) IntersectRect(s.AreaList[i]->AreaRect, s.AreaList[i]->AreaRect, frame);
 
@@ -217,7 +217,8 @@ void HoldToPictures(TspParsedSkin& Skin) {
   s.HintWindow->ClipRects(ActiveBounds(pictures, s.HintWindow->WindowPictureIndex));
   for (int i = 0; i < s.ObjectList.Count(); ++i) {
     TspDataSkinObject* r = s.ObjectList[i];
-    r->ClipRects(Cover(frame, ActiveBounds(pictures, r->ActivePictureIndex)));
+    const TRect active = ActiveBounds(pictures, r->ActivePictureIndex);
+    r->ClipRects(Cover(frame, active), active);
   }
   for (int i = 0; i < s.CtrlList.Count(); ++i) {
     TspDataSkinControl* r = s.CtrlList[i];

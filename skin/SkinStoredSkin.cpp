@@ -59,7 +59,11 @@ void TspCompressedStoredSkin::DecompressToStream(TStream* Dest) {
 void TspCompressedStoredSkin::LoadFromCompressedFile(const String& FileName) {
   FCompressedStream->Clear();
   TFileStream file(FileName, fmOpenRead);
-  LoadFromCompressStream(&file);
+  try {
+    LoadFromCompressStream(&file);
+  } catch (const EReadError& e) {
+    throw EReadError(L"Skin file \"" + FileName + L"\": " + e.Message());
+  }
   FSource = FileName;
 }
 
@@ -76,6 +80,9 @@ void TspCompressedStoredSkin::LoadFromCompressStream(TStream* Stream) {
   if (length < 0 || length > left)
     throw EReadError(L"Skin file gives a compressed length of " + Num(length) + L" bytes; " + Num(left) +
                      L" follow");
+  if (static_cast<size_t>(length) > MaxCompressedSkinSize)
+    throw EReadError(L"Skin file gives a compressed length of " + Num(length) + L" bytes, more than a skin may have (" +
+                     Num(static_cast<int64_t>(MaxCompressedSkinSize)) + L")");
   if (length > 0) FCompressedStream->CopyFrom(Stream, length);
   FCompressedStream->SetPosition(0);
 }

@@ -21,8 +21,9 @@ class TspCompressedStoredSkin : public TComponent {
 
   // The .skn layout: int32 version, int32 length, the compressed bytes. The
   // compressed data is emptied first; a version above 3, a negative length or
-  // one beyond the data raises EReadError and leaves the stored skin empty.
-  // Bytes after the compressed data are ignored.
+  // one beyond the data or above MaxCompressedSkinSize raises EReadError
+  // (naming the file) and leaves the stored skin empty. Bytes after the
+  // compressed data are ignored.
   void LoadFromCompressedFile(const String& FileName);
   void LoadFromCompressStream(TStream* Stream);
   void LoadFromMemory(const void* Data, size_t Size);

@@ -14,6 +14,10 @@ constexpr int SkinStreamVersion = 2;
 constexpr int MaxSkinStreamVersion = 3;
 // No skin inflates beyond this; larger data is refused rather than allocated.
 constexpr size_t MaxInflatedSkinSize = size_t(64) << 20;
+// The most bytes such a skin takes compressed (zlib's bound on what deflate
+// can add to data it cannot shrink).
+constexpr size_t MaxCompressedSkinSize = MaxInflatedSkinSize + (MaxInflatedSkinSize >> 12) +
+                                         (MaxInflatedSkinSize >> 14) + (MaxInflatedSkinSize >> 25) + 13;
 
 // The five whole-frame picture slots, in stream order.
 enum TspSkinPictureSlot { spsPicture, spsInactivePicture, spsMaskPicture, spsRollUpPicture, spsRollUpMaskPicture };

@@ -26,12 +26,12 @@ constexpr int SystemColor(int Index) { return static_cast<int32_t>(0xFF000000u |
 }  // namespace
 
 void TspDataSkinWindowRecord::LoadFromFile(const TspSkinIni& Ini) {
-  TspRecordIO io(Ini, FSection);
+  TspRecordReader io(Ini, FSection);
   Exchange(io);
 }
 
 void TspDataSkinWindowRecord::ClipRects(const TRect& Bounds) {
-  TspRecordIO io(Bounds, Bounds);
+  TspRecordCut io(Bounds, Bounds);
   Exchange(io);
 }
 
@@ -56,7 +56,7 @@ void TspDataSkinHintWindow::Exchange(TspRecordIO& io) {
 }
 
 void TspSkinColors::LoadFromFile(const TspSkinIni& Ini) {
-  TspRecordIO io(Ini, L"SKINCOLORS");
+  TspRecordReader io(Ini, L"SKINCOLORS");
   io.Integer(L"cbtnface", cBtnFace);
   io.Integer(L"cbtntext", cBtnText);
   io.Integer(L"cwindow", cWindow);

@@ -20,19 +20,22 @@ int TspControlGeometry::ResizeModeOf(const TRect& SkinRect, const TPoint& RTPoin
   return PiecesResizeMode(SkinRect, RTPoint, LBPoint, RBPoint);
 }
 
-void TspControlGeometry::CopyGeometry(const TspDataSkinCustomControl& Record) {
-  LTPoint = Record.LTPoint;
-  RTPoint = Record.RTPoint;
-  LBPoint = Record.LBPoint;
-  RBPoint = Record.RBPoint;
+void TspControlGeometry::CopyGeometry(const TspDataSkinControl& Record) {
+  static const TspDataSkinCustomControl kFixed{String()};
+  const auto* pieces = dynamic_cast<const TspDataSkinCustomControl*>(&Record);
+  const TspDataSkinCustomControl& r = pieces ? *pieces : kFixed;
+  LTPoint = r.LTPoint;
+  RTPoint = r.RTPoint;
+  LBPoint = r.LBPoint;
+  RBPoint = r.RBPoint;
   SkinRect = Record.SkinRect;
-  ClRect = Record.ClRect;
-  StretchEffect = Record.StretchEffect;
-  LeftStretch = Record.LeftStretch;
-  TopStretch = Record.TopStretch;
-  RightStretch = Record.RightStretch;
-  BottomStretch = Record.BottomStretch;
-  StretchType = Record.StretchType;
+  ClRect = r.ClRect;
+  StretchEffect = r.StretchEffect;
+  LeftStretch = r.LeftStretch;
+  TopStretch = r.TopStretch;
+  RightStretch = r.RightStretch;
+  BottomStretch = r.BottomStretch;
+  StretchType = r.StretchType;
   ResizeMode = GetResizeMode();
 }
 

@@ -13,8 +13,11 @@ class TspControlGeometry {
   static int ResizeModeOf(const TRect& SkinRect, const TPoint& RTPoint, const TPoint& LBPoint,
                           const TPoint& RBPoint);
 
-  // Takes the record's geometry and sets ResizeMode from it.
-  void CopyGeometry(const TspDataSkinCustomControl& Record);
+  // Takes the record's geometry and sets ResizeMode from it: the pieces of a
+  // resizable record (TspDataSkinCustomControl), or for a record of any
+  // other kind its skin rectangle alone, at its own size. Nothing of an
+  // earlier record stays.
+  void CopyGeometry(const TspDataSkinControl& Record);
   int GetResizeMode() const { return ResizeModeOf(SkinRect, RTPoint, LBPoint, RBPoint); }
   // Moves the New... geometry to size W x H; modes 2, 3 and 0 (with a skin
   // record) force the width, the height or both to the skin's.

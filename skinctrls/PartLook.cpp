@@ -25,9 +25,7 @@ namespace {
 TspDataSkinButtonControl* ButtonRecordWithPicture(TspSkinData* SkinData, std::initializer_list<String> Names) {
   if (!SkinData || SkinData->Empty()) return nullptr;
   for (const String& name : Names) {
-    const int index = SkinData->GetControlIndex(name);
-    if (auto* r = index != -1 ? dynamic_cast<TspDataSkinButtonControl*>(SkinData->CtrlList[index]) : nullptr)
-      return r;
+    if (auto* r = SkinData->ControlRecord<TspDataSkinButtonControl>(name)) return r;
   }
   return nullptr;
 }

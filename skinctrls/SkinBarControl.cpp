@@ -1,18 +1,12 @@
 // Focus, keys and erase painting shared by the skinned bars.
 #include "skinctrls/SkinBarControl.h"
 
-#include "skinctrls/SkinButtonParts.h"
-
-TspSkinBarControl::TspSkinBarControl(TComponent* AOwner) : TspSkinCustomControl(AOwner) { FTabStop = false; }
-
-void TspSkinBarControl::SetCanFocused(bool Value) {
-  FCanFocused = Value;
-  SetTabStop(Value);
+TspSkinBarControl::TspSkinBarControl(TComponent* AOwner) : TspSkinCustomControl(AOwner), FFocus(this, false) {
+  FTabStop = false;
 }
 
 void TspSkinBarControl::WndProc(TMessage& Message) {
-  // A click first takes the focus; when the focus does not come, the click is dropped.
-  if (FCanFocused && DropPressWithoutFocus(this, Message, FSettingFocus)) return;
+  if (FFocus.DropMessage(Message)) return;
   TspSkinCustomControl::WndProc(Message);
 }
 
@@ -21,7 +15,7 @@ void TspSkinBarControl::Dispatch(TMessage& Message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       TspSkinCustomControl::Dispatch(Message);
-      if (FCanFocused) Repaint();
+      if (CanFocused()) Repaint();
       return;
     case WM_ERASEBKGND:
       // Outside a paint the sender wants the control's picture in its DC.
@@ -32,7 +26,7 @@ void TspSkinBarControl::Dispatch(TMessage& Message) {
       Message.Result = 1;
       return;
     case CM_WANTSPECIALKEY:
-      if (FCanFocused && Message.WParam >= VK_LEFT && Message.WParam <= VK_DOWN) {
+      if (CanFocused() && Message.WParam >= VK_LEFT && Message.WParam <= VK_DOWN) {
         Message.Result = 1;
         return;
       }

@@ -3,6 +3,7 @@
 // themselves into a device context handed over outside a paint.
 #pragma once
 
+#include "skinctrls/ButtonFocus.h"
 #include "skinctrls/SkinControl.h"
 
 class TspSkinBarControl : public TspSkinCustomControl {
@@ -10,18 +11,16 @@ class TspSkinBarControl : public TspSkinCustomControl {
   explicit TspSkinBarControl(TComponent* AOwner);
   String ClassName() const override { return L"TspSkinBarControl"; }
 
-  bool CanFocused() const { return FCanFocused; }
+  bool CanFocused() const { return FFocus.CanFocused(); }
   // Also sets TabStop.
-  void SetCanFocused(bool Value);
+  void SetCanFocused(bool Value) { FFocus.SetCanFocused(Value); }
 
  protected:
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
   // The thumb shows its focused look.
-  bool FocusedLook() const { return FCanFocused && Focused(); }
-
-  bool FCanFocused = false;
+  bool FocusedLook() const { return FFocus.FocusHot(); }
 
  private:
-  bool FSettingFocus = false;
+  TspButtonFocus FFocus;
 };

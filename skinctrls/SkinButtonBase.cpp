@@ -136,13 +136,13 @@ void TspSkinButtonBase<TBase>::Quiet() {
   StopTimers();
   FEffects.MorphKf = 0;
   FMouseIn = false;
-  FPressed = false;
+  FPress.Cancel();
 }
 
 template <class TBase>
 void TspSkinButtonBase<TBase>::GetSkinData() {
   TBase::GetSkinData();
-  auto* record = dynamic_cast<TspDataSkinButtonControl*>(this->SkinRecord());
+  auto* record = this->template SkinRecordAs<TspDataSkinButtonControl>();
   if (!record) {
     FSkin.Clear();
     return;
@@ -165,7 +165,7 @@ template <class TBase>
 uint64_t TspSkinButtonBase<TBase>::LookState() const {
   const auto level = static_cast<uint64_t>(FEffects.MorphKf * 1000 + 0.5);
   return TBase::LookState() << 24 | static_cast<uint64_t>(FEffects.Frame() & 0xFF) << 16 | level << 3 |
-         uint64_t(FDown) << 2 | uint64_t(FPressed) << 1 | uint64_t(FMouseIn);
+         uint64_t(FDown) << 2 | uint64_t(FPress.Pressed()) << 1 | uint64_t(FMouseIn);
 }
 
 template <class TBase>
@@ -233,7 +233,7 @@ void TspSkinButtonBase<TBase>::MouseDown(TMouseButton Button, TShiftState Shift,
   TBase::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft) return;
   if (CanAnimate()) FEffects.StopAnimation();
-  FPressed = true;
+  FPress.Press(Button);
   if (FDown) {
     if (FGroupIndex != 0) FCanRelease = true;
     return;
@@ -247,7 +247,7 @@ void TspSkinButtonBase<TBase>::MouseDown(TMouseButton Button, TShiftState Shift,
 
 template <class TBase>
 bool TspSkinButtonBase<TBase>::ReleaseLeft() {
-  FPressed = false;
+  FPress.Release(mbLeft);
   if (FGroupIndex != 0) {
     if (FDown && FAllowAllUp && FCanRelease && FMouseIn) {
       SetDown(false);

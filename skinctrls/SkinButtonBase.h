@@ -57,6 +57,7 @@ class TspSkinButtonBase : public TBase {
   // The glyph frame shown for a state: 1 normal, 2 disabled, 3 pressed, 4 hot.
   int GetGlyphNum(bool ADown, bool AMouseIn) const;
 
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinButtonControl>; }
   void GetSkinData() override;
   // The morph and the frame animation end with the skin they belonged to:
   // the morph level is set again from the hover state of now, so nothing
@@ -113,7 +114,7 @@ class TspSkinButtonBase : public TBase {
   bool FUseSkinFontColor = true;
 
   bool FMouseIn = false;
-  bool FPressed = false;
+  TspPressClick FPress;
   bool FCanRelease = false;
   TspButtonSkin FSkin;
   TspButtonEffects FEffects;

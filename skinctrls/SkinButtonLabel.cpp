@@ -114,7 +114,8 @@ void TspSkinButtonLabel::Notification(TComponent* AComponent, TOperation Operati
 }
 
 void TspSkinButtonLabel::GetSkinData() {
-  if (auto* record = FindRecord<TspDataSkinStdLabelControl>()) FSkinFont.Read(*record);
+  LookUpIndex();
+  if (auto* record = SkinRecordAs<TspDataSkinStdLabelControl>()) FSkinFont.Read(*record);
 }
 
 void TspSkinButtonLabel::ChangeSkinData() {

@@ -156,17 +156,6 @@ void DrawButtonContent(TCanvas* Canvas, const TRect& R, const TspButtonContent& 
                      C.Layout, C.Spacing);
 }
 
-bool DropPressWithoutFocus(TWinControl* Control, const TMessage& Message, bool& SettingFocus) {
-  if (Message.Msg == CN_COMMAND) return SettingFocus;
-  if (Message.Msg != WM_LBUTTONDOWN && Message.Msg != WM_LBUTTONDBLCLK) return false;
-  if (Control->ComponentState().Contains(csDesigning) || Control->Focused()) return false;
-  SettingFocus = true;
-  const bool focused = Control->FocusIfAble();
-  if (Control->BeingFreed()) return true;
-  SettingFocus = false;
-  return !focused;
-}
-
 bool GlyphFromAction(TObject* Action, TBitmap* Glyph) {
   auto* action = dynamic_cast<TCustomAction*>(Action);
   if (!action || !action->ActionList()) return false;

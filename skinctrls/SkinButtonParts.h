@@ -12,6 +12,7 @@
 #include "skin/SPUtils_draw.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skin/SkinData.h"
+#include "skinctrls/ButtonFocus.h"
 #include "skinctrls/ButtonRules.h"
 
 // The values of a button record (TspDataSkinButtonControl) with their
@@ -147,12 +148,6 @@ struct TspButtonContent {
   bool Pressed = false;  // content moved by one pixel
 };
 void DrawButtonContent(TCanvas* Canvas, const TRect& R, const TspButtonContent& Content);
-
-// The focus rule of a focusable button or box: a press first takes the
-// focus and is dropped when the focus stays elsewhere (or the control went
-// away meanwhile), as is a reflected command while the focus is being taken.
-// True when Message is to be dropped.
-bool DropPressWithoutFocus(TWinControl* Control, const TMessage& Message, bool& SettingFocus);
 
 // Glyph of an action's image list image on fuchsia, or nothing when the
 // action has no list or the index is outside it.

@@ -6,7 +6,7 @@
 
 using TButtonBase = TspSkinButtonBase<TspSkinCustomControl>;
 
-TspSkinButton::TspSkinButton(TComponent* AOwner) : TButtonBase(AOwner), FLayerManager(new TspLayerManager(this)) {
+TspSkinButton::TspSkinButton(TComponent* AOwner) : TButtonBase(AOwner), FFocus(this, true) {
   // Clicks come from MouseUp, not from the class library's click on release.
   FControlStyle = {csCaptureMouse, csOpaque, csDoubleClicks, csSetCaption};
   FSkinDataName = L"button";
@@ -19,16 +19,11 @@ void TspSkinButton::SetGroupIndex(int Value) {
   if (Value != 0) SetCanFocused(false);
 }
 
-void TspSkinButton::SetCanFocused(bool Value) {
-  FCanFocused = Value;
-  SetTabStop(Value);
-}
-
 void TspSkinButton::SetDefault(bool Value) {
   FDefault = Value;
   // Every button of the form works out again which one Enter presses.
   TCustomForm* form = GetParentForm(this);
-  if (form && HandleAllocated() && FCanFocused && !Designing())
+  if (form && HandleAllocated() && CanFocused() && !Designing())
     form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(form->ActiveControl()));
 }
 
@@ -36,7 +31,7 @@ void TspSkinButton::SetDefault(bool Value) {
 // Clicks
 
 void TspSkinButton::ButtonClick() {
-  if (FCanFocused)
+  if (CanFocused())
     if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
   TButtonBase::Click();
 }
@@ -55,7 +50,7 @@ TspFaceState TspSkinButton::FaceState() const {
   s.InGroup = FGroupIndex != 0;
   s.MouseIn = FMouseIn;
   s.FocusHot = FocusHot();
-  s.Pressed = FPressed;
+  s.Pressed = FPress.Pressed();
   s.HasDisabledFace = !IsNullRect(FSkin.DisabledSkinRect);
   s.HasFocusedFace = !IsNullRect(FSkin.FocusedSkinRect);
   s.Animating = FEffects.Animating();
@@ -143,6 +138,11 @@ void TspSkinButton::PostLayerMessage(unsigned Msg) {
   if (HandleAllocated()) PostMessageW(Handle(), Msg, 0, 0);
 }
 
+TspLayerManager* TspSkinButton::LayerManager() {
+  if (!FLayerManager && !BeingFreed()) FLayerManager = new TspLayerManager(this);
+  return FLayerManager;
+}
+
 void TspSkinButton::ShowLayerFrame() {
   if (!SkinEffectsOn(FSkinData) || !IsWindows2000OrLater() || !FMouseIn || !IsShowing()) return;
   if (!(FSkinData->ShowButtonGlowFrames() || FAlwaysShowLayeredFrame)) return;
@@ -150,6 +150,7 @@ void TspSkinButton::ShowLayerFrame() {
   if (!glow) return;
   TBitmap* mask = ActivePicture(FSkin.GlowLayerMaskPictureIndex);
   TCustomForm* form = GetParentForm(this);
+  if (!LayerManager()) return;
   FLayerManager->SetTopMost(form && form->FormStyle() == fsStayOnTop);
   TBitmap sizedGlow, sizedMask;
   const int dW = Width() - SkinRect.Width(), dH = Height() - SkinRect.Height();
@@ -182,7 +183,7 @@ void TspSkinButton::ShowLayerFrame() {
 void TspSkinButton::HideLayerFrame() {
   // Whatever showed the frame (the skin's switch or AlwaysShowLayeredFrame),
   // it goes when the mouse does.
-  if (FLayerManager->Showing()) FLayerManager->Hide();
+  if (FLayerManager && FLayerManager->Showing()) FLayerManager->Hide();
 }
 
 // ---------------------------------------------------------------------------
@@ -194,26 +195,18 @@ void TspSkinButton::CreateWnd() {
 }
 
 void TspSkinButton::WndProc(TMessage& Message) {
-  if (!FCanFocused) {
-    TButtonBase::WndProc(Message);
-    return;
-  }
-  if (DropPressWithoutFocus(this, Message, FSettingFocus)) return;
-  switch (Message.Msg) {
-    case WM_KEYDOWN:
-      if (Message.WParam == VK_SPACE && FUseSpaceKey) {
-        SetDown(true);
-        if (FRepeatMode) ButtonClick();
-      } else if (Message.WParam == VK_RETURN) {
-        ButtonClick();
-      }
+  if (FFocus.DropMessage(Message)) return;
+  switch (FFocus.Key(Message)) {
+    case bkSpaceDown:
+      SetDown(true);
+      if (FRepeatMode) ButtonClick();
       break;
-    case WM_KEYUP:
-      if (Message.WParam == VK_SPACE && FUseSpaceKey) {
-        SetDown(false);
-        ButtonClick();
-      }
+    case bkSpaceUp:
+      SetDown(false);
+      ButtonClick();
       break;
+    case bkEnter: ButtonClick(); break;
+    case bkNone: break;
   }
   TButtonBase::WndProc(Message);
 }
@@ -250,7 +243,7 @@ void TspSkinButton::Dispatch(TMessage& Message) {
 
 void TspSkinButton::CMDialogKey(TMessage& Message) {
   const bool enter = Message.WParam == VK_RETURN && FActive && Enabled();
-  const bool esc = Message.WParam == VK_ESCAPE && FCancel && FCanFocused &&
+  const bool esc = Message.WParam == VK_ESCAPE && FCancel && CanFocused() &&
                    KeyDataToShiftState(Message.LParam).Empty() && CanFocus();
   if (!enter && !esc) {
     TButtonBase::Dispatch(Message);
@@ -261,20 +254,14 @@ void TspSkinButton::CMDialogKey(TMessage& Message) {
 }
 
 void TspSkinButton::CMDialogChar(TMessage& Message) {
-  if (!IsAccel(static_cast<WORD>(Message.WParam), Caption()) || !CanFocus() || !FCanFocused) {
-    TButtonBase::Dispatch(Message);
-    return;
-  }
-  Message.Result = 1;
-  SetFocus();
-  ButtonClick();
+  if (!FFocus.DialogChar(Message, Caption(), [this] { ButtonClick(); })) TButtonBase::Dispatch(Message);
 }
 
 void TspSkinButton::CMFocusChanged(TMessage& Message) {
   auto* focused = reinterpret_cast<TWinControl*>(Message.LParam);
   auto* button = dynamic_cast<TspSkinButton*>(focused);
   FActive = button ? button == this : FDefault;
-  if (FCanFocused && FDefault && focused && focused != this) {
+  if (CanFocused() && FDefault && focused && focused != this) {
     if (button) {
       FMouseIn = false;
       MorphOrRepaint();
@@ -309,7 +296,7 @@ void TspSkinButton::CMMouseLeave(TMessage& Message) {
   TButtonBase::Dispatch(Message);
   if (Designing()) return;
   // The default button stays hot while the focus is elsewhere.
-  if (!(FCanFocused && FDefault && FActive && !Focused())) FMouseIn = false;
+  if (!(CanFocused() && FDefault && FActive && !Focused())) FMouseIn = false;
   if ((FGroupIndex == 0 && (!FocusHot() || FDown)) || (FGroupIndex != 0 && !FDown)) {
     if (CanAnimate()) StartAnimation(false);
     MorphOrRepaint();
@@ -320,7 +307,7 @@ void TspSkinButton::CMMouseLeave(TMessage& Message) {
 
 void TspSkinButton::WMSetFocus(TMessage& Message) {
   TButtonBase::Dispatch(Message);
-  if (!FCanFocused) return;
+  if (!CanFocused()) return;
   if (CanAnimate()) StartAnimation(true);
   MorphOrRepaint();
 }
@@ -329,7 +316,7 @@ void TspSkinButton::WMKillFocus(TMessage& Message) {
   FRepeat.Stop();
   if (FGroupIndex == 0 && FDown) FDown = false;
   TButtonBase::Dispatch(Message);
-  if (!FCanFocused) return;
+  if (!CanFocused()) return;
   if (CanAnimate()) StartAnimation(false);
   if (CanMorph() && FIndex != -1) FEffects.StartMorph();
   else Invalidate();

@@ -24,14 +24,15 @@ class TspSkinButton : public TspSkinButtonBase<TspSkinCustomControl> {
   void SetCancel(bool Value) { FCancel = Value; }
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult Value) { FModalResult = Value; }
-  bool CanFocused() const { return FCanFocused; }
-  void SetCanFocused(bool Value);
+  bool CanFocused() const { return FFocus.CanFocused(); }
+  void SetCanFocused(bool Value) { FFocus.SetCanFocused(Value); }
   bool AlwaysShowLayeredFrame() const { return FAlwaysShowLayeredFrame; }
   void SetAlwaysShowLayeredFrame(bool Value) { FAlwaysShowLayeredFrame = Value; }
 
   // The button Enter presses in its form.
   bool Active() const { return FActive; }
-  TspLayerManager* LayerManager() const { return FLayerManager; }
+  // The glow frame's window and picture, made with the first glow.
+  TspLayerManager* LayerManager();
 
   // Every click, by mouse, key, repeat or accelerator: the form's ModalResult,
   // then OnClick or the action.
@@ -55,7 +56,7 @@ class TspSkinButton : public TspSkinButtonBase<TspSkinCustomControl> {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
  private:
-  bool FocusHot() const { return FCanFocused && Focused(); }
+  bool FocusHot() const { return FFocus.FocusHot(); }
   TspFaceState FaceState() const;
   void CMMouseEnter(TMessage& Message);
   void CMMouseLeave(TMessage& Message);
@@ -71,11 +72,9 @@ class TspSkinButton : public TspSkinButtonBase<TspSkinCustomControl> {
   bool FDefault = false;
   bool FCancel = false;
   TModalResult FModalResult = mrNone;
-  bool FCanFocused = true;
   bool FAlwaysShowLayeredFrame = false;
 
   bool FActive = false;
-  bool FUseSpaceKey = true;
-  bool FSettingFocus = false;
-  TspLayerManager* FLayerManager;  // owned as a component
+  TspButtonFocus FFocus;
+  TspLayerManager* FLayerManager = nullptr;  // owned as a component
 };

@@ -33,7 +33,8 @@ TspSkinCheckRadioBox::TspSkinCheckRadioBox(TComponent* AOwner)
     : TspSkinCustomControl(AOwner),
       FEffects(
           this, [this] { Repaint(); }, [this] { return FMouseIn || FocusHot(); },
-          [this] { return FIndex != -1 && MorphPossible(); }) {
+          [this] { return FIndex != -1 && MorphPossible(); }),
+      FFocus(this, true) {
   // Clicks come from MouseUp, not from the class library's click on release.
   FControlStyle = {csCaptureMouse, csOpaque, csDoubleClicks, csSetCaption};
   FSkinDataName = L"checkbox";
@@ -112,11 +113,6 @@ void TspSkinCheckRadioBox::SetImageIndex(int Value) {
   Repaint();
 }
 
-void TspSkinCheckRadioBox::SetCanFocused(bool Value) {
-  FCanFocused = Value;
-  SetTabStop(Value);
-}
-
 void TspSkinCheckRadioBox::Notification(TComponent* AComponent, TOperation Operation) {
   TspSkinCustomControl::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
@@ -138,7 +134,7 @@ void TspSkinCheckRadioBox::ActionChange(TObject* Sender, bool CheckDefaults) {
 
 void TspSkinCheckRadioBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  auto* record = dynamic_cast<TspDataSkinCheckRadioControl*>(SkinRecord());
+  auto* record = SkinRecordAs<TspDataSkinCheckRadioControl>();
   if (!record) {
     FSkin.Clear();
     FEffects.MorphKf = 0;
@@ -331,24 +327,15 @@ void TspSkinCheckRadioBox::CreateControlSkinImage(TBitmap* B) {
 // Messages
 
 void TspSkinCheckRadioBox::WndProc(TMessage& Message) {
-  if (!FCanFocused) {
-    TspSkinCustomControl::WndProc(Message);
-    return;
-  }
-  if (DropPressWithoutFocus(this, Message, FSettingFocus)) return;
-  if (Message.Msg == WM_KEYUP && Message.WParam == VK_SPACE && FocusHot()) Toggle();
+  if (FFocus.DropMessage(Message)) return;
+  if (FFocus.Key(Message) == bkSpaceUp && FocusHot()) Toggle();
   TspSkinCustomControl::WndProc(Message);
 }
 
 void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_DIALOGCHAR:
-      if (IsAccel(static_cast<WORD>(Message.WParam), Caption()) && CanFocus() && FCanFocused) {
-        Message.Result = 1;
-        SetFocus();
-        Toggle();
-        return;
-      }
+      if (FFocus.DialogChar(Message, Caption(), [this] { Toggle(); })) return;
       break;
     case CM_ENABLEDCHANGED:
     case CM_VISIBLECHANGED:
@@ -372,7 +359,7 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       TspSkinCustomControl::Dispatch(Message);
-      if (FCanFocused) MorphOrInvalidate();
+      if (CanFocused()) MorphOrInvalidate();
       return;
     case WM_MOVE:
       TspSkinCustomControl::Dispatch(Message);
@@ -391,15 +378,14 @@ void TspSkinCheckRadioBox::MouseDown(TMouseButton Button, TShiftState Shift, int
     FMouseIn = true;
     MorphOrInvalidate();
   }
-  if (Button == mbLeft) FPressed = true;
+  FPress.Press(Button);
   TspSkinCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TspSkinCheckRadioBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const bool pressed = FPressed && Button == mbLeft;
-  if (Button == mbLeft) FPressed = false;
+  const bool clicked = FPress.Release(Button);
   TspSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  if (!pressed || !FMouseIn) return;
+  if (!clicked || !FMouseIn) return;
   if (FAllowGrayed && !FRadio && FState == cbUnchecked) {
     FState = cbGrayed;
     Repaint();

@@ -52,8 +52,8 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   void SetImageIndex(int Value);
   bool UseSkinFontColor() const { return FUseSkinFontColor; }
   void SetUseSkinFontColor(bool Value) { SetLookValue(FUseSkinFontColor, Value); }
-  bool CanFocused() const { return FCanFocused; }
-  void SetCanFocused(bool Value);
+  bool CanFocused() const { return FFocus.CanFocused(); }
+  void SetCanFocused(bool Value) { FFocus.SetCanFocused(Value); }
 
   bool MouseIn() const { return FMouseIn; }
   double MorphKf() const { return FEffects.MorphKf; }
@@ -64,6 +64,7 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   // button becomes checked.
   void Toggle();
 
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinCheckRadioControl>; }
   void GetSkinData() override;
   void ChangeSkinData() override;
 
@@ -88,7 +89,7 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
 
  private:
   bool MorphPossible() const { return FSkin.Morphing && SkinEffectsOn(FSkinData); }
-  bool FocusHot() const { return FCanFocused && Focused(); }
+  bool FocusHot() const { return FFocus.FocusHot(); }
   void MorphOrInvalidate();
   // The skin picture of the mark for the current state, drawn at (X, Y).
   void DrawSkinMark(TCanvas* Canvas, int X, int Y);
@@ -109,11 +110,9 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   TCustomImageList* FImages = nullptr;
   int FImageIndex = 0;
   bool FUseSkinFontColor = true;
-  bool FCanFocused = true;
   bool FMouseIn = false;
-  // The left button went down on the box: only a release after it clicks.
-  bool FPressed = false;
-  bool FSettingFocus = false;
+  TspPressClick FPress;
   TspCheckRadioSkin FSkin;
   TspButtonEffects FEffects;
+  TspButtonFocus FFocus;
 };

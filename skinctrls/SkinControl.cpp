@@ -159,11 +159,8 @@ void TspSkinBinding<TBase>::DrawKeptLook(TCanvas* Canvas, const std::function<vo
     return;
   }
   const TspLookKey key = LookKey();
-  if (TBitmap* kept = FLookCache.Find(key)) {
-    Canvas->Draw(0, 0, kept);
-    return;
-  }
-  std::unique_ptr<TBitmap> image = FLookCache.TakeSurface(this->Width(), this->Height());
+  if (FLookCache.DrawKept(key, Canvas)) return;
+  std::unique_ptr<TBitmap> image = TspLookCache::TakeSurface(this->Width(), this->Height());
   Compose(image.get());
   if (image->Empty()) return;
   Canvas->Draw(0, 0, image.get());
@@ -301,18 +298,14 @@ TBitmap* TspSkinPictureControl<TBase>::ActivePicture(int Index) const {
 template <class TBase>
 void TspSkinPictureControl<TBase>::GetSkinData() {
   TBase::GetSkinData();
-  if (this->FIndex == -1) {
+  const TspDataSkinControl* record = this->SkinRecord();
+  if (!record) {
     Picture = nullptr;  // the pictures of an earlier skin may be gone
     return;
   }
-  if (auto* record = dynamic_cast<TspDataSkinCustomControl*>(this->SkinRecord())) {
-    CopyGeometry(*record);
-    this->FCursorIndex = record->CursorIndex;
-    Picture = ActivePicture(record->PictureIndex);
-  } else {
-    ResizeMode = 0;
-    Picture = nullptr;
-  }
+  CopyGeometry(*record);
+  this->FCursorIndex = record->CursorIndex;
+  Picture = ActivePicture(record->PictureIndex);
 }
 
 template <class TBase>
@@ -396,7 +389,7 @@ TspSkinCustomControl::TspSkinCustomControl(TComponent* AOwner) : TspSkinPictureC
 
 void TspSkinCustomControl::GetSkinData() {
   TspSkinPictureControl<TspSkinControl>::GetSkinData();
-  auto* record = dynamic_cast<TspDataSkinCustomControl*>(SkinRecord());
+  const TspDataSkinControl* record = SkinRecord();
   MaskPicture = record ? ActivePicture(record->MaskPictureIndex) : nullptr;
 }
 

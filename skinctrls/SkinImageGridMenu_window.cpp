@@ -21,8 +21,7 @@ namespace {
 // The skin's "label" heading record, or nullptr.
 TspDataSkinLabelControl* HeadingRecord(TspSkinData* Data) {
   if (!Data || Data->Empty()) return nullptr;
-  const int i = Data->GetControlIndex(L"label");
-  auto* r = i < 0 ? nullptr : dynamic_cast<TspDataSkinLabelControl*>(Data->CtrlList[i]);
+  auto* r = Data->ControlRecord<TspDataSkinLabelControl>(L"label");
   return r && ActivePictureOf(Data, r->PictureIndex) ? r : nullptr;
 }
 

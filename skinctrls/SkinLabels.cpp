@@ -60,7 +60,8 @@ void TspSkinStdLabel::SetEllipsType(TspEllipsType Value) {
 }
 
 void TspSkinStdLabel::GetSkinData() {
-  if (auto* record = FindRecord<TspDataSkinStdLabelControl>()) FSkinFont.Read(*record);
+  LookUpIndex();
+  if (auto* record = SkinRecordAs<TspDataSkinStdLabelControl>()) FSkinFont.Read(*record);
 }
 
 namespace {
@@ -141,7 +142,8 @@ void TspSkinBevel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TspSkinBevel::ChangeSkinData() {
-  if (auto* record = FindRecord<TspDataSkinBevel>()) {
+  LookUpIndex();
+  if (auto* record = SkinRecordAs<TspDataSkinBevel>()) {
     FLightColor = record->LightColor;
     FDarkColor = record->DarkColor;
   } else {

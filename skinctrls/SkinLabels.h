@@ -55,6 +55,7 @@ class TspSkinStdLabel : public TspSkinLinked<TCustomLabel> {
   void DoDrawText(TRect& Rect, UINT Flags) override;
 
  private:
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinStdLabelControl>; }
   void GetSkinData() override;
   void SetUpFont(TFont* Target) const;
   void SettingChanged();
@@ -130,6 +131,7 @@ class TspSkinButtonLabel : public TspSkinLinked<TGraphicControl> {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinStdLabelControl>; }
   void GetSkinData() override;
   void SetUpFont(TFont* Target) const;
   TColor GlowColor() const;
@@ -169,6 +171,7 @@ class TspSkinBevel : public TspSkinLinked<TBevel> {
 
   // Centred vertically on a tool bar that places its controls.
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinBevel>; }
   // The record's colours, or clBtnHighlight and clBtnShadow without one.
   void ChangeSkinData() override;
 

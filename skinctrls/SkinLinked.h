@@ -42,12 +42,17 @@ class TspSkinLinked : public TBase, public TspSkinLink {
   // Read while the skin data reads as empty: the record and pictures go.
   void ForgetSkin() override { GetSkinData(); }
   bool Designing() const { return this->ComponentState().Contains(csDesigning); }
-  // Looks the record up again by name (exact, case counts).
+  // Looks the record up again by name (exact, case counts) and kind.
   void LookUpIndex();
-  // The same, keeping the record only when it is a T: a record of another
-  // kind under the name counts as none.
+  // The kind of record the control draws from (RecordKindOf<its record
+  // class>). A record of another kind under the control's name counts as
+  // none: the control draws as without a skin, as it does without a record.
+  virtual TspRecordKind RecordKind() const { return RecordKindOf<TspDataSkinControl>; }
+  // The record as T (the control's kind or one derived from it), or nullptr.
   template <class T>
-  T* FindRecord();
+  T* SkinRecordAs() const {
+    return dynamic_cast<T*>(SkinRecord());
+  }
   // The skin's colour of that name, or Default without a record.
   TColor SkinColor(int TspSkinColors::*Color, TColor Default) const;
 
@@ -83,16 +88,7 @@ void TspSkinLinked<TBase>::Notification(TComponent* AComponent, TOperation Opera
 
 template <class TBase>
 void TspSkinLinked<TBase>::LookUpIndex() {
-  FIndex = (!FSkinData || FSkinData->Empty()) ? -1 : FSkinData->GetControlIndex(FSkinDataName);
-}
-
-template <class TBase>
-template <class T>
-T* TspSkinLinked<TBase>::FindRecord() {
-  LookUpIndex();
-  T* record = dynamic_cast<T*>(SkinRecord());
-  if (!record) FIndex = -1;
-  return record;
+  FIndex = (!FSkinData || FSkinData->Empty()) ? -1 : FSkinData->GetControlIndex(FSkinDataName, RecordKind());
 }
 
 template <class TBase>

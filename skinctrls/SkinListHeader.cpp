@@ -4,6 +4,7 @@
 #include "skin/SPUtils_text.h"
 #include "skinctrls/PartLook.h"
 #include "skinctrls/SkinListView.h"
+#include "classlib/RaiseFor.h"
 
 namespace {
 
@@ -154,7 +155,7 @@ void TspSkinCustomListView::DrawHeaderSection(TCanvas* Cnvs, TListColumn* Column
   c->Font()->Assign(Font());
   c->Font()->SetColor(fontColor);
   if (OnDrawHeaderSection) {
-    OnDrawHeaderSection(c, Column, Pressed, local);
+    RaiseFor(this, OnDrawHeaderSection, c, Column, Pressed, local);
   } else {
     TCustomImageList* images = SmallImages();
     const bool image = images && Column->ImageIndex() >= 0 && Column->ImageIndex() < images->Count();

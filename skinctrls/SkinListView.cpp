@@ -23,7 +23,8 @@ void TspSkinCustomListView::Loaded() {
 }
 
 void TspSkinCustomListView::ChangeSkinData() {
-  ApplyViewSkin(this, FSkinData, FindRecord<TspDataSkinListView>(), FUseSkinFont, FDefaultFont.get(), FDefaultColor);
+  LookUpIndex();
+  ApplyViewSkin(this, FSkinData, SkinRecordAs<TspDataSkinListView>(), FUseSkinFont, FDefaultFont.get(), FDefaultColor);
   UpdateScrollBars();
   FBars.Realign();
   if (ViewStyle() == vsReport && FHeader) InvalidateRect(FHeader, nullptr, TRUE);

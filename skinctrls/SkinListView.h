@@ -13,6 +13,7 @@ class TspSkinCustomListView : public TspSkinView<TCustomListView> {
   explicit TspSkinCustomListView(TComponent* AOwner);
   String ClassName() const override { return L"TspSkinCustomListView"; }
   void Dispatch(TMessage& Message) override;
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinListView>; }
   // Takes the record again (relayed by the skinned form after a skin change).
   void ChangeSkinData() override;
   void UpdateScrollBars() override;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "classlib/Graphics.h"
 
@@ -45,39 +46,46 @@ struct TspLookKey {
   }
 };
 
-// One kept look. A look made stale (the control invalidated, a new skin, a
-// new size) is never drawn again, but its surface is composed into again by
-// the next paint rather than freed and made anew. All caches together hold at
-// most Budget bytes of pixels: a look that does not fit is drawn, not kept.
+// One kept look. Its pixels are kept in memory, not in a bitmap of the
+// system's, so that an idle control holds no GDI object: it is composed on a
+// surface lent by a pool that all controls share, and drawn from memory. A
+// look made stale (the control invalidated, a new skin, a new size) is never
+// drawn again. The pool keeps a few bitmaps while any cache lives. All caches together hold at most Budget bytes of pixels: a
+// look that does not fit is drawn, not kept.
 class TspLookCache {
  public:
-  TspLookCache() = default;
+  TspLookCache();
   TspLookCache(const TspLookCache&) = delete;
   TspLookCache& operator=(const TspLookCache&) = delete;
-  ~TspLookCache() { Release(); }
+  // The last cache to go empties the pool.
+  ~TspLookCache();
 
-  // The kept look when it was composed for Key, else nullptr.
-  TBitmap* Find(const TspLookKey& Key) const;
-  // A surface of Width x Height to compose into (the stale look's, cleared,
-  // when there is one); give it back with Keep.
-  std::unique_ptr<TBitmap> TakeSurface(int Width, int Height);
-  // Keeps Look for Key, when the budget allows; else frees it.
+  // Draws the kept look at the top left of Canvas when it was composed for
+  // Key; false when there is none for Key.
+  bool DrawKept(const TspLookKey& Key, TCanvas* Canvas) const;
+  // A black surface of Width x Height to compose into; give it back with Keep.
+  static std::unique_ptr<TBitmap> TakeSurface(int Width, int Height);
+  // Keeps the pixels of Look for Key, when the budget allows, and gives the
+  // surface back to the pool.
   void Keep(const TspLookKey& Key, std::unique_ptr<TBitmap> Look);
-  // The kept look is never drawn again; its surface stays for the next one.
+  // The kept look is never drawn again.
   void MakeStale() { FStale = true; }
-  // Frees the kept look and its surface.
+  // Frees the kept look.
   void Release();
   // True while a look that may be drawn again is kept.
-  bool Holding() const { return FLook && !FStale; }
+  bool Holding() const { return !FPixels.empty() && !FStale; }
 
   // Pixel bytes held by all caches, and the most they may hold.
   static size_t BytesHeld();
   static size_t Budget();
   static void SetBudget(size_t Bytes);
+  // The surfaces (bitmaps of the system's) the pool keeps for the next
+  // compositions, whichever control composes.
+  static int PooledSurfaces();
 
  private:
   TspLookKey FKey;
-  std::unique_ptr<TBitmap> FLook;
-  size_t FBytes = 0;
+  std::vector<uint8_t> FPixels;  // rows top first, each a multiple of 4 bytes
+  int FWidth = 0, FHeight = 0, FBitCount = 0;
   bool FStale = false;
 };

@@ -83,8 +83,9 @@ void TspSkinMenuSpeedButton::Notification(TComponent* AComponent, TOperation Ope
 
 void TspSkinMenuSpeedButton::GetSkinData() {
   TspSkinSpeedButton::GetSkinData();
-  auto* r = dynamic_cast<TspDataSkinMenuButtonControl*>(SkinRecord());
-  FTrackButtonRect = r && FIndex != -1 ? r->TrackButtonRect : TRect();
+  // A plain button record skins it too; a menu button's adds the track part.
+  auto* r = SkinRecordAs<TspDataSkinMenuButtonControl>();
+  FTrackButtonRect = r ? r->TrackButtonRect : TRect();
 }
 
 bool TspSkinMenuSpeedButton::DedicatedSkin() const { return FIndex != -1 && !IsGenericToolButton(FSkinDataName); }
@@ -139,13 +140,15 @@ void TspSkinMenuSpeedButton::OpenMenus() {
   const TPoint p = ClientToScreen(TPoint(0, 0));
   const TRect r(p.X, p.Y, p.X + Width(), p.Y + Height());
   bool opened = false;
+  // The handler may free the button (or its form): no menu then opens for it.
   if (FSkinPopupMenu) {
     if (OnShowTrackMenu) OnShowTrackMenu(this);
+    if (BeingFreed()) return;
     if (FSkinPopupMenu) opened = FSkinPopupMenu->PopupFromRectForControl(this, r, false);
   }
   if (FSkinImagesMenu) {
     if (OnShowTrackMenu) OnShowTrackMenu(this);
-    if (!FSkinImagesMenu) return;
+    if (BeingFreed() || !FSkinImagesMenu) return;
     FSkinImagesMenu->OnInternalMenuClose = [self = FSelf](TObject*) {
       if (*self) (*self)->MenuClosed(true);
     };

@@ -207,7 +207,8 @@ class TspSkinPopupWindow : public TCustomControl {
   bool FAlphaBlend = false;
   uint8_t FAlphaBlendValue = 200;
   bool FAlphaBlendAnimation = false;
-  std::vector<std::unique_ptr<TspSkinMenuItem>> FItems;
+  // Freed, not deleted: an entry whose draw or click event runs waits for the release.
+  std::vector<TFreedPtr<TspSkinMenuItem>> FItems;
   int FItemIndex = -1;
   std::unique_ptr<TBitmap> FBackgroundBitmap;
   std::vector<int> FFadeSteps;
@@ -217,7 +218,8 @@ class TspSkinPopupWindow : public TCustomControl {
 class TspSkinMenuItem : public TObject {
  public:
   TspSkinMenuItem(TspSkinPopupWindow* AParent, TspDataSkinMenuItem* AItemData, TMenuItem* AMenuItem);
-  ~TspSkinMenuItem() override;
+  // Its window may be gone by the time its memory is: the menu forgets it here.
+  void BeforeDestruction() override;
   String ClassName() const override { return L"TspSkinMenuItem"; }
 
   void Enter(bool FromKeyboard);

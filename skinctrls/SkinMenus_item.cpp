@@ -104,7 +104,7 @@ TspSkinMenuItem::TspSkinMenuItem(TspSkinPopupWindow* AParent, TspDataSkinMenuIte
   }
 }
 
-TspSkinMenuItem::~TspSkinMenuItem() { Parent->SkinMenu()->CancelPendingItem(this); }
+void TspSkinMenuItem::BeforeDestruction() { Parent->SkinMenu()->CancelPendingItem(this); }
 
 bool TspSkinMenuItem::CanAnimate() const {
   TspSkinData* sd = Parent->SkinData();
@@ -233,6 +233,7 @@ void TspSkinMenuItem::Draw(TCanvas* Canvas) {
       normal.SetSize(b.Width(), b.Height());
       hot.SetSize(b.Width(), b.Height());
       DrawLook(&normal, false, nullptr);
+      if (BeingFreed()) return;
       DrawLook(&hot, true, nullptr);
       TspEffectBmp e1(normal.Handle()), e2(hot.Handle());
       switch (ItemData->MorphKind) {
@@ -249,6 +250,9 @@ void TspSkinMenuItem::Draw(TCanvas* Canvas) {
       DrawLook(&b, highlighted, nullptr);
     }
   }
+  // A draw handler may have freed the entry with its window (a closed menu,
+  // a freed form, a skin switch): its window shows nothing of it any more.
+  if (BeingFreed()) return;
   PutOnCanvas(Canvas, &b);
 }
 
@@ -357,9 +361,8 @@ void TspSkinMenuItem::DrawLook(TBitmap* B, bool Highlighted, const TRect* Frame)
 
 void TspSkinMenuItem::DrawHeader(TBitmap* B, TCanvas* C) {
   TspSkinData* sd = Parent->SkinData();
-  int index = sd->GetControlIndex(L"menuheader");
-  if (index == -1) index = sd->GetControlIndex(L"label");
-  auto* record = index == -1 ? nullptr : dynamic_cast<TspDataSkinLabelControl*>(sd->CtrlList[index]);
+  auto* record = sd->ControlRecord<TspDataSkinLabelControl>(L"menuheader");
+  if (!record) record = sd->ControlRecord<TspDataSkinLabelControl>(L"label");
   TBitmap* pict = record ? ActivePictureOf(sd, record->PictureIndex) : nullptr;
   if (!record || !pict) return;
   TBitmap header;

@@ -72,6 +72,9 @@ void TspSkinMenu::PopupItems(TControl* APopupControl, TspSkinData* ASkinData, bo
 
 void TspSkinMenu::PopupTwoItemSets(TControl* APopupControl, TspSkinData* ASkinData, bool PopupUp, TMenuItem* Item2,
                                    TMenuItem* Item1, const TRect& R, int StartIndex) {
+  // The first paint of the level may raise a draw handler that frees the
+  // form, and with it this menu: its memory waits for this call's end.
+  const TLibraryScope hold(this);
   FFirstShow = !FVisible;
   if (!FLevels.empty()) CloseLevelsFrom(0);
   SetPopupControl(APopupControl);
@@ -86,6 +89,7 @@ void TspSkinMenu::PopupTwoItemSets(TControl* APopupControl, TspSkinData* ASkinDa
   if (!Item1 || Item1->Count() == 0 || StartIndex >= total) return;
   FVisible = true;
   OpenLevel(R, Item1, Item2, PopupUp, false, StartIndex);
+  if (BeingFreed()) return;
   FFirstShow = false;
 }
 
@@ -108,6 +112,9 @@ void TspSkinMenu::CancelPendingItem(const TspSkinMenuItem* Item) {
 
 void TspSkinMenu::ActivateMenuItem(TspSkinPopupWindow* Window, TspSkinMenuItem* Item, bool Execute,
                                    bool FromKeyboard) {
+  // The command's handler may free the menu, the level and the entry (and
+  // pump): each stays whole until this call ends.
+  const TLibraryScope holdMenu(this), holdWindow(Window), holdItem(Item);
   const int level = LevelIndexOf(Window);
   if (!Item->HasChildren()) {
     StopSubMenuTimer();
@@ -157,6 +164,7 @@ void TspSkinMenu::SubMenuTimerTick(TObject*) {
 }
 
 void TspSkinMenu::CloseLevelsFrom(int Level) {
+  const TLibraryScope hold(this);  // the close's handlers may free the menu
   if (Level < 0) Level = 0;
   while (LevelCount() > Level) {
     TspSkinPopupWindow* window = FLevels.back();
@@ -180,6 +188,7 @@ void TspSkinMenu::CloseLevelsFrom(int Level) {
 }
 
 void TspSkinMenu::CloseSkinMenu() {
+  const TLibraryScope hold(this);  // the close's handlers may free the menu
   CloseLevelsFrom(0);
   if (BeingFreed()) return;
   StopSubMenuTimer();

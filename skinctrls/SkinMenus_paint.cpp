@@ -82,7 +82,10 @@ void TspSkinPopupWindow::PaintMenu(HDC DC) {
     DrawBackground(FBackgroundBitmap.get(), true);
   }
   TCanvas* c = b.Canvas();
-  for (int i = FTopIndex; i < FTopIndex + FVisibleCount && i < ItemCount(); ++i) FItems[i]->Draw(c);
+  for (int i = FTopIndex; i < FTopIndex + FVisibleCount && i < ItemCount(); ++i) {
+    FItems[i]->Draw(c);
+    if (BeingFreed()) return;  // an entry's draw handler freed the menu
+  }
   if (FScrolling) {
     DrawArrows(c);
     const int last = FTopIndex + FVisibleCount - 1;

@@ -92,7 +92,7 @@ void TspSkinPopupWindow::AddItems(TMenuItem* Item, int From) {
     TMenuItem* child = Item->Items(i);
     if (!child->Visible()) continue;
     if (TBasicAction* action = child->Action()) action->Update();
-    FItems.push_back(std::make_unique<TspSkinMenuItem>(this, FItemData, child));
+    FItems.emplace_back(new TspSkinMenuItem(this, FItemData, child));
   }
 }
 
@@ -129,9 +129,19 @@ void TspSkinPopupWindow::CreateMenu(TMenuItem* Item, TMenuItem* Item2, int Start
   if (FMaskPicture) CreateRegion();
 }
 
+namespace {
+
+// The program's item height, kept within the work area the menu shows in: a
+// taller item could never be seen whole, and its bitmap could not be made.
+int DefaultItemHeight(const TspSkinMenu* Menu) {
+  return std::min(Menu->DefMenuItemHeight, std::max(1, Menu->WorkArea().Height()));
+}
+
+}  // namespace
+
 int TspSkinPopupWindow::ItemHeight(const TspSkinMenuItem* Item) const {
   if (FItemData) return Item->IsSeparator() ? RectHeight(FItemData->DividerRect) : RectHeight(FItemData->SkinRect);
-  return Item->IsSeparator() ? 4 : FSkinMenu->DefMenuItemHeight;
+  return Item->IsSeparator() ? 4 : DefaultItemHeight(FSkinMenu);
 }
 
 void TspSkinPopupWindow::CalcSize() {
@@ -160,7 +170,7 @@ void TspSkinPopupWindow::CalcSize() {
     in.SkinExtraHeight = ph - ir.Bottom + ir.Top;
   }
   in.MaxItems = FSkinMenu->MaxMenuItemsInWindow;
-  in.LimitedItemHeight = FPopupWindowData && FItemData ? RectHeight(FItemData->SkinRect) : FSkinMenu->DefMenuItemHeight;
+  in.LimitedItemHeight = FPopupWindowData && FItemData ? RectHeight(FItemData->SkinRect) : DefaultItemHeight(FSkinMenu);
   in.WorkAreaHeight = FSkinMenu->WorkArea().Height();
   const TspMenuSize size = CalcMenuSize(in);
   FScrolling = size.Scrolling;
@@ -228,6 +238,7 @@ void TspSkinPopupWindow::Popup(const TRect& R, TMenuItem* Item, bool PopupUp, bo
   const TLibraryScope hold(this);  // its code goes on after the messages it pumps
   if (IsWindows2000OrLater() && FSkinMenu->AlphaBlend && FSkinMenu->AlphaBlendAnimation && FSkinMenu->FirstShow()) {
     Application->ProcessMessages();
+    if (BeingFreed()) return;
   }
   CreateMenu(Item, Item2, StartIndex);
   CalcPosition(R, PopupUp, IsSubLevel);
@@ -242,7 +253,9 @@ void TspSkinPopupWindow::Popup(const TRect& R, TMenuItem* Item, bool PopupUp, bo
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
     SetAlphaBlendTransparent(Handle(), fade ? 0 : FAlphaBlendValue);
   }
+  // Its first paint may raise an entry's draw handler, which may close the menu.
   ShowWindowAt();
+  if (BeingFreed()) return;
   if (fade) FadeIn();
   FMouseTimer->SetEnabled(true);
   SelectFirstItem();

@@ -172,7 +172,7 @@ void TspSkinPanel::CreateParams(TCreateParams& Params) {
 void TspSkinPanel::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
   // Copied, not pointed at: the record goes with the next skin load.
-  auto* r = dynamic_cast<TspDataSkinPanelControl*>(SkinRecord());
+  auto* r = SkinRecordAs<TspDataSkinPanelControl>();
   FSkin = r ? *r : TspDataSkinPanelControl(String());
 }
 

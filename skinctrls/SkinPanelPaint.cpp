@@ -137,11 +137,8 @@ void TspSkinPanel::PaintTransparentCaption(TCanvas* Cnvs) {
     x += iw + 2;
   }
   TColor color = SkinColor(&TspSkinColors::cBtnText, clBtnText);
-  if (FSkinData) {
-    const int label = FSkinData->GetControlIndex(L"stdlabel");
-    if (label != -1)
-      if (auto* r = dynamic_cast<TspDataSkinStdLabelControl*>(FSkinData->CtrlList[label])) color = r->FontColor;
-  }
+  if (FSkinData)
+    if (auto* r = FSkinData->ControlRecord<TspDataSkinStdLabelControl>(L"stdlabel")) color = r->FontColor;
   Cnvs->Font()->SetColor(color);
   Cnvs->Brush()->SetStyle(bsClear);
   Cnvs->TextOut(x, 0, text);

@@ -64,6 +64,7 @@ class TspSkinPanel : public TspSkinCustomControl {
   // The caption line at the current size, where caption clicks count.
   const TRect& CaptionRectNow() const { return FCaptionRectNow; }
 
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinPanelControl>; }
   void GetSkinData() override;
   void ChangeSkinData() override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;

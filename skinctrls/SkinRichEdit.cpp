@@ -96,9 +96,10 @@ void TspSkinRichEdit::Notification(TComponent* AComponent, TOperation Operation)
 }
 
 void TspSkinRichEdit::ChangeSkinData() {
-  FIndex = FSkinData && !FSkinData->Empty() ? FSkinData->GetControlIndex(FSkinDataName) : -1;
-  auto* record = FIndex != -1 ? dynamic_cast<TspDataSkinRichEdit*>(FSkinData->CtrlList[FIndex]) : nullptr;
-  if (!record) FIndex = -1;
+  FIndex = FSkinData && !FSkinData->Empty()
+               ? FSkinData->GetControlIndex(FSkinDataName, RecordKindOf<TspDataSkinRichEdit>)
+               : -1;
+  auto* record = FIndex == -1 ? nullptr : static_cast<TspDataSkinRichEdit*>(FSkinData->CtrlList[FIndex]);
   if (FSkinSupport) {
     ApplyViewSkin(this, FSkinData, record, true, FDefaultFont.get(), FDefaultColor);
   } else {

@@ -84,9 +84,11 @@ void TspSkinScrollBar::RepaintIfMoved(const TspScrollBarLayout& Before) {
 void TspSkinScrollBar::SetKind(TScrollBarKind Value) {
   if (FKind == Value) return;
   FKind = Value;
+  // The size without a skin turns with the bar: a vertical bar whose skin
+  // leaves keeps its length and takes the bar's thickness across.
+  std::swap(FDefaultWidth, FDefaultHeight);
   if (Designing() && !ComponentState().Contains(csLoading)) {
     FSkinDataName = Value == sbHorizontal ? L"hscrollbar" : L"vscrollbar";
-    std::swap(FDefaultWidth, FDefaultHeight);
     SetBounds(Left(), Top(), Height(), Width());
     return;
   }
@@ -120,7 +122,7 @@ void TspSkinScrollBar::SetBothMarkerWidth(int Value) {
 
 void TspSkinScrollBar::GetSkinData() {
   TspSkinBarControl::GetSkinData();
-  auto* r = dynamic_cast<TspDataSkinScrollBarControl*>(SkinRecord());
+  auto* r = SkinRecordAs<TspDataSkinScrollBarControl>();
   FSkinValid = r != nullptr;
   if (!r) return;
   FGeometry.SkinRect = r->SkinRect;
@@ -236,7 +238,7 @@ void TspSkinScrollBar::WMTimer() {
 }
 
 void TspSkinScrollBar::WMMouseWheel(TMessage& Message) {
-  if (!FCanFocused || !Focused()) {
+  if (!FocusedLook()) {
     TspSkinBarControl::Dispatch(Message);
     return;
   }
@@ -344,7 +346,7 @@ void TspSkinScrollBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
 
 void TspSkinScrollBar::KeyDown(WORD& Key, TShiftState Shift) {
   TspSkinBarControl::KeyDown(Key, Shift);
-  if (!FCanFocused) return;
+  if (!CanFocused()) return;
   if (Key == VK_LEFT || Key == VK_UP) SetPosition(FRange.Position - FSmallChange);
   else if (Key == VK_RIGHT || Key == VK_DOWN) SetPosition(FRange.Position + FSmallChange);
 }

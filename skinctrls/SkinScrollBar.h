@@ -35,6 +35,7 @@ class TspSkinScrollBar : public TspSkinBarControl {
   const String& BothSkinDataName() const { return FBothSkinDataName; }
   void SetBothSkinDataName(const String& Value) { FBothSkinDataName = Value; }
 
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinScrollBarControl>; }
   void GetSkinData() override;
   // The current parts, track and thumb travel, laid out for the present size.
   TspScrollBarLayout Layout() const;

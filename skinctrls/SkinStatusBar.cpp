@@ -5,6 +5,7 @@
 #include "classlib/Forms.h"
 #include "skin/SPUtils.h"
 #include "skinctrls/SkinPanels.h"
+#include "classlib/RaiseFor.h"
 
 void DrawGrip(TCanvas* Cnvs, const TRect& R, TColor Dark, TColor Light) {
   const int steps = R.Width() / 3 + 1;
@@ -34,7 +35,7 @@ void TspSkinPaintPanel::CreateControlSkinImage(TBitmap* B) {
 }
 
 void TspSkinPaintPanel::PaintContent(TCanvas* Cnvs) {
-  if (OnPanelPaint) OnPanelPaint(Cnvs, GetSkinClientRect());
+  RaiseFor(this, OnPanelPaint, Cnvs, GetSkinClientRect());
 }
 
 void TspSkinPaintPanel::Dispatch(TMessage& Message) {

@@ -145,7 +145,8 @@ void TspSkinPageControl::Notification(TComponent* AComponent, TOperation Operati
 // Skin
 
 void TspSkinPageControl::GetSkinData() {
-  auto* r = FindRecord<TspDataSkinTabControl>();
+  LookUpIndex();
+  auto* r = SkinRecordAs<TspDataSkinTabControl>();
   if (!r) {
     FSkin = TspTabSkin();
     return;

@@ -124,6 +124,7 @@ class TspSkinPageControl : public TspSkinLinked<TPageControl> {
 
   // The record's values (SkinIndex -1: no skin).
   const TspTabSkin& Skin() const { return FSkin; }
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinTabControl>; }
   void GetSkinData() override;
   void ChangeSkinData() override;
 

@@ -7,6 +7,7 @@
 #include "skin/SkinWindowRecords.h"
 #include "skinctrls/PartLook.h"
 #include "skinctrls/SkinTabs.h"
+#include "classlib/RaiseFor.h"
 
 namespace {
 
@@ -237,7 +238,7 @@ void TspSkinPageControl::DrawTab(int PageIndex, const TRect& Rct, bool Active, b
   const bool hasImage = FImages && image >= 0 && image < FImages->Count();
   c->Brush()->SetStyle(bsClear);
   if (OnDrawSkinTab) {
-    OnDrawSkinTab(PageIndex, TRect(0, 0, B.Width(), B.Height()), Active, MouseIn, c);
+    RaiseFor(this, OnDrawSkinTab, PageIndex, TRect(0, 0, B.Width(), B.Height()), Active, MouseIn, c);
     tr.Right -= closeGap;
   } else if (!hasImage && !FTabExtededDraw) {
     tr.Right -= closeGap;

@@ -40,7 +40,7 @@ void TspSkinTrackBar::SetVertical(bool Value) {
 
 void TspSkinTrackBar::GetSkinData() {
   TspSkinBarControl::GetSkinData();
-  auto* r = dynamic_cast<TspDataSkinTrackBarControl*>(SkinRecord());
+  auto* r = SkinRecordAs<TspDataSkinTrackBarControl>();
   FSkinValid = r != nullptr;
   if (!r) return;
   FActiveSkinRect = r->ActiveSkinRect;
@@ -84,7 +84,7 @@ TspTrackThumb TspSkinTrackBar::ThumbLayout() {
 void TspSkinTrackBar::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_MOUSEWHEEL: {
-      if (!FCanFocused || !Focused()) break;
+      if (!FocusedLook()) break;
       const int delta = static_cast<int16_t>(Message.WParamHi());
       if (delta == 0) break;
       // A vertical bar follows the wheel, a horizontal one moves the other way.
@@ -141,7 +141,7 @@ void TspSkinTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
 
 void TspSkinTrackBar::KeyDown(WORD& Key, TShiftState Shift) {
   TspSkinBarControl::KeyDown(Key, Shift);
-  if (!FCanFocused) return;
+  if (!CanFocused()) return;
   if (Key == VK_LEFT || Key == VK_DOWN) StepValue(-1);
   else if (Key == VK_UP || Key == VK_RIGHT) StepValue(1);
 }

@@ -23,6 +23,7 @@ class TspSkinTrackBar : public TspSkinBarControl {
   bool JumpWhenClick() const { return FJumpWhenClick; }
   void SetJumpWhenClick(bool Value) { FJumpWhenClick = Value; }
 
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinTrackBarControl>; }
   void GetSkinData() override;
   // The track the thumb runs on at the present size, and the thumb on it.
   TRect TrackArea();

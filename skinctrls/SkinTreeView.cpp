@@ -14,7 +14,8 @@ void TspSkinCustomTreeView::Loaded() {
 
 void TspSkinCustomTreeView::ChangeSkinData() {
   if (Loading()) return;
-  ApplyViewSkin(this, FSkinData, FindRecord<TspDataSkinTreeView>(), FUseSkinFont, FDefaultFont.get(), FDefaultColor);
+  LookUpIndex();
+  ApplyViewSkin(this, FSkinData, SkinRecordAs<TspDataSkinTreeView>(), FUseSkinFont, FDefaultFont.get(), FDefaultColor);
   for (TCustomImageList* list : {Images(), StateImages()})
     if (list) list->SetBkColor(Color());
   UpdateScrollBars();
@@ -51,7 +52,8 @@ bool TspSkinCustomTreeView::CustomDrawNode(TMessage& Message) {
   // tree's text colour (the skin's light text on a light box under a dark
   // skin). Under a skin the node takes the skin's pairs instead, selection
   // and button face with their texts, which the skin makes readable.
-  if (!FindRecord<TspDataSkinTreeView>() || !FSkinData->SkinColors) return false;
+  LookUpIndex();
+  if (FIndex == -1 || !FSkinData->SkinColors) return false;
   auto* draw = reinterpret_cast<NMTVCUSTOMDRAW*>(Message.LParam);
   if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
     Message.Result = CDRF_NOTIFYITEMDRAW;

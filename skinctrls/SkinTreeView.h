@@ -10,6 +10,7 @@ class TspSkinCustomTreeView : public TspSkinView<TCustomTreeView> {
   explicit TspSkinCustomTreeView(TComponent* AOwner);
   String ClassName() const override { return L"TspSkinCustomTreeView"; }
   void Dispatch(TMessage& Message) override;
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinTreeView>; }
   // Takes the record again (relayed by the skinned form after a skin change).
   void ChangeSkinData() override;
   void UpdateScrollBars() override;

@@ -18,7 +18,9 @@ void ApplyViewSkin(TControl* View, const TspSkinData* SkinData, const TspDataSki
       font->Assign(DefaultFont);
     }
     font->SetColor(Record->FontColor);
-    View->SetColor(Record->BGColor);
+    // "No colour" and "the default" are no background: the view keeps its own.
+    const bool marker = Record->BGColor == clNone || Record->BGColor == clDefault;
+    View->SetColor(marker ? DefaultColor : Record->BGColor);
   }
   const TspResourceStrData* store = SkinData ? SkinData->ResourceStrData() : nullptr;
   font->SetCharset(store ? store->CharSet() : DefaultFont->Charset());

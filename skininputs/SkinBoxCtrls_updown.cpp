@@ -53,7 +53,7 @@ void TspSkinUpDown::SetScrollerSkin(TspSkinData* SkinData, const String& SkinDat
 
 void TspSkinUpDown::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  if (auto* r = dynamic_cast<TspDataSkinUpDownControl*>(SkinRecord())) {
+  if (auto* r = SkinRecordAs<TspDataSkinUpDownControl>()) {
     FUpButtonRect = r->UpButtonRect;
     FActiveUpButtonRect = r->ActiveUpButtonRect;
     FDownUpButtonRect = r->DownUpButtonRect.IsEmpty() ? r->ActiveUpButtonRect : r->DownUpButtonRect;

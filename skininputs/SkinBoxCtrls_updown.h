@@ -29,6 +29,7 @@ class TspSkinUpDown : public TspSkinCustomControl, public TspTabScroller {
   // A value outside Min .. Max is ignored; any other fires OnChange, even unchanged.
   void SetPosition(int Value);
 
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinUpDownControl>; }
   void GetSkinData() override;
   // Button 0 steps up, button 1 down.
   TRect ButtonRect(int Index) const { return FButtons[Index].R; }

@@ -100,14 +100,12 @@ void TspSkinMonthCalendar::SetSkinData(TspSkinData* Value) {
 
 void TspSkinMonthCalendar::ChangeSkinData() {
   if (FSkinData && !FSkinData->Empty()) {
-    const int index = FSkinData->GetControlIndex(L"stdlabel");
-    if (index != -1) {
-      if (auto* r = dynamic_cast<TspDataSkinStdLabelControl*>(FSkinData->CtrlList[index])) {
-        FFontColor = r->FontColor;
-        FActiveFontColor = r->ActiveFontColor;
-      } else {
-        FFontColor = FActiveFontColor = Font()->Color();
-      }
+    // Without the label record no colour of an earlier skin stays.
+    if (auto* r = FSkinData->ControlRecord<TspDataSkinStdLabelControl>(L"stdlabel")) {
+      FFontColor = r->FontColor;
+      FActiveFontColor = r->ActiveFontColor;
+    } else {
+      FFontColor = FActiveFontColor = Font()->Color();
     }
   }
   // The chevrons take the text colour of the buttons' record.

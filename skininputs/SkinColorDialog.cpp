@@ -64,6 +64,10 @@ void TspSkinColorDialog::Notification(TComponent* AComponent, TOperation Operati
 }
 
 bool TspSkinColorDialog::Execute() {
+  // A handler (OnShowDialog, one of the window's) may free this dialog: it
+  // is held until the window and the references are gone, and the call then
+  // ends as cancelled.
+  const TLibraryScope hold(this);
   // The form frees every control on it, the number fields (owned by this
   // component) included; the references go with it, whatever happens.
   struct TWindowScope {
@@ -83,13 +87,22 @@ bool TspSkinColorDialog::Execute() {
   FForm = scope.Form.get();
   BuildWindow();
   if (OnShowDialog) OnShowDialog(this);
-  if (FForm->ShowModal() != mrOk) return false;
+  if (BeingFreed() || FForm->ShowModal() != mrOk || BeingFreed()) return false;
   FColor = FPreview->ColorValue();
   FCustom = FCustomGrid->Slots();
   return true;
 }
 
 void TspSkinColorDialog::BuildWindow() {
+  TWinControl* client = BuildFrame();
+  BuildGrids(client);
+  TWinControl* host = BuildPicker(client);
+  BuildFields(client, host->Left());
+  BuildPreviewAndButtons(client, host);
+  StartColours(host);
+}
+
+TWinControl* TspSkinColorDialog::BuildFrame() {
   TForm* f = FForm;
   f->SetBorderStyle(bsDialog);
   f->SetCaption(FCaption);
@@ -110,10 +123,13 @@ void TspSkinColorDialog::BuildWindow() {
   back->SetBorderStyle(bvNone);
   back->SetAlign(alClient);
   back->SetSkinData(FCtrlSkinData);
-  TWinControl* client = back;
+  return back;
+}
 
+void TspSkinColorDialog::BuildGrids(TWinControl* Client) {
+  TForm* f = FForm;
   auto setUpGrid = [&](TspColorGridBase* g, const wchar_t* key) {
-    g->SetParent(client);
+    g->SetParent(Client);
     if (FGroupBoxTransparentMode) g->SetTransparentMode(true);
     g->SetCaptionMode(true);
     g->SetColCount(6);
@@ -134,32 +150,38 @@ void TspSkinColorDialog::BuildWindow() {
   FCustomGrid->SetBounds(5, FBasicGrid->Top() + FBasicGrid->Height() + 10, 167, 68);
   FCustomGrid->SetSlots(FCustom);
   FCustomGrid->OnChange = [this](TObject*) { GridChosen(FCustomGrid->ColorValue()); };
+}
 
+TWinControl* TspSkinColorDialog::BuildPicker(TWinControl* Client) {
+  TForm* f = FForm;
   auto* host = new TspEmptyControl(f);
-  host->SetParent(client);
+  host->SetParent(Client);
   host->SetBounds(FBasicGrid->Left() + FBasicGrid->Width() + 5, 5, HueRing::Size, HueRing::Size);
   FPickerColor.SetRGB(0);
   FPicker = new TspHueRingImage(f, FPickerColor);
   FPicker->SetParent(host);
   FPicker->OnPick = [this] { PickerChanged(); };
+  return host;
+}
 
-  // Number fields: R G B on the left, H S and brightness on the right.
+// Number fields: R G B on the left from FirstLeft, H S and brightness on the right.
+void TspSkinColorDialog::BuildFields(TWinControl* Client, int FirstLeft) {
+  TForm* f = FForm;
   static const wchar_t* const captions[6] = {L"R:", L"G:", L"B:", L"H:", L"S:", L"L:"};
   static const int maxima[6] = {255, 255, 255, HueDegrees - 1, 100, 100};
   static const int barWidths[6] = {200, 200, 200, 250, 120, 120};
-  const int x0 = host->Left();
-  int fieldLeft[2] = {0, 0}, labelLeft[2] = {x0, 0};
+  int fieldLeft[2] = {0, 0}, labelLeft[2] = {FirstLeft, 0};
   for (int i = 0; i < 6; ++i) {
     const int column = i / 3, row = i % 3;
     auto* label = new TspSkinStdLabel(f);
-    label->SetParent(client);
+    label->SetParent(Client);
     label->SetDefaultFont(FDefaultLabelFont.get());
     label->SetUseSkinFont(FUseSkinFont);
     label->SetSkinData(FCtrlSkinData);
     label->SetCaption(captions[i]);
     // Each field drops its bar under it, right edges together.
     auto* field = new TspSkinTrackEdit(this);
-    field->SetParent(client);
+    field->SetParent(Client);
     field->SetPopupKind(tbpLeft);
     field->SetSkinData(FCtrlSkinData);
     field->SetMinValue(0);
@@ -184,18 +206,21 @@ void TspSkinColorDialog::BuildWindow() {
     };
     FFields[i] = field;
   }
+}
 
+void TspSkinColorDialog::BuildPreviewAndButtons(TWinControl* Client, TWinControl* Host) {
+  TForm* f = FForm;
   FPreview = new TspColorViewer(f);
-  FPreview->SetParent(client);
+  FPreview->SetParent(Client);
   const int previewLeft = FFields[3]->Left() + FFields[3]->Width() + 5;
-  const int right = host->Left() + host->Width();
+  const int right = Host->Left() + Host->Width();
   FPreview->SetBounds(previewLeft, 210, right - previewLeft, right - previewLeft);
 
   const TspResourceStrData* store = StoreOf(FSkinData);
   const int y = FFields[5]->Top() + FFields[5]->Height() + 15;
   auto button = [&](const wchar_t* key, int left, int width) {
     auto* b = new TspSkinButton(f);
-    b->SetParent(client);
+    b->SetParent(Client);
     b->SetDefaultFont(FDefaultButtonFont.get());
     b->SetUseSkinFont(FUseSkinFont);
     b->SetDefaultHeight(25);
@@ -211,17 +236,19 @@ void TspSkinColorDialog::BuildWindow() {
   FCancel = button(L"MSG_BTN_CANCEL", 90, 70);
   FCancel->SetModalResult(mrCancel);
   FCancel->SetCancel(true);
-  FAdd = button(L"ADDCUSTOMCOLORBUTTON_CAP", x0, HueRing::Size);
+  FAdd = button(L"ADDCUSTOMCOLORBUTTON_CAP", Host->Left(), HueRing::Size);
   FAdd->OnClick = [this](TObject*) { FCustomGrid->AddColor(FPreview->ColorValue()); };
   f->SetClientHeight(FAdd->Top() + FAdd->Height() + 10);
+}
 
+void TspSkinColorDialog::StartColours(TWinControl* Host) {
   // The ring stands on the window's skinned background when the controls
   // are skinned, else on the button face.
   std::unique_ptr<TBitmap> background;
   if (FCtrlSkinData && !FCtrlSkinData->Empty() && FCtrlSkinData->GetControlIndex(L"panel") != -1) {
     background = std::make_unique<TBitmap>();
-    background->SetSize(host->Width(), host->Height());
-    PaintParentBackground(host, background->Canvas());
+    background->SetSize(Host->Width(), Host->Height());
+    PaintParentBackground(Host, background->Canvas());
   }
   FPicker->DrawHueRing(background.get());
   // A system colour starts as the colour it stands for now, not its index.

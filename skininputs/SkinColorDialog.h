@@ -88,6 +88,15 @@ class TspSkinColorDialog : public TComponent {
 
  private:
   void BuildWindow();
+  // Its steps: the skinned frame and the panel the controls stand on, the
+  // two grids, the hue ring (in the control it returns), the number fields,
+  // the preview and the buttons, and the colours the dialog starts with.
+  TWinControl* BuildFrame();
+  void BuildGrids(TWinControl* Client);
+  TWinControl* BuildPicker(TWinControl* Client);
+  void BuildFields(TWinControl* Client, int FirstLeft);
+  void BuildPreviewAndButtons(TWinControl* Client, TWinControl* Host);
+  void StartColours(TWinControl* Host);
   void GridChosen(TColor C);
   void RGBFieldChanged();
   void HSLFieldChanged();

@@ -554,11 +554,8 @@ void TspSkinCustomComboBox::Invalidate() {
 // Skin and layout
 
 TColor TspSkinCustomComboBox::GetDisabledFontColor() const {
-  if (FSkinData && !FSkinData->Empty()) {
-    const int i = FSkinData->GetControlIndex(L"edit");
-    if (i >= 0)
-      if (auto* r = dynamic_cast<TspDataSkinEditControl*>(FSkinData->CtrlList[i])) return r->DisabledFontColor;
-  }
+  if (FSkinData && !FSkinData->Empty())
+    if (auto* r = FSkinData->ControlRecord<TspDataSkinEditControl>(L"edit")) return r->DisabledFontColor;
   return clGrayText;
 }
 
@@ -569,7 +566,7 @@ int TspSkinCustomComboBox::SkinCharset() const {
 
 void TspSkinCustomComboBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  auto* r = dynamic_cast<TspDataSkinComboBox*>(SkinRecord());
+  auto* r = SkinRecordAs<TspDataSkinComboBox>();
   FSkinValid = r != nullptr && Picture != nullptr;
   if (!r) return;
   FActiveSkinRect = r->ActiveSkinRect;

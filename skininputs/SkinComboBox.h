@@ -119,6 +119,7 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
   void EditSelectNext(bool Fire);
 
   void Invalidate() override;
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinComboBox>; }
   void GetSkinData() override;
   void ChangeSkinData() override;
 

@@ -10,6 +10,7 @@
 #include "skinctrls/SkinMenus.h"
 #include "skininputs/ListBoxLayout.h"
 #include "skininputs/SkinComboBox.h"
+#include "classlib/RaiseFor.h"
 
 namespace {
 
@@ -42,11 +43,8 @@ int TspSkinCustomComboBox::PaintIndex() const {
 
 TspDataSkinButtonControl* TspSkinCustomComboBox::ButtonRecord(std::initializer_list<const wchar_t*> Names) const {
   if (!FSkinData || FSkinData->Empty()) return nullptr;
-  for (const wchar_t* name : Names) {
-    const int i = FSkinData->GetControlIndex(name);
-    if (i < 0) continue;
-    if (auto* r = dynamic_cast<TspDataSkinButtonControl*>(FSkinData->CtrlList[i])) return r;
-  }
+  for (const wchar_t* name : Names)
+    if (auto* r = FSkinData->ControlRecord<TspDataSkinButtonControl>(name)) return r;
   return nullptr;
 }
 
@@ -57,7 +55,7 @@ void TspSkinCustomComboBox::DrawItemContent(TCanvas* C, TRect T, int Width, int 
   const int index = PaintIndex();
   if (index < 0 || index >= Items()->Count()) return;
   if (OnComboBoxDrawItem) {
-    OnComboBoxDrawItem(C, index, Width, Height, T, FOwnerDrawState);
+    RaiseFor(this, OnComboBoxDrawItem, C, index, Width, Height, T, FOwnerDrawState);
     return;
   }
   if (Skinned() && Focused() && FShowFocus) {

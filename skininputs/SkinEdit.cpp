@@ -45,7 +45,8 @@ void TspSkinCustomEdit::Notification(TComponent* AComponent, TOperation Operatio
 }
 
 void TspSkinCustomEdit::GetSkinData() {
-  auto* r = FindRecord<TspDataSkinEditControl>();
+  LookUpIndex();
+  auto* r = SkinRecordAs<TspDataSkinEditControl>();
   FPicture = nullptr;
   if (!r) return;
   FPicture = ActivePictureOf(FSkinData, r->PictureIndex);
@@ -265,7 +266,133 @@ void TspSkinCustomEdit::MouseLeft() {
   if (OnMouseLeave) OnMouseLeave(this);
 }
 
+// Each handler returns whether it answered the message; what it leaves goes on
+// to the edit underneath.
+void TspSkinCustomEdit::WMNCCalcSize(TMessage& Message) {
+  auto* r = reinterpret_cast<RECT*>(Message.LParam);  // first rectangle of NCCALCSIZE_PARAMS too
+  const TEditLayout l = Layout();
+  const int w = r->right - r->left, h = r->bottom - r->top;
+  r->left += l.Text.Left;
+  r->top += l.Text.Top;
+  r->right -= w - l.Text.Right;
+  r->bottom -= h - l.Text.Bottom;
+  if (r->right < r->left) r->right = r->left;
+  if (r->bottom < r->top) r->bottom = r->top;
+  Message.Result = 0;
+}
+
+void TspSkinCustomEdit::WMNCPaint(TMessage& Message) {
+  HDC dc = GetWindowDC(Handle());
+  PaintFrameTo(dc, true);
+  ReleaseDC(Handle(), dc);
+  Message.Result = 0;
+}
+
+// The text area's background, the image buttons and the text in one go, so
+// that the text never shows over an unpainted background.
+void TspSkinCustomEdit::WMEraseBkgnd(TMessage& Message) {
+  HDC dc = reinterpret_cast<HDC>(Message.WParam);
+  PaintTextBackground(dc);
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  DrawImageButtons(&canvas);
+  canvas.SetHandle(nullptr);
+  SendMessageW(Handle(), WM_PAINT, Message.WParam, 0);
+  FPaintedDuringErase = true;
+  Message.Result = 1;
+}
+
+void TspSkinCustomEdit::WMPaint(TMessage& Message) {
+  if (FPaintedDuringErase && Message.WParam == 0) {
+    ValidateRect(Handle(), nullptr);
+    FPaintedDuringErase = false;
+    return;
+  }
+  if (Enabled()) {
+    DefaultHandler(Message);
+    return;
+  }
+  PAINTSTRUCT ps;
+  HDC dc = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(Handle(), &ps);
+  PaintDisabledText(dc);
+  if (!Message.WParam) EndPaint(Handle(), &ps);
+}
+
+bool TspSkinCustomEdit::WMNCHitTest(TMessage& Message) {
+  if (Designing()) return false;
+  const int hit = HitTest(TPoint(Message.XPos(), Message.YPos()));
+  const bool lh = hit == HT_LEFT_IMAGE_BUTTON, rh = hit == HT_RIGHT_IMAGE_BUTTON;
+  if (lh != FLeftButton.Hot || rh != FRightButton.Hot) {
+    FLeftButton.Hot = lh;
+    FRightButton.Hot = rh;
+    Invalidate();
+  }
+  if (hit == -1) return false;
+  Message.Result = hit;
+  return true;
+}
+
+bool TspSkinCustomEdit::WMNCLButtonDown(TMessage& Message) {
+  switch (Message.WParam) {
+    case HT_LEFT_IMAGE_BUTTON:
+    case HT_RIGHT_IMAGE_BUTTON:
+      (Message.WParam == HT_LEFT_IMAGE_BUTTON ? FLeftButton : FRightButton).Pressed = true;
+      if (!Focused()) FocusIfAble();
+      Invalidate();
+      return true;
+    case HTHSCROLL:
+      FButton.Pressed = true;
+      RepaintFrame();
+      return true;
+    case HTVSCROLL:
+      return true;  // the frame around the text takes no clicks
+  }
+  return false;
+}
+
+bool TspSkinCustomEdit::WMNCLButtonUp(TMessage& Message) {
+  switch (Message.WParam) {
+    case HT_LEFT_IMAGE_BUTTON:
+    case HT_RIGHT_IMAGE_BUTTON: {
+      TEditButton& b = Message.WParam == HT_LEFT_IMAGE_BUTTON ? FLeftButton : FRightButton;
+      if (!b.Pressed) return true;
+      b.Pressed = false;
+      Invalidate();
+      const TNotifyEvent& e = Message.WParam == HT_LEFT_IMAGE_BUTTON ? OnLeftButtonClick : OnRightButtonClick;
+      if (e) e(this);
+      return true;
+    }
+    case HTHSCROLL:
+      if (!FButtonMode || Designing() || !FButton.Pressed) return false;
+      FButton.Pressed = false;
+      RepaintFrame();
+      if (!Focused()) FocusIfAble();
+      if (OnButtonClick) OnButtonClick(this);
+      return true;
+  }
+  return false;
+}
+
+bool TspSkinCustomEdit::WMNCMouseMove(TMessage& Message) {
+  if (!FButtonMode) return false;
+  const bool hot = Message.WParam == HTHSCROLL;
+  if (FButton.Hot != hot) {
+    FButton.Hot = hot;
+    RepaintFrame();
+    Invalidate();
+  }
+  return hot;
+}
+
+void TspSkinCustomEdit::FocusChanged() {
+  RepaintFrame();
+  Invalidate();
+  if (Skinned() && !FMouseIn) SetFontColorByState();
+  LayoutImageButtons();
+}
+
 void TspSkinCustomEdit::Dispatch(TMessage& Message) {
+  using Base = TspSkinLinked<TspCustomEdit>;
   switch (Message.Msg) {
     case MSG_PAINT_FRAME_QUERY:
       if (Message.WParam) {
@@ -278,123 +405,22 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
       PaintFrameTo(reinterpret_cast<HDC>(Message.WParam), true);
       Message.Result = MSG_PAINT_FRAME_CLIPPED_KEY;
       return;
-    case WM_NCCALCSIZE: {
-      auto* r = reinterpret_cast<RECT*>(Message.LParam);  // first rectangle of NCCALCSIZE_PARAMS too
-      const TEditLayout l = Layout();
-      const int w = r->right - r->left, h = r->bottom - r->top;
-      r->left += l.Text.Left;
-      r->top += l.Text.Top;
-      r->right -= w - l.Text.Right;
-      r->bottom -= h - l.Text.Bottom;
-      if (r->right < r->left) r->right = r->left;
-      if (r->bottom < r->top) r->bottom = r->top;
-      Message.Result = 0;
-      return;
-    }
-    case WM_NCPAINT: {
-      HDC dc = GetWindowDC(Handle());
-      PaintFrameTo(dc, true);
-      ReleaseDC(Handle(), dc);
-      Message.Result = 0;
-      return;
-    }
-    case WM_ERASEBKGND: {
-      HDC dc = reinterpret_cast<HDC>(Message.WParam);
-      PaintTextBackground(dc);
-      TCanvas canvas;
-      canvas.SetHandle(dc);
-      DrawImageButtons(&canvas);
-      canvas.SetHandle(nullptr);
-      SendMessageW(Handle(), WM_PAINT, Message.WParam, 0);
-      FPaintedDuringErase = true;
-      Message.Result = 1;
-      return;
-    }
-    case WM_PAINT:
-      if (FPaintedDuringErase && Message.WParam == 0) {
-        ValidateRect(Handle(), nullptr);
-        FPaintedDuringErase = false;
-        return;
-      }
-      if (!Enabled()) {
-        PAINTSTRUCT ps;
-        HDC dc = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(Handle(), &ps);
-        PaintDisabledText(dc);
-        if (!Message.WParam) EndPaint(Handle(), &ps);
-        return;
-      }
-      DefaultHandler(Message);
-      return;
-    case WM_SIZE:
-      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
-      LayoutImageButtons();
-      return;
-    case WM_NCHITTEST: {
-      if (Designing()) break;
-      const int hit = HitTest(TPoint(Message.XPos(), Message.YPos()));
-      const bool lh = hit == HT_LEFT_IMAGE_BUTTON, rh = hit == HT_RIGHT_IMAGE_BUTTON;
-      if (lh != FLeftButton.Hot || rh != FRightButton.Hot) {
-        FLeftButton.Hot = lh;
-        FRightButton.Hot = rh;
-        Invalidate();
-      }
-      if (hit == -1) break;
-      Message.Result = hit;
-      return;
-    }
+    case WM_NCCALCSIZE: WMNCCalcSize(Message); return;
+    case WM_NCPAINT: WMNCPaint(Message); return;
+    case WM_ERASEBKGND: WMEraseBkgnd(Message); return;
+    case WM_PAINT: WMPaint(Message); return;
+    case WM_NCHITTEST:
+      if (WMNCHitTest(Message)) return;
+      break;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
-      switch (Message.WParam) {
-        case HT_LEFT_IMAGE_BUTTON:
-        case HT_RIGHT_IMAGE_BUTTON:
-          (Message.WParam == HT_LEFT_IMAGE_BUTTON ? FLeftButton : FRightButton).Pressed = true;
-          if (!Focused()) FocusIfAble();
-          Invalidate();
-          return;
-        case HTHSCROLL:
-          FButton.Pressed = true;
-          RepaintFrame();
-          return;
-        case HTVSCROLL:
-          return;  // the frame around the text takes no clicks
-      }
+      if (WMNCLButtonDown(Message)) return;
       break;
     case WM_NCLBUTTONUP:
-      switch (Message.WParam) {
-        case HT_LEFT_IMAGE_BUTTON:
-        case HT_RIGHT_IMAGE_BUTTON: {
-          TEditButton& b = Message.WParam == HT_LEFT_IMAGE_BUTTON ? FLeftButton : FRightButton;
-          if (!b.Pressed) return;
-          b.Pressed = false;
-          Invalidate();
-          const TNotifyEvent& e = Message.WParam == HT_LEFT_IMAGE_BUTTON ? OnLeftButtonClick : OnRightButtonClick;
-          if (e) e(this);
-          return;
-        }
-        case HTHSCROLL:
-          if (!FButtonMode || Designing() || !FButton.Pressed) break;
-          FButton.Pressed = false;
-          RepaintFrame();
-          if (!Focused()) FocusIfAble();
-          if (OnButtonClick) OnButtonClick(this);
-          return;
-      }
+      if (WMNCLButtonUp(Message)) return;
       break;
     case WM_NCMOUSEMOVE:
-      if (!FButtonMode) break;
-      if (Message.WParam == HTHSCROLL) {
-        if (!FButton.Hot) {
-          FButton.Hot = true;
-          RepaintFrame();
-          Invalidate();
-        }
-        return;
-      }
-      if (FButton.Hot) {
-        FButton.Hot = false;
-        RepaintFrame();
-        Invalidate();
-      }
+      if (WMNCMouseMove(Message)) return;
       break;
     case WM_MOUSEMOVE:
       if (FButton.Hot) {
@@ -402,32 +428,33 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
         RepaintFrame();
       }
       break;
+    case WM_SIZE:
+      Base::Dispatch(Message);
+      LayoutImageButtons();
+      return;
     case CM_MOUSEENTER:
-      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      Base::Dispatch(Message);
       MouseEntered();
       return;
     case CM_MOUSELEAVE:
-      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      Base::Dispatch(Message);
       MouseLeft();
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
-      RepaintFrame();
-      Invalidate();
-      if (Skinned() && !FMouseIn) SetFontColorByState();
-      LayoutImageButtons();
+      Base::Dispatch(Message);
+      FocusChanged();
       return;
     case CM_ENABLEDCHANGED:
-      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      Base::Dispatch(Message);
       SetFontColorByState();
       RepaintFrame();
       Invalidate();
       return;
     case CM_FONTCHANGED:
-      TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+      Base::Dispatch(Message);
       if (!FUseSkinFont && !Designing()) AdjustHeight();
       return;
   }
-  TspSkinLinked<TspCustomEdit>::Dispatch(Message);
+  Base::Dispatch(Message);
 }

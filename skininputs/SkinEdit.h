@@ -83,6 +83,7 @@ class TspSkinCustomEdit : public TspSkinLinked<TspCustomEdit> {
   void CreateParams(TCreateParams& Params) override;
   void CreateHandleDone() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinEditControl>; }
   // Reads the "edit" record; FIndex -1 without one.
   void GetSkinData() override;
   bool Skinned() const { return FIndex != -1; }
@@ -100,6 +101,16 @@ class TspSkinCustomEdit : public TspSkinLinked<TspCustomEdit> {
   bool HasImage(int Index) const;
   int HitTest(const TPoint& Screen);
   void DrawEditButton(TBitmap* B, const TRect& R);
+
+  void WMNCCalcSize(TMessage& Message);
+  void WMNCPaint(TMessage& Message);
+  void WMEraseBkgnd(TMessage& Message);
+  void WMPaint(TMessage& Message);
+  bool WMNCHitTest(TMessage& Message);
+  bool WMNCLButtonDown(TMessage& Message);
+  bool WMNCLButtonUp(TMessage& Message);
+  bool WMNCMouseMove(TMessage& Message);
+  void FocusChanged();
 
   virtual void MouseEntered();
   virtual void MouseLeft();

@@ -21,7 +21,8 @@ TspSkinLinkLabel::TspSkinLinkLabel(TComponent* AOwner)
 }
 
 void TspSkinLinkLabel::GetSkinData() {
-  if (auto* r = FindRecord<TspDataSkinStdLabelControl>()) FSkinFont.Read(*r);
+  LookUpIndex();
+  if (auto* r = SkinRecordAs<TspDataSkinStdLabelControl>()) FSkinFont.Read(*r);
 }
 
 void TspSkinLinkLabel::ChangeSkinData() {

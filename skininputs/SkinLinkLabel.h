@@ -37,6 +37,7 @@ class TspSkinLinkLabel : public TspSkinLinked<TCustomLabel> {
   void DoDrawText(TRect& Rect, UINT Flags) override;
 
  private:
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinStdLabelControl>; }
   void GetSkinData() override;
 
   bool FGlowEffect = false;

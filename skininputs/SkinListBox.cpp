@@ -388,7 +388,7 @@ void TspSkinCustomListBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeigh
 
 void TspSkinCustomListBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  auto* r = dynamic_cast<TspDataSkinListBox*>(SkinRecord());
+  auto* r = SkinRecordAs<TspDataSkinListBox>();
   FSkinValid = r != nullptr;
   if (!r) return;
   FSItemRect = r->ItemRect;

@@ -137,6 +137,7 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   TRect ListRect() const { return FListRect; }
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinListBox>; }
   void GetSkinData() override;
   void ChangeSkinData() override;
   // Shows or removes the bars as the inner list's scroll range asks.

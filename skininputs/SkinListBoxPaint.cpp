@@ -9,6 +9,7 @@
 #include "skin/SkinResStr.h"
 #include "skininputs/ListBoxLayout.h"
 #include "skininputs/SkinListBox.h"
+#include "classlib/RaiseFor.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ void TspSkinCustomListBox::DrawDefaultItem(TCanvas* Cnvs, int Index, const TRect
   c->FillRect(all);
   const TRect text(2, 0, R.Width() - 2, R.Height());
   if (OnDrawItem) {
-    OnDrawItem(c, Index, b.Width(), b.Height(), text, State);
+    RaiseFor(this, OnDrawItem, c, Index, b.Width(), b.Height(), text, State);
     if (BeingFreed()) return;
   } else {
     DrawImageAndText(c, Index, text);
@@ -129,7 +130,7 @@ void TspSkinCustomListBox::DrawSkinItem(TCanvas* Cnvs, int Index, const TRect& R
   c->Font()->SetColor(focused ? FFocusFontColor : selected ? FActiveFontColor : FFontColor);
   c->Brush()->SetStyle(bsClear);
   if (OnDrawItem) {
-    OnDrawItem(c, Index, b.Width(), b.Height(), text, State);
+    RaiseFor(this, OnDrawItem, c, Index, b.Width(), b.Height(), text, State);
     if (BeingFreed()) return;
   } else {
     if (focused && FShowFocus) {

@@ -111,11 +111,8 @@ void TspSkinPasswordEdit::PlaceCaret(int I) {
 
 void TspSkinPasswordEdit::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  auto* r = dynamic_cast<TspDataSkinEditControl*>(SkinRecord());
-  if (!r) {
-    FIndex = -1;
-    return;
-  }
+  auto* r = SkinRecordAs<TspDataSkinEditControl>();
+  if (!r) return;
   FActiveSkinRect = r->ActiveSkinRect.IsEmpty() ? r->SkinRect : r->ActiveSkinRect;
   FLeftPiece = r->LTPoint.X;
   FRightPiece = r->SkinRect.Width() - r->RTPoint.X;

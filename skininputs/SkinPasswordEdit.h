@@ -50,6 +50,7 @@ class TspSkinPasswordEdit : public TspSkinCustomControl {
   // x of the caret position I as painted now.
   int CaretX(int I) const { return Row().CaretX(I, FState.Length(), FState.FirstVisible); }
 
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinEditControl>; }
   void GetSkinData() override;
   void ChangeSkinData() override;
 

@@ -47,7 +47,7 @@ void TspSkinScrollBox::SetBorderStyle(TspSkinBorderStyle Value) {
 void TspSkinScrollBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
   FBGPictureIndex = -1;
-  if (auto* r = dynamic_cast<TspDataSkinScrollBoxControl*>(SkinRecord())) FBGPictureIndex = r->BGPictureIndex;
+  if (auto* r = SkinRecordAs<TspDataSkinScrollBoxControl>()) FBGPictureIndex = r->BGPictureIndex;
 }
 
 void TspSkinScrollBox::ChangeSkinData() {

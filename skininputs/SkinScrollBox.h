@@ -25,6 +25,7 @@ class TspSkinScrollBox : public TspSkinCustomControl {
   void UpdateScrollBars();
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinScrollBoxControl>; }
   void GetSkinData() override;
   void ChangeSkinData() override;
 

@@ -196,7 +196,7 @@ void TspSkinSpinEdit::EditExit() {
 
 void TspSkinSpinEdit::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  if (auto* r = dynamic_cast<TspDataSkinSpinEditControl*>(SkinRecord())) {
+  if (auto* r = SkinRecordAs<TspDataSkinSpinEditControl>()) {
     FActiveSkinRect = r->ActiveSkinRect;
     FSkinFontName = r->FontName;
     FSkinFontHeight = r->FontHeight;

@@ -41,6 +41,7 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
   TRect ButtonRect(int Index) const { return FButtons[Index].R; }
 
   void Invalidate() override;
+  TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinSpinEditControl>; }
   void GetSkinData() override;
   void ChangeSkinData() override;
 

@@ -377,11 +377,13 @@ void TspTrayIcon::PopupAtCursor() {
   Application->ProcessMessages();
   if (!FPopupMenu) return;  // freed meanwhile
   SetForegroundWindow(FWnd);
-  TCustomForm* form = OwnerForm();
-  if (form && form->HandleAllocated()) SetForegroundWindow(form->Handle());
+  // The menu takes the keys while it shows; when it closes they go back to
+  // the window that had them, a modal dialog rather than the form it disables.
+  HWND keys = Screen->KeysWindowOf(OwnerForm());
+  if (keys) SetForegroundWindow(keys);
   FPopupMenu->SetPopupComponent(this);
   FPopupMenu->Popup(p.x, p.y);
-  if (form && form->HandleAllocated()) PostMessageW(form->Handle(), WM_NULL, 0, 0);
+  if (keys) PostMessageW(keys, WM_NULL, 0, 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -417,7 +419,7 @@ void TspTrayIcon::FormMessage(TMessage& Message) {
       if (Message.WParam == SIZE_MINIMIZED && FMinimizeToTray) DoMinimizeToTray();
       break;
     case WM_SHOWWINDOW:
-      if (Message.WParam && Message.LParam == 0 && form) SetForegroundWindow(form->Handle());
+      if (Message.WParam && Message.LParam == 0 && form) SetForegroundWindow(Screen->KeysWindowOf(form));
       break;
     case WM_WINDOWPOSCHANGED:
       // The program may bring the form back itself (Show, ShowMainForm):
@@ -441,7 +443,7 @@ void TspTrayIcon::ShowMainForm() {
   if (!form) return;
   form->SetVisible(true);
   if (form->WindowState() == wsMinimized) form->SetWindowState(wsNormal);
-  if (form->HandleAllocated()) SetForegroundWindow(form->Handle());
+  if (HWND keys = Screen->KeysWindowOf(form)) SetForegroundWindow(keys);
 }
 
 void TspTrayIcon::HideMainForm() {

@@ -63,8 +63,9 @@ int Build(const String& IniFile, const String& OutFile) {
   if (!CheckSkinFolder(IniFile)) return 1;
   TspCompressedStoredSkin stored(nullptr);
   stored.LoadFromSkinFile(IniFile);
-  TFileStream out(OutFile, fmCreate);
-  stored.SaveToCompressStream(&out);
+  TMemoryStream packed;
+  stored.SaveToCompressStream(&packed);
+  packed.SaveToFile(OutFile);  // whole or not at all: a failure raises and keeps the old file
   std::printf("%s: %lld compressed bytes\n", WideToUtf8(OutFile).c_str(),
               static_cast<long long>(stored.CompressedStream()->Size()));
   return 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <vector>
@@ -207,6 +208,35 @@ TEST(TimerTest, FiresInTheLoopAndMayFreeItselfFromItsEvent) {
   Settle();
   EXPECT_EQ(stopped + 1, ticks);
   // Nothing of the freed timer was touched after its event.
+  EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// Timers share one hidden window, made with the first start and gone with
+// the last timer; each still ticks on its own, and a stopped timer's ticks
+// the queue holds are not delivered.
+TEST(TimerTest, ManyTimersShareOneWindowThatGoesWithTheLast) {
+  Settle();
+  const int windows = ThreadWindowsWithChildren();
+  std::vector<TTimer*> timers;
+  std::vector<int> ticks(50);
+  for (int i = 0; i < 50; ++i) {
+    timers.push_back(new TTimer(nullptr));
+    timers[i]->SetInterval(5 + i % 3);
+    timers[i]->OnTimer = [&ticks, i](TObject*) { ++ticks[i]; };
+  }
+  EXPECT_EQ(windows + 1, ThreadWindowsWithChildren());
+  ASSERT_TRUE(PumpUntil([&] { return std::count(ticks.begin(), ticks.end(), 0) == 0; }));
+  // Stopped after its ticks are queued: none of them reaches it.
+  Sleep(30);
+  timers[7]->SetEnabled(false);
+  const int stopped = ticks[7];
+  // One freed in its own tick frees the others, the window's last timers.
+  timers[0]->OnTimer = [&](TObject*) {
+    for (TTimer* t : timers) Free(t);
+  };
+  ASSERT_TRUE(PumpUntil([&] { return ThreadWindowsWithChildren() == windows; }));
+  EXPECT_EQ(stopped, ticks[7]);
+  Settle();
   EXPECT_TRUE(ProcessHeapsValid());
 }
 

@@ -1,8 +1,12 @@
 // Fonts, pens, brushes and the canvas, checked through pixels of a bitmap.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "classlib/Graphics.h"
 #include "classlib/GuiCounts.h"
+#include "classlib/TextCodec.h"
 
 namespace {
 
@@ -23,6 +27,10 @@ TEST(ColorTest, SystemColoursResolveOthersPassThrough) {
   EXPECT_EQ(ColorToRGB(clWindowText), static_cast<TColor>(GetSysColor(COLOR_WINDOWTEXT)));
   EXPECT_EQ(ColorToRGB(0x123456), 0x123456);
   EXPECT_EQ(ColorToRGB(clNone), clNone);
+  // Past 24 bits the top byte carries nothing, unless it names a system colour.
+  EXPECT_EQ(ColorToRGB(-1), 0xFFFFFF);
+  EXPECT_EQ(ColorToRGB(0x01FFFFFF), 0xFFFFFF);
+  EXPECT_EQ(ColorToRGB(static_cast<TColor>(0xFF00001Fu)), 0x00001F);
   EXPECT_EQ(clNone, 0x1FFFFFFF);
   EXPECT_EQ(static_cast<uint32_t>(clBtnShadow), 0xFF000010u);
   EXPECT_EQ(static_cast<uint32_t>(clBtnHighlight), 0xFF000014u);
@@ -205,6 +213,55 @@ TEST(CanvasTest, TextIsDrawnMeasuredAndClipped) {
   int yellow = 0;
   for (int x = 0; x < 10; ++x) yellow += s.At(x, 34) == clYellow;
   EXPECT_GT(yellow, 0);
+}
+
+// The letters of Text the font selected on DC has no glyph for.
+int MissingGlyphs(HDC DC, const String& Text) {
+  std::vector<WORD> glyphs(Text.size());
+  GetGlyphIndicesW(DC, Text.c_str(), static_cast<int>(Text.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+  return static_cast<int>(std::count(glyphs.begin(), glyphs.end(), 0xFFFF));
+}
+
+// A font whose face is missing, or that has no letters of the text's script
+// (the Chinese system font's name resolving to a face without Latin letters,
+// a Latin face for Chinese text), draws the text in the default GUI font,
+// measured the same; a font with the letters keeps its own face.
+TEST(CanvasTest, TextTheFontLacksTheLettersOfIsDrawnInTheDefaultGuiFont) {
+  const String latin = L"Saved notes", chinese = L"\x5173\x673A\x63D0\x9192";
+  struct TCase {
+    const wchar_t* Face;
+    TFontCharset Charset;
+    String Text;
+  };
+  const TCase cases[] = {{L"\x5B8B\x4F53", GB2312_CHARSET, latin},
+                         {L"Droid Sans Fallback", DEFAULT_CHARSET, latin},
+                         {L"NoSuchFace", DEFAULT_CHARSET, chinese},
+                         {L"NoSuchFace", DEFAULT_CHARSET, latin}};
+  int fellBack = 0;
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(WideToUtf8(String(c.Face) + L" " + c.Text));
+    Surface s(200, 30);
+    s.c()->Font()->SetName(c.Face);
+    s.c()->Font()->SetCharset(c.Charset);
+    s.c()->Font()->SetHeight(-12);
+    const TSize plain = s.c()->TextExtent(c.Text);  // the font is selected from here on
+    const HDC dc = s.c()->Handle();
+    const int missing = MissingGlyphs(dc, c.Text);
+    {
+      const TTextFontScope face(dc, c.Text.c_str(), static_cast<int>(c.Text.size()));
+      EXPECT_EQ(face.FellBack(), missing > 0);
+      if (!face.FellBack()) continue;  // this machine's face has the letters
+      ++fellBack;
+      EXPECT_LT(MissingGlyphs(dc, c.Text), missing);
+      SIZE standIn{};
+      GetTextExtentPoint32W(dc, c.Text.c_str(), static_cast<int>(c.Text.size()), &standIn);
+      EXPECT_EQ(plain, TSize(standIn.cx, standIn.cy)) << "measured in the face it is drawn in";
+    }
+    EXPECT_EQ(MissingGlyphs(dc, c.Text), missing) << "the canvas has its own font back";
+  }
+  // The Wine prefixes of the tests link no face to a missing one: at least
+  // the Chinese text in a missing face falls back.
+  EXPECT_GE(fellBack, 1);
 }
 
 TEST(CanvasTest, CopyRectScalesAndHonoursCopyMode) {

@@ -156,6 +156,23 @@ TEST(TableFileTest, OpenAndReadErrorsNameTheFileAndKeepTheRecords) {
   EXPECT_EQ(t.table.RecordCount(), 3);
 }
 
+// Every value of a line is checked against its stored form, the first as
+// much as the others: one that is not is rewritten, or refused.
+TEST(TableFileTest, ALinesFirstValueIsCheckedLikeTheOthers) {
+  TableInFile t("first_value.txt");
+  TMemTable ages(nullptr);
+  ages.AddField(L"Age", ftInteger);
+  ages.AddField(L"Name", ftString, 20);
+  ages.Open();
+  std::ofstream(t.file, std::ios::binary) << "Age\tName\n007\tBo\n";
+  ages.LoadFromFile(t.name);
+  ages.SaveToFile(t.name);
+  EXPECT_EQ(t.Bytes(), "Age\tName\n7\tBo\n");
+  std::ofstream(t.file, std::ios::binary) << "Age\tName\nabc\tBo\n";
+  const String message = t.ErrorOf([&] { ages.LoadFromFile(t.name); });
+  EXPECT_NE(message.find(L"line 2, column 1 (Age)"), String::npos) << WideToUtf8(message);
+}
+
 // Run with a limit on the size of the files the process writes (set by the
 // test's own entry, with SKINGUI_FILE_SIZE_LIMIT saying it is at most 8 KB):
 // a write past it fails as on a full disk.

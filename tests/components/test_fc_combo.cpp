@@ -327,3 +327,95 @@ TEST_F(fcComboTest, EveryPickReplacesTheWholeTypedText) {
   Settle();
   EXPECT_EQ(c->Text(), L"gamma");
 }
+
+namespace {
+
+// Whether the frame's edges on the screen are those the frame draws for the
+// Focused look: two pixels deep at the middle of each side, the button aside.
+bool ScreenShowsFrame(TfcCustomCombo* C, bool Focused) {
+  TBitmap look;
+  look.SetSize(C->Width(), C->Height());
+  look.Canvas()->Brush()->SetColor(C->Color());
+  look.Canvas()->FillRect(TRect(0, 0, C->Width(), C->Height()));
+  DrawEditFrame(C, C->Frame(), look.Canvas(), Focused);
+  const int midX = C->ButtonHolder()->Left() / 2, midY = C->Height() / 2;
+  const std::vector<TPoint> edges = {TPoint(0, midY), TPoint(1, midY), TPoint(midX, 0), TPoint(midX, 1),
+                                     TPoint(midX, C->Height() - 1), TPoint(midX, C->Height() - 2)};
+  HDC screen = GetDC(nullptr);
+  bool same = true;
+  for (const TPoint& p : edges) {
+    const TPoint s = C->ClientToScreen(p);
+    same &= GetPixel(screen, s.X, s.Y) == static_cast<COLORREF>(ColorToRGB(PixelAt(look, p.X, p.Y)));
+  }
+  ReleaseDC(nullptr, screen);
+  return same;
+}
+
+}  // namespace
+
+// The active frame as the user sees it: the focused look while the combo has
+// the focus, however keys and the drop-down repaint it; the unfocused look
+// once the focus goes; the focused look under the mouse when asked for.
+TEST_F(fcComboTest, TheActiveFrameFollowsFocusKeysAndHover) {
+  auto* c = NewCombo(20, 20);
+  auto* other = NewCombo(20, 100);
+  c->SetBorderStyle(bsNone);
+  c->Frame()->SetEnabled(true);
+  c->Frame()->SetFocusStyle(efsFrameSunken);
+  // The system tells of the mouse leaving a while after: wait for it.
+  int leaves = 0;
+  c->OnMouseLeave = [&](TObject*) { ++leaves; };
+  const auto hoverAndLeave = [&](bool FocusedLook, const char* When) {
+    MoveMouse(c->ClientToScreen(TPoint(10, 5)));
+    EXPECT_EQ(ScreenShowsFrame(c, true), FocusedLook) << When;
+    const int before = leaves;
+    MoveMouse(TPoint(5, 5));
+    ASSERT_TRUE(PumpUntil([&] { return leaves > before; }, 3000)) << When;
+  };
+  ShowForm();
+  other->SetFocus();
+  Settle();
+  ASSERT_TRUE(ScreenShowsFrame(c, false));
+  ASSERT_FALSE(ScreenShowsFrame(c, true));  // the two looks differ where sampled
+  KeyChord({VK_SHIFT}, VK_TAB);
+  ASSERT_TRUE(c->Focused());
+  EXPECT_TRUE(ScreenShowsFrame(c, true)) << "focus came by key";
+  TypeInput(L"gam");
+  EXPECT_TRUE(ScreenShowsFrame(c, true)) << "typed";
+  KeyChord({}, VK_F4);
+  KeyChord({}, VK_ESCAPE);
+  EXPECT_TRUE(ScreenShowsFrame(c, true)) << "list opened and closed";
+  KeyChord({}, VK_TAB);
+  EXPECT_TRUE(ScreenShowsFrame(c, false)) << "focus left by key";
+  hoverAndLeave(false, "hovered without MouseEnterSameAsFocus");
+
+  c->Frame()->SetMouseEnterSameAsFocus(true);
+  hoverAndLeave(true, "hovered");
+  EXPECT_TRUE(ScreenShowsFrame(c, false)) << "left by the mouse";
+  KeyChord({VK_SHIFT}, VK_TAB);
+  hoverAndLeave(true, "hovered while focused");
+  EXPECT_TRUE(ScreenShowsFrame(c, true)) << "a focused combo keeps its look when the mouse leaves";
+}
+
+// A character outside the basic plane takes two units: with one unit of room
+// neither half goes in, with two both do, at both ends of the range.
+TEST_F(fcComboTest, ACharacterOfTwoUnitsGoesInWholeOrNotAtAll) {
+  auto* c = NewCombo(20, 20);
+  c->SetMaxLength(5);
+  ShowForm();
+  c->SetFocus();
+  Settle();
+  TypeInput(L"abcd");
+  for (const wchar_t* pair : {L"\U00010000", L"\U0010FFFF"}) {
+    TypeInput(pair);
+    EXPECT_EQ(c->Text(), L"abcd");
+  }
+  KeyChord({}, VK_BACK);
+  TypeInput(L"\U00010000");
+  EXPECT_EQ(c->Text(), L"abc\U00010000");
+  // The pair selected is room enough for another.
+  c->SetSelStart(3);
+  c->SetSelLength(2);
+  TypeInput(L"\U0010FFFF");
+  EXPECT_EQ(c->Text(), L"abc\U0010FFFF");
+}

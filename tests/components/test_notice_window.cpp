@@ -224,6 +224,14 @@ TEST_F(NoticeTest, ClickOnTheWindowReachesTheOwnerEvent) {
   SendMessageW(notice->GetFormHandle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(notice->GetFormHandle(), WM_LBUTTONUP, 0, at);
   EXPECT_EQ(clicks, 1);
+  // Real clicks on the text and on the countdown.
+  for (TControl* on : std::initializer_list<TControl*>{form()->lblMessage, form()->lblTimelapse}) {
+    MoveMouse(Center(on));
+    MouseDown();
+    MouseUp();
+    Settle();
+  }
+  EXPECT_EQ(clicks, 3);
 }
 
 TEST_F(NoticeTest, FreedWhileCountingSendsNothing) {
@@ -248,7 +256,17 @@ TEST(NoticeSkin, DefaultTakesTheStoredSkinAndAnythingElseIsAFile) {
   auto* notice = new THyMsgForm(nullptr);
   TspSkinData* own = notice->Form()->spSkinData1;
 
-  notice->LoadSkin(L"Default", nullptr);  // nothing to take: the skin stays empty
+  // Nothing to take, or a skin data loaded without keeping its stored skin:
+  // an error that says so, and the skin stays as it was.
+  EXPECT_THROW(notice->LoadSkin(L"Default", nullptr), EInvalidOperation);
+  TspSkinData loadedOnly(nullptr);
+  loadedOnly.LoadCompressedStoredSkin(stored);
+  try {
+    notice->LoadSkin(L"Default", &loadedOnly);
+    ADD_FAILURE() << "no error";
+  } catch (const EInvalidOperation& e) {
+    EXPECT_NE(e.Message().find(L"SetCompressedStoredSkin"), String::npos);
+  }
   EXPECT_TRUE(own->Empty());
   notice->LoadSkin(L"Default", shared);
   EXPECT_FALSE(own->Empty());

@@ -1,10 +1,14 @@
-// The table of actions: make, call, reparent, free, switch skins, give input,
+// The table of actions: make, call (also on objects in odd states), reparent,
+// free, switch skins, give input and keyboard paths, draw, pop a menu up,
 // show a modal form, pump.
 #include "tests/driver/Actions.h"
+
+#include <windows.h>
 
 #include <string>
 
 #include "classlib/Forms.h"
+#include "classlib/Menus.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMDITabs.h"
 #include "tests/driver/Driver.h"
@@ -77,6 +81,76 @@ void ShowAModalForm(TDriver& D) {
   D.AsHandler([&D] { ShowModalForm(D, ""); });
 }
 
+// A control put in an odd state, then called one to three times: hidden,
+// disabled, without a parent, or on a minimized form.
+void CallInOddState(TDriver& D) {
+  const TLiveObject* o = D.AnyLive([](const TLiveObject& l) {
+    return dynamic_cast<TControl*>(l.Object) && !l.Calls.empty();
+  });
+  if (!o) return;
+  TComponent* object = o->Object;
+  auto* c = static_cast<TControl*>(object);
+  auto* form = dynamic_cast<TCustomForm*>(c);
+  switch (D.Below(4)) {
+    case 0:
+      D.Log(o->Class + ".SetVisible(false), then calls");
+      c->SetVisible(false);
+      break;
+    case 1:
+      D.Log(o->Class + ".SetEnabled(false), then calls");
+      c->SetEnabled(false);
+      break;
+    case 2:
+      if (form) return;
+      D.Log(o->Class + ".SetParent(nullptr), then calls");
+      c->SetParent(nullptr);
+      break;
+    default:
+      if (!form) form = GetParentForm(c);
+      if (!form) return;
+      D.Log(D.Live().NameOf(form) + " minimized, then calls on " + o->Class);
+      form->SetWindowState(wsMinimized);
+      break;
+  }
+  const bool asHandler = D.OneIn(2);
+  for (int i = 0, n = 1 + D.Below(3); i < n; ++i) {
+    const TLiveObject* again = D.Live().Find(object);  // a call may free it
+    if (!again || Going(object)) return;
+    const TObjectCall call = D.OneOf(again->Calls);
+    if (asHandler) D.AsHandler([&] { call.Run(D); });
+    else call.Run(D);
+  }
+}
+
+// A shown control painted now, as after an uncovering, so that its draw
+// events (owner-drawn items, tabs, header sections, paint panels) come
+// while a message is handled.
+void DrawNow(TDriver& D) {
+  const TLiveObject* o = D.AnyLive([](const TLiveObject& l) {
+    auto* c = dynamic_cast<TControl*>(l.Object);
+    return c && c->Visible() && (dynamic_cast<TWinControl*>(c) ? static_cast<TWinControl*>(c)->HandleAllocated()
+                                                                 : c->Parent() && c->Parent()->HandleAllocated());
+  });
+  if (!o) return;
+  auto* c = static_cast<TControl*>(o->Object);
+  auto* w = dynamic_cast<TWinControl*>(c);
+  HWND h = w ? w->Handle() : c->Parent()->Handle();
+  D.Log("draw " + o->Class);
+  D.AsHandler([h] { RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW); });
+}
+
+// A live popup menu (plain or skinned) popped up, its items drawn and their
+// draw events raised, then closed by Escape.
+void PopUpAMenu(TDriver& D) {
+  const TLiveObject* o = D.AnyLive([](const TLiveObject& l) { return dynamic_cast<TPopupMenu*>(l.Object); });
+  if (!o) return;
+  auto* menu = static_cast<TPopupMenu*>(o->Object);
+  const int x = 100 + D.Below(500), y = 100 + D.Below(400);
+  D.Log(o->Class + ".Popup(" + std::to_string(x) + ", " + std::to_string(y) + ")");
+  EndMenusSoon(static_cast<unsigned>(80 + D.Below(200)));
+  D.AsHandler([menu, x, y] { menu->Popup(x, y); });
+}
+
 void PumpAWhile(TDriver& D) {
   D.Log("pump");
   D.Pump(20);
@@ -91,7 +165,11 @@ const TAction kActions[] = {
     {"free an object", 3, FreeObject},
     {"switch the skin", 3, SwitchAnySkin},
     {"let go or take an MDI tabs bar", 1, LetGoOrTakeTabsBar},
+    {"call in an odd state", 6, CallInOddState},
     {"real input", 10, RealInput},
+    {"keyboard path", 6, KeyboardPath},
+    {"draw", 4, DrawNow},
+    {"pop up a menu", 2, PopUpAMenu},
     {"posted input", 5, PostedInput},
     {"show a modal form", 1, ShowAModalForm},
     {"pump", 3, PumpAWhile},

@@ -93,7 +93,7 @@ void TDriver::Pump(int Ms) {
 void TDriver::EventRaised(TComponent* Owner, const char* Event, TCloseAction* Close) {
   // Acts only in events raised while a message from the queue or from input
   // is handled (or a step run as a handler): that is where a program acts.
-  if (!FPumping || !FLive->Alive(Owner) || Going(Owner)) return;
+  if (!FHandlersAct || !FPumping || !FLive->Alive(Owner) || Going(Owner)) return;
   // The choice hangs on the call, the object, the event and how often it came
   // in this call, not on how many events came before: a timer that ticks once
   // more on a busy machine changes no other choice of the seed. The handler
@@ -114,7 +114,13 @@ void TDriver::EventRaised(TComponent* Owner, const char* Event, TCloseAction* Cl
     Log(where + "Action = caFree");
     *Close = caFree;
   }
-  if (OneIn(6)) RunHandlerAction(*this, {Owner, Event, where});
+  // An MDI frame that closes: its children are called while it goes.
+  auto* frame = dynamic_cast<TCustomForm*>(Owner);
+  const std::string event = Event;
+  if (frame && frame->FormStyle() == fsMDIForm && (event == "OnClose" || event == "OnCloseQuery" ||
+                                                  event == "OnDestroy" || event == "OnHide") && OneIn(3))
+    CallOnAnMDIChild(*this, frame, where);
+  if (FLive->Alive(Owner) && !Going(Owner) && OneIn(6)) RunHandlerAction(*this, {Owner, Event, where});
 }
 
 namespace {
@@ -158,12 +164,16 @@ unsigned TDriver::CallAge() const {
 
 void TDriver::RunOneCall(size_t Index) {
   const TAction& action = PickAction(*this);
+  RunCall(Index, [this, &action] { action.Run(*this); });
+}
+
+void TDriver::RunCall(size_t Index, const std::function<void()>& Step) {
   FCallIndex = Index;
   ++FCallSerial;
   FEventsInCall.clear();
   FCallStart = GetTickCount() | 1;
   try {
-    action.Run(*this);
+    Step();
     Pump();
   } catch (const Exception& e) {
     Log("   -> Exception: " + WideToUtf8(e.Message()));  // a bad argument's answer
@@ -180,6 +190,10 @@ void TDriver::RunOneCall(size_t Index) {
 std::string TDriver::Run(int Calls) {
   SwitchSkin(*this, Below(SkinCount()));
   for (int i = 0; i < Calls && FFailure.empty(); ++i) RunOneCall(static_cast<size_t>(i));
+  return Finish();
+}
+
+std::string TDriver::Finish() {
   if (FFailure.empty()) {
     Log("free everything");
     ++FCallSerial;

@@ -2,9 +2,10 @@
 // on controls of every class, on plain, skinned and MDI forms, with handlers
 // on every event that do one legal thing while a message is handled (free,
 // show a modal form, pump, switch the skin, reparent, drag, close, throw).
-// The tables of what it makes (Makers.cpp), what it calls (Actions.cpp,
-// ObjectCalls.h) and what a handler does (HandlerActions.cpp) are where new
-// classes and calls go.
+// The tables of what it makes (Makers.cpp, and each folder's controls in
+// tests/<folder>/DriverMakers.cpp), what it calls (Actions.cpp, ObjectCalls.h)
+// and what a handler does (HandlerActions.cpp) are where new classes and
+// calls go.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +30,14 @@ class TDriver {
 
   // Runs Calls calls; the failure's kind and detail, or empty when all went well.
   std::string Run(int Calls);
+  // Runs Step as one call (numbered Index in the log): its exceptions sorted
+  // into expected ones and failures, the queue handled after it, the heaps checked.
+  void RunCall(size_t Index, const std::function<void()>& Step);
+  // Frees every object the run made and checks the heaps; the run's failure, or empty.
+  std::string Finish();
+  // Whether the hooked events' handlers may act (on by default): a run that
+  // sets handlers of its own turns them off.
+  void SetHandlersAct(bool Act) { FHandlersAct = Act; }
 
   // Values, from the seed.
   int Below(int N);
@@ -92,6 +101,7 @@ class TDriver {
   TLiveObjects* FLive;
   TspSkinData* FSkin;
   bool FPumping = false;
+  bool FHandlersAct = true;
   int FProvoked = 0;
   int FModalDepth = 0;
   int FPumpDepth = 0;

@@ -16,6 +16,7 @@
 namespace {
 
 volatile uint32_t gSeed = 0;
+const char* volatile gWhat = "seed";
 constexpr unsigned kHangMs = 60000;    // a call this long never returns (a skin switch on a busy machine takes seconds)
 constexpr unsigned kStuckMs = 1500;    // a menu or drag loop this long is closed
 
@@ -183,7 +184,10 @@ void CALLBACK CloseStuckLoops(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-void SetRunningSeed(uint32_t Seed) { gSeed = Seed; }
+void SetRunningSeed(uint32_t Seed, const char* What) {
+  gSeed = Seed;
+  gWhat = What;
+}
 
 namespace {
 
@@ -207,7 +211,7 @@ std::string FailureKindOfStatus(unsigned Status) {
 void ReportAndEnd(const std::string& Failure) { ReportAndEnd(Failure.c_str()); }
 
 void ReportAndEnd(const char* Failure) {
-  std::printf("seed %u: FAILED %s\n", static_cast<unsigned>(gSeed), Failure);
+  std::printf("%s %u: FAILED %s\n", gWhat, static_cast<unsigned>(gSeed), Failure);
   if (TDriver* d = TDriver::Running()) {
     std::printf("  last calls:\n");
     d->Calls().Print(stdout);

@@ -15,8 +15,9 @@ std::string FailureKindOfStatus(unsigned Status);
 // handler, the application's exception handler, the hang watchdog and a
 // closer of menu and drag loops that a call left open.
 void InstallFailureTraps();
-// The seed that runs now, for the reports.
-void SetRunningSeed(uint32_t Seed);
+// The seed that runs now, for the reports; What names what the number counts
+// ("seed", or "pair" for the event table).
+void SetRunningSeed(uint32_t Seed, const char* What = "seed");
 // Prints the failure with the last calls and ends the program with its kind's status.
 [[noreturn]] void ReportAndEnd(const std::string& Failure);
 // The same without allocating, for a fault that may follow a heap's corruption.

@@ -1,12 +1,14 @@
 // The table of what a handler does: free the sender, its parent, owner or
 // form, a sibling, another object, a table or the skin data; show a modal
-// form; pump; switch the skin; move the sender to another form; begin a
+// form (whose timer may free any of these, three forms deep); pump; switch
+// the skin, empty it or load one; move the sender to another form; begin a
 // drag; close the form; throw.
 #include "tests/driver/HandlerActions.h"
 
 #include <windows.h>
 
 #include <cstdlib>
+#include <stdexcept>
 
 #include "classlib/DB.h"
 #include "skin/SkinData.h"
@@ -45,7 +47,9 @@ TWinControl* ParentOf(TComponent* Object) {
 
 bool FreeSender(TDriver& D, const THandlerCall& C) { return FreeOne(D, C, C.Sender, "sender "); }
 bool FreeParent(TDriver& D, const THandlerCall& C) { return FreeOne(D, C, ParentOf(C.Sender), "its parent "); }
-bool FreeOwner(TDriver& D, const THandlerCall& C) { return FreeOne(D, C, C.Sender->Owner(), "its owner "); }
+bool FreeOwner(TDriver& D, const THandlerCall& C) {
+  return FreeOne(D, C, C.Sender ? C.Sender->Owner() : nullptr, "its owner ");
+}
 bool FreeForm(TDriver& D, const THandlerCall& C) { return FreeOne(D, C, FormOf(C.Sender), "its form "); }
 
 bool FreeSibling(TDriver& D, const THandlerCall& C) {
@@ -72,11 +76,34 @@ bool FreeSkinData(TDriver& D, const THandlerCall& C) {
   return true;
 }
 
-bool ModalForm(TDriver& D, const THandlerCall& C) {
-  if (D.ModalDepth() >= 2) return false;
-  ShowModalForm(D, C.Where);
+// The call as a later handler sees it: its sender, if it was freed since, is gone.
+THandlerCall Later(TDriver& D, THandlerCall C) {
+  if (C.Sender && (!D.Live().Alive(C.Sender) || Going(C.Sender))) C.Sender = nullptr;
+  C.Where = "   " + C.Where;
+  return C;
+}
+
+// A modal form whose timer does Then (from the call, as it then is) at its
+// first tick, while the handler that showed it waits.
+bool ModalThen(TDriver& D, const THandlerCall& C, TRun Then) {
+  if (D.ModalDepth() >= 3) return false;
+  ShowModalForm(D, C.Where, [&D, C, Then] { Then(D, Later(D, C)); });
   return true;
 }
+
+// Any action at the modal form's first tick: another modal form among them,
+// so that modal forms nest three deep with frees at each level.
+bool ModalForm(TDriver& D, const THandlerCall& C) {
+  return ModalThen(D, C, [](TDriver& D, const THandlerCall& C) {
+    RunHandlerAction(D, C);
+    return true;
+  });
+}
+
+bool ModalFreesSender(TDriver& D, const THandlerCall& C) { return ModalThen(D, C, FreeSender); }
+bool ModalFreesParent(TDriver& D, const THandlerCall& C) { return ModalThen(D, C, FreeParent); }
+bool ModalFreesForm(TDriver& D, const THandlerCall& C) { return ModalThen(D, C, FreeForm); }
+bool ModalFreesSkinData(TDriver& D, const THandlerCall& C) { return ModalThen(D, C, FreeSkinData); }
 
 bool ProcessMessages(TDriver& D, const THandlerCall& C) {
   if (D.PumpDepth() >= 3) return false;
@@ -93,6 +120,18 @@ bool ProcessMessages(TDriver& D, const THandlerCall& C) {
 bool SwitchTheSkin(TDriver& D, const THandlerCall& C) {
   D.Log(C.Where + "switch the skin");
   SwitchSkin(D, D.Below(SkinCount()));
+  return true;
+}
+
+bool ClearTheSkin(TDriver& D, const THandlerCall& C) {
+  D.Log(C.Where + "empty the skin");
+  SwitchSkin(D, SkinCount() - 1);
+  return true;
+}
+
+bool LoadASkin(TDriver& D, const THandlerCall& C) {
+  D.Log(C.Where + "load a skin");
+  SwitchSkin(D, 1 + D.Below(SkinCount() - 2));
   return true;
 }
 
@@ -142,7 +181,10 @@ const THandlerAction kHandlerActions[] = {
     {"free-sibling", 1, FreeSibling}, {"free-another", 2, FreeAnother},
     {"free-table", 1, FreeTable},     {"free-skin-data", 1, FreeSkinData},
     {"modal-form", 2, ModalForm},     {"process-messages", 2, ProcessMessages},
-    {"switch-skin", 1, SwitchTheSkin}, {"set-parent", 1, MoveToAnotherForm},
+    {"switch-skin", 1, SwitchTheSkin}, {"clear-skin", 0, ClearTheSkin},
+    {"load-skin", 0, LoadASkin},      {"modal-frees-sender", 0, ModalFreesSender},
+    {"modal-frees-parent", 0, ModalFreesParent}, {"modal-frees-form", 0, ModalFreesForm},
+    {"modal-frees-skin-data", 0, ModalFreesSkinData}, {"set-parent", 1, MoveToAnotherForm},
     {"begin-drag", 2, BeginDrag},     {"close-form", 1, CloseForm},
     {"throw", 2, Throw},
 };
@@ -174,11 +216,28 @@ void RunHandlerAction(TDriver& D, const THandlerCall& Call) {
   }
 }
 
-void ShowModalForm(TDriver& D, const std::string& Where) {
+void CallOnAnMDIChild(TDriver& D, TCustomForm* Frame, const std::string& Where) {
+  const TLiveObject* child = D.AnyLive([Frame](const TLiveObject& l) {
+    auto* f = dynamic_cast<TCustomForm*>(l.Object);
+    return f && f->FormStyle() == fsMDIChild && f->Owner() == Frame && !l.Calls.empty();
+  });
+  if (!child) return;
+  D.Log(Where + "a call on the closing frame's child " + child->Class);
+  const TObjectCall call = D.OneOf(child->Calls);
+  call.Run(D);
+}
+
+bool RunHandlerActionNamed(TDriver& D, const THandlerCall& Call, const std::string& Name) {
+  for (const THandlerAction& a : kHandlerActions)
+    if (Name == a.Name) return a.Run(D, Call);
+  throw std::invalid_argument("no handler action " + Name);
+}
+
+void ShowModalForm(TDriver& D, const std::string& Where, const std::function<void()>& Tick) {
   D.Log(Where + "show a modal form");
   // Made as the program's own step, shown as a message's.
   TForm* form = nullptr;
-  D.AsProgram([&] { form = MakeModalForm(D); });
+  D.AsProgram([&] { form = MakeModalForm(D, Tick); });
   D.ModalForms().push_back(form);
   ++D.ModalDepth();
   struct TLeave {

@@ -1,5 +1,7 @@
 // Input reaches a control as from a user: the system's input queue (SendInput)
 // or messages posted to its window; either is handled while the driver pumps.
+// Keyboard paths go through the focus, the dialog keys and the menus: Tab,
+// arrows, Alt+letter, F10, Escape, Enter, Ctrl+F6, the context-menu key.
 // A drag goes in steps from one shown control to another, so that the drag
 // events of both (and of what lies between) come.
 #include "tests/driver/Input.h"
@@ -7,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "classlib/Forms.h"
 #include "tests/driver/Driver.h"
@@ -31,7 +34,9 @@ TControl* AnyShownControl(TDriver& D, std::string& Label) {
   return static_cast<TControl*>(o->Object);
 }
 
-void Mouse(DWORD Flags, const TPoint& At = TPoint(), int Wheel = 0) {
+}  // namespace
+
+void Mouse(DWORD Flags, const TPoint& At, int Wheel) {
   INPUT in = {};
   in.type = INPUT_MOUSE;
   in.mi.dwFlags = Flags;
@@ -50,6 +55,8 @@ void Key(WORD Vk, bool Up) {
   in.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
   SendInput(1, &in, sizeof in);
 }
+
+namespace {
 
 const WORD kKeys[] = {VK_TAB, VK_RETURN, VK_SPACE, VK_DOWN, VK_UP, VK_LEFT, VK_RIGHT, VK_ESCAPE,
                       VK_MENU, VK_F4, VK_DELETE, VK_BACK, VK_PRIOR, VK_NEXT, VK_HOME, 'A', '1'};
@@ -148,3 +155,79 @@ void PostedInput(TDriver& D) {
   }
   D.Pump(10);
 }
+
+namespace {
+
+struct TKeyPath {
+  const char* Name;
+  std::vector<WORD> Chord;  // held in order, let go in reverse
+};
+
+const TKeyPath kKeyPaths[] = {
+    {"Tab", {VK_TAB}},
+    {"Shift+Tab", {VK_SHIFT, VK_TAB}},
+    {"Down", {VK_DOWN}},
+    {"Up", {VK_UP}},
+    {"Left", {VK_LEFT}},
+    {"Right", {VK_RIGHT}},
+    {"Alt+F", {VK_MENU, 'F'}},  // the driver's menus have &First and &Second
+    {"Alt+S", {VK_MENU, 'S'}},
+    {"Alt+T", {VK_MENU, 'T'}},
+    {"F10", {VK_F10}},
+    {"Escape", {VK_ESCAPE}},
+    {"Enter", {VK_RETURN}},
+    {"Space", {VK_SPACE}},
+    {"Ctrl+F6", {VK_CONTROL, VK_F6}},
+    {"Ctrl+Tab", {VK_CONTROL, VK_TAB}},
+    {"Ctrl+F4", {VK_CONTROL, VK_F4}},
+    {"context-menu key", {VK_APPS}},
+    {"Shift+F10", {VK_SHIFT, VK_F10}},
+    {"Alt+Down", {VK_MENU, VK_DOWN}},
+    {"F4", {VK_F4}},
+};
+
+void Chord(const std::vector<WORD>& Keys) {
+  for (WORD k : Keys) Key(k, false);
+  for (auto k = Keys.rbegin(); k != Keys.rend(); ++k) Key(*k, true);
+}
+
+}  // namespace
+
+void KeyboardPath(TDriver& D) {
+  const TLiveObject* o = D.AnyLive([](const TLiveObject& l) { return dynamic_cast<TWinControl*>(l.Object) && OnScreen(l); });
+  if (!o) return;
+  auto* w = static_cast<TWinControl*>(o->Object);
+  std::string path;
+  std::vector<const TKeyPath*> chords;
+  for (int i = 0, n = 1 + D.Below(3); i < n; ++i) {
+    chords.push_back(&kKeyPaths[D.Below(static_cast<int>(sizeof kKeyPaths / sizeof kKeyPaths[0]))]);
+    path += (path.empty() ? "" : ", ") + std::string(chords.back()->Name);
+  }
+  const bool focus = D.OneIn(2) && w->CanFocus();
+  D.Log("keys: " + path + " in " + o->Class + (focus ? ", focused first" : ""));
+  if (TCustomForm* form = GetParentForm(w)) SetForegroundWindow(form->Handle());
+  // The focus given as a handler would give it: its events may act, and
+  // free the control, which the keys then no longer name.
+  if (focus) D.AsHandler([w] { w->SetFocus(); });
+  D.Pump(5);
+  for (const TKeyPath* c : chords) {
+    Chord(c->Chord);
+    D.Pump(20);
+  }
+}
+
+namespace {
+
+void CALLBACK EndMenus(HWND, UINT, UINT_PTR Id, DWORD) {
+  KillTimer(nullptr, Id);
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof(INPUT));
+  EndMenu();
+}
+
+}  // namespace
+
+void EndMenusSoon(unsigned Ms) { SetTimer(nullptr, 0, Ms, EndMenus); }

@@ -1,141 +1,23 @@
-// The table of makers: every concrete control and component class a program
-// would make, each made on a live container with its events hooked and its
-// calls listed. Forms are shown as a handler would show them, so that their
-// first Show's events act.
+// The makers of forms and components, and the one list of every folder's
+// controls. Forms are shown as a handler would show them, so that their first
+// Show's events act.
 #include "tests/driver/Makers.h"
 
+#include <cstring>
 #include <string>
 
-#include "classlib/Bevel.h"
-#include "classlib/Buttons.h"
-#include "classlib/ComCtrls.h"
-#include "classlib/ExtCtrls.h"
-#include "classlib/Gauges.h"
-#include "classlib/ListView.h"
 #include "classlib/MemTable.h"
-#include "classlib/MaskEdit.h"
 #include "classlib/Menus.h"
-#include "classlib/RichEdit.h"
-#include "classlib/StdCtrls.h"
-#include "classlib/TreeView.h"
-#include "components/HyStdCtrls.h"
-#include "components/LEDFont.h"
-#include "components/TFlatEditUnit.h"
-#include "components/TFlatPanelUnit.h"
-#include "components/TFlatProgressBarUnit.h"
-#include "components/TFlatSpeedButtonUnit.h"
-#include "components/fcImager.h"
-#include "components/fcLabel.h"
 #include "components/fcStringCombo.h"
-#include "components/fcTreeCombo.h"
-#include "components/fcTreeView.h"
-#include "skin/SkinForm.h"
+#include "components/fcLabel.h"
 #include "skin/SkinMDITabs.h"
-#include "skinctrls/SkinButtons.h"
-#include "skinctrls/SkinCheckRadio.h"
-#include "skinctrls/SkinLabels.h"
-#include "skinctrls/SkinListView.h"
-#include "skinctrls/SkinMenuSpeedButton.h"
 #include "skinctrls/SkinMenus.h"
-#include "skinctrls/SkinPanels.h"
-#include "skinctrls/SkinRadioGroup.h"
-#include "skinctrls/SkinRichEdit.h"
-#include "skinctrls/SkinScrollBar.h"
-#include "skinctrls/SkinSpeedButton.h"
-#include "skinctrls/SkinTabs.h"
-#include "skinctrls/SkinToolBar.h"
-#include "skinctrls/SkinTrackBar.h"
-#include "skinctrls/SkinTreeView.h"
-#include "skininputs/SkinBoxCtrls_updown.h"
-#include "skininputs/SkinCalendar.h"
-#include "skininputs/SkinColorButton.h"
-#include "skininputs/SkinColorGrids.h"
-#include "skininputs/SkinComboBox.h"
-#include "skininputs/SkinDateEdit.h"
-#include "skininputs/SkinEdit.h"
-#include "skininputs/SkinFontCombos.h"
-#include "skininputs/SkinLinkLabel.h"
-#include "skininputs/SkinListBox.h"
-#include "skininputs/SkinMaskEdits.h"
-#include "skininputs/SkinNumEdits.h"
-#include "skininputs/SkinPasswordEdit.h"
-#include "skininputs/SkinScrollBox.h"
-#include "skininputs/SkinSpinEdit.h"
-#include "skininputs/SkinTrackEdit.h"
-#include "skininputs/SkinURLEdit.h"
-#include "tests/driver/Driver.h"
-#include "tests/driver/EventHooks.h"
-#include "tests/driver/ObjectCalls.h"
+#include "tests/driver/MakeControl.h"
 
 namespace {
 
-// Takes a made object into the live list with its events hooked and its calls.
-template <class T>
-T* Adopt(TDriver& D, T* O, const std::string& Label, TLiveKind Kind) {
-  HookEvents(D, O);
-  D.Live().Add({O, Label, Kind, CallsOf(O, Label)});
-  return O;
-}
-
-std::string NewLabel(TDriver& D, const char* Class) { return std::string(Class) + "#" + std::to_string(D.NextId()); }
-
-// A few items in whatever list the control shows.
-template <class T>
-auto Fill(T* O, int) -> decltype(O->Items()->Add(String()), void()) {
-  for (const wchar_t* s : {L"one", L"two", L"three"}) O->Items()->Add(s);
-}
-template <class T>
-auto Fill(T* O, long) -> decltype(O->Items()->AddChild(O->Items()->Add(nullptr, String()), String()), void()) {
-  auto* root = O->Items()->Add(nullptr, L"root");
-  O->Items()->AddChild(root, L"child");
-  O->Items()->Add(nullptr, L"second");
-}
-template <class T>
-void Fill(T*, ...) {}
-
-// The shared skin for a skinned control.
-template <class T>
-auto Dress(T* O, TspSkinData* Skin, int) -> decltype(O->SetSkinData(Skin), void()) {
-  O->SetSkinData(Skin);
-}
-template <class T>
-void Dress(T*, TspSkinData*, long) {}
-
-template <class T>
-T* MakeControl(TDriver& D, TWinControl* Parent, const char* Class, TLiveKind Kind) {
-  TCustomForm* form = GetParentForm(Parent);
-  TComponent* owner = D.OneIn(4) || !form ? static_cast<TComponent*>(Parent) : form;
-  const std::string label = NewLabel(D, Class);
-  D.Log("new " + label + " on " + D.Live().NameOf(Parent));
-  T* c = Adopt(D, new T(owner), label, Kind);
-  c->SetParent(Parent);
-  c->SetBounds(D.Below(300), D.Below(200), 10 + D.Below(200), 10 + D.Below(90));
-  if (GetSkinForm(form) || D.OneIn(4)) Dress(c, D.Skin(), 0);
-  if (D.OneIn(4)) c->SetDragMode(dmAutomatic);
-  Fill(c, 0);
-  return c;
-}
-
-template <class T>
-TMaker Control(const char* Class, TLiveKind Kind = lkControl) {
-  return {Class, [Class, Kind](TDriver& D, TWinControl* P) { MakeControl<T>(D, P, Class, Kind); }};
-}
-
-// A sheet goes on a live page control of its kind.
-template <class TSheet, class TPages>
-TMaker Sheet(const char* Class) {
-  return {Class, [Class](TDriver& D, TWinControl*) {
-            const TLiveObject* p = D.AnyLive([](const TLiveObject& l) { return dynamic_cast<TPages*>(l.Object); });
-            if (!p) return;
-            const std::string label = NewLabel(D, Class);
-            D.Log("new " + label + " in " + p->Class);
-            auto* pages = static_cast<TPages*>(p->Object);
-            auto* sheet = Adopt(D, new TSheet(pages->Owner()), label, lkContainer);
-            sheet->SetPageControl(pages);
-            sheet->SetCaption(L"Sheet");
-          }};
-}
-
+using driver_makers::Adopt;
+using driver_makers::NewLabel;
 TspSkinForm* DressForm(TDriver& D, TForm* Form) {
   auto* skin = Adopt(D, new TspSkinForm(Form), NewLabel(D, "TspSkinForm"), lkComponent);
   skin->SetSkinData(D.Skin());
@@ -157,7 +39,7 @@ void ShowAsHandler(TDriver& D, TForm* Form) {
 
 // A table of two fields with a few records, its source, and a control of the
 // data-aware classes bound to it.
-void MakeTable(TDriver& D, TWinControl* Parent) {
+TComponent* MakeTable(TDriver& D, TWinControl* Parent) {
   TCustomForm* form = GetParentForm(Parent);
   const std::string label = NewLabel(D, "TMemTable");
   D.Log("new " + label + " with a source, owned by " + D.Live().NameOf(form));
@@ -179,12 +61,13 @@ void MakeTable(TDriver& D, TWinControl* Parent) {
   if (auto* shown = bound ? dynamic_cast<TfcDBCustomLabel*>(bound->Object) : nullptr) {
     shown->SetDataSource(source);
     shown->SetDataField(L"City");
-    return;
+    return table;
   }
   auto* combo = bound ? static_cast<TfcCustomCombo*>(bound->Object)
-                      : MakeControl<TfcStringCombo>(D, Parent, "TfcStringCombo", lkControl);
+                      : driver_makers::MakeControl<TfcStringCombo>(D, Parent, "TfcStringCombo", lkControl);
   combo->SetDataSource(source);
   combo->SetDataField(L"Name");
+  return table;
 }
 
 template <class T>
@@ -198,13 +81,14 @@ void AddItems(TDriver& D, T* Menu) {
 
 template <class T>
 TMaker Menu(const char* Class) {
-  return {Class, [Class](TDriver& D, TWinControl* Parent) {
+  return {Class, [Class](TDriver& D, TWinControl* Parent) -> TComponent* {
             TCustomForm* form = GetParentForm(Parent);
             const std::string label = NewLabel(D, Class);
             D.Log("new " + label + " owned by " + D.Live().NameOf(form));
             auto* menu = Adopt(D, new T(form), label, lkComponent);
             if constexpr (std::is_same_v<T, TspSkinPopupMenu>) menu->SetSkinData(D.Skin());
             AddItems(D, menu);
+            return menu;
           }};
 }
 
@@ -212,15 +96,21 @@ TMaker Menu(const char* Class) {
 
 const std::vector<TMaker>& FormMakers() {
   static const std::vector<TMaker> makers = {
-      {"plain form", [](TDriver& D, TWinControl*) { ShowAsHandler(D, NewForm(D, "TForm", nullptr)); }},
+      {"plain form",
+       [](TDriver& D, TWinControl*) -> TComponent* {
+         TForm* form = NewForm(D, "TForm", nullptr);
+         ShowAsHandler(D, form);
+         return form;
+       }},
       {"skinned form",
-       [](TDriver& D, TWinControl*) {
+       [](TDriver& D, TWinControl*) -> TComponent* {
          TForm* form = NewForm(D, "TForm(skinned)", nullptr);
          DressForm(D, form);
          ShowAsHandler(D, form);
+         return form;
        }},
       {"MDI frame",
-       [](TDriver& D, TWinControl*) {
+       [](TDriver& D, TWinControl*) -> TComponent* {
          TForm* frame = NewForm(D, "TForm(MDI frame)", nullptr);
          frame->SetFormStyle(fsMDIForm);
          TspSkinForm* skin = DressForm(D, frame);
@@ -230,71 +120,51 @@ const std::vector<TMaker>& FormMakers() {
          bar->SetSkinData(D.Skin());
          skin->SetMDITabsBar(bar);
          ShowAsHandler(D, frame);
+         return frame;
        }},
       {"MDI child",
-       [](TDriver& D, TWinControl*) {
+       [](TDriver& D, TWinControl*) -> TComponent* {
          TCustomForm* frame = D.AnyForm([](TCustomForm* f) { return f->FormStyle() == fsMDIForm; });
-         if (!frame) return;
+         if (!frame) return nullptr;
          TForm* child = NewForm(D, "TForm(MDI child)", frame);
          child->SetFormStyle(fsMDIChild);
          if (!D.OneIn(3)) DressForm(D, child);
          // A control to take the focus as the child first shows.
          if (D.OneIn(2)) D.OneOf(ControlMakers()).Make(D, child);
          ShowAsHandler(D, child);
+         return child;
        }},
   };
   return makers;
 }
 
 const std::vector<TMaker>& ControlMakers() {
-  static const std::vector<TMaker> makers = {
-      // the class library
-      Control<TPanel>("TPanel", lkContainer), Control<TLabel>("TLabel"), Control<TButton>("TButton"),
-      Control<TEdit>("TEdit"), Control<TListBox>("TListBox"), Control<TBevel>("TBevel"),
-      Control<TSpeedButton>("TSpeedButton"), Control<TGauge>("TGauge"), Control<TPageControl>("TPageControl"),
-      Sheet<TTabSheet, TPageControl>("TTabSheet"), Control<TListView>("TListView"), Control<TTreeView>("TTreeView"),
-      Control<TMaskEdit>("TMaskEdit"), Control<TRichEdit>("TRichEdit"),
-      // skinned controls
-      Control<TspSkinButton>("TspSkinButton"), Control<TspSkinSpeedButton>("TspSkinSpeedButton"),
-      Control<TspSkinMenuSpeedButton>("TspSkinMenuSpeedButton"), Control<TspSkinCheckRadioBox>("TspSkinCheckRadioBox"),
-      Control<TspSkinPanel>("TspSkinPanel", lkContainer), Control<TspSkinGroupBox>("TspSkinGroupBox", lkContainer),
-      Control<TspSkinPaintPanel>("TspSkinPaintPanel", lkContainer),
-      Control<TspSkinStatusBar>("TspSkinStatusBar", lkContainer), Control<TspSkinRadioGroup>("TspSkinRadioGroup"),
-      Control<TspSkinRichEdit>("TspSkinRichEdit"), Control<TspSkinScrollBar>("TspSkinScrollBar"),
-      Control<TspSkinTrackBar>("TspSkinTrackBar"), Control<TspSkinPageControl>("TspSkinPageControl"),
-      Sheet<TspSkinTabSheet, TspSkinPageControl>("TspSkinTabSheet"),
-      Control<TspSkinToolBar>("TspSkinToolBar", lkContainer), Control<TspSkinTreeView>("TspSkinTreeView"),
-      Control<TspSkinListView>("TspSkinListView"), Control<TspSkinStdLabel>("TspSkinStdLabel"),
-      Control<TspSkinButtonLabel>("TspSkinButtonLabel"), Control<TspSkinBevel>("TspSkinBevel"),
-      // skinned inputs
-      Control<TspSkinUpDown>("TspSkinUpDown"), Control<TspSkinMonthCalendar>("TspSkinMonthCalendar"),
-      Control<TspSkinColorButton>("TspSkinColorButton"), Control<TspSkinColorGrid>("TspSkinColorGrid"),
-      Control<TspSkinComboBox>("TspSkinComboBox"), Control<TspSkinDateEdit>("TspSkinDateEdit"),
-      Control<TspSkinEdit>("TspSkinEdit"), Control<TspSkinFontComboBox>("TspSkinFontComboBox"),
-      Control<TspSkinFontSizeComboBox>("TspSkinFontSizeComboBox"), Control<TspSkinLinkLabel>("TspSkinLinkLabel"),
-      Control<TspSkinListBox>("TspSkinListBox"), Control<TspSkinMaskEdit>("TspSkinMaskEdit"),
-      Control<TspSkinTimeEdit>("TspSkinTimeEdit"), Control<TspSkinNumEdit>("TspSkinNumEdit"),
-      Control<TspSkinNumericEdit>("TspSkinNumericEdit"), Control<TspSkinPasswordEdit>("TspSkinPasswordEdit"),
-      Control<TspSkinScrollBox>("TspSkinScrollBox", lkContainer), Control<TspSkinSpinEdit>("TspSkinSpinEdit"),
-      Control<TspSkinTrackEdit>("TspSkinTrackEdit"), Control<TspSkinURLEdit>("TspSkinURLEdit"),
-      // component sets
-      Control<THySpeedButton>("THySpeedButton"), Control<TLEDFontNum>("TLEDFontNum"),
-      Control<TFlatEdit>("TFlatEdit"), Control<TFlatPanel>("TFlatPanel", lkContainer),
-      Control<TFlatProgressBar>("TFlatProgressBar"), Control<TFlatSpeedButton>("TFlatSpeedButton"),
-      Control<TfcImager>("TfcImager"), Control<TfcLabel>("TfcLabel"), Control<TfcStringCombo>("TfcStringCombo"),
-      Control<TfcTreeCombo>("TfcTreeCombo"), Control<TfcTreeView>("TfcTreeView"),
-  };
+  static const std::vector<TMaker> makers = [] {
+    std::vector<TMaker> all;
+    for (const auto* list : {&ClassLibControlMakers(), &SkinCtrlsControlMakers(), &SkinInputsControlMakers(),
+                             &ComponentsControlMakers()})
+      all.insert(all.end(), list->begin(), list->end());
+    return all;
+  }();
   return makers;
+}
+
+const TMaker* FindMaker(const char* Class) {
+  for (const auto* list : {&FormMakers(), &ControlMakers(), &ComponentMakers()})
+    for (const TMaker& m : *list)
+      if (std::strcmp(m.Class, Class) == 0) return &m;
+  return nullptr;
 }
 
 const std::vector<TMaker>& ComponentMakers() {
   static const std::vector<TMaker> makers = {
       {"TTimer",
-       [](TDriver& D, TWinControl* Parent) {
+       [](TDriver& D, TWinControl* Parent) -> TComponent* {
          const std::string label = NewLabel(D, "TTimer");
          D.Log("new " + label);
          auto* timer = Adopt(D, new TTimer(GetParentForm(Parent)), label, lkComponent);
          timer->SetInterval(static_cast<unsigned>(10 + D.Below(200)));
+         return timer;
        }},
       Menu<TPopupMenu>("TPopupMenu"), Menu<TspSkinPopupMenu>("TspSkinPopupMenu"), Menu<TMainMenu>("TMainMenu"),
       {"TMemTable", MakeTable},
@@ -302,15 +172,24 @@ const std::vector<TMaker>& ComponentMakers() {
   return makers;
 }
 
-TForm* MakeModalForm(TDriver& D) {
+TForm* MakeModalForm(TDriver& D, const std::function<void()>& Tick) {
   TForm* form = NewForm(D, "TForm(modal)", nullptr);
   if (D.OneIn(2)) DressForm(D, form);
   D.OneOf(ControlMakers()).Make(D, form);
-  if (D.OneIn(2)) {
-    D.Log("   closed by its timer");
+  if (Tick || D.OneIn(2)) {
+    D.Log(Tick ? "   acts at its timer's first tick, closed by its second" : "   closed by its timer");
     auto* closer = new TTimer(form);  // not the driver's: no handler frees it alone
     closer->SetInterval(static_cast<unsigned>(20 + D.Below(60)));
-    closer->OnTimer = [form](TObject*) { form->SetModalResult(mrOk); };
+    // The first tick's action may open another modal form, in which this
+    // timer ticks on: the action runs once, and a later tick closes.
+    closer->OnTimer = [&D, form, Tick, acted = !Tick](TObject*) mutable {
+      if (acted) {
+        form->SetModalResult(mrOk);
+        return;
+      }
+      acted = true;
+      D.AsHandler(Tick);
+    };
   } else {
     D.Log("   closed by a posted WM_CLOSE");
     PostMessageW(form->Handle(), WM_CLOSE, 0, 0);

@@ -12,6 +12,7 @@
 #include "classlib/DB.h"
 #include "classlib/Forms.h"
 #include "classlib/Menus.h"
+#include "classlib/StdCtrls.h"
 #include "classlib/TextCodec.h"
 #include "skin/SkinData.h"
 #include "tests/driver/Driver.h"
@@ -28,7 +29,7 @@
   X(SetChecked) X(SetDown) X(SetFlat) X(SetReadOnly) X(SetWordWrap) X(SetTransparent) X(SetAllowAllUp)         \
   X(SetDefault) X(SetCancel) X(SetUseSkinFont) X(SetUseSkinSize) X(SetShowCloseButtons) X(SetKeyPreview)       \
   X(SetAutoScroll) X(SetMultiLine) X(SetSorted) X(SetShowButtons) X(SetMoveTabs) X(SetRollUpState)             \
-  X(SetAlphaBlend) X(SetSizeable) X(SetHideSelection) X(SetMultiSelect) X(SetDoubleBuffered)
+  X(SetAlphaBlend) X(SetSizeable) X(SetHideSelection) X(SetMultiSelect) X(SetDoubleBuffered) X(SetOwnerDraw)
 #define DRIVER_TEXT_SETTERS(X) X(SetCaption) X(SetText) X(SetHint) X(SetEditMask) X(SetSkinDataName) X(SetURL)
 #define DRIVER_METHODS(X)                                                                                      \
   X(Invalidate) X(Repaint) X(Update) X(Refresh) X(Show) X(Hide) X(BringToFront) X(SendToBack) X(Clear)         \
@@ -66,6 +67,7 @@ DRIVER_TEXT_SETTERS(DRIVER_TEXT_ONE)
 DRIVER_VALUE_SETTER(SetSkinData, TspSkinData*, D.OneIn(3) ? nullptr : D.Skin(), std::string(v ? "skin" : "nullptr"))
 DRIVER_VALUE_SETTER(SetAlign, TAlign, static_cast<TAlign>(D.Below(alClient + 1)), std::to_string(v))
 DRIVER_VALUE_SETTER(SetWindowState, TWindowState, static_cast<TWindowState>(D.Below(3)), std::to_string(v))
+DRIVER_VALUE_SETTER(SetStyle, TListBoxStyle, static_cast<TListBoxStyle>(D.Below(2)), std::to_string(v))
 DRIVER_VALUE_SETTER(SetDragMode, TDragMode, static_cast<TDragMode>(D.Below(2)), std::to_string(v))
 DRIVER_VALUE_SETTER(SetDataField, String, D.OneOf<String>({L"Name", L"City", L"", L"None"}), ShortText(v))
 #undef DRIVER_INT_ONE
@@ -139,6 +141,7 @@ std::vector<TObjectCall> CallsOf(T* O, const std::string& Label) {
   Add_SetAlign(O, Label, c, 0);
   Add_SetWindowState(O, Label, c, 0);
   Add_SetDragMode(O, Label, c, 0);
+  Add_SetStyle(O, Label, c, 0);
   Add_SetDataField(O, Label, c, 0);
   Add_FocusPart(O, Label, c, 0);
 #define DRIVER_ADD_OBJECT(S, TArg) Add_##S(O, Label, c, 0);

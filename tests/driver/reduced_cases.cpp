@@ -10,13 +10,17 @@
 #include "classlib/ListView.h"
 #include "classlib/TreeView.h"
 #include "components/LEDFont.h"
+#include "components/fcTreeCombo.h"
 #include "components/fcTreeView.h"
 #include "skinctrls/SkinSpeedButton.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMDITabs.h"
 #include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinMenuSpeedButton.h"
+#include "skinctrls/SkinMenus.h"
 #include "skinctrls/SkinPanels.h"
 #include "skinctrls/SkinRadioGroup.h"
+#include "skininputs/SkinColorDialog.h"
 #include "skininputs/SkinFontCombos.h"
 #include "skininputs/SkinMaskEdits.h"
 #include "tests/skinctrls/SkinCtrlTestUtils.h"
@@ -37,6 +41,18 @@ T* Put(TWinControl* Parent, TspSkinData* Skin) {
   c->SetBounds(10, 10, 160, 60);
   if (Skin) c->SetSkinData(Skin);
   return c;
+}
+
+// A skinned popup menu of Form with an item for each caption.
+TspSkinPopupMenu* PopupMenuOf(TForm* Form, TspSkinData* Skin, std::initializer_list<const wchar_t*> Captions) {
+  auto* menu = new TspSkinPopupMenu(Form);
+  menu->SetSkinData(Skin);
+  for (const wchar_t* caption : Captions) {
+    auto* item = new TMenuItem(menu);
+    item->SetCaption(caption);
+    menu->Items()->Add(item);
+  }
+  return menu;
 }
 
 // The case's end: nothing reached the application's handler, and once its
@@ -415,4 +431,168 @@ TEST(ReducedThrowFromHandler, ItemsGoWhenOnDeletionThrows) {
   Free(form);  // the last items go with their controls, their throws reported too
   EXPECT_EQ(reported, 6);
   EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// Found by the event table (scripts/event-table.sh): code that went on after
+// an event whose handler freed what it used.
+
+// Alt+Space opens the skinned system menu; its open event frees the skinned
+// form, and the menu opened for it anyway (access violation at 0xfeeeff42).
+TEST(ReducedFreeFromMenuEvents, SystemMenusOpenEventFreesTheSkinnedForm) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(skin);
+  Settle();
+  bool opened = false;
+  skinForm->OnSkinMenuOpen = [&opened, skinForm](TObject*) {
+    opened = true;
+    Free(skinForm);
+  };
+  KeyChord({VK_MENU}, VK_SPACE);
+  EXPECT_TRUE(PumpUntil([&] { return opened; }));
+  Settle();
+  EndsSoundly(form, skin);
+}
+
+// A click on a menu button's track part (on a skinned form) raises its show
+// event, whose handler frees the button: the menu popped up for the freed
+// button, and its close freed it again (access violation).
+TEST(ReducedFreeFromMenuEvents, MenuButtonsTrackEventFreesTheButton) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  (new TspSkinForm(form))->SetSkinData(skin);
+  auto* button = Put<TspSkinMenuSpeedButton>(form, skin);
+  button->SetSkinPopupMenu(PopupMenuOf(form, skin, {L"Item"}));
+  button->SetTrackButtonMode(true);
+  Settle();
+  bool shown = false;
+  button->OnShowTrackMenu = [&shown, button](TObject*) {
+    shown = true;
+    Free(button);
+  };
+  MoveMouse(button->ClientToScreen(TPoint(button->Width() - 4, button->Height() / 2)));
+  MouseDown();
+  MouseUp();
+  EXPECT_TRUE(PumpUntil([&] { return shown; }));
+  Settle();
+  EndsSoundly(form, skin);
+}
+
+// A skinned form's menu item height set to the largest int: each item of a
+// popup drawn without a skin asked for a bitmap that tall, and its paint threw.
+TEST(ReducedBoundaryValues, SkinnedMenusTakeTheLargestItemHeight) {
+  TForm* form = ShownForm();
+  (new TspSkinForm(form))->SetDefMenuItemHeight(INT_MAX);
+  PopupMenuOf(form, nullptr, {L"Tall", L"Taller"})->Popup(100, 100);
+  Settle();
+  EndsSoundly(form, nullptr);
+}
+
+// Public calls made by the program's own code, outside any message, whose
+// event's handler frees the control's form: the call went on in the control's
+// freed parts (access violations in TTreeNode::Expand, TfcCustomCombo::DropDown).
+TEST(ReducedFreeFromPublicCalls, ExpandAndDropDownWhoseEventFreesTheForm) {
+  TForm* form = ShownForm();
+  auto* tree = new TTreeView(form);
+  tree->SetParent(form);
+  tree->SetBounds(10, 10, 150, 150);
+  for (const wchar_t* root : {L"one", L"two"}) tree->Items()->AddChild(tree->Items()->Add(nullptr, root), L"child");
+  tree->OnExpanding = [form](TObject*, TTreeNode*, bool&) { Free(form); };
+  tree->FullExpand();
+  Settle();
+  EXPECT_TRUE(ProcessHeapsValid());
+
+  form = ShownForm();
+  auto* combo = new TfcTreeCombo(form);
+  combo->SetParent(form);
+  combo->SetBounds(10, 10, 150, 24);
+  combo->OnDropDown = [form](TObject*) { Free(form); };
+  combo->DropDown();
+  Settle();
+  EndsSoundly(nullptr, nullptr);
+}
+
+// Public calls whose event's handler frees the control that raised it: the
+// teardown freed the node or item the call was deleting (a double delete),
+// or the sort went on comparing and relinking freed items, or the dialog
+// showed its window for a freed dialog.
+TEST(ReducedFreeFromPublicCalls, DeleteSortAndExecuteWhoseEventFreesTheControl) {
+  TForm* form = ShownForm();
+  auto newTree = [form] {
+    auto* tree = new TTreeView(form);
+    tree->SetParent(form);
+    for (const wchar_t* root : {L"b", L"a", L"c"}) tree->Items()->AddChild(tree->Items()->Add(nullptr, root), L"child");
+    return tree;
+  };
+  auto newList = [form] {
+    auto* list = new TListView(form);
+    list->SetParent(form);
+    for (const wchar_t* caption : {L"b", L"a", L"c"}) list->Items()->Add()->SetCaption(caption);
+    return list;
+  };
+  TTreeView* tree = newTree();
+  tree->OnDeletion = [tree](TObject*, TTreeNode*) { Free(tree); };
+  tree->Items()->GetFirstNode()->Delete();
+  tree = newTree();
+  tree->OnCompare = [tree](TObject*, TTreeNode*, TTreeNode*, int, int&) { Free(tree); };
+  tree->AlphaSort(true);
+  TListView* list = newList();
+  list->OnDeletion = [list](TObject*, TListItem*) { Free(list); };
+  list->Items()->Delete(1);
+  list = newList();
+  list->OnCompare = [list](TObject*, TListItem*, TListItem*, int, int&) { Free(list); };
+  list->AlphaSort();
+  auto* fcTree = new TfcTreeView(form);
+  fcTree->SetParent(form);
+  for (const wchar_t* root : {L"b", L"a"}) fcTree->Items()->AddChild(fcTree->Items()->Add(nullptr, root), L"child");
+  fcTree->OnDeletion = [fcTree](TfcCustomTreeView*, TfcTreeNode*) { Free(fcTree); };
+  fcTree->Items()->GetFirstNode()->Delete();
+  fcTree = new TfcTreeView(form);
+  fcTree->SetParent(form);
+  for (const wchar_t* root : {L"b", L"a"}) fcTree->Items()->Add(nullptr, root);
+  fcTree->OnCompare = [fcTree](TfcCustomTreeView*, TfcTreeNode*, TfcTreeNode*, int, int&) { Free(fcTree); };
+  fcTree->AlphaSort();
+  auto* dialog = new TspSkinColorDialog(form);
+  dialog->OnShowDialog = [dialog](TObject*) { Free(dialog); };
+  EXPECT_FALSE(dialog->Execute());
+  Settle();
+  EXPECT_EQ(form->ControlCount(), 0);
+  EndsSoundly(form, nullptr);
+}
+
+// A system control freed inside its own notification: a list view's
+// OnColumnClick (from the header's click) and a tree's OnEdited (from Enter
+// in its label editor) free it, and the system control went on with its
+// destroyed window's data (heap unsound, access fault). Its window goes once
+// the loop is back.
+TEST(ReducedFreeFromInput, ListAndTreeFreedInsideTheirOwnNotification) {
+  TForm* form = ShownForm();
+  auto* list = new TListView(form);
+  list->SetParent(form);
+  list->SetBounds(10, 10, 200, 120);
+  list->SetViewStyle(vsReport);
+  list->Columns()->Add()->SetCaption(L"Name");
+  list->Items()->Add()->SetCaption(L"one");
+  list->OnColumnClick = [list](TObject*, TListColumn*) { Free(list); };
+  Settle();
+  const HWND listWindow = list->Handle();
+  MoveMouse(list->ClientToScreen(TPoint(20, 8)));
+  MouseDown();
+  MouseUp();
+  Settle();
+  auto* tree = new TTreeView(form);
+  tree->SetParent(form);
+  tree->Items()->Add(nullptr, L"one");
+  tree->OnEdited = [tree](TObject*, TTreeNode*, String&) { Free(tree); };
+  Settle();
+  const HWND treeWindow = tree->Handle();
+  tree->SetFocus();
+  tree->Items()->GetFirstNode()->EditText();
+  Settle();
+  KeyChord({}, VK_RETURN);
+  EXPECT_FALSE(IsWindow(listWindow));
+  EXPECT_FALSE(IsWindow(treeWindow));
+  EXPECT_EQ(form->ControlCount(), 0);
+  EndsSoundly(form, nullptr);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -34,6 +35,8 @@
 #include "skininputs/SkinListBox.h"
 #include "skininputs/SkinSpinEdit.h"
 #include "skininputs/SkinTrayIcon.h"
+#include "skininputs/SkinCalendar.h"
+#include "skininputs/SkinMaskEdits.h"
 
 namespace guide {
 
@@ -453,6 +456,108 @@ TColor PickColour(TspSkinColorDialog* Dialog, TColor Current) {
   return Dialog->Color();
 }
 
+// --- guide: a check box per row of a list view
+TspSkinListView* AddTasks(TWinControl* Parent, TspSkinData* Skin) {
+  auto* boxes = new TImageList(Parent, 16, 16);  // the state images: unchecked, checked
+  for (UINT checked : {0u, static_cast<UINT>(DFCS_CHECKED)}) {
+    TBitmap box;
+    box.SetSize(16, 16);
+    RECT r{1, 1, 15, 15};
+    DrawFrameControl(box.Canvas()->Handle(), &r, DFC_BUTTON, DFCS_BUTTONCHECK | checked);
+    boxes->Add(&box, nullptr);
+  }
+  auto* tasks = new TspSkinListView(Parent);
+  tasks->SetParent(Parent);
+  tasks->SetBounds(16, 16, 260, 120);
+  tasks->SetSkinData(Skin);
+  tasks->SetViewStyle(vsReport);
+  tasks->Columns()->Add()->SetWidth(220);
+  tasks->SetStateImages(boxes);
+  for (const wchar_t* task : {L"Water the plants", L"Call Ann"}) {
+    TListItem* row = tasks->Items()->Add();
+    row->SetCaption(task);
+    row->SetStateIndex(1);  // 1 shows the first state image (unchecked), 2 the second
+  }
+  // A click on a row's box, left of its text, toggles it
+  tasks->OnMouseDown = [tasks](TObject*, TMouseButton, TShiftState, int X, int Y) {
+    TListItem* row = tasks->GetItemAt(X, Y);
+    if (row && X < row->DisplayRect(LVIR_LABEL).Left) row->SetStateIndex(row->StateIndex() == 1 ? 2 : 1);
+  };
+  return tasks;
+}
+
+// --- guide: the time edit's value
+TspSkinTimeEdit* AddAlarm(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLabel* Shows) {
+  auto* alarm = new TspSkinTimeEdit(Parent);  // skininputs/SkinMaskEdits.h
+  alarm->SetParent(Parent);
+  alarm->SetBounds(16, 150, 90, 22);
+  alarm->SetSkinData(Skin);
+  alarm->SetText(FormatDateTime(L"hh:nn:ss", EncodeTime(7, 30, 0, 0)));  // its value is its text
+  alarm->OnChange = [alarm, Shows](TObject*) {
+    const String text = alarm->Text();  // "07:30:00", or partly typed: "07:3 :00"
+    TDateTime time;
+    if (TryEncodeTime(StrToIntDef(text.substr(0, 2), -1), StrToIntDef(text.substr(3, 2), -1),
+                      StrToIntDef(text.substr(6, 2), -1), 0, time))
+      Shows->SetCaption(FormatDateTime(L"h:nn", time));
+  };
+  return alarm;
+}
+
+// --- guide: a month calendar
+TspSkinMonthCalendar* AddCalendar(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLabel* Shows) {
+  auto* calendar = new TspSkinMonthCalendar(Parent);  // skininputs/SkinCalendar.h
+  calendar->SetParent(Parent);
+  calendar->SetBounds(290, 16, 220, 170);
+  calendar->SetSkinData(Skin);
+  calendar->SetDate(EncodeDate(2024, 5, 17));  // it shows the date's month
+  // A click on a day sets Date, then runs OnNumberClick; the step buttons change the month
+  calendar->OnNumberClick = [calendar, Shows](TObject*) { Shows->SetCaption(DateToStr(calendar->Date())); };
+  return calendar;
+}
+
+// --- guide: the tray icon's click
+void ShowOrHideOnClick(TspTrayIcon* Tray, TCustomForm* Form) {
+  // One click, once the double-click time has passed without a second one;
+  // a double click runs OnDblClick alone
+  Tray->OnClick = [Tray, Form](TObject*) {
+    if (Form->Visible()) Tray->HideMainForm();
+    else Tray->ShowMainForm();
+  };
+}
+
+// --- guide: the notice in the program's skin
+void SkinTheNotice(THyMsgForm* Notice, TspSkinData* Skin, TspCompressedStoredSkin* Stored) {
+  Skin->SetCompressedStoredSkin(Stored);  // loads it, and keeps it for the notices
+  Notice->LoadSkin(L"Default", Skin);     // the notice wears a copy of it
+}
+
+// --- guide: the notice's click
+void EndNoticeOnClick(THyMsgForm* Notice, TspSkinStdLabel* Shows) {
+  // Any click on the notice, on its text too
+  Notice->OnMsgFormClick = [Notice, Shows](TObject*) {
+    Shows->SetCaption(L"Seen");
+    Notice->Form()->CloseMessage();  // ends the notice, without notifying; the window hides
+  };
+}
+
+// --- guide: drag and drop between tree folders
+void DragNotesBetweenFolders(TspSkinTreeView* Tree) {
+  Tree->SetDragMode(dmAutomatic);  // a press and a move on a node starts a drag
+  auto dragged = std::make_shared<TTreeNode*>(nullptr);
+  Tree->OnMouseDown = [Tree, dragged](TObject*, TMouseButton, TShiftState, int X, int Y) {
+    *dragged = Tree->GetNodeAt(X, Y);  // the node under the press is the one that moves
+  };
+  Tree->OnDragOver = [Tree, dragged](TObject*, TObject* Source, int X, int Y, TDragState, bool& Accept) {
+    TTreeNode* target = Tree->GetNodeAt(X, Y);
+    Accept = Source == Tree && *dragged && target && target != *dragged && !target->HasAsParent(*dragged);
+  };
+  Tree->OnDragDrop = [Tree, dragged](TObject*, TObject*, int X, int Y) {
+    TTreeNode* folder = Tree->GetNodeAt(X, Y);
+    if (folder->Level() > 0) folder = folder->Parent();  // dropped on a note: into its folder
+    (*dragged)->MoveTo(folder, naAddChild);               // with its children, to the end of the folder
+  };
+}
+
 }  // namespace guide
 
 namespace {
@@ -490,7 +595,7 @@ TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
         << "docs/guide.md lacks, or differs from, the example:\n" << example;
     ++examples;
   }
-  EXPECT_EQ(examples, 28);
+  EXPECT_EQ(examples, 35);
 }
 
 class GuideExamples : public FormTest {
@@ -725,6 +830,104 @@ TEST_F(GuideExamples, DateEditColourButtonAndDialogReportTheirValues) {
   // Closed without OK, the dialog leaves the colour as it was.
   dialog->OnShowDialog = [dialog](TObject*) { PostMessageW(dialog->Form()->Handle(), WM_CLOSE, 0, 0); };
   EXPECT_EQ(guide::PickColour(dialog, clLime), clLime);
+}
+
+TEST_F(GuideExamples, ListViewBoxesTheTimeEditAndTheCalendarFollowTheUser) {
+  form->SetBounds(60, 60, 540, 330);
+  auto* shows = Add<TspSkinStdLabel>(form, 16, 290, 200, 20);
+  TspSkinListView* tasks = guide::AddTasks(form, skin);
+  TspSkinTimeEdit* alarm = guide::AddAlarm(form, skin, shows);
+  TspSkinMonthCalendar* calendar = guide::AddCalendar(form, skin, shows);
+  ShowAndActivate(form);
+  // A click on a row's box toggles it, one on its text does not; the boxes
+  // stay through a skin change.
+  TListItem* call = tasks->Items()->Item(1);
+  const TRect text = call->DisplayRect(LVIR_LABEL);
+  const int middle = (text.Top + text.Bottom) / 2;
+  ClickAt(tasks, TPoint(text.Left + 30, middle));
+  EXPECT_EQ(call->StateIndex(), 1);
+  ClickAt(tasks, TPoint(text.Left - 8, middle));
+  EXPECT_EQ(call->StateIndex(), 2);
+  skin->ClearAll();
+  Settle();
+  EXPECT_EQ(call->StateIndex(), 2);
+  EXPECT_EQ(tasks->Items()->Item(0)->StateIndex(), 1);
+
+  EXPECT_EQ(alarm->Text(), FormatDateTime(L"hh:nn:ss", EncodeTime(7, 30, 0, 0)));
+  alarm->SetFocus();
+  Settle();
+  TypeInput(L"0915");
+  EXPECT_EQ(shows->Caption(), L"9:15");
+
+  TPoint day20(-1, -1);
+  for (int y = 0; y < calendar->Height() && day20.X < 0; y += 2)
+    for (int x = 0; x < calendar->Width() && day20.X < 0; x += 2)
+      if (calendar->DayAtPoint(x, y) == 20) day20 = TPoint(x + 3, y + 3);
+  ASSERT_GE(day20.X, 0);
+  ClickAt(calendar, day20);
+  EXPECT_EQ(calendar->Date(), EncodeDate(2024, 5, 20));
+  EXPECT_EQ(shows->Caption(), DateToStr(EncodeDate(2024, 5, 20)));
+}
+
+TEST_F(GuideExamples, TheTrayClickTheNoticeClickAndTheTreeDragDoWhatTheGuideSays) {
+  auto* shows = Add<TspSkinStdLabel>(form, 230, 250, 100, 20);
+  auto* tray = new TspTrayIcon(form);
+  guide::ShowOrHideOnClick(tray, form);
+  auto* notice = new THyMsgForm(form);
+  guide::EndNoticeOnClick(notice, shows);
+  auto* tree = Add<TspSkinTreeView>(form, 16, 16, 180, 200);
+  tree->SetSkinData(skin);
+  TTreeNode* home = tree->Items()->Add(nullptr, L"Home");
+  TTreeNode* work = tree->Items()->Add(nullptr, L"Work");
+  TTreeNode* shopping = tree->Items()->AddChild(home, L"Shopping");
+  TTreeNode* report = tree->Items()->AddChild(work, L"Report");
+  home->Expand(false);
+  work->Expand(false);
+  guide::DragNotesBetweenFolders(tree);
+  ShowAndActivate(form);
+
+  // One click hides the form, the next shows it; a double click does neither.
+  auto trayMouse = [&](std::initializer_list<UINT> Mouse) {
+    for (UINT m : Mouse) SendMessageW(tray->WindowHandle(), MSG_TRAY_CALLBACK, 1, m);
+  };
+  trayMouse({WM_LBUTTONDOWN, WM_LBUTTONUP});
+  EXPECT_TRUE(PumpUntil([&] { return !form->Visible(); }));
+  trayMouse({WM_LBUTTONDOWN, WM_LBUTTONUP});
+  EXPECT_TRUE(PumpUntil([&] { return form->Visible(); }));
+  trayMouse({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+  PumpThroughTimerTicks(3, GetDoubleClickTime());
+  EXPECT_TRUE(form->Visible());
+
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(ProjectPath("skins/Dark/skin.ini"));
+  guide::SkinTheNotice(notice, skin, &stored);
+  EXPECT_EQ(notice->Form()->spSkinData1->SkinName, skin->SkinName);
+  guide::ShowSavedNotice(notice, L"Saved notes.txt");
+  Settle();
+  ClickAt(notice->Form()->lblMessage, TPoint(110, 40));
+  EXPECT_EQ(shows->Caption(), L"Seen");
+  EXPECT_FALSE(notice->FormVisible());
+
+  // The real mouse drags the note "Shopping" onto the note "Report": it goes
+  // into Report's folder.
+  ShowAndActivate(form);
+  auto middleOf = [&](TTreeNode* Node) {
+    const TRect r = Node->DisplayRect(true);
+    return tree->ClientToScreen(TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+  };
+  const TPoint from = middleOf(shopping), to = middleOf(report);
+  MoveMouse(from);
+  // The system tree watches the mouse in a loop of its own from the press
+  // until it moves: the press and the first move go in together.
+  MouseDown();
+  MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, from.X, from.Y + 8);
+  Settle();
+  for (int step = 1; step <= 4; ++step) MoveMouse(TPoint(from.X, from.Y + (to.Y - from.Y) * step / 4));
+  MouseUp();
+  Settle();
+  EXPECT_EQ(shopping->Parent(), work);
+  EXPECT_EQ(work->Count(), 2);
+  EXPECT_EQ(home->Count(), 0);
 }
 
 }  // namespace

@@ -78,15 +78,15 @@ void CheckValue(const String& Value) {
   int height = 0;
   TFontStyles style;
   TColor color = 0;
-  TspRecordIO(font, kSec).Font(L"", name, height, style, color);
+  TspRecordReader(font, kSec).Font(L"", name, height, style, color);
   FUZZ_CHECK(name == Value);
   TspSkinIni fontOut;
-  TspRecordIO(fontOut, kSec, true).Font(L"", name, height, style, color);
+  TspRecordWriter(fontOut, kSec).Font(L"", name, height, style, color);
   String name2;
   int height2 = 0;
   TFontStyles style2;
   TColor color2 = 0;
-  TspRecordIO(fontOut, kSec).Font(L"", name2, height2, style2, color2);
+  TspRecordReader(fontOut, kSec).Font(L"", name2, height2, style2, color2);
   FUZZ_CHECK(name2 == name && height2 == height && style2 == style && color2 == color);
 }
 

@@ -66,7 +66,7 @@ inline String FirstUndrawable(const TspParsedSkin& Parsed, const String& Section
     return Index >= 0 && Index < static_cast<int>(pictures.size()) ? Bounds(pictures[size_t(Index)]) : TRect();
   };
   TspSkinIni out;
-  TspRecordIO formInfo(out, L"FORMINFO", true);
+  TspRecordWriter formInfo(out, L"FORMINFO");
   s.ExchangeFormInfo(formInfo);
   String fault = FirstUndrawable(out, L"FORMINFO", frame);
   // A frame kept has its client and corners within its picture; a mask kept

@@ -107,6 +107,20 @@ TEST(SkinHelpers, EllipsisRemovesWholeCharacters) {
   pair += L"cd";
   FitTextWithEllipsis(pair, 26, width);  // "ab" + pair + "..." is 7 units = 35, too wide
   EXPECT_EQ(pair, L"ab...");
+  // A text at the reader's limit is measured a few dozen times, never once a
+  // character, and beyond its first measure only about as far as what shows.
+  int measures = 0;
+  size_t measured = 0;
+  auto counted = [&](const String& s) {
+    ++measures;
+    measured += s.size();
+    return width(s);
+  };
+  String huge(65536, L'x');
+  FitTextWithEllipsis(huge, 200, counted);
+  EXPECT_EQ(huge, String(37, L'x') + L"...");
+  EXPECT_LE(measures, 20);
+  EXPECT_LE(measured, 65536u + 1000);
 }
 
 TEST(SkinHelpers, DottedFocusRectRunsOnAroundCorners) {

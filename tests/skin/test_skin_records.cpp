@@ -809,10 +809,219 @@ TEST(SkinRecords, TheCuttingPassOfALoadKeepsAllButWhatLiesOutsideThePicture) {
   auto* regulator = dynamic_cast<TspDataSkinFrameRegulator*>(s.CtrlList[s.GetControlIndex(L"r13")]);
   ASSERT_NE(regulator, nullptr);
   EXPECT_EQ(regulator->Kind, rkVertical);
-  EXPECT_EQ(regulator->FramesCount, 4);
+  EXPECT_EQ(regulator->FramesCount, 2);  // of 4 frames 4 high down an 8-row picture
   EXPECT_EQ(regulator->FramesPlacement, fpVertical);
   auto* button = dynamic_cast<TspDataSkinButtonControl*>(s.CtrlList[s.GetControlIndex(L"r5")]);
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->ActiveSkinRect, TRect());  // wholly below the picture
   EXPECT_EQ(button->FontHeight, 500);
 }
+
+namespace {
+
+// Every [FORMINFO] key, each at a value other than its default, reads back
+// as written.
+TEST(SkinRecordLimits, FormInfoReadsEveryKeyBack) {
+  TspSkinSections s;
+  TspSkinIni defaults, written;
+  TspRecordWriter writeDefaults(defaults, L"FORMINFO");
+  s.ExchangeFormInfo(writeDefaults);
+  const TspSkinIni rich(NonDefaultValues(defaults.GetLines()));
+  TspRecordReader read(rich, L"FORMINFO");
+  s.ExchangeFormInfo(read);
+  TspRecordWriter write(written, L"FORMINFO");
+  s.ExchangeFormInfo(write);
+  const std::vector<String> keys = KeysOf(rich, L"FORMINFO");
+  EXPECT_EQ(keys.size(), 37u);
+  for (const String& key : keys)
+    EXPECT_EQ(written.ReadString(L"FORMINFO", key, L"?"), rich.ReadString(L"FORMINFO", key, L"!")) << WideToUtf8(key);
+}
+
+// A whole skin's text: its names, its picture list, the frame's values a
+// mask derives (the shape covers the client, hit-test points default to
+// the corners, corners never reach into the client), and its lists, where
+// an entry without a colon is passed by.
+TEST(SkinRecordLimits, ReadingASkinTakesItsTextsAndDerivesTheFrame) {
+  TspSkinSections s;
+  s.ReadSections(MakeIni({L"[VERSION]", L"skinname=n", L"skinauthor=a", L"authoremail=e", L"authorurl=u",
+                          L"skincomments=c", L"[PICTURES]", L"picture=p.bmp", L"mask=m.bmp", L"rolluppicture=r.bmp",
+                          L"rollupmask=rm.bmp", L"activepicturescount=2", L"0=a0.bmp",
+                          L"1=a1.bmp", L"[FORMINFO]", L"clientrect=10,20,90,70",
+                          L"lefttoppoint=4,4", L"righttoppoint=95,30", L"leftbottompoint=30,75",
+                          L"rightbottompoint=80,60", L"hittestlefttoppoint=0,5", L"hittestrighttoppoint=7,7",
+                          L"maskrectarea=0,0,0,0", L"[SKINOBJECTS]", L"count=2", L"0=nocolon", L"1=b:button",
+                          L"[SKINCONTROLS]", L"count=2", L"0=p:panel", L"1=nocolon", L"[SKINAREAS]", L"count=1",
+                          L"0=area:1,2,3,4"}));
+  EXPECT_EQ((std::vector<String>{s.SkinName, s.SkinAuthor, s.AuthorEmail, s.AuthorURL, s.SkinComments}),
+            (std::vector<String>{L"n", L"a", L"e", L"u", L"c"}));
+  EXPECT_EQ((std::vector<String>{s.PictureName, s.MaskPictureName, s.RollUpPictureName, s.RollUpMaskPictureName}),
+            (std::vector<String>{L"p.bmp", L"m.bmp", L"r.bmp", L"rm.bmp"}));
+  ASSERT_EQ(s.ActivePicturesNames->Count(), 2);
+  EXPECT_EQ(s.ActivePicturesNames->Strings(1), L"a1.bmp");
+  EXPECT_EQ(s.MaskRectArea, TRect(10, 20, 90, 70));
+  EXPECT_EQ(s.HitTestLTPoint, TPoint(4, 4));
+  EXPECT_EQ(s.HitTestRTPoint, TPoint(7, 7));
+  EXPECT_EQ(s.HitTestLBPoint, TPoint(30, 75));
+  EXPECT_EQ(s.LTPoint, TPoint(10, 20));
+  EXPECT_EQ(s.RTPoint, TPoint(90, 30));
+  EXPECT_EQ(s.LBPoint, TPoint(30, 70));
+  EXPECT_EQ(s.RBPoint, TPoint(80, 60));
+  ASSERT_EQ(s.ObjectList.Count(), 1);
+  EXPECT_EQ(s.ObjectList[0]->IDName, L"b");
+  ASSERT_EQ(s.CtrlList.Count(), 1);
+  EXPECT_EQ(s.GetControlIndex(L"p"), 0);
+  EXPECT_EQ(s.GetControlIndex(L"q"), -1);
+  ASSERT_EQ(s.AreaList.Count(), 1);
+  EXPECT_EQ(s.AreaList[0]->AreaRect, TRect(1, 2, 3, 4));
+  s.ClearSections();
+  EXPECT_EQ(s.CtrlList.Count() + s.ObjectList.Count() + s.AreaList.Count() + s.ActivePicturesNames->Count(), 0);
+}
+
+// The first and last word of each enumerated kind read and written as
+// themselves; a skin lacking any of its five sections is no skin; a font
+// without a colour is black; strips of one-pixel frames, and a strip whose
+// first frame lies past the picture.
+TEST(SkinRecordLimits, WordsAtBothEndsOfEachKind) {
+  const TspSkinIni words = MakeIni({L"[w]", L"s=stfull", L"e=iebrightness", L"c=cmclose", L"k=cmminimizetotray",
+                                    L"fontname=x"});
+  EXPECT_EQ(ReadStretchType(words, L"w", L"s"), spstFull);
+  EXPECT_EQ(ReadInactiveEffect(words, L"w", L"e"), ieBrightness);
+  TspRecordReader read(words, L"w");
+  TspCommandKind first = cmDefault, last = cmDefault;
+  read.Command(L"c", first);
+  read.Command(L"k", last);
+  EXPECT_EQ(first, cmClose);
+  EXPECT_EQ(last, cmMinimizeToTray);
+  String name;
+  int height = 0;
+  TFontStyles style;
+  TColor color = 5;
+  read.Font(L"", name, height, style, color);
+  EXPECT_EQ(color, 0);
+  TspSkinIni out;
+  TspRecordWriter write(out, L"w");
+  TspMorphKind push = mkPush;
+  write.MorphKind(L"m", push);
+  write.Command(L"k", last);
+  EXPECT_EQ(out.ReadString(L"w", L"m", L""), L"mkpush");
+  EXPECT_EQ(out.ReadString(L"w", L"k", L""), L"cmminimizetotray");
+  const wchar_t* const sections[] = {L"[VERSION]", L"[PICTURES]", L"[FORMINFO]", L"[SKINOBJECTS]", L"[SKINCONTROLS]"};
+  EXPECT_TRUE(IsSkinIni(MakeIni({sections[0], sections[1], sections[2], sections[3], sections[4]})));
+  for (int missing = 0; missing < 5; ++missing) {
+    std::vector<String> lines;
+    for (int i = 0; i < 5; ++i)
+      if (i != missing) lines.push_back(sections[i]);
+    EXPECT_FALSE(IsSkinIni(TspSkinIni(lines))) << missing;
+  }
+  EXPECT_EQ(FrameStripRect(TRect(2, 3, 4, 5), 2, true), TRect(2, 7, 4, 9));
+  EXPECT_EQ(FramesWithin(TRect(0, 0, 1, 1), 5, false, TRect(0, 0, 3, 1)), 3);
+  EXPECT_EQ(FramesWithin(TRect(8, 0, 12, 4), 5, false, TRect(0, 0, 6, 4)), 0);
+}
+
+// Each kind of number at and past the ends of its range, read and cut: zero
+// pieces, levels and counts stay zero, an index below -1 reads as -1, and
+// what lies past an end is held at it.
+TEST(SkinRecordLimits, EachKindOfNumberIsHeldToItsRange) {
+  TspSkinIni ini = MakeIni({L"[b]", L"pictureindex=-7", L"glowlayeroffsetleft=0", L"glowlayeroffsetright=-3",
+                            L"glowlayeralphablendvalue=0", L"framecount=0", L"animateinterval=-1",
+                            L"glowlayershowoffsetx=-40000", L"glowlayershowoffsety=40000", L"fontheight=5000",
+                            L"skinrect=-40000,0,40000,9", L"lefttoppoint=0,-40000", L"[c]",
+                            L"glowlayeralphablendvalue=300", L"glowlayerpictureindex=70000", L"fontheight=-5000",
+                            L"[g]", L"countframes=0", L"minvalue=-2000000000", L"maxvalue=2000000000"});
+  TspDataSkinButtonControl b(L"b");
+  b.LoadFromFile(ini);
+  EXPECT_EQ(b.PictureIndex, -1);
+  EXPECT_EQ(b.CursorIndex, -1);
+  EXPECT_EQ(b.GlowLayerOffsetLeft, 0);
+  EXPECT_EQ(b.GlowLayerOffsetRight, 0);
+  EXPECT_EQ(b.GlowLayerAlphaBlendValue, 0);
+  EXPECT_EQ(b.FrameCount, 0);
+  EXPECT_EQ(b.AnimateInterval, 0);
+  EXPECT_EQ(b.GlowLayerShowOffsetX, -32767);
+  EXPECT_EQ(b.GlowLayerShowOffsetY, 32767);
+  EXPECT_EQ(b.FontHeight, 1000);
+  EXPECT_EQ(b.SkinRect, TRect(-32767, 0, 32767, 9));
+  EXPECT_EQ(b.LTPoint, TPoint(0, -32767));
+  TspDataSkinButtonControl c(L"c");
+  c.LoadFromFile(ini);
+  EXPECT_EQ(c.GlowLayerAlphaBlendValue, 255);
+  EXPECT_EQ(c.GlowLayerPictureIndex, 65535);
+  EXPECT_EQ(c.FontHeight, -1000);
+  TspDataSkinFrameGaugeObject g(L"g");
+  g.LoadFromFile(ini);
+  EXPECT_EQ(g.CountFrames, 0);
+  EXPECT_EQ(g.CursorIndex, -1);
+  EXPECT_EQ(g.MinValue, -1000000000);
+  EXPECT_EQ(g.MaxValue, 1000000000);
+  TspSkinSections s;
+  const TspSkinIni formIni = MakeIni({L"[FORMINFO]", L"formminwidth=-4", L"borderwidth=0", L"buttonsoffset=-9"});
+  TspRecordReader form(formIni, L"FORMINFO");
+  s.ExchangeFormInfo(form);
+  EXPECT_EQ(s.FormMinWidth, 0);
+  EXPECT_EQ(s.BorderW, 0);
+  EXPECT_EQ(s.ButtonsOffset, -9);
+}
+
+// The cut to a 16 x 8 picture at its edges: a rectangle on the edges stays,
+// an empty one inside stays, an inverted one goes; a corner point at x = 0
+// stays 0, one past the skin rectangle stops at its edge; a piece stops at
+// the picture's larger side and a zero piece stays zero; a strip keeps the
+// frames that lie within the picture.
+TEST(SkinRecordLimits, TheLoadsCutHoldsToThePicturesEdges) {
+  TspSkinIni ini = MakeIni({L"[b]", L"skinrect=0,0,16,8", L"activeskinrect=3,2,3,6", L"downskinrect=10,6,2,2",
+                            L"focusedskinrect=-4,-1,20,9", L"lefttoppoint=0,3", L"righttoppoint=30,0",
+                            L"rightbottompoint=16,8", L"glowlayeroffsetleft=100", L"glowlayeroffsettop=0",
+                            L"[f]", L"skinrect=0,0,4,4", L"framescount=5", L"[v]", L"skinrect=0,0,4,4",
+                            L"framescount=5", L"framesplacement=fpvertical"});
+  TspDataSkinButtonControl b(L"b");
+  b.LoadFromFile(ini);
+  b.ClipRects(TRect(0, 0, 16, 8));
+  EXPECT_EQ(b.SkinRect, TRect(0, 0, 16, 8));
+  EXPECT_EQ(b.ActiveSkinRect, TRect(3, 2, 3, 6));
+  EXPECT_EQ(b.DownSkinRect, TRect());
+  EXPECT_EQ(b.FocusedSkinRect, TRect(0, 0, 16, 8));
+  EXPECT_EQ(b.LTPoint, TPoint(0, 3));
+  EXPECT_EQ(b.RTPoint, TPoint(16, 0));
+  EXPECT_EQ(b.RBPoint, TPoint(16, 8));
+  EXPECT_EQ(b.GlowLayerOffsetLeft, 16);
+  EXPECT_EQ(b.GlowLayerOffsetTop, 0);
+  TspDataSkinFrameGauge across(L"f"), down(L"v");
+  across.LoadFromFile(ini);
+  down.LoadFromFile(ini);
+  across.ClipRects(TRect(0, 0, 20, 8));
+  down.ClipRects(TRect(0, 0, 20, 8));
+  EXPECT_EQ(across.FramesCount, 5);  // the last frame ends on the right edge
+  EXPECT_EQ(down.FramesCount, 2);
+  across.ClipRects(TRect(0, 0, 19, 8));
+  EXPECT_EQ(across.FramesCount, 4);
+  EXPECT_EQ(FramesWithin(TRect(), 3, false, TRect(0, 0, 1, 1)), 3);
+  EXPECT_EQ(FramesWithin(TRect(0, 0, 4, 4), 0, false, TRect(0, 0, 16, 4)), 0);
+}
+
+// A frame keeps its picture while its client and corners lie on or within
+// the picture's edges, row and column 0 included; one pixel past the right
+// or bottom edge drops it.
+TEST(SkinRecordLimits, AFrameFitsItsPictureUpToItsEdges) {
+  TspSkinSections s;
+  s.ClRect = TRect(0, 0, 100, 50);
+  s.LTPoint = TPoint(0, 0);
+  s.RTPoint = TPoint(100, 0);
+  s.LBPoint = TPoint(0, 50);
+  s.RBPoint = TPoint(100, 50);
+  const TRect frame(0, 0, 100, 50);
+  EXPECT_TRUE(s.FrameFits(frame));
+  for (TPoint* p : {&s.LTPoint, &s.RTPoint, &s.LBPoint, &s.RBPoint}) {
+    const TPoint kept = *p;
+    *p = TPoint(101, 0);
+    EXPECT_FALSE(s.FrameFits(frame));
+    *p = TPoint(0, 51);
+    EXPECT_FALSE(s.FrameFits(frame));
+    *p = kept;
+  }
+  for (const TRect& client : {TRect(0, 0, 101, 50), TRect(0, 0, 100, 51), TRect(-1, 0, 10, 10), TRect(0, -1, 10, 10)}) {
+    s.ClRect = client;
+    EXPECT_FALSE(s.FrameFits(frame));
+  }
+}
+
+}  // namespace

@@ -133,6 +133,59 @@ TEST(SkinValues, ARefusalNamesTheSectionTheKeyAndTheValueAsWritten) {
   }
 }
 
+// Every kind of control record, on a 16 x 8 picture, in each odd shape a
+// skin author writes: pieces larger than their rectangle, corner points far
+// past it, tiny and inverted rectangles, offsets past the picture, and the
+// keys of other kinds. Each loads drawable: its rectangles within the
+// picture, its corner points within its own rectangle.
+TEST(SkinValues, EveryRecordKindInEveryOddShapeLoadsDrawable) {
+  const std::vector<std::vector<const wchar_t*>> shapes = {
+      {L"skinrect=0,0,3,3", L"lefttoppoint=4,4", L"righttoppoint=12,4", L"leftbottompoint=4,6",
+       L"rightbottompoint=12,6", L"clientrect=4,4,12,6"},
+      {L"skinrect=0,0,16,8", L"lefttoppoint=3008,22", L"rightbottompoint=-5,40"},
+      {L"skinrect=5,5,6,6", L"clientrect=5,5,6,6", L"itemrect=5,5,6,6", L"trackarea=5,5,5,40"},
+      {L"skinrect=10,6,2,2", L"clientrect=12,8,0,0", L"itemrect=9,9,1,1", L"buttonrect=4,0,0,4"},
+      {L"skinrect=0,0,8,8", L"itemleftoffset=256", L"itemrightoffset=256", L"thumboffset1=256",
+       L"symbolwidth=256", L"gripoffset1=256", L"edgesize=256", L"framescount=256"}};
+  const wchar_t* const kinds[] = {L"slider", L"bevel", L"panel", L"expanel", L"menubutton", L"button", L"checkradio",
+                                  L"gauge", L"splitter", L"trackbar", L"label", L"stdlabel", L"bitlabel",
+                                  L"frameregulator", L"framegauge", L"animate", L"updown", L"switch", L"grid", L"tab",
+                                  L"mainmenubar", L"controlbar", L"memo", L"edit", L"checklistbox", L"listbox",
+                                  L"combobox", L"scrollbar", L"spinedit", L"scrollbox", L"treeview", L"listview",
+                                  L"richedit"};
+  TBmpImage slots[SkinPictureSlotCount];
+  std::vector<TBmpImage> actives = {SolidImage(16, 8, 20)};
+  for (const auto& shape : shapes) {
+    std::vector<String> ini = {L"[VERSION]", L"[PICTURES]", L"[FORMINFO]", L"[SKINOBJECTS]", L"[SKINCONTROLS]",
+                               L"count=" + std::to_wstring(std::size(kinds))};
+    for (size_t i = 0; i < std::size(kinds); ++i) ini.push_back(std::to_wstring(i) + L"=" + kinds[i] + L":" + kinds[i]);
+    for (const wchar_t* kind : kinds) {
+      ini.push_back(String(L"[") + kind + L"]");
+      ini.push_back(L"pictureindex=0");
+      for (const wchar_t* line : shape) ini.push_back(line);
+    }
+    TMemoryStream stream;
+    WriteSkinStream(&stream, slots, actives, ini);
+    const std::vector<uint8_t> packed = ZCompressBuffer(stream.Bytes().data(), stream.Bytes().size(), zcMax);
+    TspParsedSkin parsed;
+    ParseCompressedSkin(packed.data(), packed.size(), parsed);
+    for (int i = 0; i < parsed.Sections.CtrlList.Count(); ++i) {
+      const TspDataSkinControl* r = parsed.Sections.CtrlList[i];
+      EXPECT_EQ(WideToUtf8(skinvalues::FirstUndrawable(parsed, r->IDName)), "") << WideToUtf8(shape[0]);
+      if (auto* f = dynamic_cast<const TspDataSkinFrameControl*>(r)) {
+        EXPECT_EQ(FramesWithin(f->SkinRect, f->FramesCount, f->FramesPlacement == fpVertical, TRect(0, 0, 16, 8)),
+                  f->FramesCount);
+      }
+      const TRect own(0, 0, r->SkinRect.Width(), r->SkinRect.Height());
+      auto* c = dynamic_cast<const TspDataSkinCustomControl*>(r);
+      for (const TPoint& p : c ? std::vector<TPoint>{c->LTPoint, c->RTPoint, c->LBPoint, c->RBPoint} : std::vector<TPoint>{}) {
+        EXPECT_TRUE(p.X >= 0 && p.Y >= 0 && p.X <= own.Right && p.Y <= own.Bottom)
+            << WideToUtf8(r->IDName) << " " << WideToUtf8(shape[0]) << " " << p.X << "," << p.Y;
+      }
+    }
+  }
+}
+
 // Whether each kind of control record leaves nothing to draw, at the edges
 // of every condition.
 TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
@@ -141,7 +194,9 @@ TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
     std::vector<const wchar_t*> Keys;
     bool HasPicture, Nothing;
   };
+  // Corners of 2 pixels round the client of an 8 x 8 skin rectangle.
   const wchar_t* nine = L"rightbottompoint=6,6";
+  const wchar_t *lt = L"lefttoppoint=2,2", *rt = L"righttoppoint=6,2", *lb = L"leftbottompoint=2,6";
   const TCase cases[] = {
       // A record of colours alone, one naming a picture not there, one drawn.
       {L"bevel", {L"pictureindex=-1"}, false, false},
@@ -152,9 +207,9 @@ TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
       {L"label", {L"skinrect=0,0,8,8"}, false, true},
       {L"label", {L"skinrect=0,0,0,8"}, true, true},
       {L"panel", {L"skinrect=0,0,0,8", L"bgpictureindex=0"}, true, false},
-      {L"label", {L"skinrect=0,0,8,8", nine, L"clientrect=2,2,6,6"}, true, false},
-      {L"label", {L"skinrect=0,0,8,8", nine, L"clientrect=2,2,2,6"}, true, true},
-      {L"panel", {L"skinrect=0,0,8,8", nine, L"clientrect=2,2,2,6", L"bgpictureindex=0"}, true, false},
+      {L"label", {L"skinrect=0,0,8,8", lt, rt, lb, nine, L"clientrect=2,2,6,6"}, true, false},
+      {L"label", {L"skinrect=0,0,8,8", lt, rt, lb, nine, L"clientrect=2,2,2,6"}, true, true},
+      {L"panel", {L"skinrect=0,0,8,8", lt, rt, lb, nine, L"clientrect=2,2,2,6", L"bgpictureindex=0"}, true, false},
       {L"label", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, true, false},
       {L"label", {L"skinrect=0,0,8,8", L"lefttoppoint=3,0", L"righttoppoint=3,0"}, true, true},
       {L"label", {L"skinrect=0,0,8,8", L"lefttoppoint=0,2", L"leftbottompoint=0,3"}, true, false},
@@ -180,6 +235,28 @@ TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
       {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,2,6", L"bgpictureindex=0"}, true, false},
       {L"scrollbox", {L"skinrect=0,0,0,8", L"bgpictureindex=0"}, true, false},
       {L"scrollbox", {L"skinrect=0,0,0,8", L"bgpictureindex=-1"}, true, true},
+      // Nine pieces that leave a band without an edge to repeat, or a client
+      // past the skin rectangle: gaps at any other size.
+      {L"label", {L"skinrect=0,0,8,8", nine, L"clientrect=2,2,6,6"}, true, true},
+      {L"button", {L"skinrect=0,0,8,8", lt, rt, lb, nine, L"clientrect=2,2,9,6"}, true, true},
+      {L"panel", {L"skinrect=0,0,8,8", L"lefttoppoint=7,2", rt, lb, nine, L"clientrect=2,2,6,6"}, true, true},
+      {L"panel", {L"skinrect=0,0,8,8", lt, rt, L"leftbottompoint=2,2", nine, L"clientrect=2,2,6,6"}, true, true},
+      {L"panel", {L"skinrect=0,0,8,8", lt, rt, L"leftbottompoint=2,2", nine, L"clientrect=0,2,6,6"}, true, false},
+      // Pieces cut in three by offsets that leave no middle.
+      {L"listbox", {L"skinrect=0,0,8,8", lt, rt, lb, nine, L"clientrect=2,2,6,6", L"itemrect=0,8,9,16",
+                    L"itemleftoffset=4", L"itemrightoffset=4"}, true, false},
+      {L"listbox", {L"skinrect=0,0,8,8", lt, rt, lb, nine, L"clientrect=2,2,6,6", L"focusitemrect=0,8,8,16",
+                    L"itemleftoffset=4", L"itemrightoffset=4"}, true, true},
+      {L"combobox", {L"skinrect=0,0,8,8", lt, rt, lb, nine, L"clientrect=2,2,6,6", L"itemrect=0,8,5,16",
+                     L"itemrightoffset=5"}, true, true},
+      {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6", L"tabrect=0,8,6,16", L"tableftoffset=3",
+                L"tabrightoffset=3"}, true, true},
+      {L"panel", {L"skinrect=0,0,8,8", lt, rt, lb, nine, L"clientrect=2,2,6,6", L"framerect=0,8,6,16",
+                  L"frameleftoffset=6"}, true, true},
+      // A track past its bar.
+      {L"scrollbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=2,0,6,8"}, true, false},
+      {L"scrollbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=2,0,6,9"}, true, true},
+      {L"trackbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=-1,0,6,8"}, true, true},
   };
   for (const TCase& c : cases) {
     std::vector<String> lines = {L"[r]"};

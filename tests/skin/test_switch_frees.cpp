@@ -2,49 +2,23 @@
 // first show raises. Faults and unsound heaps fail the test (the test main).
 #include "../classlib/ControlTestUtils.h"
 #include "../skinctrls/SkinCtrlTestUtils.h"
+#include "SkinSwitchTestUtils.h"
 #include "../WindowsTestMain.h"
 #include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
 #include "skin/SkinForm.h"
 
-namespace {
-
-// A shown form wearing Skin, owned by Owner, with a menu bar: a switch that
-// takes the frame on or off moves the bar and so resizes the client.
-TForm* SkinnedForm(TComponent* Owner, TspSkinData* Skin) {
-  auto* form = new TForm(Owner);
-  form->SetBounds(120, 120, 360, 240);
-  auto* menu = new TMainMenu(form);
-  auto* file = new TMenuItem(menu);
-  file->SetCaption(L"&File");
-  menu->Items()->Add(file);
-  form->SetMenu(menu);
-  (new TspSkinForm(form))->SetSkinData(Skin);
-  ShowAndActivate(form);
-  return form;
-}
-
-// The two switches a program makes: emptying the skin and loading one.
-const std::vector<std::pair<const char*, void (*)(TspSkinData*)>>& Switches() {
-  static const std::vector<std::pair<const char*, void (*)(TspSkinData*)>> switches{
-      {"ClearAll", [](TspSkinData* s) { s->ClearAll(); }},
-      {"load", [](TspSkinData* s) { s->LoadCompressedStoredSkin(TestStoredSkin()); }}};
-  return switches;
-}
-
-}  // namespace
-
 // The switch resizes the form; its OnResize frees the form's owner, which
 // takes the form and its skinned form along (the skin too, when the owner
 // holds it).
 TEST(SwitchFrees, ResizeDuringASwitchFreesTheFormsOwner) {
-  for (const auto& [name, change] : Switches()) {
+  for (const auto& [name, change] : SkinSwitches()) {
     for (const bool ownerHoldsSkin : {false, true}) {
       SCOPED_TRACE(std::string(name) + (ownerHoldsSkin ? ", skin held by the owner" : ""));
       TForm* owner = new TForm(nullptr);
       TspSkinData* skin = NewTestSkin(ownerHoldsSkin ? owner : nullptr);
       if (std::string(name) == "load") skin->ClearAll();
-      TForm* form = SkinnedForm(owner, skin);
+      TForm* form = SkinnedFormWithMenuBar(owner, skin);
       int resized = 0;
       form->OnResize = [owner, &resized](TObject*) {
         ++resized;
@@ -62,13 +36,13 @@ TEST(SwitchFrees, ResizeDuringASwitchFreesTheFormsOwner) {
 // A second switch from an OnResize the first raised: one skin is in force
 // after both, and every form wears it.
 TEST(SwitchFrees, SwitchFromAResizeThatASwitchRaised) {
-  for (const auto& [outerName, outer] : Switches()) {
-    for (const auto& [innerName, inner] : Switches()) {
+  for (const auto& [outerName, outer] : SkinSwitches()) {
+    for (const auto& [innerName, inner] : SkinSwitches()) {
       SCOPED_TRACE(std::string(outerName) + " then " + innerName);
       TspSkinData* skin = NewTestSkin(nullptr);
       if (std::string(outerName) == "load") skin->ClearAll();
-      TForm* form = SkinnedForm(nullptr, skin);
-      TForm* other = SkinnedForm(nullptr, skin);
+      TForm* form = SkinnedFormWithMenuBar(nullptr, skin);
+      TForm* other = SkinnedFormWithMenuBar(nullptr, skin);
       int switched = 0;
       form->OnResize = [skin, inner = inner, &switched](TObject*) {
         if (switched++ == 0) inner(skin);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 
 struct TIniEdit {
   std::string Section, Key, Value;  // Value replaces the key's, or is added
+  // With an empty Key, Value is text added at the end of the file.
 };
 
 // A picture of the skin replaced by one of a single colour and another size.
@@ -23,17 +25,23 @@ struct TPictureEdit {
   TColor Color;
 };
 
-// Writes the edited skin into a folder named after Name and returns the path
-// of its skin.ini. A section the skin lacks is added at its end.
-inline String EditedTestSkin(const wchar_t* Name, const std::vector<TIniEdit>& Edits,
-                             const std::vector<TPictureEdit>& Pictures = {}) {
+// Writes the skin of the project's folder skins/Base, edited, into a folder
+// named after Base and Name and returns the path of its skin.ini. A section
+// the skin lacks is added at its end.
+inline String EditedSkin(const char* Base, const wchar_t* Name, const std::vector<TIniEdit>& Edits,
+                         const std::vector<TPictureEdit>& Pictures = {}) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  const String folder = String(temp) + L"skingui-" + Name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  const String base = ProjectPath((std::string("skins/") + Base + "/").c_str());
+  const String folder = String(temp) + L"skingui-" + String(Base, Base + strlen(Base)) + L"-" + Name + L"-" +
+                        std::to_wstring(GetCurrentProcessId()) + L"\\";
   CreateDirectoryW(folder.c_str(), nullptr);
-  for (const wchar_t* name : {L"frame.bmp", L"mask.bmp", L"buttons.bmp", L"controls.bmp", L"background.bmp"})
-    CopyFileW((ProjectPath("skins/Test/") + name).c_str(), (folder + name).c_str(), FALSE);
-  TFileStream in(ProjectPath("skins/Test/skin.ini"), fmOpenRead);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((base + L"*.bmp").c_str(), &found);
+  for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+    CopyFileW((base + found.cFileName).c_str(), (folder + found.cFileName).c_str(), FALSE);
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  TFileStream in(base + L"skin.ini", fmOpenRead);
   std::string ini(static_cast<size_t>(in.Size()), '\0');
   in.ReadBuffer(ini.data(), static_cast<int>(ini.size()));
   for (const TPictureEdit& p : Pictures) {
@@ -45,6 +53,10 @@ inline String EditedTestSkin(const wchar_t* Name, const std::vector<TIniEdit>& E
     picture.SaveToFile(folder + p.File);
   }
   for (const TIniEdit& e : Edits) {
+    if (e.Key.empty()) {
+      ini += e.Value;
+      continue;
+    }
     const std::string header = "[" + e.Section + "]\r\n";
     if (ini.find(header) == std::string::npos) ini += "\r\n" + header;
     const size_t start = ini.find(header) + header.size();
@@ -61,4 +73,10 @@ inline String EditedTestSkin(const wchar_t* Name, const std::vector<TIniEdit>& E
   TFileStream out(folder + L"skin.ini", fmCreate);
   out.WriteBuffer(ini.data(), static_cast<int>(ini.size()));
   return folder + L"skin.ini";
+}
+
+// The test skin, edited.
+inline String EditedTestSkin(const wchar_t* Name, const std::vector<TIniEdit>& Edits,
+                             const std::vector<TPictureEdit>& Pictures = {}) {
+  return EditedSkin("Test", Name, Edits, Pictures);
 }

@@ -66,6 +66,19 @@ TEST(ControlGeometry, CopyGeometryTakesTheRecordAndItsMode) {
   EXPECT_TRUE(g.TopStretch);
   EXPECT_TRUE(g.RightStretch);
   EXPECT_TRUE(g.BottomStretch);
+  // A record of a kind without pieces: its own rectangle at its own size,
+  // nothing of the record before.
+  TspDataSkinBevel bevel(L"bevel");
+  bevel.SkinRect = TRect(2, 3, 12, 9);
+  g.CopyGeometry(bevel);
+  EXPECT_EQ(g.SkinRect, TRect(2, 3, 12, 9));
+  EXPECT_EQ(g.ResizeMode, 0);
+  EXPECT_EQ(g.RBPoint, TPoint(0, 0));
+  EXPECT_EQ(g.ClRect, TRect());
+  EXPECT_FALSE(g.TopStretch);
+  int w = 100, h = 50;
+  g.CalcSize(w, h, true);
+  EXPECT_EQ(TSize(w, h), TSize(10, 6));
 }
 
 TEST(ControlGeometry, CalcSizeMovesTheGeometryAndForcesTheSkinsSides) {

@@ -344,6 +344,44 @@ TEST_F(ButtonsTest, SpaceAndAcceleratorsClick) {
   EXPECT_TRUE(c->Focused());
 }
 
+// A control that cannot take the focus is no Tab stop, and neither Space nor
+// its accelerator reaches it; a focused check box toggles when Space is let go.
+TEST_F(ButtonsTest, KeysReachOnlyControlsThatTakeTheFocus) {
+  auto* edit = Add<TEdit>(20, 20, 150, 24);
+  auto* b = Add<TspSkinButton>(20, 60);
+  b->SetCaption(L"&Apply");
+  auto* c = Add<TspSkinCheckRadioBox>(20, 100);
+  c->SetCaption(L"&Wrap");
+  int clicks = 0;
+  b->OnClick = [&](TObject*) { ++clicks; };
+  b->SetCanFocused(false);
+  c->SetCanFocused(false);
+  EXPECT_FALSE(b->TabStop());
+  EXPECT_FALSE(c->TabStop());
+  form->SetActiveControl(edit);
+  ShowAndActivate(form);
+  for (wchar_t ch : {L'a', L'w'}) PostMessageW(GetFocus(), WM_SYSCHAR, ch, 0x20000001);
+  for (TWinControl* w : {static_cast<TWinControl*>(b), static_cast<TWinControl*>(c)}) {
+    PostMessageW(w->Handle(), WM_KEYDOWN, VK_SPACE, 1);
+    PostMessageW(w->Handle(), WM_KEYUP, VK_SPACE, 0xC0000001);
+  }
+  Settle();
+  EXPECT_EQ(0, clicks);
+  EXPECT_FALSE(b->Down());
+  EXPECT_FALSE(c->Checked());
+  EXPECT_TRUE(edit->Focused());
+
+  c->SetCanFocused(true);
+  EXPECT_TRUE(c->TabStop());
+  c->SetFocus();
+  PostMessageW(c->Handle(), WM_KEYDOWN, VK_SPACE, 1);
+  Settle();
+  EXPECT_FALSE(c->Checked());
+  PostMessageW(c->Handle(), WM_KEYUP, VK_SPACE, 0xC0000001);
+  Settle();
+  EXPECT_TRUE(c->Checked());
+}
+
 TEST_F(ButtonsTest, GlyphFrameFollowsTheState) {
   auto* b = Add<TspSkinButton>(20, 20, 80, 30);
   // Four 8 x 8 frames on fuchsia, each with a coloured middle.

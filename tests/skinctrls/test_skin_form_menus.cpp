@@ -424,6 +424,50 @@ TEST_F(FormMenuTest, AltLetterOpensTheBarItemWhicheverControlHasTheFocusAndEscSt
   EXPECT_EQ(escapes, 1);
 }
 
+// Esc on a skinned menu that is not a bar item's drop-down (the system menu,
+// a popup menu) leaves menu mode at once: no title stays highlighted, no hook
+// stays, the next Esc reaches the control. A bar item's drop-down steps back to its title instead.
+TEST_F(FormMenuTest, EscOnAMenuThatIsNoBarDropDownLeavesMenuMode) {
+  auto* edit = new TEdit(F->Form);
+  edit->SetParent(F->Form);
+  edit->SetBounds(10, 10, 120, 22);
+  int escapes = 0;
+  edit->OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { escapes += Key == VK_ESCAPE; };
+  auto* popup = new TspSkinPopupMenu(F->Form);
+  AddItem(popup->Items(), L"&One", popup);
+  ShowWithMenu();
+  edit->SetFocus();
+  Settle();
+  const int hooks = Application->MessageHookCount();
+  const auto escLeaves = [&](const char* Menu_) {
+    ASSERT_TRUE(Menu->Visible()) << Menu_;
+    KeyChord({}, VK_ESCAPE);
+    EXPECT_FALSE(Menu->Visible()) << Menu_;
+    EXPECT_FALSE(Frame->InMenuLoop()) << Menu_;
+    EXPECT_EQ(Frame->MenuBarHot(), -1) << Menu_;
+    EXPECT_FALSE(Frame->SkinMenuOpened()) << Menu_;
+    EXPECT_EQ(Application->MessageHookCount(), hooks) << Menu_;
+  };
+  KeyChord({VK_MENU}, VK_SPACE);
+  escLeaves("system menu");
+  const TPoint at = edit->ClientToScreen(TPoint(5, 30));
+  popup->Popup(at.X, at.Y);
+  escLeaves("popup menu");
+  EXPECT_EQ(escapes, 0);
+
+  KeyChord({VK_MENU}, 'F');
+  ASSERT_EQ(Frame->MenuBarDown(), 0);
+  KeyChord({}, VK_ESCAPE);
+  EXPECT_TRUE(Frame->InMenuLoop());
+  EXPECT_EQ(Frame->MenuBarHot(), 0);
+  KeyChord({}, VK_ESCAPE);
+  EXPECT_FALSE(Frame->InMenuLoop());
+  EXPECT_EQ(escapes, 0);
+  KeyChord({}, VK_ESCAPE);
+  EXPECT_EQ(escapes, 1);
+  EXPECT_EQ(GetFocus(), edit->Handle());
+}
+
 // On an MDI frame Alt+letter opens the skinned bar wherever the focus is:
 // the client window (no child yet), a child with no control, a control on
 // a child; a round trip by Ctrl+F6 leaves the focus on that control.

@@ -271,6 +271,33 @@ TEST_F(SkinEditTest, SkinRecordGivesHeightFontAndStateColours) {
   EXPECT_EQ(edit->Height(), 26);
 }
 
+// A skin change makes the edit's window again, while the user types: the
+// text, the caret and the selection stay, and typing goes on where it was.
+TEST_F(SkinEditTest, ASkinChangeWhileTypingKeepsTextCaretAndSelection) {
+  TspCompressedStoredSkin* dark = StoredSkin(form, ProjectPath("skins/Dark/skin.ini"));
+  TspSkinData* skin = NewTestSkin(form);
+  (new TspSkinForm(form))->SetSkinData(skin);
+  auto* edit = Put<TspSkinEdit>(form, skin, 10, 10, 150, 22);
+  int enters = 0;
+  edit->OnEnter = [&](TObject*) { ++enters; };
+  edit->SetFocus();
+  Settle();
+  TypeInput(L"ab");
+  skin->LoadCompressedStoredSkin(dark);
+  Settle();
+  TypeInput(L"cd");
+  EXPECT_EQ(edit->Text(), L"abcd");
+  SendMessageW(edit->Handle(), EM_SETSEL, 1, 3);
+  skin->ClearAll();
+  Settle();
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  EXPECT_EQ(edit->SelStart(), 1);
+  EXPECT_EQ(edit->SelLength(), 2);
+  TypeInput(L"x");
+  EXPECT_EQ(edit->Text(), L"axd");
+  EXPECT_EQ(enters, 1) << "the focus never left the edit";
+}
+
 TEST_F(SkinEditTest, ImageButtonsNeedAnImageList) {
   auto* edit = Add<TspSkinEdit>(form, 10, 10, 150, 22);
   edit->SetLeftImageIndex(0);

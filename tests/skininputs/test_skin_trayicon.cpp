@@ -6,6 +6,7 @@
 
 #include "../skin/SkinFormTestUtils.h"
 #include "SkinInputTestUtils.h"
+#include "classlib/StdCtrls.h"
 #include "skin/SkinForm.h"
 #include "skininputs/SkinTrayIcon.h"
 #include "skinctrls/SkinMenus.h"
@@ -265,6 +266,60 @@ TEST_F(TrayTest, TheSkinnedFormLendsItsTrayMenuWhoseItemsRestoreAndCarryTheGlyph
   EXPECT_TRUE(form->Visible());
   // The menu was only lent.
   EXPECT_EQ(tray->PopupMenu(), nullptr);
+}
+
+// The tray menu opened during a modal dialog and closed by Esc or by a pick:
+// the keys go back to the dialog (typing reaches its edit, Enter presses its
+// default button), not to the form the dialog disabled. Plain and skinned.
+TEST_F(TrayTest, AfterTheTrayMenuTheKeysGoBackToTheModalDialog) {
+  auto* skinForm = new TspSkinForm(form);
+  auto* menu = new TspSkinPopupMenu(form);
+  int picks = 0;
+  auto* item = new TMenuItem(menu);
+  item->SetCaption(L"Pick");
+  item->OnClick = [&](TObject*) { ++picks; };
+  menu->Items()->Add(item);
+  tray->SetPopupMenu(menu);
+  ShowAndActivate(form);
+  for (bool skinned : {false, true}) {
+    SCOPED_TRACE(skinned);
+    TForm dialog(Application);
+    dialog.SetBounds(200, 200, 300, 150);
+    if (skinned) (new TspSkinForm(&dialog))->SetSkinData(NewTestSkin(&dialog));
+    auto* edit = new TEdit(&dialog);
+    edit->SetParent(&dialog);
+    edit->SetBounds(10, 10, 150, 21);
+    auto* ok = new TButton(&dialog);
+    ok->SetParent(&dialog);
+    ok->SetBounds(10, 50, 80, 25);
+    ok->SetDefault(true);
+    ok->SetModalResult(mrOk);
+    dialog.SetActiveControl(edit);
+    int ticks = 0;
+    bool ran = false;
+    TTimer script(nullptr);
+    script.SetInterval(100);
+    script.OnTimer = [&](TObject*) {
+      if (++ticks == 100) PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);  // stuck: end the test
+      if (ran || GetActiveWindow() != dialog.Handle()) return;
+      ran = true;
+      for (bool pick : {false, true}) {
+        Callback(WM_RBUTTONDOWN);
+        Callback(WM_RBUTTONUP);
+        Settle();
+        ASSERT_TRUE(FindSkinMenu(skinForm)->Visible());
+        if (pick) KeyChord({}, VK_DOWN);
+        KeyChord({}, pick ? VK_RETURN : VK_ESCAPE);
+        EXPECT_FALSE(FindSkinMenu(skinForm)->Visible());
+        EXPECT_EQ(GetForegroundWindow(), dialog.Handle());
+        TypeInput(pick ? L"b" : L"a");
+      }
+      KeyChord({}, VK_RETURN);
+    };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(edit->Text(), L"ab");
+  }
+  EXPECT_EQ(picks, 2);
 }
 
 // The frame test skin on the tray's form, whose caption buttons the real

@@ -127,9 +127,10 @@ void TArtImage::CropHeight(int Height) {
 }
 
 void TArtImage::Save(const String& FileName, bool Monochrome) const {
-  TFileStream out(FileName, fmCreate);
+  TMemoryStream out;
   if (!Monochrome) {
     WriteBmp(&out, FImage);
+    out.SaveToFile(FileName);
     return;
   }
   TBmpImage mask;
@@ -144,4 +145,5 @@ void TArtImage::Save(const String& FileName, bool Monochrome) const {
       if (c.R | c.G | c.B) mask.Row(y)[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
     }
   WriteBmp(&out, mask);
+  out.SaveToFile(FileName);
 }

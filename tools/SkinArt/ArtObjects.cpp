@@ -75,33 +75,39 @@ const char* const kDigitRows[11][5] = {
     {"###", "#..", "###", "#.#", "###"}, {"###", "..#", ".#.", ".#.", ".#."}, {"###", "#.#", "###", "#.#", "###"},
     {"###", "#.#", "###", "..#", "###"}, {"...", ".#.", "...", ".#.", "..."}};
 
-}  // namespace
+// The objects picture, filled from the top: each object's frames take the
+// next strip of rows.
+struct TObjectStrips {
+  TArtImage& Image;
+  int Index;
+  int Y = 0;
+  // The first W x H frame of the next strip, H rows high, with 2 rows below it.
+  TRect Next(int W, int H) {
+    const TRect first = Rect(0, Y, W, Y + H);
+    Y += H + 2;
+    return first;
+  }
+};
 
-void DrawFrameObjects(TSkinArt& Art) {
+// The frames grow by the band, which is painted on both; the transparent
+// menu bar shows the frame's own band under the caption.
+void GrowFrames(TSkinArt& Art) {
   const TSkinPalette& p = Art.Palette;
   Art.Frame = Grow(*Art.Frame, kBandTop, kBand);
   Art.InactiveFrame = Grow(*Art.InactiveFrame, kBandTop, kBand);
   Art.Mask = Grow(*Art.Mask, kBandTop, kBand);
   PaintBand(*Art.Frame, p);
   PaintBand(*Art.InactiveFrame, p);
-  // The menu bar is transparent: the frame's own band under the caption shows.
   for (TArtImage* f : {Art.Frame.get(), Art.InactiveFrame.get()})
     f->Fill(Rect(kClient.Left, kClient.Top, kClient.Right, kClient.Top + 22),
             Vertical(Mix(p.BarTop, p.Accent, 0.12), p.BarBottom, kClient.Top, kClient.Top + 22));
+}
 
-  const int pictures = Art.AddPicture(L"objects.bmp", 220, 150, Rgb(255, 0, 255));
-  TArtImage& o = Art.Picture(pictures);
-  const TRgb key = Rgb(255, 0, 255);
-  int y = 0;
-  auto strip = [&](int W, int H, int Count) {
-    const TRect first = Rect(0, y, W, y + H);
-    (void)Count;
-    y += H + 2;
-    return first;
-  };
-
-  // The cycling animation: a dot running round a ring; the frame shows the ring.
-  const TRect anim = strip(18, 18, kAnimFrames);
+// The cycling animation: a dot running round a ring; the frame shows the ring.
+void AddSpinner(TSkinArt& Art, TObjectStrips& Strips) {
+  const TSkinPalette& p = Art.Palette;
+  TArtImage& o = Strips.Image;
+  const TRect anim = Strips.Next(18, 18);
   for (int i = 0; i < kAnimFrames; ++i) {
     o.Copy(*Art.Frame, kAnim, i * 18, anim.Top);
     PaintDial(o, i * 18, anim.Top, 18, i * 2 * std::acos(-1.0) / kAnimFrames, p.TextDim, p.Accent);
@@ -111,15 +117,19 @@ void DrawFrameObjects(TSkinArt& Art) {
   TspDataSkinAnimate spinner(L"objspinner");
   spinner.SkinRect = kAnim;
   spinner.ActiveSkinRect = anim;
-  spinner.ActivePictureIndex = pictures;
+  spinner.ActivePictureIndex = Strips.Index;
   spinner.CountFrames = kAnimFrames;
   spinner.Cycle = true;
   spinner.TimerInterval = 80;
   spinner.Hint = L"Animation";
   Art.AddObject(spinner, L"animate");
+}
 
-  // The animation button: its square grows while the mouse is over it; a press rolls the form up.
-  const TRect button = strip(22, 22, kButtonFrames);
+// The animation button: its square grows while the mouse is over it; a press rolls the form up.
+void AddRollUpButton(TSkinArt& Art, TObjectStrips& Strips) {
+  const TSkinPalette& p = Art.Palette;
+  TArtImage& o = Strips.Image;
+  const TRect button = Strips.Next(22, 22);
   const TRect down = Rect(kButtonFrames * 22, button.Top, kButtonFrames * 22 + 22, button.Bottom);
   for (int i = 0; i <= kButtonFrames; ++i) {
     const int x = i * 22;
@@ -137,7 +147,7 @@ void DrawFrameObjects(TSkinArt& Art) {
   rollUp.SkinRect = kAnimButton;
   rollUp.ActiveSkinRect = button;
   rollUp.DownSkinRect = down;
-  rollUp.ActivePictureIndex = pictures;
+  rollUp.ActivePictureIndex = Strips.Index;
   rollUp.CountFrames = kButtonFrames;
   rollUp.ButtonStyle = true;
   rollUp.TimerInterval = 30;
@@ -145,28 +155,36 @@ void DrawFrameObjects(TSkinArt& Art) {
   rollUp.Hint = L"Roll up (an animation button)";
   rollUp.CursorIndex = 1;
   Art.AddObject(rollUp, L"animate");
+}
 
-  // The switch: its on look in the objects picture.
-  const TRect on = strip(kSwitch.Width(), kSwitch.Height(), 1);
+// The switch: its on look in the objects picture.
+void AddSwitch(TSkinArt& Art, TObjectStrips& Strips) {
+  const TSkinPalette& p = Art.Palette;
+  TArtImage& o = Strips.Image;
+  const TRect on = Strips.Next(kSwitch.Width(), kSwitch.Height());
   o.Copy(*Art.Frame, kSwitch, 0, on.Top);
   o.FillShape(on, RoundRectShape(0, on.Top, on.Width(), on.Bottom, 8), p.Accent);
   o.FillShape(on, RoundRectShape(on.Width() - 14, on.Top + 2, on.Width() - 2, on.Bottom - 2, 6), p.AccentText);
   TspDataSkinSwitch sw(L"objswitch");
   sw.SkinRect = kSwitch;
   sw.ActiveSkinRect = on;
-  sw.ActivePictureIndex = pictures;
+  sw.ActivePictureIndex = Strips.Index;
   sw.Hint = L"Switch";
   sw.CursorIndex = 1;
   Art.AddObject(sw, L"switch");
+}
 
-  // The track bar's button, on the magenta key.
-  const TRect thumb = strip(10, 16, 1);
+// The track bar's button, on the magenta key.
+void AddTrackBar(TSkinArt& Art, TObjectStrips& Strips, TRgb Key) {
+  const TSkinPalette& p = Art.Palette;
+  TArtImage& o = Strips.Image;
+  const TRect thumb = Strips.Next(10, 16);
   const TRect hotThumb = Rect(12, thumb.Top, 22, thumb.Bottom);
   o.FillShape(thumb, RoundRectShape(0, thumb.Top, 10, thumb.Bottom, 3), p.Accent);
   o.FillShape(hotThumb, RoundRectShape(12, thumb.Top, 22, thumb.Bottom, 3), Mix(p.Accent, Rgb(255, 255, 255), 0.35));
   TspDataSkinTrackBar track(L"objtrack");
   track.SkinRect = kTrack;
-  track.ActivePictureIndex = pictures;
+  track.ActivePictureIndex = Strips.Index;
   track.ButtonRect = thumb;
   track.ActiveButtonRect = hotThumb;
   track.BeginPoint = Point(6, 8);
@@ -175,12 +193,15 @@ void DrawFrameObjects(TSkinArt& Art) {
   track.MaxValue = 100;
   track.MouseDownChangeValue = true;
   track.ButtonTransparent = true;
-  track.ButtonTransparentColor = ToColor(key);
+  track.ButtonTransparentColor = ToColor(Key);
   track.Hint = L"Track bar";
   track.CursorIndex = 2;
   Art.AddObject(track, L"trackbar");
+}
 
-  // The label writes on the band itself.
+// The label writes on the band itself.
+void AddLabel(TSkinArt& Art) {
+  const TSkinPalette& p = Art.Palette;
   TspDataSkinLabel label(L"objlabel");
   label.SkinRect = kLabel;
   label.FontName = p.FontName;
@@ -190,9 +211,13 @@ void DrawFrameObjects(TSkinArt& Art) {
   label.Alignment = taLeftJustify;
   label.TextValue = L"Objects";
   Art.AddObject(label, L"label");
+}
 
-  // The bit label's character grid.
-  const TRect grid = strip(kCellW * 11, kCellH, 1);
+// The bit label's character grid.
+void AddBitLabel(TSkinArt& Art, TObjectStrips& Strips) {
+  const TSkinPalette& p = Art.Palette;
+  TArtImage& o = Strips.Image;
+  const TRect grid = Strips.Next(kCellW * 11, kCellH);
   o.Fill(grid, p.BarBottom);
   for (int c = 0; c < 11; ++c)
     for (int r = 0; r < 5; ++r)
@@ -202,15 +227,19 @@ void DrawFrameObjects(TSkinArt& Art) {
   TspDataSkinBitLabel clock(L"objclock");
   clock.SkinRect = kBitLabel;
   clock.ActiveSkinRect = grid;
-  clock.ActivePictureIndex = pictures;
+  clock.ActivePictureIndex = Strips.Index;
   clock.SymbolWidth = kCellW;
   clock.SymbolHeight = kCellH;
   clock.Symbols = {kSymbols};
   clock.TextValue = L"12:30";
   Art.AddObject(clock, L"bitlabel");
+}
 
-  // The frame gauge: a bar of five steps; the regulator: a dial of twelve.
-  const TRect steps = strip(16, 16, kGaugeFrames);
+// The frame gauge: a bar of five steps.
+void AddFrameGauge(TSkinArt& Art, TObjectStrips& Strips) {
+  const TSkinPalette& p = Art.Palette;
+  TArtImage& o = Strips.Image;
+  const TRect steps = Strips.Next(16, 16);
   for (int i = 0; i < kGaugeFrames; ++i) {
     const int x = i * 16;
     o.Fill(Rect(x, steps.Top, x + 16, steps.Bottom), p.BarBottom);
@@ -221,13 +250,18 @@ void DrawFrameObjects(TSkinArt& Art) {
   TspDataSkinFrameGaugeObject level(L"objlevel");
   level.SkinRect = kFrameGauge;
   level.ActiveSkinRect = steps;
-  level.ActivePictureIndex = pictures;
+  level.ActivePictureIndex = Strips.Index;
   level.MinValue = 0;
   level.MaxValue = 100;
   level.CountFrames = kGaugeFrames;
   Art.AddObject(level, L"framegauge");
+}
 
-  const TRect dial = strip(18, 18, kRegulatorFrames);
+// The regulator: a dial of twelve steps.
+void AddRegulator(TSkinArt& Art, TObjectStrips& Strips) {
+  const TSkinPalette& p = Art.Palette;
+  TArtImage& o = Strips.Image;
+  const TRect dial = Strips.Next(18, 18);
   for (int i = 0; i < kRegulatorFrames; ++i) {
     o.Copy(*Art.Frame, kRegulator, i * 18, dial.Top);
     PaintDial(o, i * 18, dial.Top, 18, i * 2 * std::acos(-1.0) / kRegulatorFrames, p.Text, p.Accent);
@@ -235,7 +269,7 @@ void DrawFrameObjects(TSkinArt& Art) {
   TspDataSkinFrameRegulatorObject knob(L"objknob");
   knob.SkinRect = kRegulator;
   knob.ActiveSkinRect = dial;
-  knob.ActivePictureIndex = pictures;
+  knob.ActivePictureIndex = Strips.Index;
   knob.MinValue = 0;
   knob.MaxValue = 100;
   knob.CountFrames = kRegulatorFrames;
@@ -243,20 +277,28 @@ void DrawFrameObjects(TSkinArt& Art) {
   knob.Hint = L"Regulator: drag up or down";
   knob.CursorIndex = 3;
   Art.AddObject(knob, L"frameregulator");
+}
 
-  // The gauge's full look.
-  const TRect full = strip(kGauge.Width(), kGauge.Height(), 1);
+// The gauge's full look.
+void AddGauge(TSkinArt& Art, TObjectStrips& Strips) {
+  const TSkinPalette& p = Art.Palette;
+  TArtImage& o = Strips.Image;
+  const TRect full = Strips.Next(kGauge.Width(), kGauge.Height());
   o.Fill(full, Vertical(Mix(p.Accent, Rgb(255, 255, 255), 0.3), p.Accent, full.Top, full.Bottom));
   o.Frame(full, p.Border);
   TspDataSkinGauge gauge(L"objgauge");
   gauge.SkinRect = kGauge;
   gauge.ActiveSkinRect = full;
-  gauge.ActivePictureIndex = pictures;
+  gauge.ActivePictureIndex = Strips.Index;
   gauge.MinValue = 0;
   gauge.MaxValue = 100;
   Art.AddObject(gauge, L"gauge");
+}
 
-  // Backgrounds: a tiled client and a stretched MDI client.
+// [FORMINFO]: the bottom corners, sizing zones and mask reach below the band;
+// backgrounds: a tiled client and a stretched MDI client.
+void WriteFormInfo(TSkinArt& Art) {
+  const TSkinPalette& p = Art.Palette;
   const int tile = Art.AddPicture(L"background.bmp", 16, 16, p.Face);
   TArtImage& t = Art.Picture(tile);
   t.Fill(Rect(0, 0, 8, 8), Mix(p.Face, p.Accent, 0.06));
@@ -266,7 +308,6 @@ void DrawFrameObjects(TSkinArt& Art) {
   Art.Picture(mdi).Fill(Rect(0, 0, 200, 150), Vertical(Mix(p.Accent, p.Face, 0.55), Mix(p.Accent, p.Face, 0.9), 0, 150));
   Art.Picture(mdi).FillShape(Rect(40, 15, 160, 135), Disc(100, 75, 58), Mix(p.Accent, p.Face, 0.4), 0.6);
 
-  // [FORMINFO]: the bottom corners, sizing zones and mask reach below the band.
   const wchar_t* s = L"FORMINFO";
   const int h = kHeight + kBand;
   // The band's objects lie in the fixed bottom corners: the left one up to
@@ -284,4 +325,23 @@ void DrawFrameObjects(TSkinArt& Art) {
   Art.Ini.WriteInteger(s, L"cursorindex", 0);
   WriteBoolean(Art.Ini, s, L"mainmenubartransparent", true);
   WriteRect(Art.Ini, s, L"sizegriparea", kGrip);
+}
+
+}  // namespace
+
+void DrawFrameObjects(TSkinArt& Art) {
+  GrowFrames(Art);
+  const TRgb key = Rgb(255, 0, 255);
+  const int pictures = Art.AddPicture(L"objects.bmp", 220, 150, key);
+  TObjectStrips strips{Art.Picture(pictures), pictures};
+  AddSpinner(Art, strips);
+  AddRollUpButton(Art, strips);
+  AddSwitch(Art, strips);
+  AddTrackBar(Art, strips, key);
+  AddLabel(Art);
+  AddBitLabel(Art, strips);
+  AddFrameGauge(Art, strips);
+  AddRegulator(Art, strips);
+  AddGauge(Art, strips);
+  WriteFormInfo(Art);
 }

@@ -81,7 +81,8 @@ TSkinPalette DarkPalette() {
   p.InactiveCaptionTop = Rgb(46, 48, 52);
   p.InactiveCaptionBottom = Rgb(40, 42, 46);
   p.InactiveCaptionShine = Rgb(56, 58, 63);
-  p.InactiveCaptionText = Rgb(130, 135, 143);
+  // Dim texts still read at 4.5 to 1 on every face they are drawn on.
+  p.InactiveCaptionText = Rgb(160, 165, 173);
   p.InactiveGlyph = Rgb(120, 125, 133);
   p.FrameBorder = Rgb(96, 165, 250);
   p.InactiveFrameBorder = Rgb(70, 73, 79);
@@ -95,7 +96,7 @@ TSkinPalette DarkPalette() {
   p.Face = Rgb(36, 38, 42);
   p.Window = Rgb(28, 29, 32);
   p.Text = Rgb(226, 229, 233);
-  p.TextDim = Rgb(130, 135, 143);
+  p.TextDim = Rgb(160, 165, 173);
   p.TextSecondary = Rgb(169, 174, 182);
   p.WindowText = Rgb(232, 234, 237);
   p.Border = Rgb(66, 70, 77);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "classlib/Classes.h"
+#include "classlib/FileWhole.h"
 #include "classlib/TextCodec.h"
 
 namespace {
@@ -102,8 +103,7 @@ void TSkinArt::Save(const String& Folder) {
   String text;
   for (const String& line : lines) text += line + L"\r\n";
   const std::string bytes = WideToGbk(text);
-  TFileStream out(dir + L"skin.ini", fmCreate);
-  out.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  SaveFileWhole(dir + L"skin.ini", bytes);
 }
 
 void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
