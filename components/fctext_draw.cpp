@@ -3,6 +3,7 @@
 
 #include "components/fcCommonDraw.h"
 #include "components/fctext.h"
+#include "skin/SPUtils_text.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
@@ -171,9 +172,12 @@ void TfcText::DrawEmbossed(bool Raised) {
   FDrawRect = CalcRect(false);
   TCanvas* canvas = GetCanvas();
   canvas->Lock();
+  const bool enabled = OwnerEnabled();
+  // Disabled text reads on the face under it, sampled before anything is drawn.
+  const TColor disabledText =
+      enabled ? clNone : ReadableTextColor(canvas, FDrawRect.TopLeft(), FDisabledColors->ShadeColor());
   DrawExtrusion();
   DrawShadow(FDrawRect);
-  const bool enabled = OwnerEnabled();
   const TColor light = enabled ? FHighlightColor : FDisabledColors->HighlightColor();
   const TColor dark = enabled ? FShadeColor : FDisabledColors->ShadeColor();
   TRect r = FDrawRect;
@@ -186,7 +190,7 @@ void TfcText::DrawEmbossed(bool Raised) {
   r = FDrawRect;
   OffsetRect(r, 1, 1);
   if (c != clNone) DrawTextAt(r, c);
-  DrawTextAt(FDrawRect, enabled ? FFont->Color() : FDisabledColors->ShadeColor());
+  DrawTextAt(FDrawRect, enabled ? FFont->Color() : disabledText);
   canvas->Unlock();
 }
 

@@ -311,12 +311,14 @@ void TComponentsPage::BuildEffectLabels() {
   outline->TextOptions()->SetOutlineColor(MakeColor(200, 40, 40));
   outline->TextOptions()->SetStyle(fclsOutline);
   auto* raised = EffectLabel(this, 520, 300, L"Raised", -22);
-  raised->Font()->SetColor(MakeColor(246, 246, 250));
+  // Dark slate text between a white edge and a grey one reads on the light
+  // page and still shows the relief.
+  raised->Font()->SetColor(MakeColor(60, 70, 90));
   raised->TextOptions()->SetHighlightColor(clWhite);
   raised->TextOptions()->SetShadeColor(clGray);
   raised->TextOptions()->SetStyle(fclsRaised);
   auto* lowered = EffectLabel(this, 630, 300, L"Lowered", -22);
-  lowered->Font()->SetColor(MakeColor(246, 246, 250));
+  lowered->Font()->SetColor(MakeColor(60, 70, 90));
   lowered->TextOptions()->SetShadeColor(clGray);
   lowered->TextOptions()->SetStyle(fclsLowered);
   auto* off = EffectLabel(this, 760, 300, L"Disabled", -20);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "classlib/ColorContrast.h"
 #include "skin/SPUtils_geometry.h"
 #include "skin/SPUtils_platform.h"
 #include "skin/speffbmp.h"
@@ -201,4 +202,21 @@ void DrawReflectedText(TCanvas* Canvas, const TRect& R, const String& Text, UINT
     }
   }
   DrawCaptionOver(Canvas, R, Text, Flags);
+}
+
+TColor ReadableTextColor(TCanvas* Canvas, TPoint At, TColor Text) {
+  if (Text == clNone) return Text;
+  const TColor face = Canvas->Pixels(At.X, At.Y);
+  if (face == clNone) return Text;
+  return ReadableOn(ColorToRGB(Text), face);
+}
+
+void DrawDisabledText(TCanvas* Canvas, const String& Text, const TRect& R, UINT Flags, TColor Light, TColor Shade) {
+  const TColor shade = ReadableTextColor(Canvas, R.TopLeft(), Shade);
+  TRect shifted(R.Left + 1, R.Top + 1, R.Right + 1, R.Bottom + 1);
+  Canvas->Font()->SetColor(Light);
+  CanvasDrawText(Canvas, Text, shifted, Flags);
+  Canvas->Font()->SetColor(shade);
+  TRect r = R;
+  CanvasDrawText(Canvas, Text, r, Flags);
 }

@@ -4,6 +4,15 @@
 
 #include "classlib/Graphics.h"
 
+// Text's colour moved, when it must be, to read on the face the canvas
+// holds at At (the pixel under the text's start, read before it is drawn).
+// A point the canvas cannot read keeps Text.
+TColor ReadableTextColor(TCanvas* Canvas, TPoint At, TColor Text);
+
+// Disabled text: a Light copy one pixel down and right under the text in
+// Shade, which is made to read on the face under R.
+void DrawDisabledText(TCanvas* Canvas, const String& Text, const TRect& R, UINT Flags, TColor Light, TColor Shade);
+
 // DrawText on the canvas with its font, font colour and brush (a clear brush
 // draws no background). Returns the text height; R gets the result of
 // DT_CALCRECT when that flag is given.

@@ -2,6 +2,7 @@
 // underlines itself under the mouse.
 #include "skin/SPUtils_button.h"
 #include "skin/SPUtils_parent.h"
+#include "skin/SPUtils_text.h"
 #include "skin/SkinCtrlRecords.h"
 #include "skinctrls/SkinLabels.h"
 
@@ -210,6 +211,7 @@ void TspSkinButtonLabel::DrawContent(TCanvas* Target) {
   Target->Brush()->SetStyle(bsClear);
   const TRect r = ClientRect();
   const bool enabled = Enabled();
+  if (!enabled) Target->Font()->SetColor(ReadableTextColor(Target, r.TopLeft(), Target->Font()->Color()));
   const bool pressed = FPressed && !FWebStyle;
   const bool glow = FGlowEffect && FHot && enabled;
   const int layout = static_cast<int>(FLayout);

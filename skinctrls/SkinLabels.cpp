@@ -117,12 +117,8 @@ void TspSkinStdLabel::DoDrawText(TRect& Rect, UINT Flags) {
   if (Enabled() || (Flags & DT_CALCRECT)) {
     CanvasDrawText(canvas, text, Rect, Flags);
   } else {
-    // Embossed: a light copy one pixel down and right under the shaded text.
-    TRect shifted(Rect.Left + 1, Rect.Top + 1, Rect.Right + 1, Rect.Bottom + 1);
-    canvas->Font()->SetColor(SkinColor(&TspSkinColors::cBtnHighLight, clBtnHighlight));
-    CanvasDrawText(canvas, text, shifted, Flags);
-    canvas->Font()->SetColor(SkinColor(&TspSkinColors::cBtnShadow, clBtnShadow));
-    CanvasDrawText(canvas, text, Rect, Flags);
+    DrawDisabledText(canvas, text, Rect, Flags, SkinColor(&TspSkinColors::cBtnHighLight, clBtnHighlight),
+                     SkinColor(&TspSkinColors::cBtnShadow, clBtnShadow));
   }
   canvas->Brush()->SetStyle(brush);
 }

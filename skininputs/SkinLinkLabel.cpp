@@ -113,11 +113,8 @@ void TspSkinLinkLabel::DoDrawText(TRect& Rect, UINT Flags) {
     if (FHot && FGlowEffect) DrawGlowText(canvas, r, text, FGlowSize, glow, Flags);
     else CanvasDrawText(canvas, text, r, Flags);
   } else {
-    TRect shifted(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
-    font->SetColor(SkinColor(&TspSkinColors::cBtnHighLight, clBtnHighlight));
-    CanvasDrawText(canvas, text, shifted, Flags);
-    font->SetColor(SkinColor(&TspSkinColors::cBtnShadow, clBtnShadow));
-    CanvasDrawText(canvas, text, r, Flags);
+    DrawDisabledText(canvas, text, r, Flags, SkinColor(&TspSkinColors::cBtnHighLight, clBtnHighlight),
+                     SkinColor(&TspSkinColors::cBtnShadow, clBtnShadow));
   }
   canvas->Brush()->SetStyle(brush);
 }

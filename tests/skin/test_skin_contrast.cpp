@@ -10,6 +10,7 @@
 #include "SkinTestData.h"
 #include "TextContrast.h"
 #include "classlib/BmpCodec.h"
+#include "classlib/ColorContrast.h"
 #include "skin/SkinIni.h"
 
 namespace {
@@ -99,6 +100,31 @@ TEST(SkinContrast, EnabledTextReadsAgainstItsPicture) {
           << std::hex << "text " << colour << " on " << background;
     }
   }
+}
+
+// Disabled text takes the skin's shadow colour, moved just far enough to
+// read on the face under it: on the dark skin's face that colour reads at
+// about 3:1 as it stands.
+TEST(SkinContrast, DisabledTextIsMovedJustEnoughToRead) {
+  for (const char* folder : {"Default", "Dark"}) {
+    SCOPED_TRACE(folder);
+    const TSkinFolder skin(folder);
+    const TColor shade = skin.Ini.ReadInteger(L"SKINCOLORS", L"cbtnshadow", -1);
+    ASSERT_NE(shade, -1);
+    for (const wchar_t* key : {L"cbtnface", L"cwindow"}) {
+      const TColor face = skin.Ini.ReadInteger(L"SKINCOLORS", key, 0);
+      const TColor text = ReadableOn(shade, face);
+      const double contrast = ColorContrast(text, face);
+      EXPECT_GE(contrast, kReadableContrast) << WideToUtf8(key);
+      if (ColorContrast(shade, face) >= kReadableContrast) EXPECT_EQ(text, shade);
+      else EXPECT_LT(contrast, kReadableContrast + 0.2) << "moved further than it needs";
+    }
+  }
+  // On a mid grey only black reaches 4.6 (white stops at 4.48); nothing
+  // reaches 5, and the end that comes nearest is taken.
+  EXPECT_GE(ColorContrast(ReadableOn(0x777777, 0x777777, 4.6), 0x777777), 4.6);
+  EXPECT_EQ(ReadableOn(0x777777, 0x777777, 5), clBlack);
+  EXPECT_EQ(ReadableOn(0xFFFFFF, 0x000000), 0xFFFFFF);
 }
 
 }  // namespace
