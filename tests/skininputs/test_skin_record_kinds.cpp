@@ -102,4 +102,31 @@ TEST_F(RecordKindTest, ASkinListingTheCheckBoxAsAButtonLeavesItUnskinned) {
   EXPECT_FALSE(SamePixels(before.get(), WindowPixels(box).get()));
 }
 
+// The track bar's own name given a slider record (a picture, a skin
+// rectangle, a ruler and a thumb, all within the picture): the bar draws
+// unskinned rather than black, and its value shows.
+TEST_F(RecordKindTest, ATrackBarGivenASliderRecordDrawsUnskinned) {
+  auto* skin = new TspSkinData(form);
+  skin->LoadCompressedStoredSkin(StoredSkin(
+      form, EditedTestSkin(L"htrackbar-as-slider",
+                           {{"SKINCONTROLS", "count", "23"},
+                            {"SKINCONTROLS", "22", "htrackbar:slider"},
+                            {"htrackbar", "pictureindex", "0"},
+                            {"htrackbar", "skinrect", "0,0,40,20"},
+                            {"htrackbar", "hrulerrect", "0,0,40,6"},
+                            {"htrackbar", "hthumbrect", "0,6,10,20"}})));
+  auto* bar = Put<TspSkinTrackBar>(form, skin, 10, 10, 160, 24);
+  Settle();
+  ASSERT_NE(skin->GetControlIndex(L"htrackbar"), -1);
+  EXPECT_EQ(bar->SkinIndex(), -1);
+  const std::unique_ptr<TBitmap> before = WindowPixels(bar);
+  int black = 0;
+  for (int y = 0; y < before->Height(); ++y)
+    for (int x = 0; x < before->Width(); ++x) black += (before->Canvas()->Pixels(x, y) & 0xFFFFFF) == 0;
+  EXPECT_LT(black, before->Width() * before->Height() / 4);
+  bar->SetValue(80);
+  Settle();
+  EXPECT_FALSE(SamePixels(before.get(), WindowPixels(bar).get()));
+}
+
 }  // namespace
