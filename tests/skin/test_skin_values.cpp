@@ -111,6 +111,22 @@ TEST(SkinValues, AFrameOrMaskThatDoesNotFitItsPictureIsDropped) {
   EXPECT_EQ(masked.Pictures.Slots[spsMaskPicture].Width, 0);
 }
 
+// A popup window naming the picture one past the last has no picture to
+// cut its pieces from: they are cut to nothing, never read from past the list.
+TEST(SkinValues, APopupNamingThePictureOnePastTheLastKeepsNoPiece) {
+  const std::unique_ptr<TLoadedSkin> skin = LoadSkin("skins/Test/skin.ini");
+  std::vector<String> lines = skin->Lines;
+  const auto popup = std::find(lines.begin(), lines.end(), String(L"[POPUPWINDOW]"));
+  ASSERT_NE(popup, lines.end());
+  const auto index = std::find(popup, lines.end(), String(L"windowpictureindex=1"));
+  ASSERT_NE(index, lines.end());
+  *index = L"windowpictureindex=" + std::to_wstring(skin->Pictures.ActivePictures.size());
+  TspParsedSkin parsed;
+  Read(skin->Pictures, lines, parsed);
+  EXPECT_EQ(parsed.Sections.PopupWindow->ItemsRect, TRect());
+  EXPECT_EQ(parsed.Sections.PopupWindow->RBPoint, TPoint());
+}
+
 // A value that is no point or rectangle refuses the skin, naming where it is.
 TEST(SkinValues, ARefusalNamesTheSectionTheKeyAndTheValueAsWritten) {
   const std::unique_ptr<TLoadedSkin> skin = LoadSkin("skins/Test/skin.ini");
