@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench/BenchHeap.h"
 #include "bench/BenchSkin.h"
 #include "bench/BenchTiming.h"
 #include "classlib/ExtCtrls.h"
@@ -26,22 +27,6 @@
 namespace {
 
 constexpr int kCellW = 24, kCellH = 16, kColumns = 50;
-
-// Bytes in use in every heap of the process: the C runtime's and the system's
-// own records of the windows alike.
-long long HeapBytesInUse() {
-  HANDLE heaps[64];
-  const DWORD count = GetProcessHeaps(64, heaps);
-  long long bytes = 0;
-  for (DWORD i = 0; i < count && i < 64; ++i) {
-    PROCESS_HEAP_ENTRY entry = {};
-    if (!HeapLock(heaps[i])) continue;
-    while (HeapWalk(heaps[i], &entry))
-      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += entry.cbData;
-    HeapUnlock(heaps[i]);
-  }
-  return bytes;
-}
 
 void Settle() {
   for (int i = 0; i < 4; ++i) Application->ProcessMessages();
@@ -91,12 +76,12 @@ TForm* MakeForm(bool Skinned, int Count, TspSkinData* Skin) {
 void CountHeld(bool Skinned, int Count, TspSkinData* Skin, double& Windows, double& Gdi, double& Heap) {
   Settle();
   const int windows0 = ThreadWindowsWithChildren(), gdi0 = GdiObjectsInUse();
-  const long long heap0 = HeapBytesInUse();
+  const long long heap0 = bench::HeapBytesInUse();
   TForm* form = MakeForm(Skinned, Count, Skin);
   form->HandleNeeded();
   Windows = ThreadWindowsWithChildren() - windows0;
   Gdi = GdiObjectsInUse() - gdi0;
-  Heap = static_cast<double>(HeapBytesInUse() - heap0);
+  Heap = static_cast<double>(bench::HeapBytesInUse() - heap0);
   Free(form);
   Settle();
 }

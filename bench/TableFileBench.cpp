@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchHeap.h"
 #include "bench/BenchTiming.h"
 #include "classlib/Forms.h"
 #include "classlib/MemTable.h"
@@ -75,21 +76,6 @@ void PlainWrite(const std::string& Bytes) {
   std::fclose(f);
 }
 
-// The bytes in use in every heap of the process.
-size_t HeapBytesInUse() {
-  HANDLE heaps[64];
-  const DWORD count = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
-  size_t total = 0;
-  for (DWORD i = 0; i < count; ++i) {
-    PROCESS_HEAP_ENTRY entry{};
-    HeapLock(heaps[i]);
-    while (HeapWalk(heaps[i], &entry))
-      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
-    HeapUnlock(heaps[i]);
-  }
-  return total;
-}
-
 // The time of a step to the prior row with a combo on a shown form bound to
 // the table, from the last row back a thousand rows.
 double PriorWithBoundCombo(TMemTable& Table) {
@@ -137,9 +123,9 @@ int wmain() {
   TMemTable loaded(nullptr);
   DefineFields(loaded);
   loaded.Open();
-  const size_t before = HeapBytesInUse();
+  const long long before = bench::HeapBytesInUse();
   loaded.LoadFromFile(kFile);
-  const size_t held = HeapBytesInUse() - before;
+  const long long held = bench::HeapBytesInUse() - before;
   std::printf("the loaded table holds %.1f MB\n", held / 1e6);
   std::printf("a step to the prior row with a bound combo: %.3f ms\n", PriorWithBoundCombo(loaded));
 

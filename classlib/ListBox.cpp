@@ -22,18 +22,30 @@ HWND TListBoxStrings::Window() const {
   return FListBox->HandleAllocated() ? const_cast<TCustomListBox*>(FListBox)->Handle() : nullptr;
 }
 
+HWND TListBoxStrings::CountOnlyWindow() const { return FListBox->FCountOnly ? Window() : nullptr; }
+
+// The window while it holds the items; else they are in FSaved.
+HWND TListBoxStrings::SystemItems() const { return FListBox->FCountOnly ? nullptr : Window(); }
+
+// Mirrors an item put at Index in FSaved into the count-only window.
+void TListBoxStrings::InsertCounted(HWND Window, int Index) {
+  if (SendMessageW(Window, LB_INSERTSTRING, Index, 0) >= 0) return;
+  FListBox->FSaved->Delete(Index);
+  throw EOutOfResources(L"Insufficient space for the list box's items");
+}
+
 void TListBoxStrings::CheckIndex(int Index) const {
   if (Index < 0 || Index >= GetCount())
     throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
 }
 
 int TListBoxStrings::GetCount() const {
-  HWND w = Window();
+  HWND w = SystemItems();
   return w ? static_cast<int>(SendMessageW(w, LB_GETCOUNT, 0, 0)) : FListBox->FSaved->Count();
 }
 
 String TListBoxStrings::Get(int Index) const {
-  HWND w = Window();
+  HWND w = SystemItems();
   if (!w) return FListBox->FSaved->Strings(Index);
   CheckIndex(Index);
   const LRESULT len = SendMessageW(w, LB_GETTEXTLEN, Index, 0);
@@ -44,14 +56,14 @@ String TListBoxStrings::Get(int Index) const {
 }
 
 TObject* TListBoxStrings::GetObjectAt(int Index) const {
-  HWND w = Window();
+  HWND w = SystemItems();
   if (!w) return FListBox->FSaved->Objects(Index);
   CheckIndex(Index);
   return reinterpret_cast<TObject*>(SendMessageW(w, LB_GETITEMDATA, Index, 0));
 }
 
 void TListBoxStrings::PutObjectAt(int Index, TObject* AObject) {
-  HWND w = Window();
+  HWND w = SystemItems();
   if (!w) {
     FListBox->FSaved->SetObjects(Index, AObject);
     return;
@@ -63,6 +75,13 @@ void TListBoxStrings::PutObjectAt(int Index, TObject* AObject) {
 int TListBoxStrings::Add(const String& S) { return AddObject(S, nullptr); }
 
 int TListBoxStrings::AddObject(const String& S, TObject* AObject) {
+  // Items go to the string list first and to the window after, and leave
+  // the window first: a paint in between never meets an item not held.
+  if (HWND counted = CountOnlyWindow()) {
+    const int i = FListBox->FSaved->AddObject(S, AObject);
+    InsertCounted(counted, i);
+    return i;
+  }
   HWND w = Window();
   if (!w) return FListBox->FSaved->AddObject(S, AObject);
   const LRESULT i = SendMessageW(w, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(S.c_str()));
@@ -80,8 +99,9 @@ void TListBoxStrings::Insert(int Index, const String& S) {
   if (Index < 0 || Index > GetCount())
     throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
   HWND w = Window();
-  if (!w) {
+  if (!w || FListBox->FCountOnly) {
     FListBox->FSaved->Insert(Index, S);
+    if (w) InsertCounted(w, Index);
     return;
   }
   if (SendMessageW(w, LB_INSERTSTRING, Index, reinterpret_cast<LPARAM>(S.c_str())) < 0)
@@ -90,8 +110,9 @@ void TListBoxStrings::Insert(int Index, const String& S) {
 
 void TListBoxStrings::Put(int Index, const String& S) {
   HWND w = Window();
-  if (!w) {
+  if (!w || (FListBox->FCountOnly && !FListBox->FSorted)) {
     FListBox->FSaved->SetStrings(Index, S);
+    if (w) FListBox->InvalidateItem(Index);
     return;
   }
   CheckIndex(Index);
@@ -115,15 +136,16 @@ void TListBoxStrings::Delete(int Index) {
   }
   CheckIndex(Index);
   SendMessageW(w, LB_DELETESTRING, Index, 0);
+  if (FListBox->FCountOnly) FListBox->FSaved->Delete(Index);
 }
 
 void TListBoxStrings::Clear() {
   if (HWND w = Window()) SendWithoutDeleteItems(w, LB_RESETCONTENT, 0, 0);
-  else FListBox->FSaved->Clear();
+  if (!SystemItems()) FListBox->FSaved->Clear();
 }
 
 int TListBoxStrings::IndexOf(const String& S) const {
-  HWND w = Window();
+  HWND w = SystemItems();
   if (!w) return FListBox->FSaved->IndexOf(S);
   if (GetCount() == 0) return -1;
   // LB_FINDSTRINGEXACT starts after the given index and ignores case, as
@@ -168,6 +190,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
   if (FMultiSelect) Params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
   if (FColumns > 0) Params.Style |= LBS_MULTICOLUMN;
   if (FStyle == lbOwnerDrawFixed) Params.Style |= LBS_OWNERDRAWFIXED;
+  if (WindowHoldsNoItems()) Params.Style = (Params.Style & ~(LBS_HASSTRINGS | LBS_SORT)) | LBS_NODATA;
   if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
   // The list scrolls by itself; redrawing the whole of it on every resize
   // only flickers.
@@ -175,10 +198,14 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomListBox::CreateWnd() {
+  FCountOnly = WindowHoldsNoItems();
   TWinControl::CreateWnd();
   if (FStyle == lbOwnerDrawFixed) SendMessageW(FHandle, LB_SETITEMHEIGHT, 0, FItemHeight);
   const int n = FSaved->Count();
-  if (n > 0) {
+  if (FCountOnly) {
+    if (n > 0 && SendMessageW(FHandle, LB_SETCOUNT, n, 0) < 0)
+      throw EOutOfResources(L"Insufficient space for the list box's items");
+  } else if (n > 0) {
     SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
     SendMessageW(FHandle, LB_INITSTORAGE, n, 0);
     for (int i = 0; i < n; ++i) FItems->AddObject(FSaved->Strings(i), FSaved->Objects(i));
@@ -207,13 +234,16 @@ void TCustomListBox::DestroyWnd() {
     if (FMultiSelect)
       for (int i = 0, n = Count(); i < n; ++i)
         if (SendMessageW(FHandle, LB_GETSEL, i, 0) > 0) FSavedSelection.push_back(i);
-    const int n = Count();
-    FSaved->Clear();
-    FSaved->SetSorted(false);  // the window's order is kept as it is
-    for (int i = 0; i < n; ++i) FSaved->AddObject(FItems->Strings(i), FItems->Objects(i));
-    FSaved->SetSorted(FSorted);
+    if (!FCountOnly) {
+      const int n = Count();
+      FSaved->Clear();
+      FSaved->SetSorted(false);  // the window's order is kept as it is
+      for (int i = 0; i < n; ++i) FSaved->AddObject(FItems->Strings(i), FItems->Objects(i));
+      FSaved->SetSorted(FSorted);
+    }
   }
   TWinControl::DestroyWnd();
+  FCountOnly = false;
 }
 
 void TCustomListBox::BoundsChanged(bool Resized) {
@@ -297,6 +327,43 @@ TRect TCustomListBox::ItemRect(int Index) const {
   RECT r = {0, 0, 0, 0};
   if (FHandle && Index >= 0 && Index < Count()) SendMessageW(FHandle, LB_GETITEMRECT, Index, reinterpret_cast<LPARAM>(&r));
   return TRect(r.left, r.top, r.right, r.bottom);
+}
+
+void TCustomListBox::InvalidateItem(int Index) {
+  const TRect r = ItemRect(Index);
+  const RECT rc = {r.Left, r.Top, r.Right, r.Bottom};
+  if (!r.IsEmpty()) InvalidateRect(FHandle, &rc, TRUE);
+}
+
+int TCustomListBox::FindPrefix(const String& Prefix, int Start) const {
+  if (FHandle && !FCountOnly) {
+    const LRESULT i =
+        SendMessageW(FHandle, LB_FINDSTRING, static_cast<WPARAM>(Start), reinterpret_cast<LPARAM>(Prefix.c_str()));
+    return i < 0 ? -1 : static_cast<int>(i);
+  }
+  const int n = FSaved->Count();
+  if (Start < -1 || Start >= n) Start = -1;
+  const int length = static_cast<int>(Prefix.size());
+  for (int k = 1; k <= n; ++k) {
+    const int i = (Start + k) % n;
+    const String item = FSaved->Strings(i);
+    if (static_cast<int>(item.size()) >= length &&
+        CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, item.c_str(), length, Prefix.c_str(), length) == CSTR_EQUAL)
+      return i;
+  }
+  return -1;
+}
+
+// A typed letter moves to the next item it begins, as the system list does
+// for lists whose strings it keeps.
+void TCustomListBox::SelectTyped(wchar_t Key) {
+  if (Key < L' ') return;
+  const int i = FindPrefix(String(1, Key), ItemIndex());
+  if (i < 0) return;
+  if (!FMultiSelect) SendMessageW(FHandle, LB_SETCURSEL, i, 0);
+  else if (FExtendedSelect) SetItemIndex(i);
+  else SendMessageW(FHandle, LB_SETCARETINDEX, i, FALSE);
+  Click();
 }
 
 int TCustomListBox::ItemAtPos(const TPoint& Pos, bool Existing) const {
@@ -405,6 +472,13 @@ void TCustomListBox::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CN_DRAWITEM:
       CNDrawItem(Message);
+      return;
+    case WM_CHAR:
+      if (!FCountOnly) break;
+      if (!DoKeyPress(Message)) {
+        DefaultHandler(Message);
+        if (!BeingFreed() && FHandle) SelectTyped(static_cast<wchar_t>(Message.WParam));
+      }
       return;
     case CN_COMMAND:
       switch (Message.WParamHi()) {

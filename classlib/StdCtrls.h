@@ -162,6 +162,8 @@ class TCustomListBox;
 // The items of a list box: the system list's own strings while the window
 // exists, and a string list before the window is made and while it is
 // recreated, so that nothing is lost either way. Objects ride in item data.
+// A list that holds its items (TCustomListBox::SetHoldsItems) keeps them in
+// the string list throughout, its window knowing only how many there are.
 class TListBoxStrings : public TStrings {
  public:
   explicit TListBoxStrings(TCustomListBox* ListBox) : FListBox(ListBox) {}
@@ -184,6 +186,10 @@ class TListBoxStrings : public TStrings {
  private:
   HWND Window() const;
   void CheckIndex(int Index) const;
+  // The window of a list that holds its own items, or nullptr.
+  HWND CountOnlyWindow() const;
+  HWND SystemItems() const;
+  void InsertCounted(HWND Window, int Index);
   TCustomListBox* FListBox;
 };
 
@@ -212,6 +218,11 @@ class TCustomListBox : public TWinControl {
   // client area always -1.
   int ItemAtPos(const TPoint& Pos, bool Existing) const;
   TRect ItemRect(int Index) const;
+  // The first item after Start (-1: from the top), wrapping round, whose
+  // text begins with Prefix, letter case aside; -1 when none does.
+  int FindPrefix(const String& Prefix, int Start) const;
+  // Repaints item Index (nothing when it is not shown).
+  void InvalidateItem(int Index);
 
   TListBoxStyle Style() const { return FStyle; }
   void SetStyle(TListBoxStyle Value);
@@ -247,10 +258,20 @@ class TCustomListBox : public TWinControl {
   virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
   void CNDrawItem(TMessage& Message);
   void SetColumnWidth();
+  // An owner-drawn list may keep its items itself and give its window only
+  // their count: emptying it then costs no message an item (the system
+  // tells an owner-drawn list's parent of every item it removes). Typed
+  // letters still move to the next item they begin. Set before the window
+  // is made; the window follows at its next making.
+  void SetHoldsItems(bool Value) { FHoldsItems = Value; }
 
  private:
+  bool WindowHoldsNoItems() const { return FHoldsItems && FStyle == lbOwnerDrawFixed; }
+  void SelectTyped(wchar_t Key);
+
   std::unique_ptr<TListBoxStrings> FItems;
-  // Items while there is no window (see TListBoxStrings).
+  // Items while there is no window, or always when the list holds them
+  // (see TListBoxStrings).
   std::unique_ptr<TStringList> FSaved;
   std::unique_ptr<TControlCanvas> FCanvas;
   TListBoxStyle FStyle = lbStandard;
@@ -261,6 +282,9 @@ class TCustomListBox : public TWinControl {
   int FSavedItemIndex = -1, FSavedTopIndex = 0;
   // Selected items of a multi-select list while there is no window.
   std::vector<int> FSavedSelection;
+  bool FHoldsItems = false;
+  // The window was made knowing only the count (FSaved holds the items).
+  bool FCountOnly = false;
 };
 
 class TListBox : public TCustomListBox {

@@ -315,7 +315,9 @@ void TStringList::Delete(int Index) {
 void TStringList::Clear() {
   if (FItems.empty()) return;
   Changing();
-  FItems.clear();
+  // An emptied list gives its storage back: a list that once held a
+  // million items would otherwise keep their room for good.
+  std::vector<TStringItem>().swap(FItems);
   Changed();
 }
 

@@ -62,6 +62,19 @@ TfcTreeNode::~TfcTreeNode() {
   FData = nullptr;
 }
 
+const String& TfcTreeNode::StringDataAt(int Which) const {
+  static const String kNone;
+  return FStringData ? FStringData[Which] : kNone;
+}
+
+void TfcTreeNode::SetStringDataAt(int Which, const String& Value) {
+  if (!FStringData) {
+    if (Value.empty()) return;
+    FStringData = std::make_unique<String[]>(2);
+  }
+  FStringData[Which] = Value;
+}
+
 void TfcTreeNode::Unlink() {
   TfcTreeNode*& first = FParent ? FParent->FFirstChild : FOwner->FFirstRoot;
   TfcTreeNode*& last = FParent ? FParent->FLastChild : FOwner->FLastRoot;
@@ -417,8 +430,8 @@ void TfcTreeNode::Assign(TPersistent* Source) {
   SetText(src->FText);
   SetData(src->FData);
   SetCheckboxType(src->FCheckboxType);
-  SetStringData(src->FStringData);
-  SetStringData2(src->FStringData2);
+  SetStringData(src->StringData());
+  SetStringData2(src->StringData2());
   SetImageIndex(src->FImageIndex);
   SetSelectedIndex(src->FSelectedIndex);
   SetStateIndex(src->FStateIndex);
@@ -513,8 +526,8 @@ void TfcTreeNode::SaveRecord(TfcNodeRecord& R) const {
   R.Expanded = Expanded();
   R.Data = reinterpret_cast<uintptr_t>(FData);
   R.Text = FText;
-  R.StringData = FStringData;
-  R.StringData2 = FStringData2;
+  R.StringData = StringData();
+  R.StringData2 = StringData2();
   R.ChildCount = Count();
   R.Extra.clear();
 }

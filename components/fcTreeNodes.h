@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -38,10 +39,10 @@ class TfcTreeNode : public TPersistent {
 
   const String& Text() const { return FText; }
   void SetText(const String& Value);
-  const String& StringData() const { return FStringData; }
-  void SetStringData(const String& Value) { FStringData = Value; }
-  const String& StringData2() const { return FStringData2; }
-  void SetStringData2(const String& Value) { FStringData2 = Value; }
+  const String& StringData() const { return StringDataAt(0); }
+  void SetStringData(const String& Value) { SetStringDataAt(0, Value); }
+  const String& StringData2() const { return StringDataAt(1); }
+  void SetStringData2(const String& Value) { SetStringDataAt(1, Value); }
   void* Data() const { return FData; }
   void SetData(void* Value);
   int ImageIndex() const { return FImageIndex; }
@@ -136,6 +137,8 @@ class TfcTreeNode : public TPersistent {
   // of a walk would make walks quadratic.
   void Unlink();
   void LinkAfter(TfcTreeNode* AParent, TfcTreeNode* After, bool First);
+  const String& StringDataAt(int Which) const;
+  void SetStringDataAt(int Which, const String& Value);
 
   TfcTreeNodes* FOwner;
   HTREEITEM FItemId = nullptr;
@@ -144,7 +147,10 @@ class TfcTreeNode : public TPersistent {
   TfcTreeNode *FNextSibling = nullptr, *FPrevSibling = nullptr;
   int FCount = 0;
   bool FHasChildren = false;
-  String FText, FStringData, FStringData2;
+  String FText;
+  // The two string data, made when one is first set: most nodes have none,
+  // and a tree may hold hundreds of thousands of nodes.
+  std::unique_ptr<String[]> FStringData;
   void* FData = nullptr;
   int FImageIndex = 0, FSelectedIndex = 0, FOverlayIndex = -1, FStateIndex = -1;
   int FCheckboxType = fcNoCheckbox;

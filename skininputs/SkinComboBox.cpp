@@ -184,8 +184,7 @@ int TspSkinCustomComboBox::FindString(const String& S, int Start) const {
   TspListBox* list = FListBox->ListBox();
   // Before the control can have a window there is no list to search.
   if (!ListWindowPossible()) return -1;
-  return static_cast<int>(
-      SendMessageW(list->Handle(), LB_FINDSTRING, static_cast<WPARAM>(Start), reinterpret_cast<LPARAM>(S.c_str())));
+  return list->FindPrefix(S, Start);
 }
 
 void TspSkinCustomComboBox::FindTypedItem(const String& S) {

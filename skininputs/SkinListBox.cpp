@@ -18,6 +18,8 @@ TspListBox::TspListBox(TComponent* AOwner) : TListBox(AOwner) {
   FControlStyle = {csCaptureMouse, csOpaque, csDoubleClicks};
   // Every pixel is painted here, not by the system list.
   FControlState.Include(csCustomPaint);
+  // Emptying a list of many items costs no message an item.
+  SetHoldsItems(true);
 }
 
 void TspListBox::CreateParams(TCreateParams& Params) {
@@ -155,6 +157,7 @@ void TspListBox::WndProc(TMessage& Message) {
     case LB_INSERTSTRING:
     case LB_DELETESTRING:
     case LB_RESETCONTENT:
+    case LB_SETCOUNT:
       TListBox::WndProc(Message);
       if (FRedraw) owner->SyncScrollBars();
       return;

@@ -337,6 +337,70 @@ TEST_F(SkinListBoxTest, ListEventsComeFromTheSkinnedControlAndTabPassesThrough) 
   EXPECT_TRUE(next->Focused());
 }
 
+// The control keeps the items and its window only their count: every edit
+// keeps the two in step, objects ride along, a remade window finds them all,
+// and a typed letter still moves to the next item it begins.
+TEST_F(SkinListBoxTest, ItemsHeldByTheControlThroughEditsRemakesAndTyping) {
+  TStrings* items = list->Items();
+  const HWND w = list->ListBox()->Handle();
+  auto windowCount = [&] { return static_cast<int>(SendMessageW(list->ListBox()->Handle(), LB_GETCOUNT, 0, 0)); };
+  auto* a = reinterpret_cast<TObject*>(0x1000);
+  auto* b = reinterpret_cast<TObject*>(0x2000);
+  Fill(30);
+  list->SetTopIndex(20);
+  list->SetItemIndex(25);
+  list->Clear();
+  EXPECT_EQ(items->Count(), 0);
+  EXPECT_EQ(windowCount(), 0);
+  EXPECT_EQ(list->ItemIndex(), -1);
+  EXPECT_EQ(list->TopIndex(), 0);
+  EXPECT_EQ(list->VScrollBar(), nullptr);
+
+  items->AddObject(L"cherry", a);
+  items->Add(L"apple");
+  items->Insert(1, L"banana");
+  items->SetObjects(2, b);
+  list->SetItemIndex(1);
+  EXPECT_EQ(windowCount(), 3);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  items->SetStrings(0, L"Cranberry");
+  EXPECT_EQ(items->Strings(0), L"Cranberry");
+  EXPECT_EQ(items->Objects(0), a);
+  EXPECT_EQ(items->IndexOf(L"APPLE"), 2);
+  EXPECT_THROW(items->Delete(3), EListError);
+  items->Delete(1);
+  EXPECT_EQ(windowCount(), 2);
+  EXPECT_EQ(items->Strings(1), L"apple");
+  EXPECT_EQ(items->Objects(1), b);
+
+  // A remade window (multi-select) and a sorted list keep items and objects.
+  items->Add(L"blueberry");
+  list->SetMultiSelect(true);
+  EXPECT_NE(list->ListBox()->Handle(), w);
+  EXPECT_EQ(windowCount(), 3);
+  list->SetMultiSelect(false);
+  list->SetSorted(true);
+  EXPECT_EQ(items->Add(L"avocado"), 1);
+  EXPECT_EQ(items->Strings(0), L"apple");
+  EXPECT_EQ(items->Objects(0), b);
+  EXPECT_EQ(items->Strings(3), L"Cranberry");
+  EXPECT_EQ(items->Objects(3), a);
+  EXPECT_EQ(windowCount(), 4);
+
+  // Letters: from the item selected on, wrapping round, letter case aside.
+  int clicks = 0;
+  list->OnListBoxClick = [&](TObject*) { ++clicks; };
+  list->SetItemIndex(0);
+  TypeText(list->ListBox(), L"a");
+  EXPECT_EQ(list->ItemIndex(), 1);
+  TypeText(list->ListBox(), L"A");
+  EXPECT_EQ(list->ItemIndex(), 0);
+  TypeText(list->ListBox(), L"cz");
+  EXPECT_EQ(list->ItemIndex(), 3);
+  EXPECT_EQ(clicks, 3);
+  EXPECT_EQ(list->ListBox()->FindPrefix(L"BL", 3), 2);
+  EXPECT_EQ(list->ListBox()->FindPrefix(L"x", -1), -1);
+}
 
 // OnDrawItem may let the list draw again inside it (a modal form it shows
 // takes the focus, and the list redraws its focused item), or free the list.
