@@ -46,6 +46,15 @@ int CentredTop(TWinControl* Parent, int ATop, int Height) {
   return r.Top + r.Height() / 2 - Height / 2;
 }
 
+TBitmap* TspGlyph::Get() const {
+  if (!FBitmap) {
+    FBitmap = std::make_unique<TBitmap>();
+    TControl* owner = FOwner;
+    FBitmap->OnChange = [owner](TObject*) { owner->Repaint(); };
+  }
+  return FBitmap.get();
+}
+
 // ---------------------------------------------------------------------------
 // TspSkinBinding
 

@@ -51,6 +51,22 @@ class TspCentringParent {
 // parent centres its controls, else ATop.
 int CentredTop(TWinControl* Parent, int ATop, int Height);
 
+// A control's glyph picture, made on first use: most controls never show
+// one. A change of its pixels repaints the control.
+class TspGlyph {
+ public:
+  explicit TspGlyph(TControl* Owner) : FOwner(Owner) {}
+  // The picture, made now when it was not yet.
+  TBitmap* Get() const;
+  // The picture when one was made, else nullptr.
+  TBitmap* Made() const { return FBitmap.get(); }
+  bool Empty() const { return !FBitmap || FBitmap->Empty(); }
+
+ private:
+  TControl* FOwner;
+  mutable std::unique_ptr<TBitmap> FBitmap;
+};
+
 template <class TBase>
 class TspSkinBinding : public TspSkinLinked<TBase> {
  public:

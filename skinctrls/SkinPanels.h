@@ -48,7 +48,7 @@ class TspSkinPanel : public TspSkinCustomControl {
   void SetTransparentMode(bool Value);
   TspImagePosition ImagePosition() const { return FImagePosition; }
   void SetImagePosition(TspImagePosition Value);
-  TBitmap* Glyph() const { return FGlyph.get(); }
+  TBitmap* Glyph() const { return FGlyph.Get(); }
   void SetGlyph(TBitmap* Value);
   int NumGlyphs() const { return FNumGlyphs; }
   void SetNumGlyphs(int Value);
@@ -104,8 +104,8 @@ class TspSkinPanel : public TspSkinCustomControl {
   // Height of the caption text in the caption font.
   int CaptionTextHeight() const;
 
-  // A copy of the panel record (an empty one without it), kept by GetSkinData.
-  TspDataSkinPanelControl FSkin{String()};
+  // The panel record as GetSkinData last read it; an empty one without it.
+  const TspDataSkinPanelControl& Skin() const;
   TRect FCaptionRectNow;
 
  private:
@@ -125,7 +125,7 @@ class TspSkinPanel : public TspSkinCustomControl {
   int FRealHeight = -1;
   bool FTransparentMode = false;
   TspImagePosition FImagePosition = spipDefault;
-  std::unique_ptr<TBitmap> FGlyph;
+  TspGlyph FGlyph{this};
   int FNumGlyphs = 1, FSpacing = 2;
   TCustomImageList* FCaptionImageList = nullptr;
   int FCaptionImageIndex = -1;
@@ -134,6 +134,9 @@ class TspSkinPanel : public TspSkinCustomControl {
   TSizeConstraints FSavedConstraints;
   bool FConstraintsSaved = false;
   std::vector<TControl*> FHiddenByRollUp;
+  // Shared with the other panels of the skin, and kept past the next load,
+  // when the record itself goes.
+  std::shared_ptr<const TspDataSkinPanelControl> FRecordCopy;
 };
 
 class TspSkinGroupBox : public TspSkinPanel {
