@@ -200,10 +200,10 @@ void TspSkinButtonBase<TBase>::CalcSize(int& W, int& H) {
 
 template <class TBase>
 void TspSkinButtonBase<TBase>::SetFaceFont(TCanvas* Canvas, bool AActive, bool ADown) {
-  SetCaptionFont(Canvas, this->FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, this->DefaultFont(),
-                 this->FSkinData);
+  SetCaptionFont(Canvas, this->FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle,
+                 this->DrawingDefaultFont(), this->FSkinData);
   TColor color = FSkin.FontColor;
-  if (this->Enabled() && !FUseSkinFontColor) color = this->DefaultFont()->Color();
+  if (this->Enabled() && !FUseSkinFontColor) color = this->DrawingDefaultFont()->Color();
   else if (!this->Enabled()) color = FSkin.DisabledFontColor;
   else if (AActive && ADown) color = FSkin.DownFontColor;
   else if (AActive) color = FSkin.ActiveFontColor;

@@ -122,7 +122,7 @@ void TspSkinButton::CreateControlSkinImage(TBitmap* B) {
 void TspSkinButton::CreateControlDefaultImage(TBitmap* B) {
   TButtonBase::CreateControlDefaultImage(B);
   TCanvas* canvas = B->Canvas();
-  SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
+  SetCaptionFont(canvas, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
   const TspFaceState s = FaceState();
   const TRect r(0, 0, Width(), Height());

@@ -189,8 +189,10 @@ class TspSkinPictureControl : public TBase, public TspControlGeometry {
  public:
   explicit TspSkinPictureControl(TComponent* AOwner);
 
-  TFont* DefaultFont() const { return FDefaultFont.get(); }
-  void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
+  // The font text is drawn in without a skin font: Arial, 14 pixels, until
+  // changed. Made on first use.
+  TFont* DefaultFont() const;
+  void SetDefaultFont(TFont* Value) { DefaultFont()->Assign(Value); }
   bool UseSkinFont() const { return FUseSkinFont; }
   virtual void SetUseSkinFont(bool Value) { this->SetLookValue(FUseSkinFont, Value); }
   int DefaultWidth() const { return FDefaultWidth; }
@@ -222,9 +224,15 @@ class TspSkinPictureControl : public TBase, public TspControlGeometry {
   // The font text is drawn in without a skin font.
   void DoDefaultFontChange();
 
+  // The default font to draw with: the control's own once it was asked
+  // for, else one font of the same values that all the others share.
+  TFont* DrawingDefaultFont() const;
+
   bool FUseSkinFont = true;
   int FDefaultWidth = 0, FDefaultHeight = 0;
-  std::unique_ptr<TFont> FDefaultFont;
+
+ private:
+  mutable std::unique_ptr<TFont> FOwnDefaultFont;
 };
 
 class TspSkinCustomControl : public TspSkinPictureControl<TspSkinControl> {

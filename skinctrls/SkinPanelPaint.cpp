@@ -32,7 +32,7 @@ void TspSkinPanel::SetCaptionFont(TCanvas* Cnvs) const {
     f->SetStyle(Skin().FontStyle);
     f->SetColor(Skin().FontColor);
   } else {
-    f->Assign(FDefaultFont.get());
+    f->Assign(DrawingDefaultFont());
   }
   if (FSkinData && FSkinData->ResourceStrData()) f->SetCharset(FSkinData->ResourceStrData()->CharSet());
 }
@@ -255,7 +255,7 @@ void TspSkinPanel::DrawDefaultCaption(TCanvas* Cnvs, TRect Bar) {
     area.Right -= 10;
     DrawArrowInRect(Cnvs, TRect(area.Right, Bar.Top, area.Right + 10, Bar.Bottom), clBtnText, FRollUpState ? 4 : 3);
   }
-  Cnvs->Font()->Assign(FDefaultFont.get());
+  Cnvs->Font()->Assign(DrawingDefaultFont());
   if (FSkinData && FSkinData->ResourceStrData()) Cnvs->Font()->SetCharset(FSkinData->ResourceStrData()->CharSet());
   const String text = Caption();
   const int iw = CaptionImageWidth();

@@ -63,11 +63,11 @@ void TspSkinSpeedButton::Paint() {
 bool TspSkinSpeedButton::SetFlatFont(TCanvas* C) {
   if (FIndex == -1) {
     if (!FDrawDefault) return false;
-    SetCaptionFont(C, false, L"", 0, {}, DefaultFont(), FSkinData);
+    SetCaptionFont(C, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
     if (!Enabled()) C->Font()->SetColor(clBtnShadow);
     return true;
   }
-  SetCaptionFont(C, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
+  SetCaptionFont(C, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DrawingDefaultFont(), FSkinData);
   const TspSkinColors* colors = FSkinData->SkinColors.get();
   if (!Enabled()) C->Font()->SetColor(colors->cBtnShadow);
   else if (FUseSkinFontColor) C->Font()->SetColor(colors->cBtnText);
@@ -78,7 +78,7 @@ void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
   TCanvas* canvas = B->Canvas();
   const TRect r(0, 0, Width(), Height());
   DrawDefaultPart(canvas, r, DownLook() ? psPressed : (FMouseIn ? psHot : psIdle));
-  SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
+  SetCaptionFont(canvas, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
   DrawContent(canvas, r, FDown, FMouseIn, GetGlyphNum(FDown, FMouseIn), FDown && FMouseIn, false, ShownCaption());
 }
