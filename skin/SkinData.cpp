@@ -159,7 +159,6 @@ void TspSkinData::BroadcastMessage(unsigned Msg) {
 }
 
 void TspSkinData::FreeObjects() {
-  FRecordCopies.clear();
   ClearSections();
   ActivePictures.Clear();
 }
@@ -275,7 +274,6 @@ void TspSkinData::PutParsedSkin(std::shared_ptr<TspParsedSkin> Parsed) {
   std::swap(HintWindow, fresh.HintWindow);
   std::swap(ActivePicturesNames, fresh.ActivePicturesNames);
   static_cast<TspSkinSections&>(*this) = std::move(fresh);
-  FRecordCopies.clear();  // the old records are gone
 
   // The five frame pictures, too, stay the same objects: they take the new
   // pixels in place or the new images' handles.

@@ -3,10 +3,7 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
-#include <typeindex>
-#include <utility>
 #include <vector>
 
 #include "classlib/Graphics.h"
@@ -50,16 +47,6 @@ class TspSkinData : public TComponent, public TspSkinSections {
   bool SkinChanging() const { return FSkinChanging; }
   // Counts the loads: pictures composed from the skin are stale when it moved.
   unsigned LoadCount() const { return FLoadCount; }
-
-  // A copy of Record, one of this skin's records read as T, shared by every
-  // control that asks until the records are replaced or freed. A control
-  // keeps it as long as it likes: the copy outlives the record.
-  template <class T>
-  std::shared_ptr<const T> SharedRecordCopy(const T& Record) {
-    std::shared_ptr<const void>& copy = FRecordCopies[{&Record, std::type_index(typeid(T))}];
-    if (!copy) copy = std::make_shared<const T>(Record);
-    return std::static_pointer_cast<const T>(copy);
-  }
 
   // Loads a stored skin. The skin is read completely first; only then are the
   // forms told (1225), the new skin put in place and the forms told again
@@ -147,7 +134,4 @@ class TspSkinData : public TComponent, public TspSkinSections {
   bool FSwitching = false;
   std::vector<std::function<void()>> FWaitingSwitches;
   unsigned FLoadCount = 0;
-  // Keyed by the record's address and the type it was read as: emptied
-  // whenever the records go, so that no address is ever met twice.
-  std::map<std::pair<const void*, std::type_index>, std::shared_ptr<const void>> FRecordCopies;
 };

@@ -169,15 +169,11 @@ void TspSkinPanel::CreateParams(TCreateParams& Params) {
   Params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
 }
 
-void TspSkinPanel::GetSkinData() {
-  TspSkinCustomControl::GetSkinData();
-  auto* r = SkinRecordAs<TspDataSkinPanelControl>();
-  FRecordCopy = r ? FSkinData->SharedRecordCopy(*r) : nullptr;
-}
-
 const TspDataSkinPanelControl& TspSkinPanel::Skin() const {
   static const TspDataSkinPanelControl none{String()};
-  return FRecordCopy ? *FRecordCopy : none;
+  // Looked up each time, never kept: the record goes with the next skin load.
+  const auto* record = SkinRecordAs<TspDataSkinPanelControl>();
+  return record ? *record : none;
 }
 
 void TspSkinPanel::ChangeSkinData() {

@@ -65,7 +65,6 @@ class TspSkinPanel : public TspSkinCustomControl {
   const TRect& CaptionRectNow() const { return FCaptionRectNow; }
 
   TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinPanelControl>; }
-  void GetSkinData() override;
   void ChangeSkinData() override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
@@ -104,7 +103,7 @@ class TspSkinPanel : public TspSkinCustomControl {
   // Height of the caption text in the caption font.
   int CaptionTextHeight() const;
 
-  // The panel record as GetSkinData last read it; an empty one without it.
+  // The panel record of the skin data at SkinIndex; an empty one without it.
   const TspDataSkinPanelControl& Skin() const;
   TRect FCaptionRectNow;
 
@@ -134,9 +133,6 @@ class TspSkinPanel : public TspSkinCustomControl {
   TSizeConstraints FSavedConstraints;
   bool FConstraintsSaved = false;
   std::vector<TControl*> FHiddenByRollUp;
-  // Shared with the other panels of the skin, and kept past the next load,
-  // when the record itself goes.
-  std::shared_ptr<const TspDataSkinPanelControl> FRecordCopy;
 };
 
 class TspSkinGroupBox : public TspSkinPanel {
