@@ -4,14 +4,21 @@
 #include "skin/SPUtils_geometry.h"
 
 template <class TBase>
-TspSkinButtonBase<TBase>::TspSkinButtonBase(TComponent* AOwner)
-    : TBase(AOwner),
-      FGlyph(std::make_unique<TBitmap>()),
-      FEffects(
-          this, [this] { this->Repaint(); }, [this] { return MorphTarget(); },
-          [this] { return this->FIndex != -1 && CanMorph(); }),
-      FRepeat(this, [this] { PressClick(); }) {
-  FGlyph->OnChange = [this](TObject*) { this->Repaint(); };
+TspSkinButtonBase<TBase>::TspSkinButtonBase(TComponent* AOwner) : TBase(AOwner) {}
+
+template <class TBase>
+TspButtonEffects& TspSkinButtonBase<TBase>::Effects() {
+  if (!FEffects)
+    FEffects = std::make_unique<TspButtonEffects>(
+        this, [this] { this->Repaint(); }, [this] { return MorphTarget(); },
+        [this] { return this->FIndex != -1 && CanMorph(); });
+  return *FEffects;
+}
+
+template <class TBase>
+TspAutoRepeat& TspSkinButtonBase<TBase>::Repeat() {
+  if (!FRepeat) FRepeat = std::make_unique<TspAutoRepeat>(this, [this] { PressClick(); });
+  return *FRepeat;
 }
 
 template <class TBase>
@@ -32,7 +39,7 @@ void TspSkinButtonBase<TBase>::BeforeDestruction() {
 
 template <class TBase>
 void TspSkinButtonBase<TBase>::SetGlyph(TBitmap* Value) {
-  FGlyph->Assign(Value);
+  FGlyph.Get()->Assign(Value);
   this->Repaint();
 }
 
@@ -83,9 +90,9 @@ template <class TBase>
 void TspSkinButtonBase<TBase>::SetDown(bool Value) {
   FDown = Value;
   if (CanMorph()) {
-    FEffects.MorphKf = 1;
-    if (Value) FEffects.StopMorph();
-    else FEffects.StartMorph();
+    SetMorphKf(1);
+    if (Value) StopMorph();
+    else Effects().StartMorph();
   }
   this->Repaint();
   if (FGroupIndex == 0 || !Value || FAllowAllUp) return;
@@ -102,7 +109,7 @@ void TspSkinButtonBase<TBase>::Notification(TComponent* AComponent, TOperation O
 template <class TBase>
 void TspSkinButtonBase<TBase>::ActionChange(TObject* Sender, bool CheckDefaults) {
   TBase::ActionChange(Sender, CheckDefaults);
-  if (FGlyph->Empty() && GlyphFromAction(Sender, FGlyph.get())) this->Repaint();
+  if (FGlyph.Empty() && GlyphFromAction(Sender, FGlyph.Get())) this->Repaint();
 }
 
 // ---------------------------------------------------------------------------
@@ -120,21 +127,21 @@ bool TspSkinButtonBase<TBase>::CanAnimate() const {
 
 template <class TBase>
 void TspSkinButtonBase<TBase>::MorphOrRepaint() {
-  if (CanMorph() && this->FIndex != -1) FEffects.StartMorph();
+  if (CanMorph() && this->FIndex != -1) Effects().StartMorph();
   else this->Repaint();
 }
 
 template <class TBase>
 void TspSkinButtonBase<TBase>::StopTimers() {
-  FEffects.StopMorph();
-  FEffects.StopAnimation();
-  FRepeat.Stop();
+  StopMorph();
+  StopAnimation();
+  StopRepeat();
 }
 
 template <class TBase>
 void TspSkinButtonBase<TBase>::Quiet() {
   StopTimers();
-  FEffects.MorphKf = 0;
+  SetMorphKf(0);
   FMouseIn = false;
   FPress.Cancel();
 }
@@ -148,23 +155,24 @@ void TspSkinButtonBase<TBase>::GetSkinData() {
     return;
   }
   FSkin.Read(*record, this->SkinRect);
-  if (SkinEffectsOn(this->FSkinData))
-    FEffects.ApplyAnimationFrame(FSkin.ActiveSkinRect, this->SkinRect, FSkin.AnimateSkinRect, this->SkinRect.Width());
+  if (FEffects && SkinEffectsOn(this->FSkinData))
+    FEffects->ApplyAnimationFrame(FSkin.ActiveSkinRect, this->SkinRect, FSkin.AnimateSkinRect, this->SkinRect.Width());
 }
 
 template <class TBase>
 void TspSkinButtonBase<TBase>::ChangeSkinData() {
-  FEffects.StopMorph();
-  FEffects.StopAnimation();
-  FEffects.MorphKf = 0;
+  StopMorph();
+  StopAnimation();
+  SetMorphKf(0);
   TBase::ChangeSkinData();
-  if (CanMorph() && this->FIndex != -1 && MorphTarget()) FEffects.MorphKf = 1;
+  if (CanMorph() && this->FIndex != -1 && MorphTarget()) SetMorphKf(1);
 }
 
 template <class TBase>
 uint64_t TspSkinButtonBase<TBase>::LookState() const {
-  const auto level = static_cast<uint64_t>(FEffects.MorphKf * 1000 + 0.5);
-  return TBase::LookState() << 24 | static_cast<uint64_t>(FEffects.Frame() & 0xFF) << 16 | level << 3 |
+  const auto level = static_cast<uint64_t>(MorphKf() * 1000 + 0.5);
+  const int frame = FEffects ? FEffects->Frame() : 0;
+  return TBase::LookState() << 24 | static_cast<uint64_t>(frame & 0xFF) << 16 | level << 3 |
          uint64_t(FDown) << 2 | uint64_t(FPress.Pressed()) << 1 | uint64_t(FMouseIn);
 }
 
@@ -192,10 +200,10 @@ void TspSkinButtonBase<TBase>::CalcSize(int& W, int& H) {
 
 template <class TBase>
 void TspSkinButtonBase<TBase>::SetFaceFont(TCanvas* Canvas, bool AActive, bool ADown) {
-  SetCaptionFont(Canvas, this->FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, this->DefaultFont(),
-                 this->FSkinData);
+  SetCaptionFont(Canvas, this->FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle,
+                 this->DrawingDefaultFont(), this->FSkinData);
   TColor color = FSkin.FontColor;
-  if (this->Enabled() && !FUseSkinFontColor) color = this->DefaultFont()->Color();
+  if (this->Enabled() && !FUseSkinFontColor) color = this->DrawingDefaultFont()->Color();
   else if (!this->Enabled()) color = FSkin.DisabledFontColor;
   else if (AActive && ADown) color = FSkin.DownFontColor;
   else if (AActive) color = FSkin.ActiveFontColor;
@@ -210,9 +218,9 @@ void TspSkinButtonBase<TBase>::DrawContent(TCanvas* Canvas, const TRect& R, bool
   if (!drawDefault) return;
   TspButtonContent content;
   // The push button prefers its image list; the speed button its glyph.
-  content.Images = ImagesFirst || FGlyph->Empty() ? FImageList : nullptr;
+  content.Images = ImagesFirst || FGlyph.Empty() ? FImageList : nullptr;
   content.ImageIndex = FImageIndex;
-  content.Glyph = FGlyph.get();
+  content.Glyph = FGlyph.Made();
   content.NumGlyphs = FNumGlyphs;
   content.GlyphNum = GlyphNum;
   content.Caption = Caption;
@@ -232,7 +240,7 @@ template <class TBase>
 void TspSkinButtonBase<TBase>::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TBase::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft) return;
-  if (CanAnimate()) FEffects.StopAnimation();
+  if (CanAnimate()) StopAnimation();
   FPress.Press(Button);
   if (FDown) {
     if (FGroupIndex != 0) FCanRelease = true;
@@ -241,7 +249,7 @@ void TspSkinButtonBase<TBase>::MouseDown(TMouseButton Button, TShiftState Shift,
   FMouseIn = true;
   FCanRelease = false;
   SetDown(true);
-  if (FRepeatMode && FGroupIndex == 0) FRepeat.Start(FRepeatInterval);
+  if (FRepeatMode && FGroupIndex == 0) Repeat().Start(FRepeatInterval);
   else if (FGroupIndex != 0) PressClick();  // a group button clicks at the press
 }
 
@@ -256,12 +264,12 @@ bool TspSkinButtonBase<TBase>::ReleaseLeft() {
   } else if (FMouseIn) {
     const bool wasDown = FDown;
     SetDown(false);
-    FRepeat.Stop();
+    StopRepeat();
     if (wasDown) PressClick();
   } else {
     // Released off the button: it comes up without a click.
     FDown = false;
-    FRepeat.Stop();
+    StopRepeat();
   }
   return this->BeingFreed();
 }

@@ -16,7 +16,7 @@ class TspSkinButtonBase : public TBase {
   ~TspSkinButtonBase() override;
   void BeforeDestruction() override;
 
-  TBitmap* Glyph() const { return FGlyph.get(); }
+  TBitmap* Glyph() const { return FGlyph.Get(); }
   void SetGlyph(TBitmap* Value);
   int NumGlyphs() const { return FNumGlyphs; }
   void SetNumGlyphs(TspNumGlyphs Value);
@@ -50,9 +50,9 @@ class TspSkinButtonBase : public TBase {
 
   // State, for owners and tests.
   bool MouseIn() const { return FMouseIn; }
-  double MorphKf() const { return FEffects.MorphKf; }
+  double MorphKf() const { return FEffects ? FEffects->MorphKf : 0; }
   // The wait before the next auto-repeat click; 0 when none is due.
-  unsigned RepeatDelay() const { return FRepeat.NextDelay(); }
+  unsigned RepeatDelay() const { return FRepeat ? FRepeat->NextDelay() : 0; }
   const TspButtonSkin& SkinValues() const { return FSkin; }
   // The glyph frame shown for a state: 1 normal, 2 disabled, 3 pressed, 4 hot.
   int GetGlyphNum(bool ADown, bool AMouseIn) const;
@@ -84,7 +84,25 @@ class TspSkinButtonBase : public TBase {
 
   bool CanMorph() const { return FSkin.Morphing && SkinEffectsOn(this->FSkinData); }
   bool CanAnimate() const;
-  void StartAnimation(bool Forward) { FEffects.StartAnimation(Forward, FSkin.FrameCount, FSkin.AnimateInterval); }
+  void StartAnimation(bool Forward) { Effects().StartAnimation(Forward, FSkin.FrameCount, FSkin.AnimateInterval); }
+  // The morph and the frame animation, made with the first effect the button
+  // shows, and the auto-repeat, made with its first repeating press: most
+  // buttons never need either.
+  TspButtonEffects& Effects();
+  TspAutoRepeat& Repeat();
+  void SetMorphKf(double Kf) {
+    if (FEffects || Kf != 0) Effects().MorphKf = Kf;
+  }
+  bool Animating() const { return FEffects && FEffects->Animating(); }
+  void StopMorph() {
+    if (FEffects) FEffects->StopMorph();
+  }
+  void StopAnimation() {
+    if (FEffects) FEffects->StopAnimation();
+  }
+  void StopRepeat() {
+    if (FRepeat) FRepeat->Stop();
+  }
   void MorphOrRepaint();
   void StopTimers();
   // A disabled or hidden button leaves every effect where it ends.
@@ -98,7 +116,7 @@ class TspSkinButtonBase : public TBase {
   // image lists, an image menu's choice) just before the content is drawn.
   virtual void AdjustContent(TspButtonContent& Content, bool ADown, bool AMouseIn) {}
 
-  std::unique_ptr<TBitmap> FGlyph;
+  TspGlyph FGlyph{this};
   TspNumGlyphs FNumGlyphs = 1;
   TCustomImageList* FImageList = nullptr;
   int FImageIndex = -1;
@@ -117,8 +135,8 @@ class TspSkinButtonBase : public TBase {
   TspPressClick FPress;
   bool FCanRelease = false;
   TspButtonSkin FSkin;
-  TspButtonEffects FEffects;
-  TspAutoRepeat FRepeat;
+  std::unique_ptr<TspButtonEffects> FEffects;
+  std::unique_ptr<TspAutoRepeat> FRepeat;
 };
 
 extern template class TspSkinButtonBase<TspSkinCustomControl>;

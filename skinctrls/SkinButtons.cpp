@@ -53,8 +53,8 @@ TspFaceState TspSkinButton::FaceState() const {
   s.Pressed = FPress.Pressed();
   s.HasDisabledFace = !IsNullRect(FSkin.DisabledSkinRect);
   s.HasFocusedFace = !IsNullRect(FSkin.FocusedSkinRect);
-  s.Animating = FEffects.Animating();
-  s.MorphAtHot = CanMorph() && FEffects.MorphKf == 1;
+  s.Animating = Animating();
+  s.MorphAtHot = CanMorph() && MorphKf() == 1;
   return s;
 }
 
@@ -101,7 +101,7 @@ void TspSkinButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bo
 
 void TspSkinButton::CreateControlSkinImage(TBitmap* B) {
   const TspFaceState s = FaceState();
-  const double kf = FEffects.MorphKf;
+  const double kf = MorphKf();
   if (CanMorph() && kf > 0 && kf < 1 && s.Enabled) {
     CreateButtonImage(B, SkinRect, false, false);
     TBitmap hot;
@@ -122,7 +122,7 @@ void TspSkinButton::CreateControlSkinImage(TBitmap* B) {
 void TspSkinButton::CreateControlDefaultImage(TBitmap* B) {
   TButtonBase::CreateControlDefaultImage(B);
   TCanvas* canvas = B->Canvas();
-  SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
+  SetCaptionFont(canvas, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
   const TspFaceState s = FaceState();
   const TRect r(0, 0, Width(), Height());
@@ -268,7 +268,7 @@ void TspSkinButton::CMFocusChanged(TMessage& Message) {
     } else {
       // The default button looks hot while Enter would press it.
       FMouseIn = true;
-      if (CanMorph()) FEffects.MorphKf = 1;
+      if (CanMorph()) SetMorphKf(1);
       Repaint();
     }
   }
@@ -281,14 +281,14 @@ void TspSkinButton::CMMouseEnter(TMessage& Message) {
   FMouseIn = true;
   if ((FGroupIndex == 0 && (!FocusHot() || FDown)) || (FGroupIndex != 0 && !FDown)) {
     if (FDown) {
-      if (CanMorph()) FEffects.MorphKf = 1;
+      if (CanMorph()) SetMorphKf(1);
       Repaint();
     } else {
       if (CanAnimate()) StartAnimation(true);
       MorphOrRepaint();
     }
   }
-  if (FDown && FRepeatMode && FGroupIndex == 0) FRepeat.Start(FRepeatInterval);
+  if (FDown && FRepeatMode && FGroupIndex == 0) Repeat().Start(FRepeatInterval);
   PostLayerMessage(MSG_SHOW_LAYER_FRAME);
 }
 
@@ -301,7 +301,7 @@ void TspSkinButton::CMMouseLeave(TMessage& Message) {
     if (CanAnimate()) StartAnimation(false);
     MorphOrRepaint();
   }
-  if (FDown && FRepeatMode && FGroupIndex == 0) FRepeat.Stop();
+  if (FDown && FRepeatMode && FGroupIndex == 0) StopRepeat();
   PostLayerMessage(MSG_HIDE_LAYER_FRAME);
 }
 
@@ -313,12 +313,12 @@ void TspSkinButton::WMSetFocus(TMessage& Message) {
 }
 
 void TspSkinButton::WMKillFocus(TMessage& Message) {
-  FRepeat.Stop();
+  StopRepeat();
   if (FGroupIndex == 0 && FDown) FDown = false;
   TButtonBase::Dispatch(Message);
   if (!CanFocused()) return;
   if (CanAnimate()) StartAnimation(false);
-  if (CanMorph() && FIndex != -1) FEffects.StartMorph();
+  if (CanMorph() && FIndex != -1) Effects().StartMorph();
   else Invalidate();
 }
 

@@ -260,14 +260,15 @@ void TspSkinCheckRadioBox::PaintFlat() {
   if (FIndex != -1) {
     const TRect mark = MarkRect();
     DrawSkinMark(canvas, 3, Height() / 2 - mark.Height() / 2);
-    SetCaptionFont(canvas, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
+    SetCaptionFont(canvas, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DrawingDefaultFont(),
+                   FSkinData);
     TColor color = Enabled() ? FSkin.FrameFontColor : FSkin.UnEnabledFontColor;
-    if (!FUseSkinFontColor) color = DefaultFont()->Color();
+    if (!FUseSkinFontColor) color = DrawingDefaultFont()->Color();
     canvas->Font()->SetColor(color);
     DrawCaption(canvas, mark.Width() + 7, imageWidth, 8);
   } else {
     DrawDefaultMark(canvas);
-    SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
+    SetCaptionFont(canvas, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
     if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
     DrawCaption(canvas, 22, imageWidth, 5);
   }
@@ -289,7 +290,7 @@ void TspSkinCheckRadioBox::CreateControlDefaultImage(TBitmap* B) {
     canvas->FrameRect(TRect(0, 0, Width(), Height()));
   }
   DrawDefaultMark(canvas);
-  SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
+  SetCaptionFont(canvas, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
   canvas->Brush()->SetStyle(bsClear);
   DrawTextCenteredV(canvas, Caption(), TRect(19, 0, Width(), Height()));
@@ -299,7 +300,8 @@ void TspSkinCheckRadioBox::CreateCheckRadioImage(TBitmap* B, const TRect& R, boo
   CreateSkinControlImage(B, Picture, R);
   TCanvas* canvas = B->Canvas();
   DrawSkinMark(canvas, CheckImageRect.Left, CheckImageRect.Top);
-  SetCaptionFont(canvas, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
+  SetCaptionFont(canvas, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DrawingDefaultFont(),
+                 FSkinData);
   TColor color = Hot ? FSkin.ActiveFontColor : FSkin.FontColor;
   if (!Enabled()) color = FSkin.UnEnabledFontColor;
   canvas->Font()->SetColor(color);

@@ -46,6 +46,15 @@ int CentredTop(TWinControl* Parent, int ATop, int Height) {
   return r.Top + r.Height() / 2 - Height / 2;
 }
 
+TBitmap* TspGlyph::Get() const {
+  if (!FBitmap) {
+    FBitmap = std::make_unique<TBitmap>();
+    TControl* owner = FOwner;
+    FBitmap->OnChange = [owner](TObject*) { owner->Repaint(); };
+  }
+  return FBitmap.get();
+}
+
 // ---------------------------------------------------------------------------
 // TspSkinBinding
 
@@ -255,12 +264,38 @@ TspGraphicSkinControl::TspGraphicSkinControl(TComponent* AOwner) : TspSkinBindin
 // ---------------------------------------------------------------------------
 // TspSkinPictureControl
 
+namespace {
+
+void SetDefaultFontValues(TFont* Font) {
+  Font->SetName(L"Arial");
+  Font->SetHeight(14);
+}
+
+}  // namespace
+
 template <class TBase>
-TspSkinPictureControl<TBase>::TspSkinPictureControl(TComponent* AOwner)
-    : TBase(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  FDefaultFont->SetName(L"Arial");
-  FDefaultFont->SetHeight(14);
-  FDefaultFont->OnChange = [this](TObject*) { DoDefaultFontChange(); };
+TspSkinPictureControl<TBase>::TspSkinPictureControl(TComponent* AOwner) : TBase(AOwner) {}
+
+template <class TBase>
+TFont* TspSkinPictureControl<TBase>::DefaultFont() const {
+  if (!FOwnDefaultFont) {
+    FOwnDefaultFont = std::make_unique<TFont>();
+    SetDefaultFontValues(FOwnDefaultFont.get());
+    auto* self = const_cast<TspSkinPictureControl*>(this);
+    FOwnDefaultFont->OnChange = [self](TObject*) { self->DoDefaultFontChange(); };
+  }
+  return FOwnDefaultFont.get();
+}
+
+template <class TBase>
+TFont* TspSkinPictureControl<TBase>::DrawingDefaultFont() const {
+  if (FOwnDefaultFont) return FOwnDefaultFont.get();
+  static TFont* const shared = [] {
+    static TFont font;
+    SetDefaultFontValues(&font);
+    return &font;
+  }();
+  return shared;
 }
 
 template <class TBase>
@@ -274,7 +309,7 @@ template <class TBase>
 TspLookKey TspSkinPictureControl<TBase>::LookKey() const {
   TspLookKey key = TBase::LookKey();
   if (FUseSkinFont) key.FontChoices |= lfcSkinFont;
-  key.DefaultFont = TspFontKey::Of(FDefaultFont.get());
+  key.DefaultFont = TspFontKey::Of(DrawingDefaultFont());
   return key;
 }
 

@@ -51,6 +51,22 @@ class TspCentringParent {
 // parent centres its controls, else ATop.
 int CentredTop(TWinControl* Parent, int ATop, int Height);
 
+// A control's glyph picture, made on first use: most controls never show
+// one. A change of its pixels repaints the control.
+class TspGlyph {
+ public:
+  explicit TspGlyph(TControl* Owner) : FOwner(Owner) {}
+  // The picture, made now when it was not yet.
+  TBitmap* Get() const;
+  // The picture when one was made, else nullptr.
+  TBitmap* Made() const { return FBitmap.get(); }
+  bool Empty() const { return !FBitmap || FBitmap->Empty(); }
+
+ private:
+  TControl* FOwner;
+  mutable std::unique_ptr<TBitmap> FBitmap;
+};
+
 template <class TBase>
 class TspSkinBinding : public TspSkinLinked<TBase> {
  public:
@@ -173,8 +189,10 @@ class TspSkinPictureControl : public TBase, public TspControlGeometry {
  public:
   explicit TspSkinPictureControl(TComponent* AOwner);
 
-  TFont* DefaultFont() const { return FDefaultFont.get(); }
-  void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
+  // The font text is drawn in without a skin font: Arial, 14 pixels, until
+  // changed. Made on first use.
+  TFont* DefaultFont() const;
+  void SetDefaultFont(TFont* Value) { DefaultFont()->Assign(Value); }
   bool UseSkinFont() const { return FUseSkinFont; }
   virtual void SetUseSkinFont(bool Value) { this->SetLookValue(FUseSkinFont, Value); }
   int DefaultWidth() const { return FDefaultWidth; }
@@ -206,9 +224,15 @@ class TspSkinPictureControl : public TBase, public TspControlGeometry {
   // The font text is drawn in without a skin font.
   void DoDefaultFontChange();
 
+  // The default font to draw with: the control's own once it was asked
+  // for, else one font of the same values that all the others share.
+  TFont* DrawingDefaultFont() const;
+
   bool FUseSkinFont = true;
   int FDefaultWidth = 0, FDefaultHeight = 0;
-  std::unique_ptr<TFont> FDefaultFont;
+
+ private:
+  mutable std::unique_ptr<TFont> FOwnDefaultFont;
 };
 
 class TspSkinCustomControl : public TspSkinPictureControl<TspSkinControl> {

@@ -62,15 +62,16 @@ TspLookCache::~TspLookCache() {
 }
 
 bool TspLookCache::DrawKept(const TspLookKey& Key, TCanvas* Canvas) const {
-  if (!Holding() || !(FKey == Key)) return false;
+  if (!Holding() || !(FKept->Key == Key)) return false;
+  const TKept& kept = *FKept;
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = FWidth;
-  info.bmiHeader.biHeight = -FHeight;  // top row first
+  info.bmiHeader.biWidth = kept.Width;
+  info.bmiHeader.biHeight = -kept.Height;  // top row first
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = static_cast<WORD>(FBitCount);
+  info.bmiHeader.biBitCount = static_cast<WORD>(kept.BitCount);
   info.bmiHeader.biCompression = BI_RGB;
-  SetDIBitsToDevice(Canvas->Handle(), 0, 0, FWidth, FHeight, 0, 0, 0, FHeight, FPixels.data(), &info,
+  SetDIBitsToDevice(Canvas->Handle(), 0, 0, kept.Width, kept.Height, 0, 0, 0, kept.Height, kept.Pixels.data(), &info,
                     DIB_RGB_COLORS);
   return true;
 }
@@ -101,14 +102,14 @@ void TspLookCache::Keep(const TspLookKey& Key, std::unique_ptr<TBitmap> Look) {
     const size_t bytes = stride * Look->Height();
     if (gHeld + bytes <= gBudget) {
       GdiFlush();
-      FPixels.resize(bytes);
+      FKept = std::make_unique<TKept>();
+      FKept->Pixels.resize(bytes);
       for (int row = 0; row < Look->Height(); ++row)
-        std::memcpy(FPixels.data() + row * stride, Look->ScanLine(row), stride);
-      FWidth = Look->Width();
-      FHeight = Look->Height();
-      FBitCount = bits;
-      FKey = Key;
-      FStale = false;
+        std::memcpy(FKept->Pixels.data() + row * stride, Look->ScanLine(row), stride);
+      FKept->Width = Look->Width();
+      FKept->Height = Look->Height();
+      FKept->BitCount = bits;
+      FKept->Key = Key;
       gHeld += bytes;
     }
   }
@@ -120,8 +121,9 @@ void TspLookCache::Keep(const TspLookKey& Key, std::unique_ptr<TBitmap> Look) {
 }
 
 void TspLookCache::Release() {
-  gHeld -= FPixels.size();
-  std::vector<uint8_t>().swap(FPixels);
+  if (!FKept) return;
+  gHeld -= FKept->Pixels.size();
+  FKept.reset();
 }
 
 size_t TspLookCache::BytesHeld() { return gHeld; }

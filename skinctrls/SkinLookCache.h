@@ -50,8 +50,8 @@ struct TspLookKey {
 // system's, so that an idle control holds no GDI object: it is composed on a
 // surface lent by a pool that all controls share, and drawn from memory. A
 // look made stale (the control invalidated, a new skin, a new size) is never
-// drawn again. The pool keeps a few bitmaps while any cache lives. All caches together hold at most Budget bytes of pixels: a
-// look that does not fit is drawn, not kept.
+// drawn again. The pool keeps a few bitmaps while any cache lives. All caches together hold
+// at most Budget bytes of pixels: a look that does not fit is drawn, not kept.
 class TspLookCache {
  public:
   TspLookCache();
@@ -69,11 +69,13 @@ class TspLookCache {
   // surface back to the pool.
   void Keep(const TspLookKey& Key, std::unique_ptr<TBitmap> Look);
   // The kept look is never drawn again.
-  void MakeStale() { FStale = true; }
+  void MakeStale() {
+    if (FKept) FKept->Stale = true;
+  }
   // Frees the kept look.
   void Release();
   // True while a look that may be drawn again is kept.
-  bool Holding() const { return !FPixels.empty() && !FStale; }
+  bool Holding() const { return FKept && !FKept->Stale; }
 
   // Pixel bytes held by all caches, and the most they may hold.
   static size_t BytesHeld();
@@ -84,8 +86,13 @@ class TspLookCache {
   static int PooledSurfaces();
 
  private:
-  TspLookKey FKey;
-  std::vector<uint8_t> FPixels;  // rows top first, each a multiple of 4 bytes
-  int FWidth = 0, FHeight = 0, FBitCount = 0;
-  bool FStale = false;
+  // Made with the first look kept: a control that never paints, or whose
+  // looks are never kept, carries only the pointer.
+  struct TKept {
+    TspLookKey Key;
+    std::vector<uint8_t> Pixels;  // rows top first, each a multiple of 4 bytes
+    int Width = 0, Height = 0, BitCount = 0;
+    bool Stale = false;
+  };
+  std::unique_ptr<TKept> FKept;
 };

@@ -252,7 +252,7 @@ void TspSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap* B) {
     DrawDefaultPart(canvas, body, s.Body);
     DrawDefaultPart(canvas, track, s.Track);
   }
-  SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
+  SetCaptionFont(canvas, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
   const bool pressed = s.Body == psPressed;
   DrawContent(canvas, body, FDown, FMouseIn, GetGlyphNum(pressed, FMouseIn), pressed, false, ShownCaption());
@@ -260,7 +260,7 @@ void TspSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap* B) {
 }
 
 void TspSkinMenuSpeedButton::DrawBodyContent(TCanvas* C, const TRect& Body, bool Down, bool Hot, TColor FontColor) {
-  SetCaptionFont(C, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
+  SetCaptionFont(C, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DrawingDefaultFont(), FSkinData);
   if (!Enabled()) C->Font()->SetColor(FSkin.DisabledFontColor);
   else if (FUseSkinFontColor) C->Font()->SetColor(FontColor);
   DrawContent(C, Body, FDown, FMouseIn, GetGlyphNum(Down, Hot), Down && Hot, false, ShownCaption());

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-TspSkinPanel::TspSkinPanel(TComponent* AOwner) : TspSkinCustomControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
+TspSkinPanel::TspSkinPanel(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   FSkinDataName = L"panel";
   FPaintByPieces = true;
   SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csOpaque, csDoubleClicks,
@@ -139,7 +139,7 @@ void TspSkinPanel::SetTransparentMode(bool Value) {
 void TspSkinPanel::SetImagePosition(TspImagePosition Value) { SetLookValue(FImagePosition, Value); }
 
 void TspSkinPanel::SetGlyph(TBitmap* Value) {
-  FGlyph->Assign(Value);
+  FGlyph.Get()->Assign(Value);
   Repaint();
 }
 
@@ -169,11 +169,11 @@ void TspSkinPanel::CreateParams(TCreateParams& Params) {
   Params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
 }
 
-void TspSkinPanel::GetSkinData() {
-  TspSkinCustomControl::GetSkinData();
-  // Copied, not pointed at: the record goes with the next skin load.
-  auto* r = SkinRecordAs<TspDataSkinPanelControl>();
-  FSkin = r ? *r : TspDataSkinPanelControl(String());
+const TspDataSkinPanelControl& TspSkinPanel::Skin() const {
+  static const TspDataSkinPanelControl none{String()};
+  // Looked up each time, never kept: the record goes with the next skin load.
+  const auto* record = SkinRecordAs<TspDataSkinPanelControl>();
+  return record ? *record : none;
 }
 
 void TspSkinPanel::ChangeSkinData() {
@@ -219,7 +219,7 @@ void TspSkinPanel::AdjustClientRect(TRect& Rect) const {
     return;
   }
   if (FIndex != -1 && !Designing()) {
-    if (FSkin.BGPictureIndex != -1 || (FBorderStyle == bvNone && !FCaptionMode && ResizeMode == 1)) return;
+    if (Skin().BGPictureIndex != -1 || (FBorderStyle == bvNone && !FCaptionMode && ResizeMode == 1)) return;
     // The client of the skin picture at the current size.
     TspControlGeometry g = *this;
     int w = Width(), h = Height();

@@ -27,12 +27,12 @@ int TopCentred(int Top, int Height, int Inner) { return Top + (Height - Inner) /
 void TspSkinPanel::SetCaptionFont(TCanvas* Cnvs) const {
   TFont* f = Cnvs->Font();
   if (FIndex != -1 && FUseSkinFont) {
-    f->SetName(FSkin.FontName);
-    f->SetHeight(FSkin.FontHeight);
-    f->SetStyle(FSkin.FontStyle);
-    f->SetColor(FSkin.FontColor);
+    f->SetName(Skin().FontName);
+    f->SetHeight(Skin().FontHeight);
+    f->SetStyle(Skin().FontStyle);
+    f->SetColor(Skin().FontColor);
   } else {
-    f->Assign(FDefaultFont.get());
+    f->Assign(DrawingDefaultFont());
   }
   if (FSkinData && FSkinData->ResourceStrData()) f->SetCharset(FSkinData->ResourceStrData()->CharSet());
 }
@@ -48,21 +48,21 @@ bool TspSkinPanel::HasCaptionImage() const {
 
 int TspSkinPanel::CaptionImageWidth() const {
   if (HasCaptionImage()) return FCaptionImageList->Width();
-  return FGlyph->Empty() ? 0 : FGlyph->Width() / FNumGlyphs;
+  return FGlyph.Empty() ? 0 : FGlyph.Made()->Width() / FNumGlyphs;
 }
 
 int TspSkinPanel::CaptionImageHeight() const {
   if (HasCaptionImage()) return FCaptionImageList->Height();
-  return FGlyph->Empty() ? 0 : FGlyph->Height();
+  return FGlyph.Empty() ? 0 : FGlyph.Made()->Height();
 }
 
 void TspSkinPanel::DrawCaptionImage(TCanvas* Cnvs, int X, int Top, int Height) const {
   const int y = TopCentred(Top, Height, CaptionImageHeight());
   if (HasCaptionImage()) {
     FCaptionImageList->Draw(Cnvs, X, y, FCaptionImageIndex, Enabled());
-  } else if (!FGlyph->Empty()) {
+  } else if (!FGlyph.Empty()) {
     const int frame = !Enabled() && FNumGlyphs == 2 ? 2 : 1;
-    DrawBitmapFrame(Cnvs, X, y, FGlyph.get(), FNumGlyphs, frame);
+    DrawBitmapFrame(Cnvs, X, y, FGlyph.Made(), FNumGlyphs, frame);
   }
 }
 
@@ -92,7 +92,7 @@ void TspSkinPanel::Paint() {
     FillClientPiece(Canvas(), whole);
     return;
   }
-  TBitmap* background = ActivePicture(FSkin.BGPictureIndex);
+  TBitmap* background = ActivePicture(Skin().BGPictureIndex);
   if (!background) {
     TspSkinCustomControl::Paint();
     return;
@@ -126,7 +126,7 @@ void TspSkinPanel::PaintTransparentCaption(TCanvas* Cnvs) {
   const int th = Cnvs->TextHeight(text.empty() ? String(L"Wg") : text);
   int x = 5;
   if (FCheckedMode) {
-    const TRect& mark = FChecked ? FSkin.CheckImageRect : FSkin.UnCheckImageRect;
+    const TRect& mark = FChecked ? Skin().CheckImageRect : Skin().UnCheckImageRect;
     if (!mark.IsEmpty()) {
       DrawPicturePiece(Cnvs, mark, x, TopCentred(0, th, mark.Height()), true);
       x += mark.Width() + 5;
@@ -162,38 +162,38 @@ void TspSkinPanel::CreateControlSkinImage(TBitmap* B) {
     return;
   }
   TspSkinCustomControl::CreateControlSkinImage(B);
-  FCaptionRectNow = FSkin.CaptionRect.IsEmpty() ? TRect() : MapSkinRect(FSkin.CaptionRect, Width(), Height());
-  if (!Caption().empty() && !FSkin.CaptionRect.IsEmpty()) DrawSkinCaption(B->Canvas(), FCaptionRectNow);
+  FCaptionRectNow = Skin().CaptionRect.IsEmpty() ? TRect() : MapSkinRect(Skin().CaptionRect, Width(), Height());
+  if (!Caption().empty() && !Skin().CaptionRect.IsEmpty()) DrawSkinCaption(B->Canvas(), FCaptionRectNow);
 }
 
 void TspSkinPanel::DrawSkinCaption(TCanvas* Cnvs, const TRect& R) {
   TRect area = R;
   if (FRollUpMode) area.Right -= 12;
   if (FCheckedMode) {
-    const TRect& mark = FChecked ? FSkin.CheckImageRect : FSkin.UnCheckImageRect;
+    const TRect& mark = FChecked ? Skin().CheckImageRect : Skin().UnCheckImageRect;
     DrawPicturePiece(Cnvs, mark, R.Left, TopCentred(R.Top, R.Height(), mark.Height()), true);
     area.Left = R.Left + mark.Width() + 2;
   }
   SetCaptionFont(Cnvs);
-  Cnvs->Font()->SetColor(FSkin.FontColor);
+  Cnvs->Font()->SetColor(Skin().FontColor);
   const String text = Caption();
   const int tw = Cnvs->TextWidth(text), th = Cnvs->TextHeight(text);
   const int iw = CaptionImageWidth();
   int imageX = 0, textX;
   if (iw && FImagePosition == spipLeft) {
     imageX = area.Left + 2;
-    textX = std::max(AlignedLeft(area, tw, FSkin.Alignment), imageX + iw + FSpacing);
+    textX = std::max(AlignedLeft(area, tw, Skin().Alignment), imageX + iw + FSpacing);
   } else {
-    imageX = AlignedLeft(area, tw + (iw ? iw + FSpacing : 0), FSkin.Alignment);
+    imageX = AlignedLeft(area, tw + (iw ? iw + FSpacing : 0), Skin().Alignment);
     textX = iw ? imageX + iw + FSpacing : imageX;
   }
   const int textY = TopCentred(R.Top, R.Height(), th);
-  const TRect& frame = FSkin.FrameRect;
+  const TRect& frame = Skin().FrameRect;
   if (!frame.IsEmpty() && Picture) {
     // The frame picture grows with the text; its text area holds the text.
-    const TRect& inner = FSkin.FrameTextRect;
+    const TRect& inner = Skin().FrameTextRect;
     TBitmap fb;
-    CreateHSkinImage(FSkin.FrameLeftOffset, FSkin.FrameRightOffset, &fb, Picture, frame,
+    CreateHSkinImage(Skin().FrameLeftOffset, Skin().FrameRightOffset, &fb, Picture, frame,
                      tw + frame.Width() - inner.Width(), frame.Height(), false);
     Cnvs->Draw(textX - (inner.Left - frame.Left), textY - (inner.Top - frame.Top), &fb);
   }
@@ -201,10 +201,10 @@ void TspSkinPanel::DrawSkinCaption(TCanvas* Cnvs, const TRect& R) {
   Cnvs->Brush()->SetStyle(bsClear);
   Cnvs->TextOut(textX, textY, text);
   if (FRollUpMode) {
-    const TRect& mf = FSkin.MarkFrameRect;
+    const TRect& mf = Skin().MarkFrameRect;
     // Keyed like every other mark of the picture: its key colour never shows.
     if (!mf.IsEmpty()) DrawPicturePiece(Cnvs, mf, R.Right - mf.Width(), TopCentred(R.Top, R.Height(), mf.Height()), true);
-    DrawArrowInRect(Cnvs, TRect(R.Right - 12, R.Top, R.Right, R.Bottom), FSkin.FontColor, FRollUpState ? 4 : 3);
+    DrawArrowInRect(Cnvs, TRect(R.Right - 12, R.Top, R.Right, R.Bottom), Skin().FontColor, FRollUpState ? 4 : 3);
   }
 }
 
@@ -255,7 +255,7 @@ void TspSkinPanel::DrawDefaultCaption(TCanvas* Cnvs, TRect Bar) {
     area.Right -= 10;
     DrawArrowInRect(Cnvs, TRect(area.Right, Bar.Top, area.Right + 10, Bar.Bottom), clBtnText, FRollUpState ? 4 : 3);
   }
-  Cnvs->Font()->Assign(FDefaultFont.get());
+  Cnvs->Font()->Assign(DrawingDefaultFont());
   if (FSkinData && FSkinData->ResourceStrData()) Cnvs->Font()->SetCharset(FSkinData->ResourceStrData()->CharSet());
   const String text = Caption();
   const int iw = CaptionImageWidth();

@@ -48,7 +48,7 @@ class TspSkinPanel : public TspSkinCustomControl {
   void SetTransparentMode(bool Value);
   TspImagePosition ImagePosition() const { return FImagePosition; }
   void SetImagePosition(TspImagePosition Value);
-  TBitmap* Glyph() const { return FGlyph.get(); }
+  TBitmap* Glyph() const { return FGlyph.Get(); }
   void SetGlyph(TBitmap* Value);
   int NumGlyphs() const { return FNumGlyphs; }
   void SetNumGlyphs(int Value);
@@ -65,7 +65,6 @@ class TspSkinPanel : public TspSkinCustomControl {
   const TRect& CaptionRectNow() const { return FCaptionRectNow; }
 
   TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinPanelControl>; }
-  void GetSkinData() override;
   void ChangeSkinData() override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
@@ -104,8 +103,8 @@ class TspSkinPanel : public TspSkinCustomControl {
   // Height of the caption text in the caption font.
   int CaptionTextHeight() const;
 
-  // A copy of the panel record (an empty one without it), kept by GetSkinData.
-  TspDataSkinPanelControl FSkin{String()};
+  // The panel record of the skin data at SkinIndex; an empty one without it.
+  const TspDataSkinPanelControl& Skin() const;
   TRect FCaptionRectNow;
 
  private:
@@ -125,7 +124,7 @@ class TspSkinPanel : public TspSkinCustomControl {
   int FRealHeight = -1;
   bool FTransparentMode = false;
   TspImagePosition FImagePosition = spipDefault;
-  std::unique_ptr<TBitmap> FGlyph;
+  TspGlyph FGlyph{this};
   int FNumGlyphs = 1, FSpacing = 2;
   TCustomImageList* FCaptionImageList = nullptr;
   int FCaptionImageIndex = -1;

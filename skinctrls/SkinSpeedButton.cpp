@@ -33,8 +33,8 @@ void TspSkinSpeedButton::SetShowCaption(bool Value) {
 void TspSkinSpeedButton::ResetState() {
   FDown = false;
   FMouseIn = false;
-  if (CanMorph()) FEffects.MorphKf = 0;
-  FEffects.StopAnimation();
+  if (CanMorph()) SetMorphKf(0);
+  StopAnimation();
   Repaint();
 }
 
@@ -63,11 +63,11 @@ void TspSkinSpeedButton::Paint() {
 bool TspSkinSpeedButton::SetFlatFont(TCanvas* C) {
   if (FIndex == -1) {
     if (!FDrawDefault) return false;
-    SetCaptionFont(C, false, L"", 0, {}, DefaultFont(), FSkinData);
+    SetCaptionFont(C, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
     if (!Enabled()) C->Font()->SetColor(clBtnShadow);
     return true;
   }
-  SetCaptionFont(C, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DefaultFont(), FSkinData);
+  SetCaptionFont(C, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DrawingDefaultFont(), FSkinData);
   const TspSkinColors* colors = FSkinData->SkinColors.get();
   if (!Enabled()) C->Font()->SetColor(colors->cBtnShadow);
   else if (FUseSkinFontColor) C->Font()->SetColor(colors->cBtnText);
@@ -78,7 +78,7 @@ void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
   TCanvas* canvas = B->Canvas();
   const TRect r(0, 0, Width(), Height());
   DrawDefaultPart(canvas, r, DownLook() ? psPressed : (FMouseIn ? psHot : psIdle));
-  SetCaptionFont(canvas, false, L"", 0, {}, DefaultFont(), FSkinData);
+  SetCaptionFont(canvas, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
   DrawContent(canvas, r, FDown, FMouseIn, GetGlyphNum(FDown, FMouseIn), FDown && FMouseIn, false, ShownCaption());
 }
@@ -99,7 +99,7 @@ void TspSkinSpeedButton::CreateFace(TBitmap* B, const TRect& R, bool AActive, bo
 }
 
 void TspSkinSpeedButton::CreateControlSkinImage(TBitmap* B) {
-  const double kf = FEffects.MorphKf;
+  const double kf = MorphKf();
   if (CanMorph() && Enabled() && kf > 0 && kf < 1) {
     CreateFace(B, SkinRect, false, false);
     TBitmap active;
@@ -158,12 +158,12 @@ void TspSkinSpeedButton::Dispatch(TMessage& Message) {
 void TspSkinSpeedButton::Hover(bool Enter) {
   FMouseIn = Enter;
   if (FDown && FRepeatMode && FGroupIndex == 0) {
-    if (Enter) FRepeat.Start(FRepeatInterval);
-    else FRepeat.Stop();
+    if (Enter) Repeat().Start(FRepeatInterval);
+    else StopRepeat();
   }
   if ((FDown && FGroupIndex != 0) || !Enabled()) return;
   if (Enter && FDown) {
-    if (CanMorph()) FEffects.MorphKf = 1;
+    if (CanMorph()) SetMorphKf(1);
     Repaint();
     return;
   }
@@ -177,7 +177,7 @@ void TspSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, 
 }
 
 void TspSkinSpeedButton::AdjustContent(TspButtonContent& Content, bool ADown, bool AMouseIn) {
-  if (!FGlyph->Empty()) return;
+  if (!FGlyph.Empty()) return;
   if (auto* host = dynamic_cast<TspButtonImagesHost*>(Parent()))
     if (TCustomImageList* images = host->ButtonImages(Enabled(), ADown || AMouseIn)) Content.Images = images;
 }

@@ -79,19 +79,19 @@ void TspSkinStatusBar::SetSkinData(TspSkinData* Value) {
   });
 }
 
-bool TspSkinStatusBar::HasGripPicture() const { return FIndex != -1 && Picture && !FSkin.GripperRect.IsEmpty(); }
+bool TspSkinStatusBar::HasGripPicture() const { return FIndex != -1 && Picture && !Skin().GripperRect.IsEmpty(); }
 
 void TspSkinStatusBar::AdjustClientRect(TRect& Rect) const {
   TspSkinPanel::AdjustClientRect(Rect);
   if (!HasGrip()) return;
-  Rect.Right -= HasGripPicture() ? FSkin.GripperRect.Width() : Rect.Height();
+  Rect.Right -= HasGripPicture() ? Skin().GripperRect.Width() : Rect.Height();
 }
 
 TRect TspSkinStatusBar::GripRect() const {
   if (!HasGrip()) return TRect();
   const TRect c = GetSkinClientRect();
   if (HasGripPicture()) {
-    const TRect& g = FSkin.GripperRect;
+    const TRect& g = Skin().GripperRect;
     return TRect(c.Right, c.Bottom - g.Height(), c.Right + g.Width(), c.Bottom);
   }
   return TRect(c.Right + 2, c.Top, c.Right + c.Height(), c.Bottom - 2);
@@ -101,8 +101,8 @@ void TspSkinStatusBar::DrawGripOn(TCanvas* Cnvs) {
   if (!HasGrip()) return;
   const TRect r = GripRect();
   if (HasGripPicture()) {
-    DrawPicturePiece(Cnvs, FSkin.GripperRect, r.Left, r.Top, FSkin.GripperTransparent,
-                     FSkin.GripperTransparentColor);
+    DrawPicturePiece(Cnvs, Skin().GripperRect, r.Left, r.Top, Skin().GripperTransparent,
+                     Skin().GripperTransparentColor);
   } else if (FIndex != -1) {
     DrawGrip(Cnvs, r, SkinColor(&TspSkinColors::cBtnShadow, clBtnShadow),
              SkinColor(&TspSkinColors::cBtnHighLight, clBtnHighlight));

@@ -218,12 +218,12 @@ void TspSkinMonthCalendar::DrawSelectedDay(TCanvas* C, const TRect& Cell) {
 void TspSkinMonthCalendar::DrawCalendar(TCanvas* C) {
   const TRect r = CalendarRect();
   const bool skinned = FIndex != -1;
-  C->Font()->Assign(FDefaultFont.get());
+  C->Font()->Assign(DrawingDefaultFont());
   if (FSkinData && FSkinData->ResourceStrData()) C->Font()->SetCharset(FSkinData->ResourceStrData()->CharSet());
   C->Brush()->SetStyle(bsClear);
 
   C->Font()->SetStyle({fsBold});
-  C->Font()->SetColor(skinned ? FActiveFontColor : FDefaultFont->Color());
+  C->Font()->SetColor(skinned ? FActiveFontColor : DrawingDefaultFont()->Color());
   const String title = FormatDateTime(L"MMMM, YYYY", FDate);
   C->TextOut(Width() / 2 - C->TextWidth(title) / 2 - 2, r.Top + 3, title);
 

@@ -328,7 +328,7 @@ void TspSkinPasswordEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X,
 TColor TspSkinPasswordEdit::SymbolColor(bool Selected) const {
   if (!Enabled()) return Skinned() ? FDisabledFontColor : clGrayText;
   if (Selected) return clHighlightText;
-  if (!Skinned()) return FDefaultFont->Color();
+  if (!Skinned()) return DrawingDefaultFont()->Color();
   return FMouseIn || Focused() ? FActiveFontColor : FFontColor;
 }
 

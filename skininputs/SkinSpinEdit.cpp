@@ -28,7 +28,7 @@ TspSkinSpinEdit::TspSkinSpinEdit(TComponent* AOwner)
   FControlStyle = TControlStyle{csAcceptsControls, csCaptureMouse, csOpaque, csDoubleClicks};
   FEdit = new TspSkinNumEdit(this);
   FEdit->SetColor(FDefaultColor);
-  FEdit->Font()->Assign(FDefaultFont.get());
+  FEdit->Font()->Assign(DrawingDefaultFont());
   FEdit->SetParent(this);
   FEdit->SetAutoSize(false);
   FEdit->SetVisible(true);
@@ -220,7 +220,7 @@ void TspSkinSpinEdit::GetSkinData() {
 void TspSkinSpinEdit::ChangeSkinData() {
   TspSkinCustomControl::ChangeSkinData();
   TFont* f = FEdit->Font();
-  f->Assign(FDefaultFont.get());
+  f->Assign(DrawingDefaultFont());
   if (Skinned()) {
     if (FUseSkinFont) {
       f->SetName(FSkinFontName);
@@ -230,7 +230,7 @@ void TspSkinSpinEdit::ChangeSkinData() {
     f->SetColor(FFontColor);
   }
   const TspResourceStrData* store = FSkinData ? FSkinData->ResourceStrData() : nullptr;
-  f->SetCharset(store ? store->CharSet() : FDefaultFont->Charset());
+  f->SetCharset(store ? store->CharSet() : DrawingDefaultFont()->Charset());
   FEdit->SetTransparent(Skinned());
   FEdit->SetColor(FDefaultColor);
   if (Skinned() && FUseSkinSize && Height() != SkinRect.Height()) SetHeight(SkinRect.Height());
@@ -241,7 +241,7 @@ void TspSkinSpinEdit::ChangeSkinData() {
 
 void TspSkinSpinEdit::DefaultFontChanged() {
   if (Skinned() && FUseSkinFont) return;
-  FEdit->Font()->Assign(FDefaultFont.get());
+  FEdit->Font()->Assign(DrawingDefaultFont());
   Layout();
 }
 
@@ -280,7 +280,7 @@ void TspSkinSpinEdit::Layout() {
 
 void TspSkinSpinEdit::SetFontColorByState() {
   TColor c;
-  if (!Skinned()) c = Enabled() ? FDefaultFont->Color() : clGrayText;
+  if (!Skinned()) c = Enabled() ? DrawingDefaultFont()->Color() : clGrayText;
   else if (!Enabled()) c = FDisabledFontColor;
   else c = FFocused || FHot ? FActiveFontColor : FFontColor;
   FEdit->Font()->SetColor(c);

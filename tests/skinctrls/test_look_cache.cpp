@@ -49,6 +49,15 @@ TEST_F(LookCache, AKeptLookIsAFreshOneThroughStatesSwitchesAndResizes) {
   ExpectKeptLookIsFresh(panel, "disabled");
   panel->SetEnabled(true);
   ExpectKeptLookIsFresh(panel, "enabled");
+  // Drawn first with the font all untouched controls share, then with the
+  // panel's own once it is changed.
+  panel->SetUseSkinFont(false);
+  ExpectKeptLookIsFresh(panel, "default font");
+  const std::unique_ptr<TBitmap> sharedFont = WindowPixels(panel);
+  panel->DefaultFont()->SetHeight(24);
+  ExpectKeptLookIsFresh(panel, "default font changed");
+  EXPECT_FALSE(SamePixels(sharedFont.get(), WindowPixels(panel).get()));
+  panel->SetUseSkinFont(true);
   const std::unique_ptr<TBitmap> defaultSkin = WindowPixels(panel);
   skin->LoadCompressedStoredSkin(TestStoredSkin());
   ExpectKeptLookIsFresh(panel, "switch");
