@@ -438,7 +438,9 @@ void TspSkinPopupWindow::SetCurrent(int Index, bool FromKeyboard) {
   const int old = FItemIndex;
   FItemIndex = Index;
   if (old >= 0 && old < ItemCount()) FItems[old]->Leave();
-  if (Index >= 0) FItems[Index]->Enter(FromKeyboard);
+  // The old entry's redraw raises draw handlers, which may close the menu.
+  if (BeingFreed()) return;
+  if (Index >= 0 && Index < ItemCount()) FItems[Index]->Enter(FromKeyboard);
 }
 
 void TspSkinPopupWindow::SelectNext(bool Forward) {
@@ -464,6 +466,7 @@ void TspSkinPopupWindow::SelectNext(bool Forward) {
       LayoutItems();
     }
     RepaintAll();
+    if (BeingFreed()) return;  // a draw handler closed the menu
   }
   SetCurrent(target, true);
 }
@@ -477,8 +480,9 @@ void TspSkinPopupWindow::HandleMenuKey(WORD Key) {
       const int old = FItemIndex;
       FItemIndex = i;
       if (old != i && old >= 0 && old < ItemCount()) FItems[old]->Leave();
-      if (old != i) item->Enter(false);
-      item->Click();
+      if (old != i && !BeingFreed()) item->Enter(false);
+      // The redraws' handlers may have closed the menu, and its entries with it.
+      if (!BeingFreed()) item->Click();
       return;
     }
   }
@@ -501,6 +505,7 @@ void TspSkinPopupWindow::HandleMenuKey(WORD Key) {
           opener->Redraw();
         }
       }
+      if (BeingFreed()) break;  // the redraw's handler closed the menu
       FSkinMenu->CloseLevelsFrom(level);
       break;
     case VK_UP:
