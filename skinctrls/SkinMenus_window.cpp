@@ -93,6 +93,17 @@ void TspSkinPopupWindow::AddItems(TMenuItem* Item, int From) {
     if (!child->Visible()) continue;
     if (TBasicAction* action = child->Action()) action->Update();
     FItems.emplace_back(new TspSkinMenuItem(this, FItemData, child));
+    child->FreeNotification(this);
+  }
+}
+
+void TspSkinPopupWindow::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomControl::Notification(AComponent, Operation);
+  if (Operation != opRemove || BeingFreed()) return;
+  for (const auto& entry : FItems) {
+    if (entry->MenuItem != AComponent) continue;
+    FSkinMenu->CloseSkinMenu();
+    return;
   }
 }
 
@@ -120,6 +131,7 @@ void TspSkinPopupWindow::CreateMenu(TMenuItem* Item, TMenuItem* Item2, int Start
     if (menu->AutoLineReduction() == maAutomatic) Item->RethinkLines();
     FImages = menu->Images();
   }
+  for (const auto& entry : FItems) RemoveFreeNotification(entry->MenuItem);
   FItems.clear();
   AddItems(Item, StartIndex);
   if (Item2) AddItems(Item2, StartIndex - Item->Count());
