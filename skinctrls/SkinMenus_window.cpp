@@ -131,7 +131,8 @@ void TspSkinPopupWindow::CreateMenu(TMenuItem* Item, TMenuItem* Item2, int Start
     if (menu->AutoLineReduction() == maAutomatic) Item->RethinkLines();
     FImages = menu->Images();
   }
-  for (const auto& entry : FItems) RemoveFreeNotification(entry->MenuItem);
+  // Last first: links are looked for from the end.
+  for (auto entry = FItems.rbegin(); entry != FItems.rend(); ++entry) RemoveFreeNotification((*entry)->MenuItem);
   FItems.clear();
   AddItems(Item, StartIndex);
   if (Item2) AddItems(Item2, StartIndex - Item->Count());
