@@ -81,6 +81,12 @@ TControl::~TControl() {
   // Code that ran on after the teardown may have made it the capture, the
   // drag or the hint control again: nothing global keeps it past its end.
   ForgetGlobally();
+  if (FSetAside) HoldAlong(this, nullptr);
+}
+
+void TControl::SetAsideBy(TControl* Whole) {
+  FSetAside = Whole != nullptr;
+  HoldAlong(this, Whole);
 }
 
 void TControl::FailIfDeletedWhileHandled() const {

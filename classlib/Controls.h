@@ -111,11 +111,10 @@ class TControl : public TComponent {
   ~TControl() override;
   void BeforeDestruction() override;
   bool NestedLoopMayRelease() const override { return true; }
-  const TObject* HeldAlong() const override { return FSetAsideBy; }
   String ClassName() const override { return L"TControl"; }
   // Called by a compound control that sets this part aside in its teardown
   // and deletes it with itself: while this part is held, so is the whole.
-  void SetAsideBy(TControl* Whole) { FSetAsideBy = Whole; }
+  void SetAsideBy(TControl* Whole);
 
   // Messages. WindowProc starts as WndProc; a subclasser may wrap it.
   TWindowProcEvent WindowProc;
@@ -310,7 +309,7 @@ class TControl : public TComponent {
   void CMParentBiDiModeChanged(TMessage& Message);
 
   TWinControl* FParent = nullptr;
-  TControl* FSetAsideBy = nullptr;
+  bool FSetAside = false;  // listed as a part held along with its whole
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   TAlign FAlign = alNone;
   TAnchors FAnchors{akLeft, akTop};

@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "classlib/Object.h"
 
@@ -46,6 +47,9 @@ void HandOn(std::exception_ptr Error) noexcept {
   }
 }
 
+// Set-aside parts and the wholes held along with them (GUI thread only).
+std::vector<std::pair<const TObject*, const TObject*>> gHeldAlong;
+
 // The objects the open scopes hold, sorted.
 std::vector<const TObject*> HeldObjects() {
   std::vector<const TObject*> held;
@@ -58,9 +62,12 @@ std::vector<const TObject*> HeldObjects() {
       held.push_back(reinterpret_cast<const TObject*>(h));
     }
   }
-  // What the held objects hold along (a set-aside part's whole), however deep.
-  for (size_t i = 0; i < held.size(); ++i)
-    if (const TObject* along = held[i] ? held[i]->HeldAlong() : nullptr) held.push_back(along);
+  // What the held objects hold along (a set-aside part's whole), however
+  // deep; found by address alone, as the held objects may be gone.
+  if (!gHeldAlong.empty())
+    for (size_t i = 0; i < held.size(); ++i)
+      for (const auto& [part, whole] : gHeldAlong)
+        if (part == held[i]) held.push_back(whole);
   std::sort(held.begin(), held.end());
   return held;
 }
@@ -91,6 +98,12 @@ bool HeldByOpenScope(const TObject* Obj) {
   if (RecordFull()) return true;
   const std::vector<const TObject*> held = HeldObjects();
   return std::binary_search(held.begin(), held.end(), Obj);
+}
+
+void HoldAlong(const TObject* Part, const TObject* Whole) {
+  gHeldAlong.erase(std::remove_if(gHeldAlong.begin(), gHeldAlong.end(), [Part](const auto& p) { return p.first == Part; }),
+                   gHeldAlong.end());
+  if (Whole) gHeldAlong.emplace_back(Part, Whole);
 }
 
 void DeleteHandler(void* Handler, void (*Delete)(void*)) {

@@ -122,6 +122,12 @@ bool OnGuiThread();
 // Whether a scope open on the calling thread, the GUI thread, holds Obj (or
 // may: the record is full).
 bool HeldByOpenScope(const TObject* Obj);
+// Part stays held while Whole's code may run on with it (a compound control
+// that set Part aside in its teardown and deletes it with itself): a scope
+// that holds Part holds Whole too. A null Whole forgets Part (its destructor).
+// Kept in a list of its own so that finding what a scope holds never reads a
+// held object, which may be one a list let go of with a plain delete.
+void HoldAlong(const TObject* Part, const TObject* Whole);
 // Deletes a handler that an event let go of, with Delete, at once or, while
 // a call of it may be running (a scope is open on the GUI thread), at the
 // release with no scope open. A release's own deletions delete at once: what

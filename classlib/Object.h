@@ -30,11 +30,6 @@ class TObject {
   // Other components (skin data, a table, a timer) may sit in a local of
   // code further down the stack and wait for the outermost loop.
   virtual bool NestedLoopMayRelease() const { return false; }
-  // The object whose code goes on with this one though it no longer owns it
-  // (a compound control whose inner part it set aside in its teardown, and
-  // whose paint runs in the part's window procedure): a scope that holds this
-  // object holds that one too.
-  virtual const TObject* HeldAlong() const { return nullptr; }
   // Raises an exception, before anything changes, when the calling thread may
   // not free the object (its window belongs to another thread).
   virtual void CheckFreeThread() const {}

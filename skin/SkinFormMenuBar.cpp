@@ -166,6 +166,7 @@ void TspSkinForm::PopupMenuBarItem(int Index) {
   FMenuBarHot = FMenuBarDown = Index;
   RepaintMenuBar();
   SkinMenuOpen();
+  if (BeingFreed() || !FMenuLink) return;  // the open event freed the form or its menu
   const bool up = FSkinData && FSkinData->MainMenuPopupUp;
   const TRect screen(w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom);
   if (TMenuItem* childItem = ChildMenuItemFor(item))

@@ -166,6 +166,9 @@ void TspSkinForm::MenuPreFilter(const TMessage& Message) {
 void TspSkinForm::MenuHookMessage(MSG& Msg, bool& Handled) {
   const bool open = FMenuLink && FMenuLink->MenuVisible();
   if (!open && !FInMenuLoop) return;
+  // The keys and clicks below raise handlers that may free the form, and a
+  // modal loop inside one would release it under this code.
+  const TLibraryScope hold(this);
   HWND form = FForm && FForm->HandleAllocated() ? FForm->Handle() : nullptr;
   switch (Msg.message) {
     case WM_KEYDOWN:
@@ -195,7 +198,9 @@ void TspSkinForm::MenuHookMessage(MSG& Msg, bool& Handled) {
 
 void TspSkinForm::MenuKey(uint16_t Key) {
   const bool open = FMenuLink && FMenuLink->MenuVisible() && FMenuLink->LevelCount() > 0;
-  const bool fromBar = FInMenuLoop || FMenuBarDown >= 0;
+  // Only a bar item's own drop-down steps between bar items and back to its
+  // title; another menu opened while the bar is lit (a popup) leaves the bar.
+  const bool fromBar = FMenuBarDown >= 0;
   const int count = MenuBarItemCount();
   const int current = FMenuBarDown >= 0 ? FMenuBarDown : FMenuBarHot;
   if (Key == VK_MENU || Key == VK_F10) {
@@ -210,12 +215,14 @@ void TspSkinForm::MenuKey(uint16_t Key) {
       return;
     }
     FMenuLink->HandleMenuKey(Key);
+    if (BeingFreed()) return;  // a handler the key raised freed the form
     if (!FMenuLink || !FMenuLink->MenuVisible()) {
       // Esc closed the last level. A bar item's drop-down steps back to its
       // highlighted title, where the next Esc leaves the bar; any other menu
       // (or one whose close freed the form's menu) ends the menu mode.
       const bool toTitle = Key == VK_ESCAPE && fromBar && count > 0 && FMenuLink;
       if (FSkinMenuOpen) SkinMenuClose();
+      if (BeingFreed()) return;
       if (toTitle) EnterMenuLoop(current);
       else if (FInMenuLoop) EndMenuLoop();
       return;

@@ -154,6 +154,8 @@ class TspSkinPopupWindow : public TCustomControl {
   void CreateParams(TCreateParams& Params) override;
   void Paint() override {}
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // An item freed while it shows closes the menu: its entry would read it.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   void CreateMenu(TMenuItem* Item, TMenuItem* Item2, int StartIndex);

@@ -207,7 +207,13 @@ int TspSkinMenu::LevelIndexOf(const TspSkinPopupWindow* Window) const {
 }
 
 void TspSkinMenu::HandleMenuKey(uint16_t Key) {
-  if (!FLevels.empty()) FLevels.back()->HandleMenuKey(Key);
+  if (FLevels.empty()) return;
+  TspSkinPopupWindow* level = FLevels.back();
+  // The key comes from the application's hook, not the level's own window
+  // procedure: the handlers its draws and clicks raise may close the menu
+  // and pump, and the level's code goes on after them.
+  const TLibraryScope hold(level);
+  level->HandleMenuKey(Key);
 }
 
 void TspSkinMenu::SetMenuProperties(const TspMenuProperties& Properties) {

@@ -93,6 +93,17 @@ void TspSkinPopupWindow::AddItems(TMenuItem* Item, int From) {
     if (!child->Visible()) continue;
     if (TBasicAction* action = child->Action()) action->Update();
     FItems.emplace_back(new TspSkinMenuItem(this, FItemData, child));
+    child->FreeNotification(this);
+  }
+}
+
+void TspSkinPopupWindow::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomControl::Notification(AComponent, Operation);
+  if (Operation != opRemove || BeingFreed()) return;
+  for (const auto& entry : FItems) {
+    if (entry->MenuItem != AComponent) continue;
+    FSkinMenu->CloseSkinMenu();
+    return;
   }
 }
 
@@ -120,6 +131,8 @@ void TspSkinPopupWindow::CreateMenu(TMenuItem* Item, TMenuItem* Item2, int Start
     if (menu->AutoLineReduction() == maAutomatic) Item->RethinkLines();
     FImages = menu->Images();
   }
+  // Last first: links are looked for from the end.
+  for (auto entry = FItems.rbegin(); entry != FItems.rend(); ++entry) RemoveFreeNotification((*entry)->MenuItem);
   FItems.clear();
   AddItems(Item, StartIndex);
   if (Item2) AddItems(Item2, StartIndex - Item->Count());
@@ -438,7 +451,9 @@ void TspSkinPopupWindow::SetCurrent(int Index, bool FromKeyboard) {
   const int old = FItemIndex;
   FItemIndex = Index;
   if (old >= 0 && old < ItemCount()) FItems[old]->Leave();
-  if (Index >= 0) FItems[Index]->Enter(FromKeyboard);
+  // The old entry's redraw raises draw handlers, which may close the menu.
+  if (BeingFreed()) return;
+  if (Index >= 0 && Index < ItemCount()) FItems[Index]->Enter(FromKeyboard);
 }
 
 void TspSkinPopupWindow::SelectNext(bool Forward) {
@@ -464,6 +479,7 @@ void TspSkinPopupWindow::SelectNext(bool Forward) {
       LayoutItems();
     }
     RepaintAll();
+    if (BeingFreed()) return;  // a draw handler closed the menu
   }
   SetCurrent(target, true);
 }
@@ -477,8 +493,9 @@ void TspSkinPopupWindow::HandleMenuKey(WORD Key) {
       const int old = FItemIndex;
       FItemIndex = i;
       if (old != i && old >= 0 && old < ItemCount()) FItems[old]->Leave();
-      if (old != i) item->Enter(false);
-      item->Click();
+      if (old != i && !BeingFreed()) item->Enter(false);
+      // The redraws' handlers may have closed the menu, and its entries with it.
+      if (!BeingFreed()) item->Click();
       return;
     }
   }
@@ -501,6 +518,7 @@ void TspSkinPopupWindow::HandleMenuKey(WORD Key) {
           opener->Redraw();
         }
       }
+      if (BeingFreed()) break;  // the redraw's handler closed the menu
       FSkinMenu->CloseLevelsFrom(level);
       break;
     case VK_UP:

@@ -87,6 +87,26 @@ TEST(ComponentTest, RemovedFreeNotificationIsNotSent) {
   Free(b);
 }
 
+// A walk's list may still name an item that its list let go of with a plain
+// delete: a free and a release meanwhile read no held object.
+TEST(ComponentTest, AReleaseReadsNoObjectAWalkHolds) {
+  std::vector<std::string> log;
+  auto* c = new Probe(nullptr, "c", log);
+  {
+    std::vector<TObject*> items{new TObject};
+    const TLibraryScope walk(&items);
+    delete items[0];
+    {
+      TLibraryScope scope;
+      Free(c);
+    }
+    ReleaseDeferredFrees();
+    EXPECT_TRUE(log.empty());  // a component waits for the outermost loop
+  }
+  ReleaseDeferredFrees();
+  EXPECT_EQ(log, (std::vector<std::string>{"free c"}));
+}
+
 // Two references between one pair each take a link: letting go of one keeps
 // the other's notice. A component torn down takes no new link.
 TEST(ComponentTest, EachReferenceKeepsItsOwnLink) {

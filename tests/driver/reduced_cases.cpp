@@ -479,6 +479,36 @@ TEST(ReducedFreeFromMenuEvents, MenuButtonsTrackEventFreesTheButton) {
   EndsSoundly(form, skin);
 }
 
+// Items freed while a skinned popup shows them, by the program's own call or
+// by a draw handler raised by a menu key: the menu's entries kept the items,
+// and the next key read them (access violation in SelectNext reading
+// 0xfeeefeee). The menu closes with the items it showed.
+TEST(ReducedFreeFromMenuEvents, ItemsFreedWhileTheirSkinnedPopupShows) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(skin);
+  TspSkinMenu* menu = FindSkinMenu(skinForm);
+  TspSkinPopupMenu* popup = PopupMenuOf(form, skin, {L"One", L"Two", L"Three"});
+  popup->Popup(150, 150);
+  Settle();
+  ASSERT_TRUE(menu->Visible());
+  Free(popup->Items()->Items(1));
+  EXPECT_FALSE(menu->Visible());
+  KeyChord({}, VK_DOWN);
+
+  popup->Popup(150, 150);
+  Settle();
+  popup->Items()->Items(0)->OnDrawItem = [popup](TObject*, TCanvas*, const TRect&, bool) {
+    popup->Items()->Clear();
+  };
+  KeyChord({}, VK_DOWN);
+  KeyChord({}, VK_DOWN);
+  Settle();
+  EXPECT_FALSE(menu->Visible());
+  EndsSoundly(form, skin);
+}
+
 // A skinned form's menu item height set to the largest int: each item of a
 // popup drawn without a skin asked for a bitmap that tall, and its paint threw.
 TEST(ReducedBoundaryValues, SkinnedMenusTakeTheLargestItemHeight) {

@@ -425,7 +425,7 @@ TEST_F(FormMenuTest, AltLetterOpensTheBarItemWhicheverControlHasTheFocusAndEscSt
 }
 
 // Esc on a skinned menu that is not a bar item's drop-down (the system menu,
-// a popup menu) leaves menu mode at once: no title stays highlighted, no hook
+// a popup menu, also one opened while the bar is lit) leaves menu mode at once: no title stays highlighted, no hook
 // stays, the next Esc reaches the control. A bar item's drop-down steps back to its title instead.
 TEST_F(FormMenuTest, EscOnAMenuThatIsNoBarDropDownLeavesMenuMode) {
   auto* edit = new TEdit(F->Form);
@@ -453,6 +453,10 @@ TEST_F(FormMenuTest, EscOnAMenuThatIsNoBarDropDownLeavesMenuMode) {
   const TPoint at = edit->ClientToScreen(TPoint(5, 30));
   popup->Popup(at.X, at.Y);
   escLeaves("popup menu");
+  SysKey(VK_F10);
+  ASSERT_TRUE(Frame->InMenuLoop());
+  popup->Popup(at.X, at.Y);
+  escLeaves("popup menu opened while the bar is lit");
   EXPECT_EQ(escapes, 0);
 
   KeyChord({VK_MENU}, 'F');
