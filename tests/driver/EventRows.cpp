@@ -52,8 +52,15 @@ namespace {
 // first checks whether the event was raised: its handler may have freed
 // anything, and the firing ends there.
 
+// A point at fractions of C's whole window: a skinned control draws its
+// buttons and frame outside its client area.
 TPoint At(TControl* C, double Fx, double Fy) {
-  return C->ClientToScreen(TPoint(static_cast<int>(C->Width() * Fx), static_cast<int>(C->Height() * Fy)));
+  const TPoint in(static_cast<int>(C->Width() * Fx), static_cast<int>(C->Height() * Fy));
+  auto* w = dynamic_cast<TWinControl*>(C);
+  if (!w || !w->HandleAllocated()) return C->ClientToScreen(in);
+  RECT r;
+  GetWindowRect(w->Handle(), &r);
+  return TPoint(r.left + in.X, r.top + in.Y);
 }
 
 void Front(TControl* C) {
@@ -75,8 +82,15 @@ void ClickAt(TPair& P, TControl* C, double Fx = 0.5, double Fy = 0.5, int Times 
   Front(C);
   MoveTo(P, At(C, Fx, Fy));
   if (P.Raised) return;
+  // A single click is held a moment, as a hand does: a control that acts on
+  // the release of a part it pressed sees the press first.
   for (int i = 0; i < Times; ++i) {
     Mouse(Right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    if (Times == 1) P.D.Pump(15);
+    if (P.Raised) {
+      Mouse(Right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+      break;
+    }
     Mouse(Right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
   }
   P.D.Pump(30);
@@ -473,13 +487,17 @@ const std::vector<TEventRow>& EventRows() {
 
       // ---- skinned bars and buttons
       ROW("TspSkinScrollBar", TspSkinScrollBar, OnChange, o->SetPosition(o->Position() + 10)),
-      ROW("TspSkinScrollBar", TspSkinScrollBar, OnLastChange, ClickAt(P, o, 0.97, 0.5)),
+      // The last change comes when the thumb, dragged, is let go.
+      ROW_SET("TspSkinScrollBar", TspSkinScrollBar, OnLastChange, o->SetPosition((o->Min() + o->Max()) / 2),
+              PressMoveRelease(P, o, 0.5, 0.6, 20)),
       ROW("TspSkinScrollBar", TspSkinScrollBar, OnUpButtonClick, ClickAt(P, o, 0.98, 0.5)),
       ROW("TspSkinScrollBar", TspSkinScrollBar, OnDownButtonClick, ClickAt(P, o, 0.02, 0.5)),
       ROW_SET("TspSkinScrollBar", TspSkinScrollBar, OnPageUp, o->SetPosition(80), ClickAt(P, o, 0.2, 0.5)),
       ROW("TspSkinScrollBar", TspSkinScrollBar, OnPageDown, ClickAt(P, o, 0.8, 0.5)),
-      ROW("TspSkinTrackBar", TspSkinTrackBar, OnChange, Keys(P, o, {VK_RIGHT})),
-      ROW("TspSkinTrackBar", TspSkinTrackBar, OnLastChange, ClickAt(P, o, 0.8, 0.5)),
+      ROW_SET("TspSkinTrackBar", TspSkinTrackBar, OnChange, o->SetValue(o->MinValue()), o->SetValue(o->MinValue() + 1)),
+      // As the scroll bar's: the thumb dragged and let go.
+      ROW_SET("TspSkinTrackBar", TspSkinTrackBar, OnLastChange, o->SetValue(o->MinValue()),
+              PressMoveRelease(P, o, 0.03, 0.5, 20)),
       ROW_SET("TspSkinTrackBar", TspSkinTrackBar, OnStartDragButton, o->SetValue(o->MinValue()),
               PressMoveRelease(P, o, 0.03, 0.5, 20)),
       ROW("TspSkinButton", TspSkinButton, OnPaint, Paint(P, o)),
@@ -591,8 +609,11 @@ const std::vector<TEventRow>& EventRows() {
       // The button's own click would be raised in place of the action's.
       ROW_ON("TBasicAction.OnExecute", "TButton", TButton, auto* a = Live(P, new TCustomAction(P.Form), "TCustomAction");
              o->SetAction(a); o->OnClick = nullptr; SetPairHandler(a->OnExecute, &P); return a, ClickAt(P, o)),
-      ROW_ON("TBasicAction.OnUpdate", "TButton", TButton, auto* a = Live(P, new TCustomAction(P.Form), "TCustomAction");
-             o->SetAction(a); SetPairHandler(a->OnUpdate, &P); return a, IdleOnce(P)),
+      // An action is brought up to date before its shortcut runs it.
+      ROW_ON("TBasicAction.OnUpdate", "TButton", TButton, auto* list = Live(P, new TActionList(P.Form), "TActionList");
+             auto* a = Live(P, new TCustomAction(P.Form), "TCustomAction"); a->SetActionList(list);
+             a->SetShortCut(ShortCut('U', {ssCtrl})); o->SetAction(a); SetPairHandler(a->OnUpdate, &P); return a,
+             Keys(P, o, {VK_CONTROL, 'U'})),
   };
   return rows;
 }
