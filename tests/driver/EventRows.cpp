@@ -45,6 +45,7 @@
 #include "skininputs/SkinSpinEdit.h"
 #include "tests/driver/Driver.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Skins.h"
 
 namespace {
 
@@ -94,6 +95,13 @@ void ClickAt(TPair& P, TControl* C, double Fx = 0.5, double Fy = 0.5, int Times 
     Mouse(Right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
   }
   P.D.Pump(30);
+}
+
+// Clicks along a row Y pixels down C, from its right end leftwards, until the
+// event comes: a caption's buttons lie there, each the width its skin gives.
+void ClickAlongFromRight(TPair& P, TControl* C, int Y) {
+  for (int x = C->Width() - 4; x > C->Width() - 80 && x > 0 && !P.Raised; x -= 5)
+    ClickAt(P, C, static_cast<double>(x) / C->Width(), Down(C, Y));
 }
 
 // Presses at a fraction of C's size, holds for Ms, moves to another
@@ -177,28 +185,26 @@ TButton* Other(TPair& P) {
   return b;
 }
 
-// The frame's objects (its buttons) lie along the caption's right end, in
-// the window's frame: a point Right pixels from the window's right edge, in
-// the caption.
-TPoint OnFrame(TCustomForm* F, int Right) {
-  RECT r;
-  GetWindowRect(F->Handle(), &r);
-  return TPoint(r.right - Right, r.top + 15);
-}
-
-void MoveOnFrame(TPair& P, TCustomForm* F, int Right) {
+// Clicks the middle of the frame object IDName of the form's skin.
+void ClickObject(TPair& P, TCustomForm* F, const wchar_t* IDName) {
   if (P.Raised) return;
+  TspSkinForm* s = GetSkinForm(F);
+  TspSkinFrameObject* object = s ? s->FindObject(IDName) : nullptr;
+  if (!object) return;
+  RECT w;
+  GetWindowRect(F->Handle(), &w);
+  const TRect& r = object->ObjectRect;
   SetForegroundWindow(F->Handle());
-  MoveTo(P, OnFrame(F, Right));
-}
-
-void ClickOnFrame(TPair& P, TCustomForm* F, int Right) {
-  MoveOnFrame(P, F, Right);
+  MoveTo(P, TPoint(w.left + (r.Left + r.Right) / 2, w.top + (r.Top + r.Bottom) / 2));
   if (P.Raised) return;
   Mouse(MOUSEEVENTF_LEFTDOWN);
+  P.D.Pump(15);
   Mouse(MOUSEEVENTF_LEFTUP);
   P.D.Pump(30);
 }
+
+// The skin with a frame object of every kind.
+constexpr int kObjectsSkin = 2;
 
 void EditableWithFirstSelected(TfcCustomTreeView* T) {
   T->SetOptions(T->Options() + TfcTreeViewOptions{tvoEditText});
@@ -366,13 +372,15 @@ const std::vector<TEventRow>& EventRows() {
       ROW("MDI child", TCustomForm, OnClose, Keys(P, o, {VK_CONTROL, VK_F4})),
 
       // ---- the skinned form's frame and menus
-      ROW("skinned form", TCustomForm, OnMouseDown, ClickAt(P, o, 0.5, 0.02)),
-      ROW_ON("TspSkinForm.OnObjectClick", "skinned form", TForm,
+      ROW("skinned form", TCustomForm, OnMouseDown, ClickAt(P, o, 0.5, 0.15)),
+      // Frame objects of the Objects skin: an animation without a command
+      // clicks, a switch changes.
+      ROW_ON("TspSkinForm.OnObjectClick", "skinned form", TForm, SwitchSkin(P.D, kObjectsSkin);
              auto* s = GetSkinForm(o); SetPairHandler(s->OnObjectClick, &P); return s,
-             ClickOnFrame(P, o, 20)),
-      ROW_ON("TspSkinForm.OnObjectChange", "skinned form", TForm,
+             ClickObject(P, o, L"objspinner")),
+      ROW_ON("TspSkinForm.OnObjectChange", "skinned form", TForm, SwitchSkin(P.D, kObjectsSkin);
              auto* s = GetSkinForm(o); SetPairHandler(s->OnObjectChange, &P); return s,
-             MoveOnFrame(P, o, 80); MoveOnFrame(P, o, 300)),
+             ClickObject(P, o, L"objswitch")),
       ROW_ON("TspSkinForm.OnSkinMenuOpen", "skinned form", TForm,
              auto* s = GetSkinForm(o); SetPairHandler(s->OnSkinMenuOpen, &P); return s,
              Keys(P, o, {VK_MENU, VK_SPACE})),
@@ -406,15 +414,22 @@ const std::vector<TEventRow>& EventRows() {
       ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxKeyDown, ClickAt(P, o, 0.3, 0.1); Keys(P, o, {VK_DOWN})),
       ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxKeyPress, ClickAt(P, o, 0.3, 0.1); Keys(P, o, {'T'})),
       ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxKeyUp, ClickAt(P, o, 0.3, 0.1); Keys(P, o, {VK_DOWN})),
-      ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxStartDrag, DragOnto(P, o, Other(P))),
-      ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxEndDrag, DragOnto(P, o, Other(P))),
+      // The inner list drags, in its own drag mode.
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnListBoxStartDrag, o->SetListBoxDragMode(dmAutomatic),
+              DragOnto(P, o, Other(P))),
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnListBoxEndDrag, o->SetListBoxDragMode(dmAutomatic),
+              DragOnto(P, o, Other(P))),
       ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxDragOver, DragOnto(P, Other(P), o)),
       ROW_ON("TspSkinCustomListBox.OnListBoxDragDrop", "TspSkinListBox", TspSkinCustomListBox,
              o->OnListBoxDragOver = [](TObject*, TObject*, int, int, TDragState, bool& Accept) { Accept = true; };
              SetPairHandler(o->OnListBoxDragDrop, &P); return o, DragOnto(P, Other(P), o)),
-      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnUpButtonClick, o->SetHeight(60), ClickAt(P, o, 0.97, 0.08)),
-      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnDownButtonClick, o->SetHeight(60), ClickAt(P, o, 0.97, 0.92)),
-      ROW("TspSkinListBox", TspSkinCustomListBox, OnCheckButtonClick, ClickAt(P, o, 0.97, 0.5)),
+      // The caption's buttons, right to left: up, down, check.
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnUpButtonClick, o->SetCaptionMode(true),
+              ClickAlongFromRight(P, o, 9)),
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnDownButtonClick, o->SetCaptionMode(true),
+              ClickAlongFromRight(P, o, 9)),
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnCheckButtonClick, o->SetCaptionMode(true),
+              ClickAlongFromRight(P, o, 9)),
       ROW("TListView", TCustomListView, OnInsert, o->Items()->Add()),
       ROW_SET("TListView", TCustomListView, OnChanging, Fill(o), o->Items()->Item(1)->SetSelected(true)),
       ROW_SET("TListView", TCustomListView, OnChange, Fill(o), o->Items()->Item(1)->SetSelected(true)),
@@ -475,7 +490,8 @@ const std::vector<TEventRow>& EventRows() {
       ROW_SET("TTabSheet", TPageControl, OnDrawTab, o->SetOwnerDraw(true), Paint(P, o)),
       ROW("TTabSheet", TPageControl, OnChanging, o->SelectNextPage(true)),
       ROW("TTabSheet", TPageControl, OnChange, o->SelectNextPage(true)),
-      ROW("TTabSheet", TPageControl, OnGetImageIndex, Paint(P, o)),
+      // The tabs are rebuilt, each asking its image, when a sheet's caption changes.
+      ROW("TTabSheet", TPageControl, OnGetImageIndex, o->Pages(0)->SetCaption(L"renamed")),
       ROW("TTabSheet", TTabSheet, OnShow, o->PageControl()->SetActivePage(o)),
       ROW_ON("TTabSheet.OnHide", "TTabSheet", TTabSheet, o->PageControl()->SetActivePage(o);
              SetPairHandler(o->OnHide, &P); return o, o->PageControl()->SelectNextPage(true)),
@@ -521,15 +537,18 @@ const std::vector<TEventRow>& EventRows() {
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnEditKeyDown, ClickAt(P, o, 0.3, 0.5); Keys(P, o, {'5'})),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnEditKeyPress, ClickAt(P, o, 0.3, 0.5); Keys(P, o, {'5'})),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnEditKeyUp, ClickAt(P, o, 0.3, 0.5); Keys(P, o, {'5'})),
-      ROW("TspSkinUpDown", TspSkinUpDown, OnUpButtonClick, ClickAt(P, o, 0.5, 0.2)),
-      ROW("TspSkinUpDown", TspSkinUpDown, OnDownButtonClick, ClickAt(P, o, 0.5, 0.8)),
+      ROW_SET("TspSkinUpDown", TspSkinUpDown, OnUpButtonClick, o->SetOrientation(udVertical), ClickAt(P, o, 0.5, 0.2)),
+      ROW_SET("TspSkinUpDown", TspSkinUpDown, OnDownButtonClick, o->SetOrientation(udVertical),
+              ClickAt(P, o, 0.5, 0.8)),
       ROW("TspSkinNumEdit", TspSkinNumEdit, OnUpClick, Wheel(P, o)),
       ROW("TspSkinNumEdit", TspSkinNumEdit, OnDownClick, Keys(P, o, {VK_DOWN})),
       ROW("TspSkinComboBox", TspSkinCustomComboBox, OnDropDown, ClickAt(P, o, 0.95, Down(o, 10))),
-      ROW("TspSkinComboBox", TspSkinCustomComboBox, OnCloseUp, ClickAt(P, o, 0.95, Down(o, 10));
-          ClickAt(P, o, 0.5, Down(o, 32))),
+      // Closed with its choice taken: a close that drops the choice raises nothing.
+      ROW_SET("TspSkinComboBox", TspSkinCustomComboBox, OnCloseUp, o->Items()->Add(L"one"),
+              o->DropDown(); P.D.Pump(20); if (!P.Raised) o->CloseUp(true)),
       ROW("TspSkinComboBox", TspSkinCustomComboBox, OnChange, Keys(P, o, {VK_DOWN})),
-      ROW_SET("TspSkinComboBox", TspSkinCustomComboBox, OnComboBoxDrawItem, o->SetStyle(spcbFixedStyle); o->SetItemIndex(0),
+      ROW_SET("TspSkinComboBox", TspSkinCustomComboBox, OnComboBoxDrawItem,
+              o->SetStyle(spcbFixedStyle); o->Items()->Add(L"one"); o->SetItemIndex(0),
               Paint(P, o)),
       ROW("TspSkinDateEdit", TspSkinDateEdit, OnDateChange, o->SetDate(o->Date() + 1)),
       ROW("TspSkinMonthCalendar", TspSkinMonthCalendar, OnNumberClick, ClickAt(P, o, 0.5, 0.6)),
