@@ -423,12 +423,13 @@ const std::vector<TEventRow>& EventRows() {
       ROW_ON("TspSkinCustomListBox.OnListBoxDragDrop", "TspSkinListBox", TspSkinCustomListBox,
              o->OnListBoxDragOver = [](TObject*, TObject*, int, int, TDragState, bool& Accept) { Accept = true; };
              SetPairHandler(o->OnListBoxDragDrop, &P); return o, DragOnto(P, Other(P), o)),
-      // The caption's buttons, right to left: up, down, check.
-      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnUpButtonClick, o->SetCaptionMode(true),
+      // The caption's buttons, right to left: up, down, check; a skin without
+      // them draws none, so the list box goes without one.
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnUpButtonClick, o->SetSkinData(nullptr); o->SetCaptionMode(true),
               ClickAlongFromRight(P, o, 9)),
-      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnDownButtonClick, o->SetCaptionMode(true),
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnDownButtonClick, o->SetSkinData(nullptr); o->SetCaptionMode(true),
               ClickAlongFromRight(P, o, 9)),
-      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnCheckButtonClick, o->SetCaptionMode(true),
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnCheckButtonClick, o->SetSkinData(nullptr); o->SetCaptionMode(true),
               ClickAlongFromRight(P, o, 9)),
       ROW("TListView", TCustomListView, OnInsert, o->Items()->Add()),
       ROW_SET("TListView", TCustomListView, OnChanging, Fill(o), o->Items()->Item(1)->SetSelected(true)),
@@ -537,9 +538,10 @@ const std::vector<TEventRow>& EventRows() {
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnEditKeyDown, ClickAt(P, o, 0.3, 0.5); Keys(P, o, {'5'})),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnEditKeyPress, ClickAt(P, o, 0.3, 0.5); Keys(P, o, {'5'})),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnEditKeyUp, ClickAt(P, o, 0.3, 0.5); Keys(P, o, {'5'})),
-      ROW_SET("TspSkinUpDown", TspSkinUpDown, OnUpButtonClick, o->SetOrientation(udVertical), ClickAt(P, o, 0.5, 0.2)),
-      ROW_SET("TspSkinUpDown", TspSkinUpDown, OnDownButtonClick, o->SetOrientation(udVertical),
-              ClickAt(P, o, 0.5, 0.8)),
+      // Side by side, down on the left, as a skin draws them.
+      ROW_SET("TspSkinUpDown", TspSkinUpDown, OnUpButtonClick, o->SetOrientation(udHorizontal), ClickAt(P, o, 0.8, 0.5)),
+      ROW_SET("TspSkinUpDown", TspSkinUpDown, OnDownButtonClick, o->SetOrientation(udHorizontal),
+              ClickAt(P, o, 0.2, 0.5)),
       ROW("TspSkinNumEdit", TspSkinNumEdit, OnUpClick, Wheel(P, o)),
       ROW("TspSkinNumEdit", TspSkinNumEdit, OnDownClick, Keys(P, o, {VK_DOWN})),
       ROW("TspSkinComboBox", TspSkinCustomComboBox, OnDropDown, ClickAt(P, o, 0.95, Down(o, 10))),
@@ -547,9 +549,10 @@ const std::vector<TEventRow>& EventRows() {
       ROW_SET("TspSkinComboBox", TspSkinCustomComboBox, OnCloseUp, o->Items()->Add(L"one"),
               o->DropDown(); P.D.Pump(20); if (!P.Raised) o->CloseUp(true)),
       ROW("TspSkinComboBox", TspSkinCustomComboBox, OnChange, Keys(P, o, {VK_DOWN})),
+      // A kept look repaints without drawing: the choice changes, so the item is drawn.
       ROW_SET("TspSkinComboBox", TspSkinCustomComboBox, OnComboBoxDrawItem,
-              o->SetStyle(spcbFixedStyle); o->Items()->Add(L"one"); o->SetItemIndex(0),
-              Paint(P, o)),
+              o->SetStyle(spcbFixedStyle); o->Items()->Add(L"one"); o->Items()->Add(L"two"); o->SetItemIndex(0),
+              o->SetItemIndex(o->Items()->Count() - 1); Paint(P, o)),
       ROW("TspSkinDateEdit", TspSkinDateEdit, OnDateChange, o->SetDate(o->Date() + 1)),
       ROW("TspSkinMonthCalendar", TspSkinMonthCalendar, OnNumberClick, ClickAt(P, o, 0.5, 0.6)),
       ROW("TspSkinColorButton", TspSkinColorButton, OnChangeColor, o->SetColorValue(0x123456)),
