@@ -15,6 +15,7 @@
 #include "classlib/MemTable.h"
 #include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
+#include "classlib/TextCodec.h"
 #include "classlib/TreeView.h"
 #include "components/HyMsgForm.h"
 #include "components/HyStdCtrls.h"
@@ -25,6 +26,7 @@
 #include "components/fcTreeView.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMDITabs.h"
+#include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinListView.h"
 #include "skinctrls/SkinMenuSpeedButton.h"
@@ -206,6 +208,18 @@ void ClickObject(TPair& P, TCustomForm* F, const wchar_t* IDName) {
 // The skin with a frame object of every kind.
 constexpr int kObjectsSkin = 2;
 
+// The tests' frame skin, the one with a user area: the shipped skins' frame
+// buttons all carry a command, and only a button without one or a user area
+// reports its click.
+void LoadUserAreaSkin(TPair& P) {
+  std::string file = EVENT_ROWS_SOURCE_DIR "/skins/Test/frame.ini";
+  if (file[0] == '/') file = "Z:" + file;  // a Unix path under Wine
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(Utf8ToWide(file));
+  P.D.Log("skin: Test/frame.ini");
+  P.D.Skin()->LoadCompressedStoredSkin(&stored);
+}
+
 void EditableWithFirstSelected(TfcCustomTreeView* T) {
   T->SetOptions(T->Options() + TfcTreeViewOptions{tvoEditText});
   T->SetSelected(T->Items()->GetFirstNode());
@@ -373,12 +387,13 @@ const std::vector<TEventRow>& EventRows() {
 
       // ---- the skinned form's frame and menus
       ROW("skinned form", TCustomForm, OnMouseDown, ClickAt(P, o, 0.5, 0.15)),
-      // Frame objects of the Objects skin: an animation without a command
-      // clicks, a switch changes.
-      ROW_ON("TspSkinForm.OnObjectClick", "skinned form", TForm, SwitchSkin(P.D, kObjectsSkin);
-             auto* s = GetSkinForm(o); SetPairHandler(s->OnObjectClick, &P); return s,
-             ClickObject(P, o, L"objspinner")),
-      ROW_ON("TspSkinForm.OnObjectChange", "skinned form", TForm, SwitchSkin(P.D, kObjectsSkin);
+      // Frame objects, on a form wholly on the screen: a user area clicks, a
+      // switch of the Objects skin changes.
+      ROW_ON("TspSkinForm.OnObjectClick", "skinned form", TForm, o->SetBounds(60, 60, 420, 320);
+             LoadUserAreaSkin(P); auto* s = GetSkinForm(o); SetPairHandler(s->OnObjectClick, &P); return s,
+             ClickObject(P, o, L"userarea")),
+      ROW_ON("TspSkinForm.OnObjectChange", "skinned form", TForm, o->SetBounds(60, 60, 420, 320);
+             SwitchSkin(P.D, kObjectsSkin);
              auto* s = GetSkinForm(o); SetPairHandler(s->OnObjectChange, &P); return s,
              ClickObject(P, o, L"objswitch")),
       ROW_ON("TspSkinForm.OnSkinMenuOpen", "skinned form", TForm,
