@@ -324,11 +324,26 @@ void TrackMenu(TPair& P, TspSkinMenuSpeedButton* B) {
   B->SetTrackButtonMode(true);
 }
 
-// The tabs bar of the MDI frame the row's child was made on.
+// The tabs bar of the MDI frame the row's child was made on, with the
+// child's tab: only a skinned child has one.
 TspSkinMDITabsBar* TabsBar(TPair& P) {
+  if (auto* child = dynamic_cast<TForm*>(P.Made); child && !GetSkinForm(child)) {
+    auto* s = new TspSkinForm(child);
+    P.D.Live().Add({s, "TspSkinForm(child)", lkComponent, {}});
+    s->SetSkinData(P.D.Skin());
+  }
   const TLiveObject* bar =
       P.D.AnyLive([](const TLiveObject& l) { return dynamic_cast<TspSkinMDITabsBar*>(l.Object) != nullptr; });
   return static_cast<TspSkinMDITabsBar*>(bar->Object);
+}
+
+// Moves onto the first tab, then off the bar.
+void HoverFirstTab(TPair& P, TControl* Bar) {
+  if (P.Raised) return;
+  Front(Bar);
+  // Found before moving: a handler may free the bar on the way.
+  const TPoint in = At(Bar, 0.05, 0.5), on = At(Bar, 0.1, 0.5), off = At(Bar, 0.1, 3);
+  for (const TPoint& to : {in, on, off}) MoveTo(P, to);
 }
 
 TMenuItem* FirstItem(TMenu* M) { return M->Items()->Count() ? M->Items()->Items(0) : nullptr; }
@@ -576,7 +591,8 @@ const std::vector<TEventRow>& EventRows() {
 
       // ---- the MDI tabs bar
       ROW_ON("TspSkinMDITabsBar.OnTabGetDrawParamsEvent", "MDI child", TForm,
-             auto* b = TabsBar(P); SetPairHandler(b->OnTabGetDrawParamsEvent, &P); return b, Paint(P, o->Parent() ? o->Parent() : o)),
+             auto* b = TabsBar(P); SetPairHandler(b->OnTabGetDrawParamsEvent, &P); return b,
+             Paint(P, dynamic_cast<TControl*>(P.Sender))),
       ROW_ON("TspSkinMDITabsBar.OnTabMouseDown", "MDI child", TForm,
              auto* b = TabsBar(P); SetPairHandler(b->OnTabMouseDown, &P); return b,
              ClickAt(P, dynamic_cast<TControl*>(P.Sender), 0.1, 0.5)),
@@ -585,11 +601,10 @@ const std::vector<TEventRow>& EventRows() {
              ClickAt(P, dynamic_cast<TControl*>(P.Sender), 0.1, 0.5)),
       ROW_ON("TspSkinMDITabsBar.OnTabMouseEnter", "MDI child", TForm,
              auto* b = TabsBar(P); SetPairHandler(b->OnTabMouseEnter, &P); return b,
-             HoverAndLeave(P, dynamic_cast<TControl*>(P.Sender))),
+             HoverFirstTab(P, dynamic_cast<TControl*>(P.Sender))),
       ROW_ON("TspSkinMDITabsBar.OnTabMouseLeave", "MDI child", TForm,
              auto* b = TabsBar(P); SetPairHandler(b->OnTabMouseLeave, &P); return b,
-             auto* bar = dynamic_cast<TControl*>(P.Sender); MoveTo(P, At(bar, 0.1, 0.5));
-             MoveTo(P, At(bar, 0.1, 3))),
+             HoverFirstTab(P, dynamic_cast<TControl*>(P.Sender))),
 
       // ---- data
       ROW_ON("TDataSource.OnDataChange", "TMemTable", TMemTable,
