@@ -11,6 +11,7 @@
 #include "classlib/ComCtrls.h"
 #include "classlib/DB.h"
 #include "classlib/ExtCtrls.h"
+#include "classlib/ImgList.h"
 #include "classlib/ListView.h"
 #include "classlib/MemTable.h"
 #include "classlib/Menus.h"
@@ -346,6 +347,16 @@ void HoverFirstTab(TPair& P, TControl* Bar) {
   for (const TPoint& to : {in, on, off}) MoveTo(P, to);
 }
 
+// An image list of one 16 x 16 image for the edit's image buttons.
+void WithImage(TPair& P, TspSkinCustomEdit* E) {
+  auto* images = new TCustomImageList(P.Form, 16, 16);
+  P.D.Live().Add({images, "TCustomImageList", lkComponent, {}});
+  TBitmap b;
+  b.SetSize(16, 16);
+  images->Add(&b, nullptr);
+  E->SetImages(images);
+}
+
 TMenuItem* FirstItem(TMenu* M) { return M->Items()->Count() ? M->Items()->Items(0) : nullptr; }
 
 // The table's live copy of an object the row makes itself.
@@ -557,9 +568,14 @@ const std::vector<TEventRow>& EventRows() {
               PressMoveRelease(P, o, 0.5, 0.5, 300)),
 
       // ---- skinned inputs
-      ROW_SET("TspSkinEdit", TspSkinEdit, OnButtonClick, o->SetButtonMode(true), ClickAt(P, o, 0.97, Down(o, 10))),
-      ROW_SET("TspSkinEdit", TspSkinEdit, OnLeftButtonClick, o->SetLeftImageIndex(0), ClickAt(P, o, 0.03, 0.5)),
-      ROW_SET("TspSkinEdit", TspSkinEdit, OnRightButtonClick, o->SetRightImageIndex(0), ClickAt(P, o, 0.97, 0.5)),
+      // A button edit draws its button from the skin's button edit record.
+      ROW_SET("TspSkinEdit", TspSkinEdit, OnButtonClick,
+              o->SetButtonMode(true); o->SetSkinDataName(L"buttonedit"); o->ChangeSkinData(),
+              ClickAt(P, o, 0.97, Down(o, 10))),
+      ROW_SET("TspSkinEdit", TspSkinEdit, OnLeftButtonClick, WithImage(P, o); o->SetLeftImageIndex(0),
+              ClickAt(P, o, 0.03, 0.5)),
+      ROW_SET("TspSkinEdit", TspSkinEdit, OnRightButtonClick, WithImage(P, o); o->SetRightImageIndex(0),
+              ClickAt(P, o, 0.97, 0.5)),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnChange, Keys(P, o, {VK_UP})),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnUpButtonClick, ClickAt(P, o, 0.97, Down(o, 5))),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnDownButtonClick, ClickAt(P, o, 0.97, Down(o, 16))),
