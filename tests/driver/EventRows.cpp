@@ -29,6 +29,7 @@
 #include "skin/SkinMDITabs.h"
 #include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinImageGridMenu.h"
 #include "skinctrls/SkinListView.h"
 #include "skinctrls/SkinMenuSpeedButton.h"
 #include "skinctrls/SkinMenus.h"
@@ -43,9 +44,11 @@
 #include "skininputs/SkinComboBox.h"
 #include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinEdit.h"
+#include "skininputs/SkinHueRing.h"
 #include "skininputs/SkinListBox.h"
 #include "skininputs/SkinNumEdits.h"
 #include "skininputs/SkinSpinEdit.h"
+#include "skininputs/SkinTrayIcon.h"
 #include "tests/driver/Driver.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Skins.h"
@@ -347,24 +350,57 @@ void HoverFirstTab(TPair& P, TControl* Bar) {
   for (const TPoint& to : {in, on, off}) MoveTo(P, to);
 }
 
-// An image list of one 16 x 16 image for the edit's image buttons.
-void WithImage(TPair& P, TspSkinCustomEdit* E) {
-  auto* images = new TCustomImageList(P.Form, 16, 16);
-  P.D.Live().Add({images, "TCustomImageList", lkComponent, {}});
-  TBitmap b;
-  b.SetSize(16, 16);
-  images->Add(&b, nullptr);
-  E->SetImages(images);
-}
-
-TMenuItem* FirstItem(TMenu* M) { return M->Items()->Count() ? M->Items()->Items(0) : nullptr; }
-
 // The table's live copy of an object the row makes itself.
 template <class T>
 T* Live(TPair& P, T* O, const char* Label) {
   P.D.Live().Add({O, Label, lkComponent, {}});
   return O;
 }
+
+// An image list of one 16 x 16 image, owned by the pair's form.
+TCustomImageList* OneImage(TPair& P) {
+  auto* images = new TCustomImageList(P.Form, 16, 16);
+  P.D.Live().Add({images, "TCustomImageList", lkComponent, {}});
+  TBitmap b;
+  b.SetSize(16, 16);
+  images->Add(&b, nullptr);
+  return images;
+}
+
+void WithImage(TPair& P, TspSkinCustomEdit* E) { E->SetImages(OneImage(P)); }
+
+// A tray icon owned by the pair's form.
+TspTrayIcon* Tray(TPair& P) { return Live(P, new TspTrayIcon(P.Form), "TspTrayIcon"); }
+
+// The colour the hue ring shows and picks change: it outlives every ring.
+TPSPColor gRingColor;
+
+// A hue ring on the panel, drawn.
+TspHueRingImage* MakeHueRing(TPair& P) {
+  auto* ring = new TspHueRingImage(P.Form, gRingColor);
+  ring->SetParent(P.Panel);
+  ring->SetLeft(280);
+  P.D.Live().Add({ring, "TspHueRingImage", lkControl, {}});
+  ring->DrawHueRing(nullptr);
+  return ring;
+}
+
+// An images menu of one image and one item, dropped down under the button.
+TspSkinImagesMenu* ImagesMenu(TPair& P) {
+  auto* menu = Live(P, new TspSkinImagesMenu(P.Form), "TspSkinImagesMenu");
+  menu->SetSkinData(P.D.Skin());
+  menu->SetImages(OneImage(P));
+  menu->ImagesItems()->Add()->SetImageIndex(0);
+  return menu;
+}
+
+TRect ScreenRect(TControl* C) {
+  const TPoint a = C->ClientToScreen(TPoint(0, 0));
+  return TRect(a.X, a.Y, a.X + C->Width(), a.Y + C->Height());
+}
+
+TMenuItem* FirstItem(TMenu* M) { return M->Items()->Count() ? M->Items()->Items(0) : nullptr; }
+
 
 }  // namespace
 
@@ -672,6 +708,27 @@ const std::vector<TEventRow>& EventRows() {
              auto* n = Live(P, new THyMsgForm(P.Form), "THyMsgForm"); n->SetFormBounds(300, 300, 200, 100);
              n->SetFormVisible(true); SetPairHandler(n->Form()->OnClosed, &P); return n,
              static_cast<THyMsgForm*>(P.Sender)->Form()->Close()),
+
+      // ---- tray icon, hue ring, images menu
+      // The shell tells the icon's window of a click on its balloon.
+      ROW_ON("TspTrayIcon.OnBalloonHintClick", "TButton", TButton, auto* t = Tray(P);
+             SetPairHandler(t->OnBalloonHintClick, &P); return t,
+             PostMessageW(static_cast<TspTrayIcon*>(P.Sender)->WindowHandle(), MSG_TRAY_CALLBACK, 0,
+                          MSG_TRAY_BALLOON_CLICK)),
+      ROW_ON("TspTrayIcon.OnCycle", "TButton", TButton, auto* t = Tray(P); t->SetIconList(OneImage(P));
+             t->SetAnimateTimerInterval(20); SetPairHandler(t->OnCycle, &P); return t,
+             static_cast<TspTrayIcon*>(P.Sender)->SetCycleIcons(true)),
+      // A press in the box picks a saturation and lightness.
+      ROW_ON("TspHueRingImage.OnPick", "TButton", TButton, auto* r = MakeHueRing(P); SetPairHandler(r->OnPick, &P);
+             return r, ClickAt(P, static_cast<TControl*>(P.Sender), 0.5, 0.5)),
+      ROW_ON("TspSkinImagesMenu.OnMenuPopup", "TButton", TButton, auto* m = ImagesMenu(P);
+             SetPairHandler(m->OnMenuPopup, &P); return m,
+             static_cast<TspSkinImagesMenu*>(P.Sender)->Popup(ScreenRect(o))),
+      // The grid's one cell clicked.
+      ROW_ON("TspSkinImagesMenu.OnItemClick", "TButton", TButton, auto* m = ImagesMenu(P);
+             SetPairHandler(m->OnItemClick, &P); return m,
+             auto* m = static_cast<TspSkinImagesMenu*>(P.Sender); m->Popup(ScreenRect(o)); P.D.Pump(30);
+             ClickAt(P, m->PopupWindow(), 0.5, 0.5)),
 
       // ---- actions
       // The button's own click would be raised in place of the action's.
