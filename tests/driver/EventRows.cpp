@@ -448,7 +448,7 @@ const std::vector<TEventRow>& EventRows() {
       ROW("MDI child", TCustomForm, OnClose, Keys(P, o, {VK_CONTROL, VK_F4})),
 
       // ---- the skinned form's frame and menus
-      ROW("skinned form", TCustomForm, OnMouseDown, ClickAt(P, o, 0.5, 0.15)),
+      ROW_SET("skinned form", TCustomForm, OnMouseDown, o->SetBounds(60, 60, 420, 320), ClickAt(P, o, 0.5, 0.3)),
       // Frame objects, on a form wholly on the screen: a user area clicks, a
       // switch of the Objects skin changes.
       ROW_ON("TspSkinForm.OnObjectClick", "skinned form", TForm, o->SetBounds(60, 60, 420, 320);
@@ -594,7 +594,8 @@ const std::vector<TEventRow>& EventRows() {
               PressMoveRelease(P, o, 0.03, 0.5, 20)),
       ROW_SET("TspSkinTrackBar", TspSkinTrackBar, OnStartDragButton, o->SetValue(o->MinValue()),
               PressMoveRelease(P, o, 0.03, 0.5, 20)),
-      ROW("TspSkinButton", TspSkinButton, OnPaint, Paint(P, o)),
+      // A new caption, so that the button draws rather than showing its kept look.
+      ROW("TspSkinButton", TspSkinButton, OnPaint, o->SetCaption(L"renamed"); Paint(P, o)),
       ROW("TspSkinPaintPanel", TspSkinPaintPanel, OnPanelPaint, Paint(P, o)),
       ROW_SET("TspSkinPanel", TspSkinPanel, OnChecked, o->SetCheckedMode(true), o->SetChecked(!o->Checked())),
       ROW_SET("TspSkinPanel", TspSkinPanel, OnChangeRollUpState, o->SetRollUpMode(true), o->SetRollUpState(true)),
