@@ -308,6 +308,8 @@ void TField::SetAsDateTime(double Value) {
   }
 }
 
+const TObject* TField::HeldAlong() const { return FDataSet; }
+
 String TField::DisplayText() const {
   String text = FDataType == ftMemo ? String(L"(Memo)") : AsString();
   if (OnGetText) OnGetText(const_cast<TField*>(this), text, true);

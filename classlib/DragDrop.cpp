@@ -150,6 +150,7 @@ class TDragSession : public TDragTracker::TClient {
   HWND Capture = nullptr;
   HHOOK Hook = nullptr;
   bool Ended = false;  // the source has heard the end
+  bool BegunByPress = false;  // begun with the left button down
   // Tracker calls under way: the session is not freed inside one.
   int Busy = 0;
 };
@@ -236,6 +237,13 @@ void TDragSession::CaptureMessage(TMessage& Message) {
   const TPoint pos(p.x, p.y);
   switch (Message.Msg) {
     case WM_MOUSEMOVE:
+      // The button is up, and the drag that waited for it to move never saw
+      // its release (a loop of the system's control took it): the press was
+      // a click, and the mouse is let go before it moves anywhere else.
+      if (BegunByPress && !(Message.WParam & MK_LBUTTON) && Tracker.Phase() == TDragTracker::dpPending) {
+        Drive([](TDragTracker& t) { t.End(false); });
+        break;
+      }
       Drive([&](TDragTracker& t) { t.Move(pos); });
       break;
     case WM_LBUTTONUP: {
@@ -383,6 +391,7 @@ void TControl::BeginDrag(bool Immediate, int Threshold) {
   // nor for a control torn down.
   if (gSession || BeingFreed() || ComponentState().Contains(csDesigning)) return;
   gSession = new TDragSession(this);
+  gSession->BegunByPress = GetKeyState(VK_LBUTTON) < 0;
   const TPoint pos = CursorPos();
   Drive([&](TDragTracker& t) { t.Begin(pos, Immediate, Threshold); });
 }

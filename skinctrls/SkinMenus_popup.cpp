@@ -6,10 +6,10 @@
 
 TspSkinPopupMenu::TspSkinPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {}
 
-// The skin menu drops an OnMenuClose of ours when we go (it watches us).
-TspSkinPopupMenu::~TspSkinPopupMenu() {
-  if (FLastSkinMenu) FLastSkinMenu->RemoveFreeNotification(this);
-}
+// The skin menu drops an OnMenuClose of ours when we go (it watches us): the
+// component's teardown tells it and lets go of the link, so the menu is not
+// touched here, when it may have gone before us.
+TspSkinPopupMenu::~TspSkinPopupMenu() = default;
 
 void TspSkinPopupMenu::SetSkinData(TspSkinData* Value) {
   if (FSkinData == Value) return;

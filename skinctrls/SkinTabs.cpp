@@ -37,10 +37,9 @@ TspSkinPageControl::TspSkinPageControl(TComponent* AOwner)
   TPageControl::SetImages(FRoomList.get());
 }
 
-TspSkinPageControl::~TspSkinPageControl() {
-  if (FSkinData) FSkinData->RemoveFreeNotification(this);
-  if (FImages) FImages->RemoveFreeNotification(this);
-}
+// The component's teardown lets go of the links to the skin data and the
+// images: by the time this runs either may have been freed.
+TspSkinPageControl::~TspSkinPageControl() = default;
 
 // ---------------------------------------------------------------------------
 // Properties

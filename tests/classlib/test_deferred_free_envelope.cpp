@@ -160,6 +160,27 @@ TEST(ModalReleaseTest, AHandlerThatPumpsReleasesWhatItFreed) {
   Free(f.Form);
 }
 
+// A field's event frees the form that owns its table and pumps: the field
+// lives inside the table, so the table waits until the event returns.
+TEST(ModalReleaseTest, AFieldsHandlerThatFreesItsTablesFormAndPumpsKeepsTheTable) {
+  TFormWithButton f;
+  auto* table = new TMemTable(f.Form);
+  table->AddField(L"Name", ftString, 8);
+  table->Open();
+  table->Append();
+  TField* name = table->FieldByName(L"Name");
+  bool tableReadable = false;
+  name->OnChange = [&](TObject*) {
+    Free(f.Form);
+    Application->ProcessMessages();
+    tableReadable = table->TornDown();
+  };
+  name->SetAsString(L"Zhao");
+  EXPECT_TRUE(tableReadable);
+  Settle();
+  EXPECT_EQ(0u, DeferredFreeCount());
+}
+
 // ---------------------------------------------------------------------------
 // Threads
 

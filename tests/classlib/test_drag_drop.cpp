@@ -338,6 +338,43 @@ TEST_F(DragTest, ClicksOnADraggableTreeLeaveNoDragPending) {
   EXPECT_TRUE(log.Events.empty()) << log.Joined();
 }
 
+// A release the pending drag never sees (a loop of the system's took it)
+// costs no later click: one on a button, after a move, is the button's; one
+// at the same point is the source's. No drag begins.
+TEST_F(DragTest, APendingDragWhoseReleaseWentElsewhereLeavesTheNextClickAlone) {
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  button->SetBounds(220, 150, 80, 30);
+  int buttonClicks = 0, sourceClicks = 0;
+  button->OnClick = [&](TObject*) { ++buttonClicks; };
+  source->OnClick = [&](TObject*) { ++sourceClicks; };
+  Settle();
+  auto pressAndLoseTheRelease = [&] {
+    MouseDown();
+    Settle();
+    ASSERT_TRUE(source->Dragging());
+    MouseUp();
+    MSG taken;
+    while (!PeekMessageW(&taken, nullptr, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE)) Sleep(5);
+  };
+  MoveMouse(Center(source));
+  pressAndLoseTheRelease();
+  MoveMouse(Center(button));
+  MouseDown();
+  MouseUp();
+  EXPECT_TRUE(PumpUntil([&] { return buttonClicks == 1; }, 5000));
+  EXPECT_FALSE(source->Dragging());
+  // Pressed again where the first press was, the pointer still.
+  MoveMouse(TPoint(Center(source).X + 20, Center(source).Y));
+  Settle();
+  pressAndLoseTheRelease();
+  MouseDown();
+  MouseUp();
+  EXPECT_TRUE(PumpUntil([&] { return sourceClicks == 1; }, 5000));
+  EXPECT_FALSE(source->Dragging());
+  EXPECT_TRUE(log.Events.empty()) << log.Joined();
+}
+
 // A drag object of the program's: its cursor, the Source targets see, its end.
 struct Parcel : TDragObject {
   ~Parcel() override { *Gone = true; }

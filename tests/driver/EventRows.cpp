@@ -11,10 +11,12 @@
 #include "classlib/ComCtrls.h"
 #include "classlib/DB.h"
 #include "classlib/ExtCtrls.h"
+#include "classlib/ImgList.h"
 #include "classlib/ListView.h"
 #include "classlib/MemTable.h"
 #include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
+#include "classlib/TextCodec.h"
 #include "classlib/TreeView.h"
 #include "components/HyMsgForm.h"
 #include "components/HyStdCtrls.h"
@@ -25,7 +27,9 @@
 #include "components/fcTreeView.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMDITabs.h"
+#include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinImageGridMenu.h"
 #include "skinctrls/SkinListView.h"
 #include "skinctrls/SkinMenuSpeedButton.h"
 #include "skinctrls/SkinMenus.h"
@@ -40,11 +44,14 @@
 #include "skininputs/SkinComboBox.h"
 #include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinEdit.h"
+#include "skininputs/SkinHueRing.h"
 #include "skininputs/SkinListBox.h"
 #include "skininputs/SkinNumEdits.h"
 #include "skininputs/SkinSpinEdit.h"
+#include "skininputs/SkinTrayIcon.h"
 #include "tests/driver/Driver.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Skins.h"
 
 namespace {
 
@@ -52,8 +59,15 @@ namespace {
 // first checks whether the event was raised: its handler may have freed
 // anything, and the firing ends there.
 
+// A point at fractions of C's whole window: a skinned control draws its
+// buttons and frame outside its client area.
 TPoint At(TControl* C, double Fx, double Fy) {
-  return C->ClientToScreen(TPoint(static_cast<int>(C->Width() * Fx), static_cast<int>(C->Height() * Fy)));
+  const TPoint in(static_cast<int>(C->Width() * Fx), static_cast<int>(C->Height() * Fy));
+  auto* w = dynamic_cast<TWinControl*>(C);
+  if (!w || !w->HandleAllocated()) return C->ClientToScreen(in);
+  RECT r;
+  GetWindowRect(w->Handle(), &r);
+  return TPoint(r.left + in.X, r.top + in.Y);
 }
 
 void Front(TControl* C) {
@@ -75,11 +89,25 @@ void ClickAt(TPair& P, TControl* C, double Fx = 0.5, double Fy = 0.5, int Times 
   Front(C);
   MoveTo(P, At(C, Fx, Fy));
   if (P.Raised) return;
+  // A single click is held a moment, as a hand does: a control that acts on
+  // the release of a part it pressed sees the press first.
   for (int i = 0; i < Times; ++i) {
     Mouse(Right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    if (Times == 1) P.D.Pump(15);
+    if (P.Raised) {
+      Mouse(Right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+      break;
+    }
     Mouse(Right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
   }
   P.D.Pump(30);
+}
+
+// Clicks along a row Y pixels down C, from its right end leftwards, until the
+// event comes: a caption's buttons lie there, each the width its skin gives.
+void ClickAlongFromRight(TPair& P, TControl* C, int Y) {
+  for (int x = C->Width() - 4; x > C->Width() - 80 && x > 0 && !P.Raised; x -= 5)
+    ClickAt(P, C, static_cast<double>(x) / C->Width(), Down(C, Y));
 }
 
 // Presses at a fraction of C's size, holds for Ms, moves to another
@@ -163,27 +191,37 @@ TButton* Other(TPair& P) {
   return b;
 }
 
-// The frame's objects (its buttons) lie along the caption's right end, in
-// the window's frame: a point Right pixels from the window's right edge, in
-// the caption.
-TPoint OnFrame(TCustomForm* F, int Right) {
-  RECT r;
-  GetWindowRect(F->Handle(), &r);
-  return TPoint(r.right - Right, r.top + 15);
-}
-
-void MoveOnFrame(TPair& P, TCustomForm* F, int Right) {
+// Clicks the middle of the frame object IDName of the form's skin.
+void ClickObject(TPair& P, TCustomForm* F, const wchar_t* IDName) {
   if (P.Raised) return;
+  TspSkinForm* s = GetSkinForm(F);
+  TspSkinFrameObject* object = s ? s->FindObject(IDName) : nullptr;
+  if (!object) return;
+  RECT w;
+  GetWindowRect(F->Handle(), &w);
+  const TRect& r = object->ObjectRect;
   SetForegroundWindow(F->Handle());
-  MoveTo(P, OnFrame(F, Right));
-}
-
-void ClickOnFrame(TPair& P, TCustomForm* F, int Right) {
-  MoveOnFrame(P, F, Right);
+  MoveTo(P, TPoint(w.left + (r.Left + r.Right) / 2, w.top + (r.Top + r.Bottom) / 2));
   if (P.Raised) return;
   Mouse(MOUSEEVENTF_LEFTDOWN);
+  P.D.Pump(15);
   Mouse(MOUSEEVENTF_LEFTUP);
   P.D.Pump(30);
+}
+
+// The skin with a frame object of every kind.
+constexpr int kObjectsSkin = 2;
+
+// The tests' frame skin, the one with a user area: the shipped skins' frame
+// buttons all carry a command, and only a button without one or a user area
+// reports its click.
+void LoadUserAreaSkin(TPair& P) {
+  std::string file = EVENT_ROWS_SOURCE_DIR "/skins/Test/frame.ini";
+  if (file[0] == '/') file = "Z:" + file;  // a Unix path under Wine
+  TspCompressedStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(Utf8ToWide(file));
+  P.D.Log("skin: Test/frame.ini");
+  P.D.Skin()->LoadCompressedStoredSkin(&stored);
 }
 
 void EditableWithFirstSelected(TfcCustomTreeView* T) {
@@ -290,14 +328,27 @@ void TrackMenu(TPair& P, TspSkinMenuSpeedButton* B) {
   B->SetTrackButtonMode(true);
 }
 
-// The tabs bar of the MDI frame the row's child was made on.
+// The tabs bar of the MDI frame the row's child was made on, with the
+// child's tab: only a skinned child has one.
 TspSkinMDITabsBar* TabsBar(TPair& P) {
+  if (auto* child = dynamic_cast<TForm*>(P.Made); child && !GetSkinForm(child)) {
+    auto* s = new TspSkinForm(child);
+    P.D.Live().Add({s, "TspSkinForm(child)", lkComponent, {}});
+    s->SetSkinData(P.D.Skin());
+  }
   const TLiveObject* bar =
       P.D.AnyLive([](const TLiveObject& l) { return dynamic_cast<TspSkinMDITabsBar*>(l.Object) != nullptr; });
   return static_cast<TspSkinMDITabsBar*>(bar->Object);
 }
 
-TMenuItem* FirstItem(TMenu* M) { return M->Items()->Count() ? M->Items()->Items(0) : nullptr; }
+// Moves onto the first tab, then off the bar.
+void HoverFirstTab(TPair& P, TControl* Bar) {
+  if (P.Raised) return;
+  Front(Bar);
+  // Found before moving: a handler may free the bar on the way.
+  const TPoint in = At(Bar, 0.05, 0.5), on = At(Bar, 0.1, 0.5), off = At(Bar, 0.1, 3);
+  for (const TPoint& to : {in, on, off}) MoveTo(P, to);
+}
 
 // The table's live copy of an object the row makes itself.
 template <class T>
@@ -305,6 +356,51 @@ T* Live(TPair& P, T* O, const char* Label) {
   P.D.Live().Add({O, Label, lkComponent, {}});
   return O;
 }
+
+// An image list of one 16 x 16 image, owned by the pair's form.
+TCustomImageList* OneImage(TPair& P) {
+  auto* images = new TCustomImageList(P.Form, 16, 16);
+  P.D.Live().Add({images, "TCustomImageList", lkComponent, {}});
+  TBitmap b;
+  b.SetSize(16, 16);
+  images->Add(&b, nullptr);
+  return images;
+}
+
+void WithImage(TPair& P, TspSkinCustomEdit* E) { E->SetImages(OneImage(P)); }
+
+// A tray icon owned by the pair's form.
+TspTrayIcon* Tray(TPair& P) { return Live(P, new TspTrayIcon(P.Form), "TspTrayIcon"); }
+
+// The colour the hue ring shows and picks change: it outlives every ring.
+TPSPColor gRingColor;
+
+// A hue ring on the panel, drawn.
+TspHueRingImage* MakeHueRing(TPair& P) {
+  auto* ring = new TspHueRingImage(P.Form, gRingColor);
+  ring->SetParent(P.Panel);
+  ring->SetLeft(280);
+  P.D.Live().Add({ring, "TspHueRingImage", lkControl, {}});
+  ring->DrawHueRing(nullptr);
+  return ring;
+}
+
+// An images menu of one image and one item, dropped down under the button.
+TspSkinImagesMenu* ImagesMenu(TPair& P) {
+  auto* menu = Live(P, new TspSkinImagesMenu(P.Form), "TspSkinImagesMenu");
+  menu->SetSkinData(P.D.Skin());
+  menu->SetImages(OneImage(P));
+  menu->ImagesItems()->Add()->SetImageIndex(0);
+  return menu;
+}
+
+TRect ScreenRect(TControl* C) {
+  const TPoint a = C->ClientToScreen(TPoint(0, 0));
+  return TRect(a.X, a.Y, a.X + C->Width(), a.Y + C->Height());
+}
+
+TMenuItem* FirstItem(TMenu* M) { return M->Items()->Count() ? M->Items()->Items(0) : nullptr; }
+
 
 }  // namespace
 
@@ -352,13 +448,16 @@ const std::vector<TEventRow>& EventRows() {
       ROW("MDI child", TCustomForm, OnClose, Keys(P, o, {VK_CONTROL, VK_F4})),
 
       // ---- the skinned form's frame and menus
-      ROW("skinned form", TCustomForm, OnMouseDown, ClickAt(P, o, 0.5, 0.02)),
-      ROW_ON("TspSkinForm.OnObjectClick", "skinned form", TForm,
-             auto* s = GetSkinForm(o); SetPairHandler(s->OnObjectClick, &P); return s,
-             ClickOnFrame(P, o, 20)),
-      ROW_ON("TspSkinForm.OnObjectChange", "skinned form", TForm,
+      ROW_SET("skinned form", TCustomForm, OnMouseDown, o->SetBounds(60, 60, 420, 320), ClickAt(P, o, 0.5, 0.3)),
+      // Frame objects, on a form wholly on the screen: a user area clicks, a
+      // switch of the Objects skin changes.
+      ROW_ON("TspSkinForm.OnObjectClick", "skinned form", TForm, o->SetBounds(60, 60, 420, 320);
+             LoadUserAreaSkin(P); auto* s = GetSkinForm(o); SetPairHandler(s->OnObjectClick, &P); return s,
+             ClickObject(P, o, L"userarea")),
+      ROW_ON("TspSkinForm.OnObjectChange", "skinned form", TForm, o->SetBounds(60, 60, 420, 320);
+             SwitchSkin(P.D, kObjectsSkin);
              auto* s = GetSkinForm(o); SetPairHandler(s->OnObjectChange, &P); return s,
-             MoveOnFrame(P, o, 80); MoveOnFrame(P, o, 300)),
+             ClickObject(P, o, L"objswitch")),
       ROW_ON("TspSkinForm.OnSkinMenuOpen", "skinned form", TForm,
              auto* s = GetSkinForm(o); SetPairHandler(s->OnSkinMenuOpen, &P); return s,
              Keys(P, o, {VK_MENU, VK_SPACE})),
@@ -392,15 +491,23 @@ const std::vector<TEventRow>& EventRows() {
       ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxKeyDown, ClickAt(P, o, 0.3, 0.1); Keys(P, o, {VK_DOWN})),
       ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxKeyPress, ClickAt(P, o, 0.3, 0.1); Keys(P, o, {'T'})),
       ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxKeyUp, ClickAt(P, o, 0.3, 0.1); Keys(P, o, {VK_DOWN})),
-      ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxStartDrag, DragOnto(P, o, Other(P))),
-      ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxEndDrag, DragOnto(P, o, Other(P))),
+      // The inner list drags, in its own drag mode.
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnListBoxStartDrag, o->SetListBoxDragMode(dmAutomatic),
+              DragOnto(P, o, Other(P))),
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnListBoxEndDrag, o->SetListBoxDragMode(dmAutomatic),
+              DragOnto(P, o, Other(P))),
       ROW("TspSkinListBox", TspSkinCustomListBox, OnListBoxDragOver, DragOnto(P, Other(P), o)),
       ROW_ON("TspSkinCustomListBox.OnListBoxDragDrop", "TspSkinListBox", TspSkinCustomListBox,
              o->OnListBoxDragOver = [](TObject*, TObject*, int, int, TDragState, bool& Accept) { Accept = true; };
              SetPairHandler(o->OnListBoxDragDrop, &P); return o, DragOnto(P, Other(P), o)),
-      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnUpButtonClick, o->SetHeight(60), ClickAt(P, o, 0.97, 0.08)),
-      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnDownButtonClick, o->SetHeight(60), ClickAt(P, o, 0.97, 0.92)),
-      ROW("TspSkinListBox", TspSkinCustomListBox, OnCheckButtonClick, ClickAt(P, o, 0.97, 0.5)),
+      // The caption's buttons, right to left: up, down, check; a skin without
+      // them draws none, so the list box goes without one.
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnUpButtonClick, o->SetSkinData(nullptr); o->SetCaptionMode(true),
+              ClickAlongFromRight(P, o, 9)),
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnDownButtonClick, o->SetSkinData(nullptr); o->SetCaptionMode(true),
+              ClickAlongFromRight(P, o, 9)),
+      ROW_SET("TspSkinListBox", TspSkinCustomListBox, OnCheckButtonClick, o->SetSkinData(nullptr); o->SetCaptionMode(true),
+              ClickAlongFromRight(P, o, 9)),
       ROW("TListView", TCustomListView, OnInsert, o->Items()->Add()),
       ROW_SET("TListView", TCustomListView, OnChanging, Fill(o), o->Items()->Item(1)->SetSelected(true)),
       ROW_SET("TListView", TCustomListView, OnChange, Fill(o), o->Items()->Item(1)->SetSelected(true)),
@@ -461,7 +568,8 @@ const std::vector<TEventRow>& EventRows() {
       ROW_SET("TTabSheet", TPageControl, OnDrawTab, o->SetOwnerDraw(true), Paint(P, o)),
       ROW("TTabSheet", TPageControl, OnChanging, o->SelectNextPage(true)),
       ROW("TTabSheet", TPageControl, OnChange, o->SelectNextPage(true)),
-      ROW("TTabSheet", TPageControl, OnGetImageIndex, Paint(P, o)),
+      // The tabs are rebuilt, each asking its image, when a sheet's caption changes.
+      ROW("TTabSheet", TPageControl, OnGetImageIndex, o->Pages(0)->SetCaption(L"renamed")),
       ROW("TTabSheet", TTabSheet, OnShow, o->PageControl()->SetActivePage(o)),
       ROW_ON("TTabSheet.OnHide", "TTabSheet", TTabSheet, o->PageControl()->SetActivePage(o);
              SetPairHandler(o->OnHide, &P); return o, o->PageControl()->SelectNextPage(true)),
@@ -473,16 +581,21 @@ const std::vector<TEventRow>& EventRows() {
 
       // ---- skinned bars and buttons
       ROW("TspSkinScrollBar", TspSkinScrollBar, OnChange, o->SetPosition(o->Position() + 10)),
-      ROW("TspSkinScrollBar", TspSkinScrollBar, OnLastChange, ClickAt(P, o, 0.97, 0.5)),
+      // The last change comes when the thumb, dragged, is let go.
+      ROW_SET("TspSkinScrollBar", TspSkinScrollBar, OnLastChange, o->SetPosition((o->Min() + o->Max()) / 2),
+              PressMoveRelease(P, o, 0.5, 0.6, 20)),
       ROW("TspSkinScrollBar", TspSkinScrollBar, OnUpButtonClick, ClickAt(P, o, 0.98, 0.5)),
       ROW("TspSkinScrollBar", TspSkinScrollBar, OnDownButtonClick, ClickAt(P, o, 0.02, 0.5)),
       ROW_SET("TspSkinScrollBar", TspSkinScrollBar, OnPageUp, o->SetPosition(80), ClickAt(P, o, 0.2, 0.5)),
       ROW("TspSkinScrollBar", TspSkinScrollBar, OnPageDown, ClickAt(P, o, 0.8, 0.5)),
-      ROW("TspSkinTrackBar", TspSkinTrackBar, OnChange, Keys(P, o, {VK_RIGHT})),
-      ROW("TspSkinTrackBar", TspSkinTrackBar, OnLastChange, ClickAt(P, o, 0.8, 0.5)),
+      ROW_SET("TspSkinTrackBar", TspSkinTrackBar, OnChange, o->SetValue(o->MinValue()), o->SetValue(o->MinValue() + 1)),
+      // As the scroll bar's: the thumb dragged and let go.
+      ROW_SET("TspSkinTrackBar", TspSkinTrackBar, OnLastChange, o->SetValue(o->MinValue()),
+              PressMoveRelease(P, o, 0.03, 0.5, 20)),
       ROW_SET("TspSkinTrackBar", TspSkinTrackBar, OnStartDragButton, o->SetValue(o->MinValue()),
               PressMoveRelease(P, o, 0.03, 0.5, 20)),
-      ROW("TspSkinButton", TspSkinButton, OnPaint, Paint(P, o)),
+      // A new caption, so that the button draws rather than showing its kept look.
+      ROW("TspSkinButton", TspSkinButton, OnPaint, o->SetCaption(L"renamed"); Paint(P, o)),
       ROW("TspSkinPaintPanel", TspSkinPaintPanel, OnPanelPaint, Paint(P, o)),
       ROW_SET("TspSkinPanel", TspSkinPanel, OnChecked, o->SetCheckedMode(true), o->SetChecked(!o->Checked())),
       ROW_SET("TspSkinPanel", TspSkinPanel, OnChangeRollUpState, o->SetRollUpMode(true), o->SetRollUpState(true)),
@@ -492,9 +605,14 @@ const std::vector<TEventRow>& EventRows() {
               PressMoveRelease(P, o, 0.5, 0.5, 300)),
 
       // ---- skinned inputs
-      ROW_SET("TspSkinEdit", TspSkinEdit, OnButtonClick, o->SetButtonMode(true), ClickAt(P, o, 0.97, Down(o, 10))),
-      ROW_SET("TspSkinEdit", TspSkinEdit, OnLeftButtonClick, o->SetLeftImageIndex(0), ClickAt(P, o, 0.03, 0.5)),
-      ROW_SET("TspSkinEdit", TspSkinEdit, OnRightButtonClick, o->SetRightImageIndex(0), ClickAt(P, o, 0.97, 0.5)),
+      // A button edit draws its button from the skin's button edit record.
+      ROW_SET("TspSkinEdit", TspSkinEdit, OnButtonClick,
+              o->SetButtonMode(true); o->SetSkinDataName(L"buttonedit"); o->ChangeSkinData(),
+              ClickAt(P, o, 0.97, Down(o, 10))),
+      ROW_SET("TspSkinEdit", TspSkinEdit, OnLeftButtonClick, WithImage(P, o); o->SetLeftImageIndex(0),
+              ClickAt(P, o, 0.03, 0.5)),
+      ROW_SET("TspSkinEdit", TspSkinEdit, OnRightButtonClick, WithImage(P, o); o->SetRightImageIndex(0),
+              ClickAt(P, o, 0.97, 0.5)),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnChange, Keys(P, o, {VK_UP})),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnUpButtonClick, ClickAt(P, o, 0.97, Down(o, 5))),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnDownButtonClick, ClickAt(P, o, 0.97, Down(o, 16))),
@@ -503,16 +621,21 @@ const std::vector<TEventRow>& EventRows() {
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnEditKeyDown, ClickAt(P, o, 0.3, 0.5); Keys(P, o, {'5'})),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnEditKeyPress, ClickAt(P, o, 0.3, 0.5); Keys(P, o, {'5'})),
       ROW("TspSkinSpinEdit", TspSkinSpinEdit, OnEditKeyUp, ClickAt(P, o, 0.3, 0.5); Keys(P, o, {'5'})),
-      ROW("TspSkinUpDown", TspSkinUpDown, OnUpButtonClick, ClickAt(P, o, 0.5, 0.2)),
-      ROW("TspSkinUpDown", TspSkinUpDown, OnDownButtonClick, ClickAt(P, o, 0.5, 0.8)),
+      // Side by side, down on the left, as a skin draws them.
+      ROW_SET("TspSkinUpDown", TspSkinUpDown, OnUpButtonClick, o->SetOrientation(udHorizontal), ClickAt(P, o, 0.8, 0.5)),
+      ROW_SET("TspSkinUpDown", TspSkinUpDown, OnDownButtonClick, o->SetOrientation(udHorizontal),
+              ClickAt(P, o, 0.2, 0.5)),
       ROW("TspSkinNumEdit", TspSkinNumEdit, OnUpClick, Wheel(P, o)),
       ROW("TspSkinNumEdit", TspSkinNumEdit, OnDownClick, Keys(P, o, {VK_DOWN})),
       ROW("TspSkinComboBox", TspSkinCustomComboBox, OnDropDown, ClickAt(P, o, 0.95, Down(o, 10))),
-      ROW("TspSkinComboBox", TspSkinCustomComboBox, OnCloseUp, ClickAt(P, o, 0.95, Down(o, 10));
-          ClickAt(P, o, 0.5, Down(o, 32))),
+      // Closed with its choice taken: a close that drops the choice raises nothing.
+      ROW_SET("TspSkinComboBox", TspSkinCustomComboBox, OnCloseUp, o->Items()->Add(L"one"),
+              o->DropDown(); P.D.Pump(20); if (!P.Raised) o->CloseUp(true)),
       ROW("TspSkinComboBox", TspSkinCustomComboBox, OnChange, Keys(P, o, {VK_DOWN})),
-      ROW_SET("TspSkinComboBox", TspSkinCustomComboBox, OnComboBoxDrawItem, o->SetStyle(spcbFixedStyle); o->SetItemIndex(0),
-              Paint(P, o)),
+      // A kept look repaints without drawing: the choice changes, so the item is drawn.
+      ROW_SET("TspSkinComboBox", TspSkinCustomComboBox, OnComboBoxDrawItem,
+              o->SetStyle(spcbFixedStyle); o->Items()->Add(L"one"); o->Items()->Add(L"two"); o->SetItemIndex(0),
+              o->SetItemIndex(o->Items()->Count() - 1); Paint(P, o)),
       ROW("TspSkinDateEdit", TspSkinDateEdit, OnDateChange, o->SetDate(o->Date() + 1)),
       ROW("TspSkinMonthCalendar", TspSkinMonthCalendar, OnNumberClick, ClickAt(P, o, 0.5, 0.6)),
       ROW("TspSkinColorButton", TspSkinColorButton, OnChangeColor, o->SetColorValue(0x123456)),
@@ -521,7 +644,8 @@ const std::vector<TEventRow>& EventRows() {
 
       // ---- the MDI tabs bar
       ROW_ON("TspSkinMDITabsBar.OnTabGetDrawParamsEvent", "MDI child", TForm,
-             auto* b = TabsBar(P); SetPairHandler(b->OnTabGetDrawParamsEvent, &P); return b, Paint(P, o->Parent() ? o->Parent() : o)),
+             auto* b = TabsBar(P); SetPairHandler(b->OnTabGetDrawParamsEvent, &P); return b,
+             Paint(P, dynamic_cast<TControl*>(P.Sender))),
       ROW_ON("TspSkinMDITabsBar.OnTabMouseDown", "MDI child", TForm,
              auto* b = TabsBar(P); SetPairHandler(b->OnTabMouseDown, &P); return b,
              ClickAt(P, dynamic_cast<TControl*>(P.Sender), 0.1, 0.5)),
@@ -530,11 +654,10 @@ const std::vector<TEventRow>& EventRows() {
              ClickAt(P, dynamic_cast<TControl*>(P.Sender), 0.1, 0.5)),
       ROW_ON("TspSkinMDITabsBar.OnTabMouseEnter", "MDI child", TForm,
              auto* b = TabsBar(P); SetPairHandler(b->OnTabMouseEnter, &P); return b,
-             HoverAndLeave(P, dynamic_cast<TControl*>(P.Sender))),
+             HoverFirstTab(P, dynamic_cast<TControl*>(P.Sender))),
       ROW_ON("TspSkinMDITabsBar.OnTabMouseLeave", "MDI child", TForm,
              auto* b = TabsBar(P); SetPairHandler(b->OnTabMouseLeave, &P); return b,
-             auto* bar = dynamic_cast<TControl*>(P.Sender); MoveTo(P, At(bar, 0.1, 0.5));
-             MoveTo(P, At(bar, 0.1, 3))),
+             HoverFirstTab(P, dynamic_cast<TControl*>(P.Sender))),
 
       // ---- data
       ROW_ON("TDataSource.OnDataChange", "TMemTable", TMemTable,
@@ -587,12 +710,36 @@ const std::vector<TEventRow>& EventRows() {
              n->SetFormVisible(true); SetPairHandler(n->Form()->OnClosed, &P); return n,
              static_cast<THyMsgForm*>(P.Sender)->Form()->Close()),
 
+      // ---- tray icon, hue ring, images menu
+      // The shell tells the icon's window of a click on its balloon.
+      ROW_ON("TspTrayIcon.OnBalloonHintClick", "TButton", TButton, auto* t = Tray(P);
+             SetPairHandler(t->OnBalloonHintClick, &P); return t,
+             PostMessageW(static_cast<TspTrayIcon*>(P.Sender)->WindowHandle(), MSG_TRAY_CALLBACK, 0,
+                          MSG_TRAY_BALLOON_CLICK)),
+      ROW_ON("TspTrayIcon.OnCycle", "TButton", TButton, auto* t = Tray(P); t->SetIconList(OneImage(P));
+             t->SetAnimateTimerInterval(20); SetPairHandler(t->OnCycle, &P); return t,
+             static_cast<TspTrayIcon*>(P.Sender)->SetCycleIcons(true)),
+      // A press in the box picks a saturation and lightness.
+      ROW_ON("TspHueRingImage.OnPick", "TButton", TButton, auto* r = MakeHueRing(P); SetPairHandler(r->OnPick, &P);
+             return r, ClickAt(P, static_cast<TControl*>(P.Sender), 0.5, 0.5)),
+      ROW_ON("TspSkinImagesMenu.OnMenuPopup", "TButton", TButton, auto* m = ImagesMenu(P);
+             SetPairHandler(m->OnMenuPopup, &P); return m,
+             static_cast<TspSkinImagesMenu*>(P.Sender)->Popup(ScreenRect(o))),
+      // The grid's one cell clicked.
+      ROW_ON("TspSkinImagesMenu.OnItemClick", "TButton", TButton, auto* m = ImagesMenu(P);
+             SetPairHandler(m->OnItemClick, &P); return m,
+             auto* m = static_cast<TspSkinImagesMenu*>(P.Sender); m->Popup(ScreenRect(o)); P.D.Pump(30);
+             ClickAt(P, m->PopupWindow(), 0.5, 0.5)),
+
       // ---- actions
       // The button's own click would be raised in place of the action's.
       ROW_ON("TBasicAction.OnExecute", "TButton", TButton, auto* a = Live(P, new TCustomAction(P.Form), "TCustomAction");
              o->SetAction(a); o->OnClick = nullptr; SetPairHandler(a->OnExecute, &P); return a, ClickAt(P, o)),
-      ROW_ON("TBasicAction.OnUpdate", "TButton", TButton, auto* a = Live(P, new TCustomAction(P.Form), "TCustomAction");
-             o->SetAction(a); SetPairHandler(a->OnUpdate, &P); return a, IdleOnce(P)),
+      // An action is brought up to date before its shortcut runs it.
+      ROW_ON("TBasicAction.OnUpdate", "TButton", TButton, auto* list = Live(P, new TActionList(P.Form), "TActionList");
+             auto* a = Live(P, new TCustomAction(P.Form), "TCustomAction"); a->SetActionList(list);
+             a->SetShortCut(ShortCut('U', {ssCtrl})); o->SetAction(a); SetPairHandler(a->OnUpdate, &P); return a,
+             Keys(P, o, {VK_CONTROL, 'U'})),
   };
   return rows;
 }

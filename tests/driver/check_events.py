@@ -16,11 +16,6 @@ NOT_FIRED = {
     "OnEditingChange": "a data link's own event, set by the data-aware control that owns the link",
     "OnInternalChange": "the images menu's link to its menu button, set by the button",
     "OnInternalMenuClose": "the images menu's link to its menu button, set by the button",
-    "OnBalloonHintClick": "a tray icon's balloon: not yet in the table (its firer would post the icon's callback message)",
-    "OnCycle": "a tray icon's animation: not yet in the table",
-    "OnPick": "the colour dialog's hue ring, made inside the dialog: not yet in the table",
-    "OnItemClick": "the images menu: not yet in the table",
-    "OnMenuPopup": "the images menu: not yet in the table",
 }
 
 # Control classes the driver does not make, and why.

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 
+#include "classlib/ComCtrls.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/HeapCheck.h"
 #include "classlib/ListView.h"
+#include "classlib/StdCtrls.h"
 #include "classlib/TreeView.h"
 #include "components/LEDFont.h"
 #include "components/fcTreeCombo.h"
@@ -625,4 +628,55 @@ TEST(ReducedFreeFromInput, ListAndTreeFreedInsideTheirOwnNotification) {
   EXPECT_FALSE(IsWindow(treeWindow));
   EXPECT_EQ(form->ControlCount(), 0);
   EndsSoundly(form, nullptr);
+}
+
+// Three modal forms, each opened from a timer of the one before; in the
+// innermost, an edit of the first form moved onto a page frees that page from
+// its OnKeyUp; the skinned combo of each form drops its list down and up on
+// the way. Seen once in the window procedure and the combo's list window.
+TEST(ReducedFreeFromInput, EditOnAPageThreeModalFormsDeepFreesThePageFromItsKeyUp) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  bool freed = false;
+  std::function<void(int)> level = [&](int Depth) {
+    auto* modal = new TForm(nullptr);
+    modal->SetBounds(120 + Depth * 20, 120 + Depth * 20, 360, 260);
+    TspSkinComboBox* combo = ComboWithItems(modal, skin);
+    auto* timer = new TTimer(modal);
+    timer->SetInterval(10);
+    timer->OnTimer = [&, modal, timer, combo, Depth](TObject*) {
+      timer->SetEnabled(false);
+      combo->DropDown();
+      combo->CloseUp(false);
+      if (Depth < 3) {
+        level(Depth + 1);
+      } else {
+        auto* pages = new TPageControl(modal);
+        pages->SetParent(modal);
+        pages->SetBounds(10, 80, 300, 150);
+        auto* page = new TTabSheet(modal);
+        page->SetPageControl(pages);
+        edit->SetParent(page);
+        edit->OnKeyUp = [&freed, page](TObject*, WORD&, TShiftState) {
+          Free(page);
+          freed = true;
+        };
+        SetForegroundWindow(modal->Handle());
+        edit->SetFocus();
+        KeyChord({}, 'A');
+        PumpUntil([&] { return freed; }, 5000);
+      }
+      modal->SetModalResult(mrOk);
+    };
+    modal->ShowModal();
+    Free(modal);
+  };
+  {
+    HangWatchdog watch("three modal forms freeing an edit's page");
+    level(1);
+  }
+  EXPECT_TRUE(freed);
+  EndsSoundly(form, skin);
 }
