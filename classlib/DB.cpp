@@ -99,7 +99,11 @@ TField::TField(TDataSet* DataSet, const String& FieldName, TFieldType DataType, 
       FFieldName(FieldName),
       FDataType(DataType),
       FSize(DataType == ftString ? Size : 0),
-      FAlignment(DataType == ftInteger || DataType == ftFloat ? taRightJustify : taLeftJustify) {}
+      FAlignment(DataType == ftInteger || DataType == ftFloat ? taRightJustify : taLeftJustify) {
+  HoldAlong(this, DataSet);
+}
+
+TField::~TField() { HoldAlong(this, nullptr); }
 
 void TField::SetAlignment(TAlignment Value) {
   if (FAlignment == Value) return;
@@ -307,8 +311,6 @@ void TField::SetAsDateTime(double Value) {
     DatabaseError(FDataSet, L"Field '" + DisplayLabel() + L"' cannot hold a date");
   }
 }
-
-const TObject* TField::HeldAlong() const { return FDataSet; }
 
 String TField::DisplayText() const {
   String text = FDataType == ftMemo ? String(L"(Memo)") : AsString();

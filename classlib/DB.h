@@ -45,10 +45,10 @@ bool IsEditState(TDataSetState State);
 class TField : public TPersistent {
  public:
   TField(TDataSet* DataSet, const String& FieldName, TFieldType DataType, int Size);
-  String ClassName() const override { return L"TField"; }
   // A field lives inside its data set: the code that raised a field's event
   // goes on in the data set, so a scope that holds the field holds it too.
-  const TObject* HeldAlong() const override;
+  ~TField() override;
+  String ClassName() const override { return L"TField"; }
 
   TDataSet* DataSet() const { return FDataSet; }
   const String& FieldName() const { return FFieldName; }

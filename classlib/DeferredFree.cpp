@@ -101,6 +101,9 @@ bool HeldByOpenScope(const TObject* Obj) {
 }
 
 void HoldAlong(const TObject* Part, const TObject* Whole) {
+  // Only the GUI thread's scopes hold anything; objects of other threads
+  // (a table a worker fills) are not listed.
+  if (!OnGuiThread()) return;
   gHeldAlong.erase(std::remove_if(gHeldAlong.begin(), gHeldAlong.end(), [Part](const auto& p) { return p.first == Part; }),
                    gHeldAlong.end());
   if (Whole) gHeldAlong.emplace_back(Part, Whole);
