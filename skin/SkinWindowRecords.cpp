@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "skin/SPUtils_layout.h"
+
 namespace {
 
 void ExchangeCorners(TspRecordIO& IO, TPoint& LT, TPoint& RT, TPoint& LB, TPoint& RB) {
@@ -33,6 +35,9 @@ void TspDataSkinWindowRecord::LoadFromFile(const TspSkinIni& Ini) {
 void TspDataSkinWindowRecord::ClipRects(const TRect& Bounds) {
   TspRecordCut io(Bounds, Bounds);
   Exchange(io);
+  if (Client().IsEmpty() ||
+      !NinePiecesSound({LTPoint, RTPoint, LBPoint, RBPoint, Client()}, Bounds.Width(), Bounds.Height()))
+    WindowPictureIndex = MaskPictureIndex = -1;
 }
 
 void TspDataSkinPopupWindow::Exchange(TspRecordIO& io) {
