@@ -35,8 +35,10 @@ void TspDataSkinWindowRecord::LoadFromFile(const TspSkinIni& Ini) {
 void TspDataSkinWindowRecord::ClipRects(const TRect& Bounds) {
   TspRecordCut io(Bounds, Bounds);
   Exchange(io);
+  // Corners in one line (as when none are given) are drawn as they were.
+  const bool stretched = RBPoint.X == LTPoint.X || RBPoint.Y == LTPoint.Y;
   if (Client().IsEmpty() ||
-      !NinePiecesSound({LTPoint, RTPoint, LBPoint, RBPoint, Client()}, Bounds.Width(), Bounds.Height()))
+      (!stretched && !NinePiecesSound({LTPoint, RTPoint, LBPoint, RBPoint, Client()}, Bounds.Width(), Bounds.Height())))
     WindowPictureIndex = MaskPictureIndex = -1;
 }
 
