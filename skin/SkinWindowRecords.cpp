@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "skin/SPUtils_layout.h"
+
 namespace {
 
 void ExchangeCorners(TspRecordIO& IO, TPoint& LT, TPoint& RT, TPoint& LB, TPoint& RB) {
@@ -33,6 +35,11 @@ void TspDataSkinWindowRecord::LoadFromFile(const TspSkinIni& Ini) {
 void TspDataSkinWindowRecord::ClipRects(const TRect& Bounds) {
   TspRecordCut io(Bounds, Bounds);
   Exchange(io);
+  // Corners in one line (as when none are given) are drawn as they were.
+  const bool stretched = RBPoint.X == LTPoint.X || RBPoint.Y == LTPoint.Y;
+  if (Client().IsEmpty() ||
+      (!stretched && !NinePiecesSound({LTPoint, RTPoint, LBPoint, RBPoint, Client()}, Bounds.Width(), Bounds.Height())))
+    WindowPictureIndex = MaskPictureIndex = -1;
 }
 
 void TspDataSkinPopupWindow::Exchange(TspRecordIO& io) {

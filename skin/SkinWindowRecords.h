@@ -10,11 +10,18 @@ class TspDataSkinWindowRecord : public TObject {
  public:
   void LoadFromFile(const TspSkinIni& Ini);
   // Cuts the rectangles and holds the points to the window picture, Bounds.
+  // A frame whose nine pieces would leave gaps (an empty client, a corner
+  // past its neighbour) then has no pictures: the window draws its plain look.
   void ClipRects(const TRect& Bounds);
+
+  int WindowPictureIndex = -1, MaskPictureIndex = -1;
+  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
 
  protected:
   explicit TspDataSkinWindowRecord(const wchar_t* Section) : FSection(Section) {}
   virtual void Exchange(TspRecordIO& IO) = 0;
+  // The rectangle the window's content goes in.
+  virtual const TRect& Client() const = 0;
 
  private:
   const wchar_t* FSection;
@@ -26,8 +33,6 @@ class TspDataSkinPopupWindow : public TspDataSkinWindowRecord {
   TspDataSkinPopupWindow() : TspDataSkinWindowRecord(L"POPUPWINDOW") {}
   String ClassName() const override { return L"TspDataSkinPopupWindow"; }
 
-  int WindowPictureIndex = -1, MaskPictureIndex = -1;
-  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
   TRect ItemsRect;
   TColor ScrollMarkerColor = 0, ScrollMarkerActiveColor = 0;
   int CursorIndex = -1;
@@ -37,6 +42,7 @@ class TspDataSkinPopupWindow : public TspDataSkinWindowRecord {
 
  protected:
   void Exchange(TspRecordIO& IO) override;
+  const TRect& Client() const override { return ItemsRect; }
 };
 
 // Frame and font of the skinned hint window: section [HINTWINDOW].
@@ -45,8 +51,6 @@ class TspDataSkinHintWindow : public TspDataSkinWindowRecord {
   TspDataSkinHintWindow() : TspDataSkinWindowRecord(L"HINTWINDOW") {}
   String ClassName() const override { return L"TspDataSkinHintWindow"; }
 
-  int WindowPictureIndex = -1, MaskPictureIndex = -1;
-  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
   TRect ClRect;
   String FontName = L"Arial";
   TFontStyles FontStyle;
@@ -58,6 +62,7 @@ class TspDataSkinHintWindow : public TspDataSkinWindowRecord {
 
  protected:
   void Exchange(TspRecordIO& IO) override;
+  const TRect& Client() const override { return ClRect; }
 };
 
 // The ten colours that skinned controls use in place of the system colours:

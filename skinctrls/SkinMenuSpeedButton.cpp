@@ -208,8 +208,8 @@ void TspSkinMenuSpeedButton::Paint() {
   }
   // Idle and flat: the content and the marker over the parent.
   TCanvas* canvas = Canvas();
-  if (!SetFlatFont(canvas)) return;
   const TRect body = DedicatedSkin() ? (IsNullRect(NewClRect) ? ClientRect() : NewClRect) : BodyRect();
+  if (!SetFlatFont(canvas, body)) return;
   DrawContent(canvas, body, FDown, false, GetGlyphNum(FDown, false), false, false, ShownCaption());
   if (FIndex == -1) DrawArrowInRect(canvas, PaintTrackRect(), Enabled() ? clBtnText : clBtnShadow, TrackArrowDirection());
   else DrawMarker(canvas, PaintTrackRect(), false, false);

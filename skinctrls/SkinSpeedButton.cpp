@@ -2,6 +2,7 @@
 #include "skinctrls/SkinSpeedButton.h"
 
 #include "skin/SPUtils.h"
+#include "skin/SPUtils_text.h"
 
 using TSpeedBase = TspSkinButtonBase<TspGraphicSkinCustomControl>;
 
@@ -55,23 +56,30 @@ void TspSkinSpeedButton::Paint() {
     return;
   }
   TCanvas* canvas = Canvas();
-  if (!SetFlatFont(canvas)) return;
   const TRect r = FIndex == -1 || IsNullRect(NewClRect) ? ClientRect() : NewClRect;
+  if (!SetFlatFont(canvas, r)) return;
   DrawContent(canvas, r, FDown, false, GetGlyphNum(FDown, false), false, false, ShownCaption());
 }
 
-bool TspSkinSpeedButton::SetFlatFont(TCanvas* C) {
+bool TspSkinSpeedButton::SetFlatFont(TCanvas* C, const TRect& R) {
   if (FIndex == -1) {
     if (!FDrawDefault) return false;
     SetCaptionFont(C, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
-    if (!Enabled()) C->Font()->SetColor(clBtnShadow);
+    if (!Enabled()) SetDisabledColor(C, R, clBtnShadow);
     return true;
   }
   SetCaptionFont(C, FUseSkinFont, FSkin.FontName, FSkin.FontHeight, FSkin.FontStyle, DrawingDefaultFont(), FSkinData);
   const TspSkinColors* colors = FSkinData->SkinColors.get();
-  if (!Enabled()) C->Font()->SetColor(colors->cBtnShadow);
+  if (!Enabled()) SetDisabledColor(C, R, colors->cBtnShadow);
   else if (FUseSkinFontColor) C->Font()->SetColor(colors->cBtnText);
   return true;
+}
+
+void TspSkinSpeedButton::SetDisabledColor(TCanvas* C, const TRect& R, TColor Shadow) {
+  // A flat button shows the parent's face, which a dark skin makes as dark as
+  // the shadow colour: the text takes a colour that reads on the face under
+  // its middle, where the caption goes.
+  C->Font()->SetColor(ReadableTextColor(C, TPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2), Shadow));
 }
 
 void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
@@ -79,7 +87,7 @@ void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
   const TRect r(0, 0, Width(), Height());
   DrawDefaultPart(canvas, r, DownLook() ? psPressed : (FMouseIn ? psHot : psIdle));
   SetCaptionFont(canvas, false, L"", 0, {}, DrawingDefaultFont(), FSkinData);
-  if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
+  if (!Enabled()) SetDisabledColor(canvas, r, clBtnShadow);
   DrawContent(canvas, r, FDown, FMouseIn, GetGlyphNum(FDown, FMouseIn), FDown && FMouseIn, false, ShownCaption());
 }
 

@@ -44,8 +44,11 @@ class TspSkinSpeedButton : public TspSkinButtonBase<TspGraphicSkinCustomControl>
   virtual void CreateFace(TBitmap* B, const TRect& R, bool AActive, bool ADown);
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void AdjustContent(TspButtonContent& Content, bool ADown, bool AMouseIn) override;
-  // The caption font of an idle flat button; false when nothing is drawn.
-  bool SetFlatFont(TCanvas* C);
+  // The caption font of an idle flat button over its content R; false when
+  // nothing is drawn.
+  bool SetFlatFont(TCanvas* C, const TRect& R);
+  // Shadow moved, when it must be, to read on the face under R.
+  void SetDisabledColor(TCanvas* C, const TRect& R, TColor Shadow);
   bool DownLook() const { return FDown && (FGroupIndex != 0 || FMouseIn); }
   String ShownCaption() const { return FShowCaption ? Caption() : String(); }
 

@@ -93,7 +93,8 @@ inline String FirstUndrawable(const TspParsedSkin& Parsed, const String& Section
   }
   const TRect popup = picture(s.PopupWindow->WindowPictureIndex);
   const TRect& items = s.PopupWindow->ItemsRect;
-  if (fault.empty() && items != TRect() &&
+  // A popup frame without a picture draws the plain look: its items rect is unused.
+  if (fault.empty() && s.PopupWindow->WindowPictureIndex >= 0 && items != TRect() &&
       (items.Left < 0 || items.Top < 0 || items.Right > popup.Right || items.Bottom > popup.Bottom))
     fault = L"a popup window's items outside its picture";
   return fault;

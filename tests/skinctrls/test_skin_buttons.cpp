@@ -741,3 +741,30 @@ TEST_F(ButtonsTest, SpeedButtonRepeatStopsWhenHidden) {
 }
 
 }  // namespace
+
+// A disabled flat speed button over a face as dark as the shadow colour, with
+// and without a skin, still shows its caption: the shadow moves to a colour
+// that reads on the face.
+TEST_F(ButtonsTest, DisabledFlatSpeedButtonCaptionReadsOnAFaceOfTheShadowColour) {
+  TspSkinData* skin = LoadTestSkin(form);
+  ShowAndActivate(form);
+  for (bool skinned : {false, true}) {
+    SCOPED_TRACE(skinned ? "skinned" : "plain");
+    const TColor shadow = skinned ? ColorToRGB(skin->SkinColors->cBtnShadow) : GetSysColor(COLOR_BTNSHADOW);
+    form->SetColor(shadow);
+    auto* s = Add<TspSkinSpeedButton>(20, 20, 90, 30);
+    s->SetFlat(true);
+    s->SetCaption(L"WWWW");
+    if (skinned) s->SetSkinData(skin);
+    s->SetEnabled(false);
+    Settle();
+    TBitmap b;
+    b.SetSize(form->Width(), form->Height());
+    form->PaintTo(b.Canvas()->Handle(), 0, 0);
+    int differing = 0;
+    for (int y = 25; y < 45; ++y)
+      for (int x = 30; x < 100; ++x) differing += b.Canvas()->Pixels(x, y) != shadow;
+    EXPECT_GT(differing, 20);
+    Free(s);
+  }
+}

@@ -11,6 +11,8 @@
 #include "SkinInputTestUtils.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinHint.h"
+#include "skinctrls/SkinMenus.h"
 #include "skinctrls/SkinPanels.h"
 #include "skinctrls/SkinScrollBar.h"
 #include "skinctrls/SkinTreeView.h"
@@ -39,6 +41,11 @@ std::vector<TOddPiece> OddPieces() {
       {L"colour-minus-one", {{"treeview", "bgcolor", "-1"}}},
       {L"colour-of-no-colour", {{"treeview", "bgcolor", "536870911"}}},
       {L"frame-client-of-one-pixel", {{"FORMINFO", "clientrect", "0,0,1,1"}}},
+      {L"popup-and-hint-corner-past-their-picture",
+       {{"POPUPWINDOW", "lefttoppoint", "3008,22"}, {"HINTWINDOW", "lefttoppoint", "3008,22"}}},
+      {L"popup-and-hint-corners-crossed",
+       {{"POPUPWINDOW", "righttoppoint", "2,3"}, {"HINTWINDOW", "rightbottompoint", "28,2"}}},
+      {L"popup-and-hint-empty-client", {{"POPUPWINDOW", "itemsrect", "0,0,0,0"}, {"HINTWINDOW", "clientrect", "6,4,6,4"}}},
   };
 }
 
@@ -74,6 +81,21 @@ TForm* SkinnedForm(TspSkinData* Skin, TFormStyle Style, int Left) {
   form->SetBounds(Left, 20, 420, 320);
   (new TspSkinForm(form))->SetSkinData(Skin);
   return form;
+}
+
+// The windows that show only while open: a menu level and a hint, opened
+// under the skin loaded now and measured, then closed.
+std::vector<double> PopupShares(TForm* Form, TspSkinData* Skin, TPopupMenu* Menu, TspSkinHint* Hint) {
+  TspSkinMenu* levels = FindSkinMenu(GetSkinForm(Form));
+  levels->PopupItems(nullptr, Skin, false, Menu->Items(), TRect(150, 150, 150, 150), 0);
+  Settle();
+  const double menu = levels->Visible() ? BlackShare(levels->Level(0)->Handle()) : 1;
+  levels->CloseSkinMenu();
+  Hint->ShowHintAt(TPoint(60, 60), L"A hint of some length");
+  Settle();
+  const double hint = BlackShare(Hint->HintWindow()->Handle());
+  Hint->HideSkinHint();
+  return {menu, hint};
 }
 
 TEST(SkinSmallPieces, NoPieceDrawsBlackWhereTheSoundSkinHasNone) {
@@ -112,20 +134,35 @@ TEST(SkinSmallPieces, NoPieceDrawsBlackWhereTheSoundSkinHasNone) {
         {mdi, L"MDI frame"},
     };
     // A control draws as under the sound skin or as without one.
+    auto* menu = new TPopupMenu(form);
+    for (const wchar_t* caption : {L"Open", L"Save", L"Close"}) {
+      auto* item = new TMenuItem(menu);
+      item->SetCaption(caption);
+      menu->Items()->Add(item);
+    }
+    Application->SetMainForm(form);
+    auto* hint = new TspSkinHint(form);
+    hint->SetSkinData(skin);
     ShowAndActivate(mdi);
     ShowAndActivate(form);
-    std::vector<double> bound;
+    std::vector<double> bound, popupBound = PopupShares(form, skin, menu, hint);
     for (const auto& [window, name] : windows) bound.push_back(BlackShare(window->Handle()));
     skin->LoadCompressedStoredSkin(StoredSkin(owner, EditedSkin(base, L"sound", {})));
     Settle();
     for (size_t i = 0; i < windows.size(); ++i) bound[i] = std::max(bound[i], BlackShare(windows[i].first->Handle()));
+    const std::vector<double> soundPopups = PopupShares(form, skin, menu, hint);
+    for (size_t i = 0; i < popupBound.size(); ++i) popupBound[i] = std::max(popupBound[i], soundPopups[i]);
     for (const TOddPiece& odd : OddPieces()) {
       SCOPED_TRACE(WideToUtf8(odd.Name));
       skin->LoadCompressedStoredSkin(StoredSkin(owner, EditedSkin(base, odd.Name, odd.Edits)));
       Settle();
       for (size_t i = 0; i < windows.size(); ++i)
         EXPECT_LE(BlackShare(windows[i].first->Handle()), bound[i] + 0.02) << WideToUtf8(windows[i].second);
+      const std::vector<double> popups = PopupShares(form, skin, menu, hint);
+      EXPECT_LE(popups[0], popupBound[0] + 0.02) << "menu level";
+      EXPECT_LE(popups[1], popupBound[1] + 0.02) << "hint";
     }
+    Application->SetMainForm(nullptr);
     Free(mdi);
     Free(form);
     Free(owner);
