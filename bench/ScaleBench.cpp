@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <vector>
 
 #include "bench/BenchSkin.h"
@@ -57,11 +58,15 @@ struct TRound {
   double Windows = 0, GdiMade = 0, GdiShown = 0, Heap = 0, Looks = 0;  // per control
 };
 
-// A form of Count controls, buttons and panels by turns, each placed before
-// it gets its parent, as the guide builds a large form.
+// Each control is given its parent first and its place after, the way a
+// program usually writes it; with --bounds-first, its place first.
+bool gBoundsFirst = false;
+
+// A form of Count controls, buttons and panels by turns.
 TForm* MakeForm(bool Skinned, int Count, TspSkinData* Skin) {
   auto* form = new TForm(nullptr);
   form->SetBounds(0, 0, kColumns * kCellW + 20, 780);
+  if (std::getenv("EXP_SHOW")) form->Show();
   if (Skinned) (new TspSkinForm(form))->SetSkinData(Skin);
   for (int i = 0; i < Count; ++i) {
     TControl* c;
@@ -80,8 +85,9 @@ TForm* MakeForm(bool Skinned, int Count, TspSkinData* Skin) {
       c = i % 2 ? static_cast<TControl*>(new TButton(form)) : new TPanel(form);
       if (i % 2) c->SetCaption(L"B");
     }
+    if (!gBoundsFirst) c->SetParent(form);
     c->SetBounds(4 + (i % kColumns) * kCellW, 4 + (i / kColumns) * kCellH, kCellW - 2, kCellH - 2);
-    c->SetParent(form);
+    if (gBoundsFirst) c->SetParent(form);
   }
   return form;
 }
@@ -150,9 +156,14 @@ double BareLoad(TspCompressedStoredSkin* Stored) {
 
 }  // namespace
 
-// The larger size may be given as the argument (5,000 by default).
+// The larger size may be given as an argument (5,000 by default), and
+// --bounds-first places each control before giving it its parent.
 int wmain(int argc, wchar_t** argv) {
-  const int largeCount = argc > 1 ? std::max(200, _wtoi(argv[1])) : 5000;
+  int largeCount = 5000;
+  for (int i = 1; i < argc; ++i) {
+    if (std::wcscmp(argv[i], L"--bounds-first") == 0) gBoundsFirst = true;
+    else largeCount = std::max(200, _wtoi(argv[i]));
+  }
   Application->Initialize();
   auto* stored = bench::NewBuiltInStoredSkin();
   auto* skin = bench::NewSkinData(stored);

@@ -135,6 +135,12 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
   m.LParam = LParam;
   const TLibraryScope scope(control);
   FromSystem(control, false, [&] {
+    // Children waiting for their windows get them before this window paints
+    // or shows, whoever paints or shows it.
+    if (Msg == CM_MAKECHILDWINDOWS || Msg == WM_PAINT || (Msg == WM_SHOWWINDOW && WParam)) {
+      control->MakeChildWindows();
+      if (Msg == CM_MAKECHILDWINDOWS || control->BeingFreed()) return true;
+    }
     control->WindowProc(m);
     return true;
   });
@@ -204,9 +210,32 @@ void TWinControl::InsertControl(TControl* AControl) {
   AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
   AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
   AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
-  if (win && FHandle) win->CreateHandle();
+  if (win && FHandle) ChildWindowWaits();
   else AControl->Invalidate();
   AControl->RequestAlign();
+}
+
+void TWinControl::ChildWindowWaits() {
+  // A child's window is made once its place is known. A program usually
+  // gives a control its parent first and its bounds after: a window made at
+  // once would be made at a default place and moved, and under Wine a move
+  // costs time in proportion to the window's siblings, so that a form built
+  // that way grows as the square of its controls. The window is made when
+  // something needs it (its Handle), or before this window paints, shows
+  // or handles the message posted here, whichever comes first.
+  if (FChildWindowsWait) return;
+  FChildWindowsWait = true;
+  PostMessageW(FHandle, CM_MAKECHILDWINDOWS, 0, 0);
+}
+
+void TWinControl::MakeChildWindows() {
+  if (!FChildWindowsWait) return;
+  FChildWindowsWait = false;
+  if (!FHandle || ComponentState().Contains(csDestroying)) return;
+  // Making a window may raise handlers that free or make siblings.
+  TControlWalk(FControls).ForEach([](TControl* c) {
+    if (TWinControl* w = c->FAsWinControl; w && !w->FHandle) w->CreateHandle();
+  });
 }
 
 void TWinControl::RemoveControl(TControl* AControl) {
@@ -367,6 +396,7 @@ void TWinControl::CreateHandle() {
   }
   FControlState.Exclude(csCreating);
   if (!FHandle) return;  // freed while its window was made
+  FChildWindowsWait = false;  // every child's window is made below
   if (FParent)
     SetWindowPos(FHandle, FParent->PrecedingWindow(this), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), 0);
@@ -396,6 +426,7 @@ void TWinControl::DestroyHandle() {
   if (FHandle) DestroyWnd();
   FControlState.Exclude(csDestroyingHandle);
   FHandle = nullptr;
+  FChildWindowsWait = false;  // made with the next window, if any
 }
 
 void TWinControl::ParkBusyWindows() {
@@ -833,6 +864,8 @@ bool TWinControl::CanAutoSize(int& NewWidth, int& NewHeight) {
 
 void TWinControl::VisibleChanged() {
   if (!FHandle) return;
+  if (FVisible) MakeChildWindows();
+  if (!FHandle || BeingFreed()) return;
   SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                    (FVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
@@ -921,6 +954,7 @@ void TWinControl::Update() {
 }
 
 void TWinControl::PaintTo(HDC DC, int X, int Y) {
+  MakeChildWindows();
   const int saved = SaveDC(DC);
   OffsetWindowOrgEx(DC, -X, -Y, nullptr);
   TRect client = ClientRect();
