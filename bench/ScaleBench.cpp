@@ -1,9 +1,10 @@
 // Benchmark: forms of 100 and of 5,000 skinned buttons and panels wearing the
 // built-in skin against the same forms of plain class-library buttons and
-// panels, made, shown, repainted, switched to the same skin and freed in one
-// process, the two sides taking turns. Prints the ratios by size, the growth
-// of the library's share from 100 to 5,000 controls, and what a control holds:
-// windows, GDI objects before and after it paints, and heap bytes.
+// panels, shown and then filled, repainted, switched to the same skin and
+// freed in one process, the two sides taking turns. Prints the ratios by
+// size, the growth of the library's share from 100 to 5,000 controls, and
+// what a control holds: windows, GDI objects before and after it paints, and
+// heap bytes.
 #include <windows.h>
 
 #include <algorithm>
@@ -62,30 +63,21 @@ struct TRound {
 // program usually writes it; with --bounds-first, its place first.
 bool gBoundsFirst = false;
 
-// A form of Count controls, buttons and panels by turns.
-TForm* MakeForm(bool Skinned, int Count, TspSkinData* Skin) {
+// A form of Count controls, buttons and panels by turns; a Shown form shows
+// before its controls are made.
+TForm* MakeForm(bool Skinned, int Count, TspSkinData* Skin, bool Shown) {
   auto* form = new TForm(nullptr);
   form->SetBounds(0, 0, kColumns * kCellW + 20, 780);
-  if (std::getenv("EXP_SHOW")) form->Show();
   if (Skinned) (new TspSkinForm(form))->SetSkinData(Skin);
+  if (Shown) form->Show();
   for (int i = 0; i < Count; ++i) {
     TControl* c;
-    if (Skinned) {
-      if (i % 2) {
-        auto* b = new TspSkinButton(form);
-        b->SetSkinData(Skin);
-        b->SetCaption(L"B");
-        c = b;
-      } else {
-        auto* p = new TspSkinPanel(form);
-        p->SetSkinData(Skin);
-        c = p;
-      }
-    } else {
-      c = i % 2 ? static_cast<TControl*>(new TButton(form)) : new TPanel(form);
-      if (i % 2) c->SetCaption(L"B");
-    }
+    if (Skinned) c = i % 2 ? static_cast<TControl*>(new TspSkinButton(form)) : new TspSkinPanel(form);
+    else c = i % 2 ? static_cast<TControl*>(new TButton(form)) : new TPanel(form);
     if (!gBoundsFirst) c->SetParent(form);
+    if (auto* b = dynamic_cast<TspSkinButton*>(c)) b->SetSkinData(Skin);
+    if (auto* p = dynamic_cast<TspSkinPanel*>(c)) p->SetSkinData(Skin);
+    if (i % 2) c->SetCaption(L"B");
     c->SetBounds(4 + (i % kColumns) * kCellW, 4 + (i / kColumns) * kCellH, kCellW - 2, kCellH - 2);
     if (gBoundsFirst) c->SetParent(form);
   }
@@ -98,7 +90,7 @@ void CountHeld(bool Skinned, int Count, TspSkinData* Skin, double& Windows, doub
   Settle();
   const int windows0 = ThreadWindowsWithChildren(), gdi0 = GdiObjectsInUse();
   const long long heap0 = HeapBytesInUse();
-  TForm* form = MakeForm(Skinned, Count, Skin);
+  TForm* form = MakeForm(Skinned, Count, Skin, false);
   form->HandleNeeded();
   Windows = ThreadWindowsWithChildren() - windows0;
   Gdi = GdiObjectsInUse() - gdi0;
@@ -119,8 +111,7 @@ TRound Measure(bool Skinned, int Count, TspSkinData* Skin, TspCompressedStoredSk
   Settle();
   const int gdi0 = GdiObjectsInUse();
   auto t = std::chrono::steady_clock::now();
-  TForm* form = MakeForm(Skinned, Count, Skin);
-  form->Show();
+  TForm* form = MakeForm(Skinned, Count, Skin, true);
   UpdateWindow(form->Handle());
   r.Create = Ms(t);
   Settle();

@@ -34,6 +34,8 @@ std::unordered_map<HWND, WNDPROC> gParked;
 // are never parked, their destruction being under way already.
 std::unordered_set<HWND> gDestroyingWindows;
 TWinControl* gCreatingControl = nullptr;
+// The system sizes a window to at most this a side.
+constexpr int kLargestSide = 32767;
 // The window with the keyboard focus as the focus messages to the controls'
 // windows tell it (GetFocus is a server call under Wine too): set on
 // WM_SETFOCUS, handed on to the window named by WM_KILLFOCUS. A move between
@@ -369,7 +371,6 @@ void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
   // The system holds a window it sizes to 32767 a side, but makes a child
   // window as large as asked, beyond what drawing can reach: a size set
   // before the window exists gives the window a size set after it would.
-  constexpr int kLargestSide = 32767;
   gCreatingControl = this;
   HWND wnd = CreateWindowExW(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
                              Params.X, Params.Y, std::min(Params.Width, kLargestSide),
@@ -640,6 +641,12 @@ void TWinControl::WMDestroy(TMessage& Message) {
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   ApplyConstraints(AWidth, AHeight);
+  // A control whose window is still to be made holds the size its window
+  // will have: what paints it meanwhile must not meet a larger one.
+  if (!FHandle) {
+    AWidth = std::min(AWidth, kLargestSide);
+    AHeight = std::min(AHeight, kLargestSide);
+  }
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
   // A handler of the move (an OnResize, a skin's new frame) may free the
   // control: its memory waits for this call's end, and the move stops.
