@@ -388,7 +388,7 @@ class TWinControl : public TControl {
   HWND Handle();
   bool HandleAllocated() const { return FHandle != nullptr; }
   void HandleNeeded();
-  // Makes the windows of the children that wait for one (see InsertControl).
+  // Makes the windows of the children that wait for one (see ChildWindowWaits).
   void MakeChildWindows();
   void RecreateWnd();
 
@@ -524,7 +524,7 @@ class TWinControl : public TControl {
   TControl* FMouseControl = nullptr;  // windowless child under the mouse
   bool FTabStop = false;
   bool FInSetBounds = false;
-  bool FChildWindowsWait = false;  // children without a window, one made message posted
+  bool FChildWindowsWait = false;  // children wait for windows; a message to make them is posted
   int FAlignLevel = 0;
   bool FAnchoring = false;  // AnchorChildren is placing the children
 };
