@@ -234,8 +234,9 @@ void TWinControl::MakeChildWindows() {
   if (!FChildWindowsWait) return;
   FChildWindowsWait = false;
   if (!FHandle || ComponentState().Contains(csDestroying)) return;
-  // Making a window may raise handlers that free or make siblings.
-  TControlWalk(FControls).ForEach([](TControl* c) {
+  // Making a window may raise handlers that free, move or make siblings: a
+  // child given another parent meanwhile waits for that parent's turn.
+  ForEachStillListed(FControls, [](TControl* c) {
     if (TWinControl* w = c->FAsWinControl; w && !w->FHandle) w->CreateHandle();
   });
 }
