@@ -1,15 +1,17 @@
 // Benchmark: forms of 100 and of 5,000 skinned buttons and panels wearing the
 // built-in skin against the same forms of plain class-library buttons and
-// panels, made, shown, repainted, switched to the same skin and freed in one
-// process, the two sides taking turns. Prints the ratios by size, the growth
-// of the library's share from 100 to 5,000 controls, and what a control holds:
-// windows, GDI objects before and after it paints, and heap bytes.
+// panels, shown and then filled, repainted, switched to the same skin and
+// freed in one process, the two sides taking turns. Prints the ratios by
+// size, the growth of the library's share from 100 to 5,000 controls, and
+// what a control holds: windows, GDI objects before and after it paints, and
+// heap bytes.
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <vector>
 
 #include "bench/BenchHeap.h"
@@ -42,31 +44,27 @@ struct TRound {
   double Windows = 0, GdiMade = 0, GdiShown = 0, Heap = 0, Looks = 0;  // per control
 };
 
-// A form of Count controls, buttons and panels by turns, each placed before
-// it gets its parent, as the guide builds a large form.
-TForm* MakeForm(bool Skinned, int Count, TspSkinData* Skin) {
+// Each control is given its parent first and its place after, the way a
+// program usually writes it; with --bounds-first, its place first.
+bool gBoundsFirst = false;
+
+// A form of Count controls, buttons and panels by turns; a Shown form shows
+// before its controls are made.
+TForm* MakeForm(bool Skinned, int Count, TspSkinData* Skin, bool Shown) {
   auto* form = new TForm(nullptr);
   form->SetBounds(0, 0, kColumns * kCellW + 20, 780);
   if (Skinned) (new TspSkinForm(form))->SetSkinData(Skin);
+  if (Shown) form->Show();
   for (int i = 0; i < Count; ++i) {
     TControl* c;
-    if (Skinned) {
-      if (i % 2) {
-        auto* b = new TspSkinButton(form);
-        b->SetSkinData(Skin);
-        b->SetCaption(L"B");
-        c = b;
-      } else {
-        auto* p = new TspSkinPanel(form);
-        p->SetSkinData(Skin);
-        c = p;
-      }
-    } else {
-      c = i % 2 ? static_cast<TControl*>(new TButton(form)) : new TPanel(form);
-      if (i % 2) c->SetCaption(L"B");
-    }
+    if (Skinned) c = i % 2 ? static_cast<TControl*>(new TspSkinButton(form)) : new TspSkinPanel(form);
+    else c = i % 2 ? static_cast<TControl*>(new TButton(form)) : new TPanel(form);
+    if (!gBoundsFirst) c->SetParent(form);
+    if (auto* b = dynamic_cast<TspSkinButton*>(c)) b->SetSkinData(Skin);
+    if (auto* p = dynamic_cast<TspSkinPanel*>(c)) p->SetSkinData(Skin);
+    if (i % 2) c->SetCaption(L"B");
     c->SetBounds(4 + (i % kColumns) * kCellW, 4 + (i / kColumns) * kCellH, kCellW - 2, kCellH - 2);
-    c->SetParent(form);
+    if (gBoundsFirst) c->SetParent(form);
   }
   return form;
 }
@@ -77,7 +75,7 @@ void CountHeld(bool Skinned, int Count, TspSkinData* Skin, double& Windows, doub
   Settle();
   const int windows0 = ThreadWindowsWithChildren(), gdi0 = GdiObjectsInUse();
   const long long heap0 = bench::HeapBytesInUse();
-  TForm* form = MakeForm(Skinned, Count, Skin);
+  TForm* form = MakeForm(Skinned, Count, Skin, false);
   form->HandleNeeded();
   Windows = ThreadWindowsWithChildren() - windows0;
   Gdi = GdiObjectsInUse() - gdi0;
@@ -98,8 +96,7 @@ TRound Measure(bool Skinned, int Count, TspSkinData* Skin, TspCompressedStoredSk
   Settle();
   const int gdi0 = GdiObjectsInUse();
   auto t = std::chrono::steady_clock::now();
-  TForm* form = MakeForm(Skinned, Count, Skin);
-  form->Show();
+  TForm* form = MakeForm(Skinned, Count, Skin, true);
   UpdateWindow(form->Handle());
   r.Create = Ms(t);
   Settle();
@@ -135,9 +132,14 @@ double BareLoad(TspCompressedStoredSkin* Stored) {
 
 }  // namespace
 
-// The larger size may be given as the argument (5,000 by default).
+// The larger size may be given as an argument (5,000 by default), and
+// --bounds-first places each control before giving it its parent.
 int wmain(int argc, wchar_t** argv) {
-  const int largeCount = argc > 1 ? std::max(200, _wtoi(argv[1])) : 5000;
+  int largeCount = 5000;
+  for (int i = 1; i < argc; ++i) {
+    if (std::wcscmp(argv[i], L"--bounds-first") == 0) gBoundsFirst = true;
+    else largeCount = std::max(200, _wtoi(argv[i]));
+  }
   Application->Initialize();
   auto* stored = bench::NewBuiltInStoredSkin();
   auto* skin = bench::NewSkinData(stored);

@@ -387,6 +387,8 @@ class TWinControl : public TControl {
   HWND Handle();
   bool HandleAllocated() const { return FHandle != nullptr; }
   void HandleNeeded();
+  // Makes the windows of the children that wait for one (see ChildWindowWaits).
+  void MakeChildWindows();
   void RecreateWnd();
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -472,6 +474,7 @@ class TWinControl : public TControl {
   HWND PrecedingWindow(const TControl* AControl) const;
   void UpdateBoundsFromWindow();
   void AnchorChildren();
+  void ChildWindowWaits();
 
   virtual bool DoKeyDown(TMessage& Message);
   virtual bool DoKeyUp(TMessage& Message);
@@ -520,6 +523,7 @@ class TWinControl : public TControl {
   TControl* FMouseControl = nullptr;  // windowless child under the mouse
   bool FTabStop = false;
   bool FInSetBounds = false;
+  bool FChildWindowsWait = false;  // children wait for windows; a message to make them is posted
   int FAlignLevel = 0;
   bool FAnchoring = false;  // AnchorChildren is placing the children
 };

@@ -61,6 +61,8 @@ constexpr uint32_t CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 // width, height) of the window, made the client's rectangle in it. A frame
 // drawn by another layer answers for itself.
 constexpr uint32_t CM_FRAMECLIENTRECT = CM_BASE + 62;
+// Posted to a window whose new children wait for their windows: makes them.
+constexpr uint32_t CM_MAKECHILDWINDOWS = CM_BASE + 63;
 
 // A child's notification reflected back to it: CN_BASE plus the original message.
 constexpr uint32_t CN_BASE = 0xBC00;

@@ -34,6 +34,8 @@ std::unordered_map<HWND, WNDPROC> gParked;
 // are never parked, their destruction being under way already.
 std::unordered_set<HWND> gDestroyingWindows;
 TWinControl* gCreatingControl = nullptr;
+// The system sizes a window to at most this a side.
+constexpr int kLargestSide = 32767;
 // The window with the keyboard focus as the focus messages to the controls'
 // windows tell it (GetFocus is a server call under Wine too): set on
 // WM_SETFOCUS, handed on to the window named by WM_KILLFOCUS. A move between
@@ -135,6 +137,12 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
   m.LParam = LParam;
   const TLibraryScope scope(control);
   FromSystem(control, false, [&] {
+    // Children waiting for their windows get them before this window paints
+    // or shows, whoever paints or shows it.
+    if (Msg == CM_MAKECHILDWINDOWS || Msg == WM_PAINT || (Msg == WM_SHOWWINDOW && WParam)) {
+      control->MakeChildWindows();
+      if (Msg == CM_MAKECHILDWINDOWS || control->BeingFreed()) return true;
+    }
     control->WindowProc(m);
     return true;
   });
@@ -204,9 +212,33 @@ void TWinControl::InsertControl(TControl* AControl) {
   AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
   AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
   AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
-  if (win && FHandle) win->CreateHandle();
+  if (win && FHandle) ChildWindowWaits();
   else AControl->Invalidate();
   AControl->RequestAlign();
+}
+
+void TWinControl::ChildWindowWaits() {
+  // A child's window is made once its place is known. A program usually
+  // gives a control its parent first and its bounds after: a window made at
+  // once would be made at a default place and moved, and under Wine a move
+  // costs time in proportion to the window's siblings, so that a form built
+  // that way grows as the square of its controls. The window is made when
+  // something needs it (its Handle), or before this window paints, shows
+  // or handles the message posted here, whichever comes first.
+  if (FChildWindowsWait) return;
+  FChildWindowsWait = true;
+  PostMessageW(FHandle, CM_MAKECHILDWINDOWS, 0, 0);
+}
+
+void TWinControl::MakeChildWindows() {
+  if (!FChildWindowsWait) return;
+  FChildWindowsWait = false;
+  if (!FHandle || ComponentState().Contains(csDestroying)) return;
+  // Making a window may raise handlers that free, move or make siblings: a
+  // child given another parent meanwhile waits for that parent's turn.
+  ForEachStillListed(FControls, [](TControl* c) {
+    if (TWinControl* w = c->FAsWinControl; w && !w->FHandle) w->CreateHandle();
+  });
 }
 
 void TWinControl::RemoveControl(TControl* AControl) {
@@ -340,7 +372,6 @@ void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
   // The system holds a window it sizes to 32767 a side, but makes a child
   // window as large as asked, beyond what drawing can reach: a size set
   // before the window exists gives the window a size set after it would.
-  constexpr int kLargestSide = 32767;
   gCreatingControl = this;
   HWND wnd = CreateWindowExW(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
                              Params.X, Params.Y, std::min(Params.Width, kLargestSide),
@@ -367,6 +398,7 @@ void TWinControl::CreateHandle() {
   }
   FControlState.Exclude(csCreating);
   if (!FHandle) return;  // freed while its window was made
+  FChildWindowsWait = false;  // every child's window is made below
   if (FParent)
     SetWindowPos(FHandle, FParent->PrecedingWindow(this), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), 0);
@@ -396,6 +428,7 @@ void TWinControl::DestroyHandle() {
   if (FHandle) DestroyWnd();
   FControlState.Exclude(csDestroyingHandle);
   FHandle = nullptr;
+  FChildWindowsWait = false;  // made with the next window, if any
 }
 
 void TWinControl::ParkBusyWindows() {
@@ -609,6 +642,12 @@ void TWinControl::WMDestroy(TMessage& Message) {
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   ApplyConstraints(AWidth, AHeight);
+  // A control whose window is still to be made holds the size its window
+  // will have: what paints it meanwhile must not meet a larger one.
+  if (!FHandle) {
+    AWidth = std::min(AWidth, kLargestSide);
+    AHeight = std::min(AHeight, kLargestSide);
+  }
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
   // A handler of the move (an OnResize, a skin's new frame) may free the
   // control: its memory waits for this call's end, and the move stops.
@@ -833,6 +872,8 @@ bool TWinControl::CanAutoSize(int& NewWidth, int& NewHeight) {
 
 void TWinControl::VisibleChanged() {
   if (!FHandle) return;
+  if (FVisible) MakeChildWindows();
+  if (!FHandle || BeingFreed()) return;
   SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                    (FVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
@@ -921,6 +962,7 @@ void TWinControl::Update() {
 }
 
 void TWinControl::PaintTo(HDC DC, int X, int Y) {
+  MakeChildWindows();
   const int saved = SaveDC(DC);
   OffsetWindowOrgEx(DC, -X, -Y, nullptr);
   TRect client = ClientRect();

@@ -25,7 +25,7 @@ class TfcTreeComboTreeNode : public TfcTreeNode {
   // The class's own published values, one byte each in declaration order.
   int ExtraCount() const override;
   void SaveRecord(TfcNodeRecord& R) const override;
-  void LoadRecord(const TfcNodeRecord& R) override;
+  bool LoadRecord(const TfcNodeRecord& R) override;
 
  private:
   bool FSelectable = true;

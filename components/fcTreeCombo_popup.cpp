@@ -47,10 +47,11 @@ void TfcTreeComboTreeNode::SaveRecord(TfcNodeRecord& R) const {
     R.Extra.push_back(static_cast<uint8_t>(p->GetOrd(const_cast<TfcTreeComboTreeNode*>(this))));
 }
 
-void TfcTreeComboTreeNode::LoadRecord(const TfcNodeRecord& R) {
-  TfcTreeNode::LoadRecord(R);
+bool TfcTreeComboTreeNode::LoadRecord(const TfcNodeRecord& R) {
+  if (!TfcTreeNode::LoadRecord(R)) return false;
   const auto props = OwnProps(this);
   for (size_t i = 0; i < props.size() && i < R.Extra.size(); ++i) props[i]->SetOrd(this, R.Extra[i]);
+  return true;
 }
 
 // ---- pop-up panel ----

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 #include "classlib/ByteOrder.h"
 #include "classlib/SysUtils.h"
@@ -20,6 +21,20 @@ TVITEMW ItemOf(HTREEITEM Item, UINT Mask) {
 
 }  // namespace
 
+// ---- TfcNodeWatch ----
+
+TfcNodeWatch::TfcNodeWatch(TfcTreeNode* Node) : FTree(Node ? Node->TreeView() : nullptr), FHold(FTree) {
+  if (!FTree) return;
+  FIndex = FTree->FWatchedNodes.size();
+  FTree->FWatchedNodes.push_back(Node);
+}
+
+TfcNodeWatch::~TfcNodeWatch() {
+  if (FTree) FTree->FWatchedNodes.pop_back();
+}
+
+bool TfcNodeWatch::Gone() const { return FTree && !FTree->FWatchedNodes[FIndex]; }
+
 // ---- TfcTreeNode ----
 
 TfcTreeNode::TfcTreeNode(TfcTreeNodes* AOwner) : FOwner(AOwner) {}
@@ -28,6 +43,7 @@ TfcTreeNode::~TfcTreeNode() {
   FOwner->ClearCache();
   FDeleting = true;
   TfcCustomTreeView* tv = TreeView();
+  std::replace(tv->FWatchedNodes.begin(), tv->FWatchedNodes.end(), this, static_cast<TfcTreeNode*>(nullptr));
   // OnDeletion (raised as the window's item goes) may free the tree: its
   // memory and its nodes' list are held until this node has gone.
   const TLibraryScope hold(tv);
@@ -139,7 +155,7 @@ void TfcTreeNode::ResortParent(bool ByData) {
 }
 
 void TfcTreeNode::SetText(const String& Value) {
-  TreeView()->NodeChanged(this, 2, Value, 0);
+  if (!TreeView()->NodeChanged(this, 2, Value, 0)) return;
   FText = Value;
   TVITEMW it = {};
   it.pszText = const_cast<wchar_t*>(FText.c_str());
@@ -155,7 +171,7 @@ void TfcTreeNode::SetData(void* Value) {
 }
 
 void TfcTreeNode::SetImageIndex(int Value) {
-  TreeView()->NodeChanged(this, 3, String(), Value);
+  if (!TreeView()->NodeChanged(this, 3, String(), Value)) return;
   FImageIndex = Value;
   TVITEMW it = {};
   it.iImage = I_IMAGECALLBACK;
@@ -532,18 +548,28 @@ void TfcTreeNode::SaveRecord(TfcNodeRecord& R) const {
   R.Extra.clear();
 }
 
-void TfcTreeNode::LoadRecord(const TfcNodeRecord& R) {
-  SetText(R.Text);
-  SetImageIndex(R.ImageIndex);
-  SetSelectedIndex(R.SelectedIndex);
-  SetStateIndex(R.StateIndex);
-  SetOverlayIndex(R.OverlayIndex);
-  SetData(reinterpret_cast<void*>(R.Data));
-  SetCheckboxType(R.CheckboxType);
-  SetChecked(R.Checked);
-  SetGrayed(R.Grayed);
-  SetStringData(R.StringData);
-  SetStringData2(R.StringData2);
+bool TfcTreeNode::LoadRecord(const TfcNodeRecord& R) {
+  // A setter may call out (the change handler, a sort's compare) to a
+  // handler that deletes the node: the values after it are not set then.
+  const std::function<void()> steps[] = {
+      [&] { SetText(R.Text); },
+      [&] { SetImageIndex(R.ImageIndex); },
+      [&] { SetSelectedIndex(R.SelectedIndex); },
+      [&] { SetStateIndex(R.StateIndex); },
+      [&] { SetOverlayIndex(R.OverlayIndex); },
+      [&] { SetData(reinterpret_cast<void*>(R.Data)); },
+      [&] { SetCheckboxType(R.CheckboxType); },
+      [&] { SetChecked(R.Checked); },
+      [&] { SetGrayed(R.Grayed); },
+      [&] { SetStringData(R.StringData); },
+      [&] { SetStringData2(R.StringData2); },
+  };
+  const TfcNodeWatch watch(this);
+  for (const auto& step : steps) {
+    step();
+    if (watch.Gone()) return false;
+  }
+  return true;
 }
 
 void TfcTreeNode::WriteData(TStream* Stream) const {
@@ -556,8 +582,15 @@ void TfcTreeNode::WriteData(TStream* Stream) const {
 void TfcTreeNode::ReadData(TStream* Stream) {
   TfcNodeRecord r;
   fcReadNodeRecord(Stream, r, TreeView()->StreamVersion(), ExtraCount());
-  LoadRecord(r);
-  for (int i = 0; i < r.ChildCount; ++i) FOwner->AddChild(this, String())->ReadData(Stream);
+  // A handler that deletes the node leaves the rest of the stream no place.
+  const TfcNodeWatch watch(this);
+  if (!LoadRecord(r)) throw EReadError(L"A tree node was deleted while it was read");
+  for (int i = 0; i < r.ChildCount; ++i) {
+    TfcTreeNode* child = FOwner->AddChild(this, String());
+    if (!child) throw EReadError(L"A tree node was deleted while it was read");
+    child->ReadData(Stream);
+    if (watch.Gone()) throw EReadError(L"A tree node was deleted while it was read");
+  }
   if (TreeView()->StreamExpandedNode()) SetExpanded(r.Expanded);
 }
 
@@ -642,9 +675,11 @@ HTREEITEM TfcTreeNodes::InsertItem(TfcTreeNode* Node, HTREEITEM Parent, HTREEITE
 
 TfcTreeNode* TfcTreeNodes::InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfter, const String& S, void* Ptr) {
   ClearCache();
+  const TfcNodeWatch parent(Parent);
   TfcTreeNode* node = FOwner->CreateNode();
-  if (FOwner->BeingFreed()) {
-    // The creation's handler freed the tree: the node has no place.
+  if (FOwner->BeingFreed() || parent.Gone()) {
+    // The creation's handler freed the tree or deleted the parent: the node
+    // has no place.
     delete node;
     return nullptr;
   }
@@ -779,7 +814,11 @@ void TfcTreeNodes::ReadData(TStream* Stream) {
   const int32_t roots = LoadLE32Signed(b);
   BeginUpdate();
   try {
-    for (int32_t i = 0; i < roots; ++i) AddChild(nullptr, String())->ReadData(Stream);
+    for (int32_t i = 0; i < roots; ++i) {
+      TfcTreeNode* root = AddChild(nullptr, String());
+      if (!root) throw EReadError(L"The tree was freed while it was read");
+      root->ReadData(Stream);
+    }
   } catch (...) {
     EndUpdate();
     throw;
@@ -797,21 +836,25 @@ std::vector<TfcNodeRecord> TfcTreeNodes::SaveRecords() const {
   return records;
 }
 
-void TfcTreeNodes::LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent,
+bool TfcTreeNodes::LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent,
                                    bool RestoreExpanded) {
   const TfcNodeRecord& r = Records[At++];
   TfcTreeNode* node = FOwner->BeingFreed() ? nullptr : AddChild(Parent, String());
-  if (!node) return;  // a handler freed the tree
-  node->LoadRecord(r);
-  for (int i = 0; i < r.ChildCount && At < Records.size(); ++i) LoadRecordsFrom(Records, At, node, RestoreExpanded);
+  if (!node) return false;  // a handler freed the tree or deleted the parent
+  const TfcNodeWatch watch(node);
+  if (!node->LoadRecord(r)) return false;
+  for (int i = 0; i < r.ChildCount && At < Records.size(); ++i)
+    if (!LoadRecordsFrom(Records, At, node, RestoreExpanded) || watch.Gone()) return false;
   if (RestoreExpanded && r.Expanded) node->SetExpanded(true);
+  return !watch.Gone();
 }
 
 void TfcTreeNodes::LoadRecords(const std::vector<TfcNodeRecord>& Records, bool RestoreExpanded) {
   Clear();
   BeginUpdate();
   size_t at = 0;
-  while (at < Records.size()) LoadRecordsFrom(Records, at, nullptr, RestoreExpanded);
+  while (at < Records.size() && LoadRecordsFrom(Records, at, nullptr, RestoreExpanded)) {
+  }
   EndUpdate();
 }
 

@@ -115,7 +115,9 @@ class TfcTreeNode : public TPersistent {
   virtual int GetSizeOfNodeInfo() const;
   // The node's content, its own values included; the text is never cut.
   virtual void SaveRecord(TfcNodeRecord& R) const;
-  virtual void LoadRecord(const TfcNodeRecord& R);
+  // Sets the record's values; false when a handler they raised deleted the
+  // node (nothing more is set then, and the node must not be touched).
+  virtual bool LoadRecord(const TfcNodeRecord& R);
   // How many values of its own the node class streams (after the base record).
   virtual int ExtraCount() const { return 0; }
   void WriteData(TStream* Stream) const;
@@ -156,6 +158,24 @@ class TfcTreeNode : public TPersistent {
   int FCheckboxType = fcNoCheckbox;
   bool FChecked = false, FGrayed = false, FMultiSelected = false;
   bool FDeleting = false, FInTree = false;
+};
+
+// Tells whether a node was deleted while code that holds it called out to a
+// handler (a node is deleted at once, not freed late as a control is): the
+// node's destructor clears its entry in its tree's list of watched nodes.
+// The tree's memory is held meanwhile. A watch of nullptr is never gone.
+class TfcNodeWatch {
+ public:
+  explicit TfcNodeWatch(TfcTreeNode* Node);
+  ~TfcNodeWatch();
+  TfcNodeWatch(const TfcNodeWatch&) = delete;
+  TfcNodeWatch& operator=(const TfcNodeWatch&) = delete;
+  bool Gone() const;
+
+ private:
+  TfcCustomTreeView* FTree = nullptr;
+  size_t FIndex = 0;
+  TLibraryScope FHold;
 };
 
 class TfcTreeNodes : public TPersistent {
@@ -207,7 +227,8 @@ class TfcTreeNodes : public TPersistent {
   TfcTreeNode* InternalAdd(TfcTreeNode* Parent, HTREEITEM InsertAfter, const String& S, void* Ptr);
   HTREEITEM InsertItem(TfcTreeNode* Node, HTREEITEM Parent, HTREEITEM After);
   bool HasWindow() const;
-  void LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent,
+  // False when a handler deleted a node being loaded: the load stops.
+  bool LoadRecordsFrom(const std::vector<TfcNodeRecord>& Records, size_t& At, TfcTreeNode* Parent,
                        bool RestoreExpanded);
 
   // Re-reads the order of a parent's children (nullptr: the roots) after the system control sorted them.

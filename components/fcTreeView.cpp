@@ -140,8 +140,11 @@ TfcTreeNode* TfcCustomTreeView::CreateNode() {
   return node;
 }
 
-void TfcCustomTreeView::NodeChanged(TfcTreeNode* Node, int Kind, const String& Text, int ImageIndex) {
-  if (OnNodeChange) OnNodeChange(this, Node, Kind, Text, ImageIndex);
+bool TfcCustomTreeView::NodeChanged(TfcTreeNode* Node, int Kind, const String& Text, int ImageIndex) {
+  if (!OnNodeChange) return true;
+  const TfcNodeWatch watch(Node);
+  OnNodeChange(this, Node, Kind, Text, ImageIndex);
+  return !watch.Gone();
 }
 
 void TfcCustomTreeView::CreateParams(TCreateParams& Params) {
@@ -182,10 +185,25 @@ void TfcCustomTreeView::CreateWnd() {
   if (FImages) SendTree(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages->Handle()));
   InstallStateImages();
   if (!FSavedNodes.empty()) {
-    FItems->LoadRecords(FSavedNodes);
-    FSavedNodes.clear();
-    if (FSavedTop >= 0 && FSavedTop < FItems->Count()) SetTopItem(FItems->Item(FSavedTop));
-    if (FSavedSelected >= 0 && FSavedSelected < FItems->Count()) SetSelected(FItems->Item(FSavedSelected));
+    // The change handler raised as the nodes come back may take this
+    // window away again (a new parent): the whole content then waits for
+    // the next window, rather than what the window going saved of it.
+    std::vector<TfcNodeRecord> saved;
+    saved.swap(FSavedNodes);
+    const int top = FSavedTop, selected = FSavedSelected, indent = FSavedIndent;
+    const HWND window = FHandle;
+    FItems->LoadRecords(saved);
+    if (FHandle != window) {
+      if (!FHandle && !BeingFreed()) {
+        FSavedNodes = std::move(saved);
+        FSavedTop = top;
+        FSavedSelected = selected;
+        FSavedIndent = indent;
+      }
+      return;
+    }
+    if (top >= 0 && top < FItems->Count()) SetTopItem(FItems->Item(top));
+    if (selected >= 0 && selected < FItems->Count()) SetSelected(FItems->Item(selected));
   }
   if (FSavedIndent != -1) {
     SetIndent(FSavedIndent);

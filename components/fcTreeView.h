@@ -186,6 +186,7 @@ class TfcCustomTreeView : public TWinControl {
  protected:
   friend class TfcTreeNode;
   friend class TfcTreeNodes;
+  friend class TfcNodeWatch;
   virtual TfcTreeNode* CreateNode();
   virtual void GetImageIndex(TfcTreeNode* Node);
   virtual void GetSelectedIndex(TfcTreeNode* Node);
@@ -211,7 +212,8 @@ class TfcCustomTreeView : public TWinControl {
   virtual void Collapse(TfcTreeNode* Node);
   virtual void Delete(TfcTreeNode* Node);
   virtual void Edit(const TVITEMW& Item);
-  void NodeChanged(TfcTreeNode* Node, int Kind, const String& Text, int ImageIndex);
+  // Raises OnNodeChange; false when its handler deleted Node.
+  bool NodeChanged(TfcTreeNode* Node, int Kind, const String& Text, int ImageIndex);
 
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
@@ -268,6 +270,8 @@ class TfcCustomTreeView : public TWinControl {
   // The drop target for the whole paint, asked once: each question is a
   // message to the tree control, which every item would repeat.
   TfcTreeNode* FPaintDropTarget = nullptr;
+  // The nodes of open TfcNodeWatches, innermost last; nullptr once deleted.
+  std::vector<TfcTreeNode*> FWatchedNodes;
 
  private:
   void CNNotify(TMessage& Message);

@@ -631,8 +631,65 @@ TEST(OwnershipTest, RemovingAControlFromItsParentDestroysOnlyItsWindow) {
   EXPECT_FALSE(box->HandleAllocated());
   EXPECT_EQ(L"kept", box->Text());
   box->SetParent(&form);
-  EXPECT_TRUE(box->HandleAllocated());
   EXPECT_EQ(GetParent(box->Handle()), form.Handle());
+}
+
+// ---------------------------------------------------------------------------
+// A child's window is made once its place is known
+
+TRect WindowBounds(HWND Wnd) {
+  RECT r;
+  GetWindowRect(Wnd, &r);
+  MapWindowPoints(nullptr, GetParent(Wnd), reinterpret_cast<POINT*>(&r), 2);
+  return TRect(r.left, r.top, r.right, r.bottom);
+}
+
+TEST(ChildWindowTest, AChildOfAShownFormGetsItsWindowInItsPlaceWhenFirstNeeded) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(0, 0, 200, 100);
+  form.Show();
+  auto* a = new Box(&form);
+  a->SetParent(&form);
+  a->SetBounds(10, 20, 30, 40);
+  a->SetText(L"a");
+  EXPECT_FALSE(a->HandleAllocated());
+  // Asked for, the window is made at once, with what was recorded.
+  EXPECT_EQ(TRect(10, 20, 40, 60), WindowBounds(a->Handle()));
+  wchar_t text[8] = {};
+  GetWindowTextW(a->Handle(), text, 8);
+  EXPECT_STREQ(L"a", text);
+
+  // The message loop makes the others', in their order from the bottom, the
+  // children of a waiting panel with it; a control freed while it waits
+  // leaves nothing behind.
+  auto* b = new Box(&form);
+  b->SetParent(&form);
+  auto* panel = new Box(&form);
+  panel->SetParent(&form);
+  auto* inner = new Box(&form);
+  inner->SetParent(panel);
+  inner->SetBounds(1, 2, 3, 4);
+  auto* gone = new Box(&form);
+  gone->SetParent(&form);
+  Free(gone);
+  Settle();
+  ASSERT_TRUE(b->HandleAllocated() && panel->HandleAllocated() && inner->HandleAllocated());
+  EXPECT_EQ(panel->Handle(), GetWindow(form.Handle(), GW_CHILD));
+  EXPECT_EQ(b->Handle(), GetWindow(panel->Handle(), GW_HWNDNEXT));
+  EXPECT_EQ(a->Handle(), GetWindow(b->Handle(), GW_HWNDNEXT));
+  EXPECT_EQ(TRect(1, 2, 4, 6), WindowBounds(inner->Handle()));
+
+  // Before a parent paints or shows, its waiting children get their windows.
+  auto* painted = new Box(&form);
+  painted->SetParent(&form);
+  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_TRUE(painted->HandleAllocated());
+  panel->Hide();
+  auto* shown = new Box(&form);
+  shown->SetParent(panel);
+  panel->Show();
+  EXPECT_TRUE(shown->HandleAllocated());
 }
 
 }  // namespace

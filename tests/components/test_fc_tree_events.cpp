@@ -253,6 +253,62 @@ TEST_F(fcTreeEventsTest, MultiSelectSettingsClearWhatTheyNoLongerShow) {
   EXPECT_EQ(box->StateIndex(), 1);
 }
 
+// OnNodeChange, raised as a new window makes the nodes again, gives the tree
+// another parent: the window being filled goes with the nodes made so far.
+// Nothing touches those nodes after, and the whole content comes back with
+// the tree's next window.
+TEST(fcTreeFrees, NodeChangeDuringAWindowRebuildMovesTheTree) {
+  for (const int kind : {2, 3}) {
+    SCOPED_TRACE(kind);
+    auto* form = new TForm(nullptr);
+    auto* other = new TForm(nullptr);
+    form->SetBounds(100, 100, 300, 260);
+    other->SetBounds(420, 100, 300, 260);
+    auto* tv = new TfcTreeView(form);
+    tv->SetParent(form);
+    tv->SetBounds(10, 10, 200, 200);
+    TfcTreeNode* first = tv->Items()->Add(nullptr, L"First");
+    tv->Items()->AddChild(first, L"Child")->SetImageIndex(4);
+    tv->Items()->Add(nullptr, L"Second");
+    ShowAndActivate(form);
+    other->Show();
+    tv->OnNodeChange = [other, kind](TfcCustomTreeView* Tree, TfcTreeNode*, int Kind, const String&, int) {
+      if (Kind == kind && Tree->Parent() != other) Tree->SetParent(other);
+    };
+    tv->SetBorderStyle(bsNone);  // a style of the window's creation
+    Settle();
+    tv->HandleNeeded();
+    ASSERT_EQ(tv->Parent(), other);
+    ASSERT_EQ(tv->Items()->Count(), 3);
+    EXPECT_EQ(tv->Items()->Item(0)->Text(), L"First");
+    EXPECT_EQ(tv->Items()->Item(1)->Text(), L"Child");
+    EXPECT_EQ(tv->Items()->Item(1)->ImageIndex(), 4);
+    EXPECT_EQ(tv->Items()->Item(2)->Text(), L"Second");
+    EXPECT_EQ(ExceptionsReachingApplication(), 0);
+    Free(form);
+    Free(other);
+  }
+}
+
+// A node's own setters stop once the change handler deleted the node.
+TEST(fcTreeFrees, NodeChangeThatClearsTheTreeEndsTheSetter) {
+  auto* form = new TForm(nullptr);
+  auto* tv = new TfcTreeView(form);
+  tv->SetParent(form);
+  tv->SetBounds(10, 10, 200, 200);
+  TfcTreeNode* node = tv->Items()->Add(nullptr, L"a");
+  tv->HandleNeeded();
+  tv->OnNodeChange = [](TfcCustomTreeView* Tree, TfcTreeNode*, int Kind, const String&, int) {
+    if (Kind == 2 || Kind == 3) Tree->Items()->Clear();
+  };
+  node->SetText(L"b");
+  EXPECT_EQ(tv->Items()->Count(), 0);
+  node = tv->Items()->Add(nullptr, L"c");
+  node->SetImageIndex(2);
+  EXPECT_EQ(tv->Items()->Count(), 0);
+  Free(form);
+}
+
 // A new window makes the nodes again; OnNodeChange, raised as one of them is
 // made, named or given its image, hides the tree and frees its form.
 TEST(fcTreeFrees, NodeChangeDuringAWindowRebuildHidesTheTreeAndFreesItsForm) {
