@@ -6,17 +6,31 @@
 #   it names) into OUTPUT. The rule belongs to the calling folder: a target
 #   there that lists OUTPUT among its sources or DEPENDS gets it built. In the
 #   cross build SkinBuilder runs through the cross-compiling emulator; under
-#   Wine it uses the build's own Wine prefix, the one the scripts set up.
+#   Wine it uses the build's own Wine prefix, the one the scripts set up, and
+#   makes it first where it does not exist yet.
 function(skingui_pack_skin folder output)
   file(GLOB inputs CONFIGURE_DEPENDS ${folder}/*)
   set(run $<TARGET_FILE:SkinBuilder>)
+  set(prefix_ready "")
   if(CMAKE_CROSSCOMPILING_EMULATOR)
     list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 emulator)
     get_filename_component(emulator_name ${emulator} NAME)
     if(emulator_name STREQUAL "wine")
-      set(run ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEARCH=win32 WINEDEBUG=-all
-              WINEDLLOVERRIDES=mscoree,mshtml=
-              ${CMAKE_CROSSCOMPILING_EMULATOR} ${run})
+      set(wine_env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEARCH=win32 WINEDEBUG=-all
+                   WINEDLLOVERRIDES=mscoree,mshtml=)
+      # Two first runs of Wine on a prefix that does not exist yet race while
+      # making it, and one fails: a parallel build packing two skins in a
+      # fresh build folder would fail now and then. One target makes the
+      # prefix before any packing starts.
+      if(NOT TARGET skingui_wine_prefix)
+        add_custom_target(skingui_wine_prefix
+          COMMAND ${CMAKE_COMMAND} -E env ${wine_env}
+                  ${CMAKE_COMMAND} -DPREFIX=${CMAKE_BINARY_DIR}/wineprefix
+                  -P ${SkinGui_SOURCE_DIR}/cmake/SkinGuiWinePrefix.cmake
+          VERBATIM)
+      endif()
+      set(prefix_ready skingui_wine_prefix)
+      set(run ${CMAKE_COMMAND} -E env ${wine_env} ${CMAKE_CROSSCOMPILING_EMULATOR} ${run})
     else()
       set(run ${CMAKE_CROSSCOMPILING_EMULATOR} ${run})
     endif()
@@ -25,7 +39,7 @@ function(skingui_pack_skin folder output)
   add_custom_command(OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
     COMMAND ${run} ${folder}/skin.ini ${output}
-    DEPENDS SkinBuilder ${inputs}
+    DEPENDS SkinBuilder ${prefix_ready} ${inputs}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     COMMENT "Packing ${folder} into ${output}"
     VERBATIM)
