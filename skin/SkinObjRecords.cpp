@@ -1,5 +1,7 @@
 #include "skin/SkinObjRecords.h"
 
+#include "skin/SPUtils_layout.h"
+
 namespace {
 
 // Caption buttons that change to a restore state get the hint "Restore" when
@@ -33,6 +35,7 @@ void TspDataSkinObject::SaveToFile(TspSkinIni& Ini) {
 void TspDataSkinObject::ClipRects(const TRect& Bounds, const TRect& Active) {
   TspRecordCut io(Bounds, Bounds, Active);
   Exchange(io);
+  if (LeavesNothingToDraw()) ActivePictureIndex = ActiveMaskPictureIndex = -1;
 }
 
 TRect TspDataSkinObject::FirstFrame() const {
@@ -167,6 +170,34 @@ void TspDataSkinMenuItem::Exchange(TspRecordIO& IO) {
   ActiveRect(IO, L"activeradioimagerect", ActiveRadioImageRect, RadioImageRect);
   IO.Rect(L"arrowimagerect", ArrowImageRect);
   ActiveRect(IO, L"activearrowimagerect", ActiveArrowImageRect, ArrowImageRect);
+}
+
+bool TspDataSkinMenuItem::LeavesNothingToDraw() const {
+  // Every item of a menu level takes the record's height and draws its
+  // normal or its lit piece, or a frame of its animation: none of them may
+  // be empty. A divider of some height and no width leaves its band undrawn.
+  const bool animates = FrameCount > 0 && !AnimateSkinRect.IsEmpty();
+  return SkinRect.IsEmpty() || ActiveSkinRect.IsEmpty() || (animates && AnimationFrame(1).IsEmpty()) ||
+         !ThreePiecesSound({SkinRect, ActiveSkinRect, AnimationFrame(1)}, ItemLeftOffset, ItemRightOffset) ||
+         !ThreePiecesSound({DividerRect}, DividerLeftOffset, DividerRightOffset) ||
+         (DividerRect.Height() > 0 && DividerRect.Width() <= 0);
+}
+
+TRect TspDataSkinMenuItem::AnimationFrame(int Frame) const {
+  // The strip runs top to bottom when taller than an item, else left to right.
+  const TRect& a = AnimateSkinRect;
+  if (FrameCount <= 0 || a.IsEmpty()) return TRect();
+  if (a.Height() > SkinRect.Height()) {
+    const int slice = a.Height() / FrameCount;
+    return TRect(a.Left, a.Top + (Frame - 1) * slice, a.Right, a.Top + Frame * slice);
+  }
+  const int slice = a.Width() / FrameCount;
+  return TRect(a.Left + (Frame - 1) * slice, a.Top, a.Left + Frame * slice, a.Bottom);
+}
+
+bool TspDataSkinMainMenuItem::LeavesNothingToDraw() const {
+  // An empty piece is not drawn: the bar shows through.
+  return !ThreePiecesSound({SkinRect, ActiveSkinRect, DownRect}, ItemLeftOffset, ItemRightOffset);
 }
 
 void TspDataSkinMainMenuItem::Exchange(TspRecordIO& IO) {

@@ -21,6 +21,10 @@ class TspDataSkinObject : public TObject {
   // active skin rectangle, else the skin rectangle when it lies in that
   // picture; empty for none.
   TRect FirstFrame() const;
+  // Whether the record's pieces, cut to their pictures, leave nothing sound
+  // to draw (a piece no longer than its two ends, say): such a record loses
+  // its picture at load, and what it skins keeps its plain look.
+  virtual bool LeavesNothingToDraw() const { return false; }
 
   String IDName;
   String Hint;
@@ -168,6 +172,10 @@ class TspDataSkinMenuItem : public TspDataSkinObject {
   TRect CheckImageRect, ActiveCheckImageRect, RadioImageRect, ActiveRadioImageRect;
   TRect ArrowImageRect, ActiveArrowImageRect;
 
+  bool LeavesNothingToDraw() const override;
+  // Frame 1 .. FrameCount of the animation strip; empty with no animation.
+  TRect AnimationFrame(int Frame) const;
+
  protected:
   void Exchange(TspRecordIO& IO) override;
 };
@@ -186,6 +194,8 @@ class TspDataSkinMainMenuItem : public TspDataSkinObject {
   TRect AnimateSkinRect;
   int FrameCount = 0, AnimateInterval = 25;
   bool InActiveAnimation = false;
+
+  bool LeavesNothingToDraw() const override;
 
  protected:
   void Exchange(TspRecordIO& IO) override;

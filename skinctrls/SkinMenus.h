@@ -257,7 +257,6 @@ class TspSkinMenuItem : public TObject {
   void DrawHeader(TBitmap* B, TCanvas* C);
   void DrawMark(TCanvas* C, const TRect& TR, int ImageColumn, bool Highlighted, TColor Color);
   void PutOnCanvas(TCanvas* Canvas, TBitmap* B);
-  TRect FrameRect(int Frame) const;
   // The item's own picture or its image-list image; false when it has none.
   bool DrawImage(TCanvas* C, const TRect& TR, bool Highlighted, TColor FrameColor, bool Skinned);
 };

@@ -96,12 +96,8 @@ void DrawRadioDot(TCanvas* Canvas, int X, int Y, TColor Color) {
 
 TspSkinMenuItem::TspSkinMenuItem(TspSkinPopupWindow* AParent, TspDataSkinMenuItem* AItemData, TMenuItem* AMenuItem)
     : Parent(AParent), ItemData(AItemData), MenuItem(AMenuItem) {
-  if (!ItemData) return;
-  Picture = ActivePictureOf(Parent->SkinData(), ItemData->ActivePictureIndex);
-  if (!Picture) {
-    ItemData->SkinRect = TRect();
-    ItemData->ActiveSkinRect = TRect();
-  }
+  // The level hands an item record only with its picture.
+  if (ItemData) Picture = ActivePictureOf(Parent->SkinData(), ItemData->ActivePictureIndex);
 }
 
 void TspSkinMenuItem::BeforeDestruction() { Parent->SkinMenu()->CancelPendingItem(this); }
@@ -202,17 +198,6 @@ bool TspSkinMenuItem::AnimationStep() {
 // ---------------------------------------------------------------------------
 // Painting
 
-TRect TspSkinMenuItem::FrameRect(int Frame) const {
-  const TRect& a = ItemData->AnimateSkinRect;
-  const int n = ItemData->FrameCount;
-  if (a.Height() > ItemData->SkinRect.Height()) {
-    const int slice = a.Height() / n;
-    return TRect(a.Left, a.Top + (Frame - 1) * slice, a.Right, a.Top + Frame * slice);
-  }
-  const int slice = a.Width() / n;
-  return TRect(a.Left + (Frame - 1) * slice, a.Top, a.Left + Frame * slice, a.Bottom);
-}
-
 void TspSkinMenuItem::Draw(TCanvas* Canvas) {
   if (!InView || ItemRect.Width() <= 0 || ItemRect.Height() <= 0) return;
   TBitmap b;
@@ -226,7 +211,7 @@ void TspSkinMenuItem::Draw(TCanvas* Canvas) {
   } else {
     const bool highlighted = Active || SubMenuOpened;
     if (CanAnimate() && FrameIndex >= 1 && FrameIndex <= ItemData->FrameCount) {
-      const TRect frame = FrameRect(FrameIndex);
+      const TRect frame = ItemData->AnimationFrame(FrameIndex);
       DrawLook(&b, true, &frame);
     } else if (CanMorph() && ((highlighted && MorphFactor < 1) || (!highlighted && MorphFactor > 0))) {
       TBitmap normal, hot;

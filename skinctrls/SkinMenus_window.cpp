@@ -116,7 +116,9 @@ void TspSkinPopupWindow::CreateMenu(TMenuItem* Item, TMenuItem* Item2, int Start
   }
   auto* record = dynamic_cast<TspDataSkinMenuItem*>(object);
   TFont* def = FSkinMenu->DefMenuItemFont();
-  FItemData = FPopupWindowData ? record : nullptr;
+  // A record without its picture (none, or dropped at load as unsound) has
+  // nothing to draw an item with: the items keep their plain look.
+  FItemData = FPopupWindowData && record && ActivePictureOf(FSkinData, record->ActivePictureIndex) ? record : nullptr;
   if (!FItemData || !FSkinMenu->UseSkinFont) {
     Font()->Assign(def);
   } else {

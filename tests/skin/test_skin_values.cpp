@@ -8,6 +8,7 @@
 
 #include "SkinTestData.h"
 #include "SkinValueChecks.h"
+#include "skin/SkinRecordTypes.h"
 #include "skin/SkinSections.h"
 #include "skin/SkinStoredSkin.h"
 
@@ -283,6 +284,46 @@ TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
     String text = c.Type;
     for (const wchar_t* key : c.Keys) text += String(L" ") + key;
     EXPECT_EQ(r->LeavesNothingToDraw(c.HasPicture), c.Nothing) << WideToUtf8(text) << " picture " << c.HasPicture;
+  }
+}
+
+// Menu items of a menu level and of a form's bar: a record whose pieces
+// leave nothing sound to draw loses its picture when cut to it.
+TEST(SkinValues, MenuItemRecordsThatLeaveNothingToDraw) {
+  struct TCase {
+    const wchar_t* Type;
+    std::vector<const wchar_t*> Keys;
+    bool Nothing;
+  };
+  const wchar_t *item = L"skinrect=0,0,16,8", *lit = L"activeskinrect=0,8,16,16";
+  const wchar_t *four = L"itemleftoffset=4", *five = L"itemrightoffset=5";
+  const std::vector<TCase> cases = {
+      {L"menuitem", {item, lit, four, five}, false},
+      {L"menuitem", {L"skinrect=0,0,9,8", lit, four, five}, true},
+      {L"menuitem", {item, lit, four, L"itemrightoffset=12"}, true},
+      {L"menuitem", {item, four, five}, true},
+      {L"menuitem", {L"skinrect=0,0,0,8", lit}, true},
+      {L"menuitem", {item, lit, L"dividerrect=0,16,16,18", L"dividerleftoffset=8", L"dividerrightoffset=7"}, false},
+      {L"menuitem", {item, lit, L"dividerrect=0,16,16,18", L"dividerleftoffset=8", L"dividerrightoffset=8"}, true},
+      {L"menuitem", {item, lit, L"dividerrect=4,16,4,18"}, true},
+      {L"menuitem", {item, lit, four, five, L"animateskinrect=0,0,40,8", L"framecount=4"}, false},
+      {L"menuitem", {item, lit, four, five, L"animateskinrect=0,0,40,8", L"framecount=5"}, true},
+      {L"menuitem", {item, lit, L"animateskinrect=0,0,4,8", L"framecount=5"}, true},
+      {L"mainmenuitem", {item, four, five}, false},
+      {L"mainmenuitem", {L"skinrect=0,0,0,0", four, five}, false},
+      {L"mainmenuitem", {item, L"downrect=0,16,9,24", four, five}, true},
+      {L"mainmenubaritem", {item, L"activeskinrect=0,8,8,16", four, L"itemrightoffset=4"}, true},
+  };
+  for (const TCase& c : cases) {
+    std::vector<String> lines = {L"[r]", L"activepictureindex=0"};
+    for (const wchar_t* key : c.Keys) lines.push_back(key);
+    std::unique_ptr<TspDataSkinObject> r(CreateSkinObjectRecord(c.Type, L"r"));
+    ASSERT_NE(r, nullptr) << WideToUtf8(c.Type);
+    r->LoadFromFile(TspSkinIni(lines));
+    r->ClipRects(TRect(0, 0, 64, 64), TRect(0, 0, 64, 64));
+    String text = c.Type;
+    for (const wchar_t* key : c.Keys) text += String(L" ") + key;
+    EXPECT_EQ(r->ActivePictureIndex, c.Nothing ? -1 : 0) << WideToUtf8(text);
   }
 }
 

@@ -46,18 +46,30 @@ std::vector<TOddPiece> OddPieces() {
       {L"popup-and-hint-corners-crossed",
        {{"POPUPWINDOW", "righttoppoint", "2,3"}, {"HINTWINDOW", "rightbottompoint", "28,2"}}},
       {L"popup-and-hint-empty-client", {{"POPUPWINDOW", "itemsrect", "0,0,0,0"}, {"HINTWINDOW", "clientrect", "6,4,6,4"}}},
+      {L"menu-item-smaller-than-its-offsets",
+       {{"menuitem", "skinrect", "0,0,6,24"}, {"mainmenubaritem", "skinrect", "0,56,8,78"}}},
+      {L"menu-item-offset-at-its-limit",
+       {{"menuitem", "itemrightoffset", "256"}, {"mainmenubaritem", "itemleftoffset", "256"}}},
+      {L"menu-item-lit-piece-smaller-than-its-offsets",
+       {{"menuitem", "activeskinrect", "0,24,7,48"}, {"mainmenubaritem", "activeskinrect", "0,78,9,100"}}},
+      {L"menu-item-empty-pieces",
+       {{"menuitem", "activeskinrect", "0,24,0,48"}, {"mainmenubaritem", "skinrect", "0,0,0,0"}}},
+      {L"menu-item-empty", {{"menuitem", "skinrect", "0,0,0,0"}}},
+      {L"menu-divider-of-no-width", {{"menuitem", "dividerrect", "4,48,4,56"}}},
   };
 }
 
-// The share of the window's pixels, frame included, that are solid black.
-double BlackShare(HWND Window) {
+// The share of Part of the window (window coordinates; all of it when
+// empty), frame included, that is solid black.
+double BlackShare(HWND Window, TRect Part = TRect()) {
   RECT r = {};
   GetWindowRect(Window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (Part.IsEmpty()) Part = TRect(0, 0, r.right - r.left, r.bottom - r.top);
+  const int w = Part.Width(), h = Part.Height();
   TBitmap shot;
   shot.SetSize(w, h);
   HDC dc = GetWindowDC(Window);
-  BitBlt(shot.Canvas()->Handle(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
+  BitBlt(shot.Canvas()->Handle(), 0, 0, w, h, dc, Part.Left, Part.Top, SRCCOPY);
   ReleaseDC(Window, dc);
   std::vector<bool> black(size_t(w) * h);
   for (int y = 0; y < h; ++y)
@@ -75,6 +87,25 @@ double BlackShare(HWND Window) {
   return double(solid) / std::max(1, w * h);
 }
 
+// The form's menu bar, its items at rest and its first item lit.
+std::vector<double> MenuBarShares(TForm* Form) {
+  TspSkinForm* frame = GetSkinForm(Form);
+  frame->UpdateMenuBar();
+  Settle();
+  const TRect first = frame->MenuBarItemRect(0), last = frame->MenuBarItemRect(2);
+  const TRect bar(first.Left, first.Top, last.Right, last.Bottom);
+  if (bar.IsEmpty()) return {0, 0};
+  const double rest = BlackShare(Form->Handle(), bar);
+  RECT r = {};
+  GetWindowRect(Form->Handle(), &r);
+  SendMessageW(Form->Handle(), WM_NCMOUSEMOVE, HTMENU,
+               MAKELPARAM(r.left + first.Left + first.Width() / 2, r.top + first.Top + first.Height() / 2));
+  Settle();
+  const double lit = BlackShare(Form->Handle(), first);
+  SendMessageW(Form->Handle(), WM_NCMOUSELEAVE, 0, 0);
+  return {rest, lit};
+}
+
 TForm* SkinnedForm(TspSkinData* Skin, TFormStyle Style, int Left) {
   auto* form = new TForm(nullptr);
   form->SetFormStyle(Style);
@@ -83,19 +114,29 @@ TForm* SkinnedForm(TspSkinData* Skin, TFormStyle Style, int Left) {
   return form;
 }
 
-// The windows that show only while open: a menu level and a hint, opened
-// under the skin loaded now and measured, then closed.
+// The windows that show only while open or lit: the form's menu bar, a menu
+// level and a hint, opened under the skin loaded now and measured, then
+// closed.
 std::vector<double> PopupShares(TForm* Form, TspSkinData* Skin, TPopupMenu* Menu, TspSkinHint* Hint) {
   TspSkinMenu* levels = FindSkinMenu(GetSkinForm(Form));
   levels->PopupItems(nullptr, Skin, false, Menu->Items(), TRect(150, 150, 150, 150), 0);
   Settle();
-  const double menu = levels->Visible() ? BlackShare(levels->Level(0)->Handle()) : 1;
+  double menu = 1, lit = 1;
+  if (levels->Visible()) {
+    TspSkinPopupWindow* level = levels->Level(0);
+    menu = BlackShare(level->Handle());
+    level->Items(0)->Enter(false);
+    Settle();
+    lit = BlackShare(level->Handle());
+  }
   levels->CloseSkinMenu();
   Hint->ShowHintAt(TPoint(60, 60), L"A hint of some length");
   Settle();
   const double hint = BlackShare(Hint->HintWindow()->Handle());
   Hint->HideSkinHint();
-  return {menu, hint};
+  std::vector<double> shares = MenuBarShares(Form);
+  shares.insert(shares.end(), {menu, lit, hint});
+  return shares;
 }
 
 TEST(SkinSmallPieces, NoPieceDrawsBlackWhereTheSoundSkinHasNone) {
@@ -135,11 +176,18 @@ TEST(SkinSmallPieces, NoPieceDrawsBlackWhereTheSoundSkinHasNone) {
     };
     // A control draws as under the sound skin or as without one.
     auto* menu = new TPopupMenu(form);
-    for (const wchar_t* caption : {L"Open", L"Save", L"Close"}) {
+    for (const wchar_t* caption : {L"Open", L"Save", L"-", L"Close"}) {
       auto* item = new TMenuItem(menu);
       item->SetCaption(caption);
       menu->Items()->Add(item);
     }
+    auto* bar = new TMainMenu(form);
+    for (const wchar_t* caption : {L"File", L"Edit", L"View"}) {
+      auto* item = new TMenuItem(bar);
+      item->SetCaption(caption);
+      bar->Items()->Add(item);
+    }
+    form->SetMenu(bar);
     Application->SetMainForm(form);
     auto* hint = new TspSkinHint(form);
     hint->SetSkinData(skin);
@@ -159,8 +207,8 @@ TEST(SkinSmallPieces, NoPieceDrawsBlackWhereTheSoundSkinHasNone) {
       for (size_t i = 0; i < windows.size(); ++i)
         EXPECT_LE(BlackShare(windows[i].first->Handle()), bound[i] + 0.02) << WideToUtf8(windows[i].second);
       const std::vector<double> popups = PopupShares(form, skin, menu, hint);
-      EXPECT_LE(popups[0], popupBound[0] + 0.02) << "menu level";
-      EXPECT_LE(popups[1], popupBound[1] + 0.02) << "hint";
+      const char* names[] = {"menu bar", "lit menu bar item", "menu level", "menu level with a lit item", "hint"};
+      for (size_t i = 0; i < popups.size(); ++i) EXPECT_LE(popups[i], popupBound[i] + 0.02) << names[i];
     }
     Application->SetMainForm(nullptr);
     Free(mdi);
