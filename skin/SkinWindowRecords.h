@@ -11,7 +11,8 @@ class TspDataSkinWindowRecord : public TObject {
   void LoadFromFile(const TspSkinIni& Ini);
   // Cuts the rectangles and holds the points to the window picture, Bounds.
   // A frame whose nine pieces would leave gaps (an empty client, a corner
-  // past its neighbour) then has no pictures: the window draws its plain look.
+  // past its neighbour, corners in one line) then has no pictures: the window
+  // draws its plain look.
   void ClipRects(const TRect& Bounds);
 
   int WindowPictureIndex = -1, MaskPictureIndex = -1;

@@ -111,7 +111,7 @@ TEST_F(SkinHintTest, TheWindowSplitsLinesKeepsInsideTheAreaAndFadesToTheValue) {
 
 TEST_F(SkinHintTest, ASkinWithoutAHintPictureGivesThePlainLook) {
   auto* stored = new TspCompressedStoredSkin(FForm);
-  stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  stored->LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
   auto* skin = new TspSkinData(FForm);
   skin->LoadCompressedStoredSkin(stored);
   auto* hint = new TspSkinHint(FForm);
@@ -168,7 +168,7 @@ TEST_F(SkinHintTest, AWindowForgetsTheHintComponentAndSkinThatGoAway) {
   ASSERT_NE(serving, nullptr);
   TspSkinHint* other = serving == first ? second : first;
   auto* stored = new TspCompressedStoredSkin(FForm);
-  stored->LoadFromSkinFile(ProjectPath("skins/Test/skin.ini"));
+  stored->LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
   auto* skin = new TspSkinData(FForm);
   skin->LoadCompressedStoredSkin(stored);
   serving->SetSkinData(skin);
