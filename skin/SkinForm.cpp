@@ -105,7 +105,11 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == FSkinData) {
+    // Freed in the middle of its own change (by a handler the change raised):
+    // the change's last messages never come, so it ends here, and the frame
+    // built from that skin goes with it.
     FSkinData = nullptr;
+    FSkinChanging = false;
     ApplyFrame();
   }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
