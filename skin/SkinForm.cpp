@@ -105,7 +105,11 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == FSkinData) {
+    // Freed in the middle of its own change (by a handler the change raised):
+    // the change's last messages never come, so it ends here, and the frame
+    // built from that skin goes with it.
     FSkinData = nullptr;
+    FSkinChanging = false;
     ApplyFrame();
   }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
@@ -197,10 +201,13 @@ void TspSkinForm::AfterSkinChange() {
   // resizes and realigns them, and the system may make them draw then.
   // Nor does a control outside the skin's care (the MDI tabs bar, a plain
   // control) paint on its own meanwhile.
-  if (FRedrawHeld) TWinControl::HoldUpdates(true);
+  // A handler may switch the skin again meanwhile, which ends this change's
+  // hold on the redraw: the updates are let go as they were held.
+  const bool holdUpdates = FRedrawHeld;
+  if (holdUpdates) TWinControl::HoldUpdates(true);
   RelaySkinChange(FSkinData);
   ApplyFrame(true);
-  if (FRedrawHeld) TWinControl::HoldUpdates(false);
+  if (holdUpdates) TWinControl::HoldUpdates(false);
   if (FForm) UpdateStatusBarGrip(FForm->WindowState() == wsMaximized);
 }
 

@@ -36,7 +36,9 @@ void ModalFormWhoseTimer(const std::function<void()>& Tick) {
 
 // A switch made by the program's own code resizes the forms; the resize frees
 // the skin data, at once or from a modal form's timer. The switch stops, the
-// other form wears no skin, and nothing reads the freed component.
+// other form wears no skin, and nothing reads the freed component: the other
+// form, whose change never ended, resizes with the system's frame and takes a
+// new skin's frame.
 TEST(HeldAcrossCalls, SkinDataFreedInsideItsOwnSwitch) {
   for (const auto& [name, change] : SkinSwitches()) {
     for (const bool modal : {false, true}) {
@@ -57,9 +59,15 @@ TEST(HeldAcrossCalls, SkinDataFreedInsideItsOwnSwitch) {
       Settle();
       EXPECT_GT(resized, 0);
       EXPECT_EQ(GetSkinForm(other)->SkinData(), nullptr);
+      EXPECT_FALSE(GetSkinForm(other)->FrameOn());
+      other->SetBounds(140, 140, 420, 300);
+      TspSkinData* next = NewTestSkin(nullptr);
+      GetSkinForm(other)->SetSkinData(next);
+      EXPECT_TRUE(GetSkinForm(other)->FrameOn());
       EXPECT_EQ(ExceptionsReachingApplication(), 0);
       Free(form);
       Free(other);
+      Free(next);
       EXPECT_TRUE(ProcessHeapsValid());
     }
   }

@@ -7,7 +7,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <stdexcept>
 
 #include "classlib/DB.h"
@@ -190,29 +194,43 @@ const THandlerAction kHandlerActions[] = {
 };
 
 // RANDOM_CALLS_HANDLERS, a list of the names above, keeps the handlers to
-// those actions (to find which of them a fault or a growth needs); unset, all.
-bool Chosen(const THandlerAction& A) {
+// those actions (to find which of them a fault or a growth needs); unset, all
+// by their weights. A named action runs even where its weight is 0 (those are
+// otherwise left to the event table, which names them).
+int WeightOf(const THandlerAction& A) {
   static const std::string chosen = [] {
     const char* list = std::getenv("RANDOM_CALLS_HANDLERS");
-    return list ? "," + std::string(list) + "," : std::string();
+    if (!list || !*list) return std::string();
+    // A misspelt name would leave a run with fewer handlers than asked for and no sign of it.
+    for (const char *p = list, *end; *p; p = *end ? end + 1 : end) {
+      end = std::strchr(p, ',');
+      if (!end) end = p + std::strlen(p);
+      if (std::none_of(std::begin(kHandlerActions), std::end(kHandlerActions),
+                       [&](const THandlerAction& a) { return std::string(p, end) == a.Name; })) {
+        std::fprintf(stderr, "RANDOM_CALLS_HANDLERS: no handler action %s\n", std::string(p, end).c_str());
+        std::exit(2);
+      }
+    }
+    return "," + std::string(list) + ",";
   }();
-  return chosen.empty() || chosen.find("," + std::string(A.Name) + ",") != std::string::npos;
+  if (chosen.empty()) return A.Weight;
+  return chosen.find("," + std::string(A.Name) + ",") != std::string::npos ? std::max(A.Weight, 1) : 0;
 }
 
 }  // namespace
 
 void RunHandlerAction(TDriver& D, const THandlerCall& Call) {
   int total = 0;
-  for (const THandlerAction& a : kHandlerActions) total += Chosen(a) ? a.Weight : 0;
+  for (const THandlerAction& a : kHandlerActions) total += WeightOf(a);
   if (total == 0) return;
   int pick = D.Below(total);
   for (const THandlerAction& a : kHandlerActions) {
-    if (!Chosen(a)) continue;
-    if (pick < a.Weight) {
+    const int weight = WeightOf(a);
+    if (pick < weight) {
       a.Run(D, Call);
       return;
     }
-    pick -= a.Weight;
+    pick -= weight;
   }
 }
 

@@ -107,3 +107,34 @@ TEST(SwitchFrees, MDIChildClosedAndFreedDuringItsFirstShow) {
     Free(skin);
   }
 }
+
+// A form's OnResize during a switch gives the form another skin data and
+// switches that one: the first switch's hold on the redraw is let go as it
+// was taken, and the form's Update paints at once afterwards.
+TEST(SwitchFrees, ResizeDuringASwitchSwitchesAnotherSkinData) {
+  for (const auto& [name, change] : SkinSwitches()) {
+    SCOPED_TRACE(name);
+    TspSkinData* skin = NewTestSkin(nullptr);
+    TspSkinData* second = NewTestSkin(nullptr);
+    if (std::string(name) == "load") skin->ClearAll();
+    TForm* form = SkinnedFormWithMenuBar(nullptr, skin);
+    int resized = 0;
+    form->OnResize = [form, second, &resized](TObject*) {
+      if (resized++) return;
+      GetSkinForm(form)->SetSkinData(second);
+      second->ClearAll();
+    };
+    change(skin);
+    Settle();
+    EXPECT_GT(resized, 0);
+    int painted = 0;
+    form->OnPaint = [&painted](TObject*) { ++painted; };
+    form->Invalidate();
+    form->Update();
+    EXPECT_EQ(painted, 1);
+    EXPECT_EQ(ExceptionsReachingApplication(), 0);
+    Free(form);
+    Free(skin);
+    Free(second);
+  }
+}
