@@ -8,8 +8,18 @@ namespace {
 // A few suffice: a composition seldom draws on more than two bitmaps at once.
 constexpr size_t kMostSpares = 4;
 
-std::mutex gLock;
-std::vector<HDC> gSpares;
+// Made on first use and never destroyed: a bitmap made or freed while the
+// program starts or exits may still take or give back a DC.
+std::mutex& Lock() {
+  static auto* lock = new std::mutex;
+  return *lock;
+}
+
+std::vector<HDC>& Spares() {
+  static auto* spares = new std::vector<HDC>;
+  return *spares;
+}
+
 int gHolds = 0;
 
 }  // namespace
@@ -17,10 +27,10 @@ int gHolds = 0;
 HDC TakeMemoryDC() {
   HDC dc = nullptr;
   {
-    const std::lock_guard<std::mutex> guard(gLock);
-    if (!gSpares.empty()) {
-      dc = gSpares.back();
-      gSpares.pop_back();
+    const std::lock_guard<std::mutex> guard(Lock());
+    if (!Spares().empty()) {
+      dc = Spares().back();
+      Spares().pop_back();
     }
   }
   if (!dc) dc = CreateCompatibleDC(nullptr);
@@ -34,9 +44,9 @@ void GiveBackMemoryDC(HDC DC) {
   if (!DC) return;
   const bool clean = RestoreDC(DC, 1) != FALSE;
   {
-    const std::lock_guard<std::mutex> guard(gLock);
-    if (clean && gHolds > 0 && gSpares.size() < kMostSpares) {
-      gSpares.push_back(DC);
+    const std::lock_guard<std::mutex> guard(Lock());
+    if (clean && gHolds > 0 && Spares().size() < kMostSpares) {
+      Spares().push_back(DC);
       return;
     }
   }
@@ -44,20 +54,20 @@ void GiveBackMemoryDC(HDC DC) {
 }
 
 void HoldSpareMemoryDCs() {
-  const std::lock_guard<std::mutex> guard(gLock);
+  const std::lock_guard<std::mutex> guard(Lock());
   ++gHolds;
 }
 
 void ReleaseSpareMemoryDCs() {
   std::vector<HDC> freed;
   {
-    const std::lock_guard<std::mutex> guard(gLock);
-    if (gHolds > 0 && --gHolds == 0) freed.swap(gSpares);
+    const std::lock_guard<std::mutex> guard(Lock());
+    if (gHolds > 0 && --gHolds == 0) freed.swap(Spares());
   }
   for (HDC dc : freed) DeleteDC(dc);
 }
 
 int SpareMemoryDCs() {
-  const std::lock_guard<std::mutex> guard(gLock);
-  return static_cast<int>(gSpares.size());
+  const std::lock_guard<std::mutex> guard(Lock());
+  return static_cast<int>(Spares().size());
 }

@@ -217,13 +217,6 @@ void TspSkinControl::Dispatch(TMessage& Message) {
   // A program's SetFocus, a click on the border or the form's activation
   // focuses the outer window: the focus belongs inside.
   if (Message.Msg == WM_SETFOCUS && PassFocusInward()) return;
-  // A window whose client area is the whole of it has no frame to paint: the
-  // system would only fetch a DC to draw nothing, for every control a form
-  // repaints.
-  if (Message.Msg == WM_NCPAINT && !HasNonClientArea()) {
-    Message.Result = 0;
-    return;
-  }
   if (Message.Msg != WM_PAINT) {
     TspSkinBinding<TCustomControl>::Dispatch(Message);
     return;
@@ -231,12 +224,6 @@ void TspSkinControl::Dispatch(TMessage& Message) {
   FPainting = true;
   TspSkinBinding<TCustomControl>::Dispatch(Message);
   FPainting = false;
-}
-
-bool TspSkinControl::HasNonClientArea() {
-  RECT window, client;
-  if (!GetWindowRect(Handle(), &window) || !GetClientRect(Handle(), &client)) return true;
-  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
 }
 
 bool TspSkinControl::PassFocusInward() {

@@ -173,8 +173,6 @@ class TspSkinControl : public TspSkinBinding<TCustomControl> {
   virtual TWinControl* FocusWindow() const { return nullptr; }
   // Hands the focus to FocusWindow; false when there is none to take it.
   bool PassFocusInward();
-  // Whether the window has a frame or scroll bars outside its client area.
-  bool HasNonClientArea();
 
   bool FPainting = false;
   HRGN FRgn = nullptr;
