@@ -6,6 +6,7 @@
 #include "classlib/BmpCodec.h"
 #include "classlib/Graphics.h"
 #include "classlib/KeyedBlt.h"
+#include "classlib/MemoryDCs.h"
 
 // Canvas of a bitmap: a memory DC with the bitmap selected, made on demand and
 // freed whenever the bitmap handle is handed out or replaced.
@@ -22,12 +23,12 @@ class TBitmapCanvas : public TCanvas {
     ReleaseHandle();
     if (FOldBitmap) SelectObject(dc, FOldBitmap);
     FOldBitmap = nullptr;
-    DeleteDC(dc);
+    GiveBackMemoryDC(dc);
   }
 
  protected:
   void CreateHandle() override {
-    HDC dc = CreateCompatibleDC(nullptr);
+    HDC dc = TakeMemoryDC();
     if (!dc) throw EOutOfResources(L"Cannot create a memory device context");
     FOldBitmap = FBitmap->FHandle ? SelectObject(dc, FBitmap->FHandle) : nullptr;
     FBitmap->PlaceStoredPart(dc);
@@ -371,7 +372,7 @@ void TBitmap::WithSourceDC(const std::function<void(HDC)>& Use) {
     return;
   }
   // A bitmap that is only drawn from keeps no DC of its own between uses.
-  HDC dc = CreateCompatibleDC(nullptr);
+  HDC dc = TakeMemoryDC();
   if (!dc) throw EOutOfResources(L"Cannot create a memory device context");
   HGDIOBJ old = SelectObject(dc, FHandle);
   PlaceStoredPart(dc);
@@ -379,11 +380,11 @@ void TBitmap::WithSourceDC(const std::function<void(HDC)>& Use) {
     Use(dc);
   } catch (...) {
     SelectObject(dc, old);
-    DeleteDC(dc);
+    GiveBackMemoryDC(dc);
     throw;
   }
   SelectObject(dc, old);
-  DeleteDC(dc);
+  GiveBackMemoryDC(dc);
 }
 
 TColor TBitmap::TransparentColor() {

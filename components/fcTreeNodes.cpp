@@ -78,17 +78,19 @@ TfcTreeNode::~TfcTreeNode() {
   FData = nullptr;
 }
 
+TfcTreeNode::TRarelySet& TfcTreeNode::Rare() {
+  if (!FRare) FRare = std::make_unique<TRarelySet>();
+  return *FRare;
+}
+
 const String& TfcTreeNode::StringDataAt(int Which) const {
   static const String kNone;
-  return FStringData ? FStringData[Which] : kNone;
+  return FRare ? FRare->StringData[Which] : kNone;
 }
 
 void TfcTreeNode::SetStringDataAt(int Which, const String& Value) {
-  if (!FStringData) {
-    if (Value.empty()) return;
-    FStringData = std::make_unique<String[]>(2);
-  }
-  FStringData[Which] = Value;
+  if (!FRare && Value.empty()) return;
+  Rare().StringData[Which] = Value;
 }
 
 void TfcTreeNode::Unlink() {
@@ -186,7 +188,7 @@ void TfcTreeNode::SetSelectedIndex(int Value) {
 }
 
 void TfcTreeNode::SetOverlayIndex(int Value) {
-  FOverlayIndex = Value;
+  if (FRare || Value != -1) Rare().OverlayIndex = Value;
   TVITEMW it = {};
   it.stateMask = TVIS_OVERLAYMASK;
   it.state = INDEXTOOVERLAYMASK(Value + 1);
@@ -195,8 +197,8 @@ void TfcTreeNode::SetOverlayIndex(int Value) {
 
 void TfcTreeNode::SetStateIndex(int Value) {
   if (Value == 0) Value = -1;
-  if (FCheckboxType == fcCheckbox && Value != -1 && Value != 1) return;
-  FStateIndex = Value;
+  if (CheckboxType() == fcCheckbox && Value != -1 && Value != 1) return;
+  if (FRare || Value != -1) Rare().StateIndex = Value;
   TVITEMW it = {};
   it.stateMask = TVIS_STATEIMAGEMASK;
   it.state = INDEXTOSTATEIMAGEMASK(Value < 0 ? 0 : Value);
@@ -204,8 +206,8 @@ void TfcTreeNode::SetStateIndex(int Value) {
 }
 
 void TfcTreeNode::SetCheckboxType(int Value) {
-  if (FCheckboxType == Value) return;
-  FCheckboxType = Value;
+  if (CheckboxType() == Value) return;
+  Rare().CheckboxType = Value;
   SetStateIndex(Value != fcNoCheckbox ? 1 : -1);
 }
 
@@ -213,15 +215,15 @@ void TfcTreeNode::SetChecked(bool Value) {
   if (FChecked == Value) return;
   FChecked = Value;
   TfcCustomTreeView* tv = TreeView();
-  if (FCheckboxType == fcRadioButton && Value) {
+  if (CheckboxType() == fcRadioButton && Value) {
     // Radio buttons among the siblings are one group.
     TfcTreeNode* parent = Parent();
     for (TfcTreeNode* n = parent ? parent->GetFirstChild() : FOwner->GetFirstNode(); n; n = n->GetNextSibling()) {
-      if (n == this || n->FCheckboxType != fcRadioButton || !n->FChecked) continue;
+      if (n == this || n->CheckboxType() != fcRadioButton || !n->FChecked) continue;
       n->SetChecked(false);
       n->Invalidate();
     }
-  } else if (FCheckboxType != fcRadioButton && tv->MultiSelectCheckboxNode(this)) {
+  } else if (CheckboxType() != fcRadioButton && tv->MultiSelectCheckboxNode(this)) {
     SetMultiSelected(Value);
   }
   Invalidate();
@@ -231,10 +233,10 @@ void TfcTreeNode::SetChecked(bool Value) {
 void TfcTreeNode::SetGrayed(bool Value) {
   if (FGrayed == Value) return;
   FGrayed = Value;
-  if (FCheckboxType == fcRadioButton) {
+  if (CheckboxType() == fcRadioButton) {
     TfcTreeNode* parent = Parent();
     for (TfcTreeNode* n = parent ? parent->GetFirstChild() : FOwner->GetFirstNode(); n; n = n->GetNextSibling()) {
-      if (n == this || n->FCheckboxType != fcRadioButton) continue;
+      if (n == this || n->CheckboxType() != fcRadioButton) continue;
       n->FGrayed = Value;
       n->Invalidate();
     }
@@ -445,13 +447,13 @@ void TfcTreeNode::Assign(TPersistent* Source) {
   }
   SetText(src->FText);
   SetData(src->FData);
-  SetCheckboxType(src->FCheckboxType);
+  SetCheckboxType(src->CheckboxType());
   SetStringData(src->StringData());
   SetStringData2(src->StringData2());
   SetImageIndex(src->FImageIndex);
   SetSelectedIndex(src->FSelectedIndex);
-  SetStateIndex(src->FStateIndex);
-  SetOverlayIndex(src->FOverlayIndex);
+  SetStateIndex(src->StateIndex());
+  SetOverlayIndex(src->OverlayIndex());
   // Item states are read before anything is written: the source may be this node.
   const bool focused = src->Focused(), drop = src->DropTarget(), cut = src->Cut(), children = src->HasChildren();
   SetFocused(focused);
@@ -534,9 +536,9 @@ int TfcTreeNode::GetSizeOfNodeInfo() const { return fcNodeInfoSize + (ExtraCount
 void TfcTreeNode::SaveRecord(TfcNodeRecord& R) const {
   R.ImageIndex = FImageIndex;
   R.SelectedIndex = FSelectedIndex;
-  R.StateIndex = FStateIndex;
-  R.OverlayIndex = FOverlayIndex;
-  R.CheckboxType = static_cast<uint8_t>(FCheckboxType);
+  R.StateIndex = StateIndex();
+  R.OverlayIndex = OverlayIndex();
+  R.CheckboxType = static_cast<uint8_t>(CheckboxType());
   R.Checked = FChecked;
   R.Grayed = FGrayed;
   R.Expanded = Expanded();

@@ -49,11 +49,11 @@ class TfcTreeNode : public TPersistent {
   void SetImageIndex(int Value);
   int SelectedIndex() const { return FSelectedIndex; }
   void SetSelectedIndex(int Value);
-  int OverlayIndex() const { return FOverlayIndex; }
+  int OverlayIndex() const { return FRare ? FRare->OverlayIndex : -1; }
   void SetOverlayIndex(int Value);
-  int StateIndex() const { return FStateIndex; }
+  int StateIndex() const { return FRare ? FRare->StateIndex : -1; }
   void SetStateIndex(int Value);
-  int CheckboxType() const { return FCheckboxType; }
+  int CheckboxType() const { return FRare ? FRare->CheckboxType : fcNoCheckbox; }
   void SetCheckboxType(int Value);
   bool Checked() const { return FChecked; }
   void SetChecked(bool Value);
@@ -142,22 +142,29 @@ class TfcTreeNode : public TPersistent {
   const String& StringDataAt(int Which) const;
   void SetStringDataAt(int Which, const String& Value);
 
+  // What most nodes leave as it was made, kept apart once one of it is set:
+  // a tree may hold hundreds of thousands of nodes.
+  struct TRarelySet {
+    String StringData[2];
+    int OverlayIndex = -1, StateIndex = -1;
+    int CheckboxType = fcNoCheckbox;  // a check box takes a state image too
+  };
+  TRarelySet& Rare();
+
+  // The flags first: they fill the space the base class leaves at its end.
+  bool FHasChildren = false;
+  bool FChecked = false, FGrayed = false, FMultiSelected = false;
+  bool FDeleting = false, FInTree = false;
   TfcTreeNodes* FOwner;
   HTREEITEM FItemId = nullptr;
   TfcTreeNode* FParent = nullptr;
   TfcTreeNode *FFirstChild = nullptr, *FLastChild = nullptr;
   TfcTreeNode *FNextSibling = nullptr, *FPrevSibling = nullptr;
   int FCount = 0;
-  bool FHasChildren = false;
   String FText;
-  // The two string data, made when one is first set: most nodes have none,
-  // and a tree may hold hundreds of thousands of nodes.
-  std::unique_ptr<String[]> FStringData;
+  std::unique_ptr<TRarelySet> FRare;
   void* FData = nullptr;
-  int FImageIndex = 0, FSelectedIndex = 0, FOverlayIndex = -1, FStateIndex = -1;
-  int FCheckboxType = fcNoCheckbox;
-  bool FChecked = false, FGrayed = false, FMultiSelected = false;
-  bool FDeleting = false, FInTree = false;
+  int FImageIndex = 0, FSelectedIndex = 0;
 };
 
 // Tells whether a node was deleted while code that holds it called out to a

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <list>
 
+#include "classlib/MemoryDCs.h"
+
 namespace {
 
 // 32 MiB: about 350 looks of 150 x 150 pixels at 32 bits.
@@ -53,12 +55,17 @@ TspFontKey TspFontKey::Of(const TFont* F) {
   return key;
 }
 
-TspLookCache::TspLookCache() { ++gCaches; }
+// While any cache lives, composing also reuses the memory DCs of the
+// bitmaps it draws on.
+TspLookCache::TspLookCache() {
+  if (gCaches++ == 0) HoldSpareMemoryDCs();
+}
 
 TspLookCache::~TspLookCache() {
   Release();
-  if (--gCaches == 0)
-    while (!gPool.empty()) DropLastPooled();
+  if (--gCaches > 0) return;
+  while (!gPool.empty()) DropLastPooled();
+  ReleaseSpareMemoryDCs();
 }
 
 bool TspLookCache::DrawKept(const TspLookKey& Key, TCanvas* Canvas) const {

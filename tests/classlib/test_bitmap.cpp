@@ -7,6 +7,7 @@
 #include "classlib/Graphics.h"
 #include "classlib/GuiCounts.h"
 #include "classlib/KeyedBlt.h"
+#include "classlib/MemoryDCs.h"
 
 namespace {
 
@@ -342,6 +343,46 @@ TEST(BitmapTest, ThousandsOfCreateAndFreeCyclesLeakNoHandles) {
   }
   EXPECT_EQ(GdiResourceCount(), sharedBefore);
   EXPECT_LE(GdiObjectsInUse(), before + 2);
+}
+
+// While spares are held, a canvas's DC is kept for the next bitmap, which
+// finds it as new whatever the last one left selected or set; the last hold's
+// end frees the spares.
+TEST(BitmapTest, SpareDCsComeBackCleanAndGoWithTheLastHold) {
+  const int before = GdiObjectsInUse();
+  HoldSpareMemoryDCs();
+  HoldSpareMemoryDCs();
+  {
+    TBitmap first;
+    first.SetSize(6, 6);
+    HDC dc = first.Canvas()->Handle();
+    first.Canvas()->Font()->SetHeight(-30);
+    first.Canvas()->TextOut(0, 0, L"x");
+    SetWindowOrgEx(dc, 3, 3, nullptr);
+    IntersectClipRect(dc, 0, 0, 1, 1);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SaveDC(dc);  // left unbalanced
+  }
+  EXPECT_EQ(SpareMemoryDCs(), 1);
+  TBitmap second;
+  second.SetSize(4, 4);
+  HDC dc = second.Canvas()->Handle();
+  EXPECT_EQ(SpareMemoryDCs(), 0);
+  POINT origin;
+  GetWindowOrgEx(dc, &origin);
+  EXPECT_EQ(origin.x, 0);
+  EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
+  // No clip left over: a fill reaches every pixel, on this bitmap's own pixels.
+  second.Canvas()->Brush()->SetColor(clRed);
+  second.Canvas()->FillRect(Rect(0, 0, 4, 4));
+  EXPECT_EQ(second.Canvas()->Pixels(3, 3), clRed);
+  second.Handle();  // the canvas lets go of its DC
+  EXPECT_EQ(SpareMemoryDCs(), 1);
+  ReleaseSpareMemoryDCs();
+  EXPECT_EQ(SpareMemoryDCs(), 1);  // one hold is left
+  ReleaseSpareMemoryDCs();
+  EXPECT_EQ(SpareMemoryDCs(), 0);
+  EXPECT_LE(GdiObjectsInUse(), before + 2);  // the second bitmap's section and brush
 }
 
 // The kept-surface copy gives TransparentBlt's pixels for every source and

@@ -95,6 +95,8 @@ TEST_F(fcTreeNodesTest, StreamRoundTripKeepsContentAndStructure) {
   a->SetImageIndex(-2);
   TfcTreeNode* b = items->AddChild(a, L"\x4E2D\x6587");
   b->SetStringData2(L"two");
+  b->SetOverlayIndex(3);
+  b->SetStateIndex(4);
   items->AddChild(b, L"leaf");
   items->Add(nullptr, L"second");
   TMemoryStream s;
@@ -113,7 +115,14 @@ TEST_F(fcTreeNodesTest, StreamRoundTripKeepsContentAndStructure) {
   ASSERT_EQ(ra->Count(), 1);
   EXPECT_EQ(ra->Item(0)->Text(), L"\x4E2D\x6587");
   EXPECT_EQ(ra->Item(0)->StringData2(), L"two");
-  EXPECT_EQ(ra->Item(0)->Item(0)->Text(), L"leaf");
+  EXPECT_EQ(ra->Item(0)->OverlayIndex(), 3);
+  EXPECT_EQ(ra->Item(0)->StateIndex(), 4);
+  const TfcTreeNode* leaf = ra->Item(0)->Item(0);
+  EXPECT_EQ(leaf->Text(), L"leaf");
+  EXPECT_EQ(leaf->OverlayIndex(), -1);
+  EXPECT_EQ(leaf->StateIndex(), -1);
+  EXPECT_EQ(leaf->CheckboxType(), fcNoCheckbox);
+  EXPECT_EQ(leaf->StringData(), L"");
   EXPECT_EQ(ra->GetNextSibling()->Text(), L"second");
   EXPECT_EQ(tv->StreamVersion(), 1);
 }
