@@ -359,13 +359,21 @@ void TCustomForm::FocusControl(TWinControl* Control) { SetActiveControl(Control)
 
 void TCustomForm::SetFocusedControl(TWinControl* Control) {
   if (Control == FFocusedControl) return;
+  // The exit and enter handlers may move the focus on, or free a control or
+  // the form: the form and Control stay held across them, and once a
+  // handler changed the focused control, what it did stands and this change
+  // tells no more (the control it was for has left again).
+  const TLibraryScope holdForm(this);
+  const TLibraryScope holdControl(Control);
   TWinControl* old = FFocusedControl;
   FFocusedControl = Control;
   FActiveControl = Control;
   Screen->FActiveControl = Control;
   Screen->FActiveForm = this;
   if (old) old->Perform(CM_EXIT, 0, 0);
+  if (FFocusedControl != Control) return;
   if (Control) Control->Perform(CM_ENTER, 0, 0);
+  if (FFocusedControl != Control) return;
   Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(Control));
 }
 

@@ -96,6 +96,34 @@ TEST_F(DialogTest, TabWalksTheTabOrderAndSkipsWhatCannotTakeFocus) {
   EXPECT_EQ((std::vector<String>{L"field", L"ok", L"cancel", L"field"}), entered);
 }
 
+// An OnExit that sends the focus elsewhere wins over the move that raised it:
+// the control the move was for is not told it was entered once it has left.
+TEST_F(DialogTest, OnExitThatMovesTheFocusOnHasTheLastWord) {
+  field->SetName(L"field");
+  ok->SetName(L"ok");
+  cancel->SetName(L"cancel");
+  std::vector<String> events;
+  for (TWinControl* c : {static_cast<TWinControl*>(field), static_cast<TWinControl*>(ok), static_cast<TWinControl*>(cancel)}) {
+    c->OnEnter = [&events, c](TObject*) { events.push_back(L"enter " + c->Name()); };
+    c->OnExit = [&events, c](TObject*) { events.push_back(L"exit " + c->Name()); };
+  }
+  field->OnExit = [&](TObject*) {
+    events.push_back(L"exit field");
+    cancel->SetFocus();
+  };
+  form->SetActiveControl(field);
+  ShowAndActivate(form);
+  ASSERT_TRUE(PumpUntil([&] { return field->Focused(); }));
+  events.clear();
+  PostKey(VK_TAB);  // towards ok
+  EXPECT_TRUE(cancel->Focused());
+  EXPECT_EQ(cancel, form->ActiveControl());
+  EXPECT_EQ(cancel, Screen->ActiveControl());
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(L"enter cancel", events.back());
+  EXPECT_EQ(events.end(), std::find(events.begin(), events.end(), String(L"enter ok")));
+}
+
 TEST_F(DialogTest, EnterReachesTheDefaultButtonAndEscTheCancelButton) {
   form->SetActiveControl(field);
   ShowAndActivate(form);
