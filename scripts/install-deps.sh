@@ -23,5 +23,22 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
 fi
 echo "Installing: ${missing[*]}"
-$SUDO apt-get update -qq
-$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+# A mirror in the middle of a sync answers with index files of the wrong size:
+# try again a little later, and go on with the lists there are if it still fails.
+for try in 1 2 3; do
+  $SUDO apt-get update -qq && break
+  echo "apt-get update failed (try $try of 3)"; sleep $((try * 15))
+done
+if ! $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null; then
+  # An index of the security suite that did not come (a mirror in sync) leaves
+  # 64-bit packages newer than their 32-bit twins, and Wine's 32-bit half cannot
+  # be placed: take both from the main suites alone, whose versions agree.
+  echo "Installing again from the main suites alone"
+  parts="$(mktemp -d)"
+  printf '%s\n' "Types: deb" "URIs: http://deb.debian.org/debian" "Suites: bookworm bookworm-updates" \
+    "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" >"$parts/main.sources"
+  main_only=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$parts")
+  $SUDO apt-get "${main_only[@]}" update -qq
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get "${main_only[@]}" install -y -qq "${missing[@]}" >/dev/null
+  rm -rf "$parts"
+fi
