@@ -27,26 +27,33 @@
 // such as a skinned control's link, is found by its whole object).
 template <class T>
 class TListWalk {
+  // A TObject's own class needs no second list: its held object is the item.
+  static constexpr bool kItemIsWhole = std::is_convertible_v<T*, TObject*>;
+
  public:
   TListWalk() = default;
   template <class U>
   explicit TListWalk(const std::vector<U*>& Items) {
-    FItems.reserve(Items.size());
     FHeld.reserve(Items.size());
+    if constexpr (!kItemIsWhole) FItems.reserve(Items.size());
     for (U* item : Items) Add(item);
   }
   TListWalk(const TListWalk&) = delete;
   TListWalk& operator=(const TListWalk&) = delete;
 
   void Add(T* Item) {
-    FItems.push_back(Item);
-    FHeld.push_back(WholeObject(Item));
+    if constexpr (kItemIsWhole) {
+      FHeld.push_back(const_cast<TObject*>(static_cast<const TObject*>(Item)));
+    } else {
+      FItems.push_back(Item);
+      FHeld.push_back(dynamic_cast<TObject*>(Item));
+    }
   }
-  size_t Count() const { return FItems.size(); }
+  size_t Count() const { return FHeld.size(); }
   // The I-th item, or nullptr once it is being freed.
   T* Item(size_t I) const {
     const TObject* whole = FHeld[I];
-    return whole && whole->BeingFreed() ? nullptr : FItems[I];
+    return whole && whole->BeingFreed() ? nullptr : Listed(I);
   }
   // Tells each item not being freed at its turn.
   template <class F>
@@ -59,8 +66,8 @@ class TListWalk {
   template <class L, class F>
   void ForEachListed(L&& StillListed, F&& Tell) const {
     std::exception_ptr first;
-    for (size_t i = 0; i < FItems.size(); ++i) {
-      if (!StillListed(FItems[i])) continue;
+    for (size_t i = 0; i < FHeld.size(); ++i) {
+      if (!StillListed(Listed(i))) continue;
       T* item = Item(i);
       if (!item) continue;
       try {
@@ -73,21 +80,46 @@ class TListWalk {
   }
 
  private:
-  static TObject* WholeObject(T* Item) {
-    if constexpr (std::is_convertible_v<T*, TObject*>)
-      return const_cast<TObject*>(static_cast<const TObject*>(Item));
+  // The I-th item as it was listed, read or not.
+  T* Listed(size_t I) const {
+    if constexpr (kItemIsWhole)
+      return static_cast<T*>(FHeld[I]);
     else
-      return dynamic_cast<TObject*>(Item);
+      return FItems[I];
   }
 
-  std::vector<T*> FItems;
+  std::vector<T*> FItems;  // only for a class of a second base
   std::vector<TObject*> FHeld;  // made before the scope that holds it
   TLibraryScope FScope{&FHeld};
+};
+
+// Whether Item is on List, for a walk that asks of its items in their order:
+// each one is looked for first where the one before it was found plus one, so
+// a list that did not change costs one comparison an item, and only a change
+// costs a search of the whole list.
+template <class T>
+class TListedInOrder {
+ public:
+  explicit TListedInOrder(const std::vector<T*>& List) : FList(List) {}
+  bool operator()(T* Item) {
+    if (FNext < FList.size() && FList[FNext] == Item) {
+      ++FNext;
+      return true;
+    }
+    const auto found = std::find(FList.begin(), FList.end(), Item);
+    if (found == FList.end()) return false;
+    FNext = static_cast<size_t>(found - FList.begin()) + 1;
+    return true;
+  }
+
+ private:
+  const std::vector<T*>& FList;
+  size_t FNext = 0;
 };
 
 // Tells each item of List as it stood that is still on List at its turn.
 template <class T, class F>
 void ForEachStillListed(const std::vector<T*>& List, F&& Tell) {
   const TListWalk<T> walk(List);
-  walk.ForEachListed([&List](T* item) { return std::find(List.begin(), List.end(), item) != List.end(); }, Tell);
+  walk.ForEachListed(TListedInOrder<T>(List), Tell);
 }

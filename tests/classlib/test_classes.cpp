@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "classlib/Classes.h"
 #include "classlib/DeferredFree.h"
+#include "classlib/ListWalk.h"
 #include "classlib/TextCodec.h"
 
 namespace {
@@ -535,3 +537,54 @@ TEST(StreamTest, FileSavedReadByteByByteAndCut) {
 }
 
 }  // namespace
+
+// A walk over a list that its calls change tells exactly the items of the list
+// as it stood that are still on it at their turn, whatever the change: the
+// same as asking the whole list each time.
+TEST(ListWalkTest, TellsWhatIsStillListedAtItsTurn) {
+  using Change = std::function<void(std::vector<TObject*>&, TObject*, size_t)>;
+  const auto erase = [](std::vector<TObject*>& list, TObject* item) {
+    list.erase(std::remove(list.begin(), list.end(), item), list.end());
+  };
+  std::vector<TObject*> pool;
+  for (int i = 0; i < 8; ++i) pool.push_back(new TObject);
+  TObject* added = new TObject;
+  struct Row {
+    const char* name;
+    Change change;  // made while item i of the walk is told
+  };
+  const Row rows[] = {
+      {"nothing changes", [](auto&, TObject*, size_t) {}},
+      {"each takes itself off", [&](auto& l, TObject* it, size_t) { erase(l, it); }},
+      {"the second takes the next off", [&](auto& l, TObject*, size_t i) { if (i == 1) erase(l, pool[2]); }},
+      {"the fourth takes the first three off",
+       [&](auto& l, TObject*, size_t i) { if (i == 3) for (int k = 0; k < 3; ++k) erase(l, pool[k]); }},
+      {"the first empties the list", [](auto& l, TObject*, size_t i) { if (i == 0) l.clear(); }},
+      {"the third puts a new item first", [&](auto& l, TObject*, size_t i) { if (i == 2) l.insert(l.begin(), added); }},
+      {"the first reverses the list", [](auto& l, TObject*, size_t i) { if (i == 0) std::reverse(l.begin(), l.end()); }},
+      {"the second moves the last to the front",
+       [](auto& l, TObject*, size_t i) { if (i == 1) std::rotate(l.begin(), l.end() - 1, l.end()); }},
+      {"every other one takes the one after it off",
+       [&](auto& l, TObject*, size_t i) { if (i % 2 == 0 && i + 1 < 8) erase(l, pool[i + 1]); }},
+      {"the fifth takes itself off and puts it back last",
+       [&](auto& l, TObject* it, size_t i) { if (i == 4) { erase(l, it); l.push_back(it); } }},
+  };
+  for (const Row& row : rows) {
+    std::vector<TObject*> list = pool, shadow = pool;
+    std::vector<TObject*> told, expected;
+    ForEachStillListed(list, [&](TObject* item) {
+      told.push_back(item);
+      const size_t i = static_cast<size_t>(std::find(pool.begin(), pool.end(), item) - pool.begin());
+      row.change(list, item, i);
+    });
+    // The same walk, asking the whole list at each turn.
+    for (size_t i = 0; i < pool.size(); ++i) {
+      if (std::find(shadow.begin(), shadow.end(), pool[i]) == shadow.end()) continue;
+      expected.push_back(pool[i]);
+      row.change(shadow, pool[i], i);
+    }
+    EXPECT_EQ(told, expected) << row.name;
+  }
+  for (TObject* o : pool) delete o;
+  delete added;
+}
