@@ -165,7 +165,8 @@ class TControl : public TComponent {
 
   bool Visible() const { return FVisible; }
   void SetVisible(bool Value);
-  void Show() { SetVisible(true); }
+  // A form that already shows comes forward too.
+  virtual void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
   // Visible here and in every parent up to the top-level window.
   bool IsShowing() const;
@@ -225,7 +226,7 @@ class TControl : public TComponent {
   virtual void Invalidate();
   virtual void Update();
   virtual void Repaint();
-  void BringToFront();
+  virtual void BringToFront();
   void SendToBack();
 
   bool MouseCapture() const;

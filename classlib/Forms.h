@@ -62,6 +62,10 @@ class TCustomForm : public TWinControl {
   // Shows the form and runs messages until ModalResult is set; other forms
   // are disabled meanwhile.
   virtual TModalResult ShowModal();
+  // An MDI child that is already open comes forward as the active child, as
+  // for a document opened again; a top-level form comes to the top.
+  void Show() override;
+  void BringToFront() override;
   void Close();
   virtual bool CloseQuery();
   // Frees the form once the messages already queued are handled.

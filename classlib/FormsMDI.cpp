@@ -108,6 +108,20 @@ TCustomForm* TCustomForm::MDIChildren(int Index) const {
   return list[Index];
 }
 
+void TCustomForm::Show() {
+  SetVisible(true);
+  BringToFront();
+}
+
+void TCustomForm::BringToFront() {
+  TWinControl::BringToFront();
+  if (!FHandle || Parent()) return;
+  if (HWND client = GetParent(FHandle); client && (GetWindowLongW(FHandle, GWL_EXSTYLE) & WS_EX_MDICHILD))
+    SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(FHandle), 0);
+  else
+    SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void TCustomForm::Tile() {
   if (FClientHandle)
     SendMessageW(FClientHandle, WM_MDITILE, FTileMode == tbHorizontal ? MDITILE_HORIZONTAL : MDITILE_VERTICAL, 0);

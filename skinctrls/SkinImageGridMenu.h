@@ -133,6 +133,7 @@ class TspSkinImagesMenuPopupWindow : public TCustomControl {
   String ClassName() const override { return L"TspSkinImagesMenuPopupWindow"; }
 
   // Lays the grid out, sizes the window and shows it under R.
+  using TCustomControl::Show;
   void Show(const TRect& R);
   // Hides the window and hands the close to the menu, which frees it.
   void Hide(bool Selected);

@@ -88,6 +88,45 @@ TEST_F(MDITest, ChildrenListActiveAndOrder) {
   EXPECT_EQ(frame->MDIChildCount(), 2);
 }
 
+// A document opened again: Show or BringToFront on a child that is already
+// open makes it the active child and puts it on top, however it is called.
+TEST_F(MDITest, ShowOrBringToFrontOfAnOpenChildActivatesIt) {
+  struct Way {
+    const char* name;
+    void (*bring)(TForm*);
+  };
+  const Way ways[] = {
+      {"Show", [](TForm* f) { f->Show(); }},
+      {"BringToFront", [](TForm* f) { f->BringToFront(); }},
+      {"Show through a TControl", [](TForm* f) { static_cast<TControl*>(f)->Show(); }},
+      {"BringToFront through a TControl", [](TForm* f) { static_cast<TControl*>(f)->BringToFront(); }},
+  };
+  TForm* a = NewChild(L"A");
+  TForm* b = NewChild(L"B");
+  TForm* c = NewChild(L"C");
+  for (const Way& way : ways) {
+    for (TForm* child : {a, b, c}) {
+      way.bring(child);
+      Settle();
+      EXPECT_EQ(frame->ActiveMDIChild(), child) << way.name;
+      EXPECT_EQ(frame->MDIChildren(0), child) << way.name;
+      EXPECT_EQ(GetWindow(frame->ClientHandle(), GW_CHILD), child->Handle()) << way.name;
+    }
+  }
+  // A top-level form comes to the top of its fellows.
+  auto* first = new TForm(nullptr);
+  auto* second = new TForm(nullptr);
+  first->Show();
+  second->Show();
+  Settle();
+  first->BringToFront();
+  Settle();
+  for (HWND w = GetWindow(first->Handle(), GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV))
+    EXPECT_NE(w, second->Handle()) << "the form brought forward is under the other one";
+  Free(second);
+  Free(first);
+}
+
 TEST_F(MDITest, ChildNeedsAFrame) {
   auto* lost = new TForm(nullptr);
   lost->SetFormStyle(fsMDIChild);

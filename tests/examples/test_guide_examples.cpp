@@ -12,6 +12,7 @@
 #include "classlib/Forms.h"
 #include "classlib/MemTable.h"
 #include "components/HyMsgForm.h"
+#include "components/fcImager.h"
 #include "components/fcLabel.h"
 #include "components/fcStringCombo.h"
 #include "components/fcTreeCombo.h"
@@ -256,9 +257,10 @@ TspSkinRadioGroup* AddSizes(TWinControl* Parent, TspSkinData* Skin, TspSkinStdLa
 
 // --- guide: a tool bar with picture buttons
 TspSkinSpeedButton* AddToolButton(TspSkinToolBar* Bar, TspSkinData* Skin, TBitmap* Picture, TNotifyEvent OnClick) {
+  const int place = Bar->ControlCount();  // before this button joins the bar
   auto* button = new TspSkinSpeedButton(Bar);
   button->SetParent(Bar);
-  button->SetBounds(Bar->ControlCount() * 28 + 4, 3, 26, 26);  // one after the other
+  button->SetBounds(place * 28 + 4, 3, 26, 26);  // one after the other, the first at x 4
   button->SetSkinData(Skin);
   button->SetGlyph(Picture);  // copied; its bottom-left pixel's colour is left out
   button->SetFlat(true);      // no face until the mouse is over it
@@ -558,6 +560,81 @@ void DragNotesBetweenFolders(TspSkinTreeView* Tree) {
   };
 }
 
+// --- guide: a Window menu
+TMenuItem* AddWindowMenu(TCustomForm* Frame, TMainMenu* Menu) {
+  auto* window = new TMenuItem(Menu);
+  window->SetCaption(L"&Window");
+  Menu->Items()->Add(window);
+  auto add = [Menu, window](const String& Caption, TNotifyEvent OnClick) {
+    auto* item = new TMenuItem(Menu);
+    item->SetCaption(Caption);
+    item->OnClick = OnClick;
+    window->Add(item);
+    return item;
+  };
+  add(L"&Tile", [Frame](TObject*) { Frame->Tile(); });
+  add(L"&Cascade", [Frame](TObject*) { Frame->Cascade(); });
+  add(L"-", nullptr);
+  return window;
+}
+
+// --- guide: the Window menu's list of documents
+// Call after opening a document, and from a closing one's OnClose with it as Leaving.
+void ListWindows(TCustomForm* Frame, TMenuItem* Window, TCustomForm* Leaving = nullptr) {
+  while (Window->Count() > 3) Window->Delete(3);
+  for (int i = 0; i < Frame->MDIChildCount(); ++i) {  // the active child first
+    TCustomForm* child = Frame->MDIChildren(i);
+    if (child == Leaving) continue;
+    auto* item = new TMenuItem(Window->GetParentMenu());
+    item->SetCaption(child->Caption());
+    item->SetChecked(child == Frame->ActiveMDIChild());
+    item->OnClick = [child](TObject*) { child->Show(); };  // the active child, on top
+    Window->Add(item);
+  }
+}
+
+// --- guide: an imager's effects
+TfcImager* AddFadedPhoto(TWinControl* Parent, TBitmap* Photo) {
+  auto* imager = new TfcImager(Parent);
+  imager->SetParent(Parent);
+  imager->SetBounds(16, 110, 160, 120);
+  imager->Picture()->Assign(Photo);   // a copy
+  imager->SetDrawStyle(fcds::dsProportionalCenter);
+  TfcBitmapOptions* effects = imager->BitmapOptions();
+  effects->BeginUpdate();             // one rebuild for all three
+  effects->SetGrayScale(true);
+  effects->SetLightness(60);          // lighter: toward white by 60/256
+  effects->Rotation()->SetAngle(90);  // a quarter turn about the middle
+  effects->EndUpdate();
+  return imager;
+}
+
+// --- guide: saving settings
+void SaveSettings(TCustomForm* Form, const String& Path) {
+  TStringList settings;
+  settings.SetValues(L"Left", IntToStr(Form->Left()));
+  settings.SetValues(L"Top", IntToStr(Form->Top()));
+  settings.SetValues(L"Skin", L"Dark");
+  settings.SaveToFile(Path);  // the old file stays whole if the save fails
+}
+
+String LoadSettings(TCustomForm* Form, const String& Path) {
+  TStringList settings;
+  if (FileExists(Path)) settings.LoadFromFile(Path);
+  Form->SetLeft(StrToIntDef(settings.Values(L"Left"), Form->Left()));  // a value not there keeps the default
+  Form->SetTop(StrToIntDef(settings.Values(L"Top"), Form->Top()));
+  return settings.Values(L"Skin");
+}
+
+// --- guide: loading settings
+String LoadSettings(TCustomForm* Form, const String& Path) {
+  TStringList settings;
+  if (FileExists(Path)) settings.LoadFromFile(Path);
+  Form->SetLeft(StrToIntDef(settings.Values(L"Left"), Form->Left()));  // a value not there keeps the default
+  Form->SetTop(StrToIntDef(settings.Values(L"Top"), Form->Top()));
+  return settings.Values(L"Skin");
+}
+
 }  // namespace guide
 
 namespace {
@@ -595,7 +672,7 @@ TEST(GuideExamplesText, EveryExampleHereStandsInTheGuideWordForWord) {
         << "docs/guide.md lacks, or differs from, the example:\n" << example;
     ++examples;
   }
-  EXPECT_EQ(examples, 35);
+  EXPECT_EQ(examples, 40);
 }
 
 class GuideExamples : public FormTest {
@@ -693,6 +770,9 @@ TEST_F(GuideExamples, RadioGroupToolBarSpinEditAndComboBoxWork) {
   picture.Canvas()->FillRect(TRect(4, 4, 12, 12));
   int saves = 0;
   TspSkinSpeedButton* save = guide::AddToolButton(bar, skin, &picture, [&](TObject*) { ++saves; });
+  TspSkinSpeedButton* next = guide::AddToolButton(bar, skin, &picture, nullptr);
+  EXPECT_EQ(save->Left(), 4);  // the first button at the bar's edge, the next one after it
+  EXPECT_EQ(next->Left(), 32);
   ShowAndActivate(form);
 
   ASSERT_EQ(sizes->ButtonCount(), 3);
@@ -780,6 +860,72 @@ TEST_F(GuideExamples, AnMDIFrameMakesDocumentsThatCloseForGood) {
   EXPECT_TRUE(PumpUntil([&] { return frame->MDIChildCount() == 1; }));
   EXPECT_EQ(frame->ActiveMDIChild(), first);
   Free(frame);
+}
+
+// The Window menu lists the open documents, brings the one picked forward and
+// drops one as it closes.
+TEST_F(GuideExamples, TheWindowMenuListsAndBringsForwardTheDocuments) {
+  auto* frame = new TForm(nullptr);
+  frame->SetBounds(60, 60, 640, 420);
+  guide::MakeMDIFrame(frame, skin);
+  auto* menu = new TMainMenu(frame);
+  TMenuItem* window = guide::AddWindowMenu(frame, menu);
+  frame->SetMenu(menu);
+  frame->Show();
+  Settle();
+  TForm* one = guide::AddDocument(frame, skin, L"One");
+  TForm* two = guide::AddDocument(frame, skin, L"Two");
+  guide::ListWindows(frame, window);
+  ASSERT_EQ(window->Count(), 5);  // Tile, Cascade, the line, two documents
+  EXPECT_EQ(window->Items(3)->Caption(), L"Two");  // the active one first, checked
+  EXPECT_TRUE(window->Items(3)->Checked());
+  window->Items(4)->Click();
+  Settle();
+  EXPECT_EQ(frame->ActiveMDIChild(), one);
+  guide::ListWindows(frame, window, one);  // as from One's OnClose
+  ASSERT_EQ(window->Count(), 4);
+  EXPECT_EQ(window->Items(3)->Caption(), L"Two");
+  window->Items(3)->Click();
+  Settle();
+  EXPECT_EQ(frame->ActiveMDIChild(), two);
+  window->Items(0)->Click();  // Tile: side by side
+  Settle();
+  RECT a = {}, b = {}, both = {};
+  GetWindowRect(one->Handle(), &a);
+  GetWindowRect(two->Handle(), &b);
+  EXPECT_FALSE(IntersectRect(&both, &a, &b));
+  Free(frame);
+}
+
+// The imager draws the picture through its effects, rebuilt once; the
+// settings come back from their file and keep the defaults without one.
+TEST_F(GuideExamples, TheImagerShowsItsEffectsAndSettingsComeBack) {
+  TBitmap photo;
+  photo.SetSize(40, 20);
+  photo.Canvas()->Brush()->SetColor(clRed);
+  photo.Canvas()->FillRect(TRect(0, 0, 40, 20));
+  TfcImager* imager = guide::AddFadedPhoto(form, &photo);
+  ShowAndActivate(form);
+  TfcBitmap* work = imager->WorkingBitmap();
+  ASSERT_FALSE(work->Empty());
+  const uint8_t* middle = work->Pixels().Pixel(work->Width() / 2, work->Height() / 2);
+  EXPECT_EQ(middle[0], middle[1]);  // grey, not red
+  EXPECT_EQ(middle[1], middle[2]);
+  EXPECT_GT(middle[0], 76);  // lighter than the grey of pure red
+  EXPECT_EQ(work->Width(), 40);  // a quarter turn of 40 x 20 needs a square
+  EXPECT_EQ(work->Height(), 40);
+
+  const String path = L"guide_settings.txt";
+  DeleteFileW(path.c_str());
+  form->SetBounds(70, 80, 300, 200);
+  EXPECT_EQ(guide::LoadSettings(form, path), L"");  // no file: the form keeps its place
+  EXPECT_EQ(form->Left(), 70);
+  guide::SaveSettings(form, path);
+  form->SetBounds(10, 10, 300, 200);
+  EXPECT_EQ(guide::LoadSettings(form, path), L"Dark");
+  EXPECT_EQ(form->Left(), 70);
+  EXPECT_EQ(form->Top(), 80);
+  DeleteFileW(path.c_str());
 }
 
 // Finds the one component of class T that Owner owns.
