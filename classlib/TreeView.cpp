@@ -55,7 +55,7 @@ void TCustomTreeView::CreateHandleDone() {
   FManualNotify = true;
   if (FTreeNodes->FFirst) {
     SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
-    for (TTreeNode* n = FTreeNodes->FFirst; n; n = n->FNextSibling) InsertItems(n);
+    for (TTreeNode* n = FTreeNodes->FFirst; n; n = n->FNextSibling) InsertItems(n, true);
     for (TTreeNode* n = FTreeNodes->FFirst; n; n = n->GetNext())
       if ((n->FState & TVIS_EXPANDED) && n->FFirstChild)
         SendMessageW(FHandle, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(n->FItemId));
@@ -86,11 +86,14 @@ void TCustomTreeView::ForgetItemIds(TTreeNode* Node) {
   for (TTreeNode* c = Node->FFirstChild; c; c = c->FNextSibling) ForgetItemIds(c);
 }
 
-void TCustomTreeView::InsertItem(TTreeNode* Node) {
+void TCustomTreeView::InsertItem(TTreeNode* Node, bool InOrder) {
   TVINSERTSTRUCTW is = {};
   is.hParent = Node->FParent ? Node->FParent->FItemId : TVI_ROOT;
-  if (!Node->FPrevSibling) is.hInsertAfter = TVI_FIRST;
-  else if (!Node->FNextSibling) is.hInsertAfter = TVI_LAST;
+  // The system control looks an item named as the one to insert after up in
+  // all its items: nodes put in one after the other go last instead, so that
+  // a window made for a full tree fills in time that grows with its nodes.
+  if (InOrder || !Node->FNextSibling) is.hInsertAfter = TVI_LAST;
+  else if (!Node->FPrevSibling) is.hInsertAfter = TVI_FIRST;
   else is.hInsertAfter = Node->FPrevSibling->FItemId;
   TVITEMW& item = is.item;
   item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
@@ -109,9 +112,9 @@ void TCustomTreeView::InsertItem(TTreeNode* Node) {
   Node->FItemId = reinterpret_cast<HTREEITEM>(SendMessageW(FHandle, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&is)));
 }
 
-void TCustomTreeView::InsertItems(TTreeNode* Node) {
-  InsertItem(Node);
-  for (TTreeNode* c = Node->FFirstChild; c; c = c->FNextSibling) InsertItems(c);
+void TCustomTreeView::InsertItems(TTreeNode* Node, bool InOrder) {
+  InsertItem(Node, InOrder);
+  for (TTreeNode* c = Node->FFirstChild; c; c = c->FNextSibling) InsertItems(c, true);
 }
 
 void TCustomTreeView::NodeDeleted(TTreeNode* Node) {

@@ -287,8 +287,10 @@ class TCustomTreeView : public TWinControl {
   void SetStyleFlag(bool& Field, bool Value);
   void WMDestroy(TMessage& Message);
   // Gives Node and its subtree system items.
-  void InsertItems(TTreeNode* Node);
-  void InsertItem(TTreeNode* Node);
+  // The node and its subtree; its children go in one after the other.
+  void InsertItems(TTreeNode* Node, bool InOrder = false);
+  // InOrder: the node's previous siblings are in the window and its next ones not yet.
+  void InsertItem(TTreeNode* Node, bool InOrder = false);
   // False when a handler freed the tree or deleted nodes: the sort stopped.
   bool SortChildren(TTreeNode* Parent, bool Recurse);
   void NodeDeleted(TTreeNode* Node);

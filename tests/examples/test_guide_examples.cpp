@@ -598,7 +598,6 @@ TfcImager* AddFadedPhoto(TWinControl* Parent, TBitmap* Photo) {
   auto* imager = new TfcImager(Parent);
   imager->SetParent(Parent);
   imager->SetBounds(16, 110, 160, 120);
-  imager->Picture()->Assign(Photo);   // a copy
   imager->SetDrawStyle(fcds::dsProportionalCenter);
   TfcBitmapOptions* effects = imager->BitmapOptions();
   effects->BeginUpdate();             // one rebuild for all three
@@ -606,6 +605,7 @@ TfcImager* AddFadedPhoto(TWinControl* Parent, TBitmap* Photo) {
   effects->SetLightness(60);          // lighter: toward white by 60/256
   effects->Rotation()->SetAngle(90);  // a quarter turn about the middle
   effects->EndUpdate();
+  imager->Picture()->Assign(Photo);   // a copy; its working image is sized for the turn
   return imager;
 }
 
@@ -616,14 +616,6 @@ void SaveSettings(TCustomForm* Form, const String& Path) {
   settings.SetValues(L"Top", IntToStr(Form->Top()));
   settings.SetValues(L"Skin", L"Dark");
   settings.SaveToFile(Path);  // the old file stays whole if the save fails
-}
-
-String LoadSettings(TCustomForm* Form, const String& Path) {
-  TStringList settings;
-  if (FileExists(Path)) settings.LoadFromFile(Path);
-  Form->SetLeft(StrToIntDef(settings.Values(L"Left"), Form->Left()));  // a value not there keeps the default
-  Form->SetTop(StrToIntDef(settings.Values(L"Top"), Form->Top()));
-  return settings.Values(L"Skin");
 }
 
 // --- guide: loading settings
