@@ -9,7 +9,7 @@
 #include <set>
 
 #include "SkinTestData.h"
-#include "TextContrast.h"
+#include "classlib/ColorContrast.h"
 #include "classlib/StringList.h"
 #include "skin/SPUtils_region.h"
 #include "skin/SkinBuiltIn.h"
@@ -307,12 +307,10 @@ TEST_P(GeneratedSkinTest, MaskHasCutCornersAndShapesTheWindowAtAnySize) {
 TEST_P(GeneratedSkinTest, ColoursAndFontsAreReadable) {
   TspSkinData& d = *FData;
   const TspSkinColors& c = *d.SkinColors;
-  auto contrast = [](int A, int B) {
-    return Contrast(RgbOfBgr(static_cast<uint32_t>(ColorToRGB(A))), RgbOfBgr(static_cast<uint32_t>(ColorToRGB(B))));
-  };
-  EXPECT_GE(contrast(c.cBtnFace, c.cBtnText), kTextContrast);
-  EXPECT_GE(contrast(c.cWindow, c.cWindowText), kTextContrast);
-  EXPECT_GE(contrast(c.cHighLight, c.cHighLightText), kTextContrast);
+  auto contrast = [](TColor A, TColor B) { return ColorContrast(ColorToRGB(A), ColorToRGB(B)); };
+  EXPECT_GE(contrast(c.cBtnFace, c.cBtnText), kReadableContrast);
+  EXPECT_GE(contrast(c.cWindow, c.cWindowText), kReadableContrast);
+  EXPECT_GE(contrast(c.cHighLight, c.cHighLightText), kReadableContrast);
   EXPECT_NE(c.cBtnHighLight, c.cBtnShadow);
   auto* label = Control<TspDataSkinStdLabelControl>(d, L"stdlabel");
   ASSERT_NE(label, nullptr);
