@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -124,5 +125,56 @@ TEST_P(PlainFormText, CaptionsReadInEveryState) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedSkins, PlainFormText, ::testing::Values("Default", "Dark"));
+
+// The reader itself: each text on the face under it, layers of one look read
+// once, and nothing read of what does not show.
+TEST(TextReader, ReadsEachTextOnTheFaceUnderIt) {
+  TBitmap b;
+  b.SetSize(200, 120);
+  HDC dc = b.Canvas()->Handle();
+  SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  auto fill = [&](COLORREF C) {
+    HBRUSH brush = CreateSolidBrush(C);
+    RECT all = {0, 0, 200, 120};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+  };
+  auto draw = [&](const wchar_t* T, COLORREF C, RECT R) {
+    SetTextColor(dc, C);
+    DrawTextW(dc, T, -1, &R, DT_SINGLELINE);
+  };
+  SetBkMode(dc, TRANSPARENT);
+  TTextReader reader;
+  fill(RGB(250, 250, 250));
+  draw(L"Plain", RGB(0, 0, 0), RECT{10, 10, 190, 30});
+  // Engraved: a light copy a pixel down and right under the grey one.
+  draw(L"Engraved", RGB(255, 255, 255), RECT{11, 41, 191, 61});
+  draw(L"Engraved", RGB(128, 128, 128), RECT{10, 40, 190, 60});
+  // Clipped to nothing: nothing shows.
+  draw(L"Nothing", RGB(0, 0, 0), RECT{50, 80, 40, 100});
+  // Drawn again after its place was painted over: a second reading.
+  draw(L"Again", RGB(0, 0, 0), RECT{10, 80, 190, 100});
+  fill(RGB(0, 0, 128));
+  draw(L"Again", RGB(255, 255, 255), RECT{10, 80, 190, 100});
+  // An opaque call lays its own background under the text.
+  SetBkMode(dc, OPAQUE);
+  SetBkColor(dc, RGB(200, 0, 0));
+  draw(L"Opaque", RGB(255, 255, 255), RECT{10, 10, 190, 30});
+  const std::vector<TTextRead> reads = reader.Take();
+  const struct {
+    const wchar_t* Text;
+    COLORREF Color, Face;
+  } expected[] = {{L"Plain", RGB(0, 0, 0), RGB(250, 250, 250)},
+                  {L"Engraved", RGB(128, 128, 128), RGB(250, 250, 250)},
+                  {L"Again", RGB(0, 0, 0), RGB(250, 250, 250)},
+                  {L"Again", RGB(255, 255, 255), RGB(0, 0, 128)},
+                  {L"Opaque", RGB(255, 255, 255), RGB(200, 0, 0)}};
+  ASSERT_EQ(reads.size(), std::size(expected));
+  for (size_t i = 0; i < reads.size(); ++i) {
+    EXPECT_EQ(reads[i].Text, expected[i].Text) << i;
+    EXPECT_EQ(reads[i].Color, TColor(expected[i].Color)) << i;
+    EXPECT_EQ(reads[i].Face, TColor(expected[i].Face)) << i;
+  }
+}
 
 }  // namespace
