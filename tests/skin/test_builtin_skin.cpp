@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 
+#include "ShippedSkins.h"
 #include "SkinTestData.h"
 #include "classlib/ColorContrast.h"
 #include "classlib/StringList.h"
@@ -17,24 +18,6 @@
 #include "skin/SkinData.h"
 
 namespace {
-
-std::unique_ptr<TspSkinData> LoadDefault() {
-  TspCompressedStoredSkin stored(nullptr);
-  LoadBuiltInSkin(&stored);
-  auto data = std::make_unique<TspSkinData>(nullptr);
-  data->LoadCompressedStoredSkin(&stored);
-  return data;
-}
-
-std::unique_ptr<TspSkinData> LoadDark() {
-  const char* path = std::getenv("SKINGUI_DARK_SKIN");
-  auto data = std::make_unique<TspSkinData>(nullptr);
-  if (!path) return data;
-  std::string file = path;
-  if (!file.empty() && file[0] == '/') file = "Z:" + file;  // Wine maps Z: to the Unix root
-  data->LoadFromCompressedFile(Utf8ToWide(file));
-  return data;
-}
 
 template <typename T>
 T* Object(TspSkinData& Data, const wchar_t* Name) {

@@ -6,43 +6,26 @@
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
 
+#include "../skin/ShippedSkins.h"
 #include "SkinCtrlTestUtils.h"
 #include "classlib/ColorContrast.h"
 #include "classlib/TextCodec.h"
 #include "demo/TextReads.h"
-#include "skin/SkinBuiltIn.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinCheckRadio.h"
 #include "skinctrls/SkinLabels.h"
 
 namespace {
 
-// Default is linked into this program as its built-in skin; Dark is packed
-// beside it.
-std::unique_ptr<TspSkinData> ShippedSkin(const std::string& Name) {
-  auto data = std::make_unique<TspSkinData>(nullptr);
-  if (Name == "Default") {
-    TspCompressedStoredSkin stored(nullptr);
-    LoadBuiltInSkin(&stored);
-    data->LoadCompressedStoredSkin(&stored);
-  } else if (const char* path = std::getenv("SKINGUI_DARK_SKIN")) {
-    std::string file = path;
-    if (!file.empty() && file[0] == '/') file = "Z:" + file;  // Wine maps Z: to the Unix root
-    data->LoadFromCompressedFile(Utf8ToWide(file));
-  }
-  return data;
-}
-
 class PlainFormText : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
-    FSkin = ShippedSkin(GetParam());
+    FSkin = std::string(GetParam()) == "Default" ? LoadDefault() : LoadDark();
     ASSERT_FALSE(FSkin->Empty()) << "skin " << GetParam() << " did not load";
     FForm = new TForm(nullptr);
     FForm->SetBounds(100, 100, 380, 240);
