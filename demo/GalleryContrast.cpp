@@ -14,17 +14,11 @@
 #include "classlib/ColorContrast.h"
 #include "classlib/Forms.h"
 #include "classlib/TextCodec.h"
+#include "demo/GalleryPages.h"
 #include "demo/TextReads.h"
 #include "skinctrls/SkinTabs.h"
 
 namespace {
-
-void Settle() {
-  for (int i = 0; i < 4; ++i) {
-    Application->ProcessMessages();
-    Sleep(1);
-  }
-}
 
 // A text that may read below the line, and why.
 struct TDemonstration {
@@ -109,13 +103,13 @@ class TContrastRun {
 std::vector<TTextRead> TContrastRun::Show(int Page, std::vector<TTextRead> Before) {
   FReader.SetWhere(Caption(Page));
   FForm->Pages()->SetActivePageIndex(Page);
-  Settle();
+  SettleGallery();
   std::vector<TTextRead> shown = std::move(Before);
   for (TTextRead& r : FReader.Take()) shown.push_back(std::move(r));
   for (TTextRead& r : shown) r.Where = Caption(Page);
   RedrawWindow(FForm->Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Settle();
+  SettleGallery();
   // A text drawn again by the whole redraw is judged as it is drawn there,
   // as it stays on screen: a control may draw once with the colours of a
   // moment of the switch before it settles. A text only drawn before (a
@@ -179,7 +173,7 @@ int TContrastRun::Run(const TContrastSettings& Settings) {
     // the page on show.
     const int active = FForm->Pages()->ActivePageIndex();
     if (skin.Skin != TGalleryForm::gsBuiltIn) FForm->SwitchSkin(skin.Skin);
-    Settle();
+    SettleGallery();
     std::vector<TTextRead> early = FReader.Take();
     std::vector<TTextRead> reads;
     for (int p : pages) {
