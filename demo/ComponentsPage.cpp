@@ -266,6 +266,8 @@ void TComponentsPage::BuildHoverButtons() {
   badge->SetTransparent(true);
   badge->SetCaption(L"Clip");
   badge->SetSign1Text(L"3");
+  // A deeper red than the badge's own, to read on the cream face.
+  badge->Sign1Font()->SetColor(MakeColor(170, 0, 0));
   badge->SetColor(MakeColor(255, 240, 200));
   auto* toggle = Place<THySpeedButton>(this, 424, 196, 70, 26);
   toggle->SetFlat(true);
@@ -275,6 +277,7 @@ void TComponentsPage::BuildHoverButtons() {
   toggle->SetAllowAllUp(true);
   toggle->SetSimulateClick(true);
   toggle->SetSign1Text(L"\x25CF");
+  toggle->Sign1Font()->SetColor(MakeColor(170, 0, 0));
   toggle->SetSign1Layout(tlBottom);
 }
 

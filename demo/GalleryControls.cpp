@@ -167,7 +167,8 @@ void TShapedControl::ApplyRegion() {
 void TShapedControl::Paint() {
   TCanvas* c = Canvas();
   for (int y = 0; y < Height(); y += 4) {
-    c->Brush()->SetColor(Mix(MakeColor(255, 150, 30), MakeColor(200, 40, 90), double(y) / Height()));
+    // Deep enough at its lightest that the white caption reads at 4.5 to 1.
+    c->Brush()->SetColor(Mix(MakeColor(190, 70, 15), MakeColor(160, 25, 75), double(y) / Height()));
     c->FillRect(Rect(0, y, Width(), y + 4));
   }
   c->Font()->Assign(Font());

@@ -306,6 +306,8 @@ void TGalleryForm::BuildPages(int StartPage) {
     sheet->SetPageControl(FPages);
     TGalleryPage* content = page.Make(sheet);
     content->SetParent(sheet);
+    // The look the pages take at a skin switch, from the start.
+    content->LookChanged();
   }
   if (StartPage >= 0 && StartPage < FPages->PageCount()) FPages->SetActivePageIndex(StartPage);
 }

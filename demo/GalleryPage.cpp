@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "classlib/ExtCtrls.h"
+#include "classlib/Forms.h"
 #include "components/fcCombo.h"
 
 const wchar_t* const kChineseFont = L"WenQuanYi Micro Hei";
@@ -55,6 +56,13 @@ String ProgramFolder() {
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   String s(path);
   return s.substr(0, s.find_last_of(L"\\/") + 1);
+}
+
+void SettleGallery() {
+  for (int i = 0; i < 3; ++i) {
+    Application->ProcessMessages();
+    Sleep(1);
+  }
 }
 
 String LoadGalleryPhoto(TBitmap& Photo) {

@@ -138,6 +138,9 @@ TGalleryPage* NewFrameObjectsPage(TComponent* AOwner);
 
 // Shared by the pages.
 String ProgramFolder();
+// Lets the gallery's messages run a few rounds, so that what a switch or a
+// page change started has painted (the soak and contrast runs).
+void SettleGallery();
 // Loads gallery.bmp from beside the program; returns why it failed, or empty text.
 String LoadGalleryPhoto(TBitmap& Photo);
 // A bold heading over a section.

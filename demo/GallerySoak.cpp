@@ -28,17 +28,11 @@
 #include "skininputs/SkinComboBox.h"
 #include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinTrackEdit.h"
+#include "demo/GalleryPages.h"
 #include "demo/SoakStallWatch.h"
 #include "demo/SoakTimes.h"
 
 namespace {
-
-void Settle() {
-  for (int i = 0; i < 3; ++i) {
-    Application->ProcessMessages();
-    Sleep(1);
-  }
-}
 
 // Every component owned, directly or further down, by Root.
 template <class T>
@@ -63,7 +57,7 @@ struct TCounts {
 };
 
 TCounts Count() {
-  Settle();
+  SettleGallery();
   return {ThreadWindowsWithChildren(), GdiObjectsInUse()};
 }
 
@@ -123,7 +117,7 @@ void TSoak::Switch(TGalleryForm::TGallerySkin Skin) {
   FForm->SwitchSkin(Skin);
   FSkin = Skin;
   ++FSwitches;
-  Settle();
+  SettleGallery();
 }
 
 void TSoak::OpenPage(TComponent* Page) {
@@ -140,11 +134,11 @@ void TSoak::OpenPopupMenus(TComponent* Page) {
   for (TspSkinPopupMenu* menu : All<TspSkinPopupMenu>(Page)) {
     if (menu->Items()->Count() == 0 || !menu->OwnerForm()) continue;
     menu->PopupFromRect(MenuPlace(), false);
-    Settle();
+    SettleGallery();
     TspSkinMenuLink* link = frame ? frame->MenuLink() : nullptr;
     Opened("a popup menu", link && link->MenuVisible());
     if (link && link->MenuVisible()) link->CloseSkinMenu();
-    Settle();
+    SettleGallery();
   }
   // Menu buttons open their menus on a press, as under the mouse.
   for (TspSkinMenuSpeedButton* button : All<TspSkinMenuSpeedButton>(Page)) {
@@ -155,19 +149,19 @@ void TSoak::OpenPopupMenus(TComponent* Page) {
     const LPARAM at = MAKELPARAM(x, button->Height() / 2);
     button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
     button->Perform(WM_LBUTTONUP, 0, at);
-    Settle();
+    SettleGallery();
     Opened("a menu button's menu", button->MenuOpen());
     if (TspSkinImagesMenu* grid = button->SkinImagesMenu()) grid->CloseUp(false);
     TspSkinMenuLink* link = frame ? frame->MenuLink() : nullptr;
     if (link && link->MenuVisible()) link->CloseSkinMenu();
-    Settle();
+    SettleGallery();
   }
   for (TspSkinImagesMenu* menu : All<TspSkinImagesMenu>(Page)) {
     menu->Popup(MenuPlace());
-    Settle();
+    SettleGallery();
     Opened("an image-grid menu", menu->PopupWindow() != nullptr);
     menu->CloseUp(false);
-    Settle();
+    SettleGallery();
   }
 }
 
@@ -175,37 +169,37 @@ void TSoak::OpenDropDowns(TComponent* Page) {
   At("opening drop-downs");
   for (TspSkinDateEdit* edit : All<TspSkinDateEdit>(Page)) {
     edit->DropDown();
-    Settle();
+    SettleGallery();
     Opened("a date edit's calendar", edit->DroppedDown());
     edit->CloseUp(false);
   }
   for (TspSkinTrackEdit* edit : All<TspSkinTrackEdit>(Page)) {
     edit->DropDown();
-    Settle();
+    SettleGallery();
     Opened("a track edit's bar", edit->DroppedDown());
     edit->CloseUp();
   }
   for (TfcCustomCombo* combo : All<TfcCustomCombo>(Page)) {
     if (!combo->ShowButton()) continue;  // a combo without its button does not drop down
     combo->DropDown();
-    Settle();
+    SettleGallery();
     Opened("a combo's list", combo->GetDroppedDown());
     combo->CloseUp(false);
   }
   for (TspSkinCustomComboBox* combo : All<TspSkinCustomComboBox>(Page)) {
     if (!combo->Enabled()) continue;
     combo->DropDown();
-    Settle();
+    SettleGallery();
     Opened("a combo box's list", combo->DroppedDown());
     combo->CloseUp(false);
   }
   for (TspPopupListBox* list : All<TspPopupListBox>(Page)) {
     list->ShowAt(FForm->ClientToScreen(TPoint(200, 200)));
-    Settle();
+    SettleGallery();
     Opened("a popup list", list->Visible());
     list->Hide();
   }
-  Settle();
+  SettleGallery();
 }
 
 // The dialog runs its own modal loop: a timer started as it shows closes it
@@ -235,7 +229,7 @@ void TSoak::OpenColorDialogs(TComponent* Page) {
     dialog->Execute();
     dialog->OnShowDialog = old;
     Opened("the colour dialog", shown);
-    Settle();
+    SettleGallery();
   }
 }
 
@@ -246,7 +240,7 @@ void TSoak::OpenNotices(TComponent* Page) {
   for (TFlatSpeedButton* button : All<TFlatSpeedButton>(Page)) {
     if (button->Caption().find(L"otice") == String::npos) continue;
     button->Click();
-    Settle();
+    SettleGallery();
     bool shown = false;
     for (THyMsgForm* notice : All<THyMsgForm>(Page)) {
       if (!notice->FormVisible()) continue;
@@ -254,7 +248,7 @@ void TSoak::OpenNotices(TComponent* Page) {
       notice->Form()->CloseMessage();
     }
     Opened("a notice window", shown);
-    Settle();
+    SettleGallery();
   }
 }
 
@@ -267,28 +261,28 @@ void TSoak::OpenMainMenus() {
   }
   for (int i = 0; i < frame->MenuBarItemCount(); ++i) {
     frame->PopupMenuBarItem(i);
-    Settle();
+    SettleGallery();
     Opened("a main menu item", frame->MenuLink()->MenuVisible());
     frame->EndMenuLoop();
     if (frame->MenuLink()->MenuVisible()) frame->MenuLink()->CloseSkinMenu();
-    Settle();
+    SettleGallery();
   }
   frame->SystemMenuPopup(MenuPlace());
-  Settle();
+  SettleGallery();
   Opened("the system menu", frame->MenuLink()->MenuVisible());
   if (frame->MenuLink()->MenuVisible()) frame->MenuLink()->CloseSkinMenu();
-  Settle();
+  SettleGallery();
 }
 
 void TSoak::OpenMDIDemo() {
   At("opening and closing the MDI demo");
   TCustomForm* demo = FForm->ShowMDIDemo();
-  Settle();
+  SettleGallery();
   Opened("the MDI demo", demo && demo->Visible());
   if (!demo) return;
   demo->Close();
   const DWORD start = GetTickCount();
-  while (GetTickCount() - start < 20000) Settle();
+  while (GetTickCount() - start < 20000) SettleGallery();
   std::printf("soak: the MDI demo was not freed on closing\n");
 }
 
@@ -299,7 +293,7 @@ void TSoak::Round(bool OpenAll, TGalleryForm::TGallerySkin Skin) {
     for (FPage = 0; FPage < pages->PageCount(); ++FPage) {
       At("showing the page");
       pages->SetActivePageIndex(FPage);
-      Settle();
+      SettleGallery();
       OpenPage(pages->Pages(FPage));
     }
     FPage = -1;
@@ -317,7 +311,7 @@ void TSoak::Round(bool OpenAll, TGalleryForm::TGallerySkin Skin) {
     TspSkinPageControl* pages = FForm->Pages();
     for (int i = 0; i < pages->PageCount(); ++i) {
       pages->SetActivePageIndex(i);
-      Settle();
+      SettleGallery();
     }
     pages->SetActivePageIndex(0);
   }

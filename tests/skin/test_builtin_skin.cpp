@@ -8,8 +8,9 @@
 #include <memory>
 #include <set>
 
+#include "ShippedSkins.h"
 #include "SkinTestData.h"
-#include "TextContrast.h"
+#include "classlib/ColorContrast.h"
 #include "classlib/StringList.h"
 #include "skin/SPUtils_region.h"
 #include "skin/SkinBuiltIn.h"
@@ -17,24 +18,6 @@
 #include "skin/SkinData.h"
 
 namespace {
-
-std::unique_ptr<TspSkinData> LoadDefault() {
-  TspCompressedStoredSkin stored(nullptr);
-  LoadBuiltInSkin(&stored);
-  auto data = std::make_unique<TspSkinData>(nullptr);
-  data->LoadCompressedStoredSkin(&stored);
-  return data;
-}
-
-std::unique_ptr<TspSkinData> LoadDark() {
-  const char* path = std::getenv("SKINGUI_DARK_SKIN");
-  auto data = std::make_unique<TspSkinData>(nullptr);
-  if (!path) return data;
-  std::string file = path;
-  if (!file.empty() && file[0] == '/') file = "Z:" + file;  // Wine maps Z: to the Unix root
-  data->LoadFromCompressedFile(Utf8ToWide(file));
-  return data;
-}
 
 template <typename T>
 T* Object(TspSkinData& Data, const wchar_t* Name) {
@@ -307,12 +290,10 @@ TEST_P(GeneratedSkinTest, MaskHasCutCornersAndShapesTheWindowAtAnySize) {
 TEST_P(GeneratedSkinTest, ColoursAndFontsAreReadable) {
   TspSkinData& d = *FData;
   const TspSkinColors& c = *d.SkinColors;
-  auto contrast = [](int A, int B) {
-    return Contrast(RgbOfBgr(static_cast<uint32_t>(ColorToRGB(A))), RgbOfBgr(static_cast<uint32_t>(ColorToRGB(B))));
-  };
-  EXPECT_GE(contrast(c.cBtnFace, c.cBtnText), kTextContrast);
-  EXPECT_GE(contrast(c.cWindow, c.cWindowText), kTextContrast);
-  EXPECT_GE(contrast(c.cHighLight, c.cHighLightText), kTextContrast);
+  auto contrast = [](TColor A, TColor B) { return ColorContrast(ColorToRGB(A), ColorToRGB(B)); };
+  EXPECT_GE(contrast(c.cBtnFace, c.cBtnText), kReadableContrast);
+  EXPECT_GE(contrast(c.cWindow, c.cWindowText), kReadableContrast);
+  EXPECT_GE(contrast(c.cHighLight, c.cHighLightText), kReadableContrast);
   EXPECT_NE(c.cBtnHighLight, c.cBtnShadow);
   auto* label = Control<TspDataSkinStdLabelControl>(d, L"stdlabel");
   ASSERT_NE(label, nullptr);

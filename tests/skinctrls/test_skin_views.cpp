@@ -2,8 +2,8 @@
 // skin switches, the skinned header, the external bars, and no window growth.
 #include <richedit.h>
 
-#include "../skin/TextContrast.h"
 #include "SkinCtrlTestUtils.h"
+#include "classlib/ColorContrast.h"
 #include "skin/SkinCtrlRecords2.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinResStr.h"
@@ -172,8 +172,8 @@ TEST_F(ViewTest, TheSelectionOfAnUnfocusedTreeIsReadableOnTheDarkSkin) {
     const TColor box = Pixel(shot.get(), r.left + 1, r.top + 1);
     double best = 0;
     for (int x = r.left; x < r.right; ++x)
-      best = std::max(best, Contrast(RgbOfBgr(box), RgbOfBgr(Pixel(shot.get(), x, (r.top + r.bottom) / 2))));
-    EXPECT_GE(best, kTextContrast) << (focused ? "focused" : "unfocused");
+      best = std::max(best, ColorContrast(box, Pixel(shot.get(), x, (r.top + r.bottom) / 2)));
+    EXPECT_GE(best, kReadableContrast) << (focused ? "focused" : "unfocused");
   }
 }
 

@@ -117,6 +117,16 @@ void DrawFrame(TSkinArt& Art) {
   WriteFormInfo(Art.Ini, grip);
 }
 
+void AddClientBackground(TSkinArt& Art) {
+  // A form's client shows the skin's face, not the system's: text in the
+  // skin's colours on controls placed straight on the form (check boxes,
+  // labels) then reads on it as it does on the skin's panels. A uniform
+  // picture tiles cheaply and needs no redraw when the form is resized.
+  const int index = Art.AddPicture(L"client.bmp", 32, 32, Art.Palette.Face);
+  Art.Ini.WriteInteger(L"FORMINFO", L"bgpictureindex", index);
+  WriteBoolean(Art.Ini, L"FORMINFO", L"stretcheffect", false);
+}
+
 void AddCaption(TSkinArt& Art) {
   const TSkinPalette& p = Art.Palette;
   TspDataSkinCaption caption(L"caption");

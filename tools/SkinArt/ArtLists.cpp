@@ -1,5 +1,6 @@
 // List boxes: a plain framed list and a captioned one with Up, Down and
 // Check buttons, and the item strips (plain, selected, focused) both use.
+#include "classlib/ColorContrast.h"
 #include "skin/SkinCtrlRecords2.h"
 #include "tools/SkinArt/ArtPieces.h"
 #include "tools/SkinArt/ArtSkin.h"
@@ -54,6 +55,12 @@ void DrawLists(TSkinArt& Art) {
   TArtImage& I = Art.Picture(index);
 
   // Item strips: the window colour, the accent, and the accent outlined.
+  // The accent's band lightens toward its top only as far as the selected
+  // text still reads there at 4.5 to 1.
+  double lighten = 0.15;
+  while (lighten > 0 &&
+         ColorContrast(ToColor(p.SelectionText), ToColor(Mix(p.Selection, p.Window, lighten))) < kReadableContrast)
+    lighten -= 0.01;
   const TRect item(0, 48, kItemW, 48 + kItemH);
   const TRect active(0, item.Bottom, kItemW, item.Bottom + kItemH);
   const TRect focus(0, active.Bottom, kItemW, active.Bottom + kItemH);
@@ -62,7 +69,7 @@ void DrawLists(TSkinArt& Art) {
     I.Fill(r, p.Window);
     const TRect band(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
     I.FillShape(band, RoundRectShape(band.Left, band.Top, band.Right, band.Bottom, 3),
-                Vertical(Mix(p.Selection, p.Window, 0.15), p.Selection, band.Top, band.Bottom));
+                Vertical(Mix(p.Selection, p.Window, lighten), p.Selection, band.Top, band.Bottom));
   }
   I.Frame(TRect(focus.Left + 2, focus.Top + 1, focus.Right - 2, focus.Bottom - 1), Mix(p.Selection, p.Text, 0.35));
 

@@ -40,7 +40,8 @@ TSkinPalette DefaultPalette() {
   p.Face = Rgb(240, 243, 247);
   p.Window = Rgb(255, 255, 255);
   p.Text = Rgb(31, 41, 55);
-  p.TextDim = Rgb(130, 138, 150);
+  // Disabled text still reads at 4.5 to 1 on the faces and windows.
+  p.TextDim = Rgb(100, 108, 120);
   p.TextSecondary = Rgb(85, 95, 109);
   p.WindowText = Rgb(17, 24, 39);
   p.Border = Rgb(203, 210, 220);

@@ -32,7 +32,8 @@ void SetButtonFonts(TspDataSkinButtonControl& Rec, const TSkinPalette& P) {
   Rec.FontName = P.FontName;
   Rec.FontHeight = P.FontHeight;
   Rec.FontColor = ToColor(P.Text);
-  Rec.ActiveFontColor = ToColor(Mix(P.Text, P.Accent, 0.5));
+  // Tinted toward the accent, and still 4.5 to 1 on the hot face's gradient.
+  Rec.ActiveFontColor = ToColor(Mix(P.Text, P.Accent, 0.4));
   Rec.DownFontColor = ToColor(P.Text);
   Rec.DisabledFontColor = ToColor(P.TextDim);
 }

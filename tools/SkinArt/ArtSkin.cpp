@@ -143,5 +143,6 @@ void BuildSkin(const TSkinPalette& Palette, const String& Folder) {
   DrawLists(art);
   DrawViews(art);
   DrawCombos(art);
+  AddClientBackground(art);
   art.Save(Folder);
 }

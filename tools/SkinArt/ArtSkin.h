@@ -62,6 +62,9 @@ void DrawFrame(TSkinArt& Art);
 void DrawFrameObjects(TSkinArt& Art);
 void DrawCaptionButtons(TSkinArt& Art);
 void AddCaption(TSkinArt& Art);
+// The form client's background picture: the face (added after every other
+// picture, so that the records' picture numbers stay as they were).
+void AddClientBackground(TSkinArt& Art);
 void DrawPanel(TSkinArt& Art);
 void DrawGroupBox(TSkinArt& Art);
 void DrawToolPanel(TSkinArt& Art);
