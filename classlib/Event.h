@@ -35,6 +35,13 @@
 template <typename Signature>
 class TEvent;
 
+// A condition the call path rarely meets, laid out of the straight path.
+#if defined(__GNUC__)
+#define SKINGUI_RARELY(Condition) __builtin_expect(static_cast<bool>(Condition), 0)
+#else
+#define SKINGUI_RARELY(Condition) (Condition)
+#endif
+
 namespace event_detail {
 // The sender of a call whose first argument is A (a TObject*), or null.
 template <typename A>
@@ -98,15 +105,12 @@ class TEvent<R(Args...)> {
 
   // Calls the handler; with none, throws std::bad_function_call as a function object does.
   R operator()(Args... A) const {
-    if (!FBlock) throw std::bad_function_call();
-    const TObject* sender = event_detail::Sender(A...);
-    if (sender && sender->TornDown()) return R();
     Block* running = FBlock;
+    if (SKINGUI_RARELY(!running)) throw std::bad_function_call();
+    const TObject* sender = event_detail::Sender(A...);
+    if (sender && SKINGUI_RARELY(sender->TornDown())) return R();
     const TLibraryScope scope(sender);
-    if (!scope.Recorded()) {
-      const Hold hold(running);  // outlives a free of this event
-      return running->Function(std::forward<Args>(A)...);
-    }
+    if (SKINGUI_RARELY(!scope.Recorded())) return CallHeld(running, std::forward<Args>(A)...);
     return running->Function(std::forward<Args>(A)...);
   }
 
@@ -134,6 +138,12 @@ class TEvent<R(Args...)> {
     ~Hold() { Drop(Running); }
     Block* Running;
   };
+  // A call on another thread, where no scope holds the handler: the call
+  // counts itself in the block instead. Out of line: it is the rare path.
+  [[gnu::noinline]] static R CallHeld(Block* Running, Args... A) {
+    const Hold hold(Running);  // outlives a free of this event
+    return Running->Function(std::forward<Args>(A)...);
+  }
   static void Drop(Block* B) noexcept {
     if (B && --B->Holds == 0) Delete(B);
   }
