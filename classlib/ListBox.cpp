@@ -83,7 +83,11 @@ int TListBoxStrings::AddObject(const String& S, TObject* AObject) {
     return i;
   }
   HWND w = Window();
-  if (!w) return FListBox->FSaved->AddObject(S, AObject);
+  if (!w) {
+    const int i = FListBox->FSaved->AddObject(S, AObject);
+    FListBox->SavedItemsMoved(i, 1);
+    return i;
+  }
   const LRESULT i = SendMessageW(w, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(S.c_str()));
   if (i < 0) throw EOutOfResources(L"Insufficient space for the list box's items");
   if (AObject) SendMessageW(w, LB_SETITEMDATA, i, reinterpret_cast<LPARAM>(AObject));
@@ -102,6 +106,7 @@ void TListBoxStrings::Insert(int Index, const String& S) {
   if (!w || FListBox->FCountOnly) {
     FListBox->FSaved->Insert(Index, S);
     if (w) InsertCounted(w, Index);
+    else FListBox->SavedItemsMoved(Index, 1);
     return;
   }
   if (SendMessageW(w, LB_INSERTSTRING, Index, reinterpret_cast<LPARAM>(S.c_str())) < 0)
@@ -132,6 +137,7 @@ void TListBoxStrings::Delete(int Index) {
   HWND w = Window();
   if (!w) {
     FListBox->FSaved->Delete(Index);
+    FListBox->SavedItemsMoved(Index, -1);
     return;
   }
   CheckIndex(Index);
@@ -140,8 +146,13 @@ void TListBoxStrings::Delete(int Index) {
 }
 
 void TListBoxStrings::Clear() {
-  if (HWND w = Window()) SendWithoutDeleteItems(w, LB_RESETCONTENT, 0, 0);
+  HWND w = Window();
+  if (w) SendWithoutDeleteItems(w, LB_RESETCONTENT, 0, 0);
   if (!SystemItems()) FListBox->FSaved->Clear();
+  if (!w) {
+    FListBox->FSavedItemIndex = -1;
+    FListBox->FSavedSelection.clear();
+  }
 }
 
 int TListBoxStrings::IndexOf(const String& S) const {
@@ -256,6 +267,16 @@ void TCustomListBox::SetColumnWidth() {
   RECT r;
   GetClientRect(FHandle, &r);
   SendMessageW(FHandle, LB_SETCOLUMNWIDTH, std::max<LONG>(1, (r.right - r.left) / FColumns), 0);
+}
+
+void TCustomListBox::SavedItemsMoved(int Index, int By) {
+  const auto moved = [Index, By](int& Item) {
+    if (By < 0 && Item == Index) Item = -1;
+    else if (Item >= Index && Item >= 0) Item += By;
+  };
+  moved(FSavedItemIndex);
+  for (int& item : FSavedSelection) moved(item);
+  FSavedSelection.erase(std::remove(FSavedSelection.begin(), FSavedSelection.end(), -1), FSavedSelection.end());
 }
 
 int TCustomListBox::ItemIndex() const {

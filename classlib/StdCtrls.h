@@ -267,6 +267,10 @@ class TCustomListBox : public TWinControl {
 
  private:
   bool WindowHoldsNoItems() const { return FHoldsItems && FStyle == lbOwnerDrawFixed; }
+  // The selection kept while there is no window follows its items, as the
+  // system list's does: an item put at Index (By 1) or taken from it (By -1)
+  // moves the selected items after it; a selected item taken is unselected.
+  void SavedItemsMoved(int Index, int By);
   void SelectTyped(wchar_t Key);
 
   std::unique_ptr<TListBoxStrings> FItems;

@@ -110,6 +110,12 @@ void TCustomTreeView::InsertItem(TTreeNode* Node, bool InOrder) {
     item.cChildren = Node->FHasChildren ? 1 : 0;
   }
   Node->FItemId = reinterpret_cast<HTREEITEM>(SendMessageW(FHandle, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&is)));
+  // The line of the sibling before now runs on down to the new item; the
+  // system list repaints only the new item's row.
+  if (!Node->FPrevSibling || !Node->FPrevSibling->FItemId) return;
+  RECT prev;
+  *reinterpret_cast<HTREEITEM*>(&prev) = Node->FPrevSibling->FItemId;  // the item asked about
+  if (SendMessageW(FHandle, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&prev))) InvalidateRect(FHandle, &prev, TRUE);
 }
 
 void TCustomTreeView::InsertItems(TTreeNode* Node, bool InOrder) {

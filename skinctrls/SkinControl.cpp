@@ -138,6 +138,12 @@ template <class TBase>
 void TspSkinBinding<TBase>::Invalidate() {
   FLookCache.MakeStale();
   TBase::Invalidate();
+  // The windows a control made for itself (an inner list, edit or bar) draw
+  // from its values too: whatever changed its look may have changed theirs.
+  if constexpr (std::is_base_of_v<TWinControl, TBase>)
+    this->ChildWalk().ForEach([this](TControl* c) {
+      if (c->Owner() == this) c->Invalidate();
+    });
 }
 
 template <class TBase>

@@ -95,8 +95,8 @@ class TspSkinBinding : public TspSkinLinked<TBase> {
   using TspSkinLinked<TBase>::GetSkinData;
   virtual void ClearSkinIndex() { FIndex = -1; }
   void ChangeSkinData() override;
-  // Drops the kept look: whatever made the control invalidate itself may
-  // have changed it.
+  // Drops the kept look and invalidates the windows the control made for
+  // itself: whatever made the control invalidate itself may have changed them.
   void Invalidate() override;
   // True while a composed look is kept for the next paint.
   bool HoldsLook() const { return FLookCache.Holding(); }

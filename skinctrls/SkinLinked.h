@@ -17,8 +17,10 @@ class TspSkinLinked : public TBase, public TspSkinLink {
   // back at once rather than at the next paint.
   virtual void SetSkinData(TspSkinData* Value);
   const String& SkinDataName() const { return FSkinDataName; }
-  // Takes effect with the next re-read.
-  virtual void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
+  // A new name is a new record: the control reads it at once, as at a skin
+  // change, so that its size, pictures and look follow the setter (unless it
+  // is being loaded, or a skin change under way tells it at its end).
+  virtual void SetSkinDataName(const String& Value);
   // Index of the control's record in the skin's control list; -1 for none.
   int SkinIndex() const { return FIndex; }
   // The record at SkinIndex, or nullptr.
@@ -69,6 +71,14 @@ void TspSkinLinked<TBase>::SetSkinData(TspSkinData* Value) {
   if (Value) Value->FreeNotification(this);
   if (Designing()) return;
   if ((Value && !Value->Empty()) || hadRecord) this->ChangeSkinData();
+}
+
+template <class TBase>
+void TspSkinLinked<TBase>::SetSkinDataName(const String& Value) {
+  if (FSkinDataName == Value) return;
+  FSkinDataName = Value;
+  if (Designing() || this->ComponentState().Contains(csLoading) || (FSkinData && FSkinData->SkinChanging())) return;
+  if ((FSkinData && !FSkinData->Empty()) || FIndex != -1) this->ChangeSkinData();
 }
 
 template <class TBase>

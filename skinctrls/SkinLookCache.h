@@ -35,13 +35,15 @@ struct TspLookKey {
   int Index = -1;              // the control's record
   bool Enabled = true, Focused = false, MouseIn = false;
   String Caption;
+  String Shown;        // text drawn besides the caption (a closed combo box's chosen item)
   uint64_t State = 0;  // the control's own states that change its picture
   uint8_t FontChoices = 0;  // TspLookFontChoice bits
   TspFontKey Font, DefaultFont;  // the control's font and the one used without a skin font
   friend bool operator==(const TspLookKey& A, const TspLookKey& B) {
     return A.Width == B.Width && A.Height == B.Height && A.Skin == B.Skin && A.SkinLoad == B.SkinLoad &&
            A.Index == B.Index && A.Enabled == B.Enabled && A.Focused == B.Focused && A.MouseIn == B.MouseIn &&
-           A.State == B.State && A.FontChoices == B.FontChoices && A.Caption == B.Caption && A.Font == B.Font &&
+           A.State == B.State && A.FontChoices == B.FontChoices && A.Caption == B.Caption && A.Shown == B.Shown &&
+           A.Font == B.Font &&
            A.DefaultFont == B.DefaultFont;
   }
 };

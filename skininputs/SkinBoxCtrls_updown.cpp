@@ -35,6 +35,12 @@ void TspSkinUpDown::SetMax(int Value) {
   if (FMax < FPosition) FPosition = FMax;
 }
 
+void TspSkinUpDown::SetUseSkinSize(bool Value) {
+  if (FUseSkinSize == Value) return;
+  FUseSkinSize = Value;
+  if (!Designing() && !ComponentState().Contains(csLoading)) ChangeSkinData();
+}
+
 void TspSkinUpDown::SetOrientation(TUDOrientation Value) {
   FOrientation = Value;
   CalcButtonRects();

@@ -16,7 +16,8 @@ class TspSkinUpDown : public TspSkinCustomControl, public TspTabScroller {
   String ClassName() const override { return L"TspSkinUpDown"; }
 
   bool UseSkinSize() const { return FUseSkinSize; }
-  void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
+  // The skin's size or the control's own: the record is read again.
+  void SetUseSkinSize(bool Value);
   TUDOrientation Orientation() const { return FOrientation; }
   void SetOrientation(TUDOrientation Value);
   int Increment() const { return FIncrement; }

@@ -291,6 +291,16 @@ void TspSkinCustomComboBox::ListWindowProc(TMessage& Message) {
       FOldListProc(Message);
       Message.Result = MA_NOACTIVATE;
       return;
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+    case LB_RESETCONTENT:
+    case LB_SETCURSEL:
+      // The closed box shows the chosen item: a change of the items or of
+      // the choice may change the text it shows.
+      FOldListProc(Message);
+      if (!DroppedDown()) Invalidate();
+      return;
   }
   FOldListProc(Message);
 }

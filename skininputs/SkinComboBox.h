@@ -199,6 +199,9 @@ class TspSkinCustomComboBox : public TspSkinCustomControl, public TspPopupListOw
   void CopyControlImage(TBitmap* Item, TCanvas* Control);
   TspDataSkinButtonControl* ButtonRecord(std::initializer_list<const wchar_t*> Names) const;
   int PaintIndex() const;
+  // The item shown (its index and text) keys the kept look.
+  uint64_t LookState() const override;
+  TspLookKey LookKey() const override;
 
   TspPopupListBox* FListBox = nullptr;
   TspCustomEdit* FEdit = nullptr;

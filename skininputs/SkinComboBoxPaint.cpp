@@ -41,6 +41,15 @@ int TspSkinCustomComboBox::PaintIndex() const {
   return DroppedDown() ? FSaveItemIndex : FListBox->ItemIndex();
 }
 
+uint64_t TspSkinCustomComboBox::LookState() const { return static_cast<uint32_t>(PaintIndex() + 1); }
+
+TspLookKey TspSkinCustomComboBox::LookKey() const {
+  TspLookKey key = TspSkinCustomControl::LookKey();
+  const int index = PaintIndex();
+  if (index >= 0 && index < Items()->Count()) key.Shown = Items()->Strings(index);
+  return key;
+}
+
 TspDataSkinButtonControl* TspSkinCustomComboBox::ButtonRecord(std::initializer_list<const wchar_t*> Names) const {
   if (!FSkinData || FSkinData->Empty()) return nullptr;
   for (const wchar_t* name : Names)

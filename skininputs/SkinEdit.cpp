@@ -209,8 +209,12 @@ void TspSkinCustomEdit::LayoutImageButtons() {
   const TImageButtonsLayout l = ImageButtonsLayout(cr.right, cr.bottom, FImages ? FImages->Width() : 0, left, right);
   FLeftButton.Rect = l.Left;
   FRightButton.Rect = l.Right;
-  RECT f{l.Format.Left, l.Format.Top, l.Format.Right, l.Format.Bottom};
+  RECT f{l.Format.Left, l.Format.Top, l.Format.Right, l.Format.Bottom}, was{};
+  SendMessageW(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&was));
+  if (EqualRect(&f, &was)) return;
+  // The text moves and an image button comes or goes: drawn anew.
   SendMessageW(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&f));
+  Invalidate();
 }
 
 void TspSkinCustomEdit::Invalidate() {
@@ -290,32 +294,42 @@ void TspSkinCustomEdit::WMNCPaint(TMessage& Message) {
 
 // The text area's background, the image buttons and the text in one go, so
 // that the text never shows over an unpainted background.
-void TspSkinCustomEdit::WMEraseBkgnd(TMessage& Message) {
-  HDC dc = reinterpret_cast<HDC>(Message.WParam);
-  PaintTextBackground(dc);
+void TspSkinCustomEdit::PaintWhole(HDC DC) {
+  PaintTextBackground(DC);
   TCanvas canvas;
-  canvas.SetHandle(dc);
+  canvas.SetHandle(DC);
   DrawImageButtons(&canvas);
   canvas.SetHandle(nullptr);
-  SendMessageW(Handle(), WM_PAINT, Message.WParam, 0);
+  SendMessageW(Handle(), WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+}
+
+void TspSkinCustomEdit::WMEraseBkgnd(TMessage& Message) {
+  PaintWhole(reinterpret_cast<HDC>(Message.WParam));
   FPaintedDuringErase = true;
   Message.Result = 1;
 }
 
+// The system edit's own paint would erase (painting the whole text area
+// through WMEraseBkgnd) and then draw its text a second time over it, the
+// smoothed edges of the letters darkening: a paint of the window is the
+// erase's one whole paint, or one made here when no erase was asked for.
 void TspSkinCustomEdit::WMPaint(TMessage& Message) {
-  if (FPaintedDuringErase && Message.WParam == 0) {
+  HDC given = reinterpret_cast<HDC>(Message.WParam);
+  if (given) {
+    if (Enabled()) DefaultHandler(Message);
+    else PaintDisabledText(given);
+    return;
+  }
+  if (FPaintedDuringErase) {
     ValidateRect(Handle(), nullptr);
     FPaintedDuringErase = false;
     return;
   }
-  if (Enabled()) {
-    DefaultHandler(Message);
-    return;
-  }
   PAINTSTRUCT ps;
-  HDC dc = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(Handle(), &ps);
-  PaintDisabledText(dc);
-  if (!Message.WParam) EndPaint(Handle(), &ps);
+  HDC dc = BeginPaint(Handle(), &ps);  // an erase asked for paints the whole area now
+  if (!FPaintedDuringErase) PaintWhole(dc);
+  FPaintedDuringErase = false;
+  EndPaint(Handle(), &ps);
 }
 
 bool TspSkinCustomEdit::WMNCHitTest(TMessage& Message) {

@@ -96,6 +96,8 @@ class TspSkinCustomEdit : public TspSkinLinked<TspCustomEdit> {
   void PaintFrameTo(HDC DC, bool ExcludeText);
   void PaintTextBackground(HDC DC);
   void PaintDisabledText(HDC DC);
+  // The background, image buttons and text into DC.
+  void PaintWhole(HDC DC);
   void DrawImageButtons(TCanvas* Canvas);
   void LayoutImageButtons();
   bool HasImage(int Index) const;

@@ -567,23 +567,23 @@ void TspSkinCustomListBox::SyncHorizontal() {
   if (FHScrollBar && FHScrollBar->Visible()) RemoveHScrollBar();
 }
 
+// A bar given a name reads its record at once, which may resize it and have
+// the bars laid out again (a bar no longer needed goes): each is looked at
+// anew after every call.
 void TspSkinCustomListBox::NameBars() {
-  if (FVScrollBar) {
-    FVScrollBar->SetSkinDataName(!Skinned() ? L"" : Columns() == 0 ? FVScrollBarName : FHScrollBarName);
-    FVScrollBar->SetSkinData(FSkinData);
+  if (FVScrollBar) FVScrollBar->SetSkinDataName(!Skinned() ? L"" : Columns() == 0 ? FVScrollBarName : FHScrollBarName);
+  if (FVScrollBar) FVScrollBar->SetSkinData(FSkinData);
+  if (!FHScrollBar) return;
+  const bool both = FVScrollBar != nullptr;
+  FHScrollBar->SetBoth(both);
+  if (Skinned()) {
+    FHScrollBar->SetSkinDataName(both ? FBothHScrollBarName : FHScrollBarName);
+    if (FHScrollBar) FHScrollBar->SetBothSkinDataName(FBothHScrollBarName);
+  } else {
+    FHScrollBar->SetSkinDataName(L"");
+    if (FHScrollBar) FHScrollBar->SetBothMarkerWidth(both ? 19 : 0);
   }
-  if (FHScrollBar) {
-    const bool both = FVScrollBar != nullptr;
-    FHScrollBar->SetBoth(both);
-    if (Skinned()) {
-      FHScrollBar->SetSkinDataName(both ? FBothHScrollBarName : FHScrollBarName);
-      FHScrollBar->SetBothSkinDataName(FBothHScrollBarName);
-    } else {
-      FHScrollBar->SetSkinDataName(L"");
-      FHScrollBar->SetBothMarkerWidth(both ? 19 : 0);
-    }
-    FHScrollBar->SetSkinData(FSkinData);
-  }
+  if (FHScrollBar) FHScrollBar->SetSkinData(FSkinData);
 }
 
 namespace {

@@ -2,6 +2,8 @@
 // selection by real clicks, item look-up by point, owner drawing.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ControlTestUtils.h"
 #include "classlib/StdCtrls.h"
 
@@ -90,6 +92,48 @@ TEST_F(ListBoxTest, SelectionMadeBeforeTheWindowArrives) {
   EXPECT_EQ(list->SelCount(), 2);
   EXPECT_TRUE(list->Selected(2));
   EXPECT_FALSE(list->Selected(3));
+}
+
+// The selection kept before the window follows its items as the system
+// list's does: each change made to a list without a window and to one with
+// a window leaves the same items selected.
+TEST_F(ListBoxTest, TheSelectionFollowsItsItemsWithOrWithoutAWindow) {
+  using Change = std::function<void(TStrings*)>;
+  const std::pair<const char*, Change> changes[] = {
+      {"insert before", [](TStrings* S) { S->Insert(0, L"new"); }},
+      {"insert after", [](TStrings* S) { S->Insert(4, L"new"); }},
+      {"insert at", [](TStrings* S) { S->Insert(2, L"new"); }},
+      {"add", [](TStrings* S) { S->Add(L"new"); }},
+      {"delete before", [](TStrings* S) { S->Delete(0); }},
+      {"delete the selected", [](TStrings* S) { S->Delete(2); }},
+      {"delete after", [](TStrings* S) { S->Delete(4); }},
+      {"clear", [](TStrings* S) { S->Clear(); }},
+  };
+  for (bool multi : {false, true}) {
+    for (const auto& c : changes) {
+      SCOPED_TRACE(std::string(c.first) + (multi ? ", multi-select" : ""));
+      std::vector<std::vector<bool>> selected;
+      for (bool windowed : {false, true}) {
+        auto* l = new TListBox(form);
+        l->SetMultiSelect(multi);
+        if (windowed) {
+          l->SetParent(form);
+          l->Handle();
+        }
+        for (int i = 0; i < 5; ++i) l->Items()->Add(L"item " + std::to_wstring(i));
+        l->SetSelected(2, true);
+        if (multi) l->SetSelected(3, true);
+        c.second(l->Items());
+        l->SetParent(form);
+        l->Handle();  // the kept selection goes to the window
+        std::vector<bool> s;
+        for (int i = 0; i < l->Count(); ++i) s.push_back(l->Selected(i));
+        selected.push_back(s);
+        Free(l);
+      }
+      EXPECT_EQ(selected[0], selected[1]);
+    }
+  }
 }
 
 TEST_F(ListBoxTest, ClicksSelectOneOrManyAndReportOnce) {

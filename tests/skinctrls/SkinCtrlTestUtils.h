@@ -65,13 +65,28 @@ inline std::unique_ptr<TBitmap> WindowPixels(TWinControl* C) {
   return b;
 }
 
-inline bool SamePixels(TBitmap* A, TBitmap* B) {
-  if (A->Width() != B->Width() || A->Height() != B->Height()) return false;
-  for (int y = 0; y < A->Height(); ++y)
-    for (int x = 0; x < A->Width(); ++x)
-      if (A->Canvas()->Pixels(x, y) != B->Canvas()->Pixels(x, y)) return false;
-  return true;
+// The control's pixels as the screen shows them (windowless ones and a
+// window's frame included): its bounds on its parent.
+inline std::unique_ptr<TBitmap> ScreenPixels(TControl* C) {
+  auto b = std::make_unique<TBitmap>();
+  b->SetSize(C->Width(), C->Height());
+  const TPoint at = C->Parent() ? C->Parent()->ClientToScreen(TPoint(C->Left(), C->Top())) : C->ClientToScreen(TPoint(0, 0));
+  HDC dc = GetDC(nullptr);
+  BitBlt(b->Canvas()->Handle(), 0, 0, C->Width(), C->Height(), dc, at.X, at.Y, SRCCOPY);
+  ReleaseDC(nullptr, dc);
+  return b;
 }
+
+// How many pixels of A and B differ; -1 when their sizes do.
+inline int DifferentPixels(TBitmap* A, TBitmap* B) {
+  if (A->Width() != B->Width() || A->Height() != B->Height()) return -1;
+  int n = 0;
+  for (int y = 0; y < A->Height(); ++y)
+    for (int x = 0; x < A->Width(); ++x) n += A->Canvas()->Pixels(x, y) != B->Canvas()->Pixels(x, y);
+  return n;
+}
+
+inline bool SamePixels(TBitmap* A, TBitmap* B) { return DifferentPixels(A, B) == 0; }
 
 inline TColor Rgb(TColor C) { return ColorToRGB(C); }
 

@@ -18,25 +18,6 @@
 
 namespace {
 
-// The control's pixels as the screen shows them (windowless ones included).
-std::unique_ptr<TBitmap> ScreenPixels(TControl* C) {
-  auto b = std::make_unique<TBitmap>();
-  b->SetSize(C->Width(), C->Height());
-  const TPoint at = C->ClientToScreen(TPoint(0, 0));
-  HDC dc = GetDC(nullptr);
-  BitBlt(b->Canvas()->Handle(), 0, 0, C->Width(), C->Height(), dc, at.X, at.Y, SRCCOPY);
-  ReleaseDC(nullptr, dc);
-  return b;
-}
-
-int DifferentPixels(TBitmap* A, TBitmap* B) {
-  if (A->Width() != B->Width() || A->Height() != B->Height()) return -1;
-  int n = 0;
-  for (int y = 0; y < A->Height(); ++y)
-    for (int x = 0; x < A->Width(); ++x) n += A->Canvas()->Pixels(x, y) != B->Canvas()->Pixels(x, y);
-  return n;
-}
-
 class LookSetters : public FormTest {
  protected:
   void SetUp() override {
