@@ -110,12 +110,13 @@ void TCustomTreeView::InsertItem(TTreeNode* Node, bool InOrder) {
     item.cChildren = Node->FHasChildren ? 1 : 0;
   }
   Node->FItemId = reinterpret_cast<HTREEITEM>(SendMessageW(FHandle, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&is)));
-  // The line of the sibling before now runs on down to the new item; the
-  // system list repaints only the new item's row.
-  if (!Node->FPrevSibling || !Node->FPrevSibling->FItemId) return;
-  RECT prev;
-  *reinterpret_cast<HTREEITEM*>(&prev) = Node->FPrevSibling->FItemId;  // the item asked about
-  if (SendMessageW(FHandle, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&prev))) InvalidateRect(FHandle, &prev, TRUE);
+  // The line of the sibling before now runs on down to the new item, and the
+  // system control repaints only the new item's row. The whole window is
+  // marked instead of the sibling's row: asking for an item's place costs a
+  // look-up in all the items under Wine, and a fill would grow with its
+  // square. A fill held by BeginUpdate, or a window made for a full tree, is
+  // painted whole when it ends.
+  if (!InOrder && FTreeNodes->FUpdateCount == 0 && Node->FPrevSibling) InvalidateRect(FHandle, nullptr, TRUE);
 }
 
 void TCustomTreeView::InsertItems(TTreeNode* Node, bool InOrder) {
