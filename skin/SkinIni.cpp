@@ -162,11 +162,11 @@ void TspSkinIni::AddLine(size_t Begin, size_t End, std::vector<TEntry>& Entries,
 void TspSkinIni::SetText(std::wstring_view Text) { SetText(String(Text)); }
 
 void TspSkinIni::IndexSection(size_t Index) {
-  FSameHash.push_back(uint32_t(-1));
+  FSameHash.push_back(kNoSection);
   const auto [first, added] = FFirstOfHash.emplace(FSections[Index].NameHash, uint32_t(Index));
   if (added) return;
   uint32_t i = first->second;
-  while (FSameHash[i] != uint32_t(-1)) i = FSameHash[i];
+  while (FSameHash[i] != kNoSection) i = FSameHash[i];
   FSameHash[i] = uint32_t(Index);
 }
 
@@ -223,7 +223,7 @@ const TspSkinIni::TSection* TspSkinIni::FindSection(std::wstring_view Section) c
   const auto first = FFirstOfHash.find(NameHash(Section));
   if (first == FFirstOfHash.end()) return nullptr;
   // Sections of one hash are chained in the order of the text.
-  for (uint32_t i = first->second; i != uint32_t(-1); i = FSameHash[i]) {
+  for (uint32_t i = first->second; i != kNoSection; i = FSameHash[i]) {
     if (SameName(View(FSections[i].Name), Section)) {
       FLastSection = i;
       return &FSections[i];
@@ -321,12 +321,25 @@ void TspSkinIni::WriteInteger(std::wstring_view Section, std::wstring_view Key, 
 void TspSkinIni::EraseSection(std::wstring_view Section) {
   const TSection* s = FindSection(Section);
   if (!s) return;
-  FSections.erase(FSections.begin() + (s - FSections.data()));
+  const uint32_t gone = uint32_t(s - FSections.data());
+  // Out of its chain of one hash ...
+  const auto first = FFirstOfHash.find(s->NameHash);
+  if (first->second == gone) {
+    if (FSameHash[gone] == kNoSection) FFirstOfHash.erase(first);
+    else first->second = FSameHash[gone];
+  } else {
+    uint32_t i = first->second;
+    while (FSameHash[i] != gone) i = FSameHash[i];
+    FSameHash[i] = FSameHash[gone];
+  }
+  FSections.erase(FSections.begin() + gone);
+  FSameHash.erase(FSameHash.begin() + gone);
   FLastSection = 0;
-  // The sections after it moved down one place: the index is made anew.
-  FFirstOfHash.clear();
-  FSameHash.clear();
-  for (size_t i = 0; i < FSections.size(); ++i) IndexSection(i);
+  // ... and the sections after it one place down.
+  for (auto& entry : FFirstOfHash)
+    if (entry.second > gone) --entry.second;
+  for (uint32_t& next : FSameHash)
+    if (next != kNoSection && next > gone) --next;
 }
 
 // ---------------------------------------------------------------------------

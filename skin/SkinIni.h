@@ -93,7 +93,8 @@ class TspSkinIni {
   // hash are reached through FSameHash. A look-up of a section costs the
   // same however many sections the text holds.
   std::unordered_map<uint32_t, uint32_t> FFirstOfHash;
-  // For each section, the next section with the same hash, or none (-1).
+  // For each section, the next section with the same hash, or kNoSection.
+  static constexpr uint32_t kNoSection = 0xFFFFFFFFu;
   std::vector<uint32_t> FSameHash;
   mutable size_t FLastSection = 0;  // readers take a record's keys one after another
 };

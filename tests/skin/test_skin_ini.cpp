@@ -257,10 +257,35 @@ TEST(SkinIni, SectionsSharingAHashAndGivenTwice) {
   }
   EXPECT_EQ(read(L"s1"), 5);
   EXPECT_EQ(read(L"first"), -1);
-  // Erasing the first copy of a name uncovers the second.
+  // Erasing the first copy of a name uncovers the second, in the middle of
+  // the sections of one hash and at their head.
+  ini.EraseSection(L"s722382");
+  EXPECT_EQ(read(L"s722382"), 4);
+  EXPECT_EQ(read(L"s539599"), 1);
   ini.EraseSection(L"s539599");
   EXPECT_EQ(read(L"s539599"), 3);
-  EXPECT_EQ(read(L"s722382"), 2);
+  EXPECT_EQ(read(L"s722382"), 4);
+  ini.EraseSection(L"s539599");
+  EXPECT_EQ(read(L"s539599"), -1);
+  EXPECT_EQ(read(L"s722382"), 4);
+  EXPECT_EQ(read(L"s1"), 5);
+  // The last section, alone under its hash; one not there.
+  ini.EraseSection(L"s1");
+  ini.EraseSection(L"absent");
+  EXPECT_EQ(read(L"s1"), -1);
+  EXPECT_EQ(read(L"s722382"), 4);
+
+  // Sections of one hash apart from each other: the one before an erased
+  // section of the hash, and the head's next, are found across the others.
+  TspSkinIni apart = MakeIni({L"[s539599]", L"k=1", L"[other]", L"k=0", L"[S539599]", L"k=3", L"[s722382]", L"k=2"});
+  apart.EraseSection(L"s722382");
+  EXPECT_EQ(apart.ReadInteger(L"s722382", L"k", -1), -1);
+  apart.EraseSection(L"s539599");
+  EXPECT_EQ(apart.ReadInteger(L"s539599", L"k", -1), 3);
+  EXPECT_EQ(apart.ReadInteger(L"other", L"k", -1), 0);
+  TspSkinIni headFirst = MakeIni({L"[s539599]", L"k=1", L"[other]", L"k=0", L"[s722382]", L"k=2"});
+  headFirst.EraseSection(L"s539599");
+  EXPECT_EQ(headFirst.ReadInteger(L"s722382", L"k", -1), 2);
 }
 
 TEST(SkinIni, EnumerationWords) {

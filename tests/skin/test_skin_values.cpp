@@ -244,6 +244,11 @@ TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
       {L"edit", {L"skinrect=0,0,8,0", L"clientrect=2,2,6,6", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, true, true},
       {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,2", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, true, true},
       {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6", L"lefttoppoint=3,0", L"righttoppoint=3,0"}, true, true},
+      // Nine pieces without a top band: the edit's own corners still may not meet.
+      {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,0,6,8", L"lefttoppoint=2,0", L"righttoppoint=2,0",
+                 L"leftbottompoint=2,8", L"rightbottompoint=6,8"}, true, true},
+      {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,0,6,8", L"lefttoppoint=2,0", L"righttoppoint=3,0",
+                 L"leftbottompoint=2,8", L"rightbottompoint=6,8"}, true, false},
       // Tab: skin and a client or a background picture.
       {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6"}, true, false},
       {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6"}, false, true},
@@ -309,6 +314,7 @@ TEST(SkinValues, MenuItemRecordsThatLeaveNothingToDraw) {
       {L"menuitem", {item, lit, L"dividerrect=0,16,16,18", L"dividerleftoffset=8", L"dividerrightoffset=7"}, false},
       {L"menuitem", {item, lit, L"dividerrect=0,16,16,18", L"dividerleftoffset=8", L"dividerrightoffset=8"}, true},
       {L"menuitem", {item, lit, L"dividerrect=4,16,4,18"}, true},
+      {L"menuitem", {item, lit, L"dividerrect=4,16,4,17"}, true},
       {L"menuitem", {item, lit, four, five, L"animateskinrect=0,0,40,8", L"framecount=4"}, false},
       {L"menuitem", {item, lit, four, five, L"animateskinrect=0,0,40,8", L"framecount=5"}, true},
       {L"menuitem", {item, lit, L"animateskinrect=0,0,4,8", L"framecount=5"}, true},
