@@ -76,11 +76,12 @@ void Client(std::vector<TspDrawOp>& ops, const TRect& CL, const TRect& NCL, cons
   }
 }
 
+// Corners in one line cut the picture into no pieces at all: nothing is drawn.
 bool Degenerate(const TspSkinGeometry& g) { return g.RB.X == g.LT.X || g.RB.Y == g.LT.Y; }
 
-}  // namespace
-
-bool NinePiecesSound(const TspSkinGeometry& G, int W, int H) {
+// Whether every band with a depth has an edge to repeat along it, and the
+// client lies within the W x H rectangle.
+bool BandsCovered(const TspSkinGeometry& G, int W, int H) {
   const TRect& c = G.CL;
   if (W <= 0 || H <= 0 || c.Left < 0 || c.Top < 0 || c.Right > W || c.Bottom > H || c.Left > c.Right ||
       c.Top > c.Bottom)
@@ -91,9 +92,13 @@ bool NinePiecesSound(const TspSkinGeometry& G, int W, int H) {
          (c.Left == 0 || G.LB.Y > G.LT.Y) && (c.Right == W || G.RB.Y > G.RT.Y);
 }
 
+}  // namespace
+
+bool NinePiecesSound(const TspSkinGeometry& G, int W, int H) { return BandsCovered(G, W, H) && !Degenerate(G); }
+
 bool BorderPiecesSound(const TspSkinGeometry& G, int W, int H) {
   const int top = G.CL.Top, bottom = G.CL.Bottom;
-  return NinePiecesSound(G, W, H) && top <= G.LT.Y && G.LT.Y <= G.LB.Y && G.LB.Y <= bottom && top <= G.RT.Y &&
+  return BandsCovered(G, W, H) && top <= G.LT.Y && G.LT.Y <= G.LB.Y && G.LB.Y <= bottom && top <= G.RT.Y &&
          G.RT.Y <= G.RB.Y && G.RB.Y <= bottom;
 }
 

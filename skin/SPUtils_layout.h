@@ -50,11 +50,16 @@ struct TspNineFlags {
 // Whether nine pieces cut from a W x H rectangle (Geometry relative to it)
 // cover a destination of any size: the client lies within the rectangle, and
 // every border band with a depth has an edge of some length to repeat along
-// it. Any other geometry leaves gaps, undrawn, at sizes other than its own.
+// it, and the corners do not lie in one row or one column (a one-pixel
+// piece whose client fills it, or corners cut to the corner of a rectangle
+// smaller than they are: such corners cut the picture into no pieces and
+// nothing would be drawn). Any other geometry leaves gaps, undrawn, at sizes
+// other than its own.
 bool NinePiecesSound(const TspSkinGeometry& Geometry, int W, int H);
 // The same for a frame drawn as four border images around its client: the
 // side images span the client's rows only, so the left and right edges
-// (corner point to corner point) lie within them too.
+// (corner point to corner point) lie within them too. The border images
+// are cut by their own edges, so corners in one line are no fault here.
 bool BorderPiecesSound(const TspSkinGeometry& Geometry, int W, int H);
 // Whether each of Pieces, cut in three along its length with ends A and Z
 // long, keeps a middle to repeat. An empty piece is never drawn and counts

@@ -1,5 +1,9 @@
 #include "skin/SPUtils_text.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "classlib/ColorContrast.h"
@@ -61,22 +65,101 @@ void DrawCaptionOver(TCanvas* Canvas, const TRect& R, const String& Text, UINT F
   CanvasDrawText(Canvas, Text, r, Flags);
 }
 
+// What a glow's pixels depend on: the text and how it is laid out, the
+// font, the size of its rectangle, the glow's size and colour.
+struct TGlowKey {
+  String Text;
+  UINT Flags = 0;
+  int Width = 0, Height = 0, Size = 0;
+  TColor Color = 0;
+  bool Shifted = false;
+  LOGFONTW Font{};
+  bool operator==(const TGlowKey& o) const {
+    return Text == o.Text && Flags == o.Flags && Width == o.Width && Height == o.Height && Size == o.Size &&
+           Color == o.Color && Shifted == o.Shifted &&
+           std::memcmp(&Font, &o.Font, offsetof(LOGFONTW, lfFaceName)) == 0 &&
+           std::wcsncmp(Font.lfFaceName, o.Font.lfFaceName, LF_FACESIZE) == 0;
+  }
+};
+
+// A glow as made, cut to the pixels it shows (alpha above 0), kept as pixels
+// only: no GDI object lives between paints.
+struct TKeptGlow {
+  TGlowKey Key;
+  TspPixelBuffer32 Pixels;
+  TPoint At;  // the cut's place in the whole glow
+};
+
+// The glows made last. A caption repaints with the same glow again and
+// again (active and inactive, a few forms), and a glow of a large size costs
+// far more to make than to draw.
+constexpr size_t kKeptGlows = 4;
+std::vector<TKeptGlow>& KeptGlows() {
+  static std::vector<TKeptGlow> kept;
+  return kept;
+}
+
+// The part of a glow whose pixels have any alpha; empty when none has.
+TRect ShownPart(const TspPixels32& Glow) {
+  int left = Glow.Width, top = Glow.Height, right = 0, bottom = 0;
+  for (int y = 0; y < Glow.Height; ++y) {
+    const TspPixel* row = Glow.Row(y);
+    for (int x = 0; x < Glow.Width; ++x)
+      if (row[x] >> 24) {
+        left = std::min(left, x), right = std::max(right, x + 1);
+        top = std::min(top, y), bottom = std::max(bottom, y + 1);
+      }
+  }
+  return right > left ? TRect(left, top, right, bottom) : TRect();
+}
+
+// The glow of Key, kept or made now (in time that grows with its area:
+// the blur's cost does not grow with its radius).
+const TKeptGlow& MakeGlow(TCanvas* Canvas, const TGlowKey& Key) {
+  std::vector<TKeptGlow>& kept = KeptGlows();
+  for (size_t i = 0; i < kept.size(); ++i)
+    if (kept[i].Key == Key) {
+      std::rotate(kept.begin(), kept.begin() + ptrdiff_t(i), kept.begin() + ptrdiff_t(i) + 1);
+      return kept.front();
+    }
+  const int g = Key.Size, w = Key.Width + 2 * g, h = Key.Height + 2 * g;
+  TspBitmap glow;
+  glow.SetSize(w, h);
+  PrepareGlowCanvas(glow, Canvas);
+  const TRect inner(g, g, w - g, h - g);
+  DrawTextAt(glow.Canvas(), Key.Text, inner, Key.Flags, 0, 0);
+  if (Key.Shifted)
+    for (auto d : {TPoint(-1, 0), TPoint(1, 0), TPoint(0, -1), TPoint(0, 1)})
+      DrawTextAt(glow.Canvas(), Key.Text, inner, Key.Flags, d.X, d.Y);
+  BlurBitmap(&glow, g);
+  ColorGlow(&glow, Key.Color);
+  GdiFlush();
+  const TRect shown = ShownPart(glow.Pixels());
+  TKeptGlow made{Key, TspPixelBuffer32(shown.Width(), shown.Height()), shown.TopLeft()};
+  DrawPixels(made.Pixels.View(), TRect(0, 0, shown.Width(), shown.Height()), glow.Pixels(), shown, dmCopy);
+  if (kept.size() == kKeptGlows) kept.pop_back();
+  kept.insert(kept.begin(), std::move(made));
+  return kept.front();
+}
+
 void GlowText(TCanvas* Canvas, const TRect& R, const String& Text, UINT Flags, int Offset, TColor GlowColor,
               int g, bool shiftedCopies) {
   if (g < 0) g = 0;
-  const int w = R.Width() + 2 * g, h = R.Height() + 2 * g;
-  if (w > 0 && h > 0) {
-    TspBitmap glow;
-    glow.SetSize(w, h);
-    PrepareGlowCanvas(glow, Canvas);
-    const TRect inner(g, g, w - g, h - g);
-    DrawTextAt(glow.Canvas(), Text, inner, Flags, 0, 0);
-    if (shiftedCopies)
-      for (auto d : {TPoint(-1, 0), TPoint(1, 0), TPoint(0, -1), TPoint(0, 1)})
-        DrawTextAt(glow.Canvas(), Text, inner, Flags, d.X, d.Y);
-    BlurBitmap(&glow, g);
-    ColorGlow(&glow, GlowColor);
-    glow.Draw(Canvas, R.Left + Offset - g, R.Top + Offset - g);
+  if (R.Width() + 2 * g > 0 && R.Height() + 2 * g > 0) {
+    TGlowKey key;
+    key.Text = Text;
+    key.Flags = Flags;
+    key.Width = R.Width(), key.Height = R.Height(), key.Size = g;
+    key.Color = GlowColor;
+    key.Shifted = shiftedCopies;
+    GetObjectW(Canvas->Font()->Handle(), sizeof(key.Font), &key.Font);
+    const TKeptGlow& glow = MakeGlow(Canvas, key);
+    const TspPixels32 pixels = glow.Pixels.View();
+    if (!pixels.Empty())
+      DrawPixelsOnDC(Canvas->Handle(),
+                     Bounds(R.Left + Offset - g + glow.At.X, R.Top + Offset - g + glow.At.Y, pixels.Width,
+                            pixels.Height),
+                     pixels, TRect(0, 0, pixels.Width, pixels.Height), dmBlend);
   }
   DrawCaptionOver(Canvas, R, Text, Flags);
 }

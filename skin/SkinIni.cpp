@@ -129,7 +129,7 @@ TspSkinIni::TSpan TspSkinIni::Store(std::wstring_view Text) {
   return span;
 }
 
-void TspSkinIni::AddLine(size_t Begin, size_t End) {
+void TspSkinIni::AddLine(size_t Begin, size_t End, std::vector<TEntry>& Entries, std::vector<size_t>& Starts) {
   auto trimmed = [this](size_t b, size_t e) {
     while (b < e && IsBlank(FPool[b])) ++b;
     while (e > b && IsBlank(FPool[e - 1])) --e;
@@ -141,6 +141,8 @@ void TspSkinIni::AddLine(size_t Begin, size_t End) {
   if (FPool[b] == L'[' && FPool[e - 1] == L']' && line.Length >= 2) {
     TSpan name = trimmed(b + 1, e - 1);
     FSections.push_back(TSection{name, NameHash(View(name)), {}});
+    IndexSection(FSections.size() - 1);
+    Starts.push_back(Entries.size());
     return;
   }
   if (FSections.empty()) return;
@@ -154,22 +156,43 @@ void TspSkinIni::AddLine(size_t Begin, size_t End) {
     entry.Value = trimmed(b + eq + 1, e);
   }
   entry.NameHash = NameHash(View(entry.Name));
-  FSections.back().Entries.push_back(entry);
+  Entries.push_back(entry);
 }
 
 void TspSkinIni::SetText(std::wstring_view Text) { SetText(String(Text)); }
 
+void TspSkinIni::IndexSection(size_t Index) {
+  FSameHash.push_back(kNoSection);
+  const auto [first, added] = FFirstOfHash.emplace(FSections[Index].NameHash, uint32_t(Index));
+  if (added) return;
+  uint32_t i = first->second;
+  while (FSameHash[i] != kNoSection) i = FSameHash[i];
+  FSameHash[i] = uint32_t(Index);
+}
+
 void TspSkinIni::SetText(String&& Text) {
   FSections.clear();
+  FFirstOfHash.clear();
+  FSameHash.clear();
   FPool = std::move(Text);
   FLastSection = 0;
+  // The entries of all sections are gathered in one list first, each
+  // section's lying together, and then handed out: each section takes one
+  // block of its own size. Growing every section's list line by line left
+  // the heap strewn with freed blocks of every size, which made a text of
+  // many sections read in time that grew faster than its sections.
+  std::vector<TEntry> entries;
+  std::vector<size_t> starts;
   size_t start = 0;
   for (size_t i = 0; i < FPool.size(); ++i) {
     if (FPool[i] != L'\r' && FPool[i] != L'\n') continue;
-    AddLine(start, i);
+    AddLine(start, i, entries, starts);
     start = i + 1;
   }
-  AddLine(start, FPool.size());
+  AddLine(start, FPool.size(), entries, starts);
+  starts.push_back(entries.size());
+  for (size_t k = 0; k < FSections.size(); ++k)
+    FSections[k].Entries.assign(entries.begin() + ptrdiff_t(starts[k]), entries.begin() + ptrdiff_t(starts[k + 1]));
 }
 
 void TspSkinIni::SetLines(const std::vector<String>& Lines) {
@@ -197,9 +220,11 @@ const TspSkinIni::TSection* TspSkinIni::FindSection(std::wstring_view Section) c
   // found, and sections are only ever added at the end, so it still is.
   if (FLastSection < FSections.size() && SameName(View(FSections[FLastSection].Name), Section))
     return &FSections[FLastSection];
-  const uint32_t hash = NameHash(Section);
-  for (size_t i = 0; i < FSections.size(); ++i) {
-    if (FSections[i].NameHash == hash && SameName(View(FSections[i].Name), Section)) {
+  const auto first = FFirstOfHash.find(NameHash(Section));
+  if (first == FFirstOfHash.end()) return nullptr;
+  // Sections of one hash are chained in the order of the text.
+  for (uint32_t i = first->second; i != kNoSection; i = FSameHash[i]) {
+    if (SameName(View(FSections[i].Name), Section)) {
       FLastSection = i;
       return &FSections[i];
     }
@@ -270,6 +295,7 @@ void TspSkinIni::WriteString(std::wstring_view Section, std::wstring_view Key, s
   TSection* s = const_cast<TSection*>(FindSection(Section));
   if (!s) {
     FSections.push_back(TSection{Store(Section), NameHash(Section), {}});
+    IndexSection(FSections.size() - 1);
     s = &FSections.back();
   }
   const uint32_t hash = NameHash(Key);
@@ -295,8 +321,25 @@ void TspSkinIni::WriteInteger(std::wstring_view Section, std::wstring_view Key, 
 void TspSkinIni::EraseSection(std::wstring_view Section) {
   const TSection* s = FindSection(Section);
   if (!s) return;
-  FSections.erase(FSections.begin() + (s - FSections.data()));
+  const uint32_t gone = uint32_t(s - FSections.data());
+  // Out of its chain of one hash ...
+  const auto first = FFirstOfHash.find(s->NameHash);
+  if (first->second == gone) {
+    if (FSameHash[gone] == kNoSection) FFirstOfHash.erase(first);
+    else first->second = FSameHash[gone];
+  } else {
+    uint32_t i = first->second;
+    while (FSameHash[i] != gone) i = FSameHash[i];
+    FSameHash[i] = FSameHash[gone];
+  }
+  FSections.erase(FSections.begin() + gone);
+  FSameHash.erase(FSameHash.begin() + gone);
   FLastSection = 0;
+  // ... and the sections after it one place down.
+  for (auto& entry : FFirstOfHash)
+    if (entry.second > gone) --entry.second;
+  for (uint32_t& next : FSameHash)
+    if (next != kNoSection && next > gone) --next;
 }
 
 // ---------------------------------------------------------------------------

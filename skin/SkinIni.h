@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "classlib/ControlTypes.h"
@@ -77,12 +78,24 @@ class TspSkinIni {
   };
   std::wstring_view View(TSpan Span) const { return std::wstring_view(FPool).substr(Span.Start, Span.Length); }
   TSpan Store(std::wstring_view Text);
-  void AddLine(size_t Begin, size_t End);
+  // One line of the text: a section header starts a section whose entries
+  // begin at Entries' end (noted in Starts), any other line adds its entry.
+  void AddLine(size_t Begin, size_t End, std::vector<TEntry>& Entries, std::vector<size_t>& Starts);
   const TSection* FindSection(std::wstring_view Section) const;
   const TEntry* FindEntry(std::wstring_view Section, std::wstring_view Key) const;
 
+  // Notes section Index (the last added) in the index of first sections.
+  void IndexSection(size_t Index);
+
   String FPool;
   std::vector<TSection> FSections;
+  // The first section of each name hash; sections of other names sharing a
+  // hash are reached through FSameHash. A look-up of a section costs the
+  // same however many sections the text holds.
+  std::unordered_map<uint32_t, uint32_t> FFirstOfHash;
+  // For each section, the next section with the same hash, or kNoSection.
+  static constexpr uint32_t kNoSection = 0xFFFFFFFFu;
+  std::vector<uint32_t> FSameHash;
   mutable size_t FLastSection = 0;  // readers take a record's keys one after another
 };
 

@@ -35,10 +35,8 @@ void TspDataSkinWindowRecord::LoadFromFile(const TspSkinIni& Ini) {
 void TspDataSkinWindowRecord::ClipRects(const TRect& Bounds) {
   TspRecordCut io(Bounds, Bounds);
   Exchange(io);
-  // Corners in one line (as when none are given) cut the picture into no
-  // pieces at all: such a frame would draw nothing but black.
-  const bool inOneLine = RBPoint.X == LTPoint.X || RBPoint.Y == LTPoint.Y;
-  if (Client().IsEmpty() || inOneLine ||
+  // Corners in one line (as when none are given) draw nothing but black.
+  if (Client().IsEmpty() ||
       !NinePiecesSound({LTPoint, RTPoint, LBPoint, RBPoint, Client()}, Bounds.Width(), Bounds.Height()))
     WindowPictureIndex = MaskPictureIndex = -1;
 }

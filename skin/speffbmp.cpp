@@ -225,12 +225,8 @@ void TspBitmap::DrawRect(HDC ADC, const TRect& DestRect, const TRect& SrcRect) {
     }
   }
   if (HasAlpha || HasKey) {
-    // Blend or key-copy into a copy of the destination area, then put it back.
-    TspBitmap area;
-    area.SetSize(w, h);
-    BitBlt(area.FDC, 0, 0, w, h, ADC, DestRect.Left, DestRect.Top, SRCCOPY);
-    DrawToBitmap(&area, TRect(0, 0, w, h), SrcRect);
-    BitBlt(ADC, DestRect.Left, DestRect.Top, w, h, area.FDC, 0, 0, SRCCOPY);
+    GdiFlush();
+    DrawPixelsOnDC(ADC, DestRect, FPixels, SrcRect, Mode());
     return;
   }
   GdiFlush();
@@ -238,6 +234,34 @@ void TspBitmap::DrawRect(HDC ADC, const TRect& DestRect, const TRect& SrcRect) {
   StretchBlt(ADC, DestRect.Left, DestRect.Top, w, h, FDC, SrcRect.Left, SrcRect.Top, SrcRect.Width(),
              SrcRect.Height(), SRCCOPY);
   SetStretchBltMode(ADC, oldMode);
+}
+
+void DrawPixelsOnDC(HDC ADC, const TRect& DestRect, const TspPixels32& Src, const TRect& SrcRect, TspDrawMode Mode) {
+  if (Src.Empty() || DestRect.IsEmpty() || SrcRect.IsEmpty()) return;
+  if (TspBitmap* target = TspBitmap::FromDC(ADC)) {
+    GdiFlush();
+    DrawPixels(target->Pixels(), DestRect, Src, SrcRect, Mode);
+    return;
+  }
+  // Blend or key-copy into a copy of the part of the destination area that
+  // the DC shows, then put it back. Equal sizes: the part is cut from both.
+  TRect dest = DestRect, src = SrcRect;
+  RECT box;
+  if (DestRect.Width() == SrcRect.Width() && DestRect.Height() == SrcRect.Height() &&
+      GetClipBox(ADC, &box) != ERROR) {
+    TRect shown;
+    if (!IntersectRect(shown, DestRect, TRect(box.left, box.top, box.right, box.bottom))) return;
+    src = TRect(SrcRect.Left + shown.Left - DestRect.Left, SrcRect.Top + shown.Top - DestRect.Top,
+                SrcRect.Left + shown.Right - DestRect.Left, SrcRect.Top + shown.Bottom - DestRect.Top);
+    dest = shown;
+  }
+  const int w = dest.Width(), h = dest.Height();
+  TspBitmap area;
+  area.SetSize(w, h);
+  BitBlt(area.DC(), 0, 0, w, h, ADC, dest.Left, dest.Top, SRCCOPY);
+  GdiFlush();
+  DrawPixels(area.Pixels(), TRect(0, 0, w, h), Src, src, Mode);
+  BitBlt(ADC, dest.Left, dest.Top, w, h, area.DC(), 0, 0, SRCCOPY);
 }
 
 void TspBitmap::DrawToBitmap(TspBitmap* Target, int X, int Y) {

@@ -117,6 +117,11 @@ class TspBitmap : public TPersistent {
   String FTagText;
 };
 
+// SrcRect of Src drawn into DestRect of the DC by Mode (dmBlend: by each
+// pixel's alpha; dmKey: all but the key colour), straight into the pixels of
+// a TspBitmap's DC, else through a copy of the part of DestRect the DC shows.
+void DrawPixelsOnDC(HDC ADC, const TRect& DestRect, const TspPixels32& Src, const TRect& SrcRect, TspDrawMode Mode);
+
 // Blurs a TspBitmap in place with the stack blur; nothing when Radius < 1.
 void BlurBitmap(TspBitmap* Bitmap, int Radius);
 // Alpha of each target pixel := (red + green + blue) / 3 of the source pixel.

@@ -31,23 +31,37 @@ int NearestSource(int i, int srcFirst, int srcLen, int dstLen) {
   return srcFirst + static_cast<int>(static_cast<int64_t>(i) * (srcLen - 1) / (dstLen - 1));
 }
 
-// One pass of the stack blur along `count` pixels spaced `stride` apart.
-void BlurLine(TspPixel* line, int count, int stride, int r, std::vector<TspPixel>& tmp) {
-  tmp.resize(count);
-  for (int i = 0; i < count; ++i) tmp[i] = line[static_cast<ptrdiff_t>(i) * stride];
+// One pass of the stack blur along `count` pixels spaced `stride` apart:
+// each pixel becomes the sum of its neighbours up to r away (the line's end
+// pixels repeated past its ends), weighted r + 1 - distance, over (r + 1)^2.
+// That weighting is a box of r + 1 pixels run twice, so two running sums
+// give each pixel's sum exactly in time that does not grow with r.
+void BlurLine(TspPixel* line, int count, int stride, int r, std::vector<uint32_t>& tmp) {
+  // Per channel (blue, green, red): the line's pixels with r copies of each
+  // end pixel past it, as running sums; then the running sums of its boxes.
+  const size_t ext = size_t(count) + 2 * size_t(r), boxes = size_t(count) + size_t(r);
+  tmp.assign(3 * (ext + 1) + 3 * (boxes + 1), 0);
+  uint32_t* sums = tmp.data();
+  uint32_t* boxSums = sums + 3 * (ext + 1);
+  for (size_t m = 0; m < ext; ++m) {
+    const int t = std::clamp(int(m) - r, 0, count - 1);
+    const TspPixel p = line[static_cast<ptrdiff_t>(t) * stride];
+    sums[3 * (m + 1)] = sums[3 * m] + PixelBlue(p);
+    sums[3 * (m + 1) + 1] = sums[3 * m + 1] + PixelGreen(p);
+    sums[3 * (m + 1) + 2] = sums[3 * m + 2] + PixelRed(p);
+  }
+  // Box b covers the extended pixels b .. b + r.
+  for (size_t b = 0; b < boxes; ++b)
+    for (int c = 0; c < 3; ++c)
+      boxSums[3 * (b + 1) + c] = boxSums[3 * b + c] + (sums[3 * (b + r + 1) + c] - sums[3 * b + c]);
   const uint32_t divisor = static_cast<uint32_t>((r + 1) * (r + 1));
   for (int i = 0; i < count; ++i) {
-    uint32_t sb = 0, sg = 0, sr = 0;
-    for (int j = -r; j <= r; ++j) {
-      const TspPixel p = tmp[std::clamp(i + j, 0, count - 1)];
-      const uint32_t w = static_cast<uint32_t>(r + 1 - std::abs(j));
-      sb += w * PixelBlue(p);
-      sg += w * PixelGreen(p);
-      sr += w * PixelRed(p);
-    }
+    // Pixel i takes the boxes i .. i + r.
+    uint32_t sum[3];
+    for (int c = 0; c < 3; ++c) sum[c] = boxSums[3 * (size_t(i) + r + 1) + c] - boxSums[3 * size_t(i) + c];
     line[static_cast<ptrdiff_t>(i) * stride] =
-        MakePixel(static_cast<uint8_t>(sr / divisor), static_cast<uint8_t>(sg / divisor),
-                  static_cast<uint8_t>(sb / divisor), 255);
+        MakePixel(static_cast<uint8_t>(sum[2] / divisor), static_cast<uint8_t>(sum[1] / divisor),
+                  static_cast<uint8_t>(sum[0] / divisor), 255);
   }
 }
 
@@ -192,7 +206,7 @@ void ColorizeFromRed(const TspPixels32& Img, uint32_t Color) {
 
 void BlurPixels(const TspPixels32& Img, int Radius) {
   if (Img.Empty() || Radius < 1) return;
-  std::vector<TspPixel> tmp;
+  std::vector<uint32_t> tmp;
   for (int y = 0; y < Img.Height; ++y) BlurLine(Img.Row(y), Img.Width, 1, Radius, tmp);
   for (int x = 0; x < Img.Width; ++x) BlurLine(Img.Bits + x, Img.Height, Img.Width, Radius, tmp);
 }

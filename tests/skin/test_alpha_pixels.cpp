@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 #include "skin/speffbmp_alpha.h"
 
 namespace {
@@ -100,6 +104,51 @@ TEST(AlphaPixels, StackBlurUsesTriangularWeights) {
   TspPixelBuffer32 c(2, 2, MakePixel(9, 9, 9, 5));
   BlurPixels(c.View(), 0);
   EXPECT_EQ(c.View().Bits[3], MakePixel(9, 9, 9, 5));
+}
+
+// The blur's running sums give the triangle weights' sums exactly: every
+// pixel of a noisy picture as the direct sum of its neighbours (ends
+// repeated) gives it, at radii from 1 to past the picture's size.
+TEST(AlphaPixels, StackBlurMatchesItsWeightsAtEveryRadius) {
+  const int w = 23, h = 9;
+  TspPixelBuffer32 source(w, h);
+  uint32_t noise = 7;
+  for (int i = 0; i < w * h; ++i) {
+    noise = noise * 1103515245u + 12345u;
+    source.View().Bits[i] = MakePixel(uint8_t(noise >> 24), uint8_t(noise >> 16), uint8_t(noise >> 8), 0);
+  }
+  // One pass of the weights along a line, summed directly.
+  auto pass = [](std::vector<TspPixel> line, int r) {
+    const int n = int(line.size());
+    std::vector<TspPixel> out(line.size());
+    for (int i = 0; i < n; ++i) {
+      uint32_t sum[3] = {};
+      for (int j = -r; j <= r; ++j) {
+        const TspPixel p = line[size_t(std::clamp(i + j, 0, n - 1))];
+        const uint32_t weight = uint32_t(r + 1 - std::abs(j));
+        sum[0] += weight * PixelRed(p), sum[1] += weight * PixelGreen(p), sum[2] += weight * PixelBlue(p);
+      }
+      const uint32_t d = uint32_t((r + 1) * (r + 1));
+      out[size_t(i)] = MakePixel(uint8_t(sum[0] / d), uint8_t(sum[1] / d), uint8_t(sum[2] / d), 255);
+    }
+    return out;
+  };
+  for (int r : {1, 2, 5, 8, 22, 40, 255}) {
+    std::vector<TspPixel> want(source.View().Bits, source.View().Bits + w * h);
+    for (int y = 0; y < h; ++y) {
+      const std::vector<TspPixel> row = pass(std::vector<TspPixel>(want.begin() + y * w, want.begin() + (y + 1) * w), r);
+      std::copy(row.begin(), row.end(), want.begin() + y * w);
+    }
+    for (int x = 0; x < w; ++x) {
+      std::vector<TspPixel> column(static_cast<size_t>(h));
+      for (int y = 0; y < h; ++y) column[size_t(y)] = want[size_t(y * w + x)];
+      column = pass(column, r);
+      for (int y = 0; y < h; ++y) want[size_t(y * w + x)] = column[size_t(y)];
+    }
+    TspPixelBuffer32 got = source;
+    BlurPixels(got.View(), r);
+    EXPECT_TRUE(std::equal(want.begin(), want.end(), got.View().Bits)) << "radius " << r;
+  }
 }
 
 TEST(AlphaPixels, GlowColouringAndSilhouette) {

@@ -74,6 +74,67 @@ std::set<Pixel> Covered(const TspComposition& c) {
   return s;
 }
 
+// Whether nine pieces, and a frame's four border images, cover any size:
+// each bound of the checks at its edge, one pixel either side of it. The
+// frame's checks differ in two ways: its side images span the client's rows
+// only, and corners in one line are no fault for its images.
+TEST(CompositionPlan, PiecesSoundAtEveryBound) {
+  struct TCase {
+    const char* What;
+    TPoint LT, RT, LB, RB;
+    TRect CL;
+    bool Nine, Border;
+    int W = 8, H = 8;
+  };
+  // Corners of 2 pixels round a client of 4 x 4 in an 8 x 8 rectangle.
+  const TPoint lt(2, 2), rt(6, 2), lb(2, 6), rb(6, 6);
+  const TRect cl(2, 2, 6, 6);
+  const TCase cases[] = {
+      {"corners round the client", lt, rt, lb, rb, cl, true, true},
+      {"no left band, corners at x 0", {0, 2}, rt, {0, 6}, rb, {0, 2, 6, 6}, true, true},
+      {"no top band, corners at y 0", {2, 0}, {6, 0}, lb, rb, {2, 0, 6, 6}, true, true},
+      {"no right band, corners at x W", lt, {8, 2}, lb, {8, 6}, {2, 2, 8, 6}, true, true},
+      {"no bottom band, corners at y H", lt, rt, {2, 8}, {6, 8}, {2, 2, 6, 8}, true, true},
+      {"a corner past x 0", {-1, 2}, rt, lb, rb, cl, false, false},
+      {"a corner past y 0", {2, -1}, rt, lb, rb, cl, false, false},
+      {"a corner past x W", lt, {9, 2}, lb, rb, cl, false, false},
+      {"a corner past y H", lt, rt, lb, {6, 9}, cl, false, false},
+      {"a client of no height", lt, rt, lb, rb, {2, 4, 6, 4}, true, false},
+      {"a client of no width", lt, rt, lb, rb, {4, 2, 4, 6}, true, true},
+      {"a client upside down", lt, rt, lb, rb, {2, 5, 6, 4}, false, false},
+      {"a client right to left", lt, rt, lb, rb, {5, 2, 4, 6}, false, false},
+      {"a client past x 0", lt, rt, lb, rb, {-1, 2, 6, 6}, false, false},
+      {"a client past y 0", lt, rt, lb, rb, {2, -1, 6, 6}, false, false},
+      {"a client past x W", lt, rt, lb, rb, {2, 2, 9, 6}, false, false},
+      {"a client past y H", lt, rt, lb, rb, {2, 2, 6, 9}, false, false},
+      {"a top band without an edge", lt, {2, 2}, lb, rb, cl, false, false},
+      {"a bottom band without an edge", lt, rt, {6, 6}, rb, cl, false, false},
+      {"a left strip of no height", lt, rt, {2, 2}, rb, cl, false, false},
+      {"a right strip of no height", lt, rt, lb, {6, 2}, cl, false, false},
+      {"a rectangle of no width", {0, 0}, {0, 0}, {0, 8}, {0, 8}, {0, 0, 0, 8}, false, false, 0},
+      {"a rectangle of no height", {0, 0}, {8, 0}, {0, 0}, {8, 0}, {0, 0, 8, 0}, false, false, 8, 0},
+      // A one-pixel piece whose client fills it: its corners cut the
+      // picture into nothing; so do corners in one column or one row.
+      {"one pixel, the client filling it", {1, 1}, {1, 1}, {1, 1}, {1, 1}, {0, 0, 1, 1}, false, true, 1, 1},
+      {"corners in one column", {4, 2}, {6, 2}, {2, 6}, {4, 6}, {0, 0, 8, 8}, false, true},
+      {"corners in one row", {2, 4}, {6, 2}, {2, 6}, {6, 4}, {0, 0, 8, 8}, false, true},
+      // The frame's side images span the client's rows.
+      {"left corner above the client", lt, {6, 3}, lb, rb, {2, 3, 6, 6}, true, false},
+      {"right corner above the client", lt, {6, 1}, lb, rb, cl, true, false},
+      {"left corner below the client", lt, rt, {2, 7}, rb, cl, true, false},
+      {"right corner below the client", lt, rt, lb, {6, 7}, cl, true, false},
+      {"left corners crossed", {0, 5}, rt, {0, 4}, rb, {0, 2, 6, 6}, true, false},
+      {"right corners crossed", lt, {8, 5}, lb, {8, 4}, {2, 2, 8, 6}, true, false},
+      {"left corners at one row", {0, 4}, rt, {0, 4}, rb, {0, 2, 6, 6}, true, true},
+      {"right corners at one row", lt, {8, 4}, lb, {8, 4}, {2, 2, 8, 6}, true, true},
+  };
+  for (const TCase& c : cases) {
+    const TspSkinGeometry g{c.LT, c.RT, c.LB, c.RB, c.CL};
+    EXPECT_EQ(NinePiecesSound(g, c.W, c.H), c.Nine) << c.What;
+    EXPECT_EQ(BorderPiecesSound(g, c.W, c.H), c.Border) << c.What;
+  }
+}
+
 TEST(CompositionPlan, TilesRepeatAndTheLastIsCut) {
   std::vector<TspDrawOp> ops;
   Tiles(ops, TRect(0, 0, 10, 4), 0, 35, 0, 4, true);

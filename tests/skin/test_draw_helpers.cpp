@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "MarkCells.h"
 #include "skin/SPUtils.h"
@@ -173,6 +175,49 @@ TEST(DrawHelpers, GlowTextColoursAroundTheText) {
   EXPECT_GT(black, 10);
   EXPECT_GT(tinted, 20);
   EXPECT_EQ(s.B.Canvas()->Pixels(0, 0), clWhite);  // beyond the glow
+}
+
+// A glow is kept once made: the same call draws the same pixels, also on a
+// canvas that clips it; a change of anything it is drawn from (text, font,
+// rectangle, size, colour, offset) draws the new glow, never the kept one.
+TEST(DrawHelpers, KeptGlowFollowsEverythingItIsDrawnFrom) {
+  struct TGlowCall {
+    const char* Change;
+    String Text = L"Glow";
+    String Font = L"Arial";
+    int Height = -14, Width = 80, Size = 4, Offset = 0;
+    TColor Color = clBlue;
+  };
+  auto draw = [](const TGlowCall& c, int SurfaceHeight = 60) {
+    auto s = std::make_unique<Surface>(160, SurfaceHeight);
+    s->C()->Font()->SetName(c.Font);
+    s->C()->Font()->SetHeight(c.Height);
+    s->C()->Font()->SetColor(clBlack);
+    DrawGlowText(s->C(), TRect(30, 20, 30 + c.Width, 40), c.Text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, c.Offset,
+                 c.Color, c.Size);
+    std::vector<TColor> pixels;
+    for (int y = 0; y < s->B.Height(); ++y)
+      for (int x = 0; x < s->B.Width(); ++x) pixels.push_back(s->B.Canvas()->Pixels(x, y));
+    return pixels;
+  };
+  const TGlowCall base{"none"};
+  const std::vector<TColor> first = draw(base);
+  EXPECT_EQ(draw(base), first);
+  TGlowCall changes[] = {{"text"}, {"font"}, {"font height"}, {"width"}, {"size"}, {"colour"}, {"offset"}};
+  changes[0].Text = L"Glows";
+  changes[1].Font = L"Courier New";
+  changes[2].Height = -18;
+  changes[3].Width = 90;
+  changes[4].Size = 6;
+  changes[5].Color = clRed;
+  changes[6].Offset = 2;
+  for (const TGlowCall& c : changes) {
+    EXPECT_NE(draw(c), first) << c.Change;
+    EXPECT_EQ(draw(base), first) << "after " << c.Change;
+  }
+  // A canvas of 30 rows cuts the glow: what it shows is the first rows of the whole.
+  const std::vector<TColor> cut = draw(base, 30);
+  EXPECT_TRUE(std::equal(cut.begin(), cut.end(), first.begin()));
 }
 
 TEST(DrawHelpers, GlyphAndTextWithBarWithoutGlyph) {

@@ -179,4 +179,23 @@ TEST(SkinContrast, DisabledTextIsMovedJustEnoughToRead) {
   EXPECT_EQ(ReadableOn(0xFFFFFF, 0x000000), 0xFFFFFF);
 }
 
+// The readable colour is the wanted one moved toward white or black in
+// every channel alike: a grey stays a grey, and a colour keeps the order of
+// its channels.
+TEST(SkinContrast, ReadableColourKeepsItsHue) {
+  for (const TColor face : {TColor(0xFFFFFF), TColor(0xF5F5F5), TColor(0x000000), TColor(0x2A2A2A)})
+    for (const TColor text : {TColor(0x808080), TColor(0xC0C0C0), TColor(0x404040)}) {
+      const TColor readable = ReadableOn(text, face);
+      const int r = readable & 0xFF, g = (readable >> 8) & 0xFF, b = (readable >> 16) & 0xFF;
+      EXPECT_TRUE(r == g && g == b) << std::hex << text << " on " << face << ": " << readable;
+      EXPECT_GE(ColorContrast(readable, face), kReadableContrast);
+    }
+  // Blue above green above red, on white and on black.
+  for (const TColor face : {TColor(0xFFFFFF), TColor(0x000000)}) {
+    const TColor readable = ReadableOn(0xA08060, face);
+    EXPECT_GT((readable >> 16) & 0xFF, (readable >> 8) & 0xFF) << std::hex << face;
+    EXPECT_GT((readable >> 8) & 0xFF, readable & 0xFF) << std::hex << face;
+  }
+}
+
 }  // namespace

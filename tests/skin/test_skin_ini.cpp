@@ -238,6 +238,56 @@ TEST(SkinIni, WritingAndErasing) {
   EXPECT_EQ(ini.GetLines(), (std::vector<String>{L"[a]", L"k=3", L"", L"[c]", L"n=-4", L""}));
 }
 
+// Sections are found through their names' hash: "s539599" and "s722382"
+// share one (FNV-1a of the folded name), so each is told from the other by
+// its name, the first of a name given twice is the one read, and both stay
+// found after a section before them is erased or another is written.
+TEST(SkinIni, SectionsSharingAHashAndGivenTwice) {
+  TspSkinIni ini = MakeIni({L"[first]", L"k=0", L"[s539599]", L"k=1", L"[s722382]", L"k=2", L"[S539599]", L"k=3",
+                            L"[s722382]", L"k=4"});
+  auto read = [&ini](const wchar_t* Section) { return ini.ReadInteger(Section, L"k", -1); };
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(round);
+    EXPECT_EQ(read(L"s539599"), 1);
+    EXPECT_EQ(read(L"S722382"), 2);
+    EXPECT_EQ(read(L"s539599"), 1);
+    EXPECT_EQ(read(L"s000000"), -1);
+    if (round == 0) ini.EraseSection(L"first");
+    if (round == 1) ini.WriteString(L"s1", L"k", L"5");
+  }
+  EXPECT_EQ(read(L"s1"), 5);
+  EXPECT_EQ(read(L"first"), -1);
+  // Erasing the first copy of a name uncovers the second, in the middle of
+  // the sections of one hash and at their head.
+  ini.EraseSection(L"s722382");
+  EXPECT_EQ(read(L"s722382"), 4);
+  EXPECT_EQ(read(L"s539599"), 1);
+  ini.EraseSection(L"s539599");
+  EXPECT_EQ(read(L"s539599"), 3);
+  EXPECT_EQ(read(L"s722382"), 4);
+  ini.EraseSection(L"s539599");
+  EXPECT_EQ(read(L"s539599"), -1);
+  EXPECT_EQ(read(L"s722382"), 4);
+  EXPECT_EQ(read(L"s1"), 5);
+  // The last section, alone under its hash; one not there.
+  ini.EraseSection(L"s1");
+  ini.EraseSection(L"absent");
+  EXPECT_EQ(read(L"s1"), -1);
+  EXPECT_EQ(read(L"s722382"), 4);
+
+  // Sections of one hash apart from each other: the one before an erased
+  // section of the hash, and the head's next, are found across the others.
+  TspSkinIni apart = MakeIni({L"[s539599]", L"k=1", L"[other]", L"k=0", L"[S539599]", L"k=3", L"[s722382]", L"k=2"});
+  apart.EraseSection(L"s722382");
+  EXPECT_EQ(apart.ReadInteger(L"s722382", L"k", -1), -1);
+  apart.EraseSection(L"s539599");
+  EXPECT_EQ(apart.ReadInteger(L"s539599", L"k", -1), 3);
+  EXPECT_EQ(apart.ReadInteger(L"other", L"k", -1), 0);
+  TspSkinIni headFirst = MakeIni({L"[s539599]", L"k=1", L"[other]", L"k=0", L"[s722382]", L"k=2"});
+  headFirst.EraseSection(L"s539599");
+  EXPECT_EQ(headFirst.ReadInteger(L"s722382", L"k", -1), 2);
+}
+
 TEST(SkinIni, EnumerationWords) {
   TspSkinIni ini = MakeIni({L"[s]", L"h=sthorz", L"v=stvert", L"V=x", L"cap=STVERT", L"m=mkpush", L"mx=MKPUSH",
                             L"e=ieinvert", L"ex=foo"});

@@ -244,6 +244,11 @@ TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
       {L"edit", {L"skinrect=0,0,8,0", L"clientrect=2,2,6,6", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, true, true},
       {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,2", L"lefttoppoint=2,0", L"righttoppoint=3,0"}, true, true},
       {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6", L"lefttoppoint=3,0", L"righttoppoint=3,0"}, true, true},
+      // Nine pieces without a top band: the edit's own corners still may not meet.
+      {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,0,6,8", L"lefttoppoint=2,0", L"righttoppoint=2,0",
+                 L"leftbottompoint=2,8", L"rightbottompoint=6,8"}, true, true},
+      {L"edit", {L"skinrect=0,0,8,8", L"clientrect=2,0,6,8", L"lefttoppoint=2,0", L"righttoppoint=3,0",
+                 L"leftbottompoint=2,8", L"rightbottompoint=6,8"}, true, false},
       // Tab: skin and a client or a background picture.
       {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6"}, true, false},
       {L"tab", {L"skinrect=0,0,8,8", L"clientrect=2,2,6,6"}, false, true},
@@ -273,7 +278,10 @@ TEST(SkinValues, RecordsThatLeaveNothingToDraw) {
       // A track past its bar.
       {L"scrollbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=2,0,6,8"}, true, false},
       {L"scrollbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=2,0,6,9"}, true, true},
-      {L"trackbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=-1,0,6,8"}, true, true},
+      {L"trackbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=-1,0,6,8"}, true, true},      // A track at the picture's edges, and one a pixel past each.
+      {L"scrollbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=0,0,8,8"}, true, false},
+      {L"trackbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=0,-1,8,8"}, true, true},
+      {L"trackbar", {L"skinrect=0,0,8,8", L"lefttoppoint=2,0", L"righttoppoint=6,0", L"trackarea=0,0,9,8"}, true, true},
   };
   for (const TCase& c : cases) {
     std::vector<String> lines = {L"[r]"};
@@ -306,9 +314,14 @@ TEST(SkinValues, MenuItemRecordsThatLeaveNothingToDraw) {
       {L"menuitem", {item, lit, L"dividerrect=0,16,16,18", L"dividerleftoffset=8", L"dividerrightoffset=7"}, false},
       {L"menuitem", {item, lit, L"dividerrect=0,16,16,18", L"dividerleftoffset=8", L"dividerrightoffset=8"}, true},
       {L"menuitem", {item, lit, L"dividerrect=4,16,4,18"}, true},
+      {L"menuitem", {item, lit, L"dividerrect=4,16,4,17"}, true},
       {L"menuitem", {item, lit, four, five, L"animateskinrect=0,0,40,8", L"framecount=4"}, false},
       {L"menuitem", {item, lit, four, five, L"animateskinrect=0,0,40,8", L"framecount=5"}, true},
       {L"menuitem", {item, lit, L"animateskinrect=0,0,4,8", L"framecount=5"}, true},
+      // No frames, and strips of frames one below the other.
+      {L"menuitem", {item, lit, four, five, L"animateskinrect=0,0,40,8", L"framecount=0"}, false},
+      {L"menuitem", {item, lit, four, five, L"animateskinrect=0,0,16,40", L"framecount=5"}, false},
+      {L"menuitem", {item, lit, four, five, L"animateskinrect=0,0,9,40", L"framecount=5"}, true},
       {L"mainmenuitem", {item, four, five}, false},
       {L"mainmenuitem", {L"skinrect=0,0,0,0", four, five}, false},
       {L"mainmenuitem", {item, L"downrect=0,16,9,24", four, five}, true},
@@ -324,6 +337,39 @@ TEST(SkinValues, MenuItemRecordsThatLeaveNothingToDraw) {
     String text = c.Type;
     for (const wchar_t* key : c.Keys) text += String(L" ") + key;
     EXPECT_EQ(r->ActivePictureIndex, c.Nothing ? -1 : 0) << WideToUtf8(text);
+  }
+}
+
+// A popup or hint window record whose corners lie in one row or one column
+// (on one axis only, or both) cuts its picture into no pieces: it loses its
+// picture when cut to it, as one with an empty client does.
+TEST(SkinValues, WindowRecordsWithCornersInOneLineLoseTheirPicture) {
+  struct TCase {
+    const char* What;
+    const wchar_t* RightBottom;
+    const wchar_t* Client;
+    bool Kept;
+  };
+  const TCase cases[] = {
+      {"corners round the client", L"29,29", L"3,3,29,29", true},
+      {"right bottom corner in the left corners' column", L"3,29", L"3,3,29,29", false},
+      {"right bottom corner in the top corners' row", L"29,3", L"3,3,29,29", false},
+      {"all corners at one point", L"3,3", L"3,3,29,29", false},
+      {"an empty client", L"29,29", L"3,3,3,29", false},
+  };
+  for (const TCase& c : cases) {
+    for (const wchar_t* section : {L"POPUPWINDOW", L"HINTWINDOW"}) {
+      const String corner = String(L"rightbottompoint=") + c.RightBottom;
+      const String client = String(section == String(L"POPUPWINDOW") ? L"itemsrect=" : L"clientrect=") + c.Client;
+      const TspSkinIni ini({String(L"[") + section + L"]", L"windowpictureindex=0", L"lefttoppoint=3,3",
+                            L"righttoppoint=29,3", L"leftbottompoint=3,29", corner, client});
+      std::unique_ptr<TspDataSkinWindowRecord> r;
+      if (section == String(L"POPUPWINDOW")) r.reset(new TspDataSkinPopupWindow);
+      else r.reset(new TspDataSkinHintWindow);
+      r->LoadFromFile(ini);
+      r->ClipRects(TRect(0, 0, 32, 32));
+      EXPECT_EQ(r->WindowPictureIndex, c.Kept ? 0 : -1) << c.What << " " << WideToUtf8(section);
+    }
   }
 }
 

@@ -314,6 +314,32 @@ TEST_F(MenuButtonTest, SkinnedGridTakesThePopupFrameAroundItsCells) {
   EXPECT_EQ(Window(), nullptr);
 }
 
+// A menu speed button draws from any button record: a menu-button record is
+// a button record with a track rectangle, so a plain "button" record (or a
+// tool button's) is of its kind and draws the button's face; a record of
+// another kind counts as none.
+TEST(MenuButtonRecordKinds, ButtonRecordsAreItsKindOthersAreNone) {
+  auto* form = new TForm(nullptr);
+  auto* stored = new TspCompressedStoredSkin(form);
+  stored->LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+  auto* skin = new TspSkinData(form);
+  skin->LoadCompressedStoredSkin(stored);
+  auto* button = new TspSkinMenuSpeedButton(form);
+  button->SetParent(form);
+  button->SetSkinData(skin);
+  const struct {
+    const wchar_t* Record;
+    bool Drawn;
+  } kinds[] = {{L"toolmenubutton", true}, {L"button", true},    {L"resizetoolbutton", true},
+               {L"checkbox", false},      {L"panel", false},    {L"edit", false}};
+  for (const auto& k : kinds) {
+    button->SetSkinDataName(k.Record);
+    button->GetSkinData();  // as its paint does first
+    EXPECT_EQ(button->SkinIndex() != -1, k.Drawn) << WideToUtf8(k.Record);
+  }
+  Free(form);
+}
+
 TEST(ImagesMenu, ColumnsOutsideOneToFiftyAreRefusedAndAssignCopiesEverything) {
   TspSkinImagesMenu menu(nullptr);
   menu.SetColumnsCount(8);
