@@ -680,3 +680,86 @@ TEST(ReducedFreeFromInput, EditOnAPageThreeModalFormsDeepFreesThePageFromItsKeyU
   EXPECT_TRUE(freed);
   EndsSoundly(form, skin);
 }
+
+// A skinned paint panel on an MDI child moved to another form from its own
+// OnPanelPaint, the child skinned or not. The first paint comes while the
+// panel's window is made: the panel kept the handle the system answered for
+// the window the move had destroyed, and freeing its new form ended the
+// program ("freed on the thread that made its window").
+TEST(ReducedParentChanges, PaintPanelMovedToAnotherFormFromItsOwnPaint) {
+  for (bool skinnedChild : {false, true}) {
+    SCOPED_TRACE(skinnedChild ? "skinned child" : "plain child");
+    TspSkinData* skin = NewTestSkin(nullptr);
+    TForm* other = ShownForm();
+    auto* frame = new TForm(nullptr);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(30, 30, 500, 400);
+    ShowAndActivate(frame);
+    auto* child = new TForm(frame);
+    child->SetFormStyle(fsMDIChild);
+    if (skinnedChild) (new TspSkinForm(child))->SetSkinData(skin);
+    child->Show();
+    Settle();
+    auto* panel = Put<TspSkinPaintPanel>(child, skin);
+    int paints = 0;
+    panel->OnPanelPaint = [&paints, panel, other](TCanvas*, const TRect&) {
+      if (paints++ == 0) panel->SetParent(other);
+    };
+    panel->Invalidate();
+    Settle();
+    ASSERT_GE(paints, 1);
+    EXPECT_EQ(panel->Parent(), other);
+    if (panel->HandleAllocated()) {
+      EXPECT_TRUE(IsWindow(panel->Handle()));
+      EXPECT_EQ(FindControl(panel->Handle()), panel);
+      EXPECT_EQ(GetParent(panel->Handle()), other->Handle());
+    }
+    Free(frame);
+    Settle();
+    EndsSoundly(other, skin);
+  }
+}
+
+// A skinned form's menu bar opened from the keyboard (SC_KEYMENU with an
+// item's accelerator); a drop-down item's OnDrawItem frees the form or its
+// skinned form while the drop-down first draws (a null read in
+// PopupMenuBarItem, which went on with the menu of the skinned form freed).
+TEST(ReducedFreeFromMenuEvents, KeyboardMenuBarsDropDownItemFreesTheFormOrTheSkinnedForm) {
+  for (bool skinnedFormGoes : {false, true}) {
+    SCOPED_TRACE(skinnedFormGoes ? "the skinned form freed" : "the form freed");
+    HangWatchdog watch("a menu bar's drop-down freeing its form");
+    // The test skin has no menu bar: the default one's source has.
+    static TspCompressedStoredSkin* withBar = [] {
+      auto* s = new TspCompressedStoredSkin(nullptr);
+      s->LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
+      return s;
+    }();
+    auto* skin = new TspSkinData(nullptr);
+    skin->LoadCompressedStoredSkin(withBar);
+    TForm* form = ShownForm();
+    auto* skinForm = new TspSkinForm(form);
+    skinForm->SetSkinData(skin);
+    auto* menu = new TMainMenu(form);
+    auto* file = new TMenuItem(menu);
+    file->SetCaption(L"&File");
+    menu->Items()->Add(file);
+    auto* open = new TMenuItem(menu);
+    open->SetCaption(L"&Open");
+    file->Add(open);
+    form->SetMenu(menu);
+    Settle();
+    bool drawn = false;
+    TObject* going = skinnedFormGoes ? static_cast<TObject*>(skinForm) : form;
+    open->OnDrawItem = [&drawn, going](TObject*, TCanvas*, const TRect&, bool) {
+      if (drawn) return;
+      drawn = true;
+      Free(static_cast<TComponent*>(going));
+    };
+    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, L'f');
+    EXPECT_TRUE(PumpUntil([&] { return drawn; }, 5000));
+    Settle();
+    KeyChord({}, VK_ESCAPE);
+    KeyChord({}, VK_ESCAPE);
+    EndsSoundly(skinnedFormGoes ? form : nullptr, skin);
+  }
+}
