@@ -34,8 +34,9 @@ std::unordered_map<HWND, WNDPROC> gParked;
 // are never parked, their destruction being under way already.
 std::unordered_set<HWND> gDestroyingWindows;
 TWinControl* gCreatingControl = nullptr;
-// The window the last CreateWindowHandle made (kept or not), nullptr when none.
-HWND gMadeWindow = nullptr;
+// Whether the last CreateWindowHandle made a window, kept or not: one a
+// handler destroyed while it was made is answered with no handle.
+bool gWindowMade = false;
 // The system sizes a window to at most this a side.
 constexpr int kLargestSide = 32767;
 // The window with the keyboard focus as the focus messages to the controls'
@@ -367,9 +368,9 @@ void TWinControl::CreateWnd() {
     wc.lpszClassName = params.WinClassName.c_str();
     if (!RegisterClassW(&wc)) throw EOutOfResources(L"Cannot register the window class " + params.WinClassName);
   }
-  gMadeWindow = nullptr;
+  gWindowMade = false;
   CreateWindowHandle(params);
-  if (!gMadeWindow && !BeingFreed()) throw EOutOfResources(L"Cannot create the window of " + ClassName());
+  if (!gWindowMade && !BeingFreed()) throw EOutOfResources(L"Cannot create the window of " + ClassName());
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
@@ -384,7 +385,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
   // The window's first message bound it, unless none came through here.
   const bool unbound = gCreatingControl == this;
   gCreatingControl = nullptr;
-  gMadeWindow = wnd;
+  gWindowMade = wnd || !unbound;
   // A bound window is this control's until it goes: a handler raised while
   // it was made (an MDI child's activation, the control's own first paint)
   // may have freed the control or moved it, destroying the window, which is
