@@ -26,6 +26,7 @@
 #include "skininputs/SkinColorDialog.h"
 #include "skininputs/SkinFontCombos.h"
 #include "skininputs/SkinMaskEdits.h"
+#include "skininputs/SkinTrayIcon.h"
 #include "tests/skinctrls/SkinCtrlTestUtils.h"
 
 namespace {
@@ -762,4 +763,50 @@ TEST(ReducedFreeFromMenuEvents, KeyboardMenuBarsDropDownItemFreesTheFormOrTheSki
     KeyChord({}, VK_ESCAPE);
     EndsSoundly(skinnedFormGoes ? form : nullptr, skin);
   }
+}
+
+// A tray icon on an MDI child is freed inside a modal form nested in
+// another, then the frame: the frame and its child went with the nested
+// loop, the icon's memory waited for the outer one, and its destructor took
+// its hook off the freed child (a read of freed memory in UnhookForm).
+TEST(ReducedFreeFromModalLoops, TrayIconOnAnMDIChildFreedInANestedModalFormThenTheFrame) {
+  auto* frame = new TForm(nullptr);
+  frame->SetFormStyle(fsMDIForm);
+  frame->SetBounds(30, 30, 500, 400);
+  ShowAndActivate(frame);
+  auto* child = new TForm(frame);
+  child->SetFormStyle(fsMDIChild);
+  auto* tray = new TspTrayIcon(child);
+  child->Show();
+  Settle();
+  bool freed = false;
+  std::function<void(int)> level = [&](int Depth) {
+    auto* modal = new TForm(nullptr);
+    modal->SetBounds(120 + Depth * 20, 120 + Depth * 20, 300, 200);
+    auto* timer = new TTimer(modal);
+    timer->SetInterval(10);
+    timer->OnTimer = [&, modal, timer, Depth](TObject*) {
+      timer->SetEnabled(false);
+      if (Depth < 2) {
+        level(Depth + 1);
+      } else {
+        Free(tray);
+        Application->ProcessMessages();
+        Free(frame);
+        Application->ProcessMessages();
+        freed = true;
+      }
+      modal->SetModalResult(mrOk);
+    };
+    modal->ShowModal();
+    Free(modal);
+  };
+  {
+    HangWatchdog watch("a tray icon and its frame freed two modal forms deep");
+    level(1);
+    Settle();
+  }
+  EXPECT_TRUE(freed);
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  EXPECT_TRUE(ProcessHeapsValid());
 }
