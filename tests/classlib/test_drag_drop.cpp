@@ -887,3 +887,67 @@ TEST_F(DragTest, OnEndDragMayWaitForAClick) {
 }
 
 }  // namespace
+
+// A click on a node of a draggable tree, then one on a button, over and over,
+// the input given faster than the program takes it (as on a loaded machine:
+// all of it queued before the first press is handled) and at the pace of a
+// user: the button has every click, and no drag is left behind.
+TEST_F(DragTest, EveryClickOnAButtonAfterAClickOnADraggableTreesNodeIsTheButtons) {
+  auto* tree = new TTreeView(form);
+  tree->SetParent(form);
+  tree->SetBounds(170, 10, 45, 150);
+  tree->SetDragMode(dmAutomatic);
+  TTreeNode* node = tree->Items()->Add(nullptr, L"A");
+  tree->Items()->Add(nullptr, L"B");
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  button->SetBounds(220, 165, 80, 30);
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  log.Watch(tree, "tree");
+  Settle();
+  const TRect r = node->DisplayRect(true);
+  const TPoint onNode = tree->ClientToScreen(TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+  const TPoint onButton = Center(button);
+  for (int pace : {0, 1, 2}) {
+    const bool queued = pace == 0;
+    SCOPED_TRACE(queued ? "all input queued first" : pace == 1 ? "each press handled before the next"
+                                                              : "the button held past the double-click time");
+    for (int i = 0; i < (pace == 2 ? 4 : 40); ++i) {
+      const int before = clicks;
+      if (pace == 2) {
+        MoveMouse(onNode);
+        MouseDown();
+        MouseUp();
+        Settle();
+        MoveMouse(onButton);
+        MouseDown();
+        Settle();
+        PumpThroughTimerTicks(3, GetDoubleClickTime());
+        MouseUp();
+      } else if (queued) {
+        MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, onNode.X, onNode.Y);
+        MouseDown();
+        MouseUp();
+        MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, onButton.X, onButton.Y);
+        MouseDown();
+        MouseUp();
+      } else {
+        MoveMouse(onNode);
+        MouseDown();
+        MouseUp();
+        Settle();
+        MoveMouse(onButton);
+        MouseDown();
+        MouseUp();
+      }
+      ASSERT_TRUE(PumpUntil([&] { return clicks == before + 1; }, 5000))
+          << "round " << i << (tree->IsEditing() ? ", the tree edits a label" : "");
+      EXPECT_FALSE(tree->Dragging());
+      EXPECT_FALSE(tree->IsEditing());
+    }
+  }
+  Settle();
+  EXPECT_EQ(nullptr, GetCapture());
+  EXPECT_TRUE(log.Events.empty()) << log.Joined();
+}
