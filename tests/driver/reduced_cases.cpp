@@ -810,3 +810,48 @@ TEST(ReducedFreeFromModalLoops, TrayIconOnAnMDIChildFreedInANestedModalFormThenT
   EXPECT_EQ(ExceptionsReachingApplication(), 0);
   EXPECT_TRUE(ProcessHeapsValid());
 }
+
+// An fc tree's node expanded or collapsed by the program; the event's
+// handler makes the tree's window again (a RecreateWnd of its parent, or a
+// move to another form), which deletes every node and makes them again: the
+// expand went on in the deleted node (a read of freed memory in ExpandItem).
+TEST(ReducedParentChanges, FcTreesExpandEventsMakeItsWindowAgain) {
+  for (int event = 0; event < 4; ++event)
+    for (bool move : {false, true}) {
+      SCOPED_TRACE(std::to_string(event) + (move ? " moved to another form" : " its parent's RecreateWnd"));
+      TForm* form = ShownForm();
+      TForm* other = ShownForm();
+      auto* panel = new TPanel(form);
+      panel->SetParent(form);
+      panel->SetAlign(alClient);
+      auto* tree = new TfcTreeView(form);
+      tree->SetParent(panel);
+      tree->SetBounds(10, 10, 200, 150);
+      TfcTreeNode* first = tree->Items()->Add(nullptr, L"First");
+      tree->Items()->AddChild(first, L"Child");
+      tree->Items()->Add(nullptr, L"Second");
+      Settle();
+      if (event >= 2) first->Expand(false);
+      int raised = 0;
+      auto remake = [&] {
+        if (raised++) return;
+        if (move) tree->SetParent(other);
+        else panel->RecreateWnd();
+      };
+      auto allowing = [remake](TfcCustomTreeView*, TfcTreeNode*, bool&) { remake(); };
+      auto done = [remake](TfcCustomTreeView*, TfcTreeNode*) { remake(); };
+      switch (event) {
+        case 0: tree->OnExpanding = allowing; break;
+        case 1: tree->OnExpanded = done; break;
+        case 2: tree->OnCollapsing = allowing; break;
+        default: tree->OnCollapsed = done; break;
+      }
+      if (event < 2) first->Expand(true);
+      else first->Collapse(true);
+      Settle();
+      EXPECT_EQ(raised, 1);
+      EXPECT_EQ(tree->Items()->Count(), 3);
+      Free(other);
+      EndsSoundly(form, nullptr);
+    }
+}
