@@ -38,6 +38,20 @@ TForm* ShownForm() {
   return form;
 }
 
+// A shown MDI frame with one child shown on it (skinned when Skin is given).
+TForm* ShownMDIChild(TspSkinData* Skin = nullptr) {
+  auto* frame = new TForm(nullptr);
+  frame->SetFormStyle(fsMDIForm);
+  frame->SetBounds(30, 30, 500, 400);
+  ShowAndActivate(frame);
+  auto* child = new TForm(frame);
+  child->SetFormStyle(fsMDIChild);
+  if (Skin) (new TspSkinForm(child))->SetSkinData(Skin);
+  child->Show();
+  Settle();
+  return child;
+}
+
 template <class T>
 T* Put(TWinControl* Parent, TspSkinData* Skin) {
   auto* c = new T(GetParentForm(Parent));
@@ -692,15 +706,7 @@ TEST(ReducedParentChanges, PaintPanelMovedToAnotherFormFromItsOwnPaint) {
     SCOPED_TRACE(skinnedChild ? "skinned child" : "plain child");
     TspSkinData* skin = NewTestSkin(nullptr);
     TForm* other = ShownForm();
-    auto* frame = new TForm(nullptr);
-    frame->SetFormStyle(fsMDIForm);
-    frame->SetBounds(30, 30, 500, 400);
-    ShowAndActivate(frame);
-    auto* child = new TForm(frame);
-    child->SetFormStyle(fsMDIChild);
-    if (skinnedChild) (new TspSkinForm(child))->SetSkinData(skin);
-    child->Show();
-    Settle();
+    TForm* child = ShownMDIChild(skinnedChild ? skin : nullptr);
     auto* panel = Put<TspSkinPaintPanel>(child, skin);
     int paints = 0;
     panel->OnPanelPaint = [&paints, panel, other](TCanvas*, const TRect&) {
@@ -715,7 +721,7 @@ TEST(ReducedParentChanges, PaintPanelMovedToAnotherFormFromItsOwnPaint) {
       EXPECT_EQ(FindControl(panel->Handle()), panel);
       EXPECT_EQ(GetParent(panel->Handle()), other->Handle());
     }
-    Free(frame);
+    Free(child->Owner());
     Settle();
     EndsSoundly(other, skin);
   }
@@ -770,15 +776,9 @@ TEST(ReducedFreeFromMenuEvents, KeyboardMenuBarsDropDownItemFreesTheFormOrTheSki
 // loop, the icon's memory waited for the outer one, and its destructor took
 // its hook off the freed child (a read of freed memory in UnhookForm).
 TEST(ReducedFreeFromModalLoops, TrayIconOnAnMDIChildFreedInANestedModalFormThenTheFrame) {
-  auto* frame = new TForm(nullptr);
-  frame->SetFormStyle(fsMDIForm);
-  frame->SetBounds(30, 30, 500, 400);
-  ShowAndActivate(frame);
-  auto* child = new TForm(frame);
-  child->SetFormStyle(fsMDIChild);
+  TForm* child = ShownMDIChild();
+  TComponent* frame = child->Owner();
   auto* tray = new TspTrayIcon(child);
-  child->Show();
-  Settle();
   bool freed = false;
   std::function<void(int)> level = [&](int Depth) {
     auto* modal = new TForm(nullptr);
