@@ -5,6 +5,8 @@
 
 #include <climits>
 #include <functional>
+#include <map>
+#include <string>
 
 #include "classlib/ComCtrls.h"
 #include "classlib/ExtCtrls.h"
@@ -24,6 +26,7 @@
 #include "skinctrls/SkinPanels.h"
 #include "skinctrls/SkinRadioGroup.h"
 #include "skininputs/SkinColorDialog.h"
+#include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinFontCombos.h"
 #include "skininputs/SkinMaskEdits.h"
 #include "skininputs/SkinTrayIcon.h"
@@ -36,6 +39,20 @@ TForm* ShownForm() {
   form->SetBounds(100, 100, 400, 300);
   ShowAndActivate(form);
   return form;
+}
+
+// A skin data holding the skin of that name, read from the project's
+// sources once per program.
+TspSkinData* SkinFromSource(const std::string& Name) {
+  static std::map<std::string, TspCompressedStoredSkin*> read;
+  TspCompressedStoredSkin*& stored = read[Name];
+  if (!stored) {
+    stored = new TspCompressedStoredSkin(nullptr);
+    stored->LoadFromSkinFile(ProjectPath(("skins/" + Name + "/skin.ini").c_str()));
+  }
+  auto* skin = new TspSkinData(nullptr);
+  skin->LoadCompressedStoredSkin(stored);
+  return skin;
 }
 
 // A shown MDI frame with one child shown on it (skinned when Skin is given).
@@ -735,14 +752,8 @@ TEST(ReducedFreeFromMenuEvents, KeyboardMenuBarsDropDownItemFreesTheFormOrTheSki
   for (bool skinnedFormGoes : {false, true}) {
     SCOPED_TRACE(skinnedFormGoes ? "the skinned form freed" : "the form freed");
     HangWatchdog watch("a menu bar's drop-down freeing its form");
-    // The test skin has no menu bar: the default one's source has.
-    static TspCompressedStoredSkin* withBar = [] {
-      auto* s = new TspCompressedStoredSkin(nullptr);
-      s->LoadFromSkinFile(ProjectPath("skins/Default/skin.ini"));
-      return s;
-    }();
-    auto* skin = new TspSkinData(nullptr);
-    skin->LoadCompressedStoredSkin(withBar);
+    // The test skin has no menu bar: the default one has.
+    TspSkinData* skin = SkinFromSource("Default");
     TForm* form = ShownForm();
     auto* skinForm = new TspSkinForm(form);
     skinForm->SetSkinData(skin);
@@ -853,5 +864,29 @@ TEST(ReducedParentChanges, FcTreesExpandEventsMakeItsWindowAgain) {
       EXPECT_EQ(tree->Items()->Count(), 3);
       Free(other);
       EndsSoundly(form, nullptr);
+    }
+}
+
+// A skinned edit given the largest width, then the largest height: the
+// window is 32767 x 32767, and the frame's paint asked for a bitmap of that
+// size (4 GB), which cannot be made; the exception reached the application.
+TEST(ReducedBoundaryValues, SkinnedEditsTakeTheLargestWidthThenHeight) {
+  const std::function<TWinControl*(TForm*, TspSkinData*)> makers[] = {
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinDateEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinMaskEdit>(F, S); },
+  };
+  for (const auto& make : makers)
+    for (const char* skinName : {"", "Test", "Objects"}) {
+      SCOPED_TRACE(*skinName ? skinName : "without a skin");
+      TspSkinData* skin = *skinName ? SkinFromSource(skinName) : nullptr;
+      TForm* form = ShownForm();
+      TWinControl* edit = make(form, skin);
+      Settle();
+      edit->SetWidth(INT_MAX);
+      Settle();
+      edit->SetHeight(INT_MAX);
+      Settle();
+      EndsSoundly(form, skin);
     }
 }
