@@ -29,6 +29,9 @@
 #include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinFontCombos.h"
 #include "skininputs/SkinMaskEdits.h"
+#include "skininputs/SkinPasswordEdit.h"
+#include "skininputs/SkinTrackEdit.h"
+#include "skininputs/SkinComboBox.h"
 #include "skininputs/SkinTrayIcon.h"
 #include "tests/skinctrls/SkinCtrlTestUtils.h"
 
@@ -889,4 +892,38 @@ TEST(ReducedBoundaryValues, SkinnedEditsTakeTheLargestWidthThenHeight) {
       Settle();
       EndsSoundly(form, skin);
     }
+}
+
+// An edit's OnEnter, raised as it takes the focus, moves it onto a group box
+// that has no parent (and so no window): the edit's focus message went on,
+// asked the moved edit for its window and raised "Control '' has no parent
+// window" to the application.
+TEST(ReducedParentChanges, EditsMovedOffTheirWindowByTheirOnEnter) {
+  const std::function<TWinControl*(TForm*, TspSkinData*)> makers[] = {
+      [](TForm* F, TspSkinData*) -> TWinControl* {
+        auto* e = new TEdit(F);
+        e->SetParent(F);
+        return e;
+      },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinMaskEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinDateEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinPasswordEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinTrackEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinComboBox>(F, S); },
+  };
+  for (const auto& make : makers) {
+    TspSkinData* skin = NewTestSkin(nullptr);
+    TForm* form = ShownForm();
+    TWinControl* edit = make(form, skin);
+    SCOPED_TRACE(WideToUtf8(edit->ClassName()));
+    auto* box = new TspSkinGroupBox(form);
+    box->SetSkinData(skin);
+    Settle();
+    edit->OnEnter = [edit, box](TObject*) { edit->SetParent(box); };
+    edit->SetFocus();
+    Settle();
+    EXPECT_EQ(edit->Parent(), box);
+    EndsSoundly(form, skin);
+  }
 }
