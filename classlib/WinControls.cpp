@@ -144,7 +144,15 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
     // or shows, whoever paints or shows it.
     if (Msg == CM_MAKECHILDWINDOWS || Msg == WM_PAINT || (Msg == WM_SHOWWINDOW && WParam)) {
       control->MakeChildWindows();
-      if (Msg == CM_MAKECHILDWINDOWS || control->BeingFreed()) return true;
+      if (Msg == CM_MAKECHILDWINDOWS) return true;
+      if (control->BeingFreed()) {
+        // A window whose control is going is answered unpainted; left
+        // invalid, it would be asked to paint again at once, for ever, and a
+        // loop run meanwhile (a modal form shown by a handler of the going
+        // control's parts) would never see its timers.
+        if (Msg == WM_PAINT) ValidateRect(Wnd, nullptr);
+        return true;
+      }
     }
     control->WindowProc(m);
     return true;

@@ -927,3 +927,37 @@ TEST(ReducedParentChanges, EditsMovedOffTheirWindowByTheirOnEnter) {
     EndsSoundly(form, skin);
   }
 }
+
+// A form frees itself from its OnPaint; a tree it owns, shown on another
+// form, raises OnDeletion as it goes, whose handler shows a modal form closed
+// by its timer. The going form's window was answered unpainted, asked to
+// paint again at once, for ever, and the timer never ticked (a hang with
+// modal forms nested in handlers).
+TEST(ReducedFreeFromModalLoops, ModalFormShownWhileAFormFreedFromItsPaintGoes) {
+  HangWatchdog watch("a modal form shown while a form freed from its paint goes", 20000);
+  TForm* other = ShownForm();
+  TForm* form = ShownForm();
+  auto* tree = new TTreeView(form);
+  tree->SetParent(other);
+  tree->Items()->Add(nullptr, L"A");
+  Settle();
+  int ticks = 0;
+  tree->OnDeletion = [&ticks](TObject*, TTreeNode*) {
+    if (ticks) return;
+    auto* modal = new TForm(nullptr);
+    modal->SetBounds(100, 100, 200, 100);
+    auto* timer = new TTimer(modal);
+    timer->SetInterval(30);
+    timer->OnTimer = [&ticks, modal](TObject*) {
+      ++ticks;
+      modal->SetModalResult(mrOk);
+    };
+    modal->ShowModal();
+    Free(modal);
+  };
+  form->OnPaint = [form](TObject*) { Free(form); };
+  form->Invalidate();
+  Settle();
+  EXPECT_EQ(ticks, 1);
+  EndsSoundly(other, nullptr);
+}
