@@ -961,3 +961,41 @@ TEST(ReducedFreeFromModalLoops, ModalFormShownWhileAFormFreedFromItsPaintGoes) {
   EXPECT_EQ(ticks, 1);
   EndsSoundly(other, nullptr);
 }
+
+// A panel that runs a program's code as its window goes.
+class TPanelWithGoingWindow : public TPanel {
+ public:
+  using TPanel::TPanel;
+  std::function<void()> WindowGoes;
+
+ protected:
+  void DestroyWnd() override {
+    if (WindowGoes) WindowGoes();
+    TPanel::DestroyWnd();
+  }
+};
+
+// A control moved onto a panel; code raised as its window goes with the move
+// frees that panel: the control was put into the panel being freed, whose
+// teardown had let go of its children already, and freeing the control's
+// form later read the panel's released memory (seen with a list view moved
+// from its OnEnter onto a paint panel that its own paint freed).
+TEST(ReducedParentChanges, ControlMovedOntoAParentThatItsLeavingFrees) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  auto* panel = Put<TspSkinPaintPanel>(form, skin);
+  auto* moved = new TPanelWithGoingWindow(form);
+  moved->SetParent(form);
+  moved->SetBounds(200, 10, 100, 100);
+  Settle();
+  bool freed = false;
+  moved->WindowGoes = [&freed, panel] {
+    if (!freed) Free(panel);
+    freed = true;
+  };
+  moved->SetParent(panel);
+  Settle();
+  EXPECT_TRUE(freed);
+  EXPECT_EQ(moved->Parent(), nullptr);
+  EndsSoundly(form, skin);
+}
