@@ -82,6 +82,19 @@ void ShowAModalForm(TDriver& D) {
   D.AsHandler([&D] { ShowModalForm(D, ""); });
 }
 
+// One to three calls on Object, all as a program's own steps or all as a
+// handler's; a call may free it, which ends them.
+void CallAFewTimes(TDriver& D, TComponent* Object) {
+  const bool asHandler = D.OneIn(2);
+  for (int i = 0, n = 1 + D.Below(3); i < n; ++i) {
+    const TLiveObject* again = D.Live().Find(Object);
+    if (!again || Going(Object) || again->Calls.empty()) return;
+    const TObjectCall call = D.OneOf(again->Calls);
+    if (asHandler) D.AsHandler([&] { call.Run(D); });
+    else call.Run(D);
+  }
+}
+
 // A control put in an odd state, then called one to three times: hidden,
 // disabled, without a parent, or on a minimized form.
 void CallInOddState(TDriver& D) {
@@ -113,14 +126,7 @@ void CallInOddState(TDriver& D) {
       form->SetWindowState(wsMinimized);
       break;
   }
-  const bool asHandler = D.OneIn(2);
-  for (int i = 0, n = 1 + D.Below(3); i < n; ++i) {
-    const TLiveObject* again = D.Live().Find(object);  // a call may free it
-    if (!again || Going(object)) return;
-    const TObjectCall call = D.OneOf(again->Calls);
-    if (asHandler) D.AsHandler([&] { call.Run(D); });
-    else call.Run(D);
-  }
+  CallAFewTimes(D, object);
 }
 
 // A shown control painted now, as after an uncovering, so that its draw
@@ -174,14 +180,7 @@ void CallWhileWindowWaits(TDriver& D) {
     object = D.OneOf(ControlMakers()).Make(D, parent);
     if (object) D.Log("   calls before its window");
   }
-  const bool asHandler = D.OneIn(2);
-  for (int i = 0, n = 1 + D.Below(3); object && i < n; ++i) {
-    const TLiveObject* again = D.Live().Find(object);  // a call may free it
-    if (!again || Going(object) || again->Calls.empty()) return;
-    const TObjectCall call = D.OneOf(again->Calls);
-    if (asHandler) D.AsHandler([&] { call.Run(D); });
-    else call.Run(D);
-  }
+  if (object) CallAFewTimes(D, object);
 }
 
 // A skinned form's menu bar opened from the keyboard, as Alt or F10 alone or
