@@ -188,8 +188,10 @@ void TControl::SetParent(TWinControl* AParent) {
   for (TControl* p = AParent; p; p = p->FParent)
     if (p == this) throw EInvalidOperation(L"A control cannot have itself as its parent");
   if (FParent) FParent->RemoveControl(this);
-  // A handler raised as it left its parent may have freed it (with its old form).
-  if (AParent && !BeingFreed()) AParent->InsertControl(this);
+  // A handler raised as it left its parent may have freed it (with its old
+  // form), or the new parent, whose teardown has let go of its children
+  // already: the control then stays without a parent.
+  if (AParent && !BeingFreed() && !AParent->BeingFreed()) AParent->InsertControl(this);
 }
 
 void TControl::ApplyConstraints(int& AWidth, int& AHeight) const {

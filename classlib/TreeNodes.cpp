@@ -279,7 +279,7 @@ void TTreeNode::MakeVisible() {
 
 bool TTreeNode::EditText() {
   TCustomTreeView* tree = TreeView();
-  return FItemId && SendTree(tree, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(FItemId)) != 0;
+  return FItemId && tree->HandleAllocated() && AskLabelEdit(tree->Handle(), FItemId) != 0;
 }
 
 void TTreeNode::EndEdit(bool Cancel) { SendTree(TreeView(), TVM_ENDEDITLABELNOW, Cancel, 0); }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 #include "classlib/HeldSort.h"
 #include "classlib/SystemCallback.h"
@@ -187,7 +188,7 @@ void TCustomTreeView::CNNotify(TMessage& Message) {
     }
     case TVN_BEGINLABELEDITW: {
       auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
-      Message.Result = CanEdit(reinterpret_cast<TTreeNode*>(info->item.lParam)) ? 0 : 1;
+      Message.Result = LabelEditMayBegin(FHandle) && CanEdit(reinterpret_cast<TTreeNode*>(info->item.lParam)) ? 0 : 1;
       FEndedEditor = nullptr;
       return;
     }
@@ -200,6 +201,19 @@ void TCustomTreeView::CNNotify(TMessage& Message) {
     }
   }
 }
+
+namespace {
+HWND gLabelEditAsked = nullptr;  // the tree whose label edit the program asks for now
+}  // namespace
+
+LRESULT AskLabelEdit(HWND Tree, HTREEITEM Item) {
+  const HWND outer = std::exchange(gLabelEditAsked, Tree);
+  const LRESULT editor = SendMessageW(Tree, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(Item));
+  gLabelEditAsked = outer;
+  return editor;
+}
+
+bool LabelEditMayBegin(HWND Tree) { return Tree == gLabelEditAsked || GetFocus() == Tree; }
 
 bool TCustomTreeView::CanChange(TTreeNode* Node) {
   bool allow = true;

@@ -312,6 +312,15 @@ class TCustomTreeView : public TWinControl {
   HWND FEndedEditor = nullptr;
 };
 
+// A system tree's label edit: the program's own (asked for through
+// AskLabelEdit) begins whenever the program asks; one the system begins on
+// its own, a moment after a click on the selected item, begins only while the
+// tree still has the focus. Begun after the focus went (to a button being
+// pressed), its editor would take the focus from the press and the click
+// would be lost, as it is on any machine slow enough to let the moment pass.
+LRESULT AskLabelEdit(HWND Tree, HTREEITEM Item);
+bool LabelEditMayBegin(HWND Tree);
+
 class TTreeView : public TCustomTreeView {
  public:
   using TCustomTreeView::TCustomTreeView;

@@ -34,6 +34,9 @@ std::unordered_map<HWND, WNDPROC> gParked;
 // are never parked, their destruction being under way already.
 std::unordered_set<HWND> gDestroyingWindows;
 TWinControl* gCreatingControl = nullptr;
+// Whether the last CreateWindowHandle made a window, kept or not: one a
+// handler destroyed while it was made is answered with no handle.
+bool gWindowMade = false;
 // The system sizes a window to at most this a side.
 constexpr int kLargestSide = 32767;
 // The window with the keyboard focus as the focus messages to the controls'
@@ -141,7 +144,15 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
     // or shows, whoever paints or shows it.
     if (Msg == CM_MAKECHILDWINDOWS || Msg == WM_PAINT || (Msg == WM_SHOWWINDOW && WParam)) {
       control->MakeChildWindows();
-      if (Msg == CM_MAKECHILDWINDOWS || control->BeingFreed()) return true;
+      if (Msg == CM_MAKECHILDWINDOWS) return true;
+      if (control->BeingFreed()) {
+        // A window whose control is going is answered unpainted; left
+        // invalid, it would be asked to paint again at once, for ever, and a
+        // loop run meanwhile (a modal form shown by a handler of the going
+        // control's parts) would never see its timers.
+        if (Msg == WM_PAINT) ValidateRect(Wnd, nullptr);
+        return true;
+      }
     }
     control->WindowProc(m);
     return true;
@@ -314,9 +325,10 @@ HWND TWinControl::Handle() {
 void TWinControl::HandleNeeded() {
   if (FHandle) return;
   // A control being destroyed or torn down, or inside one, gets no window:
-  // its code may run on after a handler freed it, and asks quietly.
+  // its code may run on after a handler freed it, and asks quietly. Nor does
+  // one inside a window being destroyed: its window would go with that one.
   for (const TControl* c = this; c; c = c->Parent())
-    if (c->ComponentState().Contains(csDestroying)) return;
+    if (c->ComponentState().Contains(csDestroying) || c->ControlState().Contains(csDestroyingHandle)) return;
   if (FParent) FParent->HandleNeeded();  // creates ours too
   CreateHandle();
 }
@@ -364,8 +376,9 @@ void TWinControl::CreateWnd() {
     wc.lpszClassName = params.WinClassName.c_str();
     if (!RegisterClassW(&wc)) throw EOutOfResources(L"Cannot register the window class " + params.WinClassName);
   }
+  gWindowMade = false;
   CreateWindowHandle(params);
-  if (!FHandle && !BeingFreed()) throw EOutOfResources(L"Cannot create the window of " + ClassName());
+  if (!gWindowMade && !BeingFreed()) throw EOutOfResources(L"Cannot create the window of " + ClassName());
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
@@ -377,18 +390,26 @@ void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
                              Params.X, Params.Y, std::min(Params.Width, kLargestSide),
                              std::min(Params.Height, kLargestSide), Params.WndParent, nullptr,
                              Params.WindowClass.hInstance, Params.Param);
+  // The window's first message bound it, unless none came through here.
+  const bool unbound = gCreatingControl == this;
   gCreatingControl = nullptr;
-  // A handler raised while the window was made (an MDI child's activation)
-  // may have freed this control: its window is gone, or parked until the
-  // system lets go of it, and never bound again.
-  if (wnd && !FHandle && !BeingFreed()) {
+  gWindowMade = wnd || !unbound;
+  // A bound window is this control's until it goes: a handler raised while
+  // it was made (an MDI child's activation, the control's own first paint)
+  // may have freed the control or moved it, destroying the window, which is
+  // then never bound again (the system still answers with its handle).
+  if (wnd && unbound && !FHandle && !BeingFreed()) {
     FHandle = wnd;
     BindControl(wnd, this);
   }
 }
 
 void TWinControl::CreateHandle() {
-  if (FHandle || ComponentState().Contains(csDestroying)) return;
+  // A window asked for while the last one is being destroyed (by a handler
+  // the destruction raised: a form's deactivation) waits for it to go: made
+  // now, it would be lost when the destruction ends, still bound to this
+  // control. The one who destroys makes the next window, if one is wanted.
+  if (FHandle || ComponentState().Contains(csDestroying) || FControlState.Contains(csDestroyingHandle)) return;
   FControlState.Include(csCreating);
   try {
     CreateWnd();
@@ -414,7 +435,9 @@ void TWinControl::CreateHandle() {
 void TWinControl::DestroyWnd() { DestroyWindow(FHandle); }
 
 void TWinControl::DestroyHandle() {
-  if (!FHandle) return;
+  // A destruction that has begun finishes where it began: a handler it
+  // raised asks for it again (a RecreateWnd of its own) in vain.
+  if (!FHandle || FControlState.Contains(csDestroyingHandle)) return;
   FControlState.Include(csDestroyingHandle);
   // The system would take the children's windows with ours without asking
   // them; each goes first through its own DestroyHandle and keeps its state
@@ -896,10 +919,13 @@ void TWinControl::WMPaint(TMessage& Message) {
   if (dc) {
     PaintHandler(dc);
   } else {
+    // A handler of the paint may move the control, destroying this window
+    // and making another: the paint ends on the window it began on.
+    const HWND wnd = FHandle;
     PAINTSTRUCT ps;
-    dc = BeginPaint(FHandle, &ps);
+    dc = BeginPaint(wnd, &ps);
     PaintHandler(dc);
-    EndPaint(FHandle, &ps);
+    EndPaint(wnd, &ps);
   }
   Message.Result = 0;
 }

@@ -272,33 +272,38 @@ void TfcTreeNode::SetHasChildren(bool Value) {
   SetItemFields(TVIF_CHILDREN, it);
 }
 
-void TfcTreeNode::ExpandItem(bool Expanding) {
+bool TfcTreeNode::ExpandItem(bool Expanding) {
   TfcCustomTreeView* tv = TreeView();
+  // The events' handlers may free the tree, or delete this node (a new
+  // window for the tree, made from a handler, deletes every node and makes
+  // them again from what the old window saved): nothing of it is touched then.
+  const TfcNodeWatch watch(this);
+  auto stays = [&] { return !watch.Gone() && !tv->BeingFreed(); };
+  struct TManual {
+    TfcCustomTreeView* Tree;
+    ~TManual() { Tree->FManualExpand = false; }
+  } manual{tv};
   tv->FManualExpand = true;
-  UINT action = 0;
-  if (Expanding) {
-    if (HasChildren() && tv->CanExpand(this)) {
-      action = TVE_EXPAND;
-      tv->Expand(this);
-    }
-  } else if (tv->CanCollapse(this)) {
-    action = TVE_COLLAPSE;
-    tv->Collapse(this);
-  }
-  if (action) FOwner->Send(TVM_EXPAND, action, reinterpret_cast<LPARAM>(FItemId));
-  tv->FManualExpand = false;
+  const bool allowed = Expanding ? HasChildren() && tv->CanExpand(this) : tv->CanCollapse(this);
+  if (!stays()) return false;
+  if (!allowed) return true;
+  if (Expanding) tv->Expand(this);
+  else tv->Collapse(this);
+  if (!stays()) return false;
+  FOwner->Send(TVM_EXPAND, Expanding ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(FItemId));
+  return stays();
 }
 
 void TfcTreeNode::Expand(bool Recurse) {
-  ExpandItem(true);
-  if (!Recurse) return;
-  for (TfcTreeNode* n = GetNext(); n && n->HasAsParent(this); n = n->GetNext()) n->ExpandItem(true);
+  if (!ExpandItem(true) || !Recurse) return;
+  for (TfcTreeNode* n = GetNext(); n && n->HasAsParent(this); n = n->GetNext())
+    if (!n->ExpandItem(true)) return;
 }
 
 void TfcTreeNode::Collapse(bool Recurse) {
-  ExpandItem(false);
-  if (!Recurse) return;
-  for (TfcTreeNode* n = GetNext(); n && n->HasAsParent(this); n = n->GetNext()) n->ExpandItem(false);
+  if (!ExpandItem(false) || !Recurse) return;
+  for (TfcTreeNode* n = GetNext(); n && n->HasAsParent(this); n = n->GetNext())
+    if (!n->ExpandItem(false)) return;
 }
 
 void TfcTreeNode::MakeVisible() {

@@ -130,7 +130,8 @@ class TfcTreeNode : public TPersistent {
   bool GetState(UINT Mask) const;
   void SetState(UINT Mask, bool Value);
   void SetItemFields(UINT Mask, const TVITEMW& Item);
-  void ExpandItem(bool Expand);
+  // False when a handler freed the tree or deleted this node: the caller stops.
+  bool ExpandItem(bool Expand);
   void ResortParent(bool ByData);
 
   // The place in the tree, kept in step with the system items by every

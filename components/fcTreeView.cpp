@@ -715,7 +715,7 @@ void TfcCustomTreeView::TVNDeleteItem(const TVITEMW& Item) {
 void TfcCustomTreeView::TVNBeginLabelEdit(TMessage& Message) {
   auto* info = reinterpret_cast<NMTVDISPINFOW*>(Message.LParam);
   TfcTreeNode* node = FItems->GetNode(info->item.hItem);
-  if (FDragged || !node || !CanEdit(node)) {
+  if (FDragged || !node || !LabelEditMayBegin(FHandle) || !CanEdit(node)) {
     Message.Result = 1;
     return;
   }

@@ -109,7 +109,7 @@ void TfcCustomTreeView::MouseDown(TMouseButton Button, TShiftState Shift, int X,
     HideHint();
     FHintNode = nullptr;
     if (FImages && node->ImageIndex() == -2)
-      SendTree(TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(node->ItemId()));
+      AskLabelEdit(FHandle, node->ItemId());
   }
   if (node == FPressedNode && hit.Contains(htOnStateIcon) && HasCheckbox(node) && !FReadOnly) {
     UserToggle(node);

@@ -6,6 +6,7 @@
 #   scripts/event-table.sh                 every pair
 #   JOBS=3 scripts/event-table.sh          three runs side by side, each with
 #                                          a Wine prefix and a display of its own
+#                                          (beside scripts/random-calls.sh's runs too)
 # Prints each failing pair with its log, then a summary: the pairs by result
 # (ok, nothing to act on, not raised, failed; the failures known from faults
 # not mended yet counted apart), the same for each way, and the time taken. The status is 1 when a pair
@@ -46,7 +47,8 @@ for ((j = 0; j < JOBS; ++j)); do
   out="$(mktemp)"
   outs+=("$out")
   if [ "$JOBS" -gt 1 ]; then
-    prefix="$BUILD_DIR/wineprefix-run$j"
+    # Not the random driver's prefixes: the two long runs may go side by side.
+    prefix="$BUILD_DIR/wineprefix-events$j"
     [ -f "$prefix/system.reg" ] || cp -a "$BUILD_DIR/wineprefix" "$prefix"
     ( export SKINGUI_WINEPREFIX="$prefix" SKINGUI_FORCE_XVFB=1
       source "$ROOT/scripts/wine-env.sh"; start_wine >/dev/null 2>&1

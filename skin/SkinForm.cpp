@@ -36,7 +36,10 @@ void TspSkinForm::BeforeDestruction() {
   StopFrameTimers();
   CancelPress();
   FInMenuLoop = false;
+  // The hooks go with the teardown, not with the memory, which a nested
+  // loop may keep until after the form and its client window went.
   RemoveMenuHook();
+  UnhookMDIClient();
   // The form goes on without this frame: give it the system frame back.
   const bool wasOn = FFrameOn;
   FFrameOn = false;

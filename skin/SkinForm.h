@@ -170,6 +170,11 @@ class TspSkinForm : public TComponent, public TspSkinMenuFrameLink {
   int MenuBarDown() const { return FMenuBarDown; }
   // Opens bar item Index's menu (or runs a bar item without children).
   void PopupMenuBarItem(int Index);
+  // Raises the menu's open event and shows Items (and Items2, when given,
+  // above them) through the skinned menu at Where. The event and the first
+  // draw of the items may free the form, this skinned form or its menu: the
+  // open stops there.
+  void OpenSkinMenu(TMenuItem* Items, TMenuItem* Items2, bool Up, const TRect& Where);
   // The form's Menu changed: the frame makes room for the bar or drops it.
   void UpdateMenuBar();
 

@@ -221,10 +221,8 @@ void TspSkinForm::PressMDIChildButton(int Index) {
       RECT w = {};
       GetWindowRect(FForm->Handle(), &w);
       if (FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();
-      SkinMenuOpen();
-      FMenuLink->PopupItems(nullptr, MenusSkin(), false, childSkin->SystemMenu(),
-                            TRect(w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom), 0);
-      if (!FMenuLink->MenuVisible()) SkinMenuClose();
+      OpenSkinMenu(childSkin->SystemMenu(), nullptr, false,
+                   TRect(w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom));
       break;
     }
   }

@@ -165,14 +165,15 @@ void TspSkinForm::PopupMenuBarItem(int Index) {
   GetWindowRect(FForm->Handle(), &w);
   FMenuBarHot = FMenuBarDown = Index;
   RepaintMenuBar();
+  OpenSkinMenu(item, ChildMenuItemFor(item), FSkinData && FSkinData->MainMenuPopupUp,
+               TRect(w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom));
+}
+
+void TspSkinForm::OpenSkinMenu(TMenuItem* Items, TMenuItem* Items2, bool Up, const TRect& Where) {
   SkinMenuOpen();
-  if (BeingFreed() || !FMenuLink) return;  // the open event freed the form or its menu
-  const bool up = FSkinData && FSkinData->MainMenuPopupUp;
-  const TRect screen(w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom);
-  if (TMenuItem* childItem = ChildMenuItemFor(item))
-    FMenuLink->PopupTwoItemSets(nullptr, MenusSkin(), up, childItem, item, screen, 0);
-  else
-    FMenuLink->PopupItems(nullptr, MenusSkin(), up, item, screen, 0);
+  if (BeingFreed() || !FMenuLink) return;
+  FMenuLink->PopupTwoItemSets(nullptr, MenusSkin(), Up, Items2, Items, Where, 0);
+  if (BeingFreed() || !FMenuLink) return;
   if (!FMenuLink->MenuVisible()) SkinMenuClose();
 }
 

@@ -343,10 +343,7 @@ void TspSkinForm::SystemMenuPopup(const TRect& Where) {
     TMenuItem* items = SystemMenu();
     if (FMenuLink->MenuVisible()) FMenuLink->CloseSkinMenu();
     if (FInMenuLoop) EndMenuLoop();
-    SkinMenuOpen();
-    if (BeingFreed()) return;  // the open event's handler freed this skin form or its form
-    FMenuLink->PopupItems(nullptr, MenusSkin(), false, items, Where, 0);
-    if (!FMenuLink->MenuVisible()) SkinMenuClose();
+    OpenSkinMenu(items, nullptr, false, Where);
     return;
   }
   HWND h = FForm->Handle();

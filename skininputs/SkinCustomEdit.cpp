@@ -132,6 +132,9 @@ void TspCustomEdit::Dispatch(TMessage& Message) {
     case WM_LBUTTONUP: FMouseDown = false; break;
     case WM_SETFOCUS:
       TCustomMaskEdit::Dispatch(Message);
+      // An enter handler may have moved the edit off this window (to a
+      // parent without one) or freed it: the focus it took is no longer its.
+      if (BeingFreed() || !HandleAllocated()) return;
       if (AutoSelect()) SelectAll();
       if (FTransparent) Invalidate();
       return;

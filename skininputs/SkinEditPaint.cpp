@@ -63,6 +63,9 @@ void TspSkinCustomEdit::DrawFrame(TBitmap* B) {
 
 void TspSkinCustomEdit::PaintFrameTo(HDC DC, bool ExcludeText) {
   if (Width() < 1 || Height() < 1) return;
+  // The frame is drawn outside the client's paint: an edit too large to
+  // buffer whole keeps, as the client does, only what this DC shows.
+  const TPaintBufferPart part(DC, Width(), Height());
   TBitmap b;
   DrawFrame(&b);
   if (FAlphaBlend) BlendWithParent(this, TRect(0, 0, Width(), Height()), &b, FAlphaBlendValue);
@@ -78,6 +81,7 @@ void TspSkinCustomEdit::PaintTextBackground(HDC DC) {
   const TEditLayout l = Layout();
   const int w = l.Text.Width(), h = l.Text.Height();
   if (w < 1 || h < 1) return;
+  const TPaintBufferPart part(DC, w, h);  // as in PaintFrameTo
   TBitmap b;
   b.SetSize(w, h);
   if (!Skinned() || !FPicture) {

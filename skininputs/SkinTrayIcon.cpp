@@ -82,12 +82,26 @@ TspTrayIcon::TspTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TspTrayIcon::~TspTrayIcon() {
-  SetIconVisible(false);
-  FDesignPreview = false;
-  if (!Designing()) UnhookForm();
+  TakeDown();
   delete FCycleTimer;
   delete FClickTimer;
   DeallocateHWnd(FWnd);
+}
+
+void TspTrayIcon::BeforeDestruction() {
+  // Freed inside a nested loop, the icon's memory waits for the outermost
+  // one, and its form may go first: the hook on the form, the icon and the
+  // timers go now, with the links.
+  TakeDown();
+  TComponent::BeforeDestruction();
+}
+
+void TspTrayIcon::TakeDown() {
+  FCycleTimer->SetEnabled(false);
+  FClickTimer->SetEnabled(false);
+  SetIconVisible(false);
+  FDesignPreview = false;
+  if (!Designing()) UnhookForm();
 }
 
 TCustomForm* TspTrayIcon::OwnerForm() const { return dynamic_cast<TCustomForm*>(Owner()); }

@@ -27,6 +27,7 @@ class TspTrayIcon : public TComponent, public TspTrayLink {
   explicit TspTrayIcon(TComponent* AOwner);
   ~TspTrayIcon() override;
   String ClassName() const override { return L"TspTrayIcon"; }
+  void BeforeDestruction() override;
 
   bool DesignPreview() const { return FDesignPreview; }
   void SetDesignPreview(bool Value);
@@ -104,6 +105,9 @@ class TspTrayIcon : public TComponent, public TspTrayLink {
   void CopyImage(int Index);
   void HookForm();
   void UnhookForm();
+  // Takes off what others see of the icon: the shell's icon, the hook on the
+  // form, the timers.
+  void TakeDown();
   void FormMessage(TMessage& Message);
   // What Loaded does for a component made in code, once: when the program
   // starts running or its loop first runs, unless Loaded came first.

@@ -1,6 +1,7 @@
-// The table of actions: make, call (also on objects in odd states), reparent,
-// free, switch skins, give input and keyboard paths, draw, pop a menu up,
-// show a modal form, pump.
+// The table of actions: make, call (also on objects in odd states, and on
+// controls whose windows wait), reparent, free, switch skins, give input and
+// keyboard paths, open menu bars from the keyboard, draw, pop a menu up, show
+// a modal form, pump.
 #include "tests/driver/Actions.h"
 
 #include <windows.h>
@@ -81,6 +82,19 @@ void ShowAModalForm(TDriver& D) {
   D.AsHandler([&D] { ShowModalForm(D, ""); });
 }
 
+// One to three calls on Object, all as a program's own steps or all as a
+// handler's; a call may free it, which ends them.
+void CallAFewTimes(TDriver& D, TComponent* Object) {
+  const bool asHandler = D.OneIn(2);
+  for (int i = 0, n = 1 + D.Below(3); i < n; ++i) {
+    const TLiveObject* again = D.Live().Find(Object);
+    if (!again || Going(Object) || again->Calls.empty()) return;
+    const TObjectCall call = D.OneOf(again->Calls);
+    if (asHandler) D.AsHandler([&] { call.Run(D); });
+    else call.Run(D);
+  }
+}
+
 // A control put in an odd state, then called one to three times: hidden,
 // disabled, without a parent, or on a minimized form.
 void CallInOddState(TDriver& D) {
@@ -112,14 +126,7 @@ void CallInOddState(TDriver& D) {
       form->SetWindowState(wsMinimized);
       break;
   }
-  const bool asHandler = D.OneIn(2);
-  for (int i = 0, n = 1 + D.Below(3); i < n; ++i) {
-    const TLiveObject* again = D.Live().Find(object);  // a call may free it
-    if (!again || Going(object)) return;
-    const TObjectCall call = D.OneOf(again->Calls);
-    if (asHandler) D.AsHandler([&] { call.Run(D); });
-    else call.Run(D);
-  }
+  CallAFewTimes(D, object);
 }
 
 // A shown control painted now, as after an uncovering, so that its draw
@@ -151,6 +158,65 @@ void PopUpAMenu(TDriver& D) {
   D.AsHandler([menu, x, y] { menu->Popup(x, y); });
 }
 
+// A control made, or moved to another container, and called one to three
+// times at once: its window waits for the message its parent posted, so the
+// calls meet a control without a window on a parent that has one.
+void CallWhileWindowWaits(TDriver& D) {
+  TComponent* object = nullptr;
+  const TLiveObject* moved = D.OneIn(2) ? D.AnyLive([](const TLiveObject& l) {
+    return dynamic_cast<TWinControl*>(l.Object) && l.Kind != lkForm && !l.Calls.empty();
+  }) : nullptr;
+  if (moved) {
+    TWinControl* parent = D.AnyContainer();
+    auto* w = static_cast<TWinControl*>(moved->Object);
+    if (!parent || parent == w->Parent() || w->ContainsControl(parent)) return;
+    D.Log(moved->Class + ".SetParent(" + D.Live().NameOf(parent) + "), then calls before its window");
+    object = w;
+    w->SetParent(parent);
+  } else {
+    if (D.Live().Count() >= kMostObjects) return;
+    TWinControl* parent = D.AnyContainer();
+    if (!parent || !parent->HandleAllocated()) return;
+    object = D.OneOf(ControlMakers()).Make(D, parent);
+    if (object) D.Log("   calls before its window");
+  }
+  if (object) CallAFewTimes(D, object);
+}
+
+// A skinned form's menu bar opened from the keyboard, as Alt or F10 alone or
+// Alt with an item's letter (SC_KEYMENU), then walked with keys: the
+// drop-downs' draw and click events come while a message is handled.
+void MenuBarFromKeyboard(TDriver& D) {
+  const TLiveObject* s = D.AnyLive([](const TLiveObject& l) {
+    auto* skin = dynamic_cast<TspSkinForm*>(l.Object);
+    auto* form = skin ? dynamic_cast<TCustomForm*>(skin->Owner()) : nullptr;
+    return form && form->HandleAllocated() && form->Visible() && !Going(form);
+  });
+  if (!s) return;
+  auto* form = static_cast<TCustomForm*>(s->Object->Owner());
+  if (!form->Menu()) {
+    const TLiveObject* menu = D.AnyLive([form](const TLiveObject& l) {
+      return dynamic_cast<TMainMenu*>(l.Object) && l.Object->Owner() == form;
+    });
+    if (!menu) return;
+    D.Log(D.Live().NameOf(form) + ".SetMenu(" + menu->Class + ")");
+    form->SetMenu(static_cast<TMainMenu*>(menu->Object));
+  }
+  const wchar_t key = D.OneOf<wchar_t>({0, L'f', L's'});
+  D.Log("SC_KEYMENU '" + std::string(key ? 1 : 0, static_cast<char>(key)) + "' to " + D.Live().NameOf(form));
+  SetForegroundWindow(form->Handle());
+  EndMenusSoon(static_cast<unsigned>(150 + D.Below(200)));
+  PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, key);
+  D.Pump(10);
+  for (int i = 0, n = D.Below(4); i < n; ++i) {
+    const WORD k = D.OneOf<WORD>({VK_DOWN, VK_RIGHT, VK_LEFT, VK_RETURN, VK_ESCAPE});
+    D.Log("   key " + std::to_string(k));
+    Key(k, false);
+    Key(k, true);
+    D.Pump(15);
+  }
+}
+
 void PumpAWhile(TDriver& D) {
   D.Log("pump");
   D.Pump(20);
@@ -173,6 +239,8 @@ const TAction kActions[] = {
     {"posted input", 5, PostedInput},
     {"show a modal form", 1, ShowAModalForm},
     {"pump", 3, PumpAWhile},
+    {"call while its window waits", 3, CallWhileWindowWaits},
+    {"a menu bar from the keyboard", 2, MenuBarFromKeyboard},
 };
 
 }  // namespace

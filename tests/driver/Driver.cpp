@@ -23,6 +23,7 @@ TDriver::TDriver(uint32_t Seed)
 TDriver::~TDriver() {
   FreeAll();
   Free(FSkin);
+  if (FOtherSkin) Free(FOtherSkin);
   delete FLive;
   gRunning = nullptr;
 }
@@ -151,6 +152,14 @@ void TDriver::ReplaceSkin() {
   // objects in the skin data they find, which must not be the one going.
   TspSkinData* old = std::exchange(FSkin, new TspSkinData(nullptr));
   Free(old);
+}
+
+TspSkinData* TDriver::OtherSkin() {
+  if (!FOtherSkin) {
+    FOtherSkin = new TspSkinData(nullptr);
+    LoadSkinInto(FOtherSkin, 1);
+  }
+  return FOtherSkin;
 }
 
 void TDriver::Fail(const std::string& Kind, const std::string& Detail) {

@@ -80,6 +80,13 @@ class TDriver {
   TspSkinData* Skin() const { return FSkin; }
   // Frees the skin data (its objects let it go) and makes a new, empty one.
   void ReplaceSkin();
+  // A second skin data with a skin of its own, made when first asked for:
+  // what a handler gives a form or a control in place of the shared one.
+  TspSkinData* OtherSkin();
+  // The skin data a SetSkinData call takes while Offered is set (nullptr:
+  // the call picks its own).
+  TspSkinData* Offered() const { return FOffered; }
+  void OfferSkin(TspSkinData* Skin) { FOffered = Skin; }
   const TCallLog& Calls() const { return FLog; }
   static TDriver* Running() { return gRunning; }
   // Milliseconds the running call has taken so far (0 between calls).
@@ -100,6 +107,8 @@ class TDriver {
   TCallLog FLog;
   TLiveObjects* FLive;
   TspSkinData* FSkin;
+  TspSkinData* FOtherSkin = nullptr;
+  TspSkinData* FOffered = nullptr;
   bool FPumping = false;
   bool FHandlersAct = true;
   int FProvoked = 0;

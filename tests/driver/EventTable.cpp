@@ -3,7 +3,7 @@
 // driver's parts under the same traps as the random driver.
 //   EventTable --list                    the pairs, numbered
 //   EventTable --pairs FIRST END [STEP]  runs pairs FIRST, FIRST+STEP, ... below END in this process
-//   EventTable --ci                      every thirteenth pair (each event once, the ways in
+//   EventTable --ci                      every (ways + 1)th pair (each event once, the ways in
 //                                        turn), the known faults left out
 // Each pair prints "pair N Class.OnEvent x way: " and what came of it: "ok"
 // (raised, acted), "nothing to act on" (the way found nothing, as a form has
@@ -35,6 +35,8 @@ const char* const kWays[] = {
     "free-sender",        "free-parent",        "free-form",        "free-skin-data",
     "clear-skin",         "load-skin",          "modal-frees-sender", "modal-frees-parent",
     "modal-frees-form",   "modal-frees-skin-data", "process-messages", "throw",
+    "move-sender",        "hide-or-close-form", "another-skin-data", "recreate-wnd",
+    "hide-parent",        "modal-frees-modal-below",
 };
 constexpr int kWayCount = sizeof kWays / sizeof kWays[0];
 

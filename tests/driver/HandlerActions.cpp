@@ -1,8 +1,10 @@
 // The table of what a handler does: free the sender, its parent, owner or
 // form, a sibling, another object, a table or the skin data; show a modal
-// form (whose timer may free any of these, three forms deep); pump; switch
-// the skin, empty it or load one; move the sender to another form; begin a
-// drag; close the form; throw.
+// form (whose timer may free any of these, or the modal form below it, three
+// forms deep); pump; switch the skin, empty it or load one; give the form or
+// the sender another skin data; move the sender to another parent or form;
+// hide its parent; make the parent's or the form's window again; begin a
+// drag; hide or close the form; throw.
 #include "tests/driver/HandlerActions.h"
 
 #include <windows.h>
@@ -151,12 +153,20 @@ bool MoveToAnotherForm(TDriver& D, const THandlerCall& C) {
   return true;
 }
 
-bool BeginDrag(TDriver& D, const THandlerCall& C) {
+// The sender to any container or form that is not inside it (its own form's
+// among them): a control moved from inside its own event (its paint).
+bool MoveSender(TDriver& D, const THandlerCall& C) {
   auto* control = dynamic_cast<TControl*>(C.Sender);
-  if (!control || !control->Parent()) return false;
-  const bool now = D.OneIn(2);
-  D.Log(C.Where + "BeginDrag(" + (now ? "true" : "false") + ")");
-  control->BeginDrag(now);
+  if (!control || dynamic_cast<TCustomForm*>(control)) return false;
+  auto* self = dynamic_cast<TWinControl*>(control);
+  const TLiveObject* to = D.AnyLive([control, self](const TLiveObject& l) {
+    auto* w = dynamic_cast<TWinControl*>(l.Object);
+    return w && (l.Kind == lkContainer || l.Kind == lkForm) && w != control->Parent() &&
+           !(self && self->ContainsControl(w)) && !Going(w);
+  });
+  if (!to) return false;
+  D.Log(C.Where + "SetParent(" + D.Live().NameOf(to->Object) + ")");
+  control->SetParent(static_cast<TWinControl*>(to->Object));
   return true;
 }
 
@@ -165,6 +175,75 @@ bool CloseForm(TDriver& D, const THandlerCall& C) {
   if (!form || !D.Live().Alive(form)) return false;
   D.Log(C.Where + "Close(" + D.Live().NameOf(form) + ")");
   form->Close();
+  return true;
+}
+
+bool HideOrCloseForm(TDriver& D, const THandlerCall& C) {
+  TCustomForm* form = FormOf(C.Sender);
+  if (!form || !D.Live().Alive(form) || Going(form)) return false;
+  if (D.OneIn(2)) return CloseForm(D, C);
+  D.Log(C.Where + "Hide(" + D.Live().NameOf(form) + ")");
+  form->Hide();
+  return true;
+}
+
+// The sender, or its form's skinned form, dressed in the driver's second
+// skin data through its own SetSkinData.
+bool GiveAnotherSkinData(TDriver& D, const THandlerCall& C) {
+  TCustomForm* form = FormOf(C.Sender);
+  const bool toForm = D.OneIn(2) && form;
+  const TLiveObject* target =
+      toForm ? D.AnyLive([form](const TLiveObject& l) { return l.Object->Owner() == form && l.Class.rfind("TspSkinForm", 0) == 0; })
+             : D.Live().Find(C.Sender);
+  if (!target) return false;
+  const auto call = std::find_if(target->Calls.begin(), target->Calls.end(),
+                                 [](const TObjectCall& c) { return std::strcmp(c.Name, "SetSkinData") == 0; });
+  if (call == target->Calls.end()) return false;
+  const TObjectCall setter = *call;  // a copy: the call may free the target
+  TspSkinData* other = D.OtherSkin();
+  D.Log(C.Where + "another skin data for " + target->Class);
+  D.OfferSkin(other);
+  struct TWithdraw {
+    TDriver& D;
+    ~TWithdraw() { D.OfferSkin(nullptr); }
+  } withdraw{D};
+  setter.Run(D);
+  return true;
+}
+
+bool RecreateParentOrForm(TDriver& D, const THandlerCall& C) {
+  TWinControl* target = D.OneIn(2) ? static_cast<TWinControl*>(FormOf(C.Sender)) : ParentOf(C.Sender);
+  if (!target) target = dynamic_cast<TCustomForm*>(C.Sender);
+  if (!target || !D.Live().Alive(target) || Going(target)) return false;
+  D.Log(C.Where + "RecreateWnd(" + D.Live().NameOf(target) + ")");
+  target->RecreateWnd();
+  return true;
+}
+
+bool HideParent(TDriver& D, const THandlerCall& C) {
+  TWinControl* parent = ParentOf(C.Sender);
+  if (!parent || Going(parent)) return false;
+  D.Log(C.Where + "SetVisible(false) on " + D.Live().NameOf(parent));
+  parent->SetVisible(false);
+  return true;
+}
+
+// A modal form whose timer frees the modal form below it; at the top level
+// a first modal form is shown, from whose timer the second one comes.
+bool ModalFreesModalBelow(TDriver& D, const THandlerCall& C) {
+  if (D.ModalForms().empty()) return ModalThen(D, C, ModalFreesModalBelow);
+  return ModalThen(D, C, [](TDriver& D, const THandlerCall& C) {
+    const auto& forms = D.ModalForms();
+    return forms.size() >= 2 && FreeOne(D, C, forms[forms.size() - 2], "the modal form below ");
+  });
+}
+
+bool BeginDrag(TDriver& D, const THandlerCall& C) {
+  auto* control = dynamic_cast<TControl*>(C.Sender);
+  if (!control || !control->Parent()) return false;
+  const bool now = D.OneIn(2);
+  D.Log(C.Where + "BeginDrag(" + (now ? "true" : "false") + ")");
+  control->BeginDrag(now);
   return true;
 }
 
@@ -191,7 +270,10 @@ const THandlerAction kHandlerActions[] = {
     {"modal-frees-parent", 0, ModalFreesParent}, {"modal-frees-form", 0, ModalFreesForm},
     {"modal-frees-skin-data", 0, ModalFreesSkinData}, {"set-parent", 1, MoveToAnotherForm},
     {"begin-drag", 2, BeginDrag},     {"close-form", 1, CloseForm},
-    {"throw", 2, Throw},
+    {"throw", 2, Throw},              {"move-sender", 1, MoveSender},
+    {"hide-or-close-form", 1, HideOrCloseForm}, {"another-skin-data", 1, GiveAnotherSkinData},
+    {"recreate-wnd", 1, RecreateParentOrForm},  {"hide-parent", 1, HideParent},
+    {"modal-frees-modal-below", 1, ModalFreesModalBelow},
 };
 
 // RANDOM_CALLS_HANDLERS, a list of the names above, keeps the handlers to

@@ -64,7 +64,9 @@ DRIVER_INT_SETTERS(DRIVER_INT_ONE)
 DRIVER_BOOL_SETTERS(DRIVER_BOOL_ONE)
 DRIVER_TEXT_SETTERS(DRIVER_TEXT_ONE)
 // The skin data, and setters of an enumeration.
-DRIVER_VALUE_SETTER(SetSkinData, TspSkinData*, D.OneIn(3) ? nullptr : D.Skin(), std::string(v ? "skin" : "nullptr"))
+// A handler that gives another skin data offers it (see TDriver::OfferSkin).
+DRIVER_VALUE_SETTER(SetSkinData, TspSkinData*, D.Offered() ? D.Offered() : D.OneIn(3) ? nullptr : D.Skin(),
+                    std::string(!v ? "nullptr" : v == D.Skin() ? "skin" : "another skin"))
 DRIVER_VALUE_SETTER(SetAlign, TAlign, static_cast<TAlign>(D.Below(alClient + 1)), std::to_string(v))
 DRIVER_VALUE_SETTER(SetWindowState, TWindowState, static_cast<TWindowState>(D.Below(3)), std::to_string(v))
 DRIVER_VALUE_SETTER(SetStyle, TListBoxStyle, static_cast<TListBoxStyle>(D.Below(2)), std::to_string(v))

@@ -51,5 +51,9 @@ void SwitchSkin(TDriver& D, int Index) {
     return;
   }
   D.Log(std::string("skin: ") + skins[static_cast<size_t>(Index)].Name);
-  D.Skin()->LoadCompressedStoredSkin(skins[static_cast<size_t>(Index)].Stored);
+  LoadSkinInto(D.Skin(), Index);
+}
+
+void LoadSkinInto(TspSkinData* Skin, int Index) {
+  Skin->LoadCompressedStoredSkin(StoredSkins()[static_cast<size_t>(Index)].Stored);
 }

@@ -5,6 +5,8 @@
 
 #include <climits>
 #include <functional>
+#include <map>
+#include <string>
 
 #include "classlib/ComCtrls.h"
 #include "classlib/ExtCtrls.h"
@@ -24,8 +26,13 @@
 #include "skinctrls/SkinPanels.h"
 #include "skinctrls/SkinRadioGroup.h"
 #include "skininputs/SkinColorDialog.h"
+#include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinFontCombos.h"
 #include "skininputs/SkinMaskEdits.h"
+#include "skininputs/SkinPasswordEdit.h"
+#include "skininputs/SkinTrackEdit.h"
+#include "skininputs/SkinComboBox.h"
+#include "skininputs/SkinTrayIcon.h"
 #include "tests/skinctrls/SkinCtrlTestUtils.h"
 
 namespace {
@@ -35,6 +42,34 @@ TForm* ShownForm() {
   form->SetBounds(100, 100, 400, 300);
   ShowAndActivate(form);
   return form;
+}
+
+// A skin data holding the skin of that name, read from the project's
+// sources once per program.
+TspSkinData* SkinFromSource(const std::string& Name) {
+  static std::map<std::string, TspCompressedStoredSkin*> read;
+  TspCompressedStoredSkin*& stored = read[Name];
+  if (!stored) {
+    stored = new TspCompressedStoredSkin(nullptr);
+    stored->LoadFromSkinFile(ProjectPath(("skins/" + Name + "/skin.ini").c_str()));
+  }
+  auto* skin = new TspSkinData(nullptr);
+  skin->LoadCompressedStoredSkin(stored);
+  return skin;
+}
+
+// A shown MDI frame with one child shown on it (skinned when Skin is given).
+TForm* ShownMDIChild(TspSkinData* Skin = nullptr) {
+  auto* frame = new TForm(nullptr);
+  frame->SetFormStyle(fsMDIForm);
+  frame->SetBounds(30, 30, 500, 400);
+  ShowAndActivate(frame);
+  auto* child = new TForm(frame);
+  child->SetFormStyle(fsMDIChild);
+  if (Skin) (new TspSkinForm(child))->SetSkinData(Skin);
+  child->Show();
+  Settle();
+  return child;
 }
 
 template <class T>
@@ -678,5 +713,289 @@ TEST(ReducedFreeFromInput, EditOnAPageThreeModalFormsDeepFreesThePageFromItsKeyU
     level(1);
   }
   EXPECT_TRUE(freed);
+  EndsSoundly(form, skin);
+}
+
+// A skinned paint panel on an MDI child moved to another form from its own
+// OnPanelPaint, the child skinned or not. The first paint comes while the
+// panel's window is made: the panel kept the handle the system answered for
+// the window the move had destroyed, and freeing its new form ended the
+// program ("freed on the thread that made its window").
+TEST(ReducedParentChanges, PaintPanelMovedToAnotherFormFromItsOwnPaint) {
+  for (bool skinnedChild : {false, true}) {
+    SCOPED_TRACE(skinnedChild ? "skinned child" : "plain child");
+    TspSkinData* skin = NewTestSkin(nullptr);
+    TForm* other = ShownForm();
+    TForm* child = ShownMDIChild(skinnedChild ? skin : nullptr);
+    auto* panel = Put<TspSkinPaintPanel>(child, skin);
+    int paints = 0;
+    panel->OnPanelPaint = [&paints, panel, other](TCanvas*, const TRect&) {
+      if (paints++ == 0) panel->SetParent(other);
+    };
+    panel->Invalidate();
+    Settle();
+    ASSERT_GE(paints, 1);
+    EXPECT_EQ(panel->Parent(), other);
+    if (panel->HandleAllocated()) {
+      EXPECT_TRUE(IsWindow(panel->Handle()));
+      EXPECT_EQ(FindControl(panel->Handle()), panel);
+      EXPECT_EQ(GetParent(panel->Handle()), other->Handle());
+    }
+    Free(child->Owner());
+    Settle();
+    EndsSoundly(other, skin);
+  }
+}
+
+// A skinned form's menu bar opened from the keyboard (SC_KEYMENU with an
+// item's accelerator); a drop-down item's OnDrawItem frees the form or its
+// skinned form while the drop-down first draws (a null read in
+// PopupMenuBarItem, which went on with the menu of the skinned form freed).
+TEST(ReducedFreeFromMenuEvents, KeyboardMenuBarsDropDownItemFreesTheFormOrTheSkinnedForm) {
+  for (bool skinnedFormGoes : {false, true}) {
+    SCOPED_TRACE(skinnedFormGoes ? "the skinned form freed" : "the form freed");
+    HangWatchdog watch("a menu bar's drop-down freeing its form");
+    // The test skin has no menu bar: the default one has.
+    TspSkinData* skin = SkinFromSource("Default");
+    TForm* form = ShownForm();
+    auto* skinForm = new TspSkinForm(form);
+    skinForm->SetSkinData(skin);
+    auto* menu = new TMainMenu(form);
+    auto* file = new TMenuItem(menu);
+    file->SetCaption(L"&File");
+    menu->Items()->Add(file);
+    auto* open = new TMenuItem(menu);
+    open->SetCaption(L"&Open");
+    file->Add(open);
+    form->SetMenu(menu);
+    Settle();
+    bool drawn = false;
+    TObject* going = skinnedFormGoes ? static_cast<TObject*>(skinForm) : form;
+    open->OnDrawItem = [&drawn, going](TObject*, TCanvas*, const TRect&, bool) {
+      if (drawn) return;
+      drawn = true;
+      Free(static_cast<TComponent*>(going));
+    };
+    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, L'f');
+    EXPECT_TRUE(PumpUntil([&] { return drawn; }, 5000));
+    Settle();
+    KeyChord({}, VK_ESCAPE);
+    KeyChord({}, VK_ESCAPE);
+    EndsSoundly(skinnedFormGoes ? form : nullptr, skin);
+  }
+}
+
+// A tray icon on an MDI child is freed inside a modal form nested in
+// another, then the frame: the frame and its child went with the nested
+// loop, the icon's memory waited for the outer one, and its destructor took
+// its hook off the freed child (a read of freed memory in UnhookForm).
+TEST(ReducedFreeFromModalLoops, TrayIconOnAnMDIChildFreedInANestedModalFormThenTheFrame) {
+  TForm* child = ShownMDIChild();
+  TComponent* frame = child->Owner();
+  auto* tray = new TspTrayIcon(child);
+  bool freed = false;
+  std::function<void(int)> level = [&](int Depth) {
+    auto* modal = new TForm(nullptr);
+    modal->SetBounds(120 + Depth * 20, 120 + Depth * 20, 300, 200);
+    auto* timer = new TTimer(modal);
+    timer->SetInterval(10);
+    timer->OnTimer = [&, modal, timer, Depth](TObject*) {
+      timer->SetEnabled(false);
+      if (Depth < 2) {
+        level(Depth + 1);
+      } else {
+        Free(tray);
+        Application->ProcessMessages();
+        Free(frame);
+        Application->ProcessMessages();
+        freed = true;
+      }
+      modal->SetModalResult(mrOk);
+    };
+    modal->ShowModal();
+    Free(modal);
+  };
+  {
+    HangWatchdog watch("a tray icon and its frame freed two modal forms deep");
+    level(1);
+    Settle();
+  }
+  EXPECT_TRUE(freed);
+  EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// An fc tree's node expanded or collapsed by the program; the event's
+// handler makes the tree's window again (a RecreateWnd of its parent, or a
+// move to another form), which deletes every node and makes them again: the
+// expand went on in the deleted node (a read of freed memory in ExpandItem).
+TEST(ReducedParentChanges, FcTreesExpandEventsMakeItsWindowAgain) {
+  for (int event = 0; event < 4; ++event)
+    for (bool move : {false, true}) {
+      SCOPED_TRACE(std::to_string(event) + (move ? " moved to another form" : " its parent's RecreateWnd"));
+      TForm* form = ShownForm();
+      TForm* other = ShownForm();
+      auto* panel = new TPanel(form);
+      panel->SetParent(form);
+      panel->SetAlign(alClient);
+      auto* tree = new TfcTreeView(form);
+      tree->SetParent(panel);
+      tree->SetBounds(10, 10, 200, 150);
+      TfcTreeNode* first = tree->Items()->Add(nullptr, L"First");
+      tree->Items()->AddChild(first, L"Child");
+      tree->Items()->Add(nullptr, L"Second");
+      Settle();
+      if (event >= 2) first->Expand(false);
+      int raised = 0;
+      auto remake = [&] {
+        if (raised++) return;
+        if (move) tree->SetParent(other);
+        else panel->RecreateWnd();
+      };
+      auto allowing = [remake](TfcCustomTreeView*, TfcTreeNode*, bool&) { remake(); };
+      auto done = [remake](TfcCustomTreeView*, TfcTreeNode*) { remake(); };
+      switch (event) {
+        case 0: tree->OnExpanding = allowing; break;
+        case 1: tree->OnExpanded = done; break;
+        case 2: tree->OnCollapsing = allowing; break;
+        default: tree->OnCollapsed = done; break;
+      }
+      if (event < 2) first->Expand(true);
+      else first->Collapse(true);
+      Settle();
+      EXPECT_EQ(raised, 1);
+      EXPECT_EQ(tree->Items()->Count(), 3);
+      Free(other);
+      EndsSoundly(form, nullptr);
+    }
+}
+
+// A skinned edit given the largest width, then the largest height: the
+// window is 32767 x 32767, and the frame's paint asked for a bitmap of that
+// size (4 GB), which cannot be made; the exception reached the application.
+TEST(ReducedBoundaryValues, SkinnedEditsTakeTheLargestWidthThenHeight) {
+  const std::function<TWinControl*(TForm*, TspSkinData*)> makers[] = {
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinDateEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinMaskEdit>(F, S); },
+  };
+  for (const auto& make : makers)
+    for (const char* skinName : {"", "Test", "Objects"}) {
+      SCOPED_TRACE(*skinName ? skinName : "without a skin");
+      TspSkinData* skin = *skinName ? SkinFromSource(skinName) : nullptr;
+      TForm* form = ShownForm();
+      TWinControl* edit = make(form, skin);
+      Settle();
+      edit->SetWidth(INT_MAX);
+      Settle();
+      edit->SetHeight(INT_MAX);
+      Settle();
+      EndsSoundly(form, skin);
+    }
+}
+
+// An edit's OnEnter, raised as it takes the focus, moves it onto a group box
+// that has no parent (and so no window): the edit's focus message went on,
+// asked the moved edit for its window and raised "Control '' has no parent
+// window" to the application.
+TEST(ReducedParentChanges, EditsMovedOffTheirWindowByTheirOnEnter) {
+  const std::function<TWinControl*(TForm*, TspSkinData*)> makers[] = {
+      [](TForm* F, TspSkinData*) -> TWinControl* {
+        auto* e = new TEdit(F);
+        e->SetParent(F);
+        return e;
+      },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinMaskEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinDateEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinPasswordEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinTrackEdit>(F, S); },
+      [](TForm* F, TspSkinData* S) { return Put<TspSkinComboBox>(F, S); },
+  };
+  for (const auto& make : makers) {
+    TspSkinData* skin = NewTestSkin(nullptr);
+    TForm* form = ShownForm();
+    TWinControl* edit = make(form, skin);
+    SCOPED_TRACE(WideToUtf8(edit->ClassName()));
+    auto* box = new TspSkinGroupBox(form);
+    box->SetSkinData(skin);
+    Settle();
+    edit->OnEnter = [edit, box](TObject*) { edit->SetParent(box); };
+    edit->SetFocus();
+    Settle();
+    EXPECT_EQ(edit->Parent(), box);
+    EndsSoundly(form, skin);
+  }
+}
+
+// A form frees itself from its OnPaint; a tree it owns, shown on another
+// form, raises OnDeletion as it goes, whose handler shows a modal form closed
+// by its timer. The going form's window was answered unpainted, asked to
+// paint again at once, for ever, and the timer never ticked (a hang with
+// modal forms nested in handlers).
+TEST(ReducedFreeFromModalLoops, ModalFormShownWhileAFormFreedFromItsPaintGoes) {
+  HangWatchdog watch("a modal form shown while a form freed from its paint goes", 20000);
+  TForm* other = ShownForm();
+  TForm* form = ShownForm();
+  auto* tree = new TTreeView(form);
+  tree->SetParent(other);
+  tree->Items()->Add(nullptr, L"A");
+  Settle();
+  int ticks = 0;
+  tree->OnDeletion = [&ticks](TObject*, TTreeNode*) {
+    if (ticks) return;
+    auto* modal = new TForm(nullptr);
+    modal->SetBounds(100, 100, 200, 100);
+    auto* timer = new TTimer(modal);
+    timer->SetInterval(30);
+    timer->OnTimer = [&ticks, modal](TObject*) {
+      ++ticks;
+      modal->SetModalResult(mrOk);
+    };
+    modal->ShowModal();
+    Free(modal);
+  };
+  form->OnPaint = [form](TObject*) { Free(form); };
+  form->Invalidate();
+  Settle();
+  EXPECT_EQ(ticks, 1);
+  EndsSoundly(other, nullptr);
+}
+
+// A panel that runs a program's code as its window goes.
+class TPanelWithGoingWindow : public TPanel {
+ public:
+  using TPanel::TPanel;
+  std::function<void()> WindowGoes;
+
+ protected:
+  void DestroyWnd() override {
+    if (WindowGoes) WindowGoes();
+    TPanel::DestroyWnd();
+  }
+};
+
+// A control moved onto a panel; code raised as its window goes with the move
+// frees that panel: the control was put into the panel being freed, whose
+// teardown had let go of its children already, and freeing the control's
+// form later read the panel's released memory (seen with a list view moved
+// from its OnEnter onto a paint panel that its own paint freed).
+TEST(ReducedParentChanges, ControlMovedOntoAParentThatItsLeavingFrees) {
+  TspSkinData* skin = NewTestSkin(nullptr);
+  TForm* form = ShownForm();
+  auto* panel = Put<TspSkinPaintPanel>(form, skin);
+  auto* moved = new TPanelWithGoingWindow(form);
+  moved->SetParent(form);
+  moved->SetBounds(200, 10, 100, 100);
+  Settle();
+  bool freed = false;
+  moved->WindowGoes = [&freed, panel] {
+    if (!freed) Free(panel);
+    freed = true;
+  };
+  moved->SetParent(panel);
+  Settle();
+  EXPECT_TRUE(freed);
+  EXPECT_EQ(moved->Parent(), nullptr);
   EndsSoundly(form, skin);
 }
