@@ -18,7 +18,13 @@
 #include "classlib/HeapCheck.h"
 #endif
 
+// The folder is taken as the system gives it: on Windows the wide command
+// line, so that a folder named in any script is written where it is named.
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+#else
 int main(int argc, char** argv) {
+#endif
   if (argc != 2) {
     std::fprintf(stderr, "Usage: SkinArt <skins folder>\n");
     return 2;
@@ -28,7 +34,7 @@ int main(int argc, char** argv) {
       const std::filesystem::path folder = std::filesystem::path(argv[1]) / palette.Folder;
       std::filesystem::create_directories(folder);
       BuildSkin(palette, folder.wstring());
-      std::printf("%s\n", folder.string().c_str());
+      std::printf("%s\n", WideToUtf8(folder.wstring()).c_str());
     }
 #ifdef _WIN32
     // The host build runs under the sanitizers instead, which see the same faults.
