@@ -190,17 +190,25 @@ bool StartsWith(const char* Bytes, size_t Size, const char* Mark, size_t MarkSiz
   return Size >= MarkSize && std::equal(Mark, Mark + MarkSize, Bytes);
 }
 
-// UTF-16 to String, pairs joined where wchar_t is 32 bits wide; an odd last
-// byte is a broken character.
+// UTF-16 to String, pairs joined where wchar_t is 32 bits wide; a half
+// pair alone and an odd last byte are broken characters.
 String DecodeUtf16(const char* Bytes, size_t Size, bool BigEndian) {
   const auto* b = reinterpret_cast<const unsigned char*>(Bytes);
-  String units;
-  units.reserve(Size / 2 + 1);
-  for (size_t i = 0; i + 1 < Size; i += 2)
-    units.push_back(static_cast<wchar_t>(BigEndian ? (b[i] << 8) | b[i + 1] : b[i] | (b[i + 1] << 8)));
+  const auto unit = [&](size_t i) {
+    return static_cast<char32_t>(BigEndian ? (b[i] << 8) | b[i + 1] : b[i] | (b[i + 1] << 8));
+  };
   String out;
-  out.reserve(units.size());
-  for (size_t i = 0; i < units.size();) AppendCodePoint(out, NextCodePoint(units, i));
+  out.reserve(Size / 2 + 1);
+  for (size_t i = 0; i + 1 < Size; i += 2) {
+    char32_t c = unit(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < Size && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = kReplacement;
+    }
+    AppendCodePoint(out, c);
+  }
   if (Size % 2) AppendCodePoint(out, kReplacement);
   return out;
 }

@@ -35,6 +35,16 @@ std::string Read(const fs::path& File) {
 
 void Write(const fs::path& File, const std::string& Bytes) { std::ofstream(File, std::ios::binary) << Bytes; }
 
+// A String's path: the wide name on Windows, its UTF-8 bytes elsewhere
+// (whatever the C library's locale), as the library opens it.
+fs::path PathOf(const String& File) {
+#ifdef _WIN32
+  return fs::path(File);
+#else
+  return fs::path(WideToUtf8(File));
+#endif
+}
+
 // A folder of the test's own, emptied when it goes.
 struct TFolder {
   explicit TFolder(const char* Name) : path(fs::current_path() / Name) {
@@ -139,13 +149,13 @@ TEST(FileWholeTest, EveryWriterRefusesAReadOnlyFileAndSavesUnderALongName) {
     // must fit too, when the file is made and when it is saved over.
     const String longNames[] = {String(241, L'n'), String(81, L'\x4E2D'), String(122, L'\x00E9')};
     for (const String& stem : longNames) {
-      const String longName = folder.path.wstring() + L"/" + stem + L".out";
+      const String longName = folder.File("") + stem + L".out";
       for (int seed : {3, 4}) {
         EXPECT_EQ(ErrorOf([&] { writer.Save(longName, 1000, seed); }), L"");
-        EXPECT_GT(fs::file_size(fs::path(longName)), 0u);
+        EXPECT_GT(fs::file_size(PathOf(longName)), 0u);
         EXPECT_EQ(folder.Temps(), 0);
       }
-      fs::remove(fs::path(longName));
+      fs::remove(PathOf(longName));
     }
   }
 }
