@@ -554,6 +554,8 @@ TEST(FileWholeHeld, AHeldFileIsWrittenOverExactly) {
     THeld held(file, FILE_SHARE_READ);
     const String message = ErrorOf([&] { SaveFileWhole(file, std::string("new")); });
     EXPECT_TRUE(Names(message, file)) << WideToUtf8(message);
+    // Nothing was written over, and the message says no such thing.
+    EXPECT_FALSE(Names(message, L"written")) << WideToUtf8(message);
   }
   EXPECT_EQ(Read(fs::path(file)), "kept");
   EXPECT_EQ(folder.Temps(), 0);
