@@ -9,6 +9,14 @@ namespace {
 const String kChinese = L"\x4E2D\x6587";      // zhong wen
 const std::string kChineseGbk = "\xD6\xD0\xCE\xC4";
 
+// U+1F600, a pair of UTF-16 units where wchar_t is 16 bits wide.
+String Emoji() {
+  String emoji;
+  if (sizeof(wchar_t) == 2) emoji = L"\xD83D\xDE00";
+  else emoji.push_back(static_cast<wchar_t>(0x1F600));
+  return emoji;
+}
+
 TEST(GbkTest, ChineseTextBothWays) {
   EXPECT_EQ(WideToGbk(kChinese), kChineseGbk);
   EXPECT_EQ(GbkToWide(kChineseGbk), kChinese);
@@ -33,9 +41,7 @@ TEST(GbkTest, BrokenPairsNeverSwallowTheNextCharacter) {
 
 TEST(GbkTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(WideToGbk(L"x\x0E01y"), "x?y");  // Thai
-  String emoji;
-  if (sizeof(wchar_t) == 2) emoji = L"\xD83D\xDE00";
-  else emoji.push_back(static_cast<wchar_t>(0x1F600));
+  const String emoji = Emoji();
   EXPECT_EQ(WideToGbk(emoji + kChinese), "?" + kChineseGbk);
 }
 
@@ -49,9 +55,7 @@ TEST(Utf8Test, RoundTripAndInvalidInput) {
 // such files always were; UTF-8 with its mark where it does not; a mark read
 // says what follows.
 TEST(TextFileTest, WritesCodePage936WhereItCanAndLosesNothingElsewhere) {
-  String emoji;
-  if (sizeof(wchar_t) == 2) emoji = L"\xD83D\xDE00";
-  else emoji.push_back(static_cast<wchar_t>(0x1F600));
+  const String emoji = Emoji();
   const std::string mark = "\xEF\xBB\xBF";
   struct TCase {
     String Text;
@@ -96,9 +100,7 @@ TEST(TextFileTest, ReadsWhatItsMarkSays) {
     EXPECT_EQ(TextFromFileBytes(c.Bytes), c.Text);
   }
   // Pairs of UTF-16 are one character wherever a String holds it.
-  String emoji;
-  if (sizeof(wchar_t) == 2) emoji = L"\xD83D\xDE00";
-  else emoji.push_back(static_cast<wchar_t>(0x1F600));
+  const String emoji = Emoji();
   EXPECT_EQ(TextFromFileBytes(std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6)), emoji);
   EXPECT_EQ(TextFromFileBytes(std::string("\xFE\xFF\xD8\x3D\xDE\x00", 6)), emoji);
 }
