@@ -499,6 +499,34 @@ TEST(FileLoadTest, APictureOfUnknownKindNamesTheFile) {
 }
 
 namespace {
+// How many handles this process holds, from the system's list of every
+// handle (GetProcessHandleCount answers 0 under Wine); -1 when unknown.
+int HandleCount() {
+  struct TEntry {
+    USHORT Process, BackTrace;
+    UCHAR Type, Attributes;
+    USHORT Value;
+    PVOID Object;
+    ULONG Access;
+  };
+  using TQuery = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+  const auto query = reinterpret_cast<TQuery>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+  std::vector<char> buffer(1 << 16);
+  LONG status;
+  ULONG length = 0;
+  const ULONG kHandleList = 16, kTooSmall = 0xC0000004;
+  while ((status = query(kHandleList, buffer.data(), static_cast<ULONG>(buffer.size()), &length)) ==
+         static_cast<LONG>(kTooSmall))
+    buffer.resize(buffer.size() * 2);
+  if (status != 0) return -1;
+  const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
+  const auto* entries = reinterpret_cast<const TEntry*>(buffer.data() + sizeof(void*));
+  int mine = 0;
+  for (ULONG i = 0; i < count; ++i) mine += entries[i].Process == static_cast<USHORT>(GetCurrentProcessId());
+  return mine;
+}
+
 // The file held open by another program, sharing Share.
 struct THeld {
   THeld(const String& File, DWORD Share)
@@ -539,11 +567,20 @@ TEST(FileWholeHeld, AHeldFileIsWrittenOverExactly) {
     EXPECT_EQ(held.ReadAll(), c.second);
     EXPECT_EQ(folder.Temps(), 0);
   }
+  const int handles = HandleCount();
   {
+    // The count can rise: one handle more is seen.
     THeld held(file, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    if (handles >= 0) {
+      EXPECT_EQ(HandleCount(), handles + 1);
+    }
     for (int i = 0; i < 50; ++i) SaveFileWhole(file, std::string(100 + i, static_cast<char>('a' + i % 26)));
+    if (handles >= 0) {
+      EXPECT_EQ(HandleCount(), handles + 1);
+    }
   }
   for (int i = 0; i < 50; ++i) SaveFileWhole(file, std::string(100 + i, 'b'));
+  EXPECT_EQ(HandleCount(), handles);
   // Every handle the saves opened is closed: the file can be had alone.
   HANDLE alone = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   EXPECT_NE(alone, INVALID_HANDLE_VALUE);
