@@ -274,12 +274,26 @@ int64_t TStream::Size() {
 
 void TStream::SetSize(int64_t) { throw EStreamError(L"Stream size cannot be changed"); }
 
+namespace {
+
+// " in <source>" with the system's reason where there is one, or nothing.
+String ErrorPlace(const TStream& Stream, int Cause) {
+  const String source = Stream.Source();
+  if (source.empty()) return String();
+  return L" in " + source + (Cause ? L" (" + FileErrorText(Cause) + L")" : String());
+}
+
+}  // namespace
+
 void TStream::ReadBuffer(void* Buffer, int64_t Count) {
-  if (Count > 0 && Read(Buffer, Count) != Count) throw EReadError(L"Stream read error");
+  errno = 0;
+  if (Count > 0 && Read(Buffer, Count) != Count) throw EReadError(L"Stream read error" + ErrorPlace(*this, errno));
 }
 
 void TStream::WriteBuffer(const void* Buffer, int64_t Count) {
-  if (Count > 0 && Write(Buffer, Count) != Count) throw EWriteError(L"Stream write error");
+  errno = 0;
+  if (Count > 0 && Write(Buffer, Count) != Count)
+    throw EWriteError(L"Stream write error" + ErrorPlace(*this, errno));
 }
 
 int64_t TStream::CopyFrom(TStream* Source, int64_t Count) {

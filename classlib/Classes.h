@@ -113,9 +113,13 @@ class TStream : public TObject {
   virtual int64_t Size();
   virtual void SetSize(int64_t NewSize);
 
-  // Raise EReadError / EWriteError when fewer than Count bytes move.
+  // Raise EReadError / EWriteError when fewer than Count bytes move; the
+  // message names what the stream reads and writes (Source).
   void ReadBuffer(void* Buffer, int64_t Count);
   void WriteBuffer(const void* Buffer, int64_t Count);
+  // What the stream's errors name: the file of a file stream; nothing for
+  // a stream in memory.
+  virtual String Source() const { return String(); }
   // Copies Count bytes from Source (all of it from its start when Count is 0).
   int64_t CopyFrom(TStream* Source, int64_t Count);
   String ClassName() const override { return L"TStream"; }
@@ -152,6 +156,9 @@ class TMemoryStream : public TStream {
 
 enum TFileMode { fmOpenRead, fmOpenWrite, fmOpenReadWrite, fmCreate };
 
+// fmCreate empties a file that exists at once, as the stream opens: a
+// failed or interrupted write leaves it cut short. SaveFileWhole replaces a
+// file whole or not at all.
 class TFileStream : public TStream {
  public:
   // Raises EFOpenError (or EFCreateError for fmCreate) naming the file.
@@ -162,6 +169,7 @@ class TFileStream : public TStream {
   int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
   void SetSize(int64_t NewSize) override;
   const String& FileName() const { return FFileName; }
+  String Source() const override { return L"file \"" + FFileName + L"\""; }
   // Writes what is buffered, flushes the file to the disk and closes it;
   // raises EWriteError naming the file and the cause when any of that
   // fails (the destructor closes without a word). Closed, the stream

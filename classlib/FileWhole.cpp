@@ -24,17 +24,12 @@ namespace {
 
 String Num(int64_t Value) { return IntToStr(Value); }
 
-// The longest name a folder entry may have (in UTF-16 units under Windows,
-// in bytes elsewhere).
+// The longest name a folder entry may have: 255 UTF-16 units on Windows'
+// disks, 255 bytes of UTF-8 on others (Wine's among them). A name counted in
+// UTF-8 bytes, never fewer than its UTF-16 units, fits both.
 constexpr size_t kMaxNameLength = 255;
 
-size_t NameLength(const String& Name) {
-#ifdef _WIN32
-  return Name.size();
-#else
-  return WideToUtf8(Name).size();
-#endif
-}
+size_t NameLength(const String& Name) { return WideToUtf8(Name).size(); }
 
 // The start of a temporary name beside Target: Target itself, cut where the
 // name and the Suffix would pass the longest name a folder takes.

@@ -21,7 +21,8 @@
 // under Windows, only written over: the room for the new text is made first,
 // so that a full disk fails before an old byte changes; should a later write
 // fail, the error says so, and that the temporary file, kept, holds the new
-// text.
+// text. Writing over is not whole against a kill: the file may then be
+// neither old nor new, with the whole new text in the temporary file beside.
 void SaveFileWhole(const String& FileName, const void* Bytes, size_t Size);
 inline void SaveFileWhole(const String& FileName, const std::string& Bytes) {
   SaveFileWhole(FileName, Bytes.data(), Bytes.size());

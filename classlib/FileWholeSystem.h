@@ -14,7 +14,9 @@ String SaveTarget(const String& FileName);
 // Why Target may not be written (it is read-only), or an empty string.
 String WriteRefusal(const String& Target);
 
-// Gives NewFile the attributes and security of Target, when Target exists.
+// Gives NewFile the attributes and security of Target, when Target exists
+// (on Windows the access list only where NewFile's differs: Wine maps a list
+// set on a file to a mode wider than the one it was read from).
 String CopyFileLook(const String& Target, const String& NewFile);
 
 // Puts the file NewFile in the place of Target (made when missing) in one

@@ -52,6 +52,35 @@ bool WriteAt(HANDLE File, int64_t Offset, const uint8_t* Bytes, size_t Size) {
   return true;
 }
 
+// The security descriptor of File with its access list (empty where the
+// file system keeps none).
+bool FileDacl(const String& File, std::string& Descriptor) {
+  DWORD needed = 0;
+  Descriptor.clear();
+  GetFileSecurityW(File.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  if (needed == 0) return true;
+  Descriptor.assign(needed, '\0');
+  return GetFileSecurityW(File.c_str(), DACL_SECURITY_INFORMATION, &Descriptor[0], needed, &needed) != 0;
+}
+
+// Whether two descriptors give the same access list: the same entries in
+// the same order.
+bool SameDacl(std::string& A, std::string& B) {
+  PACL acl[2] = {};
+  BOOL present[2] = {}, defaulted = FALSE;
+  if (B.empty() || !GetSecurityDescriptorDacl(&A[0], &present[0], &acl[0], &defaulted) ||
+      !GetSecurityDescriptorDacl(&B[0], &present[1], &acl[1], &defaulted) || present[0] != present[1])
+    return false;
+  if (!present[0] || !acl[0] || !acl[1]) return acl[0] == acl[1];
+  ACL_SIZE_INFORMATION size[2] = {};
+  for (int i = 0; i < 2; ++i)
+    if (!GetAclInformation(acl[i], &size[i], sizeof size[i], AclSizeInformation)) return false;
+  if (size[0].AceCount != size[1].AceCount || size[0].AclBytesInUse != size[1].AclBytesInUse) return false;
+  return std::equal(reinterpret_cast<const uint8_t*>(acl[0] + 1),
+                    reinterpret_cast<const uint8_t*>(acl[0]) + size[0].AclBytesInUse,
+                    reinterpret_cast<const uint8_t*>(acl[1] + 1));
+}
+
 }  // namespace
 
 String SaveTarget(const String& FileName) {
@@ -84,14 +113,17 @@ String CopyFileLook(const String& Target, const String& NewFile) {
   const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                      FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
   if ((attributes & kept) && !SetFileAttributesW(NewFile.c_str(), attributes & kept)) return LastErrorText();
-  // Who may read and write it: the old file's access list goes to the new one.
-  const SECURITY_INFORMATION what = DACL_SECURITY_INFORMATION;
-  DWORD needed = 0;
-  GetFileSecurityW(Target.c_str(), what, nullptr, 0, &needed);
-  if (needed == 0) return String();  // a file system that keeps no security
-  std::string descriptor(needed, '\0');
-  if (!GetFileSecurityW(Target.c_str(), what, &descriptor[0], needed, &needed)) return LastErrorText();
-  if (!SetFileSecurityW(NewFile.c_str(), what, &descriptor[0])) return LastErrorText();
+  // Who may read and write it: the old file's access list goes to the new
+  // one, but only where the two differ. Wine reads a file's access list
+  // from its mode and writes a list back as a mode that gives the group
+  // what the owner has and anyone who may read the right to run: a list
+  // copied over an equal one would widen a 644 file to 775.
+  std::string old, fresh;
+  if (!FileDacl(Target, old)) return LastErrorText();
+  if (old.empty()) return String();  // a file system that keeps no security
+  if (!FileDacl(NewFile, fresh)) return LastErrorText();
+  if (SameDacl(old, fresh)) return String();
+  if (!SetFileSecurityW(NewFile.c_str(), DACL_SECURITY_INFORMATION, &old[0])) return LastErrorText();
   return String();
 }
 

@@ -6,6 +6,7 @@
 #include "classlib/ByteOrder.h"
 #include "classlib/Graphics.h"
 #include "classlib/IconFile.h"
+#include "classlib/SysUtils.h"
 
 namespace {
 
@@ -222,13 +223,14 @@ void TPicture::AssignTo(TPersistent* Dest) {
 }
 
 void TPicture::LoadFromFile(const String& FileName) {
-  const size_t dot = FileName.find_last_of(L'.');
-  String ext = dot == String::npos ? String() : FileName.substr(dot);
+  String ext = ExtractFileExt(FileName);  // of the file's name, never of a folder's
   for (auto& c : ext) c = static_cast<wchar_t>(std::towlower(c));
   TGraphic* graphic;
   if (ext == L".bmp") graphic = new TBitmap;
   else if (ext == L".ico") graphic = new TIcon;
-  else throw EInvalidGraphic(L"Unknown picture file extension (" + ext + L")");
+  else
+    throw EInvalidGraphic(L"Cannot load picture file \"" + FileName + L"\": unknown picture file extension (" +
+                          (ext.empty() ? String(L"none") : ext) + L")");
   try {
     graphic->LoadFromFile(FileName);
   } catch (...) {

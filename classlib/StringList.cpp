@@ -224,21 +224,21 @@ void TStrings::LoadFromStream(TStream* Stream) {
   std::string bytes;
   SizeForLoad(bytes, LoadableSize(std::max<int64_t>(size, 0), L"stream"), L"stream");
   Stream->ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-  SetText(GbkToWide(bytes));
+  SetText(TextFromFileBytes(bytes));
 }
 
 void TStrings::SaveToStream(TStream* Stream) const {
-  std::string bytes = WideToGbk(Text());
+  const std::string bytes = TextToFileBytes(Text());
   Stream->WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
 }
 
 void TStrings::LoadFromFile(const String& FileName) {
   std::string bytes;
   LoadFileWhole(FileName, bytes);
-  SetText(GbkToWide(bytes));
+  SetText(TextFromFileBytes(bytes));
 }
 
-void TStrings::SaveToFile(const String& FileName) const { SaveFileWhole(FileName, WideToGbk(Text())); }
+void TStrings::SaveToFile(const String& FileName) const { SaveFileWhole(FileName, TextToFileBytes(Text())); }
 
 // ---------------------------------------------------------------------------
 // TStringList

@@ -49,7 +49,10 @@ class TStrings : public TPersistent {
   void BeginUpdate();
   void EndUpdate();
 
-  // Reads from the stream's position to its end, as code page 936 text.
+  // Reads from the stream's position to its end. The text is written in
+  // code page 936 when the code page carries all of it, else as UTF-8 after
+  // its byte-order mark; a byte-order mark (UTF-8, UTF-16) read says what
+  // follows (TextToFileBytes, TextFromFileBytes).
   virtual void LoadFromStream(TStream* Stream);
   virtual void SaveToStream(TStream* Stream) const;
   // The file is read whole (a failed read leaves the list as it was) and

@@ -2,6 +2,7 @@
 
 #include "classlib/ByteOrder.h"
 #include "classlib/StringList.h"
+#include "classlib/SysUtils.h"
 #include "classlib/ZLib.h"
 #include "skin/SkinRecordIO.h"
 #include "skin/SkinStream.h"
@@ -104,7 +105,14 @@ void TspCompressedStoredSkin::LoadFromSkinFile(const String& FileName) {
   TStringList text;
   text.LoadFromFile(FileName);
   std::vector<String> lines;
-  for (int i = 0; i < text.Count(); ++i) lines.push_back(text.Strings(i));
+  bool blank = true;
+  for (int i = 0; i < text.Count(); ++i) {
+    lines.push_back(text.Strings(i));
+    blank = blank && Trim(lines.back()).empty();
+  }
+  // An empty file is no skin at all (a copy cut short, a folder not yet
+  // drawn): say so, as for any other skin file that cannot be used.
+  if (blank) throw EReadError(L"Skin file \"" + FileName + L"\" is empty");
   TspSkinIni ini(lines);
   if (!IsSkinIni(ini)) return;
 

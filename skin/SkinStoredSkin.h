@@ -36,7 +36,8 @@ class TspCompressedStoredSkin : public TComponent {
 
   // Builds the compressed data from a skin folder: the skin INI file and the
   // BMP files it names. An INI that is no skin leaves the data as it was; so
-  // does a missing or bad picture, which raises.
+  // do an empty file and a missing or bad picture, which raise an error
+  // naming the file.
   void LoadFromSkinFile(const String& FileName);
 
   // Where the data was last loaded from: the .skn file, the skin INI file

@@ -59,33 +59,6 @@ class TReader {
   size_t FPos = 0;
 };
 
-// Code page 936 text to String. Skin text is nearly all ASCII, which is taken
-// byte for byte; the converter sees only the runs around other bytes. A byte
-// that follows an ASCII byte always starts a character (an ASCII byte is a
-// whole character or the end of a pair), so the runs split where the whole
-// text would.
-String SkinTextToWide(const uint8_t* Data, size_t Size) {
-  String text;
-  text.reserve(Size);
-  size_t i = 0;
-  while (i < Size) {
-    if (Data[i] < 0x80) {
-      size_t end = i + 1;
-      while (end < Size && Data[end] < 0x80) ++end;
-      const size_t at = text.size();
-      text.resize(at + (end - i));
-      wchar_t* out = &text[at];
-      for (; i < end; ++i) *out++ = static_cast<wchar_t>(Data[i]);
-      continue;
-    }
-    size_t j = i + 1;
-    while (j < Size && !(Data[j] < 0x80 && Data[j - 1] < 0x80)) ++j;
-    text += GbkToWide(std::string(reinterpret_cast<const char*>(Data + i), j - i));
-    i = j;
-  }
-  return text;
-}
-
 }  // namespace
 
 bool SkinStreamHasSlot(int Version, int Slot) {
@@ -119,7 +92,7 @@ void ReadSkinStream(const uint8_t* Data, size_t Size, TspSkinStreamContent& Cont
                      Num(int64_t(r.Left())) + L" remaining bytes cannot hold");
   c.ActivePictures.resize(size_t(count));
   for (int32_t i = 0; i < count; ++i) r.Bitmap(c.ActivePictures[size_t(i)], L"active picture " + Num(i));
-  c.IniText = SkinTextToWide(r.Here(), r.Left());
+  c.IniText = TextFromFileBytes(reinterpret_cast<const char*>(r.Here()), r.Left());
   Content = std::move(c);
 }
 
@@ -140,8 +113,8 @@ void WriteSkinStream(TStream* Dest, const TBmpImage (&Slots)[SkinPictureSlotCoun
   }
   WriteSkinInt32(Dest, static_cast<int32_t>(ActivePictures.size()));
   for (const TBmpImage& image : ActivePictures) WriteBmp(Dest, image);
-  for (const String& line : IniLines) {
-    std::string bytes = WideToGbk(line) + "\r\n";
-    Dest->WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-  }
+  String text;
+  for (const String& line : IniLines) text += line + L"\r\n";
+  const std::string bytes = TextToFileBytes(text);
+  Dest->WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
 }

@@ -29,4 +29,17 @@ limited "$art" "$work/skins" >"$work/out.txt" 2>"$work/err.txt" && fail "SkinArt
 grep -q 'frame\.bmp' "$work/err.txt" || fail "SkinArt's message names no file: $(cat "$work/err.txt")"
 [ "$(cat "$work/skins/Default/frame.bmp")" = 'an older picture' ] || fail "SkinArt changed the older picture"
 no_temps
+
+# Drawn into a folder named in Chinese and drawn again over its own files:
+# every file is where it is named, and who may read, write or run each is
+# what it was before (a saved file never gets more).
+skins="$work/$(printf '\xe7\x9a\xae\xe8\x82\xa4')"
+$emulator "$art" "$skins" >"$work/out.txt" 2>"$work/err.txt" || fail "SkinArt did not draw: $(cat "$work/err.txt")"
+[ -s "$skins/Default/skin.ini" ] || fail "SkinArt wrote no skin.ini into $skins/Default: $(ls -R "$work")"
+find "$skins" -type f -exec chmod 644 {} +
+$emulator "$art" "$skins" >"$work/out.txt" 2>"$work/err.txt" || fail "SkinArt did not draw again: $(cat "$work/err.txt")"
+wider=$(find "$skins" -type f -perm /133)
+[ -z "$wider" ] || fail "saved files were opened wider than 644: $(stat -c '%a %n' $wider | head -3)"
+[ "$(find "$skins" -type f | wc -l)" -gt 40 ] || fail "SkinArt drew too few files"
+no_temps
 echo "the tools kept their old files"

@@ -172,6 +172,26 @@ TEST(SkinStream, IniTextDecodesAsCodePage936) {
   }
 }
 
+// The INI text is written as text files are: code page 936 byte for byte
+// where the code page carries it, UTF-8 with its mark where it does not.
+TEST(SkinStream, IniTextKeepsEveryLetter) {
+  const struct {
+    std::vector<String> Lines;
+    std::string Tail;
+  } cases[] = {
+      {{L"[VERSION]", L"skinname=\x6D4B\x8BD5"}, "[VERSION]\r\nskinname=\xB2\xE2\xCA\xD4\r\n"},
+      {{L"[VERSION]", L"skinname=\x00C6r\x00F8"}, "\xEF\xBB\xBF[VERSION]\r\nskinname=\xC3\x86r\xC3\xB8\r\n"},
+  };
+  for (const auto& c : cases) {
+    const std::vector<uint8_t> stream = MakeSkinStream(c.Lines, 2);
+    ASSERT_GT(stream.size(), c.Tail.size());
+    EXPECT_EQ(std::string(stream.end() - static_cast<std::ptrdiff_t>(c.Tail.size()), stream.end()), c.Tail);
+    TspSkinStreamContent content;
+    ReadSkinStream(stream.data(), stream.size(), content);
+    EXPECT_EQ(content.IniText, c.Lines[0] + L"\r\n" + c.Lines[1] + L"\r\n");
+  }
+}
+
 TEST(SkinStream, StreamFaultsAreClearErrors) {
   std::vector<uint8_t> good = MakeSkinStream({L"[VERSION]"}, 2);
   TspSkinStreamContent c;

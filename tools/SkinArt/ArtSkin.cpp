@@ -102,8 +102,7 @@ void TSkinArt::Save(const String& Folder) {
   AddLines(lines, FRecords);
   String text;
   for (const String& line : lines) text += line + L"\r\n";
-  const std::string bytes = WideToGbk(text);
-  SaveFileWhole(dir + L"skin.ini", bytes);
+  SaveFileWhole(dir + L"skin.ini", TextToFileBytes(text));
 }
 
 void BuildSkin(const TSkinPalette& Palette, const String& Folder) {

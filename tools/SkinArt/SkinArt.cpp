@@ -18,7 +18,27 @@
 #include "classlib/HeapCheck.h"
 #endif
 
+namespace {
+
+// A folder's name as a String: the system's own wide name on Windows, its
+// UTF-8 bytes elsewhere (whatever the C library's locale).
+String FolderName(const std::filesystem::path& Folder) {
+#ifdef _WIN32
+  return Folder.wstring();
+#else
+  return Utf8ToWide(Folder.string());
+#endif
+}
+
+}  // namespace
+
+// The folder is taken as the system gives it: on Windows the wide command
+// line, so that a folder named in any script is written where it is named.
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+#else
 int main(int argc, char** argv) {
+#endif
   if (argc != 2) {
     std::fprintf(stderr, "Usage: SkinArt <skins folder>\n");
     return 2;
@@ -27,8 +47,8 @@ int main(int argc, char** argv) {
     for (const TSkinPalette& palette : {DefaultPalette(), DarkPalette(), ObjectsPalette()}) {
       const std::filesystem::path folder = std::filesystem::path(argv[1]) / palette.Folder;
       std::filesystem::create_directories(folder);
-      BuildSkin(palette, folder.wstring());
-      std::printf("%s\n", folder.string().c_str());
+      BuildSkin(palette, FolderName(folder));
+      std::printf("%s\n", WideToUtf8(FolderName(folder)).c_str());
     }
 #ifdef _WIN32
     // The host build runs under the sanitizers instead, which see the same faults.
