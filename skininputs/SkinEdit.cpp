@@ -35,7 +35,7 @@ void TspSkinCustomEdit::CreateParams(TCreateParams& Params) {
 void TspSkinCustomEdit::CreateHandleDone() {
   TspCustomEdit::CreateHandleDone();
   // The frame depends on the size: have the client area computed again.
-  SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  FrameChanged();
   LayoutImageButtons();
 }
 
@@ -98,7 +98,9 @@ void TspSkinCustomEdit::ChangeSkinData() {
   FInHeightChange = false;
   const TspResourceStrData* store = FSkinData ? FSkinData->ResourceStrData() : nullptr;
   Font()->SetCharset(store ? store->CharSet() : FDefaultFont->Charset());
-  if (HandleAllocated()) RecreateWnd();
+  // The skin draws the frame: a new one is asked of the window the edit has,
+  // which keeps its text, selection, caret, scroll position and focus.
+  FrameChanged();
   SetFontColorByState();
   if (!FUseSkinFont) AdjustHeight();
   LayoutImageButtons();
@@ -124,7 +126,7 @@ void TspSkinCustomEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) 
   ATop = CentredTop(Parent(), ATop, AHeight);
   TspSkinLinked<TspCustomEdit>::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (!HandleAllocated()) return;
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  FrameChanged();
   Invalidate();
   RepaintFrame();
 }
