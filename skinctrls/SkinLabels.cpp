@@ -82,7 +82,9 @@ void TspSkinStdLabel::ChangeSkinData() {
   GetSkinData();
   SetUpFont(&after);
   if (!SameTextMetrics(&before, &after)) AdjustSize();
-  Repaint();
+  // Painted with the parent's next paint: a label painted at once makes its
+  // parent paint once a label, each paint walking every sibling.
+  Invalidate();
 }
 
 void TspSkinStdLabel::SetUpFont(TFont* Target) const {
