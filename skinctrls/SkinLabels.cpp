@@ -82,9 +82,7 @@ void TspSkinStdLabel::ChangeSkinData() {
   GetSkinData();
   SetUpFont(&after);
   if (!SameTextMetrics(&before, &after)) AdjustSize();
-  // Painted with the parent's next paint: a label painted at once makes its
-  // parent paint once a label, each paint walking every sibling.
-  Invalidate();
+  Repaint();
 }
 
 void TspSkinStdLabel::SetUpFont(TFont* Target) const {
