@@ -391,6 +391,9 @@ class TWinControl : public TControl {
   // Makes the windows of the children that wait for one (see ChildWindowWaits).
   void MakeChildWindows();
   void RecreateWnd();
+  // Has the system ask the window's frame again (WM_NCCALCSIZE) and repaint
+  // it, on the window it has: a change of a drawn border needs no new window.
+  void FrameChanged();
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void Invalidate() override;

@@ -474,6 +474,12 @@ void TWinControl::RecreateWnd() {
   if (FHandle) Perform(CM_RECREATEWND, 0, 0);
 }
 
+void TWinControl::FrameChanged() {
+  if (FHandle)
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void TWinControl::CMRecreateWnd(TMessage&) {
   const bool hadFocus = Focused();
   DestroyHandle();

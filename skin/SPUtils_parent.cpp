@@ -54,9 +54,11 @@ void PaintUnder(TControl* Control, HDC dc, int dx, int dy) {
   for (int i = 0; i < parent->ControlCount(); ++i) {
     TControl* child = parent->Controls(i);
     if (child == Control && !windowed) break;
-    if (child == Control || dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
+    // The cheap tests first: a control among thousands of siblings overlaps
+    // few of them, and this runs at each of its paints.
     TRect overlap;
-    if (!IntersectRect(overlap, bounds, child->BoundsRect())) continue;
+    if (child == Control || !child->Visible() || !IntersectRect(overlap, bounds, child->BoundsRect())) continue;
+    if (dynamic_cast<TWinControl*>(child)) continue;
     saved = SaveDC(dc);
     OffsetViewportOrgEx(dc, child->Left() - left, child->Top() - top, nullptr);
     IntersectClipRect(dc, 0, 0, child->Width(), child->Height());

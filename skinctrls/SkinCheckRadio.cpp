@@ -2,6 +2,7 @@
 #include "skinctrls/SkinCheckRadio.h"
 
 #include "classlib/ActnList.h"
+#include "classlib/KeyedBlt.h"
 #include "skin/SPUtils.h"
 #include "skin/speffbmp.h"
 
@@ -193,16 +194,23 @@ void TspSkinCheckRadioBox::DrawSkinMark(TCanvas* Canvas, int X, int Y) {
     r = FMouseIn && !IsNullRect(FSkin.ActiveGrayedCheckImageRect) ? FSkin.ActiveGrayedCheckImageRect
                                                                     : FSkin.GrayedCheckImageRect;
   if (IsNullRect(r)) return;
+  // The mark's bottom-left pixel is the colour that lets the background through.
+  const auto drawKeyed = [&](HDC Source, int SX, int SY) {
+    const COLORREF key = GetPixel(Source, SX, SY + r.Height() - 1);
+    KeyedBlt(Canvas->Handle(), X, Y, r.Width(), r.Height(), Source, SX, SY, key);
+  };
+  if (!lighten) {
+    // Straight from the skin's picture: a paint makes no bitmap of its own.
+    drawKeyed(Picture->Canvas()->Handle(), r.Left, r.Top);
+    return;
+  }
   TBitmap mark;
   mark.SetSize(r.Width(), r.Height());
   mark.Canvas()->CopyRect(TRect(0, 0, r.Width(), r.Height()), Picture->Canvas(), r);
-  if (lighten) {
-    TspEffectBmp light(mark.Handle());
-    light.ChangeBrightness(0.5);
-    light.Draw(mark.Canvas()->Handle(), 0, 0);
-  }
-  mark.SetTransparent(true);
-  Canvas->Draw(X, Y, &mark);
+  TspEffectBmp light(mark.Handle());
+  light.ChangeBrightness(0.5);
+  light.Draw(mark.Canvas()->Handle(), 0, 0);
+  drawKeyed(mark.Canvas()->Handle(), 0, 0);
 }
 
 void TspSkinCheckRadioBox::DrawDefaultMark(TCanvas* Canvas) {

@@ -21,8 +21,17 @@ void TspCustomEdit::BeforeDestruction() {
 }
 
 void TspCustomEdit::SetTransparent(bool Value) {
+  if (FTransparent == Value) return;
   FTransparent = Value;
-  RecreateWnd();
+  if (!HandleAllocated()) return;
+  // The see-through style goes on the window the edit has, as CreateParams
+  // now asks for it: a new window would lose the text state (a skin switch
+  // sets this on the edit of a spin edit).
+  TCreateParams params;
+  CreateParams(params);
+  const LONG ex = GetWindowLongW(Handle(), GWL_EXSTYLE);
+  SetWindowLongW(Handle(), GWL_EXSTYLE, (ex & ~WS_EX_TRANSPARENT) | (params.ExStyle & WS_EX_TRANSPARENT));
+  Invalidate();
 }
 
 void TspCustomEdit::CreateParams(TCreateParams& Params) {

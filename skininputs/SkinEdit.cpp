@@ -35,7 +35,7 @@ void TspSkinCustomEdit::CreateParams(TCreateParams& Params) {
 void TspSkinCustomEdit::CreateHandleDone() {
   TspCustomEdit::CreateHandleDone();
   // The frame depends on the size: have the client area computed again.
-  SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  FrameChanged();
   LayoutImageButtons();
 }
 
@@ -98,11 +98,15 @@ void TspSkinCustomEdit::ChangeSkinData() {
   FInHeightChange = false;
   const TspResourceStrData* store = FSkinData ? FSkinData->ResourceStrData() : nullptr;
   Font()->SetCharset(store ? store->CharSet() : FDefaultFont->Charset());
-  if (HandleAllocated()) RecreateWnd();
+  // The skin draws the frame: new widths are asked of the window the edit
+  // has, which keeps its text, selection, caret, scroll position and focus.
+  // Each call on the window costs in proportion to its siblings, so what did
+  // not change is not asked again.
+  if (HandleAllocated() && FrameWanted() != FFrameGiven) FrameChanged();
   SetFontColorByState();
   if (!FUseSkinFont) AdjustHeight();
   LayoutImageButtons();
-  Invalidate();
+  InvalidateWithFrame();
 }
 
 int TspSkinCustomEdit::FontHeightNeeded() {
@@ -122,11 +126,13 @@ void TspSkinCustomEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) 
   if (Skinned() && FUseSkinFont) AHeight = FGeom.SkinRect.Height();
   else if (!FUseSkinFont) AHeight = FontHeightNeeded();
   ATop = CentredTop(Parent(), ATop, AHeight);
+  const bool moved = ALeft != Left() || ATop != Top(), resized = AWidth != Width() || AHeight != Height();
   TspSkinLinked<TspCustomEdit>::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (!HandleAllocated()) return;
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  Invalidate();
-  RepaintFrame();
+  // A new size had the system ask for the frame and repaint it, and the edit
+  // repaint its text area; a blended edit shows what lies under it.
+  if (resized && FrameWanted() != FFrameGiven) FrameChanged();
+  if ((moved || resized) && FAlphaBlend) InvalidateWithFrame();
 }
 
 void TspSkinCustomEdit::SetDefaultColor(TColor Value) {
@@ -223,6 +229,17 @@ void TspSkinCustomEdit::Invalidate() {
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
+void TspSkinCustomEdit::InvalidateWithFrame() {
+  if (!Parent() || !HandleAllocated()) return;
+  FPaintedDuringErase = false;
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+TRect TspSkinCustomEdit::FrameWanted() const {
+  const TEditLayout l = Layout();
+  return TRect(l.Text.Left, l.Text.Top, Width() - l.Text.Right, Height() - l.Text.Bottom);
+}
+
 void TspSkinCustomEdit::RepaintFrame() {
   if (HandleAllocated()) SendMessageW(Handle(), WM_NCPAINT, 1, 0);
 }
@@ -276,6 +293,7 @@ void TspSkinCustomEdit::WMNCCalcSize(TMessage& Message) {
   auto* r = reinterpret_cast<RECT*>(Message.LParam);  // first rectangle of NCCALCSIZE_PARAMS too
   const TEditLayout l = Layout();
   const int w = r->right - r->left, h = r->bottom - r->top;
+  FFrameGiven = TRect(l.Text.Left, l.Text.Top, w - l.Text.Right, h - l.Text.Bottom);
   r->left += l.Text.Left;
   r->top += l.Text.Top;
   r->right -= w - l.Text.Right;

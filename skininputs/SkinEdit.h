@@ -93,6 +93,10 @@ class TspSkinCustomEdit : public TspSkinLinked<TspCustomEdit> {
   int FontHeightNeeded();
   void AdjustHeight();
   void RepaintFrame();
+  // Frame and text area together, painted when the queue next paints.
+  void InvalidateWithFrame();
+  // The frame's widths the layout asks for at the edit's size.
+  TRect FrameWanted() const;
   void PaintFrameTo(HDC DC, bool ExcludeText);
   void PaintTextBackground(HDC DC);
   void PaintDisabledText(HDC DC);
@@ -131,6 +135,8 @@ class TspSkinCustomEdit : public TspSkinLinked<TspCustomEdit> {
 
   bool FMouseIn = false;
   bool FPaintedDuringErase = false;
+  // The frame's widths (left, top, right, bottom) the window was last given.
+  TRect FFrameGiven;
   bool FInHeightChange = false;
   TEditButton FLeftButton, FRightButton, FButton;
 

@@ -41,7 +41,7 @@ void TspSkinScrollBox::Notification(TComponent* AComponent, TOperation Operation
 void TspSkinScrollBox::SetBorderStyle(TspSkinBorderStyle Value) {
   if (FBorderStyle == Value) return;
   FBorderStyle = Value;
-  if (HandleAllocated()) RecreateWnd();
+  FrameChanged();
 }
 
 void TspSkinScrollBox::GetSkinData() {
@@ -51,8 +51,11 @@ void TspSkinScrollBox::GetSkinData() {
 }
 
 void TspSkinScrollBox::ChangeSkinData() {
+  // The frame is drawn from the skin (the frame's size is asked of the new
+  // record): the box asks its window for a new frame and keeps the window,
+  // and with it every window inside; then it paints once.
+  FrameChanged();
   TspSkinCustomControl::ChangeSkinData();
-  if (HandleAllocated()) RecreateWnd();
   // Writing Align again makes the parent place the bars for their new size.
   for (TspSkinScrollBar* bar : {FVScrollBar, FHScrollBar})
     if (bar) {

@@ -219,18 +219,24 @@ void TspSkinSpinEdit::GetSkinData() {
 
 void TspSkinSpinEdit::ChangeSkinData() {
   TspSkinCustomControl::ChangeSkinData();
-  TFont* f = FEdit->Font();
-  f->Assign(DrawingDefaultFont());
+  // The edit's font is made apart and given once, only when it differs: each
+  // change of the edit's font has its window lay its text out again.
+  TFont f;
+  f.Assign(DrawingDefaultFont());
   if (Skinned()) {
     if (FUseSkinFont) {
-      f->SetName(FSkinFontName);
-      f->SetStyle(FSkinFontStyle);
-      f->SetHeight(FSkinFontHeight);
+      f.SetName(FSkinFontName);
+      f.SetStyle(FSkinFontStyle);
+      f.SetHeight(FSkinFontHeight);
     }
-    f->SetColor(FFontColor);
   }
+  f.SetColor(FontColorByState());
   const TspResourceStrData* store = FSkinData ? FSkinData->ResourceStrData() : nullptr;
-  f->SetCharset(store ? store->CharSet() : DrawingDefaultFont()->Charset());
+  f.SetCharset(store ? store->CharSet() : DrawingDefaultFont()->Charset());
+  TFont* e = FEdit->Font();
+  if (e->Name() != f.Name() || e->Height() != f.Height() || e->Style() != f.Style() || e->Color() != f.Color() ||
+      e->Charset() != f.Charset() || e->Pitch() != f.Pitch() || e->Orientation() != f.Orientation())
+    e->Assign(&f);
   FEdit->SetTransparent(Skinned());
   FEdit->SetColor(FDefaultColor);
   if (Skinned() && FUseSkinSize && Height() != SkinRect.Height()) SetHeight(SkinRect.Height());
@@ -278,13 +284,13 @@ void TspSkinSpinEdit::Layout() {
 // ---------------------------------------------------------------------------
 // Hot and focus looks
 
-void TspSkinSpinEdit::SetFontColorByState() {
-  TColor c;
-  if (!Skinned()) c = Enabled() ? DrawingDefaultFont()->Color() : clGrayText;
-  else if (!Enabled()) c = FDisabledFontColor;
-  else c = FFocused || FHot ? FActiveFontColor : FFontColor;
-  FEdit->Font()->SetColor(c);
+TColor TspSkinSpinEdit::FontColorByState() const {
+  if (!Skinned()) return Enabled() ? DrawingDefaultFont()->Color() : clGrayText;
+  if (!Enabled()) return FDisabledFontColor;
+  return FFocused || FHot ? FActiveFontColor : FFontColor;
 }
+
+void TspSkinSpinEdit::SetFontColorByState() { FEdit->Font()->SetColor(FontColorByState()); }
 
 void TspSkinSpinEdit::RepaintLook() {
   if (ActiveLook()) Invalidate();

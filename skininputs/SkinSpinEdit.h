@@ -81,6 +81,7 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
   bool ActiveLook() const { return Skinned() && !FActiveSkinRect.IsEmpty(); }
   void Layout();
   int EditTextHeight() const;
+  TColor FontColorByState() const;
   void SetFontColorByState();
   void RepaintLook();
   void EditMouseEnter();

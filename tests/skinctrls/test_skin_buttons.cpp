@@ -7,6 +7,7 @@
 #include "../skin/MarkCells.h"
 #include "../skin/SkinTestData.h"
 #include "EditedTestSkin.h"
+#include "SkinCtrlTestUtils.h"
 #include <algorithm>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinCheckRadio.h"
+#include "skinctrls/SkinMenus.h"
 #include "skinctrls/SkinSpeedButton.h"
 
 namespace {
@@ -474,6 +476,56 @@ TEST_F(ButtonsTest, DefaultLookBoxesAndMarksPixelForPixel) {
                                                           : ColorToRGB(form->Color());
         EXPECT_EQ(shot.Canvas()->Pixels(x, y), expected) << look.Box->Top() << ": " << x << "," << y;
       }
+  }
+}
+
+// The skinned flat box draws its mark from the skin's picture with the
+// mark's bottom-left colour let through: each pixel of the mark is the
+// picture's, or the form's where the picture has that colour; a grayed box
+// without a grayed picture shows the checked mark lightened, its holes kept.
+TEST_F(ButtonsTest, SkinnedMarksComeFromThePictureWithTheirKeyLetThrough) {
+  TspSkinData* skin = LoadTestSkin(form);
+  auto* record = RecordOf<TspDataSkinCheckRadioControl>(skin, L"checkbox");
+  ASSERT_NE(record, nullptr);
+  TBitmap* picture = ActivePictureOf(skin, record->PictureIndex);
+  ASSERT_NE(picture, nullptr);
+  // The test skin's checked mark is all one colour: the checked looks take
+  // the unchecked mark's picture, which has pixels of its own.
+  record->CheckImageRect = record->UnCheckImageRect;
+  const struct {
+    TCheckBoxState State;
+    TRect Mark;
+    bool Lightened;
+  } looks[] = {{cbUnchecked, record->UnCheckImageRect, false},
+               {cbChecked, record->CheckImageRect, false},
+               {cbGrayed, record->CheckImageRect, true}};
+  for (const auto& look : looks) {
+    SCOPED_TRACE(look.State);
+    auto* box = Add<TspSkinCheckRadioBox>(20, 20, 120, 30);
+    box->SetSkinData(skin);
+    box->SetAllowGrayed(true);
+    box->SetState(look.State);
+    ShowAndActivate(form);
+    TBitmap shot;
+    shot.SetSize(box->Width(), box->Height());
+    box->PaintTo(shot.Canvas()->Handle(), 0, 0);
+    const TRect& r = look.Mark;
+    const int top = box->Height() / 2 - r.Height() / 2;
+    const TColor key = picture->Canvas()->Pixels(r.Left, r.Bottom - 1);
+    int drawn = 0;
+    for (int y = 0; y < r.Height(); ++y)
+      for (int x = 0; x < r.Width(); ++x) {
+        const TColor source = picture->Canvas()->Pixels(r.Left + x, r.Top + y), shown = shot.Canvas()->Pixels(3 + x, top + y);
+        if (source == key) {
+          EXPECT_EQ(shown, ColorToRGB(form->Color())) << x << "," << y;
+          continue;
+        }
+        ++drawn;
+        if (look.Lightened) EXPECT_NE(shown, source) << x << "," << y;
+        else EXPECT_EQ(shown, source) << x << "," << y;
+      }
+    EXPECT_GT(drawn, 0) << "the mark has pixels of its own";
+    Free(box);
   }
 }
 

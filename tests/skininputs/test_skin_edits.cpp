@@ -271,8 +271,8 @@ TEST_F(SkinEditTest, SkinRecordGivesHeightFontAndStateColours) {
   EXPECT_EQ(edit->Height(), 26);
 }
 
-// A skin change makes the edit's window again, while the user types: the
-// text, the caret and the selection stay, and typing goes on where it was.
+// A skin change while the user types keeps the edit's window: the text, the
+// caret and the selection stay, and typing goes on where it was.
 TEST_F(SkinEditTest, ASkinChangeWhileTypingKeepsTextCaretAndSelection) {
   TspCompressedStoredSkin* dark = StoredSkin(form, ProjectPath("skins/Dark/skin.ini"));
   TspSkinData* skin = NewTestSkin(form);
@@ -283,6 +283,7 @@ TEST_F(SkinEditTest, ASkinChangeWhileTypingKeepsTextCaretAndSelection) {
   edit->SetFocus();
   Settle();
   TypeInput(L"ab");
+  const HWND handle = edit->Handle();
   skin->LoadCompressedStoredSkin(dark);
   Settle();
   TypeInput(L"cd");
@@ -290,7 +291,8 @@ TEST_F(SkinEditTest, ASkinChangeWhileTypingKeepsTextCaretAndSelection) {
   SendMessageW(edit->Handle(), EM_SETSEL, 1, 3);
   skin->ClearAll();
   Settle();
-  EXPECT_EQ(GetFocus(), edit->Handle());
+  EXPECT_EQ(edit->Handle(), handle);
+  EXPECT_EQ(GetFocus(), handle);
   EXPECT_EQ(edit->SelStart(), 1);
   EXPECT_EQ(edit->SelLength(), 2);
   TypeInput(L"x");
