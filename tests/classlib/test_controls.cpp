@@ -692,6 +692,44 @@ TEST(ChildWindowTest, AChildOfAShownFormGetsItsWindowInItsPlaceWhenFirstNeeded) 
   EXPECT_TRUE(shown->HandleAllocated());
 }
 
+// A windowless control added to a shown form that painted everything draws
+// at once: the form's window shows it after the queue is handled.
+TEST(ChildWindowTest, AWindowlessChildOfAShownFormShowsOnTheScreen) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetColor(clWhite);
+  form.SetBounds(0, 0, 200, 100);
+  form.Show();
+  Settle();
+  auto* spot = new Spot(&form, clBlue);
+  spot->SetBounds(20, 20, 30, 30);
+  spot->SetParent(&form);
+  Settle();
+  HDC dc = GetDC(form.Handle());
+  EXPECT_EQ(GetPixel(dc, 35, 35), static_cast<COLORREF>(clBlue));
+  ReleaseDC(form.Handle(), dc);
+}
+
+// A control never shown paints its children whose windows still wait: asked
+// to paint into a device context, it makes their windows first.
+TEST(ChildWindowTest, PaintToOfANeverShownControlPaintsItsWaitingChildren) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 200, 100);
+  auto* parent = new Box(&form, clRed);
+  parent->SetBounds(0, 0, 60, 40);
+  parent->SetParent(&form);
+  parent->HandleNeeded();
+  auto* child = new Box(&form, clBlue);
+  child->SetBounds(10, 10, 20, 20);
+  child->SetParent(parent);
+  ASSERT_FALSE(child->HandleAllocated());
+  MemoryDC dc(60, 40);
+  parent->PaintTo(dc.DC(), 0, 0);
+  EXPECT_TRUE(child->HandleAllocated());
+  EXPECT_EQ(dc.At(20, 20), static_cast<COLORREF>(clBlue));
+  EXPECT_EQ(dc.At(5, 5), static_cast<COLORREF>(clRed));
+}
+
 }  // namespace
 
 TEST(BiDiTest, DrawTextFlagsFollowTheReadingOrderOnAnyLocale) {
