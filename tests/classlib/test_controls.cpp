@@ -619,6 +619,24 @@ TEST(OwnershipTest, FreeingAPopupMenuClearsTheControlsReference) {
   EXPECT_EQ(nullptr, c->PopupMenu());
 }
 
+// A part its whole set aside holds the whole along while a scope holds the
+// part, and lets go of it when the part is destroyed: a scope that names the
+// freed part's address holds nothing then.
+TEST(OwnershipTest, ASetAsidePartHoldsItsWholeUntilThePartGoes) {
+  TControl whole(nullptr);
+  auto* part = new TControl(nullptr);
+  part->SetAsideBy(&whole);
+  const TObject* address = part;
+  {
+    const TLibraryScope hold(part);
+    EXPECT_TRUE(HeldByOpenScope(&whole));
+  }
+  Free(part);
+  ReleaseDeferredFrees();
+  const TLibraryScope hold(address);
+  EXPECT_FALSE(HeldByOpenScope(&whole));
+}
+
 TEST(OwnershipTest, RemovingAControlFromItsParentDestroysOnlyItsWindow) {
   TForm form(nullptr);
   form.HandleNeeded();
