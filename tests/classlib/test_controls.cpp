@@ -721,6 +721,9 @@ TEST(ChildWindowTest, AWindowlessChildOfAShownFormShowsOnTheScreen) {
   Settle();
   auto* spot = new Spot(&form, clBlue);
   spot->SetBounds(20, 20, 30, 30);
+  // Nothing it takes from its parent changes: the insertion alone must draw it.
+  spot->SetParentColor(false);
+  spot->SetParentFont(false);
   spot->SetParent(&form);
   Settle();
   HDC dc = GetDC(form.Handle());
