@@ -414,3 +414,20 @@ TEST(fcTreeFrees, ALoadStopsWhereAHandlerDeletedTheParentOfTheNextNode) {
     EXPECT_EQ(ExceptionsReachingApplication(), 0);
   }
 }
+
+// A window rebuild with no handler makes the same shape again: each node under
+// the parent it had, with its children and no more.
+TEST(fcTreeFrees, AWindowRebuildKeepsTheTreesShape) {
+  TTreeOnForm t;
+  t.Tree->SetBorderStyle(bsNone);  // a style of the window's creation
+  t.Tree->HandleNeeded();
+  ASSERT_EQ(t.Tree->Items()->Count(), 3);
+  TfcTreeNode* first = t.Tree->Items()->GetFirstNode();
+  EXPECT_EQ(first->Text(), L"First");
+  EXPECT_EQ(first->Count(), 1);
+  EXPECT_EQ(first->GetFirstChild()->Text(), L"Child");
+  TfcTreeNode* second = first->GetNextSibling();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->Text(), L"Second");
+  EXPECT_EQ(second->Parent(), nullptr);
+}
