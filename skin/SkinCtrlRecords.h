@@ -51,6 +51,8 @@ template <class T>
 bool RecordKindOf(const TspDataSkinControl* Record) {
   return dynamic_cast<const T*>(Record) != nullptr;
 }
+// The kind of a control that has not said its kind: no record is of it.
+inline bool RecordKindNone(const TspDataSkinControl*) { return false; }
 
 // Base of the resizable controls: nine-piece geometry of the skin image.
 class TspDataSkinCustomControl : public TspDataSkinControl {

@@ -18,6 +18,13 @@ Base* CreateFromTable(const TTypeRow<Base> (&Table)[N], const String& TypeName, 
   return nullptr;
 }
 
+template <typename Base, size_t N>
+std::vector<String> TypeNames(const TTypeRow<Base> (&Table)[N]) {
+  std::vector<String> names;
+  for (const auto& row : Table) names.push_back(row.TypeName);
+  return names;
+}
+
 using O = TspDataSkinObject;
 const TTypeRow<O> kObjectTypes[] = {
     {L"menuitem", Make<TspDataSkinMenuItem, O>},
@@ -84,3 +91,7 @@ TspDataSkinObject* CreateSkinObjectRecord(const String& TypeName, const String& 
 TspDataSkinControl* CreateSkinControlRecord(const String& TypeName, const String& Name) {
   return CreateFromTable(kControlTypes, TypeName, Name);
 }
+
+std::vector<String> SkinObjectTypeNames() { return TypeNames(kObjectTypes); }
+
+std::vector<String> SkinControlTypeNames() { return TypeNames(kControlTypes); }

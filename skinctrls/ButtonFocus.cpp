@@ -20,7 +20,8 @@ bool TspButtonFocus::DropMessage(const TMessage& Message) {
 
 TspButtonKey TspButtonFocus::Key(const TMessage& Message) const {
   if (!FCanFocused) return bkNone;
-  if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_SPACE) return bkSpaceDown;
+  // Bit 30 of a key down's data: the key was already down (an auto-repeat).
+  if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_SPACE) return Message.LParam & (1 << 30) ? bkNone : bkSpaceDown;
   if (Message.Msg == WM_KEYUP && Message.WParam == VK_SPACE) return bkSpaceUp;
   if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_RETURN) return bkEnter;
   return bkNone;

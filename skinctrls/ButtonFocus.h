@@ -9,7 +9,8 @@
 #include "classlib/Controls.h"
 
 // A key that a focusable button-like control acts on: Space presses it on
-// key down and clicks it on key up; Enter clicks it on key down.
+// key down and clicks it on key up; Enter clicks it on key down. A Space key
+// held down repeats its key down: the repeats are no new press (bkNone).
 enum TspButtonKey { bkNone, bkSpaceDown, bkSpaceUp, bkEnter };
 
 // The control holds one, calls DropMessage first in its WndProc and asks it
@@ -41,23 +42,33 @@ class TspButtonFocus {
   bool FSettingFocus = false;
 };
 
-// A click made of a press of the left button on the control and its release:
-// only a release that follows a press clicks.
+// A click made of a press and its release: a press of the left button on the
+// control, or of the Space key while it has the focus. Only the release of
+// what pressed clicks; one press is held at a time.
 class TspPressClick {
  public:
-  void Press(TMouseButton Button) {
-    if (Button == mbLeft) FPressed = true;
+  enum TBy { byNone, byMouse, bySpace };
+  // Starts a press; false, starting none, while a press is held.
+  bool Press(TBy By) {
+    if (By == byNone || FBy != byNone) return false;
+    FBy = By;
+    return true;
   }
-  // True when this release ends a press; the press ends with it.
-  bool Release(TMouseButton Button) {
-    const bool ends = FPressed && Button == mbLeft;
-    if (Button == mbLeft) FPressed = false;
-    return ends;
+  bool Press(TMouseButton Button) { return Press(Button == mbLeft ? byMouse : byNone); }
+  // True when this release ends the press By started; the press ends with it.
+  bool Release(TBy By) {
+    if (By == byNone || By != FBy) return false;
+    FBy = byNone;
+    return true;
   }
-  // The left button is held since a press on the control.
-  bool Pressed() const { return FPressed; }
-  void Cancel() { FPressed = false; }
+  bool Release(TMouseButton Button) { return Release(Button == mbLeft ? byMouse : byNone); }
+  // A press is held (the left button since a press on the control, or Space).
+  bool Pressed() const { return FBy != byNone; }
+  bool PressedBy(TBy By) const { return FBy == By; }
+  // Ends the press without a click (the control lost the focus, or was
+  // disabled or hidden).
+  void Cancel() { FBy = byNone; }
 
  private:
-  bool FPressed = false;
+  TBy FBy = byNone;
 };

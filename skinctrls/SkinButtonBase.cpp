@@ -173,7 +173,7 @@ uint64_t TspSkinButtonBase<TBase>::LookState() const {
   const auto level = static_cast<uint64_t>(MorphKf() * 1000 + 0.5);
   const int frame = FEffects ? FEffects->Frame() : 0;
   return TBase::LookState() << 24 | static_cast<uint64_t>(frame & 0xFF) << 16 | level << 3 |
-         uint64_t(FDown) << 2 | uint64_t(FPress.Pressed()) << 1 | uint64_t(FMouseIn);
+         uint64_t(FDown) << 2 | uint64_t(FPress.PressedBy(TspPressClick::byMouse)) << 1 | uint64_t(FMouseIn);
 }
 
 template <class TBase>
@@ -255,22 +255,25 @@ void TspSkinButtonBase<TBase>::MouseDown(TMouseButton Button, TShiftState Shift,
 
 template <class TBase>
 bool TspSkinButtonBase<TBase>::ReleaseLeft() {
-  FPress.Release(mbLeft);
+  // Only a release that ends the press made on the button clicks it, and
+  // only over the button.
+  const bool ends = FPress.Release(mbLeft);
   if (FGroupIndex != 0) {
-    if (FDown && FAllowAllUp && FCanRelease && FMouseIn) {
+    if (ends && FDown && FAllowAllUp && FCanRelease && FMouseIn) {
       SetDown(false);
       PressClick();
     }
-  } else if (FMouseIn) {
-    const bool wasDown = FDown;
-    SetDown(false);
-    StopRepeat();
-    if (wasDown) PressClick();
-  } else {
-    // Released off the button: it comes up without a click.
-    FDown = false;
-    StopRepeat();
+    return this->BeingFreed();
   }
+  // The Space key holds the button down until it is let go.
+  if (FPress.Pressed()) return false;
+  StopRepeat();
+  if (!FMouseIn) {
+    FDown = false;  // released off the button: it comes up without a click
+    return false;
+  }
+  SetDown(false);
+  if (ends) PressClick();
   return this->BeingFreed();
 }
 

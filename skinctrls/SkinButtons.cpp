@@ -50,7 +50,7 @@ TspFaceState TspSkinButton::FaceState() const {
   s.InGroup = FGroupIndex != 0;
   s.MouseIn = FMouseIn;
   s.FocusHot = FocusHot();
-  s.Pressed = FPress.Pressed();
+  s.Pressed = FPress.PressedBy(TspPressClick::byMouse);
   s.HasDisabledFace = !IsNullRect(FSkin.DisabledSkinRect);
   s.HasFocusedFace = !IsNullRect(FSkin.FocusedSkinRect);
   s.Animating = Animating();
@@ -198,10 +198,12 @@ void TspSkinButton::WndProc(TMessage& Message) {
   if (FFocus.DropMessage(Message)) return;
   switch (FFocus.Key(Message)) {
     case bkSpaceDown:
+      if (!FPress.Press(TspPressClick::bySpace)) break;
       SetDown(true);
       if (FRepeatMode) ButtonClick();
       break;
     case bkSpaceUp:
+      if (!FPress.Release(TspPressClick::bySpace)) break;
       SetDown(false);
       ButtonClick();
       break;
@@ -314,7 +316,11 @@ void TspSkinButton::WMSetFocus(TMessage& Message) {
 
 void TspSkinButton::WMKillFocus(TMessage& Message) {
   StopRepeat();
-  if (FGroupIndex == 0 && FDown) FDown = false;
+  // A press of a plain button ends without a click when the focus goes.
+  if (FGroupIndex == 0) {
+    FDown = false;
+    FPress.Cancel();
+  }
   TButtonBase::Dispatch(Message);
   if (!CanFocused()) return;
   if (CanAnimate()) StartAnimation(false);

@@ -338,7 +338,13 @@ void TspSkinCheckRadioBox::CreateControlSkinImage(TBitmap* B) {
 
 void TspSkinCheckRadioBox::WndProc(TMessage& Message) {
   if (FFocus.DropMessage(Message)) return;
-  if (FFocus.Key(Message) == bkSpaceUp && FocusHot()) Toggle();
+  switch (FFocus.Key(Message)) {
+    case bkSpaceDown: FPress.Press(TspPressClick::bySpace); break;
+    case bkSpaceUp:
+      if (FPress.Release(TspPressClick::bySpace) && FocusHot()) Toggle();
+      break;
+    default: break;
+  }
   TspSkinCustomControl::WndProc(Message);
 }
 
@@ -368,6 +374,7 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+      if (Message.Msg == WM_KILLFOCUS) FPress.Cancel();  // a press ends without a click when the focus goes
       TspSkinCustomControl::Dispatch(Message);
       if (CanFocused()) MorphOrInvalidate();
       return;

@@ -49,7 +49,9 @@ class TspSkinLinked : public TBase, public TspSkinLink {
   // The kind of record the control draws from (RecordKindOf<its record
   // class>). A record of another kind under the control's name counts as
   // none: the control draws as without a skin, as it does without a record.
-  virtual TspRecordKind RecordKind() const { return RecordKindOf<TspDataSkinControl>; }
+  // Each control class says its kind; one that does not finds no record at
+  // all, so that forgetting shows at once (tests/driver/record_kinds.cpp).
+  virtual TspRecordKind RecordKind() const { return RecordKindNone; }
   // The record as T (the control's kind or one derived from it), or nullptr.
   template <class T>
   T* SkinRecordAs() const {

@@ -109,6 +109,31 @@ TEST(ComponentTest, AReleaseReadsNoObjectAWalkHolds) {
   EXPECT_EQ(log, (std::vector<std::string>{"free c"}));
 }
 
+// A scope that holds a set-aside part holds its whole, however deep: each of
+// two parts set aside at once holds its own whole and not the other's, a part
+// set aside again holds only its new whole, and a part forgotten holds none.
+TEST(ComponentTest, ASetAsidePartHoldsItsOwnWhole) {
+  TObject part1, part2, whole1, whole2, outer, other;
+  const auto heldWith = [](const TObject* Part, std::initializer_list<const TObject*> Objects) {
+    const TLibraryScope hold(Part);
+    std::vector<bool> held;
+    for (const TObject* o : Objects) held.push_back(HeldByOpenScope(o));
+    return held;
+  };
+  using V = std::vector<bool>;
+  HoldAlong(&part1, &whole1);
+  HoldAlong(&part2, &whole2);
+  HoldAlong(&whole1, &outer);
+  EXPECT_EQ(heldWith(&part1, {&whole1, &outer, &whole2}), (V{true, true, false}));
+  EXPECT_EQ(heldWith(&part2, {&whole2, &whole1, &outer}), (V{true, false, false}));
+  HoldAlong(&part1, &other);
+  EXPECT_EQ(heldWith(&part1, {&other, &whole1}), (V{true, false}));
+  EXPECT_EQ(heldWith(&part2, {&whole2}), (V{true}));
+  for (const TObject* p : {&part1, &part2, &whole1}) HoldAlong(p, nullptr);
+  EXPECT_EQ(heldWith(&part1, {&other, &whole1}), (V{false, false}));
+  EXPECT_EQ(heldWith(&part2, {&whole2}), (V{false}));
+}
+
 // Two references between one pair each take a link: letting go of one keeps
 // the other's notice. A component torn down takes no new link.
 TEST(ComponentTest, EachReferenceKeepsItsOwnLink) {

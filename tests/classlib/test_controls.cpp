@@ -619,6 +619,24 @@ TEST(OwnershipTest, FreeingAPopupMenuClearsTheControlsReference) {
   EXPECT_EQ(nullptr, c->PopupMenu());
 }
 
+// A part its whole set aside holds the whole along while a scope holds the
+// part, and lets go of it when the part is destroyed: a scope that names the
+// freed part's address holds nothing then.
+TEST(OwnershipTest, ASetAsidePartHoldsItsWholeUntilThePartGoes) {
+  TControl whole(nullptr);
+  auto* part = new TControl(nullptr);
+  part->SetAsideBy(&whole);
+  const TObject* address = part;
+  {
+    const TLibraryScope hold(part);
+    EXPECT_TRUE(HeldByOpenScope(&whole));
+  }
+  Free(part);
+  ReleaseDeferredFrees();
+  const TLibraryScope hold(address);
+  EXPECT_FALSE(HeldByOpenScope(&whole));
+}
+
 TEST(OwnershipTest, RemovingAControlFromItsParentDestroysOnlyItsWindow) {
   TForm form(nullptr);
   form.HandleNeeded();
@@ -690,6 +708,47 @@ TEST(ChildWindowTest, AChildOfAShownFormGetsItsWindowInItsPlaceWhenFirstNeeded) 
   shown->SetParent(panel);
   panel->Show();
   EXPECT_TRUE(shown->HandleAllocated());
+}
+
+// A windowless control added to a shown form that painted everything draws
+// at once: the form's window shows it after the queue is handled.
+TEST(ChildWindowTest, AWindowlessChildOfAShownFormShowsOnTheScreen) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetColor(clWhite);
+  form.SetBounds(0, 0, 200, 100);
+  form.Show();
+  Settle();
+  auto* spot = new Spot(&form, clBlue);
+  spot->SetBounds(20, 20, 30, 30);
+  // Nothing it takes from its parent changes: the insertion alone must draw it.
+  spot->SetParentColor(false);
+  spot->SetParentFont(false);
+  spot->SetParent(&form);
+  Settle();
+  HDC dc = GetDC(form.Handle());
+  EXPECT_EQ(GetPixel(dc, 35, 35), static_cast<COLORREF>(clBlue));
+  ReleaseDC(form.Handle(), dc);
+}
+
+// A control never shown paints its children whose windows still wait: asked
+// to paint into a device context, it makes their windows first.
+TEST(ChildWindowTest, PaintToOfANeverShownControlPaintsItsWaitingChildren) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 200, 100);
+  auto* parent = new Box(&form, clRed);
+  parent->SetBounds(0, 0, 60, 40);
+  parent->SetParent(&form);
+  parent->HandleNeeded();
+  auto* child = new Box(&form, clBlue);
+  child->SetBounds(10, 10, 20, 20);
+  child->SetParent(parent);
+  ASSERT_FALSE(child->HandleAllocated());
+  MemoryDC dc(60, 40);
+  parent->PaintTo(dc.DC(), 0, 0);
+  EXPECT_TRUE(child->HandleAllocated());
+  EXPECT_EQ(dc.At(20, 20), static_cast<COLORREF>(clBlue));
+  EXPECT_EQ(dc.At(5, 5), static_cast<COLORREF>(clRed));
 }
 
 }  // namespace

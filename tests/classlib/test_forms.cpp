@@ -124,6 +124,29 @@ TEST_F(DialogTest, OnExitThatMovesTheFocusOnHasTheLastWord) {
   EXPECT_EQ(events.end(), std::find(events.begin(), events.end(), String(L"enter ok")));
 }
 
+// An OnEnter that sends the focus on ends the move that raised it: the form
+// tells its controls of the focus where it went, so the button Enter presses
+// is the one that holds the focus, not the one entered first.
+TEST_F(DialogTest, OnEnterThatMovesTheFocusOnHasTheLastWord) {
+  int okEntered = 0;
+  ok->OnEnter = [&](TObject*) {
+    ++okEntered;
+    cancel->SetFocus();
+  };
+  form->SetActiveControl(field);
+  ShowAndActivate(form);
+  ASSERT_TRUE(PumpUntil([&] { return field->Focused(); }));
+  PostKey(VK_TAB);  // towards ok, whose OnEnter moves on to cancel
+  EXPECT_EQ(okEntered, 1);
+  EXPECT_TRUE(cancel->Focused());
+  EXPECT_EQ(cancel, form->ActiveControl());
+  EXPECT_TRUE(cancel->Active());
+  EXPECT_FALSE(ok->Active());
+  PostKey(VK_RETURN);
+  EXPECT_EQ(cancelClicks, 1);
+  EXPECT_EQ(okClicks, 0);
+}
+
 TEST_F(DialogTest, EnterReachesTheDefaultButtonAndEscTheCancelButton) {
   form->SetActiveControl(field);
   ShowAndActivate(form);

@@ -336,3 +336,98 @@ TEST(fcTreeFrees, NodeChangeDuringAWindowRebuildHidesTheTreeAndFreesItsForm) {
     EXPECT_EQ(ExceptionsReachingApplication(), 0);
   }
 }
+
+namespace {
+
+// A tree on a form of its own, with a window, holding First (with Child) and Second.
+struct TTreeOnForm {
+  TForm* Form = new TForm(nullptr);
+  TfcTreeView* Tree = new TfcTreeView(Form);
+  TTreeOnForm() {
+    Form->SetBounds(100, 100, 300, 260);
+    Tree->SetParent(Form);
+    Tree->SetBounds(10, 10, 200, 200);
+    TfcTreeNode* first = Tree->Items()->Add(nullptr, L"First");
+    Tree->Items()->AddChild(first, L"Child");
+    Tree->Items()->Add(nullptr, L"Second");
+    Tree->HandleNeeded();
+  }
+  ~TTreeOnForm() { Free(Form); }
+  // Deletes the root First when a node is made under it (OnNodeChange's kind 0).
+  void DeleteFirstWhenItGetsAChild() {
+    Tree->OnNodeChange = [](TfcCustomTreeView* T, TfcTreeNode*, int Kind, const String&, int) {
+      TfcTreeNode* first = T->Items()->GetFirstNode();
+      if (Kind == 0 && first && first->Text() == L"First" && first->Count() == 0) first->Delete();
+    };
+  }
+};
+
+}  // namespace
+
+// Watches opened inside one another each tell of their own node: a node
+// deleted under an inner watch leaves the outer one's node standing, and the
+// other way round; a watch of no node is never gone.
+TEST(fcTreeFrees, NestedNodeWatchesEachTellOfTheirOwnNode) {
+  TTreeOnForm t;
+  TfcTreeNode* first = t.Tree->Items()->GetFirstNode();
+  TfcTreeNode* child = first->GetFirstChild();
+  TfcTreeNode* second = first->GetNextSibling();
+  const TfcNodeWatch outer(first);
+  {
+    const TfcNodeWatch inner(second);
+    const TfcNodeWatch none(nullptr);
+    second->Delete();
+    EXPECT_TRUE(inner.Gone());
+    EXPECT_FALSE(outer.Gone());
+    EXPECT_FALSE(none.Gone());
+  }
+  const TfcNodeWatch later(child);
+  EXPECT_FALSE(later.Gone());
+  child->Delete();
+  EXPECT_TRUE(later.Gone());
+  EXPECT_FALSE(outer.Gone());
+  first->Delete();
+  EXPECT_TRUE(outer.Gone());
+}
+
+// A load whose handler deletes the parent of the node being made stops there:
+// a read from a stream fails with the reader's error, a window rebuild keeps
+// what it made before; neither touches the node that was never made.
+TEST(fcTreeFrees, ALoadStopsWhereAHandlerDeletedTheParentOfTheNextNode) {
+  {
+    SCOPED_TRACE("a stream");
+    TTreeOnForm t;
+    TMemoryStream stream;
+    t.Tree->Items()->WriteData(&stream);
+    stream.SetPosition(0);
+    t.DeleteFirstWhenItGetsAChild();
+    EXPECT_THROW(t.Tree->Items()->ReadData(&stream), EReadError);
+    EXPECT_EQ(t.Tree->Items()->Count(), 0);
+  }
+  {
+    SCOPED_TRACE("a window rebuild");
+    TTreeOnForm t;
+    t.DeleteFirstWhenItGetsAChild();
+    t.Tree->SetBorderStyle(bsNone);  // a style of the window's creation
+    t.Tree->HandleNeeded();
+    EXPECT_EQ(t.Tree->Items()->Count(), 0);
+    EXPECT_EQ(ExceptionsReachingApplication(), 0);
+  }
+}
+
+// A window rebuild with no handler makes the same shape again: each node under
+// the parent it had, with its children and no more.
+TEST(fcTreeFrees, AWindowRebuildKeepsTheTreesShape) {
+  TTreeOnForm t;
+  t.Tree->SetBorderStyle(bsNone);  // a style of the window's creation
+  t.Tree->HandleNeeded();
+  ASSERT_EQ(t.Tree->Items()->Count(), 3);
+  TfcTreeNode* first = t.Tree->Items()->GetFirstNode();
+  EXPECT_EQ(first->Text(), L"First");
+  EXPECT_EQ(first->Count(), 1);
+  EXPECT_EQ(first->GetFirstChild()->Text(), L"Child");
+  TfcTreeNode* second = first->GetNextSibling();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->Text(), L"Second");
+  EXPECT_EQ(second->Parent(), nullptr);
+}

@@ -22,6 +22,7 @@
 #include "components/HyStdCtrls.h"
 #include "components/TFlatSpeedButtonUnit.h"
 #include "components/fcCombo.h"
+#include "components/fcImager.h"
 #include "components/fcLabel.h"
 #include "components/fcTreeCombo.h"
 #include "components/fcTreeView.h"
@@ -29,6 +30,7 @@
 #include "skin/SkinMDITabs.h"
 #include "skin/SkinStoredSkin.h"
 #include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinHint.h"
 #include "skinctrls/SkinImageGridMenu.h"
 #include "skinctrls/SkinListView.h"
 #include "skinctrls/SkinMenuSpeedButton.h"
@@ -41,12 +43,14 @@
 #include "skininputs/SkinCalendar.h"
 #include "skininputs/SkinColorButton.h"
 #include "skininputs/SkinColorDialog.h"
+#include "skininputs/SkinColorGrids.h"
 #include "skininputs/SkinComboBox.h"
 #include "skininputs/SkinDateEdit.h"
 #include "skininputs/SkinEdit.h"
 #include "skininputs/SkinHueRing.h"
 #include "skininputs/SkinListBox.h"
 #include "skininputs/SkinNumEdits.h"
+#include "skininputs/SkinPasswordEdit.h"
 #include "skininputs/SkinSpinEdit.h"
 #include "skininputs/SkinTrayIcon.h"
 #include "tests/driver/Driver.h"
@@ -399,6 +403,23 @@ TRect ScreenRect(TControl* C) {
   return TRect(a.X, a.Y, a.X + C->Width(), a.Y + C->Height());
 }
 
+// The pair's images menu (its Sender) dropped down under C, its one cell clicked.
+void PickImage(TPair& P, TControl* C) {
+  auto* m = static_cast<TspSkinImagesMenu*>(P.Sender);
+  m->Popup(ScreenRect(C));
+  P.D.Pump(30);
+  if (!P.Raised) ClickAt(P, m->PopupWindow(), 0.5, 0.5);
+}
+
+// The shell's notices of the mouse over the pair's tray icon (its Sender), in turn.
+void TrayMouse(TPair& P, std::initializer_list<UINT> Messages) {
+  const HWND w = static_cast<TspTrayIcon*>(P.Sender)->WindowHandle();
+  for (UINT m : Messages) {
+    if (P.Raised) return;
+    SendMessageW(w, MSG_TRAY_CALLBACK, 0, m);
+  }
+}
+
 TMenuItem* FirstItem(TMenu* M) { return M->Items()->Count() ? M->Items()->Items(0) : nullptr; }
 
 
@@ -432,6 +453,15 @@ const std::vector<TEventRow>& EventRows() {
       ROW("TfcStringCombo", TfcCustomCombo, OnMouseLeave, HoverAndLeave(P, o)),
       ROW("TfcLabel", TfcCustomLabel, OnMouseEnter, HoverAndLeave(P, o)),
       ROW("TspSkinEdit", TspSkinCustomEdit, OnMouseLeave, HoverAndLeave(P, o)),
+      ROW("THySpeedButton", THySpeedButton, OnMouseLeave, HoverAndLeave(P, o)),
+      ROW("TFlatSpeedButton", TFlatSpeedButton, OnMouseEnter, HoverAndLeave(P, o)),
+      ROW("TspSkinNumEdit", TspSkinNumEdit, OnMouseLeave, HoverAndLeave(P, o)),
+      ROW("TfcStringCombo", TfcCustomCombo, OnMouseEnter, HoverAndLeave(P, o)),
+      ROW("TfcLabel", TfcCustomLabel, OnMouseLeave, HoverAndLeave(P, o)),
+      ROW("TspSkinEdit", TspSkinCustomEdit, OnMouseEnter, HoverAndLeave(P, o)),
+      ROW("TspSkinButton", TspSkinControl, OnMouseEnter, HoverAndLeave(P, o)),
+      ROW("TspSkinSpeedButton", TspGraphicSkinControl, OnMouseLeave, HoverAndLeave(P, o)),
+      ROW("TEdit", TCustomEdit, OnChange, Keys(P, o, {'C'})),
       ROW_SET("TspSkinEdit", TspSkinCustomEdit, OnCancelMode, o->SetFocus(), ClickAt(P, Other(P))),
 
       // ---- forms
@@ -642,6 +672,18 @@ const std::vector<TEventRow>& EventRows() {
       ROW("TspSkinRadioGroup", TControl, OnClick, ClickAt(P, o, 0.2, 0.5)),
       ROW("TspSkinCheckRadioBox", TWinControl, OnClick, Keys(P, o, {VK_SPACE})),
 
+      ROW("TspSkinPasswordEdit", TspSkinPasswordEdit, OnChange, Keys(P, o, {'P'})),
+      ROW_SET("TspSkinUpDown", TspSkinUpDown, OnChange, o->SetOrientation(udHorizontal), ClickAt(P, o, 0.8, 0.5)),
+      // A basic colour's cell clicked.
+      ROW("TspSkinColorGrid", TspColorGridBase, OnChange, const TRect c = o->Layout().CellHitRect(5);
+          ClickAt(P, o, (c.Left + c.Right) / 2.0 / o->Width(), (c.Top + c.Bottom) / 2.0 / o->Height())),
+      // The imager's keys and focus are those of the window it makes to take the focus.
+      ROW_SET("TfcImager", TfcCustomImager, OnEnter, o->SetFocusable(true), ClickAt(P, o)),
+      ROW_SET("TfcImager", TfcCustomImager, OnExit, o->SetFocusable(true); o->SetFocus(), ClickAt(P, Other(P))),
+      ROW_SET("TfcImager", TfcCustomImager, OnKeyDown, o->SetFocusable(true), Keys(P, o->FocusControl(), {'A'})),
+      ROW_SET("TfcImager", TfcCustomImager, OnKeyPress, o->SetFocusable(true), Keys(P, o->FocusControl(), {'B'})),
+      ROW_SET("TfcImager", TfcCustomImager, OnKeyUp, o->SetFocusable(true), Keys(P, o->FocusControl(), {'C'})),
+
       // ---- the MDI tabs bar
       ROW_ON("TspSkinMDITabsBar.OnTabGetDrawParamsEvent", "MDI child", TForm,
              auto* b = TabsBar(P); SetPairHandler(b->OnTabGetDrawParamsEvent, &P); return b,
@@ -698,6 +740,16 @@ const std::vector<TEventRow>& EventRows() {
              return nullptr, PostMessageW(o->Handle(), WM_NULL, 0, 0)),
       ROW_ON("TApplication.OnShowHint", "TButton", TButton, o->SetHint(L"a hint"); o->SetShowHint(true);
              SetPairHandler(Application->OnShowHint, &P); return nullptr, HoverAndLeave(P, o); P.D.Pump(900)),
+      // The system tells the application it was activated or deactivated.
+      ROW_ON("TApplication.OnActivate", "TButton", TButton, SetPairHandler(Application->OnActivate, &P);
+             return nullptr, PostMessageW(Application->Handle(), WM_ACTIVATEAPP, TRUE, 0)),
+      ROW_ON("TApplication.OnDeactivate", "TButton", TButton, SetPairHandler(Application->OnDeactivate, &P);
+             return nullptr, PostMessageW(Application->Handle(), WM_ACTIVATEAPP, FALSE, 0)),
+      ROW_ON("TspSkinHint.OnShowHint", "TButton", TButton, o->SetHint(L"a hint"); o->SetShowHint(true);
+             auto* h = Live(P, new TspSkinHint(P.Form), "TspSkinHint"); h->SetSkinData(P.D.Skin()); h->SetActive(true);
+             SetPairHandler(h->OnShowHint, &P); return h, HoverAndLeave(P, o); P.D.Pump(900)),
+      ROW_ON("TCustomImageList.OnChange", "TButton", TButton, auto* l = OneImage(P); SetPairHandler(l->OnChange, &P);
+             return l, static_cast<TCustomImageList*>(P.Sender)->Clear()),
       ROW_ON("TspSkinColorDialog.OnShowDialog", "TButton", TButton,
              auto* c = Live(P, new TspSkinColorDialog(P.Form), "TspSkinColorDialog"); SetPairHandler(c->OnShowDialog, &P);
              return c, static_cast<TspSkinColorDialog*>(P.Sender)->Execute()),
@@ -716,6 +768,18 @@ const std::vector<TEventRow>& EventRows() {
              SetPairHandler(t->OnBalloonHintClick, &P); return t,
              PostMessageW(static_cast<TspTrayIcon*>(P.Sender)->WindowHandle(), MSG_TRAY_CALLBACK, 0,
                           MSG_TRAY_BALLOON_CLICK)),
+      // The shell tells the icon's window of the mouse over the icon.
+      ROW_ON("TspTrayIcon.OnMouseMove", "TButton", TButton, auto* t = Tray(P); SetPairHandler(t->OnMouseMove, &P);
+             return t, TrayMouse(P, {WM_MOUSEMOVE})),
+      ROW_ON("TspTrayIcon.OnMouseDown", "TButton", TButton, auto* t = Tray(P); SetPairHandler(t->OnMouseDown, &P);
+             return t, TrayMouse(P, {WM_LBUTTONDOWN})),
+      ROW_ON("TspTrayIcon.OnMouseUp", "TButton", TButton, auto* t = Tray(P); SetPairHandler(t->OnMouseUp, &P);
+             return t, TrayMouse(P, {WM_LBUTTONDOWN, WM_LBUTTONUP})),
+      // A click comes when no second press followed within the double-click time.
+      ROW_ON("TspTrayIcon.OnClick", "TButton", TButton, auto* t = Tray(P); SetPairHandler(t->OnClick, &P);
+             return t, TrayMouse(P, {WM_LBUTTONDOWN, WM_LBUTTONUP})),
+      ROW_ON("TspTrayIcon.OnDblClick", "TButton", TButton, auto* t = Tray(P); SetPairHandler(t->OnDblClick, &P);
+             return t, TrayMouse(P, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})),
       ROW_ON("TspTrayIcon.OnCycle", "TButton", TButton, auto* t = Tray(P); t->SetIconList(OneImage(P));
              t->SetAnimateTimerInterval(20); SetPairHandler(t->OnCycle, &P); return t,
              static_cast<TspTrayIcon*>(P.Sender)->SetCycleIcons(true)),
@@ -725,11 +789,16 @@ const std::vector<TEventRow>& EventRows() {
       ROW_ON("TspSkinImagesMenu.OnMenuPopup", "TButton", TButton, auto* m = ImagesMenu(P);
              SetPairHandler(m->OnMenuPopup, &P); return m,
              static_cast<TspSkinImagesMenu*>(P.Sender)->Popup(ScreenRect(o))),
-      // The grid's one cell clicked.
+      // The grid's one cell clicked: the menu closes, the item and the menu
+      // are clicked, and the choice changed from none.
       ROW_ON("TspSkinImagesMenu.OnItemClick", "TButton", TButton, auto* m = ImagesMenu(P);
-             SetPairHandler(m->OnItemClick, &P); return m,
-             auto* m = static_cast<TspSkinImagesMenu*>(P.Sender); m->Popup(ScreenRect(o)); P.D.Pump(30);
-             ClickAt(P, m->PopupWindow(), 0.5, 0.5)),
+             SetPairHandler(m->OnItemClick, &P); return m, PickImage(P, o)),
+      ROW_ON("TspSkinImagesMenu.OnMenuClose", "TButton", TButton, auto* m = ImagesMenu(P);
+             SetPairHandler(m->OnMenuClose, &P); return m, PickImage(P, o)),
+      ROW_ON("TspSkinImagesMenu.OnChange", "TButton", TButton, auto* m = ImagesMenu(P);
+             SetPairHandler(m->OnChange, &P); return m, PickImage(P, o)),
+      ROW_ON("TspImagesMenuItem.OnClick", "TButton", TButton, auto* m = ImagesMenu(P);
+             SetPairHandler(m->ImagesItems()->Items(0)->OnClick, &P); return m, PickImage(P, o)),
 
       // ---- actions
       // The button's own click would be raised in place of the action's.

@@ -1,7 +1,7 @@
 // What the driver makes: forms of each kind, controls of every class, and
 // components (timers, menus, tables). The controls are listed per folder,
 // beside that folder's tests (tests/<folder>/DriverMakers.cpp): a new control
-// is one line there, and tests/driver/check_makers.py fails while a control
+// is one line there, and tests/driver/check_events.py fails while a control
 // class of the library is in no list.
 #pragma once
 

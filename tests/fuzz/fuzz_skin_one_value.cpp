@@ -10,16 +10,6 @@
 
 namespace {
 
-const wchar_t* const kControlTypes[] = {
-    L"slider", L"bevel", L"panel", L"expanel", L"menubutton", L"button", L"checkradio", L"gauge", L"splitter",
-    L"trackbar", L"label", L"stdlabel", L"bitlabel", L"frameregulator", L"framegauge", L"animate", L"updown",
-    L"switch", L"grid", L"tab", L"mainmenubar", L"controlbar", L"memo", L"edit", L"checklistbox", L"listbox",
-    L"combobox", L"scrollbar", L"spinedit", L"scrollbox", L"treeview", L"listview", L"richedit"};
-const wchar_t* const kObjectTypes[] = {
-    L"menuitem", L"mainmenubaritem", L"mainmenuitem", L"stdbutton", L"mainmenubarbutton", L"button", L"caption",
-    L"trackbar", L"gauge", L"framegauge", L"frameregulator", L"label", L"bitlabel", L"switch", L"animate",
-    L"userobject"};
-
 // Section Name as Record writes it, with a picture and a skin rectangle.
 template <typename Record>
 void AddRecord(Record* R, std::vector<String>& Lines) {
@@ -42,22 +32,23 @@ const TBaseSkin& BaseSkin() {
   static const TBaseSkin* base = [] {
     auto* b = new TBaseSkin;
     std::vector<String>& l = b->Lines;
+    const std::vector<String> objectTypes = SkinObjectTypeNames(), controlTypes = SkinControlTypeNames();
     l = {L"[VERSION]", L"[PICTURES]", L"picture=frame.bmp", L"mask=mask.bmp", L"[FORMINFO]",
          L"lefttoppoint=4,20", L"righttoppoint=60,20", L"leftbottompoint=4,36", L"rightbottompoint=60,36",
          L"clientrect=4,20,60,36", L"maskrectarea=4,20,60,36", L"buttonsrect=40,2,60,16", L"formminwidth=80",
          L"borderwidth=3", L"[POPUPWINDOW]", L"windowpictureindex=0", L"itemsrect=2,2,30,14",
          L"[HINTWINDOW]", L"windowpictureindex=0", L"clientrect=2,2,30,14", L"[SKINAREAS]", L"count=1",
-         L"0=area:1,1,8,8", L"[SKINOBJECTS]", L"count=" + std::to_wstring(std::size(kObjectTypes))};
-    for (size_t i = 0; i < std::size(kObjectTypes); ++i)
-      l.push_back(std::to_wstring(i) + L"=o" + std::to_wstring(i) + L":" + kObjectTypes[i]);
+         L"0=area:1,1,8,8", L"[SKINOBJECTS]", L"count=" + std::to_wstring(objectTypes.size())};
+    for (size_t i = 0; i < objectTypes.size(); ++i)
+      l.push_back(std::to_wstring(i) + L"=o" + std::to_wstring(i) + L":" + objectTypes[i]);
     l.push_back(L"[SKINCONTROLS]");
-    l.push_back(L"count=" + std::to_wstring(std::size(kControlTypes)));
-    for (size_t i = 0; i < std::size(kControlTypes); ++i)
-      l.push_back(std::to_wstring(i) + L"=c" + std::to_wstring(i) + L":" + kControlTypes[i]);
-    for (size_t i = 0; i < std::size(kObjectTypes); ++i)
-      AddRecord(CreateSkinObjectRecord(kObjectTypes[i], L"o" + std::to_wstring(i)), l);
-    for (size_t i = 0; i < std::size(kControlTypes); ++i)
-      AddRecord(CreateSkinControlRecord(kControlTypes[i], L"c" + std::to_wstring(i)), l);
+    l.push_back(L"count=" + std::to_wstring(controlTypes.size()));
+    for (size_t i = 0; i < controlTypes.size(); ++i)
+      l.push_back(std::to_wstring(i) + L"=c" + std::to_wstring(i) + L":" + controlTypes[i]);
+    for (size_t i = 0; i < objectTypes.size(); ++i)
+      AddRecord(CreateSkinObjectRecord(objectTypes[i], L"o" + std::to_wstring(i)), l);
+    for (size_t i = 0; i < controlTypes.size(); ++i)
+      AddRecord(CreateSkinControlRecord(controlTypes[i], L"c" + std::to_wstring(i)), l);
     TBmpImage slots[SkinPictureSlotCount];
     slots[spsPicture] = SolidImage(64, 40, 10);
     slots[spsMaskPicture] = SolidImage(64, 40, 0);

@@ -19,17 +19,6 @@ TspSkinIni MakeIni(std::initializer_list<const wchar_t*> lines) {
   return TspSkinIni(v);
 }
 
-const wchar_t* const kControlTypeNames[] = {
-    L"slider", L"bevel", L"panel", L"expanel", L"menubutton", L"button", L"checkradio", L"gauge",
-    L"splitter", L"trackbar", L"label", L"stdlabel", L"bitlabel", L"frameregulator", L"framegauge",
-    L"animate", L"updown", L"switch", L"grid", L"tab", L"mainmenubar", L"controlbar", L"memo", L"edit",
-    L"checklistbox", L"listbox", L"combobox", L"scrollbar", L"spinedit", L"scrollbox", L"treeview",
-    L"listview", L"richedit"};
-const wchar_t* const kObjectTypeNames[] = {
-    L"menuitem", L"mainmenubaritem", L"mainmenuitem", L"stdbutton", L"mainmenubarbutton", L"button",
-    L"caption", L"trackbar", L"gauge", L"framegauge", L"frameregulator", L"label", L"bitlabel",
-    L"switch", L"animate", L"userobject"};
-
 // The key names of a section, in order, as written.
 std::vector<String> KeysOf(const TspSkinIni& ini, const String& section) {
   std::vector<String> keys;
@@ -101,22 +90,21 @@ void CheckRoundTrip(Record* a, Record* b, const std::set<String>& derived) {
 }  // namespace
 
 TEST(SkinRecords, EveryControlRecordReadsAndWritesEveryKey) {
-  for (const wchar_t* type : kControlTypeNames) {
+  for (const String& type : SkinControlTypeNames()) {
     std::unique_ptr<TspDataSkinControl> a(CreateSkinControlRecord(type, L"rec")), b(CreateSkinControlRecord(type, L"rec"));
-    ASSERT_TRUE(a && b) << std::string(type, type + wcslen(type));
+    ASSERT_TRUE(a && b) << std::string(type.begin(), type.end());
     std::set<String> derived;
-    if (String(type) == L"updown")
+    if (type == L"updown")
       derived = {L"lefttoppoint", L"righttoppoint", L"leftbottompoint", L"rightbottompoint", L"clientrect"};
     CheckRoundTrip(a.get(), b.get(), derived);
   }
 }
 
 TEST(SkinRecords, EveryObjectRecordReadsAndWritesEveryKey) {
-  for (const wchar_t* type : kObjectTypeNames) {
-    std::unique_ptr<TspDataSkinObject> a(CreateSkinObjectRecord(type, L"obj")), b(CreateSkinObjectRecord(type, L"obj"));
+  for (const String& t : SkinObjectTypeNames()) {
+    std::unique_ptr<TspDataSkinObject> a(CreateSkinObjectRecord(t, L"obj")), b(CreateSkinObjectRecord(t, L"obj"));
     ASSERT_TRUE(a && b);
     std::set<String> derived;
-    String t(type);
     if (t == L"trackbar" || t == L"animate" || t == L"bitlabel") derived = {L"morphing"};
     CheckRoundTrip(a.get(), b.get(), derived);
   }
@@ -704,6 +692,19 @@ void CheckKeyNames(Record* R, const TTypeKeys& Row) {
 
 }  // namespace
 
+// The key table names every type of the library's type table, no more: a
+// record type added there without its keys here fails.
+TEST(SkinRecords, TheKeyTableNamesEveryRecordType) {
+  const auto rows = [](const auto& Rows) {
+    std::set<String> v;
+    for (const TTypeKeys& row : Rows) v.insert(row.TypeName);
+    return v;
+  };
+  const auto types = [](const std::vector<String>& Names) { return std::set<String>(Names.begin(), Names.end()); };
+  EXPECT_EQ(rows(kControlKeys), types(SkinControlTypeNames()));
+  EXPECT_EQ(rows(kObjectKeys), types(SkinObjectTypeNames()));
+}
+
 TEST(SkinRecords, KeyNamesOfEveryRecordClass) {
   for (const TTypeKeys& row : kControlKeys) {
     std::unique_ptr<TspDataSkinControl> r(CreateSkinControlRecord(row.TypeName, L"rec"));
@@ -770,11 +771,12 @@ TEST(SkinRecords, WindowRecordsReadEveryKey) {
 // rectangles (a bit label's symbols, a regulator's kind and frames stay), and
 // a rectangle from row and column 0 keeps them.
 TEST(SkinRecords, TheCuttingPassOfALoadKeepsAllButWhatLiesOutsideThePicture) {
+  const std::vector<String> types = SkinControlTypeNames();
   std::vector<String> ini = {L"[VERSION]", L"[PICTURES]", L"[FORMINFO]", L"[SKINOBJECTS]", L"[SKINCONTROLS]",
-                             L"count=" + std::to_wstring(std::size(kControlTypeNames))};
-  for (size_t i = 0; i < std::size(kControlTypeNames); ++i)
-    ini.push_back(std::to_wstring(i) + L"=r" + std::to_wstring(i) + L":" + kControlTypeNames[i]);
-  for (size_t i = 0; i < std::size(kControlTypeNames); ++i) {
+                             L"count=" + std::to_wstring(types.size())};
+  for (size_t i = 0; i < types.size(); ++i)
+    ini.push_back(std::to_wstring(i) + L"=r" + std::to_wstring(i) + L":" + types[i]);
+  for (size_t i = 0; i < types.size(); ++i) {
     ini.push_back(L"[r" + std::to_wstring(i) + L"]");
     for (const wchar_t* line : {L"pictureindex=0", L"skinrect=0,0,40,4", L"activeskinrect=20,6,30,10",
                                 L"symbolwidth=3", L"symbolslinecount=2", L"symbolsline0=0123", L"symbolsline1=AB",
@@ -792,14 +794,14 @@ TEST(SkinRecords, TheCuttingPassOfALoadKeepsAllButWhatLiesOutsideThePicture) {
   TspParsedSkin parsed;
   ParseCompressedSkin(packed.data(), packed.size(), parsed);
   const TspSkinSections& s = parsed.Sections;
-  ASSERT_EQ(s.CtrlList.Count(), static_cast<int>(std::size(kControlTypeNames)));
+  ASSERT_EQ(s.CtrlList.Count(), static_cast<int>(types.size()));
   for (int i = 0; i < s.CtrlList.Count(); ++i) {
     const TspDataSkinControl* r = s.CtrlList[i];
-    EXPECT_EQ(r->SkinRect, TRect(0, 0, 16, 4)) << kControlTypeNames[i];
-    EXPECT_EQ(r->PictureIndex, 0) << kControlTypeNames[i];
+    EXPECT_EQ(r->SkinRect, TRect(0, 0, 16, 4)) << std::string(types[i].begin(), types[i].end());
+    EXPECT_EQ(r->PictureIndex, 0) << std::string(types[i].begin(), types[i].end());
     auto* custom = dynamic_cast<const TspDataSkinCustomControl*>(r);
     if (custom && !dynamic_cast<const TspDataSkinUpDownControl*>(r)) {
-      EXPECT_EQ(custom->ClRect, TRect(0, 0, 3, 2)) << kControlTypeNames[i];
+      EXPECT_EQ(custom->ClRect, TRect(0, 0, 3, 2)) << std::string(types[i].begin(), types[i].end());
     }
   }
   auto* bits = dynamic_cast<TspDataSkinBitLabelControl*>(s.CtrlList[s.GetControlIndex(L"r12")]);

@@ -164,20 +164,15 @@ TEST(SkinValues, EveryRecordKindInEveryOddShapeLoadsDrawable) {
       {L"skinrect=10,6,2,2", L"clientrect=12,8,0,0", L"itemrect=9,9,1,1", L"buttonrect=4,0,0,4"},
       {L"skinrect=0,0,8,8", L"itemleftoffset=256", L"itemrightoffset=256", L"thumboffset1=256",
        L"symbolwidth=256", L"gripoffset1=256", L"edgesize=256", L"framescount=256"}};
-  const wchar_t* const kinds[] = {L"slider", L"bevel", L"panel", L"expanel", L"menubutton", L"button", L"checkradio",
-                                  L"gauge", L"splitter", L"trackbar", L"label", L"stdlabel", L"bitlabel",
-                                  L"frameregulator", L"framegauge", L"animate", L"updown", L"switch", L"grid", L"tab",
-                                  L"mainmenubar", L"controlbar", L"memo", L"edit", L"checklistbox", L"listbox",
-                                  L"combobox", L"scrollbar", L"spinedit", L"scrollbox", L"treeview", L"listview",
-                                  L"richedit"};
+  const std::vector<String> kinds = SkinControlTypeNames();
   TBmpImage slots[SkinPictureSlotCount];
   std::vector<TBmpImage> actives = {SolidImage(16, 8, 20)};
   for (const auto& shape : shapes) {
     std::vector<String> ini = {L"[VERSION]", L"[PICTURES]", L"[FORMINFO]", L"[SKINOBJECTS]", L"[SKINCONTROLS]",
-                               L"count=" + std::to_wstring(std::size(kinds))};
-    for (size_t i = 0; i < std::size(kinds); ++i) ini.push_back(std::to_wstring(i) + L"=" + kinds[i] + L":" + kinds[i]);
-    for (const wchar_t* kind : kinds) {
-      ini.push_back(String(L"[") + kind + L"]");
+                               L"count=" + std::to_wstring(kinds.size())};
+    for (size_t i = 0; i < kinds.size(); ++i) ini.push_back(std::to_wstring(i) + L"=" + kinds[i] + L":" + kinds[i]);
+    for (const String& kind : kinds) {
+      ini.push_back(L"[" + kind + L"]");
       ini.push_back(L"pictureindex=0");
       for (const wchar_t* line : shape) ini.push_back(line);
     }

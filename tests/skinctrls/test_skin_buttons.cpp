@@ -663,6 +663,102 @@ TEST_F(ButtonsTest, CheckBoxCyclesThroughGrayedWithAllowGrayed) {
 // Only a release that follows a press on the box clicks it: a stray release
 // (the button pressed elsewhere, or none at all) changes nothing and fires no
 // click, so a handler never runs after the press that ended outside.
+// One click rule for the push button and the check box: a click is a press
+// (the left button on the control, or Space while it has the focus) and the
+// release of what pressed. A held Space key repeats its key down: no new
+// press. Each row's keys and mouse messages go straight to the focused
+// control's window; Enter clicks a push button on its key down.
+TEST_F(ButtonsTest, OnlyTheReleaseOfWhatPressedClicks) {
+  constexpr LPARAM kFirst = 1, kRepeat = 0x40000001, kUp = 0xC0000001;
+  struct TStep {
+    UINT Msg;
+    WPARAM Key;
+    LPARAM Data;
+  };
+  const TStep spaceDown{WM_KEYDOWN, VK_SPACE, kFirst}, spaceRepeat{WM_KEYDOWN, VK_SPACE, kRepeat},
+      spaceUp{WM_KEYUP, VK_SPACE, kUp}, mouseDown{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)},
+      mouseUp{WM_LBUTTONUP, 0, MAKELPARAM(5, 5)}, enter{WM_KEYDOWN, VK_RETURN, kFirst};
+  const TStep leave{0, 0, 0};  // the focus goes to the edit
+  struct TCase {
+    const char* What;
+    std::vector<TStep> Steps;
+    int ButtonClicks, BoxClicks;
+    bool ButtonStaysDown = false;  // Space still holds the push button
+  };
+  const std::vector<TCase> cases = {
+      {"Space pressed and let go", {spaceDown, spaceUp}, 1, 1},
+      {"Space held: its repeats are no new press", {spaceDown, spaceRepeat, spaceRepeat, spaceRepeat, spaceUp}, 1, 1},
+      {"Space let go with no press (the focus came while it was held)", {spaceRepeat, spaceRepeat, spaceUp}, 0, 0},
+      {"a release that ends no press", {mouseUp}, 0, 0},
+      {"the mouse let go while Space holds the control", {spaceDown, mouseUp, spaceUp}, 1, 1},
+      {"the mouse let go while Space still holds the control", {spaceDown, mouseUp}, 0, 0, true},
+      {"Space let go while the mouse holds the control", {mouseDown, spaceDown, spaceUp, mouseUp}, 1, 1},
+      {"the focus goes before Space is let go", {spaceDown, leave, spaceUp}, 0, 0},
+      {"Enter", {enter}, 1, 0},
+  };
+  auto* edit = Add<TEdit>(20, 20, 150, 24);
+  auto* button = Add<TspSkinButton>(20, 60);
+  auto* box = Add<TspSkinCheckRadioBox>(20, 100);
+  int clicks[2] = {0, 0};
+  button->OnClick = [&](TObject*) { ++clicks[0]; };
+  box->OnClick = [&](TObject*) { ++clicks[1]; };
+  ShowAndActivate(form);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    const TWinControl* controls[2] = {button, box};
+    for (int i = 0; i < 2; ++i) {
+      auto* control = const_cast<TWinControl*>(controls[i]);
+      control->SetFocus();
+      Settle();
+      clicks[i] = 0;
+      for (const TStep& step : c.Steps) {
+        if (!step.Msg) {
+          edit->SetFocus();
+          continue;
+        }
+        SendMessageW(control->Handle(), step.Msg, step.Key, step.Data);
+      }
+      Settle();
+      EXPECT_EQ(clicks[i], i == 0 ? c.ButtonClicks : c.BoxClicks) << (i == 0 ? "push button" : "check box");
+      // A press still held ends without a click when the focus moves on.
+      if (i == 0) EXPECT_EQ(button->Down(), c.ButtonStaysDown);
+    }
+  }
+}
+
+// A press on a control without the focus takes the focus first; a handler of
+// that focus change (the edit's OnExit) that frees the control leaves the press
+// dropped, with no click and the heaps sound.
+TEST_F(ButtonsTest, AControlFreedByTheFocusItsPressTakesDropsThePress) {
+  for (int kind = 0; kind < 2; ++kind) {
+    SCOPED_TRACE(kind == 0 ? "push button" : "check box");
+    auto* edit = Add<TEdit>(20, 20, 150, 24);
+    TWinControl* control = kind == 0 ? static_cast<TWinControl*>(Add<TspSkinButton>(20, 60))
+                                     : static_cast<TWinControl*>(Add<TspSkinCheckRadioBox>(20, 60));
+    int clicks = 0;
+    if (kind == 0) static_cast<TspSkinButton*>(control)->OnClick = [&](TObject*) { ++clicks; };
+    else static_cast<TspSkinCheckRadioBox*>(control)->OnClick = [&](TObject*) { ++clicks; };
+    ShowAndActivate(form);
+    edit->SetFocus();
+    Settle();
+    bool freed = false;
+    edit->OnExit = [&](TObject*) {
+      Free(control);
+      freed = true;
+    };
+    const HWND window = control->Handle();
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Settle();
+    EXPECT_TRUE(freed);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(ProcessHeapsValid());
+    edit->OnExit = nullptr;
+    Free(edit);
+  }
+}
+
 TEST_F(ButtonsTest, CheckBoxIgnoresAReleaseWithoutAPressOnIt) {
   auto* c = Add<TspSkinCheckRadioBox>(20, 20);
   c->SetAllowGrayed(true);

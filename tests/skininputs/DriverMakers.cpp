@@ -23,6 +23,7 @@ const std::vector<TMaker>& SkinInputsControlMakers() {
   static const std::vector<TMaker> makers = {
       Control<TspSkinUpDown>("TspSkinUpDown"), Control<TspSkinMonthCalendar>("TspSkinMonthCalendar"),
       Control<TspSkinColorButton>("TspSkinColorButton"), Control<TspSkinColorGrid>("TspSkinColorGrid"),
+      Control<TspSkinCustomColorGrid>("TspSkinCustomColorGrid"),
       Control<TspSkinComboBox>("TspSkinComboBox"), Control<TspSkinDateEdit>("TspSkinDateEdit"),
       Control<TspSkinEdit>("TspSkinEdit"), Control<TspSkinFontComboBox>("TspSkinFontComboBox"),
       Control<TspSkinFontSizeComboBox>("TspSkinFontSizeComboBox"), Control<TspSkinLinkLabel>("TspSkinLinkLabel"),
