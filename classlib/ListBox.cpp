@@ -116,8 +116,9 @@ void TListBoxStrings::Insert(int Index, const String& S) {
 void TListBoxStrings::Put(int Index, const String& S) {
   HWND w = Window();
   if (!w || (FListBox->FCountOnly && !FListBox->FSorted)) {
+    if (w) FListBox->HeldItemRenaming(Index);
     FListBox->FSaved->SetStrings(Index, S);
-    if (w) FListBox->InvalidateItem(Index);
+    if (w) FListBox->HeldItemRenamed(Index);
     return;
   }
   CheckIndex(Index);
@@ -130,7 +131,11 @@ void TListBoxStrings::Put(int Index, const String& S) {
   const int at = FListBox->FSorted ? Add(S) : (Insert(Index, S), Index);
   PutObjectAt(at, object);
   if (selected) FListBox->SetSelected(at, true);
-  if (item == Index) FListBox->SetItemIndex(at);
+  if (item != Index) return;
+  // The focused item stays focused; in a list of many that alone, for
+  // ItemIndex there would select it only.
+  if (FListBox->FMultiSelect) SendMessageW(w, LB_SETCARETINDEX, at, FALSE);
+  else FListBox->SetItemIndex(at);
 }
 
 void TListBoxStrings::Delete(int Index) {
@@ -214,6 +219,12 @@ void TCustomListBox::CreateWnd() {
   if (FStyle == lbOwnerDrawFixed) SendMessageW(FHandle, LB_SETITEMHEIGHT, 0, FItemHeight);
   const int n = FSaved->Count();
   if (FCountOnly) {
+    // The window answers the text messages from the held items (Dispatch):
+    // its style says so to those who ask (the system packs an item's text
+    // for another process, or for a caller of the ANSI messages, only for a
+    // list with strings), while the system list, made without strings, is
+    // never told (WM_STYLECHANGED).
+    SetWindowLongW(FHandle, GWL_STYLE, GetWindowLongW(FHandle, GWL_STYLE) | LBS_HASSTRINGS);
     if (n > 0 && SendMessageW(FHandle, LB_SETCOUNT, n, 0) < 0)
       throw EOutOfResources(L"Insufficient space for the list box's items");
   } else if (n > 0) {
@@ -357,22 +368,78 @@ void TCustomListBox::InvalidateItem(int Index) {
 }
 
 int TCustomListBox::FindPrefix(const String& Prefix, int Start) const {
-  if (FHandle && !FCountOnly) {
+  // The window of a list that holds its items answers from them too.
+  if (FHandle) {
     const LRESULT i =
         SendMessageW(FHandle, LB_FINDSTRING, static_cast<WPARAM>(Start), reinterpret_cast<LPARAM>(Prefix.c_str()));
     return i < 0 ? -1 : static_cast<int>(i);
   }
+  return FindHeld(Prefix.c_str(), Start, false);
+}
+
+// As the system list searches its strings: from the item after Start (-1,
+// or past the end: from the first), wrapping round, letter case aside; an
+// empty text finds nothing.
+int TCustomListBox::FindHeld(const wchar_t* Text, int Start, bool Exact) const {
   const int n = FSaved->Count();
+  if (!Text || !Text[0] || n == 0) return -1;
   if (Start < -1 || Start >= n) Start = -1;
-  const int length = static_cast<int>(Prefix.size());
+  const int length = static_cast<int>(wcslen(Text));
   for (int k = 1; k <= n; ++k) {
     const int i = (Start + k) % n;
     const String item = FSaved->Strings(i);
-    if (static_cast<int>(item.size()) >= length &&
-        CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, item.c_str(), length, Prefix.c_str(), length) == CSTR_EQUAL)
+    const int size = static_cast<int>(item.size());
+    if (Exact ? size != length : size < length) continue;
+    if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, item.c_str(), length, Text, length) == CSTR_EQUAL)
       return i;
   }
   return -1;
+}
+
+// The text messages of a window made knowing only the count, answered from
+// the held items as a list with strings answers them.
+void TCustomListBox::AnswerHeldText(TMessage& Message) {
+  const int n = FSaved->Count();
+  const int index = static_cast<int>(Message.WParam);
+  switch (Message.Msg) {
+    case LB_GETTEXTLEN:
+      Message.Result = index >= 0 && index < n ? static_cast<LRESULT>(FSaved->Strings(index).size()) : LB_ERR;
+      return;
+    case LB_GETTEXT: {
+      auto* buffer = reinterpret_cast<wchar_t*>(Message.LParam);
+      if (index < 0 || index >= n || !buffer) {
+        Message.Result = LB_ERR;
+        return;
+      }
+      const String text = FSaved->Strings(index);
+      std::copy(text.begin(), text.end(), buffer);
+      buffer[text.size()] = L'\0';
+      Message.Result = static_cast<LRESULT>(text.size());
+      return;
+    }
+    case LB_FINDSTRING:
+    case LB_FINDSTRINGEXACT:
+    case LB_SELECTSTRING: {
+      const int i = FindHeld(reinterpret_cast<const wchar_t*>(Message.LParam), index, Message.Msg == LB_FINDSTRINGEXACT);
+      Message.Result = i < 0 ? LB_ERR : i;
+      if (i < 0 || Message.Msg != LB_SELECTSTRING) return;
+      // Selected as the system list selects a string it found: the caret
+      // moves there (shown) and the item is selected, with no notification.
+      if (FMultiSelect) {
+        CallSystemProc(LB_SETSEL, TRUE, i);
+        CallSystemProc(LB_SETCARETINDEX, i, FALSE);
+      } else {
+        CallSystemProc(LB_SETCURSEL, i, 0);
+      }
+      return;
+    }
+  }
+}
+
+void TCustomListBox::HeldItemRenaming(int) {}
+
+void TCustomListBox::HeldItemRenamed(int Index) {
+  InvalidateItem(Index);
 }
 
 // A typed letter moves to the next item it begins, as the system list does
@@ -494,6 +561,25 @@ void TCustomListBox::Dispatch(TMessage& Message) {
     case CN_DRAWITEM:
       CNDrawItem(Message);
       return;
+    case LB_GETTEXT:
+    case LB_GETTEXTLEN:
+    case LB_FINDSTRING:
+    case LB_FINDSTRINGEXACT:
+    case LB_SELECTSTRING:
+      if (!FCountOnly) break;
+      AnswerHeldText(Message);
+      return;
+    case WM_STYLECHANGING:
+    case WM_STYLECHANGED: {
+      if (!FCountOnly || Message.WParam != static_cast<WPARAM>(GWL_STYLE)) break;
+      // The system list keeps the style it was made with: strings only in
+      // the style that others read.
+      STYLESTRUCT told = *reinterpret_cast<STYLESTRUCT*>(Message.LParam);
+      told.styleOld &= ~LBS_HASSTRINGS;
+      told.styleNew &= ~LBS_HASSTRINGS;
+      Message.Result = CallSystemProc(Message.Msg, Message.WParam, reinterpret_cast<LPARAM>(&told));
+      return;
+    }
     case WM_CHAR:
       if (!FCountOnly) break;
       if (!DoKeyPress(Message)) {

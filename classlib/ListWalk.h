@@ -34,9 +34,13 @@ class TListWalk {
   TListWalk() = default;
   template <class U>
   explicit TListWalk(const std::vector<U*>& Items) {
-    FHeld.reserve(Items.size());
-    if constexpr (!kItemIsWhole) FItems.reserve(Items.size());
-    for (U* item : Items) Add(item);
+    if constexpr (kItemIsWhole) {
+      FHeld.assign(Items.begin(), Items.end());
+    } else {
+      FHeld.reserve(Items.size());
+      FItems.reserve(Items.size());
+      for (U* item : Items) Add(item);
+    }
   }
   TListWalk(const TListWalk&) = delete;
   TListWalk& operator=(const TListWalk&) = delete;

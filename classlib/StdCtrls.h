@@ -261,9 +261,18 @@ class TCustomListBox : public TWinControl {
   // An owner-drawn list may keep its items itself and give its window only
   // their count: emptying it then costs no message an item (the system
   // tells an owner-drawn list's parent of every item it removes). Typed
-  // letters still move to the next item they begin. Set before the window
-  // is made; the window follows at its next making.
+  // letters still move to the next item they begin, and the window answers
+  // the text messages (LB_GETTEXT, LB_GETTEXTLEN, LB_FINDSTRING,
+  // LB_FINDSTRINGEXACT, LB_SELECTSTRING) from the held items, as a list
+  // with strings does. Set before the window is made; the window follows at
+  // its next making.
   void SetHoldsItems(bool Value) { FHoldsItems = Value; }
+  // Item Index of a list that holds its items is renamed in place while its
+  // window exists (the window is told nothing): Renaming comes before, with
+  // the old text still in the items, and does nothing; Renamed after, and
+  // repaints the item.
+  virtual void HeldItemRenaming(int Index);
+  virtual void HeldItemRenamed(int Index);
 
  private:
   bool WindowHoldsNoItems() const { return FHoldsItems && FStyle == lbOwnerDrawFixed; }
@@ -272,6 +281,8 @@ class TCustomListBox : public TWinControl {
   // moves the selected items after it; a selected item taken is unselected.
   void SavedItemsMoved(int Index, int By);
   void SelectTyped(wchar_t Key);
+  int FindHeld(const wchar_t* Text, int Start, bool Exact) const;
+  void AnswerHeldText(TMessage& Message);
 
   std::unique_ptr<TListBoxStrings> FItems;
   // Items while there is no window, or always when the list holds them

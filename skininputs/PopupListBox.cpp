@@ -33,10 +33,17 @@ void TspPopupListBox::Dispatch(TMessage& Message) {
 
 void TspPopupListBox::ListBoxWProc(TMessage& Message, bool& Handled) {
   Handled = true;
+  // Every message of the list passes here, the items' among them: the
+  // point and the keys (a round trip to the window server for Alt under
+  // Wine) are read for the mouse's messages alone.
+  const UINT msg = Message.Msg;
+  if (msg != WM_MOUSEACTIVATE && msg != WM_LBUTTONDOWN && msg != WM_LBUTTONDBLCLK && msg != WM_MOUSEMOVE &&
+      msg != WM_LBUTTONUP)
+    return;
   TspListBox* list = ListBox();
   const TPoint p(Message.XPos(), Message.YPos());
   const TShiftState shift = KeysToShiftState(static_cast<WORD>(Message.WParam));
-  switch (Message.Msg) {
+  switch (msg) {
     case WM_MOUSEACTIVATE:
       Message.Result = MA_NOACTIVATE;
       Handled = false;

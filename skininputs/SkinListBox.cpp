@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 #include "skin/SkinCtrlRecords2.h"
 #include "skininputs/ListBoxLayout.h"
@@ -24,14 +25,41 @@ TspListBox::TspListBox(TComponent* AOwner) : TListBox(AOwner) {
 
 void TspListBox::CreateParams(TCreateParams& Params) {
   TListBox::CreateParams(Params);
-  Params.Style = (Params.Style & ~WS_BORDER) | WS_TABSTOP;
+  // No system bars either: the skinned ones take their range from the items
+  // and the top row (SyncScrollBars), and a system list with a bar of its
+  // own sets its scroll range, and draws it, on every item added.
+  Params.Style = (Params.Style & ~(WS_BORDER | WS_VSCROLL | WS_HSCROLL)) | WS_TABSTOP;
   Params.ExStyle &= ~WS_EX_CLIENTEDGE;
   Params.WindowClass.style = CS_DBLCLKS;
 }
 
 void TspListBox::CreateWnd() {
+  // The widths kept for the horizontal extent are measured again for the
+  // items of the new window.
+  if (SkinListBox) SkinListBox->ForgetItemWidths();
   TListBox::CreateWnd();
   if (SkinListBox) SkinListBox->ListBoxCreateWnd();
+}
+
+void TspListBox::HeldItemRenaming(int Index) {
+  TListBox::HeldItemRenaming(Index);
+  FRenamedWidth = SkinListBox ? SkinListBox->LeavingItemWidth(Index) : -1;
+}
+
+void TspListBox::HeldItemRenamed(int Index) {
+  TListBox::HeldItemRenamed(Index);
+  if (!SkinListBox) return;
+  SkinListBox->ItemLeft(FRenamedWidth);
+  SkinListBox->ItemCame(Index);
+  if (FRedraw) SkinListBox->SyncScrollBars();
+}
+
+int TspListBox::WindowCount() const {
+  return HandleAllocated() ? static_cast<int>(CallSystemProc(LB_GETCOUNT, 0, 0)) : 0;
+}
+
+int TspListBox::WindowTopIndex() const {
+  return HandleAllocated() ? static_cast<int>(CallSystemProc(LB_GETTOPINDEX, 0, 0)) : 0;
 }
 
 void TspListBox::SetHorzOffset(int Value) {
@@ -155,11 +183,31 @@ void TspListBox::WndProc(TMessage& Message) {
       return;
     case LB_ADDSTRING:
     case LB_INSERTSTRING:
-    case LB_DELETESTRING:
+      TListBox::WndProc(Message);
+      if (Message.Result >= 0) owner->ItemCame(static_cast<int>(Message.Result));
+      if (FRedraw) owner->SyncScrollBars();
+      return;
+    case LB_DELETESTRING: {
+      // Measured while it is still there: the held items let it go after
+      // the window, the window's own strings with it.
+      const int index = static_cast<int>(Message.WParam);
+      const int width = owner->LeavingItemWidth(index);
+      TListBox::WndProc(Message);
+      if (Message.Result >= 0) owner->ItemLeft(width);
+      if (FRedraw) owner->SyncScrollBars();
+      return;
+    }
     case LB_RESETCONTENT:
     case LB_SETCOUNT:
       TListBox::WndProc(Message);
+      if (Message.Msg == LB_RESETCONTENT) owner->ItemsCleared();
+      else owner->ForgetItemWidths();
       if (FRedraw) owner->SyncScrollBars();
+      return;
+    case CM_FONTCHANGED:
+      // The items are measured in the new font.
+      TListBox::WndProc(Message);
+      owner->SyncScrollBars();
       return;
     case LB_SETTOPINDEX:
       if (JumpUnscrolled(Message)) return;
@@ -488,26 +536,27 @@ void SetBarRange(TspSkinScrollBar* Bar, int Min, int Max, int Page, int Position
   Bar->SetRange(Min, Max, Page, Position);
 }
 
-SCROLLINFO ScrollInfoOf(HWND Window, int Bar) {
-  SCROLLINFO si = {};
-  si.cbSize = sizeof(si);
-  si.fMask = SIF_RANGE | SIF_POS;
-  if (!GetScrollInfo(Window, Bar, &si)) si.nMin = si.nMax = si.nPos = 0;
-  return si;
-}
-
 }  // namespace
 
 void TspSkinCustomListBox::SyncScrollBars() {
   if (!FListBox->HandleAllocated()) return;
-  HWND list = FListBox->Handle();
   const int rows = FListBox->Height() / ListBoxItemHeight(ItemHeight());
-  const int count = FListBox->Count();
+  // The window's count: an item leaves the window before the held items,
+  // and the bars follow the window.
+  const int count = FListBox->WindowCount();
+  const int top = std::max(0, FListBox->WindowTopIndex());
+  // The position is kept within the range less a page, as a system bar
+  // keeps it (the system list's top row may lie past the last page).
   if (Columns() > 0) {
-    const SCROLLINFO si = ScrollInfoOf(list, SB_HORZ);
-    if (ListNeedsColumnBar(si.nMin, si.nMax, si.nPos, Columns(), rows, count)) {
+    // As the system list reckons its columns: the last column's index, the
+    // first column shown.
+    const int perColumn = std::max(1, rows);
+    const int last = count > 0 ? (count - 1) / perColumn : 0;
+    const int first = std::min(top / perColumn, std::max(0, last - Columns() + 1));
+    if (ListNeedsColumnBar(0, last, first, Columns(), rows, count)) {
       if (!FVScrollBar) CreateVScrollBar();
-      SetBarRange(FVScrollBar, si.nMin, si.nMax, Columns(), si.nPos);
+      // Laying the list out beside a new bar may have taken it away again.
+      if (FVScrollBar) SetBarRange(FVScrollBar, 0, last, Columns(), first);
     } else if (FVScrollBar && FVScrollBar->Visible()) {
       RemoveVScrollBar();
     }
@@ -518,10 +567,11 @@ void TspSkinCustomListBox::SyncScrollBars() {
     if (FVScrollBar && FVScrollBar->Visible()) RemoveVScrollBar();
     return;
   }
-  const SCROLLINFO si = ScrollInfoOf(list, SB_VERT);
-  if (ListNeedsVBar(si.nMin, si.nMax, si.nPos, rows, count)) {
+  const int position = std::min(top, std::max(0, count - std::max(1, rows)));
+  if (ListNeedsVBar(0, count - 1, position, rows, count)) {
     if (!FVScrollBar) CreateVScrollBar();
-    SetBarRange(FVScrollBar, si.nMin, si.nMax, rows, si.nPos);
+    if (!FVScrollBar) return;
+    SetBarRange(FVScrollBar, 0, count - 1, rows, position);
     FVScrollBar->SetLargeChange(rows);
   } else if (FVScrollBar && FVScrollBar->Visible()) {
     RemoveVScrollBar();
@@ -532,20 +582,91 @@ int TspSkinCustomListBox::GetItemWidth(int Index, TCanvas* Canvas) {
   return Canvas->TextWidth(FListBox->Items()->Strings(Index));
 }
 
-int TspSkinCustomListBox::WidestItem() {
-  TBitmap measure;
-  measure.SetSize(1, 1);
-  TCanvas* c = measure.Canvas();
+// ---------------------------------------------------------------------------
+// The widest item, kept as items come and go
+
+void TspSkinCustomListBox::SetHorizontalExtent(bool Value) {
+  if (FHorizontalExtent == Value) return;
+  FHorizontalExtent = Value;
+  ForgetItemWidths();
+  SyncScrollBars();
+}
+
+void TspSkinCustomListBox::ForgetItemWidths() {
+  FItemWidths.clear();
+  FWidthsKept = false;
+}
+
+bool TspSkinCustomListBox::KeepsWidths() const { return FHorizontalExtent && FWidthsKept; }
+
+TspSkinCustomListBox::TFontKey TspSkinCustomListBox::KeyOf(const TFont* F) {
+  return {F->Name(), F->Height(), F->Style(), F->Charset()};
+}
+
+TCanvas* TspSkinCustomListBox::MeasureCanvas() {
+  TFont* list = FListBox->Font();
+  TFontKey want = KeyOf(list);
   if (Skinned() && FUseSkinFont) {
-    c->Font()->SetName(FFontName);
-    c->Font()->SetStyle(FFontStyle);
-    c->Font()->SetHeight(FFontHeight);
-  } else {
-    c->Font()->Assign(FListBox->Font());
+    want.Name = FFontName;
+    want.Height = FFontHeight;
+    want.Style = FFontStyle;
   }
-  int widest = 0;
-  for (int i = 0, n = FListBox->Count(); i < n; ++i) widest = std::max(widest, GetItemWidth(i, c));
-  return widest;
+  if (!FMeasure || !(KeyOf(FMeasure->Canvas()->Font()) == want)) {
+    // Another font: every width measured so far is forgotten.
+    if (!FMeasure) {
+      FMeasure = std::make_unique<TBitmap>();
+      FMeasure->SetSize(1, 1);
+    }
+    TFont* f = FMeasure->Canvas()->Font();
+    f->Assign(list);
+    f->SetName(want.Name);
+    f->SetHeight(want.Height);
+    f->SetStyle(want.Style);
+    ForgetItemWidths();
+  }
+  return FMeasure->Canvas();
+}
+
+void TspSkinCustomListBox::ItemCame(int Index) {
+  if (!KeepsWidths()) return;
+  TCanvas* c = MeasureCanvas();
+  if (!FWidthsKept) return;  // the font changed: all are measured at the next look
+  ++FItemWidths[GetItemWidth(Index, c)];
+}
+
+int TspSkinCustomListBox::LeavingItemWidth(int Index) {
+  if (!KeepsWidths() || Index < 0 || Index >= FListBox->WindowCount()) return -1;
+  TCanvas* c = MeasureCanvas();
+  return FWidthsKept ? GetItemWidth(Index, c) : -1;
+}
+
+void TspSkinCustomListBox::ItemLeft(int Width) {
+  if (!KeepsWidths()) return;
+  auto it = FItemWidths.find(Width);
+  // Not measured as it was counted (its width came from elsewhere): all are
+  // measured again at the next look.
+  if (Width < 0 || it == FItemWidths.end()) {
+    ForgetItemWidths();
+    return;
+  }
+  if (--it->second == 0) FItemWidths.erase(it);
+}
+
+void TspSkinCustomListBox::ItemsCleared() {
+  FItemWidths.clear();
+}
+
+int TspSkinCustomListBox::WidestItem() {
+  TCanvas* c = MeasureCanvas();
+  if (!FWidthsKept) {
+    FItemWidths.clear();
+    for (int i = 0, n = FListBox->Count(); i < n; ++i) ++FItemWidths[GetItemWidth(i, c)];
+    // Inside an item's message the window and the held items may differ by
+    // that item (it leaves the window first): such widths serve this look
+    // only.
+    FWidthsKept = FListBox->WindowCount() == FListBox->Count();
+  }
+  return FItemWidths.empty() ? 0 : FItemWidths.rbegin()->first;
 }
 
 void TspSkinCustomListBox::SyncHorizontal() {
@@ -556,11 +677,16 @@ void TspSkinCustomListBox::SyncHorizontal() {
     if (room < widest) {
       if (!FHScrollBar) CreateHScrollBar();
       SetBarRange(FHScrollBar, 0, widest, room, FHScrollBar->Position());
-      TBitmap measure;
-      measure.Canvas()->Font()->Assign(FListBox->Font());
-      const int step = std::max(1, measure.Canvas()->TextWidth(L"0"));
-      FHScrollBar->SetSmallChange(step);
-      FHScrollBar->SetLargeChange(step);
+      // A step is the width of a zero in the list's font, measured once a font.
+      const TFontKey font = KeyOf(FListBox->Font());
+      if (FStep < 1 || !(font == FStepFont)) {
+        TBitmap measure;
+        measure.Canvas()->Font()->Assign(FListBox->Font());
+        FStep = std::max(1, measure.Canvas()->TextWidth(L"0"));
+        FStepFont = font;
+      }
+      FHScrollBar->SetSmallChange(FStep);
+      FHScrollBar->SetLargeChange(FStep);
       return;
     }
   }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "classlib/StdCtrls.h"
@@ -36,6 +37,11 @@ class TspListBox : public TListBox {
   void SetHorzOffset(int Value);
   // Items added while redrawing is off are reckoned up when it comes back on.
   bool Redrawing() const { return FRedraw; }
+  // The window's count of items and its top row, asked of the system list
+  // directly (0 without a window). An item leaves the window before the
+  // held items (Count).
+  int WindowCount() const;
+  int WindowTopIndex() const;
 
  protected:
   void CreateParams(TCreateParams& Params) override;
@@ -46,12 +52,16 @@ class TspListBox : public TListBox {
   void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
   void DoStartDrag(TDragObject*& DragObject) override;
   void DoEndDrag(TObject* Target, int X, int Y) override;
+  void HeldItemRenaming(int Index) override;
+  void HeldItemRenamed(int Index) override;
 
  private:
   // LB_SETTOPINDEX over a page or more; false leaves the message to the list.
   bool JumpUnscrolled(TMessage& Message);
   int FHorzOffset = 0;
   bool FRedraw = true;
+  // The width of the item being renamed, as it was (-1: none kept).
+  int FRenamedWidth = -1;
 };
 
 class TspSkinCustomListBox : public TspSkinCustomControl {
@@ -96,8 +106,12 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   int DefaultItemHeight() const { return FDefaultItemHeight; }
   void SetDefaultItemHeight(int Value);
   int ItemHeight() const { return FListBox->ItemHeight(); }
+  // A horizontal bar when the widest item is wider than the list. The items'
+  // widths are measured once and kept as items come, go and are renamed (a
+  // new font or a new window measures them all again at the next look), so
+  // that a scroll or a paint measures nothing.
   bool HorizontalExtent() const { return FHorizontalExtent; }
-  void SetHorizontalExtent(bool Value) { FHorizontalExtent = Value; }
+  void SetHorizontalExtent(bool Value);
   TStrings* TabWidths() const { return FTabWidths.get(); }
   void SetTabWidths(TStrings* Value);
   TCustomImageList* Images() const { return FImages; }
@@ -219,6 +233,28 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   void SyncHorizontal();
   int WidestItem();
 
+  // The items' widths for the horizontal extent, told by the inner list as
+  // its window gains and loses items.
+  struct TFontKey {
+    String Name;
+    int Height = 0;
+    TFontStyles Style;
+    TFontCharset Charset = 0;
+    bool operator==(const TFontKey& K) const {
+      return Name == K.Name && Height == K.Height && Style == K.Style && Charset == K.Charset;
+    }
+  };
+  static TFontKey KeyOf(const TFont* F);
+  // The canvas items are measured on, in the font they are drawn in.
+  TCanvas* MeasureCanvas();
+  bool KeepsWidths() const;
+  void ForgetItemWidths();
+  void ItemCame(int Index);
+  // The width of item Index as it leaves, -1 when none is kept.
+  int LeavingItemWidth(int Index);
+  void ItemLeft(int Width);
+  void ItemsCleared();
+
   // Painting helpers.
   void SetItemFont(TCanvas* C, bool UseSkinFont);
   void DrawImageAndText(TCanvas* C, int Index, const TRect& TextRect);
@@ -255,6 +291,13 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   bool FUseSkinItemHeight = true;
   int FDefaultItemHeight = 20;
   bool FHorizontalExtent = false;
+  // How many items are of each width, while FWidthsKept; measured on FMeasure.
+  std::map<int, int> FItemWidths;
+  bool FWidthsKept = false;
+  std::unique_ptr<TBitmap> FMeasure;
+  // The horizontal bar's step and the font it was measured in.
+  int FStep = 0;
+  TFontKey FStepFont;
   std::unique_ptr<TStringList> FTabWidths;
   TCustomImageList* FImages = nullptr;
   int FImageIndex = -1;

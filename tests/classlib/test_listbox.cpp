@@ -1,8 +1,12 @@
 // The list box on a shown form: items kept across windows, sorting,
-// selection by real clicks, item look-up by point, owner drawing.
+// selection by real clicks, item look-up by point, owner drawing; an
+// owner-drawn list that holds its items, its window answering for them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
+#include <vector>
 
 #include "ControlTestUtils.h"
 #include "classlib/StdCtrls.h"
@@ -233,6 +237,170 @@ TEST_F(ListBoxTest, DoubleClickReportsOnceAndTabMovesOn) {
   EXPECT_EQ(list->ItemIndex(), 2);
   PostKey(VK_TAB);
   EXPECT_TRUE(next->Focused());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ListBoxTest, OneItemAndARenameLiveThroughANewWindow) {
+  auto* tag = reinterpret_cast<TObject*>(0x1234);
+  list->Items()->AddObject(L"only", tag);
+  Show();
+  const HWND first = list->Handle();
+  list->SetMultiSelect(true);  // the window is made again
+  ASSERT_NE(list->Handle(), first);
+  ASSERT_EQ(list->Count(), 1);
+  EXPECT_EQ(list->Items()->Strings(0), L"only");
+  EXPECT_EQ(list->Items()->Objects(0), tag);
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 1);
+  list->SetMultiSelect(false);
+
+  // A rename in the shown list is the window's, in place, keeping the object
+  // and the selection, and the next window gets it.
+  list->Items()->Add(L"second");
+  list->Items()->AddObject(L"third", tag);
+  list->SetItemIndex(1);
+  list->Items()->SetStrings(1, L"renamed");
+  list->Items()->SetStrings(2, L"third renamed");
+  wchar_t text[32] = {};
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text)), 7);
+  EXPECT_STREQ(text, L"renamed");
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_EQ(list->Items()->Objects(2), tag);
+  list->SetMultiSelect(true);
+  EXPECT_EQ(list->Items()->Text(), L"only\r\nrenamed\r\nthird renamed\r\n");
+  EXPECT_EQ(list->Items()->Objects(2), tag);
+  EXPECT_EQ(list->ItemIndex(), 1);
+}
+
+// An owner-drawn list that holds its items and gives its window the count.
+class THeldList : public TListBox {
+ public:
+  explicit THeldList(TComponent* AOwner) : TListBox(AOwner) {
+    SetStyle(lbOwnerDrawFixed);
+    SetItemHeight(18);
+    SetHoldsItems(true);
+  }
+};
+
+class HeldListTest : public ListBoxTest {
+ protected:
+  void SetUp() override {
+    ListBoxTest::SetUp();
+    Free(list);
+    list = new THeldList(form);
+    list->OnClick = [this](TObject*) { ++clicks; };
+    list->OnDrawItem = [this](TWinControl*, int Index, const TRect&, TOwnerDrawState) { drawn.push_back(Index); };
+  }
+  LRESULT Send(UINT Msg, WPARAM W, const void* L = nullptr) {
+    return SendMessageW(list->Handle(), Msg, W, reinterpret_cast<LPARAM>(L));
+  }
+  std::vector<int> drawn;
+};
+
+TEST_F(HeldListTest, ARenamedItemIsPaintedAgain) {
+  Fill(5);
+  Show();
+  Settle();
+  drawn.clear();
+  list->Items()->SetStrings(3, L"renamed");
+  Settle();
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), 3), drawn.end());
+  EXPECT_EQ(list->Items()->Strings(3), L"renamed");
+  EXPECT_EQ(Send(LB_GETCOUNT, 0), 5);
+}
+
+TEST_F(HeldListTest, TheWindowAnswersTextMessagesAsAListWithStrings) {
+  for (const wchar_t* s : {L"apple", L"Banana", L"blueberry", L"cherry", L"banana split"}) list->Items()->Add(s);
+  Show();
+  EXPECT_TRUE(GetWindowLongW(list->Handle(), GWL_STYLE) & LBS_HASSTRINGS);
+  wchar_t text[32];
+  std::fill(std::begin(text), std::end(text), L'x');
+  EXPECT_EQ(Send(LB_GETTEXTLEN, 1), 6);
+  EXPECT_EQ(Send(LB_GETTEXT, 1, text), 6);
+  EXPECT_STREQ(text, L"Banana");
+  EXPECT_EQ(Send(LB_GETTEXTLEN, 5), LB_ERR);
+  EXPECT_EQ(Send(LB_GETTEXTLEN, static_cast<WPARAM>(-1)), LB_ERR);
+  EXPECT_EQ(Send(LB_GETTEXT, 5, text), LB_ERR);
+  EXPECT_EQ(Send(LB_GETTEXT, 0, nullptr), LB_ERR);
+  // A prefix, from the item after the start, wrapping round, letter case aside.
+  EXPECT_EQ(Send(LB_FINDSTRING, static_cast<WPARAM>(-1), L"b"), 1);
+  EXPECT_EQ(Send(LB_FINDSTRING, 1, L"B"), 2);
+  EXPECT_EQ(Send(LB_FINDSTRING, 4, L"BAN"), 1);
+  EXPECT_EQ(Send(LB_FINDSTRING, 9, L"a"), 0);
+  EXPECT_EQ(Send(LB_FINDSTRING, static_cast<WPARAM>(-1), L"x"), LB_ERR);
+  EXPECT_EQ(Send(LB_FINDSTRING, static_cast<WPARAM>(-1), L""), LB_ERR);
+  EXPECT_EQ(Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), L"BANANA"), 1);
+  EXPECT_EQ(Send(LB_FINDSTRINGEXACT, 1, L"banana"), 1);
+  EXPECT_EQ(Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), L"banan"), LB_ERR);
+  EXPECT_EQ(Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), L"banana splits"), LB_ERR);
+  // The items' own look-ups give the same.
+  EXPECT_EQ(list->FindPrefix(L"bl", -1), 2);
+  EXPECT_EQ(list->Items()->IndexOf(L"CHERRY"), 3);
+  // A string found is selected, with no click.
+  EXPECT_EQ(Send(LB_SELECTSTRING, static_cast<WPARAM>(-1), L"ch"), 3);
+  EXPECT_EQ(list->ItemIndex(), 3);
+  EXPECT_EQ(Send(LB_SELECTSTRING, static_cast<WPARAM>(-1), L"zz"), LB_ERR);
+  EXPECT_EQ(list->ItemIndex(), 3);
+  EXPECT_EQ(clicks, 0);
+  // A caller of the ANSI messages gets the text in its own code page.
+  char ansi[32] = {};
+  EXPECT_EQ(SendMessageA(list->Handle(), LB_GETTEXT, 2, reinterpret_cast<LPARAM>(ansi)), 9);
+  EXPECT_STREQ(ansi, "blueberry");
+  EXPECT_GE(SendMessageA(list->Handle(), LB_GETTEXTLEN, 2, 0), 9);
+  EXPECT_EQ(SendMessageA(list->Handle(), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>("apple")),
+            0);
+
+  // A change of style keeps the system list as it was made, holding no
+  // strings: items still come and go by count.
+  list->SetTabStop(false);
+  list->SetTabStop(true);
+  EXPECT_TRUE(GetWindowLongW(list->Handle(), GWL_STYLE) & LBS_HASSTRINGS);
+  list->Items()->Insert(0, L"avocado");
+  EXPECT_EQ(Send(LB_GETCOUNT, 0), 6);
+  EXPECT_EQ(Send(LB_GETTEXT, 0, text), 7);
+  EXPECT_STREQ(text, L"avocado");
+
+  // A remade window, many to select, answers the same; a string found is
+  // selected there too, and the list scrolled to it.
+  list->SetMultiSelect(true);
+  list->Clear();
+  Fill(40);
+  EXPECT_EQ(Send(LB_GETTEXT, 33, text), 7);
+  EXPECT_STREQ(text, L"item 33");
+  EXPECT_EQ(Send(LB_SELECTSTRING, 0, L"item 35"), 35);
+  EXPECT_TRUE(list->Selected(35));
+  EXPECT_EQ(list->ItemIndex(), 35);
+  EXPECT_GT(list->TopIndex(), 20);
+}
+
+}  // namespace
+
+namespace {
+
+// A new window keeps the order, the selection of a list of many and the
+// selected state of a renamed item, and paints as before.
+TEST_F(ListBoxTest, ANewWindowKeepsOrderSelectionAndPainting) {
+  list->SetStyle(lbOwnerDrawFixed);
+  list->SetMultiSelect(true);
+  for (const wchar_t* s : {L"b", L"a", L"d", L"c"}) list->Items()->Add(s);
+  Show();
+  list->SetSelected(0, true);
+  list->SetSelected(2, true);
+  list->Items()->SetStrings(2, L"dd");  // renamed, still selected
+  EXPECT_TRUE(list->Selected(2));
+  list->SetExtendedSelect(false);  // the window is made again
+  EXPECT_EQ(list->Items()->Text(), L"b\r\na\r\ndd\r\nc\r\n");
+  EXPECT_EQ(list->SelCount(), 2);
+  EXPECT_TRUE(list->Selected(0));
+  EXPECT_TRUE(list->Selected(2));
+  std::vector<int> drawn;
+  list->OnDrawItem = [&](TWinControl*, int Index, const TRect&, TOwnerDrawState) { drawn.push_back(Index); };
+  list->Invalidate();
+  Settle();
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), 3), drawn.end());
 }
 
 }  // namespace

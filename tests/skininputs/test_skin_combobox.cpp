@@ -399,3 +399,26 @@ TEST_F(ComboTest, ToolButtonLookDrawsItsMarkerFromTheButtonRecordsPicture) {
       for (int x = arrow.Left; x + piece.Width() <= arrow.Right && !found; ++x) found = markerAt(piece, x, y);
   EXPECT_TRUE(found) << "the marker shows in the arrow area";
 }
+
+// The drop-down list's window answers the text messages from the items the
+// combo box holds, dropped down or not; typing still finds them.
+TEST_F(ComboTest, TheDropDownListWindowAnswersForTheItems) {
+  TLoggingCombo* c = NewCombo(0);
+  for (const wchar_t* s : {L"red", L"green", L"blue", L"black"}) c->Items()->Add(s);
+  const HWND w = c->ListBox()->ListBox()->Handle();
+  wchar_t text[16] = {};
+  EXPECT_EQ(SendMessageW(w, LB_GETTEXTLEN, 1, 0), 5);
+  EXPECT_EQ(SendMessageW(w, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text)), 5);
+  EXPECT_STREQ(text, L"green");
+  EXPECT_EQ(SendMessageW(w, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"BLUE")), 2);
+  EXPECT_EQ(SendMessageW(w, LB_FINDSTRING, 2, reinterpret_cast<LPARAM>(L"bl")), 3);
+  c->SetFocus();
+  Settle();
+  TypeText(c, L"g");
+  EXPECT_EQ(c->Text(), L"green");
+  c->DropDown();
+  Settle();
+  EXPECT_EQ(SendMessageW(w, LB_GETTEXT, 3, reinterpret_cast<LPARAM>(text)), 5);
+  EXPECT_STREQ(text, L"black");
+  c->CloseUp(false);
+}

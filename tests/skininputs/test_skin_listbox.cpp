@@ -2,6 +2,7 @@
 // coming and going with the items, caption buttons held and clicked
 // (repeat counted in timer ticks), tab stops and images in pixels, and a
 // skin record with items 0 pixels high.
+#include <algorithm>
 #include <vector>
 
 #include "SkinInputTestUtils.h"
@@ -83,6 +84,185 @@ TEST_F(SkinListBoxTest, TwentyItemsInAHundredPixelsShowABarOfPageFive) {
   Settle();
   EXPECT_EQ(list->VScrollBar(), nullptr);
   EXPECT_EQ(list->ListBox()->Width(), 116);
+}
+
+// Items deleted one by one, from the top or from the end: the bar goes as
+// soon as the rest fit, with no paint in between to put it right, as a
+// plain list's does; a list emptied and given a page of items has none.
+TEST_F(SkinListBoxTest, DeletingDownToAPageDropsTheBarAtOnce) {
+  for (bool fromTop : {true, false}) {
+    Fill(20);
+    ASSERT_NE(list->VScrollBar(), nullptr);
+    for (int left = 19; left >= 5; --left) {
+      list->Items()->Delete(fromTop ? 0 : left);
+      EXPECT_EQ(list->VScrollBar() != nullptr, left > 5) << left << " items left";
+      if (list->VScrollBar()) EXPECT_EQ(list->VScrollBar()->Max(), left - 1);
+    }
+    EXPECT_EQ(list->ListBox()->Width(), 116);
+    list->Items()->Add(L"one more");
+    ASSERT_NE(list->VScrollBar(), nullptr);
+    EXPECT_EQ(list->VScrollBar()->Max(), 5);
+    list->Clear();
+    EXPECT_EQ(list->VScrollBar(), nullptr);
+    Fill(5);
+    EXPECT_EQ(list->VScrollBar(), nullptr);
+    list->Clear();
+  }
+  // A hidden list is never painted: its bar follows all the same.
+  list->SetVisible(false);
+  Fill(20);
+  ASSERT_NE(list->VScrollBar(), nullptr);
+  while (list->Items()->Count() > 5) list->Items()->Delete(list->Items()->Count() - 1);
+  EXPECT_EQ(list->VScrollBar(), nullptr);
+}
+
+// Columns: the bar along the bottom counts columns, from the first shown,
+// and goes when the items fit again, scrolled to the end or not.
+TEST_F(SkinListBoxTest, ColumnBarCountsColumns) {
+  list->SetColumns(2);
+  Fill(10);  // 5 rows a column: 2 columns fit
+  EXPECT_EQ(list->VScrollBar(), nullptr);
+  Fill(13);  // 23 items; the bar takes a row: 6 columns of 4
+  TspSkinScrollBar* bar = list->VScrollBar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->Kind(), sbHorizontal);
+  EXPECT_EQ(bar->Max(), 5);
+  EXPECT_EQ(bar->PageSize(), 2);
+  bar->SetPosition(2);
+  EXPECT_EQ(list->TopIndex(), 8);
+  list->SetTopIndex(17);
+  Settle();
+  EXPECT_EQ(bar->Position(), 4);
+  // Deleted from the front while the last columns show.
+  while (list->Items()->Count() > 8) list->Items()->Delete(0);
+  EXPECT_EQ(list->VScrollBar(), nullptr);
+  EXPECT_EQ(list->ListRect(), TRect(2, 2, 118, 102));
+}
+
+// The window of the list answers the text messages from the items the
+// control holds, as a list with strings does (a program or a screen reader
+// asks the window).
+TEST_F(SkinListBoxTest, TheListWindowAnswersForItsItems) {
+  for (const wchar_t* s : {L"apple", L"Banana", L"blueberry", L"cherry"}) list->Items()->Add(s);
+  const HWND w = list->ListBox()->Handle();
+  EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & LBS_HASSTRINGS);
+  EXPECT_FALSE(GetWindowLongW(w, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
+  wchar_t text[32] = {};
+  EXPECT_EQ(SendMessageW(w, LB_GETTEXTLEN, 2, 0), 9);
+  EXPECT_EQ(SendMessageW(w, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text)), 9);
+  EXPECT_STREQ(text, L"blueberry");
+  EXPECT_EQ(SendMessageW(w, LB_FINDSTRING, 1, reinterpret_cast<LPARAM>(L"B")), 2);
+  EXPECT_EQ(SendMessageW(w, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"banana")), 1);
+  EXPECT_EQ(SendMessageW(w, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"che")), 3);
+  EXPECT_EQ(list->ItemIndex(), 3);
+  list->Items()->SetStrings(1, L"Blackberry");
+  EXPECT_EQ(SendMessageW(w, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text)), 10);
+  EXPECT_STREQ(text, L"Blackberry");
+  // Still items by count only: a clear tells the parent of no item.
+  EXPECT_EQ(SendMessageW(w, LB_GETCOUNT, 0, 0), 4);
+  list->Clear();
+  EXPECT_EQ(SendMessageW(w, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text)), LB_ERR);
+}
+
+// A renamed item of a list that holds its items is painted again.
+TEST_F(SkinListBoxTest, ARenamedItemIsPaintedAgain) {
+  Fill(4);
+  std::vector<int> drawn;
+  list->OnDrawItem = [&](TCanvas*, int Index, int, int, const TRect&, TOwnerDrawState) { drawn.push_back(Index); };
+  list->ListBox()->Repaint();
+  Settle();
+  drawn.clear();
+  list->Items()->SetStrings(2, L"renamed");
+  Settle();
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), 2), drawn.end());
+}
+
+// Counts the items measured for the horizontal extent.
+class TMeasuredListBox : public TspSkinListBox {
+ public:
+  using TspSkinListBox::TspSkinListBox;
+  int Measures = 0;
+
+ protected:
+  int GetItemWidth(int Index, TCanvas* Canvas) override {
+    ++Measures;
+    return TspSkinListBox::GetItemWidth(Index, Canvas);
+  }
+};
+
+// The widest item's width is kept as items come and go: a scroll or a
+// paint measures nothing, an item added or deleted only itself; a rename
+// or another font measures them all once.
+TEST_F(SkinListBoxTest, TheWidestItemIsKeptAsItemsComeAndGo) {
+  auto* l = Add<TMeasuredListBox>(form, 150, 10, 120, 104);
+  l->SetHorizontalExtent(true);
+  TBitmap measure;
+  measure.Canvas()->Font()->Assign(l->ListBox()->Font());
+  auto width = [&](const String& S) { return measure.Canvas()->TextWidth(S); };
+  const String longest = L"the longest item of them all, by far";
+  const String longer = L"an item longer than the list is wide";
+  TStrings* items = l->Items();
+  for (int i = 0; i < 30; ++i) items->Add(L"item " + std::to_wstring(i));
+  EXPECT_EQ(l->HScrollBar(), nullptr);
+  items->Insert(10, longer);
+  items->Insert(20, longest);
+  items->Add(longer);
+  Settle();
+  ASSERT_NE(l->HScrollBar(), nullptr);
+  EXPECT_EQ(l->HScrollBar()->Max(), width(longest));
+
+  l->Measures = 0;
+  for (int top = 1; top < 12; ++top) {
+    l->SetTopIndex(top);
+    RedrawWindow(l->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
+  l->HScrollBar()->SetPosition(20);
+  Settle();
+  EXPECT_EQ(l->Measures, 0);
+
+  items->Add(L"x");
+  EXPECT_EQ(l->Measures, 1);
+  items->Delete(items->IndexOf(longest));  // the next widest is the extent now
+  EXPECT_EQ(l->Measures, 2);
+  ASSERT_NE(l->HScrollBar(), nullptr);
+  EXPECT_EQ(l->HScrollBar()->Max(), width(longer));
+  items->Delete(items->IndexOf(longer));  // one of two as wide: no change
+  ASSERT_NE(l->HScrollBar(), nullptr);
+  EXPECT_EQ(l->HScrollBar()->Max(), width(longer));
+  items->Delete(items->IndexOf(longer));  // everything fits
+  EXPECT_EQ(l->HScrollBar(), nullptr);
+  EXPECT_EQ(l->Measures, 4);
+
+  // A rename of an item not shown: the old and the new text measured, the
+  // bar back at once; renamed back, gone again.
+  items->SetStrings(5, longest);
+  ASSERT_NE(l->HScrollBar(), nullptr);
+  EXPECT_EQ(l->HScrollBar()->Max(), width(longest));
+  EXPECT_EQ(l->Measures, 6);
+  items->SetStrings(5, L"item 5");
+  EXPECT_EQ(l->HScrollBar(), nullptr);
+  items->SetStrings(7, longer);
+  EXPECT_EQ(l->HScrollBar()->Max(), width(longer));
+
+  // Another font: measured again in it, at once.
+  l->Measures = 0;
+  l->ListBox()->Font()->SetHeight(22);
+  measure.Canvas()->Font()->SetHeight(22);
+  ASSERT_NE(l->HScrollBar(), nullptr);
+  EXPECT_EQ(l->HScrollBar()->Max(), width(longer));
+  EXPECT_EQ(l->Measures, items->Count());
+
+  // Turned off and on again: measured once more; a clear leaves nothing.
+  l->SetHorizontalExtent(false);
+  EXPECT_EQ(l->HScrollBar(), nullptr);
+  l->SetHorizontalExtent(true);
+  ASSERT_NE(l->HScrollBar(), nullptr);
+  EXPECT_EQ(l->HScrollBar()->Max(), width(longer));
+  EXPECT_EQ(l->Measures, 2 * items->Count());
+  l->Clear();
+  EXPECT_EQ(l->HScrollBar(), nullptr);
+  items->Add(L"short");
+  EXPECT_EQ(l->HScrollBar(), nullptr);
 }
 
 // The window's pixels on screen are the ones a fresh paint makes.
