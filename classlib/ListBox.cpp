@@ -440,6 +440,7 @@ void TCustomListBox::HeldItemRenaming(int) {}
 
 void TCustomListBox::HeldItemRenamed(int Index) {
   InvalidateItem(Index);
+  Perform(CM_HELDITEMRENAMED, static_cast<WPARAM>(Index), 0);
 }
 
 // A typed letter moves to the next item it begins, as the system list does

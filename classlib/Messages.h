@@ -63,6 +63,9 @@ constexpr uint32_t CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 constexpr uint32_t CM_FRAMECLIENTRECT = CM_BASE + 62;
 // Posted to a window whose new children wait for their windows: makes them.
 constexpr uint32_t CM_MAKECHILDWINDOWS = CM_BASE + 63;
+// Sent to a list box that keeps its own items once an item's text was
+// replaced (WParam: its index): no message of the system list tells of it.
+constexpr uint32_t CM_HELDITEMRENAMED = CM_BASE + 64;
 
 // A child's notification reflected back to it: CN_BASE plus the original message.
 constexpr uint32_t CN_BASE = 0xBC00;

@@ -296,6 +296,7 @@ void TspSkinCustomComboBox::ListWindowProc(TMessage& Message) {
     case LB_DELETESTRING:
     case LB_RESETCONTENT:
     case LB_SETCURSEL:
+    case CM_HELDITEMRENAMED:
       // The closed box shows the chosen item: a change of the items or of
       // the choice may change the text it shows.
       FOldListProc(Message);

@@ -212,6 +212,9 @@ std::vector<TLooksRow> MakeRows() {
   LooksOf<TspSkinColorGrid>(rows, "TspSkinColorGrid", box, nullptr,
                             {{"ColorValue", [](TspSkinColorGrid* G) { G->SetColorValue(clBlue); }},
                              {"ColCount", [](TspSkinColorGrid* G) { G->SetColCount(4); }}});
+  LooksOf<TspSkinCustomColorGrid>(rows, "TspSkinCustomColorGrid", box, nullptr,
+                                  {{"AddColor", [](TspSkinCustomColorGrid* G) { G->AddColor(clRed); }},
+                                   {"ColCount", [](TspSkinCustomColorGrid* G) { G->SetColCount(4); }}});
   const auto chosen = [](TspSkinComboBox* C) { C->SetItemIndex(1); };
   LooksOf<TspSkinComboBox>(rows, "TspSkinComboBox", TRect(10, 10, 170, 30), chosen,
                            {{"ItemIndex", [](TspSkinComboBox* C) { C->SetItemIndex(2); }},
