@@ -235,10 +235,12 @@ void TspSkinCustomEdit::InvalidateWithFrame() {
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
-TRect TspSkinCustomEdit::FrameWanted() const {
-  const TEditLayout l = Layout();
-  return TRect(l.Text.Left, l.Text.Top, Width() - l.Text.Right, Height() - l.Text.Bottom);
+// The frame's widths on each side for a window of W x H.
+static TRect FrameWidths(const TEditLayout& L, int W, int H) {
+  return TRect(L.Text.Left, L.Text.Top, W - L.Text.Right, H - L.Text.Bottom);
 }
+
+TRect TspSkinCustomEdit::FrameWanted() const { return FrameWidths(Layout(), Width(), Height()); }
 
 void TspSkinCustomEdit::RepaintFrame() {
   if (HandleAllocated()) SendMessageW(Handle(), WM_NCPAINT, 1, 0);
@@ -293,7 +295,7 @@ void TspSkinCustomEdit::WMNCCalcSize(TMessage& Message) {
   auto* r = reinterpret_cast<RECT*>(Message.LParam);  // first rectangle of NCCALCSIZE_PARAMS too
   const TEditLayout l = Layout();
   const int w = r->right - r->left, h = r->bottom - r->top;
-  FFrameGiven = TRect(l.Text.Left, l.Text.Top, w - l.Text.Right, h - l.Text.Bottom);
+  FFrameGiven = FrameWidths(l, w, h);
   r->left += l.Text.Left;
   r->top += l.Text.Top;
   r->right -= w - l.Text.Right;
