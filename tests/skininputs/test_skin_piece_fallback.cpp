@@ -142,7 +142,8 @@ TEST(SkinPieceFallback, EveryRecordWithAClientFallsBackFromAPieceTooSmall) {
       }
       std::vector<TPictureEdit> pictures;
       if (shape.PictureSize)
-        for (const wchar_t* file : kActivePictures) pictures.push_back({file, shape.PictureSize, shape.PictureSize, clFuchsia});
+        for (const wchar_t* file : kActivePictures)
+          pictures.push_back({file, shape.PictureSize, shape.PictureSize, clFuchsia});
       const std::wstring name(shape.Name, shape.Name + strlen(shape.Name));
       skin->LoadCompressedStoredSkin(StoredSkin(form, EditedSkin(base, name.c_str(), edits, pictures)));
       Settle();
