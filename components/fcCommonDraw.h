@@ -58,7 +58,7 @@ bool fcUseThemes(TControl* Control);
 // Draws Part in State of the theme class ClassList (as OpenThemeData names
 // it) into R; false when no active theme draws it. Content, when given,
 // receives the part's content rectangle.
-bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R,
+bool fcDrawThemePart(const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R,
                      TRect* Content = nullptr);
 // comctl32's file version: major in the high word, minor in the low; 0 when unknown.
 uint32_t fcGetComCtlVersion();

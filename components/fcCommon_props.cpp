@@ -79,8 +79,7 @@ bool fcThemesSwitchedOff(TControl* Control) {
 
 bool fcUseThemes(TControl* Control) { return ThemesActive() && !fcThemesSwitchedOff(Control); }
 
-bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R,
-                     TRect* Content) {
+bool fcDrawThemePart(const wchar_t* ClassList, int Part, int State, HDC DC, const TRect& R, TRect* Content) {
   using OpenFn = HANDLE(WINAPI*)(HWND, LPCWSTR);
   using DrawFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
   using ContentFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, RECT*);
@@ -90,7 +89,12 @@ bool fcDrawThemePart(HWND Window, const wchar_t* ClassList, int Part, int State,
   static auto content = ThemeFunction<ContentFn>("GetThemeBackgroundContentRect");
   static auto close = ThemeFunction<CloseFn>("CloseThemeData");
   if (!open || !draw || !close || !ThemesActive()) return false;
-  HANDLE theme = open(Window, ClassList);
+  // Opened for no window: theme data opened for a window becomes that
+  // window's theme, and a system control (a tree view) then paints by the
+  // parts of this class, closed at once, instead of its own: a button
+  // class's transparent parts make the tree fill its rows with its
+  // parent's background.
+  HANDLE theme = open(nullptr, ClassList);
   if (!theme) return false;
   const RECT r = {R.Left, R.Top, R.Right, R.Bottom};
   const bool drawn = SUCCEEDED(draw(theme, DC, Part, State, &r, nullptr));

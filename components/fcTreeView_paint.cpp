@@ -142,7 +142,7 @@ bool TfcCustomTreeView::DrawThemedCheck(TfcTreeNode* N, const TRect& Box) {
   const bool disabled = radio ? !Enabled() : N->Grayed();
   const int state = (N->Checked() ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL) +
                     (disabled ? CBS_UNCHECKEDDISABLED - 1 : hot ? CBS_UNCHECKEDHOT - 1 : 0);
-  return fcDrawThemePart(FHandle, L"BUTTON", radio ? BP_RADIOBUTTON : BP_CHECKBOX, state, FCanvas->Handle(), Box);
+  return fcDrawThemePart(L"BUTTON", radio ? BP_RADIOBUTTON : BP_CHECKBOX, state, FCanvas->Handle(), Box);
 }
 
 void TfcCustomTreeView::PaintItem(TfcTreeNode* N, TRect T, TfcItemStates State) {
@@ -236,7 +236,7 @@ void TfcCustomTreeView::PaintExpandButton(TfcTreeNode* N, const TRect& Cell, int
       p = TPoint(p.X + 1, p.Y + 1);
       b = TRect(b.Left + 1, b.Top + 1, b.Right + 1, b.Bottom + 1);
     }
-  } else if (Themes && fcDrawThemePart(FHandle, L"TREEVIEW", TVP_GLYPH,
+  } else if (Themes && fcDrawThemePart(L"TREEVIEW", TVP_GLYPH,
                                        (ItemState & TVIS_EXPANDED) ? GLPS_OPENED : GLPS_CLOSED, dc, b)) {
     b = TRect();  // the theme's glyph has its own plus or minus
   } else {

@@ -202,16 +202,15 @@ bool TfcComboButton::ThemesInForce() { return fcUseThemes(this); }
 void TfcComboButton::PaintThemedContent(const TRect& Content) { PaintFace(Canvas(), Content, TPoint()); }
 
 bool TfcComboButton::PaintThemed() {
-  // Drawn from the holding window's theme data; the parent has erased the
-  // background already, so the element's corners show what lies behind.
+  // Drawn from the theme's data; the parent has erased the background
+  // already, so the element's corners show what lies behind.
   if (!Parent() || !Parent()->HandleAllocated()) return false;
   HDC dc = Canvas()->Handle();
-  const HWND wnd = Parent()->Handle();
   const bool pressed = FState == bsDown || FState == bsExclusive;
   const TRect client = ClientRect();
   if (FEllipsis) {
     const int state = pressed ? TS_PRESSED : FMouseInControl ? TS_HOT : TS_NORMAL;
-    if (!fcDrawThemePart(wnd, L"TOOLBAR", TP_BUTTON, state, dc, client)) return false;
+    if (!fcDrawThemePart(L"TOOLBAR", TP_BUTTON, state, dc, client)) return false;
     const int side = std::max(1, client.Width() / 8);
     fcDrawThreeDots(dc, client.Left + (client.Width() - side) / 2, client.Top + (client.Height() - side) / 2, side);
     return true;
@@ -226,7 +225,7 @@ bool TfcComboButton::PaintThemed() {
                             ? TRect(client.Left + 1, client.Top - 1, client.Right + 1, client.Bottom + 1)
                             : TRect(client.Left, client.Top, client.Right, client.Bottom + 1);
   TRect content;
-  if (!fcDrawThemePart(wnd, L"BUTTON", BP_PUSHBUTTON, state, dc, element, &content)) return false;
+  if (!fcDrawThemePart(L"BUTTON", BP_PUSHBUTTON, state, dc, element, &content)) return false;
   PaintThemedContent(content);
   return true;
 }

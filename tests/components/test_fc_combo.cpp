@@ -257,7 +257,7 @@ TEST_F(fcComboTest, ActiveThemeDrawsTheButtonAsAPushButtonWithItsArrow) {
   expected.Canvas()->Brush()->SetColor(holder->Color());
   expected.Canvas()->FillRect(TRect(0, 0, holder->Width(), holder->Height()));
   TRect content;
-  ASSERT_TRUE(fcDrawThemePart(holder->Handle(), L"BUTTON", BP_PUSHBUTTON, PBS_NORMAL, expected.Canvas()->Handle(),
+  ASSERT_TRUE(fcDrawThemePart(L"BUTTON", BP_PUSHBUTTON, PBS_NORMAL, expected.Canvas()->Handle(),
                               TRect(b.Left + 1, b.Top - 1, b.Right + 1, b.Bottom + 1), &content));
   TBitmap shot;
   PaintWindowInto(holder, shot);

@@ -291,6 +291,27 @@ bool ShowsGlyph(TBitmap& Shot, const TRect& Area, int W, int H, TColor Back,
 
 }  // namespace
 
+// The check glyph is drawn from the button class's theme data, which must
+// not become the tree window's theme: the system control would then take
+// the glyph's see-through corners for its own and have the parent erase
+// under every row.
+TEST_F(fcTreeViewTest, ThemedCheckBoxesLeaveTheRowsOnTheTreesColour) {
+  ASSERT_TRUE(fcUseThemes(nullptr)) << "the test prefix has no active theme";
+  TfcTreeView* tv = NewTree();
+  tv->SetOptions(tv->Options() + TfcTreeViewOptions{tvoExpandButtons3D});  // no tree theme glyphs
+  tv->SetColor(MakeColor(30, 30, 40));
+  TfcTreeNode* box = tv->Items()->Add(nullptr, L"box");
+  box->SetCheckboxType(fcCheckbox);
+  ShowForm(tv);
+  const TRect t = box->DisplayRect(true);
+  TBitmap shot;
+  for (int paint = 1; paint <= 2; ++paint) {  // the first paint opens the theme data
+    PaintWindowInto(tv, shot);
+    EXPECT_EQ(PixelAt(shot, t.Right + 10, (t.Top + t.Bottom) / 2), MakeColor(30, 30, 40)) << "paint " << paint;
+    EXPECT_EQ(PixelAt(shot, t.Left, t.Bottom + 20), MakeColor(30, 30, 40)) << "paint " << paint;
+  }
+}
+
 TEST_F(fcTreeViewTest, ActiveThemeDrawsTheExpandAndCheckGlyphs) {
   ASSERT_TRUE(fcUseThemes(nullptr)) << "the test prefix has no active theme";
   TfcTreeView* tv = NewTree();
@@ -306,7 +327,7 @@ TEST_F(fcTreeViewTest, ActiveThemeDrawsTheExpandAndCheckGlyphs) {
   const int size = std::max(tv->ItemHeight() / 2, 8) / 2 * 2 + 1;
   const TColor back = ColorToRGB(tv->Color());
   auto part = [&](const wchar_t* Class, int Part, int State) {
-    return [=](HDC Dc, const TRect& R) { ASSERT_TRUE(fcDrawThemePart(tv->Handle(), Class, Part, State, Dc, R)); };
+    return [=](HDC Dc, const TRect& R) { ASSERT_TRUE(fcDrawThemePart(Class, Part, State, Dc, R)); };
   };
   auto checkShown = [&](TBitmap& Shot) {
     bool shown = false;

@@ -5,13 +5,15 @@
 // client of three. Each record whose corners leave no piece falls back, and
 // the controls the gallery shows with such records draw as without a skin
 // or from what is left, never a black box; so do tree and list views given
-// a picture too small for them.
+// a picture too small for them, with their header and skinned bars, and every
+// record when the pictures themselves are smaller than its pieces.
 #include "../skinctrls/EditedTestSkin.h"
 #include "SkinInputTestUtils.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinButtons.h"
 #include "skinctrls/SkinListView.h"
 #include "skinctrls/SkinPanels.h"
+#include "skinctrls/SkinScrollBar.h"
 #include "skinctrls/SkinTreeView.h"
 #include "skininputs/SkinCalendar.h"
 #include "skininputs/SkinComboBox.h"
@@ -26,6 +28,7 @@ struct TShape {
   // Every record falls back; else only those whose corners lie beyond the
   // piece (the button's), the others keep a border of one pixel to draw.
   bool AllFallBack = true;
+  int PictureSize = 0;  // when not 0, every active picture is this many pixels square
 };
 
 const TShape kShapes[] = {
@@ -34,8 +37,15 @@ const TShape kShapes[] = {
     {"first-of-two-copies",
      {{"skinrect", "0,0,1,1"}, {"clientrect", "0,0,1,1"}, {"activeskinrect", "0,0,1,1"}, {"downskinrect", "0,0,1,1"}},
      true},
+    // The records as they are, their pictures shrunk below every piece.
+    {"pictures-of-two-pixels", {}, false, true, 2},
+    // Last: a spin edit keeps the height this one gives it.
     {"five-pixels-round-a-client-of-three", {{"skinrect", "1,1,6,6"}, {"clientrect", "1,1,4,4"}}, false, false},
 };
+
+const wchar_t* const kActivePictures[] = {L"controls.bmp", L"buttons.bmp", L"rollupbuttons.bmp", L"popup.bmp",
+                                          L"hint.bmp",     L"menu.bmp",    L"toolbar.bmp",       L"dates.bmp",
+                                          L"lists.bmp",    L"combo.bmp",   L"client.bmp"};
 
 // The records of Skin that draw a piece round a client from a picture.
 std::vector<String> PieceRecords(TspSkinData* Skin) {
@@ -78,8 +88,20 @@ TEST(SkinPieceFallback, EveryRecordWithAClientFallsBackFromAPieceTooSmall) {
     auto* spin = Put<TspSkinSpinEdit>(form, skin, 10, 90, 120, 22);
     auto* combo = Put<TspSkinComboBox>(form, skin, 10, 130, 120, 22);
     combo->Items()->Add(L"item");
-    auto* tree = Put<TspSkinTreeView>(form, skin, 440, 10, 150, 150);
-    tree->Items()->Add(nullptr, L"node");
+    auto* tree = Put<TspSkinTreeView>(form, skin, 440, 10, 134, 150);
+    for (int i = 0; i < 20; ++i) tree->Items()->Add(nullptr, L"node");
+    auto* treeBar = Put<TspSkinScrollBar>(form, skin, 574, 10, 16, 150);
+    treeBar->SetKind(sbVertical);
+    treeBar->SetSkinDataName(L"vscrollbar");
+    tree->SetVScrollBar(treeBar);
+    // In report style: its header is drawn from the skin too.
+    auto* list = Put<TspSkinListView>(form, skin, 440, 180, 150, 134);
+    list->SetViewStyle(vsReport);
+    list->Columns()->Add()->SetCaption(L"column");
+    for (int i = 0; i < 20; ++i) list->Items()->Add()->SetCaption(L"item");
+    auto* listBar = Put<TspSkinScrollBar>(form, skin, 440, 314, 150, 16);
+    listBar->SetSkinDataName(L"hscrollbar");
+    list->SetHScrollBar(listBar);
     const std::vector<std::pair<TWinControl*, const char*>> shown = {
         {button, "button"},
         {Put<TspSkinStatusBar>(form, skin, 10, 50, 200, 24), "status bar"},
@@ -87,7 +109,9 @@ TEST(SkinPieceFallback, EveryRecordWithAClientFallsBackFromAPieceTooSmall) {
         {spin, "spin edit"},
         {combo, "combo box"},
         {tree, "tree view"},
-        {Put<TspSkinListView>(form, skin, 440, 180, 150, 150), "list view"},
+        {treeBar, "tree view's scroll bar"},
+        {list, "list view"},
+        {listBar, "list view's scroll bar"},
     };
     ShowAndActivate(form);
     // Focus elsewhere: the spin edit and the combo box draw their unfocused look.
@@ -116,8 +140,12 @@ TEST(SkinPieceFallback, EveryRecordWithAClientFallsBackFromAPieceTooSmall) {
         edits.push_back({view, "pictureindex", "4"});
         edits.push_back({view, "skinrect", "0,0,1,1"});
       }
+      std::vector<TPictureEdit> pictures;
+      if (shape.PictureSize)
+        for (const wchar_t* file : kActivePictures)
+          pictures.push_back({file, shape.PictureSize, shape.PictureSize, clFuchsia});
       const std::wstring name(shape.Name, shape.Name + strlen(shape.Name));
-      skin->LoadCompressedStoredSkin(StoredSkin(form, EditedSkin(base, name.c_str(), edits)));
+      skin->LoadCompressedStoredSkin(StoredSkin(form, EditedSkin(base, name.c_str(), edits, pictures)));
       Settle();
       for (const String& record : records)
         if (shape.AllFallBack || record == L"button") EXPECT_EQ(skin->GetControlIndex(record), -1) << Narrow(record);
