@@ -95,6 +95,23 @@ void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY, const
     RECT clip;
     shown = GetClipBox(Dest, &clip) == ERROR ? dest : TRect(clip.left, clip.top, clip.right, clip.bottom);
   }
+  // A small part shown (a child drawing its parent's background under it)
+  // takes the few pieces that reach it straight from the picture, on the
+  // grid of the whole: no block is made for them.
+  TRect seen;
+  if (!IntersectRect(seen, dest, shown)) return;
+  OffsetRect(seen, -DX, -DY);
+  TspDrawOp reaching = op;
+  reaching.Dest = TRect(op.Dest.Left + (seen.Left - op.Dest.Left) / pw * pw,
+                        op.Dest.Top + (seen.Top - op.Dest.Top) / ph * ph, seen.Right, seen.Bottom);
+  const long long reachingCopies = static_cast<long long>((reaching.Dest.Width() + pw - 1) / pw) *
+                                   ((reaching.Dest.Height() + ph - 1) / ph);
+  if (reachingCopies <= kDirectTiles) {
+    ForEachTileCopy(reaching, [&](const TRect& s, const TRect& d) {
+      BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), source, s.Left, s.Top, SRCCOPY);
+    });
+    return;
+  }
   const int bw = BlockSide(pw, dw), bh = BlockSide(ph, dh);
   TBitmap block;
   // A block of 32 bits keeps the picture's alpha; any other picture's colours

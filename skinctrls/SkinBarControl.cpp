@@ -18,8 +18,8 @@ void TspSkinBarControl::Dispatch(TMessage& Message) {
       if (CanFocused()) Repaint();
       return;
     case WM_ERASEBKGND:
-      // Outside a paint the sender wants the control's picture in its DC.
-      if (!FPainting && Message.WParam) {
+      // Asked for its picture in another's context, the bar draws itself there.
+      if (ErasesIntoForeignDC(Message)) {
         TPaintDCLoan loan(FCanvas.get(), reinterpret_cast<HDC>(Message.WParam));
         Paint();
       }

@@ -236,7 +236,7 @@ void TspSkinButton::Dispatch(TMessage& Message) {
       return;
     case WM_ERASEBKGND:
       // Drawn into a foreign DC (a parent painting its children) the button paints itself.
-      if (!FPainting && Message.WParam) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
+      if (ErasesIntoForeignDC(Message)) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
       Message.Result = 1;
       return;
   }

@@ -383,7 +383,7 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& Message) {
       Invalidate();  // the flat look shows what lies under it
       return;
     case WM_ERASEBKGND:
-      if (!FPainting && !FFlat && Message.WParam) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
+      if (!FFlat && ErasesIntoForeignDC(Message)) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
       Message.Result = 1;
       return;
   }

@@ -239,6 +239,11 @@ bool TspSkinControl::PassFocusInward() {
   return true;
 }
 
+bool TspSkinControl::ErasesIntoForeignDC(const TMessage& Message) const {
+  if (FPainting || !Message.WParam) return false;
+  return !HandleAllocated() || WindowFromDC(reinterpret_cast<HDC>(Message.WParam)) != FHandle;
+}
+
 void TspSkinControl::BackgroundChanged() {
   if (!FAlphaBlend) return;
   Repaint();

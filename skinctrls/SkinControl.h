@@ -173,6 +173,11 @@ class TspSkinControl : public TspSkinBinding<TCustomControl> {
   virtual TWinControl* FocusWindow() const { return nullptr; }
   // Hands the focus to FocusWindow; false when there is none to take it.
   bool PassFocusInward();
+  // Whether a WM_ERASEBKGND asks for the control's picture in a context of
+  // another's (a parent painting its children into a bitmap, a print). The
+  // system's own erase of the window outside a paint is followed by the
+  // window's WM_PAINT: drawing the look then as well would compose it twice.
+  bool ErasesIntoForeignDC(const TMessage& Message) const;
 
   bool FPainting = false;
   HRGN FRgn = nullptr;

@@ -41,7 +41,7 @@ void TspSkinPaintPanel::PaintContent(TCanvas* Cnvs) {
 void TspSkinPaintPanel::Dispatch(TMessage& Message) {
   // Asked to erase into a foreign device context (a parent painting its
   // children into a bitmap), the panel draws itself there.
-  if (Message.Msg == WM_ERASEBKGND && !FPainting && Message.WParam) {
+  if (Message.Msg == WM_ERASEBKGND && ErasesIntoForeignDC(Message)) {
     Perform(WM_PAINT, Message.WParam, 0);
     Message.Result = 1;
     return;

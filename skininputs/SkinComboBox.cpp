@@ -458,7 +458,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& Message) {
       if (Message.WParam == kScrollTimer) AutoScrollStep();
       return;
     case WM_ERASEBKGND:
-      if (!FPainting && Message.WParam) {
+      if (ErasesIntoForeignDC(Message)) {
         PaintWithEdit(reinterpret_cast<HDC>(Message.WParam));
         Message.Result = 1;
       }

@@ -353,7 +353,7 @@ void TspSkinSpinEdit::Dispatch(TMessage& Message) {
     case WM_ERASEBKGND:
       // Outside our own paint (a parent taking its image): the control and
       // its edit into the given context.
-      if (!FPainting && Message.WParam) {
+      if (ErasesIntoForeignDC(Message)) {
         PaintWithEdit(reinterpret_cast<HDC>(Message.WParam));
         Message.Result = 1;
         return;

@@ -155,6 +155,27 @@ TEST(Composition, APlanDrawnInPlaceShowsWhatItsBitmapWould) {
     }
 }
 
+// A piece tiled over a large area onto a canvas that shows a part of it (a
+// child drawing its parent's background under it): every pixel shown comes
+// from the grid of the whole area, whether few pieces reach the part or many.
+TEST(Composition, APieceFillShowsItsGridThroughAnyPart) {
+  TBitmap picture;
+  CoordinatePicture(picture, 20, 10);
+  const struct {
+    int Left, Top, Width, Height;
+  } parts[] = {{0, 0, 30, 20}, {613, 407, 22, 14}, {100, 51, 300, 200}};
+  for (const auto& p : parts) {
+    TBitmap target;
+    target.SetSize(p.Width, p.Height);
+    SetViewportOrgEx(target.Canvas()->Handle(), -p.Left, -p.Top, nullptr);
+    DrawPieceFill(target.Canvas(), &picture, TRect(4, 2, 9, 5), TRect(0, 0, 1200, 800), false, 0);
+    SetViewportOrgEx(target.Canvas()->Handle(), 0, 0, nullptr);
+    for (int y = 0; y < p.Height; ++y)
+      for (int x = 0; x < p.Width; ++x)
+        ASSERT_EQ(Source(target, x, y), TPoint(4 + (p.Left + x) % 5, 2 + (p.Top + y) % 3)) << p.Left << ": " << x << "," << y;
+  }
+}
+
 TEST(Composition, APieceIsDrawnWithoutItsKeyColour) {
   Frame f;
   TBitmap target;

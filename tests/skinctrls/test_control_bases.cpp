@@ -1,9 +1,12 @@
 // The skinned control bases as a panel uses them: resize modes from a
 // record's points and the sizes SetBounds forces, alpha blending over the
-// parent, record look-up by name, and skin changes relayed by the skinned form.
+// parent, record look-up by name, skin changes relayed by the skinned form, and
+// the look drawn on an erase only into another's context.
 #include "SkinCtrlTestUtils.h"
 #include "skin/SkinForm.h"
 #include "skinctrls/SkinButtons.h"
+#include "skinctrls/SkinCheckRadio.h"
+#include "skinctrls/SkinPanels.h"
 
 namespace {
 
@@ -109,6 +112,47 @@ TEST_F(ControlBases, AlphaBlendMixesWithTheParentBackground) {
   // Off again: the control's own look whatever the value.
   blended->SetAlphaBlend(false);
   EXPECT_EQ(Snapshot(blended)->Canvas()->Pixels(inside.X, inside.Y), Rgb(clBtnFace));
+}
+
+// Asked to erase into another's context (a parent taking its children's
+// picture) a control draws its look there; the system's erase of its own
+// window outside a paint draws nothing, as the WM_PAINT that follows does.
+TEST_F(ControlBases, EraseDrawsTheLookOnlyIntoAnothersContext) {
+  TspSkinData* skin = NewTestSkin(form);
+  ShowAndActivate(form);
+  const COLORREF mark = RGB(255, 0, 255);
+  const auto marked = [mark](HDC DC, int W, int H) {
+    int n = 0;
+    for (int y = 0; y < H; ++y)
+      for (int x = 0; x < W; ++x) n += GetPixel(DC, x, y) == mark;
+    return n;
+  };
+  auto* box = Add<TspSkinCheckRadioBox>(form, 10, 50, 80, 20);
+  box->SetFlat(false);  // a flat box shows its parent's background
+  TspSkinControl* controls[] = {Add<TspSkinButton>(form, 10, 10, 80, 26), box,
+                                Add<TspSkinPaintPanel>(form, 10, 80, 120, 40)};
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    TspSkinControl* c = controls[i];
+    c->SetSkinData(skin);
+    Settle();
+    const int w = c->Width(), h = c->Height();
+    HBRUSH brush = CreateSolidBrush(mark);
+    const RECT all = {0, 0, w, h};
+    HDC own = GetDC(c->Handle());
+    FillRect(own, &all, brush);
+    SendMessageW(c->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(own), 0);
+    EXPECT_EQ(marked(own, w, h), w * h);
+    ReleaseDC(c->Handle(), own);
+    TBitmap other;
+    other.SetSize(w, h);
+    FillRect(other.Canvas()->Handle(), &all, brush);
+    DeleteObject(brush);
+    SendMessageW(c->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(other.Canvas()->Handle()), 0);
+    EXPECT_EQ(marked(other.Canvas()->Handle(), w, h), 0);
+    RedrawWindow(c->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(SamePixels(WindowPixels(c).get(), &other));
+  }
 }
 
 // The system gives a control at most 32767 x 32767, far more than a paint
