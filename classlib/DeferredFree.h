@@ -49,6 +49,13 @@
 
 class TObject;
 
+// A condition a call or walk path rarely meets, laid out of the straight path.
+#if defined(__GNUC__)
+#define SKINGUI_RARELY(Condition) __builtin_expect(static_cast<bool>(Condition), 0)
+#else
+#define SKINGUI_RARELY(Condition) (Condition)
+#endif
+
 namespace deferred_free_detail {
 
 // The calling thread, cheaply: every scope compares it with the GUI thread.
@@ -79,8 +86,34 @@ extern int gDepth;
 extern uintptr_t gHeld[kRecordDepth];
 // The first scope opened before any thread was named the GUI thread names its own.
 bool ClaimGuiThread() noexcept;
+// Whether a scope opened by the calling thread records: it is the GUI thread,
+// or it becomes it as the first to ask.
+inline bool ScopesRecordHere() noexcept { return CurrentThreadMark() == gGuiThread || ClaimGuiThread(); }
+// Records what a scope opened on the GUI thread holds; answers the depth it found.
+inline int OpenRecord(uintptr_t Held) noexcept {
+  const int outer = gDepth;
+  if (outer < kRecordDepth) gHeld[outer] = Held;
+  gDepth = outer + 1;
+  return outer;
+}
 
 }  // namespace deferred_free_detail
+
+// A library scope of code that has made sure it runs on the GUI thread
+// (ScopesRecordHere): it records without asking again. An event's call takes
+// its other-thread path before it opens one, so that its straight path tests
+// the thread once.
+class TGuiThreadScope {
+ public:
+  explicit TGuiThreadScope(const TObject* Held) noexcept
+      : FOuter(deferred_free_detail::OpenRecord(reinterpret_cast<uintptr_t>(Held))) {}
+  ~TGuiThreadScope() { deferred_free_detail::gDepth = FOuter; }
+  TGuiThreadScope(const TGuiThreadScope&) = delete;
+  TGuiThreadScope& operator=(const TGuiThreadScope&) = delete;
+
+ private:
+  int FOuter;  // the depth it found
+};
 
 // Open while code of the library is on the stack of the GUI thread and may
 // call out to a handler. Frees made meanwhile wait, and what the scope holds
@@ -104,13 +137,7 @@ class TLibraryScope {
  private:
   void Open(uintptr_t Held) noexcept {
     using namespace deferred_free_detail;
-    if (CurrentThreadMark() != gGuiThread && !ClaimGuiThread()) {
-      FOuter = -1;
-      return;
-    }
-    FOuter = gDepth;
-    if (FOuter < kRecordDepth) gHeld[FOuter] = Held;
-    gDepth = FOuter + 1;
+    FOuter = ScopesRecordHere() ? OpenRecord(Held) : -1;
   }
 
   int FOuter;  // the depth it found, or -1 on another thread

@@ -106,17 +106,22 @@ class TListedInOrder {
  public:
   explicit TListedInOrder(const std::vector<T*>& List) : FList(List) {}
   bool operator()(T* Item) {
-    if (FNext < FList.size() && FList[FNext] == Item) {
-      ++FNext;
-      return true;
+    size_t next = FNext;
+    if (SKINGUI_RARELY(next >= FList.size() || FList[next] != Item)) {
+      next = Find(FList, Item);
+      if (next == FList.size()) return false;
     }
-    const auto found = std::find(FList.begin(), FList.end(), Item);
-    if (found == FList.end()) return false;
-    FNext = static_cast<size_t>(found - FList.begin()) + 1;
+    FNext = next + 1;
     return true;
   }
 
  private:
+  // Where Item is on a list that changed, or its size. Out of line and
+  // static, so that the walk keeps its place in a register.
+  [[gnu::noinline]] static size_t Find(const std::vector<T*>& List, T* Item) {
+    return static_cast<size_t>(std::find(List.begin(), List.end(), Item) - List.begin());
+  }
+
   const std::vector<T*>& FList;
   size_t FNext = 0;
 };

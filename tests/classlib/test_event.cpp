@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -110,6 +111,33 @@ TEST(EventTest, BehavesAsAFunctionObjectWhenCopiedClearedOrEmpty) {
   ASSERT_NE(nullptr, back.target<TTagged>());
   EXPECT_EQ(7, back.target<TTagged>()->Tag);
   EXPECT_EQ(nullptr, b.OnClick.target<TTagged>());
+  const TNotifyEvent putBack = back.Function();  // a hook set back from a kept function object
+  ASSERT_NE(nullptr, putBack.target<TTagged>());
+  EXPECT_EQ(7, putBack.target<TTagged>()->Tag);
+}
+
+TEST(EventTest, PassesArgumentsAndResultsAsAFunctionObjectDoes) {
+  // A class by value, a reference written back, a result handed back.
+  TEvent<std::string(std::string Text, int& Count)> join = [](std::string Text, int& Count) {
+    ++Count;
+    return Text + "!";
+  };
+  int count = 0;
+  EXPECT_EQ("a text longer than any small buffer!", join("a text longer than any small buffer", count));
+  EXPECT_EQ(1, count);
+
+  // A member function is called on the first argument; a null one makes no handler.
+  struct TCounted : TObject {
+    int Calls = 0;
+    void Count() { ++Calls; }
+  };
+  TEvent<void(TCounted*)> member = &TCounted::Count;
+  TCounted counted;
+  member(&counted);
+  EXPECT_EQ(1, counted.Calls);
+  void (TCounted::*none)() = nullptr;
+  member = none;
+  EXPECT_FALSE(member);
 }
 
 }  // namespace
@@ -173,6 +201,14 @@ TEST(DeferredFreeTest, OutsideAScopeOrOnAnotherThreadDeletesAtOnce) {
   std::thread([&log] { Free(new TLogged(nullptr, "worker", log)); }).join();
   EXPECT_EQ("down now;~nowdown worker;~worker", log);
   EXPECT_EQ(0u, DeferredFreeCount());
+}
+
+TEST(DeferredFreeTest, AHandlerThatThrowsLeavesNoScopeOpen) {
+  std::string log;
+  const TNotifyEvent fail = [](TObject*) { throw std::runtime_error("handler"); };
+  EXPECT_THROW(fail(nullptr), std::runtime_error);
+  Free(new TLogged(nullptr, "after", log));
+  EXPECT_EQ("down after;~after", log);  // deleted at once: nothing of the library is open
 }
 
 TEST(DeferredFreeTest, ACallResultOfATornDownSenderIsValueInitialised) {
