@@ -163,10 +163,13 @@ void TspSkinPanel::CreateControlSkinImage(TBitmap* B) {
   }
   TspSkinCustomControl::CreateControlSkinImage(B);
   FCaptionRectNow = Skin().CaptionRect.IsEmpty() ? TRect() : MapSkinRect(Skin().CaptionRect, Width(), Height());
-  if (!Caption().empty() && !Skin().CaptionRect.IsEmpty()) DrawSkinCaption(B->Canvas(), FCaptionRectNow);
+  if (Skin().CaptionRect.IsEmpty()) return;
+  // Read once: a shown control's caption is a message to its window.
+  const String text = Caption();
+  if (!text.empty()) DrawSkinCaption(B->Canvas(), FCaptionRectNow, text);
 }
 
-void TspSkinPanel::DrawSkinCaption(TCanvas* Cnvs, const TRect& R) {
+void TspSkinPanel::DrawSkinCaption(TCanvas* Cnvs, const TRect& R, const String& Text) {
   TRect area = R;
   if (FRollUpMode) area.Right -= 12;
   if (FCheckedMode) {
@@ -176,8 +179,8 @@ void TspSkinPanel::DrawSkinCaption(TCanvas* Cnvs, const TRect& R) {
   }
   SetCaptionFont(Cnvs);
   Cnvs->Font()->SetColor(Skin().FontColor);
-  const String text = Caption();
-  const int tw = Cnvs->TextWidth(text), th = Cnvs->TextHeight(text);
+  const TSize extent = Cnvs->TextExtent(Text);
+  const int tw = extent.cx, th = extent.cy;
   const int iw = CaptionImageWidth();
   int imageX = 0, textX;
   if (iw && FImagePosition == spipLeft) {
@@ -199,7 +202,7 @@ void TspSkinPanel::DrawSkinCaption(TCanvas* Cnvs, const TRect& R) {
   }
   if (iw) DrawCaptionImage(Cnvs, imageX, R.Top, R.Height());
   Cnvs->Brush()->SetStyle(bsClear);
-  Cnvs->TextOut(textX, textY, text);
+  Cnvs->TextOut(textX, textY, Text);
   if (FRollUpMode) {
     const TRect& mf = Skin().MarkFrameRect;
     // Keyed like every other mark of the picture: its key colour never shows.

@@ -110,7 +110,7 @@ class TspSkinPanel : public TspSkinCustomControl {
  private:
   void PaintTransparentCaption(TCanvas* Cnvs);
   void PaintTransparentFrame(TCanvas* Cnvs);
-  void DrawSkinCaption(TCanvas* Cnvs, const TRect& R);
+  void DrawSkinCaption(TCanvas* Cnvs, const TRect& R, const String& Text);
   void DrawDefaultCaption(TCanvas* Cnvs, TRect Bar);
   void DoRollUp(bool Up);
   void RepaintAndRealign();
