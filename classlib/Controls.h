@@ -377,6 +377,8 @@ class TWinControl : public TControl {
   // The children as they are now, for a walk that tells each of them
   // something that may free or make others.
   TControlWalk ChildWalk() const { return TControlWalk(FControls); }
+  // Whether any child is windowless (every windowed child is on the tab list).
+  bool HasWindowlessChildren() const { return FControls.size() != FTabList.size(); }
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
   bool ContainsControl(const TControl* AControl) const;
@@ -460,6 +462,8 @@ class TWinControl : public TControl {
   // Calls the window's system procedure: the one way into it (the default
   // handler goes through it too).
   LRESULT CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const;
+  // Whether the window has a frame, scroll bars or the like around its client.
+  bool HasNonClientArea() const;
   // Parks this window and its children's that are inside their system
   // procedure, instead of letting them be destroyed under it.
   void ParkBusyWindows();

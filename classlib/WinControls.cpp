@@ -628,7 +628,20 @@ void TWinControl::DefaultHandler(TMessage& Message) {
     Message.Result = 0;
     return;
   }
+  // The default procedure paints a frame on a window DC, which under Wine
+  // costs in proportion to the window's siblings: a window whose client is
+  // all of it has no frame to paint.
+  if (Message.Msg == WM_NCPAINT && FDefWndProc == DefWindowProcW && !HasNonClientArea()) {
+    Message.Result = 0;
+    return;
+  }
   Message.Result = CallSystemProc(Message.Msg, Message.WParam, Message.LParam);
+}
+
+bool TWinControl::HasNonClientArea() const {
+  RECT window, client;
+  if (!GetWindowRect(FHandle, &window) || !GetClientRect(FHandle, &client)) return true;
+  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
 }
 
 LRESULT TWinControl::CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const {
@@ -912,8 +925,7 @@ void TWinControl::VisibleChanged() {
 // Painting
 
 void TWinControl::WMPaint(TMessage& Message) {
-  bool hasWindowless = false;
-  for (TControl* c : FControls) hasWindowless |= !IsWindowed(c);
+  const bool hasWindowless = HasWindowlessChildren();
   // The default window procedure ignores a given DC and would validate the
   // window's own update region instead; a plain window has nothing to draw.
   const bool plain = FDefWndProc == DefWindowProcW;

@@ -66,15 +66,42 @@ void RepeatByDoubling(HDC DC, int X, int Y, int PW, int PH, int W, int H) {
 // elsewhere a small piece is first repeated into a block of its own and the
 // block tiled. Either way the cost stays about the same whatever the piece's
 // size, and no memory grows with the count of tiles.
+long long TileCopies(const TspDrawOp& op) {
+  const int pw = op.Source.Width(), ph = op.Source.Height();
+  return static_cast<long long>((op.Dest.Width() + pw - 1) / pw) * ((op.Dest.Height() + ph - 1) / ph);
+}
+
+// The copies of tile operation op that reach Shown once moved by (DX, DY),
+// as an operation of their own: the same copies at the same places.
+TspDrawOp TilesReaching(const TspDrawOp& op, const TRect& Shown, int DX, int DY) {
+  TspDrawOp part = op;
+  TRect seen = Shown;
+  OffsetRect(seen, -DX, -DY);
+  if (!IntersectRect(seen, seen, op.Dest)) {
+    part.Dest = TRect();
+    return part;
+  }
+  const int pw = op.Source.Width(), ph = op.Source.Height();
+  part.Dest.Left += (seen.Left - op.Dest.Left) / pw * pw;
+  part.Dest.Top += (seen.Top - op.Dest.Top) / ph * ph;
+  part.Dest.Right = std::min(op.Dest.Right, part.Dest.Left + (seen.Right - part.Dest.Left + pw - 1) / pw * pw);
+  part.Dest.Bottom = std::min(op.Dest.Bottom, part.Dest.Top + (seen.Bottom - part.Dest.Top + ph - 1) / ph * ph);
+  return part;
+}
+
+void TileDirect(HDC Dest, HDC Source, const TspDrawOp& op, int DX, int DY) {
+  ForEachTileCopy(op, [&](const TRect& s, const TRect& d) {
+    BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), Source, s.Left, s.Top, SRCCOPY);
+  });
+}
+
 void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY, const TRect* Readable) {
   HDC source = SB->Canvas()->Handle();
   const int pw = op.Source.Width(), ph = op.Source.Height();
   const int dw = op.Dest.Width(), dh = op.Dest.Height();
-  const long long copies = static_cast<long long>((dw + pw - 1) / pw) * ((dh + ph - 1) / ph);
-  if (copies <= kDirectTiles) {
-    ForEachTileCopy(op, [&](const TRect& s, const TRect& d) {
-      BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), source, s.Left, s.Top, SRCCOPY);
-    });
+  if (pw <= 0 || ph <= 0) return;
+  if (TileCopies(op) <= kDirectTiles) {
+    TileDirect(Dest, source, op, DX, DY);
     return;
   }
   TRect dest = op.Dest;
@@ -94,6 +121,14 @@ void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY, const
   } else {
     RECT clip;
     shown = GetClipBox(Dest, &clip) == ERROR ? dest : TRect(clip.left, clip.top, clip.right, clip.bottom);
+  }
+  // A small part shown (a control's background painted under it) takes a
+  // few copies straight from the picture, without a block.
+  const TspDrawOp reaching = TilesReaching(op, shown, DX, DY);
+  if (reaching.Dest.IsEmpty()) return;
+  if (TileCopies(reaching) <= kDirectTiles) {
+    TileDirect(Dest, source, reaching, DX, DY);
+    return;
   }
   const int bw = BlockSide(pw, dw), bh = BlockSide(ph, dh);
   TBitmap block;
