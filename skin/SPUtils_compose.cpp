@@ -61,11 +61,7 @@ void RepeatByDoubling(HDC DC, int X, int Y, int PW, int PH, int W, int H) {
   for (int h = PH; h < H; h *= 2) BitBlt(DC, X, Y + h, W, std::min(h, H - h), DC, X, Y, SRCCOPY);
 }
 
-// A tile operation. On a bitmap whose pixels can be read back (Readable, the
-// destination's bounds) the piece is copied once and repeated in place;
-// elsewhere a small piece is first repeated into a block of its own and the
-// block tiled. Either way the cost stays about the same whatever the piece's
-// size, and no memory grows with the count of tiles.
+// How many copies tile operation op stands for.
 long long TileCopies(const TspDrawOp& op) {
   const int pw = op.Source.Width(), ph = op.Source.Height();
   return static_cast<long long>((op.Dest.Width() + pw - 1) / pw) * ((op.Dest.Height() + ph - 1) / ph);
@@ -89,12 +85,18 @@ TspDrawOp TilesReaching(const TspDrawOp& op, const TRect& Shown, int DX, int DY)
   return part;
 }
 
+// Each copy of tile operation op straight from the picture.
 void TileDirect(HDC Dest, HDC Source, const TspDrawOp& op, int DX, int DY) {
   ForEachTileCopy(op, [&](const TRect& s, const TRect& d) {
     BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), Source, s.Left, s.Top, SRCCOPY);
   });
 }
 
+// A tile operation. On a bitmap whose pixels can be read back (Readable, the
+// destination's bounds) the piece is copied once and repeated in place;
+// elsewhere a small piece is first repeated into a block of its own and the
+// block tiled. Either way the cost stays about the same whatever the piece's
+// size, and no memory grows with the count of tiles.
 void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY, const TRect* Readable) {
   HDC source = SB->Canvas()->Handle();
   const int pw = op.Source.Width(), ph = op.Source.Height();
