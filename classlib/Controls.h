@@ -462,8 +462,6 @@ class TWinControl : public TControl {
   // Calls the window's system procedure: the one way into it (the default
   // handler goes through it too).
   LRESULT CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const;
-  // Whether the window has a frame, scroll bars or the like around its client.
-  bool HasNonClientArea() const;
   // Parks this window and its children's that are inside their system
   // procedure, instead of letting them be destroyed under it.
   void ParkBusyWindows();

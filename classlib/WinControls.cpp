@@ -628,20 +628,7 @@ void TWinControl::DefaultHandler(TMessage& Message) {
     Message.Result = 0;
     return;
   }
-  // The default procedure paints a frame on a window DC, which under Wine
-  // costs in proportion to the window's siblings: a window whose client is
-  // all of it has no frame to paint.
-  if (Message.Msg == WM_NCPAINT && FDefWndProc == DefWindowProcW && !HasNonClientArea()) {
-    Message.Result = 0;
-    return;
-  }
   Message.Result = CallSystemProc(Message.Msg, Message.WParam, Message.LParam);
-}
-
-bool TWinControl::HasNonClientArea() const {
-  RECT window, client;
-  if (!GetWindowRect(FHandle, &window) || !GetClientRect(FHandle, &client)) return true;
-  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
 }
 
 LRESULT TWinControl::CallSystemProc(UINT Msg, WPARAM WParam, LPARAM LParam) const {
