@@ -216,6 +216,12 @@ void TComponent::AddNotification(TComponent* AComponent) {
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent) {
   if (!AComponent) return;
+  // Both sides list a link alike, so the shorter list tells whether there is
+  // one: a component freed tells those it was linked to after each dropped
+  // the link, and one linked to thousands (a skin) need not search them all.
+  const bool ownShorter = FFreeNotifies.size() <= AComponent->FFreeNotifies.size();
+  const TComponent* shorter = ownShorter ? this : AComponent;
+  if (shorter->FindNotification(ownShorter ? AComponent : this) == shorter->FFreeNotifies.size()) return;
   RemoveNotification(AComponent);
   AComponent->RemoveNotification(this);
 }

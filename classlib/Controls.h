@@ -377,6 +377,8 @@ class TWinControl : public TControl {
   // The children as they are now, for a walk that tells each of them
   // something that may free or make others.
   TControlWalk ChildWalk() const { return TControlWalk(FControls); }
+  // Whether any child is windowless (every windowed child is on the tab list).
+  bool HasWindowlessChildren() const { return FControls.size() != FTabList.size(); }
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
   bool ContainsControl(const TControl* AControl) const;

@@ -912,8 +912,7 @@ void TWinControl::VisibleChanged() {
 // Painting
 
 void TWinControl::WMPaint(TMessage& Message) {
-  bool hasWindowless = false;
-  for (TControl* c : FControls) hasWindowless |= !IsWindowed(c);
+  const bool hasWindowless = HasWindowlessChildren();
   // The default window procedure ignores a given DC and would validate the
   // window's own update region instead; a plain window has nothing to draw.
   const bool plain = FDefWndProc == DefWindowProcW;

@@ -61,6 +61,37 @@ void RepeatByDoubling(HDC DC, int X, int Y, int PW, int PH, int W, int H) {
   for (int h = PH; h < H; h *= 2) BitBlt(DC, X, Y + h, W, std::min(h, H - h), DC, X, Y, SRCCOPY);
 }
 
+// How many copies tile operation op stands for.
+long long TileCopies(const TspDrawOp& op) {
+  const int pw = op.Source.Width(), ph = op.Source.Height();
+  return static_cast<long long>((op.Dest.Width() + pw - 1) / pw) * ((op.Dest.Height() + ph - 1) / ph);
+}
+
+// The copies of tile operation op that reach Shown once moved by (DX, DY),
+// as an operation of their own: the same copies at the same places.
+TspDrawOp TilesReaching(const TspDrawOp& op, const TRect& Shown, int DX, int DY) {
+  TspDrawOp part = op;
+  TRect seen = Shown;
+  OffsetRect(seen, -DX, -DY);
+  if (!IntersectRect(seen, seen, op.Dest)) {
+    part.Dest = TRect();
+    return part;
+  }
+  const int pw = op.Source.Width(), ph = op.Source.Height();
+  part.Dest.Left += (seen.Left - op.Dest.Left) / pw * pw;
+  part.Dest.Top += (seen.Top - op.Dest.Top) / ph * ph;
+  part.Dest.Right = std::min(op.Dest.Right, part.Dest.Left + (seen.Right - part.Dest.Left + pw - 1) / pw * pw);
+  part.Dest.Bottom = std::min(op.Dest.Bottom, part.Dest.Top + (seen.Bottom - part.Dest.Top + ph - 1) / ph * ph);
+  return part;
+}
+
+// Each copy of tile operation op straight from the picture.
+void TileDirect(HDC Dest, HDC Source, const TspDrawOp& op, int DX, int DY) {
+  ForEachTileCopy(op, [&](const TRect& s, const TRect& d) {
+    BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), Source, s.Left, s.Top, SRCCOPY);
+  });
+}
+
 // A tile operation. On a bitmap whose pixels can be read back (Readable, the
 // destination's bounds) the piece is copied once and repeated in place;
 // elsewhere a small piece is first repeated into a block of its own and the
@@ -70,11 +101,9 @@ void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY, const
   HDC source = SB->Canvas()->Handle();
   const int pw = op.Source.Width(), ph = op.Source.Height();
   const int dw = op.Dest.Width(), dh = op.Dest.Height();
-  const long long copies = static_cast<long long>((dw + pw - 1) / pw) * ((dh + ph - 1) / ph);
-  if (copies <= kDirectTiles) {
-    ForEachTileCopy(op, [&](const TRect& s, const TRect& d) {
-      BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), source, s.Left, s.Top, SRCCOPY);
-    });
+  if (pw <= 0 || ph <= 0) return;
+  if (TileCopies(op) <= kDirectTiles) {
+    TileDirect(Dest, source, op, DX, DY);
     return;
   }
   TRect dest = op.Dest;
@@ -95,21 +124,12 @@ void TilePiece(HDC Dest, TBitmap* SB, const TspDrawOp& op, int DX, int DY, const
     RECT clip;
     shown = GetClipBox(Dest, &clip) == ERROR ? dest : TRect(clip.left, clip.top, clip.right, clip.bottom);
   }
-  // A small part shown (a child drawing its parent's background under it)
-  // takes the few pieces that reach it straight from the picture, on the
-  // grid of the whole: no block is made for them.
-  TRect seen;
-  if (!IntersectRect(seen, dest, shown)) return;
-  OffsetRect(seen, -DX, -DY);
-  TspDrawOp reaching = op;
-  reaching.Dest = TRect(op.Dest.Left + (seen.Left - op.Dest.Left) / pw * pw,
-                        op.Dest.Top + (seen.Top - op.Dest.Top) / ph * ph, seen.Right, seen.Bottom);
-  const long long reachingCopies = static_cast<long long>((reaching.Dest.Width() + pw - 1) / pw) *
-                                   ((reaching.Dest.Height() + ph - 1) / ph);
-  if (reachingCopies <= kDirectTiles) {
-    ForEachTileCopy(reaching, [&](const TRect& s, const TRect& d) {
-      BitBlt(Dest, d.Left + DX, d.Top + DY, d.Width(), d.Height(), source, s.Left, s.Top, SRCCOPY);
-    });
+  // A small part shown (a control's background painted under it) takes a
+  // few copies straight from the picture, without a block.
+  const TspDrawOp reaching = TilesReaching(op, shown, DX, DY);
+  if (reaching.Dest.IsEmpty()) return;
+  if (TileCopies(reaching) <= kDirectTiles) {
+    TileDirect(Dest, source, reaching, DX, DY);
     return;
   }
   const int bw = BlockSide(pw, dw), bh = BlockSide(ph, dh);

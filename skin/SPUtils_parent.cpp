@@ -51,7 +51,10 @@ void PaintUnder(TControl* Control, HDC dc, int dx, int dy) {
   // their place in the list; a windowless one only those before it.
   const bool windowed = dynamic_cast<TWinControl*>(Control) != nullptr;
   const TRect bounds = Control->BoundsRect();
-  for (int i = 0; i < parent->ControlCount(); ++i) {
+  // Nothing to look for among windowed siblings alone (each of thousands of
+  // them would walk all the others at each of its paints).
+  const int count = parent->HasWindowlessChildren() ? parent->ControlCount() : 0;
+  for (int i = 0; i < count; ++i) {
     TControl* child = parent->Controls(i);
     if (child == Control && !windowed) break;
     // The cheap tests first: a control among thousands of siblings overlaps

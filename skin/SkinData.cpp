@@ -2,6 +2,7 @@
 #include "skin/SkinData.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 #include "classlib/Forms.h"
@@ -76,9 +77,11 @@ std::vector<TspSkinLink*> TspSkinData::BoundLinks() const {
     for (int i = 0; i < Screen->FormCount(); ++i) CollectSkinLinks(Screen->Forms(i), links);
   // ... then those no form holds: without a parent, or on a form the screen
   // does not list. Every bound control asked to hear of the component's end.
+  // (Looked up in a set: a form of thousands of controls lists them all twice.)
+  std::unordered_set<const TspSkinLink*> onForms(links.begin(), links.end());
   for (TComponent* component : FreeNotifies())
     if (auto* link = dynamic_cast<TspSkinLink*>(component))
-      if (std::find(links.begin(), links.end(), link) == links.end()) links.push_back(link);
+      if (onForms.insert(link).second) links.push_back(link);
   links.erase(std::remove_if(links.begin(), links.end(),
                              [this](const TspSkinLink* link) { return link->LinkedSkinData() != this; }),
               links.end());

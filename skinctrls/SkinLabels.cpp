@@ -74,19 +74,27 @@ bool SameTextMetrics(const TFont* A, const TFont* B) {
 
 }  // namespace
 
-void TspSkinStdLabel::ChangeSkinData() {
-  // The text is measured again only when the font it is measured in changed
-  // (a switch between skins of the same label font measures nothing).
-  TFont before, after;
-  SetUpFont(&before);
+void TspSkinStdLabel::ForgetSkin() {
+  if (FIndex != -1) FDroppedSkinFont = true;
   GetSkinData();
-  SetUpFont(&after);
+}
+
+void TspSkinStdLabel::ChangeSkinData() {
+  // The text is measured again only when the font it is measured in changed:
+  // a switch between skins of the same label font measures nothing (a resize
+  // invalidates the parent twice, which over thousands of labels costs more
+  // than all the rest of the switch).
+  TFont before, after;
+  SetUpFont(&before, FIndex != -1 || FDroppedSkinFont);
+  FDroppedSkinFont = false;
+  GetSkinData();
+  SetUpFont(&after, FIndex != -1);
   if (!SameTextMetrics(&before, &after)) AdjustSize();
   Repaint();
 }
 
-void TspSkinStdLabel::SetUpFont(TFont* Target) const {
-  if (FIndex == -1) {
+void TspSkinStdLabel::SetUpFont(TFont* Target, bool Skinned) const {
+  if (!Skinned) {
     Target->Assign(FUseSkinFont ? FDefaultFont.get() : Font());
   } else {
     Target->Assign(Font());
@@ -110,8 +118,10 @@ void TspSkinStdLabel::DoDrawText(TRect& Rect, UINT Flags) {
     else if (FEllipsType == spetPathEllips) Flags |= DT_PATH_ELLIPSIS;
   }
 
+  // A size measured now fits the font the label wears now.
+  if (Flags & DT_CALCRECT) FDroppedSkinFont = false;
   TCanvas* canvas = Canvas();
-  SetUpFont(canvas->Font());
+  SetUpFont(canvas->Font(), FIndex != -1);
   const TBrushStyle brush = canvas->Brush()->Style();
   canvas->Brush()->SetStyle(bsClear);
   if (Enabled() || (Flags & DT_CALCRECT)) {

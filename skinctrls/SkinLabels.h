@@ -57,7 +57,9 @@ class TspSkinStdLabel : public TspSkinLinked<TCustomLabel> {
  private:
   TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinStdLabelControl>; }
   void GetSkinData() override;
-  void SetUpFont(TFont* Target) const;
+  void ForgetSkin() override;
+  // The font the label draws in: from the skin's record when Skinned.
+  void SetUpFont(TFont* Target, bool Skinned) const;
   void SettingChanged();
 
   std::unique_ptr<TFont> FDefaultFont;
@@ -65,6 +67,9 @@ class TspSkinStdLabel : public TspSkinLinked<TCustomLabel> {
   bool FUseSkinColor = true;
   TspEllipsType FEllipsType = spetNone;
   TspLabelSkinFont FSkinFont;
+  // Dropped from a skin's font (which FSkinFont still holds) and neither told
+  // of a skin nor measured since: the next change compares with that font.
+  bool FDroppedSkinFont = false;
 };
 
 // A clickable caption with a glyph: hover colour, a link look (WebStyle) and

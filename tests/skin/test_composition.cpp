@@ -155,24 +155,32 @@ TEST(Composition, APlanDrawnInPlaceShowsWhatItsBitmapWould) {
     }
 }
 
-// A piece tiled over a large area onto a canvas that shows a part of it (a
-// child drawing its parent's background under it): every pixel shown comes
-// from the grid of the whole area, whether few pieces reach the part or many.
-TEST(Composition, APieceFillShowsItsGridThroughAnyPart) {
+// A tiled fill seen through a small part of a large destination (a control's
+// background painted under it) shows there the tiles it shows everywhere:
+// across tile edges, at the cut last tiles and partly beyond the destination.
+TEST(Composition, ATiledFillSeenThroughASmallClipShowsItsTiles) {
   TBitmap picture;
-  CoordinatePicture(picture, 20, 10);
-  const struct {
-    int Left, Top, Width, Height;
-  } parts[] = {{0, 0, 30, 20}, {613, 407, 22, 14}, {100, 51, 300, 200}};
-  for (const auto& p : parts) {
+  CoordinatePicture(picture, 40, 30);
+  const TRect piece(3, 2, 12, 9), dest(10, 5, 510, 305);  // 9 x 7 pieces, far more copies than a block holds
+  for (const TPoint at : {TPoint(0, 0), TPoint(33, 47), TPoint(250, 150), TPoint(495, 296)}) {
     TBitmap target;
-    target.SetSize(p.Width, p.Height);
-    SetViewportOrgEx(target.Canvas()->Handle(), -p.Left, -p.Top, nullptr);
-    DrawPieceFill(target.Canvas(), &picture, TRect(4, 2, 9, 5), TRect(0, 0, 1200, 800), false, 0);
-    SetViewportOrgEx(target.Canvas()->Handle(), 0, 0, nullptr);
-    for (int y = 0; y < p.Height; ++y)
-      for (int x = 0; x < p.Width; ++x)
-        ASSERT_EQ(Source(target, x, y), TPoint(4 + (p.Left + x) % 5, 2 + (p.Top + y) % 3)) << p.Left << ": " << x << "," << y;
+    target.SetSize(24, 16);
+    target.Canvas()->Brush()->SetColor(clWhite);
+    target.Canvas()->FillRect(TRect(0, 0, 24, 16));
+    HDC dc = target.Canvas()->Handle();
+    const int saved = SaveDC(dc);
+    SetViewportOrgEx(dc, -at.X, -at.Y, nullptr);
+    DrawPieceFill(target.Canvas(), &picture, piece, dest, false, 0);
+    RestoreDC(dc, saved);
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 24; ++x) {
+        const int px = at.X + x, py = at.Y + y;
+        if (px < dest.Left || py < dest.Top || px >= dest.Right || py >= dest.Bottom) {
+          ASSERT_EQ(clWhite, target.Canvas()->Pixels(x, y)) << px << "," << py;
+          continue;
+        }
+        ASSERT_EQ(TPoint(3 + (px - 10) % 9, 2 + (py - 5) % 7), Source(target, x, y)) << px << "," << py;
+      }
   }
 }
 

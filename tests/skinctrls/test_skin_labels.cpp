@@ -609,6 +609,25 @@ TEST_F(LabelTest, ASkinChangeRelayedByTheSkinnedFormReReadsTheLabelsAndBevel) {
   EXPECT_EQ(heightBefore, label->Height());
 }
 
+TEST_F(LabelTest, ASwitchMeasuresTheLabelAgainOnlyWhenItsFontChanges) {
+  auto* skinForm = new TspSkinForm(form);
+  skinForm->SetSkinData(skin);
+  LoadLabelSkin(skin);
+  auto* label = Add<TspSkinStdLabel>(10, 10, 50, 10);
+  label->SetCaption(L"HIH");
+  label->SetSkinData(skin);
+  const int fitted = label->Height();
+  label->SetBounds(10, 10, 200, 12);  // placed at a size of the program's own
+  LoadLabelSkin(skin);
+  EXPECT_EQ(TRect(10, 10, 210, 22), label->BoundsRect()) << "the same label font: nothing to fit";
+  LoadTestSkin(skin);
+  EXPECT_LT(label->Height(), fitted) << "another font: fitted to it";
+  LoadLabelSkin(skin);
+  EXPECT_EQ(fitted, label->Height());
+  skin->ClearAll();
+  EXPECT_LT(label->Height(), fitted) << "no skin: fitted to the default font";
+}
+
 TEST_F(LabelTest, FreeingTheSkinDataLeavesTheDefaultLook) {
   auto* data = new TspSkinData(nullptr);
   LoadLabelSkin(data);
