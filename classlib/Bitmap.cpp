@@ -647,7 +647,7 @@ constexpr int64_t kWholeBufferPixels = int64_t(4096) * 4096;
 TPaintBufferPart::TPaintBufferPart(HDC DC, int Width, int Height)
     : FOuter(gPaintPart), FWidth(Width), FHeight(Height), FPart(0, 0, Width, Height), FLimits(false) {
   gPaintPart = this;
-  if (Width <= 0 || Height <= 0 || int64_t(Width) * Height <= kWholeBufferPixels) return;
+  if (Whole(Width, Height)) return;
   FLimits = true;
   RECT clip;
   if (GetClipBox(DC, &clip) != ERROR) IntersectRect(FPart, FPart, TRect(clip.left, clip.top, clip.right, clip.bottom));
@@ -664,6 +664,10 @@ TPaintBufferPart::TPaintBufferPart(HDC DC, int Width, int Height)
 }
 
 TPaintBufferPart::~TPaintBufferPart() { gPaintPart = FOuter; }
+
+bool TPaintBufferPart::Whole(int Width, int Height) {
+  return Width <= 0 || Height <= 0 || int64_t(Width) * Height <= kWholeBufferPixels;
+}
 
 TRect TPaintBufferPart::For(int Width, int Height) {
   for (const TPaintBufferPart* p = gPaintPart; p; p = p->FOuter)

@@ -457,6 +457,8 @@ class TPaintBufferPart {
   // The part a bitmap of Width x Height keeps: the whole unless an open
   // paint of that size limits it.
   static TRect For(int Width, int Height);
+  // Whether a control of Width x Height is buffered whole by every paint.
+  static bool Whole(int Width, int Height);
 
  private:
   const TPaintBufferPart* FOuter;

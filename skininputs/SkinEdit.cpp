@@ -34,8 +34,9 @@ void TspSkinCustomEdit::CreateParams(TCreateParams& Params) {
 
 void TspSkinCustomEdit::CreateHandleDone() {
   TspCustomEdit::CreateHandleDone();
-  // The frame depends on the size: have the client area computed again.
-  FrameChanged();
+  // The frame depends on the size: have the client area computed again
+  // unless the window was made with the widths it needs.
+  if (FrameWanted() != FFrameGiven) FrameChanged();
   LayoutImageButtons();
 }
 
@@ -215,24 +216,35 @@ void TspSkinCustomEdit::LayoutImageButtons() {
   const TImageButtonsLayout l = ImageButtonsLayout(cr.right, cr.bottom, FImages ? FImages->Width() : 0, left, right);
   FLeftButton.Rect = l.Left;
   FRightButton.Rect = l.Right;
-  RECT f{l.Format.Left, l.Format.Top, l.Format.Right, l.Format.Bottom}, was{};
+  // The window adjusts a rectangle it is given (margins, whole lines), and
+  // sets its own one when its size or font changes: it is asked again unless
+  // it still holds what it made of the same request.
+  RECT f{l.Format.Left, l.Format.Top, l.Format.Right, l.Format.Bottom}, was{}, made{};
   SendMessageW(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&was));
-  if (EqualRect(&f, &was)) return;
-  // The text moves and an image button comes or goes: drawn anew.
+  if (EqualRect(&f, &FFormatAsked) && EqualRect(&was, &FFormatMade)) return;
   SendMessageW(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&f));
-  Invalidate();
+  SendMessageW(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&made));
+  FFormatAsked = f;
+  FFormatMade = made;
+  // The text moves and an image button comes or goes: drawn anew.
+  if (!EqualRect(&made, &was)) Invalidate();
 }
 
+// No erase is asked for: the paint draws the whole text area itself, and a
+// pending erase would have the system draw the edit early, whenever a
+// sibling is made or moved, and again with the paint.
 void TspSkinCustomEdit::Invalidate() {
+  FLook.MakeStale();
   if (!Parent() || !HandleAllocated()) return;
   FPaintedDuringErase = false;
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE);
 }
 
 void TspSkinCustomEdit::InvalidateWithFrame() {
+  FLook.MakeStale();
   if (!Parent() || !HandleAllocated()) return;
   FPaintedDuringErase = false;
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 // The frame's widths on each side for a window of W x H.
@@ -340,14 +352,13 @@ void TspSkinCustomEdit::WMPaint(TMessage& Message) {
     else PaintDisabledText(given);
     return;
   }
-  if (FPaintedDuringErase) {
-    ValidateRect(Handle(), nullptr);
-    FPaintedDuringErase = false;
-    return;
-  }
+  // An erase asked for since the erase's paint (the window's margins and
+  // font set after it showed) paints the whole area again as it begins.
+  const bool painted = FPaintedDuringErase;
+  FPaintedDuringErase = false;
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(Handle(), &ps);  // an erase asked for paints the whole area now
-  if (!FPaintedDuringErase) PaintWhole(dc);
+  HDC dc = BeginPaint(Handle(), &ps);
+  if (!painted && !FPaintedDuringErase) PaintWhole(dc);
   FPaintedDuringErase = false;
   EndPaint(Handle(), &ps);
 }
@@ -437,6 +448,7 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
     case MSG_PAINT_FRAME_CLIPPED:
       if (Message.LParam != MSG_PAINT_FRAME_CLIPPED_KEY) break;
       PaintFrameTo(reinterpret_cast<HDC>(Message.WParam), true);
+      RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
       Message.Result = MSG_PAINT_FRAME_CLIPPED_KEY;
       return;
     case WM_NCCALCSIZE: WMNCCalcSize(Message); return;
@@ -465,6 +477,12 @@ void TspSkinCustomEdit::Dispatch(TMessage& Message) {
     case WM_SIZE:
       Base::Dispatch(Message);
       LayoutImageButtons();
+      return;
+    case WM_MOVE:
+      // The skin paints the whole text area, so a move shows the same
+      // picture: not drawn anew as a see-through edit is (SetBounds redraws
+      // a blended one).
+      TCustomMaskEdit::Dispatch(Message);
       return;
     case CM_MOUSEENTER:
       Base::Dispatch(Message);

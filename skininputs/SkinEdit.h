@@ -10,6 +10,7 @@
 #include "skininputs/EditRules.h"
 #include "skininputs/SkinCustomEdit.h"
 #include "skinctrls/SkinLinked.h"
+#include "skinctrls/SkinLookCache.h"
 
 // The private queries of the skinned form: paint the frame into a DC.
 constexpr unsigned MSG_PAINT_FRAME_QUERY = 0xB1C9;
@@ -99,6 +100,13 @@ class TspSkinCustomEdit : public TspSkinLinked<TspCustomEdit> {
   TRect FrameWanted() const;
   void PaintFrameTo(HDC DC, bool ExcludeText);
   void PaintTextBackground(HDC DC);
+  // Whether the text area's background is the middle of the frame's image, so
+  // that the frame and the text area draw from one composition of the whole
+  // control, kept until its look changes.
+  bool OneLook() const;
+  // Draws the whole control's kept look at DC's origin, composed first when
+  // it is stale.
+  void DrawOneLook(HDC DC);
   void PaintDisabledText(HDC DC);
   // The background, image buttons and text into DC.
   void PaintWhole(HDC DC);
@@ -137,6 +145,10 @@ class TspSkinCustomEdit : public TspSkinLinked<TspCustomEdit> {
   bool FPaintedDuringErase = false;
   // The frame's widths (left, top, right, bottom) the window was last given.
   TRect FFrameGiven;
+  // The text's formatting rectangle last asked of the window, and what the
+  // window made of it.
+  RECT FFormatAsked{}, FFormatMade{};
+  TspLookCache FLook;
   bool FInHeightChange = false;
   TEditButton FLeftButton, FRightButton, FButton;
 

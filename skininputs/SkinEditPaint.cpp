@@ -4,6 +4,7 @@
 
 #include "skin/SPUtils_compose.h"
 #include "skin/SPUtils_parent.h"
+#include "skin/SkinData.h"
 #include "skin/speffbmp.h"
 #include "skinctrls/PartLook.h"
 
@@ -61,26 +62,72 @@ void TspSkinCustomEdit::DrawFrame(TBitmap* B) {
                        PartState(FButton.Pressed, FButton.Hot), unused);
 }
 
+bool TspSkinCustomEdit::OneLook() const {
+  if (FAlphaBlend || !TPaintBufferPart::Whole(Width(), Height())) return false;
+  if (!Skinned() || !FPicture) return true;
+  // The skin's font fixes the height: the text area is the image's middle
+  // rows, and its three pieces are the frame's when they start and end in it.
+  return FUseSkinFont && FGeom.LTPoint.X >= FGeom.ClRect.Left && FGeom.RTPoint.X <= FGeom.ClRect.Right;
+}
+
+void TspSkinCustomEdit::DrawOneLook(HDC DC) {
+  TspLookKey key;
+  key.Width = Width();
+  key.Height = Height();
+  key.Skin = FSkinData;
+  key.SkinLoad = FSkinData ? FSkinData->LoadCount() : 0;
+  key.Index = FIndex;
+  key.Enabled = Enabled();
+  key.Focused = HandleAllocated() && Focused();
+  key.MouseIn = FMouseIn;
+  key.State = uint64_t(uint32_t(FDefaultColor)) | uint64_t(FButtonMode) << 32 | uint64_t(FButton.Pressed) << 33 |
+              uint64_t(FButton.Hot) << 34 | uint64_t(FUseSkinFont) << 35;
+  TCanvas canvas;
+  canvas.SetHandle(DC);
+  if (!FLook.DrawKept(key, &canvas)) {
+    std::unique_ptr<TBitmap> image = TspLookCache::TakeSurface(Width(), Height());
+    DrawFrame(image.get());
+    canvas.Draw(0, 0, image.get());
+    FLook.Keep(key, std::move(image));
+  }
+  canvas.SetHandle(nullptr);
+}
+
 void TspSkinCustomEdit::PaintFrameTo(HDC DC, bool ExcludeText) {
   if (Width() < 1 || Height() < 1) return;
+  const TEditLayout l = Layout();
+  if (OneLook()) {
+    const int saved = SaveDC(DC);
+    if (ExcludeText) ExcludeClipRect(DC, l.Text.Left, l.Text.Top, l.Text.Right, l.Text.Bottom);
+    DrawOneLook(DC);
+    RestoreDC(DC, saved);
+    return;
+  }
   // The frame is drawn outside the client's paint: an edit too large to
   // buffer whole keeps, as the client does, only what this DC shows.
   const TPaintBufferPart part(DC, Width(), Height());
   TBitmap b;
   DrawFrame(&b);
   if (FAlphaBlend) BlendWithParent(this, TRect(0, 0, Width(), Height()), &b, FAlphaBlendValue);
-  const TEditLayout l = Layout();
   const int saved = SaveDC(DC);
   if (ExcludeText) ExcludeClipRect(DC, l.Text.Left, l.Text.Top, l.Text.Right, l.Text.Bottom);
   BitBlt(DC, 0, 0, Width(), Height(), b.Canvas()->Handle(), 0, 0, SRCCOPY);
   RestoreDC(DC, saved);
-  if (ExcludeText && HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
 void TspSkinCustomEdit::PaintTextBackground(HDC DC) {
   const TEditLayout l = Layout();
   const int w = l.Text.Width(), h = l.Text.Height();
   if (w < 1 || h < 1) return;
+  if (OneLook()) {
+    // The client's origin is the text area's corner in the whole picture.
+    const int saved = SaveDC(DC);
+    IntersectClipRect(DC, 0, 0, w, h);
+    OffsetViewportOrgEx(DC, -l.Text.Left, -l.Text.Top, nullptr);
+    DrawOneLook(DC);
+    RestoreDC(DC, saved);
+    return;
+  }
   const TPaintBufferPart part(DC, w, h);  // as in PaintFrameTo
   TBitmap b;
   b.SetSize(w, h);

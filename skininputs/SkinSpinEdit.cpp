@@ -254,6 +254,9 @@ void TspSkinSpinEdit::DefaultFontChanged() {
 void TspSkinSpinEdit::CalcSize(int& W, int& H) {
   if (FUseSkinSize) {
     TspSkinCustomControl::CalcSize(W, H);
+    // The skin's height, as a skin change gives it: placed anew, the control
+    // keeps the size the next change would give it, which then moves nothing.
+    if (Skinned()) H = SkinRect.Height();
     return;
   }
   // Only the width follows the skin's corners; the height stays free.
@@ -294,11 +297,6 @@ void TspSkinSpinEdit::SetFontColorByState() { FEdit->Font()->SetColor(FontColorB
 
 void TspSkinSpinEdit::RepaintLook() {
   if (ActiveLook()) Invalidate();
-}
-
-void TspSkinSpinEdit::Invalidate() {
-  TspSkinCustomControl::Invalidate();
-  if (Skinned() && FEdit->HandleAllocated()) FEdit->Invalidate();
 }
 
 void TspSkinSpinEdit::MouseEnterControl() {

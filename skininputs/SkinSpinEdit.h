@@ -40,7 +40,6 @@ class TspSkinSpinEdit : public TspSkinCustomControl {
   // Button 0 steps up, button 1 down.
   TRect ButtonRect(int Index) const { return FButtons[Index].R; }
 
-  void Invalidate() override;
   TspRecordKind RecordKind() const override { return RecordKindOf<TspDataSkinSpinEditControl>; }
   void GetSkinData() override;
   void ChangeSkinData() override;

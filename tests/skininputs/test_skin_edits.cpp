@@ -1,10 +1,13 @@
 // The edit base and the skinned edit under real messages: context menu,
 // read-only mode, dialog keys, pasted line breaks, edit button and looks.
+#include <map>
+
 #include "SkinInputTestUtils.h"
 #include "classlib/GuiCounts.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinResStr.h"
 #include "skininputs/SkinEdit.h"
+#include "skininputs/SkinSpinEdit.h"
 #include "skinctrls/SkinMenus.h"
 
 namespace {
@@ -205,6 +208,63 @@ TEST_F(SkinEditTest, FramePaintedWhileTheSkinIsClearedHasTheLookWithoutASkin) {
   skin->BroadcastMessage(MSG_AFTER_SKIN_CHANGE);
   skin->BroadcastMessage(MSG_SKIN_CHANGE_DONE);
   Settle();
+}
+
+// Messages sent to each window, but for an edit's paint of its text into the
+// context of its own paint.
+std::map<std::pair<HWND, UINT>, int> gSent;
+
+LRESULT CALLBACK NoteSent(int Code, WPARAM W, LPARAM L) {
+  const auto* m = reinterpret_cast<const CWPSTRUCT*>(L);
+  if (Code == HC_ACTION && !(m->message == WM_PAINT && m->wParam)) ++gSent[{m->hwnd, m->message}];
+  return CallNextHookEx(nullptr, Code, W, L);
+}
+
+// A shown switch to a skin of the same shapes draws an edit's frame and text
+// area once, and moves no edit: a spin edit placed at another height took the
+// skin's at once, as the switch gives it.
+TEST_F(SkinEditTest, ASkinSwitchDrawsAnEditOnceAndMovesNone) {
+  TspSkinData* skin = NewTestSkin(form);
+  (new TspSkinForm(form))->SetSkinData(skin);
+  auto* edit = Put<TspSkinEdit>(form, skin, 10, 10, 150, 22);
+  edit->SetText(L"Text \x6587");
+  auto* spin = Put<TspSkinSpinEdit>(form, skin, 10, 40, 120, 14);
+  Settle();
+  auto* record = RecordOf<TspDataSkinSpinEditControl>(skin, L"spinedit");
+  ASSERT_NE(record, nullptr);
+  EXPECT_EQ(spin->Height(), record->SkinRect.Height());
+  const std::unique_ptr<TBitmap> before = ScreenPixels(edit);
+  gSent.clear();
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, NoteSent, nullptr, GetCurrentThreadId());
+  skin->LoadCompressedStoredSkin(TestStoredSkin());
+  UpdateWindow(form->Handle());
+  UnhookWindowsHookEx(hook);
+  for (UINT m : {WM_NCPAINT, WM_ERASEBKGND, WM_PAINT}) EXPECT_EQ((gSent[{edit->Handle(), m}]), 1) << std::hex << m;
+  for (HWND w : {edit->Handle(), spin->Handle(), spin->Edit()->Handle()})
+    EXPECT_EQ((gSent[{w, WM_WINDOWPOSCHANGING}]), 0);
+  Settle();
+  EXPECT_EQ(DifferentPixels(ScreenPixels(edit).get(), before.get()), 0);
+}
+
+// The frame and the text area drawn from one composition of the whole edit
+// show what they show drawn apart (as a blend that keeps all of the edit draws
+// them), at widths narrower than the skin's picture and wider, idle and hot.
+TEST_F(SkinEditTest, OneCompositionShowsWhatTheFrameAndTextAreaDrawnApartShow) {
+  TspSkinData* skin = NewTestSkin(form);
+  for (int width : {12, 30, 150}) {
+    for (bool hot : {false, true}) {
+      auto* edit = Put<TspSkinEdit>(form, skin, 10, 10, width, 22);
+      edit->SetText(L"Wg");
+      if (hot) edit->Perform(CM_MOUSEENTER, 0, 0);
+      Settle();
+      const std::unique_ptr<TBitmap> one = ScreenPixels(edit);
+      edit->SetAlphaBlendValue(255);
+      edit->SetAlphaBlend(true);
+      Settle();
+      EXPECT_EQ(DifferentPixels(ScreenPixels(edit).get(), one.get()), 0) << width << (hot ? " hot" : " idle");
+      Free(edit);
+    }
+  }
 }
 
 TEST_F(SkinEditTest, EditButtonClicksOnlyWhenReleasedOverIt) {
