@@ -119,6 +119,7 @@ void TListBoxStrings::Put(int Index, const String& S) {
     if (w) FListBox->HeldItemRenaming(Index);
     FListBox->FSaved->SetStrings(Index, S);
     if (w) FListBox->HeldItemRenamed(Index);
+    else FListBox->WindowlessChanged();
     return;
   }
   CheckIndex(Index);
@@ -157,6 +158,7 @@ void TListBoxStrings::Clear() {
   if (!w) {
     FListBox->FSavedItemIndex = -1;
     FListBox->FSavedSelection.clear();
+    FListBox->WindowlessChanged();
   }
 }
 
@@ -288,6 +290,7 @@ void TCustomListBox::SavedItemsMoved(int Index, int By) {
   moved(FSavedItemIndex);
   for (int& item : FSavedSelection) moved(item);
   FSavedSelection.erase(std::remove(FSavedSelection.begin(), FSavedSelection.end(), -1), FSavedSelection.end());
+  WindowlessChanged();
 }
 
 int TCustomListBox::ItemIndex() const {
@@ -299,6 +302,7 @@ int TCustomListBox::ItemIndex() const {
 void TCustomListBox::SetItemIndex(int Value) {
   if (!FHandle) {
     FSavedItemIndex = Value;
+    WindowlessChanged();
     return;
   }
   if (Value >= Count()) Value = -1;
@@ -333,6 +337,7 @@ void TCustomListBox::SetSelected(int Index, bool Value) {
     else if (FMultiSelect && !Value && it != FSavedSelection.end()) FSavedSelection.erase(it);
     else if (!FMultiSelect && Value) FSavedItemIndex = Index;
     else if (!FMultiSelect && FSavedItemIndex == Index) FSavedItemIndex = -1;
+    WindowlessChanged();
     return;
   }
   if (FMultiSelect) SendMessageW(FHandle, LB_SETSEL, Value, Index);

@@ -280,6 +280,8 @@ class TCustomListBox : public TWinControl {
   // system list's does: an item put at Index (By 1) or taken from it (By -1)
   // moves the selected items after it; a selected item taken is unselected.
   void SavedItemsMoved(int Index, int By);
+  // Tells of a change of the items or the choice kept without a window.
+  void WindowlessChanged() { Perform(CM_WINDOWLESSLISTCHANGED, 0, 0); }
   void SelectTyped(wchar_t Key);
   int FindHeld(const wchar_t* Text, int Start, bool Exact) const;
   void AnswerHeldText(TMessage& Message);
