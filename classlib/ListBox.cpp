@@ -119,7 +119,7 @@ void TListBoxStrings::Put(int Index, const String& S) {
     if (w) FListBox->HeldItemRenaming(Index);
     FListBox->FSaved->SetStrings(Index, S);
     if (w) FListBox->HeldItemRenamed(Index);
-    else FListBox->WindowlessChanged();
+    else FListBox->WindowlessChanged(Index);
     return;
   }
   CheckIndex(Index);
@@ -156,9 +156,9 @@ void TListBoxStrings::Clear() {
   if (w) SendWithoutDeleteItems(w, LB_RESETCONTENT, 0, 0);
   if (!SystemItems()) FListBox->FSaved->Clear();
   if (!w) {
+    FListBox->WindowlessChanged(0);
     FListBox->FSavedItemIndex = -1;
     FListBox->FSavedSelection.clear();
-    FListBox->WindowlessChanged();
   }
 }
 
@@ -283,6 +283,7 @@ void TCustomListBox::SetColumnWidth() {
 }
 
 void TCustomListBox::SavedItemsMoved(int Index, int By) {
+  WindowlessChanged(Index);
   const auto moved = [Index, By](int& Item) {
     if (By < 0 && Item == Index) Item = -1;
     else if (Item >= Index && Item >= 0) Item += By;
@@ -290,7 +291,6 @@ void TCustomListBox::SavedItemsMoved(int Index, int By) {
   moved(FSavedItemIndex);
   for (int& item : FSavedSelection) moved(item);
   FSavedSelection.erase(std::remove(FSavedSelection.begin(), FSavedSelection.end(), -1), FSavedSelection.end());
-  WindowlessChanged();
 }
 
 int TCustomListBox::ItemIndex() const {
@@ -302,7 +302,7 @@ int TCustomListBox::ItemIndex() const {
 void TCustomListBox::SetItemIndex(int Value) {
   if (!FHandle) {
     FSavedItemIndex = Value;
-    WindowlessChanged();
+    WindowlessChanged(-1);
     return;
   }
   if (Value >= Count()) Value = -1;
@@ -337,7 +337,7 @@ void TCustomListBox::SetSelected(int Index, bool Value) {
     else if (FMultiSelect && !Value && it != FSavedSelection.end()) FSavedSelection.erase(it);
     else if (!FMultiSelect && Value) FSavedItemIndex = Index;
     else if (!FMultiSelect && FSavedItemIndex == Index) FSavedItemIndex = -1;
-    WindowlessChanged();
+    WindowlessChanged(-1);
     return;
   }
   if (FMultiSelect) SendMessageW(FHandle, LB_SETSEL, Value, Index);

@@ -296,13 +296,19 @@ void TspSkinCustomComboBox::ListWindowProc(TMessage& Message) {
       FOldListProc(Message);
       Message.Result = MA_NOACTIVATE;
       return;
+    case CM_WINDOWLESSLISTCHANGED:
+      // Items changed past the one shown leave the closed box as it is.
+      if (static_cast<int>(Message.WParam) > PaintIndex()) {
+        FOldListProc(Message);
+        return;
+      }
+      [[fallthrough]];
     case LB_ADDSTRING:
     case LB_INSERTSTRING:
     case LB_DELETESTRING:
     case LB_RESETCONTENT:
     case LB_SETCURSEL:
     case CM_HELDITEMRENAMED:
-    case CM_WINDOWLESSLISTCHANGED:
       // The closed box shows the chosen item: a change of the items or of
       // the choice may change the text it shows.
       FOldListProc(Message);

@@ -435,7 +435,7 @@ TEST_F(ComboTest, TheListMakesItsWindowOnItsFirstDropAndTellsOfChangesBefore) {
   EXPECT_EQ(c->ItemIndex(), -1);
   c->SetItemIndex(2);
   for (const auto& change : std::vector<std::function<void()>>{[c] { c->Items()->SetStrings(2, L"two"); },
-                                                               [c] { c->Items()->Delete(2); },
+                                                               [c] { c->Items()->Delete(0); },
                                                                [c] { c->Items()->Clear(); }}) {
     ValidateRect(c->Handle(), nullptr);
     change();
