@@ -530,6 +530,9 @@ class TWinControl : public TControl {
   bool FTabStop = false;
   bool FInSetBounds = false;
   bool FChildWindowsWait = false;  // children wait for windows; a message to make them is posted
+  // The window is made only when asked for (Handle, HandleNeeded), never
+  // with the parent's: a drop-down list that may never drop costs no window.
+  bool FWindowWhenAsked = false;
   int FAlignLevel = 0;
   bool FAnchoring = false;  // AnchorChildren is placing the children
 };

@@ -119,6 +119,7 @@ void TListBoxStrings::Put(int Index, const String& S) {
     if (w) FListBox->HeldItemRenaming(Index);
     FListBox->FSaved->SetStrings(Index, S);
     if (w) FListBox->HeldItemRenamed(Index);
+    else FListBox->WindowlessChanged(Index);
     return;
   }
   CheckIndex(Index);
@@ -155,6 +156,7 @@ void TListBoxStrings::Clear() {
   if (w) SendWithoutDeleteItems(w, LB_RESETCONTENT, 0, 0);
   if (!SystemItems()) FListBox->FSaved->Clear();
   if (!w) {
+    FListBox->WindowlessChanged(0);
     FListBox->FSavedItemIndex = -1;
     FListBox->FSavedSelection.clear();
   }
@@ -281,6 +283,7 @@ void TCustomListBox::SetColumnWidth() {
 }
 
 void TCustomListBox::SavedItemsMoved(int Index, int By) {
+  WindowlessChanged(Index);
   const auto moved = [Index, By](int& Item) {
     if (By < 0 && Item == Index) Item = -1;
     else if (Item >= Index && Item >= 0) Item += By;
@@ -299,6 +302,7 @@ int TCustomListBox::ItemIndex() const {
 void TCustomListBox::SetItemIndex(int Value) {
   if (!FHandle) {
     FSavedItemIndex = Value;
+    WindowlessChanged(-1);
     return;
   }
   if (Value >= Count()) Value = -1;
@@ -333,6 +337,7 @@ void TCustomListBox::SetSelected(int Index, bool Value) {
     else if (FMultiSelect && !Value && it != FSavedSelection.end()) FSavedSelection.erase(it);
     else if (!FMultiSelect && Value) FSavedItemIndex = Index;
     else if (!FMultiSelect && FSavedItemIndex == Index) FSavedItemIndex = -1;
+    WindowlessChanged(-1);
     return;
   }
   if (FMultiSelect) SendMessageW(FHandle, LB_SETSEL, Value, Index);

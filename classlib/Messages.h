@@ -66,6 +66,10 @@ constexpr uint32_t CM_MAKECHILDWINDOWS = CM_BASE + 63;
 // Sent to a list box that keeps its own items once an item's text was
 // replaced (WParam: its index): no message of the system list tells of it.
 constexpr uint32_t CM_HELDITEMRENAMED = CM_BASE + 64;
+// Performed on a list box without a window once its items or its choice
+// changed: no message of a system list tells of it then. WParam: the first
+// item changed (as an int), -1 for the choice.
+constexpr uint32_t CM_WINDOWLESSLISTCHANGED = CM_BASE + 65;
 
 // A child's notification reflected back to it: CN_BASE plus the original message.
 constexpr uint32_t CN_BASE = 0xBC00;

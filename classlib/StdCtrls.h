@@ -280,6 +280,9 @@ class TCustomListBox : public TWinControl {
   // system list's does: an item put at Index (By 1) or taken from it (By -1)
   // moves the selected items after it; a selected item taken is unselected.
   void SavedItemsMoved(int Index, int By);
+  // Tells of a change of the items from From on, or of the choice (-1),
+  // kept without a window; told before the choice moves with the items.
+  void WindowlessChanged(int From) { Perform(CM_WINDOWLESSLISTCHANGED, static_cast<WPARAM>(From), 0); }
   void SelectTyped(wchar_t Key);
   int FindHeld(const wchar_t* Text, int Start, bool Exact) const;
   void AnswerHeldText(TMessage& Message);

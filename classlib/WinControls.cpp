@@ -223,8 +223,11 @@ void TWinControl::InsertControl(TControl* AControl) {
   AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
   AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
   AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
-  if (win && FHandle) ChildWindowWaits();
-  else AControl->Invalidate();
+  if (win && FHandle) {
+    if (!win->FWindowWhenAsked) ChildWindowWaits();
+  } else {
+    AControl->Invalidate();
+  }
   AControl->RequestAlign();
 }
 
@@ -248,7 +251,7 @@ void TWinControl::MakeChildWindows() {
   // Making a window may raise handlers that free, move or make siblings: a
   // child given another parent meanwhile waits for that parent's turn.
   ForEachStillListed(FControls, [](TControl* c) {
-    if (TWinControl* w = c->FAsWinControl; w && !w->FHandle) w->CreateHandle();
+    if (TWinControl* w = c->FAsWinControl; w && !w->FHandle && !w->FWindowWhenAsked) w->CreateHandle();
   });
 }
 
@@ -426,7 +429,7 @@ void TWinControl::CreateHandle() {
   UpdateBoundsFromWindow();
   AnchorChildren();  // the real client area may differ from the one foreseen
   TControlWalk(FControls).ForEach([](TControl* c) {
-    if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->FWindowWhenAsked) w->CreateHandle();
   });
   Realign();
   CreateHandleDone();

@@ -12,6 +12,9 @@ TspPopupListBox::TspPopupListBox(TComponent* AOwner) : TspSkinListBox(AOwner) {
   FControlStyle.Include(csNoDesignVisible);
   FControlStyle.Include(csReplicatable);
   SetVisible(false);
+  // Its window (and its list's) is made when it first shows or is asked
+  // for: most drop-downs of a form are never opened.
+  FWindowWhenAsked = true;
 }
 
 void TspPopupListBox::CreateParams(TCreateParams& Params) {

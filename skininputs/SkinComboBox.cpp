@@ -154,6 +154,8 @@ void TspSkinCustomComboBox::FireClickAndChange() {
 }
 
 void TspSkinCustomComboBox::SetItemIndex(int Value) {
+  // An index past the items chooses none, with the list's window or without.
+  if (Value < -1 || Value >= Items()->Count()) Value = -1;
   FListBox->SetItemIndex(Value);
   const int i = FListBox->ItemIndex();
   if (Items()->Count() > 0 && i != -1) SetText(Items()->Strings(i));
@@ -229,6 +231,9 @@ void TspSkinCustomComboBox::DropDown() {
   StopAutoScroll();
   if (OnDropDown) OnDropDown(this);
   if (!CanDropDown()) return;  // the handler freed the combo or took it off its parent
+  // The list's window is made on its first drop: what follows sets it up
+  // on the window.
+  FListBox->HandleNeeded();
   FListBox->SetWidth(FListBoxWidth == 0 ? Width() : FListBoxWidth);
   FListBox->SetRowCount(std::min(Items()->Count(), FDropDownCount));
   TPoint p = Parent()->ClientToScreen(TPoint(Left(), Top() + Height()));
@@ -291,6 +296,13 @@ void TspSkinCustomComboBox::ListWindowProc(TMessage& Message) {
       FOldListProc(Message);
       Message.Result = MA_NOACTIVATE;
       return;
+    case CM_WINDOWLESSLISTCHANGED:
+      // Items changed past the one shown leave the closed box as it is.
+      if (static_cast<int>(Message.WParam) > PaintIndex()) {
+        FOldListProc(Message);
+        return;
+      }
+      [[fallthrough]];
     case LB_ADDSTRING:
     case LB_INSERTSTRING:
     case LB_DELETESTRING:

@@ -139,22 +139,24 @@ void TspListBox::WndProc(TMessage& Message) {
     case WM_NCPAINT:
       Message.Result = 0;
       return;
-    case WM_ERASEBKGND: {
-      // The paint that follows draws every item: only the rest is filled
+    case WM_ERASEBKGND:
+      // The paint that follows draws every item and, in a list of rows, the
+      // background under the last one: only columns leave a background
       // here, so that nothing is drawn twice (and nothing flickers).
-      TRect rest(0, 0, Width(), Height());
-      if (Columns() == 0 && Count() > TopIndex()) {
-        const int rows = Height() / ListBoxItemHeight(ItemHeight());
-        rest.Top = std::min(Height(), (std::min(Count() - TopIndex(), rows + 1)) * ItemHeight());
+      if (Columns() != 0) {
+        TCanvas c;
+        c.SetHandle(reinterpret_cast<HDC>(Message.WParam));
+        owner->FillListBackground(&c, TRect(0, 0, Width(), Height()));
+        c.SetHandle(nullptr);
       }
-      TCanvas c;
-      c.SetHandle(reinterpret_cast<HDC>(Message.WParam));
-      if (!rest.IsEmpty()) owner->FillListBackground(&c, rest);
-      c.SetHandle(nullptr);
       Message.Result = 1;
       owner->SyncScrollBars();
       return;
-    }
+    case WM_WINDOWPOSCHANGING:
+      // Moved as part of a whole control that is invalidated next: the
+      // system's erase of the uncovered strips would be drawn over at once.
+      if (owner->FWholeRedrawComing) reinterpret_cast<WINDOWPOS*>(Message.LParam)->flags |= SWP_NOREDRAW;
+      break;
     case WM_MOUSEWHEEL:
       if (owner->FVScrollBar) {
         SendMessageW(Handle(), WM_VSCROLL, GET_WHEEL_DELTA_WPARAM(Message.WParam) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
@@ -430,7 +432,14 @@ void TspSkinCustomListBox::DefaultFontChanged() {
 }
 
 void TspSkinCustomListBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  // A new size invalidates the control and its windows (the base for a
+  // skinned look, below for the default one): the list and the bars laid
+  // out meanwhile leave their redrawing to that.
+  const bool resized = HandleAllocated() && (AWidth != Width() || AHeight != Height());
+  const bool held = FWholeRedrawComing;
+  FWholeRedrawComing = held || resized;
   TspSkinCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  FWholeRedrawComing = held;
   if (!Skinned()) Invalidate();
 }
 
@@ -486,7 +495,8 @@ void TspSkinCustomListBox::ChangeSkinData() {
   CalcRects();
   SyncScrollBars();
   FSkinChanging = false;
-  FListBox->Invalidate();
+  // In a skin switch the form redraws every window once when it is done.
+  if (!(FSkinData && FSkinData->SkinChanging())) FListBox->Invalidate();
 }
 
 // ---------------------------------------------------------------------------

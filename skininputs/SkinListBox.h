@@ -286,6 +286,9 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   // Up or Down held steps the selection (a resumed pace is kept).
   TspHoldRepeat FRepeat;
   bool FSkinChanging = false;
+  // Set while a new size is given: the whole control is invalidated after
+  // it, so the inner list moves without redrawing on its own.
+  bool FWholeRedrawComing = false;
 
   int FRowCount = 0;
   bool FUseSkinItemHeight = true;

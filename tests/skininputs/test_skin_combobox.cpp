@@ -2,6 +2,7 @@
 // accept and cancel event orders, the edit style's key-up and completion,
 // the inner edit kept once, read-only through a drop-down, freeing during
 // the fade, and the item image at the item height.
+#include <functional>
 #include <vector>
 
 #include "SkinInputTestUtils.h"
@@ -420,5 +421,34 @@ TEST_F(ComboTest, TheDropDownListWindowAnswersForTheItems) {
   Settle();
   EXPECT_EQ(SendMessageW(w, LB_GETTEXT, 3, reinterpret_cast<LPARAM>(text)), 5);
   EXPECT_STREQ(text, L"black");
+  c->CloseUp(false);
+}
+
+TEST_F(ComboTest, TheListMakesItsWindowOnItsFirstDropAndTellsOfChangesBefore) {
+  TLoggingCombo* c = NewCombo(4);
+  Settle();
+  TspPopupListBox* popup = c->ListBox();
+  EXPECT_FALSE(popup->HandleAllocated());
+  // Without the list's window: a choice past the items chooses none, and a
+  // change of the chosen item still has the closed box drawn anew.
+  c->SetItemIndex(9);
+  EXPECT_EQ(c->ItemIndex(), -1);
+  c->SetItemIndex(2);
+  for (const auto& change : std::vector<std::function<void()>>{[c] { c->Items()->SetStrings(2, L"two"); },
+                                                               [c] { c->Items()->Delete(0); },
+                                                               [c] { c->Items()->Clear(); }}) {
+    ValidateRect(c->Handle(), nullptr);
+    change();
+    EXPECT_TRUE(GetUpdateRect(c->Handle(), nullptr, FALSE));
+  }
+  for (int i = 0; i < 3; ++i) c->Items()->Add(L"item " + std::to_wstring(i));
+  c->SetItemIndex(1);
+  EXPECT_FALSE(popup->HandleAllocated());
+  c->DropDown();
+  Settle();
+  ASSERT_TRUE(popup->ListBox()->HandleAllocated());
+  EXPECT_EQ(GetWindow(popup->Handle(), GW_OWNER), form->Handle());
+  EXPECT_EQ(SendMessageW(popup->ListBox()->Handle(), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(popup->ListBox()->Handle(), LB_GETCURSEL, 0, 0), 1);
   c->CloseUp(false);
 }
