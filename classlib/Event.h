@@ -136,7 +136,7 @@ class TEvent<R(Args...)> {
   template <typename T>
   const T* target() const noexcept {
     if (!FBlock) return nullptr;
-    if (FBlock->Of->Type == typeid(T)) return &static_cast<const Holding<T>*>(FBlock)->Callable;
+    if (FBlock->Of->Type() == typeid(T)) return &static_cast<const Holding<T>*>(FBlock)->Callable;
     const Handler* kept = FBlock->Of->Kept(FBlock);
     return kept ? kept->template target<T>() : nullptr;
   }
@@ -154,7 +154,7 @@ class TEvent<R(Args...)> {
   // object, name its type) goes through Of.
   struct Block;
   struct Kind {
-    const std::type_info& Type;
+    const std::type_info& (*Type)();  // a function: some compilers give typeid no constant value
     Block* (*Copy)(const Block*);
     Handler (*Function)(const Block*);
     const Handler* (*Kept)(const Block*);  // a handler given as a function object: that object
@@ -176,7 +176,8 @@ class TEvent<R(Args...)> {
         return std::invoke(static_cast<Holding*>(B)->Callable, std::forward<Args>(A)...);
     }
     static constexpr Kind kKind{
-        typeid(F), [](const Block* B) -> Block* { return new Holding(static_cast<const Holding*>(B)->Callable); },
+        []() -> const std::type_info& { return typeid(F); },
+        [](const Block* B) -> Block* { return new Holding(static_cast<const Holding*>(B)->Callable); },
         [](const Block* B) { return Handler(static_cast<const Holding*>(B)->Callable); },
         [](const Block* B) -> const Handler* {
           if constexpr (std::is_same<F, Handler>::value)
