@@ -233,18 +233,18 @@ void TspSkinCustomEdit::LayoutImageButtons() {
 // No erase is asked for: the paint draws the whole text area itself, and a
 // pending erase would have the system draw the edit early, whenever a
 // sibling is made or moved, and again with the paint.
-void TspSkinCustomEdit::Invalidate() {
-  FLook.MakeStale();
-  if (!Parent() || !HandleAllocated()) return;
-  FPaintedDuringErase = false;
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE);
-}
+void TspSkinCustomEdit::Invalidate() { InvalidateWindow(RDW_INVALIDATE); }
 
-void TspSkinCustomEdit::InvalidateWithFrame() {
+void TspSkinCustomEdit::InvalidateWithFrame() { InvalidateWindow(RDW_INVALIDATE | RDW_FRAME); }
+
+void TspSkinCustomEdit::InvalidateWindow(UINT Flags) {
   FLook.MakeStale();
   if (!Parent() || !HandleAllocated()) return;
   FPaintedDuringErase = false;
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  // In a skin switch the form redraws every window, frames included, once
+  // when it is done.
+  if (FSkinData && FSkinData->SkinChanging()) return;
+  RedrawWindow(Handle(), nullptr, nullptr, Flags);
 }
 
 // The frame's widths on each side for a window of W x H.

@@ -96,6 +96,9 @@ class TspSkinCustomEdit : public TspSkinLinked<TspCustomEdit> {
   void RepaintFrame();
   // Frame and text area together, painted when the queue next paints.
   void InvalidateWithFrame();
+  // Makes the kept look stale and asks the window for a paint (Flags of
+  // RedrawWindow), unless a skin switch under way redraws it at its end.
+  void InvalidateWindow(UINT Flags);
   // The frame's widths the layout asks for at the edit's size.
   TRect FrameWanted() const;
   void PaintFrameTo(HDC DC, bool ExcludeText);

@@ -246,6 +246,33 @@ TEST_F(SkinEditTest, ASkinSwitchDrawsAnEditOnceAndMovesNone) {
   EXPECT_EQ(DifferentPixels(ScreenPixels(edit).get(), before.get()), 0);
 }
 
+// A switch to another skin shows an edit as a fresh edit of that skin shows,
+// whoever redraws it at the end: the skinned form of its skin, nobody but the
+// skin (a plain form), or the skin while the form's skinned form has another.
+TEST_F(SkinEditTest, ASwitchedEditShowsWhatAFreshOneShowsOnAnyForm) {
+  TspCompressedStoredSkin* dark = StoredSkin(form, ProjectPath("skins/Dark/skin.ini"));
+  for (int formSkin : {0, 1, 2}) {  // the edit's skin, none, another
+    auto* host = new TForm(nullptr);
+    host->SetBounds(0, 0, 300, 120);
+    TspSkinData* skin = NewTestSkin(host);
+    if (formSkin != 1) (new TspSkinForm(host))->SetSkinData(formSkin == 0 ? skin : NewTestSkin(host));
+    host->Show();
+    auto* edit = Put<TspSkinEdit>(host, skin, 10, 10, 150, 22);
+    edit->SetText(L"Wg");
+    Settle();
+    skin->LoadCompressedStoredSkin(dark);
+    Settle();
+    const std::unique_ptr<TBitmap> switched = ScreenPixels(edit);
+    Free(edit);
+    auto* fresh = Put<TspSkinEdit>(host, skin, 10, 10, 150, 22);
+    fresh->SetText(L"Wg");
+    Settle();
+    EXPECT_EQ(DifferentPixels(ScreenPixels(fresh).get(), switched.get()), 0) << "form skin " << formSkin;
+    Free(host);
+    Settle();
+  }
+}
+
 // The frame and the text area drawn from one composition of the whole edit
 // show what they show drawn apart (as a blend that keeps all of the edit draws
 // them), at widths narrower than the skin's picture and wider, idle and hot.
