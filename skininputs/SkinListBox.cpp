@@ -437,9 +437,12 @@ void TspSkinCustomListBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeigh
   // out meanwhile leave their redrawing to that.
   const bool resized = HandleAllocated() && (AWidth != Width() || AHeight != Height());
   const bool held = FWholeRedrawComing;
+  const TRect before = FBoundsBeforeResize;
+  if (!held) FBoundsBeforeResize = BoundsRect();
   FWholeRedrawComing = held || resized;
   TspSkinCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
   FWholeRedrawComing = held;
+  FBoundsBeforeResize = before;
   if (!Skinned()) Invalidate();
 }
 
@@ -838,6 +841,22 @@ void TspSkinCustomListBox::ListBoxKeyPress(wchar_t& Key) {
 
 void TspSkinCustomListBox::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
+    case WM_WINDOWPOSCHANGING: {
+      // A new size that keeps the top left corner and grows uncovers nothing
+      // of the parent, and the whole client area is invalidated next: the
+      // system's redraw of the window at the move (its erase painted at
+      // once, each step a round trip to the server under Wine) would be
+      // painted over. A window with a border keeps the redraw, which paints
+      // the border at its new place.
+      auto* pos = reinterpret_cast<WINDOWPOS*>(Message.LParam);
+      const TRect& was = FBoundsBeforeResize;
+      RECT client;
+      if (FWholeRedrawComing && !(pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) && pos->x == was.Left &&
+          pos->y == was.Top && pos->cx >= was.Width() && pos->cy >= was.Height() &&
+          GetClientRect(Handle(), &client) && client.right == was.Width() && client.bottom == was.Height())
+        pos->flags |= SWP_NOREDRAW;
+      break;
+    }
     case WM_SIZE:
       TspSkinCustomControl::Dispatch(Message);
       CalcRects();

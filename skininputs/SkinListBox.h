@@ -289,6 +289,9 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   // Set while a new size is given: the whole control is invalidated after
   // it, so the inner list moves without redrawing on its own.
   bool FWholeRedrawComing = false;
+  // The control's bounds before that new size: a frame that only grows
+  // from them uncovers nothing of its parent, and moves without redrawing.
+  TRect FBoundsBeforeResize;
 
   int FRowCount = 0;
   bool FUseSkinItemHeight = true;

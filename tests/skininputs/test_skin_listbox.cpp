@@ -277,6 +277,49 @@ bool ShowsAFreshPaint(TWinControl* C) {
   return same;
 }
 
+// The frame's outermost column and row on screen are the ones a fresh
+// paint makes (the inner windows leave them to the frame).
+bool FrameEdgesShowAFreshPaint(TWinControl* C) {
+  auto shot = Snapshot(C);
+  HDC dc = GetDC(C->Handle());
+  const int r = C->Width() - 1, b = C->Height() - 1;
+  auto fresh = [&](int X, int Y) {
+    return GetPixel(dc, X, Y) == static_cast<COLORREF>(Rgb(shot->Canvas()->Pixels(X, Y)));
+  };
+  bool same = true;
+  for (int y = 0; y <= b && same; ++y) same = fresh(r, y);
+  for (int x = 0; x <= r && same; ++x) same = fresh(x, b);
+  ReleaseDC(C->Handle(), dc);
+  return same;
+}
+
+// Grown in place, the control is moved without the system's redraw: the
+// paint that follows shows all of it. Shrunk or moved, the form's uncovered
+// part is painted again.
+TEST_F(SkinListBoxTest, AResizedListShowsItsWholeLookAndUncoversTheForm) {
+  Fill(30);
+  ASSERT_NE(list->VScrollBar(), nullptr);
+  list->SetBounds(10, 10, 150, 140);
+  UpdateWindow(form->Handle());
+  EXPECT_TRUE(FrameEdgesShowAFreshPaint(list)) << "the grown frame on screen is stale";
+  EXPECT_TRUE(ShowsAFreshPaint(list->ListBox())) << "the rows on screen are stale";
+  EXPECT_TRUE(ShowsAFreshPaint(list->VScrollBar())) << "the bar on screen is stale";
+
+  HDC dc = GetDC(form->Handle());
+  const COLORREF background = GetPixel(dc, 4, 4);
+  list->SetBounds(10, 10, 100, 90);
+  UpdateWindow(form->Handle());
+  EXPECT_EQ(GetPixel(dc, 10 + 130, 10 + 40), background) << "the uncovered form is not painted";
+  EXPECT_EQ(GetPixel(dc, 10 + 40, 10 + 120), background) << "the uncovered form is not painted";
+  EXPECT_TRUE(FrameEdgesShowAFreshPaint(list));
+  list->SetBounds(60, 10, 120, 90);
+  UpdateWindow(form->Handle());
+  EXPECT_EQ(GetPixel(dc, 10 + 20, 10 + 40), background) << "the uncovered form is not painted";
+  EXPECT_TRUE(FrameEdgesShowAFreshPaint(list));
+  EXPECT_TRUE(ShowsAFreshPaint(list->ListBox()));
+  ReleaseDC(form->Handle(), dc);
+}
+
 TEST_F(SkinListBoxTest, ListAndBarShowTheTopRowAfterFastScrolling) {
   list->Items()->BeginUpdate();
   for (int i = 0; i < 3000; ++i) list->Items()->Add(L"item " + std::to_wstring(i));
