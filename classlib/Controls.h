@@ -494,6 +494,8 @@ class TWinControl : public TControl {
   // Message handlers
   void WMPaint(TMessage& Message);
   void WMEraseBkgnd(TMessage& Message);
+  // Whether the window has a non-client area to paint.
+  bool HasFrameArea() const;
   void WMWindowPosChanging(TMessage& Message);
   void WMWindowPosChanged(TMessage& Message);
   void WMSetFocus(TMessage& Message);

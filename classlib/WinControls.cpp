@@ -518,6 +518,14 @@ void TWinControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); return;
     case WM_ERASEBKGND: WMEraseBkgnd(Message); return;
+    case WM_NCPAINT:
+      // A window whose client area is the whole window has no frame to draw:
+      // the default procedure would still take a device context for it.
+      if (!HasFrameArea()) {
+        Message.Result = 0;
+        return;
+      }
+      break;
     case WM_WINDOWPOSCHANGING: WMWindowPosChanging(Message); return;
     case WM_WINDOWPOSCHANGED: WMWindowPosChanged(Message); return;
     case WM_SETFOCUS: WMSetFocus(Message); return;
@@ -936,6 +944,12 @@ void TWinControl::WMPaint(TMessage& Message) {
     EndPaint(wnd, &ps);
   }
   Message.Result = 0;
+}
+
+bool TWinControl::HasFrameArea() const {
+  RECT window, client;
+  if (!FHandle || !GetWindowRect(FHandle, &window) || !GetClientRect(FHandle, &client)) return true;
+  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
 }
 
 void TWinControl::PaintHandler(HDC DC) {

@@ -6,6 +6,7 @@
 
 #include "ControlTestUtils.h"
 #include "classlib/Menus.h"
+#include "classlib/StdCtrls.h"
 
 namespace {
 
@@ -766,4 +767,90 @@ TEST(BiDiTest, DrawTextFlagsFollowTheReadingOrderOnAnyLocale) {
   EXPECT_EQ(c.DrawTextBiDiModeFlags(DT_RIGHT), static_cast<unsigned>(DT_LEFT | DT_RTLREADING));
   EXPECT_EQ(c.DrawTextBiDiModeFlags(DT_CENTER | DT_VCENTER), static_cast<unsigned>(DT_CENTER | DT_VCENTER | DT_RTLREADING));
   EXPECT_EQ(c.DrawTextBiDiModeFlagsReadingOnly(), static_cast<unsigned>(DT_RTLREADING));
+}
+
+// ---------------------------------------------------------------------------
+// A window's frame is drawn by the system; a window with none draws none
+
+// A window of the library's own class with a border and a vertical bar.
+class FramedBox : public Box {
+ public:
+  using Box::Box;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override {
+    Box::CreateParams(Params);
+    Params.Style |= WS_BORDER | WS_VSCROLL;
+  }
+};
+
+// The window's whole area as the screen shows it, one colour a pixel.
+std::vector<COLORREF> WindowPixels(HWND Wnd) {
+  RECT r;
+  GetWindowRect(Wnd, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC wnd = GetWindowDC(Wnd), mem = CreateCompatibleDC(wnd);
+  HBITMAP b = CreateCompatibleBitmap(wnd, w, h);
+  HGDIOBJ old = SelectObject(mem, b);
+  BitBlt(mem, 0, 0, w, h, wnd, 0, 0, SRCCOPY);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) pixels.push_back(GetPixel(mem, x, y));
+  SelectObject(mem, old);
+  DeleteObject(b);
+  DeleteDC(mem);
+  ReleaseDC(Wnd, wnd);
+  return pixels;
+}
+
+// The frame of each kind of framed window (the client edge of the system's
+// list and edit, a border and a bar of the library's own window) shows as it
+// does on a bare window of the system's class with the same styles.
+TEST(FrameTest, AFramedControlShowsTheFrameABareSystemWindowShows) {
+  const struct {
+    const char* Name;
+    std::function<TWinControl*(TComponent*)> Make;
+    const wchar_t* TwinClass;
+  } rows[] = {
+      {"list box", [](TComponent* o) { return new TListBox(o); }, L"LISTBOX"},
+      {"edit", [](TComponent* o) { return new TEdit(o); }, L"EDIT"},
+      {"own window", [](TComponent* o) { return new FramedBox(o, clWhite); }, L"STATIC"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Name);
+    TForm form(nullptr);
+    form.SetBounds(50, 50, 300, 200);
+    form.Show();
+    TWinControl* c = row.Make(&form);
+    c->SetParent(&form);
+    c->SetBounds(10, 10, 90, 70);
+    const HWND wnd = c->Handle();
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(wnd, GWL_STYLE)) & ~WS_TABSTOP;
+    const HWND twin = CreateWindowExW(static_cast<DWORD>(GetWindowLongW(wnd, GWL_EXSTYLE)), row.TwinClass, L"",
+                                      style, 120, 10, 90, 70, form.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(twin);
+    RedrawWindow(form.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Settle();
+    RECT client;
+    GetClientRect(wnd, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(wnd, &origin);
+    RECT window;
+    GetWindowRect(wnd, &window);
+    const int dx = origin.x - window.left, dy = origin.y - window.top, w = window.right - window.left;
+    ASSERT_TRUE(dx > 0 || dy > 0) << "the window has a frame";
+    const std::vector<COLORREF> mine = WindowPixels(wnd), bare = WindowPixels(twin);
+    ASSERT_EQ(mine.size(), bare.size());
+    int frameDiffers = 0, framePixels = 0;
+    for (size_t i = 0; i < mine.size(); ++i) {
+      const int x = static_cast<int>(i) % w, y = static_cast<int>(i) / w;
+      if (x >= dx && x < dx + client.right && y >= dy && y < dy + client.bottom) continue;
+      ++framePixels;
+      frameDiffers += mine[i] != bare[i];
+    }
+    EXPECT_GT(framePixels, 0);
+    EXPECT_EQ(0, frameDiffers) << "of " << framePixels << " frame pixels";
+    DestroyWindow(twin);
+  }
 }
