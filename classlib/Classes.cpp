@@ -247,8 +247,16 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent && AComponent == FQuietRemoval) return;
   // Owned components hear of every insertion and removal in their owner, the
   // last first, each once; one freed or moved away meanwhile hears no more.
-  const std::vector<TComponent*> owned = FComponents;
-  for (size_t i = owned.size(); i > 0;) {
+  // Every component of a form hears of each one added to it: the few that
+  // most components own are copied on the stack, not the heap.
+  const size_t count = FComponents.size();
+  if (count == 0) return;
+  TComponent* few[8];
+  std::vector<TComponent*> many;
+  TComponent* const* owned = few;
+  if (count <= std::size(few)) std::copy(FComponents.begin(), FComponents.end(), few);
+  else owned = (many = FComponents).data();
+  for (size_t i = count; i > 0;) {
     TComponent* c = owned[--i];
     const bool still = (i < FComponents.size() && FComponents[i] == c) ||
                        std::find(FComponents.begin(), FComponents.end(), c) != FComponents.end();
