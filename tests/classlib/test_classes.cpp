@@ -246,6 +246,26 @@ TEST(ComponentTest, ComponentsFreedWhileTheyHearLeaveTheRestHearing) {
                                            "b +e"}));
 }
 
+// However many an owner holds (a few are walked from a copy on the stack,
+// more from one on the heap), each hears of an insertion once, the last first.
+TEST(ComponentTest, EveryOwnedComponentHearsOnceAtAnyCount) {
+  for (int count : {0, 1, 7, 8, 9, 20}) {
+    SCOPED_TRACE(count);
+    std::vector<std::string> log;
+    Listener o(L"o", log);
+    std::vector<std::string> expected = {"o +z", "z +z"};
+    for (int i = 0; i < count; ++i) {
+      const std::wstring name = L"n" + std::to_wstring(i);
+      o.InsertComponent(new Listener(name.c_str(), log));
+      expected.insert(expected.begin() + 2, "n" + std::to_string(i) + " +z");
+    }
+    log.clear();
+    o.InsertComponent(new Listener(L"z", log));
+    EXPECT_EQ(log, expected);
+    log.clear();
+  }
+}
+
 TEST(ComponentTest, FindComponentMatchesWholeNamesInAnyAsciiCase) {
   std::vector<std::string> log;
   Listener o(L"o", log);
