@@ -789,17 +789,14 @@ std::vector<COLORREF> WindowPixels(HWND Wnd) {
   RECT r;
   GetWindowRect(Wnd, &r);
   const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC wnd = GetWindowDC(Wnd), mem = CreateCompatibleDC(wnd);
-  HBITMAP b = CreateCompatibleBitmap(wnd, w, h);
-  HGDIOBJ old = SelectObject(mem, b);
-  BitBlt(mem, 0, 0, w, h, wnd, 0, 0, SRCCOPY);
+  TBitmap shot;
+  shot.SetSize(w, h);
+  HDC wnd = GetWindowDC(Wnd);
+  BitBlt(shot.Canvas()->Handle(), 0, 0, w, h, wnd, 0, 0, SRCCOPY);
+  ReleaseDC(Wnd, wnd);
   std::vector<COLORREF> pixels;
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) pixels.push_back(GetPixel(mem, x, y));
-  SelectObject(mem, old);
-  DeleteObject(b);
-  DeleteDC(mem);
-  ReleaseDC(Wnd, wnd);
+    for (int x = 0; x < w; ++x) pixels.push_back(GetPixel(shot.Canvas()->Handle(), x, y));
   return pixels;
 }
 
